@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <clocale>
+
+#include "app/Hauptfenster.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // Qt adopts the user's locale; our number text must never see a decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
+    quodral::Hauptfenster fenster;
+    fenster.show();
+    return app.exec();
+}

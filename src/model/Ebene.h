@@ -1,0 +1,23 @@
+#pragma once
+// The unbounded plane: an anchor point and a normal, stored as passed.
+
+#include <string>
+
+#include "model/Punkt.h"
+#include "model/Vektor.h"
+
+namespace quodral {
+
+struct Ebene {
+    std::string name;
+    Punkt ap;
+    Vektor nv;
+    darstellung vision = darstellung::vollsichtbar;
+    std::string rem;
+    static constexpr grafikArt idx = grafikArt::ebene;
+
+    Ebene() = default;
+    Ebene(Punkt a, Vektor n) : ap(std::move(a)), nv(std::move(n)) {}
+};
+
+}  // namespace quodral

@@ -1,0 +1,62 @@
+#pragma once
+// The registries of the object model: one dictionary per kind from name to record,
+// the kind indexes and the lists that the interpreter and the drawing share.
+// Every registry is ordered by name (byte order), so every "registry order" is alphabetical.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/Arten.h"
+#include "model/Ebene.h"
+#include "model/Formel.h"
+#include "model/Gerade.h"
+#include "model/Kegel.h"
+#include "model/Klumpen.h"
+#include "model/Kreis.h"
+#include "model/Kugel.h"
+#include "model/Polyeder.h"
+#include "model/Polygon.h"
+#include "model/Punkt.h"
+#include "model/Strahl.h"
+#include "model/Strecke.h"
+#include "model/Vektor.h"
+#include "model/Zylinder.h"
+
+namespace quodral {
+
+// The three coordinate axes as they are registered at start (their records keep the empty name).
+std::map<std::string, Gerade> startAchsen();
+
+inline const std::map<std::string, Gerade> gStartListe = startAchsen();
+
+inline std::map<std::string, Punkt> punktListe;
+inline std::map<std::string, Vektor> vektorListe;
+inline std::map<std::string, Gerade> geradenListe = gStartListe;
+inline std::map<std::string, Strahl> strahlListe;
+inline std::map<std::string, Strecke> streckenListe;
+inline std::map<std::string, Polygon> polygonListe;
+inline std::map<std::string, Ebene> ebenenListe;
+inline std::map<std::string, Kugel> kugelListe;
+inline std::map<std::string, Kreis> kreisListe;
+inline std::map<std::string, Klumpen> klumpenListe;
+inline std::map<std::string, Formel> formelListe;
+inline std::map<std::string, Kegel> kegelListe;
+inline std::map<std::string, Zylinder> zylinderListe;
+inline std::map<std::string, Polyeder> polyederListe;
+
+// Kind of every registered non-solid name, plus the collectives and the axes from the start.
+std::map<std::string, grafikArt> startIndex1();
+inline std::map<std::string, grafikArt> index1 = startIndex1();
+inline std::map<std::string, grafik3DArt> index3;
+
+inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
+inline std::vector<std::string> anweisungsListe;  // the statement list
+
+// Checked look-up: the record registered under the name, or nullptr. Never inserts.
+template <class Map> auto* finde(Map& registry, const std::string& name) {
+    auto it = registry.find(name);
+    return it == registry.end() ? nullptr : &it->second;
+}
+
+}  // namespace quodral
