@@ -7,6 +7,10 @@
 #include "model/Vektor.h"
 
 namespace quodral {
+struct Gerade;
+}
+
+namespace quodral {
 
 struct Ebene {
     std::string name;
@@ -18,6 +22,10 @@ struct Ebene {
 
     Ebene() = default;
     Ebene(Punkt a, Vektor n) : ap(std::move(a)), nv(std::move(n)) {}
+
+    // The line-plane and point-plane relations the line record relies on (defined with Gerade).
+    bool istParallelZu(const Gerade& g) const;
+    bool enthaelt(const Punkt& p) const;
 };
 
 }  // namespace quodral

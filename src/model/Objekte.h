@@ -53,6 +53,13 @@ inline std::map<std::string, grafik3DArt> index3;
 inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
 inline std::vector<std::string> anweisungsListe;  // the statement list
 
+// Steps 3 to 5 of the registration protocol, after the record is stored in its registry:
+// the kind index, the set of names in use and, for the drawable kinds, the default drawing
+// attributes ((1, 1, 1, schwarz) for lines, (0, 0, 1, schwarz) otherwise; none for planes,
+// spheres, formulas and vectors).
+void indexEintragen(const std::string& name, grafikArt art);
+void index3Eintragen(const std::string& name, grafik3DArt art);
+
 // Checked look-up: the record registered under the name, or nullptr. Never inserts.
 template <class Map> auto* finde(Map& registry, const std::string& name) {
     auto it = registry.find(name);
