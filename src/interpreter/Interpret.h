@@ -1,10 +1,15 @@
 #pragma once
 // The interpreter's state: the answer of the statement in hand, the names reserved while
-// a construction builds its parts, the snapshot list, and the shared enumerations.
+// a construction builds its parts, the keyword sets a stored list is checked against, the
+// scroll-wheel effect, the axes switch, the statement in hand and the table-editing state.
 
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "model/Arten.h"
 
 namespace quodral {
 
@@ -13,8 +18,38 @@ inline std::string quittung = misserfolg;             // the answer shown after 
 inline std::set<std::string> blockierteNamen;          // names reserved by a running construction
 inline std::vector<std::string> objektListe;           // snapshot of all objects as statements
 
+// Generators and one-word commands that a stored statement list must not contain bare.
+inline const std::set<std::string> makros{"DUPLIKAT", "EINPASSEN", "NECK", "START", "QUADER", "RECHTECK"};
+inline const std::set<std::string> kommandos{"?",         "HILFE",     "EBENEN",  "FIXIEREN", "FORMELN", "GERADEN",
+                                             "KUGELN",    "KREISE",    "KOORDINATENACHSEN",   "POLYGONE", "PUNKTE",
+                                             "SCREENSHOT", "SCROLL",   "STRAHLEN", "STRECKEN", "VEKTOREN"};
+
+// What the scroll wheel does to the automatic object.
+enum class bewegungsart { aeugen, drehen, xdrehen, ydrehen, zdrehen, verschieben, xverschieben, yverschieben,
+                          zverschieben, strecken, keine };
+// The statement-list edit operations.
+enum class modifizierer { insert, delete_, aktiviere, deaktiviere, tausche, lassen };
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
+
+inline bewegungsart bArt = bewegungsart::xverschieben;
+inline bool sichtbareAchsen = true;
+inline std::string aktuelleAnweisung;
+inline bool anweisungModifiziert = false;
+inline std::string modifizierteAnweisung;
+inline std::set<std::string> sammlung;   // names collected for cloning
+inline std::string anweisungszeile;      // text of the selected table row
+inline std::string anweisungNeu;         // replacement text for the selected row
+inline int anweisungsNr = 0;             // selected table row, from 0
+
+std::string rawValue(bewegungsart b);
+std::string rawValue(modifizierer m);
 std::string rawValue(punktlage lage);
+template <> std::optional<bewegungsart> ausRawValue<bewegungsart>(std::string_view text);
+template <> std::optional<modifizierer> ausRawValue<modifizierer>(std::string_view text);
+template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view text);
+
+// Restores every interpreter global to its start value (used by the test reset).
+void interpreterZuruecksetzen();
 
 }  // namespace quodral
