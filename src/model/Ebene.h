@@ -1,13 +1,22 @@
 #pragma once
 // The unbounded plane: an anchor point and a normal, stored as passed.
+//
+// The normal is never normalised: parallelism, containment and equality compare cross and
+// dot products of the stored vectors with the zero tolerance, so their answers scale with the
+// lengths of the normals involved. Every operation assumes a normal that is not the zero vector.
 
 #include <string>
+#include <vector>
 
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 
 namespace quodral {
 struct Gerade;
+struct Strahl;
+struct Strecke;
+struct Kreis;
+struct Kugel;
 }
 
 namespace quodral {
@@ -23,9 +32,55 @@ struct Ebene {
     Ebene() = default;
     Ebene(Punkt a, Vektor n) : ap(std::move(a)), nv(std::move(n)) {}
 
+    // "Ebene durch den Punkt A A(1.000, 2.000, 3.000) mit dem Normalenvektor <0.000, 0.000, 2.000>."
+    std::string alsString() const;
+
     // The line-plane and point-plane relations the line record relies on (defined with Gerade).
     bool istParallelZu(const Gerade& g) const;
     bool enthaelt(const Punkt& p) const;
+
+    // The normals are parallel (squared length of their cross product below 1e-8).
+    bool istParallelZu(const Ebene& e) const;
+    // The carrier line lies in the plane: parallel to it and its anchor point in it.
+    bool enthaelt(const Gerade& g) const;
+    bool enthaelt(const Strahl& s) const;
+    bool enthaelt(const Strecke& s) const;
+    // The circle's plane is this plane (==).
+    bool enthaelt(const Kreis& k) const;
+
+    // Distance of a point from the plane, never negative.
+    double dist(const Punkt& p) const;
+    // Distance of a parallel line, 0 for a line that meets the plane.
+    double dist(const Gerade& g) const;
+    // Distance of a parallel plane, 0 for planes that meet.
+    double dist(const Ebene& e) const;
+    // Gap between the plane and the sphere's surface, 0 when they touch or cut.
+    double dist(const Kugel& k) const;
+
+    // The line through the point along the normal.
+    Gerade orthogonaleDurch(const Punkt& p) const;
+    // The same through the registered point of that name; sets lok to whether there is one
+    // and gives the z axis when there is none.
+    Gerade orthogonaleDurch(const std::string& pn) const;
+
+    // Three unnamed, non-collinear points of the plane (the anchor point is not among them).
+    std::vector<Punkt> dreiPunkte() const;
+
+    Vektor normalenV() const { return nv; }
+    Punkt punkt() const { return ap; }
+    void bezeichneMit(const std::string& n) { name = n; }
+
+    // Registration under the own name, or a copy under the given name; a name that is not
+    // free is refused silently.
+    void einlisten() const;
+    void einlistenAls(const std::string& n) const;
 };
+
+// The same point set: parallel normals (length of the cross product below 1e-8) and the
+// right plane's anchor point in the left plane. Names, lengths and orientations play no part.
+bool operator==(const Ebene& l, const Ebene& r);
+
+// ebenenListe holds a plane under the name.
+bool istEbene(const std::string& name);
 
 }  // namespace quodral

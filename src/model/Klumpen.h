@@ -1,8 +1,12 @@
 #pragma once
-// A named set of names of other objects, most often points.
+// A named set of names of other objects, most often points: the point cloud from which hulls,
+// stars of rays, spheres and segments are built, the corners collected by an intersection or
+// the parts of a decomposed object. A cluster holds names only; nothing keeps the set in step
+// with the registries when a member is deleted.
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/Arten.h"
 
@@ -15,6 +19,37 @@ struct Klumpen {
 
     Klumpen() = default;
     Klumpen(std::string n, std::set<std::string> z) : name(std::move(n)), zelle(std::move(z)) {}
+
+    // "Klumpen K mit der Zellenmenge {A, P10, P2}": the members sorted by character codes.
+    std::string alsString() const;
+    // The members sorted ascending by character codes.
+    std::vector<std::string> klumpen2Feld() const;
+    // The members that are registered points, ascending.
+    std::vector<std::string> punktZellen() const;
+    // The same members as a set.
+    std::set<std::string> eckenMenge() const;
+
+    // Registers the cluster under its own name. A cluster of that name is replaced (this is
+    // how members are added); the name is not tested for being in use, the callers test
+    // nameFrei first. To keep every registry in step with the kind index, a name that is not
+    // an allowed object name or that belongs to an object of another kind is refused. True
+    // when the cluster was registered.
+    bool einlisten() const;
+    // Registers a new cluster with the given name and the receiver's members (the receiver is
+    // not changed) when the name is an allowed object name; the same refusals as einlisten.
+    bool einlistenAls(const std::string& neuerName) const;
+
+    // The number of members.
+    double dicke() const { return static_cast<double>(zelle.size()); }
+    bool enthaelt(const std::string& n) const { return zelle.count(n) > 0; }
+    bool istLeer() const { return zelle.empty(); }
+    // Removes every member that is registered in neither kind index.
+    void bereinigt();
 };
+
+// Any name seen as a cluster (not registered, empty name): a cluster's members; any other
+// object that index1 records (formulas and vectors too) alone; nothing for a solid or a name
+// that is not registered.
+Klumpen verklumpe(const std::string& name);
 
 }  // namespace quodral

@@ -4,6 +4,8 @@
 // Every registry is ordered by name (byte order), so every "registry order" is alphabetical.
 
 #include <map>
+#include <numbers>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,12 +55,36 @@ inline std::map<std::string, grafik3DArt> index3;
 inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
 inline std::vector<std::string> anweisungsListe;  // the statement list
 
+inline constexpr double pi = std::numbers::pi;
+
+// The kinds of the elementary figures (offered; nothing reads it).
+inline const std::set<grafikArt> geoTypen{grafikArt::punkt, grafikArt::gerade, grafikArt::strecke, grafikArt::strahl,
+                                          grafikArt::ebene,  grafikArt::kugel,  grafikArt::kreis};
+
+// The statement list that is current for saving: the snapshot while there is one,
+// otherwise the statement list.
+std::vector<std::string> aktuelleListe();
+
+// Name predicates on the kind indexes; an unregistered name gives false (0 for indexNr).
+int indexNr(const std::string& name);               // 1 for index1, 3 for index3, else 0
+bool istGeradeLinie(const std::string& name);       // segment, ray or line
+bool istgeradeLinie(const std::string& name);       // the same test
+bool istLinie(const std::string& name);             // straight, or a circle or polygon
+bool istKreis(const std::string& name);
+bool istKlumpen(const std::string& name);
+bool istKugel(const std::string& name);             // reads the sphere registry itself
+bool istSchnittobjekt(const std::string& name);     // a line, sphere, circle or cluster
+
 // Steps 3 to 5 of the registration protocol, after the record is stored in its registry:
 // the kind index, the set of names in use and, for the drawable kinds, the default drawing
 // attributes ((1, 1, 1, schwarz) for lines, (0, 0, 1, schwarz) otherwise; none for planes,
 // spheres, formulas and vectors).
 void indexEintragen(const std::string& name, grafikArt art);
 void index3Eintragen(const std::string& name, grafik3DArt art);
+
+// Every registry, index, the special points and the statement list back to their start
+// contents (part of the test reset; the interpreter's own reset is alleListenLeeren()).
+void objekteZuruecksetzen();
 
 // Checked look-up: the record registered under the name, or nullptr. Never inserts.
 template <class Map> auto* finde(Map& registry, const std::string& name) {

@@ -1,8 +1,10 @@
 #pragma once
-// The half-line from a start point along its direction.
+// The half-line from a start point along its direction; the start point belongs to it.
 
+#include <set>
 #include <string>
 
+#include "model/Gerade.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 
@@ -16,8 +18,29 @@ struct Strahl {
     std::string rem;
     static constexpr grafikArt idx = grafikArt::strahl;
 
-    Strahl() = default;
-    Strahl(Punkt a, Vektor r) : ap(std::move(a)), rv(std::move(r)) {}
+    constexpr Strahl() = default;
+    constexpr Strahl(const Punkt& a, const Vektor& r) : ap(a), rv(r) {}
+
+    Vektor richtung() const { return rv; }
+    Punkt aufpunkt() const { return ap; }
+    // The point one direction vector beyond the start (unnamed).
+    Punkt punkt() const;
+    // The carrier line (empty name).
+    Gerade huelle() const;
+    bool enthaelt(const Punkt& p) const;
+    // The start point's name: a ray is bound to its start point.
+    std::set<std::string> eckenMenge() const;
+
+    // "Strahl mit Anfangspunkt " name " " point text " und Richtungsvektor " vector text.
+    std::string alsString() const;
+
+    void einlisten() const;
+    void einlistenAls(const std::string& neuerName) const;
 };
+
+// The same point set: parallel directions of the same sense and the same start point.
+bool operator==(const Strahl& s, const Strahl& t);
+
+bool istStrahl(const std::string& name);
 
 }  // namespace quodral

@@ -1,11 +1,18 @@
 #pragma once
-// The straight piece between two end points; ap to ep gives it its direction.
+// The straight stretch between two end points; ap to ep gives it its direction.
 
+#include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "model/Gerade.h"
 #include "model/Punkt.h"
+#include "model/Vektor.h"
 
 namespace quodral {
+
+struct Ebene;
 
 struct Strecke {
     std::string name;
@@ -15,8 +22,40 @@ struct Strecke {
     std::string rem;
     static constexpr grafikArt idx = grafikArt::strecke;
 
-    Strecke() = default;
-    Strecke(Punkt a, Punkt e) : ap(std::move(a)), ep(std::move(e)) {}
+    constexpr Strecke() = default;
+    constexpr Strecke(const Punkt& a, const Punkt& e) : ap(a), ep(e) {}
+
+    Vektor richtung() const;      // ep - ap
+    double laenge() const;
+    Punkt schwerpunkt() const;    // the midpoint (unnamed)
+    // The perpendicular bisector plane: through the midpoint, the direction as normal.
+    Ebene mittelSenkrechte() const;
+    // The carrier line through ap along richtung() (empty name).
+    Gerade huelle() const;
+    bool enthaelt(const Punkt& p) const;
+    // The names of the two end points: a segment is bound to them.
+    std::set<std::string> eckenMenge() const;
+
+    // "Strecke mit den Endpunkten  " ap text " und  " ep text ".".
+    std::string alsString() const;
+
+    void einlisten() const;
+    void einlistenAls(const std::string& neuerName) const;
 };
+
+// The same end points, in either order.
+bool operator==(const Strecke& s, const Strecke& t);
+
+bool istStrecke(const std::string& name);
+
+// The centroid of the points (unnamed); nothing for an empty list.
+std::optional<Punkt> schwerpunkt(const std::vector<Punkt>& punkte);
+// The centroid of those names that are registered points (a name given twice counts
+// twice); nothing when none of them is.
+std::optional<Punkt> schwerpunkt(const std::vector<std::string>& pnamen);
+
+// The unit segment on the x axis and the null segment at the origin (empty names).
+inline constinit const Strecke eStrecke{Punkt("", 0, 0, 0), Punkt("", 1, 0, 0)};
+inline constinit const Strecke nullStrecke{Punkt("", 0, 0, 0), Punkt("", 0, 0, 0)};
 
 }  // namespace quodral

@@ -1,0 +1,24 @@
+#include "app/Zuruecksetzen.h"
+
+#include "checks/Kontrolle.h"
+#include "drawing/Attribute.h"
+#include "drawing/Einstellungen.h"
+#include "interpreter/Dateioperationen.h"
+#include "interpreter/Interpret.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+void zustandZuruecksetzen() {
+    // One line per subsystem.
+    objekteZuruecksetzen();           // registries, kind indexes, special points, statement list
+    kontrolleZuruecksetzen();         // check state, mode, names in use
+    interpreterZuruecksetzen();       // answer, reserved names, snapshot, interpreter settings
+    dateioperationenZuruecksetzen();  // name of the current statement list
+    drawingZuruecksetzen();           // drawing attributes, eye points
+    numerikZuruecksetzen();           // number of decimals
+    einstellungenZuruecksetzen();     // settings of the automatic motions
+}
+
+}  // namespace quodral

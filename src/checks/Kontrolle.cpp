@@ -1,0 +1,146 @@
+#include "checks/Kontrolle.h"
+
+#include <array>
+#include <string_view>
+
+#include "interpreter/Interpret.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+constexpr std::array<std::string_view, 3> modusTexte{"Lernen", "Ausführung", "Eingabe"};
+
+// Appends a failing check's sentence and marks the statement as failed.
+void fehler(const std::string& satz) {
+    checkResultat = false;
+    mListe += satz;
+}
+
+// The kind sentence: "Das Objekt g muss hier vom Typ Gerade oder Strahl sein.\n".
+template <class Art> void artFehler(const std::string& name, const std::vector<Art>& obs) {
+    checkResultat = false;
+    mListe += "Das Objekt " + name + " muss hier vom Typ " + rawValue(obs.front()) + " ";
+    for (std::size_t i = 1; i < obs.size(); ++i) mListe += "oder " + rawValue(obs[i]) + " ";
+    mListe += "sein.\n";
+}
+
+template <class Art> void artPruefen(const std::map<std::string, Art>& index, const std::string& name,
+                                     const std::vector<Art>& obs) {
+    if (obs.empty()) {
+        // No kind is acceptable: the name cannot pass, but there is no kind to name either.
+        fehler("Das Objekt " + name + " ist hier nicht zulässig.\n");
+        return;
+    }
+    auto it = index.find(name);
+    if (it != index.end())
+        for (const Art art : obs)
+            if (it->second == art) return;
+    artFehler(name, obs);
+}
+}  // namespace
+
+std::string rawValue(modus m) { return std::string(modusTexte[static_cast<std::size_t>(m)]); }
+
+template <> std::optional<modus> ausRawValue<modus>(std::string_view text) {
+    for (std::size_t i = 0; i < modusTexte.size(); ++i)
+        if (modusTexte[i] == text) return static_cast<modus>(i);
+    return std::nullopt;
+}
+
+std::set<std::string> startNamen() {
+    // "alleStrahlen" and "alleKugeln" are collectives in index1 but stay free names.
+    return {"allePunkte", "alleGeraden", "alleStrecken", "allePolygone", "alleKreise",
+            "alleKlumpen", "xAchse",      "yAchse",       "zAchse"};
+}
+
+// ---------------------------------------------------------------------------------------
+// Names
+
+bool nameErlaubt(const std::string& name) {
+    if (name.empty()) return false;
+    // Names are plain ASCII. Walking the bytes one by one is enough: a character outside
+    // ASCII (an umlaut, a combining mark, U+2217) consists of bytes of which none is in the
+    // character sets, so it is refused exactly as a whole character would be.
+    if (!alphabet.contains(std::string(1, name.front()))) return false;
+    for (const char c : name) {
+        const std::string zeichen(1, c);
+        if (!erlaubteZeichen.contains(zeichen) || erlaubteSymbole.contains(zeichen)) return false;
+    }
+    return true;
+}
+
+bool nameFrei(const std::string& name) {
+    return nameErlaubt(name) && !verbrauchteNamen.contains(name) && !blockierteNamen.contains(name);
+}
+
+bool namensTest(const std::string& name) {
+    if (nameFrei(name)) return true;
+    if (verbrauchteNamen.contains(name))
+        quittung = "Der Name -> " + name + " <- ist bereits für ein anderes Objekt vergeben.";
+    else
+        quittung = name + " ist kein erlaubter Name für ein Geo-Objekt.";
+    return false;
+}
+
+std::string nextFreeName(const std::string& anfang) {
+    if (nameFrei(anfang)) return anfang;
+    std::string kandidat = anfang;
+    for (long long i = 1; verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat); ++i)
+        kandidat = anfang + std::to_string(i);  // "P9" is followed by "P10"
+    return kandidat;
+}
+
+// ---------------------------------------------------------------------------------------
+// Checks
+
+void checkStart(const std::string& name) {
+    checkResultat = true;
+    mListe.clear();
+    namenCheck(name);
+}
+
+void namenCheck(const std::string& name) {
+    if (!nameErlaubt(name))
+        fehler("Der Name " + name + " ist nicht zulässig.\n");
+    else if (verbrauchteNamen.contains(name))
+        fehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+}
+
+std::string namenVorCheck(const std::string& name) { return name == "?" ? nextFreeName("Y") : name; }
+
+void indexCheck(const std::string& name, const std::vector<grafikArt>& obs) { artPruefen(index1, name, obs); }
+
+void index3Check(const std::string& name, const std::vector<grafik3DArt>& obs) { artPruefen(index3, name, obs); }
+
+void intCheck(const std::string& x) {
+    if (!ganzzahlLesen(x)) fehler(x + " muss hier eine natürliche Zahl sein.\n ");
+}
+
+void doubleCheckX(const std::string& x) {
+    if (!zahlLesen(x)) fehler(x + " muss hier eine Zahl sein.\n ");
+}
+
+void paramCheck(int anzSoll, int anzIst) {
+    if (anzSoll != anzIst)
+        fehler("Auf das Schlüsselwort müssen in dieser Anweisung genau " + std::to_string(anzSoll) +
+               " Parameter folgen. ");
+}
+
+void fehlerMitteilung() {
+    if (checkResultat) return;
+    quittung = "FEHLER: \n\n" + mListe;
+    mListe.clear();
+    lok = false;
+}
+
+void kontrolleZuruecksetzen() {
+    checkResultat = true;
+    mListe.clear();
+    lok = true;
+    aktuellerModus = modus::learn;
+    verbrauchteNamen = startNamen();
+}
+
+}  // namespace quodral

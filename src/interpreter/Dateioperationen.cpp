@@ -1,0 +1,45 @@
+#include "interpreter/Dateioperationen.h"
+
+#include "checks/Kontrolle.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+// The separator is cut byte by byte. "&" (0x26) never occurs inside a multi-byte UTF-8
+// sequence, and cutting at every such byte finds each separator the writer put down even when
+// the next statement begins with a combining mark (which a walk by user-perceived characters
+// would glue to the "&"). The same byte test refuses statements before they are recorded, so
+// every recorded list reads back unchanged.
+bool enthaeltListenTrenner(const std::string& anweisung) { return anweisung.find('&') != std::string::npos; }
+
+std::string anweisungsListe2String(const std::vector<std::string>& liste) {
+    std::string text;
+    for (const std::string& anweisung : liste) {
+        text += anweisung;
+        text += '&';
+    }
+    return text;
+}
+
+std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s) {
+    lok = true;
+    std::vector<std::string> liste;
+    std::string::size_type anfang = 0;
+    for (auto pos = s.find('&'); pos != std::string::npos; pos = s.find('&', anfang)) {
+        liste.push_back(s.substr(anfang, pos - anfang));
+        anfang = pos + 1;
+    }
+    // Text after the last "&" was never closed by the writer: it is no statement.
+    return {lok, liste};
+}
+
+std::string stringtest(const std::string& name) {
+    const std::vector<std::string> z = zeichen(name);
+    std::string pfad;
+    for (std::size_t i = 7; i < z.size(); ++i) pfad += z[i];
+    return pfad;
+}
+
+void dateioperationenZuruecksetzen() { aktuellerListenName = "Letztstand"; }
+
+}  // namespace quodral

@@ -1,0 +1,105 @@
+#include "interpreter/Verwaltung.h"
+
+#include <vector>
+
+#include "checks/Kontrolle.h"
+#include "interpreter/Dateioperationen.h"
+#include "interpreter/Interpret.h"
+#include "interpreter/Worte.h"
+#include "model/Objekte.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+namespace {
+
+constexpr const char* achsenNamen[] = {"xAchse", "yAchse", "zAchse"};
+
+darstellung achsenSicht() { return sichtbareAchsen ? darstellung::vollsichtbar : darstellung::verborgen; }
+
+}  // namespace
+
+void alleListenLeeren() {
+    punktListe.clear();
+    // The axes come back from their start records; the axes setting survives the reset, so
+    // axes hidden by KOORDINATENACHSEN stay hidden after a replay.
+    geradenListe = gStartListe;
+    achsenEinrichten();
+    kreisListe.clear();
+    kugelListe.clear();
+    polygonListe.clear();
+    streckenListe.clear();
+    klumpenListe.clear();
+    strahlListe.clear();
+    zylinderListe.clear();
+    polyederListe.clear();
+    sonderListe.clear();
+    formelListe.clear();
+    vektorListe.clear();
+    ebenenListe.clear();
+    kegelListe.clear();
+    index1 = startIndex1();
+    verbrauchteNamen = startNamen();
+    index3.clear();
+    blockierteNamen.clear();
+}
+
+std::string kAchsen() {
+    sichtbareAchsen = !sichtbareAchsen;
+    quittung = sichtbareAchsen ? "Die Koordinatenachsen wurden eingetragen."
+                               : "Die Koordinatenachsen wurden verborgen.";
+    // Only the visibility of the registered records changes; a deleted axis stays deleted.
+    for (const char* name : achsenNamen)
+        if (Gerade* achse = finde(geradenListe, name)) achse->vision = achsenSicht();
+    return quittung;
+}
+
+void achsenEinrichten() {
+    // The start records stay untouched; each registered axis is a fresh copy of its start
+    // record with the visibility of the setting.
+    for (const char* name : achsenNamen) {
+        const auto* start = finde(gStartListe, name);
+        if (start == nullptr) continue;
+        Gerade achse = *start;
+        achse.vision = achsenSicht();
+        geradenListe.insert_or_assign(name, achse);
+    }
+}
+
+void aktualisiereNamen() {
+    if (anweisungsListe.empty()) return;
+    const std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe.front());
+    // The trailing empty word of a line ending in a separator is no name: a file name must
+    // not come out empty.
+    if (worte.size() >= 2 && worte[0] == "*" && !worte[1].empty())
+        aktuellerListenName = worte[1];
+    else
+        aktuellerListenName = "Letztstand";
+}
+
+bool kontrolle() {
+    for (std::size_t i = 0; i < anweisungsListe.size(); ++i) {
+        const std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe[i]);
+        const std::string schluesselwort = nfc(grossSchreiben(worte.front()));
+        const std::string zeile = "FEHLER in Zeile " + std::to_string(i + 1) + ":\n\n " + schluesselwort;
+        if (makros.contains(schluesselwort)) {
+            checkResultat = false;
+            mListe = zeile + " ist ein MakroBefehl und kann nur als Kommando, nicht in der Anweisungsliste "
+                             "verwendet werden.";
+            return false;
+        }
+        // A one-word command stands alone; with a parameter word the same keyword is a
+        // statement of its own (STRECKEN with parameters is a dilation) and replays as such.
+        bool mitParameter = false;
+        for (std::size_t w = 1; w < worte.size(); ++w)
+            if (!worte[w].empty()) mitParameter = true;
+        if (kommandos.contains(schluesselwort) && !mitParameter) {
+            checkResultat = false;
+            mListe = zeile + " ist ein Kommando und kann nicht in der Anweisungsliste verwendet werden.";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace quodral

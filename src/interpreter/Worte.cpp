@@ -1,0 +1,65 @@
+#include "interpreter/Worte.h"
+
+#include "model/Objekte.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+std::vector<std::string> gehackterString2Stringfeld(const std::string& s) {
+    std::vector<std::string> worte;
+    std::string wort;
+    // Walk by user-perceived characters: a separator followed by a combining mark is one
+    // character that is no separator, and a combining mark never gets cut off its letter.
+    for (const std::string& z : zeichen(s)) {
+        if (trennzeichen.find(z) == trennzeichen.end()) {
+            wort += z;
+            continue;
+        }
+        if (!wort.empty()) worte.push_back(wort);
+        wort.clear();
+    }
+    // The last word is kept even when empty: it marks a trailing separator (or the empty text),
+    // which the term evaluation counts as an argument.
+    worte.push_back(wort);
+    return worte;
+}
+
+namespace {
+
+// Two blanks before every word, the empty last word included.
+std::string zusammenfuegen(const std::vector<std::string>& worte) {
+    std::string ergebnis;
+    for (const std::string& wort : worte) ergebnis += "  " + wort;
+    return ergebnis;
+}
+
+}  // namespace
+
+std::string enthackterString(const std::string& s) {
+    std::vector<std::string> worte = gehackterString2Stringfeld(s);
+    worte.front() = grossSchreiben(worte.front());
+    const std::string& kopf = worte.front();
+    // The generators are stored as comments: the statements they expand into follow as lines of
+    // their own, and a comment passes the check of a stored list, which refuses bare generators.
+    if (kopf == "NECK" || kopf == "EINPASSEN" || kopf == "QUADER" || kopf == "RECHTECK") worte.front() = "* " + kopf;
+    return zusammenfuegen(worte);
+}
+
+void formatiereAnwendungsliste() {
+    std::vector<std::string> neu;
+    neu.reserve(anweisungsListe.size());
+    for (const std::string& zeile : anweisungsListe) {
+        if (zeile.empty()) continue;
+        std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
+        worte.front() = grossSchreiben(worte.front());
+        neu.push_back(zusammenfuegen(worte));
+    }
+    anweisungsListe = std::move(neu);
+}
+
+std::string erstLetter(const std::string& name) {
+    const std::vector<std::string> z = zeichen(name);
+    return z.size() >= 2 ? z.front() : std::string("x");
+}
+
+}  // namespace quodral

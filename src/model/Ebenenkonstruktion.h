@@ -1,0 +1,35 @@
+#pragma once
+// Planes made from other objects: by value (absent when the objects fix no plane) and by
+// names (registered under a free name derived from the given one), and the plane z = 0.
+
+#include <optional>
+#include <string>
+
+#include "model/Ebene.h"
+#include "model/Gerade.h"
+#include "model/Punkt.h"
+
+namespace quodral {
+
+// The plane z = 0 through the unnamed origin with normal (0, 0, 1); never registered.
+// Built from literals, so that it does not depend on the initialisation of other files.
+inline const Ebene xyEbene{Punkt("", 0, 0, 0), Vektor(0, 0, 1)};
+
+// The plane through three points, anchored at a, normal (c − a) × (c − b) (so a, b, c run
+// counter-clockwise seen from the normal's side); absent when the normal is a null vector.
+std::optional<Ebene> ebeneDurch(const Punkt& a, const Punkt& b, const Punkt& c);
+
+// The plane holding both lines; absent when they coincide or are skew.
+std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2);
+
+// The plane through the point and the line, anchored at the point; absent when the line
+// contains the point.
+std::optional<Ebene> ebeneDurchPundG(const Punkt& p, const Gerade& g);
+
+// By names: registers the plane under nextFreeName(en). Each sets lok false when it builds
+// nothing. The two forms of the plane statement write their answer into quittung on success.
+void ebeneDurch(const std::string& en, const std::string& an, const std::string& bn, const std::string& cn);
+void ebeneDurchLinien(const std::string& en, const std::string& l1, const std::string& l2);
+void ebeneDurchPundG(const std::string& en, const std::string& pn, const std::string& gn);
+
+}  // namespace quodral

@@ -1,0 +1,118 @@
+#include "model/Gerade.h"
+
+#include "checks/Kontrolle.h"
+#include "model/Ebene.h"
+#include "model/Kugel.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "model/Strahl.h"
+#include "model/Strecke.h"
+
+namespace quodral {
+
+namespace {
+// Two parallel lines closer than this are taken as one line.
+constexpr double deckungsToleranz = 1e-7;
+// A segment of at most this length carries no line.
+constexpr double mindestLaenge = 1e-7;
+}  // namespace
+
+bool Gerade::enthaelt(const Punkt& p) const { return rv.kreuz(p.ortsvektor() - ap.ortsvektor()).istNullvektor(); }
+
+bool Gerade::istParallelZu(const Gerade& g) const { return istNull(rv.kreuz(g.rv).norm()); }
+
+bool Gerade::istParallelZu(const Ebene& e) const { return e.istParallelZu(*this); }
+
+bool Gerade::istWindschiefZu(const Gerade& g) const {
+    if (istParallelZu(g)) return false;
+    // The plane through this line spanned by both directions holds g's anchor exactly when
+    // the two lines meet.
+    const Ebene e(ap, rv.kreuz(g.rv));
+    return !e.enthaelt(g.ap);
+}
+
+bool Gerade::ebeneBestimmendMit(const Gerade& g) const {
+    if (istParallelZu(g)) return dist(g) > deckungsToleranz;
+    return istNull(dist(g));
+}
+
+double Gerade::dist(const Punkt& p) const { return p.dist(*this); }
+
+double Gerade::dist(const Gerade& g) const {
+    if (istWindschiefZu(g)) return g.ap.dist(Ebene(ap, rv.kreuz(g.rv)));
+    if (istParallelZu(g)) return ap.dist(g);
+    return 0;
+}
+
+double Gerade::dist(const Ebene& e) const {
+    if (istNull(e.nv * rv)) return ap.dist(e);
+    return 0;
+}
+
+double Gerade::dist(const Kugel& k) const {
+    const Punkt fuss = k.mp.lotFusspunktVektorAuf(*this).vektor2Punkt();
+    const double d = k.mp.dist(fuss);
+    return k.r < d ? d - k.r : 0.0;
+}
+
+Ebene Gerade::orthogonaleDurch(const Punkt& p) const { return Ebene(p, rv); }
+
+std::string Gerade::alsString() const {
+    return "Gerade durch den Punkt " + ap.name + " " + ap.alsString() + " mit Richtung " + rv.alsString();
+}
+
+void Gerade::einlisten() const {
+    if (!nameFrei(name)) return;
+    geradenListe.insert_or_assign(name, *this);
+    indexEintragen(name, grafikArt::gerade);  // also the line's own label offsets (1, 1)
+}
+
+void Gerade::einlistenAls(const std::string& neuerName) const {
+    Gerade kopie = *this;
+    kopie.name = neuerName;
+    kopie.einlisten();
+}
+
+bool operator==(const Gerade& g, const Gerade& h) { return g.rv.kreuz(h.rv).istNullvektor() && g.enthaelt(h.ap); }
+
+std::optional<Gerade> geradeDurch(const Punkt& a, const Punkt& b) {
+    if (a.dist(b) <= 0) return std::nullopt;
+    return Gerade(a, b.ortsvektor() - a.ortsvektor());
+}
+
+std::optional<Gerade> geradeDurch(const std::string& an, const std::string& bn) {
+    const Punkt* a = finde(punktListe, an);
+    const Punkt* b = finde(punktListe, bn);
+    if (a == nullptr || b == nullptr) return std::nullopt;
+    return geradeDurch(*a, *b);
+}
+
+std::optional<Gerade> echteHuellGerade(const std::string& n) {
+    const grafikArt* art = finde(index1, n);
+    if (art == nullptr) return std::nullopt;
+    switch (*art) {
+    case grafikArt::gerade:
+        if (const Gerade* g = finde(geradenListe, n)) return *g;
+        return std::nullopt;
+    case grafikArt::strahl:
+        if (const Strahl* s = finde(strahlListe, n)) return s->huelle();
+        return std::nullopt;
+    case grafikArt::strecke:
+        if (const Strecke* s = finde(streckenListe, n); s != nullptr && s->laenge() > mindestLaenge) return s->huelle();
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+Gerade huellGerade(const std::string& n) { return echteHuellGerade(n).value_or(xAchse); }
+
+bool istGerade(const std::string& name) { return geradenListe.contains(name); }
+
+// The two plane relations the line record decides.
+
+bool Ebene::istParallelZu(const Gerade& g) const { return istNull(g.rv * nv); }
+
+bool Ebene::enthaelt(const Punkt& p) const { return istNull(p.dist(*this)); }
+
+}  // namespace quodral

@@ -1,0 +1,37 @@
+#include "model/Numerik.h"
+
+#include <cmath>
+
+namespace quodral {
+
+bool istNull(double x) { return std::fabs(x) < 1e-8; }
+
+bool istGanzzahl(double x) { return istNull(std::round(x) - x); }
+
+long long ggT(long long p, long long q) {
+    if (p == 0) return q;
+    // Every remainder by -1 is 0; asking the machine for it would trap on the most negative q.
+    long long r = p == -1 ? 0 : q % p;
+    while (r > 0) {
+        const long long rest = p % r;
+        p = r;
+        r = rest;
+    }
+    return p;
+}
+
+double roundTo(double x, int stellen) {
+    const double f = std::pow(10.0, stellen);
+    if (f == 0.0) return std::copysign(0.0, x);   // rounding to a unit beyond every double
+    if (!std::isfinite(f)) return x;              // so many decimals change no double
+    const double produkt = x * f;
+    if (!std::isfinite(produkt)) return x;        // x is integral at this precision already
+    const double ergebnis = std::round(produkt) / f;
+    return std::isfinite(ergebnis) ? ergebnis : x;
+}
+
+double DoubleTest(double x) { return roundTo(x, 14); }
+
+void numerikZuruecksetzen() { dezimalen = 3; }
+
+}  // namespace quodral

@@ -1,0 +1,135 @@
+#include "model/Punkt.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/Kontrolle.h"
+#include "model/Ebene.h"
+#include "model/Gerade.h"
+#include "model/Kugel.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "model/Strahl.h"
+#include "model/Strecke.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+// Parameter of a foot point. A null direction or normal gives 0/0: the foot then stays at
+// the start of the computation instead of turning every coordinate into nan.
+double fussParameter(double zaehler, double nenner) {
+    const double t = zaehler / nenner;
+    return std::isfinite(t) ? t : 0.0;
+}
+
+constexpr double vorhandenToleranz = 1e-6;   // a point already present
+constexpr double doppelToleranz = 1e-5;      // duplicate intersection points
+}  // namespace
+
+Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
+
+double Punkt::dist(const Punkt& q) const { return (ortsvektor() - q.ortsvektor()).norm(); }
+
+double Punkt::dist(const Gerade& g) const { return dist(lotFusspunktVektorAuf(g).vektor2Punkt()); }
+
+double Punkt::dist(const Ebene& e) const { return dist(lotFusspunktVektorAuf(e).vektor2Punkt()); }
+
+double Punkt::dist(const Kugel& k) const { return std::fabs(k.r - dist(k.mp)); }
+
+double Punkt::dist(const Strecke& s) const {
+    const Punkt f = lotFusspunktVektorAuf(s.huelle()).vektor2Punkt();
+    if (s.enthaelt(f)) return dist(f);
+    return std::min(dist(s.ap), dist(s.ep));
+}
+
+double Punkt::dist(const Strahl& r) const {
+    const Punkt f = lotFusspunktVektorAuf(r.huelle()).vektor2Punkt();
+    if (r.enthaelt(f)) return dist(f);
+    return dist(r.ap);
+}
+
+Vektor Punkt::lotFusspunktVektorAuf(const Gerade& g) const {
+    const Vektor a = g.ap.ortsvektor();
+    const Vektor& d = g.rv;
+    const double t = fussParameter((ortsvektor() - a) * d, d * d);
+    return a + t * d;
+}
+
+Vektor Punkt::lotFusspunktVektorAuf(const Ebene& e) const {
+    const Vektor p = ortsvektor();
+    const Vektor& n = e.nv;
+    const double t = fussParameter((e.ap.ortsvektor() - p) * n, n * n);
+    return p + t * n;
+}
+
+Ebene Punkt::orthogonaleZu(const Gerade& g) const { return Ebene(*this, g.rv); }
+
+Gerade Punkt::orthogonaleZu(const Ebene& e) const { return Gerade(*this, e.nv); }
+
+Punkt Punkt::gespiegeltAn(const Punkt& q) const { return (2.0 * q.ortsvektor() - ortsvektor()).vektor2Punkt(); }
+
+Punkt Punkt::gespiegeltAn(const Gerade& g) const {
+    return (2.0 * lotFusspunktVektorAuf(g) - ortsvektor()).vektor2Punkt();
+}
+
+Punkt Punkt::gespiegeltAn(const Ebene& e) const {
+    return (2.0 * lotFusspunktVektorAuf(e) - ortsvektor()).vektor2Punkt();
+}
+
+std::optional<Gerade> Punkt::geradeDurch(const Punkt& q) const {
+    if (*this == q) return std::nullopt;
+    return Gerade(*this, q.ortsvektor() - ortsvektor());
+}
+
+std::string Punkt::alsString() const {
+    return name + "(" + rund(x, dezimalen) + ", " + rund(y, dezimalen) + ", " + rund(z, dezimalen) + ")";
+}
+
+void Punkt::einlisten() const {
+    if (!nameFrei(name)) return;
+    punktListe.insert_or_assign(name, *this);
+    indexEintragen(name, grafikArt::punkt);
+}
+
+void Punkt::einlistenAls(const std::string& neuerName) const {
+    Punkt kopie = *this;
+    kopie.name = neuerName;
+    kopie.einlisten();
+}
+
+bool Punkt::schonVorhanden() const {
+    return std::any_of(punktListe.begin(), punktListe.end(),
+                       [this](const auto& eintrag) { return dist(eintrag.second) < vorhandenToleranz; });
+}
+
+void Punkt::dominiere() const {
+    for (auto& [schluessel, p] : punktListe)
+        if (dist(p) < vorhandenToleranz) p.vision = darstellung::verborgen;
+}
+
+bool operator==(const Punkt& p, const Punkt& q) { return istNull(p.dist(q)); }
+
+Punkt erzeugePunkt(const std::string& name, double x, double y, double z) { return Punkt(name, x, y, z); }
+
+bool istPunkt(const std::string& name) { return punktListe.contains(name); }
+
+bool verschieden(const std::string& pn, const std::string& qn) {
+    const Punkt* p = finde(punktListe, pn);
+    if (p == nullptr) return false;
+    const Punkt* q = finde(punktListe, qn);
+    if (q == nullptr) return false;
+    return !(*p == *q);
+}
+
+std::vector<Punkt> doppelpunkteTilgen(const std::vector<Punkt>& punkte) {
+    std::vector<Punkt> ergebnis;
+    for (const Punkt& p : punkte) {
+        const bool neu = std::all_of(ergebnis.begin(), ergebnis.end(),
+                                     [&p](const Punkt& q) { return p.dist(q) > doppelToleranz; });
+        if (neu) ergebnis.push_back(p);
+    }
+    return ergebnis;
+}
+
+}  // namespace quodral

@@ -1,0 +1,71 @@
+#include "model/Strecke.h"
+
+#include "checks/Kontrolle.h"
+#include "model/Ebene.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+Vektor Strecke::richtung() const { return ep.ortsvektor() - ap.ortsvektor(); }
+
+double Strecke::laenge() const { return richtung().norm(); }
+
+Punkt Strecke::schwerpunkt() const { return (0.5 * (ap.ortsvektor() + ep.ortsvektor())).vektor2Punkt(); }
+
+Ebene Strecke::mittelSenkrechte() const { return Ebene(schwerpunkt(), richtung()); }
+
+Gerade Strecke::huelle() const { return Gerade(ap, richtung()); }
+
+bool Strecke::enthaelt(const Punkt& p) const {
+    // The way from one end through p to the other end is no longer than the segment itself.
+    const double a = ap.dist(ep);
+    const double b = p.dist(ap);
+    const double c = p.dist(ep);
+    return istNull((a - b) - c);
+}
+
+std::set<std::string> Strecke::eckenMenge() const { return {ap.name, ep.name}; }
+
+std::string Strecke::alsString() const {
+    return "Strecke mit den Endpunkten  " + ap.alsString() + " und  " + ep.alsString() + ".";
+}
+
+void Strecke::einlisten() const {
+    if (!nameFrei(name)) return;
+    streckenListe.insert_or_assign(name, *this);
+    indexEintragen(name, grafikArt::strecke);
+}
+
+void Strecke::einlistenAls(const std::string& neuerName) const {
+    Strecke kopie = *this;
+    kopie.name = neuerName;
+    kopie.einlisten();
+}
+
+bool operator==(const Strecke& s, const Strecke& t) {
+    return (s.ap == t.ap && s.ep == t.ep) || (s.ap == t.ep && s.ep == t.ap);
+}
+
+bool istStrecke(const std::string& name) {
+    const grafikArt* art = finde(index1, name);
+    return art != nullptr && *art == grafikArt::strecke;
+}
+
+std::optional<Punkt> schwerpunkt(const std::vector<Punkt>& punkte) {
+    // No points have no centroid (1/0 would fill the point with nan).
+    if (punkte.empty()) return std::nullopt;
+    Vektor s = nullvec;
+    for (const Punkt& p : punkte) s = s + p.ortsvektor();
+    s = (1.0 / static_cast<double>(punkte.size())) * s;
+    return s.vektor2Punkt();
+}
+
+std::optional<Punkt> schwerpunkt(const std::vector<std::string>& pnamen) {
+    std::vector<Punkt> punkte;
+    for (const std::string& n : pnamen)
+        if (const Punkt* p = finde(punktListe, n)) punkte.push_back(*p);
+    return schwerpunkt(punkte);
+}
+
+}  // namespace quodral
