@@ -15,7 +15,24 @@ std::string rawValue(farbe f);
 // The colour whose text is exactly the given one ("grün", not "gruen" or "Grün").
 template <> std::optional<farbe> ausRawValue<farbe>(std::string_view text);
 
-// Label offset x and y, line width and colour of one object.
+// A display colour: red, green, blue and opacity, each from 0 to 1.
+struct Farbwert {
+    double rot = 0;
+    double gruen = 0;
+    double blau = 0;
+    double alpha = 1;
+    bool operator==(const Farbwert&) const = default;
+};
+
+// The platform's plain opaque black and red (the pass colours of the drawing).
+inline constexpr Farbwert systemSchwarz{0, 0, 0, 1};
+inline constexpr Farbwert systemRot{1, 0, 0, 1};
+
+// The display colour of a drawing colour, always opaque.
+Farbwert farbwahl(farbe col);
+
+// Label offset x and y (view units, to the right and upwards), line width and colour of one
+// object.
 struct Attribut {
     int dx = 0;
     int dy = 0;
@@ -24,9 +41,21 @@ struct Attribut {
     bool operator==(const Attribut&) const = default;
 };
 
+// The attributes by object name. Registration writes an entry, deletion removes it; the
+// restart of the registries leaves it alone (registration overwrites a stale entry).
 inline std::map<std::string, Attribut> attrListe;
 
-// The drawing's globals back to their start values: the eye points and an empty attrListe.
+// The default colour of six kinds; the drawing reads the one of rays for their frame path.
+inline const std::map<grafikArt, farbe> aktFarbe{
+    {grafikArt::punkt, farbe::schwarz},   {grafikArt::strecke, farbe::schwarz}, {grafikArt::gerade, farbe::schwarz},
+    {grafikArt::strahl, farbe::braun},    {grafikArt::polygon, farbe::rot},     {grafikArt::kreis, farbe::blau}};
+
+// The next line width of the named object: one more, from 12 (or more) back to 1. A name
+// without an entry changes nothing and gets none.
+void linienBreite(const std::string& name);
+
+// The drawing's globals back to their start values: the eye points, the world window, the
+// frame and an empty attrListe.
 void drawingZuruecksetzen();
 
 }  // namespace quodral

@@ -1,5 +1,6 @@
 #pragma once
-// A named numeric term held as text and evaluated afresh at every use.
+// A named numeric term held as text and evaluated afresh at every use, so that a formula that
+// measures objects follows them when they move. Its value is never stored.
 
 #include <string>
 
@@ -14,6 +15,17 @@ struct Formel {
 
     Formel() = default;
     Formel(std::string n, std::string t) : name(std::move(n)), term(std::move(t)) {}
+
+    // Registers the formula under its own name: formelListe, index1 (formel) and the names in
+    // use; no drawing attributes. A name that is not free is refused silently.
+    void einlisten() const;
+    // Registers a copy under the given name; this record keeps its name.
+    void einlistenAls(const std::string& neuerName) const;
+
+    // name " = " term " mit dem Wert " value ".\n", the value with the current decimals. The
+    // term is evaluated now; a term without a value shows 0. Looking at a formula leaves the
+    // check state of the statement in hand as it was.
+    std::string alsString() const;
 };
 
 }  // namespace quodral

@@ -1,9 +1,23 @@
 #pragma once
 // A right circular cone over a named base circle; the point tpn fixes its height.
+//
+// The cone holds names only: the apex is always on the axis of the base circle (the line
+// through its centre along its plane's normal), at the height of tpn. A height point beside
+// the axis gives the same cone as its projection onto the axis. Every measure is recomputed
+// from the registered circle and point at each call, so the cone follows moves of either.
+//
+// A cone whose circle or point is no longer registered is broken: its geometric results
+// are empty and its numeric measures are 0.0. Callers that must refuse such a cone test
+// teileVorhanden() first.
 
+#include <optional>
 #include <string>
 
 #include "model/Arten.h"
+#include "model/Ebene.h"
+#include "model/Gerade.h"
+#include "model/Kreis.h"
+#include "model/Punkt.h"
 
 namespace quodral {
 
@@ -16,6 +30,48 @@ struct Kegel {
 
     Kegel() = default;
     Kegel(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+
+    // basis names a registered circle and tpn a registered point.
+    bool teileVorhanden() const;
+    // The parts are there and the height point does not lie in the base plane.
+    bool korrekt() const;
+    // Registers the record under its own name (the argument is the same name at every call
+    // and is not consulted) when it is korrekt(): kegelListe, index3, the names in use and
+    // the default drawing attributes. No name test: the caller checks the name before.
+    // True when the cone was registered.
+    bool einlistenAls(const std::string& kgn) const;
+
+    std::optional<Kreis> basisKreis() const;
+    std::optional<Ebene> basisEbene() const;
+    // The base circle's centre (with that point's name).
+    std::optional<Punkt> basisPunkt() const;
+
+    // Distance of the height point from the base plane, never negative.
+    double hoehe() const;
+    // The foot of the perpendicular from the height point on the axis (unnamed).
+    std::optional<Punkt> spitze() const;
+    double volumen() const;
+    // Lateral surface plus the one base.
+    double flaeche() const;
+    // The slant height: the largest distance of two points of the cone is the distance from
+    // the apex to the rim (also for flat cones, whose base is wider).
+    double durchmesser() const;
+    // A quarter of the height above the base centre on the axis (unnamed).
+    std::optional<Punkt> schwerpunkt() const;
+    // Through the base centre, directed from the apex towards the base centre.
+    std::optional<Gerade> achse() const;
+
+    // "Kegel mit dem Basiskreis k und der Spitze S" (no full stop).
+    std::string alsString() const;
 };
+
+// The cone kegeln over the circle kn with its apex at the height of the term h above the
+// circle's centre, along the unit normal of the circle's plane (a negative height goes to the
+// other side). The apex is registered as a new point named nextFreeName(kegeln + "S") with
+// the remark "Spitze vom Kegel " + kegeln; the cone itself is returned unregistered.
+// Nothing is registered and nothing is returned when kn is not a registered circle, its
+// plane has no normal, the term has no value, or the apex would lie in the base plane (a
+// height of 0): a cone needs a height.
+std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h);
 
 }  // namespace quodral

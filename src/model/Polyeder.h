@@ -1,10 +1,21 @@
 #pragma once
 // A solid bounded by named face polygons; every measure is recomputed from the faces.
+//
+// The record holds the face names only; the faces live in polygonListe and their corners in
+// punktListe, so a polyhedron follows every move of its corner points. A face or corner that
+// is no longer registered is skipped by every method (it contributes nothing), so a
+// polyhedron whose parts were removed behind its back still measures without failing.
 
+#include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "interpreter/Interpret.h"
 #include "model/Arten.h"
+#include "model/Polygon.h"
+#include "model/Punkt.h"
 
 namespace quodral {
 
@@ -17,6 +28,54 @@ struct Polyeder {
 
     Polyeder() = default;
     Polyeder(std::string n, std::vector<std::string> s) : name(std::move(n)), seiten(std::move(s)) {}
+
+    // "Polyeder mit den Flächenpolygonen [...] und den Ecken [...]." for a solid; for one
+    // without volume " zur Fläche des Polygons [...] ausgeartete Polyeder NAME." (leading blank).
+    std::string alsString() const;
+
+    // Sum of the pyramids from the centroid over every face that has a carrier plane; exact
+    // for convex solids.
+    double volumen() const;
+    double flaeche() const;
+    // Total edge length; halved for a solid with volume, where every edge has two faces.
+    double laenge() const;
+    // The largest distance of two corners.
+    double durchmesser() const;
+    // The mean of the face centroids (not of the corners); nothing when no face has one.
+    std::optional<Punkt> schwerpunkt() const;
+
+    // The corner names of all faces (without the break entry "-").
+    std::set<std::string> eckenMenge() const;
+    // The same names ascending by character codes (capitals first).
+    std::vector<std::string> ecken() const;
+    // One pair per consecutive corner pair of every face, the smaller name first; an edge
+    // shared by two faces occurs twice.
+    std::vector<std::pair<std::string, std::string>> kanten() const;
+    // The corner lists of all faces, each preceded by "-", as one unregistered polygon.
+    Polygon kantenPolygon(const std::string& pname) const;
+
+    // Where the point lies, decided by the line through it and the centroid: innerhalb,
+    // ausserhalb or randlage. Sound for convex solids.
+    punktlage punktPosition(const Punkt& p) const;
+    bool enthaelt(const Punkt& p) const;
+
+    // Some convex face holds every corner of the solid but one.
+    bool istPyramide() const;
+    // Every face is a registered convex polygon.
+    bool korrekt() const;
+
+    // Registers the record under the name (every caller passes the record's own name; the
+    // examination stores a record again this way): polyederListe, index3 with the kind
+    // polyeder, the names in use and the default drawing attributes. No gate: an existing
+    // entry is replaced.
+    void einlistenAls(const std::string& vfn) const;
 };
+
+// polyederListe has an entry under the name.
+bool istPolyeder(const std::string& name);
+
+// The list text of names: "[" then each name in double quotation marks, separated by ", ",
+// then "]"; the empty list gives "[]".
+std::string namenListenText(const std::vector<std::string>& namen);
 
 }  // namespace quodral

@@ -1,13 +1,25 @@
 #pragma once
-// A chain of edges between named corner points; "-" separates pieces, a closed
-// polygon repeats its first corner. Positions are read from the registered points at each use.
+// A chain of edges between named corner points; "-" breaks the chain in two, a closed
+// polygon repeats its first corner. Positions are read from the registered points at each use,
+// so moving a corner point moves every polygon that names it.
+//
+// The first corner of a polygon is its first entry that names a registered point (a leading
+// "-" is skipped); a polygon without such an entry is not closed, has no plane and the area 0.
 
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "model/Arten.h"
+#include "model/Ebene.h"
+#include "model/Punkt.h"
+#include "model/Strecke.h"
 
 namespace quodral {
+
+// Declared with the interpreter state (position of a point relative to a polygon).
+enum class punktlage;
 
 struct Polygon {
     std::string name;
@@ -18,6 +30,60 @@ struct Polygon {
 
     Polygon() = default;
     Polygon(std::string n, std::vector<std::string> e) : name(std::move(n)), ecken(std::move(e)) {}
+
+    // Every entry is a registered point or the break marker "-" (true for no entries).
+    bool exist() const;
+
+    // "Polygon mit der Eckpunktfolge [\"A\", \"B\", \"A\"]." (break markers written like names).
+    std::string alsString() const;
+
+    // Registration under the own name, or a copy under the given name; a name that is not
+    // free is refused silently. The corners are neither registered nor checked.
+    void einlisten() const;
+    void einlistenAls(const std::string& neuerName) const;
+
+    // The edges between consecutive entries, none touching a break marker; no edges at all
+    // for fewer than two entries or when a corner is missing.
+    std::vector<Strecke> streckenFolge() const;
+    double laenge() const;        // the perimeter: sum of the edge lengths
+    double durchmesser() const;   // the largest distance between two corners
+    bool enthaelt(const Punkt& p) const;   // p lies on an edge
+
+    // Where p lies relative to a convex polygon: nichtkonvex, randlage (on an edge or within
+    // 1e-4 of a corner), innerhalb (the edges are seen under 360 degrees) or ausserhalb.
+    punktlage punktPosition(const Punkt& p) const;
+
+    // Planar, and every edge longer than 1e-4 leaves all corners on one side of it.
+    bool istKonvex() const;
+    // The centroid of the distinct registered corners; nothing without corners.
+    std::optional<Punkt> schwerpunkt() const;
+    // The distinct corners span exactly a plane.
+    bool istEben() const;
+    // Four entries, the last one repeating the first.
+    bool istDreieck() const;
+    // The registered corner points in chain order, break markers left out.
+    std::vector<Punkt> punkte() const;
+    // The plane through the first corner with the unit normal of the corners' span; nothing
+    // unless the corners span exactly a plane.
+    std::optional<Ebene> ebene() const;
+    // The first corner and the last entry are at one place.
+    bool istGeschlossen() const;
+    // The area of a planar, convex, closed polygon (a fan of triangles from the first corner);
+    // 0 otherwise.
+    double flaeche() const;
+    // The distinct corner names, without the break marker.
+    std::set<std::string> eckenMenge() const;
 };
+
+// The position report: quittung becomes the sentence for the position of the point pn
+// relative to the polygon poln, or "Schon im Ansatz falsche Werte" when pn is no point or
+// poln no polygon.
+void innentest(const std::string& pn, const std::string& poln);
+// innentest with the first word as point and the second as polygon; fewer words are wrong
+// values too.
+void testePunktlage(const std::vector<std::string>& worte);
+
+// polygonListe holds a polygon under the name.
+bool istPolygon(const std::string& name);
 
 }  // namespace quodral

@@ -1,9 +1,22 @@
 #pragma once
 // A right circular cylinder over a named base circle; the point tpn fixes its top plane.
+//
+// The top circle lies in the plane through tpn parallel to the base, centred on the base
+// circle's axis, with the base radius; a point beside the axis gives the same cylinder as
+// its projection onto the axis. Every measure is recomputed from the registered circle and
+// point at each call. A point in the base plane is allowed: a cylinder of height 0.
+//
+// A cylinder whose circle or point is no longer registered is broken: its geometric
+// results are empty and its numeric measures are 0.0 (see korrekt()).
 
+#include <optional>
 #include <string>
 
 #include "model/Arten.h"
+#include "model/Ebene.h"
+#include "model/Gerade.h"
+#include "model/Kreis.h"
+#include "model/Punkt.h"
 
 namespace quodral {
 
@@ -16,6 +29,38 @@ struct Zylinder {
 
     Zylinder() = default;
     Zylinder(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+
+    // basis names a registered circle and tpn a registered point.
+    bool korrekt() const;
+    // Registers the record under its own name (the argument is the same name at every call
+    // and is not consulted) when it is korrekt(): zylinderListe, index3, the names in use and
+    // the default drawing attributes. No name test: the caller checks the name before.
+    // True when the cylinder was registered.
+    bool einlistenAls(const std::string& zn) const;
+
+    std::optional<Kreis> basisKreis() const;
+    std::optional<Ebene> basisEbene() const;
+    // Distance of the top point from the base plane, never negative.
+    double hoehe() const;
+    // The top circle (empty name): centre on the axis in the plane through the top point.
+    std::optional<Kreis> top() const;
+    std::optional<Ebene> topEbene() const;
+    // Through the base centre, directed from the base centre towards the top centre.
+    std::optional<Gerade> achse() const;
+
+    double volumen() const;
+    // Both bases plus the lateral surface.
+    double flaeche() const;
+    // The distance between opposite points of the two rims.
+    double durchmesser() const;
+    // Midway between the base centre and the top centre (unnamed).
+    std::optional<Punkt> schwerpunkt() const;
+
+    // "Zylinder mit dem Basiskreis k und dem Deckelpunkt D" (no full stop).
+    std::string alsString() const;
 };
+
+// index3 gives zylinder for the name.
+bool istZylinder(const std::string& name);
 
 }  // namespace quodral

@@ -1,0 +1,121 @@
+#include "app/Dateizugriff.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quodral {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string systemGrund(int fehlerNr) { return std::system_category().message(fehlerNr); }
+
+// Closes the descriptor when it goes out of scope, unless it was closed on purpose.
+class Deskriptor {
+public:
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    ~Deskriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    int fd() const { return fd_; }
+    // Closes now and reports the error of close, which is where a full disk may show.
+    int schliessen() {
+        const int ergebnis = ::close(fd_);
+        fd_ = -1;
+        return ergebnis;
+    }
+
+private:
+    int fd_;
+};
+
+bool allesSchreiben(int fd, const std::string& text) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + geschrieben, text.size() - geschrieben);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The file that a save really replaces: the target of a symbolic link, so that the link stays.
+fs::path zielDatei(const fs::path& pfad) {
+    std::error_code fehler;
+    if (fs::is_symlink(pfad, fehler)) {
+        const fs::path ziel = fs::weakly_canonical(pfad, fehler);
+        if (!fehler) return ziel;
+    }
+    return pfad;
+}
+
+}  // namespace
+
+Leseergebnis dateiLesen(const std::string& pfad) {
+    Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+    if (datei.fd() < 0) return {std::nullopt, systemGrund(errno)};
+    struct stat info {};
+    if (::fstat(datei.fd(), &info) == 0 && S_ISDIR(info.st_mode)) return {std::nullopt, systemGrund(EISDIR)};
+    std::string inhalt;
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return {std::nullopt, systemGrund(errno)};
+        }
+        if (n == 0) break;
+        inhalt.append(puffer, static_cast<std::size_t>(n));
+    }
+    return {std::move(inhalt), {}};
+}
+
+bool dateiVorhanden(const std::string& pfad) {
+    std::error_code fehler;
+    return fs::exists(fs::path(pfad), fehler);
+}
+
+std::optional<std::string> dateiSicherSchreiben(const std::string& pfad, const std::string& text) {
+    const fs::path ziel = zielDatei(fs::path(pfad));
+    if (ziel.filename().empty()) return systemGrund(EISDIR);
+    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+
+    // A fresh file beside the target; O_EXCL makes sure that no other file is overwritten.
+    fs::path zwischen;
+    int fd = -1;
+    static unsigned zaehler = 0;
+    for (int versuch = 0; versuch < 100 && fd < 0; ++versuch) {
+        zwischen = ordner / ("." + ziel.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                             std::to_string(++zaehler) + ".tmp");
+        fd = ::open(zwischen.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return systemGrund(errno);
+    }
+    if (fd < 0) return systemGrund(EEXIST);
+    Deskriptor datei(fd);
+
+    auto aufgeben = [&zwischen](int fehlerNr) {
+        ::unlink(zwischen.c_str());
+        return systemGrund(fehlerNr);
+    };
+    // The replaced file keeps its permissions.
+    struct stat alt {};
+    if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(datei.fd(), alt.st_mode & 07777);
+    if (!allesSchreiben(datei.fd(), text)) return aufgeben(errno);
+    if (::fsync(datei.fd()) != 0) return aufgeben(errno);
+    if (datei.schliessen() != 0) return aufgeben(errno);
+    if (::rename(zwischen.c_str(), ziel.c_str()) != 0) return aufgeben(errno);
+    return std::nullopt;
+}
+
+}  // namespace quodral

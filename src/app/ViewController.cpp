@@ -1,0 +1,351 @@
+#include "app/ViewController.h"
+
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "app/Dateizugriff.h"
+#include "checks/Hilfe.h"
+#include "checks/Kontrolle.h"
+#include "drawing/Projektion.h"
+#include "interpreter/Befehle.h"
+#include "interpreter/Dateioperationen.h"
+#include "interpreter/Interpret.h"
+#include "interpreter/Listenbearbeitung.h"
+#include "interpreter/Schnappschuss.h"
+#include "interpreter/Verwaltung.h"
+#include "interpreter/Worte.h"
+#include "model/Objekte.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string fehlerAnfang = "FEHLER: \n\n";
+
+// The error sentences of the statement that has just failed: those still collected, or, when
+// the error report has already moved them into the answer, the answer without its heading.
+std::string fehlersaetze() {
+    if (!mListe.empty()) return mListe;
+    if (quittung.starts_with(fehlerAnfang)) return quittung.substr(fehlerAnfang.size());
+    return {};
+}
+
+// A reason of the system as the middle of a sentence of ours, which brings its own full stop.
+std::string ohneSchlusspunkt(std::string grund) {
+    while (!grund.empty() && (grund.back() == '.' || grund.back() == ' ' || grund.back() == '\n')) grund.pop_back();
+    return grund;
+}
+
+// Statement-list files carry the extension "qdl"; a name without it gets it.
+std::string mitEndung(const std::string& pfad) {
+    std::string endung = fs::path(pfad).extension().string();
+    for (char& c : endung)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return endung == ".qdl" ? pfad : pfad + ".qdl";
+}
+
+// True while the selected table row still holds the text that the user saw when selecting it.
+bool auswahlNochGueltig() {
+    return anweisungsNr >= 0 && static_cast<std::size_t>(anweisungsNr) < anweisungsListe.size() &&
+           anweisungsListe[static_cast<std::size_t>(anweisungsNr)] == anweisungszeile;
+}
+
+}  // namespace
+
+ViewController::ViewController(Fenster& fenster) : fenster_(fenster) { fensterEinsetzen(&fenster_); }
+
+ViewController::~ViewController() {
+    if (eingesetztesFenster() == &fenster_) fensterEinsetzen(nullptr);
+}
+
+void ViewController::fensterGeladen() {
+    editButtons(false);
+    auge.vision = darstellung::unbezeichnet;
+}
+
+std::string ViewController::liesEin() { return fenster_.eingabeLesen(); }
+
+void ViewController::gibAus(const std::string& was) { fenster_.ausgabeSetzen(was); }
+
+void ViewController::editButtons(bool sichtbar) {
+    fenster_.editKnoepfeZeigen(sichtbar);
+    if (!sichtbar) gibAus("");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Statement entry and replay
+
+void ViewController::aktionB() {
+    // No sentence of an earlier statement may leak into this statement's answer.
+    mListe.clear();
+    if (liesEin().empty()) {
+        anweisungAuswerten("?");
+        return;
+    }
+    editButtons(false);
+    checkResultat = true;
+    aktuellerModus = modus::input;
+    aktuelleAnweisung = nfc(liesEin());
+    anweisungAuswerten(aktuelleAnweisung);
+    if (anweisungModifiziert) {
+        // A swap step offers the same swap one line further, so that Return repeats it.
+        fenster_.eingabeSetzen(modifizierteAnweisung);
+        anweisungModifiziert = false;
+    }
+}
+
+void ViewController::anweisungAuswerten(const std::string& s) {
+    const std::string u = grossSchreiben(s);
+    if (u == "FIXIEREN") {
+        const std::string antwort = auswahl(
+            "Wirklich die alle durch ihre Koordinaten definierten Punkte in der Anweisungsliste der aktuellen Lage "
+            "anpassen?\nDie ursprüngliche Anweisungsliste wird dadurch überschrieben.",
+            "JA, alles Anpassen", "Abbrechen");
+        if (antwort == "JA, alles Anpassen") {
+            unterSchutz(punkteFreezer);
+            lok = false;
+            quittung = "Die Punktdefinitionen wurden den aktuellen Lagen angepasst.";
+            gibAus(quittung);
+            fenster_.tabelleNeuLaden();
+            fenster_.neuZeichnen();
+        }
+        return;
+    }
+    if (u == "NEU") {
+        neuStart();
+        return;
+    }
+    if (u == "SCREENSHOT") {
+        unterSchutz(screenshot);
+        speichern(objektListe);
+        // The snapshot is written by this one save; later saves write the statement list.
+        objektListe.clear();
+        return;
+    }
+    if (u == "BEENDEN" || u == "QUIT") {
+        beenden();
+        return;
+    }
+
+    if (enthaeltListenTrenner(s)) {
+        // "&" separates the statements of a saved list and has no escape: such a statement
+        // could never be saved and read back, so it is neither carried out nor recorded.
+        quittung = undZeichenFehler;
+        lok = true;
+        gibAus(quittung);
+    } else {
+        bool gewoehnlich = false;
+        bool geprueft = false;
+        unterSchutz([&] {
+            gewoehnlich = istModifizierer(s);
+            geprueft = true;
+        });
+        if (!geprueft) {
+            // The list editing itself failed: the statement counts as not carried out.
+            lok = true;
+            gibAus(quittung);
+        } else if (gewoehnlich && !s.empty()) {
+            quittung = misserfolg;
+            ausfuehrenGeschuetzt(s);
+            if (lok) anweisungsListe.push_back(enthackterString(s));
+            lok = true;
+            gibAus(quittung);
+        }
+    }
+    fenster_.tabelleNeuLaden();
+    fenster_.neuZeichnen();
+}
+
+void ViewController::help() { gibAus(hilfe("?")); }
+
+void ViewController::execB() {
+    formatiereAnwendungsliste();
+    aktualisiereNamen();
+    gibAus("");
+    fenster_.eingabeSetzen("");
+    alleListenLeeren();
+    checkResultat = true;
+    int n = 0;
+    aktuellerModus = modus::exec;
+    if (kontrolle()) {
+        // The run goes over the list as it stands now; statements that append to the list
+        // while it runs do not disturb it.
+        const std::vector<std::string> zeilen = anweisungsListe;
+        for (const std::string& zeile : zeilen) {
+            mListe.clear();
+            ++n;
+            ausfuehrenGeschuetzt(zeile);
+            if (!checkResultat) {
+                fenster_.piepen();
+                mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
+                break;
+            }
+        }
+    }
+    if (checkResultat) editButtons(false);
+    lok = true;
+    gibAus(" " + mListe);
+    fenster_.tabelleNeuLaden();
+    fenster_.neuZeichnen();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The statement table and its editing
+
+int ViewController::numberOfRows() const { return static_cast<int>(anweisungsListe.size()); }
+
+std::string ViewController::zellenText(int zeile) const {
+    if (zeile < 0 || static_cast<std::size_t>(zeile) >= anweisungsListe.size()) return {};
+    return std::to_string(zeile + 1) + ". " + anweisungsListe[static_cast<std::size_t>(zeile)];
+}
+
+void ViewController::tableViewSelectionDidChange(int zeile) {
+    if (zeile < 0) return;
+    anweisungZeigen(zeile);
+    anweisungsNr = zeile;
+    editButtons(true);
+    gibAus(auswahlHinweis);
+}
+
+void ViewController::anweisungZeigen(int nr) {
+    if (nr < 0 || static_cast<std::size_t>(nr) >= anweisungsListe.size()) return;
+    fenster_.eingabeSetzen(anweisungsListe[static_cast<std::size_t>(nr)]);
+    anweisungszeile = anweisungsListe[static_cast<std::size_t>(nr)];
+}
+
+void ViewController::editB() {
+    anweisungNeu = nfc(liesEin());
+    if (enthaeltListenTrenner(anweisungNeu)) {
+        // The replacement could never be saved; the row stays selected for a corrected text.
+        quittung = undZeichenFehler;
+        gibAus(quittung);
+        return;
+    }
+    const std::string antwort =
+        auswahl("Wirklich die Anweisungszeile \n\n " + anweisungszeile + " ersetzen durch \n\n " + anweisungNeu, "JA",
+                "Lieber doch nicht.");
+    if (antwort == "JA") {
+        // The question quoted the row as it was selected; a list changed since then is not
+        // touched at a position the user never saw.
+        if (auswahlNochGueltig()) {
+            anweisungsListe[static_cast<std::size_t>(anweisungsNr)] = anweisungNeu;
+            fenster_.tabelleNeuLaden();
+        } else {
+            fenster_.piepen();
+        }
+    }
+    editButtons(false);
+}
+
+void ViewController::loeschB() {
+    const std::string antwort = auswahl("Wirklich die Anweisungszeile \n\n " + anweisungszeile +
+                                            " unwiderruflich löschen? Die Entfernung ist unwiderruflich.",
+                                        "JA", "Lieber doch nicht.");
+    if (antwort == "JA") {
+        if (auswahlNochGueltig())
+            zeileLoeschen(anweisungsNr);
+        else
+            fenster_.piepen();
+    }
+    fenster_.tabelleNeuLaden();
+}
+
+void ViewController::letztenSchrittLoeschen() {
+    alleListenLeeren();
+    if (!anweisungsListe.empty()) {
+        anweisungsListe.pop_back();
+        // Silently, over a copy: a failing line does not stop the rebuild.
+        const std::vector<std::string> zeilen = anweisungsListe;
+        for (const std::string& zeile : zeilen) ausfuehrenGeschuetzt(zeile);
+        lok = true;
+        fenster_.tabelleNeuLaden();
+    }
+    fenster_.neuZeichnen();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving and loading
+
+void ViewController::btnFileSave() { speichern(anweisungsListe); }
+
+void ViewController::speichern(const std::vector<std::string>& liste) {
+    // The text is taken now: what changes while the dialog is open does not reach the file.
+    const std::string text = anweisungsListe2String(liste);
+    const std::optional<std::string> gewaehlt = fenster_.speicherDialog(aktuellerListenName);
+    if (!gewaehlt || gewaehlt->empty()) return;
+    const std::string pfad = mitEndung(*gewaehlt);
+    aktuellerListenName = nfc(fs::path(pfad).stem().string());
+    if (const std::optional<std::string> grund = dateiSicherSchreiben(pfad, text)) {
+        std::cout << *grund << std::endl;
+        quittung = fehlerAnfang + "Die Datei konnte nicht gespeichert werden: " + ohneSchlusspunkt(*grund) + ".";
+        gibAus(quittung);
+    }
+}
+
+void ViewController::SpeicherB() { gibAus(quittung); }
+
+void ViewController::LadeB() {
+    zeigeFilesB();
+    fenster_.tabelleNeuLaden();
+    gibAus(quittung);
+    fenster_.neuZeichnen();
+}
+
+void ViewController::zeigeFilesB() {
+    const std::optional<std::string> pfad = fenster_.oeffnenDialog();
+    if (!pfad || pfad->empty() || !dateiVorhanden(*pfad)) return;
+    const Leseergebnis gelesen = dateiLesen(*pfad);
+    // A file that cannot be taken as a statement list leaves the current list as it is.
+    if (!gelesen.inhalt) {
+        quittung = fehlerAnfang + "Die Datei konnte nicht gelesen werden: " + ohneSchlusspunkt(gelesen.grund) + ".";
+        return;
+    }
+    if (!istGueltigesUtf8(*gelesen.inhalt)) {
+        quittung = fehlerAnfang + "Die Datei ist keine UTF-8-Textdatei.";
+        return;
+    }
+    const auto [erfolg, liste] = string2Codefeld(nfc(*gelesen.inhalt));
+    if (erfolg) {
+        anweisungsListe = liste;
+        quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";
+    } else {
+        fehlerMitteilung();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Questions, restart and quit
+
+std::string ViewController::auswahl(const std::string& frage, const std::string& option1,
+                                    const std::string& option2) {
+    return fenster_.auswahl(frage, option1, option2);
+}
+
+void ViewController::neustart() {
+    if (auswahl("Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.", "Trotzdem Neustart",
+                "Lieber doch nicht") == "Trotzdem Neustart")
+        neuStart();
+}
+
+void ViewController::neuStart() {
+    alleListenLeeren();
+    anweisungsListe.clear();
+    gibAus("");
+    fenster_.eingabeSetzen("Start");
+    fenster_.tabelleNeuLaden();
+    fenster_.neuZeichnen();
+}
+
+void ViewController::quitB() { beenden(); }
+
+void ViewController::beenden() {
+    if (auswahl("Alle nicht gesicherten Daten gehen beim Beenden verloren. Trotzdem jetzt Beenden?", "Ja, Beenden",
+                "Lieber doch noch nicht") == "Ja, Beenden")
+        fenster_.prozessBeenden();
+}
+
+}  // namespace quodral

@@ -1,0 +1,72 @@
+#pragma once
+// The main window's logic: the typed statement's road from the input line to the answer, the
+// replay and the undo, the statement table with its editing, saving and loading statement
+// lists, and the questions that guard restart and quit. Everything it shows or edits lives in
+// the globals of the interpreter; it reaches its window only through the Fenster port.
+
+#include <string>
+#include <vector>
+
+#include "app/Fenster.h"
+
+namespace quodral {
+
+// The hint shown when a row of the statement table is selected for editing.
+inline const std::string auswahlHinweis =
+    "\nDie ausgewählte Anweisungzeile kann abgeändert werden und ersetzt nach Drücken des Ersetzen-Buttons die "
+    "ursprüngliche Anweisung.\n\n Mit dem Einfügen-Button werden im gewählten Bereich Leerzeilen eingefügt.\n\n Mit "
+    "dem Löschen-Button werden die Zeilen im gewählten Bereich gelöscht. \n VORSICHT: Das Entfernen von Zeilen kann "
+    "nicht rückgängig gemacht werden.";
+
+class ViewController {
+public:
+    // Becomes the window that the interpreter's questions go to, for as long as it lives.
+    explicit ViewController(Fenster& fenster);
+    ~ViewController();
+    ViewController(const ViewController&) = delete;
+    ViewController& operator=(const ViewController&) = delete;
+
+    // The window has been built: edit buttons hidden, output empty, the eye drawn unlabelled.
+    void fensterGeladen();
+
+    // Small helpers of the window.
+    std::string liesEin();
+    void gibAus(const std::string& was);
+    void editButtons(bool sichtbar);
+
+    // Statement entry and replay.
+    void aktionB();
+    void anweisungAuswerten(const std::string& s);
+    void help();
+    void execB();
+
+    // The statement table and its editing.
+    int numberOfRows() const;
+    std::string zellenText(int zeile) const;
+    void tableViewSelectionDidChange(int zeile);
+    void anweisungZeigen(int nr);
+    void editB();
+    void loeschB();
+    void letztenSchrittLoeschen();
+
+    // Saving and loading.
+    void btnFileSave();
+    void SpeicherB();
+    void LadeB();
+    void zeigeFilesB();
+
+    // Questions, restart and quit.
+    std::string auswahl(const std::string& frage, const std::string& option1, const std::string& option2);
+    void neustart();
+    void neuStart();
+    void quitB();
+    void beenden();
+
+private:
+    // Saves `liste`; the dialog proposes the current list name.
+    void speichern(const std::vector<std::string>& liste);
+
+    Fenster& fenster_;
+};
+
+}  // namespace quodral

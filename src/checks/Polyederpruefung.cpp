@@ -1,0 +1,82 @@
+#include "checks/Polyederpruefung.h"
+
+#include "model/Objekte.h"
+
+namespace quodral {
+
+bool eckenKontrolle(const std::vector<std::string>& eck) {
+    bool vorherStrich = false;
+    for (const std::string& e : eck) {
+        if (e == "-") {
+            // A break between two parts; two breaks in a row would leave an empty part.
+            if (vorherStrich) return false;
+            vorherStrich = true;
+        } else {
+            if (!istPunkt(e)) return false;
+            vorherStrich = false;
+        }
+    }
+    return true;
+}
+
+bool seitenKontrolle(const std::vector<std::string>& seiten) {
+    for (const std::string& s : seiten)
+        if (!polygonListe.contains(s)) return false;
+    for (const std::string& s : seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        if (pol == nullptr || !pol->istKonvex()) return false;
+    }
+    return geschlossenheitsKontrolle(seiten);
+}
+
+bool geschlossenheitsKontrolle(const std::vector<std::string>& seiten) {
+    // Every edge toggles its key: an edge used by two faces (or twice) cancels out, and
+    // whatever remains is a border where the surface is open. Names hold no "*", so the
+    // keys of different edges never collide.
+    std::set<std::string> offeneKanten;
+    for (const std::string& s : seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        if (pol == nullptr) continue;
+        const std::vector<std::string>& c = pol->ecken;
+        for (std::size_t i = 0; i + 1 < c.size(); ++i) {
+            const std::string& a = c[i];
+            const std::string& b = c[i + 1];
+            const std::string schluessel = a < b ? a + "*" + b : b + "*" + a;
+            if (!offeneKanten.erase(schluessel)) offeneKanten.insert(schluessel);
+        }
+    }
+    return offeneKanten.empty();
+}
+
+bool istPunktknoten(const std::string& kn) {
+    if (!istKlumpen(kn)) return false;
+    const Klumpen* k = finde(klumpenListe, kn);
+    if (k == nullptr || k->zelle.empty()) return false;
+    for (const std::string& m : k->zelle)
+        if (!istPunkt(m)) return false;
+    return true;
+}
+
+double laenge(const std::string& name) {
+    double l = 0.0;
+    if (const grafikArt* art = finde(index1, name)) {
+        switch (*art) {
+        case grafikArt::polygon:
+            if (const Polygon* pol = finde(polygonListe, name)) l = pol->laenge();
+            break;
+        case grafikArt::strecke:
+            if (const Strecke* s = finde(streckenListe, name)) l = s->laenge();
+            break;
+        case grafikArt::vektor:
+            if (const Vektor* v = finde(vektorListe, name)) l = v->norm();
+            break;
+        default:
+            break;
+        }
+    }
+    if (const grafik3DArt* art3 = finde(index3, name); art3 != nullptr && *art3 == grafik3DArt::polyeder)
+        if (const Polyeder* pd = finde(polyederListe, name)) l = pd->laenge();
+    return l;
+}
+
+}  // namespace quodral

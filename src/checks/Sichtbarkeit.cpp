@@ -1,0 +1,161 @@
+#include "checks/Sichtbarkeit.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <vector>
+
+#include "checks/Kontrolle.h"
+#include "interpreter/Interpret.h"
+#include "model/Objekte.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+namespace {
+
+// Sets vision in every record of a registry.
+template <class Map> void alleSetzen(Map& registry, darstellung vs) {
+    for (auto& eintrag : registry) eintrag.second.vision = vs;
+}
+
+// Sets vision in the record of that name; false when the registry does not hold it.
+template <class Map> bool einenSetzen(Map& registry, const std::string& name, darstellung vs) {
+    auto* rec = finde(registry, name);
+    if (rec == nullptr) return false;
+    rec->vision = vs;
+    return true;
+}
+
+std::string kleinGeschrieben(std::string text) {
+    // Object names are ASCII, so the plain ASCII mapping is all that is needed.
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The collectives with a rule; false for any other.
+bool kollektivSetzen(const std::string& name, darstellung vs) {
+    const std::string k = kleinGeschrieben(name);
+    if (k == "allepunkte") alleSetzen(punktListe, vs);
+    else if (k == "allegeraden") alleSetzen(geradenListe, vs);
+    else if (k == "allepolygone") alleSetzen(polygonListe, vs);
+    else if (k == "allestrecken") alleSetzen(streckenListe, vs);
+    else if (k == "allestrahlen") alleSetzen(strahlListe, vs);
+    else if (k == "allekreise") alleSetzen(kreisListe, vs);
+    else return false;
+    return true;
+}
+
+// The case name of a kind, as the sentence on kinds without a display option gives it.
+std::string fallName(grafikArt art) {
+    switch (art) {
+    case grafikArt::ebene: return "ebene";
+    case grafikArt::formel: return "formel";
+    case grafikArt::punkt: return "punkt";
+    case grafikArt::gerade: return "gerade";
+    case grafikArt::kreis: return "kreis";
+    case grafikArt::kugel: return "kugel";
+    case grafikArt::polygon: return "polygon";
+    case grafikArt::strahl: return "strahl";
+    case grafikArt::strecke: return "strecke";
+    case grafikArt::klumpen: return "klumpen";
+    case grafikArt::kollektiv: return "kollektiv";
+    case grafikArt::vektor: return "vektor";
+    }
+    return "";
+}
+
+// Sets the visibility of a solid; true when one was set.
+bool festkoerperSetzen(const std::string& name, grafik3DArt art, darstellung vs) {
+    switch (art) {
+    case grafik3DArt::kegel: return einenSetzen(kegelListe, name, vs);
+    case grafik3DArt::zylinder: return einenSetzen(zylinderListe, name, vs);
+    case grafik3DArt::polyeder: {
+        const Polyeder* pd = finde(polyederListe, name);
+        if (pd == nullptr) return false;
+        // A polyhedron is seen through its faces; a copy of the face list, since each face
+        // call works on the registries.
+        const std::vector<std::string> seiten = pd->seiten;
+        bool alle = true;
+        for (const std::string& seite : seiten) alle = visionSetzen(seite, vs) && alle;
+        return alle;
+    }
+    case grafik3DArt::prisma:
+    case grafik3DArt::pyramide: return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool istGeoObjekt(const std::string& wasn) { return index1.contains(wasn) || index3.contains(wasn); }
+
+bool visionSetzen(const std::string& name, darstellung vs) {
+    lok = istGeoObjekt(name);
+    if (!lok) return false;
+
+    bool gesetzt = false;
+    if (const grafikArt* art = finde(index1, name); art == nullptr) {
+        const grafik3DArt* art3 = finde(index3, name);
+        gesetzt = art3 != nullptr && festkoerperSetzen(name, *art3, vs);
+        // The face calls answer and clear lok themselves; a polyhedron without faces, and a
+        // cone or cylinder, answers here.
+        if (!gesetzt) lok = false;
+    } else {
+        switch (*art) {
+        case grafikArt::punkt: gesetzt = einenSetzen(punktListe, name, vs); break;
+        case grafikArt::gerade: gesetzt = einenSetzen(geradenListe, name, vs); break;
+        case grafikArt::strahl: gesetzt = einenSetzen(strahlListe, name, vs); break;
+        case grafikArt::strecke: gesetzt = einenSetzen(streckenListe, name, vs); break;
+        case grafikArt::kreis: gesetzt = einenSetzen(kreisListe, name, vs); break;
+        case grafikArt::polygon:
+            if (const Polygon* pol = finde(polygonListe, name)) {
+                const std::set<std::string> ecken(pol->ecken.begin(), pol->ecken.end());
+                for (const std::string& e : ecken)
+                    if (e != "-") einenSetzen(punktListe, e, vs);
+                gesetzt = einenSetzen(polygonListe, name, vs);
+            }
+            break;
+        case grafikArt::kollektiv:
+            gesetzt = kollektivSetzen(name, vs);
+            if (!gesetzt) {
+                checkResultat = false;
+                mListe += "Objekt " + name + " ist nicht bekannt.";
+            }
+            break;
+        case grafikArt::ebene:
+        case grafikArt::formel:
+        case grafikArt::kugel:
+        case grafikArt::klumpen:
+        case grafikArt::vektor:
+            lok = false;
+            checkResultat = false;
+            mListe += "Objekte vom Typ " + fallName(*art) + " haben keine Darstellungsoption.";
+            break;
+        }
+        // A record missing from its registry has nothing to show: no answer.
+        if (!gesetzt && *art != grafikArt::kollektiv) lok = false;
+    }
+
+    if (lok) quittung = "Die Darstellung des genannten Objekts wurde auf " + rawValue(vs) + " gesetzt.";
+    lok = false;
+    return gesetzt;
+}
+
+bool kuerzelPasst(const std::string& kuerzel, const std::string& name) {
+    const std::vector<std::string> k = zeichen(kuerzel);
+    const std::vector<std::string> t = zeichen(name + "******");
+    if (k.empty() || k.size() > t.size()) return false;
+    return std::equal(k.begin(), k.end(), t.begin());
+}
+
+void kuerzelVisionSetzen(const std::string& kuerzel, darstellung vs) {
+    if (zeichen(kuerzel).size() > 6) return;
+    for (auto& [n, p] : punktListe)
+        if (kuerzelPasst(kuerzel, n)) p.vision = vs;
+    for (auto& [n, pol] : polygonListe)
+        if (kuerzelPasst(kuerzel, n)) pol.vision = vs;
+}
+
+}  // namespace quodral

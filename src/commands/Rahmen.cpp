@@ -1,0 +1,46 @@
+#include "commands/Rahmen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/Kontrolle.h"
+#include "interpreter/Interpret.h"
+#include "measurement/Funktionen.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t bis) {
+    bis = std::min(bis, w.size());
+    for (std::size_t i = von; i < bis; ++i) wertCheck(w[i]);
+}
+
+double termWert(const std::string& x) { return wert(x).second; }
+
+void eigenerFehler(const std::string& satz) {
+    checkResultat = false;
+    mListe += satz;
+}
+
+void ablehnen(const std::string& satz) {
+    lok = false;
+    quittung = satz;
+}
+
+bool endlich(double x) { return std::isfinite(x); }
+
+bool endlich(const Vektor& v) { return endlich(v.x1) && endlich(v.x2) && endlich(v.x3); }
+
+bool endlich(const Punkt& p) { return endlich(p.x) && endlich(p.y) && endlich(p.z); }
+
+void zahlbereichFehler(const std::string& name) {
+    eigenerFehler("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
+}
+
+bool eingetragenSonstAblehnen(const std::string& name) {
+    if (index1.contains(name)) return true;
+    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
+    return false;
+}
+
+}  // namespace quodral

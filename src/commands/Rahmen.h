@@ -1,0 +1,57 @@
+#pragma once
+// What every statement handler shares: the order of its steps, the checks of its numeric
+// words, its own failure sentences, its refusals outside the check state, and the rule that no
+// record ever holds a number that is not finite.
+//
+// A handler that creates an object runs, each step only while checkResultat is still true:
+// the new name (checkStart), the count (paramCheck), the kinds and values of its words (every
+// word of a step is checked before checkResultat is read again, so that one answer names every
+// faulty word), the geometric conditions, building and registering, the answer in quittung,
+// and last, on every path and exactly once, fehlerMitteilung().
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "checks/Kontrolle.h"
+#include "model/Punkt.h"
+#include "model/Vektor.h"
+
+namespace quodral {
+
+// Runs the steps of a handler, then the error report. The steps may return early on any
+// path; the report still runs exactly once.
+template <class Schritte> void mitFehlerbericht(Schritte&& schritte) {
+    schritte();
+    fehlerMitteilung();
+}
+
+// wertCheck on the words w[von] up to, not including, w[bis] (clamped to the word count).
+void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t bis);
+
+// The value of a word whose wertCheck has passed.
+double termWert(const std::string& x);
+
+// A handler's own failure sentence: checkResultat false, the sentence appended to mListe; the
+// answer becomes "FEHLER: \n\n" and the sentences.
+void eigenerFehler(const std::string& satz);
+
+// A refusal outside the check state: the statement is not recorded and its answer is the
+// sentence alone, without the "FEHLER: " head. checkResultat stays as it is.
+void ablehnen(const std::string& satz);
+
+// Every number of the record is finite.
+bool endlich(double x);
+bool endlich(const Vektor& v);
+bool endlich(const Punkt& p);
+
+// The sentence for an object whose numbers would leave the range of doubles (huge
+// coordinates whose difference or length overflows), as the handler's own failure.
+void zahlbereichFehler(const std::string& name);
+
+// True when the name is registered now in index1 (after an einlisten that may refuse a name
+// reserved by a running construction). When it is not, the statement is refused (ablehnen)
+// with a sentence that says so.
+bool eingetragenSonstAblehnen(const std::string& name);
+
+}  // namespace quodral

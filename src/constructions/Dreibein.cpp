@@ -1,0 +1,85 @@
+#include "constructions/Dreibein.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/Kontrolle.h"
+#include "drawing/Projektion.h"
+#include "interpreter/Interpret.h"
+#include "intersections/Schneiderei.h"
+#include "model/Ebene.h"
+#include "model/Kreis.h"
+#include "model/Objekte.h"
+#include "model/Polygon.h"
+#include "model/Punkt.h"
+#include "model/Vektor.h"
+
+namespace quodral {
+
+double sinus(double w) { return std::sin(w * pi / 180.0); }
+
+double cosinus(double w) { return std::cos(w * pi / 180.0); }
+
+bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
+    if (wnkl.size() < 3 || !std::all_of(wnkl.begin(), wnkl.begin() + 3, [](double w) { return std::isfinite(w); })) {
+        lok = false;
+        return false;
+    }
+    const double w1 = wnkl[0];
+    const double w2 = wnkl[1];
+    const double w3 = wnkl[2];
+
+    // The tripod's own name is reserved while the leg points take theirs, so that they
+    // become name1, name2, name3 rather than name, name1, name2.
+    const std::string pn = nextFreeName(name);
+    blockierteNamen.insert(pn);
+
+    const Vektor bein1 = evec1;
+    const Vektor bein2(cosinus(w1), sinus(w1), 0.0);
+
+    // Leg 3 is a unit vector at the angle w2 from leg 2 and w3 from leg 1: its end lies on
+    // the circle of all unit vectors at w2 from leg 2, and on that of those at w3 from leg 1.
+    const Vektor einheit2 = bein2.normiert().value_or(evec1);
+    const Punkt m2 = (cosinus(w2) * einheit2).vektor2Punkt();
+    const Kreis kegel2("", m2, sinus(w2), Ebene(m2, bein2));
+    const Punkt m1("", cosinus(w3), 0.0, 0.0);
+    const Kreis kegel1("", m1, sinus(w3), Ebene(m1, evec1));
+    // The common points come in the order of the direction leg 2 × leg 1 = (0, 0, -sin w1):
+    // the first lies on the side z > 0 for w1 between 0 and 180.
+    const std::vector<Punkt> enden = kreisKreisSchnitt(kegel2, kegel1);
+    const Vektor bein3 = enden.empty() ? bein1 : enden.front().ortsvektor();
+
+    const Vektor e1 = bein1.normiert().value_or(evec1);
+    const Vektor e2 = bein2.normiert().value_or(evec1);
+    const Vektor e3 = bein3.normiert().value_or(e1);
+
+    const std::string ursprungName = nextFreeName(pn + "0");
+    Punkt(ursprungName, 0.0, 0.0, 0.0).einlisten();
+    std::string endNamen[3];
+    const Vektor* beine[3] = {&e1, &e2, &e3};
+    for (int i = 0; i < 3; ++i) {
+        endNamen[i] = nextFreeName(pn);
+        Punkt(endNamen[i], beine[i]->x1, beine[i]->x2, beine[i]->x3).einlisten();
+    }
+
+    // An open path out along each leg and back to the origin.
+    const Polygon dreibein(pn, {endNamen[0], ursprungName, endNamen[1], ursprungName, endNamen[2]});
+    blockierteNamen.erase(pn);
+    dreibein.einlistenAls(pn);
+    quittung = "Das Dreibein " + pn + " wurde erzeugt.";
+    return true;
+}
+
+XYExtreme extremeXYWerte() {
+    XYExtreme box;
+    for (const auto& [name, p] : punktListe) {
+        const Punkt bild = punktBild(auge, p);
+        box.xmin = std::min(box.xmin, bild.x);
+        box.xmax = std::max(box.xmax, bild.x);
+        box.ymin = std::min(box.ymin, bild.y);
+        box.ymax = std::max(box.ymax, bild.y);
+    }
+    return box;
+}
+
+}  // namespace quodral

@@ -1,0 +1,37 @@
+#pragma once
+// Small pure helpers on points, vectors and planes shared by the object model, the
+// constructions and the drawing: the centre of the circle through three points, the
+// perpendicular bisector plane, the midpoint, and the orthonormal basis of the directions a
+// point list spans with the dimension it gives. They read no registry and write no state.
+
+#include <optional>
+#include <vector>
+
+#include "model/Ebene.h"
+#include "model/Punkt.h"
+#include "model/Vektor.h"
+
+namespace quodral {
+
+// The centre of the circle through the three points, in their plane (unnamed); origo when
+// they are collinear or too close together to fix a circle.
+Punkt kreisMittelpunkt(const Punkt& p1, const Punkt& p2, const Punkt& p3);
+
+// The plane of all points at equal distance from a and b: through their midpoint with the
+// normal b − a (not normalised); nothing when the points are equal.
+std::optional<Ebene> mittelsenkrechte(const Punkt& a, const Punkt& b);
+
+// The point halfway between a and b (unnamed).
+Punkt mittelpunkt(const Punkt& a, const Punkt& b);
+
+// Gram-Schmidt on the differences from the first point to the others, in list order: at
+// most three pairwise orthogonal unit vectors. A difference shorter than 1e-4, or whose
+// remainder after removing its projections on the vectors found so far is shorter than 1e-4,
+// adds nothing. Fewer than two points give none.
+std::vector<Vektor> orthonorm(const std::vector<Punkt>& pkte);
+
+// The number of vectors orthonorm gives: 0 for coincident points, 1 for collinear, 2 for
+// coplanar points, 3 otherwise (each within 1e-4).
+int dimension(const std::vector<Punkt>& punkte);
+
+}  // namespace quodral

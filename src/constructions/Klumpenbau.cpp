@@ -1,0 +1,331 @@
+#include "constructions/Klumpenbau.h"
+
+#include <cmath>
+#include <random>
+
+#include "checks/Kontrolle.h"
+#include "checks/Punktmengen.h"
+#include "interpreter/Interpret.h"
+#include "intersections/Schneiderei.h"
+#include "model/Ebenenkonstruktion.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+
+bool endlich(const Vektor& v) { return std::isfinite(v.x1) && std::isfinite(v.x2) && std::isfinite(v.x3); }
+
+bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+
+// The registered points among the members of a cluster, in ascending order of their names.
+std::vector<std::string> punktMitglieder(const Klumpen& k) {
+    std::vector<std::string> punkte;
+    for (const std::string& n : k.klumpen2Feld())
+        if (istPunkt(n)) punkte.push_back(n);
+    return punkte;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Cluster editing
+
+bool klumpenAnreichern(const std::string& kn, const std::string& zelln) {
+    Klumpen* k = finde(klumpenListe, kn);
+    if (k == nullptr) return false;
+
+    const grafikArt* art = finde(index1, zelln);
+    if (art != nullptr && *art == grafikArt::klumpen) {
+        // The members of the other cluster, not the cluster itself. A cluster that holds kn
+        // must not smuggle kn into itself.
+        const Klumpen* quelle = finde(klumpenListe, zelln);
+        if (quelle == nullptr) return false;
+        Klumpen neu = *k;
+        bool uebernommen = false;
+        for (const std::string& m : quelle->klumpen2Feld()) {
+            if (m == kn) continue;
+            neu.zelle.insert(m);
+            uebernommen = true;
+        }
+        if (!uebernommen) return false;
+        // Registered anew: the cluster gets its default drawing attributes again.
+        if (!neu.einlistenAls(kn)) return false;
+        quittung = "Der Inhalt von " + zelln + " wurde dem Klumpen " + kn + " hinzugefügt.";
+        return true;
+    }
+
+    if (k->enthaelt(zelln)) {
+        quittung = zelln + " gehört bereits zum Klumpen " + kn + ".";
+        return true;
+    }
+    // Stored back in place: the drawing attributes stay as they are.
+    k->zelle.insert(zelln);
+    quittung = zelln + " wurde dem Klumpen " + kn + " hinzugefügt.";
+    return true;
+}
+
+bool klumpenBerauben(const std::string& kn, const std::string& zelln) {
+    Klumpen* k = finde(klumpenListe, kn);
+    if (k == nullptr) return false;
+    if (k->zelle.erase(zelln) > 0)
+        quittung = zelln + " wurde aus dem Klumpen " + kn + " entfernt.";
+    else
+        quittung = zelln + " gehörte bereits vorher nicht zum Klumpen " + kn + ".";
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Boundary edges
+
+bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c) {
+    return (b.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - a.ortsvektor()).norm() > 1e-6;
+}
+
+std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::string& klu) {
+    std::vector<std::pair<std::string, std::string>> kanten;
+    if (!istKlumpen(klu)) return kanten;
+    const Klumpen* k = finde(klumpenListe, klu);
+    if (k == nullptr) return kanten;
+
+    const std::vector<std::string> namen = k->punktZellen();
+    if (namen.size() <= 3) return kanten;
+    std::vector<Punkt> pts;
+    pts.reserve(namen.size());
+    for (const std::string& n : namen) pts.push_back(punktListe.at(n));  // punktZellen: registered
+
+    // A hull edge is a pair through which two different supporting planes pass: planes
+    // through the pair and a third point that leave no two points on opposite sides.
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+        for (std::size_t j = 0; j < pts.size(); ++j) {
+            std::vector<Ebene> gefunden;
+            for (std::size_t l = 0; l < pts.size(); ++l) {
+                if (!ebeneBildend(pts[i], pts[j], pts[l])) continue;
+                // A triangle that just passes the test may still be too small for a plane.
+                const std::optional<Ebene> e = ebeneDurch(pts[i], pts[j], pts[l]);
+                if (!e || !istTrennebene(*e, pts)) continue;
+                if (gefunden.empty()) {
+                    gefunden.push_back(*e);
+                } else if (gefunden.size() == 1 && !(gefunden.front() == *e)) {
+                    gefunden.push_back(*e);
+                    kanten.emplace_back(namen[i], namen[j]);
+                }
+            }
+        }
+    }
+    return kanten;
+}
+
+bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
+    if (!istKlumpen(klu)) return false;
+    blockierteNamen.insert(neun);
+    std::set<std::string> segmente;
+    for (const auto& [a, b] : sammleRandkanten(klu)) {
+        const std::string name = nextFreeName("s");
+        Strecke(punktListe.at(a), punktListe.at(b)).einlistenAls(name);
+        if (streckenListe.contains(name)) segmente.insert(name);
+    }
+    blockierteNamen.erase(neun);
+    return Klumpen(neun, segmente).einlisten();
+}
+
+// ---------------------------------------------------------------------------------------
+// Random clusters
+
+Vektor zufallsTripel() {
+    // Seeded once from the system's random source; every draw is uniform over 0 ... 199.
+    static std::mt19937 erzeuger{std::random_device{}()};
+    std::uniform_int_distribution<int> wurf(0, 199);
+    const double x = (wurf(erzeuger) - 100) / 30.0;
+    const double y = (wurf(erzeuger) - 100) / 30.0;
+    const double z = (wurf(erzeuger) - 100) / 30.0;
+    return Vektor(x, y, z);
+}
+
+bool zufallsKlumpen(const std::string& kn, long long n) {
+    // A negative count makes no sense, and a huge one would flood the registries: both are
+    // refused before the first point is written.
+    if (n < 0 || n > zufallsHoechstzahl) return false;
+    if (!nameFrei(kn)) return false;
+    std::set<std::string> punkte;
+    for (long long i = 0; i < n; ++i) {
+        const Vektor t = zufallsTripel();
+        const std::string name = nextFreeName(kn + "P");
+        Punkt(name, t.x1, t.x2, t.x3).einlisten();
+        if (punktListe.contains(name)) punkte.insert(name);
+    }
+    return Klumpen(kn, punkte).einlisten();
+}
+
+// ---------------------------------------------------------------------------------------
+// Constructions over clusters
+
+int genKugel(const std::string& name, const std::string& mpsn, double r) {
+    if (!std::isfinite(r)) return 0;
+    if (const Punkt* m = finde(punktListe, mpsn)) {
+        Kugel(*m, r).einlistenAls(name);
+        if (!kugelListe.contains(name)) return 0;
+        quittung = "Die Kugel " + name + " um " + mpsn + " mit Radius " + kurzform(r) + " wurde erzeugt.";
+        return 1;
+    }
+    if (!istKlumpen(mpsn)) return 0;
+    const Klumpen* k = finde(klumpenListe, mpsn);
+    if (k == nullptr) return 0;
+
+    std::vector<std::string> kugeln;
+    for (const std::string& pn : punktMitglieder(*k)) {
+        const std::string kn = nextFreeName(name);
+        Kugel(punktListe.at(pn), r).einlistenAls(kn);
+        if (kugelListe.contains(kn)) kugeln.push_back(kn);
+    }
+    if (kugeln.empty())
+        quittung = "Es wurde keine Kugel erzeugt, da der Klumpen " + mpsn + " keine Punkte enthält.";
+    else if (kugeln.size() == 1)
+        quittung = "Die Kugel " + kugeln.front() + " wurde erzeugt.";
+    else
+        quittung = "Die Kugeln " + namenListenText(kugeln) + " wurden erzeugt.";
+    return static_cast<int>(kugeln.size());
+}
+
+int genStrahlen(const std::string& name, const std::string& pn, const std::string& kln) {
+    if (!istKlumpen(kln)) return 0;
+    const Punkt* p = finde(punktListe, pn);
+    const Klumpen* k = finde(klumpenListe, kln);
+    if (p == nullptr || k == nullptr) return 0;
+
+    std::vector<std::string> strahlen;
+    for (const std::string& qn : punktMitglieder(*k)) {
+        const Punkt& q = punktListe.at(qn);
+        if (istNull(p->dist(q))) continue;  // the start point itself gives no direction
+        const Vektor rv = q.ortsvektor() - p->ortsvektor();
+        if (!endlich(rv)) continue;         // too far apart for the range of doubles
+        const std::string sn = nextFreeName(name);
+        Strahl(*p, rv).einlistenAls(sn);
+        if (strahlListe.contains(sn)) strahlen.push_back(sn);
+    }
+    if (strahlen.empty())
+        quittung = "Es wurde kein Strahl erzeugt, da der Klumpen " + kln + " keine Punkte enthält.";
+    else if (strahlen.size() == 1)
+        quittung = "Der Strahl " + strahlen.front() + " wurde erzeugt.";
+    else
+        quittung = "Die Strahlen " + namenListenText(strahlen) + " wurden erzeugt.";
+    return static_cast<int>(strahlen.size());
+}
+
+int streckeAusKlumpen(const std::string& /*name*/, const std::string& apn, const std::string& epn) {
+    const std::vector<std::string> anfaenge = verklumpe(apn).klumpen2Feld();
+    const std::vector<std::string> enden = verklumpe(epn).klumpen2Feld();
+    std::vector<std::string> strecken;
+    for (const std::string& a : anfaenge) {
+        const Punkt* pa = finde(punktListe, a);
+        if (pa == nullptr) continue;
+        for (const std::string& e : enden) {
+            const Punkt* pe = finde(punktListe, e);
+            if (pe == nullptr || istNull(pa->dist(*pe))) continue;
+            const std::string sn = nextFreeName(apn + epn);
+            Strecke(*pa, *pe).einlistenAls(sn);
+            if (streckenListe.contains(sn)) strecken.push_back(sn);
+        }
+    }
+    if (strecken.empty())
+        quittung = "Es konnten keine Verbindungsstrecken erzeugt werden";
+    else
+        quittung = "Erzeugte Verbindungen: " + namenListenText(strecken);
+    return static_cast<int>(strecken.size());
+}
+
+// ---------------------------------------------------------------------------------------
+// Linear hull
+
+LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
+    std::vector<Punkt> pts;
+    for (const std::string& n : pNamenFeld)
+        if (const Punkt* p = finde(punktListe, n)) pts.push_back(*p);
+    if (pts.empty()) return {Punkt("", 0, 0, 0), nullvec, 0};
+
+    const Punkt a = pts.front();
+    LineareHuelle h{a, nullvec, 0};
+    // Each point is tried once against the hull found so far; a point outside it raises the
+    // dimension by one.
+    for (const Punkt& p : pts) {
+        switch (h.dimension) {
+        case 0:
+            if (!(p == a)) {
+                h.v = p.ortsvektor() - a.ortsvektor();
+                h.dimension = 1;
+            }
+            break;
+        case 1:
+            if (!Gerade(a, h.v).enthaelt(p)) {
+                // The normal of the plane through the line and p.
+                h.v = h.v.kreuz(a.ortsvektor() - p.ortsvektor());
+                h.dimension = 2;
+            }
+            break;
+        case 2:
+            if (!Ebene(a, h.v).enthaelt(p)) h.dimension = 3;
+            break;
+        default: break;
+        }
+    }
+    return h;
+}
+
+// ---------------------------------------------------------------------------------------
+// Tangent planes
+
+std::vector<Ebene> tangentenPaar(const Gerade& g, const Kugel& k) {
+    if (g.rv.istNullvektor()) return {};
+    const double d = k.mp.dist(g);
+    if (!(k.r < d)) return {};
+
+    // The points of contact see the centre and the foot F of the perpendicular at a right
+    // angle: they lie on the sphere of Thales over the centre and F, and in the plane through
+    // the centre across the line.
+    const Vektor f = k.mp.lotFusspunktVektorAuf(g);
+    const Punkt thalesMitte = (0.5 * (f + k.mp.ortsvektor())).vektor2Punkt();
+    const std::vector<Kreis> kreise = kugelKugelSchnitt(k, Kugel(thalesMitte, d / 2));
+    if (kreise.empty()) return {};
+    const std::vector<Punkt> beruehrung = ebeneKreisSchnitt(Ebene(k.mp, g.rv), kreise.front());
+    if (beruehrung.size() != 2) return {};
+
+    std::vector<Ebene> ebenen;
+    for (const Punkt& t : beruehrung) {
+        const Vektor n = t.ortsvektor() - k.mp.ortsvektor();
+        if (!endlich(t) || !endlich(n) || n.istNullvektor()) return {};
+        ebenen.emplace_back(Punkt("", t.x, t.y, t.z), n);
+    }
+    return ebenen;
+}
+
+bool tangentenPaar(const std::string& t1name, const std::string& t2name, const std::string& gname,
+                   const std::string& kname) {
+    const Gerade* g = finde(geradenListe, gname);
+    const Kugel* k = finde(kugelListe, kname);
+    const std::vector<Ebene> ebenen = (g != nullptr && k != nullptr) ? tangentenPaar(*g, *k) : std::vector<Ebene>{};
+    blockierteNamen.erase(t1name);
+    if (ebenen.size() != 2 || t1name == t2name || !nameFrei(t1name) || !nameFrei(t2name)) return false;
+    ebenen[0].einlistenAls(t1name);
+    ebenen[1].einlistenAls(t2name);
+    return ebenenListe.contains(t1name) && ebenenListe.contains(t2name);
+}
+
+std::set<std::string> ebenenDoppelTilgen(const std::vector<std::string>& ebenen) {
+    std::set<std::string> ergebnis;
+    std::vector<const Ebene*> behalten;
+    for (const std::string& n : ebenen) {
+        const Ebene* e = finde(ebenenListe, n);
+        if (e == nullptr) continue;
+        bool neu = true;
+        for (const Ebene* b : behalten)
+            if (*b == *e) neu = false;
+        if (!neu) continue;
+        behalten.push_back(e);
+        ergebnis.insert(n);
+    }
+    return ergebnis;
+}
+
+}  // namespace quodral

@@ -1,0 +1,183 @@
+#include "constructions/Prismen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "checks/Kontrolle.h"
+#include "interpreter/Interpret.h"
+#include "model/Loeschen.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+const std::string trenner = "-";
+
+// Keeps a name from being handed out while the parts of its solid take fresh names. A name
+// that was reserved already (by a construction further out) stays reserved afterwards.
+class Reservierung {
+public:
+    explicit Reservierung(const std::string& name) : name_(name), eigen_(blockierteNamen.insert(name).second) {}
+    ~Reservierung() { freigeben(); }
+    Reservierung(const Reservierung&) = delete;
+    Reservierung& operator=(const Reservierung&) = delete;
+
+    void freigeben() {
+        if (eigen_) blockierteNamen.erase(name_);
+        eigen_ = false;
+    }
+
+private:
+    std::string name_;
+    bool eigen_;
+};
+
+bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+
+// A closed chain of registered corners in one piece.
+bool geschlosseneKette(const Polygon& basis) {
+    if (basis.ecken.size() < 2 || !basis.istGeschlossen()) return false;
+    return std::all_of(basis.ecken.begin(), basis.ecken.end(),
+                       [](const std::string& e) { return e != trenner && istPunkt(e); });
+}
+
+// The corner names b0 ... b(m-1): every entry but the repeated last one.
+std::vector<std::string> basisEcken(const Polygon& basis) {
+    return {basis.ecken.begin(), basis.ecken.end() - 1};
+}
+
+}  // namespace
+
+bool prismenBasisTauglich(const Polygon& basis) { return basis.istKonvex() && geschlosseneKette(basis); }
+
+bool pyramidenBasisTauglich(const Polygon& basis) {
+    return basis.istEben() && basis.istKonvex() && geschlosseneKette(basis);
+}
+
+bool pyramidenBasisTauglich(const std::string& poln) {
+    const Polygon* basis = finde(polygonListe, poln);
+    return basis != nullptr && pyramidenBasisTauglich(*basis);
+}
+
+std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& bpn, const Vektor& v) {
+    const Polygon* gefunden = finde(polygonListe, bpn);
+    if (gefunden == nullptr || !prismenBasisTauglich(*gefunden)) return {false, Polyeder()};
+    // A copy of the base: the registries grow while the prism is built.
+    const Polygon basis = *gefunden;
+    const std::vector<std::string> unten = basisEcken(basis);
+
+    // Every shifted corner is computed before anything is registered, so that a shift that
+    // leaves the range of doubles registers nothing.
+    std::vector<Punkt> oben;
+    oben.reserve(unten.size());
+    for (const std::string& b : unten) {
+        const Punkt* p = finde(punktListe, b);
+        if (p == nullptr) return {false, Polyeder()};
+        Punkt t = (p->ortsvektor() + v).vektor2Punkt();
+        if (!endlich(t)) return {false, Polyeder()};
+        oben.push_back(t);
+    }
+
+    Reservierung reserviert(pen);
+    std::vector<std::string> seiten{bpn};
+
+    std::vector<std::string> t;
+    t.reserve(unten.size() + 1);
+    for (std::size_t i = 0; i < unten.size(); ++i) {
+        oben[i].name = nextFreeName(unten[i]);
+        oben[i].einlisten();
+        t.push_back(oben[i].name);
+    }
+    t.push_back(t.front());
+
+    Polygon deckel(nextFreeName(bpn), t);
+    deckel.einlisten();
+    seiten.push_back(deckel.name);
+
+    const std::size_t m = unten.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        // The base side runs to the base's own next entry (its repeated last entry closes the
+        // last side), the top side to the next shifted corner.
+        Polygon seite(nextFreeName(bpn), {basis.ecken[i], t[i], t[i + 1], basis.ecken[i + 1], basis.ecken[i]});
+        seite.einlisten();
+        seiten.push_back(seite.name);
+    }
+
+    Polyeder prisma(pen, seiten);
+    prisma.kennung = polyederart::prisma;
+    reserviert.freigeben();
+    prisma.einlistenAls(pen);
+    return {true, prisma};
+}
+
+bool genPyramide(const std::string& name, const std::string& poln, const std::string& hp) {
+    const Polygon* gefunden = finde(polygonListe, poln);
+    if (gefunden == nullptr || !pyramidenBasisTauglich(*gefunden) || !istPunkt(hp)) return false;
+    const Polygon basis = *gefunden;
+
+    Reservierung reserviert(name);
+    std::vector<std::string> seiten{poln};
+    for (std::size_t i = 0; i + 1 < basis.ecken.size(); ++i) {
+        Polygon dreieck(nextFreeName(name + "s"), {hp, basis.ecken[i], basis.ecken[i + 1], hp});
+        seiten.push_back(dreieck.name);
+        dreieck.einlisten();
+    }
+
+    Polyeder pyramide(name, seiten);
+    pyramide.kennung = polyederart::pyramide;
+    reserviert.freigeben();
+    pyramide.einlistenAls(name);
+    quittung = "Das pyramidenförmige Polyeder " + name + " wurde erzeugt.";
+    return true;
+}
+
+int genPyramideH(const std::string& name, const std::string& poln, double h, const std::string& opn) {
+    const Punkt* gefundenerSeitenpunkt = finde(punktListe, opn);
+    if (gefundenerSeitenpunkt == nullptr) return 0;
+    const Punkt seitenpunkt = *gefundenerSeitenpunkt;
+
+    if (istKlumpen(poln)) {
+        const Klumpen* kl = finde(klumpenListe, poln);
+        if (kl == nullptr) return 0;
+        // The member set is copied: the pyramids register new objects while it is walked.
+        const std::set<std::string> glieder = kl->zelle;
+        int gebaut = 0;
+        for (const std::string& mn : glieder) {
+            if (!pyramidenBasisTauglich(mn)) continue;
+            // Only a free name is taken: a pyramid never replaces an object of that name.
+            if (!nameFrei(name + mn)) continue;
+            gebaut += genPyramideH(name + mn, mn, h, opn);
+        }
+        return gebaut;
+    }
+
+    const Polygon* basis = finde(polygonListe, poln);
+    if (basis == nullptr || !pyramidenBasisTauglich(*basis)) return 0;
+    const std::optional<Ebene> e = basis->ebene();
+    const std::optional<Punkt> mitte = basis->schwerpunkt();
+    if (!e || !mitte) return 0;
+    const std::optional<Vektor> n = e->nv.normiert();
+    if (!n) return 0;
+
+    // The side of the base plane on which the side point lies, measured along the normal.
+    const double d = (seitenpunkt.ortsvektor() - e->ap.ortsvektor()) * e->nv;
+    const double s = d >= 1e-5 ? h : -h;
+    Punkt spitze = (mitte->ortsvektor() + s * *n).vektor2Punkt();
+    if (!endlich(spitze)) return 0;
+
+    Reservierung reserviert(name);
+    spitze.name = nextFreeName(poln + "S");
+    spitze.einlisten();
+    reserviert.freigeben();
+    if (!genPyramide(name, poln, spitze.name)) {
+        // The base was found suitable above; should the solid still not come about, the apex
+        // is not left behind without it.
+        auslisten(spitze.name);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace quodral

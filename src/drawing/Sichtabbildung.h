@@ -1,0 +1,85 @@
+#pragma once
+// The view mapping: the drawing shows a rectangle of the picture plane, the world window,
+// stretched onto the square from (30, 30) to (770, 770) of an 800 × 800 drawing area.
+//
+// View coordinates have their origin at the lower left corner of the drawing area and y
+// growing upwards. The view rectangle is square, so a world window of equal width and height
+// keeps the picture undistorted. Only the world window ever moves (zoom, pan, fitting it to
+// the points); the view rectangle is fixed.
+
+#include <string>
+
+namespace quodral {
+
+// A point of the drawing area, in view coordinates.
+struct Sichtpunkt {
+    double x = 0;
+    double y = 0;
+    bool operator==(const Sichtpunkt&) const = default;
+};
+
+// The drawing area and its margins.
+inline constexpr double fensterBreite = 800.0;
+inline constexpr double fensterHoehe = 800.0;
+inline constexpr double randLinks = 30.0;
+inline constexpr double randRechts = 30.0;
+inline constexpr double randOben = 30.0;
+inline constexpr double randUnten = 30.0;
+
+// The view rectangle: lower left and upper right corner.
+inline constexpr double lux = 30.0;
+inline constexpr double luy = 30.0;
+inline constexpr double rox = 770.0;
+inline constexpr double roy = 770.0;
+
+// The world window: the part of the picture plane that is shown. It always has a positive
+// width and height.
+inline constexpr double xminStart = -4.0;
+inline constexpr double xmaxStart = 4.0;
+inline constexpr double yminStart = -4.0;
+inline constexpr double ymaxStart = 4.0;
+inline double xmin = xminStart;
+inline double xmax = xmaxStart;
+inline double ymin = yminStart;
+inline double ymax = ymaxStart;
+
+// Base line width of the drawing; the frame is stroked one unit wider.
+inline double linienDicke = 2.0;
+
+// The last plane coordinates read back by originalX and originalY, as text.
+inline std::string tempX = "0";
+inline std::string tempY = "0";
+
+// The view point of the plane point (x, y): the linear map sending the window's edges xmin,
+// xmax, ymin, ymax to the view rectangle's edges lux, rox, luy, roy. Nothing is clamped: a
+// point outside the window maps outside the rectangle. The window must have a width and a
+// height (the window operations below never make it flat).
+Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax);
+
+// The inverse mapping with the current world window: the plane x of the view x xw (and the
+// plane y of the view y yw).
+double originalXw(double xw);
+double originalYw(double yw);
+// The same as text with the current number of decimals, also kept in tempX (tempY).
+std::string originalX(double xw);
+std::string originalY(double yw);
+
+// Sets the world window to x from links to rechts and y from unten to oben, when these give
+// it a finite, positive width and height; otherwise the window stays and the answer is false.
+bool weltfensterSetzen(double links, double rechts, double unten, double oben);
+
+// Pan: the window moves by st / 10 to the right (upwards), keeping its size. A step that is
+// not a finite number moves nothing.
+void horiShift(double st);
+void vertiShift(double st);
+
+// Zoom: all four edges move inwards by wert (outwards for a negative wert); the window keeps
+// its centre. A narrowing step is made only while both the width and the height are above
+// 0.4 and the narrowed window still has a width and a height; widening is always made. A
+// step that is not a finite number changes nothing.
+void zoom(double wert);
+
+// The world window, the line width and the read-back texts back to their start values.
+void sichtabbildungZuruecksetzen();
+
+}  // namespace quodral

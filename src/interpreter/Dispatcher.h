@@ -1,0 +1,46 @@
+#pragma once
+// The second stage of statement execution. Every statement that is not a one-word command
+// arrives here: the name of an object is described, a bare keyword is answered with help,
+// and otherwise the upper-cased first word is looked up in the keyword table and its
+// handler is called with the remaining words. Generators put their statements into the
+// statement list and run them through add and addAndEcecute.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands/Handler.h"
+
+namespace quodral {
+
+// One entry of the keyword table: its spellings (upper case, umlaut forms beside their
+// "AE", "OE", "UE" forms) and the handler they reach. Every spelling occurs once in the
+// whole table.
+struct Schluesselwort {
+    std::vector<std::string_view> schreibweisen;
+    HandlerFunktion handler;
+};
+
+// The keyword table in its fixed order: 76 entries with 108 spellings and 74 handlers.
+const std::vector<Schluesselwort>& schluesselwortTabelle();
+
+// The form in which a first word is compared with the table: full Unicode upper-casing
+// ("ß" becomes "SS") in composed form, so that a decomposed umlaut finds its spelling.
+std::string schluesselwortForm(const std::string& wort);
+
+// The handler of a keyword given in that form, or nullptr when no entry holds it.
+HandlerFunktion handlerFuer(const std::string& schluesselwort);
+
+// Dispatches one statement, exactly as the command stage received it. Presets quittung to
+// the failure text with suggestions, sets lok true just before it calls a handler and
+// false for every statement that reaches no handler.
+void filter2(const std::string& blabla);
+
+// Appends a text unchanged to the statement list; nothing is executed.
+void add(const std::string& s);
+
+// Appends the statement's normal form to the statement list, then runs it through the
+// command stage. The line stays in the list whatever the statement's outcome.
+void addAndEcecute(const std::string& s);
+
+}  // namespace quodral

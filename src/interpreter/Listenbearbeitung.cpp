@@ -1,0 +1,152 @@
+#include "interpreter/Listenbearbeitung.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/Fenster.h"
+#include "checks/Kontrolle.h"
+#include "interpreter/Worte.h"
+#include "model/Objekte.h"
+#include "text/Unicode.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+
+// True when the text begins with the given ASCII characters as user-perceived characters:
+// a "T" carrying a combining accent is not the "T" of "AKT", and "*" with a combining mark is
+// no star.
+bool beginntMit(const std::string& text, std::string_view anfang) {
+    if (text.compare(0, anfang.size(), anfang) != 0) return false;
+    if (anfang.empty() || text.size() == anfang.size()) return true;
+    // The bytes agree; the last character of the beginning must end where the beginning ends.
+    std::size_t laenge = 0;
+    for (const std::string& z : zeichen(text)) {
+        laenge += z.size();
+        if (laenge >= anfang.size()) return laenge == anfang.size();
+    }
+    return false;
+}
+
+bool istDeaktiviert(const std::string& zeile) { return beginntMit(zeile, "*"); }
+
+// The question of ENTFERNEN: delete for good, or only deactivate. Every answer but the two
+// named ones (the third button, or no window to ask) keeps the list as it is.
+modifizierer entfernenFragen(long long von, long long bis) {
+    const std::string antwort =
+        auswahlAus3("Wirklich die angegebenen Anweisungen von Zeile " + std::to_string(von) + " bis Zeile " +
+                        std::to_string(bis) +
+                        " Löschen oder nur Deaktivieren?\nBeim Löschen werden die Anweisungszeilen unwiderruflich "
+                        "entfernt!",
+                    "Deaktivieren", "Löschen", "Abbruch");
+    if (antwort == "Deaktivieren") return modifizierer::deaktiviere;
+    if (antwort == "Löschen") return modifizierer::delete_;
+    return modifizierer::lassen;
+}
+
+// The stepwise swap: "TAUSCHE 3 +" swaps lines 3 and 4 and offers "TAUSCHE 4 +" next. Returns
+// the partner line. At the ends of the number range no next number exists; then the line is
+// swapped with itself (nothing changes) and no follow-up is offered.
+long long schrittweiseTauschen(long long von, const std::string& richtung) {
+    const bool aufwaerts = richtung == "+";
+    if (aufwaerts ? von == std::numeric_limits<long long>::max() : von == std::numeric_limits<long long>::min())
+        return von;
+    const long long naechste = aufwaerts ? von + 1 : von - 1;
+    modifizierteAnweisung = "TAUSCHE " + std::to_string(naechste) + " " + richtung;
+    anweisungModifiziert = true;
+    return naechste;
+}
+
+}  // namespace
+
+bool istModifizierer(const std::string& z) {
+    // Two filler words stand in for missing line numbers.
+    const std::vector<std::string> worte = gehackterString2Stringfeld(z + " x,x");
+    // Only a statement made of separators alone has fewer than three words; its command word is
+    // a filler, so it is an ordinary statement.
+    if (worte.size() < 3) return true;
+    const std::string befehl = grossSchreiben(worte[0]);
+    const std::string& zahl1 = worte[1];
+    const std::string& zahl2 = worte[2];
+
+    const bool einfuegen = beginntMit(befehl, "EINF");
+    const bool entfernen = beginntMit(befehl, "ENTF");
+    const bool aktivieren = beginntMit(befehl, "AKT");
+    const bool deaktivieren = beginntMit(befehl, "DEAK");
+    const bool tauschen = beginntMit(befehl, "TAUS");
+    if (!einfuegen && !entfernen && !aktivieren && !deaktivieren && !tauschen) return true;
+
+    long long von = ganzzahlLesen(zahl1).value_or(0);
+    long long bis = ganzzahlLesen(zahl2).value_or(von);
+    if (tauschen && (zahl2 == "+" || zahl2 == "-")) bis = schrittweiseTauschen(von, zahl2);
+    if (bis < von) std::swap(von, bis);
+
+    modifizierer was = modifizierer::lassen;
+    if (einfuegen)
+        was = modifizierer::insert;
+    else if (entfernen)
+        was = entfernenFragen(von, bis);
+    else if (aktivieren)
+        was = modifizierer::aktiviere;
+    else if (deaktivieren)
+        was = modifizierer::deaktiviere;
+    else
+        was = modifizierer::tausche;
+
+    lok = false;
+    anwListeAendern(was, von, bis);
+    return false;
+}
+
+void anwListeAendern(modifizierer was, long long von, long long bis) {
+    if (was == modifizierer::lassen) return;
+    const long long n = static_cast<long long>(anweisungsListe.size());
+    const long long b = std::min(bis, n);
+    if (!(0 < von && von <= b)) return;
+    // From here 1 <= von <= b <= n: every position below is inside the list.
+    const auto anfang = anweisungsListe.begin() + (von - 1);
+    const auto ende = anweisungsListe.begin() + b;
+    switch (was) {
+    case modifizierer::insert:
+        anweisungsListe.insert(anfang, static_cast<std::size_t>(b - von + 1), "*");
+        break;
+    case modifizierer::delete_:
+        anweisungsListe.erase(anfang, ende);
+        break;
+    case modifizierer::aktiviere:
+        for (auto it = anfang; it != ende; ++it) *it = entsterne(*it);
+        break;
+    case modifizierer::deaktiviere:
+        for (auto it = anfang; it != ende; ++it)
+            if (!istDeaktiviert(*it)) *it = "* " + *it;
+        break;
+    case modifizierer::tausche:
+        std::swap(*anfang, anweisungsListe[static_cast<std::size_t>(b - 1)]);
+        break;
+    case modifizierer::lassen:
+        break;
+    }
+}
+
+std::string entsterne(const std::string& zeile) {
+    if (zeile.empty()) return zeile;
+    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
+    // Only a star standing as a word of its own is removed; "*PUNKT" stays as it is.
+    if (worte.front() == "*") worte.front().clear();
+    std::string ergebnis;
+    for (const std::string& wort : worte) ergebnis += " " + wort;
+    return ergebnis;
+}
+
+void zeileLoeschen(long long nr) {
+    if (nr < 0 || nr >= static_cast<long long>(anweisungsListe.size())) return;
+    anweisungsListe.erase(anweisungsListe.begin() + nr);
+}
+
+}  // namespace quodral

@@ -1,0 +1,22 @@
+#pragma once
+// Turning the objects' present state back into statements.
+//
+// The snapshot writes every point, polygon, cluster and polyhedron as a statement into the
+// snapshot list, which the next save writes instead of the statement list. The point freezing
+// rewrites the coordinate statements of the statement list so that a point that has moved in
+// place (a scroll-wheel step, a motion) starts from where it is now when the list is replayed.
+// Neither executes a statement.
+
+namespace quodral {
+
+// Replaces objektListe by a comment line followed by one statement per point, polygon,
+// cluster and polyhedron, in that order, so that the parts always stand before what is built
+// of them. Coordinates are rounded to 14 decimals and written in their shortest form.
+void screenshot();
+
+// Rewrites every "PUNKT name x y z" statement of anweisungsListe whose point exists with the
+// point's present coordinates (14 decimals, fixed notation), keeping the keyword's letter case
+// and every other word; the list keeps its length and order. Sets quittung.
+void punkteFreezer();
+
+}  // namespace quodral

@@ -1,0 +1,61 @@
+#pragma once
+// Removing objects from the registries, and the rule of which objects are bound to which.
+//
+// Objects refer to one another by name: a polygon names its corner points, a polyhedron its
+// face polygons, a cone or cylinder its base circle and its height point, a cluster its
+// members; segments and rays hold copies of their end and start points and count as bound to
+// the registered points of those names. An object to which another is bound must not vanish
+// under it, or the other would name something that no longer exists.
+
+#include <set>
+#include <string>
+
+namespace quodral {
+
+struct Punkt;
+struct Polygon;
+
+// Drops the name from the kind index index1 and from the names in use; nothing else.
+void spurenTilgen(const std::string& n);
+
+// Removes the object of that name from every table that holds it: its drawing attributes,
+// its kind index entry, its name in use and its record (a cone or cylinder from its own
+// registry, a polyhedron from polyederListe). The collective names (allePunkte ...) stay.
+// A name that nothing holds changes nothing. No test of what is bound to the object: the
+// callers ask bandelObjekte first.
+void auslisten(const std::string& name);
+
+// Removes a polygon, cluster or polyhedron together with those of its parts that no other
+// object is bound to:
+//   - a cluster: every member nothing is bound to (solids and other objects first, then
+//     polygons, then segments and rays, then points, so that parts freed by members of the
+//     same cluster go too);
+//   - a polygon: its corner points that nothing else is bound to; a polygon that is a face
+//     of a polyhedron is refused as a whole (nothing removed, the result is false);
+//   - a polyhedron: the faces that no other polyhedron uses, then the corner points that
+//     are bound to nothing after that.
+// Then the object itself. Any other name is removed only when nothing is bound to it.
+// True when the object was removed.
+bool vernichten(const std::string& name);
+
+// The names of the objects bound to the named object, by its kind in index1:
+//   - a point: the polygons that name it as a corner, the segments and rays whose end or
+//     start point carries its name, and the cones and cylinders whose height point it is;
+//   - a polygon: the polyhedra that have it as a face;
+//   - a circle: the cones and cylinders that stand on it;
+//   - any other kind, and a name that index1 does not hold: none.
+std::set<std::string> bandelObjekte(const std::string& name);
+// The objects bound to this point, by its name (the point need not be registered).
+std::set<std::string> bandelObjekte(const Punkt& p);
+// The polyhedra that have this polygon as a face, by its name.
+std::set<std::string> bandelObjekt(const Polygon& pol);
+
+// For each polyhedron that has the named polygon as a face: a blank, the polyhedron's name
+// and a blank; the empty text when there is none.
+std::string polygonBindung(const std::string& name);
+
+// "Das GeoObjekt " name " " and a clause on the object and its data; "gibt es nicht." for a
+// formula, a collective, a solid and a name that nothing holds.
+std::string beschreibungVon(const std::string& name);
+
+}  // namespace quodral

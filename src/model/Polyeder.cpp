@@ -1,0 +1,187 @@
+#include "model/Polyeder.h"
+
+#include <algorithm>
+
+#include "intersections/Schneiderei.h"
+#include "model/Gerade.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+// The registered face polygons, in the order of the face list; names that are not (or no
+// longer) registered are skipped.
+std::vector<const Polygon*> flaechen(const Polyeder& pd) {
+    std::vector<const Polygon*> ergebnis;
+    ergebnis.reserve(pd.seiten.size());
+    for (const std::string& s : pd.seiten)
+        if (const Polygon* pol = finde(polygonListe, s)) ergebnis.push_back(pol);
+    return ergebnis;
+}
+
+}  // namespace
+
+std::string namenListenText(const std::vector<std::string>& namen) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += "\"" + namen[i] + "\"";
+    }
+    return text + "]";
+}
+
+std::optional<Punkt> Polyeder::schwerpunkt() const {
+    Vektor s = nullvec;
+    int anzahl = 0;
+    for (const Polygon* pol : flaechen(*this)) {
+        const std::optional<Punkt> m = pol->schwerpunkt();
+        if (!m) continue;
+        s = s + m->ortsvektor();
+        ++anzahl;
+    }
+    if (anzahl == 0) return std::nullopt;
+    return ((1.0 / anzahl) * s).vektor2Punkt();
+}
+
+double Polyeder::volumen() const {
+    const std::optional<Punkt> sp = schwerpunkt();
+    if (!sp) return 0.0;
+    // One pyramid from the centroid over every face: height times base area over three.
+    double v = 0.0;
+    for (const Polygon* pol : flaechen(*this)) {
+        const std::optional<Ebene> e = pol->ebene();
+        if (!e) continue;
+        v += sp->dist(*e) * pol->flaeche() / 3.0;
+    }
+    return v;
+}
+
+double Polyeder::flaeche() const {
+    double a = 0.0;
+    for (const Polygon* pol : flaechen(*this)) a += pol->flaeche();
+    return a;
+}
+
+std::set<std::string> Polyeder::eckenMenge() const {
+    std::set<std::string> menge;
+    for (const Polygon* pol : flaechen(*this)) {
+        const std::set<std::string> teil = pol->eckenMenge();
+        menge.insert(teil.begin(), teil.end());
+    }
+    return menge;
+}
+
+std::vector<std::string> Polyeder::ecken() const {
+    // The set is ordered by byte order already: capitals before small letters.
+    const std::set<std::string> menge = eckenMenge();
+    return {menge.begin(), menge.end()};
+}
+
+std::vector<std::pair<std::string, std::string>> Polyeder::kanten() const {
+    std::vector<std::pair<std::string, std::string>> liste;
+    for (const Polygon* pol : flaechen(*this)) {
+        const std::vector<std::string>& c = pol->ecken;
+        for (std::size_t i = 0; i + 1 < c.size(); ++i) {
+            const std::string& a = c[i];
+            const std::string& b = c[i + 1];
+            if (a < b) liste.emplace_back(a, b);
+            else liste.emplace_back(b, a);
+        }
+    }
+    return liste;
+}
+
+double Polyeder::laenge() const {
+    double l = 0.0;
+    for (const auto& [a, b] : kanten()) {
+        const Punkt* pa = finde(punktListe, a);
+        const Punkt* pb = finde(punktListe, b);
+        if (pa == nullptr || pb == nullptr) continue;
+        l += pa->dist(*pb);
+    }
+    // In a closed solid every edge belongs to two faces and was counted twice; a flat
+    // polyhedron (a single face, say) counts each edge once.
+    return istNull(volumen()) ? l : l / 2;
+}
+
+double Polyeder::durchmesser() const {
+    std::vector<Punkt> punkte;
+    for (const std::string& n : ecken())
+        if (const Punkt* p = finde(punktListe, n)) punkte.push_back(*p);
+    double d = 0.0;
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        for (std::size_t j = i + 1; j < punkte.size(); ++j) d = std::max(d, punkte[i].dist(punkte[j]));
+    return d;
+}
+
+Polygon Polyeder::kantenPolygon(const std::string& pname) const {
+    std::vector<std::string> liste;
+    for (const Polygon* pol : flaechen(*this)) {
+        liste.push_back("-");
+        liste.insert(liste.end(), pol->ecken.begin(), pol->ecken.end());
+    }
+    return Polygon(pname, liste);
+}
+
+punktlage Polyeder::punktPosition(const Punkt& p) const {
+    const std::optional<Punkt> s = schwerpunkt();
+    // Without any face there is no solid that could hold the point.
+    if (!s) return punktlage::ausserhalb;
+    if (istNull(p.dist(*s))) return punktlage::innerhalb;
+    const std::optional<Gerade> g = geradeDurch(p, *s);
+    if (!g) return punktlage::innerhalb;
+    // A line through the inner centroid of a convex solid leaves it in exactly two points;
+    // the point lies between them (inside) when the vectors to them point apart.
+    const std::vector<Punkt> schnitt = schnittPolyederGerade(*this, *g);
+    if (schnitt.size() != 2) return punktlage::innerhalb;
+    const Vektor u = p.ortsvektor() - schnitt[0].ortsvektor();
+    const Vektor v = p.ortsvektor() - schnitt[1].ortsvektor();
+    const double d = u * v;
+    if (istNull(d)) return punktlage::randlage;
+    if (d > 0.0001) return punktlage::ausserhalb;
+    return punktlage::innerhalb;
+}
+
+bool Polyeder::enthaelt(const Punkt& p) const {
+    const punktlage lage = punktPosition(p);
+    return lage == punktlage::innerhalb || lage == punktlage::randlage;
+}
+
+bool Polyeder::istPyramide() const {
+    const std::size_t n = eckenMenge().size();
+    if (n == 0) return false;
+    bool pyramide = false;
+    for (const Polygon* pol : flaechen(*this))
+        if (pol->eckenMenge().size() == n - 1 && pol->istKonvex()) pyramide = true;
+    return pyramide;
+}
+
+bool Polyeder::korrekt() const {
+    for (const std::string& s : seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        if (pol == nullptr || !pol->istKonvex()) return false;
+    }
+    return true;
+}
+
+std::string Polyeder::alsString() const {
+    if (!istNull(volumen()))
+        return "Polyeder mit den Flächenpolygonen " + namenListenText(seiten) + " und den Ecken " +
+               namenListenText(ecken()) + ".";
+    return " zur Fläche des Polygons " + namenListenText(seiten) + " ausgeartete Polyeder " + name + ".";
+}
+
+void Polyeder::einlistenAls(const std::string& vfn) const {
+    // Registry key, kind index, names in use and attributes all under the one name, so
+    // that the tables never disagree (every caller passes the record's own name).
+    Polyeder kopie = *this;
+    kopie.name = vfn;
+    polyederListe.insert_or_assign(vfn, kopie);
+    index3Eintragen(vfn, grafik3DArt::polyeder);
+}
+
+bool istPolyeder(const std::string& name) { return polyederListe.contains(name); }
+
+}  // namespace quodral

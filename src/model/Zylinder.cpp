@@ -1,0 +1,117 @@
+#include "model/Zylinder.h"
+
+#include <cmath>
+
+#include "constructions/Kalkulation.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+struct ZylinderTeile {
+    const Kreis* k = nullptr;
+    const Punkt* p = nullptr;
+};
+
+// The registered base circle and top point of a cylinder; both or neither.
+ZylinderTeile teile(const Zylinder& z) {
+    const Kreis* k = finde(kreisListe, z.basis);
+    const Punkt* p = finde(punktListe, z.tpn);
+    if (k == nullptr || p == nullptr) return {};
+    return {k, p};
+}
+
+}  // namespace
+
+bool Zylinder::korrekt() const {
+    // istKreis reads the kind index; the record itself must be there as well.
+    return istKreis(basis) && kreisListe.contains(basis) && istPunkt(tpn);
+}
+
+bool Zylinder::einlistenAls(const std::string& /*zn*/) const {
+    if (!korrekt()) return false;
+    zylinderListe.insert_or_assign(name, *this);
+    index3Eintragen(name, grafik3DArt::zylinder);
+    return true;
+}
+
+std::optional<Kreis> Zylinder::basisKreis() const {
+    const Kreis* k = finde(kreisListe, basis);
+    if (k == nullptr) return std::nullopt;
+    return *k;
+}
+
+std::optional<Ebene> Zylinder::basisEbene() const {
+    const auto k = basisKreis();
+    if (!k) return std::nullopt;
+    return k->ebene();
+}
+
+double Zylinder::hoehe() const {
+    const ZylinderTeile t = teile(*this);
+    if (t.k == nullptr) return 0.0;
+    return t.p->dist(t.k->ebene());
+}
+
+std::optional<Kreis> Zylinder::top() const {
+    const ZylinderTeile t = teile(*this);
+    if (t.k == nullptr) return std::nullopt;
+    // The top plane runs through the top point parallel to the base; the top centre is the
+    // foot of the perpendicular from the base centre on it, so it stays on the axis.
+    const Ebene deckel(*t.p, t.k->ebene().nv);
+    Punkt mitte = t.k->mp.lotFusspunktVektorAuf(deckel).vektor2Punkt();
+    return Kreis("", mitte, t.k->r, deckel);
+}
+
+std::optional<Ebene> Zylinder::topEbene() const {
+    const auto oben = top();
+    if (!oben) return std::nullopt;
+    return Ebene(oben->mp, oben->e.nv);
+}
+
+std::optional<Gerade> Zylinder::achse() const {
+    const auto unten = basisKreis();
+    const auto oben = top();
+    if (!unten || !oben) return std::nullopt;
+    return Gerade(unten->mp, oben->mp.ortsvektor() - unten->mp.ortsvektor());
+}
+
+double Zylinder::volumen() const {
+    const auto k = basisKreis();
+    if (!k || teile(*this).k == nullptr) return 0.0;
+    return k->flaeche() * hoehe();
+}
+
+double Zylinder::flaeche() const {
+    const auto k = basisKreis();
+    if (!k || teile(*this).k == nullptr) return 0.0;
+    const double r = k->r;
+    return 2 * pi * r * hoehe() + 2 * pi * r * r;
+}
+
+double Zylinder::durchmesser() const {
+    const auto k = basisKreis();
+    if (!k || teile(*this).k == nullptr) return 0.0;
+    const double r = k->r;
+    const double h = hoehe();
+    return std::sqrt(4 * r * r + h * h);
+}
+
+std::optional<Punkt> Zylinder::schwerpunkt() const {
+    const auto unten = basisKreis();
+    const auto oben = top();
+    if (!unten || !oben) return std::nullopt;
+    return mittelpunkt(unten->zentrum(), oben->zentrum());
+}
+
+std::string Zylinder::alsString() const {
+    return "Zylinder mit dem Basiskreis " + basis + " und dem Deckelpunkt " + tpn;
+}
+
+bool istZylinder(const std::string& name) {
+    const grafik3DArt* art = finde(index3, name);
+    return art != nullptr && *art == grafik3DArt::zylinder;
+}
+
+}  // namespace quodral

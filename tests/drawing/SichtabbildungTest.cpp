@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "app/Zuruecksetzen.h"
+#include "drawing/Sichtabbildung.h"
+#include "model/Numerik.h"
+
+namespace quodral {
+
+namespace {
+
+class Sichtabbildung : public ::testing::Test {
+protected:
+    void SetUp() override { zustandZuruecksetzen(); }
+};
+
+Sichtpunkt abbild(double x, double y) { return bildPunkt(x, y, xmin, xmax, ymin, ymax); }
+
+void erwarteFenster(double a, double b, double c, double d) {
+    EXPECT_NEAR(xmin, a, 1e-12);
+    EXPECT_NEAR(xmax, b, 1e-12);
+    EXPECT_NEAR(ymin, c, 1e-12);
+    EXPECT_NEAR(ymax, d, 1e-12);
+}
+
+}  // namespace
+
+TEST_F(Sichtabbildung, EckenUndMitteDesStartfensters) {
+    EXPECT_EQ(abbild(0, 0), (Sichtpunkt{400, 400}));
+    EXPECT_EQ(abbild(-4, -4), (Sichtpunkt{30, 30}));
+    EXPECT_EQ(abbild(4, 4), (Sichtpunkt{770, 770}));
+    EXPECT_EQ(abbild(-4, 4), (Sichtpunkt{30, 770}));
+    // One plane unit is 92.5 view points; nothing is clamped.
+    EXPECT_EQ(abbild(1, 0), (Sichtpunkt{492.5, 400}));
+    EXPECT_EQ(abbild(5, 0), (Sichtpunkt{862.5, 400}));
+}
+
+TEST_F(Sichtabbildung, VerzerrtesFenster) {
+    ASSERT_TRUE(weltfensterSetzen(-2, 2, -4, 4));
+    EXPECT_EQ(abbild(1, 1), (Sichtpunkt{585, 492.5}));
+}
+
+TEST_F(Sichtabbildung, Rueckabbildung) {
+    EXPECT_EQ(originalXw(400), 0.0);
+    EXPECT_EQ(originalYw(770), 4.0);
+    EXPECT_EQ(originalX(30), "-4.000");
+    EXPECT_EQ(tempX, "-4.000");
+    dezimalen = 1;
+    EXPECT_EQ(originalY(492.5), "1.0");
+    EXPECT_EQ(tempY, "1.0");
+    // Back and forth is the identity.
+    weltfensterSetzen(-1, 7, 2, 3);
+    const Sichtpunkt s = abbild(2.5, 2.25);
+    EXPECT_NEAR(originalXw(s.x), 2.5, 1e-12);
+    EXPECT_NEAR(originalYw(s.y), 2.25, 1e-12);
+}
+
+TEST_F(Sichtabbildung, VerschiebenBehaeltDieGroesse) {
+    horiShift(5);
+    erwarteFenster(-3.5, 4.5, -4, 4);
+    vertiShift(-10);
+    erwarteFenster(-3.5, 4.5, -5, 3);
+    horiShift(std::numeric_limits<double>::quiet_NaN());
+    vertiShift(std::numeric_limits<double>::infinity());
+    erwarteFenster(-3.5, 4.5, -5, 3);
+}
+
+TEST_F(Sichtabbildung, ZoomEngtEinUndWeitetAus) {
+    zoom(0.1);
+    erwarteFenster(-3.9, 3.9, -3.9, 3.9);
+    zoom(-0.1);
+    zoom(-0.1);
+    erwarteFenster(-4.1, 4.1, -4.1, 4.1);
+}
+
+TEST_F(Sichtabbildung, ZoomHaeltBeiKleinerBreiteAn) {
+    for (int i = 0; i < 100; ++i) zoom(0.1);
+    const double breite = xmax - xmin;
+    EXPECT_LE(breite, 0.4 + 1e-9);
+    EXPECT_GT(breite, 0.19);
+    EXPECT_NEAR(xmin + xmax, 0.0, 1e-9);   // the centre stays
+    zoom(-0.1);
+    EXPECT_NEAR(xmax - xmin, breite + 0.2, 1e-9);
+}
+
+TEST_F(Sichtabbildung, ZoomPrueftAuchDieHoehe) {
+    // A flat window: narrowing would turn its height inside out.
+    ASSERT_TRUE(weltfensterSetzen(-4, 4, -0.15, 0.15));
+    zoom(0.1);
+    erwarteFenster(-4, 4, -0.15, 0.15);
+    zoom(-0.1);
+    erwarteFenster(-4.1, 4.1, -0.25, 0.25);
+    // A step larger than half the window is not made either.
+    zustandZuruecksetzen();
+    zoom(5);
+    erwarteFenster(-4, 4, -4, 4);
+    zoom(std::numeric_limits<double>::quiet_NaN());
+    erwarteFenster(-4, 4, -4, 4);
+}
+
+TEST_F(Sichtabbildung, FensterOhneFlaecheWirdAbgelehnt) {
+    EXPECT_FALSE(weltfensterSetzen(1, 1, -4, 4));
+    EXPECT_FALSE(weltfensterSetzen(2, 1, -4, 4));
+    EXPECT_FALSE(weltfensterSetzen(-1, 1, 0, std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(weltfensterSetzen(-1.7e308, 1.7e308, -1, 1));   // width overflows
+    erwarteFenster(-4, 4, -4, 4);
+}
+
+}  // namespace quodral
