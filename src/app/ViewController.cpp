@@ -1,6 +1,7 @@
 #include "app/ViewController.h"
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <vector>
 
@@ -46,6 +47,17 @@ std::string mitEndung(const std::string& pfad) {
     for (char& c : endung)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return endung == ".qdl" ? pfad : pfad + ".qdl";
+}
+
+// Runs the work under the interpreter's safety net; false when it was cut short, which leaves
+// misserfolg in quittung and lok false.
+bool geschuetzt(const std::function<void()>& arbeit) {
+    bool fertig = false;
+    unterSchutz([&] {
+        arbeit();
+        fertig = true;
+    });
+    return fertig;
 }
 
 // True while the selected table row still holds the text that the user saw when selecting it.
@@ -106,9 +118,8 @@ void ViewController::anweisungAuswerten(const std::string& s) {
             "anpassen?\nDie ursprüngliche Anweisungsliste wird dadurch überschrieben.",
             "JA, alles Anpassen", "Abbrechen");
         if (antwort == "JA, alles Anpassen") {
-            unterSchutz(punkteFreezer);
             lok = false;
-            quittung = "Die Punktdefinitionen wurden den aktuellen Lagen angepasst.";
+            if (geschuetzt(punkteFreezer)) quittung = "Die Punktdefinitionen wurden den aktuellen Lagen angepasst.";
             gibAus(quittung);
             fenster_.tabelleNeuLaden();
             fenster_.neuZeichnen();
@@ -120,8 +131,11 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         return;
     }
     if (u == "SCREENSHOT") {
-        unterSchutz(screenshot);
-        speichern(objektListe);
+        // A snapshot that could not be completed is not offered for saving.
+        if (geschuetzt(screenshot))
+            speichern(objektListe);
+        else
+            gibAus(quittung);
         // The snapshot is written by this one save; later saves write the statement list.
         objektListe.clear();
         return;
@@ -139,12 +153,7 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         gibAus(quittung);
     } else {
         bool gewoehnlich = false;
-        bool geprueft = false;
-        unterSchutz([&] {
-            gewoehnlich = istModifizierer(s);
-            geprueft = true;
-        });
-        if (!geprueft) {
+        if (!geschuetzt([&] { gewoehnlich = istModifizierer(s); })) {
             // The list editing itself failed: the statement counts as not carried out.
             lok = true;
             gibAus(quittung);

@@ -12,6 +12,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Ebene.h"

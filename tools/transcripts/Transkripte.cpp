@@ -1,6 +1,8 @@
 // The transcript runner: `transcripts FILE...` plays each transcript against a freshly started
 // program in a fresh temporary folder, reports every failed check with its file, line, the
 // statement in hand, the expected and the actual text, and ends with "N passed, N failed".
+// It drives the window logic itself: a typed line goes through ViewController::aktionB, a "$"
+// line presses a button, and a scripted window answers questions and dialogs.
 //
 // Every =, ~, @, @#, F and I line is one check. A file that cannot be read, a line that cannot
 // be understood, a window action and an answer left unused each count as one failure too, so
@@ -13,6 +15,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,14 +24,10 @@
 #include <unistd.h>
 
 #include "Zeilen.h"
+#include "app/Fenster.h"
+#include "app/ViewController.h"
 #include "app/Zuruecksetzen.h"
-#include "checks/Kontrolle.h"
-#include "interpreter/Befehle.h"
-#include "interpreter/Dateioperationen.h"
-#include "interpreter/Interpret.h"
-#include "interpreter/Worte.h"
 #include "model/Objekte.h"
-#include "text/Unicode.h"
 
 namespace fs = std::filesystem;
 
@@ -35,40 +35,70 @@ namespace quodral::transkript {
 
 namespace {
 
-// What the window would show: the output text and the input line.
-struct Fenster {
-    std::string ausgabe;
+// The window of a transcript run: it shows what the window logic writes into it and answers
+// the questions and dialogs from the queue of "!" lines. An empty queue answers a question with
+// "Fehler" and cancels a dialog; the answer "" cancels a dialog too. A dialog's answer is a file
+// name in the run's folder, which is the current folder; "*" takes the name that the save
+// dialog proposes, as a user who just confirms it.
+class SkriptFenster : public Fenster {
+public:
+    explicit SkriptFenster(std::deque<std::string>& antworten) : antworten_(antworten) {}
+
+    std::string eingabeLesen() override { return eingabe; }
+    void eingabeSetzen(const std::string& text) override { eingabe = text; }
+    void ausgabeSetzen(const std::string& text) override { ausgabe = text; }
+    void editKnoepfeZeigen(bool) override {}
+    void tabelleNeuLaden() override {}
+    void piepen() override {}
+    std::string auswahl(const std::string&, const std::string&, const std::string&) override { return frage(); }
+    std::string auswahlAus3(const std::string&, const std::string&, const std::string&, const std::string&) override {
+        return frage();
+    }
+    std::optional<std::string> speicherDialog(const std::string& vorschlag) override {
+        std::optional<std::string> name = dialog();
+        if (name && *name == "*") return vorschlag;
+        return name;
+    }
+    std::optional<std::string> oeffnenDialog() override { return dialog(); }
+    void prozessBeenden() override { beendet = true; }
+    void neuZeichnen() override {}
+
     std::string eingabe;
+    std::string ausgabe;
+    bool beendet = false;
+
+private:
+    std::string frage() {
+        if (antworten_.empty()) return "Fehler";
+        std::string antwort = antworten_.front();
+        antworten_.pop_front();
+        return antwort;
+    }
+    std::optional<std::string> dialog() {
+        if (antworten_.empty()) return std::nullopt;
+        std::string name = antworten_.front();
+        antworten_.pop_front();
+        if (name.empty()) return std::nullopt;
+        return name;
+    }
+
+    std::deque<std::string>& antworten_;
 };
 
-Fenster fenster;
-
-// The road of one typed statement from the input line's Return to the answer shown.
-// Until the window logic exists this is the interpreter's road; the window's own action
-// takes its place once it is there.
-void eintippen(const std::string& getippt) {
-    fenster.eingabe = getippt;
-    std::string s = nfc(getippt);   // every text is composed once, at the door
-    if (s.empty()) s = "?";         // an empty input line asks for the overview
-    checkResultat = true;
-    mListe.clear();                 // no sentence of an earlier statement leaks into this one
-    aktuellerModus = modus::input;
-    if (enthaeltListenTrenner(s)) {
-        // "&" separates the statements of a saved list and has no escape: such a statement
-        // could never be saved and read back, so it is neither executed nor recorded.
-        quittung = undZeichenFehler;
-    } else {
-        quittung = misserfolg;
-        ausfuehrenGeschuetzt(s);
-        if (lok) anweisungsListe.push_back(enthackterString(s));
-    }
-    lok = true;
-    fenster.ausgabe = quittung;
-    if (anweisungModifiziert) {
-        fenster.eingabe = modifizierteAnweisung;
-        anweisungModifiziert = false;
-    }
-}
+// The window buttons by the names of their actions.
+const std::map<std::string, void (ViewController::*)()> knoepfe{
+    {"aktionB", &ViewController::aktionB},
+    {"btnFileSave", &ViewController::btnFileSave},
+    {"editB", &ViewController::editB},
+    {"execB", &ViewController::execB},
+    {"help", &ViewController::help},
+    {"LadeB", &ViewController::LadeB},
+    {"letztenSchrittLoeschen", &ViewController::letztenSchrittLoeschen},
+    {"loeschB", &ViewController::loeschB},
+    {"neustart", &ViewController::neustart},
+    {"quitB", &ViewController::quitB},
+    {"SpeicherB", &ViewController::SpeicherB},
+};
 
 struct Zaehler {
     int bestanden = 0;
@@ -112,7 +142,11 @@ private:
 
 class Dateilauf {
 public:
-    Dateilauf(std::string datei, Zaehler& zaehler) : datei_(std::move(datei)), zaehler_(zaehler) {}
+    // A freshly started program: the window is built and its logic has done its start.
+    Dateilauf(std::string datei, Zaehler& zaehler)
+        : datei_(std::move(datei)), zaehler_(zaehler), fenster_(antworten_), steuerung_(fenster_) {
+        steuerung_.fensterGeladen();
+    }
 
     void laufen(const std::string& inhalt) {
         std::istringstream zeilen(inhalt);
@@ -126,11 +160,16 @@ public:
                 continue;
             }
             if (!z.anweisung) continue;
+            if (fenster_.beendet) {
+                // After a confirmed quit there is no program left to talk to.
+                fehler(nummer, "the program has ended: " + zeile);
+                continue;
+            }
             if (!ausfuehren(nummer, *z.anweisung)) return;   // the rest of the file depends on it
         }
         if (!antworten_.empty())
             fehler(nummer, std::to_string(antworten_.size()) + " queued answer(s) left unused, first " +
-                               zitiert(antworten_.front()) + " (window actions come with the window)");
+                               zitiert(antworten_.front()));
     }
 
 private:
@@ -138,31 +177,35 @@ private:
     bool ausfuehren(int nummer, const Anweisung& a) {
         switch (a.art) {
         case Art::tippen:
-            eintippen(a.text);
+            // Typed into the input line, then Return.
+            fenster_.eingabe = a.text;
             anweisung_ = "> " + a.text;
+            steuerung_.aktionB();
             return true;
         case Art::gleich:
-            pruefen(nummer, fenster.ausgabe == a.text, "the output", a.text, fenster.ausgabe);
+            pruefen(nummer, fenster_.ausgabe == a.text, "the output", a.text, fenster_.ausgabe);
             return true;
         case Art::enthaelt:
-            pruefen(nummer, fenster.ausgabe.find(a.text) != std::string::npos, "the output to contain", a.text,
-                    fenster.ausgabe);
+            pruefen(nummer, fenster_.ausgabe.find(a.text) != std::string::npos, "the output to contain", a.text,
+                    fenster_.ausgabe);
             return true;
         case Art::eingabe:
-            pruefen(nummer, fenster.eingabe == a.text, "the input line", a.text, fenster.eingabe);
+            pruefen(nummer, fenster_.eingabe == a.text, "the input line", a.text, fenster_.eingabe);
             return true;
         case Art::antwort:
             antworten_.push_back(a.text);
             return true;
         case Art::knopf:
-            fehler(nummer, "$ " + a.text + ": window actions come with the window");
+            anweisung_ = "$ " + a.text;
+            if (knopfDruecken(a.text)) return true;
+            fehler(nummer, "$ " + a.text + ": no such window action");
             return false;
         case Art::zeile: {
             const auto n = static_cast<std::size_t>(a.nummer);
-            const std::string ist = n <= anweisungsListe.size()
+            const std::string ist = n >= 1 && n <= anweisungsListe.size()
                                         ? zitiert(anweisungsListe[n - 1])
                                         : "(the list has " + std::to_string(anweisungsListe.size()) + " lines)";
-            pruefenRoh(nummer, n <= anweisungsListe.size() && anweisungsListe[n - 1] == a.text,
+            pruefenRoh(nummer, n >= 1 && n <= anweisungsListe.size() && anweisungsListe[n - 1] == a.text,
                        "line " + std::to_string(n) + " of the statement list", zitiert(a.text), ist);
             return true;
         }
@@ -182,6 +225,30 @@ private:
         }
         }
         return true;
+    }
+
+    // The window's buttons by their action names, and two things a user does in the window
+    // without a button: "zeileWaehlen N" selects row N (from 1; 0 clears the selection) of the
+    // statement table, "eingeben "TEXT"" puts TEXT into the input line without pressing Return.
+    bool knopfDruecken(const std::string& aktion) {
+        if (const auto knopf = knoepfe.find(aktion); knopf != knoepfe.end()) {
+            (steuerung_.*(knopf->second))();
+            return true;
+        }
+        if (aktion.starts_with("zeileWaehlen ")) {
+            const Zeile z = zeileLesen("@#" + aktion.substr(aktion.find(' ')));
+            if (!z.anweisung || z.anweisung->nummer > 1000000) return false;
+            steuerung_.tableViewSelectionDidChange(static_cast<int>(z.anweisung->nummer) - 1);
+            return true;
+        }
+        if (aktion.starts_with("eingeben ")) {
+            // The quoted text, read with the same escapes as every other quoted text.
+            const Zeile z = zeileLesen("I" + aktion.substr(aktion.find(' ')));
+            if (!z.anweisung) return false;
+            fenster_.eingabe = z.anweisung->text;
+            return true;
+        }
+        return false;
     }
 
     void pruefen(int nummer, bool gut, const std::string& was, const std::string& soll, const std::string& ist) {
@@ -207,6 +274,8 @@ private:
     Zaehler& zaehler_;
     std::string anweisung_;
     std::deque<std::string> antworten_;
+    SkriptFenster fenster_;
+    ViewController steuerung_;
 };
 
 void dateiLaufen(const std::string& datei, Zaehler& zaehler) {
@@ -225,7 +294,6 @@ void dateiLaufen(const std::string& datei, Zaehler& zaehler) {
         return;
     }
     zustandZuruecksetzen();
-    fenster = Fenster{};
     Dateilauf(datei, zaehler).laufen(*inhalt);
     fs::current_path(zurueck, fehler);
 }

@@ -1,0 +1,493 @@
+#include "commands/Koerperdefinitionen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "checks/Kontrolle.h"
+#include "checks/Polyederpruefung.h"
+#include "commands/Rahmen.h"
+#include "constructions/Kalkulation.h"
+#include "constructions/Prismen.h"
+#include "interpreter/Interpret.h"
+#include "measurement/Funktionen.h"
+#include "model/Ebenenkonstruktion.h"
+#include "model/Loeschen.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+
+const std::string zuWenigeEcken =
+    "Zur Definition des Polygons müssen neben dem vorgesehenen Polygonnamen die Namen von mindestens zwei Punkten "
+    "angegeben werden. ";
+
+// An object that the kind index lists but whose record or parts are gone: nothing is built
+// on it, and the statement is not recorded.
+void unvollstaendig(const std::string& name) { ablehnen("Das Objekt " + name + " ist nicht vollständig vorhanden."); }
+
+// The names of a name check are those in use; a name that a running construction holds back
+// for its own solid is not in use yet, but must not be taken either. True (and refused) when
+// the name is held back.
+bool reserviertAbgelehnt(const std::string& name) {
+    if (!blockierteNamen.contains(name)) return false;
+    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
+    return true;
+}
+
+bool istPunktName(const std::string& e) { return istPunkt(e); }
+
+bool hatKind3(const std::string& name, grafik3DArt art) {
+    const grafik3DArt* gefunden = finde(index3, name);
+    return gefunden != nullptr && *gefunden == art;
+}
+
+// ---------------------------------------------------------------------------------------
+// POLYGON
+
+// The polygon of all edges of the polyhedron y: each face's corner list after a "-".
+void kantenPolygonDefinieren(const std::string& name, const std::string& y) {
+    const Polyeder* pd = finde(polyederListe, y);
+    if (pd == nullptr) return unvollstaendig(y);
+    // A face or corner that is gone would leave a gap in the edges, or a corner that names
+    // nothing: such a polyhedron gives no edge polygon.
+    const bool alleSeiten = std::all_of(pd->seiten.begin(), pd->seiten.end(),
+                                        [](const std::string& s) { return istPolygon(s); });
+    Polygon pol = pd->kantenPolygon(name);
+    if (!alleSeiten || !pol.exist() || std::none_of(pol.ecken.begin(), pol.ecken.end(), istPunktName))
+        return unvollstaendig(y);
+    pol.einlisten();
+    if (!eingetragenSonstAblehnen(name)) return;
+    quittung = "Das Polygon " + name + " aus dem Kanten von " + y + " wurde erzeugt.";
+}
+
+// ---------------------------------------------------------------------------------------
+// KEGEL and ZYLINDER
+
+std::string spitzeInDerBasisebene(const std::string& kegel, const std::string& kreis) {
+    return "Die Spitze des Kegels " + kegel + " darf nicht in der Ebene des Basiskreises " + kreis + " liegen.";
+}
+
+std::string kegelNichtErzeugt(const std::string& name) { return "Der Kegel " + name + " konnte nicht erzeugt werden."; }
+
+std::string zylinderNichtErzeugt(const std::string& name) {
+    return "Der Zylinder " + name + " konnte nicht erzeugt werden.";
+}
+
+// The cone over kn whose apex is the registered point sn.
+void kegelMitSpitze(const std::string& name, const std::string& kn, const std::string& sn) {
+    const Kreis* k = finde(kreisListe, kn);
+    if (k == nullptr) return unvollstaendig(kn);
+    const Punkt* s = finde(punktListe, sn);
+    if (s == nullptr) return unvollstaendig(sn);
+    // An apex in the base plane gives a flat cone without height.
+    if (k->e.enthaelt(*s)) return ablehnen(spitzeInDerBasisebene(name, kn));
+    if (reserviertAbgelehnt(name)) return;
+    if (!Kegel(name, kn, sn).einlistenAls(name)) return ablehnen(kegelNichtErzeugt(name));
+    quittung = "Der Kegel " + name + " wurde definiert.";
+}
+
+// The cone over kn whose new apex stands at the height h (a term that has a value) above the
+// circle's centre, along the unit normal of its plane.
+void kegelMitHoehe(const std::string& name, const std::string& kn, const std::string& h, double hoehe) {
+    const Kreis* k = finde(kreisListe, kn);
+    if (k == nullptr) return unvollstaendig(kn);
+    const std::optional<Vektor> einheit = k->e.nv.normiert();
+    if (!einheit) return ablehnen(kegelNichtErzeugt(name));
+    // The apex is looked at before anything is registered: a height of 0 would leave an apex
+    // point behind without its cone.
+    const Punkt spitze = (k->mp.ortsvektor() + hoehe * *einheit).vektor2Punkt();
+    if (!endlich(spitze)) return zahlbereichFehler(name);
+    if (k->e.enthaelt(spitze)) return ablehnen(spitzeInDerBasisebene(name, kn));
+    if (reserviertAbgelehnt(name)) return;
+
+    const std::optional<Kegel> kegel = kegelAusBasisUndHoehe(name, kn, h);
+    if (!kegel) return ablehnen(kegelNichtErzeugt(name));
+    if (!kegel->einlistenAls(name)) {
+        auslisten(kegel->tpn);
+        return ablehnen(kegelNichtErzeugt(name));
+    }
+    quittung = "Der Kegel " + name + " wurde definiert.";
+}
+
+// Registers the cylinder; on refusal the auxiliary objects made for it go again.
+void zylinderEinlisten(const std::string& name, const std::string& kn, const std::string& tn,
+                       const std::vector<std::string>& hilfsobjekte) {
+    if (!Zylinder(name, kn, tn).einlistenAls(name)) {
+        for (const std::string& n : hilfsobjekte) auslisten(n);
+        return ablehnen(zylinderNichtErzeugt(name));
+    }
+    quittung = "Der Zylinder " + name + " wurde definiert.";
+}
+
+// The cylinder of radius |r| standing on the xy-plane about the origin, its top at |h|.
+void zylinderAusRadiusUndHoehe(const std::string& name, double r, double h) {
+    if (reserviertAbgelehnt(name)) return;
+    const std::string kn = nextFreeName(name + "k");
+    Kreis(kn, Punkt("", 0, 0, 0), std::fabs(r), xyEbene).einlisten();
+    if (!istKreis(kn)) return ablehnen(zylinderNichtErzeugt(name));
+    const std::string tn = nextFreeName(name + "tP");
+    Punkt(tn, 0, 0, std::fabs(h)).einlisten();
+    if (!istPunkt(tn)) {
+        auslisten(kn);
+        return ablehnen(zylinderNichtErzeugt(name));
+    }
+    zylinderEinlisten(name, kn, tn, {tn, kn});
+}
+
+// The cylinder over kn whose new top point lies at the height h on the circle's axis (a
+// negative height goes against the plane's normal).
+void zylinderMitHoehe(const std::string& name, const std::string& kn, double hoehe) {
+    const Kreis* k = finde(kreisListe, kn);
+    if (k == nullptr) return unvollstaendig(kn);
+    const std::optional<Vektor> richtung = k->e.orthogonaleDurch(k->mp).rv.normiert();
+    if (!richtung) return ablehnen(zylinderNichtErzeugt(name));
+    Punkt top = (k->mp.ortsvektor() + hoehe * *richtung).vektor2Punkt();
+    if (!endlich(top)) return zahlbereichFehler(name);
+    if (reserviertAbgelehnt(name)) return;
+    top.name = nextFreeName(name + "tP");
+    top.einlisten();
+    if (!istPunkt(top.name)) return ablehnen(zylinderNichtErzeugt(name));
+    zylinderEinlisten(name, kn, top.name, {top.name});
+}
+
+// ---------------------------------------------------------------------------------------
+// PYRAMIDE
+
+std::string basisUntauglich(const std::string& g) {
+    return "Das Basispolygon " + g + " der Pyramide muss eben, geschlossen und konvex sein.";
+}
+
+// ---------------------------------------------------------------------------------------
+// SCHWERPUNKT
+
+// A centre of gravity as the object form computes it: the point (or nothing), the remark of
+// the new point, and the words that name the kind in the answer.
+struct Schwerpunktbefund {
+    std::optional<Punkt> punkt;
+    std::string bemerkung;
+    std::string artWorte;
+};
+
+// The centre of gravity of a cone, cylinder or polyhedron; nothing when obj is none of them.
+// kaputt is set when the solid is listed but its record or parts are gone.
+std::optional<Schwerpunktbefund> koerperSchwerpunkt(const std::string& obj, bool& kaputt) {
+    if (hatKind3(obj, grafik3DArt::kegel)) {
+        const Kegel* k = finde(kegelListe, obj);
+        kaputt = k == nullptr || !k->teileVorhanden();
+        if (kaputt) return std::nullopt;
+        return Schwerpunktbefund{k->schwerpunkt(), "Schwerpunkt des Kegels " + obj + ".", " des Kegels "};
+    }
+    if (hatKind3(obj, grafik3DArt::zylinder)) {
+        const Zylinder* z = finde(zylinderListe, obj);
+        kaputt = z == nullptr || !z->korrekt();
+        if (kaputt) return std::nullopt;
+        return Schwerpunktbefund{z->schwerpunkt(), "Schwerpunkt des Zylinders " + obj + ".", " des Zylinders "};
+    }
+    if (hatKind3(obj, grafik3DArt::polyeder)) {
+        const Polyeder* pd = finde(polyederListe, obj);
+        kaputt = pd == nullptr;
+        if (kaputt) return std::nullopt;
+        return Schwerpunktbefund{pd->schwerpunkt(), "Schwerpunkt des Polyeders " + obj + ".", " des Polyeders "};
+    }
+    return std::nullopt;
+}
+
+// The same for a segment, polygon, circle or sphere that the kind check has let pass.
+std::optional<Schwerpunktbefund> ebenerSchwerpunkt(const std::string& obj) {
+    const grafikArt* art = finde(index1, obj);
+    if (art == nullptr) return std::nullopt;
+    switch (*art) {
+    case grafikArt::strecke:
+        if (const Strecke* s = finde(streckenListe, obj))
+            return Schwerpunktbefund{s->schwerpunkt(), "Mittelpunkt der Strecke " + obj + ".", " der Strecke "};
+        break;
+    case grafikArt::polygon:
+        if (const Polygon* pol = finde(polygonListe, obj))
+            return Schwerpunktbefund{pol->schwerpunkt(), "Schwerpunkt des Polygons " + obj + ".", " des Polygons "};
+        break;
+    case grafikArt::kreis:
+        // The centre record itself, with its own name and visibility.
+        if (const Kreis* k = finde(kreisListe, obj))
+            return Schwerpunktbefund{k->mp, "Mittelpunkt des Kreises " + obj + ".", " des Kreises "};
+        break;
+    case grafikArt::kugel:
+        if (const Kugel* k = finde(kugelListe, obj))
+            return Schwerpunktbefund{k->mp, "Mittelpunkt der Kugel " + obj + ".", " der Kugel "};
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+void schwerpunktVonObjekt(const std::string& name, const std::string& obj) {
+    bool kaputt = false;
+    std::optional<Schwerpunktbefund> befund = koerperSchwerpunkt(obj, kaputt);
+    if (kaputt) return unvollstaendig(obj);
+    if (!befund) {
+        indexCheck(obj, {grafikArt::strecke, grafikArt::polygon, grafikArt::kreis, grafikArt::kugel});
+        if (!checkResultat) {
+            mListe += "Als Objekte zur Schwerpunktberechnung sind hier nur Strecken, Polygone, Kreise, Kugeln, Kegel, "
+                      "Zylinder und Polyeder - oder Punktepaare - zugelassen.";
+            return;
+        }
+        befund = ebenerSchwerpunkt(obj);
+        if (!befund) return unvollstaendig(obj);
+    }
+    // A polygon without corners, or a polyhedron none of whose faces has one, has no centre.
+    if (!befund->punkt)
+        return ablehnen("Der Schwerpunkt von " + obj + " lässt sich nicht bestimmen, da " + obj +
+                        " keine Eckpunkte hat.");
+    Punkt& p = *befund->punkt;
+    if (!endlich(p)) return zahlbereichFehler(name);
+    p.rem = befund->bemerkung;
+    p.einlistenAls(name);
+    if (!eingetragenSonstAblehnen(name)) return;
+    // The answer shows the computed point under its own name: the centre's name for a circle
+    // or sphere, none for the other kinds.
+    quittung = "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.";
+}
+
+void symmetriepunkt(const std::string& name, const std::string& p1, const std::string& p2) {
+    indexCheck(p1, {grafikArt::punkt});
+    indexCheck(p2, {grafikArt::punkt});
+    if (!checkResultat) return;
+    const Punkt* a = finde(punktListe, p1);
+    if (a == nullptr) return unvollstaendig(p1);
+    const Punkt* b = finde(punktListe, p2);
+    if (b == nullptr) return unvollstaendig(p2);
+    const Punkt m = mittelpunkt(*a, *b);
+    if (!endlich(m)) return zahlbereichFehler(name);
+    m.einlistenAls(name);
+    if (!eingetragenSonstAblehnen(name)) return;
+    quittung = "Der Symmetriepunkt " + name + " von " + p1 + " und " + p2 + " wurde konstruiert.";
+}
+
+}  // namespace
+
+// POLYGON name y  (y a polyhedron: all its edges)  or  POLYGON name e1 e2 ...  (points or "-")
+void defPolygon(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        if (!checkResultat) return;
+        if (w.size() < 2) return eigenerFehler(zuWenigeEcken);
+        if (hatKind3(w[1], grafik3DArt::polyeder)) return kantenPolygonDefinieren(name, w[1]);
+
+        const std::vector<std::string> ecken(w.begin() + 1, w.end());
+        // A refused corner list has no sentence of its own: the answer is the bare head.
+        checkResultat = eckenKontrolle(ecken);
+        if (!checkResultat) return;
+        // Separators alone make no polygon: it would have no corner, no plane and no place.
+        if (std::none_of(ecken.begin(), ecken.end(), istPunktName)) return eigenerFehler(zuWenigeEcken);
+
+        const std::string liste = namenListenText(ecken);
+        Polygon pol(name, ecken);
+        pol.rem = "Polygon mit Eckenfolge " + liste + ".";
+        pol.einlisten();
+        if (!eingetragenSonstAblehnen(name)) return;
+        quittung = name + " ist das Polygon mit der Eckenfolge " + liste + ".";
+    });
+}
+
+// POLYEDER name f1 f2 ...  (the face polygons)
+void defPolyeder(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        if (!checkResultat) return;
+        if (w.size() < 2)
+            return eigenerFehler("Zur Definition des Polyeders müssen neben dem vorgesehenen Polyedernamen die Namen "
+                                 "aller Randpolygone angegeben werden. ");
+
+        const std::vector<std::string> seiten(w.begin() + 1, w.end());
+        // Beside the face test, every corner of every face must still be there: a solid must
+        // not be built on a face that names a point that is gone.
+        checkResultat = seitenKontrolle(seiten) && std::all_of(seiten.begin(), seiten.end(), [](const std::string& s) {
+                            const Polygon* pol = finde(polygonListe, s);
+                            return pol != nullptr && pol->exist();
+                        });
+        if (!checkResultat) return eigenerFehler("Fehlerhafte oder unvollständige Seitenpolygone");
+
+        if (reserviertAbgelehnt(name)) return;
+        Polyeder(name, seiten).einlistenAls(name);
+        quittung = name + " ist das Polyeder mit den Seitenpolygonen " + namenListenText(seiten) + ".";
+    });
+}
+
+// KEGEL name k s  (apex point s)  or  KEGEL name k h  (height term h)
+void defKegel(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        // No checkStart: the statement starts from the check state the window left.
+        const std::string& name = w[0];
+        namenCheck(name);
+        if (!checkResultat) return;
+        paramCheck(3, static_cast<int>(w.size()));
+        if (!checkResultat) return;
+
+        const std::string& kn = w[1];
+        const std::string& x = w[2];
+        indexCheck(kn, {grafikArt::kreis});
+        // A word that has a value is a height, never the name of an apex.
+        const Termwert hoehe = wert(x);
+        if (!hoehe.first) indexCheck(x, {grafikArt::punkt});
+        if (!checkResultat) return;
+
+        if (hoehe.first) return kegelMitHoehe(name, kn, x, hoehe.second);
+        kegelMitSpitze(name, kn, x);
+    });
+}
+
+// ZYLINDER name r h  (radius and height, on the xy-plane)  or  ZYLINDER name k p  (top point)
+// or  ZYLINDER name k h  (height term)
+void defZylinder(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        namenCheck(name);
+        if (!checkResultat) return;
+        paramCheck(3, static_cast<int>(w.size()));
+        if (!checkResultat) return;
+
+        const std::string& a = w[1];
+        const std::string& b = w[2];
+        const Termwert ra = wert(a);
+        const Termwert hb = wert(b);
+        if (ra.first && hb.first) return zylinderAusRadiusUndHoehe(name, ra.second, hb.second);
+
+        indexCheck(a, {grafikArt::kreis});
+        if (!checkResultat) return;
+        // A point name comes before a term, so a point is never read as a height.
+        if (istPunkt(b)) {
+            if (reserviertAbgelehnt(name)) return;
+            return zylinderEinlisten(name, a, b, {});
+        }
+        if (hb.first) return zylinderMitHoehe(name, a, hb.second);
+        eigenerFehler(" Parameter für einen Zylinder sind (Basiskreisreis,Punkt), (Basisreis,Höhe) oder "
+                      "(Basiskreisradius, Höhe)");
+    });
+}
+
+// PYRAMIDE name g s  (polygon g, apex point s)  or  PYRAMIDE name g h s  (height h over the
+// polygon g, or over every suitable polygon of the cluster g, on the side of the point s)
+void defPyramide(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        // The count is judged whatever the name gave, so both can be reported together.
+        if (w.size() < 3 || w.size() > 4) eigenerFehler("Die Pyramiden-Anweisung benötigt drei oder vier Parameter.");
+        if (!checkResultat) return;
+
+        const std::string& g = w[1];
+        indexCheck(g, {grafikArt::polygon, grafikArt::klumpen});
+        if (!checkResultat) return eigenerFehler(basisUntauglich(g));
+
+        if (w.size() == 3) {
+            const std::string& s = w[2];
+            // A cluster needs the height form: its pyramids need an apex each.
+            indexCheck(g, {grafikArt::polygon});
+            indexCheck(s, {grafikArt::punkt});
+            if (!checkResultat) return;
+            if (!istPunkt(s)) return unvollstaendig(s);
+            if (reserviertAbgelehnt(name)) return;
+            if (!genPyramide(name, g, s)) ablehnen(basisUntauglich(g));
+            return;
+        }
+
+        const std::string& h = w[2];
+        const std::string& s = w[3];
+        indexCheck(s, {grafikArt::punkt});
+        wertCheck(h);
+        if (!checkResultat) return;
+        if (!istPunkt(s)) return unvollstaendig(s);
+        if (reserviertAbgelehnt(name)) return;
+        const double hoehe = termWert(h);
+
+        if (istKlumpen(g)) {
+            if (genPyramideH(name, g, hoehe, s) == 0)
+                ablehnen("Über dem Klumpen " + g + " wurde keine Pyramide erzeugt: er enthält kein ebenes, "
+                         "geschlossenes und konvexes Polygon, dessen Pyramidenname frei ist.");
+            return;
+        }
+        if (!pyramidenBasisTauglich(g)) return ablehnen(basisUntauglich(g));
+        // A suitable base that still gives no pyramid had its apex pushed out of the range of
+        // doubles by the height.
+        if (genPyramideH(name, g, hoehe, s) == 0) zahlbereichFehler(name);
+    });
+}
+
+std::pair<bool, double> wieHochIst(const std::string& was) {
+    if (hatKind3(was, grafik3DArt::kegel)) {
+        const Kegel* k = finde(kegelListe, was);
+        if (k == nullptr || !k->teileVorhanden()) return {false, 0.0};
+        return {true, k->hoehe()};
+    }
+    if (hatKind3(was, grafik3DArt::zylinder)) {
+        const Zylinder* z = finde(zylinderListe, was);
+        if (z == nullptr || !z->korrekt()) return {false, 0.0};
+        return {true, z->hoehe()};
+    }
+    return {false, 0.0};
+}
+
+// HOEHE o  (a query: never recorded)
+void wieHoch(const std::vector<std::string>& w) {
+    checkResultat = true;
+    paramCheck(1, static_cast<int>(w.size()));
+    if (checkResultat) {
+        const std::string& o = w[0];
+        checkResultat = hatKind3(o, grafik3DArt::zylinder) || hatKind3(o, grafik3DArt::kegel);
+        if (!checkResultat) {
+            mListe += "Eine Höhenberechnung ist nur für Kegel und Zylinder verfügbar";
+        } else if (const auto [ok, hoehe] = wieHochIst(o); ok) {
+            quittung = "Die Höhe von " + o + " beträgt " + rund(hoehe, dezimalen) + ".";
+        } else {
+            // Listed as a cone or cylinder, but its circle or point is gone: no height to tell.
+            quittung = "Das Objekt " + o + " ist nicht vollständig vorhanden.";
+        }
+    }
+    lok = false;
+    fehlerMitteilung();
+}
+
+// SCHWERPUNKT name objekt  or  SCHWERPUNKT name p1 p2
+void bestimmeSchwerpunkt(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        if (!checkResultat) return;
+        if (w.size() == 2) return schwerpunktVonObjekt(name, w[1]);
+        if (w.size() == 3) return symmetriepunkt(name, w[1], w[2]);
+        // Any other count builds nothing, so the statement is refused rather than recorded.
+        ablehnen("Die Schwerpunkt-Anweisung braucht nach dem Namen des neuen Punktes ein Objekt oder zwei Punkte.");
+    });
+}
+
+}  // namespace quodral

@@ -1,0 +1,542 @@
+#include "commands/Objektdefinitionen.h"
+
+#include <cmath>
+#include <optional>
+#include <set>
+
+#include "checks/Kontrolle.h"
+#include "commands/Rahmen.h"
+#include "constructions/Kalkulation.h"
+#include "constructions/Klumpenbau.h"
+#include "constructions/Konstruktion.h"
+#include "interpreter/Interpret.h"
+#include "intersections/Schneiderei.h"
+#include "measurement/Funktionen.h"
+#include "model/Ebenenkonstruktion.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+
+// A name that a check has found in a kind index but whose record has gone: the statement is
+// refused rather than built on a record that is not there.
+void fehlt(const std::string& name) { eigenerFehler("Das Objekt " + name + " ist nicht vorhanden."); }
+
+// The name is held by a running construction: nothing may be registered under it now.
+bool reserviertSonstAblehnen(const std::string& name) {
+    if (!blockierteNamen.contains(name)) return false;
+    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
+    return true;
+}
+
+bool endlich(const Ebene& e) { return quodral::endlich(e.ap) && quodral::endlich(e.nv); }
+
+// ---------------------------------------------------------------------------------------
+// GERADE, STRAHL, STRECKE
+
+enum class Geradlinig { gerade, strahl, strecke };
+
+void geradlinigDefinieren(const std::vector<std::string>& w, Geradlinig art) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        if (!checkResultat) return;
+        paramCheck(3, static_cast<int>(w.size()));
+        if (!checkResultat) return;
+
+        const std::string& erster = w[1];
+        const std::string& zweiter = w[2];
+        const std::vector<grafikArt> punktOderKlumpen{grafikArt::punkt, grafikArt::klumpen};
+        indexCheck(erster, art == Geradlinig::strecke ? punktOderKlumpen : std::vector{grafikArt::punkt});
+        indexCheck(zweiter, art == Geradlinig::gerade ? std::vector{grafikArt::punkt} : punktOderKlumpen);
+        if (!checkResultat) return;
+
+        // A cluster among the words: the construction over its points names, registers and
+        // answers itself, and the statement is recorded even when it built nothing.
+        if (art != Geradlinig::gerade && (istKlumpen(erster) || istKlumpen(zweiter))) {
+            for (const std::string& n : {erster, zweiter})
+                if (istKlumpen(n) && finde(klumpenListe, n) == nullptr) {
+                    fehlt(n);
+                    return;
+                }
+            if (art == Geradlinig::strahl)
+                genStrahlen(name, erster, zweiter);
+            else
+                streckeAusKlumpen(name, erster, zweiter);
+            return;
+        }
+
+        const Punkt* a = finde(punktListe, erster);
+        const Punkt* b = finde(punktListe, zweiter);
+        if (a == nullptr || b == nullptr) {
+            fehlt(a == nullptr ? erster : zweiter);
+            return;
+        }
+        const Vektor d = b->ortsvektor() - a->ortsvektor();
+        if (art != Geradlinig::strecke && !endlich(d)) {
+            zahlbereichFehler(name);
+            return;
+        }
+        lok = !d.istNullvektor();
+        if (!lok) {
+            switch (art) {
+            case Geradlinig::gerade:
+                eigenerFehler("Die beiden die Gerade bestimmenden Punkte " + erster + " und " + zweiter +
+                              " müssen verschieden sein.");
+                break;
+            case Geradlinig::strahl:
+                eigenerFehler("Anfangs- und weiterführender Punkt des Strahls - hier " + erster + " und " + zweiter +
+                              " - müssen verschieden sein.");
+                break;
+            case Geradlinig::strecke:
+                eigenerFehler("Anfangs- und Endpunkt der Strecke - hier " + erster + " und " + zweiter +
+                              " - müssen verschieden sein.");
+                break;
+            }
+            return;
+        }
+
+        std::string antwort;
+        switch (art) {
+        case Geradlinig::gerade: {
+            Gerade g(*a, d);
+            g.rem = "Gerade durch " + erster + " und " + zweiter + ".";
+            g.einlistenAls(name);
+            antwort = g.rem + "\n" + name + " ist die Gerade durch den Punkt " + erster + " mit der Richtung " +
+                      d.alsString() + ".";
+            break;
+        }
+        case Geradlinig::strahl: {
+            Strahl s(*a, d);
+            s.rem = "Strahl von " + erster + " aus mit Richtung " + d.alsString() + ".";
+            s.einlistenAls(name);
+            antwort = name + " ist der Strahl durch den Punkt " + erster + " mit der Richtung " + d.alsString() + ".";
+            break;
+        }
+        case Geradlinig::strecke: {
+            Strecke s(*a, *b);
+            s.rem = "Strecke durch " + erster + " und " + zweiter + ".";
+            s.einlistenAls(name);
+            antwort = name + " ist die Strecke mit den den Endpunkten " + erster + " und " + zweiter + ".";
+            break;
+        }
+        }
+        if (!eingetragenSonstAblehnen(name)) return;
+        quittung = antwort;
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// EBENE
+
+// EBENE name kreis|polygon: the carrier plane.
+void ebeneAusFigur(const std::string& name, const std::string& fn) {
+    indexCheck(fn, {grafikArt::kreis, grafikArt::polygon});
+    if (!checkResultat) return;
+    Ebene e;
+    std::string antwort;
+    if (istKreis(fn)) {
+        const Kreis* k = finde(kreisListe, fn);
+        if (k == nullptr) {
+            fehlt(fn);
+            return;
+        }
+        e = Ebene(k->e.ap, k->e.nv);
+        antwort = "Die durch den Kreis " + fn + " bestimmte Ebene wurde mit " + name + " bezeichnet.";
+    } else {
+        const Polygon* p = finde(polygonListe, fn);
+        if (p == nullptr) {
+            fehlt(fn);
+            return;
+        }
+        const std::optional<Ebene> traeger = p->istEben() ? p->ebene() : std::nullopt;
+        if (!traeger) {
+            eigenerFehler("Die Anweisung kann nicht ausgeführt werden, da das Polygon " + fn + " nicht eben ist");
+            return;
+        }
+        e = *traeger;
+        e.rem.clear();
+        antwort = "Die durch das Polygon " + fn + " bestimmte Ebene wurde mit " + name + " bezeichnet.";
+    }
+    if (!endlich(e)) {
+        zahlbereichFehler(name);
+        return;
+    }
+    e.einlistenAls(name);
+    if (!eingetragenSonstAblehnen(name)) return;
+    quittung = antwort;
+}
+
+// The plane that the point-and-line or two-line routine is about to build, when its numbers
+// would overflow (huge coordinates): such a plane must not be registered.
+bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && !endlich(*e); }
+
+std::optional<Ebene> ebeneAusPunktUndLinie(const std::string& pn, const std::string& gn) {
+    const Punkt* p = finde(punktListe, pn);
+    const std::optional<Gerade> g = echteHuellGerade(gn);
+    if (p == nullptr || !g) return std::nullopt;
+    return ebeneDurchPundG(*p, *g);
+}
+
+std::optional<Ebene> ebeneAusLinien(const std::string& l1, const std::string& l2) {
+    const std::optional<Gerade> g1 = echteHuellGerade(l1);
+    const std::optional<Gerade> g2 = echteHuellGerade(l2);
+    if (!g1 || !g2 || !g1->ebeneBestimmendMit(*g2)) return std::nullopt;
+    return ebeneDurchGG(*g1, *g2);
+}
+
+// EBENE name a b: a point and a line in either order, or two lines. The routines register
+// and answer; when they build nothing they leave the answer and clear lok.
+void ebeneAusZweien(const std::string& name, const std::string& a, const std::string& b) {
+    if (istPunkt(a) && istLinie(b)) {
+        if (ueberlaeuft(ebeneAusPunktUndLinie(a, b))) return zahlbereichFehler(name);
+        ebeneDurchPundG(name, a, b);
+    } else if (istPunkt(b) && istLinie(a)) {
+        if (ueberlaeuft(ebeneAusPunktUndLinie(b, a))) return zahlbereichFehler(name);
+        ebeneDurchPundG(name, b, a);
+    } else if (istLinie(a) && istLinie(b)) {
+        if (ueberlaeuft(ebeneAusLinien(a, b))) return zahlbereichFehler(name);
+        ebeneDurchLinien(name, a, b);
+    } else {
+        ablehnen("Fehlerhafte Parameter oder ungeignete Punkt/Linienlage zur Ebenenbestimmung.");
+    }
+}
+
+// EBENE name A B C: through three points, anchored at A, normal (B − A) × (C − A).
+void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>& w) {
+    for (std::size_t i = 1; i < 4; ++i) indexCheck(w[i], {grafikArt::punkt});
+    if (!checkResultat) return;
+    const Punkt* a = finde(punktListe, w[1]);
+    const Punkt* b = finde(punktListe, w[2]);
+    const Punkt* c = finde(punktListe, w[3]);
+    for (const auto& [p, n] : {std::pair{a, w[1]}, std::pair{b, w[2]}, std::pair{c, w[3]}})
+        if (p == nullptr) return fehlt(n);
+
+    const Vektor n = (b->ortsvektor() - a->ortsvektor()).kreuz(c->ortsvektor() - a->ortsvektor());
+    if (!endlich(n)) return zahlbereichFehler(name);
+    lok = !n.istNullvektor();
+    if (!lok) {
+        eigenerFehler("Die Punkte " + w[1] + ", " + w[2] + " und " + w[3] +
+                      " bestimmen keine Ebene, da sie auf einer Geraden liegen.");
+        return;
+    }
+    Ebene e(*a, n);
+    e.rem = " Ebene durch die Punkte " + w[1] + ", " + w[2] + " und " + w[3];
+    e.einlistenAls(name);
+    if (!eingetragenSonstAblehnen(name)) return;
+    quittung = name + " ist die" + e.rem;
+}
+
+// ---------------------------------------------------------------------------------------
+// KREIS
+
+// KREIS n M r E: about the point M with radius |r| in the plane E, which must hold M.
+void kreisUmMittelpunkt(const std::string& n, const std::string& a, const std::string& b, double r,
+                        const std::string& c) {
+    const Punkt* m = finde(punktListe, a);
+    const Ebene* e = finde(ebenenListe, c);
+    if (m == nullptr || e == nullptr) return fehlt(m == nullptr ? a : c);
+    if (!e->enthaelt(*m)) {
+        eigenerFehler("Der Kreis " + n + " konnte nicht erzeugt werden, da der Punkt " + a + " nicht in der Ebene " + c +
+                      " liegt.\n");
+        return;
+    }
+    Kreis(n, *m, std::fabs(r), *e).einlisten();
+    if (!eingetragenSonstAblehnen(n)) return;
+    // The radius word as it was typed, sign included.
+    quittung = n + " ist der Kreis um " + a + " mit Radius " + b + " in der Ebene " + c + ".";
+}
+
+// KREIS n A B C: through three points; the centre is registered as a point of its own.
+void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std::string& b, const std::string& c) {
+    const Punkt* p1 = finde(punktListe, a);
+    const Punkt* p2 = finde(punktListe, b);
+    const Punkt* p3 = finde(punktListe, c);
+    if (p1 == nullptr || p2 == nullptr || p3 == nullptr) return fehlt(p1 == nullptr ? a : p2 == nullptr ? b : c);
+
+    const std::string kollinear =
+        "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
+    const Vektor quer = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
+    if (!endlich(quer)) return zahlbereichFehler(n);
+    if (istNull(quer.norm())) return eigenerFehler(kollinear);
+
+    // Points that pass the collinearity test yet span too small a triangle for a plane are
+    // refused the same way: there would be no plane to hold the circle.
+    const std::optional<Ebene> e = ebeneDurch(*p1, *p2, *p3);
+    if (!e) return eigenerFehler(kollinear);
+    Punkt m = kreisMittelpunkt(*p1, *p2, *p3);
+    const double r = p1->dist(m);
+    if (!endlich(m) || !std::isfinite(r) || !endlich(*e)) return zahlbereichFehler(n);
+    // The centre helper falls back to the origin where it cannot decide; a point that is not
+    // at one distance from all three is no centre.
+    const double toleranz = 1e-6 * std::max(1.0, r);
+    if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz)
+        return eigenerFehler(kollinear);
+
+    if (reserviertSonstAblehnen(n)) return;
+    m.name = nextFreeName(n + "M");
+    m.einlisten();
+    Kreis(n, m, r, *e).einlisten();
+    if (!eingetragenSonstAblehnen(n)) return;
+    quittung = "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.";
+}
+
+// ---------------------------------------------------------------------------------------
+// KUGEL
+
+// KUGEL n m t: a radius term about a point or the points of a cluster, or a second point on
+// the sphere about the point m.
+void kugelUmZentrum(const std::string& n, const std::string& m, const std::string& t) {
+    indexCheck(m, {grafikArt::punkt, grafikArt::klumpen});
+    if (!checkResultat) return;
+
+    // A word that evaluates as a term is always a radius. A point whose name a term reading
+    // stumbles over (a point called "radius") must not leave that reading's sentence behind.
+    const std::string vorher = mListe;
+    const Termwert radius = wert(t);
+    if (!radius.first && istPunkt(t)) {
+        mListe = vorher;
+        checkResultat = true;
+    } else if (!radius.first) {
+        eigenerFehler("Der zweite Parameter muss ein Punkt oder eine Zahl sein.");
+        return;
+    }
+    if (!checkResultat) return;
+
+    // The kind check has found m as a point or a cluster; its record must be there too.
+    const bool umKlumpen = istKlumpen(m);
+    if (umKlumpen ? finde(klumpenListe, m) == nullptr : !istPunkt(m)) return fehlt(m);
+    if (radius.first) {
+        genKugel(n, m, std::fabs(radius.second));
+        if (!umKlumpen) eingetragenSonstAblehnen(n);
+        return;
+    }
+
+    if (umKlumpen) {
+        // The spheres about a cluster's points share one radius; a single point fixes none.
+        eigenerFehler("Um die Punkte des Klumpens " + m +
+                      " werden Kugeln nur mit einer Zahl als Radius erzeugt, nicht durch den Punkt " + t + ".");
+        return;
+    }
+    const Punkt* mp = finde(punktListe, m);
+    const Punkt* q = finde(punktListe, t);
+    if (mp == nullptr || q == nullptr) return fehlt(mp == nullptr ? m : t);
+    const double r = mp->dist(*q);
+    if (!std::isfinite(r)) return zahlbereichFehler(n);
+    Kugel(*mp, r).einlistenAls(n);
+    if (!eingetragenSonstAblehnen(n)) return;
+    quittung = "Die Kugel " + n + " um " + m + " durch " + t + " wurde erzeugt.";
+}
+
+// KUGEL n P1 P2 P3 P4: through four points that do not lie in one plane. The centre is the
+// common point of three perpendicular bisector planes.
+void kugelDurchVierPunkte(const std::string& n, const std::vector<std::string>& w) {
+    for (std::size_t i = 1; i < 5; ++i) indexCheck(w[i], {grafikArt::punkt});
+    if (!checkResultat) return;
+    std::vector<Punkt> p;
+    for (std::size_t i = 1; i < 5; ++i) {
+        const Punkt* q = finde(punktListe, w[i]);
+        if (q == nullptr) return fehlt(w[i]);
+        p.push_back(*q);
+    }
+
+    const std::string komplanar = "Die vier Punkte " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] +
+                                  " dürfen nicht komplanar sein, wenn sie eine Kugel bestimmen sollen.\n";
+    const Vektor u = p[3].ortsvektor() - p[0].ortsvektor();
+    const Vektor v = p[2].ortsvektor() - p[0].ortsvektor();
+    const double spat = u.kreuz(v) * (p[1].ortsvektor() - p[0].ortsvektor());
+    if (!std::isfinite(spat)) return zahlbereichFehler(n);
+    if (istNull(spat)) return eigenerFehler(komplanar);
+
+    // Nearly flat quadruples pass the test above but may leave a cut undecided: they are
+    // refused as flat.
+    const std::optional<Ebene> e1 = mittelsenkrechte(p[0], p[1]);
+    const std::optional<Ebene> e2 = mittelsenkrechte(p[0], p[2]);
+    const std::optional<Ebene> e3 = mittelsenkrechte(p[3], p[2]);
+    if (!e1 || !e2 || !e3) return eigenerFehler(komplanar);
+    const std::vector<Punkt> achse = ebeneEbenenSchnitt(*e1, *e2);
+    if (achse.size() != 2) return eigenerFehler(komplanar);
+    const Gerade g(achse[0], achse[1].ortsvektor() - achse[0].ortsvektor());
+    const std::vector<Punkt> mitte = geradeEbeneSchnitt(g, *e3);
+    if (mitte.size() != 1) return eigenerFehler(komplanar);
+    const Punkt m("", mitte[0].x, mitte[0].y, mitte[0].z);
+    const double r = m.dist(p[0]);
+    if (!endlich(m) || !std::isfinite(r)) return zahlbereichFehler(n);
+
+    Kugel(m, r).einlistenAls(n);
+    if (!eingetragenSonstAblehnen(n)) return;
+    quittung = "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ";
+}
+
+// ---------------------------------------------------------------------------------------
+// KLUMPEN
+
+template <class Map> std::set<std::string> schluessel(const Map& registry) {
+    std::set<std::string> namen;
+    for (const auto& [name, objekt] : registry) namen.insert(name);
+    return namen;
+}
+
+// The names a collective stands for: those of its registry at this moment.
+std::set<std::string> kollektivNamen(const std::string& kollektiv) {
+    if (kollektiv == "allePunkte") return schluessel(punktListe);
+    if (kollektiv == "alleStrecken") return schluessel(streckenListe);
+    if (kollektiv == "alleStrahlen") return schluessel(strahlListe);
+    if (kollektiv == "alleGeraden") return schluessel(geradenListe);
+    if (kollektiv == "allePolygone") return schluessel(polygonListe);
+    if (kollektiv == "alleKugeln") return schluessel(kugelListe);
+    if (kollektiv == "alleKreise") return schluessel(kreisListe);
+    if (kollektiv == "alleKlumpen") return schluessel(klumpenListe);
+    return {};
+}
+
+}  // namespace
+
+void defGerade(const std::vector<std::string>& w) { geradlinigDefinieren(w, Geradlinig::gerade); }
+
+void defStrahl(const std::vector<std::string>& w) { geradlinigDefinieren(w, Geradlinig::strahl); }
+
+void defStrecke(const std::vector<std::string>& w) { geradlinigDefinieren(w, Geradlinig::strecke); }
+
+// EBENE name kreis|polygon  /  name punkt linie  /  name linie punkt  /  name linie linie  /
+// name punkt punkt punkt
+void defEbene(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& name = w[0];
+        checkStart(name);
+        if (!checkResultat) return;
+        switch (w.size()) {
+        case 2: ebeneAusFigur(name, w[1]); break;
+        case 3: ebeneAusZweien(name, w[1], w[2]); break;
+        case 4: ebeneAusDreiPunkten(name, w); break;
+        default:
+            eigenerFehler("Zur Ebenendefinition gehören hinter dem Namen ein Kreis oder ein Polygon, ein Punkt und "
+                          "eine Linie, zwei Linien oder drei Punkte.");
+        }
+    });
+}
+
+// KREIS n M r E  /  KREIS n A B C
+void defKreis(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& n = w[0];
+        // The count is tested even after a bad name, so that both are reported together.
+        checkStart(n);
+        paramCheck(4, static_cast<int>(w.size()));
+        if (!checkResultat) return;
+
+        const std::string& a = w[1];
+        const std::string& b = w[2];
+        const std::string& c = w[3];
+        // The radius of the centre form is a plain number: a formula or a measurement term
+        // is no radius here.
+        const std::optional<double> radius = zahlLesen(b);
+        if (istPunkt(a) && radius && istEbene(c))
+            kreisUmMittelpunkt(n, a, b, *radius, c);
+        else if (istPunkt(a) && istPunkt(b) && istPunkt(c))
+            kreisDurchDreiPunkte(n, a, b, c);
+        else
+            eigenerFehler("Zur Kreiserzeugung sind hier nach dem Kreisnamen entweder drei Kreispunkte oder der "
+                          "Kreismittelpunkt, der Radius und die Kreisebene anzugeben.");
+    });
+}
+
+// KUGEL n m radius|punkt  /  KUGEL n P1 P2 P3 P4
+void defKugel(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& n = w[0];
+        checkStart(n);
+        if (!checkResultat) return;
+        if (w.size() == 3)
+            kugelUmZentrum(n, w[1], w[2]);
+        else if (w.size() == 5)
+            kugelDurchVierPunkte(n, w);
+        else
+            eigenerFehler("Zur Kugeldefinition gehören hinter dem Namen 2 Parameter (Mittelpunkt, Radius) oder 4 "
+                          "Parameter (Punkte). ");
+    });
+}
+
+// KLUMPEN n w1 w2 ...  /  KLUMPEN n collective
+void defKlumpen(const std::vector<std::string>& w) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht([&] {
+        const std::string& n = w[0];
+        if (!namensTest(n) || w.size() < 2) {
+            eigenerFehler("Klumpenname oder Angabe der Zellen fehlerhaft oder fehlend.\nDer Klumpen konnte dahler "
+                          "nicht gebildet werden.");
+            return;
+        }
+
+        std::set<std::string> zelle;
+        const grafikArt* art = finde(index1, w[1]);
+        if (art != nullptr && *art == grafikArt::kollektiv) {
+            // Only what is registered now; objects defined later do not join.
+            zelle = kollektivNamen(w[1]);
+        } else {
+            // Points, straight objects, circles, polygons, spheres and solids; every other word
+            // (planes, vectors, formulas, clusters, unknown names) is passed over in silence.
+            for (std::size_t i = 1; i < w.size(); ++i)
+                if (istLinie(w[i]) || istPunkt(w[i]) || istKugel(w[i]) || index3.contains(w[i])) zelle.insert(w[i]);
+        }
+        if (zelle.empty()) {
+            eigenerFehler("Der gewünschte Klumpen konnte nicht gebildet werden");
+            return;
+        }
+
+        const Klumpen k(n, zelle);
+        k.einlisten();
+        if (!eingetragenSonstAblehnen(n)) return;
+        quittung = "Der Klumpen " + n + " mit der Zellenmenge " + namenListenText(k.klumpen2Feld()) + " wurde definiert.";
+    });
+}
+
+// MIT klumpen objekt: adds the object, or the members of the cluster objekt.
+void mit(const std::vector<std::string>& w) {
+    mitFehlerbericht([&] {
+        paramCheck(2, static_cast<int>(w.size()));
+        if (!checkResultat) return;
+        indexCheck(w[0], {grafikArt::klumpen});
+        indexCheck(w[1], {grafikArt::punkt, grafikArt::gerade, grafikArt::ebene, grafikArt::strecke, grafikArt::strahl,
+                          grafikArt::kreis, grafikArt::kugel, grafikArt::polygon, grafikArt::klumpen});
+        if (!checkResultat) {
+            lok = false;
+            return;
+        }
+        // Nothing to add (an empty cluster, or one that holds only the cluster itself): the
+        // answer stays the failure text, so the statement is not recorded either.
+        if (!klumpenAnreichern(w[0], w[1])) lok = false;
+    });
+}
+
+// OHNE klumpen objekt: removes the member. No checks, no error report: a wrong count or a
+// first word that names no cluster leaves the failure text and the statement unrecorded.
+void ohne(const std::vector<std::string>& w) {
+    lok = w.size() == 2;
+    if (!lok) return;
+    if (!istKlumpen(w[0]) || !klumpenBerauben(w[0], w[1])) lok = false;
+}
+
+}  // namespace quodral

@@ -1,0 +1,104 @@
+#include "drawing/GrafikWidget.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "drawing/Attribute.h"
+#include "drawing/GrafikView.h"
+#include "text/Unicode.h"
+
+namespace quodral {
+
+namespace {
+
+// Room the window needs besides its contents: title bar, frame and the layout's margins.
+constexpr int fensterRahmen = 72;
+
+}  // namespace
+
+GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben) : QWidget(parent) {
+    setObjectName(QStringLiteral("GrafikWidget"));
+    ansicht_ = new GrafikView(this);
+
+    suchFeld_ = new QLineEdit(this);
+    suchFeld_->setObjectName(QStringLiteral("suchFeld"));
+    suchFeld_->setPlaceholderText(QStringLiteral("Objektname, Zahl oder Stichwort"));
+
+    farbWahlB_ = new QComboBox(this);
+    farbWahlB_->setObjectName(QStringLiteral("farbWahlB"));
+    for (const farbe f : farbWahlFarben) farbWahlB_->addItem(QString::fromStdString(rawValue(f)));
+    farbWahlB_->setCurrentIndex(0);
+    farbWahlB_->setToolTip(QStringLiteral("Gibt dem genannten Objekt (Klumpen, alleStrecken, alleGeraden, "
+                                          "allePolygone, allePolyeder) die gewählte Farbe."));
+    // Choosing an item colours at once, also when the same item is chosen again.
+    connect(farbWahlB_, &QComboBox::activated, this, [this](int) { farbAuswahlB(*this); });
+
+    auto* namenszeile = new QHBoxLayout;
+    namenszeile->addWidget(new QLabel(QStringLiteral("Name:"), this));
+    namenszeile->addWidget(suchFeld_, 1);
+    namenszeile->addWidget(new QLabel(QStringLiteral("Farbe:"), this));
+    namenszeile->addWidget(farbWahlB_);
+
+    auto* knopfzeile = new QHBoxLayout;
+    knopfzeile->addWidget(knopf(QStringLiteral("Stereo"), QStringLiteral("dismiss"),
+                                QStringLiteral("Schaltet das Stereobild ein oder aus."), dismiss));
+    knopfzeile->addWidget(knopf(QStringLiteral("Orten"), QStringLiteral("woIst"),
+                                QStringLiteral("Zeigt, wo der genannte Punkt oder das genannte Polygon liegt; "
+                                               "eine Zahl setzt den Augenabstand."),
+                                woIst));
+    knopfzeile->addWidget(knopf(QStringLiteral("Doppelte verbergen"), QStringLiteral("entDoppeln"),
+                                QStringLiteral("Verbirgt die Bezeichnungen von Punkten, die auf einem anderen liegen."),
+                                entDoppeln));
+    knopfzeile->addWidget(knopf(QStringLiteral("Einpassen"), QStringLiteral("punkteFang"),
+                                QStringLiteral("Passt den Ausschnitt so an, dass alle Punkte zu sehen sind."),
+                                punkteFang));
+    knopfzeile->addWidget(knopf(QStringLiteral("Schrift ±"), QStringLiteral("fontUpDown"),
+                                QStringLiteral("Vergrößert die Beschriftung; mit \"-\" im Namensfeld wird sie kleiner."),
+                                fontUpDown));
+    knopfzeile->addWidget(knopf(QStringLiteral("Linienbreite"), QStringLiteral("linieUpDown"),
+                                QStringLiteral("Macht die Linien des genannten Objekts breiter (nach 12 wieder 1)."),
+                                linieUpDown));
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(ansicht_, 0, Qt::AlignHCenter);
+    spalte->addLayout(namenszeile);
+    spalte->addLayout(knopfzeile);
+
+    // The whole window must fit the screen: where 800 × 800 pixels do not fit beside the
+    // command area and above the controls, the drawing is shown smaller.
+    const int steuerHoehe = namenszeile->sizeHint().height() + knopfzeile->sizeHint().height() + 2 * spalte->spacing();
+    ansicht_->anzeigeSeiteSetzen(
+        GrafikView::passendeSeite(QGuiApplication::primaryScreen(), breiteDaneben, steuerHoehe + fensterRahmen));
+}
+
+QPushButton* GrafikWidget::knopf(const QString& titel, const QString& aktion, const QString& tipp,
+                                 void (*handlung)(GrafikPort&)) {
+    auto* k = new QPushButton(titel, this);
+    k->setObjectName(aktion);
+    k->setToolTip(tipp);
+    k->setAutoDefault(false);
+    connect(k, &QPushButton::clicked, this, [this, handlung] { handlung(*this); });
+    return k;
+}
+
+void GrafikWidget::spaeterZeichnen() { ansicht_->update(); }
+
+std::string GrafikWidget::suchText() { return nfc(suchFeld_->text().toStdString()); }
+
+void GrafikWidget::suchTextSetzen(const std::string& text) { suchFeld_->setText(QString::fromStdString(text)); }
+
+int GrafikWidget::farbIndex() { return farbWahlB_->currentIndex(); }
+
+void GrafikWidget::piepen() { QApplication::beep(); }
+
+void GrafikWidget::neuZeichnen() { ansicht_->repaint(); }
+
+}  // namespace quodral

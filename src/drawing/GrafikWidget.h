@@ -1,0 +1,49 @@
+#pragma once
+// The drawing view with its controls beneath it: the name field, the colour pop-up and the
+// buttons of the stereo switch, the locator, hiding doubled labels, fitting the window to the
+// points, the label size and the line width. The controls' logic lives in the core
+// (drawing/Steuerung.h); this widget gives it the field, the pop-up, the beep and the redraw.
+
+#include <QWidget>
+
+#include "drawing/Steuerung.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quodral {
+
+class GrafikView;
+
+class GrafikWidget : public QWidget, public GrafikPort {
+    Q_OBJECT
+public:
+    // `breiteDaneben`: the width the window needs beside the drawing (its command area), so
+    // that the drawing is made small enough for the whole window to fit the screen.
+    explicit GrafikWidget(QWidget* parent = nullptr, int breiteDaneben = 0);
+
+    GrafikView* ansicht() const { return ansicht_; }
+    QLineEdit* suchFeld() const { return suchFeld_; }
+    QComboBox* farbWahlB() const { return farbWahlB_; }
+
+    // The view is redrawn at the next chance (the window's hook after a statement).
+    void spaeterZeichnen();
+
+    // What the controls need of the view.
+    std::string suchText() override;
+    void suchTextSetzen(const std::string& text) override;
+    int farbIndex() override;
+    void piepen() override;
+    void neuZeichnen() override;
+
+private:
+    // A button titled `titel` whose object name is its action's name.
+    QPushButton* knopf(const QString& titel, const QString& aktion, const QString& tipp, void (*handlung)(GrafikPort&));
+
+    GrafikView* ansicht_ = nullptr;
+    QLineEdit* suchFeld_ = nullptr;
+    QComboBox* farbWahlB_ = nullptr;
+};
+
+}  // namespace quodral

@@ -1,0 +1,204 @@
+#include "drawing/Steuerung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "checks/Kontrolle.h"
+#include "checks/Sichtbarkeit.h"
+#include "commands/Handler.h"
+#include "constructions/Dreibein.h"
+#include "constructions/Kalkulation.h"
+#include "drawing/Einstellungen.h"
+#include "drawing/Projektion.h"
+#include "drawing/Sichtabbildung.h"
+#include "interpreter/Loeschbefehl.h"
+#include "model/Ebenenkonstruktion.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+namespace {
+
+const std::string unbrauchbar = "??";
+
+// The keywords that colour every object of one kind, compared with the field in lower case.
+template <class Map> std::vector<std::string> namenVon(const Map& registry) {
+    std::vector<std::string> namen;
+    for (const auto& eintrag : registry) namen.push_back(eintrag.first);
+    return namen;
+}
+
+std::string kleinGeschrieben(const std::string& text) {
+    std::string klein = text;
+    for (char& c : klein)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return klein;
+}
+
+// The names the keyword stands for, taken before anything is coloured; nothing when the text
+// is no keyword.
+std::optional<std::vector<std::string>> sammelbegriff(const std::string& text) {
+    const std::string klein = kleinGeschrieben(text);
+    if (klein == "allestrecken") return namenVon(streckenListe);
+    if (klein == "allegeraden") return namenVon(geradenListe);
+    if (klein == "allepolygone") return namenVon(polygonListe);
+    if (klein == "allepolyeder") return namenVon(polyederListe);
+    return std::nullopt;
+}
+
+// Shows the temporary objects in one drawing and removes them again. Only the names that
+// were really registered here are handed to the deletion.
+void einmalZeigen(GrafikPort& port, const std::vector<std::string>& temporaer) {
+    port.neuZeichnen();
+    if (!temporaer.empty()) loeschbefehl(temporaer);
+}
+
+// Two lines through the point, parallel to the x and the y axis, crossing at its image.
+void punktZeigen(GrafikPort& port, const Punkt& p) {
+    std::vector<std::string> temporaer;
+    const std::string hor = nextFreeName("horZeiger");
+    Gerade(p, evec1).einlistenAls(hor);
+    if (istGerade(hor)) temporaer.push_back(hor);
+    const std::string vert = nextFreeName("vertZeiger");
+    Gerade(p, evec2).einlistenAls(vert);
+    if (istGerade(vert)) temporaer.push_back(vert);
+    einmalZeigen(port, temporaer);
+}
+
+// The circle through the first three corners of the polygon, with a hidden centre.
+void polygonZeigen(GrafikPort& port, const Polygon& pol) {
+    const Punkt* p1 = finde(punktListe, pol.ecken[0]);
+    const Punkt* p2 = finde(punktListe, pol.ecken[1]);
+    const Punkt* p3 = finde(punktListe, pol.ecken[2]);
+    if (p1 == nullptr || p2 == nullptr || p3 == nullptr) {
+        // The break marker "-", or a corner that has gone missing: no circle to show.
+        port.piepen();
+        return;
+    }
+    const std::optional<Ebene> ebene = ebeneDurch(*p1, *p2, *p3);
+    Punkt mitte = kreisMittelpunkt(*p1, *p2, *p3);
+    const double r = p1->dist(mitte);
+    // Collinear or coinciding corners fix no circle; the centre then falls back to the
+    // origin, which is not at one distance from all three.
+    const double toleranz = 1e-6 * std::max(1.0, r);
+    if (!ebene || !(r > 0) || std::abs(p2->dist(mitte) - r) > toleranz || std::abs(p3->dist(mitte) - r) > toleranz) {
+        port.piepen();
+        return;
+    }
+    std::vector<std::string> temporaer;
+    mitte.vision = darstellung::verborgen;
+    const std::string mName = nextFreeName("M");
+    mitte.einlistenAls(mName);
+    mitte.name = mName;
+    const std::string kName = nextFreeName("k");
+    Kreis(kName, mitte, r, *ebene).einlisten();
+    // The circle first: nothing may still stand on the centre when it goes.
+    if (Kreis::istKreis(kName)) temporaer.push_back(kName);
+    if (istPunkt(mName)) temporaer.push_back(mName);
+    einmalZeigen(port, temporaer);
+}
+
+}  // namespace
+
+std::optional<farbe> farbeVonIndex(int index) {
+    if (index < 0 || index >= static_cast<int>(farbWahlFarben.size())) return std::nullopt;
+    return farbWahlFarben[static_cast<std::size_t>(index)];
+}
+
+void dismiss(GrafikPort& port) {
+    dreiD = !dreiD;
+    if (dreiD) {
+        zeichenFarbe = {farbwahl(farbe::zyan), systemRot};
+        augen = {auge1, auge2};
+    } else {
+        zeichenFarbe = {systemSchwarz, systemSchwarz};
+        augen = {auge1, auge1};
+    }
+    port.neuZeichnen();
+}
+
+void woIst(GrafikPort& port) {
+    const std::string t = port.suchText();
+    if (const std::optional<double> hoehe = dezimalzahlLesen(t)) {
+        if (augezSetzen(*hoehe)) port.neuZeichnen();
+        else port.piepen();
+    }
+    if (const Punkt* p = finde(punktListe, t)) {
+        punktZeigen(port, *p);
+    } else if (const Polygon* pol = finde(polygonListe, t); pol != nullptr && pol->ecken.size() > 2) {
+        polygonZeigen(port, *pol);
+    }
+}
+
+void entDoppeln(GrafikPort& port) {
+    doppelbezeichnungenVerbergen();
+    port.neuZeichnen();
+}
+
+void punkteFang(GrafikPort& port) {
+    // The projection reports through the statement flag lok; a button is no statement.
+    const bool lokVorher = lok;
+    const XYExtreme ex = extremeXYWerte();
+    lok = lokVorher;
+    weltfensterSetzen(ex.xmin, ex.xmax, ex.ymin, ex.ymax);
+    port.neuZeichnen();
+}
+
+void fontUpDown(GrafikPort& port) {
+    fontSizeX(port.suchText() == "-" ? -1.0 : 1.0);
+    port.neuZeichnen();
+}
+
+void linieUpDown(GrafikPort& port) {
+    const std::string t = port.suchText();
+    if (istGeoObjekt(t)) {
+        linienBreite(t);
+        port.neuZeichnen();
+    } else {
+        port.suchTextSetzen(t + " " + unbrauchbar);
+    }
+}
+
+void farbAuswahlB(GrafikPort& port) {
+    faerbe(port, port.suchText());
+    port.neuZeichnen();
+}
+
+void faerbe(GrafikPort& port, const std::string& wasn) {
+    if (istKlumpen(wasn)) {
+        // The members get the colour; the cluster's own entry keeps its colour.
+        if (const Klumpen* k = finde(klumpenListe, wasn)) {
+            const std::set<std::string> mitglieder = k->zelle;
+            for (const std::string& n : mitglieder) farbAuswahl(port, n);
+        }
+        return;
+    }
+    if (finde(attrListe, wasn) != nullptr) {
+        farbAuswahl(port, wasn);
+        return;
+    }
+    if (const std::optional<std::vector<std::string>> namen = sammelbegriff(wasn)) {
+        for (const std::string& n : *namen) farbAuswahl(port, n);
+        return;
+    }
+    port.suchTextSetzen(unbrauchbar);
+    port.piepen();
+}
+
+void farbAuswahl(GrafikPort& port, const std::string& wasn) {
+    Attribut* a = finde(attrListe, wasn);
+    if (a == nullptr) return;
+    std::optional<farbe> c = farbeVonIndex(port.farbIndex());
+    if (!c) {
+        port.suchTextSetzen(unbrauchbar);
+        port.piepen();
+        c = a->f;
+    }
+    a->f = *c;
+}
+
+}  // namespace quodral

@@ -1,0 +1,123 @@
+// Saving never loses the old file: the new text is written beside it and takes its place
+// only when it is complete.
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "app/Dateizugriff.h"
+
+namespace quodral {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DateizugriffTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string muster = (fs::temp_directory_path() / "quodral-dateien-XXXXXX").string();
+        ASSERT_NE(mkdtemp(muster.data()), nullptr);
+        ordner = muster;
+    }
+    void TearDown() override {
+        std::error_code fehler;
+        fs::remove_all(ordner, fehler);
+    }
+
+    static std::string inhalt(const fs::path& pfad) {
+        std::ifstream ein(pfad, std::ios::binary);
+        std::ostringstream text;
+        text << ein.rdbuf();
+        return text.str();
+    }
+    static void schreiben(const fs::path& pfad, const std::string& text) {
+        std::ofstream(pfad, std::ios::binary) << text;
+    }
+    // Only the given files stand in the folder: no half-written file is left behind.
+    int dateienImOrdner() const {
+        int n = 0;
+        for ([[maybe_unused]] const auto& eintrag : fs::directory_iterator(ordner)) ++n;
+        return n;
+    }
+
+    fs::path ordner;
+};
+
+TEST_F(DateizugriffTest, ErsetztDenInhaltUndBehaeltDieRechte) {
+    const fs::path datei = ordner / "liste.qdl";
+    schreiben(datei, "alt&alt&alt&");
+    ASSERT_EQ(::chmod(datei.c_str(), 0640), 0);
+    EXPECT_FALSE(dateiSicherSchreiben(datei.string(), "a&b&").has_value());
+    EXPECT_EQ(inhalt(datei), "a&b&");
+    EXPECT_EQ(fs::status(datei).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(dateienImOrdner(), 1);
+}
+
+TEST_F(DateizugriffTest, EinAbgebrochenesSchreibenLaesstDieAlteDatei) {
+    const fs::path datei = ordner / "liste.qdl";
+    schreiben(datei, "alt&");
+    // Writing stops after 8 bytes, as on a full disk.
+    struct sigaction alt {};
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGXFSZ, &ignorieren, &alt), 0);
+    rlimit grenze{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &grenze), 0);
+    rlimit eng = grenze;
+    eng.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &eng), 0);
+    const auto grund = dateiSicherSchreiben(datei.string(), std::string(100, 'x') + "&");
+    ::setrlimit(RLIMIT_FSIZE, &grenze);
+    ::sigaction(SIGXFSZ, &alt, nullptr);
+
+    ASSERT_TRUE(grund.has_value());
+    EXPECT_FALSE(grund->empty());
+    EXPECT_EQ(inhalt(datei), "alt&");
+    EXPECT_EQ(dateienImOrdner(), 1);
+}
+
+TEST_F(DateizugriffTest, FehlenderOrdnerUndOrdnerAlsZielGebenEinenGrund) {
+    EXPECT_TRUE(dateiSicherSchreiben((ordner / "fehlt" / "liste.qdl").string(), "a&").has_value());
+    fs::create_directory(ordner / "ordner.qdl");
+    EXPECT_TRUE(dateiSicherSchreiben((ordner / "ordner.qdl").string(), "a&").has_value());
+    EXPECT_TRUE(fs::is_directory(ordner / "ordner.qdl"));
+    EXPECT_EQ(dateienImOrdner(), 1);
+}
+
+TEST_F(DateizugriffTest, EineVerknuepfungBleibtErhalten) {
+    const fs::path ziel = ordner / "ziel.qdl";
+    const fs::path verweis = ordner / "verweis.qdl";
+    schreiben(ziel, "alt&");
+    fs::create_symlink(ziel, verweis);
+    EXPECT_FALSE(dateiSicherSchreiben(verweis.string(), "neu&").has_value());
+    EXPECT_TRUE(fs::is_symlink(verweis));
+    EXPECT_EQ(inhalt(ziel), "neu&");
+}
+
+TEST_F(DateizugriffTest, LesenGibtDenInhaltOderEinenGrund) {
+    const fs::path datei = ordner / "Würfel mit Diagonalen.qdl";
+    const std::string text = std::string("a&&b&\xff") + std::string(100000, 'z');
+    schreiben(datei, text);
+    const Leseergebnis gelesen = dateiLesen(datei.string());
+    ASSERT_TRUE(gelesen.inhalt.has_value());
+    EXPECT_EQ(*gelesen.inhalt, text);
+
+    const Leseergebnis fehlt = dateiLesen((ordner / "fehlt.qdl").string());
+    EXPECT_FALSE(fehlt.inhalt.has_value());
+    EXPECT_FALSE(fehlt.grund.empty());
+    EXPECT_FALSE(dateiLesen(ordner.string()).inhalt.has_value());
+    EXPECT_TRUE(dateiVorhanden(datei.string()));
+    EXPECT_FALSE(dateiVorhanden((ordner / "fehlt.qdl").string()));
+}
+
+}  // namespace
+}  // namespace quodral

@@ -1,0 +1,353 @@
+#include "drawing/GeoGrafik.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "app/Zuruecksetzen.h"
+#include "checks/Kontrolle.h"
+#include "drawing/AufzeichnungsLeinwand.h"
+#include "drawing/Einstellungen.h"
+#include "drawing/Projektion.h"
+#include "model/Ebenenkonstruktion.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+// The view point of a point of the picture plane with the start window (-4 ... 4 onto
+// 30 ... 770): 92.5 view units per plane unit around (400, 400).
+Sichtpunkt sp(double x, double y) { return {400.0 + 92.5 * x, 400.0 + 92.5 * y}; }
+
+void punkt(const std::string& name, double x, double y, double z, darstellung v = darstellung::vollsichtbar) {
+    Punkt p(name, x, y, z);
+    p.vision = v;
+    p.einlistenAls(name);
+}
+
+void strecke(const std::string& name, const std::string& a, const std::string& b) {
+    Strecke s(*finde(punktListe, a), *finde(punktListe, b));
+    s.einlistenAls(name);
+}
+
+void attribut(const std::string& name, Attribut a) { attrListe.insert_or_assign(name, a); }
+
+// The strokes of one pass: the drawing paints both passes in the same order, so the first
+// half of the strokes belongs to pass 0.
+std::vector<Gezogen> ersterDurchgang(const std::vector<Gezogen>& alle) {
+    return {alle.begin(), alle.begin() + static_cast<long>(alle.size() / 2)};
+}
+
+class GeoGrafik : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zustandZuruecksetzen();
+        // The coordinate axes are registered from the start; most tests look at other objects.
+        for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
+    }
+
+    AufzeichnungsLeinwand zeichne() {
+        AufzeichnungsLeinwand l;
+        szeneZeichnen(l);
+        return l;
+    }
+};
+
+}  // namespace
+
+TEST_F(GeoGrafik, LeereSzeneIstWeiss) {
+    const AufzeichnungsLeinwand l = zeichne();
+    ASSERT_EQ(l.fuellungen().size(), 1u);
+    const Gefuellt f = l.fuellungen()[0];
+    EXPECT_EQ(l.schritte[0].art, Malschritt::Art::fuellen);
+    EXPECT_EQ((std::vector{f.x, f.y, f.breite, f.hoehe}), (std::vector{0.0, 0.0, 800.0, 800.0}));
+    EXPECT_EQ(f.farbe, (Farbwert{1, 1, 1, 1}));
+    EXPECT_TRUE(l.zuege().empty());
+    EXPECT_TRUE(l.texte().empty());
+}
+
+TEST_F(GeoGrafik, AchsenOhneDieSenkrechte) {
+    for (auto& [name, g] : geradenListe) g.vision = darstellung::vollsichtbar;
+    const std::vector<Gezogen> z = zeichne().strecken();
+    // The x and the y axis in each pass; the z axis points at the viewer and is left out.
+    ASSERT_EQ(z.size(), 4u);
+    EXPECT_TRUE(verbindet(z[0], sp(-4, 0), sp(4, 0)));
+    EXPECT_TRUE(verbindet(z[1], sp(0, -4), sp(0, 4)));
+    EXPECT_EQ(z[0].farbe, systemSchwarz);
+    EXPECT_EQ(z[0].breite, 1.0);
+}
+
+TEST_F(GeoGrafik, PunkteUndIhreBeschriftung) {
+    punkt("A", 0, 0, 0);
+    punkt("B", 1, 1, 0);
+    punkt("C", -1, 0, 0, darstellung::unbezeichnet);
+    punkt("D", 2, 2, 0, darstellung::verborgen);
+    attribut("A", {10, -5, 1, farbe::schwarz});
+    attrListe.erase("B");
+    const AufzeichnungsLeinwand l = zeichne();
+
+    const std::vector<Geschrieben> t = l.texte();
+    ASSERT_EQ(t.size(), 4u);  // A and B in both passes
+    EXPECT_EQ(t[0].text, "A");
+    EXPECT_TRUE(nahe(t[0].ort, {410.0, 395.0}));
+    EXPECT_EQ(t[0].groesse, 14.0);
+    EXPECT_EQ(t[1].text, "B");
+    EXPECT_TRUE(nahe(t[1].ort, {494.5, 494.5}));
+
+    // One path of dots per pass: a move to each visible point and a full circle of radius 2.
+    const std::vector<Gezogen> z = l.zuege();
+    ASSERT_EQ(z.size(), 2u);
+    const std::vector<Pfadschritt>& s = z[0].pfad.schritte;
+    ASSERT_EQ(s.size(), 6u);
+    const std::vector<Sichtpunkt> mitten{sp(0, 0), sp(1, 1), sp(-1, 0)};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(s[2 * i].art, Pfadschritt::Art::bewegen);
+        EXPECT_TRUE(nahe(s[2 * i].ziel, mitten[i]));
+        EXPECT_EQ(s[2 * i + 1].art, Pfadschritt::Art::bogen);
+        EXPECT_TRUE(nahe(s[2 * i + 1].ziel, mitten[i]));
+        EXPECT_EQ(s[2 * i + 1].radius, 2.0);
+        EXPECT_EQ(s[2 * i + 1].endWinkel - s[2 * i + 1].startWinkel, 360.0);
+    }
+    EXPECT_EQ(z[0].breite, 1.0);
+}
+
+TEST_F(GeoGrafik, SonderpunkteMitRadiusEins) {
+    sonderListe.push_back(Punkt("", 1, -1, 0));
+    const std::vector<Gezogen> z = zeichne().zuege();
+    ASSERT_EQ(z.size(), 2u);
+    ASSERT_EQ(z[0].pfad.schritte.size(), 2u);
+    EXPECT_EQ(z[0].pfad.schritte[1].radius, 1.0);
+    EXPECT_TRUE(nahe(z[0].pfad.schritte[1].ziel, sp(1, -1)));
+}
+
+TEST_F(GeoGrafik, PunktInAugenhoeheBleibtWeg) {
+    punkt("P", 1, 1, augezStart);
+    punkt("Q", 0, 0, 0, darstellung::unbezeichnet);
+    strecke("s", "P", "Q");
+    const AufzeichnungsLeinwand l = zeichne();
+    EXPECT_TRUE(l.texte().empty());
+    const std::vector<Gezogen> z = l.zuege();
+    // Only the dot of Q, in each pass: no dot or label for P, no segment to a point at infinity.
+    ASSERT_EQ(z.size(), 2u);
+    ASSERT_EQ(z[0].pfad.schritte.size(), 2u);
+    EXPECT_TRUE(nahe(z[0].pfad.schritte[0].ziel, sp(0, 0)));
+}
+
+TEST_F(GeoGrafik, ZeichnenLaesstLokStehen) {
+    punkt("P", 1, 1, augezStart);
+    punkt("Q", 1, 1, 0);
+    for (const bool vorher : {false, true}) {
+        lok = vorher;
+        zeichne();
+        EXPECT_EQ(lok, vorher);
+    }
+}
+
+TEST_F(GeoGrafik, StereoPaarInDenDurchgangsfarben) {
+    punkt("A", 0, 0, 8);
+    punkt("B", 1, 0, 8);
+    strecke("s", "A", "B");
+    attribut("s", {0, 0, 5, farbe::rot});
+    dreiD = true;
+    zeichenFarbe = {farbwahl(farbe::zyan), systemRot};
+    augen = {auge1, auge2};
+
+    const AufzeichnungsLeinwand l = zeichne();
+    EXPECT_TRUE(l.texte().empty());
+    const std::vector<Gezogen> s = l.strecken();
+    ASSERT_EQ(s.size(), 2u);
+    // Halfway between the eye and the plane the picture is twice as far from the eye's foot:
+    // the left eye (-1, 2) sees A at (1, -2), the right eye (-0.5, 2) at (0.5, -2).
+    EXPECT_TRUE(verbindet(s[0], sp(1, -2), sp(3, -2)));
+    EXPECT_EQ(s[0].farbe, (Farbwert{0, 253.0 / 255.0, 1, 1}));
+    EXPECT_EQ(s[0].breite, 1.0);
+    EXPECT_TRUE(verbindet(s[1], sp(0.5, -2), sp(2.5, -2)));
+    EXPECT_EQ(s[1].farbe, systemRot);
+    EXPECT_EQ(s[1].breite, 1.0);
+    EXPECT_EQ(finde(attrListe, "s")->f, farbe::rot);
+    EXPECT_EQ(auge, auge2);
+}
+
+TEST_F(GeoGrafik, StereoStrahlBehaeltSeineBreite) {
+    Strahl r(Punkt("", 0, 0, 0), Vektor(1, 0, 0));
+    r.einlistenAls("r");
+    attribut("r", {0, 0, 3, farbe::blau});
+    dreiD = true;
+    zeichenFarbe = {farbwahl(farbe::zyan), systemRot};
+    const std::vector<Gezogen> z = zeichne().strecken();
+    ASSERT_EQ(z.size(), 2u);
+    EXPECT_EQ(z[0].breite, 3.0);
+    EXPECT_EQ(z[0].farbe, farbwahl(farbe::zyan));
+    EXPECT_EQ(z[1].farbe, systemRot);
+}
+
+TEST_F(GeoGrafik, TrennstrichTeiltDasPolygon) {
+    punkt("A", -2, 0, 0);
+    punkt("B", -1, 0, 0);
+    punkt("C", 0, 0, 0);
+    punkt("D", 2, 0, 0);
+    punkt("E", 1, 2, 0);
+    Polygon("T", {"A", "B", "-", "C", "D", "E", "C"}).einlisten();
+    attribut("T", {0, 0, 2, farbe::rot});
+    const AufzeichnungsLeinwand l = zeichne();
+
+    const std::vector<Gezogen> z = ersterDurchgang(l.strecken());
+    ASSERT_EQ(z.size(), 4u);
+    EXPECT_TRUE(verbindet(z[0], sp(-2, 0), sp(-1, 0)));
+    EXPECT_TRUE(verbindet(z[1], sp(0, 0), sp(2, 0)));
+    EXPECT_TRUE(verbindet(z[2], sp(2, 0), sp(1, 2)));
+    EXPECT_TRUE(verbindet(z[3], sp(1, 2), sp(0, 0)));
+    for (const Gezogen& g : z) {
+        EXPECT_FALSE(verbindet(g, sp(-1, 0), sp(0, 0)));
+        EXPECT_EQ(g.farbe, farbwahl(farbe::rot));
+        EXPECT_EQ(g.breite, 2.0);
+    }
+    // The polygon's name at the centroid of its five corners, (0, 0.4), three points larger.
+    bool gefunden = false;
+    for (const Geschrieben& t : l.texte()) {
+        if (t.text != "T") continue;
+        gefunden = true;
+        EXPECT_TRUE(nahe(t.ort, {402.0, 439.0}));
+        EXPECT_EQ(t.groesse, 17.0);
+    }
+    EXPECT_TRUE(gefunden);
+    EXPECT_EQ(aktuelleBreite, 1);
+}
+
+TEST_F(GeoGrafik, StrahlEndetInSeinerRichtung) {
+    // Parallel to the picture plane and inside the window: the clipped carrier runs from the
+    // left edge to the right edge, and each ray ends on the edge it points to.
+    Strahl links(Punkt("", 1, 0, 0), Vektor(-1, 0, 0));
+    links.einlistenAls("rl");
+    Strahl rechts(Punkt("", 1, 1, 0), Vektor(2, 0, 0));
+    rechts.einlistenAls("rr");
+    Strahl draussen(Punkt("", 0, 5, 0), Vektor(1, 0, 0));
+    draussen.einlistenAls("rd");
+    const std::vector<Gezogen> z = ersterDurchgang(zeichne().strecken());
+    ASSERT_EQ(z.size(), 2u);  // rd misses the window
+    EXPECT_TRUE(nahe(z[0].pfad.schritte[0].ziel, sp(1, 0)));
+    EXPECT_TRUE(nahe(z[0].pfad.schritte[1].ziel, sp(-4, 0)));
+    EXPECT_TRUE(nahe(z[1].pfad.schritte[0].ziel, sp(1, 1)));
+    EXPECT_TRUE(nahe(z[1].pfad.schritte[1].ziel, sp(4, 1)));
+}
+
+TEST_F(GeoGrafik, KreisAlsGeschlossenes36Eck) {
+    Kreis("k", Punkt("", 0, 0, 0), 1.0, xyEbene).einlisten();
+    attribut("k", {0, 0, 3, farbe::blau});
+    const std::vector<Gezogen> z = zeichne().zuege();
+    ASSERT_EQ(z.size(), 2u);
+    const std::vector<Pfadschritt>& s = z[0].pfad.schritte;
+    ASSERT_EQ(s.size(), 37u);
+    EXPECT_EQ(s[0].art, Pfadschritt::Art::bewegen);
+    const double sehne = 2 * 92.5 * std::sin(5.0 * std::numbers::pi / 180.0);
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        EXPECT_EQ(s[i].art, Pfadschritt::Art::linie);
+        EXPECT_NEAR(std::hypot(s[i].ziel.x - 400, s[i].ziel.y - 400), 92.5, 1e-9);
+        EXPECT_NEAR(std::hypot(s[i].ziel.x - s[i - 1].ziel.x, s[i].ziel.y - s[i - 1].ziel.y), sehne, 1e-9);
+    }
+    EXPECT_TRUE(nahe(s.back().ziel, s.front().ziel, 1e-9));
+    EXPECT_EQ(z[0].farbe, farbwahl(farbe::blau));
+    EXPECT_EQ(z[0].breite, 3.0);
+}
+
+TEST_F(GeoGrafik, ZylinderAlsZweiKreiseOhneMantel) {
+    Kreis("k", Punkt("", 0, 0, 0), 1.0, xyEbene).einlisten();
+    attribut("k", {0, 0, 4, farbe::blau});
+    punkt("T", 0, 0, 2, darstellung::verborgen);
+    ASSERT_TRUE(Zylinder("z", "k", "T").einlistenAls("z"));
+    const std::vector<Gezogen> z = zeichne().zuege();
+    // Per pass: the circle k, then the cylinder.
+    ASSERT_EQ(z.size(), 4u);
+    const Gezogen& zyl = z[1];
+    ASSERT_EQ(zyl.pfad.schritte.size(), 74u);
+    EXPECT_EQ(zyl.pfad.schritte[0].art, Pfadschritt::Art::bewegen);
+    EXPECT_EQ(zyl.pfad.schritte[37].art, Pfadschritt::Art::bewegen);
+    // Stroked with the width 1 and the colour the circle before it left.
+    EXPECT_EQ(zyl.breite, 1.0);
+    EXPECT_EQ(zyl.farbe, farbwahl(farbe::blau));
+    // The top circle is parallel to the picture plane: its image is a circle around the image
+    // of its centre (0, 0, 2), enlarged by 16 / 14.
+    const double f = 16.0 / 14.0;
+    const Sichtpunkt mitte = sp(-1 + f, 2 - 2 * f);
+    for (std::size_t i = 37; i < 74; ++i)
+        EXPECT_NEAR(std::hypot(zyl.pfad.schritte[i].ziel.x - mitte.x, zyl.pfad.schritte[i].ziel.y - mitte.y),
+                    92.5 * f, 1e-9);
+}
+
+TEST_F(GeoGrafik, Attributregel) {
+    Gerade g(Punkt("", 0, 0, 0), Vektor(1, 1, 0));
+    g.einlistenAls("g");
+    attrListe.erase("g");
+    Kreis("k", Punkt("", 0, 0, 0), 1.0, xyEbene).einlisten();
+    attribut("k", {0, 0, 2, farbe::blau});
+    Strahl r(Punkt("", 0, 0, 0), Vektor(0, -1, 0));
+    r.einlistenAls("r");
+    attribut("r", {0, 0, 3, farbe::rot});
+    punkt("A", 0, 0, 0, darstellung::verborgen);
+    punkt("B", 1, 0, 0, darstellung::verborgen);
+    strecke("s", "A", "B");
+    attribut("s", {0, 0, 4, farbe::orange});
+
+    const std::vector<Gezogen> z = ersterDurchgang(zeichne().zuege());
+    ASSERT_EQ(z.size(), 4u);  // line, circle, ray, segment
+    // The line without attributes is drawn with the pass colour and gets (1, 1, 1, schwarz).
+    EXPECT_EQ(z[0].farbe, systemSchwarz);
+    EXPECT_EQ(z[0].breite, 1.0);
+    EXPECT_EQ(*finde(attrListe, "g"), (Attribut{1, 1, 1, farbe::schwarz}));
+    EXPECT_EQ(z[1].farbe, farbwahl(farbe::blau));
+    EXPECT_EQ(z[1].breite, 2.0);
+    // The ray takes its width, but keeps the colour of the circle drawn before it.
+    EXPECT_EQ(z[2].farbe, farbwahl(farbe::blau));
+    EXPECT_EQ(z[2].breite, 3.0);
+    EXPECT_EQ(z[3].farbe, farbwahl(farbe::orange));
+    EXPECT_EQ(z[3].breite, 4.0);
+    EXPECT_EQ(aktuelleBreite, 1);
+}
+
+TEST_F(GeoGrafik, FehlendesUndEntartetesWirdUebersprungen) {
+    punkt("A", 0, 0, 0, darstellung::verborgen);
+    punkt("B", 1, 0, 0, darstellung::verborgen);
+    punkt("C", 0, 1, 0, darstellung::verborgen);
+    Polygon("p", {"A", "B", "X", "C", "A"}).einlisten();
+    // A line at right angles to the picture plane, one whose image misses the window, and a
+    // circle without a plane normal.
+    Gerade(Punkt("", 1, 1, 0), Vektor(0, 0, 3)).einlistenAls("senkrecht");
+    Gerade(Punkt("", 0, 5, 0), Vektor(1, 0, 0)).einlistenAls("aussen");
+    Kreis("flach", Punkt("", 0, 0, 0), 1.0, Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 0))).einlisten();
+    // A cylinder whose base circle has gone.
+    Kreis("kb", Punkt("", 0, 0, 0), 1.0, xyEbene).einlisten();
+    punkt("T", 0, 0, 2, darstellung::verborgen);
+    ASSERT_TRUE(Zylinder("z", "kb", "T").einlistenAls("z"));
+    kreisListe.erase("kb");
+
+    const std::vector<Gezogen> z = ersterDurchgang(zeichne().zuege());
+    ASSERT_EQ(z.size(), 2u);  // only the edges A-B and C-A
+    EXPECT_TRUE(verbindet(z[0], sp(0, 0), sp(1, 0)));
+    EXPECT_TRUE(verbindet(z[1], sp(0, 1), sp(0, 0)));
+}
+
+TEST_F(GeoGrafik, VerborgenesBleibtUngezeichnet) {
+    punkt("A", 0, 0, 0, darstellung::verborgen);
+    punkt("B", 1, 0, 0, darstellung::verborgen);
+    punkt("C", 0, 1, 0, darstellung::verborgen);
+    strecke("s", "A", "B");
+    finde(streckenListe, "s")->vision = darstellung::verborgen;
+    Polygon pol("p", {"A", "B", "C", "A"});
+    pol.vision = darstellung::verborgen;
+    pol.einlisten();
+    Kreis k("k", Punkt("", 0, 0, 0), 1.0, xyEbene);
+    k.vision = darstellung::verborgen;
+    k.einlisten();
+    Strahl r(Punkt("", 0, 0, 0), Vektor(1, 0, 0));
+    r.vision = darstellung::verborgen;
+    r.einlistenAls("r");
+    const AufzeichnungsLeinwand l = zeichne();
+    EXPECT_TRUE(l.zuege().empty());
+    EXPECT_TRUE(l.texte().empty());
+}
+
+}  // namespace quodral

@@ -1,0 +1,197 @@
+// The main window with its real widgets: typing a statement, selecting a table row, the
+// questions and the window manager's close request.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/Hauptfenster.h"
+#include "app/Zuruecksetzen.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+namespace {
+
+// A main window whose confirmed quit is only recorded, so that the test process lives on.
+class TestHauptfenster : public Hauptfenster {
+public:
+    void prozessBeenden() override { beendet = true; }
+    bool beendet = false;
+};
+
+// Answers the next modal question as soon as it shows: presses the button titled `titel`,
+// or, for an empty title, closes the question without any button. Records what it saw.
+struct Antwort {
+    QString frage;
+    QStringList knoepfe;
+    bool gesehen = false;
+};
+
+std::shared_ptr<Antwort> beantworte(const QString& titel) {
+    auto antwort = std::make_shared<Antwort>();
+    auto* zeitgeber = new QTimer();
+    zeitgeber->setInterval(10);
+    auto versuche = std::make_shared<int>(0);
+    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr && ++*versuche < 300) return;
+        zeitgeber->stop();
+        zeitgeber->deleteLater();
+        if (box == nullptr) return;
+        antwort->gesehen = true;
+        antwort->frage = box->text();
+        QAbstractButton* gewaehlt = nullptr;
+        for (QAbstractButton* knopf : box->buttons()) {
+            const QString text = knopf->text().remove('&');
+            antwort->knoepfe << text;
+            if (text == titel) gewaehlt = knopf;
+        }
+        if (gewaehlt != nullptr)
+            gewaehlt->click();
+        else
+            box->reject();
+    });
+    zeitgeber->start();
+    return antwort;
+}
+
+class HauptfensterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zustandZuruecksetzen();
+        fenster = std::make_unique<TestHauptfenster>();
+        fenster->show();
+        eingabe = fenster->findChild<QLineEdit*>("eingabe");
+        ausgabe = fenster->findChild<QPlainTextEdit*>("ausgabe");
+        tafel = fenster->findChild<QTableView*>("tafel");
+        editKnoepfe = fenster->findChild<QWidget*>("editKnoepfe");
+        ASSERT_NE(eingabe, nullptr);
+        ASSERT_NE(ausgabe, nullptr);
+        ASSERT_NE(tafel, nullptr);
+        ASSERT_NE(editKnoepfe, nullptr);
+    }
+    void TearDown() override {
+        fenster.reset();
+        zustandZuruecksetzen();
+    }
+
+    // Types the text key by key (the test's key simulation knows ASCII only; other text is
+    // put into the line as a whole) and presses Return.
+    void tippen(const QString& text) {
+        eingabe->clear();
+        bool ascii = true;
+        for (QChar c : text) ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(eingabe, text);
+        else
+            eingabe->setText(text);
+        QTest::keyClick(eingabe, Qt::Key_Return);
+    }
+
+    std::unique_ptr<TestHauptfenster> fenster;
+    QLineEdit* eingabe = nullptr;
+    QPlainTextEdit* ausgabe = nullptr;
+    QTableView* tafel = nullptr;
+    QWidget* editKnoepfe = nullptr;
+};
+
+TEST_F(HauptfensterTest, StartetMitLeererAusgabeOhneEditKnoepfeUndOhneSchliessfeld) {
+    EXPECT_TRUE(ausgabe->toPlainText().isEmpty());
+    EXPECT_FALSE(editKnoepfe->isVisible());
+    EXPECT_EQ(tafel->model()->rowCount(), 0);
+    EXPECT_FALSE(fenster->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(fenster->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+    // Room for the drawing view beside the command area on a 1366 × 768 screen.
+    EXPECT_LE(fenster->width(), 1366 - 800);
+    EXPECT_LE(fenster->height(), 700);
+}
+
+TEST_F(HauptfensterTest, GetippteAnweisungZeigtAntwortUndNeueTabellenzeile) {
+    tippen("PUNKT A 1 2 3");
+    EXPECT_EQ(ausgabe->toPlainText(), QString("A ist der Punkt (1.0,2.0,3.0)."));
+    ASSERT_EQ(tafel->model()->rowCount(), 1);
+    EXPECT_EQ(tafel->model()->index(0, 0).data().toString(), QString("1.   PUNKT  A  1  2  3"));
+    // The input line keeps the statement as typed.
+    EXPECT_EQ(eingabe->text(), QString("PUNKT A 1 2 3"));
+
+    tippen("PUNKT A 4 5 6");
+    EXPECT_TRUE(ausgabe->toPlainText().startsWith("FEHLER: "));
+    EXPECT_EQ(tafel->model()->rowCount(), 1);
+}
+
+TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
+    tippen("PUNKT A 1 2 3");
+    tippen("* Würfel");
+    tafel->selectRow(1);
+    EXPECT_EQ(eingabe->text(), QString::fromStdString(anweisungsListe[1]));
+    EXPECT_TRUE(editKnoepfe->isVisible());
+    EXPECT_EQ(ausgabe->toPlainText(), QString::fromStdString(auswahlHinweis));
+
+    // Replacing the row: the question names the old and the new text; "JA" stores it as typed.
+    eingabe->setText("PUNKT  B  0 0 1");
+    const auto antwort = beantworte("JA");
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("editB"), Qt::LeftButton);
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_TRUE(antwort->frage.contains("Würfel"));
+    EXPECT_EQ(antwort->knoepfe, QStringList({"JA", "Lieber doch nicht."}));
+    EXPECT_EQ(anweisungsListe[1], "PUNKT  B  0 0 1");
+    EXPECT_EQ(tafel->model()->index(1, 0).data().toString(), QString("2. PUNKT  B  0 0 1"));
+    EXPECT_FALSE(editKnoepfe->isVisible());
+    // The reload cleared the selection.
+    EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
+}
+
+TEST_F(HauptfensterTest, SchliessanforderungStelltDieBeendenFrage) {
+    tippen("PUNKT A 1 2 3");
+    auto antwort = beantworte("Lieber doch noch nicht");
+    fenster->close();
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_EQ(antwort->frage,
+              QString("Alle nicht gesicherten Daten gehen beim Beenden verloren. Trotzdem jetzt Beenden?"));
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Ja, Beenden", "Lieber doch noch nicht"}));
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(fenster->beendet);
+    EXPECT_EQ(anweisungsListe.size(), 1u);
+
+    antwort = beantworte("Ja, Beenden");
+    fenster->close();
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_TRUE(fenster->beendet);
+}
+
+TEST_F(HauptfensterTest, FrageAntwortetMitDemGedruecktenTitelOderFehler) {
+    auto antwort = beantworte("Abbruch");
+    EXPECT_EQ(fenster->auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Abbruch");
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Deaktivieren", "Löschen", "Abbruch"}));
+    // A question closed without any of its buttons is no answer.
+    antwort = beantworte("");
+    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Fehler");
+    EXPECT_TRUE(antwort->gesehen);
+    // The free function of the list editing asks the window that is installed.
+    antwort = beantworte("Löschen");
+    EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Löschen");
+}
+
+TEST_F(HauptfensterTest, NeustartAntwortetMitStartInDerEingabe) {
+    tippen("PUNKT A 1 2 3");
+    const auto antwort = beantworte("Trotzdem Neustart");
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("neustart"), Qt::LeftButton);
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_EQ(eingabe->text(), QString("Start"));
+    EXPECT_EQ(tafel->model()->rowCount(), 0);
+    EXPECT_TRUE(ausgabe->toPlainText().isEmpty());
+    EXPECT_EQ(finde(punktListe, "A"), nullptr);
+}
+
+}  // namespace
+}  // namespace quodral
