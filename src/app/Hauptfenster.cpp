@@ -22,6 +22,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "drawing/GrafikWidget.h"
+
 // The alert icon lives in the shell's resources, which a static library must register itself.
 static void ressourcenEinbinden() { Q_INIT_RESOURCE(Quodral); }
 
@@ -81,6 +83,8 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     auto* befehle = new QWidget(mitte);
     befehle->setFixedWidth(befehlsBreite);
     hauptzeile_->addWidget(befehle);
+    // The drawing view with its controls beside the command area.
+    hauptzeile_->addWidget(new GrafikWidget(mitte, befehlsBreite + 2 * hauptzeile_->spacing() + 24), 0, Qt::AlignTop);
     auto* spalte = new QVBoxLayout(befehle);
     spalte->setContentsMargins(0, 0, 0, 0);
 
@@ -232,7 +236,10 @@ void Hauptfenster::prozessBeenden() {
     std::_Exit(0);
 }
 
-void Hauptfenster::neuZeichnen() { update(); }
+void Hauptfenster::neuZeichnen() {
+    update();
+    if (auto* grafik = findChild<GrafikWidget*>()) grafik->spaeterZeichnen();
+}
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     // The window is never closed behind the user's back; a confirmed quit ends the process

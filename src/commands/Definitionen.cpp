@@ -108,10 +108,9 @@ void definiereFormel(const std::vector<std::string>& w) {
         if (!lok) return;
 
         const std::string term = worteVerbinden(w, 1);
-        // The term is tried the way every later use of the formula will read it. A term that
-        // is itself the name of a formula would pass as a parameter word, yet as a stored term
-        // it never has a value: it is refused here rather than stored broken.
-        if (!termdeutung(term).first) {
+        // The term is tried as a parameter word would be. A formula whose term names another
+        // formula passes here, as saved lists rely on; it only fails where it is used.
+        if (!wert(term).first) {
             mListe += "Die Termangebe scheint fehlerhaft zu sein.";
             checkResultat = false;
             lok = false;

@@ -114,7 +114,7 @@ void geradenZeichnen(Leinwand& leinwand) {
     for (const auto& [name, g] : geradenListe) {
         if (g.vision == darstellung::verborgen) continue;
         attributRegel(name);
-        // A line along the line of sight of the picture plane's normal has a point as image.
+        // Lines at right angles to the picture plane are left out.
         if (g.rv.kreuz(xyEbene.nv).istNullvektor()) continue;
         const Strecke s = gerade2xyStrecke(g);
         if (s.ap == s.ep) continue;  // the image misses the world window

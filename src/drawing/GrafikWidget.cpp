@@ -19,7 +19,7 @@ namespace quodral {
 namespace {
 
 // Room the window needs besides its contents: title bar, frame and the layout's margins.
-constexpr int fensterRahmen = 72;
+constexpr int fensterRahmen = 80;
 
 }  // namespace
 

@@ -25,7 +25,6 @@ namespace {
 
 const std::string unbrauchbar = "??";
 
-// The keywords that colour every object of one kind, compared with the field in lower case.
 template <class Map> std::vector<std::string> namenVon(const Map& registry) {
     std::vector<std::string> namen;
     for (const auto& eintrag : registry) namen.push_back(eintrag.first);
@@ -39,7 +38,8 @@ std::string kleinGeschrieben(const std::string& text) {
     return klein;
 }
 
-// The names the keyword stands for, taken before anything is coloured; nothing when the text
+// The keywords that colour every object of one kind, compared with the text in lower case:
+// the names the keyword stands for, taken before anything is coloured; nothing when the text
 // is no keyword.
 std::optional<std::vector<std::string>> sammelbegriff(const std::string& text) {
     const std::string klein = kleinGeschrieben(text);

@@ -204,6 +204,18 @@ TEST_F(Prismen, PyramideDerHoeheStehtAufDerSeiteDesPunktes) {
     EXPECT_TRUE(amOrt("QS2", 1, 1, 2));
 }
 
+TEST_F(Prismen, PyramideDerHoeheLaesstIhrerSpitzeNichtDenEigenenNamen) {
+    quadrat();
+    punkt("O", 5, 5, 7);
+    // The pyramid is to be called what its apex would be called.
+    ASSERT_EQ(genPyramideH("QS", "Q", 3, "O"), 1);
+    EXPECT_TRUE(amOrt("QS1", 1, 1, 3));
+    EXPECT_FALSE(punktListe.contains("QS"));
+    EXPECT_EQ(index1.count("QS"), 0u);
+    EXPECT_EQ(polyederListe.at("QS").seiten, (Namen{"Q", "QSs", "QSs1", "QSs2", "QSs3"}));
+    EXPECT_TRUE(blockierteNamen.empty());
+}
+
 TEST_F(Prismen, PyramideDerHoeheNimmtPunkteKnappUeberDerEbeneAlsDarunter) {
     quadrat();
     const Vektor n = polygonListe.at("Q").ebene()->nv;
