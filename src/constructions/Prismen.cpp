@@ -36,7 +36,7 @@ private:
 
 bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
-// A closed chain of registered corners in one piece.
+// A closed chain of registered corners without a break.
 bool geschlosseneKette(const Polygon& basis) {
     if (basis.ecken.size() < 2 || !basis.istGeschlossen()) return false;
     return std::all_of(basis.ecken.begin(), basis.ecken.end(),

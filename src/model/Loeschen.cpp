@@ -145,7 +145,7 @@ void polyederVernichten(const std::string& n, const Polyeder& pd) {
     for (const std::string& f : seiten) {
         const Polygon* pol = finde(polygonListe, f);
         if (pol == nullptr) continue;
-        const std::set<std::string> nutzer = bandelObjekt(*pol);
+        const std::set<std::string> nutzer = pol->bandelObjekt();
         if (nutzer.size() == 1 && nutzer.count(n) == 1) auslisten(f);
     }
     for (const std::string& c : ecken)
@@ -208,7 +208,7 @@ bool vernichten(const std::string& name) {
 
 std::set<std::string> bandelObjekte(const Punkt& p) { return punktGebunden(p.name); }
 
-std::set<std::string> bandelObjekt(const Polygon& pol) { return polygonGebunden(pol.name); }
+std::set<std::string> Polygon::bandelObjekt() const { return polygonGebunden(name); }
 
 std::set<std::string> bandelObjekte(const std::string& name) {
     const grafikArt* a = artVon(name);

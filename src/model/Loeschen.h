@@ -13,7 +13,6 @@
 namespace quodral {
 
 struct Punkt;
-struct Polygon;
 
 // Drops the name from the kind index index1 and from the names in use; nothing else.
 void spurenTilgen(const std::string& n);
@@ -47,8 +46,7 @@ bool vernichten(const std::string& name);
 std::set<std::string> bandelObjekte(const std::string& name);
 // The objects bound to this point, by its name (the point need not be registered).
 std::set<std::string> bandelObjekte(const Punkt& p);
-// The polyhedra that have this polygon as a face, by its name.
-std::set<std::string> bandelObjekt(const Polygon& pol);
+// (The polyhedra that have a polygon as a face: the member Polygon::bandelObjekt().)
 
 // For each polyhedron that has the named polygon as a face: a blank, the polyhedron's name
 // and a blank; the empty text when there is none.

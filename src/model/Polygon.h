@@ -73,6 +73,9 @@ struct Polygon {
     double flaeche() const;
     // The distinct corner names, without the break marker.
     std::set<std::string> eckenMenge() const;
+    // The polyhedra that have this polygon as a face, found by its name (with the other
+    // dependency queries in model/Loeschen.cpp).
+    std::set<std::string> bandelObjekt() const;
 };
 
 // The position report: quittung becomes the sentence for the position of the point pn

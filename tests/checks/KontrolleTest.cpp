@@ -86,8 +86,15 @@ TEST_F(Pruefungen, NamenCheckSaetze) {
     EXPECT_EQ(mListe, "Der Name 1a ist nicht zulässig.\n");
     checkStart("xAchse");
     EXPECT_EQ(mListe, "Der Name xAchse wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+    checkStart("allePunkte");
+    EXPECT_EQ(mListe, "Der Name allePunkte wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
     checkStart("?");
     EXPECT_EQ(mListe, "Der Name ? ist nicht zulässig.\n");
+    checkStart("a-b");
+    EXPECT_EQ(mListe, "Der Name a-b ist nicht zulässig.\n");
+    // A collective that is not among the reserved names passes.
+    checkStart("alleStrahlen");
+    EXPECT_TRUE(checkResultat);
     // A name only reserved by a running construction passes; checkStart begins afresh.
     blockierteNamen.insert("B");
     checkStart("B");
@@ -171,6 +178,12 @@ TEST_F(Pruefungen, FehlerMitteilungOhneFehlschlag) {
     EXPECT_EQ(quittung, "Der Punkt neu wurde erzeugt.");
     EXPECT_TRUE(lok);
     EXPECT_TRUE(checkResultat);
+    // A handler that decided not to record keeps its lok false.
+    lok = false;
+    quittung = "Abfrage";
+    fehlerMitteilung();
+    EXPECT_FALSE(lok);
+    EXPECT_EQ(quittung, "Abfrage");
 }
 
 TEST_F(Pruefungen, ModusTexte) {

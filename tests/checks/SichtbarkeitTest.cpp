@@ -49,6 +49,8 @@ TEST_F(SichtbarkeitTest, UnbekanntesKollektivScheitert) {
     EXPECT_FALSE(checkResultat);
     EXPECT_EQ(mListe, "Objekt alleKugeln ist nicht bekannt.");
     EXPECT_FALSE(lok);
+    // The confirmation is written all the same; the statement's error report replaces it.
+    EXPECT_EQ(quittung, bestaetigung + "unbezeichnet, aber sichtbar gesetzt.");
 }
 
 TEST_F(SichtbarkeitTest, ArtOhneDarstellungsoptionScheitert) {

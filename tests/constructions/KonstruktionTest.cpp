@@ -50,6 +50,19 @@ TEST(KonstruktionEbeneDurchGG, ParalleleGeraden) {
     EXPECT_TRUE(f.enthaelt(gerade(-7, 4, 20, 0, 0, -1)));
 }
 
+TEST(KonstruktionEbeneDurchGG, WindschiefeGeradenGebenDieEbeneDurchG1UndDenAnkerVonG2) {
+    // Skew lines have a positive distance: the parallel branch is taken, and its plane holds
+    // g1 and g2's anchor point but not g2.
+    const Gerade g1 = gerade(0, 0, 0, 1, 0, 0);
+    const Gerade g2 = gerade(0, 1, 5, 0, 0, 1);
+    ASSERT_TRUE(g1.istWindschiefZu(g2));
+    const Ebene e = ebeneDurchGG(g1, g2);
+    erwarteVektor(e.nv, 0, 5, -1);   // (0, 1, 5) × (1, 0, 0)
+    EXPECT_TRUE(e.enthaelt(g1));
+    EXPECT_TRUE(e.enthaelt(g2.ap));
+    EXPECT_FALSE(e.enthaelt(g2));
+}
+
 TEST(KonstruktionEbeneDurchGG, IdentischeGeradenGebenDieNullnormale) {
     const Ebene e = ebeneDurchGG(gerade(1, 2, 3, 1, 1, 0), gerade(2, 3, 3, -2, -2, 0));
     erwarteVektor(e.nv, 0, 0, 0);

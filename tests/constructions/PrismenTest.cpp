@@ -116,7 +116,7 @@ TEST_F(Prismen, PrismaVerweigertUntauglicheBasisOhneSpuren) {
     Polygon("N", {"A", "B", "C", "E", "A"}).einlisten();
     // Open: the last corner does not return to the first.
     Polygon("O", {"A", "B", "C", "D"}).einlisten();
-    // In two pieces.
+    // Broken in two.
     Polygon("T", {"A", "B", "C", "A", "-", "A", "C", "D", "A"}).einlisten();
     const std::size_t vorher = bestand();
     for (const char* basis : {"N", "O", "T", "fehlt", "A"}) {
@@ -171,7 +171,7 @@ TEST_F(Prismen, PyramideUeberUntauglicherBasisBautNichtsUndSchweigt) {
     punkt("S", 1, 1, 3);
     Polygon("O", {"A", "B", "C", "D"}).einlisten();             // open
     Polygon("U", {"A", "B", "C", "E", "A"}).einlisten();        // not plane
-    Polygon("K", {"A", "B", "C", "A", "-", "C", "D", "A"}).einlisten();   // in pieces
+    Polygon("K", {"A", "B", "C", "A", "-", "C", "D", "A"}).einlisten();   // broken in two
     const std::size_t vorher = bestand();
     quittung = "unverändert";
     for (const char* basis : {"O", "U", "K", "fehlt"}) EXPECT_FALSE(genPyramide("P", basis, "S")) << basis;

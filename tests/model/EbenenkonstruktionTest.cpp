@@ -196,6 +196,13 @@ TEST_F(EbenenkonstruktionNamen, DreiPunktnamen) {
     ebeneDurch("F", "A", "B", "D");
     EXPECT_FALSE(lok);
     EXPECT_FALSE(istEbene("F"));
+
+    // A name that is no point builds nothing either.
+    lok = true;
+    ebeneDurch("G", "A", "B", "xAchse");
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(istEbene("G"));
+    EXPECT_EQ(ebenenListe.size(), 1u);
 }
 
 }  // namespace quodral

@@ -122,10 +122,11 @@ TEST_F(Geraden, HuellGerade) {
     Strahl(Punkt("C", 0, 0, 1), Vektor(0, 0, 2)).einlistenAls("r");
     Gerade(Punkt("D", 1, 1, 1), Vektor(1, 1, 0)).einlistenAls("g");
     Punkt("P", 0, 5, 0).einlisten();
+    Ebene(Punkt("", 0, 0, 1), Vektor(0, 1, 0)).einlistenAls("E");
     // An index entry whose record is missing must not be read.
     index1.insert_or_assign("geist", grafikArt::strecke);
 
-    for (const char* n : {"kurz", "P", "nichts", "geist"}) {
+    for (const char* n : {"kurz", "P", "E", "nichts", "geist"}) {
         const Gerade h = huellGerade(n);
         EXPECT_EQ(h.rv.x1, 1.0) << n;
         EXPECT_EQ(h.rv.x2, 0.0) << n;

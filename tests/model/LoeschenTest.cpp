@@ -146,7 +146,7 @@ TEST_F(LoeschenTest, PolygonBindungNenntDiePolyeder) {
     polygon("frei", {"A", "B", "D"});
     EXPECT_EQ(polygonBindung("frei"), "");
     EXPECT_EQ(polygonBindung("f1"), " W ");
-    EXPECT_EQ(bandelObjekt(*finde(polygonListe, "f2")), (Namen{"W"}));
+    EXPECT_EQ(finde(polygonListe, "f2")->bandelObjekt(), (Namen{"W"}));
     polyeder("V", {"f1", "f2"});
     EXPECT_EQ(bandelObjekte("f1"), (Namen{"V", "W"}));
 }

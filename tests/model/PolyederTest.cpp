@@ -37,6 +37,25 @@ TEST_F(Polyederbau, MasseDesWuerfels) {
     EXPECT_TRUE(w.korrekt());
 }
 
+TEST_F(Polyederbau, MasseDesTetraeders) {
+    const Polyeder t = tetraeder();
+    // The face centroids (1/3, 1/3, 0), (1/3, 0, 1/3), (1/3, 1/3, 1/3), (0, 1/3, 1/3) average
+    // to the true centroid, from which the four pyramids add up to the volume 1/6.
+    const auto s = t.schwerpunkt();
+    ASSERT_TRUE(s.has_value());
+    EXPECT_NEAR(s->x, 0.25, 1e-12);
+    EXPECT_NEAR(s->y, 0.25, 1e-12);
+    EXPECT_NEAR(s->z, 0.25, 1e-12);
+    EXPECT_NEAR(t.volumen(), 1.0 / 6, 1e-12);
+    EXPECT_NEAR(t.flaeche(), 1.5 + std::sqrt(3.0) / 2, 1e-12);
+    EXPECT_EQ(t.kanten().size(), 12u);
+    EXPECT_NEAR(t.laenge(), 3 + 3 * std::sqrt(2.0), 1e-12);
+    EXPECT_NEAR(t.durchmesser(), std::sqrt(2.0), 1e-12);
+    EXPECT_EQ(t.punktPosition(Punkt("", 0.1, 0.1, 0.1)), punktlage::innerhalb);
+    EXPECT_EQ(t.punktPosition(Punkt("", 0, 1, 0)), punktlage::randlage);
+    EXPECT_EQ(t.punktPosition(Punkt("", 1, 1, 1)), punktlage::ausserhalb);
+}
+
 TEST_F(Polyederbau, SchwerpunktIstDasMittelDerSeitenschwerpunkte) {
     const Polyeder q = quadratPyramide();
     // Base centroid at height 0, the four side centroids at height 1: not the corner mean 0.6.

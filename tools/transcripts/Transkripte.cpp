@@ -50,9 +50,12 @@ public:
     void editKnoepfeZeigen(bool) override {}
     void tabelleNeuLaden() override {}
     void piepen() override {}
-    std::string auswahl(const std::string&, const std::string&, const std::string&) override { return frage(); }
-    std::string auswahlAus3(const std::string&, const std::string&, const std::string&, const std::string&) override {
-        return frage();
+    std::string auswahl(const std::string& text, const std::string& o1, const std::string& o2) override {
+        return frage(text, {o1, o2});
+    }
+    std::string auswahlAus3(const std::string& text, const std::string& o1, const std::string& o2,
+                            const std::string& o3) override {
+        return frage(text, {o1, o2, o3});
     }
     std::optional<std::string> speicherDialog(const std::string& vorschlag) override {
         std::optional<std::string> name = dialog();
@@ -66,13 +69,22 @@ public:
     std::string eingabe;
     std::string ausgabe;
     bool beendet = false;
+    std::vector<std::string> fremdeAntworten;   // answers that named no button, not yet reported
 
 private:
-    std::string frage() {
+    // A queued answer must be the title of one of the question's buttons, exactly: a user can
+    // press no other. Anything else is noted as a failure and the question ends without answer.
+    std::string frage(const std::string& text, const std::vector<std::string>& knoepfe) {
         if (antworten_.empty()) return "Fehler";
         std::string antwort = antworten_.front();
         antworten_.pop_front();
-        return antwort;
+        for (const std::string& knopf : knoepfe)
+            if (knopf == antwort) return antwort;
+        std::string titel;
+        for (const std::string& knopf : knoepfe) titel += (titel.empty() ? "" : ", ") + zitiert(knopf);
+        fremdeAntworten.push_back("the answer " + zitiert(antwort) + " is no button of the question " +
+                                  zitiert(text) + " (buttons " + titel + ")");
+        return "Fehler";
     }
     std::optional<std::string> dialog() {
         if (antworten_.empty()) return std::nullopt;
@@ -165,7 +177,10 @@ public:
                 fehler(nummer, "the program has ended: " + zeile);
                 continue;
             }
-            if (!ausfuehren(nummer, *z.anweisung)) return;   // the rest of the file depends on it
+            const bool weiter = ausfuehren(nummer, *z.anweisung);
+            for (const std::string& f : fenster_.fremdeAntworten) fehler(nummer, f);
+            fenster_.fremdeAntworten.clear();
+            if (!weiter) return;   // the rest of the file depends on it
         }
         if (!antworten_.empty())
             fehler(nummer, std::to_string(antworten_.size()) + " queued answer(s) left unused, first " +
