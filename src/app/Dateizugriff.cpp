@@ -1,6 +1,7 @@
 #include "app/Dateizugriff.h"
 
 #include <cerrno>
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -63,20 +64,29 @@ fs::path zielDatei(const fs::path& pfad) {
 }  // namespace
 
 Leseergebnis dateiLesen(const std::string& pfad) {
-    Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without waiting: a pipe without a writer must not hang the window.
+    Deskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (datei.fd() < 0) return {std::nullopt, systemGrund(errno)};
     struct stat info {};
-    if (::fstat(datei.fd(), &info) == 0 && S_ISDIR(info.st_mode)) return {std::nullopt, systemGrund(EISDIR)};
+    if (::fstat(datei.fd(), &info) != 0) return {std::nullopt, systemGrund(errno)};
+    if (S_ISDIR(info.st_mode)) return {std::nullopt, systemGrund(EISDIR)};
+    // A device or a pipe is no statement list, and one like /dev/zero never ends.
+    if (!S_ISREG(info.st_mode)) return {std::nullopt, "keine gewöhnliche Datei"};
     std::string inhalt;
     char puffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return {std::nullopt, systemGrund(errno)};
+    try {
+        for (;;) {
+            const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return {std::nullopt, systemGrund(errno)};
+            }
+            if (n == 0) break;
+            inhalt.append(puffer, static_cast<std::size_t>(n));
         }
-        if (n == 0) break;
-        inhalt.append(puffer, static_cast<std::size_t>(n));
+    } catch (const std::exception&) {
+        // A file larger than the memory: refused, the program goes on.
+        return {std::nullopt, systemGrund(ENOMEM)};
     }
     return {std::move(inhalt), {}};
 }

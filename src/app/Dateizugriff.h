@@ -11,7 +11,7 @@ struct Leseergebnis {
     std::string grund;                   // otherwise why not, in the words of the system
 };
 
-// Reads the whole file.
+// Reads the whole of a regular file; anything else (a folder, a device, a pipe) is refused.
 Leseergebnis dateiLesen(const std::string& pfad);
 
 // True when something (a file, a folder...) stands at the path.

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -220,13 +221,23 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
-    QFileDialog dialog(this, "Quodral - Dateien");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(dateiFilter);
-    dialog.setLabelText(QFileDialog::Accept, "Laden.");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    QString ordner;
+    // The filter only hides other files: a name typed into the dialog passes it. Such a file is
+    // no statement list; the user is asked again, in the same folder.
+    for (;;) {
+        QFileDialog dialog(this, "Quodral - Dateien");
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(dateiFilter);
+        dialog.setLabelText(QFileDialog::Accept, "Laden.");
+        if (!ordner.isEmpty()) dialog.setDirectory(ordner);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
+        const QFileInfo datei(dialog.selectedFiles().front());
+        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0)
+            return QFile::encodeName(datei.filePath()).toStdString();
+        piepen();
+        ordner = datei.absolutePath();
+    }
 }
 
 void Hauptfenster::prozessBeenden() {

@@ -344,8 +344,10 @@ void defKegel(const std::vector<std::string>& w) {
         const std::string& kn = w[1];
         const std::string& x = w[2];
         indexCheck(kn, {grafikArt::kreis});
-        // A word that has a value is a height, never the name of an apex.
-        const Termwert hoehe = wert(x);
+        // A word that has a value is a height, never the name of an apex. Whether it has one is
+        // asked without leaving a trace: a point whose name a measurement word shares (a point
+        // called "radius") must not fail the statement with that word's count sentence.
+        const Termwert hoehe = wertOhneFolgen(x);
         if (!hoehe.first) indexCheck(x, {grafikArt::punkt});
         if (!checkResultat) return;
 
@@ -370,8 +372,10 @@ void defZylinder(const std::vector<std::string>& w) {
 
         const std::string& a = w[1];
         const std::string& b = w[2];
-        const Termwert ra = wert(a);
-        const Termwert hb = wert(b);
+        // Asked without leaving a trace, so that a circle or point whose name a measurement word
+        // shares is judged by its kind alone.
+        const Termwert ra = wertOhneFolgen(a);
+        const Termwert hb = wertOhneFolgen(b);
         if (ra.first && hb.first) return zylinderAusRadiusUndHoehe(name, ra.second, hb.second);
 
         indexCheck(a, {grafikArt::kreis});

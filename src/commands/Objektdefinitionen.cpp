@@ -297,18 +297,14 @@ void kugelUmZentrum(const std::string& n, const std::string& m, const std::strin
     indexCheck(m, {grafikArt::punkt, grafikArt::klumpen});
     if (!checkResultat) return;
 
-    // A word that evaluates as a term is always a radius. A point whose name a term reading
-    // stumbles over (a point called "radius") must not leave that reading's sentence behind.
-    const std::string vorher = mListe;
-    const Termwert radius = wert(t);
-    if (!radius.first && istPunkt(t)) {
-        mListe = vorher;
-        checkResultat = true;
-    } else if (!radius.first) {
+    // A word that evaluates as a term is always a radius. The reading leaves no trace: a
+    // point whose name a term reading stumbles over (a point called "radius") must not leave
+    // that reading's sentence behind, and a word that is neither gets this one sentence alone.
+    const Termwert radius = wertOhneFolgen(t);
+    if (!radius.first && !istPunkt(t)) {
         eigenerFehler("Der zweite Parameter muss ein Punkt oder eine Zahl sein.");
         return;
     }
-    if (!checkResultat) return;
 
     // The kind check has found m as a point or a cluster; its record must be there too.
     const bool umKlumpen = istKlumpen(m);

@@ -47,6 +47,9 @@ bool klumpenAnreichern(const std::string& kn, const std::string& zelln) {
         bool uebernommen = false;
         for (const std::string& m : quelle->klumpen2Feld()) {
             if (m == kn) continue;
+            // A member that was deleted since it joined the other cluster is registered
+            // nowhere: it is not carried over, so that kn names only objects that exist.
+            if (!index1.contains(m) && !index3.contains(m)) continue;
             neu.zelle.insert(m);
             uebernommen = true;
         }

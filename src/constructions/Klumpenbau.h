@@ -27,12 +27,13 @@ namespace quodral {
 
 // MIT: adds zelln to the cluster kn; when zelln is itself a cluster, adds its members
 // instead, one by one in ascending order (a member that is kn itself is left out: a cluster
-// never becomes a member of itself). Answers in quittung:
+// never becomes a member of itself; so is a member that is registered nowhere any more).
+// Answers in quittung:
 //   zelln + " wurde dem Klumpen " + kn + " hinzugefügt."
 //   zelln + " gehört bereits zum Klumpen " + kn + "."
 //   "Der Inhalt von " + zelln + " wurde dem Klumpen " + kn + " hinzugefügt."
 // False, with quittung untouched, when kn is no registered cluster or when the cluster
-// zelln offered no member to take over (it is empty, or holds only kn).
+// zelln offered no member to take over (it is empty, or holds only kn or deleted objects).
 bool klumpenAnreichern(const std::string& kn, const std::string& zelln);
 
 // OHNE: removes zelln from the cluster kn (the object itself stays). Answers

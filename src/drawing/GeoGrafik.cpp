@@ -1,5 +1,6 @@
 #include "drawing/GeoGrafik.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -117,7 +118,12 @@ void geradenZeichnen(Leinwand& leinwand) {
         // Lines at right angles to the picture plane are left out.
         if (g.rv.kreuz(xyEbene.nv).istNullvektor()) continue;
         const Strecke s = gerade2xyStrecke(g);
-        if (s.ap == s.ep) continue;  // the image misses the world window
+        if (s.ap == s.ep) {
+            // The image misses the world window: nothing to stroke, but the width goes back
+            // to 1 as after any line that reached the clipping.
+            aktuelleBreite = 1;
+            continue;
+        }
         Pfad pfad;
         Kette kette(pfad);
         kette.punkt(s.ap);
@@ -208,7 +214,11 @@ std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p) {
     LokBewahren bewahrt;
     const Punkt bild = punktBild(auge, p);
     if (!lok) return std::nullopt;
-    return bildPunkt(bild.x, bild.y, xmin, xmax, ymin, ymax);
+    // A point very far out, or almost at the eye's height, can have an image beyond the range
+    // of doubles; like a point without an image it is left out.
+    const Sichtpunkt v = bildPunkt(bild.x, bild.y, xmin, xmax, ymin, ymax);
+
+    return v;
 }
 
 void szeneZeichnen(Leinwand& leinwand) {

@@ -37,7 +37,8 @@ inline constexpr double polygonLabelAbstand = 2.0;
 inline constexpr int kreisEcken = 36;
 
 // The view point of p: its image seen from the current eye auge, mapped with the current
-// world window; nothing when p has no image. The statement flag lok is left as it was.
+// world window; nothing when p has no image or its view point is not a finite number. The
+// statement flag lok is left as it was.
 std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p);
 
 // The whole scene: the drawing area filled white, then both passes. Leaves auge at the eye

@@ -18,7 +18,8 @@ inline std::string quittung = misserfolg;             // the answer shown after 
 inline std::set<std::string> blockierteNamen;          // names reserved by a running construction
 inline std::vector<std::string> objektListe;           // snapshot of all objects as statements
 
-// Generators and one-word commands that a stored statement list must not contain bare.
+// What the check before a replay refuses: the generators on any line, the one-word commands
+// on a line where they stand alone.
 inline const std::set<std::string> makros{"DUPLIKAT", "EINPASSEN", "NECK", "START", "QUADER", "RECHTECK"};
 inline const std::set<std::string> kommandos{"?",         "HILFE",     "EBENEN",  "FIXIEREN", "FORMELN", "GERADEN",
                                              "KUGELN",    "KREISE",    "KOORDINATENACHSEN",   "POLYGONE", "PUNKTE",

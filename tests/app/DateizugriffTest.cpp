@@ -119,5 +119,16 @@ TEST_F(DateizugriffTest, LesenGibtDenInhaltOderEinenGrund) {
     EXPECT_FALSE(dateiVorhanden((ordner / "fehlt.qdl").string()));
 }
 
+TEST_F(DateizugriffTest, NurGewoehnlicheDateienWerdenGelesen) {
+    // A device reads as an empty text or never ends; neither is a statement list.
+    const Leseergebnis geraet = dateiLesen("/dev/null");
+    EXPECT_FALSE(geraet.inhalt.has_value());
+    EXPECT_FALSE(geraet.grund.empty());
+    // A pipe without a writer is refused at once instead of waiting for one.
+    const fs::path rohr = ordner / "rohr.qdl";
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0600), 0);
+    EXPECT_FALSE(dateiLesen(rohr.string()).inhalt.has_value());
+}
+
 }  // namespace
 }  // namespace quodral

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,13 @@ public:
     void editKnoepfeZeigen(bool sichtbar) override { editKnoepfe = sichtbar; }
     void tabelleNeuLaden() override { ++neuGeladen; }
     void piepen() override { ++piepser; }
-    std::string auswahl(const std::string& frage, const std::string&, const std::string&) override {
+    std::string auswahl(const std::string& frage, const std::string& o1, const std::string& o2) override {
+        knoepfe.push_back({o1, o2});
         return antworten(frage);
     }
-    std::string auswahlAus3(const std::string& frage, const std::string&, const std::string&,
-                            const std::string&) override {
+    std::string auswahlAus3(const std::string& frage, const std::string& o1, const std::string& o2,
+                            const std::string& o3) override {
+        knoepfe.push_back({o1, o2, o3});
         return antworten(frage);
     }
     std::optional<std::string> speicherDialog(const std::string&) override { return std::nullopt; }
@@ -50,6 +53,7 @@ public:
     int neuGeladen = 0, piepser = 0, beendet = 0, gezeichnet = 0;
     std::deque<std::string> warteschlange;
     std::deque<std::string> fragen;
+    std::deque<std::vector<std::string>> knoepfe;
 };
 
 class ViewControllerTest : public ::testing::Test {
@@ -174,6 +178,64 @@ TEST_F(ViewControllerTest, TabelleUndZeichnungFolgenJederAenderung) {
     fenster.warteschlange = {"Trotzdem Neustart"};
     vc.neustart();
     folgt("restart", g, z);
+}
+
+TEST_F(ViewControllerTest, FragenMitIhrenKnoepfen) {
+    using Knoepfe = std::vector<std::string>;
+    ViewController vc(fenster);
+    tippen(vc, "PUNKT A 1 2 3");
+    tippen(vc, "fixieren");
+    EXPECT_EQ(fenster.fragen.back(),
+              "Wirklich die alle durch ihre Koordinaten definierten Punkte in der Anweisungsliste der aktuellen "
+              "Lage anpassen?\nDie ursprüngliche Anweisungsliste wird dadurch überschrieben.");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"JA, alles Anpassen", "Abbrechen"}));
+
+    vc.tableViewSelectionDidChange(0);
+    fenster.eingabe = "PUNKT B 0 0 1";
+    vc.editB();
+    EXPECT_EQ(fenster.fragen.back(),
+              "Wirklich die Anweisungszeile \n\n   PUNKT  A  1  2  3 ersetzen durch \n\n PUNKT B 0 0 1");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"JA", "Lieber doch nicht."}));
+
+    vc.loeschB();
+    EXPECT_EQ(fenster.fragen.back(), "Wirklich die Anweisungszeile \n\n   PUNKT  A  1  2  3 unwiderruflich "
+                                     "löschen? Die Entfernung ist unwiderruflich.");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"JA", "Lieber doch nicht."}));
+
+    vc.neustart();
+    EXPECT_EQ(fenster.fragen.back(), "Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"Trotzdem Neustart", "Lieber doch nicht"}));
+
+    vc.quitB();
+    EXPECT_EQ(fenster.fragen.back(),
+              "Alle nicht gesicherten Daten gehen beim Beenden verloren. Trotzdem jetzt Beenden?");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"Ja, Beenden", "Lieber doch noch nicht"}));
+
+    // The list editing asks through the same window, with three buttons.
+    tippen(vc, "ENTFERNEN 1");
+    EXPECT_EQ(fenster.fragen.back(), "Wirklich die angegebenen Anweisungen von Zeile 1 bis Zeile 1 Löschen oder "
+                                     "nur Deaktivieren?\nBeim Löschen werden die Anweisungszeilen unwiderruflich "
+                                     "entfernt!");
+    EXPECT_EQ(fenster.knoepfe.back(), (Knoepfe{"Deaktivieren", "Löschen", "Abbruch"}));
+    // None of them was answered: nothing changed and nothing ended.
+    EXPECT_EQ(anweisungsListe, std::vector<std::string>{"  PUNKT  A  1  2  3"});
+    EXPECT_EQ(fenster.beendet, 0);
+    EXPECT_EQ(fenster.fragen.size(), 6u);
+}
+
+TEST_F(ViewControllerTest, ZellenDerTabelle) {
+    ViewController vc(fenster);
+    EXPECT_EQ(vc.numberOfRows(), 0);
+    EXPECT_EQ(vc.zellenText(0), "");
+    tippen(vc, "PUNKT A 1 2 3");
+    tippen(vc, "* zwei");
+    EXPECT_EQ(vc.numberOfRows(), 2);
+    // The row number, ". " and the statement as stored: three blanks before a normal form.
+    EXPECT_EQ(vc.zellenText(0), "1.   PUNKT  A  1  2  3");
+    EXPECT_EQ(vc.zellenText(1), "2.   *  zwei");
+    // Rows the table may still hold from before a change show nothing.
+    EXPECT_EQ(vc.zellenText(2), "");
+    EXPECT_EQ(vc.zellenText(-1), "");
 }
 
 }  // namespace

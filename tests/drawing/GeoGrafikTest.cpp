@@ -350,4 +350,35 @@ TEST_F(GeoGrafik, VerborgenesBleibtUngezeichnet) {
     EXPECT_TRUE(l.texte().empty());
 }
 
+TEST_F(GeoGrafik, BildJenseitsDerZahlenWirdUebersprungen) {
+    // Halfway to the eye's height and 1e308 to the right: the image lies twice as far out,
+    // beyond the largest double. Neither the point nor the segment to it is drawn.
+    punkt("A", 1e308, 0, 8);
+    punkt("B", 1, 1, 0);
+    strecke("s", "A", "B");
+    const AufzeichnungsLeinwand l = zeichne();
+    for (const Geschrieben& t : l.texte()) EXPECT_EQ(t.text, "B");
+    EXPECT_EQ(l.texte().size(), 2u);
+    const std::vector<Gezogen> z = l.zuege();
+    ASSERT_EQ(z.size(), 2u);  // the dots of the two passes
+    ASSERT_EQ(z[0].pfad.schritte.size(), 2u);
+    EXPECT_TRUE(nahe(z[0].pfad.schritte[0].ziel, sp(1, 1)));
+    for (const Gezogen& g : z)
+        for (const Pfadschritt& p : g.pfad.schritte) EXPECT_TRUE(std::isfinite(p.ziel.x) && std::isfinite(p.ziel.y));
+}
+
+TEST_F(GeoGrafik, GeradeNebenDemFensterGibtIhreBreiteZurueck) {
+    // The wide red line misses the window; the circle after it, without attributes of its
+    // own, is drawn in the colour the line left but with the width 1.
+    Gerade(Punkt("", 0, 5, 0), Vektor(1, 0, 0)).einlistenAls("aussen");
+    attribut("aussen", {1, 1, 6, farbe::rot});
+    Kreis("k", Punkt("", 0, 0, 0), 1.0, xyEbene).einlisten();
+    attrListe.erase("k");
+    const std::vector<Gezogen> z = ersterDurchgang(zeichne().zuege());
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_EQ(z[0].pfad.schritte.size(), 37u);
+    EXPECT_EQ(z[0].breite, 1.0);
+    EXPECT_EQ(z[0].farbe, farbwahl(farbe::rot));
+}
+
 }  // namespace quodral

@@ -7,6 +7,7 @@
 #include "checks/Kontrolle.h"
 #include "measurement/Funktionen.h"
 #include "model/Objekte.h"
+#include "../model/KoerperHilfe.h"
 
 namespace quodral {
 
@@ -281,6 +282,32 @@ TEST_F(Terme, WertOhneFolgenStelltPruefzustandWiederHer) {
     EXPECT_TRUE(checkResultat);
     EXPECT_EQ(mListe, "");
     EXPECT_TRUE(lok);
+}
+
+TEST_F(Terme, MasseVonKoerpernNachIhrerArtInIndex3) {
+    // The unit cube: its diameter is the space diagonal, its volume 1, its surface 6, the sum
+    // of its twelve edges 12. Solids are found through index3, not index1.
+    testhilfe::wuerfel("W");
+    EXPECT_DOUBLE_EQ(gilt("DURCHMESSER W"), std::sqrt(3.0));
+    EXPECT_DOUBLE_EQ(gilt("VOLUMEN W"), 1.0);
+    EXPECT_DOUBLE_EQ(gilt("FLAECHE W"), 6.0);
+    EXPECT_DOUBLE_EQ(gilt("LAENGE W"), 12.0);
+    scheitert("RADIUS W");
+    // A formula may hold a measure of a solid.
+    formel("vw", "VOLUMEN W");
+    EXPECT_DOUBLE_EQ(gilt("vw"), 1.0);
+}
+
+TEST_F(Terme, KegelUndZylinder) {
+    kreis("k", Punkt("M", 0, 0, 0), 1);
+    punkt("S", 0, 0, 3);
+    ASSERT_TRUE(Kegel("K", "k", "S").einlistenAls("K"));
+    ASSERT_TRUE(Zylinder("Z", "k", "S").einlistenAls("Z"));
+    EXPECT_NEAR(gilt("VOLUMEN K"), pi, 1e-12);
+    EXPECT_NEAR(gilt("VOLUMEN Z"), 3 * pi, 1e-12);
+    EXPECT_NEAR(gilt("FLAECHE Z"), 2 * pi + 6 * pi, 1e-12);
+    EXPECT_NEAR(gilt("DURCHMESSER Z"), std::sqrt(13.0), 1e-12);
+    scheitert("LAENGE K");   // only polyhedra have an edge length
 }
 
 }  // namespace quodral

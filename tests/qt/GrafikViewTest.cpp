@@ -131,5 +131,47 @@ TEST_F(GrafikViewTest, FarbwahlUndNamensfeld) {
     EXPECT_EQ(steuerung.suchFeld()->text(), QStringLiteral("Niemand ??"));
 }
 
+// The number of painted pixels in the rectangle from (x0, y0) to (x1, y1) of the image.
+int gemalteIn(const QImage& b, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) n += weiss(b.pixel(x, y)) ? 0 : 1;
+    return n;
+}
+
+TEST_F(GrafikViewTest, BeschriftungStehtRechtsUeberDemPunkt) {
+    // The label's box stands on its place, 10 to the right of and 10 above the point at
+    // (400, 400): on the screen, whose rows run downwards, it lies above row 390.
+    punkt("A", 0, 0, 0, darstellung::vollsichtbar);
+    attrListe.insert_or_assign("A", Attribut{10, 10, 1, farbe::schwarz});
+    fontsize = 40;
+    const QImage b = bild(ansicht);
+    EXPECT_GT(gemalteIn(b, 410, 355, 450, 389), 40);
+    EXPECT_EQ(gemalteIn(b, 410, 411, 450, 445), 0);
+    EXPECT_EQ(gemalteIn(b, 350, 355, 390, 389), 0);
+}
+
+TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
+    // A segment to a point very far up and to the left runs along the diagonal to the
+    // corner; a segment to a point whose view point lies beyond the doubles is not drawn at
+    // all (it must not start from a corner of the view).
+    punkt("O", 0, 0, 0, darstellung::verborgen);
+    punkt("F", -1e20, 1e20, 0, darstellung::verborgen);
+    punkt("U", 1e307, 0, 8, darstellung::verborgen);
+    strecke("d", "O", "F");
+    strecke("u", "U", "O");
+    for (const int seite : {800, 632}) {
+        ansicht.anzeigeSeiteSetzen(seite);
+        const QImage b = bild(ansicht);
+        const double m = seite / 800.0;
+        for (int x : {50, 150, 250, 350}) {
+            const int sx = static_cast<int>(x * m);
+            EXPECT_FALSE(weiss(kraeftigstes(b, sx, sx - 2, sx + 2))) << seite << " " << x;
+        }
+        EXPECT_EQ(gemalteIn(b, static_cast<int>(420 * m), 0, seite - 1, seite - 1), 0) << seite;
+        EXPECT_EQ(gemalteIn(b, 0, static_cast<int>(420 * m), seite - 1, seite - 1), 0) << seite;
+    }
+}
+
 }  // namespace
 }  // namespace quodral

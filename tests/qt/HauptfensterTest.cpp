@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fstream>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -36,7 +39,7 @@ struct Antwort {
     bool gesehen = false;
 };
 
-std::shared_ptr<Antwort> beantworte(const QString& titel) {
+std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen = false) {
     auto antwort = std::make_shared<Antwort>();
     auto* zeitgeber = new QTimer();
     zeitgeber->setInterval(10);
@@ -55,6 +58,10 @@ std::shared_ptr<Antwort> beantworte(const QString& titel) {
             antwort->knoepfe << text;
             if (text == titel) gewaehlt = knopf;
         }
+        if (gewaehlt != nullptr && kuerzelEinfuegen) {
+            // As a style that adds keyboard shortcuts does: the title changes, the button not.
+            for (QAbstractButton* knopf : box->buttons()) knopf->setText("&" + knopf->text());
+        }
         if (gewaehlt != nullptr)
             gewaehlt->click();
         else
@@ -62,6 +69,41 @@ std::shared_ptr<Antwort> beantworte(const QString& titel) {
     });
     zeitgeber->start();
     return antwort;
+}
+
+// Works the next file dialogs as they show: for each name in turn, chooses that file of the
+// folder and confirms; a further dialog is cancelled. Records how many files it chose. It lives
+// as long as `eltern`, so that it never reaches into a later test.
+std::shared_ptr<int> dateiWaehlen(QObject* eltern, const QString& ordner, const QStringList& namen) {
+    auto gesehen = std::make_shared<int>(0);
+    auto* zeitgeber = new QTimer(eltern);
+    zeitgeber->setInterval(10);
+    auto versuche = std::make_shared<int>(0);
+    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            if (++*versuche > 300 || *gesehen >= namen.size()) {
+                zeitgeber->stop();
+                zeitgeber->deleteLater();
+            }
+            return;
+        }
+        *versuche = 0;
+        if (*gesehen >= namen.size()) {
+            dialog->reject();
+            return;
+        }
+        // Typed into the dialog's name field, as a user does (selectFile leaves a focused field).
+        auto* namensfeld = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (namensfeld != nullptr)
+            namensfeld->setText(ordner + "/" + namen[*gesehen]);
+        else
+            dialog->selectFile(ordner + "/" + namen[*gesehen]);
+        ++*gesehen;
+        static_cast<QDialog*>(dialog)->accept();   // the same as the confirm button
+    });
+    zeitgeber->start();
+    return gesehen;
 }
 
 class HauptfensterTest : public ::testing::Test {
@@ -191,6 +233,34 @@ TEST_F(HauptfensterTest, NeustartAntwortetMitStartInDerEingabe) {
     EXPECT_EQ(tafel->model()->rowCount(), 0);
     EXPECT_TRUE(ausgabe->toPlainText().isEmpty());
     EXPECT_EQ(finde(punktListe, "A"), nullptr);
+}
+
+TEST_F(HauptfensterTest, FrageErkenntDenKnopfAuchMitKuerzelImTitel) {
+    const auto antwort = beantworte("Lieber doch nicht.", true);
+    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
+    EXPECT_TRUE(antwort->gesehen);
+}
+
+TEST_F(HauptfensterTest, OeffnenNimmtNurAnweisungslisten) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    for (const char* name : {"notiz.txt", "liste.qdl"}) std::ofstream(ordner.filePath(name).toStdString()) << "a&";
+    // A file of another kind is not taken; the dialog asks again.
+    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"notiz.txt", "liste.qdl"});
+    const std::optional<std::string> pfad = fenster->oeffnenDialog();
+    EXPECT_EQ(*gesehen, 2);
+    ASSERT_TRUE(pfad.has_value());
+    EXPECT_EQ(*pfad, ordner.filePath("liste.qdl").toStdString());
+}
+
+TEST_F(HauptfensterTest, SpeichernHaengtDieEndungAn) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"neue Liste"});
+    const std::optional<std::string> pfad = fenster->speicherDialog("Letztstand");
+    EXPECT_EQ(*gesehen, 1);
+    ASSERT_TRUE(pfad.has_value());
+    EXPECT_EQ(*pfad, ordner.filePath("neue Liste.qdl").toStdString());
 }
 
 }  // namespace
