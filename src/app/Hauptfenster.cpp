@@ -209,15 +209,28 @@ std::string Hauptfenster::auswahlAus3(const std::string& frageText, const std::s
 }
 
 std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorschlag) {
-    QFileDialog dialog(this, "Quodral-Anweisungsliste speichern");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(dateiFilter);
-    dialog.setDefaultSuffix("qdl");
-    dialog.setLabelText(QFileDialog::Accept, "Speichern");
-    dialog.selectFile(q(vorschlag));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+    QString ordner;
+    QString name = q(vorschlag);
+    // The default suffix is added only to a name without one. A name with another extension
+    // would be confirmed by the dialog under that name, yet saved with ".qdl" appended, which
+    // could replace an existing file unasked: such a name is refused and the user asked again.
+    for (;;) {
+        QFileDialog dialog(this, "Quodral-Anweisungsliste speichern");
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(dateiFilter);
+        dialog.setDefaultSuffix("qdl");
+        dialog.setLabelText(QFileDialog::Accept, "Speichern");
+        if (!ordner.isEmpty()) dialog.setDirectory(ordner);
+        dialog.selectFile(name);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const QFileInfo datei(dialog.selectedFiles().front());
+        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0)
+            return QFile::encodeName(datei.filePath()).toStdString();
+        piepen();
+        ordner = datei.absolutePath();
+        name = datei.completeBaseName();
+    }
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {

@@ -138,6 +138,7 @@ void unterSchutz(const std::function<void()>& arbeit) {
         quittung = misserfolg;
         lok = false;
         checkResultat = false;
+        mListe += misserfolg;   // the sentence a stopped replay reports for this line
     }
 }
 

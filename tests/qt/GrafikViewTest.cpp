@@ -154,15 +154,21 @@ TEST_F(GrafikViewTest, BeschriftungStehtRechtsUeberDemPunkt) {
 TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
     // A segment to a point very far up and to the left runs along the diagonal to the
     // corner; a segment to a point whose view point lies beyond the doubles is not drawn at
-    // all (it must not start from a corner of the view).
-    punkt("O", 0, 0, 0, darstellung::verborgen);
-    punkt("F", -1e20, 1e20, 0, darstellung::verborgen);
-    punkt("U", 1e307, 0, 8, darstellung::verborgen);
+    // all (it must not start from a corner of the view). The view is painted as in the window:
+    // shifted inside its parent, at full size and scaled down.
+    punkt("O", 0, 0, 0, darstellung::unbezeichnet);
+    punkt("F", -1e20, 1e20, 0, darstellung::vollsichtbar);
+    punkt("U", 1e307, 0, 8, darstellung::vollsichtbar);
     strecke("d", "O", "F");
     strecke("u", "U", "O");
+    QWidget eltern;
+    GrafikView* drin = new GrafikView(&eltern);
+    drin->move(515, 9);
     for (const int seite : {800, 632}) {
-        ansicht.anzeigeSeiteSetzen(seite);
-        const QImage b = bild(ansicht);
+        drin->anzeigeSeiteSetzen(seite);
+        eltern.resize(seite + 560, seite + 40);
+        const QImage b = eltern.grab().toImage().copy(515, 9, seite, seite).convertToFormat(QImage::Format_RGB32);
+        b.save(QStringLiteral("/tmp/pruef7shot/t%1.png").arg(seite));
         const double m = seite / 800.0;
         for (int x : {50, 150, 250, 350}) {
             const int sx = static_cast<int>(x * m);

@@ -263,5 +263,16 @@ TEST_F(HauptfensterTest, SpeichernHaengtDieEndungAn) {
     EXPECT_EQ(*pfad, ordner.filePath("neue Liste.qdl").toStdString());
 }
 
+TEST_F(HauptfensterTest, SpeichernVerweigertEineFremdeEndung) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    // "liste.txt" would be written as "liste.txt.qdl" behind the dialog's back: asked again.
+    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"liste.txt", "liste"});
+    const std::optional<std::string> pfad = fenster->speicherDialog("Letztstand");
+    EXPECT_EQ(*gesehen, 2);
+    ASSERT_TRUE(pfad.has_value());
+    EXPECT_EQ(*pfad, ordner.filePath("liste.qdl").toStdString());
+}
+
 }  // namespace
 }  // namespace quodral
