@@ -217,7 +217,7 @@ std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p) {
     // A point very far out, or almost at the eye's height, can have an image beyond the range
     // of doubles; like a point without an image it is left out.
     const Sichtpunkt v = bildPunkt(bild.x, bild.y, xmin, xmax, ymin, ymax);
-
+    if (!std::isfinite(v.x) || !std::isfinite(v.y)) return std::nullopt;
     return v;
 }
 

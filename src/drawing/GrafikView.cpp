@@ -55,7 +55,7 @@ bool imKasten(Sichtpunkt p, double rand) {
 // Cuts the straight piece from a to b to the box (Liang and Barsky: the parameters at which
 // the piece enters and leaves each pair of box edges). False when nothing of it is inside.
 bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b) {
-    return true;
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return false;
     // Ends near the limits of the doubles on opposite sides would overflow the difference;
     // halving everything keeps the computation exact in direction.
     const double m = std::isfinite(b.x - a.x) && std::isfinite(b.y - a.y) ? 1.0 : 0.5;

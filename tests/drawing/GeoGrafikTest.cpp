@@ -351,9 +351,10 @@ TEST_F(GeoGrafik, VerborgenesBleibtUngezeichnet) {
 }
 
 TEST_F(GeoGrafik, BildJenseitsDerZahlenWirdUebersprungen) {
-    // Halfway to the eye's height and 1e308 to the right: the image lies twice as far out,
-    // beyond the largest double. Neither the point nor the segment to it is drawn.
-    punkt("A", 1e308, 0, 8);
+    // Halfway to the eye's height and 1e307 to the right: the image lies twice as far out,
+    // and its view point, 92.5 times that, beyond the largest double. Neither the point nor
+    // the segment to it is drawn.
+    punkt("A", 1e307, 0, 8);
     punkt("B", 1, 1, 0);
     strecke("s", "A", "B");
     const AufzeichnungsLeinwand l = zeichne();

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "app/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
 #include "drawing/Attribute.h"
 #include "drawing/Einstellungen.h"
@@ -152,30 +155,38 @@ TEST_F(GrafikViewTest, BeschriftungStehtRechtsUeberDemPunkt) {
 }
 
 TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
-    // A segment to a point very far up and to the left runs along the diagonal to the
-    // corner; a segment to a point whose view point lies beyond the doubles is not drawn at
-    // all (it must not start from a corner of the view). The view is painted as in the window:
-    // shifted inside its parent, at full size and scaled down.
+    // Painted as in the window, with the axes: a segment from the origin to a point very far
+    // up and to the left runs along the diagonal to the corner, and a segment to a point whose
+    // view point lies beyond the doubles is not drawn at all (not from a corner of the view
+    // either). So in the upper left quarter only the diagonal is painted.
+    for (auto& [name, g] : geradenListe) g.vision = darstellung::vollsichtbar;
     punkt("O", 0, 0, 0, darstellung::unbezeichnet);
     punkt("F", -1e20, 1e20, 0, darstellung::vollsichtbar);
     punkt("U", 1e307, 0, 8, darstellung::vollsichtbar);
+    punkt("P", 2, -1, 0, darstellung::unbezeichnet);
     strecke("d", "O", "F");
-    strecke("u", "U", "O");
-    QWidget eltern;
-    GrafikView* drin = new GrafikView(&eltern);
-    drin->move(515, 9);
+    strecke("u", "U", "P");
+    Hauptfenster fenster;
+    fenster.show();
+    GrafikView* drin = fenster.findChild<GrafikView*>();
+    ASSERT_NE(drin, nullptr);
     for (const int seite : {800, 632}) {
         drin->anzeigeSeiteSetzen(seite);
-        eltern.resize(seite + 560, seite + 40);
-        const QImage b = eltern.grab().toImage().copy(515, 9, seite, seite).convertToFormat(QImage::Format_RGB32);
-        b.save(QStringLiteral("/tmp/pruef7shot/t%1.png").arg(seite));
+        fenster.adjustSize();
+        const QPoint ecke = drin->mapTo(&fenster, QPoint(0, 0));
+        const QImage b =
+            fenster.grab().toImage().copy(ecke.x(), ecke.y(), seite, seite).convertToFormat(QImage::Format_RGB32);
         const double m = seite / 800.0;
         for (int x : {50, 150, 250, 350}) {
             const int sx = static_cast<int>(x * m);
             EXPECT_FALSE(weiss(kraeftigstes(b, sx, sx - 2, sx + 2))) << seite << " " << x;
         }
-        EXPECT_EQ(gemalteIn(b, static_cast<int>(420 * m), 0, seite - 1, seite - 1), 0) << seite;
-        EXPECT_EQ(gemalteIn(b, 0, static_cast<int>(420 * m), seite - 1, seite - 1), 0) << seite;
+        int abseits = 0;
+        const int viertel = static_cast<int>(380 * m);
+        for (int y = 0; y <= viertel; ++y)
+            for (int x = 0; x <= viertel; ++x)
+                if (std::abs(x - y) > 8 && !weiss(b.pixel(x, y))) ++abseits;
+        EXPECT_EQ(abseits, 0) << seite;
     }
 }
 
