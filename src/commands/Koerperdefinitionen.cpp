@@ -40,6 +40,15 @@ bool reserviertAbgelehnt(const std::string& name) {
 
 bool istPunktName(const std::string& e) { return istPunkt(e); }
 
+// The collectives alleStrahlen and alleKugeln are free names for the objects of the kind
+// index, which take over the collective's entry there. A solid is listed in the solid index
+// only: it would stand beside the collective's entry under the same name, and could then be
+// neither described nor deleted. For a solid such a name is in use.
+void koerperNamenCheck(const std::string& name) {
+    if (checkResultat && index1.contains(name))
+        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+}
+
 bool hatKind3(const std::string& name, grafik3DArt art) {
     const grafik3DArt* gefunden = finde(index3, name);
     return gefunden != nullptr && *gefunden == art;
@@ -97,6 +106,8 @@ void kegelMitHoehe(const std::string& name, const std::string& kn, const std::st
     if (k == nullptr) return unvollstaendig(kn);
     const std::optional<Vektor> einheit = k->e.nv.normiert();
     if (!einheit) return ablehnen(kegelNichtErzeugt(name));
+    // A normal whose length overflows normalises to the null vector: no axis to stand on.
+    if (einheit->istNullvektor()) return zahlbereichFehler(name);
     // The apex is looked at before anything is registered: a height of 0 would leave an apex
     // point behind without its cone.
     const Punkt spitze = (k->mp.ortsvektor() + hoehe * *einheit).vektor2Punkt();
@@ -145,6 +156,8 @@ void zylinderMitHoehe(const std::string& name, const std::string& kn, double hoe
     if (k == nullptr) return unvollstaendig(kn);
     const std::optional<Vektor> richtung = k->e.orthogonaleDurch(k->mp).rv.normiert();
     if (!richtung) return ablehnen(zylinderNichtErzeugt(name));
+    // A normal whose length overflows normalises to the null vector: no axis to stand on.
+    if (richtung->istNullvektor()) return zahlbereichFehler(name);
     Punkt top = (k->mp.ortsvektor() + hoehe * *richtung).vektor2Punkt();
     if (!endlich(top)) return zahlbereichFehler(name);
     if (reserviertAbgelehnt(name)) return;
@@ -307,6 +320,7 @@ void defPolyeder(const std::vector<std::string>& w) {
     mitFehlerbericht([&] {
         const std::string& name = w[0];
         checkStart(name);
+        koerperNamenCheck(name);
         if (!checkResultat) return;
         if (w.size() < 2)
             return eigenerFehler("Zur Definition des Polyeders müssen neben dem vorgesehenen Polyedernamen die Namen "
@@ -337,6 +351,7 @@ void defKegel(const std::vector<std::string>& w) {
         // No checkStart: the statement starts from the check state the window left.
         const std::string& name = w[0];
         namenCheck(name);
+        koerperNamenCheck(name);
         if (!checkResultat) return;
         paramCheck(3, static_cast<int>(w.size()));
         if (!checkResultat) return;
@@ -366,6 +381,7 @@ void defZylinder(const std::vector<std::string>& w) {
     mitFehlerbericht([&] {
         const std::string& name = w[0];
         namenCheck(name);
+        koerperNamenCheck(name);
         if (!checkResultat) return;
         paramCheck(3, static_cast<int>(w.size()));
         if (!checkResultat) return;
@@ -401,6 +417,7 @@ void defPyramide(const std::vector<std::string>& w) {
     mitFehlerbericht([&] {
         const std::string& name = w[0];
         checkStart(name);
+        koerperNamenCheck(name);
         // The count is judged whatever the name gave, so both can be reported together.
         if (w.size() < 3 || w.size() > 4) eigenerFehler("Die Pyramiden-Anweisung benötigt drei oder vier Parameter.");
         if (!checkResultat) return;

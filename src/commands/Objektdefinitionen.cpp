@@ -34,6 +34,11 @@ bool reserviertSonstAblehnen(const std::string& name) {
 
 bool endlich(const Ebene& e) { return quodral::endlich(e.ap) && quodral::endlich(e.nv); }
 
+// A normal whose length leaves the range of doubles (components beyond about 1e154) makes a
+// plane that nothing can be measured against: its unit normal comes out as the null vector,
+// so every point would seem to lie in it. Such a plane is not registered.
+bool laengeEndlich(const Vektor& v) { return std::isfinite(v.norm()); }
+
 // ---------------------------------------------------------------------------------------
 // GERADE, STRAHL, STRECKE
 
@@ -165,7 +170,8 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
         e.rem.clear();
         antwort = "Die durch das Polygon " + fn + " bestimmte Ebene wurde mit " + name + " bezeichnet.";
     }
-    if (!endlich(e)) {
+    // A polygon far out may pass the flatness test while its unit normal overflows to null.
+    if (!endlich(e) || !laengeEndlich(e.nv) || e.nv.istNullvektor()) {
         zahlbereichFehler(name);
         return;
     }
@@ -176,7 +182,7 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
 
 // The plane that the point-and-line or two-line routine is about to build, when its numbers
 // would overflow (huge coordinates): such a plane must not be registered.
-bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && !endlich(*e); }
+bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && (!endlich(*e) || !laengeEndlich(e->nv)); }
 
 std::optional<Ebene> ebeneAusPunktUndLinie(const std::string& pn, const std::string& gn) {
     const Punkt* p = finde(punktListe, pn);
@@ -227,6 +233,7 @@ void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>
                       " bestimmen keine Ebene, da sie auf einer Geraden liegen.");
         return;
     }
+    if (!laengeEndlich(n)) return zahlbereichFehler(name);
     Ebene e(*a, n);
     e.rem = " Ebene durch die Punkte " + w[1] + ", " + w[2] + " und " + w[3];
     e.einlistenAls(name);
@@ -243,6 +250,8 @@ void kreisUmMittelpunkt(const std::string& n, const std::string& a, const std::s
     const Punkt* m = finde(punktListe, a);
     const Ebene* e = finde(ebenenListe, c);
     if (m == nullptr || e == nullptr) return fehlt(m == nullptr ? a : c);
+    // A plane registered elsewhere whose normal cannot be measured would hold every point.
+    if (!laengeEndlich(e->nv)) return zahlbereichFehler(n);
     if (!e->enthaelt(*m)) {
         eigenerFehler("Der Kreis " + n + " konnte nicht erzeugt werden, da der Punkt " + a + " nicht in der Ebene " + c +
                       " liegt.\n");
@@ -264,7 +273,7 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     const std::string kollinear =
         "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
     const Vektor quer = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
-    if (!endlich(quer)) return zahlbereichFehler(n);
+    if (!endlich(quer) || !laengeEndlich(quer)) return zahlbereichFehler(n);
     if (istNull(quer.norm())) return eigenerFehler(kollinear);
 
     // Points that pass the collinearity test yet span too small a triangle for a plane are
@@ -273,11 +282,11 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     if (!e) return eigenerFehler(kollinear);
     Punkt m = kreisMittelpunkt(*p1, *p2, *p3);
     const double r = p1->dist(m);
-    if (!endlich(m) || !std::isfinite(r) || !endlich(*e)) return zahlbereichFehler(n);
+    if (!endlich(m) || !std::isfinite(r) || !endlich(*e) || !laengeEndlich(e->nv)) return zahlbereichFehler(n);
     // The centre helper falls back to the origin where it cannot decide; a point that is not
-    // at one distance from all three is no centre.
+    // at one distance from all three, or not in their plane, is no centre.
     const double toleranz = 1e-6 * std::max(1.0, r);
-    if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz)
+    if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz || !e->enthaelt(m))
         return eigenerFehler(kollinear);
 
     if (reserviertSonstAblehnen(n)) return;
@@ -480,11 +489,10 @@ void defKlumpen(const std::vector<std::string>& w) {
     }
     mitFehlerbericht([&] {
         const std::string& n = w[0];
-        if (!namensTest(n) || w.size() < 2) {
-            eigenerFehler("Klumpenname oder Angabe der Zellen fehlerhaft oder fehlend.\nDer Klumpen konnte dahler "
-                          "nicht gebildet werden.");
-            return;
-        }
+        const std::string nameFehlerhaft =
+            "Klumpenname oder Angabe der Zellen fehlerhaft oder fehlend.\nDer Klumpen konnte dahler nicht gebildet "
+            "werden.";
+        if (!namensTest(n) || w.size() < 2) return eigenerFehler(nameFehlerhaft);
 
         std::set<std::string> zelle;
         const grafikArt* art = finde(index1, w[1]);
@@ -503,8 +511,9 @@ void defKlumpen(const std::vector<std::string>& w) {
         }
 
         const Klumpen k(n, zelle);
-        k.einlisten();
-        if (!eingetragenSonstAblehnen(n)) return;
+        // A free name that a collective still holds in the kind index (alleKugeln) is not
+        // taken by a cluster: nothing is registered, so nothing may be reported as defined.
+        if (!k.einlisten() || !klumpenListe.contains(n)) return eigenerFehler(nameFehlerhaft);
         quittung = "Der Klumpen " + n + " mit der Zellenmenge " + namenListenText(k.klumpen2Feld()) + " wurde definiert.";
     });
 }

@@ -159,4 +159,21 @@ TEST_F(Koerperdefinitionen, ReservierteNamenWerdenNichtVergeben) {
     }
 }
 
+// A circle whose plane's normal is too long to normalise (it comes out as the null vector)
+// gives no axis: the height forms build no apex or top point at the centre.
+TEST_F(Koerperdefinitionen, HoehenformUeberEinerNormaleOhneLaenge) {
+    Kreis("k", Punkt("kM", 0, 0, 0), 1, Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1e200))).einlisten();
+    defKegel({"K", "k", "3"});
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(index3.contains("K"));
+    EXPECT_FALSE(punktListe.contains("KS"));
+    checkResultat = lok = true;
+    mListe.clear();
+    defZylinder({"Z", "k", "3"});
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(index3.contains("Z"));
+    EXPECT_FALSE(punktListe.contains("ZtP"));
+    EXPECT_TRUE(mListe.empty());
+}
+
 }  // namespace quodral

@@ -113,4 +113,46 @@ TEST_F(Objektdefinitionen, ReservierterNameBautNichts) {
     EXPECT_FALSE(geradenListe.contains("k"));
 }
 
+// Every other definition refuses a reserved name the same way: nothing registered, not
+// recorded, and no auxiliary object left behind.
+TEST_F(Objektdefinitionen, ReservierteNamenBeiEbeneKugelUndKlumpen) {
+    punkt("A", 0, 0, 0);
+    punkt("B", 2, 0, 0);
+    punkt("C", 0, 2, 0);
+    punkt("D", 0, 0, 2);
+    Gerade(punktListe.at("A"), Vektor(1, 0, 0)).einlistenAls("g");
+    Klumpen("K", {"A", "B"}).einlisten();
+    blockierteNamen.insert("R");
+    const std::vector<std::vector<std::string>> statements{
+        {"R", "A", "B", "C"}, {"R", "D", "g"}, {"R", "A", "2"}, {"R", "A", "B"}, {"R", "A", "B", "C", "D"}};
+    defEbene(statements[0]);
+    EXPECT_FALSE(lok);
+    vorbereiten();
+    defEbene(statements[1]);
+    EXPECT_FALSE(ebenenListe.contains("R"));
+    for (std::size_t i = 2; i < statements.size(); ++i) {
+        vorbereiten();
+        defKugel(statements[i]);
+        EXPECT_FALSE(lok) << i;
+        EXPECT_NE(quittung.find("R"), std::string::npos) << quittung;
+    }
+    vorbereiten();
+    defKlumpen({"R", "A"});
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(index1.contains("R"));
+    EXPECT_FALSE(kugelListe.contains("R"));
+    EXPECT_FALSE(klumpenListe.contains("R"));
+}
+
+// A plane that came about elsewhere with a normal too long to measure would hold every point:
+// no circle is laid into it.
+TEST_F(Objektdefinitionen, KreisInEinerEbeneOhneMessbareNormale) {
+    punkt("M", 5, 5, 5);
+    Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1e200)).einlistenAls("E");
+    defKreis({"k", "M", "1", "E"});
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(kreisListe.contains("k"));
+    EXPECT_NE(quittung.find("außerhalb des darstellbaren Bereichs"), std::string::npos) << quittung;
+}
+
 }  // namespace quodral

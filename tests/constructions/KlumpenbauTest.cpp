@@ -65,6 +65,25 @@ TEST_F(Klumpenbau, AnreichernNimmtDenInhaltEinesKlumpensAberNieIhnSelbst) {
     EXPECT_FALSE(klumpenListe.contains("Q"));
 }
 
+// Membership does not bind: a member can be deleted while its cluster lives on. Taking over
+// such a cluster carries the objects that still exist (solids included), never the gone ones.
+TEST_F(Klumpenbau, AnreichernUebernimmtKeineGeloeschtenMitglieder) {
+    punkt("A", 0, 0, 0);
+    punkt("B", 1, 0, 0);
+    index3Eintragen("W", grafik3DArt::polyeder);
+    klumpen("K", {"A"});
+    klumpen("L", {"B", "W", "weg"});
+    ASSERT_TRUE(klumpenAnreichern("K", "L"));
+    EXPECT_EQ(klumpenListe.at("K").zelle, (std::set<std::string>{"A", "B", "W"}));
+
+    // Only deleted members left: nothing to take over, the answer stays.
+    klumpen("M", {"weg", "auchWeg"});
+    quittung = misserfolg;
+    EXPECT_FALSE(klumpenAnreichern("K", "M"));
+    EXPECT_EQ(klumpenListe.at("K").zelle, (std::set<std::string>{"A", "B", "W"}));
+    EXPECT_EQ(quittung, misserfolg);
+}
+
 TEST_F(Klumpenbau, BeraubenLaesstDasObjektStehen) {
     punkt("A", 0, 0, 0);
     klumpen("K", {"A"});
@@ -129,6 +148,28 @@ TEST_F(Klumpenbau, RandkantenAlsStreckenUnterEinemReserviertenNamen) {
     EXPECT_TRUE(kanten.enthaelt("s12"));
     for (const std::string& n : kanten.zelle) EXPECT_TRUE(streckenListe.contains(n));
     EXPECT_FALSE(blockierteNamen.contains("s"));
+}
+
+TEST_F(Klumpenbau, RandkantenHeissenSBisS11) {
+    punkt("A", 0, 0, 0);
+    punkt("B", 1, 0, 0);
+    punkt("C", 0, 1, 0);
+    punkt("D", 0, 0, 1);
+    klumpen("T", {"A", "B", "C", "D"});
+    ASSERT_TRUE(erzeugeRandkanten("R", "T"));
+    std::set<std::string> erwartet{"s"};
+    for (int i = 1; i <= 11; ++i) erwartet.insert("s" + std::to_string(i));
+    EXPECT_EQ(klumpenListe.at("R").zelle, erwartet);
+    // Each edge twice, once in each direction.
+    int ab = 0;
+    int ba = 0;
+    for (const std::string& n : erwartet) {
+        const Strecke& s = streckenListe.at(n);
+        if (s.ap.name == "A" && s.ep.name == "B") ++ab;
+        if (s.ap.name == "B" && s.ep.name == "A") ++ba;
+    }
+    EXPECT_EQ(ab, 1);
+    EXPECT_EQ(ba, 1);
 }
 
 // --- Random clusters -----------------------------------------------------------------------
