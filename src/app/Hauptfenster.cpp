@@ -152,7 +152,12 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     // The window takes the size its contents ask for and cannot be resized.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(eingabe_, &QLineEdit::returnPressed, this, [this] { steuerung_.aktionB(); });
+    // The statement stays in the input line, selected, so that the next one simply replaces it
+    // and Return alone repeats it.
+    connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
+        steuerung_.aktionB();
+        eingabe_->selectAll();
+    });
     connect(tafel_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { auswahlGeaendert(); });
 

@@ -20,16 +20,9 @@ std::string worteVerbinden(const std::vector<std::string>& w, std::size_t von) {
 
 // PUNKT name x y z
 void defPunkt(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
-        paramCheck(4, static_cast<int>(w.size()));
-        if (!checkResultat) return;
+        if (!startBestanden(name) || !anzahlBestanden(4, w)) return;
         werteCheck(w, 1, 4);
         if (!checkResultat) return;
 
@@ -39,21 +32,15 @@ void defPunkt(const std::vector<std::string>& w) {
         // The point remembers how it was defined.
         p.rem = antwort;
         p.einlisten();
-        if (!eingetragenSonstAblehnen(name)) return;
-        quittung = antwort;
+        quittierenWennEingetragen(name, antwort);
     });
 }
 
 // VEKTOR name P Q  (the arrow from P to Q)  or  VEKTOR name x y z
 void defVektor(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
+        if (!startBestanden(name)) return;
 
         Vektor v;
         std::string antwort;
@@ -96,11 +83,7 @@ void defVektor(const std::vector<std::string>& w) {
 
 // SEI name term...   ("?" as the name asks for a free one)
 void definiereFormel(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string name = namenVorCheck(w[0]);
         checkStart(name);
         // A good name without a term is not recorded, and the answer stays as it was.
@@ -117,8 +100,7 @@ void definiereFormel(const std::vector<std::string>& w) {
             return;
         }
         Formel(name, term).einlisten();
-        if (!eingetragenSonstAblehnen(name)) return;
-        quittung = "Die Formel " + term + " mit dem Name " + name + " wurde gespeichert.";
+        quittierenWennEingetragen(name, "Die Formel " + term + " mit dem Name " + name + " wurde gespeichert.");
     });
 }
 

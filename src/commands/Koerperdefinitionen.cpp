@@ -25,19 +25,6 @@ const std::string zuWenigeEcken =
     "Zur Definition des Polygons müssen neben dem vorgesehenen Polygonnamen die Namen von mindestens zwei Punkten "
     "angegeben werden. ";
 
-// An object that the kind index lists but whose record or parts are gone: nothing is built
-// on it, and the statement is not recorded.
-void unvollstaendig(const std::string& name) { ablehnen("Das Objekt " + name + " ist nicht vollständig vorhanden."); }
-
-// The names of a name check are those in use; a name that a running construction holds back
-// for its own solid is not in use yet, but must not be taken either. True (and refused) when
-// the name is held back.
-bool reserviertAbgelehnt(const std::string& name) {
-    if (!blockierteNamen.contains(name)) return false;
-    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
-    return true;
-}
-
 bool istPunktName(const std::string& e) { return istPunkt(e); }
 
 // The collectives alleStrahlen and alleKugeln are free names for the objects of the kind
@@ -69,8 +56,7 @@ void kantenPolygonDefinieren(const std::string& name, const std::string& y) {
     if (!alleSeiten || !pol.exist() || std::none_of(pol.ecken.begin(), pol.ecken.end(), istPunktName))
         return unvollstaendig(y);
     pol.einlisten();
-    if (!eingetragenSonstAblehnen(name)) return;
-    quittung = "Das Polygon " + name + " aus dem Kanten von " + y + " wurde erzeugt.";
+    quittierenWennEingetragen(name, "Das Polygon " + name + " aus dem Kanten von " + y + " wurde erzeugt.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -259,10 +245,10 @@ void schwerpunktVonObjekt(const std::string& name, const std::string& obj) {
     if (!endlich(p)) return zahlbereichFehler(name);
     p.rem = befund->bemerkung;
     p.einlistenAls(name);
-    if (!eingetragenSonstAblehnen(name)) return;
     // The answer shows the computed point under its own name: the centre's name for a circle
     // or sphere, none for the other kinds.
-    quittung = "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.";
+    quittierenWennEingetragen(name,
+                              "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.");
 }
 
 void symmetriepunkt(const std::string& name, const std::string& p1, const std::string& p2) {
@@ -276,22 +262,16 @@ void symmetriepunkt(const std::string& name, const std::string& p1, const std::s
     const Punkt m = mittelpunkt(*a, *b);
     if (!endlich(m)) return zahlbereichFehler(name);
     m.einlistenAls(name);
-    if (!eingetragenSonstAblehnen(name)) return;
-    quittung = "Der Symmetriepunkt " + name + " von " + p1 + " und " + p2 + " wurde konstruiert.";
+    quittierenWennEingetragen(name, "Der Symmetriepunkt " + name + " von " + p1 + " und " + p2 + " wurde konstruiert.");
 }
 
 }  // namespace
 
 // POLYGON name y  (y a polyhedron: all its edges)  or  POLYGON name e1 e2 ...  (points or "-")
 void defPolygon(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
+        if (!startBestanden(name)) return;
         if (w.size() < 2) return eigenerFehler(zuWenigeEcken);
         if (hatKind3(w[1], grafik3DArt::polyeder)) return kantenPolygonDefinieren(name, w[1]);
 
@@ -306,18 +286,13 @@ void defPolygon(const std::vector<std::string>& w) {
         Polygon pol(name, ecken);
         pol.rem = "Polygon mit Eckenfolge " + liste + ".";
         pol.einlisten();
-        if (!eingetragenSonstAblehnen(name)) return;
-        quittung = name + " ist das Polygon mit der Eckenfolge " + liste + ".";
+        quittierenWennEingetragen(name, name + " ist das Polygon mit der Eckenfolge " + liste + ".");
     });
 }
 
 // POLYEDER name f1 f2 ...  (the face polygons)
 void defPolyeder(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         checkStart(name);
         koerperNamenCheck(name);
@@ -343,18 +318,12 @@ void defPolyeder(const std::vector<std::string>& w) {
 
 // KEGEL name k s  (apex point s)  or  KEGEL name k h  (height term h)
 void defKegel(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         // No checkStart: the statement starts from the check state the window left.
         const std::string& name = w[0];
         namenCheck(name);
         koerperNamenCheck(name);
-        if (!checkResultat) return;
-        paramCheck(3, static_cast<int>(w.size()));
-        if (!checkResultat) return;
+        if (!checkResultat || !anzahlBestanden(3, w)) return;
 
         const std::string& kn = w[1];
         const std::string& x = w[2];
@@ -374,17 +343,11 @@ void defKegel(const std::vector<std::string>& w) {
 // ZYLINDER name r h  (radius and height, on the xy-plane)  or  ZYLINDER name k p  (top point)
 // or  ZYLINDER name k h  (height term)
 void defZylinder(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         namenCheck(name);
         koerperNamenCheck(name);
-        if (!checkResultat) return;
-        paramCheck(3, static_cast<int>(w.size()));
-        if (!checkResultat) return;
+        if (!checkResultat || !anzahlBestanden(3, w)) return;
 
         const std::string& a = w[1];
         const std::string& b = w[2];
@@ -410,11 +373,7 @@ void defZylinder(const std::vector<std::string>& w) {
 // PYRAMIDE name g s  (polygon g, apex point s)  or  PYRAMIDE name g h s  (height h over the
 // polygon g, or over every suitable polygon of the cluster g, on the side of the point s)
 void defPyramide(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         checkStart(name);
         koerperNamenCheck(name);
@@ -477,8 +436,7 @@ std::pair<bool, double> wieHochIst(const std::string& was) {
 // HOEHE o  (a query: never recorded)
 void wieHoch(const std::vector<std::string>& w) {
     checkResultat = true;
-    paramCheck(1, static_cast<int>(w.size()));
-    if (checkResultat) {
+    if (anzahlBestanden(1, w)) {
         const std::string& o = w[0];
         checkResultat = hatKind3(o, grafik3DArt::zylinder) || hatKind3(o, grafik3DArt::kegel);
         if (!checkResultat) {
@@ -487,7 +445,7 @@ void wieHoch(const std::vector<std::string>& w) {
             quittung = "Die Höhe von " + o + " beträgt " + rund(hoehe, dezimalen) + ".";
         } else {
             // Listed as a cone or cylinder, but its circle or point is gone: no height to tell.
-            quittung = "Das Objekt " + o + " ist nicht vollständig vorhanden.";
+            unvollstaendig(o);
         }
     }
     lok = false;
@@ -496,14 +454,9 @@ void wieHoch(const std::vector<std::string>& w) {
 
 // SCHWERPUNKT name objekt  or  SCHWERPUNKT name p1 p2
 void bestimmeSchwerpunkt(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
+        if (!startBestanden(name)) return;
         if (w.size() == 2) return schwerpunktVonObjekt(name, w[1]);
         if (w.size() == 3) return symmetriepunkt(name, w[1], w[2]);
         // Any other count builds nothing, so the statement is refused rather than recorded.

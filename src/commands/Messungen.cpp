@@ -1,6 +1,9 @@
 #include "commands/Messungen.h"
 
+#include <optional>
+
 #include "checks/Kontrolle.h"
+#include "commands/Rahmen.h"
 #include "interpreter/Interpret.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
@@ -11,13 +14,6 @@ namespace quodral {
 namespace {
 
 std::string wertText(double x) { return rund(x, dezimalen); }
-
-// The answer to an object that the kind index lists but whose record or parts are gone:
-// the statement measures nothing and is not recorded.
-void unvollstaendig(const std::string& name) {
-    quittung = "Das Objekt " + name + " ist nicht vollständig vorhanden.";
-    lok = false;
-}
 
 void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     switch (art) {
@@ -45,32 +41,48 @@ void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     }
 }
 
-void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
+// The measures of a solid whose record and parts are all there, each with the words that
+// begin its answer (up to the solid's name).
+struct Koerpermasse {
+    std::string oberflaecheKopf;
+    double oberflaeche;
+    std::string volumenKopf;
+    double volumen;
+};
+
+// Nothing when the record or its parts are gone.
+std::optional<Koerpermasse> koerperMasse(const std::string& name, grafik3DArt art) {
     switch (art) {
     case grafik3DArt::kegel: {
         const Kegel* k = finde(kegelListe, name);
-        if (k == nullptr || !k->teileVorhanden()) return unvollstaendig(name);
-        quittung = "Die Oberfläche (Basis + Mantel) des Kegels " + name + " beträgt " + wertText(k->flaeche()) + ".";
-        return;
+        if (k == nullptr || !k->teileVorhanden()) return std::nullopt;
+        return Koerpermasse{"Die Oberfläche (Basis + Mantel) des Kegels ", k->flaeche(),
+                            "Das Volumen des Kegels ", k->volumen()};
     }
     case grafik3DArt::zylinder: {
         const Zylinder* z = finde(zylinderListe, name);
-        if (z == nullptr || !z->korrekt()) return unvollstaendig(name);
-        quittung =
-            "Die Oberfläche (Basen + Mantel) des Zylinders " + name + " beträgt " + wertText(z->flaeche()) + ".";
-        return;
+        if (z == nullptr || !z->korrekt()) return std::nullopt;
+        return Koerpermasse{"Die Oberfläche (Basen + Mantel) des Zylinders ", z->flaeche(),
+                            "Das Volumen des Zylinders ", z->volumen()};
     }
     case grafik3DArt::polyeder: {
         const Polyeder* pd = finde(polyederListe, name);
-        if (pd == nullptr) return unvollstaendig(name);
-        quittung = "Die Oberfläche des Polyeders " + name + " beträgt " + wertText(pd->flaeche()) + ".";
-        return;
+        if (pd == nullptr) return std::nullopt;
+        return Koerpermasse{"Die Oberfläche des Polyeders ", pd->flaeche(),
+                            "Das Volumen des Polyeders ", pd->volumen()};
     }
     case grafik3DArt::prisma:
     case grafik3DArt::pyramide:
         // Solids are registered as polyhedra; these kinds never stand in the index.
-        return unvollstaendig(name);
+        break;
     }
+    return std::nullopt;
+}
+
+void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
+    const std::optional<Koerpermasse> m = koerperMasse(name, art);
+    if (!m) return unvollstaendig(name);
+    quittung = m->oberflaecheKopf + name + " beträgt " + wertText(m->oberflaeche) + ".";
 }
 
 void volumenEbenerObjekte(const std::string& name, grafikArt art) {
@@ -84,29 +96,9 @@ void volumenEbenerObjekte(const std::string& name, grafikArt art) {
 }
 
 void volumenDerKoerper(const std::string& name, grafik3DArt art) {
-    switch (art) {
-    case grafik3DArt::kegel: {
-        const Kegel* k = finde(kegelListe, name);
-        if (k == nullptr || !k->teileVorhanden()) return unvollstaendig(name);
-        quittung = "Das Volumen des Kegels " + name + " beträgt " + wertText(k->volumen()) + ".";
-        return;
-    }
-    case grafik3DArt::zylinder: {
-        const Zylinder* z = finde(zylinderListe, name);
-        if (z == nullptr || !z->korrekt()) return unvollstaendig(name);
-        quittung = "Das Volumen des Zylinders " + name + " beträgt " + wertText(z->volumen()) + ".";
-        return;
-    }
-    case grafik3DArt::polyeder: {
-        const Polyeder* pd = finde(polyederListe, name);
-        if (pd == nullptr) return unvollstaendig(name);
-        quittung = "Das Volumen des Polyeders " + name + " beträgt " + wertText(pd->volumen()) + ".";
-        return;
-    }
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide:
-        return unvollstaendig(name);
-    }
+    const std::optional<Koerpermasse> m = koerperMasse(name, art);
+    if (!m) return unvollstaendig(name);
+    quittung = m->volumenKopf + name + " beträgt " + wertText(m->volumen) + ".";
 }
 
 }  // namespace

@@ -25,13 +25,6 @@ namespace {
 // refused rather than built on a record that is not there.
 void fehlt(const std::string& name) { eigenerFehler("Das Objekt " + name + " ist nicht vorhanden."); }
 
-// The name is held by a running construction: nothing may be registered under it now.
-bool reserviertSonstAblehnen(const std::string& name) {
-    if (!blockierteNamen.contains(name)) return false;
-    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
-    return true;
-}
-
 bool endlich(const Ebene& e) { return quodral::endlich(e.ap) && quodral::endlich(e.nv); }
 
 // A normal whose length leaves the range of doubles (components beyond about 1e154) makes a
@@ -45,16 +38,9 @@ bool laengeEndlich(const Vektor& v) { return std::isfinite(v.norm()); }
 enum class Geradlinig { gerade, strahl, strecke };
 
 void geradlinigDefinieren(const std::vector<std::string>& w, Geradlinig art) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
-        paramCheck(3, static_cast<int>(w.size()));
-        if (!checkResultat) return;
+        if (!startBestanden(name) || !anzahlBestanden(3, w)) return;
 
         const std::string& erster = w[1];
         const std::string& zweiter = w[2];
@@ -133,8 +119,7 @@ void geradlinigDefinieren(const std::vector<std::string>& w, Geradlinig art) {
             break;
         }
         }
-        if (!eingetragenSonstAblehnen(name)) return;
-        quittung = antwort;
+        quittierenWennEingetragen(name, antwort);
     });
 }
 
@@ -176,8 +161,7 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
         return;
     }
     e.einlistenAls(name);
-    if (!eingetragenSonstAblehnen(name)) return;
-    quittung = antwort;
+    quittierenWennEingetragen(name, antwort);
 }
 
 // The plane that the point-and-line or two-line routine is about to build, when its numbers
@@ -237,8 +221,7 @@ void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>
     Ebene e(*a, n);
     e.rem = " Ebene durch die Punkte " + w[1] + ", " + w[2] + " und " + w[3];
     e.einlistenAls(name);
-    if (!eingetragenSonstAblehnen(name)) return;
-    quittung = name + " ist die" + e.rem;
+    quittierenWennEingetragen(name, name + " ist die" + e.rem);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -258,9 +241,8 @@ void kreisUmMittelpunkt(const std::string& n, const std::string& a, const std::s
         return;
     }
     Kreis(n, *m, std::fabs(r), *e).einlisten();
-    if (!eingetragenSonstAblehnen(n)) return;
     // The radius word as it was typed, sign included.
-    quittung = n + " ist der Kreis um " + a + " mit Radius " + b + " in der Ebene " + c + ".";
+    quittierenWennEingetragen(n, n + " ist der Kreis um " + a + " mit Radius " + b + " in der Ebene " + c + ".");
 }
 
 // KREIS n A B C: through three points; the centre is registered as a point of its own.
@@ -289,12 +271,11 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz || !e->enthaelt(m))
         return eigenerFehler(kollinear);
 
-    if (reserviertSonstAblehnen(n)) return;
+    if (reserviertAbgelehnt(n)) return;
     m.name = nextFreeName(n + "M");
     m.einlisten();
     Kreis(n, m, r, *e).einlisten();
-    if (!eingetragenSonstAblehnen(n)) return;
-    quittung = "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.";
+    quittierenWennEingetragen(n, "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -336,8 +317,7 @@ void kugelUmZentrum(const std::string& n, const std::string& m, const std::strin
     const double r = mp->dist(*q);
     if (!std::isfinite(r)) return zahlbereichFehler(n);
     Kugel(*mp, r).einlistenAls(n);
-    if (!eingetragenSonstAblehnen(n)) return;
-    quittung = "Die Kugel " + n + " um " + m + " durch " + t + " wurde erzeugt.";
+    quittierenWennEingetragen(n, "Die Kugel " + n + " um " + m + " durch " + t + " wurde erzeugt.");
 }
 
 // KUGEL n P1 P2 P3 P4: through four points that do not lie in one plane. The centre is the
@@ -376,29 +356,23 @@ void kugelDurchVierPunkte(const std::string& n, const std::vector<std::string>& 
     if (!endlich(m) || !std::isfinite(r)) return zahlbereichFehler(n);
 
     Kugel(m, r).einlistenAls(n);
-    if (!eingetragenSonstAblehnen(n)) return;
-    quittung = "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ";
+    quittierenWennEingetragen(
+        n, "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ");
 }
 
 // ---------------------------------------------------------------------------------------
 // KLUMPEN
 
-template <class Map> std::set<std::string> schluessel(const Map& registry) {
-    std::set<std::string> namen;
-    for (const auto& [name, objekt] : registry) namen.insert(name);
-    return namen;
-}
-
 // The names a collective stands for: those of its registry at this moment.
-std::set<std::string> kollektivNamen(const std::string& kollektiv) {
-    if (kollektiv == "allePunkte") return schluessel(punktListe);
-    if (kollektiv == "alleStrecken") return schluessel(streckenListe);
-    if (kollektiv == "alleStrahlen") return schluessel(strahlListe);
-    if (kollektiv == "alleGeraden") return schluessel(geradenListe);
-    if (kollektiv == "allePolygone") return schluessel(polygonListe);
-    if (kollektiv == "alleKugeln") return schluessel(kugelListe);
-    if (kollektiv == "alleKreise") return schluessel(kreisListe);
-    if (kollektiv == "alleKlumpen") return schluessel(klumpenListe);
+std::vector<std::string> kollektivNamen(const std::string& kollektiv) {
+    if (kollektiv == "allePunkte") return namenVon(punktListe);
+    if (kollektiv == "alleStrecken") return namenVon(streckenListe);
+    if (kollektiv == "alleStrahlen") return namenVon(strahlListe);
+    if (kollektiv == "alleGeraden") return namenVon(geradenListe);
+    if (kollektiv == "allePolygone") return namenVon(polygonListe);
+    if (kollektiv == "alleKugeln") return namenVon(kugelListe);
+    if (kollektiv == "alleKreise") return namenVon(kreisListe);
+    if (kollektiv == "alleKlumpen") return namenVon(klumpenListe);
     return {};
 }
 
@@ -413,14 +387,9 @@ void defStrecke(const std::vector<std::string>& w) { geradlinigDefinieren(w, Ger
 // EBENE name kreis|polygon  /  name punkt linie  /  name linie punkt  /  name linie linie  /
 // name punkt punkt punkt
 void defEbene(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
-        checkStart(name);
-        if (!checkResultat) return;
+        if (!startBestanden(name)) return;
         switch (w.size()) {
         case 2: ebeneAusFigur(name, w[1]); break;
         case 3: ebeneAusZweien(name, w[1], w[2]); break;
@@ -434,11 +403,7 @@ void defEbene(const std::vector<std::string>& w) {
 
 // KREIS n M r E  /  KREIS n A B C
 void defKreis(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& n = w[0];
         // The count is tested even after a bad name, so that both are reported together.
         checkStart(n);
@@ -463,14 +428,9 @@ void defKreis(const std::vector<std::string>& w) {
 
 // KUGEL n m radius|punkt  /  KUGEL n P1 P2 P3 P4
 void defKugel(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& n = w[0];
-        checkStart(n);
-        if (!checkResultat) return;
+        if (!startBestanden(n)) return;
         if (w.size() == 3)
             kugelUmZentrum(n, w[1], w[2]);
         else if (w.size() == 5)
@@ -483,11 +443,7 @@ void defKugel(const std::vector<std::string>& w) {
 
 // KLUMPEN n w1 w2 ...  /  KLUMPEN n collective
 void defKlumpen(const std::vector<std::string>& w) {
-    if (w.empty()) {
-        lok = false;
-        return;
-    }
-    mitFehlerbericht([&] {
+    mitNamenUndFehlerbericht(w, [&] {
         const std::string& n = w[0];
         const std::string nameFehlerhaft =
             "Klumpenname oder Angabe der Zellen fehlerhaft oder fehlend.\nDer Klumpen konnte dahler nicht gebildet "
@@ -498,7 +454,8 @@ void defKlumpen(const std::vector<std::string>& w) {
         const grafikArt* art = finde(index1, w[1]);
         if (art != nullptr && *art == grafikArt::kollektiv) {
             // Only what is registered now; objects defined later do not join.
-            zelle = kollektivNamen(w[1]);
+            const std::vector<std::string> namen = kollektivNamen(w[1]);
+            zelle.insert(namen.begin(), namen.end());
         } else {
             // Points, straight objects, circles, polygons, spheres and solids; every other word
             // (planes, vectors, formulas, clusters, unknown names) is passed over in silence.
@@ -521,8 +478,7 @@ void defKlumpen(const std::vector<std::string>& w) {
 // MIT klumpen objekt: adds the object, or the members of the cluster objekt.
 void mit(const std::vector<std::string>& w) {
     mitFehlerbericht([&] {
-        paramCheck(2, static_cast<int>(w.size()));
-        if (!checkResultat) return;
+        if (!anzahlBestanden(2, w)) return;
         indexCheck(w[0], {grafikArt::klumpen});
         indexCheck(w[1], {grafikArt::punkt, grafikArt::gerade, grafikArt::ebene, grafikArt::strecke, grafikArt::strahl,
                           grafikArt::kreis, grafikArt::kugel, grafikArt::polygon, grafikArt::klumpen});

@@ -10,6 +10,16 @@
 
 namespace quodral {
 
+bool startBestanden(const std::string& name) {
+    checkStart(name);
+    return checkResultat;
+}
+
+bool anzahlBestanden(int soll, const std::vector<std::string>& w) {
+    paramCheck(soll, static_cast<int>(w.size()));
+    return checkResultat;
+}
+
 void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t bis) {
     bis = std::min(bis, w.size());
     for (std::size_t i = von; i < bis; ++i) wertCheck(w[i]);
@@ -37,10 +47,30 @@ void zahlbereichFehler(const std::string& name) {
     eigenerFehler("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
 }
 
+void unvollstaendig(const std::string& name) { ablehnen("Das Objekt " + name + " ist nicht vollständig vorhanden."); }
+
+namespace {
+
+void alsReserviertAblehnen(const std::string& name) {
+    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
+}
+
+}  // namespace
+
+bool reserviertAbgelehnt(const std::string& name) {
+    if (!blockierteNamen.contains(name)) return false;
+    alsReserviertAblehnen(name);
+    return true;
+}
+
 bool eingetragenSonstAblehnen(const std::string& name) {
     if (index1.contains(name)) return true;
-    ablehnen("Der Name " + name + " ist für eine laufende Konstruktion reserviert; das Objekt wurde nicht gespeichert.");
+    alsReserviertAblehnen(name);
     return false;
+}
+
+void quittierenWennEingetragen(const std::string& name, const std::string& antwort) {
+    if (eingetragenSonstAblehnen(name)) quittung = antwort;
 }
 
 }  // namespace quodral

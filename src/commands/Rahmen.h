@@ -26,6 +26,22 @@ template <class Schritte> void mitFehlerbericht(Schritte&& schritte) {
     fehlerMitteilung();
 }
 
+// The same for a handler whose first word names the object it builds: a statement without
+// words builds nothing, is not recorded and gets no error report.
+template <class Schritte> void mitNamenUndFehlerbericht(const std::vector<std::string>& w, Schritte&& schritte) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    mitFehlerbericht(schritte);
+}
+
+// checkStart on the new name; true while the check state still passes.
+bool startBestanden(const std::string& name);
+
+// paramCheck on the number of words; true while the check state still passes.
+bool anzahlBestanden(int soll, const std::vector<std::string>& w);
+
 // wertCheck on the words w[von] up to, not including, w[bis] (clamped to the word count).
 void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t bis);
 
@@ -49,9 +65,22 @@ bool endlich(const Punkt& p);
 // coordinates whose difference or length overflows), as the handler's own failure.
 void zahlbereichFehler(const std::string& name);
 
+// An object that the kind index lists but whose record or parts are gone: nothing is built
+// or measured on it, and the statement is refused.
+void unvollstaendig(const std::string& name);
+
+// True (and the statement refused) when a running construction holds the name back for an
+// object of its own: the name checks pass it, as it is not in use yet, but nothing else may
+// be registered under it.
+bool reserviertAbgelehnt(const std::string& name);
+
 // True when the name is registered now in index1 (after an einlisten that may refuse a name
 // reserved by a running construction). When it is not, the statement is refused (ablehnen)
 // with a sentence that says so.
 bool eingetragenSonstAblehnen(const std::string& name);
+
+// The answer of a handler that has just registered its object: given when the object is
+// registered now, else the statement is refused as eingetragenSonstAblehnen says.
+void quittierenWennEingetragen(const std::string& name, const std::string& antwort);
 
 }  // namespace quodral

@@ -25,12 +25,6 @@ namespace {
 
 const std::string unbrauchbar = "??";
 
-template <class Map> std::vector<std::string> namenVon(const Map& registry) {
-    std::vector<std::string> namen;
-    for (const auto& eintrag : registry) namen.push_back(eintrag.first);
-    return namen;
-}
-
 std::string kleinGeschrieben(const std::string& text) {
     std::string klein = text;
     for (char& c : klein)

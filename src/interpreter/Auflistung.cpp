@@ -33,13 +33,6 @@ constexpr Art kegelArt{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel"
 constexpr Art zylinderArt{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder"};
 constexpr Art polyederArt{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder"};
 
-template <class Map> std::vector<std::string> schluessel(const Map& registry) {
-    std::vector<std::string> namen;
-    namen.reserve(registry.size());
-    for (const auto& eintrag : registry) namen.push_back(eintrag.first);
-    return namen;
-}
-
 // Ascending by character codes (byte order of the UTF-8 text).
 std::vector<std::string> sortiert(std::vector<std::string> namen) {
     std::sort(namen.begin(), namen.end());
@@ -80,28 +73,28 @@ std::string zeige(const Art& art, bool leer, std::string (*beschreiben)(), bool 
 
 // --- Name lists ----------------------------------------------------------------------------
 
-std::vector<std::string> punktnamenliste() { return schluessel(punktListe); }
-std::vector<std::string> geradennamenliste() { return schluessel(geradenListe); }
-std::vector<std::string> streckennamenliste() { return schluessel(streckenListe); }
-std::vector<std::string> strahlnamenliste() { return schluessel(strahlListe); }
-std::vector<std::string> ebenennamenliste() { return schluessel(ebenenListe); }
-std::vector<std::string> polygonnamenliste() { return schluessel(polygonListe); }
-std::vector<std::string> formelnamenliste() { return schluessel(formelListe); }
-std::vector<std::string> klumpennamenliste() { return schluessel(klumpenListe); }
-std::vector<std::string> kugelnamenliste() { return schluessel(kugelListe); }
-std::vector<std::string> kreisnamenliste() { return schluessel(kreisListe); }
-std::vector<std::string> kegelnamenliste() { return schluessel(kegelListe); }
-std::vector<std::string> zylindernamenliste() { return schluessel(zylinderListe); }
+std::vector<std::string> punktnamenliste() { return namenVon(punktListe); }
+std::vector<std::string> geradennamenliste() { return namenVon(geradenListe); }
+std::vector<std::string> streckennamenliste() { return namenVon(streckenListe); }
+std::vector<std::string> strahlnamenliste() { return namenVon(strahlListe); }
+std::vector<std::string> ebenennamenliste() { return namenVon(ebenenListe); }
+std::vector<std::string> polygonnamenliste() { return namenVon(polygonListe); }
+std::vector<std::string> formelnamenliste() { return namenVon(formelListe); }
+std::vector<std::string> klumpennamenliste() { return namenVon(klumpenListe); }
+std::vector<std::string> kugelnamenliste() { return namenVon(kugelListe); }
+std::vector<std::string> kreisnamenliste() { return namenVon(kreisListe); }
+std::vector<std::string> kegelnamenliste() { return namenVon(kegelListe); }
+std::vector<std::string> zylindernamenliste() { return namenVon(zylinderListe); }
 
 // --- Bodies ----------------------------------------------------------------------------------
 
 std::string allePunkteBeschreiben() {
-    const std::vector<std::string> namen = sortiert(schluessel(punktListe));
+    const std::vector<std::string> namen = sortiert(namenVon(punktListe));
     return "\n" + zaehlzeile(punktArt, namen.size()) + "\n " + klammerListe(namen);
 }
 
 std::string alleVektorenBeschreiben() {
-    const std::vector<std::string> namen = sortiert(schluessel(vektorListe));
+    const std::vector<std::string> namen = sortiert(namenVon(vektorListe));
     return "\n\n" + zaehlzeile(vektorArt, namen.size()) + "  " + klammerListe(namen);
 }
 
@@ -115,7 +108,7 @@ std::string alleKugelnBeschreiben() { return eintraege(kugelArt, kugelListe, kug
 std::string alleKreiseBeschreiben() { return eintraege(kreisArt, kreisListe, kreisnamenliste()); }
 std::string alleKegelBeschreiben() { return eintraege(kegelArt, kegelListe, kegelnamenliste()); }
 std::string alleZylinderBeschreiben() { return eintraege(zylinderArt, zylinderListe, zylindernamenliste()); }
-std::string allePolyederBeschreiben() { return eintraege(polyederArt, polyederListe, schluessel(polyederListe)); }
+std::string allePolyederBeschreiben() { return eintraege(polyederArt, polyederListe, namenVon(polyederListe)); }
 
 std::string alleFormelnBeschreiben() {
     const std::vector<std::string> namen = sortiert(formelnamenliste());

@@ -35,12 +35,6 @@ struct Loeschung {
     }
 };
 
-template <class Map> std::vector<std::string> namenVon(const Map& registry) {
-    std::vector<std::string> namen;
-    for (const auto& eintrag : registry) namen.push_back(eintrag.first);
-    return namen;
-}
-
 // The names a collective stands for in a deletion, taken before anything is removed;
 // nothing for a collective without a registry of its own here.
 std::vector<std::string> kollektivNamen(const std::string& name) {

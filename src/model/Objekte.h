@@ -92,4 +92,12 @@ template <class Map> auto* finde(Map& registry, const std::string& name) {
     return it == registry.end() ? nullptr : &it->second;
 }
 
+// The names a registry holds, in its order (alphabetical).
+template <class Map> std::vector<std::string> namenVon(const Map& registry) {
+    std::vector<std::string> namen;
+    namen.reserve(registry.size());
+    for (const auto& eintrag : registry) namen.push_back(eintrag.first);
+    return namen;
+}
+
 }  // namespace quodral

@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "app/Zuruecksetzen.h"
+#include <string>
+#include <utility>
+
+#include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
 #include "model/Objekte.h"
 
 namespace quodral {
 
-class Namen : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-    void TearDown() override { zustandZuruecksetzen(); }
-};
-
-class Pruefungen : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-    void TearDown() override { zustandZuruecksetzen(); }
-};
+namespace {
+struct Namen : FrischerStart {};
+struct Pruefungen : FrischerStart {};
+}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Name rule and free names
@@ -35,34 +31,36 @@ TEST_F(Namen, ReservierteGesperrteUndFreieNamen) {
     // Collectives in index1 that stay free names.
     EXPECT_TRUE(nameFrei("alleStrahlen"));
     EXPECT_TRUE(nameFrei("alleKugeln"));
-    // Reserved by a construction only: in no registry, yet not free.
-    blockierteNamen.insert("Q");
-    EXPECT_FALSE(nameFrei("Q"));
-    EXPECT_EQ(nextFreeName("Q"), "Q1");
-}
 
-TEST_F(Namen, NextFreeName) {
     EXPECT_EQ(nextFreeName("P"), "P");
     verbrauchteNamen.insert({"P", "P1", "P3"});
     EXPECT_EQ(nextFreeName("P"), "P2");
     EXPECT_EQ(nextFreeName("P"), "P2");  // reserves nothing
     EXPECT_FALSE(verbrauchteNamen.contains("P2"));
-    // The number goes on the prefix itself: after P9 comes P10, skipping reserved names.
-    for (int i = 2; i <= 9; ++i) verbrauchteNamen.insert("P" + std::to_string(i));
+    // The number goes on the prefix itself: after P9 comes P10. A name reserved by a running
+    // construction is in no registry, yet neither free nor handed out.
+    verbrauchteNamen.insert({"P2", "P4", "P5", "P6", "P7", "P8", "P9"});
     blockierteNamen.insert("P10");
+    EXPECT_FALSE(nameFrei("P10"));
     EXPECT_EQ(nextFreeName("P"), "P11");
+
+    EXPECT_EQ(namenVorCheck("?"), "Y");
+    verbrauchteNamen.insert({"Y", "Y1"});
+    EXPECT_EQ(namenVorCheck("?"), "Y2");
+    EXPECT_EQ(namenVorCheck("y"), "y");
 }
 
 TEST_F(Namen, NamensTestAntworten) {
     verbrauchteNamen.insert("A");
     blockierteNamen.insert("B");
-    EXPECT_FALSE(namensTest("A"));
-    EXPECT_EQ(quittung, "Der Name -> A <- ist bereits für ein anderes Objekt vergeben.");
-    EXPECT_FALSE(namensTest("1a"));
-    EXPECT_EQ(quittung, "1a ist kein erlaubter Name für ein Geo-Objekt.");
-    // Not in use, only reserved: the second answer.
-    EXPECT_FALSE(namensTest("B"));
-    EXPECT_EQ(quittung, "B ist kein erlaubter Name für ein Geo-Objekt.");
+    // In use; not allowed; not in use but reserved: the second answer. The check state stays.
+    for (const auto& [name, antwort] :
+         {std::pair{"A", "Der Name -> A <- ist bereits für ein anderes Objekt vergeben."},
+          std::pair{"1a", "1a ist kein erlaubter Name für ein Geo-Objekt."},
+          std::pair{"B", "B ist kein erlaubter Name für ein Geo-Objekt."}}) {
+        EXPECT_FALSE(namensTest(name));
+        EXPECT_EQ(quittung, antwort);
+    }
     EXPECT_TRUE(checkResultat);
     EXPECT_EQ(mListe, "");
     quittung = "vorher";
@@ -70,62 +68,35 @@ TEST_F(Namen, NamensTestAntworten) {
     EXPECT_EQ(quittung, "vorher");
 }
 
-TEST_F(Namen, NamenVorCheck) {
-    EXPECT_EQ(namenVorCheck("?"), "Y");
-    verbrauchteNamen.insert({"Y", "Y1"});
-    EXPECT_EQ(namenVorCheck("?"), "Y2");
-    EXPECT_EQ(namenVorCheck("y"), "y");
-}
-
 // ---------------------------------------------------------------------------------------
 // The check family
 
-TEST_F(Pruefungen, NamenCheckSaetze) {
-    checkStart("1a");
-    EXPECT_FALSE(checkResultat);
-    EXPECT_EQ(mListe, "Der Name 1a ist nicht zulässig.\n");
+TEST_F(Pruefungen, NamenCheckLaesstFreieUndNurGesperrteNamenDurch) {
+    // A collective that is not among the reserved names, and a name only reserved by a running
+    // construction, pass; checkStart begins afresh after a failure.
     checkStart("xAchse");
-    EXPECT_EQ(mListe, "Der Name xAchse wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
-    checkStart("allePunkte");
-    EXPECT_EQ(mListe, "Der Name allePunkte wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
-    checkStart("?");
-    EXPECT_EQ(mListe, "Der Name ? ist nicht zulässig.\n");
-    checkStart("a-b");
-    EXPECT_EQ(mListe, "Der Name a-b ist nicht zulässig.\n");
-    // A collective that is not among the reserved names passes.
-    checkStart("alleStrahlen");
-    EXPECT_TRUE(checkResultat);
-    // A name only reserved by a running construction passes; checkStart begins afresh.
-    blockierteNamen.insert("B");
-    checkStart("B");
-    EXPECT_TRUE(checkResultat);
-    EXPECT_EQ(mListe, "");
-}
-
-TEST_F(Pruefungen, ArtsatzMitEinerUndDreiArten) {
-    indexEintragen("P", grafikArt::punkt);
-    checkStart("neu");
-    indexCheck("P", {grafikArt::punkt});
-    indexCheck("xAchse", {grafikArt::strecke, grafikArt::gerade});  // a later kind matches
-    EXPECT_TRUE(checkResultat);
-    indexCheck("A", {grafikArt::punkt});  // unregistered: the same sentence as a wrong kind
-    indexCheck("P", {grafikArt::gerade, grafikArt::strahl, grafikArt::strecke});
     EXPECT_FALSE(checkResultat);
-    EXPECT_EQ(mListe,
-              "Das Objekt A muss hier vom Typ Punkt sein.\n"
-              "Das Objekt P muss hier vom Typ Gerade oder Strahl oder Strecke sein.\n");
+    blockierteNamen.insert("B");
+    for (const char* name : {"alleStrahlen", "B"}) {
+        checkStart(name);
+        EXPECT_TRUE(checkResultat) << name;
+        EXPECT_EQ(mListe, "") << name;
+    }
 }
 
-TEST_F(Pruefungen, Index3Check) {
+TEST_F(Pruefungen, ArtsaetzeDerKoerper) {
+    // A later kind of the list matches; a solid is not in index1, and a plane figure not in index3.
+    indexEintragen("P", grafikArt::punkt);
     index3Eintragen("W", grafik3DArt::polyeder);
     checkStart("neu");
-    index3Check("W", {grafik3DArt::polyeder});
+    indexCheck("xAchse", {grafikArt::strecke, grafikArt::gerade});
+    index3Check("W", {grafik3DArt::kegel, grafik3DArt::polyeder});
     EXPECT_TRUE(checkResultat);
-    indexCheck("W", {grafikArt::polygon});  // a solid is not in index1
-    index3Check("W", {grafik3DArt::kegel, grafik3DArt::zylinder});
+    indexCheck("W", {grafikArt::polygon});
+    index3Check("P", {grafik3DArt::kegel, grafik3DArt::zylinder});
     EXPECT_EQ(mListe,
               "Das Objekt W muss hier vom Typ Polygon sein.\n"
-              "Das Objekt W muss hier vom Typ Kegel oder Zylinder sein.\n");
+              "Das Objekt P muss hier vom Typ Kegel oder Zylinder sein.\n");
 }
 
 TEST_F(Pruefungen, ZahlChecks) {
@@ -133,12 +104,11 @@ TEST_F(Pruefungen, ZahlChecks) {
     for (const char* x : {"-3", "+7", "0", "12345678901"}) intCheck(x);
     for (const char* x : {"1.5", "-2", "1e3"}) doubleCheckX(x);
     EXPECT_TRUE(checkResultat);
-    for (const char* x : {"3.0", "", "drei", "99999999999999999999"}) intCheck(x);
-    EXPECT_EQ(mListe,
-              "3.0 muss hier eine natürliche Zahl sein.\n "
-              " muss hier eine natürliche Zahl sein.\n "
-              "drei muss hier eine natürliche Zahl sein.\n "
-              "99999999999999999999 muss hier eine natürliche Zahl sein.\n ");
+    for (const char* x : {"3.0", "", "drei", "99999999999999999999"}) {
+        checkStart("neu");
+        intCheck(x);
+        EXPECT_EQ(mListe, std::string(x) + " muss hier eine natürliche Zahl sein.\n ") << x;
+    }
     // Not finite, or not a number in the C locale.
     for (const char* x : {"1,5", "1e999", "nan", "inf"}) {
         checkStart("neu");
@@ -147,49 +117,25 @@ TEST_F(Pruefungen, ZahlChecks) {
     }
 }
 
-TEST_F(Pruefungen, ParamCheck) {
+TEST_F(Pruefungen, FehlerMitteilung) {
+    // After all checks passed the answer and lok stay as the handler left them, lok false too.
     checkStart("neu");
     paramCheck(4, 4);
-    EXPECT_TRUE(checkResultat);
+    quittung = "Abfrage";
+    for (bool vorher : {true, false}) {
+        lok = vorher;
+        fehlerMitteilung();
+        EXPECT_EQ(lok, vorher);
+        EXPECT_EQ(quittung, "Abfrage");
+    }
+    // After a failure: the sentences behind "FEHLER: \n\n", mListe emptied, the check state
+    // never set back.
     paramCheck(4, 3);
-    EXPECT_FALSE(checkResultat);
-    EXPECT_EQ(mListe, "Auf das Schlüsselwort müssen in dieser Anweisung genau 4 Parameter folgen. ");
-}
-
-TEST_F(Pruefungen, FehlerMitteilungNachFehlschlag) {
-    checkStart("neu");
-    indexCheck("A", {grafikArt::punkt});
-    intCheck("x");
-    paramCheck(2, 3);
     fehlerMitteilung();
-    EXPECT_EQ(quittung,
-              "FEHLER: \n\nDas Objekt A muss hier vom Typ Punkt sein.\n"
-              "x muss hier eine natürliche Zahl sein.\n "
-              "Auf das Schlüsselwort müssen in dieser Anweisung genau 2 Parameter folgen. ");
+    EXPECT_EQ(quittung, "FEHLER: \n\nAuf das Schlüsselwort müssen in dieser Anweisung genau 4 Parameter folgen. ");
     EXPECT_EQ(mListe, "");
     EXPECT_FALSE(lok);
-    EXPECT_FALSE(checkResultat);  // the report never sets it back
-}
-
-TEST_F(Pruefungen, FehlerMitteilungOhneFehlschlag) {
-    checkStart("neu");
-    quittung = "Der Punkt neu wurde erzeugt.";
-    fehlerMitteilung();
-    EXPECT_EQ(quittung, "Der Punkt neu wurde erzeugt.");
-    EXPECT_TRUE(lok);
-    EXPECT_TRUE(checkResultat);
-    // A handler that decided not to record keeps its lok false.
-    lok = false;
-    quittung = "Abfrage";
-    fehlerMitteilung();
-    EXPECT_FALSE(lok);
-    EXPECT_EQ(quittung, "Abfrage");
-}
-
-TEST_F(Pruefungen, ModusTexte) {
-    EXPECT_EQ(rawValue(modus::exec), "Ausführung");
-    EXPECT_EQ(ausRawValue<modus>("Eingabe"), modus::input);
-    EXPECT_FALSE(ausRawValue<modus>("eingabe").has_value());
+    EXPECT_FALSE(checkResultat);
 }
 
 }  // namespace quodral

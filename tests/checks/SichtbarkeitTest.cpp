@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "checks/Sichtbarkeit.h"
 #include "interpreter/Interpret.h"
@@ -13,11 +13,7 @@ namespace quodral {
 
 namespace {
 
-class SichtbarkeitTest : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-    void TearDown() override { zustandZuruecksetzen(); }
-
+struct SichtbarkeitTest : FrischerStart {
     static void punkt(const std::string& n, double x = 0, double y = 0, double z = 0) { Punkt(n, x, y, z).einlisten(); }
     static void polygon(const std::string& n, std::vector<std::string> ecken) { Polygon(n, std::move(ecken)).einlisten(); }
     static darstellung sicht(const std::string& n) {
@@ -25,6 +21,7 @@ protected:
         if (const Polygon* p = finde(polygonListe, n)) return p->vision;
         if (const Strecke* s = finde(streckenListe, n)) return s->vision;
         if (const Gerade* g = finde(geradenListe, n)) return g->vision;
+        if (const Kegel* k = finde(kegelListe, n)) return k->vision;
         ADD_FAILURE() << n;
         return darstellung::vollsichtbar;
     }
@@ -32,7 +29,9 @@ protected:
 
 const std::string bestaetigung = "Die Darstellung des genannten Objekts wurde auf ";
 
-TEST_F(SichtbarkeitTest, AllePunkteVerbergen) {
+// A collective, a cone and an axis take the visibility; the confirmation names it, and the
+// statement is not recorded.
+TEST_F(SichtbarkeitTest, KollektivKegelUndAchse) {
     punkt("A");
     punkt("B", 1, 0, 0);
     EXPECT_TRUE(visionSetzen("allePunkte", darstellung::verborgen));
@@ -41,55 +40,57 @@ TEST_F(SichtbarkeitTest, AllePunkteVerbergen) {
     EXPECT_EQ(quittung, bestaetigung + "verborgen gesetzt.");
     EXPECT_FALSE(lok);
     EXPECT_TRUE(checkResultat);
-}
 
-TEST_F(SichtbarkeitTest, UnbekanntesKollektivScheitert) {
-    quittung = misserfolg;
-    EXPECT_FALSE(visionSetzen("alleKugeln", darstellung::unbezeichnet));
-    EXPECT_FALSE(checkResultat);
-    EXPECT_EQ(mListe, "Objekt alleKugeln ist nicht bekannt.");
-    EXPECT_FALSE(lok);
-    // The confirmation is written all the same; the statement's error report replaces it.
+    Punkt m("M", 0, 0, 0);
+    m.einlisten();
+    Kreis("k", m, 1, Ebene(m, Vektor(0, 0, 1))).einlisten();
+    punkt("S", 0, 0, 2);
+    ASSERT_TRUE(Kegel("K", "k", "S").einlistenAls("K"));
+    EXPECT_TRUE(visionSetzen("K", darstellung::unbezeichnet));
+    EXPECT_EQ(sicht("K"), darstellung::unbezeichnet);
     EXPECT_EQ(quittung, bestaetigung + "unbezeichnet, aber sichtbar gesetzt.");
+    EXPECT_TRUE(visionSetzen("xAchse", darstellung::verborgen));
+    EXPECT_EQ(sicht("xAchse"), darstellung::verborgen);
 }
 
-TEST_F(SichtbarkeitTest, ArtOhneDarstellungsoptionScheitert) {
+TEST_F(SichtbarkeitTest, VerweigerungenAendernNichts) {
     Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1)).einlistenAls("E");
-    quittung = misserfolg;
-    EXPECT_FALSE(visionSetzen("E", darstellung::verborgen));
-    EXPECT_FALSE(checkResultat);
-    EXPECT_FALSE(lok);
-    EXPECT_EQ(mListe, "Objekte vom Typ ebene haben keine Darstellungsoption.");
-    EXPECT_EQ(quittung, misserfolg);
+    struct Fall {
+        const char* name;
+        const char* satz;          // the sentence in mListe; empty: the check state stays
+        std::string antwort;       // what quittung holds afterwards
+    };
+    // An unknown collective writes its confirmation all the same (the error report replaces it);
+    // a plane has no display option; an unknown name is skipped silently.
+    for (const Fall& f : {Fall{"alleKugeln", "Objekt alleKugeln ist nicht bekannt.",
+                               bestaetigung + "unbezeichnet, aber sichtbar gesetzt."},
+                          Fall{"E", "Objekte vom Typ ebene haben keine Darstellungsoption.", misserfolg},
+                          Fall{"nix", "", misserfolg}}) {
+        checkResultat = true;
+        mListe = "";
+        quittung = misserfolg;
+        lok = true;
+        EXPECT_FALSE(visionSetzen(f.name, darstellung::unbezeichnet)) << f.name;
+        EXPECT_EQ(checkResultat, std::string(f.satz).empty()) << f.name;
+        EXPECT_EQ(mListe, f.satz);
+        EXPECT_EQ(quittung, f.antwort);
+        EXPECT_FALSE(lok) << f.name;
+    }
     EXPECT_EQ(finde(ebenenListe, "E")->vision, darstellung::vollsichtbar);
 }
 
-TEST_F(SichtbarkeitTest, UnbekannterNameAendertNichts) {
-    quittung = misserfolg;
-    EXPECT_FALSE(visionSetzen("nix", darstellung::verborgen));
-    EXPECT_TRUE(checkResultat);
-    EXPECT_EQ(mListe, "");
-    EXPECT_EQ(quittung, misserfolg);
-}
-
-TEST_F(SichtbarkeitTest, PolygonMitSeinenEcken) {
+TEST_F(SichtbarkeitTest, PolygonMitSeinenEckenKollektivOhne) {
     punkt("A");
     punkt("B", 1, 0, 0);
     punkt("C", 5, 5, 5);
     polygon("po", {"A", "-", "B", "A"});
     EXPECT_TRUE(visionSetzen("po", darstellung::unbezeichnet));
-    EXPECT_EQ(sicht("po"), darstellung::unbezeichnet);
-    EXPECT_EQ(sicht("A"), darstellung::unbezeichnet);
-    EXPECT_EQ(sicht("B"), darstellung::unbezeichnet);
+    for (const char* n : {"po", "A", "B"}) EXPECT_EQ(sicht(n), darstellung::unbezeichnet) << n;
     EXPECT_EQ(sicht("C"), darstellung::vollsichtbar);
-}
 
-TEST_F(SichtbarkeitTest, AllePolygoneOhneEcken) {
-    punkt("A");
-    polygon("po", {"A", "A"});
     EXPECT_TRUE(visionSetzen("allePolygone", darstellung::verborgen));
     EXPECT_EQ(sicht("po"), darstellung::verborgen);
-    EXPECT_EQ(sicht("A"), darstellung::vollsichtbar);
+    EXPECT_EQ(sicht("A"), darstellung::unbezeichnet);
 }
 
 TEST_F(SichtbarkeitTest, PolyederUeberSeineSeiten) {
@@ -112,32 +113,15 @@ TEST_F(SichtbarkeitTest, PolyederUeberSeineSeiten) {
     EXPECT_FALSE(visionSetzen("W", darstellung::vollsichtbar));
 }
 
-TEST_F(SichtbarkeitTest, KegelUndAchse) {
-    Punkt m("M", 0, 0, 0);
-    m.einlisten();
-    Kreis("k", m, 1, Ebene(m, Vektor(0, 0, 1))).einlisten();
-    punkt("S", 0, 0, 2);
-    ASSERT_TRUE(Kegel("K", "k", "S").einlistenAls("K"));
-    EXPECT_TRUE(visionSetzen("K", darstellung::unbezeichnet));
-    EXPECT_EQ(finde(kegelListe, "K")->vision, darstellung::unbezeichnet);
-    EXPECT_EQ(quittung, bestaetigung + "unbezeichnet, aber sichtbar gesetzt.");
-    EXPECT_TRUE(visionSetzen("xAchse", darstellung::verborgen));
-    EXPECT_EQ(sicht("xAchse"), darstellung::verborgen);
-}
-
 TEST_F(SichtbarkeitTest, Kuerzel) {
-    EXPECT_TRUE(kuerzelPasst("P", "P"));
-    EXPECT_TRUE(kuerzelPasst("P", "Pol"));
-    EXPECT_TRUE(kuerzelPasst("P*", "P"));
-    EXPECT_FALSE(kuerzelPasst("P*", "P1"));
-    EXPECT_TRUE(kuerzelPasst("Ab**", "Ab"));
-    EXPECT_FALSE(kuerzelPasst("Ab**", "Abc"));
-    EXPECT_FALSE(kuerzelPasst("PQRSTUV", "P"));
-    EXPECT_FALSE(kuerzelPasst("p", "P"));
-    EXPECT_FALSE(kuerzelPasst("Ä", "A"));
-}
+    // A prefix of at most six characters, "*" standing for the end of the name.
+    for (const auto& [kuerzel, name] : {std::pair{"P", "P"}, std::pair{"P", "Pol"}, std::pair{"P*", "P"},
+                                        std::pair{"Ab**", "Ab"}})
+        EXPECT_TRUE(kuerzelPasst(kuerzel, name)) << kuerzel << " " << name;
+    for (const auto& [kuerzel, name] : {std::pair{"P*", "P1"}, std::pair{"Ab**", "Abc"}, std::pair{"PQRSTUV", "P"},
+                                        std::pair{"p", "P"}, std::pair{"Ä", "A"}})
+        EXPECT_FALSE(kuerzelPasst(kuerzel, name)) << kuerzel << " " << name;
 
-TEST_F(SichtbarkeitTest, KuerzelVisionSetzen) {
     for (const char* n : {"P", "P1", "Pa", "p", "Q"}) punkt(n);
     polygon("Pol", {"Q", "Q"});
     Strecke(*finde(punktListe, "Q"), *finde(punktListe, "p")).einlistenAls("P2s");
@@ -155,9 +139,7 @@ TEST_F(SichtbarkeitTest, KuerzelVisionSetzen) {
 TEST_F(SichtbarkeitTest, IstGeoObjekt) {
     punkt("A");
     Polyeder("W", {}).einlistenAls("W");
-    EXPECT_TRUE(istGeoObjekt("A"));
-    EXPECT_TRUE(istGeoObjekt("W"));
-    EXPECT_TRUE(istGeoObjekt("allePunkte"));
+    for (const char* n : {"A", "W", "allePunkte"}) EXPECT_TRUE(istGeoObjekt(n)) << n;
     EXPECT_FALSE(istGeoObjekt("B"));
 }
 

@@ -2,99 +2,93 @@
 // parts went missing behind their backs, and names held back by a running construction. What
 // the statements answer otherwise is in the transcripts.
 
+#include "commands/Koerperdefinitionen.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
 #include "checks/Kontrolle.h"
-#include "commands/Koerperdefinitionen.h"
 #include "interpreter/Interpret.h"
+#include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
 
 namespace quodral {
 
+using testhilfe::punkt;
+
 namespace {
 
-class Koerperdefinitionen : public ::testing::Test {
+using Worte = std::vector<std::string>;
+using Handler = void (*)(const Worte&);
+
+class Koerperdefinitionen : public FrischerStart {
 protected:
-    // As the window and the dispatcher hand a statement to its handler.
     void SetUp() override {
-        zustandZuruecksetzen();
+        FrischerStart::SetUp();
+        neueAnweisung();
+    }
+
+    // As the window and the dispatcher hand a statement to its handler.
+    static void neueAnweisung() {
         checkResultat = true;
         lok = true;
+        mListe.clear();
         quittung = misserfolg;
     }
-    void TearDown() override { zustandZuruecksetzen(); }
 
-    // The circle k about the origin in the xy-plane, radius 1.
-    static void kreis() { Kreis("k", Punkt("kM", 0, 0, 0), 1, Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1))).einlisten(); }
+    // Runs the statement afresh and tells whether it was refused outside the check state: not
+    // recorded, a sentence of its own, the check state and its sentences untouched.
+    static ::testing::AssertionResult abgelehnt(Handler h, const Worte& w) {
+        neueAnweisung();
+        h(w);
+        ::testing::AssertionResult r = ::testing::AssertionSuccess();
+        if (lok) r = ::testing::AssertionFailure() << "lok is still true; quittung: " << quittung;
+        else if (!checkResultat) r = ::testing::AssertionFailure() << "checkResultat was cleared: " << quittung;
+        else if (quittung == misserfolg) r = ::testing::AssertionFailure() << "no sentence of its own";
+        else if (!mListe.empty()) r = ::testing::AssertionFailure() << "mListe: " << mListe;
+        if (!r) r << " (" << w.front() << ")";
+        return r;
+    }
 
-    // The tetrahedron T with the faces f1 to f4 over T1 to T4.
-    static void tetraeder() {
-        Punkt("T1", 0, 0, 0).einlisten();
-        Punkt("T2", 1, 0, 0).einlisten();
-        Punkt("T3", 0, 1, 0).einlisten();
-        Punkt("T4", 0, 0, 1).einlisten();
-        Polygon("f1", {"T1", "T3", "T2", "T1"}).einlisten();
-        Polygon("f2", {"T1", "T2", "T4", "T1"}).einlisten();
-        Polygon("f3", {"T2", "T3", "T4", "T2"}).einlisten();
-        Polygon("f4", {"T1", "T4", "T3", "T1"}).einlisten();
+    // The circle k about the origin in the xy-plane, radius 1, and the point S above it.
+    static void kreisUndSpitze() {
+        Kreis("k", Punkt("kM", 0, 0, 0), 1, Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1))).einlisten();
+        punkt("S", 0, 0, 2);
+    }
+
+    static void weg(const std::string& n) {
+        punktListe.erase(n);
+        polygonListe.erase(n);
+        index1.erase(n);
     }
 };
 
-// A refusal outside the check state: not recorded, no error head, the check state untouched.
-::testing::AssertionResult abgelehnt() {
-    if (lok) return ::testing::AssertionFailure() << "lok is still true; quittung: " << quittung;
-    if (!checkResultat) return ::testing::AssertionFailure() << "checkResultat was cleared: " << quittung;
-    if (quittung == misserfolg) return ::testing::AssertionFailure() << "no sentence of its own";
-    if (!mListe.empty()) return ::testing::AssertionFailure() << "mListe: " << mListe;
-    return ::testing::AssertionSuccess();
-}
-
 }  // namespace
 
-TEST_F(Koerperdefinitionen, SchwerpunktEinesPolygonsOhneEckenWirdVerweigert) {
+TEST_F(Koerperdefinitionen, SchwerpunktOhneVorhandeneTeileWirdVerweigert) {
+    // A polygon without corners, one whose corners are gone, a cone and a cylinder whose
+    // height point is gone, a polyhedron whose faces are all gone.
     Polygon("leer", {}).einlisten();
-    Punkt("A", 1, 1, 1).einlisten();
-    Polygon("weg", {"A", "B", "A"}).einlisten();   // B was never registered
-    punktListe.erase("A");
-    index1.erase("A");
-    bestimmeSchwerpunkt({"S", "leer"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(punktListe.contains("S"));
-    checkResultat = lok = true;
-    bestimmeSchwerpunkt({"S", "weg"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(punktListe.contains("S"));
-    EXPECT_FALSE(index1.contains("S"));
-}
-
-TEST_F(Koerperdefinitionen, SchwerpunktVonKoerpernMitFehlendenTeilen) {
-    kreis();
-    Punkt("S", 0, 0, 2).einlisten();
+    punkt("A", 1, 1, 1);
+    Polygon("wegEcken", {"A", "B", "A"}).einlisten();
+    weg("A");
+    kreisUndSpitze();
     ASSERT_TRUE(Kegel("K", "k", "S").einlistenAls("K"));
     ASSERT_TRUE(Zylinder("Z", "k", "S").einlistenAls("Z"));
-    punktListe.erase("S");
-    index1.erase("S");
-    for (const char* koerper : {"K", "Z"}) {
-        checkResultat = lok = true;
-        bestimmeSchwerpunkt({"P", koerper});
-        EXPECT_TRUE(abgelehnt()) << koerper;
-        EXPECT_FALSE(punktListe.contains("P"));
-    }
-    // A polyhedron whose faces are all gone has no face centroid to average.
+    weg("S");
     Polyeder("V", {"g1", "g2"}).einlistenAls("V");
-    checkResultat = lok = true;
-    bestimmeSchwerpunkt({"P", "V"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(punktListe.contains("P"));
+    for (const char* n : {"leer", "wegEcken", "K", "Z", "V"}) {
+        EXPECT_TRUE(abgelehnt(bestimmeSchwerpunkt, {"P", n})) << n;
+        EXPECT_FALSE(index1.contains("P")) << n;
+    }
+    EXPECT_TRUE(punktListe.empty());
 }
 
 TEST_F(Koerperdefinitionen, HoeheEinesKegelsOhneSpitzeIstKeineNull) {
-    kreis();
-    Punkt("S", 0, 0, 2).einlisten();
+    kreisUndSpitze();
     ASSERT_TRUE(Kegel("K", "k", "S").einlistenAls("K"));
     EXPECT_EQ(wieHochIst("K"), (std::pair<bool, double>{true, 2.0}));
     EXPECT_EQ(wieHochIst("k"), (std::pair<bool, double>{false, 0.0}));
@@ -106,74 +100,52 @@ TEST_F(Koerperdefinitionen, HoeheEinesKegelsOhneSpitzeIstKeineNull) {
     EXPECT_FALSE(lok);
 }
 
+// The tetrahedron T over the corners A to D with the faces T1 to T4.
 TEST_F(Koerperdefinitionen, KoerperMitTeilenDieFehlen) {
-    tetraeder();
-    Polyeder("T", {"f1", "f2", "f3", "f4"}).einlistenAls("T");
+    testhilfe::tetraeder();
     // A corner point of a face is gone: no polyhedron on these faces, no edge polygon of T.
-    punktListe.erase("T4");
-    index1.erase("T4");
-    defPolyeder({"U", "f1", "f2", "f3", "f4"});
+    weg("D");
+    defPolyeder({"U", "T1", "T2", "T3", "T4"});
     EXPECT_FALSE(polyederListe.contains("U"));
     EXPECT_FALSE(lok);
-    checkResultat = lok = true;
-    defPolygon({"K", "T"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(polygonListe.contains("K"));
+    EXPECT_TRUE(abgelehnt(defPolygon, {"K", "T"}));
     // A face that is gone.
-    Punkt("T4", 0, 0, 1).einlisten();
-    polygonListe.erase("f4");
-    index1.erase("f4");
-    checkResultat = lok = true;
-    defPolygon({"K", "T"});
-    EXPECT_TRUE(abgelehnt());
+    punkt("D", 0, 0, 1);
+    weg("T4");
+    EXPECT_TRUE(abgelehnt(defPolygon, {"K", "T"}));
     EXPECT_FALSE(polygonListe.contains("K"));
 }
 
 TEST_F(Koerperdefinitionen, ReservierteNamenWerdenNichtVergeben) {
-    tetraeder();
-    kreis();
-    Punkt("S", 0, 0, 2).einlisten();
+    testhilfe::tetraeder();
+    kreisUndSpitze();
     blockierteNamen = {"U", "K", "Z", "P", "Q"};
-    defPolyeder({"U", "f1", "f2", "f3", "f4"});
-    EXPECT_TRUE(abgelehnt());
-    checkResultat = lok = true;
-    defKegel({"K", "k", "3"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(punktListe.contains("KS"));
-    checkResultat = lok = true;
-    defZylinder({"Z", "2", "5"});
-    EXPECT_TRUE(abgelehnt());
-    EXPECT_FALSE(kreisListe.contains("Zk"));
-    checkResultat = lok = true;
-    defPyramide({"P", "f1", "S"});
-    EXPECT_TRUE(abgelehnt());
-    checkResultat = lok = true;
-    defPolygon({"Q", "T1", "T2"});
-    EXPECT_TRUE(abgelehnt());
-    checkResultat = lok = true;
-    bestimmeSchwerpunkt({"Q", "T1", "T2"});
-    EXPECT_TRUE(abgelehnt());
+    const std::pair<Handler, Worte> anweisungen[] = {
+        {defPolyeder, {"U", "T1", "T2", "T3", "T4"}}, {defKegel, {"K", "k", "3"}}, {defZylinder, {"Z", "2", "5"}},
+        {defPyramide, {"P", "T1", "S"}},           {defPolygon, {"Q", "A", "B"}},   {bestimmeSchwerpunkt, {"Q", "A", "B"}},
+    };
+    for (const auto& [h, w] : anweisungen) EXPECT_TRUE(abgelehnt(h, w));
     for (const char* n : {"U", "K", "Z", "P", "Q"}) {
         EXPECT_FALSE(index1.contains(n)) << n;
         EXPECT_FALSE(index3.contains(n)) << n;
     }
+    // No apex or base circle left behind.
+    EXPECT_FALSE(punktListe.contains("KS"));
+    EXPECT_FALSE(kreisListe.contains("Zk"));
 }
 
 // A circle whose plane's normal is too long to normalise (it comes out as the null vector)
 // gives no axis: the height forms build no apex or top point at the centre.
 TEST_F(Koerperdefinitionen, HoehenformUeberEinerNormaleOhneLaenge) {
     Kreis("k", Punkt("kM", 0, 0, 0), 1, Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1e200))).einlisten();
-    defKegel({"K", "k", "3"});
-    EXPECT_FALSE(lok);
-    EXPECT_FALSE(index3.contains("K"));
-    EXPECT_FALSE(punktListe.contains("KS"));
-    checkResultat = lok = true;
-    mListe.clear();
-    defZylinder({"Z", "k", "3"});
-    EXPECT_FALSE(lok);
-    EXPECT_FALSE(index3.contains("Z"));
-    EXPECT_FALSE(punktListe.contains("ZtP"));
-    EXPECT_TRUE(mListe.empty());
+    for (const auto& [h, name, spitze] : {std::tuple{Handler{defKegel}, "K", "KS"}, {defZylinder, "Z", "ZtP"}}) {
+        neueAnweisung();
+        h({name, "k", "3"});
+        EXPECT_FALSE(lok) << name;
+        EXPECT_FALSE(index3.contains(name)) << name;
+        EXPECT_FALSE(punktListe.contains(spitze)) << name;
+        EXPECT_TRUE(mListe.empty()) << name;
+    }
 }
 
 }  // namespace quodral

@@ -26,7 +26,7 @@ struct Geschrieben {
     double groesse;
 };
 
-// One painting step: exactly one of the three is meant, by `art`.
+// One painting step: the field named by `art` is the one meant.
 struct Malschritt {
     enum class Art { fuellen, ziehen, schreiben };
     Art art;
@@ -40,19 +40,13 @@ public:
     std::vector<Malschritt> schritte;
 
     void rechteckFuellen(double x, double y, double breite, double hoehe, const Farbwert& farbe) override {
-        Malschritt s{Malschritt::Art::fuellen};
-        s.fuellung = {x, y, breite, hoehe, farbe};
-        schritte.push_back(s);
+        schritte.push_back({Malschritt::Art::fuellen, {x, y, breite, hoehe, farbe}, {}, {}});
     }
     void pfadZiehen(const Pfad& pfad, const Farbwert& farbe, double breite) override {
-        Malschritt s{Malschritt::Art::ziehen};
-        s.zug = {pfad, farbe, breite};
-        schritte.push_back(s);
+        schritte.push_back({Malschritt::Art::ziehen, {}, {pfad, farbe, breite}, {}});
     }
     void textSchreiben(const std::string& text, Sichtpunkt ort, double groesse) override {
-        Malschritt s{Malschritt::Art::schreiben};
-        s.schrift = {text, ort, groesse};
-        schritte.push_back(s);
+        schritte.push_back({Malschritt::Art::schreiben, {}, {}, {text, ort, groesse}});
     }
 
     std::vector<Gezogen> zuege() const {
@@ -67,13 +61,7 @@ public:
             if (s.art == Malschritt::Art::schreiben) t.push_back(s.schrift);
         return t;
     }
-    std::vector<Gefuellt> fuellungen() const {
-        std::vector<Gefuellt> f;
-        for (const Malschritt& s : schritte)
-            if (s.art == Malschritt::Art::fuellen) f.push_back(s.fuellung);
-        return f;
-    }
-    // The strokes that consist of exactly one straight piece, as (from, to).
+    // The strokes that consist of exactly one straight line.
     std::vector<Gezogen> strecken() const {
         std::vector<Gezogen> z;
         for (const Gezogen& g : zuege())
@@ -82,7 +70,6 @@ public:
                 z.push_back(g);
         return z;
     }
-    void leeren() { schritte.clear(); }
 };
 
 inline bool nahe(Sichtpunkt a, Sichtpunkt b, double toleranz = 1e-6) {

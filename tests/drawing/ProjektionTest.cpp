@@ -1,61 +1,45 @@
+#include "drawing/Projektion.h"
+
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
+#include "Ortsvergleich.h"
 #include "checks/Kontrolle.h"
-#include "drawing/Projektion.h"
 
 namespace quodral {
 
+using testhilfe::amOrt;
+
 namespace {
-
-::testing::AssertionResult amOrt(const Punkt& ist, double x, double y, double z) {
-    if (std::fabs(ist.x - x) < 1e-9 && std::fabs(ist.y - y) < 1e-9 && std::fabs(ist.z - z) < 1e-9)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << ist.x << ", " << ist.y << ", " << ist.z << ") statt (" << x << ", "
-                                         << y << ", " << z << ")";
-}
-
-class Projektion : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-};
-
+class Projektion : public FrischerStart {};
 }  // namespace
 
-TEST_F(Projektion, BildpunkteAusDemStartauge) {
-    // Halfway between eye and plane, under the eye: the image is the eye's foot.
-    lok = false;
-    EXPECT_TRUE(amOrt(punktBild(auge, Punkt("P", -1, 2, 8)), -1, 2, 0));
-    EXPECT_TRUE(lok);
-    // Four units right of it at half height: eight units right in the plane.
-    const Punkt bild = punktBild(auge, Punkt("Q", 3, 2, 8));
-    EXPECT_TRUE(amOrt(bild, 7, 2, 0));
-    EXPECT_TRUE(bild.name.empty());
-    // Beyond the eye: the image lies on the far side of the eye's foot.
-    EXPECT_TRUE(amOrt(punktBild(auge, Punkt("R", 0, 2, 32)), -2, 2, 0));
-    EXPECT_TRUE(lok);
-}
-
-TEST_F(Projektion, PunktDerBildebeneIstSeinEigenesBild) {
-    lok = false;
-    EXPECT_TRUE(amOrt(punktBild(auge, Punkt("A", 3.25, -7.5, 0)), 3.25, -7.5, 0));
-    EXPECT_TRUE(lok);
-}
-
-TEST_F(Projektion, PunkteOhneBild) {
-    // The eye itself, and a point at the eye's height: the origin, lok false.
-    lok = true;
-    EXPECT_TRUE(amOrt(punktBild(auge, Punkt("X", -1, 2, 16)), 0, 0, 0));
-    EXPECT_FALSE(lok);
-    lok = true;
-    EXPECT_TRUE(amOrt(punktBild(auge, Punkt("Y", 5, -3, 16)), 0, 0, 0));
-    EXPECT_FALSE(lok);
-    // The next point with an image sets lok again.
-    punktBild(auge, Punkt("Z", 1, 1, 1));
-    EXPECT_TRUE(lok);
+// Central projection from the start eye (-1, 2, 16) onto the plane z = 0.
+TEST_F(Projektion, Bildpunkte) {
+    struct Fall {
+        const char* was;
+        Punkt p;
+        testhilfe::Ort bild;
+        bool hatBild;
+    };
+    const Fall faelle[] = {
+        {"unter dem Auge, halbe Hoehe: der Fusspunkt", Punkt("P", -1, 2, 8), {-1, 2, 0}, true},
+        {"vier rechts davon: acht rechts im Bild", Punkt("Q", 3, 2, 8), {7, 2, 0}, true},
+        {"jenseits des Auges: auf der anderen Seite", Punkt("R", 0, 2, 32), {-2, 2, 0}, true},
+        {"in der Bildebene: sein eigenes Bild", Punkt("A", 3.25, -7.5, 0), {3.25, -7.5, 0}, true},
+        {"das Auge selbst", Punkt("X", -1, 2, 16), {0, 0, 0}, false},
+        {"in Augenhoehe", Punkt("Y", 5, -3, 16), {0, 0, 0}, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        lok = !f.hatBild;
+        const Punkt b = punktBild(auge, f.p);
+        EXPECT_TRUE(amOrt(b, f.bild.x, f.bild.y, f.bild.z));
+        EXPECT_EQ(lok, f.hatBild);
+        EXPECT_TRUE(b.name.empty());
+    }
 }
 
 TEST_F(Projektion, StreckenUndGeradenbild) {
@@ -66,14 +50,13 @@ TEST_F(Projektion, StreckenUndGeradenbild) {
     EXPECT_EQ(streckenBild(auge, Strecke(Punkt("", 4, 4, 16), Punkt("", 0, 0, 0))), eStrecke);
     EXPECT_FALSE(lok);
 
-    // The line at half height along x has the image y = -2 (scaled by 2 around the eye's foot).
+    // The line at half height along x has the image y = -2.
     const Gerade g = geradenBild(auge, Gerade(Punkt("", 0, 0, 8), Vektor(1, 0, 0)));
     EXPECT_TRUE(g.enthaelt(Punkt("", 0, -2, 0)));
     EXPECT_TRUE(g.enthaelt(Punkt("", 10, -2, 0)));
     // Anchor + direction at the eye's height has no image: the fallback, not a line through
     // the origin.
-    const Gerade h = geradenBild(auge, Gerade(Punkt("", 0, 0, 8), Vektor(0, 0, 8)));
-    EXPECT_EQ(h, xAchse);
+    EXPECT_EQ(geradenBild(auge, Gerade(Punkt("", 0, 0, 8), Vektor(0, 0, 8))), xAchse);
     EXPECT_FALSE(lok);
 }
 
@@ -81,10 +64,8 @@ TEST_F(Projektion, AugenhoeheVerschiebtAlleAugpunkte) {
     augen = {auge1, auge2};   // stereo
     ASSERT_TRUE(augezSetzen(10));
     EXPECT_EQ(augez, 10.0);
-    EXPECT_TRUE(amOrt(auge, -1, 2, 10));
-    EXPECT_TRUE(amOrt(auge1, -1, 2, 10));
+    for (const Punkt* a : {&auge, &auge1, &augen[0]}) EXPECT_TRUE(amOrt(*a, -1, 2, 10));
     EXPECT_TRUE(amOrt(auge2, -0.5, 2, 10));
-    EXPECT_TRUE(amOrt(augen[0], -1, 2, 10));
     EXPECT_TRUE(amOrt(augen[1], -0.5, 2, 10));
     EXPECT_EQ(auge1.name, "Auge");
     // The next drawing projects from the new height.
@@ -95,11 +76,7 @@ TEST_F(Projektion, AugeInOderUnterDerBildebeneWirdAbgelehnt) {
     for (double h : {0.0, -0.0, -1.0, -16.0, std::numeric_limits<double>::quiet_NaN(),
                      std::numeric_limits<double>::infinity()}) {
         EXPECT_FALSE(augezSetzen(h)) << h;
-        EXPECT_EQ(augez, 16.0);
-        EXPECT_EQ(auge1.z, 16.0);
-        EXPECT_EQ(auge2.z, 16.0);
-        EXPECT_EQ(augen[1].z, 16.0);
-        EXPECT_EQ(auge.z, 16.0);
+        for (double z : {augez, auge.z, auge1.z, auge2.z, augen[1].z}) EXPECT_EQ(z, 16.0) << h;
     }
     // Stepping down one unit at a time stops at height 1.
     for (int i = 0; i < 20; ++i) augezSetzen(augez - 1);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Dateioperationen.h"
-#include "interpreter/Worte.h"
 
 namespace quodral {
 
@@ -14,47 +14,40 @@ using Liste = std::vector<std::string>;
 
 namespace {
 
-class Listendatei : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
+struct Listendatei : FrischerStart {
+    // Reads a file text; every reading succeeds and sets lok back to true.
     static Liste lesen(const std::string& text) {
+        lok = false;
         auto [ok, liste] = string2Codefeld(text);
         EXPECT_TRUE(ok);
+        EXPECT_TRUE(lok);
         return liste;
     }
 };
 
 }  // namespace
 
-TEST_F(Listendatei, ZweiAnweisungenByteFuerByte) {
-    const std::string text =
-        anweisungsListe2String({enthackterString("punkt A 1 2 3"), enthackterString("punkt B 0 0 1")});
-    const unsigned char erwartet[] = {0x20, 0x20, 0x50, 0x55, 0x4E, 0x4B, 0x54, 0x20, 0x20, 0x41, 0x20, 0x20, 0x31, 0x20,
-                                      0x20, 0x32, 0x20, 0x20, 0x33, 0x26, 0x20, 0x20, 0x50, 0x55, 0x4E, 0x4B, 0x54, 0x20,
-                                      0x20, 0x42, 0x20, 0x20, 0x30, 0x20, 0x20, 0x30, 0x20, 0x20, 0x31, 0x26};
-    EXPECT_EQ(text, std::string(reinterpret_cast<const char*>(erwartet), sizeof erwartet));
-}
-
-TEST_F(Listendatei, LeerUndOhneTrenner) {
-    EXPECT_EQ(anweisungsListe2String({}), "");
-    EXPECT_EQ(lesen(""), Liste{});
-    EXPECT_EQ(lesen("  PUNKT  A  1  2  3"), Liste{});
-    EXPECT_EQ(anweisungsListe2String({""}), "&");
-    EXPECT_EQ(lesen("&"), Liste{""});
-}
-
-TEST_F(Listendatei, LeereStueckeUndOffenerRest) {
-    EXPECT_EQ(lesen("a&&b&"), (Liste{"a", "", "b"}));
+// Every statement followed by "&", nothing else; reading gives the same list back.
+TEST_F(Listendatei, TextformByteFuerByte) {
+    struct Fall {
+        Liste liste;
+        std::string text;
+    };
+    for (const Fall& f : {Fall{{}, ""}, Fall{{""}, "&"}, Fall{{"a", "", "b"}, "a&&b&"}, Fall{{"", "", ""}, "&&&"},
+                          Fall{{"  PUNKT  A  1  2  3", "  PUNKT  B  0  0  1"},
+                               "  PUNKT  A  1  2  3&  PUNKT  B  0  0  1&"}}) {
+        SCOPED_TRACE(f.text);
+        EXPECT_EQ(anweisungsListe2String(f.liste), f.text);
+        EXPECT_EQ(lesen(f.text), f.liste);
+    }
+    // A last part without "&" is no statement. The file has no escape: a "&" inside a
+    // statement splits it. A line break is no separator: it stays before the statement.
     EXPECT_EQ(lesen("a&b"), Liste{"a"});
-    EXPECT_EQ(lesen("&&&"), (Liste{"", "", ""}));
-}
-
-TEST_F(Listendatei, LesenSetztLokZurueck) {
-    lok = false;
-    auto [ok, liste] = string2Codefeld("a&");
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(lok);
-    EXPECT_EQ(liste, Liste{"a"});
+    EXPECT_EQ(lesen("  PUNKT  A  1  2  3"), Liste{});
+    EXPECT_EQ(lesen(anweisungsListe2String({"* A & B", "  PUNKT"})), (Liste{"* A ", " B", "  PUNKT"}));
+    EXPECT_EQ(lesen("  PUNKT  A&\n  PUNKT  B&\n"), (Liste{"  PUNKT  A", "\n  PUNKT  B"}));
+    for (const char* mit : {"* A & B", "&"}) EXPECT_TRUE(enthaeltListenTrenner(mit)) << mit;
+    for (const char* ohne : {"  PUNKT  A  1  2  3", ""}) EXPECT_FALSE(enthaeltListenTrenner(ohne)) << ohne;
 }
 
 TEST_F(Listendatei, HinUndZurueckUnveraendert) {
@@ -72,36 +65,14 @@ TEST_F(Listendatei, HinUndZurueckUnveraendert) {
     EXPECT_EQ(lesen(text), liste);
 }
 
-TEST_F(Listendatei, UndZeichenTrenntEineAnweisung) {
-    const Liste liste{"* A & B", "  PUNKT  A  1  2  3"};
-    EXPECT_EQ(lesen(anweisungsListe2String(liste)), (Liste{"* A ", " B", "  PUNKT  A  1  2  3"}));
-    EXPECT_TRUE(enthaeltListenTrenner("* A & B"));
-    EXPECT_TRUE(enthaeltListenTrenner("&"));
-    EXPECT_FALSE(enthaeltListenTrenner("  PUNKT  A  1  2  3"));
-    EXPECT_FALSE(enthaeltListenTrenner(""));
-}
-
-TEST_F(Listendatei, ZeilenumbruchVorDerAnweisungBleibtStehen) {
-    const Liste liste = lesen("  PUNKT  A  1  2  3&\n  PUNKT  B  0  0  1&\n");
-    ASSERT_EQ(liste.size(), 2u);
-    EXPECT_EQ(liste[1], "\n  PUNKT  B  0  0  1");
-    // The line break is no separator, so it becomes the statement's first word.
-    EXPECT_EQ(gehackterString2Stringfeld(liste[1]).front(), "\n");
-}
-
-TEST_F(Listendatei, ListennameStartwert) {
-    EXPECT_EQ(aktuellerListenName, "Letztstand");
-    aktuellerListenName = "Sammlung";
-    dateioperationenZuruecksetzen();
-    EXPECT_EQ(aktuellerListenName, "Letztstand");
-}
-
 TEST(Dateipfad, OhneDieErstenSiebenZeichen) {
-    EXPECT_EQ(stringtest("file:///home/ute/Würfel neu.qdl"), "/home/ute/Würfel neu.qdl");
-    EXPECT_EQ(stringtest("file:///"), "/");
-    EXPECT_EQ(stringtest("file://"), "");
-    EXPECT_EQ(stringtest("abc"), "");
-    EXPECT_EQ(stringtest(""), "");
+    const std::pair<const char*, const char*> faelle[] = {
+        {"file:///home/ute/Würfel neu.qdl", "/home/ute/Würfel neu.qdl"},
+        {"file:///", "/"},
+        {"file://", ""},
+        {"abc", ""},
+        {"", ""}};
+    for (const auto& [url, pfad] : faelle) EXPECT_EQ(stringtest(url), pfad) << url;
 }
 
 }  // namespace quodral

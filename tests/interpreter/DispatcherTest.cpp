@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "commands/Handler.h"
@@ -18,29 +18,19 @@ namespace quodral {
 
 namespace {
 
-class Verteiler : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-};
+struct Verteiler : FrischerStart {};
 
-// Lower case for the letters the keywords use: ASCII and the three upper-case umlauts.
+// Lower case for the letters the keywords use: ASCII and the upper-case umlauts, whose second
+// UTF-8 byte lies 0x20 below that of their lower-case letter.
 std::string klein(std::string_view wort) {
-    std::string aus;
-    for (std::size_t i = 0; i < wort.size(); ++i) {
-        const std::string_view rest = wort.substr(i);
-        if (rest.starts_with("Ä")) { aus += "ä"; ++i; continue; }
-        if (rest.starts_with("Ö")) { aus += "ö"; ++i; continue; }
-        if (rest.starts_with("Ü")) { aus += "ü"; ++i; continue; }
-        const char c = wort[i];
-        aus += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    std::string aus(wort);
+    for (std::size_t i = 0; i < aus.size(); ++i) {
+        if (aus[i] >= 'A' && aus[i] <= 'Z')
+            aus[i] += 'a' - 'A';
+        else if (aus[i] == '\xC3' && i + 1 < aus.size())
+            aus[++i] += 0x20;
     }
     return aus;
-}
-
-// "Spiegeln": the first letter kept, the rest lower case.
-std::string gemischt(std::string_view wort) {
-    if (wort.empty()) return {};
-    return std::string(wort.substr(0, 1)) + klein(wort.substr(1));
 }
 
 const std::string unbekanntFOO =
@@ -48,10 +38,10 @@ const std::string unbekanntFOO =
 
 }  // namespace
 
-TEST(Schluesselworttabelle, EintraegeSchreibweisenUndHandlerGezaehlt) {
+// Every spelling stands once, in the form the dispatcher compares (upper case, composed), and
+// reaches its handler typed in any letter case ("spiegeln", "Spiegeln", "SPIEGELN").
+TEST(Schluesselworttabelle, JedeSchreibweiseInJederSchreibungErreichtIhrenHandler) {
     const auto& tabelle = schluesselwortTabelle();
-    EXPECT_EQ(tabelle.size(), 76u);
-
     std::size_t schreibweisen = 0;
     std::set<std::string_view> verschieden;
     std::set<HandlerFunktion> handler;
@@ -62,95 +52,50 @@ TEST(Schluesselworttabelle, EintraegeSchreibweisenUndHandlerGezaehlt) {
         for (std::string_view s : eintrag.schreibweisen) {
             ++schreibweisen;
             EXPECT_TRUE(verschieden.insert(s).second) << "doppelt: " << s;
-            // Stored in the form the dispatcher compares: upper case, composed.
             EXPECT_EQ(schluesselwortForm(std::string(s)), s);
+            const std::string gemischt = std::string(s.substr(0, 1)) + klein(s.substr(1));
+            for (const std::string& variante : {std::string(s), klein(s), gemischt})
+                EXPECT_EQ(handlerFuer(schluesselwortForm(variante)), eintrag.handler) << variante;
         }
     }
+    EXPECT_EQ(tabelle.size(), 76u);
     EXPECT_EQ(schreibweisen, 108u);
     EXPECT_EQ(handler.size(), 74u);
 }
 
-TEST(Schluesselworttabelle, JedeSchreibweiseInJederSchreibungErreichtIhrenHandler) {
-    for (const Schluesselwort& eintrag : schluesselwortTabelle()) {
-        for (std::string_view s : eintrag.schreibweisen) {
-            for (const std::string& variante : {std::string(s), klein(s), gemischt(s)}) {
-                EXPECT_EQ(handlerFuer(schluesselwortForm(variante)), eintrag.handler) << variante;
-            }
-        }
-    }
-}
-
 TEST(Schluesselworttabelle, SchreibweisenUndIhreHandler) {
-    EXPECT_EQ(handlerFuer("?"), &hilfstext);
-    EXPECT_EQ(handlerFuer("*"), &kommentar);
-    EXPECT_EQ(handlerFuer("PUNKT"), &defPunkt);
-    EXPECT_EQ(handlerFuer("VEKTOR"), &defVektor);
-    EXPECT_EQ(handlerFuer("SEI"), &definiereFormel);
-    // beschrifte and defPrisma stand in two entries each.
-    EXPECT_EQ(handlerFuer("BESCHRIFTE"), &beschrifte);
-    EXPECT_EQ(handlerFuer("ZEIGE"), &beschrifte);
-    EXPECT_EQ(handlerFuer("SICHTBAR"), &beschrifte);
-    EXPECT_EQ(handlerFuer("PRISMA"), &defPrisma);
-    EXPECT_EQ(handlerFuer("PRISMA1"), &defPrisma);
-    // Synonyms and umlaut spellings.
-    EXPECT_EQ(handlerFuer("SPIEGELN"), &spiegele);
-    EXPECT_EQ(handlerFuer("NACHKOMMASTELLEN"), &dezimalenWahl);
-    EXPECT_EQ(handlerFuer("ACHSE"), &drehAchseSetzen);
-    EXPECT_EQ(handlerFuer("SENKRECHTE"), &orthogonale);
-    EXPECT_EQ(handlerFuer("LÖSCHEN"), &loeschbefehl);
-    EXPECT_EQ(handlerFuer("LOESCHE"), &loeschbefehl);
-    EXPECT_EQ(handlerFuer("FLÄCHE"), &berechneFlaeche);
-    EXPECT_EQ(handlerFuer("UMHÜLLE"), &umhuelle);
-    EXPECT_EQ(handlerFuer("KHÜLLE"), &kHuelle);
-    EXPECT_EQ(handlerFuer("VERNICHTEN"), &rotteAus);
-    EXPECT_EQ(handlerFuer("ENTSCHRIFTET"), &entschrifte);
-    EXPECT_EQ(handlerFuer("VERBERGEN"), &verbirg);
-    EXPECT_EQ(handlerFuer("ZERLEGE"), &zerlegung);
-    // One-word commands with parameters reach their table entries.
-    EXPECT_EQ(handlerFuer("STRECKEN"), &streckungStart);
-    EXPECT_EQ(handlerFuer("STRECKENANTRAG"), &streckenAntragStart);
-    EXPECT_EQ(handlerFuer("KEGEL"), &defKegel);
-    EXPECT_EQ(handlerFuer("ZENTRUM"), &streckZentrumSetzen);
-}
-
-TEST(Schluesselworttabelle, GrossschreibungUndKanonischeGleichheit) {
-    // "ß" upper-cases to "SS"; a decomposed umlaut finds the composed spelling.
+    struct Fall {
+        const char* getippt;
+        HandlerFunktion handler;
+    };
+    // Handlers with two entries, synonyms, umlaut spellings ("ß" upper-cases to "SS", a
+    // decomposed umlaut finds the composed spelling) and command words with parameters.
+    const Fall faelle[] = {
+        {"BESCHRIFTE", &beschrifte},  {"ZEIGE", &beschrifte},           {"SICHTBAR", &beschrifte},
+        {"PRISMA", &defPrisma},       {"PRISMA1", &defPrisma},          {"SPIEGELN", &spiegele},
+        {"NACHKOMMASTELLEN", &dezimalenWahl}, {"ACHSE", &drehAchseSetzen}, {"SENKRECHTE", &orthogonale},
+        {"UMHÜLLE", &umhuelle},       {"KHÜLLE", &kHuelle},             {"ENTSCHRIFTET", &entschrifte},
+        {"VERBERGEN", &verbirg},      {"ZERLEGE", &zerlegung},          {"STRECKEN", &streckungStart},
+        {"STRECKENANTRAG", &streckenAntragStart}, {"ZENTRUM", &streckZentrumSetzen},
+        {"lotfußpunkt", &lotfusspunkt0}, {"ho\u0308he", &wieHoch},      {"HOEHE", &wieHoch}};
+    for (const Fall& f : faelle) EXPECT_EQ(handlerFuer(schluesselwortForm(f.getippt)), f.handler) << f.getippt;
     EXPECT_EQ(schluesselwortForm("lotfußpunkt"), "LOTFUSSPUNKT");
-    EXPECT_EQ(handlerFuer(schluesselwortForm("lotfußpunkt")), &lotfusspunkt0);
-    EXPECT_EQ(handlerFuer(schluesselwortForm("ho\u0308he")), &wieHoch);
-    EXPECT_EQ(handlerFuer(schluesselwortForm("HÖHE")), handlerFuer("HOEHE"));
+
+    // KUGELN and PUNKTE are help topics and commands, no entries; the table compares the
+    // upper-cased form only, and exactly.
+    for (const char* wort : {"HOHE", "KUGELN", "PUNKTE", "", "punkt", "PUNKT "})
+        EXPECT_EQ(handlerFuer(wort), nullptr) << '"' << wort << '"';
 }
 
-TEST(Schluesselworttabelle, UnbekannteWoerterHabenKeinenHandler) {
-    EXPECT_EQ(handlerFuer("HOHE"), nullptr);
-    EXPECT_EQ(handlerFuer("KUGELN"), nullptr);   // a help topic and a command, not an entry
-    EXPECT_EQ(handlerFuer("PUNKTE"), nullptr);
-    EXPECT_EQ(handlerFuer(""), nullptr);
-    EXPECT_EQ(handlerFuer("punkt"), nullptr);    // the table compares the upper-cased form only
-    EXPECT_EQ(handlerFuer("PUNKT "), nullptr);
-}
-
-TEST_F(Verteiler, NurTrennzeichenWieLeeresSchluesselwort) {
-    for (const std::string anweisung : {" ", ",", ";; ,", " , ; "}) {
-        quittung = "vorher";
-        lok = true;
-        filter2(anweisung);
-        EXPECT_EQ(quittung, misserfolg) << '"' << anweisung << '"';
-        EXPECT_FALSE(lok);
-    }
-    EXPECT_TRUE(anweisungsListe.empty());
-}
-
+// The dispatcher neither clears nor sets a failed check: an unknown keyword does not stop a
+// replay, and a failure before it is not undone.
 TEST_F(Verteiler, LaesstPruefzustandUnberuehrt) {
     checkResultat = false;
     mListe = "frueher";
-    filter2("FOO 1");
-    filter2("ABSTAND");
-    filter2(" ");
+    for (const char* anweisung : {"FOO 1", "ABSTAND", " "}) filter2(anweisung);
     EXPECT_FALSE(checkResultat);
     EXPECT_EQ(mListe, "frueher");
 
-    // Nor does it set a failed check for a keyword it does not know: a replay goes on.
     checkResultat = true;
     filter2("FOO 1");
     EXPECT_TRUE(checkResultat);
@@ -172,27 +117,17 @@ TEST_F(Verteiler, ObjektnameKommtVorHilfeUndSchluesselwort) {
     EXPECT_FALSE(lok);
 }
 
-TEST_F(Verteiler, AddHaengtUnveraendertAnOhneAuszufuehren) {
-    quittung = "unverändert";
-    add("* QUADER q 1 2 3");
-    add("  beliebig  ");
-    ASSERT_EQ(anweisungsListe.size(), 2u);
-    EXPECT_EQ(anweisungsListe[0], "* QUADER q 1 2 3");
-    EXPECT_EQ(anweisungsListe[1], "  beliebig  ");
-    EXPECT_EQ(quittung, "unverändert");
-}
-
-TEST_F(Verteiler, AddAndExecuteSpeichertNormalformAuchBeiMisserfolg) {
+// A generated statement is recorded in its normal form before it runs, so it stays in the
+// list even when it fails; it runs through the command stage, and what it answers stands.
+TEST_F(Verteiler, ErzeugteAnweisungenWerdenAufgezeichnetUndAusgefuehrt) {
+    lok = true;
+    quittung = "außen";
     addAndEcecute("foo 1");
-    ASSERT_EQ(anweisungsListe.size(), 1u);
-    EXPECT_EQ(anweisungsListe[0], "  FOO  1");
+    EXPECT_EQ(anweisungsListe, std::vector<std::string>{"  FOO  1"});
     EXPECT_EQ(quittung, unbekanntFOO);
     EXPECT_FALSE(lok);
-}
 
-TEST_F(Verteiler, AddAndExecuteLaeuftDurchDieBefehlsstufe) {
-    // A one-word command is only answered by the command stage: the dispatcher alone would
-    // answer "hilfe" as a bare keyword with the failure text.
+    // The dispatcher alone would answer "hilfe" as a bare keyword with the failure text.
     addAndEcecute("hilfe");
     EXPECT_EQ(anweisungsListe.back(), "  HILFE");
     EXPECT_TRUE(quittung.starts_with("Übersicht über alle Schlüsselwörter: "));
@@ -201,19 +136,8 @@ TEST_F(Verteiler, AddAndExecuteLaeuftDurchDieBefehlsstufe) {
     addAndEcecute("* erzeugt");
     EXPECT_EQ(anweisungsListe.back(), "  *  erzeugt");
     EXPECT_TRUE(lok);
-}
 
-TEST_F(Verteiler, VerschachtelteAnweisungUeberschreibtAntwortUndLok) {
-    // A nested statement rewrites quittung and lok; what the outer side writes afterwards
-    // is what stands.
-    lok = true;
-    quittung = "außen";
-    addAndEcecute("FOO 1");
-    EXPECT_EQ(quittung, unbekanntFOO);
-    EXPECT_FALSE(lok);
-    addAndEcecute("* weiter");
-    EXPECT_TRUE(lok);
-    EXPECT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(anweisungsListe.size(), 3u);
 }
 
 }  // namespace quodral

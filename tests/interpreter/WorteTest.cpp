@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"
 
@@ -12,117 +13,83 @@ namespace quodral {
 using Worte = std::vector<std::string>;
 
 namespace {
-
-class AnweisungslisteFormat : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-};
-
+struct AnweisungslisteFormat : FrischerStart {};
 }  // namespace
 
-TEST(Tokeniser, BeispieleDerTrennung) {
-    EXPECT_EQ(gehackterString2Stringfeld("punkt A,1;2 3"), (Worte{"punkt", "A", "1", "2", "3"}));
-    EXPECT_EQ(gehackterString2Stringfeld("Punkt A 1 2 3 "), (Worte{"Punkt", "A", "1", "2", "3", ""}));
-    EXPECT_EQ(gehackterString2Stringfeld("gerade  g ,, A ; B"), (Worte{"gerade", "g", "A", "B"}));
-    EXPECT_EQ(gehackterString2Stringfeld(", ebene"), (Worte{"ebene"}));
+TEST(Tokeniser, TrennungAnKommaSemikolonUndLeerzeichen) {
+    const std::string uDiaerese = "U\xCC\x88";   // U + combining diaeresis
+    const std::string kommaAkzent = ",\xCC\x81"; // a comma carrying an accent is no comma
+    const std::pair<std::string, Worte> faelle[] = {
+        {"punkt A,1;2 3", {"punkt", "A", "1", "2", "3"}},
+        {"gerade  g ,, A ; B", {"gerade", "g", "A", "B"}},
+        // Never empty; leading separators are skipped; a trailing run gives one empty word.
+        {"", {""}},
+        {" ,; ;,", {""}},
+        {";;;a", {"a"}},
+        {"Punkt A 1 2 3 ", {"Punkt", "A", "1", "2", "3", ""}},
+        {"a, ;", {"a", ""}},
+        // Tabs, line breaks and no-break spaces do not separate.
+        {"a\tb c", {"a\tb", "c"}},
+        {"\n  PUNKT A", {"\n", "PUNKT", "A"}},
+        {"a\xC2\xA0" "b", {"a\xC2\xA0" "b"}},
+        // Letters with combining marks stay whole.
+        {"gr" + uDiaerese + "n " + uDiaerese + ",x", {"gr" + uDiaerese + "n", uDiaerese, "x"}},
+        {"a" + kommaAkzent + "b c", {"a" + kommaAkzent + "b", "c"}},
+        {"h\xC3\xB6he;\xC3\x9F", {"h\xC3\xB6he", "\xC3\x9F"}}};
+    for (const auto& [anweisung, worte] : faelle)
+        EXPECT_EQ(gehackterString2Stringfeld(anweisung), worte) << '"' << anweisung << '"';
 }
 
-TEST(Tokeniser, NieLeerUndNurEinLeeresWortAmEnde) {
-    EXPECT_EQ(gehackterString2Stringfeld(""), (Worte{""}));
-    EXPECT_EQ(gehackterString2Stringfeld(";"), (Worte{""}));
-    EXPECT_EQ(gehackterString2Stringfeld(" ,; ;,"), (Worte{""}));
-    EXPECT_EQ(gehackterString2Stringfeld("a, ;"), (Worte{"a", ""}));
-    EXPECT_EQ(gehackterString2Stringfeld("a,"), (Worte{"a", ""}));
-    EXPECT_EQ(gehackterString2Stringfeld("a;b"), (Worte{"a", "b"}));
-    EXPECT_EQ(gehackterString2Stringfeld(";;;a"), (Worte{"a"}));
-}
-
-TEST(Tokeniser, AndereLeerraeumeTrennenNicht) {
-    EXPECT_EQ(gehackterString2Stringfeld("a\tb c"), (Worte{"a\tb", "c"}));
-    EXPECT_EQ(gehackterString2Stringfeld("\n  PUNKT A"), (Worte{"\n", "PUNKT", "A"}));
-    // The no-break space is no separator either.
-    EXPECT_EQ(gehackterString2Stringfeld("a\xC2\xA0" "b"), (Worte{"a\xC2\xA0" "b"}));
-}
-
-TEST(Tokeniser, BuchstabenMitKombinierendenZeichenBleibenGanz) {
-    const std::string uDiaerese = "U\xCC\x88";  // U + combining diaeresis
-    EXPECT_EQ(gehackterString2Stringfeld("gr" + uDiaerese + "n " + uDiaerese + ",x"),
-              (Worte{"gr" + uDiaerese + "n", uDiaerese, "x"}));
-    // A comma carrying a combining accent is one character that is not a comma.
-    const std::string kommaAkzent = ",\xCC\x81";
-    EXPECT_EQ(gehackterString2Stringfeld("a" + kommaAkzent + "b c"), (Worte{"a" + kommaAkzent + "b", "c"}));
-    EXPECT_EQ(gehackterString2Stringfeld("h\xC3\xB6he;\xC3\x9F"), (Worte{"h\xC3\xB6he", "\xC3\x9F"}));
-}
-
+// Two blanks before every word, only the keyword upper-cased (fully: "ß" → "SS"), and the
+// generators NECK, EINPASSEN, QUADER and RECHTECK stored as comment lines.
 TEST(Normalform, BeispieleByteFuerByte) {
-    EXPECT_EQ(enthackterString("punkt A,1;2 3"), "  PUNKT  A  1  2  3");
-    EXPECT_EQ(enthackterString("Punkt A 1 2 3 "), "  PUNKT  A  1  2  3  ");
-    EXPECT_EQ(enthackterString("gerade  g ,, A ; B"), "  GERADE  g  A  B");
-    EXPECT_EQ(enthackterString(", ebene"), "  EBENE");
-    EXPECT_EQ(enthackterString(""), "  ");
-    EXPECT_EQ(enthackterString(";"), "  ");
-}
-
-TEST(Normalform, NurDasSchluesselwortWirdGrossGeschrieben) {
-    EXPECT_EQ(enthackterString("h\xC3\xB6he k"), "  H\xC3\x96HE  k");            // höhe → HÖHE
-    EXPECT_EQ(enthackterString("fl\xC3\xA4" "che p\xC3\xA4"), "  FL\xC3\x84" "CHE  p\xC3\xA4");
-    EXPECT_EQ(enthackterString("stra\xC3\x9F" "e a"), "  STRASSE  a");          // ß → SS
-    EXPECT_EQ(enthackterString("formel f a*b+sin(x)"), "  FORMEL  f  a*b+sin(x)");
-    // Upper-casing a decomposed umlaut keeps the combining mark on its letter.
-    EXPECT_EQ(enthackterString("u\xCC\x88" "ber a"), "  U\xCC\x88" "BER  a");
-}
-
-TEST(Normalform, GeneratorenWerdenKommentarzeilen) {
-    EXPECT_EQ(enthackterString("neck n6 6 s"), "  * NECK  n6  6  s");
-    EXPECT_EQ(enthackterString("Einpassen r 5 A B C"), "  * EINPASSEN  r  5  A  B  C");
-    EXPECT_EQ(enthackterString("quader q 1 2 3"), "  * QUADER  q  1  2  3");
-    EXPECT_EQ(enthackterString("RECHTECK r,1,2 "), "  * RECHTECK  r  1  2  ");
-    EXPECT_EQ(enthackterString("neck"), "  * NECK");
-    // The other generators are stored as they are.
-    EXPECT_EQ(enthackterString("duplikat w w2"), "  DUPLIKAT  w  w2");
-    EXPECT_EQ(enthackterString("start"), "  START");
-    // Only the whole keyword counts.
-    EXPECT_EQ(enthackterString("necks a"), "  NECKS  a");
-}
-
-TEST(Normalform, IstUnterSichSelbstStabil) {
-    for (const std::string s : {"punkt A 1 2 3", "Punkt A 1 2 3 ", "ebene e A,B;C", ""}) {
-        const std::string einmal = enthackterString(s);
-        EXPECT_EQ(enthackterString(einmal), einmal) << s;
+    const std::pair<const char*, const char*> faelle[] = {
+        {"punkt A,1;2 3", "  PUNKT  A  1  2  3"},
+        {"Punkt A 1 2 3 ", "  PUNKT  A  1  2  3  "},
+        {", ebene", "  EBENE"},
+        {"", "  "},
+        {";", "  "},
+        {"h\xC3\xB6he k", "  H\xC3\x96HE  k"},
+        {"fl\xC3\xA4" "che p\xC3\xA4", "  FL\xC3\x84" "CHE  p\xC3\xA4"},
+        {"stra\xC3\x9F" "e a", "  STRASSE  a"},
+        {"formel f a*b+sin(x)", "  FORMEL  f  a*b+sin(x)"},
+        {"u\xCC\x88" "ber a", "  U\xCC\x88" "BER  a"},   // the combining mark stays on its letter
+        {"neck n6 6 s", "  * NECK  n6  6  s"},
+        {"Einpassen r 5 A B C", "  * EINPASSEN  r  5  A  B  C"},
+        {"quader q 1 2 3", "  * QUADER  q  1  2  3"},
+        {"RECHTECK r,1,2 ", "  * RECHTECK  r  1  2  "},
+        {"neck", "  * NECK"},
+        {"duplikat w w2", "  DUPLIKAT  w  w2"},
+        {"start", "  START"},
+        {"necks a", "  NECKS  a"}};
+    for (const auto& [anweisung, normal] : faelle) {
+        EXPECT_EQ(enthackterString(anweisung), normal) << '"' << anweisung << '"';
+        // The normal form is stable under itself, except that a generator's comment keeps its star.
+        if (!std::string(normal).starts_with("  * ")) {
+            EXPECT_EQ(enthackterString(normal), normal);
+        }
     }
 }
 
-TEST_F(AnweisungslisteFormat, LeereZeilenFallenWeg) {
-    anweisungsListe = {"punkt A 1 2 3", "", "  PUNKT  B  0  0  1", "", "   ", "gerade g A B "};
-    formatiereAnwendungsliste();
-    EXPECT_EQ(anweisungsListe, (Worte{"  PUNKT  A  1  2  3", "  PUNKT  B  0  0  1", "  ", "  GERADE  g  A  B  "}));
-}
-
 TEST_F(AnweisungslisteFormat, KommentarBehaeltSeinSternAlsWort) {
-    anweisungsListe = {"  * NECK  n6  6  s", "* Sammlung aller Objekte", "  PUNKT  A  1  2  3"};
+    // Re-formatting puts no "* " before a generator keyword; empty lines go.
+    anweisungsListe = {"  * NECK  n6  6  s", "", "neck n6 6 s"};
     formatiereAnwendungsliste();
-    EXPECT_EQ(anweisungsListe, (Worte{"  *  NECK  n6  6  s", "  *  Sammlung  aller  Objekte", "  PUNKT  A  1  2  3"}));
-    // No "* " is put before a generator keyword on re-formatting.
-    anweisungsListe = {"neck n6 6 s"};
-    formatiereAnwendungsliste();
-    EXPECT_EQ(anweisungsListe, (Worte{"  NECK  n6  6  s"}));
-}
-
-TEST_F(AnweisungslisteFormat, LeereListeBleibtLeer) {
-    formatiereAnwendungsliste();
-    EXPECT_TRUE(anweisungsListe.empty());
+    EXPECT_EQ(anweisungsListe, (Worte{"  *  NECK  n6  6  s", "  NECK  n6  6  s"}));
     anweisungsListe = {"", ""};
     formatiereAnwendungsliste();
     EXPECT_TRUE(anweisungsListe.empty());
 }
 
 TEST(ErstLetter, ErstesZeichenOderX) {
-    EXPECT_EQ(erstLetter("A"), "x");
-    EXPECT_EQ(erstLetter(""), "x");
-    EXPECT_EQ(erstLetter("AB"), "A");
-    EXPECT_EQ(erstLetter("\xC3\x84" "b"), "\xC3\x84");          // Äb → Ä, not half a byte pair
-    EXPECT_EQ(erstLetter("A\xCC\x88" "b"), "A\xCC\x88");        // decomposed Ä stays whole
-    EXPECT_EQ(erstLetter("A\xCC\x88"), "x");                    // one character only
+    const std::pair<const char*, const char*> faelle[] = {
+        {"A", "x"},
+        {"", "x"},
+        {"AB", "A"},
+        {"\xC3\x84" "b", "\xC3\x84"},   // Äb → Ä, not half a byte pair
+        {"A\xCC\x88" "b", "A\xCC\x88"}, // a decomposed Ä stays whole
+        {"A\xCC\x88", "x"}};            // one character only
+    for (const auto& [wort, erster] : faelle) EXPECT_EQ(erstLetter(wort), erster) << wort;
 }
 
 }  // namespace quodral

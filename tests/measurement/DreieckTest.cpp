@@ -1,17 +1,17 @@
+#include "measurement/Dreieck.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/Zuruecksetzen.h"
-#include "measurement/Dreieck.h"
+#include "FrischerStart.h"
+#include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
 
 namespace quodral {
 
 TEST(Dreiecksinhalt, AusPunkten) {
-    const Punkt a("A", 0, 0, 0);
-    const Punkt b("B", 1, 0, 0);
-    const Punkt c("C", 0, 1, 0);
+    const Punkt a("A", 0, 0, 0), b("B", 1, 0, 0), c("C", 0, 1, 0);
     EXPECT_DOUBLE_EQ(dreiecksInhalt(a, b, c), 0.5);
     EXPECT_DOUBLE_EQ(dreiecksInhalt(c, a, b), 0.5);
     // Tilted in space: the triangle cut off the first octant by x + y + z = 2.
@@ -20,18 +20,17 @@ TEST(Dreiecksinhalt, AusPunkten) {
     EXPECT_DOUBLE_EQ(dreiecksInhalt(a, a, c), 0.0);                    // coincident
 }
 
-TEST(Dreiecksinhalt, AusNamen) {
-    zustandZuruecksetzen();
-    Punkt("A", 0, 0, 0).einlisten();
-    Punkt("B", 4, 0, 0).einlisten();
-    Punkt("C", 0, 3, 0).einlisten();
+class DreiecksinhaltNamen : public FrischerStart {};
+
+// By names: 0 as soon as one name is no point.
+TEST_F(DreiecksinhaltNamen, NurAusPunkten) {
+    testhilfe::punkt("A", 0, 0, 0);
+    testhilfe::punkt("B", 4, 0, 0);
+    testhilfe::punkt("C", 0, 3, 0);
     Gerade(Punkt("", 0, 0, 0), Vektor(0, 1, 0)).einlistenAls("g");
     EXPECT_DOUBLE_EQ(dreiecksInhalt("A", "B", "C"), 6.0);
-    EXPECT_DOUBLE_EQ(dreiecksInhalt("A", "B", "g"), 0.0);
-    EXPECT_DOUBLE_EQ(dreiecksInhalt("g", "B", "C"), 0.0);
-    EXPECT_DOUBLE_EQ(dreiecksInhalt("A", "-", "C"), 0.0);
-    EXPECT_DOUBLE_EQ(dreiecksInhalt("A", "B", "N"), 0.0);
-    zustandZuruecksetzen();
+    for (const auto& [p, q, r] : {std::tuple{"A", "B", "g"}, {"g", "B", "C"}, {"A", "-", "C"}, {"A", "B", "N"}})
+        EXPECT_DOUBLE_EQ(dreiecksInhalt(p, q, r), 0.0) << p << q << r;
 }
 
 }  // namespace quodral

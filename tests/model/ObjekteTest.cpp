@@ -1,64 +1,41 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <optional>
 
-#include "app/Zuruecksetzen.h"
-#include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
-#include "interpreter/Interpret.h"
-#include "model/Objekte.h"
+#include "model/Modellhilfe.h"
 
 namespace quodral {
 
-class Objekte : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-    void TearDown() override { zustandZuruecksetzen(); }
-};
+using namespace testhilfe;
+using Objekte = Anfangszustand;
 
-const Attribut linienAttribut{1, 1, 1, farbe::schwarz};
-const Attribut standardAttribut{0, 0, 1, farbe::schwarz};
+TEST(Arten, RohtexteHinUndZurueck) {
+    EXPECT_EQ(ausRawValue<grafikArt>("Punkt"), grafikArt::punkt);
+    EXPECT_FALSE(ausRawValue<grafikArt>("punkt").has_value());
+    EXPECT_FALSE(ausRawValue<grafikArt>("").has_value());
+    EXPECT_EQ(ausRawValue<polyederart>("ein Polyeder mit paarweise parallelen Seiten."), polyederart::sparallel);
+    EXPECT_FALSE(ausRawValue<polyederart>("ein Polyeder mit paarweise parallelen Seiten").has_value());
+    EXPECT_EQ(ausRawValue<darstellung>("unbezeichnet, aber sichtbar"), darstellung::unbezeichnet);
+    EXPECT_FALSE(ausRawValue<darstellung>("unbezeichnet").has_value());
+    // "Kugel" and "Kegel" differ in one letter only; each goes to its own kind and back.
+    EXPECT_EQ(rawValue(grafikArt::kugel), "Kugel");
+    EXPECT_EQ(rawValue(grafik3DArt::kegel), "Kegel");
+    EXPECT_EQ(ausRawValue<grafik3DArt>("Kegel"), grafik3DArt::kegel);
+    EXPECT_EQ(ausRawValue<grafikArt>("Kugel"), grafikArt::kugel);
+}
 
 TEST_F(Objekte, StartHaeltAchsenUndKollektive) {
     EXPECT_EQ(index1.size(), 11u);
     EXPECT_EQ(index1.at("alleKugeln"), grafikArt::kollektiv);
     EXPECT_TRUE(index3.empty());
     EXPECT_TRUE(attrListe.empty());  // the axes get no attributes at start
+    // Their anchor points and directions are shown in the axis transcript.
     ASSERT_EQ(geradenListe.size(), 3u);
-    const std::array<std::array<double, 3>, 3> richtungen{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-    int i = 0;
     for (const char* achse : {"xAchse", "yAchse", "zAchse"}) {
-        const Gerade& g = geradenListe.at(achse);
-        EXPECT_EQ(index1.at(achse), grafikArt::gerade);
-        EXPECT_EQ(g.name, "");  // only the key names an axis
-        EXPECT_EQ((std::array{g.ap.x, g.ap.y, g.ap.z}), (std::array{0.0, 0.0, 0.0}));
-        EXPECT_EQ((std::array{g.rv.x1, g.rv.x2, g.rv.x3}), richtungen[i++]) << achse;
-        EXPECT_EQ(g.vision, darstellung::vollsichtbar);
+        EXPECT_TRUE(istGerade(achse) && index1.at(achse) == grafikArt::gerade) << achse;
+        EXPECT_EQ(geradenListe.at(achse).name, "") << achse;  // only the key names an axis
+        EXPECT_EQ(geradenListe.at(achse).vision, darstellung::vollsichtbar) << achse;
     }
-}
-
-TEST_F(Objekte, IndexEintragenSchreibtIndexNamenUndAttribute) {
-    attrListe["P"] = Attribut{5, -3, 7, farbe::rot};  // left over from a deleted P
-    const std::array<std::pair<const char*, grafikArt>, 10> eintraege{{{"g", grafikArt::gerade},
-                                                                       {"P", grafikArt::punkt},
-                                                                       {"r", grafikArt::strahl},
-                                                                       {"s", grafikArt::strecke},
-                                                                       {"po", grafikArt::polygon},
-                                                                       {"k", grafikArt::kreis},
-                                                                       {"kl", grafikArt::klumpen},
-                                                                       {"E", grafikArt::ebene},
-                                                                       {"K", grafikArt::kugel},
-                                                                       {"v", grafikArt::vektor}}};
-    for (const auto& [name, art] : eintraege) indexEintragen(name, art);
-    for (const auto& [name, art] : eintraege) {
-        EXPECT_EQ(index1.at(name), art) << name;
-        EXPECT_TRUE(verbrauchteNamen.contains(name)) << name;
-    }
-    EXPECT_EQ(attrListe.at("g"), linienAttribut);
-    for (const char* n : {"P", "r", "s", "po", "k", "kl"}) EXPECT_EQ(attrListe.at(n), standardAttribut) << n;
-    for (const char* n : {"E", "K", "v"}) EXPECT_FALSE(attrListe.contains(n)) << n;
-    indexEintragen("f", grafikArt::formel);
-    EXPECT_FALSE(attrListe.contains("f"));
 }
 
 TEST_F(Objekte, KoerperUndIndexNr) {
@@ -81,18 +58,13 @@ TEST_F(Objekte, NamenspraedikateNachArt) {
     indexEintragen("P", grafikArt::punkt);
     indexEintragen("E", grafikArt::ebene);
     indexEintragen("kl", grafikArt::klumpen);
-    for (const char* n : {"k", "po"}) {
-        EXPECT_TRUE(istLinie(n)) << n;
-        EXPECT_FALSE(istGeradeLinie(n) || istgeradeLinie(n)) << n;
-    }
+    for (const char* n : {"k", "po"}) EXPECT_TRUE(istLinie(n) && !istGeradeLinie(n) && !istgeradeLinie(n)) << n;
     for (const char* n : {"s", "r", "xAchse"}) EXPECT_TRUE(istGeradeLinie(n) && istgeradeLinie(n) && istLinie(n)) << n;
     EXPECT_FALSE(istLinie("P"));
     EXPECT_FALSE(istLinie("alleGeraden"));  // a collective is no line
     EXPECT_TRUE(istKreis("k") && !istKreis("po"));
     EXPECT_TRUE(istKlumpen("kl") && !istKlumpen("P"));
-
-    EXPECT_FALSE(istSchnittobjekt("P"));
-    EXPECT_FALSE(istSchnittobjekt("E"));
+    EXPECT_FALSE(istSchnittobjekt("P") || istSchnittobjekt("E"));
     EXPECT_TRUE(istSchnittobjekt("kl"));
     // A sphere is known by its registry, not by the index.
     indexEintragen("nurIndex", grafikArt::kugel);
@@ -108,62 +80,66 @@ TEST_F(Objekte, AktuelleListeFolgtDemSchnappschuss) {
     EXPECT_EQ(aktuelleListe(), objektListe);
 }
 
-// ---------------------------------------------------------------------------------------
-// Registration through the records
+namespace {
 
-TEST_F(Objekte, BelegterOderGesperrterNameAendertNichts) {
+// The registration protocol of one record kind, with the record registered under a name.
+template <class T, class Liste>
+void pruefeEinlisten(const char* titel, const T& objekt, Liste& liste, grafikArt index,
+                     std::optional<Attribut> attribut) {
+    SCOPED_TRACE(titel);
+    zustandZuruecksetzen();
     Punkt("P", 1, 2, 3).einlisten();
-    kugelListe["K"] = Kugel(Punkt("M", 0, 0, 0), 1);
-    indexEintragen("K", grafikArt::kugel);
-    blockierteNamen.insert("Q");
-    const auto attrVorher = attrListe;
+    blockierteNamen.insert("B");  // reserved by a running construction
     const auto indexVorher = index1;
     const auto namenVorher = verbrauchteNamen;
+    const auto attrVorher = attrListe;
+    const std::size_t anzahlVorher = liste.size();
 
-    for (const char* name : {"P", "xAchse", "allePunkte", "K", "Q", "1a", ""}) Punkt(name, 9, 9, 9).einlisten();
-
-    ASSERT_EQ(punktListe.size(), 1u);
-    EXPECT_EQ(punktListe.at("P").x, 1.0);
+    // A name in use by any kind, an axis, a collective, a reserved name or one against the
+    // name rule: nothing changes, and nothing is said.
+    for (const char* belegt : {"P", "xAchse", "allePunkte", "B", "1a", ""}) objekt.einlistenAls(belegt);
+    EXPECT_EQ(liste.size(), anzahlVorher);
     EXPECT_EQ(index1, indexVorher);
     EXPECT_EQ(verbrauchteNamen, namenVorher);
     EXPECT_EQ(attrListe, attrVorher);
-    EXPECT_EQ(geradenListe.size(), 3u);
-    // No message, no change of the check state.
+    EXPECT_EQ(punktListe.at("P").x, 1.0);
+    EXPECT_EQ(geradenListe.at("xAchse").rv.x2, 0.0);
     EXPECT_EQ(quittung, misserfolg);
     EXPECT_EQ(mListe, "");
     EXPECT_TRUE(checkResultat && lok);
+
+    // A free name: the record under its new name, the index, the name in use and, for the
+    // drawable kinds, fresh attributes. The points the record holds are not registered.
+    if (attribut) attrListe["n"] = Attribut{4, 4, 4, farbe::rot};  // stale, from a deleted n
+    objekt.einlistenAls("n");
+    EXPECT_EQ(liste.size(), anzahlVorher + 1);
+    ASSERT_TRUE(liste.contains("n"));
+    EXPECT_EQ(liste.at("n").name, "n");
+    EXPECT_EQ(index1.at("n"), index);
+    EXPECT_TRUE(verbrauchteNamen.contains("n"));
+    if (attribut) {
+        EXPECT_EQ(attrListe.at("n"), *attribut);
+    } else {
+        EXPECT_FALSE(attrListe.contains("n"));  // never drawn
+    }
+    EXPECT_FALSE(istPunkt("A") || istPunkt("M") || istPunkt("C"));
 }
 
-TEST_F(Objekte, EinlistenAlsLaesstDasOriginal) {
-    const Punkt p("P", 1, 2, 3);
-    p.einlisten();
-    p.einlistenAls("Q");
-    EXPECT_EQ(p.name, "P");
-    ASSERT_EQ(punktListe.size(), 2u);
-    EXPECT_EQ(punktListe.at("P").name, "P");
-    const Punkt& q = punktListe.at("Q");
-    EXPECT_EQ(q.name, "Q");
-    EXPECT_EQ((std::array{q.x, q.y, q.z}), (std::array{1.0, 2.0, 3.0}));
-    EXPECT_EQ(index1.at("Q"), grafikArt::punkt);
-    EXPECT_EQ(attrListe.at("Q"), standardAttribut);
-}
+}  // namespace
 
-TEST_F(Objekte, GeradeRegistrierungMitBeschriftungsversatz) {
-    Gerade g(Punkt("A", 0, 0, 0), Vektor(1, 1, 0));
-    g.name = "g";
-    g.einlisten();
-    Punkt("P", 1, 2, 3).einlisten();
-    ASSERT_TRUE(geradenListe.contains("g"));
-    EXPECT_EQ(index1.at("g"), grafikArt::gerade);
-    EXPECT_EQ(attrListe.at("g"), linienAttribut);
-    // A line under a point's name is refused like any other name in use.
-    g.einlistenAls("P");
-    EXPECT_FALSE(geradenListe.contains("P"));
-    EXPECT_EQ(index1.at("P"), grafikArt::punkt);
-    EXPECT_EQ(attrListe.at("P"), standardAttribut);
-    // Nor can a line replace an axis.
-    g.einlistenAls("xAchse");
-    EXPECT_EQ(geradenListe.at("xAchse").rv.x2, 0.0);
+TEST_F(Objekte, JedeArtWirdNachDemselbenProtokollEingelistet) {
+    const Punkt a("A", 0, 0, 0);
+    const Punkt m("M", 0, 0, 0);
+    pruefeEinlisten("Punkt", Punkt("X", 1, 2, 3), punktListe, grafikArt::punkt, standardAttribut);
+    pruefeEinlisten("Gerade", Gerade(a, Vektor(1, 2, 3)), geradenListe, grafikArt::gerade, linienAttribut);
+    pruefeEinlisten("Strahl", Strahl(a, Vektor(1, 0, 0)), strahlListe, grafikArt::strahl, standardAttribut);
+    pruefeEinlisten("Strecke", Strecke(a, Punkt("C", 2, 0, 0)), streckenListe, grafikArt::strecke, standardAttribut);
+    pruefeEinlisten("Polygon", Polygon("X", {"A", "C"}), polygonListe, grafikArt::polygon, standardAttribut);
+    pruefeEinlisten("Kreis", Kreis("X", m, 1, Ebene(m, Vektor(0, 0, 1))), kreisListe, grafikArt::kreis,
+                    standardAttribut);
+    pruefeEinlisten("Ebene", Ebene(a, Vektor(0, 0, 2)), ebenenListe, grafikArt::ebene, std::nullopt);
+    pruefeEinlisten("Kugel", Kugel(m, 1), kugelListe, grafikArt::kugel, std::nullopt);
+    pruefeEinlisten("Formel", Formel("X", "2.5"), formelListe, grafikArt::formel, std::nullopt);
 }
 
 }  // namespace quodral

@@ -12,7 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,21 @@ public:
     bool beendet = false;
 };
 
+// Calls `schritt` every 10 ms, while the modal dialogs of the test run their own event loops,
+// until it reports that it is done or three seconds have passed. The polling lives at most as
+// long as `eltern`.
+void abfragen(QObject* eltern, const std::function<bool()>& schritt) {
+    auto* zeitgeber = new QTimer(eltern);
+    zeitgeber->setInterval(10);
+    auto versuche = std::make_shared<int>(0);
+    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
+        if (!schritt() && ++*versuche < 300) return;
+        zeitgeber->stop();
+        zeitgeber->deleteLater();
+    });
+    zeitgeber->start();
+}
+
 // Answers the next modal question as soon as it shows: presses the button titled `titel`,
 // or, for an empty title, closes the question without any button. Records what it saw.
 struct Antwort {
@@ -41,15 +58,9 @@ struct Antwort {
 
 std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen = false) {
     auto antwort = std::make_shared<Antwort>();
-    auto* zeitgeber = new QTimer();
-    zeitgeber->setInterval(10);
-    auto versuche = std::make_shared<int>(0);
-    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
+    abfragen(nullptr, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr && ++*versuche < 300) return;
-        zeitgeber->stop();
-        zeitgeber->deleteLater();
-        if (box == nullptr) return;
+        if (box == nullptr) return false;
         antwort->gesehen = true;
         antwort->frage = box->text();
         QAbstractButton* gewaehlt = nullptr;
@@ -58,51 +69,40 @@ std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen 
             antwort->knoepfe << text;
             if (text == titel) gewaehlt = knopf;
         }
-        if (gewaehlt != nullptr && kuerzelEinfuegen) {
-            // As a style that adds keyboard shortcuts does: the title changes, the button not.
-            for (QAbstractButton* knopf : box->buttons()) knopf->setText("&" + knopf->text());
-        }
-        if (gewaehlt != nullptr)
-            gewaehlt->click();
-        else
+        if (gewaehlt == nullptr) {
             box->reject();
+            return true;
+        }
+        // As a style that adds keyboard shortcuts does: the title changes, the button not.
+        if (kuerzelEinfuegen)
+            for (QAbstractButton* knopf : box->buttons()) knopf->setText("&" + knopf->text());
+        gewaehlt->click();
+        return true;
     });
-    zeitgeber->start();
     return antwort;
 }
 
-// Works the next file dialogs as they show: for each name in turn, chooses that file of the
-// folder and confirms; a further dialog is cancelled. Records how many files it chose. It lives
-// as long as `eltern`, so that it never reaches into a later test.
+// Works the next file dialogs as they show: for each name in turn, types that file of the
+// folder into the dialog's name field, as a user does, and confirms; a further dialog is
+// cancelled. Records how many files it chose.
 std::shared_ptr<int> dateiWaehlen(QObject* eltern, const QString& ordner, const QStringList& namen) {
     auto gesehen = std::make_shared<int>(0);
-    auto* zeitgeber = new QTimer(eltern);
-    zeitgeber->setInterval(10);
-    auto versuche = std::make_shared<int>(0);
-    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
+    abfragen(eltern, [=] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) {
-            if (++*versuche > 300 || *gesehen >= namen.size()) {
-                zeitgeber->stop();
-                zeitgeber->deleteLater();
-            }
-            return;
-        }
-        *versuche = 0;
+        if (dialog == nullptr || !dialog->isVisible()) return *gesehen >= namen.size();
         if (*gesehen >= namen.size()) {
             dialog->reject();
-            return;
+            return false;
         }
-        // Typed into the dialog's name field, as a user does (selectFile leaves a focused field).
-        auto* namensfeld = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (namensfeld != nullptr)
+        // selectFile would leave a focused name field as it was.
+        if (auto* namensfeld = dialog->findChild<QLineEdit*>("fileNameEdit"))
             namensfeld->setText(ordner + "/" + namen[*gesehen]);
         else
             dialog->selectFile(ordner + "/" + namen[*gesehen]);
         ++*gesehen;
         static_cast<QDialog*>(dialog)->accept();   // the same as the confirm button
+        return false;
     });
-    zeitgeber->start();
     return gesehen;
 }
 
@@ -116,10 +116,7 @@ protected:
         ausgabe = fenster->findChild<QPlainTextEdit*>("ausgabe");
         tafel = fenster->findChild<QTableView*>("tafel");
         editKnoepfe = fenster->findChild<QWidget*>("editKnoepfe");
-        ASSERT_NE(eingabe, nullptr);
-        ASSERT_NE(ausgabe, nullptr);
-        ASSERT_NE(tafel, nullptr);
-        ASSERT_NE(editKnoepfe, nullptr);
+        ASSERT_TRUE(eingabe && ausgabe && tafel && editKnoepfe);
     }
     void TearDown() override {
         fenster.reset();
@@ -130,9 +127,7 @@ protected:
     // put into the line as a whole) and presses Return.
     void tippen(const QString& text) {
         eingabe->clear();
-        bool ascii = true;
-        for (QChar c : text) ascii = ascii && c.unicode() < 128;
-        if (ascii)
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
             QTest::keyClicks(eingabe, text);
         else
             eingabe->setText(text);
@@ -219,6 +214,10 @@ TEST_F(HauptfensterTest, FrageAntwortetMitDemGedruecktenTitelOderFehler) {
     antwort = beantworte("");
     EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Fehler");
     EXPECT_TRUE(antwort->gesehen);
+    // The button is known by itself, not by its title, which a style may give a shortcut.
+    antwort = beantworte("Lieber doch nicht.", true);
+    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
+    EXPECT_TRUE(antwort->gesehen);
     // The free function of the list editing asks the window that is installed.
     antwort = beantworte("Löschen");
     EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Löschen");
@@ -235,43 +234,29 @@ TEST_F(HauptfensterTest, NeustartAntwortetMitStartInDerEingabe) {
     EXPECT_EQ(finde(punktListe, "A"), nullptr);
 }
 
-TEST_F(HauptfensterTest, FrageErkenntDenKnopfAuchMitKuerzelImTitel) {
-    const auto antwort = beantworte("Lieber doch nicht.", true);
-    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
-    EXPECT_TRUE(antwort->gesehen);
-}
-
-TEST_F(HauptfensterTest, OeffnenNimmtNurAnweisungslisten) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    for (const char* name : {"notiz.txt", "liste.qdl"}) std::ofstream(ordner.filePath(name).toStdString()) << "a&";
-    // A file of another kind is not taken; the dialog asks again.
-    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"notiz.txt", "liste.qdl"});
-    const std::optional<std::string> pfad = fenster->oeffnenDialog();
-    EXPECT_EQ(*gesehen, 2);
-    ASSERT_TRUE(pfad.has_value());
-    EXPECT_EQ(*pfad, ordner.filePath("liste.qdl").toStdString());
-}
-
-TEST_F(HauptfensterTest, SpeichernHaengtDieEndungAn) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"neue Liste"});
-    const std::optional<std::string> pfad = fenster->speicherDialog("Letztstand");
-    EXPECT_EQ(*gesehen, 1);
-    ASSERT_TRUE(pfad.has_value());
-    EXPECT_EQ(*pfad, ordner.filePath("neue Liste.qdl").toStdString());
-}
-
-TEST_F(HauptfensterTest, SpeichernVerweigertEineFremdeEndung) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    // "liste.txt" would be written as "liste.txt.qdl" behind the dialog's back: asked again.
-    const auto gesehen = dateiWaehlen(fenster.get(), ordner.path(), {"liste.txt", "liste"});
-    const std::optional<std::string> pfad = fenster->speicherDialog("Letztstand");
-    EXPECT_EQ(*gesehen, 2);
-    ASSERT_TRUE(pfad.has_value());
-    EXPECT_EQ(*pfad, ordner.filePath("liste.qdl").toStdString());
+// Opening takes only a statement-list file and asks again for another; saving appends the
+// extension to a bare name, and asks again for a name with another extension, which would be
+// written as "liste.txt.qdl" behind the dialog's back.
+TEST_F(HauptfensterTest, DateidialogeNurFuerAnweisungslisten) {
+    struct Fall {
+        bool speichern;
+        QStringList namen;
+        const char* gewaehlt;
+    };
+    for (const Fall& f : {Fall{false, {"notiz.txt", "liste.qdl"}, "liste.qdl"}, Fall{true, {"neue Liste"}, "neue Liste.qdl"},
+                          Fall{true, {"liste.txt", "liste"}, "liste.qdl"}}) {
+        SCOPED_TRACE(f.gewaehlt);
+        QTemporaryDir ordner;
+        ASSERT_TRUE(ordner.isValid());
+        if (!f.speichern)
+            for (const char* name : {"notiz.txt", "liste.qdl"}) std::ofstream(ordner.filePath(name).toStdString()) << "a&";
+        QObject hueter;   // ends the dialog worker with this case
+        const auto gesehen = dateiWaehlen(&hueter, ordner.path(), f.namen);
+        const std::optional<std::string> pfad = f.speichern ? fenster->speicherDialog("Letztstand") : fenster->oeffnenDialog();
+        EXPECT_EQ(*gesehen, f.namen.size());
+        ASSERT_TRUE(pfad.has_value());
+        EXPECT_EQ(*pfad, ordner.filePath(f.gewaehlt).toStdString());
+    }
 }
 
 }  // namespace

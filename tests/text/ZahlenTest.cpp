@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "text/Zahlen.h"
 
@@ -23,8 +24,16 @@ double ausBits(std::uint64_t bits) {
     return x;
 }
 
-// What the C library makes of the word, in the C locale: a number only when the whole word
-// is converted and the value is finite. The oracle for our own reader.
+bool gleicheBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }  // the sign of zero too
+
+// The yardsticks, in the C locale; the program itself never uses printf or strtod for numbers.
+std::string cFest(double x, int n) {
+    std::string puffer(1500, '\0');
+    puffer.resize(static_cast<std::size_t>(std::snprintf(puffer.data(), puffer.size(), "%.*f", n, x)));
+    return puffer;
+}
+
+// A number only when the whole word is converted and the value is finite.
 bool cNimmtAn(const std::string& wort, double& wert) {
     if (wort.empty() || std::isspace(static_cast<unsigned char>(wort[0]))) return false;
     char* ende = nullptr;
@@ -35,73 +44,38 @@ bool cNimmtAn(const std::string& wort, double& wert) {
 }  // namespace
 
 TEST(Rund, FesteNachkommastellenMitVorzeichen) {
-    EXPECT_EQ(rund(2.0, 3), "2.000");
-    EXPECT_EQ(rund(-0.0004, 3), "-0.000");
-    EXPECT_EQ(rund(-0.0, 3), "-0.000");
-    EXPECT_EQ(rund(2.5, 0), "2");
-    EXPECT_EQ(rund(3.5, 0), "4");
-    EXPECT_EQ(rund(-2.5, 0), "-2");
-    EXPECT_EQ(rund(1234567.0, 2), "1234567.00");   // no grouping
-    EXPECT_EQ(rund(2.0, -1), "2");                  // a negative count is no decimal
-}
-
-TEST(Rund, RundetVomGespeichertenWert) {
-    // 2.675 is stored as 2.67499999..., 0.125 exactly: only an exact half goes to even.
-    EXPECT_EQ(rund(2.675, 2), "2.67");
-    EXPECT_EQ(rund(0.125, 2), "0.12");
-    EXPECT_EQ(rund(0.375, 2), "0.38");
-    EXPECT_EQ(rund(1.0 / 3.0, 14), "0.33333333333333");
-}
-
-TEST(Rund, GrosseZahlenUndVieleStellen) {
-    const std::string gross = rund(std::numeric_limits<double>::max(), 3);
-    EXPECT_EQ(gross.size(), 309u + 4u);
-    EXPECT_EQ(gross.substr(0, 6), "179769");
-    EXPECT_EQ(gross.substr(gross.size() - 4), ".000");
-    // Beyond the last binary digit only zeros follow.
-    const std::string klein = rund(std::numeric_limits<double>::denorm_min(), 1100);
-    EXPECT_EQ(klein.size(), 1102u);
-    EXPECT_EQ(klein.substr(0, 2), "0.");
-    EXPECT_EQ(klein.find_first_not_of('0', 2), 325u);   // 4.94e-324: the first digit is decimal 324
-    EXPECT_EQ(klein.substr(325, 3), "494");
-    EXPECT_EQ(klein[1075], '5');                          // decimal 1074, the last one of 2^-1074
-    EXPECT_EQ(klein.find_first_not_of('0', 1076), std::string::npos);
+    // The sign of a zero result stays; only an exact half goes to even (2.675 is stored as
+    // 2.67499..., 0.125 exactly); no grouping; a negative count is no decimal.
+    const std::tuple<double, int, const char*> faelle[] = {
+        {2.0, 3, "2.000"},      {-0.0004, 3, "-0.000"}, {-0.0, 3, "-0.000"},           {2.5, 0, "2"},
+        {3.5, 0, "4"},          {-2.5, 0, "-2"},        {1234567.0, 2, "1234567.00"},  {2.0, -1, "2"},
+        {2.675, 2, "2.67"},     {0.125, 2, "0.12"},     {0.375, 2, "0.38"},            {1.0 / 3.0, 14, "0.33333333333333"}};
+    for (const auto& [x, n, text] : faelle) EXPECT_EQ(rund(x, n), text) << x << ' ' << n;
 }
 
 TEST(Rund, GleichDerCBibliothek) {
-    // The program itself never uses printf for numbers; here it is the yardstick.
+    // The largest number, and the smallest subnormal with every one of its 1074 binary digits.
+    EXPECT_EQ(rund(std::numeric_limits<double>::max(), 3), cFest(std::numeric_limits<double>::max(), 3));
+    EXPECT_EQ(rund(std::numeric_limits<double>::denorm_min(), 1100),
+              cFest(std::numeric_limits<double>::denorm_min(), 1100));
     std::mt19937_64 zufall(20240611);
-    char puffer[512];
     for (int i = 0; i < 20000; ++i) {
         double x = ausBits(zufall());
         if (!std::isfinite(x) || std::fabs(x) > 1e30) x = std::ldexp(static_cast<double>(zufall() % 100000), -4) - 3000.0;  // many exact halves
         const int n = static_cast<int>(zufall() % 15);
-        std::snprintf(puffer, sizeof puffer, "%.*f", n, x);
-        ASSERT_EQ(rund(x, n), puffer) << "x bits " << std::hexfloat << x << " n " << n;
+        ASSERT_EQ(rund(x, n), cFest(x, n)) << "x bits " << std::hexfloat << x << " n " << n;
     }
 }
 
-TEST(Kurzform, EinfacheFormen) {
-    EXPECT_EQ(kurzform(2.0), "2.0");
-    EXPECT_EQ(kurzform(-3.0), "-3.0");
-    EXPECT_EQ(kurzform(0.5), "0.5");
-    EXPECT_EQ(kurzform(0.1), "0.1");
-    EXPECT_EQ(kurzform(0.0), "0.0");
-    EXPECT_EQ(kurzform(-0.0), "-0.0");
-    EXPECT_EQ(kurzform(123.456), "123.456");
-    EXPECT_EQ(kurzform(0.1 + 0.2), "0.30000000000000004");
-}
-
-TEST(Kurzform, ExponentformAusserhalbDesBereichs) {
-    EXPECT_EQ(kurzform(1e-5), "1e-05");
-    EXPECT_EQ(kurzform(-1.5e-7), "-1.5e-07");
-    EXPECT_EQ(kurzform(2.5e17), "2.5e+17");
-    EXPECT_EQ(kurzform(1e100), "1e+100");
-    // The limits themselves are still plain.
-    EXPECT_EQ(kurzform(1e-4), "0.0001");
-    EXPECT_EQ(kurzform(0x1p54), "18014398509481984.0");
-    EXPECT_EQ(kurzform(std::nextafter(0x1p54, 1e300)), "1.8014398509481988e+16");
-    EXPECT_EQ(kurzform(1e16), "10000000000000000.0");
+TEST(Kurzform, KuerzesteFormUndExponentform) {
+    const std::pair<double, const char*> faelle[] = {
+        {2.0, "2.0"}, {-3.0, "-3.0"}, {0.5, "0.5"}, {0.1, "0.1"}, {0.0, "0.0"}, {-0.0, "-0.0"}, {123.456, "123.456"},
+        {0.1 + 0.2, "0.30000000000000004"}, {1e-5, "1e-05"}, {-1.5e-7, "-1.5e-07"}, {2.5e17, "2.5e+17"},
+        {1e100, "1e+100"},
+        // The limits themselves are still plain.
+        {1e-4, "0.0001"}, {0x1p54, "18014398509481984.0"}, {1e16, "10000000000000000.0"},
+        {std::nextafter(0x1p54, 1e300), "1.8014398509481988e+16"}};
+    for (const auto& [x, text] : faelle) EXPECT_EQ(kurzform(x), text);
 }
 
 TEST(Kurzform, LiestSichAlsDieselbeZahlZurueck) {
@@ -112,72 +86,39 @@ TEST(Kurzform, LiestSichAlsDieselbeZahlZurueck) {
         const std::string text = kurzform(x);
         const auto zurueck = zahlLesen(text);
         ASSERT_TRUE(zurueck.has_value()) << text;
-        ASSERT_EQ(std::memcmp(&*zurueck, &x, sizeof x), 0) << text;   // the sign of zero too
+        ASSERT_TRUE(gleicheBits(*zurueck, x)) << text;
     }
 }
 
-TEST(ZahlLesen, DezimaleFormen) {
-    EXPECT_EQ(zahlLesen("5"), 5.0);
-    EXPECT_EQ(zahlLesen("+5"), 5.0);
-    EXPECT_EQ(zahlLesen("-2.5e3"), -2500.0);
-    EXPECT_EQ(zahlLesen("0.25"), 0.25);
-    EXPECT_EQ(zahlLesen(".5"), 0.5);
-    EXPECT_EQ(zahlLesen("5."), 5.0);
-    EXPECT_EQ(zahlLesen("1E-2"), 0.01);
-    EXPECT_EQ(zahlLesen("1e+2"), 100.0);
-    const auto minusNull = zahlLesen("-0");
-    ASSERT_TRUE(minusNull);
-    EXPECT_TRUE(std::signbit(*minusNull));
-}
-
-TEST(ZahlLesen, HexadezimaleFormen) {
-    EXPECT_EQ(zahlLesen("0x10"), 16.0);
-    EXPECT_EQ(zahlLesen("0X1A"), 26.0);
+TEST(ZahlLesen, WieDieCKonvertierungAberNurEndlich) {
+    // Decimal and hexadecimal forms, signs, underflow to a (signed) zero or a subnormal.
+    const char* zahlen[] = {
+        "5", "+5", "-5", "-2.5e3", "0.25", ".5", "5.", "1E-2", "1e+2", "-0", "-.5e-3", "1.e5", "00012", "0.000",
+        "999999", "12345678901234567890123", "1e308", "1e0000000000000000000001", "0e999999", "-1e-400",
+        "0.0000001e-99999999999", "4e-320", "2e-324", "3e-324", "0x10", "0X1A", "0x1.8p1", "-0X.8P-2", "+0xff",
+        "0x1P+3", "0xABCdef.8p-4", "0x1p-1075", "0x1p-1074", "0x1.fffffffffffffp1023"};
+    // Anything the C library stops short in, and values that are not finite.
+    const char* keineZahlen[] = {
+        "", "1,5", "5 cm", " 5", "5 ", "1e-5 ", "+-5", "--5", "-", "+", ".", ".e5", "e5", "1e", "1e+", "1.2.3",
+        "drei", "1_000", "nan", "NaN", "-nan", "nan(1)", "inf", "INF", "-Infinity", "1e999", "-1e999", "1.8e308",
+        "1e99999999999999999999", "0x", "0x.p1", "0x1p", "0xg", "0x-5", "0x1e+5", "0x1p1024", "0x1p2000"};
+    for (const char* w : zahlen) {
+        double erwartet = 0.0;
+        ASSERT_TRUE(cNimmtAn(w, erwartet)) << w;
+        const auto ist = zahlLesen(w);
+        ASSERT_TRUE(ist.has_value()) << w;
+        EXPECT_TRUE(gleicheBits(*ist, erwartet)) << w << " gives " << *ist;
+    }
+    for (const char* w : keineZahlen) {
+        double unbenutzt = 0.0;
+        ASSERT_FALSE(cNimmtAn(w, unbenutzt)) << '"' << w << '"';
+        EXPECT_FALSE(zahlLesen(w).has_value()) << '"' << w << '"';
+    }
     EXPECT_EQ(zahlLesen("0x1.8p1"), 3.0);
-    EXPECT_EQ(zahlLesen("-0X.8P-2"), -0.125);
-    EXPECT_EQ(zahlLesen("+0xff"), 255.0);
-    EXPECT_FALSE(zahlLesen("0x"));
-    EXPECT_FALSE(zahlLesen("0x1p"));
-    EXPECT_FALSE(zahlLesen("0xg"));
-    EXPECT_FALSE(zahlLesen("0x-5"));
-    EXPECT_FALSE(zahlLesen("0x1e+5"));   // "e" is a hex digit, the "+" then ends nothing
-    // The decimal-only reader refuses them.
+    EXPECT_TRUE(std::signbit(zahlLesen("-1e-400").value_or(1)));
+    // The decimal-only reader refuses the hexadecimal forms.
     EXPECT_FALSE(dezimalzahlLesen("0x10"));
     EXPECT_EQ(dezimalzahlLesen("-2.5e3"), -2500.0);
-}
-
-TEST(ZahlLesen, KeineZahlen) {
-    for (const char* wort : {"", "1,5", "5 cm", " 5", "5 ", "+-5", "--5", "-", "+", ".", "e5", "1e", "1e+", "1.2.3",
-                             "drei", "1_000", "nan", "NaN", "-nan", "inf", "-Infinity", "1e999", "-1e999",
-                             "0x1p2000", "1e99999999999999999999"})
-        EXPECT_FALSE(zahlLesen(wort)) << '"' << wort << '"';
-}
-
-TEST(ZahlLesen, ZuKleineZahlenWerdenNull) {
-    const auto klein = zahlLesen("-1e-400");
-    ASSERT_TRUE(klein);
-    EXPECT_EQ(*klein, 0.0);
-    EXPECT_TRUE(std::signbit(*klein));
-    EXPECT_EQ(zahlLesen("0.0000001e-99999999999"), 0.0);
-    EXPECT_EQ(zahlLesen("4e-320"), 4e-320);   // subnormal, not zero
-}
-
-TEST(ZahlLesen, WieDieCKonvertierung) {
-    // Our reader must agree with the C library's conversion on the whole word, except that a
-    // value that is not finite is no number.
-    const char* worte[] = {"5", "+5", "-5", ".5", "5.", "-.5e-3", "1e308", "1.8e308", "2e-324", "3e-324",
-                           "0x1p-1075", "0x1p-1074", "0x1.fffffffffffffp1023", "0x1p1024", "00012", "0.000",
-                           "1e0000000000000000000001", "0x.p1", "0x1P+3", "1.e5", ".e5", "0e999999", "999999",
-                           "12345678901234567890123", "1,5", "1e-5 ", "0x", "INF", "nan(1)", "0xABCdef.8p-4"};
-    for (const char* w : worte) {
-        double erwartet = 0.0;
-        const bool c = cNimmtAn(w, erwartet);
-        const auto ist = zahlLesen(w);
-        ASSERT_EQ(ist.has_value(), c) << w;
-        if (c) {
-            EXPECT_EQ(std::memcmp(&*ist, &erwartet, sizeof erwartet), 0) << w;
-        }
-    }
 }
 
 TEST(GanzzahlLesen, VorzeichenUndZiffern) {
@@ -197,20 +138,14 @@ TEST(ZahlenUnterDeutschemGebietsschema, BleibenBeimPunkt) {
     if (gesetzt == nullptr) GTEST_SKIP() << "Auf diesem Rechner fehlt das Gebietsschema de_DE.UTF-8.";
     // The locale really writes a decimal comma, so the test means something.
     const std::string komma = std::localeconv()->decimal_point;
-    const std::string r = rund(1.5, 3);
-    const std::string k = kurzform(0.5);
-    const std::string e = kurzform(2.5e17);
-    const auto z = zahlLesen("1.5");
-    const auto zk = zahlLesen("1,5");
-    const auto g = ganzzahlLesen("+7");
-    std::setlocale(LC_ALL, "C");
+    const std::string texte = rund(1.5, 3) + " " + kurzform(0.5) + " " + kurzform(2.5e17);
+    const auto punkt = zahlLesen("1.5");
+    const auto mitKomma = zahlLesen("1,5");
+    const auto ganz = ganzzahlLesen("+7");
+    std::setlocale(LC_ALL, "C");  // back before any check can end the test
     EXPECT_EQ(komma, ",");
-    EXPECT_EQ(r, "1.500");
-    EXPECT_EQ(k, "0.5");
-    EXPECT_EQ(e, "2.5e+17");
-    EXPECT_EQ(z, 1.5);
-    EXPECT_FALSE(zk);
-    EXPECT_EQ(g, 7);
+    EXPECT_EQ(texte, "1.500 0.5 2.5e+17");
+    EXPECT_TRUE(punkt == 1.5 && !mitKomma && ganz == 7);
 }
 
 }  // namespace quodral
