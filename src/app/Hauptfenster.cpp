@@ -17,8 +17,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -40,6 +42,22 @@ QString q(const std::string& text) { return QString::fromStdString(text); }
 
 const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
 
+// Qt's own file dialog speaks English where no translation of Qt is installed: its labels are
+// given in German, and it opens wide enough to show a file's size, kind and date uncut.
+void dateiDialogEinrichten(QFileDialog& dialog) {
+    dialog.setLabelText(QFileDialog::LookIn, "Suchen in:");
+    dialog.setLabelText(QFileDialog::FileName, "Dateiname:");
+    dialog.setLabelText(QFileDialog::FileType, "Dateityp:");
+    dialog.setLabelText(QFileDialog::Reject, "Abbrechen");
+    dialog.resize(std::max(dialog.width(), 800), std::max(dialog.height(), 480));
+    if (auto* liste = dialog.findChild<QTreeView*>("treeView")) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(QHeaderView::ResizeToContents);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -55,7 +73,8 @@ int AnweisungsModell::rowCount(const QModelIndex& parent) const {
 int AnweisungsModell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
 
 QVariant AnweisungsModell::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    // The tooltip shows the whole statement, which the narrow column cuts off when it is long.
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     return q(steuerung_.zellenText(index.row()));
 }
 
@@ -111,6 +130,10 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     tafel_->horizontalHeader()->setStretchLastSection(true);
     tafel_->verticalHeader()->hide();
     tafel_->setFixedHeight(250);
+    // A click selects a row without taking the keyboard: the selected statement is edited in
+    // the input line, and letters typed into the table would select other rows behind the
+    // user's back. Tab still reaches the table.
+    tafel_->setFocusPolicy(Qt::TabFocus);
     spalte->addWidget(tafel_);
 
     // The edit buttons of the selected row keep their place while hidden, so that nothing
@@ -131,6 +154,10 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
         auto* k = new QPushButton(QString::fromUtf8(titel), eltern);
         k->setObjectName(aktion);
         k->setAutoDefault(false);
+        // A click leaves the keyboard where the user types: a button holding the focus would
+        // be pressed again by every blank of the next statement (the undo button thus deleting
+        // one statement per blank).
+        k->setFocusPolicy(Qt::TabFocus);
         connect(k, &QPushButton::clicked, this, [this, was] { (steuerung_.*was)(); });
         return k;
     };
@@ -155,8 +182,11 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     // The statement stays in the input line, selected, so that the next one simply replaces it
     // and Return alone repeats it.
     connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
+        const int zeilenVorher = modell_->rowCount();
         steuerung_.aktionB();
         eingabe_->selectAll();
+        // The statement just recorded comes into view at the end of a long list.
+        if (modell_->rowCount() > zeilenVorher) tafel_->scrollToBottom();
     });
     connect(tafel_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { auswahlGeaendert(); });
@@ -170,6 +200,9 @@ Hauptfenster::~Hauptfenster() = default;
 void Hauptfenster::auswahlGeaendert() {
     const QModelIndexList zeilen = tafel_->selectionModel()->selectedRows();
     steuerung_.tableViewSelectionDidChange(zeilen.isEmpty() ? -1 : zeilen.front().row());
+    // A row chosen with the mouse is edited in the input line, so typing goes there; a user
+    // who walks the table with the keyboard keeps it.
+    if (!zeilen.isEmpty() && !tafel_->hasFocus()) eingabe_->setFocus();
 }
 
 std::string Hauptfenster::eingabeLesen() { return eingabe_->text().toStdString(); }
@@ -225,6 +258,7 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setNameFilter(dateiFilter);
         dialog.setDefaultSuffix("qdl");
+        dateiDialogEinrichten(dialog);
         dialog.setLabelText(QFileDialog::Accept, "Speichern");
         if (!ordner.isEmpty()) dialog.setDirectory(ordner);
         dialog.selectFile(name);
@@ -247,6 +281,7 @@ std::optional<std::string> Hauptfenster::oeffnenDialog() {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilter(dateiFilter);
+        dateiDialogEinrichten(dialog);
         dialog.setLabelText(QFileDialog::Accept, "Laden.");
         if (!ordner.isEmpty()) dialog.setDirectory(ordner);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;

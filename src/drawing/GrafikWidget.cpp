@@ -37,6 +37,9 @@ GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben) : QWidget(parent)
     farbWahlB_->setCurrentIndex(0);
     farbWahlB_->setToolTip(QStringLiteral("Gibt dem genannten Objekt (Klumpen, alleStrecken, alleGeraden, "
                                           "allePolygone, allePolyeder) die gewählte Farbe."));
+    // A click leaves the keyboard where it was: letters typed into a focused pop-up would pick
+    // another colour and give it to the named object at once.
+    farbWahlB_->setFocusPolicy(Qt::TabFocus);
     // Choosing an item colours at once, also when the same item is chosen again.
     connect(farbWahlB_, &QComboBox::activated, this, [this](int) { farbAuswahlB(*this); });
 
@@ -85,6 +88,9 @@ QPushButton* GrafikWidget::knopf(const QString& titel, const QString& aktion, co
     k->setObjectName(aktion);
     k->setToolTip(tipp);
     k->setAutoDefault(false);
+    // A click leaves the keyboard in the name field or the input line; a focused button would
+    // be pressed again by every blank typed afterwards.
+    k->setFocusPolicy(Qt::TabFocus);
     connect(k, &QPushButton::clicked, this, [this, handlung] { handlung(*this); });
     return k;
 }

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QLineEdit>
@@ -186,6 +187,46 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_FALSE(editKnoepfe->isVisible());
     // The reload cleared the selection.
     EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
+}
+
+// A click on a button, the colour pop-up or a table row leaves the keyboard in the input line:
+// blanks typed afterwards must not press the undo button once more per blank, and a selected
+// row is edited where the next keys go.
+TEST_F(HauptfensterTest, KlicksLassenDieTastaturInDerEingabe) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
+    ASSERT_TRUE(eingabe->hasFocus());
+
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("letztenSchrittLoeschen"), Qt::LeftButton);
+    ASSERT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(QApplication::focusWidget(), eingabe);
+    QTest::keyClicks(QApplication::focusWidget(), "A B ");
+    ASSERT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(eingabe->text(), QString("A B "));
+
+    for (const char* name : {"dismiss", "fontUpDown"}) {
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), eingabe) << name;
+    }
+    auto* farben = fenster->findChild<QComboBox*>("farbWahlB");
+    ASSERT_NE(farben, nullptr);
+    EXPECT_FALSE(farben->focusPolicy() & Qt::ClickFocus);
+
+    const QRect zeile = tafel->visualRect(tafel->model()->index(0, 0));
+    QTest::mouseClick(tafel->viewport(), Qt::LeftButton, {}, zeile.center());
+    EXPECT_EQ(eingabe->text(), QString::fromStdString(anweisungsListe[0]));
+    EXPECT_EQ(QApplication::focusWidget(), eingabe);
+}
+
+// The statement just typed is shown even when the list is longer than the table; a long
+// statement can be read whole in the row's tooltip.
+TEST_F(HauptfensterTest, NeueZeileWirdSichtbar) {
+    for (int i = 0; i < 15; ++i) tippen(QString("PUNKT P%1 %1 0 0").arg(i));
+    ASSERT_EQ(tafel->model()->rowCount(), 15);
+    const QModelIndex letzte = tafel->model()->index(14, 0);
+    EXPECT_TRUE(tafel->viewport()->rect().contains(tafel->visualRect(letzte)));
+    EXPECT_EQ(letzte.data(Qt::ToolTipRole).toString(), letzte.data().toString());
 }
 
 TEST_F(HauptfensterTest, SchliessanforderungStelltDieBeendenFrage) {
