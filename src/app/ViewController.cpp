@@ -178,6 +178,9 @@ void ViewController::execB() {
     fenster_.eingabeSetzen("");
     alleListenLeeren();
     checkResultat = true;
+    // Each line empties mListe before it runs; a list without lines must not show the
+    // sentences that an earlier statement or replay left there.
+    mListe.clear();
     int n = 0;
     aktuellerModus = modus::exec;
     if (kontrolle()) {
@@ -267,9 +270,18 @@ void ViewController::letztenSchrittLoeschen() {
     alleListenLeeren();
     if (!anweisungsListe.empty()) {
         anweisungsListe.pop_back();
-        // Silently, over a copy: a failing line does not stop the rebuild.
+        // Silently, over a copy: a failing line does not stop the rebuild. Each line starts with
+        // a fresh check state, as in the replay; otherwise a statement that failed before the
+        // undo, or a failing line of the list, would make every later line that does not reset
+        // the state itself fail too, and the rebuilt scene would lose their objects.
         const std::vector<std::string> zeilen = anweisungsListe;
-        for (const std::string& zeile : zeilen) ausfuehrenGeschuetzt(zeile);
+        for (const std::string& zeile : zeilen) {
+            checkResultat = true;
+            mListe.clear();
+            ausfuehrenGeschuetzt(zeile);
+        }
+        checkResultat = true;
+        mListe.clear();
         lok = true;
         fenster_.tabelleNeuLaden();
     }

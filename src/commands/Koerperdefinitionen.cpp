@@ -442,7 +442,10 @@ void wieHoch(const std::vector<std::string>& w) {
         if (!checkResultat) {
             mListe += "Eine Höhenberechnung ist nur für Kegel und Zylinder verfügbar";
         } else if (const auto [ok, hoehe] = wieHochIst(o); ok) {
-            quittung = "Die Höhe von " + o + " beträgt " + rund(hoehe, dezimalen) + ".";
+            if (std::isfinite(hoehe))
+                quittung = "Die Höhe von " + o + " beträgt " + rund(hoehe, dezimalen) + ".";
+            else
+                messwertAusserhalb(o);
         } else {
             // Listed as a cone or cylinder, but its circle or point is gone: no height to tell.
             unvollstaendig(o);

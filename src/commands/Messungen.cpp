@@ -1,5 +1,6 @@
 #include "commands/Messungen.h"
 
+#include <cmath>
 #include <optional>
 
 #include "checks/Kontrolle.h"
@@ -15,19 +16,27 @@ namespace {
 
 std::string wertText(double x) { return rund(x, dezimalen); }
 
+// The answer kopf + name + " beträgt " + value + ".", or the refusal when the measure is no
+// finite number (huge coordinates overflow a product), so that no "inf" or "nan" is reported
+// as a result.
+void mitWertAntworten(const std::string& kopf, const std::string& name, double wert) {
+    if (!std::isfinite(wert)) return messwertAusserhalb(name);
+    quittung = kopf + name + " beträgt " + wertText(wert) + ".";
+}
+
 void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     switch (art) {
     case grafikArt::kreis: {
         const Kreis* k = finde(kreisListe, name);
         if (k == nullptr) return unvollstaendig(name);
-        quittung = "Der Flächeinhalt des Kreises " + name + " beträgt " + wertText(k->flaeche()) + ".";
+        mitWertAntworten("Der Flächeinhalt des Kreises ", name, k->flaeche());
         return;
     }
     case grafikArt::polygon: {
         const Polygon* pol = finde(polygonListe, name);
         if (pol == nullptr) return unvollstaendig(name);
         if (pol->istKonvex() && pol->istGeschlossen())
-            quittung = "Der Flächeinhalt des Polygons " + name + " beträgt " + wertText(pol->flaeche()) + ".";
+            mitWertAntworten("Der Flächeinhalt des Polygons ", name, pol->flaeche());
         else
             // Like the other answers on objects without an area, this is no failure: the
             // check state stays passed, so a recorded line still replays.
@@ -82,7 +91,7 @@ std::optional<Koerpermasse> koerperMasse(const std::string& name, grafik3DArt ar
 void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
     const std::optional<Koerpermasse> m = koerperMasse(name, art);
     if (!m) return unvollstaendig(name);
-    quittung = m->oberflaecheKopf + name + " beträgt " + wertText(m->oberflaeche) + ".";
+    mitWertAntworten(m->oberflaecheKopf, name, m->oberflaeche);
 }
 
 void volumenEbenerObjekte(const std::string& name, grafikArt art) {
@@ -92,13 +101,13 @@ void volumenEbenerObjekte(const std::string& name, grafikArt art) {
     }
     const Kugel* k = finde(kugelListe, name);
     if (k == nullptr) return unvollstaendig(name);
-    quittung = "Das Volumen der Kugel " + name + " beträgt " + wertText(k->volumen()) + ".";
+    mitWertAntworten("Das Volumen der Kugel ", name, k->volumen());
 }
 
 void volumenDerKoerper(const std::string& name, grafik3DArt art) {
     const std::optional<Koerpermasse> m = koerperMasse(name, art);
     if (!m) return unvollstaendig(name);
-    quittung = m->volumenKopf + name + " beträgt " + wertText(m->volumen) + ".";
+    mitWertAntworten(m->volumenKopf, name, m->volumen);
 }
 
 }  // namespace

@@ -47,6 +47,10 @@ void zahlbereichFehler(const std::string& name) {
     eigenerFehler("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
 }
 
+void messwertAusserhalb(const std::string& name) {
+    ablehnen("Der Messwert von " + name + " liegt außerhalb des darstellbaren Bereichs.");
+}
+
 void unvollstaendig(const std::string& name) { ablehnen("Das Objekt " + name + " ist nicht vollständig vorhanden."); }
 
 namespace {

@@ -65,6 +65,10 @@ bool endlich(const Punkt& p);
 // coordinates whose difference or length overflows), as the handler's own failure.
 void zahlbereichFehler(const std::string& name);
 
+// The refusal of a measurement whose value leaves the range of doubles (the volume of a
+// solid with huge coordinates): no number is reported, the statement is not recorded.
+void messwertAusserhalb(const std::string& name);
+
 // An object that the kind index lists but whose record or parts are gone: nothing is built
 // or measured on it, and the statement is refused.
 void unvollstaendig(const std::string& name);

@@ -21,6 +21,15 @@ bool istArt(const std::string& name, grafikArt art) {
     return a != nullptr && *a == art;
 }
 
+// "alleStrahlen" and "alleKugeln" are free names, so an object may take one of them over in
+// the kind index. When that object goes, the name stands for its collective again, as it did
+// from the start; otherwise the collective would be lost until the next reset.
+void kollektivZurueck(const std::string& name) {
+    static const std::map<std::string, grafikArt> start = startIndex1();
+    if (const grafikArt* a = finde(start, name); a != nullptr && *a == grafikArt::kollektiv)
+        index1.insert_or_assign(name, grafikArt::kollektiv);
+}
+
 // The distinct corner names of a polygon (the break marker "-" is no corner).
 std::set<std::string> polygonEcken(const Polygon& pol) {
     std::set<std::string> ecken;
@@ -175,6 +184,7 @@ void auslisten(const std::string& name) {
         index1.erase(name);
         verbrauchteNamen.erase(name);
         ausRegistry(name, art);
+        kollektivZurueck(name);
     }
     if (const grafik3DArt* a = finde(index3, name)) {
         // Each solid leaves its own registry, so that no record outlives its kind index entry.

@@ -19,7 +19,8 @@ void spurenTilgen(const std::string& n);
 
 // Removes the object of that name from every table that holds it: its drawing attributes,
 // its kind index entry, its name in use and its record (a cone or cylinder from its own
-// registry, a polyhedron from polyederListe). The collective names (allePunkte ...) stay.
+// registry, a polyhedron from polyederListe). The collective names (allePunkte ...) stay,
+// and a free collective name that the object had taken (alleKugeln) names its collective again.
 // A name that nothing holds changes nothing. No test of what is bound to the object: the
 // callers ask bandelObjekte first.
 void auslisten(const std::string& name);
