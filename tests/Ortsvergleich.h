@@ -18,7 +18,7 @@ struct Ort {
 };
 
 inline ::testing::AssertionResult amOrt(const Punkt& ist, double x, double y, double z, double toleranz = 1e-9) {
-    if (std::fabs(ist.x - x) < toleranz && std::fabs(ist.y - y) < toleranz && std::fabs(ist.z - z) < toleranz)
+    if (std::fabs(ist.x - x) <= toleranz && std::fabs(ist.y - y) <= toleranz && std::fabs(ist.z - z) <= toleranz)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "(" << ist.x << ", " << ist.y << ", " << ist.z << ") statt (" << x << ", "
                                          << y << ", " << z << ")";

@@ -1,12 +1,13 @@
 #pragma once
-// Shared pieces of the object-model tests: a fixture that starts and ends in the state of a
-// fresh program, unnamed points, and coordinate checks with a tolerance.
+// Shared pieces of the object-model tests: the fresh-program fixture, unnamed points, the
+// attributes of a fresh registration and coordinate checks with a tolerance.
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "app/Zuruecksetzen.h"
+#include "FrischerStart.h"
+#include "Ortsvergleich.h"
 #include "checks/Kontrolle.h"
 #include "drawing/Attribute.h"
 #include "interpreter/Interpret.h"
@@ -15,11 +16,7 @@
 
 namespace quodral::testhilfe {
 
-class Anfangszustand : public ::testing::Test {
-protected:
-    void SetUp() override { zustandZuruecksetzen(); }
-    void TearDown() override { zustandZuruecksetzen(); }
-};
+using Anfangszustand = FrischerStart;
 
 // The attributes a fresh registration writes: lines get label offsets 1 and 1, the others 0.
 inline const Attribut linienAttribut{1, 1, 1, farbe::schwarz};
@@ -28,9 +25,7 @@ inline const Attribut standardAttribut{0, 0, 1, farbe::schwarz};
 inline Punkt pkt(double x, double y, double z) { return Punkt("", x, y, z); }
 
 inline void erwartePunkt(const Punkt& p, double x, double y, double z, double tol = 1e-12) {
-    EXPECT_NEAR(p.x, x, tol);
-    EXPECT_NEAR(p.y, y, tol);
-    EXPECT_NEAR(p.z, z, tol);
+    EXPECT_TRUE(amOrt(p, x, y, z, tol));
 }
 
 inline void erwartePunkt(const std::optional<Punkt>& p, double x, double y, double z, double tol = 1e-12) {
@@ -39,9 +34,7 @@ inline void erwartePunkt(const std::optional<Punkt>& p, double x, double y, doub
 }
 
 inline void erwarteVektor(const Vektor& v, double a, double b, double c, double tol = 1e-12) {
-    EXPECT_NEAR(v.x1, a, tol);
-    EXPECT_NEAR(v.x2, b, tol);
-    EXPECT_NEAR(v.x3, c, tol);
+    EXPECT_TRUE(amOrt(v, a, b, c, tol));
 }
 
 }  // namespace quodral::testhilfe
