@@ -8,14 +8,18 @@ Fenster* installiertesFenster = nullptr;
 
 }  // namespace
 
-void fensterEinsetzen(Fenster* fenster) { installiertesFenster = fenster; }
+void fensterEinsetzen(Fenster* fenster) {
+    installiertesFenster = fenster;
+    if (fenster == nullptr) {
+        dreierfrageEinsetzen({});
+        return;
+    }
+    dreierfrageEinsetzen([fenster](const std::string& frage, const std::string& option1, const std::string& option2,
+                                   const std::string& option3) {
+        return fenster->auswahlAus3(frage, option1, option2, option3);
+    });
+}
 
 Fenster* eingesetztesFenster() { return installiertesFenster; }
-
-std::string auswahlAus3(const std::string& frage, const std::string& option1, const std::string& option2,
-                        const std::string& option3) {
-    if (installiertesFenster == nullptr) return "Fehler";
-    return installiertesFenster->auswahlAus3(frage, option1, option2, option3);
-}
 
 }  // namespace quodral

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "interpreter/Fragen.h"
+
 namespace quodral {
 
 class Fenster {
@@ -46,13 +48,9 @@ public:
     virtual void neuZeichnen() = 0;
 };
 
-// The window that questions of the interpreter go to; set at start-up, nullptr before.
+// The window that questions of the interpreter go to (auswahlAus3); set at start-up, nullptr
+// before.
 void fensterEinsetzen(Fenster* fenster);
 Fenster* eingesetztesFenster();
-
-// The three-button question for the interpreter's list editing: asks the installed window;
-// with none installed the answer is "Fehler", which every caller takes as a refusal.
-std::string auswahlAus3(const std::string& frage, const std::string& option1, const std::string& option2,
-                        const std::string& option3);
 
 }  // namespace quodral

@@ -1,8 +1,11 @@
 #include "app/Zuruecksetzen.h"
 
 #include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
+#include "drawing/Clipping.h"
 #include "drawing/Einstellungen.h"
+#include "drawing/Projektion.h"
+#include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "model/Numerik.h"
@@ -16,7 +19,10 @@ void zustandZuruecksetzen() {
     kontrolleZuruecksetzen();         // check state, mode, names in use
     interpreterZuruecksetzen();       // answer, reserved names, snapshot, interpreter settings
     dateioperationenZuruecksetzen();  // name of the current statement list
-    drawingZuruecksetzen();           // drawing attributes, eye points
+    attrListe.clear();                // drawing attributes of the objects
+    augenZuruecksetzen();             // eye points
+    sichtabbildungZuruecksetzen();    // world window
+    clippingZuruecksetzen();          // frame
     numerikZuruecksetzen();           // number of decimals
     einstellungenZuruecksetzen();     // settings of the automatic motions
 }

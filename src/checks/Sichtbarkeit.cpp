@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -156,6 +156,20 @@ void kuerzelVisionSetzen(const std::string& kuerzel, darstellung vs) {
         if (kuerzelPasst(kuerzel, n)) p.vision = vs;
     for (auto& [n, pol] : polygonListe)
         if (kuerzelPasst(kuerzel, n)) pol.vision = vs;
+}
+
+void doppelbezeichnungenVerbergen() {
+    const std::vector<std::string> namen = namenVon(punktListe);
+    for (std::size_t i = 0; i + 1 < namen.size(); ++i) {
+        const Punkt* p = finde(punktListe, namen[i]);
+        if (p == nullptr) continue;
+        const Punkt pi = *p;   // as read at the start of its turn
+        if (pi.vision != darstellung::vollsichtbar) continue;
+        for (std::size_t j = i + 1; j < namen.size(); ++j) {
+            Punkt* q = finde(punktListe, namen[j]);
+            if (q != nullptr && pi.dist(*q) < 0.001) q->vision = darstellung::verborgen;
+        }
+    }
 }
 
 }  // namespace quodral

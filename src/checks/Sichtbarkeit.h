@@ -34,4 +34,8 @@ bool kuerzelPasst(const std::string& kuerzel, const std::string& name);
 // changes nothing. No answer, no message.
 void kuerzelVisionSetzen(const std::string& kuerzel, darstellung vs);
 
+// Of several fully visible points at (nearly) the same place, only the first in registry
+// order keeps its label; the others are hidden.
+void doppelbezeichnungenVerbergen();
+
 }  // namespace quodral

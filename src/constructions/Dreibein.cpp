@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "checks/Kontrolle.h"
-#include "drawing/Projektion.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "intersections/Schneiderei.h"
 #include "model/Ebene.h"
 #include "model/Kreis.h"
@@ -68,18 +67,6 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
     dreibein.einlistenAls(pn);
     quittung = "Das Dreibein " + pn + " wurde erzeugt.";
     return true;
-}
-
-XYExtreme extremeXYWerte() {
-    XYExtreme box;
-    for (const auto& [name, p] : punktListe) {
-        const Punkt bild = punktBild(auge, p);
-        box.xmin = std::min(box.xmin, bild.x);
-        box.xmax = std::max(box.xmax, bild.x);
-        box.ymin = std::min(box.ymin, bild.y);
-        box.ymax = std::max(box.ymax, bild.y);
-    }
-    return box;
 }
 
 }  // namespace quodral

@@ -21,15 +21,5 @@ double cosinus(double w);
 // nothing: the answer is false and lok false.
 bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl);
 
-// The box of the picture plane that holds the images of all registered points (hidden ones
-// included) seen from the eye auge, and at least the square from -1 to 1. A point without an
-// image counts as the origin. lok is left as the last projection set it.
-struct XYExtreme {
-    double xmin = -1.0;
-    double xmax = 1.0;
-    double ymin = -1.0;
-    double ymax = 1.0;
-};
-XYExtreme extremeXYWerte();
 
 }  // namespace quodral

@@ -5,7 +5,7 @@
 
 #include "checks/Kontrolle.h"
 #include "checks/Punktmengen.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Numerik.h"

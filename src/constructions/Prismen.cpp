@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
 

@@ -13,7 +13,7 @@
 #include <array>
 #include <string>
 
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "model/Vektor.h"
 
 namespace quodral {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "drawing/Clipping.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
@@ -19,16 +19,6 @@ namespace {
 
 // The projection reports through the statement flag lok whether an image exists. The drawing
 // runs between statements and must not leave its own verdicts in that flag.
-class LokBewahren {
-public:
-    LokBewahren() : alt_(lok) {}
-    ~LokBewahren() { lok = alt_; }
-    LokBewahren(const LokBewahren&) = delete;
-    LokBewahren& operator=(const LokBewahren&) = delete;
-
-private:
-    bool alt_;
-};
 
 // Builds a chain of straight pieces through the view points of a sequence of points. A point
 // without an image breaks the chain: the pieces to it and from it are left out, the next

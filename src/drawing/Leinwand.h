@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "drawing/Sichtabbildung.h"
 
 namespace quodral {

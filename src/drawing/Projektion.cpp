@@ -1,10 +1,14 @@
 #include "drawing/Projektion.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <vector>
 
 #include "checks/Kontrolle.h"
 #include "intersections/Schneiderei.h"
+
+#include "model/Objekte.h"
 
 namespace quodral {
 
@@ -64,6 +68,18 @@ Gerade geradenBild(const Punkt& ap, const Gerade& g) {
             if (const auto durch = geradeDurch(a, b)) bild = *durch;
     }
     return bild;
+}
+
+XYExtreme extremeXYWerte() {
+    XYExtreme box;
+    for (const auto& [name, p] : punktListe) {
+        const Punkt bild = punktBild(auge, p);
+        box.xmin = std::min(box.xmin, bild.x);
+        box.xmax = std::max(box.xmax, bild.x);
+        box.ymin = std::min(box.ymin, bild.y);
+        box.ymax = std::max(box.ymax, bild.y);
+    }
+    return box;
 }
 
 }  // namespace quodral

@@ -54,4 +54,15 @@ Strecke streckenBild(const Punkt& ap, const Strecke& s);
 // left as the last projection set it.
 Gerade geradenBild(const Punkt& ap, const Gerade& g);
 
+// The box of the picture plane that holds the images of all registered points (hidden ones
+// included) seen from the eye auge, and at least the square from -1 to 1. A point without an
+// image counts as the origin. lok is left as the last projection set it.
+struct XYExtreme {
+    double xmin = -1.0;
+    double xmax = 1.0;
+    double ymin = -1.0;
+    double ymax = 1.0;
+};
+XYExtreme extremeXYWerte();
+
 }  // namespace quodral

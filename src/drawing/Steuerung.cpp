@@ -8,13 +8,12 @@
 
 #include "checks/Kontrolle.h"
 #include "checks/Sichtbarkeit.h"
-#include "commands/Handler.h"
 #include "constructions/Dreibein.h"
 #include "constructions/Kalkulation.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
-#include "interpreter/Loeschbefehl.h"
+#include "model/Loeschen.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
@@ -44,11 +43,12 @@ std::optional<std::vector<std::string>> sammelbegriff(const std::string& text) {
     return std::nullopt;
 }
 
-// Shows the temporary objects in one drawing and removes them again. Only the names that
-// were really registered here are handed to the deletion.
+// Shows the temporary objects in one drawing and removes them again, in the order given.
+// Only the names that were really registered here are removed; the answer of the last
+// statement stays as it was, since a button of the view is no statement.
 void einmalZeigen(GrafikPort& port, const std::vector<std::string>& temporaer) {
     port.neuZeichnen();
-    if (!temporaer.empty()) loeschbefehl(temporaer);
+    for (const std::string& name : temporaer) auslisten(name);
 }
 
 // Two lines through the point, parallel to the x and the y axis, crossing at its image.
@@ -135,9 +135,11 @@ void entDoppeln(GrafikPort& port) {
 
 void punkteFang(GrafikPort& port) {
     // The projection reports through the statement flag lok; a button is no statement.
-    const bool lokVorher = lok;
-    const XYExtreme ex = extremeXYWerte();
-    lok = lokVorher;
+    XYExtreme ex;
+    {
+        LokBewahren bewahrt;
+        ex = extremeXYWerte();
+    }
     weltfensterSetzen(ex.xmin, ex.xmax, ex.ymin, ex.ymax);
     port.neuZeichnen();
 }

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 
 namespace quodral {
 

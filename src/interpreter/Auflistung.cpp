@@ -115,14 +115,9 @@ std::string alleFormelnBeschreiben() {
     std::string text = zaehlzeile(formelArt, namen.size()) + "\n\n";
     // A formula's value is evaluated now; looking at it must not change the statement's
     // check state, whatever the term measures.
-    const bool resultat = checkResultat;
-    const std::string meldungen = mListe;
-    const bool aufnehmen = lok;
+    PruefzustandBewahren bewahrt;
     for (const std::string& n : namen)
         if (const Formel* f = finde(formelListe, n)) text += " " + f->alsString() + "\n";
-    checkResultat = resultat;
-    mListe = meldungen;
-    lok = aufnehmen;
     return text;
 }
 

@@ -95,17 +95,12 @@ std::optional<std::string> festkoerper(const std::string& name, grafik3DArt art)
 std::string wasist(const std::string& name) {
     // Looking at an object changes nothing of the statement's check state, also where a
     // formula's term is evaluated for its value.
-    const bool resultat = checkResultat;
-    const std::string meldungen = mListe;
-    const bool aufnehmen = lok;
-
     std::optional<std::string> text;
-    if (const grafikArt* art = finde(index1, name)) text = ebenesObjekt(name, *art);
-    else if (const grafik3DArt* art3 = finde(index3, name)) text = festkoerper(name, *art3);
-
-    checkResultat = resultat;
-    mListe = meldungen;
-    lok = aufnehmen;
+    {
+        PruefzustandBewahren bewahrt;
+        if (const grafikArt* art = finde(index1, name)) text = ebenesObjekt(name, *art);
+        else if (const grafik3DArt* art3 = finde(index3, name)) text = festkoerper(name, *art3);
+    }
     // A collective, and a name whose record is missing, has nothing to describe.
     quittung = text.value_or(misserfolg);
     return quittung;

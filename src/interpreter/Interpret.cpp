@@ -13,8 +13,6 @@ constexpr std::array<std::string_view, 11> bewegungsTexte{
     "Z-Verschieben", "Zentrisch Strecken", "Keine"};
 constexpr std::array<std::string_view, 6> modifiziererTexte{"Einfügen", "Löschen", "Aktivieren",
                                                             "Deaktivieren", "Tauschen", "Lassen"};
-constexpr std::array<std::string_view, 5> lageTexte{"Innerhalb des Polygons", "Ausserhalb des Polygons", "Randlage",
-                                                     "Nicht in der Polygonebene", "kein konvexes Polygon"};
 
 template <class E, std::size_t N> std::optional<E> suche(const std::array<std::string_view, N>& texte, std::string_view t) {
     for (std::size_t i = 0; i < N; ++i)
@@ -25,7 +23,6 @@ template <class E, std::size_t N> std::optional<E> suche(const std::array<std::s
 
 std::string rawValue(bewegungsart b) { return std::string(bewegungsTexte[static_cast<std::size_t>(b)]); }
 std::string rawValue(modifizierer m) { return std::string(modifiziererTexte[static_cast<std::size_t>(m)]); }
-std::string rawValue(punktlage lage) { return std::string(lageTexte[static_cast<std::size_t>(lage)]); }
 
 template <> std::optional<bewegungsart> ausRawValue<bewegungsart>(std::string_view t) {
     return suche<bewegungsart>(bewegungsTexte, t);
@@ -33,12 +30,9 @@ template <> std::optional<bewegungsart> ausRawValue<bewegungsart>(std::string_vi
 template <> std::optional<modifizierer> ausRawValue<modifizierer>(std::string_view t) {
     return suche<modifizierer>(modifiziererTexte, t);
 }
-template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view t) { return suche<punktlage>(lageTexte, t); }
 
 void interpreterZuruecksetzen() {
-    quittung = misserfolg;
-    blockierteNamen.clear();
-    objektListe.clear();
+    zustandDerAnweisungZuruecksetzen();
     bArt = bewegungsart::xverschieben;
     sichtbareAchsen = true;
     aktuelleAnweisung.clear();

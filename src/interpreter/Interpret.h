@@ -10,13 +10,10 @@
 #include <vector>
 
 #include "model/Arten.h"
+#include "state/Zustand.h"
 
 namespace quodral {
 
-inline const std::string misserfolg = "Anweisung konnte nicht ausgeführt werden!";
-inline std::string quittung = misserfolg;             // the answer shown after each statement
-inline std::set<std::string> blockierteNamen;          // names reserved by a running construction
-inline std::vector<std::string> objektListe;           // snapshot of all objects as statements
 
 // What the check before a replay refuses: the generators on any line, the one-word commands
 // on a line where they stand alone.
@@ -30,8 +27,6 @@ enum class bewegungsart { aeugen, drehen, xdrehen, ydrehen, zdrehen, verschieben
                           zverschieben, strecken, keine };
 // The statement-list edit operations.
 enum class modifizierer { insert, delete_, aktiviere, deaktiviere, tausche, lassen };
-// Position of a point relative to a polygon.
-enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
 
 inline bewegungsart bArt = bewegungsart::xverschieben;
 inline bool sichtbareAchsen = true;
@@ -45,10 +40,8 @@ inline int anweisungsNr = 0;             // selected table row, from 0
 
 std::string rawValue(bewegungsart b);
 std::string rawValue(modifizierer m);
-std::string rawValue(punktlage lage);
 template <> std::optional<bewegungsart> ausRawValue<bewegungsart>(std::string_view text);
 template <> std::optional<modifizierer> ausRawValue<modifizierer>(std::string_view text);
-template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view text);
 
 // Restores every interpreter global to its start value (used by the test reset).
 void interpreterZuruecksetzen();

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Fenster.h"
+#include "interpreter/Fragen.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"

@@ -1,4 +1,4 @@
-#include "interpreter/Loeschbefehl.h"
+// Deleting objects by name: LOESCHE and VERNICHTE.
 
 #include <set>
 #include <string>
@@ -105,20 +105,6 @@ void rotteAus(const std::vector<std::string>& w) {
         return;
     }
     quittung = name + " wurde zusammen mit allen zugehörigen und nicht anderweitig gebundenen Punkten gelöscht.";
-}
-
-void doppelbezeichnungenVerbergen() {
-    const std::vector<std::string> namen = punktnamenliste();
-    for (std::size_t i = 0; i + 1 < namen.size(); ++i) {
-        const Punkt* p = finde(punktListe, namen[i]);
-        if (p == nullptr) continue;
-        const Punkt pi = *p;   // as read at the start of its turn
-        if (pi.vision != darstellung::vollsichtbar) continue;
-        for (std::size_t j = i + 1; j < namen.size(); ++j) {
-            Punkt* q = finde(punktListe, namen[j]);
-            if (q != nullptr && pi.dist(*q) < 0.001) q->vision = darstellung::verborgen;
-        }
-    }
 }
 
 }  // namespace quodral

@@ -1,26 +1,15 @@
 #pragma once
 // The words of a statement and the form in which a statement is stored in the statement list.
 //
-// A statement is a keyword followed by parameters, separated by commas, semicolons or blanks.
-// The splitter is shared by the dispatcher, the list editing, the replay checks, the point
-// freezing and the term evaluation, so its exact rules matter: runs of separators count as one,
-// leading separators are skipped, and only a trailing separator leaves an empty last word.
+// The splitter itself lives with the text helpers (the term evaluation below the interpreter
+// uses it too).
 
-#include <set>
 #include <string>
 #include <vector>
 
+#include "text/Woerter.h"
+
 namespace quodral {
-
-// The word separators: comma, blank and semicolon. A tab, a line break or any other white
-// space belongs to the word it stands in.
-inline const std::set<std::string> trennzeichen{",", " ", ";"};
-
-// Splits a statement into its words, walking it by user-perceived characters (a letter with a
-// combining accent is one character, and a separator carrying a combining mark is none).
-// Never empty: the empty text gives one empty word; a text ending in a separator ends in an
-// empty word. Letter case is kept.
-std::vector<std::string> gehackterString2Stringfeld(const std::string& s);
 
 // The normal form of one statement, as stored in the statement list: every word preceded by two
 // blanks, the first word upper-cased; NECK, EINPASSEN, QUADER and RECHTECK become comment lines

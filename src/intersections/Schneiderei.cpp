@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 

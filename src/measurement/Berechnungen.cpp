@@ -1,6 +1,6 @@
 #include "measurement/Berechnungen.h"
 
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Objekte.h"
 
 namespace quodral {

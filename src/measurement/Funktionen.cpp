@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "interpreter/Worte.h"
+#include "text/Woerter.h"
 #include "measurement/Abstand.h"
 #include "measurement/Berechnungen.h"
 #include "model/Numerik.h"
@@ -118,11 +118,9 @@ Termwert winkelTerm(const std::vector<std::string>& namen) {
     if (istgeradeLinie(namen[0]) && istgeradeLinie(namen[1])) {
         // The angle of two named lines reports through lok whether both carry a direction.
         // Looking at the flag must not change the verdict on recording the statement in hand.
-        const bool lokVorher = lok;
+        LokBewahren bewahrt;
         const double w = winkel(namen[0], namen[1]);
-        const bool gemessen = lok;
-        lok = lokVorher;
-        return gemessen ? gelungen(w) : misslungen;
+        return lok ? gelungen(w) : misslungen;
     }
     return misslungen;
 }
@@ -244,14 +242,8 @@ Termwert wert(const std::string& x) {
 }
 
 Termwert wertOhneFolgen(const std::string& x) {
-    const bool checkVorher = checkResultat;
-    const std::string mListeVorher = mListe;
-    const bool lokVorher = lok;
-    const Termwert ergebnis = wert(x);
-    checkResultat = checkVorher;
-    mListe = mListeVorher;
-    lok = lokVorher;
-    return ergebnis;
+    PruefzustandBewahren bewahrt;
+    return wert(x);
 }
 
 // The value check of the check family: the word is a number, a formula or a measurement term.

@@ -1,8 +1,8 @@
 #include "model/Ebenenkonstruktion.h"
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "constructions/Konstruktion.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Objekte.h"
 
 namespace quodral {

@@ -1,6 +1,6 @@
 #include "model/Formel.h"
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "measurement/Funktionen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

@@ -1,6 +1,6 @@
 #include "model/Gerade.h"
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Kugel.h"
 #include "model/Numerik.h"

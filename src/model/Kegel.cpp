@@ -4,7 +4,7 @@
 
 #include "intersections/Schneiderei.h"
 #include "measurement/Funktionen.h"
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Objekte.h"
 
 namespace quodral {

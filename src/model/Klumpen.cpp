@@ -1,6 +1,6 @@
 #include "model/Klumpen.h"
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Objekte.h"
 
 namespace quodral {

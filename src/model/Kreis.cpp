@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Gerade.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "checks/Kontrolle.h"
-#include "drawing/Projektion.h"
+#include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Gerade.h"
 #include "model/Kreis.h"
@@ -38,7 +37,7 @@ double Kugel::flaeche() const { return 4 * r * r * pi; }
 
 double Kugel::volumen() const { return 4 * r * r * r * pi / 3; }
 
-std::vector<Kreis> Kugel::kreise() const {
+std::vector<Kreis> Kugel::kreise(const Punkt& auge) const {
     // The third circle is the outline seen from the eye: its plane is normal to the line of
     // sight through the centre (the z direction when the eye sits in the centre).
     Vektor sicht = mp.ortsvektor() - auge.ortsvektor();

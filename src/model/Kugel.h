@@ -48,8 +48,8 @@ struct Kugel {
     double volumen() const;
 
     // Three great circles: in the planes through the centre normal to the x axis, to the
-    // y axis, and to the line of sight from the eye point.
-    std::vector<Kreis> kreise() const;
+    // y axis, and to the line of sight from the eye point (the drawing's eye).
+    std::vector<Kreis> kreise(const Punkt& auge) const;
 
     void einlisten() const;
     void einlistenAls(const std::string& n) const;

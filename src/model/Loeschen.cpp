@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
+#include "model/Namen.h"
+#include "model/Attribute.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"

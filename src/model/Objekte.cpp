@@ -1,8 +1,8 @@
 #include "model/Objekte.h"
 
-#include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
-#include "interpreter/Interpret.h"
+#include "model/Namen.h"
+#include "model/Attribute.h"
+#include "state/Zustand.h"
 
 namespace quodral {
 
@@ -114,6 +114,7 @@ void objekteZuruecksetzen() {
     index3.clear();
     sonderListe.clear();
     anweisungsListe.clear();
+    objektListe.clear();
 }
 
 }  // namespace quodral

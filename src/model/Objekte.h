@@ -54,6 +54,7 @@ inline std::map<std::string, grafik3DArt> index3;
 
 inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
 inline std::vector<std::string> anweisungsListe;  // the statement list
+inline std::vector<std::string> objektListe;      // snapshot of all objects as statements
 
 inline constexpr double pi = std::numbers::pi;
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "model/Arten.h"
 #include "model/Polygon.h"
 #include "model/Punkt.h"

@@ -1,16 +1,32 @@
 #include "model/Polygon.h"
 
+#include <array>
+#include <string_view>
+
 #include <algorithm>
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "constructions/Kalkulation.h"
-#include "interpreter/Interpret.h"
+#include "state/Zustand.h"
 #include "measurement/Abstand.h"
 #include "measurement/Dreieck.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral {
+
+namespace {
+constexpr std::array<std::string_view, 5> lageTexte{"Innerhalb des Polygons", "Ausserhalb des Polygons", "Randlage",
+                                                     "Nicht in der Polygonebene", "kein konvexes Polygon"};
+}  // namespace
+
+std::string rawValue(punktlage lage) { return std::string(lageTexte[static_cast<std::size_t>(lage)]); }
+
+template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view t) {
+    for (std::size_t i = 0; i < lageTexte.size(); ++i)
+        if (lageTexte[i] == t) return static_cast<punktlage>(i);
+    return std::nullopt;
+}
 
 namespace {
 

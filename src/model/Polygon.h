@@ -18,8 +18,10 @@
 
 namespace quodral {
 
-// Declared with the interpreter state (position of a point relative to a polygon).
-enum class punktlage;
+// Position of a point relative to a polygon.
+enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
+std::string rawValue(punktlage lage);
+template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view text);
 
 struct Polygon {
     std::string name;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Gerade.h"
 #include "model/Kugel.h"

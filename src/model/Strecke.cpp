@@ -1,6 +1,6 @@
 #include "model/Strecke.h"
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

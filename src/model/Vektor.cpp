@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "checks/Kontrolle.h"
+#include "model/Namen.h"
 #include "model/Gerade.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

@@ -2,7 +2,7 @@
 
 #include "FrischerStart.h"
 #include "Ortsvergleich.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"

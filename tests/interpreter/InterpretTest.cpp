@@ -5,6 +5,7 @@
 
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
+#include "model/Polygon.h"
 
 namespace quodral {
 

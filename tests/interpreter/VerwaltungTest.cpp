@@ -7,7 +7,7 @@
 
 #include "FrischerStart.h"
 #include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"

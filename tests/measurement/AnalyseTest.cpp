@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "FrischerStart.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
 

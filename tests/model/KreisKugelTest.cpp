@@ -76,7 +76,7 @@ TEST_F(Kugeln, OberflaecheUndMasse) {
 
 TEST_F(Kugeln, GrosskreiseZumAuge) {
     const Kugel k(Punkt("M", 1, 2, 3), 2);
-    const auto kreise = k.kreise();
+    const auto kreise = k.kreise(auge);
     ASSERT_EQ(kreise.size(), 3u);
     for (const Kreis& c : kreise) {
         EXPECT_TRUE(c.name.empty());
@@ -90,7 +90,7 @@ TEST_F(Kugeln, GrosskreiseZumAuge) {
     // The third plane is normal to the line of sight from the eye (-1, 2, 16).
     EXPECT_TRUE(kreise[2].e.istParallelZu(Ebene(pkt(0, 0, 0), Vektor(2, 0, -13))));
     // A sphere around the eye itself still gets a third circle.
-    EXPECT_TRUE(Kugel(auge, 1).kreise()[2].e == Ebene(auge, Vektor(0, 0, 1)));
+    EXPECT_TRUE(Kugel(auge, 1).kreise(auge)[2].e == Ebene(auge, Vektor(0, 0, 1)));
 }
 
 }  // namespace quodral

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "commands/Handler.h"
-#include "interpreter/Loeschbefehl.h"
+#include "checks/Sichtbarkeit.h"
 #include "model/KoerperHilfe.h"
 #include "model/Loeschen.h"
 #include "model/Modellhilfe.h"

@@ -9,7 +9,7 @@
 #include "FrischerStart.h"
 #include "Ortsvergleich.h"
 #include "checks/Kontrolle.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "interpreter/Interpret.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

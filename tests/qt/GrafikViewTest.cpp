@@ -10,12 +10,12 @@
 
 #include <cstdlib>
 
-#include "app/Hauptfenster.h"
+#include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 #include "drawing/Einstellungen.h"
-#include "drawing/GrafikView.h"
-#include "drawing/GrafikWidget.h"
+#include "shell/GrafikView.h"
+#include "shell/GrafikWidget.h"
 #include "model/Objekte.h"
 
 namespace quodral {

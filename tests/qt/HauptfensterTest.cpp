@@ -20,7 +20,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Hauptfenster.h"
+#include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
 #include "model/Objekte.h"
 

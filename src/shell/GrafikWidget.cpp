@@ -1,4 +1,4 @@
-#include "drawing/GrafikWidget.h"
+#include "shell/GrafikWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "drawing/Attribute.h"
-#include "drawing/GrafikView.h"
+#include "model/Attribute.h"
+#include "shell/GrafikView.h"
 #include "text/Unicode.h"
 
 namespace quodral {

@@ -1,4 +1,4 @@
-#include "drawing/GrafikView.h"
+#include "shell/GrafikView.h"
 
 #include <QColor>
 #include <QFont>

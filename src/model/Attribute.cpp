@@ -1,10 +1,7 @@
-#include "drawing/Attribute.h"
+#include "model/Attribute.h"
 
 #include <array>
 
-#include "drawing/Clipping.h"
-#include "drawing/Projektion.h"
-#include "drawing/Sichtabbildung.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -41,13 +38,6 @@ void linienBreite(const std::string& name) {
     Attribut* a = finde(attrListe, name);
     if (a == nullptr) return;
     a->breite = a->breite < breiteste ? a->breite + 1 : 1;
-}
-
-void drawingZuruecksetzen() {
-    attrListe.clear();
-    augenZuruecksetzen();
-    sichtabbildungZuruecksetzen();
-    clippingZuruecksetzen();
 }
 
 }  // namespace quodral

@@ -54,8 +54,4 @@ inline const std::map<grafikArt, farbe> aktFarbe{
 // without an entry changes nothing and gets none.
 void linienBreite(const std::string& name);
 
-// The drawing's globals back to their start values: the eye points, the world window, the
-// frame and an empty attrListe.
-void drawingZuruecksetzen();
-
 }  // namespace quodral

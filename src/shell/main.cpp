@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <clocale>
 
-#include "app/Hauptfenster.h"
+#include "shell/Hauptfenster.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

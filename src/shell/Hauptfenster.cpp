@@ -1,4 +1,4 @@
-#include "app/Hauptfenster.h"
+#include "shell/Hauptfenster.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,7 +25,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "drawing/GrafikWidget.h"
+#include "shell/GrafikWidget.h"
 
 // The alert icon lives in the shell's resources, which a static library must register itself.
 static void ressourcenEinbinden() { Q_INIT_RESOURCE(Quodral); }

@@ -1,0 +1,34 @@
+#pragma once
+// The name rule of the object model and the set of names in use. A name is plain ASCII: a
+// letter, then letters, digits and "_". Names in use and names that a running construction
+// holds back are not free; fresh names are made from a prefix and the smallest free number.
+
+#include <set>
+#include <string>
+
+#include "state/Zustand.h"
+
+namespace quodral {
+
+// The nine reserved names every start begins with.
+std::set<std::string> startNamen();
+inline std::set<std::string> verbrauchteNamen = startNamen();
+
+// The characters of names: a name starts with a letter of the alphabet and consists of
+// characters that are allowed and are no operator symbols (so "*" is out).
+inline const std::set<std::string> alphabet{
+    "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r",
+    "s", "t", "u", "v", "w", "x", "y", "z", "A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
+    "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+inline const std::set<std::string> erlaubteZeichen{
+    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S", "T", "U", "V",
+    "W", "X", "Y", "Z", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p", "q", "r",
+    "s", "t", "u", "v", "w", "x", "y", "z", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "_", "*"};
+inline const std::set<std::string> erlaubteSymbole{"(", ")", "+", "-", "*", "/", ":", "∗", "^"};
+
+bool nameErlaubt(const std::string& name);
+bool nameFrei(const std::string& name);
+bool namensTest(const std::string& name);
+std::string nextFreeName(const std::string& anfang);
+
+}  // namespace quodral
