@@ -176,33 +176,36 @@ void ViewController::execB() {
     aktualisiereNamen();
     gibAus("");
     fenster_.eingabeSetzen("");
+    aktuellerModus = modus::exec;
+    if (listeWiederholen()) editButtons(false);
+    lok = true;
+    gibAus(" " + mListe);
+    fenster_.tabelleNeuLaden();
+    fenster_.neuZeichnen();
+}
+
+bool ViewController::listeWiederholen() {
     alleListenLeeren();
     checkResultat = true;
     // Each line empties mListe before it runs; a list without lines must not show the
     // sentences that an earlier statement or replay left there.
     mListe.clear();
     int n = 0;
-    aktuellerModus = modus::exec;
-    if (kontrolle()) {
-        // The run goes over the list as it stands now; statements that append to the list
-        // while it runs do not disturb it.
-        const std::vector<std::string> zeilen = anweisungsListe;
-        for (const std::string& zeile : zeilen) {
-            mListe.clear();
-            ++n;
-            ausfuehrenGeschuetzt(zeile);
-            if (!checkResultat) {
-                fenster_.piepen();
-                mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
-                break;
-            }
+    if (!kontrolle()) return checkResultat;
+    // The run goes over the list as it stands now; statements that append to the list while
+    // it runs do not disturb it.
+    const std::vector<std::string> zeilen = anweisungsListe;
+    for (const std::string& zeile : zeilen) {
+        mListe.clear();
+        ++n;
+        ausfuehrenGeschuetzt(zeile);
+        if (!checkResultat) {
+            fenster_.piepen();
+            mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
+            return false;
         }
     }
-    if (checkResultat) editButtons(false);
-    lok = true;
-    gibAus(" " + mListe);
-    fenster_.tabelleNeuLaden();
-    fenster_.neuZeichnen();
+    return checkResultat;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -270,16 +273,14 @@ void ViewController::letztenSchrittLoeschen() {
     alleListenLeeren();
     if (!anweisungsListe.empty()) {
         anweisungsListe.pop_back();
-        // Silently, over a copy: a failing line does not stop the rebuild. Each line starts with
-        // a fresh check state, as in the replay; otherwise a statement that failed before the
-        // undo, or a failing line of the list, would make every later line that does not reset
-        // the state itself fail too, and the rebuilt scene would lose their objects.
-        const std::vector<std::string> zeilen = anweisungsListe;
-        for (const std::string& zeile : zeilen) {
-            checkResultat = true;
-            mListe.clear();
-            ausfuehrenGeschuetzt(zeile);
-        }
+        // The scene is rebuilt as the replay builds it, with the same checks: a loaded list may
+        // hold bare commands (FIXIEREN, SCREENSHOT) that the replay refuses, and running them
+        // here would rewrite the list without asking. Where the replay would stop, the undo
+        // stops with the replay's message; otherwise it says nothing.
+        const modus vorher = aktuellerModus;
+        aktuellerModus = modus::exec;
+        if (!listeWiederholen()) gibAus(" " + mListe);
+        aktuellerModus = vorher;
         checkResultat = true;
         mListe.clear();
         lok = true;

@@ -65,6 +65,10 @@ public:
 private:
     // Saves `liste`; the dialog proposes the current list name.
     void speichern(const std::vector<std::string>& liste);
+    // Rebuilds the scene from the statement list as the replay does: the list's check first,
+    // then line by line, each with a fresh check state, stopping at the first failing line
+    // with "FEHLER in Zeile ..." in mListe. True when every line passed.
+    bool listeWiederholen();
 
     Fenster& fenster_;
 };

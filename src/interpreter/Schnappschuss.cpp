@@ -1,5 +1,6 @@
 #include "interpreter/Schnappschuss.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ std::string schnappschussZahl(double x) { return kurzform(DoubleTest(x)); }
 // A frozen coordinate: fixed notation with 14 decimals, never an exponent, so that the
 // rewritten statement reads like the typed ones.
 std::string freezerZahl(double x) { return rund(x, 14); }
+
+// The keywords of the statements that delete objects by name, in every spelling.
+const std::set<std::string> loeschwoerter{"LOESCHE", "LÖSCHE", "LOESCHEN", "LÖSCHEN", "VERNICHTE", "VERNICHTEN"};
 
 // "Keyword name" followed by " " + part for every part: two blanks before the first part.
 template <class Teile> std::string teileZeile(const std::string& stichwort, const std::string& name, const Teile& teile) {
@@ -47,13 +51,33 @@ void screenshot() {
 }
 
 void punkteFreezer() {
-    const std::size_t anzahl = anweisungsListe.size();
-    for (std::size_t i = 0; i < anzahl; ++i) {
+    // Only the statement that defined the point now registered under a name may take its
+    // position. A name can have been defined, deleted and defined anew: the earlier line
+    // belongs to an object that is gone, and giving it today's position would change what the
+    // lines between build (a plane through a point that now lies on its line). So the list is
+    // read backwards: a PUNKT line is the defining one when no later line defines the same
+    // name by PUNKT again and no later deletion names it (or all points).
+    std::set<std::string> spaeterDefiniert;
+    std::set<std::string> spaeterGeloescht;
+    bool allePunkteGeloescht = false;
+    for (std::size_t i = anweisungsListe.size(); i-- > 0;) {
         std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe[i]);
         // A deactivated line ("* PUNKT ...") or a comment has "*" as its first word and is no
-        // point statement.
-        if (grossSchreiben(worte.front()) != "PUNKT") continue;
+        // point statement or deletion.
+        const std::string stichwort = grossSchreiben(worte.front());
+        if (loeschwoerter.contains(stichwort)) {
+            for (std::size_t k = 1; k < worte.size(); ++k) {
+                if (worte[k] == "allePunkte") allePunkteGeloescht = true;
+                spaeterGeloescht.insert(worte[k]);
+            }
+            continue;
+        }
+        if (stichwort != "PUNKT") continue;
         if (worte.size() < 2) continue;
+        const bool definierend =
+            !spaeterDefiniert.contains(worte[1]) && !spaeterGeloescht.contains(worte[1]) && !allePunkteGeloescht;
+        spaeterDefiniert.insert(worte[1]);
+        if (!definierend) continue;
         const Punkt* p = finde(punktListe, worte[1]);
         if (p == nullptr) continue;   // deleted or never built: the statement stays as it is
         // Only the complete form "PUNKT name x y z" has coordinates to replace. A shorter line

@@ -67,17 +67,20 @@ TEST_F(Schnappschuss, TeileStehenVorDemGanzen) {
 }
 
 TEST_F(Fixieren, PunktanweisungenErhaltenDieAktuelleLage) {
-    // The same point twice, a coordinate given by a formula, the keyword's spelling, trailing
-    // words and a trailing separator.
+    // A coordinate given by a formula, the keyword's spelling, trailing words and a trailing
+    // separator; A defined twice, of which only the later line defines the point there now.
     punkt("A", 1, 2.5, -1.0 / 3.0);
     punkt("B", -1e-16, 0, 7);
-    anweisungsListe = {"  PUNKT  A  1  2  3", "  PUNKT  B  r  0  0", "  GERADE  g  A  B", "punkt A,4;5 6",
-                       "Punkt A 4 5 6 ", "PUNKT A 4 5 6 Rest"};
+    punkt("C", 1, 2.5, -1.0 / 3.0);
+    punkt("D", 1, 2.5, -1.0 / 3.0);
+    anweisungsListe = {"  PUNKT  A  1  2  3", "  PUNKT  B  r  0  0", "  GERADE  g  A  B", "punkt C,4;5 6",
+                       "Punkt D 4 5 6 ", "PUNKT A 4 5 6 Rest"};
     punkteFreezer();
-    const std::string a = "A  1.00000000000000  2.50000000000000  -0.33333333333333";
+    const std::string lage = "1.00000000000000  2.50000000000000  -0.33333333333333";
     EXPECT_EQ(anweisungsListe,
-              (Liste{"  PUNKT  " + a, "  PUNKT  B  -0.00000000000000  0.00000000000000  7.00000000000000",
-                     "  GERADE  g  A  B", "  punkt  " + a, "  Punkt  " + a + "  ", "  PUNKT  " + a + "  Rest"}));
+              (Liste{"  PUNKT  A  1  2  3", "  PUNKT  B  -0.00000000000000  0.00000000000000  7.00000000000000",
+                     "  GERADE  g  A  B", "  punkt  C  " + lage, "  Punkt  D  " + lage + "  ",
+                     "  PUNKT  A  " + lage + "  Rest"}));
     EXPECT_EQ(quittung, fixiert);
 }
 
