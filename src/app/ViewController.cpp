@@ -13,6 +13,7 @@
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Listenbearbeitung.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
 #include "interpreter/Worte.h"
@@ -111,8 +112,10 @@ void ViewController::aktionB() {
 }
 
 void ViewController::anweisungAuswerten(const std::string& s) {
-    const std::string u = grossSchreiben(s);
-    if (u == "FIXIEREN") {
+    // The window's own words (FIXIEREN, NEU, SCREENSHOT, BEENDEN and QUIT), as the keyword
+    // registry names them.
+    const Fensterwort fensterwort = fensterwortFuer(grossSchreiben(s));
+    if (fensterwort == Fensterwort::fixieren) {
         const std::string antwort = auswahl(
             "Wirklich die alle durch ihre Koordinaten definierten Punkte in der Anweisungsliste der aktuellen Lage "
             "anpassen?\nDie ursprüngliche Anweisungsliste wird dadurch überschrieben.",
@@ -126,11 +129,11 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         }
         return;
     }
-    if (u == "NEU") {
+    if (fensterwort == Fensterwort::neu) {
         neuStart();
         return;
     }
-    if (u == "SCREENSHOT") {
+    if (fensterwort == Fensterwort::screenshot) {
         // A snapshot that could not be completed is not offered for saving.
         if (geschuetzt(screenshot))
             speichern(objektListe);
@@ -140,7 +143,7 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         objektListe.clear();
         return;
     }
-    if (u == "BEENDEN" || u == "QUIT") {
+    if (fensterwort == Fensterwort::beenden) {
         beenden();
         return;
     }

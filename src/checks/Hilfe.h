@@ -28,7 +28,9 @@ inline const std::string hilfeListe =
 
 // The upper-case keywords whose help text the dispatcher appends to its answer before the
 // handler runs, and from which it draws its keyword suggestions. Eighty words were written
-// down; VERBIRG stands twice among them, so the set holds 79 topics.
+// down; VERBIRG stands twice among them, so the set holds 79 topics. The interpreter reads
+// the topics from the marks of its keyword registry; the registry's test holds this set and
+// those marks equal.
 inline const std::set<std::string> hilfeThemen{
     "*", "?", "ABSTAND", "AKTIVIEREN", "AUFPUNKT", "AUTOOBJEKT", "BESCHRIFTE", "BEENDEN", "DREHACHSE",
     "ACHSE", "DEAKTIVIEREN", "DREHUNG", "DREHEN", "DREIBEIN", "DUPLIKAT", "DURCHMESSER", "ECKENKLUMPEN",

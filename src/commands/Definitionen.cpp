@@ -31,8 +31,7 @@ void defPunkt(const std::vector<std::string>& w) {
             name + " ist der Punkt (" + kurzform(p.x) + "," + kurzform(p.y) + "," + kurzform(p.z) + ").";
         // The point remembers how it was defined.
         p.rem = antwort;
-        p.einlisten();
-        quittierenWennEingetragen(name, antwort);
+        quittieren(eintragen(p, name), name, antwort);
     });
 }
 
@@ -68,16 +67,16 @@ void defVektor(const std::vector<std::string>& w) {
             return;
         }
 
-        // The arrow between two far-apart points, or the length of huge components, can leave
-        // the range of doubles: such a vector is not stored and its length not reported.
+        // The length of huge components can leave the range of doubles (components that are
+        // not finite give no length either): such a vector is not stored and its length not
+        // reported.
         const double norm = v.norm();
-        if (!endlich(v) || !endlich(norm)) {
+        if (!endlich(norm)) {
             zahlbereichFehler(name);
             return;
         }
         v.name = name;
-        v.einlistenAls(name);
-        quittung = antwort + "\n\nDer Vektor hat die Norm ('Länge') " + kurzform(norm) + ".";
+        quittieren(eintragen(v, name), name, antwort + "\n\nDer Vektor hat die Norm ('Länge') " + kurzform(norm) + ".");
     });
 }
 
@@ -99,8 +98,8 @@ void definiereFormel(const std::vector<std::string>& w) {
             lok = false;
             return;
         }
-        Formel(name, term).einlisten();
-        quittierenWennEingetragen(name, "Die Formel " + term + " mit dem Name " + name + " wurde gespeichert.");
+        quittieren(eintragen(Formel(name, term), name), name,
+                   "Die Formel " + term + " mit dem Name " + name + " wurde gespeichert.");
     });
 }
 

@@ -55,8 +55,7 @@ void kantenPolygonDefinieren(const std::string& name, const std::string& y) {
     Polygon pol = pd->kantenPolygon(name);
     if (!alleSeiten || !pol.exist() || std::none_of(pol.ecken.begin(), pol.ecken.end(), istPunktName))
         return unvollstaendig(y);
-    pol.einlisten();
-    quittierenWennEingetragen(name, "Das Polygon " + name + " aus dem Kanten von " + y + " wurde erzeugt.");
+    quittieren(eintragen(pol, name), name, "Das Polygon " + name + " aus dem Kanten von " + y + " wurde erzeugt.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -80,9 +79,8 @@ void kegelMitSpitze(const std::string& name, const std::string& kn, const std::s
     if (s == nullptr) return unvollstaendig(sn);
     // An apex in the base plane gives a flat cone without height.
     if (k->e.enthaelt(*s)) return ablehnen(spitzeInDerBasisebene(name, kn));
-    if (reserviertAbgelehnt(name)) return;
-    if (!Kegel(name, kn, sn).einlistenAls(name)) return ablehnen(kegelNichtErzeugt(name));
-    quittung = "Der Kegel " + name + " wurde definiert.";
+    quittieren(eintragen(Kegel(name, kn, sn), name), name, "Der Kegel " + name + " wurde definiert.",
+               kegelNichtErzeugt(name));
 }
 
 // The cone over kn whose new apex stands at the height h (a term that has a value) above the
@@ -99,36 +97,33 @@ void kegelMitHoehe(const std::string& name, const std::string& kn, const std::st
     const Punkt spitze = (k->mp.ortsvektor() + hoehe * *einheit).vektor2Punkt();
     if (!endlich(spitze)) return zahlbereichFehler(name);
     if (k->e.enthaelt(spitze)) return ablehnen(spitzeInDerBasisebene(name, kn));
+    // The apex is registered first: a name held back is refused before it.
     if (reserviertAbgelehnt(name)) return;
 
     const std::optional<Kegel> kegel = kegelAusBasisUndHoehe(name, kn, h);
     if (!kegel) return ablehnen(kegelNichtErzeugt(name));
-    if (!kegel->einlistenAls(name)) {
-        auslisten(kegel->tpn);
-        return ablehnen(kegelNichtErzeugt(name));
-    }
-    quittung = "Der Kegel " + name + " wurde definiert.";
+    const Eintragung bericht = eintragen(*kegel, name);
+    if (!eingetragen(bericht)) auslisten(kegel->tpn);
+    quittieren(bericht, name, "Der Kegel " + name + " wurde definiert.", kegelNichtErzeugt(name));
 }
 
 // Registers the cylinder; on refusal the auxiliary objects made for it go again.
 void zylinderEinlisten(const std::string& name, const std::string& kn, const std::string& tn,
                        const std::vector<std::string>& hilfsobjekte) {
-    if (!Zylinder(name, kn, tn).einlistenAls(name)) {
+    const Eintragung bericht = eintragen(Zylinder(name, kn, tn), name);
+    if (!eingetragen(bericht))
         for (const std::string& n : hilfsobjekte) auslisten(n);
-        return ablehnen(zylinderNichtErzeugt(name));
-    }
-    quittung = "Der Zylinder " + name + " wurde definiert.";
+    quittieren(bericht, name, "Der Zylinder " + name + " wurde definiert.", zylinderNichtErzeugt(name));
 }
 
 // The cylinder of radius |r| standing on the xy-plane about the origin, its top at |h|.
 void zylinderAusRadiusUndHoehe(const std::string& name, double r, double h) {
+    // The circle and the top point are registered first: a name held back is refused before.
     if (reserviertAbgelehnt(name)) return;
     const std::string kn = nextFreeName(name + "k");
-    Kreis(kn, Punkt("", 0, 0, 0), std::fabs(r), xyEbene).einlisten();
-    if (!istKreis(kn)) return ablehnen(zylinderNichtErzeugt(name));
+    if (!Kreis(kn, Punkt("", 0, 0, 0), std::fabs(r), xyEbene).einlisten()) return ablehnen(zylinderNichtErzeugt(name));
     const std::string tn = nextFreeName(name + "tP");
-    Punkt(tn, 0, 0, std::fabs(h)).einlisten();
-    if (!istPunkt(tn)) {
+    if (!Punkt(tn, 0, 0, std::fabs(h)).einlisten()) {
         auslisten(kn);
         return ablehnen(zylinderNichtErzeugt(name));
     }
@@ -144,12 +139,14 @@ void zylinderMitHoehe(const std::string& name, const std::string& kn, double hoe
     if (!richtung) return ablehnen(zylinderNichtErzeugt(name));
     // A normal whose length overflows normalises to the null vector: no axis to stand on.
     if (richtung->istNullvektor()) return zahlbereichFehler(name);
-    Punkt top = (k->mp.ortsvektor() + hoehe * *richtung).vektor2Punkt();
-    if (!endlich(top)) return zahlbereichFehler(name);
+    // The top point is registered first: a name held back is refused before it, and a top
+    // point out of range leaves the cylinder without its height.
     if (reserviertAbgelehnt(name)) return;
+    Punkt top = (k->mp.ortsvektor() + hoehe * *richtung).vektor2Punkt();
     top.name = nextFreeName(name + "tP");
-    top.einlisten();
-    if (!istPunkt(top.name)) return ablehnen(zylinderNichtErzeugt(name));
+    const Eintragung oben = eintragen(top, top.name);
+    if (oben == Eintragung::nichtEndlich) return zahlbereichFehler(name);
+    if (!eingetragen(oben)) return ablehnen(zylinderNichtErzeugt(name));
     zylinderEinlisten(name, kn, top.name, {top.name});
 }
 
@@ -242,13 +239,11 @@ void schwerpunktVonObjekt(const std::string& name, const std::string& obj) {
         return ablehnen("Der Schwerpunkt von " + obj + " lässt sich nicht bestimmen, da " + obj +
                         " keine Eckpunkte hat.");
     Punkt& p = *befund->punkt;
-    if (!endlich(p)) return zahlbereichFehler(name);
     p.rem = befund->bemerkung;
-    p.einlistenAls(name);
     // The answer shows the computed point under its own name: the centre's name for a circle
     // or sphere, none for the other kinds.
-    quittierenWennEingetragen(name,
-                              "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.");
+    quittieren(eintragen(p, name), name,
+               "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.");
 }
 
 void symmetriepunkt(const std::string& name, const std::string& p1, const std::string& p2) {
@@ -259,10 +254,8 @@ void symmetriepunkt(const std::string& name, const std::string& p1, const std::s
     if (a == nullptr) return unvollstaendig(p1);
     const Punkt* b = finde(punktListe, p2);
     if (b == nullptr) return unvollstaendig(p2);
-    const Punkt m = mittelpunkt(*a, *b);
-    if (!endlich(m)) return zahlbereichFehler(name);
-    m.einlistenAls(name);
-    quittierenWennEingetragen(name, "Der Symmetriepunkt " + name + " von " + p1 + " und " + p2 + " wurde konstruiert.");
+    quittieren(eintragen(mittelpunkt(*a, *b), name), name,
+               "Der Symmetriepunkt " + name + " von " + p1 + " und " + p2 + " wurde konstruiert.");
 }
 
 }  // namespace
@@ -285,8 +278,7 @@ void defPolygon(const std::vector<std::string>& w) {
         const std::string liste = namenListenText(ecken);
         Polygon pol(name, ecken);
         pol.rem = "Polygon mit Eckenfolge " + liste + ".";
-        pol.einlisten();
-        quittierenWennEingetragen(name, name + " ist das Polygon mit der Eckenfolge " + liste + ".");
+        quittieren(eintragen(pol, name), name, name + " ist das Polygon mit der Eckenfolge " + liste + ".");
     });
 }
 
@@ -310,9 +302,8 @@ void defPolyeder(const std::vector<std::string>& w) {
                         });
         if (!checkResultat) return eigenerFehler("Fehlerhafte oder unvollständige Seitenpolygone");
 
-        if (reserviertAbgelehnt(name)) return;
-        Polyeder(name, seiten).einlistenAls(name);
-        quittung = name + " ist das Polyeder mit den Seitenpolygonen " + namenListenText(seiten) + ".";
+        quittieren(eintragen(Polyeder(name, seiten), name), name,
+                   name + " ist das Polyeder mit den Seitenpolygonen " + namenListenText(seiten) + ".");
     });
 }
 
@@ -360,10 +351,7 @@ void defZylinder(const std::vector<std::string>& w) {
         indexCheck(a, {grafikArt::kreis});
         if (!checkResultat) return;
         // A point name comes before a term, so a point is never read as a height.
-        if (istPunkt(b)) {
-            if (reserviertAbgelehnt(name)) return;
-            return zylinderEinlisten(name, a, b, {});
-        }
+        if (istPunkt(b)) return zylinderEinlisten(name, a, b, {});
         if (hb.first) return zylinderMitHoehe(name, a, hb.second);
         eigenerFehler(" Parameter für einen Zylinder sind (Basiskreisreis,Punkt), (Basisreis,Höhe) oder "
                       "(Basiskreisradius, Höhe)");

@@ -25,8 +25,6 @@ namespace {
 // refused rather than built on a record that is not there.
 void fehlt(const std::string& name) { eigenerFehler("Das Objekt " + name + " ist nicht vorhanden."); }
 
-bool endlich(const Ebene& e) { return quodral::endlich(e.ap) && quodral::endlich(e.nv); }
-
 // A normal whose length leaves the range of doubles (components beyond about 1e154) makes a
 // plane that nothing can be measured against: its unit normal comes out as the null vector,
 // so every point would seem to lie in it. Such a plane is not registered.
@@ -70,11 +68,8 @@ void geradlinigDefinieren(const std::vector<std::string>& w, Geradlinig art) {
             fehlt(a == nullptr ? erster : zweiter);
             return;
         }
+        // A direction whose numbers leave the range of doubles is refused by the registration.
         const Vektor d = b->ortsvektor() - a->ortsvektor();
-        if (art != Geradlinig::strecke && !endlich(d)) {
-            zahlbereichFehler(name);
-            return;
-        }
         lok = !d.istNullvektor();
         if (!lok) {
             switch (art) {
@@ -94,32 +89,30 @@ void geradlinigDefinieren(const std::vector<std::string>& w, Geradlinig art) {
             return;
         }
 
-        std::string antwort;
         switch (art) {
         case Geradlinig::gerade: {
             Gerade g(*a, d);
             g.rem = "Gerade durch " + erster + " und " + zweiter + ".";
-            g.einlistenAls(name);
-            antwort = g.rem + "\n" + name + " ist die Gerade durch den Punkt " + erster + " mit der Richtung " +
-                      d.alsString() + ".";
+            quittieren(eintragen(g, name), name,
+                       g.rem + "\n" + name + " ist die Gerade durch den Punkt " + erster + " mit der Richtung " +
+                           d.alsString() + ".");
             break;
         }
         case Geradlinig::strahl: {
             Strahl s(*a, d);
             s.rem = "Strahl von " + erster + " aus mit Richtung " + d.alsString() + ".";
-            s.einlistenAls(name);
-            antwort = name + " ist der Strahl durch den Punkt " + erster + " mit der Richtung " + d.alsString() + ".";
+            quittieren(eintragen(s, name), name,
+                       name + " ist der Strahl durch den Punkt " + erster + " mit der Richtung " + d.alsString() + ".");
             break;
         }
         case Geradlinig::strecke: {
             Strecke s(*a, *b);
             s.rem = "Strecke durch " + erster + " und " + zweiter + ".";
-            s.einlistenAls(name);
-            antwort = name + " ist die Strecke mit den den Endpunkten " + erster + " und " + zweiter + ".";
+            quittieren(eintragen(s, name), name,
+                       name + " ist die Strecke mit den den Endpunkten " + erster + " und " + zweiter + ".");
             break;
         }
         }
-        quittierenWennEingetragen(name, antwort);
     });
 }
 
@@ -156,17 +149,17 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
         antwort = "Die durch das Polygon " + fn + " bestimmte Ebene wurde mit " + name + " bezeichnet.";
     }
     // A polygon far out may pass the flatness test while its unit normal overflows to null.
-    if (!endlich(e) || !laengeEndlich(e.nv) || e.nv.istNullvektor()) {
+    if (!laengeEndlich(e.nv) || e.nv.istNullvektor()) {
         zahlbereichFehler(name);
         return;
     }
-    e.einlistenAls(name);
-    quittierenWennEingetragen(name, antwort);
+    quittieren(eintragen(e, name), name, antwort);
 }
 
-// The plane that the point-and-line or two-line routine is about to build, when its numbers
-// would overflow (huge coordinates): such a plane must not be registered.
-bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && (!endlich(*e) || !laengeEndlich(e->nv)); }
+// The plane that the point-and-line or two-line routine is about to build, when the length of
+// its normal would overflow (huge coordinates): a plane that every point seems to lie in must
+// not be registered. Its anchor is a registered point, so its other numbers are in range.
+bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && !laengeEndlich(e->nv); }
 
 std::optional<Ebene> ebeneAusPunktUndLinie(const std::string& pn, const std::string& gn) {
     const Punkt* p = finde(punktListe, pn);
@@ -209,8 +202,9 @@ void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>
     for (const auto& [p, n] : {std::pair{a, w[1]}, std::pair{b, w[2]}, std::pair{c, w[3]}})
         if (p == nullptr) return fehlt(n);
 
+    // A normal whose numbers leave the range of doubles is no null vector: the length test
+    // below refuses it.
     const Vektor n = (b->ortsvektor() - a->ortsvektor()).kreuz(c->ortsvektor() - a->ortsvektor());
-    if (!endlich(n)) return zahlbereichFehler(name);
     lok = !n.istNullvektor();
     if (!lok) {
         eigenerFehler("Die Punkte " + w[1] + ", " + w[2] + " und " + w[3] +
@@ -220,8 +214,7 @@ void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>
     if (!laengeEndlich(n)) return zahlbereichFehler(name);
     Ebene e(*a, n);
     e.rem = " Ebene durch die Punkte " + w[1] + ", " + w[2] + " und " + w[3];
-    e.einlistenAls(name);
-    quittierenWennEingetragen(name, name + " ist die" + e.rem);
+    quittieren(eintragen(e, name), name, name + " ist die" + e.rem);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -240,9 +233,9 @@ void kreisUmMittelpunkt(const std::string& n, const std::string& a, const std::s
                       " liegt.\n");
         return;
     }
-    Kreis(n, *m, std::fabs(r), *e).einlisten();
     // The radius word as it was typed, sign included.
-    quittierenWennEingetragen(n, n + " ist der Kreis um " + a + " mit Radius " + b + " in der Ebene " + c + ".");
+    quittieren(eintragen(Kreis(n, *m, std::fabs(r), *e), n), n,
+               n + " ist der Kreis um " + a + " mit Radius " + b + " in der Ebene " + c + ".");
 }
 
 // KREIS n A B C: through three points; the centre is registered as a point of its own.
@@ -255,7 +248,7 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     const std::string kollinear =
         "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
     const Vektor quer = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
-    if (!endlich(quer) || !laengeEndlich(quer)) return zahlbereichFehler(n);
+    if (!laengeEndlich(quer)) return zahlbereichFehler(n);
     if (istNull(quer.norm())) return eigenerFehler(kollinear);
 
     // Points that pass the collinearity test yet span too small a triangle for a plane are
@@ -264,18 +257,20 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     if (!e) return eigenerFehler(kollinear);
     Punkt m = kreisMittelpunkt(*p1, *p2, *p3);
     const double r = p1->dist(m);
-    if (!endlich(m) || !std::isfinite(r) || !endlich(*e) || !laengeEndlich(e->nv)) return zahlbereichFehler(n);
+    // Decided before the centre is registered, and before the distances below are compared.
+    if (!endlich(m) || !endlich(r) || !laengeEndlich(e->nv)) return zahlbereichFehler(n);
     // The centre helper falls back to the origin where it cannot decide; a point that is not
     // at one distance from all three, or not in their plane, is no centre.
     const double toleranz = 1e-6 * std::max(1.0, r);
     if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz || !e->enthaelt(m))
         return eigenerFehler(kollinear);
 
+    // The centre is registered first: a name held back is refused before it.
     if (reserviertAbgelehnt(n)) return;
     m.name = nextFreeName(n + "M");
     m.einlisten();
-    Kreis(n, m, r, *e).einlisten();
-    quittierenWennEingetragen(n, "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.");
+    quittieren(eintragen(Kreis(n, m, r, *e), n), n,
+               "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -300,8 +295,11 @@ void kugelUmZentrum(const std::string& n, const std::string& m, const std::strin
     const bool umKlumpen = istKlumpen(m);
     if (umKlumpen ? finde(klumpenListe, m) == nullptr : !istPunkt(m)) return fehlt(m);
     if (radius.first) {
-        genKugel(n, m, std::fabs(radius.second));
-        if (!umKlumpen) eingetragenSonstAblehnen(n);
+        // About a point the construction registers one sphere under n, and answers itself;
+        // about a cluster it answers with what it made.
+        Eintragung bericht = Eintragung::eingetragen;
+        genKugel(n, m, std::fabs(radius.second), &bericht);
+        if (!umKlumpen && !eingetragen(bericht)) quittieren(bericht, n, {});
         return;
     }
 
@@ -314,10 +312,7 @@ void kugelUmZentrum(const std::string& n, const std::string& m, const std::strin
     const Punkt* mp = finde(punktListe, m);
     const Punkt* q = finde(punktListe, t);
     if (mp == nullptr || q == nullptr) return fehlt(mp == nullptr ? m : t);
-    const double r = mp->dist(*q);
-    if (!std::isfinite(r)) return zahlbereichFehler(n);
-    Kugel(*mp, r).einlistenAls(n);
-    quittierenWennEingetragen(n, "Die Kugel " + n + " um " + m + " durch " + t + " wurde erzeugt.");
+    quittieren(eintragen(Kugel(*mp, mp->dist(*q)), n), n, "Die Kugel " + n + " um " + m + " durch " + t + " wurde erzeugt.");
 }
 
 // KUGEL n P1 P2 P3 P4: through four points that do not lie in one plane. The centre is the
@@ -352,12 +347,8 @@ void kugelDurchVierPunkte(const std::string& n, const std::vector<std::string>& 
     const std::vector<Punkt> mitte = geradeEbeneSchnitt(g, *e3);
     if (mitte.size() != 1) return eigenerFehler(komplanar);
     const Punkt m("", mitte[0].x, mitte[0].y, mitte[0].z);
-    const double r = m.dist(p[0]);
-    if (!endlich(m) || !std::isfinite(r)) return zahlbereichFehler(n);
-
-    Kugel(m, r).einlistenAls(n);
-    quittierenWennEingetragen(
-        n, "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ");
+    quittieren(eintragen(Kugel(m, m.dist(p[0])), n), n,
+               "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -470,7 +461,7 @@ void defKlumpen(const std::vector<std::string>& w) {
         const Klumpen k(n, zelle);
         // A free name that a collective still holds in the kind index (alleKugeln) is not
         // taken by a cluster: nothing is registered, so nothing may be reported as defined.
-        if (!k.einlisten() || !klumpenListe.contains(n)) return eigenerFehler(nameFehlerhaft);
+        if (!eingetragen(eintragen(k, n))) return eigenerFehler(nameFehlerhaft);
         quittung = "Der Klumpen " + n + " mit der Zellenmenge " + namenListenText(k.klumpen2Feld()) + " wurde definiert.";
     });
 }

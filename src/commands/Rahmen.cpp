@@ -37,12 +37,6 @@ void ablehnen(const std::string& satz) {
     quittung = satz;
 }
 
-bool endlich(double x) { return std::isfinite(x); }
-
-bool endlich(const Vektor& v) { return endlich(v.x1) && endlich(v.x2) && endlich(v.x3); }
-
-bool endlich(const Punkt& p) { return endlich(p.x) && endlich(p.y) && endlich(p.z); }
-
 void zahlbereichFehler(const std::string& name) {
     eigenerFehler("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
 }
@@ -67,14 +61,24 @@ bool reserviertAbgelehnt(const std::string& name) {
     return true;
 }
 
-bool eingetragenSonstAblehnen(const std::string& name) {
-    if (index1.contains(name)) return true;
-    alsReserviertAblehnen(name);
+bool quittieren(Eintragung bericht, const std::string& name, const std::string& antwort, const std::string& sonst) {
+    switch (bericht) {
+    case Eintragung::eingetragen: quittung = antwort; return true;
+    case Eintragung::nichtEndlich: zahlbereichFehler(name); return false;
+    case Eintragung::nameReserviert: alsReserviertAblehnen(name); return false;
+    // The name check's sentences, for a name that the handler's own check has let pass.
+    case Eintragung::nameUnzulaessig: eigenerFehler("Der Name " + name + " ist nicht zulässig.\n"); return false;
+    case Eintragung::nameVergeben:
+        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+        return false;
+    case Eintragung::unvollstaendig:
+    case Eintragung::nichtVorhanden: break;
+    }
+    if (sonst.empty())
+        unvollstaendig(name);
+    else
+        ablehnen(sonst);
     return false;
-}
-
-void quittierenWennEingetragen(const std::string& name, const std::string& antwort) {
-    if (eingetragenSonstAblehnen(name)) quittung = antwort;
 }
 
 }  // namespace quodral

@@ -1,7 +1,8 @@
 #pragma once
 // What every statement handler shares: the order of its steps, the checks of its numeric
-// words, its own failure sentences, its refusals outside the check state, and the rule that no
-// record ever holds a number that is not finite.
+// words, its own failure sentences, its refusals outside the check state, and its answer from
+// the report of the registration path (model/Registrierung.h), which refuses every record
+// with a number that is not finite (the finiteness test `endlich` comes with it).
 //
 // A handler that creates an object runs, each step only while checkResultat is still true:
 // the new name (checkStart), the count (paramCheck), the kinds and values of its words (every
@@ -15,6 +16,7 @@
 
 #include "checks/Kontrolle.h"
 #include "model/Punkt.h"
+#include "model/Registrierung.h"
 #include "model/Vektor.h"
 
 namespace quodral {
@@ -56,11 +58,6 @@ void eigenerFehler(const std::string& satz);
 // sentence alone, without the "FEHLER: " head. checkResultat stays as it is.
 void ablehnen(const std::string& satz);
 
-// Every number of the record is finite.
-bool endlich(double x);
-bool endlich(const Vektor& v);
-bool endlich(const Punkt& p);
-
 // The sentence for an object whose numbers would leave the range of doubles (huge
 // coordinates whose difference or length overflows), as the handler's own failure.
 void zahlbereichFehler(const std::string& name);
@@ -70,21 +67,22 @@ void zahlbereichFehler(const std::string& name);
 void messwertAusserhalb(const std::string& name);
 
 // An object that the kind index lists but whose record or parts are gone: nothing is built
-// or measured on it, and the statement is refused.
+// or measured on it, and the statement is refused. Also the answer to a solid whose circle or
+// point is not fit when it is registered, where the handler has no sentence of its own.
 void unvollstaendig(const std::string& name);
 
 // True (and the statement refused) when a running construction holds the name back for an
 // object of its own: the name checks pass it, as it is not in use yet, but nothing else may
-// be registered under it.
+// be registered under it. For a handler that registers helper objects before its own.
 bool reserviertAbgelehnt(const std::string& name);
 
-// True when the name is registered now in index1 (after an einlisten that may refuse a name
-// reserved by a running construction). When it is not, the statement is refused (ablehnen)
-// with a sentence that says so.
-bool eingetragenSonstAblehnen(const std::string& name);
-
-// The answer of a handler that has just registered its object: given when the object is
-// registered now, else the statement is refused as eingetragenSonstAblehnen says.
-void quittierenWennEingetragen(const std::string& name, const std::string& antwort);
+// The answer of a handler from the report of registering its object under the name: the
+// answer when it was registered. Otherwise the statement fails with the sentence for the
+// reason: a number out of range (zahlbereichFehler), a name held back by a running
+// construction (refused outside the check state), a name that is not free (the name check's
+// sentence), or, for any other reason, the handler's own refusal `sonst` when it has one.
+// True when the object was registered.
+bool quittieren(Eintragung bericht, const std::string& name, const std::string& antwort,
+                const std::string& sonst = {});
 
 }  // namespace quodral

@@ -8,6 +8,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebene.h"
 #include "model/Kreis.h"
+#include "model/Loeschen.h"
 #include "model/Objekte.h"
 #include "model/Polygon.h"
 #include "model/Punkt.h"
@@ -52,19 +53,28 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
     const Vektor e2 = bein2.normiert().value_or(evec1);
     const Vektor e3 = bein3.normiert().value_or(e1);
 
+    std::vector<std::string> eingetragen;
+    const auto punktEintragen = [&eingetragen](const std::string& n, const Vektor& v) {
+        if (Punkt(n, v.x1, v.x2, v.x3).einlisten()) eingetragen.push_back(n);
+    };
     const std::string ursprungName = nextFreeName(pn + "0");
-    Punkt(ursprungName, 0.0, 0.0, 0.0).einlisten();
+    punktEintragen(ursprungName, nullvec);
     std::string endNamen[3];
     const Vektor* beine[3] = {&e1, &e2, &e3};
     for (int i = 0; i < 3; ++i) {
         endNamen[i] = nextFreeName(pn);
-        Punkt(endNamen[i], beine[i]->x1, beine[i]->x2, beine[i]->x3).einlisten();
+        punktEintragen(endNamen[i], *beine[i]);
     }
 
     // An open path out along each leg and back to the origin.
     const Polygon dreibein(pn, {endNamen[0], ursprungName, endNamen[1], ursprungName, endNamen[2]});
     blockierteNamen.erase(pn);
-    dreibein.einlistenAls(pn);
+    if (eingetragen.size() != 4 || !dreibein.einlistenAls(pn)) {
+        // A leg that could not be registered leaves no part of the tripod behind.
+        for (const std::string& n : eingetragen) auslisten(n);
+        lok = false;
+        return false;
+    }
     quittung = "Das Dreibein " + pn + " wurde erzeugt.";
     return true;
 }

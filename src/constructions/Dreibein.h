@@ -18,7 +18,7 @@ double cosinus(double w);
 // leg 1, origin, leg 2, origin, leg 3, and answers "Das Dreibein ... wurde erzeugt.".
 // Angles for which no third leg exists give leg 3 = leg 1; the statement refuses such angles
 // before it calls this. Fewer than three angles, or one that is not a finite number, build
-// nothing: the answer is false and lok false.
+// nothing: the answer is false and lok false. So, too, when a part cannot be registered.
 bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl);
 
 

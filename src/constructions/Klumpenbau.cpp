@@ -8,17 +8,15 @@
 #include "state/Zustand.h"
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
+#include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
 
 namespace {
-
-bool endlich(const Vektor& v) { return std::isfinite(v.x1) && std::isfinite(v.x2) && std::isfinite(v.x3); }
-
-bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 // The registered points among the members of a cluster, in ascending order of their names.
 std::vector<std::string> punktMitglieder(const Klumpen& k) {
@@ -127,8 +125,7 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     std::set<std::string> segmente;
     for (const auto& [a, b] : sammleRandkanten(klu)) {
         const std::string name = nextFreeName("s");
-        Strecke(punktListe.at(a), punktListe.at(b)).einlistenAls(name);
-        if (streckenListe.contains(name)) segmente.insert(name);
+        if (Strecke(punktListe.at(a), punktListe.at(b)).einlistenAls(name)) segmente.insert(name);
     }
     blockierteNamen.erase(neun);
     return Klumpen(neun, segmente).einlisten();
@@ -156,8 +153,7 @@ bool zufallsKlumpen(const std::string& kn, long long n) {
     for (long long i = 0; i < n; ++i) {
         const Vektor t = zufallsTripel();
         const std::string name = nextFreeName(kn + "P");
-        Punkt(name, t.x1, t.x2, t.x3).einlisten();
-        if (punktListe.contains(name)) punkte.insert(name);
+        if (Punkt(name, t.x1, t.x2, t.x3).einlisten()) punkte.insert(name);
     }
     return Klumpen(kn, punkte).einlisten();
 }
@@ -165,11 +161,15 @@ bool zufallsKlumpen(const std::string& kn, long long n) {
 // ---------------------------------------------------------------------------------------
 // Constructions over clusters
 
-int genKugel(const std::string& name, const std::string& mpsn, double r) {
-    if (!std::isfinite(r)) return 0;
+int genKugel(const std::string& name, const std::string& mpsn, double r, Eintragung* bericht) {
+    if (!endlich(r)) {
+        if (bericht != nullptr) *bericht = Eintragung::nichtEndlich;
+        return 0;
+    }
     if (const Punkt* m = finde(punktListe, mpsn)) {
-        Kugel(*m, r).einlistenAls(name);
-        if (!kugelListe.contains(name)) return 0;
+        const Eintragung eintrag = eintragen(Kugel(*m, r), name);
+        if (bericht != nullptr) *bericht = eintrag;
+        if (!eingetragen(eintrag)) return 0;
         quittung = "Die Kugel " + name + " um " + mpsn + " mit Radius " + kurzform(r) + " wurde erzeugt.";
         return 1;
     }
@@ -180,8 +180,7 @@ int genKugel(const std::string& name, const std::string& mpsn, double r) {
     std::vector<std::string> kugeln;
     for (const std::string& pn : punktMitglieder(*k)) {
         const std::string kn = nextFreeName(name);
-        Kugel(punktListe.at(pn), r).einlistenAls(kn);
-        if (kugelListe.contains(kn)) kugeln.push_back(kn);
+        if (Kugel(punktListe.at(pn), r).einlistenAls(kn)) kugeln.push_back(kn);
     }
     if (kugeln.empty())
         quittung = "Es wurde keine Kugel erzeugt, da der Klumpen " + mpsn + " keine Punkte enthält.";
@@ -202,11 +201,10 @@ int genStrahlen(const std::string& name, const std::string& pn, const std::strin
     for (const std::string& qn : punktMitglieder(*k)) {
         const Punkt& q = punktListe.at(qn);
         if (istNull(p->dist(q))) continue;  // the start point itself gives no direction
+        // Points too far apart for the range of doubles give no ray: registration refuses it.
         const Vektor rv = q.ortsvektor() - p->ortsvektor();
-        if (!endlich(rv)) continue;         // too far apart for the range of doubles
         const std::string sn = nextFreeName(name);
-        Strahl(*p, rv).einlistenAls(sn);
-        if (strahlListe.contains(sn)) strahlen.push_back(sn);
+        if (Strahl(*p, rv).einlistenAls(sn)) strahlen.push_back(sn);
     }
     if (strahlen.empty())
         quittung = "Es wurde kein Strahl erzeugt, da der Klumpen " + kln + " keine Punkte enthält.";
@@ -228,8 +226,7 @@ int streckeAusKlumpen(const std::string& /*name*/, const std::string& apn, const
             const Punkt* pe = finde(punktListe, e);
             if (pe == nullptr || istNull(pa->dist(*pe))) continue;
             const std::string sn = nextFreeName(apn + epn);
-            Strecke(*pa, *pe).einlistenAls(sn);
-            if (streckenListe.contains(sn)) strecken.push_back(sn);
+            if (Strecke(*pa, *pe).einlistenAls(sn)) strecken.push_back(sn);
         }
     }
     if (strecken.empty())
@@ -310,9 +307,10 @@ bool tangentenPaar(const std::string& t1name, const std::string& t2name, const s
     const std::vector<Ebene> ebenen = (g != nullptr && k != nullptr) ? tangentenPaar(*g, *k) : std::vector<Ebene>{};
     blockierteNamen.erase(t1name);
     if (ebenen.size() != 2 || t1name == t2name || !nameFrei(t1name) || !nameFrei(t2name)) return false;
-    ebenen[0].einlistenAls(t1name);
-    ebenen[1].einlistenAls(t2name);
-    return ebenenListe.contains(t1name) && ebenenListe.contains(t2name);
+    if (!ebenen[0].einlistenAls(t1name)) return false;
+    if (ebenen[1].einlistenAls(t2name)) return true;
+    auslisten(t1name);  // one tangent plane alone is not the pair asked for
+    return false;
 }
 
 std::set<std::string> ebenenDoppelTilgen(const std::vector<std::string>& ebenen) {

@@ -19,6 +19,7 @@
 #include "model/Gerade.h"
 #include "model/Kugel.h"
 #include "model/Punkt.h"
+#include "model/Registrierung.h"
 #include "model/Vektor.h"
 
 namespace quodral {
@@ -84,7 +85,9 @@ bool zufallsKlumpen(const std::string& kn, long long n);
 //   "Die Kugeln " + [names] + " wurden erzeugt."
 // Returns the number of spheres registered; a radius that is not finite, or an mpsn that is
 // neither a registered point nor a registered cluster, registers nothing and writes nothing.
-int genKugel(const std::string& name, const std::string& mpsn, double r);
+// When bericht is given, it receives the report of registering the one sphere about a point
+// (nichtEndlich for a radius that is not finite).
+int genKugel(const std::string& name, const std::string& mpsn, double r, Eintragung* bericht = nullptr);
 
 // STRAHL to a cluster: a ray from the point pn through every point member of the cluster kln
 // that lies apart from pn, in ascending order, named from name. Answers:

@@ -8,6 +8,7 @@
 #include "state/Zustand.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -34,8 +35,6 @@ private:
     bool eigen_;
 };
 
-bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
 // A closed chain of registered corners without a break.
 bool geschlosseneKette(const Polygon& basis) {
     if (basis.ecken.size() < 2 || !basis.istGeschlossen()) return false;
@@ -47,6 +46,23 @@ bool geschlosseneKette(const Polygon& basis) {
 std::vector<std::string> basisEcken(const Polygon& basis) {
     return {basis.ecken.begin(), basis.ecken.end() - 1};
 }
+
+// The parts a solid registers for itself, taken out again when the solid does not come about,
+// so that no part is left behind without it.
+class Teile {
+public:
+    bool eintragen(bool gelungen, const std::string& name) {
+        if (gelungen) namen_.push_back(name);
+        return gelungen;
+    }
+    void zuruecknehmen() {
+        for (auto it = namen_.rbegin(); it != namen_.rend(); ++it) auslisten(*it);
+        namen_.clear();
+    }
+
+private:
+    std::vector<std::string> namen_;
+};
 
 }  // namespace
 
@@ -81,19 +97,21 @@ std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& b
     }
 
     Reservierung reserviert(pen);
+    Teile teile;
     std::vector<std::string> seiten{bpn};
 
     std::vector<std::string> t;
     t.reserve(unten.size() + 1);
+    bool vollstaendig = true;
     for (std::size_t i = 0; i < unten.size(); ++i) {
         oben[i].name = nextFreeName(unten[i]);
-        oben[i].einlisten();
+        vollstaendig = teile.eintragen(oben[i].einlisten(), oben[i].name) && vollstaendig;
         t.push_back(oben[i].name);
     }
     t.push_back(t.front());
 
     Polygon deckel(nextFreeName(bpn), t);
-    deckel.einlisten();
+    vollstaendig = teile.eintragen(deckel.einlisten(), deckel.name) && vollstaendig;
     seiten.push_back(deckel.name);
 
     const std::size_t m = unten.size();
@@ -101,14 +119,17 @@ std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& b
         // The base side runs to the base's own next entry (its repeated last entry closes the
         // last side), the top side to the next shifted corner.
         Polygon seite(nextFreeName(bpn), {basis.ecken[i], t[i], t[i + 1], basis.ecken[i + 1], basis.ecken[i]});
-        seite.einlisten();
+        vollstaendig = teile.eintragen(seite.einlisten(), seite.name) && vollstaendig;
         seiten.push_back(seite.name);
     }
 
     Polyeder prisma(pen, seiten);
     prisma.kennung = polyederart::prisma;
     reserviert.freigeben();
-    prisma.einlistenAls(pen);
+    if (!vollstaendig || !prisma.einlistenAls(pen)) {
+        teile.zuruecknehmen();
+        return {false, Polyeder()};
+    }
     return {true, prisma};
 }
 
@@ -118,17 +139,22 @@ bool genPyramide(const std::string& name, const std::string& poln, const std::st
     const Polygon basis = *gefunden;
 
     Reservierung reserviert(name);
+    Teile teile;
+    bool vollstaendig = true;
     std::vector<std::string> seiten{poln};
     for (std::size_t i = 0; i + 1 < basis.ecken.size(); ++i) {
         Polygon dreieck(nextFreeName(name + "s"), {hp, basis.ecken[i], basis.ecken[i + 1], hp});
         seiten.push_back(dreieck.name);
-        dreieck.einlisten();
+        vollstaendig = teile.eintragen(dreieck.einlisten(), dreieck.name) && vollstaendig;
     }
 
     Polyeder pyramide(name, seiten);
     pyramide.kennung = polyederart::pyramide;
     reserviert.freigeben();
-    pyramide.einlistenAls(name);
+    if (!vollstaendig || !pyramide.einlistenAls(name)) {
+        teile.zuruecknehmen();
+        return false;
+    }
     quittung = "Das pyramidenförmige Polyeder " + name + " wurde erzeugt.";
     return true;
 }
@@ -164,13 +190,14 @@ int genPyramideH(const std::string& name, const std::string& poln, double h, con
     // The side of the base plane on which the side point lies, measured along the normal.
     const double d = (seitenpunkt.ortsvektor() - e->ap.ortsvektor()) * e->nv;
     const double s = d >= 1e-5 ? h : -h;
+    // An apex out of the range of doubles is refused by its registration.
     Punkt spitze = (mitte->ortsvektor() + s * *n).vektor2Punkt();
-    if (!endlich(spitze)) return 0;
 
     Reservierung reserviert(name);
     spitze.name = nextFreeName(poln + "S");
-    spitze.einlisten();
+    const bool spitzeDa = spitze.einlisten();
     reserviert.freigeben();
+    if (!spitzeDa) return 0;
     if (!genPyramide(name, poln, spitze.name)) {
         // The base was found suitable above; should the solid still not come about, the apex
         // is not left behind without it.

@@ -1,6 +1,9 @@
 #include "drawing/Clipping.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <optional>
 
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
@@ -61,6 +64,142 @@ Strecke gerade2xyStrecke(const Gerade& g) {
     for (std::size_t i = 1; i < treffer.size(); ++i)
         if (!(treffer[i] == treffer.front())) return Strecke(treffer.front(), treffer[i]);
     return nichts;
+}
+
+bool imSichtkasten(Sichtpunkt p, double abstand) {
+    return p.x >= sichtkastenMin + abstand && p.x <= sichtkastenMax - abstand && p.y >= sichtkastenMin + abstand &&
+           p.y <= sichtkastenMax - abstand;
+}
+
+bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b) {
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return false;
+    // Liang and Barsky: the parameters t of a + t (b - a) at which the piece enters and leaves
+    // each pair of box edges. Ends near the limits of the doubles on opposite sides would
+    // overflow the difference; halving everything keeps the computation exact in direction.
+    const double m = std::isfinite(b.x - a.x) && std::isfinite(b.y - a.y) ? 1.0 : 0.5;
+    const double ax = a.x * m, ay = a.y * m;
+    const double dx = b.x * m - ax, dy = b.y * m - ay;
+    const double lo = sichtkastenMin * m, hi = sichtkastenMax * m;
+    double t0 = 0.0, t1 = 1.0;
+    const auto kante = [&](double p, double q) {
+        if (p == 0.0) return q >= 0.0;
+        const double r = q / p;
+        if (p < 0.0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    if (!kante(-dx, ax - lo) || !kante(dx, hi - ax) || !kante(-dy, ay - lo) || !kante(dy, hi - ay)) return false;
+    if (t0 > 0.0) a = {(ax + t0 * dx) / m, (ay + t0 * dy) / m};
+    if (t1 < 1.0) b = {(ax + t1 * dx) / m, (ay + t1 * dy) / m};
+    // A cut end is exact up to rounding in the size of the piece's far ends. Between ends many
+    // orders of magnitude beyond the box the place where the piece crosses it is lost in that
+    // rounding: such a piece is left out rather than handed on somewhere else. An end off the
+    // rim by less than a unit is put onto it.
+    const auto einpassen = [](Sichtpunkt& p) {
+        if (!imSichtkasten(p, -1.0)) return false;
+        p.x = std::clamp(p.x, sichtkastenMin, sichtkastenMax);
+        p.y = std::clamp(p.y, sichtkastenMin, sichtkastenMax);
+        return true;
+    };
+    return einpassen(a) && einpassen(b);
+}
+
+namespace {
+
+// The point of an arc's circle at the angle w (degrees, counter-clockwise from +x).
+Sichtpunkt aufBogen(const Pfadschritt& s, double w) {
+    const double bogen = w * std::numbers::pi / 180.0;
+    return {s.ziel.x + s.radius * std::cos(bogen), s.ziel.y + s.radius * std::sin(bogen)};
+}
+
+// Builds the cut path. It follows the given path's current point, and knows where the cut
+// path stands: a piece goes on from there only when it starts exactly there, otherwise it
+// begins anew.
+class Kappung {
+public:
+    void schritt(const Pfadschritt& s) {
+        switch (s.art) {
+        case Pfadschritt::Art::bewegen:
+            // A move into the box is kept as it is; one far out waits for what follows.
+            aktuell_ = s.ziel;
+            steht_.reset();
+            if (imSichtkasten(s.ziel)) stehenBei(s.ziel);
+            break;
+        case Pfadschritt::Art::linie:
+            if (aktuell_) {
+                gerade(*aktuell_, s.ziel);
+            } else if (imSichtkasten(s.ziel)) {
+                // A line without a current point begins the path at its end.
+                ergebnis_.schritte.push_back(s);
+                steht_ = s.ziel;
+            }
+            aktuell_ = s.ziel;
+            break;
+        case Pfadschritt::Art::bogen: bogen(s); break;
+        }
+    }
+
+    Pfad ergebnis() && { return std::move(ergebnis_); }
+
+private:
+    void stehenBei(Sichtpunkt p) {
+        if (steht_ && *steht_ == p) return;
+        ergebnis_.bewegeZu(p);
+        steht_ = p;
+    }
+
+    // The straight piece from von to bis as far as it lies in the box.
+    void gerade(Sichtpunkt von, Sichtpunkt bis) {
+        if (!stueckKappen(von, bis)) {
+            steht_.reset();
+            return;
+        }
+        stehenBei(von);
+        ergebnis_.linieZu(bis);
+        steht_ = bis;
+    }
+
+    void bogen(const Pfadschritt& s) {
+        const Sichtpunkt anfang = aufBogen(s, s.startWinkel);
+        const Sichtpunkt ende = aufBogen(s, s.endWinkel);
+        const bool bogenDrin = std::isfinite(s.radius) && imSichtkasten(s.ziel, s.radius);
+        if (aktuell_ && bogenDrin && imSichtkasten(*aktuell_)) {
+            // The joining line runs between two points of the box, and the arc lies in it:
+            // the step stays as it is.
+            stehenBei(*aktuell_);
+            ergebnis_.schritte.push_back(s);
+            steht_ = ende;
+        } else {
+            if (aktuell_) gerade(*aktuell_, anfang);
+            if (bogenDrin) {
+                // After a cut joining line the cut path stands at the arc's start already;
+                // after none the arc begins a piece of its own.
+                if (aktuell_) stehenBei(anfang);
+                ergebnis_.schritte.push_back(s);
+                steht_ = ende;
+            } else {
+                steht_.reset();
+            }
+        }
+        aktuell_ = ende;
+    }
+
+    Pfad ergebnis_;
+    std::optional<Sichtpunkt> aktuell_;   // the given path's current point
+    std::optional<Sichtpunkt> steht_;     // the cut path's current point, where it can go on
+};
+
+}  // namespace
+
+Pfad pfadKappen(const Pfad& pfad) {
+    Kappung k;
+    for (const Pfadschritt& s : pfad.schritte) k.schritt(s);
+    return std::move(k).ergebnis();
 }
 
 void clippingZuruecksetzen() {

@@ -67,8 +67,15 @@ void kreisAnhaengen(Pfad& pfad, const Kreis& k) {
     for (int i = 1; i <= kreisEcken; ++i) kette.punkt(punktDrehenUmGerade(q0, achse, 10.0 * i));
 }
 
+// Strokes what of the path lies in the box around the drawing area (see pfadKappen).
 void ziehen(Leinwand& leinwand, const Pfad& pfad, double breite) {
-    if (!pfad.leer()) leinwand.pfadZiehen(pfad, aktuelleFarbe, breite);
+    const Pfad gekappt = pfadKappen(pfad);
+    if (!gekappt.leer()) leinwand.pfadZiehen(gekappt, aktuelleFarbe, breite);
+}
+
+// A label whose place lies far outside the drawing area shows nothing of itself.
+void schreiben(Leinwand& leinwand, const std::string& text, Sichtpunkt ort, double groesse) {
+    if (imSichtkasten(ort)) leinwand.textSchreiben(text, ort, groesse);
 }
 
 // The dots of a list of points, all in one path: a move to the view point, then a full
@@ -97,7 +104,7 @@ void beschriftungen(Leinwand& leinwand) {
             dx = a->dx;
             dy = a->dy;
         }
-        leinwand.textSchreiben(name, {v->x + dx, v->y + dy}, fontsize);
+        schreiben(leinwand, name, {v->x + dx, v->y + dy}, fontsize);
     }
 }
 
@@ -123,11 +130,13 @@ void geradenZeichnen(Leinwand& leinwand) {
     }
 }
 
-void kreiseZeichnen(Leinwand& leinwand) {
-    for (const auto& [name, k] : kreisListe) {
-        if (k.vision == darstellung::verborgen) continue;
+// The objects of a registry that draw by the attribute rule alone (circles, segments,
+// polygons): every one that is not hidden, in its colour and width, the width back to 1 after.
+template <class Map, class Zeichnen> void sichtbareZeichnen(const Map& registry, Zeichnen zeichnen) {
+    for (const auto& [name, rec] : registry) {
+        if (rec.vision == darstellung::verborgen) continue;
         attributRegel(name);
-        kreiszeichnen(leinwand, k);
+        zeichnen(rec);
         aktuelleBreite = 1;
     }
 }
@@ -150,15 +159,6 @@ void strahlenZeichnen(Leinwand& leinwand) {
     }
 }
 
-void streckenZeichnen(Leinwand& leinwand) {
-    for (const auto& [name, s] : streckenListe) {
-        if (s.vision == darstellung::verborgen) continue;
-        attributRegel(name);
-        streckeZeichnen(leinwand, s.ap, s.ep);
-        aktuelleBreite = 1;
-    }
-}
-
 // Cylinders: base and top circle in one path, in the colour made current last and width 1;
 // no side lines.
 void zylinderZeichnen(Leinwand& leinwand) {
@@ -168,15 +168,6 @@ void zylinderZeichnen(Leinwand& leinwand) {
         if (const Kreis* basis = finde(kreisListe, z.basis)) kreisAnhaengen(pfad, *basis);
         if (const std::optional<Kreis> deckel = z.top()) kreisAnhaengen(pfad, *deckel);
         ziehen(leinwand, pfad, 1.0);
-    }
-}
-
-void polygoneZeichnen(Leinwand& leinwand) {
-    for (const auto& [name, pol] : polygonListe) {
-        if (pol.vision == darstellung::verborgen) continue;
-        attributRegel(name);
-        polygonZeichnen(leinwand, pol);
-        aktuelleBreite = 1;
     }
 }
 
@@ -191,11 +182,11 @@ void durchgang(Leinwand& leinwand, std::size_t i) {
     });
     punkteZeichnen(leinwand, sonderListe, sonderpunktRadius, [](const Punkt& p) { return &p; });
     geradenZeichnen(leinwand);
-    kreiseZeichnen(leinwand);
+    sichtbareZeichnen(kreisListe, [&](const Kreis& k) { kreiszeichnen(leinwand, k); });
     strahlenZeichnen(leinwand);
-    streckenZeichnen(leinwand);
+    sichtbareZeichnen(streckenListe, [&](const Strecke& s) { streckeZeichnen(leinwand, s.ap, s.ep); });
     zylinderZeichnen(leinwand);
-    polygoneZeichnen(leinwand);
+    sichtbareZeichnen(polygonListe, [&](const Polygon& pol) { polygonZeichnen(leinwand, pol); });
 }
 
 }  // namespace
@@ -244,8 +235,8 @@ void polygonZeichnen(Leinwand& leinwand, const Polygon& pol) {
     if (!mitte) return;
     const std::optional<Sichtpunkt> v = sichtpunktVon(*mitte);
     if (!v) return;
-    leinwand.textSchreiben(pol.name, {v->x + polygonLabelAbstand, v->y + polygonLabelAbstand},
-                           fontsize + polygonSchriftZuschlag);
+    schreiben(leinwand, pol.name, {v->x + polygonLabelAbstand, v->y + polygonLabelAbstand},
+              fontsize + polygonSchriftZuschlag);
 }
 
 }  // namespace quodral

@@ -2,6 +2,10 @@
 // What the scene drawing needs of a canvas. The Qt view paints with a QPainter, the tests
 // record what is painted.
 //
+// Everything geometric happens before the canvas: the scene drawing hands over only paths cut
+// to a box around the drawing area and labels whose place lies in that box (see Clipping.h),
+// so a canvas paints what it gets and decides nothing.
+//
 // Coordinates are view coordinates of the 800 × 800 drawing area: origin at the lower left
 // corner, y growing upwards. Angles are in degrees, counted counter-clockwise from the
 // positive x direction as seen on the screen.

@@ -55,11 +55,9 @@ void einmalZeigen(GrafikPort& port, const std::vector<std::string>& temporaer) {
 void punktZeigen(GrafikPort& port, const Punkt& p) {
     std::vector<std::string> temporaer;
     const std::string hor = nextFreeName("horZeiger");
-    Gerade(p, evec1).einlistenAls(hor);
-    if (istGerade(hor)) temporaer.push_back(hor);
+    if (Gerade(p, evec1).einlistenAls(hor)) temporaer.push_back(hor);
     const std::string vert = nextFreeName("vertZeiger");
-    Gerade(p, evec2).einlistenAls(vert);
-    if (istGerade(vert)) temporaer.push_back(vert);
+    if (Gerade(p, evec2).einlistenAls(vert)) temporaer.push_back(vert);
     einmalZeigen(port, temporaer);
 }
 
@@ -86,13 +84,12 @@ void polygonZeigen(GrafikPort& port, const Polygon& pol) {
     std::vector<std::string> temporaer;
     mitte.vision = darstellung::verborgen;
     const std::string mName = nextFreeName("M");
-    mitte.einlistenAls(mName);
+    const bool mitteDa = mitte.einlistenAls(mName);
     mitte.name = mName;
     const std::string kName = nextFreeName("k");
-    Kreis(kName, mitte, r, *ebene).einlisten();
     // The circle first: nothing may still stand on the centre when it goes.
-    if (Kreis::istKreis(kName)) temporaer.push_back(kName);
-    if (istPunkt(mName)) temporaer.push_back(mName);
+    if (Kreis(kName, mitte, r, *ebene).einlisten()) temporaer.push_back(kName);
+    if (mitteDa) temporaer.push_back(mName);
     einmalZeigen(port, temporaer);
 }
 

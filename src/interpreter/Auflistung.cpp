@@ -4,34 +4,60 @@
 #include <string_view>
 
 #include "checks/Kontrolle.h"
-#include "model/Objekte.h"
+#include "model/Artentabelle.h"
 
 namespace quodral {
 
 namespace {
 
-// The texts of one kind's listing.
-struct Art {
+// How the body of a listing is laid out.
+enum class Gestalt {
+    punkte,     // a line break, the count line, a line break, a blank and the bracketed names
+    vektoren,   // two line breaks, the count line, two blanks and the bracketed names
+    eintraege,  // the count line, then one line per object: its name and its text form
+    formeln,    // the count line and a blank line, then per formula a blank, its text form and a line break
+};
+
+// The listing of one kind: its command word, its texts and its layout. The names and text
+// forms come from the kind's row in the table of kinds.
+struct Liste {
+    std::string_view wort;
+    Objektart art;
     std::string_view ueberschrift;   // the heading
     std::string_view leer;           // the text when the registry is empty
     std::string_view einzahl;        // the word for exactly one object
     std::string_view mehrzahl;       // the word for any other count
+    Gestalt gestalt;
 };
 
-constexpr Art punktArt{"Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte"};
-constexpr Art vektorArt{"Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren"};
-constexpr Art geradenArt{"Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden"};
-constexpr Art streckenArt{"Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken"};
-constexpr Art strahlArt{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen"};
-constexpr Art ebenenArt{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen"};
-constexpr Art polygonArt{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone"};
-constexpr Art formelArt{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln"};
-constexpr Art klumpenArt{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen"};
-constexpr Art kugelArt{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln"};
-constexpr Art kreisArt{"Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise"};
-constexpr Art kegelArt{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel"};
-constexpr Art zylinderArt{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder"};
-constexpr Art polyederArt{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder"};
+const Liste listen[] = {
+    {"PUNKTE", grafikArt::punkt, "Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte", Gestalt::punkte},
+    {"VEKTOREN", grafikArt::vektor, "Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren", Gestalt::vektoren},
+    {"GERADEN", grafikArt::gerade, "Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden", Gestalt::eintraege},
+    {"STRECKEN", grafikArt::strecke, "Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken",
+     Gestalt::eintraege},
+    {"STRAHLEN", grafikArt::strahl, "Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen",
+     Gestalt::eintraege},
+    {"EBENEN", grafikArt::ebene, "Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen", Gestalt::eintraege},
+    {"POLYGONE", grafikArt::polygon, "Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone",
+     Gestalt::eintraege},
+    {"FORMELN", grafikArt::formel, "Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln", Gestalt::formeln},
+    {"KLUMPEN", grafikArt::klumpen, "Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen",
+     Gestalt::eintraege},
+    {"KUGELN", grafikArt::kugel, "Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln", Gestalt::eintraege},
+    {"KREISE", grafikArt::kreis, "Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise", Gestalt::eintraege},
+    {"KEGEL", grafik3DArt::kegel, "Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel", Gestalt::eintraege},
+    {"ZYLINDER", grafik3DArt::zylinder, "Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder",
+     Gestalt::eintraege},
+    {"POLYEDER", grafik3DArt::polyeder, "Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder",
+     Gestalt::eintraege},
+};
+
+const Liste& listeVon(Objektart art) {
+    for (const Liste& l : listen)
+        if (l.art == art) return l;
+    return listen[0];   // every listed kind has its entry above
+}
 
 // Ascending by character codes (byte order of the UTF-8 text).
 std::vector<std::string> sortiert(std::vector<std::string> namen) {
@@ -39,114 +65,102 @@ std::vector<std::string> sortiert(std::vector<std::string> namen) {
     return namen;
 }
 
-std::string zaehlzeile(const Art& art, std::size_t n) {
-    return std::to_string(n) + " " + std::string(n == 1 ? art.einzahl : art.mehrzahl) + ":";
+std::string zaehlzeile(const Liste& liste, std::size_t n) {
+    return std::to_string(n) + " " + std::string(n == 1 ? liste.einzahl : liste.mehrzahl) + ":";
 }
 
-std::string klammerListe(const std::vector<std::string>& namen) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < namen.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += "\"" + namen[i] + "\"";
+// The body: the count line and the entries in the kind's layout. A name whose record has gone
+// from the registry in the meantime is left out.
+std::string beschreiben(Objektart art) {
+    const Liste& liste = listeVon(art);
+    const Artzeile& zeile = artzeile(art);
+    const std::vector<std::string> namen = sortiert(zeile.namen());
+    switch (liste.gestalt) {
+    case Gestalt::punkte: return "\n" + zaehlzeile(liste, namen.size()) + "\n " + namenListenText(namen);
+    case Gestalt::vektoren: return "\n\n" + zaehlzeile(liste, namen.size()) + "  " + namenListenText(namen);
+    case Gestalt::eintraege: {
+        std::string text = zaehlzeile(liste, namen.size()) + "\n";
+        for (const std::string& n : namen)
+            if (const std::optional<std::string> form = zeile.textform(n)) text += n + ": " + *form + "\n";
+        return text;
     }
-    return text + "]";
+    case Gestalt::formeln: {
+        std::string text = zaehlzeile(liste, namen.size()) + "\n\n";
+        // A formula's value is evaluated now; looking at it must not change the statement's
+        // check state, whatever the term measures.
+        PruefzustandBewahren bewahrt;
+        for (const std::string& n : namen)
+            if (const std::optional<std::string> form = zeile.textform(n)) text += " " + *form + "\n";
+        return text;
+    }
+    }
+    return "";
 }
 
-// The entries layout: the count line, then one line per object with its text form. A name
-// whose record has gone from the registry in the meantime is left out.
-template <class Map> std::string eintraege(const Art& art, const Map& registry, const std::vector<std::string>& namen) {
-    const std::vector<std::string> folge = sortiert(namen);
-    std::string text = zaehlzeile(art, folge.size()) + "\n";
-    for (const std::string& n : folge)
-        if (const auto* rec = finde(registry, n)) text += n + ": " + rec->alsString() + "\n";
-    return text;
-}
-
-// The listing frame: the heading, then the empty text or a line break and the body.
-std::string zeige(const Art& art, bool leer, std::string (*beschreiben)(), bool mitUmbruch = true) {
-    std::string text(art.ueberschrift);
-    if (leer) return text + std::string(art.leer);
-    return text + (mitUmbruch ? "\n" : "") + beschreiben();
+// The listing: the heading, then the empty text or the body; the point and vector bodies
+// begin with line breaks of their own, the others follow one.
+std::string zeige(Objektart art) {
+    const Liste& liste = listeVon(art);
+    std::string text(liste.ueberschrift);
+    if (artzeile(art).namen().empty()) return text + std::string(liste.leer);
+    const bool eigenerUmbruch = liste.gestalt == Gestalt::punkte || liste.gestalt == Gestalt::vektoren;
+    return text + (eigenerUmbruch ? "" : "\n") + beschreiben(art);
 }
 
 }  // namespace
 
 // --- Name lists ----------------------------------------------------------------------------
 
-std::vector<std::string> punktnamenliste() { return namenVon(punktListe); }
-std::vector<std::string> geradennamenliste() { return namenVon(geradenListe); }
-std::vector<std::string> streckennamenliste() { return namenVon(streckenListe); }
-std::vector<std::string> strahlnamenliste() { return namenVon(strahlListe); }
-std::vector<std::string> ebenennamenliste() { return namenVon(ebenenListe); }
-std::vector<std::string> polygonnamenliste() { return namenVon(polygonListe); }
-std::vector<std::string> formelnamenliste() { return namenVon(formelListe); }
-std::vector<std::string> klumpennamenliste() { return namenVon(klumpenListe); }
-std::vector<std::string> kugelnamenliste() { return namenVon(kugelListe); }
-std::vector<std::string> kreisnamenliste() { return namenVon(kreisListe); }
-std::vector<std::string> kegelnamenliste() { return namenVon(kegelListe); }
-std::vector<std::string> zylindernamenliste() { return namenVon(zylinderListe); }
+std::vector<std::string> punktnamenliste() { return artzeile(grafikArt::punkt).namen(); }
+std::vector<std::string> geradennamenliste() { return artzeile(grafikArt::gerade).namen(); }
+std::vector<std::string> streckennamenliste() { return artzeile(grafikArt::strecke).namen(); }
+std::vector<std::string> strahlnamenliste() { return artzeile(grafikArt::strahl).namen(); }
+std::vector<std::string> ebenennamenliste() { return artzeile(grafikArt::ebene).namen(); }
+std::vector<std::string> polygonnamenliste() { return artzeile(grafikArt::polygon).namen(); }
+std::vector<std::string> formelnamenliste() { return artzeile(grafikArt::formel).namen(); }
+std::vector<std::string> klumpennamenliste() { return artzeile(grafikArt::klumpen).namen(); }
+std::vector<std::string> kugelnamenliste() { return artzeile(grafikArt::kugel).namen(); }
+std::vector<std::string> kreisnamenliste() { return artzeile(grafikArt::kreis).namen(); }
+std::vector<std::string> kegelnamenliste() { return artzeile(grafik3DArt::kegel).namen(); }
+std::vector<std::string> zylindernamenliste() { return artzeile(grafik3DArt::zylinder).namen(); }
 
 // --- Bodies ----------------------------------------------------------------------------------
 
-std::string allePunkteBeschreiben() {
-    const std::vector<std::string> namen = sortiert(namenVon(punktListe));
-    return "\n" + zaehlzeile(punktArt, namen.size()) + "\n " + klammerListe(namen);
-}
-
-std::string alleVektorenBeschreiben() {
-    const std::vector<std::string> namen = sortiert(namenVon(vektorListe));
-    return "\n\n" + zaehlzeile(vektorArt, namen.size()) + "  " + klammerListe(namen);
-}
-
-std::string alleGeradenBeschreiben() { return eintraege(geradenArt, geradenListe, geradennamenliste()); }
-std::string alleStreckenBeschreiben() { return eintraege(streckenArt, streckenListe, streckennamenliste()); }
-std::string alleStrahlenBeschreiben() { return eintraege(strahlArt, strahlListe, strahlnamenliste()); }
-std::string alleEbenenBeschreiben() { return eintraege(ebenenArt, ebenenListe, ebenennamenliste()); }
-std::string allePolygoneBeschreiben() { return eintraege(polygonArt, polygonListe, polygonnamenliste()); }
-std::string alleKlumpenBeschreiben() { return eintraege(klumpenArt, klumpenListe, klumpennamenliste()); }
-std::string alleKugelnBeschreiben() { return eintraege(kugelArt, kugelListe, kugelnamenliste()); }
-std::string alleKreiseBeschreiben() { return eintraege(kreisArt, kreisListe, kreisnamenliste()); }
-std::string alleKegelBeschreiben() { return eintraege(kegelArt, kegelListe, kegelnamenliste()); }
-std::string alleZylinderBeschreiben() { return eintraege(zylinderArt, zylinderListe, zylindernamenliste()); }
-std::string allePolyederBeschreiben() { return eintraege(polyederArt, polyederListe, namenVon(polyederListe)); }
-
-std::string alleFormelnBeschreiben() {
-    const std::vector<std::string> namen = sortiert(formelnamenliste());
-    std::string text = zaehlzeile(formelArt, namen.size()) + "\n\n";
-    // A formula's value is evaluated now; looking at it must not change the statement's
-    // check state, whatever the term measures.
-    PruefzustandBewahren bewahrt;
-    for (const std::string& n : namen)
-        if (const Formel* f = finde(formelListe, n)) text += " " + f->alsString() + "\n";
-    return text;
-}
+std::string allePunkteBeschreiben() { return beschreiben(grafikArt::punkt); }
+std::string alleVektorenBeschreiben() { return beschreiben(grafikArt::vektor); }
+std::string alleGeradenBeschreiben() { return beschreiben(grafikArt::gerade); }
+std::string alleStreckenBeschreiben() { return beschreiben(grafikArt::strecke); }
+std::string alleStrahlenBeschreiben() { return beschreiben(grafikArt::strahl); }
+std::string alleEbenenBeschreiben() { return beschreiben(grafikArt::ebene); }
+std::string allePolygoneBeschreiben() { return beschreiben(grafikArt::polygon); }
+std::string alleFormelnBeschreiben() { return beschreiben(grafikArt::formel); }
+std::string alleKlumpenBeschreiben() { return beschreiben(grafikArt::klumpen); }
+std::string alleKugelnBeschreiben() { return beschreiben(grafikArt::kugel); }
+std::string alleKreiseBeschreiben() { return beschreiben(grafikArt::kreis); }
+std::string alleKegelBeschreiben() { return beschreiben(grafik3DArt::kegel); }
+std::string alleZylinderBeschreiben() { return beschreiben(grafik3DArt::zylinder); }
+std::string allePolyederBeschreiben() { return beschreiben(grafik3DArt::polyeder); }
 
 // --- Listings --------------------------------------------------------------------------------
 
-std::string zeigePunkte() { return zeige(punktArt, punktListe.empty(), &allePunkteBeschreiben, false); }
-std::string zeigeVektoren() { return zeige(vektorArt, vektorListe.empty(), &alleVektorenBeschreiben, false); }
-std::string zeigeGeraden() { return zeige(geradenArt, geradenListe.empty(), &alleGeradenBeschreiben); }
-std::string zeigeStrecken() { return zeige(streckenArt, streckenListe.empty(), &alleStreckenBeschreiben); }
-std::string zeigeStrahlen() { return zeige(strahlArt, strahlListe.empty(), &alleStrahlenBeschreiben); }
-std::string zeigeEbenen() { return zeige(ebenenArt, ebenenListe.empty(), &alleEbenenBeschreiben); }
-std::string zeigePolygone() { return zeige(polygonArt, polygonListe.empty(), &allePolygoneBeschreiben); }
-std::string zeigeFormeln() { return zeige(formelArt, formelListe.empty(), &alleFormelnBeschreiben); }
-std::string zeigeKlumpen() { return zeige(klumpenArt, klumpenListe.empty(), &alleKlumpenBeschreiben); }
-std::string zeigeKugeln() { return zeige(kugelArt, kugelListe.empty(), &alleKugelnBeschreiben); }
-std::string zeigeKreise() { return zeige(kreisArt, kreisListe.empty(), &alleKreiseBeschreiben); }
-std::string zeigeKegel() { return zeige(kegelArt, kegelListe.empty(), &alleKegelBeschreiben); }
-std::string zeigeZylinder() { return zeige(zylinderArt, zylinderListe.empty(), &alleZylinderBeschreiben); }
-std::string zeigePolyeder() { return zeige(polyederArt, polyederListe.empty(), &allePolyederBeschreiben); }
+std::string zeigePunkte() { return zeige(grafikArt::punkt); }
+std::string zeigeVektoren() { return zeige(grafikArt::vektor); }
+std::string zeigeGeraden() { return zeige(grafikArt::gerade); }
+std::string zeigeStrecken() { return zeige(grafikArt::strecke); }
+std::string zeigeStrahlen() { return zeige(grafikArt::strahl); }
+std::string zeigeEbenen() { return zeige(grafikArt::ebene); }
+std::string zeigePolygone() { return zeige(grafikArt::polygon); }
+std::string zeigeFormeln() { return zeige(grafikArt::formel); }
+std::string zeigeKlumpen() { return zeige(grafikArt::klumpen); }
+std::string zeigeKugeln() { return zeige(grafikArt::kugel); }
+std::string zeigeKreise() { return zeige(grafikArt::kreis); }
+std::string zeigeKegel() { return zeige(grafik3DArt::kegel); }
+std::string zeigeZylinder() { return zeige(grafik3DArt::zylinder); }
+std::string zeigePolyeder() { return zeige(grafik3DArt::polyeder); }
 
 std::optional<std::string> auflistung(const std::string& befehl) {
-    static constexpr std::pair<std::string_view, std::string (*)()> befehle[] = {
-        {"EBENEN", &zeigeEbenen},   {"FORMELN", &zeigeFormeln},   {"GERADEN", &zeigeGeraden},
-        {"KEGEL", &zeigeKegel},     {"KLUMPEN", &zeigeKlumpen},   {"KUGELN", &zeigeKugeln},
-        {"KREISE", &zeigeKreise},   {"POLYEDER", &zeigePolyeder}, {"POLYGONE", &zeigePolygone},
-        {"PUNKTE", &zeigePunkte},   {"STRAHLEN", &zeigeStrahlen}, {"STRECKEN", &zeigeStrecken},
-        {"ZYLINDER", &zeigeZylinder}, {"VEKTOREN", &zeigeVektoren}};
-    for (const auto& [wort, liste] : befehle)
-        if (wort == befehl) return liste();
+    for (const Liste& l : listen)
+        if (l.wort == befehl) return zeige(l.art);
     return std::nullopt;
 }
 

@@ -1,13 +1,15 @@
 #include "interpreter/Befehle.h"
 
-#include <string_view>
+#include <optional>
 
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
+#include "commands/Einstellbefehle.h"
 #include "drawing/Einstellungen.h"
 #include "interpreter/Auflistung.h"
 #include "interpreter/Dispatcher.h"
 #include "interpreter/Interpret.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
 #include "interpreter/Worte.h"
@@ -55,64 +57,75 @@ std::string zentrumAuskunft() {
     return "Als Streckzenturm ist der " + merkmal + " Punkt " + streckZentrum + " eingetragen.";
 }
 
-// The one-word commands whose work belongs to modules still to come: the scroll information.
-// Until a module lands, its command leaves the caller's preset answer and is not recorded.
-bool spaeterBefehl(std::string_view befehl) {
-    static constexpr std::string_view befehle[] = {"SCROLL"};
-    for (std::string_view b : befehle)
-        if (b == befehl) return true;
-    return false;
-}
-
-// Carries out the one-word command S (the upper-cased statement); false when S is none.
-bool einwortBefehl(const std::string& S, const std::string& blabla) {
-    if (S == "?" || S == "HILFE") {
-        quittung = hilfeUebersicht();
-    } else if (S == "AUTOOBJEKT") {
-        quittung = autoObjektAuskunft();
-    } else if (S == "*") {
-        lok = true;
-        kommentar({blabla});
-    } else if (S == "DEZIMALEN") {
-        quittung = "Als Anzahl der Dezimalen (Nachkommastellen) ist " + std::to_string(dezimalen) + " eingestellt.";
-    } else if (S == "DREHACHSE" || S == "ACHSE") {
-        quittung = "Als Name der aktuellen Drehachse ist " + drehAchse + " eingetragen.";
-    } else if (S == "DREHWINKEL") {
-        // The plain number form: the angle as it is stored, not rounded to the decimals.
-        quittung = "Der aktuelle Drehwinkel beträgt " + kurzform(drehWinkel) + "°.";
-    } else if (S == "FIXIEREN") {
-        // Not typed (the window asks first and answers itself): a replayed or generated FIXIEREN
-        // freezes without a question and keeps the freezing's answer.
-        punkteFreezer();
-        lok = false;
-    } else if (S == "KOORDINATENACHSEN") {
-        quittung = kAchsen();
-    } else if (S == "RICHTUNG") {
-        quittung = "Als aktuelle Verschieberichtung ist " + richtung.alsString() + " eingetragen.";
-    } else if (S == "SCREENSHOT") {
-        // Only the snapshot list is filled; the save panel belongs to the typed statement.
-        screenshot();
-    } else if (S == "START") {
-        start();
-    } else if (S == "TEST") {
-        formatiereAnwendungsliste();
-    } else if (S == "ZENTRUM") {
-        quittung = zentrumAuskunft();
-    } else if (std::optional<std::string> liste = auflistung(S)) {
-        quittung = *liste;
-    } else if (!spaeterBefehl(S)) {
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void execute(const std::string& blabla) {
     lok = false;
     // Nothing is trimmed: "HILFE " is no command but a statement for the dispatcher.
-    if (einwortBefehl(grossSchreiben(blabla), blabla)) return;
+    const std::string befehl = grossSchreiben(blabla);
+    if (const Einwortbefehl einwort = einwortbefehlFuer(befehl)) {
+        einwort(befehl);
+        return;
+    }
     filter2(blabla);
+}
+
+void uebersichtZeigen(const std::string&) { quittung = hilfeUebersicht(); }
+
+void kommentarzeile(const std::string& befehl) {
+    // Only "*" itself upper-cases to "*", so this is the statement as received.
+    lok = true;
+    kommentar({befehl});
+}
+
+void autoObjektZeigen(const std::string&) { quittung = autoObjektAuskunft(); }
+
+void dezimalenZeigen(const std::string&) {
+    quittung = "Als Anzahl der Dezimalen (Nachkommastellen) ist " + std::to_string(dezimalen) + " eingestellt.";
+}
+
+void drehAchseZeigen(const std::string&) {
+    quittung = "Als Name der aktuellen Drehachse ist " + drehAchse + " eingetragen.";
+}
+
+void drehWinkelZeigen(const std::string&) {
+    // The plain number form: the angle as it is stored, not rounded to the decimals.
+    quittung = "Der aktuelle Drehwinkel beträgt " + kurzform(drehWinkel) + "°.";
+}
+
+void fixieren(const std::string&) {
+    // Not typed (the window asks first and answers itself): a replayed or generated FIXIEREN
+    // freezes without a question and keeps the freezing's answer.
+    punkteFreezer();
+    lok = false;
+}
+
+void achsenUmschalten(const std::string&) { quittung = kAchsen(); }
+
+void richtungZeigen(const std::string&) {
+    quittung = "Als aktuelle Verschieberichtung ist " + richtung.alsString() + " eingetragen.";
+}
+
+void screenshotAufnehmen(const std::string&) {
+    // Only the snapshot list is filled; the save panel belongs to the typed statement.
+    screenshot();
+}
+
+void scrollZeigen(const std::string&) {
+    // The report of the scroll wheel's motion belongs to the SCROLL statement.
+    quittung.clear();
+    scrollAuskunft();
+}
+
+void startBefehl(const std::string&) { start(); }
+
+void listeFormatieren(const std::string&) { formatiereAnwendungsliste(); }
+
+void zentrumZeigen(const std::string&) { quittung = zentrumAuskunft(); }
+
+void auflisten(const std::string& befehl) {
+    // The registry names the listing words; a word the listings do not know changes nothing.
+    if (std::optional<std::string> liste = auflistung(befehl)) quittung = *liste;
 }
 
 void kommentar(const std::vector<std::string>& worte) {

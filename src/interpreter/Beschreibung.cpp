@@ -1,10 +1,14 @@
 #include "interpreter/Beschreibung.h"
 
+#include <optional>
+#include <string_view>
+#include <variant>
+
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
 #include "measurement/Analyse.h"
+#include "model/Artentabelle.h"
 #include "model/Numerik.h"
-#include "model/Objekte.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -31,63 +35,50 @@ std::string polyederText(const std::string& name, const Polyeder& pd) {
     return text + "\n\n" + examPolyeder(Polyeder(pd));
 }
 
-// The description by the kind of index1; nothing when the record is missing.
-std::optional<std::string> ebenesObjekt(const std::string& name, grafikArt art) {
-    switch (art) {
-    case grafikArt::punkt:
-        if (const Punkt* p = finde(punktListe, name)) return name + " ist der Punkt " + p->alsString() + ".\n\n" + p->rem + ".";
-        break;
-    case grafikArt::gerade:
-        if (const Gerade* g = finde(geradenListe, name)) return name + " ist die  " + g->alsString() + ".\n\n" + g->rem + ".";
-        break;
-    case grafikArt::strahl:
-        if (const Strahl* s = finde(strahlListe, name)) return name + " ist der " + s->alsString() + ".\n\n" + s->rem;
-        break;
-    case grafikArt::strecke:
-        if (const Strecke* s = finde(streckenListe, name)) return name + " ist die  " + s->alsString() + ".\n\n" + s->rem;
-        break;
-    case grafikArt::ebene:
-        if (const Ebene* e = finde(ebenenListe, name)) return name + " ist die  " + e->alsString() + ".\n\n" + e->rem;
-        break;
-    case grafikArt::kreis:
-        if (const Kreis* k = finde(kreisListe, name)) return name + " ist der " + k->alsString() + ".\n\n" + k->rem;
-        break;
-    case grafikArt::kugel:
-        if (const Kugel* k = finde(kugelListe, name)) return name + " ist die " + k->alsString() + ".\n\n" + k->rem;
-        break;
-    case grafikArt::polygon:
-        if (const Polygon* pol = finde(polygonListe, name)) return polygonText(name, *pol);
-        break;
-    case grafikArt::klumpen:
-        if (const Klumpen* k = finde(klumpenListe, name)) return k->alsString() + ".";
-        break;
-    case grafikArt::formel:
-        if (const Formel* f = finde(formelListe, name)) return f->alsString();
-        break;
-    case grafikArt::vektor:
-        if (const Vektor* v = finde(vektorListe, name)) return name + " ist der Vektor " + v->alsString() + ".";
-        break;
-    case grafikArt::kollektiv: break;
-    }
-    return std::nullopt;
+// How the description of a kind phrases its record: the name and a lead-in (or the text form
+// alone), the text form, a closing, and the remark with its own closing where the kind shows it.
+struct Fassung {
+    Objektart art;
+    std::optional<std::string_view> vorsatz;
+    std::string_view schluss;
+    std::optional<std::string_view> nachBemerkung;
+};
+
+const Fassung fassungen[] = {
+    {grafikArt::punkt, " ist der Punkt ", ".\n\n", "."},
+    {grafikArt::gerade, " ist die  ", ".\n\n", "."},
+    {grafikArt::strahl, " ist der ", ".\n\n", ""},
+    {grafikArt::strecke, " ist die  ", ".\n\n", ""},
+    {grafikArt::ebene, " ist die  ", ".\n\n", ""},
+    {grafikArt::kreis, " ist der ", ".\n\n", ""},
+    {grafikArt::kugel, " ist die ", ".\n\n", ""},
+    {grafikArt::klumpen, std::nullopt, ".", std::nullopt},
+    {grafikArt::formel, std::nullopt, "", std::nullopt},
+    {grafikArt::vektor, " ist der Vektor ", ".", std::nullopt},
+    {grafik3DArt::kegel, " ist der ", "", std::nullopt},
+    {grafik3DArt::zylinder, " ist der ", "", std::nullopt},
+};
+
+const Fassung* fassungVon(Objektart art) {
+    for (const Fassung& f : fassungen)
+        if (f.art == art) return &f;
+    return nullptr;
 }
 
-std::optional<std::string> festkoerper(const std::string& name, grafik3DArt art) {
-    switch (art) {
-    case grafik3DArt::kegel:
-        if (const Kegel* k = finde(kegelListe, name)) return name + " ist der " + k->alsString();
-        break;
-    case grafik3DArt::zylinder:
-        if (const Zylinder* z = finde(zylinderListe, name)) return name + " ist der " + z->alsString();
-        break;
-    case grafik3DArt::polyeder:
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide:
-        // Prisms and pyramids are polyhedra and live in the polyhedron registry.
-        if (const Polyeder* pd = finde(polyederListe, name)) return polyederText(name, *pd);
-        break;
-    }
-    return std::nullopt;
+// The description of a registered object; nothing when its record is missing or its kind
+// (a collective) has nothing to describe.
+std::optional<std::string> beschreibung(const std::string& name, const Artzeile& zeile) {
+    const std::optional<Datensatz> rec = zeile.finde(name);
+    if (!rec) return std::nullopt;
+    // Polygons and polyhedra, prisms and pyramids among them, are described by their measures.
+    if (const Polygon* pol = std::get_if<Polygon>(&*rec)) return polygonText(name, *pol);
+    if (const Polyeder* pd = std::get_if<Polyeder>(&*rec)) return polyederText(name, *pd);
+    const Fassung* f = fassungVon(zeile.art);
+    if (f == nullptr) return std::nullopt;
+    std::string text = f->vorsatz ? name + std::string(*f->vorsatz) : std::string();
+    text += zeile.textform(name).value_or("") + std::string(f->schluss);
+    if (f->nachBemerkung) text += zeile.bemerkung(name).value_or("") + std::string(*f->nachBemerkung);
+    return text;
 }
 
 }  // namespace
@@ -96,10 +87,9 @@ std::string wasist(const std::string& name) {
     // Looking at an object changes nothing of the statement's check state, also where a
     // formula's term is evaluated for its value.
     std::optional<std::string> text;
-    {
+    if (const Artzeile* zeile = artzeileVon(name)) {
         PruefzustandBewahren bewahrt;
-        if (const grafikArt* art = finde(index1, name)) text = ebenesObjekt(name, *art);
-        else if (const grafik3DArt* art3 = finde(index3, name)) text = festkoerper(name, *art3);
+        text = beschreibung(name, *zeile);
     }
     // A collective, and a name whose record is missing, has nothing to describe.
     quittung = text.value_or(misserfolg);

@@ -1,10 +1,13 @@
 #include "interpreter/Dispatcher.h"
 
+#include <utility>
+
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
 #include "interpreter/Beschreibung.h"
 #include "interpreter/Interpret.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Vorschlaege.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"
@@ -13,96 +16,24 @@
 namespace quodral {
 
 const std::vector<Schluesselwort>& schluesselwortTabelle() {
-    static const std::vector<Schluesselwort> tabelle{
-        {{"?"}, &hilfstext},
-        {{"*"}, &kommentar},
-        {{"ABSTAND"}, &abstand},
-        {{"AUFPUNKT"}, &aufpunktSetzen},
-        {{"AUTOOBJEKT"}, &autoObjektSetzen},
-        {{"BESCHRIFTE", "ZEIGE"}, &beschrifte},
-        {{"BESCHRIFTEAUSWAHL"}, &beschrifteAuswahl},
-        {{"BEWEGUNG", "BEWEGE", "BEAME"}, &beamen},
-        {{"DEZIMALEN", "NACHKOMMASTELLEN"}, &dezimalenWahl},
-        {{"DREHACHSE", "ACHSE"}, &drehAchseSetzen},
-        {{"DREHUNG", "DREHEN", "DREHE"}, &drehen},
-        {{"DREHWINKEL"}, &drehWinkelSetzen},
-        {{"DREIBEIN"}, &dreibein},
-        {{"DUPLIKAT"}, &duplikat},
-        {{"DURCHMESSER"}, &welcherDurchmesser},
-        {{"EBENE"}, &defEbene},
-        {{"ECKENKLUMPEN"}, &defEckenklumpen},
-        {{"EINPASSEN"}, &einpassen},
-        {{"ENTSCHRIFTEAUSWAHL"}, &entschrifteAuswahl},
-        {{"FLAECHE", "FLÄCHE"}, &berechneFlaeche},
-        {{"GERADE"}, &defGerade},
-        {{"HOEHE", "HÖHE"}, &wieHoch},
-        {{"HUELLE", "HÜLLE"}, &defHuelle},
-        {{"KEGEL"}, &defKegel},
-        {{"KEGELSCHNITT"}, &defKegelschnitt},
-        {{"KLON", "KLONE", "KLONEN"}, &klonen},
-        {{"KLUMPEN"}, &defKlumpen},
-        {{"KHUELLE", "KHÜLLE"}, &kHuelle},
-        {{"KREIS"}, &defKreis},
-        {{"KUGEL"}, &defKugel},
-        {{"LAENGE", "LÄNGE"}, &laengeBerechnen},
-        {{"LOESCHE", "LÖSCHE", "LOESCHEN", "LÖSCHEN"}, &loeschbefehl},
-        {{"LOTFUSSPUNKT"}, &lotfusspunkt0},
-        {{"NECK"}, &defNEck},
-        {{"MIT"}, &mit},
-        {{"OHNE"}, &ohne},
-        {{"ORTHOGONALE", "SENKRECHTE"}, &orthogonale},
-        {{"PARALLELE"}, &parallele},
-        {{"POLYEDER"}, &defPolyeder},
-        {{"POLYGON"}, &defPolygon},
-        {{"PYRAMIDE"}, &defPyramide},
-        {{"PRISMA"}, &defPrisma},
-        {{"PRISMA1"}, &defPrisma},
-        {{"PSCHNITT"}, &defpSchnitt},
-        {{"PUNKT"}, &defPunkt},
-        {{"QUADER"}, &defQuader},
-        {{"RADIUS"}, &berechneRadius},
-        {{"RECHTECK"}, &defRechteck},
-        {{"RICHTUNG"}, &setzeRichtung},
-        {{"SCHNITT", "SCHNEIDE", "SCHNEIDEN"}, &schnitt},
-        {{"SCHWERPUNKT"}, &bestimmeSchwerpunkt},
-        {{"SCROLL"}, &scroll},
-        {{"SEI"}, &definiereFormel},
-        {{"SICHTBAR"}, &beschrifte},
-        {{"SPIEGELUNG", "SPIEGELE", "SPIEGELN"}, &spiegele},
-        {{"STERN"}, &defStern},
-        {{"STRAHL"}, &defStrahl},
-        {{"STRECKE"}, &defStrecke},
-        {{"STRECKEN", "STRECKUNG"}, &streckungStart},
-        {{"STRECKENANTRAG"}, &streckenAntragStart},
-        {{"TANGENTEN"}, &defTangenten},
-        {{"UMHUELLE", "UMHÜLLE"}, &umhuelle},
-        {{"UNBEZEICHNET", "ENTSCHRIFTE", "ENTSCHRIFTET"}, &entschrifte},
-        {{"VEKTOR"}, &defVektor},
-        {{"VERBORGEN", "UNSICHTBAR", "VERBIRG", "VERBERGEN"}, &verbirg},
-        {{"VERBIRGAUSWAHL"}, &verbirgAuswahl},
-        {{"VERNICHTE", "VERNICHTEN"}, &rotteAus},
-        {{"VERSCHIEBUNG", "VERSCHIEBE"}, &verschiebe},
-        {{"VOLUMEN"}, &berechneVolumen},
-        {{"WENDE"}, &wende},
-        {{"WINKEL"}, &berechneWinkel},
-        {{"XYBEWEGUNG"}, &xyBewegung},
-        {{"ZENTRUM"}, &streckZentrumSetzen},
-        {{"ZERLEGUNG", "ZERLEGE"}, &zerlegung},
-        {{"ZUFALLSPUNKTKLUMPEN"}, &zufallsPunktKlumpen},
-        {{"ZYLINDER"}, &defZylinder},
-    };
+    static const std::vector<Schluesselwort> tabelle = [] {
+        std::vector<Schluesselwort> t;
+        for (const Registerzeile& zeile : schluesselwortRegister()) {
+            if (zeile.handler == nullptr) continue;
+            Schluesselwort eintrag{{}, zeile.handler};
+            for (const Schreibweise& s : zeile.schreibweisen) eintrag.schreibweisen.push_back(s.wort);
+            t.push_back(std::move(eintrag));
+        }
+        return t;
+    }();
     return tabelle;
 }
 
 std::string schluesselwortForm(const std::string& wort) { return nfc(grossSchreiben(wort)); }
 
 HandlerFunktion handlerFuer(const std::string& schluesselwort) {
-    for (const Schluesselwort& eintrag : schluesselwortTabelle()) {
-        for (std::string_view schreibweise : eintrag.schreibweisen) {
-            if (schreibweise == schluesselwort) return eintrag.handler;
-        }
-    }
-    return nullptr;
+    const Fundstelle f = schluesselwortSuchen(schluesselwort);
+    return f ? f.zeile->handler : nullptr;
 }
 
 void filter2(const std::string& blabla) {
@@ -122,7 +53,7 @@ void filter2(const std::string& blabla) {
 
     // A help topic gets its help text appended whatever follows; a handler that runs
     // afterwards overwrites the answer anyway.
-    if (hilfeThemen.contains(schluesselwort)) {
+    if (istHilfethema(schluesselwort)) {
         quittung += "\n\n " + hilfe(schluesselwort);
     }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The second stage of statement execution. Every statement that is not a one-word command
 // arrives here: the name of an object is described, a bare keyword is answered with help,
-// and otherwise the upper-cased first word is looked up in the keyword table and its
+// and otherwise the upper-cased first word is looked up in the keyword registry and its
 // handler is called with the remaining words. Generators put their statements into the
 // statement list and run them through add and addAndEcecute.
 
@@ -21,14 +21,16 @@ struct Schluesselwort {
     HandlerFunktion handler;
 };
 
-// The keyword table in its fixed order: 76 entries with 108 spellings and 74 handlers.
+// The keyword table: the rows of the keyword registry that have a handler, in the registry's
+// order, with all their spellings (76 entries with 108 spellings and 74 handlers).
 const std::vector<Schluesselwort>& schluesselwortTabelle();
 
 // The form in which a first word is compared with the table: full Unicode upper-casing
 // ("ß" becomes "SS") in composed form, so that a decomposed umlaut finds its spelling.
 std::string schluesselwortForm(const std::string& wort);
 
-// The handler of a keyword given in that form, or nullptr when no entry holds it.
+// The handler of a keyword given in that form, or nullptr when no registry row with a handler
+// holds it.
 HandlerFunktion handlerFuer(const std::string& schluesselwort);
 
 // Dispatches one statement, exactly as the command stage received it. Presets quittung to

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interpreter/Schluesselwoerter.h"
 #include "model/Arten.h"
 #include "state/Zustand.h"
 
@@ -16,11 +17,12 @@ namespace quodral {
 
 
 // What the check before a replay refuses: the generators on any line, the one-word commands
-// on a line where they stand alone.
-inline const std::set<std::string> makros{"DUPLIKAT", "EINPASSEN", "NECK", "START", "QUADER", "RECHTECK"};
-inline const std::set<std::string> kommandos{"?",         "HILFE",     "EBENEN",  "FIXIEREN", "FORMELN", "GERADEN",
-                                             "KUGELN",    "KREISE",    "KOORDINATENACHSEN",   "POLYGONE", "PUNKTE",
-                                             "SCREENSHOT", "SCROLL",   "STRAHLEN", "STRECKEN", "VEKTOREN"};
+// on a line where they stand alone. Both are drawn from the keyword registry: makros are the
+// macro rows (DUPLIKAT, EINPASSEN, NECK, START, QUADER, RECHTECK), kommandos the one-word
+// spellings of the command rows (the help, the listings but KEGEL, KLUMPEN, POLYEDER and
+// ZYLINDER, FIXIEREN, KOORDINATENACHSEN, SCREENSHOT, SCROLL).
+inline const std::set<std::string> makros = makroWorte();
+inline const std::set<std::string> kommandos = kommandoWorte();
 
 // What the scroll wheel does to the automatic object.
 enum class bewegungsart { aeugen, drehen, xdrehen, ydrehen, zdrehen, verschieben, xverschieben, yverschieben,

@@ -6,8 +6,8 @@
 
 #include "checks/Kontrolle.h"
 #include "commands/Handler.h"
-#include "interpreter/Auflistung.h"
 #include "interpreter/Interpret.h"
+#include "model/Artentabelle.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
 
@@ -35,25 +35,17 @@ struct Loeschung {
     }
 };
 
-// The names a collective stands for in a deletion, taken before anything is removed;
-// nothing for a collective without a registry of its own here.
-std::vector<std::string> kollektivNamen(const std::string& name) {
-    if (name == "alleKlumpen") return namenVon(klumpenListe);
-    if (name == "allePolygone") return namenVon(polygonListe);
-    if (name == "alleStrecken") return namenVon(streckenListe);
-    if (name == "allePunkte") return namenVon(punktListe);
-    if (name == "alleGeraden") return namenVon(geradenListe);
-    if (name == "alleKreise") return namenVon(kreisListe);
-    return {};
+// The collectives that stand for the objects of their kind in a deletion; "alleStrahlen"
+// and "alleKugeln" stand for nothing here.
+bool loeschbaresKollektiv(const std::string& name) {
+    static const std::set<std::string> kollektive = {"alleKlumpen", "allePolygone", "alleStrecken",
+                                                     "allePunkte",  "alleGeraden",  "alleKreise"};
+    return kollektive.count(name) > 0;
 }
 
+// The names in their order as a bracketed list.
 std::string listenText(const std::set<std::string>& namen) {
-    std::string text = "[";
-    for (auto it = namen.begin(); it != namen.end(); ++it) {
-        if (it != namen.begin()) text += ", ";
-        text += "\"" + *it + "\"";
-    }
-    return text + "]";
+    return namenListenText(std::vector<std::string>(namen.begin(), namen.end()));
 }
 
 }  // namespace
@@ -61,18 +53,22 @@ std::string listenText(const std::set<std::string>& namen) {
 void loeschbefehl(const std::vector<std::string>& w) {
     Loeschung l;
     for (const std::string& name : w) {
-        if (const grafikArt* art = finde(index1, name)) {
-            if (*art == grafikArt::kollektiv) {
-                for (const std::string& n : kollektivNamen(name)) l.einzeln(n);
-            } else {
-                l.einzeln(name);
-            }
+        if (const grafikArt* art = finde(index1, name); art != nullptr && *art == grafikArt::kollektiv) {
+            // The names are taken before anything is removed.
+            if (loeschbaresKollektiv(name))
+                for (const std::string& n : namenImKollektiv(name)) l.einzeln(n);
+            continue;
         }
-        // A polyhedron goes whatever is bound to it (nothing names a polyhedron but a
-        // cluster); its faces and their points stay. Cones and cylinders are not deleted here.
-        if (const grafik3DArt* art3 = finde(index3, name); art3 != nullptr && *art3 == grafik3DArt::polyeder) {
+        const Artzeile* zeile = artzeileVon(name);
+        if (zeile == nullptr) continue;
+        switch (zeile->loeschregel) {
+        case Loeschregel::wennUngebunden: l.einzeln(name); break;
+        case Loeschregel::immer:
+            // Nothing but a cluster names such an object; its parts stay.
             auslisten(name);
             l.geloescht.insert(name);
+            break;
+        case Loeschregel::nie: break;
         }
     }
 
@@ -89,10 +85,9 @@ void loeschbefehl(const std::vector<std::string>& w) {
 void rotteAus(const std::vector<std::string>& w) {
     const bool einWort = w.size() == 1;
     const std::string name = einWort ? w.front() : std::string();
-    const grafikArt* art = finde(index1, name);
-    const grafik3DArt* art3 = finde(index3, name);
-    const bool passend = einWort && ((art != nullptr && (*art == grafikArt::polygon || *art == grafikArt::klumpen)) ||
-                                     (art3 != nullptr && *art3 == grafik3DArt::polyeder));
+    // Only the kinds that take their parts along.
+    const Artzeile* zeile = einWort ? artzeileVon(name) : nullptr;
+    const bool passend = zeile != nullptr && zeile->vernichten != nullptr;
     if (!passend) {
         if (einWort) quittung = "Nur für existierende Polygone, Klumpen und Polyeder gibt es die Vernichtungs-Option";
         lok = false;

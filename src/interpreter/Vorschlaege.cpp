@@ -6,6 +6,7 @@
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "text/Unicode.h"
 
 namespace quodral {
@@ -19,10 +20,10 @@ std::string kandidatenVorschlag(const std::string& inp) {
     const std::vector<std::string> praefix(eingabe.begin(), eingabe.begin() + static_cast<std::ptrdiff_t>(laenge));
 
     std::string liste;
-    for (const std::string& thema : hilfeThemen) {   // byte order: a fixed, alphabetical listing
-        const std::vector<std::string> z = zeichen(thema);
+    for (const Hilfethema& thema : hilfethemen()) {   // byte order: a fixed, alphabetical listing
+        const std::vector<std::string>& z = thema.zeichen;
         if (z.size() >= praefix.size() && std::equal(praefix.begin(), praefix.end(), z.begin())) {
-            liste += thema + "  ";
+            liste += thema.wort + "  ";
         }
     }
     if (liste.empty()) return "";

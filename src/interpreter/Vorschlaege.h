@@ -1,7 +1,8 @@
 #pragma once
 // Help for a statement that cannot be dispatched: the keywords that begin like the input,
-// and the usage text that "? KEYWORD" answers with. The topics and the help texts
-// themselves live with the other help texts (checks/Hilfe.h).
+// and the usage text that "? KEYWORD" answers with. The topics are the spellings that the
+// keyword registry marks as such; the help texts live with the other help texts
+// (checks/Hilfe.h).
 
 #include <string>
 #include <vector>

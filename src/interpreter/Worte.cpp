@@ -1,5 +1,6 @@
 #include "interpreter/Worte.h"
 
+#include "interpreter/Schluesselwoerter.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -20,9 +21,10 @@ std::string enthackterString(const std::string& s) {
     std::vector<std::string> worte = gehackterString2Stringfeld(s);
     worte.front() = grossSchreiben(worte.front());
     const std::string& kopf = worte.front();
-    // The generators are stored as comments: the statements they expand into follow as lines of
-    // their own, and a comment passes the check of a stored list, which refuses bare generators.
-    if (kopf == "NECK" || kopf == "EINPASSEN" || kopf == "QUADER" || kopf == "RECHTECK") worte.front() = "* " + kopf;
+    // The generators that the registry marks are stored as comments: the statements they expand
+    // into follow as lines of their own, and a comment passes the check of a stored list, which
+    // refuses bare generators.
+    if (alsKommentarGespeichert(kopf)) worte.front() = "* " + kopf;
     return zusammenfuegen(worte);
 }
 

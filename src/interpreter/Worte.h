@@ -12,8 +12,9 @@
 namespace quodral {
 
 // The normal form of one statement, as stored in the statement list: every word preceded by two
-// blanks, the first word upper-cased; NECK, EINPASSEN, QUADER and RECHTECK become comment lines
-// ("* " before the keyword), because the statements they expand into are stored themselves.
+// blanks, the first word upper-cased; the keywords that the registry stores as comments (NECK,
+// EINPASSEN, QUADER and RECHTECK) become comment lines ("* " before the keyword), because the
+// statements they expand into are stored themselves.
 std::string enthackterString(const std::string& s);
 
 // Rewrites every line of the statement list: empty lines are dropped, the others rebuilt from

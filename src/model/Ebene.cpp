@@ -8,6 +8,7 @@
 #include "model/Kugel.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "model/Strahl.h"
 #include "model/Strecke.h"
 
@@ -89,17 +90,9 @@ std::vector<Punkt> Ebene::dreiPunkte() const {
     return {(a + o).vektor2Punkt(), (a + q).vektor2Punkt(), (a - o).vektor2Punkt()};
 }
 
-void Ebene::einlisten() const {
-    if (!nameFrei(name)) return;
-    ebenenListe.insert_or_assign(name, *this);
-    indexEintragen(name, idx);
-}
+bool Ebene::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Ebene::einlistenAls(const std::string& n) const {
-    Ebene kopie = *this;
-    kopie.name = n;
-    kopie.einlisten();
-}
+bool Ebene::einlistenAls(const std::string& n) const { return eingetragen(eintragen(*this, n)); }
 
 bool operator==(const Ebene& l, const Ebene& r) { return istNull(l.nv.kreuz(r.nv).norm()) && l.enthaelt(r.ap); }
 

@@ -70,10 +70,11 @@ struct Ebene {
     Punkt punkt() const { return ap; }
     void bezeichneMit(const std::string& n) { name = n; }
 
-    // Registration under the own name, or a copy under the given name; a name that is not
-    // free is refused silently.
-    void einlisten() const;
-    void einlistenAls(const std::string& n) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. True when the record was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& n) const;
 };
 
 // The same point set: parallel normals (length of the cross product below 1e-8) and the

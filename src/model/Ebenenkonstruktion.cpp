@@ -29,9 +29,7 @@ namespace {
 // when that name cannot be taken, for instance because en is not an allowed name.
 bool registrieren(const Ebene& e, const std::string& en, std::string& m) {
     m = nextFreeName(en);
-    if (!nameFrei(m)) return false;
-    e.einlistenAls(m);
-    return ebenenListe.contains(m);
+    return e.einlistenAls(m);
 }
 
 }  // namespace

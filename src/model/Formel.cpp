@@ -4,21 +4,14 @@
 #include "measurement/Funktionen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
 
-void Formel::einlisten() const {
-    if (!nameFrei(name)) return;
-    formelListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::formel);
-}
+bool Formel::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Formel::einlistenAls(const std::string& neuerName) const {
-    Formel kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Formel::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 std::string Formel::alsString() const {
     // The flag is not consulted: a term that has lost its objects still shows a value (0).

@@ -16,11 +16,11 @@ struct Formel {
     Formel() = default;
     Formel(std::string n, std::string t) : name(std::move(n)), term(std::move(t)) {}
 
-    // Registers the formula under its own name: formelListe, index1 (formel) and the names in
-    // use; no drawing attributes. A name that is not free is refused silently.
-    void einlisten() const;
-    // Registers a copy under the given name; this record keeps its name.
-    void einlistenAls(const std::string& neuerName) const;
+    // Registers the formula under its own name (or a copy under the given name; this record
+    // keeps its name): formelListe, index1 (formel) and the names in use; no drawing
+    // attributes. A name that is not free is refused. True when the formula was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& neuerName) const;
 
     // name " = " term " mit dem Wert " value ".\n", the value with the current decimals. The
     // term is evaluated now; a term without a value shows 0. Looking at a formula leaves the

@@ -5,6 +5,7 @@
 #include "model/Kugel.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "model/Strahl.h"
 #include "model/Strecke.h"
 
@@ -61,17 +62,9 @@ std::string Gerade::alsString() const {
     return "Gerade durch den Punkt " + ap.name + " " + ap.alsString() + " mit Richtung " + rv.alsString();
 }
 
-void Gerade::einlisten() const {
-    if (!nameFrei(name)) return;
-    geradenListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::gerade);  // also the line's own label offsets (1, 1)
-}
+bool Gerade::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Gerade::einlistenAls(const std::string& neuerName) const {
-    Gerade kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Gerade::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Gerade& g, const Gerade& h) { return g.rv.kreuz(h.rv).istNullvektor() && g.enthaelt(h.ap); }
 

@@ -6,6 +6,7 @@
 #include "measurement/Funktionen.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -24,8 +25,6 @@ KegelTeile teile(const Kegel& kg) {
     return {k, p};
 }
 
-bool endlich(const Punkt& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
-
 }  // namespace
 
 bool Kegel::teileVorhanden() const { return teile(*this).k != nullptr; }
@@ -42,12 +41,7 @@ bool Kegel::korrekt() const {
     return !t.k->ebene().enthaelt(*t.p);
 }
 
-bool Kegel::einlistenAls(const std::string& /*kgn*/) const {
-    if (!korrekt()) return false;
-    kegelListe.insert_or_assign(name, *this);
-    index3Eintragen(name, grafik3DArt::kegel);
-    return true;
-}
+bool Kegel::einlistenAls(const std::string& kgn) const { return eingetragen(eintragen(*this, kgn)); }
 
 std::optional<Kreis> Kegel::basisKreis() const {
     const Kreis* k = finde(kreisListe, basis);
@@ -143,8 +137,7 @@ std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std:
 
     spitze.name = nextFreeName(kegeln + "S");
     spitze.rem = "Spitze vom Kegel " + kegeln;
-    spitze.einlisten();
-    if (!istPunkt(spitze.name)) return std::nullopt;
+    if (!spitze.einlisten()) return std::nullopt;
     return Kegel(kegeln, kn, spitze.name);
 }
 

@@ -35,10 +35,9 @@ struct Kegel {
     bool teileVorhanden() const;
     // The parts are there and the height point does not lie in the base plane.
     bool korrekt() const;
-    // Registers the record under its own name (the argument is the same name at every call
-    // and is not consulted) when it is korrekt(): kegelListe, index3, the names in use and
-    // the default drawing attributes. No name test: the caller checks the name before.
-    // True when the cone was registered.
+    // Registers the cone under the name when the name is free and the cone is korrekt():
+    // kegelListe, index3, the names in use and the default drawing attributes. True when the
+    // cone was registered.
     bool einlistenAls(const std::string& kgn) const;
 
     std::optional<Kreis> basisKreis() const;

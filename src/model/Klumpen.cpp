@@ -2,6 +2,7 @@
 
 #include "model/Namen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -32,18 +33,10 @@ std::set<std::string> Klumpen::eckenMenge() const {
     return {punkte.begin(), punkte.end()};
 }
 
-bool Klumpen::einlisten() const {
-    if (!nameErlaubt(name)) return false;
-    const grafikArt* art = finde(index1, name);
-    if ((art != nullptr && *art != grafikArt::klumpen) || finde(index3, name) != nullptr) return false;
-    klumpenListe.insert_or_assign(name, Klumpen(name, zelle));
-    indexEintragen(name, idx);
-    return true;
-}
+bool Klumpen::einlisten() const { return eingetragen(eintragenOderErsetzen(*this, name)); }
 
 bool Klumpen::einlistenAls(const std::string& neuerName) const {
-    if (!nameErlaubt(neuerName)) return false;
-    return Klumpen(neuerName, zelle).einlisten();
+    return eingetragen(eintragenOderErsetzen(*this, neuerName));
 }
 
 void Klumpen::bereinigt() {

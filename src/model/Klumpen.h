@@ -30,13 +30,12 @@ struct Klumpen {
     std::set<std::string> eckenMenge() const;
 
     // Registers the cluster under its own name. A cluster of that name is replaced (this is
-    // how members are added); the name is not tested for being in use, the callers test
-    // nameFrei first. To keep every registry in step with the kind index, a name that is not
-    // an allowed object name or that belongs to an object of another kind is refused. True
-    // when the cluster was registered.
+    // how members are added, and it gets its default drawing attributes again); any other
+    // name must be free, and a collective's name (alleKugeln) is never taken. True when the
+    // cluster was registered.
     bool einlisten() const;
-    // Registers a new cluster with the given name and the receiver's members (the receiver is
-    // not changed) when the name is an allowed object name; the same refusals as einlisten.
+    // The same for a cluster of the given name with the receiver's members (the receiver is
+    // not changed).
     bool einlistenAls(const std::string& neuerName) const;
 
     // The number of members.

@@ -5,6 +5,7 @@
 #include "model/Namen.h"
 #include "model/Gerade.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -59,16 +60,8 @@ double Kreis::flaeche() const { return r * r * pi; }
 
 double Kreis::umfang() const { return 2 * r * pi; }
 
-void Kreis::einlisten() const {
-    if (!nameFrei(name)) return;
-    kreisListe.insert_or_assign(name, *this);
-    indexEintragen(name, idx);
-}
+bool Kreis::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Kreis::einlistenAls(const std::string& n) const {
-    Kreis kopie = *this;
-    kopie.name = n;
-    kopie.einlisten();
-}
+bool Kreis::einlistenAls(const std::string& n) const { return eingetragen(eintragen(*this, n)); }
 
 }  // namespace quodral

@@ -49,8 +49,11 @@ struct Kreis {
     double umfang() const;
 
     // Only the circle is registered, never its centre or its plane.
-    void einlisten() const;
-    void einlistenAls(const std::string& n) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. True when the record was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& n) const;
 };
 
 }  // namespace quodral

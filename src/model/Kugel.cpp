@@ -8,6 +8,7 @@
 #include "model/Kreis.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -45,16 +46,8 @@ std::vector<Kreis> Kugel::kreise(const Punkt& auge) const {
     return {Kreis("", mp, r, Ebene(mp, evec1)), Kreis("", mp, r, Ebene(mp, evec2)), Kreis("", mp, r, Ebene(mp, sicht))};
 }
 
-void Kugel::einlisten() const {
-    if (!nameFrei(name)) return;
-    kugelListe.insert_or_assign(name, *this);
-    indexEintragen(name, idx);
-}
+bool Kugel::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Kugel::einlistenAls(const std::string& n) const {
-    Kugel kopie = *this;
-    kopie.name = n;
-    kopie.einlisten();
-}
+bool Kugel::einlistenAls(const std::string& n) const { return eingetragen(eintragen(*this, n)); }
 
 }  // namespace quodral

@@ -51,8 +51,11 @@ struct Kugel {
     // y axis, and to the line of sight from the eye point (the drawing's eye).
     std::vector<Kreis> kreise(const Punkt& auge) const;
 
-    void einlisten() const;
-    void einlistenAls(const std::string& n) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. True when the record was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& n) const;
 };
 
 }  // namespace quodral

@@ -53,6 +53,23 @@ std::set<std::string> bandelObjekte(const Punkt& p);
 // and a blank; the empty text when there is none.
 std::string polygonBindung(const std::string& name);
 
+// The steps of deletion that depend on the kind. The table of kinds (model/Artentabelle.h)
+// hands them out by kind; everything else goes through bandelObjekte and vernichten above.
+namespace loeschschritte {
+// The objects bound to a point (the polygons that name it as a corner, the segments and rays
+// whose end or start point carries its name, the cones and cylinders whose height point it
+// is), to a polygon (the polyhedra that have it as a face) and to a circle (the cones and
+// cylinders that stand on it); the name need not be registered.
+std::set<std::string> punktGebunden(const std::string& pn);
+std::set<std::string> polygonGebunden(const std::string& poln);
+std::set<std::string> kreisGebunden(const std::string& kn);
+// vernichten of a cluster, a polygon and a polyhedron (see there). A record missing from its
+// registry takes no parts along; the name goes all the same.
+bool klumpenVernichten(const std::string& name);
+bool polygonVernichten(const std::string& name);
+bool polyederVernichten(const std::string& name);
+}  // namespace loeschschritte
+
 // "Das GeoObjekt " name " " and a clause on the object and its data; "gibt es nicht." for a
 // formula, a collective, a solid and a name that nothing holds.
 std::string beschreibungVon(const std::string& name);

@@ -1,5 +1,11 @@
 #include "model/Namen.h"
 
+#include <charconv>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
 namespace quodral {
 
 std::set<std::string> startNamen() {
@@ -37,11 +43,59 @@ bool namensTest(const std::string& name) {
     return false;
 }
 
+namespace {
+
+// Where the search for a prefix may start: every number below `ab` was taken when the entry
+// was written; the stamps say which names either set has given up since.
+struct Zaehlstand {
+    long long ab = 1;
+    std::uint64_t neuanfangV = 0, neuanfangB = 0;
+    std::size_t freigabenV = 0, freigabenB = 0;
+};
+
+std::map<std::string, Zaehlstand>& zaehlstaende() {
+    static std::map<std::string, Zaehlstand> staende;
+    return staende;
+}
+
+// The number n when the name is the prefix followed by n as nextFreeName writes it.
+std::optional<long long> nummerNach(const std::string& anfang, const std::string& name) {
+    if (name.size() <= anfang.size() || name.compare(0, anfang.size(), anfang) != 0) return std::nullopt;
+    const std::string_view rest = std::string_view(name).substr(anfang.size());
+    if (rest.front() == '0') return std::nullopt;
+    long long n = 0;
+    const auto [ende, fehler] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
+    if (fehler != std::errc() || ende != rest.data() + rest.size()) return std::nullopt;
+    return n;
+}
+
+// The smallest number whose name a set has given up since the stamp, or `ab` when none.
+long long freigegebenAb(const Namensmenge& menge, std::uint64_t neuanfang, std::size_t freigaben,
+                        const std::string& anfang, long long ab) {
+    if (menge.neuanfaenge() != neuanfang) return 1;
+    const std::vector<std::string>& log = menge.freigaben();
+    for (std::size_t i = freigaben; i < log.size(); ++i)
+        if (const std::optional<long long> n = nummerNach(anfang, log[i]); n && *n < ab) ab = *n;
+    return ab;
+}
+
+}  // namespace
+
 std::string nextFreeName(const std::string& anfang) {
     if (nameFrei(anfang)) return anfang;
-    std::string kandidat = anfang;
-    for (long long i = 1; verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat); ++i)
-        kandidat = anfang + std::to_string(i);  // "P9" is followed by "P10"
+    if (!verbrauchteNamen.contains(anfang) && !blockierteNamen.contains(anfang)) return anfang;
+
+    Zaehlstand& stand = zaehlstaende()[anfang];
+    long long i = freigegebenAb(verbrauchteNamen, stand.neuanfangV, stand.freigabenV, anfang, stand.ab);
+    i = freigegebenAb(blockierteNamen, stand.neuanfangB, stand.freigabenB, anfang, i);
+    std::string kandidat = anfang + std::to_string(i);
+    while (verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat))
+        kandidat = anfang + std::to_string(++i);
+
+    // The numbers below i are taken now; the name handed out is not, until its caller
+    // registers it, so the next search starts at it again.
+    stand = {i, verbrauchteNamen.neuanfaenge(), blockierteNamen.neuanfaenge(), verbrauchteNamen.freigaben().size(),
+             blockierteNamen.freigaben().size()};
     return kandidat;
 }
 

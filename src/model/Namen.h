@@ -12,7 +12,7 @@ namespace quodral {
 
 // The nine reserved names every start begins with.
 std::set<std::string> startNamen();
-inline std::set<std::string> verbrauchteNamen = startNamen();
+inline Namensmenge verbrauchteNamen = startNamen();
 
 // The characters of names: a name starts with a letter of the alphabet and consists of
 // characters that are allowed and are no operator symbols (so "*" is out).
@@ -29,6 +29,10 @@ inline const std::set<std::string> erlaubteSymbole{"(", ")", "+", "-", "*", "/",
 bool nameErlaubt(const std::string& name);
 bool nameFrei(const std::string& name);
 bool namensTest(const std::string& name);
+// The name itself when it is free, else the prefix followed by the smallest number that makes
+// a name in use neither in verbrauchteNamen nor in blockierteNamen ("P9" is followed by "P10").
+// Remembers per prefix how far the numbers are taken, so that handing out many names of one
+// prefix costs constant time per name.
 std::string nextFreeName(const std::string& anfang);
 
 }  // namespace quodral

@@ -76,10 +76,11 @@ bool istKlumpen(const std::string& name);
 bool istKugel(const std::string& name);             // reads the sphere registry itself
 bool istSchnittobjekt(const std::string& name);     // a line, sphere, circle or cluster
 
-// Steps 3 to 5 of the registration protocol, after the record is stored in its registry:
-// the kind index, the set of names in use and, for the drawable kinds, the default drawing
-// attributes ((1, 1, 1, schwarz) for lines, (0, 0, 1, schwarz) otherwise; none for planes,
-// spheres, formulas and vectors).
+// The last steps of registration (model/Registrierung.h), after the record is stored in its
+// registry: the kind index, the set of names in use and, for the drawable kinds, the default
+// drawing attributes ((1, 1, 1, schwarz) for lines, (0, 0, 1, schwarz) otherwise; none for
+// planes, spheres, formulas and vectors). They test nothing: records enter the model only
+// through the registration path, which calls them.
 void indexEintragen(const std::string& name, grafikArt art);
 void index3Eintragen(const std::string& name, grafik3DArt art);
 

@@ -6,6 +6,7 @@
 #include "model/Gerade.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -173,13 +174,9 @@ std::string Polyeder::alsString() const {
     return " zur Fläche des Polygons " + namenListenText(seiten) + " ausgeartete Polyeder " + name + ".";
 }
 
-void Polyeder::einlistenAls(const std::string& vfn) const {
-    // Registry key, kind index, names in use and attributes all under the one name, so
-    // that the tables never disagree (every caller passes the record's own name).
-    Polyeder kopie = *this;
-    kopie.name = vfn;
-    polyederListe.insert_or_assign(vfn, kopie);
-    index3Eintragen(vfn, grafik3DArt::polyeder);
+bool Polyeder::einlistenAls(const std::string& vfn) const {
+    // A polyhedron of that name is stored again: the examination keeps its class this way.
+    return eingetragen(eintragenOderErsetzen(*this, vfn));
 }
 
 bool istPolyeder(const std::string& name) { return polyederListe.contains(name); }

@@ -64,11 +64,11 @@ struct Polyeder {
     // Every face is a registered convex polygon.
     bool korrekt() const;
 
-    // Registers the record under the name (every caller passes the record's own name; the
-    // examination stores a record again this way): polyederListe, index3 with the kind
-    // polyeder, the names in use and the default drawing attributes. No gate: an existing
-    // entry is replaced.
-    void einlistenAls(const std::string& vfn) const;
+    // Registers the polyhedron under the name: polyederListe, index3 with the kind polyeder,
+    // the names in use and the default drawing attributes. A polyhedron of that name is
+    // replaced (the examination stores a record again this way); any other name must be free.
+    // True when the polyhedron was registered.
+    bool einlistenAls(const std::string& vfn) const;
 };
 
 // polyederListe has an entry under the name.

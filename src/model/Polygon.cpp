@@ -12,6 +12,7 @@
 #include "measurement/Dreieck.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -62,17 +63,9 @@ std::string Polygon::alsString() const {
     return "Polygon mit der Eckpunktfolge " + liste + "].";
 }
 
-void Polygon::einlisten() const {
-    if (!nameFrei(name)) return;
-    polygonListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::polygon);
-}
+bool Polygon::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Polygon::einlistenAls(const std::string& neuerName) const {
-    Polygon kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Polygon::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 std::set<std::string> Polygon::eckenMenge() const {
     std::set<std::string> menge(ecken.begin(), ecken.end());

@@ -39,10 +39,12 @@ struct Polygon {
     // "Polygon mit der Eckpunktfolge [\"A\", \"B\", \"A\"]." (break markers written like names).
     std::string alsString() const;
 
-    // Registration under the own name, or a copy under the given name; a name that is not
-    // free is refused silently. The corners are neither registered nor checked.
-    void einlisten() const;
-    void einlistenAls(const std::string& neuerName) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. The corners are neither registered nor checked. True
+    // when the polygon was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& neuerName) const;
 
     // The edges between consecutive entries, none touching a break marker; no edges at all
     // for fewer than two entries or when a corner is missing.

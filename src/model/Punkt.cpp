@@ -9,6 +9,7 @@
 #include "model/Kugel.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "model/Strahl.h"
 #include "model/Strecke.h"
 #include "text/Zahlen.h"
@@ -86,17 +87,9 @@ std::string Punkt::alsString() const {
     return name + "(" + rund(x, dezimalen) + ", " + rund(y, dezimalen) + ", " + rund(z, dezimalen) + ")";
 }
 
-void Punkt::einlisten() const {
-    if (!nameFrei(name)) return;
-    punktListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::punkt);
-}
+bool Punkt::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Punkt::einlistenAls(const std::string& neuerName) const {
-    Punkt kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Punkt::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool Punkt::schonVorhanden() const {
     return std::any_of(punktListe.begin(), punktListe.end(),

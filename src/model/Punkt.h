@@ -65,8 +65,11 @@ struct Punkt {
     // name "(" x ", " y ", " z ")" with the current number of decimals.
     std::string alsString() const;
 
-    void einlisten() const;
-    void einlistenAls(const std::string& neuerName) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. True when the record was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& neuerName) const;
 
     // Some registered point lies closer than 1e-6.
     bool schonVorhanden() const;

@@ -2,6 +2,7 @@
 
 #include "model/Namen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -21,17 +22,9 @@ std::string Strahl::alsString() const {
     return "Strahl mit Anfangspunkt " + ap.name + " " + ap.alsString() + " und Richtungsvektor " + rv.alsString();
 }
 
-void Strahl::einlisten() const {
-    if (!nameFrei(name)) return;
-    strahlListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::strahl);
-}
+bool Strahl::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Strahl::einlistenAls(const std::string& neuerName) const {
-    Strahl kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Strahl::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Strahl& s, const Strahl& t) {
     return s.rv.kreuz(t.rv).istNullvektor() && s.ap == t.ap && s.rv * t.rv > 0;

@@ -34,8 +34,11 @@ struct Strahl {
     // "Strahl mit Anfangspunkt " name " " point text " und Richtungsvektor " vector text.
     std::string alsString() const;
 
-    void einlisten() const;
-    void einlistenAls(const std::string& neuerName) const;
+    // Registration through the one path (model/Registrierung.h) under the own name, or a copy
+    // under the given name: refused, with nothing written, when the name is not free or a
+    // number is not finite. True when the record was registered.
+    bool einlisten() const;
+    bool einlistenAls(const std::string& neuerName) const;
 };
 
 // The same point set: parallel directions of the same sense and the same start point.

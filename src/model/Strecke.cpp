@@ -4,6 +4,7 @@
 #include "model/Ebene.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -31,17 +32,9 @@ std::string Strecke::alsString() const {
     return "Strecke mit den Endpunkten  " + ap.alsString() + " und  " + ep.alsString() + ".";
 }
 
-void Strecke::einlisten() const {
-    if (!nameFrei(name)) return;
-    streckenListe.insert_or_assign(name, *this);
-    indexEintragen(name, grafikArt::strecke);
-}
+bool Strecke::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
-void Strecke::einlistenAls(const std::string& neuerName) const {
-    Strecke kopie = *this;
-    kopie.name = neuerName;
-    kopie.einlisten();
-}
+bool Strecke::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Strecke& s, const Strecke& t) {
     return (s.ap == t.ap && s.ep == t.ep) || (s.ap == t.ep && s.ep == t.ap);

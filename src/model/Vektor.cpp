@@ -9,6 +9,7 @@
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Punkt.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -65,10 +66,7 @@ Vektor Vektor::vReduziert() const {
     return s * *this;
 }
 
-void Vektor::einlistenAls(const std::string& n) const {
-    vektorListe.insert_or_assign(n, *this);
-    indexEintragen(n, grafikArt::vektor);
-}
+bool Vektor::einlistenAls(const std::string& n) const { return eingetragen(eintragenOderErsetzen(*this, n)); }
 
 Vektor operator+(const Vektor& a, const Vektor& b) { return Vektor(a.x1 + b.x1, a.x2 + b.x2, a.x3 + b.x3); }
 Vektor operator-(const Vektor& a, const Vektor& b) { return Vektor(a.x1 - b.x1, a.x2 - b.x2, a.x3 - b.x3); }

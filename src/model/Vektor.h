@@ -39,9 +39,10 @@ struct Vektor {
     // Sign normalised so that x1 >= 0; integral vectors also divided by the common divisor.
     Vektor vReduziert() const;
 
-    // Registers the vector under the name: vektorListe, index1 (vektor), names in use.
-    // No name gate; the defining statement checks the name first.
-    void einlistenAls(const std::string& name) const;
+    // Registers the vector under the name: vektorListe, index1 (vektor), names in use; the
+    // record keeps its own name field. A vector of that name is replaced; any other name must
+    // be free. Refused when a component is not finite. True when the vector was registered.
+    bool einlistenAls(const std::string& name) const;
 };
 
 Vektor operator+(const Vektor& a, const Vektor& b);

@@ -4,6 +4,7 @@
 
 #include "constructions/Kalkulation.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -29,12 +30,7 @@ bool Zylinder::korrekt() const {
     return istKreis(basis) && kreisListe.contains(basis) && istPunkt(tpn);
 }
 
-bool Zylinder::einlistenAls(const std::string& /*zn*/) const {
-    if (!korrekt()) return false;
-    zylinderListe.insert_or_assign(name, *this);
-    index3Eintragen(name, grafik3DArt::zylinder);
-    return true;
-}
+bool Zylinder::einlistenAls(const std::string& zn) const { return eingetragen(eintragen(*this, zn)); }
 
 std::optional<Kreis> Zylinder::basisKreis() const {
     const Kreis* k = finde(kreisListe, basis);

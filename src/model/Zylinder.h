@@ -32,9 +32,8 @@ struct Zylinder {
 
     // basis names a registered circle and tpn a registered point.
     bool korrekt() const;
-    // Registers the record under its own name (the argument is the same name at every call
-    // and is not consulted) when it is korrekt(): zylinderListe, index3, the names in use and
-    // the default drawing attributes. No name test: the caller checks the name before.
+    // Registers the cylinder under the name when the name is free and the cylinder is
+    // korrekt(): zylinderListe, index3, the names in use and the default drawing attributes.
     // True when the cylinder was registered.
     bool einlistenAls(const std::string& zn) const;
 

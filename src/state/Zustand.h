@@ -3,8 +3,9 @@
 // state its checks write, and the names a running construction holds back. Every layer above
 // reads and writes these, so they sit at the bottom of the house.
 
-#include <set>
 #include <string>
+
+#include "state/Namensmenge.h"
 
 namespace quodral {
 
@@ -13,7 +14,7 @@ inline std::string quittung = misserfolg;        // the answer shown after each 
 inline bool lok = true;                          // true when the current statement is to be recorded
 inline bool checkResultat = true;                // true while every check of the current statement passed
 inline std::string mListe;                       // the collected error sentences
-inline std::set<std::string> blockierteNamen;     // names reserved by a running construction
+inline Namensmenge blockierteNamen;               // names reserved by a running construction
 
 // Keeps the check state (checkResultat, mListe and lok) of the statement in hand across a
 // look that may write it: evaluating a term for a description, drawing, measuring for a

@@ -1,14 +1,22 @@
 // The transcript runner: `transcripts FILE...` plays each transcript against a freshly started
-// program in a fresh temporary folder, reports every failed check with its file, line, the
-// statement in hand, the expected and the actual text, and ends with "N passed, N failed".
+// program, each file in a process of its own and in a fresh temporary folder, reports every
+// failed check with its file, line, the statement in hand, the expected and the actual text,
+// and ends with "N passed, N failed".
 // It drives the window logic itself: a typed line goes through ViewController::aktionB, a "$"
-// line presses a button, and a scripted window answers questions and dialogs.
+// line presses a button of the window or of the drawing view, and a scripted window answers
+// questions and dialogs.
 //
-// Every =, ~, @, @#, F and I line is one check. A file that cannot be read, a line that cannot
-// be understood, a window action and an answer left unused each count as one failure too, so
-// that the closing line never reads "0 failed" for a run that did not pass. The exit code is 0
-// only when nothing failed.
+// Every =, ~, ~!, @, @#, F, I, N, V, A and S line is one check. A file that cannot be read, a
+// line that cannot be understood, a window action, an answer left unused and a file whose
+// process crashed or hung each count as one failure too, so that the closing line never reads
+// "0 failed" for a run that did not pass. The exit code is 0 only when nothing failed.
+//
+// Three environment variables serve the runner's own test and slow builds:
+// QUODRAL_TRANSKRIPT_ZEITLIMIT is the time limit per file in seconds (120 without it);
+// QUODRAL_TRANSKRIPT_ABBRUCH and QUODRAL_TRANSKRIPT_HAENGEN name a typed text at which the
+// file's process aborts or stops answering, so that the isolation itself can be tested.
 
+#include <chrono>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -23,11 +31,14 @@
 
 #include <unistd.h>
 
+#include "Abschottung.h"
+#include "Ansicht.h"
 #include "Zeilen.h"
 #include "app/Fenster.h"
 #include "app/ViewController.h"
 #include "app/Zuruecksetzen.h"
 #include "model/Objekte.h"
+#include "text/Zahlen.h"
 
 namespace fs = std::filesystem;
 
@@ -42,14 +53,14 @@ namespace {
 // dialog proposes, as a user who just confirms it.
 class SkriptFenster : public Fenster {
 public:
-    explicit SkriptFenster(std::deque<std::string>& antworten) : antworten_(antworten) {}
+    SkriptFenster(std::deque<std::string>& antworten, int& piepser) : antworten_(antworten), piepser_(piepser) {}
 
     std::string eingabeLesen() override { return eingabe; }
     void eingabeSetzen(const std::string& text) override { eingabe = text; }
     void ausgabeSetzen(const std::string& text) override { ausgabe = text; }
     void editKnoepfeZeigen(bool) override {}
     void tabelleNeuLaden() override {}
-    void piepen() override {}
+    void piepen() override { ++piepser_; }
     std::string auswahl(const std::string& text, const std::string& o1, const std::string& o2) override {
         return frage(text, {o1, o2});
     }
@@ -64,11 +75,14 @@ public:
     }
     std::optional<std::string> oeffnenDialog() override { return dialog(); }
     void prozessBeenden() override { beendet = true; }
-    void neuZeichnen() override {}
+    // The main window only asks for a paint; the event loop paints before the next thing the
+    // user does, so the runner draws before its next instruction.
+    void neuZeichnen() override { zeichnenAusstehend = true; }
 
     std::string eingabe;
     std::string ausgabe;
     bool beendet = false;
+    bool zeichnenAusstehend = true;   // the window is painted when it first shows
     std::vector<std::string> fremdeAntworten;   // answers that named no button, not yet reported
 
 private:
@@ -95,6 +109,7 @@ private:
     }
 
     std::deque<std::string>& antworten_;
+    int& piepser_;
 };
 
 // The window buttons by the names of their actions.
@@ -112,11 +127,6 @@ const std::map<std::string, void (ViewController::*)()> knoepfe{
     {"SpeicherB", &ViewController::SpeicherB},
 };
 
-struct Zaehler {
-    int bestanden = 0;
-    int fehlgeschlagen = 0;
-};
-
 std::optional<std::string> dateiLesen(const fs::path& pfad) {
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) return std::nullopt;
@@ -132,31 +142,12 @@ bool dateiSchreiben(const fs::path& pfad, const std::string& text) {
     return static_cast<bool>(aus.flush());
 }
 
-// A fresh empty folder for one file's run; it is removed afterwards.
-class Laufordner {
-public:
-    Laufordner() {
-        std::string muster = (fs::temp_directory_path() / "quodral-transkript-XXXXXX").string();
-        if (mkdtemp(muster.data()) != nullptr) pfad_ = muster;
-    }
-    ~Laufordner() {
-        if (pfad_.empty()) return;
-        std::error_code fehler;
-        fs::remove_all(pfad_, fehler);
-    }
-    Laufordner(const Laufordner&) = delete;
-    Laufordner& operator=(const Laufordner&) = delete;
-    const fs::path& pfad() const { return pfad_; }
-
-private:
-    fs::path pfad_;
-};
-
 class Dateilauf {
 public:
     // A freshly started program: the window is built and its logic has done its start.
-    Dateilauf(std::string datei, Zaehler& zaehler)
-        : datei_(std::move(datei)), zaehler_(zaehler), fenster_(antworten_), steuerung_(fenster_) {
+    Dateilauf(std::string datei, Meldungen& meldungen)
+        : datei_(std::move(datei)), meldungen_(meldungen), fenster_(antworten_, piepser_), ansicht_(piepser_),
+          steuerung_(fenster_) {
         steuerung_.fensterGeladen();
     }
 
@@ -172,6 +163,7 @@ public:
                 continue;
             }
             if (!z.anweisung) continue;
+            ausstehendZeichnen();
             if (fenster_.beendet) {
                 // After a confirmed quit there is no program left to talk to.
                 fehler(nummer, "the program has ended: " + zeile);
@@ -182,19 +174,36 @@ public:
             fenster_.fremdeAntworten.clear();
             if (!weiter) return;   // the rest of the file depends on it
         }
+        if (!fenster_.beendet) ausstehendZeichnen();
         if (!antworten_.empty())
             fehler(nummer, std::to_string(antworten_.size()) + " queued answer(s) left unused, first " +
                                zitiert(antworten_.front()));
     }
 
 private:
+    void ausstehendZeichnen() {
+        if (!fenster_.zeichnenAusstehend) return;
+        fenster_.zeichnenAusstehend = false;
+        szeneDurchzeichnen();
+    }
+
+    // The runner's own test makes the program fail at a chosen typed text.
+    static void stoerungProben(const std::string& getippt) {
+        const char* abbruch = std::getenv("QUODRAL_TRANSKRIPT_ABBRUCH");
+        if (abbruch != nullptr && getippt == abbruch) std::abort();
+        const char* haengen = std::getenv("QUODRAL_TRANSKRIPT_HAENGEN");
+        if (haengen != nullptr && getippt == haengen)
+            for (;;) ::pause();
+    }
+
     // Returns false when the file cannot go on.
     bool ausfuehren(int nummer, const Anweisung& a) {
         switch (a.art) {
         case Art::tippen:
             // Typed into the input line, then Return.
             fenster_.eingabe = a.text;
-            anweisung_ = "> " + a.text;
+            anweisungMelden(nummer, "> " + a.text);
+            stoerungProben(a.text);
             steuerung_.aktionB();
             return true;
         case Art::gleich:
@@ -204,6 +213,10 @@ private:
             pruefen(nummer, fenster_.ausgabe.find(a.text) != std::string::npos, "the output to contain", a.text,
                     fenster_.ausgabe);
             return true;
+        case Art::enthaeltNicht:
+            pruefen(nummer, fenster_.ausgabe.find(a.text) == std::string::npos, "the output not to contain", a.text,
+                    fenster_.ausgabe);
+            return true;
         case Art::eingabe:
             pruefen(nummer, fenster_.eingabe == a.text, "the input line", a.text, fenster_.eingabe);
             return true;
@@ -211,9 +224,9 @@ private:
             antworten_.push_back(a.text);
             return true;
         case Art::knopf:
-            anweisung_ = "$ " + a.text;
+            anweisungMelden(nummer, "$ " + a.text);
             if (knopfDruecken(a.text)) return true;
-            fehler(nummer, "$ " + a.text + ": no such window action");
+            fehler(nummer, "$ " + a.text + ": no such action");
             return false;
         case Art::zeile: {
             const auto n = static_cast<std::size_t>(a.nummer);
@@ -238,6 +251,28 @@ private:
                        inhalt ? zitiert(*inhalt) : "(no such file)");
             return true;
         }
+        case Art::namensfeld:
+            pruefen(nummer, ansicht_.feld == a.text, "the name field", a.text, ansicht_.feld);
+            return true;
+        case Art::ansicht: {
+            const std::optional<std::string> wert = ansichtsWert(a.name, piepser_);
+            if (!wert) {
+                fehler(nummer, "V: no view setting " + zitiert(a.name));
+                return true;
+            }
+            pruefen(nummer, *wert == a.text, "the view setting " + a.name, a.text, *wert);
+            return true;
+        }
+        case Art::attribute: {
+            const std::string wert = attributText(a.name);
+            pruefen(nummer, wert == a.text, "the drawing attributes of " + zitiert(a.name), a.text, wert);
+            return true;
+        }
+        case Art::sichtbarkeit: {
+            const std::string wert = sichtbarkeitText(a.name);
+            pruefen(nummer, wert == a.text, "the visibility of " + zitiert(a.name), a.text, wert);
+            return true;
+        }
         }
         return true;
     }
@@ -245,7 +280,9 @@ private:
     // The window's buttons by their action names, and two things a user does in the window
     // without a button: "zeileWaehlen N" selects row N (from 1; 0 clears the selection) of the
     // statement table, "eingeben "TEXT"" puts TEXT into the input line without pressing Return.
+    // Then the drawing view's buttons, name field and colour pop-up.
     bool knopfDruecken(const std::string& aktion) {
+        if (ansicht_.knopfDruecken(aktion)) return true;
         if (const auto knopf = knoepfe.find(aktion); knopf != knoepfe.end()) {
             (steuerung_.*(knopf->second))();
             return true;
@@ -270,47 +307,52 @@ private:
         pruefenRoh(nummer, gut, was, zitiert(soll), zitiert(ist));
     }
 
+    void anweisungMelden(int nummer, const std::string& text) {
+        anweisung_ = text;
+        meldungen_.anweisung(nummer, text);
+    }
+
     void pruefenRoh(int nummer, bool gut, const std::string& was, const std::string& soll, const std::string& ist) {
         if (gut) {
-            ++zaehler_.bestanden;
+            meldungen_.bestanden();
             return;
         }
-        ++zaehler_.fehlgeschlagen;
-        std::cout << datei_ << ":" << nummer << ": after " << (anweisung_.empty() ? "(no statement)" : anweisung_)
-                  << "\n  expected " << was << ": " << soll << "\n  actual: " << ist << "\n";
+        meldungen_.fehlgeschlagen(datei_ + ":" + std::to_string(nummer) + ": after " +
+                                  (anweisung_.empty() ? "(no statement)" : anweisung_) + "\n  expected " + was + ": " +
+                                  soll + "\n  actual: " + ist);
     }
 
     void fehler(int nummer, const std::string& text) {
-        ++zaehler_.fehlgeschlagen;
-        std::cout << datei_ << ":" << nummer << ": " << text << "\n";
+        meldungen_.fehlgeschlagen(datei_ + ":" + std::to_string(nummer) + ": " + text);
     }
 
     std::string datei_;
-    Zaehler& zaehler_;
+    Meldungen& meldungen_;
     std::string anweisung_;
     std::deque<std::string> antworten_;
+    int piepser_ = 0;   // beeps of the window and of the view since the file started
     SkriptFenster fenster_;
+    SkriptAnsicht ansicht_;
     ViewController steuerung_;
 };
 
-void dateiLaufen(const std::string& datei, Zaehler& zaehler) {
-    const auto inhalt = dateiLesen(datei);
+// The child's part: the whole file against a freshly started program, in the current folder.
+// `pfad` is where to read it from (the run's folder is the current one by now), `datei` the
+// name to report it by.
+void dateiLaufen(const std::string& datei, const fs::path& pfad, Meldungen& meldungen) {
+    const auto inhalt = dateiLesen(pfad);
     if (!inhalt) {
-        ++zaehler.fehlgeschlagen;
-        std::cout << datei << ": the file cannot be read\n";
-        return;
-    }
-    const fs::path zurueck = fs::current_path();
-    Laufordner ordner;
-    std::error_code fehler;
-    if (ordner.pfad().empty() || (fs::current_path(ordner.pfad(), fehler), fehler)) {
-        ++zaehler.fehlgeschlagen;
-        std::cout << datei << ": no temporary folder for the run\n";
+        meldungen.fehlgeschlagen(datei + ": the file cannot be read");
         return;
     }
     zustandZuruecksetzen();
-    Dateilauf(datei, zaehler).laufen(*inhalt);
-    fs::current_path(zurueck, fehler);
+    Dateilauf(datei, meldungen).laufen(*inhalt);
+}
+
+std::chrono::seconds zeitlimit() {
+    const char* text = std::getenv("QUODRAL_TRANSKRIPT_ZEITLIMIT");
+    const std::optional<long long> sekunden = text == nullptr ? std::nullopt : quodral::ganzzahlLesen(text);
+    return std::chrono::seconds(sekunden && *sekunden > 0 ? *sekunden : 120);
 }
 
 }  // namespace
@@ -319,12 +361,20 @@ void dateiLaufen(const std::string& datei, Zaehler& zaehler) {
 
 int main(int argc, char** argv) {
     using namespace quodral::transkript;
+    namespace fs = std::filesystem;
     if (argc < 2) {
         std::cerr << "usage: transcripts FILE...\n";
         return 2;
     }
+    const std::chrono::seconds limit = zeitlimit();
     Zaehler zaehler;
-    for (int i = 1; i < argc; ++i) dateiLaufen(argv[i], zaehler);
+    for (int i = 1; i < argc; ++i) {
+        const std::string datei = argv[i];
+        std::error_code fehler;
+        const fs::path pfad = fs::absolute(datei, fehler);
+        abgeschottetLaufen(
+            datei, limit, [&](Meldungen& meldungen) { dateiLaufen(datei, pfad, meldungen); }, zaehler, std::cout);
+    }
     std::cout << zaehler.bestanden << " passed, " << zaehler.fehlgeschlagen << " failed\n";
     return zaehler.fehlgeschlagen == 0 ? 0 : 1;
 }

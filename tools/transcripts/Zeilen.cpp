@@ -108,6 +108,12 @@ Zeile zeileLesen(std::string_view zeile) {
         auto n = zahlLesen(rest, fehler);
         if (!n) return ergebnis;
         a.nummer = *n;
+    } else if (rest.starts_with("~!")) {
+        rest.remove_prefix(2);
+        a.art = Art::enthaeltNicht;
+        text = zitatLesen(rest, fehler);
+        if (!text) return ergebnis;
+        a.text = *text;
     } else {
         const char kennung = rest.front();
         rest.remove_prefix(1);
@@ -123,6 +129,10 @@ Zeile zeileLesen(std::string_view zeile) {
         case '@': a.art = Art::zeile; break;
         case 'W': a.art = Art::schreiben; break;
         case 'F': a.art = Art::datei; break;
+        case 'N': a.art = Art::namensfeld; break;
+        case 'V': a.art = Art::ansicht; break;
+        case 'A': a.art = Art::attribute; break;
+        case 'S': a.art = Art::sichtbarkeit; break;
         default:
             fehler = "unknown instruction";
             return ergebnis;
@@ -144,6 +154,11 @@ Zeile zeileLesen(std::string_view zeile) {
                 fehler = "a plain file name in the run's folder is expected";
                 return ergebnis;
             }
+            a.name = *name;
+        }
+        if (a.art == Art::ansicht || a.art == Art::attribute || a.art == Art::sichtbarkeit) {
+            auto name = zitatLesen(rest, fehler);
+            if (!name) return ergebnis;
             a.name = *name;
         }
         text = zitatLesen(rest, fehler);

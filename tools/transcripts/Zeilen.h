@@ -5,13 +5,18 @@
 //   > TEXT            type TEXT (everything after "> ") and press Return; ">" types nothing
 //   = "TEXT"          the output shows exactly TEXT
 //   ~ "TEXT"          the output contains TEXT
+//   ~! "TEXT"         the output does not contain TEXT
 //   ! "TEXT"          queue the answer to the next question
-//   $ ACTION          press the window button of that action
+//   $ ACTION          press the button of that action, in the window or beside the drawing
 //   @ N "TEXT"        line N (from 1) of the statement list is exactly TEXT
 //   @# N              the statement list has N lines
 //   W "NAME" "TEXT"   write the file NAME in the run's folder
 //   F "NAME" "TEXT"   the file NAME holds exactly TEXT
 //   I "TEXT"          the input line holds exactly TEXT
+//   N "TEXT"          the drawing view's name field holds exactly TEXT
+//   V "NAME" "TEXT"   the view setting NAME reads TEXT
+//   A "NAME" "TEXT"   the drawing attributes of the object NAME read TEXT
+//   S "NAME" "TEXT"   the visibility of the object NAME reads TEXT
 // Quoted texts know the escapes \n, \t, \" and \\.
 
 #include <optional>
@@ -20,12 +25,15 @@
 
 namespace quodral::transkript {
 
-enum class Art { tippen, gleich, enthaelt, antwort, knopf, zeile, zeilenzahl, schreiben, datei, eingabe };
+enum class Art {
+    tippen, gleich, enthaelt, enthaeltNicht, antwort, knopf, zeile, zeilenzahl, schreiben, datei, eingabe,
+    namensfeld, ansicht, attribute, sichtbarkeit
+};
 
 struct Anweisung {
     Art art = Art::tippen;
     std::string text;   // typed text, expected text, answer, action or file content
-    std::string name;   // file name of W and F
+    std::string name;   // file name of W and F, setting of V, object name of A and S
     long long nummer = 0;   // line number of @, line count of @#
 };
 

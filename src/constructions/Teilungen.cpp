@@ -1,0 +1,121 @@
+#include "constructions/Teilungen.h"
+
+#include <cmath>
+
+#include "mappings/Abbilden.h"
+#include "model/Namen.h"
+#include "model/Objekte.h"
+#include "state/Zustand.h"
+
+namespace quodral {
+
+namespace {
+
+// A vector whose length is a number: every measure taken against the new object can be made.
+bool messbar(const Vektor& v) {
+    return std::isfinite(v.x1) && std::isfinite(v.x2) && std::isfinite(v.x3) && std::isfinite(v * v);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Divisions
+
+std::vector<Punkt> streckenZerlegung(const Strecke& s, long long n) {
+    std::vector<Punkt> punkte;
+    const double laenge = s.laenge();
+    if (n < 2 || !(laenge > 0)) return punkte;
+    const std::optional<Vektor> einheit = s.richtung().normiert();
+    if (!einheit) return punkte;
+    const Vektor schritt = (laenge / static_cast<double>(n)) * *einheit;
+    const Vektor anfang = s.ap.ortsvektor();
+    punkte.reserve(static_cast<std::size_t>(n - 1));
+    for (long long i = 1; i < n; ++i) punkte.push_back((anfang + static_cast<double>(i) * schritt).vektor2Punkt());
+    return punkte;
+}
+
+std::vector<Punkt> kreisZerlegung(const Kreis& k, long long n) {
+    std::vector<Punkt> punkte;
+    if (n < 1 || !(k.r > 0)) return punkte;
+    const double schritt = 360.0 / static_cast<double>(n);
+    const Punkt start = k.punkt();
+    const Gerade achse(k.mp, k.e.nv);
+    punkte.reserve(static_cast<std::size_t>(n));
+    // Each point is turned from the start point by its own angle, so that no rounding error
+    // piles up from one point to the next.
+    for (long long i = 0; i < n; ++i) punkte.push_back(punktDrehenUmGerade(start, achse, static_cast<double>(i) * schritt));
+    return punkte;
+}
+
+// ---------------------------------------------------------------------------------------
+// Parallels
+
+Ebene paralleleEbene(const Ebene& e, const Punkt& p) { return Ebene(p, e.nv); }
+
+Gerade paralleleGerade(const Gerade& g, const Punkt& p) { return Gerade(p, g.rv); }
+
+Kreis parallelerKreis(const Kreis& k, const Punkt& p) { return Kreis("", p, k.r, paralleleEbene(k.e, p)); }
+
+std::optional<Vektor> parallelenRichtung(const std::string& on) {
+    const grafikArt* art = finde(index1, on);
+    if (art == nullptr) return std::nullopt;
+    switch (*art) {
+    case grafikArt::strecke:
+        if (const Strecke* s = finde(streckenListe, on)) return s->richtung();
+        break;
+    case grafikArt::strahl:
+        if (const Strahl* s = finde(strahlListe, on)) return s->rv;
+        break;
+    case grafikArt::gerade:
+        if (const Gerade* g = finde(geradenListe, on)) return g->rv;
+        break;
+    case grafikArt::ebene:
+        if (const Ebene* e = finde(ebenenListe, on)) return e->nv;
+        break;
+    case grafikArt::kreis:
+        if (const Kreis* k = finde(kreisListe, on)) return k->e.nv;
+        break;
+    default: break;
+    }
+    return std::nullopt;
+}
+
+bool paralleleZuDurch(const std::string& nn, const std::string& on, const std::string& pn) {
+    lok = nameFrei(nn) && istPunkt(pn);
+    if (!lok) return false;
+    const Punkt* p = finde(punktListe, pn);
+    const grafikArt* art = finde(index1, on);
+    // A parallel along the null vector would be no line and no plane: nothing is built.
+    const std::optional<Vektor> richtung = parallelenRichtung(on);
+    if (p == nullptr || art == nullptr || !richtung || richtung->istNullvektor() || !messbar(*richtung)) {
+        lok = false;
+        return false;
+    }
+    const std::string antwort = "Die Parallele " + nn + " zu " + on + "  durch " + pn + " wurde definiert.";
+
+    bool eingetragen = false;
+    switch (*art) {
+    case grafikArt::strecke:
+        eingetragen = paralleleGerade(streckenListe.at(on).huelle(), *p).einlistenAls(nn);
+        break;
+    case grafikArt::strahl:
+        eingetragen = paralleleGerade(strahlListe.at(on).huelle(), *p).einlistenAls(nn);
+        break;
+    case grafikArt::gerade:
+        eingetragen = paralleleGerade(geradenListe.at(on), *p).einlistenAls(nn);
+        break;
+    case grafikArt::ebene:
+        eingetragen = paralleleEbene(ebenenListe.at(on), *p).einlistenAls(nn);
+        break;
+    case grafikArt::kreis:
+        // The parallel to a circle is the plane parallel to the circle's plane.
+        eingetragen = paralleleEbene(kreisListe.at(on).e, *p).einlistenAls(nn);
+        break;
+    default: break;
+    }
+    lok = eingetragen;
+    if (eingetragen) quittung = antwort;
+    return eingetragen;
+}
+
+}  // namespace quodral

@@ -1,0 +1,108 @@
+#pragma once
+// The keyword registry: every word of the command language that the program reacts to, one
+// row per keyword. A row holds the keyword's spellings, the handler that a statement with
+// parameters reaches, the key of its help text, what the keyword does when it stands alone as
+// the whole statement, what the window does with it, and how a stored statement list treats
+// it. Everything else that knows keywords is derived from these rows: the dispatcher's look-up,
+// the help topics and their suggestions, the one-word commands of the command stage, the
+// window's own words, the macro and command sets that the check of a stored list refuses, and
+// the generators that the normal form stores as comment lines.
+//
+// A new statement is one row here plus its handler (and its help text with the other help
+// texts, under the key the row names).
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "commands/Handler.h"
+
+namespace quodral {
+
+// What a keyword does when it is the whole statement. Takes the statement upper-cased, which
+// for the comment "*" is the statement exactly as received.
+using Einwortbefehl = void (*)(const std::string& befehl);
+
+// The statements that the window answers itself, before the interpreter sees them.
+enum class Fensterwort { keins, fixieren, neu, screenshot, beenden };
+
+// How the check of a stored statement list and the list itself treat a keyword: bits of
+// Registerzeile::merkmale.
+namespace merkmal {
+// A generator (it writes statements of its own and runs them) or the start program: a stored
+// list must not contain it on any line.
+inline constexpr unsigned makro = 1u << 0;
+// Stored as a comment line ("* " before the keyword): the statements it expands into are
+// stored as lines of their own.
+inline constexpr unsigned alsKommentar = 1u << 1;
+// Its one-word spellings are commands that a stored list must not contain alone on a line.
+inline constexpr unsigned kommando = 1u << 2;
+// A word of the list editing (insert, remove, activate, deactivate, swap lines), which takes
+// the statement before the interpreter does.
+inline constexpr unsigned listenbearbeitung = 1u << 3;
+}  // namespace merkmal
+
+// One spelling of a keyword, upper case in composed form, as statements are compared.
+struct Schreibweise {
+    constexpr Schreibweise(const char* w) : wort(w) {}   // a plain spelling: no marks
+
+    std::string_view wort;
+    // A help topic: the dispatcher adds the help text of this spelling to its answer, and the
+    // suggestions for a statement it cannot dispatch are drawn from the topics.
+    bool thema = false;
+    // A one-word command: this spelling alone, as the whole statement, runs the row's
+    // Einwortbefehl instead of going to the dispatcher.
+    bool allein = false;
+};
+
+struct Registerzeile {
+    std::vector<Schreibweise> schreibweisen = {};  // every spelling stands in exactly one row
+    HandlerFunktion handler = nullptr;             // the statement with parameters; none: not dispatched
+    std::string_view hilfe = {};                   // key of the keyword's help text; empty: none
+    Einwortbefehl einwort = nullptr;               // what its one-word spellings do alone
+    Fensterwort fenster = Fensterwort::keins;      // what the window does with it
+    unsigned merkmale = 0;                         // bits of namespace merkmal
+};
+
+// The registry in its fixed order (alphabetical by first spelling, mostly).
+const std::vector<Registerzeile>& schluesselwortRegister();
+
+// A spelling and its row.
+struct Fundstelle {
+    const Registerzeile* zeile = nullptr;
+    const Schreibweise* schreibweise = nullptr;
+    explicit operator bool() const { return zeile != nullptr; }
+};
+
+// The row of a word given exactly as a spelling (upper case, composed); nothing for any other
+// text.
+Fundstelle schluesselwortSuchen(std::string_view wort);
+
+// True when the word is a spelling that is a help topic.
+bool istHilfethema(std::string_view wort);
+
+// The one-word command that the whole statement, upper-cased, denotes; nullptr when it is
+// none.
+Einwortbefehl einwortbefehlFuer(std::string_view befehl);
+
+// What the window does with the statement, upper-cased.
+Fensterwort fensterwortFuer(std::string_view anweisung);
+
+// True when the keyword, upper-cased, is stored as a comment line.
+bool alsKommentarGespeichert(std::string_view schluesselwort);
+
+// The spellings of the macro rows; the one-word spellings of the command rows.
+std::set<std::string> makroWorte();
+std::set<std::string> kommandoWorte();
+
+// A help topic with its user-perceived characters, computed once.
+struct Hilfethema {
+    std::string wort;
+    std::vector<std::string> zeichen;
+};
+
+// The help topics in ascending byte order, each once.
+const std::vector<Hilfethema>& hilfethemen();
+
+}  // namespace quodral

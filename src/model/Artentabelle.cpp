@@ -1,0 +1,235 @@
+#include "model/Artentabelle.h"
+
+#include <algorithm>
+#include <cmath>
+#include <concepts>
+
+#include "model/Loeschen.h"
+
+namespace quodral {
+
+namespace {
+
+// --- Registry access, the same for every kind that has a registry ---------------------------
+
+template <auto& Liste> std::optional<Datensatz> findeIn(const std::string& name) {
+    if (const auto* rec = finde(Liste, name)) return Datensatz(*rec);
+    return std::nullopt;
+}
+
+template <auto& Liste> bool entferneAus(const std::string& name) { return Liste.erase(name) > 0; }
+
+template <auto& Liste> std::vector<std::string> namenIn() { return namenVon(Liste); }
+
+template <auto& Liste> std::optional<std::string> textIn(const std::string& name) {
+    if (const auto* rec = finde(Liste, name)) return rec->alsString();
+    return std::nullopt;
+}
+
+template <auto& Liste> std::optional<std::string> bemerkungIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    if (rec == nullptr) return std::nullopt;
+    if constexpr (requires { rec->rem; }) return rec->rem;
+    else return std::string();
+}
+
+// The collectives have names but no records.
+std::optional<Datensatz> keinRecord(const std::string&) { return std::nullopt; }
+bool nichtsEntfernt(const std::string&) { return false; }
+std::vector<std::string> keineNamen() { return {}; }
+std::optional<std::string> keinText(const std::string&) { return std::nullopt; }
+std::set<std::string> nichtsGebunden(const std::string&) { return {}; }
+
+// --- Mapping ------------------------------------------------------------------------------
+
+// Only the numbers of a point move; its name, visibility and remark stay.
+Punkt bewegt(const Punkt& p, const Punktabbildung& f) {
+    const Punkt bild = f(p);
+    Punkt q = p;
+    q.x = bild.x;
+    q.y = bild.y;
+    q.z = bild.z;
+    return q;
+}
+
+Vektor gedreht(const Vektor& v, const Linearteil& l) {
+    const Vektor bild = l(v);
+    Vektor w = v;
+    w.x1 = bild.x1;
+    w.x2 = bild.x2;
+    w.x3 = bild.x3;
+    return w;
+}
+
+// The radius about `mitte` after the map: the distance of the images of the centre and of a
+// point at the radius beside it. The maps that carry circles and spheres are similarities,
+// which scale every direction alike, so any direction serves. A map that keeps the distance
+// (up to rounding) keeps the radius exactly: a rotated sphere must not come back with a
+// radius of 2.0000000000000004.
+double radiusBild(const Punkt& mitte, double r, const Punktabbildung& f) {
+    const Punkt rand("", mitte.x + r, mitte.y, mitte.z);
+    const double bild = f(rand).dist(f(mitte));
+    const double toleranz = 1e-9 * std::max({1.0, std::abs(r), mitte.ortsvektor().norm()});
+    return std::abs(bild - std::abs(r)) <= toleranz ? r : bild;
+}
+
+Punkt abgebildet(const Punkt& p, const Punktabbildung& f, const Linearteil&) { return bewegt(p, f); }
+
+Vektor abgebildet(const Vektor& v, const Punktabbildung&, const Linearteil& l) { return gedreht(v, l); }
+
+// Lines and rays: the anchor or start by the point map, the direction by the linear part.
+template <class R>
+    requires std::same_as<R, Gerade> || std::same_as<R, Strahl>
+R abgebildet(R g, const Punktabbildung& f, const Linearteil& l) {
+    g.ap = bewegt(g.ap, f);
+    g.rv = gedreht(g.rv, l);
+    return g;
+}
+
+Strecke abgebildet(Strecke s, const Punktabbildung& f, const Linearteil&) {
+    s.ap = bewegt(s.ap, f);
+    s.ep = bewegt(s.ep, f);
+    return s;
+}
+
+// A plane by its anchor and its normal, never through sample points of it.
+Ebene abgebildet(Ebene e, const Punktabbildung& f, const Linearteil& l) {
+    e.ap = bewegt(e.ap, f);
+    e.nv = gedreht(e.nv, l);
+    return e;
+}
+
+Kreis abgebildet(Kreis k, const Punktabbildung& f, const Linearteil& l) {
+    k.r = radiusBild(k.mp, k.r, f);
+    k.mp = bewegt(k.mp, f);
+    k.e = abgebildet(k.e, f, l);
+    return k;
+}
+
+Kugel abgebildet(Kugel k, const Punktabbildung& f, const Linearteil&) {
+    k.r = radiusBild(k.mp, k.r, f);
+    k.mp = bewegt(k.mp, f);
+    return k;
+}
+
+// Records of names only: their parts are mapped where they are registered.
+Polygon abgebildet(const Polygon& p, const Punktabbildung&, const Linearteil&) { return p; }
+Klumpen abgebildet(const Klumpen& k, const Punktabbildung&, const Linearteil&) { return k; }
+Kegel abgebildet(const Kegel& k, const Punktabbildung&, const Linearteil&) { return k; }
+Zylinder abgebildet(const Zylinder& z, const Punktabbildung&, const Linearteil&) { return z; }
+Polyeder abgebildet(const Polyeder& p, const Punktabbildung&, const Linearteil&) { return p; }
+// A term has no place: its value follows the objects it measures.
+Formel abgebildet(const Formel& f, const Punktabbildung&, const Linearteil&) { return f; }
+
+template <class R> Datensatz abbildenAls(const Datensatz& record, const Punktabbildung& f, const Linearteil& l) {
+    if (const R* r = std::get_if<R>(&record)) return abgebildet(*r, f, l);
+    return record;
+}
+
+Datensatz nichtsAbbilden(const Datensatz& record, const Punktabbildung&, const Linearteil&) { return record; }
+
+// --- The rows -------------------------------------------------------------------------------
+
+// The row of a kind with a registry of records of type R.
+template <class R, auto& Liste> Artzeile zeile(Objektart art, std::string_view kollektiv, Loeschregel regel,
+                                               std::set<std::string> (*gebunden)(const std::string&),
+                                               bool (*vernichten)(const std::string&), int rang) {
+    return Artzeile{.art = art,
+                    .finde = &findeIn<Liste>,
+                    .entfernen = &entferneAus<Liste>,
+                    .namen = &namenIn<Liste>,
+                    .textform = &textIn<Liste>,
+                    .bemerkung = &bemerkungIn<Liste>,
+                    .kollektiv = kollektiv,
+                    .loeschregel = regel,
+                    .gebunden = gebunden,
+                    .vernichten = vernichten,
+                    .loeschRang = rang,
+                    .abbilden = &abbildenAls<R>};
+}
+
+std::vector<Artzeile> tabelleBauen() {
+    namespace schritt = loeschschritte;
+    using enum Loeschregel;
+    const auto frei = &nichtsGebunden;
+    return {
+        zeile<Ebene, ebenenListe>(grafikArt::ebene, "", wennUngebunden, frei, nullptr, 0),
+        zeile<Formel, formelListe>(grafikArt::formel, "", wennUngebunden, frei, nullptr, 0),
+        zeile<Punkt, punktListe>(grafikArt::punkt, "allePunkte", wennUngebunden, &schritt::punktGebunden, nullptr, 4),
+        zeile<Gerade, geradenListe>(grafikArt::gerade, "alleGeraden", wennUngebunden, frei, nullptr, 0),
+        // Bound by cones and cylinders only, which a vanishing cluster takes first (rank 0).
+        zeile<Kreis, kreisListe>(grafikArt::kreis, "alleKreise", wennUngebunden, &schritt::kreisGebunden, nullptr, 3),
+        zeile<Kugel, kugelListe>(grafikArt::kugel, "alleKugeln", wennUngebunden, frei, nullptr, 0),
+        zeile<Polygon, polygonListe>(grafikArt::polygon, "allePolygone", wennUngebunden, &schritt::polygonGebunden,
+                                     &schritt::polygonVernichten, 1),
+        zeile<Strahl, strahlListe>(grafikArt::strahl, "alleStrahlen", wennUngebunden, frei, nullptr, 2),
+        zeile<Strecke, streckenListe>(grafikArt::strecke, "alleStrecken", wennUngebunden, frei, nullptr, 2),
+        zeile<Klumpen, klumpenListe>(grafikArt::klumpen, "alleKlumpen", wennUngebunden, frei, &schritt::klumpenVernichten, 0),
+        Artzeile{.art = grafikArt::kollektiv,
+                 .finde = &keinRecord,
+                 .entfernen = &nichtsEntfernt,
+                 .namen = &keineNamen,
+                 .textform = &keinText,
+                 .bemerkung = &keinText,
+                 .kollektiv = "",
+                 .loeschregel = nie,   // LOESCHE takes some collectives for the objects of their kind
+                 .gebunden = frei,
+                 .vernichten = nullptr,
+                 .loeschRang = 0,
+                 .abbilden = &nichtsAbbilden},
+        zeile<Vektor, vektorListe>(grafikArt::vektor, "", wennUngebunden, frei, nullptr, 0),
+        // The solids. Prisms and pyramids are polyhedra and live in the polyhedron registry.
+        zeile<Kegel, kegelListe>(grafik3DArt::kegel, "", nie, frei, nullptr, 0),
+        zeile<Polyeder, polyederListe>(grafik3DArt::prisma, "", nie, frei, nullptr, 0),
+        zeile<Polyeder, polyederListe>(grafik3DArt::pyramide, "", nie, frei, nullptr, 0),
+        zeile<Zylinder, zylinderListe>(grafik3DArt::zylinder, "", nie, frei, nullptr, 0),
+        zeile<Polyeder, polyederListe>(grafik3DArt::polyeder, "", immer, frei, &schritt::polyederVernichten, 0),
+    };
+}
+
+// The rows stand in the order of the enumerations: those of index3 after all of index1.
+constexpr std::size_t anzahlFlach = detail::grafikArtTexte.size();
+
+}  // namespace
+
+const std::vector<Artzeile>& artentabelle() {
+    static const std::vector<Artzeile> tabelle = tabelleBauen();
+    return tabelle;
+}
+
+const Artzeile& artzeile(grafikArt art) { return artentabelle()[static_cast<std::size_t>(art)]; }
+
+const Artzeile& artzeile(grafik3DArt art) { return artentabelle()[anzahlFlach + static_cast<std::size_t>(art)]; }
+
+const Artzeile& artzeile(Objektart art) {
+    return std::visit([](auto a) -> const Artzeile& { return artzeile(a); }, art);
+}
+
+const Artzeile* artzeileVon(const std::string& name) {
+    if (const grafikArt* a = finde(index1, name)) return &artzeile(*a);
+    if (const grafik3DArt* a = finde(index3, name)) return &artzeile(*a);
+    return nullptr;
+}
+
+Objektart artVon(const Datensatz& record) {
+    return std::visit(
+        [](const auto& r) -> Objektart {
+            // Every record names its kind but the vector, the one kind without a drawing.
+            if constexpr (requires { r.idx; }) return r.idx;
+            else return grafikArt::vektor;
+        },
+        record);
+}
+
+Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil) {
+    return artzeile(artVon(record)).abbilden(record, punktabbildung, linearteil);
+}
+
+std::vector<std::string> namenImKollektiv(const std::string& kollektiv) {
+    if (kollektiv.empty()) return {};
+    for (const Artzeile& z : artentabelle())
+        if (z.kollektiv == kollektiv) return z.namen();
+    return {};
+}
+
+}  // namespace quodral

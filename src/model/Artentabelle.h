@@ -1,0 +1,106 @@
+#pragma once
+// The table of kinds: one row for every kind of the two kind indexes (the twelve of index1,
+// the five of index3), holding what the parts of the program that decide by kind need of it.
+// The listings, the object descriptions, deletion and the mappings ask the row of a kind
+// instead of each deciding again which registry holds it, how it is written and how it goes.
+//
+// A kind's record can be fetched as a Datensatz, one value for every record type, so that
+// code working on any record (a mapping, a description) needs no switch over kinds.
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "model/Arten.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+// A record of any kind. The prisms and pyramids of index3 are Polyeder records.
+using Datensatz =
+    std::variant<Punkt, Vektor, Gerade, Strahl, Strecke, Ebene, Kreis, Kugel, Polygon, Klumpen, Formel, Kegel, Zylinder, Polyeder>;
+
+// A kind of either kind index.
+using Objektart = std::variant<grafikArt, grafik3DArt>;
+
+// A map of positions, and its linear part: the map of directions and normals that goes with
+// it (for a translation the identity, for a rotation the same rotation about the origin).
+using Punktabbildung = std::function<Punkt(const Punkt&)>;
+using Linearteil = std::function<Vektor(const Vektor&)>;
+
+// What LOESCHE does with an object of a kind named in its statement.
+enum class Loeschregel {
+    wennUngebunden,  // removed when no other object is bound to it, otherwise kept and reported
+    immer,           // removed whatever is bound to it (nothing but a cluster names a polyhedron)
+    nie,             // left as it is
+};
+
+struct Artzeile {
+    Objektart art;
+
+    // --- The registry of the kind (none for the collectives: they have no records).
+    // A copy of the record registered under the name; nothing when there is none.
+    std::optional<Datensatz> (*finde)(const std::string& name);
+    // Removes the record of that name from the registry (nothing else); true when there was one.
+    bool (*entfernen)(const std::string& name);
+    // The names the registry holds, in its order (ascending byte order).
+    std::vector<std::string> (*namen)();
+
+    // --- Text forms, as the listings and descriptions show them.
+    // The record's text form alsString(); nothing when no record is registered under the name.
+    std::optional<std::string> (*textform)(const std::string& name);
+    // The record's remark rem; the empty text for kinds that carry none; nothing when no
+    // record is registered under the name.
+    std::optional<std::string> (*bemerkung)(const std::string& name);
+    // The collective that stands for all objects of the kind ("allePunkte"); empty for none.
+    std::string_view kollektiv;
+
+    // --- Deletion.
+    Loeschregel loeschregel;
+    // The objects bound to the named object of this kind (a polygon to its corners, a cone to
+    // its base circle ...): while there are any it must not vanish.
+    std::set<std::string> (*gebunden)(const std::string& name);
+    // VERNICHTE for the kinds that take their parts along (clusters, polygons, polyhedra): the
+    // object with every part nothing else is bound to; false when the object had to stay.
+    // nullptr for the kinds without such parts.
+    bool (*vernichten)(const std::string& name);
+    // The order in which the members of a vanishing cluster are taken, lowest first: those
+    // that bind others go before those they bind, so that freed parts go in the same sweep.
+    int loeschRang;
+
+    // --- Mapping.
+    // The record mapped by the point map and its linear part: positions by the point map,
+    // directions and normals by the linear part, radii by the distance of mapped points.
+    // Name, visibility, remark and the names of embedded points stay. A record that names
+    // other records (polygon corners, cluster members, polyhedron faces, a cone's base circle
+    // and height point) keeps those names: mapping its parts is the caller's business. A
+    // record of another kind is given back as it is.
+    Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil);
+};
+
+// Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
+const std::vector<Artzeile>& artentabelle();
+
+const Artzeile& artzeile(grafikArt art);
+const Artzeile& artzeile(grafik3DArt art);
+const Artzeile& artzeile(Objektart art);
+
+// The row of the kind under which the name is registered: index1 first, then index3;
+// nullptr for a name that neither holds.
+const Artzeile* artzeileVon(const std::string& name);
+
+// The kind of a record, as its registration enters it in the kind index.
+Objektart artVon(const Datensatz& record);
+
+// The record mapped by the row of its own kind (see Artzeile::abbilden).
+Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil);
+
+// The names the collective stands for: those of its kind's registry at this moment; none for
+// a name that is no collective.
+std::vector<std::string> namenImKollektiv(const std::string& kollektiv);
+
+}  // namespace quodral
