@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <exception>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include <fcntl.h>
+#include <locale.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,7 +18,42 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemGrund(int fehlerNr) { return std::system_category().message(fehlerNr); }
+// The system's reason for a failed file access, in German whatever language the user's desktop
+// speaks: our own sentence for the reasons that reading and writing a list can meet, else the
+// system's German text where its German messages are installed, else the bare number.
+std::string systemGrund(int fehlerNr) {
+    switch (fehlerNr) {
+        case EPERM: return "Die Operation ist nicht erlaubt";
+        case ENOENT: return "Datei oder Verzeichnis nicht gefunden";
+        case EIO: return "Eingabe-/Ausgabefehler";
+        case EACCES: return "Keine Berechtigung";
+        case EEXIST: return "Die Datei existiert bereits";
+        case ENOTDIR: return "Ist kein Verzeichnis";
+        case EISDIR: return "Ist ein Verzeichnis";
+        case EINVAL: return "Das Argument ist ungültig";
+        case ENFILE: return "Zu viele offene Dateien im System";
+        case EMFILE: return "Zu viele offene Dateien";
+        case EFBIG: return "Die Datei ist zu groß";
+        case ENOSPC: return "Auf dem Gerät ist kein Speicherplatz mehr verfügbar";
+        case EROFS: return "Das Dateisystem ist nur lesbar";
+        case ENAMETOOLONG: return "Der Dateiname ist zu lang";
+        case ELOOP: return "Zu viele Ebenen aus symbolischen Links";
+        case EDQUOT: return "Der zugewiesene Plattenplatz ist überschritten";
+        case ENOMEM: return "Nicht genügend Hauptspeicher verfügbar";
+        case EBUSY: return "Das Gerät oder die Ressource ist belegt";
+        case ETXTBSY: return "Die Datei wird gerade benutzt";
+        case EXDEV: return "Ungültiger Link über Gerätegrenzen hinweg";
+        default: break;
+    }
+    static const locale_t deutsch = ::newlocale(LC_ALL_MASK, "de_DE.UTF-8", locale_t{});
+    static const locale_t neutral = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (deutsch != locale_t{} && neutral != locale_t{}) {
+        const std::string text = ::strerror_l(fehlerNr, deutsch);
+        // Without German messages the system answers in English, as in the neutral locale.
+        if (text != ::strerror_l(fehlerNr, neutral)) return text;
+    }
+    return "Systemfehler Nummer " + std::to_string(fehlerNr);
+}
 
 // Closes the descriptor when it goes out of scope, unless it was closed on purpose.
 class Deskriptor {

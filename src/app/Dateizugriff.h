@@ -8,7 +8,7 @@ namespace quodral {
 
 struct Leseergebnis {
     std::optional<std::string> inhalt;   // the whole file as bytes, when it could be read
-    std::string grund;                   // otherwise why not, in the words of the system
+    std::string grund;                   // otherwise why not: the system's reason, in German
 };
 
 // Reads the whole of a regular file; anything else (a folder, a device, a pipe) is refused.
@@ -19,7 +19,8 @@ bool dateiVorhanden(const std::string& pfad);
 
 // Writes the text into the file so that the file is either the new text or, when anything
 // goes wrong, the old file untouched: the text goes into a fresh file in the same folder,
-// which then takes the file's place in one step. Nothing on success, otherwise the reason.
+// which then takes the file's place in one step. Nothing on success, otherwise the reason
+// (in German).
 std::optional<std::string> dateiSicherSchreiben(const std::string& pfad, const std::string& text);
 
 }  // namespace quodral

@@ -23,7 +23,7 @@ constexpr int fensterRahmen = 80;
 
 }  // namespace
 
-GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben) : QWidget(parent) {
+GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben, int hoeheDarueber) : QWidget(parent) {
     setObjectName(QStringLiteral("GrafikWidget"));
     ansicht_ = new GrafikView(this);
 
@@ -78,8 +78,8 @@ GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben) : QWidget(parent)
     // The whole window must fit the screen: where 800 × 800 pixels do not fit beside the
     // command area and above the controls, the drawing is shown smaller.
     const int steuerHoehe = namenszeile->sizeHint().height() + knopfzeile->sizeHint().height() + 2 * spalte->spacing();
-    ansicht_->anzeigeSeiteSetzen(
-        GrafikView::passendeSeite(QGuiApplication::primaryScreen(), breiteDaneben, steuerHoehe + fensterRahmen));
+    ansicht_->anzeigeSeiteSetzen(GrafikView::passendeSeite(QGuiApplication::primaryScreen(), breiteDaneben,
+                                                           steuerHoehe + hoeheDarueber + fensterRahmen));
 }
 
 QPushButton* GrafikWidget::knopf(const QString& titel, const QString& aktion, const QString& tipp,

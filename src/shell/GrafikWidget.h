@@ -19,9 +19,10 @@ class GrafikView;
 class GrafikWidget : public QWidget, public GrafikPort {
     Q_OBJECT
 public:
-    // `breiteDaneben`: the width the window needs beside the drawing (its command area), so
-    // that the drawing is made small enough for the whole window to fit the screen.
-    explicit GrafikWidget(QWidget* parent = nullptr, int breiteDaneben = 0);
+    // `breiteDaneben`: the width the window needs beside the drawing (its command area), and
+    // `hoeheDarueber` the height it needs above it (its menu bar), so that the drawing is made
+    // small enough for the whole window to fit the screen.
+    explicit GrafikWidget(QWidget* parent = nullptr, int breiteDaneben = 0, int hoeheDarueber = 0);
 
     GrafikView* ansicht() const { return ansicht_; }
     QLineEdit* suchFeld() const { return suchFeld_; }

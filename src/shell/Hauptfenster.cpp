@@ -1,8 +1,11 @@
 #include "shell/Hauptfenster.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,13 +13,19 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -25,7 +34,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "interpreter/Dateioperationen.h"
+#include "model/Objekte.h"
 #include "shell/GrafikWidget.h"
+#include "text/Unicode.h"
+#include "text/Woerter.h"
 
 // The alert icon lives in the shell's resources, which a static library must register itself.
 static void ressourcenEinbinden() { Q_INIT_RESOURCE(Quodral); }
@@ -38,17 +51,36 @@ namespace {
 // fits a small screen.
 constexpr int befehlsBreite = 500;
 
+// The output and the statement table share the height that the drawing view gives the
+// command area; on a small screen they shrink to this.
+constexpr int kleinsteTextHoehe = 110;
+
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
 
-// Qt's own file dialog speaks English where no translation of Qt is installed: its labels are
-// given in German, and it opens wide enough to show a file's size, kind and date uncut.
-void dateiDialogEinrichten(QFileDialog& dialog) {
+// The form in which the replay runs a stored line (it rewrites the list so before it runs):
+// every word after two blanks, the keyword upper-cased. An empty line stays empty.
+std::string normalform(const std::string& zeile) {
+    if (zeile.empty()) return zeile;
+    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
+    worte.front() = grossSchreiben(worte.front());
+    std::string ergebnis;
+    for (const std::string& wort : worte) ergebnis += "  " + wort;
+    return ergebnis;
+}
+
+// Qt's own file dialog (the same on every desktop, and German once Qt's translations are
+// installed). The labels that matter most are given in German here too, for a system without
+// Qt's translations; it opens wide enough to show a file's size, kind and date uncut.
+void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLabelText(QFileDialog::LookIn, "Suchen in:");
     dialog.setLabelText(QFileDialog::FileName, "Dateiname:");
     dialog.setLabelText(QFileDialog::FileType, "Dateityp:");
     dialog.setLabelText(QFileDialog::Reject, "Abbrechen");
+    dialog.setNameFilter(dateiFilter);
+    dialog.setDirectory(ordner);
     dialog.resize(std::max(dialog.width(), 800), std::max(dialog.height(), 480));
     if (auto* liste = dialog.findChild<QTreeView*>("treeView")) {
         QHeaderView* kopf = liste->header();
@@ -59,6 +91,18 @@ void dateiDialogEinrichten(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+bool qtAufDeutsch(QCoreApplication& anwendung) {
+    const QLocale deutsch(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(deutsch);
+    auto* uebersetzung = new QTranslator(&anwendung);
+    if (!uebersetzung->load(deutsch, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete uebersetzung;
+        return false;
+    }
+    anwendung.installTranslator(uebersetzung);
+    return true;
+}
 
 // ---------------------------------------------------------------------------------------------
 // The statement table's model
@@ -75,7 +119,11 @@ int AnweisungsModell::columnCount(const QModelIndex& parent) const { return pare
 QVariant AnweisungsModell::data(const QModelIndex& index, int role) const {
     // The tooltip shows the whole statement, which the narrow column cuts off when it is long.
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
-    return q(steuerung_.zellenText(index.row()));
+    // A row replaced in the table is stored as typed; it is shown at once in the form that the
+    // other rows have and in which the next replay runs it.
+    const int zeile = index.row();
+    if (zeile < 0 || zeile >= steuerung_.numberOfRows()) return QString();
+    return q(std::to_string(zeile + 1) + ". " + normalform(anweisungsListe[static_cast<std::size_t>(zeile)]));
 }
 
 QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -91,12 +139,15 @@ void AnweisungsModell::neuLaden() {
 // ---------------------------------------------------------------------------------------------
 // The window
 
-Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*this) {
+Hauptfenster::Hauptfenster(QWidget* parent)
+    : QMainWindow(parent), steuerung_(*this), dialogOrdner_(QDir::homePath()) {
     ressourcenEinbinden();
-    setWindowTitle("Quodral");
     // A title and a minimise button, but no close box and no maximise button: the program
     // ends only through the quit question.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+
+    // The menu first: the drawing view is sized for the height that remains.
+    menueAnlegen();
 
     auto* mitte = new QWidget(this);
     hauptzeile_ = new QHBoxLayout(mitte);
@@ -104,21 +155,32 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     befehle->setFixedWidth(befehlsBreite);
     hauptzeile_->addWidget(befehle);
     // The drawing view with its controls beside the command area.
-    hauptzeile_->addWidget(new GrafikWidget(mitte, befehlsBreite + 2 * hauptzeile_->spacing() + 24), 0, Qt::AlignTop);
+    auto* grafik = new GrafikWidget(mitte, befehlsBreite + 2 * hauptzeile_->spacing() + 24,
+                                    menuBar()->sizeHint().height());
+    hauptzeile_->addWidget(grafik, 0, Qt::AlignTop);
     auto* spalte = new QVBoxLayout(befehle);
     spalte->setContentsMargins(0, 0, 0, 0);
 
-    spalte->addWidget(new QLabel("Eingabe", befehle));
+    auto beschriftung = [befehle](const char* text) {
+        auto* l = new QLabel(QString::fromUtf8(text), befehle);
+        l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        return l;
+    };
+    spalte->addWidget(beschriftung("Eingabe"));
     eingabe_ = new QLineEdit(befehle);
     eingabe_->setObjectName("eingabe");
+    eingabe_->setToolTip("Eine Anweisung eingeben und mit der Eingabetaste ausführen; "
+                         "? WORT erklärt ein Schlüsselwort, HILFE listet alle auf.");
     spalte->addWidget(eingabe_);
 
-    spalte->addWidget(new QLabel("Ausgabe", befehle));
+    spalte->addWidget(beschriftung("Ausgabe"));
     ausgabe_ = new QPlainTextEdit(befehle);
     ausgabe_->setObjectName("ausgabe");
     ausgabe_->setReadOnly(true);
-    ausgabe_->setFixedHeight(230);
-    spalte->addWidget(ausgabe_);
+    ausgabe_->setMinimumHeight(kleinsteTextHoehe);
+    // The answer can be selected and copied after a click, but Tab passes it by.
+    ausgabe_->setFocusPolicy(Qt::ClickFocus);
+    spalte->addWidget(ausgabe_, 1);
 
     modell_ = new AnweisungsModell(steuerung_, this);
     tafel_ = new QTableView(befehle);
@@ -129,12 +191,14 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     tafel_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tafel_->horizontalHeader()->setStretchLastSection(true);
     tafel_->verticalHeader()->hide();
-    tafel_->setFixedHeight(250);
+    tafel_->setMinimumHeight(kleinsteTextHoehe);
     // A click selects a row without taking the keyboard: the selected statement is edited in
     // the input line, and letters typed into the table would select other rows behind the
-    // user's back. Tab still reaches the table.
+    // user's back. Tab reaches the table and leaves it again: it does not walk its rows, which
+    // would select each row it passes and put it into the input line.
     tafel_->setFocusPolicy(Qt::TabFocus);
-    spalte->addWidget(tafel_);
+    tafel_->setTabKeyNavigation(false);
+    spalte->addWidget(tafel_, 1);
 
     // The edit buttons of the selected row keep their place while hidden, so that nothing
     // jumps when a row is selected.
@@ -144,36 +208,49 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     editZeile->setContentsMargins(0, 0, 0, 0);
     QSizePolicy politik = editGruppe_->sizePolicy();
     politik.setRetainSizeWhenHidden(true);
+    politik.setVerticalPolicy(QSizePolicy::Fixed);
     editGruppe_->setSizePolicy(politik);
     spalte->addWidget(editGruppe_);
 
     auto* knoepfe = new QGridLayout();
     spalte->addLayout(knoepfe);
 
-    auto knopf = [this](QWidget* eltern, const char* titel, const char* aktion, void (ViewController::*was)()) {
+    auto knopf = [this](QWidget* eltern, const char* titel, const char* name, const QString& tipp) {
         auto* k = new QPushButton(QString::fromUtf8(titel), eltern);
-        k->setObjectName(aktion);
+        k->setObjectName(name);
         k->setAutoDefault(false);
         // A click leaves the keyboard where the user types: a button holding the focus would
         // be pressed again by every blank of the next statement (the undo button thus deleting
         // one statement per blank).
         k->setFocusPolicy(Qt::TabFocus);
-        connect(k, &QPushButton::clicked, this, [this, was] { (steuerung_.*was)(); });
+        // The menu's action of the same name, so that button, menu and shortcut do one thing.
+        if (auto* aktion = findChild<QAction*>(name)) {
+            const QString kuerzel = aktion->shortcut().toString(QKeySequence::NativeText);
+            k->setToolTip(kuerzel.isEmpty() ? aktion->toolTip() : aktion->toolTip() + " (" + kuerzel + ")");
+            connect(k, &QPushButton::clicked, aktion, &QAction::trigger);
+        } else {
+            k->setToolTip(tipp);
+        }
         return k;
     };
-    editZeile->addWidget(knopf(editGruppe_, "Ersetzen", "editB", &ViewController::editB));
-    editZeile->addWidget(knopf(editGruppe_, "Löschen", "loeschB", &ViewController::loeschB));
+    auto* ersetzen = knopf(editGruppe_, "Ersetzen", "editB",
+                           "Ersetzt die ausgewählte Zeile der Liste durch den Text der Eingabezeile.");
+    connect(ersetzen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.editB(); }); });
+    auto* loeschen =
+        knopf(editGruppe_, "Löschen", "loeschB", "Löscht nach einer Rückfrage die ausgewählte Zeile der Liste.");
+    connect(loeschen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.loeschB(); }); });
+    editZeile->addWidget(ersetzen);
+    editZeile->addWidget(loeschen);
     editZeile->addStretch();
 
-    knoepfe->addWidget(knopf(befehle, "Ausführen", "execB", &ViewController::execB), 0, 0);
-    knoepfe->addWidget(knopf(befehle, "Letzten Schritt löschen", "letztenSchrittLoeschen",
-                             &ViewController::letztenSchrittLoeschen), 0, 1);
-    knoepfe->addWidget(knopf(befehle, "Hilfe", "help", &ViewController::help), 0, 2);
-    knoepfe->addWidget(knopf(befehle, "Sichern", "btnFileSave", &ViewController::btnFileSave), 1, 0);
-    knoepfe->addWidget(knopf(befehle, "Laden", "LadeB", &ViewController::LadeB), 1, 1);
-    knoepfe->addWidget(knopf(befehle, "Letzte Antwort", "SpeicherB", &ViewController::SpeicherB), 1, 2);
-    knoepfe->addWidget(knopf(befehle, "Neustart", "neustart", &ViewController::neustart), 2, 0);
-    knoepfe->addWidget(knopf(befehle, "Beenden", "quitB", &ViewController::quitB), 2, 2);
+    knoepfe->addWidget(knopf(befehle, "Liste ausführen", "execB", {}), 0, 0);
+    knoepfe->addWidget(knopf(befehle, "Letzten Schritt löschen", "letztenSchrittLoeschen", {}), 0, 1);
+    knoepfe->addWidget(knopf(befehle, "Hilfe", "help", {}), 0, 2);
+    knoepfe->addWidget(knopf(befehle, "Sichern", "btnFileSave", {}), 1, 0);
+    knoepfe->addWidget(knopf(befehle, "Laden", "LadeB", {}), 1, 1);
+    knoepfe->addWidget(knopf(befehle, "Letzte Antwort", "SpeicherB", {}), 1, 2);
+    knoepfe->addWidget(knopf(befehle, "Neustart", "neustart", {}), 2, 0);
+    knoepfe->addWidget(knopf(befehle, "Beenden", "quitB", {}), 2, 2);
 
     setCentralWidget(mitte);
     // The window takes the size its contents ask for and cannot be resized.
@@ -183,7 +260,7 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     // and Return alone repeats it.
     connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
         const int zeilenVorher = modell_->rowCount();
-        steuerung_.aktionB();
+        ausfuehren([this] { steuerung_.aktionB(); });
         eingabe_->selectAll();
         // The statement just recorded comes into view at the end of a long list.
         if (modell_->rowCount() > zeilenVorher) tafel_->scrollToBottom();
@@ -191,8 +268,100 @@ Hauptfenster::Hauptfenster(QWidget* parent) : QMainWindow(parent), steuerung_(*t
     connect(tafel_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { auswahlGeaendert(); });
 
+    // The text fields would take Ctrl+Z for undoing their own typing; in this window it
+    // undoes the last step, wherever the keyboard is.
+    for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
+    tabReihenfolgeSetzen();
+
     steuerung_.fensterGeladen();
+    titelAktualisieren();
     eingabe_->setFocus();
+}
+
+QAction* Hauptfenster::aktionAnlegen(const QString& name, const QString& titel, const QList<QKeySequence>& kuerzel,
+                                     void (ViewController::*was)()) {
+    auto* aktion = new QAction(titel, this);
+    aktion->setObjectName(name);
+    aktion->setShortcuts(kuerzel);
+    connect(aktion, &QAction::triggered, this, [this, was] { ausfuehren([this, was] { (steuerung_.*was)(); }); });
+    return aktion;
+}
+
+void Hauptfenster::menueAnlegen() {
+    // The desktop's own keys for an action where it has them, else the usual key: a desktop
+    // without key conventions of its own has no key for quitting.
+    const auto ueblich = [](QKeySequence::StandardKey art, const QKeySequence& sonst) {
+        QList<QKeySequence> folgen = QKeySequence::keyBindings(art);
+        if (folgen.isEmpty()) folgen << sonst;
+        return folgen;
+    };
+    struct Eintrag {
+        const char* name;
+        const char* titel;
+        QList<QKeySequence> kuerzel;
+        void (ViewController::*was)();
+        const char* tipp;
+    };
+    const auto anlegen = [this](QMenu* menue, const Eintrag& e) {
+        QAction* aktion = aktionAnlegen(e.name, QString::fromUtf8(e.titel), e.kuerzel, e.was);
+        aktion->setToolTip(QString::fromUtf8(e.tipp));
+        menue->addAction(aktion);
+    };
+
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    anlegen(datei, {"btnFileSave", "&Sichern …", ueblich(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)),
+                    &ViewController::btnFileSave, "Sichert die Anweisungsliste in einer .qdl-Datei."});
+    anlegen(datei, {"LadeB", "&Laden …", ueblich(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
+                    &ViewController::LadeB, "Lädt eine Anweisungsliste aus einer .qdl-Datei, ohne sie auszuführen."});
+    datei->addSeparator();
+    anlegen(datei, {"neustart", "&Neustart …", {}, &ViewController::neustart,
+                    "Löscht nach einer Rückfrage alle Objekte und die Anweisungsliste."});
+    datei->addSeparator();
+    anlegen(datei, {"quitB", "&Beenden …", ueblich(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
+                    &ViewController::quitB,
+                    "Beendet Quodral nach einer Rückfrage; nicht gesicherte Daten gehen verloren."});
+
+    QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    anlegen(bearbeiten,
+            {"letztenSchrittLoeschen", "Letzten Schritt &löschen",
+             ueblich(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)), &ViewController::letztenSchrittLoeschen,
+             "Entfernt die letzte Anweisung der Liste und baut die Zeichnung aus den übrigen neu auf."});
+    anlegen(bearbeiten, {"execB", "Liste &ausführen", {QKeySequence(Qt::CTRL | Qt::Key_R)}, &ViewController::execB,
+                         "Führt die ganze Anweisungsliste von vorn noch einmal aus. Die Anweisung in der "
+                         "Eingabezeile führt die Eingabetaste aus."});
+    anlegen(bearbeiten, {"SpeicherB", "Letzte Ant&wort", {}, &ViewController::SpeicherB,
+                         "Zeigt die Antwort auf die letzte Anweisung noch einmal."});
+
+    QMenu* hilfe = menuBar()->addMenu("&Hilfe");
+    anlegen(hilfe, {"help", "&Hilfe", ueblich(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
+                    &ViewController::help,
+                    "Zeigt die Übersicht aller Schlüsselwörter; ? WORT in der Eingabezeile erklärt eines."});
+}
+
+void Hauptfenster::tabReihenfolgeSetzen() {
+    // The input line, the table, the edit buttons, the window's buttons row by row, then the
+    // drawing view's name field, colour pop-up and buttons, and round again.
+    QList<QWidget*> reihe{eingabe_, tafel_};
+    for (const char* name : {"editB", "loeschB", "execB", "letztenSchrittLoeschen", "help", "btnFileSave", "LadeB",
+                             "SpeicherB", "neustart", "quitB"})
+        if (auto* k = findChild<QPushButton*>(name)) reihe << k;
+    if (auto* grafik = findChild<GrafikWidget*>()) {
+        reihe << grafik->suchFeld() << grafik->farbWahlB();
+        for (const char* name : {"dismiss", "woIst", "entDoppeln", "punkteFang", "fontUpDown", "linieUpDown"})
+            if (auto* k = grafik->findChild<QPushButton*>(name)) reihe << k;
+    }
+    for (qsizetype i = 0; i + 1 < reihe.size(); ++i) setTabOrder(reihe[i], reihe[i + 1]);
+}
+
+void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
+    aktion();
+    titelAktualisieren();
+}
+
+void Hauptfenster::titelAktualisieren() {
+    // The name under which the list is proposed for saving: the name it was last saved under,
+    // or the one its first line gives it at a replay.
+    setWindowTitle(q(aktuellerListenName) + " – Quodral");
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -226,7 +395,10 @@ std::string Hauptfenster::frage(const std::string& text, const std::vector<std::
     if (!ikon.isNull()) box.setIconPixmap(ikon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     std::vector<QAbstractButton*> knoepfe;
     for (const std::string& titel : optionen) knoepfe.push_back(box.addButton(q(titel), QMessageBox::ActionRole));
+    // Return confirms with the first button; Escape, like closing the question, declines with
+    // the last one, which is the declining answer of every question the program asks.
     box.setDefaultButton(static_cast<QPushButton*>(knoepfe.front()));
+    box.setEscapeButton(knoepfe.back());
     box.exec();
     // The pressed button is known by itself, not by its text: a style may have added a
     // shortcut marker to the title.
@@ -247,7 +419,7 @@ std::string Hauptfenster::auswahlAus3(const std::string& frageText, const std::s
 }
 
 std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorschlag) {
-    QString ordner;
+    QString ordner = dialogOrdner_;
     QString name = q(vorschlag);
     // The default suffix is added only to a name without one. A name with another extension
     // would be confirmed by the dialog under that name, yet saved with ".qdl" appended, which
@@ -256,16 +428,16 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
         QFileDialog dialog(this, "Quodral-Anweisungsliste speichern");
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(dateiFilter);
         dialog.setDefaultSuffix("qdl");
-        dateiDialogEinrichten(dialog);
+        dateiDialogEinrichten(dialog, ordner);
         dialog.setLabelText(QFileDialog::Accept, "Speichern");
-        if (!ordner.isEmpty()) dialog.setDirectory(ordner);
         dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QFileInfo datei(dialog.selectedFiles().front());
-        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0)
+        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0) {
+            dialogOrdner_ = datei.absolutePath();
             return QFile::encodeName(datei.filePath()).toStdString();
+        }
         piepen();
         ordner = datei.absolutePath();
         name = datei.completeBaseName();
@@ -273,21 +445,21 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
-    QString ordner;
+    QString ordner = dialogOrdner_;
     // The filter only hides other files: a name typed into the dialog passes it. Such a file is
     // no statement list; the user is asked again, in the same folder.
     for (;;) {
         QFileDialog dialog(this, "Quodral - Dateien");
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilter(dateiFilter);
-        dateiDialogEinrichten(dialog);
+        dateiDialogEinrichten(dialog, ordner);
         dialog.setLabelText(QFileDialog::Accept, "Laden.");
-        if (!ordner.isEmpty()) dialog.setDirectory(ordner);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
         const QFileInfo datei(dialog.selectedFiles().front());
-        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0)
+        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0) {
+            dialogOrdner_ = datei.absolutePath();
             return QFile::encodeName(datei.filePath()).toStdString();
+        }
         piepen();
         ordner = datei.absolutePath();
     }
@@ -310,6 +482,18 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     // from inside the question.
     ereignis->ignore();
     steuerung_.beenden();
+}
+
+bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // Before a key reaches the focused widget as a shortcut, the widget is asked whether it
+    // wants the key itself; a text field says yes to Ctrl+Z. Left unanswered, the key goes to
+    // the window's undo of the last step. The field's own undo stays in its context menu.
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Undo)) {
+        ereignis->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 }  // namespace quodral

@@ -1,14 +1,21 @@
 #pragma once
 // The program's main window: the input line, the output text, the statement table, the edit
-// buttons and the window's buttons. It turns widget events into calls of its ViewController
-// and gives the controller what it asks of a window (questions, dialogs, beep, exit).
+// buttons, the window's buttons and a menu that offers the same actions with the usual
+// shortcuts. It turns widget events into calls of its ViewController and gives the controller
+// what it asks of a window (questions, dialogs, beep, exit).
 
 #include <QAbstractTableModel>
+#include <QKeySequence>
 #include <QMainWindow>
+#include <QString>
+
+#include <functional>
 
 #include "app/Fenster.h"
 #include "app/ViewController.h"
 
+class QAction;
+class QCoreApplication;
 class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,7 +23,14 @@ class QTableView;
 
 namespace quodral {
 
-// The statement list as a table of one column: row n shows "n. " and the statement.
+// Installs Qt's own German texts (the file dialogs' columns and buttons, the names of keys in
+// shortcuts) and the German locale for what Qt formats itself (sizes and dates in the file
+// dialogs). False when Qt's translations are not installed; the dialogs then keep the few
+// German labels that the window gives them itself.
+bool qtAufDeutsch(QCoreApplication& anwendung);
+
+// The statement list as a table of one column: row n shows "n. " and the statement in the
+// list's normal form, the form in which a replay runs it.
 class AnweisungsModell : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -61,10 +75,21 @@ public:
 protected:
     // The window manager's close request goes through the quit question.
     void closeEvent(QCloseEvent* ereignis) override;
+    // Keeps the window's shortcuts (Ctrl+Z) from being taken by the text fields.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     std::string frage(const std::string& text, const std::vector<std::string>& optionen);
     void auswahlGeaendert();
+    // Runs one of the window's actions, then shows the list name that it may have changed.
+    void ausfuehren(const std::function<void()>& aktion);
+    void titelAktualisieren();
+    // One of the window's actions as a QAction (for the menu and the shortcut) with the
+    // controller's operation behind it.
+    QAction* aktionAnlegen(const QString& name, const QString& titel, const QList<QKeySequence>& kuerzel,
+                           void (ViewController::*was)());
+    void menueAnlegen();
+    void tabReihenfolgeSetzen();
 
     ViewController steuerung_;
     AnweisungsModell* modell_ = nullptr;
@@ -73,6 +98,9 @@ private:
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
     QHBoxLayout* hauptzeile_ = nullptr;
+    // The folder in which the next file dialog opens: the one last used for a list, at first
+    // the user's home folder (never the folder the program was started from).
+    QString dialogOrdner_;
 };
 
 }  // namespace quodral

@@ -7,6 +7,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Qt adopts the user's locale; our number text must never see a decimal comma.
     std::setlocale(LC_NUMERIC, "C");
+    // The program speaks German; so do Qt's own dialogs where Qt's translations are installed.
+    quodral::qtAufDeutsch(app);
     quodral::Hauptfenster fenster;
     fenster.show();
     return app.exec();

@@ -1,17 +1,27 @@
 // The main window with its real widgets: typing a statement, selecting a table row, the
-// questions and the window manager's close request.
+// questions and the window manager's close request, the menu and its shortcuts, the keyboard's
+// way through the window, the title and the file dialogs.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
-#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <algorithm>
 #include <fstream>
@@ -22,17 +32,38 @@
 
 #include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
+#include "checks/Hilfe.h"
+#include "interpreter/Dateioperationen.h"
+#include "interpreter/Worte.h"
 #include "model/Objekte.h"
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 namespace quodral {
 namespace {
 
-// A main window whose confirmed quit is only recorded, so that the test process lives on.
+// A main window whose confirmed quit is only recorded, so that the test process lives on. Its
+// file dialogs can be given a fixed answer, for paths that no dialog would hand out.
 class TestHauptfenster : public Hauptfenster {
 public:
     void prozessBeenden() override { beendet = true; }
+    std::optional<std::string> speicherDialog(const std::string& vorschlag) override {
+        return festerPfad ? festerPfad : Hauptfenster::speicherDialog(vorschlag);
+    }
+    std::optional<std::string> oeffnenDialog() override {
+        return festerPfad ? festerPfad : Hauptfenster::oeffnenDialog();
+    }
     bool beendet = false;
+    std::optional<std::string> festerPfad;
 };
+
+// Qt's German texts, as the program installs them at its start; false where Qt's translations
+// are missing.
+bool qtDeutsch() {
+    static const bool geladen = qtAufDeutsch(*QCoreApplication::instance());
+    return geladen;
+}
 
 // Calls `schritt` every 10 ms, while the modal dialogs of the test run their own event loops,
 // until it reports that it is done or three seconds have passed. The polling lives at most as
@@ -55,6 +86,7 @@ struct Antwort {
     QString frage;
     QStringList knoepfe;
     bool gesehen = false;
+    bool offenGeblieben = false;
 };
 
 std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen = false) {
@@ -82,6 +114,58 @@ std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen 
     });
     return antwort;
 }
+
+// Presses Escape in the next question as soon as it shows, as a user does who declines.
+std::shared_ptr<Antwort> mitEscape() {
+    auto antwort = std::make_shared<Antwort>();
+    abfragen(nullptr, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return false;
+        antwort->gesehen = true;
+        antwort->frage = box->text();
+        for (QAbstractButton* knopf : box->buttons()) antwort->knoepfe << knopf->text().remove('&');
+        QTest::keyClick(box, Qt::Key_Escape);
+        // A question that Escape leaves open is closed without an answer: the caller then
+        // sees "Fehler" instead of the declining title, and the test goes on.
+        antwort->offenGeblieben = box->isVisible();
+        if (antwort->offenGeblieben) box->reject();
+        return true;
+    });
+    return antwort;
+}
+
+// What the next file dialog shows when it opens: its title, its folder, the columns of its file
+// list and the texts of its buttons (titles and tooltips). The dialog is then cancelled.
+struct Dialogblick {
+    bool gesehen = false;
+    QString titel;
+    QString ordner;
+    QStringList spalten;
+    QStringList knoepfe;
+};
+
+std::shared_ptr<Dialogblick> dialogAnsehen(QObject* eltern) {
+    auto blick = std::make_shared<Dialogblick>();
+    abfragen(eltern, [=] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return false;
+        blick->gesehen = true;
+        blick->titel = dialog->windowTitle();
+        blick->ordner = QFileInfo(dialog->directory().absolutePath()).canonicalFilePath();
+        if (auto* liste = dialog->findChild<QTreeView*>("treeView"))
+            for (int i = 0; i < liste->header()->count(); ++i)
+                blick->spalten << liste->model()->headerData(i, Qt::Horizontal).toString();
+        for (QAbstractButton* knopf : dialog->findChildren<QAbstractButton*>()) {
+            if (!knopf->text().isEmpty()) blick->knoepfe << knopf->text().remove('&');
+            if (!knopf->toolTip().isEmpty()) blick->knoepfe << knopf->toolTip();
+        }
+        dialog->reject();
+        return true;
+    });
+    return blick;
+}
+
+QString kanonisch(const QString& pfad) { return QFileInfo(pfad).canonicalFilePath(); }
 
 // Works the next file dialogs as they show: for each name in turn, types that file of the
 // folder into the dialog's name field, as a user does, and confirms; a further dialog is
@@ -111,6 +195,7 @@ class HauptfensterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         zustandZuruecksetzen();
+        qtDeutsch();
         fenster = std::make_unique<TestHauptfenster>();
         fenster->show();
         eingabe = fenster->findChild<QLineEdit*>("eingabe");
@@ -183,7 +268,8 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_TRUE(antwort->frage.contains("Würfel"));
     EXPECT_EQ(antwort->knoepfe, QStringList({"JA", "Lieber doch nicht."}));
     EXPECT_EQ(anweisungsListe[1], "PUNKT  B  0 0 1");
-    EXPECT_EQ(tafel->model()->index(1, 0).data().toString(), QString("2. PUNKT  B  0 0 1"));
+    // The table shows the row at once in the form of the others, in which a replay runs it.
+    EXPECT_EQ(tafel->model()->index(1, 0).data().toString(), QString("2.   PUNKT  B  0  0  1"));
     EXPECT_FALSE(editKnoepfe->isVisible());
     // The reload cleared the selection.
     EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
@@ -298,6 +384,305 @@ TEST_F(HauptfensterTest, DateidialogeNurFuerAnweisungslisten) {
         ASSERT_TRUE(pfad.has_value());
         EXPECT_EQ(*pfad, ordner.filePath(f.gewaehlt).toStdString());
     }
+}
+
+// Each row shows the text that the replay runs: the same as rewriting the whole list into its
+// normal form, whatever the row holds as stored.
+TEST_F(HauptfensterTest, TabelleZeigtJedeZeileInDerNormalform) {
+    const std::vector<std::string> zeilen{"punkt b 1,2;3", "  PUNKT  A  1  2  3", "* Würfel mit Kanten", "*Würfel",
+                                          "ebene e a b c ", "neck n 6 a b", "größe"};
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        anweisungsListe = {zeilen[i]};
+        formatiereAnwendungsliste();
+        ASSERT_EQ(anweisungsListe.size(), 1u);
+        const std::string normal = anweisungsListe[0];
+        anweisungsListe = zeilen;
+        fenster->tabelleNeuLaden();
+        EXPECT_EQ(tafel->model()->index(static_cast<int>(i), 0).data().toString(),
+                  QString::fromStdString(std::to_string(i + 1) + ". " + normal))
+            << zeilen[i];
+    }
+    // Stored as they are: only what the table shows is rewritten.
+    EXPECT_EQ(anweisungsListe[0], "punkt b 1,2;3");
+}
+
+// The menu holds the window's actions with the usual shortcuts, and each key reaches its
+// action while the keyboard is in the input line.
+TEST_F(HauptfensterTest, TastenkuerzelErreichenIhreAktionen) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    const std::pair<const char*, QKeySequence> kuerzel[] = {
+        {"btnFileSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"LadeB", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"letztenSchrittLoeschen", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"execB", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"help", QKeySequence(Qt::Key_F1)},
+        {"quitB", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"neustart", QKeySequence()},
+        {"SpeicherB", QKeySequence()},
+    };
+    QList<QAction*> imMenue;
+    for (QAction* titel : fenster->menuBar()->actions())
+        if (titel->menu() != nullptr) imMenue << titel->menu()->actions();
+    for (const auto& [name, folge] : kuerzel) {
+        const QAction* aktion = fenster->findChild<QAction*>(name);
+        ASSERT_NE(aktion, nullptr) << name;
+        EXPECT_TRUE(imMenue.contains(aktion)) << name;
+        EXPECT_EQ(aktion->shortcut(), folge) << name;
+        // The button of the same action names its shortcut in its tooltip.
+        const auto* knopf = fenster->findChild<QPushButton*>(name);
+        ASSERT_NE(knopf, nullptr) << name;
+        EXPECT_FALSE(knopf->toolTip().isEmpty()) << name;
+        if (!folge.isEmpty()) {
+            EXPECT_TRUE(knopf->toolTip().contains(folge.toString(QKeySequence::NativeText))) << name;
+        }
+    }
+
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6"}) tippen(s);
+    // Each key goes where the keyboard is, once the window is active again after a dialog.
+    auto taste = [this](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        if (!fenster->isActiveWindow()) {
+            fenster->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+        }
+        QWidget* ziel = QApplication::focusWidget();
+        QTest::keyClick(ziel != nullptr ? ziel : eingabe, k, m);
+    };
+
+    // Ctrl+Z undoes the last step, not the typing in the input line.
+    eingabe->clear();
+    QTest::keyClicks(eingabe, "PUNKT C");
+    ASSERT_EQ(QApplication::focusWidget(), eingabe);
+    taste(Qt::Key_Z);
+    EXPECT_EQ(anweisungsListe.size(), 1u);
+    EXPECT_EQ(finde(punktListe, "B"), nullptr);
+    EXPECT_EQ(eingabe->text(), QString("PUNKT C"));
+
+    taste(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_EQ(ausgabe->toPlainText(), QString::fromStdString(hilfe("?")));
+
+    // The replay of the whole list answers a single blank after success.
+    taste(Qt::Key_R);
+    EXPECT_EQ(ausgabe->toPlainText(), QString(" "));
+    EXPECT_NE(finde(punktListe, "A"), nullptr);
+
+    QObject hueter;
+    auto blick = dialogAnsehen(&hueter);
+    taste(Qt::Key_S);
+    EXPECT_TRUE(blick->gesehen);
+    EXPECT_EQ(blick->titel, QString("Quodral-Anweisungsliste speichern"));
+    blick = dialogAnsehen(&hueter);
+    taste(Qt::Key_O);
+    EXPECT_TRUE(blick->gesehen);
+    EXPECT_EQ(blick->titel, QString("Quodral - Dateien"));
+
+    auto antwort = beantworte("Lieber doch noch nicht");
+    taste(Qt::Key_Q);
+    EXPECT_TRUE(antwort->gesehen);
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Ja, Beenden", "Lieber doch noch nicht"}));
+    EXPECT_FALSE(fenster->beendet);
+
+    // The restart and the last answer have no key of their own; the menu reaches them.
+    antwort = beantworte("Lieber doch nicht");
+    fenster->findChild<QAction*>("neustart")->trigger();
+    EXPECT_TRUE(antwort->gesehen);
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Trotzdem Neustart", "Lieber doch nicht"}));
+    EXPECT_EQ(anweisungsListe.size(), 1u);
+    quittung = "Die letzte Antwort.";
+    fenster->findChild<QAction*>("SpeicherB")->trigger();
+    EXPECT_EQ(ausgabe->toPlainText(), QString("Die letzte Antwort."));
+}
+
+// Escape, or closing a question, answers with its declining button: nothing is changed.
+TEST_F(HauptfensterTest, EscapeAntwortetMitDerAblehnendenTaste) {
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
+    const std::vector<std::string> liste = anweisungsListe;
+    auto klick = [this](const char* name) {
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
+    };
+
+    auto antwort = mitEscape();
+    klick("quitB");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_FALSE(fenster->beendet);
+    antwort = mitEscape();
+    fenster->close();
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_FALSE(fenster->beendet);
+    EXPECT_TRUE(fenster->isVisible());
+
+    antwort = mitEscape();
+    klick("neustart");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_NE(finde(punktListe, "A"), nullptr);
+
+    tafel->selectRow(0);
+    eingabe->setText("PUNKT Z 0 0 0");
+    antwort = mitEscape();
+    klick("editB");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    tafel->selectRow(1);
+    antwort = mitEscape();
+    klick("loeschB");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+
+    // The list editing's question has three buttons; Escape takes the third, "Abbruch".
+    antwort = mitEscape();
+    tippen("ENTFERNEN 2 3");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Deaktivieren", "Löschen", "Abbruch"}));
+    antwort = mitEscape();
+    tippen("FIXIEREN");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_EQ(anweisungsListe, liste);
+
+    // The answers are the titles of the declining buttons, not a failed question.
+    antwort = mitEscape();
+    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
+    antwort = mitEscape();
+    EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Abbruch");
+}
+
+// Tab walks from the input line to the table, the buttons and the drawing view's controls and
+// back; on its way it selects no row and leaves the typed text alone.
+TEST_F(HauptfensterTest, TabGehtDurchEingabeTabelleUndKnoepfe) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
+    eingabe->setText("PUNKT X 1 1 1");
+    eingabe->setFocus();
+    QList<QWidget*> besucht;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        besucht << QApplication::focusWidget();
+        EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty()) << i;
+        EXPECT_EQ(eingabe->text(), QString("PUNKT X 1 1 1")) << i;
+        if (besucht.back() == eingabe) break;
+    }
+    ASSERT_GE(besucht.size(), 3);
+    EXPECT_EQ(besucht[0], tafel);
+    // The edit buttons are hidden while no row is selected: the replay button comes next.
+    EXPECT_EQ(besucht[1]->objectName(), QString("execB"));
+    EXPECT_EQ(besucht.back(), eingabe);
+    QStringList namen;
+    for (QWidget* w : besucht) namen << w->objectName();
+    for (const char* name : {"letztenSchrittLoeschen", "help", "btnFileSave", "LadeB", "SpeicherB", "neustart", "quitB",
+                             "suchFeld", "farbWahlB", "dismiss", "linieUpDown"})
+        EXPECT_TRUE(namen.contains(name)) << name;
+    EXPECT_FALSE(besucht.contains(ausgabe));
+
+    // Shift+Tab goes back the same way.
+    QTest::keyClick(eingabe, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), tafel);
+    QTest::keyClick(tafel, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), eingabe);
+    EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
+    EXPECT_EQ(eingabe->text(), QString("PUNKT X 1 1 1"));
+}
+
+// The title names the list as the next save proposes it: the name it was saved under, kept by
+// a load, and the name that a replay finds in the list's first line.
+TEST_F(HauptfensterTest, TitelZeigtDenNamenDerListe) {
+    EXPECT_EQ(fenster->windowTitle(), QString("Letztstand – Quodral"));
+    tippen("PUNKT A 1 2 3");
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    {
+        QObject hueter;
+        const auto gesehen = dateiWaehlen(&hueter, ordner.path(), {"Würfel"});
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>("btnFileSave"), Qt::LeftButton);
+        EXPECT_EQ(*gesehen, 1);
+    }
+    EXPECT_TRUE(QFileInfo::exists(ordner.filePath("Würfel.qdl")));
+    EXPECT_EQ(fenster->windowTitle(), QString("Würfel – Quodral"));
+
+    std::ofstream(QFile::encodeName(ordner.filePath("andere.qdl")).toStdString()) << "* Pyramide&PUNKT S 0 0 1&";
+    {
+        QObject hueter;
+        const auto gesehen = dateiWaehlen(&hueter, ordner.path(), {"andere.qdl"});
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>("LadeB"), Qt::LeftButton);
+        EXPECT_EQ(*gesehen, 1);
+    }
+    ASSERT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(fenster->windowTitle(), QString("Würfel – Quodral"));
+
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("execB"), Qt::LeftButton);
+    EXPECT_EQ(fenster->windowTitle(), QString("Pyramide – Quodral"));
+}
+
+// The file dialogs open in the user's home folder, later in the folder last used for a list,
+// never in the folder the program was started from.
+TEST_F(HauptfensterTest, DateidialogeOeffnenImZuletztBenutztenOrdner) {
+    QTemporaryDir start;
+    QTemporaryDir listen;
+    ASSERT_TRUE(start.isValid() && listen.isValid());
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(start.path());
+    QObject hueter;
+
+    auto blick = dialogAnsehen(&hueter);
+    EXPECT_FALSE(fenster->oeffnenDialog().has_value());
+    ASSERT_TRUE(blick->gesehen);
+    EXPECT_EQ(blick->ordner, kanonisch(QDir::homePath()));
+
+    {
+        QObject waehler;   // ends the choosing with this save
+        const auto gesehen = dateiWaehlen(&waehler, listen.path(), {"liste"});
+        EXPECT_TRUE(fenster->speicherDialog("Letztstand").has_value());
+        EXPECT_EQ(*gesehen, 1);
+    }
+    for (const bool speichern : {false, true}) {
+        blick = dialogAnsehen(&hueter);
+        EXPECT_FALSE((speichern ? fenster->speicherDialog("Letztstand") : fenster->oeffnenDialog()).has_value());
+        ASSERT_TRUE(blick->gesehen);
+        EXPECT_EQ(blick->ordner, kanonisch(listen.path())) << speichern;
+    }
+    QDir::setCurrent(vorher);
+}
+
+// With Qt's translations installed, the file dialogs are German throughout: the columns of the
+// file list and the buttons that the window does not title itself; shortcuts are named the
+// German way.
+TEST_F(HauptfensterTest, DateidialogeSprechenDeutsch) {
+    if (!qtDeutsch())
+        GTEST_SKIP() << "Qt's German translations are not installed (Debian package qt6-translations-l10n); the "
+                        "file dialogs show only the window's own German labels.";
+    QObject hueter;
+    auto blick = dialogAnsehen(&hueter);
+    fenster->oeffnenDialog();
+    ASSERT_TRUE(blick->gesehen);
+    EXPECT_EQ(blick->spalten, QStringList({"Name", "Größe", "Typ", "Änderungsdatum"}));
+    for (const char* text : {"Laden.", "Abbrechen", "Zurück", "Neuen Ordner erstellen"})
+        EXPECT_TRUE(blick->knoepfe.contains(text)) << text << " in " << blick->knoepfe.join(", ").toStdString();
+
+    blick = dialogAnsehen(&hueter);
+    fenster->speicherDialog("Letztstand");
+    ASSERT_TRUE(blick->gesehen);
+    EXPECT_TRUE(blick->knoepfe.contains("Speichern"));
+    EXPECT_TRUE(fenster->findChild<QPushButton*>("btnFileSave")->toolTip().contains("Strg+S"));
+}
+
+// A failed file access is explained in German, whatever language the system speaks.
+TEST_F(HauptfensterTest, DateifehlerAufDeutsch) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    fenster->festerPfad = QFile::encodeName(ordner.filePath("fehlt/liste.qdl")).toStdString();
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("btnFileSave"), Qt::LeftButton);
+    EXPECT_EQ(ausgabe->toPlainText(),
+              QString("FEHLER: \n\nDie Datei konnte nicht gespeichert werden: Datei oder Verzeichnis nicht gefunden."));
+
+    QDir(ordner.path()).mkdir("ordner.qdl");
+    fenster->festerPfad = QFile::encodeName(ordner.filePath("ordner.qdl")).toStdString();
+    QTest::mouseClick(fenster->findChild<QAbstractButton*>("LadeB"), Qt::LeftButton);
+    EXPECT_EQ(ausgabe->toPlainText(),
+              QString("FEHLER: \n\nDie Datei konnte nicht gelesen werden: Ist ein Verzeichnis."));
 }
 
 }  // namespace
