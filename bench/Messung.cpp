@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
             const int hoechstens = schnell ? 1 : 15;
             while (static_cast<int>(zeiten.size()) < hoechstens && (zeiten.size() < 3 || gesamt < 5.0)) {
                 quodral::zustandZuruecksetzen();
-                zeiten.push_back(sekundenVon(gr.machen()));
-                gesamt += zeiten.back();
+                zeiten.push_back(sekundenVon(gr.machen()) / std::max(1, gr.schritte));
+                gesamt += zeiten.back() * std::max(1, gr.schritte);
                 if (gesamt > 60.0) break;
             }
             quodral::zustandZuruecksetzen();

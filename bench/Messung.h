@@ -25,6 +25,8 @@ struct Groesse {
     std::string text;
     bool schnell = false;   // also run in the quick mode
     std::function<Lauf()> machen;
+    // The run does this many equal steps (e.g. statements); the times printed are per step.
+    int schritte = 1;
 };
 
 // Declares a group of figures; the constructor registers it with the program.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 #include "app/Dateizugriff.h"
@@ -112,6 +113,13 @@ void ViewController::aktionB() {
 }
 
 void ViewController::anweisungAuswerten(const std::string& s) {
+    // A statement too large to be taken is refused before anything else looks at it.
+    if (const std::optional<std::string> grund = anweisungZuGross(s)) {
+        quittung = zuGrosseAnweisung(*grund);
+        lok = true;
+        gibAus(quittung);
+        return;
+    }
     // The window's own words (FIXIEREN, NEU, SCREENSHOT, BEENDEN and QUIT), as the keyword
     // registry names them.
     const Fensterwort fensterwort = fensterwortFuer(grossSchreiben(s));
@@ -134,11 +142,15 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         return;
     }
     if (fensterwort == Fensterwort::screenshot) {
-        // A snapshot that could not be completed is not offered for saving.
-        if (geschuetzt(screenshot))
+        // A snapshot that could not be completed is not offered for saving. One that left out
+        // objects its statements could not build again says which, while the dialog is open.
+        bool vollstaendig = true;
+        if (geschuetzt([&] { vollstaendig = screenshot(); })) {
+            if (!vollstaendig) gibAus(quittung);
             speichern(objektListe);
-        else
+        } else {
             gibAus(quittung);
+        }
         // The snapshot is written by this one save; later saves write the statement list.
         objektListe.clear();
         return;
@@ -243,6 +255,11 @@ void ViewController::editB() {
         gibAus(quittung);
         return;
     }
+    if (const std::optional<std::string> grund = anweisungZuGross(anweisungNeu)) {
+        quittung = zuGrosseAnweisung(*grund);
+        gibAus(quittung);
+        return;
+    }
     const std::string antwort =
         auswahl("Wirklich die Anweisungszeile \n\n " + anweisungszeile + " ersetzen durch \n\n " + anweisungNeu, "JA",
                 "Lieber doch nicht.");
@@ -334,6 +351,13 @@ void ViewController::zeigeFilesB() {
         return;
     }
     const auto [erfolg, liste] = string2Codefeld(nfc(*gelesen.inhalt));
+    // A statement too large to be typed is not taken from a file either; the current list stays.
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        if (const std::optional<std::string> grund = anweisungZuGross(liste[i])) {
+            quittung = fehlerAnfang + "Die Datei wurde nicht geladen: Zeile " + std::to_string(i + 1) + " ist " +
+                       *grund + ".";
+            return;
+        }
     if (erfolg) {
         anweisungsListe = liste;
         quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";

@@ -8,6 +8,7 @@
 #include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
+#include "mappings/Abbilden.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 
@@ -25,6 +26,7 @@ void zustandZuruecksetzen() {
     clippingZuruecksetzen();          // frame
     numerikZuruecksetzen();           // number of decimals
     einstellungenZuruecksetzen();     // settings of the automatic motions
+    abbildungenZuruecksetzen();       // done-sets of the mappings, the last rigid motion
 }
 
 }  // namespace quodral

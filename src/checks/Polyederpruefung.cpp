@@ -1,5 +1,8 @@
 #include "checks/Polyederpruefung.h"
 
+#include <algorithm>
+#include <set>
+
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -27,6 +30,23 @@ bool seitenKontrolle(const std::vector<std::string>& seiten) {
         if (pol == nullptr || !pol->istKonvex()) return false;
     }
     return geschlossenheitsKontrolle(seiten);
+}
+
+std::optional<std::string> doppelteSeite(const std::vector<std::string>& seiten) {
+    std::set<std::string> gesehen;
+    for (const std::string& s : seiten)
+        if (!gesehen.insert(s).second) return s;
+    return std::nullopt;
+}
+
+bool polyederSeitenTauglich(const std::vector<std::string>& seiten) {
+    if (doppelteSeite(seiten)) return false;
+    // Beside the face test, every corner of every face must still be there: a solid must not
+    // be built on a face that names a point that is gone.
+    return seitenKontrolle(seiten) && std::all_of(seiten.begin(), seiten.end(), [](const std::string& s) {
+               const Polygon* pol = finde(polygonListe, s);
+               return pol != nullptr && pol->exist();
+           });
 }
 
 bool geschlossenheitsKontrolle(const std::vector<std::string>& seiten) {

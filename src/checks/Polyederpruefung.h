@@ -3,6 +3,7 @@
 // polyhedron or a star polygon, and the length of a named object. They read the registries
 // only: no state is written and no sentence is collected; the statements word their answers.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@ bool eckenKontrolle(const std::vector<std::string>& eck);
 // Every name is a registered polygon, then every one of them is convex, then the faces close
 // up (geschlossenheitsKontrolle); each step runs only when the earlier ones passed.
 bool seitenKontrolle(const std::vector<std::string>& seiten);
+
+// The first face name that the list holds a second time, or nothing. A face named twice would
+// close every one of its edges by itself.
+std::optional<std::string> doppelteSeite(const std::vector<std::string>& seiten);
+
+// The faces of the POLYEDER statement: none named twice, seitenKontrolle, and every corner of
+// every face still registered. What this accepts, POLYEDER builds.
+bool polyederSeitenTauglich(const std::vector<std::string>& seiten);
 
 // Every edge (two consecutive corner entries of a face) occurs an even number of times over
 // all named faces, in either direction: the faces enclose a solid without a gap. A name that

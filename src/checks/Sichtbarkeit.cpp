@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <functional>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "checks/Kontrolle.h"
@@ -159,16 +162,65 @@ void kuerzelVisionSetzen(const std::string& kuerzel, darstellung vs) {
 }
 
 void doppelbezeichnungenVerbergen() {
-    const std::vector<std::string> namen = namenVon(punktListe);
-    for (std::size_t i = 0; i + 1 < namen.size(); ++i) {
-        const Punkt* p = finde(punktListe, namen[i]);
-        if (p == nullptr) continue;
-        const Punkt pi = *p;   // as read at the start of its turn
-        if (pi.vision != darstellung::vollsichtbar) continue;
-        for (std::size_t j = i + 1; j < namen.size(); ++j) {
-            Punkt* q = finde(punktListe, namen[j]);
-            if (q != nullptr && pi.dist(*q) < 0.001) q->vision = darstellung::verborgen;
+    // In name order, each point that is still fully visible at its turn hides every later
+    // point closer to it than 0.001. Only points in the same or a neighbouring cell of a grid
+    // twice as fine as that distance can be so close; a later point once hidden, and a point
+    // whose turn has passed, can change nothing more and leave the grid.
+    static constexpr double nah = 0.001;
+    static constexpr double zelle = 2 * nah;
+    // Cell numbers far beyond any drawing are clamped: such points share a cell, which costs
+    // time but loses no neighbour.
+    static constexpr double grenze = 1099511627776.0;   // 2^40
+    struct Schluessel {
+        long long x, y, z;
+        bool operator==(const Schluessel&) const = default;
+    };
+    struct Streuung {
+        std::size_t operator()(const Schluessel& k) const {
+            const std::size_t h = std::hash<long long>()(k.x);
+            return (h * 1000003u ^ std::hash<long long>()(k.y)) * 1000003u ^ std::hash<long long>()(k.z);
         }
+    };
+    const auto nummer = [](double c) { return static_cast<long long>(std::clamp(std::floor(c / zelle), -grenze, grenze)); };
+
+    std::vector<Punkt*> punkte;
+    punkte.reserve(punktListe.size());
+    for (auto& [name, p] : punktListe) punkte.push_back(&p);
+    std::vector<Schluessel> orte(punkte.size());
+    std::vector<bool> dabei(punkte.size(), false);
+    std::unordered_map<Schluessel, std::vector<std::size_t>, Streuung> gitter;
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        const Punkt& p = *punkte[i];
+        // A point without finite coordinates is close to nothing.
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) continue;
+        orte[i] = Schluessel{nummer(p.x), nummer(p.y), nummer(p.z)};
+        gitter[orte[i]].push_back(i);
+        dabei[i] = true;
+    }
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        if (!dabei[i]) continue;
+        dabei[i] = false;
+        const Punkt pi = *punkte[i];   // as read at the start of its turn
+        if (pi.vision != darstellung::vollsichtbar) continue;
+        for (long long dx = -1; dx <= 1; ++dx)
+            for (long long dy = -1; dy <= 1; ++dy)
+                for (long long dz = -1; dz <= 1; ++dz) {
+                    const auto zelleIt = gitter.find(Schluessel{orte[i].x + dx, orte[i].y + dy, orte[i].z + dz});
+                    if (zelleIt == gitter.end()) continue;
+                    std::vector<std::size_t>& inhalt = zelleIt->second;
+                    // Those gone from the grid are dropped from the cell on the way.
+                    std::size_t behalten = 0;
+                    for (const std::size_t j : inhalt) {
+                        if (!dabei[j]) continue;
+                        if (pi.dist(*punkte[j]) < nah) {
+                            punkte[j]->vision = darstellung::verborgen;
+                            dabei[j] = false;
+                            continue;
+                        }
+                        inhalt[behalten++] = j;
+                    }
+                    inhalt.resize(behalten);
+                }
     }
 }
 

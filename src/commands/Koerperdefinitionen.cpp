@@ -157,6 +157,13 @@ std::string basisUntauglich(const std::string& g) {
     return "Das Basispolygon " + g + " der Pyramide muss eben, geschlossen und konvex sein.";
 }
 
+// An apex on the line of a base edge, or so near it that the side face over that edge spans
+// no plane: POLYEDER would refuse such a face, so no solid is built of it.
+std::string spitzeZuNah(const std::string& pyramide, const std::string& g) {
+    return "Die Spitze der Pyramide " + pyramide + " liegt auf oder zu nahe an der Geraden einer Kante des "
+           "Basispolygons " + g + ": ihre Seitenflächen wären ausgeartet.";
+}
+
 // ---------------------------------------------------------------------------------------
 // SCHWERPUNKT
 
@@ -294,12 +301,12 @@ void defPolyeder(const std::vector<std::string>& w) {
                                  "aller Randpolygone angegeben werden. ");
 
         const std::vector<std::string> seiten(w.begin() + 1, w.end());
-        // Beside the face test, every corner of every face must still be there: a solid must
-        // not be built on a face that names a point that is gone.
-        checkResultat = seitenKontrolle(seiten) && std::all_of(seiten.begin(), seiten.end(), [](const std::string& s) {
-                            const Polygon* pol = finde(polygonListe, s);
-                            return pol != nullptr && pol->exist();
-                        });
+        // A face named twice closes its own edges: any polygon named an even number of times
+        // would pass for a solid.
+        if (const std::optional<std::string> doppelt = doppelteSeite(seiten))
+            return eigenerFehler("Die Seitenfläche " + *doppelt +
+                                 " ist mehrfach genannt; jede Seite des Polyeders darf nur einmal vorkommen.");
+        checkResultat = polyederSeitenTauglich(seiten);
         if (!checkResultat) return eigenerFehler("Fehlerhafte oder unvollständige Seitenpolygone");
 
         quittieren(eintragen(Polyeder(name, seiten), name), name,
@@ -381,6 +388,11 @@ void defPyramide(const std::vector<std::string>& w) {
             if (!checkResultat) return;
             if (!istPunkt(s)) return unvollstaendig(s);
             if (reserviertAbgelehnt(name)) return;
+            const Polygon* basis = finde(polygonListe, g);
+            const Punkt* spitze = finde(punktListe, s);
+            if (basis == nullptr || !pyramidenBasisTauglich(*basis)) return ablehnen(basisUntauglich(g));
+            if (spitze == nullptr) return unvollstaendig(s);
+            if (!pyramidenSpitzeTauglich(*basis, *spitze)) return ablehnen(spitzeZuNah(name, g));
             if (!genPyramide(name, g, s)) ablehnen(basisUntauglich(g));
             return;
         }
@@ -401,6 +413,11 @@ void defPyramide(const std::vector<std::string>& w) {
             return;
         }
         if (!pyramidenBasisTauglich(g)) return ablehnen(basisUntauglich(g));
+        // An apex whose side faces span no plane builds no solid.
+        const std::optional<Punkt> spitze = pyramidenSpitze(g, hoehe, s);
+        const Polygon* basis = finde(polygonListe, g);
+        if (spitze && basis != nullptr && endlich(*spitze) && !pyramidenSpitzeTauglich(*basis, *spitze))
+            return ablehnen(spitzeZuNah(name, g));
         // A suitable base that still gives no pyramid had its apex pushed out of the range of
         // doubles by the height.
         if (genPyramideH(name, g, hoehe, s) == 0) zahlbereichFehler(name);

@@ -5,6 +5,7 @@
 
 #include "checks/Kontrolle.h"
 #include "checks/Punktmengen.h"
+#include "constructions/Huellen.h"
 #include "state/Zustand.h"
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
@@ -121,11 +122,17 @@ std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::str
 
 bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     if (!istKlumpen(klu)) return false;
+    const Klumpen* k = finde(klumpenListe, klu);
+    if (k == nullptr) return false;
+    // The same edges in the same order as sammleRandkanten, found through the convex hull
+    // (randKantenPaare) instead of by trying every triple against every point.
+    std::vector<Punkt> pts;
+    for (const std::string& n : k->punktZellen()) pts.push_back(punktListe.at(n));  // punktZellen: registered
     blockierteNamen.insert(neun);
     std::set<std::string> segmente;
-    for (const auto& [a, b] : sammleRandkanten(klu)) {
+    for (const auto& [a, b] : randKantenPaare(pts)) {
         const std::string name = nextFreeName("s");
-        if (Strecke(punktListe.at(a), punktListe.at(b)).einlistenAls(name)) segmente.insert(name);
+        if (Strecke(pts[a], pts[b]).einlistenAls(name)) segmente.insert(name);
     }
     blockierteNamen.erase(neun);
     return Klumpen(neun, segmente).einlisten();

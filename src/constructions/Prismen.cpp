@@ -133,9 +133,22 @@ std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& b
     return {true, prisma};
 }
 
+bool pyramidenSpitzeTauglich(const Polygon& basis, const Punkt& spitze) {
+    for (std::size_t i = 0; i + 1 < basis.ecken.size(); ++i) {
+        const Punkt* a = finde(punktListe, basis.ecken[i]);
+        const Punkt* b = finde(punktListe, basis.ecken[i + 1]);
+        if (a == nullptr || b == nullptr || !eckenfolgeKonvex({spitze, *a, *b, spitze})) return false;
+    }
+    return true;
+}
+
 bool genPyramide(const std::string& name, const std::string& poln, const std::string& hp) {
     const Polygon* gefunden = finde(polygonListe, poln);
-    if (gefunden == nullptr || !pyramidenBasisTauglich(*gefunden) || !istPunkt(hp)) return false;
+    const Punkt* spitze = finde(punktListe, hp);
+    if (gefunden == nullptr || !pyramidenBasisTauglich(*gefunden) || !istPunkt(hp) || spitze == nullptr)
+        return false;
+    // Decided before anything is registered: POLYEDER would refuse such faces.
+    if (!pyramidenSpitzeTauglich(*gefunden, *spitze)) return false;
     const Polygon basis = *gefunden;
 
     Reservierung reserviert(name);
@@ -159,10 +172,23 @@ bool genPyramide(const std::string& name, const std::string& poln, const std::st
     return true;
 }
 
+std::optional<Punkt> pyramidenSpitze(const std::string& poln, double h, const std::string& opn) {
+    const Punkt* seitenpunkt = finde(punktListe, opn);
+    const Polygon* basis = finde(polygonListe, poln);
+    if (seitenpunkt == nullptr || basis == nullptr || !pyramidenBasisTauglich(*basis)) return std::nullopt;
+    const std::optional<Ebene> e = basis->ebene();
+    const std::optional<Punkt> mitte = basis->schwerpunkt();
+    if (!e || !mitte) return std::nullopt;
+    const std::optional<Vektor> n = e->nv.normiert();
+    if (!n) return std::nullopt;
+    // The side of the base plane on which the side point lies, measured along the normal.
+    const double d = (seitenpunkt->ortsvektor() - e->ap.ortsvektor()) * e->nv;
+    const double s = d >= 1e-5 ? h : -h;
+    return (mitte->ortsvektor() + s * *n).vektor2Punkt();
+}
+
 int genPyramideH(const std::string& name, const std::string& poln, double h, const std::string& opn) {
-    const Punkt* gefundenerSeitenpunkt = finde(punktListe, opn);
-    if (gefundenerSeitenpunkt == nullptr) return 0;
-    const Punkt seitenpunkt = *gefundenerSeitenpunkt;
+    if (!istPunkt(opn)) return 0;
 
     if (istKlumpen(poln)) {
         const Klumpen* kl = finde(klumpenListe, poln);
@@ -180,18 +206,12 @@ int genPyramideH(const std::string& name, const std::string& poln, double h, con
     }
 
     const Polygon* basis = finde(polygonListe, poln);
-    if (basis == nullptr || !pyramidenBasisTauglich(*basis)) return 0;
-    const std::optional<Ebene> e = basis->ebene();
-    const std::optional<Punkt> mitte = basis->schwerpunkt();
-    if (!e || !mitte) return 0;
-    const std::optional<Vektor> n = e->nv.normiert();
-    if (!n) return 0;
-
-    // The side of the base plane on which the side point lies, measured along the normal.
-    const double d = (seitenpunkt.ortsvektor() - e->ap.ortsvektor()) * e->nv;
-    const double s = d >= 1e-5 ? h : -h;
-    // An apex out of the range of doubles is refused by its registration.
-    Punkt spitze = (mitte->ortsvektor() + s * *n).vektor2Punkt();
+    const std::optional<Punkt> gefundeneSpitze = pyramidenSpitze(poln, h, opn);
+    if (basis == nullptr || !gefundeneSpitze) return 0;
+    // An apex out of the range of doubles is refused by its registration; one in or too near
+    // the base plane is refused before it is registered.
+    Punkt spitze = *gefundeneSpitze;
+    if (endlich(spitze) && !pyramidenSpitzeTauglich(*basis, spitze)) return 0;
 
     Reservierung reserviert(name);
     spitze.name = nextFreeName(poln + "S");

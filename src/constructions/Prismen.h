@@ -13,6 +13,7 @@
 //   prism side i  bi, ti, t(i+1), b(i+1), bi
 //   pyramid side  apex, bi, b(i+1), apex
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -43,14 +44,19 @@ bool pyramidenBasisTauglich(const std::string& poln);
 // doubles.
 std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& bpn, const Vektor& v);
 
+// Every side face of the pyramid over the base with this apex (apex, b(i), b(i+1), apex)
+// passes the face test of POLYEDER (eckenfolgeKonvex): an apex on the line of a base edge, or
+// so near it that the face over that edge spans no plane, gives a degenerate face and no
+// solid. (An apex elsewhere in the base plane gives proper faces and a flat solid.)
+bool pyramidenSpitzeTauglich(const Polygon& basis, const Punkt& spitze);
+
 // The pyramid name over the base polygon poln with the registered apex point hp: one
 // triangle per base edge, named name + "s" (then name + "s1", "s2", ...), and the polyhedron
-// of the base and the triangles with the class pyramide. The apex is not tested: an apex in
-// the base plane gives a flat solid. Answers "Das pyramidenförmige Polyeder " + name +
-// " wurde erzeugt." in quittung.
+// of the base and the triangles with the class pyramide. Answers "Das pyramidenförmige
+// Polyeder " + name + " wurde erzeugt." in quittung.
 // False, with nothing registered and quittung untouched, when poln is not a suitable base
-// (pyramidenBasisTauglich) or hp is no registered point. Never touches lok, mListe or
-// checkResultat.
+// (pyramidenBasisTauglich), hp is no registered point, or the apex gives degenerate side
+// faces (pyramidenSpitzeTauglich). Never touches lok, mListe or checkResultat.
 bool genPyramide(const std::string& name, const std::string& poln, const std::string& hp);
 
 // The pyramid name of height h over the base poln: its apex lies on the normal through the
@@ -63,7 +69,13 @@ bool genPyramide(const std::string& name, const std::string& poln, const std::st
 // base, in ascending order of the member names, each named name + the member's name; a member
 // whose pyramid name is not free is skipped. quittung holds the answer of the last pyramid.
 // The number of pyramids built: 0 when opn is no registered point, poln is neither a cluster
-// nor a suitable base, or the apex would leave the range of doubles (nothing registered).
+// nor a suitable base, the apex would leave the range of doubles or give degenerate side faces
+// (nothing registered).
+// The apex that genPyramideH puts over the single base poln (unregistered, without a name);
+// nothing when poln is no suitable base or opn no registered point. Its coordinates may be
+// out of the range of doubles.
+std::optional<Punkt> pyramidenSpitze(const std::string& poln, double h, const std::string& opn);
+
 int genPyramideH(const std::string& name, const std::string& poln, double h, const std::string& opn);
 
 }  // namespace quodral

@@ -27,6 +27,15 @@ void rahmenstreckenSetzen() {
 
 Strecke gerade2xyStrecke(const Gerade& g) {
     rahmenstreckenSetzen();
+    return gerade2xyStrecke(g, auge, xmin, xmax, ymin, ymax);
+}
+
+Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double xmax, double ymin, double ymax) {
+    // The frame's edges as rahmenstreckenSetzen builds them, here for the given window.
+    const Punkt ecken[] = {Punkt("", xmin, ymax, 0), Punkt("", xmin, ymin, 0), Punkt("", xmax, ymin, 0),
+                           Punkt("", xmax, ymax, 0), Punkt("", xmin, ymax, 0)};
+    const Strecke rstrecken[] = {Strecke(ecken[0], ecken[1]), Strecke(ecken[1], ecken[2]), Strecke(ecken[2], ecken[3]),
+                                 Strecke(ecken[3], ecken[4])};
     const Strecke nichts(origo, origo);
 
     // The image of g is where the plane through the eye and g meets the picture plane.

@@ -45,6 +45,9 @@ void rahmenstreckenSetzen();
 // the origin when the image misses the frame, touches it in one corner only, or does not
 // exist (g passes through the eye, or runs parallel to the picture plane at the eye's height).
 Strecke gerade2xyStrecke(const Gerade& g);
+// The same for the eye `auge` and the world window from xmin to xmax and ymin to ymax, reading
+// and writing no global (the drawing clips on its own thread with this).
+Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double xmax, double ymin, double ymax);
 
 // The box around the drawing area (view coordinates) to which paths are cut: the drawing area
 // with a margin of this width on every side.

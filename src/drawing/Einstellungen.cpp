@@ -8,6 +8,7 @@ void einstellungenZuruecksetzen() {
     drehWinkel = 2.0;
     streckZentrum = "A";
     richtung = Vektor{1.0, 1.0, 1.0};
+    bArt = bewegungsart::xverschieben;
 
     zeichenFarbe = {systemSchwarz, systemSchwarz};
     aktuelleFarbe = systemSchwarz;

@@ -24,6 +24,13 @@ inline double drehWinkel = 2.0;           // rotation step in degrees; the wheel
 inline std::string streckZentrum = "A";   // the point from which the dilation step stretches
 inline Vektor richtung{1.0, 1.0, 1.0};    // direction of the translation step (only its direction counts)
 
+// What the scroll wheel does to the automatic object (with Command and Option held): move the
+// eye, rotate about the rotation axis or a coordinate axis, translate along the direction or
+// a coordinate axis, dilate from the centre, or nothing. Chosen with the statement SCROLL.
+enum class bewegungsart { aeugen, drehen, xdrehen, ydrehen, zdrehen, verschieben, xverschieben, yverschieben,
+                          zverschieben, strecken, keine };
+inline bewegungsart bArt = bewegungsart::xverschieben;
+
 // ---------------------------------------------------------------------------------------
 // How the drawing looks. Like the motion settings these outlive a restart of the registries.
 
@@ -45,7 +52,7 @@ inline double fontsize = fontsizeStart;
 // Stereo mode: two passes from the two eyes in two colours, without labels.
 inline bool dreiD = false;
 
-// The modifier keys held at the last modifier change of the drawing view.
+// The modifier keys held with the last scroll-wheel event over the drawing view.
 inline bool t_Control = false;
 inline bool t_Alt = false;
 inline bool t_Command = false;

@@ -10,6 +10,8 @@
 // corner, y growing upwards. Angles are in degrees, counted counter-clockwise from the
 // positive x direction as seen on the screen.
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,105 @@ public:
     // view units. The text's box stands on the point: its lower left corner, below the
     // descenders, is at `ort`, and the text extends to the right and upwards.
     virtual void textSchreiben(const std::string& text, Sichtpunkt ort, double groesse) = 0;
+};
+
+// A canvas that keeps what is painted on it, in order: the drawing is made once and painted
+// later, elsewhere (the view paints it on other threads, in strips), or compared with the
+// drawing before it. Each entry knows the box it can mark, so that a painter of one strip
+// passes over what lies outside it.
+class Zeichenliste : public Leinwand {
+public:
+    struct Eintrag {
+        enum class Art : unsigned char { fuellen, ziehen, schreiben };
+        Art art = Art::fuellen;
+        Farbwert farbe;
+        double breite = 0;          // the line width; the size of a text
+        Sichtpunkt ort;             // a rectangle's lower left corner; a text's place
+        double w = 0, h = 0;        // a rectangle's width and height
+        std::size_t von = 0, bis = 0;   // the path's steps in `schritte`, the text in `texte`
+        // The box (view coordinates) within which the entry paints, before the line width.
+        double links = 0, unten = 0, rechts = 0, oben = 0;
+        bool operator==(const Eintrag&) const = default;
+    };
+
+    std::vector<Eintrag> eintraege;
+    std::vector<Pfadschritt> schritte;
+    std::string texte;
+
+    void rechteckFuellen(double x, double y, double breite, double hoehe, const Farbwert& farbe) override {
+        Eintrag e;
+        e.art = Eintrag::Art::fuellen;
+        e.farbe = farbe;
+        e.ort = {x, y};
+        e.w = breite;
+        e.h = hoehe;
+        e.links = x;
+        e.unten = y;
+        e.rechts = x + breite;
+        e.oben = y + hoehe;
+        eintraege.push_back(e);
+    }
+
+    void pfadZiehen(const Pfad& pfad, const Farbwert& farbe, double breite) override {
+        Eintrag e;
+        e.art = Eintrag::Art::ziehen;
+        e.farbe = farbe;
+        e.breite = breite;
+        e.von = schritte.size();
+        e.links = e.unten = 1e300;
+        e.rechts = e.oben = -1e300;
+        for (const Pfadschritt& s : pfad.schritte) {
+            const double r = s.art == Pfadschritt::Art::bogen ? s.radius : 0.0;
+            e.links = std::min(e.links, s.ziel.x - r);
+            e.rechts = std::max(e.rechts, s.ziel.x + r);
+            e.unten = std::min(e.unten, s.ziel.y - r);
+            e.oben = std::max(e.oben, s.ziel.y + r);
+        }
+        schritte.insert(schritte.end(), pfad.schritte.begin(), pfad.schritte.end());
+        e.bis = schritte.size();
+        eintraege.push_back(e);
+    }
+
+    void textSchreiben(const std::string& text, Sichtpunkt ort, double groesse) override {
+        Eintrag e;
+        e.art = Eintrag::Art::schreiben;
+        e.breite = groesse;
+        e.ort = ort;
+        e.von = texte.size();
+        texte += text;
+        e.bis = texte.size();
+        // A generous box: no glyph of a name is wider than twice the size or reaches further
+        // below the place than the size.
+        e.links = ort.x - groesse;
+        e.rechts = ort.x + 2.0 * groesse * static_cast<double>(text.size()) + groesse;
+        e.unten = ort.y - groesse;
+        e.oben = ort.y + 2.0 * groesse;
+        eintraege.push_back(e);
+    }
+
+    // The path of a stroke entry, and the text of a text entry.
+    Pfad pfad(const Eintrag& e) const {
+        Pfad p;
+        p.schritte.assign(schritte.begin() + static_cast<std::ptrdiff_t>(e.von),
+                          schritte.begin() + static_cast<std::ptrdiff_t>(e.bis));
+        return p;
+    }
+    std::string text(const Eintrag& e) const { return texte.substr(e.von, e.bis - e.von); }
+
+    // Paints everything again, in order, onto another canvas.
+    void abspielen(Leinwand& l) const {
+        for (const Eintrag& e : eintraege) {
+            switch (e.art) {
+                case Eintrag::Art::fuellen: l.rechteckFuellen(e.ort.x, e.ort.y, e.w, e.h, e.farbe); break;
+                case Eintrag::Art::ziehen: l.pfadZiehen(pfad(e), e.farbe, e.breite); break;
+                case Eintrag::Art::schreiben: l.textSchreiben(text(e), e.ort, e.breite); break;
+            }
+        }
+    }
+
+    bool operator==(const Zeichenliste& o) const {
+        return eintraege == o.eintraege && schritte == o.schritte && texte == o.texte;
+    }
 };
 
 }  // namespace quodral

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "intersections/Schneiderei.h"
+#include "model/Numerik.h"
 
 #include "model/Objekte.h"
 
@@ -32,20 +32,39 @@ bool augezSetzen(double hoehe) {
     return true;
 }
 
+bool bildVon(const Punkt& ap, double px, double py, double pz, Bildkoordinaten& bild) {
+    // The line of sight from the eye ap through p, met with the picture plane pEbene as the
+    // general line-plane intersection meets them, step for step in the same arithmetic (so
+    // that the image is the same to the last bit), but without building records on the way.
+    // The eye itself has no image: neither has a point closer to it than the null-vector
+    // tolerance of the line's direction.
+    const double ax = ap.x, ay = ap.y, az = ap.z;
+    {
+        const double dx = ax - px, dy = ay - py, dz = az - pz;
+        if (istNull(std::sqrt(dx * dx + dy * dy + dz * dz))) return false;
+    }
+    const double rx = px - ax, ry = py - ay, rz = pz - az;
+    if (istNull(rx * rx + ry * ry + rz * rz)) return false;
+    const Vektor& n = pEbene.nv;
+    const double nenner = rx * n.x1 + ry * n.x2 + rz * n.x3;
+    // A line of sight parallel to the picture plane meets it nowhere, or lies in it (the eye in
+    // the plane): no image either way.
+    if (istNull(nenner)) return false;
+    const double t = ((pEbene.ap.x - ax) * n.x1 + (pEbene.ap.y - ay) * n.x2 + (pEbene.ap.z - az) * n.x3) / nenner;
+    const double bx = ax + t * rx, by = ay + t * ry, bz = az + t * rz;
+    if (!std::isfinite(bx) || !std::isfinite(by) || !std::isfinite(bz)) return false;
+    bild = {bx, by, bz};
+    return true;
+}
+
 Punkt punktBild(const Punkt& ap, const Punkt& p) {
     Punkt bild = origo;
-    if (ap == p) {
-        lok = false;
-        return bild;
-    }
-    const Gerade sehstrahl(ap, p.ortsvektor() - ap.ortsvektor());
-    const std::vector<Punkt> treffer = geradeEbeneSchnitt(sehstrahl, pEbene);
-    // Two points mean the line of sight lies in the picture plane (the eye is in it), none
-    // that it runs parallel to it: either way the point has no image.
-    lok = treffer.size() == 1;
+    Bildkoordinaten b;
+    lok = bildVon(ap, p.x, p.y, p.z, b);
     if (lok) {
-        bild = treffer.front();
-        bild.name.clear();
+        bild.x = b.x;
+        bild.y = b.y;
+        bild.z = b.z;
     }
     return bild;
 }

@@ -45,6 +45,16 @@ bool augezSetzen(double hoehe);
 // has one too, on the far side of the eye's foot.
 Punkt punktBild(const Punkt& ap, const Punkt& p);
 
+// The same image as plain coordinates, without building a record or touching lok: false where
+// punktBild finds no image (then bild is left as it was). The drawing projects every point of
+// the scene through this, on whatever thread it runs.
+struct Bildkoordinaten {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+bool bildVon(const Punkt& ap, double px, double py, double pz, Bildkoordinaten& bild);
+
 // The image of a segment: the segment between the images of its end points, or the unit
 // segment eStrecke when the first end has no image. lok is left as the last projection set it.
 Strecke streckenBild(const Punkt& ap, const Strecke& s);

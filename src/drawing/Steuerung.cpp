@@ -10,6 +10,7 @@
 #include "checks/Sichtbarkeit.h"
 #include "constructions/Dreibein.h"
 #include "constructions/Kalkulation.h"
+#include "drawing/Automatik.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
@@ -91,6 +92,54 @@ void polygonZeigen(GrafikPort& port, const Polygon& pol) {
     if (Kreis(kName, mitte, r, *ebene).einlisten()) temporaer.push_back(kName);
     if (mitteDa) temporaer.push_back(mName);
     einmalZeigen(port, temporaer);
+}
+
+// The answer and the verdicts of the statement in hand, kept across an action of the view
+// that runs through the statements' routines: the view's actions are no statements.
+class AntwortBewahren {
+public:
+    AntwortBewahren() : quittung_(quittung) {}
+    ~AntwortBewahren() { quittung = std::move(quittung_); }
+    AntwortBewahren(const AntwortBewahren&) = delete;
+    AntwortBewahren& operator=(const AntwortBewahren&) = delete;
+
+private:
+    PruefzustandBewahren pruefzustand_;
+    std::string quittung_;
+};
+
+// One wheel notch is 120 eighths of a degree.
+constexpr double winkelJeSchritt = 120.0;
+// How far one zoom step moves each edge of the world window.
+constexpr double zoomSchritt = 0.1;
+// The dilation factors of one wheel step: 1 % inwards or outwards.
+constexpr double streckungEin = 0.99;
+constexpr double streckungAus = 1.01;
+
+// One step of the wheel's effect on the automatic object (or on the eye). A step dy >= 0 (the
+// wheel turned away from the user) brings the eye nearer, turns negatively, translates
+// backwards and dilates inwards.
+void bArtSchritt(double dy) {
+    const bool weg = dy >= 0;
+    switch (bArt) {
+    case bewegungsart::aeugen:
+        // The eye points follow at once; a step to or below the picture plane is refused.
+        augezSetzen(weg ? augez - 1.0 : augez + 1.0);
+        break;
+    case bewegungsart::drehen:
+    case bewegungsart::xdrehen:
+    case bewegungsart::ydrehen:
+    case bewegungsart::zdrehen:
+        drehWinkel = weg ? -std::abs(drehWinkel) : std::abs(drehWinkel);
+        autoDreh();
+        break;
+    case bewegungsart::verschieben:
+    case bewegungsart::xverschieben:
+    case bewegungsart::yverschieben:
+    case bewegungsart::zverschieben: autoschieb(weg ? -1.0 : 1.0); break;
+    case bewegungsart::strecken: autoStreck(weg ? streckungEin : streckungAus); break;
+    case bewegungsart::keine: break;
+    }
 }
 
 }  // namespace
@@ -192,6 +241,54 @@ void farbAuswahl(GrafikPort& port, const std::string& wasn) {
         c = a->f;
     }
     a->f = *c;
+}
+
+std::optional<double> radSchritt(const Radereignis& e) {
+    const double winkel = std::abs(e.winkelX) > std::abs(e.winkelY) ? e.winkelX : e.winkelY;
+    if (winkel == 0.0 || !std::isfinite(winkel)) return std::nullopt;
+    return winkel / winkelJeSchritt;
+}
+
+void scrollWheel(GrafikPort& port, const Radereignis& e) {
+    const std::optional<double> schritt = radSchritt(e);
+    if (!schritt) return;
+    const double dy = *schritt;
+    // Read from every wheel event: a modifier change while another widget had the focus
+    // would otherwise leave stale flags.
+    t_Control = e.strg;
+    t_Alt = e.alt;
+    t_Command = e.umschalt || e.meta;
+    if (t_Control && !t_Command) {
+        horiShift(dy);
+    } else if (t_Alt && !t_Command) {
+        vertiShift(dy);
+    } else if (!(t_Command && t_Alt)) {
+        // Command and Control zoom; no modifier, or Command alone, does nothing.
+        if (t_Control) zoom(dy < 0 ? zoomSchritt : -zoomSchritt);
+    } else {
+        AntwortBewahren bewahrt;
+        bArtSchritt(dy);
+    }
+    port.neuZeichnen();
+}
+
+void keyDown(GrafikPort& port, Taste taste) {
+    const std::string name = port.suchText();
+    if (!istPunkt(name)) return;
+    Attribut* a = finde(attrListe, name);
+    if (a == nullptr) return;
+    tX = a->dx;
+    tY = a->dy;
+    switch (taste) {
+    case Taste::links: --tX; break;
+    case Taste::rechts: ++tX; break;
+    case Taste::hoch: ++tY; break;
+    case Taste::runter: --tY; break;
+    case Taste::andere: break;
+    }
+    a->dx = tX;
+    a->dy = tY;
+    port.neuZeichnen();
 }
 
 }  // namespace quodral

@@ -4,6 +4,11 @@
 // stereo switch, the locator, hiding doubled labels, fitting the world window to all points,
 // the label size, an object's line width, or the colour chosen in the pop-up.
 //
+// And the drawing itself, with the keyboard focus: the scroll wheel pans, zooms or moves the
+// automatic object by one step, as the modifier keys held with it choose; the arrow keys move
+// the label of the point named in the name field. The view's widget only translates its
+// toolkit's events into the plain values below.
+//
 // The controls never write the answer text of the main window: a name or keyword they cannot
 // use is reported in the name field ("??", or " ??" appended), some with the system beep.
 
@@ -83,5 +88,50 @@ void faerbe(GrafikPort& port, const std::string& wasn);
 // is left alone. Without a valid selection the field shows "??", the beep sounds and the
 // colour stays.
 void farbAuswahl(GrafikPort& port, const std::string& wasn);
+
+// ---------------------------------------------------------------------------------------
+// Scroll wheel and keys
+
+// One scroll-wheel event over the drawing, as the windowing system delivers it: the angles the
+// wheel turned, in eighths of a degree (120 for one notch of a common wheel), and the keys held
+// with it, by the names of a PC keyboard.
+struct Radereignis {
+    double winkelX = 0;       // horizontal
+    double winkelY = 0;       // vertical, positive when the wheel turns away from the user
+    bool strg = false;        // Ctrl: the Control key
+    bool alt = false;         // Alt: the Option key
+    bool umschalt = false;    // Shift: the Command key
+    bool meta = false;        // Meta (the logo key): the Command key too
+};
+
+// The wheel step of an event: the larger (in size) of its vertical and horizontal angle, over
+// 120, keeping its sign. Some desktops turn the wheel with Alt held into horizontal scrolling,
+// so a horizontal angle counts like a vertical one. Nothing for an event without any angle.
+std::optional<double> radSchritt(const Radereignis& e);
+
+// The scroll wheel. The modifier flags t_Control, t_Alt, t_Command are taken from the event,
+// then with the step dy, first match wins:
+//   Control without Command      pan sideways by dy / 10 (Option may be held too);
+//   Option without Command       pan up or down by dy / 10;
+//   Command and Control          zoom in by 0.1 for dy < 0, out by 0.1 otherwise;
+//   Command and Option           one step of the wheel's effect bArt: the eye one unit nearer
+//                                the picture plane for dy >= 0 and farther for dy < 0 (a step
+//                                to or below the plane is not made); a rotation by drehWinkel,
+//                                negative for dy >= 0 (the setting keeps the sign); a
+//                                translation by 0.1, backwards for dy >= 0; a dilation by 0.99
+//                                for dy >= 0 and by 1.01 for dy < 0; nothing for keine;
+//   anything else                nothing.
+// Then the view is redrawn. An event without any angle is ignored altogether.
+// The wheel is no statement: the answer text and the verdicts of the statement in hand stay
+// as they were, although the motions run through the statements' mappings.
+void scrollWheel(GrafikPort& port, const Radereignis& e);
+
+// The keys the drawing tells apart.
+enum class Taste { links, rechts, hoch, runter, andere };
+
+// A key pressed in the drawing: when the name field names a point that has drawing attributes,
+// an arrow key moves its label one view unit that way (any other key leaves it), and the view
+// is redrawn. Otherwise nothing happens.
+void keyDown(GrafikPort& port, Taste taste);
 
 }  // namespace quodral

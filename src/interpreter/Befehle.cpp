@@ -5,6 +5,7 @@
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "commands/Einstellbefehle.h"
+#include "commands/Startprogramm.h"
 #include "drawing/Einstellungen.h"
 #include "interpreter/Auflistung.h"
 #include "interpreter/Dispatcher.h"
@@ -133,8 +134,9 @@ void kommentar(const std::vector<std::string>& worte) {
 }
 
 void start() {
-    // The start program of the constructions builds its scene through generated statements;
-    // until it is there START builds nothing and keeps the preset answer.
+    // The start program builds its scene through generated statements, which are recorded;
+    // START itself is not.
+    experiment();
     lok = false;
 }
 

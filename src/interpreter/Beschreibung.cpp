@@ -1,5 +1,6 @@
 #include "interpreter/Beschreibung.h"
 
+#include <cmath>
 #include <optional>
 #include <string_view>
 #include <variant>
@@ -18,21 +19,28 @@ namespace {
 // A measure rounded to the current decimals and written in its shortest form: 4.0, 6.283.
 std::string gerundet(double x) { return kurzform(roundTo(x, dezimalen)); }
 
+constexpr std::string_view ausserhalb = "liegt außerhalb des darstellbaren Bereichs";
+
 std::string polygonText(const std::string& name, const Polygon& pol) {
     std::string text = name + " ist das ";
     if (pol.istEben()) text += " ebene";
     if (pol.istKonvex()) text += " und konvexe";
     text += " " + pol.alsString() + ".";
-    text += "\n\n Seine Länge beträgt " + gerundet(pol.laenge()) + ", sein Durchmesser ist " +
-            gerundet(pol.durchmesser());
+    // A measure that overflows is no number: the description says so, as the measurement
+    // statements do, instead of printing "inf".
+    const double laenge = pol.laenge();
+    const double durchmesser = pol.durchmesser();
+    text += "\n\n Seine Länge ";
+    text += std::isfinite(laenge) ? "beträgt " + gerundet(laenge) : std::string(ausserhalb);
+    text += ", sein Durchmesser ";
+    text += std::isfinite(durchmesser) ? "ist " + gerundet(durchmesser) : std::string(ausserhalb);
     return text;
 }
 
 std::string polyederText(const std::string& name, const Polyeder& pd) {
     std::string text = name + " ist ein Polyeder";
     if (pd.istPyramide()) text += ", und zwar eine Pyramide";
-    // The examination may store the record again with its class; it reads its own copy.
-    return text + "\n\n" + examPolyeder(Polyeder(pd));
+    return text + "\n\n" + examPolyeder(pd);
 }
 
 // How the description of a kind phrases its record: the name and a lead-in (or the text form

@@ -2,6 +2,7 @@
 
 #include "checks/Kontrolle.h"
 #include "text/Unicode.h"
+#include "text/Woerter.h"
 
 namespace quodral {
 
@@ -11,6 +12,18 @@ namespace quodral {
 // would glue to the "&"). The same byte test refuses statements before they are recorded, so
 // every recorded list reads back unchanged.
 bool enthaeltListenTrenner(const std::string& anweisung) { return anweisung.find('&') != std::string::npos; }
+
+std::optional<std::string> anweisungZuGross(const std::string& anweisung) {
+    if (anweisung.size() > hoechsteAnweisungslaenge) return "länger als 1 MB";
+    // Within the length the words are counted as the interpreter splits them.
+    if (gehackterString2Stringfeld(anweisung).size() > hoechsteWortzahl)
+        return "länger als " + std::to_string(hoechsteWortzahl) + " Wörter";
+    return std::nullopt;
+}
+
+std::string zuGrosseAnweisung(const std::string& grund) {
+    return "FEHLER: \n\nDie Anweisung ist " + grund + " und wurde nicht ausgeführt.";
+}
 
 std::string anweisungsListe2String(const std::vector<std::string>& liste) {
     std::string text;

@@ -5,6 +5,8 @@
 // as it stands in the list, followed by "&" (the last one too). There is no escape, so a
 // statement holding "&" cannot be stored; such statements are refused before they are recorded.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,20 @@ inline const std::string undZeichenFehler = "FEHLER: \n\nDas Zeichen & darf in e
 
 // True when the statement holds the list separator "&" and so cannot be stored in a file.
 bool enthaeltListenTrenner(const std::string& anweisung);
+
+// The largest statement the program takes, typed or loaded: its length in bytes and its number
+// of words. A larger one would hold the window for seconds and fill the memory with its words;
+// it is refused before anything is changed.
+inline constexpr std::size_t hoechsteAnweisungslaenge = 1 << 20;   // 1 MB
+inline constexpr std::size_t hoechsteWortzahl = 100000;
+
+// Why the statement is too large to be taken ("länger als 1 MB", "länger als 100000 Wörter"),
+// or nothing when it is within both bounds.
+std::optional<std::string> anweisungZuGross(const std::string& anweisung);
+
+// The refusal of a typed statement that is too large: "FEHLER: \n\nDie Anweisung ist " + why +
+// " und wurde nicht ausgeführt."
+std::string zuGrosseAnweisung(const std::string& grund);
 
 // The file text of a statement list: every statement followed by "&"; the empty list gives "".
 std::string anweisungsListe2String(const std::vector<std::string>& liste);

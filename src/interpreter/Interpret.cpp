@@ -33,7 +33,6 @@ template <> std::optional<modifizierer> ausRawValue<modifizierer>(std::string_vi
 
 void interpreterZuruecksetzen() {
     zustandDerAnweisungZuruecksetzen();
-    bArt = bewegungsart::xverschieben;
     sichtbareAchsen = true;
     aktuelleAnweisung.clear();
     anweisungModifiziert = false;

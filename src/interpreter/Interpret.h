@@ -1,7 +1,8 @@
 #pragma once
 // The interpreter's state: the answer of the statement in hand, the names reserved while
 // a construction builds its parts, the keyword sets a stored list is checked against, the
-// scroll-wheel effect, the axes switch, the statement in hand and the table-editing state.
+// texts of the scroll-wheel effect, the axes switch, the statement in hand and the
+// table-editing state.
 
 #include <optional>
 #include <set>
@@ -9,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "constructions/Klonen.h"  // sammlung, the names collected for cloning
+#include "drawing/Einstellungen.h"  // bewegungsart and bArt, the scroll wheel's effect
 #include "interpreter/Schluesselwoerter.h"
 #include "model/Arten.h"
 #include "state/Zustand.h"
@@ -24,18 +27,13 @@ namespace quodral {
 inline const std::set<std::string> makros = makroWorte();
 inline const std::set<std::string> kommandos = kommandoWorte();
 
-// What the scroll wheel does to the automatic object.
-enum class bewegungsart { aeugen, drehen, xdrehen, ydrehen, zdrehen, verschieben, xverschieben, yverschieben,
-                          zverschieben, strecken, keine };
 // The statement-list edit operations.
 enum class modifizierer { insert, delete_, aktiviere, deaktiviere, tausche, lassen };
 
-inline bewegungsart bArt = bewegungsart::xverschieben;
 inline bool sichtbareAchsen = true;
 inline std::string aktuelleAnweisung;
 inline bool anweisungModifiziert = false;
 inline std::string modifizierteAnweisung;
-inline std::set<std::string> sammlung;   // names collected for cloning
 inline std::string anweisungszeile;      // text of the selected table row
 inline std::string anweisungNeu;         // replacement text for the selected row
 inline int anweisungsNr = 0;             // selected table row, from 0

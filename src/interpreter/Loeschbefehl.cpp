@@ -1,5 +1,6 @@
 // Deleting objects by name: LOESCHE and VERNICHTE.
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,9 +23,12 @@ struct Loeschung {
     std::set<std::string> behalten;
     std::set<std::string> gebunden;
 
-    // An object goes only when nothing is bound to it.
+    // An object goes only when nothing is bound to it. The first question walks the
+    // registries; a statement that asks again (a collective, many names) gathers the bindings
+    // once, which the removals in between leave valid.
     void einzeln(const std::string& name) {
-        const std::set<std::string> abhaengige = bandelObjekte(name);
+        if (++fragen == 2) bindungen.emplace();
+        const std::set<std::string> abhaengige = bindungen ? bindungen->von(name) : bandelObjekte(name);
         if (abhaengige.empty()) {
             auslisten(name);
             geloescht.insert(name);
@@ -33,6 +37,10 @@ struct Loeschung {
             gebunden.insert(abhaengige.begin(), abhaengige.end());
         }
     }
+
+private:
+    int fragen = 0;
+    std::optional<Bindungen> bindungen;
 };
 
 // The collectives that stand for the objects of their kind in a deletion; "alleStrahlen"

@@ -1,9 +1,11 @@
 #include "interpreter/Schnappschuss.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "checks/Polyederpruefung.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Worte.h"
 #include "model/Numerik.h"
@@ -36,18 +38,60 @@ template <class Teile> std::string teileZeile(const std::string& stichwort, cons
 
 }  // namespace
 
-void screenshot() {
+bool screenshot() {
     std::vector<std::string> liste{"* Sammlung aller Objekte"};
-    for (const auto& [name, p] : punktListe)
+    // Only what its own statement builds again is written: a line that failed on replay would
+    // stop the replay there and lose every line after it. What is left out is named.
+    std::vector<std::string> ausgelassen;
+    std::set<std::string> geschrieben;
+    for (const auto& [name, p] : punktListe) {
         liste.push_back("Punkt " + name + " " + schnappschussZahl(p.x) + " " + schnappschussZahl(p.y) + " " +
                         schnappschussZahl(p.z));
-    // Polygons after the points, clusters and polyhedra after the polygons: replaying the
-    // snapshot builds every part before the object made of it. Entries are written as stored,
-    // the repeated first corner and the piece separator "-" included.
-    for (const auto& [name, poly] : polygonListe) liste.push_back(teileZeile("Polygon", name, poly.ecken));
-    for (const auto& [name, k] : klumpenListe) liste.push_back(teileZeile("Klumpen", name, k.zelle));
-    for (const auto& [name, w] : polyederListe) liste.push_back(teileZeile("Polyeder", name, w.seiten));
+        geschrieben.insert(name);
+    }
+    // Polygons after the points, polyhedra after the polygons, clusters last (a cluster may
+    // hold polygons and polyhedra): replaying the snapshot builds every part before the object
+    // made of it. Entries are written as stored, the repeated first corner and the piece
+    // separator "-" included, and only where POLYGON accepts them.
+    for (const auto& [name, poly] : polygonListe) {
+        const bool eineEcke = std::any_of(poly.ecken.begin(), poly.ecken.end(), istPunkt);
+        if (!eckenKontrolle(poly.ecken) || !eineEcke) {
+            ausgelassen.push_back(name);
+            continue;
+        }
+        liste.push_back(teileZeile("Polygon", name, poly.ecken));
+        geschrieben.insert(name);
+    }
+    // A solid whose faces POLYEDER would refuse (its points moved since, or a pyramid built
+    // over a degenerate apex before) is left out, and so is one that needs a polygon left out.
+    for (const auto& [name, w] : polyederListe) {
+        const bool teileDa = std::all_of(w.seiten.begin(), w.seiten.end(),
+                                         [&](const std::string& s) { return geschrieben.contains(s); });
+        if (!teileDa || !polyederSeitenTauglich(w.seiten)) {
+            ausgelassen.push_back(name);
+            continue;
+        }
+        liste.push_back(teileZeile("Polyeder", name, w.seiten));
+        geschrieben.insert(name);
+    }
+    // KLUMPEN takes points, polygons and solids by name; a cluster holding anything else (a
+    // line, another cluster, a member deleted since) would come back smaller or not at all.
+    for (const auto& [name, k] : klumpenListe) {
+        const bool teileDa = !k.zelle.empty() && std::all_of(k.zelle.begin(), k.zelle.end(), [&](const std::string& m) {
+                                 return geschrieben.contains(m);
+                             });
+        if (!teileDa) {
+            ausgelassen.push_back(name);
+            continue;
+        }
+        liste.push_back(teileZeile("Klumpen", name, k.zelle));
+    }
     objektListe = std::move(liste);
+    if (ausgelassen.empty()) return true;
+    std::sort(ausgelassen.begin(), ausgelassen.end());
+    quittung = "Nicht in den Schnappschuss aufgenommen, weil ihre Anweisung beim Wiederholen scheitern würde: " +
+               namenListenText(ausgelassen) + ".";
+    return false;
 }
 
 void punkteFreezer() {

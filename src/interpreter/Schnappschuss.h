@@ -10,9 +10,13 @@
 namespace quodral {
 
 // Replaces objektListe by a comment line followed by one statement per point, polygon,
-// cluster and polyhedron, in that order, so that the parts always stand before what is built
+// polyhedron and cluster, in that order, so that the parts always stand before what is built
 // of them. Coordinates are rounded to 14 decimals and written in their shortest form.
-void screenshot();
+// An object is written only where its statement builds it again: a polygon that POLYGON,
+// a polyhedron that POLYEDER would refuse, a cluster holding anything but written points,
+// polygons and polyhedra, and whatever is made of an object left out, are left out. True when
+// nothing was left out; otherwise quittung names what was, and the snapshot holds the rest.
+bool screenshot();
 
 // Rewrites every "PUNKT name x y z" statement of anweisungsListe whose point exists with the
 // point's present coordinates (14 decimals, fixed notation), keeping the keyword's letter case

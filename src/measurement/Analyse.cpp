@@ -1,6 +1,7 @@
 #include "measurement/Analyse.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 #include <utility>
@@ -79,30 +80,32 @@ std::string examPolyeder(const Polyeder& pd) {
         if (auto it = zensus.find(k); it != zensus.end()) ++it->second;
     }
 
+    // Looking at a solid never changes it: its class is told, not stored, so that neither its
+    // record nor its drawing attributes change behind the user's back.
     std::string text;
     if (pyramide) {
         text = "Das Polyeder ist eine Pyramide.";
-        if (!pd.name.empty()) {
-            Polyeder kopie = pd;
-            kopie.kennung = polyederart::pyramide;
-            kopie.einlistenAls(pd.name);
-        }
     } else if (n > 0) {
-        std::vector<std::pair<std::size_t, std::size_t>> paare;
-        double groessterWinkel = 0.0;
+        // Each pair of parallel faces is compared once with the others; every comparison below
+        // stays within the square of the face count.
+        std::size_t p = 0;
         for (std::size_t i = 0; i + 1 < n; ++i)
-            for (std::size_t j = i + 1; j < n; ++j) {
-                if (!ebenen[i].istParallelZu(ebenen[j])) continue;
-                paare.emplace_back(i, j);
-                for (std::size_t m = 0; m < n; ++m) {
-                    if (m == i || m == j) continue;
-                    if (const auto w = winkel(ebenen[i].nv, ebenen[m].nv))
-                        groessterWinkel = std::max(groessterWinkel, *w);
-                }
-            }
+            for (std::size_t j = i + 1; j < n; ++j)
+                if (ebenen[i].istParallelZu(ebenen[j])) ++p;
 
-        const std::size_t p = paare.size();
         if (2 * p == n && n == 6) {
+            // Six faces in three parallel pairs: the largest angle between a face of a pair and
+            // the other four faces tells the cuboid from the parallelepiped.
+            double groessterWinkel = 0.0;
+            for (std::size_t i = 0; i + 1 < n; ++i)
+                for (std::size_t j = i + 1; j < n; ++j) {
+                    if (!ebenen[i].istParallelZu(ebenen[j])) continue;
+                    for (std::size_t m = 0; m < n; ++m) {
+                        if (m == i || m == j) continue;
+                        if (const auto w = winkel(ebenen[i].nv, ebenen[m].nv))
+                            groessterWinkel = std::max(groessterWinkel, *w);
+                    }
+                }
             text = "\nDas Polyeder ist ein ";
             text += istNull(90 - groessterWinkel) ? "Quader." : "Parallelepiped.";
         } else if (2 * p == n) {
@@ -110,23 +113,22 @@ std::string examPolyeder(const Polyeder& pd) {
         }
 
         if (text.empty() && p > 0) {
+            // The prism test of a pair (i, j) reads only the face i and the first face that is
+            // neither i nor j (one of the first three): each such combination is tested once.
+            // Per face i and such a face c: 0 untested, 1 no prism, 2 prism.
+            std::vector<std::array<unsigned char, 3>> geprueft(n, {0, 0, 0});
             bool prisma = false;
-            for (const auto& [i, j] : paare)
-                if (prismaPaar(flaechen, ebenen, i, j)) {
-                    prisma = true;
-                    break;
+            for (std::size_t i = 0; i + 1 < n && !prisma; ++i)
+                for (std::size_t j = i + 1; j < n && !prisma; ++j) {
+                    if (!ebenen[i].istParallelZu(ebenen[j])) continue;
+                    std::size_t c = 0;
+                    while (c == i || c == j) ++c;
+                    if (c >= n) continue;
+                    unsigned char& befund = geprueft[i][c];
+                    if (befund == 0) befund = prismaPaar(flaechen, ebenen, i, j) ? 2 : 1;
+                    prisma = befund == 2;
                 }
-            if (prisma) {
-                text = "Das Polyeder ist ein Prisma.";
-                // Only the registry entry changes, and only where the solid is registered:
-                // an entry of its own would leave the kind index without it.
-                if (!pd.name.empty())
-                    if (Polyeder* eintrag = finde(polyederListe, pd.name)) {
-                        Polyeder kopie = pd;
-                        kopie.kennung = polyederart::prisma;
-                        *eintrag = kopie;
-                    }
-            }
+            if (prisma) text = "Das Polyeder ist ein Prisma.";
         }
     }
 

@@ -9,9 +9,8 @@
 
 namespace quodral {
 
-// The report on the polyhedron. A pyramid is stored again (einlistenAls) with the kennung
-// pyramide, a prism with the kennung prisma (its registry entry only, and only when it is
-// registered); a record with an empty name is examined but never stored.
+// The report on the polyhedron. It only reads: no registry, class or drawing attribute
+// changes. Its cost stays within the square of the number of faces.
 std::string examPolyeder(const Polyeder& pd);
 
 // The names, in their order, that name a registered polygon with a carrier plane.

@@ -73,8 +73,8 @@ std::optional<Gerade> echteHuellGerade(const std::string& n);
 bool istGerade(const std::string& name);
 
 // The coordinate axes (empty names); registered under their names by the registry at start.
-inline constinit const Gerade xAchse{Punkt("", 0, 0, 0), Vektor(1, 0, 0)};
-inline constinit const Gerade yAchse{Punkt("", 0, 0, 0), Vektor(0, 1, 0)};
-inline constinit const Gerade zAchse{Punkt("", 0, 0, 0), Vektor(0, 0, 1)};
+inline QUODRAL_KONSTANTE const Gerade xAchse{Punkt("", 0, 0, 0), Vektor(1, 0, 0)};
+inline QUODRAL_KONSTANTE const Gerade yAchse{Punkt("", 0, 0, 0), Vektor(0, 1, 0)};
+inline QUODRAL_KONSTANTE const Gerade zAchse{Punkt("", 0, 0, 0), Vektor(0, 0, 1)};
 
 }  // namespace quodral

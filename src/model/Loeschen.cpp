@@ -224,6 +224,50 @@ std::set<std::string> bandelObjekte(const std::string& name) {
     return artzeile(*a).gebunden(name);
 }
 
+namespace {
+
+template <const auto& registry> bool inRegistry(const std::string& name) { return registry.contains(name); }
+
+}  // namespace
+
+Bindungen::Bindungen() {
+    // The same relations as loeschschritte::punktGebunden, polygonGebunden and kreisGebunden.
+    for (const auto& [n, pol] : polygonListe)
+        for (const std::string& e : polygonEcken(pol)) punkt_[e].push_back({n, &inRegistry<polygonListe>});
+    for (const auto& [n, s] : streckenListe) {
+        punkt_[s.ap.name].push_back({n, &inRegistry<streckenListe>});
+        if (s.ep.name != s.ap.name) punkt_[s.ep.name].push_back({n, &inRegistry<streckenListe>});
+    }
+    for (const auto& [n, s] : strahlListe) punkt_[s.ap.name].push_back({n, &inRegistry<strahlListe>});
+    for (const auto& [n, k] : kegelListe) {
+        punkt_[k.tpn].push_back({n, &inRegistry<kegelListe>});
+        kreis_[k.basis].push_back({n, &inRegistry<kegelListe>});
+    }
+    for (const auto& [n, z] : zylinderListe) {
+        punkt_[z.tpn].push_back({n, &inRegistry<zylinderListe>});
+        kreis_[z.basis].push_back({n, &inRegistry<zylinderListe>});
+    }
+    for (const auto& [n, pd] : polyederListe)
+        for (const std::string& seite : pd.seiten) polygon_[seite].push_back({n, &inRegistry<polyederListe>});
+}
+
+std::set<std::string> Bindungen::von(const std::string& name) const {
+    const grafikArt* a = index1Art(name);
+    if (a == nullptr) return {};
+    const auto gebunden = artzeile(*a).gebunden;
+    const std::map<std::string, std::vector<Bindend>>* tafel = nullptr;
+    if (gebunden == &loeschschritte::punktGebunden) tafel = &punkt_;
+    else if (gebunden == &loeschschritte::polygonGebunden) tafel = &polygon_;
+    else if (gebunden == &loeschschritte::kreisGebunden) tafel = &kreis_;
+    // A kind with another rule is asked directly.
+    if (tafel == nullptr) return gebunden(name);
+    std::set<std::string> ergebnis;
+    if (const auto it = tafel->find(name); it != tafel->end())
+        for (const Bindend& b : it->second)
+            if (b.registriert(b.name)) ergebnis.insert(b.name);
+    return ergebnis;
+}
+
 std::string polygonBindung(const std::string& name) {
     std::string text;
     for (const auto& [n, pd] : polyederListe)

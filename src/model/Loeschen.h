@@ -7,8 +7,10 @@
 // the registered points of those names. An object to which another is bound must not vanish
 // under it, or the other would name something that no longer exists.
 
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace quodral {
 
@@ -48,6 +50,25 @@ std::set<std::string> bandelObjekte(const std::string& name);
 // The objects bound to this point, by its name (the point need not be registered).
 std::set<std::string> bandelObjekte(const Punkt& p);
 // (The polyhedra that have a polygon as a face: the member Polygon::bandelObjekt().)
+
+// bandelObjekte for a statement that asks it for many names (LOESCHE allePunkte): every
+// binding of the registries is gathered once, so that each question costs no walk through all
+// polygons, segments, rays, cones and cylinders. The answers are those of bandelObjekte as long
+// as objects are only removed in between (a removed object binds nothing any more); a statement
+// that registers or changes objects must gather anew.
+class Bindungen {
+public:
+    Bindungen();
+    std::set<std::string> von(const std::string& name) const;
+
+private:
+    // The objects bound to a name, each with the test whether it is still registered.
+    struct Bindend {
+        std::string name;
+        bool (*registriert)(const std::string& name);
+    };
+    std::map<std::string, std::vector<Bindend>> punkt_, polygon_, kreis_;
+};
 
 // For each polyhedron that has the named polygon as a face: a blank, the polyhedron's name
 // and a blank; the empty text when there is none.

@@ -1,9 +1,11 @@
 #include "model/Polygon.h"
 
-#include <array>
-#include <string_view>
-
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <utility>
 
 #include "model/Namen.h"
 #include "constructions/Kalkulation.h"
@@ -48,7 +50,168 @@ std::optional<std::size_t> ersteEcke(const std::vector<std::string>& ecken) {
     return std::nullopt;
 }
 
+
+// Points of a plane brought to a scale where no product of two coordinates overflows; the
+// factor is returned, so that values can be scaled back.
+double verkleinern(std::vector<std::array<double, 2>>& p) {
+    double skala = 0;
+    for (const std::array<double, 2>& r : p) skala = std::max({skala, std::fabs(r[0]), std::fabs(r[1])});
+    if (!(skala > 0) || !std::isfinite(skala)) skala = 1;
+    for (std::array<double, 2>& r : p) r = {r[0] / skala, r[1] / skala};
+    return skala;
+}
+
+// The indices of the convex hull's vertices, counter-clockwise, without collinear points
+// (Andrew's monotone chain); fewer than three when the points lie on a line.
+std::vector<std::size_t> konvexeHuelle(const std::vector<std::array<double, 2>>& p) {
+    std::vector<std::size_t> ordnung(p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) ordnung[i] = i;
+    std::sort(ordnung.begin(), ordnung.end(), [&p](std::size_t a, std::size_t b) { return p[a] < p[b]; });
+    ordnung.erase(std::unique(ordnung.begin(), ordnung.end(), [&p](std::size_t a, std::size_t b) { return p[a] == p[b]; }),
+                  ordnung.end());
+    if (ordnung.size() <= 2) return ordnung;
+    const auto links = [&p](std::size_t o, std::size_t a, std::size_t b) {
+        return (p[a][0] - p[o][0]) * (p[b][1] - p[o][1]) - (p[a][1] - p[o][1]) * (p[b][0] - p[o][0]) > 0;
+    };
+    std::vector<std::size_t> h(2 * ordnung.size());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < ordnung.size(); ++i) {
+        while (k >= 2 && !links(h[k - 2], h[k - 1], ordnung[i])) --k;
+        h[k++] = ordnung[i];
+    }
+    for (std::size_t i = ordnung.size() - 1, unten = k + 1; i-- > 0;) {
+        while (k >= unten && !links(h[k - 2], h[k - 1], ordnung[i])) --k;
+        h[k++] = ordnung[i];
+    }
+    h.resize(k - 1);
+    return h;
+}
+
+// The largest value of a linear function over points of a plane, from their convex hull: the
+// side test asks it for every edge, which would otherwise compare every edge with every corner.
+class Stuetzfunktion {
+public:
+    explicit Stuetzfunktion(std::vector<std::array<double, 2>> p) {
+        // Worked on at a scale where no product overflows; the values are scaled back.
+        skala_ = verkleinern(p);
+        for (std::size_t i : konvexeHuelle(p)) huelle_.push_back(p[i]);
+        const std::size_t m = huelle_.size();
+        if (m < 3) return;
+        // The vertex after edge i is the farthest one for every direction between the outward
+        // normals of edge i and edge i + 1.
+        for (std::size_t i = 0; i < m; ++i) {
+            const std::array<double, 2>& a = huelle_[i];
+            const std::array<double, 2>& b = huelle_[(i + 1) % m];
+            normalen_.emplace_back(std::atan2(-(b[0] - a[0]), b[1] - a[1]), (i + 1) % m);
+        }
+        std::sort(normalen_.begin(), normalen_.end());
+    }
+
+    double maximum(double ux, double uy) const {
+        const auto wert = [&](std::size_t i) { return ux * huelle_[i][0] + uy * huelle_[i][1]; };
+        const std::size_t m = huelle_.size();
+        double groesster = -std::numeric_limits<double>::infinity();
+        if (m <= 8) {
+            for (std::size_t i = 0; i < m; ++i) groesster = std::max(groesster, wert(i));
+            return skala_ * groesster;
+        }
+        const double t = std::atan2(uy, ux);
+        auto it = std::upper_bound(normalen_.begin(), normalen_.end(), std::make_pair(t, m));
+        const std::size_t v = (it == normalen_.begin() ? normalen_.back() : *(it - 1)).second;
+        // The neighbours too, against rounding at the borders of the directions.
+        for (std::size_t i : {v + m - 1, v, v + 1}) groesster = std::max(groesster, wert(i % m));
+        return skala_ * groesster;
+    }
+
+private:
+    double skala_ = 1;
+    std::vector<std::array<double, 2>> huelle_;
+    std::vector<std::pair<double, std::size_t>> normalen_;
+};
+
+// The chain of corners, its last corner joined to its first, turns once around: the signed
+// angles between consecutive edges add up to one full turn. A chain that runs round twice
+// passes the side test of every edge, but it covers its area twice. Edges shorter than the
+// side test's minimum carry no direction; an edge that turns straight back folds the chain
+// onto itself, and such a chain is no convex polygon either.
+bool drehtEinmalUm(const std::vector<Punkt>& q, const Vektor& normale) {
+    // The directions of the edges as unit vectors, so that huge coordinates overflow nowhere.
+    std::vector<Vektor> kanten;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const Vektor d = q[(i + 1) % q.size()].ortsvektor() - q[i].ortsvektor();
+        if (d.istNullvektor()) continue;
+        const double groesste = std::max({std::fabs(d.x1), std::fabs(d.x2), std::fabs(d.x3)});
+        if (!std::isfinite(groesste)) return false;
+        const Vektor verkleinert = (1 / groesste) * d;
+        kanten.push_back((1 / verkleinert.norm()) * verkleinert);
+    }
+    if (kanten.size() < 3) return false;
+    double drehung = 0;
+    for (std::size_t i = 0; i < kanten.size(); ++i) {
+        const Vektor& a = kanten[i];
+        const Vektor& b = kanten[(i + 1) % kanten.size()];
+        const Vektor kreuz = a.kreuz(b);
+        const double cosinus = a * b;
+        if (cosinus < 0 && kreuz.norm() <= 1e-12) return false;
+        drehung += std::atan2(kreuz * normale, cosinus);
+    }
+    // A closed chain turns by whole turns: one turn lies between a half and one and a half.
+    return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
+}
+
 }  // namespace
+
+bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
+    if (ecken.empty()) return false;
+    // Corners so far apart that the squares of their distances overflow are first brought
+    // together by a power of two, which keeps every digit: the plane and the sides are then
+    // those of the same shape.
+    double weite = 0;
+    for (const Punkt& r : ecken)
+        weite = std::max({weite, std::fabs(r.x - ecken.front().x), std::fabs(r.y - ecken.front().y),
+                          std::fabs(r.z - ecken.front().z)});
+    if (!std::isfinite(weite)) return false;
+    std::vector<Punkt> q = ecken;
+    if (weite > 1e100) {
+        int exponent = 0;
+        std::frexp(weite, &exponent);
+        for (Punkt& r : q) {
+            r.x = std::ldexp(r.x, -exponent);
+            r.y = std::ldexp(r.y, -exponent);
+            r.z = std::ldexp(r.z, -exponent);
+        }
+    }
+    const std::vector<Vektor> basis = orthonorm(q);
+    if (basis.size() != 2) return false;
+    const Vektor nv = basis[0].kreuz(basis[1]);
+    const Vektor ursprung = q.front().ortsvektor();
+    // The corners in the plane's own coordinates: the side of an edge's line is a linear
+    // function of them, whose extremes over all corners lie on their convex hull.
+    std::vector<std::array<double, 2>> eben;
+    eben.reserve(q.size());
+    for (const Punkt& r : q) {
+        const Vektor d = r.ortsvektor() - ursprung;
+        eben.push_back({d * basis[0], d * basis[1]});
+    }
+    const Stuetzfunktion stuetze(std::move(eben));
+    // Every edge must leave all corners on one side of its line within the plane; corners on
+    // the edge's line itself take no side.
+    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+        const Punkt& a = q[i];
+        const Punkt& b = q[i + 1];
+        if (a.dist(b) <= kantenMindestlaenge) continue;
+        const auto u = nv.kreuz(b.ortsvektor() - a.ortsvektor()).normiert();
+        if (!u) continue;
+        const double ux = *u * basis[0];
+        const double uy = *u * basis[1];
+        const Vektor da = a.ortsvektor() - ursprung;
+        const double eigen = ux * (da * basis[0]) + uy * (da * basis[1]);
+        const double oben = stuetze.maximum(ux, uy) - eigen;
+        const double unten = -stuetze.maximum(-ux, -uy) - eigen;
+        if (!istNull(oben) && oben > 0 && !istNull(unten) && unten < 0) return false;
+    }
+    return drehtEinmalUm(q, nv);
+}
 
 bool Polygon::exist() const {
     return std::all_of(ecken.begin(), ecken.end(), [](const std::string& e) { return e == trenner || istPunkt(e); });
@@ -102,14 +265,50 @@ double Polygon::laenge() const {
 }
 
 double Polygon::durchmesser() const {
-    double groesste = 0;
-    for (const std::string& a : ecken) {
-        const Punkt* p = eckpunkt(a);
-        if (p == nullptr) continue;
-        for (const std::string& b : ecken)
-            if (const Punkt* q = eckpunkt(b)) groesste = std::max(groesste, p->dist(*q));
+    // The corners are looked up once; the pairs are then compared on plain coordinates.
+    std::vector<Punkt> q;
+    for (const std::string& e : ecken)
+        if (const Punkt* p = eckpunkt(e)) q.push_back(*p);
+    const auto abstandsquadrat = [&q](std::size_t i, std::size_t j) {
+        const double dx = q[i].x - q[j].x;
+        const double dy = q[i].y - q[j].y;
+        const double dz = q[i].z - q[j].z;
+        return dx * dx + dy * dy + dz * dz;
+    };
+    double groesstesQuadrat = 0;
+    const std::vector<Vektor> basis = q.empty() ? std::vector<Vektor>{} : orthonorm(q);
+    if (basis.size() == 2) {
+        // Corners in a plane: the farthest pair is a pair of opposite vertices of their convex
+        // hull, and the calipers turned once around the hull meet every such pair.
+        std::vector<std::array<double, 2>> eben;
+        eben.reserve(q.size());
+        for (const Punkt& r : q) {
+            const Vektor d = r.ortsvektor() - q.front().ortsvektor();
+            eben.push_back({d * basis[0], d * basis[1]});
+        }
+        verkleinern(eben);
+        const std::vector<std::size_t> h = konvexeHuelle(eben);
+        const std::size_t m = h.size();
+        const auto flaeche = [&](std::size_t a, std::size_t b, std::size_t c) {
+            const std::array<double, 2>& pa = eben[h[a]];
+            const std::array<double, 2>& pb = eben[h[b]];
+            const std::array<double, 2>& pc = eben[h[c]];
+            return (pb[0] - pa[0]) * (pc[1] - pa[1]) - (pb[1] - pa[1]) * (pc[0] - pa[0]);
+        };
+        if (m >= 3) {
+            std::size_t j = 1;
+            for (std::size_t i = 0; i < m; ++i) {
+                const std::size_t n = (i + 1) % m;
+                while (flaeche(i, n, (j + 1) % m) > flaeche(i, n, j)) j = (j + 1) % m;
+                groesstesQuadrat = std::max({groesstesQuadrat, abstandsquadrat(h[i], h[j]), abstandsquadrat(h[n], h[j])});
+            }
+            return std::sqrt(groesstesQuadrat);
+        }
     }
-    return groesste;
+    // Corners in space (or on a line): every pair.
+    for (std::size_t i = 0; i < q.size(); ++i)
+        for (std::size_t j = i + 1; j < q.size(); ++j) groesstesQuadrat = std::max(groesstesQuadrat, abstandsquadrat(i, j));
+    return std::sqrt(groesstesQuadrat);
 }
 
 bool Polygon::enthaelt(const Punkt& p) const {
@@ -141,31 +340,7 @@ std::optional<Ebene> Polygon::ebene() const {
     return Ebene(*eckpunkt(ecken[*erste]), basis[0].kreuz(basis[1]));
 }
 
-bool Polygon::istKonvex() const {
-    const std::vector<Punkt> q = punkte();
-    if (dimension(q) != 2) return false;
-    const auto e = ebene();
-    if (!e) return false;
-    // Every edge must leave all corners on one side of its line within the plane; corners on
-    // the edge's line itself take no side.
-    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-        const Punkt& a = q[i];
-        const Punkt& b = q[i + 1];
-        if (a.dist(b) <= kantenMindestlaenge) continue;
-        const auto u = e->nv.kreuz(b.ortsvektor() - a.ortsvektor()).normiert();
-        if (!u) continue;
-        int oben = 0;
-        int unten = 0;
-        for (const Punkt& r : q) {
-            const double s = (r.ortsvektor() - a.ortsvektor()) * *u;
-            if (istNull(s)) continue;
-            if (s > 0) ++oben;
-            else ++unten;
-        }
-        if (oben != 0 && unten != 0) return false;
-    }
-    return true;
-}
+bool Polygon::istKonvex() const { return eckenfolgeKonvex(punkte()); }
 
 bool Polygon::istGeschlossen() const {
     const auto erste = ersteEcke(ecken);

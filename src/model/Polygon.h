@@ -18,6 +18,13 @@
 
 namespace quodral {
 
+// The convexity test on corner points in chain order: they span exactly a plane, every edge
+// longer than 1e-4 leaves all corners on one side of its line (a corner within 1e-8 of the
+// line takes no side), and the chain, its last corner joined to its first, turns once around
+// (a total turning of 360 degrees, never straight back on itself). A chain that runs round
+// twice is not convex. Costs n log n for n corners.
+bool eckenfolgeKonvex(const std::vector<Punkt>& ecken);
+
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
 std::string rawValue(punktlage lage);
@@ -57,7 +64,8 @@ struct Polygon {
     // 1e-4 of a corner), innerhalb (the edges are seen under 360 degrees) or ausserhalb.
     punktlage punktPosition(const Punkt& p) const;
 
-    // Planar, and every edge longer than 1e-4 leaves all corners on one side of it.
+    // Planar, every edge longer than 1e-4 leaves all corners on one side of it, and the
+    // corners turn once around (eckenfolgeKonvex of the registered corners).
     bool istKonvex() const;
     // The centroid of the distinct registered corners; nothing without corners.
     std::optional<Punkt> schwerpunkt() const;

@@ -88,6 +88,6 @@ bool verschieden(const std::string& pn, const std::string& qn);
 std::vector<Punkt> doppelpunkteTilgen(const std::vector<Punkt>& punkte);
 
 // The origin, the anchor of the axes.
-inline constinit const Punkt origo{"", 0, 0, 0};
+inline QUODRAL_KONSTANTE const Punkt origo{"", 0, 0, 0};
 
 }  // namespace quodral

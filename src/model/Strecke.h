@@ -58,7 +58,7 @@ std::optional<Punkt> schwerpunkt(const std::vector<Punkt>& punkte);
 std::optional<Punkt> schwerpunkt(const std::vector<std::string>& pnamen);
 
 // The unit segment on the x axis and the null segment at the origin (empty names).
-inline constinit const Strecke eStrecke{Punkt("", 0, 0, 0), Punkt("", 1, 0, 0)};
-inline constinit const Strecke nullStrecke{Punkt("", 0, 0, 0), Punkt("", 0, 0, 0)};
+inline QUODRAL_KONSTANTE const Strecke eStrecke{Punkt("", 0, 0, 0), Punkt("", 1, 0, 0)};
+inline QUODRAL_KONSTANTE const Strecke nullStrecke{Punkt("", 0, 0, 0), Punkt("", 0, 0, 0)};
 
 }  // namespace quodral

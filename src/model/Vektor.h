@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Arten.h"
+
 namespace quodral {
 
 struct Punkt;
@@ -62,12 +64,12 @@ double winkel(const std::string& n1, const std::string& n2);
 
 // Constant vectors, built from literals so that they are ready before any dynamic
 // initialisation of another file reads them.
-inline constinit const Vektor nullvec{0, 0, 0};
-inline constinit const Vektor evec1{1, 0, 0};
-inline constinit const Vektor evec2{0, 1, 0};
-inline constinit const Vektor evec3{0, 0, 1};
-inline constinit const Vektor qh1vec{1, 0, 2};
-inline constinit const Vektor qh2vec{1, 1, 1};
-inline constinit const Vektor qh3vec{-2, 1, 1};
+inline QUODRAL_KONSTANTE const Vektor nullvec{0, 0, 0};
+inline QUODRAL_KONSTANTE const Vektor evec1{1, 0, 0};
+inline QUODRAL_KONSTANTE const Vektor evec2{0, 1, 0};
+inline QUODRAL_KONSTANTE const Vektor evec3{0, 0, 1};
+inline QUODRAL_KONSTANTE const Vektor qh1vec{1, 0, 2};
+inline QUODRAL_KONSTANTE const Vektor qh2vec{1, 1, 1};
+inline QUODRAL_KONSTANTE const Vektor qh3vec{-2, 1, 1};
 
 }  // namespace quodral

@@ -1,9 +1,20 @@
 #pragma once
-// The drawing view: an 800 × 800 drawing area that paints the scene from the registries each
-// time it is drawn. On a screen too small for 800 × 800 pixels it is shown smaller and its
-// painting is scaled down; the drawing's view coordinates stay those of 800 × 800.
+// The drawing view: an 800 × 800 drawing area showing the picture of the scene. On a screen
+// too small for 800 × 800 pixels it is shown smaller and its picture is painted smaller; the
+// drawing's view coordinates stay those of 800 × 800.
+//
+// The picture never holds up the input line. A redraw takes the scene on the main thread (a
+// copy of what the drawing needs, see szeneAufnehmen) and returns; a thread of the view's own
+// draws that copy and paints it into an image, in strips on the free cores, and the view shows
+// the image when it is done. A drawing that comes out as the one shown is not painted again,
+// and while one picture is painted only the newest request waits: the view always shows a
+// completed picture of the scene as it is or as it was at an earlier request.
 
+#include <QImage>
 #include <QWidget>
+
+#include <cstdint>
+#include <memory>
 
 class QScreen;
 
@@ -13,9 +24,10 @@ class GrafikView : public QWidget {
     Q_OBJECT
 public:
     explicit GrafikView(QWidget* parent = nullptr);
+    ~GrafikView() override;
 
     // The side length in pixels at which the drawing area is shown (at most 800); the widget
-    // takes exactly that size.
+    // takes exactly that size, and the picture is painted anew at that size.
     void anzeigeSeiteSetzen(int seite);
     int anzeigeSeite() const { return seite_; }
 
@@ -24,11 +36,29 @@ public:
     // fits, never below a small minimum.
     static int passendeSeite(const QScreen* bildschirm, int breiteDaneben, int hoeheDarunter);
 
+    // Takes the scene as it is now and has its picture painted; returns at once.
+    void neuZeichnen();
+
+    // Handles the main thread's events until the picture of the last request is shown (or
+    // found equal to the one shown). For tests and measurements.
+    void aufBildWarten();
+
+    // The picture of the scene as it is now at 800 × 800, taken and painted at once, as the
+    // view paints it. For measurements.
+    QImage szeneMalen();
+
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
+    class Werk;
+    void bildAnnehmen(std::uint64_t nummer, const QImage& bild);
+
     int seite_;
+    QImage bild_;
+    std::uint64_t angefordert_ = 0;   // the number of the last request
+    std::uint64_t erledigt_ = 0;      // the number of the last request whose picture arrived
+    std::unique_ptr<Werk> werk_;
 };
 
 }  // namespace quodral

@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "model/Attribute.h"
 #include "shell/GrafikView.h"
@@ -21,11 +23,25 @@ namespace {
 // Room the window needs besides its contents: title bar, frame and the layout's margins.
 constexpr int fensterRahmen = 80;
 
+// The keys the drawing tells apart, by Qt's key code.
+Taste tasteVon(int qtTaste) {
+    switch (qtTaste) {
+    case Qt::Key_Left: return Taste::links;
+    case Qt::Key_Right: return Taste::rechts;
+    case Qt::Key_Up: return Taste::hoch;
+    case Qt::Key_Down: return Taste::runter;
+    default: return Taste::andere;
+    }
+}
+
 }  // namespace
 
 GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben, int hoeheDarueber) : QWidget(parent) {
     setObjectName(QStringLiteral("GrafikWidget"));
     ansicht_ = new GrafikView(this);
+    // A click into the drawing gives it the keys, for the arrow keys that move a label.
+    ansicht_->setFocusPolicy(Qt::ClickFocus);
+    ansicht_->installEventFilter(this);
 
     suchFeld_ = new QLineEdit(this);
     suchFeld_->setObjectName(QStringLiteral("suchFeld"));
@@ -95,7 +111,32 @@ QPushButton* GrafikWidget::knopf(const QString& titel, const QString& aktion, co
     return k;
 }
 
-void GrafikWidget::spaeterZeichnen() { ansicht_->update(); }
+bool GrafikWidget::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt != ansicht_) return QWidget::eventFilter(objekt, ereignis);
+    if (ereignis->type() == QEvent::Wheel) {
+        const auto* rad = static_cast<QWheelEvent*>(ereignis);
+        const Qt::KeyboardModifiers tasten = rad->modifiers();
+        scrollWheel(*this, Radereignis{.winkelX = static_cast<double>(rad->angleDelta().x()),
+                                       .winkelY = static_cast<double>(rad->angleDelta().y()),
+                                       .strg = tasten.testFlag(Qt::ControlModifier),
+                                       .alt = tasten.testFlag(Qt::AltModifier),
+                                       .umschalt = tasten.testFlag(Qt::ShiftModifier),
+                                       .meta = tasten.testFlag(Qt::MetaModifier)});
+        ereignis->accept();
+        return true;
+    }
+    if (ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        // Tab and Backtab still move the keyboard on to the next control.
+        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) return false;
+        keyDown(*this, tasteVon(taste->key()));
+        ereignis->accept();
+        return true;
+    }
+    return false;
+}
+
+void GrafikWidget::spaeterZeichnen() { ansicht_->neuZeichnen(); }
 
 std::string GrafikWidget::suchText() { return nfc(suchFeld_->text().toStdString()); }
 
@@ -105,6 +146,8 @@ int GrafikWidget::farbIndex() { return farbWahlB_->currentIndex(); }
 
 void GrafikWidget::piepen() { QApplication::beep(); }
 
-void GrafikWidget::neuZeichnen() { ansicht_->repaint(); }
+// The scene is taken now, before the call returns (the locator removes its temporary objects
+// right after); its picture is painted off the main thread and shown when it is done.
+void GrafikWidget::neuZeichnen() { ansicht_->neuZeichnen(); }
 
 }  // namespace quodral

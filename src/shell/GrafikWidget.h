@@ -2,7 +2,8 @@
 // The drawing view with its controls beneath it: the name field, the colour pop-up and the
 // buttons of the stereo switch, the locator, hiding doubled labels, fitting the window to the
 // points, the label size and the line width. The controls' logic lives in the core
-// (drawing/Steuerung.h); this widget gives it the field, the pop-up, the beep and the redraw.
+// (drawing/Steuerung.h); this widget gives it the field, the pop-up, the beep and the redraw,
+// and hands it the scroll wheel and the keys of the drawing as plain values.
 
 #include <QWidget>
 
@@ -28,7 +29,8 @@ public:
     QLineEdit* suchFeld() const { return suchFeld_; }
     QComboBox* farbWahlB() const { return farbWahlB_; }
 
-    // The view is redrawn at the next chance (the window's hook after a statement).
+    // The view is redrawn (the window's hook after a statement): the scene is taken now, its
+    // picture follows.
     void spaeterZeichnen();
 
     // What the controls need of the view.
@@ -37,6 +39,10 @@ public:
     int farbIndex() override;
     void piepen() override;
     void neuZeichnen() override;
+
+protected:
+    // The drawing's scroll wheel and keys, handed to the core as plain values.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     // A button titled `titel` whose object name is its action's name.

@@ -473,7 +473,8 @@ void Hauptfenster::prozessBeenden() {
 }
 
 void Hauptfenster::neuZeichnen() {
-    update();
+    // Only the drawing follows the scene; the rest of the window updates itself where it
+    // changes.
     if (auto* grafik = findChild<GrafikWidget*>()) grafik->spaeterZeichnen();
 }
 

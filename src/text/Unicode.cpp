@@ -6,6 +6,7 @@
 #include <unicode/unistr.h>
 #include <unicode/utext.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -25,18 +26,6 @@ std::string alsUtf8(const icu::UnicodeString& text) {
     std::string ergebnis;
     text.toUTF8String(ergebnis);
     return ergebnis;
-}
-
-// Splits at the start of every code point: the walk of last resort when ICU's break rules
-// cannot be loaded. Ill-formed bytes stay where they are.
-std::vector<std::string> nachCodepunkten(const std::string& text) {
-    std::vector<std::string> teile;
-    for (unsigned char c : text) {
-        const bool fortsetzung = (c & 0xC0) == 0x80;
-        if (teile.empty() || !fortsetzung) teile.emplace_back();
-        teile.back() += static_cast<char>(c);
-    }
-    return teile;
 }
 
 // The character break rules are loaded once; every walk works on its own clone.
@@ -71,9 +60,33 @@ std::string nfc(const std::string& text) {
 }
 
 std::vector<std::string> zeichen(const std::string& text) {
-    if (text.empty()) return {};
+    std::vector<std::string> teile;
+    fuerJedesZeichen(text, [&teile](std::string_view z) { teile.emplace_back(z); });
+    return teile;
+}
+
+void fuerJedesZeichen(std::string_view text, const std::function<void(std::string_view)>& tun) {
+    if (text.empty()) return;
+    // In ASCII every byte is a character of its own, but for a carriage return followed by a
+    // line feed: the rules of user-perceived characters join only non-ASCII marks to a letter.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const std::size_t laenge = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+            tun(text.substr(i, laenge));
+            i += laenge - 1;
+        }
+        return;
+    }
+    const auto nachCodepunkten = [&] {
+        std::size_t anfang = 0;
+        for (std::size_t i = 1; i <= text.size(); ++i)
+            if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+                tun(text.substr(anfang, i - anfang));
+                anfang = i;
+            }
+    };
     const icu::BreakIterator* muster = zeichenMuster();
-    if (muster == nullptr || zuLang(text)) return nachCodepunkten(text);
+    if (muster == nullptr || text.size() > static_cast<std::size_t>(INT32_MAX / 2)) return nachCodepunkten();
 
     // The UTF-8 text is walked in place, so the boundaries are byte offsets into it and the
     // parts are exactly the input's bytes.
@@ -81,22 +94,20 @@ std::vector<std::string> zeichen(const std::string& text) {
     UText* ut = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
     if (U_FAILURE(status)) {
         utext_close(ut);
-        return nachCodepunkten(text);
+        return nachCodepunkten();
     }
-    std::vector<std::string> teile;
     {
         std::unique_ptr<icu::BreakIterator> it(muster->clone());
         if (it) it->setText(ut, status);
         if (!it || U_FAILURE(status)) {
-            teile = nachCodepunkten(text);
+            nachCodepunkten();
         } else {
             int32_t anfang = it->first();
             for (int32_t ende = it->next(); ende != icu::BreakIterator::DONE; anfang = ende, ende = it->next())
-                teile.push_back(text.substr(static_cast<std::size_t>(anfang), static_cast<std::size_t>(ende - anfang)));
+                tun(text.substr(static_cast<std::size_t>(anfang), static_cast<std::size_t>(ende - anfang)));
         }
     }  // the iterator lets go of the text before the text is closed
     utext_close(ut);
-    return teile;
 }
 
 bool istGueltigesUtf8(std::string_view text) {

@@ -8,6 +8,7 @@
 // result is always well-formed UTF-8; zeichen cuts the input into parts without changing a
 // byte, so the parts always join to the input again.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ std::string nfc(const std::string& text);
 // The user-perceived characters (extended grapheme clusters) in order: "e" followed by
 // U+0301 is one character.
 std::vector<std::string> zeichen(const std::string& text);
+
+// The same walk without a string per character: `tun` sees each character as a view into the
+// text, in order. Costs one pass over the text (a text of ASCII alone is walked byte by byte).
+void fuerJedesZeichen(std::string_view text, const std::function<void(std::string_view)>& tun);
 
 // True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing
 // above U+10FFFF, no cut-off sequence).

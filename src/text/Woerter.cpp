@@ -9,17 +9,18 @@ std::vector<std::string> gehackterString2Stringfeld(const std::string& s) {
     std::string wort;
     // Walk by user-perceived characters: a separator followed by a combining mark is one
     // character that is no separator, and a combining mark never gets cut off its letter.
-    for (const std::string& z : zeichen(s)) {
-        if (trennzeichen.find(z) == trennzeichen.end()) {
+    // Each character is seen in place; only the words are copied.
+    fuerJedesZeichen(s, [&](std::string_view z) {
+        if (z.size() != 1 || !trennzeichen.contains(std::string(z))) {
             wort += z;
-            continue;
+            return;
         }
-        if (!wort.empty()) worte.push_back(wort);
+        if (!wort.empty()) worte.push_back(std::move(wort));
         wort.clear();
-    }
+    });
     // The last word is kept even when empty: it marks a trailing separator (or the empty text),
     // which the term evaluation counts as an argument.
-    worte.push_back(wort);
+    worte.push_back(std::move(wort));
     return worte;
 }
 

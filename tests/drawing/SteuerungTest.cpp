@@ -233,4 +233,42 @@ TEST_F(Steuerung, DoppelteBezeichnungenVerbergen) {
     EXPECT_EQ(port.zeichnungen, 1);
 }
 
+// A translation step of the wheel is 0.1 long whatever the length of the direction, and the
+// wheel leaves the answer and the verdicts of the statement in hand alone, although the step
+// runs through the mapping that a statement uses. An event without a turn draws nothing.
+TEST_F(Steuerung, RadschrittIstEinZehntelUndKeineAnweisung) {
+    punkt("P", 1, 2, 3);
+    autoObjekt = "P";
+    bArt = bewegungsart::verschieben;
+    quittung = "Antwort";
+    mListe = "Meldung";
+    lok = false;
+    checkResultat = false;
+    const Radereignis hin{.winkelY = -120, .alt = true, .umschalt = true};
+    int zeichnungen = 0;
+    for (const Vektor& r : {Vektor(1e-3, 0, 0), Vektor(3, -4, 12), Vektor(-1e6, 2e6, 5)}) {
+        richtung = r;
+        const Punkt vorher = *finde(punktListe, "P");
+        scrollWheel(port, hin);
+        const Punkt nachher = *finde(punktListe, "P");
+        EXPECT_NEAR(vorher.dist(nachher), 0.1, 1e-12);
+        // Along the direction, not against it.
+        EXPECT_GT((nachher.ortsvektor() - vorher.ortsvektor()) * r, 0.0);
+        EXPECT_EQ(port.zeichnungen, ++zeichnungen);
+    }
+    EXPECT_EQ(quittung, "Antwort");
+    EXPECT_EQ(mListe, "Meldung");
+    EXPECT_FALSE(lok);
+    EXPECT_FALSE(checkResultat);
+
+    // A vector as the automatic object is refused without a word.
+    autoObjekt = "v";
+    Vektor(1, 0, 0).einlistenAls("v");
+    scrollWheel(port, hin);
+    EXPECT_EQ(quittung, "Antwort");
+
+    scrollWheel(port, Radereignis{.alt = true, .umschalt = true});
+    EXPECT_EQ(port.zeichnungen, zeichnungen + 1);
+}
+
 }  // namespace quodral

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <vector>
+
+#include "app/Zuruecksetzen.h"
+#include "constructions/Kalkulation.h"
 
 #include "model/Modellhilfe.h"
 
@@ -204,6 +210,100 @@ TEST_F(Polygone, Lagebericht) {
     }
     testePunktlage({"Innen"});
     EXPECT_EQ(quittung, "Schon im Ansatz falsche Werte");
+}
+
+namespace {
+
+// The side test as it was written first: every edge longer than 1e-4 against every corner.
+// The convexity test must agree with it wherever the corners turn once around.
+bool seitentestDirekt(const std::vector<Punkt>& q) {
+    if (orthonorm(q).size() != 2) return false;
+    const std::vector<Vektor> basis = orthonorm(q);
+    const Vektor nv = basis[0].kreuz(basis[1]);
+    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+        const Punkt& a = q[i];
+        const Punkt& b = q[i + 1];
+        if (a.dist(b) <= 1e-4) continue;
+        const auto u = nv.kreuz(b.ortsvektor() - a.ortsvektor()).normiert();
+        if (!u) continue;
+        int oben = 0, unten = 0;
+        for (const Punkt& r : q) {
+            const double s = (r.ortsvektor() - a.ortsvektor()) * *u;
+            if (istNull(s)) continue;
+            (s > 0 ? oben : unten)++;
+        }
+        if (oben != 0 && unten != 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TEST_F(Polygone, DurchmesserWieJedesPaar) {
+    // Corners in a tilted plane (the hull and its calipers) and in space (every pair), against
+    // the largest distance of every pair.
+    std::mt19937 zufall(99);
+    std::uniform_real_distribution<double> gleich(-3.0, 3.0);
+    for (int fall = 0; fall < 200; ++fall) {
+        zustandZuruecksetzen();
+        const bool eben = fall % 4 != 0;
+        std::vector<std::string> ecken;
+        std::vector<Punkt> q;
+        for (int i = 0, n = 2 + fall % 60; i < n; ++i) {
+            const double u = gleich(zufall), v = gleich(zufall);
+            Punkt r("P" + std::to_string(i), 1 + u + 0.3 * v, 2 - 0.5 * u + v, eben ? 0.7 * u - 0.2 * v : gleich(zufall));
+            r.einlisten();
+            q.push_back(r);
+            ecken.push_back(r.name);
+        }
+        double groesste = 0;
+        for (const Punkt& a : q)
+            for (const Punkt& b : q) groesste = std::max(groesste, a.dist(b));
+        EXPECT_NEAR(Polygon("D", ecken).durchmesser(), groesste, 1e-12 * groesste) << "Fall " << fall;
+    }
+}
+
+TEST(Konvexitaet, WieDerDirekteSeitentestUndNurEinUmlauf) {
+    // Corners on a tilted ellipse in angle order (convex), with some corners pushed inwards
+    // (mostly not), and in random order; each list closed by its first corner. The same lists
+    // run round twice are never convex, though every edge still sees all corners on one side.
+    std::mt19937 zufall(20240611);
+    std::uniform_real_distribution<double> gleich(0.0, 1.0);
+    int konvexe = 0;
+    for (int fall = 0; fall < 600; ++fall) {
+        const int n = 3 + fall % 40;
+        const int art = fall % 3;
+        std::vector<double> winkel;
+        for (int i = 0; i < n; ++i) winkel.push_back(2 * M_PI * gleich(zufall));
+        if (art != 2) std::sort(winkel.begin(), winkel.end());
+        std::vector<Punkt> q;
+        for (int i = 0; i < n; ++i) {
+            const double r = art == 1 && gleich(zufall) < 0.2 ? 0.9 : 1.0;
+            const double x = 3 * r * std::cos(winkel[i]);
+            const double y = 2 * r * std::sin(winkel[i]);
+            q.emplace_back("", x + 5, 0.5 * x + y - 1, 0.25 * y + 2);
+        }
+        q.push_back(q.front());
+        const bool direkt = seitentestDirekt(q);
+        konvexe += direkt;
+        EXPECT_EQ(eckenfolgeKonvex(q), direkt) << "Fall " << fall;
+        std::vector<Punkt> zweimal = q;
+        zweimal.insert(zweimal.end(), q.begin() + 1, q.end());
+        EXPECT_TRUE(seitentestDirekt(zweimal) == direkt) << "Fall " << fall;
+        EXPECT_FALSE(eckenfolgeKonvex(zweimal)) << "Fall " << fall;
+    }
+    // The cases are not all of one kind.
+    EXPECT_GT(konvexe, 150);
+    EXPECT_LT(konvexe, 500);
+}
+
+TEST_F(Polygone, ZweimalUmlaufenIstNichtKonvex) {
+    const Polygon zweimal("Z", {"A", "B", "C", "D", "A", "B", "C", "D", "A"});
+    EXPECT_FALSE(zweimal.istKonvex());
+    EXPECT_DOUBLE_EQ(zweimal.flaeche(), 0.0);
+    EXPECT_EQ(zweimal.punktPosition(p(0.5, 0.5)), punktlage::nichtkonvex);
+    // Folded back on itself: the edge B to C and back again.
+    EXPECT_FALSE(Polygon("F", {"A", "B", "C", "B", "A"}).istKonvex());
 }
 
 }  // namespace quodral

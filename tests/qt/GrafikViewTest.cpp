@@ -31,7 +31,13 @@ void strecke(const std::string& name, const std::string& a, const std::string& b
     Strecke(*finde(punktListe, a), *finde(punktListe, b)).einlistenAls(name);
 }
 
-QImage bild(GrafikView& ansicht) { return ansicht.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+// The view's picture of the scene as it is now: the view is asked to redraw, as the window
+// does after a change, and grabbed once the picture has arrived.
+QImage bild(GrafikView& ansicht) {
+    ansicht.neuZeichnen();
+    ansicht.aufBildWarten();
+    return ansicht.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 bool weiss(QRgb c) { return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255; }
 
@@ -169,6 +175,8 @@ TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
     for (const int seite : {800, 632}) {
         drin->anzeigeSeiteSetzen(seite);
         fenster.adjustSize();
+        drin->neuZeichnen();
+        drin->aufBildWarten();
         const QPoint ecke = drin->mapTo(&fenster, QPoint(0, 0));
         const QImage b =
             fenster.grab().toImage().copy(ecke.x(), ecke.y(), seite, seite).convertToFormat(QImage::Format_RGB32);

@@ -34,7 +34,11 @@ protected:
     }
     void TearDown() override { zustandZuruecksetzen(); }
 
-    QImage bild() { return ansicht.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage bild() {
+        ansicht.neuZeichnen();
+        ansicht.aufBildWarten();
+        return ansicht.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
 
     GrafikView ansicht;
 };

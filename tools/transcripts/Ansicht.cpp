@@ -1,6 +1,8 @@
 #include "Ansicht.h"
 
 #include <map>
+#include <sstream>
+#include <vector>
 
 #include "Zeilen.h"
 #include "drawing/Einstellungen.h"
@@ -29,6 +31,42 @@ const std::map<std::string, void (*)(GrafikPort&)> ansichtsKnoepfe{
     {"dismiss", dismiss},       {"woIst", woIst},           {"entDoppeln", entDoppeln},
     {"punkteFang", punkteFang}, {"fontUpDown", fontUpDown}, {"linieUpDown", linieUpDown},
 };
+
+// The words of an action, split at blanks.
+std::vector<std::string> woerter(const std::string& text) {
+    std::vector<std::string> w;
+    std::istringstream ein(text);
+    for (std::string wort; ein >> wort;) w.push_back(wort);
+    return w;
+}
+
+// "scroll DY [ctrl] [alt] [cmd]" as the event the widget hands on: a vertical turn of DY
+// notches with exactly the named keys held, Command being the Shift key. Nothing for a DY
+// that is no number, or for a key word that is unknown or repeated.
+std::optional<Radereignis> radereignis(const std::vector<std::string>& w) {
+    if (w.size() < 2) return std::nullopt;
+    const std::optional<double> dy = dezimalzahlLesen(w[1]);
+    if (!dy) return std::nullopt;
+    Radereignis e;
+    e.winkelY = *dy * 120.0;
+    for (std::size_t i = 2; i < w.size(); ++i) {
+        bool* taste = w[i] == "ctrl" ? &e.strg : w[i] == "alt" ? &e.alt : w[i] == "cmd" ? &e.umschalt : nullptr;
+        if (taste == nullptr || *taste) return std::nullopt;
+        *taste = true;
+    }
+    return e;
+}
+
+// "taste links|rechts|hoch|runter|x": an arrow key, or "x" for any other key.
+std::optional<Taste> tasteVon(const std::vector<std::string>& w) {
+    if (w.size() != 2) return std::nullopt;
+    if (w[1] == "links") return Taste::links;
+    if (w[1] == "rechts") return Taste::rechts;
+    if (w[1] == "hoch") return Taste::hoch;
+    if (w[1] == "runter") return Taste::runter;
+    if (w[1] == "x") return Taste::andere;
+    return std::nullopt;
+}
 
 std::string punktText(const Punkt& p) { return kurzform(p.x) + " " + kurzform(p.y) + " " + kurzform(p.z); }
 
@@ -80,6 +118,18 @@ bool SkriptAnsicht::knopfDruecken(const std::string& aktion) {
         const Zeile z = zeileLesen("N" + aktion.substr(aktion.find(' ')));
         if (!z.anweisung) return false;
         feld = z.anweisung->text;
+        return true;
+    }
+    if (aktion.starts_with("scroll ")) {
+        const std::optional<Radereignis> e = radereignis(woerter(aktion));
+        if (!e) return false;
+        scrollWheel(*this, *e);
+        return true;
+    }
+    if (aktion.starts_with("taste ")) {
+        const std::optional<Taste> t = tasteVon(woerter(aktion));
+        if (!t) return false;
+        keyDown(*this, *t);
         return true;
     }
     if (aktion.starts_with("farbe ")) {

@@ -1,7 +1,7 @@
 #pragma once
 // The drawing view of a transcript run: the name field, the colour pop-up and the buttons
-// beside the drawing, driven through the same controller functions the Qt widget calls, and
-// the read-outs of the V, A and S checks.
+// beside the drawing, the scroll wheel and the keys, driven through the same controller
+// functions the Qt widget calls, and the read-outs of the V, A and S checks.
 
 #include <optional>
 #include <string>
@@ -24,8 +24,9 @@ public:
     void neuZeichnen() override;
 
     // "dismiss", "woIst", "entDoppeln", "punkteFang", "fontUpDown", "linieUpDown",
-    // "feld \"TEXT\"" and "farbe N"; false for anything else, and for a pop-up item that does
-    // not exist, without touching anything.
+    // "feld \"TEXT\"", "farbe N", "scroll DY [ctrl] [alt] [cmd]" and "taste
+    // links|rechts|hoch|runter|x"; false for anything else, for a pop-up item that does not
+    // exist and for a scroll or key that cannot be read, without touching anything.
     bool knopfDruecken(const std::string& aktion);
 
     std::string feld;

@@ -3,8 +3,8 @@
 // failed check with its file, line, the statement in hand, the expected and the actual text,
 // and ends with "N passed, N failed".
 // It drives the window logic itself: a typed line goes through ViewController::aktionB, a "$"
-// line presses a button of the window or of the drawing view, and a scripted window answers
-// questions and dialogs.
+// line presses a button of the window or of the drawing view, or turns the wheel or presses a
+// key over the drawing, and a scripted window answers questions and dialogs.
 //
 // Every =, ~, ~!, @, @#, F, I, N, V, A and S line is one check. A file that cannot be read, a
 // line that cannot be understood, a window action, an answer left unused and a file whose

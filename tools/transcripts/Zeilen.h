@@ -7,7 +7,8 @@
 //   ~ "TEXT"          the output contains TEXT
 //   ~! "TEXT"         the output does not contain TEXT
 //   ! "TEXT"          queue the answer to the next question
-//   $ ACTION          press the button of that action, in the window or beside the drawing
+//   $ ACTION          press the button of that action, in the window or beside the drawing;
+//                     also "$ scroll DY [ctrl] [alt] [cmd]" and "$ taste KEY" in the drawing
 //   @ N "TEXT"        line N (from 1) of the statement list is exactly TEXT
 //   @# N              the statement list has N lines
 //   W "NAME" "TEXT"   write the file NAME in the run's folder

@@ -1,0 +1,511 @@
+#include "commands/Generatoren.h"
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+
+#include "checks/Kontrolle.h"
+#include "commands/Rahmen.h"
+#include "constructions/Duplikate.h"
+#include "constructions/Vielecke.h"
+#include "interpreter/Dispatcher.h"
+#include "measurement/Funktionen.h"
+#include "model/Numerik.h"
+#include "model/Objekte.h"
+#include "text/Zahlen.h"
+
+namespace quodral {
+
+// ---------------------------------------------------------------------------------------
+// The run of a generator
+
+bool Generatorlauf::anweisung(const std::string& s) {
+    if (gescheitert_) return false;
+    addAndEcecute(s);
+    // A statement fails by its checks (checkResultat) or by a refusal outside them, which
+    // keeps it out of the list (lok); every statement a generator writes is one to record.
+    if (checkResultat && lok) return true;
+    gescheitert_ = true;
+    antwort_ = quittung;
+    lok = false;
+    return false;
+}
+
+void Generatorlauf::kommentar(const std::string& s) {
+    if (!gescheitert_) add(s);
+}
+
+void Generatorlauf::abschliessen() const {
+    if (!gescheitert_) return;
+    quittung = antwort_;
+    lok = false;
+}
+
+namespace {
+
+// The handler frame of a generator: the steps, the error report, and then the answer of a
+// generated statement that failed, which the report must not replace by an empty "FEHLER".
+template <class Schritte> void mitGeneratorbericht(const std::vector<std::string>& w, Schritte&& schritte) {
+    if (w.empty()) {
+        lok = false;
+        return;
+    }
+    Generatorlauf lauf;
+    schritte(lauf);
+    fehlerMitteilung();
+    lauf.abschliessen();
+}
+
+// Holds a name back from every free-name choice while the parts of its object are made, and
+// gives it free again on every way out, a failed generated statement included.
+class Reservierung {
+public:
+    explicit Reservierung(std::string name) : name_(std::move(name)) { blockierteNamen.insert(name_); }
+    ~Reservierung() { freigeben(); }
+    Reservierung(const Reservierung&) = delete;
+    Reservierung& operator=(const Reservierung&) = delete;
+    void freigeben() {
+        if (frei_) return;
+        blockierteNamen.erase(name_);
+        frei_ = true;
+    }
+
+private:
+    std::string name_;
+    bool frei_ = false;
+};
+
+// The three coordinates of a point as a generated statement writes them, each after a comma:
+// the plain form, which the statement reads back as the very same number.
+std::string koordinatenText(const Punkt& p) { return "," + kurzform(p.x) + "," + kurzform(p.y) + "," + kurzform(p.z); }
+
+// A count that would make one statement create more corners than it may.
+bool zuVieleEcken(const std::string& wort, long long n) {
+    if (std::llabs(n) <= vieleckHoechstzahl) return false;
+    eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(vieleckHoechstzahl) +
+                  " sind hier zulässig.");
+    return true;
+}
+
+// A plane without a normal fixes no turning axis: nothing is built.
+bool ohneNormaleAbgelehnt(const std::string& en, const Ebene& e) {
+    if (!e.nv.istNullvektor()) return false;
+    ablehnen("Der Normalenvektor von " + en + " ist der Nullvektor; es wurde nichts konstruiert.");
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Regular polygons
+
+// The regular |n|-gon over the edge from p1 to p2, turning about nv, as statements: a point
+// statement for each new corner (named polyn + "P", then with the next free numbers) and the
+// closed polygon p1, V1, ..., Vk, p2, p1 named nextFreeName(polyn), which is held back while
+// the corners are named. p1 and p2 are registered points under their own names. The name of
+// the polygon, or nothing when a generated statement failed or there is no corner to make.
+std::optional<std::string> genNEckPPE(Generatorlauf& lauf, long long n, const Punkt& p1, const Punkt& p2,
+                                      const Vektor& nv, const std::string& polyn) {
+    const std::vector<Punkt> ecken = vieleckEcken(n, p1, p2, nv);
+    if (ecken.empty()) return std::nullopt;
+    const std::string pn = nextFreeName(polyn);
+    Reservierung reserviert(pn);
+    std::string polygon = " Polygon " + pn + " " + p1.name;
+    for (const Punkt& ecke : ecken) {
+        // Each corner is registered before the next name is chosen, so the names follow on.
+        const std::string name = nextFreeName(polyn + "P");
+        if (!lauf.anweisung(" Punkt," + name + koordinatenText(ecke))) return std::nullopt;
+        polygon += " " + name;
+    }
+    polygon += " " + p2.name + " " + p1.name;
+    reserviert.freigeben();
+    if (!lauf.anweisung(polygon)) return std::nullopt;
+    return pn;
+}
+
+// The answers of the forms with a base given by two points.
+std::string neckAntwortPunkte(const std::string& nn, const std::string& pn, const std::string& p1n,
+                              const std::string& p2n) {
+    return "Das " + nn + "-Eck " + pn + " wurde über der Strecke von " + p1n + " zu " + p2n + " erzeugt.";
+}
+
+// The end point of a segment as a corner of the polygon over it. A named end point is the
+// registered point of that name (the corners of the polygon are named points); an end point
+// without a name is registered first by a generated point statement under
+// nextFreeName(polyn), so that the list replays. Nothing when a named end point is not
+// registered or the point statement failed.
+std::optional<Punkt> streckenEcke(Generatorlauf& lauf, const Punkt& ende, const std::string& polyn) {
+    if (!ende.name.empty()) {
+        const Punkt* p = finde(punktListe, ende.name);
+        return p == nullptr ? std::nullopt : std::optional<Punkt>(*p);
+    }
+    Punkt p = ende;
+    p.name = nextFreeName(polyn);
+    if (!lauf.anweisung(" Punkt," + p.name + koordinatenText(p))) return std::nullopt;
+    return p;
+}
+
+// NECK name n strecke ebene, after the handler's checks.
+void genNEck1(Generatorlauf& lauf, const std::string& polyn, const std::string& nn, const std::string& sn,
+              const std::string& en) {
+    const std::optional<long long> n = ganzzahlLesen(nn);
+    const Strecke* sp = finde(streckenListe, sn);
+    const Ebene* ep = finde(ebenenListe, en);
+    if (sp == nullptr || ep == nullptr) return unvollstaendig(sp == nullptr ? sn : en);
+    // Copies: the generated statements below change the registries.
+    const Strecke s = *sp;
+    const Ebene e = *ep;
+    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && s.laenge() > 0;
+    if (!lok) return;
+    if (ohneNormaleAbgelehnt(en, e)) return;
+    // A named end point must still be registered, and the base must keep its length where
+    // the named points lie now, before anything is written.
+    for (const Punkt* ende : {&s.ap, &s.ep})
+        if (!ende->name.empty() && finde(punktListe, ende->name) == nullptr) return unvollstaendig(sn);
+    const auto lage = [](const Punkt& ende) { return ende.name.empty() ? ende : punktListe.at(ende.name); };
+    lok = lage(s.ap).dist(lage(s.ep)) > 0;
+    if (!lok) return;
+
+    const std::optional<Punkt> p1 = streckenEcke(lauf, s.ap, polyn);
+    if (!p1) return;
+    const std::optional<Punkt> p2 = streckenEcke(lauf, s.ep, polyn);
+    if (!p2) return;
+    const std::optional<std::string> pn = genNEckPPE(lauf, *n, *p1, *p2, e.nv, polyn);
+    if (!pn) return;
+    // The polygon's own name: an unnamed end point may have taken polyn.
+    quittung = "Das " + nn + "-Eck " + *pn + " wurde über der Strecke " + sn + " erzeugt.";
+    lok = true;
+}
+
+// NECK name n p1 p2 ebene, after the handler's checks.
+void genNEck2(Generatorlauf& lauf, const std::string& polyn, const std::string& nn, const std::string& p1n,
+              const std::string& p2n, const std::string& en) {
+    const std::optional<long long> n = ganzzahlLesen(nn);
+    const Punkt* a = finde(punktListe, p1n);
+    const Punkt* b = finde(punktListe, p2n);
+    const Ebene* ep = finde(ebenenListe, en);
+    if (a == nullptr || b == nullptr || ep == nullptr) return unvollstaendig(a == nullptr ? p1n : b == nullptr ? p2n : en);
+    const Punkt p1 = *a;
+    const Punkt p2 = *b;
+    const Ebene e = *ep;
+    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && p1.dist(p2) > 0;
+    if (!lok) return;
+    if (ohneNormaleAbgelehnt(en, e)) return;
+    const std::optional<std::string> pn = genNEckPPE(lauf, *n, p1, p2, e.nv, polyn);
+    if (!pn) return;
+    quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
+    lok = true;
+}
+
+// NECK name n p1 p2 punkt, after the handler's checks: the polygon lies in the plane of the
+// three points, its new corners on the side of the base edge where the third point lies.
+// Recorded through its own comment line, not as the typed statement.
+void genNEck3(Generatorlauf& lauf, const std::string& polyn, const std::string& nn, const std::string& p1n,
+              const std::string& p2n, const std::string& epn) {
+    const std::optional<long long> n = ganzzahlLesen(nn);
+    const Punkt* a = finde(punktListe, p1n);
+    const Punkt* b = finde(punktListe, p2n);
+    const Punkt* c = finde(punktListe, epn);
+    if (a == nullptr || b == nullptr || c == nullptr) return unvollstaendig(a == nullptr ? p1n : b == nullptr ? p2n : epn);
+    const Punkt p1 = *a;
+    const Punkt p2 = *b;
+    const Vektor nv = (p2.ortsvektor() - p1.ortsvektor()).kreuz(c->ortsvektor() - p1.ortsvektor());
+    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && !nv.istNullvektor();
+    if (!lok) return;
+
+    if (!lauf.anweisung("* nEck " + polyn + " " + nn + " " + p1n + " " + p2n + " " + epn)) return;
+    const std::optional<std::string> pn = genNEckPPE(lauf, *n, p1, p2, nv, polyn);
+    if (!pn) return;
+    quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
+    lok = false;
+}
+
+// NECK name n s: the polygon of side length s in the plane z = 0, its base from the origin
+// along the x axis, its other corners on the side of negative y.
+void neckMitSeitenlaenge(Generatorlauf& lauf, const std::string& name, const std::string& nn, const std::string& s) {
+    const auto [ok, laenge] = wert(s);
+    checkResultat = ok;
+    if (!checkResultat) {
+        mListe = "Fehlerhafte Angabe der Seitenlänge";
+        return;
+    }
+    // Refused like the other forms, silently, before anything is written.
+    const long long n = ganzzahlLesen(nn).value_or(0);
+    if (std::llabs(n) < 3) {
+        lok = false;
+        return;
+    }
+
+    lauf.kommentar("* " + nn + "-Eck " + name + " der Seitenlänge " + s + " - Konstruktionsstart");
+    const std::string an = nextFreeName(name + "P");
+    if (!lauf.anweisung(" Punkt," + an + ", 0, 0, 0")) return;
+    const std::string bn = nextFreeName(name + "P");
+    if (!lauf.anweisung(" Punkt," + bn + ", " + kurzform(laenge) + ", 0, 0")) return;
+    const Punkt* a = finde(punktListe, an);
+    const Punkt* b = finde(punktListe, bn);
+    if (a == nullptr || b == nullptr) return unvollstaendig(a == nullptr ? an : bn);
+    const Punkt p1 = *a;
+    const Punkt p2 = *b;
+    // The polygon statement's answer is the answer.
+    genNEckPPE(lauf, n, p1, p2, Vektor(0, 0, -1), name);
+}
+
+// ---------------------------------------------------------------------------------------
+// Polygon fitting
+
+// The regular polygon with the edge from an to bn whose angle at bn is the angle an bn cn,
+// named from neun; its corners from the name followed by "P".
+void polygonEinpassen(Generatorlauf& lauf, const std::string& neun, const std::string& an, const std::string& bn,
+                      const std::string& cn) {
+    const Punkt* pa = finde(punktListe, an);
+    const Punkt* pb = finde(punktListe, bn);
+    const Punkt* pc = finde(punktListe, cn);
+    if (pa == nullptr || pb == nullptr || pc == nullptr) return unvollstaendig(pa == nullptr ? an : pb == nullptr ? bn : cn);
+    const Punkt a = *pa;
+    const Punkt b = *pb;
+    const std::string pn = nextFreeName(neun);
+    const Einpassung fit = vieleckEinpassen(a, b, *pc);
+    if (!fit.passt) {
+        quittung = "Einpassen eines regulären Vielecks war nicht möglich.";
+        return;
+    }
+    // An angle close to 180° gives any number of corners; the count is whole here.
+    if (fit.ecken > static_cast<double>(vieleckHoechstzahl)) {
+        eigenerFehler("Das einzupassende Vieleck hätte " + rund(fit.ecken, 0) + " Ecken: höchstens " +
+                      std::to_string(vieleckHoechstzahl) + " sind hier zulässig.");
+        return;
+    }
+    if (!genNEckPPE(lauf, std::llround(fit.ecken), a, b, fit.normale, pn)) return;
+    quittung = "Das Vieleck wurde eingepasst";
+}
+
+// ---------------------------------------------------------------------------------------
+// Cuboid and rectangle
+
+// The cuboid with one corner at the origin and the edges b, l, h along the axes: its eight
+// corners, their cluster and the convex hull of the cluster, which is the cuboid.
+void quader(Generatorlauf& lauf, const std::string& qn, double b, double l, double h) {
+    const std::string q = nextFreeName(qn);
+    const std::string bt = kurzform(b);
+    const std::string lt = kurzform(l);
+    const std::string ht = kurzform(h);
+    if (!lauf.anweisung("* QUADER " + q + " " + bt + " " + lt + " " + ht)) return;
+    Reservierung reserviert(q);
+    const std::vector<std::string> lagen{",0,0,0",
+                                         "," + bt + ",0,0",
+                                         "," + bt + "," + lt + ",0",
+                                         ",0," + lt + ",0",
+                                         ",0,0," + ht,
+                                         "," + bt + ",0," + ht,
+                                         "," + bt + "," + lt + "," + ht,
+                                         ",0," + lt + "," + ht};
+    std::string ecken;
+    for (const std::string& lage : lagen) {
+        const std::string p = nextFreeName(q + "P");
+        if (!lauf.anweisung("Punkt," + p + lage)) return;
+        ecken += "," + p;
+    }
+    const std::string k = nextFreeName(q + "kl");
+    if (!lauf.anweisung("Klumpen, " + k + ecken)) return;
+    reserviert.freigeben();
+    // The hull's answer (its examination, edge length, surface, volume) is the answer.
+    if (!lauf.anweisung("kHuelle, " + q + ", " + k)) return;
+    lok = false;
+}
+
+// The rectangle in the plane z = 0 with one corner at the origin and the edges b, l along the
+// x and y axes: four corners named r1 ... r4 (r itself held back) and the closed polygon r.
+void rechteck(Generatorlauf& lauf, const std::string& rn, double b, double l) {
+    const std::string r = nextFreeName(rn);
+    const std::string bt = kurzform(b);
+    const std::string lt = kurzform(l);
+    if (!lauf.anweisung("* RECHTECK " + r + " " + bt + " " + lt)) return;
+    Reservierung reserviert(r);
+    const std::vector<std::string> lagen{",0,0,0", "," + bt + ",0,0", "," + bt + "," + lt + ",0", ",0," + lt + ",0"};
+    std::vector<std::string> ecken;
+    for (const std::string& lage : lagen) {
+        const std::string p = nextFreeName(r);
+        if (!lauf.anweisung("Punkt," + p + lage)) return;
+        ecken.push_back(p);
+    }
+    reserviert.freigeben();
+    std::string polygon = "Polygon," + r;
+    for (const std::string& p : ecken) polygon += "," + p;
+    // The polygon statement's answer is the answer.
+    if (!lauf.anweisung(polygon + "," + ecken.front())) return;
+    lok = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Duplicates
+
+// A second polyhedron at the place of obj: a point for each corner (named nextFreeName of the
+// old corner name), a polygon for each face (named nextFreeName of the old face name + "s")
+// over the new corners, and the polyhedron over the new faces, framed by two comment lines
+// that are stored but not run.
+void dupliziere(Generatorlauf& lauf, const std::string& neun, const std::string& obj) {
+    const std::optional<Duplikatvorlage> vorlage = duplikatVorlage(obj);
+    if (!vorlage) return unvollstaendig(obj);
+    const std::string nn = nextFreeName(neun);
+    Reservierung reserviert(nn);
+    lauf.kommentar("*   ===   Start der DUPLIKAT-Erzeugung von " + nn + "  aus " + obj);
+
+    std::map<std::string, std::string> neueEcke{{"-", "-"}};
+    for (const Punkt& ecke : vorlage->ecken) {
+        const std::string neu = nextFreeName(ecke.name);
+        neueEcke[ecke.name] = neu;
+        if (!lauf.anweisung("Punkt " + neu + koordinatenText(ecke))) return;
+    }
+
+    std::string polyeder = "Polyeder " + nn + "  ";
+    for (const Duplikatvorlage::Seite& seite : vorlage->seiten) {
+        const std::string fn = nextFreeName(seite.name + "s");
+        std::string polygon = "Polygon " + fn + " ";
+        polyeder += " " + fn;
+        for (const std::string& ecke : seite.ecken) polygon += "," + neueEcke.at(ecke);
+        if (!lauf.anweisung(polygon + " ")) return;
+    }
+    reserviert.freigeben();
+    if (!lauf.anweisung(polyeder)) return;
+    lauf.kommentar("*   ===   Ende der DUPLIKAT-Erzeugung von " + nn + " aus " + obj);
+    quittung = "Das Duplikat " + nn + " von " + obj + " wurde erzeugt.";
+    lok = false;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// NECK name n s | name n strecke ebene | name n p1 p2 ebene | name n p1 p2 punkt
+
+void defNEck(const std::vector<std::string>& w) {
+    mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
+        const std::string& name = w[0];
+        if (!startBestanden(name)) return;
+        if (w.size() < 3 || w.size() > 5) {
+            // No form has this many words; the answer has no sentence.
+            checkResultat = false;
+            return;
+        }
+        const std::string& nn = w[1];
+        intCheck(nn);
+        if (!checkResultat || zuVieleEcken(nn, ganzzahlLesen(nn).value_or(0))) return;
+
+        if (w.size() == 3) return neckMitSeitenlaenge(lauf, name, nn, w[2]);
+
+        if (w.size() == 4) {
+            const std::string& sn = w[2];
+            const std::string& en = w[3];
+            indexCheck(sn, {grafikArt::strecke});
+            indexCheck(en, {grafikArt::ebene});
+            if (!checkResultat) return;
+            const Strecke* s = finde(streckenListe, sn);
+            const Ebene* e = finde(ebenenListe, en);
+            if (s == nullptr || e == nullptr) return unvollstaendig(s == nullptr ? sn : en);
+            if (!(e->enthaelt(*s) && s->laenge() > 0)) {
+                eigenerFehler("Die Strecke " + sn + " muss in der Ebene " + en +
+                              " liegen und darf nicht ausgeartet sein.");
+                return;
+            }
+            return genNEck1(lauf, name, nn, sn, en);
+        }
+
+        const std::string& p1n = w[2];
+        const std::string& p2n = w[3];
+        const std::string& x = w[4];
+        indexCheck(p1n, {grafikArt::punkt});
+        indexCheck(p2n, {grafikArt::punkt});
+        indexCheck(x, {grafikArt::ebene, grafikArt::punkt});
+        if (!checkResultat) return;
+        const Punkt* p1 = finde(punktListe, p1n);
+        const Punkt* p2 = finde(punktListe, p2n);
+        if (p1 == nullptr || p2 == nullptr) return unvollstaendig(p1 == nullptr ? p1n : p2n);
+
+        if (const Ebene* e = finde(ebenenListe, x)) {
+            if (istNull(p1->dist(*p2))) {
+                eigenerFehler("Die beiden Basispunkte des Vielecks müssen verschieden sein.");
+            } else if (!e->enthaelt(*p1) || !e->enthaelt(*p2)) {
+                eigenerFehler("Beide Punkte " + p1n + " und " + p2n + " müssen in der Ebene " + x + " liegen.");
+            }
+            if (!checkResultat) return;
+            return genNEck2(lauf, name, nn, p1n, p2n, x);
+        }
+        const Punkt* p3 = finde(punktListe, x);
+        if (p3 == nullptr) return unvollstaendig(x);
+        const Vektor nv = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
+        if (nv.istNullvektor()) {
+            eigenerFehler("Die drei Punkte " + p1n + ", " + p2n + " und " + x +
+                          " dürfen nicht auf einer gemeinsamen Geraden liegen.");
+            return;
+        }
+        genNEck3(lauf, name, nn, p1n, p2n, x);
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// EINPASSEN name p1 p2 p3
+
+void einpassen(const std::vector<std::string>& w) {
+    mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
+        const std::string name = w[0] == "?" ? nextFreeName("p") : w[0];
+        if (!startBestanden(name) || !anzahlBestanden(4, w)) return;
+        indexCheck(w[1], {grafikArt::punkt});
+        indexCheck(w[2], {grafikArt::punkt});
+        indexCheck(w[3], {grafikArt::punkt});
+        if (!checkResultat) return;
+        polygonEinpassen(lauf, name, w[1], w[2], w[3]);
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// QUADER name b l h
+
+void defQuader(const std::vector<std::string>& w) {
+    mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
+        const std::string& name = w[0];
+        if (!startBestanden(name) || !anzahlBestanden(4, w)) return;
+        werteCheck(w, 1, 4);
+        if (!checkResultat) return;
+        const double b = termWert(w[1]);
+        const double l = termWert(w[2]);
+        const double h = termWert(w[3]);
+        if (istNull(b * l * h)) {
+            checkResultat = false;
+            mListe = "Keine der Kantenlängen des Quaders darf den Wert 0 haben. ";
+            return;
+        }
+        quader(lauf, name, b, l, h);
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// RECHTECK name b l
+
+void defRechteck(const std::vector<std::string>& w) {
+    mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
+        const std::string& name = w[0];
+        if (!startBestanden(name) || !anzahlBestanden(3, w)) return;
+        werteCheck(w, 1, 3);
+        if (!checkResultat) return;
+        rechteck(lauf, name, termWert(w[1]), termWert(w[2]));
+    });
+}
+
+// ---------------------------------------------------------------------------------------
+// DUPLIKAT name polyeder
+
+void duplikat(const std::vector<std::string>& w) {
+    mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
+        const std::string& name = w[0];
+        checkStart(name);
+        // The statement itself is never recorded: its generated statements are.
+        lok = false;
+        if (!checkResultat || !anzahlBestanden(2, w)) return;
+        const grafik3DArt* art = finde(index3, w[1]);
+        if (art == nullptr || *art != grafik3DArt::polyeder) {
+            checkResultat = false;
+            mListe = "Die DuUPLIKAT-Anweisung ist nur zum Duplizieren von Polyedern vorgesehen.";
+            return;
+        }
+        dupliziere(lauf, name, w[1]);
+    });
+}
+
+}  // namespace quodral

@@ -1,0 +1,46 @@
+#pragma once
+// The statement generators: NECK (a regular polygon), EINPASSEN (the regular polygon through
+// three consecutive corners), QUADER (an axis-parallel cuboid), RECHTECK (an axis-parallel
+// rectangle) and DUPLIKAT (a copy of a polyhedron on fresh names); also the start program.
+// They build nothing themselves: they write ordinary statements, each appended to the
+// statement list and run at once through the interpreter, so that the list holds statements
+// that a replay runs without the generator. Their handlers defNEck, einpassen, defQuader,
+// defRechteck and duplikat are declared with all the others in commands/Handler.h.
+//
+// A generated statement runs re-entrantly: it rewrites quittung, lok and the check state, and
+// it changes the registries. A generator therefore reads what it needs before its first
+// statement and holds no reference into a registry across one.
+
+#include <string>
+#include <vector>
+
+#include "commands/Handler.h"
+
+namespace quodral {
+
+// One run of a generator. The run stops at the first generated statement that fails: that
+// statement stays in the list (it was appended before it ran), its answer stands as the
+// answer of the whole statement, and nothing further is written.
+class Generatorlauf {
+public:
+    // Appends the statement's normal form to the statement list and runs it. True when it
+    // succeeded: its checks passed and it is one to be recorded. After a failure the run is
+    // over: this call and every later one return false and write nothing.
+    bool anweisung(const std::string& s);
+
+    // Appends a comment line to the statement list exactly as given, without running it.
+    // Nothing once the run has failed.
+    void kommentar(const std::string& s);
+
+    bool gescheitert() const { return gescheitert_; }
+
+    // The end of a handler that ran the generator, after its error report: when a generated
+    // statement failed, its answer is the answer and the typed statement is not recorded.
+    void abschliessen() const;
+
+private:
+    bool gescheitert_ = false;
+    std::string antwort_;   // the answer of the statement that failed
+};
+
+}  // namespace quodral

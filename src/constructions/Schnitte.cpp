@@ -1,0 +1,156 @@
+#include "constructions/Schnitte.h"
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "constructions/Huellen.h"
+#include "intersections/Schneiderei.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+// The points where the edges of the polyhedron meet the plane, edge after edge: an edge that
+// crosses the plane gives its crossing point, an edge in the plane both its ends. Each point
+// only once (the first of points closer than 1e-5 wins).
+std::vector<Punkt> kantenPunkte(const Polyeder& pd, const Ebene& e) {
+    std::vector<Punkt> punkte;
+    for (const auto& [an, bn] : pd.kanten()) {
+        const Punkt* a = finde(punktListe, an);
+        const Punkt* b = finde(punktListe, bn);
+        if (a == nullptr || b == nullptr) continue;
+        const Gerade kante(*a, b->ortsvektor() - a->ortsvektor());
+        const std::vector<Punkt> s = geradeEbeneSchnitt(kante, e);
+        if (s.size() == 1 && Strecke(*a, *b).enthaelt(s[0])) {
+            punkte.push_back(s[0]);
+        } else if (s.size() == 2) {
+            punkte.push_back(Punkt("", a->x, a->y, a->z));
+            punkte.push_back(Punkt("", b->x, b->y, b->z));
+        }
+    }
+    return doppelpunkteTilgen(punkte);
+}
+
+// The points where the edges of p meet the faces of q and that the edges hold.
+void kantenDurchSeiten(const Polyeder& p, const Polyeder& q, std::vector<Punkt>& punkte) {
+    for (const auto& [an, bn] : p.kanten()) {
+        const Punkt* a = finde(punktListe, an);
+        const Punkt* b = finde(punktListe, bn);
+        if (a == nullptr || b == nullptr) continue;
+        const Strecke kante(*a, *b);
+        const Gerade traeger(*a, b->ortsvektor() - a->ortsvektor());
+        for (const std::string& sn : q.seiten) {
+            const Polygon* seite = finde(polygonListe, sn);
+            if (seite == nullptr) continue;
+            for (const Punkt& s : pSchnittPolygonGerade(*seite, traeger))
+                if (kante.enthaelt(s)) punkte.push_back(s);
+        }
+    }
+}
+
+// The corners of p that q holds.
+void eckenIn(const Polyeder& p, const Polyeder& q, std::vector<Punkt>& punkte) {
+    for (const std::string& n : p.ecken())
+        if (const Punkt* e = finde(punktListe, n); e != nullptr && q.enthaelt(*e))
+            punkte.push_back(Punkt("", e->x, e->y, e->z));
+}
+
+}  // namespace
+
+Schnittausgang polyederSchnitt(const std::string& sn, const std::string& pen, const std::string& objn) {
+    const grafikArt* art = finde(index1, objn);
+    if (art != nullptr && *art == grafikArt::ebene) return polyederEbeneSchnitt(sn, pen, objn);
+    if (art != nullptr && *art == grafikArt::gerade) return polyederGeradeSchnitt(sn, pen, objn);
+    return Schnittausgang::abgelehnt(
+        "Schnitt eines Polyeders ist nur mit einem anderen Polyeder oder mit Ebene oder Gerade vorgesehen.");
+}
+
+Schnittausgang polyederEbeneSchnitt(const std::string& schnittn, const std::string& pyn, const std::string& en) {
+    const Polyeder* pd = finde(polyederListe, pyn);
+    if (pd == nullptr) return Schnittausgang::fehlt(pyn);
+    const Ebene* e = finde(ebenenListe, en);
+    if (e == nullptr) return Schnittausgang::fehlt(en);
+
+    const std::string aussen = "Die Ebene " + en + " verläuft außerhalb des Polyeders " + pyn;
+    const std::vector<Punkt> punkte = kantenPunkte(*pd, *e);
+    if (punkte.size() < 3) {
+        quittung = aussen;
+        return Schnittausgang::beantwortet();
+    }
+
+    // The section points are registered under the names after schnittn, so that the hull
+    // polygon can order them; those that are no corner of it go again.
+    Eintragungen buch;
+    Namensvorbehalt vorbehalt(schnittn);
+    std::vector<std::string> namen;
+    for (const Punkt& p : punkte) {
+        const std::string n = nextFreeName(schnittn);
+        if (!buch.eintragen(Punkt(n, p.x, p.y, p.z), n)) {
+            buch.zuruecknehmen();
+            return Schnittausgang::nichtEingetragen(buch.bericht());
+        }
+        namen.push_back(n);
+    }
+    const std::vector<std::string> ecken = genHuellenPolygon(namen);
+    if (ecken.empty()) {
+        // The points lie on one line: the plane only touches an edge.
+        buch.zuruecknehmen();
+        quittung = aussen;
+        return Schnittausgang::beantwortet();
+    }
+    for (const std::string& n : namen)
+        if (std::find(ecken.begin(), ecken.end(), n) == ecken.end()) buch.herausnehmen(n);
+    vorbehalt.freigeben();
+
+    if (!buch.eintragen(Polygon(schnittn, ecken), schnittn)) {
+        buch.zuruecknehmen();
+        return Schnittausgang::nichtEingetragen(buch.bericht());
+    }
+    quittung = "Der Schnitt von Polyeder " + pyn + " mit der Ebene " + en + " ergibt die Polygonfläche " + schnittn +
+               " mit der Eckenfolge " + namenListenText(ecken) + ".";
+    return Schnittausgang::beantwortet();
+}
+
+Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::string& pe1n, const std::string& pe2n) {
+    const Polyeder* p1 = finde(polyederListe, pe1n);
+    if (p1 == nullptr) return Schnittausgang::fehlt(pe1n);
+    const Polyeder* p2 = finde(polyederListe, pe2n);
+    if (p2 == nullptr) return Schnittausgang::fehlt(pe2n);
+
+    std::vector<Punkt> kandidaten;
+    eckenIn(*p1, *p2, kandidaten);
+    eckenIn(*p2, *p1, kandidaten);
+    kantenDurchSeiten(*p1, *p2, kandidaten);
+    kantenDurchSeiten(*p2, *p1, kandidaten);
+    kandidaten = doppelpunkteTilgen(kandidaten);
+
+    // The candidates take the names after neun; the hull of their cluster is the common solid.
+    Eintragungen buch;
+    std::set<std::string> namen;
+    {
+        Namensvorbehalt vorbehalt(neun);
+        for (const Punkt& p : kandidaten) {
+            const std::string n = nextFreeName(neun);
+            if (!buch.eintragen(Punkt(n, p.x, p.y, p.z), n)) {
+                buch.zuruecknehmen();
+                return Schnittausgang::nichtEingetragen(buch.bericht());
+            }
+            namen.insert(n);
+        }
+    }
+    if (namen.empty() || !erzeugeKonvexeHuelle(neun, Klumpen("", namen))) {
+        buch.zuruecknehmen();
+        quittung = "Die Polyeder " + pe1n + " und " + pe2n + " haben keinen gemeinsamen Körper.";
+        return Schnittausgang::beantwortet();
+    }
+    // Candidates inside the common solid or on one of its edges are no corner of it.
+    const Polyeder* neu = finde(polyederListe, neun);
+    const std::set<std::string> ecken = neu != nullptr ? neu->eckenMenge() : std::set<std::string>{};
+    for (const std::string& n : namen)
+        if (!ecken.contains(n)) buch.herausnehmen(n);
+    return Schnittausgang::beantwortet();
+}
+
+}  // namespace quodral
