@@ -265,12 +265,8 @@ void sammeln(const std::string& name, const Abbildung& abb, std::set<std::string
 }  // namespace
 
 bool zurueckschreiben(const Datensatz& record, const std::string& name) {
-    const Attribut* bisher = finde(attrListe, name);
-    const std::optional<Attribut> attribute = bisher ? std::optional<Attribut>(*bisher) : std::nullopt;
-    const bool ok = std::visit([&name](const auto& r) { return eingetragen(ersetzen(r, name)); }, record);
-    // The registration writes the default attributes anew; a moved object keeps its own.
-    if (ok && attribute) attrListe.insert_or_assign(name, *attribute);
-    return ok;
+    // A moved object keeps its own drawing attributes (the replacement keeps them).
+    return std::visit([&name](const auto& r) { return eingetragen(ersetzen(r, name)); }, record);
 }
 
 bool amOrtAbbilden(const std::string& name, const Abbildung& abb, std::set<std::string>& erledigt) {

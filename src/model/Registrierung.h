@@ -7,9 +7,11 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "model/Arten.h"
+#include "model/Attribute.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "state/Zustand.h"
@@ -164,12 +166,17 @@ template <class R> Eintragung eintragen(const R& record, const std::string& name
 }
 
 // Stores a copy of the record again under the name of an object of the same kind (the way a
-// cluster grows or an examined polyhedron keeps its class): the record is replaced and the
-// default drawing attributes are written anew. Refused, with nothing written, when the kind
-// index does not list the name with this kind or the record's own test fails.
+// cluster grows or a moved object takes its new place): the record is replaced, and the object
+// keeps the colour, line width and label offset the user gave it. Refused, with nothing
+// written, when the kind index does not list the name with this kind or the record's own test
+// fails.
 template <class R> Eintragung ersetzen(const R& record, const std::string& name) {
     if (!eintrag::gelistetAls(name, Eintragsart<R>::art)) return Eintragung::nichtVorhanden;
-    return eintrag::speichern(record, name);
+    const Attribut* bisher = finde(attrListe, name);
+    const std::optional<Attribut> attribute = bisher ? std::optional<Attribut>(*bisher) : std::nullopt;
+    const Eintragung befund = eintrag::speichern(record, name);
+    if (eingetragen(befund) && attribute) attrListe.insert_or_assign(name, *attribute);
+    return befund;
 }
 
 // ersetzen when the name is listed with the record's kind, eintragen otherwise.

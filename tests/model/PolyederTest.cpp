@@ -76,14 +76,15 @@ TEST_F(Polyederbau, EckenGrossVorKlein) {
     EXPECT_EQ(koerper("P", {{"b", "A", "a"}}).ecken(), (std::vector<std::string>{"A", "a", "b"}));
 }
 
-TEST_F(Polyederbau, ErneuteRegistrierungErsetztUndSetztAttributeZurueck) {
+// Storing a polyhedron again replaces its record; the colour and width the user gave it stay.
+TEST_F(Polyederbau, ErneuteRegistrierungErsetztUndBehaeltAttribute) {
     Polyeder w = wuerfel();
     attrListe.insert_or_assign("W", Attribut{3, 4, 2, farbe::rot});
     w.kennung = polyederart::prisma;
     w.einlistenAls("W");
     EXPECT_EQ(polyederListe.find("W")->second.kennung, polyederart::prisma);
     EXPECT_EQ(index3.find("W")->second, grafik3DArt::polyeder);
-    EXPECT_EQ(attrListe.find("W")->second, standardAttribut);
+    EXPECT_EQ(attrListe.find("W")->second, (Attribut{3, 4, 2, farbe::rot}));
 }
 
 TEST_F(Polyederbau, FehlendeSeitenUndEckenWerdenUebergangen) {
