@@ -7,6 +7,7 @@
 
 #include "checks/Polyederpruefung.h"
 #include "interpreter/Interpret.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Worte.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
@@ -26,8 +27,12 @@ std::string schnappschussZahl(double x) { return kurzform(DoubleTest(x)); }
 // rewritten statement reads like the typed ones.
 std::string freezerZahl(double x) { return rund(x, 14); }
 
-// The keywords of the statements that delete objects by name, in every spelling.
-const std::set<std::string> loeschwoerter{"LOESCHE", "LÖSCHE", "LOESCHEN", "LÖSCHEN", "VERNICHTE", "VERNICHTEN"};
+// The keyword, in any of its spellings, of a statement that deletes objects by name
+// (LOESCHE, VERNICHTE), as the keyword registry knows them.
+bool istLoeschwort(const std::string& stichwort) {
+    const Fundstelle f = schluesselwortSuchen(stichwort);
+    return f && (f.zeile->handler == &loeschbefehl || f.zeile->handler == &rotteAus);
+}
 
 // "Keyword name" followed by " " + part for every part: two blanks before the first part.
 template <class Teile> std::string teileZeile(const std::string& stichwort, const std::string& name, const Teile& teile) {
@@ -109,7 +114,7 @@ void punkteFreezer() {
         // A deactivated line ("* PUNKT ...") or a comment has "*" as its first word and is no
         // point statement or deletion.
         const std::string stichwort = grossSchreiben(worte.front());
-        if (loeschwoerter.contains(stichwort)) {
+        if (istLoeschwort(stichwort)) {
             for (std::size_t k = 1; k < worte.size(); ++k) {
                 if (worte[k] == "allePunkte") allePunkteGeloescht = true;
                 spaeterGeloescht.insert(worte[k]);
