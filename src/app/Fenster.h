@@ -46,6 +46,10 @@ public:
 
     // The drawing follows a change of the registries.
     virtual void neuZeichnen() = 0;
+
+    // A line for the terminal the program was started from (the reason of a failed save);
+    // windows without a terminal, such as the scripted ones of the tests, drop it.
+    virtual void konsolenzeile(const std::string& /*zeile*/) {}
 };
 
 // The window that questions of the interpreter go to (auswahlAus3); set at start-up, nullptr

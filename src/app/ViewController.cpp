@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <vector>
 
@@ -322,7 +321,7 @@ void ViewController::speichern(const std::vector<std::string>& liste) {
     const std::string pfad = mitEndung(*gewaehlt);
     aktuellerListenName = nfc(fs::path(pfad).stem().string());
     if (const std::optional<std::string> grund = dateiSicherSchreiben(pfad, text)) {
-        std::cout << *grund << std::endl;
+        fenster_.konsolenzeile(*grund);
         quittung = fehlerAnfang + "Die Datei konnte nicht gespeichert werden: " + ohneSchlusspunkt(*grund) + ".";
         gibAus(quittung);
     }

@@ -1,6 +1,7 @@
 #include "shell/Hauptfenster.h"
 
 #include <QAbstractButton>
+#include <cstdio>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -470,6 +471,11 @@ void Hauptfenster::prozessBeenden() {
     std::cout.flush();
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void Hauptfenster::konsolenzeile(const std::string& zeile) {
+    std::fputs((zeile + "\n").c_str(), stdout);
+    std::fflush(stdout);
 }
 
 void Hauptfenster::neuZeichnen() {

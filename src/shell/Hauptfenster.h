@@ -71,6 +71,7 @@ public:
     std::optional<std::string> oeffnenDialog() override;
     void prozessBeenden() override;
     void neuZeichnen() override;
+    void konsolenzeile(const std::string& zeile) override;
 
 protected:
     // The window manager's close request goes through the quit question.
