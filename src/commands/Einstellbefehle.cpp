@@ -1,5 +1,6 @@
 #include "commands/Einstellbefehle.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -59,6 +60,14 @@ std::optional<Vektor> richtungAusWerten(const std::vector<std::string>& w) {
         x[i] = t.second;
     }
     return Vektor(x[0], x[1], x[2]);
+}
+
+// A whole number in its written form: an optional sign, then digits only, however many.
+bool ganzeZahlOhneGrenze(const std::string& wort) {
+    const std::size_t ziffern = (!wort.empty() && (wort.front() == '+' || wort.front() == '-')) ? 1 : 0;
+    if (ziffern == wort.size()) return false;
+    return std::all_of(wort.begin() + static_cast<std::ptrdiff_t>(ziffern), wort.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -155,12 +164,15 @@ void scrollAuskunft() {
 void dezimalenWahl(const std::vector<std::string>& w) {
     checkResultat = true;
     const std::string wort = w.empty() ? std::string() : w.front();
-    // Both checks run before the verdict is read, so that one answer names both faults.
+    // Both checks run before the verdict is read, so that one answer names both faults. A
+    // whole number too long for any integer type is a whole number all the same, and out of
+    // range; it passes the whole-number check.
     paramCheck(1, static_cast<int>(w.size()));
-    intCheck(wort);
+    const bool riesig = !ganzzahlLesen(wort) && ganzeZahlOhneGrenze(wort);
+    if (!riesig) intCheck(wort);
     if (checkResultat) {
         // Compared as the whole number it is: a huge number must not wrap into the range.
-        const long long n = ganzzahlLesen(wort).value_or(-1);
+        const long long n = riesig ? -1 : ganzzahlLesen(wort).value_or(-1);
         if (n < 0 || n > 8) {
             eigenerFehler("Die Anzahl der Dezimalen muss im Bereich 0...8 liegen.\n ");
         } else {

@@ -1,5 +1,6 @@
 #include "commands/Konstruktionen.h"
 
+#include <limits>
 #include <optional>
 #include <set>
 
@@ -53,6 +54,33 @@ bool zuVieleAbgelehnt(const std::string& wort, long long anzahl, long long hoech
     eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(hoechstzahl) +
                   " sind hier zulässig.");
     return true;
+}
+
+// A count word as a whole number. A word of digits too long for any integer type is still a
+// whole number, only a huge one: it reads as the largest (or, with "-", the smallest) count,
+// which the bound of the statement refuses. Nothing for a word that is no whole number.
+std::optional<long long> anzahlLesen(const std::string& wort) {
+    if (const std::optional<long long> n = ganzzahlLesen(wort)) return n;
+    const std::size_t ziffern = (!wort.empty() && (wort.front() == '+' || wort.front() == '-')) ? 1 : 0;
+    if (ziffern == wort.size()) return std::nullopt;
+    for (std::size_t i = ziffern; i < wort.size(); ++i)
+        if (wort[i] < '0' || wort[i] > '9') return std::nullopt;
+    return wort.front() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+}
+
+// intCheck for a count: only a word that is no whole number at all fails it; a huge one is
+// left to the bound of the statement, which names it as too large.
+void anzahlCheck(const std::string& wort) {
+    if (!anzahlLesen(wort)) intCheck(wort);
+}
+
+// A polygon fixes the direction of an orthogonal only when it spans a plane whose normal can
+// be used: its corners not all on one line, and the normal neither the null vector nor of
+// numbers out of range (corners so far apart that their differences overflow).
+bool polygonMitEbene(const Polygon& pol) {
+    if (!pol.istEben()) return false;
+    const std::optional<Ebene> e = pol.ebene();
+    return e.has_value() && endlich(e->nv) && !e->nv.istNullvektor();
 }
 
 // The common start of the handlers that report a bad name and a wrong count together.
@@ -153,7 +181,7 @@ void orthogonale(const std::vector<std::string>& w) {
             indexCheck(on, {grafikArt::gerade, grafikArt::ebene, grafikArt::strahl, grafikArt::strecke,
                             grafikArt::polygon});
         const Polygon* pol = checkResultat ? finde(polygonListe, on) : nullptr;
-        if (pol != nullptr && !pol->istEben())
+        if (pol != nullptr && !polygonMitEbene(*pol))
             eigenerFehler("Das Polygon muss in diesem Fall eine Ebene bestimmen!");
         lok = checkResultat;
         if (!checkResultat) return;
@@ -217,11 +245,11 @@ void defKegelschnitt(const std::vector<std::string>& w) {
         const std::string& en = w[2];
         const std::string& anzahl = w[3];
         indexCheck(en, {grafikArt::ebene});
-        intCheck(anzahl);
+        anzahlCheck(anzahl);
         const grafik3DArt* art = finde(index3, kn);
         if (art == nullptr || *art != grafik3DArt::kegel) eigenerFehler("\nHier muss " + kn + " ein Kegel sein.");
         if (!checkResultat) return;
-        if (zuVieleAbgelehnt(anzahl, ganzzahlLesen(anzahl).value_or(0), kegelschnittHoechstzahl)) return;
+        if (zuVieleAbgelehnt(anzahl, anzahlLesen(anzahl).value_or(0), kegelschnittHoechstzahl)) return;
 
         const Kegel* kg = finde(kegelListe, kn);
         if (kg == nullptr || !kg->teileVorhanden()) return unvollstaendig(kn);
@@ -248,9 +276,9 @@ void zerlegung(const std::vector<std::string>& w) {
         const std::string& on = w[1];
         const std::string& anzahl = w[2];
         indexCheck(on, {grafikArt::strecke, grafikArt::kreis});
-        intCheck(anzahl);
+        anzahlCheck(anzahl);
         if (!checkResultat) return;
-        const long long n = ganzzahlLesen(anzahl).value_or(0);
+        const long long n = anzahlLesen(anzahl).value_or(0);
         if (zuVieleAbgelehnt(anzahl, n, zerlegungsHoechstzahl)) return;
 
         std::vector<Punkt> punkte;
@@ -269,7 +297,14 @@ void zerlegung(const std::vector<std::string>& w) {
         }
         for (const Punkt& p : punkte)
             if (!endlich(p)) return zahlbereichFehler(name);
-        if (reserviertAbgelehnt(name)) return;
+        // The cluster's name must be one a cluster may take before any point is registered: a
+        // free collective's name (alleKugeln) passes the name check but no cluster takes it,
+        // and the points would stay behind a refused statement.
+        const Eintragung regel = eintrag::namensRegel(name, Eintragsart<Klumpen>::kollektivUebernehmen);
+        if (!eingetragen(regel)) {
+            quittieren(regel, name, {});
+            return;
+        }
 
         // The cluster's name is held back while the points take the free names after it.
         blockierteNamen.insert(name);

@@ -4,6 +4,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "state/Zustand.h"
 #include "text/Zahlen.h"
 
@@ -16,9 +17,11 @@ std::vector<Punkt> kegelschnitt(const Kegel& kg, const Ebene& e, long long n) {
     if (!k || !s) return punkte;
     for (const Punkt& q : kreisZerlegung(*k, n)) {
         // The whole line through the apex, not the segment to the rim: the section of the
-        // double cone.
+        // double cone. A hit so far out that its numbers overflow (a generator almost parallel
+        // to the plane) is no point of the section: it counts like a generator that misses.
         const std::vector<Punkt> treffer = geradeEbeneSchnitt(Gerade(*s, q.ortsvektor() - s->ortsvektor()), e);
-        if (treffer.size() == 1) punkte.push_back(Punkt("", treffer[0].x, treffer[0].y, treffer[0].z));
+        if (treffer.size() == 1 && endlich(treffer[0]))
+            punkte.push_back(Punkt("", treffer[0].x, treffer[0].y, treffer[0].z));
     }
     return punkte;
 }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "mappings/Abbilden.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "state/Zustand.h"
@@ -25,9 +24,10 @@ std::vector<Punkt> streckenZerlegung(const Strecke& s, long long n) {
     std::vector<Punkt> punkte;
     const double laenge = s.laenge();
     if (n < 2 || !(laenge > 0)) return punkte;
-    const std::optional<Vektor> einheit = s.richtung().normiert();
-    if (!einheit) return punkte;
-    const Vektor schritt = (laenge / static_cast<double>(n)) * *einheit;
+    // The step, length / n along the unit direction, is the n-th part of ep − ap. Taken as that
+    // part it needs no length: ends so far apart that the length overflows (while ep − ap
+    // does not) still give their division points.
+    const Vektor schritt = (1.0 / static_cast<double>(n)) * s.richtung();
     const Vektor anfang = s.ap.ortsvektor();
     punkte.reserve(static_cast<std::size_t>(n - 1));
     for (long long i = 1; i < n; ++i) punkte.push_back((anfang + static_cast<double>(i) * schritt).vektor2Punkt());
@@ -39,11 +39,30 @@ std::vector<Punkt> kreisZerlegung(const Kreis& k, long long n) {
     if (n < 1 || !(k.r > 0)) return punkte;
     const double schritt = 360.0 / static_cast<double>(n);
     const Punkt start = k.punkt();
-    const Gerade achse(k.mp, k.e.nv);
+    // The axis direction. A normal whose length overflows has no unit vector (it comes out as
+    // the null vector), and no point on the circle either: no division then, rather than n
+    // copies of one point.
+    const std::optional<Vektor> achse = k.e.nv.normiert();
+    if (!achse || achse->istNullvektor()) return punkte;
+    const Vektor& u = *achse;
+    const Vektor mitte = k.mp.ortsvektor();
+    const Vektor v = start.ortsvektor() - mitte;
     punkte.reserve(static_cast<std::size_t>(n));
-    // Each point is turned from the start point by its own angle, so that no rounding error
-    // piles up from one point to the next.
-    for (long long i = 0; i < n; ++i) punkte.push_back(punktDrehenUmGerade(start, achse, static_cast<double>(i) * schritt));
+    // Each point is turned from the start point by its own angle about the axis through the
+    // centre (Rodrigues' formula), so that no rounding error piles up from one point to the
+    // next. A point whose numbers overflow keeps them, not finite, for the caller to refuse:
+    // it must never stand in as the unturned start point.
+    for (long long i = 0; i < n; ++i) {
+        const double bogen = static_cast<double>(i) * schritt * pi / 180.0;
+        const double c = std::cos(bogen);
+        const double s = std::sin(bogen);
+        const Vektor bild = mitte + c * v + s * u.kreuz(v) + ((1.0 - c) * (u * v)) * u;
+        Punkt p = start;
+        p.x = bild.x1;
+        p.y = bild.x2;
+        p.z = bild.x3;
+        punkte.push_back(p);
+    }
     return punkte;
 }
 

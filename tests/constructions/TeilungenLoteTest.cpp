@@ -52,6 +52,16 @@ TEST_F(TeilungenLote, KreisZerlegungImSchraegenKreis) {
     EXPECT_TRUE(kreisZerlegung(Kreis("k0", m, 0, Ebene(m, n)), 4).empty());
 }
 
+// A normal whose length overflows (no plane statement registers one, a record may carry it)
+// has no unit vector, and the circle no own point: the circle about the origin with radius 1
+// in the plane with the normal (0, 0, 1e200) is divided into no points, not into copies of
+// its centre.
+TEST_F(TeilungenLote, KreisZerlegungOhneEinheitsnormale) {
+    const Punkt m("M", 0, 0, 0);
+    const Kreis k("k", m, 1, Ebene(m, Vektor(0, 0, 1e200)));
+    EXPECT_TRUE(kreisZerlegung(k, 4).empty());
+}
+
 // A segment whose end points coincide has no division point for any count; a count far below
 // zero gives none either, and does not wrap around.
 TEST_F(TeilungenLote, StreckenZerlegungOhneLaenge) {
