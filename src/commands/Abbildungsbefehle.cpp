@@ -122,7 +122,11 @@ void drehen(const std::vector<std::string>& w) {
         // The axis through the points is a line for the time of the rotation. After a rotation
         // its name stays in use, so that the next such axis gets the next name; a refused
         // statement leaves nothing behind.
+        // The image's name is held back while the axis takes its name: an image called yy (or
+        // whatever name comes next) must not find its name taken by the axis.
+        const bool bildnameGehalten = bildform && blockierteNamen.insert(neuname).second;
         const std::string achse = nextFreeName("yy");
+        if (bildnameGehalten) blockierteNamen.erase(neuname);
         if (!achseDurchPunkte->einlistenAls(achse)) return zahlbereichFehler(achse);
         const bool gedreht = drehenUm(achse);
         auslisten(achse);

@@ -118,6 +118,9 @@ Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::strin
     if (p1 == nullptr) return Schnittausgang::fehlt(pe1n);
     const Polyeder* p2 = finde(polyederListe, pe2n);
     if (p2 == nullptr) return Schnittausgang::fehlt(pe2n);
+    // A solid never takes the name of a free collective (alleKugeln, alleStrahlen): the hull
+    // would find the name taken and the solids would seem to have nothing in common.
+    if (index1.contains(neun) || index3.contains(neun)) return Schnittausgang::nichtEingetragen(Eintragung::nameVergeben);
 
     std::vector<Punkt> kandidaten;
     eckenIn(*p1, *p2, kandidaten);

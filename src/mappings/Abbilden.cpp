@@ -11,6 +11,7 @@
 #include "mappings/Beamen.h"
 #include "measurement/Funktionen.h"
 #include "model/Attribute.h"
+#include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Registrierung.h"
 #include "text/Zahlen.h"
@@ -32,9 +33,15 @@ Punkt ohneNegativeNullen(Punkt p) {
 
 }  // namespace
 
-Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w) {
+std::optional<Vektor> einheitsvektor(const Vektor& v) {
+    const double n = std::hypot(v.x1, v.x2, v.x3);
+    if (!(n > 0) || !std::isfinite(n)) return std::nullopt;
+    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
+}
+
+Punkt gedrehterPunkt(const Punkt& p, const Gerade& g, double w) {
     if (g.rv.istNullvektor() || !std::isfinite(w)) return p;
-    const auto einheit = g.rv.normiert();
+    const auto einheit = einheitsvektor(g.rv);
     if (!einheit) return p;
     const Vektor& u = *einheit;
     // Rodrigues: the component of v along the axis stays, the one across it turns in the plane
@@ -44,12 +51,17 @@ Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w) {
     const double c = std::cos(bogen);
     const double s = std::sin(bogen);
     const Vektor bild = g.ap.ortsvektor() + c * v + s * u.kreuz(v) + ((1.0 - c) * (u * v)) * u;
-    if (!std::isfinite(bild.x1) || !std::isfinite(bild.x2) || !std::isfinite(bild.x3)) return p;
     Punkt ergebnis = p;
     ergebnis.x = bild.x1;
     ergebnis.y = bild.x2;
     ergebnis.z = bild.x3;
     return ergebnis;
+}
+
+Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w) {
+    const Punkt bild = gedrehterPunkt(p, g, w);
+    if (!std::isfinite(bild.x) || !std::isfinite(bild.y) || !std::isfinite(bild.z)) return p;
+    return bild;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -75,7 +87,7 @@ Vektor mitZahlen(const Vektor& v, const Vektor& zahlen) {
 // close points must still turn.
 Gerade mitEinheitsrichtung(const Gerade& g) {
     Gerade h = g;
-    if (const auto u = g.rv.normiert()) h.rv = *u;
+    if (const auto u = einheitsvektor(g.rv)) h.rv = *u;
     return h;
 }
 
@@ -87,14 +99,14 @@ Abbildung punktspiegelung(const Punkt& q) {
 }
 
 Abbildung geradenspiegelung(const Gerade& g) {
-    const std::optional<Vektor> u = g.rv.normiert();
+    const std::optional<Vektor> u = einheitsvektor(g.rv);
     if (!u) return punktspiegelung(g.ap);
     return {.punkt = [g](const Punkt& p) { return p.gespiegeltAn(g); },
             .richtung = [u = *u](const Vektor& v) { return mitZahlen(v, 2.0 * (v * u) * u - v); }};
 }
 
 Abbildung ebenenspiegelung(const Ebene& e) {
-    const std::optional<Vektor> n = e.nv.normiert();
+    const std::optional<Vektor> n = einheitsvektor(e.nv);
     if (!n) return punktspiegelung(e.ap);
     return {.punkt = [e](const Punkt& p) { return p.gespiegeltAn(e); },
             .richtung = [n = *n](const Vektor& v) { return mitZahlen(v, v - 2.0 * (v * n) * n); }};
@@ -116,9 +128,10 @@ Abbildung kugelspiegelung(const Kugel& k) {
 Abbildung drehung(const Gerade& achse, double w) {
     const Gerade um = mitEinheitsrichtung(achse);
     const Gerade durchNull(origo, um.rv);
-    return {.punkt = [um, w](const Punkt& p) { return ohneNegativeNullen(punktDrehenUmGerade(p, um, w)); },
+    // Numbers that leave their range stay as they come out: the mapping then refuses the object.
+    return {.punkt = [um, w](const Punkt& p) { return ohneNegativeNullen(gedrehterPunkt(p, um, w)); },
             .richtung = [durchNull, w](const Vektor& v) {
-                return mitZahlen(v, punktDrehenUmGerade(alsPunkt(v), durchNull, w).ortsvektor());
+                return mitZahlen(v, gedrehterPunkt(alsPunkt(v), durchNull, w).ortsvektor());
             }};
 }
 
@@ -359,18 +372,27 @@ public:
     }
     // The object (or part) where planning stopped.
     const std::string& stelle() const { return stelle_; }
-    // Registers the planned records in order. True when all of them were registered.
+    // Registers the planned records in order. When one is refused, those registered before it
+    // are taken out again, so that the image is registered whole or not at all; the report of
+    // the refusal, and the name it concerns, are kept for the answer.
     bool eintragen() {
         freigeben();
-        bool alle = true;
-        for (const auto& eintrag : plan_) {
-            const std::string& name = eintrag.first;
-            alle = std::visit([&name](const auto& r) { return eingetragen(quodral::eintragen(r, name)); },
-                              eintrag.second) &&
-                   alle;
+        std::vector<std::string> eingetragene;
+        for (const auto& [name, record] : plan_) {
+            const Eintragung bericht =
+                std::visit([&name](const auto& r) { return quodral::eintragen(r, name); }, record);
+            if (!quodral::eingetragen(bericht)) {
+                for (auto it = eingetragene.rbegin(); it != eingetragene.rend(); ++it) auslisten(*it);
+                abgelehnt_ = bericht;
+                stelle_ = name;
+                return false;
+            }
+            eingetragene.push_back(name);
         }
-        return alle;
+        return true;
     }
+    // Why registering refused a record (after eintragen() returned false).
+    Eintragung abgelehnt() const { return abgelehnt_; }
 
 private:
     const Bildregeln& regeln_;
@@ -380,6 +402,7 @@ private:
     std::vector<std::string> vorbehalt_;                     // names this plan holds back
     std::set<std::string> unterwegs_;                        // clusters being mapped
     Hindernis hindernis_ = Hindernis::keines;
+    Eintragung abgelehnt_ = Eintragung::eingetragen;
     std::string stelle_;
 
     std::string vorbehalten(const std::string& name) {
@@ -539,7 +562,18 @@ bool bildErzeugen(const Bildregeln& regeln, const std::string& objekt, const std
         return false;
     }
     if (!bau.eintragen()) {
-        abweisen("Das Objekt " + bildname + " konnte nicht vollständig gespeichert werden.");
+        // Nothing of the image stays registered. A name that a record of its kind cannot take
+        // (a free collective's name, which only the simple kinds take over) fails like a name
+        // in use.
+        if (bau.abgelehnt() == Eintragung::nameVergeben) {
+            checkResultat = false;
+            lok = false;
+            mListe += "Der Name " + bau.stelle() + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n";
+        } else if (bau.abgelehnt() == Eintragung::nichtEndlich) {
+            bildUeberlaufAbweisen(bau.stelle());
+        } else {
+            abweisen("Das Objekt " + bildname + " konnte nicht vollständig gespeichert werden.");
+        }
         return false;
     }
     return true;
@@ -764,7 +798,9 @@ bool streckenAntrag(const std::string& neun, const std::string& sn, const std::s
         return true;
     }
     const Klumpen* k = finde(klumpenListe, pn);
-    if (k == nullptr) {
+    // A cluster never takes the name of a free collective (alleKugeln, alleStrahlen): decided
+    // here, before any copy is registered.
+    if (k == nullptr || index1.contains(neun)) {
         abweisen("Fehler bei den Eingabeparametern");
         return false;
     }
@@ -793,10 +829,21 @@ bool streckenAntrag(const std::string& neun, const std::string& sn, const std::s
     }
     freigeben();
     if (kopien.empty()) return false;  // no point in the cluster: nothing built, nothing said
+    // The copies and their cluster are registered whole or not at all.
     std::set<std::string> namen;
-    for (const auto& [name, kopie] : kopien)
-        if (eingetragen(eintragen(kopie, name))) namen.insert(name);
-    if (!eingetragen(eintragen(Klumpen(neun, std::move(namen)), neun))) {
+    const auto zuruecknehmen = [&namen] {
+        for (const std::string& n : namen) auslisten(n);
+    };
+    for (const auto& [name, kopie] : kopien) {
+        if (!eingetragen(eintragen(kopie, name))) {
+            zuruecknehmen();
+            stillAbweisen();
+            return false;
+        }
+        namen.insert(name);
+    }
+    if (!eingetragen(eintragen(Klumpen(neun, namen), neun))) {
+        zuruecknehmen();
         stillAbweisen();
         return false;
     }

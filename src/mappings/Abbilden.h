@@ -18,7 +18,8 @@
 //   - As an image, a new object is registered under a new name, with new parts where the
 //     object names parts (new corner points for a polygon, new members for a cluster). Each
 //     part gets exactly one image, however often it occurs. Nothing is registered unless the
-//     whole image can be.
+//     whole image can be; an image name that its kind cannot take (a cluster or solid never
+//     takes a free collective's name) fails like a name in use, as a failed check.
 //
 // Each routine that refuses sets lok false and, where the refusal has a sentence, writes it
 // to quittung alone; a silent refusal leaves quittung as it was.
@@ -27,6 +28,7 @@
 // drawing view: dDrehungStart, dStreckung and dVerschiebung move one object by name.
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -40,6 +42,17 @@ namespace quodral {
 // and attributes; only its position moves. A line without direction (a null vector) leaves
 // p unchanged, and so does an angle that is not a finite number.
 Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w);
+
+// The unit vector along v; nothing for a null vector or one with a number that is not finite.
+// Its length is found without squaring the numbers, so that a direction of length 1e200 (a line
+// through two far points) or 1e-200 has its unit vector too.
+std::optional<Vektor> einheitsvektor(const Vektor& v);
+
+// The same rotation with its numbers as they come out: where a coordinate (or a difference on
+// the way) leaves the range of doubles, the image has a coordinate that is not finite. The
+// mappings use this form, so that they refuse such an object instead of leaving it unturned
+// and reporting it turned.
+Punkt gedrehterPunkt(const Punkt& p, const Gerade& g, double w);
 
 // ---------------------------------------------------------------------------------------
 // Maps

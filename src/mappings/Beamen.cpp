@@ -15,27 +15,35 @@ constexpr double lageToleranz = 1e-4;
 
 double grad(double bogen) { return bogen * 180.0 / pi; }
 
-// The unit vector of v with the empty name (v not null).
+// The length of v, found without squaring its numbers: far points (1e200 apart) still have a
+// finite distance, and a difference that overflowed has none.
+double laenge(const Vektor& v) { return std::hypot(v.x1, v.x2, v.x3); }
+
+// The unit vector of v with the empty name (v not null, its length finite).
 Vektor einheit(const Vektor& v) {
-    const Vektor u = (1.0 / v.norm()) * v;
-    return Vektor(u.x1, u.x2, u.x3);
+    const double n = laenge(v);
+    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
 }
 
 // The component of v across the unit vector u.
 Vektor quer(const Vektor& v, const Vektor& u) { return v - (v * u) * u; }
 
+// Numbers that leave their range stay as they come out (see gedrehterPunkt): a motion that
+// would carry an object out of range is refused, never left half done.
 Vektor gedreht(const Vektor& v, const Gerade& achse, double w) {
-    return punktDrehenUmGerade(Punkt("", v.x1, v.x2, v.x3), Gerade(origo, achse.rv), w).ortsvektor();
+    return gedrehterPunkt(Punkt("", v.x1, v.x2, v.x3), Gerade(origo, achse.rv), w).ortsvektor();
 }
 
 }  // namespace
 
 std::optional<Bezugsrahmen> rahmenAusPunkten(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
     const Vektor d1 = p2.ortsvektor() - p1.ortsvektor();
-    if (!(d1.norm() >= lageToleranz)) return std::nullopt;
+    const double l1 = laenge(d1);
+    if (!(l1 >= lageToleranz) || !std::isfinite(l1)) return std::nullopt;
     const Vektor d = einheit(d1);
     const Vektor rest = quer(p3.ortsvektor() - p1.ortsvektor(), d);
-    if (!(rest.norm() >= lageToleranz)) return std::nullopt;
+    const double l2 = laenge(rest);
+    if (!(l2 >= lageToleranz) || !std::isfinite(l2)) return std::nullopt;
     // The normal of the span, perpendicular to d by construction.
     return Bezugsrahmen{Punkt("", p1.x, p1.y, p1.z), d, einheit(d.kreuz(rest))};
 }
@@ -83,9 +91,9 @@ BeamQuintett bewegungZwischen(const Bezugsrahmen& von, const Bezugsrahmen& nach)
 Abbildung starreBewegung(const BeamQuintett& q) {
     return {.punkt =
                 [q](const Punkt& p) {
-                    const Punkt erst = punktDrehenUmGerade(p, q.achse1, q.winkel1);
+                    const Punkt erst = gedrehterPunkt(p, q.achse1, q.winkel1);
                     const Vektor dann = erst.ortsvektor() + q.verschiebung;
-                    Punkt bild = punktDrehenUmGerade(Punkt("", dann.x1, dann.x2, dann.x3), q.achse2, q.winkel2);
+                    Punkt bild = gedrehterPunkt(Punkt("", dann.x1, dann.x2, dann.x3), q.achse2, q.winkel2);
                     // A zero left negative by the rotation reads as a plain zero.
                     bild.x += 0.0;
                     bild.y += 0.0;
