@@ -1,6 +1,6 @@
 #include "commands/Generatoren.h"
 
-#include <cstdlib>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -79,12 +79,40 @@ private:
 // the plain form, which the statement reads back as the very same number.
 std::string koordinatenText(const Punkt& p) { return "," + kurzform(p.x) + "," + kurzform(p.y) + "," + kurzform(p.z); }
 
+// The number of corners a count stands for, its sign dropped; also for the most negative
+// count, whose negation has no long long.
+unsigned long long eckenzahl(long long n) {
+    return n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+}
+
 // A count that would make one statement create more corners than it may.
 bool zuVieleEcken(const std::string& wort, long long n) {
-    if (std::llabs(n) <= vieleckHoechstzahl) return false;
+    if (eckenzahl(n) <= static_cast<unsigned long long>(vieleckHoechstzahl)) return false;
     eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(vieleckHoechstzahl) +
                   " sind hier zulässig.");
     return true;
+}
+
+// A polyhedron never takes a name that a kind index holds for a collective: alleKugeln and
+// alleStrahlen pass the name check as free names, and the generated polyhedron statement
+// would refuse such a name only after the corners and faces had been written. Reported with
+// the name check's sentence.
+void polyederNamenCheck(const std::string& name) {
+    if (checkResultat && index1.contains(name))
+        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+}
+
+// The new corners of the polygon pn over p1 → p2 (vieleckEcken), computed before anything is
+// written. The callers have made sure of a count of at least 3 and a normal: no corners then
+// means a polygon whose turns would leave the range of doubles, and the statement is refused.
+std::optional<std::vector<Punkt>> eckenImBereich(long long n, const Punkt& p1, const Punkt& p2, const Vektor& nv,
+                                                 const std::string& pn) {
+    std::vector<Punkt> ecken = vieleckEcken(n, p1, p2, nv);
+    if (ecken.empty()) {
+        zahlbereichFehler(pn);
+        return std::nullopt;
+    }
+    return ecken;
 }
 
 // A plane without a normal fixes no turning axis: nothing is built.
@@ -97,25 +125,23 @@ bool ohneNormaleAbgelehnt(const std::string& en, const Ebene& e) {
 // ---------------------------------------------------------------------------------------
 // Regular polygons
 
-// The regular |n|-gon over the edge from p1 to p2, turning about nv, as statements: a point
-// statement for each new corner (named polyn + "P", then with the next free numbers) and the
-// closed polygon p1, V1, ..., Vk, p2, p1 named nextFreeName(polyn), which is held back while
-// the corners are named. p1 and p2 are registered points under their own names. The name of
-// the polygon, or nothing when a generated statement failed or there is no corner to make.
-std::optional<std::string> genNEckPPE(Generatorlauf& lauf, long long n, const Punkt& p1, const Punkt& p2,
-                                      const Vektor& nv, const std::string& polyn) {
-    const std::vector<Punkt> ecken = vieleckEcken(n, p1, p2, nv);
-    if (ecken.empty()) return std::nullopt;
+// The regular polygon over the edge from the point p1n to the point p2n as statements, its
+// new corners V1 ... Vk computed before (vieleckEcken): a point statement for each new corner
+// (named polyn + "P", then with the next free numbers) and the closed polygon p1, V1, ..., Vk,
+// p2, p1 named nextFreeName(polyn), which is held back while the corners are named. The name
+// of the polygon, or nothing when a generated statement failed.
+std::optional<std::string> genNEckPPE(Generatorlauf& lauf, const std::vector<Punkt>& ecken, const std::string& p1n,
+                                      const std::string& p2n, const std::string& polyn) {
     const std::string pn = nextFreeName(polyn);
     Reservierung reserviert(pn);
-    std::string polygon = " Polygon " + pn + " " + p1.name;
+    std::string polygon = " Polygon " + pn + " " + p1n;
     for (const Punkt& ecke : ecken) {
         // Each corner is registered before the next name is chosen, so the names follow on.
         const std::string name = nextFreeName(polyn + "P");
         if (!lauf.anweisung(" Punkt," + name + koordinatenText(ecke))) return std::nullopt;
         polygon += " " + name;
     }
-    polygon += " " + p2.name + " " + p1.name;
+    polygon += " " + p2n + " " + p1n;
     reserviert.freigeben();
     if (!lauf.anweisung(polygon)) return std::nullopt;
     return pn;
@@ -153,7 +179,7 @@ void genNEck1(Generatorlauf& lauf, const std::string& polyn, const std::string& 
     // Copies: the generated statements below change the registries.
     const Strecke s = *sp;
     const Ebene e = *ep;
-    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && s.laenge() > 0;
+    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && s.laenge() > 0;
     if (!lok) return;
     if (ohneNormaleAbgelehnt(en, e)) return;
     // A named end point must still be registered, and the base must keep its length where
@@ -161,14 +187,19 @@ void genNEck1(Generatorlauf& lauf, const std::string& polyn, const std::string& 
     for (const Punkt* ende : {&s.ap, &s.ep})
         if (!ende->name.empty() && finde(punktListe, ende->name) == nullptr) return unvollstaendig(sn);
     const auto lage = [](const Punkt& ende) { return ende.name.empty() ? ende : punktListe.at(ende.name); };
-    lok = lage(s.ap).dist(lage(s.ep)) > 0;
+    const Punkt anfang = lage(s.ap);
+    const Punkt ende = lage(s.ep);
+    lok = anfang.dist(ende) > 0;
     if (!lok) return;
+    // The corners are those over the points where the end points are registered, or will be.
+    const std::optional<std::vector<Punkt>> ecken = eckenImBereich(*n, anfang, ende, e.nv, polyn);
+    if (!ecken) return;
 
     const std::optional<Punkt> p1 = streckenEcke(lauf, s.ap, polyn);
     if (!p1) return;
     const std::optional<Punkt> p2 = streckenEcke(lauf, s.ep, polyn);
     if (!p2) return;
-    const std::optional<std::string> pn = genNEckPPE(lauf, *n, *p1, *p2, e.nv, polyn);
+    const std::optional<std::string> pn = genNEckPPE(lauf, *ecken, p1->name, p2->name, polyn);
     if (!pn) return;
     // The polygon's own name: an unnamed end point may have taken polyn.
     quittung = "Das " + nn + "-Eck " + *pn + " wurde über der Strecke " + sn + " erzeugt.";
@@ -186,10 +217,12 @@ void genNEck2(Generatorlauf& lauf, const std::string& polyn, const std::string& 
     const Punkt p1 = *a;
     const Punkt p2 = *b;
     const Ebene e = *ep;
-    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && p1.dist(p2) > 0;
+    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && p1.dist(p2) > 0;
     if (!lok) return;
     if (ohneNormaleAbgelehnt(en, e)) return;
-    const std::optional<std::string> pn = genNEckPPE(lauf, *n, p1, p2, e.nv, polyn);
+    const std::optional<std::vector<Punkt>> ecken = eckenImBereich(*n, p1, p2, e.nv, polyn);
+    if (!ecken) return;
+    const std::optional<std::string> pn = genNEckPPE(lauf, *ecken, p1n, p2n, polyn);
     if (!pn) return;
     quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
     lok = true;
@@ -208,11 +241,13 @@ void genNEck3(Generatorlauf& lauf, const std::string& polyn, const std::string& 
     const Punkt p1 = *a;
     const Punkt p2 = *b;
     const Vektor nv = (p2.ortsvektor() - p1.ortsvektor()).kreuz(c->ortsvektor() - p1.ortsvektor());
-    lok = n && nameFrei(polyn) && std::llabs(*n) >= 3 && !nv.istNullvektor();
+    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && !nv.istNullvektor();
     if (!lok) return;
+    const std::optional<std::vector<Punkt>> ecken = eckenImBereich(*n, p1, p2, nv, polyn);
+    if (!ecken) return;
 
     if (!lauf.anweisung("* nEck " + polyn + " " + nn + " " + p1n + " " + p2n + " " + epn)) return;
-    const std::optional<std::string> pn = genNEckPPE(lauf, *n, p1, p2, nv, polyn);
+    const std::optional<std::string> pn = genNEckPPE(lauf, *ecken, p1n, p2n, polyn);
     if (!pn) return;
     quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
     lok = false;
@@ -229,23 +264,23 @@ void neckMitSeitenlaenge(Generatorlauf& lauf, const std::string& name, const std
     }
     // Refused like the other forms, silently, before anything is written.
     const long long n = ganzzahlLesen(nn).value_or(0);
-    if (std::llabs(n) < 3) {
+    if (eckenzahl(n) < 3) {
         lok = false;
         return;
     }
+    // The corners over the base from the origin to (s, 0, 0), as the two base points will be
+    // registered, computed before anything is written.
+    const std::optional<std::vector<Punkt>> ecken =
+        eckenImBereich(n, Punkt("", 0.0, 0.0, 0.0), Punkt("", laenge, 0.0, 0.0), Vektor(0, 0, -1), name);
+    if (!ecken) return;
 
     lauf.kommentar("* " + nn + "-Eck " + name + " der Seitenlänge " + s + " - Konstruktionsstart");
     const std::string an = nextFreeName(name + "P");
     if (!lauf.anweisung(" Punkt," + an + ", 0, 0, 0")) return;
     const std::string bn = nextFreeName(name + "P");
     if (!lauf.anweisung(" Punkt," + bn + ", " + kurzform(laenge) + ", 0, 0")) return;
-    const Punkt* a = finde(punktListe, an);
-    const Punkt* b = finde(punktListe, bn);
-    if (a == nullptr || b == nullptr) return unvollstaendig(a == nullptr ? an : bn);
-    const Punkt p1 = *a;
-    const Punkt p2 = *b;
     // The polygon statement's answer is the answer.
-    genNEckPPE(lauf, n, p1, p2, Vektor(0, 0, -1), name);
+    genNEckPPE(lauf, *ecken, an, bn, name);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -273,7 +308,8 @@ void polygonEinpassen(Generatorlauf& lauf, const std::string& neun, const std::s
                       std::to_string(vieleckHoechstzahl) + " sind hier zulässig.");
         return;
     }
-    if (!genNEckPPE(lauf, std::llround(fit.ecken), a, b, fit.normale, pn)) return;
+    const std::optional<std::vector<Punkt>> ecken = eckenImBereich(std::llround(fit.ecken), a, b, fit.normale, pn);
+    if (!ecken || !genNEckPPE(lauf, *ecken, an, bn, pn)) return;
     quittung = "Das Vieleck wurde eingepasst";
 }
 
@@ -460,7 +496,9 @@ void einpassen(const std::vector<std::string>& w) {
 void defQuader(const std::vector<std::string>& w) {
     mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
         const std::string& name = w[0];
-        if (!startBestanden(name) || !anzahlBestanden(4, w)) return;
+        checkStart(name);
+        polyederNamenCheck(name);
+        if (!checkResultat || !anzahlBestanden(4, w)) return;
         werteCheck(w, 1, 4);
         if (!checkResultat) return;
         const double b = termWert(w[1]);
@@ -497,6 +535,7 @@ void duplikat(const std::vector<std::string>& w) {
         checkStart(name);
         // The statement itself is never recorded: its generated statements are.
         lok = false;
+        polyederNamenCheck(name);
         if (!checkResultat || !anzahlBestanden(2, w)) return;
         const grafik3DArt* art = finde(index3, w[1]);
         if (art == nullptr || *art != grafik3DArt::polyeder) {

@@ -226,18 +226,19 @@ void klonen(const std::vector<std::string>& w) {
         if (!anzahlBestanden(2, w)) return;
         const std::string& orn = w[1];
         const std::string vorsatz = w[0] == "?" ? orn : w[0];
+        const std::string ungeeignet = vorsatz + " ist kein geeigneter Namensvorsatz oder " + orn + " kein klonbares Objekt.";
         // Every name of the clone begins with the prefix: one that cannot begin a name would
         // give a clone whose parts could not be registered.
-        if (!istGeoObjekt(orn) || !nameErlaubt(vorsatz))
-            return eigenerFehler(vorsatz + " ist kein geeigneter Namensvorsatz oder " + orn +
-                                 " kein klonbares Objekt.");
+        if (!istGeoObjekt(orn) || !nameErlaubt(vorsatz)) return eigenerFehler(ungeeignet);
 
         switch (klonStart(vorsatz, orn)) {
-        case Klonergebnis::geklont: break;
-        // The answer is the refusal klonStart wrote; nothing was cloned, nothing is recorded.
+        // A formula, a collective or a vector is not cloned: the answer is the one klonStart
+        // wrote, and the statement, which changed nothing, is recorded like a query.
+        case Klonergebnis::geklont:
         case Klonergebnis::nurGeometrisch:
-        case Klonergebnis::vektor: lok = false; break;
+        case Klonergebnis::vektor: break;
         case Klonergebnis::unvollstaendig: unvollstaendig(orn); break;
+        case Klonergebnis::vorsatzUngeeignet: eigenerFehler(ungeeignet); break;
         }
     });
 }

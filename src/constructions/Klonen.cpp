@@ -99,6 +99,7 @@ public:
         if (blockierteNamen.insert(name).second) reserviert_.push_back(name);
     }
     void obenNennen(const std::string& name) { obenName_ = name; }
+    const std::string& obenName() const { return obenName_; }
     std::optional<std::string> karteneintrag(const std::string& n) const {
         const auto it = karte_.find(n);
         if (it == karte_.end()) return std::nullopt;
@@ -310,6 +311,13 @@ Klonergebnis klonerei(const std::string& klon0, const std::string& orn) {
         lauf.obenNennen(kn);
     } else {
         lauf.obenNennen(lauf.karteneintrag(orn).value_or(std::string()));
+    }
+    // A solid never takes a name that a kind index holds for a collective: the prefix
+    // alleKugeln is a free name, but no polyhedron can be registered under it, and the copy
+    // would fail only after its parts had been made.
+    if (art3 != nullptr && (index1.contains(lauf.obenName()) || index3.contains(lauf.obenName()))) {
+        lauf.zuruecknehmen();
+        return Klonergebnis::vorsatzUngeeignet;
     }
 
     if (!lauf.klonen(orn)) {

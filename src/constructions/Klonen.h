@@ -52,6 +52,7 @@ enum class Klonergebnis {
     nurGeometrisch,  // a formula or a collective: nothing is cloned
     vektor,          // a vector: nothing is cloned
     unvollstaendig,  // the object or one of its parts is missing or unfit: nothing is left behind
+    vorsatzUngeeignet,  // the copy of a solid would take a collective's name: nothing is cloned
 };
 
 // Clones orn with the names collected before (sammlung) and the prefix k = nextFreeName(klon0).
@@ -70,8 +71,10 @@ enum class Klonergebnis {
 // On success quittung becomes "Mit dem Namen " + k + " wurde ein Klon von " + orn +
 // " erzeugt.". Formulas and collectives answer "Klonen ist nur für geometrische Objekte
 // vorgesehen.", vectors "Es gibt keinen Grund, einen Vekgtor zu klonen.", and nothing is
-// registered. When the copy of the object itself cannot be registered, every copy made for it
-// is removed again and quittung is left alone. No name stays reserved afterwards.
+// registered. When the copy of a solid would be named like a collective (the prefix
+// alleKugeln), nothing is cloned. When the copy of the object itself cannot be registered,
+// every copy made for it is removed again and quittung is left alone. No name stays reserved
+// afterwards.
 Klonergebnis klonerei(const std::string& klon0, const std::string& orn);
 
 // KLON: namensSammelStart(orn), then klonerei(klonn, orn). The statement has made sure that orn

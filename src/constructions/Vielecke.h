@@ -35,7 +35,9 @@ double vieleckDrehwinkel(long long n);
 // corner (the registered point) and as its pivot the corner as computed, so that the
 // corners come out exactly as the generated statements rebuild them.
 //
-// Nothing for |n| < 3 or a null nv. The turns keep every height along nv: the polygon is
+// Nothing for |n| < 3, for |n| above vieleckHoechstzahl, for an nv that is the null vector or
+// not finite, and for a polygon so large that a turn would leave the range of doubles (its
+// corners would not be turned at all). The turns keep every height along nv: the polygon is
 // plane and regular when p2 − p1 is orthogonal to nv.
 std::vector<Punkt> vieleckEcken(long long n, const Punkt& p1, const Punkt& p2, const Vektor& nv);
 
