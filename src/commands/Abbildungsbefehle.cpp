@@ -22,10 +22,6 @@ bool vorhanden(const std::string& name) {
     return zeile != nullptr && zeile->finde(name).has_value();
 }
 
-bool istArt(const std::string& name, grafikArt art) {
-    const grafikArt* a = finde(index1, name);
-    return a != nullptr && *a == art;
-}
 
 }  // namespace
 
@@ -47,8 +43,8 @@ void spiegele(const std::vector<std::string>& w) {
         if (!checkResultat) return;
 
         if (ohneLage(obj)) return ablehnen("Formeln, Vektoren und Kollektive sind keine Objekte von Spiegelungen.");
-        const bool anKugel = istArt(spiegel, grafikArt::kugel);
-        if (!bildform && (anKugel || istArt(spiegel, grafikArt::gerade)))
+        const bool anKugel = gelistetAls(spiegel, grafikArt::kugel);
+        if (!bildform && (anKugel || gelistetAls(spiegel, grafikArt::gerade)))
             return ablehnen("Am Ort kann nur an einem Punkt oder an einer Ebene gespiegelt werden.");
         if (bildform && indexNr(obj) == 3)
             return ablehnen("Für Körper ist nur destruktives Spiegeln (mit Entfernung des Originals) vorgesehen. Das "
@@ -112,7 +108,7 @@ void drehen(const std::vector<std::string>& w) {
         };
         if (!zweiPunkte) {
             if (!echteHuellGerade(w[2])) {
-                if (istArt(w[2], grafikArt::strecke) && vorhanden(w[2]))
+                if (gelistetAls(w[2], grafikArt::strecke) && vorhanden(w[2]))
                     return ablehnen("Die Strecke " + w[2] + " hat keine Trägergerade.");
                 return unvollstaendig(w[2]);
             }
@@ -182,7 +178,7 @@ void verschiebe(const std::vector<std::string>& w) {
         };
         if (w.size() == 2) {
             // Anything but a vector fails without a sentence of its own.
-            checkResultat = checkResultat && istArt(w[1], grafikArt::vektor);
+            checkResultat = checkResultat && gelistetAls(w[1], grafikArt::vektor);
             if (!checkResultat) return;
             const Vektor* v = finde(vektorListe, w[1]);
             if (v == nullptr) return unvollstaendig(w[1]);
@@ -220,10 +216,10 @@ void wende(const std::vector<std::string>& w) {
         indexCheck(name, {grafikArt::strecke, grafikArt::gerade, grafikArt::strahl, grafikArt::polygon});
         if (!checkResultat) return;
         if (!wenden(name)) return unvollstaendig(name);
-        const std::string art = istArt(name, grafikArt::gerade)   ? "Die Gerade "
-                                : istArt(name, grafikArt::strecke) ? "Die Strecke "
-                                : istArt(name, grafikArt::strahl)  ? "Der Strahl "
-                                                                   : "Das Polygon ";
+        const std::string art = gelistetAls(name, grafikArt::gerade)   ? "Die Gerade "
+                                : gelistetAls(name, grafikArt::strecke) ? "Die Strecke "
+                                : gelistetAls(name, grafikArt::strahl)  ? "Der Strahl "
+                                                                        : "Das Polygon ";
         quittung = art + name + " wurde gewendet.";
     });
 }

@@ -32,8 +32,6 @@ std::optional<grafikArt> artVon(const std::string& name) {
     return art != nullptr ? std::optional<grafikArt>(*art) : std::nullopt;
 }
 
-bool hatArt(const std::string& name, grafikArt art) { return artVon(name) == art; }
-
 // ---------------------------------------------------------------------------------------
 // ABSTAND
 
@@ -91,8 +89,8 @@ bool durchmesserTeileVorhanden(const std::string& name) {
 }
 
 bool hatDurchmesser(const std::string& name) {
-    return index3.contains(name) || hatArt(name, grafikArt::kreis) || hatArt(name, grafikArt::kugel) ||
-           hatArt(name, grafikArt::polygon);
+    return index3.contains(name) || gelistetAls(name, grafikArt::kreis) || gelistetAls(name, grafikArt::kugel) ||
+           gelistetAls(name, grafikArt::polygon);
 }
 
 void durchmesserMessen(const std::string& name) {
@@ -104,19 +102,6 @@ void durchmesserMessen(const std::string& name) {
 
 // ---------------------------------------------------------------------------------------
 // WINKEL: it keeps its verdict in lok and writes its refusals straight into the answer.
-
-// The angle between two vectors. Where the product of their lengths overflows (legs or
-// directions of huge numbers), the cosine is no number although the angle is: it is then
-// taken between the vectors shrunk to a largest component of 1, which changes no direction.
-std::optional<double> winkelInReichweite(const Vektor& a, const Vektor& b) {
-    const std::optional<double> w = winkel(a, b);
-    if (!w || std::isfinite(*w) || !endlich(a) || !endlich(b)) return w;
-    const auto verkleinert = [](const Vektor& v) {
-        const double m = std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)});
-        return Vektor(v.x1 / m, v.x2 / m, v.x3 / m);
-    };
-    return winkel(verkleinert(a), verkleinert(b));
-}
 
 void winkelAmScheitel(const std::string& p1, const std::string& p2, const std::string& p3) {
     lok = istPunkt(p1) && istPunkt(p2) && istPunkt(p3);
@@ -135,7 +120,7 @@ void winkelAmScheitel(const std::string& p1, const std::string& p2, const std::s
     // A leg shorter than the null-vector limit has no direction, even when the other leg is
     // long enough to lift the product of the lengths above zero: the legs start at (almost)
     // the same point, which is the case the sentence names.
-    const std::optional<double> w = winkelInReichweite(u, v);
+    const std::optional<double> w = winkel(u, v);
     if (!w) {
         quittung = verschieden;
         return;
@@ -146,7 +131,7 @@ void winkelAmScheitel(const std::string& p1, const std::string& p2, const std::s
 }
 
 void winkelZweierObjekte(const std::string& p1, const std::string& p2) {
-    const bool ebenen = hatArt(p1, grafikArt::ebene) && hatArt(p2, grafikArt::ebene);
+    const bool ebenen = gelistetAls(p1, grafikArt::ebene) && gelistetAls(p2, grafikArt::ebene);
     lok = ebenen || (istgeradeLinie(p1) && istgeradeLinie(p2));
     if (!lok) {
         quittung = "Erwartet werden hier die Namen von zwei Geraden oder von zwei Ebenen.";
@@ -157,7 +142,7 @@ void winkelZweierObjekte(const std::string& p1, const std::string& p2) {
         const Ebene* e2 = finde(ebenenListe, p2);
         if (e1 == nullptr) return unvollstaendig(p1);
         if (e2 == nullptr) return unvollstaendig(p2);
-        const std::optional<double> w = winkelInReichweite(e1->nv, e2->nv);
+        const std::optional<double> w = winkel(e1->nv, e2->nv);
         if (!w || !std::isfinite(*w)) {
             quittung = "Mindestens eine der Ebenen " + p1 + ", " + p2 + " hat keinen Normalenvektor.";
             return;
@@ -166,12 +151,13 @@ void winkelZweierObjekte(const std::string& p1, const std::string& p2) {
         return;
     }
     // The angle of two named lines says through lok whether both carry a direction: a
-    // segment too short to span a line has none, and its angle would read 0.
+    // segment too short to span a line has none, and its angle would read 0. The angle itself
+    // is taken between the directions brought to a common scale.
     double w = winkel(p1, p2);
-    if (lok && !std::isfinite(w)) {
+    if (lok) {
         const std::optional<Gerade> g1 = echteHuellGerade(p1);
         const std::optional<Gerade> g2 = echteHuellGerade(p2);
-        const std::optional<double> weite = (g1 && g2) ? winkelInReichweite(g1->rv, g2->rv) : std::nullopt;
+        const std::optional<double> weite = (g1 && g2) ? winkel(g1->rv, g2->rv) : std::nullopt;
         w = weite.value_or(w);
     }
     if (!lok || !std::isfinite(w)) {
@@ -230,7 +216,7 @@ void berechneRadius(const std::vector<std::string>& w) {
     const std::string name = ersterName(w);
     if (checkResultat) indexCheck(name, {grafikArt::kreis, grafikArt::kugel});
     if (checkResultat) {
-        if (hatArt(name, grafikArt::kreis)) {
+        if (gelistetAls(name, grafikArt::kreis)) {
             if (const Kreis* k = finde(kreisListe, name))
                 quittung = "Der Kreis " + name + " hat den Radius " + wertText(k->r) + ".";
             else

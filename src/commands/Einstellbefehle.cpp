@@ -1,6 +1,5 @@
 #include "commands/Einstellbefehle.h"
 
-#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -46,8 +45,7 @@ std::optional<bewegungsart> scrollWirkung(const std::string& wort) {
 // The remark after a name that is stored as a setting: empty when the name denotes an object
 // of the expected kind now. The setting is taken either way; the motion tests it when it runs.
 std::string bemerkung(const std::string& name, grafikArt art, const std::string& sonst) {
-    const grafikArt* gefunden = finde(index1, name);
-    return (gefunden != nullptr && *gefunden == art) ? std::string() : sonst;
+    return gelistetAls(name, art) ? std::string() : sonst;
 }
 
 // The direction of the three-word form: the three terms in order, stopping at the first that
@@ -60,14 +58,6 @@ std::optional<Vektor> richtungAusWerten(const std::vector<std::string>& w) {
         x[i] = t.second;
     }
     return Vektor(x[0], x[1], x[2]);
-}
-
-// A whole number in its written form: an optional sign, then digits only, however many.
-bool ganzeZahlOhneGrenze(const std::string& wort) {
-    const std::size_t ziffern = (!wort.empty() && (wort.front() == '+' || wort.front() == '-')) ? 1 : 0;
-    if (ziffern == wort.size()) return false;
-    return std::all_of(wort.begin() + static_cast<std::ptrdiff_t>(ziffern), wort.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -168,11 +158,10 @@ void dezimalenWahl(const std::vector<std::string>& w) {
     // whole number too long for any integer type is a whole number all the same, and out of
     // range; it passes the whole-number check.
     paramCheck(1, static_cast<int>(w.size()));
-    const bool riesig = !ganzzahlLesen(wort) && ganzeZahlOhneGrenze(wort);
-    if (!riesig) intCheck(wort);
+    anzahlCheck(wort);
     if (checkResultat) {
         // Compared as the whole number it is: a huge number must not wrap into the range.
-        const long long n = riesig ? -1 : ganzzahlLesen(wort).value_or(-1);
+        const long long n = anzahlLesen(wort).value_or(-1);
         if (n < 0 || n > 8) {
             eigenerFehler("Die Anzahl der Dezimalen muss im Bereich 0...8 liegen.\n ");
         } else {

@@ -1,12 +1,15 @@
 #include "commands/Generatoren.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 
 #include "checks/Kontrolle.h"
 #include "commands/Rahmen.h"
 #include "constructions/Duplikate.h"
+#include "constructions/Huellen.h"
 #include "constructions/Vielecke.h"
 #include "interpreter/Dispatcher.h"
 #include "measurement/Funktionen.h"
@@ -85,21 +88,12 @@ unsigned long long eckenzahl(long long n) {
     return n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
 }
 
-// A count that would make one statement create more corners than it may.
+// A count that would make one statement create more corners than it may. The number of
+// corners of the most negative count is beyond every long long: too many either way.
 bool zuVieleEcken(const std::string& wort, long long n) {
-    if (eckenzahl(n) <= static_cast<unsigned long long>(vieleckHoechstzahl)) return false;
-    eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(vieleckHoechstzahl) +
-                  " sind hier zulässig.");
-    return true;
-}
-
-// A polyhedron never takes a name that a kind index holds for a collective: alleKugeln and
-// alleStrahlen pass the name check as free names, and the generated polyhedron statement
-// would refuse such a name only after the corners and faces had been written. Reported with
-// the name check's sentence.
-void polyederNamenCheck(const std::string& name) {
-    if (checkResultat && index1.contains(name))
-        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+    const unsigned long long ecken = eckenzahl(n);
+    const auto hoechst = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
+    return zuVieleAbgelehnt(wort, static_cast<long long>(std::min(ecken, hoechst)), vieleckHoechstzahl);
 }
 
 // The new corners of the polygon pn over p1 → p2 (vieleckEcken), computed before anything is
@@ -497,7 +491,7 @@ void defQuader(const std::vector<std::string>& w) {
     mitGeneratorbericht(w, [&](Generatorlauf& lauf) {
         const std::string& name = w[0];
         checkStart(name);
-        polyederNamenCheck(name);
+        sammelNamenCheck(name);
         if (!checkResultat || !anzahlBestanden(4, w)) return;
         werteCheck(w, 1, 4);
         if (!checkResultat) return;
@@ -509,6 +503,9 @@ void defQuader(const std::vector<std::string>& w) {
             mListe = "Keine der Kantenlängen des Quaders darf den Wert 0 haben. ";
             return;
         }
+        // Edges so long that the hull statement could not build the cuboid are refused before
+        // any of its statements is written.
+        if (!imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", b, l, h)})) return zahlbereichFehler(name);
         quader(lauf, name, b, l, h);
     });
 }
@@ -535,10 +532,9 @@ void duplikat(const std::vector<std::string>& w) {
         checkStart(name);
         // The statement itself is never recorded: its generated statements are.
         lok = false;
-        polyederNamenCheck(name);
+        sammelNamenCheck(name);
         if (!checkResultat || !anzahlBestanden(2, w)) return;
-        const grafik3DArt* art = finde(index3, w[1]);
-        if (art == nullptr || *art != grafik3DArt::polyeder) {
+        if (!gelistetAls(w[1], grafik3DArt::polyeder)) {
             checkResultat = false;
             mListe = "Die DuUPLIKAT-Anweisung ist nur zum Duplizieren von Polyedern vorgesehen.";
             return;

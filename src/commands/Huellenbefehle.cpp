@@ -75,10 +75,12 @@ void kHuelle(const std::vector<std::string>& w) {
         if (k == nullptr) return unvollstaendig(kn);
 
         // A copy: building the hull registers faces, and the cluster must not change under it.
-        if (erzeugeKonvexeHuelle(name, Klumpen(*k))) {
+        const Huellenbau bau = baueKonvexeHuelle(name, Klumpen(*k));
+        if (bau == Huellenbau::gebaut) {
             lok = true;
             return;
         }
+        if (bau == Huellenbau::ausserhalb) return zahlbereichFehler(name);
         ablehnen("Die Punkte des Klumpens " + kn + " spannen keine Ebene auf; die konvexe Hülle " + name +
                  " wurde nicht gebildet.");
     });

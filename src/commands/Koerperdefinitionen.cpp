@@ -27,20 +27,6 @@ const std::string zuWenigeEcken =
 
 bool istPunktName(const std::string& e) { return istPunkt(e); }
 
-// The collectives alleStrahlen and alleKugeln are free names for the objects of the kind
-// index, which take over the collective's entry there. A solid is listed in the solid index
-// only: it would stand beside the collective's entry under the same name, and could then be
-// neither described nor deleted. For a solid such a name is in use.
-void koerperNamenCheck(const std::string& name) {
-    if (checkResultat && index1.contains(name))
-        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
-}
-
-bool hatKind3(const std::string& name, grafik3DArt art) {
-    const grafik3DArt* gefunden = finde(index3, name);
-    return gefunden != nullptr && *gefunden == art;
-}
-
 // ---------------------------------------------------------------------------------------
 // POLYGON
 
@@ -178,19 +164,19 @@ struct Schwerpunktbefund {
 // The centre of gravity of a cone, cylinder or polyhedron; nothing when obj is none of them.
 // kaputt is set when the solid is listed but its record or parts are gone.
 std::optional<Schwerpunktbefund> koerperSchwerpunkt(const std::string& obj, bool& kaputt) {
-    if (hatKind3(obj, grafik3DArt::kegel)) {
+    if (gelistetAls(obj, grafik3DArt::kegel)) {
         const Kegel* k = finde(kegelListe, obj);
         kaputt = k == nullptr || !k->teileVorhanden();
         if (kaputt) return std::nullopt;
         return Schwerpunktbefund{k->schwerpunkt(), "Schwerpunkt des Kegels " + obj + ".", " des Kegels "};
     }
-    if (hatKind3(obj, grafik3DArt::zylinder)) {
+    if (gelistetAls(obj, grafik3DArt::zylinder)) {
         const Zylinder* z = finde(zylinderListe, obj);
         kaputt = z == nullptr || !z->korrekt();
         if (kaputt) return std::nullopt;
         return Schwerpunktbefund{z->schwerpunkt(), "Schwerpunkt des Zylinders " + obj + ".", " des Zylinders "};
     }
-    if (hatKind3(obj, grafik3DArt::polyeder)) {
+    if (gelistetAls(obj, grafik3DArt::polyeder)) {
         const Polyeder* pd = finde(polyederListe, obj);
         kaputt = pd == nullptr;
         if (kaputt) return std::nullopt;
@@ -273,7 +259,7 @@ void defPolygon(const std::vector<std::string>& w) {
         const std::string& name = w[0];
         if (!startBestanden(name)) return;
         if (w.size() < 2) return eigenerFehler(zuWenigeEcken);
-        if (hatKind3(w[1], grafik3DArt::polyeder)) return kantenPolygonDefinieren(name, w[1]);
+        if (gelistetAls(w[1], grafik3DArt::polyeder)) return kantenPolygonDefinieren(name, w[1]);
 
         const std::vector<std::string> ecken(w.begin() + 1, w.end());
         // A refused corner list has no sentence of its own: the answer is the bare head.
@@ -294,7 +280,7 @@ void defPolyeder(const std::vector<std::string>& w) {
     mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         checkStart(name);
-        koerperNamenCheck(name);
+        sammelNamenCheck(name);
         if (!checkResultat) return;
         if (w.size() < 2)
             return eigenerFehler("Zur Definition des Polyeders müssen neben dem vorgesehenen Polyedernamen die Namen "
@@ -320,7 +306,7 @@ void defKegel(const std::vector<std::string>& w) {
         // No checkStart: the statement starts from the check state the window left.
         const std::string& name = w[0];
         namenCheck(name);
-        koerperNamenCheck(name);
+        sammelNamenCheck(name);
         if (!checkResultat || !anzahlBestanden(3, w)) return;
 
         const std::string& kn = w[1];
@@ -344,7 +330,7 @@ void defZylinder(const std::vector<std::string>& w) {
     mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         namenCheck(name);
-        koerperNamenCheck(name);
+        sammelNamenCheck(name);
         if (!checkResultat || !anzahlBestanden(3, w)) return;
 
         const std::string& a = w[1];
@@ -371,7 +357,7 @@ void defPyramide(const std::vector<std::string>& w) {
     mitNamenUndFehlerbericht(w, [&] {
         const std::string& name = w[0];
         checkStart(name);
-        koerperNamenCheck(name);
+        sammelNamenCheck(name);
         // The count is judged whatever the name gave, so both can be reported together.
         if (w.size() < 3 || w.size() > 4) eigenerFehler("Die Pyramiden-Anweisung benötigt drei oder vier Parameter.");
         if (!checkResultat) return;
@@ -425,12 +411,12 @@ void defPyramide(const std::vector<std::string>& w) {
 }
 
 std::pair<bool, double> wieHochIst(const std::string& was) {
-    if (hatKind3(was, grafik3DArt::kegel)) {
+    if (gelistetAls(was, grafik3DArt::kegel)) {
         const Kegel* k = finde(kegelListe, was);
         if (k == nullptr || !k->teileVorhanden()) return {false, 0.0};
         return {true, k->hoehe()};
     }
-    if (hatKind3(was, grafik3DArt::zylinder)) {
+    if (gelistetAls(was, grafik3DArt::zylinder)) {
         const Zylinder* z = finde(zylinderListe, was);
         if (z == nullptr || !z->korrekt()) return {false, 0.0};
         return {true, z->hoehe()};
@@ -443,7 +429,7 @@ void wieHoch(const std::vector<std::string>& w) {
     checkResultat = true;
     if (anzahlBestanden(1, w)) {
         const std::string& o = w[0];
-        checkResultat = hatKind3(o, grafik3DArt::zylinder) || hatKind3(o, grafik3DArt::kegel);
+        checkResultat = gelistetAls(o, grafik3DArt::zylinder) || gelistetAls(o, grafik3DArt::kegel);
         if (!checkResultat) {
             mListe += "Eine Höhenberechnung ist nur für Kegel und Zylinder verfügbar";
         } else if (const auto [ok, hoehe] = wieHochIst(o); ok) {

@@ -1,6 +1,5 @@
 #include "commands/Konstruktionen.h"
 
-#include <limits>
 #include <optional>
 #include <set>
 
@@ -33,9 +32,8 @@ void eintragungAbgelehnt(const std::string& name) {
 // foot of a perpendicular. Answers the refusal and gives true for such an object.
 bool ohneRichtungAbgelehnt(const std::string& on, const std::optional<Vektor>& richtung) {
     if (!richtung || !richtung->istNullvektor()) return false;
-    const grafikArt* art = finde(index1, on);
-    const bool linie = art != nullptr && (*art == grafikArt::gerade || *art == grafikArt::strahl ||
-                                          *art == grafikArt::strecke);
+    const bool linie =
+        gelistetAls(on, grafikArt::gerade) || gelistetAls(on, grafikArt::strahl) || gelistetAls(on, grafikArt::strecke);
     ablehnen((linie ? "Die Richtung von " : "Der Normalenvektor von ") + on +
              " ist der Nullvektor; es wurde nichts konstruiert.");
     return true;
@@ -48,30 +46,15 @@ std::optional<Vektor> lotRichtung(const std::string& aufn) {
     return std::nullopt;
 }
 
-// A count that would make one statement create more objects than it may.
-bool zuVieleAbgelehnt(const std::string& wort, long long anzahl, long long hoechstzahl) {
-    if (anzahl <= hoechstzahl) return false;
-    eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(hoechstzahl) +
-                  " sind hier zulässig.");
-    return true;
-}
-
-// A count word as a whole number. A word of digits too long for any integer type is still a
-// whole number, only a huge one: it reads as the largest (or, with "-", the smallest) count,
-// which the bound of the statement refuses. Nothing for a word that is no whole number.
-std::optional<long long> anzahlLesen(const std::string& wort) {
-    if (const std::optional<long long> n = ganzzahlLesen(wort)) return n;
-    const std::size_t ziffern = (!wort.empty() && (wort.front() == '+' || wort.front() == '-')) ? 1 : 0;
-    if (ziffern == wort.size()) return std::nullopt;
-    for (std::size_t i = ziffern; i < wort.size(); ++i)
-        if (wort[i] < '0' || wort[i] > '9') return std::nullopt;
-    return wort.front() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-}
-
-// intCheck for a count: only a word that is no whole number at all fails it; a huge one is
-// left to the bound of the statement, which names it as too large.
-void anzahlCheck(const std::string& wort) {
-    if (!anzahlLesen(wort)) intCheck(wort);
+// The answer of a parallel or orthogonal to the object on through the point pn that its
+// construction did not build: an object or point that is gone, a direction that is the null
+// vector, or else the registration's refusal of the new object.
+void nichtDurchPunktGebaut(const std::string& name, const std::string& on, const std::string& pn,
+                           const std::optional<Vektor>& richtung) {
+    if (!richtung || !finde(punktListe, pn))
+        unvollstaendig(richtung ? pn : on);
+    else if (!ohneRichtungAbgelehnt(on, richtung))
+        eintragungAbgelehnt(name);
 }
 
 // A polygon fixes the direction of an orthogonal only when it spans a plane whose normal can
@@ -159,11 +142,7 @@ void parallele(const std::vector<std::string>& w) {
         // A name that is not free or a third word that is no point: refused without a
         // sentence of its own, the preset answer stays.
         if (!nameFrei(name) || !istPunkt(pn)) return;
-        const std::optional<Vektor> richtung = parallelenRichtung(on);
-        if (!richtung || !finde(punktListe, pn))
-            unvollstaendig(richtung ? pn : on);
-        else if (!ohneRichtungAbgelehnt(on, richtung))
-            eintragungAbgelehnt(name);
+        nichtDurchPunktGebaut(name, on, pn, parallelenRichtung(on));
     });
 }
 
@@ -187,11 +166,7 @@ void orthogonale(const std::vector<std::string>& w) {
         if (!checkResultat) return;
 
         if (orthogonaleZuDurch(name, on, pn)) return;
-        const std::optional<Vektor> richtung = orthogonalenRichtung(on);
-        if (!richtung || !finde(punktListe, pn))
-            unvollstaendig(richtung ? pn : on);
-        else if (!ohneRichtungAbgelehnt(on, richtung))
-            eintragungAbgelehnt(name);
+        nichtDurchPunktGebaut(name, on, pn, orthogonalenRichtung(on));
     });
 }
 
@@ -246,8 +221,7 @@ void defKegelschnitt(const std::vector<std::string>& w) {
         const std::string& anzahl = w[3];
         indexCheck(en, {grafikArt::ebene});
         anzahlCheck(anzahl);
-        const grafik3DArt* art = finde(index3, kn);
-        if (art == nullptr || *art != grafik3DArt::kegel) eigenerFehler("\nHier muss " + kn + " ein Kegel sein.");
+        if (!gelistetAls(kn, grafik3DArt::kegel)) eigenerFehler("\nHier muss " + kn + " ein Kegel sein.");
         if (!checkResultat) return;
         if (zuVieleAbgelehnt(anzahl, anzahlLesen(anzahl).value_or(0), kegelschnittHoechstzahl)) return;
 

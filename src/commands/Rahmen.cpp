@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
 #include "measurement/Funktionen.h"
 #include "model/Objekte.h"
+#include "text/Zahlen.h"
 
 namespace quodral {
 
@@ -27,9 +29,42 @@ void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t 
 
 double termWert(const std::string& x) { return wert(x).second; }
 
+std::optional<long long> anzahlLesen(const std::string& wort) {
+    if (const std::optional<long long> n = ganzzahlLesen(wort)) return n;
+    const std::size_t ziffern = (!wort.empty() && (wort.front() == '+' || wort.front() == '-')) ? 1 : 0;
+    if (ziffern == wort.size()) return std::nullopt;
+    for (std::size_t i = ziffern; i < wort.size(); ++i)
+        if (wort[i] < '0' || wort[i] > '9') return std::nullopt;
+    return wort.front() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+}
+
+void anzahlCheck(const std::string& wort) {
+    if (!anzahlLesen(wort)) intCheck(wort);
+}
+
+bool zuVieleAbgelehnt(const std::string& wort, long long anzahl, long long hoechstzahl) {
+    if (anzahl <= hoechstzahl) return false;
+    eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(hoechstzahl) +
+                  " sind hier zulässig.");
+    return true;
+}
+
 void eigenerFehler(const std::string& satz) {
     checkResultat = false;
     mListe += satz;
+}
+
+namespace {
+
+// The name check's sentence for a name that is not free.
+void nameVergebenFehler(const std::string& name) {
+    eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
+}
+
+}  // namespace
+
+void sammelNamenCheck(const std::string& name) {
+    if (checkResultat && index1.contains(name)) nameVergebenFehler(name);
 }
 
 void ablehnen(const std::string& satz) {
@@ -68,9 +103,7 @@ bool quittieren(Eintragung bericht, const std::string& name, const std::string& 
     case Eintragung::nameReserviert: alsReserviertAblehnen(name); return false;
     // The name check's sentences, for a name that the handler's own check has let pass.
     case Eintragung::nameUnzulaessig: eigenerFehler("Der Name " + name + " ist nicht zulässig.\n"); return false;
-    case Eintragung::nameVergeben:
-        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
-        return false;
+    case Eintragung::nameVergeben: nameVergebenFehler(name); return false;
     case Eintragung::unvollstaendig:
     case Eintragung::nichtVorhanden: break;
     }

@@ -11,6 +11,7 @@
 // and last, on every path and exactly once, fehlerMitteilung().
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,33 @@ void werteCheck(const std::vector<std::string>& w, std::size_t von, std::size_t 
 
 // The value of a word whose wertCheck has passed.
 double termWert(const std::string& x);
+
+// A count word as a whole number. A word of digits too long for any integer type (an
+// optional sign, then digits only, however many) is still a whole number, only a huge one: it
+// reads as the largest (or, with "-", the smallest) count, which the bound of the statement
+// refuses. Nothing for a word that is no whole number.
+std::optional<long long> anzahlLesen(const std::string& wort);
+
+// intCheck for a count: only a word that is no whole number at all fails it; a huge one is
+// left to the bound of the statement, which names it as too large.
+void anzahlCheck(const std::string& wort);
+
+// A count that would make one statement create more objects than it may: true, and the
+// handler's own failure "Die Anzahl " wort " ist zu groß: höchstens " hoechstzahl " sind hier
+// zulässig.", when anzahl exceeds hoechstzahl.
+bool zuVieleAbgelehnt(const std::string& wort, long long anzahl, long long hoechstzahl);
+
+// Whether index1 (index3 for a solid's kind) lists the name with exactly this kind: the test
+// of the registration path, which the handlers ask as it is.
+using eintrag::gelistetAls;
+
+// The name rule of a new cluster or solid beyond the name check: such an object never takes a
+// name that index1 still holds for a collective (alleKugeln and alleStrahlen pass the name
+// check as free names for the objects of their own kinds, not for these: a solid under such a
+// name would stand beside the collective's entry and could be neither described nor deleted,
+// and a generator would learn of the clash only after it had written the parts). While the
+// check state passes, such a name fails with the name check's sentence.
+void sammelNamenCheck(const std::string& name);
 
 // A handler's own failure sentence: checkResultat false, the sentence appended to mListe; the
 // answer becomes "FEHLER: \n\n" and the sentences.

@@ -30,10 +30,6 @@ void melden(const Schnittausgang& ausgang, const std::string& name) {
     }
 }
 
-bool istArt3(const std::string& name, grafik3DArt art) {
-    const grafik3DArt* a = finde(index3, name);
-    return a != nullptr && *a == art;
-}
 
 }  // namespace
 
@@ -94,10 +90,9 @@ void defpSchnitt(const std::vector<std::string>& w) {
         if (!checkResultat) return;
         const std::string& pn = w[1];
         const std::string& on = w[2];
-        const grafikArt* art = finde(index1, on);
-        const bool ebene = art != nullptr && *art == grafikArt::ebene;
-        const bool gerade = art != nullptr && *art == grafikArt::gerade;
-        if (!istArt3(pn, grafik3DArt::polyeder) || !(ebene || gerade)) {
+        const bool ebene = gelistetAls(on, grafikArt::ebene);
+        const bool gerade = gelistetAls(on, grafikArt::gerade);
+        if (!gelistetAls(pn, grafik3DArt::polyeder) || !(ebene || gerade)) {
             eigenerFehler("Hier muss " + pn + "  ein Polyeder und " + on + " eine Ebene oder Gerade sein.");
             return;
         }

@@ -23,8 +23,7 @@ std::string ersterName(const std::vector<std::string>& w) { return w.empty() ? s
 // False for every other name, the collectives without a rule included (visionSetzen refuses
 // those itself).
 bool kollektivOhneObjekte(const std::string& name) {
-    const grafikArt* art = finde(index1, name);
-    if (art == nullptr || *art != grafikArt::kollektiv) return false;
+    if (!gelistetAls(name, grafikArt::kollektiv)) return false;
     if (name == "allePunkte") return punktListe.empty();
     if (name == "alleGeraden") return geradenListe.empty();
     if (name == "allePolygone") return polygonListe.empty();

@@ -1,6 +1,8 @@
 #include "commands/Vervielfaeltigung.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,27 +24,26 @@ namespace quodral {
 
 namespace {
 
-// The name rule of a new cluster or solid, beyond the name check: such an object never takes
-// a name that a kind index still holds for a collective (alleKugeln, alleStrahlen are free
-// names for the kinds whose collective they are, not for these). Reported with the name
-// check's sentence.
-void sammelNamenCheck(const std::string& name) {
-    if (checkResultat && index1.contains(name))
-        eigenerFehler("Der Name " + name + " wird bereits für ein anderes Objekt oder in anderer Bedeutung verwendet.\n");
-}
-
-// A count that would make one statement create more objects than it may.
-bool zuVieleAbgelehnt(const std::string& wort, long long anzahl, long long hoechstzahl) {
-    if (anzahl <= hoechstzahl) return false;
-    eigenerFehler("Die Anzahl " + wort + " ist zu groß: höchstens " + std::to_string(hoechstzahl) +
-                  " sind hier zulässig.");
-    return true;
-}
-
 // PRISMA's own failure for a shift it cannot read.
 void parameterfehler() {
     checkResultat = false;
     mListe = "Parameterfehler";
+}
+
+// The plane test of the base squares the differences of its corners: for corners so far
+// apart that the square of a distance between two of them may leave the range of doubles it
+// reads nothing (differences "normalised" to the null vector), and the base has no plane or
+// normal to go by. The extents along the axes bound every such square.
+bool ebenentestUeberlaeuft(const Polygon& basis) {
+    const std::vector<Punkt> q = basis.punkte();
+    if (q.empty()) return false;
+    Vektor lo = q.front().ortsvektor();
+    Vektor hi = lo;
+    for (const Punkt& p : q) {
+        lo = Vektor(std::min(lo.x1, p.x), std::min(lo.x2, p.y), std::min(lo.x3, p.z));
+        hi = Vektor(std::max(hi.x1, p.x), std::max(hi.x2, p.y), std::max(hi.x3, p.z));
+    }
+    return !std::isfinite((hi - lo).norm());
 }
 
 // The shift of the prism's top against its base, from the words after the base: a registered
@@ -113,6 +114,7 @@ void defPrisma(const std::vector<std::string>& w) {
         const Polygon* gefunden = finde(polygonListe, bpn);
         if (gefunden == nullptr) return unvollstaendig(bpn);
         const Polygon basis = *gefunden;
+        if (ebenentestUeberlaeuft(basis)) return zahlbereichFehler(name);
         // Corners on one line pass no plane test: they give no carrier plane to stand on.
         if (!basis.istEben()) return eigenerFehler("Das Basispolygon muss konvex sein.");
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "constructions/Huellensuche.h"
@@ -155,7 +156,20 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
     // tiny for small figures; below the length where cosines are still taken it is brought to
     // unit length, so that small figures get their true hull.
     Vektor t = (F - zv).kreuz(lh.v);
-    const double tl = t.norm();
+    double tl = t.norm();
+    // For a large figure (differences beyond about 1e51) the square of that length leaves the
+    // range of doubles while the tangent itself does not: it is then brought to about the
+    // size of F − C by a power of two, which keeps its direction exactly, so that the walk's
+    // cosines can be taken.
+    if (std::isinf(tl) && std::isfinite(t.x1) && std::isfinite(t.x2) && std::isfinite(t.x3)) {
+        const Vektor r = F - zv;
+        const auto exponent = [](const Vektor& v) {
+            return std::ilogb(std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)}));
+        };
+        const int schritt = exponent(r) - exponent(t);
+        t = Vektor(std::ldexp(t.x1, schritt), std::ldexp(t.x2, schritt), std::ldexp(t.x3, schritt));
+        tl = t.norm();
+    }
     if (!(tl > 0) || !std::isfinite(tl)) return {};
     if (tl < kurzeRichtung) t = (1.0 / tl) * t;
     const Vektor R = F + t;  // the reference point on the tangent
@@ -257,14 +271,37 @@ std::vector<std::pair<Ebene, std::vector<std::string>>> punkteEinebnen(const std
 // =============================================================================================
 // Convex hull polyhedron: building it
 
+bool imHuellenbereich(const std::vector<Punkt>& pkte) {
+    // The largest D with 16·D⁴ a double.
+    static const double grenze = std::sqrt(std::sqrt(std::numeric_limits<double>::max() / 16));
+    if (pkte.empty()) return true;
+    double lo[3] = {pkte[0].x, pkte[0].y, pkte[0].z};
+    double hi[3] = {lo[0], lo[1], lo[2]};
+    for (const Punkt& p : pkte) {
+        const double c[3] = {p.x, p.y, p.z};
+        for (int i = 0; i < 3; ++i) {
+            lo[i] = std::min(lo[i], c[i]);
+            hi[i] = std::max(hi[i], c[i]);
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        if (!(hi[i] - lo[i] <= grenze)) return false;  // also a difference that overflows
+    return true;
+}
+
 bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
+    return baueKonvexeHuelle(neun, kl) == Huellenbau::gebaut;
+}
+
+Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // A name the polyhedron cannot take (not allowed, or a collective's) is refused before
     // any face is registered.
     const std::string name = nextFreeName(neun);
-    if (!eingetragen(eintrag::namensRegel(name, false))) return false;
+    if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
     const auto [namen, pkte] = punkteAusKlumpen(kl);
+    if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
     const std::vector<Ebene> ebenen = randebenen(pkte);
-    if (ebenen.empty()) return false;
+    if (ebenen.empty()) return Huellenbau::keineEbene;
 
     // The polyhedron's name is held back while the faces take their names (nextFreeName has
     // passed over every name held back already, so this one was not).
@@ -283,19 +320,23 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         flaechen += seite.flaeche();
     }
     blockierteNamen.erase(name);
+    // Boundary planes whose points give no hull polygon at all (with the fixed tolerances of
+    // the distance tests, points far from the origin may lie off the very plane through them):
+    // a polyhedron without faces would be no hull.
+    if (seiten.empty()) return Huellenbau::keineEbene;
 
     const Polyeder pd(name, seiten);
     if (!pd.einlistenAls(name)) {
         // Nothing half-built stays behind: the faces go again.
         for (const std::string& s : seiten) auslisten(s);
-        return false;
+        return Huellenbau::nameAbgelehnt;
     }
     lok = true;
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
     quittung = examPolyeder(pd) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
                "  Volumen: " + kurzform(roundTo(pd.volumen(), dezimalen));
-    return true;
+    return Huellenbau::gebaut;
 }
 
 // =============================================================================================

@@ -91,15 +91,36 @@ std::vector<std::pair<Ebene, std::vector<std::string>>> punkteEinebnen(const std
                                                                       const std::vector<Punkt>& pkte,
                                                                       const std::vector<Ebene>& eFeld);
 
+// Whether the points lie close enough together for the hull's tests: with every coordinate
+// difference at most D, the normals of planes through three points and the areas of triangles
+// (cross products of two differences) and their squared lengths stay below 16·D⁴, which must
+// be a double. Beyond that a plane's squared normal overflows, and the distance test of
+// Ebene::enthaelt takes every point for one of the plane's.
+bool imHuellenbereich(const std::vector<Punkt>& pkte);
+
+// How the building of a convex hull polyhedron ended.
+enum class Huellenbau {
+    gebaut,         // registered, quittung and lok set
+    nameAbgelehnt,  // the name cannot be taken
+    keineEbene,     // no boundary plane, or none of them gave a face
+    ausserhalb      // the points lie too far apart for the hull's arithmetic (imHuellenbereich)
+};
+
 // KHUELLE and the intersection of two polyhedra: the convex hull of the cluster's points as a
 // polyhedron under nextFreeName(neun), its faces registered as "pl", "pl1", ... (the
 // polyhedron's name is held back meanwhile), and quittung set to the examination report of
 // the polyhedron followed by "\nGesamtKantenlänge: " E "   Oberfläche: " A "  Volumen: " V
 // (each rounded to dezimalen decimals, in the plain number form; E is half the sum of the
-// face perimeters from two faces on). lok is set true. False, with nothing registered and
-// quittung and lok untouched, when the points have no boundary plane (fewer than three
-// points, all coincident or on one line) or the name cannot be taken.
+// face perimeters from two faces on). lok is set true. Otherwise nothing is registered and
+// quittung and lok are untouched: when the name cannot be taken, when the points lie too far
+// apart, when they have no boundary plane (fewer than three points, all coincident or on one
+// line), and when no boundary plane gives a face (a hull polygon), so that no polyhedron
+// without faces is ever registered. A boundary plane whose points give no hull polygon while
+// others do is left out.
 // The cluster record need not be registered; members that are no points are ignored.
+Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
+
+// baueKonvexeHuelle(neun, kl) == Huellenbau::gebaut.
 bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // --- Boundary edges ----------------------------------------------------------------------

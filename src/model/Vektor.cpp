@@ -80,8 +80,20 @@ bool istVektor(const std::string& name) {
 
 std::optional<double> winkel(const Vektor& a, const Vektor& b) {
     if (a.istNullvektor() || b.istNullvektor()) return std::nullopt;
+    // The angle depends on the directions only. Each vector is scaled by a power of two, which
+    // is exact, to a largest component between 1 and 2, so that the products below neither
+    // overflow nor underflow at any finite size; for ordinary vectors the quotient is the same
+    // to the last bit.
+    const auto aufEins = [](const Vektor& v) {
+        const double groesste = std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)});
+        if (!std::isfinite(groesste)) return v;
+        const int e = std::ilogb(groesste);
+        return Vektor(std::ldexp(v.x1, -e), std::ldexp(v.x2, -e), std::ldexp(v.x3, -e));
+    };
+    const Vektor u = aufEins(a);
+    const Vektor v = aufEins(b);
     // Rounding can push the cosine of equal directions just past 1; acos would give nan.
-    const double c = std::clamp((a * b) / (a.norm() * b.norm()), -1.0, 1.0);
+    const double c = std::clamp((u * v) / (u.norm() * v.norm()), -1.0, 1.0);
     return 180.0 * std::acos(c) / pi;
 }
 

@@ -234,6 +234,35 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
     EXPECT_EQ(polygonListe.size(), polygone);
     EXPECT_FALSE(polyederListe.contains("Q"));
 }
+
+// Points too far apart for the hull's arithmetic, and points whose boundary planes give no
+// face: the outcome says which, and nothing is registered, quittung and lok untouched (the
+// intersection of two polyhedra relies on that as much as the statement does).
+TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
+    punkt("A", 0, 0, 0);
+    punkt("B", 1e77, 0, 0);
+    punkt("C", 0, 1e77, 0);
+    punkt("D", 0, 0, 1e77);
+    punkt("V0", 0.1e20, 0.3e20, 0.7e20);
+    punkt("V1", 3.3e20, 1.7e19, 0.3e20);
+    punkt("V2", 0.7e20, 2.9e20, 0.1e20);
+    punkt("V3", 0.3e20, 0.1e20, 3.1e20);
+    quittung = "vorher";
+    lok = false;
+    EXPECT_EQ(baueKonvexeHuelle("F", Klumpen("", {"A", "B", "C", "D"})), Huellenbau::ausserhalb);
+    EXPECT_EQ(baueKonvexeHuelle("F", Klumpen("", {"V0", "V1", "V2", "V3"})), Huellenbau::keineEbene);
+    EXPECT_EQ(quittung, "vorher");
+    EXPECT_FALSE(lok);
+    EXPECT_TRUE(polygonListe.empty());
+    EXPECT_TRUE(polyederListe.empty());
+    EXPECT_FALSE(blockierteNamen.contains("F"));
+
+    // A coordinate difference of 1e76 keeps 16 · D⁴ a double, one of 1e77 does not.
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 1e76, -1e76, 1e76)}));
+    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 0, 0, -1e77)}));
+    EXPECT_FALSE(imHuellenbereich({Punkt("", -1e308, 0, 0), Punkt("", 1e308, 0, 0)}));  // the difference overflows
+}
+
 // =============================================================================================
 // The fast boundary-plane and edge search against the plain search over every triple.
 
