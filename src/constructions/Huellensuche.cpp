@@ -31,7 +31,6 @@ constexpr long long gitterGrenze = 1LL << 40;
 
 struct GP {
     long long x = 0, y = 0, z = 0;
-    friend bool operator==(const GP&, const GP&) = default;
     friend bool operator<(const GP& a, const GP& b) {
         if (a.x != b.x) return a.x < b.x;
         if (a.y != b.y) return a.y < b.y;
