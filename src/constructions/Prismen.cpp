@@ -16,24 +16,6 @@ namespace {
 
 const std::string trenner = "-";
 
-// Keeps a name from being handed out while the parts of its solid take fresh names. A name
-// that was reserved already (by a construction further out) stays reserved afterwards.
-class Reservierung {
-public:
-    explicit Reservierung(const std::string& name) : name_(name), eigen_(blockierteNamen.insert(name).second) {}
-    ~Reservierung() { freigeben(); }
-    Reservierung(const Reservierung&) = delete;
-    Reservierung& operator=(const Reservierung&) = delete;
-
-    void freigeben() {
-        if (eigen_) blockierteNamen.erase(name_);
-        eigen_ = false;
-    }
-
-private:
-    std::string name_;
-    bool eigen_;
-};
 
 // A closed chain of registered corners without a break.
 bool geschlosseneKette(const Polygon& basis) {
@@ -96,7 +78,7 @@ std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& b
         oben.push_back(t);
     }
 
-    Reservierung reserviert(pen);
+    Namensvorbehalt reserviert(pen);
     Teile teile;
     std::vector<std::string> seiten{bpn};
 
@@ -151,7 +133,7 @@ bool genPyramide(const std::string& name, const std::string& poln, const std::st
     if (!pyramidenSpitzeTauglich(*gefunden, *spitze)) return false;
     const Polygon basis = *gefunden;
 
-    Reservierung reserviert(name);
+    Namensvorbehalt reserviert(name);
     Teile teile;
     bool vollstaendig = true;
     std::vector<std::string> seiten{poln};
@@ -213,7 +195,7 @@ int genPyramideH(const std::string& name, const std::string& poln, double h, con
     Punkt spitze = *gefundeneSpitze;
     if (endlich(spitze) && !pyramidenSpitzeTauglich(*basis, spitze)) return 0;
 
-    Reservierung reserviert(name);
+    Namensvorbehalt reserviert(name);
     spitze.name = nextFreeName(poln + "S");
     const bool spitzeDa = spitze.einlisten();
     reserviert.freigeben();

@@ -42,25 +42,6 @@ struct Schnittausgang {
     static Schnittausgang nichtEingetragen(Eintragung bericht) { return {Art::nichtEingetragen, {}, bericht}; }
 };
 
-// Holds a name back while the parts of the object that will bear it take fresh names (so that
-// no part takes the name itself). A name that was held back already (by a construction
-// further out) stays held back afterwards.
-class Namensvorbehalt {
-public:
-    explicit Namensvorbehalt(const std::string& name) : name_(name), eigen_(blockierteNamen.insert(name).second) {}
-    ~Namensvorbehalt() { freigeben(); }
-    Namensvorbehalt(const Namensvorbehalt&) = delete;
-    Namensvorbehalt& operator=(const Namensvorbehalt&) = delete;
-
-    void freigeben() {
-        if (eigen_) blockierteNamen.erase(name_);
-        eigen_ = false;
-    }
-
-private:
-    std::string name_;
-    bool eigen_;
-};
 
 // The records one intersection registers, taken out again when a later one is refused, so
 // that a result is registered whole or not at all.

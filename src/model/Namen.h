@@ -35,4 +35,24 @@ bool namensTest(const std::string& name);
 // prefix costs constant time per name.
 std::string nextFreeName(const std::string& anfang);
 
+// Holds a name back while the parts of the object that will bear it take fresh names (so that
+// no part takes the name itself). A name that was held back already (by a construction
+// further out) stays held back afterwards.
+class Namensvorbehalt {
+public:
+    explicit Namensvorbehalt(const std::string& name) : name_(name), eigen_(blockierteNamen.insert(name).second) {}
+    ~Namensvorbehalt() { freigeben(); }
+    Namensvorbehalt(const Namensvorbehalt&) = delete;
+    Namensvorbehalt& operator=(const Namensvorbehalt&) = delete;
+
+    void freigeben() {
+        if (eigen_) blockierteNamen.erase(name_);
+        eigen_ = false;
+    }
+
+private:
+    std::string name_;
+    bool eigen_;
+};
+
 }  // namespace quodral
