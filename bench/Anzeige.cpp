@@ -71,11 +71,35 @@ Groesse szenenzeichnung(int n, bool schnell) {
             }};
 }
 
-// Taking the scene: the part of a redraw that stays on the main thread.
+// Taking the scene after a new point: the points' section that holds it is taken anew, the
+// rest compared.
+Groesse aufnahmeNachPunkt(int n, bool schnell) {
+    return {"Szene aufnehmen nach PUNKT (Hauptfaden), " + groesse(n), schnell, [n] {
+                auto s = std::make_shared<std::shared_ptr<Sitzung>>();
+                return Lauf{[s, n] {
+                                *s = szene(n);
+                                (void)szeneAufnehmen();
+                            },
+                            [s] {
+                                for (int i = 0; i < 10; ++i) {
+                                    (*s)->tippen("PUNKT Neu" + std::to_string(i) + " 0.5 0.25 1");
+                                    const Szenenabzug a = szeneAufnehmen();
+                                    (void)a;
+                                }
+                            }};
+            },
+            10};
+}
+
+// Taking the scene: the part of a redraw that stays on the main thread; here of a scene taken
+// the same just before, as after a query.
 Groesse aufnahme(int n, bool schnell) {
     return {"Szene aufnehmen (Hauptfaden), " + groesse(n), schnell, [n] {
                 auto s = std::make_shared<std::shared_ptr<Sitzung>>();
-                return Lauf{[s, n] { *s = szene(n); },
+                return Lauf{[s, n] {
+                                *s = szene(n);
+                                (void)szeneAufnehmen();
+                            },
                             [] {
                                 for (int i = 0; i < 10; ++i) {
                                     const Szenenabzug a = szeneAufnehmen();
@@ -119,6 +143,7 @@ const Figur anzeige("Gefühlte Geschwindigkeit (Kern)",
                      getippt("PUNKT getippt", 10000, false, false), getippt("ABSTAND getippt", 10000, false, true),
                      wiederholung(100, true), wiederholung(1000, false), wiederholung(10000, false),
                      aufnahme(100, true), aufnahme(1000, false), aufnahme(10000, false),
+                     aufnahmeNachPunkt(100, true), aufnahmeNachPunkt(1000, false), aufnahmeNachPunkt(10000, false),
                      szenenzeichnung(100, true), szenenzeichnung(1000, false), szenenzeichnung(10000, false),
                      doppelte(100, true), doppelte(1000, false), doppelte(10000, false),
                      allePunkteLoeschen(100, true), allePunkteLoeschen(1000, false),

@@ -55,14 +55,18 @@ int main(int argc, char** argv) {
     std::string nur;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--schnell") == 0) schnell = true;
-        else nur = argv[i];   // runs only the groups whose name contains this text
+        else nur = argv[i];   // runs only the groups, or else the figures, whose name contains this text
     }
     // Slow runs are repeated less often; the median of what was run is printed.
     for (const Gruppe& g : gruppen()) {
-        if (!nur.empty() && g.name.find(nur) == std::string::npos) continue;
+        // A text that names no group picks single figures out of every group.
+        const bool ganz = nur.empty() || g.name.find(nur) != std::string::npos;
+        const auto gewaehlt = [&](const Groesse& gr) { return ganz || gr.text.find(nur) != std::string::npos; };
+        if (std::none_of(g.groessen.begin(), g.groessen.end(), gewaehlt)) continue;
         std::printf("%s\n", g.name.c_str());
         for (const Groesse& gr : g.groessen) {
             if (schnell && !gr.schnell) continue;
+            if (!gewaehlt(gr)) continue;
             std::vector<double> zeiten;
             double gesamt = 0;
             const int hoechstens = schnell ? 1 : 15;

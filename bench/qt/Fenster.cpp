@@ -9,9 +9,13 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
+#include <QFontMetricsF>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "../Messung.h"
@@ -122,40 +126,58 @@ Groesse bild(int n, bool schnell) {
             }};
 }
 
-// The same primitives painted by a bare QPainter, one call per primitive, in one thread.
+// The same primitives painted by a bare QPainter, one call per primitive, in one thread, with
+// the view's pens and label font: the picture comes out as the view's, but for the few pixels
+// beside the edges of the view's strips. A path is built step by step as the view's paths are
+// defined (a line or an arc after a current point joins it), so that every line is painted.
 class BlosserMaler : public Leinwand {
 public:
-    explicit BlosserMaler(QPainter& m) : m_(m) {}
+    explicit BlosserMaler(QPainter& m) : m_(m) {
+        QFont schrift;
+        schrift.setFamilies({QStringLiteral("Palatino"), QStringLiteral("P052"), QStringLiteral("URW Palladio L"),
+                             QStringLiteral("TeX Gyre Pagella")});
+        schrift.setStyleHint(QFont::Serif);
+        schrift_ = schrift;
+    }
     void rechteckFuellen(double x, double y, double b, double h, const Farbwert& f) override {
         m_.fillRect(QRectF(x, 800 - y - h, b, h), QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha));
     }
     void pfadZiehen(const Pfad& pfad, const Farbwert& f, double breite) override {
         QPainterPath weg;
+        bool angefangen = false;
         for (const Pfadschritt& s : pfad.schritte) {
             const QPointF z(s.ziel.x, 800 - s.ziel.y);
             if (s.art == Pfadschritt::Art::bogen) {
                 const QRectF k(z.x() - s.radius, z.y() - s.radius, 2 * s.radius, 2 * s.radius);
-                weg.arcMoveTo(k, s.startWinkel);
+                if (!angefangen) weg.arcMoveTo(k, s.startWinkel);
                 weg.arcTo(k, s.startWinkel, s.endWinkel - s.startWinkel);
-            } else if (s.art == Pfadschritt::Art::linie && !weg.isEmpty()) {
+            } else if (s.art == Pfadschritt::Art::linie && angefangen) {
                 weg.lineTo(z);
             } else {
                 weg.moveTo(z);
             }
+            angefangen = true;
         }
-        m_.strokePath(weg, QPen(QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha), breite));
+        QPen stift(QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha), breite);
+        stift.setCapStyle(Qt::FlatCap);
+        stift.setJoinStyle(Qt::MiterJoin);
+        m_.strokePath(weg, stift);
     }
     void textSchreiben(const std::string& text, Sichtpunkt ort, double groesse) override {
-        if (m_.font().pixelSize() != static_cast<int>(groesse)) {
-            QFont schrift(QStringLiteral("Palatino"));
-            schrift.setPixelSize(static_cast<int>(groesse));
-            m_.setFont(schrift);
+        const int pixel = std::max(1, static_cast<int>(std::lround(groesse)));
+        if (!unterlaenge_ || m_.font().pixelSize() != pixel) {
+            schrift_.setPixelSize(pixel);
+            m_.setFont(schrift_);
+            unterlaenge_ = QFontMetricsF(schrift_, m_.device()).descent();
         }
-        m_.drawText(QPointF(ort.x, 800 - ort.y - 3), QString::fromStdString(text));
+        m_.setPen(Qt::black);
+        m_.drawText(QPointF(ort.x, 800 - ort.y - *unterlaenge_), QString::fromStdString(text));
     }
 
 private:
     QPainter& m_;
+    QFont schrift_;
+    std::optional<double> unterlaenge_;
 };
 
 Groesse bloss(int n, bool schnell) {
@@ -168,6 +190,7 @@ Groesse bloss(int n, bool schnell) {
                             },
                             [liste] {
                                 QImage bild(800, 800, QImage::Format_ARGB32_Premultiplied);
+                                bild.fill(Qt::white);
                                 QPainter maler(&bild);
                                 maler.setRenderHint(QPainter::Antialiasing);
                                 maler.setRenderHint(QPainter::TextAntialiasing);

@@ -3,9 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <condition_variable>
 #include <cstddef>
+#include <exception>
+#include <functional>
+#include <mutex>
 #include <numbers>
 #include <string>
+#include <thread>
+#include <utility>
 
 #include "checks/Kontrolle.h"
 #include "drawing/Clipping.h"
@@ -23,14 +29,17 @@ namespace {
 // Taking the scene
 
 // The attributes of the objects of a registry, read in one walk along attrListe: both are in
-// name order, so the entry of each name lies at or after that of the name before. Short gaps
-// are walked, long ones jumped by a search.
+// name order, so the entry of each name lies at or after that of the name before (and mostly
+// is the next one). Short gaps are walked, long ones jumped by a search. attrListe is only read,
+// so that several readers may walk it at the same time: the entries to be made are noted.
 class Attributleser {
 public:
-    Attributleser() : it_(attrListe.begin()) {}
+    // The entry an object drawn without attributes gets.
+    static constexpr Attribut standard{1, 1, 1, farbe::schwarz};
 
-    // The entry of the name; with `anlegen`, one made (1, 1, 1, schwarz) where there is none.
-    const Attribut* lesen(const std::string& name, bool anlegen) {
+    // The entry of the name, or nullptr.
+    const Attribut* lesen(const std::string& name) {
+        if (it_ != attrListe.end() && it_->first == name) return &(it_++)->second;
         int schritte = 0;
         while (it_ != attrListe.end() && it_->first < name) {
             if (++schritte > 8) {
@@ -39,17 +48,295 @@ public:
             }
             ++it_;
         }
-        if (it_ != attrListe.end() && it_->first == name) return &it_->second;
+        if (it_ != attrListe.end() && it_->first == name) return &(it_++)->second;
+        return nullptr;
+    }
+
+    // The same; with `anlegen`, where there is no entry, the one the object is to get, its name
+    // noted in `anzulegen` for the entry to be made.
+    const Attribut* lesen(const std::string& name, bool anlegen, std::vector<std::string>& anzulegen) {
+        if (const Attribut* a = lesen(name)) return a;
         if (!anlegen) return nullptr;
-        it_ = attrListe.emplace_hint(it_, name, Attribut{1, 1, 1, farbe::schwarz});
-        return &it_->second;
+        anzulegen.push_back(name);
+        return &standard;
     }
 
 private:
-    std::map<std::string, Attribut>::iterator it_;
+    std::map<std::string, Attribut>::const_iterator it_ = attrListe.cbegin();
 };
 
 std::optional<Attribut> wert(const Attribut* a) { return a == nullptr ? std::nullopt : std::optional<Attribut>(*a); }
+
+bool gleich(const std::optional<Attribut>& a, const Attribut* b) { return b == nullptr ? !a : a && *a == *b; }
+
+Szenenabzug::Ort ort(const Punkt& p) { return {p.x, p.y, p.z}; }
+Szenenabzug::Ort ort(const Vektor& v) { return {v.x1, v.x2, v.x3}; }
+
+// What a circle's drawing needs of its record.
+Szenenabzug::Kreisdaten kreisdaten(const Kreis& k) {
+    Szenenabzug::Kreisdaten d{ort(k.mp), k.r, ort(k.e.nv), {}};
+    // The polygon's first point, where the drawing will use one.
+    if (!k.e.nv.istNullvektor() && k.r > 0) d.start = ort(k.punkt());
+    return d;
+}
+
+bool gleich(const Szenenabzug::Kreisdaten& d, const Kreis& k) {
+    return d.mp == ort(k.mp) && d.r == k.r && d.nv == ort(k.e.nv);
+}
+
+// A list of the scene taken anew, compared entry by entry with the list taken last: as long as
+// the entries come out the same nothing is copied; at the first difference the new list starts
+// with the equal entries before it and goes on with the new ones. A list that came out the
+// same as a whole is the old one.
+template <class T> class Abgleich {
+public:
+    explicit Abgleich(const Festliste<T>& alt) : alt_(alt) {}
+
+    // The next entry: `gleich(alter Eintrag)` tells whether it is the same as the old entry at
+    // this place, `machen()` makes it.
+    template <class Gleich, class Machen> void eintrag(Gleich&& gleich, Machen&& machen) {
+        if (!neu_) {
+            if (i_ < alt_->size() && gleich((*alt_)[i_])) {
+                ++i_;
+                return;
+            }
+            abweichen();
+        }
+        neu_->push_back(machen());
+    }
+
+    Festliste<T> ergebnis() {
+        if (!neu_ && i_ == alt_->size()) return alt_;
+        if (!neu_) abweichen();
+        return Festliste<T>(std::move(neu_));
+    }
+
+private:
+    void abweichen() {
+        neu_ = std::make_shared<std::vector<T>>();
+        neu_->reserve(alt_->size() + 1);
+        neu_->assign(alt_->begin(), alt_->begin() + static_cast<std::ptrdiff_t>(i_));
+    }
+
+    const Festliste<T>& alt_;
+    std::size_t i_ = 0;
+    std::shared_ptr<std::vector<T>> neu_;
+};
+
+// The same comparison for a list kept in sections (Abschnittsliste), by the entries' names:
+// each old section stands for the names from its first up to the first of the next section,
+// and is shared when the registry's entries in that range come out the same; otherwise that
+// range is taken anew into new sections.
+template <class T> class Abschnittsabgleich {
+public:
+    explicit Abschnittsabgleich(const Abschnittsliste<T>& alt) : alt_(alt.abschnitte) {}
+
+    // The next entry of the registry, whose names come in ascending order.
+    template <class Gleich, class Machen> void eintrag(const std::string& name, Gleich&& gleich, Machen&& machen) {
+        while (c_ + 1 < alt_.size() && !(name < alt_[c_ + 1]->front().name)) {
+            abschliessen();
+            ++c_;
+        }
+        if (!neu_) {
+            if (c_ < alt_.size() && j_ < alt_[c_]->size()) {
+                const T& vorher = (*alt_[c_])[j_];
+                if (vorher.name == name && gleich(vorher)) {
+                    ++j_;
+                    return;
+                }
+            }
+            abweichen();
+        }
+        neu_->push_back(machen());
+    }
+
+    Abschnittsliste<T> ergebnis() {
+        abschliessen();
+        return std::move(ergebnis_);
+    }
+
+private:
+    // Sections are cut to this many entries when taken anew, and cut again at twice as many.
+    static constexpr std::size_t abschnittsGroesse = 256;
+
+    void abweichen() {
+        neu_ = std::make_shared<std::vector<T>>();
+        if (c_ < alt_.size()) {
+            neu_->reserve(alt_[c_]->size() + 1);
+            neu_->assign(alt_[c_]->begin(), alt_[c_]->begin() + static_cast<std::ptrdiff_t>(j_));
+        }
+    }
+
+    // The range of the current old section is complete.
+    void abschliessen() {
+        if (!neu_ && c_ < alt_.size() && j_ == alt_[c_]->size()) {
+            ergebnis_.abschnitte.push_back(alt_[c_]);
+        } else {
+            // Entries gone from the end of the range, or a range taken anew.
+            if (!neu_) abweichen();
+            if (neu_->size() <= 2 * abschnittsGroesse) {
+                if (!neu_->empty()) ergebnis_.abschnitte.push_back(std::move(neu_));
+            } else {
+                for (std::size_t i = 0; i < neu_->size(); i += abschnittsGroesse) {
+                    const auto von = neu_->begin() + static_cast<std::ptrdiff_t>(i);
+                    const auto bis = neu_->begin() + static_cast<std::ptrdiff_t>(std::min(i + abschnittsGroesse, neu_->size()));
+                    ergebnis_.abschnitte.push_back(std::make_shared<const std::vector<T>>(von, bis));
+                }
+            }
+        }
+        neu_.reset();
+        j_ = 0;
+    }
+
+    const std::vector<typename Abschnittsliste<T>::Abschnitt>& alt_;
+    std::size_t c_ = 0, j_ = 0;   // the old section whose range is being taken, and its next entry
+    std::shared_ptr<std::vector<T>> neu_;   // the range taken anew, from its first difference on
+    Abschnittsliste<T> ergebnis_;
+};
+
+// A thread of the drawing's own, on which the statements' thread lets a part of a large scene
+// be taken while it takes the rest. Both only read the registries meanwhile.
+class Mithelfer {
+public:
+    static Mithelfer& einer() {
+        // Never destroyed: the thread waits for work until the process ends.
+        static Mithelfer* helfer = new Mithelfer;
+        return *helfer;
+    }
+
+    // Runs the work on the helper's thread; `warten` waits until it is done.
+    void starten(std::function<void()> arbeit) {
+        {
+            std::lock_guard sperre(m_);
+            arbeit_ = std::move(arbeit);
+            fertig_ = false;
+            fehler_ = nullptr;
+        }
+        cv_.notify_all();
+    }
+
+    // What went wrong in the work is thrown here.
+    void warten() {
+        std::unique_lock sperre(m_);
+        cv_.wait(sperre, [this] { return fertig_; });
+        if (fehler_) std::rethrow_exception(std::exchange(fehler_, nullptr));
+    }
+
+private:
+    Mithelfer() { std::thread([this] { laufen(); }).detach(); }
+
+    void laufen() {
+        for (;;) {
+            std::function<void()> arbeit;
+            {
+                std::unique_lock sperre(m_);
+                cv_.wait(sperre, [this] { return static_cast<bool>(arbeit_); });
+                arbeit = std::move(arbeit_);
+                arbeit_ = nullptr;
+            }
+            std::exception_ptr fehler;
+            try {
+                arbeit();
+            } catch (...) {
+                fehler = std::current_exception();
+            }
+            {
+                std::lock_guard sperre(m_);
+                fertig_ = true;
+                fehler_ = fehler;
+            }
+            cv_.notify_all();
+        }
+    }
+
+    std::mutex m_;
+    std::condition_variable cv_;
+    std::function<void()> arbeit_;
+    bool fertig_ = true;
+    std::exception_ptr fehler_;
+};
+
+// A scene is taken on two threads when both parts have at least this many objects: below, the
+// handing over costs more than it saves.
+constexpr std::size_t teilenAb = 1000;
+
+// The lines, circles, rays, segments and polygons of the scene, taken into `s` by comparison
+// with `alt`. attrListe is only read: the names of objects whose attributes are to be made go
+// to `anzulegen`.
+void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::vector<std::string>& anzulegen) {
+    // Lines and rays: anchor and direction.
+    const auto geraden = [&anzulegen](const auto& registry, const Festliste<Szenenabzug::Geradendaten>& vorher,
+                                      bool anlegen) {
+        Attributleser a;
+        Abgleich<Szenenabzug::Geradendaten> liste(vorher);
+        for (const auto& paar : registry) {
+            const std::string& name = paar.first;
+            const auto& rec = paar.second;
+            if (rec.vision == darstellung::verborgen) continue;
+            const Attribut* at = a.lesen(name, anlegen, anzulegen);
+            liste.eintrag(
+                [&](const Szenenabzug::Geradendaten& d) {
+                    return d.ap == ort(rec.ap) && d.rv == ort(rec.rv) && gleich(d.attr, at);
+                },
+                [&] { return Szenenabzug::Geradendaten{ort(rec.ap), ort(rec.rv), wert(at)}; });
+        }
+        return liste.ergebnis();
+    };
+    s.geraden = geraden(geradenListe, alt.geraden, regel);
+    {
+        Attributleser a;
+        Abgleich<Szenenabzug::Kreismit> liste(alt.kreise);
+        for (const auto& paar : kreisListe) {
+            const std::string& name = paar.first;
+            const Kreis& k = paar.second;
+            if (k.vision == darstellung::verborgen) continue;
+            const Attribut* at = a.lesen(name, regel, anzulegen);
+            liste.eintrag([&](const Szenenabzug::Kreismit& d) { return gleich(d.k, k) && gleich(d.attr, at); },
+                          [&] { return Szenenabzug::Kreismit{kreisdaten(k), wert(at)}; });
+        }
+        s.kreise = liste.ergebnis();
+    }
+    s.strahlen = geraden(strahlListe, alt.strahlen, true);
+    {
+        Attributleser a;
+        Abgleich<Szenenabzug::Streckendaten> liste(alt.strecken);
+        for (const auto& paar : streckenListe) {
+            const std::string& name = paar.first;
+            const Strecke& st = paar.second;
+            if (st.vision == darstellung::verborgen) continue;
+            const Attribut* at = a.lesen(name, regel, anzulegen);
+            liste.eintrag(
+                [&](const Szenenabzug::Streckendaten& d) {
+                    return d.ap == ort(st.ap) && d.ep == ort(st.ep) && gleich(d.attr, at);
+                },
+                [&] { return Szenenabzug::Streckendaten{ort(st.ap), ort(st.ep), wert(at)}; });
+        }
+        s.strecken = liste.ergebnis();
+    }
+    {
+        Attributleser a;
+        Abgleich<Szenenabzug::Polygondaten> liste(alt.polygone);
+        for (const auto& paar : polygonListe) {
+            const std::string& name = paar.first;
+            const Polygon& pol = paar.second;
+            if (pol.vision == darstellung::verborgen) continue;
+            const Attribut* at = a.lesen(name, regel, anzulegen);
+            liste.eintrag(
+                [&](const Szenenabzug::Polygondaten& d) {
+                    return d.vision == pol.vision && gleich(d.attr, at) && d.name == pol.name && d.ecken == pol.ecken;
+                },
+                [&] { return Szenenabzug::Polygondaten{pol.name, pol.ecken, pol.vision, wert(at)}; });
+        }
+        s.polygone = liste.ergebnis();
+    }
+}
+
+// The scene taken last, whose lists the next taking shares where they come out the same. Read
+// and written only where the statements run.
+Szenenabzug& letzterAbzug() {
+    static Szenenabzug abzug;
+    return abzug;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Drawing the taken scene
@@ -71,6 +358,14 @@ const Drehschritte& drehschritte() {
     static const Drehschritte d;
     return d;
 }
+
+// A canvas that keeps nothing.
+class NullLeinwand : public Leinwand {
+public:
+    void rechteckFuellen(double, double, double, double, const Farbwert&) override {}
+    void pfadZiehen(const Pfad&, const Farbwert&, double) override {}
+    void textSchreiben(const std::string&, Sichtpunkt, double) override {}
+};
 
 // One drawing of a taken scene onto a canvas, with the working colour and width that pass
 // from object to object as the drawing goes.
@@ -96,6 +391,9 @@ private:
         return v;
     }
     std::optional<Sichtpunkt> sicht(const Punkt& p) const { return sicht(p.x, p.y, p.z); }
+    std::optional<Sichtpunkt> sicht(const Szenenabzug::Ort& p) const { return sicht(p.x, p.y, p.z); }
+    static Vektor vektor(const Szenenabzug::Ort& o) { return Vektor(o.x, o.y, o.z); }
+    static Punkt punkt(const Szenenabzug::Ort& o) { return Punkt("", o.x, o.y, o.z); }
 
     // A chain of straight pieces through the view points of a sequence of points. A point
     // without an image breaks the chain: the pieces to it and from it are left out, the next
@@ -123,10 +421,30 @@ private:
         breite = a->breite;
     }
 
+    // True when every step of the path lies well inside the box around the drawing area: then
+    // cutting it to the box gives it back step for step, and it is handed on as it is.
+    static bool ganzImKasten(const Pfad& pfad) {
+        for (const Pfadschritt& s : pfad.schritte) {
+            const double rand = s.art == Pfadschritt::Art::bogen ? s.radius + 1.0 : 1.0;
+            if (!(rand >= 1.0 && rand < sichtkastenRand) || !imSichtkasten(s.ziel, rand)) return false;
+        }
+        return true;
+    }
+
     // Strokes what of the path lies in the box around the drawing area (see pfadKappen).
     void ziehen(const Pfad& pfad, double b) {
+        if (ganzImKasten(pfad)) {
+            if (!pfad.leer()) l_.pfadZiehen(pfad, farbe, b);
+            return;
+        }
         const Pfad gekappt = pfadKappen(pfad);
         if (!gekappt.leer()) l_.pfadZiehen(gekappt, farbe, b);
+    }
+
+    // The path of one object, emptied for the next (its memory is kept).
+    Pfad& neuerPfad() {
+        arbeit_.schritte.clear();
+        return arbeit_;
     }
 
     // A label whose place lies far outside the drawing area shows nothing of itself.
@@ -135,7 +453,7 @@ private:
     }
 
     void strecke(const std::optional<Sichtpunkt>& a, const std::optional<Sichtpunkt>& b) {
-        Pfad pfad;
+        Pfad& pfad = neuerPfad();
         Kette k{pfad};
         k.punkt(a);
         k.punkt(b);
@@ -146,13 +464,14 @@ private:
     // axis in steps of 10 degrees, the last step closing on q0. The rotation about the axis
     // through mp along the normal, as Rodrigues' formula turns a point about a line, with the
     // axis' unit vector and the parts of q0 taken once for all steps.
-    void kreisAnhaengen(Pfad& pfad, const Kreis& k) {
-        if (k.e.nv.istNullvektor() || !(k.r > 0)) return;
-        const Punkt q0 = k.punkt();
+    void kreisAnhaengen(Pfad& pfad, const Szenenabzug::Kreisdaten& k) {
+        const Vektor normale = vektor(k.nv);
+        if (normale.istNullvektor() || !(k.r > 0)) return;
+        const Punkt q0 = punkt(k.start);
         Kette kette{pfad};
         kette.punkt(sicht(q0));
-        const std::optional<Vektor> einheit = k.e.nv.normiert();
-        const Vektor a = k.mp.ortsvektor();
+        const std::optional<Vektor> einheit = normale.normiert();
+        const Vektor a = vektor(k.mp);
         const Vektor v = q0.ortsvektor() - a;
         const Drehschritte& d = drehschritte();
         for (std::size_t i = 1; i <= static_cast<std::size_t>(kreisEcken); ++i) {
@@ -169,34 +488,35 @@ private:
     }
 
     const Szenenabzug::Punktdaten* eckpunkt(const std::string& name) const {
-        const auto it = std::lower_bound(s_.punkte.begin(), s_.punkte.end(), name,
-                                         [](const Szenenabzug::Punktdaten& p, const std::string& n) { return p.name < n; });
-        return it != s_.punkte.end() && it->name == name ? &*it : nullptr;
+        return s_.punkte.finde(name);
     }
 
-    void beschriftungen() {
-        for (const Szenenabzug::Punktdaten& p : s_.punkte) {
-            if (p.vision != darstellung::vollsichtbar) continue;
-            const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
-            if (!v) continue;
-            schreiben(p.name, {v->x + p.dx, v->y + p.dy}, s_.schrift);
-        }
+    // The labels of the points of the sections from `von` to before `bis`.
+    void beschriftungen(std::size_t von, std::size_t bis) {
+        for (std::size_t a = von; a < bis; ++a)
+            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte[a]) {
+                if (p.vision != darstellung::vollsichtbar) continue;
+                const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
+                if (!v) continue;
+                schreiben(p.name, {v->x + p.dx, v->y + p.dy}, s_.schrift);
+            }
     }
 
     // The dots of a list of points, all in one path: a move to the view point, then a full
     // circle around it (which draws the radius to the circle's start too).
     void punkte() {
         Pfad pfad;
-        for (const Szenenabzug::Punktdaten& p : s_.punkte) {
-            if (p.vision == darstellung::verborgen) continue;
-            const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
-            if (!v) continue;
-            pfad.bewegeZu(*v);
-            pfad.bogen(*v, punktRadius, 0.0, 360.0);
-        }
+        for (const auto& abschnitt : s_.punkte.abschnitte)
+            for (const Szenenabzug::Punktdaten& p : *abschnitt) {
+                if (p.vision == darstellung::verborgen) continue;
+                const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
+                if (!v) continue;
+                pfad.bewegeZu(*v);
+                pfad.bogen(*v, punktRadius, 0.0, 360.0);
+            }
         ziehen(pfad, 1.0);
         Pfad sonder;
-        for (const Punkt& p : s_.sonder) {
+        for (const Szenenabzug::Ort& p : *s_.sonder) {
             const std::optional<Sichtpunkt> v = sicht(p);
             if (!v) continue;
             sonder.bewegeZu(*v);
@@ -205,10 +525,11 @@ private:
         ziehen(sonder, 1.0);
     }
 
-    void geraden() {
-        for (const auto& [g, a] : s_.geraden) {
-            if (g.vision == darstellung::verborgen) continue;
-            attributRegel(a);
+    void geraden(std::size_t von, std::size_t bis) {
+        for (std::size_t i = von; i < bis; ++i) {
+            const Szenenabzug::Geradendaten& d = (*s_.geraden)[i];
+            attributRegel(d.attr);
+            const Gerade g(punkt(d.ap), vektor(d.rv));
             // Lines at right angles to the picture plane are left out.
             if (g.rv.kreuz(xyEbene.nv).istNullvektor()) continue;
             const Strecke st = gerade2xyStrecke(g, *auge_, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
@@ -223,38 +544,39 @@ private:
         }
     }
 
-    void kreise() {
-        for (const auto& [k, a] : s_.kreise) {
-            if (k.vision == darstellung::verborgen) continue;
+    void kreise(std::size_t von, std::size_t bis) {
+        for (std::size_t i = von; i < bis; ++i) {
+            const auto& [k, a] = (*s_.kreise)[i];
             attributRegel(a);
-            Pfad pfad;
+            Pfad& pfad = neuerPfad();
             kreisAnhaengen(pfad, k);
             ziehen(pfad, breite);
             breite = 1;
         }
     }
 
-    void strahlen() {
-        for (const auto& [r, a] : s_.strahlen) {
-            if (r.vision == darstellung::verborgen) continue;
+    void strahlen(std::size_t von, std::size_t bis) {
+        for (std::size_t i = von; i < bis; ++i) {
+            const Szenenabzug::Geradendaten& r = (*s_.strahlen)[i];
             // A ray takes only its width from its attributes, in both modes; its colour is
             // whatever the object before it left.
-            if (a) breite = a->breite;
-            const Strecke st = gerade2xyStrecke(r.huelle(), *auge_, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
+            if (r.attr) breite = r.attr->breite;
+            const Gerade huelle(punkt(r.ap), vektor(r.rv));
+            const Strecke st = gerade2xyStrecke(huelle, *auge_, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
             if (!(st.ap == st.ep)) {
                 // Of the two ends of the carrier's visible piece, the one in the ray's direction.
                 const Vektor ab = st.ep.ortsvektor() - st.ap.ortsvektor();
-                const Punkt& ende = ab * r.rv < 0 ? st.ap : st.ep;
+                const Punkt& ende = ab * huelle.rv < 0 ? st.ap : st.ep;
                 strecke(sicht(r.ap), sicht(ende));
             }
             breite = 1;
         }
     }
 
-    void strecken() {
-        for (const auto& [st, a] : s_.strecken) {
-            if (st.vision == darstellung::verborgen) continue;
-            attributRegel(a);
+    void strecken(std::size_t von, std::size_t bis) {
+        for (std::size_t i = von; i < bis; ++i) {
+            const Szenenabzug::Streckendaten& st = (*s_.strecken)[i];
+            attributRegel(st.attr);
             strecke(sicht(st.ap), sicht(st.ep));
             breite = 1;
         }
@@ -262,9 +584,10 @@ private:
 
     // Cylinders: base and top circle in one path, in the colour made current last and width 1;
     // no side lines.
-    void zylinder() {
-        for (const Szenenabzug::Zylinderdaten& z : s_.zylinder) {
-            Pfad pfad;
+    void zylinder(std::size_t von, std::size_t bis) {
+        for (std::size_t i = von; i < bis; ++i) {
+            const Szenenabzug::Zylinderdaten& z = (*s_.zylinder)[i];
+            Pfad& pfad = neuerPfad();
             if (z.basis) kreisAnhaengen(pfad, *z.basis);
             if (z.deckel) kreisAnhaengen(pfad, *z.deckel);
             ziehen(pfad, 1.0);
@@ -275,27 +598,28 @@ private:
     // marker "-" names none, and a corner that has gone missing is skipped the same way), each
     // a stroke of its own; in the normal mode the name of a fully visible polygon at the
     // centroid of its distinct corners.
-    void polygone() {
+    void polygone(std::size_t von, std::size_t bis) {
+        std::vector<const Szenenabzug::Punktdaten*> ecken;
         std::vector<std::optional<Sichtpunkt>> orte;
-        std::vector<bool> da;
-        for (const Szenenabzug::Polygondaten& pol : s_.polygone) {
-            if (pol.vision == darstellung::verborgen) continue;
+        std::vector<const Szenenabzug::Punktdaten*> menge;
+        for (std::size_t i = von; i < bis; ++i) {
+            const Szenenabzug::Polygondaten& pol = (*s_.polygone)[i];
             attributRegel(pol.attr);
+            ecken.clear();
             orte.clear();
-            da.clear();
             for (const std::string& e : pol.ecken) {
                 const Szenenabzug::Punktdaten* p = eckpunkt(e);
-                da.push_back(p != nullptr);
+                ecken.push_back(p);
                 orte.push_back(p != nullptr ? sicht(p->x, p->y, p->z) : std::nullopt);
             }
             for (std::size_t i = 0; i + 1 < orte.size(); ++i)
-                if (da[i] && da[i + 1]) strecke(orte[i], orte[i + 1]);
+                if (ecken[i] != nullptr && ecken[i + 1] != nullptr) strecke(orte[i], orte[i + 1]);
             breite = 1;
             if (pol.vision != darstellung::vollsichtbar || s_.stereo) continue;
             // The centroid of the distinct registered corners, summed in name order.
-            std::vector<const Szenenabzug::Punktdaten*> menge;
-            for (const std::string& e : pol.ecken)
-                if (const Szenenabzug::Punktdaten* p = eckpunkt(e)) menge.push_back(p);
+            menge.clear();
+            for (const Szenenabzug::Punktdaten* p : ecken)
+                if (p != nullptr) menge.push_back(p);
             std::sort(menge.begin(), menge.end(), [](const auto* a, const auto* b) { return a->name < b->name; });
             menge.erase(std::unique(menge.begin(), menge.end()), menge.end());
             if (menge.empty()) continue;
@@ -312,32 +636,93 @@ private:
     void durchgang(std::size_t i) {
         farbe = s_.farben[i];
         auge_ = &s_.augen[i];
-        if (!s_.stereo) beschriftungen();
-        punkte();
-        geraden();
-        kreise();
-        strahlen();
-        strecken();
-        zylinder();
-        polygone();
+        for (const Art art : arten) teilZeichnen(art, 0, anzahl(art));
     }
 
+public:
+    // The kinds of objects of a pass, in the order in which they are drawn: the labels of the
+    // points (in the normal mode only), the dots of the points (one path), the lines, circles,
+    // rays, segments, cylinders and polygons.
+    enum class Art { beschriftungen, punkte, geraden, kreise, strahlen, strecken, zylinder, polygone };
+    static constexpr std::array<Art, 8> arten{Art::beschriftungen, Art::punkte, Art::geraden,  Art::kreise,
+                                              Art::strahlen,       Art::strecken, Art::zylinder, Art::polygone};
+
+    // How many pieces of the kind a pass has: sections of points for the labels, one path for
+    // the dots, objects for the others.
+    std::size_t anzahl(Art art) const {
+        switch (art) {
+            case Art::beschriftungen: return s_.stereo ? 0 : s_.punkte.abschnitte.size();
+            case Art::punkte: return 1;
+            case Art::geraden: return s_.geraden->size();
+            case Art::kreise: return s_.kreise->size();
+            case Art::strahlen: return s_.strahlen->size();
+            case Art::strecken: return s_.strecken->size();
+            case Art::zylinder: return s_.zylinder->size();
+            case Art::polygone: return s_.polygone->size();
+        }
+        return 0;
+    }
+
+    // The pieces from `von` to before `bis` of the kind, in the pass's colour as it stands.
+    void teilZeichnen(Art art, std::size_t von, std::size_t bis) {
+        switch (art) {
+            case Art::beschriftungen: beschriftungen(von, bis); break;
+            case Art::punkte:
+                if (von < bis) punkte();
+                break;
+            case Art::geraden: geraden(von, bis); break;
+            case Art::kreise: kreise(von, bis); break;
+            case Art::strahlen: strahlen(von, bis); break;
+            case Art::strecken: strecken(von, bis); break;
+            case Art::zylinder: zylinder(von, bis); break;
+            case Art::polygone: polygone(von, bis); break;
+        }
+    }
+
+    // Starts drawing in pass i with the colour the objects before left.
+    void durchgangBeginnen(std::size_t i, const Farbwert& f) {
+        farbe = f;
+        auge_ = &s_.augen[i];
+    }
+
+    // The colour the pieces from `von` to before `bis` of the kind leave behind, given the one
+    // before them: that of the last object whose attributes bring a colour.
+    Farbwert farbeNach(Art art, std::size_t von, std::size_t bis, Farbwert f) const {
+        if (s_.stereo) return f;
+        const auto regel = [&f](const std::optional<Attribut>& a) {
+            if (a) f = farbwahl(a->f);
+        };
+        for (std::size_t i = von; i < bis; ++i) {
+            switch (art) {
+                case Art::geraden: regel((*s_.geraden)[i].attr); break;
+                case Art::kreise: regel((*s_.kreise)[i].attr); break;
+                case Art::strecken: regel((*s_.strecken)[i].attr); break;
+                case Art::polygone: regel((*s_.polygone)[i].attr); break;
+                default: return f;
+            }
+        }
+        return f;
+    }
+
+private:
     Leinwand& l_;
     const Szenenabzug& s_;
     const Punkt* auge_ = nullptr;
+    Pfad arbeit_;
 };
 
 }  // namespace
 
 Szenenabzug szeneAufnehmen() {
+    Szenenabzug& alt = letzterAbzug();
     Szenenabzug s;
     s.stereo = dreiD;
     // In the normal mode both passes see from one eye in one colour: the second would paint
     // the first picture again, so there is one pass, the second (which the attributes made in
     // the first no longer change).
-    const bool gleich = !dreiD && augen[0].x == augen[1].x && augen[0].y == augen[1].y &&
-                        augen[0].z == augen[1].z && zeichenFarbe[0] == zeichenFarbe[1];
-    for (std::size_t i = gleich ? augen.size() - 1 : 0; i < augen.size(); ++i) {
+    const bool einDurchgang = !dreiD && augen[0].x == augen[1].x && augen[0].y == augen[1].y &&
+                              augen[0].z == augen[1].z && zeichenFarbe[0] == zeichenFarbe[1];
+    for (std::size_t i = einDurchgang ? augen.size() - 1 : 0; i < augen.size(); ++i) {
         s.augen.push_back(augen[i]);
         s.farben.push_back(zeichenFarbe[i]);
     }
@@ -353,64 +738,137 @@ Szenenabzug szeneAufnehmen() {
     aktuelleBreite = 1;
 
     // The objects that draw by the attribute rule get their entry when they have none, in the
-    // normal mode; a ray in both modes.
+    // normal mode; a ray in both modes. The lines and what else is drawn with a pen are taken
+    // on the helper's thread while the points are taken here, in a large scene.
     const bool regel = !dreiD;
-    {
-        Attributleser a;
-        s.punkte.reserve(punktListe.size());
-        for (const auto& [name, p] : punktListe) {
-            Szenenabzug::Punktdaten d{name, p.x, p.y, p.z, p.vision};
-            if (p.vision == darstellung::vollsichtbar)
-                if (const Attribut* at = a.lesen(name, false)) {
-                    d.dx = at->dx;
-                    d.dy = at->dy;
-                }
-            s.punkte.push_back(std::move(d));
+    std::vector<std::string> anzulegen;
+    const std::size_t linien =
+        geradenListe.size() + kreisListe.size() + strahlListe.size() + streckenListe.size() + polygonListe.size();
+    const bool geteilt = linien >= teilenAb && punktListe.size() >= teilenAb;
+    // The helper works on this function's copy and list: it is waited for on every way out.
+    struct Abwarten {
+        bool laeuft = false;
+        ~Abwarten() {
+            if (!laeuft) return;
+            try {
+                Mithelfer::einer().warten();
+            } catch (...) {
+                // What went wrong there matters no more: this taking has failed anyway.
+            }
         }
-    }
-    s.sonder = sonderListe;
-    const auto sammeln = [regel](const auto& registry, auto& ziel) {
-        Attributleser a;
-        ziel.reserve(registry.size());
-        for (const auto& [name, rec] : registry) {
-            if (rec.vision == darstellung::verborgen) continue;
-            ziel.push_back({rec, wert(a.lesen(name, regel))});
-        }
-    };
-    sammeln(geradenListe, s.geraden);
-    sammeln(kreisListe, s.kreise);
-    {
-        Attributleser a;
-        for (const auto& [name, r] : strahlListe) {
-            if (r.vision == darstellung::verborgen) continue;
-            s.strahlen.push_back({r, wert(a.lesen(name, true))});
-        }
-    }
-    sammeln(streckenListe, s.strecken);
-    for (const auto& [name, z] : zylinderListe) {
-        if (z.vision == darstellung::verborgen) continue;
-        Szenenabzug::Zylinderdaten d;
-        if (const Kreis* basis = finde(kreisListe, z.basis)) d.basis = *basis;
-        {
-            LokBewahren bewahrt;
-            d.deckel = z.top();
-        }
-        s.zylinder.push_back(std::move(d));
+    } helfer;
+    if (geteilt) {
+        Mithelfer::einer().starten([&] { linienAufnehmen(alt, s, regel, anzulegen); });
+        helfer.laeuft = true;
     }
     {
         Attributleser a;
-        s.polygone.reserve(polygonListe.size());
-        for (const auto& [name, pol] : polygonListe) {
-            if (pol.vision == darstellung::verborgen) continue;
-            s.polygone.push_back({pol.name, pol.ecken, pol.vision, wert(a.lesen(name, regel))});
+        Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt.punkte);
+        for (const auto& paar : punktListe) {
+            const std::string& name = paar.first;
+            const Punkt& p = paar.second;
+            const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
+            const double dx = at != nullptr ? at->dx : labelAbstandStandard;
+            const double dy = at != nullptr ? at->dy : labelAbstandStandard;
+            liste.eintrag(
+                name,
+                [&](const Szenenabzug::Punktdaten& d) {
+                    return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
+                },
+                [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
         }
+        s.punkte = liste.ergebnis();
     }
+    {
+        Abgleich<Szenenabzug::Ort> liste(alt.sonder);
+        for (const Punkt& p : sonderListe)
+            liste.eintrag([&](const Szenenabzug::Ort& d) { return d == ort(p); }, [&] { return ort(p); });
+        s.sonder = liste.ergebnis();
+    }
+    if (helfer.laeuft) {
+        helfer.laeuft = false;
+        Mithelfer::einer().warten();
+    } else {
+        linienAufnehmen(alt, s, regel, anzulegen);
+    }
+    for (const std::string& name : anzulegen) attrListe.emplace(name, Attributleser::standard);
+    {
+        Abgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
+        for (const auto& paar : zylinderListe) {
+            const Zylinder& z = paar.second;
+            if (z.vision == darstellung::verborgen) continue;
+            Szenenabzug::Zylinderdaten d;
+            if (const Kreis* basis = finde(kreisListe, z.basis)) d.basis = kreisdaten(*basis);
+            {
+                LokBewahren bewahrt;
+                if (const std::optional<Kreis> deckel = z.top()) d.deckel = kreisdaten(*deckel);
+            }
+            liste.eintrag([&](const Szenenabzug::Zylinderdaten& vorher) { return vorher == d; }, [&] { return d; });
+        }
+        s.zylinder = liste.ergebnis();
+    }
+    alt = s;
     return s;
+}
+
+void szenenabzugVergessen() { letzterAbzug() = Szenenabzug(); }
+
+bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
+    const auto gleicheAugen = [](const std::vector<Punkt>& x, const std::vector<Punkt>& y) {
+        if (x.size() != y.size()) return false;
+        for (std::size_t i = 0; i < x.size(); ++i)
+            if (!(x[i].x == y[i].x && x[i].y == y[i].y && x[i].z == y[i].z)) return false;
+        return true;
+    };
+    return a.stereo == b.stereo && a.xmin == b.xmin && a.xmax == b.xmax && a.ymin == b.ymin && a.ymax == b.ymax &&
+           a.schrift == b.schrift && a.farben == b.farben && gleicheAugen(a.augen, b.augen) && a.punkte == b.punkte &&
+           a.sonder == b.sonder && a.geraden == b.geraden && a.kreise == b.kreise && a.strahlen == b.strahlen &&
+           a.strecken == b.strecken && a.zylinder == b.zylinder && a.polygone == b.polygone;
 }
 
 void szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene) {
     Zeichner z(leinwand, szene);
     z.allesZeichnen();
+}
+
+void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, const Verteiler& verteilen) {
+    // The parts: runs of objects of one kind in one pass, each large enough to be worth a list
+    // of its own, with the colour it starts in.
+    struct Teil {
+        std::size_t durchgang;
+        Zeichner::Art art;
+        std::size_t von, bis;
+        Farbwert farbe;
+    };
+    constexpr std::size_t objekteJeTeil = 200;
+    std::vector<Teil> teile;
+    {
+        NullLeinwand nichts;
+        const Zeichner z(nichts, szene);
+        for (std::size_t d = 0; d < szene.augen.size(); ++d) {
+            Farbwert f = szene.farben[d];
+            for (const Zeichner::Art art : Zeichner::arten) {
+                // A section of points holds a few hundred of them already.
+                const std::size_t schritt = art == Zeichner::Art::beschriftungen ? 1 : objekteJeTeil;
+                const std::size_t n = z.anzahl(art);
+                for (std::size_t von = 0; von < n; von += schritt) {
+                    const std::size_t bis = std::min(n, von + schritt);
+                    teile.push_back({d, art, von, bis, f});
+                    f = z.farbeNach(art, von, bis, f);
+                }
+            }
+        }
+    }
+    // The first list holds the white ground.
+    listen.resize(teile.size() + 1);
+    for (Zeichenliste& l : listen) l.leeren();
+    listen.front().rechteckFuellen(0, 0, fensterBreite, fensterHoehe, hintergrundWeiss);
+    verteilen(teile.size(), [&](std::size_t i) {
+        const Teil& t = teile[i];
+        Zeichner z(listen[i + 1], szene);
+        z.durchgangBeginnen(t.durchgang, t.farbe);
+        z.teilZeichnen(t.art, t.von, t.bis);
+    });
 }
 
 void szeneZeichnen(Leinwand& leinwand) {

@@ -17,19 +17,20 @@
 // a point without an image (one at the eye's height) and a line or ray whose image misses
 // the world window.
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drawing/Leinwand.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Attribute.h"
-#include "model/Gerade.h"
-#include "model/Kreis.h"
 #include "model/Punkt.h"
-#include "model/Strahl.h"
-#include "model/Strecke.h"
 
 namespace quodral {
 
@@ -48,10 +49,73 @@ inline constexpr double polygonLabelAbstand = 2.0;
 // The number of sides of the polygon that stands for a circle.
 inline constexpr int kreisEcken = 36;
 
-// What the drawing needs of the registries and the view, copied at one moment. Each list is
-// in the order of its registry (by name); attributes are those the object had when the copy
-// was taken, after the drawing's own rule (objects drawn without attributes get the entry
-// (1, 1, 1, schwarz)) was applied.
+// A list of a taken scene that never changes once taken. Consecutive takings share a list
+// that came out the same (see szeneAufnehmen), so that taking a scene costs a comparison
+// where little has changed, and two takings of one scene can be told equal at a glance.
+template <class T> class Festliste {
+public:
+    Festliste() : p_(leer()) {}
+    explicit Festliste(std::shared_ptr<const std::vector<T>> p) : p_(p ? std::move(p) : leer()) {}
+    const std::vector<T>& operator*() const { return *p_; }
+    const std::vector<T>* operator->() const { return p_.get(); }
+    // Both are one and the same list (and so equal).
+    bool selbe(const Festliste& o) const { return p_ == o.p_; }
+    bool operator==(const Festliste& o) const { return selbe(o) || *p_ == *o.p_; }
+
+private:
+    static const std::shared_ptr<const std::vector<T>>& leer() {
+        static const std::shared_ptr<const std::vector<T>> l = std::make_shared<const std::vector<T>>();
+        return l;
+    }
+    std::shared_ptr<const std::vector<T>> p_;
+};
+
+// A list of named entries in name order, kept in sections of a few hundred entries that the
+// takings of a scene share where they came out the same: a new point costs a copy of its
+// section, not of all points.
+template <class T> class Abschnittsliste {
+public:
+    using Abschnitt = std::shared_ptr<const std::vector<T>>;
+    std::vector<Abschnitt> abschnitte;   // none of them empty
+
+    // The entry of the name, or nullptr.
+    const T* finde(std::string_view name) const {
+        // The first section whose last name is not below the name.
+        const auto a = std::lower_bound(abschnitte.begin(), abschnitte.end(), name,
+                                        [](const Abschnitt& x, std::string_view n) { return x->back().name < n; });
+        if (a == abschnitte.end()) return nullptr;
+        const auto e = std::lower_bound((*a)->begin(), (*a)->end(), name,
+                                        [](const T& x, std::string_view n) { return x.name < n; });
+        return e != (*a)->end() && e->name == name ? &*e : nullptr;
+    }
+
+    std::size_t anzahl() const {
+        std::size_t n = 0;
+        for (const Abschnitt& a : abschnitte) n += a->size();
+        return n;
+    }
+
+    // The same entries in the same order (however they are divided into sections).
+    bool operator==(const Abschnittsliste& o) const {
+        if (abschnitte.size() == o.abschnitte.size() &&
+            std::equal(abschnitte.begin(), abschnitte.end(), o.abschnitte.begin()))
+            return true;
+        if (anzahl() != o.anzahl()) return false;
+        std::size_t ai = 0, aj = 0, bi = 0, bj = 0;
+        while (ai < abschnitte.size() && bi < o.abschnitte.size()) {
+            if (!((*abschnitte[ai])[aj] == (*o.abschnitte[bi])[bj])) return false;
+            if (++aj == abschnitte[ai]->size()) ++ai, aj = 0;
+            if (++bj == o.abschnitte[bi]->size()) ++bi, bj = 0;
+        }
+        return true;
+    }
+};
+
+// What the drawing needs of the registries and the view, copied at one moment: the places and
+// directions of the drawn objects, without their records. Each list is in the order of its
+// registry (by name); attributes are those the object had when the copy was taken, after the
+// drawing's own rule (objects drawn without attributes get the entry (1, 1, 1, schwarz)) was
+// applied. Hidden lines, circles, rays, segments, cylinders and polygons are left out.
 struct Szenenabzug {
     // The passes: the eye and the colour of each (one pass when both would paint the same).
     std::vector<Punkt> augen;
@@ -60,46 +124,95 @@ struct Szenenabzug {
     double xmin = 0, xmax = 1, ymin = 0, ymax = 1;
     double schrift = 14;
 
+    // Three coordinates: a place or a direction.
+    struct Ort {
+        double x = 0, y = 0, z = 0;
+        bool operator==(const Ort&) const = default;
+    };
     struct Punktdaten {
         std::string name;
         double x = 0, y = 0, z = 0;
         darstellung vision = darstellung::vollsichtbar;
         double dx = labelAbstandStandard, dy = labelAbstandStandard;   // the label's offset
+        bool operator==(const Punktdaten&) const = default;
     };
-    // A drawn object with its attributes, when it has any.
-    template <class R> struct Mit {
-        R rec;
+    // A line or a ray: its anchor or start point and its direction.
+    struct Geradendaten {
+        Ort ap, rv;
         std::optional<Attribut> attr;
+        bool operator==(const Geradendaten&) const = default;
+    };
+    // A circle: centre, radius, the normal of its plane and the point of the circle where its
+    // polygon starts (Kreis::punkt, taken when the circle can be drawn at all).
+    struct Kreisdaten {
+        Ort mp;
+        double r = 0;
+        Ort nv;
+        Ort start;
+        bool operator==(const Kreisdaten&) const = default;
+    };
+    struct Kreismit {
+        Kreisdaten k;
+        std::optional<Attribut> attr;
+        bool operator==(const Kreismit&) const = default;
+    };
+    struct Streckendaten {
+        Ort ap, ep;
+        std::optional<Attribut> attr;
+        bool operator==(const Streckendaten&) const = default;
+    };
+    struct Zylinderdaten {
+        std::optional<Kreisdaten> basis, deckel;
+        bool operator==(const Zylinderdaten&) const = default;
     };
     struct Polygondaten {
         std::string name;
         std::vector<std::string> ecken;
         darstellung vision = darstellung::vollsichtbar;
         std::optional<Attribut> attr;
-    };
-    struct Zylinderdaten {
-        std::optional<Kreis> basis, deckel;
+        bool operator==(const Polygondaten&) const = default;
     };
 
-    std::vector<Punktdaten> punkte;   // the hidden ones too: polygons take corners from them
-    std::vector<Punkt> sonder;
-    std::vector<Mit<Gerade>> geraden;
-    std::vector<Mit<Kreis>> kreise;
-    std::vector<Mit<Strahl>> strahlen;
-    std::vector<Mit<Strecke>> strecken;
-    std::vector<Zylinderdaten> zylinder;
-    std::vector<Polygondaten> polygone;
+    Abschnittsliste<Punktdaten> punkte;   // the hidden ones too: polygons take corners from them
+    Festliste<Ort> sonder;
+    Festliste<Geradendaten> geraden;
+    Festliste<Kreismit> kreise;
+    Festliste<Geradendaten> strahlen;
+    Festliste<Streckendaten> strecken;
+    Festliste<Zylinderdaten> zylinder;
+    Festliste<Polygondaten> polygone;
 };
+
+// Both takings give the same drawing: the same view settings and equal lists.
+bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b);
+
+// Forgets the scene taken last: the next taking copies every list anew (for tests).
+void szenenabzugVergessen();
 
 // Takes the scene as it is now. Leaves in the globals what a drawing leaves there: auge at the
 // eye of the last pass, the frame paths emptied, the working width at 1, and the attributes
 // (1, 1, 1, schwarz) for every line, circle, ray, segment and polygon that is drawn without
 // attributes. The statement flag lok is left as it was.
+//
+// The registries are compared with the scene taken last, and each list that comes out the
+// same is shared with it rather than copied: where a statement changed little, taking the
+// scene mostly reads. Only the thread that runs the statements takes scenes.
 Szenenabzug szeneAufnehmen();
 
 // Draws the taken scene: the drawing area filled white, then the passes. Reads nothing but the
 // copy and writes no global, so it may run on any thread.
 void szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene);
+
+// Runs `anzahl` pieces of work, `arbeit(i)` for every i from 0 to anzahl - 1, perhaps several
+// at the same time on other threads, and returns when all are done.
+using Verteiler = std::function<void(std::size_t anzahl, const std::function<void(std::size_t)>& arbeit)>;
+
+// The same drawing of the taken scene in parts: runs of objects of one kind, each drawn into a
+// list of its own by `verteilen`, at the same time. Painted one after the other, the lists paint
+// what szeneZeichnen paints; joined (Zeichenliste::anhaengen) they are its list. Every part
+// begins with the colour the objects before it leave; the width is 1 at the start of every
+// object anyway. The lists of `teile` are emptied and reused.
+void szeneZeichnen(std::vector<Zeichenliste>& teile, const Szenenabzug& szene, const Verteiler& verteilen);
 
 // The whole scene as it is now: szeneAufnehmen, then szeneZeichnen.
 void szeneZeichnen(Leinwand& leinwand);

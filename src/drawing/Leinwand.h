@@ -73,8 +73,8 @@ public:
 
 // A canvas that keeps what is painted on it, in order: the drawing is made once and painted
 // later, elsewhere (the view paints it on other threads, in strips), or compared with the
-// drawing before it. Each entry knows the box it can mark, so that a painter of one strip
-// passes over what lies outside it.
+// drawing before it. Each entry knows the box it can mark, and so does each piece of a path, so
+// that a painter of one strip passes over what lies outside it.
 class Zeichenliste : public Leinwand {
 public:
     struct Eintrag {
@@ -85,14 +85,34 @@ public:
         Sichtpunkt ort;             // a rectangle's lower left corner; a text's place
         double w = 0, h = 0;        // a rectangle's width and height
         std::size_t von = 0, bis = 0;   // the path's steps in `schritte`, the text in `texte`
+        std::size_t stueckVon = 0, stueckBis = 0;   // the path's pieces in `stuecke`
         // The box (view coordinates) within which the entry paints, before the line width.
         double links = 0, unten = 0, rechts = 0, oben = 0;
         bool operator==(const Eintrag&) const = default;
     };
 
+    // A piece of a path: from a step that begins anew (the path's first step, or a move) up to
+    // the next such step. Its steps are drawn without regard to the other pieces; a pen wider
+    // than a pixel joins all pieces of a path into one outline, though.
+    struct Stueck {
+        std::size_t von = 0, bis = 0;   // its steps in `schritte`
+        double links = 0, unten = 0, rechts = 0, oben = 0;   // its box, as an entry's
+        bool gerade = true;             // straight lines only, no arc
+        bool operator==(const Stueck&) const = default;
+    };
+
     std::vector<Eintrag> eintraege;
     std::vector<Pfadschritt> schritte;
+    std::vector<Stueck> stuecke;
     std::string texte;
+
+    // Empty again, keeping the memory for the next drawing.
+    void leeren() {
+        eintraege.clear();
+        schritte.clear();
+        stuecke.clear();
+        texte.clear();
+    }
 
     void rechteckFuellen(double x, double y, double breite, double hoehe, const Farbwert& farbe) override {
         Eintrag e;
@@ -114,17 +134,34 @@ public:
         e.farbe = farbe;
         e.breite = breite;
         e.von = schritte.size();
+        e.stueckVon = stuecke.size();
         e.links = e.unten = 1e300;
         e.rechts = e.oben = -1e300;
-        for (const Pfadschritt& s : pfad.schritte) {
+        for (std::size_t i = 0; i < pfad.schritte.size(); ++i) {
+            const Pfadschritt& s = pfad.schritte[i];
+            if (i == 0 || s.art == Pfadschritt::Art::bewegen) {
+                Stueck neu;
+                neu.von = e.von + i;
+                neu.links = neu.unten = 1e300;
+                neu.rechts = neu.oben = -1e300;
+                stuecke.push_back(neu);
+            }
+            Stueck& st = stuecke.back();
+            st.bis = e.von + i + 1;
             const double r = s.art == Pfadschritt::Art::bogen ? s.radius : 0.0;
-            e.links = std::min(e.links, s.ziel.x - r);
-            e.rechts = std::max(e.rechts, s.ziel.x + r);
-            e.unten = std::min(e.unten, s.ziel.y - r);
-            e.oben = std::max(e.oben, s.ziel.y + r);
+            if (s.art == Pfadschritt::Art::bogen) st.gerade = false;
+            st.links = std::min(st.links, s.ziel.x - r);
+            st.rechts = std::max(st.rechts, s.ziel.x + r);
+            st.unten = std::min(st.unten, s.ziel.y - r);
+            st.oben = std::max(st.oben, s.ziel.y + r);
+            e.links = std::min(e.links, st.links);
+            e.rechts = std::max(e.rechts, st.rechts);
+            e.unten = std::min(e.unten, st.unten);
+            e.oben = std::max(e.oben, st.oben);
         }
         schritte.insert(schritte.end(), pfad.schritte.begin(), pfad.schritte.end());
         e.bis = schritte.size();
+        e.stueckBis = stuecke.size();
         eintraege.push_back(e);
     }
 
@@ -143,6 +180,34 @@ public:
         e.unten = ort.y - groesse;
         e.oben = ort.y + 2.0 * groesse;
         eintraege.push_back(e);
+    }
+
+    // Appends what was painted on another list after what is painted on this one, as if it had
+    // been painted here.
+    void anhaengen(const Zeichenliste& o) {
+        const std::size_t s0 = schritte.size(), st0 = stuecke.size(), t0 = texte.size();
+        schritte.insert(schritte.end(), o.schritte.begin(), o.schritte.end());
+        texte += o.texte;
+        const std::size_t stAlt = stuecke.size();
+        stuecke.insert(stuecke.end(), o.stuecke.begin(), o.stuecke.end());
+        for (std::size_t i = stAlt; i < stuecke.size(); ++i) {
+            stuecke[i].von += s0;
+            stuecke[i].bis += s0;
+        }
+        const std::size_t eAlt = eintraege.size();
+        eintraege.insert(eintraege.end(), o.eintraege.begin(), o.eintraege.end());
+        for (std::size_t i = eAlt; i < eintraege.size(); ++i) {
+            Eintrag& e = eintraege[i];
+            if (e.art == Eintrag::Art::ziehen) {
+                e.von += s0;
+                e.bis += s0;
+                e.stueckVon += st0;
+                e.stueckBis += st0;
+            } else if (e.art == Eintrag::Art::schreiben) {
+                e.von += t0;
+                e.bis += t0;
+            }
+        }
     }
 
     // The path of a stroke entry, and the text of a text entry.
@@ -165,6 +230,7 @@ public:
         }
     }
 
+    // The pieces are made from the steps, so they need no comparing.
     bool operator==(const Zeichenliste& o) const {
         return eintraege == o.eintraege && schritte == o.schritte && texte == o.texte;
     }

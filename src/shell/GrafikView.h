@@ -5,16 +5,20 @@
 //
 // The picture never holds up the input line. A redraw takes the scene on the main thread (a
 // copy of what the drawing needs, see szeneAufnehmen) and returns; a thread of the view's own
-// draws that copy and paints it into an image, in strips on the free cores, and the view shows
-// the image when it is done. A drawing that comes out as the one shown is not painted again,
-// and while one picture is painted only the newest request waits: the view always shows a
-// completed picture of the scene as it is or as it was at an earlier request.
+// draws that copy and paints it into an image, in strips on all cores, and the view shows the
+// image when it is done. A scene taken the same as the one asked for last asks for nothing, a
+// drawing that comes out as the one shown is not painted again, and while one picture is
+// painted only the newest request waits: the view always shows a completed picture of the
+// scene as it is or as it was at an earlier request. The painting threads yield to the main
+// thread, so that the window takes the next key at once.
 
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <memory>
+
+#include "drawing/GeoGrafik.h"
 
 class QScreen;
 
@@ -58,7 +62,12 @@ private:
     QImage bild_;
     std::uint64_t angefordert_ = 0;   // the number of the last request
     std::uint64_t erledigt_ = 0;      // the number of the last request whose picture arrived
+    // The scene of the last request, and the size it was asked for at.
+    Szenenabzug angefragt_;
+    int angefragtePixel_ = 0;
+    double angefragtesVerhaeltnis_ = 0;
     std::unique_ptr<Werk> werk_;
+    std::unique_ptr<std::vector<Zeichenliste>> messlisten_;   // the drawing of szeneMalen
 };
 
 }  // namespace quodral

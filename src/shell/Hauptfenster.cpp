@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextCursor>
 #include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -108,11 +109,10 @@ bool qtAufDeutsch(QCoreApplication& anwendung) {
 // ---------------------------------------------------------------------------------------------
 // The statement table's model
 
-AnweisungsModell::AnweisungsModell(const ViewController& steuerung, QObject* parent)
-    : QAbstractTableModel(parent), steuerung_(steuerung) {}
+AnweisungsModell::AnweisungsModell(QObject* parent) : QAbstractTableModel(parent), zeilen_(anweisungsListe) {}
 
 int AnweisungsModell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : steuerung_.numberOfRows();
+    return parent.isValid() ? 0 : static_cast<int>(zeilen_.size());
 }
 
 int AnweisungsModell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
@@ -123,8 +123,8 @@ QVariant AnweisungsModell::data(const QModelIndex& index, int role) const {
     // A row replaced in the table is stored as typed; it is shown at once in the form that the
     // other rows have and in which the next replay runs it.
     const int zeile = index.row();
-    if (zeile < 0 || zeile >= steuerung_.numberOfRows()) return QString();
-    return q(std::to_string(zeile + 1) + ". " + normalform(anweisungsListe[static_cast<std::size_t>(zeile)]));
+    if (zeile < 0 || zeile >= rowCount()) return QString();
+    return q(std::to_string(zeile + 1) + ". " + normalform(zeilen_[static_cast<std::size_t>(zeile)]));
 }
 
 QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -133,8 +133,23 @@ QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, 
 }
 
 void AnweisungsModell::neuLaden() {
-    beginResetModel();
-    endResetModel();
+    const std::vector<std::string>& liste = anweisungsListe;
+    // The rows both have in common that are still the same: all of them, as a rule.
+    const std::size_t gemeinsam = std::min(zeilen_.size(), liste.size());
+    const bool gleich = std::equal(zeilen_.begin(), zeilen_.begin() + static_cast<std::ptrdiff_t>(gemeinsam), liste.begin());
+    if (gleich && liste.size() > zeilen_.size()) {
+        beginInsertRows({}, static_cast<int>(zeilen_.size()), static_cast<int>(liste.size()) - 1);
+        zeilen_.insert(zeilen_.end(), liste.begin() + static_cast<std::ptrdiff_t>(zeilen_.size()), liste.end());
+        endInsertRows();
+    } else if (gleich && liste.size() < zeilen_.size()) {
+        beginRemoveRows({}, static_cast<int>(liste.size()), static_cast<int>(zeilen_.size()) - 1);
+        zeilen_.resize(liste.size());
+        endRemoveRows();
+    } else if (!gleich) {
+        beginResetModel();
+        zeilen_ = liste;
+        endResetModel();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -183,7 +198,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     ausgabe_->setFocusPolicy(Qt::ClickFocus);
     spalte->addWidget(ausgabe_, 1);
 
-    modell_ = new AnweisungsModell(steuerung_, this);
+    modell_ = new AnweisungsModell(this);
     tafel_ = new QTableView(befehle);
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
@@ -379,11 +394,25 @@ std::string Hauptfenster::eingabeLesen() { return eingabe_->text().toStdString()
 
 void Hauptfenster::eingabeSetzen(const std::string& text) { eingabe_->setText(q(text)); }
 
-void Hauptfenster::ausgabeSetzen(const std::string& text) { ausgabe_->setPlainText(q(text)); }
+void Hauptfenster::ausgabeSetzen(const std::string& text) {
+    if (text == ausgabeText_) {
+        // The same text again: it is not laid out anew; as after setting it, the cursor and the
+        // view go back to its start.
+        ausgabe_->moveCursor(QTextCursor::Start);
+        return;
+    }
+    ausgabeText_ = text;
+    ausgabe_->setPlainText(q(text));
+}
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
 
-void Hauptfenster::tabelleNeuLaden() { modell_->neuLaden(); }
+void Hauptfenster::tabelleNeuLaden() {
+    modell_->neuLaden();
+    // As after a reset of its model, the table has no selection and no current row.
+    QItemSelectionModel* auswahl = tafel_->selectionModel();
+    if (auswahl->hasSelection() || auswahl->currentIndex().isValid()) auswahl->clear();
+}
 
 void Hauptfenster::piepen() { QApplication::beep(); }
 

@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/Fenster.h"
 #include "app/ViewController.h"
@@ -30,20 +32,23 @@ namespace quodral {
 bool qtAufDeutsch(QCoreApplication& anwendung);
 
 // The statement list as a table of one column: row n shows "n. " and the statement in the
-// list's normal form, the form in which a replay runs it.
+// list's normal form, the form in which a replay runs it. The model holds the rows as its
+// views know them and brings them up to the list when asked.
 class AnweisungsModell : public QAbstractTableModel {
     Q_OBJECT
 public:
-    AnweisungsModell(const ViewController& steuerung, QObject* parent);
+    explicit AnweisungsModell(QObject* parent);
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    // The rows are read anew; views lose their selection.
+    // The rows are read anew from the statement list. The views are told as little as tells
+    // them everything: rows added at the end are inserted, rows gone from the end removed, and
+    // only a list changed in between is taken anew as a whole (a reset).
     void neuLaden();
 
 private:
-    const ViewController& steuerung_;
+    std::vector<std::string> zeilen_;   // the statement list as the views know it
 };
 
 class Hauptfenster : public QMainWindow, public Fenster {
@@ -99,6 +104,8 @@ private:
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
     QHBoxLayout* hauptzeile_ = nullptr;
+    // The text the output shows, as it was set.
+    std::string ausgabeText_;
     // The folder in which the next file dialog opens: the one last used for a list, at first
     // the user's home folder (never the folder the program was started from).
     QString dialogOrdner_;
