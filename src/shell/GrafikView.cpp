@@ -16,6 +16,7 @@
 #include <QTextLayout>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -563,8 +564,13 @@ void GrafikView::bildAnnehmen(std::uint64_t nummer, const QImage& bild) {
 
 void GrafikView::aufBildWarten() {
     const QDeadlineTimer frist(30000);
+    // The main thread sleeps until the next event (the picture's arrival is one) rather than
+    // asking for events over and over, which would take a core from the painting threads; the
+    // alarm wakes it to look at the deadline.
+    QTimer wecker;
+    wecker.start(50);
     while (erledigt_ < angefordert_ && !frist.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     QCoreApplication::sendPostedEvents();
 }
 

@@ -25,6 +25,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTableView>
 #include <QTextCursor>
 #include <QTranslator>
@@ -32,9 +35,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
@@ -91,6 +96,63 @@ void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
         kopf->setSectionResizeMode(0, QHeaderView::Stretch);
     }
 }
+
+// The statement table's scroll bar. A statement recorded at the end of the list widens the
+// bar's range and then moves it to the new end, yet the bar mostly looks as it did: the handle
+// at the bottom, its size the same to the pixel. So the bar looks at itself once the changes
+// of an event are done, and is painted again only when any part of it, or its state, changed.
+class Tafelrollbalken : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange) override {
+        if (pruefungAnstehend_) return;
+        pruefungAnstehend_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                pruefungAnstehend_ = false;
+                if (!gemalt_ || !(*gemalt_ == aussehen())) update();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void paintEvent(QPaintEvent* ereignis) override {
+        gemalt_ = aussehen();
+        QScrollBar::paintEvent(ereignis);
+    }
+
+private:
+    // What the painted bar shows: the places of its parts, its state, and whether it stands at
+    // either end (an arrow that can no longer move looks different).
+    struct Aussehen {
+        std::array<QRect, 6> teile;
+        int zustand = 0;
+        int aktiveTeile = 0;
+        bool amAnfang = false, amEnde = false;
+        bool operator==(const Aussehen&) const = default;
+    };
+
+    Aussehen aussehen() const {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        Aussehen a;
+        const QStyle::SubControl teile[] = {QStyle::SC_ScrollBarSlider,  QStyle::SC_ScrollBarGroove,
+                                            QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
+                                            QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage};
+        for (std::size_t i = 0; i < a.teile.size(); ++i)
+            a.teile[i] = style()->subControlRect(QStyle::CC_ScrollBar, &opt, teile[i], this);
+        a.zustand = static_cast<int>(opt.state);
+        a.aktiveTeile = static_cast<int>(opt.activeSubControls);
+        a.amAnfang = opt.sliderValue == opt.minimum;
+        a.amEnde = opt.sliderValue == opt.maximum;
+        return a;
+    }
+
+    std::optional<Aussehen> gemalt_;   // as the bar was painted last
+    bool pruefungAnstehend_ = false;
+};
 
 }  // namespace
 
@@ -202,6 +264,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     tafel_ = new QTableView(befehle);
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
+    tafel_->setVerticalScrollBar(new Tafelrollbalken(Qt::Vertical, tafel_));
     tafel_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tafel_->setSelectionMode(QAbstractItemView::SingleSelection);
     tafel_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,0 +1,277 @@
+// How the window follows a statement with as little work as shows everything: the table tells
+// its view about rows added at the end, rows gone from the end, and takes the list anew only
+// when a row changed in between, and its scroll bar is painted again only when it looks
+// different, yet the table always looks as painted anew; the output is not laid out again for
+// the same text; the drawing view paints nothing for a statement that changes nothing
+// drawable; and the labels, whose glyphs the view lays out in advance, look as a plain painter
+// writes them.
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "app/Zuruecksetzen.h"
+#include "drawing/Einstellungen.h"
+#include "drawing/GeoGrafik.h"
+#include "drawing/Leinwand.h"
+#include "model/Objekte.h"
+#include "shell/GrafikView.h"
+#include "shell/Hauptfenster.h"
+
+namespace quodral {
+namespace {
+
+void abarbeiten() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+// Counts the paint events of a widget.
+class Malzaehler : public QObject {
+public:
+    int n = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++n;
+        return false;
+    }
+};
+
+class FensterNachfuehren : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zustandZuruecksetzen();
+        fenster = std::make_unique<Hauptfenster>();
+        fenster->show();
+        eingabe = fenster->findChild<QLineEdit*>("eingabe");
+        ausgabe = fenster->findChild<QPlainTextEdit*>("ausgabe");
+        tafel = fenster->findChild<QTableView*>("tafel");
+        ansicht = fenster->findChild<GrafikView*>();
+        ASSERT_TRUE(eingabe && ausgabe && tafel && ansicht);
+    }
+    void TearDown() override {
+        fenster.reset();
+        zustandZuruecksetzen();
+    }
+
+    void tippen(const std::string& anweisung) {
+        eingabe->setText(QString::fromStdString(anweisung));
+        emit eingabe->returnPressed();
+        abarbeiten();
+    }
+
+    QString zeile(int i) const { return tafel->model()->index(i, 0).data().toString(); }
+
+    std::unique_ptr<Hauptfenster> fenster;
+    QLineEdit* eingabe = nullptr;
+    QPlainTextEdit* ausgabe = nullptr;
+    QTableView* tafel = nullptr;
+    GrafikView* ansicht = nullptr;
+};
+
+TEST_F(FensterNachfuehren, TabelleMeldetNurWasSichGeaendertHat) {
+    tippen("PUNKT A 1 2 3");
+    tippen("PUNKT B 1 1 1");
+    QSignalSpy eingefuegt(tafel->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy entfernt(tafel->model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy neu(tafel->model(), &QAbstractItemModel::modelReset);
+
+    // A recorded statement is one row inserted at the end.
+    tippen("PUNKT C 0 0 1");
+    ASSERT_EQ(eingefuegt.count(), 1);
+    EXPECT_EQ(eingefuegt.front().at(1).toInt(), 2);
+    EXPECT_EQ(eingefuegt.front().at(2).toInt(), 2);
+    EXPECT_EQ(tafel->model()->rowCount(), 3);
+    EXPECT_EQ(zeile(2), QString("3.   PUNKT  C  0  0  1"));
+
+    // A query and a refused statement change no row.
+    tippen("ABSTAND A B");
+    tippen("PUNKT A 5 5 5");
+    EXPECT_EQ(eingefuegt.count(), 1);
+    EXPECT_EQ(neu.count(), 0);
+    EXPECT_EQ(tafel->model()->rowCount(), 3);
+
+    // The last step undone is the last row removed.
+    fenster->steuerung().letztenSchrittLoeschen();
+    abarbeiten();
+    EXPECT_EQ(entfernt.count(), 1);
+    EXPECT_EQ(tafel->model()->rowCount(), 2);
+    EXPECT_EQ(neu.count(), 0);
+
+    // A row changed in place, even to a text of the same length, is shown as it is now: the
+    // table takes the list anew.
+    anweisungsListe[0] = "PUNKT A 1 2 4";
+    fenster->tabelleNeuLaden();
+    EXPECT_EQ(neu.count(), 1);
+    EXPECT_EQ(zeile(0), QString("1.   PUNKT  A  1  2  4"));
+    EXPECT_EQ(tafel->model()->rowCount(), 2);
+}
+
+// The table and its scroll bar as the window shows them after each statement, painted only
+// where they changed, equal the table painted anew as a whole: also after scrolling up and
+// selecting a row, and past the length at which the bar's handle stops shrinking.
+TEST_F(FensterNachfuehren, TabelleWieGanzNeuGemalt) {
+    const auto tafelBild = [this] {
+        const QRect r(tafel->mapTo(fenster.get(), QPoint(0, 0)), tafel->size());
+        return fenster->screen()->grabWindow(fenster->winId()).toImage().copy(r);
+    };
+    for (int i = 0; i < 120; ++i) {
+        tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
+        if (i == 30) tafel->verticalScrollBar()->setValue(2);
+        if (i == 50) tafel->selectRow(3);
+        abarbeiten();
+        const QImage gezeigt = tafelBild();
+        tafel->viewport()->update();
+        tafel->verticalScrollBar()->update();
+        abarbeiten();
+        ASSERT_EQ(gezeigt, tafelBild()) << i;
+    }
+}
+
+TEST_F(FensterNachfuehren, NeuLadenHebtDieAuswahlAuf) {
+    tippen("PUNKT A 1 2 3");
+    tippen("PUNKT B 1 1 1");
+    tafel->selectRow(0);
+    ASSERT_FALSE(tafel->selectionModel()->selectedRows().isEmpty());
+    // Nothing changed in the list; the reload still leaves no selection and no current row.
+    fenster->tabelleNeuLaden();
+    EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
+    EXPECT_FALSE(tafel->selectionModel()->currentIndex().isValid());
+}
+
+TEST_F(FensterNachfuehren, DieselbeAusgabeWieNeuGesetzt) {
+    fenster->ausgabeSetzen("Erste Zeile\nZweite Zeile");
+    ausgabe->selectAll();
+    ASSERT_TRUE(ausgabe->textCursor().hasSelection());
+    QSignalSpy geaendert(ausgabe->document(), &QTextDocument::contentsChanged);
+    fenster->ausgabeSetzen("Erste Zeile\nZweite Zeile");
+    // Not laid out again, yet as after setting it: no selection, the cursor at the start.
+    EXPECT_EQ(geaendert.count(), 0);
+    EXPECT_FALSE(ausgabe->textCursor().hasSelection());
+    EXPECT_EQ(ausgabe->textCursor().position(), 0);
+    EXPECT_EQ(ausgabe->toPlainText(), QString("Erste Zeile\nZweite Zeile"));
+    fenster->ausgabeSetzen("Anders");
+    EXPECT_GT(geaendert.count(), 0);
+    EXPECT_EQ(ausgabe->toPlainText(), QString("Anders"));
+}
+
+TEST_F(FensterNachfuehren, AbfrageMaltNichts) {
+    tippen("PUNKT A 1 2 3");
+    tippen("PUNKT B -1 1 0");
+    ansicht->aufBildWarten();
+    abarbeiten();
+    Malzaehler zaehler;
+    ansicht->installEventFilter(&zaehler);
+    tippen("ABSTAND A B");
+    tippen("PUNKT A 0 0 0");   // refused: A exists
+    ansicht->aufBildWarten();
+    abarbeiten();
+    EXPECT_EQ(zaehler.n, 0);
+    // A new point is painted once its picture has arrived.
+    tippen("PUNKT C 0.5 0.5 0");
+    ansicht->aufBildWarten();
+    abarbeiten();
+    EXPECT_GE(zaehler.n, 1);
+    ansicht->removeEventFilter(&zaehler);
+}
+
+// The drawing painted by one plain painter in one pass, as the view paints it: its pens, its
+// label font, its texts standing on their place.
+QImage schlichtGemalt(const Zeichenliste& liste) {
+    QImage bild(800, 800, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setRenderHint(QPainter::TextAntialiasing);
+    for (const Zeichenliste::Eintrag& e : liste.eintraege) {
+        if (e.art == Zeichenliste::Eintrag::Art::fuellen) {
+            maler.fillRect(QRectF(e.ort.x, 800 - e.ort.y - e.h, e.w, e.h),
+                           QColor::fromRgbF(e.farbe.rot, e.farbe.gruen, e.farbe.blau, e.farbe.alpha));
+        } else if (e.art == Zeichenliste::Eintrag::Art::ziehen) {
+            QPainterPath weg;
+            bool angefangen = false;
+            for (std::size_t i = e.von; i < e.bis; ++i) {
+                const Pfadschritt& s = liste.schritte[i];
+                const QPointF z(s.ziel.x, 800 - s.ziel.y);
+                if (s.art == Pfadschritt::Art::bogen) {
+                    const QRectF k(z.x() - s.radius, z.y() - s.radius, 2 * s.radius, 2 * s.radius);
+                    if (!angefangen) weg.arcMoveTo(k, s.startWinkel);
+                    weg.arcTo(k, s.startWinkel, s.endWinkel - s.startWinkel);
+                } else if (s.art == Pfadschritt::Art::linie && angefangen) {
+                    weg.lineTo(z);
+                } else {
+                    weg.moveTo(z);
+                }
+                angefangen = true;
+            }
+            QPen stift(QColor::fromRgbF(e.farbe.rot, e.farbe.gruen, e.farbe.blau, e.farbe.alpha), e.breite);
+            stift.setCapStyle(Qt::FlatCap);
+            stift.setJoinStyle(Qt::MiterJoin);
+            maler.strokePath(weg, stift);
+        } else {
+            QFont schrift;
+            schrift.setFamilies({"Palatino", "P052", "URW Palladio L", "TeX Gyre Pagella"});
+            schrift.setStyleHint(QFont::Serif);
+            schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(e.breite))));
+            maler.setFont(schrift);
+            maler.setPen(Qt::black);
+            const double unter = QFontMetricsF(schrift, &bild).descent();
+            maler.drawText(QPointF(e.ort.x, 800 - e.ort.y - unter), QString::fromStdString(liste.text(e)));
+        }
+    }
+    return bild;
+}
+
+TEST_F(FensterNachfuehren, BeschriftungenWieVomSchlichtenMaler) {
+    // Labels of several lengths and two sizes, some crossing the edge between two strips of the
+    // view's picture; the dots are kept away from those edges, where a strip may shade a pixel
+    // of a stroke differently.
+    const char* namen[] = {"A", "Bq", "Wxy_17", "Punkt12345", "gjpqy", "M"};
+    for (int i = 0; i < 6; ++i) {
+        Punkt p(namen[i], -3.0 + i, -2.2 + 0.9 * i, 0);
+        p.einlistenAls(namen[i]);
+    }
+    for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
+    for (const double groesse : {14.0, 30.0}) {
+        fontsize = groesse;
+        const QImage ansichtBild = ansicht->szeneMalen().convertToFormat(QImage::Format_RGB32);
+        Zeichenliste liste;
+        szeneZeichnen(liste, szeneAufnehmen());
+        const QImage schlicht = schlichtGemalt(liste).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(ansichtBild.size(), schlicht.size());
+        int anders = 0, beschriftet = 0;
+        for (int y = 0; y < 800; ++y) {
+            if (y % 50 < 4 || y % 50 > 46) continue;
+            for (int x = 0; x < 800; ++x) {
+                if (ansichtBild.pixel(x, y) != schlicht.pixel(x, y)) ++anders;
+                if (schlicht.pixel(x, y) != qRgb(255, 255, 255)) ++beschriftet;
+            }
+        }
+        EXPECT_EQ(anders, 0) << groesse;
+        EXPECT_GT(beschriftet, 200) << groesse;
+    }
+}
+
+}  // namespace
+}  // namespace quodral
