@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "FrischerStart.h"
+#include "Handlerlauf.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
 #include "model/KoerperHilfe.h"
@@ -33,14 +34,7 @@ protected:
     }
 
     // Runs the statement as the dispatcher hands it to its handler; true when it was recorded.
-    static bool lauf(Handler h, const Worte& w) {
-        lok = true;
-        checkResultat = true;
-        mListe.clear();
-        quittung = misserfolg;
-        h(w);
-        return lok;
-    }
+    static bool lauf(Handler h, const Worte& w) { return handlerLauf(h, w); }
 };
 
 }  // namespace

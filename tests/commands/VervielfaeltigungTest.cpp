@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FrischerStart.h"
+#include "Handlerlauf.h"
 #include "checks/Kontrolle.h"
 #include "model/KoerperHilfe.h"
 #include "model/Loeschen.h"
@@ -29,14 +30,7 @@ using Handler = void (*)(const Worte&);
 class Vervielfaeltigung : public FrischerStart {
 protected:
     // Runs the statement as the dispatcher hands it to its handler; true when it was recorded.
-    static bool lauf(Handler h, const Worte& w) {
-        lok = true;
-        checkResultat = true;
-        mListe.clear();
-        quittung = misserfolg;
-        h(w);
-        return lok;
-    }
+    static bool lauf(Handler h, const Worte& w) { return handlerLauf(h, w); }
 };
 
 }  // namespace
