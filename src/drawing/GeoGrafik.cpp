@@ -5,13 +5,18 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <functional>
 #include <mutex>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "checks/Kontrolle.h"
 #include "drawing/Clipping.h"
@@ -39,16 +44,16 @@ public:
 
     // The entry of the name, or nullptr.
     const Attribut* lesen(const std::string& name) {
-        if (it_ != attrListe.end() && it_->first == name) return &(it_++)->second;
+        if (it_ != attr_.end() && it_->first == name) return &(it_++)->second;
         int schritte = 0;
-        while (it_ != attrListe.end() && it_->first < name) {
+        while (it_ != attr_.end() && it_->first < name) {
             if (++schritte > 8) {
-                it_ = attrListe.lower_bound(name);
+                it_ = attr_.lower_bound(name);
                 break;
             }
             ++it_;
         }
-        if (it_ != attrListe.end() && it_->first == name) return &(it_++)->second;
+        if (it_ != attr_.end() && it_->first == name) return &(it_++)->second;
         return nullptr;
     }
 
@@ -62,7 +67,8 @@ public:
     }
 
 private:
-    std::map<std::string, Attribut>::const_iterator it_ = attrListe.cbegin();
+    const std::map<std::string, Attribut>& attr_ = attrListe.karte();
+    std::map<std::string, Attribut>::const_iterator it_ = attr_.cbegin();
 };
 
 std::optional<Attribut> wert(const Attribut* a) { return a == nullptr ? std::nullopt : std::optional<Attribut>(*a); }
@@ -260,10 +266,31 @@ private:
 // handing over costs more than it saves.
 constexpr std::size_t teilenAb = 1000;
 
+// What may have changed since the scene taken last, as the registries' logs tell it: the lists
+// of the scene to be taken anew, and for the points the names to look at (all of them when
+// there are none).
+struct Neues {
+    std::optional<std::vector<std::string>> punktnamen;
+    bool geraden = true, kreise = true, strahlen = true, strecken = true, polygone = true, zylinder = true;
+};
+
+// The Stand of every registry the taking reads, as the scene taken last saw them.
+struct Staende {
+    std::uint64_t punkte = 0, attr = 0, geraden = 0, kreise = 0, strahlen = 0, strecken = 0, polygone = 0,
+                  zylinder = 0;
+    static Staende jetzt() {
+        return {punktListe.buch().basisNehmen(),   attrListe.buch().basisNehmen(),
+                geradenListe.buch().basisNehmen(), kreisListe.buch().basisNehmen(),
+                strahlListe.buch().basisNehmen(),  streckenListe.buch().basisNehmen(),
+                polygonListe.buch().basisNehmen(), zylinderListe.buch().basisNehmen()};
+    }
+};
+
 // The lines, circles, rays, segments and polygons of the scene, taken into `s` by comparison
-// with `alt`. attrListe is only read: the names of objects whose attributes are to be made go
-// to `anzulegen`.
-void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::vector<std::string>& anzulegen) {
+// with `alt`; a list that cannot have changed (see Neues) is the old one. attrListe is only
+// read: the names of objects whose attributes are to be made go to `anzulegen`.
+void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, const Neues& neu,
+                     std::vector<std::string>& anzulegen) {
     // Lines and rays: anchor and direction.
     const auto geraden = [&anzulegen](const auto& registry, const Festliste<Szenenabzug::Geradendaten>& vorher,
                                       bool anlegen) {
@@ -282,11 +309,13 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::ve
         }
         return liste.ergebnis();
     };
-    s.geraden = geraden(geradenListe, alt.geraden, regel);
-    {
+    s.geraden = neu.geraden ? geraden(geradenListe.karte(), alt.geraden, regel) : alt.geraden;
+    if (!neu.kreise) {
+        s.kreise = alt.kreise;
+    } else {
         Attributleser a;
         Abgleich<Szenenabzug::Kreismit> liste(alt.kreise);
-        for (const auto& paar : kreisListe) {
+        for (const auto& paar : kreisListe.karte()) {
             const std::string& name = paar.first;
             const Kreis& k = paar.second;
             if (k.vision == darstellung::verborgen) continue;
@@ -296,11 +325,13 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::ve
         }
         s.kreise = liste.ergebnis();
     }
-    s.strahlen = geraden(strahlListe, alt.strahlen, true);
-    {
+    s.strahlen = neu.strahlen ? geraden(strahlListe.karte(), alt.strahlen, true) : alt.strahlen;
+    if (!neu.strecken) {
+        s.strecken = alt.strecken;
+    } else {
         Attributleser a;
         Abgleich<Szenenabzug::Streckendaten> liste(alt.strecken);
-        for (const auto& paar : streckenListe) {
+        for (const auto& paar : streckenListe.karte()) {
             const std::string& name = paar.first;
             const Strecke& st = paar.second;
             if (st.vision == darstellung::verborgen) continue;
@@ -313,10 +344,12 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::ve
         }
         s.strecken = liste.ergebnis();
     }
-    {
+    if (!neu.polygone) {
+        s.polygone = alt.polygone;
+    } else {
         Attributleser a;
         Abgleich<Szenenabzug::Polygondaten> liste(alt.polygone);
-        for (const auto& paar : polygonListe) {
+        for (const auto& paar : polygonListe.karte()) {
             const std::string& name = paar.first;
             const Polygon& pol = paar.second;
             if (pol.vision == darstellung::verborgen) continue;
@@ -329,6 +362,69 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, std::ve
         }
         s.polygone = liste.ergebnis();
     }
+}
+
+// The points of the registry from `von` up to before `bis` (from the first, up to the end,
+// where not given) taken into the comparison `liste`.
+void punkteAufnehmen(Abschnittsabgleich<Szenenabzug::Punktdaten>& liste, const std::string* von,
+                     const std::string* bis) {
+    const auto& punkte = punktListe.karte();
+    Attributleser a;
+    for (auto it = von != nullptr ? punkte.lower_bound(*von) : punkte.begin(); it != punkte.end(); ++it) {
+        const std::string& name = it->first;
+        if (bis != nullptr && !(name < *bis)) break;
+        const Punkt& p = it->second;
+        const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
+        const double dx = at != nullptr ? at->dx : labelAbstandStandard;
+        const double dy = at != nullptr ? at->dy : labelAbstandStandard;
+        liste.eintrag(
+            name,
+            [&](const Szenenabzug::Punktdaten& d) {
+                return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
+            },
+            [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
+    }
+}
+
+// The points of the scene: where only some names may have changed, the sections of the scene
+// taken last that hold them are taken anew (each section stands for the names from its first
+// up to the first of the next), the others are shared; otherwise every point is compared.
+Abschnittsliste<Szenenabzug::Punktdaten> punkteAufnehmen(const Abschnittsliste<Szenenabzug::Punktdaten>& alt,
+                                                           const std::optional<std::vector<std::string>>& namen) {
+    using Abschnitte = std::vector<Abschnittsliste<Szenenabzug::Punktdaten>::Abschnitt>;
+    const Abschnitte& vorher = alt.abschnitte;
+    if (!namen || vorher.empty()) {
+        Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt);
+        punkteAufnehmen(liste, nullptr, nullptr);
+        return liste.ergebnis();
+    }
+    // The sections that hold a name: the last whose first name is not above it (the first
+    // section for a name before all).
+    std::vector<std::size_t> betroffen;
+    for (const std::string& n : *namen) {
+        const auto nach = std::upper_bound(vorher.begin(), vorher.end(), n,
+                                           [](const std::string& x, const auto& a) { return x < a->front().name; });
+        betroffen.push_back(nach == vorher.begin() ? 0 : static_cast<std::size_t>(nach - vorher.begin()) - 1);
+    }
+    std::sort(betroffen.begin(), betroffen.end());
+    betroffen.erase(std::unique(betroffen.begin(), betroffen.end()), betroffen.end());
+    Abschnittsliste<Szenenabzug::Punktdaten> ergebnis;
+    std::size_t naechster = 0;   // the first old section not yet in the result
+    for (const std::size_t c : betroffen) {
+        ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
+                                   vorher.begin() + static_cast<std::ptrdiff_t>(c));
+        Abschnittsliste<Szenenabzug::Punktdaten> einer;
+        einer.abschnitte.push_back(vorher[c]);
+        Abschnittsabgleich<Szenenabzug::Punktdaten> liste(einer);
+        punkteAufnehmen(liste, c == 0 ? nullptr : &vorher[c]->front().name,
+                        c + 1 < vorher.size() ? &vorher[c + 1]->front().name : nullptr);
+        Abschnittsliste<Szenenabzug::Punktdaten> neu = liste.ergebnis();
+        ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), neu.abschnitte.begin(), neu.abschnitte.end());
+        naechster = c + 1;
+    }
+    ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
+                               vorher.end());
+    return ergebnis;
 }
 
 // The scene taken last, whose lists the next taking shares where they come out the same. Read
@@ -713,9 +809,55 @@ private:
 
 }  // namespace
 
-Szenenabzug szeneAufnehmen() {
-    Szenenabzug& alt = letzterAbzug();
-    Szenenabzug s;
+namespace {
+
+// Where the scene taken last stands in the registries' logs; not valid at first and after it
+// was forgotten.
+struct Basis {
+    bool gueltig = false;
+    bool regel = false;
+    Staende staende;
+};
+
+Basis& basis() {
+    static Basis b;
+    return b;
+}
+
+// What may have changed since the base, or everything.
+Neues neuesSeit(const Basis& b, bool regel) {
+    Neues n;
+    if (!b.gueltig || b.regel != regel) return n;
+    const auto seit = [](const auto& registry, std::uint64_t stand) { return registry.buch().namenSeit(stand); };
+    const auto attr = seit(attrListe, b.staende.attr);
+    const auto punkte = seit(punktListe, b.staende.punkte);
+    // A kind's list may have changed when its registry logged anything, or when attributes of
+    // names it holds did (or of names it held: those are logged in the registry as well).
+    const auto betroffen = [&](const auto& registry, std::uint64_t stand) {
+        const auto namen = seit(registry, stand);
+        if (!namen || !namen->empty() || !attr) return true;
+        return std::any_of(attr->begin(), attr->end(), [&](const std::string& x) { return registry.contains(x); });
+    };
+    if (punkte && attr) {
+        n.punktnamen = *punkte;
+        n.punktnamen->insert(n.punktnamen->end(), attr->begin(), attr->end());
+    }
+    n.geraden = betroffen(geradenListe, b.staende.geraden);
+    n.kreise = betroffen(kreisListe, b.staende.kreise);
+    n.strahlen = betroffen(strahlListe, b.staende.strahlen);
+    n.strecken = betroffen(streckenListe, b.staende.strecken);
+    n.polygone = betroffen(polygonListe, b.staende.polygone);
+    // A cylinder is drawn from its base circle and its top point as well.
+    const auto kreise = seit(kreisListe, b.staende.kreise);
+    const auto zylinder = seit(zylinderListe, b.staende.zylinder);
+    n.zylinder = !zylinder || !zylinder->empty() || !kreise || !kreise->empty() || !punkte || !punkte->empty();
+    return n;
+}
+
+// Takes the scene as it is now into `s`, comparing with `alt` and taking anew only what `neu`
+// names. Reads the registries and settings only: the names of objects whose attributes are to
+// be made go to `anzulegen`.
+void aufnehmen(const Szenenabzug& alt, const Neues& neu, Szenenabzug& s, std::vector<std::string>& anzulegen) {
     s.stereo = dreiD;
     // In the normal mode both passes see from one eye in one colour: the second would paint
     // the first picture again, so there is one pass, the second (which the attributes made in
@@ -732,19 +874,15 @@ Szenenabzug szeneAufnehmen() {
     s.ymax = ymax;
     s.schrift = fontsize;
 
-    // What every drawing leaves behind.
-    auge = augen.back();
-    rahmenListe.clear();
-    aktuelleBreite = 1;
-
     // The objects that draw by the attribute rule get their entry when they have none, in the
     // normal mode; a ray in both modes. The lines and what else is drawn with a pen are taken
-    // on the helper's thread while the points are taken here, in a large scene.
+    // on the helper's thread while the points are taken here, in a large scene where both are
+    // to be compared as a whole.
     const bool regel = !dreiD;
-    std::vector<std::string> anzulegen;
-    const std::size_t linien =
-        geradenListe.size() + kreisListe.size() + strahlListe.size() + streckenListe.size() + polygonListe.size();
-    const bool geteilt = linien >= teilenAb && punktListe.size() >= teilenAb;
+    const std::size_t linien = (neu.geraden ? geradenListe.size() : 0) + (neu.kreise ? kreisListe.size() : 0) +
+                               (neu.strahlen ? strahlListe.size() : 0) + (neu.strecken ? streckenListe.size() : 0) +
+                               (neu.polygone ? polygonListe.size() : 0);
+    const bool geteilt = linien >= teilenAb && !neu.punktnamen && punktListe.size() >= teilenAb;
     // The helper works on this function's copy and list: it is waited for on every way out.
     struct Abwarten {
         bool laeuft = false;
@@ -758,27 +896,10 @@ Szenenabzug szeneAufnehmen() {
         }
     } helfer;
     if (geteilt) {
-        Mithelfer::einer().starten([&] { linienAufnehmen(alt, s, regel, anzulegen); });
+        Mithelfer::einer().starten([&] { linienAufnehmen(alt, s, regel, neu, anzulegen); });
         helfer.laeuft = true;
     }
-    {
-        Attributleser a;
-        Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt.punkte);
-        for (const auto& paar : punktListe) {
-            const std::string& name = paar.first;
-            const Punkt& p = paar.second;
-            const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
-            const double dx = at != nullptr ? at->dx : labelAbstandStandard;
-            const double dy = at != nullptr ? at->dy : labelAbstandStandard;
-            liste.eintrag(
-                name,
-                [&](const Szenenabzug::Punktdaten& d) {
-                    return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
-                },
-                [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
-        }
-        s.punkte = liste.ergebnis();
-    }
+    s.punkte = punkteAufnehmen(alt.punkte, neu.punktnamen);
     {
         Abgleich<Szenenabzug::Ort> liste(alt.sonder);
         for (const Punkt& p : sonderListe)
@@ -789,16 +910,17 @@ Szenenabzug szeneAufnehmen() {
         helfer.laeuft = false;
         Mithelfer::einer().warten();
     } else {
-        linienAufnehmen(alt, s, regel, anzulegen);
+        linienAufnehmen(alt, s, regel, neu, anzulegen);
     }
-    for (const std::string& name : anzulegen) attrListe.emplace(name, Attributleser::standard);
-    {
+    if (!neu.zylinder) {
+        s.zylinder = alt.zylinder;
+    } else {
         Abgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
-        for (const auto& paar : zylinderListe) {
+        for (const auto& paar : zylinderListe.karte()) {
             const Zylinder& z = paar.second;
             if (z.vision == darstellung::verborgen) continue;
             Szenenabzug::Zylinderdaten d;
-            if (const Kreis* basis = finde(kreisListe, z.basis)) d.basis = kreisdaten(*basis);
+            if (const Kreis* basis = finde(kreisListe.karte(), z.basis)) d.basis = kreisdaten(*basis);
             {
                 LokBewahren bewahrt;
                 if (const std::optional<Kreis> deckel = z.top()) d.deckel = kreisdaten(*deckel);
@@ -807,11 +929,51 @@ Szenenabzug szeneAufnehmen() {
         }
         s.zylinder = liste.ergebnis();
     }
+}
+
+// Takes the scene anew in every part, as if no scene had been taken before, and aborts with a
+// message when it differs from the one taken by the logs: a change that was not logged would
+// leave the drawing behind the registries unseen. Only debug builds look.
+void nachpruefen([[maybe_unused]] const Szenenabzug& s) {
+#ifndef NDEBUG
+    Szenenabzug voll;
+    std::vector<std::string> anzulegen;
+    aufnehmen(Szenenabzug(), Neues(), voll, anzulegen);
+    if (!anzulegen.empty() || !gleicheSzene(s, voll)) {
+        std::fputs("Quodral: Die Zeichnung folgt den Registern nicht: eine Änderung wurde nicht vermerkt.\n", stderr);
+        std::abort();
+    }
+#endif
+}
+
+}  // namespace
+
+Szenenabzug szeneAufnehmen() {
+    Szenenabzug& alt = letzterAbzug();
+    Basis& b = basis();
+    const bool regel = !dreiD;
+    const Neues neu = neuesSeit(b, regel);
+    Szenenabzug s;
+    std::vector<std::string> anzulegen;
+    aufnehmen(alt, neu, s, anzulegen);
+
+    // What every drawing leaves behind.
+    auge = augen.back();
+    rahmenListe.clear();
+    aktuelleBreite = 1;
+    for (const std::string& name : anzulegen) attrListe.emplace(name, Attributleser::standard);
+
+    nachpruefen(s);
+    // The entries just made are those the scene was taken with: the base lies after them.
+    b = Basis{true, regel, Staende::jetzt()};
     alt = s;
     return s;
 }
 
-void szenenabzugVergessen() { letzterAbzug() = Szenenabzug(); }
+void szenenabzugVergessen() {
+    letzterAbzug() = Szenenabzug();
+    basis().gueltig = false;
+}
 
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
     const auto gleicheAugen = [](const std::vector<Punkt>& x, const std::vector<Punkt>& y) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/Arten.h"
+#include "state/Verzeichnis.h"
 
 namespace quodral {
 
@@ -43,7 +44,7 @@ struct Attribut {
 
 // The attributes by object name. Registration writes an entry, deletion removes it; the
 // restart of the registries leaves it alone (registration overwrites a stale entry).
-inline std::map<std::string, Attribut> attrListe;
+inline Verzeichnis<std::string, Attribut> attrListe;
 
 // The default colour of six kinds; the drawing reads the one of rays for their frame path.
 inline const std::map<grafikArt, farbe> aktFarbe{

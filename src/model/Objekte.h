@@ -24,6 +24,8 @@
 #include "model/Strecke.h"
 #include "model/Vektor.h"
 #include "model/Zylinder.h"
+#include "state/Verzeichnis.h"
+#include "state/Zeilenliste.h"
 
 namespace quodral {
 
@@ -32,20 +34,20 @@ std::map<std::string, Gerade> startAchsen();
 
 inline const std::map<std::string, Gerade> gStartListe = startAchsen();
 
-inline std::map<std::string, Punkt> punktListe;
-inline std::map<std::string, Vektor> vektorListe;
-inline std::map<std::string, Gerade> geradenListe = gStartListe;
-inline std::map<std::string, Strahl> strahlListe;
-inline std::map<std::string, Strecke> streckenListe;
-inline std::map<std::string, Polygon> polygonListe;
-inline std::map<std::string, Ebene> ebenenListe;
-inline std::map<std::string, Kugel> kugelListe;
-inline std::map<std::string, Kreis> kreisListe;
-inline std::map<std::string, Klumpen> klumpenListe;
-inline std::map<std::string, Formel> formelListe;
-inline std::map<std::string, Kegel> kegelListe;
-inline std::map<std::string, Zylinder> zylinderListe;
-inline std::map<std::string, Polyeder> polyederListe;
+inline Verzeichnis<std::string, Punkt> punktListe;
+inline Verzeichnis<std::string, Vektor> vektorListe;
+inline Verzeichnis<std::string, Gerade> geradenListe = gStartListe;
+inline Verzeichnis<std::string, Strahl> strahlListe;
+inline Verzeichnis<std::string, Strecke> streckenListe;
+inline Verzeichnis<std::string, Polygon> polygonListe;
+inline Verzeichnis<std::string, Ebene> ebenenListe;
+inline Verzeichnis<std::string, Kugel> kugelListe;
+inline Verzeichnis<std::string, Kreis> kreisListe;
+inline Verzeichnis<std::string, Klumpen> klumpenListe;
+inline Verzeichnis<std::string, Formel> formelListe;
+inline Verzeichnis<std::string, Kegel> kegelListe;
+inline Verzeichnis<std::string, Zylinder> zylinderListe;
+inline Verzeichnis<std::string, Polyeder> polyederListe;
 
 // Kind of every registered non-solid name, plus the collectives and the axes from the start.
 std::map<std::string, grafikArt> startIndex1();
@@ -53,7 +55,7 @@ inline std::map<std::string, grafikArt> index1 = startIndex1();
 inline std::map<std::string, grafik3DArt> index3;
 
 inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
-inline std::vector<std::string> anweisungsListe;  // the statement list
+inline Zeilenliste anweisungsListe;                // the statement list
 inline std::vector<std::string> objektListe;      // snapshot of all objects as statements
 
 inline constexpr double pi = std::numbers::pi;

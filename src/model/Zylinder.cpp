@@ -17,8 +17,8 @@ struct ZylinderTeile {
 
 // The registered base circle and top point of a cylinder; both or neither.
 ZylinderTeile teile(const Zylinder& z) {
-    const Kreis* k = finde(kreisListe, z.basis);
-    const Punkt* p = finde(punktListe, z.tpn);
+    const Kreis* k = finde(kreisListe.karte(), z.basis);
+    const Punkt* p = finde(punktListe.karte(), z.tpn);
     if (k == nullptr || p == nullptr) return {};
     return {k, p};
 }

@@ -62,7 +62,7 @@ constexpr int streifenZahl = 16;
 
 // How much nicer than the main thread the painting threads are: the window takes the next key
 // at once while a picture is painted, and the picture follows.
-constexpr int malerNettigkeit = 5;
+constexpr int malerNettigkeit = 10;
 
 QColor farbeVon(const Farbwert& f) { return QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha); }
 

@@ -24,7 +24,14 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStaticText>
+#include <QStyleOptionFrame>
+#include <QStyledItemDelegate>
+#include <QHash>
+#include <QPainter>
+#include <QFontMetrics>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -154,6 +161,106 @@ private:
     bool pruefungAnstehend_ = false;
 };
 
+// The rows of the statement table, painted as the style's own delegate paints them but with
+// the laid out text of each row kept: a statement appended scrolls every visible row, and
+// shaping the text of each row anew took most of the time the window needed after a statement.
+// The style paints the row's ground, selection and focus frame; the kept text is drawn on it in
+// the colour, margin, alignment and elision the style gives a row's text.
+class Zeilendelegat : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* w = opt.widget;
+        QStyle* stil = w != nullptr ? w->style() : QApplication::style();
+        const QString text = opt.text;
+        opt.text.clear();
+        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
+        if (text.isEmpty()) return;
+
+        const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        const QRect feld = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, w).adjusted(rand, 0, -rand, 0);
+        if (feld.width() <= 0) return;
+        const QStaticText& gesetzt = gesetzterText(text, opt.font, feld.width(), opt.textElideMode);
+        QPalette::ColorGroup gruppe = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+        if (gruppe == QPalette::Normal && !(opt.state & QStyle::State_Active)) gruppe = QPalette::Inactive;
+        const QColor farbe = opt.palette.color(
+            gruppe, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
+        const QSizeF groesse = gesetzt.size();
+        const QRect ort = QStyle::alignedRect(opt.direction, opt.displayAlignment, groesse.toSize(), feld);
+        maler->save();
+        maler->setClipRect(feld, Qt::IntersectClip);
+        maler->setFont(opt.font);
+        maler->setPen(farbe);
+        maler->drawStaticText(ort.topLeft(), gesetzt);
+        maler->restore();
+    }
+
+private:
+    // The text of a row as laid out for the width, cut off with an ellipsis where it is too
+    // long. A few hundred rows are kept, more than any view shows at once.
+    const QStaticText& gesetzterText(const QString& text, const QFont& schrift, int breite,
+                                     Qt::TextElideMode kuerzung) const {
+        const QString schluessel =
+            QString::number(breite) + QChar(0x1f) + QString::number(kuerzung) + QChar(0x1f) + schrift.key() + QChar(0x1f) + text;
+        if (const auto it = gesetzt_.constFind(schluessel); it != gesetzt_.cend()) return *it;
+        if (gesetzt_.size() >= 512) gesetzt_.clear();
+        const QString gekuerzt = QFontMetrics(schrift).elidedText(text, kuerzung, breite);
+        QStaticText neu(gekuerzt);
+        neu.setTextFormat(Qt::PlainText);
+        neu.prepare(QTransform(), schrift);
+        return *gesetzt_.insert(schluessel, neu);
+    }
+
+    mutable QHash<QString, QStaticText> gesetzt_;
+};
+
+// The style of the input line: the application's, with the line's ground and frame painted
+// once per size and state and then copied. The input line is painted anew after every
+// statement (it is emptied), and the style's rounded, smoothed frame cost more than all else
+// that the line paints.
+class Eingabestil : public QProxyStyle {
+public:
+    Eingabestil() : QProxyStyle(QApplication::style()->name()) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
+                       const QWidget* widget) const override {
+        const auto* rahmen = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (element != PE_PanelLineEdit || rahmen == nullptr || maler->device() == nullptr) {
+            QProxyStyle::drawPrimitive(element, option, maler, widget);
+            return;
+        }
+        const qreal verhaeltnis = maler->device()->devicePixelRatioF();
+        const QString schluessel = QStringLiteral("%1x%2/%3/%4/%5/%6/%7")
+                                       .arg(option->rect.width())
+                                       .arg(option->rect.height())
+                                       .arg(static_cast<int>(option->state))
+                                       .arg(rahmen->lineWidth)
+                                       .arg(option->palette.cacheKey())
+                                       .arg(verhaeltnis)
+                                       .arg(static_cast<int>(option->direction));
+        if (schluessel != schluessel_) {
+            QPixmap bild((QSizeF(option->rect.size()) * verhaeltnis).toSize());
+            bild.setDevicePixelRatio(verhaeltnis);
+            bild.fill(Qt::transparent);
+            QPainter p(&bild);
+            QStyleOptionFrame kopie(*rahmen);
+            kopie.rect = QRect(QPoint(0, 0), option->rect.size());
+            QProxyStyle::drawPrimitive(element, &kopie, &p, widget);
+            p.end();
+            bild_ = bild;
+            schluessel_ = schluessel;
+        }
+        maler->drawPixmap(option->rect.topLeft(), bild_);
+    }
+
+private:
+    mutable QString schluessel_;
+    mutable QPixmap bild_;
+};
+
 }  // namespace
 
 bool qtAufDeutsch(QCoreApplication& anwendung) {
@@ -171,7 +278,8 @@ bool qtAufDeutsch(QCoreApplication& anwendung) {
 // ---------------------------------------------------------------------------------------------
 // The statement table's model
 
-AnweisungsModell::AnweisungsModell(QObject* parent) : QAbstractTableModel(parent), zeilen_(anweisungsListe) {}
+AnweisungsModell::AnweisungsModell(QObject* parent)
+    : QAbstractTableModel(parent), zeilen_(anweisungsListe), gelesen_(anweisungsListe.stand()) {}
 
 int AnweisungsModell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(zeilen_.size());
@@ -196,9 +304,15 @@ QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, 
 
 void AnweisungsModell::neuLaden() {
     const std::vector<std::string>& liste = anweisungsListe;
-    // The rows both have in common that are still the same: all of them, as a rule.
+    // The rows both have in common that are still the same: all of them, as a rule. The list's
+    // log tells how many lines at its start are untouched since the rows were read; only the
+    // lines after them are compared.
     const std::size_t gemeinsam = std::min(zeilen_.size(), liste.size());
-    const bool gleich = std::equal(zeilen_.begin(), zeilen_.begin() + static_cast<std::ptrdiff_t>(gemeinsam), liste.begin());
+    const std::size_t unberuehrt = std::min(gemeinsam, anweisungsListe.gleichBisSeit(gelesen_));
+    gelesen_ = anweisungsListe.stand();
+    const auto ab = static_cast<std::ptrdiff_t>(unberuehrt);
+    const bool gleich = std::equal(zeilen_.begin() + ab, zeilen_.begin() + static_cast<std::ptrdiff_t>(gemeinsam),
+                                   liste.begin() + ab);
     if (gleich && liste.size() > zeilen_.size()) {
         beginInsertRows({}, static_cast<int>(zeilen_.size()), static_cast<int>(liste.size()) - 1);
         zeilen_.insert(zeilen_.end(), liste.begin() + static_cast<std::ptrdiff_t>(zeilen_.size()), liste.end());
@@ -247,6 +361,10 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(beschriftung("Eingabe"));
     eingabe_ = new QLineEdit(befehle);
     eingabe_->setObjectName("eingabe");
+    // A widget does not own its style: this one goes with the line.
+    auto* eingabeStil = new Eingabestil;
+    eingabeStil->setParent(eingabe_);
+    eingabe_->setStyle(eingabeStil);
     eingabe_->setToolTip("Eine Anweisung eingeben und mit der Eingabetaste ausführen; "
                          "? WORT erklärt ein Schlüsselwort, HILFE listet alle auf.");
     spalte->addWidget(eingabe_);
@@ -264,6 +382,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     tafel_ = new QTableView(befehle);
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
+    tafel_->setItemDelegate(new Zeilendelegat(tafel_));
     tafel_->setVerticalScrollBar(new Tafelrollbalken(Qt::Vertical, tafel_));
     tafel_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tafel_->setSelectionMode(QAbstractItemView::SingleSelection);

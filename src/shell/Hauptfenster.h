@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,6 +50,7 @@ public:
 
 private:
     std::vector<std::string> zeilen_;   // the statement list as the views know it
+    std::uint64_t gelesen_ = 0;          // the list's Stand when it was read
 };
 
 class Hauptfenster : public QMainWindow, public Fenster {

@@ -62,7 +62,7 @@ struct Art {
 };
 
 template <class R>
-Art art(std::string wort, R gut, std::optional<R> unfit, Eintragung grund, const std::map<std::string, R>& liste,
+Art art(std::string wort, R gut, std::optional<R> unfit, Eintragung grund, const Verzeichnis<std::string, R>& liste,
         Kennung kennung, std::optional<Attribut> attribut) {
     Art a{std::move(wort), [gut](const std::string& n) { return eintragen(gut, n); }, {}, grund,
           [&liste](const std::string& n) { return liste.contains(n); }, kennung, attribut,
