@@ -36,6 +36,12 @@ QApplication& anwendung() {
     static char name[] = "quodral_bench";
     static char* argv[] = {name, nullptr};
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The offscreen platform says for every window shown that it cannot pass on size hints;
+    // the figures stay readable without that line.
+    static const QtMessageHandler weiter = qInstallMessageHandler(
+        [](QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+            if (!text.contains(QStringLiteral("propagateSizeHints"))) weiter(art, ort, text);
+        });
     // Never destroyed: Qt's own cleanup at exit runs after the program's static objects, and
     // an application object among them would be torn down twice.
     static QApplication* app = new QApplication(argc, argv);
