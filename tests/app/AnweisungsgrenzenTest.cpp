@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "FrischerStart.h"
 #include "ProtokollFenster.h"
@@ -79,7 +80,9 @@ TEST_F(Anweisungsgrenzen, LaengeBeimTippenUndErsetzen) {
 
 TEST_F(Anweisungsgrenzen, DateiMitZuGrosserAnweisungWirdNichtGeladen) {
     tippen("PUNKT A 1 2 3");
-    const fs::path pfad = fs::temp_directory_path() / "quodral_anweisungsgrenzen.qdl";
+    // A name of this process's own: two test runs at the same time do not share the file.
+    const fs::path pfad =
+        fs::temp_directory_path() / ("quodral_anweisungsgrenzen_" + std::to_string(::getpid()) + ".qdl");
     std::ofstream(pfad, std::ios::binary) << "PUNKT B 0 0 0&" << klumpenMitWorten(hoechsteWortzahl + 1) << "&";
     fenster.pfad = pfad.string();
     steuerung.LadeB();
