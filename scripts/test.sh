@@ -51,7 +51,7 @@ if command -v clang++-19 >/dev/null 2>&1; then
   echo "== A short seeded fuzz run of the statement road"
   korpus=$(mktemp -d)
   # Quiet: a finding and the run's final figures are printed, not every new input it found.
-  ./build-fuzz/bin/quodral_fuzz_anweisungen -seed=1 -runs=15000 -max_total_time=120 -timeout=20 -rss_limit_mb=2048 -verbosity=0 \
+  ./build-fuzz/bin/quodral_fuzz_anweisungen -seed=1 -runs=15000 -max_total_time=120 -timeout=20 -rss_limit_mb=2048 -verbosity=0 -print_funcs=0 \
     -print_final_stats=1 "$korpus" fuzz/korpus
   rm -rf "$korpus"
 else

@@ -194,9 +194,12 @@ void szenenabzugVergessen();
 // (1, 1, 1, schwarz) for every line, circle, ray, segment and polygon that is drawn without
 // attributes. The statement flag lok is left as it was.
 //
-// The registries are compared with the scene taken last, and each list that comes out the
-// same is shared with it rather than copied: where a statement changed little, taking the
-// scene mostly reads. Only the thread that runs the statements takes scenes.
+// The registries' logs tell what may have changed since the scene taken last: a list of a kind
+// nothing touched is that scene's, and of the points only the sections holding touched names
+// are read again. What is read is compared with the scene taken last, and each list or section
+// that comes out the same is shared with it rather than copied. Debug builds take every scene a
+// second time from nothing and stop when the two differ (a change the logs missed). Only the
+// thread that runs the statements takes scenes.
 Szenenabzug szeneAufnehmen();
 
 // Draws the taken scene: the drawing area filled white, then the passes. Reads nothing but the
