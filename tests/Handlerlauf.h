@@ -1,6 +1,7 @@
 #pragma once
-// Runs one statement handler as the dispatcher hands it the statement's words: from a fresh
-// check state and the preset failure answer. True when the statement is to be recorded.
+// The state in which the dispatcher hands a statement to its handler: a fresh check state,
+// the preset failure answer, and the statement to be recorded unless the handler says no.
+// handlerLauf runs one handler from there; true when the statement is to be recorded.
 
 #include <string>
 #include <vector>
@@ -10,11 +11,15 @@
 
 namespace quodral {
 
-inline bool handlerLauf(HandlerFunktion h, const std::vector<std::string>& w) {
+inline void frischeAnweisung() {
     lok = true;
     checkResultat = true;
     mListe.clear();
     quittung = misserfolg;
+}
+
+inline bool handlerLauf(HandlerFunktion h, const std::vector<std::string>& w) {
+    frischeAnweisung();
     h(w);
     return lok;
 }

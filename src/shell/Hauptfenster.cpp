@@ -646,14 +646,19 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
         dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         const QFileInfo datei(dialog.selectedFiles().front());
-        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0) {
-            dialogOrdner_ = datei.absolutePath();
-            return QFile::encodeName(datei.filePath()).toStdString();
-        }
-        piepen();
-        ordner = datei.absolutePath();
+        if (auto pfad = gewaehlteListe(datei, ordner)) return pfad;
         name = datei.completeBaseName();
     }
+}
+
+std::optional<std::string> Hauptfenster::gewaehlteListe(const QFileInfo& datei, QString& ordner) {
+    if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0) {
+        dialogOrdner_ = datei.absolutePath();
+        return QFile::encodeName(datei.filePath()).toStdString();
+    }
+    piepen();
+    ordner = datei.absolutePath();
+    return std::nullopt;
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
@@ -667,13 +672,7 @@ std::optional<std::string> Hauptfenster::oeffnenDialog() {
         dateiDialogEinrichten(dialog, ordner);
         dialog.setLabelText(QFileDialog::Accept, "Laden.");
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
-        const QFileInfo datei(dialog.selectedFiles().front());
-        if (datei.suffix().compare("qdl", Qt::CaseInsensitive) == 0) {
-            dialogOrdner_ = datei.absolutePath();
-            return QFile::encodeName(datei.filePath()).toStdString();
-        }
-        piepen();
-        ordner = datei.absolutePath();
+        if (auto pfad = gewaehlteListe(QFileInfo(dialog.selectedFiles().front()), ordner)) return pfad;
     }
 }
 

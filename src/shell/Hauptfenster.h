@@ -18,6 +18,7 @@
 #include "app/ViewController.h"
 
 class QAction;
+class QFileInfo;
 class QCoreApplication;
 class QHBoxLayout;
 class QLineEdit;
@@ -98,6 +99,10 @@ private:
                            void (ViewController::*was)());
     void menueAnlegen();
     void tabReihenfolgeSetzen();
+    // The file chosen in a list dialog, when it is a statement list (.qdl; its folder is then
+    // the one the next dialog opens in). Otherwise a beep, and `ordner` is set to its folder
+    // for asking again.
+    std::optional<std::string> gewaehlteListe(const QFileInfo& datei, QString& ordner);
 
     ViewController steuerung_;
     AnweisungsModell* modell_ = nullptr;

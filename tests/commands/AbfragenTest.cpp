@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FrischerStart.h"
+#include "Handlerlauf.h"
 #include "commands/Sichtbarkeitsbefehle.h"
 #include "model/Objekte.h"
 #include "state/Zustand.h"
@@ -20,12 +21,7 @@ namespace {
 class Abfragen : public FrischerStart {
 protected:
     // As the window and the dispatcher hand a statement to its handler.
-    void vorbereiten() {
-        quittung = misserfolg;
-        checkResultat = true;
-        mListe.clear();
-        lok = true;
-    }
+    void vorbereiten() { frischeAnweisung(); }
 
     bool nennt(const std::string& teil) const { return quittung.find(teil) != std::string::npos; }
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "FrischerStart.h"
+#include "Handlerlauf.h"
 #include "Ortsvergleich.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
@@ -30,9 +31,7 @@ protected:
     // A typed statement on the window's road: a fresh check state, the preset answer, the
     // statement run, and recorded in its normal form when it is to be. True when recorded.
     static bool eingeben(const std::string& anweisung) {
-        mListe.clear();
-        checkResultat = true;
-        quittung = misserfolg;
+        frischeAnweisung();
         ausfuehrenGeschuetzt(anweisung);
         const bool aufgenommen = lok;
         if (aufgenommen) anweisungsListe.push_back(enthackterString(anweisung));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FrischerStart.h"
+#include "Handlerlauf.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Interpret.h"
 #include "model/KoerperHilfe.h"
@@ -32,12 +33,7 @@ protected:
     }
 
     // As the window and the dispatcher hand a statement to its handler.
-    static void neueAnweisung() {
-        checkResultat = true;
-        lok = true;
-        mListe.clear();
-        quittung = misserfolg;
-    }
+    static void neueAnweisung() { frischeAnweisung(); }
 
     // Runs the statement afresh and tells whether it was refused outside the check state: not
     // recorded, a sentence of its own, the check state and its sentences untouched.
