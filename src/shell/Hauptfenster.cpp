@@ -31,7 +31,6 @@
 #include <QStyledItemDelegate>
 #include <QHash>
 #include <QPainter>
-#include <QFontMetrics>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -164,8 +163,9 @@ private:
 // The rows of the statement table, painted as the style's own delegate paints them but with
 // the laid out text of each row kept: a statement appended scrolls every visible row, and
 // shaping the text of each row anew took most of the time the window needed after a statement.
-// The style paints the row's ground, selection and focus frame; the kept text is drawn on it in
-// the colour, margin, alignment and elision the style gives a row's text.
+// The style paints the row's ground; the kept text is drawn on it in the colour, margin and
+// alignment the style gives a row's text. A row that is selected or current, or whose text does
+// not fit on one line (the style wraps it), is left to the style's delegate as a whole.
 class Zeilendelegat : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -175,40 +175,38 @@ public:
         initStyleOption(&opt, index);
         const QWidget* w = opt.widget;
         QStyle* stil = w != nullptr ? w->style() : QApplication::style();
-        const QString text = opt.text;
-        opt.text.clear();
-        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
-        if (text.isEmpty()) return;
-
+        if (opt.text.isEmpty() || (opt.state & (QStyle::State_Selected | QStyle::State_HasFocus))) {
+            QStyledItemDelegate::paint(maler, option, index);
+            return;
+        }
         const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
         const QRect feld = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, w).adjusted(rand, 0, -rand, 0);
-        if (feld.width() <= 0) return;
-        const QStaticText& gesetzt = gesetzterText(text, opt.font, feld.width(), opt.textElideMode);
+        const QStaticText& gesetzt = gesetzterText(opt.text, opt.font);
+        const QSizeF groesse = gesetzt.size();
+        if (groesse.width() > feld.width() || groesse.height() > feld.height()) {
+            QStyledItemDelegate::paint(maler, option, index);
+            return;
+        }
+        opt.text.clear();
+        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
         QPalette::ColorGroup gruppe = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
         if (gruppe == QPalette::Normal && !(opt.state & QStyle::State_Active)) gruppe = QPalette::Inactive;
-        const QColor farbe = opt.palette.color(
-            gruppe, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text);
-        const QSizeF groesse = gesetzt.size();
         const QRect ort = QStyle::alignedRect(opt.direction, opt.displayAlignment, groesse.toSize(), feld);
         maler->save();
-        maler->setClipRect(feld, Qt::IntersectClip);
         maler->setFont(opt.font);
-        maler->setPen(farbe);
+        maler->setPen(opt.palette.color(gruppe, QPalette::Text));
         maler->drawStaticText(ort.topLeft(), gesetzt);
         maler->restore();
     }
 
 private:
-    // The text of a row as laid out for the width, cut off with an ellipsis where it is too
-    // long. A few hundred rows are kept, more than any view shows at once.
-    const QStaticText& gesetzterText(const QString& text, const QFont& schrift, int breite,
-                                     Qt::TextElideMode kuerzung) const {
-        const QString schluessel =
-            QString::number(breite) + QChar(0x1f) + QString::number(kuerzung) + QChar(0x1f) + schrift.key() + QChar(0x1f) + text;
+    // The text of a row laid out on one line. A few hundred rows are kept, more than any view
+    // shows at once.
+    const QStaticText& gesetzterText(const QString& text, const QFont& schrift) const {
+        const QString schluessel = schrift.key() + QChar(0x1f) + text;
         if (const auto it = gesetzt_.constFind(schluessel); it != gesetzt_.cend()) return *it;
         if (gesetzt_.size() >= 512) gesetzt_.clear();
-        const QString gekuerzt = QFontMetrics(schrift).elidedText(text, kuerzung, breite);
-        QStaticText neu(gekuerzt);
+        QStaticText neu(text);
         neu.setTextFormat(Qt::PlainText);
         neu.prepare(QTransform(), schrift);
         return *gesetzt_.insert(schluessel, neu);

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTextCursor>
@@ -146,6 +148,38 @@ TEST_F(FensterNachfuehren, TabelleWieGanzNeuGemalt) {
         tafel->verticalScrollBar()->update();
         abarbeiten();
         ASSERT_EQ(gezeigt, tafelBild()) << i;
+    }
+}
+
+// The table keeps its rows' laid-out text and the input line its painted ground: both must
+// look as Qt's own delegate and the application's style paint them, a selected row, a row too
+// long for the column and the line with and without the keyboard included.
+TEST_F(FensterNachfuehren, ZeilenUndEingabeWieVonQtGemalt) {
+    const auto bildVon = [this](QWidget* w) {
+        abarbeiten();
+        const QRect r(w->mapTo(fenster.get(), QPoint(0, 0)), w->size());
+        return fenster->screen()->grabWindow(fenster->winId()).toImage().copy(r);
+    };
+    for (int i = 0; i < 12; ++i) tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
+    tippen("STRECKE einSehrLangerNameFuerEineStreckeDieNichtInDieSpaltePasst" + std::string(40, 'x') + " P1 P2");
+    tafel->scrollToBottom();
+    tafel->selectRow(10);
+    eingabe->setText("GERADE g P1 P2");
+    for (const bool fokus : {true, false}) {
+        if (fokus) eingabe->setFocus();
+        else tafel->setFocus();
+        const QImage zeilen = bildVon(tafel);
+        const QImage zeile = bildVon(eingabe);
+        QAbstractItemDelegate* eigener = tafel->itemDelegate();
+        QStyle* eigenerStil = eingabe->style();
+        QStyledItemDelegate schlicht;
+        tafel->setItemDelegate(&schlicht);
+        eingabe->setStyle(QApplication::style());
+        tafel->viewport()->update();
+        EXPECT_EQ(zeilen, bildVon(tafel)) << "Fokus in der Eingabe: " << fokus;
+        EXPECT_EQ(zeile, bildVon(eingabe)) << "Fokus in der Eingabe: " << fokus;
+        tafel->setItemDelegate(eigener);
+        eingabe->setStyle(eigenerStil);
     }
 }
 
