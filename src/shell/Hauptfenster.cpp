@@ -42,6 +42,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -179,15 +180,27 @@ public:
             QStyledItemDelegate::paint(maler, option, index);
             return;
         }
-        const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
-        const QRect feld = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, w).adjusted(rand, 0, -rand, 0);
+        // The rectangle the style gives the text, found as the style finds it, but from the
+        // size of the kept text: the style would lay the text out to measure it. The area for
+        // the text is asked of the style for a row without text.
         const QStaticText& gesetzt = gesetzterText(opt.text, opt.font);
         const QSizeF groesse = gesetzt.size();
+        const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+        opt.text.clear();
+        QStyleOptionViewItem ohneText = opt;
+        ohneText.showDecorationSelected = true;
+        const QRect flaeche = stil->subElementRect(QStyle::SE_ItemViewItemText, &ohneText, w);
+        const QSize platz(static_cast<int>(std::ceil(groesse.width())) + 2 * rand,
+                          static_cast<int>(std::ceil(groesse.height())));
+        const QRect textfeld = opt.showDecorationSelected
+                                   ? flaeche
+                                   : QStyle::alignedRect(opt.direction, opt.displayAlignment,
+                                                         platz.boundedTo(flaeche.size()), flaeche);
+        const QRect feld = textfeld.adjusted(rand, 0, -rand, 0);
         if (groesse.width() > feld.width() || groesse.height() > feld.height()) {
             QStyledItemDelegate::paint(maler, option, index);
             return;
         }
-        opt.text.clear();
         stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
         QPalette::ColorGroup gruppe = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
         if (gruppe == QPalette::Normal && !(opt.state & QStyle::State_Active)) gruppe = QPalette::Inactive;
