@@ -278,7 +278,8 @@ struct Neues {
 struct Staende {
     std::uint64_t punkte = 0, attr = 0, geraden = 0, kreise = 0, strahlen = 0, strecken = 0, polygone = 0,
                   zylinder = 0;
-    static Staende jetzt() {
+    // Taken as the base of the next taking.
+    static Staende alsBasis() {
         return {punktListe.buch().basisNehmen(),   attrListe.buch().basisNehmen(),
                 geradenListe.buch().basisNehmen(), kreisListe.buch().basisNehmen(),
                 strahlListe.buch().basisNehmen(),  streckenListe.buch().basisNehmen(),
@@ -965,7 +966,7 @@ Szenenabzug szeneAufnehmen() {
 
     nachpruefen(s);
     // The entries just made are those the scene was taken with: the base lies after them.
-    b = Basis{true, regel, Staende::jetzt()};
+    b = Basis{true, regel, Staende::alsBasis()};
     alt = s;
     return s;
 }
