@@ -512,6 +512,36 @@ struct Gerundet {
     std::vector<double> tiefe;            // lower bound of each point's depth in the true hull
     std::vector<std::size_t> zeugen;      // the points at the corners of the rounded hull
     double M = 0;                         // the largest coordinate magnitude
+
+    // The faces' planes of the rounded hull in grid units, with the grid's centre and step.
+    struct Ebenenform {
+        double nx, ny, nz, nn;
+        GP a;
+    };
+    std::vector<Ebenenform> formen;
+    double mitte[3] = {0, 0, 0};
+    double g = 1;
+    double fehler = 0;                    // the rounding of a depth as computed
+
+    // A lower bound of the depth of the place (x, y, z) in the true hull: its least distance
+    // inside the rounded hull's face planes, less rho (by which the two hulls differ) and the
+    // rounding of the computation.
+    double tiefeVon(double x, double y, double z) const {
+        const double xs = (x - mitte[0]) / g, ys = (y - mitte[1]) / g, zs = (z - mitte[2]) / g;
+        double t = std::numeric_limits<double>::infinity();
+        for (const Ebenenform& f : formen)
+            t = std::min(t, (f.nx * (double(f.a.x) - xs) + f.ny * (double(f.a.y) - ys) + f.nz * (double(f.a.z) - zs)) / f.nn);
+        return t * g - rho - fehler;
+    }
+
+    // Whether a plane through both points can have every point on one side or within
+    // `abstand` of it: the midpoint lies in such a plane, and so no deeper than `abstand` in the
+    // hull. A generous allowance covers that a computed plane holds its points only up to
+    // rounding. False only where no such plane can exist.
+    bool paarAmRand(const Punkt& a, const Punkt& b, double abstand) const {
+        const double grenze = abstand + 1e-9 * (M + 1);
+        return tiefeVon(a.x / 2 + b.x / 2, a.y / 2 + b.y / 2, a.z / 2 + b.z / 2) <= grenze;
+    }
 };
 
 std::optional<Gerundet> runden(const std::vector<Punkt>& pkte) {
@@ -556,24 +586,16 @@ std::optional<Gerundet> runden(const std::vector<Punkt>& pkte) {
 
     // The depth of a point in the rounded hull is its least distance inside the faces'
     // planes; the true hull differs from the rounded one by at most rho, and so does the depth.
-    struct Ebenenform {
-        double nx, ny, nz, nn;
-        GP a;
-    };
-    std::vector<Ebenenform> formen;
     for (const Seite& s : h.seiten) {
         const double nx = double(s.n.x), ny = double(s.n.y), nz = double(s.n.z);
-        formen.push_back({nx, ny, nz, std::sqrt(nx * nx + ny * ny + nz * nz), v.punkte[static_cast<std::size_t>(s.rand[0])]});
+        r.formen.push_back(
+            {nx, ny, nz, std::sqrt(nx * nx + ny * ny + nz * nz), v.punkte[static_cast<std::size_t>(s.rand[0])]});
     }
-    const double fehler = g * 1e-3 + 1e-13 * (r.M + weite);
+    std::copy(mitte, mitte + 3, r.mitte);
+    r.g = g;
+    r.fehler = g * 1e-3 + 1e-13 * (r.M + weite);
     r.tiefe.resize(pkte.size());
-    for (std::size_t i = 0; i < pkte.size(); ++i) {
-        const double xs = (pkte[i].x - mitte[0]) / g, ys = (pkte[i].y - mitte[1]) / g, zs = (pkte[i].z - mitte[2]) / g;
-        double t = std::numeric_limits<double>::infinity();
-        for (const Ebenenform& f : formen)
-            t = std::min(t, (f.nx * (double(f.a.x) - xs) + f.ny * (double(f.a.y) - ys) + f.nz * (double(f.a.z) - zs)) / f.nn);
-        r.tiefe[i] = t * g - r.rho - fehler;
-    }
+    for (std::size_t i = 0; i < pkte.size(); ++i) r.tiefe[i] = r.tiefeVon(pkte[i].x, pkte[i].y, pkte[i].z);
     return r;
 }
 
@@ -593,7 +615,10 @@ std::optional<Ebenenbefund> gerundeteEbenen(const std::vector<Punkt>& pkte) {
     std::vector<Ebene> ebenen;
     const std::size_t c = kandidaten.size();
     for (std::size_t ia = 0; ia + 2 < c; ++ia)
-        for (std::size_t ib = ia + 1; ib + 1 < c; ++ib)
+        for (std::size_t ib = ia + 1; ib + 1 < c; ++ib) {
+            // No boundary plane holds a chord through the inside: on a cloud whose points all
+            // lie near the boundary (a sphere), most pairs are such chords.
+            if (!r->paarAmRand(pkte[kandidaten[ia]], pkte[kandidaten[ib]], 1.01e-3)) continue;
             for (std::size_t ic = ib + 1; ic < c; ++ic) {
                 const Punkt& a = pkte[kandidaten[ia]];
                 const Punkt& b = pkte[kandidaten[ib]];
@@ -619,6 +644,7 @@ std::optional<Ebenenbefund> gerundeteEbenen(const std::vector<Punkt>& pkte) {
                 const Ebene e = *ebeneDurch(a, b, cc);
                 if (keinerOben || keinerUnten || istRandebene(e, pkte)) ebenen.push_back(e);
             }
+        }
     Ebenenbefund b;
     b.weg = Weg::gerundet;
     b.ebenen = reduziereEbenen(ebenen);
@@ -662,6 +688,8 @@ std::optional<Kantenbefund> gerundeteKanten(const std::vector<Punkt>& pkte) {
     b.weg = Weg::gerundet;
     for (std::size_t i : kandidaten)
         for (std::size_t j : kandidaten) {
+            // An edge's planes hold both its points: a chord through the inside is none.
+            if (!r->paarAmRand(pkte[i], pkte[j], 1.01e-8)) continue;
             std::optional<Ebene> erste;
             for (std::size_t l : kandidaten) {
                 if (!ebeneBildend(pkte[i], pkte[j], pkte[l])) continue;

@@ -32,12 +32,15 @@
 //     and the hull of the rounded points bounds how deep inside the true hull every point
 //     lies. A point of a boundary plane lies within 1e-7 / |nv| ≤ 1e-3 of the hull's boundary
 //     (an edge's plane within 1e-8), so points deeper inside are passed over, and the plain
-//     search runs over the remaining points in their order. Each side test first looks at the
+//     search runs over the remaining points in their order. The same holds for the midpoint
+//     of two points of such a plane, so a pair whose chord runs deeper through the inside is
+//     passed over with every triple that contains it. Each side test first looks at the
 //     hull's corners: they decide it at once when points lie on both sides, and when the
 //     corners stay clear of the tolerance by more than the rounding can hide, no other point
 //     can cross it either; only the remaining cases look at every point. The work grows with
-//     the cube of the number of points near the boundary: small for clouds whose points
-//     mostly lie inside, large where all of them lie on the boundary (points on a sphere).
+//     the square of the number of points near the boundary times the hull's faces, and with
+//     the pairs along the boundary times those points: where all points lie on the boundary
+//     (points on a sphere), a thousand points take seconds.
 // Where neither way applies (the rounded points do not span space), the plain search runs.
 
 #include <cstddef>

@@ -468,7 +468,7 @@ TEST_F(Huellensuche, PunkteAufEinerKugel) {
     vergleichen(gedreht(ganzzahligeKugel()), std::nullopt, false);
     for (int n : {8, 20, 45}) {
         SCOPED_TRACE(n);
-        vergleichen(reelleKugel(z, n), Weg::gerundet, n <= 8);
+        vergleichen(reelleKugel(z, n), Weg::gerundet, n <= 20);
     }
 }
 
