@@ -119,14 +119,17 @@ Groesse bisZumBild(int n, bool schnell) {
             }};
 }
 
-// One frame of the view at 800 × 800: the scene drawn and painted into an image, as the view
-// does it.
-Groesse bild(int n, bool schnell) {
-    return {"Bild der Ansicht 800 × 800, " + groesse(n), schnell, [n] {
+// One frame of the view at 800 × 800, or at twice the pixels as on a screen of twice the
+// density: the scene drawn and painted into an image, as the view does it.
+Groesse bild(int n, bool schnell, int pixel = 800) {
+    const std::string seite = std::to_string(pixel);
+    std::string text = "Bild der Ansicht ";
+    text.append(seite).append(" × ").append(seite).append(", ").append(groesse(n));
+    return {text, schnell, [n, pixel] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
                 return Lauf{[s, n] { *s = std::make_unique<Fenstersitzung>(n); },
-                            [s] {
-                                QImage bild = (*s)->ansicht->szeneMalen();
+                            [s, pixel] {
+                                QImage bild = (*s)->ansicht->szeneMalen(pixel);
                                 (void)bild;
                             }};
             }};
@@ -211,7 +214,7 @@ const Figur fenster("Gefühlte Geschwindigkeit (Fenster)",
                      imFenster("PUNKT", 10000, false, false), imFenster("ABSTAND", 100, true, true),
                      imFenster("ABSTAND", 1000, false, true), imFenster("ABSTAND", 10000, false, true),
                      bisZumBild(100, true), bisZumBild(1000, false), bisZumBild(10000, false), bild(100, true),
-                     bild(1000, false), bild(5000, false), bild(10000, false), bloss(100, true), bloss(1000, false),
+                     bild(1000, false), bild(5000, false), bild(10000, false), bild(5000, false, 1600), bloss(100, true), bloss(1000, false),
                      bloss(5000, false), bloss(10000, false)});
 
 }  // namespace

@@ -278,7 +278,9 @@ private:
         QPainterPath weg;
         for (std::size_t i = e.stueckVon; i < e.stueckBis; ++i) {
             const Zeichenliste::Stueck& s = liste.stuecke[i];
-            if (duenn && !trifft(s.links, s.unten, s.rechts, s.oben, rand(e))) continue;
+            // A piece is a subpath of its own: one that stays clear of the strip adds nothing
+            // to the outline there. A wide pen's corners reach out as far as its width.
+            if (!trifft(s.links, s.unten, s.rechts, s.oben, duenn ? rand(e) : e.breite + 2)) continue;
             bool angefangen = false;
             for (std::size_t j = s.von; j < s.bis; ++j) {
                 const Pfadschritt& schritt = liste.schritte[j];
@@ -574,12 +576,12 @@ void GrafikView::aufBildWarten() {
     QCoreApplication::sendPostedEvents();
 }
 
-QImage GrafikView::szeneMalen() {
+QImage GrafikView::szeneMalen(int pixel) {
     const Szenenabzug szene = szeneAufnehmen();
     // Drawn into lists kept for the next call, as the painting thread keeps its lists.
     if (!messlisten_) messlisten_ = std::make_unique<std::vector<Zeichenliste>>();
     szeneZeichnen(*messlisten_, szene, verteilen);
-    return bildMalen(*messlisten_, volleSeite, szene.stereo);
+    return bildMalen(*messlisten_, pixel, szene.stereo);
 }
 
 void GrafikView::paintEvent(QPaintEvent*) {

@@ -47,9 +47,10 @@ public:
     // found equal to the one shown). For tests and measurements.
     void aufBildWarten();
 
-    // The picture of the scene as it is now at 800 × 800, taken and painted at once, as the
-    // view paints it. For measurements.
-    QImage szeneMalen();
+    // The picture of the scene as it is now at `pixel` × `pixel` image pixels (800 × 800: one
+    // pixel per view unit; 1600 × 1600 as on a screen of twice the pixel density), taken and
+    // painted at once, as the view paints it. For measurements.
+    QImage szeneMalen(int pixel = 800);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
