@@ -8,14 +8,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPen>
-#include <QFontMetricsF>
 
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "../Messung.h"
@@ -26,6 +22,7 @@
 #include "drawing/Leinwand.h"
 #include "shell/GrafikView.h"
 #include "shell/Hauptfenster.h"
+#include "../../tests/qt/SchlichterMaler.h"
 
 namespace quodral::bench {
 
@@ -136,59 +133,8 @@ Groesse bild(int n, bool schnell, int pixel = 800) {
 }
 
 // The same primitives painted by a bare QPainter, one call per primitive, in one thread, with
-// the view's pens and label font: the picture comes out as the view's, but for the few pixels
-// beside the edges of the view's strips. A path is built step by step as the view's paths are
-// defined (a line or an arc after a current point joins it), so that every line is painted.
-class BlosserMaler : public Leinwand {
-public:
-    explicit BlosserMaler(QPainter& m) : m_(m) {
-        QFont schrift;
-        schrift.setFamilies({QStringLiteral("Palatino"), QStringLiteral("P052"), QStringLiteral("URW Palladio L"),
-                             QStringLiteral("TeX Gyre Pagella")});
-        schrift.setStyleHint(QFont::Serif);
-        schrift_ = schrift;
-    }
-    void rechteckFuellen(double x, double y, double b, double h, const Farbwert& f) override {
-        m_.fillRect(QRectF(x, 800 - y - h, b, h), QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha));
-    }
-    void pfadZiehen(const Pfad& pfad, const Farbwert& f, double breite) override {
-        QPainterPath weg;
-        bool angefangen = false;
-        for (const Pfadschritt& s : pfad.schritte) {
-            const QPointF z(s.ziel.x, 800 - s.ziel.y);
-            if (s.art == Pfadschritt::Art::bogen) {
-                const QRectF k(z.x() - s.radius, z.y() - s.radius, 2 * s.radius, 2 * s.radius);
-                if (!angefangen) weg.arcMoveTo(k, s.startWinkel);
-                weg.arcTo(k, s.startWinkel, s.endWinkel - s.startWinkel);
-            } else if (s.art == Pfadschritt::Art::linie && angefangen) {
-                weg.lineTo(z);
-            } else {
-                weg.moveTo(z);
-            }
-            angefangen = true;
-        }
-        QPen stift(QColor::fromRgbF(f.rot, f.gruen, f.blau, f.alpha), breite);
-        stift.setCapStyle(Qt::FlatCap);
-        stift.setJoinStyle(Qt::MiterJoin);
-        m_.strokePath(weg, stift);
-    }
-    void textSchreiben(const std::string& text, Sichtpunkt ort, double groesse) override {
-        const int pixel = std::max(1, static_cast<int>(std::lround(groesse)));
-        if (!unterlaenge_ || m_.font().pixelSize() != pixel) {
-            schrift_.setPixelSize(pixel);
-            m_.setFont(schrift_);
-            unterlaenge_ = QFontMetricsF(schrift_, m_.device()).descent();
-        }
-        m_.setPen(Qt::black);
-        m_.drawText(QPointF(ort.x, 800 - ort.y - *unterlaenge_), QString::fromStdString(text));
-    }
-
-private:
-    QPainter& m_;
-    QFont schrift_;
-    std::optional<double> unterlaenge_;
-};
-
+// the view's pens and label font (the window tests' plain painter): the picture comes out as
+// the view's, but for the few pixels beside the edges of the view's strips.
 Groesse bloss(int n, bool schnell) {
     return {"bloßer QPainter-Durchgang derselben Striche, " + groesse(n), schnell, [n] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
@@ -203,7 +149,7 @@ Groesse bloss(int n, bool schnell) {
                                 QPainter maler(&bild);
                                 maler.setRenderHint(QPainter::Antialiasing);
                                 maler.setRenderHint(QPainter::TextAntialiasing);
-                                BlosserMaler m(maler);
+                                SchlichterMaler m(maler);
                                 liste->abspielen(m);
                             }};
             }};

@@ -8,13 +8,9 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPen>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -37,6 +33,7 @@
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/Hauptfenster.h"
+#include "SchlichterMaler.h"
 
 namespace quodral {
 namespace {
@@ -238,42 +235,8 @@ QImage schlichtGemalt(const Zeichenliste& liste) {
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);
-    for (const Zeichenliste::Eintrag& e : liste.eintraege) {
-        if (e.art == Zeichenliste::Eintrag::Art::fuellen) {
-            maler.fillRect(QRectF(e.ort.x, 800 - e.ort.y - e.h, e.w, e.h),
-                           QColor::fromRgbF(e.farbe.rot, e.farbe.gruen, e.farbe.blau, e.farbe.alpha));
-        } else if (e.art == Zeichenliste::Eintrag::Art::ziehen) {
-            QPainterPath weg;
-            bool angefangen = false;
-            for (std::size_t i = e.von; i < e.bis; ++i) {
-                const Pfadschritt& s = liste.schritte[i];
-                const QPointF z(s.ziel.x, 800 - s.ziel.y);
-                if (s.art == Pfadschritt::Art::bogen) {
-                    const QRectF k(z.x() - s.radius, z.y() - s.radius, 2 * s.radius, 2 * s.radius);
-                    if (!angefangen) weg.arcMoveTo(k, s.startWinkel);
-                    weg.arcTo(k, s.startWinkel, s.endWinkel - s.startWinkel);
-                } else if (s.art == Pfadschritt::Art::linie && angefangen) {
-                    weg.lineTo(z);
-                } else {
-                    weg.moveTo(z);
-                }
-                angefangen = true;
-            }
-            QPen stift(QColor::fromRgbF(e.farbe.rot, e.farbe.gruen, e.farbe.blau, e.farbe.alpha), e.breite);
-            stift.setCapStyle(Qt::FlatCap);
-            stift.setJoinStyle(Qt::MiterJoin);
-            maler.strokePath(weg, stift);
-        } else {
-            QFont schrift;
-            schrift.setFamilies({"Palatino", "P052", "URW Palladio L", "TeX Gyre Pagella"});
-            schrift.setStyleHint(QFont::Serif);
-            schrift.setPixelSize(std::max(1, static_cast<int>(std::lround(e.breite))));
-            maler.setFont(schrift);
-            maler.setPen(Qt::black);
-            const double unter = QFontMetricsF(schrift, &bild).descent();
-            maler.drawText(QPointF(e.ort.x, 800 - e.ort.y - unter), QString::fromStdString(liste.text(e)));
-        }
-    }
+    SchlichterMaler m(maler);
+    liste.abspielen(m);
     return bild;
 }
 
