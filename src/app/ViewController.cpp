@@ -1,5 +1,6 @@
 #include "app/ViewController.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -8,9 +9,11 @@
 #include "app/Dateizugriff.h"
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
+#include "commands/Handler.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Befehle.h"
 #include "interpreter/Dateioperationen.h"
+#include "interpreter/Dispatcher.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Listenbearbeitung.h"
 #include "interpreter/Schluesselwoerter.h"
@@ -27,6 +30,40 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string fehlerAnfang = "FEHLER: \n\n";
+
+// The restart's question; loading over unsaved work asks the same, since it loses the same.
+const std::string neustartFrage = "Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.";
+const std::string neustartJa = "Trotzdem Neustart";
+const std::string neustartNein = "Lieber doch nicht";
+
+// True when the line reaches the handler of a statement that builds, changes or moves
+// objects: not a help request, comment, query, measurement, setting, visibility statement or
+// deletion, which build nothing by their nature and are answered or refused in their own way.
+bool istKonstruktionszeile(const std::string& zeile) {
+    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
+    // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
+    if (!worte.empty() && worte.back().empty()) worte.pop_back();
+    if (worte.size() < 2) return false;
+    const HandlerFunktion handler = handlerFuer(schluesselwortForm(worte.front()));
+    static const std::vector<HandlerFunktion> keineKonstruktion = {
+        &hilfstext,        &kommentar,          &loeschbefehl,        &rotteAus,
+        &wieHoch,          &abstand,            &berechneWinkel,      &laengeBerechnen,
+        &welcherDurchmesser, &berechneRadius,   &berechneFlaeche,     &berechneVolumen,
+        &autoObjektSetzen, &drehAchseSetzen,    &drehWinkelSetzen,    &setzeRichtung,
+        &streckZentrumSetzen, &scroll,          &dezimalenWahl,       &beschrifte,
+        &beschrifteAuswahl, &entschrifte,       &entschrifteAuswahl,  &verbirg,
+        &verbirgAuswahl};
+    return handler != nullptr &&
+           std::find(keineKonstruktion.begin(), keineKonstruktion.end(), handler) == keineKonstruktion.end();
+}
+
+// The text without blanks and line ends at either end.
+std::string beschnitten(const std::string& text) {
+    const auto anfang = text.find_first_not_of(" \t\n\r");
+    if (anfang == std::string::npos) return {};
+    const auto ende = text.find_last_not_of(" \t\n\r");
+    return text.substr(anfang, ende - anfang + 1);
+}
 
 // The error sentences of the statement that has just failed: those still collected, or, when
 // the error report has already moved them into the answer, the answer without its heading.
@@ -186,19 +223,28 @@ void ViewController::anweisungAuswerten(const std::string& s) {
 void ViewController::help() { gibAus(hilfe("?")); }
 
 void ViewController::execB() {
+    // The normal form holds the same statements: a list that its file held before still
+    // counts as saved.
+    const bool warGesichert = !ungesicherteAenderungen(anweisungsListe);
     formatiereAnwendungsliste();
+    if (warGesichert && !anweisungsListe.empty()) alsGesichertMerken(anweisungsListe);
     aktualisiereNamen();
     gibAus("");
     fenster_.eingabeSetzen("");
     aktuellerModus = modus::exec;
-    if (listeWiederholen()) editButtons(false);
+    std::string ohneErgebnis;
+    if (listeWiederholen(ohneErgebnis)) {
+        editButtons(false);
+        if (!ohneErgebnis.empty()) mListe = ohneErgebnis;
+    }
     lok = true;
     gibAus(" " + mListe);
     fenster_.tabelleNeuLaden();
     fenster_.neuZeichnen();
 }
 
-bool ViewController::listeWiederholen() {
+bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
+    ohneErgebnisBericht.clear();
     alleListenLeeren();
     checkResultat = true;
     // Each line empties mListe before it runs; a list without lines must not show the
@@ -209,16 +255,32 @@ bool ViewController::listeWiederholen() {
     // The run goes over the list as it stands now; statements that append to the list while
     // it runs do not disturb it.
     const std::vector<std::string> zeilen = anweisungsListe;
+    // Lines that passed their checks but built nothing (refused, or a construction with an
+    // empty result): the run goes on past them, so that a list saved with such a line still
+    // replays, and names them at the end with the answer each gave.
+    std::string ohneErgebnis;
+    int ohneErgebnisZahl = 0;
     for (const std::string& zeile : zeilen) {
         mListe.clear();
         ++n;
+        quittung = misserfolg;
         ausfuehrenGeschuetzt(zeile);
         if (!checkResultat) {
             fenster_.piepen();
             mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
             return false;
         }
+        if (!lok && istKonstruktionszeile(zeile)) {
+            ++ohneErgebnisZahl;
+            ohneErgebnis += "\n\n Zeile " + std::to_string(n) + ": " + beschnitten(zeile) + "\n " +
+                            beschnitten(quittung);
+        }
     }
+    if (ohneErgebnisZahl == 1)
+        ohneErgebnisBericht = "Die Anweisungsliste wurde ausgeführt, doch eine Zeile hat nichts erzeugt:" + ohneErgebnis;
+    else if (ohneErgebnisZahl > 1)
+        ohneErgebnisBericht = "Die Anweisungsliste wurde ausgeführt, doch " + std::to_string(ohneErgebnisZahl) +
+                 " Zeilen haben nichts erzeugt:" + ohneErgebnis;
     return checkResultat;
 }
 
@@ -298,7 +360,12 @@ void ViewController::letztenSchrittLoeschen() {
         // stops with the replay's message; otherwise it says nothing.
         const modus vorher = aktuellerModus;
         aktuellerModus = modus::exec;
-        if (!listeWiederholen()) gibAus(" " + mListe);
+        // Lines that built nothing on the way are named as the replay names them.
+        std::string ohneErgebnis;
+        if (!listeWiederholen(ohneErgebnis))
+            gibAus(" " + mListe);
+        else if (!ohneErgebnis.empty())
+            gibAus(" " + ohneErgebnis);
         aktuellerModus = vorher;
         checkResultat = true;
         mListe.clear();
@@ -311,20 +378,26 @@ void ViewController::letztenSchrittLoeschen() {
 // ---------------------------------------------------------------------------------------------
 // Saving and loading
 
-void ViewController::btnFileSave() { speichern(anweisungsListe); }
+void ViewController::btnFileSave() {
+    // The list as it was written: what changed while the dialog was open is not in the file.
+    const std::vector<std::string> liste = anweisungsListe;
+    if (speichern(liste)) alsGesichertMerken(liste);
+}
 
-void ViewController::speichern(const std::vector<std::string>& liste) {
+bool ViewController::speichern(const std::vector<std::string>& liste) {
     // The text is taken now: what changes while the dialog is open does not reach the file.
     const std::string text = anweisungsListe2String(liste);
     const std::optional<std::string> gewaehlt = fenster_.speicherDialog(aktuellerListenName);
-    if (!gewaehlt || gewaehlt->empty()) return;
+    if (!gewaehlt || gewaehlt->empty()) return false;
     const std::string pfad = mitEndung(*gewaehlt);
     aktuellerListenName = nfc(fs::path(pfad).stem().string());
     if (const std::optional<std::string> grund = dateiSicherSchreiben(pfad, text)) {
         fenster_.konsolenzeile(*grund);
         quittung = fehlerAnfang + "Die Datei konnte nicht gespeichert werden: " + ohneSchlusspunkt(*grund) + ".";
         gibAus(quittung);
+        return false;
     }
+    return true;
 }
 
 void ViewController::SpeicherB() { gibAus(quittung); }
@@ -349,6 +422,12 @@ void ViewController::zeigeFilesB() {
         quittung = fehlerAnfang + "Die Datei ist keine UTF-8-Textdatei.";
         return;
     }
+    // Text that no "&" closes would be lost without a word, a list written one statement a
+    // line would load as nothing: such a file is refused and the current list stays.
+    if (const std::optional<std::string> grund = keineAnweisungsliste(*gelesen.inhalt)) {
+        quittung = fehlerAnfang + "Die Datei wurde nicht geladen: " + *grund;
+        return;
+    }
     const auto [erfolg, liste] = string2Codefeld(nfc(*gelesen.inhalt));
     // A statement too large to be typed is not taken from a file either; the current list stays.
     for (std::size_t i = 0; i < liste.size(); ++i)
@@ -358,7 +437,14 @@ void ViewController::zeigeFilesB() {
             return;
         }
     if (erfolg) {
+        // The loaded list replaces the current one: work that no file holds is given up only
+        // on the restart's answer. The question comes once the file is known to load, so a
+        // cancelled dialog or a refused file never asks.
+        if (ungesicherteAenderungen(anweisungsListe) &&
+            auswahl(neustartFrage, neustartJa, neustartNein) != neustartJa)
+            return;
         anweisungsListe = liste;
+        alsGesichertMerken(anweisungsListe);
         quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";
     } else {
         fehlerMitteilung();
@@ -374,9 +460,7 @@ std::string ViewController::auswahl(const std::string& frage, const std::string&
 }
 
 void ViewController::neustart() {
-    if (auswahl("Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.", "Trotzdem Neustart",
-                "Lieber doch nicht") == "Trotzdem Neustart")
-        neuStart();
+    if (auswahl(neustartFrage, neustartJa, neustartNein) == neustartJa) neuStart();
 }
 
 void ViewController::neuStart() {

@@ -63,12 +63,13 @@ public:
     void beenden();
 
 private:
-    // Saves `liste`; the dialog proposes the current list name.
-    void speichern(const std::vector<std::string>& liste);
+    // Saves `liste`; the dialog proposes the current list name. True when the file was written.
+    bool speichern(const std::vector<std::string>& liste);
     // Rebuilds the scene from the statement list as the replay does: the list's check first,
     // then line by line, each with a fresh check state, stopping at the first failing line
-    // with "FEHLER in Zeile ..." in mListe. True when every line passed.
-    bool listeWiederholen();
+    // with "FEHLER in Zeile ..." in mListe. True when every line passed; the report then names
+    // the construction lines that built nothing, each with its number and answer, or is empty.
+    bool listeWiederholen(std::string& ohneErgebnisBericht);
 
     Fenster& fenster_;
 };

@@ -46,6 +46,27 @@ std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s) 
     return {lok, liste};
 }
 
+void alsGesichertMerken(const std::vector<std::string>& liste) { gesicherteListe = anweisungsListe2String(liste); }
+
+bool ungesicherteAenderungen(const std::vector<std::string>& liste) {
+    return !liste.empty() && anweisungsListe2String(liste) != gesicherteListe;
+}
+
+std::optional<std::string> keineAnweisungsliste(const std::string& text) {
+    const auto letztes = text.rfind('&');
+    const std::string::size_type restAnfang = letztes == std::string::npos ? 0 : letztes + 1;
+    // Blank is what editors put after the last statement: blanks, tabs and line ends.
+    if (text.find_first_not_of(" \t\n\r\v\f", restAnfang) == std::string::npos) return std::nullopt;
+    if (letztes != std::string::npos)
+        return "Nach dem letzten Zeichen & steht noch Text. In einer Anweisungsliste endet jede Anweisung mit &, "
+               "auch die letzte.";
+    // Written by hand one statement a line: the line ends are taken for separators.
+    if (text.find_first_of("\n\r") != std::string::npos)
+        return "Sie enthält kein Zeichen &. In einer Anweisungsliste werden die Anweisungen durch & getrennt, nicht "
+               "durch Zeilenumbrüche, und auch die letzte Anweisung endet mit &.";
+    return "Sie enthält kein Zeichen &. In einer Anweisungsliste endet jede Anweisung mit &, auch die letzte.";
+}
+
 std::string stringtest(const std::string& name) {
     const std::vector<std::string> z = zeichen(name);
     std::string pfad;
@@ -53,6 +74,9 @@ std::string stringtest(const std::string& name) {
     return pfad;
 }
 
-void dateioperationenZuruecksetzen() { aktuellerListenName = "Letztstand"; }
+void dateioperationenZuruecksetzen() {
+    aktuellerListenName = "Letztstand";
+    gesicherteListe.clear();
+}
 
 }  // namespace quodral

@@ -47,6 +47,23 @@ std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s);
 // A shorter text gives the empty text.
 std::string stringtest(const std::string& name);
 
+// The file text of the statement list as it was last saved or loaded ("" at the start).
+inline std::string gesicherteListe;
+
+// Notes the list as the one that its file now holds: after a load, or a save of the
+// statement list.
+void alsGesichertMerken(const std::vector<std::string>& liste);
+
+// True when the list holds work that no file holds: it has lines, and its file text differs
+// from the text last saved or loaded. An empty list has nothing to lose.
+bool ungesicherteAenderungen(const std::vector<std::string>& liste);
+
+// Why a file text is no statement list, or nothing when it is one. Every statement of a list
+// ends with "&", the last one too, so the text after the last "&" must be blank; a text
+// without any "&" holds a list only when it is blank (the empty list). The reason is a German
+// sentence (or two) for "Die Datei wurde nicht geladen: " + reason.
+std::optional<std::string> keineAnweisungsliste(const std::string& text);
+
 // Restores the globals of this module to their start values (used by the test reset).
 void dateioperationenZuruecksetzen();
 

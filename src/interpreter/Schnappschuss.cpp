@@ -49,6 +49,11 @@ bool screenshot() {
     // stop the replay there and lose every line after it. What is left out is named.
     std::vector<std::string> ausgelassen;
     std::set<std::string> geschrieben;
+    // The replay starts from a scene with the three axes. An axis the user deleted is deleted
+    // again first: the scene comes back without it, and its name is free again for an object
+    // that took it (a point named yAchse).
+    for (const auto& [name, achse] : gStartListe)
+        if (finde(geradenListe, name) == nullptr) liste.push_back("Loesche " + name);
     for (const auto& [name, p] : punktListe) {
         liste.push_back("Punkt " + name + " " + schnappschussZahl(p.x) + " " + schnappschussZahl(p.y) + " " +
                         schnappschussZahl(p.z));
