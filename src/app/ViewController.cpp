@@ -20,6 +20,7 @@
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
 #include "interpreter/Worte.h"
+#include "model/Namen.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -36,10 +37,15 @@ const std::string neustartFrage = "Wirklich neu starten? Alle Daten werden dann 
 const std::string neustartJa = "Trotzdem Neustart";
 const std::string neustartNein = "Lieber doch nicht";
 
-// True when the line reaches the handler of a statement that builds, changes or moves
-// objects: not a help request, comment, query, measurement, setting, visibility statement or
-// deletion, which build nothing by their nature and are answered or refused in their own way.
-bool istKonstruktionszeile(const std::string& zeile) {
+// True when the line, just run with its checks passed, is a construction that built nothing.
+// A construction is a statement whose handler builds, changes or moves objects: not a help
+// request, comment, query, measurement, setting, visibility statement or deletion, which build
+// nothing by their nature and answer in their own way. It built nothing when it was refused
+// (lok false), or when it answered without building: an intersection or section with an empty
+// result takes no name (`namenVorher` is the number of names in use before the line ran) and
+// leaves the name it was to give (its first parameter) free. A motion in place takes no name
+// either, but its first parameter is the object it moved.
+bool hatNichtsErzeugt(const std::string& zeile, std::size_t namenVorher) {
     std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
     // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
     if (!worte.empty() && worte.back().empty()) worte.pop_back();
@@ -53,8 +59,11 @@ bool istKonstruktionszeile(const std::string& zeile) {
         &streckZentrumSetzen, &scroll,          &dezimalenWahl,       &beschrifte,
         &beschrifteAuswahl, &entschrifte,       &entschrifteAuswahl,  &verbirg,
         &verbirgAuswahl};
-    return handler != nullptr &&
-           std::find(keineKonstruktion.begin(), keineKonstruktion.end(), handler) == keineKonstruktion.end();
+    if (handler == nullptr ||
+        std::find(keineKonstruktion.begin(), keineKonstruktion.end(), handler) != keineKonstruktion.end())
+        return false;
+    if (!lok) return true;
+    return verbrauchteNamen.size() == namenVorher && (worte[1] == "?" || nameFrei(worte[1]));
 }
 
 // The text without blanks and line ends at either end.
@@ -63,6 +72,23 @@ std::string beschnitten(const std::string& text) {
     if (anfang == std::string::npos) return {};
     const auto ende = text.find_last_not_of(" \t\n\r");
     return text.substr(anfang, ende - anfang + 1);
+}
+
+// A line that built nothing, for the closing report: its number and text, then its answer
+// indented under it, so that an answer of several paragraphs stays with its line.
+std::string ohneErgebnisEintrag(int nr, const std::string& zeile, const std::string& antwort) {
+    std::string eintrag = "\n\n Zeile " + std::to_string(nr) + ": " + beschnitten(zeile);
+    const std::string text = beschnitten(antwort);
+    std::string::size_type anfang = 0;
+    while (anfang <= text.size()) {
+        auto ende = text.find('\n', anfang);
+        if (ende == std::string::npos) ende = text.size();
+        const std::string teil = text.substr(anfang, ende - anfang);
+        eintrag += "\n";
+        if (teil.find_first_not_of(" \t\r") != std::string::npos) eintrag += "   " + teil;
+        anfang = ende + 1;
+    }
+    return eintrag;
 }
 
 // The error sentences of the statement that has just failed: those still collected, or, when
@@ -264,16 +290,16 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
         mListe.clear();
         ++n;
         quittung = misserfolg;
+        const std::size_t namenVorher = verbrauchteNamen.size();
         ausfuehrenGeschuetzt(zeile);
         if (!checkResultat) {
             fenster_.piepen();
             mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
             return false;
         }
-        if (!lok && istKonstruktionszeile(zeile)) {
+        if (hatNichtsErzeugt(zeile, namenVorher)) {
             ++ohneErgebnisZahl;
-            ohneErgebnis += "\n\n Zeile " + std::to_string(n) + ": " + beschnitten(zeile) + "\n " +
-                            beschnitten(quittung);
+            ohneErgebnis += ohneErgebnisEintrag(n, zeile, quittung);
         }
     }
     if (ohneErgebnisZahl == 1)
