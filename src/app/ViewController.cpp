@@ -46,24 +46,28 @@ const std::string neustartNein = "Lieber doch nicht";
 // leaves the name it was to give (its first parameter) free. A motion in place takes no name
 // either, but its first parameter is the object it moved.
 bool hatNichtsErzeugt(const std::string& zeile, std::size_t namenVorher) {
+    // Most lines built something under a new name: those need no closer look.
+    if (lok && verbrauchteNamen.size() != namenVorher) return false;
     std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
     // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
     if (!worte.empty() && worte.back().empty()) worte.pop_back();
     if (worte.size() < 2) return false;
     const HandlerFunktion handler = handlerFuer(schluesselwortForm(worte.front()));
     static const std::vector<HandlerFunktion> keineKonstruktion = {
-        &hilfstext,        &kommentar,          &loeschbefehl,        &rotteAus,
-        &wieHoch,          &abstand,            &berechneWinkel,      &laengeBerechnen,
-        &welcherDurchmesser, &berechneRadius,   &berechneFlaeche,     &berechneVolumen,
-        &autoObjektSetzen, &drehAchseSetzen,    &drehWinkelSetzen,    &setzeRichtung,
-        &streckZentrumSetzen, &scroll,          &dezimalenWahl,       &beschrifte,
-        &beschrifteAuswahl, &entschrifte,       &entschrifteAuswahl,  &verbirg,
-        &verbirgAuswahl};
+        // help, comment, deletion
+        &hilfstext, &kommentar, &loeschbefehl, &rotteAus,
+        // queries and measurements
+        &wieHoch, &abstand, &berechneWinkel, &laengeBerechnen, &welcherDurchmesser, &berechneRadius,
+        &berechneFlaeche, &berechneVolumen,
+        // settings
+        &autoObjektSetzen, &drehAchseSetzen, &drehWinkelSetzen, &setzeRichtung, &streckZentrumSetzen, &scroll,
+        &dezimalenWahl,
+        // visibility and labels
+        &beschrifte, &beschrifteAuswahl, &entschrifte, &entschrifteAuswahl, &verbirg, &verbirgAuswahl};
     if (handler == nullptr ||
         std::find(keineKonstruktion.begin(), keineKonstruktion.end(), handler) != keineKonstruktion.end())
         return false;
-    if (!lok) return true;
-    return verbrauchteNamen.size() == namenVorher && (worte[1] == "?" || nameFrei(worte[1]));
+    return !lok || worte[1] == "?" || nameFrei(worte[1]);
 }
 
 // The text without blanks and line ends at either end.
