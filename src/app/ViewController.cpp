@@ -307,10 +307,11 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
         }
     }
     if (ohneErgebnisZahl == 1)
-        ohneErgebnisBericht = "Die Anweisungsliste wurde ausgeführt, doch eine Zeile hat nichts erzeugt:" + ohneErgebnis;
+        ohneErgebnisBericht =
+            "Die Anweisungsliste wurde ausgeführt, doch eine Zeile hat nichts erzeugt:" + ohneErgebnis;
     else if (ohneErgebnisZahl > 1)
         ohneErgebnisBericht = "Die Anweisungsliste wurde ausgeführt, doch " + std::to_string(ohneErgebnisZahl) +
-                 " Zeilen haben nichts erzeugt:" + ohneErgebnis;
+                              " Zeilen haben nichts erzeugt:" + ohneErgebnis;
     return checkResultat;
 }
 
@@ -387,10 +388,10 @@ void ViewController::letztenSchrittLoeschen() {
         // The scene is rebuilt as the replay builds it, with the same checks: a loaded list may
         // hold bare commands (FIXIEREN, SCREENSHOT) that the replay refuses, and running them
         // here would rewrite the list without asking. Where the replay would stop, the undo
-        // stops with the replay's message; otherwise it says nothing.
+        // stops with the replay's message; otherwise it names the lines that built nothing, as
+        // the replay does, or says nothing.
         const modus vorher = aktuellerModus;
         aktuellerModus = modus::exec;
-        // Lines that built nothing on the way are named as the replay names them.
         std::string ohneErgebnis;
         if (!listeWiederholen(ohneErgebnis))
             gibAus(" " + mListe);
