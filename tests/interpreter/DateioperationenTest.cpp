@@ -67,40 +67,6 @@ TEST_F(Listendatei, HinUndZurueckUnveraendert) {
     EXPECT_EQ(keineAnweisungsliste(text), std::nullopt);
 }
 
-// A file text is taken exactly when reading it loses nothing but blanks: the list read from
-// it, written again, is the text up to a blank rest. Checked on every text of up to five
-// pieces drawn from statements, separators, line ends, blanks and stray words.
-TEST_F(Listendatei, GenommenGenauWennNichtsVerlorenGeht) {
-    const std::vector<std::string> stuecke{"PUNKT A 1 2 3", "&", "\n", " \t", "x", "\r\n"};
-    std::vector<std::string> texte{""};
-    for (int laenge = 1; laenge <= 5; ++laenge) {
-        const std::size_t bisher = texte.size();
-        for (std::size_t i = 0; i < bisher; ++i)
-            for (const std::string& stueck : stuecke) texte.push_back(texte[i] + stueck);
-    }
-    for (const std::string& text : texte) {
-        SCOPED_TRACE(text);
-        const std::string geschrieben = anweisungsListe2String(lesen(text));
-        ASSERT_TRUE(text.starts_with(geschrieben));
-        const bool restBlank =
-            text.find_first_not_of(" \t\r\n", geschrieben.size()) == std::string::npos;
-        EXPECT_EQ(!keineAnweisungsliste(text).has_value(), restBlank);
-    }
-}
-
-// The list counts as unsaved exactly when it has lines that differ from the text last saved or
-// loaded.
-TEST_F(Listendatei, UngesichertNachTextvergleich) {
-    const Liste liste{"  PUNKT  A  1  2  3"};
-    EXPECT_FALSE(ungesicherteAenderungen({}));
-    EXPECT_TRUE(ungesicherteAenderungen(liste));
-    alsGesichertMerken(liste);
-    EXPECT_FALSE(ungesicherteAenderungen(liste));
-    EXPECT_FALSE(ungesicherteAenderungen({}));
-    EXPECT_TRUE(ungesicherteAenderungen({"  PUNKT  A  1  2  4"}));
-    EXPECT_TRUE(ungesicherteAenderungen({"  PUNKT  A  1  2  3", ""}));
-}
-
 TEST(Dateipfad, OhneDieErstenSiebenZeichen) {
     const std::pair<const char*, const char*> faelle[] = {
         {"file:///home/ute/Würfel neu.qdl", "/home/ute/Würfel neu.qdl"},
