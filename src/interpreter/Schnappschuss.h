@@ -11,7 +11,8 @@ namespace quodral {
 
 // Replaces objektListe by a comment line, the deletion of every axis that is no longer
 // registered, and one statement per point, polygon, polyhedron and cluster, in that order, so
-// that the parts always stand before what is built of them. Coordinates are rounded to 14 decimals and written in their shortest form.
+// that the parts always stand before what is built of them. Coordinates are rounded to 14
+// decimals and written in their shortest form.
 // An object is written only where its statement builds it again: a polygon that POLYGON,
 // a polyhedron that POLYEDER would refuse, a cluster holding anything but written points,
 // polygons and polyhedra, and whatever is made of an object left out, are left out. True when
