@@ -9,11 +9,10 @@
 #include "app/Dateizugriff.h"
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
-#include "commands/Handler.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Befehle.h"
-#include "interpreter/Dateioperationen.h"
 #include "interpreter/Dispatcher.h"
+#include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Listenbearbeitung.h"
 #include "interpreter/Schluesselwoerter.h"
@@ -52,20 +51,8 @@ bool hatNichtsErzeugt(const std::string& zeile, std::size_t namenVorher) {
     // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
     if (!worte.empty() && worte.back().empty()) worte.pop_back();
     if (worte.size() < 2) return false;
-    const HandlerFunktion handler = handlerFuer(schluesselwortForm(worte.front()));
-    static const std::vector<HandlerFunktion> keineKonstruktion = {
-        // help, comment, deletion
-        &hilfstext, &kommentar, &loeschbefehl, &rotteAus,
-        // queries and measurements
-        &wieHoch, &abstand, &berechneWinkel, &laengeBerechnen, &welcherDurchmesser, &berechneRadius,
-        &berechneFlaeche, &berechneVolumen,
-        // settings
-        &autoObjektSetzen, &drehAchseSetzen, &drehWinkelSetzen, &setzeRichtung, &streckZentrumSetzen, &scroll,
-        &dezimalenWahl,
-        // visibility and labels
-        &beschrifte, &beschrifteAuswahl, &entschrifte, &entschrifteAuswahl, &verbirg, &verbirgAuswahl};
-    if (handler == nullptr ||
-        std::find(keineKonstruktion.begin(), keineKonstruktion.end(), handler) != keineKonstruktion.end())
+    const Fundstelle fund = schluesselwortSuchen(schluesselwortForm(worte.front()));
+    if (!fund || fund.zeile->handler == nullptr || (fund.zeile->merkmale & merkmal::ohneObjekt) != 0)
         return false;
     return !lok || worte[1] == "?" || nameFrei(worte[1]);
 }

@@ -41,6 +41,10 @@ inline constexpr unsigned kommando = 1u << 2;
 // A word of the list editing (insert, remove, activate, deactivate, swap lines), which takes
 // the statement before the interpreter does.
 inline constexpr unsigned listenbearbeitung = 1u << 3;
+// Builds no object by its nature: help, comments, queries and measurements, settings,
+// visibility and labels, deletions. The replay names a construction line that built nothing;
+// a line of such a keyword is never one.
+inline constexpr unsigned ohneObjekt = 1u << 4;
 }  // namespace merkmal
 
 // One spelling of a keyword, upper case in composed form, as statements are compared.
