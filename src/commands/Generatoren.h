@@ -21,7 +21,9 @@ namespace quodral {
 
 // One run of a generator. The run stops at the first generated statement that fails: that
 // statement stays in the list (it was appended before it ran), its answer stands as the
-// answer of the whole statement, and nothing further is written.
+// answer of the whole statement, and nothing further is written. QUADER and DUPLIKAT, whose
+// solid is one object, run under GanzOderGarNicht as well, which then takes back what the run
+// wrote and registered.
 class Generatorlauf {
 public:
     // Appends the statement's normal form to the statement list and runs it. True when it
