@@ -39,7 +39,17 @@ std::optional<std::string> doppelteSeite(const std::vector<std::string>& seiten)
     return std::nullopt;
 }
 
+bool flacheSeiteTauglich(const std::vector<std::string>& seiten) {
+    if (seiten.size() != 1) return false;
+    const Polygon* pol = finde(polygonListe, seiten.front());
+    if (pol == nullptr || pol->ecken.size() < 4) return false;
+    const bool ohneLuecke = std::all_of(pol->ecken.begin(), pol->ecken.end(),
+                                        [](const std::string& e) { return e != "-" && istPunkt(e); });
+    return ohneLuecke && pol->istGeschlossen() && pol->istKonvex();
+}
+
 bool polyederSeitenTauglich(const std::vector<std::string>& seiten) {
+    if (flacheSeiteTauglich(seiten)) return true;
     if (doppelteSeite(seiten)) return false;
     // Beside the face test, every corner of every face must still be there: a solid must not
     // be built on a face that names a point that is gone.

@@ -21,8 +21,15 @@ bool seitenKontrolle(const std::vector<std::string>& seiten);
 // close every one of its edges by itself.
 std::optional<std::string> doppelteSeite(const std::vector<std::string>& seiten);
 
+// A flat solid of a single face, as the convex hull of a cloud in one plane is: the face is a
+// registered polygon without breaks, every corner registered, closed and convex (so plane).
+// Its one face is its top and its bottom at once; it encloses no volume.
+bool flacheSeiteTauglich(const std::vector<std::string>& seiten);
+
 // The faces of the POLYEDER statement: none named twice, seitenKontrolle, and every corner of
-// every face still registered. What this accepts, POLYEDER builds.
+// every face still registered; or the single face of a flat solid (flacheSeiteTauglich).
+// What this accepts, POLYEDER builds, so every solid that passes it can be written as
+// statements (a copy, a snapshot) and built again.
 bool polyederSeitenTauglich(const std::vector<std::string>& seiten);
 
 // Every edge (two consecutive corner entries of a face) occurs an even number of times over

@@ -2,17 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <optional>
 
 #include "checks/Kontrolle.h"
+#include "checks/Polyederpruefung.h"
 #include "commands/Rahmen.h"
 #include "constructions/Duplikate.h"
 #include "constructions/Huellen.h"
 #include "constructions/Vielecke.h"
 #include "interpreter/Dispatcher.h"
 #include "measurement/Funktionen.h"
+#include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
@@ -42,6 +45,30 @@ void Generatorlauf::abschliessen() const {
     if (!gescheitert_) return;
     quittung = antwort_;
     lok = false;
+}
+
+GanzOderGarNicht::GanzOderGarNicht() : zeilen_(anweisungsListe.size()), namen_(namenInGebrauch()) {}
+
+GanzOderGarNicht::~GanzOderGarNicht() {
+    if (!behalten_) zuruecknehmen();
+}
+
+std::vector<std::string> GanzOderGarNicht::namenInGebrauch() {
+    // Both indexes are ordered by name: their names merged are in ascending order.
+    std::vector<std::string> namen;
+    namen.reserve(index1.size() + index3.size());
+    for (const auto& eintrag : index1) namen.push_back(eintrag.first);
+    for (const auto& eintrag : index3) namen.push_back(eintrag.first);
+    std::inplace_merge(namen.begin(), namen.begin() + static_cast<std::ptrdiff_t>(index1.size()), namen.end());
+    return namen;
+}
+
+void GanzOderGarNicht::zuruecknehmen() const {
+    const std::vector<std::string> jetzt = namenInGebrauch();
+    std::vector<std::string> neu;
+    std::set_difference(jetzt.begin(), jetzt.end(), namen_.begin(), namen_.end(), std::back_inserter(neu));
+    for (const std::string& name : neu) auslisten(name);
+    while (anweisungsListe.size() > zeilen_) anweisungsListe.pop_back();
 }
 
 namespace {
@@ -313,6 +340,7 @@ void polygonEinpassen(Generatorlauf& lauf, const std::string& neun, const std::s
 // The cuboid with one corner at the origin and the edges b, l, h along the axes: its eight
 // corners, their cluster and the convex hull of the cluster, which is the cuboid.
 void quader(Generatorlauf& lauf, const std::string& qn, double b, double l, double h) {
+    GanzOderGarNicht ganz;
     const std::string q = nextFreeName(qn);
     const std::string bt = kurzform(b);
     const std::string lt = kurzform(l);
@@ -338,7 +366,24 @@ void quader(Generatorlauf& lauf, const std::string& qn, double b, double l, doub
     reserviert.freigeben();
     // The hull's answer (its examination, edge length, surface, volume) is the answer.
     if (!lauf.anweisung("kHuelle, " + q + ", " + k)) return;
+    // The cuboid is a solid that its faces build again (a copy, a snapshot, POLYEDER); a hull
+    // that is none leaves nothing behind.
+    const Polyeder* quader = finde(polyederListe, q);
+    if (quader == nullptr || !polyederSeitenTauglich(quader->seiten))
+        return ablehnen("Die Hülle der Ecken des Quaders " + q + " ist kein geschlossener Körper aus konvexen "
+                        "Seitenflächen; der Quader wurde nicht erzeugt.");
+    ganz.behalten();
     lok = false;
+}
+
+// The faces of the cuboid with the edges b, l, h pass the face test of POLYEDER: an edge so
+// short that the checks take it for none (shorter than 1e-4) folds the faces along it onto a
+// line, and no solid is made of such faces.
+bool quaderSeitenTauglich(double b, double l, double h) {
+    const Punkt o("", 0, 0, 0);
+    return eckenfolgeKonvex({o, Punkt("", b, 0, 0), Punkt("", b, l, 0), Punkt("", 0, l, 0), o}) &&
+           eckenfolgeKonvex({o, Punkt("", b, 0, 0), Punkt("", b, 0, h), Punkt("", 0, 0, h), o}) &&
+           eckenfolgeKonvex({o, Punkt("", 0, l, 0), Punkt("", 0, l, h), Punkt("", 0, 0, h), o});
 }
 
 // The rectangle in the plane z = 0 with one corner at the origin and the edges b, l along the
@@ -374,6 +419,12 @@ void rechteck(Generatorlauf& lauf, const std::string& rn, double b, double l) {
 void dupliziere(Generatorlauf& lauf, const std::string& neun, const std::string& obj) {
     const std::optional<Duplikatvorlage> vorlage = duplikatVorlage(obj);
     if (!vorlage) return unvollstaendig(obj);
+    // Decided before anything is written: the copy's statements pass where the source does.
+    if (!duplikatNachbaubar(obj))
+        return ablehnen("Das Polyeder " + obj + " kann nicht dupliziert werden: seine Seitenflächen sind nicht alle "
+                        "konvex oder schließen keinen Körper ein.");
+    // Should a generated statement fail all the same, no half copy stays behind.
+    GanzOderGarNicht ganz;
     const std::string nn = nextFreeName(neun);
     Reservierung reserviert(nn);
     lauf.kommentar("*   ===   Start der DUPLIKAT-Erzeugung von " + nn + "  aus " + obj);
@@ -396,6 +447,7 @@ void dupliziere(Generatorlauf& lauf, const std::string& neun, const std::string&
     reserviert.freigeben();
     if (!lauf.anweisung(polyeder)) return;
     lauf.kommentar("*   ===   Ende der DUPLIKAT-Erzeugung von " + nn + " aus " + obj);
+    ganz.behalten();
     quittung = "Das Duplikat " + nn + " von " + obj + " wurde erzeugt.";
     lok = false;
 }
@@ -506,6 +558,9 @@ void defQuader(const std::vector<std::string>& w) {
         // Edges so long that the hull statement could not build the cuboid are refused before
         // any of its statements is written.
         if (!imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", b, l, h)})) return zahlbereichFehler(name);
+        if (!quaderSeitenTauglich(b, l, h))
+            return ablehnen("Der Quader " + name + " wäre zu dünn: jede seiner Kanten muss mindestens 0.0001 lang "
+                            "sein, sonst wären seine Seitenflächen ausgeartet.");
         quader(lauf, name, b, l, h);
     });
 }

@@ -11,6 +11,7 @@
 // it changes the registries. A generator therefore reads what it needs before its first
 // statement and holds no reference into a registry across one.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,9 @@ namespace quodral {
 
 // One run of a generator. The run stops at the first generated statement that fails: that
 // statement stays in the list (it was appended before it ran), its answer stands as the
-// answer of the whole statement, and nothing further is written.
+// answer of the whole statement, and nothing further is written. QUADER and DUPLIKAT, whose
+// solid is one object, run under GanzOderGarNicht as well, which then takes back what the run
+// wrote and registered.
 class Generatorlauf {
 public:
     // Appends the statement's normal form to the statement list and runs it. True when it
@@ -41,6 +44,31 @@ public:
 private:
     bool gescheitert_ = false;
     std::string antwort_;   // the answer of the statement that failed
+};
+
+// An object of a generator that comes about whole or not at all. Made before the generator
+// writes its first line, it notes the length of the statement list and the names in use. On
+// the way out, unless the object was kept, it takes back every line appended since and every
+// object registered since under a name that was not in use before: a run that fails half way
+// leaves neither half an object nor lines that would build half of it again on a replay.
+class GanzOderGarNicht {
+public:
+    GanzOderGarNicht();
+    ~GanzOderGarNicht();
+    GanzOderGarNicht(const GanzOderGarNicht&) = delete;
+    GanzOderGarNicht& operator=(const GanzOderGarNicht&) = delete;
+
+    // The object came about: nothing is taken back.
+    void behalten() { behalten_ = true; }
+
+private:
+    // The names of every registered object, in ascending order.
+    static std::vector<std::string> namenInGebrauch();
+    void zuruecknehmen() const;
+
+    std::size_t zeilen_;
+    std::vector<std::string> namen_;
+    bool behalten_ = false;
 };
 
 }  // namespace quodral

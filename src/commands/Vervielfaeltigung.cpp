@@ -123,10 +123,12 @@ void defPrisma(const std::vector<std::string>& w) {
         if (reserviertAbgelehnt(name)) return;
 
         if (!genPrisma(name, bpn, *v).first) {
-            // A base the prism can stand on that still gave no prism had its top shifted out
-            // of the range of doubles.
-            if (prismenBasisTauglich(basis))
+            const Prismenbefund befund = prismenBefund(basis, *v);
+            if (befund == Prismenbefund::ausserhalb)
                 zahlbereichFehler(name);
+            else if (befund == Prismenbefund::ausgeartet)
+                ablehnen("Das Prisma " + name + " wäre ausgeartet: seine Deckfläche liegt zu nahe an der Basis " +
+                         bpn + ", oder eine seiner Seitenflächen spannt keine Ebene auf.");
             else
                 eigenerFehler("Prisma " + bpn + " konnte nicht erzeugt werden.");
             return;

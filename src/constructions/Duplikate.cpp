@@ -1,7 +1,9 @@
 #include "constructions/Duplikate.h"
 
+#include <algorithm>
 #include <set>
 
+#include "checks/Polyederpruefung.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -25,6 +27,18 @@ std::optional<Duplikatvorlage> duplikatVorlage(const std::string& polyedername) 
         vorlage.ecken.push_back(*p);
     }
     return vorlage;
+}
+
+bool duplikatNachbaubar(const std::string& polyedername) {
+    const Polyeder* quelle = finde(polyederListe, polyedername);
+    if (quelle == nullptr) return false;
+    for (const std::string& seite : quelle->seiten) {
+        const Polygon* pol = finde(polygonListe, seite);
+        if (pol == nullptr || !eckenKontrolle(pol->ecken) ||
+            std::none_of(pol->ecken.begin(), pol->ecken.end(), [](const std::string& e) { return istPunkt(e); }))
+            return false;
+    }
+    return polyederSeitenTauglich(quelle->seiten);
 }
 
 }  // namespace quodral

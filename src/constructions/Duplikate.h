@@ -32,4 +32,12 @@ struct Duplikatvorlage {
 // registered point: a copy of a polyhedron with missing parts would have holes.
 std::optional<Duplikatvorlage> duplikatVorlage(const std::string& polyedername);
 
+// The statements of the copy build it: every face's entries are a corner list POLYGON takes
+// (eckenKontrolle, and a corner among them) and the faces pass the face test of POLYEDER
+// (polyederSeitenTauglich). The copy's corners lie where the source's lie (each coordinate
+// written so that it reads back as the same double) and stand one for one for them, so its
+// statements pass exactly when the source passes this. A source that fails it (a corner
+// moved since its solid was built, so that a face folded) gives no copy.
+bool duplikatNachbaubar(const std::string& polyedername);
+
 }  // namespace quodral

@@ -59,24 +59,59 @@ bool pyramidenBasisTauglich(const std::string& poln) {
     return basis != nullptr && pyramidenBasisTauglich(*basis);
 }
 
+namespace {
+
+// The base corners b0 ... b(m-1) and the shifted corners t0 ... t(m-1) of a prism.
+struct Prismenecken {
+    std::vector<Punkt> unten;
+    std::vector<Punkt> oben;
+};
+
+std::optional<Prismenecken> prismenEcken(const Polygon& basis, const Vektor& v) {
+    Prismenecken ecken;
+    for (const std::string& b : basisEcken(basis)) {
+        const Punkt* p = finde(punktListe, b);
+        if (p == nullptr) return std::nullopt;
+        ecken.unten.push_back(*p);
+        ecken.oben.push_back((p->ortsvektor() + v).vektor2Punkt());
+    }
+    return ecken;
+}
+
+// Every face but the base (which the base test has passed) passes the face test of POLYEDER.
+bool prismenflaechenKonvex(const Prismenecken& e) {
+    std::vector<Punkt> deckel = e.oben;
+    deckel.push_back(e.oben.front());
+    if (!eckenfolgeKonvex(deckel)) return false;
+    const std::size_t m = e.unten.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        const std::size_t j = (i + 1) % m;
+        if (!eckenfolgeKonvex({e.unten[i], e.oben[i], e.oben[j], e.unten[j], e.unten[i]})) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Prismenbefund prismenBefund(const Polygon& basis, const Vektor& v) {
+    if (!prismenBasisTauglich(basis)) return Prismenbefund::basisUntauglich;
+    const std::optional<Prismenecken> ecken = prismenEcken(basis, v);
+    if (!ecken) return Prismenbefund::basisUntauglich;
+    if (!std::all_of(ecken->oben.begin(), ecken->oben.end(), [](const Punkt& t) { return endlich(t); }))
+        return Prismenbefund::ausserhalb;
+    return prismenflaechenKonvex(*ecken) ? Prismenbefund::tauglich : Prismenbefund::ausgeartet;
+}
+
 std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& bpn, const Vektor& v) {
     const Polygon* gefunden = finde(polygonListe, bpn);
-    if (gefunden == nullptr || !prismenBasisTauglich(*gefunden)) return {false, Polyeder()};
+    // Every shifted corner is computed and every face tested before anything is registered,
+    // so that a shift that leaves the range of doubles, or a prism without proper faces,
+    // registers nothing.
+    if (gefunden == nullptr || prismenBefund(*gefunden, v) != Prismenbefund::tauglich) return {false, Polyeder()};
     // A copy of the base: the registries grow while the prism is built.
     const Polygon basis = *gefunden;
     const std::vector<std::string> unten = basisEcken(basis);
-
-    // Every shifted corner is computed before anything is registered, so that a shift that
-    // leaves the range of doubles registers nothing.
-    std::vector<Punkt> oben;
-    oben.reserve(unten.size());
-    for (const std::string& b : unten) {
-        const Punkt* p = finde(punktListe, b);
-        if (p == nullptr) return {false, Polyeder()};
-        Punkt t = (p->ortsvektor() + v).vektor2Punkt();
-        if (!endlich(t)) return {false, Polyeder()};
-        oben.push_back(t);
-    }
+    std::vector<Punkt> oben = prismenEcken(basis, v)->oben;
 
     Namensvorbehalt reserviert(pen);
     Teile teile;

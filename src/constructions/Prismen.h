@@ -34,6 +34,14 @@ bool pyramidenBasisTauglich(const Polygon& basis);
 // The same for a name: a registered polygon that is such a base.
 bool pyramidenBasisTauglich(const std::string& poln);
 
+// What a prism over this base with the shift v would be. ausgeartet: a face of it would fail
+// the face test of POLYEDER (eckenfolgeKonvex), so that no solid is made of them and no copy
+// or snapshot could build it again: a shift shorter than the checks' tolerance (the top then
+// lies on the base), one along a base edge (the side over it spans no plane), or a base edge
+// too short to carry a side.
+enum class Prismenbefund { tauglich, basisUntauglich, ausserhalb, ausgeartet };
+Prismenbefund prismenBefund(const Polygon& basis, const Vektor& v);
+
 // The prism pen over the base polygon bpn, its top being the base shifted by v. The top
 // corners are named after the base corners (A gives A1, or the next free name), the top and
 // the sides after the base (G gives G1, G2, ...); the faces are listed as base, top, side 0,
@@ -41,7 +49,7 @@ bool pyramidenBasisTauglich(const std::string& poln);
 // class prisma.
 // False with an empty record, and nothing registered, when the base is no registered polygon
 // that prismenBasisTauglich accepts, or when a shifted corner would leave the range of
-// doubles.
+// doubles, or when the prism would be degenerate (prismenBefund).
 std::pair<bool, Polyeder> genPrisma(const std::string& pen, const std::string& bpn, const Vektor& v);
 
 // Every side face of the pyramid over the base with this apex (apex, b(i), b(i+1), apex)

@@ -1,7 +1,8 @@
 // The statement generators in the cases no typed statement reaches today: a segment whose end
 // points carry no names (intersections and hulls make such segments), a named end point that is
-// gone, a plane without a normal, a polyhedron whose faces are gone or do not close up. What
-// the generators answer and write otherwise is in the transcripts.
+// gone, a plane without a normal, a polyhedron whose faces are gone. What
+// the generators answer and write otherwise is in the transcripts. And one invariant: a
+// generator's object that does not come about leaves nothing behind.
 
 #include "commands/Generatoren.h"
 
@@ -12,6 +13,7 @@
 #include "Ortsvergleich.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
+#include "interpreter/Dispatcher.h"
 #include "interpreter/Worte.h"
 #include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
@@ -132,24 +134,30 @@ TEST_F(Generatoren, DuplikatOhneSeiteSchreibtNichts) {
     EXPECT_TRUE(blockierteNamen.empty());
 }
 
-// The generated polyhedron statement fails (the copied faces of this source do not close up):
-// the run stops there with that statement's answer, the lines written so far stay, the frame
-// is not closed, DUPLIKAT is not recorded and its name is free again.
-TEST_F(Generatoren, ScheiterndeAnweisungBeendetDenLauf) {
+// A generator's object that does not come about: every line appended and every object
+// registered since the start is taken back, everything from before stays as it was, and the
+// names are free again.
+TEST_F(Generatoren, HalbesObjektWirdZurueckgenommen) {
     punkt("A", 0, 0, 0);
-    punkt("B", 1, 0, 0);
-    punkt("C", 0, 1, 0);
-    testhilfe::seite("f", {"A", "B", "C"});
-    Polyeder("", {"f"}).einlistenAls("P");
-    EXPECT_FALSE(eingeben("DUPLIKAT D P"));
-    EXPECT_EQ(quittung, "FEHLER: \n\nFehlerhafte oder unvollständige Seitenpolygone");
-    EXPECT_EQ(anweisungsListe,
-              (Zeilen{"*   ===   Start der DUPLIKAT-Erzeugung von D  aus P", "  PUNKT  A1  0.0  0.0  0.0",
-                      "  PUNKT  B1  1.0  0.0  0.0", "  PUNKT  C1  0.0  1.0  0.0", "  POLYGON  fs  A1  B1  C1  A1  ",
-                      "  POLYEDER  D  fs"}));
-    EXPECT_EQ(finde(polyederListe, "D"), nullptr);
-    EXPECT_TRUE(blockierteNamen.empty());
-    EXPECT_TRUE(nameFrei("D"));
+    anweisungsListe.push_back("  PUNKT  A  0  0  0");
+    const auto index1Vorher = index1;
+    const auto index3Vorher = index3;
+    const auto attrVorher = attrListe;
+    {
+        GanzOderGarNicht ganz;
+        for (const char* anweisung : {"Punkt B,1,0,0", "Punkt C,0,1,0", "Polygon f,A,B,C,A", "Polyeder P,f"}) {
+            addAndEcecute(anweisung);
+            ASSERT_TRUE(checkResultat && lok) << anweisung;
+        }
+        EXPECT_EQ(anweisungsListe.size(), 5u);
+        EXPECT_NE(finde(polyederListe, "P"), nullptr);
+    }
+    EXPECT_EQ(anweisungsListe, (Zeilen{"  PUNKT  A  0  0  0"}));
+    EXPECT_EQ(index1, index1Vorher);
+    EXPECT_EQ(index3, index3Vorher);
+    EXPECT_EQ(attrListe, attrVorher);
+    for (const char* name : {"B", "C", "f", "P"}) EXPECT_TRUE(nameFrei(name)) << name;
+    EXPECT_TRUE(punktBei("A", 0, 0, 0));
 }
 
 }  // namespace quodral
