@@ -1,7 +1,5 @@
 #include "model/Artentabelle.h"
 
-#include <algorithm>
-#include <cmath>
 #include <concepts>
 
 #include "model/Loeschen.h"
