@@ -17,7 +17,11 @@ namespace {
 TEST(DrehungFern, VolleDrehungUndAbstaendeBeiFernenAchsenpunkten) {
     std::mt19937 zufall(22);
     std::uniform_real_distribution<double> nah(-10.0, 10.0);
-    const auto nahePunkt = [&] { const double x = nah(zufall), y = nah(zufall); return Punkt("", x, y, nah(zufall)); };
+    const auto nahePunkt = [&] {
+        const double x = nah(zufall);
+        const double y = nah(zufall);
+        return Punkt("", x, y, nah(zufall));
+    };
     for (const double weite : {1e16, 1e100, 1e300}) {
         for (int i = 0; i < 8; ++i) {
             const Punkt n = nahePunkt();
