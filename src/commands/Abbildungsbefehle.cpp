@@ -86,7 +86,8 @@ void drehen(const std::vector<std::string>& w) {
         }
         wertCheck(w.back());
         if (!checkResultat) return;
-        // The axis through two points runs from the second towards the first.
+        // The axis through two points runs from the second towards the first, anchored at the
+        // one nearer the origin.
         std::optional<Gerade> achseDurchPunkte;
         if (zweiPunkte) {
             const Punkt* p = finde(punktListe, w[2]);
@@ -94,7 +95,7 @@ void drehen(const std::vector<std::string>& w) {
             if (p == nullptr || q == nullptr) return unvollstaendig(p == nullptr ? w[2] : w[3]);
             if (istNull(p->dist(*q)))
                 return eigenerFehler("Die Punkte " + w[2] + " und " + w[3] + " müssen hier verschieden sein.");
-            achseDurchPunkte = Gerade(*q, p->ortsvektor() - q->ortsvektor());
+            achseDurchPunkte = drehachseDurch(*p, *q);
         }
         const double winkel = termWert(w.back());
 

@@ -128,11 +128,38 @@ Abbildung kugelspiegelung(const Kugel& k) {
 Abbildung drehung(const Gerade& achse, double w) {
     const Gerade um = mitEinheitsrichtung(achse);
     const Gerade durchNull(origo, um.rv);
+    // A point is turned about the point of the axis nearer to it of two: the anchor, and the
+    // foot of the perpendicular from the origin. The rotation is the same, but the difference
+    // from the point to the axis keeps its digits: about an anchor at 1e300 a point at
+    // (2, 0, 0) would be rounded away before it turns, while the foot lies beside it whenever
+    // the axis passes near the origin. Objects near a far anchor keep turning about it.
+    std::optional<Gerade> amFuss;
+    if (einheitsvektor(achse.rv)) {
+        const Vektor a = um.ap.ortsvektor();
+        const Vektor fuss = a - (a * um.rv) * um.rv;
+        if (std::isfinite(fuss.x1) && std::isfinite(fuss.x2) && std::isfinite(fuss.x3))
+            amFuss = Gerade(alsPunkt(fuss), um.rv);
+    }
+    const auto abstand = [](const Punkt& p, const Punkt& q) { return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z); };
     // Numbers that leave their range stay as they come out: the mapping then refuses the object.
-    return {.punkt = [um, w](const Punkt& p) { return ohneNegativeNullen(gedrehterPunkt(p, um, w)); },
+    return {.punkt =
+                [um, amFuss, abstand, w](const Punkt& p) {
+                    const bool fussNaeher = amFuss && abstand(p, amFuss->ap) < abstand(p, um.ap);
+                    return ohneNegativeNullen(gedrehterPunkt(p, fussNaeher ? *amFuss : um, w));
+                },
             .richtung = [durchNull, w](const Vektor& v) {
                 return mitZahlen(v, gedrehterPunkt(alsPunkt(v), durchNull, w).ortsvektor());
             }};
+}
+
+Gerade drehachseDurch(const Punkt& p, const Punkt& q) {
+    const auto betrag = [](const Punkt& r) { return std::hypot(r.x, r.y, r.z); };
+    Vektor richtung = p.ortsvektor() - q.ortsvektor();
+    // Points at opposite ends of the range have a difference beyond it; half of it points the
+    // same way.
+    if (!std::isfinite(richtung.x1) || !std::isfinite(richtung.x2) || !std::isfinite(richtung.x3))
+        richtung = 0.5 * p.ortsvektor() - 0.5 * q.ortsvektor();
+    return Gerade(betrag(p) < betrag(q) ? p : q, richtung);
 }
 
 Abbildung zentrischeStreckung(const Punkt& z, double f) {
@@ -141,7 +168,8 @@ Abbildung zentrischeStreckung(const Punkt& z, double f) {
                 return alsPunkt(z.ortsvektor() + f * (p.ortsvektor() - z.ortsvektor()));
             },
             .richtung = [sinn](const Vektor& v) { return mitZahlen(v, sinn * v); },
-            .normale = [](const Vektor& v) { return v; }};
+            .normale = [](const Vektor& v) { return v; },
+            .radiusfaktor = std::abs(f)};
 }
 
 Abbildung verschiebung(const Vektor& u) {
@@ -167,6 +195,11 @@ Datensatz abgebildet(const Datensatz& record, const Abbildung& abb) {
     // otherwise sets them from the record's own.
     if (abb.normale)
         if (Vektor* n = normaleIn(bild)) *n = mitZahlen(*n, abb.normale(*normaleIn(record)));
+    // The table keeps radii as they are; a map that scales lengths scales them by its factor.
+    if (abb.radiusfaktor != 1.0) {
+        if (Kreis* k = std::get_if<Kreis>(&bild)) k->r *= abb.radiusfaktor;
+        if (Kugel* k = std::get_if<Kugel>(&bild)) k->r *= abb.radiusfaktor;
+    }
     return bild;
 }
 
@@ -862,7 +895,13 @@ bool wenden(const std::string& name) {
     if (const Gerade* g = std::get_if<Gerade>(&*record)) {
         gewendet = Gerade(g->ap, mitZahlen(g->rv, nullvec - g->rv));
     } else if (const Strahl* r = std::get_if<Strahl>(&*record)) {
-        gewendet = Strahl(r->ap, mitZahlen(r->rv, -1.0 * r->rv));
+        // The direction times -1.0, each number with its sign turned, zeros included: a ray
+        // along <1, 0, 0> turned reads <-1.000, -0.000, -0.000>.
+        Vektor rv = r->rv;
+        rv.x1 *= -1.0;
+        rv.x2 *= -1.0;
+        rv.x3 *= -1.0;
+        gewendet = Strahl(r->ap, rv);
     } else if (const Strecke* s = std::get_if<Strecke>(&*record)) {
         gewendet = Strecke(s->ep, s->ap);
     } else if (const Polygon* p = std::get_if<Polygon>(&*record)) {

@@ -67,6 +67,10 @@ struct Abbildung {
     // True for a point that has no image (the centre of an inversion); empty when every
     // point has one.
     std::function<bool(const Punkt&)> ohneBild = {};
+    // The factor by which the map scales lengths, and so the radii of circles and spheres: 1
+    // for every motion and reflection, |f| for the dilation by f. A radius is scaled by it,
+    // never measured again between mapped points.
+    double radiusfaktor = 1.0;
 };
 
 // Reflection in the point q: 2q - p; directions reversed.
@@ -81,8 +85,16 @@ Abbildung ebenenspiegelung(const Ebene& e);
 // image.
 Abbildung kugelspiegelung(const Kugel& k);
 // Rotation by w degrees about the line achse (right-hand rule about its direction). The
-// direction's length plays no part, however short it is.
+// direction's length plays no part, however short it is. Each point turns about the nearer of
+// two points of the axis, its anchor and its point nearest the origin, so that a far anchor
+// does not round the points near the origin away.
 Abbildung drehung(const Gerade& achse, double w);
+// The axis through two distinct points for a rotation, directed from q towards p. Its anchor
+// is whichever point lies nearer the origin (q when both lie equally far): there the rotation
+// keeps the digits of the points near it, while an axis through a point at 1e300 anchored there
+// would round every near point away. The direction is p - q, or half of it where the
+// difference would leave the range of doubles.
+Gerade drehachseDurch(const Punkt& p, const Punkt& q);
 // Central dilation from z by the factor f: z + f(p - z). Directions keep their sense for a
 // positive factor and turn round for a negative one; normals keep theirs (a plane stays the
 // plane it is mapped to, whichever side its normal shows). Radii scale by |f|.
@@ -91,7 +103,8 @@ Abbildung zentrischeStreckung(const Punkt& z, double f);
 Abbildung verschiebung(const Vektor& u);
 
 // The record mapped by the map through the table of kinds: positions by the point map,
-// directions by the linear part, normals by the normal part where the map has one.
+// directions by the linear part, normals by the normal part where the map has one, radii by
+// the map's factor (a rigid map keeps them exactly, however far the centre goes).
 Datensatz abgebildet(const Datensatz& record, const Abbildung& abb);
 
 // True for a name in index1 whose kind has no place in space: a formula, a vector or a

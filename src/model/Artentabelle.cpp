@@ -1,7 +1,5 @@
 #include "model/Artentabelle.h"
 
-#include <algorithm>
-#include <cmath>
 #include <concepts>
 
 #include "model/Loeschen.h"
@@ -61,18 +59,6 @@ Vektor gedreht(const Vektor& v, const Linearteil& l) {
     return w;
 }
 
-// The radius about `mitte` after the map: the distance of the images of the centre and of a
-// point at the radius beside it. The maps that carry circles and spheres are similarities,
-// which scale every direction alike, so any direction serves. A map that keeps the distance
-// (up to rounding) keeps the radius exactly: a rotated sphere must not come back with a
-// radius of 2.0000000000000004.
-double radiusBild(const Punkt& mitte, double r, const Punktabbildung& f) {
-    const Punkt rand("", mitte.x + r, mitte.y, mitte.z);
-    const double bild = f(rand).dist(f(mitte));
-    const double toleranz = 1e-9 * std::max({1.0, std::abs(r), mitte.ortsvektor().norm()});
-    return std::abs(bild - std::abs(r)) <= toleranz ? r : bild;
-}
-
 Punkt abgebildet(const Punkt& p, const Punktabbildung& f, const Linearteil&) { return bewegt(p, f); }
 
 Vektor abgebildet(const Vektor& v, const Punktabbildung&, const Linearteil& l) { return gedreht(v, l); }
@@ -99,15 +85,17 @@ Ebene abgebildet(Ebene e, const Punktabbildung& f, const Linearteil& l) {
     return e;
 }
 
+// Circles and spheres keep their radius: it is a length, not a position, and one computed
+// again from mapped points would lose its digits beside a far centre (a sphere of radius 3
+// moved to 1e17 would come back with radius 0). The maps that change lengths scale it where
+// they are applied.
 Kreis abgebildet(Kreis k, const Punktabbildung& f, const Linearteil& l) {
-    k.r = radiusBild(k.mp, k.r, f);
     k.mp = bewegt(k.mp, f);
     k.e = abgebildet(k.e, f, l);
     return k;
 }
 
 Kugel abgebildet(Kugel k, const Punktabbildung& f, const Linearteil&) {
-    k.r = radiusBild(k.mp, k.r, f);
     k.mp = bewegt(k.mp, f);
     return k;
 }
