@@ -75,10 +75,10 @@ struct Artzeile {
     // --- Mapping.
     // The record mapped by the point map and its linear part: positions by the point map,
     // directions and normals by the linear part; radii stay as they are (a map that changes
-    // lengths scales them itself). Name, visibility, remark and the names of embedded points stay. A record that names
-    // other records (polygon corners, cluster members, polyhedron faces, a cone's base circle
-    // and height point) keeps those names: mapping its parts is the caller's business. A
-    // record of another kind is given back as it is.
+    // lengths scales them itself). Name, visibility, remark and the names of embedded points
+    // stay. A record that names other records (polygon corners, cluster members, polyhedron
+    // faces, a cone's base circle and height point) keeps those names: mapping its parts is
+    // the caller's business. A record of another kind is given back as it is.
     Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil);
 };
 
