@@ -9,13 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "app/Zuruecksetzen.h"
+#include "checks/Hilfe.h"
+#include "commands/Einstellbefehle.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Attribute.h"
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
+#include "state/Zustand.h"
 
 namespace quodral {
 namespace {
@@ -91,6 +97,32 @@ TEST_F(RadTastenTest, PfeiltastenSchiebenDieBeschriftung) {
     EXPECT_EQ(*finde(attrListe, "A"), (Attribut{1, -1, 1, farbe::schwarz}));
     // The drawing takes the keyboard on a click.
     EXPECT_EQ(steuerung.ansicht()->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(RadTastenTest, HilfeNenntDieTastenDieDasRadLiest) {
+    // The keys that `? SCROLL` and the SCROLL answer name for moving the automatic object, by
+    // the names of a German keyboard, held with the wheel over the real view: the object moves.
+    const std::map<std::string, Qt::KeyboardModifier> taste{
+        {"Strg", Qt::ControlModifier}, {"Alt", Qt::AltModifier}, {"Umschalt", Qt::ShiftModifier}};
+    scrollAuskunft();
+    for (const std::string& text : {hilfe("SCROLL"), quittung}) {
+        const std::string vor = "bei gedrückten Tasten ";
+        const std::size_t von = text.find(vor);
+        ASSERT_NE(von, std::string::npos) << text;
+        const std::size_t und = text.find(" und ", von), zu = text.find(')', von);
+        ASSERT_TRUE(und < zu && zu != std::string::npos) << text;
+        const std::string erste = text.substr(von + vor.size(), und - von - vor.size());
+        const std::string zweite = text.substr(und + 5, zu - und - 5);
+        ASSERT_TRUE(taste.count(erste) && taste.count(zweite)) << erste << " / " << zweite;
+
+        zustandZuruecksetzen();
+        Punkt("P", 1, 2, 3).einlistenAls("P");
+        autoObjekt = "P";
+        bArt = bewegungsart::xverschieben;
+        drehen(0, -120, taste.at(erste) | taste.at(zweite));
+        EXPECT_DOUBLE_EQ(finde(punktListe, "P")->x, 1.1) << erste << " + " << zweite;
+        EXPECT_EQ(xmin, xminStart);
+    }
 }
 
 }  // namespace
