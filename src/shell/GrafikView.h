@@ -35,6 +35,8 @@ public:
     // Where that square lies in the view.
     QRect zeichenfeld() const;
     QSize sizeHint() const override;
+    // The size of the picture shown, in image pixels.
+    QSize bildGroesse() const { return bild_.size(); }
 
     // The smallest side the drawing area is given.
     static constexpr int kleinsteSeite = 200;

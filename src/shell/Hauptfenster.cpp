@@ -73,9 +73,13 @@ constexpr int befehlsBreite = 500;
 constexpr int rahmenBreite = 20;
 constexpr int rahmenHoehe = 50;
 
-// The output and the statement table share the height that the drawing view gives the
-// command area; on a small screen they shrink to this.
-constexpr int kleinsteTextHoehe = 110;
+// The output and the statement table share the height of the command area that its other
+// controls leave; in a window made as small as a small screen at twice the scale needs (683 ×
+// 384 window pixels), they shrink to this.
+constexpr int kleinsteTextHoehe = 60;
+
+// The margin around the window's contents.
+constexpr int fensterRand = 6;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -423,7 +427,8 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     auto* befehle = new QWidget(mitte);
     // The drawing view with its controls beside the command area.
     auto* grafik = new GrafikWidget(mitte);
-    new Hauptzeile(mitte, befehle, grafik);
+    auto* zeile = new Hauptzeile(mitte, befehle, grafik);
+    zeile->setContentsMargins(fensterRand, fensterRand, fensterRand, fensterRand);
     auto* spalte = new QVBoxLayout(befehle);
     spalte->setContentsMargins(0, 0, 0, 0);
 

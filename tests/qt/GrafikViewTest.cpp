@@ -179,12 +179,8 @@ TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
         drin->neuZeichnen();
         drin->aufBildWarten();
         const int seite = drin->anzeigeSeite();
-        const QPoint ecke = drin->mapTo(&fenster, drin->zeichenfeld().topLeft());
-        const QImage b = fenster.grab()
-                             .toImage()
-                             .scaled(fenster.size())
-                             .copy(ecke.x(), ecke.y(), seite, seite)
-                             .convertToFormat(QImage::Format_RGB32);
+        const QImage b = drin->grab(drin->zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(b.size(), QSize(seite, seite));
         const double m = seite / 800.0;
         for (int x : {50, 150, 250, 350}) {
             const int sx = static_cast<int>(x * m);
