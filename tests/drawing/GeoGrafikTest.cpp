@@ -10,6 +10,7 @@
 #include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "drawing/AufzeichnungsLeinwand.h"
+#include "drawing/Clipping.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
 #include "model/Ebenenkonstruktion.h"
@@ -311,6 +312,59 @@ TEST_F(GeoGrafik, FehlendesEntartetesUndVerborgenesWirdUebersprungen) {
     ASSERT_EQ(z.size(), 2u);  // only the edges A-B and C-A of p
     EXPECT_TRUE(verbindet(z[0], sp(0, 0), sp(1, 0)));
     EXPECT_TRUE(verbindet(z[1], sp(0, 1), sp(0, 0)));
+}
+
+}  // namespace quodral
+
+namespace quodral {
+
+// A larger drawing area shows the same world window on its larger view rectangle (30 to
+// side − 30): places scale, while line widths, the dot's radius, the label's size and offset
+// stay in view units, and paths are cut to the larger area's own box.
+TEST_F(GeoGrafik, GroessereFlaecheZeigtDasselbeWeltfenster) {
+    punkt("A", 1, 1, 0);
+    attribut("A", {10, -5, 1, farbe::schwarz});
+    punkt("P", 0, 0, 0, darstellung::verborgen);
+    punkt("F", 100, 0, 0, darstellung::verborgen);
+    strecke("s", "P", "F");
+    attribut("s", {0, 0, 3, farbe::rot});
+    Szenenabzug szene = szeneAufnehmen();
+    const Szenenabzug standard = szene;
+    szene.seite = 1600;
+    EXPECT_FALSE(gleicheSzene(szene, standard));
+    AufzeichnungsLeinwand klein, gross;
+    szeneZeichnen(klein, standard);
+    szeneZeichnen(gross, szene);
+    // 1540 view units for the 8 plane units of the window, around (800, 800).
+    const auto sp2 = [](double x, double y) { return Sichtpunkt{800.0 + 192.5 * x, 800.0 + 192.5 * y}; };
+
+    ASSERT_FALSE(gross.schritte.empty());
+    const Gefuellt grund = gross.schritte.front().fuellung;
+    EXPECT_EQ(gross.schritte.front().art, Malschritt::Art::fuellen);
+    EXPECT_TRUE(grund.x == 0 && grund.y == 0 && grund.breite == 1600 && grund.hoehe == 1600);
+
+    ASSERT_EQ(gross.texte().size(), 1u);
+    EXPECT_TRUE(nahe(gross.texte()[0].ort, {sp2(1, 1).x + 10, sp2(1, 1).y - 5}));
+    EXPECT_EQ(gross.texte()[0].groesse, klein.texte()[0].groesse);
+
+    const std::vector<Gezogen> zk = klein.zuege(), zg = gross.zuege();
+    ASSERT_EQ(zk.size(), zg.size());
+    bool punktGesehen = false, streckeGesehen = false;
+    for (std::size_t i = 0; i < zg.size(); ++i) {
+        EXPECT_EQ(zg[i].breite, zk[i].breite);
+        for (const Pfadschritt& s : zg[i].pfad.schritte)
+            if (s.art == Pfadschritt::Art::bogen && nahe(s.ziel, sp2(1, 1))) {
+                punktGesehen = true;
+                EXPECT_EQ(s.radius, punktRadius);
+            }
+        if (zg[i].breite == 3) {
+            // From the origin towards x = 100, far beyond the area: cut at each area's box.
+            streckeGesehen = true;
+            EXPECT_TRUE(verbindet(zk[i], sp(0, 0), {sichtkastenMax, 400}));
+            EXPECT_TRUE(verbindet(zg[i], sp2(0, 0), {1600 + sichtkastenRand, 800}));
+        }
+    }
+    EXPECT_TRUE(punktGesehen && streckeGesehen);
 }
 
 }  // namespace quodral
