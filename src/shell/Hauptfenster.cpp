@@ -49,9 +49,9 @@
 #include <iostream>
 #include <optional>
 
+#include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
-#include "drawing/Sichtabbildung.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "text/Unicode.h"
@@ -74,8 +74,8 @@ constexpr int rahmenBreite = 20;
 constexpr int rahmenHoehe = 50;
 
 // The output and the statement table share the height of the command area that its other
-// controls leave; in a window made as small as a small screen at twice the scale needs (683 ×
-// 384 window pixels), they shrink to this.
+// controls leave; at the window's smallest size, which fits a screen of 683 × 384 window pixels
+// (1366 × 768 at twice the scale), they shrink to this.
 constexpr int kleinsteTextHoehe = 60;
 
 // The margin around the window's contents.
