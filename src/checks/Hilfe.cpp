@@ -383,8 +383,8 @@ const std::vector<HilfeEintrag>& hilfeTabelle() {
          " wird das Spiegelbild des Objekts erzeugt; der Spiegel kann ein Punkt, eine Gerade oder eine Ebene sein."},
         // 64
         {{"SCROLL"},
-         "Der Schalter SCROLL legt fest, wie das autoObjekt mit dem Scrollrad (bei gedrückten Tasten option und "
-         "command) bewegt wird:\n\n"
+         "Der Schalter SCROLL legt fest, wie das autoObjekt mit dem Scrollrad (bei gedrückten Tasten Alt und "
+         "Umschalt) bewegt wird:\n\n"
          " SCROLL schieb : Verschieben in der mit RICHTUNG eingestellten Richtung\n"
          " SCROLL xschieb, SCROLL yschieb, SCROLL zschieb : Verschieben längs der x-, y- oder z-Achse\n"
          " SCROLL dreh : Drehen um die mit DREHACHSE angemeldete Gerade\n"

@@ -143,7 +143,7 @@ void scroll(const std::vector<std::string>& w) {
 void scrollAuskunft() {
     lok = false;
     quittung = "Aktuell eingestellte Wirkung des Scrollrads auf das als autoobjekt angemeldete Grafikobjekt (bei "
-               "gedrückten Tasten option und command) ist: " +
+               "gedrückten Tasten Alt und Umschalt) ist: " +
                rawValue(bArt) +
                ".\n\nEinstellmöglichkeiten sind:\n\nSCROLL xdreh , SCROLL ydreh , SCROLL zdreh :\nDrehen um die "
                "x-Achse, y-Achse oder z-Achse\n\nSCROLL dreh  : Drehen um die als Drehachse angemeldete Gerade, "

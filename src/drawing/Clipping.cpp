@@ -75,12 +75,13 @@ Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double
     return nichts;
 }
 
-bool imSichtkasten(Sichtpunkt p, double abstand) {
-    return p.x >= sichtkastenMin + abstand && p.x <= sichtkastenMax - abstand && p.y >= sichtkastenMin + abstand &&
-           p.y <= sichtkastenMax - abstand;
+bool imSichtkasten(Sichtpunkt p, double abstand, double seite) {
+    const double hoechstens = seite + sichtkastenRand;
+    return p.x >= sichtkastenMin + abstand && p.x <= hoechstens - abstand && p.y >= sichtkastenMin + abstand &&
+           p.y <= hoechstens - abstand;
 }
 
-bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b) {
+bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b, double seite) {
     if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return false;
     // Liang and Barsky: the parameters t of a + t (b - a) at which the piece enters and leaves
     // each pair of box edges. Ends near the limits of the doubles on opposite sides would
@@ -88,7 +89,8 @@ bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b) {
     const double m = std::isfinite(b.x - a.x) && std::isfinite(b.y - a.y) ? 1.0 : 0.5;
     const double ax = a.x * m, ay = a.y * m;
     const double dx = b.x * m - ax, dy = b.y * m - ay;
-    const double lo = sichtkastenMin * m, hi = sichtkastenMax * m;
+    const double hoechstens = seite + sichtkastenRand;
+    const double lo = sichtkastenMin * m, hi = hoechstens * m;
     double t0 = 0.0, t1 = 1.0;
     const auto kante = [&](double p, double q) {
         if (p == 0.0) return q >= 0.0;
@@ -109,10 +111,10 @@ bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b) {
     // orders of magnitude beyond the box the place where the piece crosses it is lost in that
     // rounding: such a piece is left out rather than handed on somewhere else. An end off the
     // rim by less than a unit is put onto it.
-    const auto einpassen = [](Sichtpunkt& p) {
-        if (!imSichtkasten(p, -1.0)) return false;
-        p.x = std::clamp(p.x, sichtkastenMin, sichtkastenMax);
-        p.y = std::clamp(p.y, sichtkastenMin, sichtkastenMax);
+    const auto einpassen = [seite, hoechstens](Sichtpunkt& p) {
+        if (!imSichtkasten(p, -1.0, seite)) return false;
+        p.x = std::clamp(p.x, sichtkastenMin, hoechstens);
+        p.y = std::clamp(p.y, sichtkastenMin, hoechstens);
         return true;
     };
     return einpassen(a) && einpassen(b);
@@ -131,18 +133,20 @@ Sichtpunkt aufBogen(const Pfadschritt& s, double w) {
 // begins anew.
 class Kappung {
 public:
+    explicit Kappung(double seite) : seite_(seite) {}
+
     void schritt(const Pfadschritt& s) {
         switch (s.art) {
         case Pfadschritt::Art::bewegen:
             // A move into the box is kept as it is; one far out waits for what follows.
             aktuell_ = s.ziel;
             steht_.reset();
-            if (imSichtkasten(s.ziel)) stehenBei(s.ziel);
+            if (drin(s.ziel)) stehenBei(s.ziel);
             break;
         case Pfadschritt::Art::linie:
             if (aktuell_) {
                 gerade(*aktuell_, s.ziel);
-            } else if (imSichtkasten(s.ziel)) {
+            } else if (drin(s.ziel)) {
                 // A line without a current point begins the path at its end.
                 ergebnis_.schritte.push_back(s);
                 steht_ = s.ziel;
@@ -156,6 +160,8 @@ public:
     Pfad ergebnis() && { return std::move(ergebnis_); }
 
 private:
+    bool drin(Sichtpunkt p, double abstand = 0.0) const { return imSichtkasten(p, abstand, seite_); }
+
     void stehenBei(Sichtpunkt p) {
         if (steht_ && *steht_ == p) return;
         ergebnis_.bewegeZu(p);
@@ -164,7 +170,7 @@ private:
 
     // The straight piece from von to bis as far as it lies in the box.
     void gerade(Sichtpunkt von, Sichtpunkt bis) {
-        if (!stueckKappen(von, bis)) {
+        if (!stueckKappen(von, bis, seite_)) {
             steht_.reset();
             return;
         }
@@ -176,8 +182,8 @@ private:
     void bogen(const Pfadschritt& s) {
         const Sichtpunkt anfang = aufBogen(s, s.startWinkel);
         const Sichtpunkt ende = aufBogen(s, s.endWinkel);
-        const bool bogenDrin = std::isfinite(s.radius) && imSichtkasten(s.ziel, s.radius);
-        if (aktuell_ && bogenDrin && imSichtkasten(*aktuell_)) {
+        const bool bogenDrin = std::isfinite(s.radius) && drin(s.ziel, s.radius);
+        if (aktuell_ && bogenDrin && drin(*aktuell_)) {
             // The joining line runs between two points of the box, and the arc lies in it:
             // the step stays as it is.
             stehenBei(*aktuell_);
@@ -198,6 +204,7 @@ private:
         aktuell_ = ende;
     }
 
+    double seite_;
     Pfad ergebnis_;
     std::optional<Sichtpunkt> aktuell_;   // the given path's current point
     std::optional<Sichtpunkt> steht_;     // the cut path's current point, where it can go on
@@ -205,8 +212,8 @@ private:
 
 }  // namespace
 
-Pfad pfadKappen(const Pfad& pfad) {
-    Kappung k;
+Pfad pfadKappen(const Pfad& pfad, double seite) {
+    Kappung k(seite);
     for (const Pfadschritt& s : pfad.schritte) k.schritt(s);
     return std::move(k).ergebnis();
 }

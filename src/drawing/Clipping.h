@@ -50,25 +50,27 @@ Strecke gerade2xyStrecke(const Gerade& g);
 Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double xmax, double ymin, double ymax);
 
 // The box around the drawing area (view coordinates) to which paths are cut: the drawing area
-// with a margin of this width on every side.
+// with a margin of this width on every side. The box of an area of side `seite` runs from
+// sichtkastenMin to seite + sichtkastenRand; sichtkastenMax is the upper bound of the
+// 800 × 800 area's box.
 inline constexpr double sichtkastenRand = 1000.0;
 inline constexpr double sichtkastenMin = -sichtkastenRand;
 inline constexpr double sichtkastenMax = fensterBreite + sichtkastenRand;
 
-// The point lies in the box shrunk by `abstand` on every side (a circle of that radius about
-// it lies in the box); false for a point that is not finite.
-bool imSichtkasten(Sichtpunkt p, double abstand = 0.0);
+// The point lies in the box of the area of side `seite`, shrunk by `abstand` on every side (a
+// circle of that radius about it lies in the box); false for a point that is not finite.
+bool imSichtkasten(Sichtpunkt p, double abstand = 0.0, double seite = fensterBreite);
 
 // Cuts the straight piece from a to b to the box; false when nothing of it lies inside (or an
 // end is not finite). The cut piece lies on the same line and runs the same way; an end inside
 // the box stays exactly as it was. A piece between ends so far out that rounding loses where
 // it crosses the box is left out too (false): what comes back always lies in the box.
-bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b);
+bool stueckKappen(Sichtpunkt& a, Sichtpunkt& b, double seite = fensterBreite);
 
 // The path as a painter should get it, drawing the same inside the box: straight pieces cut
 // to the box, arcs whose circle is not wholly inside it left out, and a new piece begun after
 // every gap. A path that lies inside the box comes back step for step as it was.
-Pfad pfadKappen(const Pfad& pfad);
+Pfad pfadKappen(const Pfad& pfad, double seite = fensterBreite);
 
 // The frame globals emptied (test reset).
 void clippingZuruecksetzen();

@@ -471,7 +471,7 @@ public:
     Zeichner(Leinwand& leinwand, const Szenenabzug& s) : l_(leinwand), s_(s) {}
 
     void allesZeichnen() {
-        l_.rechteckFuellen(0, 0, fensterBreite, fensterHoehe, hintergrundWeiss);
+        l_.rechteckFuellen(0, 0, s_.seite, s_.seite, hintergrundWeiss);
         for (std::size_t i = 0; i < s_.augen.size(); ++i) durchgang(i);
     }
 
@@ -483,7 +483,7 @@ private:
     std::optional<Sichtpunkt> sicht(double x, double y, double z) const {
         Bildkoordinaten b;
         if (!bildVon(*auge_, x, y, z, b)) return std::nullopt;
-        const Sichtpunkt v = bildPunkt(b.x, b.y, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
+        const Sichtpunkt v = bildPunkt(b.x, b.y, s_.xmin, s_.xmax, s_.ymin, s_.ymax, s_.seite);
         if (!std::isfinite(v.x) || !std::isfinite(v.y)) return std::nullopt;
         return v;
     }
@@ -520,10 +520,10 @@ private:
 
     // True when every step of the path lies well inside the box around the drawing area: then
     // cutting it to the box gives it back step for step, and it is handed on as it is.
-    static bool ganzImKasten(const Pfad& pfad) {
+    bool ganzImKasten(const Pfad& pfad) const {
         for (const Pfadschritt& s : pfad.schritte) {
             const double rand = s.art == Pfadschritt::Art::bogen ? s.radius + 1.0 : 1.0;
-            if (!(rand >= 1.0 && rand < sichtkastenRand) || !imSichtkasten(s.ziel, rand)) return false;
+            if (!(rand >= 1.0 && rand < sichtkastenRand) || !imSichtkasten(s.ziel, rand, s_.seite)) return false;
         }
         return true;
     }
@@ -534,7 +534,7 @@ private:
             if (!pfad.leer()) l_.pfadZiehen(pfad, farbe, b);
             return;
         }
-        const Pfad gekappt = pfadKappen(pfad);
+        const Pfad gekappt = pfadKappen(pfad, s_.seite);
         if (!gekappt.leer()) l_.pfadZiehen(gekappt, farbe, b);
     }
 
@@ -546,7 +546,7 @@ private:
 
     // A label whose place lies far outside the drawing area shows nothing of itself.
     void schreiben(const std::string& text, Sichtpunkt ort, double groesse) {
-        if (imSichtkasten(ort)) l_.textSchreiben(text, ort, groesse);
+        if (imSichtkasten(ort, 0.0, s_.seite)) l_.textSchreiben(text, ort, groesse);
     }
 
     void strecke(const std::optional<Sichtpunkt>& a, const std::optional<Sichtpunkt>& b) {
@@ -984,7 +984,7 @@ bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
         return true;
     };
     return a.stereo == b.stereo && a.xmin == b.xmin && a.xmax == b.xmax && a.ymin == b.ymin && a.ymax == b.ymax &&
-           a.schrift == b.schrift && a.farben == b.farben && gleicheAugen(a.augen, b.augen) && a.punkte == b.punkte &&
+           a.schrift == b.schrift && a.seite == b.seite && a.farben == b.farben && gleicheAugen(a.augen, b.augen) && a.punkte == b.punkte &&
            a.sonder == b.sonder && a.geraden == b.geraden && a.kreise == b.kreise && a.strahlen == b.strahlen &&
            a.strecken == b.strecken && a.zylinder == b.zylinder && a.polygone == b.polygone;
 }
@@ -1025,7 +1025,7 @@ void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, 
     // The first list holds the white ground.
     listen.resize(teile.size() + 1);
     for (Zeichenliste& l : listen) l.leeren();
-    listen.front().rechteckFuellen(0, 0, fensterBreite, fensterHoehe, hintergrundWeiss);
+    listen.front().rechteckFuellen(0, 0, szene.seite, szene.seite, hintergrundWeiss);
     verteilen(teile.size(), [&](std::size_t i) {
         const Teil& t = teile[i];
         Zeichner z(listen[i + 1], szene);

@@ -123,6 +123,9 @@ struct Szenenabzug {
     bool stereo = false;
     double xmin = 0, xmax = 1, ymin = 0, ymax = 1;
     double schrift = 14;
+    // The side of the drawing area in view units. The scene is taken for the 800 × 800 area;
+    // a view of another size sets its own side before it has the copy drawn.
+    double seite = fensterBreite;
 
     // Three coordinates: a place or a direction.
     struct Ort {

@@ -11,8 +11,10 @@ namespace {
 constexpr double kleinsteZoomBreite = 0.4;
 }  // namespace
 
-Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax) {
-    return {lux + (rox - lux) / (xmax - xmin) * (x - xmin), luy + (roy - luy) / (ymax - ymin) * (y - ymin)};
+Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax, double seite) {
+    const double rechts = seite - randRechts, oben = seite - randOben;
+    return {randLinks + (rechts - randLinks) / (xmax - xmin) * (x - xmin),
+            randUnten + (oben - randUnten) / (ymax - ymin) * (y - ymin)};
 }
 
 double originalXw(double xw) { return xmin + (xw - lux) * (xmax - xmin) / (rox - lux); }

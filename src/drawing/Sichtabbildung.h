@@ -5,7 +5,13 @@
 // View coordinates have their origin at the lower left corner of the drawing area and y
 // growing upwards. The view rectangle is square, so a world window of equal width and height
 // keeps the picture undistorted. Only the world window ever moves (zoom, pan, fitting it to
-// the points); the view rectangle is fixed.
+// the points); the view rectangle is fixed for a drawing area of a given size.
+//
+// A view unit is a pixel of the window's own measure (the window system's logical pixel):
+// line widths, label sizes and label offsets are given in it. A drawing area of another side
+// than 800 (a window made larger or smaller) keeps the margin of 30 and maps the same world
+// window onto its larger or smaller view rectangle, so the picture grows with the area while
+// lines and labels keep their size beside the window's own text.
 
 #include <string>
 
@@ -26,7 +32,7 @@ inline constexpr double randRechts = 30.0;
 inline constexpr double randOben = 30.0;
 inline constexpr double randUnten = 30.0;
 
-// The view rectangle: lower left and upper right corner.
+// The view rectangle of the 800 × 800 area: lower left and upper right corner.
 inline constexpr double lux = 30.0;
 inline constexpr double luy = 30.0;
 inline constexpr double rox = 770.0;
@@ -54,7 +60,10 @@ inline std::string tempY = "0";
 // xmax, ymin, ymax to the view rectangle's edges lux, rox, luy, roy. Nothing is clamped: a
 // point outside the window maps outside the rectangle. The window must have a width and a
 // height (the window operations below never make it flat).
-Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax);
+// `seite` is the side of the drawing area; its view rectangle runs from the margin to the
+// side less the margin.
+Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax,
+                     double seite = fensterBreite);
 
 // The inverse mapping with the current world window: the plane x of the view x xw (and the
 // plane y of the view y yw).

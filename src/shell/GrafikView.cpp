@@ -11,7 +11,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRawFont>
-#include <QScreen>
+#include <QRegion>
 #include <QStringList>
 #include <QTextLayout>
 #include <QThread>
@@ -51,7 +51,6 @@ namespace quodral {
 namespace {
 
 constexpr int volleSeite = static_cast<int>(fensterBreite);
-constexpr int kleinsteSeite = 200;
 
 // A picture is painted in this many horizontal strips, whatever the number of cores: the
 // threads take the strips one after the other, so that the strips through the crowded middle
@@ -173,15 +172,17 @@ Satzlager& satzlager() {
 // of that strip. The drawing's y axis points up, the image's down: every point is flipped.
 class Streifenmaler {
 public:
-    // `ziel` holds the image rows from `y0` on; `massstab` is image pixels per view unit.
-    Streifenmaler(QImage& ziel, int y0, double massstab) : ziel_(ziel), maler_(&ziel), massstab_(massstab) {
+    // `ziel` holds the image rows from `y0` on; `massstab` is image pixels per view unit, and
+    // `seite` the side of the drawing area in view units.
+    Streifenmaler(QImage& ziel, int y0, double massstab, double seite)
+        : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite) {
         maler_.setRenderHint(QPainter::Antialiasing);
         maler_.setRenderHint(QPainter::TextAntialiasing);
         maler_.translate(0, -y0);
         maler_.scale(massstab, massstab);
         // The part of the view (view coordinates, y up) that the strip shows.
-        oben_ = fensterHoehe - y0 / massstab;
-        unten_ = fensterHoehe - (y0 + ziel.height()) / massstab;
+        oben_ = seite - y0 / massstab;
+        unten_ = seite - (y0 + ziel.height()) / massstab;
     }
 
     void malen(const std::vector<Zeichenliste>& teile, bool stereo) {
@@ -190,7 +191,7 @@ public:
             // what lies beneath it, as a print of the two pictures on one sheet would. On a
             // white ground multiplying leaves each picture in its colour and makes red over
             // cyan black, where painting over would leave red.
-            maler_.fillRect(QRectF(0, 0, fensterBreite, fensterHoehe), Qt::white);
+            maler_.fillRect(QRectF(0, 0, seite_, seite_), Qt::white);
             maler_.setCompositionMode(QPainter::CompositionMode_Multiply);
         }
         // The parts of the drawing, one after the other.
@@ -200,7 +201,7 @@ public:
                 switch (e.art) {
                     case Zeichenliste::Eintrag::Art::fuellen:
                         linienMalen();
-                        maler_.fillRect(QRectF(e.ort.x, fensterHoehe - e.ort.y - e.h, e.w, e.h), farbeVon(e.farbe));
+                        maler_.fillRect(QRectF(e.ort.x, seite_ - e.ort.y - e.h, e.w, e.h), farbeVon(e.farbe));
                         break;
                     case Zeichenliste::Eintrag::Art::ziehen: ziehen(liste, e); break;
                     case Zeichenliste::Eintrag::Art::schreiben:
@@ -215,7 +216,7 @@ public:
     }
 
 private:
-    static QPointF gedreht(Sichtpunkt p) { return {p.x, fensterHoehe - p.y}; }
+    QPointF gedreht(Sichtpunkt p) const { return {p.x, seite_ - p.y}; }
 
     // Half the pen and a pixel of smoothing around a path's box; a pixel around a text's.
     static double rand(const Zeichenliste::Eintrag& e) {
@@ -224,7 +225,7 @@ private:
 
     // The box can mark the strip.
     bool trifft(double links, double unten, double rechts, double oben, double r) const {
-        return !(unten - r > oben_ || oben + r < unten_ || links - r > fensterBreite || rechts + r < 0);
+        return !(unten - r > oben_ || oben + r < unten_ || links - r > seite_ || rechts + r < 0);
     }
 
     // The pen of a stroke; the painter keeps it while the strokes after it have the same one.
@@ -354,7 +355,7 @@ private:
             schwarz_ = true;
         }
         // The text's box stands on the point: the baseline lies the descent above it.
-        const QPointF grundlinie(e.ort.x, fensterHoehe - e.ort.y - s.unterlaenge);
+        const QPointF grundlinie(e.ort.x, seite_ - e.ort.y - s.unterlaenge);
         const std::string_view text(liste.texte.data() + e.von, e.bis - e.von);
         // Glyphs laid out in advance land where the painter's own layout puts them as long as
         // the picture is not scaled.
@@ -396,6 +397,7 @@ private:
     QImage& ziel_;
     QPainter maler_;
     double massstab_;
+    double seite_;
     // The store of layouts is read while the strip is painted; what it lacks is laid out here.
     std::shared_lock<std::shared_mutex> lesen_{satzlager().m};
     std::map<double, Satzlager::Saetze> neueSaetze_;
@@ -410,14 +412,15 @@ private:
     std::vector<QPointF> punkte_;
 };
 
-// The picture of a drawing at `pixel` × `pixel` image pixels, painted in strips by the
-// painting threads, each strip into its own rows of the image. Every pixel is opaque (the
-// ground is white, and painting over an opaque ground keeps it opaque), so the picture is
-// handed on as an opaque image, which the view shows without blending.
-QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo) {
+// The picture of a drawing of an area of side `seite` (view units) at `pixel` × `pixel` image
+// pixels, painted in strips by the painting threads, each strip into its own rows of the
+// image. Every pixel is opaque (the ground is white, and painting over an opaque ground keeps
+// it opaque), so the picture is handed on as an opaque image, which the view shows without
+// blending.
+QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo, double seite) {
     QImage bild(pixel, pixel, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
-    const double massstab = static_cast<double>(pixel) / fensterBreite;
+    const double massstab = static_cast<double>(pixel) / seite;
     const int hoehe = (pixel + streifenZahl - 1) / streifenZahl;
     // The image's memory, taken once before any thread shares it.
     uchar* const zeilen = bild.bits();
@@ -428,7 +431,7 @@ QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo)
         if (h <= 0) return;
         // The strip's rows of the image, as an image of their own over the same memory.
         QImage teil(zeilen + y0 * zeilenLaenge, pixel, h, zeilenLaenge, QImage::Format_ARGB32_Premultiplied);
-        Streifenmaler m(teil, y0, massstab);
+        Streifenmaler m(teil, y0, massstab, seite);
         m.malen(liste, stereo);
     });
     bild.reinterpretAsFormat(QImage::Format_RGB32);
@@ -487,7 +490,7 @@ private:
                 // is kept for it.
                 szeneZeichnen(neue_, a.szene, verteilen);
                 if (!gemalt_ || a.pixel != letztePixel_ || !(neue_ == letzte_)) {
-                    bild = bildMalen(neue_, a.pixel, a.szene.stereo);
+                    bild = bildMalen(neue_, a.pixel, a.szene.stereo, a.szene.seite);
                     bild.setDevicePixelRatio(a.pixelVerhaeltnis);
                     std::swap(neue_, letzte_);
                     letztePixel_ = a.pixel;
@@ -516,35 +519,36 @@ private:
     std::thread faden_;
 };
 
-GrafikView::GrafikView(QWidget* parent) : QWidget(parent), seite_(volleSeite), werk_(std::make_unique<Werk>(this)) {
+GrafikView::GrafikView(QWidget* parent) : QWidget(parent), werk_(std::make_unique<Werk>(this)) {
     setObjectName(QStringLiteral("Grafik"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(seite_, seite_);
+    // The view takes the room the window gives it; the drawing is the largest square in it.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(kleinsteSeite, kleinsteSeite);
 }
 
 GrafikView::~GrafikView() = default;
 
-void GrafikView::anzeigeSeiteSetzen(int seite) {
-    const int neu = std::clamp(seite, kleinsteSeite, volleSeite);
-    const bool anders = neu != seite_;
-    seite_ = neu;
-    setFixedSize(seite_, seite_);
-    if (anders && angefordert_ > 0) neuZeichnen();
-    update();
+QSize GrafikView::sizeHint() const { return {volleSeite, volleSeite}; }
+
+int GrafikView::anzeigeSeite() const { return std::max(1, std::min(width(), height())); }
+
+QRect GrafikView::zeichenfeld() const {
+    const int seite = anzeigeSeite();
+    return {(width() - seite) / 2, 0, seite, seite};
 }
 
-int GrafikView::passendeSeite(const QScreen* bildschirm, int breiteDaneben, int hoeheDarunter) {
-    if (bildschirm == nullptr) return volleSeite;
-    const QRect frei = bildschirm->availableGeometry();
-    const int seite = std::min({volleSeite, frei.width() - breiteDaneben, frei.height() - hoeheDarunter});
-    return std::max(seite, kleinsteSeite);
-}
+void GrafikView::neuZeichnen() { auftragen(szeneAufnehmen()); }
 
-void GrafikView::neuZeichnen() {
+void GrafikView::auftragen(Szenenabzug szene) {
     Werk::Auftrag a;
-    a.szene = szeneAufnehmen();
+    a.szene = std::move(szene);
+    // The drawing area is the square on the screen, one view unit to a pixel of the window's
+    // measure; the picture has the screen's own pixels, so that it is as sharp as the text
+    // beside it.
+    a.szene.seite = anzeigeSeite();
     a.pixelVerhaeltnis = devicePixelRatioF();
-    a.pixel = static_cast<int>(std::lround(seite_ * a.pixelVerhaeltnis));
+    a.pixel = std::max(1, static_cast<int>(std::lround(a.szene.seite * a.pixelVerhaeltnis)));
     // A scene that comes out as the one asked for last (a query, a refused statement) needs
     // no picture of its own: the one asked for shows it.
     if (angefordert_ > 0 && a.pixel == angefragtePixel_ && a.pixelVerhaeltnis == angefragtesVerhaeltnis_ &&
@@ -556,6 +560,16 @@ void GrafikView::neuZeichnen() {
     angefragtesVerhaeltnis_ = a.pixelVerhaeltnis;
     werk_->auftragen(std::move(a));
 }
+
+void GrafikView::groesseNachfuehren() {
+    // The scene asked for last, drawn for the new size or pixel density: a new size is no
+    // statement, and the registries are not read for it.
+    if (angefordert_ > 0 &&
+        (anzeigeSeite() != angefragt_.seite || devicePixelRatioF() != angefragtesVerhaeltnis_))
+        auftragen(angefragt_);
+}
+
+void GrafikView::resizeEvent(QResizeEvent*) { groesseNachfuehren(); }
 
 void GrafikView::bildAnnehmen(std::uint64_t nummer, const QImage& bild) {
     erledigt_ = std::max(erledigt_, nummer);
@@ -581,20 +595,26 @@ QImage GrafikView::szeneMalen(int pixel) {
     // Drawn into lists kept for the next call, as the painting thread keeps its lists.
     if (!messlisten_) messlisten_ = std::make_unique<std::vector<Zeichenliste>>();
     szeneZeichnen(*messlisten_, szene, verteilen);
-    return bildMalen(*messlisten_, pixel, szene.stereo);
+    return bildMalen(*messlisten_, pixel, szene.stereo, szene.seite);
 }
 
 void GrafikView::paintEvent(QPaintEvent*) {
     QPainter maler(this);
+    const QRect feld = zeichenfeld();
+    // Beside the square the view is the window's ground.
+    const QRegion daneben = QRegion(rect()).subtracted(feld);
+    for (const QRect& r : daneben) maler.fillRect(r, palette().window());
     if (bild_.isNull()) {
-        maler.fillRect(rect(), Qt::white);
+        maler.fillRect(feld, Qt::white);
         // The first showing asks for the first picture.
         if (angefordert_ == 0) neuZeichnen();
         return;
     }
+    // A window moved to a screen of another pixel density shows its drawing in that density.
+    groesseNachfuehren();
     // Until the picture of a new size arrives, the last one is shown stretched.
     maler.setRenderHint(QPainter::SmoothPixmapTransform);
-    maler.drawImage(QRectF(rect()), bild_);
+    maler.drawImage(QRectF(feld), bild_);
 }
 
 }  // namespace quodral

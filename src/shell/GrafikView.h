@@ -1,7 +1,9 @@
 #pragma once
-// The drawing view: an 800 × 800 drawing area showing the picture of the scene. On a screen
-// too small for 800 × 800 pixels it is shown smaller and its picture is painted smaller; the
-// drawing's view coordinates stay those of 800 × 800.
+// The drawing view: the picture of the scene in the largest square the view's room holds,
+// at the top of the room and in the middle of its width. The square is the drawing area: one
+// view unit to each pixel of the window's measure, so that the picture grows with the window
+// while lines and labels keep their size beside the window's text; the picture itself is
+// painted in the screen's pixels (twice as many each way on a screen of twice the scale).
 //
 // The picture never holds up the input line. A redraw takes the scene on the main thread (a
 // copy of what the drawing needs, see szeneAufnehmen) and returns; a thread of the view's own
@@ -20,8 +22,6 @@
 
 #include "drawing/GeoGrafik.h"
 
-class QScreen;
-
 namespace quodral {
 
 class GrafikView : public QWidget {
@@ -30,15 +30,16 @@ public:
     explicit GrafikView(QWidget* parent = nullptr);
     ~GrafikView() override;
 
-    // The side length in pixels at which the drawing area is shown (at most 800); the widget
-    // takes exactly that size, and the picture is painted anew at that size.
-    void anzeigeSeiteSetzen(int seite);
-    int anzeigeSeite() const { return seite_; }
+    // The side of the drawing area: that of the largest square in the view (window pixels).
+    int anzeigeSeite() const;
+    // Where that square lies in the view.
+    QRect zeichenfeld() const;
+    QSize sizeHint() const override;
+    // The size of the picture shown, in image pixels.
+    QSize bildGroesse() const { return bild_.size(); }
 
-    // The side that fits the screen's free area when `breiteDaneben` pixels beside the view
-    // and `hoeheDarunter` pixels below it (controls, window frame) must fit too; 800 where it
-    // fits, never below a small minimum.
-    static int passendeSeite(const QScreen* bildschirm, int breiteDaneben, int hoeheDarunter);
+    // The smallest side the drawing area is given.
+    static constexpr int kleinsteSeite = 200;
 
     // Takes the scene as it is now and has its picture painted; returns at once.
     void neuZeichnen();
@@ -54,12 +55,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     class Werk;
     void bildAnnehmen(std::uint64_t nummer, const QImage& bild);
+    // Has the scene painted for the view's present size and pixel density.
+    void auftragen(Szenenabzug szene);
+    // Asks for the scene of the last request anew where the size or the density changed.
+    void groesseNachfuehren();
 
-    int seite_;
     QImage bild_;
     std::uint64_t angefordert_ = 0;   // the number of the last request
     std::uint64_t erledigt_ = 0;      // the number of the last request whose picture arrived

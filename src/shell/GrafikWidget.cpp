@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -19,9 +18,6 @@
 namespace quodral {
 
 namespace {
-
-// Room the window needs besides its contents: title bar, frame and the layout's margins.
-constexpr int fensterRahmen = 80;
 
 // The keys the drawing tells apart, by Qt's key code.
 Taste tasteVon(int qtTaste) {
@@ -36,7 +32,7 @@ Taste tasteVon(int qtTaste) {
 
 }  // namespace
 
-GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben, int hoeheDarueber) : QWidget(parent) {
+GrafikWidget::GrafikWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("GrafikWidget"));
     ansicht_ = new GrafikView(this);
     // A click into the drawing gives it the keys, for the arrow keys that move a label.
@@ -65,38 +61,42 @@ GrafikWidget::GrafikWidget(QWidget* parent, int breiteDaneben, int hoeheDarueber
     namenszeile->addWidget(new QLabel(QStringLiteral("Farbe:"), this));
     namenszeile->addWidget(farbWahlB_);
 
-    auto* knopfzeile = new QHBoxLayout;
-    knopfzeile->addWidget(knopf(QStringLiteral("Stereo"), QStringLiteral("dismiss"),
-                                QStringLiteral("Schaltet das Stereobild ein oder aus."), dismiss));
-    knopfzeile->addWidget(knopf(QStringLiteral("Orten"), QStringLiteral("woIst"),
+    // The buttons in two rows of three, so that the controls stay narrow beside a small
+    // drawing.
+    auto* knoepfe = new QGridLayout;
+    knoepfe->addWidget(knopf(QStringLiteral("Stereo"), QStringLiteral("dismiss"),
+                                QStringLiteral("Schaltet das Stereobild ein oder aus."), dismiss),
+                       0, 0);
+    knoepfe->addWidget(knopf(QStringLiteral("Orten"), QStringLiteral("woIst"),
                                 QStringLiteral("Zeigt, wo der genannte Punkt oder das genannte Polygon liegt; "
                                                "eine Zahl setzt den Augenabstand."),
-                                woIst));
-    knopfzeile->addWidget(knopf(QStringLiteral("Doppelte verbergen"), QStringLiteral("entDoppeln"),
+                                woIst),
+                       0, 1);
+    knoepfe->addWidget(knopf(QStringLiteral("Doppelte verbergen"), QStringLiteral("entDoppeln"),
                                 QStringLiteral("Verbirgt die Bezeichnungen von Punkten, die auf einem anderen liegen."),
-                                entDoppeln));
-    knopfzeile->addWidget(knopf(QStringLiteral("Einpassen"), QStringLiteral("punkteFang"),
+                                entDoppeln),
+                       0, 2);
+    knoepfe->addWidget(knopf(QStringLiteral("Einpassen"), QStringLiteral("punkteFang"),
                                 QStringLiteral("Passt den Ausschnitt so an, dass alle Punkte zu sehen sind."),
-                                punkteFang));
-    knopfzeile->addWidget(knopf(QStringLiteral("Schrift ±"), QStringLiteral("fontUpDown"),
+                                punkteFang),
+                       1, 0);
+    knoepfe->addWidget(knopf(QStringLiteral("Schrift ±"), QStringLiteral("fontUpDown"),
                                 QStringLiteral("Vergrößert die Beschriftung; mit \"-\" im Namensfeld wird sie kleiner."),
-                                fontUpDown));
-    knopfzeile->addWidget(knopf(QStringLiteral("Linienbreite"), QStringLiteral("linieUpDown"),
+                                fontUpDown),
+                       1, 1);
+    knoepfe->addWidget(knopf(QStringLiteral("Linienbreite"), QStringLiteral("linieUpDown"),
                                 QStringLiteral("Macht die Linien des genannten Objekts breiter (nach 12 wieder 1)."),
-                                linieUpDown));
+                                linieUpDown),
+                       1, 2);
 
-    auto* spalte = new QVBoxLayout(this);
-    spalte->setContentsMargins(0, 0, 0, 0);
-    spalte->addWidget(ansicht_, 0, Qt::AlignHCenter);
-    spalte->addLayout(namenszeile);
-    spalte->addLayout(knopfzeile);
-
-    // The whole window must fit the screen: where 800 × 800 pixels do not fit beside the
-    // command area and above the controls, the drawing is shown smaller.
-    const int steuerHoehe = namenszeile->sizeHint().height() + knopfzeile->sizeHint().height() + 2 * spalte->spacing();
-    ansicht_->anzeigeSeiteSetzen(GrafikView::passendeSeite(QGuiApplication::primaryScreen(), breiteDaneben,
-                                                           steuerHoehe + hoeheDarueber + fensterRahmen));
+    spalte_ = new QVBoxLayout(this);
+    spalte_->setContentsMargins(0, 0, 0, 0);
+    spalte_->addWidget(ansicht_, 1);
+    spalte_->addLayout(namenszeile);
+    spalte_->addLayout(knoepfe);
 }
+
+int GrafikWidget::steuerHoehe() const { return spalte_->minimumSize().height() - ansicht_->minimumHeight(); }
 
 QPushButton* GrafikWidget::knopf(const QString& titel, const QString& aktion, const QString& tipp,
                                  void (*handlung)(GrafikPort&)) {

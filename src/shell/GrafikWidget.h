@@ -12,6 +12,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace quodral {
 
@@ -20,14 +21,13 @@ class GrafikView;
 class GrafikWidget : public QWidget, public GrafikPort {
     Q_OBJECT
 public:
-    // `breiteDaneben`: the width the window needs beside the drawing (its command area), and
-    // `hoeheDarueber` the height it needs above it (its menu bar), so that the drawing is made
-    // small enough for the whole window to fit the screen.
-    explicit GrafikWidget(QWidget* parent = nullptr, int breiteDaneben = 0, int hoeheDarueber = 0);
+    explicit GrafikWidget(QWidget* parent = nullptr);
 
     GrafikView* ansicht() const { return ansicht_; }
     QLineEdit* suchFeld() const { return suchFeld_; }
     QComboBox* farbWahlB() const { return farbWahlB_; }
+    // The height the controls beneath the drawing take, with the spacing above them.
+    int steuerHoehe() const;
 
     // The view is redrawn (the window's hook after a statement): the scene is taken now, its
     // picture follows.
@@ -51,6 +51,7 @@ private:
     GrafikView* ansicht_ = nullptr;
     QLineEdit* suchFeld_ = nullptr;
     QComboBox* farbWahlB_ = nullptr;
+    QVBoxLayout* spalte_ = nullptr;
 };
 
 }  // namespace quodral

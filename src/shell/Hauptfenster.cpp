@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QStaticText>
 #include <QStyleOptionFrame>
 #include <QStyledItemDelegate>
@@ -48,8 +49,10 @@
 #include <iostream>
 #include <optional>
 
+#include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
+#include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "text/Unicode.h"
 #include "text/Woerter.h"
@@ -61,13 +64,22 @@ namespace quodral {
 
 namespace {
 
-// The command area stays narrow, so that the window with the drawing view beside it still
-// fits a small screen.
+// The width the command area asks for when the window opens; a window made wider gives the
+// command area what the drawing does not take.
 constexpr int befehlsBreite = 500;
 
-// The output and the statement table share the height that the drawing view gives the
-// command area; on a small screen they shrink to this.
-constexpr int kleinsteTextHoehe = 110;
+// Room a window manager's frame and title bar take around the window, left free when the
+// window opens.
+constexpr int rahmenBreite = 20;
+constexpr int rahmenHoehe = 50;
+
+// The output and the statement table share the height of the command area that its other
+// controls leave; at the window's smallest size, which fits a screen of 683 × 384 window pixels
+// (1366 × 768 at twice the scale), they shrink to this.
+constexpr int kleinsteTextHoehe = 60;
+
+// The margin around the window's contents.
+constexpr int fensterRand = 6;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -228,6 +240,64 @@ private:
     mutable QHash<QString, QStaticText> gesetzt_;
 };
 
+// The window's main row: the command area on the left, the drawing with its controls on the
+// right. The drawing is the largest square that the window's height leaves above the drawing's
+// controls and its width leaves beside the command area at its smallest; the command area takes
+// the rest of the width. Where the square is narrower than the controls beneath it, it stands
+// in the middle above them; the room below the controls stays empty.
+class Hauptzeile : public QLayout {
+public:
+    Hauptzeile(QWidget* eltern, QWidget* befehle, GrafikWidget* grafik) : QLayout(eltern), grafik_(grafik) {
+        addWidget(befehle);
+        addWidget(grafik);
+    }
+    ~Hauptzeile() override {
+        while (QLayoutItem* item = takeAt(0)) delete item;
+    }
+
+    void addItem(QLayoutItem* item) override { items_.append(item); }
+    int count() const override { return static_cast<int>(items_.size()); }
+    QLayoutItem* itemAt(int i) const override { return items_.value(i); }
+    QLayoutItem* takeAt(int i) override { return i >= 0 && i < items_.size() ? items_.takeAt(i) : nullptr; }
+    Qt::Orientations expandingDirections() const override { return Qt::Horizontal | Qt::Vertical; }
+
+    QSize minimumSize() const override {
+        if (items_.size() < 2) return {};
+        const QSize befehle = items_[0]->minimumSize(), grafik = items_[1]->minimumSize();
+        return mitRand({befehle.width() + abstand() + std::max(grafik.width(), GrafikView::kleinsteSeite),
+                        std::max(befehle.height(), grafik.height())});
+    }
+
+    QSize sizeHint() const override {
+        if (items_.size() < 2) return {};
+        const QSize befehle = items_[0]->sizeHint(), grafik = items_[1]->sizeHint();
+        const int seite = static_cast<int>(fensterBreite);
+        return mitRand({std::max(befehle.width(), befehlsBreite) + abstand() + std::max(grafik.width(), seite),
+                        std::max(befehle.height(), seite + grafik_->steuerHoehe())});
+    }
+
+    void setGeometry(const QRect& r) override {
+        QLayout::setGeometry(r);
+        if (items_.size() < 2) return;
+        const QRect f = contentsRect();
+        const int befehleMin = items_[0]->minimumSize().width();
+        const int grafikMin = items_[1]->minimumSize().width();
+        const int unten = grafik_->steuerHoehe();
+        const int frei = f.width() - abstand() - befehleMin;
+        const int seite = std::max(GrafikView::kleinsteSeite, std::min(f.height() - unten, frei));
+        const int breite = std::max(grafikMin, std::min(std::max(seite, grafikMin), frei));
+        items_[0]->setGeometry(QRect(f.x(), f.y(), f.width() - abstand() - breite, f.height()));
+        items_[1]->setGeometry(QRect(f.right() + 1 - breite, f.y(), breite, std::min(f.height(), seite + unten)));
+    }
+
+private:
+    int abstand() const { return std::max(0, spacing()); }
+    QSize mitRand(QSize innen) const { return innen.grownBy(contentsMargins()); }
+
+    QList<QLayoutItem*> items_;
+    GrafikWidget* grafik_;
+};
+
 // The style of the input line: the application's, with the line's ground and frame painted
 // once per size and state and then copied. The input line is painted anew after every
 // statement (it is emptied), and the style's rounded, smoothed frame cost more than all else
@@ -347,20 +417,18 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     ressourcenEinbinden();
     // A title and a minimise button, but no close box and no maximise button: the program
     // ends only through the quit question.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint);
 
     // The menu first: the drawing view is sized for the height that remains.
     menueAnlegen();
 
     auto* mitte = new QWidget(this);
-    hauptzeile_ = new QHBoxLayout(mitte);
     auto* befehle = new QWidget(mitte);
-    befehle->setFixedWidth(befehlsBreite);
-    hauptzeile_->addWidget(befehle);
     // The drawing view with its controls beside the command area.
-    auto* grafik = new GrafikWidget(mitte, befehlsBreite + 2 * hauptzeile_->spacing() + 24,
-                                    menuBar()->sizeHint().height());
-    hauptzeile_->addWidget(grafik, 0, Qt::AlignTop);
+    auto* grafik = new GrafikWidget(mitte);
+    auto* zeile = new Hauptzeile(mitte, befehle, grafik);
+    zeile->setContentsMargins(fensterRand, fensterRand, fensterRand, fensterRand);
     auto* spalte = new QVBoxLayout(befehle);
     spalte->setContentsMargins(0, 0, 0, 0);
 
@@ -462,8 +530,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     knoepfe->addWidget(knopf(befehle, "Beenden", "quitB", {}), 2, 2);
 
     setCentralWidget(mitte);
-    // The window takes the size its contents ask for and cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    groesseWaehlen();
 
     // The statement stays in the input line, selected, so that the next one simply replaces it
     // and Return alone repeats it.
@@ -545,6 +612,21 @@ void Hauptfenster::menueAnlegen() {
     anlegen(hilfe, {"help", "&Hilfe", ueblich(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
                     &ViewController::help,
                     "Zeigt die Übersicht aller Schlüsselwörter; ? WORT in der Eingabezeile erklärt eines."});
+}
+
+void Hauptfenster::groesseWaehlen() {
+    // The size the window asks for (an 800 × 800 drawing beside the command area), where the
+    // screen it opens on has room for it with the window manager's frame; otherwise as much as
+    // the room allows, and never below the smallest size of its contents. It opens in the
+    // middle of that room.
+    const QScreen* bildschirm = screen();
+    if (bildschirm == nullptr) return;
+    const QRect frei = bildschirm->availableGeometry();
+    const QSize groesse =
+        sizeHint().boundedTo(frei.size() - QSize(rahmenBreite, rahmenHoehe)).expandedTo(minimumSizeHint());
+    resize(groesse);
+    move(frei.x() + std::max(0, (frei.width() - groesse.width() - rahmenBreite) / 2),
+         frei.y() + std::max(0, (frei.height() - groesse.height() - rahmenHoehe) / 2));
 }
 
 void Hauptfenster::tabReihenfolgeSetzen() {

@@ -20,7 +20,6 @@
 class QAction;
 class QFileInfo;
 class QCoreApplication;
-class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
@@ -62,9 +61,6 @@ public:
 
     ViewController& steuerung() { return steuerung_; }
 
-    // The row that holds the command area; the drawing view takes its place beside it.
-    QHBoxLayout* hauptzeile() const { return hauptzeile_; }
-
     // What the controller asks of its window.
     std::string eingabeLesen() override;
     void eingabeSetzen(const std::string& text) override;
@@ -99,6 +95,8 @@ private:
                            void (ViewController::*was)());
     void menueAnlegen();
     void tabReihenfolgeSetzen();
+    // The size and place in which the window opens on its screen.
+    void groesseWaehlen();
     // The file chosen in a list dialog, when it is a statement list (.qdl; its folder is then
     // the one the next dialog opens in). Otherwise a beep, and `ordner` is set to its folder
     // for asking again.
@@ -110,7 +108,6 @@ private:
     QPlainTextEdit* ausgabe_ = nullptr;
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
-    QHBoxLayout* hauptzeile_ = nullptr;
     // The text the output shows, as it was set.
     std::string ausgabeText_;
     // The folder in which the next file dialog opens: the one last used for a list, at first

@@ -10,6 +10,7 @@
 #include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "drawing/AufzeichnungsLeinwand.h"
+#include "drawing/Clipping.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
 #include "model/Ebenenkonstruktion.h"
@@ -311,6 +312,39 @@ TEST_F(GeoGrafik, FehlendesEntartetesUndVerborgenesWirdUebersprungen) {
     ASSERT_EQ(z.size(), 2u);  // only the edges A-B and C-A of p
     EXPECT_TRUE(verbindet(z[0], sp(0, 0), sp(1, 0)));
     EXPECT_TRUE(verbindet(z[1], sp(0, 1), sp(0, 0)));
+}
+
+}  // namespace quodral
+
+namespace quodral {
+
+// A larger drawing area shows the same world window on its larger view rectangle (30 to
+// side − 30): places scale, while line widths, the dot's radius, the label's size and offset
+// stay in view units, and paths are cut to the larger area's own box.
+TEST_F(GeoGrafik, GroessereFlaecheZeigtDasselbeWeltfenster) {
+    punkt("A", 1, 1, 0);
+    attribut("A", {10, -5, 1, farbe::schwarz});
+    punkt("P", 0, 0, 0, darstellung::verborgen);
+    punkt("F", 100, 0, 0, darstellung::verborgen);
+    strecke("s", "P", "F");
+    attribut("s", {0, 0, 3, farbe::rot});
+    Szenenabzug szene = szeneAufnehmen();
+    szene.seite = 1600;
+    AufzeichnungsLeinwand l;
+    szeneZeichnen(l, szene);
+    // 1540 view units for the 8 plane units of the window, around (800, 800).
+    const auto sp2 = [](double x, double y) { return Sichtpunkt{800.0 + 192.5 * x, 800.0 + 192.5 * y}; };
+    EXPECT_EQ(l.schritte.front().fuellung.breite, 1600);
+    ASSERT_EQ(l.texte().size(), 1u);
+    EXPECT_TRUE(nahe(l.texte()[0].ort, {sp2(1, 1).x + 10, sp2(1, 1).y - 5}));
+    EXPECT_EQ(l.texte()[0].groesse, 14.0);
+    const std::vector<Gezogen> z = l.zuege();
+    ASSERT_EQ(z.size(), 2u);
+    // The dot, then the segment from the origin towards x = 100, cut 1000 beyond the area.
+    EXPECT_TRUE(nahe(z[0].pfad.schritte.at(1).ziel, sp2(1, 1)));
+    EXPECT_EQ(z[0].pfad.schritte.at(1).radius, punktRadius);
+    EXPECT_TRUE(verbindet(z[1], sp2(0, 0), {1600 + sichtkastenRand, 800}));
+    EXPECT_EQ(z[1].breite, 3.0);
 }
 
 }  // namespace quodral

@@ -2,6 +2,7 @@
 // stereo pair in its two colours, and the scaled painting of a smaller view.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,7 +65,7 @@ protected:
     void SetUp() override {
         zustandZuruecksetzen();
         for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
-        ansicht.anzeigeSeiteSetzen(800);
+        ansicht.resize(800, 800);
     }
     GrafikView ansicht;
 };
@@ -78,8 +79,8 @@ TEST_F(GrafikViewTest, PunktAlsKleinerKreis) {
     EXPECT_TRUE(weiss(b.pixel(410, 400)));
     EXPECT_TRUE(weiss(b.pixel(100, 700)));
 
-    // Half the size: the same picture at half the scale.
-    ansicht.anzeigeSeiteSetzen(400);
+    // A smaller drawing area: the same world window on a smaller square, the dot as large.
+    ansicht.resize(400, 400);
     b = bild(ansicht);
     ASSERT_EQ(b.size(), QSize(400, 400));
     EXPECT_FALSE(weiss(kraeftigstes(b, 200, 199, 202)));
@@ -172,14 +173,14 @@ TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
     fenster.show();
     GrafikView* drin = fenster.findChild<GrafikView*>();
     ASSERT_NE(drin, nullptr);
-    for (const int seite : {800, 632}) {
-        drin->anzeigeSeiteSetzen(seite);
-        fenster.adjustSize();
+    for (const QSize groesse : {QSize(1400, 1000), QSize(1100, 780)}) {
+        fenster.resize(groesse);
+        QCoreApplication::sendPostedEvents();
         drin->neuZeichnen();
         drin->aufBildWarten();
-        const QPoint ecke = drin->mapTo(&fenster, QPoint(0, 0));
-        const QImage b =
-            fenster.grab().toImage().copy(ecke.x(), ecke.y(), seite, seite).convertToFormat(QImage::Format_RGB32);
+        const int seite = drin->anzeigeSeite();
+        const QImage b = drin->grab(drin->zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(b.size(), QSize(seite, seite));
         const double m = seite / 800.0;
         for (int x : {50, 150, 250, 350}) {
             const int sx = static_cast<int>(x * m);

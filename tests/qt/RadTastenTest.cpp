@@ -9,13 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/Zuruecksetzen.h"
+#include "checks/Hilfe.h"
+#include "commands/Einstellbefehle.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Attribute.h"
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
+#include "state/Zustand.h"
 
 namespace quodral {
 namespace {
@@ -91,6 +96,19 @@ TEST_F(RadTastenTest, PfeiltastenSchiebenDieBeschriftung) {
     EXPECT_EQ(*finde(attrListe, "A"), (Attribut{1, -1, 1, farbe::schwarz}));
     // The drawing takes the keyboard on a click.
     EXPECT_EQ(steuerung.ansicht()->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(RadTastenTest, HilfeNenntDieTastenDieDasRadLiest) {
+    // `? SCROLL` and the SCROLL answer name the keys by a German keyboard's names; held with the
+    // wheel over the real view, those keys move the automatic object.
+    scrollAuskunft();
+    for (const std::string& text : {hilfe("SCROLL"), quittung})
+        EXPECT_NE(text.find("(bei gedrückten Tasten Alt und Umschalt)"), std::string::npos) << text;
+    Punkt("P", 1, 2, 3).einlistenAls("P");
+    autoObjekt = "P";
+    bArt = bewegungsart::xverschieben;
+    drehen(0, -120, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_DOUBLE_EQ(finde(punktListe, "P")->x, 1.1);
 }
 
 }  // namespace

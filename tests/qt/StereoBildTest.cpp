@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         zustandZuruecksetzen();
         for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
-        ansicht.anzeigeSeiteSetzen(800);
+        ansicht.resize(800, 800);
     }
     void TearDown() override { zustandZuruecksetzen(); }
 

@@ -1,0 +1,160 @@
+// The main window on the screen it opens on: every control inside the screen's free area, at
+// the size it opens with, maximised and at its smallest; the drawing growing with the window
+// and keeping its world window; lines and labels in the screen's pixels. The test command runs
+// these tests on offscreen screens of 1366 × 768 and 1920 × 1080 pixels at the scales 1 to 2
+// (QT_SCALE_FACTOR, see CMakeLists.txt), the plain run on the offscreen default screen.
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "app/Zuruecksetzen.h"
+#include "drawing/Einstellungen.h"
+#include "drawing/Sichtabbildung.h"
+#include "model/Attribute.h"
+#include "model/Objekte.h"
+#include "shell/GrafikView.h"
+#include "shell/Hauptfenster.h"
+
+namespace quodral {
+namespace {
+
+class Fenstergroesse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zustandZuruecksetzen();
+        for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
+        fenster = std::make_unique<Hauptfenster>();
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+        ansicht = fenster->findChild<GrafikView*>();
+        ASSERT_NE(ansicht, nullptr);
+        // The edit buttons too, which keep their place while hidden.
+        fenster->editKnoepfeZeigen(true);
+        frei = fenster->screen()->availableGeometry();
+    }
+    void TearDown() override {
+        fenster.reset();
+        zustandZuruecksetzen();
+    }
+
+    // Lets the window take a new size and the drawing's picture arrive.
+    void warten() {
+        QTest::qWait(50);
+        fenster->neuZeichnen();
+        ansicht->aufBildWarten();
+    }
+
+    // Every control lies inside `bereich` (global coordinates) with its text uncut; the
+    // drawing keeps its smallest side.
+    void bedienelementePruefen(const QRect& bereich, const char* wann) {
+        int geprueft = 0;
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const bool mitText = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                                 qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w);
+            if (!w->isVisible() || !(mitText || qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QMenuBar*>(w) ||
+                                    w == ansicht))
+                continue;
+            ++geprueft;
+            EXPECT_TRUE(bereich.contains(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())))
+                << wann << ": " << w->metaObject()->className() << " " << w->objectName().toStdString();
+            EXPECT_TRUE(!mitText || w->size().expandedTo(w->minimumSizeHint()) == w->size()) << wann;
+        }
+        EXPECT_GE(geprueft, 21) << wann;   // the 16 buttons, fields, output, table, view at least
+        EXPECT_GE(ansicht->anzeigeSeite(), GrafikView::kleinsteSeite) << wann;
+    }
+
+    // The number of painted (not white) pixels of the drawing's picture, in the screen's
+    // pixels, in the square of half side `r` window pixels about the view point (x, y).
+    int gemaltUm(double x, double y, double r) {
+        const QImage b = ansicht->grab(ansicht->zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+        const double dpr = ansicht->devicePixelRatioF();
+        const double seite = ansicht->anzeigeSeite();
+        int n = 0;
+        for (int py = static_cast<int>((seite - y - r) * dpr); py <= (seite - y + r) * dpr; ++py)
+            for (int px = static_cast<int>((x - r) * dpr); px <= (x + r) * dpr; ++px)
+                if (b.valid(px, py) && b.pixel(px, py) != qRgb(255, 255, 255)) ++n;
+        return n;
+    }
+
+    std::unique_ptr<Hauptfenster> fenster;
+    GrafikView* ansicht = nullptr;
+    QRect frei;
+};
+
+TEST_F(Fenstergroesse, PasstAufDenBildschirmUndDieZeichnungWaechst) {
+    // A point at (2, 2) of the picture plane: three quarters across the view rectangle, which
+    // lies 30 window pixels inside the drawing area's edges.
+    Punkt p("P", 2, 2, 0);
+    p.vision = darstellung::unbezeichnet;
+    p.einlistenAls("P");
+    const auto ort = [this] { return randLinks + (ansicht->anzeigeSeite() - 60) * 0.75; };
+
+    EXPECT_TRUE(frei.contains(fenster->frameGeometry()));
+    bedienelementePruefen(frei, "geöffnet");
+    fenster->resize(fenster->minimumSize());
+    warten();
+    bedienelementePruefen(QRect(fenster->mapToGlobal(QPoint(0, 0)), fenster->size()), "kleinste Größe");
+    const int klein = ansicht->anzeigeSeite();
+    const double ortKlein = ort();
+    EXPECT_GT(gemaltUm(ortKlein, ortKlein, 4), 6);
+
+    fenster->showMaximized();
+    warten();
+    EXPECT_TRUE(fenster->isMaximized());
+    bedienelementePruefen(frei, "maximiert");
+    // The largest square the window leaves the drawing; the world window stays, its picture grew.
+    EXPECT_GT(ansicht->anzeigeSeite(), klein);
+    EXPECT_TRUE(ansicht->width() == ansicht->anzeigeSeite() || ansicht->height() == ansicht->anzeigeSeite());
+    EXPECT_GT(gemaltUm(ort(), ort(), 4), 6);
+    EXPECT_EQ(gemaltUm(ortKlein, ortKlein, 4), 0);
+    EXPECT_TRUE(xmin == xminStart && xmax == xmaxStart && ymin == yminStart && ymax == ymaxStart);
+}
+
+TEST_F(Fenstergroesse, LinienUndSchriftInDenPixelnDesBildschirms) {
+    // A segment three units wide along y = -1 (3/8 up the view rectangle) and the label "O",
+    // 40 units high, 10 units right of and above the origin.
+    Punkt a("A", -2, -1, 0), b("B", 2, -1, 0);
+    a.vision = b.vision = darstellung::verborgen;
+    a.einlistenAls("A");
+    b.einlistenAls("B");
+    Punkt("O", 0, 0, 0).einlistenAls("O");
+    Strecke(a, b).einlistenAls("s");
+    attrListe.insert_or_assign("s", Attribut{0, 0, 3, farbe::blau});
+    attrListe.insert_or_assign("O", Attribut{10, 10, 1, farbe::schwarz});
+    fontsize = 40;
+    warten();
+
+    // The picture has the screen's pixels, and line and label measure in window pixels what
+    // they measure at scale 1: in the screen's pixels, dpr times as much.
+    const double dpr = ansicht->devicePixelRatioF(), seite = ansicht->anzeigeSeite(), mitte = seite / 2;
+    const int pixel = static_cast<int>(std::lround(seite * dpr));
+    EXPECT_EQ(ansicht->bildGroesse(), QSize(pixel, pixel));
+    const QImage bild = ansicht->grab(ansicht->zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+    const double linie = seite - randUnten - (seite - 60) * 3.0 / 8.0;   // image row, window pixels
+    int blau = 0;
+    for (int py = static_cast<int>((linie - 8) * dpr); py <= (linie + 8) * dpr; ++py)
+        blau += qBlue(bild.pixel(static_cast<int>(mitte * dpr), py)) > 200 &&
+                qRed(bild.pixel(static_cast<int>(mitte * dpr), py)) < 128;
+    EXPECT_NEAR(blau, 3 * dpr, 1.0) << "dpr " << dpr;
+    int oben = -1, unten = -1;
+    for (int py = 0; py < (mitte - 10) * dpr; ++py)
+        for (int px = static_cast<int>((mitte + 10) * dpr); px < (mitte + 60) * dpr; ++px)
+            if (bild.pixel(px, py) != qRgb(255, 255, 255)) (oben < 0 ? oben : unten) = py;
+    // The capital O of a 40-pixel serif stands about 28 window pixels high.
+    EXPECT_NEAR((unten - oben + 1) / dpr, 28, 6) << "dpr " << dpr;
+}
+
+}  // namespace
+}  // namespace quodral
