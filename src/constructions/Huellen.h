@@ -53,10 +53,6 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
 // registered points are left out.
 std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen);
 
-// The cosine of the angle between v and the vector from the point sn to the point xn; 0 when
-// either vector is shorter than 1e-5 (or a name is no registered point).
-double winkelCos(const std::string& sn, const Vektor& v, const std::string& xn);
-
 // The ray from sp through rp does not meet the line through nP and fp.
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp);
 
