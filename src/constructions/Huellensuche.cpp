@@ -309,6 +309,30 @@ std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
     return p;
 }
 
+// The points at different places: of points within eps of one another (swept in the order
+// of their projection on a direction no coordinate plane contains) the first stands for all.
+// gleich receives for every point the number of the place it is at.
+std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<std::size_t>& gleich) {
+    const D3 d{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
+    std::vector<double> w(p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) w[i] = skalar(p[i], d);
+    std::vector<std::size_t> reihe(p.size());
+    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
+    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
+    constexpr std::size_t offen = std::numeric_limits<std::size_t>::max();
+    gleich.assign(p.size(), offen);
+    std::vector<D3> orte;
+    for (std::size_t a = 0; a < reihe.size(); ++a) {
+        const std::size_t i = reihe[a];
+        if (gleich[i] != offen) continue;
+        gleich[i] = orte.size();
+        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[i] <= eps; ++b)
+            if (gleich[reihe[b]] == offen && laenge(minus(p[reihe[b]], p[i])) <= eps) gleich[reihe[b]] = orte.size();
+        orte.push_back(p[i]);
+    }
+    return orte;
+}
+
 }  // namespace
 
 double toleranz(const std::vector<Punkt>& pkte) { return toleranzVon(alsD3(pkte)); }
@@ -331,14 +355,24 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     if (g.dimension < 2) return b;
 
     Roh roh;
+    std::vector<std::size_t> gleich;
     if (g.dimension == 2) {
         std::vector<std::size_t> alle(p.size());
         std::iota(alle.begin(), alle.end(), std::size_t{0});
         roh.punkte.push_back(std::move(alle));
         roh.normalen.push_back(g.normale);
         b.flach = true;
-    } else if (std::optional<Roh> r = raeumlicheSeiten(p, eps)) {
+    } else if (std::optional<Roh> r = raeumlicheSeiten(verschiedene(p, eps, gleich), eps)) {
+        // Each face holds every point at the place of one of its points.
         roh = std::move(*r);
+        std::vector<std::vector<std::size_t>> an(gleich.size());
+        for (std::size_t i = 0; i < gleich.size(); ++i) an[gleich[i]].push_back(i);
+        for (auto& f : roh.punkte) {
+            std::vector<std::size_t> alle;
+            for (std::size_t d : f) alle.insert(alle.end(), an[d].begin(), an[d].end());
+            std::sort(alle.begin(), alle.end());
+            f = std::move(alle);
+        }
     } else {
         b.fehler = true;
         return b;
