@@ -192,6 +192,29 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
     return std::nullopt;
 }
 
+// The area that the closed corner walk encloses (half the length of its vector area).
+double flaecheDesUmlaufs(const std::vector<std::string>& ecken) {
+    const Vektor a = punktListe.at(ecken.front()).ortsvektor();
+    Vektor summe;
+    for (std::size_t i = 1; i + 1 < ecken.size(); ++i)
+        summe = summe + (punktListe.at(ecken[i]).ortsvektor() - a).kreuz(punktListe.at(ecken[i + 1]).ortsvektor() - a);
+    return summe.norm() / 2;
+}
+
+// Polyeder::volumen with the faces' areas known already: one pyramid from the centroid over
+// every face, height times base area over three, the same numbers in the same order.
+double volumen(const Polyeder& pd, const std::vector<double>& inhalte) {
+    const std::optional<Punkt> sp = pd.schwerpunkt();
+    if (!sp || inhalte.size() != pd.seiten.size()) return pd.volumen();
+    double v = 0.0;
+    for (std::size_t i = 0; i < pd.seiten.size(); ++i) {
+        const std::optional<Ebene> e = polygonListe.at(pd.seiten[i]).ebene();  // registered just now
+        if (!e) continue;
+        v += sp->dist(*e) * inhalte[i] / 3.0;
+    }
+    return v;
+}
+
 }  // namespace
 
 std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen) {
@@ -355,7 +378,8 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     std::vector<std::string> seiten;
     double umfaenge = 0;
     double flaechen = 0;
-    bool fremd = false;
+    double wahreFlaeche = 0;  // of the corner walks themselves
+    std::vector<double> inhalte;  // each face's area as the polygon measures it
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         std::vector<std::string> drin;
         for (std::size_t i : befund.punkte[f]) drin.push_back(namen[i]);
@@ -370,17 +394,17 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         if (!seite.einlisten()) continue;
         seiten.push_back(fname);
         umfaenge += seite.laenge();
-        const double a = seite.flaeche();
-        // A face that the polygons' own tests do not take for a flat convex polygon (their
-        // tolerances are absolute: far beyond the size of doubles' digits they see no plane)
-        // has no area there: such a solid would be measured, copied and drawn wrongly.
-        if (!(a > 0)) fremd = true;
-        flaechen += a;
+        inhalte.push_back(seite.flaeche());
+        flaechen += inhalte.back();
+        wahreFlaeche += flaecheDesUmlaufs(ecken);
     }
     blockierteNamen.erase(name);
-    // A polyhedron without faces would be no hull, one with faces the polygons cannot measure
-    // no solid of this program: nothing stays behind.
-    if (fremd) {
+    // A polyhedron without faces would be no hull. The polygons' own tests have absolute
+    // tolerances: far beyond the digits of doubles (coordinates of 1e20) they see no plane in
+    // a face and measure no area. A solid whose surface they measure visibly wrong would be
+    // reported, copied and drawn wrongly: nothing stays behind. (Tiny faces that they take for
+    // no plane, as a sliver among thousands of faces, change nothing visible.)
+    if (!(std::fabs(flaechen - wahreFlaeche) <= 1e-6 * wahreFlaeche)) {
         for (const std::string& s : seiten) auslisten(s);
         return Huellenbau::keineEbene;
     }
@@ -396,7 +420,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
     quittung = examPolyeder(pd) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(pd.volumen(), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumen(pd, inhalte), dezimalen));
     return Huellenbau::gebaut;
 }
 
