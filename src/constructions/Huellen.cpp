@@ -323,19 +323,6 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
     return ergebnis;
 }
 
-std::vector<std::pair<Ebene, std::vector<std::string>>> punkteEinebnen(const std::vector<std::string>& namen,
-                                                                      const std::vector<Punkt>& pkte,
-                                                                      const std::vector<Ebene>& eFeld) {
-    std::vector<std::pair<Ebene, std::vector<std::string>>> ergebnis;
-    for (const Ebene& e : eFeld) {
-        std::vector<std::string> drin;
-        for (std::size_t i = 0; i < pkte.size() && i < namen.size(); ++i)
-            if (e.enthaelt(pkte[i])) drin.push_back(namen[i]);
-        ergebnis.emplace_back(e, std::move(drin));
-    }
-    return ergebnis;
-}
-
 // =============================================================================================
 // Convex hull polyhedron: building it
 

@@ -34,9 +34,7 @@ double laenge(const D3& a) { return std::sqrt(skalar(a, a)); }
 D3 mal(double s, const D3& a) { return {s * a.x, s * a.y, s * a.z}; }
 D3 alsD3(const Punkt& p) { return {p.x, p.y, p.z}; }
 
-// The normal as ebeneDurch computes it: (c − a) × (c − b), and the plain search's null test
-// of it (its squared length below 1e-8), brought to the cloud's scale where that is below 1:
-// a small cloud's triples are no less planes than a large one's.
+// The normal as ebeneDurch computes it: (c − a) × (c − b).
 D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
     return kreuz(minus(alsD3(c), alsD3(a)), minus(alsD3(c), alsD3(b)));
 }
@@ -227,7 +225,6 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
             roh.punkte.push_back(std::move(drin));
             roh.normalen.push_back(mm);
         }
-        (void)fmarke;
         ergebnis = std::move(roh);
     }
     qh_freeqhull(qh, !qh_ALL);
@@ -271,9 +268,10 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
 // =============================================================================================
 // The plain search's order
 
-// The last triple i < j < k of the ascending indices whose normal passes the null test of
-// ebeneDurch's callers (squared length at least 1e-8, or at least (1e-4 · extent²)² for a
-// cloud of extent below 1).
+// The last triple i < j < k of the ascending indices whose normal passes the plain search's
+// null test (squared length at least 1e-8), brought to the cloud's scale where its extent is
+// below 1 (at least (1e-4 · extent²)²): a small cloud's triples are no less planes than a
+// large one's.
 std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>& pkte,
                                                         const std::vector<std::size_t>& s, double grenze) {
     if (s.size() < 3) return std::nullopt;
