@@ -21,8 +21,8 @@
 #include "model/Polyeder.h"
 #include "state/Zustand.h"
 
-// The hull polygon and the convex hull's building; then the fast boundary-plane and edge
-// search against the plain search over every triple.
+// The hull polygon and the convex hull's building; then the boundary planes and edges of the
+// true hull against the plain search over every triple, on clouds where that search is right.
 
 namespace quodral {
 
@@ -235,9 +235,10 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
     EXPECT_FALSE(polyederListe.contains("Q"));
 }
 
-// Points too far apart for the hull's arithmetic, and points whose boundary planes give no
-// face: the outcome says which, and nothing is registered, quittung and lok untouched (the
-// intersection of two polyhedra relies on that as much as the statement does).
+// Points too far apart for the hull's arithmetic, and a tetrahedron of coordinates about 1e20,
+// whose faces the polygons' absolute tolerances take for no plane (they would measure no
+// surface): the outcome says which, and nothing is registered, quittung and lok untouched
+// (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);
     punkt("B", 1e77, 0, 0);
@@ -264,14 +265,15 @@ TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
 }
 
 // =============================================================================================
-// The fast boundary-plane and edge search against the plain search over every triple.
+// The true hull's planes and edges against the plain search over every triple, where that
+// search is right: points on small lattices, points in general position, exact copies.
 
 namespace {
 
 class Huellensuche : public FrischerStart {};
 
-// Every number of the two plane lists the same double: the fast search hands back the very
-// records the plain search keeps.
+// Every number of the two plane lists the same double: the hull hands back the very records
+// the plain search keeps.
 ::testing::AssertionResult gleicheEbenen(const std::vector<Ebene>& schnell, const std::vector<Ebene>& schlicht) {
     if (schnell.size() != schlicht.size())
         return ::testing::AssertionFailure() << schnell.size() << " Ebenen statt " << schlicht.size();
