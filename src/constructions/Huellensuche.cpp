@@ -119,6 +119,15 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
     // Qc and Qi keep every point that is no corner with its nearest facet.
     char befehl[] = "qhull Qc Qi";
     const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl, nullptr, stilleDatei());
+    // qhull's memory goes whatever happens below, a failure included.
+    struct Freigabe {
+        qhT* qh;
+        ~Freigabe() {
+            qh_freeqhull(qh, !qh_ALL);
+            int kurz = 0, lang = 0;
+            qh_memfreeshort(qh, &kurz, &lang);
+        }
+    } freigabe{qh};
 
     std::optional<Roh> ergebnis;
     if (ausgang == 0) {
@@ -227,9 +236,6 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         }
         ergebnis = std::move(roh);
     }
-    qh_freeqhull(qh, !qh_ALL);
-    int kurz = 0, lang = 0;
-    qh_memfreeshort(qh, &kurz, &lang);
     if (!ergebnis) return std::nullopt;
 
     // Only maximal sets are faces: a set within another (or equal to an earlier one) goes.
