@@ -29,49 +29,8 @@ namespace quodral {
 
 namespace {
 
-// A direction shorter than this makes every cosine 0; the walk is closed when it comes back
-// this near to its first corner.
+// A tangent shorter than this is brought to unit length (small figures).
 constexpr double kurzeRichtung = 1e-5;
-constexpr double schlussAbstand = 1e-5;
-constexpr int hoechstSchritte = 5000;
-
-double cosZwischen(const Vektor& v, const Vektor& w) {
-    const double lv = v.norm();
-    const double lw = w.norm();
-    if (!(lv >= kurzeRichtung) || !(lw >= kurzeRichtung)) return 0.0;
-    return (v * w) / (lv * lw);
-}
-
-// The points of the walk by their index in the candidate list.
-struct Randlauf {
-    std::vector<std::string> namen;
-    std::vector<Vektor> orte;
-
-    // The candidate other than s seen from s under the widest angle from v (smallest cosine).
-    // start and startCos are the value to beat; a candidate replaces the best so far only
-    // when its cosine is strictly smaller, so ties go to the earlier candidate.
-    std::size_t weitester(std::size_t s, const Vektor& v, std::size_t start, double startCos) const {
-        std::size_t best = start;
-        double bestCos = startCos;
-        for (std::size_t x = 0; x < orte.size(); ++x) {
-            if (x == s) continue;
-            const double c = cosZwischen(v, orte[x] - orte[s]);
-            if (c < bestCos) {
-                bestCos = c;
-                best = x;
-            }
-        }
-        return best;
-    }
-    // The second corner: the search starts from the first candidate and its cosine (0 when
-    // that candidate is s itself).
-    std::size_t zweiter(std::size_t s, const Vektor& rv) const {
-        const double c0 = s == 0 ? 0.0 : cosZwischen(rv, orte[0] - orte[s]);
-        return weitester(s, rv, 0, c0);
-    }
-    // Every later corner: the first candidate other than s is always taken first.
-    std::size_t naechster(std::size_t s, const Vektor& v) const { return weitester(s, v, s, 2.0); }
-};
 
 // Index of the point farthest from z. The best starts as the second point; a point replaces
 // it only when strictly farther, so of equally far points the second wins if it is one of
@@ -87,6 +46,173 @@ std::size_t fernster(const Vektor& z, const std::vector<Vektor>& orte) {
         }
     }
     return best;
+}
+
+// The names and places left after removal of points within eps of a later point of the list.
+// The points are swept in the order of their projection on a direction no coordinate plane
+// contains, so that only neighbours within eps along it are compared.
+void ohneNahePunkte(std::vector<std::string>& namen, std::vector<Vektor>& orte, double eps) {
+    const Vektor d(0.7071067811865476, 0.5773502691896258, 0.4082482904638631);
+    std::vector<double> w(orte.size());
+    for (std::size_t i = 0; i < orte.size(); ++i) w[i] = orte[i] * d;
+    std::vector<std::size_t> reihe(orte.size());
+    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
+    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
+    std::vector<bool> bleibt(orte.size(), true);
+    for (std::size_t a = 0; a < reihe.size(); ++a)
+        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[reihe[a]] <= 2 * eps; ++b) {
+            const std::size_t i = reihe[a], j = reihe[b];
+            if (!((orte[i] - orte[j]).norm() < eps)) continue;
+            bleibt[std::min(i, j)] = false;
+        }
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (bleibt[i]) {
+            namen[k] = namen[i];
+            orte[k] = orte[i];
+            ++k;
+        }
+    namen.resize(k);
+    orte.resize(k);
+}
+
+// The corners of the convex hull of points within eps of a plane with unit normal m, as
+// indices, counter-clockwise about m: the extreme points only, a point within eps of the
+// line through its neighbours being none.
+std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& m, double eps) {
+    // An orthonormal basis e1, e2 of the plane with e1 × e2 = m.
+    const Vektor hilfe = std::fabs(m.x1) < 0.6 ? Vektor(1, 0, 0) : Vektor(0, 1, 0);
+    Vektor e1 = hilfe.kreuz(m);
+    e1 = (1.0 / e1.norm()) * e1;
+    const Vektor e2 = m.kreuz(e1);
+    struct Q {
+        double u, w;
+        std::size_t i;
+    };
+    std::vector<Q> q;
+    q.reserve(orte.size());
+    for (std::size_t i = 0; i < orte.size(); ++i) {
+        const Vektor d = orte[i] - orte[0];
+        q.push_back({d * e1, d * e2, i});
+    }
+    std::sort(q.begin(), q.end(), [](const Q& a, const Q& b) { return a.u < b.u || (a.u == b.u && a.w < b.w); });
+    // b lies to the left of the line o → a and farther than eps from it.
+    const auto links = [&](const Q& o, const Q& a, const Q& b) {
+        const double ax = a.u - o.u, ay = a.w - o.w, bx = b.u - o.u, by = b.w - o.w;
+        return ax * by - ay * bx > eps * std::sqrt(bx * bx + by * by);
+    };
+    std::vector<Q> h(2 * q.size() + 1);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        while (k >= 2 && !links(h[k - 2], h[k - 1], q[i])) --k;
+        h[k++] = q[i];
+    }
+    for (std::size_t i = q.size() - 1, t = k + 1; i-- > 0;) {
+        while (k >= t && !links(h[k - 2], h[k - 1], q[i])) --k;
+        h[k++] = q[i];
+    }
+    std::vector<std::size_t> ecken;
+    for (std::size_t i = 0; i + 1 < k; ++i) ecken.push_back(h[i].i);
+    return ecken;
+}
+
+// The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
+// about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
+std::vector<std::string> umlauf(std::vector<std::string> namen, const Vektor& sinn, const Vektor& m, double eps) {
+    std::vector<Vektor> orte;
+    for (const std::string& n : namen) orte.push_back(punktListe.at(n).ortsvektor());  // registered: checked by the callers
+    ohneNahePunkte(namen, orte, eps);
+    if (namen.size() < 3) return {};
+    const std::optional<Punkt> c = schwerpunkt(namen);
+    if (!c) return {};
+    const Vektor zv = c->ortsvektor();
+
+    std::vector<std::size_t> ecken = ecken2d(orte, m, eps);
+    if (ecken.size() < 3) return {};
+    if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
+
+    // The starting corner: the point farthest from the centroid (a corner: no point of a
+    // segment lies farther from any place than both its ends).
+    const std::size_t f = fernster(zv, orte);
+    std::size_t stelle = 0;
+    for (std::size_t i = 1; i < ecken.size(); ++i)
+        if ((orte[ecken[i]] - orte[f]).norm() < (orte[ecken[stelle]] - orte[f]).norm()) stelle = i;
+    std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
+    const Vektor F = orte[ecken[0]];
+
+    // The tangent at F. Its length is |F − C|·|n| with the normal as the caller gives it,
+    // tiny for small figures; below the length where directions are still taken it is brought
+    // to unit length.
+    Vektor t = (F - zv).kreuz(sinn);
+    double tl = t.norm();
+    // For a large figure (differences beyond about 1e51) the square of that length leaves the
+    // range of doubles while the tangent itself does not: it is then brought to about the
+    // size of F − C by a power of two, which keeps its direction exactly.
+    if (std::isinf(tl) && std::isfinite(t.x1) && std::isfinite(t.x2) && std::isfinite(t.x3)) {
+        const Vektor r = F - zv;
+        const auto exponent = [](const Vektor& v) {
+            return std::ilogb(std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)}));
+        };
+        const int schritt = exponent(r) - exponent(t);
+        t = Vektor(std::ldexp(t.x1, schritt), std::ldexp(t.x2, schritt), std::ldexp(t.x3, schritt));
+        tl = t.norm();
+    }
+    if (!(tl > 0) || !std::isfinite(tl)) return {};
+    if (tl < kurzeRichtung) t = (1.0 / tl) * t;
+    const Vektor R = F + t;  // the reference point on the tangent
+
+    // The corners run from F to its neighbour k on the side opposite to t. The ray from the
+    // centroid through R decides whether the list starts at F or at the corner before it.
+    const Vektor K = orte[ecken[1]];
+    if (lagentest(c.value(), R.vektor2Punkt(), K.vektor2Punkt(), F.vektor2Punkt()))
+        std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
+
+    std::vector<std::string> polygon;
+    polygon.reserve(ecken.size() + 1);
+    for (std::size_t i : ecken) polygon.push_back(namen[i]);
+    polygon.push_back(polygon.front());
+    return polygon;
+}
+
+// A normal of the plane of points in the sense the linear hull gives it: the first point,
+// the first one apart from it (farther than eps), the first one off their line; with a unit
+// normal of the plane.
+std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& orte, double eps) {
+    if (orte.empty()) return std::nullopt;
+    const Vektor a = orte.front();
+    std::optional<Vektor> d;
+    for (const Vektor& p : orte) {
+        if (!d) {
+            if ((p - a).norm() > eps) d = p - a;
+            continue;
+        }
+        const Vektor v = d->kreuz(a - p);
+        if (v.norm() > eps * d->norm()) return std::pair{v, (1.0 / v.norm()) * v};
+    }
+    return std::nullopt;
+}
+
+// The area that the closed corner walk encloses (half the length of its vector area).
+double flaecheDesUmlaufs(const std::vector<std::string>& ecken) {
+    const Vektor a = punktListe.at(ecken.front()).ortsvektor();
+    Vektor summe;
+    for (std::size_t i = 1; i + 1 < ecken.size(); ++i)
+        summe = summe + (punktListe.at(ecken[i]).ortsvektor() - a).kreuz(punktListe.at(ecken[i + 1]).ortsvektor() - a);
+    return summe.norm() / 2;
+}
+
+// Polyeder::volumen with the faces' areas known already: one pyramid from the centroid over
+// every face, height times base area over three, the same numbers in the same order.
+double volumen(const Polyeder& pd, const std::vector<double>& inhalte) {
+    const std::optional<Punkt> sp = pd.schwerpunkt();
+    if (!sp || inhalte.size() != pd.seiten.size()) return pd.volumen();
+    double v = 0.0;
+    for (std::size_t i = 0; i < pd.seiten.size(); ++i) {
+        const std::optional<Ebene> e = polygonListe.at(pd.seiten[i]).ebene();  // registered just now
+        if (!e) continue;
+        v += sp->dist(*e) * inhalte[i] / 3.0;
+    }
+    return v;
 }
 
 }  // namespace
@@ -123,88 +249,30 @@ std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen)
     return ergebnis;
 }
 
-double winkelCos(const std::string& sn, const Vektor& v, const std::string& xn) {
-    const Punkt* s = finde(punktListe, sn);
-    const Punkt* x = finde(punktListe, xn);
-    if (s == nullptr || x == nullptr) return 0.0;
-    return cosZwischen(v, x->ortsvektor() - s->ortsvektor());
-}
-
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp) {
     const Strahl s(sp, rp.ortsvektor() - sp.ortsvektor());
     return geradeStrahlSchnitt(Strecke(nP, fp).huelle(), s).empty();
 }
 
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld) {
-    const LineareHuelle lh = lineareHuelle(punktNamenfeld);
-    if (lh.dimension != 2) return {};
-
-    Randlauf lauf;
-    lauf.namen = ohneDoppelpunkte(punktNamenfeld);
-    if (lauf.namen.size() < 3) return {};
-    for (const std::string& n : lauf.namen) lauf.orte.push_back(punktListe.at(n).ortsvektor());  // just found
-
-    const std::optional<Punkt> c = schwerpunkt(lauf.namen);
-    if (!c) return {};
-    const Vektor zv = c->ortsvektor();
-
-    // The starting corner: the point farthest from the centroid. The line in the plane
-    // through it perpendicular to its direction from the centroid has every point on one side.
-    const std::size_t f = fernster(zv, lauf.orte);
-    const Vektor F = lauf.orte[f];
-    // The tangent at F. Its length is |F − C|·|n| with the normal as the linear hull gives it,
-    // tiny for small figures; below the length where cosines are still taken it is brought to
-    // unit length, so that small figures get their true hull.
-    Vektor t = (F - zv).kreuz(lh.v);
-    double tl = t.norm();
-    // For a large figure (differences beyond about 1e51) the square of that length leaves the
-    // range of doubles while the tangent itself does not: it is then brought to about the
-    // size of F − C by a power of two, which keeps its direction exactly, so that the walk's
-    // cosines can be taken.
-    if (std::isinf(tl) && std::isfinite(t.x1) && std::isfinite(t.x2) && std::isfinite(t.x3)) {
-        const Vektor r = F - zv;
-        const auto exponent = [](const Vektor& v) {
-            return std::ilogb(std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)}));
-        };
-        const int schritt = exponent(r) - exponent(t);
-        t = Vektor(std::ldexp(t.x1, schritt), std::ldexp(t.x2, schritt), std::ldexp(t.x3, schritt));
-        tl = t.norm();
-    }
-    if (!(tl > 0) || !std::isfinite(tl)) return {};
-    if (tl < kurzeRichtung) t = (1.0 / tl) * t;
-    const Vektor R = F + t;  // the reference point on the tangent
-
-    // The neighbour of F on the side opposite to t.
-    const std::size_t k = lauf.zweiter(f, t);
-    std::vector<std::size_t> polygon;
-    std::size_t erste = f;
-    std::size_t naechste = k;
-    // The ray from the centroid through R decides whether the list starts at F or at the
-    // corner before it; either way the corners follow in the same sense around the hull.
-    if (lagentest(c.value(), R.vektor2Punkt(), lauf.orte[k].vektor2Punkt(), F.vektor2Punkt())) {
-        const std::size_t k2 = lauf.zweiter(f, (-1.0) * t);
-        polygon.push_back(k2);
-        erste = k2;
-        naechste = f;
-    } else {
-        polygon.push_back(f);
-    }
-
-    Vektor vorige = R;  // the first step looks back to the reference point
-    for (int schritt = 0; (lauf.orte[naechste] - lauf.orte[erste]).norm() > schlussAbstand && schritt < hoechstSchritte;
-         ++schritt) {
-        polygon.push_back(naechste);
-        const Vektor v = vorige - lauf.orte[naechste];
-        const std::size_t neu = lauf.naechster(naechste, v);
-        vorige = lauf.orte[naechste];
-        naechste = neu;
-    }
-    polygon.push_back(erste);
-
-    std::vector<std::string> ecken;
-    ecken.reserve(polygon.size());
-    for (std::size_t i : polygon) ecken.push_back(lauf.namen[i]);
-    return ecken;
+    std::vector<std::string> namen;
+    std::vector<Punkt> pkte;
+    std::vector<Vektor> orte;
+    for (const std::string& n : punktNamenfeld)
+        if (const Punkt* p = finde(punktListe, n)) {
+            namen.push_back(n);
+            pkte.push_back(*p);
+            orte.push_back(p->ortsvektor());
+        }
+    // The points must span a plane within the tolerance of their extent.
+    const std::optional<Vektor> m = huellensuche::flacheNormale(pkte);
+    if (!m) return {};
+    const double eps = huellensuche::toleranz(pkte);
+    const LineareHuelle lh = lineareHuelle(namen);
+    if (lh.dimension == 2) return umlauf(namen, lh.v, *m, eps);
+    const auto sinn = ebenenSinn(orte, eps);
+    if (!sinn) return {};
+    return umlauf(namen, sinn->first, *m, eps);
 }
 
 // =============================================================================================
@@ -255,19 +323,6 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
     return ergebnis;
 }
 
-std::vector<std::pair<Ebene, std::vector<std::string>>> punkteEinebnen(const std::vector<std::string>& namen,
-                                                                      const std::vector<Punkt>& pkte,
-                                                                      const std::vector<Ebene>& eFeld) {
-    std::vector<std::pair<Ebene, std::vector<std::string>>> ergebnis;
-    for (const Ebene& e : eFeld) {
-        std::vector<std::string> drin;
-        for (std::size_t i = 0; i < pkte.size() && i < namen.size(); ++i)
-            if (e.enthaelt(pkte[i])) drin.push_back(namen[i]);
-        ergebnis.emplace_back(e, std::move(drin));
-    }
-    return ergebnis;
-}
-
 // =============================================================================================
 // Convex hull polyhedron: building it
 
@@ -300,8 +355,9 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
     const auto [namen, pkte] = punkteAusKlumpen(kl);
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
-    const std::vector<Ebene> ebenen = randebenen(pkte);
-    if (ebenen.empty()) return Huellenbau::keineEbene;
+    const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
+    if (befund.punkte.empty()) return Huellenbau::keineEbene;
+    const double eps = huellensuche::toleranz(pkte);
 
     // The polyhedron's name is held back while the faces take their names (nextFreeName has
     // passed over every name held back already, so this one was not).
@@ -309,20 +365,36 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     std::vector<std::string> seiten;
     double umfaenge = 0;
     double flaechen = 0;
-    for (const auto& [ebene, drin] : punkteEinebnen(namen, pkte, ebenen)) {
-        const std::vector<std::string> ecken = genHuellenPolygon(drin);
+    double wahreFlaeche = 0;  // of the corner walks themselves
+    std::vector<double> inhalte;  // each face's area as the polygon measures it
+    for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
+        std::vector<std::string> drin;
+        for (std::size_t i : befund.punkte[f]) drin.push_back(namen[i]);
+        // Counter-clockwise about the face's linear hull where that is a plane, as the hull
+        // polygon of these points runs; otherwise about the outward normal.
+        const LineareHuelle lh = lineareHuelle(drin);
+        const Vektor& m = befund.normalen[f];
+        const std::vector<std::string> ecken = umlauf(drin, lh.dimension == 2 ? lh.v : m, m, eps);
         if (ecken.empty()) continue;  // no hull polygon: the face is left out, its name not taken
         const std::string fname = nextFreeName("pl");
         const Polygon seite(fname, ecken);
         if (!seite.einlisten()) continue;
         seiten.push_back(fname);
         umfaenge += seite.laenge();
-        flaechen += seite.flaeche();
+        inhalte.push_back(seite.flaeche());
+        flaechen += inhalte.back();
+        wahreFlaeche += flaecheDesUmlaufs(ecken);
     }
     blockierteNamen.erase(name);
-    // Boundary planes whose points give no hull polygon at all (with the fixed tolerances of
-    // the distance tests, points far from the origin may lie off the very plane through them):
-    // a polyhedron without faces would be no hull.
+    // A polyhedron without faces would be no hull. The polygons' own tests have absolute
+    // tolerances: far beyond the digits of doubles (coordinates of 1e20) they see no plane in
+    // a face and measure no area. A solid whose surface they measure visibly wrong would be
+    // reported, copied and drawn wrongly: nothing stays behind. (Tiny faces that they take for
+    // no plane, as a sliver among thousands of faces, change nothing visible.)
+    if (!(std::fabs(flaechen - wahreFlaeche) <= 1e-6 * wahreFlaeche)) {
+        for (const std::string& s : seiten) auslisten(s);
+        return Huellenbau::keineEbene;
+    }
     if (seiten.empty()) return Huellenbau::keineEbene;
 
     const Polyeder pd(name, seiten);
@@ -335,7 +407,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
     quittung = examPolyeder(pd) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(pd.volumen(), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumen(pd, inhalte), dezimalen));
     return Huellenbau::gebaut;
 }
 
@@ -345,7 +417,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte) { return huellensuche::randebenen(pkte).ebenen; }
 
 std::vector<std::pair<std::size_t, std::size_t>> randKantenPaare(const std::vector<Punkt>& pts) {
-    return huellensuche::randkanten(pts).kanten;
+    return huellensuche::randkanten(pts);
 }
 
 }  // namespace quodral

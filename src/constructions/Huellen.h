@@ -5,30 +5,29 @@
 // plane, the corners of their convex hull as a closed polygon, i.e. the corner names running
 // once around the hull, counter-clockwise seen from the side into which the normal of the
 // points' linear hull (lineareHuelle, Klumpenbau.h) points, with the first corner repeated at
-// the end. The empty list when the points do not span exactly a plane (all coincident, on one
-// line, or not in one plane). It registers nothing, writes no answer and leaves lok alone:
-// callers (the convex hull below, the section of a polyhedron by a plane) decide what to say.
+// the end. The empty list when the points do not span a plane (all coincident, on one line,
+// or not in one plane, each within the tolerance of Huellensuche.h, relative to the points'
+// extent). It registers nothing, writes no answer and leaves lok alone: callers (the convex
+// hull below, the section of a polyhedron by a plane) decide what to say.
 //
-// The polygon is found by a gift-wrapping walk in the plane: it starts at the point farthest
-// from the centroid, where the tangent to the point set is known, and from each corner goes
-// on to the candidate seen under the widest angle from the direction back to the previous
-// corner, until it is back at the start (within 1e-5) or has made 5000 steps; the polygon is
-// closed with its first corner either way. Of points closer than 1e-8 only the one named last
-// in the list can be a corner. Points on a hull edge may or may not become corners (ties in
-// the angle are taken in list order). The walk works on the points' positions alone; the
-// reference point on the tangent is never registered, so no temporary object can be left
-// behind or collide with a user's name.
+// The corners are the extreme points only: a point within the tolerance of the line through
+// its neighbours (on an edge) is none, and of points within the tolerance of one another only
+// the one named last in the list can be a corner. They are found by the monotone chain in the
+// plane, so the polygon always closes. The list starts at the point farthest from the centroid
+// or at the corner before it: the ray from the centroid through the reference point on the
+// tangent there decides, as it did for the gift-wrapping walk that this replaces. The
+// reference point is never registered, so no temporary object can be left behind or collide
+// with a user's name.
 //
-// The convex hull polyhedron (erzeugeKonvexeHuelle): KHUELLE. The boundary planes of a
-// cluster's points (planes through three of them that leave no points on both sides), each
-// face the hull polygon of the points in its plane, registered as polygons "pl", "pl1", ...
-// and the polyhedron made of them. The faces, their names and order, their corner order and
-// the answer are those of the plain search over every triple of points (sammleRandebenen,
-// kept as the reference); the boundary planes are found through the exact convex hull of the
-// points first (Huellensuche.h), whose work grows with the number of points times the number
-// of hull faces instead of with the fourth power of the number of points.
+// The convex hull polyhedron (erzeugeKonvexeHuelle): KHUELLE. The faces of the cluster's true
+// convex hull (Huellensuche.h), each the hull polygon of its points, registered as polygons
+// "pl", "pl1", ... and the polyhedron made of them. Their order, their names, their corner
+// order and the answer are those of the plain search over every triple of points
+// (sammleRandebenen, kept as a reference) wherever that search is right, as on every cluster
+// of points on a small lattice; where its fixed tolerances on unnormalised normals fail (faces
+// kept several times, faces lost, walks that never close), the true hull stands.
 //
-// The boundary edges of UMHUELLE (Klumpenbau.h) are found the same way: randKantenPaare.
+// The boundary edges of UMHUELLE (Klumpenbau.h) come from the same faces: randKantenPaare.
 
 #include <optional>
 #include <string>
@@ -53,10 +52,6 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
 // registered points are left out.
 std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen);
 
-// The cosine of the angle between v and the vector from the point sn to the point xn; 0 when
-// either vector is shorter than 1e-5 (or a name is no registered point).
-double winkelCos(const std::string& sn, const Vektor& v, const std::string& xn);
-
 // The ray from sp through rp does not meet the line through nP and fp.
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp);
 
@@ -80,16 +75,10 @@ std::vector<Ebene> sammleRandebenen(const std::vector<Punkt>& pkte);
 // equal planes the last occurrence remains, in the order of these last occurrences.
 std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld);
 
-// Exactly reduziereEbenen(sammleRandebenen(pkte)), found without trying every triple: the
-// points' convex hull is built first, and only triples of points near its boundary are
-// examined (see Huellen.cpp).
+// The planes that stand for the faces of the points' true convex hull, in the plain search's
+// order: exactly reduziereEbenen(sammleRandebenen(pkte)) wherever that search is right (see
+// Huellensuche.h).
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte);
-
-// For each plane in order, the plane and the names (in list order) of the points it contains
-// (Ebene::enthaelt, distance below 1e-8).
-std::vector<std::pair<Ebene, std::vector<std::string>>> punkteEinebnen(const std::vector<std::string>& namen,
-                                                                      const std::vector<Punkt>& pkte,
-                                                                      const std::vector<Ebene>& eFeld);
 
 // Whether the points lie close enough together for the hull's tests: with every coordinate
 // difference at most D, the normals of planes through three points and the areas of triangles
@@ -102,7 +91,7 @@ bool imHuellenbereich(const std::vector<Punkt>& pkte);
 enum class Huellenbau {
     gebaut,         // registered, quittung and lok set
     nameAbgelehnt,  // the name cannot be taken
-    keineEbene,     // no boundary plane, or none of them gave a face
+    keineEbene,     // no face, or faces the polygons cannot measure
     ausserhalb      // the points lie too far apart for the hull's arithmetic (imHuellenbereich)
 };
 
@@ -113,10 +102,13 @@ enum class Huellenbau {
 // (each rounded to dezimalen decimals, in the plain number form; E is half the sum of the
 // face perimeters from two faces on). lok is set true. Otherwise nothing is registered and
 // quittung and lok are untouched: when the name cannot be taken, when the points lie too far
-// apart, when they have no boundary plane (fewer than three points, all coincident or on one
-// line), and when no boundary plane gives a face (a hull polygon), so that no polyhedron
-// without faces is ever registered. A boundary plane whose points give no hull polygon while
-// others do is left out.
+// apart, when they have no face (fewer than three points, all within the tolerance of one
+// point or one line, or qhull failed), when no face gives a hull polygon, so that no
+// polyhedron without faces is ever registered, and when the polygons' own measure of the
+// surface differs from that of the corner walks by more than a millionth (their absolute
+// tolerances see no plane in faces of coordinates far beyond the digits of doubles): then the
+// faces registered go again. A face whose points give no hull polygon while others do is left
+// out.
 // The cluster record need not be registered; members that are no points are ignored.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
@@ -125,8 +117,9 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // --- Boundary edges ----------------------------------------------------------------------
 
-// The boundary edges that sammleRandkanten (Klumpenbau.h) finds for these points, as index
-// pairs in the same order (each edge as (a, b) and as (b, a)), found with the hull first.
+// The edges of the points' true convex hull as index pairs, each as (a, b) and as (b, a),
+// ascending: the pairs of points at different places on two faces at once. The same as
+// sammleRandkanten (Klumpenbau.h) wherever that plain search is right; none for a flat cloud.
 std::vector<std::pair<std::size_t, std::size_t>> randKantenPaare(const std::vector<Punkt>& pts);
 
 }  // namespace quodral

@@ -124,8 +124,7 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     if (!istKlumpen(klu)) return false;
     const Klumpen* k = finde(klumpenListe, klu);
     if (k == nullptr) return false;
-    // The same edges in the same order as sammleRandkanten, found through the convex hull
-    // (randKantenPaare) instead of by trying every triple against every point.
+    // The edges of the true convex hull (randKantenPaare), in the plain search's order.
     std::vector<Punkt> pts;
     for (const std::string& n : k->punktZellen()) pts.push_back(punktListe.at(n));  // punktZellen: registered
     blockierteNamen.insert(neun);

@@ -52,13 +52,16 @@ bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c);
 // and (b, a): the pairs through which two different planes pass that leave every point of the
 // cluster on one side. Empty for a name that is no cluster, for three points or fewer, and
 // for a flat cluster. The plain search: the work grows with the fourth power of the number
-// of points; it stays as the reference of the fast search (randKantenPaare, Huellen.h).
+// of points, and its fixed tolerances fail where coordinates are not small; it stays as a
+// reference for small clusters of UMHUELLE's edges (randKantenPaare, Huellen.h).
 std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::string& klu);
 
-// UMHUELLE: registers one segment per pair that sammleRandkanten finds, in its order (found
-// by the fast search randKantenPaare; names "s", "s1", ...; neun is reserved meanwhile so no
-// segment takes it) and then the cluster neun of their names. False when klu is no cluster
-// or the cluster neun could not be registered.
+// UMHUELLE: registers one segment per edge of the convex hull of the cluster's points, each
+// edge in both directions, in the order of randKantenPaare (Huellen.h: the true hull's edges,
+// those of sammleRandkanten wherever that search is right; names "s", "s1", ...; neun is
+// reserved meanwhile so no segment takes it) and then the cluster neun of their names (empty
+// for a flat cluster). False when klu is no cluster or the cluster neun could not be
+// registered.
 bool erzeugeRandkanten(const std::string& neun, const std::string& klu);
 
 // --- Random clusters ----------------------------------------------------------------------

@@ -21,8 +21,8 @@
 #include "model/Polyeder.h"
 #include "state/Zustand.h"
 
-// The hull polygon and the convex hull's building; then the fast boundary-plane and edge
-// search against the plain search over every triple.
+// The hull polygon and the convex hull's building; then the boundary planes and edges of the
+// true hull against the plain search over every triple, on clouds where that search is right.
 
 namespace quodral {
 
@@ -235,9 +235,10 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
     EXPECT_FALSE(polyederListe.contains("Q"));
 }
 
-// Points too far apart for the hull's arithmetic, and points whose boundary planes give no
-// face: the outcome says which, and nothing is registered, quittung and lok untouched (the
-// intersection of two polyhedra relies on that as much as the statement does).
+// Points too far apart for the hull's arithmetic, and a tetrahedron of coordinates about 1e20,
+// whose faces the polygons' absolute tolerances take for no plane (they would measure no
+// surface): the outcome says which, and nothing is registered, quittung and lok untouched
+// (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);
     punkt("B", 1e77, 0, 0);
@@ -264,16 +265,15 @@ TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
 }
 
 // =============================================================================================
-// The fast boundary-plane and edge search against the plain search over every triple.
+// The true hull's planes and edges against the plain search over every triple, where that
+// search is right: points on small lattices, points in general position, exact copies.
 
 namespace {
 
-using huellensuche::Weg;
-
 class Huellensuche : public FrischerStart {};
 
-// Every number of the two plane lists the same double: the fast search hands back the very
-// records the plain search keeps.
+// Every number of the two plane lists the same double: the hull hands back the very records
+// the plain search keeps.
 ::testing::AssertionResult gleicheEbenen(const std::vector<Ebene>& schnell, const std::vector<Ebene>& schlicht) {
     if (schnell.size() != schlicht.size())
         return ::testing::AssertionFailure() << schnell.size() << " Ebenen statt " << schlicht.size();
@@ -376,13 +376,13 @@ Wolke fastEben(std::mt19937& z, int n, double ab) {
     return w;
 }
 
-// Copies of some points: exactly the same, and closer than the tolerances.
-Wolke mitDoppelten(std::mt19937& z, Wolke w) {
+// Copies of some points: exactly the same, or (nah) half of them closer than the tolerances.
+Wolke mitDoppelten(std::mt19937& z, Wolke w, bool nah = false) {
     std::uniform_int_distribution<std::size_t> welcher(0, w.size() - 1);
     const std::size_t n = w.size() / 3;
     for (std::size_t i = 0; i < n; ++i) {
         const Punkt p = w[welcher(z)];
-        w.push_back(i % 2 == 0 ? p : pt(p.x + 3e-9, p.y, p.z - 2e-9));
+        w.push_back(i % 2 == 0 || !nah ? p : pt(p.x + 3e-9, p.y, p.z - 2e-9));
     }
     std::shuffle(w.begin(), w.end(), z);
     return w;
@@ -407,18 +407,11 @@ std::vector<std::pair<std::size_t, std::size_t>> schlichteKanten(const Wolke& w)
     return kanten;
 }
 
-void vergleichen(const Wolke& w, std::optional<Weg> erwartet, bool mitKanten) {
+void vergleichen(const Wolke& w, bool mitKanten) {
     const huellensuche::Ebenenbefund e = huellensuche::randebenen(w);
     EXPECT_TRUE(gleicheEbenen(e.ebenen, reduziereEbenen(sammleRandebenen(w))));
-    if (erwartet) {
-        EXPECT_EQ(e.weg, *erwartet);
-    }
     if (!mitKanten) return;
-    const huellensuche::Kantenbefund k = huellensuche::randkanten(w);
-    EXPECT_EQ(k.kanten, schlichteKanten(w));
-    if (erwartet && w.size() > 3) {
-        EXPECT_EQ(k.weg, *erwartet);
-    }
+    EXPECT_EQ(huellensuche::randkanten(w), schlichteKanten(w));
 }
 
 }  // namespace
@@ -427,7 +420,7 @@ TEST_F(Huellensuche, ZufallsklumpenAufDemGitter) {
     std::mt19937 z(11);
     for (int n : {4, 5, 8, 13, 21, 34, 60}) {
         SCOPED_TRACE(n);
-        vergleichen(zufallsgitter(z, n), Weg::gitter, n <= 21);
+        vergleichen(zufallsgitter(z, n), n <= 21);
     }
 }
 
@@ -440,7 +433,7 @@ TEST_F(Huellensuche, ZufallsklumpenKnappNebenDemGitter) {
         SCOPED_TRACE(n);
         Wolke w = grobgitter(z, n, 3);
         for (Punkt& p : w) p = pt(p.x + stoss(z), p.y + stoss(z), p.z + stoss(z));
-        vergleichen(w, Weg::gitter, n <= 12);
+        vergleichen(w, n <= 12);
     }
 }
 
@@ -448,8 +441,8 @@ TEST_F(Huellensuche, GrobesGitterMitGemeinsamenEbenenUndDoppeltenPunkten) {
     std::mt19937 z(12);
     for (int n : {6, 12, 25, 60}) {
         SCOPED_TRACE(n);
-        vergleichen(grobgitter(z, n, 3), Weg::gitter, n <= 25);
-        vergleichen(grobgitter(z, n, 1), Weg::gitter, n <= 12);  // the corners of a cube, many times over
+        vergleichen(grobgitter(z, n, 3), n <= 25);
+        vergleichen(grobgitter(z, n, 1), n <= 12);  // the corners of a cube, many times over
     }
 }
 
@@ -457,18 +450,18 @@ TEST_F(Huellensuche, ZufallspunkteAusserhalbJedesGitters) {
     std::mt19937 z(13);
     for (int n : {4, 9, 17, 30, 60}) {
         SCOPED_TRACE(n);
-        vergleichen(zufallsreell(z, n), Weg::gerundet, n <= 17);
+        vergleichen(zufallsreell(z, n), n <= 17);
     }
 }
 
 TEST_F(Huellensuche, PunkteAufEinerKugel) {
     std::mt19937 z(14);
     SCOPED_TRACE("ganzzahlig");
-    vergleichen(ganzzahligeKugel(), Weg::gitter, true);
-    vergleichen(gedreht(ganzzahligeKugel()), std::nullopt, false);
+    vergleichen(ganzzahligeKugel(), true);
+    vergleichen(gedreht(ganzzahligeKugel()), false);
     for (int n : {8, 20, 45}) {
         SCOPED_TRACE(n);
-        vergleichen(reelleKugel(z, n), Weg::gerundet, n <= 20);
+        vergleichen(reelleKugel(z, n), n <= 20);
     }
 }
 
@@ -477,30 +470,36 @@ TEST_F(Huellensuche, PunkteInEinerEbene) {
     for (int n : {3, 4, 10, 25, 50}) {
         SCOPED_TRACE(n);
         const Wolke w = ebenGitter(z, n);
-        vergleichen(w, Weg::gitter, n <= 10);
-        vergleichen(gedreht(w), std::nullopt, n <= 10);
+        vergleichen(w, n <= 10);
+        vergleichen(gedreht(w), n <= 10);
     }
 }
 
+// Exact copies; copies closer than the tolerance make the plain search's planes through two
+// of them and a third point (tiny normals that pass every side test) and so its answer
+// wrong: they are left to the exact reference (WahreHuelleTest.cpp).
 TEST_F(Huellensuche, DoppeltePunkte) {
     std::mt19937 z(16);
     for (int n : {6, 15, 40}) {
         SCOPED_TRACE(n);
-        vergleichen(mitDoppelten(z, zufallsgitter(z, n)), std::nullopt, n <= 15);
-        vergleichen(mitDoppelten(z, zufallsreell(z, n)), std::nullopt, n <= 15);
+        vergleichen(mitDoppelten(z, zufallsgitter(z, n)), n <= 15);
+        vergleichen(mitDoppelten(z, zufallsreell(z, n)), n <= 15);
     }
 }
 
+// Points within far less than the tolerance of a cube's faces. (Moved off by amounts near
+// the plain search's fixed bounds on unnormalised normals, they give it copies of faces and
+// lost faces; the true hull of such clouds is checked against the exact one.)
 TEST_F(Huellensuche, FastEbenePunkte) {
     std::mt19937 z(17);
-    for (double ab : {1e-12, 1e-10, 3e-9, 1e-8, 5e-8, 1e-6}) {
+    for (double ab : {1e-12, 1e-10}) {
         for (int n : {10, 24}) {
             SCOPED_TRACE(ab);
             SCOPED_TRACE(n);
-            vergleichen(fastEben(z, n, ab), std::nullopt, n <= 10);
+            vergleichen(fastEben(z, n, ab), n <= 10);
         }
     }
-    for (double ab : {1e-10, 1e-8}) vergleichen(fastEben(z, 50, ab), std::nullopt, false);
+    vergleichen(fastEben(z, 50, 1e-10), false);
 }
 
 // A random cluster turned out of its lattice: faces with many points that lie in one plane
@@ -509,7 +508,7 @@ TEST_F(Huellensuche, GedrehterZufallsklumpen) {
     std::mt19937 z(18);
     for (int n : {20, 60}) {
         SCOPED_TRACE(n);
-        vergleichen(gedreht(grobgitter(z, n, 4)), Weg::gerundet, n <= 20);
+        vergleichen(gedreht(grobgitter(z, n, 4)), n <= 20);
     }
 }
 
@@ -525,7 +524,7 @@ TEST_F(Huellensuche, WuerfelInVielenReihenfolgen) {
         const huellensuche::Ebenenbefund e = huellensuche::randebenen(w);
         ASSERT_EQ(e.ebenen.size(), 6u);
         EXPECT_TRUE(gleicheEbenen(e.ebenen, reduziereEbenen(sammleRandebenen(w))));
-        EXPECT_EQ(huellensuche::randkanten(w).kanten.size(), 24u);
+        EXPECT_EQ(huellensuche::randkanten(w).size(), 24u);
     }
 }
 
@@ -536,7 +535,7 @@ TEST_F(Huellensuche, OhneEbene) {
                            Wolke{pt(1, 2, 3), pt(1, 2, 3), pt(1, 2, 3), pt(1, 2, 3)}}) {
         EXPECT_TRUE(huellensuche::randebenen(w).ebenen.empty());
         EXPECT_TRUE(sammleRandebenen(w).empty());
-        EXPECT_TRUE(huellensuche::randkanten(w).kanten.empty());
+        EXPECT_TRUE(huellensuche::randkanten(w).empty());
     }
 }
 
