@@ -51,6 +51,7 @@
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
 #include "shell/GrafikWidget.h"
+#include "shell/Vektorzustand.h"
 #include "text/Unicode.h"
 #include "text/Woerter.h"
 
@@ -563,6 +564,8 @@ void Hauptfenster::tabReihenfolgeSetzen() {
 }
 
 void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
+    // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
+    vektorregisterBereinigen();
     aktion();
     titelAktualisieren();
 }
