@@ -1,10 +1,22 @@
 // Figures of the convex hull: KHUELLE and UMHUELLE over clusters of random points as the user
-// makes them (ZUFALLSPUNKTKLUMPEN) and over points on a sphere that lie on no lattice, and for scale the plain boundary-plane search, which tries
-// every triple of points against the points, beside the search through the hull at the same
-// sizes.
+// makes them (ZUFALLSPUNKTKLUMPEN) and over points on a sphere that lie on no lattice, and for
+// scale the plain boundary-plane search, which tries every triple of points against the points,
+// beside the search through the hull at the same sizes.
+//
+// Beside the hulls of the larger clouds stands the field's standard command-line hull, qhull,
+// run on the same points in the same run: the points are written in its input format to a
+// temporary file (not timed), and the whole process is timed from its start to its end, with
+// its output of the hull's corners and faces ("o") thrown away. Where qhull is not installed
+// its figure says so and measures nothing.
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,16 +46,13 @@ Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, 
     return {text + ", " + std::to_string(n) + " Punkte auf einer Kugel", schnell, [anweisung, n] {
                 auto s = std::make_shared<Sitzung>();
                 return Lauf{[s, n] {
-                                Folge f;
                                 std::string klumpen = "KLUMPEN K";
-                                for (int i = 0; i < n; ++i) {
-                                    const double z = f.zahl(-1, 1), t = f.zahl(0, 6.283185307179586);
-                                    const double r = std::sqrt(1 - z * z);
+                                for (const Punkt& p : kugelpunkte(n)) {
                                     char zeile[160];
-                                    std::snprintf(zeile, sizeof zeile, "PUNKT S%d %.17g %.17g %.17g", i,
-                                                  3 * r * std::cos(t), 3 * r * std::sin(t), 3 * z);
+                                    std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
+                                                  p.x, p.y, p.z);
                                     s->tippen(zeile);
-                                    klumpen += " S" + std::to_string(i);
+                                    klumpen += " " + p.name;
                                 }
                                 s->tippen(klumpen);
                             },
@@ -72,17 +81,104 @@ Groesse ebenensuche(bool schlicht, int n, bool schnell) {
             }};
 }
 
+// The command-line hull where it is installed: its path, or empty.
+const std::string& qhullPfad() {
+    static const std::string pfad = [] {
+        const char* suchweg = std::getenv("PATH");
+        std::string weg = suchweg != nullptr ? suchweg : "/usr/bin:/bin";
+        std::size_t anfang = 0;
+        while (anfang <= weg.size()) {
+            const std::size_t ende = std::min(weg.find(':', anfang), weg.size());
+            const std::string kandidat = weg.substr(anfang, ende - anfang) + "/qhull";
+            if (ende > anfang && access(kandidat.c_str(), X_OK) == 0) return kandidat;
+            anfang = ende + 1;
+        }
+        return std::string();
+    }();
+    return pfad;
+}
+
+// The points in qhull's input format (dimension, count, one point a line) in a temporary file,
+// removed when the object goes.
+class Punktdatei {
+public:
+    explicit Punktdatei(const std::vector<Punkt>& pkte) {
+        char vorlage[] = "/tmp/quodral_bench_punkte_XXXXXX";
+        const int fd = mkstemp(vorlage);
+        if (fd < 0) return;
+        pfad_ = vorlage;
+        FILE* datei = fdopen(fd, "w");
+        std::fprintf(datei, "3\n%zu\n", pkte.size());
+        for (const Punkt& p : pkte) std::fprintf(datei, "%.17g %.17g %.17g\n", p.x, p.y, p.z);
+        std::fclose(datei);
+    }
+    ~Punktdatei() {
+        if (!pfad_.empty()) std::remove(pfad_.c_str());
+    }
+    Punktdatei(const Punktdatei&) = delete;
+    Punktdatei& operator=(const Punktdatei&) = delete;
+    const std::string& pfad() const { return pfad_; }
+
+private:
+    std::string pfad_;
+};
+
+// Runs `qhull o TI datei` with its output thrown away and waits for its end; says on the
+// error stream when it could not run or failed.
+void qhullLaufen(const std::string& datei) {
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
+    std::string name = "qhull", o = "o", ti = "TI", d = datei;
+    char* argumente[] = {name.data(), o.data(), ti.data(), d.data(), nullptr};
+    pid_t kind = 0;
+    const int fehler = posix_spawn(&kind, qhullPfad().c_str(), &aktionen, nullptr, argumente, environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    if (fehler != 0) {
+        std::fprintf(stderr, "qhull konnte nicht gestartet werden\n");
+        return;
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "qhull ist mit einem Fehler beendet\n");
+}
+
+// The command-line hull of the same points as a figure beside the program's: the n points on a
+// sphere, or the cluster of n random points the statement makes.
+Groesse qhull(bool kugel, int n, bool schnell) {
+    std::string text = "qhull o (Kommandozeile, ganzer Prozess), " + std::to_string(n) +
+                       (kugel ? " Punkte auf einer Kugel" : " Zufallspunkte");
+    if (qhullPfad().empty()) text += " – qhull nicht installiert, nicht gemessen";
+    return {text, schnell, [kugel, n] {
+                auto datei = std::make_shared<std::unique_ptr<Punktdatei>>();
+                return Lauf{[datei, kugel, n] {
+                                if (qhullPfad().empty()) return;
+                                if (kugel) {
+                                    *datei = std::make_unique<Punktdatei>(kugelpunkte(n));
+                                } else {
+                                    Sitzung s;
+                                    *datei = std::make_unique<Punktdatei>(zufallspunkte(s, n));
+                                }
+                            },
+                            [datei] {
+                                if (*datei && !(*datei)->pfad().empty()) qhullLaufen((*datei)->pfad());
+                            }};
+            }};
+}
+
 const Figur huellen("Konvexe Hülle",
                     {ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 40, true),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 40, true), qhull(false, 40, true),
                      ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 1000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 1000, false), qhull(false, 1000, false),
                      ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 10000, false),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 40, true),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 1000, false),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 10000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 10000, false), qhull(false, 10000, false),
+                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 100000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 100000, false), qhull(false, 100000, false),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 60, true),
+                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true), qhull(true, 60, true),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 1000, false),
-                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true),
-                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false),
+                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false), qhull(true, 1000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),
                      ebenensuche(true, 200, false), ebenensuche(false, 200, false)});
