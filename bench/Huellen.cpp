@@ -3,11 +3,11 @@
 // scale the plain boundary-plane search, which tries every triple of points against the points,
 // beside the search through the hull at the same sizes.
 //
-// Beside the hulls of the larger clouds stands the field's standard command-line hull, qhull,
-// run on the same points in the same run: the points are written in its input format to a
-// temporary file (not timed), and the whole process is timed from its start to its end, with
-// its output of the hull's corners and faces ("o") thrown away. Where qhull is not installed
-// its figure says so and measures nothing.
+// Under each hull figure stands the field's standard command-line hull, qhull, run on the same
+// points in the same run: the points of each run's cluster are written in its input format to a
+// temporary file (not timed), and the whole process is timed from its start to its end, with its
+// output of the hull's corners and faces ("o") thrown away. Where qhull is not installed the
+// figure says so.
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -30,56 +30,6 @@
 namespace quodral::bench {
 
 namespace {
-
-// A typed statement in a session that first made a cluster K of n random points.
-Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisung, int n, bool schnell) {
-    return {text + ", " + std::to_string(n) + " Zufallspunkte", schnell, [anweisung, n] {
-                auto s = std::make_shared<Sitzung>();
-                return Lauf{[s, n] { s->tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n)); },
-                            [s, anweisung] { s->tippen(anweisung); }};
-            }};
-}
-
-// A typed statement in a session that first made a cluster K of n points on a sphere, with
-// coordinates of full precision: no lattice carries them, as after a rotation of a cluster.
-Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, int n, bool schnell) {
-    return {text + ", " + std::to_string(n) + " Punkte auf einer Kugel", schnell, [anweisung, n] {
-                auto s = std::make_shared<Sitzung>();
-                return Lauf{[s, n] {
-                                std::string klumpen = "KLUMPEN K";
-                                for (const Punkt& p : kugelpunkte(n)) {
-                                    char zeile[160];
-                                    std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
-                                                  p.x, p.y, p.z);
-                                    s->tippen(zeile);
-                                    klumpen += " " + p.name;
-                                }
-                                s->tippen(klumpen);
-                            },
-                            [s, anweisung] { s->tippen(anweisung); }};
-            }};
-}
-
-// The points of a cluster K of n random points, made by the statement.
-std::vector<Punkt> zufallspunkte(Sitzung& s, int n) {
-    s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
-    return punkteAusKlumpen(klumpenListe.at("K")).second;
-}
-
-// The boundary planes alone, by the plain search or through the hull.
-Groesse ebenensuche(bool schlicht, int n, bool schnell) {
-    return {std::string(schlicht ? "Randebenen, schlichte Suche" : "Randebenen, schnelle Suche") + ", " +
-                std::to_string(n) + " Zufallspunkte",
-            schnell, [schlicht, n] {
-                auto s = std::make_shared<Sitzung>();
-                auto pkte = std::make_shared<std::vector<Punkt>>();
-                return Lauf{[s, pkte, n] { *pkte = zufallspunkte(*s, n); },
-                            [pkte, schlicht] {
-                                if (schlicht) reduziereEbenen(sammleRandebenen(*pkte));
-                                else randebenen(*pkte);
-                            }};
-            }};
-}
 
 // The command-line hull where it is installed: its path, or empty.
 const std::string& qhullPfad() {
@@ -143,42 +93,90 @@ void qhullLaufen(const std::string& datei) {
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "qhull ist mit einem Fehler beendet\n");
 }
 
-// The command-line hull of the same points as a figure beside the program's: the n points on a
-// sphere, or the cluster of n random points the statement makes.
-Groesse qhull(bool kugel, int n, bool schnell) {
-    std::string text = "qhull o (Kommandozeile, ganzer Prozess), " + std::to_string(n) +
-                       (kugel ? " Punkte auf einer Kugel" : " Zufallspunkte");
-    if (qhullPfad().empty()) text += " – qhull nicht installiert, nicht gemessen";
-    return {text, schnell, [kugel, n] {
-                auto datei = std::make_shared<std::unique_ptr<Punktdatei>>();
-                return Lauf{[datei, kugel, n] {
-                                if (qhullPfad().empty()) return;
-                                if (kugel) {
-                                    *datei = std::make_unique<Punktdatei>(kugelpunkte(n));
-                                } else {
-                                    Sitzung s;
-                                    *datei = std::make_unique<Punktdatei>(zufallspunkte(s, n));
-                                }
+// Beside a figure: qhull run on the points, its whole process timed, as a partial time of the
+// figure's run. Nothing where qhull is not installed (the figure's text says so).
+void nebenQhull(const std::vector<Punkt>& pkte) {
+    if (qhullPfad().empty()) return;
+    const Punktdatei datei(pkte);
+    if (datei.pfad().empty()) return;
+    const double t0 = jetzt();
+    qhullLaufen(datei.pfad());
+    zwischenzeit("daneben qhull o (Kommandozeile, ganzer Prozess), dieselben Punkte", jetzt() - t0);
+}
+
+// The figure's text, with a note where the command-line hull cannot stand beside it.
+std::string mitQhullHinweis(std::string text) {
+    if (qhullPfad().empty()) text += " (qhull nicht installiert, nicht daneben gemessen)";
+    return text;
+}
+
+// A typed statement in a session that first made a cluster K of n random points.
+Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisung, int n, bool schnell) {
+    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Zufallspunkte"), schnell, [anweisung, n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, n] {
+                                s->tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
                             },
-                            [datei] {
-                                if (*datei && !(*datei)->pfad().empty()) qhullLaufen((*datei)->pfad());
+                            [s, anweisung] { s->tippen(anweisung); }};
+            }};
+}
+
+// A typed statement in a session that first made a cluster K of n points on a sphere, with
+// coordinates of full precision: no lattice carries them, as after a rotation of a cluster.
+Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, int n, bool schnell) {
+    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Punkte auf einer Kugel"), schnell, [anweisung, n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, n] {
+                                std::string klumpen = "KLUMPEN K";
+                                for (const Punkt& p : kugelpunkte(n)) {
+                                    char zeile[160];
+                                    std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
+                                                  p.x, p.y, p.z);
+                                    s->tippen(zeile);
+                                    klumpen += " " + p.name;
+                                }
+                                s->tippen(klumpen);
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
+                            },
+                            [s, anweisung] { s->tippen(anweisung); }};
+            }};
+}
+
+// The points of a cluster K of n random points, made by the statement.
+std::vector<Punkt> zufallspunkte(Sitzung& s, int n) {
+    s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+    return punkteAusKlumpen(klumpenListe.at("K")).second;
+}
+
+// The boundary planes alone, by the plain search or through the hull.
+Groesse ebenensuche(bool schlicht, int n, bool schnell) {
+    return {std::string(schlicht ? "Randebenen, schlichte Suche" : "Randebenen, schnelle Suche") + ", " +
+                std::to_string(n) + " Zufallspunkte",
+            schnell, [schlicht, n] {
+                auto s = std::make_shared<Sitzung>();
+                auto pkte = std::make_shared<std::vector<Punkt>>();
+                return Lauf{[s, pkte, n] { *pkte = zufallspunkte(*s, n); },
+                            [pkte, schlicht] {
+                                if (schlicht) reduziereEbenen(sammleRandebenen(*pkte));
+                                else randebenen(*pkte);
                             }};
             }};
 }
 
 const Figur huellen("Konvexe Hülle",
                     {ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 40, true),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 40, true), qhull(false, 40, true),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 40, true),
                      ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 1000, false),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 1000, false), qhull(false, 1000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 1000, false),
                      ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 10000, false),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 10000, false), qhull(false, 10000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 10000, false),
                      ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 100000, false),
-                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 100000, false), qhull(false, 100000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 100000, false),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 60, true),
-                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true), qhull(true, 60, true),
+                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 1000, false),
-                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false), qhull(true, 1000, false),
+                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),
                      ebenensuche(true, 200, false), ebenensuche(false, 200, false)});

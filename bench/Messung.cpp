@@ -47,8 +47,8 @@ struct Messwert {
 };
 
 Messwert messen(const Lauf& l) {
-    if (l.vorbereiten) l.vorbereiten();
     zwischen.clear();
+    if (l.vorbereiten) l.vorbereiten();
     const double cpu0 = prozessCpuSekunden();
     const auto start = std::chrono::steady_clock::now();
     l.lauf();

@@ -40,8 +40,9 @@ struct Groesse {
 };
 
 // Inside a timed run: adds `sekunden` to the run's partial time `name` (e.g. the part of each
-// statement until the window takes the next key). The median of each partial time is printed
-// beside the figure, per step as the figure.
+// statement until the window takes the next key); or, in its preparation, a time taken beside
+// the run (e.g. another program on the same input). The median of each is printed under the
+// figure, per step as the figure.
 void zwischenzeit(const std::string& name, double sekunden);
 
 // Seconds on the steady clock, for partial times.
