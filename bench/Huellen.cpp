@@ -17,7 +17,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@
 #include "Sitzung.h"
 #include "Szene.h"
 #include "constructions/Huellen.h"
+#include "constructions/Klumpenbau.h"
 #include "model/Objekte.h"
 
 namespace quodral::bench {
@@ -110,12 +113,32 @@ std::string mitQhullHinweis(std::string text) {
     return text;
 }
 
+// The cluster K of n random points. Up to the statement's limit it is made by the statement
+// (ZUFALLSPUNKTKLUMPEN K n); one statement makes at most zufallsHoechstzahl points, so a larger
+// cloud is drawn as the statement draws (each coordinate one of 200 steps of 1/30 from -10/3)
+// from the benchmark's fixed sequence and registered as the statement registers it.
+void zufallsklumpenMachen(Sitzung& s, int n) {
+    if (n <= zufallsHoechstzahl) {
+        s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+        return;
+    }
+    Folge f;
+    const auto schritt = [&f] { return (std::min(199, static_cast<int>(f.zahl(0, 200))) - 100) / 30.0; };
+    std::set<std::string> namen;
+    for (int i = 0; i < n; ++i) {
+        const std::string name = "KP" + std::to_string(i + 1);
+        const double x = schritt(), y = schritt(), z = schritt();
+        if (Punkt(name, x, y, z).einlisten()) namen.insert(name);
+    }
+    Klumpen("K", namen).einlisten();
+}
+
 // A typed statement in a session that first made a cluster K of n random points.
 Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisung, int n, bool schnell) {
     return {mitQhullHinweis(text + ", " + std::to_string(n) + " Zufallspunkte"), schnell, [anweisung, n] {
                 auto s = std::make_shared<Sitzung>();
                 return Lauf{[s, n] {
-                                s->tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+                                zufallsklumpenMachen(*s, n);
                                 nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
                             },
                             [s, anweisung] { s->tippen(anweisung); }};
