@@ -37,7 +37,7 @@ std::string groesse(int n) { return std::to_string(n) + " Objekte"; }
 
 // Twenty statements typed into the window, one after the other at a user's pace: each Return
 // is timed until the window takes the next key and until the new picture is painted in the
-// window, and the next statement is typed after that. New points change the drawing, a
+// window, and the next statement is typed after that (the typing itself is not timed). New points change the drawing, a
 // measurement changes nothing drawable (its picture is the one shown).
 Groesse imFenster(const std::string& was, int n, bool schnell, bool abfrage) {
     return {was + " im Fenster, " + groesse(n) + ", je Anweisung", schnell,
@@ -46,11 +46,12 @@ Groesse imFenster(const std::string& was, int n, bool schnell, bool abfrage) {
                 return Lauf{[s, n] { *s = std::make_unique<Fenstersitzung>(n); },
                             [s, abfrage] {
                                 for (int i = 0; i < 20; ++i) {
+                                    (*s)->eintippen(abfrage ? "ABSTAND P" + std::to_string(i) + " P" +
+                                                                  std::to_string(i + 1)
+                                                            : "PUNKT Neu" + std::to_string(i) + " 0.5 " +
+                                                                  std::to_string(i * 0.1) + " 1");
                                     const double t0 = jetzt();
-                                    (*s)->returnDruecken(abfrage ? "ABSTAND P" + std::to_string(i) + " P" +
-                                                                       std::to_string(i + 1)
-                                                                 : "PUNKT Neu" + std::to_string(i) + " 0.5 " +
-                                                                       std::to_string(i * 0.1) + " 1");
+                                    (*s)->returnDruecken();
                                     const double t1 = jetzt();
                                     (*s)->ansicht->aufBildWarten();
                                     ereignisseAbarbeiten();

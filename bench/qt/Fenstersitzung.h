@@ -48,12 +48,17 @@ struct Fenstersitzung {
         ereignisseAbarbeiten();
         eingabe = fenster->findChild<QLineEdit*>(QStringLiteral("eingabe"));
     }
-    // Types the statement into the input line and presses Return; returns when the main thread
-    // has handled what the statement posted.
-    void returnDruecken(const std::string& anweisung) {
-        eingabe->setText(QString::fromStdString(anweisung));
+    // Puts the statement into the input line, as typing it key by key leaves it there.
+    void eintippen(const std::string& anweisung) { eingabe->setText(QString::fromStdString(anweisung)); }
+    // Presses Return in the input line; returns when the main thread has handled what the
+    // statement posted.
+    void returnDruecken() {
         emit eingabe->returnPressed();
         ereignisseAbarbeiten();
+    }
+    void returnDruecken(const std::string& anweisung) {
+        eintippen(anweisung);
+        returnDruecken();
     }
     std::unique_ptr<Hauptfenster> fenster;
     GrafikView* ansicht = nullptr;

@@ -109,11 +109,12 @@ Groesse kugelhuelle(bool imFenster, int n, bool schnell, bool nachFuellung = fal
                                       *f = std::make_unique<Fenstersitzung>([n](Sitzung& s) { kugelTippen(s, n); });
                                   },
                                   [f, nachFuellung] {
+                                      (*f)->eintippen("KHUELLE H K");
                                       if (nachFuellung) {
                                           QImage bild(64, 64, QImage::Format_ARGB32_Premultiplied);
                                           bild.fill(Qt::white);
                                       }
-                                      (*f)->returnDruecken("KHUELLE H K");
+                                      (*f)->returnDruecken();
                                   }};
                   }
                   auto s = std::make_shared<Sitzung>();
