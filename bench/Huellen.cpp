@@ -1,11 +1,25 @@
 // Figures of the convex hull: KHUELLE and UMHUELLE over clusters of random points as the user
-// makes them (ZUFALLSPUNKTKLUMPEN) and over points on a sphere that lie on no lattice, and for scale the plain boundary-plane search, which tries
-// every triple of points against the points, beside the search through the hull at the same
-// sizes.
+// makes them (ZUFALLSPUNKTKLUMPEN) and over points on a sphere that lie on no lattice, and for
+// scale the plain boundary-plane search, which tries every triple of points against the points,
+// beside the search through the hull at the same sizes.
+//
+// Under each hull figure stands the field's standard command-line hull, qhull, run on the same
+// points in the same run: the points of each run's cluster are written in its input format to a
+// temporary file (not timed), and the whole process is timed from its start to its end, with its
+// output of the hull's corners and faces ("o") thrown away. Where qhull is not installed the
+// figure says so.
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,17 +27,120 @@
 #include "Sitzung.h"
 #include "Szene.h"
 #include "constructions/Huellen.h"
+#include "constructions/Klumpenbau.h"
 #include "model/Objekte.h"
 
 namespace quodral::bench {
 
 namespace {
 
+// The command-line hull where it is installed: its path, or empty.
+const std::string& qhullPfad() {
+    static const std::string pfad = [] {
+        const char* suchweg = std::getenv("PATH");
+        std::string weg = suchweg != nullptr ? suchweg : "/usr/bin:/bin";
+        std::size_t anfang = 0;
+        while (anfang <= weg.size()) {
+            const std::size_t ende = std::min(weg.find(':', anfang), weg.size());
+            const std::string kandidat = weg.substr(anfang, ende - anfang) + "/qhull";
+            if (ende > anfang && access(kandidat.c_str(), X_OK) == 0) return kandidat;
+            anfang = ende + 1;
+        }
+        return std::string();
+    }();
+    return pfad;
+}
+
+// The points in qhull's input format (dimension, count, one point a line) in a temporary file,
+// removed when the object goes.
+class Punktdatei {
+public:
+    explicit Punktdatei(const std::vector<Punkt>& pkte) {
+        char vorlage[] = "/tmp/quodral_bench_punkte_XXXXXX";
+        const int fd = mkstemp(vorlage);
+        if (fd < 0) return;
+        pfad_ = vorlage;
+        FILE* datei = fdopen(fd, "w");
+        std::fprintf(datei, "3\n%zu\n", pkte.size());
+        for (const Punkt& p : pkte) std::fprintf(datei, "%.17g %.17g %.17g\n", p.x, p.y, p.z);
+        std::fclose(datei);
+    }
+    ~Punktdatei() {
+        if (!pfad_.empty()) std::remove(pfad_.c_str());
+    }
+    Punktdatei(const Punktdatei&) = delete;
+    Punktdatei& operator=(const Punktdatei&) = delete;
+    const std::string& pfad() const { return pfad_; }
+
+private:
+    std::string pfad_;
+};
+
+// Runs `qhull o TI datei` with its output thrown away and waits for its end; says on the
+// error stream when it could not run or failed.
+void qhullLaufen(const std::string& datei) {
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, 1, "/dev/null", O_WRONLY, 0);
+    std::string name = "qhull", o = "o", ti = "TI", d = datei;
+    char* argumente[] = {name.data(), o.data(), ti.data(), d.data(), nullptr};
+    pid_t kind = 0;
+    const int fehler = posix_spawn(&kind, qhullPfad().c_str(), &aktionen, nullptr, argumente, environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    if (fehler != 0) {
+        std::fprintf(stderr, "qhull konnte nicht gestartet werden\n");
+        return;
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "qhull ist mit einem Fehler beendet\n");
+}
+
+// Beside a figure: qhull run on the points, its whole process timed, as a partial time of the
+// figure's run. Nothing where qhull is not installed (the figure's text says so).
+void nebenQhull(const std::vector<Punkt>& pkte) {
+    if (qhullPfad().empty()) return;
+    const Punktdatei datei(pkte);
+    if (datei.pfad().empty()) return;
+    const double t0 = jetzt();
+    qhullLaufen(datei.pfad());
+    zwischenzeit("daneben qhull o (Kommandozeile, ganzer Prozess), dieselben Punkte", jetzt() - t0);
+}
+
+// The figure's text, with a note where the command-line hull cannot stand beside it.
+std::string mitQhullHinweis(std::string text) {
+    if (qhullPfad().empty()) text += " (qhull nicht installiert, nicht daneben gemessen)";
+    return text;
+}
+
+// The cluster K of n random points. Up to the statement's limit it is made by the statement
+// (ZUFALLSPUNKTKLUMPEN K n); one statement makes at most zufallsHoechstzahl points, so a larger
+// cloud is drawn as the statement draws (each coordinate one of 200 steps of 1/30 from -10/3)
+// from the benchmark's fixed sequence and registered as the statement registers it.
+void zufallsklumpenMachen(Sitzung& s, int n) {
+    if (n <= zufallsHoechstzahl) {
+        s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+        return;
+    }
+    Folge f;
+    const auto schritt = [&f] { return (std::min(199, static_cast<int>(f.zahl(0, 200))) - 100) / 30.0; };
+    std::set<std::string> namen;
+    for (int i = 0; i < n; ++i) {
+        const std::string name = "KP" + std::to_string(i + 1);
+        const double x = schritt(), y = schritt(), z = schritt();
+        if (Punkt(name, x, y, z).einlisten()) namen.insert(name);
+    }
+    Klumpen("K", namen).einlisten();
+}
+
 // A typed statement in a session that first made a cluster K of n random points.
 Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisung, int n, bool schnell) {
-    return {text + ", " + std::to_string(n) + " Zufallspunkte", schnell, [anweisung, n] {
+    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Zufallspunkte"), schnell, [anweisung, n] {
                 auto s = std::make_shared<Sitzung>();
-                return Lauf{[s, n] { s->tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n)); },
+                return Lauf{[s, n] {
+                                zufallsklumpenMachen(*s, n);
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
+                            },
                             [s, anweisung] { s->tippen(anweisung); }};
             }};
 }
@@ -31,21 +148,19 @@ Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisun
 // A typed statement in a session that first made a cluster K of n points on a sphere, with
 // coordinates of full precision: no lattice carries them, as after a rotation of a cluster.
 Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, int n, bool schnell) {
-    return {text + ", " + std::to_string(n) + " Punkte auf einer Kugel", schnell, [anweisung, n] {
+    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Punkte auf einer Kugel"), schnell, [anweisung, n] {
                 auto s = std::make_shared<Sitzung>();
                 return Lauf{[s, n] {
-                                Folge f;
                                 std::string klumpen = "KLUMPEN K";
-                                for (int i = 0; i < n; ++i) {
-                                    const double z = f.zahl(-1, 1), t = f.zahl(0, 6.283185307179586);
-                                    const double r = std::sqrt(1 - z * z);
+                                for (const Punkt& p : kugelpunkte(n)) {
                                     char zeile[160];
-                                    std::snprintf(zeile, sizeof zeile, "PUNKT S%d %.17g %.17g %.17g", i,
-                                                  3 * r * std::cos(t), 3 * r * std::sin(t), 3 * z);
+                                    std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
+                                                  p.x, p.y, p.z);
                                     s->tippen(zeile);
-                                    klumpen += " S" + std::to_string(i);
+                                    klumpen += " " + p.name;
                                 }
                                 s->tippen(klumpen);
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
                             },
                             [s, anweisung] { s->tippen(anweisung); }};
             }};
@@ -74,14 +189,16 @@ Groesse ebenensuche(bool schlicht, int n, bool schnell) {
 
 const Figur huellen("Konvexe Hülle",
                     {ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 40, true),
-                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 1000, false),
-                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 10000, false),
                      ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 40, true),
+                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 1000, false),
                      ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 1000, false),
+                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 10000, false),
                      ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 10000, false),
+                     ueberZufallsklumpen("KHUELLE", "KHUELLE H K", 100000, false),
+                     ueberZufallsklumpen("UMHUELLE", "UMHUELLE U K", 100000, false),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 60, true),
-                     ueberKugelpunkte("KHUELLE", "KHUELLE H K", 1000, false),
                      ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true),
+                     ueberKugelpunkte("KHUELLE", "KHUELLE H K", 1000, false),
                      ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),

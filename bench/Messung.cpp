@@ -1,9 +1,12 @@
 #include "Messung.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <utility>
 
 #include "app/Zuruecksetzen.h"
@@ -22,14 +25,36 @@ std::vector<Gruppe>& gruppen() {
     return alle;
 }
 
+std::function<std::string()>& anwendungStarten() {
+    static std::function<std::string()> starten;
+    return starten;
+}
+
 bool schnell = false;
 
-double sekundenVon(const Lauf& l) {
+// The partial times of the run that is timed now, by name, in the order first seen.
+std::vector<std::pair<std::string, double>> zwischen;
+
+double prozessCpuSekunden() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+struct Messwert {
+    double wand = 0, cpu = 0;
+    std::vector<std::pair<std::string, double>> teile;
+};
+
+Messwert messen(const Lauf& l) {
+    zwischen.clear();
     if (l.vorbereiten) l.vorbereiten();
+    const double cpu0 = prozessCpuSekunden();
     const auto start = std::chrono::steady_clock::now();
     l.lauf();
     const auto ende = std::chrono::steady_clock::now();
-    return std::chrono::duration<double>(ende - start).count();
+    const double cpu1 = prozessCpuSekunden();
+    return {std::chrono::duration<double>(ende - start).count(), cpu1 - cpu0, zwischen};
 }
 
 std::string zeitText(double s) {
@@ -40,10 +65,77 @@ std::string zeitText(double s) {
     return text;
 }
 
+// The text padded with spaces to `breite` characters (not bytes: the names hold umlauts).
+std::string gepolstert(const std::string& text, std::size_t breite) {
+    std::size_t zeichen = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++zeichen;
+    return zeichen >= breite ? text : text + std::string(breite - zeichen, ' ');
+}
+
+double median(std::vector<double> werte) {
+    std::sort(werte.begin(), werte.end());
+    return werte[werte.size() / 2];
+}
+
+// Runs the figure as often as its time allows and gives its lines of output.
+std::string ausfuehren(const Groesse& gr) {
+    std::vector<double> zeiten, cpu;
+    std::vector<std::string> teilNamen;
+    std::map<std::string, std::vector<double>> teile;
+    double gesamt = 0;
+    const int hoechstens = schnell ? 1 : 15;
+    const double schritte = std::max(1, gr.schritte);
+    // Slow runs are repeated less often; the median of what was run is printed.
+    while (static_cast<int>(zeiten.size()) < hoechstens && (zeiten.size() < 3 || gesamt < 5.0)) {
+        quodral::zustandZuruecksetzen();
+        const Messwert m = messen(gr.machen());
+        zeiten.push_back(m.wand / schritte);
+        cpu.push_back(m.cpu / schritte);
+        for (const auto& [name, s] : m.teile) {
+            if (!teile.count(name)) teilNamen.push_back(name);
+            teile[name].push_back(s / schritte);
+        }
+        gesamt += m.wand;
+        if (gesamt > 60.0) break;
+    }
+    quodral::zustandZuruecksetzen();
+    std::sort(zeiten.begin(), zeiten.end());
+    char zeile[600];
+    std::snprintf(zeile, sizeof zeile, "  %s median %10s   CPU %10s   (%s .. %s, %zu runs)\n",
+                  gepolstert(gr.text, 92).c_str(),
+                  zeitText(median(zeiten)).c_str(), zeitText(median(cpu)).c_str(), zeitText(zeiten.front()).c_str(),
+                  zeitText(zeiten.back()).c_str(), zeiten.size());
+    std::string text = zeile;
+    for (const std::string& name : teilNamen) {
+        const std::vector<double>& w = teile[name];
+        std::snprintf(zeile, sizeof zeile, "      %s median %10s   (%s .. %s)\n", gepolstert(name, 88).c_str(),
+                      zeitText(median(w)).c_str(), zeitText(*std::min_element(w.begin(), w.end())).c_str(),
+                      zeitText(*std::max_element(w.begin(), w.end())).c_str());
+        text += zeile;
+    }
+    return text;
+}
+
 }  // namespace
 
 Figur::Figur(std::string gruppe, std::vector<Groesse> groessen) {
     gruppen().push_back({std::move(gruppe), std::move(groessen)});
+}
+
+Anwendungsstart::Anwendungsstart(std::function<std::string()> starten) { anwendungStarten() = std::move(starten); }
+
+void zwischenzeit(const std::string& name, double sekunden) {
+    for (auto& [n, s] : zwischen)
+        if (n == name) {
+            s += sekunden;
+            return;
+        }
+    zwischen.emplace_back(name, sekunden);
+}
+
+double jetzt() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 bool schnellerModus() { return schnell; }
@@ -57,30 +149,25 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--schnell") == 0) schnell = true;
         else nur = argv[i];   // runs only the groups, or else the figures, whose name contains this text
     }
-    // Slow runs are repeated less often; the median of what was run is printed.
+    // A text that names no group picks single figures out of every group.
+    const auto gewaehlt = [&](const Gruppe& g, const Groesse& gr) {
+        if (schnell && !gr.schnell) return false;
+        return nur.empty() || g.name.find(nur) != std::string::npos || gr.text.find(nur) != std::string::npos;
+    };
+    // The figures without the application object first, their lines kept for their place.
+    std::map<const Groesse*, std::string> vorher;
+    for (const Gruppe& g : gruppen())
+        for (const Groesse& gr : g.groessen)
+            if (gr.ohneAnwendung && gewaehlt(g, gr)) vorher[&gr] = ausfuehren(gr);
+    if (anwendungStarten()) std::printf("%s\n", anwendungStarten()().c_str());
     for (const Gruppe& g : gruppen()) {
-        // A text that names no group picks single figures out of every group.
-        const bool ganz = nur.empty() || g.name.find(nur) != std::string::npos;
-        const auto gewaehlt = [&](const Groesse& gr) { return ganz || gr.text.find(nur) != std::string::npos; };
-        if (std::none_of(g.groessen.begin(), g.groessen.end(), gewaehlt)) continue;
+        if (std::none_of(g.groessen.begin(), g.groessen.end(), [&](const Groesse& gr) { return gewaehlt(g, gr); }))
+            continue;
         std::printf("%s\n", g.name.c_str());
         for (const Groesse& gr : g.groessen) {
-            if (schnell && !gr.schnell) continue;
-            if (!gewaehlt(gr)) continue;
-            std::vector<double> zeiten;
-            double gesamt = 0;
-            const int hoechstens = schnell ? 1 : 15;
-            while (static_cast<int>(zeiten.size()) < hoechstens && (zeiten.size() < 3 || gesamt < 5.0)) {
-                quodral::zustandZuruecksetzen();
-                zeiten.push_back(sekundenVon(gr.machen()) / std::max(1, gr.schritte));
-                gesamt += zeiten.back() * std::max(1, gr.schritte);
-                if (gesamt > 60.0) break;
-            }
-            quodral::zustandZuruecksetzen();
-            std::sort(zeiten.begin(), zeiten.end());
-            std::printf("  %-58s median %10s   (%s .. %s, %zu runs)\n", gr.text.c_str(),
-                        zeitText(zeiten[zeiten.size() / 2]).c_str(), zeitText(zeiten.front()).c_str(),
-                        zeitText(zeiten.back()).c_str(), zeiten.size());
+            if (!gewaehlt(g, gr)) continue;
+            const auto v = vorher.find(&gr);
+            std::printf("%s", v != vorher.end() ? v->second.c_str() : ausfuehren(gr).c_str());
             std::fflush(stdout);
         }
     }

@@ -5,11 +5,14 @@
 // sequence, so every run builds the same scene; every twentieth point lies on an earlier one
 // (doubled labels for "Doppelte verbergen").
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "model/Punkt.h"
 
 namespace quodral::bench {
 
@@ -69,6 +72,24 @@ inline std::vector<std::string> szenenAnweisungen(int n) {
         }
     }
     return zeilen;
+}
+
+// The points of a cloud on a sphere of radius 3 with coordinates of full precision: no lattice
+// carries them, as after a rotation of a cluster.
+inline std::vector<Punkt> kugelpunkte(int n) {
+    Folge f;
+    std::vector<Punkt> pkte;
+    for (int i = 0; i < n; ++i) {
+        const double z = f.zahl(-1, 1), t = f.zahl(0, 6.283185307179586);
+        const double r = std::sqrt(1 - z * z);
+        Punkt p;
+        p.name = "S" + std::to_string(i);
+        p.x = 3 * r * std::cos(t);
+        p.y = 3 * r * std::sin(t);
+        p.z = 3 * z;
+        pkte.push_back(std::move(p));
+    }
+    return pkte;
 }
 
 // Types the scene of n objects with `tippen`.

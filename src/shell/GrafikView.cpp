@@ -45,6 +45,7 @@
 #include "drawing/GeoGrafik.h"
 #include "drawing/Leinwand.h"
 #include "drawing/Sichtabbildung.h"
+#include "shell/Vektorzustand.h"
 
 namespace quodral {
 
@@ -118,7 +119,11 @@ void verteilen(std::size_t anzahl, const std::function<void(std::size_t)>& arbei
         streifenFaeden().start([&] {
             alsMalerLaufen();
             try {
-                for (std::size_t i = naechster.fetch_add(1); i < anzahl; i = naechster.fetch_add(1)) arbeit(i);
+                for (std::size_t i = naechster.fetch_add(1); i < anzahl; i = naechster.fetch_add(1)) {
+                    // A piece painted before leaves Qt's fill in the vector registers.
+                    vektorregisterBereinigen();
+                    arbeit(i);
+                }
             } catch (...) {
                 const std::lock_guard sperre(fehlerSperre);
                 if (!fehler) fehler = std::current_exception();
@@ -483,6 +488,8 @@ private:
                 a = std::move(*wartend_);
                 wartend_.reset();
             }
+            // The picture before ended with Qt's fills (see Vektorzustand.h).
+            vektorregisterBereinigen();
             QImage bild;
             // A scene taken the same as the one painted last gives the same drawing.
             if (!gemalt_ || a.pixel != letztePixel_ || !gleicheSzene(a.szene, letzteSzene_)) {

@@ -54,6 +54,7 @@
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
+#include "shell/Vektorzustand.h"
 #include "text/Unicode.h"
 #include "text/Woerter.h"
 
@@ -645,6 +646,8 @@ void Hauptfenster::tabReihenfolgeSetzen() {
 }
 
 void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
+    // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
+    vektorregisterBereinigen();
     aktion();
     titelAktualisieren();
 }

@@ -2,6 +2,7 @@
 #include <clocale>
 
 #include "shell/Hauptfenster.h"
+#include "shell/Vektorzustand.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     // The program speaks German; so do Qt's own dialogs where Qt's translations are installed.
     quodral::qtAufDeutsch(app);
+    // Whatever starting Qt left in the vector registers, the window's core starts clean.
+    quodral::vektorregisterBereinigen();
     quodral::Hauptfenster fenster;
     fenster.show();
     return app.exec();
