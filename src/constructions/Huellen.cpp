@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <unordered_map>
 
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
@@ -193,24 +194,31 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
 }
 
 // The area that the closed corner walk encloses (half the length of its vector area).
-double flaecheDesUmlaufs(const std::vector<std::string>& ecken) {
-    const Vektor a = punktListe.at(ecken.front()).ortsvektor();
+double flaecheDesUmlaufs(const std::vector<Punkt>& kette) {
+    const Vektor a = kette.front().ortsvektor();
     Vektor summe;
-    for (std::size_t i = 1; i + 1 < ecken.size(); ++i)
-        summe = summe + (punktListe.at(ecken[i]).ortsvektor() - a).kreuz(punktListe.at(ecken[i + 1]).ortsvektor() - a);
+    for (std::size_t i = 1; i + 1 < kette.size(); ++i)
+        summe = summe + (kette[i].ortsvektor() - a).kreuz(kette[i + 1].ortsvektor() - a);
     return summe.norm() / 2;
 }
 
-// Polyeder::volumen with the faces' areas known already: one pyramid from the centroid over
-// every face, height times base area over three, the same numbers in the same order.
-double volumen(const Polyeder& pd, const std::vector<double>& inhalte) {
-    const std::optional<Punkt> sp = pd.schwerpunkt();
-    if (!sp || inhalte.size() != pd.seiten.size()) return pd.volumen();
+// Polyeder::volumen with the faces' measures known already: one pyramid from the centroid
+// (the mean of the faces' centroids) over every face, height times base area over three, the
+// same numbers in the same order.
+double volumen(const std::vector<Polygonmasse>& masse) {
+    Vektor s = nullvec;
+    int anzahl = 0;
+    for (const Polygonmasse& m : masse) {
+        if (!m.schwerpunkt) continue;
+        s = s + m.schwerpunkt->ortsvektor();
+        ++anzahl;
+    }
+    if (anzahl == 0) return 0.0;
+    const Punkt sp = ((1.0 / anzahl) * s).vektor2Punkt();
     double v = 0.0;
-    for (std::size_t i = 0; i < pd.seiten.size(); ++i) {
-        const std::optional<Ebene> e = polygonListe.at(pd.seiten[i]).ebene();  // registered just now
-        if (!e) continue;
-        v += sp->dist(*e) * inhalte[i] / 3.0;
+    for (const Polygonmasse& m : masse) {
+        if (!m.ebene) continue;
+        v += sp.dist(*m.ebene) * m.flaeche / 3.0;
     }
     return v;
 }
@@ -366,7 +374,11 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     double umfaenge = 0;
     double flaechen = 0;
     double wahreFlaeche = 0;  // of the corner walks themselves
-    std::vector<double> inhalte;  // each face's area as the polygon measures it
+    std::vector<Polygonmasse> masse;  // each face as the polygon measures it
+    std::unordered_map<std::string, std::size_t> stelle;
+    stelle.reserve(namen.size());
+    for (std::size_t i = 0; i < namen.size(); ++i) stelle.emplace(namen[i], i);
+    std::vector<Punkt> kette;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         std::vector<std::string> drin;
         for (std::size_t i : befund.punkte[f]) drin.push_back(namen[i]);
@@ -380,10 +392,12 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         const Polygon seite(fname, ecken);
         if (!seite.einlisten()) continue;
         seiten.push_back(fname);
-        umfaenge += seite.laenge();
-        inhalte.push_back(seite.flaeche());
-        flaechen += inhalte.back();
-        wahreFlaeche += flaecheDesUmlaufs(ecken);
+        kette.clear();
+        for (const std::string& e : ecken) kette.push_back(pkte[stelle.at(e)]);
+        masse.push_back(vermessen(seite, kette));
+        umfaenge += masse.back().laenge;
+        flaechen += masse.back().flaeche;
+        wahreFlaeche += flaecheDesUmlaufs(kette);
     }
     blockierteNamen.erase(name);
     // A polyhedron without faces would be no hull. The polygons' own tests have absolute
@@ -405,9 +419,12 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     lok = true;
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
-    quittung = examPolyeder(pd) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
+    std::vector<std::optional<Ebene>> ebenen;
+    ebenen.reserve(masse.size());
+    for (const Polygonmasse& m : masse) ebenen.push_back(m.ebene);
+    quittung = examPolyeder(pd, ebenen) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(volumen(pd, inhalte), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumen(masse), dezimalen));
     return Huellenbau::gebaut;
 }
 

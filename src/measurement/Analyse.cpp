@@ -128,19 +128,27 @@ bool prismaPaar(const std::vector<const Polygon*>& flaechen, const std::vector<E
 }  // namespace
 
 std::string examPolyeder(const Polyeder& pd) {
+    std::vector<std::optional<Ebene>> traeger;
+    traeger.reserve(pd.seiten.size());
+    for (const std::string& s : pd.seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        traeger.push_back(pol == nullptr ? std::nullopt : pol->ebene());
+    }
+    return examPolyeder(pd, traeger);
+}
+
+std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger) {
     const std::size_t eckenZahl = pd.eckenMenge().size();
-    // The faces with a carrier plane, as reinigeSeiten keeps them, each plane computed once.
+    // The faces with a carrier plane, as reinigeSeiten keeps them.
     std::vector<std::string> seiten;
     std::vector<const Polygon*> flaechen;
     std::vector<Ebene> ebenen;
-    for (const std::string& s : pd.seiten) {
-        const Polygon* pol = finde(polygonListe, s);
-        if (pol == nullptr) continue;
-        std::optional<Ebene> e = pol->ebene();
-        if (!e) continue;
-        seiten.push_back(s);
+    for (std::size_t i = 0; i < pd.seiten.size() && i < traeger.size(); ++i) {
+        const Polygon* pol = finde(polygonListe, pd.seiten[i]);
+        if (pol == nullptr || !traeger[i]) continue;
+        seiten.push_back(pd.seiten[i]);
         flaechen.push_back(pol);
-        ebenen.push_back(std::move(*e));
+        ebenen.push_back(*traeger[i]);
     }
     const std::size_t n = flaechen.size();
 

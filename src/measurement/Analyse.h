@@ -2,6 +2,7 @@
 // The examination of polyhedra: class (pyramid, cuboid, parallelepiped, pairwise parallel
 // faces, prism) and the census of the faces by their number of corners, as a German report.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace quodral {
 // The report on the polyhedron. It only reads: no registry, class or drawing attribute
 // changes. Its cost stays within the square of the number of faces.
 std::string examPolyeder(const Polyeder& pd);
+// The same report with the carrier planes of the faces known already, one for each entry of
+// pd.seiten in its order (nothing where the face has none), as Polygon::ebene() gives them.
+std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger);
 
 // The names, in their order, that name a registered polygon with a carrier plane.
 std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten);

@@ -361,6 +361,32 @@ double Polygon::flaeche() const {
     return summe;
 }
 
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
+    Polygonmasse m;
+    const std::size_t k = kette.size();
+    if (k == 0 || k != pol.ecken.size()) return m;
+    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += Strecke(kette[i], kette[i + 1]).laenge();
+    // The distinct corners in the order of their names, as eckenMenge() holds them.
+    std::vector<std::size_t> nachNamen(k);
+    for (std::size_t i = 0; i < k; ++i) nachNamen[i] = i;
+    std::sort(nachNamen.begin(), nachNamen.end(), [&pol](std::size_t a, std::size_t b) {
+        return pol.ecken[a] < pol.ecken[b] || (pol.ecken[a] == pol.ecken[b] && a < b);
+    });
+    nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end(),
+                                [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
+                    nachNamen.end());
+    std::vector<Punkt> verschiedene;
+    verschiedene.reserve(nachNamen.size());
+    for (std::size_t i : nachNamen) verschiedene.push_back(kette[i]);
+    m.schwerpunkt = quodral::schwerpunkt(verschiedene);
+    const std::vector<Vektor> basis = orthonorm(kette);
+    if (basis.size() == 2) m.ebene = Ebene(kette.front(), basis[0].kreuz(basis[1]));
+    // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
+    if (dimension(verschiedene) == 2 && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
+        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksInhalt(kette[0], kette[i], kette[i + 1]);
+    return m;
+}
+
 punktlage Polygon::punktPosition(const Punkt& p) const {
     if (!istKonvex()) return punktlage::nichtkonvex;
     if (enthaelt(p)) return punktlage::randlage;

@@ -25,6 +25,22 @@ namespace quodral {
 // twice is not convex. Costs n log n for n corners.
 bool eckenfolgeKonvex(const std::vector<Punkt>& ecken);
 
+struct Polygon;
+
+// What a polygon measures, all at once: laenge(), flaeche(), ebene() and schwerpunkt().
+struct Polygonmasse {
+    double laenge = 0;
+    double flaeche = 0;
+    std::optional<Ebene> ebene;
+    std::optional<Punkt> schwerpunkt;
+};
+
+// The measures of a polygon whose entries all name registered points (no break marker), from
+// those points in chain order: the same numbers as the polygon's own measures, which look up
+// every corner by name for each of them. A polygon of thousands of faces' hull is measured
+// once this way.
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette);
+
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
 std::string rawValue(punktlage lage);
