@@ -40,6 +40,16 @@ constexpr double kantenMindestlaenge = 1e-4;
 // A point this close to a corner lies on the border: the corner's angle is undefined there.
 constexpr double eckenNaehe = 1e-4;
 
+// How far a corner may lie beside an edge's line and still take no side, for corners whose
+// coordinates differ by at most the given extent. Below an extent of 1e6 the zero tolerance
+// 1e-8 itself. Beyond it the rounding of the coordinates alone (about 1e-16 of the extent,
+// times a few operations) approaches 1e-8, and the true corners of a convex polygon would
+// seem to lie on both sides: the tolerance grows with the extent, 1e-14 of it, but never
+// beyond the shortest edge that has a side at all (1e-4). Far beyond that, where the digits
+// of doubles no longer resolve such lengths, no side is decided and such chains stay no
+// convex polygons.
+double seitenToleranz(double weite) { return std::min(std::max(1e-8, 1e-14 * weite), kantenMindestlaenge); }
+
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
 
@@ -183,6 +193,8 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
     }
     const std::vector<Vektor> basis = orthonorm(q);
     if (basis.size() != 2) return false;
+    const double seitenweite = weite > 1e100 ? 1.0 : weite;
+    const double toleranz = seitenToleranz(seitenweite);
     const Vektor nv = basis[0].kreuz(basis[1]);
     const Vektor ursprung = q.front().ortsvektor();
     // The corners in the plane's own coordinates: the side of an edge's line is a linear
@@ -208,7 +220,7 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
         const double eigen = ux * (da * basis[0]) + uy * (da * basis[1]);
         const double oben = stuetze.maximum(ux, uy) - eigen;
         const double unten = -stuetze.maximum(-ux, -uy) - eigen;
-        if (!istNull(oben) && oben > 0 && !istNull(unten) && unten < 0) return false;
+        if (!(std::fabs(oben) < toleranz) && oben > 0 && !(std::fabs(unten) < toleranz) && unten < 0) return false;
     }
     return drehtEinmalUm(q, nv);
 }

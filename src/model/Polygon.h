@@ -20,7 +20,8 @@ namespace quodral {
 
 // The convexity test on corner points in chain order: they span exactly a plane, every edge
 // longer than 1e-4 leaves all corners on one side of its line (a corner within 1e-8 of the
-// line takes no side), and the chain, its last corner joined to its first, turns once around
+// line takes no side; for corners more than 1e6 apart within 1e-14 of their extent, at most
+// 1e-4, against the rounding of their coordinates), and the chain, its last corner joined to its first, turns once around
 // (a total turning of 360 degrees, never straight back on itself). A chain that runs round
 // twice is not convex. Costs n log n for n corners.
 bool eckenfolgeKonvex(const std::vector<Punkt>& ecken);
