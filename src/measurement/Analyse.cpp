@@ -23,10 +23,6 @@ std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten
     return seiten;
 }
 
-namespace {
-
-// Every pair i < j of parallel planes (Ebene::istParallelZu), in the order of i, then j.
-//
 // Comparing every pair costs the square of the face count. The test holds for two normals a
 // and b when |a × b|² < 1e-8, that is |a|·|b|·sin θ < 1e-4 for the angle θ between them. With
 // both normals at least 1/2 long, sin θ stays below 4e-4, and the unit normals, one of them
@@ -91,6 +87,8 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
     }
     return paare;
 }
+
+namespace {
 
 // The prism test for one pair of parallel faces i and j: the edges of the first other face
 // give a lateral direction that leaves the plane of i; every edge of every face must then
