@@ -119,12 +119,15 @@ std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& 
 
 // The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
 // about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
-std::vector<std::string> umlauf(std::vector<std::string> namen, const Vektor& sinn, const Vektor& m, double eps) {
-    std::vector<Vektor> orte;
-    for (const std::string& n : namen) orte.push_back(punktListe.at(n).ortsvektor());  // registered: checked by the callers
+// The places orte are those of the registered points namen.
+std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
+                                const Vektor& m, double eps) {
     ohneNahePunkte(namen, orte, eps);
     if (namen.size() < 3) return {};
-    const std::optional<Punkt> c = schwerpunkt(namen);
+    std::vector<Punkt> bleibende;
+    bleibende.reserve(orte.size());
+    for (const Vektor& o : orte) bleibende.push_back(o.vektor2Punkt());
+    const std::optional<Punkt> c = schwerpunkt(bleibende);
     if (!c) return {};
     const Vektor zv = c->ortsvektor();
 
@@ -277,10 +280,10 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
     if (!m) return {};
     const double eps = huellensuche::toleranz(pkte);
     const LineareHuelle lh = lineareHuelle(namen);
-    if (lh.dimension == 2) return umlauf(namen, lh.v, *m, eps);
+    if (lh.dimension == 2) return umlauf(namen, orte, lh.v, *m, eps);
     const auto sinn = ebenenSinn(orte, eps);
     if (!sinn) return {};
-    return umlauf(namen, sinn->first, *m, eps);
+    return umlauf(namen, orte, sinn->first, *m, eps);
 }
 
 // =============================================================================================
@@ -379,21 +382,37 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     stelle.reserve(namen.size());
     for (std::size_t i = 0; i < namen.size(); ++i) stelle.emplace(namen[i], i);
     std::vector<Punkt> kette;
+    // The distinct corners of the faces kept (the cloud's names are distinct).
+    std::vector<bool> istEcke(pkte.size(), false);
+    std::size_t eckenZahl = 0;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         std::vector<std::string> drin;
-        for (std::size_t i : befund.punkte[f]) drin.push_back(namen[i]);
+        std::vector<Punkt> drinPunkte;
+        std::vector<Vektor> drinOrte;
+        for (std::size_t i : befund.punkte[f]) {
+            drin.push_back(namen[i]);
+            drinPunkte.push_back(pkte[i]);
+            drinOrte.push_back(pkte[i].ortsvektor());
+        }
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
         // polygon of these points runs; otherwise about the outward normal.
-        const LineareHuelle lh = lineareHuelle(drin);
+        const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
         const Vektor& m = befund.normalen[f];
-        const std::vector<std::string> ecken = umlauf(drin, lh.dimension == 2 ? lh.v : m, m, eps);
+        const std::vector<std::string> ecken = umlauf(drin, std::move(drinOrte), lh.dimension == 2 ? lh.v : m, m, eps);
         if (ecken.empty()) continue;  // no hull polygon: the face is left out, its name not taken
         const std::string fname = nextFreeName("pl");
         const Polygon seite(fname, ecken);
         if (!seite.einlisten()) continue;
         seiten.push_back(fname);
         kette.clear();
-        for (const std::string& e : ecken) kette.push_back(pkte[stelle.at(e)]);
+        for (const std::string& e : ecken) {
+            const std::size_t i = stelle.at(e);
+            kette.push_back(pkte[i]);
+            if (!istEcke[i]) {
+                istEcke[i] = true;
+                ++eckenZahl;
+            }
+        }
         masse.push_back(vermessen(seite, kette));
         umfaenge += masse.back().laenge;
         flaechen += masse.back().flaeche;
@@ -422,7 +441,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     std::vector<std::optional<Ebene>> ebenen;
     ebenen.reserve(masse.size());
     for (const Polygonmasse& m : masse) ebenen.push_back(m.ebene);
-    quittung = examPolyeder(pd, ebenen) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
+    quittung = examPolyeder(pd, ebenen, eckenZahl) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
                "  Volumen: " + kurzform(roundTo(volumen(masse), dezimalen));
     return Huellenbau::gebaut;

@@ -132,11 +132,10 @@ std::string examPolyeder(const Polyeder& pd) {
         const Polygon* pol = finde(polygonListe, s);
         traeger.push_back(pol == nullptr ? std::nullopt : pol->ebene());
     }
-    return examPolyeder(pd, traeger);
+    return examPolyeder(pd, traeger, pd.eckenMenge().size());
 }
 
-std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger) {
-    const std::size_t eckenZahl = pd.eckenMenge().size();
+std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger, std::size_t eckenZahl) {
     // The faces with a carrier plane, as reinigeSeiten keeps them.
     std::vector<std::string> seiten;
     std::vector<const Polygon*> flaechen;

@@ -16,8 +16,9 @@ namespace quodral {
 // changes. Its cost stays within the square of the number of faces.
 std::string examPolyeder(const Polyeder& pd);
 // The same report with the carrier planes of the faces known already, one for each entry of
-// pd.seiten in its order (nothing where the face has none), as Polygon::ebene() gives them.
-std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger);
+// pd.seiten in its order (nothing where the face has none), as Polygon::ebene() gives them,
+// and the number of the solid's distinct corners (pd.eckenMenge().size()).
+std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger, std::size_t eckenZahl);
 
 // Every pair i < j of planes that Ebene::istParallelZu calls parallel, in the order of i, then
 // j: exactly the pairs of the comparison of every pair, found in about linear time.
