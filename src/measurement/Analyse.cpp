@@ -60,26 +60,27 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
                                            static_cast<std::int64_t>(std::floor(u.x2 / zelle)),
                                            static_cast<std::int64_t>(std::floor(u.x3 / zelle))};
     };
+    // Each unit normal is entered in both senses, so that the cells around one sense of the
+    // other normal find it either way.
     std::unordered_map<Schluessel, std::vector<std::size_t>> gitter;
-    gitter.reserve(2 * n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto z = zellen(einheiten[i]);
-        gitter[schluessel(z[0], z[1], z[2])].push_back(i);
-    }
+    gitter.reserve(4 * n);
+    for (std::size_t i = 0; i < n; ++i)
+        for (const Vektor& u : {einheiten[i], -1.0 * einheiten[i]}) {
+            const auto z = zellen(u);
+            gitter[schluessel(z[0], z[1], z[2])].push_back(i);
+        }
     std::vector<std::size_t> kandidaten;
     for (std::size_t i = 0; i < n; ++i) {
         kandidaten.clear();
-        for (const Vektor& u : {einheiten[i], -1.0 * einheiten[i]}) {
-            const auto z = zellen(u);
-            for (std::int64_t a = -1; a <= 1; ++a)
-                for (std::int64_t b = -1; b <= 1; ++b)
-                    for (std::int64_t c = -1; c <= 1; ++c) {
-                        const auto it = gitter.find(schluessel(z[0] + a, z[1] + b, z[2] + c));
-                        if (it == gitter.end()) continue;
-                        for (std::size_t j : it->second)
-                            if (j > i) kandidaten.push_back(j);
-                    }
-        }
+        const auto z = zellen(einheiten[i]);
+        for (std::int64_t a = -1; a <= 1; ++a)
+            for (std::int64_t b = -1; b <= 1; ++b)
+                for (std::int64_t c = -1; c <= 1; ++c) {
+                    const auto it = gitter.find(schluessel(z[0] + a, z[1] + b, z[2] + c));
+                    if (it == gitter.end()) continue;
+                    for (std::size_t j : it->second)
+                        if (j > i) kandidaten.push_back(j);
+                }
         std::sort(kandidaten.begin(), kandidaten.end());
         kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
         for (std::size_t j : kandidaten)
