@@ -106,7 +106,8 @@ public:
         skala_ = verkleinern(p);
         for (std::size_t i : konvexeHuelle(p)) huelle_.push_back(p[i]);
         const std::size_t m = huelle_.size();
-        if (m < 3) return;
+        // Up to eight vertices are all compared (maximum below): no directions are needed.
+        if (m <= 8) return;
         // The vertex after edge i is the farthest one for every direction between the outward
         // normals of edge i and edge i + 1.
         for (std::size_t i = 0; i < m; ++i) {
