@@ -214,7 +214,8 @@ std::vector<G> zufallsganz(std::mt19937& z, int n, int r) {
     return g;
 }
 
-const std::array<double, 5> massstaebe{1e-3, 1, 37.5, 1e4, 1e6};
+// Up to 1e8, where the polygons' side tolerance has grown with their extent far beyond 1e-8.
+const std::array<double, 6> massstaebe{1e-3, 1, 37.5, 1e4, 1e6, 1e8};
 
 }  // namespace
 
