@@ -419,9 +419,9 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         wahreFlaeche += flaecheDesUmlaufs(kette);
     }
     blockierteNamen.erase(name);
-    // A polyhedron without faces would be no hull. The polygons' own tests have absolute
-    // tolerances: far beyond the digits of doubles (coordinates of 1e20) they see no plane in
-    // a face and measure no area. A solid whose surface they measure visibly wrong would be
+    // A polyhedron without faces would be no hull. The polygons' own tests have tolerances
+    // that grow with a face's extent only up to 1e-4: far beyond the digits of doubles
+    // (coordinates of 1e20) they see no convex polygon in a face and measure no area. A solid whose surface they measure visibly wrong would be
     // reported, copied and drawn wrongly: nothing stays behind. (Tiny faces that they take for
     // no plane, as a sliver among thousands of faces, change nothing visible.)
     if (!(std::fabs(flaechen - wahreFlaeche) <= 1e-6 * wahreFlaeche)) {
