@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <unordered_map>
 
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
@@ -118,12 +119,15 @@ std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& 
 
 // The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
 // about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
-std::vector<std::string> umlauf(std::vector<std::string> namen, const Vektor& sinn, const Vektor& m, double eps) {
-    std::vector<Vektor> orte;
-    for (const std::string& n : namen) orte.push_back(punktListe.at(n).ortsvektor());  // registered: checked by the callers
+// The places orte are those of the registered points namen.
+std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
+                                const Vektor& m, double eps) {
     ohneNahePunkte(namen, orte, eps);
     if (namen.size() < 3) return {};
-    const std::optional<Punkt> c = schwerpunkt(namen);
+    std::vector<Punkt> bleibende;
+    bleibende.reserve(orte.size());
+    for (const Vektor& o : orte) bleibende.push_back(o.vektor2Punkt());
+    const std::optional<Punkt> c = schwerpunkt(bleibende);
     if (!c) return {};
     const Vektor zv = c->ortsvektor();
 
@@ -193,24 +197,31 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
 }
 
 // The area that the closed corner walk encloses (half the length of its vector area).
-double flaecheDesUmlaufs(const std::vector<std::string>& ecken) {
-    const Vektor a = punktListe.at(ecken.front()).ortsvektor();
+double flaecheDesUmlaufs(const std::vector<Punkt>& kette) {
+    const Vektor a = kette.front().ortsvektor();
     Vektor summe;
-    for (std::size_t i = 1; i + 1 < ecken.size(); ++i)
-        summe = summe + (punktListe.at(ecken[i]).ortsvektor() - a).kreuz(punktListe.at(ecken[i + 1]).ortsvektor() - a);
+    for (std::size_t i = 1; i + 1 < kette.size(); ++i)
+        summe = summe + (kette[i].ortsvektor() - a).kreuz(kette[i + 1].ortsvektor() - a);
     return summe.norm() / 2;
 }
 
-// Polyeder::volumen with the faces' areas known already: one pyramid from the centroid over
-// every face, height times base area over three, the same numbers in the same order.
-double volumen(const Polyeder& pd, const std::vector<double>& inhalte) {
-    const std::optional<Punkt> sp = pd.schwerpunkt();
-    if (!sp || inhalte.size() != pd.seiten.size()) return pd.volumen();
+// Polyeder::volumen with the faces' measures known already: one pyramid from the centroid
+// (the mean of the faces' centroids) over every face, height times base area over three, the
+// same numbers in the same order.
+double volumen(const std::vector<Polygonmasse>& masse) {
+    Vektor s = nullvec;
+    int anzahl = 0;
+    for (const Polygonmasse& m : masse) {
+        if (!m.schwerpunkt) continue;
+        s = s + m.schwerpunkt->ortsvektor();
+        ++anzahl;
+    }
+    if (anzahl == 0) return 0.0;
+    const Punkt sp = ((1.0 / anzahl) * s).vektor2Punkt();
     double v = 0.0;
-    for (std::size_t i = 0; i < pd.seiten.size(); ++i) {
-        const std::optional<Ebene> e = polygonListe.at(pd.seiten[i]).ebene();  // registered just now
-        if (!e) continue;
-        v += sp->dist(*e) * inhalte[i] / 3.0;
+    for (const Polygonmasse& m : masse) {
+        if (!m.ebene) continue;
+        v += sp.dist(*m.ebene) * m.flaeche / 3.0;
     }
     return v;
 }
@@ -269,10 +280,10 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
     if (!m) return {};
     const double eps = huellensuche::toleranz(pkte);
     const LineareHuelle lh = lineareHuelle(namen);
-    if (lh.dimension == 2) return umlauf(namen, lh.v, *m, eps);
+    if (lh.dimension == 2) return umlauf(namen, orte, lh.v, *m, eps);
     const auto sinn = ebenenSinn(orte, eps);
     if (!sinn) return {};
-    return umlauf(namen, sinn->first, *m, eps);
+    return umlauf(namen, orte, sinn->first, *m, eps);
 }
 
 // =============================================================================================
@@ -366,29 +377,51 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     double umfaenge = 0;
     double flaechen = 0;
     double wahreFlaeche = 0;  // of the corner walks themselves
-    std::vector<double> inhalte;  // each face's area as the polygon measures it
+    std::vector<Polygonmasse> masse;  // each face as the polygon measures it
+    std::unordered_map<std::string, std::size_t> stelle;
+    stelle.reserve(namen.size());
+    for (std::size_t i = 0; i < namen.size(); ++i) stelle.emplace(namen[i], i);
+    std::vector<Punkt> kette;
+    // The distinct corners of the faces kept (the cloud's names are distinct).
+    std::vector<bool> istEcke(pkte.size(), false);
+    std::size_t eckenZahl = 0;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         std::vector<std::string> drin;
-        for (std::size_t i : befund.punkte[f]) drin.push_back(namen[i]);
+        std::vector<Punkt> drinPunkte;
+        std::vector<Vektor> drinOrte;
+        for (std::size_t i : befund.punkte[f]) {
+            drin.push_back(namen[i]);
+            drinPunkte.push_back(pkte[i]);
+            drinOrte.push_back(pkte[i].ortsvektor());
+        }
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
         // polygon of these points runs; otherwise about the outward normal.
-        const LineareHuelle lh = lineareHuelle(drin);
+        const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
         const Vektor& m = befund.normalen[f];
-        const std::vector<std::string> ecken = umlauf(drin, lh.dimension == 2 ? lh.v : m, m, eps);
+        const std::vector<std::string> ecken = umlauf(drin, std::move(drinOrte), lh.dimension == 2 ? lh.v : m, m, eps);
         if (ecken.empty()) continue;  // no hull polygon: the face is left out, its name not taken
         const std::string fname = nextFreeName("pl");
         const Polygon seite(fname, ecken);
         if (!seite.einlisten()) continue;
         seiten.push_back(fname);
-        umfaenge += seite.laenge();
-        inhalte.push_back(seite.flaeche());
-        flaechen += inhalte.back();
-        wahreFlaeche += flaecheDesUmlaufs(ecken);
+        kette.clear();
+        for (const std::string& e : ecken) {
+            const std::size_t i = stelle.at(e);
+            kette.push_back(pkte[i]);
+            if (!istEcke[i]) {
+                istEcke[i] = true;
+                ++eckenZahl;
+            }
+        }
+        masse.push_back(vermessen(seite, kette));
+        umfaenge += masse.back().laenge;
+        flaechen += masse.back().flaeche;
+        wahreFlaeche += flaecheDesUmlaufs(kette);
     }
     blockierteNamen.erase(name);
-    // A polyhedron without faces would be no hull. The polygons' own tests have absolute
-    // tolerances: far beyond the digits of doubles (coordinates of 1e20) they see no plane in
-    // a face and measure no area. A solid whose surface they measure visibly wrong would be
+    // A polyhedron without faces would be no hull. The polygons' own tests have tolerances
+    // that grow with a face's extent only up to 1e-4: far beyond the digits of doubles
+    // (coordinates of 1e20) they see no convex polygon in a face and measure no area. A solid whose surface they measure visibly wrong would be
     // reported, copied and drawn wrongly: nothing stays behind. (Tiny faces that they take for
     // no plane, as a sliver among thousands of faces, change nothing visible.)
     if (!(std::fabs(flaechen - wahreFlaeche) <= 1e-6 * wahreFlaeche)) {
@@ -405,9 +438,12 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     lok = true;
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
-    quittung = examPolyeder(pd) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
+    std::vector<std::optional<Ebene>> ebenen;
+    ebenen.reserve(masse.size());
+    for (const Polygonmasse& m : masse) ebenen.push_back(m.ebene);
+    quittung = examPolyeder(pd, ebenen, eckenZahl) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(volumen(pd, inhalte), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumen(masse), dezimalen));
     return Huellenbau::gebaut;
 }
 

@@ -7,7 +7,6 @@
 #include <limits>
 #include <numeric>
 #include <optional>
-#include <unordered_map>
 
 #include "constructions/Kalkulation.h"
 #include "model/Ebenenkonstruktion.h"
@@ -134,12 +133,14 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         qh_vertexneighbors(qh);
         // The facets, numbered, with plane, area, corners, kept points and neighbours.
         std::vector<facetT*> facetten;
-        std::unordered_map<unsigned, std::size_t> nummer;
+        // Facet ids run below qh->facet_id: a facet's number is looked up by its id directly.
+        std::vector<std::size_t> nummerVon(qh->facet_id, 0);
         facetT* facet;
         FORALLfacets {
-            nummer.emplace(facet->id, facetten.size());
+            nummerVon[facet->id] = facetten.size();
             facetten.push_back(facet);
         }
+        const auto nummer = [&nummerVon](facetT* f) { return nummerVon.at(f->id); };
         const std::size_t F = facetten.size();
         const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
         std::vector<double> flaeche(F);
@@ -169,7 +170,7 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
                 facetT* neighbor;
                 facetT** neighborp;
                 FOREACHneighbor_(facetten[region[k]]) {
-                    const std::size_t h = nummer.at(neighbor->id);
+                    const std::size_t h = nummer(neighbor);
                     if (gruppe[h] >= 0) continue;
                     bool eben = skalar(m, D3{neighbor->normal[0], neighbor->normal[1], neighbor->normal[2]}) > 0;
                     FOREACHvertex_(neighbor->vertices) {
@@ -203,7 +204,7 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
                     facetT* neighbor;
                     facetT** neighborp;
                     FOREACHneighbor_(vertex) {
-                        const std::size_t h = nummer.at(neighbor->id);
+                        const std::size_t h = nummer(neighbor);
                         if (fmarke[h] == stempel) continue;
                         fmarke[h] = stempel;
                         vertexT* v2;

@@ -249,6 +249,10 @@ LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
     std::vector<Punkt> pts;
     for (const std::string& n : pNamenFeld)
         if (const Punkt* p = finde(punktListe, n)) pts.push_back(*p);
+    return lineareHuelleDerPunkte(pts);
+}
+
+LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
     if (pts.empty()) return {Punkt("", 0, 0, 0), nullvec, 0};
 
     const Punkt a = pts.front();

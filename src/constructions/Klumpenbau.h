@@ -125,6 +125,8 @@ struct LineareHuelle {
 // The points among the names, in list order, examined one by one against the hull found so
 // far. No point gives (origin, null vector, 0).
 LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld);
+// The same for the points themselves, in their order.
+LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts);
 
 // --- Tangent planes ----------------------------------------------------------------------
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "model/Numerik.h"
@@ -18,6 +21,72 @@ std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten
         if (pol != nullptr && pol->ebene()) seiten.push_back(s);
     }
     return seiten;
+}
+
+// Comparing every pair costs the square of the face count. The test holds for two normals a
+// and b when |a × b|² < 1e-8, that is |a|·|b|·sin θ < 1e-4 for the angle θ between them. With
+// both normals at least 1/2 long, sin θ stays below 4e-4, and the unit normals, one of them
+// turned round where θ is obtuse, lie less than 4.001e-4 apart in every coordinate. On a
+// grid of cells 1e-3 wide such unit normals fall into the same or neighbouring cells: only
+// those are candidates, and each candidate is decided by the test itself, so that the pairs
+// are exactly those of the full comparison. Normals shorter than 1/2 or not finite (never
+// those of a face) have no such bound: then every pair is compared.
+std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vector<Ebene>& ebenen) {
+    const std::size_t n = ebenen.size();
+    std::vector<std::pair<std::size_t, std::size_t>> paare;
+    std::vector<Vektor> einheiten;
+    einheiten.reserve(n);
+    for (const Ebene& e : ebenen) {
+        const double l = e.nv.norm();
+        if (!std::isfinite(l) || !(l >= 0.5) || !std::isfinite(e.nv.x1) || !std::isfinite(e.nv.x2) ||
+            !std::isfinite(e.nv.x3))
+            break;
+        einheiten.push_back((1 / l) * e.nv);
+    }
+    if (einheiten.size() < n) {
+        for (std::size_t i = 0; i + 1 < n; ++i)
+            for (std::size_t j = i + 1; j < n; ++j)
+                if (ebenen[i].istParallelZu(ebenen[j])) paare.emplace_back(i, j);
+        return paare;
+    }
+    constexpr double zelle = 1e-3;
+    using Schluessel = std::int64_t;
+    // Cell indices lie within ±1001: three of them fit into one key.
+    const auto schluessel = [](std::int64_t a, std::int64_t b, std::int64_t c) {
+        return ((a + 2048) << 24) | ((b + 2048) << 12) | (c + 2048);
+    };
+    const auto zellen = [](const Vektor& u) {
+        return std::array<std::int64_t, 3>{static_cast<std::int64_t>(std::floor(u.x1 / zelle)),
+                                           static_cast<std::int64_t>(std::floor(u.x2 / zelle)),
+                                           static_cast<std::int64_t>(std::floor(u.x3 / zelle))};
+    };
+    // Each unit normal is entered in both senses, so that the cells around one sense of the
+    // other normal find it either way.
+    std::unordered_map<Schluessel, std::vector<std::size_t>> gitter;
+    gitter.reserve(4 * n);
+    for (std::size_t i = 0; i < n; ++i)
+        for (const Vektor& u : {einheiten[i], -1.0 * einheiten[i]}) {
+            const auto z = zellen(u);
+            gitter[schluessel(z[0], z[1], z[2])].push_back(i);
+        }
+    std::vector<std::size_t> kandidaten;
+    for (std::size_t i = 0; i < n; ++i) {
+        kandidaten.clear();
+        const auto z = zellen(einheiten[i]);
+        for (std::int64_t a = -1; a <= 1; ++a)
+            for (std::int64_t b = -1; b <= 1; ++b)
+                for (std::int64_t c = -1; c <= 1; ++c) {
+                    const auto it = gitter.find(schluessel(z[0] + a, z[1] + b, z[2] + c));
+                    if (it == gitter.end()) continue;
+                    for (std::size_t j : it->second)
+                        if (j > i) kandidaten.push_back(j);
+                }
+        std::sort(kandidaten.begin(), kandidaten.end());
+        kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
+        for (std::size_t j : kandidaten)
+            if (ebenen[i].istParallelZu(ebenen[j])) paare.emplace_back(i, j);
+    }
+    return paare;
 }
 
 namespace {
@@ -58,14 +127,26 @@ bool prismaPaar(const std::vector<const Polygon*>& flaechen, const std::vector<E
 }  // namespace
 
 std::string examPolyeder(const Polyeder& pd) {
-    const std::size_t eckenZahl = pd.eckenMenge().size();
-    const std::vector<std::string> seiten = reinigeSeiten(pd.seiten);
+    std::vector<std::optional<Ebene>> traeger;
+    traeger.reserve(pd.seiten.size());
+    for (const std::string& s : pd.seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        traeger.push_back(pol == nullptr ? std::nullopt : pol->ebene());
+    }
+    return examPolyeder(pd, traeger, pd.eckenMenge().size());
+}
+
+std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger, std::size_t eckenZahl) {
+    // The faces with a carrier plane, as reinigeSeiten keeps them.
+    std::vector<std::string> seiten;
     std::vector<const Polygon*> flaechen;
     std::vector<Ebene> ebenen;
-    for (const std::string& s : seiten) {
-        const Polygon* pol = finde(polygonListe, s);
+    for (std::size_t i = 0; i < pd.seiten.size() && i < traeger.size(); ++i) {
+        const Polygon* pol = finde(polygonListe, pd.seiten[i]);
+        if (pol == nullptr || !traeger[i]) continue;
+        seiten.push_back(pd.seiten[i]);
         flaechen.push_back(pol);
-        ebenen.push_back(*pol->ebene());  // present: reinigeSeiten kept only such faces
+        ebenen.push_back(*traeger[i]);
     }
     const std::size_t n = flaechen.size();
 
@@ -86,25 +167,18 @@ std::string examPolyeder(const Polyeder& pd) {
     if (pyramide) {
         text = "Das Polyeder ist eine Pyramide.";
     } else if (n > 0) {
-        // Each pair of parallel faces is compared once with the others; every comparison below
-        // stays within the square of the face count.
-        std::size_t p = 0;
-        for (std::size_t i = 0; i + 1 < n; ++i)
-            for (std::size_t j = i + 1; j < n; ++j)
-                if (ebenen[i].istParallelZu(ebenen[j])) ++p;
+        // The pairs of parallel faces, found once; every test below runs over them.
+        const std::vector<std::pair<std::size_t, std::size_t>> paare = parallelePaare(ebenen);
+        const std::size_t p = paare.size();
 
         if (2 * p == n && n == 6) {
             // Six faces in three parallel pairs: the largest angle between a face of a pair and
             // the other four faces tells the cuboid from the parallelepiped.
             double groessterWinkel = 0.0;
-            for (std::size_t i = 0; i + 1 < n; ++i)
-                for (std::size_t j = i + 1; j < n; ++j) {
-                    if (!ebenen[i].istParallelZu(ebenen[j])) continue;
-                    for (std::size_t m = 0; m < n; ++m) {
-                        if (m == i || m == j) continue;
-                        if (const auto w = winkel(ebenen[i].nv, ebenen[m].nv))
-                            groessterWinkel = std::max(groessterWinkel, *w);
-                    }
+            for (const auto& [i, j] : paare)
+                for (std::size_t m = 0; m < n; ++m) {
+                    if (m == i || m == j) continue;
+                    if (const auto w = winkel(ebenen[i].nv, ebenen[m].nv)) groessterWinkel = std::max(groessterWinkel, *w);
                 }
             text = "\nDas Polyeder ist ein ";
             text += istNull(90 - groessterWinkel) ? "Quader." : "Parallelepiped.";
@@ -118,16 +192,15 @@ std::string examPolyeder(const Polyeder& pd) {
             // Per face i and such a face c: 0 untested, 1 no prism, 2 prism.
             std::vector<std::array<unsigned char, 3>> geprueft(n, {0, 0, 0});
             bool prisma = false;
-            for (std::size_t i = 0; i + 1 < n && !prisma; ++i)
-                for (std::size_t j = i + 1; j < n && !prisma; ++j) {
-                    if (!ebenen[i].istParallelZu(ebenen[j])) continue;
-                    std::size_t c = 0;
-                    while (c == i || c == j) ++c;
-                    if (c >= n) continue;
-                    unsigned char& befund = geprueft[i][c];
-                    if (befund == 0) befund = prismaPaar(flaechen, ebenen, i, j) ? 2 : 1;
-                    prisma = befund == 2;
-                }
+            for (const auto& [i, j] : paare) {
+                std::size_t c = 0;
+                while (c == i || c == j) ++c;
+                if (c >= n) continue;
+                unsigned char& befund = geprueft[i][c];
+                if (befund == 0) befund = prismaPaar(flaechen, ebenen, i, j) ? 2 : 1;
+                prisma = befund == 2;
+                if (prisma) break;
+            }
             if (prisma) text = "Das Polyeder ist ein Prisma.";
         }
     }

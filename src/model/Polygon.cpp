@@ -40,6 +40,16 @@ constexpr double kantenMindestlaenge = 1e-4;
 // A point this close to a corner lies on the border: the corner's angle is undefined there.
 constexpr double eckenNaehe = 1e-4;
 
+// How far a corner may lie beside an edge's line and still take no side, for corners whose
+// coordinates differ by at most the given extent. Below an extent of 1e6 the zero tolerance
+// 1e-8 itself. Beyond it the rounding of the coordinates alone (about 1e-16 of the extent,
+// times a few operations) approaches 1e-8, and the true corners of a convex polygon would
+// seem to lie on both sides: the tolerance grows with the extent, 1e-14 of it, but never
+// beyond the shortest edge that has a side at all (1e-4). Far beyond that, where the digits
+// of doubles no longer resolve such lengths, no side is decided and such chains stay no
+// convex polygons.
+double seitenToleranz(double weite) { return std::min(std::max(1e-8, 1e-14 * weite), kantenMindestlaenge); }
+
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
 
@@ -96,7 +106,8 @@ public:
         skala_ = verkleinern(p);
         for (std::size_t i : konvexeHuelle(p)) huelle_.push_back(p[i]);
         const std::size_t m = huelle_.size();
-        if (m < 3) return;
+        // Up to eight vertices are all compared (maximum below): no directions are needed.
+        if (m <= 8) return;
         // The vertex after edge i is the farthest one for every direction between the outward
         // normals of edge i and edge i + 1.
         for (std::size_t i = 0; i < m; ++i) {
@@ -183,6 +194,8 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
     }
     const std::vector<Vektor> basis = orthonorm(q);
     if (basis.size() != 2) return false;
+    const double seitenweite = weite > 1e100 ? 1.0 : weite;
+    const double toleranz = seitenToleranz(seitenweite);
     const Vektor nv = basis[0].kreuz(basis[1]);
     const Vektor ursprung = q.front().ortsvektor();
     // The corners in the plane's own coordinates: the side of an edge's line is a linear
@@ -208,7 +221,7 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
         const double eigen = ux * (da * basis[0]) + uy * (da * basis[1]);
         const double oben = stuetze.maximum(ux, uy) - eigen;
         const double unten = -stuetze.maximum(-ux, -uy) - eigen;
-        if (!istNull(oben) && oben > 0 && !istNull(unten) && unten < 0) return false;
+        if (!(std::fabs(oben) < toleranz) && oben > 0 && !(std::fabs(unten) < toleranz) && unten < 0) return false;
     }
     return drehtEinmalUm(q, nv);
 }
@@ -359,6 +372,32 @@ double Polygon::flaeche() const {
     for (std::size_t i = *erste + 1; i + 1 < ecken.size(); ++i)
         summe += dreiecksInhalt(ecken[*erste], ecken[i], ecken[i + 1]);
     return summe;
+}
+
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
+    Polygonmasse m;
+    const std::size_t k = kette.size();
+    if (k == 0 || k != pol.ecken.size()) return m;
+    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += Strecke(kette[i], kette[i + 1]).laenge();
+    // The distinct corners in the order of their names, as eckenMenge() holds them.
+    std::vector<std::size_t> nachNamen(k);
+    for (std::size_t i = 0; i < k; ++i) nachNamen[i] = i;
+    std::sort(nachNamen.begin(), nachNamen.end(), [&pol](std::size_t a, std::size_t b) {
+        return pol.ecken[a] < pol.ecken[b] || (pol.ecken[a] == pol.ecken[b] && a < b);
+    });
+    nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end(),
+                                [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
+                    nachNamen.end());
+    std::vector<Punkt> verschiedene;
+    verschiedene.reserve(nachNamen.size());
+    for (std::size_t i : nachNamen) verschiedene.push_back(kette[i]);
+    m.schwerpunkt = quodral::schwerpunkt(verschiedene);
+    const std::vector<Vektor> basis = orthonorm(kette);
+    if (basis.size() == 2) m.ebene = Ebene(kette.front(), basis[0].kreuz(basis[1]));
+    // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
+    if (dimension(verschiedene) == 2 && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
+        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksInhalt(kette[0], kette[i], kette[i + 1]);
+    return m;
 }
 
 punktlage Polygon::punktPosition(const Punkt& p) const {

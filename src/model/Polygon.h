@@ -20,10 +20,27 @@ namespace quodral {
 
 // The convexity test on corner points in chain order: they span exactly a plane, every edge
 // longer than 1e-4 leaves all corners on one side of its line (a corner within 1e-8 of the
-// line takes no side), and the chain, its last corner joined to its first, turns once around
+// line takes no side; for corners more than 1e6 apart within 1e-14 of their extent, at most
+// 1e-4, against the rounding of their coordinates), and the chain, its last corner joined to its first, turns once around
 // (a total turning of 360 degrees, never straight back on itself). A chain that runs round
 // twice is not convex. Costs n log n for n corners.
 bool eckenfolgeKonvex(const std::vector<Punkt>& ecken);
+
+struct Polygon;
+
+// What a polygon measures, all at once: laenge(), flaeche(), ebene() and schwerpunkt().
+struct Polygonmasse {
+    double laenge = 0;
+    double flaeche = 0;
+    std::optional<Ebene> ebene;
+    std::optional<Punkt> schwerpunkt;
+};
+
+// The measures of a polygon whose entries all name registered points (no break marker), from
+// those points in chain order: the same numbers as the polygon's own measures, which look up
+// every corner by name for each of them. A polygon of thousands of faces' hull is measured
+// once this way.
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette);
 
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <random>
+#include <utility>
+#include <vector>
 
 #include "FrischerStart.h"
 #include "model/Attribute.h"
@@ -127,6 +131,67 @@ TEST_F(Polyederanalyse, SeitenOhneEbeneZaehlenNicht) {
     // A single square face: no class, one census line for one face.
     const Polyeder f("F", {"W1", "gerade"});
     EXPECT_EQ(examPolyeder(f), kopf + "[\"W1\"]\n\n      1 4-Eck.\n");
+}
+
+// The pairs of parallel planes found through the grid of unit normals are exactly those of
+// the comparison of every pair: normals turned by angles about the test's own bound (either
+// side of it), in either sense, of lengths from 1/2 to 3, along the axes and on the borders
+// of the grid's cells, and normals too short or not finite, for which every pair is compared.
+TEST(ParallelePaare, WieDerVergleichJedesPaares) {
+    std::mt19937 z(41);
+    std::uniform_real_distribution<double> eins(-1, 1);
+    const auto zufallsrichtung = [&] {
+        for (;;) {
+            const Vektor v(eins(z), eins(z), eins(z));
+            const double l = v.norm();
+            if (l > 0.1 && l < 1) return (1 / l) * v;
+        }
+    };
+    const auto alleVergleichen = [](const std::vector<Ebene>& e) {
+        std::vector<std::pair<std::size_t, std::size_t>> paare;
+        for (std::size_t i = 0; i + 1 < e.size(); ++i)
+            for (std::size_t j = i + 1; j < e.size(); ++j)
+                if (e[i].istParallelZu(e[j])) paare.emplace_back(i, j);
+        return paare;
+    };
+    const Punkt o("", 0, 0, 0);
+    std::size_t gefunden = 0;
+    for (int runde = 0; runde < 25; ++runde) {
+        std::vector<Ebene> ebenen;
+        std::uniform_real_distribution<double> laenge(0.5, 3), faktor(0.3, 3);
+        for (int k = 0; k < 60; ++k) {
+            // A direction, and a few others turned away from it by about the bound 1e-4 / (|a|·|b|).
+            const Vektor u = zufallsrichtung();
+            Vektor quer = u.kreuz(zufallsrichtung());
+            quer = (1 / quer.norm()) * quer;
+            const double la = laenge(z);
+            ebenen.emplace_back(o, la * u);
+            for (int m = 0; m < 3; ++m) {
+                const double lb = laenge(z);
+                const double t = faktor(z) * 1e-4 / (la * lb);
+                const Vektor b = std::cos(t) * u + std::sin(t) * quer;
+                ebenen.emplace_back(o, (z() % 2 == 0 ? lb : -lb) * b);
+            }
+        }
+        // Axes and directions on the borders of the cells, nearly parallel to each other.
+        for (const Vektor& v : {Vektor(1, 0, 0), Vektor(0, -1, 0), Vektor(0, 0, 1), Vektor(0.001, 1, 0),
+                                Vektor(-0.002, 0, 1), Vektor(1, 1e-4, 0), Vektor(1, -1e-4, 1e-4), Vektor(0.6, 0.8, 0),
+                                Vektor(-0.6, -0.8, 0.0004)})
+            ebenen.emplace_back(o, v);
+        std::shuffle(ebenen.begin(), ebenen.end(), z);
+        const auto soll = alleVergleichen(ebenen);
+        gefunden += soll.size();
+        EXPECT_EQ(parallelePaare(ebenen), soll);
+        // With one normal too short, or not finite, the grid's bound does not hold.
+        for (const Vektor& v : {Vektor(0.3, 0, 0), Vektor(0, 0, 0), Vektor(INFINITY, 0, 0), Vektor(NAN, 1, 0)}) {
+            std::vector<Ebene> mit = ebenen;
+            mit.emplace_back(o, v);
+            EXPECT_EQ(parallelePaare(mit), alleVergleichen(mit));
+        }
+    }
+    // The planes were near the bound: some pairs are parallel, not all of the near ones.
+    EXPECT_GT(gefunden, 25u * 60u);
+    EXPECT_LT(gefunden, 25u * 60u * 6u);
 }
 
 }  // namespace quodral
