@@ -229,7 +229,13 @@ private:
     // The text of a row laid out on one line. A few hundred rows are kept, more than any view
     // shows at once.
     const QStaticText& gesetzterText(const QString& text, const QFont& schrift) const {
-        const QString schluessel = schrift.key() + QChar(0x1f) + text;
+        // The font's key is a long text built anew at each call; it is taken once per font.
+        if (schriftSchluessel_.isEmpty() || !(schrift == letzteSchrift_) ||
+            schrift.resolveMask() != letzteSchrift_.resolveMask()) {
+            letzteSchrift_ = schrift;
+            schriftSchluessel_ = schrift.key() + QChar(0x1f);
+        }
+        const QString schluessel = schriftSchluessel_ + text;
         if (const auto it = gesetzt_.constFind(schluessel); it != gesetzt_.cend()) return *it;
         if (gesetzt_.size() >= 512) gesetzt_.clear();
         QStaticText neu(text);
@@ -239,6 +245,94 @@ private:
     }
 
     mutable QHash<QString, QStaticText> gesetzt_;
+    mutable QFont letzteSchrift_;        // the font of the last row laid out
+    mutable QString schriftSchluessel_;  // its key, with the separator
+};
+
+// The statement table. A statement recorded at the end of the list adds a row; Qt's table then
+// lays itself out anew and paints all its visible rows again, although only the room of the
+// new rows changed (the scroll that brings them into view moves the rows that are painted
+// already). Here rows added at the end have the table's scroll range brought up to date and
+// only the room from the first new row down painted again; rows removed, and everything else
+// that lays the table out, go Qt's own way.
+class Anweisungstafel : public QTableView {
+public:
+    explicit Anweisungstafel(QWidget* eltern) : QTableView(eltern) {}
+
+    // Takes over from Qt's handling the change of the number of rows; where Qt's handling is
+    // not found where it is expected (another Qt), it stays as it is.
+    void zeilenzahlUebernehmen() {
+        QHeaderView* kopf = verticalHeader();
+        if (QObject::disconnect(kopf, SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int))))
+            connect(kopf, &QHeaderView::sectionCountChanged, this,
+                    [this](int vorher, int nachher) { zeilenzahlGeaendert(vorher, nachher); });
+    }
+
+protected:
+    void scrollContentsBy(int dx, int dy) override {
+        // The painted rows move by as much as the rows' offset changes; the offset is set
+        // anew from the scroll bar.
+        const int vorher = verticalHeader()->offset();
+        QTableView::scrollContentsBy(dx, dy);
+        inhaltVersatz_ += verticalHeader()->offset() - vorher;
+        versatzVerschoben_ = false;
+    }
+
+private:
+    void zeilenzahlGeaendert(int vorher, int nachher) {
+        if (nachher < vorher || !isVisible()) {
+            rowCountChanged(vorher, nachher);
+            return;
+        }
+        // The scroll bar's range and the header's size, as Qt's layout sets them. The rows'
+        // offset may change with them while the scroll bar stands still (at the end of the
+        // range the last row lies at the bottom, elsewhere the first one at the top). The rows
+        // stay where they are painted until the event is done: the statement's scroll to the
+        // new end, which follows, sets the offset anew and moves the painted rows once.
+        inhaltVersatz_ = verticalHeader()->offset();
+        updateGeometries();
+        if (verticalHeader()->offset() != inhaltVersatz_) {
+            verticalHeader()->setOffset(inhaltVersatz_);
+            versatzVerschoben_ = true;
+        }
+        // The room to paint is marked once the changes of the event are done: a scroll that
+        // brings the new rows into view comes after this, and moves the painted rows but not
+        // the room already marked for painting.
+        ersteNeueZeile_ = ersteNeueZeile_ ? std::min(*ersteNeueZeile_, vorher) : vorher;
+        if (markierungAnstehend_) return;
+        markierungAnstehend_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                markierungAnstehend_ = false;
+                const int zeile = ersteNeueZeile_.value_or(0);
+                ersteNeueZeile_.reset();
+                // Without such a scroll the offset is set as Qt's layout sets it, and the
+                // painted rows moved with it.
+                if (versatzVerschoben_) {
+                    versatzVerschoben_ = false;
+                    updateGeometries();
+                    const int versatz = verticalHeader()->offset();
+                    if (versatz != inhaltVersatz_) {
+                        viewport()->scroll(0, inhaltVersatz_ - versatz);
+                        inhaltVersatz_ = versatz;
+                    }
+                }
+                // Where the rows' offset moved without moving the painted rows, or the row is
+                // no longer there, the whole table is painted.
+                int oben = 0;
+                if (verticalHeader()->offset() == inhaltVersatz_ && zeile < model()->rowCount())
+                    oben = std::max(0, rowViewportPosition(zeile));
+                if (oben < viewport()->height())
+                    viewport()->update(0, oben, viewport()->width(), viewport()->height() - oben);
+            },
+            Qt::QueuedConnection);
+    }
+
+    std::optional<int> ersteNeueZeile_;   // the first row added since the room was last marked
+    bool markierungAnstehend_ = false;
+    int inhaltVersatz_ = 0;               // the rows' offset at which the painted rows stand
+    bool versatzVerschoben_ = false;      // the offset held back where the rows are painted
 };
 
 // The window's main row: the command area on the left, the drawing with its controls on the
@@ -459,9 +553,11 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(ausgabe_, 1);
 
     modell_ = new AnweisungsModell(this);
-    tafel_ = new QTableView(befehle);
+    auto* tafel = new Anweisungstafel(befehle);
+    tafel_ = tafel;
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
+    tafel->zeilenzahlUebernehmen();
     tafel_->setItemDelegate(new Zeilendelegat(tafel_));
     tafel_->setVerticalScrollBar(new Tafelrollbalken(Qt::Vertical, tafel_));
     tafel_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -648,8 +744,24 @@ void Hauptfenster::tabReihenfolgeSetzen() {
 void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
     // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
     vektorregisterBereinigen();
+    // An action may set the output more than once (a statement first empties it, then gives
+    // its answer): only the last text is laid out, when the action is done.
+    struct Sammeln {
+        Hauptfenster& f;
+        explicit Sammeln(Hauptfenster& fenster) : f(fenster) { ++f.ausgabeSammeln_; }
+        ~Sammeln() {
+            if (--f.ausgabeSammeln_ == 0) f.ausgabeNachholen();
+        }
+    } sammeln(*this);
     aktion();
     titelAktualisieren();
+}
+
+void Hauptfenster::ausgabeNachholen() {
+    if (!ausgabeWartend_) return;
+    const std::string text = std::move(*ausgabeWartend_);
+    ausgabeWartend_.reset();
+    ausgabeZeigen(text);
 }
 
 void Hauptfenster::titelAktualisieren() {
@@ -673,6 +785,14 @@ std::string Hauptfenster::eingabeLesen() { return eingabe_->text().toStdString()
 void Hauptfenster::eingabeSetzen(const std::string& text) { eingabe_->setText(q(text)); }
 
 void Hauptfenster::ausgabeSetzen(const std::string& text) {
+    if (ausgabeSammeln_ > 0) {
+        ausgabeWartend_ = text;
+        return;
+    }
+    ausgabeZeigen(text);
+}
+
+void Hauptfenster::ausgabeZeigen(const std::string& text) {
     if (text == ausgabeText_) {
         // The same text again: it is not laid out anew; as after setting it, the cursor and the
         // view go back to its start.
@@ -695,6 +815,8 @@ void Hauptfenster::tabelleNeuLaden() {
 void Hauptfenster::piepen() { QApplication::beep(); }
 
 std::string Hauptfenster::frage(const std::string& text, const std::vector<std::string>& optionen) {
+    // What the action has answered so far shows while the user is asked.
+    ausgabeNachholen();
     QMessageBox box(this);
     box.setWindowTitle("Quodral");
     box.setTextFormat(Qt::PlainText);   // statements may hold "<" and must show as typed
@@ -727,6 +849,7 @@ std::string Hauptfenster::auswahlAus3(const std::string& frageText, const std::s
 }
 
 std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorschlag) {
+    ausgabeNachholen();
     QString ordner = dialogOrdner_;
     QString name = q(vorschlag);
     // The default suffix is added only to a name without one. A name with another extension
@@ -758,6 +881,7 @@ std::optional<std::string> Hauptfenster::gewaehlteListe(const QFileInfo& datei, 
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
+    ausgabeNachholen();
     QString ordner = dialogOrdner_;
     // The filter only hides other files: a name typed into the dialog passes it. Such a file is
     // no statement list; the user is asked again, in the same folder.

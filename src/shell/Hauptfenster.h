@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,11 @@ private:
     // for asking again.
     std::optional<std::string> gewaehlteListe(const QFileInfo& datei, QString& ordner);
 
+    // Shows a text in the output at once.
+    void ausgabeZeigen(const std::string& text);
+    // Shows the text an action has set, if it set one.
+    void ausgabeNachholen();
+
     ViewController steuerung_;
     AnweisungsModell* modell_ = nullptr;
     QLineEdit* eingabe_ = nullptr;
@@ -110,6 +116,9 @@ private:
     QWidget* editGruppe_ = nullptr;
     // The text the output shows, as it was set.
     std::string ausgabeText_;
+    // While an action runs (depth > 0), the text it set last, shown when it is done.
+    int ausgabeSammeln_ = 0;
+    std::optional<std::string> ausgabeWartend_;
     // The folder in which the next file dialog opens: the one last used for a list, at first
     // the user's home folder (never the folder the program was started from).
     QString dialogOrdner_;
