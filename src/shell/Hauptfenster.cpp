@@ -37,6 +37,7 @@
 #include <QStyleOptionSlider>
 #include <QTableView>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -409,15 +410,10 @@ public:
             return;
         }
         const qreal verhaeltnis = maler->device()->devicePixelRatioF();
-        const QString schluessel = QStringLiteral("%1x%2/%3/%4/%5/%6/%7")
-                                       .arg(option->rect.width())
-                                       .arg(option->rect.height())
-                                       .arg(static_cast<int>(option->state))
-                                       .arg(rahmen->lineWidth)
-                                       .arg(option->palette.cacheKey())
-                                       .arg(verhaeltnis)
-                                       .arg(static_cast<int>(option->direction));
-        if (schluessel != schluessel_) {
+        const Schluessel schluessel{option->rect.size(),         static_cast<int>(option->state),
+                                    rahmen->lineWidth,           option->palette.cacheKey(),
+                                    verhaeltnis,                 static_cast<int>(option->direction)};
+        if (!(schluessel == schluessel_)) {
             QPixmap bild((QSizeF(option->rect.size()) * verhaeltnis).toSize());
             bild.setDevicePixelRatio(verhaeltnis);
             bild.fill(Qt::transparent);
@@ -433,7 +429,17 @@ public:
     }
 
 private:
-    mutable QString schluessel_;
+    // What the painted ground depends on.
+    struct Schluessel {
+        QSize groesse;
+        int zustand = -1;
+        int linienbreite = 0;
+        qint64 palette = 0;
+        qreal verhaeltnis = 0;
+        int richtung = 0;
+        bool operator==(const Schluessel&) const = default;
+    };
+    mutable Schluessel schluessel_;
     mutable QPixmap bild_;
 };
 
@@ -522,6 +528,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     auto* befehle = new QWidget(mitte);
     // The drawing view with its controls beside the command area.
     auto* grafik = new GrafikWidget(mitte);
+    grafik_ = grafik;
     auto* zeile = new Hauptzeile(mitte, befehle, grafik);
     zeile->setContentsMargins(fensterRand, fensterRand, fensterRand, fensterRand);
     auto* spalte = new QVBoxLayout(befehle);
@@ -547,6 +554,8 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     ausgabe_ = new QPlainTextEdit(befehle);
     ausgabe_->setObjectName("ausgabe");
     ausgabe_->setReadOnly(true);
+    // Nothing in the output is undone: its texts are not kept for it.
+    ausgabe_->document()->setUndoRedoEnabled(false);
     ausgabe_->setMinimumHeight(kleinsteTextHoehe);
     // The answer can be selected and copied after a click, but Tab passes it by.
     ausgabe_->setFocusPolicy(Qt::ClickFocus);
@@ -800,7 +809,17 @@ void Hauptfenster::ausgabeZeigen(const std::string& text) {
         return;
     }
     ausgabeText_ = text;
-    ausgabe_->setPlainText(q(text));
+    // The old text replaced by the new one in the document as it is, rather than the document
+    // cleared and made anew; then, as after setting it, the cursor and the view at its start.
+    // In one edit: the cursor set by position, where a cursor moved outside an edit lays out
+    // the old text to find its place on the screen.
+    QTextDocument* dokument = ausgabe_->document();
+    QTextCursor alles(dokument);
+    alles.beginEditBlock();
+    alles.setPosition(dokument->characterCount() - 1, QTextCursor::KeepAnchor);
+    alles.insertText(q(text));
+    alles.endEditBlock();
+    ausgabe_->moveCursor(QTextCursor::Start);
 }
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
@@ -911,7 +930,7 @@ void Hauptfenster::konsolenzeile(const std::string& zeile) {
 void Hauptfenster::neuZeichnen() {
     // Only the drawing follows the scene; the rest of the window updates itself where it
     // changes.
-    if (auto* grafik = findChild<GrafikWidget*>()) grafik->spaeterZeichnen();
+    grafik_->spaeterZeichnen();
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {

@@ -27,6 +27,8 @@ class QTableView;
 
 namespace quodral {
 
+class GrafikWidget;
+
 // Installs Qt's own German texts (the file dialogs' columns and buttons, the names of keys in
 // shortcuts) and the German locale for what Qt formats itself (sizes and dates in the file
 // dialogs). False when Qt's translations are not installed; the dialogs then keep the few
@@ -114,6 +116,7 @@ private:
     QPlainTextEdit* ausgabe_ = nullptr;
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
+    GrafikWidget* grafik_ = nullptr;
     // The text the output shows, as it was set.
     std::string ausgabeText_;
     // While an action runs (depth > 0), the text it set last, shown when it is done.
