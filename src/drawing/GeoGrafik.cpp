@@ -365,28 +365,6 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, const N
     }
 }
 
-// The points of the registry from `von` up to before `bis` (from the first, up to the end,
-// where not given) taken into the comparison `liste`.
-void punkteAufnehmen(Abschnittsabgleich<Szenenabzug::Punktdaten>& liste, const std::string* von,
-                     const std::string* bis) {
-    const auto& punkte = punktListe.karte();
-    Attributleser a;
-    for (auto it = von != nullptr ? punkte.lower_bound(*von) : punkte.begin(); it != punkte.end(); ++it) {
-        const std::string& name = it->first;
-        if (bis != nullptr && !(name < *bis)) break;
-        const Punkt& p = it->second;
-        const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
-        const double dx = at != nullptr ? at->dx : labelAbstandStandard;
-        const double dy = at != nullptr ? at->dy : labelAbstandStandard;
-        liste.eintrag(
-            name,
-            [&](const Szenenabzug::Punktdaten& d) {
-                return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
-            },
-            [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
-    }
-}
-
 // The entry of the scene for the point of the registry, read with `a` (names in ascending order).
 Szenenabzug::Punktdaten punktdaten(const std::string& name, const Punkt& p, Attributleser& a) {
     const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
@@ -405,7 +383,19 @@ Abschnittsliste<Szenenabzug::Punktdaten> punkteAufnehmen(const Abschnittsliste<S
     const Abschnitte& vorher = alt.abschnitte;
     if (!namen || vorher.empty()) {
         Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt);
-        punkteAufnehmen(liste, nullptr, nullptr);
+        Attributleser a;
+        for (const auto& [name, p] : punktListe.karte()) {
+            // The label's offset read once: the reader moves on past the name.
+            const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
+            const double dx = at != nullptr ? at->dx : labelAbstandStandard;
+            const double dy = at != nullptr ? at->dy : labelAbstandStandard;
+            liste.eintrag(
+                name,
+                [&](const Szenenabzug::Punktdaten& d) {
+                    return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
+                },
+                [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
+        }
         return liste.ergebnis();
     }
     // Each name with the section that holds it: the last whose first name is not above it (the
