@@ -365,63 +365,100 @@ void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, const N
     }
 }
 
-// The points of the registry from `von` up to before `bis` (from the first, up to the end,
-// where not given) taken into the comparison `liste`.
-void punkteAufnehmen(Abschnittsabgleich<Szenenabzug::Punktdaten>& liste, const std::string* von,
-                     const std::string* bis) {
-    const auto& punkte = punktListe.karte();
-    Attributleser a;
-    for (auto it = von != nullptr ? punkte.lower_bound(*von) : punkte.begin(); it != punkte.end(); ++it) {
-        const std::string& name = it->first;
-        if (bis != nullptr && !(name < *bis)) break;
-        const Punkt& p = it->second;
-        const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
-        const double dx = at != nullptr ? at->dx : labelAbstandStandard;
-        const double dy = at != nullptr ? at->dy : labelAbstandStandard;
-        liste.eintrag(
-            name,
-            [&](const Szenenabzug::Punktdaten& d) {
-                return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
-            },
-            [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
-    }
+// The entry of the scene for the point of the registry, read with `a` (names in ascending order).
+Szenenabzug::Punktdaten punktdaten(const std::string& name, const Punkt& p, Attributleser& a) {
+    const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
+    return {name, p.x, p.y, p.z, p.vision, at != nullptr ? at->dx : labelAbstandStandard,
+            at != nullptr ? at->dy : labelAbstandStandard};
 }
 
 // The points of the scene: where only some names may have changed, the sections of the scene
-// taken last that hold them are taken anew (each section stands for the names from its first
-// up to the first of the next), the others are shared; otherwise every point is compared.
+// taken last that hold them are copied with just those names taken anew from the registry
+// (each section stands for the names from its first up to the first of the next; the others
+// are shared); otherwise every point is compared. The registry is a tree: walking the few
+// hundred names of a section from node to node cost more than all else a new point asks.
 Abschnittsliste<Szenenabzug::Punktdaten> punkteAufnehmen(const Abschnittsliste<Szenenabzug::Punktdaten>& alt,
                                                            const std::optional<std::vector<std::string>>& namen) {
     using Abschnitte = std::vector<Abschnittsliste<Szenenabzug::Punktdaten>::Abschnitt>;
     const Abschnitte& vorher = alt.abschnitte;
     if (!namen || vorher.empty()) {
         Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt);
-        punkteAufnehmen(liste, nullptr, nullptr);
+        Attributleser a;
+        for (const auto& [name, p] : punktListe.karte()) {
+            // The label's offset read once: the reader moves on past the name.
+            const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
+            const double dx = at != nullptr ? at->dx : labelAbstandStandard;
+            const double dy = at != nullptr ? at->dy : labelAbstandStandard;
+            liste.eintrag(
+                name,
+                [&](const Szenenabzug::Punktdaten& d) {
+                    return d.x == p.x && d.y == p.y && d.z == p.z && d.vision == p.vision && d.dx == dx && d.dy == dy;
+                },
+                [&] { return Szenenabzug::Punktdaten{name, p.x, p.y, p.z, p.vision, dx, dy}; });
+        }
         return liste.ergebnis();
     }
-    // The sections that hold a name: the last whose first name is not above it (the first
-    // section for a name before all).
-    std::vector<std::size_t> betroffen;
+    // Each name with the section that holds it: the last whose first name is not above it (the
+    // first section for a name before all); by section, then by name.
+    std::vector<std::pair<std::size_t, const std::string*>> betroffen;
     for (const std::string& n : *namen) {
         const auto nach = std::upper_bound(vorher.begin(), vorher.end(), n,
                                            [](const std::string& x, const auto& a) { return x < a->front().name; });
-        betroffen.push_back(nach == vorher.begin() ? 0 : static_cast<std::size_t>(nach - vorher.begin()) - 1);
+        betroffen.emplace_back(nach == vorher.begin() ? 0 : static_cast<std::size_t>(nach - vorher.begin()) - 1, &n);
     }
-    std::sort(betroffen.begin(), betroffen.end());
-    betroffen.erase(std::unique(betroffen.begin(), betroffen.end()), betroffen.end());
+    std::sort(betroffen.begin(), betroffen.end(),
+              [](const auto& x, const auto& y) { return x.first != y.first ? x.first < y.first : *x.second < *y.second; });
+    betroffen.erase(std::unique(betroffen.begin(), betroffen.end(),
+                                [](const auto& x, const auto& y) { return x.first == y.first && *x.second == *y.second; }),
+                    betroffen.end());
+    // Sections are cut to this many entries when they grow beyond twice as many, as the
+    // comparison cuts them.
+    constexpr std::size_t abschnittsGroesse = 256;
+    const auto& punkte = punktListe.karte();
     Abschnittsliste<Szenenabzug::Punktdaten> ergebnis;
     std::size_t naechster = 0;   // the first old section not yet in the result
-    for (const std::size_t c : betroffen) {
+    for (std::size_t i = 0; i < betroffen.size();) {
+        const std::size_t c = betroffen[i].first;
         ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
                                    vorher.begin() + static_cast<std::ptrdiff_t>(c));
-        Abschnittsliste<Szenenabzug::Punktdaten> einer;
-        einer.abschnitte.push_back(vorher[c]);
-        Abschnittsabgleich<Szenenabzug::Punktdaten> liste(einer);
-        punkteAufnehmen(liste, c == 0 ? nullptr : &vorher[c]->front().name,
-                        c + 1 < vorher.size() ? &vorher[c + 1]->front().name : nullptr);
-        Abschnittsliste<Szenenabzug::Punktdaten> neu = liste.ergebnis();
-        ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), neu.abschnitte.begin(), neu.abschnitte.end());
         naechster = c + 1;
+        std::optional<std::vector<Szenenabzug::Punktdaten>> kopie;
+        const auto eintraege = [&]() -> const std::vector<Szenenabzug::Punktdaten>& {
+            return kopie ? *kopie : *vorher[c];
+        };
+        Attributleser a;
+        for (; i < betroffen.size() && betroffen[i].first == c; ++i) {
+            const std::string& name = *betroffen[i].second;
+            const auto& jetzt = eintraege();
+            const auto ort = std::lower_bound(jetzt.begin(), jetzt.end(), name,
+                                              [](const Szenenabzug::Punktdaten& d, const std::string& n) { return d.name < n; });
+            const auto stelle = ort - jetzt.begin();
+            const bool da = ort != jetzt.end() && ort->name == name;
+            const auto p = punkte.find(name);
+            if (p == punkte.end()) {
+                if (!da) continue;
+                if (!kopie) kopie.emplace(*vorher[c]);
+                kopie->erase(kopie->begin() + stelle);
+                continue;
+            }
+            Szenenabzug::Punktdaten d = punktdaten(name, p->second, a);
+            if (da && *ort == d) continue;
+            if (!kopie) kopie.emplace(*vorher[c]);
+            if (da) (*kopie)[static_cast<std::size_t>(stelle)] = std::move(d);
+            else kopie->insert(kopie->begin() + stelle, std::move(d));
+        }
+        if (!kopie) {
+            ergebnis.abschnitte.push_back(vorher[c]);
+        } else if (kopie->size() <= 2 * abschnittsGroesse) {
+            if (!kopie->empty())
+                ergebnis.abschnitte.push_back(std::make_shared<const std::vector<Szenenabzug::Punktdaten>>(std::move(*kopie)));
+        } else {
+            for (std::size_t k = 0; k < kopie->size(); k += abschnittsGroesse) {
+                const auto von = kopie->begin() + static_cast<std::ptrdiff_t>(k);
+                const auto bis = kopie->begin() + static_cast<std::ptrdiff_t>(std::min(k + abschnittsGroesse, kopie->size()));
+                ergebnis.abschnitte.push_back(std::make_shared<const std::vector<Szenenabzug::Punktdaten>>(von, bis));
+            }
+        }
     }
     ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
                                vorher.end());

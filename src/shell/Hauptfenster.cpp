@@ -37,6 +37,7 @@
 #include <QStyleOptionSlider>
 #include <QTableView>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -229,7 +230,13 @@ private:
     // The text of a row laid out on one line. A few hundred rows are kept, more than any view
     // shows at once.
     const QStaticText& gesetzterText(const QString& text, const QFont& schrift) const {
-        const QString schluessel = schrift.key() + QChar(0x1f) + text;
+        // The font's key is a long text built anew at each call; it is taken once per font.
+        if (schriftSchluessel_.isEmpty() || !(schrift == letzteSchrift_) ||
+            schrift.resolveMask() != letzteSchrift_.resolveMask()) {
+            letzteSchrift_ = schrift;
+            schriftSchluessel_ = schrift.key() + QChar(0x1f);
+        }
+        const QString schluessel = schriftSchluessel_ + text;
         if (const auto it = gesetzt_.constFind(schluessel); it != gesetzt_.cend()) return *it;
         if (gesetzt_.size() >= 512) gesetzt_.clear();
         QStaticText neu(text);
@@ -239,6 +246,94 @@ private:
     }
 
     mutable QHash<QString, QStaticText> gesetzt_;
+    mutable QFont letzteSchrift_;        // the font of the last row laid out
+    mutable QString schriftSchluessel_;  // its key, with the separator
+};
+
+// The statement table. A statement recorded at the end of the list adds a row; Qt's table then
+// lays itself out anew and paints all its visible rows again, although only the room of the
+// new rows changed (the scroll that brings them into view moves the rows that are painted
+// already). Here rows added at the end have the table's scroll range brought up to date and
+// only the room from the first new row down painted again; rows removed, and everything else
+// that lays the table out, go Qt's own way.
+class Anweisungstafel : public QTableView {
+public:
+    explicit Anweisungstafel(QWidget* eltern) : QTableView(eltern) {}
+
+    // Takes over from Qt's handling the change of the number of rows; where Qt's handling is
+    // not found where it is expected (another Qt), it stays as it is.
+    void zeilenzahlUebernehmen() {
+        QHeaderView* kopf = verticalHeader();
+        if (QObject::disconnect(kopf, SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int))))
+            connect(kopf, &QHeaderView::sectionCountChanged, this,
+                    [this](int vorher, int nachher) { zeilenzahlGeaendert(vorher, nachher); });
+    }
+
+protected:
+    void scrollContentsBy(int dx, int dy) override {
+        // The painted rows move by as much as the rows' offset changes; the offset is set
+        // anew from the scroll bar.
+        const int vorher = verticalHeader()->offset();
+        QTableView::scrollContentsBy(dx, dy);
+        inhaltVersatz_ += verticalHeader()->offset() - vorher;
+        versatzVerschoben_ = false;
+    }
+
+private:
+    void zeilenzahlGeaendert(int vorher, int nachher) {
+        if (nachher < vorher || !isVisible()) {
+            rowCountChanged(vorher, nachher);
+            return;
+        }
+        // The scroll bar's range and the header's size, as Qt's layout sets them. The rows'
+        // offset may change with them while the scroll bar stands still (at the end of the
+        // range the last row lies at the bottom, elsewhere the first one at the top). The rows
+        // stay where they are painted until the event is done: the statement's scroll to the
+        // new end, which follows, sets the offset anew and moves the painted rows once.
+        inhaltVersatz_ = verticalHeader()->offset();
+        updateGeometries();
+        if (verticalHeader()->offset() != inhaltVersatz_) {
+            verticalHeader()->setOffset(inhaltVersatz_);
+            versatzVerschoben_ = true;
+        }
+        // The room to paint is marked once the changes of the event are done: a scroll that
+        // brings the new rows into view comes after this, and moves the painted rows but not
+        // the room already marked for painting.
+        ersteNeueZeile_ = ersteNeueZeile_ ? std::min(*ersteNeueZeile_, vorher) : vorher;
+        if (markierungAnstehend_) return;
+        markierungAnstehend_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                markierungAnstehend_ = false;
+                const int zeile = ersteNeueZeile_.value_or(0);
+                ersteNeueZeile_.reset();
+                // Without such a scroll the offset is set as Qt's layout sets it, and the
+                // painted rows moved with it.
+                if (versatzVerschoben_) {
+                    versatzVerschoben_ = false;
+                    updateGeometries();
+                    const int versatz = verticalHeader()->offset();
+                    if (versatz != inhaltVersatz_) {
+                        viewport()->scroll(0, inhaltVersatz_ - versatz);
+                        inhaltVersatz_ = versatz;
+                    }
+                }
+                // Where the rows' offset moved without moving the painted rows, or the row is
+                // no longer there, the whole table is painted.
+                int oben = 0;
+                if (verticalHeader()->offset() == inhaltVersatz_ && zeile < model()->rowCount())
+                    oben = std::max(0, rowViewportPosition(zeile));
+                if (oben < viewport()->height())
+                    viewport()->update(0, oben, viewport()->width(), viewport()->height() - oben);
+            },
+            Qt::QueuedConnection);
+    }
+
+    std::optional<int> ersteNeueZeile_;   // the first row added since the room was last marked
+    bool markierungAnstehend_ = false;
+    int inhaltVersatz_ = 0;               // the rows' offset at which the painted rows stand
+    bool versatzVerschoben_ = false;      // the offset held back where the rows are painted
 };
 
 // The window's main row: the command area on the left, the drawing with its controls on the
@@ -315,15 +410,10 @@ public:
             return;
         }
         const qreal verhaeltnis = maler->device()->devicePixelRatioF();
-        const QString schluessel = QStringLiteral("%1x%2/%3/%4/%5/%6/%7")
-                                       .arg(option->rect.width())
-                                       .arg(option->rect.height())
-                                       .arg(static_cast<int>(option->state))
-                                       .arg(rahmen->lineWidth)
-                                       .arg(option->palette.cacheKey())
-                                       .arg(verhaeltnis)
-                                       .arg(static_cast<int>(option->direction));
-        if (schluessel != schluessel_) {
+        const Schluessel schluessel{option->rect.size(),         static_cast<int>(option->state),
+                                    rahmen->lineWidth,           option->palette.cacheKey(),
+                                    verhaeltnis,                 static_cast<int>(option->direction)};
+        if (!(schluessel == schluessel_)) {
             QPixmap bild((QSizeF(option->rect.size()) * verhaeltnis).toSize());
             bild.setDevicePixelRatio(verhaeltnis);
             bild.fill(Qt::transparent);
@@ -339,7 +429,17 @@ public:
     }
 
 private:
-    mutable QString schluessel_;
+    // What the painted ground depends on.
+    struct Schluessel {
+        QSize groesse;
+        int zustand = -1;
+        int linienbreite = 0;
+        qint64 palette = 0;
+        qreal verhaeltnis = 0;
+        int richtung = 0;
+        bool operator==(const Schluessel&) const = default;
+    };
+    mutable Schluessel schluessel_;
     mutable QPixmap bild_;
 };
 
@@ -428,6 +528,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     auto* befehle = new QWidget(mitte);
     // The drawing view with its controls beside the command area.
     auto* grafik = new GrafikWidget(mitte);
+    grafik_ = grafik;
     auto* zeile = new Hauptzeile(mitte, befehle, grafik);
     zeile->setContentsMargins(fensterRand, fensterRand, fensterRand, fensterRand);
     auto* spalte = new QVBoxLayout(befehle);
@@ -453,15 +554,19 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     ausgabe_ = new QPlainTextEdit(befehle);
     ausgabe_->setObjectName("ausgabe");
     ausgabe_->setReadOnly(true);
+    // Nothing in the output is undone: its texts are not kept for it.
+    ausgabe_->document()->setUndoRedoEnabled(false);
     ausgabe_->setMinimumHeight(kleinsteTextHoehe);
     // The answer can be selected and copied after a click, but Tab passes it by.
     ausgabe_->setFocusPolicy(Qt::ClickFocus);
     spalte->addWidget(ausgabe_, 1);
 
     modell_ = new AnweisungsModell(this);
-    tafel_ = new QTableView(befehle);
+    auto* tafel = new Anweisungstafel(befehle);
+    tafel_ = tafel;
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
+    tafel->zeilenzahlUebernehmen();
     tafel_->setItemDelegate(new Zeilendelegat(tafel_));
     tafel_->setVerticalScrollBar(new Tafelrollbalken(Qt::Vertical, tafel_));
     tafel_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -648,8 +753,24 @@ void Hauptfenster::tabReihenfolgeSetzen() {
 void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
     // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
     vektorregisterBereinigen();
+    // An action may set the output more than once (a statement first empties it, then gives
+    // its answer): only the last text is laid out, when the action is done.
+    struct Sammeln {
+        Hauptfenster& f;
+        explicit Sammeln(Hauptfenster& fenster) : f(fenster) { ++f.ausgabeSammeln_; }
+        ~Sammeln() {
+            if (--f.ausgabeSammeln_ == 0) f.ausgabeNachholen();
+        }
+    } sammeln(*this);
     aktion();
     titelAktualisieren();
+}
+
+void Hauptfenster::ausgabeNachholen() {
+    if (!ausgabeWartend_) return;
+    const std::string text = std::move(*ausgabeWartend_);
+    ausgabeWartend_.reset();
+    ausgabeZeigen(text);
 }
 
 void Hauptfenster::titelAktualisieren() {
@@ -673,6 +794,14 @@ std::string Hauptfenster::eingabeLesen() { return eingabe_->text().toStdString()
 void Hauptfenster::eingabeSetzen(const std::string& text) { eingabe_->setText(q(text)); }
 
 void Hauptfenster::ausgabeSetzen(const std::string& text) {
+    if (ausgabeSammeln_ > 0) {
+        ausgabeWartend_ = text;
+        return;
+    }
+    ausgabeZeigen(text);
+}
+
+void Hauptfenster::ausgabeZeigen(const std::string& text) {
     if (text == ausgabeText_) {
         // The same text again: it is not laid out anew; as after setting it, the cursor and the
         // view go back to its start.
@@ -680,7 +809,17 @@ void Hauptfenster::ausgabeSetzen(const std::string& text) {
         return;
     }
     ausgabeText_ = text;
-    ausgabe_->setPlainText(q(text));
+    // The old text replaced by the new one in the document as it is, rather than the document
+    // cleared and made anew; then, as after setting it, the cursor and the view at its start.
+    // In one edit: the cursor set by position, where a cursor moved outside an edit lays out
+    // the old text to find its place on the screen.
+    QTextDocument* dokument = ausgabe_->document();
+    QTextCursor alles(dokument);
+    alles.beginEditBlock();
+    alles.setPosition(dokument->characterCount() - 1, QTextCursor::KeepAnchor);
+    alles.insertText(q(text));
+    alles.endEditBlock();
+    ausgabe_->moveCursor(QTextCursor::Start);
 }
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
@@ -695,6 +834,8 @@ void Hauptfenster::tabelleNeuLaden() {
 void Hauptfenster::piepen() { QApplication::beep(); }
 
 std::string Hauptfenster::frage(const std::string& text, const std::vector<std::string>& optionen) {
+    // What the action has answered so far shows while the user is asked.
+    ausgabeNachholen();
     QMessageBox box(this);
     box.setWindowTitle("Quodral");
     box.setTextFormat(Qt::PlainText);   // statements may hold "<" and must show as typed
@@ -727,6 +868,7 @@ std::string Hauptfenster::auswahlAus3(const std::string& frageText, const std::s
 }
 
 std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorschlag) {
+    ausgabeNachholen();
     QString ordner = dialogOrdner_;
     QString name = q(vorschlag);
     // The default suffix is added only to a name without one. A name with another extension
@@ -758,6 +900,7 @@ std::optional<std::string> Hauptfenster::gewaehlteListe(const QFileInfo& datei, 
 }
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
+    ausgabeNachholen();
     QString ordner = dialogOrdner_;
     // The filter only hides other files: a name typed into the dialog passes it. Such a file is
     // no statement list; the user is asked again, in the same folder.
@@ -787,7 +930,7 @@ void Hauptfenster::konsolenzeile(const std::string& zeile) {
 void Hauptfenster::neuZeichnen() {
     // Only the drawing follows the scene; the rest of the window updates itself where it
     // changes.
-    if (auto* grafik = findChild<GrafikWidget*>()) grafik->spaeterZeichnen();
+    grafik_->spaeterZeichnen();
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {

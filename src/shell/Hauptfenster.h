@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ class QPlainTextEdit;
 class QTableView;
 
 namespace quodral {
+
+class GrafikWidget;
 
 // Installs Qt's own German texts (the file dialogs' columns and buttons, the names of keys in
 // shortcuts) and the German locale for what Qt formats itself (sizes and dates in the file
@@ -102,14 +105,23 @@ private:
     // for asking again.
     std::optional<std::string> gewaehlteListe(const QFileInfo& datei, QString& ordner);
 
+    // Shows a text in the output at once.
+    void ausgabeZeigen(const std::string& text);
+    // Shows the text an action has set, if it set one.
+    void ausgabeNachholen();
+
     ViewController steuerung_;
     AnweisungsModell* modell_ = nullptr;
     QLineEdit* eingabe_ = nullptr;
     QPlainTextEdit* ausgabe_ = nullptr;
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
+    GrafikWidget* grafik_ = nullptr;
     // The text the output shows, as it was set.
     std::string ausgabeText_;
+    // While an action runs (depth > 0), the text it set last, shown when it is done.
+    int ausgabeSammeln_ = 0;
+    std::optional<std::string> ausgabeWartend_;
     // The folder in which the next file dialog opens: the one last used for a list, at first
     // the user's home folder (never the folder the program was started from).
     QString dialogOrdner_;

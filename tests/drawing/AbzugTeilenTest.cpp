@@ -107,6 +107,43 @@ TEST_F(AbzugTeilen, UnveraendertWirdAllesGeteilt) {
     EXPECT_EQ(neu.punkte.finde("Q"), nullptr);
 }
 
+// The sections of the points, taken one new point after the other into one section until it is
+// cut, then emptied by deleting its points one after the other: after each taking no section is
+// empty or longer than twice the cut, the names ascend through all of them, and the taking is
+// the scene as it is.
+TEST_F(AbzugTeilen, AbschnittWaechstUndLeertSich) {
+    for (int i = 0; i < 700; ++i) tippen("PUNKT " + p(i) + " " + std::to_string(i % 7) + " " + std::to_string(i % 5) + " 0");
+    (void)szeneAufnehmen();
+    const auto pruefen = [](const Szenenabzug& s, const std::string& nach) {
+        const std::string* vorige = nullptr;
+        for (const auto& a : s.punkte.abschnitte) {
+            ASSERT_FALSE(a->empty()) << nach;
+            ASSERT_LE(a->size(), 512u) << nach;
+            for (const auto& d : *a) {
+                if (vorige != nullptr) {
+                    ASSERT_LT(*vorige, d.name) << nach;
+                }
+                vorige = &d.name;
+            }
+        }
+        ASSERT_EQ(s.punkte.anzahl(), punktListe.size()) << nach;
+    };
+    const auto name = [](int i) { return "P0x" + std::to_string(1000 + i); };
+    for (int i = 0; i < 600; ++i) {
+        tippen("PUNKT " + name(i) + " 1 " + std::to_string(i) + " 2");
+        pruefen(szeneAufnehmen(), name(i));
+    }
+    const std::size_t amEnde = szeneAufnehmen().punkte.abschnitte.size();
+    EXPECT_GT(amEnde, 3u);   // the grown section was cut
+    wieNeuAufgenommen("nach dem Wachsen", false);
+    for (int i = 0; i < 600; ++i) {
+        tippen("LOESCHE " + name(i));
+        pruefen(szeneAufnehmen(), "LOESCHE " + name(i));
+    }
+    EXPECT_LT(szeneAufnehmen().punkte.abschnitte.size(), amEnde);   // the emptied sections are gone
+    wieNeuAufgenommen("nach dem Leeren", false);
+}
+
 // Random statements of every kind that changes the drawing, on a scene large enough to be taken
 // on two threads: after each, the shared taking is the scene as it is.
 TEST_F(AbzugTeilen, NachJederAenderungWieNeuAufgenommen) {

@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -146,6 +149,70 @@ TEST_F(FensterNachfuehren, TabelleWieGanzNeuGemalt) {
         abarbeiten();
         ASSERT_EQ(gezeigt, tafelBild()) << i;
     }
+}
+
+// Rows added at the end without the statement's scroll (the list grown behind the table's
+// back and the table brought up to it), at the end of the scroll range and above it: the table
+// as shown equals the one Qt lays out and paints anew as a whole, offset of the rows included.
+TEST_F(FensterNachfuehren, AngehaengteZeilenWieNeuAngelegt) {
+    const auto tafelBild = [this] {
+        abarbeiten();
+        const QRect r(tafel->mapTo(fenster.get(), QPoint(0, 0)), tafel->size());
+        return fenster->screen()->grabWindow(fenster->winId()).toImage().copy(r);
+    };
+    for (int i = 0; i < 40; ++i) {
+        if (i % 3 == 0) {
+            tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
+        } else {
+            anweisungsListe.push_back("PUNKT Q" + std::to_string(i) + " 1 2 3");
+            fenster->tabelleNeuLaden();
+        }
+        if (i == 20) tafel->verticalScrollBar()->setValue(3);
+        if (i == 30) tafel->scrollToBottom();
+        const QImage gezeigt = tafelBild();
+        const int versatz = tafel->verticalHeader()->offset();
+        tafel->doItemsLayout();
+        const QImage neu = tafelBild();
+        ASSERT_EQ(versatz, tafel->verticalHeader()->offset()) << i;
+        ASSERT_EQ(gezeigt, neu) << i;
+    }
+}
+
+// A statement recorded at the end of a long list paints only the room of the new row (and of
+// the row cut at the edge), not every visible row again.
+TEST_F(FensterNachfuehren, NeueZeilePaintetNurIhrenPlatz) {
+    for (int i = 0; i < 30; ++i) tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
+    struct Flaechen : QObject {
+        QRegion gemalt;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } flaechen;
+    tafel->viewport()->installEventFilter(&flaechen);
+    tippen("PUNKT R 1 1 1");
+    tafel->viewport()->removeEventFilter(&flaechen);
+    const int zeilenhoehe = tafel->verticalHeader()->defaultSectionSize();
+    ASSERT_GT(tafel->viewport()->height(), 4 * zeilenhoehe);
+    EXPECT_FALSE(flaechen.gemalt.isEmpty());
+    EXPECT_LE(flaechen.gemalt.boundingRect().height(), 2 * zeilenhoehe);
+    EXPECT_EQ(flaechen.gemalt.boundingRect().bottom(), tafel->viewport()->rect().bottom());
+}
+
+// A statement empties the output before it answers; the output lays out only the answer, and
+// shows it as soon as the statement is done.
+TEST_F(FensterNachfuehren, AntwortEinmalGesetzt) {
+    tippen("PUNKT A 1 2 3");
+    ASSERT_FALSE(ausgabe->toPlainText().isEmpty());
+    QSignalSpy einmal(ausgabe->document(), &QTextDocument::contentsChanged);
+    fenster->ausgabeSetzen("Etwas anderes");
+    const auto jeText = einmal.count();
+    ASSERT_GT(jeText, 0);
+    QSignalSpy geaendert(ausgabe->document(), &QTextDocument::contentsChanged);
+    eingabe->setText("PUNKT B 1 1 1");
+    emit eingabe->returnPressed();
+    EXPECT_EQ(ausgabe->toPlainText(), QString("B ist der Punkt (1.0,1.0,1.0)."));
+    EXPECT_EQ(geaendert.count(), jeText);
 }
 
 // The table keeps its rows' laid-out text and the input line its painted ground: both must
