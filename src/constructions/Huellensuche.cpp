@@ -143,6 +143,51 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         const auto nummer = [&nummerVon](facetT* f) { return nummerVon.at(f->id); };
         const std::size_t F = facetten.size();
         const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
+
+        // The facets' corners (as point numbers, in qhull's order), their kept points, and
+        // every corner's facets, read once into flat lists: the faces below visit each facet
+        // many times over, and these lists spare the walks through qhull's sets.
+        constexpr std::size_t ohne = std::numeric_limits<std::size_t>::max();
+        std::vector<std::size_t> eckNummer(qh->vertex_id, ohne);  // vertex id -> corner number
+        std::vector<std::size_t> eckPunkt;                         // corner number -> point
+        std::vector<std::size_t> fEcken, fEckenAb{0}, fPunkte, fPunkteAb{0}, fDazu, fDazuAb{0};
+        fEckenAb.reserve(F + 1);
+        fPunkteAb.reserve(F + 1);
+        fDazuAb.reserve(F + 1);
+        for (facetT* f : facetten) {
+            vertexT* vertex;
+            vertexT** vertexp;
+            FOREACHvertex_(f->vertices) {
+                if (eckNummer.at(vertex->id) == ohne) {
+                    eckNummer[vertex->id] = eckPunkt.size();
+                    eckPunkt.push_back(punktNr(vertex->point));
+                }
+                fEcken.push_back(eckNummer[vertex->id]);
+                fPunkte.push_back(eckPunkt[eckNummer[vertex->id]]);
+            }
+            fEckenAb.push_back(fEcken.size());
+            fPunkteAb.push_back(fPunkte.size());
+            if (f->coplanarset != nullptr) {
+                pointT* point;
+                pointT** pointp;
+                FOREACHpoint_(f->coplanarset) fDazu.push_back(punktNr(point));
+            }
+            fDazuAb.push_back(fDazu.size());
+        }
+        std::vector<std::size_t> eFacetten, eFacettenAb(eckPunkt.size() + 1, 0);
+        {
+            std::vector<vertexT*> ecke(eckPunkt.size(), nullptr);
+            vertexT* vertex;
+            FORALLvertices {
+                if (vertex->id < eckNummer.size() && eckNummer[vertex->id] != ohne) ecke[eckNummer[vertex->id]] = vertex;
+            }
+            for (std::size_t e = 0; e < ecke.size(); ++e) {
+                facetT* neighbor;
+                facetT** neighborp;
+                if (ecke[e] != nullptr) FOREACHneighbor_(ecke[e]) eFacetten.push_back(nummer(neighbor));
+                eFacettenAb[e + 1] = eFacetten.size();
+            }
+        }
         std::vector<double> flaeche(F);
         for (std::size_t f = 0; f < F; ++f) flaeche[f] = qh_facetarea(qh, facetten[f]);
         std::vector<std::size_t> reihe(F);
@@ -160,9 +205,7 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
             if (gruppe[s] >= 0) continue;
             const int g = static_cast<int>(roh.punkte.size());
             const D3 m{facetten[s]->normal[0], facetten[s]->normal[1], facetten[s]->normal[2]};
-            vertexT* vertex;
-            vertexT** vertexp;
-            const D3 a = p[punktNr(SETfirstt_(facetten[s]->vertices, vertexT)->point)];
+            const D3 a = p[fPunkte[fPunkteAb[s]]];
             // The face grows over neighbours whose corners all lie on the first facet's plane.
             std::vector<std::size_t> region{s};
             gruppe[s] = g;
@@ -173,10 +216,8 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
                     const std::size_t h = nummer(neighbor);
                     if (gruppe[h] >= 0) continue;
                     bool eben = skalar(m, D3{neighbor->normal[0], neighbor->normal[1], neighbor->normal[2]}) > 0;
-                    FOREACHvertex_(neighbor->vertices) {
-                        if (!eben) break;
-                        eben = std::fabs(abstand(punktNr(vertex->point), m, a)) <= eps;
-                    }
+                    for (std::size_t k2 = fPunkteAb[h]; eben && k2 < fPunkteAb[h + 1]; ++k2)
+                        eben = std::fabs(abstand(fPunkte[k2], m, a)) <= eps;
                     if (!eben) continue;
                     gruppe[h] = g;
                     region.push_back(h);
@@ -199,30 +240,22 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
                     kandidaten.push_back(i);
                 }
             };
-            for (std::size_t f : region) {
-                FOREACHvertex_(facetten[f]->vertices) {
-                    facetT* neighbor;
-                    facetT** neighborp;
-                    FOREACHneighbor_(vertex) {
-                        const std::size_t h = nummer(neighbor);
+            for (std::size_t f : region)
+                for (std::size_t k = fEckenAb[f]; k < fEckenAb[f + 1]; ++k) {
+                    const std::size_t e = fEcken[k];
+                    for (std::size_t l = eFacettenAb[e]; l < eFacettenAb[e + 1]; ++l) {
+                        const std::size_t h = eFacetten[l];
                         if (fmarke[h] == stempel) continue;
                         fmarke[h] = stempel;
-                        vertexT* v2;
-                        vertexT** v2p;
-                        FOREACHsetelement_(vertexT, neighbor->vertices, v2) nimm(punktNr(v2->point));
-                        if (neighbor->coplanarset != nullptr) {
-                            pointT* point;
-                            pointT** pointp;
-                            FOREACHpoint_(neighbor->coplanarset) nimm(punktNr(point));
-                        }
+                        for (std::size_t k2 = fPunkteAb[h]; k2 < fPunkteAb[h + 1]; ++k2) nimm(fPunkte[k2]);
+                        for (std::size_t k2 = fDazuAb[h]; k2 < fDazuAb[h + 1]; ++k2) nimm(fDazu[k2]);
                     }
                 }
-            }
             double hoechst = -std::numeric_limits<double>::infinity();
             D3 anker;
             for (std::size_t f : region)
-                FOREACHvertex_(facetten[f]->vertices) {
-                    const D3& q = p[punktNr(vertex->point)];
+                for (std::size_t k = fPunkteAb[f]; k < fPunkteAb[f + 1]; ++k) {
+                    const D3& q = p[fPunkte[k]];
                     if (const double w = skalar(mm, q); w > hoechst) {
                         hoechst = w;
                         anker = q;
@@ -350,7 +383,10 @@ std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
     return Vektor(g.normale.x, g.normale.y, g.normale.z);
 }
 
-Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
+namespace {
+
+// The faces of the cloud's true hull in qhull's order: points and unit normals, no planes.
+Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     // The same first test as the plain search: points that span no plane have none.
     if (orthonorm(pkte).size() < 2) return b;
@@ -382,7 +418,20 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         b.fehler = true;
         return b;
     }
+    b.punkte = std::move(roh.punkte);
+    b.normalen.reserve(roh.normalen.size());
+    for (const D3& m : roh.normalen) b.normalen.emplace_back(m.x, m.y, m.z);
+    return b;
+}
 
+}  // namespace
+
+Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
+    Ebenenbefund roh = seiten(pkte);
+    if (roh.punkte.empty()) return roh;
+    Ebenenbefund b;
+    b.flach = roh.flach;
+    const std::vector<D3> p = alsD3(pkte);
     const double L = ausdehnung(p);
     const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
@@ -396,11 +445,11 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     for (const auto& [t, f] : schluessel) {
         std::optional<Ebene> e;
         if (t[0] < pkte.size()) e = ebeneDurch(pkte[t[0]], pkte[t[1]], pkte[t[2]]);
-        const D3& m = roh.normalen[f];
-        if (!e) e = Ebene(pkte[roh.punkte[f].front()], Vektor(m.x, m.y, m.z));
+        const Vektor& m = roh.normalen[f];
+        if (!e) e = Ebene(pkte[roh.punkte[f].front()], m);
         b.ebenen.push_back(*e);
-        b.punkte.push_back(roh.punkte[f]);
-        b.normalen.emplace_back(m.x, m.y, m.z);
+        b.punkte.push_back(std::move(roh.punkte[f]));
+        b.normalen.push_back(m);
     }
     return b;
 }
@@ -408,7 +457,8 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
 std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Punkt>& pkte) {
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (pkte.size() <= 3) return kanten;
-    const Ebenenbefund b = randebenen(pkte);
+    // The edges come out sorted: the faces need not stand in the plain search's order.
+    const Ebenenbefund b = seiten(pkte);
     if (b.flach || b.punkte.size() < 2) return kanten;
     const double eps = toleranz(pkte);
     // Two faces meet in an edge where they share two points at different places; every pair

@@ -1,5 +1,6 @@
 #include "model/Namen.h"
 
+#include <array>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -17,16 +18,38 @@ std::set<std::string> startNamen() {
 // ---------------------------------------------------------------------------------------
 // Names
 
+namespace {
+
+// Per byte: may it begin a name, may it stand in one. Read once from the character sets, so
+// that the test of a name costs one table look-up per byte (every registration and every
+// fresh name pass through it).
+struct Zeichentafel {
+    std::array<bool, 256> anfang{}, zeichen{};
+    Zeichentafel() {
+        for (int b = 0; b < 256; ++b) {
+            const std::string z(1, static_cast<char>(b));
+            anfang[b] = alphabet.contains(z);
+            zeichen[b] = erlaubteZeichen.contains(z) && !erlaubteSymbole.contains(z);
+        }
+    }
+};
+
+const Zeichentafel& zeichentafel() {
+    static const Zeichentafel tafel;
+    return tafel;
+}
+
+}  // namespace
+
 bool nameErlaubt(const std::string& name) {
     if (name.empty()) return false;
     // Names are plain ASCII. Walking the bytes one by one is enough: a character outside
     // ASCII (an umlaut, a combining mark, U+2217) consists of bytes of which none is in the
     // character sets, so it is refused exactly as a whole character would be.
-    if (!alphabet.contains(std::string(1, name.front()))) return false;
-    for (const char c : name) {
-        const std::string zeichen(1, c);
-        if (!erlaubteZeichen.contains(zeichen) || erlaubteSymbole.contains(zeichen)) return false;
-    }
+    const Zeichentafel& tafel = zeichentafel();
+    if (!tafel.anfang[static_cast<unsigned char>(name.front())]) return false;
+    for (const char c : name)
+        if (!tafel.zeichen[static_cast<unsigned char>(c)]) return false;
     return true;
 }
 
@@ -82,7 +105,7 @@ long long freigegebenAb(const Namensmenge& menge, std::uint64_t neuanfang, std::
 }  // namespace
 
 std::string nextFreeName(const std::string& anfang) {
-    if (nameFrei(anfang)) return anfang;
+    // Free or not allowed: the prefix itself (its caller's name rule answers for it).
     if (!verbrauchteNamen.contains(anfang) && !blockierteNamen.contains(anfang)) return anfang;
 
     Zaehlstand& stand = zaehlstaende()[anfang];
