@@ -38,6 +38,21 @@ D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
     return kreuz(minus(alsD3(c), alsD3(a)), minus(alsD3(c), alsD3(b)));
 }
 
+// For every point, the faces that hold it: the faces of point i are
+// liste[ab[i]] ... liste[ab[i + 1] − 1], in ascending order of the faces.
+struct SeitenJePunkt {
+    std::vector<std::size_t> ab, liste;
+    SeitenJePunkt(const std::vector<std::vector<std::size_t>>& seiten, std::size_t n) : ab(n + 1, 0) {
+        for (const auto& f : seiten)
+            for (std::size_t i : f) ++ab[i + 1];
+        for (std::size_t i = 0; i < n; ++i) ab[i + 1] += ab[i];
+        liste.resize(ab[n]);
+        std::vector<std::size_t> frei(ab.begin(), ab.end() - 1);
+        for (std::size_t f = 0; f < seiten.size(); ++f)
+            for (std::size_t i : seiten[f]) liste[frei[i]++] = f;
+    }
+};
+
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
@@ -201,13 +216,14 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         std::vector<unsigned> marke(n, 0), fmarke(F, 0);
         unsigned stempel = 0;
         Roh roh;
+        std::vector<std::size_t> region, kandidaten;
         for (std::size_t s : reihe) {
             if (gruppe[s] >= 0) continue;
             const int g = static_cast<int>(roh.punkte.size());
             const D3 m{facetten[s]->normal[0], facetten[s]->normal[1], facetten[s]->normal[2]};
             const D3 a = p[fPunkte[fPunkteAb[s]]];
             // The face grows over neighbours whose corners all lie on the first facet's plane.
-            std::vector<std::size_t> region{s};
+            region.assign(1, s);
             gruppe[s] = g;
             for (std::size_t k = 0; k < region.size(); ++k) {
                 facetT* neighbor;
@@ -233,7 +249,7 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
             // Candidates: the corners and kept points of every facet that shares a corner with
             // the face.
             ++stempel;
-            std::vector<std::size_t> kandidaten;
+            kandidaten.clear();
             const auto nimm = [&](std::size_t i) {
                 if (marke[i] != stempel) {
                     marke[i] = stempel;
@@ -275,20 +291,19 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
     // Only maximal sets are faces: a set within another (or equal to an earlier one) goes.
     Roh& roh = *ergebnis;
     const std::size_t F = roh.punkte.size();
-    std::vector<std::vector<std::size_t>> seitenVon(n);
-    for (std::size_t f = 0; f < F; ++f)
-        for (std::size_t i : roh.punkte[f]) seitenVon[i].push_back(f);
+    const SeitenJePunkt seitenVon(roh.punkte, n);
     std::vector<bool> bleibt(F, true);
     std::vector<std::size_t> zaehler(F, 0);
+    std::vector<std::size_t> beruehrt;
     for (std::size_t f = 0; f < F; ++f) {
         if (roh.punkte[f].size() < 3) {
             bleibt[f] = false;
             continue;
         }
-        std::vector<std::size_t> beruehrt;
+        beruehrt.clear();
         for (std::size_t i : roh.punkte[f])
-            for (std::size_t g : seitenVon[i])
-                if (g != f && zaehler[g]++ == 0) beruehrt.push_back(g);
+            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
+                if (const std::size_t g = seitenVon.liste[k]; g != f && zaehler[g]++ == 0) beruehrt.push_back(g);
         for (std::size_t g : beruehrt) {
             if (zaehler[g] == roh.punkte[f].size() && bleibt[g] &&
                 (roh.punkte[g].size() > roh.punkte[f].size() || g < f))
@@ -406,13 +421,20 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     } else if (std::optional<Roh> r = raeumlicheSeiten(verschiedene(p, eps, gleich), eps)) {
         // Each face holds every point at the place of one of its points.
         roh = std::move(*r);
-        std::vector<std::vector<std::size_t>> an(gleich.size());
-        for (std::size_t i = 0; i < gleich.size(); ++i) an[gleich[i]].push_back(i);
+        // The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1], ascending.
+        std::vector<std::size_t> anAb(gleich.size() + 1, 0), an(gleich.size());
+        for (std::size_t d : gleich) ++anAb[d + 1];
+        for (std::size_t d = 0; d < gleich.size(); ++d) anAb[d + 1] += anAb[d];
+        {
+            std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
+            for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
+        }
+        std::vector<std::size_t> alle;
         for (auto& f : roh.punkte) {
-            std::vector<std::size_t> alle;
-            for (std::size_t d : f) alle.insert(alle.end(), an[d].begin(), an[d].end());
+            alle.clear();
+            for (std::size_t d : f) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
             std::sort(alle.begin(), alle.end());
-            f = std::move(alle);
+            f.assign(alle.begin(), alle.end());
         }
     } else {
         b.fehler = true;
@@ -463,15 +485,14 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     const double eps = toleranz(pkte);
     // Two faces meet in an edge where they share two points at different places; every pair
     // of their common points at different places is an edge of the plain search.
-    std::vector<std::vector<std::size_t>> seitenVon(pkte.size());
-    for (std::size_t f = 0; f < b.punkte.size(); ++f)
-        for (std::size_t i : b.punkte[f]) seitenVon[i].push_back(f);
+    const SeitenJePunkt seitenVon(b.punkte, pkte.size());
     std::vector<std::size_t> zaehler(b.punkte.size(), 0);
+    std::vector<std::size_t> beruehrt;
     for (std::size_t f = 0; f < b.punkte.size(); ++f) {
-        std::vector<std::size_t> beruehrt;
+        beruehrt.clear();
         for (std::size_t i : b.punkte[f])
-            for (std::size_t g : seitenVon[i])
-                if (g > f && zaehler[g]++ == 0) beruehrt.push_back(g);
+            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
+                if (const std::size_t g = seitenVon.liste[k]; g > f && zaehler[g]++ == 0) beruehrt.push_back(g);
         for (std::size_t g : beruehrt) {
             if (zaehler[g] >= 2) {
                 std::vector<std::size_t> gemeinsam;

@@ -1,6 +1,8 @@
 #include "constructions/Klumpenbau.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <random>
 
 #include "checks/Kontrolle.h"
@@ -128,13 +130,17 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     std::vector<Punkt> pts;
     for (const std::string& n : k->punktZellen()) pts.push_back(punktListe.at(n));  // punktZellen: registered
     blockierteNamen.insert(neun);
-    std::set<std::string> segmente;
+    std::vector<std::string> segmente;
     for (const auto& [a, b] : randKantenPaare(pts)) {
-        const std::string name = nextFreeName("s");
-        if (Strecke(pts[a], pts[b]).einlistenAls(name)) segmente.insert(name);
+        std::string name = nextFreeName("s");
+        if (Strecke(pts[a], pts[b]).einlistenAls(name)) segmente.push_back(std::move(name));
     }
     blockierteNamen.erase(neun);
-    return Klumpen(neun, segmente).einlisten();
+    // The names are distinct; sorted first, the set is built in one pass.
+    std::sort(segmente.begin(), segmente.end());
+    return Klumpen(neun, std::set<std::string>(std::make_move_iterator(segmente.begin()),
+                                               std::make_move_iterator(segmente.end())))
+        .einlisten();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -74,6 +74,9 @@ struct Zaehlstand {
     long long ab = 1;
     std::uint64_t neuanfangV = 0, neuanfangB = 0;
     std::size_t freigabenV = 0, freigabenB = 0;
+    // The prefix itself was in verbrauchteNamen at the stamps: it stays there until that set
+    // gives a name up or begins anew (blockierteNamen is small and asked each time).
+    bool anfangVerbraucht = false;
 };
 
 std::map<std::string, Zaehlstand>& zaehlstaende() {
@@ -105,10 +108,17 @@ long long freigegebenAb(const Namensmenge& menge, std::uint64_t neuanfang, std::
 }  // namespace
 
 std::string nextFreeName(const std::string& anfang) {
+    std::map<std::string, Zaehlstand>& staende = zaehlstaende();
+    const auto bisher = staende.find(anfang);
+    const bool verbraucht =
+        (bisher != staende.end() && bisher->second.anfangVerbraucht &&
+         bisher->second.neuanfangV == verbrauchteNamen.neuanfaenge() &&
+         bisher->second.freigabenV == verbrauchteNamen.freigaben().size()) ||
+        verbrauchteNamen.contains(anfang);
     // Free or not allowed: the prefix itself (its caller's name rule answers for it).
-    if (!verbrauchteNamen.contains(anfang) && !blockierteNamen.contains(anfang)) return anfang;
+    if (!verbraucht && !blockierteNamen.contains(anfang)) return anfang;
 
-    Zaehlstand& stand = zaehlstaende()[anfang];
+    Zaehlstand& stand = bisher != staende.end() ? bisher->second : staende[anfang];
     long long i = freigegebenAb(verbrauchteNamen, stand.neuanfangV, stand.freigabenV, anfang, stand.ab);
     i = freigegebenAb(blockierteNamen, stand.neuanfangB, stand.freigabenB, anfang, i);
     std::string kandidat = anfang + std::to_string(i);
@@ -117,8 +127,12 @@ std::string nextFreeName(const std::string& anfang) {
 
     // The numbers below i are taken now; the name handed out is not, until its caller
     // registers it, so the next search starts at it again.
-    stand = {i, verbrauchteNamen.neuanfaenge(), blockierteNamen.neuanfaenge(), verbrauchteNamen.freigaben().size(),
-             blockierteNamen.freigaben().size()};
+    stand = {i,
+             verbrauchteNamen.neuanfaenge(),
+             blockierteNamen.neuanfaenge(),
+             verbrauchteNamen.freigaben().size(),
+             blockierteNamen.freigaben().size(),
+             verbraucht};
     return kandidat;
 }
 
