@@ -84,6 +84,26 @@ std::map<std::string, Zaehlstand>& zaehlstaende() {
     return staende;
 }
 
+// The name nextFreeName handed out last, its prefix and number, and the state of
+// verbrauchteNamen then: while that set has neither grown nor given a name up, the name is
+// still not in it.
+struct Vergabe {
+    std::string anfang, name;
+    long long nummer = 0;
+    std::size_t groesseV = 0, freigabenV = 0;
+    std::uint64_t neuanfangV = 0;
+};
+
+Vergabe& letzteVergabe() {
+    static Vergabe vergabe;
+    return vergabe;
+}
+
+bool unveraendertSeit(const Vergabe& v) {
+    return verbrauchteNamen.size() == v.groesseV && verbrauchteNamen.neuanfaenge() == v.neuanfangV &&
+           verbrauchteNamen.freigaben().size() == v.freigabenV;
+}
+
 // The number n when the name is the prefix followed by n as nextFreeName writes it.
 std::optional<long long> nummerNach(const std::string& anfang, const std::string& name) {
     if (name.size() <= anfang.size() || name.compare(0, anfang.size(), anfang) != 0) return std::nullopt;
@@ -133,7 +153,34 @@ std::string nextFreeName(const std::string& anfang) {
              verbrauchteNamen.freigaben().size(),
              blockierteNamen.freigaben().size(),
              verbraucht};
+    letzteVergabe() = {anfang,
+                       kandidat,
+                       i,
+                       verbrauchteNamen.size(),
+                       verbrauchteNamen.freigaben().size(),
+                       verbrauchteNamen.neuanfaenge()};
     return kandidat;
+}
+
+bool nameVerbraucht(const std::string& name) {
+    const Vergabe& v = letzteVergabe();
+    if (!v.name.empty() && name == v.name && unveraendertSeit(v)) return false;
+    return verbrauchteNamen.contains(name);
+}
+
+void nameInGebrauch(const std::string& name) {
+    Vergabe& v = letzteVergabe();
+    if (v.name.empty() || name != v.name) return;
+    v.name.clear();
+    // Every number below the one handed out was taken when it was handed out; if neither set
+    // has given a name up since, that holds still, and now for this number too.
+    const auto stand = zaehlstaende().find(v.anfang);
+    if (stand == zaehlstaende().end()) return;
+    Zaehlstand& z = stand->second;
+    if (z.ab == v.nummer && z.neuanfangV == verbrauchteNamen.neuanfaenge() &&
+        z.freigabenV == verbrauchteNamen.freigaben().size() && z.neuanfangB == blockierteNamen.neuanfaenge() &&
+        z.freigabenB == blockierteNamen.freigaben().size())
+        z.ab = v.nummer + 1;
 }
 
 }  // namespace quodral

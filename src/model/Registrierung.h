@@ -162,7 +162,9 @@ template <class R> Eintragung speichern(const R& record, const std::string& name
 template <class R> Eintragung eintragen(const R& record, const std::string& name) {
     const Eintragung regel = eintrag::namensRegel(name, Eintragsart<R>::kollektivUebernehmen);
     if (regel != Eintragung::eingetragen) return regel;
-    return eintrag::speichern(record, name);
+    const Eintragung befund = eintrag::speichern(record, name);
+    if (eingetragen(befund)) nameInGebrauch(name);
+    return befund;
 }
 
 // Stores a copy of the record again under the name of an object of the same kind (the way a
