@@ -380,7 +380,10 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // any face is registered.
     const std::string name = nextFreeName(neun);
     if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
-    const auto [namen, pkte] = punkteAusKlumpen(kl);
+    auto [namen, pkte] = punkteAusKlumpen(kl);
+    // Only the places and names of the points are used here (the faces are registered by the
+    // names of their corners): their remarks are not carried through the many copies below.
+    for (Punkt& p : pkte) p.rem.clear();
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
     if (befund.punkte.empty()) return Huellenbau::keineEbene;

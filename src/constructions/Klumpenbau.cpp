@@ -133,7 +133,7 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     std::vector<std::string> segmente;
     for (const auto& [a, b] : randKantenPaare(pts)) {
         std::string name = nextFreeName("s");
-        if (Strecke(pts[a], pts[b]).einlistenAls(name)) segmente.push_back(std::move(name));
+        if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
     }
     blockierteNamen.erase(neun);
     // The names are distinct; sorted first, the set is built in one pass.

@@ -9,6 +9,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "model/Arten.h"
 #include "model/Attribute.h"
@@ -145,10 +147,10 @@ bool gelistetAls(const std::string& name, grafik3DArt art);
 inline void indizieren(const std::string& name, grafikArt art) { indexEintragen(name, art); }
 inline void indizieren(const std::string& name, grafik3DArt art) { index3Eintragen(name, art); }
 
-template <class R> Eintragung speichern(const R& record, const std::string& name) {
+// The record is taken as a copy, or moved in where the caller hands it over.
+template <class R> Eintragung speichern(R kopie, const std::string& name) {
     using Art = Eintragsart<R>;
-    if (const Eintragung befund = Art::pruefen(record); befund != Eintragung::eingetragen) return befund;
-    R kopie = record;
+    if (const Eintragung befund = Art::pruefen(kopie); befund != Eintragung::eingetragen) return befund;
     if constexpr (Art::traegtNamen) kopie.name = name;
     Art::liste().insert_or_assign(name, std::move(kopie));
     indizieren(name, Art::art);
@@ -159,10 +161,12 @@ template <class R> Eintragung speichern(const R& record, const std::string& name
 
 // Registers a copy of the record under the name as a new object of its kind. Refused, with
 // nothing written, when the name rule or the record's own test fails.
-template <class R> Eintragung eintragen(const R& record, const std::string& name) {
-    const Eintragung regel = eintrag::namensRegel(name, Eintragsart<R>::kollektivUebernehmen);
+// A record handed over (an rvalue) is moved into its registry instead of copied.
+template <class R> Eintragung eintragen(R&& record, const std::string& name) {
+    using Satz = std::remove_cvref_t<R>;
+    const Eintragung regel = eintrag::namensRegel(name, Eintragsart<Satz>::kollektivUebernehmen);
     if (regel != Eintragung::eingetragen) return regel;
-    const Eintragung befund = eintrag::speichern(record, name);
+    const Eintragung befund = eintrag::speichern<Satz>(std::forward<R>(record), name);
     if (eingetragen(befund)) nameInGebrauch(name);
     return befund;
 }
@@ -176,7 +180,7 @@ template <class R> Eintragung ersetzen(const R& record, const std::string& name)
     if (!eintrag::gelistetAls(name, Eintragsart<R>::art)) return Eintragung::nichtVorhanden;
     const Attribut* bisher = finde(attrListe, name);
     const std::optional<Attribut> attribute = bisher ? std::optional<Attribut>(*bisher) : std::nullopt;
-    const Eintragung befund = eintrag::speichern(record, name);
+    const Eintragung befund = eintrag::speichern<R>(record, name);
     if (eingetragen(befund) && attribute) attrListe.insert_or_assign(name, *attribute);
     return befund;
 }
