@@ -138,9 +138,11 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     blockierteNamen.erase(neun);
     // The names are distinct; sorted first, the set is built in one pass.
     std::sort(segmente.begin(), segmente.end());
-    return Klumpen(neun, std::set<std::string>(std::make_move_iterator(segmente.begin()),
-                                               std::make_move_iterator(segmente.end())))
-        .einlisten();
+    // Handed over to registration whole (as Klumpen::einlisten registers it, without a copy).
+    return eingetragen(eintragenOderErsetzen(
+        Klumpen(neun, std::set<std::string>(std::make_move_iterator(segmente.begin()),
+                                            std::make_move_iterator(segmente.end()))),
+        neun));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -176,18 +176,20 @@ template <class R> Eintragung eintragen(R&& record, const std::string& name) {
 // keeps the colour, line width and label offset the user gave it. Refused, with nothing
 // written, when the kind index does not list the name with this kind or the record's own test
 // fails.
-template <class R> Eintragung ersetzen(const R& record, const std::string& name) {
-    if (!eintrag::gelistetAls(name, Eintragsart<R>::art)) return Eintragung::nichtVorhanden;
+template <class R> Eintragung ersetzen(R&& record, const std::string& name) {
+    using Satz = std::remove_cvref_t<R>;
+    if (!eintrag::gelistetAls(name, Eintragsart<Satz>::art)) return Eintragung::nichtVorhanden;
     const Attribut* bisher = finde(attrListe, name);
     const std::optional<Attribut> attribute = bisher ? std::optional<Attribut>(*bisher) : std::nullopt;
-    const Eintragung befund = eintrag::speichern<R>(record, name);
+    const Eintragung befund = eintrag::speichern<Satz>(std::forward<R>(record), name);
     if (eingetragen(befund) && attribute) attrListe.insert_or_assign(name, *attribute);
     return befund;
 }
 
 // ersetzen when the name is listed with the record's kind, eintragen otherwise.
-template <class R> Eintragung eintragenOderErsetzen(const R& record, const std::string& name) {
-    return eintrag::gelistetAls(name, Eintragsart<R>::art) ? ersetzen(record, name) : eintragen(record, name);
+template <class R> Eintragung eintragenOderErsetzen(R&& record, const std::string& name) {
+    return eintrag::gelistetAls(name, Eintragsart<std::remove_cvref_t<R>>::art) ? ersetzen(std::forward<R>(record), name)
+                                                                               : eintragen(std::forward<R>(record), name);
 }
 
 }  // namespace quodral
