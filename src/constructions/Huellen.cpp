@@ -291,11 +291,27 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
 
 std::pair<std::vector<std::string>, std::vector<Punkt>> punkteAusKlumpen(const Klumpen& kl) {
     std::pair<std::vector<std::string>, std::vector<Punkt>> ergebnis;
-    for (const std::string& n : kl.zelle)
-        if (const Punkt* p = finde(punktListe, n)) {
-            ergebnis.first.push_back(n);
-            ergebnis.second.push_back(*p);
+    // Read only: the points are looked at, not changed.
+    const auto& punkte = punktListe.karte();
+    const auto nimm = [&](const std::string& n, const Punkt& p) {
+        ergebnis.first.push_back(n);
+        ergebnis.second.push_back(p);
+    };
+    // Members and points are both ordered by name: where the members are many against the
+    // points, one walk through both finds them all, else each is looked up.
+    std::size_t stufen = 1;
+    while (stufen < 64 && (std::size_t{1} << stufen) < punkte.size()) ++stufen;
+    if (kl.zelle.size() * stufen >= punkte.size()) {
+        auto it = punkte.begin();
+        for (const std::string& n : kl.zelle) {
+            while (it != punkte.end() && it->first < n) ++it;
+            if (it == punkte.end()) break;
+            if (it->first == n) nimm(n, it->second);
         }
+    } else {
+        for (const std::string& n : kl.zelle)
+            if (const auto it = punkte.find(n); it != punkte.end()) nimm(n, it->second);
+    }
     return ergebnis;
 }
 
@@ -364,7 +380,10 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // any face is registered.
     const std::string name = nextFreeName(neun);
     if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
-    const auto [namen, pkte] = punkteAusKlumpen(kl);
+    auto [namen, pkte] = punkteAusKlumpen(kl);
+    // Only the places and names of the points are used here (the faces are registered by the
+    // names of their corners): their remarks are not carried through the many copies below.
+    for (Punkt& p : pkte) p.rem.clear();
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
     if (befund.punkte.empty()) return Huellenbau::keineEbene;
@@ -389,6 +408,9 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         std::vector<std::string> drin;
         std::vector<Punkt> drinPunkte;
         std::vector<Vektor> drinOrte;
+        drin.reserve(befund.punkte[f].size());
+        drinPunkte.reserve(befund.punkte[f].size());
+        drinOrte.reserve(befund.punkte[f].size());
         for (std::size_t i : befund.punkte[f]) {
             drin.push_back(namen[i]);
             drinPunkte.push_back(pkte[i]);
@@ -398,7 +420,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         // polygon of these points runs; otherwise about the outward normal.
         const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
         const Vektor& m = befund.normalen[f];
-        const std::vector<std::string> ecken = umlauf(drin, std::move(drinOrte), lh.dimension == 2 ? lh.v : m, m, eps);
+        const std::vector<std::string> ecken = umlauf(std::move(drin), std::move(drinOrte), lh.dimension == 2 ? lh.v : m, m, eps);
         if (ecken.empty()) continue;  // no hull polygon: the face is left out, its name not taken
         const std::string fname = nextFreeName("pl");
         const Polygon seite(fname, ecken);

@@ -38,6 +38,21 @@ D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
     return kreuz(minus(alsD3(c), alsD3(a)), minus(alsD3(c), alsD3(b)));
 }
 
+// For every point, the faces that hold it: the faces of point i are
+// liste[ab[i]] ... liste[ab[i + 1] − 1], in ascending order of the faces.
+struct SeitenJePunkt {
+    std::vector<std::size_t> ab, liste;
+    SeitenJePunkt(const std::vector<std::vector<std::size_t>>& seiten, std::size_t n) : ab(n + 1, 0) {
+        for (const auto& f : seiten)
+            for (std::size_t i : f) ++ab[i + 1];
+        for (std::size_t i = 0; i < n; ++i) ab[i + 1] += ab[i];
+        liste.resize(ab[n]);
+        std::vector<std::size_t> frei(ab.begin(), ab.end() - 1);
+        for (std::size_t f = 0; f < seiten.size(); ++f)
+            for (std::size_t i : seiten[f]) liste[frei[i]++] = f;
+    }
+};
+
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
@@ -143,6 +158,51 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         const auto nummer = [&nummerVon](facetT* f) { return nummerVon.at(f->id); };
         const std::size_t F = facetten.size();
         const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
+
+        // The facets' corners (as point numbers, in qhull's order), their kept points, and
+        // every corner's facets, read once into flat lists: the faces below visit each facet
+        // many times over, and these lists spare the walks through qhull's sets.
+        constexpr std::size_t ohne = std::numeric_limits<std::size_t>::max();
+        std::vector<std::size_t> eckNummer(qh->vertex_id, ohne);  // vertex id -> corner number
+        std::vector<std::size_t> eckPunkt;                         // corner number -> point
+        std::vector<std::size_t> fEcken, fEckenAb{0}, fPunkte, fPunkteAb{0}, fDazu, fDazuAb{0};
+        fEckenAb.reserve(F + 1);
+        fPunkteAb.reserve(F + 1);
+        fDazuAb.reserve(F + 1);
+        for (facetT* f : facetten) {
+            vertexT* vertex;
+            vertexT** vertexp;
+            FOREACHvertex_(f->vertices) {
+                if (eckNummer.at(vertex->id) == ohne) {
+                    eckNummer[vertex->id] = eckPunkt.size();
+                    eckPunkt.push_back(punktNr(vertex->point));
+                }
+                fEcken.push_back(eckNummer[vertex->id]);
+                fPunkte.push_back(eckPunkt[eckNummer[vertex->id]]);
+            }
+            fEckenAb.push_back(fEcken.size());
+            fPunkteAb.push_back(fPunkte.size());
+            if (f->coplanarset != nullptr) {
+                pointT* point;
+                pointT** pointp;
+                FOREACHpoint_(f->coplanarset) fDazu.push_back(punktNr(point));
+            }
+            fDazuAb.push_back(fDazu.size());
+        }
+        std::vector<std::size_t> eFacetten, eFacettenAb(eckPunkt.size() + 1, 0);
+        {
+            std::vector<vertexT*> ecke(eckPunkt.size(), nullptr);
+            vertexT* vertex;
+            FORALLvertices {
+                if (vertex->id < eckNummer.size() && eckNummer[vertex->id] != ohne) ecke[eckNummer[vertex->id]] = vertex;
+            }
+            for (std::size_t e = 0; e < ecke.size(); ++e) {
+                facetT* neighbor;
+                facetT** neighborp;
+                if (ecke[e] != nullptr) FOREACHneighbor_(ecke[e]) eFacetten.push_back(nummer(neighbor));
+                eFacettenAb[e + 1] = eFacetten.size();
+            }
+        }
         std::vector<double> flaeche(F);
         for (std::size_t f = 0; f < F; ++f) flaeche[f] = qh_facetarea(qh, facetten[f]);
         std::vector<std::size_t> reihe(F);
@@ -156,15 +216,14 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
         std::vector<unsigned> marke(n, 0), fmarke(F, 0);
         unsigned stempel = 0;
         Roh roh;
+        std::vector<std::size_t> region, kandidaten;
         for (std::size_t s : reihe) {
             if (gruppe[s] >= 0) continue;
             const int g = static_cast<int>(roh.punkte.size());
             const D3 m{facetten[s]->normal[0], facetten[s]->normal[1], facetten[s]->normal[2]};
-            vertexT* vertex;
-            vertexT** vertexp;
-            const D3 a = p[punktNr(SETfirstt_(facetten[s]->vertices, vertexT)->point)];
+            const D3 a = p[fPunkte[fPunkteAb[s]]];
             // The face grows over neighbours whose corners all lie on the first facet's plane.
-            std::vector<std::size_t> region{s};
+            region.assign(1, s);
             gruppe[s] = g;
             for (std::size_t k = 0; k < region.size(); ++k) {
                 facetT* neighbor;
@@ -173,10 +232,8 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
                     const std::size_t h = nummer(neighbor);
                     if (gruppe[h] >= 0) continue;
                     bool eben = skalar(m, D3{neighbor->normal[0], neighbor->normal[1], neighbor->normal[2]}) > 0;
-                    FOREACHvertex_(neighbor->vertices) {
-                        if (!eben) break;
-                        eben = std::fabs(abstand(punktNr(vertex->point), m, a)) <= eps;
-                    }
+                    for (std::size_t k2 = fPunkteAb[h]; eben && k2 < fPunkteAb[h + 1]; ++k2)
+                        eben = std::fabs(abstand(fPunkte[k2], m, a)) <= eps;
                     if (!eben) continue;
                     gruppe[h] = g;
                     region.push_back(h);
@@ -192,37 +249,29 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
             // Candidates: the corners and kept points of every facet that shares a corner with
             // the face.
             ++stempel;
-            std::vector<std::size_t> kandidaten;
+            kandidaten.clear();
             const auto nimm = [&](std::size_t i) {
                 if (marke[i] != stempel) {
                     marke[i] = stempel;
                     kandidaten.push_back(i);
                 }
             };
-            for (std::size_t f : region) {
-                FOREACHvertex_(facetten[f]->vertices) {
-                    facetT* neighbor;
-                    facetT** neighborp;
-                    FOREACHneighbor_(vertex) {
-                        const std::size_t h = nummer(neighbor);
+            for (std::size_t f : region)
+                for (std::size_t k = fEckenAb[f]; k < fEckenAb[f + 1]; ++k) {
+                    const std::size_t e = fEcken[k];
+                    for (std::size_t l = eFacettenAb[e]; l < eFacettenAb[e + 1]; ++l) {
+                        const std::size_t h = eFacetten[l];
                         if (fmarke[h] == stempel) continue;
                         fmarke[h] = stempel;
-                        vertexT* v2;
-                        vertexT** v2p;
-                        FOREACHsetelement_(vertexT, neighbor->vertices, v2) nimm(punktNr(v2->point));
-                        if (neighbor->coplanarset != nullptr) {
-                            pointT* point;
-                            pointT** pointp;
-                            FOREACHpoint_(neighbor->coplanarset) nimm(punktNr(point));
-                        }
+                        for (std::size_t k2 = fPunkteAb[h]; k2 < fPunkteAb[h + 1]; ++k2) nimm(fPunkte[k2]);
+                        for (std::size_t k2 = fDazuAb[h]; k2 < fDazuAb[h + 1]; ++k2) nimm(fDazu[k2]);
                     }
                 }
-            }
             double hoechst = -std::numeric_limits<double>::infinity();
             D3 anker;
             for (std::size_t f : region)
-                FOREACHvertex_(facetten[f]->vertices) {
-                    const D3& q = p[punktNr(vertex->point)];
+                for (std::size_t k = fPunkteAb[f]; k < fPunkteAb[f + 1]; ++k) {
+                    const D3& q = p[fPunkte[k]];
                     if (const double w = skalar(mm, q); w > hoechst) {
                         hoechst = w;
                         anker = q;
@@ -242,20 +291,19 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
     // Only maximal sets are faces: a set within another (or equal to an earlier one) goes.
     Roh& roh = *ergebnis;
     const std::size_t F = roh.punkte.size();
-    std::vector<std::vector<std::size_t>> seitenVon(n);
-    for (std::size_t f = 0; f < F; ++f)
-        for (std::size_t i : roh.punkte[f]) seitenVon[i].push_back(f);
+    const SeitenJePunkt seitenVon(roh.punkte, n);
     std::vector<bool> bleibt(F, true);
     std::vector<std::size_t> zaehler(F, 0);
+    std::vector<std::size_t> beruehrt;
     for (std::size_t f = 0; f < F; ++f) {
         if (roh.punkte[f].size() < 3) {
             bleibt[f] = false;
             continue;
         }
-        std::vector<std::size_t> beruehrt;
+        beruehrt.clear();
         for (std::size_t i : roh.punkte[f])
-            for (std::size_t g : seitenVon[i])
-                if (g != f && zaehler[g]++ == 0) beruehrt.push_back(g);
+            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
+                if (const std::size_t g = seitenVon.liste[k]; g != f && zaehler[g]++ == 0) beruehrt.push_back(g);
         for (std::size_t g : beruehrt) {
             if (zaehler[g] == roh.punkte[f].size() && bleibt[g] &&
                 (roh.punkte[g].size() > roh.punkte[f].size() || g < f))
@@ -350,7 +398,10 @@ std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
     return Vektor(g.normale.x, g.normale.y, g.normale.z);
 }
 
-Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
+namespace {
+
+// The faces of the cloud's true hull in qhull's order: points and unit normals, no planes.
+Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     // The same first test as the plain search: points that span no plane have none.
     if (orthonorm(pkte).size() < 2) return b;
@@ -370,19 +421,39 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     } else if (std::optional<Roh> r = raeumlicheSeiten(verschiedene(p, eps, gleich), eps)) {
         // Each face holds every point at the place of one of its points.
         roh = std::move(*r);
-        std::vector<std::vector<std::size_t>> an(gleich.size());
-        for (std::size_t i = 0; i < gleich.size(); ++i) an[gleich[i]].push_back(i);
+        // The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1], ascending.
+        std::vector<std::size_t> anAb(gleich.size() + 1, 0), an(gleich.size());
+        for (std::size_t d : gleich) ++anAb[d + 1];
+        for (std::size_t d = 0; d < gleich.size(); ++d) anAb[d + 1] += anAb[d];
+        {
+            std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
+            for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
+        }
+        std::vector<std::size_t> alle;
         for (auto& f : roh.punkte) {
-            std::vector<std::size_t> alle;
-            for (std::size_t d : f) alle.insert(alle.end(), an[d].begin(), an[d].end());
+            alle.clear();
+            for (std::size_t d : f) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
             std::sort(alle.begin(), alle.end());
-            f = std::move(alle);
+            f.assign(alle.begin(), alle.end());
         }
     } else {
         b.fehler = true;
         return b;
     }
+    b.punkte = std::move(roh.punkte);
+    b.normalen.reserve(roh.normalen.size());
+    for (const D3& m : roh.normalen) b.normalen.emplace_back(m.x, m.y, m.z);
+    return b;
+}
 
+}  // namespace
+
+Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
+    Ebenenbefund roh = seiten(pkte);
+    if (roh.punkte.empty()) return roh;
+    Ebenenbefund b;
+    b.flach = roh.flach;
+    const std::vector<D3> p = alsD3(pkte);
     const double L = ausdehnung(p);
     const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
@@ -396,11 +467,11 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     for (const auto& [t, f] : schluessel) {
         std::optional<Ebene> e;
         if (t[0] < pkte.size()) e = ebeneDurch(pkte[t[0]], pkte[t[1]], pkte[t[2]]);
-        const D3& m = roh.normalen[f];
-        if (!e) e = Ebene(pkte[roh.punkte[f].front()], Vektor(m.x, m.y, m.z));
+        const Vektor& m = roh.normalen[f];
+        if (!e) e = Ebene(pkte[roh.punkte[f].front()], m);
         b.ebenen.push_back(*e);
-        b.punkte.push_back(roh.punkte[f]);
-        b.normalen.emplace_back(m.x, m.y, m.z);
+        b.punkte.push_back(std::move(roh.punkte[f]));
+        b.normalen.push_back(m);
     }
     return b;
 }
@@ -408,20 +479,20 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
 std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Punkt>& pkte) {
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (pkte.size() <= 3) return kanten;
-    const Ebenenbefund b = randebenen(pkte);
+    // The edges come out sorted: the faces need not stand in the plain search's order.
+    const Ebenenbefund b = seiten(pkte);
     if (b.flach || b.punkte.size() < 2) return kanten;
     const double eps = toleranz(pkte);
     // Two faces meet in an edge where they share two points at different places; every pair
     // of their common points at different places is an edge of the plain search.
-    std::vector<std::vector<std::size_t>> seitenVon(pkte.size());
-    for (std::size_t f = 0; f < b.punkte.size(); ++f)
-        for (std::size_t i : b.punkte[f]) seitenVon[i].push_back(f);
+    const SeitenJePunkt seitenVon(b.punkte, pkte.size());
     std::vector<std::size_t> zaehler(b.punkte.size(), 0);
+    std::vector<std::size_t> beruehrt;
     for (std::size_t f = 0; f < b.punkte.size(); ++f) {
-        std::vector<std::size_t> beruehrt;
+        beruehrt.clear();
         for (std::size_t i : b.punkte[f])
-            for (std::size_t g : seitenVon[i])
-                if (g > f && zaehler[g]++ == 0) beruehrt.push_back(g);
+            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
+                if (const std::size_t g = seitenVon.liste[k]; g > f && zaehler[g]++ == 0) beruehrt.push_back(g);
         for (std::size_t g : beruehrt) {
             if (zaehler[g] >= 2) {
                 std::vector<std::size_t> gemeinsam;

@@ -1,6 +1,9 @@
 #include "constructions/Klumpenbau.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <random>
 
 #include "checks/Kontrolle.h"
@@ -125,16 +128,21 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     const Klumpen* k = finde(klumpenListe, klu);
     if (k == nullptr) return false;
     // The edges of the true convex hull (randKantenPaare), in the plain search's order.
-    std::vector<Punkt> pts;
-    for (const std::string& n : k->punktZellen()) pts.push_back(punktListe.at(n));  // punktZellen: registered
+    const std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
     blockierteNamen.insert(neun);
-    std::set<std::string> segmente;
+    std::vector<std::string> segmente;
     for (const auto& [a, b] : randKantenPaare(pts)) {
-        const std::string name = nextFreeName("s");
-        if (Strecke(pts[a], pts[b]).einlistenAls(name)) segmente.insert(name);
+        std::string name = nextFreeName("s");
+        if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
     }
     blockierteNamen.erase(neun);
-    return Klumpen(neun, segmente).einlisten();
+    // The names are distinct; sorted first, the set is built in one pass.
+    std::sort(segmente.begin(), segmente.end());
+    // Handed over to registration whole (as Klumpen::einlisten registers it, without a copy).
+    return eingetragen(eintragenOderErsetzen(
+        Klumpen(neun, std::set<std::string>(std::make_move_iterator(segmente.begin()),
+                                            std::make_move_iterator(segmente.end()))),
+        neun));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -257,6 +265,9 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
 
     const Punkt a = pts.front();
     LineareHuelle h{a, nullvec, 0};
+    // The line and the plane found so far, made once for all the points they are tried on.
+    std::optional<Gerade> linie;
+    std::optional<Ebene> ebene;
     // Each point is tried once against the hull found so far; a point outside it raises the
     // dimension by one.
     for (const Punkt& p : pts) {
@@ -265,17 +276,19 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
             if (!(p == a)) {
                 h.v = p.ortsvektor() - a.ortsvektor();
                 h.dimension = 1;
+                linie.emplace(a, h.v);
             }
             break;
         case 1:
-            if (!Gerade(a, h.v).enthaelt(p)) {
+            if (!linie->enthaelt(p)) {
                 // The normal of the plane through the line and p.
                 h.v = h.v.kreuz(a.ortsvektor() - p.ortsvektor());
                 h.dimension = 2;
+                ebene.emplace(a, h.v);
             }
             break;
         case 2:
-            if (!Ebene(a, h.v).enthaelt(p)) h.dimension = 3;
+            if (!ebene->enthaelt(p)) h.dimension = 3;
             break;
         default: break;
         }

@@ -35,6 +35,14 @@ bool namensTest(const std::string& name);
 // prefix costs constant time per name.
 std::string nextFreeName(const std::string& anfang);
 
+// verbrauchteNamen.contains(name). For the name nextFreeName handed out last the answer is
+// known while that set has not changed since, and no search is made.
+bool nameVerbraucht(const std::string& name);
+
+// Registration tells that it has put the name into verbrauchteNamen: when nextFreeName handed
+// it out, the next search for its prefix starts after it.
+void nameInGebrauch(const std::string& name);
+
 // Holds a name back while the parts of the object that will bear it take fresh names (so that
 // no part takes the name itself). A name that was held back already (by a construction
 // further out) stays held back afterwards.

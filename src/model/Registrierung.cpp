@@ -4,7 +4,7 @@ namespace quodral::eintrag {
 
 Eintragung namensRegel(const std::string& name, bool kollektivUebernehmen) {
     if (!nameErlaubt(name)) return Eintragung::nameUnzulaessig;
-    if (verbrauchteNamen.contains(name)) return Eintragung::nameVergeben;
+    if (nameVerbraucht(name)) return Eintragung::nameVergeben;
     if (blockierteNamen.contains(name)) return Eintragung::nameReserviert;
     // Only the free collectives are in a kind index without being in use.
     if (!kollektivUebernehmen && (index1.contains(name) || index3.contains(name))) return Eintragung::nameVergeben;

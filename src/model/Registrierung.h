@@ -9,6 +9,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "model/Arten.h"
 #include "model/Attribute.h"
@@ -145,10 +147,10 @@ bool gelistetAls(const std::string& name, grafik3DArt art);
 inline void indizieren(const std::string& name, grafikArt art) { indexEintragen(name, art); }
 inline void indizieren(const std::string& name, grafik3DArt art) { index3Eintragen(name, art); }
 
-template <class R> Eintragung speichern(const R& record, const std::string& name) {
+// The record is taken as a copy, or moved in where the caller hands it over.
+template <class R> Eintragung speichern(R kopie, const std::string& name) {
     using Art = Eintragsart<R>;
-    if (const Eintragung befund = Art::pruefen(record); befund != Eintragung::eingetragen) return befund;
-    R kopie = record;
+    if (const Eintragung befund = Art::pruefen(kopie); befund != Eintragung::eingetragen) return befund;
     if constexpr (Art::traegtNamen) kopie.name = name;
     Art::liste().insert_or_assign(name, std::move(kopie));
     indizieren(name, Art::art);
@@ -159,10 +161,14 @@ template <class R> Eintragung speichern(const R& record, const std::string& name
 
 // Registers a copy of the record under the name as a new object of its kind. Refused, with
 // nothing written, when the name rule or the record's own test fails.
-template <class R> Eintragung eintragen(const R& record, const std::string& name) {
-    const Eintragung regel = eintrag::namensRegel(name, Eintragsart<R>::kollektivUebernehmen);
+// A record handed over (an rvalue) is moved into its registry instead of copied.
+template <class R> Eintragung eintragen(R&& record, const std::string& name) {
+    using Satz = std::remove_cvref_t<R>;
+    const Eintragung regel = eintrag::namensRegel(name, Eintragsart<Satz>::kollektivUebernehmen);
     if (regel != Eintragung::eingetragen) return regel;
-    return eintrag::speichern(record, name);
+    const Eintragung befund = eintrag::speichern<Satz>(std::forward<R>(record), name);
+    if (eingetragen(befund)) nameInGebrauch(name);
+    return befund;
 }
 
 // Stores a copy of the record again under the name of an object of the same kind (the way a
@@ -170,18 +176,20 @@ template <class R> Eintragung eintragen(const R& record, const std::string& name
 // keeps the colour, line width and label offset the user gave it. Refused, with nothing
 // written, when the kind index does not list the name with this kind or the record's own test
 // fails.
-template <class R> Eintragung ersetzen(const R& record, const std::string& name) {
-    if (!eintrag::gelistetAls(name, Eintragsart<R>::art)) return Eintragung::nichtVorhanden;
+template <class R> Eintragung ersetzen(R&& record, const std::string& name) {
+    using Satz = std::remove_cvref_t<R>;
+    if (!eintrag::gelistetAls(name, Eintragsart<Satz>::art)) return Eintragung::nichtVorhanden;
     const Attribut* bisher = finde(attrListe, name);
     const std::optional<Attribut> attribute = bisher ? std::optional<Attribut>(*bisher) : std::nullopt;
-    const Eintragung befund = eintrag::speichern(record, name);
+    const Eintragung befund = eintrag::speichern<Satz>(std::forward<R>(record), name);
     if (eingetragen(befund) && attribute) attrListe.insert_or_assign(name, *attribute);
     return befund;
 }
 
 // ersetzen when the name is listed with the record's kind, eintragen otherwise.
-template <class R> Eintragung eintragenOderErsetzen(const R& record, const std::string& name) {
-    return eintrag::gelistetAls(name, Eintragsart<R>::art) ? ersetzen(record, name) : eintragen(record, name);
+template <class R> Eintragung eintragenOderErsetzen(R&& record, const std::string& name) {
+    return eintrag::gelistetAls(name, Eintragsart<std::remove_cvref_t<R>>::art) ? ersetzen(std::forward<R>(record), name)
+                                                                               : eintragen(std::forward<R>(record), name);
 }
 
 }  // namespace quodral
