@@ -14,6 +14,7 @@
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
+#include "model/Monotonkette.h"
 #include "model/Namen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
@@ -102,18 +103,8 @@ std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& 
         const double ax = a.u - o.u, ay = a.w - o.w, bx = b.u - o.u, by = b.w - o.w;
         return ax * by - ay * bx > eps * std::sqrt(bx * bx + by * by);
     };
-    std::vector<Q> h(2 * q.size() + 1);
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < q.size(); ++i) {
-        while (k >= 2 && !links(h[k - 2], h[k - 1], q[i])) --k;
-        h[k++] = q[i];
-    }
-    for (std::size_t i = q.size() - 1, t = k + 1; i-- > 0;) {
-        while (k >= t && !links(h[k - 2], h[k - 1], q[i])) --k;
-        h[k++] = q[i];
-    }
     std::vector<std::size_t> ecken;
-    for (std::size_t i = 0; i + 1 < k; ++i) ecken.push_back(h[i].i);
+    for (const Q& e : monotoneKette(q, links)) ecken.push_back(e.i);
     return ecken;
 }
 

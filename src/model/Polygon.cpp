@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "model/Monotonkette.h"
 #include "model/Namen.h"
 #include "constructions/Kalkulation.h"
 #include "state/Zustand.h"
@@ -83,18 +84,7 @@ std::vector<std::size_t> konvexeHuelle(const std::vector<std::array<double, 2>>&
     const auto links = [&p](std::size_t o, std::size_t a, std::size_t b) {
         return (p[a][0] - p[o][0]) * (p[b][1] - p[o][1]) - (p[a][1] - p[o][1]) * (p[b][0] - p[o][0]) > 0;
     };
-    std::vector<std::size_t> h(2 * ordnung.size());
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < ordnung.size(); ++i) {
-        while (k >= 2 && !links(h[k - 2], h[k - 1], ordnung[i])) --k;
-        h[k++] = ordnung[i];
-    }
-    for (std::size_t i = ordnung.size() - 1, unten = k + 1; i-- > 0;) {
-        while (k >= unten && !links(h[k - 2], h[k - 1], ordnung[i])) --k;
-        h[k++] = ordnung[i];
-    }
-    h.resize(k - 1);
-    return h;
+    return monotoneKette(ordnung, links);
 }
 
 // The largest value of a linear function over points of a plane, from their convex hull: the
