@@ -190,16 +190,11 @@ template <class D> auto* normaleIn(D& record) {
 }  // namespace
 
 Datensatz abgebildet(const Datensatz& record, const Abbildung& abb) {
-    Datensatz bild = abbilden(record, abb.punkt, abb.richtung);
+    Datensatz bild = abbilden(record, abb.punkt, abb.richtung, abb.radiusfaktor);
     // The table carries normals by the linear part of directions; a map whose normals go
     // otherwise sets them from the record's own.
     if (abb.normale)
         if (Vektor* n = normaleIn(bild)) *n = mitZahlen(*n, abb.normale(*normaleIn(record)));
-    // The table keeps radii as they are; a map that scales lengths scales them by its factor.
-    if (abb.radiusfaktor != 1.0) {
-        if (Kreis* k = std::get_if<Kreis>(&bild)) k->r *= abb.radiusfaktor;
-        if (Kugel* k = std::get_if<Kugel>(&bild)) k->r *= abb.radiusfaktor;
-    }
     return bild;
 }
 

@@ -87,8 +87,8 @@ Ebene abgebildet(Ebene e, const Punktabbildung& f, const Linearteil& l) {
 
 // Circles and spheres keep their radius: it is a length, not a position, and one computed
 // again from mapped points would lose its digits beside a far centre (a sphere of radius 3
-// moved to 1e17 would come back with radius 0). The maps that change lengths scale it where
-// they are applied.
+// moved to 1e17 would come back with radius 0). A map that changes lengths scales it by its
+// factor (laengenSkaliert).
 Kreis abgebildet(Kreis k, const Punktabbildung& f, const Linearteil& l) {
     k.mp = bewegt(k.mp, f);
     k.e = abgebildet(k.e, f, l);
@@ -109,12 +109,22 @@ Polyeder abgebildet(const Polyeder& p, const Punktabbildung&, const Linearteil&)
 // A term has no place: its value follows the objects it measures.
 Formel abgebildet(const Formel& f, const Punktabbildung&, const Linearteil&) { return f; }
 
-template <class R> Datensatz abbildenAls(const Datensatz& record, const Punktabbildung& f, const Linearteil& l) {
-    if (const R* r = std::get_if<R>(&record)) return abgebildet(*r, f, l);
-    return record;
+// The lengths a record holds as numbers, its radius, scaled by the map's factor of lengths;
+// the other kinds hold none.
+template <class R> void laengenSkaliert(R&, double) {}
+void laengenSkaliert(Kreis& k, double faktor) { k.r *= faktor; }
+void laengenSkaliert(Kugel& k, double faktor) { k.r *= faktor; }
+
+template <class R>
+Datensatz abbildenAls(const Datensatz& record, const Punktabbildung& f, const Linearteil& l, double laengenfaktor) {
+    const R* r = std::get_if<R>(&record);
+    if (r == nullptr) return record;
+    R bild = abgebildet(*r, f, l);
+    laengenSkaliert(bild, laengenfaktor);
+    return bild;
 }
 
-Datensatz nichtsAbbilden(const Datensatz& record, const Punktabbildung&, const Linearteil&) { return record; }
+Datensatz nichtsAbbilden(const Datensatz& record, const Punktabbildung&, const Linearteil&, double) { return record; }
 
 // --- The rows -------------------------------------------------------------------------------
 
@@ -209,8 +219,9 @@ Objektart artVon(const Datensatz& record) {
         record);
 }
 
-Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil) {
-    return artzeile(artVon(record)).abbilden(record, punktabbildung, linearteil);
+Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
+                   double laengenfaktor) {
+    return artzeile(artVon(record)).abbilden(record, punktabbildung, linearteil, laengenfaktor);
 }
 
 std::vector<std::string> namenImKollektiv(const std::string& kollektiv) {

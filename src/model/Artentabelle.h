@@ -74,12 +74,14 @@ struct Artzeile {
 
     // --- Mapping.
     // The record mapped by the point map and its linear part: positions by the point map,
-    // directions and normals by the linear part; radii stay as they are (a map that changes
-    // lengths scales them itself). Name, visibility, remark and the names of embedded points
-    // stay. A record that names other records (polygon corners, cluster members, polyhedron
-    // faces, a cone's base circle and height point) keeps those names: mapping its parts is
-    // the caller's business. A record of another kind is given back as it is.
-    Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil);
+    // directions and normals by the linear part, radii by the map's factor of lengths (1 for a
+    // motion; never measured again between mapped points). Name, visibility, remark and the
+    // names of embedded points stay. A record that names other records (polygon corners,
+    // cluster members, polyhedron faces, a cone's base circle and height point) keeps those
+    // names: mapping its parts is the caller's business. A record of another kind is given
+    // back as it is.
+    Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
+                          double laengenfaktor);
 };
 
 // Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
@@ -97,7 +99,8 @@ const Artzeile* artzeileVon(const std::string& name);
 Objektart artVon(const Datensatz& record);
 
 // The record mapped by the row of its own kind (see Artzeile::abbilden).
-Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil);
+Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
+                   double laengenfaktor = 1.0);
 
 // The names the collective stands for: those of its kind's registry at this moment; none for
 // a name that is no collective.

@@ -118,6 +118,27 @@ void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
     }
 }
 
+// Work done once the changes of the current event are over: requests made meanwhile are one
+// run. Held by the object it works on, whose end drops a run still queued.
+class EinmalNachher {
+public:
+    template <class Arbeit>
+    void anfordern(QObject* ziel, Arbeit arbeit) {
+        if (anstehend_) return;
+        anstehend_ = true;
+        QMetaObject::invokeMethod(
+            ziel,
+            [this, arbeit] {
+                anstehend_ = false;
+                arbeit();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    bool anstehend_ = false;
+};
+
 // The statement table's scroll bar. A statement recorded at the end of the list widens the
 // bar's range and then moves it to the new end, yet the bar mostly looks as it did: the handle
 // at the bottom, its size the same to the pixel. So the bar looks at itself once the changes
@@ -128,15 +149,9 @@ public:
 
 protected:
     void sliderChange(SliderChange) override {
-        if (pruefungAnstehend_) return;
-        pruefungAnstehend_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                pruefungAnstehend_ = false;
-                if (!gemalt_ || !(*gemalt_ == aussehen())) update();
-            },
-            Qt::QueuedConnection);
+        pruefung_.anfordern(this, [this] {
+            if (!gemalt_ || !(*gemalt_ == aussehen())) update();
+        });
     }
 
     void paintEvent(QPaintEvent* ereignis) override {
@@ -172,7 +187,7 @@ private:
     }
 
     std::optional<Aussehen> gemalt_;   // as the bar was painted last
-    bool pruefungAnstehend_ = false;
+    EinmalNachher pruefung_;
 };
 
 // The rows of the statement table, painted as the style's own delegate paints them but with
@@ -300,38 +315,32 @@ private:
         // brings the new rows into view comes after this, and moves the painted rows but not
         // the room already marked for painting.
         ersteNeueZeile_ = ersteNeueZeile_ ? std::min(*ersteNeueZeile_, vorher) : vorher;
-        if (markierungAnstehend_) return;
-        markierungAnstehend_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                markierungAnstehend_ = false;
-                const int zeile = ersteNeueZeile_.value_or(0);
-                ersteNeueZeile_.reset();
-                // Without such a scroll the offset is set as Qt's layout sets it, and the
-                // painted rows moved with it.
-                if (versatzVerschoben_) {
-                    versatzVerschoben_ = false;
-                    updateGeometries();
-                    const int versatz = verticalHeader()->offset();
-                    if (versatz != inhaltVersatz_) {
-                        viewport()->scroll(0, inhaltVersatz_ - versatz);
-                        inhaltVersatz_ = versatz;
-                    }
+        markierung_.anfordern(this, [this] {
+            const int zeile = ersteNeueZeile_.value_or(0);
+            ersteNeueZeile_.reset();
+            // Without such a scroll the offset is set as Qt's layout sets it, and the
+            // painted rows moved with it.
+            if (versatzVerschoben_) {
+                versatzVerschoben_ = false;
+                updateGeometries();
+                const int versatz = verticalHeader()->offset();
+                if (versatz != inhaltVersatz_) {
+                    viewport()->scroll(0, inhaltVersatz_ - versatz);
+                    inhaltVersatz_ = versatz;
                 }
-                // Where the rows' offset moved without moving the painted rows, or the row is
-                // no longer there, the whole table is painted.
-                int oben = 0;
-                if (verticalHeader()->offset() == inhaltVersatz_ && zeile < model()->rowCount())
-                    oben = std::max(0, rowViewportPosition(zeile));
-                if (oben < viewport()->height())
-                    viewport()->update(0, oben, viewport()->width(), viewport()->height() - oben);
-            },
-            Qt::QueuedConnection);
+            }
+            // Where the rows' offset moved without moving the painted rows, or the row is
+            // no longer there, the whole table is painted.
+            int oben = 0;
+            if (verticalHeader()->offset() == inhaltVersatz_ && zeile < model()->rowCount())
+                oben = std::max(0, rowViewportPosition(zeile));
+            if (oben < viewport()->height())
+                viewport()->update(0, oben, viewport()->width(), viewport()->height() - oben);
+        });
     }
 
     std::optional<int> ersteNeueZeile_;   // the first row added since the room was last marked
-    bool markierungAnstehend_ = false;
+    EinmalNachher markierung_;
     int inhaltVersatz_ = 0;               // the rows' offset at which the painted rows stand
     bool versatzVerschoben_ = false;      // the offset held back where the rows are painted
 };
