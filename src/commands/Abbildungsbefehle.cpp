@@ -11,6 +11,7 @@
 #include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "state/Namensvorbehalt.h"
 
 namespace quodral {
 
@@ -121,9 +122,12 @@ void drehen(const std::vector<std::string>& w) {
         // statement leaves nothing behind.
         // The image's name is held back while the axis takes its name: an image called yy (or
         // whatever name comes next) must not find its name taken by the axis.
-        const bool bildnameGehalten = bildform && blockierteNamen.insert(neuname).second;
-        const std::string achse = nextFreeName("yy");
-        if (bildnameGehalten) blockierteNamen.erase(neuname);
+        std::string achse;
+        {
+            Namensvorbehalt bildname;
+            if (bildform) bildname.halten(neuname);
+            achse = nextFreeName("yy");
+        }
         if (!achseDurchPunkte->einlistenAls(achse)) return zahlbereichFehler(achse);
         const bool gedreht = drehenUm(achse);
         auslisten(achse);

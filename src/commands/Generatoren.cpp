@@ -18,6 +18,7 @@
 #include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
+#include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -86,25 +87,6 @@ template <class Schritte> void mitGeneratorbericht(const std::vector<std::string
     lauf.abschliessen();
 }
 
-// Holds a name back from every free-name choice while the parts of its object are made, and
-// gives it free again on every way out, a failed generated statement included.
-class Reservierung {
-public:
-    explicit Reservierung(std::string name) : name_(std::move(name)) { blockierteNamen.insert(name_); }
-    ~Reservierung() { freigeben(); }
-    Reservierung(const Reservierung&) = delete;
-    Reservierung& operator=(const Reservierung&) = delete;
-    void freigeben() {
-        if (frei_) return;
-        blockierteNamen.erase(name_);
-        frei_ = true;
-    }
-
-private:
-    std::string name_;
-    bool frei_ = false;
-};
-
 // The three coordinates of a point as a generated statement writes them, each after a comma:
 // the plain form, which the statement reads back as the very same number.
 std::string koordinatenText(const Punkt& p) { return "," + kurzform(p.x) + "," + kurzform(p.y) + "," + kurzform(p.z); }
@@ -154,7 +136,7 @@ bool ohneNormaleAbgelehnt(const std::string& en, const Ebene& e) {
 std::optional<std::string> genNEckPPE(Generatorlauf& lauf, const std::vector<Punkt>& ecken, const std::string& p1n,
                                       const std::string& p2n, const std::string& polyn) {
     const std::string pn = nextFreeName(polyn);
-    Reservierung reserviert(pn);
+    Namensvorbehalt reserviert(pn);
     std::string polygon = " Polygon " + pn + " " + p1n;
     for (const Punkt& ecke : ecken) {
         // Each corner is registered before the next name is chosen, so the names follow on.
@@ -346,7 +328,7 @@ void quader(Generatorlauf& lauf, const std::string& qn, double b, double l, doub
     const std::string lt = kurzform(l);
     const std::string ht = kurzform(h);
     if (!lauf.anweisung("* QUADER " + q + " " + bt + " " + lt + " " + ht)) return;
-    Reservierung reserviert(q);
+    Namensvorbehalt reserviert(q);
     const std::vector<std::string> lagen{",0,0,0",
                                          "," + bt + ",0,0",
                                          "," + bt + "," + lt + ",0",
@@ -393,7 +375,7 @@ void rechteck(Generatorlauf& lauf, const std::string& rn, double b, double l) {
     const std::string bt = kurzform(b);
     const std::string lt = kurzform(l);
     if (!lauf.anweisung("* RECHTECK " + r + " " + bt + " " + lt)) return;
-    Reservierung reserviert(r);
+    Namensvorbehalt reserviert(r);
     const std::vector<std::string> lagen{",0,0,0", "," + bt + ",0,0", "," + bt + "," + lt + ",0", ",0," + lt + ",0"};
     std::vector<std::string> ecken;
     for (const std::string& lage : lagen) {
@@ -426,7 +408,7 @@ void dupliziere(Generatorlauf& lauf, const std::string& neun, const std::string&
     // Should a generated statement fail all the same, no half copy stays behind.
     GanzOderGarNicht ganz;
     const std::string nn = nextFreeName(neun);
-    Reservierung reserviert(nn);
+    Namensvorbehalt reserviert(nn);
     lauf.kommentar("*   ===   Start der DUPLIKAT-Erzeugung von " + nn + "  aus " + obj);
 
     std::map<std::string, std::string> neueEcke{{"-", "-"}};

@@ -13,6 +13,7 @@
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -198,8 +199,11 @@ void defTangenten(const std::vector<std::string>& w) {
         if (reserviertAbgelehnt(name)) return;
 
         // The first plane's name is held back so that the second one gets the next free name.
-        blockierteNamen.insert(name);
-        const std::string zweiter = nextFreeName(name);
+        std::string zweiter;
+        {
+            const Namensvorbehalt vorbehalt(name);
+            zweiter = nextFreeName(name);
+        }
         if (!tangentenPaar(name, zweiter, gn, kn)) {
             ablehnen("Die Tangentialebenen an die Kugel " + kn + " durch die Gerade " + gn +
                      " konnten nicht bestimmt werden.");
@@ -281,13 +285,14 @@ void zerlegung(const std::vector<std::string>& w) {
         }
 
         // The cluster's name is held back while the points take the free names after it.
-        blockierteNamen.insert(name);
         std::vector<std::string> namen;
-        for (const Punkt& p : punkte) {
-            const std::string punktname = nextFreeName(name + "Z");
-            if (eingetragen(eintragen(Punkt(punktname, p.x, p.y, p.z), punktname))) namen.push_back(punktname);
+        {
+            const Namensvorbehalt vorbehalt(name);
+            for (const Punkt& p : punkte) {
+                const std::string punktname = nextFreeName(name + "Z");
+                if (eingetragen(eintragen(Punkt(punktname, p.x, p.y, p.z), punktname))) namen.push_back(punktname);
+            }
         }
-        blockierteNamen.erase(name);
 
         std::string liste;
         for (const std::string& punktname : namen) liste += " " + punktname + " ";

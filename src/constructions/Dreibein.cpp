@@ -13,6 +13,7 @@
 #include "model/Polygon.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "state/Namensvorbehalt.h"
 
 namespace quodral {
 
@@ -32,7 +33,7 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
     // The tripod's own name is reserved while the leg points take theirs, so that they
     // become name1, name2, name3 rather than name, name1, name2.
     const std::string pn = nextFreeName(name);
-    blockierteNamen.insert(pn);
+    Namensvorbehalt vorbehalt(pn);
 
     const Vektor bein1 = evec1;
     const Vektor bein2(cosinus(w1), sinus(w1), 0.0);
@@ -68,7 +69,7 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
 
     // An open path out along each leg and back to the origin.
     const Polygon dreibein(pn, {endNamen[0], ursprungName, endNamen[1], ursprungName, endNamen[2]});
-    blockierteNamen.erase(pn);
+    vorbehalt.freigeben();
     if (eingetragen.size() != 4 || !dreibein.einlistenAls(pn)) {
         // A leg that could not be registered leaves no part of the tripod behind.
         for (const std::string& n : eingetragen) auslisten(n);

@@ -21,6 +21,7 @@
 #include "model/Registrierung.h"
 #include "model/Strahl.h"
 #include "model/Strecke.h"
+#include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
 #include "text/Zahlen.h"
 
@@ -382,7 +383,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 
     // The polyhedron's name is held back while the faces take their names (nextFreeName has
     // passed over every name held back already, so this one was not).
-    blockierteNamen.insert(name);
+    Namensvorbehalt vorbehalt(name);
     std::vector<std::string> seiten;
     double umfaenge = 0;
     double flaechen = 0;
@@ -431,7 +432,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         flaechen += masse.back().flaeche;
         wahreFlaeche += flaecheDesUmlaufs(kette);
     }
-    blockierteNamen.erase(name);
+    vorbehalt.freigeben();
     // A polyhedron without faces would be no hull. The polygons' own tests have tolerances
     // that grow with a face's extent only up to 1e-4: far beyond the digits of doubles
     // (coordinates of 1e20) they see no convex polygon in a face and measure no area. A solid whose surface they measure visibly wrong would be

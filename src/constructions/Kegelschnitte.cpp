@@ -5,6 +5,7 @@
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
 #include "text/Zahlen.h"
 
@@ -36,14 +37,15 @@ bool kegelEbeneSchnitt(const std::string& pn, const std::string& kn, const std::
     if (punkte.size() < 2) return false;
 
     // The polygon's name is held back while the corners take the free names after it.
-    blockierteNamen.insert(name);
     std::vector<std::string> ecken;
-    for (const Punkt& q : punkte) {
-        Punkt ecke(nextFreeName(name), q.x, q.y, q.z);
-        ecke.vision = darstellung::verborgen;
-        if (ecke.einlisten()) ecken.push_back(ecke.name);
+    {
+        const Namensvorbehalt vorbehalt(name);
+        for (const Punkt& q : punkte) {
+            Punkt ecke(nextFreeName(name), q.x, q.y, q.z);
+            ecke.vision = darstellung::verborgen;
+            if (ecke.einlisten()) ecken.push_back(ecke.name);
+        }
     }
-    blockierteNamen.erase(name);
     if (ecken.empty()) return false;
     ecken.push_back(ecken.front());
     return Polygon(name, ecken).einlistenAls(name);

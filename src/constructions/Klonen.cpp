@@ -7,6 +7,7 @@
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
 
 namespace quodral {
@@ -58,9 +59,9 @@ void sammeln(const std::string& objn, std::set<std::string>& betreteneKlumpen) {
 }
 
 // The name map over sammlung. Point copies are registered at once and reported in
-// punktKopien; every other name given out is reserved and reported in reserviert.
+// punktKopien; every other name given out is held back by vorbehalt.
 std::map<std::string, std::string> namenskarte(const std::string& klonn, std::vector<std::string>* punktKopien,
-                                               std::vector<std::string>* reserviert) {
+                                               Namensvorbehalt& vorbehalt) {
     std::map<std::string, std::string> karte{{trenner, trenner}};
     // std::set walks its names in ascending byte order, the order of their character codes.
     for (const std::string& n : sammlung) {
@@ -76,7 +77,7 @@ std::map<std::string, std::string> namenskarte(const std::string& klonn, std::ve
         }
         // Held back until the copy is registered, so that no later name of this map, and
         // nothing else, takes it in the meantime.
-        if (blockierteNamen.insert(c).second && reserviert != nullptr) reserviert->push_back(c);
+        vorbehalt.halten(c);
     }
     return karte;
 }
@@ -86,18 +87,13 @@ std::map<std::string, std::string> namenskarte(const std::string& klonn, std::ve
 class Klonlauf {
 public:
     explicit Klonlauf(std::string orn) : orn_(std::move(orn)) {}
-    ~Klonlauf() {
-        for (const std::string& n : reserviert_) blockierteNamen.erase(n);
-    }
     Klonlauf(const Klonlauf&) = delete;
     Klonlauf& operator=(const Klonlauf&) = delete;
 
-    void karteBilden(const std::string& k) { karte_ = namenskarte(k, &eingetragen_, &reserviert_); }
+    void karteBilden(const std::string& k) { karte_ = namenskarte(k, &eingetragen_, vorbehalt_); }
 
     // Holds a name back for the copy of the cloned object itself.
-    void reservieren(const std::string& name) {
-        if (blockierteNamen.insert(name).second) reserviert_.push_back(name);
-    }
+    void reservieren(const std::string& name) { vorbehalt_.halten(name); }
     void obenNennen(const std::string& name) { obenName_ = name; }
     const std::string& obenName() const { return obenName_; }
     std::optional<std::string> karteneintrag(const std::string& n) const {
@@ -129,7 +125,7 @@ private:
     }
 
     template <class R> bool registrieren(const R& record, const std::string& ziel) {
-        blockierteNamen.erase(ziel);
+        vorbehalt_.freigeben(ziel);
         if (!eingetragen(eintragen(record, ziel))) return false;
         eingetragen_.push_back(ziel);
         return true;
@@ -254,7 +250,7 @@ private:
     std::string obenName_;
     std::map<std::string, std::string> karte_;
     std::vector<std::string> eingetragen_;
-    std::vector<std::string> reserviert_;
+    Namensvorbehalt vorbehalt_;  // the names held back for the copies, until each is registered
     std::set<std::string> begonnen_;
     std::set<std::string> gescheitert_;
 };
@@ -277,7 +273,11 @@ void namenSammeln(const std::string& objn) {
 }
 
 std::map<std::string, std::string> genKlonnamen(const std::string& klonn) {
-    return namenskarte(klonn, nullptr, nullptr);
+    // The names stay held back for the caller, who registers the copies.
+    Namensvorbehalt vorbehalt;
+    std::map<std::string, std::string> karte = namenskarte(klonn, nullptr, vorbehalt);
+    vorbehalt.abgeben();
+    return karte;
 }
 
 Klonergebnis klonerei(const std::string& klon0, const std::string& orn) {

@@ -16,6 +16,7 @@
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -129,13 +130,14 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     if (k == nullptr) return false;
     // The edges of the true convex hull (randKantenPaare), in the plain search's order.
     const std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
-    blockierteNamen.insert(neun);
     std::vector<std::string> segmente;
-    for (const auto& [a, b] : randKantenPaare(pts)) {
-        std::string name = nextFreeName("s");
-        if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
+    {
+        const Namensvorbehalt vorbehalt(neun);
+        for (const auto& [a, b] : randKantenPaare(pts)) {
+            std::string name = nextFreeName("s");
+            if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
+        }
     }
-    blockierteNamen.erase(neun);
     // The names are distinct; sorted first, the set is built in one pass.
     std::sort(segmente.begin(), segmente.end());
     // Handed over to registration whole (as Klumpen::einlisten registers it, without a copy).
@@ -328,7 +330,11 @@ bool tangentenPaar(const std::string& t1name, const std::string& t2name, const s
     const Gerade* g = finde(geradenListe, gname);
     const Kugel* k = finde(kugelListe, kname);
     const std::vector<Ebene> ebenen = (g != nullptr && k != nullptr) ? tangentenPaar(*g, *k) : std::vector<Ebene>{};
-    blockierteNamen.erase(t1name);
+    {
+        // The caller's reservation of t1name, if it holds one, ends here.
+        Namensvorbehalt vorbehalt;
+        vorbehalt.uebernehmen(t1name);
+    }
     if (ebenen.size() != 2 || t1name == t2name || !nameFrei(t1name) || !nameFrei(t2name)) return false;
     if (!ebenen[0].einlistenAls(t1name)) return false;
     if (ebenen[1].einlistenAls(t2name)) return true;

@@ -14,6 +14,7 @@
 #include "model/Loeschen.h"
 #include "model/Numerik.h"
 #include "model/Registrierung.h"
+#include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -389,7 +390,6 @@ public:
         // The image's own name is held back while its parts take free names.
         vorbehalten(bildname);
     }
-    ~Bildbau() { freigeben(); }
     Bildbau(const Bildbau&) = delete;
     Bildbau& operator=(const Bildbau&) = delete;
 
@@ -404,7 +404,7 @@ public:
     // are taken out again, so that the image is registered whole or not at all; the report of
     // the refusal, and the name it concerns, are kept for the answer.
     bool eintragen() {
-        freigeben();
+        vorbehalt_.freigeben();
         std::vector<std::string> eingetragene;
         for (const auto& [name, record] : plan_) {
             const Eintragung bericht =
@@ -427,19 +427,15 @@ private:
     std::string bildname_;
     std::map<std::string, std::string> bilder_;             // mapped name -> name of its image
     std::vector<std::pair<std::string, Datensatz>> plan_;   // in the order of registration
-    std::vector<std::string> vorbehalt_;                     // names this plan holds back
+    Namensvorbehalt vorbehalt_;                              // names this plan holds back
     std::set<std::string> unterwegs_;                        // clusters being mapped
     Hindernis hindernis_ = Hindernis::keines;
     Eintragung abgelehnt_ = Eintragung::eingetragen;
     std::string stelle_;
 
     std::string vorbehalten(const std::string& name) {
-        if (blockierteNamen.insert(name).second) vorbehalt_.push_back(name);
+        vorbehalt_.halten(name);
         return name;
-    }
-    void freigeben() {
-        for (const std::string& n : vorbehalt_) blockierteNamen.erase(n);
-        vorbehalt_.clear();
     }
     void scheitern(Hindernis h, const std::string& wo) {
         if (hindernis_ != Hindernis::keines) return;
@@ -834,28 +830,23 @@ bool streckenAntrag(const std::string& neun, const std::string& sn, const std::s
     }
     // Every copy is named and tested before any is registered; the cluster's name is held back
     // meanwhile, so that no copy takes it.
-    std::vector<std::string> vorbehalt;
-    const auto vorbehalten = [&vorbehalt](const std::string& n) {
-        if (blockierteNamen.insert(n).second) vorbehalt.push_back(n);
-        return n;
-    };
-    const auto freigeben = [&vorbehalt] {
-        for (const std::string& n : vorbehalt) blockierteNamen.erase(n);
-    };
-    vorbehalten(neun);
     std::vector<std::pair<std::string, Strecke>> kopien;
-    for (const std::string& glied : k->klumpen2Feld()) {
-        const Punkt* p = finde(punktListe, glied);
-        if (p == nullptr) continue;
-        const Strecke kopie = streckenAntragEinzel(*s, *p);
-        if (!endlichesRecord(kopie)) {
-            freigeben();
-            bildUeberlaufAbweisen(neun);
-            return false;
+    {
+        Namensvorbehalt vorbehalt(neun);
+        for (const std::string& glied : k->klumpen2Feld()) {
+            const Punkt* p = finde(punktListe, glied);
+            if (p == nullptr) continue;
+            const Strecke kopie = streckenAntragEinzel(*s, *p);
+            if (!endlichesRecord(kopie)) {
+                vorbehalt.freigeben();
+                bildUeberlaufAbweisen(neun);
+                return false;
+            }
+            const std::string kopienname = nextFreeName(sn + glied);
+            vorbehalt.halten(kopienname);
+            kopien.emplace_back(kopienname, kopie);
         }
-        kopien.emplace_back(vorbehalten(nextFreeName(sn + glied)), kopie);
     }
-    freigeben();
     if (kopien.empty()) return false;  // no point in the cluster: nothing built, nothing said
     // The copies and their cluster are registered whole or not at all.
     std::set<std::string> namen;

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
 
 namespace quodral {
@@ -42,25 +43,5 @@ bool nameVerbraucht(const std::string& name);
 // Registration tells that it has put the name into verbrauchteNamen: when nextFreeName handed
 // it out, the next search for its prefix starts after it.
 void nameInGebrauch(const std::string& name);
-
-// Holds a name back while the parts of the object that will bear it take fresh names (so that
-// no part takes the name itself). A name that was held back already (by a construction
-// further out) stays held back afterwards.
-class Namensvorbehalt {
-public:
-    explicit Namensvorbehalt(const std::string& name) : name_(name), eigen_(blockierteNamen.insert(name).second) {}
-    ~Namensvorbehalt() { freigeben(); }
-    Namensvorbehalt(const Namensvorbehalt&) = delete;
-    Namensvorbehalt& operator=(const Namensvorbehalt&) = delete;
-
-    void freigeben() {
-        if (eigen_) blockierteNamen.erase(name_);
-        eigen_ = false;
-    }
-
-private:
-    std::string name_;
-    bool eigen_;
-};
 
 }  // namespace quodral
