@@ -209,51 +209,41 @@ void genNEck1(Generatorlauf& lauf, const std::string& polyn, const std::string& 
     lok = true;
 }
 
-// NECK name n p1 p2 ebene, after the handler's checks.
-void genNEck2(Generatorlauf& lauf, const std::string& polyn, const std::string& nn, const std::string& p1n,
-              const std::string& p2n, const std::string& en) {
-    const std::optional<long long> n = ganzzahlLesen(nn);
-    const Punkt* a = finde(punktListe, p1n);
-    const Punkt* b = finde(punktListe, p2n);
-    const Ebene* ep = finde(ebenenListe, en);
-    if (a == nullptr || b == nullptr || ep == nullptr) return unvollstaendig(a == nullptr ? p1n : b == nullptr ? p2n : en);
-    const Punkt p1 = *a;
-    const Punkt p2 = *b;
-    const Ebene e = *ep;
-    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && p1.dist(p2) > 0;
-    if (!lok) return;
-    if (ohneNormaleAbgelehnt(en, e)) return;
-    const std::optional<std::vector<Punkt>> ecken = eckenImBereich(*n, p1, p2, e.nv, polyn);
-    if (!ecken) return;
-    const std::optional<std::string> pn = genNEckPPE(lauf, *ecken, p1n, p2n, polyn);
-    if (!pn) return;
-    quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
-    lok = true;
-}
+// Where the polygon of NECK name n p1 p2 x lies: in the plane x, or in the plane of the base
+// points and the third point x.
+enum class Neckebene { ebene, dritterPunkt };
 
-// NECK name n p1 p2 punkt, after the handler's checks: the polygon lies in the plane of the
-// three points, its new corners on the side of the base edge where the third point lies.
-// Recorded through its own comment line, not as the typed statement.
-void genNEck3(Generatorlauf& lauf, const std::string& polyn, const std::string& nn, const std::string& p1n,
-              const std::string& p2n, const std::string& epn) {
+// NECK name n p1 p2 x, after the handler's checks: the polygon over the base from p1 to p2 in
+// the plane x, or in the plane of the three points with its new corners on the side of the
+// base edge where the third point x lies. The form with a third point is recorded through its
+// own comment line, not as the typed statement.
+void genNEckUeberPunkten(Generatorlauf& lauf, Neckebene lage, const std::string& polyn, const std::string& nn,
+                         const std::string& p1n, const std::string& p2n, const std::string& xn) {
     const std::optional<long long> n = ganzzahlLesen(nn);
     const Punkt* a = finde(punktListe, p1n);
     const Punkt* b = finde(punktListe, p2n);
-    const Punkt* c = finde(punktListe, epn);
-    if (a == nullptr || b == nullptr || c == nullptr) return unvollstaendig(a == nullptr ? p1n : b == nullptr ? p2n : epn);
+    const Ebene* ep = lage == Neckebene::ebene ? finde(ebenenListe, xn) : nullptr;
+    const Punkt* c = lage == Neckebene::dritterPunkt ? finde(punktListe, xn) : nullptr;
+    if (a == nullptr || b == nullptr || (ep == nullptr && c == nullptr))
+        return unvollstaendig(a == nullptr ? p1n : b == nullptr ? p2n : xn);
     const Punkt p1 = *a;
     const Punkt p2 = *b;
-    const Vektor nv = (p2.ortsvektor() - p1.ortsvektor()).kreuz(c->ortsvektor() - p1.ortsvektor());
-    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && !nv.istNullvektor();
+    const std::optional<Ebene> e = ep != nullptr ? std::optional<Ebene>(*ep) : std::nullopt;
+    // The normal of the polygon's plane. Through a third point the base must not be degenerate
+    // nor the three points on one line; a given plane must have a normal.
+    const Vektor nv = e ? e->nv : (p2.ortsvektor() - p1.ortsvektor()).kreuz(c->ortsvektor() - p1.ortsvektor());
+    lok = n && nameFrei(polyn) && eckenzahl(*n) >= 3 && (e ? p1.dist(p2) > 0 : !nv.istNullvektor());
     if (!lok) return;
+    if (e && ohneNormaleAbgelehnt(xn, *e)) return;
     const std::optional<std::vector<Punkt>> ecken = eckenImBereich(*n, p1, p2, nv, polyn);
     if (!ecken) return;
 
-    if (!lauf.anweisung("* nEck " + polyn + " " + nn + " " + p1n + " " + p2n + " " + epn)) return;
+    if (!e && !lauf.anweisung("* nEck " + polyn + " " + nn + " " + p1n + " " + p2n + " " + xn)) return;
     const std::optional<std::string> pn = genNEckPPE(lauf, *ecken, p1n, p2n, polyn);
     if (!pn) return;
     quittung = neckAntwortPunkte(nn, *pn, p1n, p2n);
-    lok = false;
+    // The typed statement is recorded for a plane; the comment line stands for the other form.
+    lok = e.has_value();
 }
 
 // NECK name n s: the polygon of side length s in the plane z = 0, its base from the origin
@@ -489,7 +479,7 @@ void defNEck(const std::vector<std::string>& w) {
                 eigenerFehler("Beide Punkte " + p1n + " und " + p2n + " müssen in der Ebene " + x + " liegen.");
             }
             if (!checkResultat) return;
-            return genNEck2(lauf, name, nn, p1n, p2n, x);
+            return genNEckUeberPunkten(lauf, Neckebene::ebene, name, nn, p1n, p2n, x);
         }
         const Punkt* p3 = finde(punktListe, x);
         if (p3 == nullptr) return unvollstaendig(x);
@@ -499,7 +489,7 @@ void defNEck(const std::vector<std::string>& w) {
                           " dürfen nicht auf einer gemeinsamen Geraden liegen.");
             return;
         }
-        genNEck3(lauf, name, nn, p1n, p2n, x);
+        genNEckUeberPunkten(lauf, Neckebene::dritterPunkt, name, nn, p1n, p2n, x);
     });
 }
 

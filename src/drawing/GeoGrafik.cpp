@@ -287,82 +287,72 @@ struct Staende {
     }
 };
 
+// How the scene keeps an object of a kind drawn with a pen: `eintrag` makes the entry from the
+// record and its attribute entry (nullptr: none), `gleicht` tells whether an entry taken before
+// is still that. Lines and rays: anchor and direction.
+struct Geradenart {
+    using Daten = Szenenabzug::Geradendaten;
+    template <class R> static bool gleicht(const Daten& d, const R& rec, const Attribut* at) {
+        return d.ap == ort(rec.ap) && d.rv == ort(rec.rv) && gleich(d.attr, at);
+    }
+    template <class R> static Daten eintrag(const R& rec, const Attribut* at) {
+        return {ort(rec.ap), ort(rec.rv), wert(at)};
+    }
+};
+
+struct Kreisart {
+    using Daten = Szenenabzug::Kreismit;
+    static bool gleicht(const Daten& d, const Kreis& k, const Attribut* at) { return gleich(d.k, k) && gleich(d.attr, at); }
+    static Daten eintrag(const Kreis& k, const Attribut* at) { return {kreisdaten(k), wert(at)}; }
+};
+
+struct Streckenart {
+    using Daten = Szenenabzug::Streckendaten;
+    static bool gleicht(const Daten& d, const Strecke& st, const Attribut* at) {
+        return d.ap == ort(st.ap) && d.ep == ort(st.ep) && gleich(d.attr, at);
+    }
+    static Daten eintrag(const Strecke& st, const Attribut* at) { return {ort(st.ap), ort(st.ep), wert(at)}; }
+};
+
+struct Polygonart {
+    using Daten = Szenenabzug::Polygondaten;
+    static bool gleicht(const Daten& d, const Polygon& pol, const Attribut* at) {
+        return d.vision == pol.vision && gleich(d.attr, at) && d.name == pol.name && d.ecken == pol.ecken;
+    }
+    static Daten eintrag(const Polygon& pol, const Attribut* at) { return {pol.name, pol.ecken, pol.vision, wert(at)}; }
+};
+
+// The list of one kind drawn with a pen, its visible objects taken by comparison with `alt`;
+// `alt` itself when the list cannot have changed (`geaendert` false, see Neues). With
+// `anlegen`, the names of objects whose attributes are to be made go to `anzulegen`.
+template <class Art, class Karte>
+Festliste<typename Art::Daten> linienlisteAufnehmen(const Karte& registry, const Festliste<typename Art::Daten>& alt,
+                                                    bool geaendert, bool anlegen, std::vector<std::string>& anzulegen) {
+    if (!geaendert) return alt;
+    Attributleser a;
+    Abgleich<typename Art::Daten> liste(alt);
+    for (const auto& paar : registry) {
+        const std::string& name = paar.first;
+        const auto& rec = paar.second;
+        if (rec.vision == darstellung::verborgen) continue;
+        const Attribut* at = a.lesen(name, anlegen, anzulegen);
+        liste.eintrag([&](const typename Art::Daten& d) { return Art::gleicht(d, rec, at); },
+                      [&] { return Art::eintrag(rec, at); });
+    }
+    return liste.ergebnis();
+}
+
 // The lines, circles, rays, segments and polygons of the scene, taken into `s` by comparison
 // with `alt`; a list that cannot have changed (see Neues) is the old one. attrListe is only
-// read: the names of objects whose attributes are to be made go to `anzulegen`.
+// read: the names of objects whose attributes are to be made go to `anzulegen`. A ray gets its
+// entry in both modes, the others by the attribute rule (`regel`).
 void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, const Neues& neu,
                      std::vector<std::string>& anzulegen) {
-    // Lines and rays: anchor and direction.
-    const auto geraden = [&anzulegen](const auto& registry, const Festliste<Szenenabzug::Geradendaten>& vorher,
-                                      bool anlegen) {
-        Attributleser a;
-        Abgleich<Szenenabzug::Geradendaten> liste(vorher);
-        for (const auto& paar : registry) {
-            const std::string& name = paar.first;
-            const auto& rec = paar.second;
-            if (rec.vision == darstellung::verborgen) continue;
-            const Attribut* at = a.lesen(name, anlegen, anzulegen);
-            liste.eintrag(
-                [&](const Szenenabzug::Geradendaten& d) {
-                    return d.ap == ort(rec.ap) && d.rv == ort(rec.rv) && gleich(d.attr, at);
-                },
-                [&] { return Szenenabzug::Geradendaten{ort(rec.ap), ort(rec.rv), wert(at)}; });
-        }
-        return liste.ergebnis();
-    };
-    s.geraden = neu.geraden ? geraden(geradenListe.karte(), alt.geraden, regel) : alt.geraden;
-    if (!neu.kreise) {
-        s.kreise = alt.kreise;
-    } else {
-        Attributleser a;
-        Abgleich<Szenenabzug::Kreismit> liste(alt.kreise);
-        for (const auto& paar : kreisListe.karte()) {
-            const std::string& name = paar.first;
-            const Kreis& k = paar.second;
-            if (k.vision == darstellung::verborgen) continue;
-            const Attribut* at = a.lesen(name, regel, anzulegen);
-            liste.eintrag([&](const Szenenabzug::Kreismit& d) { return gleich(d.k, k) && gleich(d.attr, at); },
-                          [&] { return Szenenabzug::Kreismit{kreisdaten(k), wert(at)}; });
-        }
-        s.kreise = liste.ergebnis();
-    }
-    s.strahlen = neu.strahlen ? geraden(strahlListe.karte(), alt.strahlen, true) : alt.strahlen;
-    if (!neu.strecken) {
-        s.strecken = alt.strecken;
-    } else {
-        Attributleser a;
-        Abgleich<Szenenabzug::Streckendaten> liste(alt.strecken);
-        for (const auto& paar : streckenListe.karte()) {
-            const std::string& name = paar.first;
-            const Strecke& st = paar.second;
-            if (st.vision == darstellung::verborgen) continue;
-            const Attribut* at = a.lesen(name, regel, anzulegen);
-            liste.eintrag(
-                [&](const Szenenabzug::Streckendaten& d) {
-                    return d.ap == ort(st.ap) && d.ep == ort(st.ep) && gleich(d.attr, at);
-                },
-                [&] { return Szenenabzug::Streckendaten{ort(st.ap), ort(st.ep), wert(at)}; });
-        }
-        s.strecken = liste.ergebnis();
-    }
-    if (!neu.polygone) {
-        s.polygone = alt.polygone;
-    } else {
-        Attributleser a;
-        Abgleich<Szenenabzug::Polygondaten> liste(alt.polygone);
-        for (const auto& paar : polygonListe.karte()) {
-            const std::string& name = paar.first;
-            const Polygon& pol = paar.second;
-            if (pol.vision == darstellung::verborgen) continue;
-            const Attribut* at = a.lesen(name, regel, anzulegen);
-            liste.eintrag(
-                [&](const Szenenabzug::Polygondaten& d) {
-                    return d.vision == pol.vision && gleich(d.attr, at) && d.name == pol.name && d.ecken == pol.ecken;
-                },
-                [&] { return Szenenabzug::Polygondaten{pol.name, pol.ecken, pol.vision, wert(at)}; });
-        }
-        s.polygone = liste.ergebnis();
-    }
+    s.geraden = linienlisteAufnehmen<Geradenart>(geradenListe.karte(), alt.geraden, neu.geraden, regel, anzulegen);
+    s.kreise = linienlisteAufnehmen<Kreisart>(kreisListe.karte(), alt.kreise, neu.kreise, regel, anzulegen);
+    s.strahlen = linienlisteAufnehmen<Geradenart>(strahlListe.karte(), alt.strahlen, neu.strahlen, true, anzulegen);
+    s.strecken = linienlisteAufnehmen<Streckenart>(streckenListe.karte(), alt.strecken, neu.strecken, regel, anzulegen);
+    s.polygone = linienlisteAufnehmen<Polygonart>(polygonListe.karte(), alt.polygone, neu.polygone, regel, anzulegen);
 }
 
 // The entry of the scene for the point of the registry, read with `a` (names in ascending order).
