@@ -139,6 +139,14 @@ Objektart artVon(const Datensatz& record);
 Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
                    double laengenfaktor = 1.0);
 
+// The lambdas of a visit over a Datensatz, one for each record type. Written without a
+// catch-all, a visit that misses a record type does not compile: the compiler names every
+// place a new kind must fill.
+template <class... F> struct JeRecord : F... {
+    using F::operator()...;
+};
+template <class... F> JeRecord(F...) -> JeRecord<F...>;
+
 // The names the collective stands for: those of its kind's registry at this moment; none for
 // a name that is no collective.
 std::vector<std::string> namenImKollektiv(const std::string& kollektiv);
