@@ -228,6 +228,21 @@ template <auto& Liste> std::optional<double> laengeIn(const std::string& name) {
     else return rec->norm();
 }
 
+template <auto& Liste> std::optional<double> radiusIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
+}
+
+template <auto& Liste> std::optional<double> flaecheIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
+}
+
+template <auto& Liste> std::optional<double> volumenIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
+}
+
 // The columns of the block above for the row of the kind.
 void flachEintragen(Artzeile& z, grafikArt art) {
     using enum Darstellungsoption;
@@ -266,6 +281,8 @@ void flachEintragen(Artzeile& z, grafikArt art) {
         z.klonweise = unterEintrag;
         z.messbar = &vorhandenIn<kreisListe>;
         z.durchmesser = &durchmesserIn<kreisListe>;
+        z.radius = &radiusIn<kreisListe>;
+        z.flaeche = &flaecheIn<kreisListe>;
         return;
     case grafikArt::polygon:
         z.darstellungsoption = mitEcken;
@@ -287,6 +304,9 @@ void flachEintragen(Artzeile& z, grafikArt art) {
         z.abstand = true;
         z.messbar = &vorhandenIn<kugelListe>;
         z.durchmesser = &durchmesserIn<kugelListe>;
+        z.radius = &radiusIn<kugelListe>;
+        z.flaeche = &flaecheIn<kugelListe>;
+        z.volumen = &volumenIn<kugelListe>;
         return;
     case grafikArt::klumpen:
         z.klonweise = unterFreiemNamen;
@@ -317,6 +337,8 @@ void koerperEintragen(Artzeile& z, grafik3DArt art) {
         z.klonweise = unterEintrag;
         z.messbar = &kegelMessbar;
         z.durchmesser = &durchmesserIn<kegelListe>;
+        z.flaeche = &flaecheIn<kegelListe>;
+        z.volumen = &volumenIn<kegelListe>;
         return;
     case grafik3DArt::zylinder:
         z.darstellungsoption = eigene;
@@ -324,6 +346,8 @@ void koerperEintragen(Artzeile& z, grafik3DArt art) {
         z.klonweise = unterEintrag;
         z.messbar = &zylinderMessbar;
         z.durchmesser = &durchmesserIn<zylinderListe>;
+        z.flaeche = &flaecheIn<zylinderListe>;
+        z.volumen = &volumenIn<zylinderListe>;
         return;
     case grafik3DArt::polyeder:
     case grafik3DArt::prisma:
@@ -335,6 +359,8 @@ void koerperEintragen(Artzeile& z, grafik3DArt art) {
         z.messbar = &vorhandenIn<polyederListe>;
         z.durchmesser = &durchmesserIn<polyederListe>;
         z.laenge = &laengeIn<polyederListe>;
+        z.flaeche = &flaecheIn<polyederListe>;
+        z.volumen = &volumenIn<polyederListe>;
         return;
     }
 }

@@ -119,6 +119,13 @@ struct Artzeile {
     // the name. nullptr for the kinds without such a measure.
     std::optional<double> (*durchmesser)(const std::string& name) = nullptr;
     std::optional<double> (*laenge)(const std::string& name) = nullptr;
+    // The radius of a circle or sphere.
+    std::optional<double> (*radius)(const std::string& name) = nullptr;
+    // The area and the volume the terms flaeche and volumen read: the area of a circle, a
+    // sphere or a solid (a polygon's area is a statement's answer only), the volume of a sphere
+    // or a solid.
+    std::optional<double> (*flaeche)(const std::string& name) = nullptr;
+    std::optional<double> (*volumen)(const std::string& name) = nullptr;
 };
 
 // Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
