@@ -151,6 +151,9 @@ Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung
 // place a new kind must fill.
 template <class... F> struct JeRecord : F... {
     using F::operator()...;
+    // A record type without a lambda of its own is refused even where it would convert to
+    // the type of another lambda.
+    template <class R> void operator()(const R&) const = delete;
 };
 template <class... F> JeRecord(F...) -> JeRecord<F...>;
 
