@@ -102,8 +102,8 @@ struct Artzeile {
                           double laengenfaktor);
 
     // --- Visibility, cloning and measures: what DARSTELLUNG, KLON and the measuring statements
-    // and terms read of a kind. Filled for every row by the table itself (see faelleEintragen in
-    // Artentabelle.cpp, one switch over the kinds without a default).
+    // and terms read of a kind. Filled for every row by the table itself (faelleEintragen in
+    // Artentabelle.cpp: a switch over each kind enumeration, without a default).
     Darstellungsoption darstellungsoption = Darstellungsoption::keine;
     // The visibility the record of that name keeps in its registry; nullptr when there is no
     // record, or the kind's records keep none.
