@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -88,25 +89,9 @@ bool istPunktknoten(const std::string& kn) {
 }
 
 double laenge(const std::string& name) {
-    double l = 0.0;
-    if (const grafikArt* art = finde(index1, name)) {
-        switch (*art) {
-        case grafikArt::polygon:
-            if (const Polygon* pol = finde(polygonListe, name)) l = pol->laenge();
-            break;
-        case grafikArt::strecke:
-            if (const Strecke* s = finde(streckenListe, name)) l = s->laenge();
-            break;
-        case grafikArt::vektor:
-            if (const Vektor* v = finde(vektorListe, name)) l = v->norm();
-            break;
-        default:
-            break;
-        }
-    }
-    if (const grafik3DArt* art3 = finde(index3, name); art3 != nullptr && *art3 == grafik3DArt::polyeder)
-        if (const Polyeder* pd = finde(polyederListe, name)) l = pd->laenge();
-    return l;
+    const Artzeile* zeile = artzeileVon(name);
+    if (zeile == nullptr || zeile->laenge == nullptr) return 0.0;
+    return zeile->laenge(name).value_or(0.0);
 }
 
 }  // namespace quodral

@@ -4,12 +4,15 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <set>
 #include <unordered_map>
+#include <variant>
 #include <vector>
 
 #include "checks/Kontrolle.h"
 #include "state/Zustand.h"
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -17,16 +20,12 @@ namespace quodral {
 
 namespace {
 
-// Sets vision in every record of a registry.
-template <class Map> void alleSetzen(Map& registry, darstellung vs) {
-    for (auto& eintrag : registry) eintrag.second.vision = vs;
-}
-
-// Sets vision in the record of that name; false when the registry does not hold it.
-template <class Map> bool einenSetzen(Map& registry, const std::string& name, darstellung vs) {
-    auto* rec = finde(registry, name);
-    if (rec == nullptr) return false;
-    rec->vision = vs;
+// Sets the visibility of the record of that name, where the row's registry holds it; false
+// when it does not.
+bool einenSetzen(const Artzeile& zeile, const std::string& name, darstellung vs) {
+    darstellung* vision = zeile.vision != nullptr ? zeile.vision(name) : nullptr;
+    if (vision == nullptr) return false;
+    *vision = vs;
     return true;
 }
 
@@ -37,57 +36,33 @@ std::string kleinGeschrieben(std::string text) {
     return text;
 }
 
-// The collectives with a rule; false for any other.
+// A collective stands for every object of its kind: each record of a kind with a display
+// option takes the visibility (a polygon's corners stay as they are). False for a collective
+// whose kind has none.
 bool kollektivSetzen(const std::string& name, darstellung vs) {
     const std::string k = kleinGeschrieben(name);
-    if (k == "allepunkte") alleSetzen(punktListe, vs);
-    else if (k == "allegeraden") alleSetzen(geradenListe, vs);
-    else if (k == "allepolygone") alleSetzen(polygonListe, vs);
-    else if (k == "allestrecken") alleSetzen(streckenListe, vs);
-    else if (k == "allestrahlen") alleSetzen(strahlListe, vs);
-    else if (k == "allekreise") alleSetzen(kreisListe, vs);
-    else return false;
-    return true;
+    for (const Artzeile& zeile : artentabelle()) {
+        if (zeile.kollektiv.empty() || kleinGeschrieben(std::string(zeile.kollektiv)) != k) continue;
+        if (zeile.darstellungsoption != Darstellungsoption::eigene &&
+            zeile.darstellungsoption != Darstellungsoption::mitEcken)
+            return false;
+        for (const std::string& n : zeile.namen()) einenSetzen(zeile, n, vs);
+        return true;
+    }
+    return false;
 }
 
 // The case name of a kind, as the sentence on kinds without a display option gives it.
-std::string fallName(grafikArt art) {
-    switch (art) {
-    case grafikArt::ebene: return "ebene";
-    case grafikArt::formel: return "formel";
-    case grafikArt::punkt: return "punkt";
-    case grafikArt::gerade: return "gerade";
-    case grafikArt::kreis: return "kreis";
-    case grafikArt::kugel: return "kugel";
-    case grafikArt::polygon: return "polygon";
-    case grafikArt::strahl: return "strahl";
-    case grafikArt::strecke: return "strecke";
-    case grafikArt::klumpen: return "klumpen";
-    case grafikArt::kollektiv: return "kollektiv";
-    case grafikArt::vektor: return "vektor";
-    }
-    return "";
+std::string fallName(const Objektart& art) {
+    return std::visit([](auto a) { return kleinGeschrieben(rawValue(a)); }, art);
 }
 
-// Sets the visibility of a solid; true when one was set.
-bool festkoerperSetzen(const std::string& name, grafik3DArt art, darstellung vs) {
-    switch (art) {
-    case grafik3DArt::kegel: return einenSetzen(kegelListe, name, vs);
-    case grafik3DArt::zylinder: return einenSetzen(zylinderListe, name, vs);
-    case grafik3DArt::polyeder: {
-        const Polyeder* pd = finde(polyederListe, name);
-        if (pd == nullptr) return false;
-        // A polyhedron is seen through its faces; a copy of the face list, since each face
-        // call works on the registries.
-        const std::vector<std::string> seiten = pd->seiten;
-        bool alle = true;
-        for (const std::string& seite : seiten) alle = visionSetzen(seite, vs) && alle;
-        return alle;
-    }
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide: return false;
-    }
-    return false;
+// The record of that name as its kind's row finds it, if it is a record of type R.
+template <class R> std::optional<R> recordAls(const Artzeile& zeile, const std::string& name) {
+    std::optional<Datensatz> d = zeile.finde(name);
+    if (!d) return std::nullopt;
+    if (R* r = std::get_if<R>(&*d)) return std::move(*r);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -98,48 +73,43 @@ bool visionSetzen(const std::string& name, darstellung vs) {
     lok = istGeoObjekt(name);
     if (!lok) return false;
 
+    const Artzeile& zeile = *artzeileVon(name);
     bool gesetzt = false;
-    if (const grafikArt* art = finde(index1, name); art == nullptr) {
-        const grafik3DArt* art3 = finde(index3, name);
-        gesetzt = art3 != nullptr && festkoerperSetzen(name, *art3, vs);
-        // The face calls answer and clear lok themselves; a polyhedron without faces, and a
-        // cone or cylinder, answers here.
-        if (!gesetzt) lok = false;
-    } else {
-        switch (*art) {
-        case grafikArt::punkt: gesetzt = einenSetzen(punktListe, name, vs); break;
-        case grafikArt::gerade: gesetzt = einenSetzen(geradenListe, name, vs); break;
-        case grafikArt::strahl: gesetzt = einenSetzen(strahlListe, name, vs); break;
-        case grafikArt::strecke: gesetzt = einenSetzen(streckenListe, name, vs); break;
-        case grafikArt::kreis: gesetzt = einenSetzen(kreisListe, name, vs); break;
-        case grafikArt::polygon:
-            if (const Polygon* pol = finde(polygonListe, name)) {
-                const std::set<std::string> ecken(pol->ecken.begin(), pol->ecken.end());
-                for (const std::string& e : ecken)
-                    if (e != "-") einenSetzen(punktListe, e, vs);
-                gesetzt = einenSetzen(polygonListe, name, vs);
-            }
-            break;
-        case grafikArt::kollektiv:
-            gesetzt = kollektivSetzen(name, vs);
-            if (!gesetzt) {
-                checkResultat = false;
-                mListe += "Objekt " + name + " ist nicht bekannt.";
-            }
-            break;
-        case grafikArt::ebene:
-        case grafikArt::formel:
-        case grafikArt::kugel:
-        case grafikArt::klumpen:
-        case grafikArt::vektor:
-            lok = false;
-            checkResultat = false;
-            mListe += "Objekte vom Typ " + fallName(*art) + " haben keine Darstellungsoption.";
-            break;
+    switch (zeile.darstellungsoption) {
+    case Darstellungsoption::eigene: gesetzt = einenSetzen(zeile, name, vs); break;
+    case Darstellungsoption::mitEcken:
+        if (const std::optional<Polygon> pol = recordAls<Polygon>(zeile, name)) {
+            const std::set<std::string> ecken(pol->ecken.begin(), pol->ecken.end());
+            for (const std::string& e : ecken)
+                if (e != "-") einenSetzen(artzeile(grafikArt::punkt), e, vs);
+            gesetzt = einenSetzen(zeile, name, vs);
         }
-        // A record missing from its registry has nothing to show: no answer.
-        if (!gesetzt && *art != grafikArt::kollektiv) lok = false;
+        break;
+    case Darstellungsoption::ueberSeiten:
+        // A polyhedron is seen through its faces. The face calls answer and clear lok
+        // themselves; a polyhedron without faces answers here.
+        if (const std::optional<Polyeder> pd = recordAls<Polyeder>(zeile, name)) {
+            bool alle = true;
+            for (const std::string& seite : pd->seiten) alle = visionSetzen(seite, vs) && alle;
+            gesetzt = alle;
+        }
+        break;
+    case Darstellungsoption::kollektiv:
+        gesetzt = kollektivSetzen(name, vs);
+        if (!gesetzt) {
+            checkResultat = false;
+            mListe += "Objekt " + name + " ist nicht bekannt.";
+        }
+        break;
+    case Darstellungsoption::keine:
+        lok = false;
+        checkResultat = false;
+        mListe += "Objekte vom Typ " + fallName(zeile.art) + " haben keine Darstellungsoption.";
+        break;
     }
+    // A record missing from its registry has nothing to show: no answer. A collective answers
+    // even when it has set nothing.
+    if (!gesetzt && zeile.darstellungsoption != Darstellungsoption::kollektiv) lok = false;
 
     if (lok) quittung = "Die Darstellung des genannten Objekts wurde auf " + rawValue(vs) + " gesetzt.";
     lok = false;

@@ -11,6 +11,7 @@
 #include "commands/Rahmen.h"
 #include "measurement/Abstand.h"
 #include "measurement/Berechnungen.h"
+#include "model/Artentabelle.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
@@ -26,12 +27,6 @@ std::string wertText(double x) { return rund(x, dezimalen); }
 // hands over one, but a look-up must not read past the end).
 std::string ersterName(const std::vector<std::string>& w) { return w.empty() ? std::string() : w.front(); }
 
-// The kind that index1 gives the name, if any.
-std::optional<grafikArt> artVon(const std::string& name) {
-    const grafikArt* art = finde(index1, name);
-    return art != nullptr ? std::optional<grafikArt>(*art) : std::nullopt;
-}
-
 // ---------------------------------------------------------------------------------------
 // ABSTAND
 
@@ -40,13 +35,8 @@ const std::vector<grafikArt> abstandsArten{grafikArt::punkt, grafikArt::gerade, 
 // The record that the kind index promises for a point, line, plane or sphere is there. The
 // distance of a missing record would come out as 0, which is no measurement.
 bool abstandsobjektVorhanden(const std::string& name) {
-    switch (artVon(name).value_or(grafikArt::kollektiv)) {
-    case grafikArt::punkt: return punktListe.contains(name);
-    case grafikArt::gerade: return geradenListe.contains(name);
-    case grafikArt::ebene: return ebenenListe.contains(name);
-    case grafikArt::kugel: return kugelListe.contains(name);
-    default: return false;
-    }
+    const Artzeile* zeile = artzeileVon(name);
+    return zeile != nullptr && zeile->abstand && zeile->messbar(name);
 }
 
 void abstandMessen(const std::string& p1, const std::string& p2) {
@@ -64,33 +54,13 @@ void abstandMessen(const std::string& p1, const std::string& p2) {
 // The object and every part its diameter is measured on are there; a cone whose base circle
 // went missing would otherwise report the diameter 0.
 bool durchmesserTeileVorhanden(const std::string& name) {
-    if (const grafik3DArt* art3 = finde(index3, name)) {
-        switch (*art3) {
-        case grafik3DArt::kegel: {
-            const Kegel* k = finde(kegelListe, name);
-            return k != nullptr && k->teileVorhanden();
-        }
-        case grafik3DArt::zylinder: {
-            const Zylinder* z = finde(zylinderListe, name);
-            return z != nullptr && z->korrekt();
-        }
-        case grafik3DArt::polyeder: return polyederListe.contains(name);
-        case grafik3DArt::prisma:
-        case grafik3DArt::pyramide: return false;   // registered as polyhedra, never under these kinds
-        }
-        return false;
-    }
-    switch (artVon(name).value_or(grafikArt::kollektiv)) {
-    case grafikArt::kreis: return kreisListe.contains(name);
-    case grafikArt::kugel: return kugelListe.contains(name);
-    case grafikArt::polygon: return polygonListe.contains(name);
-    default: return false;
-    }
+    const Artzeile* zeile = artzeileVon(name);
+    return zeile != nullptr && zeile->durchmesser != nullptr && zeile->messbar(name);
 }
 
 bool hatDurchmesser(const std::string& name) {
-    return index3.contains(name) || gelistetAls(name, grafikArt::kreis) || gelistetAls(name, grafikArt::kugel) ||
-           gelistetAls(name, grafikArt::polygon);
+    const Artzeile* zeile = artzeileVon(name);
+    return zeile != nullptr && zeile->durchmesser != nullptr;
 }
 
 void durchmesserMessen(const std::string& name) {

@@ -164,23 +164,29 @@ struct Schwerpunktbefund {
 // The centre of gravity of a cone, cylinder or polyhedron; nothing when obj is none of them.
 // kaputt is set when the solid is listed but its record or parts are gone.
 std::optional<Schwerpunktbefund> koerperSchwerpunkt(const std::string& obj, bool& kaputt) {
-    if (gelistetAls(obj, grafik3DArt::kegel)) {
+    const grafik3DArt* art = finde(index3, obj);
+    if (art == nullptr) return std::nullopt;
+    switch (*art) {
+    case grafik3DArt::kegel: {
         const Kegel* k = finde(kegelListe, obj);
         kaputt = k == nullptr || !k->teileVorhanden();
         if (kaputt) return std::nullopt;
         return Schwerpunktbefund{k->schwerpunkt(), "Schwerpunkt des Kegels " + obj + ".", " des Kegels "};
     }
-    if (gelistetAls(obj, grafik3DArt::zylinder)) {
+    case grafik3DArt::zylinder: {
         const Zylinder* z = finde(zylinderListe, obj);
         kaputt = z == nullptr || !z->korrekt();
         if (kaputt) return std::nullopt;
         return Schwerpunktbefund{z->schwerpunkt(), "Schwerpunkt des Zylinders " + obj + ".", " des Zylinders "};
     }
-    if (gelistetAls(obj, grafik3DArt::polyeder)) {
+    case grafik3DArt::polyeder: {
         const Polyeder* pd = finde(polyederListe, obj);
         kaputt = pd == nullptr;
         if (kaputt) return std::nullopt;
         return Schwerpunktbefund{pd->schwerpunkt(), "Schwerpunkt des Polyeders " + obj + ".", " des Polyeders "};
+    }
+    case grafik3DArt::prisma:
+    case grafik3DArt::pyramide: break;   // registered as polyhedra, never under these kinds
     }
     return std::nullopt;
 }
@@ -207,8 +213,14 @@ std::optional<Schwerpunktbefund> ebenerSchwerpunkt(const std::string& obj) {
         if (const Kugel* k = finde(kugelListe, obj))
             return Schwerpunktbefund{k->mp, "Mittelpunkt der Kugel " + obj + ".", " der Kugel "};
         break;
-    default:
-        break;
+    case grafikArt::ebene:
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::gerade:
+    case grafikArt::strahl:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;   // no centre of gravity
     }
     return std::nullopt;
 }
@@ -411,15 +423,22 @@ void defPyramide(const std::vector<std::string>& w) {
 }
 
 std::pair<bool, double> wieHochIst(const std::string& was) {
-    if (gelistetAls(was, grafik3DArt::kegel)) {
+    const grafik3DArt* art = finde(index3, was);
+    if (art == nullptr) return {false, 0.0};
+    switch (*art) {
+    case grafik3DArt::kegel: {
         const Kegel* k = finde(kegelListe, was);
         if (k == nullptr || !k->teileVorhanden()) return {false, 0.0};
         return {true, k->hoehe()};
     }
-    if (gelistetAls(was, grafik3DArt::zylinder)) {
+    case grafik3DArt::zylinder: {
         const Zylinder* z = finde(zylinderListe, was);
         if (z == nullptr || !z->korrekt()) return {false, 0.0};
         return {true, z->hoehe()};
+    }
+    case grafik3DArt::polyeder:
+    case grafik3DArt::prisma:
+    case grafik3DArt::pyramide: break;   // no height of their own
     }
     return {false, 0.0};
 }

@@ -43,7 +43,16 @@ void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
             quittung = "Das Polygon muss konvex und geschlossen sein.";
         return;
     }
-    default:
+    case grafikArt::ebene:
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::gerade:
+    case grafikArt::kugel:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor:
         quittung = "Nur für Kreise und konvexe Polygone sowie dreidimensionale Objekte ist eine "
                    "Flächenberechnung vorgesehen.";
         return;

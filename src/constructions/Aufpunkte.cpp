@@ -1,5 +1,8 @@
 #include "constructions/Aufpunkte.h"
 
+#include <variant>
+
+#include "model/Artentabelle.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -7,39 +10,46 @@
 
 namespace quodral {
 
-std::optional<Punkt> aufpunktVon(const std::string& obn) {
-    const grafikArt* art = finde(index1, obn);
-    if (art == nullptr) return std::nullopt;
-    switch (*art) {
-    case grafikArt::strahl:
-        if (const Strahl* s = finde(strahlListe, obn)) return s->ap;
-        break;
-    case grafikArt::gerade:
-        if (const Gerade* g = finde(geradenListe, obn)) return g->ap;
-        break;
-    case grafikArt::ebene:
-        if (const Ebene* e = finde(ebenenListe, obn)) return e->ap;
-        break;
-    case grafikArt::polygon:
-        // A polygon made of a polyhedron's edges begins with a break marker: its first corner
-        // is the first entry that names a point.
-        if (const Polygon* pol = finde(polygonListe, obn))
-            for (const std::string& ecke : pol->ecken)
-                if (const Punkt* p = finde(punktListe, ecke)) return *p;
-        break;
-    case grafikArt::kreis:
-        if (const Kreis* k = finde(kreisListe, obn)) {
-            const Punkt q = k->punkt();
-            return Punkt("", q.x, q.y, q.z);
-        }
-        break;
-    case grafikArt::kugel:
-        if (const Kugel* k = finde(kugelListe, obn)) return (k->mp.ortsvektor() + k->r * evec1).vektor2Punkt();
-        break;
-    default: break;
-    }
-    return std::nullopt;
+Lage lageVon(const std::string& name) {
+    const Artzeile* zeile = artzeileVon(name);
+    const std::optional<Datensatz> record = zeile != nullptr ? zeile->finde(name) : std::nullopt;
+    if (!record) return {};
+    return std::visit(
+        JeRecord{
+            [](const Gerade& g) { return Lage{g.ap, g.rv}; },
+            [](const Strahl& s) { return Lage{s.ap, s.rv}; },
+            // A segment lends AUFPUNKT no point.
+            [](const Strecke& s) { return Lage{std::nullopt, s.richtung()}; },
+            [](const Ebene& e) { return Lage{e.ap, e.nv}; },
+            [](const Polygon& pol) {
+                Lage lage;
+                // A polygon made of a polyhedron's edges begins with a break marker: its first
+                // corner is the first entry that names a point.
+                for (const std::string& ecke : pol.ecken)
+                    if (const Punkt* p = finde(punktListe, ecke)) {
+                        lage.aufpunkt = *p;
+                        break;
+                    }
+                if (const std::optional<Ebene> e = pol.ebene()) lage.stellung = e->nv;
+                return lage;
+            },
+            [](const Kreis& k) {
+                const Punkt q = k.punkt();
+                return Lage{Punkt("", q.x, q.y, q.z), k.e.nv};
+            },
+            [](const Kugel& k) { return Lage{(k.mp.ortsvektor() + k.r * evec1).vektor2Punkt(), std::nullopt}; },
+            [](const Punkt&) { return Lage{}; },
+            [](const Vektor&) { return Lage{}; },
+            [](const Formel&) { return Lage{}; },
+            [](const Klumpen&) { return Lage{}; },
+            [](const Kegel&) { return Lage{}; },
+            [](const Zylinder&) { return Lage{}; },
+            [](const Polyeder&) { return Lage{}; },
+        },
+        *record);
 }
+
+std::optional<Punkt> aufpunktVon(const std::string& obn) { return lageVon(obn).aufpunkt; }
 
 bool aufpunkt(const std::string& neun, const std::string& obn) {
     const std::string name = nextFreeName(neun);

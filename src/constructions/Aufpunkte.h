@@ -5,8 +5,24 @@
 #include <string>
 
 #include "model/Punkt.h"
+#include "model/Vektor.h"
 
 namespace quodral {
+
+// How an object lies, as the constructions built on it read it (AUFPUNKT, PARALLELE,
+// ORTHOGONALE): a point of it and its orientation, each only where the kind has it.
+struct Lage {
+    // The point AUFPUNKT takes (see aufpunktVon).
+    std::optional<Punkt> aufpunkt;
+    // The direction of a line or ray, ep − ap of a segment; the normal of a plane, of a
+    // circle's plane or of a polygon's carrier plane (none when its corners span no plane).
+    std::optional<Vektor> stellung;
+};
+
+// The Lage of the object of that name; empty for a name no kind index holds, a missing record,
+// and the kinds without a point or orientation of their own (points, vectors, terms, clusters,
+// collectives, solids).
+Lage lageVon(const std::string& name);
 
 // The point AUFPUNKT takes of the named object, carrying the name it has there:
 //   ray, line, plane: a copy of the anchor record stored in the object (its coordinates,

@@ -1,9 +1,11 @@
 #include "constructions/Klonen.h"
 
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "checks/Sichtbarkeit.h"
+#include "model/Artentabelle.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -22,40 +24,37 @@ const std::string trenner = "-";
 void sammeln(const std::string& objn, std::set<std::string>& betreteneKlumpen) {
     if (istGeoObjekt(objn)) sammlung.insert(objn);
 
-    if (const grafikArt* art = finde(index1, objn)) {
-        if (*art == grafikArt::polygon) {
-            // Corner entries as they stand, the break marker too; corners are not followed.
-            if (const Polygon* pol = finde(polygonListe, objn)) sammlung.insert(pol->ecken.begin(), pol->ecken.end());
-        } else if (*art == grafikArt::klumpen) {
-            if (!betreteneKlumpen.insert(objn).second) return;
-            if (const Klumpen* kl = finde(klumpenListe, objn))
-                for (const std::string& glied : kl->zelle) sammeln(glied, betreteneKlumpen);
-        }
-        return;
-    }
-
-    const grafik3DArt* art = finde(index3, objn);
-    if (art == nullptr) return;
-    switch (*art) {
-    case grafik3DArt::kegel:
-        if (const Kegel* k = finde(kegelListe, objn)) {
-            sammlung.insert(k->tpn);
-            sammeln(k->basis, betreteneKlumpen);
-        }
-        break;
-    case grafik3DArt::zylinder:
-        if (const Zylinder* z = finde(zylinderListe, objn)) {
-            sammlung.insert(z->tpn);
-            sammeln(z->basis, betreteneKlumpen);
-        }
-        break;
-    case grafik3DArt::polyeder:
-        if (const Polyeder* p = finde(polyederListe, objn))
-            for (const std::string& seite : p->seiten) sammeln(seite, betreteneKlumpen);
-        break;
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide: break;
-    }
+    const Artzeile* zeile = artzeileVon(objn);
+    const std::optional<Datensatz> record = zeile != nullptr ? zeile->finde(objn) : std::nullopt;
+    if (!record) return;
+    const auto rundkoerper = [&](const auto& k) {
+        sammlung.insert(k.tpn);
+        sammeln(k.basis, betreteneKlumpen);
+    };
+    std::visit(JeRecord{
+                   // Corner entries as they stand, the break marker too; corners are not followed.
+                   [](const Polygon& pol) { sammlung.insert(pol.ecken.begin(), pol.ecken.end()); },
+                   [&](const Klumpen& kl) {
+                       if (!betreteneKlumpen.insert(objn).second) return;
+                       for (const std::string& glied : kl.zelle) sammeln(glied, betreteneKlumpen);
+                   },
+                   [&](const Kegel& k) { rundkoerper(k); },
+                   [&](const Zylinder& z) { rundkoerper(z); },
+                   [&](const Polyeder& p) {
+                       for (const std::string& seite : p.seiten) sammeln(seite, betreteneKlumpen);
+                   },
+                   // The others hold their points by value, or name nothing.
+                   [](const Punkt&) {},
+                   [](const Vektor&) {},
+                   [](const Gerade&) {},
+                   [](const Strahl&) {},
+                   [](const Strecke&) {},
+                   [](const Ebene&) {},
+                   [](const Kreis&) {},
+                   [](const Kugel&) {},
+                   [](const Formel&) {},
+               },
+               *record);
 }
 
 // The name map over sammlung. Point copies are registered at once and reported in
@@ -131,14 +130,6 @@ private:
         return true;
     }
 
-    // A record registered again under the new name, all its fields unchanged.
-    template <class Map> bool kopie(Map& liste, const std::string& n, const std::string& ziel) {
-        const auto* r = finde(liste, n);
-        if (r == nullptr) return false;
-        const auto record = *r;
-        return registrieren(record, ziel);
-    }
-
     std::optional<std::vector<std::string>> eckenAbbild(const std::vector<std::string>& ecken) const {
         std::vector<std::string> neu;
         neu.reserve(ecken.size());
@@ -153,47 +144,41 @@ private:
     bool kopieren(const std::string& n) {
         const std::optional<std::string> ziel = abbild(n);
         if (!ziel) return false;
-        if (const grafikArt* art = finde(index1, n)) return flachKopieren(*art, n, *ziel);
-        if (const grafik3DArt* art = finde(index3, n)) return koerperKopieren(*art, n, *ziel);
-        return false;
+        const Artzeile* zeile = artzeileVon(n);
+        const std::optional<Datensatz> record = zeile != nullptr ? zeile->finde(n) : std::nullopt;
+        if (!record) return false;
+        // Planes, lines, segments, circles and spheres: registered again under the new name,
+        // all their fields unchanged.
+        const auto unveraendert = [&](const auto& r) { return registrieren(r, *ziel); };
+        return std::visit(
+            JeRecord{
+                // The copy was registered while the name map was built.
+                [&](const Punkt&) { return finde(punktListe, *ziel) != nullptr; },
+                [&](const Ebene& r) { return unveraendert(r); },
+                [&](const Gerade& r) { return unveraendert(r); },
+                [&](const Kreis& r) { return unveraendert(r); },
+                [&](const Kugel& r) { return unveraendert(r); },
+                [&](const Strecke& r) { return unveraendert(r); },
+                // A new ray from the start point and direction: visible, without a remark.
+                [&](const Strahl& r) { return registrieren(Strahl(r.ap, r.rv), *ziel); },
+                [&](const Polygon& r) {
+                    const std::optional<std::vector<std::string>> ecken = eckenAbbild(r.ecken);
+                    return ecken && registrieren(Polygon(*ziel, *ecken), *ziel);
+                },
+                [&](const Klumpen& r) { return klumpenKopieren(r, *ziel); },
+                [&](const Kegel& r) { return rundkoerperKopieren(r, *ziel); },
+                [&](const Zylinder& r) { return rundkoerperKopieren(r, *ziel); },
+                [&](const Polyeder& r) { return polyederKopieren(r, *ziel); },
+                [](const Formel&) { return false; },
+                [](const Vektor&) { return false; },
+            },
+            *record);
     }
 
-    bool flachKopieren(grafikArt art, const std::string& n, const std::string& ziel) {
-        switch (art) {
-        case grafikArt::punkt:
-            // The copy was registered while the name map was built.
-            return finde(punktListe, ziel) != nullptr;
-        case grafikArt::ebene: return kopie(ebenenListe, n, ziel);
-        case grafikArt::gerade: return kopie(geradenListe, n, ziel);
-        case grafikArt::kreis: return kopie(kreisListe, n, ziel);
-        case grafikArt::kugel: return kopie(kugelListe, n, ziel);
-        case grafikArt::strecke: return kopie(streckenListe, n, ziel);
-        case grafikArt::strahl: {
-            // A new ray from the start point and direction: visible, without a remark.
-            const Strahl* r = finde(strahlListe, n);
-            return r != nullptr && registrieren(Strahl(r->ap, r->rv), ziel);
-        }
-        case grafikArt::polygon: {
-            const Polygon* r = finde(polygonListe, n);
-            if (r == nullptr) return false;
-            const std::optional<std::vector<std::string>> ecken = eckenAbbild(r->ecken);
-            return ecken && registrieren(Polygon(ziel, *ecken), ziel);
-        }
-        case grafikArt::klumpen: return klumpenKopieren(n, ziel);
-        case grafikArt::formel:
-        case grafikArt::kollektiv:
-        case grafikArt::vektor: return false;
-        }
-        return false;
-    }
-
-    bool klumpenKopieren(const std::string& n, const std::string& ziel) {
-        const Klumpen* r = finde(klumpenListe, n);
-        if (r == nullptr) return false;
-        // A copy of the member set: the registries grow while the members are cloned.
-        const std::set<std::string> glieder = r->zelle;
+    // The record is a copy: the registries grow while the members are cloned.
+    bool klumpenKopieren(const Klumpen& quelle, const std::string& ziel) {
         std::set<std::string> neu;
-        for (const std::string& glied : glieder) {
+        for (const std::string& glied : quelle.zelle) {
             // A member that is registered nowhere has nothing to be copied; one that cannot be
             // cloned stays out of the copy rather than naming an object that does not exist.
             if (!istGeoObjekt(glied) || !klonen(glied)) continue;
@@ -204,9 +189,8 @@ private:
 
     // A cone or cylinder: its base circle is cloned first; the copy names the copies of the
     // circle and of the height point.
-    template <class Koerper> bool rundkoerperKopieren(const Koerper* r, const std::string& ziel) {
-        if (r == nullptr || !r->korrekt()) return false;
-        const Koerper quelle = *r;
+    template <class Koerper> bool rundkoerperKopieren(const Koerper& quelle, const std::string& ziel) {
+        if (!quelle.korrekt()) return false;
         if (!klonen(quelle.basis)) return false;
         const std::optional<std::string> basis = karteneintrag(quelle.basis);
         const std::optional<std::string> hoehenpunkt = karteneintrag(quelle.tpn);
@@ -217,33 +201,22 @@ private:
         return registrieren(neu, ziel);
     }
 
-    bool koerperKopieren(grafik3DArt art, const std::string& n, const std::string& ziel) {
-        switch (art) {
-        case grafik3DArt::kegel: return rundkoerperKopieren(finde(kegelListe, n), ziel);
-        case grafik3DArt::zylinder: return rundkoerperKopieren(finde(zylinderListe, n), ziel);
-        case grafik3DArt::polyeder: {
-            const Polyeder* r = finde(polyederListe, n);
-            if (r == nullptr) return false;
-            const Polyeder quelle = *r;
-            std::vector<std::string> seiten;
-            seiten.reserve(quelle.seiten.size());
-            for (const std::string& seite : quelle.seiten) {
-                // A face that is gone would leave a hole in the copy: the solid is not cloned.
-                if (!istPolygon(seite) || !klonen(seite)) return false;
-                const std::optional<std::string> c = karteneintrag(seite);
-                if (!c) return false;
-                seiten.push_back(*c);
-            }
-            Polyeder neu(ziel, seiten);
-            neu.vision = quelle.vision;
-            neu.idx = quelle.idx;
-            neu.kennung = quelle.kennung;
-            return registrieren(neu, ziel);
+    // A polyhedron: its faces are cloned first, the copy names their copies.
+    bool polyederKopieren(const Polyeder& quelle, const std::string& ziel) {
+        std::vector<std::string> seiten;
+        seiten.reserve(quelle.seiten.size());
+        for (const std::string& seite : quelle.seiten) {
+            // A face that is gone would leave a hole in the copy: the solid is not cloned.
+            if (!istPolygon(seite) || !klonen(seite)) return false;
+            const std::optional<std::string> c = karteneintrag(seite);
+            if (!c) return false;
+            seiten.push_back(*c);
         }
-        case grafik3DArt::prisma:
-        case grafik3DArt::pyramide: return false;
-        }
-        return false;
+        Polyeder neu(ziel, seiten);
+        neu.vision = quelle.vision;
+        neu.idx = quelle.idx;
+        neu.kennung = quelle.kennung;
+        return registrieren(neu, ziel);
     }
 
     std::string orn_;
@@ -254,11 +227,6 @@ private:
     std::set<std::string> begonnen_;
     std::set<std::string> gescheitert_;
 };
-
-bool hatArt(const std::string& name, grafikArt art) {
-    const grafikArt* a = finde(index1, name);
-    return a != nullptr && *a == art;
-}
 
 }  // namespace
 
@@ -281,17 +249,18 @@ std::map<std::string, std::string> genKlonnamen(const std::string& klonn) {
 }
 
 Klonergebnis klonerei(const std::string& klon0, const std::string& orn) {
-    if (const grafikArt* art = finde(index1, orn)) {
-        if (*art == grafikArt::formel || *art == grafikArt::kollektiv) {
-            quittung = "Klonen ist nur für geometrische Objekte vorgesehen.";
-            return Klonergebnis::nurGeometrisch;
-        }
-        if (*art == grafikArt::vektor) {
-            quittung = "Es gibt keinen Grund, einen Vekgtor zu klonen.";
-            return Klonergebnis::vektor;
-        }
-    } else if (!index3.contains(orn)) {
-        return Klonergebnis::unvollstaendig;
+    const Artzeile* zeile = artzeileVon(orn);
+    if (zeile == nullptr) return Klonergebnis::unvollstaendig;
+    switch (zeile->klonweise) {
+    case Klonweise::nicht:
+        quittung = "Klonen ist nur für geometrische Objekte vorgesehen.";
+        return Klonergebnis::nurGeometrisch;
+    case Klonweise::vektor:
+        quittung = "Es gibt keinen Grund, einen Vekgtor zu klonen.";
+        return Klonergebnis::vektor;
+    case Klonweise::unterEintrag:
+    case Klonweise::unterVorsatz:
+    case Klonweise::unterFreiemNamen: break;
     }
 
     const std::string k = nextFreeName(klon0);
@@ -302,20 +271,22 @@ Klonergebnis klonerei(const std::string& klon0, const std::string& orn) {
     lauf.reservieren(k);
 
     // The name of the copy of the object itself.
-    const grafik3DArt* art3 = finde(index3, orn);
-    if (hatArt(orn, grafikArt::polygon) || (art3 != nullptr && *art3 == grafik3DArt::polyeder)) {
-        lauf.obenNennen(k);
-    } else if (hatArt(orn, grafikArt::klumpen)) {
+    switch (zeile->klonweise) {
+    case Klonweise::unterVorsatz: lauf.obenNennen(k); break;
+    case Klonweise::unterFreiemNamen: {
         const std::string kn = nextFreeName(orn);
         lauf.reservieren(kn);
         lauf.obenNennen(kn);
-    } else {
-        lauf.obenNennen(lauf.karteneintrag(orn).value_or(std::string()));
+        break;
+    }
+    case Klonweise::unterEintrag:
+    case Klonweise::nicht:
+    case Klonweise::vektor: lauf.obenNennen(lauf.karteneintrag(orn).value_or(std::string())); break;
     }
     // A solid never takes a name that a kind index holds for a collective: the prefix
     // alleKugeln is a free name, but no polyhedron can be registered under it, and the copy
     // would fail only after its parts had been made.
-    if (art3 != nullptr && (index1.contains(lauf.obenName()) || index3.contains(lauf.obenName()))) {
+    if (index3.contains(orn) && (index1.contains(lauf.obenName()) || index3.contains(lauf.obenName()))) {
         lauf.zuruecknehmen();
         return Klonergebnis::vorsatzUngeeignet;
     }

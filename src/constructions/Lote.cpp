@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "constructions/Aufpunkte.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -48,7 +49,16 @@ Punkt lotfusspunkt(const Punkt& von, const std::string& aufn) {
             ziel = von.ortsvektor();
         }
         break;
-    default: break;
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::kreis:
+    case grafikArt::kugel:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;   // a foot only on a line or a plane
     }
     const std::optional<Vektor> u = (v != nullptr && brauchbar(*v)) ? v->normiert() : std::nullopt;
     lok = u.has_value() && endlich(*u);
@@ -77,30 +87,7 @@ bool lotFussPunkt(const std::string& neun, const std::string& vonn, const std::s
 // ---------------------------------------------------------------------------------------
 // Orthogonals
 
-std::optional<Vektor> orthogonalenRichtung(const std::string& on) {
-    const grafikArt* art = finde(index1, on);
-    if (art == nullptr) return std::nullopt;
-    switch (*art) {
-    case grafikArt::gerade:
-        if (const Gerade* g = finde(geradenListe, on)) return g->rv;
-        break;
-    case grafikArt::strahl:
-        if (const Strahl* s = finde(strahlListe, on)) return s->rv;
-        break;
-    case grafikArt::strecke:
-        if (const Strecke* s = finde(streckenListe, on)) return s->richtung();
-        break;
-    case grafikArt::ebene:
-        if (const Ebene* e = finde(ebenenListe, on)) return e->nv;
-        break;
-    case grafikArt::polygon:
-        if (const Polygon* pol = finde(polygonListe, on))
-            if (const std::optional<Ebene> e = pol->ebene()) return e->nv;
-        break;
-    default: break;
-    }
-    return std::nullopt;
-}
+std::optional<Vektor> orthogonalenRichtung(const std::string& on) { return lageVon(on).stellung; }
 
 bool orthogonaleZuDurch(const std::string& neun, const std::string& on, const std::string& pn) {
     const Punkt* p = finde(punktListe, pn);
@@ -133,7 +120,13 @@ bool orthogonaleZuDurch(const std::string& neun, const std::string& on, const st
         eingetragen = g.einlisten();
         break;
     }
-    default: break;
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::kreis:
+    case grafikArt::kugel:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;   // no orthogonal to these
     }
     if (eingetragen) quittung = "Die Orthogonale " + neun + " zu " + on + " durch den Punkt " + pn + " wurde konstruiert.";
     return eingetragen;

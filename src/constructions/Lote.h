@@ -21,9 +21,10 @@ Punkt lotfusspunkt(const Punkt& von, const std::string& aufn);
 // aufn. Writes no answer; lok (and the result) is true exactly when the point was registered.
 bool lotFussPunkt(const std::string& neun, const std::string& vonn, const std::string& aufn);
 
-// The vector that an orthogonal to the named object takes over: the direction of a line or
-// ray, ep − ap of a segment, the normal of a plane or of a polygon's carrier plane. Nothing
-// for any other kind, a missing record or a polygon without a plane.
+// The vector that an orthogonal to the named object takes over: its orientation,
+// lageVon(on).stellung (the direction of a line or ray, ep − ap of a segment, the normal of a
+// plane or of a polygon's carrier plane). Nothing for a kind without one, a missing record or
+// a polygon without a plane.
 std::optional<Vektor> orthogonalenRichtung(const std::string& on);
 
 // ORTHOGONALE: through the point pn, the plane orthogonal to the line, ray or segment on, or

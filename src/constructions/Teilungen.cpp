@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "constructions/Aufpunkte.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "state/Zustand.h"
@@ -75,29 +76,7 @@ Gerade paralleleGerade(const Gerade& g, const Punkt& p) { return Gerade(p, g.rv)
 
 Kreis parallelerKreis(const Kreis& k, const Punkt& p) { return Kreis("", p, k.r, paralleleEbene(k.e, p)); }
 
-std::optional<Vektor> parallelenRichtung(const std::string& on) {
-    const grafikArt* art = finde(index1, on);
-    if (art == nullptr) return std::nullopt;
-    switch (*art) {
-    case grafikArt::strecke:
-        if (const Strecke* s = finde(streckenListe, on)) return s->richtung();
-        break;
-    case grafikArt::strahl:
-        if (const Strahl* s = finde(strahlListe, on)) return s->rv;
-        break;
-    case grafikArt::gerade:
-        if (const Gerade* g = finde(geradenListe, on)) return g->rv;
-        break;
-    case grafikArt::ebene:
-        if (const Ebene* e = finde(ebenenListe, on)) return e->nv;
-        break;
-    case grafikArt::kreis:
-        if (const Kreis* k = finde(kreisListe, on)) return k->e.nv;
-        break;
-    default: break;
-    }
-    return std::nullopt;
-}
+std::optional<Vektor> parallelenRichtung(const std::string& on) { return lageVon(on).stellung; }
 
 bool paralleleZuDurch(const std::string& nn, const std::string& on, const std::string& pn) {
     lok = nameFrei(nn) && istPunkt(pn);
@@ -130,7 +109,13 @@ bool paralleleZuDurch(const std::string& nn, const std::string& on, const std::s
         // The parallel to a circle is the plane parallel to the circle's plane.
         eingetragen = paralleleEbene(kreisListe.at(on).e, *p).einlistenAls(nn);
         break;
-    default: break;
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::kugel:
+    case grafikArt::polygon:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;   // no parallel to these
     }
     lok = eingetragen;
     if (eingetragen) quittung = antwort;

@@ -38,9 +38,9 @@ Ebene paralleleEbene(const Ebene& e, const Punkt& p);
 Gerade paralleleGerade(const Gerade& g, const Punkt& p);
 Kreis parallelerKreis(const Kreis& k, const Punkt& p);
 
-// The vector a parallel to the named object takes over: the direction of a line or ray,
-// ep − ap of a segment, the normal of a plane or of a circle's plane. Nothing for any other
-// kind or a record that is missing.
+// The vector a parallel to the named object takes over: its orientation, lageVon(on).stellung
+// (the direction of a line or ray, ep − ap of a segment, the normal of a plane or of a
+// circle's plane). Nothing for a kind without one or a record that is missing.
 std::optional<Vektor> parallelenRichtung(const std::string& on);
 
 // PARALLELE: through the point pn, the parallel to on, registered under nn: a line for a

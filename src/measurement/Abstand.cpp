@@ -14,8 +14,16 @@ int rang(grafikArt art) {
     case grafikArt::gerade: return 1;
     case grafikArt::ebene: return 2;
     case grafikArt::kugel: return 3;
-    default: return -1;
+    case grafikArt::formel:
+    case grafikArt::kreis:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: return -1;   // no distance is measured to these
     }
+    return -1;
 }
 
 // The distance from a record to the object b of the kind art; 0.0 when b's record is missing.
@@ -33,7 +41,14 @@ template <class R> double distZu(const R& a, const std::string& b, grafikArt art
     case grafikArt::kugel:
         if (const Kugel* k = finde(kugelListe, b)) return a.dist(*k);
         break;
-    default: break;
+    case grafikArt::formel:
+    case grafikArt::kreis:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;
     }
     return 0.0;
 }
@@ -61,7 +76,14 @@ double dist(const std::string& a, const std::string& b) {
     case grafikArt::kugel:
         if (const Kugel* k = finde(kugelListe, a)) return distZu(*k, b, *artB);
         break;
-    default: break;
+    case grafikArt::formel:
+    case grafikArt::kreis:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: break;
     }
     return 0.0;
 }

@@ -8,6 +8,7 @@
 #include "text/Woerter.h"
 #include "measurement/Abstand.h"
 #include "measurement/Berechnungen.h"
+#include "model/Artentabelle.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
@@ -28,11 +29,6 @@ std::optional<grafikArt> artVon(const std::string& name) {
     return art ? std::optional<grafikArt>(*art) : std::nullopt;
 }
 
-std::optional<grafik3DArt> art3Von(const std::string& name) {
-    const auto* art = finde(index3, name);
-    return art ? std::optional<grafik3DArt>(*art) : std::nullopt;
-}
-
 bool hatArt(const std::string& name, grafikArt art) {
     const auto gefunden = artVon(name);
     return gefunden && *gefunden == art;
@@ -50,19 +46,12 @@ bool anzahlPasst(std::size_t soll, std::size_t ist) {
 // ABSTAND: the distance of two points, lines, planes or spheres.
 
 // The kinds between which a distance is defined.
-bool hatAbstand(grafikArt art) {
-    return art == grafikArt::punkt || art == grafikArt::gerade || art == grafikArt::ebene || art == grafikArt::kugel;
-}
+bool hatAbstand(grafikArt art) { return artzeile(art).abstand; }
 
 // The record that index1 promises for a name of these four kinds is really there.
 bool eintragVorhanden(const std::string& name, grafikArt art) {
-    switch (art) {
-    case grafikArt::punkt: return punktListe.contains(name);
-    case grafikArt::gerade: return geradenListe.contains(name);
-    case grafikArt::ebene: return ebenenListe.contains(name);
-    case grafikArt::kugel: return kugelListe.contains(name);
-    default: return false;
-    }
+    const Artzeile& zeile = artzeile(art);
+    return zeile.abstand && zeile.messbar(name);
 }
 
 Termwert abstandsTerm(const std::vector<std::string>& namen) {
@@ -128,80 +117,31 @@ Termwert winkelTerm(const std::vector<std::string>& namen) {
 // ---------------------------------------------------------------------------------------
 // The measures of one object.
 
+// The measure that a column of the table of kinds reads from the named object: none for a
+// kind without that measure or a record that is missing.
+using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
+Termwert gelesen(const std::string& n, Massspalte spalte) {
+    const Artzeile* zeile = artzeileVon(n);
+    if (zeile == nullptr || zeile->*spalte == nullptr) return misslungen;
+    const std::optional<double> w = (zeile->*spalte)(n);
+    return w ? gelungen(*w) : misslungen;
+}
+
+// A kind with a diameter measures 0 when its record is missing.
 Termwert durchmesserTerm(const std::string& n) {
-    const auto art = artVon(n);
-    const bool passt = (art && (*art == grafikArt::polygon || *art == grafikArt::kugel || *art == grafikArt::kreis)) ||
-                       art3Von(n).has_value();
+    const Artzeile* zeile = artzeileVon(n);
+    const bool passt = zeile != nullptr && zeile->durchmesser != nullptr;
     return passt ? gelungen(welchenDurchmesserHat(n)) : misslungen;
 }
 
-Termwert radiusTerm(const std::string& n) {
-    if (hatArt(n, grafikArt::kreis)) {
-        if (const auto* k = finde(kreisListe, n)) return gelungen(k->radius());
-    } else if (hatArt(n, grafikArt::kugel)) {
-        if (const auto* k = finde(kugelListe, n)) return gelungen(k->radius());
-    }
-    return misslungen;
-}
+Termwert radiusTerm(const std::string& n) { return gelesen(n, &Artzeile::radius); }
 
-Termwert laengenTerm(const std::string& n) {
-    if (istStrecke(n)) {
-        if (const auto* s = finde(streckenListe, n)) return gelungen(s->laenge());
-        return misslungen;
-    }
-    if (hatArt(n, grafikArt::polygon)) {
-        if (const auto* p = finde(polygonListe, n)) return gelungen(p->laenge());
-        return misslungen;
-    }
-    if (istVektor(n)) {
-        if (const auto* v = finde(vektorListe, n)) return gelungen(v->norm());
-        return misslungen;
-    }
-    if (art3Von(n) == grafik3DArt::polyeder) {
-        if (const auto* p = finde(polyederListe, n)) return gelungen(p->laenge());
-    }
-    return misslungen;
-}
+Termwert laengenTerm(const std::string& n) { return gelesen(n, &Artzeile::laenge); }
 
-// The volume or the area of a solid, by the kind index3 gives it.
-template <class Mass> Termwert koerperMass(const std::string& n, Mass mass) {
-    const auto art = art3Von(n);
-    if (!art) return misslungen;
-    switch (*art) {
-    case grafik3DArt::kegel:
-        if (const auto* k = finde(kegelListe, n)) return gelungen(mass(*k));
-        break;
-    case grafik3DArt::zylinder:
-        if (const auto* z = finde(zylinderListe, n)) return gelungen(mass(*z));
-        break;
-    case grafik3DArt::polyeder:
-        if (const auto* p = finde(polyederListe, n)) return gelungen(mass(*p));
-        break;
-    default: break;   // pyramids and prisms are registered as polyhedra
-    }
-    return misslungen;
-}
+Termwert volumenTerm(const std::string& n) { return gelesen(n, &Artzeile::volumen); }
 
-Termwert volumenTerm(const std::string& n) {
-    if (hatArt(n, grafikArt::kugel)) {
-        if (const auto* k = finde(kugelListe, n)) return gelungen(k->volumen());
-        return misslungen;
-    }
-    return koerperMass(n, [](const auto& koerper) { return koerper.volumen(); });
-}
-
-Termwert flaechenTerm(const std::string& n) {
-    // Polygons have no area term: their area exists only as a statement's answer.
-    if (hatArt(n, grafikArt::kugel)) {
-        if (const auto* k = finde(kugelListe, n)) return gelungen(k->flaeche());
-        return misslungen;
-    }
-    if (hatArt(n, grafikArt::kreis)) {
-        if (const auto* k = finde(kreisListe, n)) return gelungen(k->flaeche());
-        return misslungen;
-    }
-    return koerperMass(n, [](const auto& koerper) { return koerper.flaeche(); });
-}
+// Polygons have no area term: their area exists only as a statement's answer.
+Termwert flaechenTerm(const std::string& n) { return gelesen(n, &Artzeile::flaeche); }
 
 }  // namespace
 

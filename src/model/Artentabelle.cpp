@@ -1,6 +1,7 @@
 #include "model/Artentabelle.h"
 
 #include <concepts>
+#include <type_traits>
 
 #include "model/Loeschen.h"
 
@@ -190,8 +191,193 @@ constexpr std::size_t anzahlFlach = detail::grafikArtTexte.size();
 
 }  // namespace
 
+// --- Visibility, cloning and measures ------------------------------------------------------
+
+namespace {
+
+template <auto& Liste> darstellung* visionIn(const std::string& name) {
+    auto* rec = finde(Liste, name);
+    return rec != nullptr ? &rec->vision : nullptr;
+}
+
+template <auto& Liste> bool vorhandenIn(const std::string& name) { return Liste.contains(name); }
+
+// A cone or cylinder is measured on its base circle and its apex or height point.
+bool kegelMessbar(const std::string& name) {
+    const Kegel* k = finde(kegelListe, name);
+    return k != nullptr && k->teileVorhanden();
+}
+bool zylinderMessbar(const std::string& name) {
+    const Zylinder* z = finde(zylinderListe, name);
+    return z != nullptr && z->korrekt();
+}
+
+// Circles and spheres measure twice their radius; the other kinds their own diameter.
+template <auto& Liste> std::optional<double> durchmesserIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    if (rec == nullptr) return std::nullopt;
+    if constexpr (requires { rec->durchmesser(); }) return rec->durchmesser();
+    else return 2 * rec->radius();
+}
+
+// A vector's length is its norm.
+template <auto& Liste> std::optional<double> laengeIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    if (rec == nullptr) return std::nullopt;
+    if constexpr (requires { rec->laenge(); }) return rec->laenge();
+    else return rec->norm();
+}
+
+template <auto& Liste> std::optional<double> radiusIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
+}
+
+template <auto& Liste> std::optional<double> flaecheIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
+}
+
+template <auto& Liste> std::optional<double> volumenIn(const std::string& name) {
+    const auto* rec = finde(Liste, name);
+    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
+}
+
+// The columns of the block above for the row of the kind.
+void flachEintragen(Artzeile& z, grafikArt art) {
+    using enum Darstellungsoption;
+    using enum Klonweise;
+    switch (art) {
+    case grafikArt::punkt:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<punktListe>;
+        z.klonweise = unterEintrag;
+        z.abstand = true;
+        z.messbar = &vorhandenIn<punktListe>;
+        return;
+    case grafikArt::gerade:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<geradenListe>;
+        z.klonweise = unterEintrag;
+        z.abstand = true;
+        z.messbar = &vorhandenIn<geradenListe>;
+        return;
+    case grafikArt::strahl:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<strahlListe>;
+        z.klonweise = unterEintrag;
+        z.messbar = &vorhandenIn<strahlListe>;
+        return;
+    case grafikArt::strecke:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<streckenListe>;
+        z.klonweise = unterEintrag;
+        z.messbar = &vorhandenIn<streckenListe>;
+        z.laenge = &laengeIn<streckenListe>;
+        return;
+    case grafikArt::kreis:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<kreisListe>;
+        z.klonweise = unterEintrag;
+        z.messbar = &vorhandenIn<kreisListe>;
+        z.durchmesser = &durchmesserIn<kreisListe>;
+        z.radius = &radiusIn<kreisListe>;
+        z.flaeche = &flaecheIn<kreisListe>;
+        return;
+    case grafikArt::polygon:
+        z.darstellungsoption = mitEcken;
+        z.vision = &visionIn<polygonListe>;
+        z.klonweise = unterVorsatz;
+        z.messbar = &vorhandenIn<polygonListe>;
+        z.durchmesser = &durchmesserIn<polygonListe>;
+        z.laenge = &laengeIn<polygonListe>;
+        return;
+    case grafikArt::ebene:
+        z.vision = &visionIn<ebenenListe>;
+        z.klonweise = unterEintrag;
+        z.abstand = true;
+        z.messbar = &vorhandenIn<ebenenListe>;
+        return;
+    case grafikArt::kugel:
+        z.vision = &visionIn<kugelListe>;
+        z.klonweise = unterEintrag;
+        z.abstand = true;
+        z.messbar = &vorhandenIn<kugelListe>;
+        z.durchmesser = &durchmesserIn<kugelListe>;
+        z.radius = &radiusIn<kugelListe>;
+        z.flaeche = &flaecheIn<kugelListe>;
+        z.volumen = &volumenIn<kugelListe>;
+        return;
+    case grafikArt::klumpen:
+        z.klonweise = unterFreiemNamen;
+        z.messbar = &vorhandenIn<klumpenListe>;
+        return;
+    case grafikArt::vektor:
+        z.klonweise = vektor;
+        z.messbar = &vorhandenIn<vektorListe>;
+        z.laenge = &laengeIn<vektorListe>;
+        return;
+    case grafikArt::formel:
+        z.messbar = &vorhandenIn<formelListe>;
+        return;
+    case grafikArt::kollektiv:
+        z.darstellungsoption = kollektiv;
+        z.messbar = [](const std::string&) { return false; };   // a collective has no record
+        return;
+    }
+}
+
+void koerperEintragen(Artzeile& z, grafik3DArt art) {
+    using enum Darstellungsoption;
+    using enum Klonweise;
+    switch (art) {
+    case grafik3DArt::kegel:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<kegelListe>;
+        z.klonweise = unterEintrag;
+        z.messbar = &kegelMessbar;
+        z.durchmesser = &durchmesserIn<kegelListe>;
+        z.flaeche = &flaecheIn<kegelListe>;
+        z.volumen = &volumenIn<kegelListe>;
+        return;
+    case grafik3DArt::zylinder:
+        z.darstellungsoption = eigene;
+        z.vision = &visionIn<zylinderListe>;
+        z.klonweise = unterEintrag;
+        z.messbar = &zylinderMessbar;
+        z.durchmesser = &durchmesserIn<zylinderListe>;
+        z.flaeche = &flaecheIn<zylinderListe>;
+        z.volumen = &volumenIn<zylinderListe>;
+        return;
+    case grafik3DArt::polyeder:
+    case grafik3DArt::prisma:
+    case grafik3DArt::pyramide:
+        // Prisms and pyramids are registered as polyhedra.
+        z.darstellungsoption = ueberSeiten;
+        z.vision = &visionIn<polyederListe>;
+        z.klonweise = unterVorsatz;
+        z.messbar = &vorhandenIn<polyederListe>;
+        z.durchmesser = &durchmesserIn<polyederListe>;
+        z.laenge = &laengeIn<polyederListe>;
+        z.flaeche = &flaecheIn<polyederListe>;
+        z.volumen = &volumenIn<polyederListe>;
+        return;
+    }
+}
+
+std::vector<Artzeile> faelleEintragen(std::vector<Artzeile> tabelle) {
+    for (Artzeile& z : tabelle)
+        std::visit([&z](auto art) {
+            if constexpr (std::is_same_v<decltype(art), grafikArt>) flachEintragen(z, art);
+            else koerperEintragen(z, art);
+        }, z.art);
+    return tabelle;
+}
+
+}  // namespace
+
 const std::vector<Artzeile>& artentabelle() {
-    static const std::vector<Artzeile> tabelle = tabelleBauen();
+    static const std::vector<Artzeile> tabelle = faelleEintragen(tabelleBauen());
     return tabelle;
 }
 

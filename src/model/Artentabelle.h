@@ -39,6 +39,24 @@ enum class Loeschregel {
     nie,             // left as it is
 };
 
+// How DARSTELLUNG sets the visibility of an object of a kind.
+enum class Darstellungsoption {
+    keine,        // refused: "Objekte vom Typ ... haben keine Darstellungsoption."
+    eigene,       // the record's own visibility
+    mitEcken,     // a polygon's, and that of each of its corners
+    ueberSeiten,  // a polyhedron is seen through its faces: each face is set as a polygon
+    kollektiv,    // every record of the collective's kind, where that kind has a display option
+};
+
+// How KLON copies an object of a kind, and under which name the copy of the object itself goes.
+enum class Klonweise {
+    nicht,          // refused: "Klonen ist nur für geometrische Objekte vorgesehen." (terms, collectives)
+    vektor,         // refused: "Es gibt keinen Grund, einen Vekgtor zu klonen."
+    unterEintrag,   // under the name map's entry for the object
+    unterVorsatz,   // under the prefix itself (polygons and polyhedra)
+    unterFreiemNamen,  // under the next free name after the object's own (clusters)
+};
+
 struct Artzeile {
     Objektart art;
 
@@ -82,6 +100,32 @@ struct Artzeile {
     // back as it is.
     Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
                           double laengenfaktor);
+
+    // --- Visibility, cloning and measures: what DARSTELLUNG, KLON and the measuring statements
+    // and terms read of a kind. Filled for every row by the table itself (faelleEintragen in
+    // Artentabelle.cpp: a switch over each kind enumeration, without a default).
+    Darstellungsoption darstellungsoption = Darstellungsoption::keine;
+    // The visibility the record of that name keeps in its registry; nullptr when there is no
+    // record, or the kind's records keep none.
+    darstellung* (*vision)(const std::string& name) = nullptr;
+    Klonweise klonweise = Klonweise::nicht;
+    // Whether ABSTAND and the term abstand measure the distance to objects of the kind.
+    bool abstand = false;
+    // The record of that name is there, and so is every record its measures are read from (a
+    // cone's base circle and apex, a cylinder's base circle and height point).
+    bool (*messbar)(const std::string& name) = nullptr;
+    // The diameter and the length (a perimeter, a segment's or vector's length, the sum of a
+    // polyhedron's edges) of the record of that name; nothing when no record is registered under
+    // the name. nullptr for the kinds without such a measure.
+    std::optional<double> (*durchmesser)(const std::string& name) = nullptr;
+    std::optional<double> (*laenge)(const std::string& name) = nullptr;
+    // The radius of a circle or sphere.
+    std::optional<double> (*radius)(const std::string& name) = nullptr;
+    // The area and the volume the terms flaeche and volumen read: the area of a circle, a
+    // sphere or a solid (a polygon's area is a statement's answer only), the volume of a sphere
+    // or a solid.
+    std::optional<double> (*flaeche)(const std::string& name) = nullptr;
+    std::optional<double> (*volumen)(const std::string& name) = nullptr;
 };
 
 // Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
@@ -101,6 +145,17 @@ Objektart artVon(const Datensatz& record);
 // The record mapped by the row of its own kind (see Artzeile::abbilden).
 Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
                    double laengenfaktor = 1.0);
+
+// The lambdas of a visit over a Datensatz, one for each record type. Written without a
+// catch-all, a visit that misses a record type does not compile: the compiler names every
+// place a new kind must fill.
+template <class... F> struct JeRecord : F... {
+    using F::operator()...;
+    // A record type without a lambda of its own is refused even where it would convert to
+    // the type of another lambda.
+    template <class R> void operator()(const R&) const = delete;
+};
+template <class... F> JeRecord(F...) -> JeRecord<F...>;
 
 // The names the collective stands for: those of its kind's registry at this moment; none for
 // a name that is no collective.

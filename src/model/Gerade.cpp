@@ -93,9 +93,17 @@ std::optional<Gerade> echteHuellGerade(const std::string& n) {
     case grafikArt::strecke:
         if (const Strecke* s = finde(streckenListe, n); s != nullptr && s->laenge() > mindestLaenge) return s->huelle();
         return std::nullopt;
-    default:
-        return std::nullopt;
+    case grafikArt::ebene:
+    case grafikArt::formel:
+    case grafikArt::punkt:
+    case grafikArt::kreis:
+    case grafikArt::kugel:
+    case grafikArt::polygon:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: return std::nullopt;   // no carrier line
     }
+    return std::nullopt;
 }
 
 Gerade huellGerade(const std::string& n) { return echteHuellGerade(n).value_or(xAchse); }
