@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "intersections/Schneiderei.h"
-#include "measurement/Funktionen.h"
+#include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -70,16 +69,14 @@ double Kegel::hoehe() const {
 std::optional<Punkt> Kegel::spitze() const {
     const KegelTeile t = teile(*this);
     if (t.k == nullptr) return std::nullopt;
-    const Punkt& m = t.k->mp;
-    const Vektor& n = t.k->ebene().nv;
+    const Vektor m = t.k->mp.ortsvektor();
+    const Vektor n = t.k->ebene().nv;
     // The apex is where the axis meets the plane through the height point parallel to the
-    // base: the foot of the perpendicular from that point on the axis.
-    const Ebene hoehenEbene(*t.p, n);
-    const Gerade axe(m, n);
-    const std::vector<Punkt> schnitt = geradeEbeneSchnitt(axe, hoehenEbene);
-    if (schnitt.empty()) return std::nullopt;  // a base plane without a normal
-    Punkt a = schnitt.front();
-    a.name.clear();
+    // base: the foot of the perpendicular from that point on the axis. The axis runs along
+    // the normal, so it meets that plane unless the base plane has no normal.
+    if (n.istNullvektor()) return std::nullopt;
+    const Punkt a = geradeEbeneTreffpunkt(m, n, t.p->ortsvektor(), n).vektor2Punkt();
+    if (!endlich(a)) return std::nullopt;
     return a;
 }
 
@@ -121,24 +118,5 @@ std::optional<Gerade> Kegel::achse() const {
 }
 
 std::string Kegel::alsString() const { return "Kegel mit dem Basiskreis " + basis + " und der Spitze " + tpn; }
-
-std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h) {
-    const Kreis* k = finde(kreisListe, kn);
-    if (k == nullptr) return std::nullopt;
-    const auto einheit = k->ebene().nv.normiert();
-    if (!einheit) return std::nullopt;
-    const auto [ok, hoehenWert] = wert(h);
-    if (!ok) return std::nullopt;
-
-    Punkt spitze = (k->mp.ortsvektor() + hoehenWert * *einheit).vektor2Punkt();
-    // Refused before the apex is registered: an apex in the base plane (a height of 0)
-    // gives no cone, and the point would only be left over.
-    if (!endlich(spitze) || k->ebene().enthaelt(spitze)) return std::nullopt;
-
-    spitze.name = nextFreeName(kegeln + "S");
-    spitze.rem = "Spitze vom Kegel " + kegeln;
-    if (!spitze.einlisten()) return std::nullopt;
-    return Kegel(kegeln, kn, spitze.name);
-}
 
 }  // namespace quodral

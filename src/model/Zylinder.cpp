@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "constructions/Kalkulation.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "model/Strecke.h"
 
 namespace quodral {
 
@@ -98,7 +98,7 @@ std::optional<Punkt> Zylinder::schwerpunkt() const {
     const auto unten = basisKreis();
     const auto oben = top();
     if (!unten || !oben) return std::nullopt;
-    return mittelpunkt(unten->zentrum(), oben->zentrum());
+    return Strecke(unten->zentrum(), oben->zentrum()).schwerpunkt();
 }
 
 std::string Zylinder::alsString() const {
