@@ -9,32 +9,13 @@
 
 namespace quodral {
 
-namespace {
-
-// The registered base circle and height point of a cone; both or neither.
-struct KegelTeile {
-    const Kreis* k = nullptr;
-    const Punkt* p = nullptr;
-};
-
-KegelTeile teile(const Kegel& kg) {
-    const Kreis* k = finde(kreisListe, kg.basis);
-    const Punkt* p = finde(punktListe, kg.tpn);
-    if (k == nullptr || p == nullptr) return {};
-    return {k, p};
-}
-
-}  // namespace
-
-bool Kegel::teileVorhanden() const { return teile(*this).k != nullptr; }
-
 bool Kegel::korrekt() const {
     // The kinds first, as the kind index records them; only then the records themselves.
     const grafikArt* artBasis = finde(index1, basis);
     if (artBasis == nullptr || *artBasis != grafikArt::kreis) return false;
     const grafikArt* artSpitze = finde(index1, tpn);
     if (artSpitze == nullptr || *artSpitze != grafikArt::punkt) return false;
-    const KegelTeile t = teile(*this);
+    const Teile t = teile();
     if (t.k == nullptr) return false;
     // A height point in the base plane would give a flat cone without a height.
     return !t.k->ebene().enthaelt(*t.p);
@@ -42,32 +23,14 @@ bool Kegel::korrekt() const {
 
 bool Kegel::einlistenAls(const std::string& kgn) const { return eingetragen(eintragen(*this, kgn)); }
 
-std::optional<Kreis> Kegel::basisKreis() const {
-    const Kreis* k = finde(kreisListe, basis);
-    if (k == nullptr) return std::nullopt;
-    return *k;
-}
-
-std::optional<Ebene> Kegel::basisEbene() const {
-    const auto k = basisKreis();
-    if (!k) return std::nullopt;
-    return k->ebene();
-}
-
 std::optional<Punkt> Kegel::basisPunkt() const {
     const auto k = basisKreis();
     if (!k) return std::nullopt;
     return k->mp;
 }
 
-double Kegel::hoehe() const {
-    const KegelTeile t = teile(*this);
-    if (t.k == nullptr) return 0.0;
-    return t.p->dist(t.k->ebene());
-}
-
 std::optional<Punkt> Kegel::spitze() const {
-    const KegelTeile t = teile(*this);
+    const Teile t = teile();
     if (t.k == nullptr) return std::nullopt;
     const Vektor m = t.k->mp.ortsvektor();
     const Vektor n = t.k->ebene().nv;
@@ -81,22 +44,22 @@ std::optional<Punkt> Kegel::spitze() const {
 }
 
 double Kegel::volumen() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     return k->flaeche() * hoehe() / 3.0;
 }
 
 double Kegel::flaeche() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     const double s = std::sqrt(r * r + hoehe() * hoehe());
     return pi * r * s + pi * r * r;
 }
 
 double Kegel::durchmesser() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     const double h = hoehe();
     return std::sqrt(r * r + h * h);

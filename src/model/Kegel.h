@@ -18,21 +18,15 @@
 #include "model/Gerade.h"
 #include "model/Kreis.h"
 #include "model/Punkt.h"
+#include "model/Drehkoerper.h"
 
 namespace quodral {
 
-struct Kegel {
-    std::string name;
-    std::string basis;
-    std::string tpn;
-    darstellung vision = darstellung::vollsichtbar;
+struct Kegel : Drehkoerper {
     grafik3DArt idx = grafik3DArt::kegel;
 
-    Kegel() = default;
-    Kegel(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+    using Drehkoerper::Drehkoerper;
 
-    // basis names a registered circle and tpn a registered point.
-    bool teileVorhanden() const;
     // The parts are there and the height point does not lie in the base plane.
     bool korrekt() const;
     // Registers the cone under the name when the name is free and the cone is korrekt():
@@ -40,13 +34,9 @@ struct Kegel {
     // cone was registered.
     bool einlistenAls(const std::string& kgn) const;
 
-    std::optional<Kreis> basisKreis() const;
-    std::optional<Ebene> basisEbene() const;
     // The base circle's centre (with that point's name).
     std::optional<Punkt> basisPunkt() const;
 
-    // Distance of the height point from the base plane, never negative.
-    double hoehe() const;
     // The foot of the perpendicular from the height point on the axis (unnamed).
     std::optional<Punkt> spitze() const;
     double volumen() const;

@@ -464,12 +464,10 @@ void testePunktlage(const std::vector<std::string>& worte) {
 bool istPolygon(const std::string& name) { return polygonListe.contains(name); }
 
 double dreiecksInhalt(const std::string& an, const std::string& bn, const std::string& cn) {
-    const Punkt* a = finde(punktListe, an);
-    if (a == nullptr) return 0.0;
-    const Punkt* b = finde(punktListe, bn);
-    if (b == nullptr) return 0.0;
-    const Punkt* c = finde(punktListe, cn);
-    if (c == nullptr) return 0.0;
+    const Punkt* a = eckpunkt(an);
+    const Punkt* b = eckpunkt(bn);
+    const Punkt* c = eckpunkt(cn);
+    if (a == nullptr || b == nullptr || c == nullptr) return 0.0;
     return dreiecksflaeche(a->ortsvektor(), b->ortsvektor(), c->ortsvektor());
 }
 
