@@ -22,7 +22,8 @@ struct Drehkoerper {
     darstellung vision = darstellung::vollsichtbar;
 
     Drehkoerper() = default;
-    Drehkoerper(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+    Drehkoerper(std::string n, std::string b, std::string t)
+        : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
 
     // basis names a registered circle and tpn a registered point.
     bool teileVorhanden() const;

@@ -67,14 +67,27 @@ std::optional<std::size_t> ersteEcke(const std::vector<std::string>& ecken) {
 double abstandVonEcke(const Punkt& p, const std::string& n) {
     const grafikArt* art = finde(index1, n);
     if (art == nullptr) return 0.0;
-    if (*art == grafikArt::punkt) {
+    switch (*art) {
+    case grafikArt::punkt:
         if (const Punkt* q = finde(punktListe, n)) return p.dist(*q);
-    } else if (*art == grafikArt::gerade) {
+        return 0.0;
+    case grafikArt::gerade:
         if (const Gerade* g = finde(geradenListe, n)) return p.dist(*g);
-    } else if (*art == grafikArt::ebene) {
+        return 0.0;
+    case grafikArt::ebene:
         if (const Ebene* e = finde(ebenenListe, n)) return p.dist(*e);
-    } else if (*art == grafikArt::kugel) {
+        return 0.0;
+    case grafikArt::kugel:
         if (const Kugel* k = finde(kugelListe, n)) return p.dist(*k);
+        return 0.0;
+    case grafikArt::formel:
+    case grafikArt::kreis:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: return 0.0;
     }
     return 0.0;
 }
@@ -402,8 +415,10 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(kette));
     if (basis.size() == 2) m.ebene = Ebene(kette.front(), basis[0].kreuz(basis[1]));
     // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
-    if (raumdimension(ortsvektoren(verschiedene)) == 2 && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
-        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksflaeche(kette[0].ortsvektor(), kette[i].ortsvektor(), kette[i + 1].ortsvektor());
+    const bool flaechig = raumdimension(ortsvektoren(verschiedene)) == 2;
+    if (flaechig && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
+        for (std::size_t i = 1; i + 1 < k; ++i)
+            m.flaeche += dreiecksflaeche(kette[0].ortsvektor(), kette[i].ortsvektor(), kette[i + 1].ortsvektor());
     return m;
 }
 
