@@ -61,6 +61,12 @@ std::optional<std::size_t> ersteEcke(const std::vector<std::string>& ecken) {
     return std::nullopt;
 }
 
+// The distance of p from the record registered under the name n; 0 when there is none.
+template <class Liste> double abstandZu(const Punkt& p, const Liste& liste, const std::string& n) {
+    const auto* r = finde(liste, n);
+    return r == nullptr ? 0.0 : p.dist(*r);
+}
+
 // The distance of the object named n from the corner point p, measured as every distance of
 // named objects is: from a point, line, plane or sphere; 0 for any other name (a break
 // marker, a missing object).
@@ -68,18 +74,10 @@ double abstandVonEcke(const Punkt& p, const std::string& n) {
     const grafikArt* art = finde(index1, n);
     if (art == nullptr) return 0.0;
     switch (*art) {
-    case grafikArt::punkt:
-        if (const Punkt* q = finde(punktListe, n)) return p.dist(*q);
-        return 0.0;
-    case grafikArt::gerade:
-        if (const Gerade* g = finde(geradenListe, n)) return p.dist(*g);
-        return 0.0;
-    case grafikArt::ebene:
-        if (const Ebene* e = finde(ebenenListe, n)) return p.dist(*e);
-        return 0.0;
-    case grafikArt::kugel:
-        if (const Kugel* k = finde(kugelListe, n)) return p.dist(*k);
-        return 0.0;
+    case grafikArt::punkt: return abstandZu(p, punktListe, n);
+    case grafikArt::gerade: return abstandZu(p, geradenListe, n);
+    case grafikArt::ebene: return abstandZu(p, ebenenListe, n);
+    case grafikArt::kugel: return abstandZu(p, kugelListe, n);
     case grafikArt::formel:
     case grafikArt::kreis:
     case grafikArt::polygon:
