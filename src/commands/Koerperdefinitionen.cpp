@@ -8,6 +8,7 @@
 #include "checks/Polyederpruefung.h"
 #include "commands/Rahmen.h"
 #include "constructions/Kalkulation.h"
+#include "constructions/Konstruktion.h"
 #include "constructions/Prismen.h"
 #include "interpreter/Interpret.h"
 #include "measurement/Funktionen.h"

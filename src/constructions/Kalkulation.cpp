@@ -1,5 +1,6 @@
 #include "constructions/Kalkulation.h"
 
+#include "geometry/Raumgeometrie.h"
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Gerade.h"
@@ -37,22 +38,8 @@ std::optional<Ebene> mittelsenkrechte(const Punkt& a, const Punkt& b) {
 
 Punkt mittelpunkt(const Punkt& a, const Punkt& b) { return Strecke(a, b).schwerpunkt(); }
 
-std::vector<Vektor> orthonorm(const std::vector<Punkt>& pkte) {
-    std::vector<Vektor> basis;
-    if (pkte.size() < 2) return basis;
-    const Vektor anfang = pkte[0].ortsvektor();
-    for (std::size_t i = 1; i < pkte.size() && basis.size() < 3; ++i) {
-        const Vektor d = pkte[i].ortsvektor() - anfang;
-        if (d.istNullvektor()) continue;
-        // Classical Gram-Schmidt: every projection is taken of the difference itself.
-        Vektor rest = d;
-        for (const Vektor& b : basis) rest = rest - (d * b) * b;
-        if (rest.istNullvektor()) continue;
-        if (const auto einheit = rest.normiert()) basis.push_back(*einheit);
-    }
-    return basis;
-}
+std::vector<Vektor> orthonorm(const std::vector<Punkt>& pkte) { return orthonormalbasis(ortsvektoren(pkte)); }
 
-int dimension(const std::vector<Punkt>& punkte) { return static_cast<int>(orthonorm(punkte).size()); }
+int dimension(const std::vector<Punkt>& punkte) { return raumdimension(ortsvektoren(punkte)); }
 
 }  // namespace quodral

@@ -24,14 +24,12 @@ std::optional<Ebene> mittelsenkrechte(const Punkt& a, const Punkt& b);
 // The point halfway between a and b (unnamed).
 Punkt mittelpunkt(const Punkt& a, const Punkt& b);
 
-// Gram-Schmidt on the differences from the first point to the others, in list order: at
-// most three pairwise orthogonal unit vectors. A difference shorter than 1e-4, or whose
-// remainder after removing its projections on the vectors found so far is shorter than 1e-4,
-// adds nothing. Fewer than two points give none.
+// The orthonormal basis the points span (geometry's orthonormalbasis of their positions):
+// Gram-Schmidt on the differences from the first point to the others, in list order.
 std::vector<Vektor> orthonorm(const std::vector<Punkt>& pkte);
 
-// The number of vectors orthonorm gives: 0 for coincident points, 1 for collinear, 2 for
-// coplanar points, 3 otherwise (each within 1e-4).
+// The number of vectors orthonorm gives (geometry's raumdimension): 0 for coincident points,
+// 1 for collinear, 2 for coplanar points, 3 otherwise (each within 1e-4).
 int dimension(const std::vector<Punkt>& punkte);
 
 }  // namespace quodral

@@ -1,14 +1,29 @@
 #include "constructions/Konstruktion.h"
 
+#include "measurement/Funktionen.h"
+#include "model/Namen.h"
+#include "model/Objekte.h"
+#include "model/Registrierung.h"
+
 namespace quodral {
 
-Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2) {
-    // Lines that meet span the plane of their two directions. Distinct parallels have
-    // parallel directions, so the plane is spanned by g1's direction and the step from g1's
-    // anchor to g2's. No tolerance here: the caller has decided that the lines fix a plane.
-    const double d = g1.dist(g2);
-    const Vektor n = d > 0 ? (g2.ap.ortsvektor() - g1.ap.ortsvektor()).kreuz(g1.rv) : g1.rv.kreuz(g2.rv);
-    return Ebene(g1.ap, n);
+std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h) {
+    const Kreis* k = finde(kreisListe, kn);
+    if (k == nullptr) return std::nullopt;
+    const auto einheit = k->ebene().nv.normiert();
+    if (!einheit) return std::nullopt;
+    const auto [ok, hoehenWert] = wert(h);
+    if (!ok) return std::nullopt;
+
+    Punkt spitze = (k->mp.ortsvektor() + hoehenWert * *einheit).vektor2Punkt();
+    // Refused before the apex is registered: an apex in the base plane (a height of 0)
+    // gives no cone, and the point would only be left over.
+    if (!endlich(spitze) || k->ebene().enthaelt(spitze)) return std::nullopt;
+
+    spitze.name = nextFreeName(kegeln + "S");
+    spitze.rem = "Spitze vom Kegel " + kegeln;
+    if (!spitze.einlisten()) return std::nullopt;
+    return Kegel(kegeln, kn, spitze.name);
 }
 
 }  // namespace quodral

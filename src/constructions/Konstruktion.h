@@ -1,15 +1,25 @@
 #pragma once
-// Constructions derived from the object records.
+// Constructions derived from the object records: the plane through two lines (kept with the
+// other plane constructions of the records, model/Ebenenkonstruktion.h) and the cone over a
+// circle with a height given as a term.
+
+#include <optional>
+#include <string>
 
 #include "model/Ebene.h"
+#include "model/Ebenenkonstruktion.h"
 #include "model/Gerade.h"
+#include "model/Kegel.h"
 
 namespace quodral {
 
-// The plane through two lines, anchored at g1's anchor point, normal not normalised:
-// for lines at a positive distance (distinct parallels) (g2.ap − g1.ap) × g1.rv, otherwise
-// (lines that meet) g1.rv × g2.rv. The caller makes sure the two lines fix a plane
-// (Gerade::ebeneBestimmendMit); identical lines give the zero normal.
-Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2);
+// The cone kegeln over the circle kn with its apex at the height of the term h above the
+// circle's centre, along the unit normal of the circle's plane (a negative height goes to the
+// other side). The apex is registered as a new point named nextFreeName(kegeln + "S") with
+// the remark "Spitze vom Kegel " + kegeln; the cone itself is returned unregistered.
+// Nothing is registered and nothing is returned when kn is not a registered circle, its
+// plane has no normal, the term has no value, or the apex would lie in the base plane (a
+// height of 0): a cone needs a height.
+std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h);
 
 }  // namespace quodral

@@ -16,14 +16,6 @@ bool endlich(const Vektor& v) { return std::isfinite(v.x1) && std::isfinite(v.x2
 // An unnamed point at the position v.
 Punkt ort(const Vektor& v) { return Punkt("", v.x1, v.x2, v.x3); }
 
-// The list itself when every point is finite, else nothing: coordinates near the limits of
-// a double may overflow on the way, and no record may hold such a value.
-std::vector<Punkt> nurEndliche(std::vector<Punkt> liste) {
-    for (const Punkt& p : liste)
-        if (!endlich(p.ortsvektor())) return {};
-    return liste;
-}
-
 std::vector<Kreis> nurEndlicheKreise(std::vector<Kreis> liste) {
     for (const Kreis& k : liste)
         if (!endlich(k.mp.ortsvektor()) || !std::isfinite(k.r) || !endlich(k.e.nv)) return {};
@@ -57,17 +49,6 @@ std::pair<Vektor, Vektor> spannvektoren(const Vektor& n) {
 
 }  // namespace
 
-std::vector<Punkt> geradeEbeneSchnitt(const Gerade& g, const Ebene& e) {
-    if (g.rv.istNullvektor() || e.nv.istNullvektor()) return {};
-    if (!e.istParallelZu(g)) {
-        const Vektor a = g.ap.ortsvektor();
-        const double t = ((e.ap.ortsvektor() - a) * e.nv) / (g.rv * e.nv);
-        return nurEndliche({ort(a + t * g.rv)});
-    }
-    if (e.enthaelt(g.ap)) return nurEndliche({g.ap, ort(g.ap.ortsvektor() + g.rv)});
-    return {};
-}
-
 std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
     if (e1.nv.istNullvektor() || e2.nv.istNullvektor()) return {};
     const Vektor a = e1.ap.ortsvektor();
@@ -82,19 +63,6 @@ std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
     const double d2 = e2.nv * e2.ap.ortsvektor();
     const Vektor p = (1.0 / (u * u)) * (d1 * e2.nv.kreuz(u) + d2 * u.kreuz(e1.nv));
     return nurEndliche({ort(p), ort(p + u)});
-}
-
-std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2) {
-    if (g1.rv.istNullvektor() || g2.rv.istNullvektor()) return {};
-    const Vektor a1 = g1.ap.ortsvektor();
-    if (g1.istParallelZu(g2)) {
-        if (g1.enthaelt(g2.ap)) return nurEndliche({ort(a1), ort(a1 + g1.rv)});
-        return {};
-    }
-    if (g1.istWindschiefZu(g2)) return {};
-    const Vektor n = g1.rv.kreuz(g2.rv);
-    const double s = ((g2.ap.ortsvektor() - a1).kreuz(g2.rv) * n) / (n * n);
-    return nurEndliche({ort(a1 + s * g1.rv)});
 }
 
 std::vector<Punkt> geradeStrahlSchnitt(const Gerade& g, const Strahl& s) {
@@ -145,42 +113,6 @@ std::vector<Punkt> kreisKreisSchnitt(const Kreis& k1, const Kreis& k2) {
     const std::vector<Kreis> c = kugelKugelSchnitt(Kugel(k1.mp, k1.r), Kugel(k2.mp, k2.r));
     if (c.empty()) return {};
     return ebeneKreisSchnitt(k1.e, c[0]);
-}
-
-std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g) {
-    if (!pol.istKonvex()) return {};
-    const auto e = pol.ebene();
-    if (!e) return {};
-    const std::vector<Punkt> durchstoss = geradeEbeneSchnitt(g, *e);
-    if (durchstoss.size() == 1) {
-        const punktlage lage = pol.punktPosition(durchstoss[0]);
-        if (lage == punktlage::innerhalb || lage == punktlage::randlage) return durchstoss;
-        return {};
-    }
-    if (durchstoss.size() != 2) return {};
-    // The line lies in the polygon's plane: collect where it meets the edges.
-    std::vector<Punkt> treffer;
-    for (const Strecke& kante : pol.streckenFolge()) {
-        const std::vector<Punkt> s = geradeGeradeSchnitt(g, kante.huelle());
-        if (s.size() == 1 && kante.enthaelt(s[0])) {
-            treffer.push_back(s[0]);
-        } else if (s.size() == 2) {   // the edge lies on the line
-            treffer.push_back(ort(kante.ap.ortsvektor()));
-            treffer.push_back(ort(kante.ep.ortsvektor()));
-        }
-    }
-    return doppelpunkteTilgen(treffer);
-}
-
-std::vector<Punkt> schnittPolyederGerade(const Polyeder& vf, const Gerade& g) {
-    std::vector<Punkt> treffer;
-    for (const std::string& seite : vf.seiten) {
-        const Polygon* pol = finde(polygonListe, seite);
-        if (pol == nullptr) continue;
-        const std::vector<Punkt> s = pSchnittPolygonGerade(*pol, g);
-        treffer.insert(treffer.end(), s.begin(), s.end());
-    }
-    return doppelpunkteTilgen(treffer);
 }
 
 }  // namespace quodral

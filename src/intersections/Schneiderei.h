@@ -1,8 +1,8 @@
 #pragma once
 // The intersection primitives: pure functions on records that answer with a list of points
 // (or circles) whose length tells the case. They register nothing, write no answer and touch
-// no check state; only pSchnittPolygonGerade and schnittPolyederGerade read the registered
-// corner points and faces they are handed by name.
+// no check state. The meeting points of a line with a plane, a line, a polygon and a
+// polyhedron are the records' own (model/Durchstoss.h): a polyhedron locates a point by them.
 //
 // A null direction or normal (Vektor::istNullvektor) makes the input degenerate: the answer is
 // the empty list, never a division by zero. No returned point holds a non-finite coordinate.
@@ -11,6 +11,7 @@
 
 #include <vector>
 
+#include "model/Durchstoss.h"
 #include "model/Ebene.h"
 #include "model/Gerade.h"
 #include "model/Kreis.h"
@@ -22,18 +23,10 @@
 
 namespace quodral {
 
-// Not parallel: the one meeting point. Lying in the plane: g.ap (with its name) and
-// g.ap + g.rv. Parallel outside the plane: none.
-std::vector<Punkt> geradeEbeneSchnitt(const Gerade& g, const Ebene& e);
-
 // Cutting planes: two points p and p + e1.nv × e2.nv of the common line, p the point of the
 // line nearest the origin. Equal planes: three non-collinear points of e1, its anchor first.
 // Distinct parallel planes: none.
 std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2);
-
-// Meeting lines: the crossing point. Identical lines: g1.ap and g1.ap + g1.rv. Distinct
-// parallels and skew lines: none.
-std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2);
 
 // The meeting point of the line with the ray's carrier line when the ray holds it; none for
 // parallel, identical or skew lines and for a meeting point behind the ray's start.
@@ -52,16 +45,5 @@ std::vector<Kreis> kugelKugelSchnitt(const Kugel& k1, const Kugel& k2);
 // parameter along k1.e.nv × k2.e.nv (the tripod takes the first); coplanar circles are cut
 // through the circle in which their spheres meet.
 std::vector<Punkt> kreisKreisSchnitt(const Kreis& k1, const Kreis& k2);
-
-// The points where the line meets a convex polygon: the piercing point when it lies inside or
-// on the border; for a line in the polygon's plane the points where it meets the edges, an
-// edge on the line giving both its end points, without duplicates. None for a polygon that
-// is not convex.
-std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g);
-
-// The points where the line meets the faces of the polyhedron, face after face in the order
-// of its faces (a face that is not registered is skipped), each point only once (the first
-// of points closer than 1e-5 wins).
-std::vector<Punkt> schnittPolyederGerade(const Polyeder& vf, const Gerade& g);
 
 }  // namespace quodral

@@ -8,16 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
-// The constant records (origin, unit vectors, axes) are built at compile time where the
-// compiler can. GCC evaluates the standard library's strings in constant expressions; Clang
-// with this standard library cannot, and there they are initialised dynamically instead: as
-// inline variables of headers that every user includes before its own definitions, they are
-// still initialised before anything in those files reads them.
-#if defined(__clang__)
-#define QUODRAL_KONSTANTE
-#else
-#define QUODRAL_KONSTANTE constinit
-#endif
+#include "geometry/Konstante.h"
 
 namespace quodral {
 

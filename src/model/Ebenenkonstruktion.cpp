@@ -1,7 +1,6 @@
 #include "model/Ebenenkonstruktion.h"
 
 #include "model/Namen.h"
-#include "constructions/Konstruktion.h"
 #include "state/Zustand.h"
 #include "model/Objekte.h"
 
@@ -11,6 +10,15 @@ std::optional<Ebene> ebeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) 
     const Vektor n = (c.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - b.ortsvektor());
     if (n.istNullvektor()) return std::nullopt;  // collinear, coincident, or too small a triangle
     return Ebene(a, n);
+}
+
+Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2) {
+    // Lines that meet span the plane of their two directions. Distinct parallels have
+    // parallel directions, so the plane is spanned by g1's direction and the step from g1's
+    // anchor to g2's. No tolerance here: the caller has decided that the lines fix a plane.
+    const double d = g1.dist(g2);
+    const Vektor n = d > 0 ? (g2.ap.ortsvektor() - g1.ap.ortsvektor()).kreuz(g1.rv) : g1.rv.kreuz(g2.rv);
+    return Ebene(g1.ap, n);
 }
 
 std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2) {

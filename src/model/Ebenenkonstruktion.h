@@ -22,6 +22,12 @@ std::optional<Ebene> ebeneDurch(const Punkt& a, const Punkt& b, const Punkt& c);
 // The plane holding both lines; absent when they coincide or are skew.
 std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2);
 
+// The plane through two lines, anchored at g1's anchor point, normal not normalised:
+// for lines at a positive distance (distinct parallels) (g2.ap − g1.ap) × g1.rv, otherwise
+// (lines that meet) g1.rv × g2.rv. The caller makes sure the two lines fix a plane
+// (Gerade::ebeneBestimmendMit); identical lines give the zero normal.
+Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2);
+
 // The plane through the point and the line, anchored at the point; absent when the line
 // contains the point.
 std::optional<Ebene> ebeneDurchPundG(const Punkt& p, const Gerade& g);

@@ -23,9 +23,16 @@ struct Formel {
     bool einlistenAls(const std::string& neuerName) const;
 
     // name " = " term " mit dem Wert " value ".\n", the value with the current decimals. The
-    // term is evaluated now; a term without a value shows 0. Looking at a formula leaves the
-    // check state of the statement in hand as it was.
+    // term is evaluated now, by the installed evaluation; a term without a value shows 0.
+    // Looking at a formula leaves the check state of the statement in hand as it was.
     std::string alsString() const;
 };
+
+// How a formula's term gets its value. Evaluating a term reads the registries and the check
+// state, and that is the measurements' business (measurement/Funktionen.h), above the records:
+// the measurements install their evaluation here, which must leave the check state as it was
+// and give 0 for a term without a value. While none is installed every term shows 0.
+using Formelauswertung = double (*)(const std::string& term);
+void formelauswertungSetzen(Formelauswertung auswertung);
 
 }  // namespace quodral

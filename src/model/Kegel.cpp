@@ -2,32 +2,12 @@
 
 #include <cmath>
 
-#include "intersections/Schneiderei.h"
-#include "measurement/Funktionen.h"
+#include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 
 namespace quodral {
-
-namespace {
-
-// The registered base circle and height point of a cone; both or neither.
-struct KegelTeile {
-    const Kreis* k = nullptr;
-    const Punkt* p = nullptr;
-};
-
-KegelTeile teile(const Kegel& kg) {
-    const Kreis* k = finde(kreisListe, kg.basis);
-    const Punkt* p = finde(punktListe, kg.tpn);
-    if (k == nullptr || p == nullptr) return {};
-    return {k, p};
-}
-
-}  // namespace
-
-bool Kegel::teileVorhanden() const { return teile(*this).k != nullptr; }
 
 bool Kegel::korrekt() const {
     // The kinds first, as the kind index records them; only then the records themselves.
@@ -35,7 +15,7 @@ bool Kegel::korrekt() const {
     if (artBasis == nullptr || *artBasis != grafikArt::kreis) return false;
     const grafikArt* artSpitze = finde(index1, tpn);
     if (artSpitze == nullptr || *artSpitze != grafikArt::punkt) return false;
-    const KegelTeile t = teile(*this);
+    const Teile t = teile();
     if (t.k == nullptr) return false;
     // A height point in the base plane would give a flat cone without a height.
     return !t.k->ebene().enthaelt(*t.p);
@@ -43,63 +23,43 @@ bool Kegel::korrekt() const {
 
 bool Kegel::einlistenAls(const std::string& kgn) const { return eingetragen(eintragen(*this, kgn)); }
 
-std::optional<Kreis> Kegel::basisKreis() const {
-    const Kreis* k = finde(kreisListe, basis);
-    if (k == nullptr) return std::nullopt;
-    return *k;
-}
-
-std::optional<Ebene> Kegel::basisEbene() const {
-    const auto k = basisKreis();
-    if (!k) return std::nullopt;
-    return k->ebene();
-}
-
 std::optional<Punkt> Kegel::basisPunkt() const {
     const auto k = basisKreis();
     if (!k) return std::nullopt;
     return k->mp;
 }
 
-double Kegel::hoehe() const {
-    const KegelTeile t = teile(*this);
-    if (t.k == nullptr) return 0.0;
-    return t.p->dist(t.k->ebene());
-}
-
 std::optional<Punkt> Kegel::spitze() const {
-    const KegelTeile t = teile(*this);
+    const Teile t = teile();
     if (t.k == nullptr) return std::nullopt;
-    const Punkt& m = t.k->mp;
-    const Vektor& n = t.k->ebene().nv;
+    const Vektor m = t.k->mp.ortsvektor();
+    const Vektor n = t.k->ebene().nv;
     // The apex is where the axis meets the plane through the height point parallel to the
-    // base: the foot of the perpendicular from that point on the axis.
-    const Ebene hoehenEbene(*t.p, n);
-    const Gerade axe(m, n);
-    const std::vector<Punkt> schnitt = geradeEbeneSchnitt(axe, hoehenEbene);
-    if (schnitt.empty()) return std::nullopt;  // a base plane without a normal
-    Punkt a = schnitt.front();
-    a.name.clear();
+    // base: the foot of the perpendicular from that point on the axis. The axis runs along
+    // the normal, so it meets that plane unless the base plane has no normal.
+    if (n.istNullvektor()) return std::nullopt;
+    const Punkt a = geradeEbeneTreffpunkt(m, n, t.p->ortsvektor(), n).vektor2Punkt();
+    if (!endlich(a)) return std::nullopt;
     return a;
 }
 
 double Kegel::volumen() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     return k->flaeche() * hoehe() / 3.0;
 }
 
 double Kegel::flaeche() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     const double s = std::sqrt(r * r + hoehe() * hoehe());
     return pi * r * s + pi * r * r;
 }
 
 double Kegel::durchmesser() const {
-    const auto k = basisKreis();
-    if (!k || !teileVorhanden()) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     const double h = hoehe();
     return std::sqrt(r * r + h * h);
@@ -121,24 +81,5 @@ std::optional<Gerade> Kegel::achse() const {
 }
 
 std::string Kegel::alsString() const { return "Kegel mit dem Basiskreis " + basis + " und der Spitze " + tpn; }
-
-std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h) {
-    const Kreis* k = finde(kreisListe, kn);
-    if (k == nullptr) return std::nullopt;
-    const auto einheit = k->ebene().nv.normiert();
-    if (!einheit) return std::nullopt;
-    const auto [ok, hoehenWert] = wert(h);
-    if (!ok) return std::nullopt;
-
-    Punkt spitze = (k->mp.ortsvektor() + hoehenWert * *einheit).vektor2Punkt();
-    // Refused before the apex is registered: an apex in the base plane (a height of 0)
-    // gives no cone, and the point would only be left over.
-    if (!endlich(spitze) || k->ebene().enthaelt(spitze)) return std::nullopt;
-
-    spitze.name = nextFreeName(kegeln + "S");
-    spitze.rem = "Spitze vom Kegel " + kegeln;
-    if (!spitze.einlisten()) return std::nullopt;
-    return Kegel(kegeln, kn, spitze.name);
-}
 
 }  // namespace quodral

@@ -18,21 +18,15 @@
 #include "model/Gerade.h"
 #include "model/Kreis.h"
 #include "model/Punkt.h"
+#include "model/Drehkoerper.h"
 
 namespace quodral {
 
-struct Kegel {
-    std::string name;
-    std::string basis;
-    std::string tpn;
-    darstellung vision = darstellung::vollsichtbar;
+struct Kegel : Drehkoerper {
     grafik3DArt idx = grafik3DArt::kegel;
 
-    Kegel() = default;
-    Kegel(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+    using Drehkoerper::Drehkoerper;
 
-    // basis names a registered circle and tpn a registered point.
-    bool teileVorhanden() const;
     // The parts are there and the height point does not lie in the base plane.
     bool korrekt() const;
     // Registers the cone under the name when the name is free and the cone is korrekt():
@@ -40,13 +34,9 @@ struct Kegel {
     // cone was registered.
     bool einlistenAls(const std::string& kgn) const;
 
-    std::optional<Kreis> basisKreis() const;
-    std::optional<Ebene> basisEbene() const;
     // The base circle's centre (with that point's name).
     std::optional<Punkt> basisPunkt() const;
 
-    // Distance of the height point from the base plane, never negative.
-    double hoehe() const;
     // The foot of the perpendicular from the height point on the axis (unnamed).
     std::optional<Punkt> spitze() const;
     double volumen() const;
@@ -63,14 +53,5 @@ struct Kegel {
     // "Kegel mit dem Basiskreis k und der Spitze S" (no full stop).
     std::string alsString() const;
 };
-
-// The cone kegeln over the circle kn with its apex at the height of the term h above the
-// circle's centre, along the unit normal of the circle's plane (a negative height goes to the
-// other side). The apex is registered as a new point named nextFreeName(kegeln + "S") with
-// the remark "Spitze vom Kegel " + kegeln; the cone itself is returned unregistered.
-// Nothing is registered and nothing is returned when kn is not a registered circle, its
-// plane has no normal, the term has no value, or the apex would lie in the base plane (a
-// height of 0): a cone needs a height.
-std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h);
 
 }  // namespace quodral

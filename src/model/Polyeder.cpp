@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "intersections/Schneiderei.h"
+#include "model/Durchstoss.h"
 #include "model/Gerade.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

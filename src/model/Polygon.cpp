@@ -9,10 +9,10 @@
 
 #include "model/Monotonkette.h"
 #include "model/Namen.h"
-#include "constructions/Kalkulation.h"
+#include "geometry/Raumgeometrie.h"
 #include "state/Zustand.h"
-#include "measurement/Abstand.h"
-#include "measurement/Dreieck.h"
+#include "model/Gerade.h"
+#include "model/Kugel.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -61,6 +61,34 @@ std::optional<std::size_t> ersteEcke(const std::vector<std::string>& ecken) {
     return std::nullopt;
 }
 
+// The distance of p from the record registered under the name n; 0 when there is none.
+template <class Liste> double abstandZu(const Punkt& p, const Liste& liste, const std::string& n) {
+    const auto* r = finde(liste, n);
+    return r == nullptr ? 0.0 : p.dist(*r);
+}
+
+// The distance of the object named n from the corner point p, measured as every distance of
+// named objects is: from a point, line, plane or sphere; 0 for any other name (a break
+// marker, a missing object).
+double abstandVonEcke(const Punkt& p, const std::string& n) {
+    const grafikArt* art = finde(index1, n);
+    if (art == nullptr) return 0.0;
+    switch (*art) {
+    case grafikArt::punkt: return abstandZu(p, punktListe, n);
+    case grafikArt::gerade: return abstandZu(p, geradenListe, n);
+    case grafikArt::ebene: return abstandZu(p, ebenenListe, n);
+    case grafikArt::kugel: return abstandZu(p, kugelListe, n);
+    case grafikArt::formel:
+    case grafikArt::kreis:
+    case grafikArt::polygon:
+    case grafikArt::strahl:
+    case grafikArt::strecke:
+    case grafikArt::klumpen:
+    case grafikArt::kollektiv:
+    case grafikArt::vektor: return 0.0;
+    }
+    return 0.0;
+}
 
 // Points of a plane brought to a scale where no product of two coordinates overflows; the
 // factor is returned, so that values can be scaled back.
@@ -182,7 +210,7 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
             r.z = std::ldexp(r.z, -exponent);
         }
     }
-    const std::vector<Vektor> basis = orthonorm(q);
+    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(q));
     if (basis.size() != 2) return false;
     const double seitenweite = weite > 1e100 ? 1.0 : weite;
     const double toleranz = seitenToleranz(seitenweite);
@@ -279,7 +307,7 @@ double Polygon::durchmesser() const {
         return dx * dx + dy * dy + dz * dz;
     };
     double groesstesQuadrat = 0;
-    const std::vector<Vektor> basis = q.empty() ? std::vector<Vektor>{} : orthonorm(q);
+    const std::vector<Vektor> basis = q.empty() ? std::vector<Vektor>{} : orthonormalbasis(ortsvektoren(q));
     if (basis.size() == 2) {
         // Corners in a plane: the farthest pair is a pair of opposite vertices of their convex
         // hull, and the calipers turned once around the hull meet every such pair.
@@ -330,13 +358,13 @@ bool Polygon::istEben() const {
     std::vector<Punkt> q;
     for (const std::string& n : eckenMenge())
         if (const Punkt* p = eckpunkt(n)) q.push_back(*p);
-    return dimension(q) == 2;
+    return raumdimension(ortsvektoren(q)) == 2;
 }
 
 bool Polygon::istDreieck() const { return ecken.size() == 4 && ecken.front() == ecken.back(); }
 
 std::optional<Ebene> Polygon::ebene() const {
-    const std::vector<Vektor> basis = orthonorm(punkte());
+    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(punkte()));
     if (basis.size() != 2) return std::nullopt;
     const auto erste = ersteEcke(ecken);
     if (!erste) return std::nullopt;
@@ -350,7 +378,7 @@ bool Polygon::istGeschlossen() const {
     if (!erste) return false;
     // Measured between the names, like every distance of named objects: a last entry that is
     // no registered object (a trailing "-") is at distance 0, so such a chain counts as closed.
-    return istNull(dist(ecken[*erste], ecken.back()));
+    return istNull(abstandVonEcke(*eckpunkt(ecken[*erste]), ecken.back()));
 }
 
 double Polygon::flaeche() const {
@@ -382,11 +410,13 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     verschiedene.reserve(nachNamen.size());
     for (std::size_t i : nachNamen) verschiedene.push_back(kette[i]);
     m.schwerpunkt = quodral::schwerpunkt(verschiedene);
-    const std::vector<Vektor> basis = orthonorm(kette);
+    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(kette));
     if (basis.size() == 2) m.ebene = Ebene(kette.front(), basis[0].kreuz(basis[1]));
     // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
-    if (dimension(verschiedene) == 2 && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
-        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksInhalt(kette[0], kette[i], kette[i + 1]);
+    const bool flaechig = raumdimension(ortsvektoren(verschiedene)) == 2;
+    if (flaechig && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
+        for (std::size_t i = 1; i + 1 < k; ++i)
+            m.flaeche += dreiecksflaeche(kette[0].ortsvektor(), kette[i].ortsvektor(), kette[i + 1].ortsvektor());
     return m;
 }
 
@@ -445,5 +475,13 @@ void testePunktlage(const std::vector<std::string>& worte) {
 }
 
 bool istPolygon(const std::string& name) { return polygonListe.contains(name); }
+
+double dreiecksInhalt(const std::string& an, const std::string& bn, const std::string& cn) {
+    const Punkt* a = eckpunkt(an);
+    const Punkt* b = eckpunkt(bn);
+    const Punkt* c = eckpunkt(cn);
+    if (a == nullptr || b == nullptr || c == nullptr) return 0.0;
+    return dreiecksflaeche(a->ortsvektor(), b->ortsvektor(), c->ortsvektor());
+}
 
 }  // namespace quodral

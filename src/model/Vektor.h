@@ -1,75 +1,37 @@
 #pragma once
-// The arithmetic type of the whole system: every position, direction, normal and offset.
-// Results of the operations carry the empty name; directions are never normalised behind
-// the caller's back.
+// The vector as a record: its arithmetic is the pure geometry's (geometry/Vektor.h); here the
+// vector meets the records. It becomes a point, it registers under a name, and named lines
+// are measured by the angle of their directions.
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "geometry/Vektor.h"
 #include "model/Arten.h"
 
 namespace quodral {
 
 struct Punkt;
 
-struct Vektor {
-    double x1 = 0;
-    double x2 = 0;
-    double x3 = 0;
-    std::string name;
+// The point whose coordinates are the components (empty name, record defaults); what
+// Vektor::vektor2Punkt gives.
+Punkt vektorAlsPunkt(const Vektor& v);
 
-    constexpr Vektor() = default;
-    constexpr Vektor(double a, double b, double c) : x1(a), x2(b), x3(c) {}
+// Registers the vector under the name: vektorListe, index1 (vektor), names in use; the record
+// keeps its own name field. A vector of that name is replaced; any other name must be free.
+// Refused when a component is not finite. True when the vector was registered; what
+// Vektor::einlistenAls does.
+bool vektorEinlisten(const Vektor& v, const std::string& name);
 
-    // The point whose coordinates are the components (empty name, record defaults).
-    Punkt vektor2Punkt() const;
-
-    double norm() const;
-    // The unit vector; nothing when the length is 0.
-    std::optional<Vektor> normiert() const;
-    // Squared length below the zero tolerance, i.e. length below 1e-4.
-    bool istNullvektor() const;
-    bool istGanzzahlig() const;
-    Vektor kreuz(const Vektor& b) const;
-
-    // "<x1, x2, x3>." with the current number of decimals; the name is not part of it.
-    std::string alsString() const;
-    // "(x1,x2,x3)" without blanks.
-    std::string vec2String() const;
-    // 2 b - self: the point reflection of the position self in the position b.
-    Vektor spiegelnAn(const Vektor& b) const;
-    // Sign normalised so that x1 >= 0; integral vectors also divided by the common divisor.
-    Vektor vReduziert() const;
-
-    // Registers the vector under the name: vektorListe, index1 (vektor), names in use; the
-    // record keeps its own name field. A vector of that name is replaced; any other name must
-    // be free. Refused when a component is not finite. True when the vector was registered.
-    bool einlistenAls(const std::string& name) const;
-};
-
-Vektor operator+(const Vektor& a, const Vektor& b);
-Vektor operator-(const Vektor& a, const Vektor& b);
-double operator*(const Vektor& a, const Vektor& b);  // dot product
-Vektor operator*(double s, const Vektor& v);         // scalar multiple (scalar on the left only)
+// The position vectors of the points, in their order.
+std::vector<Vektor> ortsvektoren(const std::vector<Punkt>& punkte);
 
 // A named vector is registered with the kind vektor in index1.
 bool istVektor(const std::string& name);
 
-// Angle between two vectors in degrees, 0 to 180; nothing when either is a null vector.
-std::optional<double> winkel(const Vektor& a, const Vektor& b);
-
 // Angle in degrees between the carrier lines of two named lines, rays or segments.
 // Sets lok: false (and answers 0) unless both names are straight objects with a proper carrier.
 double winkel(const std::string& n1, const std::string& n2);
-
-// Constant vectors, built from literals so that they are ready before any dynamic
-// initialisation of another file reads them.
-inline QUODRAL_KONSTANTE const Vektor nullvec{0, 0, 0};
-inline QUODRAL_KONSTANTE const Vektor evec1{1, 0, 0};
-inline QUODRAL_KONSTANTE const Vektor evec2{0, 1, 0};
-inline QUODRAL_KONSTANTE const Vektor evec3{0, 0, 1};
-inline QUODRAL_KONSTANTE const Vektor qh1vec{1, 0, 2};
-inline QUODRAL_KONSTANTE const Vektor qh2vec{1, 1, 1};
-inline QUODRAL_KONSTANTE const Vektor qh3vec{-2, 1, 1};
 
 }  // namespace quodral

@@ -2,28 +2,11 @@
 
 #include <cmath>
 
-#include "constructions/Kalkulation.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
+#include "model/Strecke.h"
 
 namespace quodral {
-
-namespace {
-
-struct ZylinderTeile {
-    const Kreis* k = nullptr;
-    const Punkt* p = nullptr;
-};
-
-// The registered base circle and top point of a cylinder; both or neither.
-ZylinderTeile teile(const Zylinder& z) {
-    const Kreis* k = finde(kreisListe.karte(), z.basis);
-    const Punkt* p = finde(punktListe.karte(), z.tpn);
-    if (k == nullptr || p == nullptr) return {};
-    return {k, p};
-}
-
-}  // namespace
 
 bool Zylinder::korrekt() const {
     // istKreis reads the kind index; the record itself must be there as well.
@@ -32,26 +15,8 @@ bool Zylinder::korrekt() const {
 
 bool Zylinder::einlistenAls(const std::string& zn) const { return eingetragen(eintragen(*this, zn)); }
 
-std::optional<Kreis> Zylinder::basisKreis() const {
-    const Kreis* k = finde(kreisListe, basis);
-    if (k == nullptr) return std::nullopt;
-    return *k;
-}
-
-std::optional<Ebene> Zylinder::basisEbene() const {
-    const auto k = basisKreis();
-    if (!k) return std::nullopt;
-    return k->ebene();
-}
-
-double Zylinder::hoehe() const {
-    const ZylinderTeile t = teile(*this);
-    if (t.k == nullptr) return 0.0;
-    return t.p->dist(t.k->ebene());
-}
-
 std::optional<Kreis> Zylinder::top() const {
-    const ZylinderTeile t = teile(*this);
+    const Teile t = teile();
     if (t.k == nullptr) return std::nullopt;
     // The top plane runs through the top point parallel to the base; the top centre is the
     // foot of the perpendicular from the base centre on it, so it stays on the axis.
@@ -74,21 +39,21 @@ std::optional<Gerade> Zylinder::achse() const {
 }
 
 double Zylinder::volumen() const {
-    const auto k = basisKreis();
-    if (!k || teile(*this).k == nullptr) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     return k->flaeche() * hoehe();
 }
 
 double Zylinder::flaeche() const {
-    const auto k = basisKreis();
-    if (!k || teile(*this).k == nullptr) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     return 2 * pi * r * hoehe() + 2 * pi * r * r;
 }
 
 double Zylinder::durchmesser() const {
-    const auto k = basisKreis();
-    if (!k || teile(*this).k == nullptr) return 0.0;
+    const auto k = vollstaendigeBasis();
+    if (!k) return 0.0;
     const double r = k->r;
     const double h = hoehe();
     return std::sqrt(4 * r * r + h * h);
@@ -98,7 +63,7 @@ std::optional<Punkt> Zylinder::schwerpunkt() const {
     const auto unten = basisKreis();
     const auto oben = top();
     if (!unten || !oben) return std::nullopt;
-    return mittelpunkt(unten->zentrum(), oben->zentrum());
+    return Strecke(unten->zentrum(), oben->zentrum()).schwerpunkt();
 }
 
 std::string Zylinder::alsString() const {

@@ -17,18 +17,14 @@
 #include "model/Gerade.h"
 #include "model/Kreis.h"
 #include "model/Punkt.h"
+#include "model/Drehkoerper.h"
 
 namespace quodral {
 
-struct Zylinder {
-    std::string name;
-    std::string basis;
-    std::string tpn;
-    darstellung vision = darstellung::vollsichtbar;
+struct Zylinder : Drehkoerper {
     grafik3DArt idx = grafik3DArt::zylinder;
 
-    Zylinder() = default;
-    Zylinder(std::string n, std::string b, std::string t) : name(std::move(n)), basis(std::move(b)), tpn(std::move(t)) {}
+    using Drehkoerper::Drehkoerper;
 
     // basis names a registered circle and tpn a registered point.
     bool korrekt() const;
@@ -37,10 +33,6 @@ struct Zylinder {
     // True when the cylinder was registered.
     bool einlistenAls(const std::string& zn) const;
 
-    std::optional<Kreis> basisKreis() const;
-    std::optional<Ebene> basisEbene() const;
-    // Distance of the top point from the base plane, never negative.
-    double hoehe() const;
     // The top circle (empty name): centre on the axis in the plane through the top point.
     std::optional<Kreis> top() const;
     std::optional<Ebene> topEbene() const;

@@ -24,19 +24,13 @@ namespace fs = std::filesystem;
 // run statements).
 const std::map<std::string, int>& schichtRang() {
     static const std::map<std::string, int> rang = {
-        {"text", 0},          {"state", 1},    {"model", 2},     {"checks", 3},
-        {"measurement", 4},   {"intersections", 5},              {"mappings", 6},
-        {"constructions", 7}, {"drawing", 8},  {"commands", 9},  {"interpreter", 9},
-        {"app", 10},          {"shell", 11},
+        {"text", 0},          {"state", 1},    {"geometry", 2},  {"model", 3},
+        {"checks", 4},        {"measurement", 5},                {"intersections", 6},
+        {"mappings", 7},      {"constructions", 8},              {"drawing", 9},
+        {"commands", 10},     {"interpreter", 10},               {"app", 11},
+        {"shell", 12},
     };
     return rang;
-}
-
-// A record may compute its own measures with the pure geometry of these folders, though they
-// lie above the model.
-bool ausnahme(const std::string& von, const std::string& nach) {
-    static const std::set<std::string> modellDarf = {"measurement", "intersections", "constructions"};
-    return von == "model" && modellDarf.count(nach) > 0;
 }
 
 struct Verstoss {
@@ -102,7 +96,7 @@ std::vector<Verstoss> schichtVerstoesse(const fs::path& quellen) {
             const auto nachRang = rang.find(nach);
             if (nachRang == rang.end()) {
                 verstoesse.push_back({relativ, nummer, "includes \"" + *pfad + "\" from a folder in no layer"});
-            } else if (nachRang->second > vonRang->second && !ausnahme(von, nach)) {
+            } else if (nachRang->second > vonRang->second) {
                 verstoesse.push_back({relativ, nummer,
                                       "includes \"" + *pfad + "\": " + von + "/ lies below " + nach + "/"});
             }
@@ -168,19 +162,26 @@ TEST(Schichten, NurDieBeidenAusnahmenReichenNachOben) {
     for (const auto& [ordner, rang] : schichtRang()) fs::create_directories(baum.wurzel() / ordner);
     baum.datei("interpreter/Dispatcher.cpp", "#include \"commands/Definitionen.h\"\n");
     baum.datei("commands/Definitionen.cpp", "#include \"interpreter/Interpret.h\"\n");
+    // A record computes its measures with the geometry below it, never with the algorithms
+    // on records above it.
     baum.datei("model/Kreis.cpp",
+               "#include \"geometry/Raumgeometrie.h\"\n"
                "#include \"measurement/Analyse.h\"\n"
                "#include \"intersections/Schneiderei.h\"\n"
-               "#include \"constructions/Konstruktion.h\"\n"
-               "#include \"mappings/Abbilden.h\"\n");
+               "#include \"constructions/Konstruktion.h\"\n");
+    baum.datei("geometry/Vektor.h", "#include \"text/Zahlen.h\"\n#include \"model/Punkt.h\"\n");
     baum.datei("checks/Kontrolle.cpp", "#include \"measurement/Analyse.h\"\n");
     baum.datei("commands/Einstellungen.cpp", "#include \"app/ViewController.h\"\n");
     const std::vector<Verstoss> v = schichtVerstoesse(baum.wurzel());
-    ASSERT_EQ(v.size(), 3u);
+    ASSERT_EQ(v.size(), 6u);
     EXPECT_EQ(v[0].datei, "checks/Kontrolle.cpp");
     EXPECT_EQ(v[1].datei, "commands/Einstellungen.cpp");
-    EXPECT_EQ(v[2].datei, "model/Kreis.cpp");
-    EXPECT_EQ(v[2].zeile, 4);
+    EXPECT_EQ(v[2].datei, "geometry/Vektor.h");
+    EXPECT_EQ(v[2].zeile, 2);
+    for (std::size_t i = 3; i < 6; ++i) {
+        EXPECT_EQ(v[i].datei, "model/Kreis.cpp");
+        EXPECT_EQ(v[i].zeile, static_cast<int>(i) - 1);
+    }
 }
 
 TEST(Schichten, NeuerOrdnerOhnePlatzUndRelativePfadeFallenAuf) {

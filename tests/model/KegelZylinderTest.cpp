@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "constructions/Konstruktion.h"
 #include "model/KoerperHilfe.h"
 #include "model/Modellhilfe.h"
 

@@ -1,4 +1,4 @@
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 #include <cmath>
 

@@ -1,0 +1,31 @@
+#pragma once
+// Measures of positions in space, on plain vectors: the orthonormal basis a list of positions
+// spans, its dimension, the area of a triangle and the point where a line meets a plane.
+// Values in, values out: no registry, no check state, no names. The records and the
+// algorithms on records compute these measures here and nowhere else.
+
+#include <vector>
+
+#include "geometry/Vektor.h"
+
+namespace quodral {
+
+// Gram-Schmidt on the differences from the first position to the others, in list order: at
+// most three pairwise orthogonal unit vectors. A difference shorter than 1e-4, or whose
+// remainder after removing its projections on the vectors found so far is shorter than 1e-4,
+// adds nothing. Fewer than two positions give none.
+std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte);
+
+// The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
+// 2 for coplanar ones, 3 otherwise (each within 1e-4).
+int raumdimension(const std::vector<Vektor>& orte);
+
+// Half the length of (c − a) × (c − b); collinear or coincident positions give 0.
+double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
+
+// The point a + t·u of the line through a with direction u that lies in the plane through q
+// with normal n: t = ((q − a)·n) / (u·n). The caller makes sure the line is not parallel to
+// the plane (u·n not zero); a result beyond the range of doubles is not finite.
+Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, const Vektor& n);
+
+}  // namespace quodral
