@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/Dateizugriff.h"
-#include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Befehle.h"
@@ -18,6 +17,7 @@
 #include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
+#include "interpreter/Vorschlaege.h"
 #include "interpreter/Worte.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
@@ -166,16 +166,21 @@ void ViewController::aktionB() {
 }
 
 void ViewController::anweisungAuswerten(const std::string& s) {
-    // A statement too large to be taken is refused before anything else looks at it.
-    if (const std::optional<std::string> grund = anweisungZuGross(s)) {
-        quittung = zuGrosseAnweisung(*grund);
+    // A statement too large to be taken is refused before anything else looks at it; one too
+    // long is not even split.
+    const auto zuGross = [this](const std::string& grund) {
+        quittung = zuGrosseAnweisung(grund);
         lok = true;
         gibAus(quittung);
-        return;
-    }
+    };
+    if (const std::optional<std::string> grund = anweisungZuLang(s)) return zuGross(*grund);
+    // Split and upper-cased once: every stage below reads this one value.
+    const Anweisung anweisung(s);
+    if (const std::optional<std::string> grund = zuVieleWorte(anweisung.worte.size())) return zuGross(*grund);
     // The window's own words (FIXIEREN, NEU, SCREENSHOT, BEENDEN and QUIT), as the keyword
     // registry names them.
-    const Fensterwort fensterwort = fensterwortFuer(grossSchreiben(s));
+    const Fundstelle ganz = anweisung.ganz();
+    const Fensterwort fensterwort = ganz ? ganz.zeile->fenster : Fensterwort::keins;
     if (fensterwort == Fensterwort::fixieren) {
         const std::string antwort = auswahl(
             "Wirklich die alle durch ihre Koordinaten definierten Punkte in der Anweisungsliste der aktuellen Lage "
@@ -221,14 +226,14 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         gibAus(quittung);
     } else {
         bool gewoehnlich = false;
-        if (!geschuetzt([&] { gewoehnlich = istModifizierer(s); })) {
+        if (!geschuetzt([&] { gewoehnlich = istModifizierer(anweisung); })) {
             // The list editing itself failed: the statement counts as not carried out.
             lok = true;
             gibAus(quittung);
         } else if (gewoehnlich && !s.empty()) {
             quittung = misserfolg;
-            ausfuehrenGeschuetzt(s);
-            if (lok) anweisungsListe.push_back(enthackterString(s));
+            ausfuehrenGeschuetzt(anweisung);
+            if (lok) anweisungsListe.push_back(normalform(anweisung));
             lok = true;
             gibAus(quittung);
         }

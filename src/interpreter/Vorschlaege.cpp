@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
@@ -28,6 +30,18 @@ std::string kandidatenVorschlag(const std::string& inp) {
     }
     if (liste.empty()) return "";
     return "\n\nMögliche Schlüsselwort-Wahl: " + liste + "  - mit passender Parameteranzahl.";
+}
+
+std::string hilfe(const std::string& thema) {
+    // Keywords compare upper-cased and composed, as the registry holds them.
+    return hilfe(hilfeschluessel(nfc(grossSchreiben(thema))), thema);
+}
+
+std::string hilfe(std::string_view schluessel, const std::string& thema) {
+    lok = false;
+    if (!schluessel.empty())
+        if (std::optional<std::string> text = hilfetext(schluessel)) return *std::move(text);
+    return thema + " ist kein vorgesehenes Schlüsselwort!";
 }
 
 void hilfstext(const std::vector<std::string>& w) {
