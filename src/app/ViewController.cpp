@@ -10,7 +10,6 @@
 #include "checks/Kontrolle.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Befehle.h"
-#include "interpreter/Dispatcher.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Listenbearbeitung.h"
@@ -44,17 +43,15 @@ const std::string neustartNein = "Lieber doch nicht";
 // result takes no name (`namenVorher` is the number of names in use before the line ran) and
 // leaves the name it was to give (its first parameter) free. A motion in place takes no name
 // either, but its first parameter is the object it moved.
-bool hatNichtsErzeugt(const std::string& zeile, std::size_t namenVorher) {
+bool hatNichtsErzeugt(const Anweisung& zeile, std::size_t namenVorher) {
     // Most lines built something under a new name: those need no closer look.
     if (lok && verbrauchteNamen.size() != namenVorher) return false;
-    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
     // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
-    if (!worte.empty() && worte.back().empty()) worte.pop_back();
-    if (worte.size() < 2) return false;
-    const Fundstelle fund = schluesselwortSuchen(schluesselwortForm(worte.front()));
+    if (zeile.wortzahl() < 2) return false;
+    const Fundstelle& fund = zeile.fund;
     if (!fund || fund.zeile->handler == nullptr || (fund.zeile->merkmale & merkmal::ohneObjekt) != 0)
         return false;
-    return !lok || worte[1] == "?" || nameFrei(worte[1]);
+    return !lok || zeile.worte[1] == "?" || nameFrei(zeile.worte[1]);
 }
 
 // The text without blanks and line ends at either end.
@@ -287,13 +284,14 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
         ++n;
         quittung = misserfolg;
         const std::size_t namenVorher = verbrauchteNamen.size();
-        ausfuehrenGeschuetzt(zeile);
+        const Anweisung anweisung(zeile);
+        ausfuehrenGeschuetzt(anweisung);
         if (!checkResultat) {
             fenster_.piepen();
             mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
             return false;
         }
-        if (hatNichtsErzeugt(zeile, namenVorher)) {
+        if (hatNichtsErzeugt(anweisung, namenVorher)) {
             ++ohneErgebnisZahl;
             ohneErgebnis += ohneErgebnisEintrag(n, zeile, quittung);
         }

@@ -4,9 +4,10 @@
 // parameters reaches, the key of its help text, what the keyword does when it stands alone as
 // the whole statement, what the window does with it, and how a stored statement list treats
 // it. Everything else that knows keywords is derived from these rows: the dispatcher's look-up,
-// the help topics and their suggestions, the one-word commands of the command stage, the
-// window's own words, the macro and command sets that the check of a stored list refuses, and
-// the generators that the normal form stores as comment lines.
+// the help topics and their suggestions, which spelling finds which help text, the one-word
+// commands of the command stage and the listing words among them, the words of the list
+// editing, the window's own words, the macro and command sets that the check of a stored list
+// refuses, and the generators that the normal form stores as comment lines.
 //
 // A new statement is one row here plus its handler (and its help text with the other help
 // texts, under the key the row names).

@@ -48,8 +48,9 @@ void hilfstext(const std::vector<std::string>& w) {
     // The dispatcher never calls a handler without parameter words; an empty list is
     // answered like the help for the empty topic rather than read past its end.
     const std::string thema = w.empty() ? std::string() : w.front();
-    quittung = "Verwendung von " + nfc(grossSchreiben(thema)) + ":\n\n";
-    quittung += hilfe(thema);   // also clears lok: a question is not recorded
+    const std::string form = nfc(grossSchreiben(thema));
+    quittung = "Verwendung von " + form + ":\n\n";
+    quittung += hilfe(hilfeschluessel(form), thema);   // also clears lok: a question is not recorded
 }
 
 }  // namespace quodral
