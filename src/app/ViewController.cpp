@@ -7,17 +7,16 @@
 #include <vector>
 
 #include "app/Dateizugriff.h"
-#include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "drawing/Projektion.h"
 #include "interpreter/Befehle.h"
-#include "interpreter/Dispatcher.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Listenbearbeitung.h"
 #include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
+#include "interpreter/Vorschlaege.h"
 #include "interpreter/Worte.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
@@ -44,17 +43,15 @@ const std::string neustartNein = "Lieber doch nicht";
 // result takes no name (`namenVorher` is the number of names in use before the line ran) and
 // leaves the name it was to give (its first parameter) free. A motion in place takes no name
 // either, but its first parameter is the object it moved.
-bool hatNichtsErzeugt(const std::string& zeile, std::size_t namenVorher) {
+bool hatNichtsErzeugt(const Anweisung& zeile, std::size_t namenVorher) {
     // Most lines built something under a new name: those need no closer look.
     if (lok && verbrauchteNamen.size() != namenVorher) return false;
-    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
     // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
-    if (!worte.empty() && worte.back().empty()) worte.pop_back();
-    if (worte.size() < 2) return false;
-    const Fundstelle fund = schluesselwortSuchen(schluesselwortForm(worte.front()));
+    if (zeile.wortzahl() < 2) return false;
+    const Fundstelle& fund = zeile.fund;
     if (!fund || fund.zeile->handler == nullptr || (fund.zeile->merkmale & merkmal::ohneObjekt) != 0)
         return false;
-    return !lok || worte[1] == "?" || nameFrei(worte[1]);
+    return !lok || zeile.worte[1] == "?" || nameFrei(zeile.worte[1]);
 }
 
 // The text without blanks and line ends at either end.
@@ -166,16 +163,21 @@ void ViewController::aktionB() {
 }
 
 void ViewController::anweisungAuswerten(const std::string& s) {
-    // A statement too large to be taken is refused before anything else looks at it.
-    if (const std::optional<std::string> grund = anweisungZuGross(s)) {
-        quittung = zuGrosseAnweisung(*grund);
+    // A statement too large to be taken is refused before anything else looks at it; one too
+    // long is not even split.
+    const auto zuGross = [this](const std::string& grund) {
+        quittung = zuGrosseAnweisung(grund);
         lok = true;
         gibAus(quittung);
-        return;
-    }
+    };
+    if (const std::optional<std::string> grund = anweisungZuLang(s)) return zuGross(*grund);
+    // Split and upper-cased once: every stage below reads this one value.
+    const Anweisung anweisung(s);
+    if (const std::optional<std::string> grund = zuVieleWorte(anweisung.worte.size())) return zuGross(*grund);
     // The window's own words (FIXIEREN, NEU, SCREENSHOT, BEENDEN and QUIT), as the keyword
     // registry names them.
-    const Fensterwort fensterwort = fensterwortFuer(grossSchreiben(s));
+    const Fundstelle ganz = anweisung.ganz();
+    const Fensterwort fensterwort = ganz ? ganz.zeile->fenster : Fensterwort::keins;
     if (fensterwort == Fensterwort::fixieren) {
         const std::string antwort = auswahl(
             "Wirklich die alle durch ihre Koordinaten definierten Punkte in der Anweisungsliste der aktuellen Lage "
@@ -221,14 +223,14 @@ void ViewController::anweisungAuswerten(const std::string& s) {
         gibAus(quittung);
     } else {
         bool gewoehnlich = false;
-        if (!geschuetzt([&] { gewoehnlich = istModifizierer(s); })) {
+        if (!geschuetzt([&] { gewoehnlich = istModifizierer(anweisung); })) {
             // The list editing itself failed: the statement counts as not carried out.
             lok = true;
             gibAus(quittung);
         } else if (gewoehnlich && !s.empty()) {
             quittung = misserfolg;
-            ausfuehrenGeschuetzt(s);
-            if (lok) anweisungsListe.push_back(enthackterString(s));
+            ausfuehrenGeschuetzt(anweisung);
+            if (lok) anweisungsListe.push_back(normalform(anweisung));
             lok = true;
             gibAus(quittung);
         }
@@ -282,13 +284,14 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
         ++n;
         quittung = misserfolg;
         const std::size_t namenVorher = verbrauchteNamen.size();
-        ausfuehrenGeschuetzt(zeile);
+        const Anweisung anweisung(zeile);
+        ausfuehrenGeschuetzt(anweisung);
         if (!checkResultat) {
             fenster_.piepen();
             mListe = "FEHLER in Zeile " + std::to_string(n) + ":\n\n  " + zeile + "\n\n " + fehlersaetze();
             return false;
         }
-        if (hatNichtsErzeugt(zeile, namenVorher)) {
+        if (hatNichtsErzeugt(anweisung, namenVorher)) {
             ++ohneErgebnisZahl;
             ohneErgebnis += ohneErgebnisEintrag(n, zeile, quittung);
         }

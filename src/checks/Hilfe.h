@@ -1,9 +1,9 @@
 #pragma once
-// The help texts of the command language: one explanation per statement keyword, the
-// overview of all keywords, and the set of keywords whose help the dispatcher adds to its
-// answer.
+// The help texts of the command language: one explanation per statement keyword, kept by key,
+// and the overview of all keywords. Which spellings find which text, and which spellings are
+// help topics, the keyword registry says (interpreter/Schluesselwoerter.h).
 
-#include <set>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,39 +26,19 @@ inline const std::string hilfeListe =
     "VERBIRG - VERBIRGAUSWAHL - VERNICHTE - VOLUMEN - WENDE - WINKEL - XYBEWEGUNG - ZEIGE - "
     "ZENTRUM - ZERLEGUNG - ZUFALLSPUNKTKLUMPEN - ZYLINDER";
 
-// The upper-case keywords whose help text the dispatcher appends to its answer before the
-// handler runs, and from which it draws its keyword suggestions. Eighty words were written
-// down; VERBIRG stands twice among them, so the set holds 79 topics. The interpreter reads
-// the topics from the marks of its keyword registry; the registry's test holds this set and
-// those marks equal.
-inline const std::set<std::string> hilfeThemen{
-    "*", "?", "ABSTAND", "AKTIVIEREN", "AUFPUNKT", "AUTOOBJEKT", "BESCHRIFTE", "BEENDEN", "DREHACHSE",
-    "ACHSE", "DEAKTIVIEREN", "DREHUNG", "DREHEN", "DREIBEIN", "DUPLIKAT", "DURCHMESSER", "ECKENKLUMPEN",
-    "EINFUEGEN", "EINPASSEN", "ENTFERNEN", "ENTSCHRIFTE", "ENTSCHRIFTEAUSWAHL", "FLAECHE", "GERADE",
-    "GERADEN", "HOEHE", "HUELLE", "HÜLLE", "KHUELLE", "KLONEN", "KOORDINATENACHSEN", "KLUMPEN", "KREIS",
-    "KREISE", "KUGEL", "KUGELN", "LOESCHEN", "LOTFUSSPUNKT", "MIT", "NEU", "OHNE", "ORTHOGONALE", "PARALLELE",
-    "POLYGON", "POLYEDER", "POLYGONE", "PYRAMIDE", "PRISMA", "QUADER", "RECHTECK", "RICHTUNG", "SCREENSHOT",
-    "SCROLL", "SCHNITT", "SEI", "STERN", "STRAHL", "STRAHLEN", "STRECKE", "STRECKEN", "STRECKENANTRAG",
-    "STRECKUNG", "TAUSCHE", "UMHUELLE", "UNBEZEICHNET", "VERBIRG", "VERBIRGAUSWAHL", "VERSCHIEBE",
-    "UNSICHTBAR", "VERBIRG", "VERNICHTE", "VOLUMEN", "WENDE", "WINKEL", "XYBEWEGUNG", "ZEIGE", "ZENTRUM",
-    "ZERLEGUNG", "ZUFALLSPUNKTKLUMPEN", "ZYLINDER",
-};
-
-// One entry of the help table: the keyword forms that share one text (upper case; umlaut
-// and plain spellings and synonyms) and that text. The entry for "?" has an empty text:
-// its text is built from the overview.
+// One entry of the help table: the key under which the keyword registry finds it (the
+// registry's rows say which spellings find which key) and its text. The entry for "?" has an
+// empty text: its text is built from the overview.
 struct HilfeEintrag {
-    std::vector<std::string_view> formen;
+    std::string_view schluessel;
     std::string_view text;
 };
 
-// The help table in its fixed order: 90 topics under 112 keyword forms.
+// The help table in its fixed order: 90 texts, each under its own key.
 const std::vector<HilfeEintrag>& hilfeTabelle();
 
-// The help text for a topic, normally a statement keyword in any letter case. "?" gives the
-// overview of all keywords; a topic without an entry gives the topic as typed followed by
-// " ist kein vorgesehenes Schlüsselwort!". A statement answered by help alone is never
-// recorded, so every call clears lok.
-std::string hilfe(const std::string& thema);
+// The help text under a key: "?" gives the overview of all keywords; nothing for a key without
+// an entry.
+std::optional<std::string> hilfetext(std::string_view schluessel);
 
 }  // namespace quodral

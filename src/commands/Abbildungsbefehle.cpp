@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "commands/Rahmen.h"
+#include "interpreter/Vorschlaege.h"
 #include "mappings/Abbilden.h"
 #include "mappings/Beamen.h"
 #include "model/Artentabelle.h"

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "checks/Kontrolle.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "model/Artentabelle.h"
 
 namespace quodral {
@@ -18,10 +19,9 @@ enum class Gestalt {
     formeln,    // the count line and a blank line, then per formula a blank, its text form and a line break
 };
 
-// The listing of one kind: its command word, its texts and its layout. The names and text
-// forms come from the kind's row in the table of kinds.
+// The listing of one kind: its texts and its layout. The names and text forms come from the
+// kind's row in the table of kinds; the words that call for a listing, from the keyword registry.
 struct Liste {
-    std::string_view wort;
     Objektart art;
     std::string_view ueberschrift;   // the heading
     std::string_view leer;           // the text when the registry is empty
@@ -31,25 +31,25 @@ struct Liste {
 };
 
 const Liste listen[] = {
-    {"PUNKTE", grafikArt::punkt, "Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte", Gestalt::punkte},
-    {"VEKTOREN", grafikArt::vektor, "Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren", Gestalt::vektoren},
-    {"GERADEN", grafikArt::gerade, "Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden", Gestalt::eintraege},
-    {"STRECKEN", grafikArt::strecke, "Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken",
+    {grafikArt::punkt, "Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte", Gestalt::punkte},
+    {grafikArt::vektor, "Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren", Gestalt::vektoren},
+    {grafikArt::gerade, "Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden", Gestalt::eintraege},
+    {grafikArt::strecke, "Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken",
      Gestalt::eintraege},
-    {"STRAHLEN", grafikArt::strahl, "Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen",
+    {grafikArt::strahl, "Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen",
      Gestalt::eintraege},
-    {"EBENEN", grafikArt::ebene, "Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen", Gestalt::eintraege},
-    {"POLYGONE", grafikArt::polygon, "Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone",
+    {grafikArt::ebene, "Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen", Gestalt::eintraege},
+    {grafikArt::polygon, "Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone",
      Gestalt::eintraege},
-    {"FORMELN", grafikArt::formel, "Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln", Gestalt::formeln},
-    {"KLUMPEN", grafikArt::klumpen, "Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen",
+    {grafikArt::formel, "Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln", Gestalt::formeln},
+    {grafikArt::klumpen, "Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen",
      Gestalt::eintraege},
-    {"KUGELN", grafikArt::kugel, "Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln", Gestalt::eintraege},
-    {"KREISE", grafikArt::kreis, "Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise", Gestalt::eintraege},
-    {"KEGEL", grafik3DArt::kegel, "Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel", Gestalt::eintraege},
-    {"ZYLINDER", grafik3DArt::zylinder, "Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder",
+    {grafikArt::kugel, "Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln", Gestalt::eintraege},
+    {grafikArt::kreis, "Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise", Gestalt::eintraege},
+    {grafik3DArt::kegel, "Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel", Gestalt::eintraege},
+    {grafik3DArt::zylinder, "Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder",
      Gestalt::eintraege},
-    {"POLYEDER", grafik3DArt::polyeder, "Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder",
+    {grafik3DArt::polyeder, "Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder",
      Gestalt::eintraege},
 };
 
@@ -159,9 +159,11 @@ std::string zeigeZylinder() { return zeige(grafik3DArt::zylinder); }
 std::string zeigePolyeder() { return zeige(grafik3DArt::polyeder); }
 
 std::optional<std::string> auflistung(const std::string& befehl) {
-    for (const Liste& l : listen)
-        if (l.wort == befehl) return zeige(l.art);
-    return std::nullopt;
+    const Fundstelle f = schluesselwortSuchen(befehl);
+    if (!f || !f.schreibweise->allein || !f.zeile->auflistung) return std::nullopt;
+    return zeige(*f.zeile->auflistung);
 }
+
+std::string auflistung(Objektart art) { return zeige(art); }
 
 }  // namespace quodral

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Artentabelle.h"
+
 namespace quodral {
 
 // The complete listing text of one kind: its heading, then its empty text or the body.
@@ -56,8 +58,11 @@ std::vector<std::string> kreisnamenliste();
 std::vector<std::string> kegelnamenliste();
 std::vector<std::string> zylindernamenliste();
 
-// The listing of a one-word command given upper-cased (PUNKTE, KEGEL ...); nothing for any
-// other text.
+// The listing of a one-word command given upper-cased (PUNKTE, KEGEL ...): the one-word
+// spellings of the keyword registry's listing rows; nothing for any other text.
 std::optional<std::string> auflistung(const std::string& befehl);
+
+// The listing of one kind, as its listing word answers.
+std::string auflistung(Objektart art);
 
 }  // namespace quodral

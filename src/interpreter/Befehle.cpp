@@ -60,73 +60,74 @@ std::string zentrumAuskunft() {
 
 }  // namespace
 
-void execute(const std::string& blabla) {
+void execute(const std::string& blabla) { execute(Anweisung(blabla)); }
+
+void execute(const Anweisung& anweisung) {
     lok = false;
     // Nothing is trimmed: "HILFE " is no command but a statement for the dispatcher.
-    const std::string befehl = grossSchreiben(blabla);
-    if (const Einwortbefehl einwort = einwortbefehlFuer(befehl)) {
-        einwort(befehl);
+    if (const Einwortbefehl einwort = einwortbefehlFuer(anweisung.ganz())) {
+        einwort(anweisung);
         return;
     }
-    filter2(blabla);
+    filter2(anweisung);
 }
 
-void uebersichtZeigen(const std::string&) { quittung = hilfeUebersicht(); }
+void uebersichtZeigen(const Anweisung&) { quittung = hilfeUebersicht(); }
 
-void kommentarzeile(const std::string& befehl) {
+void kommentarzeile(const Anweisung& befehl) {
     // Only "*" itself upper-cases to "*", so this is the statement as received.
     lok = true;
-    kommentar({befehl});
+    kommentar({befehl.kopf});
 }
 
-void autoObjektZeigen(const std::string&) { quittung = autoObjektAuskunft(); }
+void autoObjektZeigen(const Anweisung&) { quittung = autoObjektAuskunft(); }
 
-void dezimalenZeigen(const std::string&) {
+void dezimalenZeigen(const Anweisung&) {
     quittung = "Als Anzahl der Dezimalen (Nachkommastellen) ist " + std::to_string(dezimalen) + " eingestellt.";
 }
 
-void drehAchseZeigen(const std::string&) {
+void drehAchseZeigen(const Anweisung&) {
     quittung = "Als Name der aktuellen Drehachse ist " + drehAchse + " eingetragen.";
 }
 
-void drehWinkelZeigen(const std::string&) {
+void drehWinkelZeigen(const Anweisung&) {
     // The plain number form: the angle as it is stored, not rounded to the decimals.
     quittung = "Der aktuelle Drehwinkel beträgt " + kurzform(drehWinkel) + "°.";
 }
 
-void fixieren(const std::string&) {
+void fixieren(const Anweisung&) {
     // Not typed (the window asks first and answers itself): a replayed or generated FIXIEREN
     // freezes without a question and keeps the freezing's answer.
     punkteFreezer();
     lok = false;
 }
 
-void achsenUmschalten(const std::string&) { quittung = kAchsen(); }
+void achsenUmschalten(const Anweisung&) { quittung = kAchsen(); }
 
-void richtungZeigen(const std::string&) {
+void richtungZeigen(const Anweisung&) {
     quittung = "Als aktuelle Verschieberichtung ist " + richtung.alsString() + " eingetragen.";
 }
 
-void screenshotAufnehmen(const std::string&) {
+void screenshotAufnehmen(const Anweisung&) {
     // Only the snapshot list is filled; the save panel belongs to the typed statement.
     screenshot();
 }
 
-void scrollZeigen(const std::string&) {
+void scrollZeigen(const Anweisung&) {
     // The report of the scroll wheel's motion belongs to the SCROLL statement.
     quittung.clear();
     scrollAuskunft();
 }
 
-void startBefehl(const std::string&) { start(); }
+void startBefehl(const Anweisung&) { start(); }
 
-void listeFormatieren(const std::string&) { formatiereAnwendungsliste(); }
+void listeFormatieren(const Anweisung&) { formatiereAnwendungsliste(); }
 
-void zentrumZeigen(const std::string&) { quittung = zentrumAuskunft(); }
+void zentrumZeigen(const Anweisung&) { quittung = zentrumAuskunft(); }
 
-void auflisten(const std::string& befehl) {
-    // The registry names the listing words; a word the listings do not know changes nothing.
-    if (std::optional<std::string> liste = auflistung(befehl)) quittung = *liste;
+void auflisten(const Anweisung& befehl) {
+    // The registry's row names the kind that its listing word lists.
+    if (const std::optional<Objektart>& art = befehl.ganz().zeile->auflistung) quittung = auflistung(*art);
 }
 
 void kommentar(const std::vector<std::string>& worte) {
@@ -141,6 +142,10 @@ void start() {
 }
 
 void ausfuehrenGeschuetzt(const std::string& anweisung) {
+    unterSchutz([&anweisung] { execute(anweisung); });
+}
+
+void ausfuehrenGeschuetzt(const Anweisung& anweisung) {
     unterSchutz([&anweisung] { execute(anweisung); });
 }
 

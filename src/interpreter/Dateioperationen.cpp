@@ -14,10 +14,18 @@ namespace quodral {
 bool enthaeltListenTrenner(const std::string& anweisung) { return anweisung.find('&') != std::string::npos; }
 
 std::optional<std::string> anweisungZuGross(const std::string& anweisung) {
-    if (anweisung.size() > hoechsteAnweisungslaenge) return "länger als 1 MB";
+    if (std::optional<std::string> grund = anweisungZuLang(anweisung)) return grund;
     // Within the length the words are counted as the interpreter splits them.
-    if (gehackterString2Stringfeld(anweisung).size() > hoechsteWortzahl)
-        return "länger als " + std::to_string(hoechsteWortzahl) + " Wörter";
+    return zuVieleWorte(gehackterString2Stringfeld(anweisung).size());
+}
+
+std::optional<std::string> anweisungZuLang(const std::string& anweisung) {
+    if (anweisung.size() > hoechsteAnweisungslaenge) return "länger als 1 MB";
+    return std::nullopt;
+}
+
+std::optional<std::string> zuVieleWorte(std::size_t wortzahl) {
+    if (wortzahl > hoechsteWortzahl) return "länger als " + std::to_string(hoechsteWortzahl) + " Wörter";
     return std::nullopt;
 }
 

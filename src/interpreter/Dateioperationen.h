@@ -31,6 +31,10 @@ inline constexpr std::size_t hoechsteWortzahl = 100000;
 // Why the statement is too large to be taken ("länger als 1 MB", "länger als 100000 Wörter"),
 // or nothing when it is within both bounds.
 std::optional<std::string> anweisungZuGross(const std::string& anweisung);
+// The two bounds one by one, for a statement whose words are counted anyway: its length, before
+// it is split, and its number of words (as gehackterString2Stringfeld counts them).
+std::optional<std::string> anweisungZuLang(const std::string& anweisung);
+std::optional<std::string> zuVieleWorte(std::size_t wortzahl);
 
 // The refusal of a typed statement that is too large: "FEHLER: \n\nDie Anweisung ist " + why +
 // " und wurde nicht ausgeführt."

@@ -1,8 +1,8 @@
 #include "interpreter/Dispatcher.h"
 
+#include <cstddef>
 #include <utility>
 
-#include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
 #include "interpreter/Beschreibung.h"
@@ -36,7 +36,10 @@ HandlerFunktion handlerFuer(const std::string& schluesselwort) {
     return f ? f.zeile->handler : nullptr;
 }
 
-void filter2(const std::string& blabla) {
+void filter2(const std::string& blabla) { filter2(Anweisung(blabla)); }
+
+void filter2(const Anweisung& anweisung) {
+    const std::string& blabla = anweisung.text;
     // The answer for every statement that no handler answers: the failure text and the
     // keywords that begin like the statement as it was typed.
     quittung = misserfolg + kandidatenVorschlag(blabla);
@@ -48,30 +51,29 @@ void filter2(const std::string& blabla) {
         return;
     }
 
-    std::vector<std::string> worte = gehackterString2Stringfeld(blabla);
-    const std::string schluesselwort = schluesselwortForm(worte.front());
+    const std::string& schluesselwort = anweisung.schluesselwort;
 
     // A help topic gets its help text appended whatever follows; a handler that runs
     // afterwards overwrites the answer anyway.
-    if (istHilfethema(schluesselwort)) {
-        quittung += "\n\n " + hilfe(schluesselwort);
+    if (anweisung.fund && anweisung.fund.schreibweise->thema) {
+        quittung += "\n\n " + hilfe(hilfeschluessel(anweisung.fund), schluesselwort);
     }
 
-    // Only a trailing separator leaves an empty word, and only one.
-    if (worte.back().empty()) worte.pop_back();
-
-    // A keyword without parameters, or a statement of nothing but separators (no word at
-    // all, which answers like the empty keyword), is not dispatched.
-    if (worte.size() <= 1) {
-        quittung += kandidatenVorschlag(worte.empty() ? std::string() : schluesselwort);
+    // Only a trailing separator leaves an empty word, and only one. A keyword without
+    // parameters, or a statement of nothing but separators (no word at all, whose keyword form
+    // is empty and so answers like the empty keyword), is not dispatched.
+    const std::size_t wortzahl = anweisung.wortzahl();
+    if (wortzahl <= 1) {
+        quittung += kandidatenVorschlag(schluesselwort);
         lok = false;
         return;
     }
 
     lok = true;
-    worte.erase(worte.begin());
-    if (HandlerFunktion handler = handlerFuer(schluesselwort)) {
-        handler(worte);   // its answer and its verdict on recording stand
+    if (HandlerFunktion handler = anweisung.fund ? anweisung.fund.zeile->handler : nullptr) {
+        const std::vector<std::string> parameter(anweisung.worte.begin() + 1,
+                                                 anweisung.worte.begin() + static_cast<std::ptrdiff_t>(wortzahl));
+        handler(parameter);   // its answer and its verdict on recording stand
         return;
     }
 
@@ -83,8 +85,9 @@ void filter2(const std::string& blabla) {
 void add(const std::string& s) { anweisungsListe.push_back(s); }
 
 void addAndEcecute(const std::string& s) {
-    anweisungsListe.push_back(enthackterString(s));
-    execute(s);
+    const Anweisung anweisung(s);
+    anweisungsListe.push_back(normalform(anweisung));
+    execute(anweisung);
 }
 
 }  // namespace quodral

@@ -13,6 +13,8 @@
 
 namespace quodral {
 
+struct Anweisung;
+
 // One entry of the keyword table: its spellings (upper case, umlaut forms beside their
 // "AE", "OE", "UE" forms) and the handler they reach. Every spelling occurs once in the
 // whole table.
@@ -36,7 +38,9 @@ HandlerFunktion handlerFuer(const std::string& schluesselwort);
 // Dispatches one statement, exactly as the command stage received it. Presets quittung to
 // the failure text with suggestions, sets lok true just before it calls a handler and
 // false for every statement that reaches no handler.
+// The second form takes the statement as the command stage has taken it in already.
 void filter2(const std::string& blabla);
+void filter2(const Anweisung& anweisung);
 
 // Appends a text unchanged to the statement list; nothing is executed.
 void add(const std::string& s);

@@ -10,6 +10,7 @@
 
 #include "interpreter/Fragen.h"
 #include "checks/Kontrolle.h"
+#include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
@@ -63,45 +64,60 @@ long long schrittweiseTauschen(long long von, const std::string& richtung) {
     return naechste;
 }
 
-}  // namespace
+// True when a blank put after the word would not stand as a character of its own: a prefixed
+// mark at its end (such as U+0600, the Arabic number sign) takes the blank into its character.
+bool nimmtBlankAuf(const std::string& letztesWort) {
+    if (letztesWort.empty() || static_cast<unsigned char>(letztesWort.back()) < 0x80) return false;
+    const std::string probe = letztesWort + " ";
+    std::size_t letztesLaenge = 0;
+    fuerJedesZeichen(probe, [&](std::string_view z) { letztesLaenge = z.size(); });
+    return letztesLaenge != 1;
+}
 
-bool istModifizierer(const std::string& z) {
-    // Two filler words stand in for missing line numbers.
-    const std::vector<std::string> worte = gehackterString2Stringfeld(z + " x,x");
-    // Only a statement made of separators alone has fewer than three words; its command word is
-    // a filler, so it is an ordinary statement.
-    if (worte.size() < 3) return true;
-    const std::string befehl = grossSchreiben(worte[0]);
-    const std::string& zahl1 = worte[1];
-    const std::string& zahl2 = worte[2];
-
-    const bool einfuegen = beginntMit(befehl, "EINF");
-    const bool entfernen = beginntMit(befehl, "ENTF");
-    const bool aktivieren = beginntMit(befehl, "AKT");
-    const bool deaktivieren = beginntMit(befehl, "DEAK");
-    const bool tauschen = beginntMit(befehl, "TAUS");
-    if (!einfuegen && !entfernen && !aktivieren && !deaktivieren && !tauschen) return true;
-
+// Carries out the list-editing word on the numbers as written: false, with lok false.
+bool bearbeiten(Listenwort wort, const std::string& zahl1, const std::string& zahl2) {
     long long von = ganzzahlLesen(zahl1).value_or(0);
     long long bis = ganzzahlLesen(zahl2).value_or(von);
-    if (tauschen && (zahl2 == "+" || zahl2 == "-")) bis = schrittweiseTauschen(von, zahl2);
+    if (wort == Listenwort::tauschen && (zahl2 == "+" || zahl2 == "-")) bis = schrittweiseTauschen(von, zahl2);
     if (bis < von) std::swap(von, bis);
 
     modifizierer was = modifizierer::lassen;
-    if (einfuegen)
-        was = modifizierer::insert;
-    else if (entfernen)
-        was = entfernenFragen(von, bis);
-    else if (aktivieren)
-        was = modifizierer::aktiviere;
-    else if (deaktivieren)
-        was = modifizierer::deaktiviere;
-    else
-        was = modifizierer::tausche;
+    switch (wort) {
+    case Listenwort::einfuegen: was = modifizierer::insert; break;
+    case Listenwort::entfernen: was = entfernenFragen(von, bis); break;
+    case Listenwort::aktivieren: was = modifizierer::aktiviere; break;
+    case Listenwort::deaktivieren: was = modifizierer::deaktiviere; break;
+    case Listenwort::tauschen: was = modifizierer::tausche; break;
+    case Listenwort::keins: return true;   // never a list-editing row's word
+    }
 
     lok = false;
     anwListeAendern(was, von, bis);
     return false;
+}
+
+}  // namespace
+
+bool istModifizierer(const std::string& z) { return istModifizierer(Anweisung(z)); }
+
+bool istModifizierer(const Anweisung& anweisung) {
+    // The list-editing words of the keyword registry, each recognised by its beginning.
+    const std::string& befehl = anweisung.kopf;
+    const auto welches = std::find_if(listenwortAnfaenge().begin(), listenwortAnfaenge().end(),
+                                      [&](const Listenwortanfang& l) { return beginntMit(befehl, l.anfang); });
+    if (welches == listenwortAnfaenge().end()) return true;
+
+    // Two filler words "x" stand in for missing line numbers, as if " x,x" followed the
+    // statement. (A statement of separators alone has no command word and never gets here.)
+    if (nimmtBlankAuf(anweisung.worte.back())) {
+        // The blank after a prefixed mark joins the last word: the fillers are read as written.
+        const std::vector<std::string> worte = gehackterString2Stringfeld(anweisung.text + " x,x");
+        if (worte.size() < 3) return true;
+        return bearbeiten(welches->wort, worte[1], worte[2]);
+    }
+    const std::size_t n = anweisung.wortzahl();
+    static const std::string fueller = "x";
+    return bearbeiten(welches->wort, n >= 2 ? anweisung.worte[1] : fueller, n >= 3 ? anweisung.worte[2] : fueller);
 }
 
 void anwListeAendern(modifizierer was, long long von, long long bis) {

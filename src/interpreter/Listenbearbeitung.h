@@ -9,19 +9,23 @@
 //   TAUSCHE <nr1> <nr2>         swaps two lines; "TAUSCHE 3 +" swaps 3 and 4 and offers
 //                               "TAUSCHE 4 +" as the next statement ("-" goes upwards)
 //
-// Only the beginning of the command word counts (EINF, ENTF, AKT, DEAK, TAUS), in any case.
+// Only the beginning of the command word counts (EINF, ENTF, AKT, DEAK, TAUS), in any case; the
+// keyword registry's list-editing rows say which beginning names which word.
 // An edit command is never executed, recorded or answered; a range outside the list, a
 // missing number and a declined question leave the list as it is, without a message.
 
 #include <string>
 
 #include "interpreter/Interpret.h"
+#include "interpreter/Worte.h"
 
 namespace quodral {
 
 // Takes the statement as typed. False when it was an edit command (carried out, or abandoned
 // at the question); then lok is false. True for any other statement, which is left untouched.
+// The second form takes the statement as the window's road has taken it in already.
 bool istModifizierer(const std::string& z);
+bool istModifizierer(const Anweisung& anweisung);
 
 // Applies the operation to the lines von to bis (counted from 1; bis is cut down to the length
 // of the list). Nothing happens unless 0 < von <= the cut-down bis.

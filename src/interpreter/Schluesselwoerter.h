@@ -4,25 +4,34 @@
 // parameters reaches, the key of its help text, what the keyword does when it stands alone as
 // the whole statement, what the window does with it, and how a stored statement list treats
 // it. Everything else that knows keywords is derived from these rows: the dispatcher's look-up,
-// the help topics and their suggestions, the one-word commands of the command stage, the
-// window's own words, the macro and command sets that the check of a stored list refuses, and
-// the generators that the normal form stores as comment lines.
+// the help topics and their suggestions, which spelling finds which help text, the one-word
+// commands of the command stage and the listing words among them, the words of the list
+// editing, the window's own words, the macro and command sets that the check of a stored list
+// refuses, and the generators that the normal form stores as comment lines.
 //
 // A new statement is one row here plus its handler (and its help text with the other help
 // texts, under the key the row names).
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands/Handler.h"
+#include "model/Artentabelle.h"
 
 namespace quodral {
 
-// What a keyword does when it is the whole statement. Takes the statement upper-cased, which
+struct Anweisung;
+
+// What a keyword does when it is the whole statement. Takes the statement as it was taken in
+// (interpreter/Worte.h); its first word upper-cased is the whole statement upper-cased, which
 // for the comment "*" is the statement exactly as received.
-using Einwortbefehl = void (*)(const std::string& befehl);
+using Einwortbefehl = void (*)(const Anweisung& anweisung);
+
+// What a word of the list editing does with the lines it names.
+enum class Listenwort { keins, einfuegen, entfernen, aktivieren, deaktivieren, tauschen };
 
 // The statements that the window answers itself, before the interpreter sees them.
 enum class Fensterwort { keins, fixieren, neu, screenshot, beenden };
@@ -38,9 +47,6 @@ inline constexpr unsigned makro = 1u << 0;
 inline constexpr unsigned alsKommentar = 1u << 1;
 // Its one-word spellings are commands that a stored list must not contain alone on a line.
 inline constexpr unsigned kommando = 1u << 2;
-// A word of the list editing (insert, remove, activate, deactivate, swap lines), which takes
-// the statement before the interpreter does.
-inline constexpr unsigned listenbearbeitung = 1u << 3;
 // Builds no object by its nature: help, comments, queries and measurements, settings,
 // visibility and labels, deletions. The replay names a construction line that built nothing;
 // a line of such a keyword is never one.
@@ -58,6 +64,10 @@ struct Schreibweise {
     // A one-word command: this spelling alone, as the whole statement, runs the row's
     // Einwortbefehl instead of going to the dispatcher.
     bool allein = false;
+    // The help: a spelling finds its row's help text, but a few find none, and one (STRECKEN,
+    // which alone lists the segments) has a text of its own under this key.
+    bool ohneHilfe = false;
+    std::string_view eigeneHilfe = {};
 };
 
 struct Registerzeile {
@@ -67,6 +77,15 @@ struct Registerzeile {
     Einwortbefehl einwort = nullptr;               // what its one-word spellings do alone
     Fensterwort fenster = Fensterwort::keins;      // what the window does with it
     unsigned merkmale = 0;                         // bits of namespace merkmal
+    // A word of the list editing, which takes the statement before the interpreter does: what it
+    // does, and how many leading characters of its first spelling name it in a statement of any
+    // letter case ("AKT 3 4" activates, like "AKTIVIEREN 3 4").
+    Listenwort listenwort = Listenwort::keins;
+    std::size_t listenwortAnfang = 0;
+    // A listing: its one-word spellings list the objects of this kind.
+    std::optional<Objektart> auflistung = {};
+    // Spellings that only the help knows, for the row's help text; no statement of their own.
+    std::vector<std::string_view> nurHilfe = {};
 };
 
 // The registry in its fixed order (alphabetical by first spelling, mostly).
@@ -89,6 +108,21 @@ bool istHilfethema(std::string_view wort);
 // The one-word command that the whole statement, upper-cased, denotes; nullptr when it is
 // none.
 Einwortbefehl einwortbefehlFuer(std::string_view befehl);
+Einwortbefehl einwortbefehlFuer(const Fundstelle& ganzeAnweisung);
+
+// The key of the help text that a spelling finds (checks/Hilfe.h holds the texts by key): the
+// spelling's own key, its row's, or none (empty). The second form also knows the spellings that
+// only the help knows (VERSCHIEBEN); the word is upper case and composed.
+std::string_view hilfeschluessel(const Fundstelle& f);
+std::string_view hilfeschluessel(std::string_view wort);
+
+// The list-editing words: the leading characters of each list-editing row's first spelling
+// that name it, in the registry's order.
+struct Listenwortanfang {
+    std::string_view anfang;
+    Listenwort wort;
+};
+const std::vector<Listenwortanfang>& listenwortAnfaenge();
 
 // What the window does with the statement, upper-cased.
 Fensterwort fensterwortFuer(std::string_view anweisung);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <utility>
 
 #include "checks/Hilfe.h"
 #include "checks/Kontrolle.h"
@@ -30,12 +32,25 @@ std::string kandidatenVorschlag(const std::string& inp) {
     return "\n\nMögliche Schlüsselwort-Wahl: " + liste + "  - mit passender Parameteranzahl.";
 }
 
+std::string hilfe(const std::string& thema) {
+    // Keywords compare upper-cased and composed, as the registry holds them.
+    return hilfe(hilfeschluessel(nfc(grossSchreiben(thema))), thema);
+}
+
+std::string hilfe(std::string_view schluessel, const std::string& thema) {
+    lok = false;
+    if (!schluessel.empty())
+        if (std::optional<std::string> text = hilfetext(schluessel)) return *std::move(text);
+    return thema + " ist kein vorgesehenes Schlüsselwort!";
+}
+
 void hilfstext(const std::vector<std::string>& w) {
     // The dispatcher never calls a handler without parameter words; an empty list is
     // answered like the help for the empty topic rather than read past its end.
     const std::string thema = w.empty() ? std::string() : w.front();
-    quittung = "Verwendung von " + nfc(grossSchreiben(thema)) + ":\n\n";
-    quittung += hilfe(thema);   // also clears lok: a question is not recorded
+    const std::string form = nfc(grossSchreiben(thema));
+    quittung = "Verwendung von " + form + ":\n\n";
+    quittung += hilfe(hilfeschluessel(form), thema);   // also clears lok: a question is not recorded
 }
 
 }  // namespace quodral

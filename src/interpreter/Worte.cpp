@@ -1,5 +1,7 @@
 #include "interpreter/Worte.h"
 
+#include <utility>
+
 #include "interpreter/Schluesselwoerter.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
@@ -15,18 +17,34 @@ std::string zusammenfuegen(const std::vector<std::string>& worte) {
     return ergebnis;
 }
 
+bool nurAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
-std::string enthackterString(const std::string& s) {
-    std::vector<std::string> worte = gehackterString2Stringfeld(s);
-    worte.front() = grossSchreiben(worte.front());
-    const std::string& kopf = worte.front();
+Anweisung::Anweisung(std::string t)
+    : text(std::move(t)), worte(gehackterString2Stringfeld(text)), kopf(grossSchreiben(worte.front())),
+      // Composing changes nothing in ASCII.
+      schluesselwort(nurAscii(kopf) ? kopf : nfc(kopf)), fund(schluesselwortSuchen(schluesselwort)),
+      kopfFund(kopf == schluesselwort ? fund : schluesselwortSuchen(kopf)),
+      einWort(worte.size() == 1 && worte.front().size() == text.size()) {}
+
+std::string normalform(const Anweisung& anweisung) {
+    std::string ergebnis = "  ";
     // The generators that the registry marks are stored as comments: the statements they expand
     // into follow as lines of their own, and a comment passes the check of a stored list, which
     // refuses bare generators.
-    if (alsKommentarGespeichert(kopf)) worte.front() = "* " + kopf;
-    return zusammenfuegen(worte);
+    const Fundstelle& f = anweisung.kopfFund;
+    if (f && (f.zeile->merkmale & merkmal::alsKommentar) != 0) ergebnis += "* ";
+    ergebnis += anweisung.kopf;
+    for (std::size_t i = 1; i < anweisung.worte.size(); ++i) ergebnis += "  " + anweisung.worte[i];
+    return ergebnis;
 }
+
+std::string enthackterString(const std::string& s) { return normalform(Anweisung(s)); }
 
 void formatiereAnwendungsliste() {
     std::vector<std::string> neu;

@@ -7,9 +7,45 @@
 #include <string>
 #include <vector>
 
+#include "interpreter/Schluesselwoerter.h"
 #include "text/Woerter.h"
 
 namespace quodral {
+
+// A statement taken in once: its text, its words, its first word upper-cased and the keyword
+// registry's rows for it. Every stage of a statement's road reads this one value: the window's
+// own words, the list editing, the one-word commands, the dispatcher and the normal form that
+// the list records. So a statement is split and upper-cased once, however far it goes.
+struct Anweisung {
+    explicit Anweisung(std::string text);
+
+    // The statement as received; the window composes (NFC) what is typed before it gets here.
+    std::string text;
+    // Its words as gehackterString2Stringfeld gives them: never empty, and a trailing separator
+    // leaves an empty last word.
+    std::vector<std::string> worte;
+    // The first word upper-cased, as the normal form stores it.
+    std::string kopf;
+    // The first word's keyword form, kopf composed: how the dispatcher compares it.
+    std::string schluesselwort;
+    // The registry's row of the keyword form, and of kopf exactly as upper-cased (the same row
+    // unless composing kopf changes it).
+    Fundstelle fund;
+    Fundstelle kopfFund;
+    // True when the statement is its first word and nothing else: not a separator in it. Only
+    // then its upper-cased text is kopf, and it can be one of the one-word commands or the
+    // window's words, which are compared as the whole statement upper-cased and untrimmed.
+    bool einWort = false;
+
+    // The registry's row of the whole statement upper-cased; none for a statement of more than
+    // its first word.
+    Fundstelle ganz() const { return einWort ? kopfFund : Fundstelle{}; }
+    // The number of words, a trailing empty word not counted.
+    std::size_t wortzahl() const { return worte.back().empty() ? worte.size() - 1 : worte.size(); }
+};
+
+// The normal form of a statement taken in (see enthackterString).
+std::string normalform(const Anweisung& anweisung);
 
 // The normal form of one statement, as stored in the statement list: every word preceded by two
 // blanks, the first word upper-cased; the keywords that the registry stores as comments (NECK,

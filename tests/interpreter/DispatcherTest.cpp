@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "FrischerStart.h"
-#include "checks/Hilfe.h"
+#include "interpreter/Vorschlaege.h"
 #include "checks/Kontrolle.h"
 #include "commands/Handler.h"
 #include "interpreter/Dispatcher.h"

@@ -65,22 +65,33 @@ std::set<std::string> woerterDerUebersicht() {
     return worte;
 }
 
-// The help entry that holds a form, or nullptr.
-const HilfeEintrag* hilfeEintragMit(std::string_view form) {
+// The help entry under a key, or nullptr.
+const HilfeEintrag* hilfeEintragUnter(std::string_view schluessel) {
     for (const HilfeEintrag& eintrag : hilfeTabelle())
-        if (std::find(eintrag.formen.begin(), eintrag.formen.end(), form) != eintrag.formen.end()) return &eintrag;
+        if (!schluessel.empty() && eintrag.schluessel == schluessel) return &eintrag;
     return nullptr;
 }
 
-// Every word that any part of the program knows as a keyword: the registry's spellings, the
-// help forms, the topics, the overview's words and the two sets of the stored-list check.
+// The help entry that a form finds, or nullptr.
+const HilfeEintrag* hilfeEintragMit(std::string_view form) { return hilfeEintragUnter(hilfeschluessel(form)); }
+
+// The spellings that the registry marks as help topics, in byte order.
+std::set<std::string> markierteThemen() {
+    std::set<std::string> themen;
+    for (const Registerzeile& zeile : schluesselwortRegister())
+        for (const Schreibweise& s : zeile.schreibweisen)
+            if (s.thema) themen.emplace(s.wort);
+    return themen;
+}
+
+// Every word that any part of the program knows as a keyword: the registry's spellings and those
+// only the help knows, the overview's words and the two sets of the stored-list check.
 std::set<std::string> alleBekanntenWorte() {
     std::set<std::string> worte = woerterDerUebersicht();
     for (const Registerzeile& zeile : schluesselwortRegister())
         for (const Schreibweise& s : zeile.schreibweisen) worte.emplace(s.wort);
-    for (const HilfeEintrag& eintrag : hilfeTabelle())
-        for (std::string_view form : eintrag.formen) worte.emplace(form);
-    worte.insert(hilfeThemen.begin(), hilfeThemen.end());
+    for (const Registerzeile& zeile : schluesselwortRegister())
+        for (std::string_view form : zeile.nurHilfe) worte.emplace(form);
     worte.insert(makros.begin(), makros.end());
     worte.insert(kommandos.begin(), kommandos.end());
     return worte;
@@ -98,7 +109,7 @@ TEST(Schluesselwortregister, JedeSchreibweiseGehoertGenauEinerZeile) {
         ASSERT_FALSE(zeile.schreibweisen.empty());
         const std::string name = ersteSchreibweise(zeile);
         const bool wirkt = zeile.handler != nullptr || zeile.einwort != nullptr ||
-                           zeile.fenster != Fensterwort::keins || hat(zeile, merkmal::listenbearbeitung) ||
+                           zeile.fenster != Fensterwort::keins || zeile.listenwort != Listenwort::keins ||
                            !zeile.hilfe.empty();
         EXPECT_TRUE(wirkt) << name;
         bool einwortSchreibweise = false;
@@ -151,14 +162,12 @@ TEST(Schluesselwortregister, HilfethemenSindDieDerHilfe) {
             if (s.thema) markiert.emplace(s.wort);
             EXPECT_EQ(istHilfethema(s.wort), s.thema) << s.wort;
         }
-    EXPECT_EQ(markiert, hilfeThemen);
-
     std::vector<std::string> angeboten;
     for (const Hilfethema& t : hilfethemen()) {
         angeboten.push_back(t.wort);
         EXPECT_EQ(t.zeichen, zeichen(t.wort)) << t.wort;
     }
-    EXPECT_EQ(angeboten, std::vector<std::string>(hilfeThemen.begin(), hilfeThemen.end()));
+    EXPECT_EQ(angeboten, std::vector<std::string>(markiert.begin(), markiert.end()));
 
     std::set<std::string> ohneText;
     for (const std::string& thema : markiert)
@@ -174,7 +183,7 @@ TEST(Schluesselwortregister, HilfeschluesselNennenHilfetexte) {
     std::set<std::string> handlerOhneHilfe;
     for (const Registerzeile& zeile : schluesselwortRegister()) {
         const std::string name = ersteSchreibweise(zeile);
-        const HilfeEintrag* eigener = zeile.hilfe.empty() ? nullptr : hilfeEintragMit(zeile.hilfe);
+        const HilfeEintrag* eigener = hilfeEintragUnter(zeile.hilfe);
         EXPECT_TRUE(zeile.hilfe.empty() || eigener != nullptr) << name << ": " << zeile.hilfe;
         if (eigener != nullptr) erreicht.insert(eigener);
         if (zeile.handler != nullptr && eigener == nullptr) handlerOhneHilfe.insert(name);
@@ -301,7 +310,7 @@ TEST_F(Schluesselwoerter, ListenbearbeitungNimmtGenauIhreWorte) {
     anweisungsListe = {"  PUNKT  A  1  2  3"};
     for (const std::string& wort : alleBekanntenWorte()) {
         const Fundstelle f = schluesselwortSuchen(wort);
-        const bool eigenes = f && hat(*f.zeile, merkmal::listenbearbeitung);
+        const bool eigenes = f && f.zeile->listenwort != Listenwort::keins;
         // Line 5 does not exist: an edit command changes nothing (with no window to ask, the
         // question of ENTFERNEN is declined).
         EXPECT_EQ(istModifizierer(wort + " 5 5"), !eigenes) << wort;
@@ -333,7 +342,7 @@ TEST(Schluesselwortregister, VorschlagWieAusDenThemenDerHilfe) {
         const std::vector<std::string> eingabe = zeichen(nfc(inp + "???   "));
         const std::vector<std::string> praefix(eingabe.begin(), eingabe.begin() + 3);
         std::string liste;
-        for (const std::string& thema : hilfeThemen) {
+        for (const std::string& thema : markierteThemen()) {
             const std::vector<std::string> z = zeichen(thema);
             if (z.size() >= 3 && std::equal(praefix.begin(), praefix.end(), z.begin())) liste += thema + "  ";
         }

@@ -32,7 +32,7 @@
 
 #include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
-#include "checks/Hilfe.h"
+#include "interpreter/Vorschlaege.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/Zuruecksetzen.h"
-#include "checks/Hilfe.h"
+#include "interpreter/Vorschlaege.h"
 #include "commands/Einstellbefehle.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
