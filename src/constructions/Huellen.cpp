@@ -14,7 +14,7 @@
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
-#include "model/Monotonkette.h"
+#include "geometry/Monotonkette.h"
 #include "model/Namen.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"

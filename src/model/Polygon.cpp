@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "model/Monotonkette.h"
+#include "geometry/Monotonkette.h"
 #include "model/Namen.h"
 #include "geometry/Raumgeometrie.h"
 #include "state/Zustand.h"

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "app/Zuruecksetzen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 namespace quodral {
 
