@@ -34,8 +34,10 @@ std::vector<std::string> sortiert(std::vector<std::string> namen) {
     return namen;
 }
 
-std::string zaehlzeile(const Listenform& liste, std::size_t n) {
-    return std::to_string(n) + " " + std::string(n == 1 ? liste.einzahl : liste.mehrzahl) + ":";
+std::string zaehlzeile(const Artzeile& zeile, std::size_t n) {
+    const std::string wort = n == 1 ? std::visit([](auto art) { return rawValue(art); }, zeile.art)
+                                    : std::string(zeile.auflistung->mehrzahl);
+    return std::to_string(n) + " " + wort + ":";
 }
 
 // The body: the count line and the entries in the kind's layout. A name whose record has gone
@@ -45,16 +47,16 @@ std::string beschreiben(Objektart art) {
     const Listenform& liste = listenformVon(zeile);
     const std::vector<std::string> namen = sortiert(zeile.namen());
     switch (liste.gestalt) {
-    case Listengestalt::punkte: return "\n" + zaehlzeile(liste, namen.size()) + "\n " + namenListenText(namen);
-    case Listengestalt::vektoren: return "\n\n" + zaehlzeile(liste, namen.size()) + "  " + namenListenText(namen);
+    case Listengestalt::punkte: return "\n" + zaehlzeile(zeile, namen.size()) + "\n " + namenListenText(namen);
+    case Listengestalt::vektoren: return "\n\n" + zaehlzeile(zeile, namen.size()) + "  " + namenListenText(namen);
     case Listengestalt::eintraege: {
-        std::string text = zaehlzeile(liste, namen.size()) + "\n";
+        std::string text = zaehlzeile(zeile, namen.size()) + "\n";
         for (const std::string& n : namen)
             if (const std::optional<std::string> form = zeile.textform(n)) text += n + ": " + *form + "\n";
         return text;
     }
     case Listengestalt::formeln: {
-        std::string text = zaehlzeile(liste, namen.size()) + "\n\n";
+        std::string text = zaehlzeile(zeile, namen.size()) + "\n\n";
         // A formula's value is evaluated now; looking at it must not change the statement's
         // check state, whatever the term measures.
         PruefzustandBewahren bewahrt;

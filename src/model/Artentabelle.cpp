@@ -219,12 +219,12 @@ std::vector<Artzeile> tabelleBauen() {
     using enum Loeschregel;
     using enum Listengestalt;
     return {
-        zeile<Ebene>({.auflistung = Listenform{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen", eintraege},
+        zeile<Ebene>({.auflistung = Listenform{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebenen", eintraege},
                       .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""}}),
         zeile<Formel>({.auflistung =
-                           Listenform{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln", formeln},
+                           Listenform{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formeln", formeln},
                        .beschreibung = Beschreibungsform{std::nullopt, "", std::nullopt}}),
-        zeile<Punkt>({.auflistung = Listenform{"Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte", punkte},
+        zeile<Punkt>({.auflistung = Listenform{"Definierte Punkte:\n ", "\nKeine Punkte", "Punkte", punkte},
                       .beschreibung = Beschreibungsform{" ist der Punkt ", ".\n\n", "."},
                       .standardAttribute = figurAttribute,
                       .kollektiv = "allePunkte",
@@ -233,14 +233,14 @@ std::vector<Artzeile> tabelleBauen() {
                       .gebunden = &schritt::punktGebunden,
                       .loeschRang = 4}),
         zeile<Gerade>({.auflistung =
-                           Listenform{"Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden", eintraege},
+                           Listenform{"Definierte Geraden:\n ", "\nKeine Geraden", "Geraden", eintraege},
                        .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", "."},
                        .standardAttribute = linienAttribute,
                        .kollektiv = "alleGeraden",
                        .kollektivLoeschbar = true,
                        .kollektivSichtbar = true}),
         // Bound by cones and cylinders only, which a vanishing cluster takes first (rank 0).
-        zeile<Kreis>({.auflistung = Listenform{"Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise", eintraege},
+        zeile<Kreis>({.auflistung = Listenform{"Definierte Kreise:\n ", "\nKeine Kreise", "Kreise", eintraege},
                       .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
                       .standardAttribute = figurAttribute,
                       .kollektiv = "alleKreise",
@@ -248,13 +248,13 @@ std::vector<Artzeile> tabelleBauen() {
                       .kollektivSichtbar = true,
                       .gebunden = &schritt::kreisGebunden,
                       .loeschRang = 3}),
-        zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln", eintraege},
+        zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugeln", eintraege},
                       .beschreibung = Beschreibungsform{" ist die ", ".\n\n", ""},
                       .kollektiv = "alleKugeln",
                       .kollektivFrei = true}),
         // Described by its measures.
         zeile<Polygon>({.auflistung =
-                            Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone", eintraege},
+                            Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygone", eintraege},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "allePolygone",
                         .kollektivLoeschbar = true,
@@ -263,7 +263,7 @@ std::vector<Artzeile> tabelleBauen() {
                         .vernichten = &schritt::polygonVernichten,
                         .loeschRang = 1}),
         zeile<Strahl>({.auflistung =
-                           Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen", eintraege},
+                           Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahlen", eintraege},
                        .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
                        .standardAttribute = figurAttribute,
                        .kollektiv = "alleStrahlen",
@@ -271,7 +271,7 @@ std::vector<Artzeile> tabelleBauen() {
                        .kollektivSichtbar = true,
                        .loeschRang = 2}),
         zeile<Strecke>({.auflistung =
-                            Listenform{"Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken", eintraege},
+                            Listenform{"Definierte Strecken:\n ", "\nKeine Strecken", "Strecken", eintraege},
                         .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "alleStrecken",
@@ -279,7 +279,7 @@ std::vector<Artzeile> tabelleBauen() {
                         .kollektivSichtbar = true,
                         .loeschRang = 2}),
         zeile<Klumpen>({.auflistung =
-                            Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen", eintraege},
+                            Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", eintraege},
                         .beschreibung = Beschreibungsform{std::nullopt, ".", std::nullopt},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "alleKlumpen",
@@ -298,23 +298,23 @@ std::vector<Artzeile> tabelleBauen() {
                  .klausel = &keinText,
                  .abbilden = &nichtsAbbilden},
         zeile<Vektor>({.auflistung =
-                           Listenform{"Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren", vektoren},
+                           Listenform{"Definierte Vektoren: ", "Keine ", "Vektoren", vektoren},
                        .beschreibung = Beschreibungsform{" ist der Vektor ", ".", std::nullopt}}),
         // The solids. Prisms and pyramids are polyhedra and live in the polyhedron registry.
-        zeile<Kegel>({.auflistung = Listenform{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel", eintraege},
+        zeile<Kegel>({.auflistung = Listenform{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", eintraege},
                       .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
                       .standardAttribute = figurAttribute,
                       .loeschregel = nie}),
         zeileIm<Polyeder>(grafik3DArt::prisma, {.standardAttribute = figurAttribute, .loeschregel = nie}),
         zeileIm<Polyeder>(grafik3DArt::pyramide, {.standardAttribute = figurAttribute, .loeschregel = nie}),
         zeile<Zylinder>({.auflistung =
-                             Listenform{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder", eintraege},
+                             Listenform{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", eintraege},
                          .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
                          .standardAttribute = figurAttribute,
                          .loeschregel = nie}),
         // Described by its measures.
         zeile<Polyeder>({.auflistung =
-                             Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder", eintraege},
+                             Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", eintraege},
                          .standardAttribute = figurAttribute,
                          .loeschregel = immer,
                          .vernichten = &schritt::polyederVernichten}),

@@ -51,12 +51,12 @@ enum class Listengestalt {
     formeln,    // the count line and a blank line, then per formula a blank, its text form and a line break
 };
 
-// The texts and the layout of a kind's listing.
+// The texts and the layout of a kind's listing. The word for exactly one object is the
+// kind's own word (rawValue: "Punkt", "Kreis").
 struct Listenform {
     std::string_view ueberschrift;  // the heading
     std::string_view leer;          // the text when the registry is empty
-    std::string_view einzahl;       // the word for exactly one object
-    std::string_view mehrzahl;      // the word for any other count
+    std::string_view mehrzahl;      // the word for any count but one
     Listengestalt gestalt = Listengestalt::eintraege;
 };
 
