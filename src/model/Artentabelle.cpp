@@ -55,7 +55,7 @@ std::set<std::string> nichtsGebunden(const std::string&) { return {}; }
 
 // --- The clause of the deletion report ----------------------------------------------------
 
-// Per record type; nothing for formulas and the solids.
+// Per record type.
 struct Klausel {
     std::optional<std::string> operator()(const Punkt& p) const { return "ist der Punkt " + p.alsString() + "."; }
     std::optional<std::string> operator()(const Gerade& g) const {
@@ -85,6 +85,7 @@ struct Klausel {
         return "ist der Klumpen mit der Zellenmenge " + menge + "}.";
     }
     std::optional<std::string> operator()(const Vektor& v) const { return "ist der Vektor " + v.alsString(); }
+    // Formulas, and the solids, which the report never names.
     template <class R> std::optional<std::string> operator()(const R&) const { return std::nullopt; }
 };
 
