@@ -12,6 +12,7 @@
 #include "interpreter/Interpret.h"
 #include "intersections/Schneiderei.h"
 #include "measurement/Funktionen.h"
+#include "model/Artentabelle.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Numerik.h"
 #include "model/Objekte.h"
@@ -351,22 +352,6 @@ void kugelDurchVierPunkte(const std::string& n, const std::vector<std::string>& 
                "Die Kugel " + n + " durch " + w[1] + "," + w[2] + "," + w[3] + " und " + w[4] + " wurde erzeugt. ");
 }
 
-// ---------------------------------------------------------------------------------------
-// KLUMPEN
-
-// The names a collective stands for: those of its registry at this moment.
-std::vector<std::string> kollektivNamen(const std::string& kollektiv) {
-    if (kollektiv == "allePunkte") return namenVon(punktListe);
-    if (kollektiv == "alleStrecken") return namenVon(streckenListe);
-    if (kollektiv == "alleStrahlen") return namenVon(strahlListe);
-    if (kollektiv == "alleGeraden") return namenVon(geradenListe);
-    if (kollektiv == "allePolygone") return namenVon(polygonListe);
-    if (kollektiv == "alleKugeln") return namenVon(kugelListe);
-    if (kollektiv == "alleKreise") return namenVon(kreisListe);
-    if (kollektiv == "alleKlumpen") return namenVon(klumpenListe);
-    return {};
-}
-
 }  // namespace
 
 void defGerade(const std::vector<std::string>& w) { geradlinigDefinieren(w, Geradlinig::gerade); }
@@ -445,7 +430,7 @@ void defKlumpen(const std::vector<std::string>& w) {
         const grafikArt* art = finde(index1, w[1]);
         if (art != nullptr && *art == grafikArt::kollektiv) {
             // Only what is registered now; objects defined later do not join.
-            const std::vector<std::string> namen = kollektivNamen(w[1]);
+            const std::vector<std::string> namen = namenImKollektiv(w[1]);
             zelle.insert(namen.begin(), namen.end());
         } else {
             // Points, straight objects, circles, polygons, spheres and solids; every other word

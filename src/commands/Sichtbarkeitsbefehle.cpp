@@ -6,6 +6,7 @@
 #include "checks/Kontrolle.h"
 #include "checks/Sichtbarkeit.h"
 #include "commands/Rahmen.h"
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -24,13 +25,11 @@ std::string ersterName(const std::vector<std::string>& w) { return w.empty() ? s
 // those itself).
 bool kollektivOhneObjekte(const std::string& name) {
     if (!gelistetAls(name, grafikArt::kollektiv)) return false;
-    if (name == "allePunkte") return punktListe.empty();
-    if (name == "alleGeraden") return geradenListe.empty();
-    if (name == "allePolygone") return polygonListe.empty();
-    if (name == "alleStrecken") return streckenListe.empty();
-    if (name == "alleStrahlen") return strahlListe.empty();
-    if (name == "alleKreise") return kreisListe.empty();
-    return false;
+    const Artzeile* zeile = kollektivZeile(name);
+    if (zeile == nullptr) return false;
+    const bool mitRegel = zeile->darstellungsoption == Darstellungsoption::eigene ||
+                          zeile->darstellungsoption == Darstellungsoption::mitEcken;
+    return mitRegel && zeile->anzahl() == 0;
 }
 
 // Sets the visibility of one named object or collective. True when a visibility was set; when

@@ -11,53 +11,8 @@ namespace quodral {
 
 namespace {
 
-// How the body of a listing is laid out.
-enum class Gestalt {
-    punkte,     // a line break, the count line, a line break, a blank and the bracketed names
-    vektoren,   // two line breaks, the count line, two blanks and the bracketed names
-    eintraege,  // the count line, then one line per object: its name and its text form
-    formeln,    // the count line and a blank line, then per formula a blank, its text form and a line break
-};
-
-// The listing of one kind: its texts and its layout. The names and text forms come from the
-// kind's row in the table of kinds; the words that call for a listing, from the keyword registry.
-struct Liste {
-    Objektart art;
-    std::string_view ueberschrift;   // the heading
-    std::string_view leer;           // the text when the registry is empty
-    std::string_view einzahl;        // the word for exactly one object
-    std::string_view mehrzahl;       // the word for any other count
-    Gestalt gestalt;
-};
-
-const Liste listen[] = {
-    {grafikArt::punkt, "Definierte Punkte:\n ", "\nKeine Punkte", "Punkt", "Punkte", Gestalt::punkte},
-    {grafikArt::vektor, "Definierte Vektoren: ", "Keine ", "Vektor", "Vektoren", Gestalt::vektoren},
-    {grafikArt::gerade, "Definierte Geraden:\n ", "\nKeine Geraden", "Gerade", "Geraden", Gestalt::eintraege},
-    {grafikArt::strecke, "Definierte Strecken:\n ", "\nKeine Strecken", "Strecke", "Strecken",
-     Gestalt::eintraege},
-    {grafikArt::strahl, "Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahl", "Strahlen",
-     Gestalt::eintraege},
-    {grafikArt::ebene, "Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebene", "Ebenen", Gestalt::eintraege},
-    {grafikArt::polygon, "Definierte Polygone:\n ", "\nKeine Polygone", "Polygon", "Polygone",
-     Gestalt::eintraege},
-    {grafikArt::formel, "Definierte Formeln:\n\n ", "\nKeine Formeln", "Formel", "Formeln", Gestalt::formeln},
-    {grafikArt::klumpen, "Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", "Klumpen",
-     Gestalt::eintraege},
-    {grafikArt::kugel, "Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugel", "Kugeln", Gestalt::eintraege},
-    {grafikArt::kreis, "Definierte Kreise:\n ", "\nKeine Kreise", "Kreis", "Kreise", Gestalt::eintraege},
-    {grafik3DArt::kegel, "Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", "Kegel", Gestalt::eintraege},
-    {grafik3DArt::zylinder, "Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", "Zylinder",
-     Gestalt::eintraege},
-    {grafik3DArt::polyeder, "Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", "Polyeder",
-     Gestalt::eintraege},
-};
-
-const Liste& listeVon(Objektart art) {
-    for (const Liste& l : listen)
-        if (l.art == art) return l;
-    return listen[0];   // every listed kind has its entry above
-}
+// Every listed kind has a listing in its row.
+const Listenform& listenformVon(const Artzeile& zeile) { return *zeile.auflistung; }
 
 // Ascending by character codes (byte order of the UTF-8 text).
 std::vector<std::string> sortiert(std::vector<std::string> namen) {
@@ -65,27 +20,29 @@ std::vector<std::string> sortiert(std::vector<std::string> namen) {
     return namen;
 }
 
-std::string zaehlzeile(const Liste& liste, std::size_t n) {
-    return std::to_string(n) + " " + std::string(n == 1 ? liste.einzahl : liste.mehrzahl) + ":";
+std::string zaehlzeile(const Artzeile& zeile, std::size_t n) {
+    const std::string wort = n == 1 ? std::visit([](auto art) { return rawValue(art); }, zeile.art)
+                                    : std::string(zeile.auflistung->mehrzahl);
+    return std::to_string(n) + " " + wort + ":";
 }
 
 // The body: the count line and the entries in the kind's layout. A name whose record has gone
 // from the registry in the meantime is left out.
 std::string beschreiben(Objektart art) {
-    const Liste& liste = listeVon(art);
     const Artzeile& zeile = artzeile(art);
+    const Listenform& liste = listenformVon(zeile);
     const std::vector<std::string> namen = sortiert(zeile.namen());
     switch (liste.gestalt) {
-    case Gestalt::punkte: return "\n" + zaehlzeile(liste, namen.size()) + "\n " + namenListenText(namen);
-    case Gestalt::vektoren: return "\n\n" + zaehlzeile(liste, namen.size()) + "  " + namenListenText(namen);
-    case Gestalt::eintraege: {
-        std::string text = zaehlzeile(liste, namen.size()) + "\n";
+    case Listengestalt::punkte: return "\n" + zaehlzeile(zeile, namen.size()) + "\n " + namenListenText(namen);
+    case Listengestalt::vektoren: return "\n\n" + zaehlzeile(zeile, namen.size()) + "  " + namenListenText(namen);
+    case Listengestalt::eintraege: {
+        std::string text = zaehlzeile(zeile, namen.size()) + "\n";
         for (const std::string& n : namen)
             if (const std::optional<std::string> form = zeile.textform(n)) text += n + ": " + *form + "\n";
         return text;
     }
-    case Gestalt::formeln: {
-        std::string text = zaehlzeile(liste, namen.size()) + "\n\n";
+    case Listengestalt::formeln: {
+        std::string text = zaehlzeile(zeile, namen.size()) + "\n\n";
         // A formula's value is evaluated now; looking at it must not change the statement's
         // check state, whatever the term measures.
         PruefzustandBewahren bewahrt;
@@ -100,10 +57,11 @@ std::string beschreiben(Objektart art) {
 // The listing: the heading, then the empty text or the body; the point and vector bodies
 // begin with line breaks of their own, the others follow one.
 std::string zeige(Objektart art) {
-    const Liste& liste = listeVon(art);
+    const Artzeile& zeile = artzeile(art);
+    const Listenform& liste = listenformVon(zeile);
     std::string text(liste.ueberschrift);
-    if (artzeile(art).namen().empty()) return text + std::string(liste.leer);
-    const bool eigenerUmbruch = liste.gestalt == Gestalt::punkte || liste.gestalt == Gestalt::vektoren;
+    if (zeile.anzahl() == 0) return text + std::string(liste.leer);
+    const bool eigenerUmbruch = liste.gestalt == Listengestalt::punkte || liste.gestalt == Listengestalt::vektoren;
     return text + (eigenerUmbruch ? "" : "\n") + beschreiben(art);
 }
 

@@ -43,36 +43,6 @@ std::string polyederText(const std::string& name, const Polyeder& pd) {
     return text + "\n\n" + examPolyeder(pd);
 }
 
-// How the description of a kind phrases its record: the name and a lead-in (or the text form
-// alone), the text form, a closing, and the remark with its own closing where the kind shows it.
-struct Fassung {
-    Objektart art;
-    std::optional<std::string_view> vorsatz;
-    std::string_view schluss;
-    std::optional<std::string_view> nachBemerkung;
-};
-
-const Fassung fassungen[] = {
-    {grafikArt::punkt, " ist der Punkt ", ".\n\n", "."},
-    {grafikArt::gerade, " ist die  ", ".\n\n", "."},
-    {grafikArt::strahl, " ist der ", ".\n\n", ""},
-    {grafikArt::strecke, " ist die  ", ".\n\n", ""},
-    {grafikArt::ebene, " ist die  ", ".\n\n", ""},
-    {grafikArt::kreis, " ist der ", ".\n\n", ""},
-    {grafikArt::kugel, " ist die ", ".\n\n", ""},
-    {grafikArt::klumpen, std::nullopt, ".", std::nullopt},
-    {grafikArt::formel, std::nullopt, "", std::nullopt},
-    {grafikArt::vektor, " ist der Vektor ", ".", std::nullopt},
-    {grafik3DArt::kegel, " ist der ", "", std::nullopt},
-    {grafik3DArt::zylinder, " ist der ", "", std::nullopt},
-};
-
-const Fassung* fassungVon(Objektart art) {
-    for (const Fassung& f : fassungen)
-        if (f.art == art) return &f;
-    return nullptr;
-}
-
 // The description of a registered object; nothing when its record is missing or its kind
 // (a collective) has nothing to describe.
 std::optional<std::string> beschreibung(const std::string& name, const Artzeile& zeile) {
@@ -81,8 +51,8 @@ std::optional<std::string> beschreibung(const std::string& name, const Artzeile&
     // Polygons and polyhedra, prisms and pyramids among them, are described by their measures.
     if (const Polygon* pol = std::get_if<Polygon>(&*rec)) return polygonText(name, *pol);
     if (const Polyeder* pd = std::get_if<Polyeder>(&*rec)) return polyederText(name, *pd);
-    const Fassung* f = fassungVon(zeile.art);
-    if (f == nullptr) return std::nullopt;
+    const std::optional<Beschreibungsform>& f = zeile.beschreibung;
+    if (!f) return std::nullopt;
     std::string text = f->vorsatz ? name + std::string(*f->vorsatz) : std::string();
     text += zeile.textform(name).value_or("") + std::string(f->schluss);
     if (f->nachBemerkung) text += zeile.bemerkung(name).value_or("") + std::string(*f->nachBemerkung);

@@ -43,12 +43,11 @@ private:
     std::optional<Bindungen> bindungen;
 };
 
-// The collectives that stand for the objects of their kind in a deletion; "alleStrahlen"
-// and "alleKugeln" stand for nothing here.
+// The collectives that stand for the objects of their kind in a deletion (the others,
+// "alleStrahlen" and "alleKugeln", stand for nothing here).
 bool loeschbaresKollektiv(const std::string& name) {
-    static const std::set<std::string> kollektive = {"alleKlumpen", "allePolygone", "alleStrecken",
-                                                     "allePunkte",  "alleGeraden",  "alleKreise"};
-    return kollektive.count(name) > 0;
+    const Artzeile* zeile = kollektivZeile(name);
+    return zeile != nullptr && zeile->kollektivLoeschbar;
 }
 
 // The names in their order as a bracketed list.

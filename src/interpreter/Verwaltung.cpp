@@ -6,6 +6,7 @@
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Worte.h"
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 
@@ -20,24 +21,12 @@ darstellung achsenSicht() { return sichtbareAchsen ? darstellung::vollsichtbar :
 }  // namespace
 
 void alleListenLeeren() {
-    punktListe.clear();
-    // The axes come back from their start records; the axes setting survives the reset, so
-    // axes hidden by KOORDINATENACHSEN stay hidden after a replay.
-    geradenListe = gStartListe;
+    // Every registry of the table of kinds. The axes come back from their start records; the
+    // axes setting survives the reset, so axes hidden by KOORDINATENACHSEN stay hidden after
+    // a replay.
+    registerLeeren();
     achsenEinrichten();
-    kreisListe.clear();
-    kugelListe.clear();
-    polygonListe.clear();
-    streckenListe.clear();
-    klumpenListe.clear();
-    strahlListe.clear();
-    zylinderListe.clear();
-    polyederListe.clear();
     sonderListe.clear();
-    formelListe.clear();
-    vektorListe.clear();
-    ebenenListe.clear();
-    kegelListe.clear();
     index1 = startIndex1();
     verbrauchteNamen = startNamen();
     index3.clear();

@@ -4,29 +4,42 @@
 #include <type_traits>
 
 #include "model/Loeschen.h"
+#include "model/Numerik.h"
+#include "model/Registrierung.h"
+#include "text/Zahlen.h"
 
 namespace quodral {
 
 namespace {
 
 // --- Registry access, the same for every kind that has a registry ---------------------------
+// The registry is the one that registration writes for the record type (Eintragsart<R>).
 
-template <auto& Liste> std::optional<Datensatz> findeIn(const std::string& name) {
-    if (const auto* rec = finde(Liste, name)) return Datensatz(*rec);
+template <class R> auto& registerVon() { return Eintragsart<R>::liste(); }
+
+template <class R> std::optional<Datensatz> findeIn(const std::string& name) {
+    if (const auto* rec = finde(registerVon<R>(), name)) return Datensatz(*rec);
     return std::nullopt;
 }
 
-template <auto& Liste> bool entferneAus(const std::string& name) { return Liste.erase(name) > 0; }
+template <class R> bool entferneAus(const std::string& name) { return registerVon<R>().erase(name) > 0; }
 
-template <auto& Liste> std::vector<std::string> namenIn() { return namenVon(Liste); }
+template <class R> std::vector<std::string> namenIn() { return namenVon(registerVon<R>()); }
 
-template <auto& Liste> std::optional<std::string> textIn(const std::string& name) {
-    if (const auto* rec = finde(Liste, name)) return rec->alsString();
+template <class R> std::size_t anzahlIn() { return registerVon<R>().size(); }
+
+template <class R> void leere() { registerVon<R>().clear(); }
+
+// The line registry starts with the three axes.
+template <> void leere<Gerade>() { geradenListe = gStartListe; }
+
+template <class R> std::optional<std::string> textIn(const std::string& name) {
+    if (const auto* rec = finde(registerVon<R>(), name)) return rec->alsString();
     return std::nullopt;
 }
 
-template <auto& Liste> std::optional<std::string> bemerkungIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
+template <class R> std::optional<std::string> bemerkungIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
     if (rec == nullptr) return std::nullopt;
     if constexpr (requires { rec->rem; }) return rec->rem;
     else return std::string();
@@ -36,8 +49,51 @@ template <auto& Liste> std::optional<std::string> bemerkungIn(const std::string&
 std::optional<Datensatz> keinRecord(const std::string&) { return std::nullopt; }
 bool nichtsEntfernt(const std::string&) { return false; }
 std::vector<std::string> keineNamen() { return {}; }
+std::size_t keineAnzahl() { return 0; }
+void nichtsLeeren() {}
 std::optional<std::string> keinText(const std::string&) { return std::nullopt; }
 std::set<std::string> nichtsGebunden(const std::string&) { return {}; }
+
+// --- The clause of the deletion report ----------------------------------------------------
+
+// Per record type.
+struct Klausel {
+    std::optional<std::string> operator()(const Punkt& p) const { return "ist der Punkt " + p.alsString() + "."; }
+    std::optional<std::string> operator()(const Gerade& g) const {
+        return "ist die Gerade " + g.ap.alsString() + " " + g.rv.alsString();
+    }
+    std::optional<std::string> operator()(const Ebene& e) const {
+        return "ist die Ebene durch den Punkt " + e.ap.alsString() + " " + e.nv.alsString();
+    }
+    std::optional<std::string> operator()(const Kreis& k) const {
+        return "ist der Kreis mit dem Mittelpunkt " + k.mp.alsString() + " " + rund(k.r, dezimalen) + ".";
+    }
+    std::optional<std::string> operator()(const Kugel& k) const {
+        return "ist die Kugel mit dem Mittelpunkt " + k.mp.alsString() + " " + rund(k.r, dezimalen) + ".";
+    }
+    std::optional<std::string> operator()(const Polygon& pol) const {
+        return "ist das Polygon mit der Eckenfolge " + namenListenText(pol.ecken) + ".";
+    }
+    std::optional<std::string> operator()(const Strahl& s) const {
+        return "ist der Strahl mit dem Anfangspunkt " + s.ap.alsString() + " " + s.rv.alsString();
+    }
+    std::optional<std::string> operator()(const Strecke& s) const {
+        return "ist die Strecke mit dem Anfangspunkt " + s.ap.alsString() + " " + s.ep.alsString() + ".";
+    }
+    std::optional<std::string> operator()(const Klumpen& k) const {
+        std::string menge = "{";
+        for (auto it = k.zelle.begin(); it != k.zelle.end(); ++it) menge += (it == k.zelle.begin() ? "" : ", ") + *it;
+        return "ist der Klumpen mit der Zellenmenge " + menge + "}.";
+    }
+    std::optional<std::string> operator()(const Vektor& v) const { return "ist der Vektor " + v.alsString(); }
+    // Formulas, and the solids, which the report never names.
+    template <class R> std::optional<std::string> operator()(const R&) const { return std::nullopt; }
+};
+
+template <class R> std::optional<std::string> klauselIn(const std::string& name) {
+    if (const auto* rec = finde(registerVon<R>(), name)) return Klausel{}(*rec);
+    return std::nullopt;
+}
 
 // --- Mapping ------------------------------------------------------------------------------
 
@@ -129,60 +185,135 @@ Datensatz nichtsAbbilden(const Datensatz& record, const Punktabbildung&, const L
 
 // --- The rows -------------------------------------------------------------------------------
 
-// The row of a kind with a registry of records of type R.
-template <class R, auto& Liste> Artzeile zeile(Objektart art, std::string_view kollektiv, Loeschregel regel,
-                                               std::set<std::string> (*gebunden)(const std::string&),
-                                               bool (*vernichten)(const std::string&), int rang) {
-    return Artzeile{.art = art,
-                    .finde = &findeIn<Liste>,
-                    .entfernen = &entferneAus<Liste>,
-                    .namen = &namenIn<Liste>,
-                    .textform = &textIn<Liste>,
-                    .bemerkung = &bemerkungIn<Liste>,
-                    .kollektiv = kollektiv,
-                    .loeschregel = regel,
-                    .gebunden = gebunden,
-                    .vernichten = vernichten,
-                    .loeschRang = rang,
-                    .abbilden = &abbildenAls<R>};
+// The row of the kind that registration enters for records of type R: the registry columns,
+// the text forms, the clause and the mapping come from the record type, everything else from
+// the facts given.
+template <class R> Artzeile zeile(Artzeile z) {
+    z.art = Eintragsart<R>::art;
+    z.finde = &findeIn<R>;
+    z.entfernen = &entferneAus<R>;
+    z.namen = &namenIn<R>;
+    z.anzahl = &anzahlIn<R>;
+    z.leeren = &leere<R>;
+    z.textform = &textIn<R>;
+    z.bemerkung = &bemerkungIn<R>;
+    if (z.gebunden == nullptr) z.gebunden = &nichtsGebunden;
+    z.klausel = &klauselIn<R>;
+    z.abbilden = &abbildenAls<R>;
+    return z;
 }
+
+// The row of a further kind whose records live in the registry of R (prisms and pyramids are
+// polyhedra). The registry is reset by the row of R's own kind.
+template <class R> Artzeile zeileIm(Objektart art, Artzeile z) {
+    z = zeile<R>(std::move(z));
+    z.art = art;
+    z.leeren = &nichtsLeeren;
+    return z;
+}
+
+// Line labels sit one unit off the line, so that they do not cover it.
+constexpr Attribut linienAttribute{1, 1, 1, farbe::schwarz};
+constexpr Attribut figurAttribute{0, 0, 1, farbe::schwarz};
 
 std::vector<Artzeile> tabelleBauen() {
     namespace schritt = loeschschritte;
     using enum Loeschregel;
-    const auto frei = &nichtsGebunden;
+    using enum Listengestalt;
     return {
-        zeile<Ebene, ebenenListe>(grafikArt::ebene, "", wennUngebunden, frei, nullptr, 0),
-        zeile<Formel, formelListe>(grafikArt::formel, "", wennUngebunden, frei, nullptr, 0),
-        zeile<Punkt, punktListe>(grafikArt::punkt, "allePunkte", wennUngebunden, &schritt::punktGebunden, nullptr, 4),
-        zeile<Gerade, geradenListe>(grafikArt::gerade, "alleGeraden", wennUngebunden, frei, nullptr, 0),
+        zeile<Ebene>({.auflistung = Listenform{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebenen", eintraege},
+                      .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""}}),
+        zeile<Formel>({.auflistung =
+                           Listenform{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formeln", formeln},
+                       .beschreibung = Beschreibungsform{std::nullopt, "", std::nullopt}}),
+        zeile<Punkt>({.auflistung = Listenform{"Definierte Punkte:\n ", "\nKeine Punkte", "Punkte", punkte},
+                      .beschreibung = Beschreibungsform{" ist der Punkt ", ".\n\n", "."},
+                      .standardAttribute = figurAttribute,
+                      .kollektiv = "allePunkte",
+                      .kollektivLoeschbar = true,
+                      .gebunden = &schritt::punktGebunden,
+                      .loeschRang = 4}),
+        zeile<Gerade>({.auflistung =
+                           Listenform{"Definierte Geraden:\n ", "\nKeine Geraden", "Geraden", eintraege},
+                       .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", "."},
+                       .standardAttribute = linienAttribute,
+                       .kollektiv = "alleGeraden",
+                       .kollektivLoeschbar = true}),
         // Bound by cones and cylinders only, which a vanishing cluster takes first (rank 0).
-        zeile<Kreis, kreisListe>(grafikArt::kreis, "alleKreise", wennUngebunden, &schritt::kreisGebunden, nullptr, 3),
-        zeile<Kugel, kugelListe>(grafikArt::kugel, "alleKugeln", wennUngebunden, frei, nullptr, 0),
-        zeile<Polygon, polygonListe>(grafikArt::polygon, "allePolygone", wennUngebunden, &schritt::polygonGebunden,
-                                     &schritt::polygonVernichten, 1),
-        zeile<Strahl, strahlListe>(grafikArt::strahl, "alleStrahlen", wennUngebunden, frei, nullptr, 2),
-        zeile<Strecke, streckenListe>(grafikArt::strecke, "alleStrecken", wennUngebunden, frei, nullptr, 2),
-        zeile<Klumpen, klumpenListe>(grafikArt::klumpen, "alleKlumpen", wennUngebunden, frei, &schritt::klumpenVernichten, 0),
+        zeile<Kreis>({.auflistung = Listenform{"Definierte Kreise:\n ", "\nKeine Kreise", "Kreise", eintraege},
+                      .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
+                      .standardAttribute = figurAttribute,
+                      .kollektiv = "alleKreise",
+                      .kollektivLoeschbar = true,
+                      .gebunden = &schritt::kreisGebunden,
+                      .loeschRang = 3}),
+        zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugeln", eintraege},
+                      .beschreibung = Beschreibungsform{" ist die ", ".\n\n", ""},
+                      .kollektiv = "alleKugeln",
+                      .kollektivFrei = true}),
+        // Described by its measures.
+        zeile<Polygon>({.auflistung =
+                            Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygone", eintraege},
+                        .standardAttribute = figurAttribute,
+                        .kollektiv = "allePolygone",
+                        .kollektivLoeschbar = true,
+                        .gebunden = &schritt::polygonGebunden,
+                        .vernichten = &schritt::polygonVernichten,
+                        .loeschRang = 1}),
+        zeile<Strahl>({.auflistung =
+                           Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahlen", eintraege},
+                       .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
+                       .standardAttribute = figurAttribute,
+                       .kollektiv = "alleStrahlen",
+                       .kollektivFrei = true,
+                       .loeschRang = 2}),
+        zeile<Strecke>({.auflistung =
+                            Listenform{"Definierte Strecken:\n ", "\nKeine Strecken", "Strecken", eintraege},
+                        .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""},
+                        .standardAttribute = figurAttribute,
+                        .kollektiv = "alleStrecken",
+                        .kollektivLoeschbar = true,
+                        .loeschRang = 2}),
+        zeile<Klumpen>({.auflistung =
+                            Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", eintraege},
+                        .beschreibung = Beschreibungsform{std::nullopt, ".", std::nullopt},
+                        .standardAttribute = figurAttribute,
+                        .kollektiv = "alleKlumpen",
+                        .kollektivLoeschbar = true,
+                        .vernichten = &schritt::klumpenVernichten}),
         Artzeile{.art = grafikArt::kollektiv,
                  .finde = &keinRecord,
                  .entfernen = &nichtsEntfernt,
                  .namen = &keineNamen,
+                 .anzahl = &keineAnzahl,
+                 .leeren = &nichtsLeeren,
                  .textform = &keinText,
                  .bemerkung = &keinText,
-                 .kollektiv = "",
                  .loeschregel = nie,   // LOESCHE takes some collectives for the objects of their kind
-                 .gebunden = frei,
-                 .vernichten = nullptr,
-                 .loeschRang = 0,
+                 .gebunden = &nichtsGebunden,
+                 .klausel = &keinText,
                  .abbilden = &nichtsAbbilden},
-        zeile<Vektor, vektorListe>(grafikArt::vektor, "", wennUngebunden, frei, nullptr, 0),
+        zeile<Vektor>({.auflistung =
+                           Listenform{"Definierte Vektoren: ", "Keine ", "Vektoren", vektoren},
+                       .beschreibung = Beschreibungsform{" ist der Vektor ", ".", std::nullopt}}),
         // The solids. Prisms and pyramids are polyhedra and live in the polyhedron registry.
-        zeile<Kegel, kegelListe>(grafik3DArt::kegel, "", nie, frei, nullptr, 0),
-        zeile<Polyeder, polyederListe>(grafik3DArt::prisma, "", nie, frei, nullptr, 0),
-        zeile<Polyeder, polyederListe>(grafik3DArt::pyramide, "", nie, frei, nullptr, 0),
-        zeile<Zylinder, zylinderListe>(grafik3DArt::zylinder, "", nie, frei, nullptr, 0),
-        zeile<Polyeder, polyederListe>(grafik3DArt::polyeder, "", immer, frei, &schritt::polyederVernichten, 0),
+        zeile<Kegel>({.auflistung = Listenform{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", eintraege},
+                      .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
+                      .standardAttribute = figurAttribute,
+                      .loeschregel = nie}),
+        zeileIm<Polyeder>(grafik3DArt::prisma, {.standardAttribute = figurAttribute, .loeschregel = nie}),
+        zeileIm<Polyeder>(grafik3DArt::pyramide, {.standardAttribute = figurAttribute, .loeschregel = nie}),
+        zeile<Zylinder>({.auflistung =
+                             Listenform{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", eintraege},
+                         .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
+                         .standardAttribute = figurAttribute,
+                         .loeschregel = nie}),
+        // Described by its measures.
+        zeile<Polyeder>({.auflistung =
+                             Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", eintraege},
+                         .standardAttribute = figurAttribute,
+                         .loeschregel = immer,
+                         .vernichten = &schritt::polyederVernichten}),
     };
 }
 
@@ -410,11 +541,20 @@ Datensatz abbilden(const Datensatz& record, const Punktabbildung& punktabbildung
     return artzeile(artVon(record)).abbilden(record, punktabbildung, linearteil, laengenfaktor);
 }
 
-std::vector<std::string> namenImKollektiv(const std::string& kollektiv) {
-    if (kollektiv.empty()) return {};
+const Artzeile* kollektivZeile(std::string_view kollektiv) {
+    if (kollektiv.empty()) return nullptr;
     for (const Artzeile& z : artentabelle())
-        if (z.kollektiv == kollektiv) return z.namen();
-    return {};
+        if (z.kollektiv == kollektiv) return &z;
+    return nullptr;
+}
+
+std::vector<std::string> namenImKollektiv(const std::string& kollektiv) {
+    const Artzeile* z = kollektivZeile(kollektiv);
+    return z == nullptr ? std::vector<std::string>() : z->namen();
+}
+
+void registerLeeren() {
+    for (const Artzeile& z : artentabelle()) z.leeren();
 }
 
 }  // namespace quodral

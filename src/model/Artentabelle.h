@@ -1,8 +1,11 @@
 #pragma once
 // The table of kinds: one row for every kind of the two kind indexes (the twelve of index1,
 // the five of index3), holding what the parts of the program that decide by kind need of it.
-// The listings, the object descriptions, deletion and the mappings ask the row of a kind
-// instead of each deciding again which registry holds it, how it is written and how it goes.
+// Registration, the resets, the listings, the object descriptions, deletion, the collectives
+// and the mappings ask the row of a kind instead of each deciding again which registry holds
+// it, how it is written, how it is drawn at first and how it goes. A row's registry is the
+// one its record type names for registration (Eintragsart in model/Registrierung.h), so that
+// the pairing of a kind and its registry is written once.
 //
 // A kind's record can be fetched as a Datensatz, one value for every record type, so that
 // code working on any record (a mapping, a description) needs no switch over kinds.
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "model/Arten.h"
+#include "model/Attribute.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -57,38 +61,93 @@ enum class Klonweise {
     unterFreiemNamen,  // under the next free name after the object's own (clusters)
 };
 
+// How the listing of a kind (PUNKTE, GERADEN ...) lays out its body.
+enum class Listengestalt {
+    punkte,     // a line break, the count line, a line break, a blank and the bracketed names
+    vektoren,   // two line breaks, the count line, two blanks and the bracketed names
+    eintraege,  // the count line, then one line per object: its name and its text form
+    formeln,    // the count line and a blank line, then per formula a blank, its text form and a line break
+};
+
+// The texts and the layout of a kind's listing. The word for exactly one object is the
+// kind's own word (rawValue: "Punkt", "Kreis").
+struct Listenform {
+    std::string_view ueberschrift;  // the heading
+    std::string_view leer;          // the text when the registry is empty
+    std::string_view mehrzahl;      // the word for any count but one
+    Listengestalt gestalt = Listengestalt::eintraege;
+};
+
+// How the description of a kind (WASIST) phrases its record: the name and a lead-in (or the
+// text form alone), the text form, a closing, and the remark with its own closing where the
+// kind shows it.
+struct Beschreibungsform {
+    std::optional<std::string_view> vorsatz;
+    std::string_view schluss;
+    std::optional<std::string_view> nachBemerkung;
+};
+
 struct Artzeile {
-    Objektart art;
+    Objektart art{};
 
     // --- The registry of the kind (none for the collectives: they have no records).
     // A copy of the record registered under the name; nothing when there is none.
-    std::optional<Datensatz> (*finde)(const std::string& name);
+    std::optional<Datensatz> (*finde)(const std::string& name) = nullptr;
     // Removes the record of that name from the registry (nothing else); true when there was one.
-    bool (*entfernen)(const std::string& name);
+    bool (*entfernen)(const std::string& name) = nullptr;
     // The names the registry holds, in its order (ascending byte order).
-    std::vector<std::string> (*namen)();
+    std::vector<std::string> (*namen)() = nullptr;
+    // The number of records the registry holds.
+    std::size_t (*anzahl)() = nullptr;
+    // The registry back to its start contents (the line registry to the three axes); a kind
+    // that shares the registry of another (prisms and pyramids are polyhedra) leaves it to
+    // that kind's row, so that a walk over the table resets each registry once.
+    void (*leeren)() = nullptr;
 
     // --- Text forms, as the listings and descriptions show them.
     // The record's text form alsString(); nothing when no record is registered under the name.
-    std::optional<std::string> (*textform)(const std::string& name);
+    std::optional<std::string> (*textform)(const std::string& name) = nullptr;
     // The record's remark rem; the empty text for kinds that carry none; nothing when no
     // record is registered under the name.
-    std::optional<std::string> (*bemerkung)(const std::string& name);
-    // The collective that stands for all objects of the kind ("allePunkte"); empty for none.
-    std::string_view kollektiv;
+    std::optional<std::string> (*bemerkung)(const std::string& name) = nullptr;
+
+    // --- Listing and description.
+    // The kind's listing; none for the kinds without one (collectives, prisms, pyramids).
+    std::optional<Listenform> auflistung{};
+    // The kind's description by its text form; none for the collectives, which have nothing
+    // to describe, and for polygons and polyhedra, which are described by their measures.
+    std::optional<Beschreibungsform> beschreibung{};
+
+    // --- Registration.
+    // The drawing attributes a new object of the kind starts with; none for the kinds drawn
+    // without attributes of their own (planes, spheres) or not drawn at all.
+    std::optional<Attribut> standardAttribute{};
+
+    // --- The collective that stands for all objects of the kind.
+    // Its name ("allePunkte"); empty for none.
+    std::string_view kollektiv{};
+    // The name stays free: it is in the kind index from the start but not in use, and an
+    // object may take it over (alleStrahlen, alleKugeln).
+    bool kollektivFrei = false;
+    // LOESCHE takes the collective for every object of its kind.
+    bool kollektivLoeschbar = false;
 
     // --- Deletion.
-    Loeschregel loeschregel;
+    Loeschregel loeschregel = Loeschregel::wennUngebunden;
     // The objects bound to the named object of this kind (a polygon to its corners, a cone to
     // its base circle ...): while there are any it must not vanish.
-    std::set<std::string> (*gebunden)(const std::string& name);
+    std::set<std::string> (*gebunden)(const std::string& name) = nullptr;
     // VERNICHTE for the kinds that take their parts along (clusters, polygons, polyhedra): the
     // object with every part nothing else is bound to; false when the object had to stay.
     // nullptr for the kinds without such parts.
-    bool (*vernichten)(const std::string& name);
+    bool (*vernichten)(const std::string& name) = nullptr;
     // The order in which the members of a vanishing cluster are taken, lowest first: those
     // that bind others go before those they bind, so that freed parts go in the same sweep.
-    int loeschRang;
+    int loeschRang = 0;
+    // The clause on the record that the deletion report gives after "Das GeoObjekt <name> "
+    // (beschreibungVon); nothing when no record is registered under the name, or for a kind
+    // without one (formulas, solids, collectives).
+    std::optional<std::string> (*klausel)(const std::string& name) = nullptr;
 
     // --- Mapping.
     // The record mapped by the point map and its linear part: positions by the point map,
@@ -99,7 +158,7 @@ struct Artzeile {
     // names: mapping its parts is the caller's business. A record of another kind is given
     // back as it is.
     Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
-                          double laengenfaktor);
+                          double laengenfaktor) = nullptr;
 
     // --- Visibility, cloning and measures: what DARSTELLUNG, KLON and the measuring statements
     // and terms read of a kind. Filled for every row by the table itself (faelleEintragen in
@@ -157,8 +216,14 @@ template <class... F> struct JeRecord : F... {
 };
 template <class... F> JeRecord(F...) -> JeRecord<F...>;
 
+// The row of the kind whose collective has exactly this name; nullptr for any other name.
+const Artzeile* kollektivZeile(std::string_view kollektiv);
+
 // The names the collective stands for: those of its kind's registry at this moment; none for
 // a name that is no collective.
 std::vector<std::string> namenImKollektiv(const std::string& kollektiv);
+
+// Every registry of the table back to its start contents (see Artzeile::leeren).
+void registerLeeren();
 
 }  // namespace quodral

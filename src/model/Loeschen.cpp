@@ -2,15 +2,12 @@
 
 #include <algorithm>
 #include <optional>
-#include <variant>
 #include <vector>
 
 #include "model/Artentabelle.h"
 #include "model/Attribute.h"
 #include "model/Namen.h"
-#include "model/Numerik.h"
 #include "model/Objekte.h"
-#include "text/Zahlen.h"
 
 namespace quodral {
 
@@ -28,9 +25,7 @@ bool istArt(const std::string& name, grafikArt art) {
 // the kind index. When that object goes, the name stands for its collective again, as it did
 // from the start; otherwise the collective would be lost until the next reset.
 void kollektivZurueck(const std::string& name) {
-    static const std::map<std::string, grafikArt> start = startIndex1();
-    if (const grafikArt* a = finde(start, name); a != nullptr && *a == grafikArt::kollektiv)
-        index1.insert_or_assign(name, grafikArt::kollektiv);
+    if (kollektivZeile(name) != nullptr) index1.insert_or_assign(name, grafikArt::kollektiv);
 }
 
 // The distinct corner names of a polygon (the break marker "-" is no corner).
@@ -65,40 +60,6 @@ int clusterRang(const std::string& name) {
     const grafikArt* a = index1Art(name);
     return a == nullptr ? 0 : artzeile(*a).loeschRang;
 }
-
-// The clause of beschreibungVon for each record type; nothing for a formula.
-struct Klausel {
-    std::optional<std::string> operator()(const Punkt& p) const { return "ist der Punkt " + p.alsString() + "."; }
-    std::optional<std::string> operator()(const Gerade& g) const {
-        return "ist die Gerade " + g.ap.alsString() + " " + g.rv.alsString();
-    }
-    std::optional<std::string> operator()(const Ebene& e) const {
-        return "ist die Ebene durch den Punkt " + e.ap.alsString() + " " + e.nv.alsString();
-    }
-    std::optional<std::string> operator()(const Kreis& k) const {
-        return "ist der Kreis mit dem Mittelpunkt " + k.mp.alsString() + " " + rund(k.r, dezimalen) + ".";
-    }
-    std::optional<std::string> operator()(const Kugel& k) const {
-        return "ist die Kugel mit dem Mittelpunkt " + k.mp.alsString() + " " + rund(k.r, dezimalen) + ".";
-    }
-    std::optional<std::string> operator()(const Polygon& pol) const {
-        return "ist das Polygon mit der Eckenfolge " + namenListenText(pol.ecken) + ".";
-    }
-    std::optional<std::string> operator()(const Strahl& s) const {
-        return "ist der Strahl mit dem Anfangspunkt " + s.ap.alsString() + " " + s.rv.alsString();
-    }
-    std::optional<std::string> operator()(const Strecke& s) const {
-        return "ist die Strecke mit dem Anfangspunkt " + s.ap.alsString() + " " + s.ep.alsString() + ".";
-    }
-    std::optional<std::string> operator()(const Klumpen& k) const {
-        std::string menge = "{";
-        for (auto it = k.zelle.begin(); it != k.zelle.end(); ++it) menge += (it == k.zelle.begin() ? "" : ", ") + *it;
-        return "ist der Klumpen mit der Zellenmenge " + menge + "}.";
-    }
-    std::optional<std::string> operator()(const Vektor& v) const { return "ist der Vektor " + v.alsString(); }
-    // Formulas, and the solids, which index1 never names.
-    template <class R> std::optional<std::string> operator()(const R&) const { return std::nullopt; }
-};
 
 }  // namespace
 
@@ -281,9 +242,7 @@ std::string beschreibungVon(const std::string& name) {
     const std::string fehlt = anfang + "gibt es nicht.";
     const grafikArt* a = index1Art(name);
     if (a == nullptr) return fehlt;
-    const std::optional<Datensatz> rec = artzeile(*a).finde(name);
-    if (!rec) return fehlt;
-    const std::optional<std::string> klausel = std::visit(Klausel{}, *rec);
+    const std::optional<std::string> klausel = artzeile(*a).klausel(name);
     return klausel ? anfang + *klausel : fehlt;
 }
 

@@ -7,12 +7,18 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Artentabelle.h"
+
 namespace quodral {
 
 std::set<std::string> startNamen() {
-    // "alleStrahlen" and "alleKugeln" are collectives in index1 but stay free names.
-    return {"allePunkte", "alleGeraden", "alleStrecken", "allePolygone", "alleKreise",
-            "alleKlumpen", "xAchse",      "yAchse",       "zAchse"};
+    // The collectives of the table of kinds but the free ones ("alleStrahlen", "alleKugeln"
+    // are in index1 and stay free names), and the axes.
+    std::set<std::string> namen;
+    for (const Artzeile& z : artentabelle())
+        if (!z.kollektiv.empty() && !z.kollektivFrei) namen.emplace(z.kollektiv);
+    for (const auto& [name, achse] : startAchsen()) namen.insert(name);
+    return namen;
 }
 
 // ---------------------------------------------------------------------------------------

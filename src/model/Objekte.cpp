@@ -1,7 +1,8 @@
 #include "model/Objekte.h"
 
-#include "model/Namen.h"
+#include "model/Artentabelle.h"
 #include "model/Attribute.h"
+#include "model/Namen.h"
 #include "state/Zustand.h"
 
 namespace quodral {
@@ -17,46 +18,26 @@ std::map<std::string, Gerade> startAchsen() {
 }
 
 std::map<std::string, grafikArt> startIndex1() {
-    return {
-        {"allePunkte", grafikArt::kollektiv},  {"alleGeraden", grafikArt::kollektiv},
-        {"alleStrecken", grafikArt::kollektiv}, {"alleStrahlen", grafikArt::kollektiv},
-        {"allePolygone", grafikArt::kollektiv}, {"alleKreise", grafikArt::kollektiv},
-        {"alleKugeln", grafikArt::kollektiv},   {"alleKlumpen", grafikArt::kollektiv},
-        {"xAchse", grafikArt::gerade},          {"yAchse", grafikArt::gerade},
-        {"zAchse", grafikArt::gerade},
-    };
+    // The collectives of the table of kinds, and the axes.
+    std::map<std::string, grafikArt> index;
+    for (const Artzeile& z : artentabelle())
+        if (!z.kollektiv.empty()) index.emplace(std::string(z.kollektiv), grafikArt::kollektiv);
+    for (const auto& [name, achse] : startAchsen()) index.emplace(name, grafikArt::gerade);
+    return index;
 }
 
 void indexEintragen(const std::string& name, grafikArt art) {
     index1.insert_or_assign(name, art);
     verbrauchteNamen.insert(name);
-    switch (art) {
-    case grafikArt::gerade:
-        // Line labels sit one unit off the line, so that they do not cover it.
-        attrListe.insert_or_assign(name, Attribut{1, 1, 1, farbe::schwarz});
-        break;
-    case grafikArt::punkt:
-    case grafikArt::strahl:
-    case grafikArt::strecke:
-    case grafikArt::polygon:
-    case grafikArt::kreis:
-    case grafikArt::klumpen:
-        attrListe.insert_or_assign(name, Attribut{0, 0, 1, farbe::schwarz});
-        break;
-    case grafikArt::ebene:
-    case grafikArt::kugel:
-    case grafikArt::formel:
-    case grafikArt::vektor:
-    case grafikArt::kollektiv:
-        // Drawn without attributes of their own (or not drawn at all).
-        break;
-    }
+    if (const std::optional<Attribut>& attribute = artzeile(art).standardAttribute)
+        attrListe.insert_or_assign(name, *attribute);
 }
 
 void index3Eintragen(const std::string& name, grafik3DArt art) {
     index3.insert_or_assign(name, art);
     verbrauchteNamen.insert(name);
-    attrListe.insert_or_assign(name, Attribut{0, 0, 1, farbe::schwarz});
+    if (const std::optional<Attribut>& attribute = artzeile(art).standardAttribute)
+        attrListe.insert_or_assign(name, *attribute);
 }
 
 std::vector<std::string> aktuelleListe() { return objektListe.empty() ? anweisungsListe : objektListe; }
@@ -96,20 +77,7 @@ bool istSchnittobjekt(const std::string& name) {
 }
 
 void objekteZuruecksetzen() {
-    punktListe.clear();
-    vektorListe.clear();
-    geradenListe = gStartListe;
-    strahlListe.clear();
-    streckenListe.clear();
-    polygonListe.clear();
-    ebenenListe.clear();
-    kugelListe.clear();
-    kreisListe.clear();
-    klumpenListe.clear();
-    formelListe.clear();
-    kegelListe.clear();
-    zylinderListe.clear();
-    polyederListe.clear();
+    registerLeeren();
     index1 = startIndex1();
     index3.clear();
     sonderListe.clear();

@@ -49,7 +49,8 @@ inline Verzeichnis<std::string, Kegel> kegelListe;
 inline Verzeichnis<std::string, Zylinder> zylinderListe;
 inline Verzeichnis<std::string, Polyeder> polyederListe;
 
-// Kind of every registered non-solid name, plus the collectives and the axes from the start.
+// Kind of every registered non-solid name, plus the collectives of the table of kinds and the
+// axes from the start.
 std::map<std::string, grafikArt> startIndex1();
 inline std::map<std::string, grafikArt> index1 = startIndex1();
 inline std::map<std::string, grafik3DArt> index3;
@@ -80,9 +81,8 @@ bool istSchnittobjekt(const std::string& name);     // a line, sphere, circle or
 
 // The last steps of registration (model/Registrierung.h), after the record is stored in its
 // registry: the kind index, the set of names in use and, for the drawable kinds, the default
-// drawing attributes ((1, 1, 1, schwarz) for lines, (0, 0, 1, schwarz) otherwise; none for
-// planes, spheres, formulas and vectors). They test nothing: records enter the model only
-// through the registration path, which calls them.
+// drawing attributes of the kind's row in the table of kinds (model/Artentabelle.h). They
+// test nothing: records enter the model only through the registration path, which calls them.
 void indexEintragen(const std::string& name, grafikArt art);
 void index3Eintragen(const std::string& name, grafik3DArt art);
 

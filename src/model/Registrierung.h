@@ -60,7 +60,8 @@ template <class R, grafikArt A, auto& Liste> struct Flach {
 // ---------------------------------------------------------------------------------------
 // Per kind: its registry, its entry in a kind index, whether it may take over the entry of a
 // free collective (alleKugeln, alleStrahlen are names in index1 that stay free), and the test
-// of the record itself.
+// of the record itself. The table of kinds builds each kind's row from this trait
+// (model/Artentabelle.cpp), so that the registry of a kind is named here alone.
 
 template <class R> struct Eintragsart;
 

@@ -12,6 +12,7 @@
 
 #include "FrischerStart.h"
 #include "mappings/Abbilden.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 namespace {
@@ -63,6 +64,36 @@ std::vector<Datensatz> einerJederArt() {
         prisma,
         pyramide,
     };
+}
+
+using ArtentabelleFrisch = FrischerStart;
+
+// Every row is complete, its registry is the one registration writes for its record type, the
+// walk over the table resets every registry, and each collective maps back to its kind.
+TEST_F(ArtentabelleFrisch, ZeilenVollstaendigUndAusDerEintragsart) {
+    for (const Artzeile& z : artentabelle())
+        EXPECT_TRUE(z.finde && z.entfernen && z.namen && z.anzahl && z.leeren && z.textform && z.bemerkung &&
+                    z.gebunden && z.klausel && z.abbilden);
+    const std::vector<Datensatz> proben = einerJederArt();
+    for (std::size_t i = 0; i < proben.size(); ++i) {
+        const std::string name = "Probe" + std::to_string(i);
+        std::visit([&](const auto& r) { Eintragsart<std::decay_t<decltype(r)>>::liste().insert_or_assign(name, r); },
+                   proben[i]);
+        const Artzeile& zeile = artzeile(artVon(proben[i]));
+        ASSERT_TRUE(zeile.finde(name).has_value()) << name;
+        EXPECT_EQ(zeile.finde(name)->index(), proben[i].index());
+        EXPECT_EQ(zeile.anzahl(), zeile.namen().size());
+    }
+    registerLeeren();
+    for (const Artzeile& z : artentabelle())
+        EXPECT_EQ(z.namen(), z.art == Objektart(grafikArt::gerade) ? namenVon(gStartListe) : std::vector<std::string>());
+
+    // Each collective names one kind: the row found by its name is its own.
+    for (const Artzeile& z : artentabelle()) {
+        if (!z.kollektiv.empty()) {
+            EXPECT_EQ(kollektivZeile(z.kollektiv), &z) << z.kollektiv;
+        }
+    }
 }
 
 // What a record measures from some points and along some directions: distances, lengths,
