@@ -9,7 +9,7 @@
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "mappings/Abbilden.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral {

@@ -9,7 +9,7 @@
 #include "mappings/Beamen.h"
 #include "model/Artentabelle.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "state/Namensvorbehalt.h"
 

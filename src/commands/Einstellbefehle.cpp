@@ -12,7 +12,7 @@
 #include "drawing/Einstellungen.h"
 #include "interpreter/Interpret.h"
 #include "measurement/Funktionen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 #include "text/Zahlen.h"

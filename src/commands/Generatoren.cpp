@@ -16,7 +16,7 @@
 #include "interpreter/Dispatcher.h"
 #include "measurement/Funktionen.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"

@@ -14,7 +14,7 @@
 #include "measurement/Funktionen.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
 

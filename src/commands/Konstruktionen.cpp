@@ -10,7 +10,7 @@
 #include "constructions/Klumpenbau.h"
 #include "constructions/Lote.h"
 #include "constructions/Teilungen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "state/Namensvorbehalt.h"

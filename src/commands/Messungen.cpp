@@ -6,7 +6,7 @@
 #include "checks/Kontrolle.h"
 #include "commands/Rahmen.h"
 #include "interpreter/Interpret.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
 

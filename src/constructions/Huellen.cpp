@@ -16,7 +16,7 @@
 #include "model/Loeschen.h"
 #include "geometry/Monotonkette.h"
 #include "model/Namen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"

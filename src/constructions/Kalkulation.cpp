@@ -4,7 +4,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Gerade.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Strecke.h"
 
 namespace quodral {

@@ -13,7 +13,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "state/Namensvorbehalt.h"

@@ -7,7 +7,7 @@
 #include "mappings/Abbilden.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Gerade.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 namespace quodral {
 

@@ -10,7 +10,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebene.h"
 #include "model/Ebenenkonstruktion.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 namespace quodral {
 

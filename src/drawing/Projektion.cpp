@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 #include "model/Objekte.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "text/Zahlen.h"
 
 namespace quodral {

@@ -14,7 +14,7 @@
 #include "interpreter/Schnappschuss.h"
 #include "interpreter/Verwaltung.h"
 #include "interpreter/Worte.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 #include "text/Zahlen.h"

@@ -9,7 +9,7 @@
 #include "interpreter/Interpret.h"
 #include "measurement/Analyse.h"
 #include "model/Artentabelle.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "text/Zahlen.h"
 
 namespace quodral {

@@ -9,7 +9,8 @@
 #include "interpreter/Interpret.h"
 #include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Worte.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 #include "text/Zahlen.h"
@@ -121,7 +122,7 @@ void punkteFreezer() {
         const std::string stichwort = grossSchreiben(worte.front());
         if (istLoeschwort(stichwort)) {
             for (std::size_t k = 1; k < worte.size(); ++k) {
-                if (worte[k] == "allePunkte") allePunkteGeloescht = true;
+                if (worte[k] == artzeile(grafikArt::punkt).kollektiv) allePunkteGeloescht = true;
                 spaeterGeloescht.insert(worte[k]);
             }
             continue;

@@ -9,7 +9,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Artentabelle.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 namespace quodral {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "state/Zustand.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral {

@@ -12,7 +12,7 @@
 #include "measurement/Funktionen.h"
 #include "model/Attribute.h"
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Registrierung.h"
 #include "state/Namensvorbehalt.h"
 #include "text/Zahlen.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <set>
 
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 
 namespace quodral {
 

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral {

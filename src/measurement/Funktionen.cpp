@@ -9,7 +9,7 @@
 #include "measurement/Abstand.h"
 #include "measurement/Berechnungen.h"
 #include "model/Artentabelle.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "text/Unicode.h"
 #include "text/Zahlen.h"

@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "model/Loeschen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
@@ -47,7 +47,8 @@ template <class R> std::optional<std::string> bemerkungIn(const std::string& nam
 
 // The collectives have names but no records.
 std::optional<Datensatz> keinRecord(const std::string&) { return std::nullopt; }
-bool nichtsEntfernt(const std::string&) { return false; }
+// No record is there to remove or to measure.
+bool keinerDa(const std::string&) { return false; }
 std::vector<std::string> keineNamen() { return {}; }
 std::size_t keineAnzahl() { return 0; }
 void nichtsLeeren() {}
@@ -183,11 +184,61 @@ Datensatz abbildenAls(const Datensatz& record, const Punktabbildung& f, const Li
 
 Datensatz nichtsAbbilden(const Datensatz& record, const Punktabbildung&, const Linearteil&, double) { return record; }
 
+// --- Visibility and measures ----------------------------------------------------------------
+
+template <class R> darstellung* visionIn(const std::string& name) {
+    auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? &rec->vision : nullptr;
+}
+
+template <class R> bool vorhandenIn(const std::string& name) { return registerVon<R>().contains(name); }
+
+// A cone or cylinder is measured on its base circle and its apex or height point.
+bool kegelMessbar(const std::string& name) {
+    const Kegel* k = finde(kegelListe, name);
+    return k != nullptr && k->teileVorhanden();
+}
+bool zylinderMessbar(const std::string& name) {
+    const Zylinder* z = finde(zylinderListe, name);
+    return z != nullptr && z->korrekt();
+}
+
+// Circles and spheres measure twice their radius; the other kinds their own diameter.
+template <class R> std::optional<double> durchmesserIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    if (rec == nullptr) return std::nullopt;
+    if constexpr (requires { rec->durchmesser(); }) return rec->durchmesser();
+    else return 2 * rec->radius();
+}
+
+// A vector's length is its norm.
+template <class R> std::optional<double> laengeIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    if (rec == nullptr) return std::nullopt;
+    if constexpr (requires { rec->laenge(); }) return rec->laenge();
+    else return rec->norm();
+}
+
+template <class R> std::optional<double> radiusIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
+}
+
+template <class R> std::optional<double> flaecheIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
+}
+
+template <class R> std::optional<double> volumenIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
+}
+
 // --- The rows -------------------------------------------------------------------------------
 
 // The row of the kind that registration enters for records of type R: the registry columns,
-// the text forms, the clause and the mapping come from the record type, everything else from
-// the facts given.
+// the text forms, the clause, the mapping, the visibility and whether a record is there to
+// measure come from the record type, everything else from the facts given.
 template <class R> Artzeile zeile(Artzeile z) {
     z.art = Eintragsart<R>::art;
     z.finde = &findeIn<R>;
@@ -200,6 +251,8 @@ template <class R> Artzeile zeile(Artzeile z) {
     if (z.gebunden == nullptr) z.gebunden = &nichtsGebunden;
     z.klausel = &klauselIn<R>;
     z.abbilden = &abbildenAls<R>;
+    if constexpr (requires(R r) { r.vision; }) z.vision = &visionIn<R>;
+    if (z.messbar == nullptr) z.messbar = &vorhandenIn<R>;
     return z;
 }
 
@@ -216,13 +269,33 @@ template <class R> Artzeile zeileIm(Objektart art, Artzeile z) {
 constexpr Attribut linienAttribute{1, 1, 1, farbe::schwarz};
 constexpr Attribut figurAttribute{0, 0, 1, farbe::schwarz};
 
+// The facts every polyhedron row shares: prisms and pyramids are polyhedra.
+Artzeile polyederFakten() {
+    return {.standardAttribute = figurAttribute,
+            .loeschregel = Loeschregel::nie,
+            .darstellungsoption = Darstellungsoption::ueberSeiten,
+            .klonweise = Klonweise::unterVorsatz,
+            .durchmesser = &durchmesserIn<Polyeder>,
+            .laenge = &laengeIn<Polyeder>,
+            .flaeche = &flaecheIn<Polyeder>,
+            .volumen = &volumenIn<Polyeder>};
+}
+
 std::vector<Artzeile> tabelleBauen() {
     namespace schritt = loeschschritte;
     using enum Loeschregel;
     using enum Listengestalt;
+    using enum Darstellungsoption;
+    using enum Klonweise;
+    Artzeile polyeder = polyederFakten();
+    polyeder.auflistung = Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", eintraege};
+    polyeder.loeschregel = immer;
+    polyeder.vernichten = &schritt::polyederVernichten;
     return {
         zeile<Ebene>({.auflistung = Listenform{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebenen", eintraege},
-                      .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""}}),
+                      .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""},
+                      .klonweise = unterEintrag,
+                      .abstand = true}),
         zeile<Formel>({.auflistung =
                            Listenform{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formeln", formeln},
                        .beschreibung = Beschreibungsform{std::nullopt, "", std::nullopt}}),
@@ -232,13 +305,19 @@ std::vector<Artzeile> tabelleBauen() {
                       .kollektiv = "allePunkte",
                       .kollektivLoeschbar = true,
                       .gebunden = &schritt::punktGebunden,
-                      .loeschRang = 4}),
+                      .loeschRang = 4,
+                      .darstellungsoption = eigene,
+                      .klonweise = unterEintrag,
+                      .abstand = true}),
         zeile<Gerade>({.auflistung =
                            Listenform{"Definierte Geraden:\n ", "\nKeine Geraden", "Geraden", eintraege},
                        .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", "."},
                        .standardAttribute = linienAttribute,
                        .kollektiv = "alleGeraden",
-                       .kollektivLoeschbar = true}),
+                       .kollektivLoeschbar = true,
+                       .darstellungsoption = eigene,
+                       .klonweise = unterEintrag,
+                       .abstand = true}),
         // Bound by cones and cylinders only, which a vanishing cluster takes first (rank 0).
         zeile<Kreis>({.auflistung = Listenform{"Definierte Kreise:\n ", "\nKeine Kreise", "Kreise", eintraege},
                       .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
@@ -246,11 +325,22 @@ std::vector<Artzeile> tabelleBauen() {
                       .kollektiv = "alleKreise",
                       .kollektivLoeschbar = true,
                       .gebunden = &schritt::kreisGebunden,
-                      .loeschRang = 3}),
+                      .loeschRang = 3,
+                      .darstellungsoption = eigene,
+                      .klonweise = unterEintrag,
+                      .durchmesser = &durchmesserIn<Kreis>,
+                      .radius = &radiusIn<Kreis>,
+                      .flaeche = &flaecheIn<Kreis>}),
         zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugeln", eintraege},
                       .beschreibung = Beschreibungsform{" ist die ", ".\n\n", ""},
                       .kollektiv = "alleKugeln",
-                      .kollektivFrei = true}),
+                      .kollektivFrei = true,
+                      .klonweise = unterEintrag,
+                      .abstand = true,
+                      .durchmesser = &durchmesserIn<Kugel>,
+                      .radius = &radiusIn<Kugel>,
+                      .flaeche = &flaecheIn<Kugel>,
+                      .volumen = &volumenIn<Kugel>}),
         // Described by its measures.
         zeile<Polygon>({.auflistung =
                             Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygone", eintraege},
@@ -259,31 +349,41 @@ std::vector<Artzeile> tabelleBauen() {
                         .kollektivLoeschbar = true,
                         .gebunden = &schritt::polygonGebunden,
                         .vernichten = &schritt::polygonVernichten,
-                        .loeschRang = 1}),
+                        .loeschRang = 1,
+                        .darstellungsoption = mitEcken,
+                        .klonweise = unterVorsatz,
+                        .durchmesser = &durchmesserIn<Polygon>,
+                        .laenge = &laengeIn<Polygon>}),
         zeile<Strahl>({.auflistung =
                            Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahlen", eintraege},
                        .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
                        .standardAttribute = figurAttribute,
                        .kollektiv = "alleStrahlen",
                        .kollektivFrei = true,
-                       .loeschRang = 2}),
+                       .loeschRang = 2,
+                       .darstellungsoption = eigene,
+                       .klonweise = unterEintrag}),
         zeile<Strecke>({.auflistung =
                             Listenform{"Definierte Strecken:\n ", "\nKeine Strecken", "Strecken", eintraege},
                         .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "alleStrecken",
                         .kollektivLoeschbar = true,
-                        .loeschRang = 2}),
+                        .loeschRang = 2,
+                        .darstellungsoption = eigene,
+                        .klonweise = unterEintrag,
+                        .laenge = &laengeIn<Strecke>}),
         zeile<Klumpen>({.auflistung =
                             Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", eintraege},
                         .beschreibung = Beschreibungsform{std::nullopt, ".", std::nullopt},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "alleKlumpen",
                         .kollektivLoeschbar = true,
-                        .vernichten = &schritt::klumpenVernichten}),
+                        .vernichten = &schritt::klumpenVernichten,
+                        .klonweise = unterFreiemNamen}),
         Artzeile{.art = grafikArt::kollektiv,
                  .finde = &keinRecord,
-                 .entfernen = &nichtsEntfernt,
+                 .entfernen = &keinerDa,
                  .namen = &keineNamen,
                  .anzahl = &keineAnzahl,
                  .leeren = &nichtsLeeren,
@@ -292,28 +392,40 @@ std::vector<Artzeile> tabelleBauen() {
                  .loeschregel = nie,   // LOESCHE takes some collectives for the objects of their kind
                  .gebunden = &nichtsGebunden,
                  .klausel = &keinText,
-                 .abbilden = &nichtsAbbilden},
+                 .abbilden = &nichtsAbbilden,
+                 .darstellungsoption = kollektiv,
+                 .messbar = &keinerDa},
         zeile<Vektor>({.auflistung =
                            Listenform{"Definierte Vektoren: ", "Keine ", "Vektoren", vektoren},
-                       .beschreibung = Beschreibungsform{" ist der Vektor ", ".", std::nullopt}}),
+                       .beschreibung = Beschreibungsform{" ist der Vektor ", ".", std::nullopt},
+                       .klonweise = vektor,
+                       .laenge = &laengeIn<Vektor>}),
         // The solids. Prisms and pyramids are polyhedra and live in the polyhedron registry.
         zeile<Kegel>({.auflistung = Listenform{"Definierte Kegel:\n ", "\nKeine Kegel", "Kegel", eintraege},
                       .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
                       .standardAttribute = figurAttribute,
-                      .loeschregel = nie}),
-        zeileIm<Polyeder>(grafik3DArt::prisma, {.standardAttribute = figurAttribute, .loeschregel = nie}),
-        zeileIm<Polyeder>(grafik3DArt::pyramide, {.standardAttribute = figurAttribute, .loeschregel = nie}),
+                      .loeschregel = nie,
+                      .darstellungsoption = eigene,
+                      .klonweise = unterEintrag,
+                      .messbar = &kegelMessbar,
+                      .durchmesser = &durchmesserIn<Kegel>,
+                      .flaeche = &flaecheIn<Kegel>,
+                      .volumen = &volumenIn<Kegel>}),
+        zeileIm<Polyeder>(grafik3DArt::prisma, polyederFakten()),
+        zeileIm<Polyeder>(grafik3DArt::pyramide, polyederFakten()),
         zeile<Zylinder>({.auflistung =
                              Listenform{"Definierte Zylinder:\n ", "\nKeine Zylinder", "Zylinder", eintraege},
                          .beschreibung = Beschreibungsform{" ist der ", "", std::nullopt},
                          .standardAttribute = figurAttribute,
-                         .loeschregel = nie}),
+                         .loeschregel = nie,
+                         .darstellungsoption = eigene,
+                         .klonweise = unterEintrag,
+                         .messbar = &zylinderMessbar,
+                         .durchmesser = &durchmesserIn<Zylinder>,
+                         .flaeche = &flaecheIn<Zylinder>,
+                         .volumen = &volumenIn<Zylinder>}),
         // Described by its measures.
-        zeile<Polyeder>({.auflistung =
-                             Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", eintraege},
-                         .standardAttribute = figurAttribute,
-                         .loeschregel = immer,
-                         .vernichten = &schritt::polyederVernichten}),
+        zeile<Polyeder>(polyeder),
     };
 }
 
@@ -322,193 +434,8 @@ constexpr std::size_t anzahlFlach = detail::grafikArtTexte.size();
 
 }  // namespace
 
-// --- Visibility, cloning and measures ------------------------------------------------------
-
-namespace {
-
-template <auto& Liste> darstellung* visionIn(const std::string& name) {
-    auto* rec = finde(Liste, name);
-    return rec != nullptr ? &rec->vision : nullptr;
-}
-
-template <auto& Liste> bool vorhandenIn(const std::string& name) { return Liste.contains(name); }
-
-// A cone or cylinder is measured on its base circle and its apex or height point.
-bool kegelMessbar(const std::string& name) {
-    const Kegel* k = finde(kegelListe, name);
-    return k != nullptr && k->teileVorhanden();
-}
-bool zylinderMessbar(const std::string& name) {
-    const Zylinder* z = finde(zylinderListe, name);
-    return z != nullptr && z->korrekt();
-}
-
-// Circles and spheres measure twice their radius; the other kinds their own diameter.
-template <auto& Liste> std::optional<double> durchmesserIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
-    if (rec == nullptr) return std::nullopt;
-    if constexpr (requires { rec->durchmesser(); }) return rec->durchmesser();
-    else return 2 * rec->radius();
-}
-
-// A vector's length is its norm.
-template <auto& Liste> std::optional<double> laengeIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
-    if (rec == nullptr) return std::nullopt;
-    if constexpr (requires { rec->laenge(); }) return rec->laenge();
-    else return rec->norm();
-}
-
-template <auto& Liste> std::optional<double> radiusIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
-    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
-}
-
-template <auto& Liste> std::optional<double> flaecheIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
-    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
-}
-
-template <auto& Liste> std::optional<double> volumenIn(const std::string& name) {
-    const auto* rec = finde(Liste, name);
-    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
-}
-
-// The columns of the block above for the row of the kind.
-void flachEintragen(Artzeile& z, grafikArt art) {
-    using enum Darstellungsoption;
-    using enum Klonweise;
-    switch (art) {
-    case grafikArt::punkt:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<punktListe>;
-        z.klonweise = unterEintrag;
-        z.abstand = true;
-        z.messbar = &vorhandenIn<punktListe>;
-        return;
-    case grafikArt::gerade:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<geradenListe>;
-        z.klonweise = unterEintrag;
-        z.abstand = true;
-        z.messbar = &vorhandenIn<geradenListe>;
-        return;
-    case grafikArt::strahl:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<strahlListe>;
-        z.klonweise = unterEintrag;
-        z.messbar = &vorhandenIn<strahlListe>;
-        return;
-    case grafikArt::strecke:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<streckenListe>;
-        z.klonweise = unterEintrag;
-        z.messbar = &vorhandenIn<streckenListe>;
-        z.laenge = &laengeIn<streckenListe>;
-        return;
-    case grafikArt::kreis:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<kreisListe>;
-        z.klonweise = unterEintrag;
-        z.messbar = &vorhandenIn<kreisListe>;
-        z.durchmesser = &durchmesserIn<kreisListe>;
-        z.radius = &radiusIn<kreisListe>;
-        z.flaeche = &flaecheIn<kreisListe>;
-        return;
-    case grafikArt::polygon:
-        z.darstellungsoption = mitEcken;
-        z.vision = &visionIn<polygonListe>;
-        z.klonweise = unterVorsatz;
-        z.messbar = &vorhandenIn<polygonListe>;
-        z.durchmesser = &durchmesserIn<polygonListe>;
-        z.laenge = &laengeIn<polygonListe>;
-        return;
-    case grafikArt::ebene:
-        z.vision = &visionIn<ebenenListe>;
-        z.klonweise = unterEintrag;
-        z.abstand = true;
-        z.messbar = &vorhandenIn<ebenenListe>;
-        return;
-    case grafikArt::kugel:
-        z.vision = &visionIn<kugelListe>;
-        z.klonweise = unterEintrag;
-        z.abstand = true;
-        z.messbar = &vorhandenIn<kugelListe>;
-        z.durchmesser = &durchmesserIn<kugelListe>;
-        z.radius = &radiusIn<kugelListe>;
-        z.flaeche = &flaecheIn<kugelListe>;
-        z.volumen = &volumenIn<kugelListe>;
-        return;
-    case grafikArt::klumpen:
-        z.klonweise = unterFreiemNamen;
-        z.messbar = &vorhandenIn<klumpenListe>;
-        return;
-    case grafikArt::vektor:
-        z.klonweise = vektor;
-        z.messbar = &vorhandenIn<vektorListe>;
-        z.laenge = &laengeIn<vektorListe>;
-        return;
-    case grafikArt::formel:
-        z.messbar = &vorhandenIn<formelListe>;
-        return;
-    case grafikArt::kollektiv:
-        z.darstellungsoption = kollektiv;
-        z.messbar = [](const std::string&) { return false; };   // a collective has no record
-        return;
-    }
-}
-
-void koerperEintragen(Artzeile& z, grafik3DArt art) {
-    using enum Darstellungsoption;
-    using enum Klonweise;
-    switch (art) {
-    case grafik3DArt::kegel:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<kegelListe>;
-        z.klonweise = unterEintrag;
-        z.messbar = &kegelMessbar;
-        z.durchmesser = &durchmesserIn<kegelListe>;
-        z.flaeche = &flaecheIn<kegelListe>;
-        z.volumen = &volumenIn<kegelListe>;
-        return;
-    case grafik3DArt::zylinder:
-        z.darstellungsoption = eigene;
-        z.vision = &visionIn<zylinderListe>;
-        z.klonweise = unterEintrag;
-        z.messbar = &zylinderMessbar;
-        z.durchmesser = &durchmesserIn<zylinderListe>;
-        z.flaeche = &flaecheIn<zylinderListe>;
-        z.volumen = &volumenIn<zylinderListe>;
-        return;
-    case grafik3DArt::polyeder:
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide:
-        // Prisms and pyramids are registered as polyhedra.
-        z.darstellungsoption = ueberSeiten;
-        z.vision = &visionIn<polyederListe>;
-        z.klonweise = unterVorsatz;
-        z.messbar = &vorhandenIn<polyederListe>;
-        z.durchmesser = &durchmesserIn<polyederListe>;
-        z.laenge = &laengeIn<polyederListe>;
-        z.flaeche = &flaecheIn<polyederListe>;
-        z.volumen = &volumenIn<polyederListe>;
-        return;
-    }
-}
-
-std::vector<Artzeile> faelleEintragen(std::vector<Artzeile> tabelle) {
-    for (Artzeile& z : tabelle)
-        std::visit([&z](auto art) {
-            if constexpr (std::is_same_v<decltype(art), grafikArt>) flachEintragen(z, art);
-            else koerperEintragen(z, art);
-        }, z.art);
-    return tabelle;
-}
-
-}  // namespace
-
 const std::vector<Artzeile>& artentabelle() {
-    static const std::vector<Artzeile> tabelle = faelleEintragen(tabelleBauen());
+    static const std::vector<Artzeile> tabelle = tabelleBauen();
     return tabelle;
 }
 

@@ -161,11 +161,10 @@ struct Artzeile {
                           double laengenfaktor) = nullptr;
 
     // --- Visibility, cloning and measures: what DARSTELLUNG, KLON and the measuring statements
-    // and terms read of a kind. Filled for every row by the table itself (faelleEintragen in
-    // Artentabelle.cpp: a switch over each kind enumeration, without a default).
+    // and terms read of a kind.
     Darstellungsoption darstellungsoption = Darstellungsoption::keine;
     // The visibility the record of that name keeps in its registry; nullptr when there is no
-    // record, or the kind's records keep none.
+    // record. nullptr for the kinds whose records keep none.
     darstellung* (*vision)(const std::string& name) = nullptr;
     Klonweise klonweise = Klonweise::nicht;
     // Whether ABSTAND and the term abstand measure the distance to objects of the kind.

@@ -6,7 +6,7 @@
 #include "model/Gerade.h"
 #include "model/Kreis.h"
 #include "model/Kugel.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"

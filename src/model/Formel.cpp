@@ -1,7 +1,7 @@
 #include "model/Formel.h"
 
 #include "model/Namen.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "text/Zahlen.h"

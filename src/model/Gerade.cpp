@@ -3,7 +3,7 @@
 #include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Kugel.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"

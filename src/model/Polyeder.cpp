@@ -4,7 +4,7 @@
 
 #include "model/Durchstoss.h"
 #include "model/Gerade.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 

@@ -13,7 +13,7 @@
 #include "state/Zustand.h"
 #include "model/Gerade.h"
 #include "model/Kugel.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/Namen.h"
 #include "model/Ebene.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 

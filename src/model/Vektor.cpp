@@ -6,7 +6,7 @@
 
 #include "model/Namen.h"
 #include "model/Gerade.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Punkt.h"
 #include "model/Registrierung.h"

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "FrischerStart.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral {

@@ -11,7 +11,7 @@
 #include "checks/Kontrolle.h"
 #include "model/Attribute.h"
 #include "interpreter/Interpret.h"
-#include "model/Numerik.h"
+#include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
 namespace quodral::testhilfe {
