@@ -201,7 +201,7 @@ Datensatz abgebildet(const Datensatz& record, const Abbildung& abb) {
 
 bool ohneLage(const std::string& name) {
     const grafikArt* art = finde(index1, name);
-    return art != nullptr && (*art == grafikArt::formel || *art == grafikArt::vektor || *art == grafikArt::kollektiv);
+    return art != nullptr && !artzeile(*art).lage;
 }
 
 // ---------------------------------------------------------------------------------------

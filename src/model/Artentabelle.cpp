@@ -298,7 +298,8 @@ std::vector<Artzeile> tabelleBauen() {
                       .abstand = true}),
         zeile<Formel>({.auflistung =
                            Listenform{"Definierte Formeln:\n\n ", "\nKeine Formeln", "Formeln", formeln},
-                       .beschreibung = Beschreibungsform{std::nullopt, "", std::nullopt}}),
+                       .beschreibung = Beschreibungsform{std::nullopt, "", std::nullopt},
+                       .lage = false}),
         zeile<Punkt>({.auflistung = Listenform{"Definierte Punkte:\n ", "\nKeine Punkte", "Punkte", punkte},
                       .beschreibung = Beschreibungsform{" ist der Punkt ", ".\n\n", "."},
                       .standardAttribute = figurAttribute,
@@ -393,11 +394,13 @@ std::vector<Artzeile> tabelleBauen() {
                  .gebunden = &nichtsGebunden,
                  .klausel = &keinText,
                  .abbilden = &nichtsAbbilden,
+                 .lage = false,
                  .darstellungsoption = kollektiv,
                  .messbar = &keinerDa},
         zeile<Vektor>({.auflistung =
                            Listenform{"Definierte Vektoren: ", "Keine ", "Vektoren", vektoren},
                        .beschreibung = Beschreibungsform{" ist der Vektor ", ".", std::nullopt},
+                       .lage = false,
                        .klonweise = vektor,
                        .laenge = &laengeIn<Vektor>}),
         // The solids. Prisms and pyramids are polyhedra and live in the polyhedron registry.

@@ -159,6 +159,9 @@ struct Artzeile {
     // back as it is.
     Datensatz (*abbilden)(const Datensatz& record, const Punktabbildung& punktabbildung, const Linearteil& linearteil,
                           double laengenfaktor) = nullptr;
+    // The objects of the kind lie somewhere, so that a mapping or a motion moves them; terms,
+    // vectors and collectives do not.
+    bool lage = true;
 
     // --- Visibility, cloning and measures: what DARSTELLUNG, KLON and the measuring statements
     // and terms read of a kind.
