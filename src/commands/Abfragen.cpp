@@ -9,7 +9,7 @@
 #include "checks/Kontrolle.h"
 #include "checks/Polyederpruefung.h"
 #include "commands/Rahmen.h"
-#include "measurement/Abstand.h"
+#include "model/Abstaende.h"
 #include "measurement/Berechnungen.h"
 #include "model/Artentabelle.h"
 #include "geometry/Numerik.h"

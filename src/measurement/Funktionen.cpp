@@ -6,7 +6,7 @@
 
 #include "checks/Kontrolle.h"
 #include "text/Woerter.h"
-#include "measurement/Abstand.h"
+#include "model/Abstaende.h"
 #include "measurement/Berechnungen.h"
 #include "model/Artentabelle.h"
 #include "geometry/Numerik.h"

@@ -13,6 +13,7 @@
 #include "state/Zustand.h"
 #include "model/Gerade.h"
 #include "model/Kugel.h"
+#include "model/Abstaende.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -61,33 +62,15 @@ std::optional<std::size_t> ersteEcke(const std::vector<std::string>& ecken) {
     return std::nullopt;
 }
 
-// The distance of p from the record registered under the name n; 0 when there is none.
-template <class Liste> double abstandZu(const Punkt& p, const Liste& liste, const std::string& n) {
-    const auto* r = finde(liste, n);
-    return r == nullptr ? 0.0 : p.dist(*r);
-}
-
 // The distance of the object named n from the corner point p, measured as every distance of
 // named objects is: from a point, line, plane or sphere; 0 for any other name (a break
 // marker, a missing object).
 double abstandVonEcke(const Punkt& p, const std::string& n) {
     const grafikArt* art = finde(index1, n);
     if (art == nullptr) return 0.0;
-    switch (*art) {
-    case grafikArt::punkt: return abstandZu(p, punktListe, n);
-    case grafikArt::gerade: return abstandZu(p, geradenListe, n);
-    case grafikArt::ebene: return abstandZu(p, ebenenListe, n);
-    case grafikArt::kugel: return abstandZu(p, kugelListe, n);
-    case grafikArt::formel:
-    case grafikArt::kreis:
-    case grafikArt::polygon:
-    case grafikArt::strahl:
-    case grafikArt::strecke:
-    case grafikArt::klumpen:
-    case grafikArt::kollektiv:
-    case grafikArt::vektor: return 0.0;
-    }
-    return 0.0;
+    const std::optional<Datensatz> record = artzeile(*art).finde(n);
+    if (!record) return 0.0;
+    return abstand(Datensatz(p), *record).value_or(0.0);
 }
 
 // Points of a plane brought to a scale where no product of two coordinates overflows; the

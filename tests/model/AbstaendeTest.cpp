@@ -1,4 +1,4 @@
-#include "measurement/Abstand.h"
+#include "model/Abstaende.h"
 
 #include <gtest/gtest.h>
 
