@@ -25,7 +25,7 @@ inline ::testing::AssertionResult amOrt(const Punkt& ist, double x, double y, do
 }
 
 inline ::testing::AssertionResult amOrt(const Vektor& ist, double x, double y, double z, double toleranz = 1e-9) {
-    return amOrt(ist.vektor2Punkt(), x, y, z, toleranz);
+    return amOrt(vektor2Punkt(ist), x, y, z, toleranz);
 }
 
 // The registered point of this name lies at (x, y, z).

@@ -81,7 +81,7 @@ void kegelMitHoehe(const std::string& name, const std::string& kn, const std::st
     if (einheit->istNullvektor()) return zahlbereichFehler(name);
     // The apex is looked at before anything is registered: a height of 0 would leave an apex
     // point behind without its cone.
-    const Punkt spitze = (k->mp.ortsvektor() + hoehe * *einheit).vektor2Punkt();
+    const Punkt spitze = vektor2Punkt(k->mp.ortsvektor() + hoehe * *einheit);
     if (!endlich(spitze)) return zahlbereichFehler(name);
     if (k->e.enthaelt(spitze)) return ablehnen(spitzeInDerBasisebene(name, kn));
     // The apex is registered first: a name held back is refused before it.
@@ -129,7 +129,7 @@ void zylinderMitHoehe(const std::string& name, const std::string& kn, double hoe
     // The top point is registered first: a name held back is refused before it, and a top
     // point out of range leaves the cylinder without its height.
     if (reserviertAbgelehnt(name)) return;
-    Punkt top = (k->mp.ortsvektor() + hoehe * *richtung).vektor2Punkt();
+    Punkt top = vektor2Punkt(k->mp.ortsvektor() + hoehe * *richtung);
     top.name = nextFreeName(name + "tP");
     const Eintragung oben = eintragen(top, top.name);
     if (oben == Eintragung::nichtEndlich) return zahlbereichFehler(name);

@@ -37,7 +37,7 @@ Lage lageVon(const std::string& name) {
                 const Punkt q = k.punkt();
                 return Lage{Punkt("", q.x, q.y, q.z), k.e.nv};
             },
-            [](const Kugel& k) { return Lage{(k.mp.ortsvektor() + k.r * evec1).vektor2Punkt(), std::nullopt}; },
+            [](const Kugel& k) { return Lage{vektor2Punkt(k.mp.ortsvektor() + k.r * evec1), std::nullopt}; },
             [](const Punkt&) { return Lage{}; },
             [](const Vektor&) { return Lage{}; },
             [](const Formel&) { return Lage{}; },

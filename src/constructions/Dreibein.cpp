@@ -41,7 +41,7 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
     // Leg 3 is a unit vector at the angle w2 from leg 2 and w3 from leg 1: its end lies on
     // the circle of all unit vectors at w2 from leg 2, and on that of those at w3 from leg 1.
     const Vektor einheit2 = bein2.normiert().value_or(evec1);
-    const Punkt m2 = (cosinus(w2) * einheit2).vektor2Punkt();
+    const Punkt m2 = vektor2Punkt(cosinus(w2) * einheit2);
     const Kreis kegel2("", m2, sinus(w2), Ebene(m2, bein2));
     const Punkt m1("", cosinus(w3), 0.0, 0.0);
     const Kreis kegel1("", m1, sinus(w3), Ebene(m1, evec1));

@@ -118,7 +118,7 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     if (namen.size() < 3) return {};
     std::vector<Punkt> bleibende;
     bleibende.reserve(orte.size());
-    for (const Vektor& o : orte) bleibende.push_back(o.vektor2Punkt());
+    for (const Vektor& o : orte) bleibende.push_back(vektor2Punkt(o));
     const std::optional<Punkt> c = schwerpunkt(bleibende);
     if (!c) return {};
     const Vektor zv = c->ortsvektor();
@@ -160,7 +160,7 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     // The corners run from F to its neighbour k on the side opposite to t. The ray from the
     // centroid through R decides whether the list starts at F or at the corner before it.
     const Vektor K = orte[ecken[1]];
-    if (lagentest(c.value(), R.vektor2Punkt(), K.vektor2Punkt(), F.vektor2Punkt()))
+    if (lagentest(c.value(), vektor2Punkt(R), vektor2Punkt(K), vektor2Punkt(F)))
         std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
 
     std::vector<std::string> polygon;
@@ -209,7 +209,7 @@ double volumen(const std::vector<Polygonmasse>& masse) {
         ++anzahl;
     }
     if (anzahl == 0) return 0.0;
-    const Punkt sp = ((1.0 / anzahl) * s).vektor2Punkt();
+    const Punkt sp = vektor2Punkt((1.0 / anzahl) * s);
     double v = 0.0;
     for (const Polygonmasse& m : masse) {
         if (!m.ebene) continue;

@@ -310,7 +310,7 @@ std::vector<Ebene> tangentenPaar(const Gerade& g, const Kugel& k) {
     // angle: they lie on the sphere of Thales over the centre and F, and in the plane through
     // the centre across the line.
     const Vektor f = k.mp.lotFusspunktVektorAuf(g);
-    const Punkt thalesMitte = (0.5 * (f + k.mp.ortsvektor())).vektor2Punkt();
+    const Punkt thalesMitte = vektor2Punkt(0.5 * (f + k.mp.ortsvektor()));
     const std::vector<Kreis> kreise = kugelKugelSchnitt(k, Kugel(thalesMitte, d / 2));
     if (kreise.empty()) return {};
     const std::vector<Punkt> beruehrung = ebeneKreisSchnitt(Ebene(k.mp, g.rv), kreise.front());

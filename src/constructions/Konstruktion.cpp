@@ -15,7 +15,7 @@ std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std:
     const auto [ok, hoehenWert] = wert(h);
     if (!ok) return std::nullopt;
 
-    Punkt spitze = (k->mp.ortsvektor() + hoehenWert * *einheit).vektor2Punkt();
+    Punkt spitze = vektor2Punkt(k->mp.ortsvektor() + hoehenWert * *einheit);
     // Refused before the apex is registered: an apex in the base plane (a height of 0)
     // gives no cone, and the point would only be left over.
     if (!endlich(spitze) || k->ebene().enthaelt(spitze)) return std::nullopt;

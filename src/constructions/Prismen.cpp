@@ -73,7 +73,7 @@ std::optional<Prismenecken> prismenEcken(const Polygon& basis, const Vektor& v) 
         const Punkt* p = finde(punktListe, b);
         if (p == nullptr) return std::nullopt;
         ecken.unten.push_back(*p);
-        ecken.oben.push_back((p->ortsvektor() + v).vektor2Punkt());
+        ecken.oben.push_back(vektor2Punkt(p->ortsvektor() + v));
     }
     return ecken;
 }
@@ -201,7 +201,7 @@ std::optional<Punkt> pyramidenSpitze(const std::string& poln, double h, const st
     // The side of the base plane on which the side point lies, measured along the normal.
     const double d = (seitenpunkt->ortsvektor() - e->ap.ortsvektor()) * e->nv;
     const double s = d >= 1e-5 ? h : -h;
-    return (mitte->ortsvektor() + s * *n).vektor2Punkt();
+    return vektor2Punkt(mitte->ortsvektor() + s * *n);
 }
 
 int genPyramideH(const std::string& name, const std::string& poln, double h, const std::string& opn) {

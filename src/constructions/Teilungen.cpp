@@ -31,7 +31,7 @@ std::vector<Punkt> streckenZerlegung(const Strecke& s, long long n) {
     const Vektor schritt = (1.0 / static_cast<double>(n)) * s.richtung();
     const Vektor anfang = s.ap.ortsvektor();
     punkte.reserve(static_cast<std::size_t>(n - 1));
-    for (long long i = 1; i < n; ++i) punkte.push_back((anfang + static_cast<double>(i) * schritt).vektor2Punkt());
+    for (long long i = 1; i < n; ++i) punkte.push_back(vektor2Punkt(anfang + static_cast<double>(i) * schritt));
     return punkte;
 }
 

@@ -80,7 +80,7 @@ Gerade geradenBild(const Punkt& ap, const Gerade& g) {
     Gerade bild = xAchse;
     const Punkt a = punktBild(ap, g.ap);
     if (lok) {
-        const Punkt b = punktBild(ap, (g.ap.ortsvektor() + g.rv).vektor2Punkt());
+        const Punkt b = punktBild(ap, vektor2Punkt(g.ap.ortsvektor() + g.rv));
         // A second point without an image would stand at the origin; the line through it
         // would not be the image, so the fallback stays.
         if (lok)

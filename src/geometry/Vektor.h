@@ -19,14 +19,6 @@ struct Vektor {
     constexpr Vektor() = default;
     constexpr Vektor(double a, double b, double c) : x1(a), x2(b), x3(c) {}
 
-    // The point whose coordinates are the components, and the registration of the vector under
-    // a name, belong to the records: these two only hand the vector on to the record layer's
-    // vektorAlsPunkt and vektorEinlisten (model/Vektor.h), which every caller of them includes.
-    template <class V = Vektor> auto vektor2Punkt() const { return vektorAlsPunkt(static_cast<const V&>(*this)); }
-    template <class V = Vektor> bool einlistenAls(const std::string& n) const {
-        return vektorEinlisten(static_cast<const V&>(*this), n);
-    }
-
     double norm() const;
     // The unit vector; nothing when the length is 0.
     std::optional<Vektor> normiert() const;

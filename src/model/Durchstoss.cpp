@@ -9,7 +9,7 @@ namespace quodral {
 namespace {
 
 // An unnamed point at the position v.
-Punkt ort(const Vektor& v) { return vektorAlsPunkt(v); }
+Punkt ort(const Vektor& v) { return vektor2Punkt(v); }
 
 }  // namespace
 

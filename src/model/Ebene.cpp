@@ -73,7 +73,7 @@ std::vector<Punkt> Ebene::dreiPunkte() const {
 
     const Vektor a = ap.ortsvektor();
     std::vector<Punkt> punkte;
-    for (const Vektor& o : offsets) punkte.push_back((a + o).vektor2Punkt());
+    for (const Vektor& o : offsets) punkte.push_back(vektor2Punkt(a + o));
     if (!kollinear(punkte[0], punkte[1], punkte[2])) return punkte;
 
     // The three offsets differ pairwise by nv × (e_j − e_i), and their spanned normal is
@@ -87,7 +87,7 @@ std::vector<Punkt> Ebene::dreiPunkte() const {
     const double n = nv.norm();
     if (o.istNullvektor() || !(n > 0)) return punkte;  // no normal to speak of: outside the domain
     const Vektor q = (1.0 / n) * nv.kreuz(o);
-    return {(a + o).vektor2Punkt(), (a + q).vektor2Punkt(), (a - o).vektor2Punkt()};
+    return {vektor2Punkt(a + o), vektor2Punkt(a + q), vektor2Punkt(a - o)};
 }
 
 bool Ebene::einlisten() const { return eingetragen(eintragen(*this, name)); }

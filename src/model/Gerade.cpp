@@ -51,7 +51,7 @@ double Gerade::dist(const Ebene& e) const {
 }
 
 double Gerade::dist(const Kugel& k) const {
-    const Punkt fuss = k.mp.lotFusspunktVektorAuf(*this).vektor2Punkt();
+    const Punkt fuss = vektor2Punkt(k.mp.lotFusspunktVektorAuf(*this));
     const double d = k.mp.dist(fuss);
     return k.r < d ? d - k.r : 0.0;
 }

@@ -38,7 +38,7 @@ std::optional<Punkt> Kegel::spitze() const {
     // base: the foot of the perpendicular from that point on the axis. The axis runs along
     // the normal, so it meets that plane unless the base plane has no normal.
     if (n.istNullvektor()) return std::nullopt;
-    const Punkt a = geradeEbeneTreffpunkt(m, n, t.p->ortsvektor(), n).vektor2Punkt();
+    const Punkt a = vektor2Punkt(geradeEbeneTreffpunkt(m, n, t.p->ortsvektor(), n));
     if (!endlich(a)) return std::nullopt;
     return a;
 }
@@ -70,7 +70,7 @@ std::optional<Punkt> Kegel::schwerpunkt() const {
     const auto a = spitze();
     if (!m || !a) return std::nullopt;
     const Vektor mv = m->ortsvektor();
-    return (mv + 0.25 * (a->ortsvektor() - mv)).vektor2Punkt();
+    return vektor2Punkt(mv + 0.25 * (a->ortsvektor() - mv));
 }
 
 std::optional<Gerade> Kegel::achse() const {

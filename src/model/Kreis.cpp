@@ -37,7 +37,7 @@ Punkt Kreis::punkt() const {
     const Vektor& n = e.nv;
     const Vektor q = n.kreuz(qh1vec).istNullvektor() ? qh2vec : qh1vec;
     const Vektor u = einheit(q.kreuz(n));
-    return (mp.ortsvektor() + r * u).vektor2Punkt();
+    return vektor2Punkt(mp.ortsvektor() + r * u);
 }
 
 std::vector<Punkt> Kreis::dreiPunkte() const {
@@ -52,8 +52,8 @@ std::vector<Punkt> Kreis::dreiPunkte() const {
     const Vektor r2 = k2.istNullvektor() ? k1 + k3 : k2;
     const Vektor r3 = k3.istNullvektor() ? k1 + k2 : k3;
     const Vektor m = mp.ortsvektor();
-    return {(m + r * einheit(r1)).vektor2Punkt(), (m + r * einheit(r2)).vektor2Punkt(),
-            (m + r * einheit(r3)).vektor2Punkt()};
+    return {vektor2Punkt(m + r * einheit(r1)), vektor2Punkt(m + r * einheit(r2)),
+            vektor2Punkt(m + r * einheit(r3))};
 }
 
 double Kreis::flaeche() const { return r * r * pi; }

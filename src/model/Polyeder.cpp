@@ -43,7 +43,7 @@ std::optional<Punkt> Polyeder::schwerpunkt() const {
         ++anzahl;
     }
     if (anzahl == 0) return std::nullopt;
-    return ((1.0 / anzahl) * s).vektor2Punkt();
+    return vektor2Punkt((1.0 / anzahl) * s);
 }
 
 double Polyeder::volumen() const {

@@ -32,20 +32,20 @@ Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
 
 double Punkt::dist(const Punkt& q) const { return (ortsvektor() - q.ortsvektor()).norm(); }
 
-double Punkt::dist(const Gerade& g) const { return dist(lotFusspunktVektorAuf(g).vektor2Punkt()); }
+double Punkt::dist(const Gerade& g) const { return dist(vektor2Punkt(lotFusspunktVektorAuf(g))); }
 
-double Punkt::dist(const Ebene& e) const { return dist(lotFusspunktVektorAuf(e).vektor2Punkt()); }
+double Punkt::dist(const Ebene& e) const { return dist(vektor2Punkt(lotFusspunktVektorAuf(e))); }
 
 double Punkt::dist(const Kugel& k) const { return std::fabs(k.r - dist(k.mp)); }
 
 double Punkt::dist(const Strecke& s) const {
-    const Punkt f = lotFusspunktVektorAuf(s.huelle()).vektor2Punkt();
+    const Punkt f = vektor2Punkt(lotFusspunktVektorAuf(s.huelle()));
     if (s.enthaelt(f)) return dist(f);
     return std::min(dist(s.ap), dist(s.ep));
 }
 
 double Punkt::dist(const Strahl& r) const {
-    const Punkt f = lotFusspunktVektorAuf(r.huelle()).vektor2Punkt();
+    const Punkt f = vektor2Punkt(lotFusspunktVektorAuf(r.huelle()));
     if (r.enthaelt(f)) return dist(f);
     return dist(r.ap);
 }
@@ -68,14 +68,14 @@ Ebene Punkt::orthogonaleZu(const Gerade& g) const { return Ebene(*this, g.rv); }
 
 Gerade Punkt::orthogonaleZu(const Ebene& e) const { return Gerade(*this, e.nv); }
 
-Punkt Punkt::gespiegeltAn(const Punkt& q) const { return (2.0 * q.ortsvektor() - ortsvektor()).vektor2Punkt(); }
+Punkt Punkt::gespiegeltAn(const Punkt& q) const { return vektor2Punkt(2.0 * q.ortsvektor() - ortsvektor()); }
 
 Punkt Punkt::gespiegeltAn(const Gerade& g) const {
-    return (2.0 * lotFusspunktVektorAuf(g) - ortsvektor()).vektor2Punkt();
+    return vektor2Punkt(2.0 * lotFusspunktVektorAuf(g) - ortsvektor());
 }
 
 Punkt Punkt::gespiegeltAn(const Ebene& e) const {
-    return (2.0 * lotFusspunktVektorAuf(e) - ortsvektor()).vektor2Punkt();
+    return vektor2Punkt(2.0 * lotFusspunktVektorAuf(e) - ortsvektor());
 }
 
 std::optional<Gerade> Punkt::geradeDurch(const Punkt& q) const {

@@ -6,7 +6,7 @@
 
 namespace quodral {
 
-Punkt Strahl::punkt() const { return (ap.ortsvektor() + rv).vektor2Punkt(); }
+Punkt Strahl::punkt() const { return vektor2Punkt(ap.ortsvektor() + rv); }
 
 Gerade Strahl::huelle() const { return Gerade(ap, rv); }
 

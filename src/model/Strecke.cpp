@@ -12,7 +12,7 @@ Vektor Strecke::richtung() const { return ep.ortsvektor() - ap.ortsvektor(); }
 
 double Strecke::laenge() const { return richtung().norm(); }
 
-Punkt Strecke::schwerpunkt() const { return (0.5 * (ap.ortsvektor() + ep.ortsvektor())).vektor2Punkt(); }
+Punkt Strecke::schwerpunkt() const { return vektor2Punkt(0.5 * (ap.ortsvektor() + ep.ortsvektor())); }
 
 Ebene Strecke::mittelSenkrechte() const { return Ebene(schwerpunkt(), richtung()); }
 
@@ -51,7 +51,7 @@ std::optional<Punkt> schwerpunkt(const std::vector<Punkt>& punkte) {
     Vektor s = nullvec;
     for (const Punkt& p : punkte) s = s + p.ortsvektor();
     s = (1.0 / static_cast<double>(punkte.size())) * s;
-    return s.vektor2Punkt();
+    return vektor2Punkt(s);
 }
 
 std::optional<Punkt> schwerpunkt(const std::vector<std::string>& pnamen) {

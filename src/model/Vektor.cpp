@@ -14,7 +14,7 @@
 
 namespace quodral {
 
-Punkt vektorAlsPunkt(const Vektor& v) { return Punkt("", v.x1, v.x2, v.x3); }
+Punkt vektor2Punkt(const Vektor& v) { return Punkt("", v.x1, v.x2, v.x3); }
 
 bool vektorEinlisten(const Vektor& v, const std::string& n) { return eingetragen(eintragenOderErsetzen(v, n)); }
 

@@ -21,7 +21,7 @@ std::optional<Kreis> Zylinder::top() const {
     // The top plane runs through the top point parallel to the base; the top centre is the
     // foot of the perpendicular from the base centre on it, so it stays on the axis.
     const Ebene deckel(*t.p, t.k->ebene().nv);
-    Punkt mitte = t.k->mp.lotFusspunktVektorAuf(deckel).vektor2Punkt();
+    Punkt mitte = vektor2Punkt(t.k->mp.lotFusspunktVektorAuf(deckel));
     return Kreis("", mitte, t.k->r, deckel);
 }
 

@@ -52,7 +52,7 @@ TEST_F(Seitenpruefung, GeschlosseneUndOffeneFlaechen) {
 
 TEST_F(Seitenpruefung, PunktknotenUndLaengen) {
     Strecke(Punkt("", 0, 0, 0), Punkt("", 3, 4, 0)).einlistenAls("s");
-    Vektor(2, 3, 6).einlistenAls("v");
+    vektorEinlisten(Vektor(2, 3, 6), "v");
     Klumpen("K", {"A", "B"}).einlisten();
     Klumpen("L", {}).einlisten();
     Klumpen("M", {"A", "s"}).einlisten();

@@ -263,7 +263,7 @@ TEST_F(Steuerung, RadschrittIstEinZehntelUndKeineAnweisung) {
 
     // A vector as the automatic object is refused without a word.
     autoObjekt = "v";
-    Vektor(1, 0, 0).einlistenAls("v");
+    vektorEinlisten(Vektor(1, 0, 0), "v");
     scrollWheel(port, hin);
     EXPECT_EQ(quittung, "Antwort");
 

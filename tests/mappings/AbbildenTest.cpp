@@ -127,7 +127,7 @@ TEST(Abbildungen, HaltenWinkelUndAbstaendeImMassstab) {
             const Vektor v = von(r, q);
             const Vektor lv = k.abb.richtung(v);
             EXPECT_NEAR(lv.norm(), v.norm(), 1e-9 * (1 + v.norm()));
-            const Vektor schritt = von(fp, k.abb.punkt((p.ortsvektor() + v).vektor2Punkt()));
+            const Vektor schritt = von(fp, k.abb.punkt(vektor2Punkt(p.ortsvektor() + v)));
             EXPECT_NEAR((schritt - k.massstab * lv).norm(), 0, 1e-9 * (1 + v.norm()));
         }
     }

@@ -41,14 +41,14 @@ std::vector<Punkt> fuenfeck(const Vektor& c, const Vektor& a, const Vektor& b) {
     const double radius[] = {2.0, 2.5, 1.8, 2.2, 3.0};
     std::vector<Punkt> ecken;
     for (int i = 0; i < 5; ++i)
-        ecken.push_back((c + (radius[i] * std::cos(winkel[i])) * a + (radius[i] * std::sin(winkel[i])) * b).vektor2Punkt());
+        ecken.push_back(vektor2Punkt(c + (radius[i] * std::cos(winkel[i])) * a + (radius[i] * std::sin(winkel[i])) * b));
     return ecken;
 }
 
 // The points moved by a motion of its own: turned about an axis, then shifted.
 std::vector<Punkt> bewegt(const std::vector<Punkt>& punkte, const Gerade& achse, double w, const Vektor& schub) {
     std::vector<Punkt> bild;
-    for (const Punkt& p : punkte) bild.push_back((punktDrehenUmGerade(p, achse, w).ortsvektor() + schub).vektor2Punkt());
+    for (const Punkt& p : punkte) bild.push_back(vektor2Punkt(punktDrehenUmGerade(p, achse, w).ortsvektor() + schub));
     return bild;
 }
 
@@ -89,7 +89,7 @@ TEST_F(Beamen, TraegtDasErstePolygonAufDasZweite) {
         {"umgeklappt und gedreht", Gerade(Punkt("", 0, 2, 1), a + b), 180, Vektor(2, 2, 2)},
     };
     for (int i = 0; i < 20; ++i)
-        faelle.push_back({"zufällig " + std::to_string(i), Gerade(zufallsvektor().vektor2Punkt(), zufallsvektor()),
+        faelle.push_back({"zufällig " + std::to_string(i), Gerade(vektor2Punkt(zufallsvektor()), zufallsvektor()),
                           wert(zufall) * 72, zufallsvektor()});
 
     int nummer = 0;

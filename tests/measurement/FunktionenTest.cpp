@@ -128,7 +128,7 @@ TEST_F(Terme, TermeLassenPruefzustandUndAufnahme) {
 
 TEST_F(Terme, MasseDerKoerperUndFiguren) {
     kugel("K", Punkt("", 1, 1, 1), 3);
-    Vektor(1, 2, 2).einlistenAls("v");
+    vektorEinlisten(Vektor(1, 2, 2), "v");
     // Solids are found through index3, not index1: the unit cube has the space diagonal as
     // diameter, the volume 1, the surface 6 and the edge length 12.
     testhilfe::wuerfel("W");

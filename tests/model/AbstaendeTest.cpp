@@ -77,7 +77,7 @@ TEST_F(AbstandTest, UnbekannteNamenUndAndereArten) {
     punkt("A", 0, 0, 0);
     punkt("B", 4, 0, 0);
     Strecke(*finde(punktListe, "A"), *finde(punktListe, "B")).einlistenAls("s");
-    Vektor(1, 0, 0).einlistenAls("v");
+    vektorEinlisten(Vektor(1, 0, 0), "v");
     Formel("f", "2").einlisten();
     Klumpen("K", {"A"}).einlisten();
     Kreis("k", Punkt("M", 10, 0, 0), 1, Ebene(Punkt("M", 10, 0, 0), Vektor(0, 0, 1))).einlisten();

@@ -144,10 +144,10 @@ TEST(Artentabelle, AbbildenDurchBewegungenHaeltAbstaende) {
     const Gerade achse(Punkt("", 1, 2, 3), Vektor(1, 1, -2));
     const Gerade achseDurchNull(Punkt("", 0, 0, 0), achse.rv);
     const Bewegung bewegungen[] = {
-        {"Verschiebung", [&](const Punkt& p) { return (p.ortsvektor() + schub).vektor2Punkt(); },
+        {"Verschiebung", [&](const Punkt& p) { return vektor2Punkt(p.ortsvektor() + schub); },
          [](const Vektor& v) { return v; }},
         {"Drehung", [&](const Punkt& p) { return punktDrehenUmGerade(p, achse, 50); },
-         [&](const Vektor& v) { return punktDrehenUmGerade(v.vektor2Punkt(), achseDurchNull, 50).ortsvektor(); }},
+         [&](const Vektor& v) { return punktDrehenUmGerade(vektor2Punkt(v), achseDurchNull, 50).ortsvektor(); }},
     };
     const std::vector<Punkt> punkte{Punkt("", 0, 0, 0), Punkt("", 2, -1, 5), Punkt("", -3, 4, 1)};
     const std::vector<Vektor> richtungen{Vektor(1, 0, 0), Vektor(0.5, 2, -1)};

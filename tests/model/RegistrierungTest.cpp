@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -66,7 +67,10 @@ Art art(std::string wort, R gut, std::optional<R> unfit, Eintragung grund, const
         Kennung kennung, std::optional<Attribut> attribut) {
     Art a{std::move(wort), [gut](const std::string& n) { return eintragen(gut, n); }, {}, grund,
           [&liste](const std::string& n) { return liste.contains(n); }, kennung, attribut,
-          [gut](const std::string& n) { return gut.einlistenAls(n); }};
+          [gut](const std::string& n) {
+              if constexpr (std::is_same_v<R, Vektor>) return vektorEinlisten(gut, n);
+              else return gut.einlistenAls(n);
+          }};
     if (unfit) a.unbrauchbar = [r = *unfit](const std::string& n) { return eintragen(r, n); };
     return a;
 }
