@@ -330,11 +330,6 @@ bool tangentenPaar(const std::string& t1name, const std::string& t2name, const s
     const Gerade* g = finde(geradenListe, gname);
     const Kugel* k = finde(kugelListe, kname);
     const std::vector<Ebene> ebenen = (g != nullptr && k != nullptr) ? tangentenPaar(*g, *k) : std::vector<Ebene>{};
-    {
-        // The caller's reservation of t1name, if it holds one, ends here.
-        Namensvorbehalt vorbehalt;
-        vorbehalt.uebernehmen(t1name);
-    }
     if (ebenen.size() != 2 || t1name == t2name || !nameFrei(t1name) || !nameFrei(t2name)) return false;
     if (!ebenen[0].einlistenAls(t1name)) return false;
     if (ebenen[1].einlistenAls(t2name)) return true;

@@ -137,9 +137,8 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts);
 std::vector<Ebene> tangentenPaar(const Gerade& g, const Kugel& k);
 
 // TANGENTEN: the tangent planes of the sphere kname through the line gname, registered under
-// t1name and t2name. A caller that still holds t1name back (having chosen t2name while it
-// did) hands that reservation over: it is given free here whatever the outcome. True when
-// both planes were registered; nothing is registered otherwise.
+// t1name and t2name, both free. True when both planes were registered; nothing is registered
+// otherwise.
 bool tangentenPaar(const std::string& t1name, const std::string& t2name, const std::string& gname,
                    const std::string& kname);
 

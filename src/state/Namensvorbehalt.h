@@ -43,12 +43,6 @@ public:
     // for a clone that the caller builds itself).
     void abgeben() { namen_.clear(); }
 
-    // Takes over a name a caller holds back for this work (if it does): given free with the
-    // others.
-    void uebernehmen(const std::string& name) {
-        if (blockierteNamen.contains(name)) namen_.insert(name);
-    }
-
 private:
     std::set<std::string> namen_;
 };
