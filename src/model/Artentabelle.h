@@ -27,6 +27,10 @@ namespace quodral {
 // A record of any kind. The prisms and pyramids of index3 are Polyeder records.
 using Datensatz =
     std::variant<Punkt, Vektor, Gerade, Strahl, Strecke, Ebene, Kreis, Kugel, Polygon, Klumpen, Formel, Kegel, Zylinder, Polyeder>;
+// Every kind has its record type here but the collectives, which have no records, and the
+// prisms and pyramids, which are polyhedra: a new kind without its record type, or a record
+// type without its kind, stops the build here.
+static_assert(std::variant_size_v<Datensatz> + 3 == detail::grafikArtTexte.size() + detail::grafik3DArtTexte.size());
 
 // A kind of either kind index.
 using Objektart = std::variant<grafikArt, grafik3DArt>;
