@@ -69,14 +69,16 @@ int fensterPixel(const Fenstersitzung& s) {
     return static_cast<int>(std::lround(s.ansicht->anzeigeSeite() * s.ansicht->devicePixelRatioF()));
 }
 
+// The side a figure names: the window's own size (pixel 0) in the given words, or "N × N".
+std::string seite(int pixel, const char* fenstergroesse) {
+    return pixel == 0 ? std::string(fenstergroesse) : std::to_string(pixel) + " × " + std::to_string(pixel);
+}
+
 // One frame of the view at the size the window gives the drawing (pixel 0), or at a given
 // side, e.g. 1600 as on a screen of twice the density: the scene drawn and painted into an
 // image, as the view does it.
 Groesse bild(int n, bool schnell, int pixel = 0) {
-    std::string text = "Bild der Ansicht ";
-    text.append(pixel == 0 ? std::string("in Fenstergröße") : std::to_string(pixel) + " × " + std::to_string(pixel))
-        .append(", ")
-        .append(groesse(n));
+    const std::string text = "Bild der Ansicht " + seite(pixel, "in Fenstergröße") + ", " + groesse(n);
     return {text, schnell, [n, pixel] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
                 return Lauf{[s, n] { *s = std::make_unique<Fenstersitzung>(n); },
@@ -91,10 +93,7 @@ Groesse bild(int n, bool schnell, int pixel = 0) {
 // one thread, with the view's pens and label font (the window tests' plain painter): the
 // picture comes out as the view's, but for the few pixels beside the edges of the view's strips.
 Groesse bloss(int n, bool schnell, int pixel = 0) {
-    std::string text = "bloßer QPainter-Durchgang, 1 Thread, ";
-    text.append(pixel == 0 ? std::string("Fenstergröße") : std::to_string(pixel) + " × " + std::to_string(pixel))
-        .append(", ")
-        .append(groesse(n));
+    const std::string text = "bloßer QPainter-Durchgang, 1 Thread, " + seite(pixel, "Fenstergröße") + ", " + groesse(n);
     return {text, schnell, [n, pixel] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
                 auto liste = std::make_shared<Zeichenliste>();

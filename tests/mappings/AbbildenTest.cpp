@@ -14,6 +14,7 @@
 
 #include "FrischerStart.h"
 #include "Ortsvergleich.h"
+#include "Zufallsort.h"
 #include "mappings/Beamen.h"
 #include "model/Artentabelle.h"
 #include "model/Registrierung.h"
@@ -72,14 +73,6 @@ TEST(DrehungUmGerade, RechteHandRegel) {
 namespace quodral {
 namespace {
 
-Punkt zufallsPunkt(std::mt19937& zufall) {
-    std::uniform_real_distribution<double> wert(-10.0, 10.0);
-    const double x = wert(zufall);
-    const double y = wert(zufall);
-    const double z = wert(zufall);
-    return Punkt("", x, y, z);
-}
-
 Vektor von(const Punkt& a, const Punkt& b) { return b.ortsvektor() - a.ortsvektor(); }
 
 double cosinus(const Vektor& a, const Vektor& b) { return (a * b) / (a.norm() * b.norm()); }
@@ -115,9 +108,9 @@ TEST(Abbildungen, HaltenWinkelUndAbstaendeImMassstab) {
     for (const Karte& k : karten()) {
         SCOPED_TRACE(k.was);
         for (int i = 0; i < 40; ++i) {
-            const Punkt p = zufallsPunkt(zufall);
-            const Punkt q = zufallsPunkt(zufall);
-            const Punkt r = zufallsPunkt(zufall);
+            const Punkt p = testhilfe::zufallspunkt(zufall, -10.0, 10.0);
+            const Punkt q = testhilfe::zufallspunkt(zufall, -10.0, 10.0);
+            const Punkt r = testhilfe::zufallspunkt(zufall, -10.0, 10.0);
             const Punkt fp = k.abb.punkt(p);
             const Punkt fq = k.abb.punkt(q);
             const Punkt fr = k.abb.punkt(r);
@@ -152,9 +145,9 @@ TEST(Abbildungen, SpiegelungZweimalUndVolleDrehungSindDieIdentitaet) {
     for (const auto& [was, folge] : folgen) {
         SCOPED_TRACE(was);
         for (int i = 0; i < 20; ++i) {
-            const Punkt p = zufallsPunkt(zufall);
+            const Punkt p = testhilfe::zufallspunkt(zufall, -10.0, 10.0);
             Punkt bild = p;
-            Vektor richtung = von(origo, zufallsPunkt(zufall));
+            Vektor richtung = von(origo, testhilfe::zufallspunkt(zufall, -10.0, 10.0));
             const Vektor anfang = richtung;
             for (const Abbildung& abb : folge) {
                 bild = abb.punkt(bild);

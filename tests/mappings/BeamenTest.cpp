@@ -12,6 +12,7 @@
 
 #include "FrischerStart.h"
 #include "Ortsvergleich.h"
+#include "Zufallsort.h"
 
 namespace quodral {
 namespace {
@@ -63,12 +64,7 @@ std::vector<Punkt> bewegt(const std::vector<Punkt>& punkte, const Gerade& achse,
 TEST_F(Beamen, TraegtDasErstePolygonAufDasZweite) {
     std::mt19937 zufall(4711);
     std::uniform_real_distribution<double> wert(-5.0, 5.0);
-    const auto zufallsvektor = [&] {
-        const double x = wert(zufall);
-        const double y = wert(zufall);
-        const double z = wert(zufall);
-        return Vektor(x, y, z);
-    };
+    const auto zufallsvektor = [&] { return testhilfe::zufallsvektor(zufall, -5.0, 5.0); };
     const Vektor a = *Vektor(1, 2, 2).normiert();
     const Vektor b = *Vektor(2, 1, -2).normiert();
     const std::vector<Punkt> erstes = fuenfeck(Vektor(1, -1, 3), a, b);
@@ -136,15 +132,9 @@ TEST_F(Beamen, OhneRahmenKeineBewegung) {
 // at its distance from the first, the third in the xy-plane with y > 0; distances kept.
 TEST_F(Beamen, NormallageDreierPunkte) {
     std::mt19937 zufall(99);
-    std::uniform_real_distribution<double> wert(-8.0, 8.0);
     for (int i = 0; i < 30; ++i) {
         std::vector<Punkt> p;
-        for (int k = 0; k < 3; ++k) {
-            const double x = wert(zufall);
-            const double y = wert(zufall);
-            const double z = wert(zufall);
-            p.emplace_back("", x, y, z);
-        }
+        for (int k = 0; k < 3; ++k) p.push_back(testhilfe::zufallspunkt(zufall, -8.0, 8.0));
         setzeXYZBeamQuintett(p);
         ASSERT_TRUE(beamQuintett.gueltig);
         const Abbildung abb = starreBewegung(beamQuintett);

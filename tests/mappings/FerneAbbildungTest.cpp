@@ -7,6 +7,7 @@
 
 #include "mappings/Abbilden.h"
 #include "mappings/Beamen.h"
+#include "Zufallsort.h"
 
 namespace quodral {
 namespace {
@@ -16,12 +17,7 @@ namespace {
 // returns every one, each turn keeps their distances and leaves the axis's near point.
 TEST(DrehungFern, VolleDrehungUndAbstaendeBeiFernenAchsenpunkten) {
     std::mt19937 zufall(22);
-    std::uniform_real_distribution<double> nah(-10.0, 10.0);
-    const auto nahePunkt = [&] {
-        const double x = nah(zufall);
-        const double y = nah(zufall);
-        return Punkt("", x, y, nah(zufall));
-    };
+    const auto nahePunkt = [&] { return testhilfe::zufallspunkt(zufall, -10.0, 10.0); };
     for (const double weite : {1e16, 1e100, 1e300}) {
         for (int i = 0; i < 8; ++i) {
             const Punkt n = nahePunkt();
