@@ -145,14 +145,15 @@ Groesse ueberZufallsklumpen(const std::string& text, const std::string& anweisun
             }};
 }
 
-// A typed statement in a session that first made a cluster K of n points on a sphere, with
-// coordinates of full precision: no lattice carries them, as after a rotation of a cluster.
-Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, int n, bool schnell) {
-    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Punkte auf einer Kugel"), schnell, [anweisung, n] {
+// A typed statement in a session that first made the cluster K of the given points, typed as
+// PUNKT statements with coordinates of full precision.
+Groesse ueberPunkte(const std::string& text, const std::string& anweisung, std::vector<Punkt> (*punkte)(int), int n,
+                    bool schnell) {
+    return {mitQhullHinweis(text), schnell, [anweisung, punkte, n] {
                 auto s = std::make_shared<Sitzung>();
-                return Lauf{[s, n] {
+                return Lauf{[s, punkte, n] {
                                 std::string klumpen = "KLUMPEN K";
-                                for (const Punkt& p : kugelpunkte(n)) {
+                                for (const Punkt& p : punkte(n)) {
                                     char zeile[160];
                                     std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
                                                   p.x, p.y, p.z);
@@ -164,6 +165,34 @@ Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, 
                             },
                             [s, anweisung] { s->tippen(anweisung); }};
             }};
+}
+
+// Points on a sphere, with coordinates of full precision: no lattice carries them, as after a
+// rotation of a cluster.
+Groesse ueberKugelpunkte(const std::string& text, const std::string& anweisung, int n, bool schnell) {
+    return ueberPunkte(text + ", " + std::to_string(n) + " Punkte auf einer Kugel", anweisung, kugelpunkte, n, schnell);
+}
+
+// qhull's test spiral (rbox n l D3: one turn of a helix of radius 0.5 and height 1 about the
+// origin, point i at the angle 2πi/(n − 1)), scaled by 100. Every point is a corner, and the
+// faces between neighbouring turns of the cloud are long thin slivers.
+std::vector<Punkt> spiralpunkte(int n) {
+    std::vector<Punkt> pkte;
+    for (int i = 0; i < n; ++i) {
+        const double t = static_cast<double>(i) / (n - 1);
+        Punkt p;
+        p.name = "S" + std::to_string(i);
+        p.x = 100 * (0.5 * std::cos(2 * M_PI * t));
+        p.y = 100 * (0.5 * std::sin(2 * M_PI * t));
+        p.z = 100 * (t - 0.5);
+        pkte.push_back(std::move(p));
+    }
+    return pkte;
+}
+
+Groesse ueberSpirale(const std::string& text, const std::string& anweisung, int n, bool schnell) {
+    return ueberPunkte(text + ", qhulls Spirale (rbox " + std::to_string(n) + " l D3, mal 100)", anweisung, spiralpunkte,
+                       n, schnell);
 }
 
 // The points of a cluster K of n random points, made by the statement.
@@ -200,6 +229,11 @@ const Figur huellen("Konvexe Hülle",
                      ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 60, true),
                      ueberKugelpunkte("KHUELLE", "KHUELLE H K", 1000, false),
                      ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 1000, false),
+                     ueberKugelpunkte("KHUELLE", "KHUELLE H K", 10000, false),
+                     ueberKugelpunkte("UMHUELLE", "UMHUELLE U K", 10000, false),
+                     ueberSpirale("KHUELLE", "KHUELLE H K", 100, true),
+                     ueberSpirale("KHUELLE", "KHUELLE H K", 10000, false),
+                     ueberSpirale("UMHUELLE", "UMHUELLE U K", 10000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),
                      ebenensuche(true, 200, false), ebenensuche(false, 200, false)});

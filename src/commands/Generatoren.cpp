@@ -349,8 +349,9 @@ void quader(Generatorlauf& lauf, const std::string& qn, double b, double l, doub
 }
 
 // The faces of the cuboid with the edges b, l, h pass the face test of POLYEDER: an edge so
-// short that the checks take it for none (shorter than 1e-4) folds the faces along it onto a
-// line, and no solid is made of such faces.
+// short beside the longest that the checks take it for none (within the tolerance of the
+// face's extent, geometry/Toleranz.h) folds the faces along it onto a line, and no solid is
+// made of such faces.
 bool quaderSeitenTauglich(double b, double l, double h) {
     const Punkt o("", 0, 0, 0);
     return eckenfolgeKonvex({o, Punkt("", b, 0, 0), Punkt("", b, l, 0), Punkt("", 0, l, 0), o}) &&
@@ -531,8 +532,8 @@ void defQuader(const std::vector<std::string>& w) {
         // any of its statements is written.
         if (!imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", b, l, h)})) return zahlbereichFehler(name);
         if (!quaderSeitenTauglich(b, l, h))
-            return ablehnen("Der Quader " + name + " wäre zu dünn: jede seiner Kanten muss mindestens 0.0001 lang "
-                            "sein, sonst wären seine Seitenflächen ausgeartet.");
+            return ablehnen("Der Quader " + name + " wäre zu dünn: seine kürzeste Kante liegt neben seiner längsten "
+                            "unter der Rechengenauigkeit, seine Seitenflächen wären ausgeartet.");
         quader(lauf, name, b, l, h);
     });
 }

@@ -109,24 +109,13 @@ std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& 
     return ecken;
 }
 
-// The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
-// about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
-// The places orte are those of the registered points namen.
-std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
-                                const Vektor& m, double eps) {
-    ohneNahePunkte(namen, orte, eps);
-    if (namen.size() < 3) return {};
-    std::vector<Punkt> bleibende;
-    bleibende.reserve(orte.size());
-    for (const Vektor& o : orte) bleibende.push_back(vektor2Punkt(o));
-    const std::optional<Punkt> c = schwerpunkt(bleibende);
-    if (!c) return {};
-    const Vektor zv = c->ortsvektor();
-
-    std::vector<std::size_t> ecken = ecken2d(orte, m, eps);
-    if (ecken.size() < 3) return {};
-    if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-
+// The closed hull polygon of corners given in their order round the figure, counter-clockwise
+// about sinn: the list starts where the walk of genHuellenPolygon starts. orte are the places
+// of the figure's points (one per place), zv their centroid, ecken the corners' indices into
+// them.
+std::vector<std::string> anfangen(const std::vector<std::string>& namen, const std::vector<Vektor>& orte,
+                                  const Vektor& zv, std::vector<std::size_t> ecken, const Vektor& sinn) {
+    if (ecken.size() < 3 || orte.size() < 2) return {};
     // The starting corner: the point farthest from the centroid (a corner: no point of a
     // segment lies farther from any place than both its ends).
     const std::size_t f = fernster(zv, orte);
@@ -160,7 +149,7 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     // The corners run from F to its neighbour k on the side opposite to t. The ray from the
     // centroid through R decides whether the list starts at F or at the corner before it.
     const Vektor K = orte[ecken[1]];
-    if (lagentest(c.value(), vektor2Punkt(R), vektor2Punkt(K), vektor2Punkt(F)))
+    if (lagentest(vektor2Punkt(zv), vektor2Punkt(R), vektor2Punkt(K), vektor2Punkt(F)))
         std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
 
     std::vector<std::string> polygon;
@@ -168,6 +157,26 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     for (std::size_t i : ecken) polygon.push_back(namen[i]);
     polygon.push_back(polygon.front());
     return polygon;
+}
+
+// The centroid of places, summed in their order as schwerpunkt sums points.
+Vektor mittelpunkt(const std::vector<Vektor>& orte) {
+    Vektor s = nullvec;
+    for (const Vektor& o : orte) s = s + o;
+    return (1.0 / static_cast<double>(orte.size())) * s;
+}
+
+// The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
+// about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
+// The places orte are those of the registered points namen.
+std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
+                                const Vektor& m, double eps) {
+    ohneNahePunkte(namen, orte, eps);
+    if (namen.size() < 3) return {};
+    std::vector<std::size_t> ecken = ecken2d(orte, m, eps);
+    if (ecken.size() < 3) return {};
+    if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
+    return anfangen(namen, orte, mittelpunkt(orte), std::move(ecken), sinn);
 }
 
 // A normal of the plane of points in the sense the linear hull gives it: the first point,
@@ -186,15 +195,6 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
         if (v.norm() > eps * d->norm()) return std::pair{v, (1.0 / v.norm()) * v};
     }
     return std::nullopt;
-}
-
-// The area that the closed corner walk encloses (half the length of its vector area).
-double flaecheDesUmlaufs(const std::vector<Punkt>& kette) {
-    const Vektor a = kette.front().ortsvektor();
-    Vektor summe;
-    for (std::size_t i = 1; i + 1 < kette.size(); ++i)
-        summe = summe + (kette[i].ortsvektor() - a).kreuz(kette[i + 1].ortsvektor() - a);
-    return summe.norm() / 2;
 }
 
 // Polyeder::volumen with the faces' measures known already: one pyramid from the centroid
@@ -385,41 +385,69 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // passed over every name held back already, so this one was not).
     Namensvorbehalt vorbehalt(name);
     std::vector<std::string> seiten;
+    seiten.reserve(befund.punkte.size());
     double umfaenge = 0;
     double flaechen = 0;
-    double wahreFlaeche = 0;  // of the corner walks themselves
     std::vector<Polygonmasse> masse;  // each face as the polygon measures it
+    masse.reserve(befund.punkte.size());
     std::unordered_map<std::string, std::size_t> stelle;
     stelle.reserve(namen.size());
     for (std::size_t i = 0; i < namen.size(); ++i) stelle.emplace(namen[i], i);
     std::vector<Punkt> kette;
-    // The distinct corners of the faces kept (the cloud's names are distinct).
+    // The distinct corners of the faces (the cloud's names are distinct).
     std::vector<bool> istEcke(pkte.size(), false);
     std::size_t eckenZahl = 0;
+    std::vector<Punkt> drinPunkte;
+    std::vector<std::string> drin;
+    std::vector<Vektor> orte;
+    std::vector<std::size_t> ecken;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
-        std::vector<std::string> drin;
-        std::vector<Punkt> drinPunkte;
-        std::vector<Vektor> drinOrte;
-        drin.reserve(befund.punkte[f].size());
-        drinPunkte.reserve(befund.punkte[f].size());
-        drinOrte.reserve(befund.punkte[f].size());
-        for (std::size_t i : befund.punkte[f]) {
-            drin.push_back(namen[i]);
-            drinPunkte.push_back(pkte[i]);
-            drinOrte.push_back(pkte[i].ortsvektor());
-        }
+        drinPunkte.clear();
+        for (std::size_t i : befund.punkte[f]) drinPunkte.push_back(pkte[i]);
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
         // polygon of these points runs; otherwise about the outward normal.
         const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
         const Vektor& m = befund.normalen[f];
-        const std::vector<std::string> ecken = umlauf(std::move(drin), std::move(drinOrte), lh.dimension == 2 ? lh.v : m, m, eps);
-        if (ecken.empty()) continue;  // no hull polygon: the face is left out, its name not taken
+        const Vektor& sinn = lh.dimension == 2 ? lh.v : m;
+        std::vector<std::string> eckfolge;
+        if (befund.flach) {
+            drin.clear();
+            orte.clear();
+            for (std::size_t i : befund.punkte[f]) {
+                drin.push_back(namen[i]);
+                orte.push_back(pkte[i].ortsvektor());
+            }
+            eckfolge = umlauf(drin, orte, sinn, m, eps);
+        } else {
+            // The corners as the hull found them, counter-clockwise seen from outside; the walk
+            // starts where the hull polygon of the face's points starts.
+            const std::vector<std::size_t>& st = befund.stellen[f];
+            drin.clear();
+            orte.clear();
+            for (std::size_t i : st) {
+                drin.push_back(namen[i]);
+                orte.push_back(pkte[i].ortsvektor());
+            }
+            ecken.clear();
+            for (std::size_t i : befund.ecken[f])
+                ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
+            if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
+            eckfolge = anfangen(drin, orte, mittelpunkt(orte), ecken, sinn);
+        }
+        // A face the hull found is one: it is never left out.
+        if (eckfolge.empty()) {
+            for (const std::string& s : seiten) auslisten(s);
+            return Huellenbau::keineEbene;
+        }
         const std::string fname = nextFreeName("pl");
-        const Polygon seite(fname, ecken);
-        if (!seite.einlisten()) continue;
+        Polygon seite(fname, std::move(eckfolge));
+        if (!seite.einlisten()) {
+            for (const std::string& s : seiten) auslisten(s);
+            return Huellenbau::nameAbgelehnt;
+        }
         seiten.push_back(fname);
         kette.clear();
-        for (const std::string& e : ecken) {
+        for (const std::string& e : seite.ecken) {
             const std::size_t i = stelle.at(e);
             kette.push_back(pkte[i]);
             if (!istEcke[i]) {
@@ -430,19 +458,8 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         masse.push_back(vermessen(seite, kette));
         umfaenge += masse.back().laenge;
         flaechen += masse.back().flaeche;
-        wahreFlaeche += flaecheDesUmlaufs(kette);
     }
     vorbehalt.freigeben();
-    // A polyhedron without faces would be no hull. The polygons' own tests have tolerances
-    // that grow with a face's extent only up to 1e-4: far beyond the digits of doubles
-    // (coordinates of 1e20) they see no convex polygon in a face and measure no area. A solid whose surface they measure visibly wrong would be
-    // reported, copied and drawn wrongly: nothing stays behind. (Tiny faces that they take for
-    // no plane, as a sliver among thousands of faces, change nothing visible.)
-    if (!(std::fabs(flaechen - wahreFlaeche) <= 1e-6 * wahreFlaeche)) {
-        for (const std::string& s : seiten) auslisten(s);
-        return Huellenbau::keineEbene;
-    }
-    if (seiten.empty()) return Huellenbau::keineEbene;
 
     const Polyeder pd(name, seiten);
     if (!pd.einlistenAls(name)) {

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
+#include <string>
 #include <limits>
 #include <numeric>
 #include <optional>
 
-#include "constructions/Kalkulation.h"
+#include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
 #include "model/Ebenenkonstruktion.h"
 
 extern "C" {
@@ -99,9 +102,13 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
 // =============================================================================================
 // The faces of a cloud that spans space, through qhull
 
-struct Roh {
-    std::vector<std::vector<std::size_t>> punkte;
-    std::vector<D3> normalen;
+// A face as qhull gives it, in numbers of places: its corners in order round it
+// (counter-clockwise seen from outside), its points (corners and coplanar points) and its
+// outward unit normal.
+struct Rohseite {
+    std::vector<std::size_t> ecken;
+    std::vector<std::size_t> punkte;
+    D3 normale;
 };
 
 // A sink for qhull's messages: its failures are answered by refusing the hull.
@@ -110,9 +117,24 @@ FILE* stilleDatei() {
     return datei != nullptr ? datei : stderr;
 }
 
-std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
+// An option of qhull with a number, e.g. "C-1e-08": the shortest text that reads back as it.
+std::string option(const char* name, double wert) {
+    char zahl[40];
+    const auto ende = std::to_chars(zahl, zahl + sizeof zahl, wert).ptr;
+    return std::string(name) + std::string(zahl, ende);
+}
+
+// The outcome of one run of qhull.
+enum class Lauf { gut, seiteFehlerhaft, fehler };
+
+// The faces of the places p through qhull, whose facets merge within the centrum radius
+// `radius` (0: only where rounding makes them non-convex), points within eps of a facet
+// staying its coplanar points. Every face is checked (see Huellensuche.h); a face that fails
+// makes the run seiteFehlerhaft.
+Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vector<Rohseite>& seiten) {
+    seiten.clear();
     const std::size_t n = p.size();
-    if (n > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
+    if (n > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return Lauf::fehler;
     // About the centre of the bounding box, where the coordinates carry the most digits.
     D3 lo = p[0], hi = p[0];
     for (const D3& q : p) {
@@ -130,9 +152,13 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
     qhT qhSpeicher;
     qhT* qh = &qhSpeicher;
     qh_zero(qh, stilleDatei());
-    // Qc and Qi keep every point that is no corner with its nearest facet.
-    char befehl[] = "qhull Qc Qi";
-    const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl, nullptr, stilleDatei());
+    // Qc keeps the points within the tolerance of a facet (W: above, U: below it) as its
+    // coplanar points; Qi keeps the points inside as well, each with the facet it lies least
+    // below, so that a point inside the first few facets is handed on to the face it lies on
+    // when that face appears. C- merges facets while the hull grows.
+    std::string befehl = "qhull Qc Qi " + (radius > 0 ? option("C-", radius) : std::string("C-0")) + " " +
+                         option("W", eps) + " " + option("U", eps);
+    const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl.data(), nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {
         qhT* qh;
@@ -142,182 +168,97 @@ std::optional<Roh> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
             qh_memfreeshort(qh, &kurz, &lang);
         }
     } freigabe{qh};
+    if (ausgang != 0) return Lauf::fehler;
 
-    std::optional<Roh> ergebnis;
-    if (ausgang == 0) {
-        qh_vertexneighbors(qh);
-        // The facets, numbered, with plane, area, corners, kept points and neighbours.
-        std::vector<facetT*> facetten;
-        // Facet ids run below qh->facet_id: a facet's number is looked up by its id directly.
-        std::vector<std::size_t> nummerVon(qh->facet_id, 0);
-        facetT* facet;
-        FORALLfacets {
-            nummerVon[facet->id] = facetten.size();
-            facetten.push_back(facet);
-        }
-        const auto nummer = [&nummerVon](facetT* f) { return nummerVon.at(f->id); };
-        const std::size_t F = facetten.size();
-        const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
-
-        // The facets' corners (as point numbers, in qhull's order), their kept points, and
-        // every corner's facets, read once into flat lists: the faces below visit each facet
-        // many times over, and these lists spare the walks through qhull's sets.
-        constexpr std::size_t ohne = std::numeric_limits<std::size_t>::max();
-        std::vector<std::size_t> eckNummer(qh->vertex_id, ohne);  // vertex id -> corner number
-        std::vector<std::size_t> eckPunkt;                         // corner number -> point
-        std::vector<std::size_t> fEcken, fEckenAb{0}, fPunkte, fPunkteAb{0}, fDazu, fDazuAb{0};
-        fEckenAb.reserve(F + 1);
-        fPunkteAb.reserve(F + 1);
-        fDazuAb.reserve(F + 1);
-        for (facetT* f : facetten) {
-            vertexT* vertex;
-            vertexT** vertexp;
-            FOREACHvertex_(f->vertices) {
-                if (eckNummer.at(vertex->id) == ohne) {
-                    eckNummer[vertex->id] = eckPunkt.size();
-                    eckPunkt.push_back(punktNr(vertex->point));
-                }
-                fEcken.push_back(eckNummer[vertex->id]);
-                fPunkte.push_back(eckPunkt[eckNummer[vertex->id]]);
-            }
-            fEckenAb.push_back(fEcken.size());
-            fPunkteAb.push_back(fPunkte.size());
-            if (f->coplanarset != nullptr) {
-                pointT* point;
-                pointT** pointp;
-                FOREACHpoint_(f->coplanarset) fDazu.push_back(punktNr(point));
-            }
-            fDazuAb.push_back(fDazu.size());
-        }
-        std::vector<std::size_t> eFacetten, eFacettenAb(eckPunkt.size() + 1, 0);
-        {
-            std::vector<vertexT*> ecke(eckPunkt.size(), nullptr);
-            vertexT* vertex;
-            FORALLvertices {
-                if (vertex->id < eckNummer.size() && eckNummer[vertex->id] != ohne) ecke[eckNummer[vertex->id]] = vertex;
-            }
-            for (std::size_t e = 0; e < ecke.size(); ++e) {
-                facetT* neighbor;
-                facetT** neighborp;
-                if (ecke[e] != nullptr) FOREACHneighbor_(ecke[e]) eFacetten.push_back(nummer(neighbor));
-                eFacettenAb[e + 1] = eFacetten.size();
-            }
-        }
-        std::vector<double> flaeche(F);
-        for (std::size_t f = 0; f < F; ++f) flaeche[f] = qh_facetarea(qh, facetten[f]);
-        std::vector<std::size_t> reihe(F);
-        std::iota(reihe.begin(), reihe.end(), std::size_t{0});
-        std::stable_sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return flaeche[a] > flaeche[b]; });
-
-        // The signed distance of point i from a plane through the point a with unit normal m.
-        const auto abstand = [&](std::size_t i, const D3& m, const D3& a) { return skalar(m, minus(p[i], a)); };
-
-        std::vector<int> gruppe(F, -1);
-        std::vector<unsigned> marke(n, 0), fmarke(F, 0);
-        unsigned stempel = 0;
-        Roh roh;
-        std::vector<std::size_t> region, kandidaten;
-        for (std::size_t s : reihe) {
-            if (gruppe[s] >= 0) continue;
-            const int g = static_cast<int>(roh.punkte.size());
-            const D3 m{facetten[s]->normal[0], facetten[s]->normal[1], facetten[s]->normal[2]};
-            const D3 a = p[fPunkte[fPunkteAb[s]]];
-            // The face grows over neighbours whose corners all lie on the first facet's plane.
-            region.assign(1, s);
-            gruppe[s] = g;
-            for (std::size_t k = 0; k < region.size(); ++k) {
-                facetT* neighbor;
-                facetT** neighborp;
-                FOREACHneighbor_(facetten[region[k]]) {
-                    const std::size_t h = nummer(neighbor);
-                    if (gruppe[h] >= 0) continue;
-                    bool eben = skalar(m, D3{neighbor->normal[0], neighbor->normal[1], neighbor->normal[2]}) > 0;
-                    for (std::size_t k2 = fPunkteAb[h]; eben && k2 < fPunkteAb[h + 1]; ++k2)
-                        eben = std::fabs(abstand(fPunkte[k2], m, a)) <= eps;
-                    if (!eben) continue;
-                    gruppe[h] = g;
-                    region.push_back(h);
-                }
-            }
-            // The face's plane: the facets' normals weighted by area, through its outermost corner.
-            D3 summe;
-            for (std::size_t f : region)
-                summe = {summe.x + flaeche[f] * facetten[f]->normal[0], summe.y + flaeche[f] * facetten[f]->normal[1],
-                         summe.z + flaeche[f] * facetten[f]->normal[2]};
-            const double sl = laenge(summe);
-            const D3 mm = sl > 0 ? mal(1 / sl, summe) : m;
-            // Candidates: the corners and kept points of every facet that shares a corner with
-            // the face.
-            ++stempel;
-            kandidaten.clear();
-            const auto nimm = [&](std::size_t i) {
-                if (marke[i] != stempel) {
-                    marke[i] = stempel;
-                    kandidaten.push_back(i);
-                }
-            };
-            for (std::size_t f : region)
-                for (std::size_t k = fEckenAb[f]; k < fEckenAb[f + 1]; ++k) {
-                    const std::size_t e = fEcken[k];
-                    for (std::size_t l = eFacettenAb[e]; l < eFacettenAb[e + 1]; ++l) {
-                        const std::size_t h = eFacetten[l];
-                        if (fmarke[h] == stempel) continue;
-                        fmarke[h] = stempel;
-                        for (std::size_t k2 = fPunkteAb[h]; k2 < fPunkteAb[h + 1]; ++k2) nimm(fPunkte[k2]);
-                        for (std::size_t k2 = fDazuAb[h]; k2 < fDazuAb[h + 1]; ++k2) nimm(fDazu[k2]);
-                    }
-                }
-            double hoechst = -std::numeric_limits<double>::infinity();
-            D3 anker;
-            for (std::size_t f : region)
-                for (std::size_t k = fPunkteAb[f]; k < fPunkteAb[f + 1]; ++k) {
-                    const D3& q = p[fPunkte[k]];
-                    if (const double w = skalar(mm, q); w > hoechst) {
-                        hoechst = w;
-                        anker = q;
-                    }
-                }
-            std::vector<std::size_t> drin;
-            for (std::size_t i : kandidaten)
-                if (std::fabs(abstand(i, mm, anker)) <= eps) drin.push_back(i);
-            std::sort(drin.begin(), drin.end());
-            roh.punkte.push_back(std::move(drin));
-            roh.normalen.push_back(mm);
-        }
-        ergebnis = std::move(roh);
+    // The facets, numbered by their ids.
+    std::vector<facetT*> facetten;
+    std::vector<std::size_t> nummerVon(qh->facet_id, 0);
+    facetT* facet;
+    FORALLfacets {
+        nummerVon[facet->id] = facetten.size();
+        facetten.push_back(facet);
     }
-    if (!ergebnis) return std::nullopt;
+    const std::size_t F = facetten.size();
+    const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
 
-    // Only maximal sets are faces: a set within another (or equal to an earlier one) goes.
-    Roh& roh = *ergebnis;
-    const std::size_t F = roh.punkte.size();
-    const SeitenJePunkt seitenVon(roh.punkte, n);
-    std::vector<bool> bleibt(F, true);
-    std::vector<std::size_t> zaehler(F, 0);
-    std::vector<std::size_t> beruehrt;
+    // The plane of each face through the mean of its corners, with the normal of the area its
+    // corners enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet
+    // merged into need not be), outward as qhull's normal.
+    std::vector<D3> normale(F), anker(F);
+    seiten.resize(F);
+    std::vector<Vektor> kette;
+    bool allesGut = true;
     for (std::size_t f = 0; f < F; ++f) {
-        if (roh.punkte[f].size() < 3) {
-            bleibt[f] = false;
-            continue;
+        Rohseite& s = seiten[f];
+        setT* ecken = qh_facet3vertex(qh, facetten[f]);
+        vertexT* vertex;
+        vertexT** vertexp;
+        FOREACHvertex_(ecken) s.ecken.push_back(punktNr(vertex->point));
+        qh_settempfree(qh, &ecken);
+        const D3 qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
+        D3 flaeche, summe;
+        for (std::size_t k = 0; k < s.ecken.size(); ++k) {
+            const D3& a = p[s.ecken[k]];
+            const D3& b = p[s.ecken[(k + 1) % s.ecken.size()]];
+            const D3 w = kreuz(minus(a, p[s.ecken[0]]), minus(b, p[s.ecken[0]]));
+            flaeche = {flaeche.x + w.x, flaeche.y + w.y, flaeche.z + w.z};
+            summe = {summe.x + a.x, summe.y + a.y, summe.z + a.z};
         }
-        beruehrt.clear();
-        for (std::size_t i : roh.punkte[f])
-            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
-                if (const std::size_t g = seitenVon.liste[k]; g != f && zaehler[g]++ == 0) beruehrt.push_back(g);
-        for (std::size_t g : beruehrt) {
-            if (zaehler[g] == roh.punkte[f].size() && bleibt[g] &&
-                (roh.punkte[g].size() > roh.punkte[f].size() || g < f))
-                bleibt[f] = false;
-            zaehler[g] = 0;
+        if (skalar(flaeche, qn) < 0) {
+            std::reverse(s.ecken.begin(), s.ecken.end());
+            flaeche = mal(-1, flaeche);
+        }
+        const double fl = laenge(flaeche);
+        normale[f] = fl > 0 && std::isfinite(fl) ? mal(1 / fl, flaeche) : qn;
+        anker[f] = mal(1.0 / static_cast<double>(s.ecken.size()), summe);
+        s.normale = normale[f];
+        const auto abstand = [&](std::size_t i) { return std::fabs(skalar(normale[f], minus(p[i], anker[f]))); };
+        // Every corner within the tolerance of the face's plane, and its corners convex.
+        for (std::size_t i : s.ecken) allesGut = allesGut && abstand(i) <= eps;
+        kette.clear();
+        for (std::size_t i : s.ecken) kette.emplace_back(p[i].x, p[i].y, p[i].z);
+        kette.push_back(kette.front());
+        allesGut = allesGut && kettenKonvex(kette, 0.5);
+        s.punkte = s.ecken;
+    }
+    // The points qhull keeps with a facet (those within the tolerance of it and those inside)
+    // lie on its face where they lie within the tolerance of its plane, and on a neighbouring
+    // face where they lie within the tolerance of that one's: a point on an edge belongs to
+    // both faces.
+    for (std::size_t f = 0; f < F; ++f) {
+        if (facetten[f]->coplanarset == nullptr) continue;
+        pointT* point;
+        pointT** pointp;
+        FOREACHpoint_(facetten[f]->coplanarset) {
+            const std::size_t i = punktNr(point);
+            if (std::fabs(skalar(normale[f], minus(p[i], anker[f]))) <= eps) seiten[f].punkte.push_back(i);
+            facetT* neighbor;
+            facetT** neighborp;
+            FOREACHneighbor_(facetten[f]) {
+                const std::size_t g = nummerVon[neighbor->id];
+                if (std::fabs(skalar(normale[g], minus(p[i], anker[g]))) <= eps) seiten[g].punkte.push_back(i);
+            }
         }
     }
-    Roh rein;
-    for (std::size_t f = 0; f < F; ++f)
-        if (bleibt[f]) {
-            rein.punkte.push_back(std::move(roh.punkte[f]));
-            rein.normalen.push_back(roh.normalen[f]);
-        }
-    return rein;
+    for (Rohseite& s : seiten) {
+        std::sort(s.punkte.begin(), s.punkte.end());
+        s.punkte.erase(std::unique(s.punkte.begin(), s.punkte.end()), s.punkte.end());
+    }
+    return allesGut ? Lauf::gut : Lauf::seiteFehlerhaft;
+}
+
+// The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
+// them fails its check, those of a smaller merging radius (see Huellensuche.h).
+std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
+    std::vector<Rohseite> seiten;
+    std::optional<std::vector<Rohseite>> zuletzt;
+    for (const double radius : {eps, eps / 16, 0.0}) {
+        const Lauf lauf = qhullSeiten(p, eps, radius, seiten);
+        if (lauf == Lauf::gut) return seiten;
+        if (lauf == Lauf::seiteFehlerhaft) zuletzt = seiten;
+    }
+    // Not even the faces of qhull's own rounding pass: they are the hull all the same.
+    return zuletzt;
 }
 
 // =============================================================================================
@@ -339,21 +280,7 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
     return std::nullopt;
 }
 
-double ausdehnung(const std::vector<D3>& p) {
-    if (p.empty()) return 0;
-    D3 lo = p[0], hi = p[0];
-    for (const D3& q : p) {
-        lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
-        hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
-    }
-    return std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
-}
-
-double toleranzVon(const std::vector<D3>& p) {
-    double M = 0;
-    for (const D3& q : p) M = std::max({M, std::fabs(q.x), std::fabs(q.y), std::fabs(q.z)});
-    return 1e-8 * ausdehnung(p) + 64 * std::numeric_limits<double>::epsilon() * M;
-}
+double toleranzVon(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
 std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
     std::vector<D3> p;
@@ -364,8 +291,10 @@ std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
 
 // The points at different places: of points within eps of one another (swept in the order
 // of their projection on a direction no coordinate plane contains) the first stands for all.
-// gleich receives for every point the number of the place it is at.
-std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<std::size_t>& gleich) {
+// gleich receives for every point the number of the place it is at; a place lies where the
+// point with the largest index at it lies, the one that can be a corner (vertreter).
+std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<std::size_t>& gleich,
+                             std::vector<std::size_t>& vertreter) {
     const D3 d{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
     std::vector<double> w(p.size());
     for (std::size_t i = 0; i < p.size(); ++i) w[i] = skalar(p[i], d);
@@ -374,75 +303,93 @@ std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<s
     std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
     constexpr std::size_t offen = std::numeric_limits<std::size_t>::max();
     gleich.assign(p.size(), offen);
-    std::vector<D3> orte;
+    vertreter.clear();
     for (std::size_t a = 0; a < reihe.size(); ++a) {
         const std::size_t i = reihe[a];
         if (gleich[i] != offen) continue;
-        gleich[i] = orte.size();
+        gleich[i] = vertreter.size();
+        std::size_t letzter = i;
         for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[i] <= eps; ++b)
-            if (gleich[reihe[b]] == offen && laenge(minus(p[reihe[b]], p[i])) <= eps) gleich[reihe[b]] = orte.size();
-        orte.push_back(p[i]);
+            if (gleich[reihe[b]] == offen && laenge(minus(p[reihe[b]], p[i])) <= eps) {
+                gleich[reihe[b]] = vertreter.size();
+                letzter = std::max(letzter, reihe[b]);
+            }
+        vertreter.push_back(letzter);
     }
+    std::vector<D3> orte;
+    orte.reserve(vertreter.size());
+    for (std::size_t i : vertreter) orte.push_back(p[i]);
     return orte;
 }
 
 }  // namespace
 
-double toleranz(const std::vector<Punkt>& pkte) { return toleranzVon(alsD3(pkte)); }
+double toleranz(const std::vector<Punkt>& pkte) { return toleranzVon(pkte); }
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
-    if (orthonorm(pkte).size() < 2) return std::nullopt;
-    const std::vector<D3> p = alsD3(pkte);
-    const Gestalt g = gestalt(p, toleranzVon(p));
+    const Gestalt g = gestalt(alsD3(pkte), toleranzVon(pkte));
     if (g.dimension != 2) return std::nullopt;
     return Vektor(g.normale.x, g.normale.y, g.normale.z);
 }
 
 namespace {
 
-// The faces of the cloud's true hull in qhull's order: points and unit normals, no planes.
+// The faces of the cloud's true hull in qhull's order: points, corners and unit normals, no
+// planes.
 Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
-    // The same first test as the plain search: points that span no plane have none.
-    if (orthonorm(pkte).size() < 2) return b;
     const std::vector<D3> p = alsD3(pkte);
-    const double eps = toleranzVon(p);
+    const double eps = toleranzVon(pkte);
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
 
-    Roh roh;
-    std::vector<std::size_t> gleich;
     if (g.dimension == 2) {
         std::vector<std::size_t> alle(p.size());
         std::iota(alle.begin(), alle.end(), std::size_t{0});
-        roh.punkte.push_back(std::move(alle));
-        roh.normalen.push_back(g.normale);
+        b.punkte.push_back(std::move(alle));
+        b.ecken.emplace_back();
+        b.stellen.emplace_back();
+        b.normalen.emplace_back(g.normale.x, g.normale.y, g.normale.z);
         b.flach = true;
-    } else if (std::optional<Roh> r = raeumlicheSeiten(verschiedene(p, eps, gleich), eps)) {
-        // Each face holds every point at the place of one of its points.
-        roh = std::move(*r);
-        // The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1], ascending.
-        std::vector<std::size_t> anAb(gleich.size() + 1, 0), an(gleich.size());
-        for (std::size_t d : gleich) ++anAb[d + 1];
-        for (std::size_t d = 0; d < gleich.size(); ++d) anAb[d + 1] += anAb[d];
-        {
-            std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
-            for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
-        }
-        std::vector<std::size_t> alle;
-        for (auto& f : roh.punkte) {
-            alle.clear();
-            for (std::size_t d : f) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
-            std::sort(alle.begin(), alle.end());
-            f.assign(alle.begin(), alle.end());
-        }
-    } else {
+        return b;
+    }
+    std::vector<std::size_t> gleich, vertreter;
+    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene(p, eps, gleich, vertreter), eps);
+    if (!roh) {
         b.fehler = true;
         return b;
     }
-    b.punkte = std::move(roh.punkte);
-    b.normalen.reserve(roh.normalen.size());
-    for (const D3& m : roh.normalen) b.normalen.emplace_back(m.x, m.y, m.z);
+    // Each face holds every point at the place of one of its points; its corners are the
+    // places' representatives. The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1],
+    // ascending.
+    std::vector<std::size_t> anAb(vertreter.size() + 1, 0), an(gleich.size());
+    for (std::size_t d : gleich) ++anAb[d + 1];
+    for (std::size_t d = 0; d < vertreter.size(); ++d) anAb[d + 1] += anAb[d];
+    {
+        std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
+        for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
+    }
+    b.punkte.reserve(roh->size());
+    b.ecken.reserve(roh->size());
+    b.stellen.reserve(roh->size());
+    b.normalen.reserve(roh->size());
+    std::vector<std::size_t> alle;
+    for (const Rohseite& s : *roh) {
+        alle.clear();
+        for (std::size_t d : s.punkte) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
+        std::sort(alle.begin(), alle.end());
+        b.punkte.emplace_back(alle.begin(), alle.end());
+        std::vector<std::size_t> ecken;
+        ecken.reserve(s.ecken.size());
+        for (std::size_t d : s.ecken) ecken.push_back(vertreter[d]);
+        b.ecken.push_back(std::move(ecken));
+        std::vector<std::size_t> stellen;
+        stellen.reserve(s.punkte.size());
+        for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
+        std::sort(stellen.begin(), stellen.end());
+        b.stellen.push_back(std::move(stellen));
+        b.normalen.emplace_back(s.normale.x, s.normale.y, s.normale.z);
+    }
     return b;
 }
 
@@ -453,17 +400,21 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     if (roh.punkte.empty()) return roh;
     Ebenenbefund b;
     b.flach = roh.flach;
-    const std::vector<D3> p = alsD3(pkte);
-    const double L = ausdehnung(p);
+    const double L = ausdehnung(ortsvektoren(pkte));
     const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
         const auto t = letztesTripel(pkte, roh.punkte[f], grenze);
-        // A face always has three points off one line; should rounding hide them, the face
-        // stands behind the others.
+        // A face always has three points off one line; where the plain search's null test
+        // sees none (a narrow face), the face stands behind the others.
         schluessel.emplace_back(t ? *t : std::array<std::size_t, 3>{pkte.size(), pkte.size(), f}, f);
     }
     std::sort(schluessel.begin(), schluessel.end());
+    b.ebenen.reserve(schluessel.size());
+    b.punkte.reserve(schluessel.size());
+    b.ecken.reserve(schluessel.size());
+    b.stellen.reserve(schluessel.size());
+    b.normalen.reserve(schluessel.size());
     for (const auto& [t, f] : schluessel) {
         std::optional<Ebene> e;
         if (t[0] < pkte.size()) e = ebeneDurch(pkte[t[0]], pkte[t[1]], pkte[t[2]]);
@@ -471,6 +422,8 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         if (!e) e = Ebene(pkte[roh.punkte[f].front()], m);
         b.ebenen.push_back(*e);
         b.punkte.push_back(std::move(roh.punkte[f]));
+        b.ecken.push_back(std::move(roh.ecken[f]));
+        b.stellen.push_back(std::move(roh.stellen[f]));
         b.normalen.push_back(m);
     }
     return b;

@@ -3,16 +3,22 @@
 // and the convex hull polyhedron.
 //
 // A face of the hull is a maximal set of cloud points on a supporting plane, a point counting
-// as on the plane when it lies within the cloud's tolerance of it: 1e-8 times the cloud's
-// extent (the largest side of its bounding box), plus a few units of the last place of its
-// largest coordinate. Where the extent is about 1 this is the fixed 1e-8 of the distance
-// tests; a cloud scaled up or down, or moved far from the origin, keeps its faces.
+// as on the plane when it lies within the cloud's tolerance of it (geometry/Toleranz.h: 1e-8
+// for a cloud of extent 1 and more, 1e-8 times the extent below that, never below what the
+// rounding of its coordinates needs). A cloud scaled down, or moved far from the origin, keeps
+// its faces.
 //
-// The hull itself comes from qhull (the reentrant library). Its facets are merged into faces:
-// from the largest facet on, a neighbouring facet joins while all its corners lie within the
-// tolerance of the first facet's plane; each face then takes every cloud point within the
-// tolerance of its plane among the points of the facets around it (qhull keeps every point
-// with the facet nearest to it). A face whose points all lie on another face's is dropped.
+// The hull comes from qhull (the reentrant library), which also merges its facets: facets are
+// merged where one lies within the tolerance of its neighbour's plane (a centrum radius of the
+// tolerance), and points within the tolerance of a facet stay no corner of it but are kept as
+// its coplanar points. A face's corners are the merged facet's vertices in their order round
+// it; its points are the corners and the coplanar points within the tolerance of its plane,
+// those of its neighbours included (a point on an edge lies on both faces). Every face is
+// checked before it is taken: all its points within the tolerance of its plane, its corners
+// a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
+// tolerance, so that rounding cannot turn it into a refused one. Where a face fails (qhull's
+// local merging has no bound on a chain of merges), the hull is taken again with a centrum
+// radius of a sixteenth of the tolerance, then with qhull's merging of rounding errors only.
 // A cloud within the tolerance of one plane is flat: its one face holds all its points.
 //
 // The order of the faces and the planes that stand for them are those of the plain search
@@ -37,22 +43,27 @@ namespace quodral::huellensuche {
 // How far a point may lie from a plane and still count as on it, for this cloud.
 double toleranz(const std::vector<Punkt>& pkte);
 
-// A unit normal of the cloud's plane when the cloud is flat: it spans a plane (orthonorm gives
-// two vectors or more, and not all points lie within the tolerance of one line) and all its
-// points lie within the tolerance of that plane.
+// A unit normal of the cloud's plane when the cloud is flat: it spans a plane (not all points
+// within the tolerance of one line) and all its points lie within the tolerance of it.
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte);
 
 // The faces of the cloud's true hull in the plain search's order.
 struct Ebenenbefund {
     std::vector<Ebene> ebenen;                      // per face the plane that stands for it
     std::vector<std::vector<std::size_t>> punkte;   // per face its points, ascending indices
+    // Per face its corners in their order round it, counter-clockwise seen from outside, the
+    // first not repeated; of points at one place the one with the largest index. Empty for
+    // the face of a flat cloud, whose hull polygon its caller walks.
+    std::vector<std::vector<std::size_t>> ecken;
+    // Per face one point of each place it holds (the one with the largest index), ascending;
+    // empty for the face of a flat cloud.
+    std::vector<std::vector<std::size_t>> stellen;
     std::vector<Vektor> normalen;                   // per face a unit normal (outward in space)
     bool flach = false;                             // the cloud is flat: one face
     bool fehler = false;                            // qhull failed: no faces
 };
 
-// Empty (no faces) for a cloud that spans no plane (orthonorm gives fewer than two vectors,
-// or all points lie within the tolerance of one line) and when qhull fails.
+// Empty (no faces) for a cloud within the tolerance of one line or point and when qhull fails.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "geometry/Monotonkette.h"
+#include "geometry/Vieleckpruefung.h"
 #include "model/Namen.h"
 #include "geometry/Raumgeometrie.h"
 #include "state/Zustand.h"
@@ -37,20 +37,8 @@ namespace {
 
 const std::string trenner = "-";
 
-// Edges of at most this length carry no side for the convexity test.
-constexpr double kantenMindestlaenge = 1e-4;
 // A point this close to a corner lies on the border: the corner's angle is undefined there.
 constexpr double eckenNaehe = 1e-4;
-
-// How far a corner may lie beside an edge's line and still take no side, for corners whose
-// coordinates differ by at most the given extent. Below an extent of 1e6 the zero tolerance
-// 1e-8 itself. Beyond it the rounding of the coordinates alone (about 1e-16 of the extent,
-// times a few operations) approaches 1e-8, and the true corners of a convex polygon would
-// seem to lie on both sides: the tolerance grows with the extent, 1e-14 of it, but never
-// beyond the shortest edge that has a side at all (1e-4). Far beyond that, where the digits
-// of doubles no longer resolve such lengths, no side is decided and such chains stay no
-// convex polygons.
-double seitenToleranz(double weite) { return std::min(std::max(1e-8, 1e-14 * weite), kantenMindestlaenge); }
 
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
@@ -73,159 +61,24 @@ double abstandVonEcke(const Punkt& p, const std::string& n) {
     return abstand(Datensatz(p), *record).value_or(0.0);
 }
 
-// Points of a plane brought to a scale where no product of two coordinates overflows; the
-// factor is returned, so that values can be scaled back.
-double verkleinern(std::vector<std::array<double, 2>>& p) {
-    double skala = 0;
-    for (const std::array<double, 2>& r : p) skala = std::max({skala, std::fabs(r[0]), std::fabs(r[1])});
-    if (!(skala > 0) || !std::isfinite(skala)) skala = 1;
-    for (std::array<double, 2>& r : p) r = {r[0] / skala, r[1] / skala};
-    return skala;
-}
+}  // namespace
 
-// The indices of the convex hull's vertices, counter-clockwise, without collinear points
-// (Andrew's monotone chain); fewer than three when the points lie on a line.
-std::vector<std::size_t> konvexeHuelle(const std::vector<std::array<double, 2>>& p) {
-    std::vector<std::size_t> ordnung(p.size());
-    for (std::size_t i = 0; i < p.size(); ++i) ordnung[i] = i;
-    std::sort(ordnung.begin(), ordnung.end(), [&p](std::size_t a, std::size_t b) { return p[a] < p[b]; });
-    ordnung.erase(std::unique(ordnung.begin(), ordnung.end(), [&p](std::size_t a, std::size_t b) { return p[a] == p[b]; }),
-                  ordnung.end());
-    if (ordnung.size() <= 2) return ordnung;
-    const auto links = [&p](std::size_t o, std::size_t a, std::size_t b) {
-        return (p[a][0] - p[o][0]) * (p[b][1] - p[o][1]) - (p[a][1] - p[o][1]) * (p[b][0] - p[o][0]) > 0;
-    };
-    return monotoneKette(ordnung, links);
-}
+bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil) { return kettenKonvex(ortsvektoren(ecken), anteil); }
 
-// The largest value of a linear function over points of a plane, from their convex hull: the
-// side test asks it for every edge, which would otherwise compare every edge with every corner.
-class Stuetzfunktion {
-public:
-    explicit Stuetzfunktion(std::vector<std::array<double, 2>> p) {
-        // Worked on at a scale where no product overflows; the values are scaled back.
-        skala_ = verkleinern(p);
-        for (std::size_t i : konvexeHuelle(p)) huelle_.push_back(p[i]);
-        const std::size_t m = huelle_.size();
-        // Up to eight vertices are all compared (maximum below): no directions are needed.
-        if (m <= 8) return;
-        // The vertex after edge i is the farthest one for every direction between the outward
-        // normals of edge i and edge i + 1.
-        for (std::size_t i = 0; i < m; ++i) {
-            const std::array<double, 2>& a = huelle_[i];
-            const std::array<double, 2>& b = huelle_[(i + 1) % m];
-            normalen_.emplace_back(std::atan2(-(b[0] - a[0]), b[1] - a[1]), (i + 1) % m);
-        }
-        std::sort(normalen_.begin(), normalen_.end());
-    }
+namespace {
 
-    double maximum(double ux, double uy) const {
-        const auto wert = [&](std::size_t i) { return ux * huelle_[i][0] + uy * huelle_[i][1]; };
-        const std::size_t m = huelle_.size();
-        double groesster = -std::numeric_limits<double>::infinity();
-        if (m <= 8) {
-            for (std::size_t i = 0; i < m; ++i) groesster = std::max(groesster, wert(i));
-            return skala_ * groesster;
-        }
-        const double t = std::atan2(uy, ux);
-        auto it = std::upper_bound(normalen_.begin(), normalen_.end(), std::make_pair(t, m));
-        const std::size_t v = (it == normalen_.begin() ? normalen_.back() : *(it - 1)).second;
-        // The neighbours too, against rounding at the borders of the directions.
-        for (std::size_t i : {v + m - 1, v, v + 1}) groesster = std::max(groesster, wert(i % m));
-        return skala_ * groesster;
-    }
-
-private:
-    double skala_ = 1;
-    std::vector<std::array<double, 2>> huelle_;
-    std::vector<std::pair<double, std::size_t>> normalen_;
-};
-
-// The chain of corners, its last corner joined to its first, turns once around: the signed
-// angles between consecutive edges add up to one full turn. A chain that runs round twice
-// passes the side test of every edge, but it covers its area twice. Edges shorter than the
-// side test's minimum carry no direction; an edge that turns straight back folds the chain
-// onto itself, and such a chain is no convex polygon either.
-bool drehtEinmalUm(const std::vector<Punkt>& q, const Vektor& normale) {
-    // The directions of the edges as unit vectors, so that huge coordinates overflow nowhere.
-    std::vector<Vektor> kanten;
-    for (std::size_t i = 0; i < q.size(); ++i) {
-        const Vektor d = q[(i + 1) % q.size()].ortsvektor() - q[i].ortsvektor();
-        if (d.istNullvektor()) continue;
-        const double groesste = std::max({std::fabs(d.x1), std::fabs(d.x2), std::fabs(d.x3)});
-        if (!std::isfinite(groesste)) return false;
-        const Vektor verkleinert = (1 / groesste) * d;
-        kanten.push_back((1 / verkleinert.norm()) * verkleinert);
-    }
-    if (kanten.size() < 3) return false;
-    double drehung = 0;
-    for (std::size_t i = 0; i < kanten.size(); ++i) {
-        const Vektor& a = kanten[i];
-        const Vektor& b = kanten[(i + 1) % kanten.size()];
-        const Vektor kreuz = a.kreuz(b);
-        const double cosinus = a * b;
-        if (cosinus < 0 && kreuz.norm() <= 1e-12) return false;
-        drehung += std::atan2(kreuz * normale, cosinus);
-    }
-    // A closed chain turns by whole turns: one turn lies between a half and one and a half.
-    return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
+// The unit normal of the plane the corners span (ebenenlage), or nothing.
+std::optional<Vektor> ebenenNormale(const std::vector<Punkt>& ecken) {
+    const std::vector<Vektor> orte = ortsvektoren(ecken);
+    const Ebenenlage lage = ebenenlage(orte);
+    if (lage.dimension != 2) return std::nullopt;
+    // Where the corners are no narrow figure, the normal of their orthonormal basis, to the
+    // last digit as it always was; a narrow or small figure has its well-conditioned one.
+    if (const std::vector<Vektor> basis = orthonormalbasis(orte); basis.size() == 2) return basis[0].kreuz(basis[1]);
+    return lage.normale;
 }
 
 }  // namespace
-
-bool eckenfolgeKonvex(const std::vector<Punkt>& ecken) {
-    if (ecken.empty()) return false;
-    // Corners so far apart that the squares of their distances overflow are first brought
-    // together by a power of two, which keeps every digit: the plane and the sides are then
-    // those of the same shape.
-    double weite = 0;
-    for (const Punkt& r : ecken)
-        weite = std::max({weite, std::fabs(r.x - ecken.front().x), std::fabs(r.y - ecken.front().y),
-                          std::fabs(r.z - ecken.front().z)});
-    if (!std::isfinite(weite)) return false;
-    std::vector<Punkt> q = ecken;
-    if (weite > 1e100) {
-        int exponent = 0;
-        std::frexp(weite, &exponent);
-        for (Punkt& r : q) {
-            r.x = std::ldexp(r.x, -exponent);
-            r.y = std::ldexp(r.y, -exponent);
-            r.z = std::ldexp(r.z, -exponent);
-        }
-    }
-    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(q));
-    if (basis.size() != 2) return false;
-    const double seitenweite = weite > 1e100 ? 1.0 : weite;
-    const double toleranz = seitenToleranz(seitenweite);
-    const Vektor nv = basis[0].kreuz(basis[1]);
-    const Vektor ursprung = q.front().ortsvektor();
-    // The corners in the plane's own coordinates: the side of an edge's line is a linear
-    // function of them, whose extremes over all corners lie on their convex hull.
-    std::vector<std::array<double, 2>> eben;
-    eben.reserve(q.size());
-    for (const Punkt& r : q) {
-        const Vektor d = r.ortsvektor() - ursprung;
-        eben.push_back({d * basis[0], d * basis[1]});
-    }
-    const Stuetzfunktion stuetze(std::move(eben));
-    // Every edge must leave all corners on one side of its line within the plane; corners on
-    // the edge's line itself take no side.
-    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-        const Punkt& a = q[i];
-        const Punkt& b = q[i + 1];
-        if (a.dist(b) <= kantenMindestlaenge) continue;
-        const auto u = nv.kreuz(b.ortsvektor() - a.ortsvektor()).normiert();
-        if (!u) continue;
-        const double ux = *u * basis[0];
-        const double uy = *u * basis[1];
-        const Vektor da = a.ortsvektor() - ursprung;
-        const double eigen = ux * (da * basis[0]) + uy * (da * basis[1]);
-        const double oben = stuetze.maximum(ux, uy) - eigen;
-        const double unten = -stuetze.maximum(-ux, -uy) - eigen;
-        if (!(std::fabs(oben) < toleranz) && oben > 0 && !(std::fabs(unten) < toleranz) && unten < 0) return false;
-    }
-    return drehtEinmalUm(q, nv);
-}
 
 bool Polygon::exist() const {
     return std::all_of(ecken.begin(), ecken.end(), [](const std::string& e) { return e == trenner || istPunkt(e); });
@@ -300,8 +153,8 @@ double Polygon::durchmesser() const {
             const Vektor d = r.ortsvektor() - q.front().ortsvektor();
             eben.push_back({d * basis[0], d * basis[1]});
         }
-        verkleinern(eben);
-        const std::vector<std::size_t> h = konvexeHuelle(eben);
+        verkleinern2d(eben);
+        const std::vector<std::size_t> h = konvexeHuelle2d(eben);
         const std::size_t m = h.size();
         const auto flaeche = [&](std::size_t a, std::size_t b, std::size_t c) {
             const std::array<double, 2>& pa = eben[h[a]];
@@ -338,20 +191,20 @@ std::optional<Punkt> Polygon::schwerpunkt() const {
 }
 
 bool Polygon::istEben() const {
-    std::vector<Punkt> q;
+    std::vector<Vektor> q;
     for (const std::string& n : eckenMenge())
-        if (const Punkt* p = eckpunkt(n)) q.push_back(*p);
-    return raumdimension(ortsvektoren(q)) == 2;
+        if (const Punkt* p = eckpunkt(n)) q.push_back(p->ortsvektor());
+    return ebenenlage(q).dimension == 2;
 }
 
 bool Polygon::istDreieck() const { return ecken.size() == 4 && ecken.front() == ecken.back(); }
 
 std::optional<Ebene> Polygon::ebene() const {
-    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(punkte()));
-    if (basis.size() != 2) return std::nullopt;
+    const std::optional<Vektor> nv = ebenenNormale(punkte());
+    if (!nv) return std::nullopt;
     const auto erste = ersteEcke(ecken);
     if (!erste) return std::nullopt;
-    return Ebene(*eckpunkt(ecken[*erste]), basis[0].kreuz(basis[1]));
+    return Ebene(*eckpunkt(ecken[*erste]), *nv);
 }
 
 bool Polygon::istKonvex() const { return eckenfolgeKonvex(punkte()); }
@@ -393,10 +246,9 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     verschiedene.reserve(nachNamen.size());
     for (std::size_t i : nachNamen) verschiedene.push_back(kette[i]);
     m.schwerpunkt = quodral::schwerpunkt(verschiedene);
-    const std::vector<Vektor> basis = orthonormalbasis(ortsvektoren(kette));
-    if (basis.size() == 2) m.ebene = Ebene(kette.front(), basis[0].kreuz(basis[1]));
+    if (const std::optional<Vektor> nv = ebenenNormale(kette)) m.ebene = Ebene(kette.front(), *nv);
     // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
-    const bool flaechig = raumdimension(ortsvektoren(verschiedene)) == 2;
+    const bool flaechig = ebenenlage(ortsvektoren(verschiedene)).dimension == 2;
     if (flaechig && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
         for (std::size_t i = 1; i + 1 < k; ++i)
             m.flaeche += dreiecksflaeche(kette[0].ortsvektor(), kette[i].ortsvektor(), kette[i + 1].ortsvektor());

@@ -18,13 +18,14 @@
 
 namespace quodral {
 
-// The convexity test on corner points in chain order: they span exactly a plane, every edge
-// longer than 1e-4 leaves all corners on one side of its line (a corner within 1e-8 of the
-// line takes no side; for corners more than 1e6 apart within 1e-14 of their extent, at most
-// 1e-4, against the rounding of their coordinates), and the chain, its last corner joined to its first, turns once around
-// (a total turning of 360 degrees, never straight back on itself). A chain that runs round
-// twice is not convex. Costs n log n for n corners.
-bool eckenfolgeKonvex(const std::vector<Punkt>& ecken);
+// The convexity test on corner points in chain order (kettenKonvex, geometry/Vieleckpruefung.h):
+// they span exactly a plane, every edge longer than 1e-4 of their extent leaves all corners on
+// one side of its line (a corner within the tolerance of the line takes no side), and the
+// chain, its last corner joined to its first, turns once around. Every limit is relative to
+// the corners' own extent, with the values of a polygon of extent 1, so that a narrow, small
+// or large face of a hull is a convex polygon as a square is. anteil scales the side
+// tolerance (the hull asks its faces with a margin). Costs n log n for n corners.
+bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil = 1.0);
 
 struct Polygon;
 
@@ -86,14 +87,15 @@ struct Polygon {
     bool istKonvex() const;
     // The centroid of the distinct registered corners; nothing without corners.
     std::optional<Punkt> schwerpunkt() const;
-    // The distinct corners span exactly a plane.
+    // The distinct corners span exactly a plane: within the tolerance of their extent they lie
+    // on no line, and within 1e-4 of their extent on one plane (ebenenlage).
     bool istEben() const;
     // Four entries, the last one repeating the first.
     bool istDreieck() const;
     // The registered corner points in chain order, break markers left out.
     std::vector<Punkt> punkte() const;
     // The plane through the first corner with the unit normal of the corners' span; nothing
-    // unless the corners span exactly a plane.
+    // unless the corners span exactly a plane (ebenenlage, geometry/Vieleckpruefung.h).
     std::optional<Ebene> ebene() const;
     // The first corner and the last entry are at one place.
     bool istGeschlossen() const;

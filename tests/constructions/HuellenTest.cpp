@@ -235,19 +235,19 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
     EXPECT_FALSE(polyederListe.contains("Q"));
 }
 
-// Points too far apart for the hull's arithmetic, and a tetrahedron of coordinates about 1e20,
-// whose faces the polygons' absolute tolerances take for no plane (they would measure no
-// surface): the outcome says which, and nothing is registered, quittung and lok untouched
-// (the intersection of two polyhedra relies on that as much as the statement does).
+// Points too far apart for the hull's arithmetic, and points far from the origin within the
+// tolerance of one line (about 6e6 for coordinates of 4e20, whose last place is 65536; the
+// points lie 131072 off the line): the outcome says which, and nothing is registered, quittung and lok
+// untouched (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);
     punkt("B", 1e77, 0, 0);
     punkt("C", 0, 1e77, 0);
     punkt("D", 0, 0, 1e77);
-    punkt("V0", 0.1e20, 0.3e20, 0.7e20);
-    punkt("V1", 3.3e20, 1.7e19, 0.3e20);
-    punkt("V2", 0.7e20, 2.9e20, 0.1e20);
-    punkt("V3", 0.3e20, 0.1e20, 3.1e20);
+    punkt("V0", 1e20, 1e20, 1e20);
+    punkt("V1", 2e20, 2e20, 2e20 + 131072);
+    punkt("V2", 3e20, 3e20 - 131072, 3e20);
+    punkt("V3", 4e20 + 131072, 4e20, 4e20);
     quittung = "vorher";
     lok = false;
     EXPECT_EQ(baueKonvexeHuelle("F", Klumpen("", {"A", "B", "C", "D"})), Huellenbau::ausserhalb);

@@ -276,8 +276,9 @@ TEST_F(WahreHuelle, ReellePunkte) {
     }
 }
 
-// Points moved off the faces of a cube by far less than the tolerance keep its faces; a flat
-// cloud, also one bent out of its plane by as little, has one face; a line none.
+// Points moved off the faces of a cube by far less than the tolerance (1e-8 times the extent
+// up to an extent of 1, 1e-8 beyond) keep its faces; a flat cloud, also one bent out of its
+// plane by as little, has one face; a line none.
 TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
     std::mt19937 z(34);
     std::uniform_real_distribution<double> stoss(-1e-12, 1e-12);
@@ -285,7 +286,8 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
     const Referenz r = exakteHuelle(g);
     for (double s : massstaebe) {
         std::vector<Punkt> w = bewegt(g, zufallsLage(z, s), 1);
-        for (Punkt& p : w) p = Punkt("", p.x + s * stoss(z), p.y + s * stoss(z), p.z + s * stoss(z));
+        const double t = std::min(s, 1.0);
+        for (Punkt& p : w) p = Punkt("", p.x + t * stoss(z), p.y + t * stoss(z), p.z + t * stoss(z));
         const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
         EXPECT_EQ(Seitenmenge(b.punkte.begin(), b.punkte.end()), r.seiten) << s;
         EXPECT_EQ(huellensuche::randkanten(w).size(), 2u * 12u * 6u) << s;  // four points on every edge
@@ -294,7 +296,8 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
     for (double s : massstaebe) {
         std::vector<Punkt> w = bewegt(g, zufallsLage(z, s), 1);
         const std::size_t n = w.size();
-        for (std::size_t i = 0; i < n; i += 3) w.emplace_back("", w[i].x + s * 3e-12, w[i].y, w[i].z - s * 2e-12);
+        const double t = std::min(s, 1.0);
+        for (std::size_t i = 0; i < n; i += 3) w.emplace_back("", w[i].x + t * 3e-12, w[i].y, w[i].z - t * 2e-12);
         Seitenmenge soll;
         for (std::vector<std::size_t> f : r.seiten) {
             for (std::size_t i = 0; i < n; i += 3)
@@ -325,7 +328,8 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
     for (G& p : eben) p[2] = 0;
     for (double s : massstaebe) {
         std::vector<Punkt> w = bewegt(eben, zufallsLage(z, s), 1);
-        for (Punkt& p : w) p = Punkt("", p.x + s * stoss(z), p.y + s * stoss(z), p.z + s * stoss(z));
+        const double t = std::min(s, 1.0);
+        for (Punkt& p : w) p = Punkt("", p.x + t * stoss(z), p.y + t * stoss(z), p.z + t * stoss(z));
         const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
         ASSERT_EQ(b.punkte.size(), 1u) << s;
         EXPECT_TRUE(b.flach);

@@ -1,0 +1,58 @@
+#pragma once
+// The shape of a polygon from the positions of its corners: whether they span a plane, and
+// whether the chain of them runs once round a convex figure. A polygon's own tests and the
+// faces of the convex hull read these and nothing else, so that a face the hull accepts is a
+// polygon that holds.
+//
+// Every limit is taken relative to the corners' own extent L (the largest side of the box
+// around them), with the values the tests have for a polygon of extent 1: a corner within the
+// tolerance of Toleranz.h (1e-8 there) of a line lies on it, corners within 1e-4·L of a plane
+// lie in it, an edge of 1e-4·L or less has no direction of its own. So a polygon scaled up or
+// down keeps its answers, and a narrow face (a sliver a millionth as wide as it is long) is as
+// plane as a square.
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "geometry/Vektor.h"
+
+namespace quodral {
+
+// How the positions lie.
+struct Ebenenlage {
+    // 0 all within the tolerance of one position, 1 of one line, 2 of one plane (within
+    // 1e-4·L), 3 none of these.
+    int dimension = 0;
+    // From dimension 2 on: the unit normal of the plane through the first position, the one
+    // farthest from it and the one farthest from their line. Its sense is that of the first
+    // turn of the chain: (q[i] − q[0]) × (q[j] − q[0]) with q[i] the first position farther
+    // than 1e-4·min(L, 1) from q[0] and q[j] the first after it off their line.
+    Vektor normale;
+    // With dimension 2 on: an orthonormal basis of the plane, e1 × e2 = normale.
+    Vektor e1, e2;
+    double ausdehnung = 0;   // L
+    double toleranz = 0;     // lagetoleranz of the positions
+};
+
+Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
+
+// The chain of corners is convex: they span a plane (ebenenlage), every edge longer than
+// 1e-4·L leaves all corners on one side of its line (a corner within the tolerance of the
+// line, at most 1e-4·L, takes no side), and the chain, its last corner joined to its first,
+// turns once around (a total turning of 360 degrees over the edges longer than the tolerance,
+// never straight back on itself). A chain
+// that runs round twice is not convex. anteil scales the side tolerance: the hull asks its
+// faces with half of it, so that a face it registers keeps its answer when rounding moves its
+// corners. Costs n log n for n corners.
+bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
+
+// The indices of the convex hull's vertices of points of a plane, counter-clockwise, without
+// collinear points (Andrew's monotone chain); fewer than three when they lie on a line.
+std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>>& p);
+
+// Points of a plane brought to a scale where no product of two coordinates overflows; the
+// factor is returned, so that values can be scaled back.
+double verkleinern2d(std::vector<std::array<double, 2>>& p);
+
+}  // namespace quodral
