@@ -110,11 +110,12 @@ std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& 
 }
 
 // The closed hull polygon of corners given in their order round the figure, counter-clockwise
-// about sinn: the list starts where the walk of genHuellenPolygon starts. orte are the places
-// of the figure's points (one per place), zv their centroid, ecken the corners' indices into
-// them.
-std::vector<std::string> anfangen(const std::vector<std::string>& namen, const std::vector<Vektor>& orte,
-                                  const Vektor& zv, std::vector<std::size_t> ecken, const Vektor& sinn) {
+// about sinn: the list starts where the walk of genHuellenPolygon starts, and repeats its
+// first corner at the end. orte are the places of the figure's points (one per place), zv
+// their centroid, ecken the corners' indices into them; so is the result. Empty where the
+// figure has no tangent at its farthest corner.
+std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std::size_t> ecken,
+                                  const Vektor& sinn) {
     if (ecken.size() < 3 || orte.size() < 2) return {};
     // The starting corner: the point farthest from the centroid (a corner: no point of a
     // segment lies farther from any place than both its ends).
@@ -152,11 +153,8 @@ std::vector<std::string> anfangen(const std::vector<std::string>& namen, const s
     if (lagentest(vektor2Punkt(zv), vektor2Punkt(R), vektor2Punkt(K), vektor2Punkt(F)))
         std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
 
-    std::vector<std::string> polygon;
-    polygon.reserve(ecken.size() + 1);
-    for (std::size_t i : ecken) polygon.push_back(namen[i]);
-    polygon.push_back(polygon.front());
-    return polygon;
+    ecken.push_back(ecken.front());
+    return ecken;
 }
 
 // The centroid of places, summed in their order as schwerpunkt sums points.
@@ -176,7 +174,9 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     std::vector<std::size_t> ecken = ecken2d(orte, m, eps);
     if (ecken.size() < 3) return {};
     if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-    return anfangen(namen, orte, mittelpunkt(orte), std::move(ecken), sinn);
+    std::vector<std::string> polygon;
+    for (std::size_t i : anfangen(orte, mittelpunkt(orte), std::move(ecken), sinn)) polygon.push_back(namen[i]);
+    return polygon;
 }
 
 // A normal of the plane of points in the sense the linear hull gives it: the first point,
@@ -390,9 +390,6 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     double flaechen = 0;
     std::vector<Polygonmasse> masse;  // each face as the polygon measures it
     masse.reserve(befund.punkte.size());
-    std::unordered_map<std::string, std::size_t> stelle;
-    stelle.reserve(namen.size());
-    for (std::size_t i = 0; i < namen.size(); ++i) stelle.emplace(namen[i], i);
     std::vector<Punkt> kette;
     // The distinct corners of the faces (the cloud's names are distinct).
     std::vector<bool> istEcke(pkte.size(), false);
@@ -400,7 +397,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     std::vector<Punkt> drinPunkte;
     std::vector<std::string> drin;
     std::vector<Vektor> orte;
-    std::vector<std::size_t> ecken;
+    std::vector<std::size_t> ecken, umlaufIndizes;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         drinPunkte.clear();
         for (std::size_t i : befund.punkte[f]) drinPunkte.push_back(pkte[i]);
@@ -409,7 +406,8 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
         const Vektor& m = befund.normalen[f];
         const Vektor& sinn = lh.dimension == 2 ? lh.v : m;
-        std::vector<std::string> eckfolge;
+        // The face's corners as indices of the cloud, the first repeated at the end.
+        umlaufIndizes.clear();
         if (befund.flach) {
             drin.clear();
             orte.clear();
@@ -417,45 +415,45 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
                 drin.push_back(namen[i]);
                 orte.push_back(pkte[i].ortsvektor());
             }
-            eckfolge = umlauf(drin, orte, sinn, m, eps);
+            std::unordered_map<std::string, std::size_t> stelle;
+            for (std::size_t i : befund.punkte[f]) stelle.emplace(namen[i], i);
+            for (const std::string& e : umlauf(drin, orte, sinn, m, eps)) umlaufIndizes.push_back(stelle.at(e));
         } else {
             // The corners as the hull found them, counter-clockwise seen from outside; the walk
             // starts where the hull polygon of the face's points starts.
             const std::vector<std::size_t>& st = befund.stellen[f];
-            drin.clear();
             orte.clear();
-            for (std::size_t i : st) {
-                drin.push_back(namen[i]);
-                orte.push_back(pkte[i].ortsvektor());
-            }
+            for (std::size_t i : st) orte.push_back(pkte[i].ortsvektor());
             ecken.clear();
             for (std::size_t i : befund.ecken[f])
                 ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
             if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-            eckfolge = anfangen(drin, orte, mittelpunkt(orte), ecken, sinn);
+            for (std::size_t k : anfangen(orte, mittelpunkt(orte), ecken, sinn)) umlaufIndizes.push_back(st[k]);
         }
         // A face the hull found is one: it is never left out.
-        if (eckfolge.empty()) {
+        if (umlaufIndizes.empty()) {
             for (const std::string& s : seiten) auslisten(s);
             return Huellenbau::keineEbene;
         }
-        const std::string fname = nextFreeName("pl");
-        Polygon seite(fname, std::move(eckfolge));
-        if (!seite.einlisten()) {
-            for (const std::string& s : seiten) auslisten(s);
-            return Huellenbau::nameAbgelehnt;
-        }
-        seiten.push_back(fname);
+        std::vector<std::string> eckfolge;
+        eckfolge.reserve(umlaufIndizes.size());
         kette.clear();
-        for (const std::string& e : seite.ecken) {
-            const std::size_t i = stelle.at(e);
+        for (std::size_t i : umlaufIndizes) {
+            eckfolge.push_back(namen[i]);
             kette.push_back(pkte[i]);
             if (!istEcke[i]) {
                 istEcke[i] = true;
                 ++eckenZahl;
             }
         }
+        const std::string fname = nextFreeName("pl");
+        Polygon seite(fname, std::move(eckfolge));
         masse.push_back(vermessen(seite, kette));
+        if (!eingetragen(eintragen(std::move(seite), fname))) {
+            for (const std::string& s : seiten) auslisten(s);
+            return Huellenbau::nameAbgelehnt;
+        }
+        seiten.push_back(fname);
         umfaenge += masse.back().laenge;
         flaechen += masse.back().flaeche;
     }

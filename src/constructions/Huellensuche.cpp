@@ -156,8 +156,10 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
     // coplanar points; Qi keeps the points inside as well, each with the facet it lies least
     // below, so that a point inside the first few facets is handed on to the face it lies on
     // when that face appears. C- merges facets while the hull grows.
-    std::string befehl = "qhull Qc Qi " + (radius > 0 ? option("C-", radius) : std::string("C-0")) + " " +
-                         option("W", eps) + " " + option("U", eps);
+    // Without a radius, qhull merges only what its rounding makes non-convex, and decides for
+    // itself which points lie outside.
+    std::string befehl = radius > 0 ? "qhull Qc Qi " + option("C-", radius) + " " + option("W", eps) + " " + option("U", eps)
+                                    : std::string("qhull Qc Qi C-0");
     const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl.data(), nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {
@@ -214,11 +216,13 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
         s.normale = normale[f];
         const auto abstand = [&](std::size_t i) { return std::fabs(skalar(normale[f], minus(p[i], anker[f]))); };
         // Every corner within the tolerance of the face's plane, and its corners convex.
-        for (std::size_t i : s.ecken) allesGut = allesGut && abstand(i) <= eps;
+        bool eben = true;
+        for (std::size_t i : s.ecken) eben = eben && abstand(i) <= eps;
         kette.clear();
         for (std::size_t i : s.ecken) kette.emplace_back(p[i].x, p[i].y, p[i].z);
         kette.push_back(kette.front());
-        allesGut = allesGut && kettenKonvex(kette, 0.5);
+        const bool konvex = kettenKonvex(kette, 0.5);
+        allesGut = allesGut && eben && konvex;
         s.punkte = s.ecken;
     }
     // The points qhull keeps with a facet (those within the tolerance of it and those inside)
@@ -252,7 +256,9 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
 std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
     std::vector<Rohseite> seiten;
     std::optional<std::vector<Rohseite>> zuletzt;
-    for (const double radius : {eps, eps / 16, 0.0}) {
+    // Half the tolerance first: a single merge moves a far corner up to three times the
+    // centrum radius off the neighbour's plane, half as much off the plane of both.
+    for (const double radius : {eps / 2, eps / 8, eps / 32, 0.0}) {
         const Lauf lauf = qhullSeiten(p, eps, radius, seiten);
         if (lauf == Lauf::gut) return seiten;
         if (lauf == Lauf::seiteFehlerhaft) zuletzt = seiten;

@@ -9,16 +9,18 @@
 // its faces.
 //
 // The hull comes from qhull (the reentrant library), which also merges its facets: facets are
-// merged where one lies within the tolerance of its neighbour's plane (a centrum radius of the
-// tolerance), and points within the tolerance of a facet stay no corner of it but are kept as
+// merged where one lies within half the tolerance of its neighbour's plane (the centrum
+// radius), and points within the tolerance of a facet stay no corner of it but are kept as
 // its coplanar points. A face's corners are the merged facet's vertices in their order round
-// it; its points are the corners and the coplanar points within the tolerance of its plane,
-// those of its neighbours included (a point on an edge lies on both faces). Every face is
-// checked before it is taken: all its points within the tolerance of its plane, its corners
-// a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
-// tolerance, so that rounding cannot turn it into a refused one. Where a face fails (qhull's
-// local merging has no bound on a chain of merges), the hull is taken again with a centrum
-// radius of a sixteenth of the tolerance, then with qhull's merging of rounding errors only.
+// it; its points are the corners and the kept points within the tolerance of its plane (the
+// mean plane of its corners), those of its neighbours included (a point on an edge lies on
+// both faces). Every face is checked before it is taken: all its corners within the
+// tolerance of its plane, and its corners a convex polygon by the polygons' own test
+// (geometry/Vieleckpruefung.h) with half its side tolerance, so that rounding cannot turn it
+// into a refused one. qhull's merging is local, and a chain of merges can bend a face beyond
+// the tolerance (qhull's test spiral does at the full tolerance): where a face fails, the
+// hull is taken again with a quarter of the radius, twice, and last with qhull's merging of
+// rounding errors only; should even those faces fail, they are the hull all the same.
 // A cloud within the tolerance of one plane is flat: its one face holds all its points.
 //
 // The order of the faces and the planes that stand for them are those of the plain search

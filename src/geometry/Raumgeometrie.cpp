@@ -2,20 +2,26 @@
 
 namespace quodral {
 
-std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
-    std::vector<Vektor> basis;
-    if (orte.size() < 2) return basis;
+std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor, 3>& basis) {
+    std::size_t anzahl = 0;
+    if (orte.size() < 2) return anzahl;
     const Vektor& anfang = orte[0];
-    for (std::size_t i = 1; i < orte.size() && basis.size() < 3; ++i) {
+    for (std::size_t i = 1; i < orte.size() && anzahl < 3; ++i) {
         const Vektor d = orte[i] - anfang;
         if (d.istNullvektor()) continue;
         // Classical Gram-Schmidt: every projection is taken of the difference itself.
         Vektor rest = d;
-        for (const Vektor& b : basis) rest = rest - (d * b) * b;
+        for (std::size_t k = 0; k < anzahl; ++k) rest = rest - (d * basis[k]) * basis[k];
         if (rest.istNullvektor()) continue;
-        if (const auto einheit = rest.normiert()) basis.push_back(*einheit);
+        if (const auto einheit = rest.normiert()) basis[anzahl++] = *einheit;
     }
-    return basis;
+    return anzahl;
+}
+
+std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
+    std::array<Vektor, 3> basis;
+    const std::size_t anzahl = orthonormalbasis(orte, basis);
+    return std::vector<Vektor>(basis.begin(), basis.begin() + static_cast<std::ptrdiff_t>(anzahl));
 }
 
 int raumdimension(const std::vector<Vektor>& orte) { return static_cast<int>(orthonormalbasis(orte).size()); }

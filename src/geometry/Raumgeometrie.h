@@ -4,6 +4,8 @@
 // Values in, values out: no registry, no check state, no names. The records and the
 // algorithms on records compute these measures here and nowhere else.
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "geometry/Vektor.h"
@@ -15,6 +17,10 @@ namespace quodral {
 // remainder after removing its projections on the vectors found so far is shorter than 1e-4,
 // adds nothing. Fewer than two positions give none.
 std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte);
+
+// The same basis into a fixed array, for the many small polygons of a hull: the number of
+// vectors found.
+std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor, 3>& basis);
 
 // The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
 // 2 for coplanar ones, 3 otherwise (each within 1e-4).

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "geometry/Monotonkette.h"
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 
 namespace quodral {
@@ -59,34 +61,143 @@ private:
     std::vector<std::pair<double, std::size_t>> normalen_;
 };
 
+// Plain triples for the many small sums and products below: the tests run on every face of
+// a hull of thousands, and the records' vector carries a name.
+struct V {
+    double x = 0, y = 0, z = 0;
+};
+V operator-(const V& a, const V& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+V operator*(double s, const V& a) { return {s * a.x, s * a.y, s * a.z}; }
+double skalar(const V& a, const V& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+V kreuz(const V& a, const V& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double laenge(const V& a) { return std::sqrt(skalar(a, a)); }
+V alsV(const Vektor& v) { return {v.x1, v.x2, v.x3}; }
+Vektor alsVektor(const V& v) { return Vektor(v.x, v.y, v.z); }
+
+// ebenenlage on plain triples, with its normal and basis as such.
+struct Lage {
+    int dimension = 0;
+    V normale, e1, e2;
+    double ausdehnung = 0, toleranz = 0;
+};
+
+Lage lageVon(const std::vector<V>& orte) {
+    Lage lage;
+    if (orte.empty()) return lage;
+    V lo = orte[0], hi = orte[0];
+    for (const V& q : orte) {
+        lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
+        hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
+    }
+    const double L = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+    // A coordinate all positions share exactly adds no rounding (groessterBetrag).
+    double M = 0;
+    if (lo.x != hi.x) M = std::max({M, std::fabs(lo.x), std::fabs(hi.x)});
+    if (lo.y != hi.y) M = std::max({M, std::fabs(lo.y), std::fabs(hi.y)});
+    if (lo.z != hi.z) M = std::max({M, std::fabs(lo.z), std::fabs(hi.z)});
+    lage.ausdehnung = L;
+    lage.toleranz = lagetoleranz(L, M);
+    if (!std::isfinite(L) || !(L > 0)) return lage;
+    // The differences from the first position, brought to about unit size by a power of two,
+    // which keeps every digit: no square overflows or underflows at any extent.
+    const double faktor = std::ldexp(1.0, -std::ilogb(L));
+    // Measured from the lowest position (smallest x, then y, then z): the dimension is one of
+    // the set of positions, whatever their order and however often one is repeated.
+    std::size_t unten = 0;
+    for (std::size_t i = 1; i < orte.size(); ++i) {
+        const V& q = orte[i];
+        const V& u = orte[unten];
+        if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten = i;
+    }
+    const V& a = orte[unten];
+    const auto d = [&](std::size_t i) { return faktor * (orte[i] - a); };
+    const double tol = faktor * lage.toleranz;
+    const double weite = faktor * L;
+    // The position farthest from the first: the line of the two is the longest one to measure
+    // the others against.
+    V b;
+    double d1 = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const V r = d(i); laenge(r) > d1) {
+            d1 = laenge(r);
+            b = r;
+        }
+    if (!(d1 > tol)) return lage;
+    lage.dimension = 1;
+    const V u = (1 / d1) * b;
+    V roh;
+    double d2 = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const V k = kreuz(u, d(i)); laenge(k) > d2) {
+            d2 = laenge(k);
+            roh = k;
+        }
+    if (!(d2 > tol)) return lage;
+    lage.dimension = 2;
+    V n = (1 / d2) * roh;
+    // The sense of the first turn of the chain, seen from its first position.
+    const auto e = [&](std::size_t i) { return faktor * (orte[i] - orte.front()); };
+    const double richtung = kantenAnteil * std::min(weite, faktor);
+    std::size_t i1 = 0;
+    while (i1 < orte.size() && !(laenge(e(i1)) > richtung)) ++i1;
+    if (i1 < orte.size()) {
+        const V r = e(i1);
+        const V ru = (1 / laenge(r)) * r;
+        for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
+            if (laenge(kreuz(ru, e(i2))) > tol) {
+                if (skalar(kreuz(r, e(i2)), n) < 0) n = -1.0 * n;
+                break;
+            }
+    }
+    lage.normale = n;
+    lage.e1 = u;
+    lage.e2 = kreuz(n, u);
+    double hoehe = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i) hoehe = std::max(hoehe, std::fabs(skalar(d(i), n)));
+    if (hoehe > std::max(kantenAnteil * weite, tol)) lage.dimension = 3;
+    return lage;
+}
+
 // The chain of corners, its last corner joined to its first, turns once around: the signed
 // angles between consecutive edges add up to one full turn. A chain that runs round twice
 // passes the side test of every edge, but it covers its area twice. Edges no longer than the
 // tolerance carry no direction (the short ends of a narrow face do); an edge that turns
 // straight back folds the chain onto itself, and such a chain is no convex polygon either.
-bool drehtEinmalUm(const std::vector<Vektor>& q, const Vektor& normale, double kurz) {
-    // The directions of the edges as unit vectors, so that huge coordinates overflow nowhere.
-    std::vector<Vektor> kanten;
-    for (std::size_t i = 0; i < q.size(); ++i) {
-        const Vektor d = q[(i + 1) % q.size()] - q[i];
-        const double groesste = std::max({std::fabs(d.x1), std::fabs(d.x2), std::fabs(d.x3)});
-        if (!std::isfinite(groesste)) return false;
-        if (!(groesste > 0)) continue;
-        const Vektor verkleinert = (1 / groesste) * d;
-        const double laenge = verkleinert.norm();
-        if (!(groesste * laenge > kurz)) continue;
-        kanten.push_back((1 / laenge) * verkleinert);
-    }
-    if (kanten.size() < 3) return false;
+bool drehtEinmalUm(const std::vector<V>& q, const V& normale, double kurz) {
+    // The direction of edge i as a unit vector, so that huge coordinates overflow nowhere:
+    // 1, or 0 for an edge without one, or -1 for one beyond the range of doubles.
+    const auto richtung = [&](std::size_t i, V& e) {
+        const V d = q[(i + 1) % q.size()] - q[i];
+        const double groesste = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
+        if (!std::isfinite(groesste)) return -1;
+        if (!(groesste > 0)) return 0;
+        const V verkleinert = (1 / groesste) * d;
+        const double l = laenge(verkleinert);
+        if (!(groesste * l > kurz)) return 0;
+        e = (1 / l) * verkleinert;
+        return 1;
+    };
+    std::size_t kanten = 0;
+    V erste, vorige;
     double drehung = 0;
-    for (std::size_t i = 0; i < kanten.size(); ++i) {
-        const Vektor& a = kanten[i];
-        const Vektor& b = kanten[(i + 1) % kanten.size()];
-        const Vektor kreuz = a.kreuz(b);
-        const double cosinus = a * b;
-        if (cosinus < 0 && kreuz.norm() <= 1e-12) return false;
-        drehung += std::atan2(kreuz * normale, cosinus);
+    const auto drehen = [&](const V& a, const V& b) {
+        const V k = kreuz(a, b);
+        const double cosinus = skalar(a, b);
+        if (cosinus < 0 && laenge(k) <= 1e-12) return false;
+        drehung += std::atan2(skalar(k, normale), cosinus);
+        return true;
+    };
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        V e;
+        const int art = richtung(i, e);
+        if (art < 0) return false;
+        if (art == 0) continue;
+        if (kanten == 0) erste = e;
+        else if (!drehen(vorige, e)) return false;
+        vorige = e;
+        ++kanten;
     }
+    if (kanten < 3 || !drehen(vorige, erste)) return false;
     // A closed chain turns by whole turns: one turn lies between a half and one and a half.
     return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
 }
@@ -94,114 +205,110 @@ bool drehtEinmalUm(const std::vector<Vektor>& q, const Vektor& normale, double k
 }  // namespace
 
 Ebenenlage ebenenlage(const std::vector<Vektor>& orte) {
+    std::vector<V> q;
+    q.reserve(orte.size());
+    for (const Vektor& v : orte) q.push_back(alsV(v));
+    const Lage l = lageVon(q);
     Ebenenlage lage;
-    if (orte.empty()) return lage;
-    lage.ausdehnung = ausdehnung(orte);
-    lage.toleranz = lagetoleranz(lage.ausdehnung, groessterBetrag(orte));
-    const double L = lage.ausdehnung;
-    if (!std::isfinite(L) || !(L > 0)) return lage;
-    // The differences from the first position, brought to about unit size by a power of two,
-    // which keeps every digit: no square overflows or underflows at any extent.
-    const int exponent = std::ilogb(L);
-    const auto skaliert = [exponent](const Vektor& v) {
-        return Vektor(std::ldexp(v.x1, -exponent), std::ldexp(v.x2, -exponent), std::ldexp(v.x3, -exponent));
-    };
-    std::vector<Vektor> d;
-    d.reserve(orte.size());
-    for (const Vektor& q : orte) d.push_back(skaliert(q - orte.front()));
-    const double tol = std::ldexp(lage.toleranz, -exponent);
-    const double weite = std::ldexp(L, -exponent);
-    // The position farthest from the first: the line of the two is the longest one to measure
-    // the others against.
-    std::size_t ib = 0;
-    double d1 = 0;
-    for (std::size_t i = 0; i < d.size(); ++i)
-        if (const double l = d[i].norm(); l > d1) {
-            d1 = l;
-            ib = i;
-        }
-    if (!(d1 > tol)) return lage;
-    lage.dimension = 1;
-    const Vektor u = (1 / d1) * d[ib];
-    std::size_t ic = 0;
-    double d2 = 0;
-    for (std::size_t i = 0; i < d.size(); ++i)
-        if (const double l = u.kreuz(d[i]).norm(); l > d2) {
-            d2 = l;
-            ic = i;
-        }
-    if (!(d2 > tol)) return lage;
-    lage.dimension = 2;
-    const Vektor roh = u.kreuz(d[ic]);
-    Vektor n = (1 / roh.norm()) * roh;
-    // The sense of the first turn of the chain.
-    const double richtung = kantenAnteil * std::min(weite, std::ldexp(1.0, -exponent));
-    std::size_t i1 = 0;
-    while (i1 < d.size() && !(d[i1].norm() > richtung)) ++i1;
-    if (i1 < d.size()) {
-        const Vektor ru = (1 / d[i1].norm()) * d[i1];
-        for (std::size_t i2 = i1 + 1; i2 < d.size(); ++i2)
-            if (ru.kreuz(d[i2]).norm() > tol) {
-                if (d[i1].kreuz(d[i2]) * n < 0) n = -1.0 * n;
-                break;
-            }
+    lage.dimension = l.dimension;
+    lage.ausdehnung = l.ausdehnung;
+    lage.toleranz = l.toleranz;
+    if (l.dimension >= 2) {
+        lage.normale = alsVektor(l.normale);
+        lage.e1 = alsVektor(l.e1);
+        lage.e2 = alsVektor(l.e2);
     }
-    lage.normale = n;
-    lage.e1 = u;
-    lage.e2 = n.kreuz(u);
-    double hoehe = 0;
-    for (const Vektor& q : d) hoehe = std::max(hoehe, std::fabs(q * n));
-    if (hoehe > std::max(kantenAnteil * weite, tol)) lage.dimension = 3;
     return lage;
 }
 
-bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
-    if (ecken.empty()) return false;
+std::optional<Vektor> ebenenNormale(const std::vector<Vektor>& orte) { return kettenbefund(orte).normale; }
+
+namespace {
+
+// kettenKonvex of corners q, whose lage (lageVon) is known where they lie within 1e100.
+bool konvex(std::vector<V> q, const Lage& bekannt, double anteil) {
+    if (q.empty()) return false;
     // Corners so far apart that the squares of their distances overflow are first brought
     // together by a power of two, which keeps every digit: the plane and the sides are then
     // those of the same shape.
     double weite = 0;
-    for (const Vektor& r : ecken)
-        weite = std::max({weite, std::fabs(r.x1 - ecken.front().x1), std::fabs(r.x2 - ecken.front().x2),
-                          std::fabs(r.x3 - ecken.front().x3)});
+    for (const V& r : q)
+        weite = std::max({weite, std::fabs(r.x - q.front().x), std::fabs(r.y - q.front().y), std::fabs(r.z - q.front().z)});
     if (!std::isfinite(weite)) return false;
-    std::vector<Vektor> q = ecken;
     if (weite > 1e100) {
         int exponent = 0;
         std::frexp(weite, &exponent);
-        for (Vektor& r : q) r = Vektor(std::ldexp(r.x1, -exponent), std::ldexp(r.x2, -exponent), std::ldexp(r.x3, -exponent));
+        for (V& r : q) r = {std::ldexp(r.x, -exponent), std::ldexp(r.y, -exponent), std::ldexp(r.z, -exponent)};
     }
-    const Ebenenlage lage = ebenenlage(q);
+    const Lage lage = weite > 1e100 ? lageVon(q) : bekannt;
     if (lage.dimension != 2) return false;
-    const double L = lage.ausdehnung;
-    const double kurz = kantenAnteil * L;
+    const double kurz = kantenAnteil * lage.ausdehnung;
     const double toleranz = anteil * std::min(lage.toleranz, kurz);
-    const Vektor& ursprung = q.front();
+    // Three corners (a triangle, closed or not) leave each edge's line with the third on one
+    // side: only the turning is asked.
+    const bool dreieck = q.size() <= 3 || (q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z);
+    if (dreieck) return drehtEinmalUm(q, lage.normale, lage.toleranz);
+    const V ursprung = q.front();
     // The corners in the plane's own coordinates: the side of an edge's line is a linear
-    // function of them, whose extremes over all corners lie on their convex hull.
+    // function of them, whose extremes over all corners lie on their convex hull (where the
+    // corners are few, they are all asked).
     std::vector<std::array<double, 2>> eben;
     eben.reserve(q.size());
-    for (const Vektor& r : q) {
-        const Vektor d = r - ursprung;
-        eben.push_back({d * lage.e1, d * lage.e2});
+    for (const V& r : q) {
+        const V d = r - ursprung;
+        eben.push_back({skalar(d, lage.e1), skalar(d, lage.e2)});
     }
-    const Stuetzfunktion stuetze(std::move(eben));
+    constexpr std::size_t wenige = 16;
+    std::optional<Stuetzfunktion> stuetze;
+    if (q.size() > wenige) stuetze.emplace(eben);
+    const auto maximum = [&](double ux, double uy) {
+        if (stuetze) return stuetze->maximum(ux, uy);
+        double m = -std::numeric_limits<double>::infinity();
+        for (const std::array<double, 2>& r : eben) m = std::max(m, ux * r[0] + uy * r[1]);
+        return m;
+    };
     // Every edge must leave all corners on one side of its line within the plane; corners on
     // the edge's line itself take no side.
     for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-        const Vektor d = q[i + 1] - q[i];
-        const double laenge = d.norm();
-        if (!(laenge > kurz)) continue;
-        const Vektor u = (1 / laenge) * lage.normale.kreuz(d);
-        const double ux = u * lage.e1;
-        const double uy = u * lage.e2;
-        const Vektor da = q[i] - ursprung;
-        const double eigen = ux * (da * lage.e1) + uy * (da * lage.e2);
-        const double oben = stuetze.maximum(ux, uy) - eigen;
-        const double unten = -stuetze.maximum(-ux, -uy) - eigen;
+        const V d = q[i + 1] - q[i];
+        const double l = laenge(d);
+        if (!(l > kurz)) continue;
+        const V u = (1 / l) * kreuz(lage.normale, d);
+        const double ux = skalar(u, lage.e1);
+        const double uy = skalar(u, lage.e2);
+        const double eigen = ux * eben[i][0] + uy * eben[i][1];
+        const double oben = maximum(ux, uy) - eigen;
+        const double unten = -maximum(-ux, -uy) - eigen;
         if (oben > 0 && unten < 0 && oben >= toleranz && unten <= -toleranz) return false;
     }
     return drehtEinmalUm(q, lage.normale, lage.toleranz);
+}
+
+std::vector<V> alsVs(const std::vector<Vektor>& orte) {
+    std::vector<V> q;
+    q.reserve(orte.size());
+    for (const Vektor& v : orte) q.push_back(alsV(v));
+    return q;
+}
+
+}  // namespace
+
+bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
+    std::vector<V> q = alsVs(ecken);
+    const Lage lage = lageVon(q);
+    return konvex(std::move(q), lage, anteil);
+}
+
+Kettenbefund kettenbefund(const std::vector<Vektor>& ecken) {
+    Kettenbefund b;
+    std::vector<V> q = alsVs(ecken);
+    const Lage lage = lageVon(q);
+    b.dimension = lage.dimension;
+    if (lage.dimension != 2) return b;
+    if (std::array<Vektor, 3> basis; orthonormalbasis(ecken, basis) == 2) b.normale = basis[0].kreuz(basis[1]);
+    else b.normale = alsVektor(lage.normale);
+    b.konvex = konvex(std::move(q), lage, 1.0);
+    return b;
 }
 
 double verkleinern2d(std::vector<std::array<double, 2>>& p) {

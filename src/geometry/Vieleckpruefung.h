@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "geometry/Vektor.h"
@@ -24,10 +25,12 @@ struct Ebenenlage {
     // 0 all within the tolerance of one position, 1 of one line, 2 of one plane (within
     // 1e-4·L), 3 none of these.
     int dimension = 0;
-    // From dimension 2 on: the unit normal of the plane through the first position, the one
-    // farthest from it and the one farthest from their line. Its sense is that of the first
-    // turn of the chain: (q[i] − q[0]) × (q[j] − q[0]) with q[i] the first position farther
-    // than 1e-4·min(L, 1) from q[0] and q[j] the first after it off their line.
+    // From dimension 2 on: the unit normal of the plane through the lowest position (smallest
+    // x, then y, then z), the one farthest from it and the one farthest from their line, so
+    // that the dimension is one of the set of positions, whatever their order. Its sense is
+    // that of the first turn of the chain: (q[i] − q[0]) × (q[j] − q[0]) with q[i] the first
+    // position farther than 1e-4·min(L, 1) from q[0] and q[j] the first after it off their
+    // line.
     Vektor normale;
     // With dimension 2 on: an orthonormal basis of the plane, e1 × e2 = normale.
     Vektor e1, e2;
@@ -36,6 +39,12 @@ struct Ebenenlage {
 };
 
 Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
+
+// The unit normal of the plane the positions span (ebenenlage), or nothing. Where their
+// orthonormal basis (orthonormalbasis, Raumgeometrie.h) has two vectors, the normal of that
+// basis, to the last digit as polygons have always had it; a narrow or small figure, which it
+// cannot hold, has the well-conditioned one of ebenenlage.
+std::optional<Vektor> ebenenNormale(const std::vector<Vektor>& orte);
 
 // The chain of corners is convex: they span a plane (ebenenlage), every edge longer than
 // 1e-4·L leaves all corners on one side of its line (a corner within the tolerance of the
@@ -46,6 +55,15 @@ Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
 // faces with half of it, so that a face it registers keeps its answer when rounding moves its
 // corners. Costs n log n for n corners.
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
+
+// ebenenlage's dimension, ebenenNormale and kettenKonvex of one chain at once (the measures
+// of a polygon ask all three).
+struct Kettenbefund {
+    int dimension = 0;
+    std::optional<Vektor> normale;
+    bool konvex = false;
+};
+Kettenbefund kettenbefund(const std::vector<Vektor>& ecken);
 
 // The indices of the convex hull's vertices of points of a plane, counter-clockwise, without
 // collinear points (Andrew's monotone chain); fewer than three when they lie on a line.

@@ -65,21 +65,6 @@ double abstandVonEcke(const Punkt& p, const std::string& n) {
 
 bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil) { return kettenKonvex(ortsvektoren(ecken), anteil); }
 
-namespace {
-
-// The unit normal of the plane the corners span (ebenenlage), or nothing.
-std::optional<Vektor> ebenenNormale(const std::vector<Punkt>& ecken) {
-    const std::vector<Vektor> orte = ortsvektoren(ecken);
-    const Ebenenlage lage = ebenenlage(orte);
-    if (lage.dimension != 2) return std::nullopt;
-    // Where the corners are no narrow figure, the normal of their orthonormal basis, to the
-    // last digit as it always was; a narrow or small figure has its well-conditioned one.
-    if (const std::vector<Vektor> basis = orthonormalbasis(orte); basis.size() == 2) return basis[0].kreuz(basis[1]);
-    return lage.normale;
-}
-
-}  // namespace
-
 bool Polygon::exist() const {
     return std::all_of(ecken.begin(), ecken.end(), [](const std::string& e) { return e == trenner || istPunkt(e); });
 }
@@ -200,7 +185,7 @@ bool Polygon::istEben() const {
 bool Polygon::istDreieck() const { return ecken.size() == 4 && ecken.front() == ecken.back(); }
 
 std::optional<Ebene> Polygon::ebene() const {
-    const std::optional<Vektor> nv = ebenenNormale(punkte());
+    const std::optional<Vektor> nv = ebenenNormale(ortsvektoren(punkte()));
     if (!nv) return std::nullopt;
     const auto erste = ersteEcke(ecken);
     if (!erste) return std::nullopt;
@@ -232,7 +217,6 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     Polygonmasse m;
     const std::size_t k = kette.size();
     if (k == 0 || k != pol.ecken.size()) return m;
-    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += Strecke(kette[i], kette[i + 1]).laenge();
     // The distinct corners in the order of their names, as eckenMenge() holds them.
     std::vector<std::size_t> nachNamen(k);
     for (std::size_t i = 0; i < k; ++i) nachNamen[i] = i;
@@ -242,16 +226,22 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end(),
                                 [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
                     nachNamen.end());
-    std::vector<Punkt> verschiedene;
+    const std::vector<Vektor> orte = ortsvektoren(kette);
+    // Each edge's length as Strecke::laenge measures it.
+    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += (orte[i + 1] - orte[i]).norm();
+    std::vector<Vektor> verschiedene;
     verschiedene.reserve(nachNamen.size());
-    for (std::size_t i : nachNamen) verschiedene.push_back(kette[i]);
-    m.schwerpunkt = quodral::schwerpunkt(verschiedene);
-    if (const std::optional<Vektor> nv = ebenenNormale(kette)) m.ebene = Ebene(kette.front(), *nv);
-    // flaeche(): planar, convex and closed, then a fan of triangles from the first corner.
-    const bool flaechig = ebenenlage(ortsvektoren(verschiedene)).dimension == 2;
-    if (flaechig && eckenfolgeKonvex(kette) && istNull(kette.front().dist(kette.back())))
-        for (std::size_t i = 1; i + 1 < k; ++i)
-            m.flaeche += dreiecksflaeche(kette[0].ortsvektor(), kette[i].ortsvektor(), kette[i + 1].ortsvektor());
+    for (std::size_t i : nachNamen) verschiedene.push_back(orte[i]);
+    // The centroid summed as schwerpunkt sums the points.
+    Vektor summe = nullvec;
+    for (const Vektor& v : verschiedene) summe = summe + v;
+    m.schwerpunkt = vektor2Punkt((1.0 / static_cast<double>(verschiedene.size())) * summe);
+    const Kettenbefund befund = kettenbefund(orte);
+    if (befund.normale) m.ebene = Ebene(kette.front(), *befund.normale);
+    // flaeche(): planar, convex and closed, then a fan of triangles from the first corner. The
+    // distinct corners span what the chain spans (ebenenlage's dimension is one of the set).
+    if (befund.dimension == 2 && befund.konvex && istNull(kette.front().dist(kette.back())))
+        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksflaeche(orte[0], orte[i], orte[i + 1]);
     return m;
 }
 
