@@ -81,6 +81,9 @@ void kHuelle(const std::vector<std::string>& w) {
             return;
         }
         if (bau == Huellenbau::ausserhalb) return zahlbereichFehler(name);
+        if (bau == Huellenbau::rechenfehler)
+            return ablehnen("Die konvexe Hülle " + name + " der Punkte des Klumpens " + kn +
+                            " konnte nicht berechnet werden; sie wurde nicht gebildet.");
         ablehnen("Die Punkte des Klumpens " + kn + " spannen keine Ebene auf; die konvexe Hülle " + name +
                  " wurde nicht gebildet.");
     });

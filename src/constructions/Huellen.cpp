@@ -378,6 +378,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     for (Punkt& p : pkte) p.rem.clear();
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
+    if (befund.fehler) return Huellenbau::rechenfehler;
     if (befund.punkte.empty()) return Huellenbau::keineEbene;
     const double eps = huellensuche::toleranz(pkte);
 
@@ -430,10 +431,11 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
             for (std::size_t k : anfangen(orte, mittelpunkt(orte), ecken, sinn)) umlaufIndizes.push_back(st[k]);
         }
-        // A face the hull found is one: it is never left out.
+        // A face the hull found is one: it is never left out. (Only a face without a tangent
+        // at its farthest corner, beyond the digits of doubles, has no start.)
         if (umlaufIndizes.empty()) {
             for (const std::string& s : seiten) auslisten(s);
-            return Huellenbau::keineEbene;
+            return Huellenbau::rechenfehler;
         }
         std::vector<std::string> eckfolge;
         eckfolge.reserve(umlaufIndizes.size());

@@ -20,12 +20,14 @@
 // with a user's name.
 //
 // The convex hull polyhedron (erzeugeKonvexeHuelle): KHUELLE. The faces of the cluster's true
-// convex hull (Huellensuche.h), each the hull polygon of its points, registered as polygons
-// "pl", "pl1", ... and the polyhedron made of them. Their order, their names, their corner
-// order and the answer are those of the plain search over every triple of points
-// (sammleRandebenen, kept as a reference) wherever that search is right, as on every cluster
-// of points on a small lattice; where its fixed tolerances on unnormalised normals fail (faces
-// kept several times, faces lost, walks that never close), the true hull stands.
+// convex hull (Huellensuche.h), each with the corners the hull found round it, registered as
+// polygons "pl", "pl1", ... and the polyhedron made of them. Their order, their names, the
+// corner a face's list starts at and its sense, and the answer are those of the plain search
+// over every triple of points (sammleRandebenen, kept as a reference) and its hull polygons
+// wherever that search is right, as on every cluster of points on a small lattice; where its
+// fixed tolerances on unnormalised normals fail (faces kept several times, faces lost, walks
+// that never close), the true hull stands. A flat cloud's one face is the hull polygon of its
+// points.
 //
 // The boundary edges of UMHUELLE (Klumpenbau.h) come from the same faces: randKantenPaare.
 
@@ -91,8 +93,9 @@ bool imHuellenbereich(const std::vector<Punkt>& pkte);
 enum class Huellenbau {
     gebaut,         // registered, quittung and lok set
     nameAbgelehnt,  // the name cannot be taken
-    keineEbene,     // no face, or faces the polygons cannot measure
-    ausserhalb      // the points lie too far apart for the hull's arithmetic (imHuellenbereich)
+    keineEbene,     // the points span no plane: within the tolerance of one line or place
+    ausserhalb,     // the points lie too far apart for the hull's arithmetic (imHuellenbereich)
+    rechenfehler    // qhull failed on the points (no hull was found at all)
 };
 
 // KHUELLE and the intersection of two polyhedra: the convex hull of the cluster's points as a
@@ -100,16 +103,12 @@ enum class Huellenbau {
 // polyhedron's name is held back meanwhile), and quittung set to the examination report of
 // the polyhedron followed by "\nGesamtKantenlänge: " E "   Oberfläche: " A "  Volumen: " V
 // (each rounded to dezimalen decimals, in the plain number form; E is half the sum of the
-// face perimeters from two faces on). lok is set true. Otherwise nothing is registered and
+// face perimeters from two faces on). lok is set true. Every face the hull finds is
+// registered, with its corners as the hull found them. Otherwise nothing is registered and
 // quittung and lok are untouched: when the name cannot be taken, when the points lie too far
-// apart, when they have no face (fewer than three points, all within the tolerance of one
-// point or one line, or qhull failed), when no face gives a hull polygon, so that no
-// polyhedron without faces is ever registered, and when the polygons' own measure of the
-// surface differs from that of the corner walks by more than a millionth (their absolute
-// tolerances see no plane in faces of coordinates far beyond the digits of doubles): then the
-// faces registered go again. A face whose points give no hull polygon while others do is left
-// out.
-// The cluster record need not be registered; members that are no points are ignored.
+// apart, when they span no plane (fewer than three places, or all within the tolerance of one
+// line), and when qhull fails. The cluster record need not be registered; members that are no
+// points are ignored.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // baueKonvexeHuelle(neun, kl) == Huellenbau::gebaut.

@@ -24,6 +24,21 @@ namespace {
 // written in the shortest form that reads back as that double.
 std::string schnappschussZahl(double x) { return kurzform(DoubleTest(x)); }
 
+// The faces as the replay meets them: every corner at the coordinates the snapshot writes. A
+// face that the rounding to 14 decimals would turn into no convex polygon would stop the
+// replay at its solid (the polygons' tests keep a margin of ten times that rounding, so this
+// is a last guard, not a case).
+bool gerundetKonvex(const std::vector<std::string>& seiten) {
+    for (const std::string& s : seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        if (pol == nullptr) return false;
+        std::vector<Punkt> ecken;
+        for (const Punkt& p : pol->punkte()) ecken.emplace_back("", DoubleTest(p.x), DoubleTest(p.y), DoubleTest(p.z));
+        if (!eckenfolgeKonvex(ecken)) return false;
+    }
+    return true;
+}
+
 // A frozen coordinate: fixed notation with 14 decimals, never an exponent, so that the
 // rewritten statement reads like the typed ones.
 std::string freezerZahl(double x) { return rund(x, 14); }
@@ -74,11 +89,12 @@ bool screenshot() {
         geschrieben.insert(name);
     }
     // A solid whose faces POLYEDER would refuse (its points moved since, or a pyramid built
-    // over a degenerate apex before) is left out, and so is one that needs a polygon left out.
+    // over a degenerate apex before), with the coordinates as they are or as they are written,
+    // is left out, and so is one that needs a polygon left out.
     for (const auto& [name, w] : polyederListe) {
         const bool teileDa = std::all_of(w.seiten.begin(), w.seiten.end(),
                                          [&](const std::string& s) { return geschrieben.contains(s); });
-        if (!teileDa || !polyederSeitenTauglich(w.seiten)) {
+        if (!teileDa || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten)) {
             ausgelassen.push_back(name);
             continue;
         }
