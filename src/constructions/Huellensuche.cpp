@@ -41,21 +41,6 @@ D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
     return kreuz(minus(alsD3(c), alsD3(a)), minus(alsD3(c), alsD3(b)));
 }
 
-// For every point, the faces that hold it: the faces of point i are
-// liste[ab[i]] ... liste[ab[i + 1] − 1], in ascending order of the faces.
-struct SeitenJePunkt {
-    std::vector<std::size_t> ab, liste;
-    SeitenJePunkt(const std::vector<std::vector<std::size_t>>& seiten, std::size_t n) : ab(n + 1, 0) {
-        for (const auto& f : seiten)
-            for (std::size_t i : f) ++ab[i + 1];
-        for (std::size_t i = 0; i < n; ++i) ab[i + 1] += ab[i];
-        liste.resize(ab[n]);
-        std::vector<std::size_t> frei(ab.begin(), ab.end() - 1);
-        for (std::size_t f = 0; f < seiten.size(); ++f)
-            for (std::size_t i : seiten[f]) liste[frei[i]++] = f;
-    }
-};
-
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
@@ -108,6 +93,7 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
 struct Rohseite {
     std::vector<std::size_t> ecken;
     std::vector<std::size_t> punkte;
+    std::vector<std::size_t> nachbarn;   // the faces across its edges, by their numbers
     D3 normale;
 };
 
@@ -224,6 +210,9 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
         const bool konvex = kettenKonvex(kette, 0.5);
         allesGut = allesGut && eben && konvex;
         s.punkte = s.ecken;
+        facetT* neighbor;
+        facetT** neighborp;
+        FOREACHneighbor_(facetten[f]) s.nachbarn.push_back(nummerVon[neighbor->id]);
     }
     // The points qhull keeps with a facet (those within the tolerance of it and those inside)
     // lie on its face where they lie within the tolerance of its plane, and on a neighbouring
@@ -355,6 +344,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.punkte.push_back(std::move(alle));
         b.ecken.emplace_back();
         b.stellen.emplace_back();
+        b.nachbarn.emplace_back();
         b.normalen.emplace_back(g.normale.x, g.normale.y, g.normale.z);
         b.flach = true;
         return b;
@@ -378,6 +368,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     b.punkte.reserve(roh->size());
     b.ecken.reserve(roh->size());
     b.stellen.reserve(roh->size());
+    b.nachbarn.reserve(roh->size());
     b.normalen.reserve(roh->size());
     std::vector<std::size_t> alle;
     for (const Rohseite& s : *roh) {
@@ -389,6 +380,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         ecken.reserve(s.ecken.size());
         for (std::size_t d : s.ecken) ecken.push_back(vertreter[d]);
         b.ecken.push_back(std::move(ecken));
+        b.nachbarn.push_back(s.nachbarn);
         std::vector<std::size_t> stellen;
         stellen.reserve(s.punkte.size());
         for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
@@ -416,6 +408,9 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         schluessel.emplace_back(t ? *t : std::array<std::size_t, 3>{pkte.size(), pkte.size(), f}, f);
     }
     std::sort(schluessel.begin(), schluessel.end());
+    std::vector<std::size_t> neueNummer(schluessel.size());
+    for (std::size_t k = 0; k < schluessel.size(); ++k) neueNummer[schluessel[k].second] = k;
+    b.nachbarn.reserve(schluessel.size());
     b.ebenen.reserve(schluessel.size());
     b.punkte.reserve(schluessel.size());
     b.ecken.reserve(schluessel.size());
@@ -430,6 +425,9 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         b.punkte.push_back(std::move(roh.punkte[f]));
         b.ecken.push_back(std::move(roh.ecken[f]));
         b.stellen.push_back(std::move(roh.stellen[f]));
+        std::vector<std::size_t> nachbarn = std::move(roh.nachbarn[f]);
+        for (std::size_t& g : nachbarn) g = neueNummer[g];
+        b.nachbarn.push_back(std::move(nachbarn));
         b.normalen.push_back(m);
     }
     return b;
@@ -442,29 +440,20 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     const Ebenenbefund b = seiten(pkte);
     if (b.flach || b.punkte.size() < 2) return kanten;
     const double eps = toleranz(pkte);
-    // Two faces meet in an edge where they share two points at different places; every pair
-    // of their common points at different places is an edge of the plain search.
-    const SeitenJePunkt seitenVon(b.punkte, pkte.size());
-    std::vector<std::size_t> zaehler(b.punkte.size(), 0);
-    std::vector<std::size_t> beruehrt;
-    for (std::size_t f = 0; f < b.punkte.size(); ++f) {
-        beruehrt.clear();
-        for (std::size_t i : b.punkte[f])
-            for (std::size_t k = seitenVon.ab[i]; k < seitenVon.ab[i + 1]; ++k)
-                if (const std::size_t g = seitenVon.liste[k]; g > f && zaehler[g]++ == 0) beruehrt.push_back(g);
-        for (std::size_t g : beruehrt) {
-            if (zaehler[g] >= 2) {
-                std::vector<std::size_t> gemeinsam;
-                std::set_intersection(b.punkte[f].begin(), b.punkte[f].end(), b.punkte[g].begin(), b.punkte[g].end(),
-                                      std::back_inserter(gemeinsam));
-                for (std::size_t i : gemeinsam)
-                    for (std::size_t j : gemeinsam)
-                        if (i != j && (pkte[i].ortsvektor() - pkte[j].ortsvektor()).norm() > eps)
-                            kanten.emplace_back(i, j);
-            }
-            zaehler[g] = 0;
+    // Two faces meet in an edge where they share two points at different places, and faces
+    // that do are neighbours across an edge of the hull; every pair of their common points at
+    // different places is an edge of the plain search.
+    std::vector<std::size_t> gemeinsam;
+    for (std::size_t f = 0; f < b.punkte.size(); ++f)
+        for (std::size_t g : b.nachbarn[f]) {
+            if (g <= f) continue;
+            gemeinsam.clear();
+            std::set_intersection(b.punkte[f].begin(), b.punkte[f].end(), b.punkte[g].begin(), b.punkte[g].end(),
+                                  std::back_inserter(gemeinsam));
+            for (std::size_t i : gemeinsam)
+                for (std::size_t j : gemeinsam)
+                    if (i != j && (pkte[i].ortsvektor() - pkte[j].ortsvektor()).norm() > eps) kanten.emplace_back(i, j);
         }
-    }
     std::sort(kanten.begin(), kanten.end());
     kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());
     return kanten;

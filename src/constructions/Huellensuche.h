@@ -60,6 +60,8 @@ struct Ebenenbefund {
     // Per face one point of each place it holds (the one with the largest index), ascending;
     // empty for the face of a flat cloud.
     std::vector<std::vector<std::size_t>> stellen;
+    // Per face the faces across its edges (numbers in this list); empty for a flat cloud.
+    std::vector<std::vector<std::size_t>> nachbarn;
     std::vector<Vektor> normalen;                   // per face a unit normal (outward in space)
     bool flach = false;                             // the cloud is flat: one face
     bool fehler = false;                            // qhull failed: no faces
