@@ -391,7 +391,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     double flaechen = 0;
     std::vector<Polygonmasse> masse;  // each face as the polygon measures it
     masse.reserve(befund.punkte.size());
-    std::vector<Punkt> kette;
+    std::vector<Vektor> kette;
     // The distinct corners of the faces (the cloud's names are distinct).
     std::vector<bool> istEcke(pkte.size(), false);
     std::size_t eckenZahl = 0;
@@ -442,7 +442,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         kette.clear();
         for (std::size_t i : umlaufIndizes) {
             eckfolge.push_back(namen[i]);
-            kette.push_back(pkte[i]);
+            kette.push_back(pkte[i].ortsvektor());
             if (!istEcke[i]) {
                 istEcke[i] = true;
                 ++eckenZahl;

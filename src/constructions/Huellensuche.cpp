@@ -138,14 +138,14 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
     qhT qhSpeicher;
     qhT* qh = &qhSpeicher;
     qh_zero(qh, stilleDatei());
-    // Qc keeps the points within the tolerance of a facet (W: above, U: below it) as its
-    // coplanar points; Qi keeps the points inside as well, each with the facet it lies least
-    // below, so that a point inside the first few facets is handed on to the face it lies on
-    // when that face appears. C- merges facets while the hull grows.
-    // Without a radius, qhull merges only what its rounding makes non-convex, and decides for
-    // itself which points lie outside.
-    std::string befehl = radius > 0 ? "qhull Qc Qi " + option("C-", radius) + " " + option("W", eps) + " " + option("U", eps)
-                                    : std::string("qhull Qc Qi C-0");
+    // Qc and Qi keep every point that is no corner with the facet it lies least below, also a
+    // point inside the first few facets, which is handed on to the face it lies on when that
+    // face appears. qhull builds the hull merging only what its rounding makes non-convex (C-0),
+    // and then merges the facets that are not convex by the centrum radius (C), dropping the
+    // corners that merging leaves on an edge or inside a face. (Merging while the hull grows,
+    // C- with the radius, gives the same faces, but on qhull's spiral it keeps rebuilding the
+    // neighbourhoods of its two ends, each a corner of thousands of facets: four times slower.)
+    std::string befehl = radius > 0 ? "qhull Qc Qi C-0 " + option("C", radius) : std::string("qhull Qc Qi C-0");
     const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl.data(), nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {

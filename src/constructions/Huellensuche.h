@@ -8,10 +8,10 @@
 // rounding of its coordinates needs). A cloud scaled down, or moved far from the origin, keeps
 // its faces.
 //
-// The hull comes from qhull (the reentrant library), which also merges its facets: facets are
-// merged where one lies within half the tolerance of its neighbour's plane (the centrum
-// radius), and points within the tolerance of a facet stay no corner of it but are kept as
-// its coplanar points. A face's corners are the merged facet's vertices in their order round
+// The hull comes from qhull (the reentrant library), which also merges its facets: once the
+// hull is built, facets are merged where one's centre lies within half the tolerance of its
+// neighbour's plane (the centrum radius), and a corner that merging leaves on an edge or
+// inside a face is dropped; every point that is no corner is kept with its nearest facet. A face's corners are the merged facet's vertices in their order round
 // it; its points are the corners and the kept points within the tolerance of its plane (the
 // mean plane of its corners), those of its neighbours included (a point on an edge lies on
 // both faces). Every face is checked before it is taken: all its corners within the

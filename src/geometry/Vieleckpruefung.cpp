@@ -202,6 +202,21 @@ bool drehtEinmalUm(const std::vector<V>& q, const V& normale, double kurz) {
     return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
 }
 
+// A triangle (three corners, or four with the first repeated) whose smallest height exceeds a
+// thousand times the tolerance and a billionth of its longest edge: it spans its plane and runs
+// once round, whatever rounding does to it, and the tests need not be run through.
+bool klaresDreieck(const std::vector<V>& q) {
+    const bool geschlossen = q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z;
+    if (q.size() != 3 && !geschlossen) return false;
+    const V a = q[1] - q[0], b = q[2] - q[0], c = q[2] - q[1];
+    const double l = std::max({laenge(a), laenge(b), laenge(c)});
+    if (!std::isfinite(l) || !(l > 0) || l > 1e100 || l < 1e-100) return false;
+    const double hoehe = laenge(kreuz(a, b)) / l;
+    double M = 0;
+    for (std::size_t i = 0; i < 3; ++i) M = std::max({M, std::fabs(q[i].x), std::fabs(q[i].y), std::fabs(q[i].z)});
+    return hoehe > 1e3 * lagetoleranz(l, M) && hoehe > 1e-9 * l;
+}
+
 }  // namespace
 
 Ebenenlage ebenenlage(const std::vector<Vektor>& orte) {
@@ -295,6 +310,7 @@ std::vector<V> alsVs(const std::vector<Vektor>& orte) {
 
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
     std::vector<V> q = alsVs(ecken);
+    if (klaresDreieck(q)) return true;
     const Lage lage = lageVon(q);
     return konvex(std::move(q), lage, anteil);
 }
@@ -302,12 +318,21 @@ bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
 Kettenbefund kettenbefund(const std::vector<Vektor>& ecken) {
     Kettenbefund b;
     std::vector<V> q = alsVs(ecken);
+    if (klaresDreieck(q)) {
+        b.dimension = 2;
+        b.konvex = true;
+        if (std::array<Vektor, 3> basis; orthonormalbasis(ecken, basis) == 2) {
+            b.normale = basis[0].kreuz(basis[1]);
+            return b;
+        }
+    }
     const Lage lage = lageVon(q);
     b.dimension = lage.dimension;
     if (lage.dimension != 2) return b;
+    if (b.normale) return b;
     if (std::array<Vektor, 3> basis; orthonormalbasis(ecken, basis) == 2) b.normale = basis[0].kreuz(basis[1]);
     else b.normale = alsVektor(lage.normale);
-    b.konvex = konvex(std::move(q), lage, 1.0);
+    if (!b.konvex) b.konvex = konvex(std::move(q), lage, 1.0);
     return b;
 }
 

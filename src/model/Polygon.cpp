@@ -213,9 +213,9 @@ double Polygon::flaeche() const {
     return summe;
 }
 
-Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
     Polygonmasse m;
-    const std::size_t k = kette.size();
+    const std::size_t k = orte.size();
     if (k == 0 || k != pol.ecken.size()) return m;
     // The distinct corners in the order of their names, as eckenMenge() holds them.
     std::vector<std::size_t> nachNamen(k);
@@ -226,7 +226,6 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end(),
                                 [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
                     nachNamen.end());
-    const std::vector<Vektor> orte = ortsvektoren(kette);
     // Each edge's length as Strecke::laenge measures it.
     for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += (orte[i + 1] - orte[i]).norm();
     std::vector<Vektor> verschiedene;
@@ -237,10 +236,10 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Punkt>& kette) {
     for (const Vektor& v : verschiedene) summe = summe + v;
     m.schwerpunkt = vektor2Punkt((1.0 / static_cast<double>(verschiedene.size())) * summe);
     const Kettenbefund befund = kettenbefund(orte);
-    if (befund.normale) m.ebene = Ebene(kette.front(), *befund.normale);
+    if (befund.normale) m.ebene = Ebene(vektor2Punkt(orte.front()), *befund.normale);
     // flaeche(): planar, convex and closed, then a fan of triangles from the first corner. The
     // distinct corners span what the chain spans (ebenenlage's dimension is one of the set).
-    if (befund.dimension == 2 && befund.konvex && istNull(kette.front().dist(kette.back())))
+    if (befund.dimension == 2 && befund.konvex && istNull((orte.front() - orte.back()).norm()))
         for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksflaeche(orte[0], orte[i], orte[i + 1]);
     return m;
 }
