@@ -103,7 +103,7 @@ FILE* stilleDatei() {
     return datei != nullptr ? datei : stderr;
 }
 
-// An option of qhull with a number, e.g. "C-1e-08": the shortest text that reads back as it.
+// An option of qhull with a number, e.g. "C5e-09": the shortest text that reads back as it.
 std::string option(const char* name, double wert) {
     char zahl[40];
     const auto ende = std::to_chars(zahl, zahl + sizeof zahl, wert).ptr;
@@ -114,9 +114,9 @@ std::string option(const char* name, double wert) {
 enum class Lauf { gut, seiteFehlerhaft, fehler };
 
 // The faces of the places p through qhull, whose facets merge within the centrum radius
-// `radius` (0: only where rounding makes them non-convex), points within eps of a facet
-// staying its coplanar points. Every face is checked (see Huellensuche.h); a face that fails
-// makes the run seiteFehlerhaft.
+// `radius` (0: only where rounding makes them non-convex); a face holds its corners and the
+// points within eps of its plane. Every face is checked (see Huellensuche.h); a face that
+// fails makes the run seiteFehlerhaft.
 Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vector<Rohseite>& seiten) {
     seiten.clear();
     const std::size_t n = p.size();
