@@ -69,14 +69,23 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
             const auto z = zellen(u);
             gitter[schluessel(z[0], z[1], z[2])].push_back(i);
         }
+    // The cells a partner can lie in: those that the interval of 4.001e-4 (a little more,
+    // against rounding at the cells' borders) about each coordinate reaches, mostly one or two
+    // per coordinate instead of three.
+    constexpr double reichweite = 4.01e-4;
+    const auto bereich = [](double x) {
+        return std::array<std::int64_t, 2>{static_cast<std::int64_t>(std::floor((x - reichweite) / zelle)),
+                                           static_cast<std::int64_t>(std::floor((x + reichweite) / zelle))};
+    };
     std::vector<std::size_t> kandidaten;
     for (std::size_t i = 0; i < n; ++i) {
         kandidaten.clear();
-        const auto z = zellen(einheiten[i]);
-        for (std::int64_t a = -1; a <= 1; ++a)
-            for (std::int64_t b = -1; b <= 1; ++b)
-                for (std::int64_t c = -1; c <= 1; ++c) {
-                    const auto it = gitter.find(schluessel(z[0] + a, z[1] + b, z[2] + c));
+        const Vektor& u = einheiten[i];
+        const auto bx = bereich(u.x1), by = bereich(u.x2), bz = bereich(u.x3);
+        for (std::int64_t a = bx[0]; a <= bx[1]; ++a)
+            for (std::int64_t b = by[0]; b <= by[1]; ++b)
+                for (std::int64_t c = bz[0]; c <= bz[1]; ++c) {
+                    const auto it = gitter.find(schluessel(a, b, c));
                     if (it == gitter.end()) continue;
                     for (std::size_t j : it->second)
                         if (j > i) kandidaten.push_back(j);
