@@ -178,11 +178,16 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
     bool allesGut = true;
     for (std::size_t f = 0; f < F; ++f) {
         Rohseite& s = seiten[f];
-        setT* ecken = qh_facet3vertex(qh, facetten[f]);
         vertexT* vertex;
         vertexT** vertexp;
-        FOREACHvertex_(ecken) s.ecken.push_back(punktNr(vertex->point));
-        qh_settempfree(qh, &ecken);
+        if (facetten[f]->simplicial) {
+            // A triangle: its three corners, in their order below.
+            FOREACHvertex_(facetten[f]->vertices) s.ecken.push_back(punktNr(vertex->point));
+        } else {
+            setT* ecken = qh_facet3vertex(qh, facetten[f]);
+            FOREACHvertex_(ecken) s.ecken.push_back(punktNr(vertex->point));
+            qh_settempfree(qh, &ecken);
+        }
         const D3 qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
         D3 flaeche, summe;
         for (std::size_t k = 0; k < s.ecken.size(); ++k) {
@@ -204,10 +209,14 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
         // Every corner within the tolerance of the face's plane, and its corners convex.
         bool eben = true;
         for (std::size_t i : s.ecken) eben = eben && abstand(i) <= eps;
-        kette.clear();
-        for (std::size_t i : s.ecken) kette.emplace_back(p[i].x, p[i].y, p[i].z);
-        kette.push_back(kette.front());
-        const bool konvex = kettenKonvex(kette, 0.5);
+        const auto ort = [&](std::size_t i) { return Vektor(p[i].x, p[i].y, p[i].z); };
+        bool konvex = s.ecken.size() == 3 && klaresDreieck(ort(s.ecken[0]), ort(s.ecken[1]), ort(s.ecken[2]));
+        if (!konvex) {
+            kette.clear();
+            for (std::size_t i : s.ecken) kette.push_back(ort(i));
+            kette.push_back(kette.front());
+            konvex = kettenKonvex(kette, 0.5);
+        }
         allesGut = allesGut && eben && konvex;
         s.punkte = s.ecken;
         facetT* neighbor;
@@ -398,7 +407,16 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     if (roh.punkte.empty()) return roh;
     Ebenenbefund b;
     b.flach = roh.flach;
-    const double L = ausdehnung(ortsvektoren(pkte));
+    double L = 0;
+    {
+        const std::vector<D3> p = alsD3(pkte);
+        D3 lo = p[0], hi = p[0];
+        for (const D3& q : p) {
+            lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
+            hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
+        }
+        L = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+    }
     const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
@@ -417,11 +435,11 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     b.stellen.reserve(schluessel.size());
     b.normalen.reserve(schluessel.size());
     for (const auto& [t, f] : schluessel) {
+        const Vektor& m = roh.normalen[f];
         std::optional<Ebene> e;
         if (t[0] < pkte.size()) e = ebeneDurch(pkte[t[0]], pkte[t[1]], pkte[t[2]]);
-        const Vektor& m = roh.normalen[f];
-        if (!e) e = Ebene(pkte[roh.punkte[f].front()], m);
-        b.ebenen.push_back(*e);
+        if (e) b.ebenen.push_back(std::move(*e));
+        else b.ebenen.emplace_back(pkte[roh.punkte[f].front()], m);
         b.punkte.push_back(std::move(roh.punkte[f]));
         b.ecken.push_back(std::move(roh.ecken[f]));
         b.stellen.push_back(std::move(roh.stellen[f]));

@@ -202,19 +202,23 @@ bool drehtEinmalUm(const std::vector<V>& q, const V& normale, double kurz) {
     return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
 }
 
-// A triangle (three corners, or four with the first repeated) whose smallest height exceeds a
-// thousand times the tolerance and a billionth of its longest edge: it spans its plane and runs
-// once round, whatever rounding does to it, and the tests need not be run through.
-bool klaresDreieck(const std::vector<V>& q) {
-    const bool geschlossen = q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z;
-    if (q.size() != 3 && !geschlossen) return false;
-    const V a = q[1] - q[0], b = q[2] - q[0], c = q[2] - q[1];
+// A triangle whose smallest height exceeds a thousand times the tolerance and a billionth of
+// its longest edge: it spans its plane and runs once round, whatever rounding does to it, and
+// the tests need not be run through.
+bool klar(const V& p, const V& q, const V& r) {
+    const V a = q - p, b = r - p, c = r - q;
     const double l = std::max({laenge(a), laenge(b), laenge(c)});
     if (!std::isfinite(l) || !(l > 0) || l > 1e100 || l < 1e-100) return false;
     const double hoehe = laenge(kreuz(a, b)) / l;
-    double M = 0;
-    for (std::size_t i = 0; i < 3; ++i) M = std::max({M, std::fabs(q[i].x), std::fabs(q[i].y), std::fabs(q[i].z)});
+    const double M = std::max({std::fabs(p.x), std::fabs(p.y), std::fabs(p.z), std::fabs(q.x), std::fabs(q.y),
+                               std::fabs(q.z), std::fabs(r.x), std::fabs(r.y), std::fabs(r.z)});
     return hoehe > 1e3 * lagetoleranz(l, M) && hoehe > 1e-9 * l;
+}
+
+// Three corners, or four with the first repeated, that form such a triangle.
+bool klaresDreieck(const std::vector<V>& q) {
+    const bool geschlossen = q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z;
+    return (q.size() == 3 || geschlossen) && klar(q[0], q[1], q[2]);
 }
 
 }  // namespace
@@ -307,6 +311,8 @@ std::vector<V> alsVs(const std::vector<Vektor>& orte) {
 }
 
 }  // namespace
+
+bool klaresDreieck(const Vektor& a, const Vektor& b, const Vektor& c) { return klar(alsV(a), alsV(b), alsV(c)); }
 
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
     std::vector<V> q = alsVs(ecken);

@@ -56,6 +56,12 @@ std::optional<Vektor> ebenenNormale(const std::vector<Vektor>& orte);
 // corners. Costs n log n for n corners.
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
 
+// A triangle whose smallest height exceeds a thousand times the tolerance of its corners and a
+// billionth of its longest edge: its corners span a plane and, closed, are a convex chain by
+// every test above, with any anteil; so a hull of thousands of facets asks its clear
+// triangles no further.
+bool klaresDreieck(const Vektor& a, const Vektor& b, const Vektor& c);
+
 // ebenenlage's dimension, ebenenNormale and kettenKonvex of one chain at once (the measures
 // of a polygon ask all three).
 struct Kettenbefund {
