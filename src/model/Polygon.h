@@ -82,8 +82,8 @@ struct Polygon {
     // 1e-4 of a corner), innerhalb (the edges are seen under 360 degrees) or ausserhalb.
     punktlage punktPosition(const Punkt& p) const;
 
-    // Planar, every edge longer than 1e-4 leaves all corners on one side of it, and the
-    // corners turn once around (eckenfolgeKonvex of the registered corners).
+    // Planar, every edge longer than 1e-4 of the corners' extent leaves all corners on one side
+    // of it, and the corners turn once around (eckenfolgeKonvex of the registered corners).
     bool istKonvex() const;
     // The centroid of the distinct registered corners; nothing without corners.
     std::optional<Punkt> schwerpunkt() const;
