@@ -5,6 +5,7 @@
 #include <cmath>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <limits>
 #include <numeric>
@@ -103,13 +104,6 @@ FILE* stilleDatei() {
     return datei != nullptr ? datei : stderr;
 }
 
-// An option of qhull with a number, e.g. "C5e-09": the shortest text that reads back as it.
-std::string option(const char* name, double wert) {
-    char zahl[40];
-    const auto ende = std::to_chars(zahl, zahl + sizeof zahl, wert).ptr;
-    return std::string(name) + std::string(zahl, ende);
-}
-
 // The outcome of one run of qhull.
 enum class Lauf { gut, seiteFehlerhaft, fehler };
 
@@ -145,8 +139,15 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
     // corners that merging leaves on an edge or inside a face. (Merging while the hull grows,
     // C- with the radius, gives the same faces, but on qhull's spiral it keeps rebuilding the
     // neighbourhoods of its two ends, each a corner of thousands of facets: four times slower.)
-    std::string befehl = radius > 0 ? "qhull Qc Qi C-0 " + option("C", radius) : std::string("qhull Qc Qi C-0");
-    const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl.data(), nullptr, stilleDatei());
+    char befehl[64] = "qhull Qc Qi C-0";
+    if (radius > 0) {
+        // The radius in the shortest text that reads back as it, e.g. "C5e-09".
+        const std::size_t stelle = std::strlen(befehl);
+        befehl[stelle] = ' ';
+        befehl[stelle + 1] = 'C';
+        *std::to_chars(befehl + stelle + 2, befehl + sizeof befehl - 1, radius).ptr = '\0';
+    }
+    const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl, nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {
         qhT* qh;
