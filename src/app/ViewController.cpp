@@ -43,14 +43,22 @@ const std::string neustartNein = "Lieber doch nicht";
 // result takes no name (`namenVorher` is the number of names in use before the line ran) and
 // leaves the name it was to give (its first parameter) free. A motion in place takes no name
 // either, but its first parameter is the object it moved.
+// A keyword that no handler takes (a typo, a word from elsewhere) did nothing either: typed, it
+// answers that the keyword is unknown. So does a construction's keyword without parameters.
 bool hatNichtsErzeugt(const Anweisung& zeile, std::size_t namenVorher) {
     // Most lines built something under a new name: those need no closer look.
     if (lok && verbrauchteNamen.size() != namenVorher) return false;
-    // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
-    if (zeile.wortzahl() < 2) return false;
-    const Fundstelle& fund = zeile.fund;
-    if (!fund || fund.zeile->handler == nullptr || (fund.zeile->merkmale & merkmal::ohneObjekt) != 0)
+    // A blank line has nothing to fail; a comment (also one whose star is glued to its first
+    // word), a one-word command and an object's name asking for its description are no
+    // constructions.
+    if (zeile.wortzahl() == 0 || zeile.kopf.starts_with('*') || einwortbefehlFuer(zeile.ganz()) != nullptr ||
+        indexNr(zeile.text) != 0)
         return false;
+    const Fundstelle& fund = zeile.fund;
+    if (!fund || fund.zeile->handler == nullptr) return true;
+    if ((fund.zeile->merkmale & merkmal::ohneObjekt) != 0) return false;
+    // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
+    if (zeile.wortzahl() < 2) return true;
     return !lok || zeile.worte[1] == "?" || nameFrei(zeile.worte[1]);
 }
 
@@ -274,9 +282,9 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
     // The run goes over the list as it stands now; statements that append to the list while
     // it runs do not disturb it.
     const std::vector<std::string> zeilen = anweisungsListe;
-    // Lines that passed their checks but built nothing (refused, or a construction with an
-    // empty result): the run goes on past them, so that a list saved with such a line still
-    // replays, and names them at the end with the answer each gave.
+    // Lines that passed their checks but had no effect (a construction refused or with an empty
+    // result, a keyword no handler takes): the run goes on past them, so that a list saved with
+    // such a line still replays, and names them at the end with the answer each gave.
     std::string ohneErgebnis;
     int ohneErgebnisZahl = 0;
     for (const std::string& zeile : zeilen) {
