@@ -30,12 +30,19 @@ namespace {
 
 const std::string fehlerAnfang = "FEHLER: \n\n";
 
-// The restart's question; loading over unsaved work asks the same, since it loses the same.
+// The restart's question.
 const std::string neustartFrage = "Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.";
 const std::string neustartJa = "Trotzdem Neustart";
 const std::string neustartNein = "Lieber doch nicht";
 
-// True when the line, just run with its checks passed, is a construction that built nothing.
+// Loading over work that no file holds gives that work up: the question names it.
+const std::string ladeFrage =
+    "Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?";
+const std::string ladeJa = "Trotzdem laden";
+const std::string ladeNein = "Lieber doch nicht";
+
+// True when the line, just run with its checks passed, had no effect because it failed: a
+// construction that built nothing, or a line that no handler took.
 // A construction is a statement whose handler builds, changes or moves objects: not a help
 // request, comment, query, measurement, setting, visibility statement or deletion, which build
 // nothing by their nature and answer in their own way. It built nothing when it was refused
@@ -467,11 +474,9 @@ void ViewController::zeigeFilesB() {
         }
     if (erfolg) {
         // The loaded list replaces the current one: work that no file holds is given up only
-        // on the restart's answer. The question comes once the file is known to load, so a
+        // when the user says so. The question comes once the file is known to load, so a
         // cancelled dialog or a refused file never asks.
-        if (ungesicherteAenderungen(anweisungsListe) &&
-            auswahl(neustartFrage, neustartJa, neustartNein) != neustartJa)
-            return;
+        if (ungesicherteAenderungen(anweisungsListe) && auswahl(ladeFrage, ladeJa, ladeNein) != ladeJa) return;
         anweisungsListe = liste;
         alsGesichertMerken(anweisungsListe);
         quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";
