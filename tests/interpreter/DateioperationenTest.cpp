@@ -74,6 +74,8 @@ TEST_F(Listendatei, ZeilenumbruecheUndTabsSindLeerzeichen) {
         const std::string u = umbruch;
         SCOPED_TRACE(u == "\n" ? "LF" : u == "\r" ? "CR" : "CR LF");
         EXPECT_EQ(lesen("PUNKT A 0 0 0&" + u + "PUNKT B 1 0 0&" + u), sauber);
+        // The line break after the last "&" is blank: the file is a list.
+        EXPECT_EQ(keineAnweisungsliste("PUNKT A 0 0 0&" + u + "PUNKT B 1 0 0&" + u), std::nullopt);
         EXPECT_EQ(lesen(u + "  PUNKT A 0 0 0 " + u + "&" + u + u + "\tPUNKT B 1 0 0\t&"), sauber);
         EXPECT_EQ(lesen("PUNKT C" + u + "1\t2 3&"), Liste{"PUNKT C 1 2 3"});
         // A statement of nothing but line breaks and blanks is the empty statement, as "&&" gives.
