@@ -30,12 +30,19 @@ namespace {
 
 const std::string fehlerAnfang = "FEHLER: \n\n";
 
-// The restart's question; loading over unsaved work asks the same, since it loses the same.
+// The restart's question.
 const std::string neustartFrage = "Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.";
 const std::string neustartJa = "Trotzdem Neustart";
 const std::string neustartNein = "Lieber doch nicht";
 
-// True when the line, just run with its checks passed, is a construction that built nothing.
+// Loading over work that no file holds gives that work up: the question names it.
+const std::string ladeFrage =
+    "Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?";
+const std::string ladeJa = "Trotzdem laden";
+const std::string ladeNein = "Lieber doch nicht";
+
+// True when the line, just run with its checks passed, had no effect because it failed: a
+// construction that built nothing, or a line that no handler took.
 // A construction is a statement whose handler builds, changes or moves objects: not a help
 // request, comment, query, measurement, setting, visibility statement or deletion, which build
 // nothing by their nature and answer in their own way. It built nothing when it was refused
@@ -43,14 +50,22 @@ const std::string neustartNein = "Lieber doch nicht";
 // result takes no name (`namenVorher` is the number of names in use before the line ran) and
 // leaves the name it was to give (its first parameter) free. A motion in place takes no name
 // either, but its first parameter is the object it moved.
+// A keyword that no handler takes (a typo, a word from elsewhere) did nothing either: typed, it
+// answers that the keyword is unknown. So does a construction's keyword without parameters.
 bool hatNichtsErzeugt(const Anweisung& zeile, std::size_t namenVorher) {
     // Most lines built something under a new name: those need no closer look.
     if (lok && verbrauchteNamen.size() != namenVorher) return false;
-    // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
-    if (zeile.wortzahl() < 2) return false;
-    const Fundstelle& fund = zeile.fund;
-    if (!fund || fund.zeile->handler == nullptr || (fund.zeile->merkmale & merkmal::ohneObjekt) != 0)
+    // A blank line has nothing to fail; a comment (also one whose star is glued to its first
+    // word), a one-word command and an object's name asking for its description are no
+    // constructions.
+    if (zeile.wortzahl() == 0 || zeile.kopf.starts_with('*') || einwortbefehlFuer(zeile.ganz()) != nullptr ||
+        indexNr(zeile.text) != 0)
         return false;
+    const Fundstelle& fund = zeile.fund;
+    if (!fund || fund.zeile->handler == nullptr) return true;
+    if ((fund.zeile->merkmale & merkmal::ohneObjekt) != 0) return false;
+    // Only a trailing separator leaves an empty word; a keyword alone reaches no handler.
+    if (zeile.wortzahl() < 2) return true;
     return !lok || zeile.worte[1] == "?" || nameFrei(zeile.worte[1]);
 }
 
@@ -274,9 +289,9 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
     // The run goes over the list as it stands now; statements that append to the list while
     // it runs do not disturb it.
     const std::vector<std::string> zeilen = anweisungsListe;
-    // Lines that passed their checks but built nothing (refused, or a construction with an
-    // empty result): the run goes on past them, so that a list saved with such a line still
-    // replays, and names them at the end with the answer each gave.
+    // Lines that passed their checks but had no effect (a construction refused or with an empty
+    // result, a keyword no handler takes): the run goes on past them, so that a list saved with
+    // such a line still replays, and names them at the end with the answer each gave.
     std::string ohneErgebnis;
     int ohneErgebnisZahl = 0;
     for (const std::string& zeile : zeilen) {
@@ -459,11 +474,9 @@ void ViewController::zeigeFilesB() {
         }
     if (erfolg) {
         // The loaded list replaces the current one: work that no file holds is given up only
-        // on the restart's answer. The question comes once the file is known to load, so a
+        // when the user says so. The question comes once the file is known to load, so a
         // cancelled dialog or a refused file never asks.
-        if (ungesicherteAenderungen(anweisungsListe) &&
-            auswahl(neustartFrage, neustartJa, neustartNein) != neustartJa)
-            return;
+        if (ungesicherteAenderungen(anweisungsListe) && auswahl(ladeFrage, ladeJa, ladeNein) != ladeJa) return;
         anweisungsListe = liste;
         alsGesichertMerken(anweisungsListe);
         quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";

@@ -68,7 +68,8 @@ private:
     // Rebuilds the scene from the statement list as the replay does: the list's check first,
     // then line by line, each with a fresh check state, stopping at the first failing line
     // with "FEHLER in Zeile ..." in mListe. True when every line passed; the report then names
-    // the construction lines that built nothing, each with its number and answer, or is empty.
+    // the lines that had no effect (a construction that built nothing, a keyword that no handler
+    // takes), each with its number and answer, or is empty.
     bool listeWiederholen(std::string& ohneErgebnisBericht);
 
     Fenster& fenster_;

@@ -1,10 +1,13 @@
 #include "constructions/Schnitte.h"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <vector>
 
 #include "constructions/Huellen.h"
+#include "constructions/Huellensuche.h"
+#include "geometry/Konvexschnitt.h"
 #include "intersections/Schneiderei.h"
 #include "model/Objekte.h"
 
@@ -33,28 +36,27 @@ std::vector<Punkt> kantenPunkte(const Polyeder& pd, const Ebene& e) {
     return doppelpunkteTilgen(punkte);
 }
 
-// The points where the edges of p meet the faces of q and that the edges hold.
-void kantenDurchSeiten(const Polyeder& p, const Polyeder& q, std::vector<Punkt>& punkte) {
-    for (const auto& [an, bn] : p.kanten()) {
-        const Punkt* a = finde(punktListe, an);
-        const Punkt* b = finde(punktListe, bn);
-        if (a == nullptr || b == nullptr) continue;
-        const Strecke kante(*a, *b);
-        const Gerade traeger(*a, b->ortsvektor() - a->ortsvektor());
-        for (const std::string& sn : q.seiten) {
-            const Polygon* seite = finde(polygonListe, sn);
-            if (seite == nullptr) continue;
-            for (const Punkt& s : pSchnittPolygonGerade(*seite, traeger))
-                if (kante.enthaelt(s)) punkte.push_back(s);
-        }
+// A polyhedron as a convex solid of numbers. One that is not convex is represented by the
+// convex hull of its corners: the common solid is then that of the two hulls.
+konvex::Koerper alsKonvexerKoerper(const Polyeder::Werte& w, double toleranz) {
+    konvex::Koerper k{w.orte, w.kanten, konvex::seitenHalbraeume(w.orte, w.seiten, toleranz)};
+    if (k.seiten.empty() || konvex::istKonvex(k.ecken, k.seiten, toleranz)) return k;
+    std::vector<Punkt> pkte;
+    pkte.reserve(w.orte.size());
+    for (const Vektor& v : w.orte) pkte.push_back(Punkt("", v.x1, v.x2, v.x3));
+    const huellensuche::Ebenenbefund huelle = huellensuche::randebenen(pkte);
+    if (huelle.flach || huelle.punkte.empty()) return k;
+    k.seiten.clear();
+    for (std::size_t f = 0; f < huelle.punkte.size(); ++f) {
+        const Vektor& n = huelle.normalen[f];
+        double d = -std::numeric_limits<double>::infinity();
+        for (std::size_t i : huelle.punkte[f]) d = std::max(d, n * w.orte[i]);
+        k.seiten.push_back({n, d});
     }
-}
-
-// The corners of p that q holds.
-void eckenIn(const Polyeder& p, const Polyeder& q, std::vector<Punkt>& punkte) {
-    for (const std::string& n : p.ecken())
-        if (const Punkt* e = finde(punktListe, n); e != nullptr && q.enthaelt(*e))
-            punkte.push_back(Punkt("", e->x, e->y, e->z));
+    k.kanten.clear();
+    for (const auto& [i, j] : huellensuche::randkanten(pkte))
+        if (i < j) k.kanten.emplace_back(i, j);
+    return k;
 }
 
 }  // namespace
@@ -122,29 +124,41 @@ Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::strin
     // would find the name taken and the solids would seem to have nothing in common.
     if (index1.contains(neun) || index3.contains(neun)) return Schnittausgang::nichtEingetragen(Eintragung::nameVergeben);
 
-    std::vector<Punkt> kandidaten;
-    eckenIn(*p1, *p2, kandidaten);
-    eckenIn(*p2, *p1, kandidaten);
-    kantenDurchSeiten(*p1, *p2, kandidaten);
-    kantenDurchSeiten(*p2, *p1, kandidaten);
-    kandidaten = doppelpunkteTilgen(kandidaten);
+    // Every corner and face is looked up once; from here on the solids are numbers. The
+    // tolerance is the hull's for the corners of both.
+    const Polyeder::Werte w1 = p1->werte();
+    const Polyeder::Werte w2 = p2->werte();
+    std::vector<Punkt> alleEcken;
+    alleEcken.reserve(w1.orte.size() + w2.orte.size());
+    for (const Polyeder::Werte* w : {&w1, &w2})
+        for (const Vektor& v : w->orte) alleEcken.push_back(Punkt("", v.x1, v.x2, v.x3));
+    const double toleranz = huellensuche::toleranz(alleEcken);
+    const konvex::Koerper k1 = alsKonvexerKoerper(w1, toleranz);
+    const konvex::Koerper k2 = alsKonvexerKoerper(w2, toleranz);
+    std::vector<Vektor> kandidaten;
+    if (!k1.seiten.empty() && !k2.seiten.empty()) kandidaten = konvex::schnittpunkte(k1, k2, toleranz);
 
     // The candidates take the names after neun; the hull of their cluster is the common solid.
     Eintragungen buch;
     std::set<std::string> namen;
     {
         Namensvorbehalt vorbehalt(neun);
-        for (const Punkt& p : kandidaten) {
+        for (const Vektor& p : kandidaten) {
             const std::string n = nextFreeName(neun);
-            if (!buch.eintragen(Punkt(n, p.x, p.y, p.z), n)) {
+            if (!buch.eintragen(Punkt(n, p.x1, p.x2, p.x3), n)) {
                 buch.zuruecknehmen();
                 return Schnittausgang::nichtEingetragen(buch.bericht());
             }
             namen.insert(n);
         }
     }
-    if (namen.empty() || !erzeugeKonvexeHuelle(neun, Klumpen("", namen))) {
+    const Huellenbau bau = namen.empty() ? Huellenbau::keineEbene : baueKonvexeHuelle(neun, Klumpen("", namen));
+    if (bau != Huellenbau::gebaut) {
         buch.zuruecknehmen();
+        // Corners too far apart for the hull's arithmetic do span a solid: no false "none".
+        if (bau == Huellenbau::ausserhalb)
+            return Schnittausgang::abgelehnt("Das Objekt " + neun +
+                                             " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
         quittung = "Die Polyeder " + pe1n + " und " + pe2n + " haben keinen gemeinsamen Körper.";
         return Schnittausgang::beantwortet();
     }

@@ -1,5 +1,7 @@
 #include "interpreter/Dateioperationen.h"
 
+#include <string_view>
+
 #include "checks/Kontrolle.h"
 #include "text/Unicode.h"
 #include "text/Woerter.h"
@@ -42,12 +44,36 @@ std::string anweisungsListe2String(const std::vector<std::string>& liste) {
     return text;
 }
 
+namespace {
+
+// A statement as the reader takes it. A line break or a tab is no word separator, so a statement
+// that kept the line break in front of it would begin with a keyword nobody knows: in a statement
+// written by hand they are blanks, and the blanks at either end are no part of it. Line breaks
+// and tabs are ASCII bytes, never part of a multi-byte UTF-8 sequence.
+std::string alsAnweisung(std::string_view stueck) {
+    if (stueck.find_first_of("\n\r\t") == std::string_view::npos) return std::string(stueck);
+    std::string text;
+    text.reserve(stueck.size());
+    for (std::size_t i = 0; i < stueck.size(); ++i) {
+        const char c = stueck[i];
+        // CR LF is one line break: its LF gives the blank.
+        if (c == '\r' && i + 1 < stueck.size() && stueck[i + 1] == '\n') continue;
+        text += (c == '\n' || c == '\r' || c == '\t') ? ' ' : c;
+    }
+    const auto anfang = text.find_first_not_of(' ');
+    if (anfang == std::string::npos) return {};
+    return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+}  // namespace
+
 std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s) {
     lok = true;
     std::vector<std::string> liste;
+    const std::string_view text(s);
     std::string::size_type anfang = 0;
-    for (auto pos = s.find('&'); pos != std::string::npos; pos = s.find('&', anfang)) {
-        liste.push_back(s.substr(anfang, pos - anfang));
+    for (auto pos = text.find('&'); pos != std::string_view::npos; pos = text.find('&', anfang)) {
+        liste.push_back(alsAnweisung(text.substr(anfang, pos - anfang)));
         anfang = pos + 1;
     }
     // Text after the last "&" was never closed by the writer: it is no statement.

@@ -1,9 +1,11 @@
 #pragma once
 // The text form of a saved statement list.
 //
-// A statement-list file is UTF-8 text without header or line breaks: every statement, exactly
-// as it stands in the list, followed by "&" (the last one too). There is no escape, so a
-// statement holding "&" cannot be stored; such statements are refused before they are recorded.
+// A statement-list file is UTF-8 text without header: every statement, exactly as it stands in
+// the list, followed by "&" (the last one too). There is no escape, so a statement holding "&"
+// cannot be stored; such statements are refused before they are recorded. The program writes no
+// line breaks, but a list written by hand usually holds them: there line breaks and tabs count
+// as blanks (see string2Codefeld).
 
 #include <cstddef>
 #include <optional>
@@ -44,7 +46,12 @@ std::string zuGrosseAnweisung(const std::string& grund);
 std::string anweisungsListe2String(const std::vector<std::string>& liste);
 
 // The statements of a file text: every "&" ends one, so two in a row enclose an empty statement;
-// text after the last "&" is no statement. Sets `lok` to true; the flag is always true.
+// text after the last "&" is no statement. A statement that holds a line break (LF, CR LF or CR)
+// or a tab was written by hand: each of them becomes one blank, and the statement's leading and
+// trailing blanks are dropped, so that "PUNKT A 0 0 0&\nPUNKT B 1 0 0&\n" gives two clean
+// statements (one that holds nothing else becomes the empty statement, as "&&" gives). Any other
+// statement is taken exactly as written: a list the program wrote reads back unchanged. Sets
+// `lok` to true; the flag is always true.
 std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s);
 
 // The text without its first seven characters: the path of a "file://" URL text.

@@ -1,9 +1,12 @@
 #include "model/Polyeder.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "model/Durchstoss.h"
 #include "model/Gerade.h"
+#include "geometry/Konvexschnitt.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -126,16 +129,67 @@ Polygon Polyeder::kantenPolygon(const std::string& pname) const {
     return Polygon(pname, liste);
 }
 
-punktlage Polyeder::punktPosition(const Punkt& p) const {
-    const std::optional<Punkt> s = schwerpunkt();
-    // Without any face there is no solid that could hold the point.
+Polyeder::Werte Polyeder::werte() const {
+    Werte w;
+    std::unordered_map<std::string, std::size_t> stelle;
+    const std::vector<const Polygon*> seitenListe = flaechen(*this);
+    std::unordered_set<std::string> namen;
+    for (const Polygon* pol : seitenListe)
+        for (const std::string& n : pol->ecken)
+            if (n != "-") namen.insert(n);
+    std::vector<std::string> sortiert(namen.begin(), namen.end());
+    std::sort(sortiert.begin(), sortiert.end());
+    for (std::string& n : sortiert) {
+        const Punkt* p = finde(punktListe, n);
+        if (p == nullptr) continue;
+        stelle.emplace(n, w.namen.size());
+        w.orte.push_back(p->ortsvektor());
+        w.namen.push_back(std::move(n));
+    }
+    std::unordered_set<std::size_t> gesehen;  // the edges listed, as i · count + j with i < j
+    const std::size_t anzahl = w.namen.size();
+    const auto kante = [&](std::size_t a, std::size_t b) {
+        if (a == b) return;
+        const std::size_t i = std::min(a, b), j = std::max(a, b);
+        if (gesehen.insert(i * anzahl + j).second) w.kanten.emplace_back(i, j);
+    };
+    for (const Polygon* pol : seitenListe) {
+        std::vector<std::size_t> walk;
+        const auto abschliessen = [&] {
+            if (walk.size() > 1 && walk.front() == walk.back()) walk.pop_back();
+            if (!walk.empty()) w.seiten.push_back(std::move(walk));
+            walk.clear();
+        };
+        std::optional<std::size_t> vorige;
+        for (const std::string& n : pol->ecken) {
+            const auto it = stelle.find(n);
+            if (it == stelle.end()) {
+                // A break entry (or a corner gone) ends the walk.
+                abschliessen();
+                vorige.reset();
+                continue;
+            }
+            if (vorige) kante(*vorige, it->second);
+            vorige = it->second;
+            walk.push_back(it->second);
+        }
+        abschliessen();
+    }
+    return w;
+}
+
+namespace {
+
+// The test of a solid that is not convex: the line through the point and the centroid leaves
+// the solid in two points A and B (other counts say nothing: inside); the point lies between
+// them when the vectors to them point apart.
+punktlage lageAufDerLinie(const Polyeder& pd, const Punkt& p) {
+    const std::optional<Punkt> s = pd.schwerpunkt();
     if (!s) return punktlage::ausserhalb;
     if (istNull(p.dist(*s))) return punktlage::innerhalb;
     const std::optional<Gerade> g = geradeDurch(p, *s);
     if (!g) return punktlage::innerhalb;
-    // A line through the inner centroid of a convex solid leaves it in exactly two points;
-    // the point lies between them (inside) when the vectors to them point apart.
-    const std::vector<Punkt> schnitt = schnittPolyederGerade(*this, *g);
+    const std::vector<Punkt> schnitt = schnittPolyederGerade(pd, *g);
     if (schnitt.size() != 2) return punktlage::innerhalb;
     const Vektor u = p.ortsvektor() - schnitt[0].ortsvektor();
     const Vektor v = p.ortsvektor() - schnitt[1].ortsvektor();
@@ -145,8 +199,22 @@ punktlage Polyeder::punktPosition(const Punkt& p) const {
     return punktlage::innerhalb;
 }
 
-bool Polyeder::enthaelt(const Punkt& p) const {
-    const punktlage lage = punktPosition(p);
+}  // namespace
+
+punktlage Polyeder::punktPosition(const Punkt& p, double toleranz) const {
+    const Werte w = werte();
+    const std::vector<konvex::Halbraum> seitenRaeume = konvex::seitenHalbraeume(w.orte, w.seiten, toleranz);
+    // Without any face there is no solid that could hold the point.
+    if (seitenRaeume.empty()) return punktlage::ausserhalb;
+    if (!konvex::istKonvex(w.orte, seitenRaeume, toleranz)) return lageAufDerLinie(*this, p);
+    const double s = konvex::ueberstand(seitenRaeume, p.ortsvektor());
+    if (s > toleranz) return punktlage::ausserhalb;
+    if (s >= -toleranz) return punktlage::randlage;
+    return punktlage::innerhalb;
+}
+
+bool Polyeder::enthaelt(const Punkt& p, double toleranz) const {
+    const punktlage lage = punktPosition(p, toleranz);
     return lage == punktlage::innerhalb || lage == punktlage::randlage;
 }
 

@@ -16,6 +16,7 @@
 #include "model/Arten.h"
 #include "model/Polygon.h"
 #include "model/Punkt.h"
+#include "model/Vektor.h"
 
 namespace quodral {
 
@@ -54,10 +55,27 @@ struct Polyeder {
     // The corner lists of all faces, each preceded by "-", as one unregistered polygon.
     Polygon kantenPolygon(const std::string& pname) const;
 
-    // Where the point lies, decided by the line through it and the centroid: innerhalb,
-    // ausserhalb or randlage. Sound for convex solids.
-    punktlage punktPosition(const Punkt& p) const;
-    bool enthaelt(const Punkt& p) const;
+    // The solid as numbers, each corner and face looked up once: the corners in the order of
+    // ecken(), their positions, per face its walk of corner indices (the repeated first corner
+    // dropped; a break entry "-" starts a new walk), and every edge once, in the order in which
+    // kanten() first lists it.
+    struct Werte {
+        std::vector<std::string> namen;
+        std::vector<Vektor> orte;
+        std::vector<std::vector<std::size_t>> seiten;
+        std::vector<std::pair<std::size_t, std::size_t>> kanten;
+    };
+    Werte werte() const;
+
+    // Where the point lies: innerhalb, ausserhalb or randlage, the surface taken as a shell
+    // of the given tolerance on either side. For a convex solid (every corner within the
+    // tolerance of every face's half-space) the half-spaces of its faces decide: beyond one of
+    // them by more than the tolerance is outside, within the tolerance of the farthest on the
+    // surface. For another the line through the point and the centroid decides, as far as it
+    // can: it leaves the solid in two points, between which the point lies inside.
+    punktlage punktPosition(const Punkt& p, double toleranz) const;
+    // punktPosition gives innerhalb or randlage.
+    bool enthaelt(const Punkt& p, double toleranz) const;
 
     // Some convex face holds every corner of the solid but one.
     bool istPyramide() const;

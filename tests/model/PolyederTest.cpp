@@ -44,18 +44,23 @@ TEST_F(Polyederbau, Punktlagen) {
         {pkt(0.5, 0.5, 1), punktlage::randlage},
         {pkt(5, 4, 3), punktlage::ausserhalb},
         {pkt(0.5, 0.5, 1.1), punktlage::ausserhalb},
-        // Just outside a face centre the dot product stays below the outer threshold.
-        {pkt(0.5, 0.5, 1.00001), punktlage::innerhalb},
+        // The surface is a shell of the tolerance on either side, and no thicker.
+        {pkt(0.5, 0.5, 1 + 5e-9), punktlage::randlage},
+        {pkt(0.5, 0.5, 1 - 5e-9), punktlage::randlage},
+        {pkt(0.5, 0.5, 1.00001), punktlage::ausserhalb},
+        {pkt(0.5, 1 + 2e-8, 0.5), punktlage::ausserhalb},
+        // Beyond a corner, where the line through the centroid grazes edges.
+        {pkt(1 + 1e-6, 1 + 1e-6, 1 + 1e-6), punktlage::ausserhalb},
     };
-    for (const auto& [p, lage] : faelle) EXPECT_EQ(w.punktPosition(p), lage) << p.x << ' ' << p.y << ' ' << p.z;
-    EXPECT_TRUE(w.enthaelt(pkt(0.5, 0.5, 1)));
-    EXPECT_FALSE(w.enthaelt(pkt(-1, 0.5, 0.5)));
+    for (const auto& [p, lage] : faelle) EXPECT_EQ(w.punktPosition(p, 1e-8), lage) << p.x << ' ' << p.y << ' ' << p.z;
+    EXPECT_TRUE(w.enthaelt(pkt(0.5, 0.5, 1), 1e-8));
+    EXPECT_FALSE(w.enthaelt(pkt(-1, 0.5, 0.5), 1e-8));
 
     zustandZuruecksetzen();
     const Polyeder t = tetraeder();
-    EXPECT_EQ(t.punktPosition(pkt(0.1, 0.1, 0.1)), punktlage::innerhalb);
-    EXPECT_EQ(t.punktPosition(pkt(0, 1, 0)), punktlage::randlage);
-    EXPECT_EQ(t.punktPosition(pkt(1, 1, 1)), punktlage::ausserhalb);
+    EXPECT_EQ(t.punktPosition(pkt(0.1, 0.1, 0.1), 1e-8), punktlage::innerhalb);
+    EXPECT_EQ(t.punktPosition(pkt(0, 1, 0), 1e-8), punktlage::randlage);
+    EXPECT_EQ(t.punktPosition(pkt(1, 1, 1), 1e-8), punktlage::ausserhalb);
 }
 
 TEST_F(Polyederbau, EinzelneSeiteIstAusgeartet) {
@@ -101,7 +106,7 @@ TEST_F(Polyederbau, FehlendeSeitenUndEckenWerdenUebergangen) {
     const Polyeder leer("L", {"X1", "X2"});
     EXPECT_FALSE(leer.schwerpunkt().has_value());
     EXPECT_EQ(leer.volumen(), 0.0);
-    EXPECT_EQ(leer.punktPosition(pkt(0, 0, 0)), punktlage::ausserhalb);
+    EXPECT_EQ(leer.punktPosition(pkt(0, 0, 0), 1e-8), punktlage::ausserhalb);
 }
 
 }  // namespace quodral

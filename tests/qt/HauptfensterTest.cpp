@@ -539,6 +539,19 @@ TEST_F(HauptfensterTest, EscapeAntwortetMitDerAblehnendenTaste) {
     tippen("FIXIEREN");
     ASSERT_TRUE(antwort->gesehen);
     EXPECT_FALSE(antwort->offenGeblieben);
+    // Loading over the unsaved list asks about loading, not about a restart.
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    std::ofstream(QFile::encodeName(ordner.filePath("andere.qdl")).toStdString()) << "PUNKT S 0 0 1&";
+    fenster->festerPfad = QFile::encodeName(ordner.filePath("andere.qdl")).toStdString();
+    antwort = mitEscape();
+    klick("LadeB");
+    ASSERT_TRUE(antwort->gesehen);
+    EXPECT_FALSE(antwort->offenGeblieben);
+    EXPECT_EQ(antwort->frage,
+              QString("Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?"));
+    EXPECT_EQ(antwort->knoepfe, QStringList({"Trotzdem laden", "Lieber doch nicht"}));
+    fenster->festerPfad.reset();
     EXPECT_EQ(anweisungsListe, liste);
 
     // The answers are the titles of the declining buttons, not a failed question.
