@@ -265,8 +265,8 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     double raum = 0;
     for (const Seite& f : g.seiten) raum += std::fabs(raumwinkel(f, g));
     if (std::fabs(raum - 4 * std::numbers::pi) > 1e-9)
-        befund(vor + "die Seiten decken den Raumwinkel " + zahl(raum / std::numbers::pi) + "π statt 4π (Abweichung " +
-               zahl(raum - 4 * std::numbers::pi) + ")");
+        befund(vor + "die Seiten decken vom Innern aus den Raumwinkel 4π " + (raum > 4 * std::numbers::pi ? "+ " : "− ") +
+               zahl(std::fabs(raum - 4 * std::numbers::pi)) + " statt 4π");
     // Neighbours along an edge do not lie in one plane: the faces are maximal.
     const auto nah = [&](const Seite& s, const Seite& t) {
         return std::all_of(t.orte.begin(), t.orte.end(), [&](const Ort& o) { return std::fabs(s.abstand(o)) <= tol / 4; });
