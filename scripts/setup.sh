@@ -3,7 +3,7 @@
 # Safe to run again; runs apt-get only as root or through sudo.
 set -euo pipefail
 
-pakete=(cmake ninja-build g++ pkg-config qt6-base-dev libicu-dev libqhull-dev qhull-bin libgtest-dev fonts-urw-base35 locales qt6-translations-l10n clang-19 libclang-rt-19-dev)
+pakete=(cmake ninja-build g++ pkg-config qt6-base-dev libicu-dev libqhull-dev qhull-bin libgtest-dev libcgal-dev libgmp-dev fonts-urw-base35 locales qt6-translations-l10n clang-19 libclang-rt-19-dev)
 
 fehlend=()
 for p in "${pakete[@]}"; do

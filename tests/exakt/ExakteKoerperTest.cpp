@@ -1,0 +1,444 @@
+// The convex hull (KHUELLE) and the common solid of two polyhedra (SCHNITT) against an exact
+// reference, over families of clouds at scales from 1e-4 to 1e12 and offsets up to 1e12. Each
+// family is a generator of a cloud of extent about 1 around the origin; each place turns it
+// (unless the family is about axis-parallel faces), scales it and moves it. A case whose cloud
+// is about as thick as the tolerance (where "flat or solid" is the tolerance's own choice) is
+// left out and named in the output; every other case must give the exact solid.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "exakt/ExakteReferenz.h"
+#include "exakt/Koerperpruefung.h"
+#include "model/Objekte.h"
+
+namespace quodral {
+
+namespace {
+
+using exakt::Ort;
+using pruefung::Befund;
+using Wolke = std::vector<Ort>;
+
+struct Lage {
+    double massstab, versatz;
+};
+const std::vector<Lage> lagen{{1e-4, 0}, {1e-4, 1e-2}, {1, 0},    {1, 1e6},   {1e6, 0},
+                              {1e6, 1e12}, {1e8, 0},   {1e12, 0}, {1e12, 1e12}};
+
+std::string kurz(double x) {
+    char puffer[24];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 3);
+    return fehler == std::errc{} ? std::string(puffer, ende) : "?";
+}
+
+// A random rotation (a unit quaternion of the seed), the scale and the offset along a fixed
+// oblique direction.
+Wolke bewegt(const Wolke& w, const Lage& l, bool drehen, unsigned saat) {
+    std::mt19937 z(saat);
+    std::normal_distribution<double> n;
+    double q[4] = {1, 0, 0, 0};
+    if (drehen) {
+        double s = 0;
+        for (double& x : q) {
+            x = n(z);
+            s += x * x;
+        }
+        for (double& x : q) x /= std::sqrt(s);
+    }
+    const double a = q[0], b = q[1], c = q[2], d = q[3];
+    const double m[3][3] = {{a * a + b * b - c * c - d * d, 2 * (b * c - a * d), 2 * (b * d + a * c)},
+                            {2 * (b * c + a * d), a * a - b * b + c * c - d * d, 2 * (c * d - a * b)},
+                            {2 * (b * d - a * c), 2 * (c * d + a * b), a * a - b * b - c * c + d * d}};
+    const double richtung[3] = {0.6, -0.48, 0.64};
+    Wolke r;
+    for (const Ort& p : w) {
+        Ort o;
+        for (int i = 0; i < 3; ++i)
+            o[i] = l.versatz * richtung[i] + l.massstab * (m[i][0] * p[0] + m[i][1] * p[1] + m[i][2] * p[2]);
+        r.push_back(o);
+    }
+    return r;
+}
+
+// An answer on one line, for the table of findings.
+std::string einzeilig(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+Wolke verschoben(Wolke w, double x, double y, double z) {
+    for (Ort& o : w) o = {o[0] + x, o[1] + y, o[2] + z};
+    return w;
+}
+
+// --- The families, each of extent about 1 around the origin ----------------------------------
+
+Wolke zufallswolke(std::mt19937& z, int n, double raster = 0) {
+    std::uniform_real_distribution<double> u(-0.5, 0.5);
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        Ort o;
+        for (double& x : o) x = raster > 0 ? std::round(u(z) / raster) * raster : u(z);
+        w.push_back(o);
+    }
+    return w;
+}
+
+// The points of ZUFALLSPUNKTKLUMPEN: each coordinate (r − 100) / 30 for a uniform integer r
+// from 0 to 199.
+Wolke zufallspunktklumpen(std::mt19937& z, int n) {
+    std::uniform_int_distribution<int> r(0, 199);
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        Ort o;
+        for (double& x : o) x = (r(z) - 100) / 30.0;
+        w.push_back(o);
+    }
+    return w;
+}
+
+// (k+1)^3 points of spacing 1/k: corners, edge points, face points and inner points.
+Wolke gitter(int k) {
+    Wolke w;
+    for (int i = 0; i <= k; ++i)
+        for (int j = 0; j <= k; ++j)
+            for (int l = 0; l <= k; ++l) w.push_back({double(i) / k - 0.5, double(j) / k - 0.5, double(l) / k - 0.5});
+    return w;
+}
+
+Wolke um45(Wolke w) {
+    const double c = std::cos(std::numbers::pi / 4), s = std::sin(std::numbers::pi / 4);
+    for (Ort& o : w) o = {c * o[0] - s * o[1], s * o[0] + c * o[1], o[2]};
+    return w;
+}
+
+Wolke quader(double a, double b, double c) {
+    Wolke w;
+    for (double x : {-a / 2, a / 2})
+        for (double y : {-b / 2, b / 2})
+            for (double z : {-c / 2, c / 2}) w.push_back({x, y, z});
+    return w;
+}
+
+// The corner tetrahedron with its fourth corner moved: faces as narrow as the move.
+Wolke tetraeder(Ort d) { return {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, d}; }
+
+// The unit cube with its corner (1, 1, 1) cut off a width w from it: a triangle w wide.
+Wolke abgeschnitteneEcke(double w) {
+    Wolke r;
+    for (const Ort& o : quader(1, 1, 1))
+        if (o != Ort{0.5, 0.5, 0.5}) r.push_back(o);
+    for (int a = 0; a < 3; ++a) {
+        Ort o{0.5, 0.5, 0.5};
+        o[a] -= w;
+        r.push_back(o);
+    }
+    return r;
+}
+
+// The unit cube with points on its top face lifted between eps/2 and eps out of it.
+Wolke fastKoplanar(std::mt19937& z, double eps) {
+    std::uniform_real_distribution<double> u(-0.45, 0.45), h(0.5, 1);
+    Wolke w = quader(1, 1, 1);
+    for (int i = 0; i < 10; ++i) w.push_back({u(z), u(z), 0.5 + eps * h(z)});
+    return w;
+}
+
+// The unit cube with points on all its faces moved between eps/2 and eps in or out.
+Wolke wuerfelFlaechen(std::mt19937& z, double eps) {
+    std::uniform_real_distribution<double> u(-0.5, 0.5), h(0.5, 1);
+    Wolke w = quader(1, 1, 1);
+    for (int i = 0; i < 24; ++i) {
+        Ort o{u(z), u(z), u(z)};
+        o[i % 3] = (i % 2 == 0 ? 0.5 : -0.5) + (i % 4 < 2 ? eps : -eps) * h(z);
+        w.push_back(o);
+    }
+    return w;
+}
+
+// n points of a unit square at heights from 0 to eps: a slab eps thick.
+Wolke platte(std::mt19937& z, double eps, int n) {
+    std::uniform_real_distribution<double> u(-0.5, 0.5), h(0, 1);
+    Wolke w;
+    for (int i = 0; i < n; ++i) w.push_back({u(z), u(z), eps * h(z)});
+    return w;
+}
+
+Wolke kugel(std::mt19937& z, int n, double r) {
+    std::normal_distribution<double> g;
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        const double a = g(z), b = g(z), c = g(z), l = std::sqrt(a * a + b * b + c * c);
+        w.push_back({r * a / l, r * b / l, r * c / l});
+    }
+    return w;
+}
+
+// qhull's test spiral, `rbox n l D3`: one turn of a helix of radius and height 1 around the
+// z axis, n points at equal steps.
+Wolke spirale(int n) {
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * std::numbers::pi * i / (n - 1);
+        w.push_back({0.5 * std::cos(t), 0.5 * std::sin(t), 0.5 * (2.0 * i / (n - 1) - 1.0)});
+    }
+    return w;
+}
+
+// A prism over a regular n-gon of radius 0.5, of height 1.
+Wolke prisma(int n) {
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * std::numbers::pi * i / n;
+        for (double z : {-0.5, 0.5}) w.push_back({0.5 * std::cos(t), 0.5 * std::sin(t), z});
+    }
+    return w;
+}
+
+// --- The cases ------------------------------------------------------------------------------
+
+struct Familie {
+    std::string name;
+    std::function<Wolke(std::mt19937&)> wolke;
+    bool drehen = true;
+    std::vector<Lage> nur = {};   // these places only; all places when empty
+};
+
+// The counts of one test, printed at its end; a test none of whose cases could be checked fails.
+struct Bilanz {
+    int geprueft = 0;
+    std::string ausgelassen;
+    ~Bilanz() {
+        const std::string zeile = "[exakt] " + std::to_string(geprueft) + " Fälle geprüft" +
+                                  (ausgelassen.empty() ? "" : "; ausgelassen:" + ausgelassen) + "\n";
+        std::fputs(zeile.c_str(), stdout);
+    }
+};
+
+// Why the cloud cannot be checked at this place: it spans no solid within the tolerance, or
+// is about as thick as the tolerance. Empty when it can.
+std::string auslassgrund(const exakt::Huelle& h, double tol) {
+    if (!h.raeumlich || h.dicke < tol / 4) return "flach";
+    if (h.dicke < 2 * tol) return "Dicke nahe der Toleranz";
+    return {};
+}
+
+void melden(const std::string& titel, const Befund& b) {
+    if (b.ok()) return;
+    std::string text;
+    for (const std::string& m : b.meldungen) text += "\n    " + m;
+    ADD_FAILURE() << titel << ":" << text;
+}
+
+// The hull of the cloud typed as KHUELLE, checked, and its snapshot replayed.
+void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
+    const exakt::Huelle ref = exakt::exakteHuelle(w);
+    const double tol = pruefung::toleranz(w);
+    if (const std::string grund = auslassgrund(ref, tol); !grund.empty()) {
+        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
+        return;
+    }
+    ++bilanz.geprueft;
+    Befund b;
+    pruefung::Sitzung s;
+    s.wolke("P", w, "K");
+    const std::string antwort = s.tippen("KHUELLE H K");
+    if (!istPolyeder("H")) {
+        b("KHUELLE abgelehnt: " + einzeilig(antwort));
+    } else {
+        pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
+        pruefung::pruefeSchnappschuss(s, {"H"}, b);
+    }
+    melden(titel, b);
+}
+
+// Both hulls typed as KHUELLE and checked, then SCHNITT X HA HB against the exact common
+// part of their corners' hulls: every corner of X inside both, and the volume.
+void schnittFall(const std::string& titel, const Wolke& a, const Wolke& b, Bilanz& bilanz) {
+    const exakt::Huelle refA = exakt::exakteHuelle(a), refB = exakt::exakteHuelle(b);
+    Wolke beide = a;
+    beide.insert(beide.end(), b.begin(), b.end());
+    const double tol = pruefung::toleranz(beide);
+    std::string grund = auslassgrund(refA, pruefung::toleranz(a));
+    if (grund.empty()) grund = auslassgrund(refB, pruefung::toleranz(b));
+    if (!grund.empty()) {
+        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
+        return;
+    }
+    ++bilanz.geprueft;
+    Befund f;
+    pruefung::Sitzung s;
+    s.wolke("A", a, "KA");
+    s.wolke("B", b, "KB");
+    for (const auto& [h, k, w, ref] : {std::tuple{"HA", "KA", &a, &refA}, std::tuple{"HB", "KB", &b, &refB}}) {
+        const std::string antwort = s.tippen(std::string("KHUELLE ") + h + " " + k);
+        if (!istPolyeder(h)) f(std::string("KHUELLE ") + h + " abgelehnt: " + einzeilig(antwort));
+        else pruefung::pruefeKoerper(h, *w, *ref, ref->volumen, pruefung::toleranz(*w), f);
+    }
+    if (!istPolyeder("HA") || !istPolyeder("HB")) return melden(titel, f);
+    const double soll = exakt::schnittvolumen(pruefung::eckenVon("HA"), pruefung::eckenVon("HB"));
+    const std::string antwort = s.tippen("SCHNITT X HA HB");
+    if (soll == 0) {
+        if (istPolyeder("X") || antwort.find("keinen gemeinsamen Körper") == std::string::npos)
+            f("SCHNITT ohne gemeinsamen Körper: " + einzeilig(antwort));
+    } else if (!istPolyeder("X")) {
+        f("SCHNITT abgelehnt (exakt " + kurz(soll) + "): " + einzeilig(antwort));
+    } else {
+        const Wolke ecken = pruefung::eckenVon("X");
+        pruefung::pruefeKoerper("X", ecken, exakt::exakteHuelle(ecken), soll, tol, f);
+        pruefung::pruefeInnen("HA", ecken, tol, "Ecken von X", f);
+        pruefung::pruefeInnen("HB", ecken, tol, "Ecken von X", f);
+        pruefung::pruefeSchnappschuss(s, {"HA", "HB", "X"}, f);
+    }
+    melden(titel, f);
+}
+
+std::string titel(const std::string& familie, const Lage& l) {
+    return familie + " @ " + kurz(l.massstab) + (l.versatz != 0 ? " +" + kurz(l.versatz) : "");
+}
+
+void huellen(const std::vector<Familie>& familien) {
+    Bilanz bilanz;
+    unsigned saat = 1;
+    for (const Familie& f : familien) {
+        std::mt19937 z(saat++);
+        const Wolke w = f.wolke(z);
+        unsigned drehung = 100;
+        for (const Lage& l : f.nur.empty() ? lagen : f.nur)
+            huelleFall(titel(f.name, l), bewegt(w, l, f.drehen, drehung++), bilanz);
+    }
+    EXPECT_GT(bilanz.geprueft, 0);
+}
+
+// The second cloud of each pair is the first one moved, both then placed alike.
+struct Paar {
+    std::string name;
+    std::function<Wolke(std::mt19937&)> wolke;
+    Ort verschiebung;
+    bool drehen = true;
+    std::vector<Lage> nur = {};   // these places only; all places when empty
+};
+
+void schnitte(const std::vector<Paar>& paare) {
+    Bilanz bilanz;
+    unsigned saat = 50;
+    for (const Paar& p : paare) {
+        std::mt19937 z(saat++);
+        const Wolke a = p.wolke(z);
+        const Wolke b = verschoben(a, p.verschiebung[0], p.verschiebung[1], p.verschiebung[2]);
+        unsigned drehung = 200;
+        for (const Lage& l : p.nur.empty() ? lagen : p.nur) {
+            schnittFall(titel(p.name, l), bewegt(a, l, p.drehen, drehung), bewegt(b, l, p.drehen, drehung), bilanz);
+            ++drehung;
+        }
+    }
+    EXPECT_GT(bilanz.geprueft, 0);
+}
+
+}  // namespace
+
+// The reference itself on solids whose measures are known.
+TEST(ExakteReferenz, BekannteKoerper) {
+    const exakt::Huelle w = exakt::exakteHuelle(gitter(2));
+    EXPECT_EQ(w.ecken.size(), 8u);   // edge, face and inner points are none
+    EXPECT_EQ(w.volumen, 1.0);
+    EXPECT_EQ(exakt::exakteHuelle(tetraeder({0, 0, 3})).volumen, 0.5);
+    EXPECT_FALSE(exakt::exakteHuelle(quader(1, 1, 0)).raeumlich);
+    EXPECT_EQ(exakt::schnittvolumen(quader(1, 1, 1), verschoben(quader(1, 1, 1), 0.5, 0.25, 0)), 0.375);
+    EXPECT_EQ(exakt::schnittvolumen(quader(1, 1, 1), verschoben(quader(1, 1, 1), 1.5, 0, 0)), 0.0);
+    EXPECT_DOUBLE_EQ(exakt::schnittvolumen(tetraeder({0, 0, 1}), verschoben(tetraeder({0, 0, 1}), 0.5, 0, 0)), 1.0 / 48);
+    const double h = 0.5;
+    EXPECT_EQ(exakt::flaechensummenVolumen({{{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h}},
+                                            {{-h, -h, h}, {h, -h, h}, {h, h, h}, {-h, h, h}},
+                                            {{-h, -h, -h}, {h, -h, -h}, {h, -h, h}, {-h, -h, h}},
+                                            {{-h, h, -h}, {h, h, -h}, {h, h, h}, {-h, h, h}},
+                                            {{-h, -h, -h}, {-h, h, -h}, {-h, h, h}, {-h, -h, h}},
+                                            {{h, -h, -h}, {h, h, -h}, {h, h, h}, {h, -h, h}}}),
+              1.0);
+}
+
+TEST(ExakteHuelle, Zufallswolken) {
+    huellen({{"Zufall 40", [](std::mt19937& z) { return zufallswolke(z, 40); }},
+             {"Raster 1/30, 42", [](std::mt19937& z) { return zufallswolke(z, 42, 1.0 / 30); }}});
+}
+
+TEST(ExakteHuelle, GedrehteGitter) {
+    // The lattice of edge 1 turned 45 degrees about z, also moved to (3.25, −1.5, 0.75) from its
+    // corner, and under random turns with 4^3 points.
+    huellen({{"Gitter 3^3 um 45° (z)", [](std::mt19937&) { return um45(gitter(2)); }, false},
+             {"Gitter 3^3 um 45° (z) nach (3.25, -1.5, 0.75)",
+              [](std::mt19937&) { return verschoben(um45(verschoben(gitter(2), 0.5, 0.5, 0.5)), 3.25, -1.5, 0.75); },
+              false},
+             {"Gitter 3^3", [](std::mt19937&) { return gitter(2); }},
+             {"Gitter 4^3", [](std::mt19937&) { return gitter(3); }}});
+}
+
+TEST(ExakteHuelle, SchmaleSeiten) {
+    std::vector<Familie> f;
+    for (double w : {1e-7, 1e-5, 1e-3}) {
+        f.push_back({"dünnes Tetraeder " + kurz(w), [w](std::mt19937&) { return tetraeder({w, 1, w}); }});
+        f.push_back({"abgeschnittene Ecke " + kurz(w), [w](std::mt19937&) { return abgeschnitteneEcke(w); }});
+    }
+    f.push_back({"flaches Tetraeder 2.7283e-6", [](std::mt19937&) { return tetraeder({0, 0, 2.7283e-6}); }});
+    huellen(f);
+}
+
+TEST(ExakteHuelle, FastKoplanar) {
+    std::vector<Familie> f;
+    for (double e : {1e-14, 1e-10, 1e-7, 1e-6, 1e-4})
+        f.push_back({"Würfel, Deckpunkte +" + kurz(e), [e](std::mt19937& z) { return fastKoplanar(z, e); }});
+    for (double e : {1e-12, 1e-6})
+        f.push_back({"Würfel, Flächenpunkte ±" + kurz(e), [e](std::mt19937& z) { return wuerfelFlaechen(z, e); }});
+    for (double e : {1e-6, 1e-4})
+        for (int n : {5, 10})
+            f.push_back({"Platte " + kurz(e) + ", " + std::to_string(n) + " Punkte",
+                         [e, n](std::mt19937& z) { return platte(z, e, n); }});
+    huellen(f);
+}
+
+TEST(ExakteHuelle, Kugeln) {
+    huellen({{"Kugel 150", [](std::mt19937& z) { return kugel(z, 150, 0.5); }},
+             {"Kugel 2000, Radius 0.1", [](std::mt19937& z) { return kugel(z, 2000, 0.1); }, true, {{1, 0}}}});
+}
+
+TEST(ExakteHuelle, Spiralen) {
+    huellen({{"Spirale 100", [](std::mt19937&) { return spirale(100); }},
+             {"Spirale 10000 (rbox 10000 l D3) x100", [](std::mt19937&) { return spirale(10000); }, false,
+              {{100, 0}}}});
+}
+
+TEST(ExakteHuelle, Quader) {
+    // QUADER 1e6 1 0.001 at the place of scale 1e6; the corner tetrahedron of edge 1e12 too.
+    huellen({{"Quader 1 : 1e-6 : 1e-9", [](std::mt19937&) { return quader(1, 1e-6, 1e-9); }, false},
+             {"Würfel", [](std::mt19937&) { return quader(1, 1, 1); }},
+             {"Ecktetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, false}});
+}
+
+TEST(ExakterSchnitt, Koerperpaare) {
+    std::vector<Paar> zufall;
+    // The hull of 42 points of ZUFALLSPUNKTKLUMPEN and its copy moved by (−0.3, 0.5, 0.5), six
+    // draws as they are.
+    for (int i = 1; i <= 6; ++i)
+        zufall.push_back({"ZUFALLSPUNKTKLUMPEN 42, Ziehung " + std::to_string(i),
+                          [](std::mt19937& z) { return zufallspunktklumpen(z, 42); }, {-0.3, 0.5, 0.5}, false, {{1, 0}}});
+    schnitte(zufall);
+    schnitte({{"Würfel achsenparallel, halb", [](std::mt19937&) { return quader(1, 1, 1); }, {0.5, 0, 0}, false},
+              {"Würfel getrennt", [](std::mt19937&) { return quader(1, 1, 1); }, {1.5, 0, 0}, false},
+              {"Würfel gedreht, Achtel", [](std::mt19937&) { return quader(1, 1, 1); }, {0.5, 0.5, 0.5}},
+              {"Raster-Hüllen 1/30, 42", [](std::mt19937& z) { return zufallswolke(z, 42, 1.0 / 30); },
+               {-0.1, 0.15, 0.15}},
+              {"Tetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, {0.3, 0.2, 0.1}},
+              {"Prismen über dem 16-Eck", [](std::mt19937&) { return prisma(16); }, {0.1, 0, 0}}});
+}
+
+}  // namespace quodral

@@ -1,0 +1,35 @@
+#pragma once
+// The exact reference of the hull tests: the convex hull of given doubles and the common solid
+// of two such hulls, decided and measured in exact arithmetic (CGAL's exact predicates on the
+// doubles for the hull's combinatorics, GMP rationals for every volume and every crossing
+// point). Nothing here knows the program's tolerances; only this file's source sees CGAL.
+
+#include <array>
+#include <set>
+#include <vector>
+
+namespace quodral::exakt {
+
+using Ort = std::array<double, 3>;
+
+struct Huelle {
+    bool raeumlich = false;   // the points span a solid (four of them off one plane)
+    std::set<Ort> ecken;      // the extreme points: those on three planes of the hull or more
+    double volumen = 0;       // the exact volume, rounded once
+    double oberflaeche = 0;   // the surface, in doubles (for error bounds only)
+    double dicke = 0;         // 3 volume / surface: about the thickness of a thin solid
+};
+
+Huelle exakteHuelle(const std::vector<Ort>& punkte);
+
+// The volume of the common part of the two point sets' hulls, exact and rounded once; 0 when
+// they share no solid.
+double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b);
+
+// The volume enclosed by faces given as their corner walks: per face the fan from its first
+// corner, as pyramids from the mean of all corners, each face's sum taken by its amount; exact
+// and rounded once. For a closed convex surface of plane faces this is its volume; a missing
+// face makes it smaller, faces that overlap make it larger.
+double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten);
+
+}  // namespace quodral::exakt
