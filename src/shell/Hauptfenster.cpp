@@ -627,7 +627,10 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     };
     auto* ersetzen = knopf(editGruppe_, "Ersetzen", "editB",
                            "Ersetzt die ausgewählte Zeile der Liste durch den Text der Eingabezeile.");
-    connect(ersetzen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.editB(); }); });
+    connect(ersetzen, &QPushButton::clicked, this, [this] {
+        ausfuehren([this] { steuerung_.editB(); });
+        eingabeUebernommen();
+    });
     auto* loeschen =
         knopf(editGruppe_, "Löschen", "loeschB", "Löscht nach einer Rückfrage die ausgewählte Zeile der Liste.");
     connect(loeschen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.loeschB(); }); });
@@ -652,6 +655,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
         const int zeilenVorher = modell_->rowCount();
         ausfuehren([this] { steuerung_.aktionB(); });
+        eingabeUebernommen();
         eingabe_->selectAll();
         // The statement just recorded comes into view at the end of a long list.
         if (modell_->rowCount() > zeilenVorher) tafel_->scrollToBottom();
@@ -659,8 +663,8 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     connect(tafel_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { auswahlGeaendert(); });
 
-    // The text fields would take Ctrl+Z for undoing their own typing; in this window it
-    // undoes the last step, wherever the keyboard is.
+    // Ctrl+Z undoes the typing in a text field while there is typing to undo there, and the
+    // last step of the list otherwise (see eventFilter).
     for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
     tabReihenfolgeSetzen();
 
@@ -951,14 +955,24 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // Before a key reaches the focused widget as a shortcut, the widget is asked whether it
-    // wants the key itself; a text field says yes to Ctrl+Z. Left unanswered, the key goes to
-    // the window's undo of the last step. The field's own undo stays in its context menu.
+    // wants the key itself; a text field says yes to Ctrl+Z. A field holding typing that can
+    // be undone keeps the key and undoes the typing, as every text field does. An empty field,
+    // or one without typing to undo (a statement just run, a row put there from the table),
+    // leaves the key to the window's undo of the last step, as does every other widget.
     if (ereignis->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Undo)) {
+        const auto* feld = qobject_cast<QLineEdit*>(objekt);
+        if (feld != nullptr && !feld->text().isEmpty() && feld->isUndoAvailable()) return false;
         ereignis->ignore();
         return true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void Hauptfenster::eingabeUebernommen() {
+    // Setting the text anew forgets the steps that typed it: what was run is undone as a step
+    // of the list, not key by key.
+    eingabe_->setText(eingabe_->text());
 }
 
 }  // namespace quodral

@@ -83,12 +83,16 @@ public:
 protected:
     // The window manager's close request goes through the quit question.
     void closeEvent(QCloseEvent* ereignis) override;
-    // Keeps the window's shortcuts (Ctrl+Z) from being taken by the text fields.
+    // Leaves Ctrl+Z to a text field only while it holds typing to undo; otherwise the key
+    // undoes the last step of the list.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     std::string frage(const std::string& text, const std::vector<std::string>& optionen);
     void auswahlGeaendert();
+    // The input line's text has been taken by a statement or a replacement: the typing that
+    // made it is no more typing to undo.
+    void eingabeUebernommen();
     // Runs one of the window's actions, then shows the list name that it may have changed.
     void ausfuehren(const std::function<void()>& aktion);
     void titelAktualisieren();
