@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Ebenenkonstruktion.h"
+#include "model/Loeschen.h"
 #include "model/KoerperHilfe.h"
 
 namespace quodral {
@@ -209,19 +211,58 @@ TEST_F(Steuerung, FarbeOhneZielOderOhneAuswahl) {
     EXPECT_EQ(finde(attrListe, "B")->f, farbe::schwarz);
 }
 
-// The window takes the extent of the points' images, at least the square -1 ... 1.
-TEST_F(Steuerung, PunktfangPasstDasFensterAn) {
-    punkt("A", 3, -6, 0);
-    punkt("B", -0.5, 0.5, 0);
-    punkt("C", 3, 2, 8);   // seen at (7, 2)
-    lok = true;
-    punkt("H", 0, 0, augezStart);  // no image; counts as the origin
-    punkteFang(port);
-    EXPECT_NEAR(xmax, 7.0, 1e-12);
-    EXPECT_NEAR(ymax, 2.0, 1e-12);
-    EXPECT_EQ((std::vector{xmin, ymin}), (std::vector{-1.0, -6.0}));
-    EXPECT_TRUE(lok);
-    EXPECT_EQ(port.zeichnungen, 1);
+// The fit keeps one scale on both axes: a square window around the centre of the points'
+// images, its side their longer extent with 5 % added on each side, so that every image lies
+// inside with that margin. Seen from the eye: a point above the plane has its image further
+// out; a point at the eye's height has none and is left out. One spot, or no image at all,
+// leaves the window as it was.
+TEST_F(Steuerung, PunktfangHaeltEinenMassstabUndLaesstRand) {
+    const auto wolke = [](const std::vector<std::array<double, 3>>& orte) {
+        for (const std::string& n : namenVon(punktListe)) auslisten(n);
+        int i = 0;
+        for (const auto& o : orte) punkt("P" + std::to_string(i++), o[0], o[1], o[2]);
+    };
+    const auto eingepasst = [&](const char* fall) {
+        // The box of the images, found by the projection itself.
+        double links = 1e300, rechts = -1e300, unten = 1e300, oben = -1e300;
+        for (const auto& [name, p] : punktListe) {
+            const Punkt b = punktBild(auge, p);
+            if (!lok) continue;
+            links = std::min(links, b.x), rechts = std::max(rechts, b.x);
+            unten = std::min(unten, b.y), oben = std::max(oben, b.y);
+        }
+        lok = true;
+        punkteFang(port);
+        EXPECT_TRUE(lok) << fall;
+        const double ausdehnung = std::max(rechts - links, oben - unten);
+        const double seite = xmax - xmin;
+        EXPECT_NEAR(ymax - ymin, seite, 1e-12 * seite) << fall;
+        EXPECT_NEAR(seite, 1.1 * ausdehnung, 1e-12 * seite) << fall;
+        EXPECT_NEAR(xmin + xmax, links + rechts, 1e-12 * seite) << fall;
+        EXPECT_NEAR(ymin + ymax, unten + oben, 1e-12 * seite) << fall;
+        const double rand = 0.05 * ausdehnung * (1 - 1e-12);
+        EXPECT_TRUE(links - xmin >= rand && xmax - rechts >= rand && unten - ymin >= rand && ymax - oben >= rand)
+            << fall;
+    };
+    wolke({{3, -1, 0}, {-9, 0.5, 0}, {3, 2, 8}, {0, 0, augezStart}});   // (3, 2, 8) is seen at (7, 2)
+    eingepasst("breit");
+    EXPECT_NEAR(xmin, -9.8, 1e-12);
+    EXPECT_NEAR(xmax, 7.8, 1e-12);
+    wolke({{0.5, -5, 0}, {1, 7, 0}, {0.75, 0, 0}});
+    eingepasst("hoch");
+    EXPECT_NEAR(ymin, -5.6, 1e-12);
+    EXPECT_NEAR(ymax, 7.6, 1e-12);
+    EXPECT_EQ(port.zeichnungen, 2);
+
+    // One spot (two points on it), a point without an image, no point: the window stays.
+    const std::vector<double> vorher{xmin, xmax, ymin, ymax};
+    for (const auto& orte : std::vector<std::vector<std::array<double, 3>>>{
+             {{2, 2, 0}, {2, 2, 0}}, {{2, 2, 0}, {0, 0, augezStart}}, {{0, 0, augezStart}}, {}}) {
+        wolke(orte);
+        punkteFang(port);
+        EXPECT_EQ((std::vector{xmin, xmax, ymin, ymax}), vorher) << orte.size();
+    }
+    EXPECT_EQ(port.zeichnungen, 6);
 }
 
 TEST_F(Steuerung, DoppelteBezeichnungenVerbergen) {
