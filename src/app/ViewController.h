@@ -69,6 +69,9 @@ private:
     // then line by line, each with a fresh check state, stopping at the first failing line
     // with "FEHLER in Zeile ..." in mListe. True when every line passed; the report then names
     // the construction lines that built nothing, each with its number and answer, or is empty.
+    // The run is long work of the window (Fenster::langeArbeitBeginnt): where the user stops
+    // it, it ends after the line running as at a failing line, with "Abgebrochen nach Zeile
+    // ..." in mListe.
     bool listeWiederholen(std::string& ohneErgebnisBericht);
 
     Fenster& fenster_;
