@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -44,6 +45,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -948,9 +950,56 @@ void Hauptfenster::neuZeichnen() {
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     // The window is never closed behind the user's back; a confirmed quit ends the process
-    // from inside the question.
+    // from inside the question. While long work runs, its progress dialog is the way to stop
+    // it: the request is not taken up then.
     ereignis->ignore();
+    if (arbeit_) return;
     steuerung_.beenden();
+}
+
+void Hauptfenster::langeArbeitBeginnt(std::size_t schritte) {
+    arbeit_.emplace();
+    arbeit_->uhr.start();
+    arbeit_->schritte = schritte;
+}
+
+bool Hauptfenster::weiterArbeiten(std::size_t erledigt) {
+    // The window is painted again and the dialog follows a few times a second: more often
+    // would cost the work more than it shows.
+    constexpr qint64 meldeAbstand = 100;
+    if (!arbeit_) return true;
+    if (fortschritt_ && fortschritt_->wasCanceled()) return false;
+    const qint64 jetzt = arbeit_->uhr.elapsed();
+    if (!fortschritt_) {
+        if (jetzt < fortschrittNach_.count()) return true;
+        // Shown modally over the window: the user's other input waits until the work is done,
+        // while the window is painted as it needs.
+        fortschritt_ = std::make_unique<QProgressDialog>(this);
+        fortschritt_->setWindowTitle("Quodral");
+        fortschritt_->setWindowModality(Qt::WindowModal);
+        fortschritt_->setCancelButtonText("Abbrechen");
+        fortschritt_->setAutoClose(false);
+        fortschritt_->setAutoReset(false);
+        fortschritt_->setMinimumDuration(0);
+        fortschritt_->setRange(0, static_cast<int>(std::min<std::size_t>(arbeit_->schritte, INT_MAX)));
+        fortschritt_->setMinimumWidth(360);
+    } else if (jetzt - arbeit_->gezeigt < meldeAbstand) {
+        return !fortschritt_->wasCanceled();
+    }
+    arbeit_->gezeigt = jetzt;
+    fortschritt_->setLabelText(q("Die Anweisungsliste wird ausgeführt: Zeile " + std::to_string(erledigt) + " von " +
+                                 std::to_string(arbeit_->schritte)));
+    fortschritt_->setValue(static_cast<int>(std::min<std::size_t>(erledigt, INT_MAX)));
+    if (!fortschritt_->isVisible()) fortschritt_->show();
+    QCoreApplication::processEvents();
+    // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
+    vektorregisterBereinigen();
+    return !fortschritt_->wasCanceled();
+}
+
+void Hauptfenster::langeArbeitEndet() {
+    arbeit_.reset();
+    fortschritt_.reset();
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
