@@ -193,6 +193,19 @@ Groesse listeAusfuehren(int n, bool schnell) {
             }};
 }
 
+// The same list run by the window logic alone, without a screen (nothing is painted): the
+// core's share of the figure above.
+Groesse listeAusfuehrenOhneFenster(int n, bool schnell) {
+    return {"Liste ausführen ohne Fenster (nur Kern), " + std::to_string(n) + " Punkte", schnell, [n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, n] {
+                                anweisungsListe = punktliste(n);
+                                alsGesichertMerken(anweisungsListe);
+                            },
+                            [s] { s->steuerung.execB(); }};
+            }};
+}
+
 // The list of n points run, and while its picture is being painted, NEU typed: timed until the
 // empty picture is shown.
 Groesse neustartWaehrendDesBildes(int n, bool schnell) {
@@ -204,7 +217,9 @@ Groesse neustartWaehrendDesBildes(int n, bool schnell) {
                                 listeAusfuehrenDruecken(**s);
                             },
                             [s] {
+                                const double t0 = jetzt();
                                 (*s)->returnDruecken("NEU");
+                                zwischenzeit("bis das Fenster die nächste Taste nimmt", jetzt() - t0);
                                 (*s)->ansicht->aufBildWarten();
                                 ereignisseAbarbeiten();
                             }};
@@ -232,6 +247,7 @@ Groesse punktbild(int n, bool schnell, int pixel) {
 
 const Figur langeArbeit("Lange Arbeit im Fenster",
                         {listeAusfuehren(1000, true), listeAusfuehren(100000, false), listeAusfuehren(600000, false),
+                         listeAusfuehrenOhneFenster(1000, true), listeAusfuehrenOhneFenster(600000, false),
                          neustartWaehrendDesBildes(1000, true), neustartWaehrendDesBildes(600000, false),
                          punktbild(1000, true, 0), punktbild(600000, false, 0), punktbild(1000, true, 1600),
                          punktbild(600000, false, 1600)});

@@ -184,8 +184,10 @@ public:
     // `ziel` holds the image rows from `y0` on; `massstab` is image pixels per view unit, and
     // `seite` the side of the drawing area in view units. The painting stops early, leaving the
     // strip unfinished, once `veraltet` says so.
-    Streifenmaler(QImage& ziel, int y0, double massstab, double seite, const Veraltet& veraltet)
-        : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite), veraltet_(veraltet) {
+    // With `gesetzteTexte`, labels are written from the store of layouts (see Satzlager).
+    Streifenmaler(QImage& ziel, int y0, double massstab, double seite, const Veraltet& veraltet, bool gesetzteTexte)
+        : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite), veraltet_(veraltet),
+          gesetzteTexte_(gesetzteTexte) {
         maler_.setRenderHint(QPainter::Antialiasing);
         maler_.setRenderHint(QPainter::TextAntialiasing);
         maler_.translate(0, -y0);
@@ -269,8 +271,10 @@ private:
     // The core hands over paths already cut to a box around the drawing area (pfadKappen), so
     // every point here is one the painter can place. A pen of at most a pixel draws each piece
     // of a path on its own, the pieces outside the strip are passed over, and the straight ones
-    // go to the painter as lines without building a path; a wider pen strokes the whole path
-    // as one outline.
+    // go to the painter as lines without building a path; the curved ones go as one path,
+    // which such a pen strokes line by line. A wider pen strokes each piece as an outline of
+    // its own: the outline of one path of many pieces (the dots of all points are one path)
+    // grows with all of them, and filling it took far longer than filling each piece's.
     void ziehen(const Zeichenliste& liste, const Zeichenliste::Eintrag& e) {
         const bool duenn = e.breite * massstab_ <= 1.0;
         bool gerade = duenn;
@@ -296,6 +300,7 @@ private:
             return;
         }
         linienMalen();
+        stiftSetzen(e.farbe, e.breite);
         QPainterPath weg;
         for (std::size_t i = e.stueckVon; i < e.stueckBis; ++i) {
             if (abgebrochen()) return;
@@ -303,6 +308,10 @@ private:
             // A piece is a subpath of its own: one that stays clear of the strip adds nothing
             // to the outline there. A wide pen's corners reach out as far as its width.
             if (!trifft(s.links, s.unten, s.rechts, s.oben, duenn ? rand(e) : e.breite + 2)) continue;
+            if (!duenn && !weg.isEmpty()) {
+                maler_.strokePath(weg, *stift_);
+                weg.clear();
+            }
             bool angefangen = false;
             for (std::size_t j = s.von; j < s.bis; ++j) {
                 const Pfadschritt& schritt = liste.schritte[j];
@@ -327,8 +336,7 @@ private:
                 angefangen = true;
             }
         }
-        stiftSetzen(e.farbe, e.breite);
-        maler_.strokePath(weg, *stift_);
+        if (!weg.isEmpty()) maler_.strokePath(weg, *stift_);
     }
 
     Schriftsatz& schriftsatz(double groesse) {
@@ -378,18 +386,17 @@ private:
         // The text's box stands on the point: the baseline lies the descent above it.
         const QPointF grundlinie(e.ort.x, seite_ - e.ort.y - s.unterlaenge);
         const std::string_view text(liste.texte.data() + e.von, e.bis - e.von);
-        // Glyphs laid out in advance land where the painter's own layout puts them as long as
-        // the picture is not scaled.
-        if (massstab_ == 1.0) {
-            const Satz& t = satz(e.breite, s, text);
-            if (t.glyphen) {
-                QGlyphRun lauf;
-                lauf.setRawFont(s.glyphen);
-                lauf.setGlyphIndexes(t.glyphen->first);
-                lauf.setPositions(t.glyphen->second);
-                maler_.drawGlyphRun(grundlinie, lauf);
-                return;
-            }
+        // Glyphs laid out in advance land where the painter's own layout puts them: the painter
+        // lays a text out in view units as well, at the size of the label font, and scales the
+        // places and the glyphs alike (the window tests hold both against each other at one,
+        // one and a half and twice the scale).
+        if (const Satz* t = gesetzteTexte_ ? &satz(e.breite, s, text) : nullptr; t != nullptr && t->glyphen) {
+            QGlyphRun lauf;
+            lauf.setRawFont(s.glyphen);
+            lauf.setGlyphIndexes(t->glyphen->first);
+            lauf.setPositions(t->glyphen->second);
+            maler_.drawGlyphRun(grundlinie, lauf);
+            return;
         }
         if (!schriftGesetzt_ || gesetzteGroesse_ != e.breite) {
             maler_.setFont(s.font);
@@ -420,6 +427,7 @@ private:
     double massstab_;
     double seite_;
     const Veraltet& veraltet_;
+    bool gesetzteTexte_;
     std::size_t schritte_ = 0;
     bool abgebrochen_ = false;
     // The store of layouts is read while the strip is painted; what it lacks is laid out here.
@@ -447,6 +455,13 @@ QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo,
     bild.fill(Qt::white);
     const double massstab = static_cast<double>(pixel) / seite;
     const int hoehe = (pixel + streifenZahl - 1) / streifenZahl;
+    // A drawing with more labels than the store of layouts keeps would lay every label out
+    // anew in every picture, and store it, only to have the store start anew: its labels are
+    // written by the painter itself, which lays a text out more cheaply than a kept layout.
+    std::size_t texte = 0;
+    for (const Zeichenliste& l : liste)
+        for (const Zeichenliste::Eintrag& e : l.eintraege) texte += e.art == Zeichenliste::Eintrag::Art::schreiben;
+    const bool gesetzteTexte = texte <= Satzlager::hoechstens;
     // The image's memory, taken once before any thread shares it.
     uchar* const zeilen = bild.bits();
     const qsizetype zeilenLaenge = bild.bytesPerLine();
@@ -456,7 +471,7 @@ QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo,
         if (h <= 0) return;
         // The strip's rows of the image, as an image of their own over the same memory.
         QImage teil(zeilen + y0 * zeilenLaenge, pixel, h, zeilenLaenge, QImage::Format_ARGB32_Premultiplied);
-        Streifenmaler m(teil, y0, massstab, seite, veraltet);
+        Streifenmaler m(teil, y0, massstab, seite, veraltet, gesetzteTexte);
         m.malen(liste, stereo);
     });
     bild.reinterpretAsFormat(QImage::Format_RGB32);
