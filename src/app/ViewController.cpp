@@ -283,6 +283,9 @@ void ViewController::execB() {
 }
 
 bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
+    // The window shows the progress of a long run, from its start (clearing a large scene takes
+    // its time too), and lets the user stop it after a line.
+    LangeArbeit arbeit(fenster_, anweisungsListe.size());
     ohneErgebnisBericht.clear();
     alleListenLeeren();
     checkResultat = true;
@@ -299,8 +302,6 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
     // replays, and names them at the end with the answer each gave.
     std::string ohneErgebnis;
     int ohneErgebnisZahl = 0;
-    // The window shows the progress of a long run and lets the user stop it after a line.
-    LangeArbeit arbeit(fenster_, zeilen.size());
     for (const std::string& zeile : zeilen) {
         mListe.clear();
         ++n;
