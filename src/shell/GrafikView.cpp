@@ -183,8 +183,8 @@ class Streifenmaler {
 public:
     // `ziel` holds the image rows from `y0` on; `massstab` is image pixels per view unit, and
     // `seite` the side of the drawing area in view units. The painting stops early, leaving the
-    // strip unfinished, once `veraltet` says so.
-    // With `gesetzteTexte`, labels are written from the store of layouts (see Satzlager).
+    // strip unfinished, once `veraltet` says so. With `gesetzteTexte`, labels are written from
+    // the store of layouts (see Satzlager), otherwise by the painter's own layout.
     Streifenmaler(QImage& ziel, int y0, double massstab, double seite, const Veraltet& veraltet, bool gesetzteTexte)
         : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite), veraltet_(veraltet),
           gesetzteTexte_(gesetzteTexte) {
@@ -271,10 +271,11 @@ private:
     // The core hands over paths already cut to a box around the drawing area (pfadKappen), so
     // every point here is one the painter can place. A pen of at most a pixel draws each piece
     // of a path on its own, the pieces outside the strip are passed over, and the straight ones
-    // go to the painter as lines without building a path; the curved ones go as one path,
-    // which such a pen strokes line by line. A wider pen strokes each piece as an outline of
-    // its own: the outline of one path of many pieces (the dots of all points are one path)
-    // grows with all of them, and filling it took far longer than filling each piece's.
+    // go to the painter as lines without building a path; curved ones go as one path, which
+    // so thin a pen traces without building an outline. A wider pen strokes each piece as an
+    // outline of its own: the outline of one path of many pieces (the dots of all points are
+    // one path) grows with all of them, and filling it took far longer than filling each
+    // piece's outline.
     void ziehen(const Zeichenliste& liste, const Zeichenliste::Eintrag& e) {
         const bool duenn = e.breite * massstab_ <= 1.0;
         bool gerade = duenn;
