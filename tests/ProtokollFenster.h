@@ -33,6 +33,17 @@ public:
     std::optional<std::string> oeffnenDialog() override { return std::nullopt; }
     void prozessBeenden() override { ++beendet; }
     void neuZeichnen() override { ++gezeichnet; }
+    // Long work: its steps as reported, one list per work; stopped after step `abbrechenNach`
+    // when that is set, as a user stops it in the progress dialog.
+    void langeArbeitBeginnt(std::size_t schritte) override {
+        arbeiten.push_back({schritte, {}});
+        ++offeneArbeiten;
+    }
+    bool weiterArbeiten(std::size_t erledigt) override {
+        if (!arbeiten.empty()) arbeiten.back().erledigt.push_back(erledigt);
+        return !(abbrechenNach && erledigt >= *abbrechenNach);
+    }
+    void langeArbeitEndet() override { --offeneArbeiten; }
 
     std::string eingabe, ausgabe;
     bool editKnoepfe = true;
@@ -40,6 +51,13 @@ public:
     std::deque<std::string> warteschlange;            // the titles to press, in turn
     std::vector<std::string> fragen;                  // every question asked
     std::vector<std::vector<std::string>> knoepfe;    // the button titles of each question
+    struct Arbeit {
+        std::size_t schritte = 0;
+        std::vector<std::size_t> erledigt;
+    };
+    std::vector<Arbeit> arbeiten;                     // every long work begun
+    int offeneArbeiten = 0;                           // begun and not yet ended
+    std::optional<std::size_t> abbrechenNach;
 
 private:
     std::string antworten(const std::string& frage) {

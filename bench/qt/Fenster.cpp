@@ -7,6 +7,7 @@
 // at the same size in one thread, for scale. The frame's painting is spread over all cores: its
 // CPU time is the one to hold against the bare pass's, its wall time is what the user waits.
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -14,6 +15,10 @@
 #include <QPainter>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -25,6 +30,8 @@
 #include "app/ViewController.h"
 #include "drawing/GeoGrafik.h"
 #include "drawing/Leinwand.h"
+#include "interpreter/Dateioperationen.h"
+#include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/Hauptfenster.h"
 #include "../../tests/qt/SchlichterMaler.h"
@@ -116,6 +123,134 @@ Groesse bloss(int n, bool schnell, int pixel = 0) {
                             }};
             }};
 }
+
+// The statements of a list of n points with three decimals in a box of 7.6 × 7.6 × 4 around
+// the origin, as a list file written by hand or by another program holds them.
+std::vector<std::string> punktliste(int n) {
+    std::vector<std::string> zeilen;
+    zeilen.reserve(static_cast<std::size_t>(n));
+    Folge f;
+    for (int i = 0; i < n; ++i) {
+        char zeile[96];
+        std::snprintf(zeile, sizeof zeile, "PUNKT P%d %.3f %.3f %.3f", i, f.zahl(-3.8, 3.8), f.zahl(-3.8, 3.8),
+                      f.zahl(-2, 2));
+        zeilen.emplace_back(zeile);
+    }
+    return zeilen;
+}
+
+// A main window whose open dialog chooses the file given.
+class LadeHauptfenster : public Hauptfenster {
+public:
+    explicit LadeHauptfenster(std::string pfad) : pfad_(std::move(pfad)) {}
+    std::optional<std::string> oeffnenDialog() override { return pfad_; }
+
+private:
+    std::string pfad_;
+};
+
+// The main window with a list file of n points loaded ("Laden"; its time is given beside the
+// figure), not yet run: the table shows the list, the drawing is empty.
+std::unique_ptr<Fenstersitzung> punktlisteGeladen(int n) {
+    const std::string pfad = (std::filesystem::temp_directory_path() / "quodral_bench_punktliste.qdl").string();
+    {
+        std::string text;
+        for (const std::string& z : punktliste(n)) text += z + "&";
+        std::ofstream(pfad, std::ios::binary) << text;
+    }
+    auto s = std::make_unique<Fenstersitzung>([](Sitzung&) {},
+                                              [pfad] { return std::make_unique<LadeHauptfenster>(pfad); });
+    const double t0 = jetzt();
+    s->fenster->findChild<QAction*>(QStringLiteral("LadeB"))->trigger();
+    ereignisseAbarbeiten();
+    zwischenzeit("Laden (vorher, nicht in der Zeit der Figur)", jetzt() - t0);
+    std::filesystem::remove(pfad);
+    return s;
+}
+
+// Presses "Liste ausführen"; returns when the window takes the next key.
+void listeAusfuehrenDruecken(Fenstersitzung& s) {
+    s.fenster->findChild<QAction*>(QStringLiteral("execB"))->trigger();
+    ereignisseAbarbeiten();
+}
+
+// The list of n points loaded, then "Liste ausführen" pressed: timed until the window takes the
+// next key and until the picture of all points is painted in the window.
+Groesse listeAusfuehren(int n, bool schnell) {
+    return {"Liste ausführen im Fenster bis zum Bild, " + std::to_string(n) + " Punkte", schnell, [n] {
+                auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
+                return Lauf{[s, n] { *s = punktlisteGeladen(n); },
+                            [s] {
+                                const double t0 = jetzt();
+                                listeAusfuehrenDruecken(**s);
+                                const double t1 = jetzt();
+                                (*s)->ansicht->aufBildWarten();
+                                ereignisseAbarbeiten();
+                                const double t2 = jetzt();
+                                zwischenzeit("bis das Fenster die nächste Taste nimmt", t1 - t0);
+                                zwischenzeit("bis zum Bild im Fenster", t2 - t0);
+                            }};
+            }};
+}
+
+// The same list run by the window logic alone, without a screen (nothing is painted): the
+// core's share of the figure above.
+Groesse listeAusfuehrenOhneFenster(int n, bool schnell) {
+    return {"Liste ausführen ohne Fenster (nur Kern), " + std::to_string(n) + " Punkte", schnell, [n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, n] {
+                                anweisungsListe = punktliste(n);
+                                alsGesichertMerken(anweisungsListe);
+                            },
+                            [s] { s->steuerung.execB(); }};
+            }};
+}
+
+// The list of n points run, and while its picture is being painted, NEU typed: timed until the
+// empty picture is shown.
+Groesse neustartWaehrendDesBildes(int n, bool schnell) {
+    return {"NEU während das Bild von " + std::to_string(n) + " Punkten gemalt wird, bis zum leeren Bild", schnell,
+            [n] {
+                auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
+                return Lauf{[s, n] {
+                                *s = punktlisteGeladen(n);
+                                listeAusfuehrenDruecken(**s);
+                            },
+                            [s] {
+                                const double t0 = jetzt();
+                                (*s)->returnDruecken("NEU");
+                                zwischenzeit("bis das Fenster die nächste Taste nimmt", jetzt() - t0);
+                                (*s)->ansicht->aufBildWarten();
+                                ereignisseAbarbeiten();
+                            }};
+            }};
+}
+
+// The picture of the n points run, painted into an image of the given side as the view paints
+// it (1600: a screen of twice the density).
+Groesse punktbild(int n, bool schnell, int pixel) {
+    return {"Bild der Ansicht " + seite(pixel, "in Fenstergröße") + ", " + std::to_string(n) + " Punkte", schnell,
+            [n, pixel] {
+                auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
+                return Lauf{[s, n] {
+                                *s = punktlisteGeladen(n);
+                                listeAusfuehrenDruecken(**s);
+                                (*s)->ansicht->aufBildWarten();
+                                ereignisseAbarbeiten();
+                            },
+                            [s, pixel] {
+                                QImage bild = (*s)->ansicht->szeneMalen(pixel == 0 ? fensterPixel(**s) : pixel);
+                                (void)bild;
+                            }};
+            }};
+}
+
+const Figur langeArbeit("Lange Arbeit im Fenster",
+                        {listeAusfuehren(1000, true), listeAusfuehren(100000, false), listeAusfuehren(600000, false),
+                         listeAusfuehrenOhneFenster(1000, true), listeAusfuehrenOhneFenster(600000, false),
+                         neustartWaehrendDesBildes(1000, true), neustartWaehrendDesBildes(600000, false),
+                         punktbild(1000, true, 0), punktbild(600000, false, 0), punktbild(1000, true, 1600),
+                         punktbild(600000, false, 1600)});
 
 const Figur fenster("Gefühlte Geschwindigkeit (Fenster)",
                     {imFenster("PUNKT", 100, true, false), imFenster("PUNKT", 1000, false, false),

@@ -30,7 +30,9 @@ inline void ereignisseAbarbeiten() {
 struct Fenstersitzung {
     explicit Fenstersitzung(int n)
         : Fenstersitzung([n](Sitzung& still) { szeneTippen(n, [&](const std::string& z) { still.tippen(z); }); }) {}
-    explicit Fenstersitzung(const std::function<void(Sitzung&)>& aufbauen) {
+    // `machen` makes the main window (a plain one without it).
+    explicit Fenstersitzung(const std::function<void(Sitzung&)>& aufbauen,
+                            const std::function<std::unique_ptr<Hauptfenster>()>& machen = {}) {
         anwendung();
         {
             // The scene is typed without a screen (the globals are the same), so that building
@@ -38,7 +40,7 @@ struct Fenstersitzung {
             Sitzung still;
             aufbauen(still);
         }
-        fenster = std::make_unique<Hauptfenster>();
+        fenster = machen ? machen() : std::make_unique<Hauptfenster>();
         fenster->show();
         fenster->tabelleNeuLaden();
         fenster->neuZeichnen();

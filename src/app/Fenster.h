@@ -3,6 +3,7 @@
 // widgets; the transcript runner and the tests implement it with a scripted window, so that
 // the whole road of a typed statement runs without a screen.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,17 @@ public:
     // A line for the terminal the program was started from (the reason of a failed save);
     // windows without a terminal, such as the scripted ones of the tests, drop it.
     virtual void konsolenzeile(const std::string& /*zeile*/) {}
+
+    // Long work: the replay of the statement list, line after line (the replay of the list,
+    // the undo's replay). It tells its window when it begins, with its number of steps, after
+    // each step done, and when it ends, whichever way. The answer to a step is whether to go
+    // on: false when the user asked to stop; the work then ends after the step just done, as
+    // it ends at a failing line. A window with a screen shows the progress once the work has
+    // taken a while, and keeps itself painted meanwhile; the user's other input waits.
+    // Windows without a screen go on.
+    virtual void langeArbeitBeginnt(std::size_t /*schritte*/) {}
+    virtual bool weiterArbeiten(std::size_t /*erledigt*/) { return true; }
+    virtual void langeArbeitEndet() {}
 };
 
 // The window that questions of the interpreter go to (auswahlAus3); set at start-up, nullptr

@@ -127,6 +127,26 @@ bool geschuetzt(const std::function<void()>& arbeit) {
     return fertig;
 }
 
+// The replay as long work of the window (Fenster::langeArbeitBeginnt): begun with its number of
+// lines, ended on every way out.
+class LangeArbeit {
+public:
+    LangeArbeit(Fenster& fenster, std::size_t schritte) : fenster_(fenster) { fenster_.langeArbeitBeginnt(schritte); }
+    ~LangeArbeit() { fenster_.langeArbeitEndet(); }
+    LangeArbeit(const LangeArbeit&) = delete;
+    LangeArbeit& operator=(const LangeArbeit&) = delete;
+    bool weiter(std::size_t erledigt) { return fenster_.weiterArbeiten(erledigt); }
+
+private:
+    Fenster& fenster_;
+};
+
+// The answer of a replay that the user stopped after line n of `gesamt` (the line as stored).
+std::string abbruchMeldung(int n, std::size_t gesamt, const std::string& zeile) {
+    return "Abgebrochen nach Zeile " + std::to_string(n) + " von " + std::to_string(gesamt) + ":\n\n  " + zeile +
+           "\n\n Die Zeilen danach wurden nicht ausgeführt.";
+}
+
 // True while the selected table row still holds the text that the user saw when selecting it.
 bool auswahlNochGueltig() {
     return anweisungsNr >= 0 && static_cast<std::size_t>(anweisungsNr) < anweisungsListe.size() &&
@@ -278,6 +298,9 @@ void ViewController::execB() {
 }
 
 bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
+    // The window shows the progress of a long run, from its start (clearing a large scene takes
+    // its time too), and lets the user stop it after a line.
+    LangeArbeit arbeit(fenster_, anweisungsListe.size());
     ohneErgebnisBericht.clear();
     alleListenLeeren();
     checkResultat = true;
@@ -309,6 +332,11 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
         if (hatNichtsErzeugt(anweisung, namenVorher)) {
             ++ohneErgebnisZahl;
             ohneErgebnis += ohneErgebnisEintrag(n, zeile, quittung);
+        }
+        // Stopped by the user: the lines after this one do not run, as after a failing line.
+        if (!arbeit.weiter(static_cast<std::size_t>(n)) && static_cast<std::size_t>(n) < zeilen.size()) {
+            mListe = abbruchMeldung(n, zeilen.size(), zeile);
+            return false;
         }
     }
     if (ohneErgebnisZahl == 1)

@@ -70,6 +70,9 @@ private:
     // with "FEHLER in Zeile ..." in mListe. True when every line passed; the report then names
     // the lines that had no effect (a construction that built nothing, a keyword that no handler
     // takes), each with its number and answer, or is empty.
+    // The run is long work of the window (Fenster::langeArbeitBeginnt): where the user stops
+    // it, it ends after the line running as at a failing line, with "Abgebrochen nach Zeile
+    // ..." in mListe.
     bool listeWiederholen(std::string& ohneErgebnisBericht);
 
     Fenster& fenster_;

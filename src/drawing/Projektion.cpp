@@ -89,14 +89,19 @@ Gerade geradenBild(const Punkt& ap, const Gerade& g) {
     return bild;
 }
 
-XYExtreme extremeXYWerte() {
-    XYExtreme box;
+std::optional<XYExtreme> bildausdehnung() {
+    std::optional<XYExtreme> box;
     for (const auto& [name, p] : punktListe) {
-        const Punkt bild = punktBild(auge, p);
-        box.xmin = std::min(box.xmin, bild.x);
-        box.xmax = std::max(box.xmax, bild.x);
-        box.ymin = std::min(box.ymin, bild.y);
-        box.ymax = std::max(box.ymax, bild.y);
+        Bildkoordinaten b;
+        if (!bildVon(auge, p.x, p.y, p.z, b)) continue;
+        if (!box) {
+            box = XYExtreme{b.x, b.x, b.y, b.y};
+            continue;
+        }
+        box->xmin = std::min(box->xmin, b.x);
+        box->xmax = std::max(box->xmax, b.x);
+        box->ymin = std::min(box->ymin, b.y);
+        box->ymax = std::max(box->ymax, b.y);
     }
     return box;
 }

@@ -8,6 +8,7 @@
 // unit further right) for the stereo pair.
 
 #include <array>
+#include <optional>
 
 #include "model/Ebene.h"
 #include "model/Gerade.h"
@@ -65,14 +66,15 @@ Strecke streckenBild(const Punkt& ap, const Strecke& s);
 Gerade geradenBild(const Punkt& ap, const Gerade& g);
 
 // The box of the picture plane that holds the images of all registered points (hidden ones
-// included) seen from the eye auge, and at least the square from -1 to 1. A point without an
-// image counts as the origin. lok is left as the last projection set it.
+// included) seen from the eye auge; nothing when no point has an image. A point without an
+// image (one at the eye's height) is left out, as the drawing leaves it out. lok is left as it
+// was.
 struct XYExtreme {
-    double xmin = -1.0;
-    double xmax = 1.0;
-    double ymin = -1.0;
-    double ymax = 1.0;
+    double xmin = 0;
+    double xmax = 0;
+    double ymin = 0;
+    double ymax = 0;
 };
-XYExtreme extremeXYWerte();
+std::optional<XYExtreme> bildausdehnung();
 
 }  // namespace quodral

@@ -1,5 +1,6 @@
 #include "drawing/Sichtabbildung.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/Numerik.h"
@@ -40,6 +41,18 @@ bool weltfensterSetzen(double links, double rechts, double unten, double oben) {
     ymin = unten;
     ymax = oben;
     return true;
+}
+
+bool weltfensterEinpassen(double links, double rechts, double unten, double oben) {
+    const double seite = std::max(rechts - links, oben - unten);
+    const double groesse = std::max({std::abs(links), std::abs(rechts), std::abs(unten), std::abs(oben)});
+    // Below a side of a millionth of a millionth of the coordinates, the edges of the window
+    // would differ in their last few bits only, and the mapping would place points by chance.
+    if (!std::isfinite(seite) || !std::isfinite(groesse) || istNull(seite) || seite <= groesse * 1e-12) return false;
+    const double halb = seite * (0.5 + einpassRand);
+    const double mx = links + (rechts - links) / 2.0;
+    const double my = unten + (oben - unten) / 2.0;
+    return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
 }
 
 void horiShift(double st) {

@@ -77,6 +77,19 @@ std::string originalY(double yw);
 // it a finite, positive width and height; otherwise the window stays and the answer is false.
 bool weltfensterSetzen(double links, double rechts, double unten, double oben);
 
+// The margin the fit leaves on each side, as a share of the fitted extent.
+inline constexpr double einpassRand = 0.05;
+
+// Fits the world window to the extent from x links to rechts and y unten to oben (of the
+// images of the points to be seen): a square around the extent's centre whose side is the
+// extent's longer side with the margin einpassRand added on each side. The view rectangle is
+// square, so the drawing keeps one scale on both axes (a square stays a square, a circle a
+// circle), and the extreme points and their labels lie inside. An extent that is one spot
+// (its longer side within the zero tolerance, or too small for doubles to tell the window's
+// edges apart at its distance from the origin), or not a finite one, leaves the window as it
+// is and gives false.
+bool weltfensterEinpassen(double links, double rechts, double unten, double oben);
+
 // Pan: the window moves by st / 10 to the right (upwards), keeping its size. A step that is
 // not a finite number moves nothing.
 void horiShift(double st);

@@ -180,13 +180,8 @@ void entDoppeln(GrafikPort& port) {
 }
 
 void punkteFang(GrafikPort& port) {
-    // The projection reports through the statement flag lok; a button is no statement.
-    XYExtreme ex;
-    {
-        LokBewahren bewahrt;
-        ex = extremeXYWerte();
-    }
-    weltfensterSetzen(ex.xmin, ex.xmax, ex.ymin, ex.ymax);
+    if (const std::optional<XYExtreme> ex = bildausdehnung())
+        weltfensterEinpassen(ex->xmin, ex->xmax, ex->ymin, ex->ymax);
     port.neuZeichnen();
 }
 

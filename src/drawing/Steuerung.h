@@ -64,7 +64,9 @@ void woIst(GrafikPort& port);
 // Hides the labels of points that lie on an earlier one. Redraws.
 void entDoppeln(GrafikPort& port);
 
-// Fits the world window to the images of all points. Redraws.
+// Fits the world window to the images of all points (weltfensterEinpassen): one scale on both
+// axes, the points and their labels inside. Points that all map to one spot, or none, leave
+// the window as it is. Redraws.
 void punkteFang(GrafikPort& port);
 
 // The label font one point smaller when the name field holds exactly "-", one point larger

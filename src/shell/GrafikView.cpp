@@ -173,14 +173,21 @@ Satzlager& satzlager() {
     return *lager;
 }
 
+// True once the picture being made is no longer wanted: a newer one has been asked for. The
+// work on it then stops where it stands.
+using Veraltet = std::function<bool()>;
+
 // Paints the entries of a drawing that reach one horizontal strip of the picture into an image
 // of that strip. The drawing's y axis points up, the image's down: every point is flipped.
 class Streifenmaler {
 public:
     // `ziel` holds the image rows from `y0` on; `massstab` is image pixels per view unit, and
-    // `seite` the side of the drawing area in view units.
-    Streifenmaler(QImage& ziel, int y0, double massstab, double seite)
-        : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite) {
+    // `seite` the side of the drawing area in view units. The painting stops early, leaving the
+    // strip unfinished, once `veraltet` says so. With `gesetzteTexte`, labels are written from
+    // the store of layouts (see Satzlager), otherwise by the painter's own layout.
+    Streifenmaler(QImage& ziel, int y0, double massstab, double seite, const Veraltet& veraltet, bool gesetzteTexte)
+        : ziel_(ziel), maler_(&ziel), massstab_(massstab), seite_(seite), veraltet_(veraltet),
+          gesetzteTexte_(gesetzteTexte) {
         maler_.setRenderHint(QPainter::Antialiasing);
         maler_.setRenderHint(QPainter::TextAntialiasing);
         maler_.translate(0, -y0);
@@ -202,6 +209,7 @@ public:
         // The parts of the drawing, one after the other.
         for (const Zeichenliste& liste : teile) {
             for (const Zeichenliste::Eintrag& e : liste.eintraege) {
+                if (abgebrochen()) return;
                 if (!trifft(e.links, e.unten, e.rechts, e.oben, rand(e))) continue;
                 switch (e.art) {
                     case Zeichenliste::Eintrag::Art::fuellen:
@@ -222,6 +230,14 @@ public:
 
 private:
     QPointF gedreht(Sichtpunkt p) const { return {p.x, seite_ - p.y}; }
+
+    // Asked every few hundred steps: the question costs more than a step.
+    bool abgebrochen() {
+        if (abgebrochen_) return true;
+        if (++schritte_ % 256 != 0 || !veraltet_) return false;
+        abgebrochen_ = veraltet_();
+        return abgebrochen_;
+    }
 
     // Half the pen and a pixel of smoothing around a path's box; a pixel around a text's.
     static double rand(const Zeichenliste::Eintrag& e) {
@@ -255,8 +271,11 @@ private:
     // The core hands over paths already cut to a box around the drawing area (pfadKappen), so
     // every point here is one the painter can place. A pen of at most a pixel draws each piece
     // of a path on its own, the pieces outside the strip are passed over, and the straight ones
-    // go to the painter as lines without building a path; a wider pen strokes the whole path
-    // as one outline.
+    // go to the painter as lines without building a path; curved ones go as one path, which
+    // so thin a pen traces without building an outline. A wider pen strokes each piece as an
+    // outline of its own: the outline of one path of many pieces (the dots of all points are
+    // one path) grows with all of them, and filling it took far longer than filling each
+    // piece's outline.
     void ziehen(const Zeichenliste& liste, const Zeichenliste::Eintrag& e) {
         const bool duenn = e.breite * massstab_ <= 1.0;
         bool gerade = duenn;
@@ -267,6 +286,7 @@ private:
                 stiftSetzen(e.farbe, e.breite);
             }
             for (std::size_t i = e.stueckVon; i < e.stueckBis; ++i) {
+                if (abgebrochen()) return;
                 const Zeichenliste::Stueck& s = liste.stuecke[i];
                 if (!trifft(s.links, s.unten, s.rechts, s.oben, rand(e))) continue;
                 if (s.bis - s.von == 2) {
@@ -281,12 +301,18 @@ private:
             return;
         }
         linienMalen();
+        stiftSetzen(e.farbe, e.breite);
         QPainterPath weg;
         for (std::size_t i = e.stueckVon; i < e.stueckBis; ++i) {
+            if (abgebrochen()) return;
             const Zeichenliste::Stueck& s = liste.stuecke[i];
             // A piece is a subpath of its own: one that stays clear of the strip adds nothing
             // to the outline there. A wide pen's corners reach out as far as its width.
             if (!trifft(s.links, s.unten, s.rechts, s.oben, duenn ? rand(e) : e.breite + 2)) continue;
+            if (!duenn && !weg.isEmpty()) {
+                maler_.strokePath(weg, *stift_);
+                weg.clear();
+            }
             bool angefangen = false;
             for (std::size_t j = s.von; j < s.bis; ++j) {
                 const Pfadschritt& schritt = liste.schritte[j];
@@ -311,8 +337,7 @@ private:
                 angefangen = true;
             }
         }
-        stiftSetzen(e.farbe, e.breite);
-        maler_.strokePath(weg, *stift_);
+        if (!weg.isEmpty()) maler_.strokePath(weg, *stift_);
     }
 
     Schriftsatz& schriftsatz(double groesse) {
@@ -362,18 +387,17 @@ private:
         // The text's box stands on the point: the baseline lies the descent above it.
         const QPointF grundlinie(e.ort.x, seite_ - e.ort.y - s.unterlaenge);
         const std::string_view text(liste.texte.data() + e.von, e.bis - e.von);
-        // Glyphs laid out in advance land where the painter's own layout puts them as long as
-        // the picture is not scaled.
-        if (massstab_ == 1.0) {
-            const Satz& t = satz(e.breite, s, text);
-            if (t.glyphen) {
-                QGlyphRun lauf;
-                lauf.setRawFont(s.glyphen);
-                lauf.setGlyphIndexes(t.glyphen->first);
-                lauf.setPositions(t.glyphen->second);
-                maler_.drawGlyphRun(grundlinie, lauf);
-                return;
-            }
+        // Glyphs laid out in advance land where the painter's own layout puts them: the painter
+        // lays a text out in view units as well, at the size of the label font, and scales the
+        // places and the glyphs alike (the window tests hold both against each other at one,
+        // one and a half and twice the scale).
+        if (const Satz* t = gesetzteTexte_ ? &satz(e.breite, s, text) : nullptr; t != nullptr && t->glyphen) {
+            QGlyphRun lauf;
+            lauf.setRawFont(s.glyphen);
+            lauf.setGlyphIndexes(t->glyphen->first);
+            lauf.setPositions(t->glyphen->second);
+            maler_.drawGlyphRun(grundlinie, lauf);
+            return;
         }
         if (!schriftGesetzt_ || gesetzteGroesse_ != e.breite) {
             maler_.setFont(s.font);
@@ -403,6 +427,10 @@ private:
     QPainter maler_;
     double massstab_;
     double seite_;
+    const Veraltet& veraltet_;
+    bool gesetzteTexte_;
+    std::size_t schritte_ = 0;
+    bool abgebrochen_ = false;
     // The store of layouts is read while the strip is painted; what it lacks is laid out here.
     std::shared_lock<std::shared_mutex> lesen_{satzlager().m};
     std::map<double, Satzlager::Saetze> neueSaetze_;
@@ -421,12 +449,20 @@ private:
 // pixels, painted in strips by the painting threads, each strip into its own rows of the
 // image. Every pixel is opaque (the ground is white, and painting over an opaque ground keeps
 // it opaque), so the picture is handed on as an opaque image, which the view shows without
-// blending.
-QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo, double seite) {
+// blending. Once `veraltet` says so, the picture is left unfinished.
+QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo, double seite,
+                 const Veraltet& veraltet = {}) {
     QImage bild(pixel, pixel, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
     const double massstab = static_cast<double>(pixel) / seite;
     const int hoehe = (pixel + streifenZahl - 1) / streifenZahl;
+    // A drawing with more labels than the store of layouts keeps would lay every label out
+    // anew in every picture, and store it, only to have the store start anew: its labels are
+    // written by the painter itself, which lays a text out more cheaply than a kept layout.
+    std::size_t texte = 0;
+    for (const Zeichenliste& l : liste)
+        for (const Zeichenliste::Eintrag& e : l.eintraege) texte += e.art == Zeichenliste::Eintrag::Art::schreiben;
+    const bool gesetzteTexte = texte <= Satzlager::hoechstens;
     // The image's memory, taken once before any thread shares it.
     uchar* const zeilen = bild.bits();
     const qsizetype zeilenLaenge = bild.bytesPerLine();
@@ -436,7 +472,7 @@ QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo,
         if (h <= 0) return;
         // The strip's rows of the image, as an image of their own over the same memory.
         QImage teil(zeilen + y0 * zeilenLaenge, pixel, h, zeilenLaenge, QImage::Format_ARGB32_Premultiplied);
-        Streifenmaler m(teil, y0, massstab, seite);
+        Streifenmaler m(teil, y0, massstab, seite, veraltet, gesetzteTexte);
         m.malen(liste, stereo);
     });
     bild.reinterpretAsFormat(QImage::Format_RGB32);
@@ -467,10 +503,12 @@ public:
         faden_.join();
     }
 
-    // A request replaces the one still waiting, if any.
+    // A request replaces the one still waiting, if any, and makes the picture being painted
+    // outdated: that one is given up where it stands.
     void auftragen(Auftrag a) {
         {
             std::lock_guard sperre(m_);
+            neuester_.store(a.nummer, std::memory_order_relaxed);
             wartend_ = std::move(a);
         }
         cv_.notify_one();
@@ -490,14 +528,27 @@ private:
             }
             // The picture before ended with Qt's fills (see Vektorzustand.h).
             vektorregisterBereinigen();
+            // A newer request makes this picture one of a scene that is gone (a restart, a
+            // replay begun anew): it is given up, not finished, and the newer one is painted.
+            const Veraltet veraltet = [this, nummer = a.nummer] {
+                return neuester_.load(std::memory_order_relaxed) != nummer;
+            };
+            const Verteiler verteilenSolangeGewollt = [&veraltet](std::size_t anzahl,
+                                                                  const std::function<void(std::size_t)>& arbeit) {
+                verteilen(anzahl, [&](std::size_t i) {
+                    if (!veraltet()) arbeit(i);
+                });
+            };
             QImage bild;
             // A scene taken the same as the one painted last gives the same drawing.
             if (!gemalt_ || a.pixel != letztePixel_ || !gleicheSzene(a.szene, letzteSzene_)) {
                 // The drawing is made into the lists of the drawing before last, whose memory
                 // is kept for it.
-                szeneZeichnen(neue_, a.szene, verteilen);
+                szeneZeichnen(neue_, a.szene, verteilenSolangeGewollt);
+                if (veraltet()) continue;
                 if (!gemalt_ || a.pixel != letztePixel_ || !(neue_ == letzte_)) {
-                    bild = bildMalen(neue_, a.pixel, a.szene.stereo, a.szene.seite);
+                    bild = bildMalen(neue_, a.pixel, a.szene.stereo, a.szene.seite, veraltet);
+                    if (veraltet()) continue;
                     bild.setDevicePixelRatio(a.pixelVerhaeltnis);
                     std::swap(neue_, letzte_);
                     letztePixel_ = a.pixel;
@@ -517,6 +568,7 @@ private:
     std::mutex m_;
     std::condition_variable cv_;
     std::optional<Auftrag> wartend_;
+    std::atomic<std::uint64_t> neuester_{0};   // the number of the newest request
     bool ende_ = false;
     // Touched by the painting thread only.
     std::vector<Zeichenliste> letzte_, neue_;

@@ -9,9 +9,10 @@
 // copy of what the drawing needs, see szeneAufnehmen) and returns; a thread of the view's own
 // draws that copy and paints it into an image, in strips on all cores, and the view shows the
 // image when it is done. A scene taken the same as the one asked for last asks for nothing, a
-// drawing that comes out as the one shown is not painted again, and while one picture is
-// painted only the newest request waits: the view always shows a completed picture of the
-// scene as it is or as it was at an earlier request. The painting threads yield to the main
+// drawing that comes out as the one shown is not painted again, and a picture still being
+// painted when a newer request comes is given up where it stands (its scene is gone: a restart
+// shows the empty scene at once, not after a large picture of the old one): the view always
+// shows a completed picture of the scene as it is or as it was at an earlier request. The painting threads yield to the main
 // thread, so that the window takes the next key at once.
 
 #include <QImage>

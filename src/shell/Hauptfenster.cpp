@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -44,6 +45,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -627,7 +629,10 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     };
     auto* ersetzen = knopf(editGruppe_, "Ersetzen", "editB",
                            "Ersetzt die ausgewählte Zeile der Liste durch den Text der Eingabezeile.");
-    connect(ersetzen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.editB(); }); });
+    connect(ersetzen, &QPushButton::clicked, this, [this] {
+        ausfuehren([this] { steuerung_.editB(); });
+        eingabeUebernommen();
+    });
     auto* loeschen =
         knopf(editGruppe_, "Löschen", "loeschB", "Löscht nach einer Rückfrage die ausgewählte Zeile der Liste.");
     connect(loeschen, &QPushButton::clicked, this, [this] { ausfuehren([this] { steuerung_.loeschB(); }); });
@@ -652,6 +657,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
         const int zeilenVorher = modell_->rowCount();
         ausfuehren([this] { steuerung_.aktionB(); });
+        eingabeUebernommen();
         eingabe_->selectAll();
         // The statement just recorded comes into view at the end of a long list.
         if (modell_->rowCount() > zeilenVorher) tafel_->scrollToBottom();
@@ -659,8 +665,8 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     connect(tafel_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { auswahlGeaendert(); });
 
-    // The text fields would take Ctrl+Z for undoing their own typing; in this window it
-    // undoes the last step, wherever the keyboard is.
+    // Ctrl+Z undoes the typing in a text field while there is typing to undo there, and the
+    // last step of the list otherwise (see eventFilter).
     for (QLineEdit* feld : findChildren<QLineEdit*>()) feld->installEventFilter(this);
     tabReihenfolgeSetzen();
 
@@ -944,21 +950,78 @@ void Hauptfenster::neuZeichnen() {
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     // The window is never closed behind the user's back; a confirmed quit ends the process
-    // from inside the question.
+    // from inside the question. While long work runs, its progress dialog is the way to stop
+    // it: the request is not taken up then.
     ereignis->ignore();
+    if (arbeit_) return;
     steuerung_.beenden();
+}
+
+void Hauptfenster::langeArbeitBeginnt(std::size_t schritte) {
+    arbeit_.emplace();
+    arbeit_->uhr.start();
+    arbeit_->schritte = schritte;
+}
+
+bool Hauptfenster::weiterArbeiten(std::size_t erledigt) {
+    // The window is painted again and the dialog follows a few times a second: more often
+    // would cost the work more than it shows.
+    constexpr qint64 meldeAbstand = 100;
+    if (!arbeit_) return true;
+    if (fortschritt_ && fortschritt_->wasCanceled()) return false;
+    const qint64 jetzt = arbeit_->uhr.elapsed();
+    if (!fortschritt_) {
+        if (jetzt < fortschrittNach_.count()) return true;
+        // Shown modally over the window: the user's other input waits until the work is done,
+        // while the window is painted as it needs.
+        fortschritt_ = std::make_unique<QProgressDialog>(this);
+        fortschritt_->setWindowTitle("Quodral");
+        fortschritt_->setWindowModality(Qt::WindowModal);
+        fortschritt_->setCancelButtonText("Abbrechen");
+        fortschritt_->setAutoClose(false);
+        fortschritt_->setAutoReset(false);
+        fortschritt_->setMinimumDuration(0);
+        fortschritt_->setRange(0, static_cast<int>(std::min<std::size_t>(arbeit_->schritte, INT_MAX)));
+        fortschritt_->setMinimumWidth(360);
+    } else if (jetzt - arbeit_->gezeigt < meldeAbstand) {
+        return !fortschritt_->wasCanceled();
+    }
+    arbeit_->gezeigt = jetzt;
+    fortschritt_->setLabelText(q("Die Anweisungsliste wird ausgeführt: Zeile " + std::to_string(erledigt) + " von " +
+                                 std::to_string(arbeit_->schritte)));
+    fortschritt_->setValue(static_cast<int>(std::min<std::size_t>(erledigt, INT_MAX)));
+    if (!fortschritt_->isVisible()) fortschritt_->show();
+    QCoreApplication::processEvents();
+    // The core's arithmetic at full speed after Qt's painting (see Vektorzustand.h).
+    vektorregisterBereinigen();
+    return !fortschritt_->wasCanceled();
+}
+
+void Hauptfenster::langeArbeitEndet() {
+    arbeit_.reset();
+    fortschritt_.reset();
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // Before a key reaches the focused widget as a shortcut, the widget is asked whether it
-    // wants the key itself; a text field says yes to Ctrl+Z. Left unanswered, the key goes to
-    // the window's undo of the last step. The field's own undo stays in its context menu.
+    // wants the key itself; a text field says yes to Ctrl+Z. A field holding typing that can
+    // be undone keeps the key and undoes the typing, as every text field does. An empty field,
+    // or one without typing to undo (a statement just run, a row put there from the table),
+    // leaves the key to the window's undo of the last step, as does every other widget.
     if (ereignis->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Undo)) {
+        const auto* feld = qobject_cast<QLineEdit*>(objekt);
+        if (feld != nullptr && !feld->text().isEmpty() && feld->isUndoAvailable()) return false;
         ereignis->ignore();
         return true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void Hauptfenster::eingabeUebernommen() {
+    // Setting the text anew forgets the steps that typed it: what was run is undone as a step
+    // of the list, not key by key.
+    eingabe_->setText(eingabe_->text());
 }
 
 }  // namespace quodral

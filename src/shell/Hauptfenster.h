@@ -5,12 +5,16 @@
 // what it asks of a window (questions, dialogs, beep, exit).
 
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +27,7 @@ class QFileInfo;
 class QCoreApplication;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressDialog;
 class QTableView;
 
 namespace quodral {
@@ -79,16 +84,27 @@ public:
     void prozessBeenden() override;
     void neuZeichnen() override;
     void konsolenzeile(const std::string& zeile) override;
+    void langeArbeitBeginnt(std::size_t schritte) override;
+    bool weiterArbeiten(std::size_t erledigt) override;
+    void langeArbeitEndet() override;
+
+    // How long work runs before its progress dialog shows (half a second; tests show it at
+    // once).
+    void fortschrittZeigenNach(std::chrono::milliseconds wartezeit) { fortschrittNach_ = wartezeit; }
 
 protected:
     // The window manager's close request goes through the quit question.
     void closeEvent(QCloseEvent* ereignis) override;
-    // Keeps the window's shortcuts (Ctrl+Z) from being taken by the text fields.
+    // Leaves Ctrl+Z to a text field only while it holds typing to undo; otherwise the key
+    // undoes the last step of the list.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     std::string frage(const std::string& text, const std::vector<std::string>& optionen);
     void auswahlGeaendert();
+    // The input line's text has been taken by a statement or a replacement: the typing that
+    // made it is no more typing to undo.
+    void eingabeUebernommen();
     // Runs one of the window's actions, then shows the list name that it may have changed.
     void ausfuehren(const std::function<void()>& aktion);
     void titelAktualisieren();
@@ -125,6 +141,16 @@ private:
     // The folder in which the next file dialog opens: the one last used for a list, at first
     // the user's home folder (never the folder the program was started from).
     QString dialogOrdner_;
+    // The long work running, if any: since when, its number of steps, when the progress was
+    // last shown, and the progress dialog once it shows.
+    struct Arbeit {
+        QElapsedTimer uhr;
+        std::size_t schritte = 0;
+        qint64 gezeigt = 0;
+    };
+    std::optional<Arbeit> arbeit_;
+    std::unique_ptr<QProgressDialog> fortschritt_;
+    std::chrono::milliseconds fortschrittNach_{500};
 };
 
 }  // namespace quodral

@@ -295,13 +295,15 @@ TEST_F(FensterNachfuehren, AbfrageMaltNichts) {
 }
 
 // The drawing painted by one plain painter in one pass, as the view paints it: its pens, its
-// label font, its texts standing on their place.
-QImage schlichtGemalt(const Zeichenliste& liste) {
-    QImage bild(800, 800, QImage::Format_ARGB32_Premultiplied);
+// label font, its texts standing on their place; at `pixel` × `pixel` image pixels for the
+// view's 800 units.
+QImage schlichtGemalt(const Zeichenliste& liste, int pixel = 800) {
+    QImage bild(pixel, pixel, QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setRenderHint(QPainter::TextAntialiasing);
+    maler.scale(pixel / 800.0, pixel / 800.0);
     SchlichterMaler m(maler);
     liste.abspielen(m);
     return bild;
@@ -310,31 +312,34 @@ QImage schlichtGemalt(const Zeichenliste& liste) {
 TEST_F(FensterNachfuehren, BeschriftungenWieVomSchlichtenMaler) {
     // Labels of several lengths and two sizes, some crossing the edge between two strips of the
     // view's picture; the dots are kept away from those edges, where a strip may shade a pixel
-    // of a stroke differently.
+    // of a stroke differently. At the window's own pixels and at twice as many, as on a screen
+    // of twice the density.
     const char* namen[] = {"A", "Bq", "Wxy_17", "Punkt12345", "gjpqy", "M"};
     for (int i = 0; i < 6; ++i) {
         Punkt p(namen[i], -3.0 + i, -2.2 + 0.9 * i, 0);
         p.einlistenAls(namen[i]);
     }
     for (auto& [name, g] : geradenListe) g.vision = darstellung::verborgen;
-    for (const double groesse : {14.0, 30.0}) {
-        fontsize = groesse;
-        const QImage ansichtBild = ansicht->szeneMalen().convertToFormat(QImage::Format_RGB32);
-        Zeichenliste liste;
-        szeneZeichnen(liste, szeneAufnehmen());
-        const QImage schlicht = schlichtGemalt(liste).convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(ansichtBild.size(), schlicht.size());
-        int anders = 0, beschriftet = 0;
-        for (int y = 0; y < 800; ++y) {
-            if (y % 50 < 4 || y % 50 > 46) continue;
-            for (int x = 0; x < 800; ++x) {
-                if (ansichtBild.pixel(x, y) != schlicht.pixel(x, y)) ++anders;
-                if (schlicht.pixel(x, y) != qRgb(255, 255, 255)) ++beschriftet;
+    for (const int pixel : {800, 1200, 1600})
+        for (const double groesse : {14.0, 30.0}) {
+            fontsize = groesse;
+            const QImage ansichtBild = ansicht->szeneMalen(pixel).convertToFormat(QImage::Format_RGB32);
+            Zeichenliste liste;
+            szeneZeichnen(liste, szeneAufnehmen());
+            const QImage schlicht = schlichtGemalt(liste, pixel).convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(ansichtBild.size(), schlicht.size());
+            const int streifen = pixel / 16;
+            int anders = 0, beschriftet = 0;
+            for (int y = 0; y < pixel; ++y) {
+                if (y % streifen < 4 || y % streifen > streifen - 4) continue;
+                for (int x = 0; x < pixel; ++x) {
+                    if (ansichtBild.pixel(x, y) != schlicht.pixel(x, y)) ++anders;
+                    if (schlicht.pixel(x, y) != qRgb(255, 255, 255)) ++beschriftet;
+                }
             }
+            EXPECT_EQ(anders, 0) << pixel << " " << groesse;
+            EXPECT_GT(beschriftet, 200) << pixel << " " << groesse;
         }
-        EXPECT_EQ(anders, 0) << groesse;
-        EXPECT_GT(beschriftet, 200) << groesse;
-    }
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
 #include "model/Attribute.h"
 #include "drawing/Einstellungen.h"
+#include "drawing/Sichtabbildung.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "model/Objekte.h"
@@ -155,6 +157,23 @@ TEST_F(GrafikViewTest, BeschriftungStehtRechtsUeberDemPunkt) {
     EXPECT_GT(gemalteIn(b, 410, 355, 450, 389), 40);
     EXPECT_EQ(gemalteIn(b, 410, 411, 450, 445), 0);
     EXPECT_EQ(gemalteIn(b, 350, 355, 390, 389), 0);
+}
+
+TEST_F(GrafikViewTest, EinpassenLaesstDieFernsteBeschriftungGanz) {
+    // A square of side 2 and a point far to its right: after the fit the far point's view x is
+    // 30 + 740 · 12.6 / 13.2, about 736, and its label, 2 to the right of it, ends well before
+    // the edge of the drawing, with white columns after it.
+    for (const auto& [name, x, y] : {std::tuple{"Q1", 0.0, 0.0}, {"Q2", 2.0, 0.0}, {"Q3", 2.0, 2.0}, {"Q4", 0.0, 2.0}})
+        punkt(name, x, y, 0, darstellung::vollsichtbar);
+    punkt("Ferne", 12, 0, 0, darstellung::vollsichtbar);
+    GrafikWidget steuerung;
+    steuerung.findChild<QPushButton*>(QStringLiteral("punkteFang"))->click();
+    ASSERT_NEAR(xmax - xmin, ymax - ymin, 1e-12);
+    const QImage b = bild(ansicht);
+    // The label's rows: its baseline lies 2 above the point's row, y = 800 - view y.
+    const int zeile = static_cast<int>(800 - (30 + 740 * (0.0 - ymin) / (ymax - ymin)));
+    EXPECT_GT(gemalteIn(b, 740, zeile - 16, 790, zeile - 1), 20);
+    EXPECT_EQ(gemalteIn(b, 785, zeile - 20, 799, zeile + 4), 0);
 }
 
 TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {

@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/GrafikWidget.h"
 #include "shell/Hauptfenster.h"
 #include "app/Zuruecksetzen.h"
 #include "interpreter/Vorschlaege.h"
@@ -447,14 +448,12 @@ TEST_F(HauptfensterTest, TastenkuerzelErreichenIhreAktionen) {
         QTest::keyClick(ziel != nullptr ? ziel : eingabe, k, m);
     };
 
-    // Ctrl+Z undoes the last step, not the typing in the input line.
+    // Ctrl+Z on the empty input line undoes the last step (with typing: StrgZMachtErstDasTippenRueckgaengig).
     eingabe->clear();
-    QTest::keyClicks(eingabe, "PUNKT C");
     ASSERT_EQ(QApplication::focusWidget(), eingabe);
     taste(Qt::Key_Z);
     EXPECT_EQ(anweisungsListe.size(), 1u);
     EXPECT_EQ(finde(punktListe, "B"), nullptr);
-    EXPECT_EQ(eingabe->text(), QString("PUNKT C"));
 
     taste(Qt::Key_F1, Qt::NoModifier);
     EXPECT_EQ(ausgabe->toPlainText(), QString::fromStdString(hilfe("?")));
@@ -489,6 +488,38 @@ TEST_F(HauptfensterTest, TastenkuerzelErreichenIhreAktionen) {
     quittung = "Die letzte Antwort.";
     fenster->findChild<QAction*>("SpeicherB")->trigger();
     EXPECT_EQ(ausgabe->toPlainText(), QString("Die letzte Antwort."));
+}
+
+// Ctrl+Z while typing undoes the typing, in the input line and in the drawing's name field. A
+// statement just run is undone as a step, and so is the last step with the keyboard in a widget
+// without typing; the typing in the input line stays.
+TEST_F(HauptfensterTest, StrgZMachtErstDasTippenRueckgaengig) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
+    const auto strgZ = [](QWidget* ziel) { QTest::keyClick(ziel, Qt::Key_Z, Qt::ControlModifier); };
+    strgZ(eingabe);
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+
+    eingabe->selectAll();
+    QTest::keyClicks(eingabe, "PUNKT X3 3");
+    strgZ(eingabe);
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_NE(eingabe->text(), QString("PUNKT X3 3"));
+
+    QLineEdit* namensfeld = fenster->findChild<GrafikWidget*>()->suchFeld();
+    namensfeld->setFocus();
+    QTest::keyClicks(namensfeld, "A");
+    strgZ(namensfeld);
+    EXPECT_EQ(namensfeld->text(), QString());
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+
+    eingabe->clear();
+    QTest::keyClicks(eingabe, "PUNKT Y 1");
+    tafel->setFocus();
+    strgZ(tafel);
+    EXPECT_EQ(anweisungsListe.size(), 1u);
+    EXPECT_EQ(eingabe->text(), QString("PUNKT Y 1"));
 }
 
 // Escape, or closing a question, answers with its declining button: nothing is changed.

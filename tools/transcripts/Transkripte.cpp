@@ -78,12 +78,29 @@ public:
     // The main window only asks for a paint; the event loop paints before the next thing the
     // user does, so the runner draws before its next instruction.
     void neuZeichnen() override { zeichnenAusstehend = true; }
+    // Long work goes on, unless "$ abbrechenNach N" asked to stop the next one after its step
+    // N, as the user does with the progress dialog's "Abbrechen" while step N runs. A stop
+    // that the work never reached is reported when it ends.
+    void langeArbeitBeginnt(std::size_t) override { schritte_ = 0; }
+    bool weiterArbeiten(std::size_t erledigt) override {
+        schritte_ = erledigt;
+        if (!abbrechenNach || erledigt < *abbrechenNach) return true;
+        abbrechenNach.reset();
+        return false;
+    }
+    void langeArbeitEndet() override {
+        if (!abbrechenNach) return;
+        fremdeAntworten.push_back("the stop after step " + std::to_string(*abbrechenNach) +
+                                  " was never reached: the work ended after step " + std::to_string(schritte_));
+        abbrechenNach.reset();
+    }
 
     std::string eingabe;
     std::string ausgabe;
     bool beendet = false;
     bool zeichnenAusstehend = true;   // the window is painted when it first shows
     std::vector<std::string> fremdeAntworten;   // answers that named no button, not yet reported
+    std::optional<std::size_t> abbrechenNach;   // the step after which the next long work stops
 
 private:
     // A queued answer must be the title of one of the question's buttons, exactly: a user can
@@ -110,6 +127,7 @@ private:
 
     std::deque<std::string>& antworten_;
     int& piepser_;
+    std::size_t schritte_ = 0;   // the steps the long work running has done
 };
 
 // The window buttons by the names of their actions.
@@ -178,6 +196,9 @@ public:
         if (!antworten_.empty())
             fehler(nummer, std::to_string(antworten_.size()) + " queued answer(s) left unused, first " +
                                zitiert(antworten_.front()));
+        if (fenster_.abbrechenNach)
+            fehler(nummer, "the stop after step " + std::to_string(*fenster_.abbrechenNach) +
+                               " was left unused: no long work followed");
     }
 
 private:
@@ -277,10 +298,11 @@ private:
         return true;
     }
 
-    // The window's buttons by their action names, and two things a user does in the window
+    // The window's buttons by their action names, and three things a user does in the window
     // without a button: "zeileWaehlen N" selects row N (from 1; 0 clears the selection) of the
-    // statement table, "eingeben "TEXT"" puts TEXT into the input line without pressing Return.
-    // Then the drawing view's buttons, name field and colour pop-up.
+    // statement table, "eingeben "TEXT"" puts TEXT into the input line without pressing Return,
+    // "abbrechenNach N" presses "Abbrechen" in the progress dialog of the next long work while
+    // its step N runs. Then the drawing view's buttons, name field and colour pop-up.
     bool knopfDruecken(const std::string& aktion) {
         if (ansicht_.knopfDruecken(aktion)) return true;
         if (const auto knopf = knoepfe.find(aktion); knopf != knoepfe.end()) {
@@ -291,6 +313,12 @@ private:
             const Zeile z = zeileLesen("@#" + aktion.substr(aktion.find(' ')));
             if (!z.anweisung || z.anweisung->nummer > 1000000) return false;
             steuerung_.tableViewSelectionDidChange(static_cast<int>(z.anweisung->nummer) - 1);
+            return true;
+        }
+        if (aktion.starts_with("abbrechenNach ")) {
+            const Zeile z = zeileLesen("@#" + aktion.substr(aktion.find(' ')));
+            if (!z.anweisung || z.anweisung->nummer < 1) return false;
+            fenster_.abbrechenNach = static_cast<std::size_t>(z.anweisung->nummer);
             return true;
         }
         if (aktion.starts_with("eingeben ")) {
