@@ -197,27 +197,6 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
     return std::nullopt;
 }
 
-// Polyeder::volumen with the faces' measures known already: one pyramid from the centroid
-// (the mean of the faces' centroids) over every face, height times base area over three, the
-// same numbers in the same order.
-double volumen(const std::vector<Polygonmasse>& masse) {
-    Vektor s = nullvec;
-    int anzahl = 0;
-    for (const Polygonmasse& m : masse) {
-        if (!m.schwerpunkt) continue;
-        s = s + m.schwerpunkt->ortsvektor();
-        ++anzahl;
-    }
-    if (anzahl == 0) return 0.0;
-    const Punkt sp = vektor2Punkt((1.0 / anzahl) * s);
-    double v = 0.0;
-    for (const Polygonmasse& m : masse) {
-        if (!m.ebene) continue;
-        v += sp.dist(*m.ebene) * m.flaeche / 3.0;
-    }
-    return v;
-}
-
 }  // namespace
 
 std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen) {
@@ -474,7 +453,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     for (const Polygonmasse& m : masse) ebenen.push_back(m.ebene);
     quittung = examPolyeder(pd, ebenen, eckenZahl) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(volumen(masse), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumenAusSeiten(masse), dezimalen));
     return Huellenbau::gebaut;
 }
 

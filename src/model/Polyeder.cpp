@@ -1,6 +1,7 @@
 #include "model/Polyeder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -49,17 +50,43 @@ std::optional<Punkt> Polyeder::schwerpunkt() const {
     return vektor2Punkt((1.0 / anzahl) * s);
 }
 
-double Polyeder::volumen() const {
-    const std::optional<Punkt> sp = schwerpunkt();
-    if (!sp) return 0.0;
-    // One pyramid from the centroid over every face: height times base area over three.
+double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
+    // The places relative to the anchor of the first face's plane (a corner of the solid): the
+    // differences of the coordinates of nearby places are exact, and the heights keep every
+    // digit however far the solid lies from the origin.
+    const auto erste = std::find_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); });
+    if (erste == seiten.end()) return 0.0;
+    const Vektor ursprung = erste->ebene->ap.ortsvektor();
+    Vektor s = nullvec;
+    int anzahl = 0;
+    for (const Polygonmasse& m : seiten) {
+        if (!m.schwerpunkt) continue;
+        s = s + (m.schwerpunkt->ortsvektor() - ursprung);
+        ++anzahl;
+    }
+    if (anzahl == 0) return 0.0;
+    const Vektor mitte = (1.0 / anzahl) * s;
     double v = 0.0;
-    for (const Polygon* pol : flaechen(*this)) {
-        const std::optional<Ebene> e = pol->ebene();
-        if (!e) continue;
-        v += sp->dist(*e) * pol->flaeche() / 3.0;
+    for (const Polygonmasse& m : seiten) {
+        if (!m.ebene) continue;
+        // A face's plane carries the unit normal of its corners' span.
+        const Vektor& n = m.ebene->nv;
+        const double hoehe = std::fabs((mitte - (m.ebene->ap.ortsvektor() - ursprung)) * n);
+        v += hoehe * m.flaeche / 3.0;
     }
     return v;
+}
+
+double Polyeder::volumen() const {
+    std::vector<Polygonmasse> masse;
+    for (const Polygon* pol : flaechen(*this)) {
+        Polygonmasse m;
+        m.flaeche = pol->flaeche();
+        m.ebene = pol->ebene();
+        m.schwerpunkt = pol->schwerpunkt();
+        masse.push_back(std::move(m));
+    }
+    return volumenAusSeiten(masse);
 }
 
 double Polyeder::flaeche() const {

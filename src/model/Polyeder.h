@@ -34,8 +34,7 @@ struct Polyeder {
     // without volume " zur Fläche des Polygons [...] ausgeartete Polyeder NAME." (leading blank).
     std::string alsString() const;
 
-    // Sum of the pyramids from the centroid over every face that has a carrier plane; exact
-    // for convex solids.
+    // volumenAusSeiten of the registered faces' measures.
     double volumen() const;
     double flaeche() const;
     // Total edge length; halved for a solid with volume, where every edge has two faces.
@@ -88,6 +87,13 @@ struct Polyeder {
     // True when the polyhedron was registered.
     bool einlistenAls(const std::string& vfn) const;
 };
+
+// The volume of the solid bounded by faces of these measures: one pyramid from the centroid
+// (the mean of the faces' centroids) over every face that has a carrier plane, its height
+// times its area over three; exact for a convex solid. The heights are measured from a corner
+// of the solid, not from the origin: a solid a millionth as thin as its distance from the
+// origin would otherwise lose its digits to the cancellation of its coordinates.
+double volumenAusSeiten(const std::vector<Polygonmasse>& seiten);
 
 // polyederListe has an entry under the name.
 bool istPolyeder(const std::string& name);
