@@ -358,13 +358,22 @@ TEST(ExakteReferenz, BekannteKoerper) {
     EXPECT_EQ(exakt::schnittvolumen(quader(1, 1, 1), verschoben(quader(1, 1, 1), 1.5, 0, 0)), 0.0);
     EXPECT_DOUBLE_EQ(exakt::schnittvolumen(tetraeder({0, 0, 1}), verschoben(tetraeder({0, 0, 1}), 0.5, 0, 0)), 1.0 / 48);
     const double h = 0.5;
-    EXPECT_EQ(exakt::flaechensummenVolumen({{{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h}},
-                                            {{-h, -h, h}, {h, -h, h}, {h, h, h}, {-h, h, h}},
-                                            {{-h, -h, -h}, {h, -h, -h}, {h, -h, h}, {-h, -h, h}},
-                                            {{-h, h, -h}, {h, h, -h}, {h, h, h}, {-h, h, h}},
-                                            {{-h, -h, -h}, {-h, h, -h}, {-h, h, h}, {-h, -h, h}},
-                                            {{h, -h, -h}, {h, h, -h}, {h, h, h}, {h, -h, h}}}),
-              1.0);
+    std::vector<std::vector<Ort>> wuerfel{{{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h}},
+                                          {{-h, -h, h}, {h, -h, h}, {h, h, h}, {-h, h, h}},
+                                          {{-h, -h, -h}, {h, -h, -h}, {h, -h, h}, {-h, -h, h}},
+                                          {{-h, h, -h}, {h, h, -h}, {h, h, h}, {-h, h, h}},
+                                          {{-h, -h, -h}, {-h, h, -h}, {-h, h, h}, {-h, -h, h}},
+                                          {{h, -h, -h}, {h, h, -h}, {h, h, h}, {h, -h, h}}};
+    EXPECT_EQ(exakt::flaechensummenVolumen(wuerfel), 1.0);
+    // Seen from inside, the six faces cover every direction once, also from a point 1e-9 below
+    // the top face of a box a million times wider than thick; a face twice covers a sixth more.
+    EXPECT_LT(std::fabs(exakt::raumwinkelUeberschuss(wuerfel, {0, 0, 0}, {0.1, -0.2, 0.3})), 1e-12);
+    std::vector<std::vector<Ort>> platte = wuerfel;
+    for (auto& f : platte)
+        for (Ort& o : f) o = {o[0] * 1e6, o[1] * 1e6, o[2] * 1e-3};
+    EXPECT_LT(std::fabs(exakt::raumwinkelUeberschuss(platte, {0, 0, 0}, {0, 0, 0.5e-3 - 1e-9})), 1e-12);
+    wuerfel.push_back(wuerfel.front());
+    EXPECT_NEAR(exakt::raumwinkelUeberschuss(wuerfel, {0, 0, 0}, {0, 0, 0}), 4 * std::numbers::pi / 6, 1e-12);
 }
 
 TEST(ExakteHuelle, Zufallswolken) {

@@ -13,6 +13,7 @@
 #include <CGAL/gmpxx.h>
 
 #include <gmpxx.h>
+#include <mpfr.h>
 
 #include <algorithm>
 #include <climits>
@@ -89,7 +90,76 @@ template <class P> std::array<P, 3> dreieck(const Netz<P>& m, typename Netz<P>::
     return {m.point(m.source(h)), m.point(m.target(h)), m.point(m.target(m.next(h)))};
 }
 
+// A number of 256 bits (MPFR), only as far as the solid angle needs it.
+class Genau {
+public:
+    static constexpr mpfr_prec_t bits = 256;
+    Genau() { mpfr_init2(x_, bits); mpfr_set_zero(x_, 1); }
+    explicit Genau(double d) { mpfr_init2(x_, bits); mpfr_set_d(x_, d, MPFR_RNDN); }
+    Genau(const Genau& o) { mpfr_init2(x_, bits); mpfr_set(x_, o.x_, MPFR_RNDN); }
+    Genau& operator=(const Genau& o) {
+        mpfr_set(x_, o.x_, MPFR_RNDN);
+        return *this;
+    }
+    ~Genau() { mpfr_clear(x_); }
+    friend Genau operator+(const Genau& a, const Genau& b) { return mit(a, b, mpfr_add); }
+    friend Genau operator-(const Genau& a, const Genau& b) { return mit(a, b, mpfr_sub); }
+    friend Genau operator*(const Genau& a, const Genau& b) { return mit(a, b, mpfr_mul); }
+    friend Genau wurzel(const Genau& a) {
+        Genau r;
+        mpfr_sqrt(r.x_, a.x_, MPFR_RNDN);
+        return r;
+    }
+    friend Genau winkel(const Genau& y, const Genau& x) { return mit(y, x, mpfr_atan2); }
+    friend Genau betrag(const Genau& a) {
+        Genau r;
+        mpfr_abs(r.x_, a.x_, MPFR_RNDN);
+        return r;
+    }
+    static Genau pi() {
+        Genau r;
+        mpfr_const_pi(r.x_, MPFR_RNDN);
+        return r;
+    }
+    double d() const { return mpfr_get_d(x_, MPFR_RNDN); }
+
+private:
+    template <class F> static Genau mit(const Genau& a, const Genau& b, F f) {
+        Genau r;
+        f(r.x_, a.x_, b.x_, MPFR_RNDN);
+        return r;
+    }
+    mpfr_t x_;
+};
+
 }  // namespace
+
+double raumwinkelUeberschuss(const std::vector<std::vector<Ort>>& seiten, const Ort& ursprung, const Ort& innen) {
+    using G3 = V3<Genau>;
+    G3 p;
+    for (int i = 0; i < 3; ++i) p[i] = Genau(ursprung[i]) + Genau(innen[i]);
+    const auto von = [&](const Ort& o) { return G3{Genau(o[0]) - p[0], Genau(o[1]) - p[1], Genau(o[2]) - p[2]}; };
+    const auto skalar = [](const G3& a, const G3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+    Genau summe;
+    for (const auto& s : seiten) {
+        if (s.size() < 3) continue;
+        // Van Oosterom and Strackee's formula for each triangle of the fan, with its sign.
+        Genau seite;
+        const G3 a = von(s[0]);
+        const Genau la = wurzel(skalar(a, a));
+        for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+            const G3 b = von(s[i]), c = von(s[i + 1]);
+            const Genau lb = wurzel(skalar(b, b)), lc = wurzel(skalar(c, c));
+            const Genau zaehler = spat(a, b, c);
+            const Genau nenner = la * lb * lc + skalar(a, b) * lc + skalar(a, c) * lb + skalar(b, c) * la;
+            const Genau w = winkel(zaehler, nenner);
+            seite = seite + w + w;
+        }
+        summe = summe + betrag(seite);
+    }
+    const Genau vier(4);
+    return (summe - vier * Genau::pi()).d();
+}
 
 Huelle exakteHuelle(const std::vector<Ort>& punkte) {
     Huelle h;

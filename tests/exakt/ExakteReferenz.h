@@ -32,4 +32,12 @@ double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b);
 // face makes it smaller, faces that overlap make it larger.
 double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten);
 
+// How far the solid angles under which the faces (corner walks) are seen from the point
+// ursprung + innen add up beyond 4π: each face's angle is the sum over the fan from its first
+// corner, taken by its amount. Computed with 256-bit floating point on the given doubles, so
+// that a face a million times wider than its distance from the point keeps its angle. 0 for a
+// closed surface around the point that covers every direction once; faces over one another
+// cover more, a gap less.
+double raumwinkelUeberschuss(const std::vector<std::vector<Ort>>& seiten, const Ort& ursprung, const Ort& innen);
+
 }  // namespace quodral::exakt

@@ -112,20 +112,6 @@ Gelesen lies(const std::string& koerper) {
     return g;
 }
 
-// The solid angle under which the face is seen from p: its fan of triangles, each by Van
-// Oosterom and Strackee's formula, with the sign of the walk's turn around p.
-double raumwinkel(const Seite& f, const Gelesen& g) {
-    const auto von = [&](const Ort& o) { return minus(minus(o, g.ursprung), g.innen); };
-    double summe = 0;
-    const V a = von(f.orte[0]);
-    for (std::size_t i = 1; i + 1 < f.orte.size(); ++i) {
-        const V b = von(f.orte[i]), c = von(f.orte[i + 1]);
-        const double la = laenge(a), lb = laenge(b), lc = laenge(c);
-        summe += 2 * std::atan2(skalar(a, kreuz(b, c)), la * lb * lc + skalar(a, b) * lc + skalar(a, c) * lb + skalar(b, c) * la);
-    }
-    return summe;
-}
-
 }  // namespace
 
 double toleranz(const std::vector<Ort>& wolke) {
@@ -262,11 +248,12 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     // The faces neither overlap nor leave a gap: seen from a point inside, they cover every
     // direction once, under the full solid angle 4π; a face twice, or two faces over one
     // another, cover more.
-    double raum = 0;
-    for (const Seite& f : g.seiten) raum += std::fabs(raumwinkel(f, g));
-    if (std::fabs(raum - 4 * std::numbers::pi) > 1e-9)
-        befund(vor + "die Seiten decken vom Innern aus den Raumwinkel 4π " + (raum > 4 * std::numbers::pi ? "+ " : "− ") +
-               zahl(std::fabs(raum - 4 * std::numbers::pi)) + " statt 4π");
+    std::vector<std::vector<Ort>> umlaeufe;
+    for (const Seite& f : g.seiten) umlaeufe.push_back(f.orte);
+    const double raum = exakt::raumwinkelUeberschuss(umlaeufe, g.ursprung, {g.innen[0], g.innen[1], g.innen[2]});
+    if (std::fabs(raum) > 1e-9)
+        befund(vor + "die Seiten decken vom Innern aus den Raumwinkel 4π " + (raum > 0 ? "+ " : "− ") +
+               zahl(std::fabs(raum)) + " statt 4π");
     // Neighbours along an edge do not lie in one plane: the faces are maximal.
     const auto nah = [&](const Seite& s, const Seite& t) {
         return std::all_of(t.orte.begin(), t.orte.end(), [&](const Ort& o) { return std::fabs(s.abstand(o)) <= tol / 4; });
