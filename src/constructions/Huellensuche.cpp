@@ -108,26 +108,16 @@ FILE* stilleDatei() {
 enum class Lauf { gut, seiteFehlerhaft, fehler };
 
 // The faces of the places p through qhull, whose facets merge within the centrum radius
-// `radius` (0: only where rounding makes them non-convex); a face holds its corners and the
+// `radius` (0: only where rounding makes them non-convex), qhull taking `rundung` for the
+// rounding error of its distances (0: its own estimate); a face holds its corners and the
 // points within eps of its plane. Every face is checked (see Huellensuche.h); a face that
 // fails makes the run seiteFehlerhaft.
-Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vector<Rohseite>& seiten) {
+// qhull is handed the places about the centre of their box (koord, three coordinates each),
+// where the coordinates carry the most digits.
+Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps, double radius, double rundung,
+                 std::vector<Rohseite>& seiten) {
     seiten.clear();
     const std::size_t n = p.size();
-    if (n > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return Lauf::fehler;
-    // About the centre of the bounding box, where the coordinates carry the most digits.
-    D3 lo = p[0], hi = p[0];
-    for (const D3& q : p) {
-        lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
-        hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
-    }
-    const D3 mitte{lo.x / 2 + hi.x / 2, lo.y / 2 + hi.y / 2, lo.z / 2 + hi.z / 2};
-    std::vector<coordT> koord(3 * n);
-    for (std::size_t i = 0; i < n; ++i) {
-        koord[3 * i] = p[i].x - mitte.x;
-        koord[3 * i + 1] = p[i].y - mitte.y;
-        koord[3 * i + 2] = p[i].z - mitte.z;
-    }
 
     qhT qhSpeicher;
     qhT* qh = &qhSpeicher;
@@ -139,14 +129,16 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
     // corners that merging leaves on an edge or inside a face. (Merging while the hull grows,
     // C- with the radius, gives the same faces, but on qhull's spiral it keeps rebuilding the
     // neighbourhoods of its two ends, each a corner of thousands of facets: four times slower.)
-    char befehl[64] = "qhull Qc Qi C-0";
-    if (radius > 0) {
-        // The radius in the shortest text that reads back as it, e.g. "C5e-09".
+    char befehl[96] = "qhull Qc Qi C-0";
+    // An option with a number in the shortest text that reads back as it, e.g. " C5e-09".
+    const auto option = [&](char buchstabe, double wert) {
         const std::size_t stelle = std::strlen(befehl);
         befehl[stelle] = ' ';
-        befehl[stelle + 1] = 'C';
-        *std::to_chars(befehl + stelle + 2, befehl + sizeof befehl - 1, radius).ptr = '\0';
-    }
+        befehl[stelle + 1] = buchstabe;
+        *std::to_chars(befehl + stelle + 2, befehl + sizeof befehl - 1, wert).ptr = '\0';
+    };
+    if (radius > 0) option('C', radius);
+    if (rundung > 0) option('E', rundung);
     const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl, nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {
@@ -224,23 +216,32 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) s.nachbarn.push_back(nummerVon[neighbor->id]);
     }
-    // The points qhull keeps with a facet (those within the tolerance of it and those inside)
-    // lie on its face where they lie within the tolerance of its plane, and on a neighbouring
-    // face where they lie within the tolerance of that one's: a point on an edge belongs to
-    // both faces.
+    // The signed distance of place i from the plane of face f, positive outside.
+    const auto hoehe = [&](std::size_t f, std::size_t i) { return skalar(normale[f], minus(p[i], anker[f])); };
+    // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
+    // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
+    for (std::size_t f = 0; f < F && allesGut; ++f)
+        for (std::size_t g : seiten[f].nachbarn)
+            for (std::size_t i : seiten[g].ecken) allesGut = allesGut && hoehe(f, i) <= eps;
+    // The points qhull keeps with a facet (every point that is no corner: those merging left
+    // off the corners, those near it and those inside) lie on its face where they lie within
+    // the tolerance of its plane, and on a neighbouring face where they lie within the
+    // tolerance of that one's: a point on an edge belongs to both faces. None may lie beyond
+    // the tolerance outside either plane: a merge that left a point so far out dropped a
+    // corner of the true hull.
     for (std::size_t f = 0; f < F; ++f) {
         if (facetten[f]->coplanarset == nullptr) continue;
         pointT* point;
         pointT** pointp;
         FOREACHpoint_(facetten[f]->coplanarset) {
             const std::size_t i = punktNr(point);
-            if (std::fabs(skalar(normale[f], minus(p[i], anker[f]))) <= eps) seiten[f].punkte.push_back(i);
-            facetT* neighbor;
-            facetT** neighborp;
-            FOREACHneighbor_(facetten[f]) {
-                const std::size_t g = nummerVon[neighbor->id];
-                if (std::fabs(skalar(normale[g], minus(p[i], anker[g]))) <= eps) seiten[g].punkte.push_back(i);
-            }
+            const auto zuordnen = [&](std::size_t g) {
+                const double h = hoehe(g, i);
+                allesGut = allesGut && h <= eps;
+                if (std::fabs(h) <= eps) seiten[g].punkte.push_back(i);
+            };
+            zuordnen(f);
+            for (std::size_t g : seiten[f].nachbarn) zuordnen(g);
         }
     }
     for (Rohseite& s : seiten) {
@@ -253,12 +254,38 @@ Lauf qhullSeiten(const std::vector<D3>& p, double eps, double radius, std::vecto
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
 // them fails its check, those of a smaller merging radius (see Huellensuche.h).
 std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
+    // qhull computes with the places about the centre of their box, where the coordinates carry
+    // the most digits. The rounding error of its distances: two units of the last place of the
+    // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
+    // facet whose centre lies within twice its estimate of a neighbour's plane, which moves
+    // corners by up to about sixty units, beyond the tolerance's sixteen; a distance is off by
+    // one or two. Every face is checked against the tolerance afterwards, so an estimate too
+    // small for some cloud costs a second run, never a wrong face.
+    if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
+    D3 lo = p[0], hi = p[0];
+    for (const D3& q : p) {
+        lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
+        hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
+    }
+    const D3 mitte{lo.x / 2 + hi.x / 2, lo.y / 2 + hi.y / 2, lo.z / 2 + hi.z / 2};
+    std::vector<coordT> koord(3 * p.size());
+    double groesste = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        koord[3 * i] = p[i].x - mitte.x;
+        koord[3 * i + 1] = p[i].y - mitte.y;
+        koord[3 * i + 2] = p[i].z - mitte.z;
+        for (int k = 0; k < 3; ++k) groesste = std::max(groesste, std::fabs(koord[3 * i + k]));
+    }
+    const double rundung = groesste > 0 ? 2 * std::ldexp(1.0, std::ilogb(groesste) - 52) : 0;
     std::vector<Rohseite> seiten;
     std::optional<std::vector<Rohseite>> zuletzt;
     // Half the tolerance first: a single merge moves a far corner up to three times the
-    // centrum radius off the neighbour's plane, half as much off the plane of both.
-    for (const double radius : {eps / 2, eps / 8, eps / 32, 0.0}) {
-        const Lauf lauf = qhullSeiten(p, eps, radius, seiten);
+    // centrum radius off the neighbour's plane, half as much off the plane of both. Last,
+    // qhull's own estimate of its rounding, should the smaller one have failed it.
+    const std::pair<double, double> laeufe[] = {{eps / 2, rundung}, {eps / 8, rundung}, {eps / 32, rundung},
+                                                {0.0, rundung}, {0.0, 0.0}};
+    for (const auto& [radius, r] : laeufe) {
+        const Lauf lauf = qhullSeiten(p, koord, eps, radius, r, seiten);
         if (lauf == Lauf::gut) return seiten;
         if (lauf == Lauf::seiteFehlerhaft) zuletzt = seiten;
     }

@@ -11,16 +11,21 @@
 // The hull comes from qhull (the reentrant library), which also merges its facets: once the
 // hull is built, facets are merged where one's centre lies within half the tolerance of its
 // neighbour's plane (the centrum radius), and a corner that merging leaves on an edge or
-// inside a face is dropped; every point that is no corner is kept with its nearest facet. A face's corners are the merged facet's vertices in their order round
-// it; its points are the corners and the kept points within the tolerance of its plane (the
-// mean plane of its corners), those of its neighbours included (a point on an edge lies on
-// both faces). Every face is checked before it is taken: all its corners within the
-// tolerance of its plane, and its corners a convex polygon by the polygons' own test
-// (geometry/Vieleckpruefung.h) with half its side tolerance, so that rounding cannot turn it
-// into a refused one. qhull's merging is local, and a chain of merges can bend a face beyond
-// the tolerance (qhull's test spiral does at the full tolerance): where a face fails, the
-// hull is taken again with a quarter of the radius, twice, and last with qhull's merging of
-// rounding errors only; should even those faces fail, they are the hull all the same.
+// inside a face is dropped; every point that is no corner is kept with its nearest facet.
+// qhull is told the rounding of its distances (a couple of units of the last place; its own
+// worst-case estimate would merge beyond the tolerance). A face's corners are the merged
+// facet's vertices in their order round it; its points are the corners and the kept points
+// within the tolerance of its plane (the mean plane of its corners), those of its neighbours
+// included (a point on an edge lies on both faces). Every face is checked before it is taken:
+// all its corners within the tolerance of its plane, its corners a convex polygon by the
+// polygons' own test (geometry/Vieleckpruefung.h) with half its side tolerance, so that
+// rounding cannot turn it into a refused one, no corner of a neighbour and no kept point
+// beyond the tolerance outside its plane (the surface is convex, and no merge dropped a corner
+// of the true hull). qhull's merging is local, and a chain of merges can bend a face beyond
+// the tolerance (qhull's test spiral does at the full tolerance): where a check fails, the
+// hull is taken again with a quarter of the radius, twice, then with qhull's merging of
+// rounding errors only, and last with qhull's own estimate of its rounding; should even those
+// faces fail, they are the hull all the same.
 // A cloud within the tolerance of one plane is flat: its one face holds all its points.
 //
 // The order of the faces and the planes that stand for them are those of the plain search

@@ -2,15 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace quodral {
 
 namespace {
 
-// Units of the last place of the largest coordinate that every decision leaves to rounding:
-// a difference of two coordinates, a product and a sum each add about one.
-constexpr double rundungsStellen = 64;
+// Units of the last place of the largest coordinate that every decision leaves to rounding.
+// The distance of a place from a plane through three others, computed in doubles, is off by
+// a few of these units (a difference of two coordinates, the normal's cross product, the sum
+// of three products each add about one); qhull's own worst-case estimate of that error in
+// three dimensions (its DISTround) is 7 to 11 of them for every cloud of the differential
+// test. Sixteen are above that with a margin, and no more: a point sixteen units or more off
+// a face's plane is a corner of its own, as in the exact hull of the given doubles. (qhull,
+// merging by its own estimate, would move corners up to about sixty units; the hull search
+// gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
+constexpr double rundungsStellen = 16;
+
+// The unit in the last place of x > 0 (of the largest power of two not above it).
+double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
 
 // The snapshot writes coordinates with 14 decimals, moving each by up to 5e-15; ten times its
 // step leaves every decision made before it standing after it.
@@ -51,8 +60,7 @@ double groessterBetrag(const std::vector<Vektor>& orte) {
 }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max({1e-8 * std::min(weite, 1.0), rundungsStellen * std::numeric_limits<double>::epsilon() * betrag,
-                     schnappschussSpielraum});
+    return std::max({1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag), schnappschussSpielraum});
 }
 
 double lagetoleranz(const std::vector<Vektor>& orte) { return lagetoleranz(ausdehnung(orte), groessterBetrag(orte)); }

@@ -236,8 +236,8 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
 }
 
 // Points too far apart for the hull's arithmetic, and points far from the origin within the
-// tolerance of one line (about 6e6 for coordinates of 4e20, whose last place is 65536; the
-// points lie 131072 off the line): the outcome says which, and nothing is registered, quittung and lok
+// tolerance of one line (sixteen units of the last place, about 1e6 for coordinates of 4e20,
+// whose last place is 65536; the points lie 131072 off the line): the outcome says which, and nothing is registered, quittung and lok
 // untouched (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);

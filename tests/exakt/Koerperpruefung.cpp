@@ -126,7 +126,7 @@ double toleranz(const std::vector<Ort>& wolke) {
             hi[a] = std::max(hi[a], o[a]);
         }
     const double ausdehnung = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
-    return 1e-8 * std::min(ausdehnung, 1.0) + 16 * ulp(groessteKoordinate(wolke));
+    return std::max({1e-8 * std::min(ausdehnung, 1.0), 16 * ulp(groessteKoordinate(wolke)), 1e-13});
 }
 
 Sitzung::Neustart::Neustart() { zustandZuruecksetzen(); }

@@ -23,8 +23,10 @@ struct Befund {
 };
 
 // The tolerance of "on a plane" for a cloud: 1e-8 for an extent of 1 and more, 1e-8 times the
-// extent below that, plus what the rounding of the coordinates needs (sixteen units in the last
-// place of the largest coordinate, about what qhull's own roundoff estimate gives in 3-d).
+// extent below that, and never below what the rounding of the coordinates needs: sixteen units
+// in the last place of the largest coordinate (a distance from a plane computed in doubles is
+// off by a few; qhull's own worst-case estimate in 3-d is about ten), and ten times the step of
+// the snapshot's 14 decimals.
 double toleranz(const std::vector<Ort>& wolke);
 
 // A freshly started program with a window without a screen.
