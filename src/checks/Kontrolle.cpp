@@ -92,6 +92,10 @@ void fehlerMitteilung() {
     lok = false;
 }
 
+std::string zahlbereichSatz(const std::string& name) {
+    return "Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.";
+}
+
 void kontrolleZuruecksetzen() {
     aktuellerModus = modus::learn;
     verbrauchteNamen = startNamen();

@@ -35,6 +35,11 @@ void doubleCheckX(const std::string& x);
 void paramCheck(int anzSoll, int anzIst);
 void fehlerMitteilung();
 
+// The sentence for an object that cannot be made because its numbers would leave the range
+// of doubles: "Das Objekt NAME kann nicht gebildet werden: seine Zahlen liegen außerhalb des
+// darstellbaren Bereichs." (a definition, a mapping's new image, a common solid).
+std::string zahlbereichSatz(const std::string& name);
+
 // The check state and the names in use back to their start values (test reset).
 void kontrolleZuruecksetzen();
 

@@ -73,7 +73,7 @@ void ablehnen(const std::string& satz) {
 }
 
 void zahlbereichFehler(const std::string& name) {
-    eigenerFehler("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
+    eigenerFehler(zahlbereichSatz(name));
 }
 
 void messwertAusserhalb(const std::string& name) {

@@ -5,9 +5,11 @@
 #include <set>
 #include <vector>
 
+#include "checks/Kontrolle.h"
 #include "constructions/Huellen.h"
 #include "constructions/Huellensuche.h"
 #include "geometry/Konvexschnitt.h"
+#include "geometry/Toleranz.h"
 #include "intersections/Schneiderei.h"
 #include "model/Objekte.h"
 
@@ -128,11 +130,9 @@ Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::strin
     // tolerance is the hull's for the corners of both.
     const Polyeder::Werte w1 = p1->werte();
     const Polyeder::Werte w2 = p2->werte();
-    std::vector<Punkt> alleEcken;
-    alleEcken.reserve(w1.orte.size() + w2.orte.size());
-    for (const Polyeder::Werte* w : {&w1, &w2})
-        for (const Vektor& v : w->orte) alleEcken.push_back(Punkt("", v.x1, v.x2, v.x3));
-    const double toleranz = huellensuche::toleranz(alleEcken);
+    std::vector<Vektor> alleEcken = w1.orte;
+    alleEcken.insert(alleEcken.end(), w2.orte.begin(), w2.orte.end());
+    const double toleranz = lagetoleranz(alleEcken);
     const konvex::Koerper k1 = alsKonvexerKoerper(w1, toleranz);
     const konvex::Koerper k2 = alsKonvexerKoerper(w2, toleranz);
     std::vector<Vektor> kandidaten;
@@ -156,9 +156,7 @@ Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::strin
     if (bau != Huellenbau::gebaut) {
         buch.zuruecknehmen();
         // Corners too far apart for the hull's arithmetic do span a solid: no false "none".
-        if (bau == Huellenbau::ausserhalb)
-            return Schnittausgang::abgelehnt("Das Objekt " + neun +
-                                             " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
+        if (bau == Huellenbau::ausserhalb) return Schnittausgang::abgelehnt(zahlbereichSatz(neun));
         quittung = "Die Polyeder " + pe1n + " und " + pe2n + " haben keinen gemeinsamen Körper.";
         return Schnittausgang::beantwortet();
     }

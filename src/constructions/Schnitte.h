@@ -28,7 +28,7 @@ Schnittausgang polyederEbeneSchnitt(const std::string& schnittn, const std::stri
 // The common solid of the polyhedra pe1n and pe2n, registered as neun: the convex hull of the
 // corners of each that the other holds and of the points where the edges of each enter and
 // leave the other (konvex::schnittpunkte, geometry/Konvexschnitt.h), with the hull's tolerance
-// for the corners of both (huellensuche::toleranz). These points are registered as neun1,
+// for the corners of both (lagetoleranz, geometry/Toleranz.h). These points are registered as neun1,
 // neun2 ... first; those that become no corner go again. Solids without a common body (fewer
 // than three such points, or all on one line) register nothing and are answered so; solids that
 // touch in a face give that face. A solid that is not convex is represented by the convex hull

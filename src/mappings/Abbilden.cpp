@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "checks/Kontrolle.h"
 #include "mappings/Beamen.h"
 #include "measurement/Funktionen.h"
 #include "model/Attribute.h"
@@ -284,7 +285,7 @@ void ueberlaufAbweisen(const std::string& name) {
 }
 
 void bildUeberlaufAbweisen(const std::string& name) {
-    abweisen("Das Objekt " + name + " kann nicht gebildet werden: seine Zahlen liegen außerhalb des darstellbaren Bereichs.");
+    abweisen(zahlbereichSatz(name));
 }
 
 // The in-place walk: every name reached from the object, each once, and the new record of

@@ -9,6 +9,7 @@
 #include "model/Gerade.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Numerik.h"
+#include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 
@@ -228,8 +229,9 @@ punktlage lageAufDerLinie(const Polyeder& pd, const Punkt& p) {
 
 }  // namespace
 
-punktlage Polyeder::punktPosition(const Punkt& p, double toleranz) const {
+punktlage Polyeder::punktPosition(const Punkt& p) const {
     const Werte w = werte();
+    const double toleranz = lagetoleranz(w.orte);
     const std::vector<konvex::Halbraum> seitenRaeume = konvex::seitenHalbraeume(w.orte, w.seiten, toleranz);
     // Without any face there is no solid that could hold the point.
     if (seitenRaeume.empty()) return punktlage::ausserhalb;
@@ -240,8 +242,8 @@ punktlage Polyeder::punktPosition(const Punkt& p, double toleranz) const {
     return punktlage::innerhalb;
 }
 
-bool Polyeder::enthaelt(const Punkt& p, double toleranz) const {
-    const punktlage lage = punktPosition(p, toleranz);
+bool Polyeder::enthaelt(const Punkt& p) const {
+    const punktlage lage = punktPosition(p);
     return lage == punktlage::innerhalb || lage == punktlage::randlage;
 }
 

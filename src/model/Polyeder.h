@@ -67,14 +67,15 @@ struct Polyeder {
     Werte werte() const;
 
     // Where the point lies: innerhalb, ausserhalb or randlage, the surface taken as a shell
-    // of the given tolerance on either side. For a convex solid (every corner within the
-    // tolerance of every face's half-space) the half-spaces of its faces decide: beyond one of
-    // them by more than the tolerance is outside, within the tolerance of the farthest on the
-    // surface. For another the line through the point and the centroid decides, as far as it
-    // can: it leaves the solid in two points, between which the point lies inside.
-    punktlage punktPosition(const Punkt& p, double toleranz) const;
+    // of the solid's tolerance (that of its corners, geometry/Toleranz.h) on either side. For a
+    // convex solid (every corner within the tolerance of every face's half-space) the
+    // half-spaces of its faces decide: beyond one of them by more than the tolerance is
+    // outside, within the tolerance of the farthest on the surface. For another the line
+    // through the point and the centroid decides, as far as it can: it leaves the solid in two
+    // points, between which the point lies inside.
+    punktlage punktPosition(const Punkt& p) const;
     // punktPosition gives innerhalb or randlage.
-    bool enthaelt(const Punkt& p, double toleranz) const;
+    bool enthaelt(const Punkt& p) const;
 
     // Some convex face holds every corner of the solid but one.
     bool istPyramide() const;

@@ -52,15 +52,21 @@ TEST_F(Polyederbau, Punktlagen) {
         // Beyond a corner, where the line through the centroid grazes edges.
         {pkt(1 + 1e-6, 1 + 1e-6, 1 + 1e-6), punktlage::ausserhalb},
     };
-    for (const auto& [p, lage] : faelle) EXPECT_EQ(w.punktPosition(p, 1e-8), lage) << p.x << ' ' << p.y << ' ' << p.z;
-    EXPECT_TRUE(w.enthaelt(pkt(0.5, 0.5, 1), 1e-8));
-    EXPECT_FALSE(w.enthaelt(pkt(-1, 0.5, 0.5), 1e-8));
+    for (const auto& [p, lage] : faelle) EXPECT_EQ(w.punktPosition(p), lage) << p.x << ' ' << p.y << ' ' << p.z;
+    EXPECT_TRUE(w.enthaelt(pkt(0.5, 0.5, 1)));
+    EXPECT_FALSE(w.enthaelt(pkt(-1, 0.5, 0.5)));
+
+    // The shell is the solid's own tolerance: 1e-8 of the extent for a cube of edge 1e-3.
+    zustandZuruecksetzen();
+    const Polyeder klein = spat("K", Vektor(1e-3, 0, 0), Vektor(0, 1e-3, 0), Vektor(0, 0, 1e-3));
+    EXPECT_EQ(klein.punktPosition(pkt(5e-4, 5e-4, 1e-3 + 5e-12)), punktlage::randlage);
+    EXPECT_EQ(klein.punktPosition(pkt(5e-4, 5e-4, 1e-3 + 2e-11)), punktlage::ausserhalb);
 
     zustandZuruecksetzen();
     const Polyeder t = tetraeder();
-    EXPECT_EQ(t.punktPosition(pkt(0.1, 0.1, 0.1), 1e-8), punktlage::innerhalb);
-    EXPECT_EQ(t.punktPosition(pkt(0, 1, 0), 1e-8), punktlage::randlage);
-    EXPECT_EQ(t.punktPosition(pkt(1, 1, 1), 1e-8), punktlage::ausserhalb);
+    EXPECT_EQ(t.punktPosition(pkt(0.1, 0.1, 0.1)), punktlage::innerhalb);
+    EXPECT_EQ(t.punktPosition(pkt(0, 1, 0)), punktlage::randlage);
+    EXPECT_EQ(t.punktPosition(pkt(1, 1, 1)), punktlage::ausserhalb);
 }
 
 TEST_F(Polyederbau, EinzelneSeiteIstAusgeartet) {
@@ -106,7 +112,7 @@ TEST_F(Polyederbau, FehlendeSeitenUndEckenWerdenUebergangen) {
     const Polyeder leer("L", {"X1", "X2"});
     EXPECT_FALSE(leer.schwerpunkt().has_value());
     EXPECT_EQ(leer.volumen(), 0.0);
-    EXPECT_EQ(leer.punktPosition(pkt(0, 0, 0), 1e-8), punktlage::ausserhalb);
+    EXPECT_EQ(leer.punktPosition(pkt(0, 0, 0)), punktlage::ausserhalb);
 }
 
 }  // namespace quodral
