@@ -366,6 +366,8 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     Namensvorbehalt vorbehalt(name);
     std::vector<std::string> seiten;
     seiten.reserve(befund.punkte.size());
+    std::vector<std::size_t> eintraege;   // per face the entries of its corner walk
+    eintraege.reserve(befund.punkte.size());
     double umfaenge = 0;
     double flaechen = 0;
     std::vector<Polygonmasse> masse;  // each face as the polygon measures it
@@ -435,6 +437,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             return Huellenbau::nameAbgelehnt;
         }
         seiten.push_back(fname);
+        eintraege.push_back(umlaufIndizes.size());
         umfaenge += masse.back().laenge;
         flaechen += masse.back().flaeche;
     }
@@ -448,10 +451,21 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     lok = true;
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
-    std::vector<std::optional<Ebene>> ebenen;
-    ebenen.reserve(masse.size());
-    for (const Polygonmasse& m : masse) ebenen.push_back(m.ebene);
-    quittung = examPolyeder(pd, ebenen, eckenZahl) + "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
+    // The examination reads the faces with a carrier plane from their numbers here.
+    std::vector<Vektor> normalen;
+    normalen.reserve(masse.size());
+    std::vector<std::string> mitEbene;
+    std::vector<std::size_t> mitEbeneEintraege;
+    const bool alleEben = std::all_of(masse.begin(), masse.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); });
+    for (std::size_t f = 0; f < masse.size(); ++f) {
+        if (!masse[f].ebene) continue;
+        normalen.push_back(masse[f].ebene->nv);
+        if (alleEben) continue;
+        mitEbene.push_back(seiten[f]);
+        mitEbeneEintraege.push_back(eintraege[f]);
+    }
+    quittung = examPolyeder(alleEben ? seiten : mitEbene, alleEben ? eintraege : mitEbeneEintraege, normalen, eckenZahl) +
+               "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
                "  Volumen: " + kurzform(roundTo(volumenAusSeiten(masse), dezimalen));
     return Huellenbau::gebaut;

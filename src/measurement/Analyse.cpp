@@ -31,22 +31,23 @@ std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten
 // those are candidates, and each candidate is decided by the test itself, so that the pairs
 // are exactly those of the full comparison. Normals shorter than 1/2 or not finite (never
 // those of a face) have no such bound: then every pair is compared.
-std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vector<Ebene>& ebenen) {
-    const std::size_t n = ebenen.size();
+std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vector<Vektor>& normalen) {
+    const std::size_t n = normalen.size();
     std::vector<std::pair<std::size_t, std::size_t>> paare;
+    // Ebene::istParallelZu of two planes with these normals.
+    const auto parallel = [&](std::size_t i, std::size_t j) { return normalen[i].kreuz(normalen[j]).istNullvektor(); };
     std::vector<Vektor> einheiten;
     einheiten.reserve(n);
-    for (const Ebene& e : ebenen) {
-        const double l = e.nv.norm();
-        if (!std::isfinite(l) || !(l >= 0.5) || !std::isfinite(e.nv.x1) || !std::isfinite(e.nv.x2) ||
-            !std::isfinite(e.nv.x3))
+    for (const Vektor& nv : normalen) {
+        const double l = nv.norm();
+        if (!std::isfinite(l) || !(l >= 0.5) || !std::isfinite(nv.x1) || !std::isfinite(nv.x2) || !std::isfinite(nv.x3))
             break;
-        einheiten.push_back((1 / l) * e.nv);
+        einheiten.push_back((1 / l) * nv);
     }
     if (einheiten.size() < n) {
         for (std::size_t i = 0; i + 1 < n; ++i)
             for (std::size_t j = i + 1; j < n; ++j)
-                if (ebenen[i].istParallelZu(ebenen[j])) paare.emplace_back(i, j);
+                if (parallel(i, j)) paare.emplace_back(i, j);
         return paare;
     }
     constexpr double zelle = 1e-3;
@@ -93,20 +94,40 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
         std::sort(kandidaten.begin(), kandidaten.end());
         kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
         for (std::size_t j : kandidaten)
-            if (ebenen[i].istParallelZu(ebenen[j])) paare.emplace_back(i, j);
+            if (parallel(i, j)) paare.emplace_back(i, j);
     }
     return paare;
 }
 
 namespace {
 
+// The faces with carrier planes, each looked up by its name when the prism test first needs
+// its edges.
+class Seitenpolygone {
+public:
+    explicit Seitenpolygone(const std::vector<std::string>& namen, std::vector<const Polygon*> bekannt = {})
+        : namen_(namen), polygone_(std::move(bekannt)) {
+        polygone_.resize(namen.size(), nullptr);
+    }
+    std::size_t size() const { return namen_.size(); }
+    // The edges of face m, as Polygon::streckenFolge gives them.
+    std::vector<Strecke> kanten(std::size_t m) {
+        if (polygone_[m] == nullptr) polygone_[m] = finde(polygonListe, namen_[m]);
+        return polygone_[m] != nullptr ? polygone_[m]->streckenFolge() : std::vector<Strecke>{};
+    }
+
+private:
+    const std::vector<std::string>& namen_;
+    std::vector<const Polygon*> polygone_;
+};
+
 // The prism test for one pair of parallel faces i and j: the edges of the first other face
 // give a lateral direction that leaves the plane of i; every edge of every face must then
 // run either parallel to that plane or along the lateral direction. A pair without such a
 // direction (all edges of the other face parallel to the plane) fails.
-bool prismaPaar(const std::vector<const Polygon*>& flaechen, const std::vector<Ebene>& ebenen, std::size_t i,
-                std::size_t j) {
-    const Ebene& e = ebenen[i];
+bool prismaPaar(Seitenpolygone& flaechen, const std::vector<Vektor>& normalen, std::size_t i, std::size_t j) {
+    // Gerade::istParallelZu of the plane of face i.
+    const auto parallelZuI = [&](const Gerade& h) { return istNull(h.rv * normalen[i]); };
     std::optional<std::size_t> c;
     for (std::size_t m = 0; m < flaechen.size(); ++m)
         if (m != i && m != j) {
@@ -116,55 +137,34 @@ bool prismaPaar(const std::vector<const Polygon*>& flaechen, const std::vector<E
     if (!c) return false;
 
     std::optional<Gerade> seitlich;
-    for (const Strecke& s : flaechen[*c]->streckenFolge()) {
+    for (const Strecke& s : flaechen.kanten(*c)) {
         const Gerade h = s.huelle();
-        if (!h.istParallelZu(e)) {
+        if (!parallelZuI(h)) {
             seitlich = h;
             break;
         }
     }
     if (!seitlich) return false;
 
-    for (const Polygon* pol : flaechen)
-        for (const Strecke& s : pol->streckenFolge()) {
+    for (std::size_t m = 0; m < flaechen.size(); ++m)
+        for (const Strecke& s : flaechen.kanten(m)) {
             const Gerade h = s.huelle();
-            if (!h.istParallelZu(e) && !h.istParallelZu(*seitlich)) return false;
+            if (!parallelZuI(h) && !h.istParallelZu(*seitlich)) return false;
         }
     return true;
 }
 
-}  // namespace
-
-std::string examPolyeder(const Polyeder& pd) {
-    std::vector<std::optional<Ebene>> traeger;
-    traeger.reserve(pd.seiten.size());
-    for (const std::string& s : pd.seiten) {
-        const Polygon* pol = finde(polygonListe, s);
-        traeger.push_back(pol == nullptr ? std::nullopt : pol->ebene());
-    }
-    return examPolyeder(pd, traeger, pd.eckenMenge().size());
-}
-
-std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebene>>& traeger, std::size_t eckenZahl) {
-    // The faces with a carrier plane, as reinigeSeiten keeps them.
-    std::vector<std::string> seiten;
-    std::vector<const Polygon*> flaechen;
-    std::vector<Ebene> ebenen;
-    for (std::size_t i = 0; i < pd.seiten.size() && i < traeger.size(); ++i) {
-        const Polygon* pol = finde(polygonListe, pd.seiten[i]);
-        if (pol == nullptr || !traeger[i]) continue;
-        seiten.push_back(pd.seiten[i]);
-        flaechen.push_back(pol);
-        ebenen.push_back(*traeger[i]);
-    }
-    const std::size_t n = flaechen.size();
+// The report from the faces with carrier planes (see Analyse.h).
+std::string bericht(const std::vector<std::string>& seiten, const std::vector<std::size_t>& eintraege,
+                    const std::vector<Vektor>& normalen, std::size_t eckenZahl, Seitenpolygone& flaechen) {
+    const std::size_t n = seiten.size();
 
     // Census of the faces by their number of corners (a closed face repeats its first).
     std::map<int, int> zensus;
     for (int k = 3; k <= 12; ++k) zensus.emplace(k, 0);
     bool pyramide = false;
-    for (const Polygon* pol : flaechen) {
-        const int k = static_cast<int>(pol->ecken.size()) - 1;
+    for (const std::size_t e : eintraege) {
+        const int k = static_cast<int>(e) - 1;
         if (eckenZahl > 0 && k == static_cast<int>(eckenZahl) - 1) pyramide = true;
         // Faces of fewer than 3 or more than 12 corners are left out of the census.
         if (auto it = zensus.find(k); it != zensus.end()) ++it->second;
@@ -177,7 +177,7 @@ std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebe
         text = "Das Polyeder ist eine Pyramide.";
     } else if (n > 0) {
         // The pairs of parallel faces, found once; every test below runs over them.
-        const std::vector<std::pair<std::size_t, std::size_t>> paare = parallelePaare(ebenen);
+        const std::vector<std::pair<std::size_t, std::size_t>> paare = parallelePaare(normalen);
         const std::size_t p = paare.size();
 
         if (2 * p == n && n == 6) {
@@ -187,7 +187,7 @@ std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebe
             for (const auto& [i, j] : paare)
                 for (std::size_t m = 0; m < n; ++m) {
                     if (m == i || m == j) continue;
-                    if (const auto w = winkel(ebenen[i].nv, ebenen[m].nv)) groessterWinkel = std::max(groessterWinkel, *w);
+                    if (const auto w = winkel(normalen[i], normalen[m])) groessterWinkel = std::max(groessterWinkel, *w);
                 }
             text = "\nDas Polyeder ist ein ";
             text += istNull(90 - groessterWinkel) ? "Quader." : "Parallelepiped.";
@@ -206,7 +206,7 @@ std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebe
                 while (c == i || c == j) ++c;
                 if (c >= n) continue;
                 unsigned char& befund = geprueft[i][c];
-                if (befund == 0) befund = prismaPaar(flaechen, ebenen, i, j) ? 2 : 1;
+                if (befund == 0) befund = prismaPaar(flaechen, normalen, i, j) ? 2 : 1;
                 prisma = befund == 2;
                 if (prisma) break;
             }
@@ -220,6 +220,34 @@ std::string examPolyeder(const Polyeder& pd, const std::vector<std::optional<Ebe
         text += "      " + std::to_string(c) + " " + std::to_string(k) + "-" + (c == 1 ? "Eck" : "Ecke") + ".\n";
     }
     return text;
+}
+
+}  // namespace
+
+std::string examPolyeder(const Polyeder& pd) {
+    // The faces with a carrier plane, as reinigeSeiten keeps them, each looked up once.
+    std::vector<std::string> seiten;
+    std::vector<const Polygon*> flaechen;
+    std::vector<std::size_t> eintraege;
+    std::vector<Vektor> normalen;
+    for (const std::string& s : pd.seiten) {
+        const Polygon* pol = finde(polygonListe, s);
+        if (pol == nullptr) continue;
+        const std::optional<Ebene> e = pol->ebene();
+        if (!e) continue;
+        seiten.push_back(s);
+        flaechen.push_back(pol);
+        eintraege.push_back(pol->ecken.size());
+        normalen.push_back(e->nv);
+    }
+    Seitenpolygone polygone(seiten, std::move(flaechen));
+    return bericht(seiten, eintraege, normalen, pd.eckenMenge().size(), polygone);
+}
+
+std::string examPolyeder(const std::vector<std::string>& seiten, const std::vector<std::size_t>& eintraege,
+                         const std::vector<Vektor>& normalen, std::size_t eckenZahl) {
+    Seitenpolygone polygone(seiten);
+    return bericht(seiten, eintraege, normalen, eckenZahl, polygone);
 }
 
 }  // namespace quodral
