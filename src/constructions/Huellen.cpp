@@ -474,7 +474,19 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 // =============================================================================================
 // The fast searches (Huellensuche.h)
 
-std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte) { return huellensuche::randebenen(pkte).ebenen; }
+std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte) {
+    const huellensuche::Ebenenbefund b = huellensuche::randebenen(pkte);
+    std::vector<Ebene> ebenen;
+    ebenen.reserve(b.punkte.size());
+    for (std::size_t f = 0; f < b.punkte.size(); ++f) {
+        // The plane of the face's last triple, as the plain search keeps it; for a narrow face,
+        // or one whose triple ebeneDurch refuses, the plane through its first point.
+        std::optional<Ebene> e;
+        if (const auto& t = b.tripel[f]) e = ebeneDurch(pkte[(*t)[0]], pkte[(*t)[1]], pkte[(*t)[2]]);
+        ebenen.push_back(e ? std::move(*e) : Ebene(pkte[b.punkte[f].front()], b.normalen[f]));
+    }
+    return ebenen;
+}
 
 std::vector<std::pair<std::size_t, std::size_t>> randKantenPaare(const std::vector<Punkt>& pts) {
     return huellensuche::randkanten(pts);

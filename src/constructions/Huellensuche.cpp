@@ -13,7 +13,6 @@
 
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
-#include "model/Ebenenkonstruktion.h"
 
 extern "C" {
 #include <libqhull_r/qhull_ra.h>
@@ -435,16 +434,7 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     if (roh.punkte.empty()) return roh;
     Ebenenbefund b;
     b.flach = roh.flach;
-    double L = 0;
-    {
-        const std::vector<D3> p = alsD3(pkte);
-        D3 lo = p[0], hi = p[0];
-        for (const D3& q : p) {
-            lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
-            hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
-        }
-        L = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
-    }
+    const double L = ausdehnung(ortsvektoren(pkte));
     const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
@@ -457,24 +447,20 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     std::vector<std::size_t> neueNummer(schluessel.size());
     for (std::size_t k = 0; k < schluessel.size(); ++k) neueNummer[schluessel[k].second] = k;
     b.nachbarn.reserve(schluessel.size());
-    b.ebenen.reserve(schluessel.size());
+    b.tripel.reserve(schluessel.size());
     b.punkte.reserve(schluessel.size());
     b.ecken.reserve(schluessel.size());
     b.stellen.reserve(schluessel.size());
     b.normalen.reserve(schluessel.size());
     for (const auto& [t, f] : schluessel) {
-        const Vektor& m = roh.normalen[f];
-        std::optional<Ebene> e;
-        if (t[0] < pkte.size()) e = ebeneDurch(pkte[t[0]], pkte[t[1]], pkte[t[2]]);
-        if (e) b.ebenen.push_back(std::move(*e));
-        else b.ebenen.emplace_back(pkte[roh.punkte[f].front()], m);
+        b.tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
         b.punkte.push_back(std::move(roh.punkte[f]));
         b.ecken.push_back(std::move(roh.ecken[f]));
         b.stellen.push_back(std::move(roh.stellen[f]));
         std::vector<std::size_t> nachbarn = std::move(roh.nachbarn[f]);
         for (std::size_t& g : nachbarn) g = neueNummer[g];
         b.nachbarn.push_back(std::move(nachbarn));
-        b.normalen.push_back(m);
+        b.normalen.push_back(roh.normalen[f]);
     }
     return b;
 }

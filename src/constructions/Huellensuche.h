@@ -36,12 +36,12 @@
 // edges are the plain edge search's: the ordered pairs of points at different places that lie
 // on two faces at once, ascending.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "model/Ebene.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 
@@ -56,7 +56,9 @@ std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte);
 
 // The faces of the cloud's true hull in the plain search's order.
 struct Ebenenbefund {
-    std::vector<Ebene> ebenen;                      // per face the plane that stands for it
+    // Per face the last triple i < j < k of its points whose normal passes the plain search's
+    // null test, the key of the faces' order; none for a face too narrow for that test.
+    std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
     std::vector<std::vector<std::size_t>> punkte;   // per face its points, ascending indices
     // Per face its corners in their order round it, counter-clockwise seen from outside, the
     // first not repeated; of points at one place the one with the largest index. Empty for

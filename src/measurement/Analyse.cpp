@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 
 #include "geometry/Numerik.h"
@@ -62,14 +61,15 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
                                            static_cast<std::int64_t>(std::floor(u.x3 / zelle))};
     };
     // Each unit normal is entered in both senses, so that the cells around one sense of the
-    // other normal find it either way.
-    std::unordered_map<Schluessel, std::vector<std::size_t>> gitter;
-    gitter.reserve(4 * n);
+    // other normal find it either way: the entries (cell, normal) sorted by cell.
+    std::vector<std::pair<Schluessel, std::size_t>> gitter;
+    gitter.reserve(2 * n);
     for (std::size_t i = 0; i < n; ++i)
         for (const Vektor& u : {einheiten[i], -1.0 * einheiten[i]}) {
             const auto z = zellen(u);
-            gitter[schluessel(z[0], z[1], z[2])].push_back(i);
+            gitter.emplace_back(schluessel(z[0], z[1], z[2]), i);
         }
+    std::sort(gitter.begin(), gitter.end());
     // The cells a partner can lie in: those that the interval of 4.001e-4 (a little more,
     // against rounding at the cells' borders) about each coordinate reaches, mostly one or two
     // per coordinate instead of three.
@@ -86,10 +86,10 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
         for (std::int64_t a = bx[0]; a <= bx[1]; ++a)
             for (std::int64_t b = by[0]; b <= by[1]; ++b)
                 for (std::int64_t c = bz[0]; c <= bz[1]; ++c) {
-                    const auto it = gitter.find(schluessel(a, b, c));
-                    if (it == gitter.end()) continue;
-                    for (std::size_t j : it->second)
-                        if (j > i) kandidaten.push_back(j);
+                    const Schluessel k = schluessel(a, b, c);
+                    auto it = std::lower_bound(gitter.begin(), gitter.end(), std::pair<Schluessel, std::size_t>{k, 0});
+                    for (; it != gitter.end() && it->first == k; ++it)
+                        if (it->second > i) kandidaten.push_back(it->second);
                 }
         std::sort(kandidaten.begin(), kandidaten.end());
         kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
