@@ -376,16 +376,16 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // The distinct corners of the faces (the cloud's names are distinct).
     std::vector<bool> istEcke(pkte.size(), false);
     std::size_t eckenZahl = 0;
-    std::vector<Punkt> drinPunkte;
+    std::vector<Vektor> drinOrte;
     std::vector<std::string> drin;
     std::vector<Vektor> orte;
     std::vector<std::size_t> ecken, umlaufIndizes;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
-        drinPunkte.clear();
-        for (std::size_t i : befund.punkte[f]) drinPunkte.push_back(pkte[i]);
+        drinOrte.clear();
+        for (std::size_t i : befund.punkte[f]) drinOrte.push_back(pkte[i].ortsvektor());
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
         // polygon of these points runs; otherwise about the outward normal.
-        const LineareHuelle lh = lineareHuelleDerPunkte(drinPunkte);
+        const LineareHuelle lh = lineareHuelleDerOrte(drinOrte);
         const Vektor& m = befund.normalen[f];
         const Vektor& sinn = lh.dimension == 2 ? lh.v : m;
         // The face's corners as indices of the cloud, the first repeated at the end.

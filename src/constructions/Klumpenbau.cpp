@@ -262,21 +262,22 @@ LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
     return lineareHuelleDerPunkte(pts);
 }
 
-LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
-    if (pts.empty()) return {Punkt("", 0, 0, 0), nullvec, 0};
+LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
+    if (orte.empty()) return {Punkt("", 0, 0, 0), nullvec, 0};
 
-    const Punkt a = pts.front();
+    const Punkt a = vektor2Punkt(orte.front());
     LineareHuelle h{a, nullvec, 0};
     // The line and the plane found so far, made once for all the points they are tried on.
     std::optional<Gerade> linie;
     std::optional<Ebene> ebene;
     // Each point is tried once against the hull found so far; a point outside it raises the
     // dimension by one.
-    for (const Punkt& p : pts) {
+    for (const Vektor& o : orte) {
+        const Punkt p = vektor2Punkt(o);
         switch (h.dimension) {
         case 0:
             if (!(p == a)) {
-                h.v = p.ortsvektor() - a.ortsvektor();
+                h.v = o - a.ortsvektor();
                 h.dimension = 1;
                 linie.emplace(a, h.v);
             }
@@ -284,7 +285,7 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
         case 1:
             if (!linie->enthaelt(p)) {
                 // The normal of the plane through the line and p.
-                h.v = h.v.kreuz(a.ortsvektor() - p.ortsvektor());
+                h.v = h.v.kreuz(a.ortsvektor() - o);
                 h.dimension = 2;
                 ebene.emplace(a, h.v);
             }
@@ -295,6 +296,12 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
         default: break;
         }
     }
+    return h;
+}
+
+LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
+    LineareHuelle h = lineareHuelleDerOrte(ortsvektoren(pts));
+    if (!pts.empty()) h.anker = pts.front();
     return h;
 }
 

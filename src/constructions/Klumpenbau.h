@@ -127,6 +127,8 @@ struct LineareHuelle {
 LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld);
 // The same for the points themselves, in their order.
 LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts);
+// The same for places, in their order; the anchor carries no name.
+LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte);
 
 // --- Tangent planes ----------------------------------------------------------------------
 

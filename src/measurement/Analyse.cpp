@@ -61,15 +61,31 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
                                            static_cast<std::int64_t>(std::floor(u.x3 / zelle))};
     };
     // Each unit normal is entered in both senses, so that the cells around one sense of the
-    // other normal find it either way: the entries (cell, normal) sorted by cell.
-    std::vector<std::pair<Schluessel, std::size_t>> gitter;
-    gitter.reserve(2 * n);
+    // other normal find it either way. The cells in use are kept in a table of four times as
+    // many slots as entries, found by their key's hash and the slots after it; each holds the
+    // chain of its entries (entry 2i + s is normal i in sense s).
+    constexpr Schluessel leer = -1;
+    std::size_t plaetze = 16;
+    while (plaetze < 8 * n) plaetze *= 2;
+    std::vector<Schluessel> zellschluessel(plaetze, leer);
+    std::vector<std::size_t> erster(plaetze);
+    constexpr std::size_t ende = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> naechster(2 * n, ende);
+    const auto platz = [&](Schluessel k) {
+        std::size_t h = static_cast<std::size_t>(static_cast<std::uint64_t>(k) * 0x9E3779B97F4A7C15ull >> 20) & (plaetze - 1);
+        while (zellschluessel[h] != leer && zellschluessel[h] != k) h = (h + 1) & (plaetze - 1);
+        return h;
+    };
     for (std::size_t i = 0; i < n; ++i)
-        for (const Vektor& u : {einheiten[i], -1.0 * einheiten[i]}) {
-            const auto z = zellen(u);
-            gitter.emplace_back(schluessel(z[0], z[1], z[2]), i);
+        for (std::size_t sinn = 0; sinn < 2; ++sinn) {
+            const auto z = zellen(sinn == 0 ? einheiten[i] : -1.0 * einheiten[i]);
+            const Schluessel k = schluessel(z[0], z[1], z[2]);
+            const std::size_t h = platz(k);
+            const std::size_t eintrag = 2 * i + sinn;
+            if (zellschluessel[h] == leer) zellschluessel[h] = k;
+            else naechster[eintrag] = erster[h];
+            erster[h] = eintrag;
         }
-    std::sort(gitter.begin(), gitter.end());
     // The cells a partner can lie in: those that the interval of 4.001e-4 (a little more,
     // against rounding at the cells' borders) about each coordinate reaches, mostly one or two
     // per coordinate instead of three.
@@ -86,10 +102,10 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
         for (std::int64_t a = bx[0]; a <= bx[1]; ++a)
             for (std::int64_t b = by[0]; b <= by[1]; ++b)
                 for (std::int64_t c = bz[0]; c <= bz[1]; ++c) {
-                    const Schluessel k = schluessel(a, b, c);
-                    auto it = std::lower_bound(gitter.begin(), gitter.end(), std::pair<Schluessel, std::size_t>{k, 0});
-                    for (; it != gitter.end() && it->first == k; ++it)
-                        if (it->second > i) kandidaten.push_back(it->second);
+                    const std::size_t h = platz(schluessel(a, b, c));
+                    if (zellschluessel[h] == leer) continue;
+                    for (std::size_t e = erster[h]; e != ende; e = naechster[e])
+                        if (e / 2 > i) kandidaten.push_back(e / 2);
                 }
         std::sort(kandidaten.begin(), kandidaten.end());
         kandidaten.erase(std::unique(kandidaten.begin(), kandidaten.end()), kandidaten.end());
