@@ -17,6 +17,7 @@
 #include "geometry/Monotonkette.h"
 #include "model/Namen.h"
 #include "geometry/Numerik.h"
+#include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"
@@ -327,18 +328,9 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
 bool imHuellenbereich(const std::vector<Punkt>& pkte) {
     // The largest D with 16·D⁴ a double.
     static const double grenze = std::sqrt(std::sqrt(std::numeric_limits<double>::max() / 16));
-    if (pkte.empty()) return true;
-    double lo[3] = {pkte[0].x, pkte[0].y, pkte[0].z};
-    double hi[3] = {lo[0], lo[1], lo[2]};
-    for (const Punkt& p : pkte) {
-        const double c[3] = {p.x, p.y, p.z};
-        for (int i = 0; i < 3; ++i) {
-            lo[i] = std::min(lo[i], c[i]);
-            hi[i] = std::max(hi[i], c[i]);
-        }
-    }
+    const Lagebox b = lagebox(ortsvektoren(pkte));
     for (int i = 0; i < 3; ++i)
-        if (!(hi[i] - lo[i] <= grenze)) return false;  // also a difference that overflows
+        if (!(b.hi[i] - b.lo[i] <= grenze)) return false;  // also a difference that overflows
     return true;
 }
 

@@ -311,8 +311,6 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
     return std::nullopt;
 }
 
-double toleranzVon(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
-
 std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
     std::vector<D3> p;
     p.reserve(pkte.size());
@@ -355,10 +353,10 @@ std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<s
 
 }  // namespace
 
-double toleranz(const std::vector<Punkt>& pkte) { return toleranzVon(pkte); }
+double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
-    const Gestalt g = gestalt(alsD3(pkte), toleranzVon(pkte));
+    const Gestalt g = gestalt(alsD3(pkte), toleranz(pkte));
     if (g.dimension != 2) return std::nullopt;
     return Vektor(g.normale.x, g.normale.y, g.normale.z);
 }
@@ -370,7 +368,7 @@ namespace {
 Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     const std::vector<D3> p = alsD3(pkte);
-    const double eps = toleranzVon(pkte);
+    const double eps = toleranz(pkte);
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
 

@@ -27,42 +27,37 @@ constexpr double schnappschussSpielraum = 1e-13;
 
 }  // namespace
 
-double ausdehnung(const std::vector<Vektor>& orte) {
-    if (orte.empty()) return 0;
-    double lo[3] = {orte[0].x1, orte[0].x2, orte[0].x3};
-    double hi[3] = {lo[0], lo[1], lo[2]};
+Lagebox lagebox(const std::vector<Vektor>& orte) {
+    Lagebox b;
+    if (orte.empty()) return b;
+    b.lo = {orte[0].x1, orte[0].x2, orte[0].x3};
+    b.hi = b.lo;
     for (const Vektor& v : orte) {
         const double c[3] = {v.x1, v.x2, v.x3};
         for (int i = 0; i < 3; ++i) {
-            lo[i] = std::min(lo[i], c[i]);
-            hi[i] = std::max(hi[i], c[i]);
+            b.lo[i] = std::min(b.lo[i], c[i]);
+            b.hi[i] = std::max(b.hi[i], c[i]);
         }
     }
-    return std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
+    return b;
 }
 
-double groessterBetrag(const std::vector<Vektor>& orte) {
-    if (orte.empty()) return 0;
-    double lo[3] = {orte[0].x1, orte[0].x2, orte[0].x3};
-    double hi[3] = {lo[0], lo[1], lo[2]};
-    for (const Vektor& v : orte) {
-        const double c[3] = {v.x1, v.x2, v.x3};
-        for (int i = 0; i < 3; ++i) {
-            lo[i] = std::min(lo[i], c[i]);
-            hi[i] = std::max(hi[i], c[i]);
-        }
-    }
-    // A coordinate that all positions share exactly adds no rounding to their differences.
-    double m = 0;
-    for (int i = 0; i < 3; ++i)
-        if (lo[i] != hi[i]) m = std::max({m, std::fabs(lo[i]), std::fabs(hi[i])});
-    return m;
+double ausdehnung(const std::vector<Vektor>& orte) {
+    const Lagebox b = lagebox(orte);
+    return std::max({b.hi[0] - b.lo[0], b.hi[1] - b.lo[1], b.hi[2] - b.lo[2]});
 }
 
 double lagetoleranz(double weite, double betrag) {
     return std::max({1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag), schnappschussSpielraum});
 }
 
-double lagetoleranz(const std::vector<Vektor>& orte) { return lagetoleranz(ausdehnung(orte), groessterBetrag(orte)); }
+double lagetoleranz(const Lagebox& b) {
+    double m = 0;
+    for (int i = 0; i < 3; ++i)
+        if (b.lo[i] != b.hi[i]) m = std::max({m, std::fabs(b.lo[i]), std::fabs(b.hi[i])});
+    return lagetoleranz(std::max({b.hi[0] - b.lo[0], b.hi[1] - b.lo[1], b.hi[2] - b.lo[2]}), m);
+}
+
+double lagetoleranz(const std::vector<Vektor>& orte) { return lagetoleranz(lagebox(orte)); }
 
 }  // namespace quodral

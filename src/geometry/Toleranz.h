@@ -10,25 +10,33 @@
 // snapshot, which writes every coordinate rounded to 14 decimals and so moves it by up to half
 // of 1e-14.
 
+#include <array>
 #include <vector>
 
 #include "geometry/Vektor.h"
 
 namespace quodral {
 
+// The box around positions: per axis the least and the greatest coordinate.
+struct Lagebox {
+    std::array<double, 3> lo{}, hi{};
+};
+// The box around the positions (all zero for none).
+Lagebox lagebox(const std::vector<Vektor>& orte);
+
 // The largest side of the box around the positions; 0 for none.
 double ausdehnung(const std::vector<Vektor>& orte);
-
-// The largest absolute value of a coordinate of the positions along an axis on which they
-// differ; 0 for none. A coordinate that all of them share exactly (a face in the plane
-// z = 1e300) adds no rounding to their differences.
-double groessterBetrag(const std::vector<Vektor>& orte);
 
 // The tolerance for positions of the given extent whose coordinates reach the given absolute
 // value (see above).
 double lagetoleranz(double ausdehnung, double groessterBetrag);
 
-// lagetoleranz of the positions' extent and largest coordinate.
+// The tolerance for positions in the box: of its largest side and of the largest absolute
+// value of a coordinate along an axis on which they differ. A coordinate that all of them
+// share exactly (a face in the plane z = 1e300) adds no rounding to their differences.
+double lagetoleranz(const Lagebox& box);
+
+// lagetoleranz of the positions' box.
 double lagetoleranz(const std::vector<Vektor>& orte);
 
 }  // namespace quodral

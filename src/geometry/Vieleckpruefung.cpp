@@ -90,13 +90,8 @@ Lage lageVon(const std::vector<V>& orte) {
         hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
     }
     const double L = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
-    // A coordinate all positions share exactly adds no rounding (groessterBetrag).
-    double M = 0;
-    if (lo.x != hi.x) M = std::max({M, std::fabs(lo.x), std::fabs(hi.x)});
-    if (lo.y != hi.y) M = std::max({M, std::fabs(lo.y), std::fabs(hi.y)});
-    if (lo.z != hi.z) M = std::max({M, std::fabs(lo.z), std::fabs(hi.z)});
     lage.ausdehnung = L;
-    lage.toleranz = lagetoleranz(L, M);
+    lage.toleranz = lagetoleranz(Lagebox{{lo.x, lo.y, lo.z}, {hi.x, hi.y, hi.z}});
     if (!std::isfinite(L) || !(L > 0)) return lage;
     // The differences from the first position, brought to about unit size by a power of two,
     // which keeps every digit: no square overflows or underflows at any extent.
