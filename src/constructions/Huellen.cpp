@@ -17,6 +17,7 @@
 #include "geometry/Monotonkette.h"
 #include "model/Namen.h"
 #include "geometry/Numerik.h"
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -158,13 +159,6 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
     return ecken;
 }
 
-// The centroid of places, summed in their order as schwerpunkt sums points.
-Vektor mittelpunkt(const std::vector<Vektor>& orte) {
-    Vektor s = nullvec;
-    for (const Vektor& o : orte) s = s + o;
-    return (1.0 / static_cast<double>(orte.size())) * s;
-}
-
 // The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
 // about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
 // The places orte are those of the registered points namen.
@@ -176,7 +170,7 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     if (ecken.size() < 3) return {};
     if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
     std::vector<std::string> polygon;
-    for (std::size_t i : anfangen(orte, mittelpunkt(orte), std::move(ecken), sinn)) polygon.push_back(namen[i]);
+    for (std::size_t i : anfangen(orte, *ortsmittel(orte), std::move(ecken), sinn)) polygon.push_back(namen[i]);
     return polygon;
 }
 
@@ -402,7 +396,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             for (std::size_t i : befund.ecken[f])
                 ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
             if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-            for (std::size_t k : anfangen(orte, mittelpunkt(orte), ecken, sinn)) umlaufIndizes.push_back(st[k]);
+            for (std::size_t k : anfangen(orte, *ortsmittel(orte), ecken, sinn)) umlaufIndizes.push_back(st[k]);
         }
         // A face the hull found is one: it is never left out. (Only a face without a tangent
         // at its farthest corner, beyond the digits of doubles, has no start.)

@@ -28,13 +28,14 @@
 // faces fail, they are the hull all the same.
 // A cloud within the tolerance of one plane is flat: its one face holds all its points.
 //
-// The order of the faces and the planes that stand for them are those of the plain search
-// over every triple of points (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever
-// that search is right: every triple of a face gives the same plane there, and the plain
-// search keeps the last one; so each face is represented by the plane of its last triple
-// i < j < k that ebeneDurch accepts, and the faces follow in the order of these triples. The
-// edges are the plain edge search's: the ordered pairs of points at different places that lie
-// on two faces at once, ascending.
+// The order of the faces is that of the plain search over every triple of points
+// (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every
+// triple of a face gives the same plane there, and the plain search keeps the last one; so
+// each face is keyed by its last triple i < j < k whose normal passes the plain search's null
+// test, and the faces follow in the order of these triples (randebenen of Huellen.h gives each
+// face the plane of its triple, as the plain search does). The edges are the plain edge
+// search's: the ordered pairs of points at different places that lie on two faces at once,
+// ascending.
 
 #include <array>
 #include <cstddef>

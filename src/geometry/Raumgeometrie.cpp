@@ -26,6 +26,14 @@ std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
 
 int raumdimension(const std::vector<Vektor>& orte) { return static_cast<int>(orthonormalbasis(orte).size()); }
 
+std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) {
+    // No positions have no centroid (1/0 would fill it with nan).
+    if (orte.empty()) return std::nullopt;
+    Vektor s = nullvec;
+    for (const Vektor& o : orte) s = s + o;
+    return (1.0 / static_cast<double>(orte.size())) * s;
+}
+
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c) {
     const Vektor ca = c - a;
     const Vektor cb = c - b;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "geometry/Vektor.h"
@@ -25,6 +26,10 @@ std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor,
 // The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
 // 2 for coplanar ones, 3 otherwise (each within 1e-4).
 int raumdimension(const std::vector<Vektor>& orte);
+
+// The centroid of the positions: their sum in list order times one over their number;
+// nothing for none.
+std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte);
 
 // Half the length of (c − a) × (c − b); collinear or coincident positions give 0.
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);

@@ -210,11 +210,13 @@ bool klar(const V& p, const V& q, const V& r) {
     return hoehe > 1e3 * lagetoleranz(l, M) && hoehe > 1e-9 * l;
 }
 
-// Three corners, or four with the first repeated, that form such a triangle.
-bool klaresDreieck(const std::vector<V>& q) {
-    const bool geschlossen = q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z;
-    return (q.size() == 3 || geschlossen) && klar(q[0], q[1], q[2]);
+// Three corners, or four with the first repeated.
+bool dreieck(const std::vector<V>& q) {
+    return q.size() == 3 || (q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z);
 }
+
+// Three corners, or four with the first repeated, that form such a triangle.
+bool klaresDreieck(const std::vector<V>& q) { return dreieck(q) && klar(q[0], q[1], q[2]); }
 
 }  // namespace
 
@@ -260,8 +262,7 @@ bool konvex(std::vector<V> q, const Lage& bekannt, double anteil) {
     const double toleranz = anteil * std::min(lage.toleranz, kurz);
     // Three corners (a triangle, closed or not) leave each edge's line with the third on one
     // side: only the turning is asked.
-    const bool dreieck = q.size() <= 3 || (q.size() == 4 && q[0].x == q[3].x && q[0].y == q[3].y && q[0].z == q[3].z);
-    if (dreieck) return drehtEinmalUm(q, lage.normale, lage.toleranz);
+    if (q.size() < 3 || dreieck(q)) return drehtEinmalUm(q, lage.normale, lage.toleranz);
     const V ursprung = q.front();
     // The corners in the plane's own coordinates: the side of an edge's line is a linear
     // function of them, whose extremes over all corners lie on their convex hull (where the
@@ -330,7 +331,6 @@ Kettenbefund kettenbefund(const std::vector<Vektor>& ecken) {
     const Lage lage = lageVon(q);
     b.dimension = lage.dimension;
     if (lage.dimension != 2) return b;
-    if (b.normale) return b;
     if (std::array<Vektor, 3> basis; orthonormalbasis(ecken, basis) == 2) b.normale = basis[0].kreuz(basis[1]);
     else b.normale = alsVektor(lage.normale);
     if (!b.konvex) b.konvex = konvex(std::move(q), lage, 1.0);

@@ -231,10 +231,7 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
     std::vector<Vektor> verschiedene;
     verschiedene.reserve(nachNamen.size());
     for (std::size_t i : nachNamen) verschiedene.push_back(orte[i]);
-    // The centroid summed as schwerpunkt sums the points.
-    Vektor summe = nullvec;
-    for (const Vektor& v : verschiedene) summe = summe + v;
-    m.schwerpunkt = vektor2Punkt((1.0 / static_cast<double>(verschiedene.size())) * summe);
+    m.schwerpunkt = vektor2Punkt(*ortsmittel(verschiedene));
     const Kettenbefund befund = kettenbefund(orte);
     if (befund.normale) m.ebene = Ebene(vektor2Punkt(orte.front()), *befund.normale);
     // flaeche(): planar, convex and closed, then a fan of triangles from the first corner. The

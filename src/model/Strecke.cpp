@@ -1,5 +1,6 @@
 #include "model/Strecke.h"
 
+#include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
 #include "geometry/Numerik.h"
@@ -46,12 +47,9 @@ bool istStrecke(const std::string& name) {
 }
 
 std::optional<Punkt> schwerpunkt(const std::vector<Punkt>& punkte) {
-    // No points have no centroid (1/0 would fill the point with nan).
-    if (punkte.empty()) return std::nullopt;
-    Vektor s = nullvec;
-    for (const Punkt& p : punkte) s = s + p.ortsvektor();
-    s = (1.0 / static_cast<double>(punkte.size())) * s;
-    return vektor2Punkt(s);
+    const std::optional<Vektor> s = ortsmittel(ortsvektoren(punkte));
+    if (!s) return std::nullopt;
+    return vektor2Punkt(*s);
 }
 
 std::optional<Punkt> schwerpunkt(const std::vector<std::string>& pnamen) {
