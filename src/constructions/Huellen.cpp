@@ -53,23 +53,12 @@ std::size_t fernster(const Vektor& z, const std::vector<Vektor>& orte) {
     return best;
 }
 
-// The names and places left after removal of points within eps of a later point of the list.
-// The points are swept in the order of their projection on a direction no coordinate plane
-// contains, so that only neighbours within eps along it are compared.
+// The names and places left after removal of points at one place with another (within eps
+// of one another, ortsgruppen): of each place the one named last in the list stays.
 void ohneNahePunkte(std::vector<std::string>& namen, std::vector<Vektor>& orte, double eps) {
-    const Vektor d(0.7071067811865476, 0.5773502691896258, 0.4082482904638631);
-    std::vector<double> w(orte.size());
-    for (std::size_t i = 0; i < orte.size(); ++i) w[i] = orte[i] * d;
-    std::vector<std::size_t> reihe(orte.size());
-    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
-    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
-    std::vector<bool> bleibt(orte.size(), true);
-    for (std::size_t a = 0; a < reihe.size(); ++a)
-        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[reihe[a]] <= 2 * eps; ++b) {
-            const std::size_t i = reihe[a], j = reihe[b];
-            if (!((orte[i] - orte[j]).norm() < eps)) continue;
-            bleibt[std::min(i, j)] = false;
-        }
+    const Ortsgruppen g = ortsgruppen(orte, eps);
+    std::vector<bool> bleibt(orte.size(), false);
+    for (std::size_t i : g.vertreter) bleibt[i] = true;
     std::size_t k = 0;
     for (std::size_t i = 0; i < orte.size(); ++i)
         if (bleibt[i]) {

@@ -11,8 +11,9 @@
 // hull below, the section of a polyhedron by a plane) decide what to say.
 //
 // The corners are the extreme points only: a point within the tolerance of the line through
-// its neighbours (on an edge) is none, and of points within the tolerance of one another only
-// the one named last in the list can be a corner. They are found by the monotone chain in the
+// its neighbours (on an edge) is none, and of points at one place (within the tolerance of
+// one another, grouped as the hull search groups them: ortsgruppen, geometry/Raumgeometrie.h)
+// only the one named last in the list can be a corner. They are found by the monotone chain in the
 // plane, so the polygon always closes. The list starts at the point farthest from the centroid
 // or at the corner before it: the ray from the centroid through the reference point on the
 // tangent there decides, as it did for the gift-wrapping walk that this replaces. The

@@ -11,6 +11,7 @@
 #include <numeric>
 #include <optional>
 
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
 
@@ -318,39 +319,6 @@ std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
     return p;
 }
 
-// The points at different places: of points within eps of one another (swept in the order
-// of their projection on a direction no coordinate plane contains) the first stands for all.
-// gleich receives for every point the number of the place it is at; a place lies where the
-// point with the largest index at it lies, the one that can be a corner (vertreter).
-std::vector<D3> verschiedene(const std::vector<D3>& p, double eps, std::vector<std::size_t>& gleich,
-                             std::vector<std::size_t>& vertreter) {
-    const D3 d{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
-    std::vector<double> w(p.size());
-    for (std::size_t i = 0; i < p.size(); ++i) w[i] = skalar(p[i], d);
-    std::vector<std::size_t> reihe(p.size());
-    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
-    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
-    constexpr std::size_t offen = std::numeric_limits<std::size_t>::max();
-    gleich.assign(p.size(), offen);
-    vertreter.clear();
-    for (std::size_t a = 0; a < reihe.size(); ++a) {
-        const std::size_t i = reihe[a];
-        if (gleich[i] != offen) continue;
-        gleich[i] = vertreter.size();
-        std::size_t letzter = i;
-        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[i] <= eps; ++b)
-            if (gleich[reihe[b]] == offen && laenge(minus(p[reihe[b]], p[i])) <= eps) {
-                gleich[reihe[b]] = vertreter.size();
-                letzter = std::max(letzter, reihe[b]);
-            }
-        vertreter.push_back(letzter);
-    }
-    std::vector<D3> orte;
-    orte.reserve(vertreter.size());
-    for (std::size_t i : vertreter) orte.push_back(p[i]);
-    return orte;
-}
-
 }  // namespace
 
 double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
@@ -383,8 +351,15 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.flach = true;
         return b;
     }
-    std::vector<std::size_t> gleich, vertreter;
-    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene(p, eps, gleich, vertreter), eps);
+    // The points at different places: of points within eps of one another one stands for all,
+    // the one with the largest index (the one that can be a corner).
+    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), eps);
+    const std::vector<std::size_t>& gleich = orte.ort;
+    const std::vector<std::size_t>& vertreter = orte.vertreter;
+    std::vector<D3> verschiedene;
+    verschiedene.reserve(vertreter.size());
+    for (std::size_t i : vertreter) verschiedene.push_back(p[i]);
+    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, eps);
     if (!roh) {
         b.fehler = true;
         return b;

@@ -1,5 +1,9 @@
 #include "geometry/Raumgeometrie.h"
 
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
 namespace quodral {
 
 std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor, 3>& basis) {
@@ -32,6 +36,32 @@ std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) {
     Vektor s = nullvec;
     for (const Vektor& o : orte) s = s + o;
     return (1.0 / static_cast<double>(orte.size())) * s;
+}
+
+Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
+    const Vektor d(0.7071067811865476, 0.5773502691896258, 0.4082482904638631);
+    std::vector<double> w(orte.size());
+    for (std::size_t i = 0; i < orte.size(); ++i) w[i] = orte[i] * d;
+    std::vector<std::size_t> reihe(orte.size());
+    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
+    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
+    constexpr std::size_t offen = std::numeric_limits<std::size_t>::max();
+    Ortsgruppen g;
+    g.ort.assign(orte.size(), offen);
+    for (std::size_t a = 0; a < reihe.size(); ++a) {
+        const std::size_t i = reihe[a];
+        if (g.ort[i] != offen) continue;
+        g.ort[i] = g.vertreter.size();
+        std::size_t letzter = i;
+        // Only positions within eps along the direction can lie within eps.
+        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[i] <= eps; ++b)
+            if (g.ort[reihe[b]] == offen && (orte[reihe[b]] - orte[i]).norm() <= eps) {
+                g.ort[reihe[b]] = g.vertreter.size();
+                letzter = std::max(letzter, reihe[b]);
+            }
+        g.vertreter.push_back(letzter);
+    }
+    return g;
 }
 
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c) {

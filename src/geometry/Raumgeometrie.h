@@ -31,6 +31,15 @@ int raumdimension(const std::vector<Vektor>& orte);
 // nothing for none.
 std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte);
 
+// The places of positions: positions within eps of one another are one place. They are
+// swept in the order of their projection on a direction no coordinate plane contains; the
+// first of a place not yet taken opens one, and every later one within eps of it joins it.
+struct Ortsgruppen {
+    std::vector<std::size_t> ort;         // per position the number of its place
+    std::vector<std::size_t> vertreter;   // per place the position with the largest index at it
+};
+Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps);
+
 // Half the length of (c − a) × (c − b); collinear or coincident positions give 0.
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
 
