@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <limits>
 #include <numeric>
 #include <optional>
@@ -331,8 +330,8 @@ std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
 
 namespace {
 
-// The faces of the cloud's true hull in qhull's order: points, corners and unit normals, no
-// planes.
+// The faces of the cloud's true hull in qhull's order: points, corners, places, neighbours and
+// unit normals; randebenen puts them in the plain search's order.
 Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     const std::vector<D3> p = alsD3(pkte);
