@@ -341,6 +341,11 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     Namensvorbehalt vorbehalt(name);
     std::vector<std::string> seiten;
     seiten.reserve(befund.punkte.size());
+    // Nothing half-built stays behind: the faces registered so far go again.
+    const auto zuruecknehmen = [&seiten](Huellenbau ausgang) {
+        for (const std::string& s : seiten) auslisten(s);
+        return ausgang;
+    };
     std::vector<std::size_t> eintraege;   // per face the entries of its corner walk
     eintraege.reserve(befund.punkte.size());
     double umfaenge = 0;
@@ -389,10 +394,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         }
         // A face the hull found is one: it is never left out. (Only a face without a tangent
         // at its farthest corner, beyond the digits of doubles, has no start.)
-        if (umlaufIndizes.empty()) {
-            for (const std::string& s : seiten) auslisten(s);
-            return Huellenbau::rechenfehler;
-        }
+        if (umlaufIndizes.empty()) return zuruecknehmen(Huellenbau::rechenfehler);
         std::vector<std::string> eckfolge;
         eckfolge.reserve(umlaufIndizes.size());
         kette.clear();
@@ -407,10 +409,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         const std::string fname = nextFreeName("pl");
         Polygon seite(fname, std::move(eckfolge));
         masse.push_back(vermessen(seite, kette));
-        if (!eingetragen(eintragen(std::move(seite), fname))) {
-            for (const std::string& s : seiten) auslisten(s);
-            return Huellenbau::nameAbgelehnt;
-        }
+        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen(Huellenbau::nameAbgelehnt);
         seiten.push_back(fname);
         eintraege.push_back(umlaufIndizes.size());
         umfaenge += masse.back().laenge;
@@ -418,12 +417,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     vorbehalt.freigeben();
 
-    const Polyeder pd(name, seiten);
-    if (!pd.einlistenAls(name)) {
-        // Nothing half-built stays behind: the faces go again.
-        for (const std::string& s : seiten) auslisten(s);
-        return Huellenbau::nameAbgelehnt;
-    }
+    if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen(Huellenbau::nameAbgelehnt);
     lok = true;
     const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
     // The examination reads the faces with a carrier plane from their numbers here.
