@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "FrischerStart.h"
+#include "Zufallsort.h"
 #include "constructions/Huellen.h"
 #include "constructions/Huellensuche.h"
 #include "model/Objekte.h"
@@ -118,18 +119,9 @@ struct Lage {
 };
 
 Lage zufallsLage(std::mt19937& z, double s) {
+    const auto d = testhilfe::zufallsdrehung(z);
     std::normal_distribution<double> n;
-    double q[4];
-    double l = 0;
-    for (double& x : q) {
-        x = n(z);
-        l += x * x;
-    }
-    for (double& x : q) x /= std::sqrt(l);
-    const double a = q[0], b = q[1], c = q[2], d = q[3];
-    Lage L{{{a * a + b * b - c * c - d * d, 2 * (b * c - a * d), 2 * (b * d + a * c)},
-            {2 * (b * c + a * d), a * a - b * b + c * c - d * d, 2 * (c * d - a * b)},
-            {2 * (b * d - a * c), 2 * (c * d + a * b), a * a - b * b - c * c + d * d}},
+    Lage L{{{d[0][0], d[0][1], d[0][2]}, {d[1][0], d[1][1], d[1][2]}, {d[2][0], d[2][1], d[2][2]}},
            s,
            {n(z) * 40 * s, n(z) * 40 * s, n(z) * 40 * s}};
     return L;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "exakt/ExakteReferenz.h"
+#include "Zufallsort.h"
 #include "exakt/Koerperpruefung.h"
 #include "model/Objekte.h"
 
@@ -45,20 +47,8 @@ std::string kurz(double x) {
 // oblique direction.
 Wolke bewegt(const Wolke& w, const Lage& l, bool drehen, unsigned saat) {
     std::mt19937 z(saat);
-    std::normal_distribution<double> n;
-    double q[4] = {1, 0, 0, 0};
-    if (drehen) {
-        double s = 0;
-        for (double& x : q) {
-            x = n(z);
-            s += x * x;
-        }
-        for (double& x : q) x /= std::sqrt(s);
-    }
-    const double a = q[0], b = q[1], c = q[2], d = q[3];
-    const double m[3][3] = {{a * a + b * b - c * c - d * d, 2 * (b * c - a * d), 2 * (b * d + a * c)},
-                            {2 * (b * c + a * d), a * a - b * b + c * c - d * d, 2 * (c * d - a * b)},
-                            {2 * (b * d - a * c), 2 * (c * d + a * b), a * a - b * b - c * c + d * d}};
+    std::array<std::array<double, 3>, 3> m = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    if (drehen) m = testhilfe::zufallsdrehung(z);
     const double richtung[3] = {0.6, -0.48, 0.64};
     Wolke r;
     for (const Ort& p : w) {
