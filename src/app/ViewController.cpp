@@ -30,16 +30,17 @@ namespace {
 
 const std::string fehlerAnfang = "FEHLER: \n\n";
 
+// The button that keeps the work, in every question that would give it up.
+const std::string lieberNicht = "Lieber doch nicht";
+
 // The restart's question.
 const std::string neustartFrage = "Wirklich neu starten? Alle Daten werden dann unwiderruflich gelöscht.";
 const std::string neustartJa = "Trotzdem Neustart";
-const std::string neustartNein = "Lieber doch nicht";
 
 // Loading over work that no file holds gives that work up: the question names it.
 const std::string ladeFrage =
     "Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?";
 const std::string ladeJa = "Trotzdem laden";
-const std::string ladeNein = "Lieber doch nicht";
 
 // True when the line, just run with its checks passed, had no effect because it failed: a
 // construction that built nothing, or a line that no handler took.
@@ -504,7 +505,7 @@ void ViewController::zeigeFilesB() {
         // The loaded list replaces the current one: work that no file holds is given up only
         // when the user says so. The question comes once the file is known to load, so a
         // cancelled dialog or a refused file never asks.
-        if (ungesicherteAenderungen(anweisungsListe) && auswahl(ladeFrage, ladeJa, ladeNein) != ladeJa) return;
+        if (ungesicherteAenderungen(anweisungsListe) && auswahl(ladeFrage, ladeJa, lieberNicht) != ladeJa) return;
         anweisungsListe = liste;
         alsGesichertMerken(anweisungsListe);
         quittung = "Anweisungsliste wurde geladen, aber noch nicht ausgeführt.";
@@ -522,7 +523,7 @@ std::string ViewController::auswahl(const std::string& frage, const std::string&
 }
 
 void ViewController::neustart() {
-    if (auswahl(neustartFrage, neustartJa, neustartNein) == neustartJa) neuStart();
+    if (auswahl(neustartFrage, neustartJa, lieberNicht) == neustartJa) neuStart();
 }
 
 void ViewController::neuStart() {
