@@ -57,6 +57,13 @@ template <class Teile> std::string teileZeile(const std::string& stichwort, cons
     return zeile;
 }
 
+// Every part the record names is written already: replaying its line needs them.
+template <class R> bool teileGeschrieben(const R& record, const std::set<std::string>& geschrieben) {
+    bool alle = true;
+    fuerTeile(record, [&](const std::string& teil, Teilrolle) { alle = alle && geschrieben.contains(teil); });
+    return alle;
+}
+
 }  // namespace
 
 bool screenshot() {
@@ -77,11 +84,12 @@ bool screenshot() {
     }
     // Polygons after the points, polyhedra after the polygons, clusters last (a cluster may
     // hold polygons and polyhedra): replaying the snapshot builds every part before the object
-    // made of it. Entries are written as stored, the repeated first corner and the piece
-    // separator "-" included, and only where POLYGON accepts them.
+    // made of it; an object with a part not written before it is left out. Entries are written
+    // as stored, the repeated first corner and the piece separator "-" included, and only where
+    // POLYGON accepts them.
     for (const auto& [name, poly] : polygonListe) {
         const bool eineEcke = std::any_of(poly.ecken.begin(), poly.ecken.end(), istPunkt);
-        if (!eckenKontrolle(poly.ecken) || !eineEcke) {
+        if (!eckenKontrolle(poly.ecken) || !eineEcke || !teileGeschrieben(poly, geschrieben)) {
             ausgelassen.push_back(name);
             continue;
         }
@@ -92,9 +100,7 @@ bool screenshot() {
     // over a degenerate apex before), with the coordinates as they are or as they are written,
     // is left out, and so is one that needs a polygon left out.
     for (const auto& [name, w] : polyederListe) {
-        const bool teileDa = std::all_of(w.seiten.begin(), w.seiten.end(),
-                                         [&](const std::string& s) { return geschrieben.contains(s); });
-        if (!teileDa || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten)) {
+        if (!teileGeschrieben(w, geschrieben) || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten)) {
             ausgelassen.push_back(name);
             continue;
         }
@@ -104,10 +110,7 @@ bool screenshot() {
     // KLUMPEN takes points, polygons and solids by name; a cluster holding anything else (a
     // line, another cluster, a member deleted since) would come back smaller or not at all.
     for (const auto& [name, k] : klumpenListe) {
-        const bool teileDa = !k.zelle.empty() && std::all_of(k.zelle.begin(), k.zelle.end(), [&](const std::string& m) {
-                                 return geschrieben.contains(m);
-                             });
-        if (!teileDa) {
+        if (k.zelle.empty() || !teileGeschrieben(k, geschrieben)) {
             ausgelassen.push_back(name);
             continue;
         }

@@ -53,7 +53,6 @@ std::vector<std::string> keineNamen() { return {}; }
 std::size_t keineAnzahl() { return 0; }
 void nichtsLeeren() {}
 std::optional<std::string> keinText(const std::string&) { return std::nullopt; }
-std::set<std::string> nichtsGebunden(const std::string&) { return {}; }
 
 // --- The clause of the deletion report ----------------------------------------------------
 
@@ -158,12 +157,13 @@ Kugel abgebildet(Kugel k, const Punktabbildung& f, const Linearteil&) {
     return k;
 }
 
-// Records of names only: their parts are mapped where they are registered.
-Polygon abgebildet(const Polygon& p, const Punktabbildung&, const Linearteil&) { return p; }
-Klumpen abgebildet(const Klumpen& k, const Punktabbildung&, const Linearteil&) { return k; }
-Kegel abgebildet(const Kegel& k, const Punktabbildung&, const Linearteil&) { return k; }
-Zylinder abgebildet(const Zylinder& z, const Punktabbildung&, const Linearteil&) { return z; }
-Polyeder abgebildet(const Polyeder& p, const Punktabbildung&, const Linearteil&) { return p; }
+// Records made of their parts alone (polygons, clusters, solids): their parts are mapped where
+// they are registered.
+template <class R>
+    requires ausTeilen<R>
+R abgebildet(const R& r, const Punktabbildung&, const Linearteil&) {
+    return r;
+}
 // A term has no place: its value follows the objects it measures.
 Formel abgebildet(const Formel& f, const Punktabbildung&, const Linearteil&) { return f; }
 
@@ -248,7 +248,6 @@ template <class R> Artzeile zeile(Artzeile z) {
     z.leeren = &leere<R>;
     z.textform = &textIn<R>;
     z.bemerkung = &bemerkungIn<R>;
-    if (z.gebunden == nullptr) z.gebunden = &nichtsGebunden;
     z.klausel = &klauselIn<R>;
     z.abbilden = &abbildenAls<R>;
     if constexpr (requires(R r) { r.vision; }) z.vision = &visionIn<R>;
@@ -305,7 +304,6 @@ std::vector<Artzeile> tabelleBauen() {
                       .standardAttribute = figurAttribute,
                       .kollektiv = "allePunkte",
                       .kollektivLoeschbar = true,
-                      .gebunden = &schritt::punktGebunden,
                       .loeschRang = 4,
                       .darstellungsoption = eigene,
                       .klonweise = unterEintrag,
@@ -325,7 +323,6 @@ std::vector<Artzeile> tabelleBauen() {
                       .standardAttribute = figurAttribute,
                       .kollektiv = "alleKreise",
                       .kollektivLoeschbar = true,
-                      .gebunden = &schritt::kreisGebunden,
                       .loeschRang = 3,
                       .darstellungsoption = eigene,
                       .klonweise = unterEintrag,
@@ -348,7 +345,6 @@ std::vector<Artzeile> tabelleBauen() {
                         .standardAttribute = figurAttribute,
                         .kollektiv = "allePolygone",
                         .kollektivLoeschbar = true,
-                        .gebunden = &schritt::polygonGebunden,
                         .vernichten = &schritt::polygonVernichten,
                         .loeschRang = 1,
                         .darstellungsoption = mitEcken,
@@ -391,7 +387,6 @@ std::vector<Artzeile> tabelleBauen() {
                  .textform = &keinText,
                  .bemerkung = &keinText,
                  .loeschregel = nie,   // LOESCHE takes some collectives for the objects of their kind
-                 .gebunden = &nichtsGebunden,
                  .klausel = &keinText,
                  .abbilden = &nichtsAbbilden,
                  .lage = false,

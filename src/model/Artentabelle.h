@@ -138,9 +138,6 @@ struct Artzeile {
 
     // --- Deletion.
     Loeschregel loeschregel = Loeschregel::wennUngebunden;
-    // The objects bound to the named object of this kind (a polygon to its corners, a cone to
-    // its base circle ...): while there are any it must not vanish.
-    std::set<std::string> (*gebunden)(const std::string& name) = nullptr;
     // VERNICHTE for the kinds that take their parts along (clusters, polygons, polyhedra): the
     // object with every part nothing else is bound to; false when the object had to stay.
     // nullptr for the kinds without such parts.
@@ -221,6 +218,11 @@ template <class... F> struct JeRecord : F... {
     template <class R> void operator()(const R&) const = delete;
 };
 template <class... F> JeRecord(F...) -> JeRecord<F...>;
+
+// The parts of a record of any kind: f(name, rolle) for each (see model/Teile.h).
+template <class F> void teileVon(const Datensatz& record, F&& f) {
+    std::visit([&f](const auto& r) { fuerTeile(r, f); }, record);
+}
 
 // The row of the kind whose collective has exactly this name; nullptr for any other name.
 const Artzeile* kollektivZeile(std::string_view kollektiv);

@@ -73,7 +73,7 @@ using ArtentabelleFrisch = FrischerStart;
 TEST_F(ArtentabelleFrisch, ZeilenVollstaendigUndAusDerEintragsart) {
     for (const Artzeile& z : artentabelle())
         EXPECT_TRUE(z.finde && z.entfernen && z.namen && z.anzahl && z.leeren && z.textform && z.bemerkung &&
-                    z.gebunden && z.klausel && z.abbilden);
+                    z.klausel && z.abbilden);
     const std::vector<Datensatz> proben = einerJederArt();
     for (std::size_t i = 0; i < proben.size(); ++i) {
         const std::string name = "Probe" + std::to_string(i);
