@@ -234,6 +234,16 @@ template <class R> std::optional<double> volumenIn(const std::string& name) {
     return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
 }
 
+template <class R> std::optional<double> hoeheIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? std::optional<double>(rec->hoehe()) : std::nullopt;
+}
+
+template <class R> std::optional<Punkt> schwerpunktIn(const std::string& name) {
+    const auto* rec = finde(registerVon<R>(), name);
+    return rec != nullptr ? std::optional<Punkt>(rec->schwerpunkt()) : std::nullopt;
+}
+
 // --- The rows -------------------------------------------------------------------------------
 
 // The row of the kind that registration enters for records of type R: the registry columns,
@@ -277,7 +287,9 @@ Artzeile polyederFakten() {
             .durchmesser = &durchmesserIn<Polyeder>,
             .laenge = &laengeIn<Polyeder>,
             .flaeche = &flaecheIn<Polyeder>,
-            .volumen = &volumenIn<Polyeder>};
+            .volumen = &volumenIn<Polyeder>,
+            .schwerpunkt = &schwerpunktIn<Polyeder>,
+            .massworte = Massworte{.genitiv = "des Polyeders"}};
 }
 
 std::vector<Artzeile> tabelleBauen() {
@@ -328,7 +340,9 @@ std::vector<Artzeile> tabelleBauen() {
                       .klonweise = unterEintrag,
                       .durchmesser = &durchmesserIn<Kreis>,
                       .radius = &radiusIn<Kreis>,
-                      .flaeche = &flaecheIn<Kreis>}),
+                      .flaeche = &flaecheIn<Kreis>,
+                      .schwerpunkt = &schwerpunktIn<Kreis>,
+                      .massworte = Massworte{"des Kreises", "Der Flächeinhalt", "Mittelpunkt"}}),
         zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugeln", eintraege},
                       .beschreibung = Beschreibungsform{" ist die ", ".\n\n", ""},
                       .kollektiv = "alleKugeln",
@@ -338,7 +352,9 @@ std::vector<Artzeile> tabelleBauen() {
                       .durchmesser = &durchmesserIn<Kugel>,
                       .radius = &radiusIn<Kugel>,
                       .flaeche = &flaecheIn<Kugel>,
-                      .volumen = &volumenIn<Kugel>}),
+                      .volumen = &volumenIn<Kugel>,
+                      .schwerpunkt = &schwerpunktIn<Kugel>,
+                      .massworte = Massworte{.genitiv = "der Kugel", .zentrum = "Mittelpunkt"}}),
         // Described by its measures.
         zeile<Polygon>({.auflistung =
                             Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygone", eintraege},
@@ -350,7 +366,9 @@ std::vector<Artzeile> tabelleBauen() {
                         .darstellungsoption = mitEcken,
                         .klonweise = unterVorsatz,
                         .durchmesser = &durchmesserIn<Polygon>,
-                        .laenge = &laengeIn<Polygon>}),
+                        .laenge = &laengeIn<Polygon>,
+                        .schwerpunkt = &schwerpunktIn<Polygon>,
+                        .massworte = Massworte{.genitiv = "des Polygons", .flaeche = "Der Flächeinhalt"}}),
         zeile<Strahl>({.auflistung =
                            Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahlen", eintraege},
                        .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
@@ -369,7 +387,9 @@ std::vector<Artzeile> tabelleBauen() {
                         .loeschRang = 2,
                         .darstellungsoption = eigene,
                         .klonweise = unterEintrag,
-                        .laenge = &laengeIn<Strecke>}),
+                        .laenge = &laengeIn<Strecke>,
+                        .schwerpunkt = &schwerpunktIn<Strecke>,
+                        .massworte = Massworte{.genitiv = "der Strecke", .zentrum = "Mittelpunkt"}}),
         zeile<Klumpen>({.auflistung =
                             Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", eintraege},
                         .beschreibung = Beschreibungsform{std::nullopt, ".", std::nullopt},
@@ -408,7 +428,10 @@ std::vector<Artzeile> tabelleBauen() {
                       .messbar = &kegelMessbar,
                       .durchmesser = &durchmesserIn<Kegel>,
                       .flaeche = &flaecheIn<Kegel>,
-                      .volumen = &volumenIn<Kegel>}),
+                      .volumen = &volumenIn<Kegel>,
+                      .hoehe = &hoeheIn<Kegel>,
+                      .schwerpunkt = &schwerpunktIn<Kegel>,
+                      .massworte = Massworte{.genitiv = "des Kegels", .flaeche = "Die Oberfläche (Basis + Mantel)"}}),
         zeileIm<Polyeder>(grafik3DArt::prisma, polyederFakten()),
         zeileIm<Polyeder>(grafik3DArt::pyramide, polyederFakten()),
         zeile<Zylinder>({.auflistung =
@@ -421,7 +444,10 @@ std::vector<Artzeile> tabelleBauen() {
                          .messbar = &zylinderMessbar,
                          .durchmesser = &durchmesserIn<Zylinder>,
                          .flaeche = &flaecheIn<Zylinder>,
-                         .volumen = &volumenIn<Zylinder>}),
+                         .volumen = &volumenIn<Zylinder>,
+                         .hoehe = &hoeheIn<Zylinder>,
+                         .schwerpunkt = &schwerpunktIn<Zylinder>,
+                         .massworte = Massworte{.genitiv = "des Zylinders", .flaeche = "Die Oberfläche (Basen + Mantel)"}}),
         // Described by its measures.
         zeile<Polyeder>(polyeder),
     };

@@ -91,6 +91,15 @@ struct Beschreibungsform {
     std::optional<std::string_view> nachBemerkung;
 };
 
+// How the answers on the measures and the centre of an object of a kind name it: the words
+// before the object's name are the measure's words, the kind in the genitive and a blank
+// ("Das Volumen der Kugel ", "Der Schwerpunkt ... des Kegels ").
+struct Massworte {
+    std::string_view genitiv;                     // "des Kegels", "der Kugel"
+    std::string_view flaeche = "Die Oberfläche";  // the words of its area ("Der Flächeinhalt" for a flat figure)
+    std::string_view zentrum = "Schwerpunkt";     // its centre ("Mittelpunkt" where it is one)
+};
+
 struct Artzeile {
     Objektart art{};
 
@@ -188,6 +197,13 @@ struct Artzeile {
     // or a solid.
     std::optional<double> (*flaeche)(const std::string& name) = nullptr;
     std::optional<double> (*volumen)(const std::string& name) = nullptr;
+    // The height of a cone or cylinder: its height point's distance from the base plane.
+    std::optional<double> (*hoehe)(const std::string& name) = nullptr;
+    // The centre SCHWERPUNKT constructs: the centre of gravity of a solid or polygon, the midpoint
+    // of a segment, the centre record of a circle or sphere (with its name); nothing when no
+    // record is registered under the name, or when a polygon or polyhedron has no corners.
+    std::optional<Punkt> (*schwerpunkt)(const std::string& name) = nullptr;
+    std::optional<Massworte> massworte{};
 };
 
 // Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
