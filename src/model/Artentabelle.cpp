@@ -1,6 +1,7 @@
 #include "model/Artentabelle.h"
 
 #include <concepts>
+#include <functional>
 #include <type_traits>
 
 #include "model/Loeschen.h"
@@ -219,29 +220,20 @@ template <class R> std::optional<double> laengeIn(const std::string& name) {
     else return rec->norm();
 }
 
-template <class R> std::optional<double> radiusIn(const std::string& name) {
+// A measure of the record of that name, by one of its member functions; nothing when no record
+// is registered under the name (or the measure itself gives none).
+template <class R, class Wert, class Mass> std::optional<Wert> gemessenIn(const std::string& name, Mass mass) {
     const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
+    if (rec == nullptr) return std::nullopt;
+    return std::invoke(mass, *rec);
 }
 
-template <class R> std::optional<double> flaecheIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
-}
-
-template <class R> std::optional<double> volumenIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
-}
-
-template <class R> std::optional<double> hoeheIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->hoehe()) : std::nullopt;
-}
-
-template <class R> std::optional<Punkt> schwerpunktIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<Punkt>(rec->schwerpunkt()) : std::nullopt;
+template <class R> std::optional<double> radiusIn(const std::string& n) { return gemessenIn<R, double>(n, &R::radius); }
+template <class R> std::optional<double> flaecheIn(const std::string& n) { return gemessenIn<R, double>(n, &R::flaeche); }
+template <class R> std::optional<double> volumenIn(const std::string& n) { return gemessenIn<R, double>(n, &R::volumen); }
+template <class R> std::optional<double> hoeheIn(const std::string& n) { return gemessenIn<R, double>(n, &R::hoehe); }
+template <class R> std::optional<Punkt> schwerpunktIn(const std::string& n) {
+    return gemessenIn<R, Punkt>(n, &R::schwerpunkt);
 }
 
 // --- The rows -------------------------------------------------------------------------------
