@@ -247,16 +247,14 @@ std::optional<Datensatz> recordVon(const std::string& name) {
     return zeile->finde(name);
 }
 
-// Every number of the record is finite, by the test the registration itself applies. The
-// solids are tested where their parts are: their records hold names only.
+// Every number of the record is finite, by the test the registration itself applies. A record
+// made of its parts is tested where its parts are: it holds names only.
 bool endlichesRecord(const Datensatz& record) {
     return std::visit(
         [](const auto& r) {
             using R = std::decay_t<decltype(r)>;
-            if constexpr (std::same_as<R, Kegel> || std::same_as<R, Zylinder> || std::same_as<R, Polyeder>)
-                return true;
-            else
-                return eingetragen(Eintragsart<R>::pruefen(r));
+            if constexpr (ausTeilen<R>) return true;
+            else return eingetragen(Eintragsart<R>::pruefen(r));
         },
         record);
 }
@@ -345,10 +343,8 @@ Datensatz neuesObjekt(Datensatz record, const std::string& name) {
     return record;
 }
 
-bool istKoerper(const Datensatz& d) {
-    return std::holds_alternative<Kegel>(d) || std::holds_alternative<Zylinder>(d) ||
-           std::holds_alternative<Polyeder>(d);
-}
+// A solid: a record of a kind of index3.
+bool istKoerper(const Datensatz& d) { return std::holds_alternative<grafik3DArt>(artVon(d)); }
 
 // The first letter of a name as the prefix for fresh names; "x" for a name of one letter.
 // Names are ASCII, so the first byte is the first character.
