@@ -15,6 +15,8 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -238,6 +240,13 @@ template <class... F> JeRecord(F...) -> JeRecord<F...>;
 // The parts of a record of any kind: f(name, rolle) for each (see model/Teile.h).
 template <class F> void teileVon(const Datensatz& record, F&& f) {
     std::visit([&f](const auto& r) { fuerTeile(r, f); }, record);
+}
+
+// Calls f(std::type_identity<R>{}) for every record type R of a Datensatz, in their order.
+template <class F> void fuerJedenRecordtyp(F&& f) {
+    [&f]<std::size_t... I>(std::index_sequence<I...>) {
+        (f(std::type_identity<std::variant_alternative_t<I, Datensatz>>{}), ...);
+    }(std::make_index_sequence<std::variant_size_v<Datensatz>>{});
 }
 
 // The row of the kind whose collective has exactly this name; nullptr for any other name.

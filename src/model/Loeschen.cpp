@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
-#include <variant>
+#include <type_traits>
 #include <vector>
 
 #include "model/Artentabelle.h"
@@ -33,19 +32,14 @@ void kollektivZurueck(const std::string& name) {
 
 template <class R> bool registriertAls(const std::string& name) { return Eintragsart<R>::liste().contains(name); }
 
-// f(name, registriert, teil, rolle) for every part of every registered record of type R: the
-// record's name, the test whether it is still registered, and the part with its role.
-template <class R, class F> void teileIn(F& f) {
-    if constexpr (mitTeilen<R>)
-        for (const auto& [n, r] : Eintragsart<R>::liste())
-            fuerTeile(r, [&](const std::string& teil, Teilrolle rolle) { f(n, &registriertAls<R>, teil, rolle); });
-}
-
-// The same over the records of every kind.
+// f(name, registriert, teil, rolle) for every part of every registered record: the record's
+// name, the test whether it is still registered, and the part with its role.
 template <class F> void jedesRegistrierteTeil(F&& f) {
-    [&f]<std::size_t... I>(std::index_sequence<I...>) {
-        (teileIn<std::variant_alternative_t<I, Datensatz>>(f), ...);
-    }(std::make_index_sequence<std::variant_size_v<Datensatz>>{});
+    fuerJedenRecordtyp([&f]<class R>(std::type_identity<R>) {
+        if constexpr (mitTeilen<R>)
+            for (const auto& [n, r] : Eintragsart<R>::liste())
+                fuerTeile(r, [&](const std::string& teil, Teilrolle rolle) { f(n, &registriertAls<R>, teil, rolle); });
+    });
 }
 
 // The records bound to the object of that name and kind: those that name it as a part of a
