@@ -12,6 +12,7 @@
 #include "constructions/Prismen.h"
 #include "interpreter/Interpret.h"
 #include "measurement/Funktionen.h"
+#include "model/Artentabelle.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "geometry/Numerik.h"
@@ -154,102 +155,34 @@ std::string spitzeZuNah(const std::string& pyramide, const std::string& g) {
 // ---------------------------------------------------------------------------------------
 // SCHWERPUNKT
 
-// A centre of gravity as the object form computes it: the point (or nothing), the remark of
-// the new point, and the words that name the kind in the answer.
-struct Schwerpunktbefund {
-    std::optional<Punkt> punkt;
-    std::string bemerkung;
-    std::string artWorte;
-};
-
-// The centre of gravity of a cone, cylinder or polyhedron; nothing when obj is none of them.
-// kaputt is set when the solid is listed but its record or parts are gone.
-std::optional<Schwerpunktbefund> koerperSchwerpunkt(const std::string& obj, bool& kaputt) {
-    const grafik3DArt* art = finde(index3, obj);
-    if (art == nullptr) return std::nullopt;
-    switch (*art) {
-    case grafik3DArt::kegel: {
-        const Kegel* k = finde(kegelListe, obj);
-        kaputt = k == nullptr || !k->teileVorhanden();
-        if (kaputt) return std::nullopt;
-        return Schwerpunktbefund{k->schwerpunkt(), "Schwerpunkt des Kegels " + obj + ".", " des Kegels "};
-    }
-    case grafik3DArt::zylinder: {
-        const Zylinder* z = finde(zylinderListe, obj);
-        kaputt = z == nullptr || !z->korrekt();
-        if (kaputt) return std::nullopt;
-        return Schwerpunktbefund{z->schwerpunkt(), "Schwerpunkt des Zylinders " + obj + ".", " des Zylinders "};
-    }
-    case grafik3DArt::polyeder: {
-        const Polyeder* pd = finde(polyederListe, obj);
-        kaputt = pd == nullptr;
-        if (kaputt) return std::nullopt;
-        return Schwerpunktbefund{pd->schwerpunkt(), "Schwerpunkt des Polyeders " + obj + ".", " des Polyeders "};
-    }
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide: break;   // registered as polyhedra, never under these kinds
-    }
-    return std::nullopt;
-}
-
-// The same for a segment, polygon, circle or sphere that the kind check has let pass.
-std::optional<Schwerpunktbefund> ebenerSchwerpunkt(const std::string& obj) {
-    const grafikArt* art = finde(index1, obj);
-    if (art == nullptr) return std::nullopt;
-    switch (*art) {
-    case grafikArt::strecke:
-        if (const Strecke* s = finde(streckenListe, obj))
-            return Schwerpunktbefund{s->schwerpunkt(), "Mittelpunkt der Strecke " + obj + ".", " der Strecke "};
-        break;
-    case grafikArt::polygon:
-        if (const Polygon* pol = finde(polygonListe, obj))
-            return Schwerpunktbefund{pol->schwerpunkt(), "Schwerpunkt des Polygons " + obj + ".", " des Polygons "};
-        break;
-    case grafikArt::kreis:
-        // The centre record itself, with its own name and visibility.
-        if (const Kreis* k = finde(kreisListe, obj))
-            return Schwerpunktbefund{k->mp, "Mittelpunkt des Kreises " + obj + ".", " des Kreises "};
-        break;
-    case grafikArt::kugel:
-        if (const Kugel* k = finde(kugelListe, obj))
-            return Schwerpunktbefund{k->mp, "Mittelpunkt der Kugel " + obj + ".", " der Kugel "};
-        break;
-    case grafikArt::ebene:
-    case grafikArt::formel:
-    case grafikArt::punkt:
-    case grafikArt::gerade:
-    case grafikArt::strahl:
-    case grafikArt::klumpen:
-    case grafikArt::kollektiv:
-    case grafikArt::vektor: break;   // no centre of gravity
-    }
-    return std::nullopt;
-}
-
+// SCHWERPUNKT name obj: the centre the row of obj's kind gives, under the name, with the
+// remark that says what it is the centre of.
 void schwerpunktVonObjekt(const std::string& name, const std::string& obj) {
-    bool kaputt = false;
-    std::optional<Schwerpunktbefund> befund = koerperSchwerpunkt(obj, kaputt);
-    if (kaputt) return unvollstaendig(obj);
-    if (!befund) {
+    // A solid is measured whatever its kind; any other object must be one with a centre.
+    if (finde(index3, obj) == nullptr) {
         indexCheck(obj, {grafikArt::strecke, grafikArt::polygon, grafikArt::kreis, grafikArt::kugel});
         if (!checkResultat) {
             mListe += "Als Objekte zur Schwerpunktberechnung sind hier nur Strecken, Polygone, Kreise, Kugeln, Kegel, "
                       "Zylinder und Polyeder - oder Punktepaare - zugelassen.";
             return;
         }
-        befund = ebenerSchwerpunkt(obj);
-        if (!befund) return unvollstaendig(obj);
     }
+    // Listed, but its record or a part it is measured on is gone.
+    const Artzeile* zeile = artzeileVon(obj);
+    if (zeile == nullptr || zeile->schwerpunkt == nullptr || !zeile->massworte || !zeile->messbar(obj))
+        return unvollstaendig(obj);
+    std::optional<Punkt> punkt = zeile->schwerpunkt(obj);
     // A polygon without corners, or a polyhedron none of whose faces has one, has no centre.
-    if (!befund->punkt)
+    if (!punkt)
         return ablehnen("Der Schwerpunkt von " + obj + " lässt sich nicht bestimmen, da " + obj +
                         " keine Eckpunkte hat.");
-    Punkt& p = *befund->punkt;
-    p.rem = befund->bemerkung;
+    Punkt& p = *punkt;
+    const std::string genitiv(zeile->massworte->genitiv);
+    p.rem = std::string(zeile->massworte->zentrum) + " " + genitiv + " " + obj + ".";
     // The answer shows the computed point under its own name: the centre's name for a circle
     // or sphere, none for the other kinds.
     quittieren(eintragen(p, name), name,
-               "Der Schwerpunkt " + p.alsString() + befund->artWorte + obj + " wurde konstruiert.");
+               "Der Schwerpunkt " + p.alsString() + " " + genitiv + " " + obj + " wurde konstruiert.");
 }
 
 void symmetriepunkt(const std::string& name, const std::string& p1, const std::string& p2) {
@@ -424,24 +357,9 @@ void defPyramide(const std::vector<std::string>& w) {
 }
 
 std::pair<bool, double> wieHochIst(const std::string& was) {
-    const grafik3DArt* art = finde(index3, was);
-    if (art == nullptr) return {false, 0.0};
-    switch (*art) {
-    case grafik3DArt::kegel: {
-        const Kegel* k = finde(kegelListe, was);
-        if (k == nullptr || !k->teileVorhanden()) return {false, 0.0};
-        return {true, k->hoehe()};
-    }
-    case grafik3DArt::zylinder: {
-        const Zylinder* z = finde(zylinderListe, was);
-        if (z == nullptr || !z->korrekt()) return {false, 0.0};
-        return {true, z->hoehe()};
-    }
-    case grafik3DArt::polyeder:
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide: break;   // no height of their own
-    }
-    return {false, 0.0};
+    const Artzeile* zeile = artzeileVon(was);
+    if (zeile == nullptr || zeile->hoehe == nullptr || !zeile->messbar(was)) return {false, 0.0};
+    return {true, zeile->hoehe(was).value_or(0.0)};
 }
 
 // HOEHE o  (a query: never recorded)

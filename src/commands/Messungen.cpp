@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "checks/Kontrolle.h"
 #include "commands/Rahmen.h"
 #include "interpreter/Interpret.h"
 #include "geometry/Numerik.h"
+#include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
 
@@ -24,19 +26,32 @@ void mitWertAntworten(const std::string& kopf, const std::string& name, double w
     quittung = kopf + name + " beträgt " + wertText(wert) + ".";
 }
 
+// The words before the object's name in the answer on a measure: the measure's words and the
+// kind in the genitive, as its row gives them.
+std::string kopf(const Artzeile& zeile, std::string_view worte) {
+    return std::string(worte) + " " + std::string(zeile.massworte->genitiv) + " ";
+}
+
+// The measure that a column of the row reads (the same the terms read); the refusal when the
+// record, or a part it is measured on, is missing.
+using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
+void ausDerZeile(const std::string& name, const Artzeile& zeile, Massspalte spalte, std::string_view worte) {
+    const std::optional<double> wert =
+        zeile.*spalte != nullptr && zeile.messbar(name) ? (zeile.*spalte)(name) : std::nullopt;
+    if (!wert || !zeile.massworte) return unvollstaendig(name);
+    mitWertAntworten(kopf(zeile, worte), name, *wert);
+}
+
 void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
+    const Artzeile& zeile = artzeile(art);
     switch (art) {
-    case grafikArt::kreis: {
-        const Kreis* k = finde(kreisListe, name);
-        if (k == nullptr) return unvollstaendig(name);
-        mitWertAntworten("Der Flächeinhalt des Kreises ", name, k->flaeche());
-        return;
-    }
+    case grafikArt::kreis: return ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte->flaeche);
     case grafikArt::polygon: {
+        // A polygon's area is no column of the row: the terms have none.
         const Polygon* pol = finde(polygonListe, name);
         if (pol == nullptr) return unvollstaendig(name);
         if (pol->istKonvex() && pol->istGeschlossen())
-            mitWertAntworten("Der Flächeinhalt des Polygons ", name, pol->flaeche());
+            mitWertAntworten(kopf(zeile, zeile.massworte->flaeche), name, pol->flaeche());
         else
             // Like the other answers on objects without an area, this is no failure: the
             // check state stays passed, so a recorded line still replays.
@@ -59,64 +74,11 @@ void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     }
 }
 
-// The measures of a solid whose record and parts are all there, each with the words that
-// begin its answer (up to the solid's name).
-struct Koerpermasse {
-    std::string oberflaecheKopf;
-    double oberflaeche;
-    std::string volumenKopf;
-    double volumen;
-};
-
-// Nothing when the record or its parts are gone.
-std::optional<Koerpermasse> koerperMasse(const std::string& name, grafik3DArt art) {
-    switch (art) {
-    case grafik3DArt::kegel: {
-        const Kegel* k = finde(kegelListe, name);
-        if (k == nullptr || !k->teileVorhanden()) return std::nullopt;
-        return Koerpermasse{"Die Oberfläche (Basis + Mantel) des Kegels ", k->flaeche(),
-                            "Das Volumen des Kegels ", k->volumen()};
-    }
-    case grafik3DArt::zylinder: {
-        const Zylinder* z = finde(zylinderListe, name);
-        if (z == nullptr || !z->korrekt()) return std::nullopt;
-        return Koerpermasse{"Die Oberfläche (Basen + Mantel) des Zylinders ", z->flaeche(),
-                            "Das Volumen des Zylinders ", z->volumen()};
-    }
-    case grafik3DArt::polyeder: {
-        const Polyeder* pd = finde(polyederListe, name);
-        if (pd == nullptr) return std::nullopt;
-        return Koerpermasse{"Die Oberfläche des Polyeders ", pd->flaeche(),
-                            "Das Volumen des Polyeders ", pd->volumen()};
-    }
-    case grafik3DArt::prisma:
-    case grafik3DArt::pyramide:
-        // Solids are registered as polyhedra; these kinds never stand in the index.
-        break;
-    }
-    return std::nullopt;
-}
-
+// A solid's surface; the solids that are registered as polyhedra (prisms, pyramids) never
+// stand in the index under their own kinds.
 void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
-    const std::optional<Koerpermasse> m = koerperMasse(name, art);
-    if (!m) return unvollstaendig(name);
-    mitWertAntworten(m->oberflaecheKopf, name, m->oberflaeche);
-}
-
-void volumenEbenerObjekte(const std::string& name, grafikArt art) {
-    if (art != grafikArt::kugel) {
-        quittung = "Das (dreidimensionale) Volumen von " + name + " ist 0.";
-        return;
-    }
-    const Kugel* k = finde(kugelListe, name);
-    if (k == nullptr) return unvollstaendig(name);
-    mitWertAntworten("Das Volumen der Kugel ", name, k->volumen());
-}
-
-void volumenDerKoerper(const std::string& name, grafik3DArt art) {
-    const std::optional<Koerpermasse> m = koerperMasse(name, art);
-    if (!m) return unvollstaendig(name);
-    mitWertAntworten(m->volumenKopf, name, m->volumen);
+    const Artzeile& zeile = artzeile(art);
+    ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte ? zeile.massworte->flaeche : std::string_view());
 }
 
 }  // namespace
@@ -144,11 +106,13 @@ void berechneVolumen(const std::vector<std::string>& p) {
     const int k = indexNr(name);
     if (k == 0) checkResultat = false;
     if (checkResultat) {
-        if (k == 1) {
-            if (const grafikArt* art = finde(index1, name)) volumenEbenerObjekte(name, *art);
-        } else if (const grafik3DArt* art3 = finde(index3, name)) {
-            volumenDerKoerper(name, *art3);
-        }
+        // The kinds with a volume (spheres and solids) are measured by their row; every other
+        // object has none.
+        const Artzeile* zeile = artzeileVon(name);
+        if (zeile != nullptr && zeile->volumen != nullptr)
+            ausDerZeile(name, *zeile, &Artzeile::volumen, "Das Volumen");
+        else
+            quittung = "Das (dreidimensionale) Volumen von " + name + " ist 0.";
     }
     fehlerMitteilung();
     // A measurement of a volume is an answer only: it is never recorded.

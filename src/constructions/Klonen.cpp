@@ -18,43 +18,30 @@ namespace {
 
 const std::string trenner = "-";
 
-// Collects objn and its dependent names. A cluster is entered at most once per collection:
-// clusters may name each other, and a walk that entered every cluster anew would go round a
-// ring of them for ever (and repeat the work where one cluster is reached by two ways).
-void sammeln(const std::string& objn, std::set<std::string>& betreteneKlumpen) {
+// Collects objn and its dependent names, read from the record's parts. A record is entered at
+// most once per collection: clusters may name each other, and a walk that entered every
+// cluster anew would go round a ring of them for ever (and repeat the work where one object
+// is reached by two ways).
+void sammeln(const std::string& objn, std::set<std::string>& betreten) {
+    if (!betreten.insert(objn).second) return;
     if (istGeoObjekt(objn)) sammlung.insert(objn);
 
     const Artzeile* zeile = artzeileVon(objn);
     const std::optional<Datensatz> record = zeile != nullptr ? zeile->finde(objn) : std::nullopt;
     if (!record) return;
-    const auto rundkoerper = [&](const auto& k) {
-        sammlung.insert(k.tpn);
-        sammeln(k.basis, betreteneKlumpen);
-    };
-    std::visit(JeRecord{
-                   // Corner entries as they stand, the break marker too; corners are not followed.
-                   [](const Polygon& pol) { sammlung.insert(pol.ecken.begin(), pol.ecken.end()); },
-                   [&](const Klumpen& kl) {
-                       if (!betreteneKlumpen.insert(objn).second) return;
-                       for (const std::string& glied : kl.zelle) sammeln(glied, betreteneKlumpen);
-                   },
-                   [&](const Kegel& k) { rundkoerper(k); },
-                   [&](const Zylinder& z) { rundkoerper(z); },
-                   [&](const Polyeder& p) {
-                       for (const std::string& seite : p.seiten) sammeln(seite, betreteneKlumpen);
-                   },
-                   // The others hold their points by value, or name nothing.
-                   [](const Punkt&) {},
-                   [](const Vektor&) {},
-                   [](const Gerade&) {},
-                   [](const Strahl&) {},
-                   [](const Strecke&) {},
-                   [](const Ebene&) {},
-                   [](const Kreis&) {},
-                   [](const Kugel&) {},
-                   [](const Formel&) {},
-               },
-               *record);
+    teileVon(*record, [&betreten](const std::string& teil, Teilrolle rolle) {
+        switch (rolle) {
+        // Corners and height points by their names, registered or not; a point names nothing.
+        case Teilrolle::ecke:
+        case Teilrolle::hoehenpunkt: sammlung.insert(teil); break;
+        // Faces, members and base circles with what they are made of.
+        case Teilrolle::seite:
+        case Teilrolle::glied:
+        case Teilrolle::basis: sammeln(teil, betreten); break;
+        // The points a segment or ray holds are copied with it, by value.
+        case Teilrolle::punktname: break;
+        }
+    });
 }
 
 // The name map over sammlung. Point copies are registered at once and reported in
@@ -236,8 +223,8 @@ void namensSammelStart(const std::string& objn) {
 }
 
 void namenSammeln(const std::string& objn) {
-    std::set<std::string> betreteneKlumpen;
-    sammeln(objn, betreteneKlumpen);
+    std::set<std::string> betreten;
+    sammeln(objn, betreten);
 }
 
 std::map<std::string, std::string> genKlonnamen(const std::string& klonn) {

@@ -27,14 +27,15 @@ void namensSammelStart(const std::string& objn);
 
 // Adds objn and its dependent names to sammlung:
 //   - a registered object (in either kind index) adds its own name;
-//   - a polygon adds every corner entry as it stands ("-" too, registered or not), without
-//     following the corners further;
-//   - a cluster adds, for every member, what the member collects; a cluster already entered
+//   - a polygon adds every corner's name (registered or not; the break marker "-" is no
+//     corner), without following the corners further;
+//   - a cluster adds, for every member, what the member collects; an object already entered
 //     in this collection is not entered again, so clusters that contain each other, or one
 //     reached by two ways, are walked once;
 //   - a cone or cylinder adds its height point's name (registered or not) and its base
 //     circle's name;
-//   - a polyhedron adds, for every face, the face's name and its corner entries.
+//   - a polyhedron adds, for every face, the face's name and its corners' names.
+// The parts are those the record's fuerTeile gives (model/Teile.h).
 // A name that neither kind index holds adds nothing.
 void namenSammeln(const std::string& objn);
 

@@ -1,8 +1,10 @@
 #include "interpreter/Schnappschuss.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "checks/Polyederpruefung.h"
@@ -12,6 +14,7 @@
 #include "geometry/Numerik.h"
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Unicode.h"
 #include "text/Zahlen.h"
 
@@ -57,6 +60,69 @@ template <class Teile> std::string teileZeile(const std::string& stichwort, cons
     return zeile;
 }
 
+// Every part the record names is written already: replaying its line needs them.
+template <class R> bool teileGeschrieben(const R& record, const std::set<std::string>& geschrieben) {
+    bool alle = true;
+    fuerTeile(record, [&](const std::string& teil, Teilrolle) { alle = alle && geschrieben.contains(teil); });
+    return alle;
+}
+
+// --- What the snapshot keeps of each record type ----------------------------------------------
+// Points by their coordinates, and what is made of points by name (polygons, polyhedra,
+// clusters) by the names of its parts, in steps: every part stands in an earlier step than
+// what is made of it. The other kinds are not kept by a snapshot. Every record type says
+// which, without a default, so that a new kind does not build until it does.
+template <class R> using Typ = std::type_identity<R>;
+constexpr std::optional<int> schritt(Typ<Punkt>) { return 0; }
+constexpr std::optional<int> schritt(Typ<Polygon>) { return 1; }
+constexpr std::optional<int> schritt(Typ<Polyeder>) { return 2; }
+// KLUMPEN takes points, polygons and solids by name.
+constexpr std::optional<int> schritt(Typ<Klumpen>) { return 3; }
+constexpr int schritte = 4;
+constexpr std::optional<int> schritt(Typ<Vektor>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Gerade>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Strahl>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Strecke>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Ebene>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Kreis>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Kugel>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Formel>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Kegel>) { return std::nullopt; }
+constexpr std::optional<int> schritt(Typ<Zylinder>) { return std::nullopt; }
+
+// The statement that builds the record again, or nothing when it would not come back whole:
+// a line that failed on replay would stop the replay there and lose every line after it.
+using Geschrieben = std::set<std::string>;
+
+std::optional<std::string> anweisung(const std::string& name, const Punkt& p, const Geschrieben&) {
+    return "Punkt " + name + " " + schnappschussZahl(p.x) + " " + schnappschussZahl(p.y) + " " +
+           schnappschussZahl(p.z);
+}
+
+// Entries as stored, the repeated first corner and the piece separator "-" included, and only
+// where POLYGON accepts them.
+std::optional<std::string> anweisung(const std::string& name, const Polygon& poly, const Geschrieben& geschrieben) {
+    const bool eineEcke = std::any_of(poly.ecken.begin(), poly.ecken.end(), istPunkt);
+    if (!eckenKontrolle(poly.ecken) || !eineEcke || !teileGeschrieben(poly, geschrieben)) return std::nullopt;
+    return teileZeile("Polygon", name, poly.ecken);
+}
+
+// A solid whose faces POLYEDER would refuse (its points moved since, or a pyramid built over a
+// degenerate apex before), with the coordinates as they are or as they are written, is left
+// out, and so is one that needs a polygon left out.
+std::optional<std::string> anweisung(const std::string& name, const Polyeder& w, const Geschrieben& geschrieben) {
+    if (!teileGeschrieben(w, geschrieben) || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten))
+        return std::nullopt;
+    return teileZeile("Polyeder", name, w.seiten);
+}
+
+// A cluster holding anything but written points, polygons and solids (a line, another cluster,
+// a member deleted since) would come back smaller or not at all.
+std::optional<std::string> anweisung(const std::string& name, const Klumpen& k, const Geschrieben& geschrieben) {
+    if (k.zelle.empty() || !teileGeschrieben(k, geschrieben)) return std::nullopt;
+    return teileZeile("Klumpen", name, k.zelle);
+}
+
 }  // namespace
 
 bool screenshot() {
@@ -70,49 +136,21 @@ bool screenshot() {
     // that took it (a point named yAchse).
     for (const auto& [name, achse] : gStartListe)
         if (finde(geradenListe, name) == nullptr) liste.push_back("Loesche " + name);
-    for (const auto& [name, p] : punktListe) {
-        liste.push_back("Punkt " + name + " " + schnappschussZahl(p.x) + " " + schnappschussZahl(p.y) + " " +
-                        schnappschussZahl(p.z));
-        geschrieben.insert(name);
-    }
-    // Polygons after the points, polyhedra after the polygons, clusters last (a cluster may
-    // hold polygons and polyhedra): replaying the snapshot builds every part before the object
-    // made of it. Entries are written as stored, the repeated first corner and the piece
-    // separator "-" included, and only where POLYGON accepts them.
-    for (const auto& [name, poly] : polygonListe) {
-        const bool eineEcke = std::any_of(poly.ecken.begin(), poly.ecken.end(), istPunkt);
-        if (!eckenKontrolle(poly.ecken) || !eineEcke) {
-            ausgelassen.push_back(name);
-            continue;
-        }
-        liste.push_back(teileZeile("Polygon", name, poly.ecken));
-        geschrieben.insert(name);
-    }
-    // A solid whose faces POLYEDER would refuse (its points moved since, or a pyramid built
-    // over a degenerate apex before), with the coordinates as they are or as they are written,
-    // is left out, and so is one that needs a polygon left out.
-    for (const auto& [name, w] : polyederListe) {
-        const bool teileDa = std::all_of(w.seiten.begin(), w.seiten.end(),
-                                         [&](const std::string& s) { return geschrieben.contains(s); });
-        if (!teileDa || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten)) {
-            ausgelassen.push_back(name);
-            continue;
-        }
-        liste.push_back(teileZeile("Polyeder", name, w.seiten));
-        geschrieben.insert(name);
-    }
-    // KLUMPEN takes points, polygons and solids by name; a cluster holding anything else (a
-    // line, another cluster, a member deleted since) would come back smaller or not at all.
-    for (const auto& [name, k] : klumpenListe) {
-        const bool teileDa = !k.zelle.empty() && std::all_of(k.zelle.begin(), k.zelle.end(), [&](const std::string& m) {
-                                 return geschrieben.contains(m);
-                             });
-        if (!teileDa) {
-            ausgelassen.push_back(name);
-            continue;
-        }
-        liste.push_back(teileZeile("Klumpen", name, k.zelle));
-    }
+    // Step by step, each registry in its order (ascending byte order of the names).
+    for (int s = 0; s < schritte; ++s)
+        fuerJedenRecordtyp([&]<class R>(Typ<R>) {
+            if constexpr (schritt(Typ<R>{}).has_value()) {
+                if (*schritt(Typ<R>{}) != s) return;
+                for (const auto& [name, record] : Eintragsart<R>::liste()) {
+                    if (std::optional<std::string> zeile = anweisung(name, record, geschrieben)) {
+                        liste.push_back(std::move(*zeile));
+                        geschrieben.insert(name);
+                    } else {
+                        ausgelassen.push_back(name);
+                    }
+                }
+            }
+        });
     objektListe = std::move(liste);
     if (ausgelassen.empty()) return true;
     std::sort(ausgelassen.begin(), ausgelassen.end());

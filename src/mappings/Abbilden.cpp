@@ -213,7 +213,7 @@ namespace {
 
 enum class Rolle {
     eigeneLage,  // positions of its own: point, line, ray, segment, plane, circle, sphere
-    ausTeilen,   // names of parts: polygon, cluster, cone, cylinder, polyhedron
+    ausTeilen,   // made of its parts: polygon (its corners), cluster, cone, cylinder, polyhedron (its faces)
     ohne,        // no place in space: formula, vector
 };
 
@@ -222,25 +222,16 @@ struct Beteiligung {
     std::vector<std::string> teile;  // for ausTeilen, in the order they are visited
 };
 
+// A record made of its parts is mapped through the parts its fuerTeile gives; a kind without a
+// place (formulas, vectors) is not mapped at all.
 Beteiligung beteiligung(const Datensatz& record) {
+    if (!artzeile(artVon(record)).lage) return {Rolle::ohne, {}};
     return std::visit(
         [](const auto& r) -> Beteiligung {
-            using R = std::decay_t<decltype(r)>;
-            if constexpr (std::same_as<R, Polygon>) {
-                // The corners that name a point; the break marker is no corner.
+            if constexpr (ausTeilen<std::decay_t<decltype(r)>>) {
                 Beteiligung b{Rolle::ausTeilen, {}};
-                for (const std::string& e : r.ecken)
-                    if (istPunkt(e)) b.teile.push_back(e);
+                fuerTeile(r, [&b](const std::string& teil, Teilrolle) { b.teile.push_back(teil); });
                 return b;
-            } else if constexpr (std::same_as<R, Klumpen>) {
-                return {Rolle::ausTeilen, r.klumpen2Feld()};
-            } else if constexpr (std::same_as<R, Kegel> || std::same_as<R, Zylinder>) {
-                return {Rolle::ausTeilen, {r.basis, r.tpn}};
-            } else if constexpr (std::same_as<R, Polyeder>) {
-                const std::set<std::string> ecken = r.eckenMenge();
-                return {Rolle::ausTeilen, std::vector<std::string>(ecken.begin(), ecken.end())};
-            } else if constexpr (std::same_as<R, Formel> || std::same_as<R, Vektor>) {
-                return {Rolle::ohne, {}};
             } else {
                 return {Rolle::eigeneLage, {}};
             }
@@ -256,16 +247,14 @@ std::optional<Datensatz> recordVon(const std::string& name) {
     return zeile->finde(name);
 }
 
-// Every number of the record is finite, by the test the registration itself applies. The
-// solids are tested where their parts are: their records hold names only.
+// Every number of the record is finite, by the test the registration itself applies. A record
+// made of its parts is tested where its parts are: it holds names only.
 bool endlichesRecord(const Datensatz& record) {
     return std::visit(
         [](const auto& r) {
             using R = std::decay_t<decltype(r)>;
-            if constexpr (std::same_as<R, Kegel> || std::same_as<R, Zylinder> || std::same_as<R, Polyeder>)
-                return true;
-            else
-                return eingetragen(Eintragsart<R>::pruefen(r));
+            if constexpr (ausTeilen<R>) return true;
+            else return eingetragen(Eintragsart<R>::pruefen(r));
         },
         record);
 }
@@ -354,10 +343,8 @@ Datensatz neuesObjekt(Datensatz record, const std::string& name) {
     return record;
 }
 
-bool istKoerper(const Datensatz& d) {
-    return std::holds_alternative<Kegel>(d) || std::holds_alternative<Zylinder>(d) ||
-           std::holds_alternative<Polyeder>(d);
-}
+// A solid: a record of a kind of index3.
+bool istKoerper(const Datensatz& d) { return std::holds_alternative<grafik3DArt>(artVon(d)); }
 
 // The first letter of a name as the prefix for fresh names; "x" for a name of one letter.
 // Names are ASCII, so the first byte is the first character.
@@ -478,26 +465,20 @@ private:
         if (gescheitert()) return;
         const std::optional<Datensatz> record = recordVon(name);
         if (!record) return scheitern(Hindernis::unvollstaendig, name);
+        // Formulas and vectors are refused by every statement before it plans an image.
+        if (!artzeile(artVon(*record)).lage) return scheitern(Hindernis::unvollstaendig, name);
         bilder_[name] = bildname;
         std::visit([&](const auto& r) { bildVon(r, name, bildname); }, *record);
     }
 
+    // A record made of its parts is built anew of the images of its parts (each kind says how,
+    // below); any other by its own positions.
     template <class R> void bildVon(const R& r, const std::string& name, const std::string& bildname) {
-        if constexpr (std::same_as<R, Polygon>) {
-            polygonBild(r, name, bildname);
-        } else if constexpr (std::same_as<R, Klumpen>) {
-            klumpenBild(r, name, bildname);
-        } else if constexpr (std::same_as<R, Kegel> || std::same_as<R, Zylinder>) {
-            koerperBild(r, name, bildname);
-        } else if constexpr (std::same_as<R, Polyeder> || std::same_as<R, Formel> || std::same_as<R, Vektor>) {
-            // Refused by every statement before it plans an image.
-            scheitern(Hindernis::unvollstaendig, name);
-        } else {
-            lageBild(r, name, bildname);
-        }
+        if constexpr (ausTeilen<R>) teileBild(r, name, bildname);
+        else lageBild(r, name, bildname);
     }
 
-    void polygonBild(const Polygon& pol, const std::string& name, const std::string& bildname) {
+    void teileBild(const Polygon& pol, const std::string& name, const std::string& bildname) {
         std::vector<std::string> ecken;
         for (const std::string& e : pol.ecken) {
             if (e == "-") {
@@ -519,7 +500,7 @@ private:
         plan_.emplace_back(bildname, Polygon(bildname, std::move(ecken)));
     }
 
-    void klumpenBild(const Klumpen& k, const std::string& name, const std::string& bildname) {
+    void teileBild(const Klumpen& k, const std::string& name, const std::string& bildname) {
         unterwegs_.insert(name);
         std::set<std::string> glieder;
         for (const std::string& glied : k.klumpen2Feld()) {
@@ -537,6 +518,17 @@ private:
         unterwegs_.erase(name);
         if (glieder.empty()) return scheitern(Hindernis::leererKlumpen, name);
         plan_.emplace_back(bildname, Klumpen(bildname, std::move(glieder)));
+    }
+
+    void teileBild(const Kegel& k, const std::string& name, const std::string& bildname) {
+        koerperBild(k, name, bildname);
+    }
+    void teileBild(const Zylinder& z, const std::string& name, const std::string& bildname) {
+        koerperBild(z, name, bildname);
+    }
+    // Refused by every statement before it plans an image.
+    void teileBild(const Polyeder&, const std::string& name, const std::string&) {
+        scheitern(Hindernis::unvollstaendig, name);
     }
 
     // A cone or cylinder with a new base circle and a new height point.

@@ -1,6 +1,7 @@
 #include "model/Artentabelle.h"
 
 #include <concepts>
+#include <functional>
 #include <type_traits>
 
 #include "model/Loeschen.h"
@@ -53,7 +54,6 @@ std::vector<std::string> keineNamen() { return {}; }
 std::size_t keineAnzahl() { return 0; }
 void nichtsLeeren() {}
 std::optional<std::string> keinText(const std::string&) { return std::nullopt; }
-std::set<std::string> nichtsGebunden(const std::string&) { return {}; }
 
 // --- The clause of the deletion report ----------------------------------------------------
 
@@ -158,12 +158,13 @@ Kugel abgebildet(Kugel k, const Punktabbildung& f, const Linearteil&) {
     return k;
 }
 
-// Records of names only: their parts are mapped where they are registered.
-Polygon abgebildet(const Polygon& p, const Punktabbildung&, const Linearteil&) { return p; }
-Klumpen abgebildet(const Klumpen& k, const Punktabbildung&, const Linearteil&) { return k; }
-Kegel abgebildet(const Kegel& k, const Punktabbildung&, const Linearteil&) { return k; }
-Zylinder abgebildet(const Zylinder& z, const Punktabbildung&, const Linearteil&) { return z; }
-Polyeder abgebildet(const Polyeder& p, const Punktabbildung&, const Linearteil&) { return p; }
+// Records made of their parts alone (polygons, clusters, solids): their parts are mapped where
+// they are registered.
+template <class R>
+    requires ausTeilen<R>
+R abgebildet(const R& r, const Punktabbildung&, const Linearteil&) {
+    return r;
+}
 // A term has no place: its value follows the objects it measures.
 Formel abgebildet(const Formel& f, const Punktabbildung&, const Linearteil&) { return f; }
 
@@ -219,19 +220,20 @@ template <class R> std::optional<double> laengeIn(const std::string& name) {
     else return rec->norm();
 }
 
-template <class R> std::optional<double> radiusIn(const std::string& name) {
+// A measure of the record of that name, by one of its member functions; nothing when no record
+// is registered under the name (or the measure itself gives none).
+template <class R, class Wert, class Mass> std::optional<Wert> gemessenIn(const std::string& name, Mass mass) {
     const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->radius()) : std::nullopt;
+    if (rec == nullptr) return std::nullopt;
+    return std::invoke(mass, *rec);
 }
 
-template <class R> std::optional<double> flaecheIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->flaeche()) : std::nullopt;
-}
-
-template <class R> std::optional<double> volumenIn(const std::string& name) {
-    const auto* rec = finde(registerVon<R>(), name);
-    return rec != nullptr ? std::optional<double>(rec->volumen()) : std::nullopt;
+template <class R> std::optional<double> radiusIn(const std::string& n) { return gemessenIn<R, double>(n, &R::radius); }
+template <class R> std::optional<double> flaecheIn(const std::string& n) { return gemessenIn<R, double>(n, &R::flaeche); }
+template <class R> std::optional<double> volumenIn(const std::string& n) { return gemessenIn<R, double>(n, &R::volumen); }
+template <class R> std::optional<double> hoeheIn(const std::string& n) { return gemessenIn<R, double>(n, &R::hoehe); }
+template <class R> std::optional<Punkt> schwerpunktIn(const std::string& n) {
+    return gemessenIn<R, Punkt>(n, &R::schwerpunkt);
 }
 
 // --- The rows -------------------------------------------------------------------------------
@@ -248,7 +250,6 @@ template <class R> Artzeile zeile(Artzeile z) {
     z.leeren = &leere<R>;
     z.textform = &textIn<R>;
     z.bemerkung = &bemerkungIn<R>;
-    if (z.gebunden == nullptr) z.gebunden = &nichtsGebunden;
     z.klausel = &klauselIn<R>;
     z.abbilden = &abbildenAls<R>;
     if constexpr (requires(R r) { r.vision; }) z.vision = &visionIn<R>;
@@ -278,7 +279,9 @@ Artzeile polyederFakten() {
             .durchmesser = &durchmesserIn<Polyeder>,
             .laenge = &laengeIn<Polyeder>,
             .flaeche = &flaecheIn<Polyeder>,
-            .volumen = &volumenIn<Polyeder>};
+            .volumen = &volumenIn<Polyeder>,
+            .schwerpunkt = &schwerpunktIn<Polyeder>,
+            .massworte = Massworte{.genitiv = "des Polyeders"}};
 }
 
 std::vector<Artzeile> tabelleBauen() {
@@ -305,7 +308,6 @@ std::vector<Artzeile> tabelleBauen() {
                       .standardAttribute = figurAttribute,
                       .kollektiv = "allePunkte",
                       .kollektivLoeschbar = true,
-                      .gebunden = &schritt::punktGebunden,
                       .loeschRang = 4,
                       .darstellungsoption = eigene,
                       .klonweise = unterEintrag,
@@ -325,13 +327,14 @@ std::vector<Artzeile> tabelleBauen() {
                       .standardAttribute = figurAttribute,
                       .kollektiv = "alleKreise",
                       .kollektivLoeschbar = true,
-                      .gebunden = &schritt::kreisGebunden,
                       .loeschRang = 3,
                       .darstellungsoption = eigene,
                       .klonweise = unterEintrag,
                       .durchmesser = &durchmesserIn<Kreis>,
                       .radius = &radiusIn<Kreis>,
-                      .flaeche = &flaecheIn<Kreis>}),
+                      .flaeche = &flaecheIn<Kreis>,
+                      .schwerpunkt = &schwerpunktIn<Kreis>,
+                      .massworte = Massworte{"des Kreises", "Der Flächeinhalt", "Mittelpunkt"}}),
         zeile<Kugel>({.auflistung = Listenform{"Definierte Kugeln:\n ", "\nKeine Kugeln", "Kugeln", eintraege},
                       .beschreibung = Beschreibungsform{" ist die ", ".\n\n", ""},
                       .kollektiv = "alleKugeln",
@@ -341,20 +344,23 @@ std::vector<Artzeile> tabelleBauen() {
                       .durchmesser = &durchmesserIn<Kugel>,
                       .radius = &radiusIn<Kugel>,
                       .flaeche = &flaecheIn<Kugel>,
-                      .volumen = &volumenIn<Kugel>}),
+                      .volumen = &volumenIn<Kugel>,
+                      .schwerpunkt = &schwerpunktIn<Kugel>,
+                      .massworte = Massworte{.genitiv = "der Kugel", .zentrum = "Mittelpunkt"}}),
         // Described by its measures.
         zeile<Polygon>({.auflistung =
                             Listenform{"Definierte Polygone:\n ", "\nKeine Polygone", "Polygone", eintraege},
                         .standardAttribute = figurAttribute,
                         .kollektiv = "allePolygone",
                         .kollektivLoeschbar = true,
-                        .gebunden = &schritt::polygonGebunden,
                         .vernichten = &schritt::polygonVernichten,
                         .loeschRang = 1,
                         .darstellungsoption = mitEcken,
                         .klonweise = unterVorsatz,
                         .durchmesser = &durchmesserIn<Polygon>,
-                        .laenge = &laengeIn<Polygon>}),
+                        .laenge = &laengeIn<Polygon>,
+                        .schwerpunkt = &schwerpunktIn<Polygon>,
+                        .massworte = Massworte{.genitiv = "des Polygons", .flaeche = "Der Flächeinhalt"}}),
         zeile<Strahl>({.auflistung =
                            Listenform{"Definierte Strahlen:\n ", "\nKeine Strahlen", "Strahlen", eintraege},
                        .beschreibung = Beschreibungsform{" ist der ", ".\n\n", ""},
@@ -373,7 +379,9 @@ std::vector<Artzeile> tabelleBauen() {
                         .loeschRang = 2,
                         .darstellungsoption = eigene,
                         .klonweise = unterEintrag,
-                        .laenge = &laengeIn<Strecke>}),
+                        .laenge = &laengeIn<Strecke>,
+                        .schwerpunkt = &schwerpunktIn<Strecke>,
+                        .massworte = Massworte{.genitiv = "der Strecke", .zentrum = "Mittelpunkt"}}),
         zeile<Klumpen>({.auflistung =
                             Listenform{"Definierte Klumpen:\n ", "\nKeine Klumpen", "Klumpen", eintraege},
                         .beschreibung = Beschreibungsform{std::nullopt, ".", std::nullopt},
@@ -391,7 +399,6 @@ std::vector<Artzeile> tabelleBauen() {
                  .textform = &keinText,
                  .bemerkung = &keinText,
                  .loeschregel = nie,   // LOESCHE takes some collectives for the objects of their kind
-                 .gebunden = &nichtsGebunden,
                  .klausel = &keinText,
                  .abbilden = &nichtsAbbilden,
                  .lage = false,
@@ -413,7 +420,10 @@ std::vector<Artzeile> tabelleBauen() {
                       .messbar = &kegelMessbar,
                       .durchmesser = &durchmesserIn<Kegel>,
                       .flaeche = &flaecheIn<Kegel>,
-                      .volumen = &volumenIn<Kegel>}),
+                      .volumen = &volumenIn<Kegel>,
+                      .hoehe = &hoeheIn<Kegel>,
+                      .schwerpunkt = &schwerpunktIn<Kegel>,
+                      .massworte = Massworte{.genitiv = "des Kegels", .flaeche = "Die Oberfläche (Basis + Mantel)"}}),
         zeileIm<Polyeder>(grafik3DArt::prisma, polyederFakten()),
         zeileIm<Polyeder>(grafik3DArt::pyramide, polyederFakten()),
         zeile<Zylinder>({.auflistung =
@@ -426,7 +436,10 @@ std::vector<Artzeile> tabelleBauen() {
                          .messbar = &zylinderMessbar,
                          .durchmesser = &durchmesserIn<Zylinder>,
                          .flaeche = &flaecheIn<Zylinder>,
-                         .volumen = &volumenIn<Zylinder>}),
+                         .volumen = &volumenIn<Zylinder>,
+                         .hoehe = &hoeheIn<Zylinder>,
+                         .schwerpunkt = &schwerpunktIn<Zylinder>,
+                         .massworte = Massworte{.genitiv = "des Zylinders", .flaeche = "Die Oberfläche (Basen + Mantel)"}}),
         // Described by its measures.
         zeile<Polyeder>(polyeder),
     };

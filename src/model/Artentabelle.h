@@ -15,6 +15,8 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -91,6 +93,15 @@ struct Beschreibungsform {
     std::optional<std::string_view> nachBemerkung;
 };
 
+// How the answers on the measures and the centre of an object of a kind name it: the words
+// before the object's name are the measure's words, the kind in the genitive and a blank
+// ("Das Volumen der Kugel ", "Der Schwerpunkt ... des Kegels ").
+struct Massworte {
+    std::string_view genitiv;                     // "des Kegels", "der Kugel"
+    std::string_view flaeche = "Die Oberfläche";  // the words of its area ("Der Flächeinhalt" for a flat figure)
+    std::string_view zentrum = "Schwerpunkt";     // its centre ("Mittelpunkt" where it is one)
+};
+
 struct Artzeile {
     Objektart art{};
 
@@ -138,9 +149,6 @@ struct Artzeile {
 
     // --- Deletion.
     Loeschregel loeschregel = Loeschregel::wennUngebunden;
-    // The objects bound to the named object of this kind (a polygon to its corners, a cone to
-    // its base circle ...): while there are any it must not vanish.
-    std::set<std::string> (*gebunden)(const std::string& name) = nullptr;
     // VERNICHTE for the kinds that take their parts along (clusters, polygons, polyhedra): the
     // object with every part nothing else is bound to; false when the object had to stay.
     // nullptr for the kinds without such parts.
@@ -191,6 +199,13 @@ struct Artzeile {
     // or a solid.
     std::optional<double> (*flaeche)(const std::string& name) = nullptr;
     std::optional<double> (*volumen)(const std::string& name) = nullptr;
+    // The height of a cone or cylinder: its height point's distance from the base plane.
+    std::optional<double> (*hoehe)(const std::string& name) = nullptr;
+    // The centre SCHWERPUNKT constructs: the centre of gravity of a solid or polygon, the midpoint
+    // of a segment, the centre record of a circle or sphere (with its name); nothing when no
+    // record is registered under the name, or when a polygon or polyhedron has no corners.
+    std::optional<Punkt> (*schwerpunkt)(const std::string& name) = nullptr;
+    std::optional<Massworte> massworte{};
 };
 
 // Every row, one per kind: the kinds of index1 in their enumeration order, then those of index3.
@@ -221,6 +236,18 @@ template <class... F> struct JeRecord : F... {
     template <class R> void operator()(const R&) const = delete;
 };
 template <class... F> JeRecord(F...) -> JeRecord<F...>;
+
+// The parts of a record of any kind: f(name, rolle) for each (see model/Teile.h).
+template <class F> void teileVon(const Datensatz& record, F&& f) {
+    std::visit([&f](const auto& r) { fuerTeile(r, f); }, record);
+}
+
+// Calls f(std::type_identity<R>{}) for every record type R of a Datensatz, in their order.
+template <class F> void fuerJedenRecordtyp(F&& f) {
+    [&f]<std::size_t... I>(std::index_sequence<I...>) {
+        (f(std::type_identity<std::variant_alternative_t<I, Datensatz>>{}), ...);
+    }(std::make_index_sequence<std::variant_size_v<Datensatz>>{});
+}
 
 // The row of the kind whose collective has exactly this name; nullptr for any other name.
 const Artzeile* kollektivZeile(std::string_view kollektiv);

@@ -10,6 +10,7 @@
 
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 struct Gerade;
@@ -76,6 +77,9 @@ struct Ebene {
     bool einlisten() const;
     bool einlistenAls(const std::string& n) const;
 };
+
+// A plane holds its anchor by value and binds no point of that name.
+template <class F> KeineTeile fuerTeile(const Ebene&, F&&) { return {}; }
 
 // The same point set: parallel normals (length of the cross product below 1e-8) and the
 // right plane's anchor point in the left plane. Names, lengths and orientations play no part.

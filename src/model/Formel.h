@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Arten.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -27,6 +28,10 @@ struct Formel {
     // Looking at a formula leaves the check state of the statement in hand as it was.
     std::string alsString() const;
 };
+
+// A formula's term names the objects it measures, but only to read them at each use: it
+// keeps none of them, and follows them where they go.
+template <class F> KeineTeile fuerTeile(const Formel&, F&&) { return {}; }
 
 // How a formula's term gets its value. Evaluating a term reads the registries and the check
 // state, and that is the measurements' business (measurement/Funktionen.h), above the records:

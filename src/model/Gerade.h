@@ -8,6 +8,7 @@
 
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -53,6 +54,9 @@ struct Gerade {
     bool einlisten() const;
     bool einlistenAls(const std::string& neuerName) const;
 };
+
+// A line holds its anchor by value and binds no point of that name.
+template <class F> KeineTeile fuerTeile(const Gerade&, F&&) { return {}; }
 
 // The same point set: parallel directions (squared cross product) and a common point.
 bool operator==(const Gerade& g, const Gerade& h);

@@ -19,6 +19,7 @@
 #include "model/Kreis.h"
 #include "model/Punkt.h"
 #include "model/Drehkoerper.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -53,5 +54,11 @@ struct Kegel : Drehkoerper {
     // "Kegel mit dem Basiskreis k und der Spitze S" (no full stop).
     std::string alsString() const;
 };
+
+// Its base circle, then its apex.
+template <class F> void fuerTeile(const Kegel& k, F&& f) {
+    f(k.basis, Teilrolle::basis);
+    f(k.tpn, Teilrolle::hoehenpunkt);
+}
 
 }  // namespace quodral

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Arten.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -45,6 +46,11 @@ struct Klumpen {
     // Removes every member that is registered in neither kind index.
     void bereinigt();
 };
+
+// Its members, in byte order of their names.
+template <class F> void fuerTeile(const Klumpen& k, F&& f) {
+    for (const std::string& glied : k.zelle) f(glied, Teilrolle::glied);
+}
 
 // Any name seen as a cluster (not registered, empty name): a cluster's members; any other
 // object that index1 records (formulas and vectors too) alone; nothing for a solid or a name

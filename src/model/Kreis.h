@@ -9,6 +9,7 @@
 
 #include "model/Ebene.h"
 #include "model/Punkt.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -55,5 +56,8 @@ struct Kreis {
     bool einlisten() const;
     bool einlistenAls(const std::string& n) const;
 };
+
+// A circle holds its centre and plane by value and binds no point of that name.
+template <class F> KeineTeile fuerTeile(const Kreis&, F&&) { return {}; }
 
 }  // namespace quodral

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Punkt.h"
+#include "model/Teile.h"
 
 namespace quodral {
 struct Gerade;
@@ -57,5 +58,8 @@ struct Kugel {
     bool einlisten() const;
     bool einlistenAls(const std::string& n) const;
 };
+
+// A sphere holds its centre by value and binds no point of that name.
+template <class F> KeineTeile fuerTeile(const Kugel&, F&&) { return {}; }
 
 }  // namespace quodral

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "model/Artentabelle.h"
 #include "model/Attribute.h"
 #include "model/Namen.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -28,24 +30,26 @@ void kollektivZurueck(const std::string& name) {
     if (kollektivZeile(name) != nullptr) index1.insert_or_assign(name, grafikArt::kollektiv);
 }
 
-// The distinct corner names of a polygon (the break marker "-" is no corner).
-std::set<std::string> polygonEcken(const Polygon& pol) {
-    std::set<std::string> ecken;
-    for (const std::string& e : pol.ecken)
-        if (e != "-") ecken.insert(e);
-    return ecken;
+template <class R> bool registriertAls(const std::string& name) { return Eintragsart<R>::liste().contains(name); }
+
+// f(name, registriert, teil, rolle) for every part of every registered record: the record's
+// name, the test whether it is still registered, and the part with its role.
+template <class F> void jedesRegistrierteTeil(F&& f) {
+    fuerJedenRecordtyp([&f]<class R>(std::type_identity<R>) {
+        if constexpr (mitTeilen<R>)
+            for (const auto& [n, r] : Eintragsart<R>::liste())
+                fuerTeile(r, [&](const std::string& teil, Teilrolle rolle) { f(n, &registriertAls<R>, teil, rolle); });
+    });
 }
 
-// The corner names of all faces of a polyhedron; a face that is not registered adds none.
-std::set<std::string> polyederEcken(const Polyeder& pd) {
-    std::set<std::string> ecken;
-    for (const std::string& seite : pd.seiten) {
-        if (const Polygon* pol = finde(polygonListe, seite)) {
-            std::set<std::string> e = polygonEcken(*pol);
-            ecken.insert(e.begin(), e.end());
-        }
-    }
-    return ecken;
+// The records bound to the object of that name and kind: those that name it as a part of a
+// role that binds its kind. The name need not be registered.
+std::set<std::string> gebundenAn(const std::string& name, grafikArt art) {
+    std::set<std::string> gebunden;
+    jedesRegistrierteTeil([&](const std::string& n, auto, const std::string& teil, Teilrolle rolle) {
+        if (teil == name && gebundeneArt(rolle) == art) gebunden.insert(n);
+    });
+    return gebunden;
 }
 
 // Removes the name when nothing is bound to it; true when it went.
@@ -65,38 +69,6 @@ int clusterRang(const std::string& name) {
 
 namespace loeschschritte {
 
-std::set<std::string> punktGebunden(const std::string& pn) {
-    std::set<std::string> gebunden;
-    for (const auto& [n, pol] : polygonListe)
-        if (std::find(pol.ecken.begin(), pol.ecken.end(), pn) != pol.ecken.end()) gebunden.insert(n);
-    for (const auto& [n, s] : streckenListe)
-        if (s.ap.name == pn || s.ep.name == pn) gebunden.insert(n);
-    for (const auto& [n, s] : strahlListe)
-        if (s.ap.name == pn) gebunden.insert(n);
-    // A cone or cylinder takes its height from the point at every use.
-    for (const auto& [n, k] : kegelListe)
-        if (k.tpn == pn) gebunden.insert(n);
-    for (const auto& [n, z] : zylinderListe)
-        if (z.tpn == pn) gebunden.insert(n);
-    return gebunden;
-}
-
-std::set<std::string> polygonGebunden(const std::string& poln) {
-    std::set<std::string> gebunden;
-    for (const auto& [n, pd] : polyederListe)
-        if (std::find(pd.seiten.begin(), pd.seiten.end(), poln) != pd.seiten.end()) gebunden.insert(n);
-    return gebunden;
-}
-
-std::set<std::string> kreisGebunden(const std::string& kn) {
-    std::set<std::string> gebunden;
-    for (const auto& [n, k] : kegelListe)
-        if (k.basis == kn) gebunden.insert(n);
-    for (const auto& [n, z] : zylinderListe)
-        if (z.basis == kn) gebunden.insert(n);
-    return gebunden;
-}
-
 bool klumpenVernichten(const std::string& name) {
     if (const Klumpen* k = finde(klumpenListe, name)) {
         // The members from a copy: each removal changes the registries.
@@ -115,7 +87,7 @@ bool klumpenVernichten(const std::string& name) {
 bool polygonVernichten(const std::string& name) {
     if (const Polygon* p = finde(polygonListe, name)) {
         // A face of a polyhedron must stay whole: the polyhedron measures and draws it.
-        if (!polygonBindung(name).empty()) return false;
+        if (!p->bandelObjekt().empty()) return false;
         const std::vector<std::string> ecken = p->ecken;
         for (const std::string& c : ecken) {
             if (c == "-" || !istArt(c, grafikArt::punkt)) continue;
@@ -130,7 +102,7 @@ bool polygonVernichten(const std::string& name) {
 
 bool polyederVernichten(const std::string& name) {
     if (const Polyeder* pd = finde(polyederListe, name)) {
-        const std::set<std::string> ecken = polyederEcken(*pd);
+        const std::set<std::string> ecken = pd->eckenMenge();
         const std::vector<std::string> seiten = pd->seiten;
         for (const std::string& f : seiten) {
             const Polygon* pol = finde(polygonListe, f);
@@ -175,55 +147,28 @@ bool vernichten(const std::string& name) {
     return freiesAuslisten(name);
 }
 
-std::set<std::string> bandelObjekte(const Punkt& p) { return loeschschritte::punktGebunden(p.name); }
+std::set<std::string> bandelObjekte(const Punkt& p) { return gebundenAn(p.name, grafikArt::punkt); }
 
-std::set<std::string> Polygon::bandelObjekt() const { return loeschschritte::polygonGebunden(name); }
+std::set<std::string> Polygon::bandelObjekt() const { return gebundenAn(name, grafikArt::polygon); }
 
 std::set<std::string> bandelObjekte(const std::string& name) {
     const grafikArt* a = index1Art(name);
     if (a == nullptr) return {};
-    return artzeile(*a).gebunden(name);
+    return gebundenAn(name, *a);
 }
 
-namespace {
-
-template <const auto& registry> bool inRegistry(const std::string& name) { return registry.contains(name); }
-
-}  // namespace
-
 Bindungen::Bindungen() {
-    // The same relations as loeschschritte::punktGebunden, polygonGebunden and kreisGebunden.
-    for (const auto& [n, pol] : polygonListe)
-        for (const std::string& e : polygonEcken(pol)) punkt_[e].push_back({n, &inRegistry<polygonListe>});
-    for (const auto& [n, s] : streckenListe) {
-        punkt_[s.ap.name].push_back({n, &inRegistry<streckenListe>});
-        if (s.ep.name != s.ap.name) punkt_[s.ep.name].push_back({n, &inRegistry<streckenListe>});
-    }
-    for (const auto& [n, s] : strahlListe) punkt_[s.ap.name].push_back({n, &inRegistry<strahlListe>});
-    for (const auto& [n, k] : kegelListe) {
-        punkt_[k.tpn].push_back({n, &inRegistry<kegelListe>});
-        kreis_[k.basis].push_back({n, &inRegistry<kegelListe>});
-    }
-    for (const auto& [n, z] : zylinderListe) {
-        punkt_[z.tpn].push_back({n, &inRegistry<zylinderListe>});
-        kreis_[z.basis].push_back({n, &inRegistry<zylinderListe>});
-    }
-    for (const auto& [n, pd] : polyederListe)
-        for (const std::string& seite : pd.seiten) polygon_[seite].push_back({n, &inRegistry<polyederListe>});
+    jedesRegistrierteTeil([this](const std::string& n, bool (*registriert)(const std::string&), const std::string& teil,
+                                 Teilrolle rolle) {
+        if (const std::optional<grafikArt> art = gebundeneArt(rolle)) bindend_[{teil, *art}].push_back({n, registriert});
+    });
 }
 
 std::set<std::string> Bindungen::von(const std::string& name) const {
     const grafikArt* a = index1Art(name);
     if (a == nullptr) return {};
-    const auto gebunden = artzeile(*a).gebunden;
-    const std::map<std::string, std::vector<Bindend>>* tafel = nullptr;
-    if (gebunden == &loeschschritte::punktGebunden) tafel = &punkt_;
-    else if (gebunden == &loeschschritte::polygonGebunden) tafel = &polygon_;
-    else if (gebunden == &loeschschritte::kreisGebunden) tafel = &kreis_;
-    // A kind with another rule is asked directly.
-    if (tafel == nullptr) return gebunden(name);
     std::set<std::string> ergebnis;
-    if (const auto it = tafel->find(name); it != tafel->end())
+    if (const auto it = bindend_.find({name, *a}); it != bindend_.end())
         for (const Bindend& b : it->second)
             if (b.registriert(b.name)) ergebnis.insert(b.name);
     return ergebnis;
@@ -231,9 +176,7 @@ std::set<std::string> Bindungen::von(const std::string& name) const {
 
 std::string polygonBindung(const std::string& name) {
     std::string text;
-    for (const auto& [n, pd] : polyederListe)
-        for (const std::string& seite : pd.seiten)
-            if (seite == name) text += " " + n + " ";
+    for (const std::string& n : gebundenAn(name, grafikArt::polygon)) text += " " + n + " ";
     return text;
 }
 

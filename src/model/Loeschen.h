@@ -5,12 +5,16 @@
 // face polygons, a cone or cylinder its base circle and its height point, a cluster its
 // members; segments and rays hold copies of their end and start points and count as bound to
 // the registered points of those names. An object to which another is bound must not vanish
-// under it, or the other would name something that no longer exists.
+// under it, or the other would name something that no longer exists. What binds what is read
+// from the records' parts (fuerTeile, model/Teile.h) and the roles that bind (gebundeneArt).
 
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "model/Arten.h"
 
 namespace quodral {
 
@@ -67,7 +71,8 @@ private:
         std::string name;
         bool (*registriert)(const std::string& name);
     };
-    std::map<std::string, std::vector<Bindend>> punkt_, polygon_, kreis_;
+    // By the name and the kind of the object bound.
+    std::map<std::pair<std::string, grafikArt>, std::vector<Bindend>> bindend_;
 };
 
 // For each polyhedron that has the named polygon as a face: a blank, the polyhedron's name
@@ -77,13 +82,6 @@ std::string polygonBindung(const std::string& name);
 // The steps of deletion that depend on the kind. The table of kinds (model/Artentabelle.h)
 // hands them out by kind; everything else goes through bandelObjekte and vernichten above.
 namespace loeschschritte {
-// The objects bound to a point (the polygons that name it as a corner, the segments and rays
-// whose end or start point carries its name, the cones and cylinders whose height point it
-// is), to a polygon (the polyhedra that have it as a face) and to a circle (the cones and
-// cylinders that stand on it); the name need not be registered.
-std::set<std::string> punktGebunden(const std::string& pn);
-std::set<std::string> polygonGebunden(const std::string& poln);
-std::set<std::string> kreisGebunden(const std::string& kn);
 // vernichten of a cluster, a polygon and a polyhedron (see there). A record missing from its
 // registry takes no parts along; the name goes all the same.
 bool klumpenVernichten(const std::string& name);

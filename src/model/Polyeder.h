@@ -17,6 +17,7 @@
 #include "model/Polygon.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -88,6 +89,11 @@ struct Polyeder {
     // True when the polyhedron was registered.
     bool einlistenAls(const std::string& vfn) const;
 };
+
+// Its faces in their order.
+template <class F> void fuerTeile(const Polyeder& p, F&& f) {
+    for (const std::string& seite : p.seiten) f(seite, Teilrolle::seite);
+}
 
 // The volume of the solid bounded by faces of these measures: one pyramid from the centroid
 // (the mean of the faces' centroids) over every face that has a carrier plane, its height

@@ -15,6 +15,7 @@
 #include "model/Ebene.h"
 #include "model/Punkt.h"
 #include "model/Strecke.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -108,6 +109,12 @@ struct Polygon {
     // dependency queries in model/Loeschen.cpp).
     std::set<std::string> bandelObjekt() const;
 };
+
+// Its corners in their order, a repeated first corner again; the break marker "-" is none.
+template <class F> void fuerTeile(const Polygon& pol, F&& f) {
+    for (const std::string& e : pol.ecken)
+        if (e != "-") f(e, Teilrolle::ecke);
+}
 
 // The position report: quittung becomes the sentence for the position of the point pn
 // relative to the polygon poln, or "Schon im Ansatz falsche Werte" when pn is no point or

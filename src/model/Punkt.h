@@ -9,6 +9,7 @@
 
 #include "model/Arten.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -76,6 +77,9 @@ struct Punkt {
     // Hides every registered point closer than 1e-6 (this one included, when registered).
     void dominiere() const;
 };
+
+// A point names no other object.
+template <class F> KeineTeile fuerTeile(const Punkt&, F&&) { return {}; }
 
 // Two points are equal when their distance passes the zero test; names play no part.
 bool operator==(const Punkt& p, const Punkt& q);

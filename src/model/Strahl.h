@@ -7,6 +7,7 @@
 #include "model/Gerade.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -40,6 +41,12 @@ struct Strahl {
     bool einlisten() const;
     bool einlistenAls(const std::string& neuerName) const;
 };
+
+// The name its start point carries, if any: the ray is bound to the registered point of that name.
+template <class F> HaeltPunkte fuerTeile(const Strahl& s, F&& f) {
+    if (!s.ap.name.empty()) f(s.ap.name, Teilrolle::punktname);
+    return {};
+}
 
 // The same point set: parallel directions of the same sense and the same start point.
 bool operator==(const Strahl& s, const Strahl& t);

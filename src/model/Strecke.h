@@ -9,6 +9,7 @@
 #include "model/Gerade.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -45,6 +46,14 @@ struct Strecke {
     bool einlisten() const;
     bool einlistenAls(const std::string& neuerName) const;
 };
+
+// The names its end points carry, if any: the segment is bound to the registered points of
+// those names.
+template <class F> HaeltPunkte fuerTeile(const Strecke& s, F&& f) {
+    if (!s.ap.name.empty()) f(s.ap.name, Teilrolle::punktname);
+    if (!s.ep.name.empty()) f(s.ep.name, Teilrolle::punktname);
+    return {};
+}
 
 // The same end points, in either order.
 bool operator==(const Strecke& s, const Strecke& t);

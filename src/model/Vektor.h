@@ -9,6 +9,7 @@
 
 #include "geometry/Vektor.h"
 #include "model/Arten.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -31,5 +32,8 @@ bool istVektor(const std::string& name);
 // Angle in degrees between the carrier lines of two named lines, rays or segments.
 // Sets lok: false (and answers 0) unless both names are straight objects with a proper carrier.
 double winkel(const std::string& n1, const std::string& n2);
+
+// A vector names no other object.
+template <class F> KeineTeile fuerTeile(const Vektor&, F&&) { return {}; }
 
 }  // namespace quodral

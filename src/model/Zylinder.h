@@ -18,6 +18,7 @@
 #include "model/Kreis.h"
 #include "model/Punkt.h"
 #include "model/Drehkoerper.h"
+#include "model/Teile.h"
 
 namespace quodral {
 
@@ -50,6 +51,12 @@ struct Zylinder : Drehkoerper {
     // "Zylinder mit dem Basiskreis k und dem Deckelpunkt D" (no full stop).
     std::string alsString() const;
 };
+
+// Its base circle, then its top point.
+template <class F> void fuerTeile(const Zylinder& z, F&& f) {
+    f(z.basis, Teilrolle::basis);
+    f(z.tpn, Teilrolle::hoehenpunkt);
+}
 
 // index3 gives zylinder for the name.
 bool istZylinder(const std::string& name);
