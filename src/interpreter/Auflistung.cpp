@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "checks/Kontrolle.h"
 #include "interpreter/Schluesselwoerter.h"
@@ -66,55 +67,6 @@ std::string zeige(Objektart art) {
 }
 
 }  // namespace
-
-// --- Name lists ----------------------------------------------------------------------------
-
-std::vector<std::string> punktnamenliste() { return artzeile(grafikArt::punkt).namen(); }
-std::vector<std::string> geradennamenliste() { return artzeile(grafikArt::gerade).namen(); }
-std::vector<std::string> streckennamenliste() { return artzeile(grafikArt::strecke).namen(); }
-std::vector<std::string> strahlnamenliste() { return artzeile(grafikArt::strahl).namen(); }
-std::vector<std::string> ebenennamenliste() { return artzeile(grafikArt::ebene).namen(); }
-std::vector<std::string> polygonnamenliste() { return artzeile(grafikArt::polygon).namen(); }
-std::vector<std::string> formelnamenliste() { return artzeile(grafikArt::formel).namen(); }
-std::vector<std::string> klumpennamenliste() { return artzeile(grafikArt::klumpen).namen(); }
-std::vector<std::string> kugelnamenliste() { return artzeile(grafikArt::kugel).namen(); }
-std::vector<std::string> kreisnamenliste() { return artzeile(grafikArt::kreis).namen(); }
-std::vector<std::string> kegelnamenliste() { return artzeile(grafik3DArt::kegel).namen(); }
-std::vector<std::string> zylindernamenliste() { return artzeile(grafik3DArt::zylinder).namen(); }
-
-// --- Bodies ----------------------------------------------------------------------------------
-
-std::string allePunkteBeschreiben() { return beschreiben(grafikArt::punkt); }
-std::string alleVektorenBeschreiben() { return beschreiben(grafikArt::vektor); }
-std::string alleGeradenBeschreiben() { return beschreiben(grafikArt::gerade); }
-std::string alleStreckenBeschreiben() { return beschreiben(grafikArt::strecke); }
-std::string alleStrahlenBeschreiben() { return beschreiben(grafikArt::strahl); }
-std::string alleEbenenBeschreiben() { return beschreiben(grafikArt::ebene); }
-std::string allePolygoneBeschreiben() { return beschreiben(grafikArt::polygon); }
-std::string alleFormelnBeschreiben() { return beschreiben(grafikArt::formel); }
-std::string alleKlumpenBeschreiben() { return beschreiben(grafikArt::klumpen); }
-std::string alleKugelnBeschreiben() { return beschreiben(grafikArt::kugel); }
-std::string alleKreiseBeschreiben() { return beschreiben(grafikArt::kreis); }
-std::string alleKegelBeschreiben() { return beschreiben(grafik3DArt::kegel); }
-std::string alleZylinderBeschreiben() { return beschreiben(grafik3DArt::zylinder); }
-std::string allePolyederBeschreiben() { return beschreiben(grafik3DArt::polyeder); }
-
-// --- Listings --------------------------------------------------------------------------------
-
-std::string zeigePunkte() { return zeige(grafikArt::punkt); }
-std::string zeigeVektoren() { return zeige(grafikArt::vektor); }
-std::string zeigeGeraden() { return zeige(grafikArt::gerade); }
-std::string zeigeStrecken() { return zeige(grafikArt::strecke); }
-std::string zeigeStrahlen() { return zeige(grafikArt::strahl); }
-std::string zeigeEbenen() { return zeige(grafikArt::ebene); }
-std::string zeigePolygone() { return zeige(grafikArt::polygon); }
-std::string zeigeFormeln() { return zeige(grafikArt::formel); }
-std::string zeigeKlumpen() { return zeige(grafikArt::klumpen); }
-std::string zeigeKugeln() { return zeige(grafikArt::kugel); }
-std::string zeigeKreise() { return zeige(grafikArt::kreis); }
-std::string zeigeKegel() { return zeige(grafik3DArt::kegel); }
-std::string zeigeZylinder() { return zeige(grafik3DArt::zylinder); }
-std::string zeigePolyeder() { return zeige(grafik3DArt::polyeder); }
 
 std::optional<std::string> auflistung(const std::string& befehl) {
     const Fundstelle f = schluesselwortSuchen(befehl);

@@ -1,7 +1,6 @@
 #pragma once
 // The drawing attributes of every drawable object and the drawing's colours.
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,11 +44,6 @@ struct Attribut {
 // The attributes by object name. Registration writes an entry, deletion removes it; the
 // restart of the registries leaves it alone (registration overwrites a stale entry).
 inline Verzeichnis<std::string, Attribut> attrListe;
-
-// The default colour of six kinds; the drawing reads the one of rays for their frame path.
-inline const std::map<grafikArt, farbe> aktFarbe{
-    {grafikArt::punkt, farbe::schwarz},   {grafikArt::strecke, farbe::schwarz}, {grafikArt::gerade, farbe::schwarz},
-    {grafikArt::strahl, farbe::braun},    {grafikArt::polygon, farbe::rot},     {grafikArt::kreis, farbe::blau}};
 
 // The next line width of the named object: one more, from 12 (or more) back to 1. A name
 // without an entry changes nothing and gets none.

@@ -5,7 +5,6 @@
 
 #include <map>
 #include <numbers>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -60,10 +59,6 @@ inline Zeilenliste anweisungsListe;                // the statement list
 inline std::vector<std::string> objektListe;      // snapshot of all objects as statements
 
 inline constexpr double pi = std::numbers::pi;
-
-// The kinds of the elementary figures (offered; nothing reads it).
-inline const std::set<grafikArt> geoTypen{grafikArt::punkt, grafikArt::gerade, grafikArt::strecke, grafikArt::strahl,
-                                          grafikArt::ebene,  grafikArt::kugel,  grafikArt::kreis};
 
 // The statement list that is current for saving: the snapshot while there is one,
 // otherwise the statement list.

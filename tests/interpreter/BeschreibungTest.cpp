@@ -38,7 +38,8 @@ TEST_F(BeschreibungTest, FormelnAendernDenPruefzustandNicht) {
     mListe = "";
     lok = true;
     EXPECT_EQ(wasist("f"), "f = ABSTAND X Y mit dem Wert 0.000.\n");
-    EXPECT_EQ(zeigeFormeln(), "Definierte Formeln:\n\n \n1 Formel:\n\n f = ABSTAND X Y mit dem Wert 0.000.\n\n");
+    EXPECT_EQ(auflistung(grafikArt::formel),
+              "Definierte Formeln:\n\n \n1 Formel:\n\n f = ABSTAND X Y mit dem Wert 0.000.\n\n");
     EXPECT_TRUE(checkResultat);
     EXPECT_EQ(mListe, "");
     EXPECT_TRUE(lok);
@@ -51,12 +52,12 @@ TEST_F(BeschreibungTest, AusgeartetesPolyederUndNamenlisten) {
     Polygon("q", {"A", "B", "C", "A"}).einlisten();
     Polygon("p2", {"A", "B"}).einlisten();
     Polyeder("W", {"q"}).einlistenAls("W");
-    EXPECT_EQ(zeigePolyeder(),
+    EXPECT_EQ(auflistung(grafik3DArt::polyeder),
               "Definierte Polyeder:\n \n1 Polyeder:\nW:  zur Fläche des Polygons [\"q\"] ausgeartete Polyeder W.\n");
     // The listing word must be the whole statement.
-    EXPECT_EQ(auflistung("POLYEDER"), zeigePolyeder());
+    EXPECT_EQ(auflistung("POLYEDER"), auflistung(grafik3DArt::polyeder));
     EXPECT_FALSE(auflistung("POLYEDER ").has_value());
-    EXPECT_EQ(polygonnamenliste(), (std::vector<std::string>{"p2", "q"}));
+    EXPECT_EQ(artzeile(grafikArt::polygon).namen(), (std::vector<std::string>{"p2", "q"}));
 }
 
 }  // namespace
