@@ -9,6 +9,7 @@
 #include <map>
 #include <utility>
 
+#include "app/Programmstart.h"
 #include "app/Zuruecksetzen.h"
 
 namespace quodral::bench {
@@ -144,6 +145,7 @@ bool schnellerModus() { return schnell; }
 
 int main(int argc, char** argv) {
     using namespace quodral::bench;
+    quodral::kernStarten();
     std::string nur;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--schnell") == 0) schnell = true;

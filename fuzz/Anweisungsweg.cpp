@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "app/Fenster.h"
+#include "app/Programmstart.h"
 #include "app/ViewController.h"
 #include "app/Zuruecksetzen.h"
 #include "drawing/GeoGrafik.h"
@@ -50,6 +51,12 @@ public:
 constexpr std::size_t hoechsteEingabe = 4096;
 
 }  // namespace
+
+// The program's start-up, once before the first input.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    kernStarten();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse > hoechsteEingabe) groesse = hoechsteEingabe;

@@ -186,15 +186,7 @@ Termwert wertOhneFolgen(const std::string& x) {
     return wert(x);
 }
 
-namespace {
-
-// A formula shows the value of its term, which the record cannot evaluate itself: it is given
-// this evaluation as soon as the measurements are there. The flag is not consulted: a term
-// that has lost its objects still shows a value (0).
-[[maybe_unused]] const bool formelnWerten =
-    (formelauswertungSetzen([](const std::string& term) { return wertOhneFolgen(term).second; }), true);
-
-}  // namespace
+double formelwert(const std::string& term) { return wertOhneFolgen(term).second; }
 
 // The value check of the check family: the word is a number, a formula or a measurement term.
 void wertCheck(const std::string& x) {

@@ -38,4 +38,9 @@ Termwert termdeutung(const std::string& term);
 // same afterwards as before.
 Termwert wertOhneFolgen(const std::string& x);
 
+// The value a formula shows for its term: the term's value looked at as above, 0 for a term
+// without one (a term that has lost its objects still shows a value). The program gives it to
+// the formula records when it starts (app/Programmstart.h).
+double formelwert(const std::string& term);
+
 }  // namespace quodral

@@ -35,8 +35,9 @@ template <class F> KeineTeile fuerTeile(const Formel&, F&&) { return {}; }
 
 // How a formula's term gets its value. Evaluating a term reads the registries and the check
 // state, and that is the measurements' business (measurement/Funktionen.h), above the records:
-// the measurements install their evaluation here, which must leave the check state as it was
-// and give 0 for a term without a value. While none is installed every term shows 0.
+// the program installs their evaluation here when it starts (app/Programmstart.h); it must
+// leave the check state as it was and give 0 for a term without a value. While none is
+// installed every term shows 0.
 using Formelauswertung = double (*)(const std::string& term);
 void formelauswertungSetzen(Formelauswertung auswertung);
 

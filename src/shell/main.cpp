@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <clocale>
 
+#include "app/Programmstart.h"
 #include "shell/Hauptfenster.h"
 #include "shell/Vektorzustand.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     quodral::qtAufDeutsch(app);
     // Whatever starting Qt left in the vector registers, the window's core starts clean.
     quodral::vektorregisterBereinigen();
+    quodral::kernStarten();
     quodral::Hauptfenster fenster;
     fenster.show();
     return app.exec();

@@ -35,6 +35,7 @@
 #include "Ansicht.h"
 #include "Zeilen.h"
 #include "app/Fenster.h"
+#include "app/Programmstart.h"
 #include "app/ViewController.h"
 #include "app/Zuruecksetzen.h"
 #include "model/Objekte.h"
@@ -390,6 +391,7 @@ std::chrono::seconds zeitlimit() {
 int main(int argc, char** argv) {
     using namespace quodral::transkript;
     namespace fs = std::filesystem;
+    quodral::kernStarten();
     if (argc < 2) {
         std::cerr << "usage: transcripts FILE...\n";
         return 2;
