@@ -35,8 +35,9 @@ std::string schluesselwortForm(const std::string& wort);
 // holds it.
 HandlerFunktion handlerFuer(const std::string& schluesselwort);
 
-// Dispatches one statement, exactly as the command stage received it. Presets quittung to
-// the failure text with suggestions, sets lok true just before it calls a handler and
+// Dispatches one statement, exactly as the command stage received it. A statement that
+// reaches no handler, or whose handler writes no answer, is answered with the failure text and
+// its suggestions (worked out only then). Sets lok true just before it calls a handler and
 // false for every statement that reaches no handler.
 // The second form takes the statement as the command stage has taken it in already.
 void filter2(const std::string& blabla);
