@@ -309,21 +309,21 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
     // sentences that an earlier statement or replay left there.
     mListe.clear();
     int n = 0;
-    if (!kontrolle()) return checkResultat;
     // The run goes over the list as it stands now; statements that append to the list while
-    // it runs do not disturb it.
-    const std::vector<std::string> zeilen = anweisungsListe;
+    // it runs do not disturb it. Each line is taken in once, for the check and for its run.
+    const std::vector<Anweisung> zeilen = anweisungenAus(anweisungsListe);
+    if (!kontrolle(zeilen)) return checkResultat;
     // Lines that passed their checks but had no effect (a construction refused or with an empty
     // result, a keyword no handler takes): the run goes on past them, so that a list saved with
     // such a line still replays, and names them at the end with the answer each gave.
     std::string ohneErgebnis;
     int ohneErgebnisZahl = 0;
-    for (const std::string& zeile : zeilen) {
+    for (const Anweisung& anweisung : zeilen) {
+        const std::string& zeile = anweisung.text;
         mListe.clear();
         ++n;
         quittung = misserfolg;
         const std::size_t namenVorher = verbrauchteNamen.size();
-        const Anweisung anweisung(zeile);
         ausfuehrenGeschuetzt(anweisung);
         if (!checkResultat) {
             fenster_.piepen();

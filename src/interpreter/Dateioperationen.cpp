@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "checks/Kontrolle.h"
+#include "interpreter/Worte.h"
 #include "text/Unicode.h"
-#include "text/Woerter.h"
 
 namespace quodral {
 
@@ -17,8 +17,8 @@ bool enthaeltListenTrenner(const std::string& anweisung) { return anweisung.find
 
 std::optional<std::string> anweisungZuGross(const std::string& anweisung) {
     if (std::optional<std::string> grund = anweisungZuLang(anweisung)) return grund;
-    // Within the length the words are counted as the interpreter splits them.
-    return zuVieleWorte(gehackterString2Stringfeld(anweisung).size());
+    // Within the length the words are counted as the interpreter takes the statement in.
+    return zuVieleWorte(Anweisung(anweisung).worte.size());
 }
 
 std::optional<std::string> anweisungZuLang(const std::string& anweisung) {

@@ -152,11 +152,10 @@ void anwListeAendern(modifizierer was, long long von, long long bis) {
 
 std::string entsterne(const std::string& zeile) {
     if (zeile.empty()) return zeile;
-    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
+    const Anweisung anweisung(zeile);
     // Only a star standing as a word of its own is removed; "*PUNKT" stays as it is.
-    if (worte.front() == "*") worte.front().clear();
-    std::string ergebnis;
-    for (const std::string& wort : worte) ergebnis += " " + wort;
+    std::string ergebnis = anweisung.worte.front() == "*" ? " " : " " + anweisung.worte.front();
+    for (std::size_t i = 1; i < anweisung.worte.size(); ++i) ergebnis += " " + anweisung.worte[i];
     return ergebnis;
 }
 

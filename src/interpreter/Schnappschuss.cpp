@@ -15,7 +15,6 @@
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
-#include "text/Unicode.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -170,10 +169,11 @@ void punkteFreezer() {
     std::set<std::string> spaeterGeloescht;
     bool allePunkteGeloescht = false;
     for (std::size_t i = anweisungsListe.size(); i-- > 0;) {
-        std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe[i]);
+        const Anweisung anweisung(anweisungsListe[i]);
         // A deactivated line ("* PUNKT ...") or a comment has "*" as its first word and is no
         // point statement or deletion.
-        const std::string stichwort = grossSchreiben(worte.front());
+        const std::string& stichwort = anweisung.kopf;
+        std::vector<std::string> worte = anweisung.worte;
         if (istLoeschwort(stichwort)) {
             for (std::size_t k = 1; k < worte.size(); ++k) {
                 if (worte[k] == artzeile(grafikArt::punkt).kollektiv) allePunkteGeloescht = true;

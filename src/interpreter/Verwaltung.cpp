@@ -8,7 +8,6 @@
 #include "interpreter/Worte.h"
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
-#include "text/Unicode.h"
 
 namespace quodral {
 
@@ -57,7 +56,8 @@ void achsenEinrichten() {
 
 void aktualisiereNamen() {
     if (anweisungsListe.empty()) return;
-    const std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe.front());
+    const Anweisung erste(anweisungsListe.front());
+    const std::vector<std::string>& worte = erste.worte;
     // The trailing empty word of a line ending in a separator is no name: a file name must
     // not come out empty.
     if (worte.size() >= 2 && worte[0] == "*" && !worte[1].empty())
@@ -66,10 +66,9 @@ void aktualisiereNamen() {
         aktuellerListenName = "Letztstand";
 }
 
-bool kontrolle() {
-    for (std::size_t i = 0; i < anweisungsListe.size(); ++i) {
-        const std::vector<std::string> worte = gehackterString2Stringfeld(anweisungsListe[i]);
-        const std::string schluesselwort = nfc(grossSchreiben(worte.front()));
+bool kontrolle(const std::vector<Anweisung>& liste) {
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const std::string& schluesselwort = liste[i].schluesselwort;
         const std::string zeile = "FEHLER in Zeile " + std::to_string(i + 1) + ":\n\n " + schluesselwort;
         if (makros.contains(schluesselwort)) {
             checkResultat = false;
@@ -79,10 +78,7 @@ bool kontrolle() {
         }
         // A one-word command stands alone; with a parameter word the same keyword is a
         // statement of its own (STRECKEN with parameters is a dilation) and replays as such.
-        bool mitParameter = false;
-        for (std::size_t w = 1; w < worte.size(); ++w)
-            if (!worte[w].empty()) mitParameter = true;
-        if (kommandos.contains(schluesselwort) && !mitParameter) {
+        if (kommandos.contains(schluesselwort) && liste[i].wortzahl() < 2) {
             checkResultat = false;
             mListe = zeile + " ist ein Kommando und kann nicht in der Anweisungsliste verwendet werden.";
             return false;

@@ -3,8 +3,11 @@
 // the coordinate axes, the name of the current list and the check of a list before a replay.
 
 #include <string>
+#include <vector>
 
 namespace quodral {
+
+struct Anweisung;
 
 // Every registry, the kind indexes, the special points and the name sets back to their start
 // contents; the axes come back visible or hidden as the axes setting stands. The statement
@@ -25,10 +28,10 @@ void achsenEinrichten();
 // first line gives "Letztstand". An empty list keeps the name it has.
 void aktualisiereNamen();
 
-// The check of the statement list before a replay, from its first line on: a line whose
-// keyword is a macro, or a bare one-word command, is refused. A one-word command followed by
-// a parameter (a recorded dilation "STRECKEN B A Z 2") passes. On refusal checkResultat
+// The check of a statement list taken in (anweisungenAus) before its replay, from its first
+// line on: a line whose keyword is a macro, or a bare one-word command, is refused. A one-word
+// command followed by a parameter (a recorded dilation "STRECKEN B A Z 2") passes. On refusal checkResultat
 // becomes false and mListe holds the message for the first refused line.
-bool kontrolle();
+bool kontrolle(const std::vector<Anweisung>& liste);
 
 }  // namespace quodral

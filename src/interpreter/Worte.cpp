@@ -10,10 +10,12 @@ namespace quodral {
 
 namespace {
 
-// Two blanks before every word, the empty last word included.
-std::string zusammenfuegen(const std::vector<std::string>& worte) {
-    std::string ergebnis;
-    for (const std::string& wort : worte) ergebnis += "  " + wort;
+// Two blanks before every word, the empty last word included, the first word upper-cased;
+// with the comment mark before the first word when the statement is stored as a comment.
+std::string zeilenform(const Anweisung& anweisung, bool alsKommentar) {
+    std::string ergebnis = alsKommentar ? "  * " : "  ";
+    ergebnis += anweisung.kopf;
+    for (std::size_t i = 1; i < anweisung.worte.size(); ++i) ergebnis += "  " + anweisung.worte[i];
     return ergebnis;
 }
 
@@ -32,16 +34,19 @@ Anweisung::Anweisung(std::string t)
       kopfFund(kopf == schluesselwort ? fund : schluesselwortSuchen(kopf)),
       einWort(worte.size() == 1 && worte.front().size() == text.size()) {}
 
+std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen) {
+    std::vector<Anweisung> anweisungen;
+    anweisungen.reserve(zeilen.size());
+    for (const std::string& zeile : zeilen) anweisungen.emplace_back(zeile);
+    return anweisungen;
+}
+
 std::string normalform(const Anweisung& anweisung) {
-    std::string ergebnis = "  ";
     // The generators that the registry marks are stored as comments: the statements they expand
     // into follow as lines of their own, and a comment passes the check of a stored list, which
     // refuses bare generators.
     const Fundstelle& f = anweisung.kopfFund;
-    if (f && (f.zeile->merkmale & merkmal::alsKommentar) != 0) ergebnis += "* ";
-    ergebnis += anweisung.kopf;
-    for (std::size_t i = 1; i < anweisung.worte.size(); ++i) ergebnis += "  " + anweisung.worte[i];
-    return ergebnis;
+    return zeilenform(anweisung, f && (f.zeile->merkmale & merkmal::alsKommentar) != 0);
 }
 
 std::string enthackterString(const std::string& s) { return normalform(Anweisung(s)); }
@@ -51,9 +56,8 @@ void formatiereAnwendungsliste() {
     neu.reserve(anweisungsListe.size());
     for (const std::string& zeile : anweisungsListe) {
         if (zeile.empty()) continue;
-        std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
-        worte.front() = grossSchreiben(worte.front());
-        neu.push_back(zusammenfuegen(worte));
+        // Rewritten, not recorded anew: a bare generator stays one (the replay's check refuses it).
+        neu.push_back(zeilenform(Anweisung(zeile), false));
     }
     anweisungsListe = std::move(neu);
 }

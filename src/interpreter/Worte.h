@@ -15,7 +15,10 @@ namespace quodral {
 // A statement taken in once: its text, its words, its first word upper-cased and the keyword
 // registry's rows for it. Every stage of a statement's road reads this one value: the window's
 // own words, the list editing, the one-word commands, the dispatcher and the normal form that
-// the list records. So a statement is split and upper-cased once, however far it goes.
+// the list records. So a statement is split and upper-cased once, however far it goes. A stored
+// line is read the same way wherever its words matter: its replay and the check before it, the
+// list's rewriting, the freezing of points, the list's name, re-activating a line and the size
+// bound of a loaded or replaced line.
 struct Anweisung {
     explicit Anweisung(std::string text);
 
@@ -43,6 +46,9 @@ struct Anweisung {
     // The number of words, a trailing empty word not counted.
     std::size_t wortzahl() const { return worte.back().empty() ? worte.size() - 1 : worte.size(); }
 };
+
+// Every line of a list taken in, in the list's order.
+std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen);
 
 // The normal form of a statement taken in (see enthackterString).
 std::string normalform(const Anweisung& anweisung);

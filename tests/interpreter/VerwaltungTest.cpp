@@ -12,6 +12,7 @@
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Verwaltung.h"
+#include "interpreter/Worte.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
@@ -168,7 +169,7 @@ TEST_F(Verwaltung, KontrolleVerweigertMakrosUndBlosseKommandos) {
         anweisungsListe = f.liste;
         checkResultat = true;
         mListe = "vorher";
-        EXPECT_EQ(kontrolle(), f.meldung.empty());
+        EXPECT_EQ(kontrolle(anweisungenAus(anweisungsListe)), f.meldung.empty());
         EXPECT_EQ(checkResultat, f.meldung.empty());
         EXPECT_EQ(mListe, f.meldung.empty() ? "vorher" : f.meldung);
     }
