@@ -42,21 +42,33 @@ namespace {
 
 std::string groesse(int n) { return std::to_string(n) + " Objekte"; }
 
+// The statements the window figures type, the i-th of twenty: a new point, a new line through
+// two points of the scene (P0 to P20, no two of them at one place), or a measurement.
+enum class Getippt { punkt, gerade, abstand };
+
+std::string anweisung(Getippt was, int i) {
+    const std::string a = "P" + std::to_string(i), b = "P" + std::to_string(i + 1);
+    switch (was) {
+        case Getippt::punkt: return "PUNKT Neu" + std::to_string(i) + " 0.5 " + std::to_string(i * 0.1) + " 1";
+        case Getippt::gerade: return "GERADE Neu" + std::to_string(i) + " " + a + " " + b;
+        case Getippt::abstand: return "ABSTAND " + a + " " + b;
+    }
+    return {};
+}
+
 // Twenty statements typed into the window, one after the other at a user's pace: each Return
 // is timed until the window takes the next key and until the new picture is painted in the
-// window, and the next statement is typed after that (the typing itself is not timed). New points change the drawing, a
-// measurement changes nothing drawable (its picture is the one shown).
-Groesse imFenster(const std::string& was, int n, bool schnell, bool abfrage) {
+// window, and the next statement is typed after that (the typing itself is not timed). New
+// points and lines change the drawing, a measurement changes nothing drawable (its picture is
+// the one shown).
+Groesse imFenster(const std::string& was, int n, bool schnell, Getippt getippt) {
     return {was + " im Fenster, " + groesse(n) + ", je Anweisung", schnell,
-            [n, abfrage] {
+            [n, getippt] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
                 return Lauf{[s, n] { *s = std::make_unique<Fenstersitzung>(n); },
-                            [s, abfrage] {
+                            [s, getippt] {
                                 for (int i = 0; i < 20; ++i) {
-                                    (*s)->eintippen(abfrage ? "ABSTAND P" + std::to_string(i) + " P" +
-                                                                  std::to_string(i + 1)
-                                                            : "PUNKT Neu" + std::to_string(i) + " 0.5 " +
-                                                                  std::to_string(i * 0.1) + " 1");
+                                    (*s)->eintippen(anweisung(getippt, i));
                                     const double t0 = jetzt();
                                     (*s)->returnDruecken();
                                     const double t1 = jetzt();
@@ -253,9 +265,10 @@ const Figur langeArbeit("Lange Arbeit im Fenster",
                          punktbild(600000, false, 1600)});
 
 const Figur fenster("Gefühlte Geschwindigkeit (Fenster)",
-                    {imFenster("PUNKT", 100, true, false), imFenster("PUNKT", 1000, false, false),
-                     imFenster("PUNKT", 10000, false, false), imFenster("ABSTAND", 100, true, true),
-                     imFenster("ABSTAND", 1000, false, true), imFenster("ABSTAND", 10000, false, true)});
+                    {imFenster("PUNKT", 100, true, Getippt::punkt), imFenster("PUNKT", 1000, false, Getippt::punkt),
+                     imFenster("PUNKT", 10000, false, Getippt::punkt), imFenster("GERADE", 10000, false, Getippt::gerade),
+                     imFenster("ABSTAND", 100, true, Getippt::abstand), imFenster("ABSTAND", 1000, false, Getippt::abstand),
+                     imFenster("ABSTAND", 10000, false, Getippt::abstand)});
 
 const Figur bilder("Ein Bild der Ansicht neben dem bloßen QPainter (CPU mit CPU vergleichen)",
                    {bild(100, true), bloss(100, true), bild(1000, false), bloss(1000, false), bild(5000, false),
