@@ -354,9 +354,8 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
 
 int ViewController::numberOfRows() const { return static_cast<int>(anweisungsListe.size()); }
 
-std::string ViewController::zellenText(int zeile) const {
-    if (zeile < 0 || static_cast<std::size_t>(zeile) >= anweisungsListe.size()) return {};
-    return std::to_string(zeile + 1) + ". " + anweisungsListe[static_cast<std::size_t>(zeile)];
+std::string zellenText(int zeile, const std::string& anweisung) {
+    return std::to_string(zeile + 1) + ". " + listenform(anweisung);
 }
 
 void ViewController::tableViewSelectionDidChange(int zeile) {

@@ -18,6 +18,11 @@ inline const std::string auswahlHinweis =
     "dem Löschen-Button werden die Zeilen im gewählten Bereich gelöscht. \n VORSICHT: Das Entfernen von Zeilen kann "
     "nicht rückgängig gemacht werden.";
 
+// The text of row `zeile` (from 0) of the statement table that holds the stored line
+// `anweisung`: the row's number, ". " and the line in the form in which the next replay runs
+// it, so that a row replaced in the table shows at once the form the other rows have.
+std::string zellenText(int zeile, const std::string& anweisung);
+
 class ViewController {
 public:
     // Becomes the window that the interpreter's questions go to, for as long as it lives.
@@ -42,7 +47,6 @@ public:
 
     // The statement table and its editing.
     int numberOfRows() const;
-    std::string zellenText(int zeile) const;
     void tableViewSelectionDidChange(int zeile);
     void anweisungZeigen(int nr);
     void editB();

@@ -15,6 +15,7 @@
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Loeschen.h"
+#include "model/Artentabelle.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
@@ -32,15 +33,13 @@ std::string kleinGeschrieben(const std::string& text) {
     return klein;
 }
 
-// The keywords that colour every object of one kind, compared with the text in lower case:
-// the names the keyword stands for, taken before anything is coloured; nothing when the text
-// is no keyword.
+// The words of the kinds' rows that colour every object of one kind (Artzeile::farbwort),
+// compared in lower case: the names of the kind's registry, taken before anything is coloured;
+// nothing when the text is no such word.
 std::optional<std::vector<std::string>> sammelbegriff(const std::string& text) {
     const std::string klein = kleinGeschrieben(text);
-    if (klein == "allestrecken") return namenVon(streckenListe);
-    if (klein == "allegeraden") return namenVon(geradenListe);
-    if (klein == "allepolygone") return namenVon(polygonListe);
-    if (klein == "allepolyeder") return namenVon(polyederListe);
+    for (const Artzeile& z : artentabelle())
+        if (!z.farbwort.empty() && kleinGeschrieben(std::string(z.farbwort)) == klein) return z.namen();
     return std::nullopt;
 }
 

@@ -81,9 +81,9 @@ void linieUpDown(GrafikPort& port);
 void farbAuswahlB(GrafikPort& port);
 
 // Decides which names get the chosen colour, first match wins: the members of a cluster; an
-// object with attributes; "allestrecken", "allegeraden", "allepolygone", "allepolyeder" in
-// any mix of upper and lower case for every object of that kind. Anything else puts "??"
-// into the name field, with the beep.
+// object with attributes; a kind's colour word (Artzeile::farbwort: "alleStrecken",
+// "alleGeraden", "allePolygone", "allePolyeder") in any mix of upper and lower case for every
+// object of that kind. Anything else puts "??" into the name field, with the beep.
 void faerbe(GrafikPort& port, const std::string& wasn);
 
 // Gives the named object the colour of the selected pop-up item. A name without attributes

@@ -51,14 +51,17 @@ std::string normalform(const Anweisung& anweisung) {
 
 std::string enthackterString(const std::string& s) { return normalform(Anweisung(s)); }
 
+std::string listenform(const std::string& zeile) {
+    if (zeile.empty()) return zeile;
+    // Rewritten, not recorded anew: a bare generator stays one (the replay's check refuses it).
+    return zeilenform(Anweisung(zeile), false);
+}
+
 void formatiereAnwendungsliste() {
     std::vector<std::string> neu;
     neu.reserve(anweisungsListe.size());
-    for (const std::string& zeile : anweisungsListe) {
-        if (zeile.empty()) continue;
-        // Rewritten, not recorded anew: a bare generator stays one (the replay's check refuses it).
-        neu.push_back(zeilenform(Anweisung(zeile), false));
-    }
+    for (const std::string& zeile : anweisungsListe)
+        if (!zeile.empty()) neu.push_back(listenform(zeile));
     anweisungsListe = std::move(neu);
 }
 

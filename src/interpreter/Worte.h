@@ -59,8 +59,12 @@ std::string normalform(const Anweisung& anweisung);
 // statements they expand into are stored themselves.
 std::string enthackterString(const std::string& s);
 
-// Rewrites every line of the statement list: empty lines are dropped, the others rebuilt from
-// their words with the keyword upper-cased (a comment's "*" stays a word of its own).
+// A stored line in the form in which the replay runs it: rebuilt from its words, every word
+// after two blanks and the first word upper-cased (a comment's "*" stays a word of its own); an
+// empty line stays empty.
+std::string listenform(const std::string& zeile);
+
+// Rewrites every line of the statement list into its listenform; empty lines are dropped.
 void formatiereAnwendungsliste();
 
 // The first character of a name, as a prefix for fresh names; "x" for a name of fewer than

@@ -294,6 +294,8 @@ std::vector<Artzeile> tabelleBauen() {
     polyeder.auflistung = Listenform{"Definierte Polyeder:\n ", "\nKeine Polyeder", "Polyeder", eintraege};
     polyeder.loeschregel = immer;
     polyeder.vernichten = &schritt::polyederVernichten;
+    // Not a collective: the pop-up's own word for every polyhedron, prisms and pyramids included.
+    polyeder.farbwort = "allePolyeder";
     return {
         zeile<Ebene>({.auflistung = Listenform{"Definierte Ebenen:\n ", "\nKeine Ebenen", "Ebenen", eintraege},
                       .beschreibung = Beschreibungsform{" ist die  ", ".\n\n", ""},
@@ -318,6 +320,7 @@ std::vector<Artzeile> tabelleBauen() {
                        .standardAttribute = linienAttribute,
                        .kollektiv = "alleGeraden",
                        .kollektivLoeschbar = true,
+                       .farbwort = "alleGeraden",
                        .darstellungsoption = eigene,
                        .klonweise = unterEintrag,
                        .abstand = true}),
@@ -353,6 +356,7 @@ std::vector<Artzeile> tabelleBauen() {
                         .standardAttribute = figurAttribute,
                         .kollektiv = "allePolygone",
                         .kollektivLoeschbar = true,
+                        .farbwort = "allePolygone",
                         .vernichten = &schritt::polygonVernichten,
                         .loeschRang = 1,
                         .darstellungsoption = mitEcken,
@@ -376,6 +380,7 @@ std::vector<Artzeile> tabelleBauen() {
                         .standardAttribute = figurAttribute,
                         .kollektiv = "alleStrecken",
                         .kollektivLoeschbar = true,
+                        .farbwort = "alleStrecken",
                         .loeschRang = 2,
                         .darstellungsoption = eigene,
                         .klonweise = unterEintrag,

@@ -146,6 +146,9 @@ struct Artzeile {
     bool kollektivFrei = false;
     // LOESCHE takes the collective for every object of its kind.
     bool kollektivLoeschbar = false;
+    // The word that gives every object of the kind the colour chosen in the drawing view's
+    // pop-up, in any mix of upper and lower case; empty for none.
+    std::string_view farbwort{};
 
     // --- Deletion.
     Loeschregel loeschregel = Loeschregel::wennUngebunden;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "model/Artentabelle.h"
 #include "model/Attribute.h"
 #include "shell/GrafikView.h"
 #include "text/Unicode.h"
@@ -47,8 +48,12 @@ GrafikWidget::GrafikWidget(QWidget* parent) : QWidget(parent) {
     farbWahlB_->setObjectName(QStringLiteral("farbWahlB"));
     for (const farbe f : farbWahlFarben) farbWahlB_->addItem(QString::fromStdString(rawValue(f)));
     farbWahlB_->setCurrentIndex(0);
-    farbWahlB_->setToolTip(QStringLiteral("Gibt dem genannten Objekt (Klumpen, alleStrecken, alleGeraden, "
-                                          "allePolygone, allePolyeder) die gewählte Farbe."));
+    // The words that colour every object of a kind, as the kinds' rows name them.
+    std::string woerter;
+    for (const Artzeile& z : artentabelle())
+        if (!z.farbwort.empty()) woerter += ", " + std::string(z.farbwort);
+    farbWahlB_->setToolTip(QString::fromStdString("Gibt dem genannten Objekt (Klumpen" + woerter +
+                                                  ") die gewählte Farbe."));
     // A click leaves the keyboard where it was: letters typed into a focused pop-up would pick
     // another colour and give it to the named object at once.
     farbWahlB_->setFocusPolicy(Qt::TabFocus);

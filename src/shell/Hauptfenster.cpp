@@ -58,8 +58,6 @@
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "shell/Vektorzustand.h"
-#include "text/Unicode.h"
-#include "text/Woerter.h"
 
 // The alert icon lives in the shell's resources, which a static library must register itself.
 static void ressourcenEinbinden() { Q_INIT_RESOURCE(Quodral); }
@@ -88,17 +86,6 @@ constexpr int fensterRand = 6;
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
 const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
-
-// The form in which the replay runs a stored line (it rewrites the list so before it runs):
-// every word after two blanks, the keyword upper-cased. An empty line stays empty.
-std::string normalform(const std::string& zeile) {
-    if (zeile.empty()) return zeile;
-    std::vector<std::string> worte = gehackterString2Stringfeld(zeile);
-    worte.front() = grossSchreiben(worte.front());
-    std::string ergebnis;
-    for (const std::string& wort : worte) ergebnis += "  " + wort;
-    return ergebnis;
-}
 
 // Qt's own file dialog (the same on every desktop, and German once Qt's translations are
 // installed). The labels that matter most are given in German here too, for a system without
@@ -487,7 +474,7 @@ QVariant AnweisungsModell::data(const QModelIndex& index, int role) const {
     // other rows have and in which the next replay runs it.
     const int zeile = index.row();
     if (zeile < 0 || zeile >= rowCount()) return QString();
-    return q(std::to_string(zeile + 1) + ". " + normalform(zeilen_[static_cast<std::size_t>(zeile)]));
+    return q(zellenText(zeile, zeilen_[static_cast<std::size_t>(zeile)]));
 }
 
 QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -12,6 +12,7 @@
 #include "FrischerStart.h"
 #include "ProtokollFenster.h"
 #include "app/ViewController.h"
+#include "interpreter/Worte.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -188,14 +189,23 @@ TEST_F(ViewControllerTest, FragenMitIhrenKnoepfen) {
 }
 
 TEST_F(ViewControllerTest, ZellenDerTabelle) {
-    // The row number, ". " and the statement as stored; rows the table may still hold from
-    // before a change show nothing.
+    // A row shows its number, ". " and the line the next replay runs: a line replaced in the
+    // table as typed shows at once what the replay's rewriting stores for it, and a stored line
+    // shows as it is stored.
     ViewController vc(fenster);
-    EXPECT_EQ(vc.numberOfRows(), 0);
     tippen(vc, "* zwei");
     EXPECT_EQ(vc.numberOfRows(), 1);
-    EXPECT_EQ(vc.zellenText(0), "1.   *  zwei");
-    for (int zeile : {-1, 1, 2}) EXPECT_EQ(vc.zellenText(zeile), "") << zeile;
+    EXPECT_EQ(zellenText(0, anweisungsListe[0]), "1. " + anweisungsListe[0]);
+    anweisungsListe = {"punkt a 1,2;3", "  * NECK  n  5", "strecke\ts a b ", "größe", "  GERADE  g  a  b"};
+    std::vector<std::string> zellen;
+    for (std::size_t i = 0; i < anweisungsListe.size(); ++i)
+        zellen.push_back(zellenText(static_cast<int>(i), anweisungsListe[i]));
+    formatiereAnwendungsliste();
+    ASSERT_EQ(anweisungsListe.size(), zellen.size());
+    for (std::size_t i = 0; i < zellen.size(); ++i) {
+        EXPECT_EQ(zellen[i], std::to_string(i + 1) + ". " + anweisungsListe[i]) << i;
+        EXPECT_EQ(zellenText(static_cast<int>(i), anweisungsListe[i]), zellen[i]) << i;
+    }
 }
 
 }  // namespace
