@@ -22,9 +22,11 @@
 #include "drawing/Clipping.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Projektion.h"
+#include "model/Artentabelle.h"
 #include "model/Attribute.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -266,44 +268,63 @@ private:
 // handing over costs more than it saves.
 constexpr std::size_t teilenAb = 1000;
 
-// What may have changed since the scene taken last, as the registries' logs tell it: the lists
-// of the scene to be taken anew, and for the points the names to look at (all of them when
-// there are none).
-struct Neues {
-    std::optional<std::vector<std::string>> punktnamen;
-    bool geraden = true, kreise = true, strahlen = true, strecken = true, polygone = true, zylinder = true;
+// What may have changed in the list of one drawn kind since the scene taken last, as the
+// registries' logs tell it: nothing (the list taken last is the list), the objects of some
+// names (in any order, a name perhaps more than once), or anything (no names).
+struct Artneues {
+    bool geaendert = true;
+    std::optional<std::vector<std::string>> namen;
 };
 
-// The Stand of every registry the taking reads, as the scene taken last saw them.
-struct Staende {
-    std::uint64_t punkte = 0, attr = 0, geraden = 0, kreise = 0, strahlen = 0, strecken = 0, polygone = 0,
-                  zylinder = 0;
+struct Zeichenart;
+
+// The drawn kinds, in the order in which they are taken and drawn (see Zeichenart).
+const std::vector<const Zeichenart*>& zeichenarten();
+
+// The Stand of every log the taking reads, as the scene taken last saw it: that of the
+// attributes and that of each drawn kind's registry.
+class Staende {
+public:
     // Taken as the base of the next taking.
-    static Staende alsBasis() {
-        return {punktListe.buch().basisNehmen(),   attrListe.buch().basisNehmen(),
-                geradenListe.buch().basisNehmen(), kreisListe.buch().basisNehmen(),
-                strahlListe.buch().basisNehmen(),  streckenListe.buch().basisNehmen(),
-                polygonListe.buch().basisNehmen(), zylinderListe.buch().basisNehmen()};
+    static Staende alsBasis();
+
+    // The names logged in that log since the base; nothing when anything may have changed, or
+    // for a log the base does not hold.
+    std::optional<std::vector<std::string>> namenSeit(const Aenderungsbuch& buch) const {
+        for (const auto& [b, stand] : staende_)
+            if (b == &buch) return buch.namenSeit(stand);
+        return std::nullopt;
     }
+
+private:
+    std::vector<std::pair<const Aenderungsbuch*, std::uint64_t>> staende_;
+};
+
+// What may have changed since the scene taken last, for each drawn kind (in the order of
+// zeichenarten); at first everything.
+struct Neues {
+    std::vector<Artneues> arten = std::vector<Artneues>(zeichenarten().size());
 };
 
 // How the scene keeps an object of a kind drawn with a pen: `eintrag` makes the entry from the
-// record and its attribute entry (nullptr: none), `gleicht` tells whether an entry taken before
-// is still that. Lines and rays: anchor and direction.
+// name, the record and its attribute entry (nullptr: none), `gleicht` tells whether an entry
+// taken before for that name is still that. Lines and rays: anchor and direction.
 struct Geradenart {
     using Daten = Szenenabzug::Geradendaten;
     template <class R> static bool gleicht(const Daten& d, const R& rec, const Attribut* at) {
         return d.ap == ort(rec.ap) && d.rv == ort(rec.rv) && gleich(d.attr, at);
     }
-    template <class R> static Daten eintrag(const R& rec, const Attribut* at) {
-        return {ort(rec.ap), ort(rec.rv), wert(at)};
+    template <class R> static Daten eintrag(const std::string& name, const R& rec, const Attribut* at) {
+        return {name, ort(rec.ap), ort(rec.rv), wert(at)};
     }
 };
 
 struct Kreisart {
     using Daten = Szenenabzug::Kreismit;
     static bool gleicht(const Daten& d, const Kreis& k, const Attribut* at) { return gleich(d.k, k) && gleich(d.attr, at); }
-    static Daten eintrag(const Kreis& k, const Attribut* at) { return {kreisdaten(k), wert(at)}; }
+    static Daten eintrag(const std::string& name, const Kreis& k, const Attribut* at) {
+        return {name, kreisdaten(k), wert(at)};
+    }
 };
 
 struct Streckenart {
@@ -311,48 +332,85 @@ struct Streckenart {
     static bool gleicht(const Daten& d, const Strecke& st, const Attribut* at) {
         return d.ap == ort(st.ap) && d.ep == ort(st.ep) && gleich(d.attr, at);
     }
-    static Daten eintrag(const Strecke& st, const Attribut* at) { return {ort(st.ap), ort(st.ep), wert(at)}; }
+    static Daten eintrag(const std::string& name, const Strecke& st, const Attribut* at) {
+        return {name, ort(st.ap), ort(st.ep), wert(at)};
+    }
 };
 
+// A polygon's entry carries the record's own name, which registration makes its registry name.
 struct Polygonart {
     using Daten = Szenenabzug::Polygondaten;
     static bool gleicht(const Daten& d, const Polygon& pol, const Attribut* at) {
         return d.vision == pol.vision && gleich(d.attr, at) && d.name == pol.name && d.ecken == pol.ecken;
     }
-    static Daten eintrag(const Polygon& pol, const Attribut* at) { return {pol.name, pol.ecken, pol.vision, wert(at)}; }
+    static Daten eintrag(const std::string&, const Polygon& pol, const Attribut* at) {
+        return {pol.name, pol.ecken, pol.vision, wert(at)};
+    }
 };
 
-// The list of one kind drawn with a pen, its visible objects taken by comparison with `alt`;
-// `alt` itself when the list cannot have changed (`geaendert` false, see Neues). With
-// `anlegen`, the names of objects whose attributes are to be made go to `anzulegen`.
+// The list of one kind drawn with a pen, its visible objects taken by comparison with `alt`:
+// `alt` itself when the list cannot have changed; where only some names may have changed, just
+// their objects are looked up in the registry and in attrListe, and the list taken last is
+// copied with their entries made anew where any differs; otherwise every object is compared.
+// With `anlegen`, the names of objects whose attributes are to be made go to `anzulegen`.
 template <class Art, class Karte>
 Festliste<typename Art::Daten> linienlisteAufnehmen(const Karte& registry, const Festliste<typename Art::Daten>& alt,
-                                                    bool geaendert, bool anlegen, std::vector<std::string>& anzulegen) {
-    if (!geaendert) return alt;
-    Attributleser a;
-    Abgleich<typename Art::Daten> liste(alt);
-    for (const auto& paar : registry) {
-        const std::string& name = paar.first;
-        const auto& rec = paar.second;
-        if (rec.vision == darstellung::verborgen) continue;
-        const Attribut* at = a.lesen(name, anlegen, anzulegen);
-        liste.eintrag([&](const typename Art::Daten& d) { return Art::gleicht(d, rec, at); },
-                      [&] { return Art::eintrag(rec, at); });
+                                                    const Artneues& neu, bool anlegen, std::vector<std::string>& anzulegen) {
+    using Daten = typename Art::Daten;
+    if (!neu.geaendert) return alt;
+    if (!neu.namen) {
+        Attributleser a;
+        Abgleich<Daten> liste(alt);
+        for (const auto& paar : registry) {
+            const std::string& name = paar.first;
+            const auto& rec = paar.second;
+            if (rec.vision == darstellung::verborgen) continue;
+            const Attribut* at = a.lesen(name, anlegen, anzulegen);
+            liste.eintrag([&](const Daten& d) { return d.name == name && Art::gleicht(d, rec, at); },
+                          [&] { return Art::eintrag(name, rec, at); });
+        }
+        return liste.ergebnis();
     }
-    return liste.ergebnis();
-}
-
-// The lines, circles, rays, segments and polygons of the scene, taken into `s` by comparison
-// with `alt`; a list that cannot have changed (see Neues) is the old one. attrListe is only
-// read: the names of objects whose attributes are to be made go to `anzulegen`. A ray gets its
-// entry in both modes, the others by the attribute rule (`regel`).
-void linienAufnehmen(const Szenenabzug& alt, Szenenabzug& s, bool regel, const Neues& neu,
-                     std::vector<std::string>& anzulegen) {
-    s.geraden = linienlisteAufnehmen<Geradenart>(geradenListe.karte(), alt.geraden, neu.geraden, regel, anzulegen);
-    s.kreise = linienlisteAufnehmen<Kreisart>(kreisListe.karte(), alt.kreise, neu.kreise, regel, anzulegen);
-    s.strahlen = linienlisteAufnehmen<Geradenart>(strahlListe.karte(), alt.strahlen, neu.strahlen, true, anzulegen);
-    s.strecken = linienlisteAufnehmen<Streckenart>(streckenListe.karte(), alt.strecken, neu.strecken, regel, anzulegen);
-    s.polygone = linienlisteAufnehmen<Polygonart>(polygonListe.karte(), alt.polygone, neu.polygone, regel, anzulegen);
+    std::vector<const std::string*> namen;
+    namen.reserve(neu.namen->size());
+    for (const std::string& n : *neu.namen) namen.push_back(&n);
+    std::sort(namen.begin(), namen.end(), [](const auto* x, const auto* y) { return *x < *y; });
+    namen.erase(std::unique(namen.begin(), namen.end(), [](const auto* x, const auto* y) { return *x == *y; }),
+                namen.end());
+    const auto& attr = attrListe.karte();
+    const std::vector<Daten>& vorher = *alt;
+    std::shared_ptr<std::vector<Daten>> liste;   // made at the first difference
+    std::size_t uebernommen = 0;                 // the entries of `vorher` before this one are in `liste`
+    for (const std::string* name : namen) {
+        const auto stelle = std::lower_bound(vorher.begin(), vorher.end(), *name,
+                                             [](const Daten& d, const std::string& n) { return d.name < n; });
+        const auto i = static_cast<std::size_t>(stelle - vorher.begin());
+        const bool da = stelle != vorher.end() && stelle->name == *name;
+        std::optional<Daten> eintrag;
+        const auto rec = registry.find(*name);
+        if (rec != registry.end() && rec->second.vision != darstellung::verborgen) {
+            const auto a = attr.find(*name);
+            const Attribut* at = a != attr.end() ? &a->second : nullptr;
+            if (at == nullptr && anlegen) {
+                anzulegen.push_back(*name);
+                at = &Attributleser::standard;
+            }
+            if (da && Art::gleicht(*stelle, rec->second, at)) continue;
+            eintrag = Art::eintrag(*name, rec->second, at);
+        } else if (!da) {
+            continue;
+        }
+        if (!liste) {
+            liste = std::make_shared<std::vector<Daten>>();
+            liste->reserve(vorher.size() + 1);
+        }
+        liste->insert(liste->end(), vorher.begin() + static_cast<std::ptrdiff_t>(uebernommen), stelle);
+        uebernommen = da ? i + 1 : i;
+        if (eintrag) liste->push_back(std::move(*eintrag));
+    }
+    if (!liste) return alt;
+    liste->insert(liste->end(), vorher.begin() + static_cast<std::ptrdiff_t>(uebernommen), vorher.end());
+    return Festliste<Daten>(std::move(liste));
 }
 
 // The entry of the scene for the point of the registry, read with `a` (names in ascending order).
@@ -615,6 +673,9 @@ private:
         return s_.punkte.finde(name);
     }
 
+public:
+    // The drawing of each drawn kind (see Zeichenart).
+
     // The labels of the points of the sections from `von` to before `bis`.
     void beschriftungen(std::size_t von, std::size_t bis) {
         for (std::size_t a = von; a < bis; ++a)
@@ -670,10 +731,10 @@ private:
 
     void kreise(std::size_t von, std::size_t bis) {
         for (std::size_t i = von; i < bis; ++i) {
-            const auto& [k, a] = (*s_.kreise)[i];
-            attributRegel(a);
+            const Szenenabzug::Kreismit& k = (*s_.kreise)[i];
+            attributRegel(k.attr);
             Pfad& pfad = neuerPfad();
-            kreisAnhaengen(pfad, k);
+            kreisAnhaengen(pfad, k.k);
             ziehen(pfad, breite);
             breite = 1;
         }
@@ -757,51 +818,16 @@ private:
         }
     }
 
-    void durchgang(std::size_t i) {
-        farbe = s_.farben[i];
-        auge_ = &s_.augen[i];
-        for (const Art art : arten) teilZeichnen(art, 0, anzahl(art));
-    }
+    // The pieces from `von` to before `bis` of part `teil` of the kind, in the pass's colour as
+    // it stands.
+    void teilZeichnen(const Zeichenart& art, std::size_t teil, std::size_t von, std::size_t bis);
 
-public:
-    // The kinds of objects of a pass, in the order in which they are drawn: the labels of the
-    // points (in the normal mode only), the dots of the points (one path), the lines, circles,
-    // rays, segments, cylinders and polygons.
-    enum class Art { beschriftungen, punkte, geraden, kreise, strahlen, strecken, zylinder, polygone };
-    static constexpr std::array<Art, 8> arten{Art::beschriftungen, Art::punkte, Art::geraden,  Art::kreise,
-                                              Art::strahlen,       Art::strecken, Art::zylinder, Art::polygone};
+    // How many pieces part `teil` of the kind has in a pass.
+    std::size_t anzahl(const Zeichenart& art, std::size_t teil) const;
 
-    // How many pieces of the kind a pass has: sections of points for the labels, one path for
-    // the dots, objects for the others.
-    std::size_t anzahl(Art art) const {
-        switch (art) {
-            case Art::beschriftungen: return s_.stereo ? 0 : s_.punkte.abschnitte.size();
-            case Art::punkte: return 1;
-            case Art::geraden: return s_.geraden->size();
-            case Art::kreise: return s_.kreise->size();
-            case Art::strahlen: return s_.strahlen->size();
-            case Art::strecken: return s_.strecken->size();
-            case Art::zylinder: return s_.zylinder->size();
-            case Art::polygone: return s_.polygone->size();
-        }
-        return 0;
-    }
-
-    // The pieces from `von` to before `bis` of the kind, in the pass's colour as it stands.
-    void teilZeichnen(Art art, std::size_t von, std::size_t bis) {
-        switch (art) {
-            case Art::beschriftungen: beschriftungen(von, bis); break;
-            case Art::punkte:
-                if (von < bis) punkte();
-                break;
-            case Art::geraden: geraden(von, bis); break;
-            case Art::kreise: kreise(von, bis); break;
-            case Art::strahlen: strahlen(von, bis); break;
-            case Art::strecken: strecken(von, bis); break;
-            case Art::zylinder: zylinder(von, bis); break;
-            case Art::polygone: polygone(von, bis); break;
-        }
-    }
+    // The colour the pieces from `von` to before `bis` of part `teil` of the kind leave behind,
+    // given the one before them: that of the last object whose attributes bring a colour.
+    Farbwert farbeNach(const Zeichenart& art, std::size_t teil, std::size_t von, std::size_t bis, Farbwert f) const;
 
     // Starts drawing in pass i with the colour the objects before left.
     void durchgangBeginnen(std::size_t i, const Farbwert& f) {
@@ -809,35 +835,284 @@ public:
         auge_ = &s_.augen[i];
     }
 
-    // The colour the pieces from `von` to before `bis` of the kind leave behind, given the one
-    // before them: that of the last object whose attributes bring a colour.
-    Farbwert farbeNach(Art art, std::size_t von, std::size_t bis, Farbwert f) const {
-        if (s_.stereo) return f;
-        const auto regel = [&f](const std::optional<Attribut>& a) {
-            if (a) f = farbwahl(a->f);
-        };
-        for (std::size_t i = von; i < bis; ++i) {
-            switch (art) {
-                case Art::geraden: regel((*s_.geraden)[i].attr); break;
-                case Art::kreise: regel((*s_.kreise)[i].attr); break;
-                case Art::strecken: regel((*s_.strecken)[i].attr); break;
-                case Art::polygone: regel((*s_.polygone)[i].attr); break;
-                default: return f;
-            }
-        }
-        return f;
-    }
-
 private:
+    void durchgang(std::size_t i);
+
     Leinwand& l_;
     const Szenenabzug& s_;
     const Punkt* auge_ = nullptr;
     Pfad arbeit_;
 };
 
-}  // namespace
+// ---------------------------------------------------------------------------------------------
+// The drawn kinds
 
-namespace {
+// Which thread takes a kind's list: the statements' thread, while the helper may take the
+// kinds drawn with a pen in a large scene (`nebenher`), or the statements' thread once the
+// helper is done (`danach`, the cylinders, which reckon their top circle as they are taken).
+enum class Faden { hier, nebenher, danach };
+
+// How the scene takes and draws the objects of one drawn kind. The kinds' rows say which kinds
+// are drawn and in which order (Artzeile::zeichenfolge); zeichenartVon gives each kind its way
+// here or none, by a switch without default, so that the compiler names it for a new kind, and
+// the drawing stops at once where the two disagree (zeichenarten).
+struct Zeichenart {
+    // The log of the kind's registry.
+    const Aenderungsbuch& (*buch)() = nullptr;
+    // What may have changed since the base, given the attributes' names logged since (nothing:
+    // anything may have).
+    Artneues (*neues)(const Staende& basis, const std::optional<std::vector<std::string>>& attr) = nullptr;
+    // How many objects the taking of `neu` compares one by one (none where nothing or only some
+    // names are taken anew): a large scene is taken on two threads.
+    std::size_t (*zuVergleichen)(const Artneues& neu) = nullptr;
+    // Takes the kind's list into `s` by comparison with `alt`, taking anew what `neu` names.
+    // With the attribute rule `regel` (the normal mode), the names of objects whose attributes
+    // are to be made go to `anzulegen`.
+    void (*aufnehmen)(const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool regel,
+                      std::vector<std::string>& anzulegen) = nullptr;
+    // Both scenes hold the same objects of the kind.
+    bool (*gleich)(const Szenenabzug& a, const Szenenabzug& b) = nullptr;
+    Faden faden = Faden::nebenher;
+
+    // The drawing: the parts of a pass the kind draws one after the other (the points their
+    // labels, then their dots), the number of pieces of a part, and how many of them a list of
+    // the drawing in parts takes at most.
+    std::size_t teile = 1;
+    std::size_t (*anzahl)(const Szenenabzug& s, std::size_t teil) = nullptr;
+    std::size_t jeListe = 200;
+    void (*zeichnen)(Zeichner& z, std::size_t teil, std::size_t von, std::size_t bis) = nullptr;
+    // The colour that pieces leave behind (see Zeichner::farbeNach); nullptr for a kind whose
+    // objects bring none.
+    Farbwert (*farbeNach)(const Szenenabzug& s, std::size_t von, std::size_t bis, Farbwert f) = nullptr;
+};
+
+void Zeichner::teilZeichnen(const Zeichenart& art, std::size_t teil, std::size_t von, std::size_t bis) {
+    art.zeichnen(*this, teil, von, bis);
+}
+
+std::size_t Zeichner::anzahl(const Zeichenart& art, std::size_t teil) const { return art.anzahl(s_, teil); }
+
+Farbwert Zeichner::farbeNach(const Zeichenart& art, std::size_t, std::size_t von, std::size_t bis, Farbwert f) const {
+    if (s_.stereo || art.farbeNach == nullptr) return f;
+    return art.farbeNach(s_, von, bis, f);
+}
+
+void Zeichner::durchgang(std::size_t i) {
+    farbe = s_.farben[i];
+    auge_ = &s_.augen[i];
+    for (const Zeichenart* art : zeichenarten())
+        for (std::size_t t = 0; t < art->teile; ++t) teilZeichnen(*art, t, 0, anzahl(*art, t));
+}
+
+// What may have changed of a kind whose entries are made from its own record and its
+// attributes: the names logged in its registry and in attrListe since the base.
+template <class R> Artneues namensweiseNeu(const Staende& basis, const std::optional<std::vector<std::string>>& attr) {
+    std::optional<std::vector<std::string>> namen = basis.namenSeit(Eintragsart<R>::liste().buch());
+    if (!namen || !attr) return {};
+    namen->insert(namen->end(), attr->begin(), attr->end());
+    if (namen->empty()) return {false, std::nullopt};
+    return {true, std::move(namen)};
+}
+
+template <class R> const Aenderungsbuch& buchVon() { return Eintragsart<R>::liste().buch(); }
+
+// The kinds drawn with a pen: the comparison of their entries (Geradenart ...), their list in
+// the scene, their drawing, whether they get attributes in both modes (rays) or by the
+// attribute rule, and whether their attributes bring a colour (rays bring only a width).
+template <class R> struct Stift;
+template <> struct Stift<Gerade> : Geradenart {
+    static constexpr auto feld = &Szenenabzug::geraden;
+    static constexpr auto zeichnen = &Zeichner::geraden;
+    static constexpr bool immerAnlegen = false, faerbt = true;
+};
+template <> struct Stift<Kreis> : Kreisart {
+    static constexpr auto feld = &Szenenabzug::kreise;
+    static constexpr auto zeichnen = &Zeichner::kreise;
+    static constexpr bool immerAnlegen = false, faerbt = true;
+};
+template <> struct Stift<Strahl> : Geradenart {
+    static constexpr auto feld = &Szenenabzug::strahlen;
+    static constexpr auto zeichnen = &Zeichner::strahlen;
+    static constexpr bool immerAnlegen = true, faerbt = false;
+};
+template <> struct Stift<Strecke> : Streckenart {
+    static constexpr auto feld = &Szenenabzug::strecken;
+    static constexpr auto zeichnen = &Zeichner::strecken;
+    static constexpr bool immerAnlegen = false, faerbt = true;
+};
+template <> struct Stift<Polygon> : Polygonart {
+    static constexpr auto feld = &Szenenabzug::polygone;
+    static constexpr auto zeichnen = &Zeichner::polygone;
+    static constexpr bool immerAnlegen = false, faerbt = true;
+};
+
+template <class R> Zeichenart stiftart() {
+    using S = Stift<R>;
+    Zeichenart a;
+    a.buch = &buchVon<R>;
+    a.neues = &namensweiseNeu<R>;
+    a.zuVergleichen = [](const Artneues& neu) -> std::size_t {
+        return neu.geaendert && !neu.namen ? Eintragsart<R>::liste().size() : 0;
+    };
+    a.aufnehmen = [](const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool regel,
+                     std::vector<std::string>& anzulegen) {
+        s.*S::feld = linienlisteAufnehmen<S>(Eintragsart<R>::liste().karte(), alt.*S::feld, neu,
+                                             S::immerAnlegen || regel, anzulegen);
+    };
+    a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.*S::feld == y.*S::feld; };
+    a.anzahl = [](const Szenenabzug& s, std::size_t) { return (s.*S::feld)->size(); };
+    a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { (z.*S::zeichnen)(von, bis); };
+    if constexpr (S::faerbt)
+        a.farbeNach = [](const Szenenabzug& s, std::size_t von, std::size_t bis, Farbwert f) {
+            for (std::size_t i = von; i < bis; ++i)
+                if (const std::optional<Attribut>& at = (*(s.*S::feld))[i].attr) f = farbwahl(at->f);
+            return f;
+        };
+    return a;
+}
+
+// The points: their sections and the special points, taken while the helper takes the kinds
+// drawn with a pen; drawn as their labels (in the normal mode only, a piece per section), then
+// their dots (one path).
+Zeichenart punktart() {
+    Zeichenart a;
+    a.buch = &buchVon<Punkt>;
+    a.neues = [](const Staende& basis, const std::optional<std::vector<std::string>>& attr) {
+        Artneues n = namensweiseNeu<Punkt>(basis, attr);
+        // The special points are compared every time.
+        if (!n.geaendert) n = {true, std::vector<std::string>()};
+        return n;
+    };
+    a.zuVergleichen = [](const Artneues& neu) -> std::size_t { return neu.namen ? 0 : punktListe.size(); };
+    a.aufnehmen = [](const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool, std::vector<std::string>&) {
+        s.punkte = punkteAufnehmen(alt.punkte, neu.namen);
+        Abgleich<Szenenabzug::Ort> liste(alt.sonder);
+        for (const Punkt& p : sonderListe)
+            liste.eintrag([&](const Szenenabzug::Ort& d) { return d == ort(p); }, [&] { return ort(p); });
+        s.sonder = liste.ergebnis();
+    };
+    a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.punkte == y.punkte && x.sonder == y.sonder; };
+    a.faden = Faden::hier;
+    a.teile = 2;
+    a.anzahl = [](const Szenenabzug& s, std::size_t teil) -> std::size_t {
+        if (teil == 0) return s.stereo ? 0 : s.punkte.abschnitte.size();
+        return 1;
+    };
+    // A section holds a few hundred points already.
+    a.jeListe = 1;
+    a.zeichnen = [](Zeichner& z, std::size_t teil, std::size_t von, std::size_t bis) {
+        if (teil == 0) z.beschriftungen(von, bis);
+        else if (von < bis) z.punkte();
+    };
+    return a;
+}
+
+// The cylinders: drawn from their base circle and their top point as well, so taken anew as a
+// whole when any cylinder, circle or point may have changed.
+Zeichenart zylinderart() {
+    Zeichenart a;
+    a.buch = &buchVon<Zylinder>;
+    a.neues = [](const Staende& basis, const std::optional<std::vector<std::string>>&) {
+        const auto leer = [&](const Aenderungsbuch& buch) {
+            const auto namen = basis.namenSeit(buch);
+            return namen && namen->empty();
+        };
+        return Artneues{!leer(zylinderListe.buch()) || !leer(kreisListe.buch()) || !leer(punktListe.buch()), std::nullopt};
+    };
+    a.zuVergleichen = [](const Artneues&) -> std::size_t { return 0; };
+    a.aufnehmen = [](const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool, std::vector<std::string>&) {
+        if (!neu.geaendert) {
+            s.zylinder = alt.zylinder;
+            return;
+        }
+        Abgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
+        for (const auto& [name, z] : zylinderListe.karte()) {
+            if (z.vision == darstellung::verborgen) continue;
+            Szenenabzug::Zylinderdaten d;
+            d.name = name;
+            if (const Kreis* basis = finde(kreisListe.karte(), z.basis)) d.basis = kreisdaten(*basis);
+            {
+                LokBewahren bewahrt;
+                if (const std::optional<Kreis> deckel = z.top()) d.deckel = kreisdaten(*deckel);
+            }
+            liste.eintrag([&](const Szenenabzug::Zylinderdaten& vorher) { return vorher == d; }, [&] { return d; });
+        }
+        s.zylinder = liste.ergebnis();
+    };
+    a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.zylinder == y.zylinder; };
+    a.faden = Faden::danach;
+    a.anzahl = [](const Szenenabzug& s, std::size_t) { return s.zylinder->size(); };
+    a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { z.zylinder(von, bis); };
+    return a;
+}
+
+// The way of each kind of index1, or none for a kind that is not drawn. The planes, spheres and
+// the other kinds without a way have no drawing of their own.
+const Zeichenart* zeichenartVon(grafikArt art) {
+    static const Zeichenart punkte = punktart(), geraden = stiftart<Gerade>(), kreise = stiftart<Kreis>(),
+                            strahlen = stiftart<Strahl>(), strecken = stiftart<Strecke>(),
+                            polygone = stiftart<Polygon>();
+    switch (art) {
+        case grafikArt::punkt: return &punkte;
+        case grafikArt::gerade: return &geraden;
+        case grafikArt::kreis: return &kreise;
+        case grafikArt::strahl: return &strahlen;
+        case grafikArt::strecke: return &strecken;
+        case grafikArt::polygon: return &polygone;
+        case grafikArt::ebene:
+        case grafikArt::formel:
+        case grafikArt::kugel:
+        case grafikArt::klumpen:
+        case grafikArt::kollektiv:
+        case grafikArt::vektor: return nullptr;
+    }
+    return nullptr;
+}
+
+// The way of each kind of index3, or none: a polyhedron is drawn through its faces, which are
+// polygons; a cone is not drawn.
+const Zeichenart* zeichenartVon(grafik3DArt art) {
+    static const Zeichenart zylinder = zylinderart();
+    switch (art) {
+        case grafik3DArt::zylinder: return &zylinder;
+        case grafik3DArt::kegel:
+        case grafik3DArt::prisma:
+        case grafik3DArt::pyramide:
+        case grafik3DArt::polyeder: return nullptr;
+    }
+    return nullptr;
+}
+
+const std::vector<const Zeichenart*>& zeichenarten() {
+    static const std::vector<const Zeichenart*> arten = [] {
+        std::vector<std::pair<int, const Zeichenart*>> folge;
+        for (const Artzeile& z : artentabelle()) {
+            const Zeichenart* art = std::visit([](auto a) { return zeichenartVon(a); }, z.art);
+            if ((z.zeichenfolge > 0) != (art != nullptr)) {
+                std::fputs("Quodral: Die Zeile einer Art sagt, sie werde gezeichnet, die Zeichnung kennt sie nicht "
+                           "(oder umgekehrt).\n",
+                           stderr);
+                std::abort();
+            }
+            if (art != nullptr) folge.emplace_back(z.zeichenfolge, art);
+        }
+        std::stable_sort(folge.begin(), folge.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+        std::vector<const Zeichenart*> liste;
+        for (const auto& [rang, art] : folge) liste.push_back(art);
+        return liste;
+    }();
+    return arten;
+}
+
+Staende Staende::alsBasis() {
+    Staende s;
+    s.staende_.emplace_back(&attrListe.buch(), attrListe.buch().basisNehmen());
+    for (const Zeichenart* art : zeichenarten()) s.staende_.emplace_back(&art->buch(), art->buch().basisNehmen());
+    return s;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Taking the scene, and drawing it
 
 // Where the scene taken last stands in the registries' logs; not valid at first and after it
 // was forgotten.
@@ -856,29 +1131,8 @@ Basis& basis() {
 Neues neuesSeit(const Basis& b, bool regel) {
     Neues n;
     if (!b.gueltig || b.regel != regel) return n;
-    const auto seit = [](const auto& registry, std::uint64_t stand) { return registry.buch().namenSeit(stand); };
-    const auto attr = seit(attrListe, b.staende.attr);
-    const auto punkte = seit(punktListe, b.staende.punkte);
-    // A kind's list may have changed when its registry logged anything, or when attributes of
-    // names it holds did (or of names it held: those are logged in the registry as well).
-    const auto betroffen = [&](const auto& registry, std::uint64_t stand) {
-        const auto namen = seit(registry, stand);
-        if (!namen || !namen->empty() || !attr) return true;
-        return std::any_of(attr->begin(), attr->end(), [&](const std::string& x) { return registry.contains(x); });
-    };
-    if (punkte && attr) {
-        n.punktnamen = *punkte;
-        n.punktnamen->insert(n.punktnamen->end(), attr->begin(), attr->end());
-    }
-    n.geraden = betroffen(geradenListe, b.staende.geraden);
-    n.kreise = betroffen(kreisListe, b.staende.kreise);
-    n.strahlen = betroffen(strahlListe, b.staende.strahlen);
-    n.strecken = betroffen(streckenListe, b.staende.strecken);
-    n.polygone = betroffen(polygonListe, b.staende.polygone);
-    // A cylinder is drawn from its base circle and its top point as well.
-    const auto kreise = seit(kreisListe, b.staende.kreise);
-    const auto zylinder = seit(zylinderListe, b.staende.zylinder);
-    n.zylinder = !zylinder || !zylinder->empty() || !kreise || !kreise->empty() || !punkte || !punkte->empty();
+    const auto attr = b.staende.namenSeit(attrListe.buch());
+    for (std::size_t i = 0; i < zeichenarten().size(); ++i) n.arten[i] = zeichenarten()[i]->neues(b.staende, attr);
     return n;
 }
 
@@ -903,14 +1157,19 @@ void aufnehmen(const Szenenabzug& alt, const Neues& neu, Szenenabzug& s, std::ve
     s.schrift = fontsize;
 
     // The objects that draw by the attribute rule get their entry when they have none, in the
-    // normal mode; a ray in both modes. The lines and what else is drawn with a pen are taken
-    // on the helper's thread while the points are taken here, in a large scene where both are
-    // to be compared as a whole.
+    // normal mode; a ray in both modes. The kinds drawn with a pen are taken on the helper's
+    // thread while the points are taken here, in a large scene where both are to be compared
+    // as a whole.
     const bool regel = !dreiD;
-    const std::size_t linien = (neu.geraden ? geradenListe.size() : 0) + (neu.kreise ? kreisListe.size() : 0) +
-                               (neu.strahlen ? strahlListe.size() : 0) + (neu.strecken ? streckenListe.size() : 0) +
-                               (neu.polygone ? polygonListe.size() : 0);
-    const bool geteilt = linien >= teilenAb && !neu.punktnamen && punktListe.size() >= teilenAb;
+    const std::vector<const Zeichenart*>& arten = zeichenarten();
+    std::size_t nebenher = 0, hier = 0;
+    for (std::size_t i = 0; i < arten.size(); ++i)
+        (arten[i]->faden == Faden::nebenher ? nebenher : hier) += arten[i]->zuVergleichen(neu.arten[i]);
+    const bool geteilt = nebenher >= teilenAb && hier >= teilenAb;
+    const auto nehmen = [&](Faden faden, std::vector<std::string>& anlegen) {
+        for (std::size_t i = 0; i < arten.size(); ++i)
+            if (arten[i]->faden == faden) arten[i]->aufnehmen(alt, s, neu.arten[i], regel, anlegen);
+    };
     // The helper works on this function's copy and list: it is waited for on every way out.
     struct Abwarten {
         bool laeuft = false;
@@ -924,39 +1183,19 @@ void aufnehmen(const Szenenabzug& alt, const Neues& neu, Szenenabzug& s, std::ve
         }
     } helfer;
     if (geteilt) {
-        Mithelfer::einer().starten([&] { linienAufnehmen(alt, s, regel, neu, anzulegen); });
+        Mithelfer::einer().starten([&] { nehmen(Faden::nebenher, anzulegen); });
         helfer.laeuft = true;
     }
-    s.punkte = punkteAufnehmen(alt.punkte, neu.punktnamen);
-    {
-        Abgleich<Szenenabzug::Ort> liste(alt.sonder);
-        for (const Punkt& p : sonderListe)
-            liste.eintrag([&](const Szenenabzug::Ort& d) { return d == ort(p); }, [&] { return ort(p); });
-        s.sonder = liste.ergebnis();
-    }
+    std::vector<std::string> hierAnzulegen;
+    nehmen(Faden::hier, hierAnzulegen);
     if (helfer.laeuft) {
         helfer.laeuft = false;
         Mithelfer::einer().warten();
     } else {
-        linienAufnehmen(alt, s, regel, neu, anzulegen);
+        nehmen(Faden::nebenher, anzulegen);
     }
-    if (!neu.zylinder) {
-        s.zylinder = alt.zylinder;
-    } else {
-        Abgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
-        for (const auto& paar : zylinderListe.karte()) {
-            const Zylinder& z = paar.second;
-            if (z.vision == darstellung::verborgen) continue;
-            Szenenabzug::Zylinderdaten d;
-            if (const Kreis* basis = finde(kreisListe.karte(), z.basis)) d.basis = kreisdaten(*basis);
-            {
-                LokBewahren bewahrt;
-                if (const std::optional<Kreis> deckel = z.top()) d.deckel = kreisdaten(*deckel);
-            }
-            liste.eintrag([&](const Szenenabzug::Zylinderdaten& vorher) { return vorher == d; }, [&] { return d; });
-        }
-        s.zylinder = liste.ergebnis();
-    }
+    nehmen(Faden::danach, hierAnzulegen);
+    anzulegen.insert(anzulegen.end(), hierAnzulegen.begin(), hierAnzulegen.end());
 }
 
 // Takes the scene anew in every part, as if no scene had been taken before, and aborts with a
@@ -1011,9 +1250,9 @@ bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
         return true;
     };
     return a.stereo == b.stereo && a.xmin == b.xmin && a.xmax == b.xmax && a.ymin == b.ymin && a.ymax == b.ymax &&
-           a.schrift == b.schrift && a.seite == b.seite && a.farben == b.farben && gleicheAugen(a.augen, b.augen) && a.punkte == b.punkte &&
-           a.sonder == b.sonder && a.geraden == b.geraden && a.kreise == b.kreise && a.strahlen == b.strahlen &&
-           a.strecken == b.strecken && a.zylinder == b.zylinder && a.polygone == b.polygone;
+           a.schrift == b.schrift && a.seite == b.seite && a.farben == b.farben && gleicheAugen(a.augen, b.augen) &&
+           std::all_of(zeichenarten().begin(), zeichenarten().end(),
+                       [&](const Zeichenart* art) { return art->gleich(a, b); });
 }
 
 void szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene) {
@@ -1026,27 +1265,26 @@ void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, 
     // of its own, with the colour it starts in.
     struct Teil {
         std::size_t durchgang;
-        Zeichner::Art art;
+        const Zeichenart* art;
+        std::size_t teil;
         std::size_t von, bis;
         Farbwert farbe;
     };
-    constexpr std::size_t objekteJeTeil = 200;
     std::vector<Teil> teile;
     {
         NullLeinwand nichts;
         const Zeichner z(nichts, szene);
         for (std::size_t d = 0; d < szene.augen.size(); ++d) {
             Farbwert f = szene.farben[d];
-            for (const Zeichner::Art art : Zeichner::arten) {
-                // A section of points holds a few hundred of them already.
-                const std::size_t schritt = art == Zeichner::Art::beschriftungen ? 1 : objekteJeTeil;
-                const std::size_t n = z.anzahl(art);
-                for (std::size_t von = 0; von < n; von += schritt) {
-                    const std::size_t bis = std::min(n, von + schritt);
-                    teile.push_back({d, art, von, bis, f});
-                    f = z.farbeNach(art, von, bis, f);
+            for (const Zeichenart* art : zeichenarten())
+                for (std::size_t t = 0; t < art->teile; ++t) {
+                    const std::size_t n = z.anzahl(*art, t);
+                    for (std::size_t von = 0; von < n; von += art->jeListe) {
+                        const std::size_t bis = std::min(n, von + art->jeListe);
+                        teile.push_back({d, art, t, von, bis, f});
+                        f = z.farbeNach(*art, t, von, bis, f);
+                    }
                 }
-            }
         }
     }
     // The first list holds the white ground.
@@ -1057,7 +1295,7 @@ void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, 
         const Teil& t = teile[i];
         Zeichner z(listen[i + 1], szene);
         z.durchgangBeginnen(t.durchgang, t.farbe);
-        z.teilZeichnen(t.art, t.von, t.bis);
+        z.teilZeichnen(*t.art, t.teil, t.von, t.bis);
     });
 }
 

@@ -112,10 +112,12 @@ public:
 };
 
 // What the drawing needs of the registries and the view, copied at one moment: the places and
-// directions of the drawn objects, without their records. Each list is in the order of its
-// registry (by name); attributes are those the object had when the copy was taken, after the
-// drawing's own rule (objects drawn without attributes get the entry (1, 1, 1, schwarz)) was
-// applied. Hidden lines, circles, rays, segments, cylinders and polygons are left out.
+// directions of the drawn objects, without their records. Each list holds one drawn kind (the
+// kinds' rows say which kinds are drawn, and in which order: Artzeile::zeichenfolge), in the
+// order of its registry (by name), each entry under its object's name; attributes are those
+// the object had when the copy was taken, after the drawing's own rule (objects drawn without
+// attributes get the entry (1, 1, 1, schwarz)) was applied. Hidden lines, circles, rays,
+// segments, cylinders and polygons are left out.
 struct Szenenabzug {
     // The passes: the eye and the colour of each (one pass when both would paint the same).
     std::vector<Punkt> augen;
@@ -141,6 +143,7 @@ struct Szenenabzug {
     };
     // A line or a ray: its anchor or start point and its direction.
     struct Geradendaten {
+        std::string name;
         Ort ap, rv;
         std::optional<Attribut> attr;
         bool operator==(const Geradendaten&) const = default;
@@ -155,16 +158,19 @@ struct Szenenabzug {
         bool operator==(const Kreisdaten&) const = default;
     };
     struct Kreismit {
+        std::string name;
         Kreisdaten k;
         std::optional<Attribut> attr;
         bool operator==(const Kreismit&) const = default;
     };
     struct Streckendaten {
+        std::string name;
         Ort ap, ep;
         std::optional<Attribut> attr;
         bool operator==(const Streckendaten&) const = default;
     };
     struct Zylinderdaten {
+        std::string name;
         std::optional<Kreisdaten> basis, deckel;
         bool operator==(const Zylinderdaten&) const = default;
     };
@@ -198,9 +204,10 @@ void szenenabzugVergessen();
 // attributes. The statement flag lok is left as it was.
 //
 // The registries' logs tell what may have changed since the scene taken last: a list of a kind
-// nothing touched is that scene's, and of the points only the sections holding touched names
-// are read again. What is read is compared with the scene taken last, and each list or section
-// that comes out the same is shared with it rather than copied. Debug builds take every scene a
+// nothing touched is that scene's, of the points only the sections holding touched names are
+// read again, and of the lines, circles, rays, segments and polygons only the objects of touched
+// names. What is read is compared with the scene taken last, and each list or section that
+// comes out the same is shared with it rather than copied. Debug builds take every scene a
 // second time from nothing and stop when the two differ (a change the logs missed). Only the
 // thread that runs the statements takes scenes.
 Szenenabzug szeneAufnehmen();

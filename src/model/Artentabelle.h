@@ -137,6 +137,9 @@ struct Artzeile {
     // The drawing attributes a new object of the kind starts with; none for the kinds drawn
     // without attributes of their own (planes, spheres) or not drawn at all.
     std::optional<Attribut> standardAttribute{};
+    // The kind's place in the order in which the scene is drawn (1 first, then 2 ...): its objects
+    // are drawn after those of every kind with a lower place. 0 for a kind that is not drawn.
+    int zeichenfolge = 0;
 
     // --- The collective that stands for all objects of the kind.
     // Its name ("allePunkte"); empty for none.
