@@ -1089,9 +1089,11 @@ const std::vector<const Zeichenart*>& zeichenarten() {
         for (const Artzeile& z : artentabelle()) {
             const Zeichenart* art = std::visit([](auto a) { return zeichenartVon(a); }, z.art);
             if ((z.zeichenfolge > 0) != (art != nullptr)) {
-                std::fputs("Quodral: Die Zeile einer Art sagt, sie werde gezeichnet, die Zeichnung kennt sie nicht "
-                           "(oder umgekehrt).\n",
-                           stderr);
+                const std::string welche = std::visit([](auto a) { return rawValue(a); }, z.art);
+                const std::string text = "Quodral: Die Art " + welche +
+                                         (art == nullptr ? " wird laut ihrer Zeile gezeichnet, die Zeichnung kennt sie nicht.\n"
+                                                         : " hat eine Zeichnung, wird laut ihrer Zeile aber nicht gezeichnet.\n");
+                std::fputs(text.c_str(), stderr);
                 std::abort();
             }
             if (art != nullptr) folge.emplace_back(z.zeichenfolge, art);
