@@ -916,38 +916,12 @@ template <class R> Artneues namensweiseNeu(const Staende& basis, const std::opti
 
 template <class R> const Aenderungsbuch& buchVon() { return Eintragsart<R>::liste().buch(); }
 
-// The kinds drawn with a pen: the comparison of their entries (Geradenart ...), their list in
-// the scene, their drawing, whether they get attributes in both modes (rays) or by the
-// attribute rule, and whether their attributes bring a colour (rays bring only a width).
-template <class R> struct Stift;
-template <> struct Stift<Gerade> : Geradenart {
-    static constexpr auto feld = &Szenenabzug::geraden;
-    static constexpr auto zeichnen = &Zeichner::geraden;
-    static constexpr bool immerAnlegen = false, faerbt = true;
-};
-template <> struct Stift<Kreis> : Kreisart {
-    static constexpr auto feld = &Szenenabzug::kreise;
-    static constexpr auto zeichnen = &Zeichner::kreise;
-    static constexpr bool immerAnlegen = false, faerbt = true;
-};
-template <> struct Stift<Strahl> : Geradenart {
-    static constexpr auto feld = &Szenenabzug::strahlen;
-    static constexpr auto zeichnen = &Zeichner::strahlen;
-    static constexpr bool immerAnlegen = true, faerbt = false;
-};
-template <> struct Stift<Strecke> : Streckenart {
-    static constexpr auto feld = &Szenenabzug::strecken;
-    static constexpr auto zeichnen = &Zeichner::strecken;
-    static constexpr bool immerAnlegen = false, faerbt = true;
-};
-template <> struct Stift<Polygon> : Polygonart {
-    static constexpr auto feld = &Szenenabzug::polygone;
-    static constexpr auto zeichnen = &Zeichner::polygone;
-    static constexpr bool immerAnlegen = false, faerbt = true;
-};
-
-template <class R> Zeichenart stiftart() {
-    using S = Stift<R>;
+// The way of a kind drawn with a pen, records of type R: the comparison of its entries (Art:
+// Geradenart ...), its list in the scene, its drawing, whether its objects get attributes in
+// both modes (rays) or by the attribute rule, and whether their attributes bring a colour (a
+// ray's bring only a width).
+template <class R, class Art, auto Feld, auto Zeichnen, bool ImmerAnlegen = false, bool Faerbt = true>
+Zeichenart stiftart() {
     Zeichenart a;
     a.buch = &buchVon<R>;
     a.neues = &namensweiseNeu<R>;
@@ -956,16 +930,16 @@ template <class R> Zeichenart stiftart() {
     };
     a.aufnehmen = [](const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool regel,
                      std::vector<std::string>& anzulegen) {
-        s.*S::feld = linienlisteAufnehmen<S>(Eintragsart<R>::liste().karte(), alt.*S::feld, neu,
-                                             S::immerAnlegen || regel, anzulegen);
+        s.*Feld = linienlisteAufnehmen<Art>(Eintragsart<R>::liste().karte(), alt.*Feld, neu, ImmerAnlegen || regel,
+                                         anzulegen);
     };
-    a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.*S::feld == y.*S::feld; };
-    a.anzahl = [](const Szenenabzug& s, std::size_t) { return (s.*S::feld)->size(); };
-    a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { (z.*S::zeichnen)(von, bis); };
-    if constexpr (S::faerbt)
+    a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.*Feld == y.*Feld; };
+    a.anzahl = [](const Szenenabzug& s, std::size_t) { return (s.*Feld)->size(); };
+    a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { (z.*Zeichnen)(von, bis); };
+    if constexpr (Faerbt)
         a.farbeNach = [](const Szenenabzug& s, std::size_t von, std::size_t bis, Farbwert f) {
             for (std::size_t i = von; i < bis; ++i)
-                if (const std::optional<Attribut>& at = (*(s.*S::feld))[i].attr) f = farbwahl(at->f);
+                if (const std::optional<Attribut>& at = (*(s.*Feld))[i].attr) f = farbwahl(at->f);
             return f;
         };
     return a;
@@ -1049,9 +1023,12 @@ Zeichenart zylinderart() {
 // The way of each kind of index1, or none for a kind that is not drawn. The planes, spheres and
 // the other kinds without a way have no drawing of their own.
 const Zeichenart* zeichenartVon(grafikArt art) {
-    static const Zeichenart punkte = punktart(), geraden = stiftart<Gerade>(), kreise = stiftart<Kreis>(),
-                            strahlen = stiftart<Strahl>(), strecken = stiftart<Strecke>(),
-                            polygone = stiftart<Polygon>();
+    static const Zeichenart punkte = punktart(),
+                            geraden = stiftart<Gerade, Geradenart, &Szenenabzug::geraden, &Zeichner::geraden>(),
+                            kreise = stiftart<Kreis, Kreisart, &Szenenabzug::kreise, &Zeichner::kreise>(),
+                            strahlen = stiftart<Strahl, Geradenart, &Szenenabzug::strahlen, &Zeichner::strahlen, true, false>(),
+                            strecken = stiftart<Strecke, Streckenart, &Szenenabzug::strecken, &Zeichner::strecken>(),
+                            polygone = stiftart<Polygon, Polygonart, &Szenenabzug::polygone, &Zeichner::polygone>();
     switch (art) {
         case grafikArt::punkt: return &punkte;
         case grafikArt::gerade: return &geraden;
