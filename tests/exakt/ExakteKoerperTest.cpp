@@ -230,15 +230,22 @@ void melden(const std::string& titel, const Befund& b) {
     ADD_FAILURE() << titel << ":" << text;
 }
 
+// A case is checked unless the exact reference gives a reason to leave it out; then it is
+// named among those left out.
+bool zuPruefen(const std::string& titel, const std::string& grund, Bilanz& bilanz) {
+    if (!grund.empty()) {
+        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
+        return false;
+    }
+    ++bilanz.geprueft;
+    return true;
+}
+
 // The hull of the cloud typed as KHUELLE, checked, and its snapshot replayed.
 void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
     const exakt::Huelle ref = exakt::exakteHuelle(w);
     const double tol = pruefung::toleranz(w);
-    if (const std::string grund = auslassgrund(ref, tol); !grund.empty()) {
-        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
-        return;
-    }
-    ++bilanz.geprueft;
+    if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
     Befund b;
     pruefung::Sitzung s;
     s.wolke("P", w, "K");
@@ -261,11 +268,7 @@ void schnittFall(const std::string& titel, const Wolke& a, const Wolke& b, Bilan
     const double tol = pruefung::toleranz(beide);
     std::string grund = auslassgrund(refA, pruefung::toleranz(a));
     if (grund.empty()) grund = auslassgrund(refB, pruefung::toleranz(b));
-    if (!grund.empty()) {
-        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
-        return;
-    }
-    ++bilanz.geprueft;
+    if (!zuPruefen(titel, grund, bilanz)) return;
     Befund f;
     pruefung::Sitzung s;
     s.wolke("A", a, "KA");
