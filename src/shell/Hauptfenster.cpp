@@ -55,6 +55,7 @@
 #include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
+#include "shell/Antwortfeld.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "shell/Vektorzustand.h"
@@ -531,6 +532,16 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     zeile->setContentsMargins(fensterRand, fensterRand, fensterRand, fensterRand);
     auto* spalte = new QVBoxLayout(befehle);
     spalte->setContentsMargins(0, 0, 0, 0);
+    // The command area's texts (input line, answer, statement rows) are laid out anew after
+    // every statement. Latin, Greek and the like are set straight from the font's character
+    // map, without the shaping engine's lookups and kerning, which cost more than all else in
+    // laying out a line; scripts that need shaping to be legible are shaped all the same.
+    {
+        QFont schrift = befehle->font();
+        schrift.setStyleStrategy(QFont::PreferNoShaping);
+        schrift.setKerning(false);
+        befehle->setFont(schrift);
+    }
 
     auto beschriftung = [befehle](const char* text) {
         auto* l = new QLabel(QString::fromUtf8(text), befehle);
@@ -549,7 +560,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(eingabe_);
 
     spalte->addWidget(beschriftung("Ausgabe"));
-    ausgabe_ = new QPlainTextEdit(befehle);
+    ausgabe_ = new Antwortfeld(befehle);
     ausgabe_->setObjectName("ausgabe");
     ausgabe_->setReadOnly(true);
     // Nothing in the output is undone: its texts are not kept for it.
@@ -811,17 +822,7 @@ void Hauptfenster::ausgabeZeigen(const std::string& text) {
         return;
     }
     ausgabeText_ = text;
-    // The old text replaced by the new one in the document as it is, rather than the document
-    // cleared and made anew; then, as after setting it, the cursor and the view at its start.
-    // In one edit: the cursor set by position, where a cursor moved outside an edit lays out
-    // the old text to find its place on the screen.
-    QTextDocument* dokument = ausgabe_->document();
-    QTextCursor alles(dokument);
-    alles.beginEditBlock();
-    alles.setPosition(dokument->characterCount() - 1, QTextCursor::KeepAnchor);
-    alles.insertText(q(text));
-    alles.endEditBlock();
-    ausgabe_->moveCursor(QTextCursor::Start);
+    ausgabe_->textErsetzen(q(text));
 }
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }

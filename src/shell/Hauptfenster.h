@@ -26,12 +26,12 @@ class QAction;
 class QFileInfo;
 class QCoreApplication;
 class QLineEdit;
-class QPlainTextEdit;
 class QProgressDialog;
 class QTableView;
 
 namespace quodral {
 
+class Antwortfeld;
 class GrafikWidget;
 
 // Installs Qt's own German texts (the file dialogs' columns and buttons, the names of keys in
@@ -129,7 +129,7 @@ private:
     ViewController steuerung_;
     AnweisungsModell* modell_ = nullptr;
     QLineEdit* eingabe_ = nullptr;
-    QPlainTextEdit* ausgabe_ = nullptr;
+    Antwortfeld* ausgabe_ = nullptr;
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
     GrafikWidget* grafik_ = nullptr;

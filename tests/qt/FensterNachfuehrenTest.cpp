@@ -247,6 +247,49 @@ TEST_F(FensterNachfuehren, ZeilenUndEingabeWieVonQtGemalt) {
     }
 }
 
+// The output as shown after each answer, painted only where the old and the new text lie,
+// equals the output painted anew as a whole: longer and shorter answers, one taller than the
+// panel, one wrapped, an empty one, and answers after text was selected or the view scrolled.
+TEST_F(FensterNachfuehren, AusgabeWieGanzNeuGemalt) {
+    const auto ausgabeBild = [this] {
+        abarbeiten();
+        const QRect r(ausgabe->mapTo(fenster.get(), QPoint(0, 0)), ausgabe->size());
+        return fenster->screen()->grabWindow(fenster->winId()).toImage().copy(r);
+    };
+    QString lang;
+    for (int i = 0; i < 60; ++i) lang += "Zeile " + QString::number(i) + "\n";
+    const QString breit = QString("Ein Satz, der nicht in eine Zeile passt. ").repeated(12);
+    const QString antworten[] = {"A ist der Punkt (1.0,2.0,3.0).", "Kurz", lang, "Zwei\nZeilen", breit, "",
+                                 "Danach", lang, "Gerollt", "Markiert\nund mehr", "Ende"};
+    int i = 0;
+    for (const QString& antwort : antworten) {
+        if (antwort == "Gerollt") ausgabe->verticalScrollBar()->setValue(10);
+        if (antwort == "Ende") ausgabe->selectAll();
+        abarbeiten();
+        fenster->ausgabeSetzen(antwort.toStdString());
+        const QImage gezeigt = ausgabeBild();
+        ausgabe->viewport()->update();
+        ASSERT_EQ(gezeigt, ausgabeBild()) << i;
+        ++i;
+    }
+    // One short answer after another paints no more than the room of the two.
+    QRegion bemalt;
+    struct Bereich : QObject {
+        QRegion& r;
+        explicit Bereich(QRegion& ziel) : r(ziel) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) r += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } bereich(bemalt);
+    ausgabe->viewport()->installEventFilter(&bereich);
+    fenster->ausgabeSetzen("Noch eine kurze Antwort.");
+    abarbeiten();
+    ausgabe->viewport()->removeEventFilter(&bereich);
+    EXPECT_FALSE(bemalt.isEmpty());
+    EXPECT_LT(bemalt.boundingRect().height(), ausgabe->viewport()->height() / 2);
+}
+
 TEST_F(FensterNachfuehren, NeuLadenHebtDieAuswahlAuf) {
     tippen("PUNKT A 1 2 3");
     tippen("PUNKT B 1 1 1");
