@@ -137,7 +137,7 @@ private:
 // range is taken anew into new sections.
 template <class T> class Abschnittsabgleich {
 public:
-    explicit Abschnittsabgleich(const Abschnittsliste<T>& alt) : alt_(alt.abschnitte) {}
+    explicit Abschnittsabgleich(const Abschnittsliste<T>& alt) : alt_(alt.abschnitte()) {}
 
     // The next entry of the registry, whose names come in ascending order.
     template <class Gleich, class Machen> void eintrag(const std::string& name, Gleich&& gleich, Machen&& machen) {
@@ -164,11 +164,8 @@ public:
     }
 
 private:
-    // Sections are cut to this many entries when taken anew, and cut again at twice as many.
-    static constexpr std::size_t abschnittsGroesse = 256;
-
     void abweichen() {
-        neu_ = std::make_shared<std::vector<T>>();
+        neu_.emplace();
         if (c_ < alt_.size()) {
             neu_->reserve(alt_[c_]->size() + 1);
             neu_->assign(alt_[c_]->begin(), alt_[c_]->begin() + static_cast<std::ptrdiff_t>(j_));
@@ -178,29 +175,81 @@ private:
     // The range of the current old section is complete.
     void abschliessen() {
         if (!neu_ && c_ < alt_.size() && j_ == alt_[c_]->size()) {
-            ergebnis_.abschnitte.push_back(alt_[c_]);
+            ergebnis_.teilen(alt_[c_]);
         } else {
             // Entries gone from the end of the range, or a range taken anew.
             if (!neu_) abweichen();
-            if (neu_->size() <= 2 * abschnittsGroesse) {
-                if (!neu_->empty()) ergebnis_.abschnitte.push_back(std::move(neu_));
-            } else {
-                for (std::size_t i = 0; i < neu_->size(); i += abschnittsGroesse) {
-                    const auto von = neu_->begin() + static_cast<std::ptrdiff_t>(i);
-                    const auto bis = neu_->begin() + static_cast<std::ptrdiff_t>(std::min(i + abschnittsGroesse, neu_->size()));
-                    ergebnis_.abschnitte.push_back(std::make_shared<const std::vector<T>>(von, bis));
-                }
-            }
+            ergebnis_.anhaengen(std::move(*neu_));
         }
         neu_.reset();
         j_ = 0;
     }
 
     const std::vector<typename Abschnittsliste<T>::Abschnitt>& alt_;
-    std::size_t c_ = 0, j_ = 0;   // the old section whose range is being taken, and its next entry
-    std::shared_ptr<std::vector<T>> neu_;   // the range taken anew, from its first difference on
+    std::size_t c_ = 0, j_ = 0;        // the old section whose range is being taken, and its next entry
+    std::optional<std::vector<T>> neu_;   // the range taken anew, from its first difference on
     Abschnittsliste<T> ergebnis_;
 };
+
+// What a name's entry in a list of the scene is now: the entry taken last for it unchanged, or
+// `eintrag` (nothing: the name has no entry now).
+template <class T> struct Neufassung {
+    bool unveraendert = false;
+    std::optional<T> eintrag;
+};
+
+// A list kept in sections, taken anew where only the objects of some names (in any order, a
+// name perhaps more than once) may have changed: the sections of `alt` that hold them are
+// copied with just those names taken anew, the others are shared. Each section stands for the
+// names from its first up to the first of the next (the first also for the names before it).
+// `jetzt(name, vorher)` tells what the name's entry is now, given the one taken last (nullptr:
+// none); it is asked for each name once, in ascending order.
+template <class T, class Jetzt>
+Abschnittsliste<T> namensweiseAufnehmen(const Abschnittsliste<T>& alt, const std::vector<std::string>& namen, Jetzt&& jetzt) {
+    const auto& vorher = alt.abschnitte();
+    // Each name with the section that holds it: the last whose first name is not above it (the
+    // first section for a name before all); by section, then by name.
+    std::vector<std::pair<std::size_t, const std::string*>> betroffen;
+    betroffen.reserve(namen.size());
+    for (const std::string& n : namen) {
+        const auto nach = std::upper_bound(vorher.begin(), vorher.end(), n,
+                                           [](const std::string& x, const auto& a) { return x < a->front().name; });
+        betroffen.emplace_back(nach == vorher.begin() ? 0 : static_cast<std::size_t>(nach - vorher.begin()) - 1, &n);
+    }
+    std::sort(betroffen.begin(), betroffen.end(),
+              [](const auto& x, const auto& y) { return x.first != y.first ? x.first < y.first : *x.second < *y.second; });
+    betroffen.erase(std::unique(betroffen.begin(), betroffen.end(),
+                                [](const auto& x, const auto& y) { return x.first == y.first && *x.second == *y.second; }),
+                    betroffen.end());
+    const std::vector<T> keine;   // the one section of a list without any
+    Abschnittsliste<T> ergebnis;
+    std::size_t naechster = 0;   // the first old section not yet in the result
+    for (std::size_t i = 0; i < betroffen.size();) {
+        const std::size_t c = betroffen[i].first;
+        for (; naechster < c; ++naechster) ergebnis.teilen(vorher[naechster]);
+        naechster = c + 1;
+        const std::vector<T>& quelle = c < vorher.size() ? *vorher[c] : keine;
+        std::optional<std::vector<T>> kopie;   // made at the section's first difference
+        for (; i < betroffen.size() && betroffen[i].first == c; ++i) {
+            const std::string& name = *betroffen[i].second;
+            const std::vector<T>& jetzige = kopie ? *kopie : quelle;
+            const auto ort = std::lower_bound(jetzige.begin(), jetzige.end(), name,
+                                              [](const T& d, const std::string& n) { return d.name < n; });
+            const auto stelle = ort - jetzige.begin();
+            const bool da = ort != jetzige.end() && ort->name == name;
+            Neufassung<T> neu = jetzt(name, da ? &*ort : nullptr);
+            if (neu.unveraendert || (!da && !neu.eintrag)) continue;
+            if (!kopie) kopie.emplace(quelle);
+            if (!neu.eintrag) kopie->erase(kopie->begin() + stelle);
+            else if (da) (*kopie)[static_cast<std::size_t>(stelle)] = std::move(*neu.eintrag);
+            else kopie->insert(kopie->begin() + stelle, std::move(*neu.eintrag));
+        }
+        if (kopie) ergebnis.anhaengen(std::move(*kopie));
+        else if (c < vorher.size()) ergebnis.teilen(vorher[c]);
+    }
+    for (; naechster < vorher.size(); ++naechster) ergebnis.teilen(vorher[naechster]);
+    return ergebnis;
+}
 
 // A thread of the drawing's own, on which the statements' thread lets a part of a large scene
 // be taken while it takes the rest. Both only read the registries meanwhile.
@@ -350,67 +399,35 @@ struct Polygonart {
 
 // The list of one kind drawn with a pen, its visible objects taken by comparison with `alt`:
 // `alt` itself when the list cannot have changed; where only some names may have changed, just
-// their objects are looked up in the registry and in attrListe, and the list taken last is
-// copied with their entries made anew where any differs; otherwise every object is compared.
-// With `anlegen`, the names of objects whose attributes are to be made go to `anzulegen`.
+// their objects are looked up in the registry and in attrListe, and only the sections holding
+// them are copied, with their entries made anew where any differs; otherwise every object is
+// compared. With `anlegen`, the names of objects whose attributes are to be made go to
+// `anzulegen`.
 template <class Art, class Karte>
-Festliste<typename Art::Daten> linienlisteAufnehmen(const Karte& registry, const Festliste<typename Art::Daten>& alt,
-                                                    const Artneues& neu, bool anlegen, std::vector<std::string>& anzulegen) {
+Abschnittsliste<typename Art::Daten> linienlisteAufnehmen(const Karte& registry, const Abschnittsliste<typename Art::Daten>& alt,
+                                                          const Artneues& neu, bool anlegen, std::vector<std::string>& anzulegen) {
     using Daten = typename Art::Daten;
     if (!neu.geaendert) return alt;
+    Attributleser a;
     if (!neu.namen) {
-        Attributleser a;
-        Abgleich<Daten> liste(alt);
+        Abschnittsabgleich<Daten> liste(alt);
         for (const auto& paar : registry) {
             const std::string& name = paar.first;
             const auto& rec = paar.second;
             if (rec.vision == darstellung::verborgen) continue;
             const Attribut* at = a.lesen(name, anlegen, anzulegen);
-            liste.eintrag([&](const Daten& d) { return d.name == name && Art::gleicht(d, rec, at); },
+            liste.eintrag(name, [&](const Daten& d) { return Art::gleicht(d, rec, at); },
                           [&] { return Art::eintrag(name, rec, at); });
         }
         return liste.ergebnis();
     }
-    std::vector<const std::string*> namen;
-    namen.reserve(neu.namen->size());
-    for (const std::string& n : *neu.namen) namen.push_back(&n);
-    std::sort(namen.begin(), namen.end(), [](const auto* x, const auto* y) { return *x < *y; });
-    namen.erase(std::unique(namen.begin(), namen.end(), [](const auto* x, const auto* y) { return *x == *y; }),
-                namen.end());
-    const auto& attr = attrListe.karte();
-    const std::vector<Daten>& vorher = *alt;
-    std::shared_ptr<std::vector<Daten>> liste;   // made at the first difference
-    std::size_t uebernommen = 0;                 // the entries of `vorher` before this one are in `liste`
-    for (const std::string* name : namen) {
-        const auto stelle = std::lower_bound(vorher.begin(), vorher.end(), *name,
-                                             [](const Daten& d, const std::string& n) { return d.name < n; });
-        const auto i = static_cast<std::size_t>(stelle - vorher.begin());
-        const bool da = stelle != vorher.end() && stelle->name == *name;
-        std::optional<Daten> eintrag;
-        const auto rec = registry.find(*name);
-        if (rec != registry.end() && rec->second.vision != darstellung::verborgen) {
-            const auto a = attr.find(*name);
-            const Attribut* at = a != attr.end() ? &a->second : nullptr;
-            if (at == nullptr && anlegen) {
-                anzulegen.push_back(*name);
-                at = &Attributleser::standard;
-            }
-            if (da && Art::gleicht(*stelle, rec->second, at)) continue;
-            eintrag = Art::eintrag(*name, rec->second, at);
-        } else if (!da) {
-            continue;
-        }
-        if (!liste) {
-            liste = std::make_shared<std::vector<Daten>>();
-            liste->reserve(vorher.size() + 1);
-        }
-        liste->insert(liste->end(), vorher.begin() + static_cast<std::ptrdiff_t>(uebernommen), stelle);
-        uebernommen = da ? i + 1 : i;
-        if (eintrag) liste->push_back(std::move(*eintrag));
-    }
-    if (!liste) return alt;
-    liste->insert(liste->end(), vorher.begin() + static_cast<std::ptrdiff_t>(uebernommen), vorher.end());
-    return Festliste<Daten>(std::move(liste));
+    return namensweiseAufnehmen(alt, *neu.namen, [&](const std::string& name, const Daten* vorher) -> Neufassung<Daten> {
+        const auto rec = registry.find(name);
+        if (rec == registry.end() || rec->second.vision == darstellung::verborgen) return {};
+        const Attribut* at = a.lesen(name, anlegen, anzulegen);
+        if (vorher != nullptr && Art::gleicht(*vorher, rec->second, at)) return {true, std::nullopt};
+        return {false, Art::eintrag(name, rec->second, at)};
+    });
 }
 
 // The entry of the scene for the point of the registry, read with `a` (names in ascending order).
@@ -422,16 +439,14 @@ Szenenabzug::Punktdaten punktdaten(const std::string& name, const Punkt& p, Attr
 
 // The points of the scene: where only some names may have changed, the sections of the scene
 // taken last that hold them are copied with just those names taken anew from the registry
-// (each section stands for the names from its first up to the first of the next; the others
-// are shared); otherwise every point is compared. The registry is a tree: walking the few
-// hundred names of a section from node to node cost more than all else a new point asks.
+// (see namensweiseAufnehmen); otherwise every point is compared. The registry is a tree:
+// walking the few hundred names of a section from node to node cost more than all else a new
+// point asks.
 Abschnittsliste<Szenenabzug::Punktdaten> punkteAufnehmen(const Abschnittsliste<Szenenabzug::Punktdaten>& alt,
                                                            const std::optional<std::vector<std::string>>& namen) {
-    using Abschnitte = std::vector<Abschnittsliste<Szenenabzug::Punktdaten>::Abschnitt>;
-    const Abschnitte& vorher = alt.abschnitte;
-    if (!namen || vorher.empty()) {
+    Attributleser a;
+    if (!namen) {
         Abschnittsabgleich<Szenenabzug::Punktdaten> liste(alt);
-        Attributleser a;
         for (const auto& [name, p] : punktListe.karte()) {
             // The label's offset read once: the reader moves on past the name.
             const Attribut* at = p.vision == darstellung::vollsichtbar ? a.lesen(name) : nullptr;
@@ -446,71 +461,16 @@ Abschnittsliste<Szenenabzug::Punktdaten> punkteAufnehmen(const Abschnittsliste<S
         }
         return liste.ergebnis();
     }
-    // Each name with the section that holds it: the last whose first name is not above it (the
-    // first section for a name before all); by section, then by name.
-    std::vector<std::pair<std::size_t, const std::string*>> betroffen;
-    for (const std::string& n : *namen) {
-        const auto nach = std::upper_bound(vorher.begin(), vorher.end(), n,
-                                           [](const std::string& x, const auto& a) { return x < a->front().name; });
-        betroffen.emplace_back(nach == vorher.begin() ? 0 : static_cast<std::size_t>(nach - vorher.begin()) - 1, &n);
-    }
-    std::sort(betroffen.begin(), betroffen.end(),
-              [](const auto& x, const auto& y) { return x.first != y.first ? x.first < y.first : *x.second < *y.second; });
-    betroffen.erase(std::unique(betroffen.begin(), betroffen.end(),
-                                [](const auto& x, const auto& y) { return x.first == y.first && *x.second == *y.second; }),
-                    betroffen.end());
-    // Sections are cut to this many entries when they grow beyond twice as many, as the
-    // comparison cuts them.
-    constexpr std::size_t abschnittsGroesse = 256;
     const auto& punkte = punktListe.karte();
-    Abschnittsliste<Szenenabzug::Punktdaten> ergebnis;
-    std::size_t naechster = 0;   // the first old section not yet in the result
-    for (std::size_t i = 0; i < betroffen.size();) {
-        const std::size_t c = betroffen[i].first;
-        ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
-                                   vorher.begin() + static_cast<std::ptrdiff_t>(c));
-        naechster = c + 1;
-        std::optional<std::vector<Szenenabzug::Punktdaten>> kopie;
-        const auto eintraege = [&]() -> const std::vector<Szenenabzug::Punktdaten>& {
-            return kopie ? *kopie : *vorher[c];
-        };
-        Attributleser a;
-        for (; i < betroffen.size() && betroffen[i].first == c; ++i) {
-            const std::string& name = *betroffen[i].second;
-            const auto& jetzt = eintraege();
-            const auto ort = std::lower_bound(jetzt.begin(), jetzt.end(), name,
-                                              [](const Szenenabzug::Punktdaten& d, const std::string& n) { return d.name < n; });
-            const auto stelle = ort - jetzt.begin();
-            const bool da = ort != jetzt.end() && ort->name == name;
+    return namensweiseAufnehmen(
+        alt, *namen,
+        [&](const std::string& name, const Szenenabzug::Punktdaten* vorher) -> Neufassung<Szenenabzug::Punktdaten> {
             const auto p = punkte.find(name);
-            if (p == punkte.end()) {
-                if (!da) continue;
-                if (!kopie) kopie.emplace(*vorher[c]);
-                kopie->erase(kopie->begin() + stelle);
-                continue;
-            }
+            if (p == punkte.end()) return {};
             Szenenabzug::Punktdaten d = punktdaten(name, p->second, a);
-            if (da && *ort == d) continue;
-            if (!kopie) kopie.emplace(*vorher[c]);
-            if (da) (*kopie)[static_cast<std::size_t>(stelle)] = std::move(d);
-            else kopie->insert(kopie->begin() + stelle, std::move(d));
-        }
-        if (!kopie) {
-            ergebnis.abschnitte.push_back(vorher[c]);
-        } else if (kopie->size() <= 2 * abschnittsGroesse) {
-            if (!kopie->empty())
-                ergebnis.abschnitte.push_back(std::make_shared<const std::vector<Szenenabzug::Punktdaten>>(std::move(*kopie)));
-        } else {
-            for (std::size_t k = 0; k < kopie->size(); k += abschnittsGroesse) {
-                const auto von = kopie->begin() + static_cast<std::ptrdiff_t>(k);
-                const auto bis = kopie->begin() + static_cast<std::ptrdiff_t>(std::min(k + abschnittsGroesse, kopie->size()));
-                ergebnis.abschnitte.push_back(std::make_shared<const std::vector<Szenenabzug::Punktdaten>>(von, bis));
-            }
-        }
-    }
-    ergebnis.abschnitte.insert(ergebnis.abschnitte.end(), vorher.begin() + static_cast<std::ptrdiff_t>(naechster),
-                               vorher.end());
-    return ergebnis;
+            if (vorher != nullptr && *vorher == d) return {true, std::nullopt};
+            return {false, std::move(d)};
+        });
 }
 
 // The scene taken last, whose lists the next taking shares where they come out the same. Read
@@ -679,7 +639,7 @@ public:
     // The labels of the points of the sections from `von` to before `bis`.
     void beschriftungen(std::size_t von, std::size_t bis) {
         for (std::size_t a = von; a < bis; ++a)
-            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte[a]) {
+            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte()[a]) {
                 if (p.vision != darstellung::vollsichtbar) continue;
                 const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
                 if (!v) continue;
@@ -691,7 +651,7 @@ public:
     // circle around it (which draws the radius to the circle's start too).
     void punkte() {
         Pfad pfad;
-        for (const auto& abschnitt : s_.punkte.abschnitte)
+        for (const auto& abschnitt : s_.punkte.abschnitte())
             for (const Szenenabzug::Punktdaten& p : *abschnitt) {
                 if (p.vision == darstellung::verborgen) continue;
                 const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
@@ -711,38 +671,35 @@ public:
     }
 
     void geraden(std::size_t von, std::size_t bis) {
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Geradendaten& d = (*s_.geraden)[i];
+        s_.geraden.durchlaufen(von, bis, [&](const Szenenabzug::Geradendaten& d) {
             attributRegel(d.attr);
             const Gerade g(punkt(d.ap), vektor(d.rv));
             // Lines at right angles to the picture plane are left out.
-            if (g.rv.kreuz(xyEbene.nv).istNullvektor()) continue;
+            if (g.rv.kreuz(xyEbene.nv).istNullvektor()) return;
             const Strecke st = gerade2xyStrecke(g, *auge_, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
             if (st.ap == st.ep) {
                 // The image misses the world window: nothing to stroke, but the width goes back
                 // to 1 as after any line that reached the clipping.
                 breite = 1;
-                continue;
+                return;
             }
             strecke(sicht(st.ap), sicht(st.ep));
             breite = 1;
-        }
+        });
     }
 
     void kreise(std::size_t von, std::size_t bis) {
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Kreismit& k = (*s_.kreise)[i];
+        s_.kreise.durchlaufen(von, bis, [&](const Szenenabzug::Kreismit& k) {
             attributRegel(k.attr);
             Pfad& pfad = neuerPfad();
             kreisAnhaengen(pfad, k.k);
             ziehen(pfad, breite);
             breite = 1;
-        }
+        });
     }
 
     void strahlen(std::size_t von, std::size_t bis) {
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Geradendaten& r = (*s_.strahlen)[i];
+        s_.strahlen.durchlaufen(von, bis, [&](const Szenenabzug::Geradendaten& r) {
             // A ray takes only its width from its attributes, in both modes; its colour is
             // whatever the object before it left.
             if (r.attr) breite = r.attr->breite;
@@ -755,28 +712,26 @@ public:
                 strecke(sicht(r.ap), sicht(ende));
             }
             breite = 1;
-        }
+        });
     }
 
     void strecken(std::size_t von, std::size_t bis) {
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Streckendaten& st = (*s_.strecken)[i];
+        s_.strecken.durchlaufen(von, bis, [&](const Szenenabzug::Streckendaten& st) {
             attributRegel(st.attr);
             strecke(sicht(st.ap), sicht(st.ep));
             breite = 1;
-        }
+        });
     }
 
     // Cylinders: base and top circle in one path, in the colour made current last and width 1;
     // no side lines.
     void zylinder(std::size_t von, std::size_t bis) {
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Zylinderdaten& z = (*s_.zylinder)[i];
+        s_.zylinder.durchlaufen(von, bis, [&](const Szenenabzug::Zylinderdaten& z) {
             Pfad& pfad = neuerPfad();
             if (z.basis) kreisAnhaengen(pfad, *z.basis);
             if (z.deckel) kreisAnhaengen(pfad, *z.deckel);
             ziehen(pfad, 1.0);
-        }
+        });
     }
 
     // The edges between consecutive entries that both name registered points (the break
@@ -787,8 +742,7 @@ public:
         std::vector<const Szenenabzug::Punktdaten*> ecken;
         std::vector<std::optional<Sichtpunkt>> orte;
         std::vector<const Szenenabzug::Punktdaten*> menge;
-        for (std::size_t i = von; i < bis; ++i) {
-            const Szenenabzug::Polygondaten& pol = (*s_.polygone)[i];
+        s_.polygone.durchlaufen(von, bis, [&](const Szenenabzug::Polygondaten& pol) {
             attributRegel(pol.attr);
             ecken.clear();
             orte.clear();
@@ -800,22 +754,22 @@ public:
             for (std::size_t i = 0; i + 1 < orte.size(); ++i)
                 if (ecken[i] != nullptr && ecken[i + 1] != nullptr) strecke(orte[i], orte[i + 1]);
             breite = 1;
-            if (pol.vision != darstellung::vollsichtbar || s_.stereo) continue;
+            if (pol.vision != darstellung::vollsichtbar || s_.stereo) return;
             // The centroid of the distinct registered corners, summed in name order.
             menge.clear();
             for (const Szenenabzug::Punktdaten* p : ecken)
                 if (p != nullptr) menge.push_back(p);
             std::sort(menge.begin(), menge.end(), [](const auto* a, const auto* b) { return a->name < b->name; });
             menge.erase(std::unique(menge.begin(), menge.end()), menge.end());
-            if (menge.empty()) continue;
+            if (menge.empty()) return;
             Vektor summe = nullvec;
             for (const Szenenabzug::Punktdaten* p : menge) summe = summe + Vektor(p->x, p->y, p->z);
             summe = (1.0 / static_cast<double>(menge.size())) * summe;
             const std::optional<Sichtpunkt> v = sicht(summe.x1, summe.x2, summe.x3);
-            if (!v) continue;
+            if (!v) return;
             schreiben(pol.name, {v->x + polygonLabelAbstand, v->y + polygonLabelAbstand},
                       s_.schrift + polygonSchriftZuschlag);
-        }
+        });
     }
 
     // The pieces from `von` to before `bis` of part `teil` of the kind, in the pass's colour as
@@ -934,12 +888,13 @@ Zeichenart stiftart() {
                                          anzulegen);
     };
     a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.*Feld == y.*Feld; };
-    a.anzahl = [](const Szenenabzug& s, std::size_t) { return (s.*Feld)->size(); };
+    a.anzahl = [](const Szenenabzug& s, std::size_t) { return (s.*Feld).anzahl(); };
     a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { (z.*Zeichnen)(von, bis); };
     if constexpr (Faerbt)
         a.farbeNach = [](const Szenenabzug& s, std::size_t von, std::size_t bis, Farbwert f) {
-            for (std::size_t i = von; i < bis; ++i)
-                if (const std::optional<Attribut>& at = (*(s.*Feld))[i].attr) f = farbwahl(at->f);
+            (s.*Feld).durchlaufen(von, bis, [&](const typename Art::Daten& d) {
+                if (d.attr) f = farbwahl(d.attr->f);
+            });
             return f;
         };
     return a;
@@ -969,7 +924,7 @@ Zeichenart punktart() {
     a.faden = Faden::hier;
     a.teile = 2;
     a.anzahl = [](const Szenenabzug& s, std::size_t teil) -> std::size_t {
-        if (teil == 0) return s.stereo ? 0 : s.punkte.abschnitte.size();
+        if (teil == 0) return s.stereo ? 0 : s.punkte.abschnitte().size();
         return 1;
     };
     // A section holds a few hundred points already.
@@ -999,7 +954,7 @@ Zeichenart zylinderart() {
             s.zylinder = alt.zylinder;
             return;
         }
-        Abgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
+        Abschnittsabgleich<Szenenabzug::Zylinderdaten> liste(alt.zylinder);
         for (const auto& [name, z] : zylinderListe.karte()) {
             if (z.vision == darstellung::verborgen) continue;
             Szenenabzug::Zylinderdaten d;
@@ -1009,13 +964,13 @@ Zeichenart zylinderart() {
                 LokBewahren bewahrt;
                 if (const std::optional<Kreis> deckel = z.top()) d.deckel = kreisdaten(*deckel);
             }
-            liste.eintrag([&](const Szenenabzug::Zylinderdaten& vorher) { return vorher == d; }, [&] { return d; });
+            liste.eintrag(name, [&](const Szenenabzug::Zylinderdaten& vorher) { return vorher == d; }, [&] { return d; });
         }
         s.zylinder = liste.ergebnis();
     };
     a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.zylinder == y.zylinder; };
     a.faden = Faden::danach;
-    a.anzahl = [](const Szenenabzug& s, std::size_t) { return s.zylinder->size(); };
+    a.anzahl = [](const Szenenabzug& s, std::size_t) { return s.zylinder.anzahl(); };
     a.zeichnen = [](Zeichner& z, std::size_t, std::size_t von, std::size_t bis) { z.zylinder(von, bis); };
     return a;
 }

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,44 +72,86 @@ private:
 };
 
 // A list of named entries in name order, kept in sections of a few hundred entries that the
-// takings of a scene share where they came out the same: a new point costs a copy of its
-// section, not of all points.
+// takings of a scene share where they came out the same: a new or changed object costs a copy
+// of its section, not of the whole list. An entry is found by its name or by its place, counted
+// through all sections (the drawing hands out runs of places to its threads).
 template <class T> class Abschnittsliste {
 public:
     using Abschnitt = std::shared_ptr<const std::vector<T>>;
-    std::vector<Abschnitt> abschnitte;   // none of them empty
+
+    // Sections taken anew are cut to this many entries once they hold more than twice as many.
+    static constexpr std::size_t abschnittsGroesse = 256;
+
+    // The sections, none of them empty, their names ascending through all of them.
+    const std::vector<Abschnitt>& abschnitte() const { return abschnitte_; }
+
+    // Appends a section taken before (not empty, its names after those of the list).
+    void teilen(Abschnitt a) {
+        bis_.push_back(anzahl() + a->size());
+        abschnitte_.push_back(std::move(a));
+    }
+
+    // Appends entries taken anew (names ascending, after those of the list): as one section, as
+    // several of abschnittsGroesse entries where they are more than twice as many, as none
+    // where there are none.
+    void anhaengen(std::vector<T>&& eintraege) {
+        if (eintraege.size() <= 2 * abschnittsGroesse) {
+            if (!eintraege.empty()) teilen(std::make_shared<const std::vector<T>>(std::move(eintraege)));
+            return;
+        }
+        for (std::size_t i = 0; i < eintraege.size(); i += abschnittsGroesse) {
+            const auto von = std::make_move_iterator(eintraege.begin() + static_cast<std::ptrdiff_t>(i));
+            const auto bis = std::make_move_iterator(
+                eintraege.begin() + static_cast<std::ptrdiff_t>(std::min(i + abschnittsGroesse, eintraege.size())));
+            teilen(std::make_shared<const std::vector<T>>(von, bis));
+        }
+    }
 
     // The entry of the name, or nullptr.
     const T* finde(std::string_view name) const {
         // The first section whose last name is not below the name.
-        const auto a = std::lower_bound(abschnitte.begin(), abschnitte.end(), name,
+        const auto a = std::lower_bound(abschnitte_.begin(), abschnitte_.end(), name,
                                         [](const Abschnitt& x, std::string_view n) { return x->back().name < n; });
-        if (a == abschnitte.end()) return nullptr;
+        if (a == abschnitte_.end()) return nullptr;
         const auto e = std::lower_bound((*a)->begin(), (*a)->end(), name,
                                         [](const T& x, std::string_view n) { return x.name < n; });
         return e != (*a)->end() && e->name == name ? &*e : nullptr;
     }
 
-    std::size_t anzahl() const {
-        std::size_t n = 0;
-        for (const Abschnitt& a : abschnitte) n += a->size();
-        return n;
+    std::size_t anzahl() const { return bis_.empty() ? 0 : bis_.back(); }
+
+    // Calls f with each entry at the places from `von` to before `bis` (not beyond anzahl()),
+    // in order: the section of the first is searched, the others follow.
+    template <class F> void durchlaufen(std::size_t von, std::size_t bis, F&& f) const {
+        if (von >= bis) return;
+        // The section holding place von: the first that ends after it.
+        auto a = static_cast<std::size_t>(std::upper_bound(bis_.begin(), bis_.end(), von) - bis_.begin());
+        std::size_t i = von - (a == 0 ? 0 : bis_[a - 1]);
+        for (std::size_t rest = bis - von; rest > 0; ++a, i = 0) {
+            const std::vector<T>& eintraege = *abschnitte_[a];
+            for (; i < eintraege.size() && rest > 0; ++i, --rest) f(eintraege[i]);
+        }
     }
+
+    // Both are one and the same list: every section shared (and so equal).
+    bool selbe(const Abschnittsliste& o) const { return abschnitte_ == o.abschnitte_; }
 
     // The same entries in the same order (however they are divided into sections).
     bool operator==(const Abschnittsliste& o) const {
-        if (abschnitte.size() == o.abschnitte.size() &&
-            std::equal(abschnitte.begin(), abschnitte.end(), o.abschnitte.begin()))
-            return true;
+        if (selbe(o)) return true;
         if (anzahl() != o.anzahl()) return false;
         std::size_t ai = 0, aj = 0, bi = 0, bj = 0;
-        while (ai < abschnitte.size() && bi < o.abschnitte.size()) {
-            if (!((*abschnitte[ai])[aj] == (*o.abschnitte[bi])[bj])) return false;
-            if (++aj == abschnitte[ai]->size()) ++ai, aj = 0;
-            if (++bj == o.abschnitte[bi]->size()) ++bi, bj = 0;
+        while (ai < abschnitte_.size() && bi < o.abschnitte_.size()) {
+            if (!((*abschnitte_[ai])[aj] == (*o.abschnitte_[bi])[bj])) return false;
+            if (++aj == abschnitte_[ai]->size()) ++ai, aj = 0;
+            if (++bj == o.abschnitte_[bi]->size()) ++bi, bj = 0;
         }
         return true;
     }
+
+private:
+    std::vector<Abschnitt> abschnitte_;
+    std::vector<std::size_t> bis_;   // for each section, the place after its last entry
 };
 
 // What the drawing needs of the registries and the view, copied at one moment: the places and
@@ -184,12 +227,12 @@ struct Szenenabzug {
 
     Abschnittsliste<Punktdaten> punkte;   // the hidden ones too: polygons take corners from them
     Festliste<Ort> sonder;
-    Festliste<Geradendaten> geraden;
-    Festliste<Kreismit> kreise;
-    Festliste<Geradendaten> strahlen;
-    Festliste<Streckendaten> strecken;
-    Festliste<Zylinderdaten> zylinder;
-    Festliste<Polygondaten> polygone;
+    Abschnittsliste<Geradendaten> geraden;
+    Abschnittsliste<Kreismit> kreise;
+    Abschnittsliste<Geradendaten> strahlen;
+    Abschnittsliste<Streckendaten> strecken;
+    Abschnittsliste<Zylinderdaten> zylinder;
+    Abschnittsliste<Polygondaten> polygone;
 };
 
 // Both takings give the same drawing: the same view settings and equal lists.
@@ -204,9 +247,9 @@ void szenenabzugVergessen();
 // attributes. The statement flag lok is left as it was.
 //
 // The registries' logs tell what may have changed since the scene taken last: a list of a kind
-// nothing touched is that scene's, of the points only the sections holding touched names are
-// read again, and of the lines, circles, rays, segments and polygons only the objects of touched
-// names. What is read is compared with the scene taken last, and each list or section that
+// nothing touched is that scene's, and of the points, lines, circles, rays, segments and
+// polygons only the objects of touched names are read again, and only the sections holding
+// them copied. What is read is compared with the scene taken last, and each list or section that
 // comes out the same is shared with it rather than copied. Debug builds take every scene a
 // second time from nothing and stop when the two differ (a change the logs missed). Only the
 // thread that runs the statements takes scenes.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -21,6 +22,7 @@
 #include "drawing/GeoGrafik.h"
 #include "drawing/Leinwand.h"
 #include "model/Attribute.h"
+#include "model/Loeschen.h"
 #include "model/Objekte.h"
 
 namespace quodral {
@@ -88,15 +90,15 @@ TEST_F(AbzugTeilen, UnveraendertWirdAllesGeteilt) {
     EXPECT_TRUE(danach.strecken.selbe(vorher.strecken));
     EXPECT_TRUE(danach.geraden.selbe(vorher.geraden));
     EXPECT_TRUE(danach.polygone.selbe(vorher.polygone));
-    EXPECT_EQ(danach.punkte.abschnitte, vorher.punkte.abschnitte);
+    EXPECT_EQ(danach.punkte.abschnitte(), vorher.punkte.abschnitte());
 
     // A new point is one new section of the points; the other sections and lists stay shared.
     tippen("PUNKT P350x 1 1 1");
     const Szenenabzug neu = szeneAufnehmen();
-    ASSERT_EQ(neu.punkte.abschnitte.size(), vorher.punkte.abschnitte.size());
+    ASSERT_EQ(neu.punkte.abschnitte().size(), vorher.punkte.abschnitte().size());
     int anders = 0;
-    for (std::size_t i = 0; i < neu.punkte.abschnitte.size(); ++i)
-        anders += neu.punkte.abschnitte[i] == vorher.punkte.abschnitte[i] ? 0 : 1;
+    for (std::size_t i = 0; i < neu.punkte.abschnitte().size(); ++i)
+        anders += neu.punkte.abschnitte()[i] == vorher.punkte.abschnitte()[i] ? 0 : 1;
     EXPECT_EQ(anders, 1);
     EXPECT_TRUE(neu.strecken.selbe(vorher.strecken));
     ASSERT_NE(neu.punkte.finde("P350x"), nullptr);
@@ -116,7 +118,7 @@ TEST_F(AbzugTeilen, AbschnittWaechstUndLeertSich) {
     (void)szeneAufnehmen();
     const auto pruefen = [](const Szenenabzug& s, const std::string& nach) {
         const std::string* vorige = nullptr;
-        for (const auto& a : s.punkte.abschnitte) {
+        for (const auto& a : s.punkte.abschnitte()) {
             ASSERT_FALSE(a->empty()) << nach;
             ASSERT_LE(a->size(), 512u) << nach;
             for (const auto& d : *a) {
@@ -133,15 +135,76 @@ TEST_F(AbzugTeilen, AbschnittWaechstUndLeertSich) {
         tippen("PUNKT " + name(i) + " 1 " + std::to_string(i) + " 2");
         pruefen(szeneAufnehmen(), name(i));
     }
-    const std::size_t amEnde = szeneAufnehmen().punkte.abschnitte.size();
+    const std::size_t amEnde = szeneAufnehmen().punkte.abschnitte().size();
     EXPECT_GT(amEnde, 3u);   // the grown section was cut
     wieNeuAufgenommen("nach dem Wachsen", false);
     for (int i = 0; i < 600; ++i) {
         tippen("LOESCHE " + name(i));
         pruefen(szeneAufnehmen(), "LOESCHE " + name(i));
     }
-    EXPECT_LT(szeneAufnehmen().punkte.abschnitte.size(), amEnde);   // the emptied sections are gone
+    EXPECT_LT(szeneAufnehmen().punkte.abschnitte().size(), amEnde);   // the emptied sections are gone
     wieNeuAufgenommen("nach dem Leeren", false);
+}
+
+// The lines kept in sections over random new, moved, hidden, shown and deleted lines and
+// changed colours, each taken by its name alone: after each taking the list is the registry's
+// visible lines in name order, read at any run of places, and every old section but the one
+// that held the changed line is shared.
+TEST_F(AbzugTeilen, LinienabschnitteFolgenDerRegistry) {
+    std::mt19937 zufall(3);
+    const auto zahl = [&](int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall); };
+    const auto name = [](int i) { return "g" + std::to_string(i); };
+    for (int i = 0; i < 3000; i += 2) ASSERT_TRUE(Gerade(Punkt("", i, 0, 0), Vektor(1, 1, 0)).einlistenAls(name(i)));
+    for (int i = 0; i < 600; ++i) ASSERT_TRUE(Punkt("", i % 7, i % 5, 1).einlistenAls(p(i)));
+    Szenenabzug vorher = szeneAufnehmen();
+    ASSERT_GT(vorher.geraden.abschnitte().size(), 4u);
+    for (int schritt = 0; schritt < 300; ++schritt) {
+        const std::string g = name(zahl(3000));
+        Gerade* gerade = finde(geradenListe, g);
+        switch (zahl(5)) {
+            case 0:
+                if (gerade == nullptr) {
+                    ASSERT_TRUE(Gerade(Punkt("", 0, schritt, 0), Vektor(0, 1, 1)).einlistenAls(g));
+                }
+                break;
+            case 1:
+                if (gerade != nullptr) gerade->ap.x += 1;
+                break;
+            case 2: auslisten(g); break;
+            case 3:
+                if (gerade != nullptr)
+                    gerade->vision = gerade->vision == darstellung::verborgen ? darstellung::vollsichtbar : darstellung::verborgen;
+                break;
+            default:
+                if (Attribut* a = finde(attrListe, g)) a->f = a->f == farbe::blau ? farbe::rot : farbe::blau;
+                break;
+        }
+        const Szenenabzug s = szeneAufnehmen();
+        std::vector<const Szenenabzug::Geradendaten*> liste;
+        s.geraden.durchlaufen(0, s.geraden.anzahl(), [&](const auto& d) { liste.push_back(&d); });
+        std::size_t i = 0;
+        for (const auto& [n, r] : geradenListe.karte()) {
+            if (r.vision == darstellung::verborgen) continue;
+            ASSERT_LT(i, liste.size()) << g;
+            const Attribut* a = finde(attrListe.karte(), n);
+            ASSERT_TRUE(liste[i]->name == n && liste[i]->ap.x == r.ap.x && liste[i]->attr.has_value() == (a != nullptr) &&
+                        (a == nullptr || *liste[i]->attr == *a))
+                << g << " " << n;
+            ++i;
+        }
+        ASSERT_EQ(i, liste.size()) << g;
+        for (const auto& a : s.geraden.abschnitte()) ASSERT_TRUE(!a->empty() && a->size() <= 512) << g;
+        const int von = zahl(static_cast<int>(liste.size()) + 1), bis = von + zahl(static_cast<int>(liste.size()) - von + 1);
+        std::size_t k = static_cast<std::size_t>(von);
+        s.geraden.durchlaufen(k, static_cast<std::size_t>(bis), [&](const auto& d) { ASSERT_EQ(&d, liste[k++]); });
+        ASSERT_EQ(k, static_cast<std::size_t>(bis));
+        std::size_t geteilt = 0;
+        for (const auto& a : vorher.geraden.abschnitte())
+            geteilt += std::count(s.geraden.abschnitte().begin(), s.geraden.abschnitte().end(), a);
+        EXPECT_GE(geteilt + 1, vorher.geraden.abschnitte().size()) << g;
+        vorher = s;
+    }
+    wieNeuAufgenommen("nach den Geraden", true);
 }
 
 // Random statements of every kind that changes the drawing, on a scene large enough to be taken
