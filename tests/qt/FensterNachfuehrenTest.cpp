@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -171,9 +172,12 @@ TEST_F(FensterNachfuehren, AngehaengteZeilenWieNeuAngelegt) {
         if (i == 30) tafel->scrollToBottom();
         const QImage gezeigt = tafelBild();
         const int versatz = tafel->verticalHeader()->offset();
+        const QScrollBar* balken = tafel->verticalScrollBar();
+        const std::array<int, 3> bereich{balken->maximum(), balken->pageStep(), balken->value()};
         tafel->doItemsLayout();
         const QImage neu = tafelBild();
         ASSERT_EQ(versatz, tafel->verticalHeader()->offset()) << i;
+        ASSERT_EQ(bereich, (std::array<int, 3>{balken->maximum(), balken->pageStep(), balken->value()})) << i;
         ASSERT_EQ(gezeigt, neu) << i;
     }
 }
