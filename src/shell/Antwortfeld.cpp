@@ -11,18 +11,20 @@
 namespace quodral {
 
 Antwortfeld::Antwortfeld(QWidget* eltern) : QPlainTextEdit(eltern) {
+    setReadOnly(true);
+    // Nothing in the answer is undone: its texts are not kept for it.
+    document()->setUndoRedoEnabled(false);
+    // The answer can be selected and copied after a click, but Tab passes it by.
+    setFocusPolicy(Qt::ClickFocus);
     // The view's text control tells it what to paint anew; where the control or that link is
     // not found as expected (another Qt), the view paints as Qt's own does.
-    for (QObject* kind : children()) {
-        if (kind->inherits("QWidgetTextControl")) {
-            steuerung_ = kind;
+    for (QObject* steuerung : children()) {
+        if (steuerung->inherits("QWidgetTextControl") &&
+            QObject::disconnect(steuerung, SIGNAL(updateRequest(QRectF)), this, SLOT(_q_repaintContents(QRectF)))) {
+            connect(steuerung, SIGNAL(updateRequest(QRectF)), this, SLOT(bereichAnfordern(QRectF)));
+            umgeleitet_ = true;
             break;
         }
-    }
-    if (steuerung_ != nullptr &&
-        QObject::disconnect(steuerung_, SIGNAL(updateRequest(QRectF)), this, SLOT(_q_repaintContents(QRectF)))) {
-        connect(steuerung_, SIGNAL(updateRequest(QRectF)), this, SLOT(bereichAnfordern(QRectF)));
-        umgeleitet_ = true;
     }
 }
 
@@ -43,7 +45,12 @@ int Antwortfeld::belegteHoehe() {
     return std::min(hoehe, static_cast<int>(std::ceil(unten)));
 }
 
-void Antwortfeld::textErsetzen(const QString& text) {
+void Antwortfeld::textZeigen(const QString& text) {
+    if (text == text_) {
+        moveCursor(QTextCursor::Start);
+        return;
+    }
+    text_ = text;
     // Only a view at the top of its text keeps its place: one scrolled is brought back to the
     // top and painted anew as a whole.
     const bool obenStehend = verticalScrollBar()->value() == 0 && horizontalScrollBar()->value() == 0;

@@ -15,8 +15,9 @@ class Antwortfeld : public QPlainTextEdit {
 public:
     explicit Antwortfeld(QWidget* eltern);
 
-    // The text replaced by `text`; the cursor and the view at its start, as after setting it.
-    void textErsetzen(const QString& text);
+    // Shows `text`, the cursor and the view at its start, as after setting it. The same text
+    // again is not laid out anew.
+    void textZeigen(const QString& text);
 
 private slots:
     void bereichAnfordern(const QRectF& bereich);
@@ -26,8 +27,8 @@ private:
     // view's height); it lays out the blocks that are shown, as painting them would.
     int belegteHoehe();
 
-    QObject* steuerung_ = nullptr;   // the text control whose changes Qt's view paints
-    bool umgeleitet_ = false;        // its requests to paint come here
+    QString text_;                   // the text shown, as it was set
+    bool umgeleitet_ = false;        // the text control's requests to paint come here
     bool ersetzen_ = false;          // a replacement is under way: it marks its own room
 };
 

@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -37,8 +36,6 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTableView>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -562,12 +559,7 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(beschriftung("Ausgabe"));
     ausgabe_ = new Antwortfeld(befehle);
     ausgabe_->setObjectName("ausgabe");
-    ausgabe_->setReadOnly(true);
-    // Nothing in the output is undone: its texts are not kept for it.
-    ausgabe_->document()->setUndoRedoEnabled(false);
     ausgabe_->setMinimumHeight(kleinsteTextHoehe);
-    // The answer can be selected and copied after a click, but Tab passes it by.
-    ausgabe_->setFocusPolicy(Qt::ClickFocus);
     spalte->addWidget(ausgabe_, 1);
 
     modell_ = new AnweisungsModell(this);
@@ -814,16 +806,7 @@ void Hauptfenster::ausgabeSetzen(const std::string& text) {
     ausgabeZeigen(text);
 }
 
-void Hauptfenster::ausgabeZeigen(const std::string& text) {
-    if (text == ausgabeText_) {
-        // The same text again: it is not laid out anew; as after setting it, the cursor and the
-        // view go back to its start.
-        ausgabe_->moveCursor(QTextCursor::Start);
-        return;
-    }
-    ausgabeText_ = text;
-    ausgabe_->textErsetzen(q(text));
-}
+void Hauptfenster::ausgabeZeigen(const std::string& text) { ausgabe_->textZeigen(q(text)); }
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
 

@@ -133,8 +133,6 @@ private:
     QTableView* tafel_ = nullptr;
     QWidget* editGruppe_ = nullptr;
     GrafikWidget* grafik_ = nullptr;
-    // The text the output shows, as it was set.
-    std::string ausgabeText_;
     // While an action runs (depth > 0), the text it set last, shown when it is done.
     int ausgabeSammeln_ = 0;
     std::optional<std::string> ausgabeWartend_;
