@@ -92,49 +92,11 @@ bool gleich(const Szenenabzug::Kreisdaten& d, const Kreis& k) {
     return d.mp == ort(k.mp) && d.r == k.r && d.nv == ort(k.e.nv);
 }
 
-// A list of the scene taken anew, compared entry by entry with the list taken last: as long as
-// the entries come out the same nothing is copied; at the first difference the new list starts
-// with the equal entries before it and goes on with the new ones. A list that came out the
-// same as a whole is the old one.
-template <class T> class Abgleich {
-public:
-    explicit Abgleich(const Festliste<T>& alt) : alt_(alt) {}
-
-    // The next entry: `gleich(alter Eintrag)` tells whether it is the same as the old entry at
-    // this place, `machen()` makes it.
-    template <class Gleich, class Machen> void eintrag(Gleich&& gleich, Machen&& machen) {
-        if (!neu_) {
-            if (i_ < alt_->size() && gleich((*alt_)[i_])) {
-                ++i_;
-                return;
-            }
-            abweichen();
-        }
-        neu_->push_back(machen());
-    }
-
-    Festliste<T> ergebnis() {
-        if (!neu_ && i_ == alt_->size()) return alt_;
-        if (!neu_) abweichen();
-        return Festliste<T>(std::move(neu_));
-    }
-
-private:
-    void abweichen() {
-        neu_ = std::make_shared<std::vector<T>>();
-        neu_->reserve(alt_->size() + 1);
-        neu_->assign(alt_->begin(), alt_->begin() + static_cast<std::ptrdiff_t>(i_));
-    }
-
-    const Festliste<T>& alt_;
-    std::size_t i_ = 0;
-    std::shared_ptr<std::vector<T>> neu_;
-};
-
-// The same comparison for a list kept in sections (Abschnittsliste), by the entries' names:
-// each old section stands for the names from its first up to the first of the next section,
-// and is shared when the registry's entries in that range come out the same; otherwise that
-// range is taken anew into new sections.
+// A list kept in sections (Abschnittsliste) taken anew, compared entry by entry with the list
+// taken last, by the entries' names: as long as the entries come out the same nothing is
+// copied. Each old section stands for the names from its first up to the first of the next
+// section, and is shared when the registry's entries in that range come out the same;
+// otherwise that range is taken anew into new sections.
 template <class T> class Abschnittsabgleich {
 public:
     explicit Abschnittsabgleich(const Abschnittsliste<T>& alt) : alt_(alt.abschnitte()) {}
@@ -915,10 +877,14 @@ Zeichenart punktart() {
     a.zuVergleichen = [](const Artneues& neu) -> std::size_t { return neu.namen ? 0 : punktListe.size(); };
     a.aufnehmen = [](const Szenenabzug& alt, Szenenabzug& s, const Artneues& neu, bool, std::vector<std::string>&) {
         s.punkte = punkteAufnehmen(alt.punkte, neu.namen);
-        Abgleich<Szenenabzug::Ort> liste(alt.sonder);
-        for (const Punkt& p : sonderListe)
-            liste.eintrag([&](const Szenenabzug::Ort& d) { return d == ort(p); }, [&] { return ort(p); });
-        s.sonder = liste.ergebnis();
+        // The special points are few (none as a rule): taken as a whole, the old list kept
+        // where they come out the same.
+        std::vector<Szenenabzug::Ort> sonder;
+        sonder.reserve(sonderListe.size());
+        for (const Punkt& p : sonderListe) sonder.push_back(ort(p));
+        s.sonder = sonder == *alt.sonder
+                       ? alt.sonder
+                       : Festliste<Szenenabzug::Ort>(std::make_shared<const std::vector<Szenenabzug::Ort>>(std::move(sonder)));
     };
     a.gleich = [](const Szenenabzug& x, const Szenenabzug& y) { return x.punkte == y.punkte && x.sonder == y.sonder; };
     a.faden = Faden::hier;
