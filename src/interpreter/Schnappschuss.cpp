@@ -115,10 +115,13 @@ std::optional<std::string> anweisung(const std::string& name, const Polyeder& w,
     return teileZeile("Polyeder", name, w.seiten);
 }
 
-// A cluster holding anything but written points, polygons and solids (a line, another cluster,
-// a member deleted since) would come back smaller or not at all.
+// A cluster holding anything but written points, polygons and solids would come back smaller
+// or not at all. What each member is decides, not only whether it was written: KLUMPEN passes
+// over a cluster among its words (alsGliedGenannt), so a cluster of clusters is left out even
+// where its members, sorting before it, stand written already.
 std::optional<std::string> anweisung(const std::string& name, const Klumpen& k, const Geschrieben& geschrieben) {
-    if (k.zelle.empty() || !teileGeschrieben(k, geschrieben)) return std::nullopt;
+    const bool benannt = std::all_of(k.zelle.begin(), k.zelle.end(), alsGliedGenannt);
+    if (k.zelle.empty() || !benannt || !teileGeschrieben(k, geschrieben)) return std::nullopt;
     return teileZeile("Klumpen", name, k.zelle);
 }
 

@@ -15,8 +15,9 @@ namespace quodral {
 // decimals and written in their shortest form.
 // An object is written only where its statement builds it again: a polygon that POLYGON,
 // a polyhedron that POLYEDER would refuse, a cluster holding anything but written points,
-// polygons and polyhedra, and whatever is made of an object left out, are left out. True when
-// nothing was left out; otherwise quittung names what was, and the snapshot holds the rest.
+// polygons and polyhedra (another cluster among them, which KLUMPEN does not take by name),
+// and whatever is made of an object left out, are left out. True when nothing was left out;
+// otherwise quittung names what was, and the snapshot holds the rest.
 bool screenshot();
 
 // Rewrites every "PUNKT name x y z" statement of anweisungsListe whose point exists with the
