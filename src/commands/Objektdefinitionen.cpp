@@ -433,10 +433,10 @@ void defKlumpen(const std::vector<std::string>& w) {
             const std::vector<std::string> namen = namenImKollektiv(w[1]);
             zelle.insert(namen.begin(), namen.end());
         } else {
-            // Points, straight objects, circles, polygons, spheres and solids; every other word
-            // (planes, vectors, formulas, clusters, unknown names) is passed over in silence.
+            // Every word that names no member (alsGliedGenannt: planes, vectors, formulas,
+            // clusters, unknown names) is passed over in silence.
             for (std::size_t i = 1; i < w.size(); ++i)
-                if (istLinie(w[i]) || istPunkt(w[i]) || istKugel(w[i]) || index3.contains(w[i])) zelle.insert(w[i]);
+                if (alsGliedGenannt(w[i])) zelle.insert(w[i]);
         }
         if (zelle.empty()) {
             eigenerFehler("Der gewünschte Klumpen konnte nicht gebildet werden");

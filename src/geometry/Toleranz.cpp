@@ -21,10 +21,6 @@ constexpr double rundungsStellen = 16;
 // The unit in the last place of x > 0 (of the largest power of two not above it).
 double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
 
-// The snapshot writes coordinates with 14 decimals, moving each by up to 5e-15; ten times its
-// step leaves every decision made before it standing after it.
-constexpr double schnappschussSpielraum = 1e-13;
-
 }  // namespace
 
 Lagebox lagebox(const std::vector<Vektor>& orte) {
@@ -48,7 +44,7 @@ double ausdehnung(const std::vector<Vektor>& orte) {
 }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max({1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag), schnappschussSpielraum});
+    return std::max(1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
 }
 
 double lagetoleranz(const Lagebox& b) {

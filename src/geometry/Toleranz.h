@@ -4,11 +4,11 @@
 // its polygon holds, and a solid built once is built again from its statements.
 //
 // The tolerance is 1e-8 for positions of extent 1 and more and 1e-8 times the extent below
-// that: a cloud scaled down keeps its faces. It never drops below what rounding needs: sixteen
-// units of the last place of the largest coordinate (a cloud far from the origin, or of huge
-// extent, carries no finer digits; why sixteen, Toleranz.cpp), and ten times the step of the
-// snapshot, which writes every coordinate rounded to 14 decimals and so moves it by up to half
-// of 1e-14.
+// that: a cloud scaled down keeps its faces, at any scale. It never drops below what rounding
+// needs: sixteen units of the last place of the largest coordinate (a cloud far from the
+// origin, or of huge extent, carries no finer digits; why sixteen, Toleranz.cpp). There is no
+// other floor: the snapshot writes every coordinate so that it reads back as the same double,
+// and a solid of extent 1e-12 is built again from its statements as it is.
 
 #include <array>
 #include <vector>

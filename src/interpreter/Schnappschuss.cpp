@@ -11,7 +11,6 @@
 #include "interpreter/Interpret.h"
 #include "interpreter/Schluesselwoerter.h"
 #include "interpreter/Worte.h"
-#include "geometry/Numerik.h"
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -21,25 +20,10 @@ namespace quodral {
 
 namespace {
 
-// A snapshot coordinate: rounded to 14 decimals first, so that the noise a long chain of
-// motions leaves in the last bits (0.30000000000000004) does not end up in the file, then
-// written in the shortest form that reads back as that double.
-std::string schnappschussZahl(double x) { return kurzform(DoubleTest(x)); }
-
-// The faces as the replay meets them: every corner at the coordinates the snapshot writes. A
-// face that the rounding to 14 decimals would turn into no convex polygon would stop the
-// replay at its solid (the polygons' tests keep a margin of ten times that rounding, so this
-// is a last guard, not a case).
-bool gerundetKonvex(const std::vector<std::string>& seiten) {
-    for (const std::string& s : seiten) {
-        const Polygon* pol = finde(polygonListe, s);
-        if (pol == nullptr) return false;
-        std::vector<Punkt> ecken;
-        for (const Punkt& p : pol->punkte()) ecken.emplace_back("", DoubleTest(p.x), DoubleTest(p.y), DoubleTest(p.z));
-        if (!eckenfolgeKonvex(ecken)) return false;
-    }
-    return true;
-}
+// A snapshot coordinate: the shortest text that reads back as the same double, as a radius is
+// written. Nothing is rounded away, so that the replay builds every object bit for bit: a
+// solid of extent 1e-12 keeps its shape, and each of its faces is the polygon it was.
+std::string schnappschussZahl(double x) { return kurzform(x); }
 
 // A frozen coordinate: fixed notation with 14 decimals, never an exponent, so that the
 // rewritten statement reads like the typed ones.
@@ -107,18 +91,20 @@ std::optional<std::string> anweisung(const std::string& name, const Polygon& pol
 }
 
 // A solid whose faces POLYEDER would refuse (its points moved since, or a pyramid built over a
-// degenerate apex before), with the coordinates as they are or as they are written, is left
-// out, and so is one that needs a polygon left out.
+// degenerate apex before) is left out, and so is one that needs a polygon left out. The replay
+// meets the faces at the very coordinates tested here.
 std::optional<std::string> anweisung(const std::string& name, const Polyeder& w, const Geschrieben& geschrieben) {
-    if (!teileGeschrieben(w, geschrieben) || !polyederSeitenTauglich(w.seiten) || !gerundetKonvex(w.seiten))
-        return std::nullopt;
+    if (!teileGeschrieben(w, geschrieben) || !polyederSeitenTauglich(w.seiten)) return std::nullopt;
     return teileZeile("Polyeder", name, w.seiten);
 }
 
-// A cluster holding anything but written points, polygons and solids (a line, another cluster,
-// a member deleted since) would come back smaller or not at all.
+// A cluster holding anything but written points, polygons and solids would come back smaller
+// or not at all. What each member is decides, not only whether it was written: KLUMPEN passes
+// over a cluster among its words (alsGliedGenannt), so a cluster of clusters is left out even
+// where its members, sorting before it, stand written already.
 std::optional<std::string> anweisung(const std::string& name, const Klumpen& k, const Geschrieben& geschrieben) {
-    if (k.zelle.empty() || !teileGeschrieben(k, geschrieben)) return std::nullopt;
+    const bool benannt = std::all_of(k.zelle.begin(), k.zelle.end(), alsGliedGenannt);
+    if (k.zelle.empty() || !benannt || !teileGeschrieben(k, geschrieben)) return std::nullopt;
     return teileZeile("Klumpen", name, k.zelle);
 }
 

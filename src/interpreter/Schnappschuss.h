@@ -11,12 +11,13 @@ namespace quodral {
 
 // Replaces objektListe by a comment line, the deletion of every axis that is no longer
 // registered, and one statement per point, polygon, polyhedron and cluster, in that order, so
-// that the parts always stand before what is built of them. Coordinates are rounded to 14
-// decimals and written in their shortest form.
+// that the parts always stand before what is built of them. Every coordinate is written in the
+// shortest form that reads back as the same double, so the replay builds each object exactly.
 // An object is written only where its statement builds it again: a polygon that POLYGON,
 // a polyhedron that POLYEDER would refuse, a cluster holding anything but written points,
-// polygons and polyhedra, and whatever is made of an object left out, are left out. True when
-// nothing was left out; otherwise quittung names what was, and the snapshot holds the rest.
+// polygons and polyhedra (another cluster among them, which KLUMPEN does not take by name),
+// and whatever is made of an object left out, are left out. True when nothing was left out;
+// otherwise quittung names what was, and the snapshot holds the rest.
 bool screenshot();
 
 // Rewrites every "PUNKT name x y z" statement of anweisungsListe whose point exists with the

@@ -6,6 +6,10 @@
 
 namespace quodral {
 
+bool alsGliedGenannt(const std::string& name) {
+    return istLinie(name) || istPunkt(name) || istKugel(name) || index3.contains(name);
+}
+
 std::string Klumpen::alsString() const {
     std::string mitglieder;
     for (const std::string& n : klumpen2Feld()) {

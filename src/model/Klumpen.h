@@ -52,6 +52,11 @@ template <class F> void fuerTeile(const Klumpen& k, F&& f) {
     for (const std::string& glied : k.zelle) f(glied, Teilrolle::glied);
 }
 
+// KLUMPEN takes the object by its name as a member: a point, a straight line, a circle, a
+// polygon, a sphere or a solid. Never a cluster (its members join through MIT or a
+// collective), a plane, a vector, a formula or a name not registered.
+bool alsGliedGenannt(const std::string& name);
+
 // Any name seen as a cluster (not registered, empty name): a cluster's members; any other
 // object that index1 records (formulas and vectors too) alone; nothing for a solid or a name
 // that is not registered.

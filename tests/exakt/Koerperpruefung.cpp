@@ -8,6 +8,7 @@
 #include <numbers>
 #include <set>
 
+#include "Szenenstand.h"
 #include "app/Zuruecksetzen.h"
 #include "interpreter/Schnappschuss.h"
 #include "model/Objekte.h"
@@ -126,7 +127,7 @@ double toleranz(const std::vector<Ort>& wolke) {
             hi[a] = std::max(hi[a], o[a]);
         }
     const double ausdehnung = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
-    return std::max({1e-8 * std::min(ausdehnung, 1.0), 16 * ulp(groessteKoordinate(wolke)), 1e-13});
+    return std::max(1e-8 * std::min(ausdehnung, 1.0), 16 * ulp(groessteKoordinate(wolke)));
 }
 
 Sitzung::Neustart::Neustart() { zustandZuruecksetzen(); }
@@ -286,27 +287,8 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     vergleiche(exakt::flaechensummenVolumen(orte), "(exakt über die Seiten)");
 }
 
-void pruefeSchnappschuss(Sitzung& sitzung, const std::vector<std::string>& koerper, Befund& befund) {
-    // Per solid its face names with their corner walks, its surface and its exact volume.
-    struct Stand {
-        std::vector<std::pair<std::string, std::vector<std::string>>> seiten;
-        double flaeche = 0, volumen = 0;
-    };
-    double groesste = 0;
-    const auto stand = [&](const std::string& k) {
-        Stand s;
-        std::vector<std::vector<Ort>> orte;
-        for (const Seite& f : lies(k).seiten) {
-            s.seiten.emplace_back(f.name, f.namen);
-            s.flaeche += f.flaeche;
-            orte.push_back(f.orte);
-            groesste = std::max(groesste, groessteKoordinate(f.orte));
-        }
-        s.volumen = exakt::flaechensummenVolumen(orte);
-        return s;
-    };
-    std::vector<Stand> vorher;
-    for (const std::string& k : koerper) vorher.push_back(stand(k));
+void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund) {
+    const testhilfe::Szenenstand vorher = testhilfe::szenenstand();
     // The list text of SCREENSHOT (the typed statement then offers it for saving).
     if (!screenshot()) befund("SCREENSHOT: " + gekuerzt(quittung));
     anweisungsListe = objektListe;
@@ -314,19 +296,10 @@ void pruefeSchnappschuss(Sitzung& sitzung, const std::vector<std::string>& koerp
     const std::string lauf = sitzung.fenster.ausgabe;
     if (lauf.find("FEHLER") != std::string::npos || lauf.find("nichts erzeugt") != std::string::npos)
         befund("Wiederholung des Schnappschusses: " + gekuerzt(lauf));
-    // The snapshot writes coordinates rounded to 14 decimals: a corner moves by up to half a
-    // unit of the 14th decimal (or of the last place) in each coordinate.
-    const double weg = 2 * std::sqrt(3.0) * std::max(0.5e-14, ulp(groesste));
-    for (std::size_t i = 0; i < koerper.size(); ++i) {
-        const Stand nachher = stand(koerper[i]);
-        if (nachher.seiten != vorher[i].seiten) {
-            befund("Schnappschuss: " + koerper[i] + " kommt mit anderen Seiten zurück (" +
-                   std::to_string(nachher.seiten.size()) + " statt " + std::to_string(vorher[i].seiten.size()) + ")");
-        } else if (!(std::fabs(nachher.volumen - vorher[i].volumen) <= 1e-9 * vorher[i].volumen + vorher[i].flaeche * weg)) {
-            befund("Schnappschuss: " + koerper[i] + " kommt mit dem Volumen " + zahl(nachher.volumen) + " statt " +
-                   zahl(vorher[i].volumen) + " zurück");
-        }
-    }
+    // Every coordinate is written so that it reads back as the same double: the scene comes
+    // back to the last bit, every face with the same corners.
+    if (const ::testing::AssertionResult gleich = testhilfe::gleicherStand(testhilfe::szenenstand(), vorher); !gleich)
+        befund("Schnappschuss: " + gekuerzt(gleich.message()));
 }
 
 }  // namespace quodral::pruefung

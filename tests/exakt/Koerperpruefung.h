@@ -25,8 +25,7 @@ struct Befund {
 // The tolerance of "on a plane" for a cloud: 1e-8 for an extent of 1 and more, 1e-8 times the
 // extent below that, and never below what the rounding of the coordinates needs: sixteen units
 // in the last place of the largest coordinate (a distance from a plane computed in doubles is
-// off by a few; qhull's own worst-case estimate in 3-d is about ten), and ten times the step of
-// the snapshot's 14 decimals.
+// off by a few; qhull's own worst-case estimate in 3-d is about ten). No other floor.
 double toleranz(const std::vector<Ort>& wolke);
 
 // A freshly started program with a window without a screen.
@@ -64,9 +63,8 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
 double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, double tol, const std::string& was,
                  Befund& befund);
 
-// SCREENSHOT, its list replayed from nothing: the solids come back with the same faces (names
-// and corner walks) and the same volume, up to what the snapshot's rounding of the
-// coordinates moves.
-void pruefeSchnappschuss(Sitzung& sitzung, const std::vector<std::string>& koerper, Befund& befund);
+// SCREENSHOT, its list replayed from nothing: every point, polygon, solid and cluster of the
+// scene comes back exactly, every coordinate the same double.
+void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund);
 
 }  // namespace quodral::pruefung

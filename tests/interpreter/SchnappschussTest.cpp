@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <random>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FrischerStart.h"
+#include "ProtokollFenster.h"
+#include "Szenenstand.h"
+#include "app/ViewController.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
 #include "interpreter/Interpret.h"
@@ -31,16 +38,76 @@ const std::string fixiert = "Fixierung der koordinatendefinierten Punkte wurde v
 }  // namespace
 
 TEST_F(Schnappschuss, ZahlformDerKoordinaten) {
-    // Each coordinate is rounded to 14 decimals and then written in its plain form: a tiny
-    // value becomes 0.0 or -0.0, a small one keeps the exponent form.
+    // Each coordinate in the shortest form that reads back as the same double: the noise of a
+    // sum in the last bit and tiny values are kept, -0.0 keeps its sign.
     punkt("A", 1, -0.25, 1.0 / 3.0);
     punkt("B", 0.1 + 0.2, -1e-16, 0.00012);
     punkt("C", 0.00001, 3e-10, -7.0);
     punkt("D", 2.5e-15, 1234.5, -0.0);
     screenshot();
-    EXPECT_EQ(objektListe, (Liste{"* Sammlung aller Objekte", "Punkt A 1.0 -0.25 0.33333333333333",
-                                  "Punkt B 0.3 -0.0 0.00012", "Punkt C 1e-05 3e-10 -7.0",
-                                  "Punkt D 0.0 1234.5 -0.0"}));
+    EXPECT_EQ(objektListe, (Liste{"* Sammlung aller Objekte", "Punkt A 1.0 -0.25 0.3333333333333333",
+                                  "Punkt B 0.30000000000000004 -1e-16 0.00012", "Punkt C 1e-05 3e-10 -7.0",
+                                  "Punkt D 2.5e-15 1234.5 -0.0"}));
+}
+
+// The replay of a snapshot in a fresh program builds every point, polygon, solid and cluster
+// again to the last bit, at every scale: coordinates of full precision (random, turned, cut),
+// tiny, huge and subnormal ones, and -0.0.
+TEST_F(Schnappschuss, WiederholungBautJedesObjektBitgenau) {
+    Liste liste;
+    testhilfe::Szenenstand vorher;
+    {
+        ProtokollFenster fenster;
+        ViewController vc(fenster);
+        const auto tippen = [&](const std::string& anweisung) {
+            fenster.eingabe = anweisung;
+            vc.aktionB();
+            return fenster.ausgabe;
+        };
+        const double klein = std::numeric_limits<double>::denorm_min();
+        testhilfe::punkt("E1", klein, -0.0, std::numeric_limits<double>::max());
+        testhilfe::punkt("E2", 0.1 + 0.2, -3 * klein, -std::numeric_limits<double>::max() / 3);
+        // A cloud of ten random points at each scale, far from the origin at some, and its hull.
+        std::mt19937 z(11);
+        std::uniform_real_distribution<double> u(-1, 1);
+        const std::vector<std::pair<double, double>> lagen{{1e-100, 0}, {1e-12, 0}, {1e-12, 1e-3}, {1e-6, 0},
+                                                           {1, 0},      {1, 1e6},   {1e12, 0},     {1e50, 0}};
+        for (std::size_t i = 0; i < lagen.size(); ++i) {
+            const auto [massstab, versatz] = lagen[i];
+            const std::string k = "W" + std::to_string(i);
+            std::set<std::string> namen;
+            for (int j = 0; j < 10; ++j) {
+                const std::string p = k + "P" + std::to_string(j);
+                testhilfe::punkt(p, versatz + massstab * u(z), massstab * u(z), massstab * u(z));
+                namen.insert(p);
+            }
+            Klumpen(k, namen).einlisten();
+            tippen("KHUELLE H" + std::to_string(i) + " " + k);
+            EXPECT_TRUE(istPolyeder("H" + std::to_string(i))) << fenster.ausgabe;
+        }
+        // The hull of extent 1 turned in place, a pyramid and a prism over its first face, its
+        // copy moved and the common solid of both, a turned cuboid, a cluster cut into sevenths,
+        // clusters of every kind of member and of a collective.
+        for (const char* anweisung :
+             {"DREHUNG H4 H4 xAchse 37", "DUPLIKAT D H4", "VERSCHIEBUNG D 0.3 0.2 0.1", "SCHNITT X H4 D",
+              "QUADER Q 1 1e-4 1", "DREHUNG Q Q zAchse 1e-3", "STRECKE s W4P0 W4P1", "ZERLEGUNG Z s 7",
+              "KLUMPEN M W1P0 X Q", "KLUMPEN N allePolygone"})
+            tippen(anweisung);
+        const std::string seite = finde(polyederListe, "H4")->seiten.front();
+        tippen("PYRAMIDE Py " + seite + " W4P9");
+        tippen("PRISMA Pr " + seite + " 0.5");
+        for (const char* name : {"X", "Q", "Py", "Pr", "Z", "M", "N"}) EXPECT_TRUE(indexNr(name) != 0) << name;
+        vorher = testhilfe::szenenstand();
+        EXPECT_TRUE(screenshot()) << quittung;
+        liste = objektListe;
+    }
+    zustandZuruecksetzen();
+    ProtokollFenster fenster;
+    ViewController vc(fenster);
+    anweisungsListe = liste;
+    vc.execB();
+    EXPECT_EQ(fenster.ausgabe, " ");
+    EXPECT_TRUE(testhilfe::gleicherStand(testhilfe::szenenstand(), vorher));
 }
 
 TEST_F(Schnappschuss, TeileStehenVorDemGanzen) {
