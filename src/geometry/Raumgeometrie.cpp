@@ -1,8 +1,12 @@
 #include "geometry/Raumgeometrie.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
+
+#include "geometry/Konvexschnitt.h"
+#include "geometry/Vieleckpruefung.h"
 
 namespace quodral {
 
@@ -73,6 +77,128 @@ double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c) {
 Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, const Vektor& n) {
     const double t = ((q - a) * n) / (u * n);
     return a + t * u;
+}
+
+namespace {
+
+using Ebenenpunkt = std::array<double, 2>;
+
+double kreuz2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[1] - a[1] * b[0]; }
+Ebenenpunkt minus2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return {a[0] - b[0], a[1] - b[1]}; }
+double skalar2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[0] + a[1] * b[1]; }
+
+// The distance of p from the segment from a to b.
+double streckenabstand(const Ebenenpunkt& p, const Ebenenpunkt& a, const Ebenenpunkt& b) {
+    const Ebenenpunkt d = minus2(b, a), w = minus2(p, a);
+    const double dd = skalar2(d, d);
+    const double t = dd > 0 ? std::clamp(skalar2(w, d) / dd, 0.0, 1.0) : 0.0;
+    const Ebenenpunkt r{w[0] - t * d[0], w[1] - t * d[1]};
+    return std::sqrt(skalar2(r, r));
+}
+
+// The points where the line a + s·e (e of length 1) meets a convex face, given by its corners,
+// within the tolerance: appended to treffer. Everything is decided in the face's plane, on the
+// convex outline of its corners, and only where the face is: the line of an edge is never
+// followed beyond the edge, so that an edge a few tolerances long, whose direction its
+// corners' rounding turns, counts as much as it is long.
+// - The line lies in the plane (within the tolerance wherever it passes the face): the chord
+//   from the first to the last place where it meets the outline, a corner within the
+//   tolerance of it met there, an edge crossed where its ends lie on either side; one point
+//   where these places lie within the tolerance of each other.
+// - Otherwise the point where it pierces the plane, when that lies inside the outline or
+//   within the tolerance of its border.
+void seitenTreffer(const Vektor& a, const Vektor& e, const std::vector<Vektor>& seite, double toleranz,
+                   std::vector<Vektor>& treffer) {
+    const Ebenenlage lage = ebenenlage(seite);
+    if (lage.dimension != 2) return;
+    const Vektor m = *ortsmittel(seite);
+    const Vektor& n = lage.normale;
+    // The plane's own coordinates about the centroid, brought to a scale where no product
+    // overflows; the tolerance there with them.
+    const auto eben = [&](const Vektor& v) { return Ebenenpunkt{(v - m) * lage.e1, (v - m) * lage.e2}; };
+    std::vector<Ebenenpunkt> ecken;
+    ecken.reserve(seite.size());
+    for (const Vektor& q : seite) ecken.push_back(eben(q));
+    const double skala = verkleinern2d(ecken);
+    const double tol = toleranz / skala;
+    std::vector<Ebenenpunkt> umriss;   // counter-clockwise about the normal
+    for (std::size_t i : konvexeHuelle2d(ecken)) umriss.push_back(ecken[i]);
+    if (umriss.size() < 3) return;
+    const auto inEbene = [&](const Vektor& v) {
+        const Ebenenpunkt q = eben(v);
+        return Ebenenpunkt{q[0] / skala, q[1] / skala};
+    };
+
+    const double steigung = n * e;
+    const Vektor fuss = a + (e * (m - a)) * e;   // the line's point nearest the centroid
+    // The face lies within its box's diagonal of its centroid: over that stretch the line
+    // rises by at most the slope times it.
+    const double weite = std::sqrt(3.0) * lage.ausdehnung;
+    if (std::fabs(steigung) * weite <= toleranz) {
+        if (std::fabs(n * (fuss - m)) > toleranz) return;
+        // In the plane: parameters along the line's image, whose unit is the image's own.
+        const Ebenenpunkt f = inEbene(fuss);
+        Ebenenpunkt d{e * lage.e1, e * lage.e2};
+        const double laenge = std::sqrt(skalar2(d, d));
+        if (!(laenge > 0)) return;
+        d = {d[0] / laenge, d[1] / laenge};
+        std::vector<double> stellen;
+        const std::size_t k = umriss.size();
+        for (std::size_t i = 0; i < k; ++i) {
+            const Ebenenpunkt& p = umriss[i];
+            const Ebenenpunkt& q = umriss[(i + 1) % k];
+            const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
+            const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
+            if (std::fabs(dp) <= tol) stellen.push_back(tp);
+            else if ((dp > tol && dq < -tol) || (dp < -tol && dq > tol)) stellen.push_back(tp + dp / (dp - dq) * (tq - tp));
+        }
+        if (stellen.empty()) return;
+        const auto [lo, hi] = std::minmax_element(stellen.begin(), stellen.end());
+        // Back to the line: a step s along it moves its image by s·laenge/skala.
+        const double faktor = skala / laenge;
+        if ((*hi - *lo) * faktor <= toleranz) {
+            treffer.push_back(fuss + (0.5 * (*lo + *hi) * faktor) * e);
+        } else {
+            treffer.push_back(fuss + (*lo * faktor) * e);
+            treffer.push_back(fuss + (*hi * faktor) * e);
+        }
+        return;
+    }
+    const Vektor p = fuss + ((n * (m - fuss)) / steigung) * e;
+    if (!std::isfinite(p.x1) || !std::isfinite(p.x2) || !std::isfinite(p.x3)) return;
+    const Ebenenpunkt q = inEbene(p);
+    const std::size_t k = umriss.size();
+    bool innen = true;
+    double rand = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < k; ++i) {
+        const Ebenenpunkt& u = umriss[i];
+        const Ebenenpunkt& v = umriss[(i + 1) % k];
+        if (kreuz2(minus2(v, u), minus2(q, u)) < 0) innen = false;
+        rand = std::min(rand, streckenabstand(q, u, v));
+    }
+    if (innen || rand <= tol) treffer.push_back(p);
+}
+
+}  // namespace
+
+std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, const std::vector<Vektor>& ecken,
+                                             const std::vector<std::vector<std::size_t>>& seiten, double toleranz) {
+    // The direction to length 1, first brought near it by a power of two, which keeps every
+    // digit: no square overflows or underflows.
+    const double groesste = std::max({std::fabs(u.x1), std::fabs(u.x2), std::fabs(u.x3)});
+    if (!(groesste > 0) || !std::isfinite(groesste)) return {};
+    const int stufe = std::ilogb(groesste);
+    const std::optional<Vektor> e =
+        Vektor(std::ldexp(u.x1, -stufe), std::ldexp(u.x2, -stufe), std::ldexp(u.x3, -stufe)).normiert();
+    if (!e) return {};
+    std::vector<Vektor> treffer;
+    for (const std::vector<std::size_t>& walk : seiten) {
+        std::vector<Vektor> seite;
+        seite.reserve(walk.size());
+        for (std::size_t i : walk) seite.push_back(ecken[i]);
+        if (kettenKonvex(seite)) seitenTreffer(a, *e, seite, toleranz, treffer);
+    }
+    return konvex::ohneDoppelte(treffer, toleranz);
 }
 
 }  // namespace quodral

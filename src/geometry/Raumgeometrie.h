@@ -1,6 +1,7 @@
 #pragma once
 // Measures of positions in space, on plain vectors: the orthonormal basis a list of positions
-// spans, its dimension, the area of a triangle and the point where a line meets a plane.
+// spans, its dimension, the area of a triangle, the point where a line meets a plane and the
+// points where it meets a solid.
 // Values in, values out: no registry, no check state, no names. The records and the
 // algorithms on records compute these measures here and nowhere else.
 
@@ -47,5 +48,19 @@ double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
 // with normal n: t = ((q − a)·n) / (u·n). The caller makes sure the line is not parallel to
 // the plane (u·n not zero); a result beyond the range of doubles is not finite.
 Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, const Vektor& n);
+
+// The points where the line through a with direction u meets the faces of a solid, given by
+// the positions of its corners and its faces (each a walk of corner indices), within the
+// tolerance of the solid (that of its corners, Toleranz.h): face after face, each point only
+// once (of points within the tolerance of an earlier one, the first stays). A face whose
+// corners are no convex chain (kettenKonvex, Vieleckpruefung.h) gives none. Each face is met
+// in its plane, on the convex outline of its corners: where the line pierces the plane inside
+// the outline or within the tolerance of its border, the piercing point; where the line lies
+// in the plane within the tolerance, the first and the last place where it meets the outline
+// (one point where they lie within the tolerance of each other). No edge's line is followed
+// beyond the edge and no length is fixed: a face with an edge a few tolerances long, at any
+// scale, is met as any other. A null or non-finite direction gives none.
+std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, const std::vector<Vektor>& ecken,
+                                             const std::vector<std::vector<std::size_t>>& seiten, double toleranz);
 
 }  // namespace quodral

@@ -1,6 +1,7 @@
 #include "model/Durchstoss.h"
 
 #include "geometry/Raumgeometrie.h"
+#include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 
@@ -69,14 +70,12 @@ std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g) {
 }
 
 std::vector<Punkt> schnittPolyederGerade(const Polyeder& vf, const Gerade& g) {
+    if (g.rv.istNullvektor()) return {};
+    const Polyeder::Werte w = vf.werte();
     std::vector<Punkt> treffer;
-    for (const std::string& seite : vf.seiten) {
-        const Polygon* pol = finde(polygonListe, seite);
-        if (pol == nullptr) continue;
-        const std::vector<Punkt> s = pSchnittPolygonGerade(*pol, g);
-        treffer.insert(treffer.end(), s.begin(), s.end());
-    }
-    return doppelpunkteTilgen(treffer);
+    for (const Vektor& v : geradeKoerperTreffpunkte(g.ap.ortsvektor(), g.rv, w.orte, w.seiten, lagetoleranz(w.orte)))
+        treffer.push_back(ort(v));
+    return nurEndliche(std::move(treffer));
 }
 
 }  // namespace quodral

@@ -40,8 +40,9 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2);
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g);
 
 // The points where the line meets the faces of the polyhedron, face after face in the order
-// of its faces (a face that is not registered is skipped), each point only once (the first
-// of points closer than 1e-5 wins).
+// of its faces (a face or corner that is not registered is skipped), each point only once:
+// geradeKoerperTreffpunkte (geometry/Raumgeometrie.h) within the tolerance of the solid's
+// corners (geometry/Toleranz.h), by which the solid also tells where a point lies.
 std::vector<Punkt> schnittPolyederGerade(const Polyeder& vf, const Gerade& g);
 
 }  // namespace quodral

@@ -1,9 +1,10 @@
-// The convex hull (KHUELLE) and the common solid of two polyhedra (SCHNITT) against an exact
-// reference, over families of clouds at scales from 1e-12 to 1e12 and offsets up to 1e12. Each
-// family is a generator of a cloud of extent about 1 around the origin; each place turns it
-// (unless the family is about axis-parallel faces), scales it and moves it. A case whose cloud
-// is about as thick as the tolerance (where "flat or solid" is the tolerance's own choice) is
-// left out and named in the output; every other case must give the exact solid.
+// The convex hull (KHUELLE), the common solid of two polyhedra and the part of a line in a
+// solid (SCHNITT) against an exact reference, over families of clouds at scales from 1e-12 to
+// 1e12 and offsets up to 1e12. Each family is a generator of a cloud of extent about 1 around
+// the origin; each place turns it (unless the family is about axis-parallel faces), scales it
+// and moves it. A case whose cloud is about as thick as the tolerance (where "flat or solid" is
+// the tolerance's own choice) is left out and named in the output; every other case must give
+// the exact solid.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <functional>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -338,6 +340,82 @@ void schnitte(const std::vector<Paar>& paare) {
     EXPECT_GT(bilanz.geprueft, 0);
 }
 
+// --- Lines through a solid --------------------------------------------------------------
+
+// A line of the unit frame: through the place `durch` along `richtung`.
+struct Linie {
+    std::string name;
+    Ort durch, richtung;
+};
+
+// Lines through the cube of abgeschnitteneEcke(w), whose short edge runs on the top face from
+// (q − w, q, q) to (q, q − w, q) along x + y = 2r, t the tolerance in the unit frame.
+std::vector<Linie> linienDurchDieEcke(double w, double t) {
+    const double q = 0.5, r = (1 - w) / 2, m = q - w / 2, d = 20 * t / std::sqrt(3.0);
+    return {{"Deckfläche, 0.7 von der kurzen Kante", {0, 0, 0}, {0, 0, 1}},
+            {"Deckfläche, 100 Toleranzen von der kurzen Kante", {r - 70 * t, r - 70 * t, 0}, {0, 0, 1}},
+            {"durch das kleine Dreieck", {q - w / 4, q - w / 4, 0}, {0, 0, 1}},
+            {"durch das kleine Dreieck zur fernen Ecke", {q - w / 3, q - w / 3, q - w / 3}, {1, 1, 1}},
+            {"längs der kurzen Kante", {m, m, q}, {1, -1, 0}},
+            {"berührt die kurze Kante", {m, m, q}, {-1, -1, 1}},
+            {"20 Toleranzen neben der kurzen Kante", {m + d, m + d, q + d}, {1, -1, 0}},
+            {"berührt eine Ecke des kleinen Dreiecks", {q - w, q, q}, {1, -1, 1}},
+            {"berührt eine Würfelecke", {q, -q, -q}, {1, 1, 1}},
+            {"längs einer Würfelkante", {-q, -q, -q}, {1, 0, 0}},
+            {"berührt eine Würfelkante", {0, -q, -q}, {0, 1, -1}},
+            {"von Kante zu Kante", {0, -q, -q}, {0, 1, 1}}};
+}
+
+// KHUELLE of the cloud at the place, then GERADE and SCHNITT with the hull for every line (its
+// anchor placed as the cloud, its direction only turned), against the exact hull, with a shell
+// of four tolerances in which the hull's faces lie: every point of the answer lies on the line
+// and not beyond the shell, the answer holds every point deeper inside than the shell, and it
+// finds the line wherever the line meets the exact hull.
+void geradenFall(const std::string& titel, const Wolke& einheit, const std::vector<Linie>& linien, const Lage& l,
+                 unsigned drehung, Bilanz& bilanz) {
+    const Wolke w = bewegt(einheit, l, true, drehung);
+    const double tol = pruefung::toleranz(w), schale = 4 * tol;
+    if (!zuPruefen(titel, auslassgrund(exakt::exakteHuelle(w), tol), bilanz)) return;
+    Befund f;
+    pruefung::Sitzung s;
+    s.wolke("P", w, "K");
+    if (const std::string antwort = s.tippen("KHUELLE H K"); !istPolyeder("H")) {
+        f("KHUELLE abgelehnt: " + einzeilig(antwort));
+        return melden(titel, f);
+    }
+    for (std::size_t i = 0; i < linien.size(); ++i) {
+        const std::string k(1, static_cast<char>('a' + i)), y = "Y" + k, was = linien[i].name + ": ";
+        const Ort a = bewegt({linien[i].durch}, l, true, drehung).front();
+        const Ort r = bewegt({linien[i].richtung}, {1, 0}, true, drehung).front();
+        Punkt("A" + k, a[0], a[1], a[2]).einlisten();
+        Punkt("B" + k, a[0] + r[0], a[1] + r[1], a[2] + r[2]).einlisten();
+        s.tippen("GERADE G" + k + " A" + k + " B" + k);
+        const Gerade g = *finde(geradenListe, "G" + k);
+        const std::string text = s.tippen("SCHNITT " + y + " H G" + k);
+        std::vector<std::string> namen;
+        if (text == "Polyeder und Gerade schneiden sich im Punkt " + y + ".") namen = {y};
+        else if (text == "Polyeder und Gerade schneiden sich in der Strecke " + y + " mit den Endpunkten " + y + "1 und " +
+                             y + "2.")
+            namen = {y + "1", y + "2"};
+        else if (text != "Die Gerade G" + k + " verläuft außerhalb des Polyeders H.")
+            f(was + einzeilig(text));
+        // The exact parts of the line: in the hull grown by the shell, in the hull, deeper inside.
+        const Ort ap{g.ap.x, g.ap.y, g.ap.z}, rv{g.rv.x1, g.rv.x2, g.rv.x3};
+        const auto aussen = exakt::exakterDurchgang(w, ap, rv, -schale), tief = exakt::exakterDurchgang(w, ap, rv, schale);
+        std::vector<double> t;   // the answer's points as parameters along the line
+        for (const std::string& n : namen) {
+            const Punkt& p = *finde(punktListe, n);
+            t.push_back((p.ortsvektor() - g.ap.ortsvektor()) * g.rv / (g.rv * g.rv));
+            if (g.dist(p) > schale) f(was + n + " liegt " + kurz(g.dist(p)) + " neben der Geraden");
+            if (!aussen || t.back() < aussen->t0 || t.back() > aussen->t1) f(was + n + " liegt außerhalb");
+        }
+        if (t.empty() && exakt::exakterDurchgang(w, ap, rv)) f(was + "keinen Schnitt gefunden");
+        if (tief && (t.size() != 2 || t[0] > tief->t0 || t[1] < tief->t1))
+            f(was + einzeilig(text) + " statt der Strecke über " + kurz(tief->t0) + " bis " + kurz(tief->t1));
+    }
+    melden(titel, f);
+}
+
 }  // namespace
 
 // The reference itself on solids whose measures are known.
@@ -441,6 +519,19 @@ TEST(ExakterSchnitt, Koerperpaare) {
                {-0.1, 0.15, 0.15}},
               {"Tetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, {0.3, 0.2, 0.1}},
               {"Prismen über dem 16-Eck", [](std::mt19937&) { return prisma(16); }, {0.1, 0, 0}}});
+}
+
+TEST(ExakteGerade, DurchDieAbgeschnitteneEcke) {
+    // The cut 14 and 141 tolerances wide: the line meets the solid as exactly as its faces lie.
+    Bilanz bilanz;
+    unsigned drehung = 300;
+    for (double w : {1e-7, 1e-6})
+        for (const Lage& l : lagen) {
+            const double tol = pruefung::toleranz(bewegt(abgeschnitteneEcke(w), l, true, drehung)) / l.massstab;
+            geradenFall(titel("abgeschnittene Ecke " + kurz(w), l), abgeschnitteneEcke(w), linienDurchDieEcke(w, tol), l,
+                        drehung++, bilanz);
+        }
+    EXPECT_GT(bilanz.geprueft, 0);
 }
 
 }  // namespace quodral

@@ -19,6 +19,8 @@
 #include <climits>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <utility>
 
 namespace quodral::exakt {
 
@@ -132,6 +134,30 @@ private:
     mpfr_t x_;
 };
 
+using Q3 = V3<mpq_class>;
+
+// The hull's triangles as half-spaces n·x ≤ w, n pointing out (exact).
+std::vector<std::pair<Q3, mpq_class>> halbraeume(const Netz<KP>& huelle) {
+    const auto q = [](const KP& p) { return Q3{p.x(), p.y(), p.z()}; };
+    std::vector<std::pair<Q3, mpq_class>> ebenen;
+    for (const auto f : huelle.faces()) {
+        const auto t = dreieck(huelle, f);
+        const Q3 p = q(t[0]), u = minus(q(t[1]), p), v = minus(q(t[2]), p);
+        const Q3 n{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+        ebenen.emplace_back(n, n[0] * p[0] + n[1] * p[1] + n[2] * p[2]);
+    }
+    return ebenen;
+}
+
+// The hull of the points, when they span a solid.
+bool huelleVon(const std::vector<Ort>& orte, Netz<KP>& m) {
+    std::vector<KP> p;
+    for (const Ort& o : orte) p.emplace_back(o[0], o[1], o[2]);
+    if (!spanntKoerper(p)) return false;
+    CGAL::convex_hull_3(p.begin(), p.end(), m);
+    return true;
+}
+
 }  // namespace
 
 double raumwinkelUeberschuss(const std::vector<std::vector<Ort>>& seiten, const Ort& ursprung, const Ort& innen) {
@@ -235,16 +261,8 @@ double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten) {
 }
 
 double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b) {
-    const auto netz = [](const std::vector<Ort>& orte, Netz<KP>& m) {
-        std::vector<KP> p;
-        for (const Ort& o : orte) p.emplace_back(o[0], o[1], o[2]);
-        if (!spanntKoerper(p)) return false;
-        CGAL::convex_hull_3(p.begin(), p.end(), m);
-        return true;
-    };
     Netz<KP> ma, mb;
-    if (!netz(a, ma) || !netz(b, mb)) return 0;
-    using Q3 = V3<mpq_class>;
+    if (!huelleVon(a, ma) || !huelleVon(b, mb)) return 0;
     const auto q = [](const KP& p) { return Q3{p.x(), p.y(), p.z()}; };
 
     // Every corner of the common solid is an end of an edge of one hull clipped to the other:
@@ -252,13 +270,7 @@ double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b) {
     // surface. Each edge is clipped to the outward halfspaces of the other's triangles.
     std::set<Q3> kandidaten;
     const auto kappen = [&](const Netz<KP>& kanten, const Netz<KP>& huelle) {
-        std::vector<std::pair<Q3, mpq_class>> ebenen;   // outward normal and its value on the plane
-        for (const auto f : huelle.faces()) {
-            const auto t = dreieck(huelle, f);
-            const Q3 p = q(t[0]), u = minus(q(t[1]), p), v = minus(q(t[2]), p);
-            const Q3 n{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
-            ebenen.emplace_back(n, n[0] * p[0] + n[1] * p[1] + n[2] * p[2]);
-        }
+        const std::vector<std::pair<Q3, mpq_class>> ebenen = halbraeume(huelle);
         for (const auto e : kanten.edges()) {
             const auto h = kanten.halfedge(e);
             const Q3 s = q(kanten.point(kanten.source(h))), d = minus(q(kanten.point(kanten.target(h))), s);
@@ -299,6 +311,30 @@ double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b) {
         sechsfach += spat(w(t[0]), w(t[1]), w(t[2]));
     }
     return mpq_class(abs(sechsfach) / 6).get_d();
+}
+
+std::optional<Durchgang> exakterDurchgang(const std::vector<Ort>& punkte, const Ort& a, const Ort& u, double tiefe) {
+    Netz<KP> m;
+    if (!huelleVon(punkte, m)) return std::nullopt;
+    const Q3 s{a[0], a[1], a[2]}, d{u[0], u[1], u[2]};
+    std::optional<mpq_class> von, bis;
+    for (const auto& [n, w] : halbraeume(m)) {
+        // n·(s + t d) − w + tiefe·|n| ≤ 0.
+        const mpq_class innen(tiefe * std::sqrt(mpq_class(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]).get_d()));
+        const mpq_class f0 = n[0] * s[0] + n[1] * s[1] + n[2] * s[2] - w + innen;
+        const mpq_class fd = n[0] * d[0] + n[1] * d[1] + n[2] * d[2];
+        if (fd == 0) {
+            if (f0 > 0) return std::nullopt;
+            continue;
+        }
+        const mpq_class t = -f0 / fd;
+        if (fd > 0) bis = bis ? std::min(*bis, t) : t;
+        else von = von ? std::max(*von, t) : t;
+        if (von && bis && *von > *bis) return std::nullopt;
+    }
+    // A bounded hull bounds every line that meets it from both sides.
+    if (!von || !bis) return std::nullopt;
+    return Durchgang{von->get_d(), bis->get_d()};
 }
 
 }  // namespace quodral::exakt

@@ -5,6 +5,7 @@
 // point). Nothing here knows the program's tolerances; only this file's source sees CGAL.
 
 #include <array>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -39,5 +40,14 @@ double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten);
 // closed surface around the point that covers every direction once; faces over one another
 // cover more, a gap less.
 double raumwinkelUeberschuss(const std::vector<std::vector<Ort>>& seiten, const Ort& ursprung, const Ort& innen);
+
+// The part of the line a + t·u (the given doubles) that lies at least `tiefe` inside the convex
+// hull of the points (0: in the hull; less: within −tiefe of it), clipped exactly by the half-spaces of the hull's
+// triangles, each moved inwards by tiefe (rounded once): from t0 to t1, each rounded once;
+// nothing where the line misses that part or the points span no solid.
+struct Durchgang {
+    double t0 = 0, t1 = 0;
+};
+std::optional<Durchgang> exakterDurchgang(const std::vector<Ort>& punkte, const Ort& a, const Ort& u, double tiefe = 0);
 
 }  // namespace quodral::exakt

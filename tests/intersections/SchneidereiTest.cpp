@@ -219,9 +219,10 @@ TEST_F(PolygonSchnitte, Polyeder) {
     // Through the inside: bottom first, then top, as the faces are listed.
     EXPECT_TRUE(punkteSind(schnittPolyederGerade(wuerfel, gerade(p(0.5, 0.5, -1), v(0, 0, 1))),
                            {{0.5, 0.5, 0}, {0.5, 0.5, 1}}));
-    // Along the edge AB: four faces give A and B, each kept once, in the order the bottom
-    // face's edge AB gives them.
-    EXPECT_TRUE(punkteSind(schnittPolyederGerade(wuerfel, gerade(p(3, 0, 0), v(-1, 0, 0))), {{0, 0, 0}, {1, 0, 0}}));
+    // Along the edge AB: four faces give A and B, each kept once, in the order of the bottom
+    // face's chord along the line; touching the corner G.
+    EXPECT_TRUE(punkteSind(schnittPolyederGerade(wuerfel, gerade(p(3, 0, 0), v(-1, 0, 0))), {{1, 0, 0}, {0, 0, 0}}));
+    EXPECT_TRUE(punkteSind(schnittPolyederGerade(wuerfel, gerade(p(2, 0, 1), v(1, -1, 0))), {{1, 1, 1}}));
     EXPECT_TRUE(schnittPolyederGerade(wuerfel, gerade(p(3, 3, 3), v(0, 0, 1))).empty());
     EXPECT_TRUE(schnittPolyederGerade(Polyeder("X", {"fehlt"}), gerade(p(0.5, 0.5, -1), v(0, 0, 1))).empty());
 }
