@@ -128,12 +128,15 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     if (!istKlumpen(klu)) return false;
     const Klumpen* k = finde(klumpenListe, klu);
     if (k == nullptr) return false;
-    // The edges of the true convex hull (randKantenPaare), in the plain search's order.
+    // The edges of the faces of the convex hull (randKantenPaare), in the plain search's order.
     const std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
+    const auto paare = randKantenPaare(pts);
+    if (!paare) return false;  // no hull, so no edges either: nothing is registered
     std::vector<std::string> segmente;
+    segmente.reserve(paare->size());
     {
         const Namensvorbehalt vorbehalt(neun);
-        for (const auto& [a, b] : randKantenPaare(pts)) {
+        for (const auto& [a, b] : *paare) {
             std::string name = nextFreeName("s");
             if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
         }
