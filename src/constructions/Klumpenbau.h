@@ -60,8 +60,9 @@ std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::str
 // edge in both directions, in the order of randKantenPaare (Huellen.h: the edges of the faces
 // KHUELLE builds from the same points, those of sammleRandkanten wherever that search is right;
 // names "s", "s1", ...; neun is reserved meanwhile so no segment takes it) and then the cluster
-// neun of their names (empty for a flat cluster). False, with nothing registered, when klu is
-// no cluster or its points have no hull (randKantenPaare gives none); false too when the
+// neun of their names (empty for a flat cluster). The segments' end points carry the names and
+// places of the cluster's points, not their remarks. False, with nothing registered, when klu
+// is no cluster or its points have no hull (randKantenPaare gives none); false too when the
 // cluster neun could not be registered.
 bool erzeugeRandkanten(const std::string& neun, const std::string& klu);
 
