@@ -457,8 +457,48 @@ std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte) {
     return ebenen;
 }
 
-std::vector<std::pair<std::size_t, std::size_t>> randKantenPaare(const std::vector<Punkt>& pts) {
-    return huellensuche::randkanten(pts);
+// =============================================================================================
+// Boundary edges
+
+std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(const std::vector<Punkt>& pts) {
+    // The faces the convex hull polyhedron registers, from the same search; where it builds
+    // none, there is no hull to take edges from.
+    if (!imHuellenbereich(pts)) return std::nullopt;
+    const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pts);
+    if (befund.fehler) return std::nullopt;
+    std::vector<std::pair<std::size_t, std::size_t>> kanten;
+    if (befund.flach) return kanten;
+    // The edges are the sides of the faces' corner walks, and nothing else: a point of a face
+    // that is no corner of it pairs with no other. Each edge lies on two faces; per corner its
+    // neighbours along the walks (ab[i] ... ab[i + 1] − 1 in nachbar), then each list sorted
+    // and freed of repeats gives the pairs in ascending order, both directions at once.
+    std::vector<std::size_t> ab(pts.size() + 1, 0);
+    const auto jedeSeite = [&befund](const auto& tun) {
+        for (const std::vector<std::size_t>& ecken : befund.ecken)
+            for (std::size_t k = 0; k < ecken.size(); ++k) tun(ecken[k], ecken[(k + 1) % ecken.size()]);
+    };
+    jedeSeite([&ab](std::size_t a, std::size_t b) {
+        ++ab[a + 1];
+        ++ab[b + 1];
+    });
+    std::partial_sum(ab.begin(), ab.end(), ab.begin());
+    std::vector<std::size_t> nachbar(ab.back());
+    {
+        std::vector<std::size_t> frei(ab.begin(), ab.end() - 1);
+        jedeSeite([&](std::size_t a, std::size_t b) {
+            nachbar[frei[a]++] = b;
+            nachbar[frei[b]++] = a;
+        });
+    }
+    kanten.reserve(ab.back() / 2);
+    for (std::size_t a = 0; a < pts.size(); ++a) {
+        const auto anfang = nachbar.begin() + static_cast<std::ptrdiff_t>(ab[a]);
+        const auto ende = nachbar.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]);
+        std::sort(anfang, ende);
+        for (auto it = anfang; it != ende; ++it)
+            if (it == anfang || *it != *(it - 1)) kanten.emplace_back(a, *it);
+    }
+    return kanten;
 }
 
 }  // namespace quodral

@@ -30,7 +30,7 @@
 // that never close), the true hull stands. A flat cloud's one face is the hull polygon of its
 // points.
 //
-// The boundary edges of UMHUELLE (Klumpenbau.h) come from the same faces: randKantenPaare.
+// The boundary edges of UMHUELLE (Klumpenbau.h) are the edges of the same faces: randKantenPaare.
 
 #include <optional>
 #include <string>
@@ -117,9 +117,14 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // --- Boundary edges ----------------------------------------------------------------------
 
-// The edges of the points' true convex hull as index pairs, each as (a, b) and as (b, a),
-// ascending: the pairs of points at different places on two faces at once. The same as
-// sammleRandkanten (Klumpenbau.h) wherever that plain search is right; none for a flat cloud.
-std::vector<std::pair<std::size_t, std::size_t>> randKantenPaare(const std::vector<Punkt>& pts);
+// The edges of the faces of the points' convex hull exactly as the convex hull polyhedron has
+// them (the faces of huellensuche::randebenen, each walked round its corners), as index pairs,
+// each edge as (a, b) and as (b, a), ascending. A point that is no corner of a face (inside it,
+// on an edge, or at the place of a corner that stands for it) ends no edge, even where it lies
+// within the tolerance of two faces' planes. The same as sammleRandkanten (Klumpenbau.h)
+// wherever that plain search is right; none for a flat cloud (it spans no solid), and none at
+// all (nullopt) where the convex hull polyhedron could not be built: points too far apart
+// (imHuellenbereich), or qhull failing on them.
+std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(const std::vector<Punkt>& pts);
 
 }  // namespace quodral

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <cstdint>
 #include <optional>
 #include <random>
 
@@ -128,23 +128,40 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     if (!istKlumpen(klu)) return false;
     const Klumpen* k = finde(klumpenListe, klu);
     if (k == nullptr) return false;
-    // The edges of the true convex hull (randKantenPaare), in the plain search's order.
-    const std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
+    // The edges of the faces of the convex hull (randKantenPaare), in the plain search's order.
+    std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
+    const auto paare = randKantenPaare(pts);
+    if (!paare) return false;  // no hull, so no edges either: nothing is registered
+    // A segment keeps its end points' names and places; their remarks (how each point was
+    // defined) are read from the points themselves, not from the segments' copies.
+    for (Punkt& p : pts) p.rem.clear();
     std::vector<std::string> segmente;
+    segmente.reserve(paare->size());
     {
         const Namensvorbehalt vorbehalt(neun);
-        for (const auto& [a, b] : randKantenPaare(pts)) {
+        for (const auto& [a, b] : *paare) {
             std::string name = nextFreeName("s");
             if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
         }
     }
-    // The names are distinct; sorted first, the set is built in one pass.
-    std::sort(segmente.begin(), segmente.end());
+    // The names are distinct; sorted first, the set is built in one pass. They are short
+    // ("s", "s1", ...): each is sorted by its first eight bytes read as one number, which orders
+    // as the bytes do (a name holds no zero byte, so a shorter one padded with zeros comes
+    // first), and compared as text only where those agree.
+    std::vector<std::pair<std::uint64_t, std::size_t>> folge(segmente.size());
+    for (std::size_t i = 0; i < segmente.size(); ++i) {
+        std::uint64_t anfang = 0;
+        for (std::size_t j = 0; j < 8; ++j)
+            anfang = anfang << 8 | (j < segmente[i].size() ? static_cast<unsigned char>(segmente[i][j]) : 0u);
+        folge[i] = {anfang, i};
+    }
+    std::sort(folge.begin(), folge.end(), [&segmente](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : segmente[a.second] < segmente[b.second];
+    });
+    std::set<std::string> zelle;
+    for (const auto& [anfang, i] : folge) zelle.emplace_hint(zelle.end(), std::move(segmente[i]));
     // Handed over to registration whole (as Klumpen::einlisten registers it, without a copy).
-    return eingetragen(eintragenOderErsetzen(
-        Klumpen(neun, std::set<std::string>(std::make_move_iterator(segmente.begin()),
-                                            std::make_move_iterator(segmente.end()))),
-        neun));
+    return eingetragen(eintragenOderErsetzen(Klumpen(neun, std::move(zelle)), neun));
 }
 
 // ---------------------------------------------------------------------------------------

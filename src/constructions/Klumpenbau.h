@@ -57,11 +57,13 @@ bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c);
 std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::string& klu);
 
 // UMHUELLE: registers one segment per edge of the convex hull of the cluster's points, each
-// edge in both directions, in the order of randKantenPaare (Huellen.h: the true hull's edges,
-// those of sammleRandkanten wherever that search is right; names "s", "s1", ...; neun is
-// reserved meanwhile so no segment takes it) and then the cluster neun of their names (empty
-// for a flat cluster). False when klu is no cluster or the cluster neun could not be
-// registered.
+// edge in both directions, in the order of randKantenPaare (Huellen.h: the edges of the faces
+// KHUELLE builds from the same points, those of sammleRandkanten wherever that search is right;
+// names "s", "s1", ...; neun is reserved meanwhile so no segment takes it) and then the cluster
+// neun of their names (empty for a flat cluster). The segments' end points carry the names and
+// places of the cluster's points, not their remarks. False, with nothing registered, when klu
+// is no cluster or its points have no hull (randKantenPaare gives none); false too when the
+// cluster neun could not be registered.
 bool erzeugeRandkanten(const std::string& neun, const std::string& klu);
 
 // --- Random clusters ----------------------------------------------------------------------

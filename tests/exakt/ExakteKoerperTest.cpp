@@ -243,7 +243,8 @@ bool zuPruefen(const std::string& titel, const std::string& grund, Bilanz& bilan
     return true;
 }
 
-// The hull of the cloud typed as KHUELLE, checked, and its snapshot replayed.
+// The hull of the cloud typed as KHUELLE, checked, its snapshot replayed, and UMHUELLE of the
+// same cloud against its faces.
 void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
     const exakt::Huelle ref = exakt::exakteHuelle(w);
     const double tol = pruefung::toleranz(w);
@@ -257,6 +258,8 @@ void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
     } else {
         pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
         pruefung::pruefeSchnappschuss(s, b);
+        s.tippen("UMHUELLE U K");
+        pruefung::pruefeKanten("U", "H", b);
     }
     melden(titel, b);
 }

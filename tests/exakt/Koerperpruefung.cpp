@@ -287,6 +287,38 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     vergleiche(exakt::flaechensummenVolumen(orte), "(exakt über die Seiten)");
 }
 
+void pruefeKanten(const std::string& kanten, const std::string& koerper, Befund& befund) {
+    const Klumpen* k = finde(klumpenListe, kanten);
+    if (k == nullptr) return befund("UMHUELLE: " + kanten + " ist kein Klumpen");
+    // Each side of a face walk in both directions; a solid of one face has no edge between two.
+    std::set<std::pair<std::string, std::string>> soll;
+    const Gelesen g = lies(koerper);
+    if (g.seiten.size() > 1)
+        for (const Seite& f : g.seiten)
+            for (std::size_t i = 0; i < f.namen.size(); ++i) {
+                const std::string &a = f.namen[i], &b = f.namen[(i + 1) % f.namen.size()];
+                soll.insert({a, b});
+                soll.insert({b, a});
+            }
+    std::map<std::pair<std::string, std::string>, int> ist;
+    std::size_t keineStrecke = 0;
+    for (const std::string& n : k->zelle)
+        if (const Strecke* s = finde(streckenListe, n)) ++ist[{s->ap.name, s->ep.name}];
+        else ++keineStrecke;
+    std::size_t fremd = 0, doppelt = 0, fehlend = 0;
+    for (const auto& [paar, anzahl] : ist) {
+        fremd += soll.contains(paar) ? 0 : 1;
+        doppelt += anzahl > 1 ? 1 : 0;
+    }
+    for (const auto& paar : soll) fehlend += ist.contains(paar) ? 0 : 1;
+    const std::string vor = "UMHUELLE gegen die Seiten von " + koerper + ": ";
+    if (keineStrecke > 0) befund(vor + std::to_string(keineStrecke) + " Glieder sind keine Strecken");
+    if (fremd > 0) befund(vor + std::to_string(fremd) + " Strecken sind keine Seitenkanten");
+    if (doppelt > 0) befund(vor + std::to_string(doppelt) + " Strecken mehrfach");
+    if (fehlend > 0) befund(vor + std::to_string(fehlend) + " von " + std::to_string(soll.size()) +
+                            " Kantenrichtungen fehlen");
+}
+
 void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund) {
     const testhilfe::Szenenstand vorher = testhilfe::szenenstand();
     // The list text of SCREENSHOT (the typed statement then offers it for saving).

@@ -63,6 +63,11 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
 double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, double tol, const std::string& was,
                  Befund& befund);
 
+// The segments of the cluster kanten (UMHUELLE of the solid's cloud) are the sides of the
+// solid's face walks: each side once in each direction, and no other segment (none for a solid
+// of one flat face).
+void pruefeKanten(const std::string& kanten, const std::string& koerper, Befund& befund);
+
 // SCREENSHOT, its list replayed from nothing: every point, polygon, solid and cluster of the
 // scene comes back exactly, every coordinate the same double.
 void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund);
