@@ -29,6 +29,7 @@
 #include "constructions/Huellen.h"
 #include "constructions/Klumpenbau.h"
 #include "model/Objekte.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -60,9 +61,12 @@ public:
         const int fd = mkstemp(vorlage);
         if (fd < 0) return;
         pfad_ = vorlage;
+        // The shortest text that reads back as the same double, with a decimal point whatever
+        // the locale: qhull reads its numbers in the C locale.
+        std::string text = "3\n" + std::to_string(pkte.size()) + "\n";
+        for (const Punkt& p : pkte) text += kurzform(p.x) + " " + kurzform(p.y) + " " + kurzform(p.z) + "\n";
         FILE* datei = fdopen(fd, "w");
-        std::fprintf(datei, "3\n%zu\n", pkte.size());
-        for (const Punkt& p : pkte) std::fprintf(datei, "%.17g %.17g %.17g\n", p.x, p.y, p.z);
+        std::fwrite(text.data(), 1, text.size(), datei);
         std::fclose(datei);
     }
     ~Punktdatei() {
@@ -154,10 +158,8 @@ Groesse ueberPunkte(const std::string& text, const std::string& anweisung, std::
                 return Lauf{[s, punkte, n] {
                                 std::string klumpen = "KLUMPEN K";
                                 for (const Punkt& p : punkte(n)) {
-                                    char zeile[160];
-                                    std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(),
-                                                  p.x, p.y, p.z);
-                                    s->tippen(zeile);
+                                    s->tippen("PUNKT " + p.name + " " + kurzform(p.x) + " " + kurzform(p.y) + " " +
+                                              kurzform(p.z));
                                     klumpen += " " + p.name;
                                 }
                                 s->tippen(klumpen);

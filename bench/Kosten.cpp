@@ -3,7 +3,6 @@
 // empty ones. Each must stay far from the time at which the window seems to hang.
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,6 +11,7 @@
 
 #include "Messung.h"
 #include "Sitzung.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -55,9 +55,8 @@ std::string kreispolygon(Sitzung& s, int n) {
     std::string polygon = "POLYGON q";
     for (int i = 0; i < n; ++i) {
         const double w = 2 * M_PI * i / n;
-        char zeile[96];
-        std::snprintf(zeile, sizeof zeile, "PUNKT P%d %.17g %.17g 0", i, 10 * std::cos(w), 10 * std::sin(w));
-        s.tippen(zeile);
+        s.tippen("PUNKT P" + std::to_string(i) + " " + kurzform(10 * std::cos(w)) + " " + kurzform(10 * std::sin(w)) +
+                 " 0");
         polygon += " P" + std::to_string(i);
     }
     return polygon + " P0";

@@ -24,6 +24,7 @@
 #include "model/Attribute.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
+#include "text/Zahlen.h"
 
 namespace quodral {
 
@@ -212,7 +213,7 @@ TEST_F(AbzugTeilen, LinienabschnitteFolgenDerRegistry) {
 TEST_F(AbzugTeilen, NachJederAenderungWieNeuAufgenommen) {
     std::mt19937 zufall(11);
     const auto zahl = [&](int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(zufall); };
-    const auto koord = [&] { return std::to_string(std::uniform_real_distribution<double>(-3, 3)(zufall)); };
+    const auto koord = [&] { return rund(std::uniform_real_distribution<double>(-3, 3)(zufall), 6); };
     int punkte = 0;
     for (; punkte < 1300; ++punkte) tippen("PUNKT " + p(punkte) + " " + koord() + " " + koord() + " " + koord());
     std::string ebenenpunkt;   // a point of the plane made last: the centre of the next circle
