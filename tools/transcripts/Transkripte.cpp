@@ -394,7 +394,9 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     // The locale of the environment in full, its number format included (which the window resets
     // to "C"), so that under a German locale an answer with a decimal comma would fail its file.
+    // The runner's own reports stay in English, the system's names of signals and errors too.
     std::setlocale(LC_ALL, "");
+    std::setlocale(LC_MESSAGES, "C");
     quodral::kernStarten();
     if (argc < 2) {
         std::cerr << "usage: transcripts FILE...\n";
