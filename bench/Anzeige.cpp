@@ -12,6 +12,7 @@
 #include "drawing/GeoGrafik.h"
 #include "drawing/Leinwand.h"
 #include "drawing/Steuerung.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -37,7 +38,7 @@ Groesse getippt(const std::string& was, int n, bool schnell, bool abfrage) {
                                 for (int i = 0; i < 20; ++i)
                                     s->tippen(abfrage ? "ABSTAND P" + std::to_string(i) + " P" + std::to_string(i + 1)
                                                       : "PUNKT Neu" + std::to_string(i) + " 0.5 " +
-                                                            std::to_string(i * 0.1) + " 1");
+                                                            rund(i * 0.1, 6) + " 1");
                             }};
             },
             20};

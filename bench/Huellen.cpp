@@ -61,12 +61,12 @@ public:
         const int fd = mkstemp(vorlage);
         if (fd < 0) return;
         pfad_ = vorlage;
-        // The number text of the program, never the C library's: the benchmark's window sets
-        // the user's locale, under which printf would write "0,5".
+        // The shortest text that reads back as the same double, with a decimal point whatever
+        // the locale: qhull reads its numbers in the C locale.
         std::string text = "3\n" + std::to_string(pkte.size()) + "\n";
         for (const Punkt& p : pkte) text += kurzform(p.x) + " " + kurzform(p.y) + " " + kurzform(p.z) + "\n";
         FILE* datei = fdopen(fd, "w");
-        std::fputs(text.c_str(), datei);
+        std::fwrite(text.data(), 1, text.size(), datei);
         std::fclose(datei);
     }
     ~Punktdatei() {

@@ -3,7 +3,6 @@
 // empty ones. Each must stay far from the time at which the window seems to hang.
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>

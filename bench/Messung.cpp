@@ -11,6 +11,7 @@
 
 #include "app/Programmstart.h"
 #include "app/Zuruecksetzen.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -58,21 +59,24 @@ Messwert messen(const Lauf& l) {
     return {std::chrono::duration<double>(ende - start).count(), cpu1 - cpu0, zwischen};
 }
 
-std::string zeitText(double s) {
-    char text[64];
-    if (s < 1e-3) std::snprintf(text, sizeof text, "%.3f ms", s * 1e3);
-    else if (s < 1.0) std::snprintf(text, sizeof text, "%.1f ms", s * 1e3);
-    else std::snprintf(text, sizeof text, "%.2f s", s);
-    return text;
-}
-
-// The text padded with spaces to `breite` characters (not bytes: the names hold umlauts).
-std::string gepolstert(const std::string& text, std::size_t breite) {
+// The text padded with spaces to `breite` characters (not bytes: the names hold umlauts), on
+// the right or (rechtsbuendig) on the left.
+std::string gepolstert(const std::string& text, std::size_t breite, bool rechtsbuendig = false) {
     std::size_t zeichen = 0;
     for (const char c : text)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++zeichen;
-    return zeichen >= breite ? text : text + std::string(breite - zeichen, ' ');
+    if (zeichen >= breite) return text;
+    const std::string polster(breite - zeichen, ' ');
+    return rechtsbuendig ? polster + text : text + polster;
 }
+
+// A time with a decimal point whatever the locale.
+std::string zeitText(double s) {
+    return s < 1e-3 ? rund(s * 1e3, 3) + " ms" : s < 1.0 ? rund(s * 1e3, 1) + " ms" : rund(s, 2) + " s";
+}
+
+// The time right-aligned in a column of ten characters.
+std::string zeitSpalte(double s) { return gepolstert(zeitText(s), 10, true); }
 
 double median(std::vector<double> werte) {
     std::sort(werte.begin(), werte.end());
@@ -102,18 +106,14 @@ std::string ausfuehren(const Groesse& gr) {
     }
     quodral::zustandZuruecksetzen();
     std::sort(zeiten.begin(), zeiten.end());
-    char zeile[600];
-    std::snprintf(zeile, sizeof zeile, "  %s median %10s   CPU %10s   (%s .. %s, %zu runs)\n",
-                  gepolstert(gr.text, 92).c_str(),
-                  zeitText(median(zeiten)).c_str(), zeitText(median(cpu)).c_str(), zeitText(zeiten.front()).c_str(),
-                  zeitText(zeiten.back()).c_str(), zeiten.size());
-    std::string text = zeile;
+    std::string text = "  " + gepolstert(gr.text, 92) + " median " + zeitSpalte(median(zeiten)) + "   CPU " +
+                       zeitSpalte(median(cpu)) + "   (" + zeitText(zeiten.front()) + " .. " + zeitText(zeiten.back()) +
+                       ", " + std::to_string(zeiten.size()) + " runs)\n";
     for (const std::string& name : teilNamen) {
         const std::vector<double>& w = teile[name];
-        std::snprintf(zeile, sizeof zeile, "      %s median %10s   (%s .. %s)\n", gepolstert(name, 88).c_str(),
-                      zeitText(median(w)).c_str(), zeitText(*std::min_element(w.begin(), w.end())).c_str(),
-                      zeitText(*std::max_element(w.begin(), w.end())).c_str());
-        text += zeile;
+        text += "      " + gepolstert(name, 88) + " median " + zeitSpalte(median(w)) + "   (" +
+                zeitText(*std::min_element(w.begin(), w.end())) + " .. " +
+                zeitText(*std::max_element(w.begin(), w.end())) + ")\n";
     }
     return text;
 }

@@ -7,12 +7,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "model/Punkt.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -39,15 +39,14 @@ inline std::vector<std::string> szenenAnweisungen(int n) {
     auto p = [](int i) { return "P" + std::to_string(i); };
     for (int i = 0; static_cast<int>(zeilen.size()) < n; ++i) {
         const int rolle = i % 10;
-        char zeile[160];
         if (rolle < 5 || punkte < 4) {
             std::string ort;
             if (punkte % 20 == 19) {
                 ort = orte[static_cast<std::size_t>(punkte / 2)];
             } else {
-                std::snprintf(zeile, sizeof zeile, "%.6f %.6f %.6f", f.zahl(-3.8, 3.8), f.zahl(-3.8, 3.8),
-                              f.zahl(-2, 2));
-                ort = zeile;
+                // Drawn z first, then y and x: the order in which this scene has always been built.
+                const double z = f.zahl(-2, 2), y = f.zahl(-3.8, 3.8), x = f.zahl(-3.8, 3.8);
+                ort = rund(x, 6) + " " + rund(y, 6) + " " + rund(z, 6);
             }
             orte.push_back(ort);
             zeilen.push_back("PUNKT " + p(punkte) + " " + ort);
@@ -62,9 +61,8 @@ inline std::vector<std::string> szenenAnweisungen(int n) {
             case 6: zeilen.push_back("GERADE g" + n + " " + p(b) + " " + p(d)); break;
             case 7: zeilen.push_back("EBENE e" + n + " " + p(a) + " " + p(b) + " " + p(d)); break;
             case 8:
-                std::snprintf(zeile, sizeof zeile, "KREIS k%s %s %.3f e%d", n.c_str(), p(a).c_str(), f.zahl(0.2, 1.0),
-                              i - 1);
-                zeilen.push_back(zeile);
+                zeilen.push_back("KREIS k" + n + " " + p(a) + " " + rund(f.zahl(0.2, 1.0), 3) + " e" +
+                                 std::to_string(i - 1));
                 break;
             default:
                 zeilen.push_back("POLYGON q" + n + " " + p(a) + " " + p(b) + " " + p(d) + " " + p(a));

@@ -12,7 +12,7 @@
 #                without Clang 19, build-asan/ (GCC) runs the same tests and the fuzz run is skipped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 jobs=$(nproc)
 
 echo "== Debug build (warnings are errors)"

@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -34,6 +33,7 @@
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
 #include "shell/Hauptfenster.h"
+#include "text/Zahlen.h"
 #include "../../tests/qt/SchlichterMaler.h"
 
 namespace quodral::bench {
@@ -49,7 +49,7 @@ enum class Getippt { punkt, gerade, abstand };
 std::string anweisung(Getippt was, int i) {
     const std::string a = "P" + std::to_string(i), b = "P" + std::to_string(i + 1);
     switch (was) {
-        case Getippt::punkt: return "PUNKT Neu" + std::to_string(i) + " 0.5 " + std::to_string(i * 0.1) + " 1";
+        case Getippt::punkt: return "PUNKT Neu" + std::to_string(i) + " 0.5 " + rund(i * 0.1, 6) + " 1";
         case Getippt::gerade: return "GERADE Neu" + std::to_string(i) + " " + a + " " + b;
         case Getippt::abstand: return "ABSTAND " + a + " " + b;
     }
@@ -143,10 +143,9 @@ std::vector<std::string> punktliste(int n) {
     zeilen.reserve(static_cast<std::size_t>(n));
     Folge f;
     for (int i = 0; i < n; ++i) {
-        char zeile[96];
-        std::snprintf(zeile, sizeof zeile, "PUNKT P%d %.3f %.3f %.3f", i, f.zahl(-3.8, 3.8), f.zahl(-3.8, 3.8),
-                      f.zahl(-2, 2));
-        zeilen.emplace_back(zeile);
+        // Drawn z first, then y and x: the order in which this list has always been built.
+        const double z = f.zahl(-2, 2), y = f.zahl(-3.8, 3.8), x = f.zahl(-3.8, 3.8);
+        zeilen.push_back("PUNKT P" + std::to_string(i) + " " + rund(x, 3) + " " + rund(y, 3) + " " + rund(z, 3));
     }
     return zeilen;
 }

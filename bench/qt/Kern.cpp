@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QThread>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +21,7 @@
 #include "constructions/Huellen.h"
 #include "model/Objekte.h"
 #include "shell/Vektorzustand.h"
+#include "text/Zahlen.h"
 
 namespace quodral::bench {
 
@@ -85,9 +85,7 @@ Groesse ebenen(Ort o, int n, bool schnell) {
 void kugelTippen(Sitzung& s, int n) {
     std::string klumpen = "KLUMPEN K";
     for (const Punkt& p : kugelpunkte(n)) {
-        char zeile[160];
-        std::snprintf(zeile, sizeof zeile, "PUNKT %s %.17g %.17g %.17g", p.name.c_str(), p.x, p.y, p.z);
-        s.tippen(zeile);
+        s.tippen("PUNKT " + p.name + " " + kurzform(p.x) + " " + kurzform(p.y) + " " + kurzform(p.z));
         klumpen += " " + p.name;
     }
     s.tippen(klumpen);

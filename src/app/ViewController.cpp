@@ -182,14 +182,17 @@ void ViewController::editButtons(bool sichtbar) {
 void ViewController::aktionB() {
     // No sentence of an earlier statement may leak into this statement's answer.
     mListe.clear();
-    if (liesEin().empty()) {
+    // Taken as a list file takes a statement (tabs and line breaks as blanks), so that the line
+    // recorded is the line a save and load give back.
+    const std::string eingabe = alsAnweisung(nfc(liesEin()));
+    if (eingabe.empty()) {
         anweisungAuswerten("?");
         return;
     }
     editButtons(false);
     checkResultat = true;
     aktuellerModus = modus::input;
-    aktuelleAnweisung = nfc(liesEin());
+    aktuelleAnweisung = eingabe;
     anweisungAuswerten(aktuelleAnweisung);
     if (anweisungModifiziert) {
         // A swap step offers the same swap one line further, so that Return repeats it.
@@ -373,7 +376,7 @@ void ViewController::anweisungZeigen(int nr) {
 }
 
 void ViewController::editB() {
-    anweisungNeu = nfc(liesEin());
+    anweisungNeu = alsAnweisung(nfc(liesEin()));   // as aktionB takes the typed line
     if (enthaeltListenTrenner(anweisungNeu)) {
         // The replacement could never be saved; the row stays selected for a corrected text.
         quittung = undZeichenFehler;

@@ -3,14 +3,14 @@
 // the statement after the keyword (never an empty list) and returns nothing; it answers in
 // `quittung`, reports failed checks through the check state and `fehlerMitteilung()`, and
 // clears `lok` when the statement is not to be recorded. The dispatcher reaches every one of
-// them through its keyword table.
+// them through the keyword registry (interpreter/Schluesselwoerter.h).
 
 #include <string>
 #include <vector>
 
 namespace quodral {
 
-// The common shape of a handler, as the keyword table stores it.
+// The common shape of a handler, as the keyword registry stores it.
 using HandlerFunktion = void (*)(const std::vector<std::string>& w);
 
 // --- Help, comments and deletion -------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
+#include "text/Zahlen.h"
 
 extern "C" {
 #include <libqhull_r/qhull_ra.h>
@@ -138,6 +139,8 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
     };
     if (radius > 0) option('C', radius);
     if (rundung > 0) option('E', rundung);
+    // qhull reads the numbers of its options with strtod, which follows the locale.
+    const ImCGebietsschema zahlenImC;
     const int ausgang = qh_new_qhull(qh, 3, static_cast<int>(n), koord.data(), False, befehl, nullptr, stilleDatei());
     // qhull's memory goes whatever happens below, a failure included.
     struct Freigabe {

@@ -1137,11 +1137,6 @@ Szenenabzug szeneAufnehmen() {
     return s;
 }
 
-void szenenabzugVergessen() {
-    letzterAbzug() = Szenenabzug();
-    basis().gueltig = false;
-}
-
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
     const auto gleicheAugen = [](const std::vector<Punkt>& x, const std::vector<Punkt>& y) {
         if (x.size() != y.size()) return false;
@@ -1155,9 +1150,10 @@ bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
                        [&](const Zeichenart* art) { return art->gleich(a, b); });
 }
 
-void szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene) {
+Farbwert szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene) {
     Zeichner z(leinwand, szene);
     z.allesZeichnen();
+    return z.farbe;
 }
 
 void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, const Verteiler& verteilen) {
@@ -1199,21 +1195,6 @@ void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, 
     });
 }
 
-void szeneZeichnen(Leinwand& leinwand) {
-    const Szenenabzug szene = szeneAufnehmen();
-    Zeichner z(leinwand, szene);
-    z.allesZeichnen();
-    aktuelleFarbe = z.farbe;
-}
-
-std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p) {
-    Bildkoordinaten b;
-    if (!bildVon(auge, p.x, p.y, p.z, b)) return std::nullopt;
-    // A point very far out, or almost at the eye's height, can have an image beyond the range
-    // of doubles; like a point without an image it is left out.
-    const Sichtpunkt v = bildPunkt(b.x, b.y, xmin, xmax, ymin, ymax);
-    if (!std::isfinite(v.x) || !std::isfinite(v.y)) return std::nullopt;
-    return v;
-}
+void szeneZeichnen(Leinwand& leinwand) { aktuelleFarbe = szeneZeichnen(leinwand, szeneAufnehmen()); }
 
 }  // namespace quodral

@@ -238,9 +238,6 @@ struct Szenenabzug {
 // Both takings give the same drawing: the same view settings and equal lists.
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b);
 
-// Forgets the scene taken last: the next taking copies every list anew (for tests).
-void szenenabzugVergessen();
-
 // Takes the scene as it is now. Leaves in the globals what a drawing leaves there: auge at the
 // eye of the last pass, the frame paths emptied, the working width at 1, and the attributes
 // (1, 1, 1, schwarz) for every line, circle, ray, segment and polygon that is drawn without
@@ -256,8 +253,8 @@ void szenenabzugVergessen();
 Szenenabzug szeneAufnehmen();
 
 // Draws the taken scene: the drawing area filled white, then the passes. Reads nothing but the
-// copy and writes no global, so it may run on any thread.
-void szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene);
+// copy and writes no global, so it may run on any thread. Gives the colour the drawing ends in.
+Farbwert szeneZeichnen(Leinwand& leinwand, const Szenenabzug& szene);
 
 // Runs `anzahl` pieces of work, `arbeit(i)` for every i from 0 to anzahl - 1, perhaps several
 // at the same time on other threads, and returns when all are done.
@@ -265,17 +262,13 @@ using Verteiler = std::function<void(std::size_t anzahl, const std::function<voi
 
 // The same drawing of the taken scene in parts: runs of objects of one kind, each drawn into a
 // list of its own by `verteilen`, at the same time. Painted one after the other, the lists paint
-// what szeneZeichnen paints; joined (Zeichenliste::anhaengen) they are its list. Every part
+// what szeneZeichnen paints, and played one after the other onto one list they are its list. Every part
 // begins with the colour the objects before it leave; the width is 1 at the start of every
 // object anyway. The lists of `teile` are emptied and reused.
 void szeneZeichnen(std::vector<Zeichenliste>& teile, const Szenenabzug& szene, const Verteiler& verteilen);
 
-// The whole scene as it is now: szeneAufnehmen, then szeneZeichnen.
+// The whole scene as it is now: szeneAufnehmen, then szeneZeichnen; the colour it ends in
+// becomes aktuelleFarbe.
 void szeneZeichnen(Leinwand& leinwand);
-
-// The view point of p: its image seen from the current eye auge, mapped with the current
-// world window; nothing when p has no image or its view point is not a finite number. The
-// statement flag lok is left as it was.
-std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p);
 
 }  // namespace quodral

@@ -182,34 +182,6 @@ public:
         eintraege.push_back(e);
     }
 
-    // Appends what was painted on another list after what is painted on this one, as if it had
-    // been painted here.
-    void anhaengen(const Zeichenliste& o) {
-        const std::size_t s0 = schritte.size(), st0 = stuecke.size(), t0 = texte.size();
-        schritte.insert(schritte.end(), o.schritte.begin(), o.schritte.end());
-        texte += o.texte;
-        const std::size_t stAlt = stuecke.size();
-        stuecke.insert(stuecke.end(), o.stuecke.begin(), o.stuecke.end());
-        for (std::size_t i = stAlt; i < stuecke.size(); ++i) {
-            stuecke[i].von += s0;
-            stuecke[i].bis += s0;
-        }
-        const std::size_t eAlt = eintraege.size();
-        eintraege.insert(eintraege.end(), o.eintraege.begin(), o.eintraege.end());
-        for (std::size_t i = eAlt; i < eintraege.size(); ++i) {
-            Eintrag& e = eintraege[i];
-            if (e.art == Eintrag::Art::ziehen) {
-                e.von += s0;
-                e.bis += s0;
-                e.stueckVon += st0;
-                e.stueckBis += st0;
-            } else if (e.art == Eintrag::Art::schreiben) {
-                e.von += t0;
-                e.bis += t0;
-            }
-        }
-    }
-
     // The path of a stroke entry, and the text of a text entry.
     Pfad pfad(const Eintrag& e) const {
         Pfad p;

@@ -1,11 +1,11 @@
 #include "interpreter/Auflistung.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "checks/Kontrolle.h"
-#include "interpreter/Schluesselwoerter.h"
 #include "model/Artentabelle.h"
 
 namespace quodral {
@@ -67,12 +67,6 @@ std::string zeige(Objektart art) {
 }
 
 }  // namespace
-
-std::optional<std::string> auflistung(const std::string& befehl) {
-    const Fundstelle f = schluesselwortSuchen(befehl);
-    if (!f || !f.schreibweise->allein || !f.zeile->auflistung) return std::nullopt;
-    return zeige(*f.zeile->auflistung);
-}
 
 std::string auflistung(Objektart art) { return zeige(art); }
 

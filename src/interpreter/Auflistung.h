@@ -4,18 +4,14 @@
 // ZYLINDER and POLYEDER. Listings only read: no registry, no check state and no lok changes
 // (formula values are evaluated with the check state saved and restored around them).
 
-#include <optional>
 #include <string>
 
 #include "model/Artentabelle.h"
 
 namespace quodral {
 
-// The listing of a one-word command given upper-cased (PUNKTE, KEGEL ...): the one-word
-// spellings of the keyword registry's listing rows; nothing for any other text.
-std::optional<std::string> auflistung(const std::string& befehl);
-
-// The listing of one kind, as its listing word answers.
+// The listing of one kind, as its listing word answers (the keyword registry's listing rows
+// name the kind).
 std::string auflistung(Objektart art);
 
 }  // namespace quodral

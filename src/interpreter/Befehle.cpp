@@ -141,10 +141,6 @@ void start() {
     lok = false;
 }
 
-void ausfuehrenGeschuetzt(const std::string& anweisung) {
-    unterSchutz([&anweisung] { execute(anweisung); });
-}
-
 void ausfuehrenGeschuetzt(const Anweisung& anweisung) {
     unterSchutz([&anweisung] { execute(anweisung); });
 }

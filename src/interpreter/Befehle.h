@@ -53,7 +53,6 @@ void auflisten(const Anweisung& befehl);            // PUNKTE, KEGEL ...: the li
 // The safety net around one statement handed over by the window or the replay: execute under
 // a guard that catches every exception, answers misserfolg and clears lok, so that a fault in
 // one statement never ends the program.
-void ausfuehrenGeschuetzt(const std::string& anweisung);
 void ausfuehrenGeschuetzt(const Anweisung& anweisung);
 
 // The same guard around any work that the window or the replay does for one statement.

@@ -44,12 +44,10 @@ std::string anweisungsListe2String(const std::vector<std::string>& liste) {
     return text;
 }
 
-namespace {
-
-// A statement as the reader takes it. A line break or a tab is no word separator, so a statement
-// that kept the line break in front of it would begin with a keyword nobody knows: in a statement
-// written by hand they are blanks, and the blanks at either end are no part of it. Line breaks
-// and tabs are ASCII bytes, never part of a multi-byte UTF-8 sequence.
+// A line break or a tab is no word separator, so a statement that kept the line break in front of
+// it would begin with a keyword nobody knows: in a statement written by hand they are blanks, and
+// the blanks at either end are no part of it. Line breaks and tabs are ASCII bytes, never part of
+// a multi-byte UTF-8 sequence.
 std::string alsAnweisung(std::string_view stueck) {
     if (stueck.find_first_of("\n\r\t") == std::string_view::npos) return std::string(stueck);
     std::string text;
@@ -64,8 +62,6 @@ std::string alsAnweisung(std::string_view stueck) {
     if (anfang == std::string::npos) return {};
     return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
-
-}  // namespace
 
 std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s) {
     lok = true;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,12 +46,17 @@ std::string zuGrosseAnweisung(const std::string& grund);
 // The file text of a statement list: every statement followed by "&"; the empty list gives "".
 std::string anweisungsListe2String(const std::vector<std::string>& liste);
 
+// A statement as a list file holds it: when it holds a line break (LF, CR LF or CR) or a tab, each
+// of them becomes one blank and its leading and trailing blanks are dropped; any other statement
+// is taken exactly as written. The typed line goes through the same door, so that what the list
+// records is what a save and load give back.
+std::string alsAnweisung(std::string_view stueck);
+
 // The statements of a file text: every "&" ends one, so two in a row enclose an empty statement;
-// text after the last "&" is no statement. A statement that holds a line break (LF, CR LF or CR)
-// or a tab was written by hand: each of them becomes one blank, and the statement's leading and
-// trailing blanks are dropped, so that "PUNKT A 0 0 0&\nPUNKT B 1 0 0&\n" gives two clean
-// statements (one that holds nothing else becomes the empty statement, as "&&" gives). Any other
-// statement is taken exactly as written: a list the program wrote reads back unchanged. Sets
+// text after the last "&" is no statement. Each statement is taken by alsAnweisung: one that holds
+// a line break or a tab was written by hand, so "PUNKT A 0 0 0&\nPUNKT B 1 0 0&\n" gives two clean
+// statements (one that holds nothing else becomes the empty statement, as "&&" gives), and a list
+// the program wrote reads back unchanged. Sets
 // `lok` to true; the flag is always true.
 std::pair<bool, std::vector<std::string>> string2Codefeld(const std::string& s);
 

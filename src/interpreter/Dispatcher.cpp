@@ -1,7 +1,6 @@
 #include "interpreter/Dispatcher.h"
 
 #include <cstddef>
-#include <utility>
 
 #include "checks/Kontrolle.h"
 #include "interpreter/Befehle.h"
@@ -11,30 +10,8 @@
 #include "interpreter/Vorschlaege.h"
 #include "interpreter/Worte.h"
 #include "model/Objekte.h"
-#include "text/Unicode.h"
 
 namespace quodral {
-
-const std::vector<Schluesselwort>& schluesselwortTabelle() {
-    static const std::vector<Schluesselwort> tabelle = [] {
-        std::vector<Schluesselwort> t;
-        for (const Registerzeile& zeile : schluesselwortRegister()) {
-            if (zeile.handler == nullptr) continue;
-            Schluesselwort eintrag{{}, zeile.handler};
-            for (const Schreibweise& s : zeile.schreibweisen) eintrag.schreibweisen.push_back(s.wort);
-            t.push_back(std::move(eintrag));
-        }
-        return t;
-    }();
-    return tabelle;
-}
-
-std::string schluesselwortForm(const std::string& wort) { return nfc(grossSchreiben(wort)); }
-
-HandlerFunktion handlerFuer(const std::string& schluesselwort) {
-    const Fundstelle f = schluesselwortSuchen(schluesselwort);
-    return f ? f.zeile->handler : nullptr;
-}
 
 void filter2(const std::string& blabla) { filter2(Anweisung(blabla)); }
 

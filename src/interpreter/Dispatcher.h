@@ -6,34 +6,10 @@
 // statement list and run them through add and addAndEcecute.
 
 #include <string>
-#include <string_view>
-#include <vector>
-
-#include "commands/Handler.h"
 
 namespace quodral {
 
 struct Anweisung;
-
-// One entry of the keyword table: its spellings (upper case, umlaut forms beside their
-// "AE", "OE", "UE" forms) and the handler they reach. Every spelling occurs once in the
-// whole table.
-struct Schluesselwort {
-    std::vector<std::string_view> schreibweisen;
-    HandlerFunktion handler;
-};
-
-// The keyword table: the rows of the keyword registry that have a handler, in the registry's
-// order, with all their spellings (76 entries with 108 spellings and 74 handlers).
-const std::vector<Schluesselwort>& schluesselwortTabelle();
-
-// The form in which a first word is compared with the table: full Unicode upper-casing
-// ("ß" becomes "SS") in composed form, so that a decomposed umlaut finds its spelling.
-std::string schluesselwortForm(const std::string& wort);
-
-// The handler of a keyword given in that form, or nullptr when no registry row with a handler
-// holds it.
-HandlerFunktion handlerFuer(const std::string& schluesselwort);
 
 // Dispatches one statement, exactly as the command stage received it. A statement that
 // reaches no handler, or whose handler writes no answer, is answered with the failure text and

@@ -210,13 +210,6 @@ Fundstelle schluesselwortSuchen(std::string_view wort) {
     return it == verzeichnis.end() ? Fundstelle{} : it->second;
 }
 
-bool istHilfethema(std::string_view wort) {
-    const Fundstelle f = schluesselwortSuchen(wort);
-    return f && f.schreibweise->thema;
-}
-
-Einwortbefehl einwortbefehlFuer(std::string_view befehl) { return einwortbefehlFuer(schluesselwortSuchen(befehl)); }
-
 Einwortbefehl einwortbefehlFuer(const Fundstelle& f) {
     return f && f.schreibweise->allein ? f.zeile->einwort : nullptr;
 }
@@ -243,16 +236,6 @@ const std::vector<Listenwortanfang>& listenwortAnfaenge() {
         return a;
     }();
     return anfaenge;
-}
-
-Fensterwort fensterwortFuer(std::string_view anweisung) {
-    const Fundstelle f = schluesselwortSuchen(anweisung);
-    return f ? f.zeile->fenster : Fensterwort::keins;
-}
-
-bool alsKommentarGespeichert(std::string_view schluesselwort) {
-    const Fundstelle f = schluesselwortSuchen(schluesselwort);
-    return f && (f.zeile->merkmale & merkmal::alsKommentar) != 0;
 }
 
 std::set<std::string> makroWorte() {

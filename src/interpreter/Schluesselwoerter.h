@@ -102,12 +102,8 @@ struct Fundstelle {
 // text.
 Fundstelle schluesselwortSuchen(std::string_view wort);
 
-// True when the word is a spelling that is a help topic.
-bool istHilfethema(std::string_view wort);
-
-// The one-word command that the whole statement, upper-cased, denotes; nullptr when it is
-// none.
-Einwortbefehl einwortbefehlFuer(std::string_view befehl);
+// The one-word command that the whole statement, upper-cased, denotes (its row as
+// Anweisung::ganz finds it); nullptr when it is none.
 Einwortbefehl einwortbefehlFuer(const Fundstelle& ganzeAnweisung);
 
 // The key of the help text that a spelling finds (checks/Hilfe.h holds the texts by key): the
@@ -123,12 +119,6 @@ struct Listenwortanfang {
     Listenwort wort;
 };
 const std::vector<Listenwortanfang>& listenwortAnfaenge();
-
-// What the window does with the statement, upper-cased.
-Fensterwort fensterwortFuer(std::string_view anweisung);
-
-// True when the keyword, upper-cased, is stored as a comment line.
-bool alsKommentarGespeichert(std::string_view schluesselwort);
 
 // The spellings of the macro rows; the one-word spellings of the command rows.
 std::set<std::string> makroWorte();

@@ -34,7 +34,7 @@ std::string kandidatenVorschlag(const std::string& inp) {
 
 std::string hilfe(const std::string& thema) {
     // Keywords compare upper-cased and composed, as the registry holds them.
-    return hilfe(hilfeschluessel(nfc(grossSchreiben(thema))), thema);
+    return hilfe(hilfeschluessel(schluesselwortForm(thema)), thema);
 }
 
 std::string hilfe(std::string_view schluessel, const std::string& thema) {
@@ -48,7 +48,7 @@ void hilfstext(const std::vector<std::string>& w) {
     // The dispatcher never calls a handler without parameter words; an empty list is
     // answered like the help for the empty topic rather than read past its end.
     const std::string thema = w.empty() ? std::string() : w.front();
-    const std::string form = nfc(grossSchreiben(thema));
+    const std::string form = schluesselwortForm(thema);
     quittung = "Verwendung von " + form + ":\n\n";
     quittung += hilfe(hilfeschluessel(form), thema);   // also clears lok: a question is not recorded
 }

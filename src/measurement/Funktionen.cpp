@@ -149,7 +149,7 @@ Termwert termdeutung(const std::string& term) {
     if (const auto zahl = zahlLesen(term)) return {true, *zahl};
 
     std::vector<std::string> worte = gehackterString2Stringfeld(term);
-    const std::string schluesselwort = nfc(grossSchreiben(worte.front()));
+    const std::string schluesselwort = schluesselwortForm(worte.front());
     // Only the keyword is upper-cased; names are taken as written. A trailing separator left
     // an empty last word, which counts as a (missing) name.
     const std::vector<std::string> namen(worte.begin() + 1, worte.end());

@@ -16,8 +16,6 @@ namespace quodral {
 
 Punkt vektor2Punkt(const Vektor& v) { return Punkt("", v.x1, v.x2, v.x3); }
 
-bool vektorEinlisten(const Vektor& v, const std::string& n) { return eingetragen(eintragenOderErsetzen(v, n)); }
-
 std::vector<Vektor> ortsvektoren(const std::vector<Punkt>& punkte) {
     std::vector<Vektor> orte;
     orte.reserve(punkte.size());

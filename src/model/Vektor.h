@@ -18,11 +18,6 @@ struct Punkt;
 // The point whose coordinates are the components (empty name, record defaults).
 Punkt vektor2Punkt(const Vektor& v);
 
-// Registers the vector under the name: vektorListe, index1 (vektor), names in use; the record
-// keeps its own name field. A vector of that name is replaced; any other name must be free.
-// Refused when a component is not finite. True when the vector was registered.
-bool vektorEinlisten(const Vektor& v, const std::string& name);
-
 // The position vectors of the points, in their order.
 std::vector<Vektor> ortsvektoren(const std::vector<Punkt>& punkte);
 

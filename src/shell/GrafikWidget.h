@@ -23,7 +23,6 @@ class GrafikWidget : public QWidget, public GrafikPort {
 public:
     explicit GrafikWidget(QWidget* parent = nullptr);
 
-    GrafikView* ansicht() const { return ansicht_; }
     QLineEdit* suchFeld() const { return suchFeld_; }
     QComboBox* farbWahlB() const { return farbWahlB_; }
     // The height the controls beneath the drawing take, with the spacing above them.

@@ -67,8 +67,6 @@ public:
     explicit Hauptfenster(QWidget* parent = nullptr);
     ~Hauptfenster() override;
 
-    ViewController& steuerung() { return steuerung_; }
-
     // What the controller asks of its window.
     std::string eingabeLesen() override;
     void eingabeSetzen(const std::string& text) override;

@@ -34,11 +34,9 @@ public:
     }
 
     bool contains(const std::string& name) const { return namen_.contains(name); }
-    bool empty() const { return namen_.empty(); }
     std::size_t size() const { return namen_.size(); }
     auto begin() const { return namen_.begin(); }
     auto end() const { return namen_.end(); }
-    const std::set<std::string>& menge() const { return namen_; }
 
     auto insert(const std::string& name) { return namen_.insert(name); }
     void insert(std::initializer_list<std::string> namen) { namen_.insert(namen); }

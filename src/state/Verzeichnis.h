@@ -26,10 +26,8 @@ namespace quodral {
 // the names logged by the latest of them.
 class Aenderungsbuch {
 public:
-    // The Stand after the latest logged access; every logged access raises it by one.
-    std::uint64_t stand() const { return stand_; }
-
-    // The Stand, taken by a reader as the moment from which it will ask what changed.
+    // The Stand (a running count that every logged access raises by one), taken by a reader as
+    // the moment from which it will ask what changed.
     std::uint64_t basisNehmen() const {
         basis_ = stand_;
         return stand_;

@@ -41,7 +41,6 @@ public:
     }
 
     // The list as a vector, for reading.
-    const Zeilen& zeilen() const { return z_; }
     operator const Zeilen&() const { return z_; }
     bool operator==(const Zeilen& o) const { return z_ == o; }
 
@@ -62,7 +61,6 @@ public:
     bool empty() const { return z_.empty(); }
     const std::string& operator[](size_type i) const { return z_[i]; }
     const std::string& front() const { return z_.front(); }
-    const std::string& back() const { return z_.back(); }
     const_iterator begin() const { return z_.begin(); }
     const_iterator end() const { return z_.end(); }
 

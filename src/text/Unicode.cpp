@@ -59,6 +59,8 @@ std::string nfc(const std::string& text) {
     return alsUtf8(ergebnis);
 }
 
+std::string schluesselwortForm(const std::string& wort) { return nfc(grossSchreiben(wort)); }
+
 std::vector<std::string> zeichen(const std::string& text) {
     std::vector<std::string> teile;
     fuerJedesZeichen(text, [&teile](std::string_view z) { teile.emplace_back(z); });

@@ -21,6 +21,11 @@ std::string grossSchreiben(const std::string& text);
 // The canonical composition (NFC): "a" followed by U+0308 becomes "ä".
 std::string nfc(const std::string& text);
 
+// The form in which a word is compared with the keywords of the command language: upper-cased
+// in full, then composed, so that "lotfußpunkt" gives "LOTFUSSPUNKT" and a decomposed umlaut
+// finds the composed spelling ("ho" U+0308 "he" gives "HÖHE").
+std::string schluesselwortForm(const std::string& wort);
+
 // The user-perceived characters (extended grapheme clusters) in order: "e" followed by
 // U+0301 is one character.
 std::vector<std::string> zeichen(const std::string& text);

@@ -1,11 +1,30 @@
 #include "text/Zahlen.h"
 
+#include <locale.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
 namespace quodral {
+
+namespace {
+
+// The C locale as a locale object, made once (null where it cannot be made).
+locale_t cGebietsschema() {
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+}  // namespace
+
+ImCGebietsschema::ImCGebietsschema()
+    : vorher_(cGebietsschema() != locale_t{} ? ::uselocale(cGebietsschema()) : locale_t{}) {}
+
+ImCGebietsschema::~ImCGebietsschema() {
+    if (vorher_ != nullptr) ::uselocale(static_cast<locale_t>(vorher_));
+}
 
 std::string rund(double x, int n) {
     if (n < 0) n = 0;

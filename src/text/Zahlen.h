@@ -37,6 +37,21 @@ std::optional<double> zahlLesen(std::string_view wort);
 // places that accept a plain decimal text only (the locator's eye distance).
 std::optional<double> dezimalzahlLesen(std::string_view wort);
 
+// While it lives, the C library reads and writes numbers on this thread in the C locale, whatever
+// the process's locale is: for a library that reads its number text with strtod, as qhull reads
+// the numbers of its options. Under a German locale strtod would stop at the point of "0.5".
+// The thread's own locale is set, so other threads are untouched; the one before comes back.
+class ImCGebietsschema {
+public:
+    ImCGebietsschema();
+    ~ImCGebietsschema();
+    ImCGebietsschema(const ImCGebietsschema&) = delete;
+    ImCGebietsschema& operator=(const ImCGebietsschema&) = delete;
+
+private:
+    void* vorher_;   // the thread's locale before (a locale_t)
+};
+
 // A whole number written as the whole word: an optional "+" or "-", then decimal digits only,
 // within the 64-bit signed range; nothing otherwise ("3.0", "", "1e3", "0x10", blanks).
 std::optional<long long> ganzzahlLesen(std::string_view wort);

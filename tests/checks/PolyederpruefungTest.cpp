@@ -4,6 +4,7 @@
 #include "checks/Polyederpruefung.h"
 #include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -52,7 +53,7 @@ TEST_F(Seitenpruefung, GeschlosseneUndOffeneFlaechen) {
 
 TEST_F(Seitenpruefung, PunktknotenUndLaengen) {
     Strecke(Punkt("", 0, 0, 0), Punkt("", 3, 4, 0)).einlistenAls("s");
-    vektorEinlisten(Vektor(2, 3, 6), "v");
+    eintragen(Vektor(2, 3, 6), "v");
     Klumpen("K", {"A", "B"}).einlisten();
     Klumpen("L", {}).einlisten();
     Klumpen("M", {"A", "s"}).einlisten();

@@ -34,7 +34,7 @@ protected:
     // statement run, and recorded in its normal form when it is to be. True when recorded.
     static bool eingeben(const std::string& anweisung) {
         frischeAnweisung();
-        ausfuehrenGeschuetzt(anweisung);
+        ausfuehrenGeschuetzt(Anweisung(anweisung));
         const bool aufgenommen = lok;
         if (aufgenommen) anweisungsListe.push_back(enthackterString(anweisung));
         lok = true;
@@ -66,13 +66,13 @@ TEST_F(Generatoren, UnbenannteStreckenendenWerdenAlsPunkteGeschrieben) {
     EXPECT_EQ(anweisungsListe[5], "  * NECK  Q  4  s  E");
     EXPECT_TRUE(punktBei("Q1", 1, 0, 0));
     EXPECT_TRUE(punktBei("QP1", 1, 1, 0, 1e-15));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 
     // The generated lines alone rebuild the square: the segment is not needed on replay.
     const Zeilen liste = anweisungsListe;
     zustandZuruecksetzen();
     for (const std::string& zeile : liste) {
-        ausfuehrenGeschuetzt(zeile);
+        ausfuehrenGeschuetzt(Anweisung(zeile));
         ASSERT_TRUE(checkResultat) << zeile;
     }
     ASSERT_NE(finde(polygonListe, "Q2"), nullptr);
@@ -131,7 +131,7 @@ TEST_F(Generatoren, DuplikatOhneSeiteSchreibtNichts) {
     EXPECT_EQ(quittung, "Das Objekt W ist nicht vollständig vorhanden.");
     EXPECT_TRUE(anweisungsListe.empty());
     EXPECT_EQ(finde(punktListe, "A1"), nullptr);
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 // A generator's object that does not come about: every line appended and every object

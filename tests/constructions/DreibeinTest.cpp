@@ -35,7 +35,7 @@ TEST_F(Dreibein, RechterWinkelDreimal) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->ecken, (std::vector<std::string>{"D1", "D0", "D2", "D0", "D3"}));
     EXPECT_EQ(quittung, "Das Dreibein D wurde erzeugt.");
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
     EXPECT_EQ(finde(punktListe, "D"), nullptr);
 }
 
@@ -79,7 +79,7 @@ TEST_F(Dreibein, UngueltigeWinkelBauenNichts) {
     }
     EXPECT_EQ(punktListe.size(), vorher);
     EXPECT_EQ(finde(polygonListe, "D"), nullptr);
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 }  // namespace quodral

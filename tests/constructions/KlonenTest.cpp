@@ -27,6 +27,8 @@ namespace {
 
 using Namen = std::set<std::string>;
 
+Namen namenIn(const Namensmenge& menge) { return {menge.begin(), menge.end()}; }
+
 class Klonen : public FrischerStart {};
 
 // Everything a clone could write, to see that a refused clone leaves nothing behind.
@@ -38,14 +40,14 @@ struct Bestand {
     std::map<std::string, Polyeder> polyeder = polyederListe;
     std::map<std::string, grafikArt> i1 = index1;
     std::map<std::string, grafik3DArt> i3 = index3;
-    std::set<std::string> namen = verbrauchteNamen.menge();
+    Namen namen = namenIn(verbrauchteNamen);
     std::size_t attribute = attrListe.size();
 
     bool unveraendert() const {
         return punkte.size() == punktListe.size() && polygone.size() == polygonListe.size() &&
                kreise.size() == kreisListe.size() && kegel.size() == kegelListe.size() &&
                polyeder.size() == polyederListe.size() && i1 == index1 && i3 == index3 &&
-               namen == verbrauchteNamen.menge() && attribute == attrListe.size();
+               namen == namenIn(verbrauchteNamen) && attribute == attrListe.size();
     }
 };
 
@@ -87,7 +89,7 @@ TEST_F(Klonen, RingVonKlumpenWirdEinmalGeklont) {
     EXPECT_EQ(klumpenListe.at("CK2").zelle, (Namen{"CB", "K11"}));
     EXPECT_TRUE(amOrt(punktListe.at("CB"), 0, 1, 0));
     EXPECT_FALSE(klumpenListe.contains("CK1"));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 // The natural names of the copies collide: KA is taken, so the polygon A gets KA1, which is
@@ -100,7 +102,7 @@ TEST_F(Klonen, KeineZweiTeileBekommenDenselbenNamen) {
     punkt("KA", 0, 0, 0);
     ASSERT_TRUE(Polygon("A", {"A11", "A111", "A11"}).einlisten());
     ASSERT_TRUE(Polygon("A1", {"A111", "A11", "-", "A11"}).einlisten());
-    const std::set<std::string> vorher = verbrauchteNamen.menge();
+    const Namen vorher = namenIn(verbrauchteNamen);
 
     sammlung = {"-", "A", "A1", "A11", "A111"};
     const std::map<std::string, std::string> karte = genKlonnamen("K");
@@ -115,7 +117,7 @@ TEST_F(Klonen, KeineZweiTeileBekommenDenselbenNamen) {
     }
     EXPECT_TRUE(amOrt(punktListe.at("KA111"), 1, 2, 3));
     EXPECT_TRUE(amOrt(punktListe.at("KA1111"), 4, 5, 6));
-    EXPECT_EQ(blockierteNamen.menge(), (Namen{"KA1", "KA11"}));
+    EXPECT_EQ(namenIn(blockierteNamen), (Namen{"KA1", "KA11"}));
     EXPECT_FALSE(polygonListe.contains("KA1") || polygonListe.contains("KA11"));
 }
 
@@ -133,7 +135,7 @@ TEST_F(Klonen, KegelOhneKreisHinterlaesstNichts) {
     EXPECT_EQ(klonStart("C", "Kg"), Klonergebnis::unvollstaendig);
     EXPECT_TRUE(vorher.unveraendert());
     EXPECT_FALSE(punktListe.contains("CS"));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
     EXPECT_EQ(quittung, "vorher");
 }
 
@@ -147,7 +149,7 @@ TEST_F(Klonen, PolyederOhneSeiteHinterlaesstNichts) {
     EXPECT_TRUE(vorher.unveraendert());
     EXPECT_FALSE(punktListe.contains("KA"));
     EXPECT_FALSE(polygonListe.contains("KW1"));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 
     // With all its faces the same solid is cloned.
     testhilfe::seite("W6", {"B", "C", "G", "F"});
@@ -165,7 +167,7 @@ TEST_F(Klonen, FremdeReservierungBleibt) {
     ASSERT_EQ(klonStart("K", "A"), Klonergebnis::geklont);
     EXPECT_TRUE(amOrt(punktListe.at("KA1"), 1, 1, 1));
     EXPECT_FALSE(punktListe.contains("KA"));
-    EXPECT_EQ(blockierteNamen.menge(), (Namen{"KA"}));
+    EXPECT_EQ(namenIn(blockierteNamen), (Namen{"KA"}));
 }
 
 }  // namespace quodral

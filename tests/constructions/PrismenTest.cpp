@@ -75,7 +75,7 @@ TEST_F(Prismen, PrismaUeberDreieckBenenntEckenUndSeitenNachDerBasis) {
     EXPECT_EQ(r.kennung, polyederart::prisma);
     EXPECT_EQ(prisma.seiten, r.seiten);
     EXPECT_EQ(index3.at("R"), grafik3DArt::polyeder);
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
     // The faces close up around a solid of base area 2 and height 3.
     EXPECT_NEAR(r.volumen(), 6.0, 1e-9);
 }
@@ -91,7 +91,7 @@ TEST_F(Prismen, PrismaNimmtFreieNamenUndLaesstSeinenEigenen) {
     EXPECT_EQ(ecken("G2"), (Namen{"A2", "B1", "C1", "A2"}));
     EXPECT_TRUE(punktBei("A1", 9, 9, 9));
     EXPECT_TRUE(punktBei("A2", 0, 0, 1));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 TEST_F(Prismen, PrismaVerweigertUntauglicheBasisOhneSpuren) {
@@ -112,7 +112,7 @@ TEST_F(Prismen, PrismaVerweigertUntauglicheBasisOhneSpuren) {
         EXPECT_TRUE(pd.name.empty() && pd.seiten.empty()) << basis;
     }
     EXPECT_EQ(bestand(), vorher);
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 // The pyramid's names and answers are under test in the statement transcripts; here: the
@@ -130,7 +130,7 @@ TEST_F(Prismen, PyramideUeberQuadratLaesstDenAnweisungszustand) {
     }
     EXPECT_TRUE(checkResultat);
     EXPECT_TRUE(mListe.empty());
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 TEST_F(Prismen, PyramideVerweigertOhneSpurenUndSchweigt) {
@@ -151,7 +151,7 @@ TEST_F(Prismen, PyramideVerweigertOhneSpurenUndSchweigt) {
     EXPECT_EQ(genPyramideH("P", "fehlt", 1, "S"), 0);
     EXPECT_EQ(genPyramideH("P", "Leer", 1, "S"), 0);
     EXPECT_EQ(bestand(), vorher);
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 TEST_F(Prismen, PyramideDerHoeheNimmtPunkteKnappUeberDerEbeneAlsDarunter) {
@@ -175,7 +175,7 @@ TEST_F(Prismen, PyramideDerHoeheLaesstIhrerSpitzeNichtDenEigenenNamen) {
     EXPECT_TRUE(punktBei("QS1", 1, 1, 3));
     EXPECT_FALSE(punktListe.contains("QS"));
     EXPECT_EQ(polyederListe.at("QS").seiten, (Namen{"Q", "QSs", "QSs1", "QSs2", "QSs3"}));
-    EXPECT_TRUE(blockierteNamen.empty());
+    EXPECT_EQ(blockierteNamen.size(), 0u);
 }
 
 // A member of a cluster whose pyramid name is taken is skipped without leaving an apex.

@@ -13,6 +13,7 @@
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Objekte.h"
+#include "text/Zahlen.h"
 
 namespace quodral {
 
@@ -126,7 +127,7 @@ TEST(Kappung, StueckBehaeltGenauDenTeilImKasten) {
         {{1799, -999}, {-3e9, 4e9}},   {{0, 1e9}, {1e-3, -1e9}},   {{100, 200}, {300, 1e12}},
     };
     for (const auto& st : stuecke) {
-        SCOPED_TRACE(std::to_string(st[0].x) + " " + std::to_string(st[0].y) + " -> " + std::to_string(st[1].x));
+        SCOPED_TRACE(kurzform(st[0].x) + " " + kurzform(st[0].y) + " -> " + kurzform(st[1].x));
         Sichtpunkt a = st[0], b = st[1];
         ASSERT_TRUE(stueckKappen(a, b));
         const double dx = st[1].x - st[0].x, dy = st[1].y - st[0].y;

@@ -17,6 +17,7 @@
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/KoerperHilfe.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -278,7 +279,7 @@ TEST_F(Steuerung, RadschrittIstEinZehntelUndKeineAnweisung) {
 
     // A vector as the automatic object is refused without a word.
     autoObjekt = "v";
-    vektorEinlisten(Vektor(1, 0, 0), "v");
+    eintragen(Vektor(1, 0, 0), "v");
     scrollWheel(port, hin);
     EXPECT_EQ(quittung, "Antwort");
 

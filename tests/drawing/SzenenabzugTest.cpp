@@ -15,6 +15,7 @@
 #include "drawing/AufzeichnungsLeinwand.h"
 #include "drawing/GeoGrafik.h"
 #include "drawing/Projektion.h"
+#include "drawing/Sichtabbildung.h"
 #include "intersections/Schneiderei.h"
 #include "mappings/Abbilden.h"
 #include "model/Ebenenkonstruktion.h"
@@ -86,9 +87,11 @@ TEST_F(Szenenabzug_, KreisWieDieDrehungUmDieAchse) {
     const Punkt q0 = k.punkt();
     const Gerade achse(k.mp, k.e.nv);
     for (int i = 0; i <= kreisEcken; ++i) {
-        const std::optional<Sichtpunkt> v = sichtpunktVon(i == 0 ? q0 : punktDrehenUmGerade(q0, achse, 10.0 * i));
-        ASSERT_TRUE(v.has_value());
-        EXPECT_EQ(s[static_cast<std::size_t>(i)].ziel, *v) << i;
+        // The point's image seen from the eye, in the drawing's world window.
+        const Punkt q = i == 0 ? q0 : punktDrehenUmGerade(q0, achse, 10.0 * i);
+        Bildkoordinaten b;
+        ASSERT_TRUE(bildVon(auge, q.x, q.y, q.z, b));
+        EXPECT_EQ(s[static_cast<std::size_t>(i)].ziel, bildPunkt(b.x, b.y, xmin, xmax, ymin, ymax)) << i;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "FrischerStart.h"
 #include "checks/Kontrolle.h"
 #include "interpreter/Auflistung.h"
+#include "interpreter/Befehle.h"
 #include "interpreter/Beschreibung.h"
 #include "interpreter/Interpret.h"
 #include "model/Objekte.h"
@@ -55,8 +56,10 @@ TEST_F(BeschreibungTest, AusgeartetesPolyederUndNamenlisten) {
     EXPECT_EQ(auflistung(grafik3DArt::polyeder),
               "Definierte Polyeder:\n \n1 Polyeder:\nW:  zur Fläche des Polygons [\"q\"] ausgeartete Polyeder W.\n");
     // The listing word must be the whole statement.
-    EXPECT_EQ(auflistung("POLYEDER"), auflistung(grafik3DArt::polyeder));
-    EXPECT_FALSE(auflistung("POLYEDER ").has_value());
+    execute("POLYEDER");
+    EXPECT_EQ(quittung, auflistung(grafik3DArt::polyeder));
+    execute("POLYEDER ");
+    EXPECT_NE(quittung, auflistung(grafik3DArt::polyeder));
     EXPECT_EQ(artzeile(grafikArt::polygon).namen(), (std::vector<std::string>{"p2", "q"}));
 }
 

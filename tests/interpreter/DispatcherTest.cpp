@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +10,8 @@
 #include "commands/Handler.h"
 #include "interpreter/Dispatcher.h"
 #include "interpreter/Interpret.h"
+#include "interpreter/Schluesselwoerter.h"
+#include "interpreter/Worte.h"
 #include "model/Objekte.h"
 #include "model/Punkt.h"
 
@@ -33,37 +34,32 @@ std::string klein(std::string_view wort) {
     return aus;
 }
 
+// The handler that a statement of this first word and one parameter reaches, found as the
+// dispatcher finds it; nullptr when it reaches none.
+HandlerFunktion handlerVon(const std::string& getippt) {
+    const Anweisung anweisung(getippt + " 1");
+    return anweisung.fund ? anweisung.fund.zeile->handler : nullptr;
+}
+
 const std::string unbekanntFOO =
     "Das Schlüsselwort \n\n -> FOO <--\n\n ohne weitere Parameter ist dem System nicht bekannt.";
 
 }  // namespace
 
-// Every spelling stands once, in the form the dispatcher compares (upper case, composed), and
-// reaches its handler typed in any letter case ("spiegeln", "Spiegeln", "SPIEGELN").
-TEST(Schluesselworttabelle, JedeSchreibweiseInJederSchreibungErreichtIhrenHandler) {
-    const auto& tabelle = schluesselwortTabelle();
-    std::size_t schreibweisen = 0;
-    std::set<std::string_view> verschieden;
-    std::set<HandlerFunktion> handler;
-    for (const Schluesselwort& eintrag : tabelle) {
-        ASSERT_FALSE(eintrag.schreibweisen.empty());
-        ASSERT_NE(eintrag.handler, nullptr);
-        handler.insert(eintrag.handler);
-        for (std::string_view s : eintrag.schreibweisen) {
-            ++schreibweisen;
-            EXPECT_TRUE(verschieden.insert(s).second) << "doppelt: " << s;
-            EXPECT_EQ(schluesselwortForm(std::string(s)), s);
-            const std::string gemischt = std::string(s.substr(0, 1)) + klein(s.substr(1));
-            for (const std::string& variante : {std::string(s), klein(s), gemischt})
-                EXPECT_EQ(handlerFuer(schluesselwortForm(variante)), eintrag.handler) << variante;
+// Every spelling of a row with a handler reaches that handler typed in any letter case
+// ("spiegeln", "Spiegeln", "SPIEGELN").
+TEST(Schluesselwortregister, JedeSchreibweiseInJederSchreibungErreichtIhrenHandler) {
+    for (const Registerzeile& zeile : schluesselwortRegister()) {
+        if (zeile.handler == nullptr) continue;
+        for (const Schreibweise& s : zeile.schreibweisen) {
+            const std::string gemischt = std::string(s.wort.substr(0, 1)) + klein(s.wort.substr(1));
+            for (const std::string& variante : {std::string(s.wort), klein(s.wort), gemischt})
+                EXPECT_EQ(handlerVon(variante), zeile.handler) << variante;
         }
     }
-    EXPECT_EQ(tabelle.size(), 76u);
-    EXPECT_EQ(schreibweisen, 108u);
-    EXPECT_EQ(handler.size(), 74u);
 }
 
-TEST(Schluesselworttabelle, SchreibweisenUndIhreHandler) {
+TEST(Schluesselwortregister, SchreibweisenUndIhreHandler) {
     struct Fall {
         const char* getippt;
         HandlerFunktion handler;
@@ -78,13 +74,11 @@ TEST(Schluesselworttabelle, SchreibweisenUndIhreHandler) {
         {"VERBERGEN", &verbirg},      {"ZERLEGE", &zerlegung},          {"STRECKEN", &streckungStart},
         {"STRECKENANTRAG", &streckenAntragStart}, {"ZENTRUM", &streckZentrumSetzen},
         {"lotfußpunkt", &lotfusspunkt0}, {"ho\u0308he", &wieHoch},      {"HOEHE", &wieHoch}};
-    for (const Fall& f : faelle) EXPECT_EQ(handlerFuer(schluesselwortForm(f.getippt)), f.handler) << f.getippt;
-    EXPECT_EQ(schluesselwortForm("lotfußpunkt"), "LOTFUSSPUNKT");
+    for (const Fall& f : faelle) EXPECT_EQ(handlerVon(f.getippt), f.handler) << f.getippt;
+    EXPECT_EQ(Anweisung("lotfußpunkt 1").schluesselwort, "LOTFUSSPUNKT");
 
-    // KUGELN and PUNKTE are help topics and commands, no entries; the table compares the
-    // upper-cased form only, and exactly.
-    for (const char* wort : {"HOHE", "KUGELN", "PUNKTE", "", "punkt", "PUNKT "})
-        EXPECT_EQ(handlerFuer(wort), nullptr) << '"' << wort << '"';
+    // KUGELN and PUNKTE are help topics and commands that no handler serves.
+    for (const char* wort : {"HOHE", "KUGELN", "PUNKTE", "", "FOO"}) EXPECT_EQ(handlerVon(wort), nullptr) << '"' << wort << '"';
 }
 
 // The dispatcher neither clears nor sets a failed check: an unknown keyword does not stop a
@@ -129,12 +123,12 @@ TEST_F(Verteiler, ErzeugteAnweisungenWerdenAufgezeichnetUndAusgefuehrt) {
 
     // The dispatcher alone would answer "hilfe" as a bare keyword with the failure text.
     addAndEcecute("hilfe");
-    EXPECT_EQ(anweisungsListe.back(), "  HILFE");
+    EXPECT_EQ(anweisungsListe[anweisungsListe.size() - 1], "  HILFE");
     EXPECT_TRUE(quittung.starts_with("Übersicht über alle Schlüsselwörter: "));
 
     // A generated comment keeps lok true, as a typed one does.
     addAndEcecute("* erzeugt");
-    EXPECT_EQ(anweisungsListe.back(), "  *  erzeugt");
+    EXPECT_EQ(anweisungsListe[anweisungsListe.size() - 1], "  *  erzeugt");
     EXPECT_TRUE(lok);
 
     EXPECT_EQ(anweisungsListe.size(), 3u);

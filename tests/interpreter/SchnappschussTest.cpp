@@ -175,7 +175,7 @@ TEST_F(Fixieren, BefehlOhneRueckfrageLaesstAndereZeilen) {
     execute("Fixieren");
     EXPECT_FALSE(lok);
     EXPECT_EQ(quittung, fixiert);
-    EXPECT_EQ(anweisungsListe.back(), "  PUNKT  A  0.50000000000000  0.00000000000000  0.00000000000000");
+    EXPECT_EQ(anweisungsListe[anweisungsListe.size() - 1], "  PUNKT  A  0.50000000000000  0.00000000000000  0.00000000000000");
     anweisungsListe.pop_back();
     EXPECT_EQ(anweisungsListe, andere);
     EXPECT_TRUE(objektListe.empty());

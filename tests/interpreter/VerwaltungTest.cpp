@@ -68,7 +68,7 @@ TEST_F(Verwaltung, AlleListenLeerenStelltStartInhalteHer) {
     EXPECT_TRUE(punktListe.empty() && vektorListe.empty() && strahlListe.empty() && streckenListe.empty());
     EXPECT_TRUE(polygonListe.empty() && ebenenListe.empty() && kugelListe.empty() && kreisListe.empty());
     EXPECT_TRUE(klumpenListe.empty() && formelListe.empty() && kegelListe.empty() && zylinderListe.empty());
-    EXPECT_TRUE(polyederListe.empty() && sonderListe.empty() && index3.empty() && blockierteNamen.empty());
+    EXPECT_TRUE(polyederListe.empty() && sonderListe.empty() && index3.empty() && blockierteNamen.size() == 0);
     EXPECT_EQ(index1, index1Frisch);
     EXPECT_EQ(verbrauchteNamen, namenFrisch);
     EXPECT_TRUE(index1.contains("alleStrahlen"));

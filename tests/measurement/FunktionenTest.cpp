@@ -9,6 +9,7 @@
 #include "checks/Kontrolle.h"
 #include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 // Most measurement terms and their values are under test in the SEI transcript; here: the
 // number words, the terms the transcripts do not reach, and how a term leaves the check state.
@@ -128,7 +129,7 @@ TEST_F(Terme, TermeLassenPruefzustandUndAufnahme) {
 
 TEST_F(Terme, MasseDerKoerperUndFiguren) {
     kugel("K", Punkt("", 1, 1, 1), 3);
-    vektorEinlisten(Vektor(1, 2, 2), "v");
+    eintragen(Vektor(1, 2, 2), "v");
     // Solids are found through index3, not index1: the unit cube has the space diagonal as
     // diameter, the volume 1, the surface 6 and the edge length 12.
     testhilfe::wuerfel("W");

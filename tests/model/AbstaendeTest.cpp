@@ -9,6 +9,7 @@
 #include "FrischerStart.h"
 #include "model/KoerperHilfe.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
@@ -77,7 +78,7 @@ TEST_F(AbstandTest, UnbekannteNamenUndAndereArten) {
     punkt("A", 0, 0, 0);
     punkt("B", 4, 0, 0);
     Strecke(*finde(punktListe, "A"), *finde(punktListe, "B")).einlistenAls("s");
-    vektorEinlisten(Vektor(1, 0, 0), "v");
+    eintragen(Vektor(1, 0, 0), "v");
     Formel("f", "2").einlisten();
     Klumpen("K", {"A"}).einlisten();
     Kreis("k", Punkt("M", 10, 0, 0), 1, Ebene(Punkt("M", 10, 0, 0), Vektor(0, 0, 1))).einlisten();

@@ -68,7 +68,8 @@ Art art(std::string wort, R gut, std::optional<R> unfit, Eintragung grund, const
     Art a{std::move(wort), [gut](const std::string& n) { return eintragen(gut, n); }, {}, grund,
           [&liste](const std::string& n) { return liste.contains(n); }, kennung, attribut,
           [gut](const std::string& n) {
-              if constexpr (std::is_same_v<R, Vektor>) return vektorEinlisten(gut, n);
+              // A vector has no member of its own: the program registers it with eintragen.
+              if constexpr (std::is_same_v<R, Vektor>) return eingetragen(eintragen(gut, n));
               else return gut.einlistenAls(n);
           }};
     if (unfit) a.unbrauchbar = [r = *unfit](const std::string& n) { return eintragen(r, n); };

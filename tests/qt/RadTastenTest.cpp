@@ -33,15 +33,17 @@ protected:
     // One wheel event over the middle of the drawing, turned by (x, y) eighths of a degree.
     void drehen(int x, int y, Qt::KeyboardModifiers tasten) {
         const QPointF mitte(100, 100);
-        QWheelEvent rad(mitte, steuerung.ansicht()->mapToGlobal(mitte), QPoint(), QPoint(x, y), Qt::NoButton, tasten,
+        QWheelEvent rad(mitte, ansicht()->mapToGlobal(mitte), QPoint(), QPoint(x, y), Qt::NoButton, tasten,
                         Qt::NoScrollPhase, false);
-        QApplication::sendEvent(steuerung.ansicht(), &rad);
+        QApplication::sendEvent(ansicht(), &rad);
     }
 
     void druecken(int taste) {
         QKeyEvent ereignis(QEvent::KeyPress, taste, Qt::NoModifier);
-        QApplication::sendEvent(steuerung.ansicht(), &ereignis);
+        QApplication::sendEvent(ansicht(), &ereignis);
     }
+
+    GrafikView* ansicht() const { return steuerung.findChild<GrafikView*>(); }
 
     GrafikWidget steuerung;
 };
@@ -95,7 +97,7 @@ TEST_F(RadTastenTest, PfeiltastenSchiebenDieBeschriftung) {
     druecken(Qt::Key_Down);
     EXPECT_EQ(*finde(attrListe, "A"), (Attribut{1, -1, 1, farbe::schwarz}));
     // The drawing takes the keyboard on a click.
-    EXPECT_EQ(steuerung.ansicht()->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(ansicht()->focusPolicy(), Qt::ClickFocus);
 }
 
 TEST_F(RadTastenTest, HilfeNenntDieTastenDieDasRadLiest) {

@@ -26,8 +26,10 @@ double ausBits(std::uint64_t bits) {
 
 bool gleicheBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }  // the sign of zero too
 
-// The yardsticks, in the C locale; the program itself never uses printf or strtod for numbers.
+// The yardsticks: the C library's conversions, held to the C locale whatever the process's
+// locale is; the program itself never uses printf or strtod for numbers.
 std::string cFest(double x, int n) {
+    const ImCGebietsschema c;
     std::string puffer(1500, '\0');
     puffer.resize(static_cast<std::size_t>(std::snprintf(puffer.data(), puffer.size(), "%.*f", n, x)));
     return puffer;
@@ -36,6 +38,7 @@ std::string cFest(double x, int n) {
 // A number only when the whole word is converted and the value is finite.
 bool cNimmtAn(const std::string& wort, double& wert) {
     if (wort.empty() || std::isspace(static_cast<unsigned char>(wort[0]))) return false;
+    const ImCGebietsschema c;
     char* ende = nullptr;
     wert = std::strtod(wort.c_str(), &ende);
     return ende == wort.c_str() + wort.size() && std::isfinite(wert);
@@ -134,6 +137,7 @@ TEST(GanzzahlLesen, VorzeichenUndZiffern) {
 }
 
 TEST(ZahlenUnterDeutschemGebietsschema, BleibenBeimPunkt) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
     const char* gesetzt = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (gesetzt == nullptr) GTEST_SKIP() << "Auf diesem Rechner fehlt das Gebietsschema de_DE.UTF-8.";
     // The locale really writes a decimal comma, so the test means something.
@@ -142,10 +146,20 @@ TEST(ZahlenUnterDeutschemGebietsschema, BleibenBeimPunkt) {
     const auto punkt = zahlLesen("1.5");
     const auto mitKomma = zahlLesen("1,5");
     const auto ganz = ganzzahlLesen("+7");
-    std::setlocale(LC_ALL, "C");  // back before any check can end the test
+    // A library that reads with strtod (qhull its options) reads the point while the C locale is
+    // held, and the German locale is back afterwards.
+    double gehalten = 0;
+    {
+        const ImCGebietsschema c;
+        gehalten = std::strtod("0.5", nullptr);
+    }
+    const double danach = std::strtod("0.5", nullptr);
+    std::setlocale(LC_ALL, vorher.c_str());  // back before any check can end the test
     EXPECT_EQ(komma, ",");
     EXPECT_EQ(texte, "1.500 0.5 2.5e+17");
     EXPECT_TRUE(punkt == 1.5 && !mitKomma && ganz == 7);
+    EXPECT_EQ(gehalten, 0.5);
+    EXPECT_EQ(danach, 0.0);
 }
 
 }  // namespace quodral

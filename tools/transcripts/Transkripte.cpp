@@ -17,6 +17,7 @@
 // file's process aborts or stops answering, so that the isolation itself can be tested.
 
 #include <chrono>
+#include <clocale>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -391,6 +392,11 @@ std::chrono::seconds zeitlimit() {
 int main(int argc, char** argv) {
     using namespace quodral::transkript;
     namespace fs = std::filesystem;
+    // The locale of the environment in full, its number format included (which the window resets
+    // to "C"), so that under a German locale an answer with a decimal comma would fail its file.
+    // The runner's own reports stay in English, the system's names of signals and errors too.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_MESSAGES, "C");
     quodral::kernStarten();
     if (argc < 2) {
         std::cerr << "usage: transcripts FILE...\n";

@@ -18,7 +18,9 @@
 //   V "NAME" "TEXT"   the view setting NAME reads TEXT
 //   A "NAME" "TEXT"   the drawing attributes of the object NAME read TEXT
 //   S "NAME" "TEXT"   the visibility of the object NAME reads TEXT
-// Quoted texts know the escapes \n, \t, \" and \\.
+// Quoted texts know the escapes \n, \t, \" and \\. The text of a ">" line knows none: it is typed
+// exactly as it stands, a tab in it included and a backslash as itself; "$ eingeben "TEXT"" puts a
+// quoted text into the input line (a tab as \t, visibly), and "$ aktionB" presses Return.
 
 #include <optional>
 #include <string>
