@@ -485,6 +485,10 @@ public:
     Farbwert farbe = systemSchwarz;
     int breite = 1;
 
+    // From now on the labels are collected into `liste` with the picture-plane points they
+    // stand by, whatever the world window, and nothing is painted.
+    void beschriftungenSammeln(std::vector<Beschriftung>& liste) { sammeln_ = &liste; }
+
 private:
     // The view point of (x, y, z) seen from the pass's eye; nothing without a finite one.
     std::optional<Sichtpunkt> sicht(double x, double y, double z) const {
@@ -537,6 +541,7 @@ private:
 
     // Strokes what of the path lies in the box around the drawing area (see pfadKappen).
     void ziehen(const Pfad& pfad, double b) {
+        if (sammeln_ != nullptr) return;
         if (ganzImKasten(pfad)) {
             if (!pfad.leer()) l_.pfadZiehen(pfad, farbe, b);
             return;
@@ -554,6 +559,18 @@ private:
     // A label whose place lies far outside the drawing area shows nothing of itself.
     void schreiben(const std::string& text, Sichtpunkt ort, double groesse) {
         if (imSichtkasten(ort, 0.0, s_.seite)) l_.textSchreiben(text, ort, groesse);
+    }
+
+    // The label by the view point of (x, y, z), offset by (dx, dy); or, while labels are
+    // collected, its entry in the list.
+    void beschriften(const std::string& text, double x, double y, double z, double dx, double dy, double groesse) {
+        if (sammeln_ != nullptr) {
+            Bildkoordinaten b;
+            if (bildVon(*auge_, x, y, z, b) && std::isfinite(b.x) && std::isfinite(b.y))
+                sammeln_->push_back({b.x, b.y, dx, dy, text, groesse});
+            return;
+        }
+        if (const std::optional<Sichtpunkt> v = sicht(x, y, z)) schreiben(text, {v->x + dx, v->y + dy}, groesse);
     }
 
     void strecke(const std::optional<Sichtpunkt>& a, const std::optional<Sichtpunkt>& b) {
@@ -601,12 +618,8 @@ public:
     // The labels of the points of the sections from `von` to before `bis`.
     void beschriftungen(std::size_t von, std::size_t bis) {
         for (std::size_t a = von; a < bis; ++a)
-            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte()[a]) {
-                if (p.vision != darstellung::vollsichtbar) continue;
-                const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
-                if (!v) continue;
-                schreiben(p.name, {v->x + p.dx, v->y + p.dy}, s_.schrift);
-            }
+            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte()[a])
+                if (p.vision == darstellung::vollsichtbar) beschriften(p.name, p.x, p.y, p.z, p.dx, p.dy, s_.schrift);
     }
 
     // The dots of a list of points, all in one path: a move to the view point, then a full
@@ -727,10 +740,8 @@ public:
             Vektor summe = nullvec;
             for (const Szenenabzug::Punktdaten* p : menge) summe = summe + Vektor(p->x, p->y, p->z);
             summe = (1.0 / static_cast<double>(menge.size())) * summe;
-            const std::optional<Sichtpunkt> v = sicht(summe.x1, summe.x2, summe.x3);
-            if (!v) return;
-            schreiben(pol.name, {v->x + polygonLabelAbstand, v->y + polygonLabelAbstand},
-                      s_.schrift + polygonSchriftZuschlag);
+            beschriften(pol.name, summe.x1, summe.x2, summe.x3, polygonLabelAbstand, polygonLabelAbstand,
+                        s_.schrift + polygonSchriftZuschlag);
         });
     }
 
@@ -758,6 +769,7 @@ private:
     const Szenenabzug& s_;
     const Punkt* auge_ = nullptr;
     Pfad arbeit_;
+    std::vector<Beschriftung>* sammeln_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -1204,6 +1216,15 @@ void szeneZeichnen(Leinwand& leinwand) {
     Zeichner z(leinwand, szene);
     z.allesZeichnen();
     aktuelleFarbe = z.farbe;
+}
+
+std::vector<Beschriftung> beschriftungenVon(const Szenenabzug& szene) {
+    std::vector<Beschriftung> liste;
+    NullLeinwand nichts;
+    Zeichner z(nichts, szene);
+    z.beschriftungenSammeln(liste);
+    z.allesZeichnen();
+    return liste;
 }
 
 std::optional<Sichtpunkt> sichtpunktVon(const Punkt& p) {

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -647,6 +648,40 @@ void GrafikView::aufBildWarten() {
     while (erledigt_ < angefordert_ && !frist.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     QCoreApplication::sendPostedEvents();
+}
+
+Textmass GrafikView::textMessen(const std::string& text, double groesse) {
+    // A name is written in ASCII (its letters, digits and "_"), and a fit may measure hundreds of
+    // thousands of them: their widths are summed from the advances of their characters, kept per
+    // size. That bounds the written width, which the kerning of pairs narrows by a few per cent;
+    // a character's ink may reach a pixel past its advance. Other texts are measured whole.
+    struct Masse {
+        QFontMetricsF metrik;
+        std::array<double, 128> vorschub{};
+        double ueberhang = 0;
+    };
+    static std::map<double, Masse> nachGroesse;
+    auto it = nachGroesse.find(groesse);
+    if (it == nachGroesse.end()) {
+        Masse m{QFontMetricsF(beschriftungsSchrift(groesse))};
+        for (char16_t c = 32; c < 127; ++c) {
+            m.vorschub[c] = m.metrik.horizontalAdvance(QChar(c));
+            m.ueberhang = std::max(m.ueberhang, -m.metrik.rightBearing(QChar(c)));
+        }
+        it = nachGroesse.emplace(groesse, std::move(m)).first;
+    }
+    const Masse& m = it->second;
+    const double hoehe = m.metrik.ascent() + m.metrik.descent();
+    double breite = 0;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u >= 127) {
+            const QString ganz = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            return {std::max(m.metrik.horizontalAdvance(ganz), m.metrik.boundingRect(ganz).right()), hoehe};
+        }
+        breite += m.vorschub[u];
+    }
+    return {breite + m.ueberhang, hoehe};
 }
 
 QImage GrafikView::szeneMalen(int pixel) {

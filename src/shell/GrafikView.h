@@ -20,8 +20,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "drawing/GeoGrafik.h"
+#include "drawing/Leinwand.h"
 
 namespace quodral {
 
@@ -48,6 +50,10 @@ public:
     // Handles the main thread's events until the picture of the last request is shown (or
     // found equal to the one shown). For tests and measurements.
     void aufBildWarten();
+
+    // The box of a label in the label font of the size, as the view writes it (view units).
+    // Main thread only.
+    static Textmass textMessen(const std::string& text, double groesse);
 
     // The picture of the scene as it is now at `pixel` × `pixel` image pixels (800 × 800: one
     // pixel per view unit; 1600 × 1600 as on a screen of twice the pixel density), taken and
