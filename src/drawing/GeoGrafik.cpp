@@ -1039,6 +1039,9 @@ Basis& basis() {
     return b;
 }
 
+// The number of the scene being built (see Szenenabzug::folge).
+std::uint64_t szenenfolge = 0;
+
 // What may have changed since the base, or everything.
 Neues neuesSeit(const Basis& b, bool regel) {
     Neues n;
@@ -1067,6 +1070,7 @@ void aufnehmen(const Szenenabzug& alt, const Neues& neu, Szenenabzug& s, std::ve
     s.ymin = ymin;
     s.ymax = ymax;
     s.schrift = fontsize;
+    s.folge = szenenfolge;
 
     // The objects that draw by the attribute rule get their entry when they have none, in the
     // normal mode; a ray in both modes. The kinds drawn with a pen are taken on the helper's
@@ -1148,6 +1152,8 @@ Szenenabzug szeneAufnehmen() {
     alt = s;
     return s;
 }
+
+void szeneVerworfen() { ++szenenfolge; }
 
 void szenenabzugVergessen() {
     letzterAbzug() = Szenenabzug();

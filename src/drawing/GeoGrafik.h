@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -171,6 +172,11 @@ struct Szenenabzug {
     // The side of the drawing area in view units. The scene is taken for the 800 × 800 area;
     // a view of another size sets its own side before it has the copy drawn.
     double seite = fensterBreite;
+    // Which scene this is a taking of: the number of times the registries had been emptied
+    // (szeneVerworfen) when it was taken. Takings of one number show one scene changing; a
+    // new number, a scene begun anew (NEU, the restart, a replay), for which a picture of the
+    // old one is of no more use. Not part of the drawing: gleicheSzene does not compare it.
+    std::uint64_t folge = 0;
 
     // Three coordinates: a place or a direction.
     struct Ort {
@@ -237,6 +243,10 @@ struct Szenenabzug {
 
 // Both takings give the same drawing: the same view settings and equal lists.
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b);
+
+// The registries have been emptied: the scene drawn so far is gone, and the takings from now on
+// carry the next number (Szenenabzug::folge).
+void szeneVerworfen();
 
 // Forgets the scene taken last: the next taking copies every list anew (for tests).
 void szenenabzugVergessen();

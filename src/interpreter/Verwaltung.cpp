@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
+#include "drawing/GeoGrafik.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Worte.h"
@@ -30,6 +31,8 @@ void alleListenLeeren() {
     verbrauchteNamen = startNamen();
     index3.clear();
     blockierteNamen.clear();
+    // A picture of the old scene still being painted is given up.
+    szeneVerworfen();
 }
 
 std::string kAchsen() {

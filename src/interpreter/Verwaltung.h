@@ -11,7 +11,8 @@ struct Anweisung;
 
 // Every registry, the kind indexes, the special points and the name sets back to their start
 // contents; the axes come back visible or hidden as the axes setting stands. The statement
-// list, the drawing attributes and the interpreter's settings are left alone.
+// list, the drawing attributes and the interpreter's settings are left alone. The scene drawn
+// so far is gone (szeneVerworfen).
 void alleListenLeeren();
 
 // KOORDINATENACHSEN: flips the axes setting and shows or hides the three registered axes

@@ -1,7 +1,9 @@
 // The real drawing view, grabbed into an image: a point's dot, a segment in its colour, the
-// stereo pair in its two colours, and the scaled painting of a smaller view.
+// stereo pair in its two colours, the scaled painting of a smaller view, the fit with long
+// labels, and pictures arriving under a stream of changes.
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -9,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <tuple>
 
 #include "shell/Hauptfenster.h"
@@ -17,6 +21,7 @@
 #include "model/Attribute.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
+#include "interpreter/Verwaltung.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "model/Objekte.h"
@@ -192,6 +197,37 @@ TEST_F(GrafikViewTest, EinpassenHaeltLangeBeschriftungenImBild) {
         EXPECT_GT(letzte, punktX + 0.9 * breite) << groesse;
         EXPECT_LT(letzte, punktX + breite + 1) << groesse;
     }
+}
+
+TEST_F(GrafikViewTest, BilderWaehrendEinesStromsVonAenderungen) {
+    // A scene whose picture takes long to paint (circles with a wide pen) and little to take,
+    // changed every few milliseconds: pictures keep arriving while the changes go on.
+    punkt("M", 0, 0, 0, darstellung::verborgen);
+    for (int i = 0; i < 400; ++i) {
+        const std::string n = "k" + std::to_string(i);
+        Kreis(n, *finde(punktListe, "M"), 0.5 + i * 0.009, Ebene(Punkt("", 0, 0, 0), Vektor(0.3, 0.2, 1))).einlisten();
+        attrListe.insert_or_assign(n, Attribut{0, 0, 12, farbe::blau});
+    }
+    int bilder = 0;
+    QObject::connect(&ansicht, &GrafikView::bildAngekommen, [&] { ++bilder; });
+    const QDeadlineTimer frist(20000);
+    for (int i = 0; bilder < 3 && !frist.hasExpired(); ++i) {
+        punkt("N" + std::to_string(i), 0.001 * i, 0, 0, darstellung::vollsichtbar);
+        ansicht.neuZeichnen();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GE(bilder, 3);
+
+    // A scene begun anew gives up the picture of the old one: only the new scene's arrives.
+    ansicht.aufBildWarten();
+    bilder = 0;
+    punkt("Letzter", 1, 1, 0, darstellung::vollsichtbar);
+    ansicht.neuZeichnen();
+    alleListenLeeren();
+    ansicht.neuZeichnen();
+    ansicht.aufBildWarten();
+    EXPECT_EQ(bilder, 1);
 }
 
 TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {
