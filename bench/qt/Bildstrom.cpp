@@ -63,13 +63,15 @@ struct Dialoguhr : QObject {
     double gemalt = 0;
 };
 
-// A list of n points with three decimals, not yet run; then "Liste ausführen" pressed: timed
-// until the progress dialog is painted.
-Groesse dialogZeigen(int n, bool schnell) {
-    return {"Liste ausführen: Klick bis zum sichtbaren Fortschrittsdialog, " + std::to_string(n) + " Punkte", schnell,
-            [n] {
+// A list of n points with three decimals, not yet run (or run once before, so that the replay
+// empties a scene of n points first); then "Liste ausführen" pressed: timed until the progress
+// dialog is painted.
+Groesse dialogZeigen(int n, bool schnell, bool schonGelaufen = false) {
+    return {"Liste ausführen: Klick bis zum sichtbaren Fortschrittsdialog, " + std::to_string(n) + " Punkte" +
+                (schonGelaufen ? ", zum zweiten Mal" : ""),
+            schnell, [n, schonGelaufen] {
                 auto s = std::make_shared<std::unique_ptr<Fenstersitzung>>();
-                return Lauf{[s, n] {
+                return Lauf{[s, n, schonGelaufen] {
                                 *s = std::make_unique<Fenstersitzung>([n](Sitzung&) {
                                     Folge f;
                                     anweisungsListe.clear();
@@ -80,6 +82,10 @@ Groesse dialogZeigen(int n, bool schnell) {
                                                                   dreiStellen(f.zahl(-2, 2)));
                                     alsGesichertMerken(anweisungsListe);
                                 });
+                                if (schonGelaufen) {
+                                    (*s)->fenster->findChild<QAction*>(QStringLiteral("execB"))->trigger();
+                                    ereignisseAbarbeiten();
+                                }
                             },
                             [s] {
                                 Dialoguhr uhr;
@@ -162,7 +168,8 @@ Groesse gerollt(int n, int anzahl, bool schnell) {
 }
 
 const Figur lange("Lange Arbeit im Fenster: Fortschritt vom ersten Augenblick an",
-                  {dialogZeigen(1000, true), dialogZeigen(300000, false), dialogZeigen(600000, false)});
+                  {dialogZeigen(1000, true), dialogZeigen(300000, false), dialogZeigen(600000, false),
+                   dialogZeigen(600000, false, true)});
 
 const Figur bildstrom("Bilder während eines Stroms von Änderungen",
                       {getippt(100, 10, true), getippt(10000, 100, false), gerollt(100, 10, true),
