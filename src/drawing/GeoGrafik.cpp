@@ -623,8 +623,10 @@ public:
     }
 
     // The dots of a list of points, all in one path: a move to the view point, then a full
-    // circle around it (which draws the radius to the circle's start too).
+    // circle around it (which draws the radius to the circle's start too). While labels are
+    // collected, nothing: a dot is no label.
     void punkte() {
+        if (sammeln_ != nullptr) return;
         Pfad pfad;
         for (const auto& abschnitt : s_.punkte.abschnitte())
             for (const Szenenabzug::Punktdaten& p : *abschnitt) {

@@ -285,17 +285,18 @@ void szeneZeichnen(Leinwand& leinwand);
 
 // A label of the drawing, wherever the world window lies: it stands by the view point of the
 // picture-plane point (x, y) (the image of a point, or of a polygon's centroid), its box's
-// lower left corner offset from that view point by (dx, dy) view units, its text written in
-// the label font of the size.
+// lower left corner offset from that view point by (dx, dy) view units, its text (a name in the
+// taken scene) written in the label font of the size.
 struct Beschriftung {
     double x = 0, y = 0;
     double dx = 0, dy = 0;
-    std::string text;
+    std::string_view text;
     double groesse = 0;
 };
 
 // The labels a drawing of the taken scene writes, in the order written: those of points (and
-// polygons) far outside the world window too, which the drawing leaves out.
+// polygons) far outside the world window too, which the drawing leaves out. Their texts are the
+// scene's: the list is of use while the scene lives.
 std::vector<Beschriftung> beschriftungenVon(const Szenenabzug& szene);
 
 // The view point of p: its image seen from the current eye auge, mapped with the current

@@ -183,8 +183,10 @@ void punkteFang(GrafikPort& port) {
     // The scene as the redraw below takes it, which leaves the eye the extent is seen from.
     const Szenenabzug szene = szeneAufnehmen();
     if (const std::optional<XYExtreme> ex = bildausdehnung()) {
+        const std::vector<Beschriftung> beschriftungen = beschriftungenVon(szene);
         std::vector<Sichtkasten> kaesten;
-        for (const Beschriftung& b : beschriftungenVon(szene)) {
+        kaesten.reserve(beschriftungen.size());
+        for (const Beschriftung& b : beschriftungen) {
             const Textmass m = port.textMessen(b.text, b.groesse);
             kaesten.push_back({b.x, b.y, b.dx, b.dx + m.breite, b.dy, b.dy + m.hoehe});
         }

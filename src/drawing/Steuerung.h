@@ -15,6 +15,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "drawing/Leinwand.h"
 #include "drawing/Sichtabbildung.h"
@@ -42,7 +43,7 @@ public:
 
     // The box of a label as the view writes it in the label font of the size (view units).
     // Without a font at hand, the core's bound.
-    virtual Textmass textMessen(const std::string& text, double groesse) { return textmassSchaetzung(text, groesse); }
+    virtual Textmass textMessen(std::string_view text, double groesse) { return textmassSchaetzung(text, groesse); }
 
     // The side of the view's drawing area, in view units.
     virtual double zeichenSeite() { return fensterBreite; }

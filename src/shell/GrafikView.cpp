@@ -655,7 +655,7 @@ void GrafikView::aufBildWarten() {
     QCoreApplication::sendPostedEvents();
 }
 
-Textmass GrafikView::textMessen(const std::string& text, double groesse) {
+Textmass GrafikView::textMessen(std::string_view text, double groesse) {
     // A name is written in ASCII (its letters, digits and "_"), and a fit may measure hundreds of
     // thousands of them: their widths are summed from the advances of their characters, kept per
     // size. That bounds the written width, which the kerning of pairs narrows by a few per cent;
@@ -665,15 +665,16 @@ Textmass GrafikView::textMessen(const std::string& text, double groesse) {
         std::array<double, 128> vorschub{};
         double ueberhang = 0;
     };
-    static std::map<double, Masse> nachGroesse;
-    auto it = nachGroesse.find(groesse);
-    if (it == nachGroesse.end()) {
+    // Kept as long as the program, so that no font is taken down after the rest of Qt.
+    static auto* const nachGroesse = new std::map<double, Masse>;
+    auto it = nachGroesse->find(groesse);
+    if (it == nachGroesse->end()) {
         Masse m{QFontMetricsF(beschriftungsSchrift(groesse))};
         for (char16_t c = 32; c < 127; ++c) {
             m.vorschub[c] = m.metrik.horizontalAdvance(QChar(c));
             m.ueberhang = std::max(m.ueberhang, -m.metrik.rightBearing(QChar(c)));
         }
-        it = nachGroesse.emplace(groesse, std::move(m)).first;
+        it = nachGroesse->emplace(groesse, std::move(m)).first;
     }
     const Masse& m = it->second;
     const double hoehe = m.metrik.ascent() + m.metrik.descent();

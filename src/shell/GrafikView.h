@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "drawing/GeoGrafik.h"
 #include "drawing/Leinwand.h"
@@ -56,7 +57,7 @@ public:
 
     // The box of a label in the label font of the size, as the view writes it (view units).
     // Main thread only.
-    static Textmass textMessen(const std::string& text, double groesse);
+    static Textmass textMessen(std::string_view text, double groesse);
 
     // The picture of the scene as it is now at `pixel` × `pixel` image pixels (800 × 800: one
     // pixel per view unit; 1600 × 1600 as on a screen of twice the pixel density), taken and

@@ -156,7 +156,7 @@ void GrafikWidget::piepen() { QApplication::beep(); }
 void GrafikWidget::neuZeichnen() { ansicht_->neuZeichnen(); }
 
 // The labels as the view writes them, and its drawing area's side in view units.
-Textmass GrafikWidget::textMessen(const std::string& text, double groesse) {
+Textmass GrafikWidget::textMessen(std::string_view text, double groesse) {
     return GrafikView::textMessen(text, groesse);
 }
 

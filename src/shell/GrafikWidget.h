@@ -39,7 +39,7 @@ public:
     int farbIndex() override;
     void piepen() override;
     void neuZeichnen() override;
-    Textmass textMessen(const std::string& text, double groesse) override;
+    Textmass textMessen(std::string_view text, double groesse) override;
     double zeichenSeite() override;
 
 protected:

@@ -247,7 +247,7 @@ TEST_F(Steuerung, PunktfangHaeltEinenMassstabUndLaesstRand) {
 TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
     struct Messender : TestPort {
         double breit = 1, seite = fensterBreite;
-        Textmass textMessen(const std::string& t, double g) override { return {breit * g * t.size(), 1.4 * g}; }
+        Textmass textMessen(std::string_view t, double g) override { return {breit * g * t.size(), 1.4 * g}; }
         double zeichenSeite() override { return seite; }
     } messend;
     std::mt19937 zufall(7);
@@ -258,14 +258,13 @@ TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
         messend.breit = zahl(0.4, 1.2);
         messend.seite = std::array{500.0, 800.0, 1100.0}[lauf % 3];
         fontsize = std::array{8.0, 14.0, 20.0}[lauf % 3];
-        std::vector<std::string> namen;
         for (int i = 0; i < 12; ++i) {
             const std::string n = "P" + std::to_string(i) + std::string(static_cast<std::size_t>(zahl(0, 16)), 'x');
             punkt(n, zahl(-5, 5), zahl(-3, 3) * (lauf % 2 ? 4 : 1), zahl(-2, 2));
             const auto versatz = [&] { return static_cast<int>(zahl(-30, 30)); };
             attrListe.insert_or_assign(n, Attribut{versatz(), versatz(), 1, farbe::schwarz});
-            namen.push_back(n);
         }
+        const std::vector<std::string> namen = namenVon(punktListe);
         Polygon(std::string(static_cast<std::size_t>(zahl(1, 20)), 'Q'), {namen[0], namen[1], namen[2], namen[0]})
             .einlisten();
         punkteFang(messend);
@@ -287,14 +286,11 @@ TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
                 << lauf << " " << text;
             for (const double rest : {x, sicht - x - m.breite, y, sicht - y - m.hoehe}) beruehrt |= rest < 1e-6;
         };
-        for (const std::string& n : namen) {
-            const Attribut& a = *finde(attrListe, n);
-            pruefen(punktBild(auge, *finde(punktListe, n)), a.dx, a.dy, n, fontsize);
-        }
+        for (const auto& [n, p] : punktListe)
+            pruefen(punktBild(auge, p), finde(attrListe, n)->dx, finde(attrListe, n)->dy, n, fontsize);
         const auto& [pname, pol] = *polygonListe.begin();
-        Vektor summe = nullvec;
-        for (int i = 0; i < 3; ++i) summe = summe + finde(punktListe, pol.ecken[i])->ortsvektor();
-        const Vektor mitte = (1.0 / 3.0) * summe;
+        Vektor mitte = nullvec;
+        for (int i = 0; i < 3; ++i) mitte = mitte + (1.0 / 3.0) * finde(punktListe, pol.ecken[i])->ortsvektor();
         pruefen(punktBild(auge, Punkt("", mitte.x1, mitte.x2, mitte.x3)), 2, 2, pname, fontsize + 3);
         EXPECT_TRUE(beruehrt) << lauf;
     }
