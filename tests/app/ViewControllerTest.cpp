@@ -86,11 +86,10 @@ TEST_F(ViewControllerTest, WiederholungMeldetJedeZeileUndHaeltAufWunschAn) {
     ViewController vc(fenster);
     // The lines reported, after the reports of the preparation, which must come first.
     const auto zeilenMeldungen = [&] {
-        std::vector<std::size_t> erledigt = fenster.arbeiten.back().erledigt;
-        const auto erste = std::find_if(erledigt.begin(), erledigt.end(), [](std::size_t e) { return e > 0; });
-        EXPECT_NE(erste, erledigt.begin());
-        erledigt.erase(erledigt.begin(), erste);
-        return erledigt;
+        const std::vector<std::size_t>& e = fenster.arbeiten.back().erledigt;
+        const auto erste = std::find_if(e.begin(), e.end(), [](std::size_t n) { return n > 0; });
+        EXPECT_NE(erste, e.begin());
+        return std::vector<std::size_t>(erste, e.end());
     };
     anweisungsListe = {"PUNKT A 1 0 0", "PUNKT B 2 0 0", "PUNKT C 3 0 0", "PUNKT D 4 0 0"};
     for (std::size_t k = 1; k <= 4; ++k) {
