@@ -54,9 +54,11 @@ public:
 
     // Long work: the replay of the statement list, line after line (the replay of the list,
     // the undo's replay). It tells its window when it begins, with its number of steps, after
-    // each step done, and when it ends, whichever way. The answer to a step is whether to go
-    // on: false when the user asked to stop; the work then ends after the step just done, as
-    // it ends at a failing line. A window with a screen shows the progress once the work has
+    // each step done, and when it ends, whichever way; while it prepares the list, before its
+    // first step, it tells the window now and then with no step done (0). The answer to a step
+    // is whether to go on: false when the user asked to stop; the work then ends after the step
+    // just done, as it ends at a failing line (before the first step, once the old scene is
+    // gone). A window with a screen shows the progress once the work has
     // taken a while, and keeps itself painted meanwhile; the user's other input waits.
     // Windows without a screen go on.
     virtual void langeArbeitBeginnt(std::size_t /*schritte*/) {}

@@ -128,24 +128,16 @@ bool geschuetzt(const std::function<void()>& arbeit) {
     return fertig;
 }
 
-// The replay as long work of the window (Fenster::langeArbeitBeginnt): begun with its number of
-// lines, ended on every way out.
-class LangeArbeit {
-public:
-    LangeArbeit(Fenster& fenster, std::size_t schritte) : fenster_(fenster) { fenster_.langeArbeitBeginnt(schritte); }
-    ~LangeArbeit() { fenster_.langeArbeitEndet(); }
-    LangeArbeit(const LangeArbeit&) = delete;
-    LangeArbeit& operator=(const LangeArbeit&) = delete;
-    bool weiter(std::size_t erledigt) { return fenster_.weiterArbeiten(erledigt); }
-
-private:
-    Fenster& fenster_;
-};
-
 // The answer of a replay that the user stopped after line n of `gesamt` (the line as stored).
 std::string abbruchMeldung(int n, std::size_t gesamt, const std::string& zeile) {
     return "Abgebrochen nach Zeile " + std::to_string(n) + " von " + std::to_string(gesamt) + ":\n\n  " + zeile +
            "\n\n Die Zeilen danach wurden nicht ausgeführt.";
+}
+
+// The same for a replay stopped while the list was being prepared, before its first line.
+std::string abbruchVorDemAnfang(std::size_t gesamt, const std::string& zeile) {
+    return "Abgebrochen vor Zeile 1 von " + std::to_string(gesamt) + ":\n\n  " + zeile +
+           "\n\n Keine Zeile wurde ausgeführt.";
 }
 
 // True while the selected table row still holds the text that the user saw when selecting it.
@@ -155,6 +147,34 @@ bool auswahlNochGueltig() {
 }
 
 }  // namespace
+
+// The replay as long work of the window (Fenster::langeArbeitBeginnt), from the click on: begun
+// with its number of lines, ended on every way out. While the list is prepared (rewritten,
+// taken in, checked) the work reports to the window now and then, with no line done yet, so
+// that its progress shows however long the list; stopped meanwhile, the preparation ends where
+// it stands, the old scene goes, and the replay ends before its first line.
+class ViewController::LangeArbeit {
+public:
+    LangeArbeit(Fenster& fenster, std::size_t schritte) : fenster_(fenster) { fenster_.langeArbeitBeginnt(schritte); }
+    ~LangeArbeit() { fenster_.langeArbeitEndet(); }
+    LangeArbeit(const LangeArbeit&) = delete;
+    LangeArbeit& operator=(const LangeArbeit&) = delete;
+
+    // After line `erledigt`: whether to go on.
+    bool weiter(std::size_t erledigt) {
+        if (!fenster_.weiterArbeiten(erledigt)) gestoppt_ = true;
+        return !gestoppt_;
+    }
+    // The reports while the list is prepared.
+    Zwischenbericht vorbereitung() {
+        return [this] { return weiter(0); };
+    }
+    bool gestoppt() const { return gestoppt_; }
+
+private:
+    Fenster& fenster_;
+    bool gestoppt_ = false;
+};
 
 ViewController::ViewController(Fenster& fenster) : fenster_(fenster) { fensterEinsetzen(&fenster_); }
 
@@ -281,17 +301,26 @@ void ViewController::anweisungAuswerten(const std::string& s) {
 void ViewController::help() { gibAus(hilfe("?")); }
 
 void ViewController::execB() {
-    // The normal form holds the same statements: a list that its file held before still
-    // counts as saved.
-    const bool warGesichert = !ungesicherteAenderungen(anweisungsListe);
-    formatiereAnwendungsliste();
-    if (warGesichert && !anweisungsListe.empty()) alsGesichertMerken(anweisungsListe);
-    aktualisiereNamen();
-    gibAus("");
-    fenster_.eingabeSetzen("");
-    aktuellerModus = modus::exec;
     std::string ohneErgebnis;
-    if (listeWiederholen(ohneErgebnis)) {
+    bool gelungen = false;
+    {
+        // Long work from the click on: rewriting a long list takes its time too. Its steps are
+        // the lines that stay (the rewriting drops the empty ones).
+        LangeArbeit arbeit(fenster_, static_cast<std::size_t>(std::count_if(
+                                         anweisungsListe.begin(), anweisungsListe.end(),
+                                         [](const std::string& zeile) { return !zeile.empty(); })));
+        // The normal form holds the same statements: a list that its file held before still
+        // counts as saved.
+        const bool warGesichert = !ungesicherteAenderungen(anweisungsListe);
+        formatiereAnwendungsliste(arbeit.vorbereitung());
+        if (warGesichert && !anweisungsListe.empty()) alsGesichertMerken(anweisungsListe);
+        aktualisiereNamen();
+        gibAus("");
+        fenster_.eingabeSetzen("");
+        aktuellerModus = modus::exec;
+        gelungen = listeWiederholen(arbeit, ohneErgebnis);
+    }
+    if (gelungen) {
         editButtons(false);
         if (!ohneErgebnis.empty()) mListe = ohneErgebnis;
     }
@@ -301,12 +330,8 @@ void ViewController::execB() {
     fenster_.neuZeichnen();
 }
 
-bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
-    // The window shows the progress of a long run, from its start (clearing a large scene takes
-    // its time too), and lets the user stop it after a line.
-    LangeArbeit arbeit(fenster_, anweisungsListe.size());
+bool ViewController::listeWiederholen(LangeArbeit& arbeit, std::string& ohneErgebnisBericht) {
     ohneErgebnisBericht.clear();
-    alleListenLeeren();
     checkResultat = true;
     // Each line empties mListe before it runs; a list without lines must not show the
     // sentences that an earlier statement or replay left there.
@@ -314,8 +339,18 @@ bool ViewController::listeWiederholen(std::string& ohneErgebnisBericht) {
     int n = 0;
     // The run goes over the list as it stands now; statements that append to the list while
     // it runs do not disturb it. Each line is taken in once, for the check and for its run.
-    const std::vector<Anweisung> zeilen = anweisungenAus(anweisungsListe);
-    if (!kontrolle(zeilen)) return checkResultat;
+    // Neither reads the scene: the old one goes after them, whatever the check finds, once the
+    // window shows the work (clearing a large scene takes its time too).
+    std::vector<Anweisung> zeilen;
+    bool geprueft = true;
+    if (!arbeit.gestoppt()) zeilen = anweisungenAus(anweisungsListe, arbeit.vorbereitung());
+    if (!arbeit.gestoppt()) geprueft = kontrolle(zeilen, arbeit.vorbereitung());
+    alleListenLeeren();
+    if (!geprueft) return checkResultat;
+    if (arbeit.gestoppt() && !anweisungsListe.empty()) {
+        mListe = abbruchVorDemAnfang(anweisungsListe.size(), anweisungsListe.front());
+        return false;
+    }
     // Lines that passed their checks but had no effect (a construction refused or with an empty
     // result, a keyword no handler takes): the run goes on past them, so that a list saved with
     // such a line still replays, and names them at the end with the answer each gave.
@@ -418,9 +453,9 @@ void ViewController::loeschB() {
 }
 
 void ViewController::letztenSchrittLoeschen() {
-    alleListenLeeren();
-    if (!anweisungsListe.empty()) {
-        anweisungsListe.pop_back();
+    if (anweisungsListe.empty()) {
+        alleListenLeeren();
+    } else {
         // The scene is rebuilt as the replay builds it, with the same checks: a loaded list may
         // hold bare commands (FIXIEREN, SCREENSHOT) that the replay refuses, and running them
         // here would rewrite the list without asking. Where the replay would stop, the undo
@@ -429,7 +464,13 @@ void ViewController::letztenSchrittLoeschen() {
         const modus vorher = aktuellerModus;
         aktuellerModus = modus::exec;
         std::string ohneErgebnis;
-        if (!listeWiederholen(ohneErgebnis))
+        bool gelungen = false;
+        {
+            LangeArbeit arbeit(fenster_, anweisungsListe.size() - 1);
+            anweisungsListe.pop_back();
+            gelungen = listeWiederholen(arbeit, ohneErgebnis);
+        }
+        if (!gelungen)
             gibAus(" " + mListe);
         else if (!ohneErgebnis.empty())
             gibAus(" " + ohneErgebnis);

@@ -67,17 +67,20 @@ public:
     void beenden();
 
 private:
+    class LangeArbeit;
     // Saves `liste`; the dialog proposes the current list name. True when the file was written.
     bool speichern(const std::vector<std::string>& liste);
-    // Rebuilds the scene from the statement list as the replay does: the list's check first,
-    // then line by line, each with a fresh check state, stopping at the first failing line
-    // with "FEHLER in Zeile ..." in mListe. True when every line passed; the report then names
-    // the lines that had no effect (a construction that built nothing, a keyword that no handler
-    // takes), each with its number and answer, or is empty.
-    // The run is long work of the window (Fenster::langeArbeitBeginnt): where the user stops
-    // it, it ends after the line running as at a failing line, with "Abgebrochen nach Zeile
-    // ..." in mListe.
-    bool listeWiederholen(std::string& ohneErgebnisBericht);
+    // Rebuilds the scene from the statement list as the replay does: the list's check first
+    // (the old scene is emptied whatever it finds), then line by line, each with a fresh check
+    // state, stopping at the first failing line with "FEHLER in Zeile ..." in mListe. True when
+    // every line passed; the report then names the lines that had no effect (a construction
+    // that built nothing, a keyword that no handler takes), each with its number and answer, or
+    // is empty.
+    // The run is part of the long work `arbeit` of the window (Fenster::langeArbeitBeginnt),
+    // which began with the click: where the user stops it, it ends after the line running as
+    // at a failing line, with "Abgebrochen nach Zeile ..." in mListe, or, stopped before the
+    // first line ran, with the empty scene and "Abgebrochen vor Zeile 1 ...".
+    bool listeWiederholen(LangeArbeit& arbeit, std::string& ohneErgebnisBericht);
 
     Fenster& fenster_;
 };

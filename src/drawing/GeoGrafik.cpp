@@ -485,6 +485,10 @@ public:
     Farbwert farbe = systemSchwarz;
     int breite = 1;
 
+    // From now on the labels are collected into `liste` with the picture-plane points they
+    // stand by, whatever the world window, and nothing is painted.
+    void beschriftungenSammeln(std::vector<Beschriftung>& liste) { sammeln_ = &liste; }
+
 private:
     // The view point of (x, y, z) seen from the pass's eye; nothing without a finite one.
     std::optional<Sichtpunkt> sicht(double x, double y, double z) const {
@@ -537,6 +541,7 @@ private:
 
     // Strokes what of the path lies in the box around the drawing area (see pfadKappen).
     void ziehen(const Pfad& pfad, double b) {
+        if (sammeln_ != nullptr) return;
         if (ganzImKasten(pfad)) {
             if (!pfad.leer()) l_.pfadZiehen(pfad, farbe, b);
             return;
@@ -554,6 +559,18 @@ private:
     // A label whose place lies far outside the drawing area shows nothing of itself.
     void schreiben(const std::string& text, Sichtpunkt ort, double groesse) {
         if (imSichtkasten(ort, 0.0, s_.seite)) l_.textSchreiben(text, ort, groesse);
+    }
+
+    // The label by the view point of (x, y, z), offset by (dx, dy); or, while labels are
+    // collected, its entry in the list.
+    void beschriften(const std::string& text, double x, double y, double z, double dx, double dy, double groesse) {
+        if (sammeln_ != nullptr) {
+            Bildkoordinaten b;
+            if (bildVon(*auge_, x, y, z, b) && std::isfinite(b.x) && std::isfinite(b.y))
+                sammeln_->push_back({b.x, b.y, dx, dy, text, groesse});
+            return;
+        }
+        if (const std::optional<Sichtpunkt> v = sicht(x, y, z)) schreiben(text, {v->x + dx, v->y + dy}, groesse);
     }
 
     void strecke(const std::optional<Sichtpunkt>& a, const std::optional<Sichtpunkt>& b) {
@@ -601,17 +618,15 @@ public:
     // The labels of the points of the sections from `von` to before `bis`.
     void beschriftungen(std::size_t von, std::size_t bis) {
         for (std::size_t a = von; a < bis; ++a)
-            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte()[a]) {
-                if (p.vision != darstellung::vollsichtbar) continue;
-                const std::optional<Sichtpunkt> v = sicht(p.x, p.y, p.z);
-                if (!v) continue;
-                schreiben(p.name, {v->x + p.dx, v->y + p.dy}, s_.schrift);
-            }
+            for (const Szenenabzug::Punktdaten& p : *s_.punkte.abschnitte()[a])
+                if (p.vision == darstellung::vollsichtbar) beschriften(p.name, p.x, p.y, p.z, p.dx, p.dy, s_.schrift);
     }
 
     // The dots of a list of points, all in one path: a move to the view point, then a full
-    // circle around it (which draws the radius to the circle's start too).
+    // circle around it (which draws the radius to the circle's start too). While labels are
+    // collected, nothing: a dot is no label.
     void punkte() {
+        if (sammeln_ != nullptr) return;
         Pfad pfad;
         for (const auto& abschnitt : s_.punkte.abschnitte())
             for (const Szenenabzug::Punktdaten& p : *abschnitt) {
@@ -727,10 +742,8 @@ public:
             Vektor summe = nullvec;
             for (const Szenenabzug::Punktdaten* p : menge) summe = summe + Vektor(p->x, p->y, p->z);
             summe = (1.0 / static_cast<double>(menge.size())) * summe;
-            const std::optional<Sichtpunkt> v = sicht(summe.x1, summe.x2, summe.x3);
-            if (!v) return;
-            schreiben(pol.name, {v->x + polygonLabelAbstand, v->y + polygonLabelAbstand},
-                      s_.schrift + polygonSchriftZuschlag);
+            beschriften(pol.name, summe.x1, summe.x2, summe.x3, polygonLabelAbstand, polygonLabelAbstand,
+                        s_.schrift + polygonSchriftZuschlag);
         });
     }
 
@@ -758,6 +771,7 @@ private:
     const Szenenabzug& s_;
     const Punkt* auge_ = nullptr;
     Pfad arbeit_;
+    std::vector<Beschriftung>* sammeln_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -1027,6 +1041,9 @@ Basis& basis() {
     return b;
 }
 
+// The number of the scene being built (see Szenenabzug::folge).
+std::uint64_t szenenfolge = 0;
+
 // What may have changed since the base, or everything.
 Neues neuesSeit(const Basis& b, bool regel) {
     Neues n;
@@ -1055,6 +1072,7 @@ void aufnehmen(const Szenenabzug& alt, const Neues& neu, Szenenabzug& s, std::ve
     s.ymin = ymin;
     s.ymax = ymax;
     s.schrift = fontsize;
+    s.folge = szenenfolge;
 
     // The objects that draw by the attribute rule get their entry when they have none, in the
     // normal mode; a ray in both modes. The kinds drawn with a pen are taken on the helper's
@@ -1137,6 +1155,8 @@ Szenenabzug szeneAufnehmen() {
     return s;
 }
 
+void szeneVerworfen() { ++szenenfolge; }
+
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b) {
     const auto gleicheAugen = [](const std::vector<Punkt>& x, const std::vector<Punkt>& y) {
         if (x.size() != y.size()) return false;
@@ -1196,5 +1216,14 @@ void szeneZeichnen(std::vector<Zeichenliste>& listen, const Szenenabzug& szene, 
 }
 
 void szeneZeichnen(Leinwand& leinwand) { aktuelleFarbe = szeneZeichnen(leinwand, szeneAufnehmen()); }
+
+std::vector<Beschriftung> beschriftungenVon(const Szenenabzug& szene) {
+    std::vector<Beschriftung> liste;
+    NullLeinwand nichts;
+    Zeichner z(nichts, szene);
+    z.beschriftungenSammeln(liste);
+    z.allesZeichnen();
+    return liste;
+}
 
 }  // namespace quodral

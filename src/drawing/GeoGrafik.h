@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -171,6 +172,11 @@ struct Szenenabzug {
     // The side of the drawing area in view units. The scene is taken for the 800 × 800 area;
     // a view of another size sets its own side before it has the copy drawn.
     double seite = fensterBreite;
+    // Which scene this is a taking of: the number of times the registries had been emptied
+    // (szeneVerworfen) when it was taken. Takings of one number show one scene changing; a
+    // new number, a scene begun anew (NEU, the restart, a replay), for which a picture of the
+    // old one is of no more use. Not part of the drawing: gleicheSzene does not compare it.
+    std::uint64_t folge = 0;
 
     // Three coordinates: a place or a direction.
     struct Ort {
@@ -238,6 +244,10 @@ struct Szenenabzug {
 // Both takings give the same drawing: the same view settings and equal lists.
 bool gleicheSzene(const Szenenabzug& a, const Szenenabzug& b);
 
+// The registries have been emptied: the scene drawn so far is gone, and the takings from now on
+// carry the next number (Szenenabzug::folge).
+void szeneVerworfen();
+
 // Takes the scene as it is now. Leaves in the globals what a drawing leaves there: auge at the
 // eye of the last pass, the frame paths emptied, the working width at 1, and the attributes
 // (1, 1, 1, schwarz) for every line, circle, ray, segment and polygon that is drawn without
@@ -270,5 +280,21 @@ void szeneZeichnen(std::vector<Zeichenliste>& teile, const Szenenabzug& szene, c
 // The whole scene as it is now: szeneAufnehmen, then szeneZeichnen; the colour it ends in
 // becomes aktuelleFarbe.
 void szeneZeichnen(Leinwand& leinwand);
+
+// A label of the drawing, wherever the world window lies: it stands by the view point of the
+// picture-plane point (x, y) (the image of a point, or of a polygon's centroid), its box's
+// lower left corner offset from that view point by (dx, dy) view units, its text (a name in the
+// taken scene) written in the label font of the size.
+struct Beschriftung {
+    double x = 0, y = 0;
+    double dx = 0, dy = 0;
+    std::string_view text;
+    double groesse = 0;
+};
+
+// The labels a drawing of the taken scene writes, in the order written: those of points (and
+// polygons) far outside the world window too, which the drawing leaves out. Their texts are the
+// scene's: the list is of use while the scene lives.
+std::vector<Beschriftung> beschriftungenVon(const Szenenabzug& szene);
 
 }  // namespace quodral

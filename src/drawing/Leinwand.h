@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Attribute.h"
@@ -54,6 +55,24 @@ struct Pfad {
         return true;
     }
 };
+
+// The box a label takes in the label font, in view units: its lower left corner, below the
+// descenders, at the place where it is written (see Leinwand::textSchreiben), `breite` to the
+// right and `hoehe` upwards.
+struct Textmass {
+    double breite = 0;
+    double hoehe = 0;
+};
+
+// A bound of that box where no font is at hand (the core's tests and transcripts): in a
+// Palatino-like serif no character is wider than 1.2 sizes (its widest glyphs take about 1.15),
+// and a line with its ascenders and descenders is less than 1.5 sizes high (about 1.4).
+inline Textmass textmassSchaetzung(std::string_view text, double groesse) {
+    // Characters, not bytes: the bytes that continue a UTF-8 sequence are not counted.
+    const auto zeichen = static_cast<double>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return {1.2 * groesse * zeichen, 1.5 * groesse};
+}
 
 class Leinwand {
 public:

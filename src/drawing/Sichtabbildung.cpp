@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "geometry/Numerik.h"
 #include "text/Zahlen.h"
@@ -9,7 +11,74 @@
 namespace quodral {
 
 namespace {
+
 constexpr double kleinsteZoomBreite = 0.4;
+
+// The fit with boxes, along one axis. With the window's side w, its low edge must lie at or
+// below each bound `ort + anteil · w` of `unten`, and its high edge at or above each bound of
+// `oben`: the margin's bounds hold still (anteil 0), a box's move with the side, as the box
+// keeps its size in view units while a world unit shrinks.
+struct Grenze {
+    double ort = 0;
+    double anteil = 0;
+};
+struct Achse {
+    std::vector<Grenze> unten, oben;
+};
+
+// The lowest of the bounds at side w and how fast it grows with w (the least growth among those
+// that are lowest there: how it goes on as w grows); with `hoechste`, the highest of them and
+// the most growth among those.
+struct Stand {
+    double wert = 0;
+    double anstieg = 0;
+};
+Stand grenzeBei(const std::vector<Grenze>& grenzen, double w, bool hoechste) {
+    Stand s{hoechste ? -HUGE_VAL : HUGE_VAL, 0};
+    for (const Grenze& g : grenzen) {
+        const double wert = g.ort + g.anteil * w;
+        const bool weiter = hoechste ? wert > s.wert || (wert == s.wert && g.anteil > s.anstieg)
+                                     : wert < s.wert || (wert == s.wert && g.anteil < s.anstieg);
+        if (weiter) s = {wert, g.anteil};
+    }
+    return s;
+}
+
+// How far the window's edges must lie apart at side w: the highest bound above less the lowest
+// below, with its growth.
+Stand bedarfBei(const Achse& a, double w) {
+    const Stand u = grenzeBei(a.unten, w, false), o = grenzeBei(a.oben, w, true);
+    return {o.wert - u.wert, o.anstieg - u.anstieg};
+}
+
+// The least side from w on at which the axis's bounds leave room for the window: where the
+// need is no more than the side. The room left, w less the need, is concave in w (the need is a
+// highest less a lowest of lines): the tangent at a side that is too small meets zero at or
+// before the least side that fits, so that stepping to that zero again and again reaches it
+// from below, one piece of the lines at a time. Nothing where no side fits: the room stops
+// growing while the need still exceeds the side (a box wider than the view).
+std::optional<double> kleinsteSeite(const Achse& a, double w) {
+    for (int schritt = 0; schritt < 1000; ++schritt) {
+        const Stand bedarf = bedarfBei(a, w);
+        // A need above the side by rounding alone leaves the boxes inside by far less than a pixel.
+        if (bedarf.wert <= w * (1 + 1e-12)) return w;
+        const double zuwachs = 1.0 - bedarf.anstieg;
+        if (!(zuwachs > 0)) return std::nullopt;
+        const double weiter = w + (bedarf.wert - w) / zuwachs;
+        if (!std::isfinite(weiter) || !(weiter > w)) return std::nullopt;
+        w = weiter;
+    }
+    return std::nullopt;
+}
+
+// The window's low edge on the axis at side w: the one that centres the extent's centre `mitte`,
+// moved as little as the bounds need; nothing where they leave no room at that side.
+std::optional<double> untereKante(const Achse& a, double w, double mitte) {
+    const double u = grenzeBei(a.unten, w, false).wert, o = grenzeBei(a.oben, w, true).wert;
+    if (o - u > w * (1 + 1e-12)) return std::nullopt;
+    return std::min(std::max(mitte - w / 2.0, o - w), u);
+}
+
 }  // namespace
 
 Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax, double seite) {
@@ -43,15 +112,40 @@ bool weltfensterSetzen(double links, double rechts, double unten, double oben) {
     return true;
 }
 
-bool weltfensterEinpassen(double links, double rechts, double unten, double oben) {
-    const double seite = std::max(rechts - links, oben - unten);
+bool weltfensterEinpassen(double links, double rechts, double unten, double oben,
+                          const std::vector<Sichtkasten>& kaesten, double seite) {
+    const double ausdehnung = std::max(rechts - links, oben - unten);
     const double groesse = std::max({std::abs(links), std::abs(rechts), std::abs(unten), std::abs(oben)});
     // Below a side of a millionth of a millionth of the coordinates, the edges of the window
     // would differ in their last few bits only, and the mapping would place points by chance.
-    if (!std::isfinite(seite) || !std::isfinite(groesse) || istNull(seite) || seite <= groesse * 1e-12) return false;
-    const double halb = seite * (0.5 + einpassRand);
+    if (!std::isfinite(ausdehnung) || !std::isfinite(groesse) || istNull(ausdehnung) || ausdehnung <= groesse * 1e-12)
+        return false;
+    const double halb = ausdehnung * (0.5 + einpassRand);
     const double mx = links + (rechts - links) / 2.0;
     const double my = unten + (oben - unten) / 2.0;
+    // The view rectangle's side, in view units.
+    const double sicht = seite - randLinks - randRechts;
+    const auto drinnen = [&](const Sichtkasten& k) {
+        const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
+        return vx + k.links >= 0 && vx + k.rechts <= sicht && vy + k.unten >= 0 && vy + k.oben <= sicht;
+    };
+    if (std::all_of(kaesten.begin(), kaesten.end(), drinnen) || !(sicht > 0))
+        return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+    // The margin, then each box, as bounds of the edges on both axes.
+    const double rand = ausdehnung * einpassRand;
+    Achse ax{{{links - rand, 0}}, {{rechts + rand, 0}}}, ay{{{unten - rand, 0}}, {{oben + rand, 0}}};
+    for (const Sichtkasten& k : kaesten) {
+        ax.unten.push_back({k.x, k.links / sicht});
+        ax.oben.push_back({k.x, k.rechts / sicht});
+        ay.unten.push_back({k.y, k.unten / sicht});
+        ay.oben.push_back({k.y, k.oben / sicht});
+    }
+    const std::optional<double> wx = kleinsteSeite(ax, 2.0 * halb), wy = kleinsteSeite(ay, 2.0 * halb);
+    if (wx && wy) {
+        const double w = std::max(*wx, *wy);
+        const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
+        if (x0 && y0) return weltfensterSetzen(*x0, *x0 + w, *y0, *y0 + w);
+    }
     return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
 }
 

@@ -14,6 +14,7 @@
 // lines and labels keep their size beside the window's own text.
 
 #include <string>
+#include <vector>
 
 namespace quodral {
 
@@ -80,15 +81,28 @@ bool weltfensterSetzen(double links, double rechts, double unten, double oben);
 // The margin the fit leaves on each side, as a share of the fitted extent.
 inline constexpr double einpassRand = 0.05;
 
+// A box that the fit keeps inside the world window with the points: a label, which stands by
+// the view point of the picture-plane point (x, y) and reaches from `links` to `rechts` and
+// from `unten` to `oben` view units around that view point (its offset included). Its size in
+// view units stays whatever the window, while the window's scale decides where its point lies.
+struct Sichtkasten {
+    double x = 0, y = 0;
+    double links = 0, rechts = 0, unten = 0, oben = 0;
+};
+
 // Fits the world window to the extent from x links to rechts and y unten to oben (of the
 // images of the points to be seen): a square around the extent's centre whose side is the
 // extent's longer side with the margin einpassRand added on each side. The view rectangle is
 // square, so the drawing keeps one scale on both axes (a square stays a square, a circle a
-// circle), and the extreme points and their labels lie inside. An extent that is one spot
-// (its longer side within the zero tolerance, or too small for doubles to tell the window's
-// edges apart at its distance from the origin), or not a finite one, leaves the window as it
-// is and gives false.
-bool weltfensterEinpassen(double links, double rechts, double unten, double oben);
+// circle). The boxes (the points' labels) lie inside the view rectangle of a drawing area of
+// side `seite` too: where one would reach beyond it, the square is made as much larger as it
+// needs, the least that holds the boxes and the margin, and moved off the extent's centre as
+// little as it needs. Where no window holds a box (one wider than the view rectangle), the
+// boxes are not looked at. An extent that is one spot (its longer side within the zero
+// tolerance, or too small for doubles to tell the window's edges apart at its distance from the
+// origin), or not a finite one, leaves the window as it is and gives false.
+bool weltfensterEinpassen(double links, double rechts, double unten, double oben,
+                          const std::vector<Sichtkasten>& kaesten = {}, double seite = fensterBreite);
 
 // Pan: the window moves by st / 10 to the right (upwards), keeping its size. A step that is
 // not a finite number moves nothing.

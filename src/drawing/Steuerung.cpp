@@ -12,6 +12,7 @@
 #include "constructions/Kalkulation.h"
 #include "drawing/Automatik.h"
 #include "drawing/Einstellungen.h"
+#include "drawing/GeoGrafik.h"
 #include "drawing/Projektion.h"
 #include "drawing/Sichtabbildung.h"
 #include "model/Loeschen.h"
@@ -179,8 +180,18 @@ void entDoppeln(GrafikPort& port) {
 }
 
 void punkteFang(GrafikPort& port) {
-    if (const std::optional<XYExtreme> ex = bildausdehnung())
-        weltfensterEinpassen(ex->xmin, ex->xmax, ex->ymin, ex->ymax);
+    // The scene as the redraw below takes it, which leaves the eye the extent is seen from.
+    const Szenenabzug szene = szeneAufnehmen();
+    if (const std::optional<XYExtreme> ex = bildausdehnung()) {
+        const std::vector<Beschriftung> beschriftungen = beschriftungenVon(szene);
+        std::vector<Sichtkasten> kaesten;
+        kaesten.reserve(beschriftungen.size());
+        for (const Beschriftung& b : beschriftungen) {
+            const Textmass m = port.textMessen(b.text, b.groesse);
+            kaesten.push_back({b.x, b.y, b.dx, b.dx + m.breite, b.dy, b.dy + m.hoehe});
+        }
+        weltfensterEinpassen(ex->xmin, ex->xmax, ex->ymin, ex->ymax, kaesten, port.zeichenSeite());
+    }
     port.neuZeichnen();
 }
 

@@ -15,7 +15,10 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "drawing/Leinwand.h"
+#include "drawing/Sichtabbildung.h"
 #include "model/Attribute.h"
 
 namespace quodral {
@@ -37,6 +40,13 @@ public:
 
     // Redraws the view at once, before the call returns.
     virtual void neuZeichnen() = 0;
+
+    // The box of a label as the view writes it in the label font of the size (view units).
+    // Without a font at hand, the core's bound.
+    virtual Textmass textMessen(std::string_view text, double groesse) { return textmassSchaetzung(text, groesse); }
+
+    // The side of the view's drawing area, in view units.
+    virtual double zeichenSeite() { return fensterBreite; }
 };
 
 // The colours of the pop-up's items, in item order.
@@ -65,8 +75,9 @@ void woIst(GrafikPort& port);
 void entDoppeln(GrafikPort& port);
 
 // Fits the world window to the images of all points (weltfensterEinpassen): one scale on both
-// axes, the points and their labels inside. Points that all map to one spot, or none, leave
-// the window as it is. Redraws.
+// axes, the points and the labels of the drawing (as wide and high as the view measures them,
+// at their offsets) inside the view rectangle of the view's drawing area. Points that all map
+// to one spot, or none, leave the window as it is. Redraws.
 void punkteFang(GrafikPort& port);
 
 // The label font one point smaller when the name field holds exactly "-", one point larger

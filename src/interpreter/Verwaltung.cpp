@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
+#include "drawing/GeoGrafik.h"
 #include "interpreter/Dateioperationen.h"
 #include "interpreter/Interpret.h"
 #include "interpreter/Worte.h"
@@ -30,6 +31,8 @@ void alleListenLeeren() {
     verbrauchteNamen = startNamen();
     index3.clear();
     blockierteNamen.clear();
+    // A picture of the old scene still being painted is given up.
+    szeneVerworfen();
 }
 
 std::string kAchsen() {
@@ -66,13 +69,14 @@ void aktualisiereNamen() {
         aktuellerListenName = "Letztstand";
 }
 
-bool kontrolle(const std::vector<Anweisung>& liste) {
+bool kontrolle(const std::vector<Anweisung>& liste, const Zwischenbericht& bericht) {
     for (std::size_t i = 0; i < liste.size(); ++i) {
+        if (bericht && i % zeilenJeZwischenbericht == 0 && !bericht()) break;
         const std::string& schluesselwort = liste[i].schluesselwort;
-        const std::string zeile = "FEHLER in Zeile " + std::to_string(i + 1) + ":\n\n " + schluesselwort;
+        const auto zeile = [&] { return "FEHLER in Zeile " + std::to_string(i + 1) + ":\n\n " + schluesselwort; };
         if (makros.contains(schluesselwort)) {
             checkResultat = false;
-            mListe = zeile + " ist ein MakroBefehl und kann nur als Kommando, nicht in der Anweisungsliste "
+            mListe = zeile() + " ist ein MakroBefehl und kann nur als Kommando, nicht in der Anweisungsliste "
                              "verwendet werden.";
             return false;
         }
@@ -80,7 +84,7 @@ bool kontrolle(const std::vector<Anweisung>& liste) {
         // statement of its own (STRECKEN with parameters is a dilation) and replays as such.
         if (kommandos.contains(schluesselwort) && liste[i].wortzahl() < 2) {
             checkResultat = false;
-            mListe = zeile + " ist ein Kommando und kann nicht in der Anweisungsliste verwendet werden.";
+            mListe = zeile() + " ist ein Kommando und kann nicht in der Anweisungsliste verwendet werden.";
             return false;
         }
     }

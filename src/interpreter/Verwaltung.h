@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
-namespace quodral {
+#include "interpreter/Worte.h"
 
-struct Anweisung;
+namespace quodral {
 
 // Every registry, the kind indexes, the special points and the name sets back to their start
 // contents; the axes come back visible or hidden as the axes setting stands. The statement
-// list, the drawing attributes and the interpreter's settings are left alone.
+// list, the drawing attributes and the interpreter's settings are left alone. The scene drawn
+// so far is gone (szeneVerworfen).
 void alleListenLeeren();
 
 // KOORDINATENACHSEN: flips the axes setting and shows or hides the three registered axes
@@ -31,7 +32,8 @@ void aktualisiereNamen();
 // The check of a statement list taken in (anweisungenAus) before its replay, from its first
 // line on: a line whose keyword is a macro, or a bare one-word command, is refused. A one-word
 // command followed by a parameter (a recorded dilation "STRECKEN B A Z 2") passes. On refusal checkResultat
-// becomes false and mListe holds the message for the first refused line.
-bool kontrolle(const std::vector<Anweisung>& liste);
+// becomes false and mListe holds the message for the first refused line. Told to stop by its
+// report, it has refused nothing yet.
+bool kontrolle(const std::vector<Anweisung>& liste, const Zwischenbericht& bericht = {});
 
 }  // namespace quodral

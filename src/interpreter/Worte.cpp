@@ -34,10 +34,13 @@ Anweisung::Anweisung(std::string t)
       kopfFund(kopf == schluesselwort ? fund : schluesselwortSuchen(kopf)),
       einWort(worte.size() == 1 && worte.front().size() == text.size()) {}
 
-std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen) {
+std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen, const Zwischenbericht& bericht) {
     std::vector<Anweisung> anweisungen;
     anweisungen.reserve(zeilen.size());
-    for (const std::string& zeile : zeilen) anweisungen.emplace_back(zeile);
+    for (const std::string& zeile : zeilen) {
+        if (bericht && anweisungen.size() % zeilenJeZwischenbericht == 0 && !bericht()) break;
+        anweisungen.emplace_back(zeile);
+    }
     return anweisungen;
 }
 
@@ -57,11 +60,13 @@ std::string listenform(const std::string& zeile) {
     return zeilenform(Anweisung(zeile), false);
 }
 
-void formatiereAnwendungsliste() {
+void formatiereAnwendungsliste(const Zwischenbericht& bericht) {
     std::vector<std::string> neu;
     neu.reserve(anweisungsListe.size());
-    for (const std::string& zeile : anweisungsListe)
-        if (!zeile.empty()) neu.push_back(listenform(zeile));
+    for (std::size_t i = 0; i < anweisungsListe.size(); ++i) {
+        if (bericht && i % zeilenJeZwischenbericht == 0 && !bericht()) return;
+        if (!anweisungsListe[i].empty()) neu.push_back(listenform(anweisungsListe[i]));
+    }
     anweisungsListe = std::move(neu);
 }
 

@@ -4,6 +4,8 @@
 // The splitter itself lives with the text helpers (the term evaluation below the interpreter
 // uses it too).
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,8 +49,17 @@ struct Anweisung {
     std::size_t wortzahl() const { return worte.back().empty() ? worte.size() - 1 : worte.size(); }
 };
 
+// Called now and then by the loops that go over a whole statement list before its replay
+// (rewriting it, taking it in, checking it): at their start and after every
+// zeilenJeZwischenbericht lines, so that a window can show the work's progress from its first
+// moment and stay painted however long the list. Its answer is whether to go on: a loop told to
+// stop ends where it stands, and what it made is of no use (the rewriting leaves the list as
+// it was).
+using Zwischenbericht = std::function<bool()>;
+inline constexpr std::size_t zeilenJeZwischenbericht = 1024;
+
 // Every line of a list taken in, in the list's order.
-std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen);
+std::vector<Anweisung> anweisungenAus(const std::vector<std::string>& zeilen, const Zwischenbericht& bericht = {});
 
 // The normal form of a statement taken in (see enthackterString).
 std::string normalform(const Anweisung& anweisung);
@@ -65,7 +76,7 @@ std::string enthackterString(const std::string& s);
 std::string listenform(const std::string& zeile);
 
 // Rewrites every line of the statement list into its listenform; empty lines are dropped.
-void formatiereAnwendungsliste();
+void formatiereAnwendungsliste(const Zwischenbericht& bericht = {});
 
 // The first character of a name, as a prefix for fresh names; "x" for a name of fewer than
 // two characters.

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -173,8 +174,8 @@ Satzlager& satzlager() {
     return *lager;
 }
 
-// True once the picture being made is no longer wanted: a newer one has been asked for. The
-// work on it then stops where it stands.
+// True once the picture being made is no longer wanted: its scene is gone. The work on it then
+// stops where it stands.
 using Veraltet = std::function<bool()>;
 
 // Paints the entries of a drawing that reach one horizontal strip of the picture into an image
@@ -482,7 +483,11 @@ QImage bildMalen(const std::vector<Zeichenliste>& liste, int pixel, bool stereo,
 }  // namespace
 
 // The view's painting thread: takes the newest request, draws the scene copy, and paints it
-// unless it comes out as the drawing painted last.
+// unless it comes out as the drawing painted last. A picture in progress is finished and shown
+// while newer requests come, so that a stream of changes faster than a picture shows a picture
+// after each picture's time; the newest request is painted next, those between are skipped.
+// Only a request of a new scene (Szenenabzug::folge: NEU, the restart, a replay) gives up the
+// picture of the old one where it stands.
 class GrafikView::Werk {
 public:
     struct Auftrag {
@@ -503,12 +508,12 @@ public:
         faden_.join();
     }
 
-    // A request replaces the one still waiting, if any, and makes the picture being painted
-    // outdated: that one is given up where it stands.
+    // A request replaces the one still waiting, if any. One of a new scene makes the picture
+    // being painted outdated: that one is given up where it stands.
     void auftragen(Auftrag a) {
         {
             std::lock_guard sperre(m_);
-            neuester_.store(a.nummer, std::memory_order_relaxed);
+            neuesteFolge_.store(a.szene.folge, std::memory_order_relaxed);
             wartend_ = std::move(a);
         }
         cv_.notify_one();
@@ -528,10 +533,10 @@ private:
             }
             // The picture before ended with Qt's fills (see Vektorzustand.h).
             vektorregisterBereinigen();
-            // A newer request makes this picture one of a scene that is gone (a restart, a
-            // replay begun anew): it is given up, not finished, and the newer one is painted.
-            const Veraltet veraltet = [this, nummer = a.nummer] {
-                return neuester_.load(std::memory_order_relaxed) != nummer;
+            // A request of a new scene makes this picture one of a scene that is gone (a restart,
+            // a replay begun anew): it is given up, not finished, and the newer one is painted.
+            const Veraltet veraltet = [this, folge = a.szene.folge] {
+                return neuesteFolge_.load(std::memory_order_relaxed) != folge;
             };
             const Verteiler verteilenSolangeGewollt = [&veraltet](std::size_t anzahl,
                                                                   const std::function<void(std::size_t)>& arbeit) {
@@ -568,7 +573,7 @@ private:
     std::mutex m_;
     std::condition_variable cv_;
     std::optional<Auftrag> wartend_;
-    std::atomic<std::uint64_t> neuester_{0};   // the number of the newest request
+    std::atomic<std::uint64_t> neuesteFolge_{0};   // the scene of the newest request
     bool ende_ = false;
     // Touched by the painting thread only.
     std::vector<Zeichenliste> letzte_, neue_;
@@ -635,6 +640,7 @@ void GrafikView::bildAnnehmen(std::uint64_t nummer, const QImage& bild) {
     if (bild.isNull()) return;   // the same picture as the one shown
     bild_ = bild;
     update();
+    emit bildAngekommen();
 }
 
 void GrafikView::aufBildWarten() {
@@ -647,6 +653,41 @@ void GrafikView::aufBildWarten() {
     while (erledigt_ < angefordert_ && !frist.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     QCoreApplication::sendPostedEvents();
+}
+
+Textmass GrafikView::textMessen(std::string_view text, double groesse) {
+    // A name is written in ASCII (its letters, digits and "_"), and a fit may measure hundreds of
+    // thousands of them: their widths are summed from the advances of their characters, kept per
+    // size. That bounds the written width, which the kerning of pairs narrows by a few per cent;
+    // a character's ink may reach a pixel past its advance. Other texts are measured whole.
+    struct Masse {
+        QFontMetricsF metrik;
+        std::array<double, 128> vorschub{};
+        double ueberhang = 0;
+    };
+    // Kept as long as the program, so that no font is taken down after the rest of Qt.
+    static auto* const nachGroesse = new std::map<double, Masse>;
+    auto it = nachGroesse->find(groesse);
+    if (it == nachGroesse->end()) {
+        Masse m{QFontMetricsF(beschriftungsSchrift(groesse))};
+        for (char16_t c = 32; c < 127; ++c) {
+            m.vorschub[c] = m.metrik.horizontalAdvance(QChar(c));
+            m.ueberhang = std::max(m.ueberhang, -m.metrik.rightBearing(QChar(c)));
+        }
+        it = nachGroesse->emplace(groesse, std::move(m)).first;
+    }
+    const Masse& m = it->second;
+    const double hoehe = m.metrik.ascent() + m.metrik.descent();
+    double breite = 0;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u >= 127) {
+            const QString ganz = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            return {std::max(m.metrik.horizontalAdvance(ganz), m.metrik.boundingRect(ganz).right()), hoehe};
+        }
+        breite += m.vorschub[u];
+    }
+    return {breite + m.ueberhang, hoehe};
 }
 
 QImage GrafikView::szeneMalen(int pixel) {

@@ -8,20 +8,26 @@
 // The picture never holds up the input line. A redraw takes the scene on the main thread (a
 // copy of what the drawing needs, see szeneAufnehmen) and returns; a thread of the view's own
 // draws that copy and paints it into an image, in strips on all cores, and the view shows the
-// image when it is done. A scene taken the same as the one asked for last asks for nothing, a
-// drawing that comes out as the one shown is not painted again, and a picture still being
-// painted when a newer request comes is given up where it stands (its scene is gone: a restart
-// shows the empty scene at once, not after a large picture of the old one): the view always
-// shows a completed picture of the scene as it is or as it was at an earlier request. The painting threads yield to the main
-// thread, so that the window takes the next key at once.
+// image when it is done. A scene taken the same as the one asked for last asks for nothing, and
+// a drawing that comes out as the one shown is not painted again. A picture still being painted
+// when a newer request comes is finished and shown, and the newest request painted next: under
+// a stream of changes faster than a picture (typing, the wheel, a held key) a new picture
+// follows after each picture's time. Only a request of a new scene (NEU, the restart, a replay:
+// the old scene is gone) gives up the picture in progress where it stands, so that the empty
+// scene shows at once, not after a large picture of the old one. The view always shows a
+// completed picture of the scene as it is or as it was at an earlier request. The painting
+// threads yield to the main thread, so that the window takes the next key at once.
 
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "drawing/GeoGrafik.h"
+#include "drawing/Leinwand.h"
 
 namespace quodral {
 
@@ -49,10 +55,18 @@ public:
     // found equal to the one shown). For tests and measurements.
     void aufBildWarten();
 
+    // The box of a label in the label font of the size, as the view writes it (view units).
+    // Main thread only.
+    static Textmass textMessen(std::string_view text, double groesse);
+
     // The picture of the scene as it is now at `pixel` × `pixel` image pixels (800 × 800: one
     // pixel per view unit; 1600 × 1600 as on a screen of twice the pixel density), taken and
     // painted at once, as the view paints it. For measurements.
     QImage szeneMalen(int pixel = 800);
+
+signals:
+    // A new picture has arrived: the view shows it from its next painting on.
+    void bildAngekommen();
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;

@@ -155,4 +155,11 @@ void GrafikWidget::piepen() { QApplication::beep(); }
 // right after); its picture is painted off the main thread and shown when it is done.
 void GrafikWidget::neuZeichnen() { ansicht_->neuZeichnen(); }
 
+// The labels as the view writes them, and its drawing area's side in view units.
+Textmass GrafikWidget::textMessen(std::string_view text, double groesse) {
+    return GrafikView::textMessen(text, groesse);
+}
+
+double GrafikWidget::zeichenSeite() { return ansicht_->anzeigeSeite(); }
+
 }  // namespace quodral

@@ -38,6 +38,8 @@ public:
     int farbIndex() override;
     void piepen() override;
     void neuZeichnen() override;
+    Textmass textMessen(std::string_view text, double groesse) override;
+    double zeichenSeite() override;
 
 protected:
     // The drawing's scroll wheel and keys, handed to the core as plain values.

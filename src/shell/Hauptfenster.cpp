@@ -958,8 +958,12 @@ bool Hauptfenster::weiterArbeiten(std::size_t erledigt) {
         return !fortschritt_->wasCanceled();
     }
     arbeit_->gezeigt = jetzt;
-    fortschritt_->setLabelText(q("Die Anweisungsliste wird ausgeführt: Zeile " + std::to_string(erledigt) + " von " +
-                                 std::to_string(arbeit_->schritte)));
+    // Before its first line the work prepares the list (it reports no line done yet).
+    fortschritt_->setLabelText(q(erledigt == 0 ? "Die Anweisungsliste wird zur Ausführung vorbereitet: " +
+                                                     std::to_string(arbeit_->schritte) + " Zeilen"
+                                               : "Die Anweisungsliste wird ausgeführt: Zeile " +
+                                                     std::to_string(erledigt) + " von " +
+                                                     std::to_string(arbeit_->schritte)));
     fortschritt_->setValue(static_cast<int>(std::min<std::size_t>(erledigt, INT_MAX)));
     if (!fortschritt_->isVisible()) fortschritt_->show();
     QCoreApplication::processEvents();

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -238,6 +239,62 @@ TEST_F(Steuerung, PunktfangHaeltEinenMassstabUndLaesstRand) {
         EXPECT_TRUE(l - xmin >= rand && xmax - r >= rand && u - ymin >= rand && ymax - o >= rand);
     }
     EXPECT_EQ(port.zeichnungen, 2);
+}
+
+// Labels of any length at any offset, in a font of any width, on a drawing area of any side:
+// after the fit every label of a point and of a polygon lies inside the view rectangle and
+// every point inside the margin, on a square window; and the window is the least such: it is
+// the plain fit, or a label touches an edge (else the square could shrink).
+TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
+    struct Messender : TestPort {
+        double breit = 1, seite = fensterBreite;
+        Textmass textMessen(std::string_view t, double g) override { return {breit * g * t.size(), 1.4 * g}; }
+        double zeichenSeite() override { return seite; }
+    } messend;
+    std::mt19937 zufall(7);
+    const auto zahl = [&](double von, double bis) { return std::uniform_real_distribution<double>(von, bis)(zufall); };
+    for (int lauf = 0; lauf < 40; ++lauf) {
+        for (const std::string& n : namenVon(punktListe)) auslisten(n);
+        for (const std::string& n : namenVon(polygonListe)) auslisten(n);
+        messend.breit = zahl(0.4, 1.2);
+        messend.seite = std::array{500.0, 800.0, 1100.0}[lauf % 3];
+        fontsize = std::array{8.0, 14.0, 20.0}[lauf % 3];
+        for (int i = 0; i < 12; ++i) {
+            const std::string n = "P" + std::to_string(i) + std::string(static_cast<std::size_t>(zahl(0, 16)), 'x');
+            punkt(n, zahl(-5, 5), zahl(-3, 3) * (lauf % 2 ? 4 : 1), zahl(-2, 2));
+            const auto versatz = [&] { return static_cast<int>(zahl(-30, 30)); };
+            attrListe.insert_or_assign(n, Attribut{versatz(), versatz(), 1, farbe::schwarz});
+        }
+        const std::vector<std::string> namen = namenVon(punktListe);
+        Polygon(std::string(static_cast<std::size_t>(zahl(1, 20)), 'Q'), {namen[0], namen[1], namen[2], namen[0]})
+            .einlisten();
+        punkteFang(messend);
+        const double w = xmax - xmin, sicht = messend.seite - 60;
+        ASSERT_NEAR(ymax - ymin, w, 1e-12 * w);
+        double l = 1e300, r = -1e300, u = 1e300, o = -1e300;
+        for (const auto& [name, p] : punktListe) {
+            const Punkt b = punktBild(auge, p);
+            l = std::min(l, b.x), r = std::max(r, b.x), u = std::min(u, b.y), o = std::max(o, b.y);
+        }
+        const double rand = 0.05 * std::max(r - l, o - u) * (1 - 1e-9);
+        EXPECT_TRUE(l - xmin >= rand && xmax - r >= rand && u - ymin >= rand && ymax - o >= rand) << lauf;
+        // Each label's box in view units, from the left and lower edge of the view rectangle.
+        bool beruehrt = std::abs(w - 1.1 * std::max(r - l, o - u)) <= 1e-9 * w;
+        const auto pruefen = [&](const Punkt& bild, double dx, double dy, const std::string& text, double groesse) {
+            const Textmass m = messend.textMessen(text, groesse);
+            const double x = (bild.x - xmin) / w * sicht + dx, y = (bild.y - ymin) / w * sicht + dy;
+            EXPECT_TRUE(x >= -1e-6 && x + m.breite <= sicht + 1e-6 && y >= -1e-6 && y + m.hoehe <= sicht + 1e-6)
+                << lauf << " " << text;
+            for (const double rest : {x, sicht - x - m.breite, y, sicht - y - m.hoehe}) beruehrt |= rest < 1e-6;
+        };
+        for (const auto& [n, p] : punktListe)
+            pruefen(punktBild(auge, p), finde(attrListe, n)->dx, finde(attrListe, n)->dy, n, fontsize);
+        const auto& [pname, pol] = *polygonListe.begin();
+        Vektor mitte = nullvec;
+        for (int i = 0; i < 3; ++i) mitte = mitte + (1.0 / 3.0) * finde(punktListe, pol.ecken[i])->ortsvektor();
+        pruefen(punktBild(auge, Punkt("", mitte.x1, mitte.x2, mitte.x3)), 2, 2, pname, fontsize + 3);
+        EXPECT_TRUE(beruehrt) << lauf;
+    }
 }
 
 TEST_F(Steuerung, DoppelteBezeichnungenVerbergen) {

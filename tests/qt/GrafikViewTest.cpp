@@ -1,7 +1,9 @@
 // The real drawing view, grabbed into an image: a point's dot, a segment in its colour, the
-// stereo pair in its two colours, and the scaled painting of a smaller view.
+// stereo pair in its two colours, the scaled painting of a smaller view, the fit with long
+// labels, and pictures arriving under a stream of changes.
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -9,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <tuple>
 
 #include "shell/Hauptfenster.h"
@@ -17,6 +21,7 @@
 #include "model/Attribute.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
+#include "interpreter/Verwaltung.h"
 #include "shell/GrafikView.h"
 #include "shell/GrafikWidget.h"
 #include "model/Objekte.h"
@@ -159,21 +164,67 @@ TEST_F(GrafikViewTest, BeschriftungStehtRechtsUeberDemPunkt) {
     EXPECT_EQ(gemalteIn(b, 350, 355, 390, 389), 0);
 }
 
-TEST_F(GrafikViewTest, EinpassenLaesstDieFernsteBeschriftungGanz) {
-    // A square of side 2 and a point far to its right: after the fit the far point's view x is
-    // 30 + 740 · 12.6 / 13.2, about 736, and its label, 2 to the right of it, ends well before
-    // the edge of the drawing, with white columns after it.
-    for (const auto& [name, x, y] : {std::tuple{"Q1", 0.0, 0.0}, {"Q2", 2.0, 0.0}, {"Q3", 2.0, 2.0}, {"Q4", 0.0, 2.0}})
+TEST_F(GrafikViewTest, EinpassenHaeltLangeBeschriftungenImBild) {
+    // A square of side 10 and two points far to its left and right with long names, fitted in
+    // the view of the controls at two label sizes: each label is painted whole, and all of them
+    // inside the view rectangle, so that the frame of 30 pixels around it stays white.
+    for (const auto& [name, x, y] : {std::tuple{"Q1", 0.0, 0.0}, {"Q2", 10.0, 0.0}, {"Q3", 10.0, 10.0},
+                                     {"Q4", 0.0, 10.0}, {"LINKSAUSSEN", -100.0, 0.0}, {"RECHTSAUSSEN", 100.0, 5.0}})
         punkt(name, x, y, 0, darstellung::vollsichtbar);
-    punkt("Ferne", 12, 0, 0, darstellung::vollsichtbar);
     GrafikWidget steuerung;
-    steuerung.findChild<QPushButton*>(QStringLiteral("punkteFang"))->click();
-    ASSERT_NEAR(xmax - xmin, ymax - ymin, 1e-12);
-    const QImage b = bild(ansicht);
-    // The label's rows: its baseline lies 2 above the point's row, y = 800 - view y.
-    const int zeile = static_cast<int>(800 - (30 + 740 * (0.0 - ymin) / (ymax - ymin)));
-    EXPECT_GT(gemalteIn(b, 740, zeile - 16, 790, zeile - 1), 20);
-    EXPECT_EQ(gemalteIn(b, 785, zeile - 20, 799, zeile + 4), 0);
+    steuerung.resize(560, 760);
+    steuerung.show();
+    QCoreApplication::sendPostedEvents();
+    GrafikView& drin = *steuerung.findChild<GrafikView*>();
+    for (const double groesse : {14.0, 30.0}) {
+        fontsize = groesse;
+        steuerung.findChild<QPushButton*>(QStringLiteral("punkteFang"))->click();
+        drin.aufBildWarten();
+        const int seite = drin.anzeigeSeite();
+        const QImage b = drin.grab(drin.zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(b.size(), QSize(seite, seite));
+        EXPECT_EQ(gemalteIn(b, 0, 0, seite - 1, seite - 1), gemalteIn(b, 25, 25, seite - 26, seite - 26)) << groesse;
+        // The right label is the rightmost thing painted: it is painted whole, ending within
+        // its measure (a bound that the kerning of its letters narrows a little).
+        const double punktX = 30 + (seite - 60) * (100.0 - xmin) / (xmax - xmin);
+        const double breite = GrafikView::textMessen("RECHTSAUSSEN", groesse).breite;
+        int letzte = 0;
+        for (int x = 0; x < seite; ++x)
+            if (gemalteIn(b, x, 0, x, seite - 1) > 0) letzte = x;
+        EXPECT_GT(letzte, punktX + 0.9 * breite) << groesse;
+        EXPECT_LT(letzte, punktX + breite + 1) << groesse;
+    }
+}
+
+TEST_F(GrafikViewTest, BilderWaehrendEinesStromsVonAenderungen) {
+    // A scene whose picture takes long to paint (circles with a wide pen) and little to take,
+    // changed every few milliseconds: pictures keep arriving while the changes go on.
+    punkt("M", 0, 0, 0, darstellung::verborgen);
+    for (int i = 0; i < 400; ++i) {
+        const std::string n = "k" + std::to_string(i);
+        Kreis(n, *finde(punktListe, "M"), 0.5 + i * 0.009, Ebene(Punkt("", 0, 0, 0), Vektor(0.3, 0.2, 1))).einlisten();
+        attrListe.insert_or_assign(n, Attribut{0, 0, 12, farbe::blau});
+    }
+    int bilder = 0;
+    QObject::connect(&ansicht, &GrafikView::bildAngekommen, [&] { ++bilder; });
+    const QDeadlineTimer frist(20000);
+    for (int i = 0; bilder < 3 && !frist.hasExpired(); ++i) {
+        punkt("N" + std::to_string(i), 0.001 * i, 0, 0, darstellung::vollsichtbar);
+        ansicht.neuZeichnen();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GE(bilder, 3);
+
+    // A scene begun anew gives up the picture of the old one: only the new scene's arrives.
+    ansicht.aufBildWarten();
+    bilder = 0;
+    punkt("Letzter", 1, 1, 0, darstellung::vollsichtbar);
+    ansicht.neuZeichnen();
+    alleListenLeeren();
+    ansicht.neuZeichnen();
+    ansicht.aufBildWarten();
+    EXPECT_EQ(bilder, 1);
 }
 
 TEST_F(GrafikViewTest, FerneEndpunkteInIhrerRichtung) {

@@ -1,6 +1,7 @@
-// Long work in the main window: the replay of a list shows its progress in a modal dialog
-// (here at once; the window waits half a second), and the dialog's "Abbrechen" stops the replay
-// after the line running, with an answer that says so.
+// Long work in the main window: the replay of a list shows its progress in a modal dialog from
+// the first moment of the work, while the list is still being prepared (here at once; the window
+// waits a quarter of a second), and the dialog's "Abbrechen" stops the replay, with an answer
+// that says so.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,6 +29,8 @@ struct Beobachter : QObject {
         auto* dialog = qobject_cast<QProgressDialog*>(objekt);
         if (dialog == nullptr || ereignis->type() != QEvent::Show) return false;
         gesehen << (dialog->windowModality() == Qt::WindowModal ? "modal: " : "") + dialog->findChild<QLabel*>()->text();
+        // Whether the dialog came before the replay's first line ran.
+        vorDerErstenZeile = finde(punktListe, "P0") == nullptr;
         for (QAbstractButton* knopf : dialog->findChildren<QAbstractButton*>()) {
             gesehen << knopf->text();
             if (abbrechen) QMetaObject::invokeMethod(knopf, &QAbstractButton::click, Qt::QueuedConnection);
@@ -35,6 +38,7 @@ struct Beobachter : QObject {
         return false;
     }
     bool abbrechen = false;
+    bool vorDerErstenZeile = false;
     QStringList gesehen;
 };
 
@@ -55,20 +59,38 @@ TEST_F(LangeArbeit, WiederholungZeigtFortschrittUndLaesstSichAbbrechen) {
 
     ausfuehren->trigger();
     EXPECT_EQ(beobachter.gesehen,
-              QStringList({"modal: Die Anweisungsliste wird ausgeführt: Zeile 1 von 30", "Abbrechen"}));
+              QStringList({"modal: Die Anweisungsliste wird zur Ausführung vorbereitet: 30 Zeilen", "Abbrechen"}));
+    EXPECT_TRUE(beobachter.vorDerErstenZeile);
     EXPECT_EQ(ausgabe(), " ");
     EXPECT_NE(finde(punktListe, "P29"), nullptr);
     EXPECT_TRUE(fenster.findChildren<QProgressDialog*>().isEmpty());
 
-    // "Abbrechen" while line 1 runs: line 1 has built its point, the others have not run.
+    // "Abbrechen" while the list is prepared: the old scene is gone, no line has run.
     beobachter.abbrechen = true;
     ausfuehren->trigger();
-    EXPECT_TRUE(ausgabe().starts_with(" Abgebrochen nach Zeile 1 von 30:")) << ausgabe();
-    EXPECT_NE(finde(punktListe, "P0"), nullptr);
-    EXPECT_EQ(finde(punktListe, "P1"), nullptr);
+    EXPECT_TRUE(ausgabe().starts_with(" Abgebrochen vor Zeile 1 von 30:")) << ausgabe();
+    EXPECT_EQ(finde(punktListe, "P29"), nullptr);
     EXPECT_EQ(anweisungsListe.size(), 30u);
     EXPECT_TRUE(fenster.findChildren<QProgressDialog*>().isEmpty());
     qApp->removeEventFilter(&beobachter);
+}
+
+TEST_F(LangeArbeit, LangeListeZeigtDenDialogSchonBeimVorbereiten) {
+    // A list whose preparation (rewriting, taking in, checking) takes far longer than the window
+    // waits: the dialog comes while the list is prepared, not once its first line has run, and
+    // stops the preparation where it stands.
+    Hauptfenster fenster;
+    fenster.show();
+    Beobachter beobachter;
+    beobachter.abbrechen = true;
+    qApp->installEventFilter(&beobachter);
+    for (int i = 0; i < 300000; ++i) anweisungsListe.push_back("PUNKT P" + std::to_string(i) + " 1 2 3");
+    fenster.findChild<QAction*>("execB")->trigger();
+    qApp->removeEventFilter(&beobachter);
+    ASSERT_FALSE(beobachter.gesehen.isEmpty());
+    EXPECT_EQ(beobachter.gesehen.front(), "modal: Die Anweisungsliste wird zur Ausführung vorbereitet: 300000 Zeilen");
+    EXPECT_TRUE(beobachter.vorDerErstenZeile);
+    EXPECT_EQ(finde(punktListe, "P0"), nullptr);
 }
 
 }  // namespace

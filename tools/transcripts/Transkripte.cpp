@@ -304,7 +304,8 @@ private:
     // without a button: "zeileWaehlen N" selects row N (from 1; 0 clears the selection) of the
     // statement table, "eingeben "TEXT"" puts TEXT into the input line without pressing Return,
     // "abbrechenNach N" presses "Abbrechen" in the progress dialog of the next long work while
-    // its step N runs. Then the drawing view's buttons, name field and colour pop-up.
+    // its step N runs (0: while it prepares, before its first step). Then the drawing view's
+    // buttons, name field and colour pop-up.
     bool knopfDruecken(const std::string& aktion) {
         if (ansicht_.knopfDruecken(aktion)) return true;
         if (const auto knopf = knoepfe.find(aktion); knopf != knoepfe.end()) {
@@ -319,7 +320,7 @@ private:
         }
         if (aktion.starts_with("abbrechenNach ")) {
             const Zeile z = zeileLesen("@#" + aktion.substr(aktion.find(' ')));
-            if (!z.anweisung || z.anweisung->nummer < 1) return false;
+            if (!z.anweisung) return false;
             fenster_.abbrechenNach = static_cast<std::size_t>(z.anweisung->nummer);
             return true;
         }
