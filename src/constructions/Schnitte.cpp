@@ -1,7 +1,9 @@
 #include "constructions/Schnitte.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -10,32 +12,47 @@
 #include "constructions/Huellensuche.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Toleranz.h"
-#include "intersections/Schneiderei.h"
+#include "mappings/Abbilden.h"
 #include "model/Objekte.h"
+#include "model/Polyeder.h"
 
 namespace quodral {
 
 namespace {
 
-// The points where the edges of the polyhedron meet the plane, edge after edge: an edge that
-// crosses the plane gives its crossing point, an edge in the plane both its ends. Each point
-// only once (the first of points closer than 1e-5 wins).
-std::vector<Punkt> kantenPunkte(const Polyeder& pd, const Ebene& e) {
-    std::vector<Punkt> punkte;
-    for (const auto& [an, bn] : pd.kanten()) {
-        const Punkt* a = finde(punktListe, an);
-        const Punkt* b = finde(punktListe, bn);
-        if (a == nullptr || b == nullptr) continue;
-        const Gerade kante(*a, b->ortsvektor() - a->ortsvektor());
-        const std::vector<Punkt> s = geradeEbeneSchnitt(kante, e);
-        if (s.size() == 1 && Strecke(*a, *b).enthaelt(s[0])) {
-            punkte.push_back(s[0]);
-        } else if (s.size() == 2) {
-            punkte.push_back(Punkt("", a->x, a->y, a->z));
-            punkte.push_back(Punkt("", b->x, b->y, b->z));
-        }
+// The points where the plane through anker with the unit normal n meets the solid of the
+// values w, within the tolerance, edge after edge in the order of w.kanten: its ends within the
+// tolerance of the plane, then the point where an edge whose ends lie on either side of the
+// plane crosses it (an end before a crossing as close to it as the rounding). The crossing is
+// taken also where an end lies within the tolerance: an edge that runs nearly along the plane
+// crosses it far from that end, and the section reaches that far. Every point is put into the
+// plane (an end moved along the normal by its distance, none where that is 0), so that the
+// section is plane to the last digits at any scale; of points within the tolerance of an
+// earlier one only the first stays. No length is fixed: a solid scaled by any factor is cut
+// as at its own scale.
+std::vector<Vektor> ebenenPunkte(const Polyeder::Werte& w, const Vektor& anker, const Vektor& n, double toleranz) {
+    std::vector<double> hoehe(w.orte.size());
+    for (std::size_t i = 0; i < w.orte.size(); ++i) hoehe[i] = n * (w.orte[i] - anker);
+    const auto inDerEbene = [&](std::size_t i) { return hoehe[i] == 0 ? w.orte[i] : w.orte[i] - hoehe[i] * n; };
+    std::vector<Vektor> punkte;
+    for (const auto& [i, j] : w.kanten) {
+        const double hi = hoehe[i], hj = hoehe[j];
+        if (std::fabs(hi) <= toleranz) punkte.push_back(inDerEbene(i));
+        if (std::fabs(hj) <= toleranz) punkte.push_back(inDerEbene(j));
+        if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0)) punkte.push_back(w.orte[i] + (hi / (hi - hj)) * (w.orte[j] - w.orte[i]));
     }
-    return doppelpunkteTilgen(punkte);
+    return konvex::ohneDoppelte(punkte, toleranz);
+}
+
+// The tolerance of the section of a solid with a plane: the solid's own (that of its corners),
+// and never below what the rounding of the distances from the plane's anchor needs, which
+// grow with the anchor's distance from the solid.
+double schnittToleranz(const std::vector<Vektor>& orte, const Vektor& anker) {
+    const Lagebox box = lagebox(orte);
+    const double a[3] = {anker.x1, anker.x2, anker.x3};
+    double weite = 0;
+    for (int i = 0; i < 3; ++i) weite = std::max({weite, std::fabs(a[i] - box.lo[i]), std::fabs(a[i] - box.hi[i])});
+    return std::max(lagetoleranz(orte), lagetoleranz(0.0, weite));
 }
 
 // A polyhedron as a convex solid of numbers. One that is not convex is represented by the
@@ -78,7 +95,11 @@ Schnittausgang polyederEbeneSchnitt(const std::string& schnittn, const std::stri
     if (e == nullptr) return Schnittausgang::fehlt(en);
 
     const std::string aussen = "Die Ebene " + en + " verläuft außerhalb des Polyeders " + pyn;
-    const std::vector<Punkt> punkte = kantenPunkte(*pd, *e);
+    const Polyeder::Werte w = pd->werte();
+    const Vektor anker = e->ap.ortsvektor();
+    const std::optional<Vektor> n = einheitsvektor(e->nv);
+    std::vector<Vektor> punkte;
+    if (n) punkte = ebenenPunkte(w, anker, *n, schnittToleranz(w.orte, anker));
     if (punkte.size() < 3) {
         quittung = aussen;
         return Schnittausgang::beantwortet();
@@ -89,13 +110,13 @@ Schnittausgang polyederEbeneSchnitt(const std::string& schnittn, const std::stri
     Eintragungen buch;
     Namensvorbehalt vorbehalt(schnittn);
     std::vector<std::string> namen;
-    for (const Punkt& p : punkte) {
-        const std::string n = nextFreeName(schnittn);
-        if (!buch.eintragen(Punkt(n, p.x, p.y, p.z), n)) {
+    for (const Vektor& p : punkte) {
+        const std::string name = nextFreeName(schnittn);
+        if (!buch.eintragen(Punkt(name, p.x1, p.x2, p.x3), name)) {
             buch.zuruecknehmen();
             return Schnittausgang::nichtEingetragen(buch.bericht());
         }
-        namen.push_back(n);
+        namen.push_back(name);
     }
     const std::vector<std::string> ecken = genHuellenPolygon(namen);
     if (ecken.empty()) {

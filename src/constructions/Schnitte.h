@@ -22,7 +22,10 @@ Schnittausgang polyederSchnitt(const std::string& sn, const std::string& pen, co
 // The section polygon of the polyhedron pyn with the plane en, registered as schnittn with
 // its corners schnittn1, schnittn2 ... (the points where edges meet the plane, in hull
 // order, the first corner repeated); fewer than three section points, or points on one line,
-// give the answer that the plane passes by the polyhedron, and nothing is registered.
+// give the answer that the plane passes by the polyhedron, and nothing is registered. Every
+// decision is taken within the solid's tolerance (lagetoleranz, geometry/Toleranz.h): a corner
+// that close to the plane lies in it, so a plane along a face within it gives that face, and
+// one that touches an edge or a corner passes by.
 Schnittausgang polyederEbeneSchnitt(const std::string& schnittn, const std::string& pyn, const std::string& en);
 
 // The common solid of the polyhedra pe1n and pe2n, registered as neun: the convex hull of the

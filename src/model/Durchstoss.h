@@ -34,9 +34,10 @@ std::vector<Punkt> geradeEbeneSchnitt(const Gerade& g, const Ebene& e);
 std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2);
 
 // The points where the line meets a convex polygon: the piercing point when it lies inside or
-// on the border; for a line in the polygon's plane the points where it meets the edges, an
-// edge on the line giving both its end points, without duplicates. None for a polygon that
-// is not convex.
+// on the border (punktPosition); for a line in the polygon's plane the points where it meets
+// the edges, an edge on the line giving both its end points, without duplicates, decided
+// within the polygon's own tolerance (Toleranz.h), so that a small polygon is met as a large
+// one. None for a polygon that is not convex.
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g);
 
 // The points where the line meets the faces of the polyhedron, face after face in the order

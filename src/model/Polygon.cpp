@@ -37,7 +37,8 @@ namespace {
 
 const std::string trenner = "-";
 
-// A point this close to a corner lies on the border: the corner's angle is undefined there.
+// A point this close to a corner of a polygon of extent 1 or more lies on the border (closer
+// by the same share of the extent for a smaller one).
 constexpr double eckenNaehe = 1e-4;
 
 // The registered point of a corner name, or nothing (a break marker, a missing point).
@@ -241,22 +242,75 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
     return m;
 }
 
+namespace {
+
+// How much longer the way from a through p to b is than the segment from a to b: the measure
+// by which a segment holds a point (Strecke::enthaelt), 0 on it.
+double umweg(const Vektor& p, const Vektor& a, const Vektor& b) { return ((p - a).norm() + (p - b).norm()) - (b - a).norm(); }
+
+}  // namespace
+
 punktlage Polygon::punktPosition(const Punkt& p) const {
-    if (!istKonvex()) return punktlage::nichtkonvex;
-    if (enthaelt(p)) return punktlage::randlage;
-    const std::vector<Punkt> q = punkte();
-    if (std::any_of(q.begin(), q.end(), [&p](const Punkt& r) { return p.dist(r) <= eckenNaehe; }))
-        return punktlage::randlage;
-    // A point inside a closed convex polygon, in its plane, sees its edges under angles that
-    // add up to a full turn; from outside or off the plane the sum falls short.
-    double summe = 0;
+    const std::vector<Vektor> orte = ortsvektoren(punkte());
+    const Kettenbefund befund = kettenbefund(orte);
+    if (!befund.konvex || !befund.normale) return punktlage::nichtkonvex;
+    // Every decision is taken on the polygon brought to unit size (about the centroid of its
+    // corners, scaled by a power of two, which keeps every digit) and within its tolerance
+    // (Toleranz.h), so that a polygon scaled or moved anywhere answers as at extent 1. There
+    // the limits are those of a polygon of extent 1 and more: a way past an edge at most 1e-8
+    // longer than the edge, a corner within 1e-4.
+    const Ebenenlage lage = ebenenlage(orte);
+    const Vektor mitte = *ortsmittel(orte);
+    const double mass = std::ldexp(1.0, -std::ilogb(lage.ausdehnung));
+    const auto klein = [&](const Vektor& v) { return mass * (v - mitte); };
+    const double tol = mass * lage.toleranz;
+    const Vektor q = klein(p.ortsvektor());
+    std::vector<Vektor> ecke;
+    for (const Vektor& v : orte) ecke.push_back(klein(v));
+    // The edges: consecutive entries that both name registered points.
+    std::vector<std::pair<Vektor, Vektor>> kanten;
     for (std::size_t i = 0; i + 1 < ecken.size(); ++i) {
         const Punkt* a = eckpunkt(ecken[i]);
         const Punkt* b = eckpunkt(ecken[i + 1]);
-        if (a == nullptr || b == nullptr) continue;
-        if (const auto w = winkel(a->ortsvektor() - p.ortsvektor(), b->ortsvektor() - p.ortsvektor())) summe += *w;
+        if (a != nullptr && b != nullptr) kanten.emplace_back(klein(a->ortsvektor()), klein(b->ortsvektor()));
     }
-    return istNull(360.0 - summe) ? punktlage::innerhalb : punktlage::ausserhalb;
+    for (const auto& [a, b] : kanten)
+        if (umweg(q, a, b) <= tol) return punktlage::randlage;
+    const double naehe = std::max(mass * eckenNaehe * std::min(lage.ausdehnung, 1.0), tol);
+    for (const Vektor& c : ecke)
+        if ((q - c).norm() <= naehe) return punktlage::randlage;
+
+    // Off the layer of the polygon's corners along the normal of its plane (that of ebene(),
+    // whose points all lie in that layer) by more than the tolerance: outside.
+    const Vektor& n = *befund.normale;
+    double unten = std::numeric_limits<double>::infinity(), oben = -unten;
+    for (const Vektor& c : ecke) {
+        unten = std::min(unten, n * c);
+        oben = std::max(oben, n * c);
+    }
+    if (!(n * q >= unten - tol && n * q <= oben + tol)) return punktlage::ausserhalb;
+    // Only a chain whose edges run once round, each beginning where the one before it ends, the
+    // last ending at the first corner, encloses anything: an open polygon holds no point off its
+    // edges.
+    if (kanten.empty()) return punktlage::ausserhalb;
+    for (std::size_t k = 0; k < kanten.size(); ++k)
+        if (!((kanten[(k + 1) % kanten.size()].first - kanten[k].second).norm() <= tol)) return punktlage::ausserhalb;
+    // In the plane: inside the convex outline of the corners, counter-clockwise about n, is
+    // inside (a point within the tolerance of an edge was found on it above).
+    const std::optional<Vektor> e1 = (lage.e1 - (lage.e1 * n) * n).normiert();
+    if (!e1) return punktlage::ausserhalb;
+    const Vektor e2 = n.kreuz(*e1);
+    std::vector<std::array<double, 2>> eben;
+    for (const Vektor& c : ecke) eben.push_back({c * *e1, c * e2});
+    const std::vector<std::size_t> umriss = konvexeHuelle2d(eben);
+    if (umriss.size() < 3) return punktlage::ausserhalb;
+    const std::array<double, 2> r{q * *e1, q * e2};
+    for (std::size_t i = 0; i < umriss.size(); ++i) {
+        const std::array<double, 2>& u = eben[umriss[i]];
+        const std::array<double, 2>& v = eben[umriss[(i + 1) % umriss.size()]];
+        if (!((v[0] - u[0]) * (r[1] - u[1]) - (v[1] - u[1]) * (r[0] - u[0]) >= 0)) return punktlage::ausserhalb;
+    }
+    return punktlage::innerhalb;
 }
 
 void innentest(const std::string& pn, const std::string& poln) {

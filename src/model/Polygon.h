@@ -79,8 +79,13 @@ struct Polygon {
     double durchmesser() const;   // the largest distance between two corners
     bool enthaelt(const Punkt& p) const;   // p lies on an edge
 
-    // Where p lies relative to a convex polygon: nichtkonvex, randlage (on an edge or within
-    // 1e-4 of a corner), innerhalb (the edges are seen under 360 degrees) or ausserhalb.
+    // Where p lies relative to a convex polygon: nichtkonvex; randlage on an edge (the way
+    // past it at most the tolerance longer than the edge) or within 1e-4 of a corner;
+    // innerhalb in the polygon's plane (within the tolerance of the layer of its corners) and
+    // inside the outline of a chain that closes; ausserhalb otherwise, so an open chain holds
+    // no point off its edges. Tolerance and limits are the polygon's own (Toleranz.h): those
+    // of a polygon of extent 1 for extent 1 and more, scaled with the extent below, so that a
+    // small polygon, or one with an edge a few tolerances long, answers as any other.
     punktlage punktPosition(const Punkt& p) const;
 
     // Planar, every edge longer than 1e-4 of the corners' extent leaves all corners on one side

@@ -419,6 +419,85 @@ void geradenFall(const std::string& titel, const Wolke& einheit, const std::vect
     melden(titel, f);
 }
 
+// --- Plane sections of a solid ----------------------------------------------------------------
+
+// Planes of the unit frame (through a point, with a normal) through the solids below, t the
+// tolerance there: through the middle, along the top face, through the small triangle of the
+// cut corner (1e-7 wide), 3 and 0.5 tolerances below the corner (0.5, 0.5, 0.5), along an edge.
+std::vector<std::pair<Ort, Ort>> schnittebenen(double t) {
+    const double q = 0.5, d3 = q - 3 * t / std::sqrt(3.0), d05 = q - 0.5 * t / std::sqrt(3.0);
+    return {{{0, 0, 0}, {1, 2, 3}},    {{0, 0, q}, {0, 0, 1}},       {{0, 0, q - 5e-8}, {0, 0, 1}},
+            {{d3, d3, d3}, {1, 1, 1}}, {{d05, d05, d05}, {1, 1, 1}}, {{q, q, 0}, {1, 1, 0}}};
+}
+
+// How far q lies outside the convex polygon of the corners, in the plane with unit normal ±n,
+// by the lines of its edges longer than `lang`, whose directions the rounding cannot turn.
+double ausserhalbVon(const std::vector<Vektor>& ecken, const Vektor& q, Vektor n, double lang) {
+    Vektor umlauf = nullvec;   // the sense of the walk
+    for (std::size_t i = 1; i + 1 < ecken.size(); ++i) umlauf = umlauf + (ecken[i] - ecken[0]).kreuz(ecken[i + 1] - ecken[0]);
+    if (umlauf * n < 0) n = -1.0 * n;
+    double weit = 0;
+    for (std::size_t i = 0; i < ecken.size(); ++i) {
+        const Vektor k = ecken[(i + 1) % ecken.size()] - ecken[i];
+        if (k.norm() > lang) weit = std::max(weit, -(k.kreuz(q - ecken[i]) * n) / k.norm());
+    }
+    return weit;
+}
+
+// KHUELLE of the cloud at the place, then SCHNITT of the hull with every plane (its point placed
+// as the cloud, its normal only turned), against the exact hull with a shell of four
+// tolerances: the section is a convex polygon by its own test, every corner lies within two
+// tolerances of the plane and not beyond the shell, and along lines of the plane through its
+// point and through every corner of the hull put into the plane (so that a feature near a
+// corner is looked at) the section holds every point deeper inside than the shell.
+void ebenenFall(const std::string& titel, const Wolke& einheit, const Lage& l, unsigned drehung, Bilanz& bilanz) {
+    const Wolke w = bewegt(einheit, l, true, drehung);
+    const double tol = pruefung::toleranz(w), schale = 4 * tol;
+    const exakt::Huelle ref = exakt::exakteHuelle(w);
+    if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
+    Befund f;
+    pruefung::Sitzung s;
+    s.wolke("P", w, "K");
+    if (const std::string antwort = s.tippen("KHUELLE H K"); !istPolyeder("H")) {
+        f("KHUELLE abgelehnt: " + einzeilig(antwort));
+        return melden(titel, f);
+    }
+    const auto v = [](const Ort& o) { return Vektor(o[0], o[1], o[2]); };
+    const auto o = [](const Vektor& x) { return Ort{x.x1, x.x2, x.x3}; };
+    const auto ebenen = schnittebenen(tol / l.massstab);
+    for (std::size_t i = 0; i < ebenen.size(); ++i) {
+        const std::string k = std::to_string(i), was = "Ebene " + k + ": ";
+        const Vektor a = v(bewegt({ebenen[i].first}, l, true, drehung).front());
+        const Vektor n = *v(bewegt({ebenen[i].second}, {1, 0}, true, drehung).front()).normiert();
+        Ebene e(Punkt("", a.x1, a.x2, a.x3), n);
+        e.bezeichneMit("E" + k);
+        e.einlisten();
+        const std::string text = s.tippen("SCHNITT S" + k + " H E" + k);
+        std::vector<Vektor> ecken;
+        if (const Polygon* pg = finde(polygonListe, "S" + k)) {
+            ecken = ortsvektoren(pg->punkte());
+            ecken.pop_back();
+            if (!pg->istKonvex() || !pg->istEben()) f(was + "nicht konvex und eben");
+        } else if (text != "Die Ebene E" + k + " verläuft außerhalb des Polyeders H") {
+            f(was + einzeilig(text));
+        }
+        for (const Vektor& c : ecken) {
+            const auto d = exakt::exakterDurchgang(w, o(c), o(n), -schale);
+            if (std::fabs(n * (c - a)) > 2 * tol || !d || d->t0 > 0 || d->t1 < 0) f(was + "Ecke außerhalb");
+        }
+        const Vektor u = *n.kreuz(std::fabs(n.x1) < 0.6 ? evec1 : evec2).normiert(), u2 = n.kreuz(u);
+        std::vector<Vektor> durch{a};
+        for (const Ort& c : ref.ecken) durch.push_back(v(c) - (n * (v(c) - a)) * n);
+        for (const Vektor& p : durch)
+            for (const Vektor& r : {u, u2, u + u2, u - u2})
+                if (const auto d = exakt::exakterDurchgang(w, o(p), o(r), schale))
+                    for (double t : {d->t0, d->t1})
+                        if (ecken.empty() || ausserhalbVon(ecken, p + t * r, n, 100 * tol) > tol)
+                            f(was + einzeilig(text) + " verfehlt einen Punkt");
+    }
+    melden(titel, f);
+}
+
 }  // namespace
 
 // The reference itself on solids whose measures are known.
@@ -534,6 +613,21 @@ TEST(ExakteGerade, DurchDieAbgeschnitteneEcke) {
             geradenFall(titel("abgeschnittene Ecke " + kurz(w), l), abgeschnitteneEcke(w), linienDurchDieEcke(w, tol), l,
                         drehung++, bilanz);
         }
+    EXPECT_GT(bilanz.geprueft, 0);
+}
+
+TEST(ExakterEbenenschnitt, VonEinemMilliardstelBisZurMilliarde) {
+    // The cube, the cube with its corner cut off 1e-7 wide and a random cloud, from 1e-9 to 1e9
+    // and far from the origin.
+    const std::vector<Lage> orte{{1e-9, 0}, {1e-9, 1e-3}, {1e-6, 0}, {1e-6, 1}, {1, 0},
+                                 {1, 1e6},  {1e3, 1e9},   {1e9, 0},  {1e9, 1e12}};
+    std::mt19937 z(7);
+    const std::vector<std::pair<std::string, Wolke>> koerper{
+        {"Würfel", quader(1, 1, 1)}, {"abgeschnittene Ecke 1e-7", abgeschnitteneEcke(1e-7)}, {"Zufall 40", zufallswolke(z, 40)}};
+    Bilanz bilanz;
+    unsigned drehung = 400;
+    for (const auto& [name, wolke] : koerper)
+        for (const Lage& l : orte) ebenenFall(titel(name, l), wolke, l, drehung++, bilanz);
     EXPECT_GT(bilanz.geprueft, 0);
 }
 

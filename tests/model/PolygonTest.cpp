@@ -7,6 +7,7 @@
 
 #include "app/Zuruecksetzen.h"
 #include "constructions/Kalkulation.h"
+#include "geometry/Toleranz.h"
 
 #include "model/Modellhilfe.h"
 
@@ -63,17 +64,44 @@ TEST_F(Polygone, QuadratPunktlagen) {
         {p(1, 0.5), punktlage::randlage},
         {punktListe.at("C"), punktlage::randlage},
         {p(0.5, 0.5, 1), punktlage::ausserhalb},  // above the square
-        // Within 1e-4 of a corner the corner's angle is undefined: the border is the answer,
-        // inside, outside and off the plane alike.
+        // Within 1e-4 of a corner the border is the answer, inside, outside and off the plane
+        // alike.
         {p(1 + 5e-5, 1 + 5e-5), punktlage::randlage},
         {p(1 - 5e-5, 1 - 5e-5), punktlage::randlage},
         {p(1, 1, 9e-5), punktlage::randlage},
         {p(-9.9e-5, 0), punktlage::randlage},
-        // Farther away the angle sum decides again.
+        // Farther away the side of the outline decides again.
         {p(1 + 2e-4, 1 + 2e-4), punktlage::ausserhalb},
         {p(1 - 2e-4, 1 - 2e-4), punktlage::innerhalb},
     };
     for (const auto& [q, lage] : faelle) EXPECT_EQ(quadrat.punktPosition(q), lage) << q.x << ' ' << q.y << ' ' << q.z;
+}
+
+TEST_F(Polygone, PunktlageInJedemMassstab) {
+    // The unit square with its corner (0, 1) cut off 1e-7 wide, scaled and moved far: every
+    // point keeps the position it has at scale 1, distances counted in the polygon's own
+    // tolerance t (1e-8 times the extent below extent 1, at least the rounding). The first
+    // point lies 0.7 from the short edge.
+    const double ecken[][2] = {{0, 0}, {1, 0}, {1, 1}, {1e-7, 1}, {0, 1 - 1e-7}};
+    for (const double s : {1e-9, 1e-6, 1.0, 1e6, 1e9})
+        for (const double o : {0.0, 1e3 * s}) {
+            const auto ort = [&](double x, double y, double z) { return p(0.6 * o + s * x, -0.48 * o + s * y, 0.64 * o + s * z); };
+            std::vector<Vektor> orte;
+            for (int i = 0; i < 5; ++i) {
+                Punkt q = ort(ecken[i][0], ecken[i][1], 0);
+                Punkt("S" + std::to_string(i), q.x, q.y, q.z).einlisten();
+                orte.push_back(q.ortsvektor());
+            }
+            const double t = lagetoleranz(orte) / s;
+            const Polygon f("F", {"S0", "S1", "S2", "S3", "S4", "S0"});
+            const std::pair<Punkt, punktlage> faelle[] = {
+                {ort(0.5, 0.3, 0), punktlage::innerhalb},      {ort(0.5, 0.3, t / 2), punktlage::innerhalb},
+                {ort(0.5, 0.3, 3 * t), punktlage::ausserhalb}, {ort(0.5, -0.02, 0), punktlage::ausserhalb},
+                {ort(-0.02, 0.5, 0), punktlage::ausserhalb},   {ort(0.5, 0, 0), punktlage::randlage},
+                {ort(1 + 5e-5 * std::min(1.0, 1 / s), 1, 0), punktlage::randlage}};   // 1e-4 of a corner, as t
+            for (const auto& [q, lage] : faelle) EXPECT_EQ(f.punktPosition(q), lage) << s << " +" << o << ": " << q.x << ' ' << q.y;
+            zustandZuruecksetzen();
+        }
 }
 
 TEST_F(Polygone, OffenUndMitTrenner) {
@@ -82,7 +110,7 @@ TEST_F(Polygone, OffenUndMitTrenner) {
     EXPECT_DOUBLE_EQ(offen.flaeche(), 0.0);
     EXPECT_EQ(offen.streckenFolge().size(), 3u);
     EXPECT_DOUBLE_EQ(offen.laenge(), 3.0);
-    // The angle sum lacks the 90 degrees of the missing closing edge.
+    // Without its closing edge the chain encloses nothing.
     EXPECT_EQ(offen.punktPosition(p(0.5, 0.5)), punktlage::ausserhalb);
 
     const Polygon zwei("Z", {"A", "B", "-", "C", "D"});
