@@ -36,6 +36,11 @@ double skalar(const D3& a, const D3& b) { return a.x * b.x + a.y * b.y + a.z * b
 double laenge(const D3& a) { return std::sqrt(skalar(a, a)); }
 D3 mal(double s, const D3& a) { return {s * a.x, s * a.y, s * a.z}; }
 D3 alsD3(const Punkt& p) { return {p.x, p.y, p.z}; }
+// The cross product with every component rounded once (geometry/Raumgeometrie.h).
+D3 kreuzGenau(const D3& a, const D3& b) {
+    const std::array<double, 3> k = ::quodral::kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
+    return {k[0], k[1], k[2]};
+}
 
 // The normal as ebeneDurch computes it: (c − a) × (c − b).
 D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
@@ -75,7 +80,12 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
         }
     if (!(d2 > eps)) return g;
     g.dimension = 2;
-    const D3 n = kreuz(r, minus(p[i2], p[i0]));
+    // The normal from the part of the third point's difference across the line: the cross
+    // product of the difference itself, nearly parallel to r in a long narrow cloud, would lose
+    // the digits of its small part across, and the normal would tilt out of the plane by as
+    // much (a thousand times the tolerance over a length of 1000).
+    const D3 d = minus(p[i2], p[i0]);
+    const D3 n = kreuz(r, minus(d, mal(skalar(d, r), r)));
     g.normale = mal(1 / laenge(n), n);
     for (const D3& q : p)
         if (std::fabs(skalar(g.normale, minus(q, p[i0]))) > eps) {
@@ -98,6 +108,88 @@ struct Rohseite {
     D3 normale;
 };
 
+// The area vector of the corners i of places p in their order: the sum of the fan's cross
+// products from the first, each rounded once (a sliver's normal stays square to its long
+// edges).
+D3 flaechenvektor(const std::vector<D3>& p, const std::vector<std::size_t>& ecken) {
+    D3 summe;
+    for (std::size_t k = 1; k + 1 < ecken.size(); ++k) {
+        const D3 w = kreuzGenau(minus(p[ecken[k]], p[ecken[0]]), minus(p[ecken[k + 1]], p[ecken[0]]));
+        summe = {summe.x + w.x, summe.y + w.y, summe.z + w.z};
+    }
+    return summe;
+}
+
+// A facet whose corners lie within the tolerance of one line (two places a few tolerances
+// apart seen from a corner far off) is no polygon: the polygons' own test takes it for a
+// line, and its area would be lost to every measure. It goes into the facet across its
+// longest edge: that facet takes its other corners between the edge's ends, where they lie
+// within the tolerance of the edge's line, its foot between them. The surface stays closed,
+// and the corners stay corners. Per facet the facet it went into (itself where it stayed);
+// the faces that took one gain its neighbours.
+std::vector<std::size_t> schmaleAufnehmen(const std::vector<D3>& p, std::vector<Rohseite>& seiten) {
+    std::vector<std::size_t> wohin(seiten.size());
+    std::iota(wohin.begin(), wohin.end(), std::size_t{0});
+    const auto ende = [&](std::size_t f) {
+        while (wohin[f] != f) f = wohin[f];
+        return f;
+    };
+    const auto ort = [&](std::size_t i) { return Vektor(p[i].x, p[i].y, p[i].z); };
+    std::vector<Vektor> orte;
+    for (std::size_t f = 0; f < seiten.size(); ++f) {
+        std::vector<std::size_t>& e = seiten[f].ecken;
+        const std::size_t m = e.size();
+        if (m == 3 && klaresDreieck(ort(e[0]), ort(e[1]), ort(e[2]))) continue;
+        orte.clear();
+        for (std::size_t i : e) orte.push_back(ort(i));
+        if (ebenenlage(orte).dimension >= 2) continue;
+        // The longest edge e[k] → e[k + 1], and the face across it, which runs the other way.
+        std::size_t k = 0;
+        double laengste = -1;
+        for (std::size_t j = 0; j < m; ++j)
+            if (const double l = laenge(minus(p[e[(j + 1) % m]], p[e[j]])); l > laengste) {
+                laengste = l;
+                k = j;
+            }
+        const std::size_t a = e[k], b = e[(k + 1) % m];
+        // The face and the place in its walk after which the sliver's corners go.
+        std::optional<std::pair<std::size_t, std::size_t>> gegenueber;
+        bool gleichsinnig = false;
+        for (std::size_t g0 : seiten[f].nachbarn) {
+            const std::size_t g = ende(g0);
+            if (g == f) continue;
+            const std::vector<std::size_t>& h = seiten[g].ecken;
+            for (std::size_t j = 0; j < h.size() && !gegenueber; ++j) {
+                const std::size_t weiter = h[(j + 1) % h.size()];
+                if (h[j] == b && weiter == a) gegenueber = std::pair{g, j};
+                if (h[j] == a && weiter == b) {
+                    // The sliver's sense was qhull's, taken from a normal a sliver barely
+                    // carries: its neighbour's is sound.
+                    gegenueber = std::pair{g, j};
+                    gleichsinnig = true;
+                }
+            }
+            if (gegenueber) break;
+        }
+        if (!gegenueber) continue;
+        // The sliver's other corners in the order from b to a round it (the other way round
+        // where its sense was wrong); none may be a corner of that face already.
+        std::vector<std::size_t> rest;
+        for (std::size_t j = 2; j < m; ++j) rest.push_back(e[(k + j) % m]);
+        if (gleichsinnig) std::reverse(rest.begin(), rest.end());
+        auto& [g, stelle] = *gegenueber;
+        std::vector<std::size_t>& h = seiten[g].ecken;
+        if (std::any_of(rest.begin(), rest.end(), [&](std::size_t i) { return std::find(h.begin(), h.end(), i) != h.end(); }))
+            continue;
+        h.insert(h.begin() + static_cast<std::ptrdiff_t>(stelle) + 1, rest.begin(), rest.end());
+        seiten[g].nachbarn.insert(seiten[g].nachbarn.end(), seiten[f].nachbarn.begin(), seiten[f].nachbarn.end());
+        e.clear();
+        wohin[f] = g;
+    }
+    for (std::size_t f = 0; f < seiten.size(); ++f) wohin[f] = ende(f);
+    return wohin;
+}
+
 // A sink for qhull's messages: its failures are answered by refusing the hull.
 FILE* stilleDatei() {
     static FILE* datei = std::fopen("/dev/null", "w");
@@ -105,7 +197,10 @@ FILE* stilleDatei() {
 }
 
 // The outcome of one run of qhull.
-enum class Lauf { gut, seiteFehlerhaft, fehler };
+// gut: every face passes every check. seiteFehlerhaft: a check failed, but every face is a
+// convex polygon by the polygons' own test, so that it counts in every measure. unkonvex: a
+// face is none. fehler: qhull failed.
+enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
 
 // The faces of the places p through qhull, whose facets merge within the centrum radius
 // `radius` (0: only where rounding makes them non-convex), qhull taking `rundung` for the
@@ -164,13 +259,9 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
     const std::size_t F = facetten.size();
     const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
 
-    // The plane of each face through the mean of its corners, with the normal of the area its
-    // corners enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet
-    // merged into need not be), outward as qhull's normal.
-    std::vector<D3> normale(F), anker(F);
+    // Each facet's corners in their order round it, counter-clockwise seen from outside (the
+    // sense of qhull's normal), and the facets across its edges.
     seiten.resize(F);
-    std::vector<Vektor> kette;
-    bool allesGut = true;
     for (std::size_t f = 0; f < F; ++f) {
         Rohseite& s = seiten[f];
         vertexT* vertex;
@@ -184,20 +275,49 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
             qh_settempfree(qh, &ecken);
         }
         const D3 qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
-        D3 flaeche, summe;
-        for (std::size_t k = 0; k < s.ecken.size(); ++k) {
-            const D3& a = p[s.ecken[k]];
-            const D3& b = p[s.ecken[(k + 1) % s.ecken.size()]];
-            const D3 w = kreuz(minus(a, p[s.ecken[0]]), minus(b, p[s.ecken[0]]));
-            flaeche = {flaeche.x + w.x, flaeche.y + w.y, flaeche.z + w.z};
-            summe = {summe.x + a.x, summe.y + a.y, summe.z + a.z};
+        if (skalar(flaechenvektor(p, s.ecken), qn) < 0) std::reverse(s.ecken.begin(), s.ecken.end());
+        s.normale = qn;
+        facetT* neighbor;
+        facetT** neighborp;
+        FOREACHneighbor_(facetten[f]) s.nachbarn.push_back(nummerVon[neighbor->id]);
+    }
+    // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
+    // facet is known by the face it ended in.
+    const std::vector<std::size_t> wohin = schmaleAufnehmen(p, seiten);
+    std::vector<std::size_t> nummer(F);
+    {
+        std::size_t neu = 0;
+        for (std::size_t f = 0; f < F; ++f)
+            if (wohin[f] == f) nummer[f] = neu++;
+        for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
+        std::vector<Rohseite> bleibende;
+        bleibende.reserve(neu);
+        for (std::size_t f = 0; f < F; ++f) {
+            if (wohin[f] != f) continue;
+            Rohseite& s = seiten[f];
+            for (std::size_t& g : s.nachbarn) g = nummer[g];
+            std::sort(s.nachbarn.begin(), s.nachbarn.end());
+            s.nachbarn.erase(std::unique(s.nachbarn.begin(), s.nachbarn.end()), s.nachbarn.end());
+            s.nachbarn.erase(std::remove(s.nachbarn.begin(), s.nachbarn.end(), nummer[f]), s.nachbarn.end());
+            bleibende.push_back(std::move(s));
         }
-        if (skalar(flaeche, qn) < 0) {
-            std::reverse(s.ecken.begin(), s.ecken.end());
-            flaeche = mal(-1, flaeche);
-        }
+        seiten = std::move(bleibende);
+    }
+    const std::size_t S = seiten.size();
+
+    // The plane of each face through the mean of its corners, with the normal of the area its
+    // corners enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet
+    // merged into need not be).
+    std::vector<D3> normale(S), anker(S);
+    std::vector<Vektor> kette;
+    bool allesGut = true, alleKonvex = true;
+    for (std::size_t f = 0; f < S; ++f) {
+        Rohseite& s = seiten[f];
+        D3 summe;
+        for (std::size_t i : s.ecken) summe = {summe.x + p[i].x, summe.y + p[i].y, summe.z + p[i].z};
+        const D3 flaeche = flaechenvektor(p, s.ecken);
         const double fl = laenge(flaeche);
-        normale[f] = fl > 0 && std::isfinite(fl) ? mal(1 / fl, flaeche) : qn;
+        normale[f] = fl > 0 && std::isfinite(fl) ? mal(1 / fl, flaeche) : D3{s.normale.x, s.normale.y, s.normale.z};
         anker[f] = mal(1.0 / static_cast<double>(s.ecken.size()), summe);
         s.normale = normale[f];
         const auto abstand = [&](std::size_t i) { return std::fabs(skalar(normale[f], minus(p[i], anker[f]))); };
@@ -211,46 +331,111 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
             for (std::size_t i : s.ecken) kette.push_back(ort(i));
             kette.push_back(kette.front());
             konvex = kettenKonvex(kette, 0.5);
+            // Without the margin, as the polygon will ask it once registered.
+            alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
         }
         allesGut = allesGut && eben && konvex;
         s.punkte = s.ecken;
-        facetT* neighbor;
-        facetT** neighborp;
-        FOREACHneighbor_(facetten[f]) s.nachbarn.push_back(nummerVon[neighbor->id]);
+    }
+    // Every corner is one of three faces at least: where a sliver went into a face that was
+    // already its neighbour across another edge, two faces meet in two edges, and the corner
+    // between them is none of a convex solid.
+    {
+        std::vector<std::size_t> anzahl(n, 0);
+        for (const Rohseite& s : seiten)
+            for (std::size_t i : s.ecken) ++anzahl[i];
+        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 3);
     }
     // The signed distance of place i from the plane of face f, positive outside.
     const auto hoehe = [&](std::size_t f, std::size_t i) { return skalar(normale[f], minus(p[i], anker[f])); };
     // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
     // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
-    for (std::size_t f = 0; f < F && allesGut; ++f)
+    for (std::size_t f = 0; f < S && allesGut; ++f)
         for (std::size_t g : seiten[f].nachbarn)
             for (std::size_t i : seiten[g].ecken) allesGut = allesGut && hoehe(f, i) <= eps;
+    // Place i lies within the tolerance of face f's polygon: within it of its plane, and its
+    // foot on the plane within it of every edge's line, on the inner side.
+    const auto ueberSeite = [&](std::size_t f, std::size_t i) {
+        const std::vector<std::size_t>& e = seiten[f].ecken;
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            const D3& a = p[e[k]];
+            const D3 kante = minus(p[e[(k + 1) % e.size()]], a);
+            const double l = laenge(kante);
+            if (!(l > eps)) continue;
+            // Counter-clockwise about the outward normal: (b − a) × n points away from the face.
+            if (skalar(kreuz(kante, normale[f]), minus(p[i], a)) > eps * l) return false;
+        }
+        return true;
+    };
+    // Place i, kept with face f, lies inside the hull or on it. Every face's plane passes it
+    // within the tolerance (checked below), but that says little where faces meet at a
+    // small angle: beside a thin solid a point half its width away passes the plane of every
+    // face. So where it lies within the tolerance of a face's plane, it must lie within it of
+    // that face or of one reached from it over faces whose planes pass as near: the nearest
+    // point of the surface is on one of them. A point lying deeper below the plane of every
+    // face round its own than the tolerance is inside.
+    std::vector<std::size_t> gesehen(S, std::numeric_limits<std::size_t>::max());
+    std::vector<std::size_t> schlange;
+    const auto innenOderAuf = [&](std::size_t i, std::size_t f) {
+        std::size_t start = f;
+        for (std::size_t g : seiten[f].nachbarn)
+            if (hoehe(g, i) > hoehe(start, i)) start = g;
+        if (hoehe(start, i) < -eps) return true;
+        schlange.assign(1, start);
+        gesehen[start] = i;
+        for (std::size_t k = 0; k < schlange.size(); ++k) {
+            const std::size_t g = schlange[k];
+            if (ueberSeite(g, i)) return true;
+            for (std::size_t h : seiten[g].nachbarn)
+                if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
+                    gesehen[h] = i;
+                    schlange.push_back(h);
+                }
+        }
+        return false;
+    };
     // The points qhull keeps with a facet (every point that is no corner: those merging left
     // off the corners, those near it and those inside) lie on its face where they lie within
     // the tolerance of its plane, and on a neighbouring face where they lie within the
     // tolerance of that one's: a point on an edge belongs to both faces. None may lie beyond
-    // the tolerance outside either plane: a merge that left a point so far out dropped a
-    // corner of the true hull.
+    // the tolerance outside either plane, nor beside the hull: a merge that left a point so
+    // far out dropped a corner of the true hull. A corner that merging drops is not always
+    // kept with a facet; such a point is taken with the facet qhull finds it least below.
+    constexpr std::size_t keine = std::numeric_limits<std::size_t>::max();
+    std::vector<std::size_t> bei(n, keine);
     for (std::size_t f = 0; f < F; ++f) {
         if (facetten[f]->coplanarset == nullptr) continue;
         pointT* point;
         pointT** pointp;
-        FOREACHpoint_(facetten[f]->coplanarset) {
-            const std::size_t i = punktNr(point);
-            const auto zuordnen = [&](std::size_t g) {
-                const double h = hoehe(g, i);
-                allesGut = allesGut && h <= eps;
-                if (std::fabs(h) <= eps) seiten[g].punkte.push_back(i);
-            };
-            zuordnen(f);
-            for (std::size_t g : seiten[f].nachbarn) zuordnen(g);
+        FOREACHpoint_(facetten[f]->coplanarset) bei[punktNr(point)] = nummer[f];
+    }
+    std::vector<bool> istEcke(n, false);
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken) istEcke[i] = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (istEcke[i]) continue;
+        if (bei[i] == keine) {
+            realT abstand = 0;
+            boolT draussen = False;
+            facetT* best = qh_findbestfacet(qh, &koord[3 * i], qh_ALL, &abstand, &draussen);
+            if (best == nullptr) return Lauf::fehler;
+            bei[i] = nummer[nummerVon[best->id]];
         }
+        const std::size_t f = bei[i];
+        const auto zuordnen = [&](std::size_t g) {
+            const double h = hoehe(g, i);
+            allesGut = allesGut && h <= eps;
+            if (std::fabs(h) <= eps) seiten[g].punkte.push_back(i);
+        };
+        zuordnen(f);
+        for (std::size_t g : seiten[f].nachbarn) zuordnen(g);
+        allesGut = allesGut && innenOderAuf(i, f);
     }
     for (Rohseite& s : seiten) {
         std::sort(s.punkte.begin(), s.punkte.end());
         s.punkte.erase(std::unique(s.punkte.begin(), s.punkte.end()), s.punkte.end());
     }
-    return allesGut ? Lauf::gut : Lauf::seiteFehlerhaft;
+    return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex;
 }
 
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
@@ -280,7 +465,9 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, 
     }
     const double rundung = groesste > 0 ? 2 * std::ldexp(1.0, std::ilogb(groesste) - 52) : 0;
     std::vector<Rohseite> seiten;
-    std::optional<std::vector<Rohseite>> zuletzt;
+    // The faces of the last run that failed a check, and of the last one whose faces were all
+    // convex polygons all the same.
+    std::optional<std::vector<Rohseite>> zuletzt, zuletztKonvex;
     // Half the tolerance first: a single merge moves a far corner up to three times the
     // centrum radius off the neighbour's plane, half as much off the plane of both. Last,
     // qhull's own estimate of its rounding, should the smaller one have failed it.
@@ -289,10 +476,14 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, 
     for (const auto& [radius, r] : laeufe) {
         const Lauf lauf = qhullSeiten(p, koord, eps, radius, r, seiten);
         if (lauf == Lauf::gut) return seiten;
-        if (lauf == Lauf::seiteFehlerhaft) zuletzt = seiten;
+        if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
+        if (lauf != Lauf::fehler) zuletzt = seiten;
     }
-    // Not even the faces of qhull's own rounding pass: they are the hull all the same.
-    return zuletzt;
+    // Not even the faces of qhull's own rounding pass every check (a place a tolerance or two
+    // from another far from the origin, where qhull's arithmetic cannot see the slivers
+    // between them): they are the hull all the same, those whose faces all count in every
+    // measure where there are such.
+    return zuletztKonvex ? zuletztKonvex : zuletzt;
 }
 
 // =============================================================================================

@@ -11,22 +11,33 @@
 // The hull comes from qhull (the reentrant library), which also merges its facets: once the
 // hull is built, facets are merged where one's centre lies within half the tolerance of its
 // neighbour's plane (the centrum radius), and a corner that merging leaves on an edge or
-// inside a face is dropped; every point that is no corner is kept with its nearest facet.
-// qhull is told the rounding of its distances (a couple of units of the last place; its own
-// worst-case estimate would merge beyond the tolerance). A face's corners are the merged
-// facet's vertices in their order round it; its points are the corners and the kept points
-// within the tolerance of its plane (the mean plane of its corners), those of its neighbours
-// included (a point on an edge lies on both faces). Every face is checked before it is taken:
-// all its corners within the tolerance of its plane, its corners a convex polygon by the
-// polygons' own test (geometry/Vieleckpruefung.h) with half its side tolerance, so that
-// rounding cannot turn it into a refused one, no corner of a neighbour and no kept point
-// beyond the tolerance outside its plane (the surface is convex, and no merge dropped a corner
-// of the true hull). qhull's merging is local, and a chain of merges can bend a face beyond
-// the tolerance (qhull's test spiral does at the full tolerance): where a check fails, the
-// hull is taken again with a quarter of the radius, twice, then with qhull's merging of
-// rounding errors only, and last with qhull's own estimate of its rounding; should even those
-// faces fail, they are the hull all the same.
-// A cloud within the tolerance of one plane is flat: its one face holds all its points.
+// inside a face is dropped; every point that is no corner is kept with its nearest facet (a
+// dropped corner qhull keeps with none is taken with the facet it lies least below). qhull is
+// told the rounding of its distances (a couple of units of the last place; its own worst-case
+// estimate would merge beyond the tolerance). A face's corners are the merged facet's
+// vertices in their order round it; its points are the corners and the kept points within
+// the tolerance of its plane (the mean plane of its corners, its normal that of their area),
+// those of its neighbours included (a point on an edge lies on both faces). A facet whose
+// corners lie within the tolerance of one line (a sliver between two places a few tolerances
+// apart) is no polygon: it goes into the facet across its longest edge, which takes its other
+// corners on that edge. Every face is checked before it is taken: all its corners within the
+// tolerance of its plane, its corners a convex polygon by the polygons' own test
+// (geometry/Vieleckpruefung.h) with half its side tolerance, so that rounding cannot turn it
+// into a refused one, every corner a corner of three faces, no corner of a neighbour and no
+// kept point beyond the tolerance outside its plane, and every kept point inside the hull or
+// within the tolerance of a face (the surface is convex, and no merge dropped a corner of the
+// true hull, also where a thin solid's faces meet at small angles and every plane passes
+// near a point beside it). qhull's merging is local, and a chain of merges can bend a face
+// beyond the tolerance (qhull's test spiral does at the full tolerance): where a check fails,
+// the hull is taken again with a quarter of the radius, twice, then with qhull's merging of
+// rounding errors only, and last with qhull's own estimate of its rounding. Should even those
+// faces fail (places a tolerance or two apart far from the origin, whose slivers qhull's
+// arithmetic cannot see), they are the hull all the same: those of the last run whose faces
+// are all convex polygons by the polygons' own test where there is one, so that every face
+// counts in every measure.
+// A cloud within the tolerance of one plane is flat: its one face holds all its points. Its
+// plane's normal is taken from the part of the third extreme point's difference across the
+// line of the first two, so that a long narrow cloud keeps its plane.
 //
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every

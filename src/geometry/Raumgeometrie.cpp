@@ -68,10 +68,57 @@ Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     return g;
 }
 
+namespace {
+
+// a·b − c·d with one rounding (up to one unit of the last place and a half).
+double determinante(double a, double b, double c, double d) {
+    const double cd = c * d;
+    const double fehler = std::fma(-c, d, cd);
+    return std::fma(a, b, -cd) + fehler;
+}
+
+}  // namespace
+
+std::array<double, 3> kreuzGenau(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+    return {determinante(a[1], b[2], a[2], b[1]), determinante(a[2], b[0], a[0], b[2]),
+            determinante(a[0], b[1], a[1], b[0])};
+}
+
+std::array<double, 3> kreuzDerDifferenzen(const Vektor& a, const Vektor& b, const Vektor& c) {
+    // x − y as a double and its rounding error (Knuth's two-sum), exactly their sum.
+    const auto differenz = [](double x, double y, double& fehler) {
+        const double d = x - y;
+        const double z = d - x;
+        fehler = (x - (d - z)) + (-y - z);
+        return d;
+    };
+    std::array<double, 3> u, v, du, dv;
+    const double pa[3] = {a.x1, a.x2, a.x3}, pb[3] = {b.x1, b.x2, b.x3}, pc[3] = {c.x1, c.x2, c.x3};
+    for (int i = 0; i < 3; ++i) {
+        u[i] = differenz(pb[i], pa[i], du[i]);
+        v[i] = differenz(pc[i], pa[i], dv[i]);
+    }
+    std::array<double, 3> k = kreuzGenau(u, v);
+    // The terms of the errors are small: plain products carry them far enough.
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3, l = (i + 2) % 3;
+        k[i] += (u[j] * dv[l] - u[l] * dv[j]) + (du[j] * v[l] - du[l] * v[j]);
+    }
+    return k;
+}
+
+Vektor faecherVektor(const std::vector<Vektor>& orte) {
+    std::array<double, 3> summe{0, 0, 0};
+    for (std::size_t i = 1; i + 1 < orte.size(); ++i) {
+        const std::array<double, 3> k = kreuzDerDifferenzen(orte[0], orte[i], orte[i + 1]);
+        for (int a = 0; a < 3; ++a) summe[a] += k[a];
+    }
+    return Vektor(summe[0] / 2, summe[1] / 2, summe[2] / 2);
+}
+
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c) {
-    const Vektor ca = c - a;
-    const Vektor cb = c - b;
-    return 0.5 * ca.kreuz(cb).norm();
+    const std::array<double, 3> k = kreuzDerDifferenzen(c, a, b);
+    return 0.5 * Vektor(k[0], k[1], k[2]).norm();
 }
 
 Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, const Vektor& n) {

@@ -41,7 +41,28 @@ struct Ortsgruppen {
 };
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps);
 
-// Half the length of (c − a) × (c − b); collinear or coincident positions give 0.
+// The cross product a × b with every component rounded once: each difference of two products
+// is taken with the rounding error of one product carried along (Kahan's way, by fused
+// multiply-add). Where a and b are long and nearly parallel the plain products lose the digits
+// of their small difference; this keeps them, so that the normal of a sliver of a face stays
+// square to its long edges.
+std::array<double, 3> kreuzGenau(const std::array<double, 3>& a, const std::array<double, 3>& b);
+
+// (b − a) × (c − a) to about the last digit: the differences are carried with their rounding
+// errors (as two doubles each) and the products of their leading parts taken by kreuzGenau.
+// The area of a triangle a thousand million times longer than wide keeps its digits, where
+// the rounding of the differences alone would move it by a part in ten million.
+std::array<double, 3> kreuzDerDifferenzen(const Vektor& a, const Vektor& b, const Vektor& c);
+
+// The area vector of the fan of triangles from the first position over the others in their
+// order: half the sum of (p[i] − p[0]) × (p[i+1] − p[0]), each by kreuzDerDifferenzen.
+// For a plane polygon its area times its unit normal; for corners a tolerance off one plane
+// the mean of its triangles, with which the pyramid over the fan has its exact volume. The
+// null vector for fewer than three positions.
+Vektor faecherVektor(const std::vector<Vektor>& orte);
+
+// Half the length of (c − a) × (c − b) (kreuzDerDifferenzen); collinear or coincident
+// positions give 0.
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
 
 // The point a + t·u of the line through a with direction u that lies in the plane through q

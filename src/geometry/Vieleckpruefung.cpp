@@ -74,6 +74,16 @@ double laenge(const V& a) { return std::sqrt(skalar(a, a)); }
 V alsV(const Vektor& v) { return {v.x1, v.x2, v.x3}; }
 Vektor alsVektor(const V& v) { return Vektor(v.x, v.y, v.z); }
 
+// The unit normal u × w of the plane through a line with unit direction u and a place at the
+// difference d from a point of it, w the part of d across the line. Removing the part along
+// the line first keeps the normal square to it to the last digit however narrow the triangle
+// (the cross product of d itself keeps only the digits its small part across carries).
+V senkrecht(const V& u, const V& d) {
+    const V w = d - skalar(d, u) * u;
+    const V k = kreuz(u, w);
+    return (1 / laenge(k)) * k;
+}
+
 // ebenenlage on plain triples, with its normal and basis as such.
 struct Lage {
     int dimension = 0;
@@ -120,31 +130,36 @@ Lage lageVon(const std::vector<V>& orte) {
     if (!(d1 > tol)) return lage;
     lage.dimension = 1;
     const V u = (1 / d1) * b;
-    V roh;
+    std::size_t fern = 0;
     double d2 = 0;
     for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const V k = kreuz(u, d(i)); laenge(k) > d2) {
-            d2 = laenge(k);
-            roh = k;
+        if (const double h = laenge(kreuz(u, d(i))); h > d2) {
+            d2 = h;
+            fern = i;
         }
     if (!(d2 > tol)) return lage;
     lage.dimension = 2;
-    V n = (1 / d2) * roh;
+    // The normal from the part of the farthest position's difference across the line: the
+    // cross product of two nearly parallel differences loses the digits their common part
+    // carries, and with them the normal's square to the line (a narrow figure, a thousand
+    // times longer than wide, would tilt out of its own plane by as much).
+    const V n = senkrecht(u, d(fern));
     // The sense of the first turn of the chain, seen from its first position.
     const auto e = [&](std::size_t i) { return faktor * (orte[i] - orte.front()); };
     const double richtung = kantenAnteil * std::min(weite, faktor);
     std::size_t i1 = 0;
     while (i1 < orte.size() && !(laenge(e(i1)) > richtung)) ++i1;
+    bool umkehren = false;
     if (i1 < orte.size()) {
         const V r = e(i1);
         const V ru = (1 / laenge(r)) * r;
         for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
             if (laenge(kreuz(ru, e(i2))) > tol) {
-                if (skalar(kreuz(r, e(i2)), n) < 0) n = -1.0 * n;
+                umkehren = skalar(senkrecht(ru, e(i2)), n) < 0;
                 break;
             }
     }
-    lage.normale = n;
+    lage.normale = umkehren ? -1.0 * n : n;
     lage.e1 = u;
     lage.e2 = kreuz(n, u);
     double hoehe = 0;
@@ -153,48 +168,68 @@ Lage lageVon(const std::vector<V>& orte) {
     return lage;
 }
 
-// The chain of corners, its last corner joined to its first, turns once around: the signed
-// angles between consecutive edges add up to one full turn. A chain that runs round twice
-// passes the side test of every edge, but it covers its area twice. Edges no longer than the
-// tolerance carry no direction (the short ends of a narrow face do); an edge that turns
-// straight back folds the chain onto itself, and such a chain is no convex polygon either.
+// The chain of corners, its last corner joined to its first, runs once around: seen from
+// the mean of its corners (inside the figure) it covers one full turn. A chain that runs
+// round twice passes the side test of every edge, but it covers its area twice. Its edges
+// longer than the tolerance (the short ends of a narrow face are) must be three at least,
+// and none may run straight back along the one before it (both within half the tolerance of
+// one line): a chain folded back on itself is no convex polygon either. (Measured by the
+// turning of its edges instead, an edge a tolerance or two long at a tip sharper than the
+// tolerance over its length has no direction that tells to which side the chain turns
+// there; seen from inside the figure it turns by a sliver of an angle.)
 bool drehtEinmalUm(const std::vector<V>& q, const V& normale, double kurz) {
-    // The direction of edge i as a unit vector, so that huge coordinates overflow nowhere:
-    // 1, or 0 for an edge without one, or -1 for one beyond the range of doubles.
-    const auto richtung = [&](std::size_t i, V& e) {
-        const V d = q[(i + 1) % q.size()] - q[i];
-        const double groesste = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
-        if (!std::isfinite(groesste)) return -1;
-        if (!(groesste > 0)) return 0;
-        const V verkleinert = (1 / groesste) * d;
-        const double l = laenge(verkleinert);
-        if (!(groesste * l > kurz)) return 0;
-        e = (1 / l) * verkleinert;
-        return 1;
-    };
+    if (q.empty()) return false;
     std::size_t kanten = 0;
     V erste, vorige;
-    double drehung = 0;
-    const auto drehen = [&](const V& a, const V& b) {
-        const V k = kreuz(a, b);
-        const double cosinus = skalar(a, b);
-        if (cosinus < 0 && laenge(k) <= 1e-12) return false;
-        drehung += std::atan2(skalar(k, normale), cosinus);
-        return true;
+    double ersteLaenge = 0, vorigeLaenge = 0;
+    // Two edges with unit directions a, b and lengths la, lb run straight back along one line.
+    const auto zurueck = [&](const V& a, double la, const V& b, double lb) {
+        return skalar(a, b) < 0 && laenge(kreuz(a, b)) * std::max(la, lb) <= kurz / 2;
     };
     for (std::size_t i = 0; i < q.size(); ++i) {
-        V e;
-        const int art = richtung(i, e);
-        if (art < 0) return false;
-        if (art == 0) continue;
-        if (kanten == 0) erste = e;
-        else if (!drehen(vorige, e)) return false;
+        // The direction as a unit vector, computed so that huge coordinates overflow nowhere.
+        const V d = q[(i + 1) % q.size()] - q[i];
+        const double groesste = std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)});
+        if (!std::isfinite(groesste)) return false;
+        if (!(groesste > 0)) continue;
+        const V verkleinert = (1 / groesste) * d;
+        const double lv = laenge(verkleinert);
+        const double l = groesste * lv;
+        if (!(l > kurz)) continue;
+        const V e = (1 / lv) * verkleinert;
+        if (kanten == 0) {
+            erste = e;
+            ersteLaenge = l;
+        } else if (zurueck(vorige, vorigeLaenge, e, l)) {
+            return false;
+        }
         vorige = e;
+        vorigeLaenge = l;
         ++kanten;
     }
-    if (kanten < 3 || !drehen(vorige, erste)) return false;
-    // A closed chain turns by whole turns: one turn lies between a half and one and a half.
-    return std::fabs(drehung) > M_PI && std::fabs(drehung) < 3 * M_PI;
+    if (kanten < 3 || zurueck(vorige, vorigeLaenge, erste, ersteLaenge)) return false;
+    // The angles under which the edges are seen from the mean of the corners, each measured
+    // about the normal; the differences are brought to about unit size first, so that no
+    // square overflows.
+    double weite = 0;
+    for (const V& r : q)
+        weite = std::max({weite, std::fabs(r.x - q[0].x), std::fabs(r.y - q[0].y), std::fabs(r.z - q[0].z)});
+    if (!(weite > 0) || !std::isfinite(weite)) return false;
+    const double faktor = std::ldexp(1.0, -std::ilogb(weite));
+    V mitte;
+    for (const V& r : q) {
+        const V d = faktor * (r - q[0]);
+        mitte = {mitte.x + d.x, mitte.y + d.y, mitte.z + d.z};
+    }
+    mitte = (1.0 / static_cast<double>(q.size())) * mitte;
+    double winkel = 0;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const V a = faktor * (q[i] - q[0]) - mitte, b = faktor * (q[(i + 1) % q.size()] - q[0]) - mitte;
+        const std::array<double, 3> k = kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
+        winkel += std::atan2(skalar({k[0], k[1], k[2]}, normale), skalar(a, b));
+    }
+    // A closed chain winds by whole turns: one turn lies between a half and one and a half.
+    return std::fabs(winkel) > M_PI && std::fabs(winkel) < 3 * M_PI;
 }
 
 // A triangle whose smallest height exceeds a thousand times the tolerance and a billionth of
@@ -294,7 +329,19 @@ bool konvex(std::vector<V> q, const Lage& bekannt, double anteil) {
         const double eigen = ux * eben[i][0] + uy * eben[i][1];
         const double oben = maximum(ux, uy) - eigen;
         const double unten = -maximum(-ux, -uy) - eigen;
-        if (oben > 0 && unten < 0 && oben >= toleranz && unten <= -toleranz) return false;
+        if (!(oben > 0 && unten < 0 && oben >= toleranz && unten <= -toleranz)) continue;
+        // Measured afresh, each corner from the nearer end of the edge: the coordinates in the
+        // plane, relative to the first corner, round a corner next to the edge by as much as
+        // the first corner lies far from it, which far from the origin is a good part of the
+        // tolerance.
+        double hoch = 0, tief = 0;
+        for (const V& r : q) {
+            const V d0 = r - q[i], d1 = r - q[i + 1];
+            const double w = skalar(u, skalar(d0, d0) <= skalar(d1, d1) ? d0 : d1);
+            hoch = std::max(hoch, w);
+            tief = std::min(tief, w);
+        }
+        if (hoch >= toleranz && tief <= -toleranz) return false;
     }
     return drehtEinmalUm(q, lage.normale, lage.toleranz);
 }

@@ -26,8 +26,10 @@ struct Ebenenlage {
     // 1e-4·L), 3 none of these.
     int dimension = 0;
     // From dimension 2 on: the unit normal of the plane through the lowest position (smallest
-    // x, then y, then z), the one farthest from it and the one farthest from their line, so
-    // that the dimension is one of the set of positions, whatever their order. Its sense is
+    // x, then y, then z), the one farthest from it and the one farthest from their line (from
+    // the part of its difference across the line, so that it stays square to the line however
+    // narrow the figure), so that the dimension is one of the set of positions, whatever their
+    // order. Its sense is
     // that of the first turn of the chain: (q[i] − q[0]) × (q[j] − q[0]) with q[i] the first
     // position farther than 1e-4·min(L, 1) from q[0] and q[j] the first after it off their
     // line.
@@ -48,12 +50,13 @@ std::optional<Vektor> ebenenNormale(const std::vector<Vektor>& orte);
 
 // The chain of corners is convex: they span a plane (ebenenlage), every edge longer than
 // 1e-4·L leaves all corners on one side of its line (a corner within the tolerance of the
-// line, at most 1e-4·L, takes no side), and the chain, its last corner joined to its first,
-// turns once around (a total turning of 360 degrees over the edges longer than the tolerance,
-// never straight back on itself). A chain
-// that runs round twice is not convex. anteil scales the side tolerance: the hull asks its
-// faces with half of it, so that a face it registers keeps its answer when rounding moves its
-// corners. Costs n log n for n corners.
+// line, at most 1e-4·L, takes no side; each corner measured from the nearer end of the edge),
+// and the chain, its last corner joined to its first, runs once around the mean of its
+// corners, with three edges longer than the tolerance at least and none running straight
+// back along the one before it (both within half the tolerance of one line). A chain that
+// runs round twice, or folds back on itself, is not convex. anteil scales the side tolerance:
+// the hull asks its faces with half of it, so that a face it registers keeps its answer when
+// rounding moves its corners. Costs n log n for n corners.
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
 
 // A triangle whose smallest height exceeds a thousand times the tolerance of its corners and a

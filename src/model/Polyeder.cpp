@@ -9,6 +9,7 @@
 #include "model/Gerade.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Numerik.h"
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -57,6 +58,10 @@ double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
     // digit however far the solid lies from the origin.
     const auto erste = std::find_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); });
     if (erste == seiten.end()) return 0.0;
+    // One face (the hull of a flat cloud) encloses nothing; measured from its own centroid it
+    // would keep the rounding of its plane's distance from it.
+    if (std::count_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); }) == 1)
+        return 0.0;
     const Vektor ursprung = erste->ebene->ap.ortsvektor();
     Vektor s = nullvec;
     int anzahl = 0;
@@ -70,10 +75,18 @@ double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
     double v = 0.0;
     for (const Polygonmasse& m : seiten) {
         if (!m.ebene) continue;
+        // The pyramid over the face's fan of triangles from its first corner, the anchor of its
+        // plane: its area vector gives the exact volume also where the corners of a face
+        // merged of facets stray a tolerance from its plane. (Measured with the plane's normal,
+        // a face as narrow as the tolerance would tilt by as much as its corners stray over its
+        // width, and the height from the centroid with it.)
+        const Vektor a = m.ebene->ap.ortsvektor() - ursprung;
+        if (m.flaechenvektor) {
+            v += std::fabs((mitte - a) * *m.flaechenvektor) / 3.0;
+            continue;
+        }
         // A face's plane carries the unit normal of its corners' span.
-        const Vektor& n = m.ebene->nv;
-        const double hoehe = std::fabs((mitte - (m.ebene->ap.ortsvektor() - ursprung)) * n);
-        v += hoehe * m.flaeche / 3.0;
+        v += std::fabs((mitte - a) * m.ebene->nv) * m.flaeche / 3.0;
     }
     return v;
 }
@@ -84,6 +97,7 @@ double Polyeder::volumen() const {
         Polygonmasse m;
         m.flaeche = pol->flaeche();
         m.ebene = pol->ebene();
+        if (m.flaeche > 0) m.flaechenvektor = faecherVektor(ortsvektoren(pol->punkte()));
         m.schwerpunkt = pol->schwerpunkt();
         masse.push_back(std::move(m));
     }

@@ -99,7 +99,10 @@ template <class F> void fuerTeile(const Polyeder& p, F&& f) {
 // (the mean of the faces' centroids) over every face that has a carrier plane, its height
 // times its area over three; exact for a convex solid. The heights are measured from a corner
 // of the solid, not from the origin: a solid a millionth as thin as its distance from the
-// origin would otherwise lose its digits to the cancellation of its coordinates.
+// origin would otherwise lose its digits to the cancellation of its coordinates. A face's
+// pyramid is measured over its area vector (faecherVektor, geometry/Raumgeometrie.h) where it
+// has one, which is exact also for the fan of corners a tolerance off one plane. One face
+// alone encloses the volume 0.
 double volumenAusSeiten(const std::vector<Polygonmasse>& seiten);
 
 // polyederListe has an entry under the name.

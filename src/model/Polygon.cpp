@@ -239,6 +239,7 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
     // distinct corners span what the chain spans (ebenenlage's dimension is one of the set).
     if (befund.dimension == 2 && befund.konvex && istNull((orte.front() - orte.back()).norm()))
         for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksflaeche(orte[0], orte[i], orte[i + 1]);
+    if (m.flaeche > 0) m.flaechenvektor = faecherVektor(orte);
     return m;
 }
 

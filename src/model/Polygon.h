@@ -22,10 +22,11 @@ namespace quodral {
 // The convexity test on corner points in chain order (kettenKonvex, geometry/Vieleckpruefung.h):
 // they span exactly a plane, every edge longer than 1e-4 of their extent leaves all corners on
 // one side of its line (a corner within the tolerance of the line takes no side), and the
-// chain, its last corner joined to its first, turns once around. Every limit is relative to
-// the corners' own extent, with the values of a polygon of extent 1, so that a narrow, small
-// or large face of a hull is a convex polygon as a square is. anteil scales the side
-// tolerance (the hull asks its faces with a margin). Costs n log n for n corners.
+// chain, its last corner joined to its first, runs once around, never folding back on itself.
+// Every limit is relative to the corners' own extent, with the values of a polygon of extent
+// 1, so that a narrow, small or large face of a hull is a convex polygon as a square is.
+// anteil scales the side tolerance (the hull asks its faces with a margin). Costs n log n for
+// n corners.
 bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil = 1.0);
 
 struct Polygon;
@@ -36,6 +37,9 @@ struct Polygonmasse {
     double flaeche = 0;
     std::optional<Ebene> ebene;
     std::optional<Punkt> schwerpunkt;
+    // Where the area is not 0: the area vector of the same fan (faecherVektor,
+    // geometry/Raumgeometrie.h), which the volume of a solid reads.
+    std::optional<Vektor> flaechenvektor;
 };
 
 // The measures of a polygon whose entries all name registered points (no break marker), from
@@ -89,7 +93,7 @@ struct Polygon {
     punktlage punktPosition(const Punkt& p) const;
 
     // Planar, every edge longer than 1e-4 of the corners' extent leaves all corners on one side
-    // of it, and the corners turn once around (eckenfolgeKonvex of the registered corners).
+    // of it, and the corners run once around (eckenfolgeKonvex of the registered corners).
     bool istKonvex() const;
     // The centroid of the distinct registered corners; nothing without corners.
     std::optional<Punkt> schwerpunkt() const;

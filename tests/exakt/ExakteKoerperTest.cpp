@@ -17,6 +17,7 @@
 #include <numbers>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -584,6 +585,70 @@ TEST(ExakteHuelle, Quader) {
     huellen({{"Quader 1 : 1e-6 : 1e-9", [](std::mt19937&) { return quader(1, 1e-6, 1e-9); }, false},
              {"Würfel", [](std::mt19937&) { return quader(1, 1, 1); }},
              {"Ecktetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, false}});
+}
+
+// Seven random points and one or two a few tolerances from one of them, at extents from 1e-3
+// to 1e7, near the origin and far from it: the slivers between near points are faces or lie
+// in their neighbours, and every face is a convex polygon that counts in every measure.
+TEST(ExakteHuelle, NahePunkte) {
+    Bilanz bilanz;
+    for (const Lage& l : std::vector<Lage>{{1e-3, 0}, {1, 0}, {1e3, 1e4}, {4.6e6, 0}, {1e7, 1e8}})
+        for (unsigned saat = 1; saat <= 8; ++saat) {
+            std::mt19937 z(saat);
+            Wolke w = bewegt(zufallswolke(z, 7), l, true, saat);
+            const double tol = pruefung::toleranz(w);
+            std::uniform_real_distribution<double> weite(2, 8);
+            for (unsigned k = 0; k <= saat % 2; ++k) {
+                const Ort a = w[z() % w.size()], d = kugel(z, 1, weite(z) * tol)[0];
+                w.push_back({a[0] + d[0], a[1] + d[1], a[2] + d[2]});
+            }
+            huelleFall(titel("Nahe Punkte " + std::to_string(saat), l), w, bilanz);
+        }
+}
+
+// Clouds of 20 to 100 points within 0.92 or 3 tolerances of a plane, at the scales 1e-3 and 1,
+// turned: one face or a thin solid, with every point inside or on it and every corner of
+// the outline a corner of it.
+TEST(ExakteHuelle, FastFlacheWolken) {
+    for (const double massstab : {1e-3, 1.0})
+        for (unsigned saat = 1; saat <= 10; ++saat) {
+            std::mt19937 z(saat);
+            const int n = 20 + static_cast<int>(z() % 81);
+            Wolke w = platte(z, 1e-8 * (saat % 2 == 1 ? 1.84 : 6), n);
+            for (Ort& o : w) o[2] -= 1e-8 * (saat % 2 == 1 ? 0.92 : 3);
+            Wolke ebene{{1, 0, 0}, {0, 1, 0}};
+            w = bewegt(w, {massstab, 0}, true, saat);
+            ebene = bewegt(ebene, {1, 0}, true, saat);
+            pruefung::Sitzung s;
+            s.wolke("P", w, "K");
+            const std::string antwort = s.tippen("KHUELLE H K");
+            Befund b;
+            if (!istPolyeder("H")) b("KHUELLE abgelehnt: " + einzeilig(antwort));
+            else pruefung::pruefeFlacheWolke("H", w, ebene[0], ebene[1], pruefung::toleranz(w), b);
+            melden("Fast flach " + std::to_string(saat) + " @ " + kurz(massstab), b);
+        }
+}
+
+// Long narrow flat clouds: the ends of a segment, a point off its middle by a billionth or a
+// ten millionth of its length and one on it: one triangle of the three, with its exact area.
+TEST(ExakteHuelle, LangeSchmaleFlacheWolken) {
+    for (const auto& [laenge, abstand] : {std::pair{1e3, 1e-6}, {1e3, 1e-4}, {1e8, 0.1}, {1.0, 1e-7}})
+        for (unsigned saat = 1; saat <= 3; ++saat) {
+            const Wolke w = bewegt({{0, 0, 0}, {laenge, 0, 0}, {laenge / 2, abstand, 0}, {laenge / 4, 0, 0}}, {1, 0}, true, saat);
+            const Ort a = exakt::flaechenvektor({w[0], w[1], w[2]});
+            const double soll = std::hypot(a[0], a[1], a[2]);
+            pruefung::Sitzung s;
+            s.wolke("P", w, "K");
+            const std::string antwort = s.tippen("KHUELLE H K");
+            Befund b;
+            const Polyeder* h = finde(polyederListe, "H");
+            const std::vector<Ort> ecken = pruefung::eckenVon("H");
+            if (h == nullptr || h->seiten.size() != 1 || std::set<Ort>(ecken.begin(), ecken.end()) != std::set<Ort>(w.begin(), w.end() - 1))
+                b("nicht das Dreieck der drei äußeren Punkte: " + einzeilig(antwort));
+            else if (!(std::fabs(h->flaeche() - soll) <= 1e-12 * soll) || h->volumen() != 0)
+                b("Fläche " + kurz(h->flaeche()) + " statt " + kurz(soll) + ", Volumen " + kurz(h->volumen()));
+            melden("Lang und schmal " + kurz(laenge) + " : " + kurz(abstand) + ", Drehung " + std::to_string(saat), b);
+        }
 }
 
 TEST(ExakterSchnitt, Koerperpaare) {

@@ -54,6 +54,12 @@ public:
         return z;
     }
     std::array<mpz_class, 3> ganz(const Ort& o) const { return {ganz(o[0]), ganz(o[1]), ganz(o[2])}; }
+    // An integer sum of products of two coordinates, halved, back to a double.
+    double flaeche(const mpz_class& doppelt) const {
+        long e = 0;
+        const double m = mpz_get_d_2exp(&e, doppelt.get_mpz_t());
+        return std::ldexp(m, static_cast<int>(e + 2 * exponent_ - 1));
+    }
     // An integer volume sum (six times the volume, times nenner) back to a double.
     double volumen(const mpz_class& sechsfach, const mpz_class& nenner) const {
         mpq_class v(sechsfach, nenner * 6);
@@ -258,6 +264,20 @@ double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten) {
         sechsfach += abs(seite);
     }
     return r.volumen(sechsfach, n * n * n);
+}
+
+Ort flaechenvektor(const std::vector<Ort>& umlauf) {
+    if (umlauf.size() < 3) return {0, 0, 0};
+    const Raster r(umlauf);
+    const V3<mpz_class> a = r.ganz(umlauf[0]);
+    V3<mpz_class> summe{0, 0, 0};
+    for (std::size_t i = 1; i + 1 < umlauf.size(); ++i) {
+        const V3<mpz_class> b = minus(r.ganz(umlauf[i]), a), c = minus(r.ganz(umlauf[i + 1]), a);
+        summe[0] += b[1] * c[2] - b[2] * c[1];
+        summe[1] += b[2] * c[0] - b[0] * c[2];
+        summe[2] += b[0] * c[1] - b[1] * c[0];
+    }
+    return {r.flaeche(summe[0]), r.flaeche(summe[1]), r.flaeche(summe[2])};
 }
 
 double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b) {

@@ -33,6 +33,11 @@ double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b);
 // face makes it smaller, faces that overlap make it larger.
 double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten);
 
+// The area vector of a face given as its corner walk (half the sum of the fan's cross products
+// from its first corner), computed exactly, each component rounded once: a sliver a billion
+// times longer than wide keeps its normal and its area.
+Ort flaechenvektor(const std::vector<Ort>& umlauf);
+
 // How far the solid angles under which the faces (corner walks) are seen from the point
 // ursprung + innen add up beyond 4π: each face's angle is the sum over the fan from its first
 // corner, taken by its amount. Computed with 256-bit floating point on the given doubles, so

@@ -47,8 +47,9 @@ double ulp(double x) { return std::nextafter(x, std::numeric_limits<double>::inf
 
 // A face as read back: its corner walk (the repeated first corner left off), the places as
 // registered and relative to the face's first corner (one rounding each, so that a narrow face
-// far from the origin keeps its shape), the unit normal of the walk (Newell's), the mean of
-// the corners relative to the first, and how far the corners stray from that plane.
+// far from the origin keeps its shape), the unit normal of the walk (of its area vector,
+// computed exactly, so that a sliver keeps it), the mean of the corners relative to the first,
+// and how far the corners stray from that plane.
 struct Seite {
     std::string name;
     std::vector<std::string> namen;
@@ -105,12 +106,43 @@ Gelesen lies(const std::string& koerper) {
             }
         }
         f.flaeche = laenge(newell) / 2;
-        for (int a = 0; a < 3; ++a) f.n[a] = f.flaeche > 0 ? newell[a] / (2 * f.flaeche) : 0;
+        const Ort a = exakt::flaechenvektor(f.orte);
+        const double l = laenge(a);
+        for (int k = 0; k < 3; ++k) f.n[k] = l > 0 ? a[k] / l : 0;
         for (const V& x : f.e) f.abweichung = std::max(f.abweichung, std::fabs(skalar(f.n, minus(x, f.m))));
         g.seiten.push_back(std::move(f));
     }
     for (double& a : g.innen) a /= static_cast<double>(std::max<std::size_t>(anzahl, 1));
     return g;
+}
+
+// Every face is a convex polygon by the polygons' own test: its FLAECHE has a value, and it
+// counts in every measure.
+void pruefeSeitenKonvex(const Gelesen& g, Befund& befund) {
+    for (const Seite& f : g.seiten)
+        if (!(finde(polygonListe, f.name)->flaeche() > 0)) befund("Seite " + f.name + " ist für das Polygon selbst nicht konvex");
+}
+
+using P2 = std::array<double, 2>;
+
+double kreuz2(const P2& o, const P2& a, const P2& b) { return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]); }
+
+// The corners of the convex hull of points in a plane, counter-clockwise (Andrew's chain).
+std::vector<P2> huelle2d(std::vector<P2> p) {
+    std::sort(p.begin(), p.end());
+    std::vector<P2> h(2 * p.size() + 1);
+    std::size_t k = 0;
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        const std::size_t anfang = k;
+        for (const P2& q : p) {
+            while (k >= anfang + 2 && kreuz2(h[k - 2], h[k - 1], q) <= 0) --k;
+            h[k++] = q;
+        }
+        --k;
+        std::reverse(p.begin(), p.end());
+    }
+    h.resize(k);
+    return h;
 }
 
 }  // namespace
@@ -218,14 +250,23 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
             ++schief;
             schiefst = std::max(schiefst, f.abweichung);
         }
+        // In the face's plane: an edge a few tolerances long turns by as much as its ends
+        // stray from the plane, out of it.
+        const auto eben = [&](const V& d) {
+            const double h = skalar(d, f.n);
+            return V{d[0] - h * f.n[0], d[1] - h * f.n[1], d[2] - h * f.n[2]};
+        };
         double winkel = 0;
         for (std::size_t k = 0; k < f.e.size(); ++k) {
             const V &a = f.e[(k + f.e.size() - 1) % f.e.size()], &b = f.e[k], &c = f.e[(k + 1) % f.e.size()];
-            const V u = minus(b, a), w = minus(c, b), ac = minus(c, a);
-            const double dreh = skalar(kreuz(u, w), f.n);
-            winkel += std::atan2(dreh, skalar(u, w));
+            const V u = eben(minus(b, a)), w = eben(minus(c, b)), ac = eben(minus(c, a));
             // A corner within the tolerance of its neighbours' line has no side to bend to.
-            if (dreh < 0 && laenge(kreuz(ac, u)) / laenge(ac) > tol) ++eingedellt;
+            if (skalar(kreuz(u, w), f.n) < 0 && laenge(kreuz(ac, u)) / laenge(ac) > tol) ++eingedellt;
+            // The walk runs once round the mean of its corners. (The turning of its edges
+            // would not tell: an edge a tolerance or two long at a sharp tip may point
+            // anywhere the tolerance allows.)
+            const V p = eben(minus(b, f.m)), q = eben(minus(c, f.m));
+            winkel += std::atan2(skalar(kreuz(p, q), f.n), skalar(p, q));
         }
         if (std::fabs(winkel - 2 * std::numbers::pi) > 1e-6) ++umlauf;
     }
@@ -285,6 +326,7 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     };
     vergleiche(finde(polyederListe, name)->volumen(), "(Maß des Programms)");
     vergleiche(exakt::flaechensummenVolumen(orte), "(exakt über die Seiten)");
+    pruefeSeitenKonvex(g, befund);
 }
 
 void pruefeKanten(const std::string& kanten, const std::string& koerper, Befund& befund) {
@@ -332,6 +374,39 @@ void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund) {
     // back to the last bit, every face with the same corners.
     if (const ::testing::AssertionResult gleich = testhilfe::gleicherStand(testhilfe::szenenstand(), vorher); !gleich)
         befund("Schnappschuss: " + gekuerzt(gleich.message()));
+}
+
+void pruefeFlacheWolke(const std::string& name, const std::vector<Ort>& wolke, const Ort& u, const Ort& v, double tol,
+                       Befund& befund) {
+    const Gelesen g = lies(name);
+    for (const std::string& m : g.maengel) befund(m);
+    if (!g.maengel.empty() || g.seiten.empty()) return;
+    pruefeSeitenKonvex(g, befund);
+    // Every corner of the outline in the plane off its neighbours' line is a corner of the
+    // answer (so the answer's outline holds every point).
+    const auto eben = [&](const Ort& o) { return P2{skalar(o, u), skalar(o, v)}; };
+    std::set<P2> ecken;
+    for (const Seite& f : g.seiten)
+        for (const Ort& o : f.orte) ecken.insert(eben(o));
+    std::vector<P2> wolkeEben;
+    for (const Ort& o : wolke) wolkeEben.push_back(eben(o));
+    const std::vector<P2> umriss = huelle2d(wolkeEben);
+    std::size_t fehlend = 0;
+    for (std::size_t k = 0; k < umriss.size(); ++k) {
+        const P2 &a = umriss[(k + umriss.size() - 1) % umriss.size()], &b = umriss[(k + 1) % umriss.size()];
+        if (kreuz2(a, umriss[k], b) / std::hypot(b[0] - a[0], b[1] - a[1]) > 2 * tol && !ecken.contains(umriss[k])) ++fehlend;
+    }
+    if (fehlend > 0) befund(name + ": " + std::to_string(fehlend) + " Ecken des Umrisses fehlen");
+    // Off the plane: inside the solid, or near the one face. The points lie within the
+    // tolerance of the plane the program found, and so do the corners; the face's own plane
+    // may stray from that one by as much again where its corners do.
+    if (g.seiten.size() > 1) {
+        pruefeInnen(name, wolke, tol, "Wolkenpunkten", befund);
+        return;
+    }
+    const Seite& f = g.seiten[0];
+    if (std::any_of(wolke.begin(), wolke.end(), [&](const Ort& o) { return std::fabs(f.abstand(o)) > 2 * tol + f.abweichung; }))
+        befund(name + ": Wolkenpunkte liegen weiter als die Toleranz von der Seite");
 }
 
 }  // namespace quodral::pruefung

@@ -48,7 +48,8 @@ struct Sitzung {
 std::vector<Ort> eckenVon(const std::string& koerper);
 
 // Every check of one registered solid: a closed surface (every edge on two faces, V − E + F
-// = 2), every face plane, convex, with extreme points of the cloud as corners and no edge
+// = 2), every face plane, convex (also by the polygons' own test, so that it counts in every
+// measure), with extreme points of the cloud as corners and no edge
 // point as a corner, no two faces overlapping and no two neighbours in one plane (the faces are
 // maximal), every cloud point inside or within the tolerance, and the volume (the program's
 // own measure and the exact sum over the faces' corners) equal to soll. A fold near the
@@ -57,6 +58,13 @@ std::vector<Ort> eckenVon(const std::string& koerper);
 // one face where they lie within a quarter of it.
 void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const exakt::Huelle& referenz,
                    double soll, double tol, Befund& befund);
+
+// The answer to a cloud within a few tolerances of the plane spanned by the unit vectors u and
+// v (one face, or a solid as thin): every face a convex polygon, every corner of the cloud's
+// outline in the plane (farther than 2 tol from the line of its neighbours there) one of its
+// corners, and every point of the cloud within tol of it off the plane.
+void pruefeFlacheWolke(const std::string& name, const std::vector<Ort>& wolke, const Ort& u, const Ort& v, double tol,
+                       Befund& befund);
 
 // The places lie inside the registered solid or within tol of it; the most by which one lies
 // outside (0 when none does).
