@@ -311,10 +311,15 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
 bool imHuellenbereich(const std::vector<Punkt>& pkte) {
     // The largest D with 16·D⁴ a double.
     static const double grenze = std::sqrt(std::sqrt(std::numeric_limits<double>::max() / 16));
+    // The least extent whose products of two differences are normal doubles.
+    static const double untergrenze = std::sqrt(std::numeric_limits<double>::min());
     const Lagebox b = lagebox(ortsvektoren(pkte));
-    for (int i = 0; i < 3; ++i)
+    double weite = 0;
+    for (int i = 0; i < 3; ++i) {
         if (!(b.hi[i] - b.lo[i] <= grenze)) return false;  // also a difference that overflows
-    return true;
+        weite = std::max(weite, b.hi[i] - b.lo[i]);
+    }
+    return weite == 0 || weite >= untergrenze;
 }
 
 bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl) {

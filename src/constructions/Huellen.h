@@ -83,11 +83,15 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld);
 // Huellensuche.h).
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte);
 
-// Whether the points lie close enough together for the hull's tests: with every coordinate
-// difference at most D, the normals of planes through three points and the areas of triangles
-// (cross products of two differences) and their squared lengths stay below 16·D⁴, which must
-// be a double. Beyond that a plane's squared normal overflows, and the distance test of
-// Ebene::enthaelt takes every point for one of the plane's.
+// Whether the points lie within the range the hull's arithmetic carries. Not too far apart:
+// with every coordinate difference at most D, the normals of planes through three points and
+// the areas of triangles (cross products of two differences) and their squared lengths stay
+// below 16·D⁴, which must be a double; beyond that a plane's squared normal overflows, and the
+// distance test of Ebene::enthaelt takes every point for one of the plane's. Not too close
+// together either: where the box around them has a largest side above 0 but below the square
+// root of the least normal double, the products of two differences fall among the subnormal
+// numbers, which carry too few digits for any decision (a solid of extent 1e-170 would pass
+// for a flat cloud). Points all at one place (extent 0) are in range: they span nothing.
 bool imHuellenbereich(const std::vector<Punkt>& pkte);
 
 // How the building of a convex hull polyhedron ended.
@@ -95,7 +99,7 @@ enum class Huellenbau {
     gebaut,         // registered, quittung and lok set
     nameAbgelehnt,  // the name cannot be taken
     keineEbene,     // the points span no plane: within the tolerance of one line or place
-    ausserhalb,     // the points lie too far apart for the hull's arithmetic (imHuellenbereich)
+    ausserhalb,     // the points lie out of the range of the hull's arithmetic (imHuellenbereich)
     rechenfehler    // qhull failed on the points (no hull was found at all)
 };
 
@@ -106,8 +110,8 @@ enum class Huellenbau {
 // (each rounded to dezimalen decimals, in the plain number form; E is half the sum of the
 // face perimeters from two faces on). lok is set true. Every face the hull finds is
 // registered, with its corners as the hull found them. Otherwise nothing is registered and
-// quittung and lok are untouched: when the name cannot be taken, when the points lie too far
-// apart, when they span no plane (fewer than three places, or all within the tolerance of one
+// quittung and lok are untouched: when the name cannot be taken, when the points lie out of
+// the hull's range (imHuellenbereich), when they span no plane (fewer than three places, or all within the tolerance of one
 // line), and when qhull fails. The cluster record need not be registered; members that are no
 // points are ignored.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
@@ -123,7 +127,7 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 // on an edge, or at the place of a corner that stands for it) ends no edge, even where it lies
 // within the tolerance of two faces' planes. The same as sammleRandkanten (Klumpenbau.h)
 // wherever that plain search is right; none for a flat cloud (it spans no solid), and none at
-// all (nullopt) where the convex hull polyhedron could not be built: points too far apart
+// all (nullopt) where the convex hull polyhedron could not be built: points out of range
 // (imHuellenbereich), or qhull failing on them.
 std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(const std::vector<Punkt>& pts);
 

@@ -176,7 +176,7 @@ Schnittausgang polyederPolyederSchnitt(const std::string& neun, const std::strin
     const Huellenbau bau = namen.empty() ? Huellenbau::keineEbene : baueKonvexeHuelle(neun, Klumpen("", namen));
     if (bau != Huellenbau::gebaut) {
         buch.zuruecknehmen();
-        // Corners too far apart for the hull's arithmetic do span a solid: no false "none".
+        // Corners out of the range of the hull's arithmetic may well span a solid: no false "none".
         if (bau == Huellenbau::ausserhalb) return Schnittausgang::abgelehnt(zahlbereichSatz(neun));
         quittung = "Die Polyeder " + pe1n + " und " + pe2n + " haben keinen gemeinsamen Körper.";
         return Schnittausgang::beantwortet();
