@@ -32,6 +32,7 @@
 
 #include "shell/GrafikWidget.h"
 #include "shell/Hauptfenster.h"
+#include "shell/Sprache.h"
 #include "app/Zuruecksetzen.h"
 #include "interpreter/Vorschlaege.h"
 #include "interpreter/Dateioperationen.h"
