@@ -551,14 +551,15 @@ void Hauptfenster::langeArbeitEndet() {
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // Before a key reaches the focused widget as a shortcut, the widget is asked whether it
-    // wants the key itself; a text field says yes to Ctrl+Z. A field holding typing that can
-    // be undone keeps the key and undoes the typing, as every text field does. An empty field,
-    // or one without typing to undo (a statement just run, a row put there from the table),
-    // leaves the key to the window's undo of the last step, as does every other widget.
+    // wants the key itself; a text field says yes to Ctrl+Z. A field with editing that can be
+    // undone keeps the key and undoes the editing, as every text field does, also when the
+    // editing has emptied it: the text erased comes back. A field without editing to undo (a
+    // statement just run, a row put there from the table) leaves the key to the window's undo
+    // of the last step, as does every other widget.
     if (ereignis->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Undo)) {
         const auto* feld = qobject_cast<QLineEdit*>(objekt);
-        if (feld != nullptr && !feld->text().isEmpty() && feld->isUndoAvailable()) return false;
+        if (feld != nullptr && feld->isUndoAvailable()) return false;
         ereignis->ignore();
         return true;
     }

@@ -66,8 +66,8 @@ public:
 protected:
     // The window manager's close request goes through the quit question.
     void closeEvent(QCloseEvent* ereignis) override;
-    // Leaves Ctrl+Z to a text field only while it holds typing to undo; otherwise the key
-    // undoes the last step of the list.
+    // Leaves Ctrl+Z to a text field only while it has editing to undo, its text erased
+    // included; otherwise the key undoes the last step of the list.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:

@@ -449,8 +449,8 @@ TEST_F(HauptfensterTest, TastenkuerzelErreichenIhreAktionen) {
         QTest::keyClick(ziel != nullptr ? ziel : eingabe, k, m);
     };
 
-    // Ctrl+Z on the empty input line undoes the last step (with typing: StrgZMachtErstDasTippenRueckgaengig).
-    eingabe->clear();
+    // Ctrl+Z on an input line without editing to undo (the statement just run) undoes the last
+    // step (with editing: StrgZMachtErstDasTippenRueckgaengig).
     ASSERT_EQ(QApplication::focusWidget(), eingabe);
     taste(Qt::Key_Z);
     EXPECT_EQ(anweisungsListe.size(), 1u);
@@ -521,6 +521,32 @@ TEST_F(HauptfensterTest, StrgZMachtErstDasTippenRueckgaengig) {
     strgZ(tafel);
     EXPECT_EQ(anweisungsListe.size(), 1u);
     EXPECT_EQ(eingabe->text(), QString("PUNKT Y 1"));
+}
+
+// The typing erased: Ctrl+Z brings it back and deletes no statement, for the input line has
+// editing to undo though it holds no text. Once its editing is undone, the key undoes the last
+// step of the list.
+TEST_F(HauptfensterTest, StrgZNachDemLoeschenDerEingabeHoltSieZurueck) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    for (const char* s : {"PUNKT A 0 0 0", "PUNKT B 1 0 0", "PUNKT C 0 1 0"}) tippen(s);
+    QTest::keyClicks(eingabe, "POLYGON D A B C A");
+    QTest::keyClick(eingabe, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(eingabe, Qt::Key_Backspace);
+    ASSERT_TRUE(eingabe->text().isEmpty());
+    QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(eingabe->text(), QString("POLYGON D A B C A"));
+    EXPECT_EQ(anweisungsListe.size(), 3u);
+    EXPECT_NE(finde(punktListe, "C"), nullptr);
+
+    for (int i = 0; i < 40 && eingabe->isUndoAvailable(); ++i) {
+        QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(anweisungsListe.size(), 3u) << i;
+    }
+    EXPECT_EQ(eingabe->text(), QString("PUNKT C 0 1 0"));
+    QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(finde(punktListe, "C"), nullptr);
 }
 
 // Escape, or closing a question, answers with its declining button: nothing is changed.
