@@ -1,6 +1,5 @@
 #include "shell/Hauptfenster.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,8 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -38,6 +35,7 @@
 #include "model/Objekte.h"
 #include "shell/AnweisungsModell.h"
 #include "shell/Antwortfeld.h"
+#include "shell/Frage.h"
 #include "shell/GrafikWidget.h"
 #include "shell/Hauptzeile.h"
 #include "shell/Tafelrollbalken.h"
@@ -64,6 +62,15 @@ constexpr int kleinsteTextHoehe = 60;
 constexpr int fensterRand = 6;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The room a top-level window may take on the screen that `w` is on: the screen's free area
+// less the window manager's frame. On a small screen at a large scale (1366 × 768 at twice the
+// scale leaves 683 × 384 window pixels) the window and its dialogs must fit into it.
+QSize fensterPlatz(const QWidget& w) {
+    const QScreen* bildschirm = w.screen();
+    if (bildschirm == nullptr) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return bildschirm->availableGeometry().size() - QSize(rahmenBreite, rahmenHoehe);
+}
 
 const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
 
@@ -309,8 +316,7 @@ void Hauptfenster::groesseWaehlen() {
     const QScreen* bildschirm = screen();
     if (bildschirm == nullptr) return;
     const QRect frei = bildschirm->availableGeometry();
-    const QSize groesse =
-        sizeHint().boundedTo(frei.size() - QSize(rahmenBreite, rahmenHoehe)).expandedTo(minimumSizeHint());
+    const QSize groesse = sizeHint().boundedTo(fensterPlatz(*this)).expandedTo(minimumSizeHint());
     resize(groesse);
     move(frei.x() + std::max(0, (frei.width() - groesse.width() - rahmenBreite) / 2),
          frei.y() + std::max(0, (frei.height() - groesse.height() - rahmenHoehe) / 2));
@@ -398,25 +404,11 @@ void Hauptfenster::piepen() { QApplication::beep(); }
 std::string Hauptfenster::frage(const std::string& text, const std::vector<std::string>& optionen) {
     // What the action has answered so far shows while the user is asked.
     ausgabeNachholen();
-    QMessageBox box(this);
-    box.setWindowTitle("Quodral");
-    box.setTextFormat(Qt::PlainText);   // statements may hold "<" and must show as typed
-    box.setText(q(text));
-    const QPixmap ikon(":/M128.png");
-    if (!ikon.isNull()) box.setIconPixmap(ikon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    std::vector<QAbstractButton*> knoepfe;
-    for (const std::string& titel : optionen) knoepfe.push_back(box.addButton(q(titel), QMessageBox::ActionRole));
-    // Return confirms with the first button; Escape, like closing the question, declines with
-    // the last one, which is the declining answer of every question the program asks.
-    box.setDefaultButton(static_cast<QPushButton*>(knoepfe.front()));
-    box.setEscapeButton(knoepfe.back());
-    box.exec();
-    // The pressed button is known by itself, not by its text: a style may have added a
-    // shortcut marker to the title.
-    const QAbstractButton* gedrueckt = box.clickedButton();
-    for (std::size_t i = 0; i < knoepfe.size(); ++i)
-        if (knoepfe[i] == gedrueckt) return optionen[i];
-    return "Fehler";
+    QStringList antworten;
+    for (const std::string& titel : optionen) antworten << q(titel);
+    Frage box(this, q(text), antworten, fensterPlatz(*this));
+    const int gewaehlt = box.fragen();
+    return gewaehlt >= 0 ? optionen[static_cast<std::size_t>(gewaehlt)] : "Fehler";
 }
 
 std::string Hauptfenster::auswahl(const std::string& frageText, const std::string& option1,
