@@ -76,8 +76,9 @@ const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
 
 // Qt's own file dialog (the same on every desktop, and German once Qt's translations are
 // installed). The labels that matter most are given in German here too, for a system without
-// Qt's translations; it opens wide enough to show a file's size, kind and date uncut.
-void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
+// Qt's translations; it opens wide enough to show a file's size, kind and date uncut, where the
+// screen has room for that.
+void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner, QSize platz) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLabelText(QFileDialog::LookIn, "Suchen in:");
     dialog.setLabelText(QFileDialog::FileName, "Dateiname:");
@@ -85,7 +86,9 @@ void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
     dialog.setLabelText(QFileDialog::Reject, "Abbrechen");
     dialog.setNameFilter(dateiFilter);
     dialog.setDirectory(ordner);
-    dialog.resize(std::max(dialog.width(), 800), std::max(dialog.height(), 480));
+    dialog.resize(QSize(std::max(dialog.width(), 800), std::max(dialog.height(), 480))
+                      .boundedTo(platz)
+                      .expandedTo(dialog.minimumSizeHint()));
     if (auto* liste = dialog.findChild<QTreeView*>("treeView")) {
         QHeaderView* kopf = liste->header();
         kopf->setStretchLastSection(false);
@@ -433,7 +436,7 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix("qdl");
-        dateiDialogEinrichten(dialog, ordner);
+        dateiDialogEinrichten(dialog, ordner, fensterPlatz(*this));
         dialog.setLabelText(QFileDialog::Accept, "Speichern");
         dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -462,7 +465,7 @@ std::optional<std::string> Hauptfenster::oeffnenDialog() {
         QFileDialog dialog(this, "Quodral - Dateien");
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dateiDialogEinrichten(dialog, ordner);
+        dateiDialogEinrichten(dialog, ordner, fensterPlatz(*this));
         dialog.setLabelText(QFileDialog::Accept, "Laden.");
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
         if (auto pfad = gewaehlteListe(QFileInfo(dialog.selectedFiles().front()), ordner)) return pfad;
