@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,6 +273,17 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_EQ(eingabe->text(), QString::fromStdString(anweisungsListe[1]));
     EXPECT_TRUE(editKnoepfe->isVisible());
     EXPECT_EQ(ausgabe->toPlainText(), QString::fromStdString(auswahlHinweis));
+    // The hint names only buttons that the window shows.
+    int genannt = 0;
+    const QRegularExpression knopfName("(\\w+)-Button", QRegularExpression::UseUnicodePropertiesOption);
+    for (auto treffer = knopfName.globalMatch(ausgabe->toPlainText()); treffer.hasNext(); ++genannt) {
+        const QString name = treffer.next().captured(1);
+        const QList<QPushButton*> knoepfe = fenster->findChildren<QPushButton*>();
+        EXPECT_TRUE(std::any_of(knoepfe.begin(), knoepfe.end(),
+                                [&](QPushButton* k) { return k->isVisible() && k->text().remove('&') == name; }))
+            << name.toStdString();
+    }
+    EXPECT_EQ(genannt, 2);
 
     // Replacing the row: the question names the old and the new text; "JA" stores it as typed.
     eingabe->setText("PUNKT  B  0 0 1");
