@@ -3,6 +3,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -36,6 +37,8 @@ bool schnell = false;
 
 // The partial times of the run that is timed now, by name, in the order first seen.
 std::vector<std::pair<std::string, double>> zwischen;
+// The numbers without unit of that run (see kennzahl).
+std::vector<std::pair<std::string, double>> kennzahlen;
 
 double prozessCpuSekunden() {
     timespec t{};
@@ -46,17 +49,19 @@ double prozessCpuSekunden() {
 struct Messwert {
     double wand = 0, cpu = 0;
     std::vector<std::pair<std::string, double>> teile;
+    std::vector<std::pair<std::string, double>> zahlen;
 };
 
 Messwert messen(const Lauf& l) {
     zwischen.clear();
+    kennzahlen.clear();
     if (l.vorbereiten) l.vorbereiten();
     const double cpu0 = prozessCpuSekunden();
     const auto start = std::chrono::steady_clock::now();
     l.lauf();
     const auto ende = std::chrono::steady_clock::now();
     const double cpu1 = prozessCpuSekunden();
-    return {std::chrono::duration<double>(ende - start).count(), cpu1 - cpu0, zwischen};
+    return {std::chrono::duration<double>(ende - start).count(), cpu1 - cpu0, zwischen, kennzahlen};
 }
 
 // The text padded with spaces to `breite` characters (not bytes: the names hold umlauts), on
@@ -88,6 +93,8 @@ std::string ausfuehren(const Groesse& gr) {
     std::vector<double> zeiten, cpu;
     std::vector<std::string> teilNamen;
     std::map<std::string, std::vector<double>> teile;
+    std::vector<std::string> zahlNamen;
+    std::map<std::string, std::vector<double>> zahlen;
     double gesamt = 0;
     const int hoechstens = schnell ? 1 : 15;
     const double schritte = std::max(1, gr.schritte);
@@ -100,6 +107,10 @@ std::string ausfuehren(const Groesse& gr) {
         for (const auto& [name, s] : m.teile) {
             if (!teile.count(name)) teilNamen.push_back(name);
             teile[name].push_back(s / schritte);
+        }
+        for (const auto& [name, z] : m.zahlen) {
+            if (!zahlen.count(name)) zahlNamen.push_back(name);
+            zahlen[name].push_back(z);
         }
         gesamt += m.wand;
         if (gesamt > 60.0) break;
@@ -114,6 +125,12 @@ std::string ausfuehren(const Groesse& gr) {
         text += "      " + gepolstert(name, 88) + " median " + zeitSpalte(median(w)) + "   (" +
                 zeitText(*std::min_element(w.begin(), w.end())) + " .. " +
                 zeitText(*std::max_element(w.begin(), w.end())) + ")\n";
+    }
+    for (const std::string& name : zahlNamen) {
+        const std::vector<double>& w = zahlen[name];
+        text += "      " + gepolstert(name, 88) + " median " + gepolstert(rund(median(w), 2), 10, true) + "   (" +
+                rund(*std::min_element(w.begin(), w.end()), 2) + " .. " + rund(*std::max_element(w.begin(), w.end()), 2) +
+                ")\n";
     }
     return text;
 }
@@ -133,6 +150,15 @@ void zwischenzeit(const std::string& name, double sekunden) {
             return;
         }
     zwischen.emplace_back(name, sekunden);
+}
+
+void kennzahl(const std::string& name, double wert) {
+    for (auto& [n, z] : kennzahlen)
+        if (n == name) {
+            z = wert;
+            return;
+        }
+    kennzahlen.emplace_back(name, wert);
 }
 
 double jetzt() {

@@ -45,6 +45,11 @@ struct Groesse {
 // figure, per step as the figure.
 void zwischenzeit(const std::string& name, double sekunden);
 
+// Inside a timed run: a number without unit that the run works out from its own times (e.g.
+// the ratio of the times of one statement in a small and a large scene). Its median over the
+// runs is printed under the figure, as it is (not per step).
+void kennzahl(const std::string& name, double wert);
+
 // Seconds on the steady clock, for partial times.
 double jetzt();
 

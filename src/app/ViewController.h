@@ -11,12 +11,12 @@
 
 namespace quodral {
 
-// The hint shown when a row of the statement table is selected for editing.
+// The hint shown when a row of the statement table is selected for editing. It names only the
+// buttons the window then shows ("Ersetzen" and "Löschen"), and the one row a selection holds.
 inline const std::string auswahlHinweis =
     "\nDie ausgewählte Anweisungzeile kann abgeändert werden und ersetzt nach Drücken des Ersetzen-Buttons die "
-    "ursprüngliche Anweisung.\n\n Mit dem Einfügen-Button werden im gewählten Bereich Leerzeilen eingefügt.\n\n Mit "
-    "dem Löschen-Button werden die Zeilen im gewählten Bereich gelöscht. \n VORSICHT: Das Entfernen von Zeilen kann "
-    "nicht rückgängig gemacht werden.";
+    "ursprüngliche Anweisung.\n\n Mit dem Löschen-Button wird die ausgewählte Zeile gelöscht. \n VORSICHT: Das "
+    "Entfernen von Zeilen kann nicht rückgängig gemacht werden.";
 
 // The text of row `zeile` (from 0) of the statement table that holds the stored line
 // `anweisung`: the row's number, ". " and the line in the form in which the next replay runs

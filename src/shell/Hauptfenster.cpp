@@ -1,7 +1,5 @@
 #include "shell/Hauptfenster.h"
 
-#include <QAbstractButton>
-#include <cstdio>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,45 +14,31 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPixmap>
 #include <QProgressDialog>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
-#include <QStaticText>
-#include <QStyleOptionFrame>
-#include <QStyledItemDelegate>
-#include <QHash>
-#include <QPainter>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTableView>
-#include <QTranslator>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 #include <climits>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
 
-#include "drawing/Sichtabbildung.h"
 #include "interpreter/Dateioperationen.h"
 #include "model/Objekte.h"
+#include "shell/AnweisungsModell.h"
 #include "shell/Antwortfeld.h"
-#include "shell/GrafikView.h"
+#include "shell/Frage.h"
 #include "shell/GrafikWidget.h"
+#include "shell/Hauptzeile.h"
+#include "shell/Tafelrollbalken.h"
 #include "shell/Vektorzustand.h"
 
 // The alert icon lives in the shell's resources, which a static library must register itself.
@@ -63,10 +47,6 @@ static void ressourcenEinbinden() { Q_INIT_RESOURCE(Quodral); }
 namespace quodral {
 
 namespace {
-
-// The width the command area asks for when the window opens; a window made wider gives the
-// command area what the drawing does not take.
-constexpr int befehlsBreite = 500;
 
 // Room a window manager's frame and title bar take around the window, left free when the
 // window opens.
@@ -83,12 +63,22 @@ constexpr int fensterRand = 6;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
+// The room a top-level window may take on the screen that `w` is on: the screen's free area
+// less the window manager's frame. On a small screen at a large scale (1366 × 768 at twice the
+// scale leaves 683 × 384 window pixels) the window and its dialogs must fit into it.
+QSize fensterPlatz(const QWidget& w) {
+    const QScreen* bildschirm = w.screen();
+    if (bildschirm == nullptr) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return bildschirm->availableGeometry().size() - QSize(rahmenBreite, rahmenHoehe);
+}
+
 const QString dateiFilter = "Quodral-Anweisungslisten (*.qdl)";
 
 // Qt's own file dialog (the same on every desktop, and German once Qt's translations are
 // installed). The labels that matter most are given in German here too, for a system without
-// Qt's translations; it opens wide enough to show a file's size, kind and date uncut.
-void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
+// Qt's translations; it opens wide enough to show a file's size, kind and date uncut, where the
+// screen has room for that.
+void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner, QSize platz) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLabelText(QFileDialog::LookIn, "Suchen in:");
     dialog.setLabelText(QFileDialog::FileName, "Dateiname:");
@@ -96,7 +86,9 @@ void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
     dialog.setLabelText(QFileDialog::Reject, "Abbrechen");
     dialog.setNameFilter(dateiFilter);
     dialog.setDirectory(ordner);
-    dialog.resize(std::max(dialog.width(), 800), std::max(dialog.height(), 480));
+    dialog.resize(QSize(std::max(dialog.width(), 800), std::max(dialog.height(), 480))
+                      .boundedTo(platz)
+                      .expandedTo(dialog.minimumSizeHint()));
     if (auto* liste = dialog.findChild<QTreeView*>("treeView")) {
         QHeaderView* kopf = liste->header();
         kopf->setStretchLastSection(false);
@@ -105,406 +97,7 @@ void dateiDialogEinrichten(QFileDialog& dialog, const QString& ordner) {
     }
 }
 
-// Work done once the changes of the current event are over: requests made meanwhile are one
-// run. Held by the object it works on, whose end drops a run still queued.
-class EinmalNachher {
-public:
-    template <class Arbeit>
-    void anfordern(QObject* ziel, Arbeit arbeit) {
-        if (anstehend_) return;
-        anstehend_ = true;
-        QMetaObject::invokeMethod(
-            ziel,
-            [this, arbeit] {
-                anstehend_ = false;
-                arbeit();
-            },
-            Qt::QueuedConnection);
-    }
-
-private:
-    bool anstehend_ = false;
-};
-
-// The statement table's scroll bar. A statement recorded at the end of the list widens the
-// bar's range and then moves it to the new end, yet the bar mostly looks as it did: the handle
-// at the bottom, its size the same to the pixel. So the bar looks at itself once the changes
-// of an event are done, and is painted again only when any part of it, or its state, changed.
-class Tafelrollbalken : public QScrollBar {
-public:
-    using QScrollBar::QScrollBar;
-
-protected:
-    void sliderChange(SliderChange) override {
-        pruefung_.anfordern(this, [this] {
-            if (!gemalt_ || !(*gemalt_ == aussehen())) update();
-        });
-    }
-
-    void paintEvent(QPaintEvent* ereignis) override {
-        gemalt_ = aussehen();
-        QScrollBar::paintEvent(ereignis);
-    }
-
-private:
-    // What the painted bar shows: the places of its parts, its state, and whether it stands at
-    // either end (an arrow that can no longer move looks different).
-    struct Aussehen {
-        std::array<QRect, 6> teile;
-        int zustand = 0;
-        int aktiveTeile = 0;
-        bool amAnfang = false, amEnde = false;
-        bool operator==(const Aussehen&) const = default;
-    };
-
-    Aussehen aussehen() const {
-        QStyleOptionSlider opt;
-        initStyleOption(&opt);
-        Aussehen a;
-        const QStyle::SubControl teile[] = {QStyle::SC_ScrollBarSlider,  QStyle::SC_ScrollBarGroove,
-                                            QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine,
-                                            QStyle::SC_ScrollBarAddPage, QStyle::SC_ScrollBarSubPage};
-        for (std::size_t i = 0; i < a.teile.size(); ++i)
-            a.teile[i] = style()->subControlRect(QStyle::CC_ScrollBar, &opt, teile[i], this);
-        a.zustand = static_cast<int>(opt.state);
-        a.aktiveTeile = static_cast<int>(opt.activeSubControls);
-        a.amAnfang = opt.sliderValue == opt.minimum;
-        a.amEnde = opt.sliderValue == opt.maximum;
-        return a;
-    }
-
-    std::optional<Aussehen> gemalt_;   // as the bar was painted last
-    EinmalNachher pruefung_;
-};
-
-// The rows of the statement table, painted as the style's own delegate paints them but with
-// the laid out text of each row kept: a statement appended scrolls every visible row, and
-// shaping the text of each row anew took most of the time the window needed after a statement.
-// The style paints the row's ground; the kept text is drawn on it in the colour, margin and
-// alignment the style gives a row's text. A row that is selected or current, or whose text does
-// not fit on one line (the style wraps it), is left to the style's delegate as a whole.
-class Zeilendelegat : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem opt = option;
-        initStyleOption(&opt, index);
-        const QWidget* w = opt.widget;
-        QStyle* stil = w != nullptr ? w->style() : QApplication::style();
-        if (opt.text.isEmpty() || (opt.state & (QStyle::State_Selected | QStyle::State_HasFocus))) {
-            QStyledItemDelegate::paint(maler, option, index);
-            return;
-        }
-        // The rectangle the style gives the text, found as the style finds it, but from the
-        // size of the kept text: the style would lay the text out to measure it. The area for
-        // the text is asked of the style for a row without text.
-        const QStaticText& gesetzt = gesetzterText(opt.text, opt.font);
-        const QSizeF groesse = gesetzt.size();
-        const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
-        opt.text.clear();
-        QStyleOptionViewItem ohneText = opt;
-        ohneText.showDecorationSelected = true;
-        const QRect flaeche = stil->subElementRect(QStyle::SE_ItemViewItemText, &ohneText, w);
-        const QSize platz(static_cast<int>(std::ceil(groesse.width())) + 2 * rand,
-                          static_cast<int>(std::ceil(groesse.height())));
-        const QRect textfeld = opt.showDecorationSelected
-                                   ? flaeche
-                                   : QStyle::alignedRect(opt.direction, opt.displayAlignment,
-                                                         platz.boundedTo(flaeche.size()), flaeche);
-        const QRect feld = textfeld.adjusted(rand, 0, -rand, 0);
-        if (groesse.width() > feld.width() || groesse.height() > feld.height()) {
-            QStyledItemDelegate::paint(maler, option, index);
-            return;
-        }
-        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, w);
-        QPalette::ColorGroup gruppe = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
-        if (gruppe == QPalette::Normal && !(opt.state & QStyle::State_Active)) gruppe = QPalette::Inactive;
-        const QRect ort = QStyle::alignedRect(opt.direction, opt.displayAlignment, groesse.toSize(), feld);
-        maler->save();
-        maler->setFont(opt.font);
-        maler->setPen(opt.palette.color(gruppe, QPalette::Text));
-        maler->drawStaticText(ort.topLeft(), gesetzt);
-        maler->restore();
-    }
-
-private:
-    // The text of a row laid out on one line. A few hundred rows are kept, more than any view
-    // shows at once.
-    const QStaticText& gesetzterText(const QString& text, const QFont& schrift) const {
-        // The font's key is a long text built anew at each call; it is taken once per font.
-        if (schriftSchluessel_.isEmpty() || !(schrift == letzteSchrift_) ||
-            schrift.resolveMask() != letzteSchrift_.resolveMask()) {
-            letzteSchrift_ = schrift;
-            schriftSchluessel_ = schrift.key() + QChar(0x1f);
-        }
-        const QString schluessel = schriftSchluessel_ + text;
-        if (const auto it = gesetzt_.constFind(schluessel); it != gesetzt_.cend()) return *it;
-        if (gesetzt_.size() >= 512) gesetzt_.clear();
-        QStaticText neu(text);
-        neu.setTextFormat(Qt::PlainText);
-        neu.prepare(QTransform(), schrift);
-        return *gesetzt_.insert(schluessel, neu);
-    }
-
-    mutable QHash<QString, QStaticText> gesetzt_;
-    mutable QFont letzteSchrift_;        // the font of the last row laid out
-    mutable QString schriftSchluessel_;  // its key, with the separator
-};
-
-// The statement table. A statement recorded at the end of the list adds a row; Qt's table then
-// lays itself out anew and paints all its visible rows again, although only the room of the
-// new rows changed (the scroll that brings them into view moves the rows that are painted
-// already). Here rows added at the end have the table's scroll range brought up to date and
-// only the room from the first new row down painted again; rows removed, and everything else
-// that lays the table out, go Qt's own way.
-class Anweisungstafel : public QTableView {
-public:
-    explicit Anweisungstafel(QWidget* eltern) : QTableView(eltern) {}
-
-    // Takes over from Qt's handling the change of the number of rows; where Qt's handling is
-    // not found where it is expected (another Qt), it stays as it is.
-    void zeilenzahlUebernehmen() {
-        QHeaderView* kopf = verticalHeader();
-        if (QObject::disconnect(kopf, SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int))))
-            connect(kopf, &QHeaderView::sectionCountChanged, this,
-                    [this](int vorher, int nachher) { zeilenzahlGeaendert(vorher, nachher); });
-    }
-
-protected:
-    void scrollContentsBy(int dx, int dy) override {
-        // The painted rows move by as much as the rows' offset changes; the offset is set
-        // anew from the scroll bar.
-        const int vorher = verticalHeader()->offset();
-        QTableView::scrollContentsBy(dx, dy);
-        inhaltVersatz_ += verticalHeader()->offset() - vorher;
-        versatzVerschoben_ = false;
-    }
-
-private:
-    void zeilenzahlGeaendert(int vorher, int nachher) {
-        if (nachher < vorher || !isVisible()) {
-            rowCountChanged(vorher, nachher);
-            return;
-        }
-        // The scroll bar's range and the header's size, as Qt's layout sets them. The rows'
-        // offset may change with them while the scroll bar stands still (at the end of the
-        // range the last row lies at the bottom, elsewhere the first one at the top). The rows
-        // stay where they are painted until the event is done: the statement's scroll to the
-        // new end, which follows, sets the offset anew and moves the painted rows once.
-        inhaltVersatz_ = verticalHeader()->offset();
-        updateGeometries();
-        if (verticalHeader()->offset() != inhaltVersatz_) {
-            verticalHeader()->setOffset(inhaltVersatz_);
-            versatzVerschoben_ = true;
-        }
-        // The room to paint is marked once the changes of the event are done: a scroll that
-        // brings the new rows into view comes after this, and moves the painted rows but not
-        // the room already marked for painting.
-        ersteNeueZeile_ = ersteNeueZeile_ ? std::min(*ersteNeueZeile_, vorher) : vorher;
-        markierung_.anfordern(this, [this] {
-            const int zeile = ersteNeueZeile_.value_or(0);
-            ersteNeueZeile_.reset();
-            // Without such a scroll the offset is set as Qt's layout sets it, and the
-            // painted rows moved with it.
-            if (versatzVerschoben_) {
-                versatzVerschoben_ = false;
-                updateGeometries();
-                const int versatz = verticalHeader()->offset();
-                if (versatz != inhaltVersatz_) {
-                    viewport()->scroll(0, inhaltVersatz_ - versatz);
-                    inhaltVersatz_ = versatz;
-                }
-            }
-            // Where the rows' offset moved without moving the painted rows, or the row is
-            // no longer there, the whole table is painted.
-            int oben = 0;
-            if (verticalHeader()->offset() == inhaltVersatz_ && zeile < model()->rowCount())
-                oben = std::max(0, rowViewportPosition(zeile));
-            if (oben < viewport()->height())
-                viewport()->update(0, oben, viewport()->width(), viewport()->height() - oben);
-        });
-    }
-
-    std::optional<int> ersteNeueZeile_;   // the first row added since the room was last marked
-    EinmalNachher markierung_;
-    int inhaltVersatz_ = 0;               // the rows' offset at which the painted rows stand
-    bool versatzVerschoben_ = false;      // the offset held back where the rows are painted
-};
-
-// The window's main row: the command area on the left, the drawing with its controls on the
-// right. The drawing is the largest square that the window's height leaves above the drawing's
-// controls and its width leaves beside the command area at its smallest; the command area takes
-// the rest of the width. Where the square is narrower than the controls beneath it, it stands
-// in the middle above them; the room below the controls stays empty.
-class Hauptzeile : public QLayout {
-public:
-    Hauptzeile(QWidget* eltern, QWidget* befehle, GrafikWidget* grafik) : QLayout(eltern), grafik_(grafik) {
-        addWidget(befehle);
-        addWidget(grafik);
-    }
-    ~Hauptzeile() override {
-        while (QLayoutItem* item = takeAt(0)) delete item;
-    }
-
-    void addItem(QLayoutItem* item) override { items_.append(item); }
-    int count() const override { return static_cast<int>(items_.size()); }
-    QLayoutItem* itemAt(int i) const override { return items_.value(i); }
-    QLayoutItem* takeAt(int i) override { return i >= 0 && i < items_.size() ? items_.takeAt(i) : nullptr; }
-    Qt::Orientations expandingDirections() const override { return Qt::Horizontal | Qt::Vertical; }
-
-    QSize minimumSize() const override {
-        if (items_.size() < 2) return {};
-        const QSize befehle = items_[0]->minimumSize(), grafik = items_[1]->minimumSize();
-        return mitRand({befehle.width() + abstand() + std::max(grafik.width(), GrafikView::kleinsteSeite),
-                        std::max(befehle.height(), grafik.height())});
-    }
-
-    QSize sizeHint() const override {
-        if (items_.size() < 2) return {};
-        const QSize befehle = items_[0]->sizeHint(), grafik = items_[1]->sizeHint();
-        const int seite = static_cast<int>(fensterBreite);
-        return mitRand({std::max(befehle.width(), befehlsBreite) + abstand() + std::max(grafik.width(), seite),
-                        std::max(befehle.height(), seite + grafik_->steuerHoehe())});
-    }
-
-    void setGeometry(const QRect& r) override {
-        QLayout::setGeometry(r);
-        if (items_.size() < 2) return;
-        const QRect f = contentsRect();
-        const int befehleMin = items_[0]->minimumSize().width();
-        const int grafikMin = items_[1]->minimumSize().width();
-        const int unten = grafik_->steuerHoehe();
-        const int frei = f.width() - abstand() - befehleMin;
-        const int seite = std::max(GrafikView::kleinsteSeite, std::min(f.height() - unten, frei));
-        const int breite = std::max(grafikMin, std::min(std::max(seite, grafikMin), frei));
-        items_[0]->setGeometry(QRect(f.x(), f.y(), f.width() - abstand() - breite, f.height()));
-        items_[1]->setGeometry(QRect(f.right() + 1 - breite, f.y(), breite, std::min(f.height(), seite + unten)));
-    }
-
-private:
-    int abstand() const { return std::max(0, spacing()); }
-    QSize mitRand(QSize innen) const { return innen.grownBy(contentsMargins()); }
-
-    QList<QLayoutItem*> items_;
-    GrafikWidget* grafik_;
-};
-
-// The style of the input line: the application's, with the line's ground and frame painted
-// once per size and state and then copied. The input line is painted anew after every
-// statement (it is emptied), and the style's rounded, smoothed frame cost more than all else
-// that the line paints.
-class Eingabestil : public QProxyStyle {
-public:
-    Eingabestil() : QProxyStyle(QApplication::style()->name()) {}
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* maler,
-                       const QWidget* widget) const override {
-        const auto* rahmen = qstyleoption_cast<const QStyleOptionFrame*>(option);
-        if (element != PE_PanelLineEdit || rahmen == nullptr || maler->device() == nullptr) {
-            QProxyStyle::drawPrimitive(element, option, maler, widget);
-            return;
-        }
-        const qreal verhaeltnis = maler->device()->devicePixelRatioF();
-        const Schluessel schluessel{option->rect.size(),         static_cast<int>(option->state),
-                                    rahmen->lineWidth,           option->palette.cacheKey(),
-                                    verhaeltnis,                 static_cast<int>(option->direction)};
-        if (!(schluessel == schluessel_)) {
-            QPixmap bild((QSizeF(option->rect.size()) * verhaeltnis).toSize());
-            bild.setDevicePixelRatio(verhaeltnis);
-            bild.fill(Qt::transparent);
-            QPainter p(&bild);
-            QStyleOptionFrame kopie(*rahmen);
-            kopie.rect = QRect(QPoint(0, 0), option->rect.size());
-            QProxyStyle::drawPrimitive(element, &kopie, &p, widget);
-            p.end();
-            bild_ = bild;
-            schluessel_ = schluessel;
-        }
-        maler->drawPixmap(option->rect.topLeft(), bild_);
-    }
-
-private:
-    // What the painted ground depends on.
-    struct Schluessel {
-        QSize groesse;
-        int zustand = -1;
-        int linienbreite = 0;
-        qint64 palette = 0;
-        qreal verhaeltnis = 0;
-        int richtung = 0;
-        bool operator==(const Schluessel&) const = default;
-    };
-    mutable Schluessel schluessel_;
-    mutable QPixmap bild_;
-};
-
 }  // namespace
-
-bool qtAufDeutsch(QCoreApplication& anwendung) {
-    const QLocale deutsch(QLocale::German, QLocale::Germany);
-    QLocale::setDefault(deutsch);
-    auto* uebersetzung = new QTranslator(&anwendung);
-    if (!uebersetzung->load(deutsch, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete uebersetzung;
-        return false;
-    }
-    anwendung.installTranslator(uebersetzung);
-    return true;
-}
-
-// ---------------------------------------------------------------------------------------------
-// The statement table's model
-
-AnweisungsModell::AnweisungsModell(QObject* parent)
-    : QAbstractTableModel(parent), zeilen_(anweisungsListe), gelesen_(anweisungsListe.stand()) {}
-
-int AnweisungsModell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(zeilen_.size());
-}
-
-int AnweisungsModell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 1; }
-
-QVariant AnweisungsModell::data(const QModelIndex& index, int role) const {
-    // The tooltip shows the whole statement, which the narrow column cuts off when it is long.
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
-    // A row replaced in the table is stored as typed; it is shown at once in the form that the
-    // other rows have and in which the next replay runs it.
-    const int zeile = index.row();
-    if (zeile < 0 || zeile >= rowCount()) return QString();
-    return q(zellenText(zeile, zeilen_[static_cast<std::size_t>(zeile)]));
-}
-
-QVariant AnweisungsModell::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == 0) return QString("Anweisungsliste");
-    return {};
-}
-
-void AnweisungsModell::neuLaden() {
-    const std::vector<std::string>& liste = anweisungsListe;
-    // The rows both have in common that are still the same: all of them, as a rule. The list's
-    // log tells how many lines at its start are untouched since the rows were read; only the
-    // lines after them are compared.
-    const std::size_t gemeinsam = std::min(zeilen_.size(), liste.size());
-    const std::size_t unberuehrt = std::min(gemeinsam, anweisungsListe.gleichBisSeit(gelesen_));
-    gelesen_ = anweisungsListe.stand();
-    const auto ab = static_cast<std::ptrdiff_t>(unberuehrt);
-    const bool gleich = std::equal(zeilen_.begin() + ab, zeilen_.begin() + static_cast<std::ptrdiff_t>(gemeinsam),
-                                   liste.begin() + ab);
-    if (gleich && liste.size() > zeilen_.size()) {
-        beginInsertRows({}, static_cast<int>(zeilen_.size()), static_cast<int>(liste.size()) - 1);
-        zeilen_.insert(zeilen_.end(), liste.begin() + static_cast<std::ptrdiff_t>(zeilen_.size()), liste.end());
-        endInsertRows();
-    } else if (gleich && liste.size() < zeilen_.size()) {
-        beginRemoveRows({}, static_cast<int>(liste.size()), static_cast<int>(zeilen_.size()) - 1);
-        zeilen_.resize(liste.size());
-        endRemoveRows();
-    } else if (!gleich) {
-        beginResetModel();
-        zeilen_ = liste;
-        endResetModel();
-    }
-}
 
 // ---------------------------------------------------------------------------------------------
 // The window
@@ -512,8 +105,8 @@ void AnweisungsModell::neuLaden() {
 Hauptfenster::Hauptfenster(QWidget* parent)
     : QMainWindow(parent), steuerung_(*this), dialogOrdner_(QDir::homePath()) {
     ressourcenEinbinden();
-    // A title and a minimise button, but no close box and no maximise button: the program
-    // ends only through the quit question.
+    // A title, a minimise and a maximise button, but no close box: the program ends only
+    // through the quit question.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint);
 
@@ -548,10 +141,6 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(beschriftung("Eingabe"));
     eingabe_ = new QLineEdit(befehle);
     eingabe_->setObjectName("eingabe");
-    // A widget does not own its style: this one goes with the line.
-    auto* eingabeStil = new Eingabestil;
-    eingabeStil->setParent(eingabe_);
-    eingabe_->setStyle(eingabeStil);
     eingabe_->setToolTip("Eine Anweisung eingeben und mit der Eingabetaste ausführen; "
                          "? WORT erklärt ein Schlüsselwort, HILFE listet alle auf.");
     spalte->addWidget(eingabe_);
@@ -563,12 +152,9 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     spalte->addWidget(ausgabe_, 1);
 
     modell_ = new AnweisungsModell(this);
-    auto* tafel = new Anweisungstafel(befehle);
-    tafel_ = tafel;
+    tafel_ = new QTableView(befehle);
     tafel_->setObjectName("tafel");
     tafel_->setModel(modell_);
-    tafel->zeilenzahlUebernehmen();
-    tafel_->setItemDelegate(new Zeilendelegat(tafel_));
     tafel_->setVerticalScrollBar(new Tafelrollbalken(Qt::Vertical, tafel_));
     tafel_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tafel_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -733,8 +319,7 @@ void Hauptfenster::groesseWaehlen() {
     const QScreen* bildschirm = screen();
     if (bildschirm == nullptr) return;
     const QRect frei = bildschirm->availableGeometry();
-    const QSize groesse =
-        sizeHint().boundedTo(frei.size() - QSize(rahmenBreite, rahmenHoehe)).expandedTo(minimumSizeHint());
+    const QSize groesse = sizeHint().boundedTo(fensterPlatz(*this)).expandedTo(minimumSizeHint());
     resize(groesse);
     move(frei.x() + std::max(0, (frei.width() - groesse.width() - rahmenBreite) / 2),
          frei.y() + std::max(0, (frei.height() - groesse.height() - rahmenHoehe) / 2));
@@ -822,25 +407,11 @@ void Hauptfenster::piepen() { QApplication::beep(); }
 std::string Hauptfenster::frage(const std::string& text, const std::vector<std::string>& optionen) {
     // What the action has answered so far shows while the user is asked.
     ausgabeNachholen();
-    QMessageBox box(this);
-    box.setWindowTitle("Quodral");
-    box.setTextFormat(Qt::PlainText);   // statements may hold "<" and must show as typed
-    box.setText(q(text));
-    const QPixmap ikon(":/M128.png");
-    if (!ikon.isNull()) box.setIconPixmap(ikon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    std::vector<QAbstractButton*> knoepfe;
-    for (const std::string& titel : optionen) knoepfe.push_back(box.addButton(q(titel), QMessageBox::ActionRole));
-    // Return confirms with the first button; Escape, like closing the question, declines with
-    // the last one, which is the declining answer of every question the program asks.
-    box.setDefaultButton(static_cast<QPushButton*>(knoepfe.front()));
-    box.setEscapeButton(knoepfe.back());
-    box.exec();
-    // The pressed button is known by itself, not by its text: a style may have added a
-    // shortcut marker to the title.
-    const QAbstractButton* gedrueckt = box.clickedButton();
-    for (std::size_t i = 0; i < knoepfe.size(); ++i)
-        if (knoepfe[i] == gedrueckt) return optionen[i];
-    return "Fehler";
+    QStringList antworten;
+    for (const std::string& titel : optionen) antworten << q(titel);
+    Frage box(this, q(text), antworten, fensterPlatz(*this));
+    const int gewaehlt = box.fragen();
+    return gewaehlt >= 0 ? optionen[static_cast<std::size_t>(gewaehlt)] : "Fehler";
 }
 
 std::string Hauptfenster::auswahl(const std::string& frageText, const std::string& option1,
@@ -865,7 +436,7 @@ std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorsc
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix("qdl");
-        dateiDialogEinrichten(dialog, ordner);
+        dateiDialogEinrichten(dialog, ordner, fensterPlatz(*this));
         dialog.setLabelText(QFileDialog::Accept, "Speichern");
         dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -894,7 +465,7 @@ std::optional<std::string> Hauptfenster::oeffnenDialog() {
         QFileDialog dialog(this, "Quodral - Dateien");
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dateiDialogEinrichten(dialog, ordner);
+        dateiDialogEinrichten(dialog, ordner, fensterPlatz(*this));
         dialog.setLabelText(QFileDialog::Accept, "Laden.");
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().size() != 1) return std::nullopt;
         if (auto pfad = gewaehlteListe(QFileInfo(dialog.selectedFiles().front()), ordner)) return pfad;
@@ -979,14 +550,15 @@ void Hauptfenster::langeArbeitEndet() {
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // Before a key reaches the focused widget as a shortcut, the widget is asked whether it
-    // wants the key itself; a text field says yes to Ctrl+Z. A field holding typing that can
-    // be undone keeps the key and undoes the typing, as every text field does. An empty field,
-    // or one without typing to undo (a statement just run, a row put there from the table),
-    // leaves the key to the window's undo of the last step, as does every other widget.
+    // wants the key itself; a text field says yes to Ctrl+Z. A field with editing that can be
+    // undone keeps the key and undoes the editing, as every text field does, also when the
+    // editing has emptied it: the text erased comes back. A field without editing to undo (a
+    // statement just run, a row put there from the table) leaves the key to the window's undo
+    // of the last step, as does every other widget.
     if (ereignis->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(ereignis)->matches(QKeySequence::Undo)) {
         const auto* feld = qobject_cast<QLineEdit*>(objekt);
-        if (feld != nullptr && !feld->text().isEmpty() && feld->isUndoAvailable()) return false;
+        if (feld != nullptr && feld->isUndoAvailable()) return false;
         ereignis->ignore();
         return true;
     }

@@ -4,7 +4,6 @@
 // shortcuts. It turns widget events into calls of its ViewController and gives the controller
 // what it asks of a window (questions, dialogs, beep, exit).
 
-#include <QAbstractTableModel>
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -12,7 +11,6 @@
 
 #include <chrono>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,42 +22,15 @@
 
 class QAction;
 class QFileInfo;
-class QCoreApplication;
 class QLineEdit;
 class QProgressDialog;
 class QTableView;
 
 namespace quodral {
 
+class AnweisungsModell;
 class Antwortfeld;
 class GrafikWidget;
-
-// Installs Qt's own German texts (the file dialogs' columns and buttons, the names of keys in
-// shortcuts) and the German locale for what Qt formats itself (sizes and dates in the file
-// dialogs). False when Qt's translations are not installed; the dialogs then keep the few
-// German labels that the window gives them itself.
-bool qtAufDeutsch(QCoreApplication& anwendung);
-
-// The statement list as a table of one column: row n shows "n. " and the statement in the
-// list's normal form, the form in which a replay runs it. The model holds the rows as its
-// views know them and brings them up to the list when asked.
-class AnweisungsModell : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit AnweisungsModell(QObject* parent);
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    // The rows are read anew from the statement list. The views are told as little as tells
-    // them everything: rows added at the end are inserted, rows gone from the end removed, and
-    // only a list changed in between is taken anew as a whole (a reset).
-    void neuLaden();
-
-private:
-    std::vector<std::string> zeilen_;   // the statement list as the views know it
-    std::uint64_t gelesen_ = 0;          // the list's Stand when it was read
-};
 
 class Hauptfenster : public QMainWindow, public Fenster {
     Q_OBJECT
@@ -93,8 +64,8 @@ public:
 protected:
     // The window manager's close request goes through the quit question.
     void closeEvent(QCloseEvent* ereignis) override;
-    // Leaves Ctrl+Z to a text field only while it holds typing to undo; otherwise the key
-    // undoes the last step of the list.
+    // Leaves Ctrl+Z to a text field only while it has editing to undo, its text erased
+    // included; otherwise the key undoes the last step of the list.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:

@@ -3,6 +3,7 @@
 
 #include "app/Programmstart.h"
 #include "shell/Hauptfenster.h"
+#include "shell/Sprache.h"
 #include "shell/Vektorzustand.h"
 
 int main(int argc, char* argv[]) {

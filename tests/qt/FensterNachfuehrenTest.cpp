@@ -183,27 +183,6 @@ TEST_F(FensterNachfuehren, AngehaengteZeilenWieNeuAngelegt) {
     }
 }
 
-// A statement recorded at the end of a long list paints only the room of the new row (and of
-// the row cut at the edge), not every visible row again.
-TEST_F(FensterNachfuehren, NeueZeilePaintetNurIhrenPlatz) {
-    for (int i = 0; i < 30; ++i) tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
-    struct Flaechen : QObject {
-        QRegion gemalt;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) gemalt += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } flaechen;
-    tafel->viewport()->installEventFilter(&flaechen);
-    tippen("PUNKT R 1 1 1");
-    tafel->viewport()->removeEventFilter(&flaechen);
-    const int zeilenhoehe = tafel->verticalHeader()->defaultSectionSize();
-    ASSERT_GT(tafel->viewport()->height(), 4 * zeilenhoehe);
-    EXPECT_FALSE(flaechen.gemalt.isEmpty());
-    EXPECT_LE(flaechen.gemalt.boundingRect().height(), 2 * zeilenhoehe);
-    EXPECT_EQ(flaechen.gemalt.boundingRect().bottom(), tafel->viewport()->rect().bottom());
-}
-
 // A statement empties the output before it answers; the output lays out only the answer, and
 // shows it as soon as the statement is done.
 TEST_F(FensterNachfuehren, AntwortEinmalGesetzt) {
@@ -218,38 +197,6 @@ TEST_F(FensterNachfuehren, AntwortEinmalGesetzt) {
     emit eingabe->returnPressed();
     EXPECT_EQ(ausgabe->toPlainText(), QString("B ist der Punkt (1.0,1.0,1.0)."));
     EXPECT_EQ(geaendert.count(), jeText);
-}
-
-// The table keeps its rows' laid-out text and the input line its painted ground: both must
-// look as Qt's own delegate and the application's style paint them, a selected row, a row too
-// long for the column and the line with and without the keyboard included.
-TEST_F(FensterNachfuehren, ZeilenUndEingabeWieVonQtGemalt) {
-    const auto bildVon = [this](QWidget* w) {
-        abarbeiten();
-        const QRect r(w->mapTo(fenster.get(), QPoint(0, 0)), w->size());
-        return fenster->screen()->grabWindow(fenster->winId()).toImage().copy(r);
-    };
-    for (int i = 0; i < 12; ++i) tippen("PUNKT P" + std::to_string(i) + " " + std::to_string(i) + " 0.5 1");
-    tippen("STRECKE einSehrLangerNameFuerEineStreckeDieNichtInDieSpaltePasst" + std::string(40, 'x') + " P1 P2");
-    tafel->scrollToBottom();
-    tafel->selectRow(10);
-    eingabe->setText("GERADE g P1 P2");
-    for (const bool fokus : {true, false}) {
-        if (fokus) eingabe->setFocus();
-        else tafel->setFocus();
-        const QImage zeilen = bildVon(tafel);
-        const QImage zeile = bildVon(eingabe);
-        QAbstractItemDelegate* eigener = tafel->itemDelegate();
-        QStyle* eigenerStil = eingabe->style();
-        QStyledItemDelegate schlicht;
-        tafel->setItemDelegate(&schlicht);
-        eingabe->setStyle(QApplication::style());
-        tafel->viewport()->update();
-        EXPECT_EQ(zeilen, bildVon(tafel)) << "Fokus in der Eingabe: " << fokus;
-        EXPECT_EQ(zeile, bildVon(eingabe)) << "Fokus in der Eingabe: " << fokus;
-        tafel->setItemDelegate(eigener);
-        eingabe->setStyle(eigenerStil);
-    }
 }
 
 // The output as shown after each answer, painted only where the old and the new text lie,

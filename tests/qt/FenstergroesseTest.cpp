@@ -1,24 +1,32 @@
 // The main window on the screen it opens on: every control inside the screen's free area, at
 // the size it opens with, maximised and at its smallest; the drawing growing with the window
-// and keeping its world window; lines and labels in the screen's pixels. The test command runs
+// and keeping its world window; lines and labels in the screen's pixels; every dialog of the
+// window inside the same free area. The test command runs
 // these tests on offscreen screens of 1366 × 768 and 1920 × 1080 pixels at the scales 1 to 2
 // (QT_SCALE_FACTOR, see CMakeLists.txt), the plain run on the offscreen default screen.
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <string>
 
+#include "Abfragen.h"
 #include "app/Zuruecksetzen.h"
 #include "drawing/Einstellungen.h"
 #include "drawing/Sichtabbildung.h"
@@ -154,6 +162,56 @@ TEST_F(Fenstergroesse, LinienUndSchriftInDenPixelnDesBildschirms) {
             if (bild.pixel(px, py) != qRgb(255, 255, 255)) (oben < 0 ? oben : unten) = py;
     // The capital O of a 40-pixel serif stands about 28 window pixels high.
     EXPECT_NEAR((unten - oben + 1) / dpr, 28, 6) << "dpr " << dpr;
+}
+
+// The file dialogs, the questions (a short one, and one quoting a statement longer than the
+// screen could show) and the progress dialog lie inside the screen's free area, their buttons
+// inside them and their contents at no less than their smallest size.
+TEST_F(Fenstergroesse, DialogePassenAufDenBildschirm) {
+    int geprueft = 0;
+    const auto pruefen = [&](QWidget* dialog, const std::string& was) {
+        ++geprueft;
+        EXPECT_TRUE(frei.contains(dialog->frameGeometry())) << was;
+        EXPECT_EQ(dialog->size().expandedTo(dialog->minimumSizeHint()), dialog->size()) << was;
+        for (QAbstractButton* knopf : dialog->findChildren<QAbstractButton*>()) {
+            const QRect ort(knopf->mapTo(dialog, QPoint(0, 0)), knopf->size());
+            EXPECT_TRUE(!knopf->isVisible() || dialog->rect().contains(ort)) << was << ": " << knopf->text().toStdString();
+        }
+    };
+    // Looks at the next modal dialog of the kind as soon as it shows, then cancels it.
+    QObject hueter;
+    const auto ansehen = [&](const std::string& was) {
+        abfragen(&hueter, [&, was] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return false;
+            pruefen(dialog, was);
+            dialog->reject();
+            return true;
+        });
+    };
+
+    ansehen("Laden");
+    fenster->oeffnenDialog();
+    ansehen("Speichern");
+    fenster->speicherDialog("Letztstand");
+    ansehen("kurze Frage");
+    fenster->auswahl("Alle nicht gesicherten Daten gehen beim Beenden verloren. Trotzdem jetzt Beenden?",
+                     "Ja, Beenden", "Lieber doch noch nicht");
+    std::string lang = "KLUMPEN U";
+    for (int i = 0; i < 400; ++i) lang += " P" + std::to_string(i);
+    ansehen("lange Frage");
+    fenster->auswahl("Wirklich die Anweisungszeile \n\n " + lang + " ersetzen durch \n\n " + lang + " Q", "JA",
+                     "Lieber doch nicht.");
+    EXPECT_EQ(geprueft, 4);
+
+    fenster->fortschrittZeigenNach(std::chrono::milliseconds(0));
+    fenster->langeArbeitBeginnt(600000);
+    fenster->weiterArbeiten(1);
+    auto* fortschritt = fenster->findChild<QProgressDialog*>();
+    ASSERT_NE(fortschritt, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fortschritt));
+    pruefen(fortschritt, "Fortschritt");
+    fenster->langeArbeitEndet();
 }
 
 }  // namespace

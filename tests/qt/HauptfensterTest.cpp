@@ -14,13 +14,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
 #include <algorithm>
@@ -30,8 +30,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Abfragen.h"
 #include "shell/GrafikWidget.h"
 #include "shell/Hauptfenster.h"
+#include "shell/Sprache.h"
 #include "app/Zuruecksetzen.h"
 #include "interpreter/Vorschlaege.h"
 #include "interpreter/Dateioperationen.h"
@@ -66,19 +68,32 @@ bool qtDeutsch() {
     return geladen;
 }
 
-// Calls `schritt` every 10 ms, while the modal dialogs of the test run their own event loops,
-// until it reports that it is done or three seconds have passed. The polling lives at most as
-// long as `eltern`.
-void abfragen(QObject* eltern, const std::function<bool()>& schritt) {
-    auto* zeitgeber = new QTimer(eltern);
-    zeitgeber->setInterval(10);
-    auto versuche = std::make_shared<int>(0);
-    QObject::connect(zeitgeber, &QTimer::timeout, [=] {
-        if (!schritt() && ++*versuche < 300) return;
-        zeitgeber->stop();
-        zeitgeber->deleteLater();
+// The question the window shows now, if any: its text, its buttons from left to right, and
+// the button that Return presses.
+struct Gezeigt {
+    QDialog* box = nullptr;
+    QString text;
+    QList<QPushButton*> knoepfe;
+    QStringList titel;
+    QString vorgabe;
+};
+
+Gezeigt gezeigteFrage() {
+    Gezeigt g;
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (box == nullptr || box->objectName() != "frage" || !box->isVisible()) return g;
+    g.box = box;
+    if (const auto* text = box->findChild<QLabel*>("frageText")) g.text = text->text();
+    g.knoepfe = box->findChildren<QPushButton*>();
+    std::sort(g.knoepfe.begin(), g.knoepfe.end(), [box](QPushButton* a, QPushButton* b) {
+        return a->mapTo(box, QPoint(0, 0)).x() < b->mapTo(box, QPoint(0, 0)).x();
     });
-    zeitgeber->start();
+    for (QPushButton* knopf : g.knoepfe) {
+        g.titel << knopf->text().remove('&');
+        // A focused button takes Return itself; otherwise the default button does.
+        if (box->focusWidget() == knopf || (knopf->isDefault() && g.vorgabe.isEmpty())) g.vorgabe = g.titel.back();
+    }
+    return g;
 }
 
 // Answers the next modal question as soon as it shows: presses the button titled `titel`,
@@ -86,6 +101,7 @@ void abfragen(QObject* eltern, const std::function<bool()>& schritt) {
 struct Antwort {
     QString frage;
     QStringList knoepfe;
+    QString vorgabe;   // the button that Return would have pressed
     bool gesehen = false;
     bool offenGeblieben = false;
 };
@@ -93,43 +109,42 @@ struct Antwort {
 std::shared_ptr<Antwort> beantworte(const QString& titel, bool kuerzelEinfuegen = false) {
     auto antwort = std::make_shared<Antwort>();
     abfragen(nullptr, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return false;
+        const Gezeigt g = gezeigteFrage();
+        if (g.box == nullptr) return false;
         antwort->gesehen = true;
-        antwort->frage = box->text();
-        QAbstractButton* gewaehlt = nullptr;
-        for (QAbstractButton* knopf : box->buttons()) {
-            const QString text = knopf->text().remove('&');
-            antwort->knoepfe << text;
-            if (text == titel) gewaehlt = knopf;
-        }
-        if (gewaehlt == nullptr) {
-            box->reject();
+        antwort->frage = g.text;
+        antwort->knoepfe = g.titel;
+        antwort->vorgabe = g.vorgabe;
+        const auto i = g.titel.indexOf(titel);
+        if (i < 0) {
+            g.box->reject();
             return true;
         }
         // As a style that adds keyboard shortcuts does: the title changes, the button not.
         if (kuerzelEinfuegen)
-            for (QAbstractButton* knopf : box->buttons()) knopf->setText("&" + knopf->text());
-        gewaehlt->click();
+            for (QPushButton* knopf : g.knoepfe) knopf->setText("&" + knopf->text());
+        g.knoepfe[i]->click();
         return true;
     });
     return antwort;
 }
 
-// Presses Escape in the next question as soon as it shows, as a user does who declines.
-std::shared_ptr<Antwort> mitEscape() {
+// Presses the key (Escape, Return) in the next question as soon as it shows, where the keyboard
+// is in it, as a user does who declines or who meant Return for the input line.
+std::shared_ptr<Antwort> mitTaste(Qt::Key taste) {
     auto antwort = std::make_shared<Antwort>();
     abfragen(nullptr, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) return false;
+        const Gezeigt g = gezeigteFrage();
+        if (g.box == nullptr) return false;
         antwort->gesehen = true;
-        antwort->frage = box->text();
-        for (QAbstractButton* knopf : box->buttons()) antwort->knoepfe << knopf->text().remove('&');
-        QTest::keyClick(box, Qt::Key_Escape);
-        // A question that Escape leaves open is closed without an answer: the caller then
+        antwort->frage = g.text;
+        antwort->knoepfe = g.titel;
+        antwort->vorgabe = g.vorgabe;
+        QTest::keyClick(g.box->focusWidget() != nullptr ? g.box->focusWidget() : g.box, taste);
+        // A question that the key leaves open is closed without an answer: the caller then
         // sees "Fehler" instead of the declining title, and the test goes on.
-        antwort->offenGeblieben = box->isVisible();
-        if (antwort->offenGeblieben) box->reject();
+        antwort->offenGeblieben = g.box->isVisible();
+        if (antwort->offenGeblieben) g.box->reject();
         return true;
     });
     return antwort;
@@ -258,6 +273,17 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_EQ(eingabe->text(), QString::fromStdString(anweisungsListe[1]));
     EXPECT_TRUE(editKnoepfe->isVisible());
     EXPECT_EQ(ausgabe->toPlainText(), QString::fromStdString(auswahlHinweis));
+    // The hint names only buttons that the window shows.
+    int genannt = 0;
+    const QRegularExpression knopfName("(\\w+)-Button", QRegularExpression::UseUnicodePropertiesOption);
+    for (auto treffer = knopfName.globalMatch(ausgabe->toPlainText()); treffer.hasNext(); ++genannt) {
+        const QString name = treffer.next().captured(1);
+        const QList<QPushButton*> knoepfe = fenster->findChildren<QPushButton*>();
+        EXPECT_TRUE(std::any_of(knoepfe.begin(), knoepfe.end(),
+                                [&](QPushButton* k) { return k->isVisible() && k->text().remove('&') == name; }))
+            << name.toStdString();
+    }
+    EXPECT_EQ(genannt, 2);
 
     // Replacing the row: the question names the old and the new text; "JA" stores it as typed.
     eingabe->setText("PUNKT  B  0 0 1");
@@ -448,8 +474,8 @@ TEST_F(HauptfensterTest, TastenkuerzelErreichenIhreAktionen) {
         QTest::keyClick(ziel != nullptr ? ziel : eingabe, k, m);
     };
 
-    // Ctrl+Z on the empty input line undoes the last step (with typing: StrgZMachtErstDasTippenRueckgaengig).
-    eingabe->clear();
+    // Ctrl+Z on an input line without editing to undo (the statement just run) undoes the last
+    // step (with editing: StrgZMachtErstDasTippenRueckgaengig).
     ASSERT_EQ(QApplication::focusWidget(), eingabe);
     taste(Qt::Key_Z);
     EXPECT_EQ(anweisungsListe.size(), 1u);
@@ -522,74 +548,103 @@ TEST_F(HauptfensterTest, StrgZMachtErstDasTippenRueckgaengig) {
     EXPECT_EQ(eingabe->text(), QString("PUNKT Y 1"));
 }
 
-// Escape, or closing a question, answers with its declining button: nothing is changed.
-TEST_F(HauptfensterTest, EscapeAntwortetMitDerAblehnendenTaste) {
+// The typing erased: Ctrl+Z brings it back and deletes no statement, for the input line has
+// editing to undo though it holds no text. Once its editing is undone, the key undoes the last
+// step of the list.
+TEST_F(HauptfensterTest, StrgZNachDemLoeschenDerEingabeHoltSieZurueck) {
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    for (const char* s : {"PUNKT A 0 0 0", "PUNKT B 1 0 0", "PUNKT C 0 1 0"}) tippen(s);
+    QTest::keyClicks(eingabe, "POLYGON D A B C A");
+    QTest::keyClick(eingabe, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(eingabe, Qt::Key_Backspace);
+    ASSERT_TRUE(eingabe->text().isEmpty());
+    QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(eingabe->text(), QString("POLYGON D A B C A"));
+    EXPECT_EQ(anweisungsListe.size(), 3u);
+    EXPECT_NE(finde(punktListe, "C"), nullptr);
+
+    for (int i = 0; i < 40 && eingabe->isUndoAvailable(); ++i) {
+        QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(anweisungsListe.size(), 3u) << i;
+    }
+    EXPECT_EQ(eingabe->text(), QString("PUNKT C 0 1 0"));
+    QTest::keyClick(eingabe, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_EQ(finde(punktListe, "C"), nullptr);
+}
+
+// Escape, closing a question, and Return, which may have been meant for the input line, answer
+// with its declining button: nothing is changed. The declining button is the last, and the
+// default; the affirmative one comes first.
+TEST_F(HauptfensterTest, EscapeUndEingabetasteAntwortenMitDerAblehnendenTaste) {
     for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
     const std::vector<std::string> liste = anweisungsListe;
     auto klick = [this](const char* name) {
         QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
     };
-
-    auto antwort = mitEscape();
-    klick("quitB");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    EXPECT_FALSE(fenster->beendet);
-    antwort = mitEscape();
-    fenster->close();
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    EXPECT_FALSE(fenster->beendet);
-    EXPECT_TRUE(fenster->isVisible());
-
-    antwort = mitEscape();
-    klick("neustart");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    EXPECT_NE(finde(punktListe, "A"), nullptr);
-
-    tafel->selectRow(0);
-    eingabe->setText("PUNKT Z 0 0 0");
-    antwort = mitEscape();
-    klick("editB");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    tafel->selectRow(1);
-    antwort = mitEscape();
-    klick("loeschB");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-
-    // The list editing's question has three buttons; Escape takes the third, "Abbruch".
-    antwort = mitEscape();
-    tippen("ENTFERNEN 2 3");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    EXPECT_EQ(antwort->knoepfe, QStringList({"Deaktivieren", "Löschen", "Abbruch"}));
-    antwort = mitEscape();
-    tippen("FIXIEREN");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    // Loading over the unsaved list asks about loading, not about a restart.
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     std::ofstream(QFile::encodeName(ordner.filePath("andere.qdl")).toStdString()) << "PUNKT S 0 0 1&";
-    fenster->festerPfad = QFile::encodeName(ordner.filePath("andere.qdl")).toStdString();
-    antwort = mitEscape();
-    klick("LadeB");
-    ASSERT_TRUE(antwort->gesehen);
-    EXPECT_FALSE(antwort->offenGeblieben);
-    EXPECT_EQ(antwort->frage,
-              QString("Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?"));
-    EXPECT_EQ(antwort->knoepfe, QStringList({"Trotzdem laden", "Lieber doch nicht"}));
-    fenster->festerPfad.reset();
-    EXPECT_EQ(anweisungsListe, liste);
 
-    // The answers are the titles of the declining buttons, not a failed question.
-    antwort = mitEscape();
-    EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
-    antwort = mitEscape();
-    EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Abbruch");
+    for (const Qt::Key taste : {Qt::Key_Escape, Qt::Key_Return}) {
+        SCOPED_TRACE(taste == Qt::Key_Escape ? "Escape" : "Return");
+        std::shared_ptr<Antwort> antwort;
+        // The question was seen and declined, its affirmative answer first.
+        const auto abgelehnt = [&](const QStringList& knoepfe) {
+            ASSERT_TRUE(antwort->gesehen);
+            EXPECT_FALSE(antwort->offenGeblieben);
+            EXPECT_EQ(antwort->knoepfe, knoepfe);
+            EXPECT_EQ(antwort->vorgabe, knoepfe.back());
+        };
+
+        antwort = mitTaste(taste);
+        klick("quitB");
+        abgelehnt({"Ja, Beenden", "Lieber doch noch nicht"});
+        antwort = mitTaste(taste);
+        fenster->close();
+        abgelehnt({"Ja, Beenden", "Lieber doch noch nicht"});
+        EXPECT_FALSE(fenster->beendet);
+        EXPECT_TRUE(fenster->isVisible());
+
+        antwort = mitTaste(taste);
+        klick("neustart");
+        abgelehnt({"Trotzdem Neustart", "Lieber doch nicht"});
+        EXPECT_NE(finde(punktListe, "A"), nullptr);
+
+        tafel->selectRow(0);
+        eingabe->setText("PUNKT Z 0 0 0");
+        antwort = mitTaste(taste);
+        klick("editB");
+        abgelehnt({"JA", "Lieber doch nicht."});
+        tafel->selectRow(1);
+        antwort = mitTaste(taste);
+        klick("loeschB");
+        abgelehnt({"JA", "Lieber doch nicht."});
+
+        // The list editing's question has three buttons; the third is "Abbruch".
+        antwort = mitTaste(taste);
+        tippen("ENTFERNEN 2 3");
+        abgelehnt({"Deaktivieren", "Löschen", "Abbruch"});
+        antwort = mitTaste(taste);
+        tippen("FIXIEREN");
+        abgelehnt({"JA, alles Anpassen", "Abbrechen"});
+        // Loading over the unsaved list asks about loading, not about a restart.
+        fenster->festerPfad = QFile::encodeName(ordner.filePath("andere.qdl")).toStdString();
+        antwort = mitTaste(taste);
+        klick("LadeB");
+        abgelehnt({"Trotzdem laden", "Lieber doch nicht"});
+        EXPECT_EQ(antwort->frage,
+                  QString("Die Anweisungsliste hat Änderungen, die in keiner Datei gesichert sind. Trotzdem laden?"));
+        fenster->festerPfad.reset();
+        EXPECT_EQ(anweisungsListe, liste);
+
+        // The answers are the titles of the declining buttons, not a failed question.
+        antwort = mitTaste(taste);
+        EXPECT_EQ(fenster->auswahl("Wirklich?", "JA", "Lieber doch nicht."), "Lieber doch nicht.");
+        antwort = mitTaste(taste);
+        EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Abbruch");
+    }
 }
 
 // Tab walks from the input line to the table, the buttons and the drawing view's controls and
