@@ -244,6 +244,16 @@ bool zuPruefen(const std::string& titel, const std::string& grund, Bilanz& bilan
     return true;
 }
 
+// The cloud typed as the points P… of the cluster K, and its hull as KHUELLE H K: false, with
+// the answer among the findings, where no polyhedron H was built.
+bool huelleGetippt(pruefung::Sitzung& s, const Wolke& w, Befund& b) {
+    s.wolke("P", w, "K");
+    const std::string antwort = s.tippen("KHUELLE H K");
+    if (istPolyeder("H")) return true;
+    b("KHUELLE abgelehnt: " + einzeilig(antwort));
+    return false;
+}
+
 // The hull of the cloud typed as KHUELLE, checked, its snapshot replayed, and UMHUELLE of the
 // same cloud against its faces.
 void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
@@ -252,11 +262,7 @@ void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
     if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
     Befund b;
     pruefung::Sitzung s;
-    s.wolke("P", w, "K");
-    const std::string antwort = s.tippen("KHUELLE H K");
-    if (!istPolyeder("H")) {
-        b("KHUELLE abgelehnt: " + einzeilig(antwort));
-    } else {
+    if (huelleGetippt(s, w, b)) {
         pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
         pruefung::pruefeSchnappschuss(s, b);
         s.tippen("UMHUELLE U K");
@@ -382,11 +388,7 @@ void geradenFall(const std::string& titel, const Wolke& einheit, const std::vect
     if (!zuPruefen(titel, auslassgrund(exakt::exakteHuelle(w), tol), bilanz)) return;
     Befund f;
     pruefung::Sitzung s;
-    s.wolke("P", w, "K");
-    if (const std::string antwort = s.tippen("KHUELLE H K"); !istPolyeder("H")) {
-        f("KHUELLE abgelehnt: " + einzeilig(antwort));
-        return melden(titel, f);
-    }
+    if (!huelleGetippt(s, w, f)) return melden(titel, f);
     for (std::size_t i = 0; i < linien.size(); ++i) {
         const std::string k(1, static_cast<char>('a' + i)), y = "Y" + k, was = linien[i].name + ": ";
         const Ort a = bewegt({linien[i].durch}, l, true, drehung).front();
@@ -458,11 +460,7 @@ void ebenenFall(const std::string& titel, const Wolke& einheit, const Lage& l, u
     if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
     Befund f;
     pruefung::Sitzung s;
-    s.wolke("P", w, "K");
-    if (const std::string antwort = s.tippen("KHUELLE H K"); !istPolyeder("H")) {
-        f("KHUELLE abgelehnt: " + einzeilig(antwort));
-        return melden(titel, f);
-    }
+    if (!huelleGetippt(s, w, f)) return melden(titel, f);
     const auto v = [](const Ort& o) { return Vektor(o[0], o[1], o[2]); };
     const auto o = [](const Vektor& x) { return Ort{x.x1, x.x2, x.x3}; };
     const auto ebenen = schnittebenen(tol / l.massstab);
@@ -620,11 +618,9 @@ TEST(ExakteHuelle, FastFlacheWolken) {
             w = bewegt(w, {massstab, 0}, true, saat);
             ebene = bewegt(ebene, {1, 0}, true, saat);
             pruefung::Sitzung s;
-            s.wolke("P", w, "K");
-            const std::string antwort = s.tippen("KHUELLE H K");
             Befund b;
-            if (!istPolyeder("H")) b("KHUELLE abgelehnt: " + einzeilig(antwort));
-            else pruefung::pruefeFlacheWolke("H", w, ebene[0], ebene[1], pruefung::toleranz(w), b);
+            if (huelleGetippt(s, w, b))
+                pruefung::pruefeFlacheWolke("H", w, ebene[0], ebene[1], pruefung::toleranz(w), b);
             melden("Fast flach " + std::to_string(saat) + " @ " + kurz(massstab), b);
         }
 }
