@@ -12,7 +12,6 @@
 #include "constructions/Huellensuche.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Toleranz.h"
-#include "mappings/Abbilden.h"
 #include "model/Objekte.h"
 #include "model/Polyeder.h"
 

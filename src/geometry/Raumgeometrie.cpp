@@ -168,8 +168,7 @@ void seitenTreffer(const Vektor& a, const Vektor& e, const std::vector<Vektor>& 
     for (const Vektor& q : seite) ecken.push_back(eben(q));
     const double skala = verkleinern2d(ecken);
     const double tol = toleranz / skala;
-    std::vector<Ebenenpunkt> umriss;   // counter-clockwise about the normal
-    for (std::size_t i : konvexeHuelle2d(ecken)) umriss.push_back(ecken[i]);
+    const std::vector<std::size_t> umriss = konvexeHuelle2d(ecken);   // counter-clockwise about the normal
     if (umriss.size() < 3) return;
     const auto inEbene = [&](const Vektor& v) {
         const Ebenenpunkt q = eben(v);
@@ -192,8 +191,8 @@ void seitenTreffer(const Vektor& a, const Vektor& e, const std::vector<Vektor>& 
         std::vector<double> stellen;
         const std::size_t k = umriss.size();
         for (std::size_t i = 0; i < k; ++i) {
-            const Ebenenpunkt& p = umriss[i];
-            const Ebenenpunkt& q = umriss[(i + 1) % k];
+            const Ebenenpunkt& p = ecken[umriss[i]];
+            const Ebenenpunkt& q = ecken[umriss[(i + 1) % k]];
             const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
             const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
             if (std::fabs(dp) <= tol) stellen.push_back(tp);
@@ -214,29 +213,17 @@ void seitenTreffer(const Vektor& a, const Vektor& e, const std::vector<Vektor>& 
     const Vektor p = fuss + ((n * (m - fuss)) / steigung) * e;
     if (!std::isfinite(p.x1) || !std::isfinite(p.x2) || !std::isfinite(p.x3)) return;
     const Ebenenpunkt q = inEbene(p);
-    const std::size_t k = umriss.size();
-    bool innen = true;
-    double rand = std::numeric_limits<double>::infinity();
-    for (std::size_t i = 0; i < k; ++i) {
-        const Ebenenpunkt& u = umriss[i];
-        const Ebenenpunkt& v = umriss[(i + 1) % k];
-        if (kreuz2(minus2(v, u), minus2(q, u)) < 0) innen = false;
-        rand = std::min(rand, streckenabstand(q, u, v));
-    }
-    if (innen || rand <= tol) treffer.push_back(p);
+    if (imUmriss(ecken, umriss, q)) return treffer.push_back(p);
+    for (std::size_t i = 0; i < umriss.size(); ++i)
+        if (streckenabstand(q, ecken[umriss[i]], ecken[umriss[(i + 1) % umriss.size()]]) <= tol)
+            return treffer.push_back(p);
 }
 
 }  // namespace
 
 std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, const std::vector<Vektor>& ecken,
                                              const std::vector<std::vector<std::size_t>>& seiten, double toleranz) {
-    // The direction to length 1, first brought near it by a power of two, which keeps every
-    // digit: no square overflows or underflows.
-    const double groesste = std::max({std::fabs(u.x1), std::fabs(u.x2), std::fabs(u.x3)});
-    if (!(groesste > 0) || !std::isfinite(groesste)) return {};
-    const int stufe = std::ilogb(groesste);
-    const std::optional<Vektor> e =
-        Vektor(std::ldexp(u.x1, -stufe), std::ldexp(u.x2, -stufe), std::ldexp(u.x3, -stufe)).normiert();
+    const std::optional<Vektor> e = einheitsvektor(u);
     if (!e) return {};
     std::vector<Vektor> treffer;
     for (const std::vector<std::size_t>& walk : seiten) {

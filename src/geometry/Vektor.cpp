@@ -18,6 +18,12 @@ std::optional<Vektor> Vektor::normiert() const {
     return Vektor(x1 / n, x2 / n, x3 / n);
 }
 
+std::optional<Vektor> einheitsvektor(const Vektor& v) {
+    const double n = std::hypot(v.x1, v.x2, v.x3);
+    if (!(n > 0) || !std::isfinite(n)) return std::nullopt;
+    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
+}
+
 bool Vektor::istNullvektor() const { return istNull(x1 * x1 + x2 * x2 + x3 * x3); }
 
 bool Vektor::istGanzzahlig() const { return istGanzzahl(x1) && istGanzzahl(x2) && istGanzzahl(x3); }

@@ -45,6 +45,11 @@ Vektor operator*(double s, const Vektor& v);         // scalar multiple (scalar 
 // Angle between two vectors in degrees, 0 to 180; nothing when either is a null vector.
 std::optional<double> winkel(const Vektor& a, const Vektor& b);
 
+// The unit vector along v; nothing for a null vector or one with a number that is not finite.
+// Its length is found without squaring the numbers, so that a direction of length 1e200 (a line
+// through two far points) or 1e-200 has its unit vector too.
+std::optional<Vektor> einheitsvektor(const Vektor& v);
+
 // Constant vectors, built from literals so that they are ready before any dynamic
 // initialisation of another file reads them.
 inline QUODRAL_KONSTANTE const Vektor nullvec{0, 0, 0};

@@ -405,4 +405,14 @@ std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>
     return monotoneKette(ordnung, links);
 }
 
+bool imUmriss(const std::vector<std::array<double, 2>>& p, const std::vector<std::size_t>& umriss,
+              const std::array<double, 2>& q) {
+    for (std::size_t i = 0; i < umriss.size(); ++i) {
+        const std::array<double, 2>& u = p[umriss[i]];
+        const std::array<double, 2>& v = p[umriss[(i + 1) % umriss.size()]];
+        if (!((v[0] - u[0]) * (q[1] - u[1]) - (v[1] - u[1]) * (q[0] - u[0]) >= 0)) return false;
+    }
+    return true;
+}
+
 }  // namespace quodral

@@ -78,6 +78,12 @@ Kettenbefund kettenbefund(const std::vector<Vektor>& ecken);
 // collinear points (Andrew's monotone chain); fewer than three when they lie on a line.
 std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>>& p);
 
+// Whether q lies inside the convex outline of points of a plane, or on its border: on the inner
+// side of every edge's line, or on it. The outline is given by the indices of its vertices
+// counter-clockwise (konvexeHuelle2d); a q that is not a number lies outside.
+bool imUmriss(const std::vector<std::array<double, 2>>& p, const std::vector<std::size_t>& umriss,
+              const std::array<double, 2>& q);
+
 // Points of a plane brought to a scale where no product of two coordinates overflows; the
 // factor is returned, so that values can be scaled back.
 double verkleinern2d(std::vector<std::array<double, 2>>& p);

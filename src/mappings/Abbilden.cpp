@@ -35,12 +35,6 @@ Punkt ohneNegativeNullen(Punkt p) {
 
 }  // namespace
 
-std::optional<Vektor> einheitsvektor(const Vektor& v) {
-    const double n = std::hypot(v.x1, v.x2, v.x3);
-    if (!(n > 0) || !std::isfinite(n)) return std::nullopt;
-    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
-}
-
 Punkt gedrehterPunkt(const Punkt& p, const Gerade& g, double w) {
     if (g.rv.istNullvektor() || !std::isfinite(w)) return p;
     const auto einheit = einheitsvektor(g.rv);

@@ -43,11 +43,6 @@ namespace quodral {
 // p unchanged, and so does an angle that is not a finite number.
 Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w);
 
-// The unit vector along v; nothing for a null vector or one with a number that is not finite.
-// Its length is found without squaring the numbers, so that a direction of length 1e200 (a line
-// through two far points) or 1e-200 has its unit vector too.
-std::optional<Vektor> einheitsvektor(const Vektor& v);
-
 // The same rotation with its numbers as they come out: where a coordinate (or a difference on
 // the way) leaves the range of doubles, the image has a coordinate that is not finite. The
 // mappings use this form, so that they refuse such an object instead of leaving it unturned

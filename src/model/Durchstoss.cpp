@@ -24,7 +24,7 @@ Punkt ort(const Vektor& v) { return vektor2Punkt(v); }
 // edge along an axis keeps its coordinate); edge after edge, each point once.
 std::vector<Punkt> linieInDerEbene(const Polygon& pol, const Gerade& g, const Ebene& e) {
     const std::vector<Vektor> orte = ortsvektoren(pol.punkte());
-    const std::optional<Vektor> r = g.rv.normiert();
+    const std::optional<Vektor> r = einheitsvektor(g.rv);
     if (orte.empty() || !r) return {};
     const double tol = lagetoleranz(orte);
     const Vektor a = g.ap.ortsvektor(), m = *ortsmittel(orte);

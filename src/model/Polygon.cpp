@@ -305,13 +305,7 @@ punktlage Polygon::punktPosition(const Punkt& p) const {
     for (const Vektor& c : ecke) eben.push_back({c * *e1, c * e2});
     const std::vector<std::size_t> umriss = konvexeHuelle2d(eben);
     if (umriss.size() < 3) return punktlage::ausserhalb;
-    const std::array<double, 2> r{q * *e1, q * e2};
-    for (std::size_t i = 0; i < umriss.size(); ++i) {
-        const std::array<double, 2>& u = eben[umriss[i]];
-        const std::array<double, 2>& v = eben[umriss[(i + 1) % umriss.size()]];
-        if (!((v[0] - u[0]) * (r[1] - u[1]) - (v[1] - u[1]) * (r[0] - u[0]) >= 0)) return punktlage::ausserhalb;
-    }
-    return punktlage::innerhalb;
+    return imUmriss(eben, umriss, {q * *e1, q * e2}) ? punktlage::innerhalb : punktlage::ausserhalb;
 }
 
 void innentest(const std::string& pn, const std::string& poln) {
