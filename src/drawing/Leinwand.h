@@ -67,11 +67,10 @@ struct Textmass {
 // A bound of that box where no font is at hand (the core's tests and transcripts): in a
 // Palatino-like serif no character is wider than 1.2 sizes (its widest glyphs take about 1.15),
 // and a line with its ascenders and descenders is less than 1.5 sizes high (about 1.4).
+// Labels are names, and names are ASCII: a byte a character (a byte more of another text only
+// widens the bound).
 inline Textmass textmassSchaetzung(std::string_view text, double groesse) {
-    // Characters, not bytes: the bytes that continue a UTF-8 sequence are not counted.
-    const auto zeichen = static_cast<double>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-    return {1.2 * groesse * zeichen, 1.5 * groesse};
+    return {1.2 * groesse * static_cast<double>(text.size()), 1.5 * groesse};
 }
 
 class Leinwand {
