@@ -76,7 +76,7 @@ void kegelMitSpitze(const std::string& name, const std::string& kn, const std::s
 void kegelMitHoehe(const std::string& name, const std::string& kn, const std::string& h, double hoehe) {
     const Kreis* k = finde(kreisListe, kn);
     if (k == nullptr) return unvollstaendig(kn);
-    const std::optional<Vektor> einheit = k->e.nv.normiert();
+    const std::optional<Vektor> einheit = einheitsvektor(k->e.nv);
     if (!einheit) return ablehnen(kegelNichtErzeugt(name));
     // A normal whose length overflows normalises to the null vector: no axis to stand on.
     if (einheit->istNullvektor()) return zahlbereichFehler(name);
@@ -123,7 +123,7 @@ void zylinderAusRadiusUndHoehe(const std::string& name, double r, double h) {
 void zylinderMitHoehe(const std::string& name, const std::string& kn, double hoehe) {
     const Kreis* k = finde(kreisListe, kn);
     if (k == nullptr) return unvollstaendig(kn);
-    const std::optional<Vektor> richtung = k->e.orthogonaleDurch(k->mp).rv.normiert();
+    const std::optional<Vektor> richtung = einheitsvektor(k->e.orthogonaleDurch(k->mp).rv);
     if (!richtung) return ablehnen(zylinderNichtErzeugt(name));
     // A normal whose length overflows normalises to the null vector: no axis to stand on.
     if (richtung->istNullvektor()) return zahlbereichFehler(name);

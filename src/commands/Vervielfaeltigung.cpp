@@ -63,7 +63,7 @@ std::optional<Vektor> prismenVerschiebung(const std::vector<std::string>& w, con
         }
         // The base is plane (tested before), so it has a carrier plane with a normal.
         const std::optional<Ebene> e = basis.ebene();
-        const std::optional<Vektor> n = e ? e->nv.normiert() : std::nullopt;
+        const std::optional<Vektor> n = e ? einheitsvektor(e->nv) : std::nullopt;
         if (!n) {
             eigenerFehler("Das Basispolygon muss konvex sein.");
             return std::nullopt;

@@ -40,7 +40,7 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
 
     // Leg 3 is a unit vector at the angle w2 from leg 2 and w3 from leg 1: its end lies on
     // the circle of all unit vectors at w2 from leg 2, and on that of those at w3 from leg 1.
-    const Vektor einheit2 = bein2.normiert().value_or(evec1);
+    const Vektor einheit2 = einheitsvektor(bein2).value_or(evec1);
     const Punkt m2 = vektor2Punkt(cosinus(w2) * einheit2);
     const Kreis kegel2("", m2, sinus(w2), Ebene(m2, bein2));
     const Punkt m1("", cosinus(w3), 0.0, 0.0);
@@ -50,9 +50,9 @@ bool dreiBeinPolygon(const std::string& name, const std::vector<double>& wnkl) {
     const std::vector<Punkt> enden = kreisKreisSchnitt(kegel2, kegel1);
     const Vektor bein3 = enden.empty() ? bein1 : enden.front().ortsvektor();
 
-    const Vektor e1 = bein1.normiert().value_or(evec1);
-    const Vektor e2 = bein2.normiert().value_or(evec1);
-    const Vektor e3 = bein3.normiert().value_or(e1);
+    const Vektor e1 = einheitsvektor(bein1).value_or(evec1);
+    const Vektor e2 = einheitsvektor(bein2).value_or(evec1);
+    const Vektor e3 = einheitsvektor(bein3).value_or(e1);
 
     std::vector<std::string> eingetragen;
     const auto punktEintragen = [&eingetragen](const std::string& n, const Vektor& v) {

@@ -126,12 +126,8 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
     // range of doubles while the tangent itself does not: it is then brought to about the
     // size of F − C by a power of two, which keeps its direction exactly.
     if (std::isinf(tl) && std::isfinite(t.x1) && std::isfinite(t.x2) && std::isfinite(t.x3)) {
-        const Vektor r = F - zv;
-        const auto exponent = [](const Vektor& v) {
-            return std::ilogb(std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)}));
-        };
-        const int schritt = exponent(r) - exponent(t);
-        t = Vektor(std::ldexp(t.x1, schritt), std::ldexp(t.x2, schritt), std::ldexp(t.x3, schritt));
+        const Zweiermass zuR(groessteKomponente(F - zv));
+        t = Vektor(zuR.zurueck(aufEins(t)));
         tl = t.norm();
     }
     if (!(tl > 0) || !std::isfinite(tl)) return {};

@@ -463,7 +463,7 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, 
         koord[3 * i + 2] = p[i].z - mitte.z;
         for (int k = 0; k < 3; ++k) groesste = std::max(groesste, std::fabs(koord[3 * i + k]));
     }
-    const double rundung = groesste > 0 ? 2 * std::ldexp(1.0, std::ilogb(groesste) - 52) : 0;
+    const double rundung = 2 * letzteStelle(groesste);
     std::vector<Rohseite> seiten;
     // The faces of the last run that failed a check, and of the last one whose faces were all
     // convex polygons all the same.

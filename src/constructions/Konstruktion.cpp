@@ -10,7 +10,7 @@ namespace quodral {
 std::optional<Kegel> kegelAusBasisUndHoehe(const std::string& kegeln, const std::string& kn, const std::string& h) {
     const Kreis* k = finde(kreisListe, kn);
     if (k == nullptr) return std::nullopt;
-    const auto einheit = k->ebene().nv.normiert();
+    const auto einheit = einheitsvektor(k->ebene().nv);
     if (!einheit) return std::nullopt;
     const auto [ok, hoehenWert] = wert(h);
     if (!ok) return std::nullopt;

@@ -60,7 +60,7 @@ Punkt lotfusspunkt(const Punkt& von, const std::string& aufn) {
     case grafikArt::kollektiv:
     case grafikArt::vektor: break;   // a foot only on a line or a plane
     }
-    const std::optional<Vektor> u = (v != nullptr && brauchbar(*v)) ? v->normiert() : std::nullopt;
+    const std::optional<Vektor> u = (v != nullptr && brauchbar(*v)) ? einheitsvektor(*v) : std::nullopt;
     lok = u.has_value() && endlich(*u);
     if (!lok) return origo;
     const double t = (ziel - s) * *u;

@@ -196,7 +196,7 @@ std::optional<Punkt> pyramidenSpitze(const std::string& poln, double h, const st
     const std::optional<Ebene> e = basis->ebene();
     const std::optional<Punkt> mitte = basis->schwerpunkt();
     if (!e || !mitte) return std::nullopt;
-    const std::optional<Vektor> n = e->nv.normiert();
+    const std::optional<Vektor> n = einheitsvektor(e->nv);
     if (!n) return std::nullopt;
     // The side of the base plane on which the side point lies, measured along the normal.
     const double d = (seitenpunkt->ortsvektor() - e->ap.ortsvektor()) * e->nv;

@@ -11,6 +11,7 @@
 #include "constructions/Huellen.h"
 #include "constructions/Huellensuche.h"
 #include "geometry/Konvexschnitt.h"
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Polyeder.h"
@@ -40,7 +41,7 @@ std::vector<Vektor> ebenenPunkte(const Polyeder::Werte& w, const Vektor& anker, 
         if (std::fabs(hj) <= toleranz) punkte.push_back(inDerEbene(j));
         if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0)) punkte.push_back(w.orte[i] + (hi / (hi - hj)) * (w.orte[j] - w.orte[i]));
     }
-    return konvex::ohneDoppelte(punkte, toleranz);
+    return ohneDoppelte(punkte, toleranz);
 }
 
 // The tolerance of the section of a solid with a plane: the solid's own (that of its corners),

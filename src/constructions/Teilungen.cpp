@@ -43,7 +43,7 @@ std::vector<Punkt> kreisZerlegung(const Kreis& k, long long n) {
     // The axis direction. A normal whose length overflows has no unit vector (it comes out as
     // the null vector), and no point on the circle either: no division then, rather than n
     // copies of one point.
-    const std::optional<Vektor> achse = k.e.nv.normiert();
+    const std::optional<Vektor> achse = einheitsvektor(k.e.nv);
     if (!achse || achse->istNullvektor()) return punkte;
     const Vektor& u = *achse;
     const Vektor mitte = k.mp.ortsvektor();

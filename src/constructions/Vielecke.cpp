@@ -34,10 +34,8 @@ double groesster(double a, double b, double c) { return std::max({std::fabs(a), 
 // angle is measured (the cosine of two far-reaching legs would come out as 0, the angle as
 // 90°). Shorter legs are left as they are.
 Vektor verkleinert(const Vektor& v) {
-    const double mass = groesster(v.x1, v.x2, v.x3);
-    if (!(mass > 1.0) || !std::isfinite(mass)) return v;
-    const int exponent = std::ilogb(mass);
-    return Vektor(std::ldexp(v.x1, -exponent), std::ldexp(v.x2, -exponent), std::ldexp(v.x3, -exponent));
+    if (!(groesster(v.x1, v.x2, v.x3) > 1.0)) return v;
+    return Vektor(aufEins(v));
 }
 
 }  // namespace
@@ -55,8 +53,7 @@ std::vector<Punkt> vieleckEcken(long long n, const Punkt& p1, const Punkt& p2, c
     // the corners would not be turned at all).
     const double achsenmass = groesster(nv.x1, nv.x2, nv.x3);
     if (!(achsenmass > 0.0) || !std::isfinite(achsenmass)) return ecken;
-    const int exponent = std::ilogb(achsenmass);
-    const Vektor achse(std::ldexp(nv.x1, -exponent), std::ldexp(nv.x2, -exponent), std::ldexp(nv.x3, -exponent));
+    const Vektor achse(aufEins(nv));
 
     // Each turn keeps the distance of the arm from the pivot, the edge length L, so every corner
     // lies within |n|·L of p1, and every step of a turn stays within a small multiple of that

@@ -47,7 +47,7 @@ Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double
     if (istNull(rvLaenge)) return nichts;
     const Vektor n = g.rv.kreuz(zumAuge);
     if (istNull(n.norm() / rvLaenge)) return nichts;   // the eye's distance from g
-    const auto einheitsnormale = n.normiert();
+    const auto einheitsnormale = einheitsvektor(n);
     if (!einheitsnormale) return nichts;
     const Ebene sehebene(auge, *einheitsnormale);
 
@@ -55,7 +55,7 @@ Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double
     // eye's height) or three (the eye in the picture plane) give none.
     const std::vector<Punkt> s = ebeneEbenenSchnitt(sehebene, xyEbene);
     if (s.size() != 2) return nichts;
-    const auto bildrichtung = (s[1].ortsvektor() - s[0].ortsvektor()).normiert();
+    const auto bildrichtung = einheitsvektor(s[1].ortsvektor() - s[0].ortsvektor());
     if (!bildrichtung) return nichts;
     const Gerade bildgerade(s[0], *bildrichtung);
 

@@ -591,7 +591,7 @@ private:
         const Punkt q0 = punkt(k.start);
         Kette kette{pfad};
         kette.punkt(sicht(q0));
-        const std::optional<Vektor> einheit = normale.normiert();
+        const std::optional<Vektor> einheit = einheitsvektor(normale);
         const Vektor a = vektor(k.mp);
         const Vektor v = q0.ortsvektor() - a;
         const Drehschritte& d = drehschritte();

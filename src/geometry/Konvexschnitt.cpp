@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <optional>
+
+#include "geometry/Raumgeometrie.h"
 
 namespace quodral::konvex {
 
@@ -62,7 +63,7 @@ std::vector<Halbraum> flacheHalbraeume(const std::vector<Vektor>& ecken, const s
             const Vektor& a = ecken[walk[k]];
             const Vektor& b = ecken[walk[(k + 1) % walk.size()]];
             const Vektor m = (b - a).kreuz(h.n);
-            const std::optional<Vektor> e = m.normiert();
+            const std::optional<Vektor> e = einheitsvektor(m);
             if (!e) continue;
             Halbraum seite{*e, skalar(*e, a)};
             double vorn = -std::numeric_limits<double>::infinity(), hinten = vorn;
@@ -144,27 +145,6 @@ Abschnitt kappen(const Vektor& a, const Vektor& b, const std::vector<Halbraum>& 
         else ab.t1 = ab.t0;
     }
     return ab;
-}
-
-std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double toleranz) {
-    // Points within the tolerance of one another lie within it along every direction: only
-    // the points kept whose projection on u lies that close need a look.
-    const Vektor u(0.7071067811865476, 0.5773502691896258, 0.4082482904638631);
-    std::multimap<double, std::size_t> behalten;
-    std::vector<Vektor> ergebnis;
-    for (const Vektor& p : punkte) {
-        const double w = skalar(u, p);
-        bool doppelt = false;
-        for (auto it = behalten.lower_bound(w - toleranz); it != behalten.end() && it->first <= w + toleranz; ++it)
-            if (abstand(ergebnis[it->second], p) <= toleranz) {
-                doppelt = true;
-                break;
-            }
-        if (doppelt) continue;
-        behalten.emplace(w, ergebnis.size());
-        ergebnis.push_back(p);
-    }
-    return ergebnis;
 }
 
 std::vector<Vektor> schnittpunkte(const Koerper& p, const Koerper& q, double toleranz) {

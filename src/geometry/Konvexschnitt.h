@@ -73,7 +73,4 @@ Abschnitt kappen(const Vektor& a, const Vektor& b, const std::vector<Halbraum>& 
 // of q against p. Of points within the tolerance of an earlier one only the first stays.
 std::vector<Vektor> schnittpunkte(const Koerper& p, const Koerper& q, double toleranz);
 
-// The points without those within the tolerance of an earlier one, in their order.
-std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double toleranz);
-
 }  // namespace quodral::konvex

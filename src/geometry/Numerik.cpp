@@ -30,8 +30,6 @@ double roundTo(double x, int stellen) {
     return std::isfinite(ergebnis) ? ergebnis : x;
 }
 
-double DoubleTest(double x) { return roundTo(x, 14); }
-
 void numerikZuruecksetzen() { dezimalen = 3; }
 
 }  // namespace quodral

@@ -24,9 +24,6 @@ long long ggT(long long p, long long q);
 // it is; no result is ever non-finite for a finite x.
 double roundTo(double x, int stellen);
 
-// x rounded to 14 decimals.
-double DoubleTest(double x);
-
 // Restores the number settings to their start values.
 void numerikZuruecksetzen();
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <numeric>
 
 #include "geometry/Konvexschnitt.h"
@@ -21,7 +22,7 @@ std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor,
         Vektor rest = d;
         for (std::size_t k = 0; k < anzahl; ++k) rest = rest - (d * basis[k]) * basis[k];
         if (rest.istNullvektor()) continue;
-        if (const auto einheit = rest.normiert()) basis[anzahl++] = *einheit;
+        if (const auto einheit = einheitsvektor(rest)) basis[anzahl++] = *einheit;
     }
     return anzahl;
 }
@@ -43,29 +44,40 @@ std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) {
 }
 
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
-    const Vektor d(0.7071067811865476, 0.5773502691896258, 0.4082482904638631);
-    std::vector<double> w(orte.size());
-    for (std::size_t i = 0; i < orte.size(); ++i) w[i] = orte[i] * d;
-    std::vector<std::size_t> reihe(orte.size());
-    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
-    std::sort(reihe.begin(), reihe.end(), [&](std::size_t a, std::size_t b) { return w[a] < w[b] || (w[a] == w[b] && a < b); });
-    constexpr std::size_t offen = std::numeric_limits<std::size_t>::max();
+    // Positions within eps of one another lie within eps along every direction: only the first
+    // positions of places whose projection on u lies that close need a look. u lies in no
+    // coordinate plane, so that a grid of positions does not project onto few values. The
+    // projections carry a rounding of a few units of their last place, which the window allows.
+    const Tripel u{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
+    constexpr double rundung = 8 * std::numeric_limits<double>::epsilon();
+    std::multimap<double, std::size_t> ersteNachLage;   // projection → place
     Ortsgruppen g;
-    g.ort.assign(orte.size(), offen);
-    for (std::size_t a = 0; a < reihe.size(); ++a) {
-        const std::size_t i = reihe[a];
-        if (g.ort[i] != offen) continue;
-        g.ort[i] = g.vertreter.size();
-        std::size_t letzter = i;
-        // Only positions within eps along the direction can lie within eps.
-        for (std::size_t b = a + 1; b < reihe.size() && w[reihe[b]] - w[i] <= eps; ++b)
-            if (g.ort[reihe[b]] == offen && (orte[reihe[b]] - orte[i]).norm() <= eps) {
-                g.ort[reihe[b]] = g.vertreter.size();
-                letzter = std::max(letzter, reihe[b]);
-            }
-        g.vertreter.push_back(letzter);
+    g.ort.reserve(orte.size());
+    for (std::size_t i = 0; i < orte.size(); ++i) {
+        const Tripel p = orte[i];
+        const double w = skalar(u, p);
+        const double fenster = eps + rundung * std::fabs(w);
+        std::size_t platz = std::numeric_limits<std::size_t>::max();
+        for (auto it = ersteNachLage.lower_bound(w - fenster); it != ersteNachLage.end() && it->first <= w + fenster; ++it)
+            if (it->second < platz && betrag(Tripel(orte[g.erster[it->second]]) - p) <= eps) platz = it->second;
+        if (platz == std::numeric_limits<std::size_t>::max()) {
+            platz = g.erster.size();
+            g.erster.push_back(i);
+            g.vertreter.push_back(i);
+            ersteNachLage.emplace(w, platz);
+        }
+        g.ort.push_back(platz);
+        g.vertreter[platz] = i;
     }
     return g;
+}
+
+std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps) {
+    const Ortsgruppen g = ortsgruppen(punkte, eps);
+    std::vector<Vektor> ergebnis;
+    ergebnis.reserve(g.erster.size());
+    for (std::size_t i : g.erster) ergebnis.push_back(punkte[i]);
+    return ergebnis;
 }
 
 namespace {
@@ -232,7 +244,7 @@ std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, c
         for (std::size_t i : walk) seite.push_back(ecken[i]);
         if (kettenKonvex(seite)) seitenTreffer(a, *e, seite, toleranz, treffer);
     }
-    return konvex::ohneDoppelte(treffer, toleranz);
+    return ohneDoppelte(treffer, toleranz);
 }
 
 }  // namespace quodral

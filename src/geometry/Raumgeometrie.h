@@ -32,14 +32,22 @@ int raumdimension(const std::vector<Vektor>& orte);
 // nothing for none.
 std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte);
 
-// The places of positions: positions within eps of one another are one place. They are
-// swept in the order of their projection on a direction no coordinate plane contains; the
-// first of a place not yet taken opens one, and every later one within eps of it joins it.
+// The places of positions, the one merge of positions that lie within a tolerance eps of one
+// another: in list order, a position within eps of the first position of a place joins that
+// place (of several, the one opened first); any other opens a place of its own. So the first
+// positions of the places lie more than eps apart, and every position lies within eps of the
+// first of its place. Only positions whose projections on one direction lie within eps of each
+// other are compared: n log n for n positions apart.
 struct Ortsgruppen {
-    std::vector<std::size_t> ort;         // per position the number of its place
+    std::vector<std::size_t> ort;         // per position the number of its place, in the order opened
+    std::vector<std::size_t> erster;      // per place its first position
     std::vector<std::size_t> vertreter;   // per place the position with the largest index at it
 };
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps);
+
+// The positions without those within eps of an earlier one that stays: the first of each
+// place, in their order.
+std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps);
 
 // The cross product a × b with every component rounded once: each difference of two products
 // is taken with the rounding error of one product carried along (Kahan's way, by fused

@@ -18,10 +18,9 @@ namespace {
 // gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
 constexpr double rundungsStellen = 16;
 
-// The unit in the last place of x > 0 (of the largest power of two not above it).
-double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
-
 }  // namespace
+
+double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
 
 Lagebox lagebox(const std::vector<Vektor>& orte) {
     Lagebox b;

@@ -17,6 +17,10 @@
 
 namespace quodral {
 
+// The unit in the last place of x > 0 (of the largest power of two not above it); 0 for 0 and
+// for a number that is not finite.
+double letzteStelle(double x);
+
 // The box around positions: per axis the least and the greatest coordinate.
 struct Lagebox {
     std::array<double, 3> lo{}, hi{};

@@ -12,16 +12,10 @@ namespace quodral {
 
 double Vektor::norm() const { return std::sqrt(x1 * x1 + x2 * x2 + x3 * x3); }
 
-std::optional<Vektor> Vektor::normiert() const {
-    const double n = norm();
-    if (!(n > 0)) return std::nullopt;
-    return Vektor(x1 / n, x2 / n, x3 / n);
-}
-
 std::optional<Vektor> einheitsvektor(const Vektor& v) {
-    const double n = std::hypot(v.x1, v.x2, v.x3);
-    if (!(n > 0) || !std::isfinite(n)) return std::nullopt;
-    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
+    const std::optional<Tripel> e = einheitsvektor(Tripel(v));
+    if (!e) return std::nullopt;
+    return Vektor(*e);
 }
 
 bool Vektor::istNullvektor() const { return istNull(x1 * x1 + x2 * x2 + x3 * x3); }
@@ -77,16 +71,10 @@ std::optional<double> winkel(const Vektor& a, const Vektor& b) {
     // is exact, to a largest component between 1 and 2, so that the products below neither
     // overflow nor underflow at any finite size; for ordinary vectors the quotient is the same
     // to the last bit.
-    const auto aufEins = [](const Vektor& v) {
-        const double groesste = std::max({std::fabs(v.x1), std::fabs(v.x2), std::fabs(v.x3)});
-        if (!std::isfinite(groesste)) return v;
-        const int e = std::ilogb(groesste);
-        return Vektor(std::ldexp(v.x1, -e), std::ldexp(v.x2, -e), std::ldexp(v.x3, -e));
-    };
-    const Vektor u = aufEins(a);
-    const Vektor v = aufEins(b);
+    const Tripel u = aufEins(a);
+    const Tripel v = aufEins(b);
     // Rounding can push the cosine of equal directions just past 1; acos would give nan.
-    const double c = std::clamp((u * v) / (u.norm() * v.norm()), -1.0, 1.0);
+    const double c = std::clamp(skalar(u, v) / (laenge(u) * laenge(v)), -1.0, 1.0);
     return 180.0 * std::acos(c) / std::numbers::pi;
 }
 

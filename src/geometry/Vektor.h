@@ -1,12 +1,14 @@
 #pragma once
-// The arithmetic type of the whole system: every position, direction, normal and offset.
-// Results of the operations carry the empty name; directions are never normalised behind
-// the caller's back. The name is the record's: nothing here reads it.
+// The vector as the records hold it: every position, direction, normal and offset, with the
+// name it is registered under. Results of the operations carry the empty name; directions are
+// never normalised behind the caller's back. The name is the record's: nothing here reads it.
+// Computations run on the nameless triple (Tripel.h), to which a vector converts at no cost.
 
 #include <optional>
 #include <string>
 
 #include "geometry/Konstante.h"
+#include "geometry/Tripel.h"
 
 namespace quodral {
 
@@ -18,10 +20,11 @@ struct Vektor {
 
     constexpr Vektor() = default;
     constexpr Vektor(double a, double b, double c) : x1(a), x2(b), x3(c) {}
+    // The triple as an unnamed vector.
+    constexpr explicit Vektor(const Tripel& t) : x1(t.x), x2(t.y), x3(t.z) {}
+    constexpr operator Tripel() const { return {x1, x2, x3}; }
 
     double norm() const;
-    // The unit vector; nothing when the length is 0.
-    std::optional<Vektor> normiert() const;
     // Squared length below the zero tolerance, i.e. length below 1e-4.
     bool istNullvektor() const;
     bool istGanzzahlig() const;
@@ -45,9 +48,8 @@ Vektor operator*(double s, const Vektor& v);         // scalar multiple (scalar 
 // Angle between two vectors in degrees, 0 to 180; nothing when either is a null vector.
 std::optional<double> winkel(const Vektor& a, const Vektor& b);
 
-// The unit vector along v; nothing for a null vector or one with a number that is not finite.
-// Its length is found without squaring the numbers, so that a direction of length 1e200 (a line
-// through two far points) or 1e-200 has its unit vector too.
+// The unit vector along v (einheitsvektor of the triple, Tripel.h) as an unnamed vector;
+// nothing for a null vector or one with a number that is not finite.
 std::optional<Vektor> einheitsvektor(const Vektor& v);
 
 // Constant vectors, built from literals so that they are ready before any dynamic

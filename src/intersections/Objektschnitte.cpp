@@ -143,7 +143,7 @@ std::vector<Punkt> linieUmPunkt(const Gerade& g, const Punkt& m, double r) {
     const double d = (fuss - m.ortsvektor()).norm();
     if (istNull(d - r)) return {ort(fuss)};
     if (d > r) return {};
-    const std::optional<Vektor> u = g.rv.normiert();
+    const std::optional<Vektor> u = einheitsvektor(g.rv);
     if (!u) return {};
     const double h = std::sqrt(r * r - d * d);
     return {ort(fuss - h * *u), ort(fuss + h * *u)};

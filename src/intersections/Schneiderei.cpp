@@ -30,7 +30,7 @@ std::vector<Punkt> linieKugelPunkte(const Vektor& a, const Vektor& u, const Vekt
     const double d = (fuss - m).norm();
     if (istNull(d - r)) return {ort(fuss)};
     if (d > r) return {};
-    const auto einheit = u.normiert();
+    const auto einheit = einheitsvektor(u);
     if (!einheit) return {};
     const double h = std::sqrt(r * r - d * d);
     return {ort(fuss - h * *einheit), ort(fuss + h * *einheit)};

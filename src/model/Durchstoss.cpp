@@ -48,7 +48,7 @@ std::vector<Punkt> linieInDerEbene(const Polygon& pol, const Gerade& g, const Eb
         if ((sp < 0 && sq > 0) || (sp > 0 && sq < 0)) treffer.push_back(p + (sp / (sp - sq)) * (q - p));
     }
     std::vector<Punkt> punkte;
-    for (const Vektor& v : konvex::ohneDoppelte(treffer, tol)) punkte.push_back(ort(v));
+    for (const Vektor& v : ohneDoppelte(treffer, tol)) punkte.push_back(ort(v));
     return nurEndliche(std::move(punkte));
 }
 

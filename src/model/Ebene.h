@@ -69,7 +69,6 @@ struct Ebene {
 
     Vektor normalenV() const { return nv; }
     Punkt punkt() const { return ap; }
-    void bezeichneMit(const std::string& n) { name = n; }
 
     // Registration through the one path (model/Registrierung.h) under the own name, or a copy
     // under the given name: refused, with nothing written, when the name is not free or a

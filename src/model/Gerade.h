@@ -43,7 +43,6 @@ struct Gerade {
 
     // The plane through p with this line's direction as normal.
     Ebene orthogonaleDurch(const Punkt& p) const;
-    void bezeichneMit(const std::string& text) { name = text; }
 
     // "Gerade durch den Punkt " name " " point text " mit Richtung " vector text.
     std::string alsString() const;

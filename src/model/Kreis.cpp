@@ -27,7 +27,7 @@ namespace {
 
 // The unit vector of v; the zero vector stays as it is (only for a circle without a normal,
 // which is outside the domain: its points then fall on the centre instead of failing).
-Vektor einheit(const Vektor& v) { return v.normiert().value_or(Vektor()); }
+Vektor einheit(const Vektor& v) { return einheitsvektor(v).value_or(Vektor()); }
 
 }  // namespace
 

@@ -262,9 +262,9 @@ punktlage Polygon::punktPosition(const Punkt& p) const {
     // longer than the edge, a corner within 1e-4.
     const Ebenenlage lage = ebenenlage(orte);
     const Vektor mitte = *ortsmittel(orte);
-    const double mass = std::ldexp(1.0, -std::ilogb(lage.ausdehnung));
-    const auto klein = [&](const Vektor& v) { return mass * (v - mitte); };
-    const double tol = mass * lage.toleranz;
+    const Zweiermass mass(lage.ausdehnung);
+    const auto klein = [&](const Vektor& v) { return Vektor(mass.auf(v - mitte)); };
+    const double tol = mass.auf(lage.toleranz);
     const Vektor q = klein(p.ortsvektor());
     std::vector<Vektor> ecke;
     for (const Vektor& v : orte) ecke.push_back(klein(v));
@@ -277,7 +277,7 @@ punktlage Polygon::punktPosition(const Punkt& p) const {
     }
     for (const auto& [a, b] : kanten)
         if (umweg(q, a, b) <= tol) return punktlage::randlage;
-    const double naehe = std::max(mass * eckenNaehe * std::min(lage.ausdehnung, 1.0), tol);
+    const double naehe = std::max(mass.auf(eckenNaehe * std::min(lage.ausdehnung, 1.0)), tol);
     for (const Vektor& c : ecke)
         if ((q - c).norm() <= naehe) return punktlage::randlage;
 
@@ -298,7 +298,7 @@ punktlage Polygon::punktPosition(const Punkt& p) const {
         if (!((kanten[(k + 1) % kanten.size()].first - kanten[k].second).norm() <= tol)) return punktlage::ausserhalb;
     // In the plane: inside the convex outline of the corners, counter-clockwise about n, is
     // inside (a point within the tolerance of an edge was found on it above).
-    const std::optional<Vektor> e1 = (lage.e1 - (lage.e1 * n) * n).normiert();
+    const std::optional<Vektor> e1 = einheitsvektor(lage.e1 - (lage.e1 * n) * n);
     if (!e1) return punktlage::ausserhalb;
     const Vektor e2 = n.kreuz(*e1);
     std::vector<std::array<double, 2>> eben;

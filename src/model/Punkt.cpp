@@ -25,7 +25,6 @@ double fussParameter(double zaehler, double nenner) {
 }
 
 constexpr double vorhandenToleranz = 1e-6;   // a point already present
-constexpr double doppelToleranz = 1e-5;      // duplicate intersection points
 }  // namespace
 
 Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
@@ -113,16 +112,6 @@ bool verschieden(const std::string& pn, const std::string& qn) {
     const Punkt* q = finde(punktListe, qn);
     if (q == nullptr) return false;
     return !(*p == *q);
-}
-
-std::vector<Punkt> doppelpunkteTilgen(const std::vector<Punkt>& punkte) {
-    std::vector<Punkt> ergebnis;
-    for (const Punkt& p : punkte) {
-        const bool neu = std::all_of(ergebnis.begin(), ergebnis.end(),
-                                     [&p](const Punkt& q) { return p.dist(q) > doppelToleranz; });
-        if (neu) ergebnis.push_back(p);
-    }
-    return ergebnis;
 }
 
 }  // namespace quodral

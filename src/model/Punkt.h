@@ -88,8 +88,6 @@ Punkt erzeugePunkt(const std::string& name, double x, double y, double z);
 bool istPunkt(const std::string& name);
 // Both names are registered points and the points differ.
 bool verschieden(const std::string& pn, const std::string& qn);
-// The list without points within 1e-5 of an earlier one (the first wins, order kept).
-std::vector<Punkt> doppelpunkteTilgen(const std::vector<Punkt>& punkte);
 
 // The origin, the anchor of the axes.
 inline QUODRAL_KONSTANTE const Punkt origo{"", 0, 0, 0};

@@ -52,14 +52,17 @@ TEST_F(TeilungenLote, KreisZerlegungImSchraegenKreis) {
     EXPECT_TRUE(kreisZerlegung(Kreis("k0", m, 0, Ebene(m, n)), 4).empty());
 }
 
-// A normal whose length overflows (no plane statement registers one, a record may carry it)
-// has no unit vector, and the circle no own point: the circle about the origin with radius 1
-// in the plane with the normal (0, 0, 1e200) is divided into no points, not into copies of
-// its centre.
-TEST_F(TeilungenLote, KreisZerlegungOhneEinheitsnormale) {
+// A normal whose square overflows (no plane statement registers one, a record may carry it)
+// still has its unit vector: the circle about the origin with radius 1 in the plane with the
+// normal (0, 0, 1e200) is divided as the one with the normal (0, 0, 1), not into copies of its
+// centre.
+TEST_F(TeilungenLote, KreisZerlegungUeberLangerNormale) {
     const Punkt m("M", 0, 0, 0);
-    const Kreis k("k", m, 1, Ebene(m, Vektor(0, 0, 1e200)));
-    EXPECT_TRUE(kreisZerlegung(k, 4).empty());
+    const std::vector<Punkt> lang = kreisZerlegung(Kreis("k", m, 1, Ebene(m, Vektor(0, 0, 1e200))), 4);
+    const std::vector<Punkt> eins = kreisZerlegung(Kreis("k", m, 1, Ebene(m, Vektor(0, 0, 1))), 4);
+    ASSERT_EQ(lang.size(), 4u);
+    ASSERT_EQ(eins.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_TRUE(lang[i] == eins[i]) << i;
 }
 
 // A segment whose end points coincide has no division point for any count; a count far below

@@ -467,10 +467,8 @@ void ebenenFall(const std::string& titel, const Wolke& einheit, const Lage& l, u
     for (std::size_t i = 0; i < ebenen.size(); ++i) {
         const std::string k = std::to_string(i), was = "Ebene " + k + ": ";
         const Vektor a = v(bewegt({ebenen[i].first}, l, true, drehung).front());
-        const Vektor n = *v(bewegt({ebenen[i].second}, {1, 0}, true, drehung).front()).normiert();
-        Ebene e(Punkt("", a.x1, a.x2, a.x3), n);
-        e.bezeichneMit("E" + k);
-        e.einlisten();
+        const Vektor n = *einheitsvektor(v(bewegt({ebenen[i].second}, {1, 0}, true, drehung).front()));
+        Ebene(Punkt("", a.x1, a.x2, a.x3), n).einlistenAls("E" + k);
         const std::string text = s.tippen("SCHNITT S" + k + " H E" + k);
         std::vector<Vektor> ecken;
         if (const Polygon* pg = finde(polygonListe, "S" + k)) {
@@ -484,7 +482,7 @@ void ebenenFall(const std::string& titel, const Wolke& einheit, const Lage& l, u
             const auto d = exakt::exakterDurchgang(w, o(c), o(n), -schale);
             if (std::fabs(n * (c - a)) > 2 * tol || !d || d->t0 > 0 || d->t1 < 0) f(was + "Ecke außerhalb");
         }
-        const Vektor u = *n.kreuz(std::fabs(n.x1) < 0.6 ? evec1 : evec2).normiert(), u2 = n.kreuz(u);
+        const Vektor u = *einheitsvektor(n.kreuz(std::fabs(n.x1) < 0.6 ? evec1 : evec2)), u2 = n.kreuz(u);
         std::vector<Vektor> durch{a};
         for (const Ort& c : ref.ecken) durch.push_back(v(c) - (n * (v(c) - a)) * n);
         for (const Vektor& p : durch)

@@ -65,8 +65,8 @@ TEST_F(Beamen, TraegtDasErstePolygonAufDasZweite) {
     std::mt19937 zufall(4711);
     std::uniform_real_distribution<double> wert(-5.0, 5.0);
     const auto zufallsvektor = [&] { return testhilfe::zufallsvektor(zufall, -5.0, 5.0); };
-    const Vektor a = *Vektor(1, 2, 2).normiert();
-    const Vektor b = *Vektor(2, 1, -2).normiert();
+    const Vektor a = *einheitsvektor(Vektor(1, 2, 2));
+    const Vektor b = *einheitsvektor(Vektor(2, 1, -2));
     const std::vector<Punkt> erstes = fuenfeck(Vektor(1, -1, 3), a, b);
     const Vektor n = a.kreuz(b);
 

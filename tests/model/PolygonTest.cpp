@@ -252,7 +252,7 @@ bool seitentestDirekt(const std::vector<Punkt>& q) {
         const Punkt& a = q[i];
         const Punkt& b = q[i + 1];
         if (a.dist(b) <= 1e-4) continue;
-        const auto u = nv.kreuz(b.ortsvektor() - a.ortsvektor()).normiert();
+        const auto u = einheitsvektor(nv.kreuz(b.ortsvektor() - a.ortsvektor()));
         if (!u) continue;
         int oben = 0, unten = 0;
         for (const Punkt& r : q) {

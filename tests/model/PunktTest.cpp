@@ -58,18 +58,6 @@ TEST_F(Punkte, NullrichtungGibtKeineUnzahl) {
     EXPECT_TRUE(std::isfinite(pkt(1, 1, 0).dist(Strecke(origo, origo))));
 }
 
-TEST_F(Punkte, DoppelpunkteTilgen) {
-    const auto a = doppelpunkteTilgen({Punkt("a", 0, 0, 0), Punkt("b", 0.000005, 0, 0), Punkt("c", 1, 0, 0)});
-    ASSERT_EQ(a.size(), 2u);
-    EXPECT_EQ(a[0].name, "a");
-    EXPECT_EQ(a[1].name, "c");
-    // Exactly at the tolerance is not farther than it.
-    const auto b = doppelpunkteTilgen({Punkt("a", 0, 0, 0), Punkt("b", 0.00001, 0, 0)});
-    ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(b[0].name, "a");
-    EXPECT_TRUE(doppelpunkteTilgen({}).empty());
-}
-
 TEST_F(Punkte, SchonVorhandenUndDominiere) {
     EXPECT_FALSE(pkt(0, 0, 0).schonVorhanden());
     Punkt("P", 1, 0, 0).einlisten();

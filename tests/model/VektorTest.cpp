@@ -11,12 +11,12 @@ using Vektoren = Anfangszustand;
 TEST_F(Vektoren, NullvektorUndNormierung) {
     EXPECT_TRUE(Vektor(9e-5, 0, 0).istNullvektor());  // squared length 8.1e-9
     EXPECT_FALSE(Vektor(2e-4, 0, 0).istNullvektor());
-    EXPECT_FALSE(Vektor(0, 0, 0).normiert().has_value());
+    EXPECT_FALSE(einheitsvektor(Vektor(0, 0, 0)).has_value());
     // A null vector by the tolerance still has a direction.
-    const auto e = Vektor(1e-5, 0, 0).normiert();
+    const auto e = einheitsvektor(Vektor(1e-5, 0, 0));
     ASSERT_TRUE(e.has_value());
     erwarteVektor(*e, 1, 0, 0);
-    erwarteVektor(Vektor(3, 0, 4).normiert().value_or(Vektor()), 0.6, 0, 0.8);
+    erwarteVektor(einheitsvektor(Vektor(3, 0, 4)).value_or(Vektor()), 0.6, 0, 0.8);
 }
 
 TEST_F(Vektoren, KreuzproduktUndSpiegelung) {
