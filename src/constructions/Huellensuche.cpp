@@ -124,14 +124,15 @@ Tripel flaechenvektor(const std::vector<Tripel>& p, const std::vector<std::size_
 // within the tolerance of the edge's line, its foot between them. The surface stays closed,
 // and the corners stay corners. Per facet the facet it went into (itself where it stayed);
 // the faces that took one gain its neighbours.
-std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, std::vector<Rohseite>& seiten) {
+std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zweiermass& mass,
+                                          std::vector<Rohseite>& seiten) {
     std::vector<std::size_t> wohin(seiten.size());
     std::iota(wohin.begin(), wohin.end(), std::size_t{0});
     const auto ende = [&](std::size_t f) {
         while (wohin[f] != f) f = wohin[f];
         return f;
     };
-    const auto vek = [&](std::size_t i) { return Vektor(p[i]); };
+    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
     std::vector<Vektor> orte;
     for (std::size_t f = 0; f < seiten.size(); ++f) {
         std::vector<std::size_t>& e = seiten[f].ecken;
@@ -228,8 +229,8 @@ FILE* stilleDatei() {
 // slivers taken into their neighbours; and per place that is no corner the face qhull keeps it
 // with. qhull is handed the places about the centre of their box (koord, three coordinates
 // each), where the coordinates carry the most digits. False where qhull fails.
-bool qhullBauen(const std::vector<Tripel>& p, std::vector<coordT> koord, double radius, double rundung,
-                Rohhuelle& huelle) {
+bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vector<coordT> koord, double radius,
+                double rundung, Rohhuelle& huelle) {
     std::vector<Rohseite>& seiten = huelle.seiten;
     seiten.clear();
     const std::size_t n = p.size();
@@ -303,7 +304,7 @@ bool qhullBauen(const std::vector<Tripel>& p, std::vector<coordT> koord, double 
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
-    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, schmaleAufnehmen(p, seiten));
+    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, schmaleAufnehmen(p, mass, seiten));
 
     // The points qhull keeps with a facet (every point that is no corner: those merging left
     // off the corners, those near it and those inside). A corner that merging drops is not
@@ -384,12 +385,12 @@ enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
 // Every face within the tolerance of its plane and convex, every corner a corner of three
 // faces, the surface convex, and every point kept with a face inside the hull or on it (see
 // Huellensuche.h).
-Lauf pruefen(const std::vector<Tripel>& p, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei,
-             double eps) {
+Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<Rohseite>& seiten,
+             const std::vector<std::size_t>& bei, double eps) {
     const std::size_t S = seiten.size();
     bool allesGut = true, alleKonvex = true;
     std::vector<Vektor> kette;
-    const auto vek = [&](std::size_t i) { return Vektor(p[i]); };
+    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
     for (const Rohseite& s : seiten) {
         // Every corner within the tolerance of the face's plane, and its corners convex.
         bool eben = true;
@@ -476,20 +477,20 @@ Lauf pruefen(const std::vector<Tripel>& p, const std::vector<Rohseite>& seiten, 
 }
 
 // One run of qhull, its faces' planes set, its points assigned, and every face checked.
-Lauf qhullSeiten(const std::vector<Tripel>& p, const std::vector<coordT>& koord, double eps, double radius,
-                 double rundung, std::vector<Rohseite>& seiten) {
+Lauf qhullSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<coordT>& koord,
+                 double eps, double radius, double rundung, std::vector<Rohseite>& seiten) {
     Rohhuelle h;
-    if (!qhullBauen(p, koord, radius, rundung, h)) return Lauf::fehler;
+    if (!qhullBauen(p, mass, koord, radius, rundung, h)) return Lauf::fehler;
     for (Rohseite& s : h.seiten) ebeneSetzen(p, s);
     zuordnen(p, h.seiten, h.bei, eps);
-    const Lauf lauf = pruefen(p, h.seiten, h.bei, eps);
+    const Lauf lauf = pruefen(p, mass, h.seiten, h.bei, eps);
     seiten = std::move(h.seiten);
     return lauf;
 }
 
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
 // them fails its check, those of a smaller merging radius (see Huellensuche.h).
-std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>& p, double eps) {
+std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, double eps) {
     // qhull computes with the places about the centre of their box, where the coordinates carry
     // the most digits. The rounding error of its distances: two units of the last place of the
     // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
@@ -523,7 +524,7 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>&
     const std::pair<double, double> laeufe[] = {{eps / 2, rundung}, {eps / 8, rundung}, {eps / 32, rundung},
                                                 {0.0, rundung}, {0.0, 0.0}};
     for (const auto& [radius, r] : laeufe) {
-        const Lauf lauf = qhullSeiten(p, koord, eps, radius, r, seiten);
+        const Lauf lauf = qhullSeiten(p, mass, koord, eps, radius, r, seiten);
         if (lauf == Lauf::gut) return seiten;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
         if (lauf != Lauf::fehler) zuletzt = seiten;
@@ -554,11 +555,29 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
     return std::nullopt;
 }
 
-std::vector<Tripel> orteVon(const std::vector<Punkt>& pkte) {
+// The cloud as the search computes with it: its places brought to an extent between 1 and 2
+// by a power of two (Zweiermass, which changes no digit), and its tolerance with them. qhull
+// and every test of a face see a cloud of about unit size, whatever its extent: no product of
+// differences overflows or falls among the subnormal numbers, and since scaling by a power of
+// two commutes with every rounding, each decision is the one the given places would have where
+// their products are doubles.
+struct Einheitswolke {
     std::vector<Tripel> p;
-    p.reserve(pkte.size());
-    for (const Punkt& q : pkte) p.push_back(ort(q));
-    return p;
+    Zweiermass mass{0};
+    double eps = 0;
+    // The tolerance of the given places (the polygons' own tests of a face take those).
+    double gegebeneToleranz = 0;
+};
+
+Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
+    const std::vector<Vektor> orte = ortsvektoren(pkte);
+    Einheitswolke w;
+    w.mass = Zweiermass(ausdehnung(orte));
+    w.p.reserve(pkte.size());
+    for (const Punkt& q : pkte) w.p.push_back(w.mass.auf(ort(q)));
+    w.gegebeneToleranz = lagetoleranz(orte);
+    w.eps = w.mass.auf(w.gegebeneToleranz);
+    return w;
 }
 
 }  // namespace
@@ -566,7 +585,8 @@ std::vector<Tripel> orteVon(const std::vector<Punkt>& pkte) {
 double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
-    const Gestalt g = gestalt(orteVon(pkte), toleranz(pkte));
+    const Einheitswolke w = einheitswolke(pkte);
+    const Gestalt g = gestalt(w.p, w.eps);
     if (g.dimension != 2) return std::nullopt;
     return Vektor(g.normale);
 }
@@ -577,8 +597,9 @@ namespace {
 // unit normals; randebenen puts them in the plain search's order.
 Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
-    const std::vector<Tripel> p = orteVon(pkte);
-    const double eps = toleranz(pkte);
+    const Einheitswolke w = einheitswolke(pkte);
+    const std::vector<Tripel>& p = w.p;
+    const double eps = w.eps;
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
 
@@ -589,19 +610,19 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.ecken.emplace_back();
         b.stellen.emplace_back();
         b.nachbarn.emplace_back();
-        b.normalen.emplace_back(g.normale.x, g.normale.y, g.normale.z);
+        b.normalen.emplace_back(g.normale);
         b.flach = true;
         return b;
     }
     // The points at different places: of points within eps of one another one stands for all,
     // the one with the largest index (the one that can be a corner).
-    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), eps);
+    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), w.gegebeneToleranz);
     const std::vector<std::size_t>& gleich = orte.ort;
     const std::vector<std::size_t>& vertreter = orte.vertreter;
     std::vector<Tripel> verschiedene;
     verschiedene.reserve(vertreter.size());
     for (std::size_t i : vertreter) verschiedene.push_back(p[i]);
-    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, eps);
+    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, w.mass, eps);
     if (!roh) {
         b.fehler = true;
         return b;
@@ -637,7 +658,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.emplace_back(s.normale.x, s.normale.y, s.normale.z);
+        b.normalen.emplace_back(s.normale);
     }
     return b;
 }

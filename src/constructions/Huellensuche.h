@@ -6,7 +6,10 @@
 // as on the plane when it lies within the cloud's tolerance of it (geometry/Toleranz.h: 1e-8
 // for a cloud of extent 1 and more, 1e-8 times the extent below that, never below what the
 // rounding of its coordinates needs). A cloud scaled down, or moved far from the origin, keeps
-// its faces.
+// its faces. The search computes with the cloud brought to an extent between 1 and 2 by a power
+// of two, which changes no digit, and its tolerance with it: qhull's arithmetic and every test
+// of a face stay within the doubles at every extent whose measures are doubles (1e-100 or
+// 1e80), and decide there as they would on the given places.
 //
 // The hull comes from qhull (the reentrant library), which also merges its facets: once the
 // hull is built, facets are merged where one's centre lies within half the tolerance of its
