@@ -10,6 +10,7 @@
 #include <numeric>
 #include <optional>
 
+#include "geometry/Ausgleichsebene.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
@@ -41,9 +42,16 @@ Tripel kreuzGenau(const Tripel& a, const Tripel& b) {
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
+// A cloud with four points whose tetrahedron is wider than this many times the width the
+// tolerance allows spans a solid without further question: the width of four points is found
+// to a few units of the last place of the extent, far within the margin.
+constexpr double klarDick = 2;
+
 struct Gestalt {
     int dimension = 0;
-    Tripel normale;  // unit normal of the plane through three extreme points (dimension ≥ 2)
+    // From dimension 2 on: a unit normal of the plane through three extreme points; of a flat
+    // cloud that plane holds only within the tolerance, the best plane.
+    Tripel normale;
 };
 
 Gestalt gestalt(const std::vector<Tripel>& p, double eps) {
@@ -78,11 +86,27 @@ Gestalt gestalt(const std::vector<Tripel>& p, double eps) {
     const Tripel d = p[i2] - p[i0];
     const Tripel n = kreuz(r, d - skalar(d, r) * r);
     g.normale = (1 / laenge(n)) * n;
-    for (const Tripel& q : p)
-        if (std::fabs(skalar(g.normale, q - p[i0])) > eps) {
-            g.dimension = 3;
-            break;
+    // The point farthest from that plane: within the tolerance, the plane holds the cloud.
+    std::size_t i3 = i0;
+    double d3 = 0;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (const double h = std::fabs(skalar(g.normale, p[i] - p[i0])); h > d3) {
+            d3 = h;
+            i3 = i;
         }
+    if (d3 <= eps) return g;
+    // Beyond it, the plane through three extreme points may be tilted by the very deviations
+    // the tolerance allows (a third of a tolerance at each of them can put a point far off
+    // their line more than a tolerance away), while another plane holds every point. Four
+    // points whose tetrahedron is wider than twice the tolerance span a solid whatever plane
+    // one takes (a cloud is no thinner than any four of its points), with a margin for the
+    // rounding of that width; where they do not, the best plane decides.
+    g.dimension = 3;
+    if (tetraederbreite(p[i0], p[i1], p[i2], p[i3]) > 2 * klarDick * eps) return g;
+    if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, g.normale); e && e->abstand <= eps) {
+        g.dimension = 2;
+        g.normale = e->normale;
+    }
     return g;
 }
 

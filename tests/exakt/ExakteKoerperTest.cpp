@@ -639,6 +639,75 @@ TEST(ExakteHuelle, FastFlacheWolken) {
         }
 }
 
+// The area of the convex outline of the points' (x, y) (Andrew's monotone chain).
+double umrissflaeche(Wolke w) {
+    const auto links = [](const Ort& o, const Ort& a, const Ort& b) {
+        return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]) > 0;
+    };
+    std::sort(w.begin(), w.end(), [](const Ort& a, const Ort& b) { return a[0] < b[0] || (a[0] == b[0] && a[1] < b[1]); });
+    Wolke h;
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        const std::size_t anfang = h.size();
+        for (const Ort& q : w) {
+            while (h.size() >= anfang + 2 && !links(h[h.size() - 2], h.back(), q)) h.pop_back();
+            h.push_back(q);
+        }
+        h.pop_back();
+        std::reverse(w.begin(), w.end());
+    }
+    double a = 0;
+    for (std::size_t i = 0; i < h.size(); ++i) a += h[i][0] * h[(i + 1) % h.size()][1] - h[(i + 1) % h.size()][0] * h[i][1];
+    return a / 2;
+}
+
+// Clouds that a plane holds within 0.8 tolerances are flat, whatever three of their points
+// span: pentagons with points inside and random clouds of 6 to 30 points, and slabs of 5 to 40
+// points, at heights within ±0.8 tolerances of the plane z = 0, turned, at the scales 1e-3, 1
+// and 1e3 (the tolerance taken at each place). Each is one face, the hull polygon of the cloud
+// (every corner of its outline a corner, every point within the tolerance of it), with the
+// area of that outline and no volume.
+TEST(ExakteHuelle, FlacheWolkenSindFlach) {
+    int geprueft = 0;
+    for (const double massstab : {1e-3, 1.0, 1e3})
+        for (unsigned saat = 1; saat <= 30; ++saat) {
+            std::mt19937 z(saat + 1000 * static_cast<unsigned>(std::log10(massstab) + 3));
+            std::uniform_real_distribution<double> u(-0.5, 0.5), hoehe(-0.8, 0.8);
+            Wolke eben;
+            std::string art;
+            if (saat % 3 == 0) {
+                art = "Fünfeck";
+                for (int k = 0; k < 5; ++k) {
+                    const double t = 2 * std::numbers::pi * (k + 0.3 * u(z)) / 5;
+                    eben.push_back({0.5 * std::cos(t), 0.5 * std::sin(t), 0});
+                }
+                for (int k = 0; k < 1 + static_cast<int>(saat % 4); ++k) eben.push_back({0.2 * u(z), 0.2 * u(z), 0});
+            } else if (saat % 3 == 1) {
+                art = "Wolke";
+                for (int k = 0; k < 6 + static_cast<int>(z() % 25); ++k) eben.push_back({u(z), u(z), 0});
+            } else {
+                art = "Platte";
+                eben = platte(z, 0, 5 + static_cast<int>(z() % 36));
+            }
+            const double t = pruefung::toleranz(bewegt(eben, {massstab, 0}, true, saat)) / massstab;
+            for (Ort& o : eben) o[2] = (saat % 3 == 2 ? (z() % 2 == 0 ? -0.8 : 0.8) : hoehe(z)) * t;
+            const Wolke w = bewegt(eben, {massstab, 0}, true, saat);
+            const Wolke achsen = bewegt({{1, 0, 0}, {0, 1, 0}}, {1, 0}, true, saat);
+            pruefung::Sitzung s;
+            Befund b;
+            if (huelleGetippt(s, w, b)) {
+                const Polyeder& h = *finde(polyederListe, "H");
+                const double soll = umrissflaeche(eben) * massstab * massstab;
+                if (h.seiten.size() != 1) b(std::to_string(h.seiten.size()) + " Seiten statt einer");
+                else pruefung::pruefeFlacheWolke("H", w, achsen[0], achsen[1], pruefung::toleranz(w), b);
+                if (!(std::fabs(h.flaeche() - soll) <= 1e-9 * soll) || h.volumen() != 0)
+                    b("Fläche " + kurz(h.flaeche()) + " statt " + kurz(soll) + ", Volumen " + kurz(h.volumen()));
+            }
+            ++geprueft;
+            melden("Flach: " + art + " " + std::to_string(saat) + " @ " + kurz(massstab), b);
+        }
+    EXPECT_EQ(geprueft, 90);
+}
+
 // Long narrow flat clouds: the ends of a segment, a point off its middle by a billionth or a
 // ten millionth of its length and one on it: one triangle of the three, with its exact area.
 TEST(ExakteHuelle, LangeSchmaleFlacheWolken) {
