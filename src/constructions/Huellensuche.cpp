@@ -376,6 +376,181 @@ void ebeneSetzen(const std::vector<Tripel>& p, Rohseite& s) {
 // The signed distance of place i from the plane of face s, positive outside.
 double hoehe(const std::vector<Tripel>& p, const Rohseite& s, std::size_t i) { return skalar(s.normale, p[i] - s.anker); }
 
+// --- Merge: neighbours that one plane holds -------------------------------------------------
+
+// Faces whose corners lie farther than this many tolerances from each other's plane (both
+// ways) are not tried for a merge: a plane that held both within the tolerance would keep each
+// one's corners within a few tolerances of the other's plane, unless both are slivers a few
+// tolerances wide (which qhull's merging and the sliver step have taken already).
+constexpr double nahGenug = 8;
+
+// qhull merges facets by the centrum radius, one neighbour at a time, and so can leave two
+// neighbours apart that one plane holds within the tolerance (in a slab a few tolerances
+// thick, the facets of its broad sides). A face of the hull is a maximal set of points on a
+// supporting plane: neighbours merge where the best plane of their corners and of the points
+// qhull keeps with them holds all of these within the tolerance (geometry/Ausgleichsebene.h),
+// no corner of a face next to them lies beyond the tolerance outside it, and the merged face
+// is a convex polygon by the polygons' own test (with half its side tolerance, as every face
+// is checked). The merged face runs round both, without the edge they shared; an end of that
+// edge left a corner of two faces only lies on the edge between them and is dropped from
+// both, which stay convex. Repeated until no two neighbours merge; the faces are then numbered
+// afresh and every point kept with a face that went goes with the merged one.
+void verschmelzen(const std::vector<Tripel>& p, const Zweiermass& mass, Rohhuelle& huelle, double eps) {
+    std::vector<Rohseite>& seiten = huelle.seiten;
+    const std::size_t S = seiten.size();
+    std::vector<std::vector<std::size_t>> behalten(S);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (huelle.bei[i] != keine) behalten[huelle.bei[i]].push_back(i);
+    std::vector<std::size_t> anzahl(p.size(), 0);   // per corner the faces it is a corner of
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken) ++anzahl[i];
+    std::vector<std::size_t> wohin(S);
+    std::iota(wohin.begin(), wohin.end(), std::size_t{0});
+    const auto ende = [&](std::size_t f) {
+        while (wohin[f] != f) f = wohin[f];
+        return f;
+    };
+    const auto nah = [&](const Rohseite& s, const Rohseite& t) {
+        return std::all_of(t.ecken.begin(), t.ecken.end(),
+                           [&](std::size_t i) { return std::fabs(hoehe(p, s, i)) <= nahGenug * eps; });
+    };
+    const auto konvex = [&](const std::vector<std::size_t>& ecken) {
+        if (ecken.size() < 3) return false;
+        std::vector<Vektor> kette;
+        for (std::size_t i : ecken) kette.emplace_back(mass.zurueck(p[i]));
+        kette.push_back(kette.front());
+        return kettenKonvex(kette, 0.5);
+    };
+    std::vector<std::size_t> stelle(p.size(), keine);   // a corner's place in g's walk, while tried
+
+    // Merges g into f where it may; true where it did.
+    const auto versuchen = [&](std::size_t f, std::size_t g) {
+        const std::vector<std::size_t>& a = seiten[f].ecken;
+        const std::vector<std::size_t>& b = seiten[g].ecken;
+        const std::size_t na = a.size(), nb = b.size();
+        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = j;
+        // The edges of f that g runs the other way: one unbroken chain a[k0] ... a[k0 + m].
+        const auto geteilt = [&](std::size_t k) {
+            const std::size_t u = stelle[a[k % na]], v = stelle[a[(k + 1) % na]];
+            return u != keine && v != keine && (v + 1) % nb == u;
+        };
+        std::size_t m = 0, k0 = na;
+        for (std::size_t k = 0; k < na; ++k) {
+            if (!geteilt(k)) continue;
+            ++m;
+            if (!geteilt(k + na - 1)) k0 = k0 == na ? k : na + 1;   // a second start: two chains
+        }
+        std::vector<std::size_t> walk, innen;
+        std::size_t tb = 0;
+        const bool eineKette = m >= 1 && m < na && m < nb && k0 < na;
+        if (eineKette) {
+            tb = stelle[a[(k0 + m) % na]];
+            for (std::size_t j = m; j <= na; ++j) walk.push_back(a[(k0 + j) % na]);
+            for (std::size_t j = m + 1; j < nb; ++j) walk.push_back(b[(tb + j) % nb]);
+            for (std::size_t j = 1; j < m; ++j) innen.push_back(a[(k0 + j) % na]);
+        }
+        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = keine;
+        if (!eineKette) return false;
+        // Inside the merged face the chain's inner corners are corners of no face any more.
+        if (std::any_of(innen.begin(), innen.end(), [&](std::size_t i) { return anzahl[i] != 2; })) return false;
+        // The chain's ends, a corner of one face less; one left a corner of two lies on an edge
+        // and goes from the merged face and from the other face at it.
+        std::vector<std::pair<std::size_t, std::size_t>> fallen;   // (corner, face that loses it too)
+        for (std::size_t e : {a[k0], a[(k0 + m) % na]}) {
+            if (anzahl[e] < 3) return false;
+            if (anzahl[e] > 3) continue;
+            std::optional<std::size_t> dritte;
+            for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
+                for (std::size_t h0 : *liste) {
+                    const std::size_t h = ende(h0);
+                    if (h == f || h == g || dritte) continue;
+                    const std::vector<std::size_t>& c = seiten[h].ecken;
+                    if (std::find(c.begin(), c.end(), e) != c.end()) dritte = h;
+                }
+            if (!dritte) return false;
+            fallen.emplace_back(e, *dritte);
+        }
+        std::vector<std::size_t> neu;
+        for (std::size_t i : walk)
+            if (std::none_of(fallen.begin(), fallen.end(), [&](const auto& x) { return x.first == i; })) neu.push_back(i);
+        // A corner that goes lies on the edge that stays: within the tolerance of the segment
+        // between its neighbours in the merged walk.
+        for (const auto& [e, h] : fallen) {
+            const std::size_t j = static_cast<std::size_t>(std::find(walk.begin(), walk.end(), e) - walk.begin());
+            const Tripel& u = p[walk[(j + walk.size() - 1) % walk.size()]];
+            const Tripel d = p[walk[(j + 1) % walk.size()]] - u, q = p[e] - u;
+            const double l = laenge(d), t = skalar(q, d);
+            if (!(l > 0) || t < 0 || t > l * l || laenge(kreuz(d, q)) > eps * l) return false;
+        }
+        if (!konvex(neu)) return false;
+        std::vector<std::pair<std::size_t, std::vector<std::size_t>>> andere;
+        for (const auto& [e, h] : fallen) {
+            std::vector<std::size_t> c = seiten[h].ecken;
+            c.erase(std::remove(c.begin(), c.end(), e), c.end());
+            for (auto& [h2, c2] : andere)
+                if (h2 == h) c2.erase(std::remove(c2.begin(), c2.end(), e), c2.end());
+            if (std::none_of(andere.begin(), andere.end(), [&](const auto& x) { return x.first == h; }))
+                andere.emplace_back(h, std::move(c));
+        }
+        for (const auto& [h, c] : andere)
+            if (!konvex(c)) return false;
+        // The best plane of the corners of both and the points kept with them.
+        std::vector<std::size_t> alle = walk;
+        alle.insert(alle.end(), innen.begin(), innen.end());
+        alle.insert(alle.end(), behalten[f].begin(), behalten[f].end());
+        alle.insert(alle.end(), behalten[g].begin(), behalten[g].end());
+        const Tripel flaeche = flaechenvektor(p, neu);
+        const std::optional<Ausgleichsebene> e = ausgleichsebene(p, flaeche, alle);
+        if (!e || !(e->abstand <= eps)) return false;
+        Rohseite vereint;
+        vereint.normale = skalar(e->normale, flaeche) < 0 ? -e->normale : e->normale;
+        vereint.anker = e->punkt;
+        // No corner of a face next to both lies beyond the tolerance outside that plane.
+        for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
+            for (std::size_t h0 : *liste)
+                for (std::size_t i : seiten[ende(h0)].ecken)
+                    if (hoehe(p, vereint, i) > eps) return false;
+        // Merged.
+        for (std::size_t i : innen) anzahl[i] = 0;
+        for (std::size_t i : {a[k0], a[(k0 + m) % na]}) --anzahl[i];
+        for (const auto& [i, h] : fallen) anzahl[i] = 0;
+        for (auto& [h, c] : andere) {
+            seiten[h].ecken = std::move(c);
+            ebeneSetzen(p, seiten[h]);
+        }
+        vereint.ecken = std::move(neu);
+        vereint.nachbarn = seiten[f].nachbarn;
+        vereint.nachbarn.insert(vereint.nachbarn.end(), seiten[g].nachbarn.begin(), seiten[g].nachbarn.end());
+        seiten[f] = std::move(vereint);
+        seiten[g].ecken.clear();
+        behalten[f].insert(behalten[f].end(), behalten[g].begin(), behalten[g].end());
+        behalten[f].insert(behalten[f].end(), innen.begin(), innen.end());
+        for (const auto& [i, h] : fallen) behalten[f].push_back(i);
+        for (std::size_t i : innen) huelle.bei[i] = f;
+        for (const auto& [i, h] : fallen) huelle.bei[i] = f;
+        wohin[g] = f;
+        return true;
+    };
+
+    bool verschmolzen = false;
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (std::size_t f = 0; f < S; ++f) {
+            if (wohin[f] != f) continue;
+            for (std::size_t k = 0; k < seiten[f].nachbarn.size(); ++k) {
+                const std::size_t g = ende(seiten[f].nachbarn[k]);
+                if (g == f || !(nah(seiten[f], seiten[g]) || nah(seiten[g], seiten[f]))) continue;
+                if (versuchen(f, g)) weiter = verschmolzen = true;
+            }
+        }
+    }
+    if (!verschmolzen) return;
+    for (std::size_t f = 0; f < S; ++f) wohin[f] = ende(f);
+    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, wohin);
+    for (std::size_t& f : huelle.bei)
+        if (f != keine) f = nummer[f];
+}
+
 // --- Assign: the points onto their faces ------------------------------------------------------
 
 // Each face holds its corners, and every point kept with it or with a neighbour (qhull's bei)
@@ -500,12 +675,14 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
     return ergebnis();
 }
 
-// One run of qhull, its faces' planes set, its points assigned, and every face checked.
+// One run of qhull, its faces' planes set, its neighbours in one plane merged, its points
+// assigned, and every face checked.
 Lauf qhullSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<coordT>& koord,
                  double eps, double radius, double rundung, std::vector<Rohseite>& seiten) {
     Rohhuelle h;
     if (!qhullBauen(p, mass, koord, radius, rundung, h)) return Lauf::fehler;
     for (Rohseite& s : h.seiten) ebeneSetzen(p, s);
+    verschmelzen(p, mass, h, eps);
     zuordnen(p, h.seiten, h.bei, eps);
     const Lauf lauf = pruefen(p, mass, h.seiten, h.bei, eps);
     seiten = std::move(h.seiten);
