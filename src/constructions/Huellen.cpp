@@ -305,10 +305,9 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
 // Convex hull polyhedron: building it
 
 bool imHuellenbereich(const std::vector<Punkt>& pkte) {
-    // The largest D with 16·D⁴ a double.
-    static const double grenze = std::sqrt(std::sqrt(std::numeric_limits<double>::max() / 16));
-    // The least extent whose products of two differences are normal doubles.
-    static const double untergrenze = std::sqrt(std::numeric_limits<double>::min());
+    // The greatest and the least extent whose cube is a normal double.
+    static const double grenze = std::cbrt(std::numeric_limits<double>::max());
+    static const double untergrenze = std::cbrt(std::numeric_limits<double>::min());
     const Lagebox b = lagebox(ortsvektoren(pkte));
     double weite = 0;
     for (int i = 0; i < 3; ++i) {

@@ -83,15 +83,14 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld);
 // Huellensuche.h).
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte);
 
-// Whether the points lie within the range the hull's arithmetic carries. Not too far apart:
-// with every coordinate difference at most D, the normals of planes through three points and
-// the areas of triangles (cross products of two differences) and their squared lengths stay
-// below 16·D⁴, which must be a double; beyond that a plane's squared normal overflows, and the
-// distance test of Ebene::enthaelt takes every point for one of the plane's. Not too close
-// together either: where the box around them has a largest side above 0 but below the square
-// root of the least normal double, the products of two differences fall among the subnormal
-// numbers, which carry too few digits for any decision (a solid of extent 1e-170 would pass
-// for a flat cloud). Points all at one place (extent 0) are in range: they span nothing.
+// Whether the points lie within the range of doubles for a hull: where the differences of their
+// coordinates and the hull's measures are doubles. The hull's surface is of the order of the
+// square of its extent (the largest side of the box around the points), its volume of the
+// order of the cube; so the extent must be finite, and its cube a normal double: from about
+// 2.8e-103 to 5.6e102 (a tetrahedron of edge 1e80 has the volume 1.67e239, a cube of edge
+// 1e-100 the volume 1e-300). The hull itself is found at every such extent: the search
+// computes with the points brought to unit size by a power of two (Huellensuche.h). Points
+// all at one place (extent 0) are in range: they span nothing.
 bool imHuellenbereich(const std::vector<Punkt>& pkte);
 
 // How the building of a convex hull polyhedron ended.

@@ -10,6 +10,7 @@
 #include <numeric>
 #include <optional>
 
+#include "geometry/Ausgleichsebene.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
@@ -23,39 +24,37 @@ namespace quodral::huellensuche {
 
 namespace {
 
-// =============================================================================================
-// Small vector arithmetic on plain triples
+constexpr std::size_t keine = std::numeric_limits<std::size_t>::max();
 
-struct D3 {
-    double x = 0, y = 0, z = 0;
-};
-
-D3 minus(const D3& a, const D3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-D3 kreuz(const D3& a, const D3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-double skalar(const D3& a, const D3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-double laenge(const D3& a) { return std::sqrt(skalar(a, a)); }
-D3 mal(double s, const D3& a) { return {s * a.x, s * a.y, s * a.z}; }
-D3 alsD3(const Punkt& p) { return {p.x, p.y, p.z}; }
-// The cross product with every component rounded once (geometry/Raumgeometrie.h).
-D3 kreuzGenau(const D3& a, const D3& b) {
-    const std::array<double, 3> k = ::quodral::kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
-    return {k[0], k[1], k[2]};
-}
+Tripel ort(const Punkt& p) { return {p.x, p.y, p.z}; }
 
 // The normal as ebeneDurch computes it: (c − a) × (c − b).
-D3 normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
-    return kreuz(minus(alsD3(c), alsD3(a)), minus(alsD3(c), alsD3(b)));
+Tripel normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
+    return kreuz(ort(c) - ort(a), ort(c) - ort(b));
+}
+
+// The cross product with every component rounded once (geometry/Raumgeometrie.h).
+Tripel kreuzGenau(const Tripel& a, const Tripel& b) {
+    const std::array<double, 3> k = ::quodral::kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
+    return {k[0], k[1], k[2]};
 }
 
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
+// A cloud with four points whose tetrahedron is wider than this many times the width the
+// tolerance allows spans a solid without further question: the width of four points is found
+// to a few units of the last place of the extent, far within the margin.
+constexpr double klarDick = 2;
+
 struct Gestalt {
     int dimension = 0;
-    D3 normale;  // unit normal of the plane through three extreme points (dimension ≥ 2)
+    // From dimension 2 on: a unit normal of the plane through three extreme points; of a flat
+    // cloud that plane holds only within the tolerance, the best plane.
+    Tripel normale;
 };
 
-Gestalt gestalt(const std::vector<D3>& p, double eps) {
+Gestalt gestalt(const std::vector<Tripel>& p, double eps) {
     Gestalt g;
     if (p.empty()) return g;
     std::size_t i0 = 0;
@@ -64,17 +63,17 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
     std::size_t i1 = i0;
     double d1 = 0;
     for (std::size_t i = 0; i < p.size(); ++i)
-        if (const double d = laenge(minus(p[i], p[i0])); d > d1) {
+        if (const double d = laenge(p[i] - p[i0]); d > d1) {
             d1 = d;
             i1 = i;
         }
     if (!(d1 > eps)) return g;
     g.dimension = 1;
-    const D3 r = mal(1 / d1, minus(p[i1], p[i0]));
+    const Tripel r = (1 / d1) * (p[i1] - p[i0]);
     std::size_t i2 = i0;
     double d2 = 0;
     for (std::size_t i = 0; i < p.size(); ++i)
-        if (const double d = laenge(kreuz(r, minus(p[i], p[i0]))); d > d2) {
+        if (const double d = laenge(kreuz(r, p[i] - p[i0])); d > d2) {
             d2 = d;
             i2 = i;
         }
@@ -84,14 +83,30 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
     // product of the difference itself, nearly parallel to r in a long narrow cloud, would lose
     // the digits of its small part across, and the normal would tilt out of the plane by as
     // much (a thousand times the tolerance over a length of 1000).
-    const D3 d = minus(p[i2], p[i0]);
-    const D3 n = kreuz(r, minus(d, mal(skalar(d, r), r)));
-    g.normale = mal(1 / laenge(n), n);
-    for (const D3& q : p)
-        if (std::fabs(skalar(g.normale, minus(q, p[i0]))) > eps) {
-            g.dimension = 3;
-            break;
+    const Tripel d = p[i2] - p[i0];
+    const Tripel n = kreuz(r, d - skalar(d, r) * r);
+    g.normale = (1 / laenge(n)) * n;
+    // The point farthest from that plane: within the tolerance, the plane holds the cloud.
+    std::size_t i3 = i0;
+    double d3 = 0;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (const double h = std::fabs(skalar(g.normale, p[i] - p[i0])); h > d3) {
+            d3 = h;
+            i3 = i;
         }
+    if (d3 <= eps) return g;
+    // Beyond it, the plane through three extreme points may be tilted by the very deviations
+    // the tolerance allows (a third of a tolerance at each of them can put a point far off
+    // their line more than a tolerance away), while another plane holds every point. Four
+    // points whose tetrahedron is wider than twice the tolerance span a solid whatever plane
+    // one takes (a cloud is no thinner than any four of its points), with a margin for the
+    // rounding of that width; where they do not, the best plane decides.
+    g.dimension = 3;
+    if (tetraederbreite(p[i0], p[i1], p[i2], p[i3]) > 2 * klarDick * eps) return g;
+    if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, g.normale); e && e->abstand <= eps) {
+        g.dimension = 2;
+        g.normale = e->normale;
+    }
     return g;
 }
 
@@ -99,24 +114,30 @@ Gestalt gestalt(const std::vector<D3>& p, double eps) {
 // The faces of a cloud that spans space, through qhull
 
 // A face as qhull gives it, in numbers of places: its corners in order round it
-// (counter-clockwise seen from outside), its points (corners and coplanar points) and its
-// outward unit normal.
+// (counter-clockwise seen from outside), its points (corners and coplanar points), the faces
+// across its edges, and its plane: its outward unit normal and a point of it.
 struct Rohseite {
     std::vector<std::size_t> ecken;
     std::vector<std::size_t> punkte;
     std::vector<std::size_t> nachbarn;   // the faces across its edges, by their numbers
-    D3 normale;
+    Tripel normale;
+    Tripel anker;
+};
+
+// The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
+// with (keine for a corner).
+struct Rohhuelle {
+    std::vector<Rohseite> seiten;
+    std::vector<std::size_t> bei;
 };
 
 // The area vector of the corners i of places p in their order: the sum of the fan's cross
 // products from the first, each rounded once (a sliver's normal stays square to its long
 // edges).
-D3 flaechenvektor(const std::vector<D3>& p, const std::vector<std::size_t>& ecken) {
-    D3 summe;
-    for (std::size_t k = 1; k + 1 < ecken.size(); ++k) {
-        const D3 w = kreuzGenau(minus(p[ecken[k]], p[ecken[0]]), minus(p[ecken[k + 1]], p[ecken[0]]));
-        summe = {summe.x + w.x, summe.y + w.y, summe.z + w.z};
-    }
+Tripel flaechenvektor(const std::vector<Tripel>& p, const std::vector<std::size_t>& ecken) {
+    Tripel summe;
+    for (std::size_t k = 1; k + 1 < ecken.size(); ++k)
+        summe = summe + kreuzGenau(p[ecken[k]] - p[ecken[0]], p[ecken[k + 1]] - p[ecken[0]]);
     return summe;
 }
 
@@ -127,27 +148,28 @@ D3 flaechenvektor(const std::vector<D3>& p, const std::vector<std::size_t>& ecke
 // within the tolerance of the edge's line, its foot between them. The surface stays closed,
 // and the corners stay corners. Per facet the facet it went into (itself where it stayed);
 // the faces that took one gain its neighbours.
-std::vector<std::size_t> schmaleAufnehmen(const std::vector<D3>& p, std::vector<Rohseite>& seiten) {
+std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zweiermass& mass,
+                                          std::vector<Rohseite>& seiten) {
     std::vector<std::size_t> wohin(seiten.size());
     std::iota(wohin.begin(), wohin.end(), std::size_t{0});
     const auto ende = [&](std::size_t f) {
         while (wohin[f] != f) f = wohin[f];
         return f;
     };
-    const auto ort = [&](std::size_t i) { return Vektor(p[i].x, p[i].y, p[i].z); };
+    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
     std::vector<Vektor> orte;
     for (std::size_t f = 0; f < seiten.size(); ++f) {
         std::vector<std::size_t>& e = seiten[f].ecken;
         const std::size_t m = e.size();
-        if (m == 3 && klaresDreieck(ort(e[0]), ort(e[1]), ort(e[2]))) continue;
+        if (m == 3 && klaresDreieck(vek(e[0]), vek(e[1]), vek(e[2]))) continue;
         orte.clear();
-        for (std::size_t i : e) orte.push_back(ort(i));
+        for (std::size_t i : e) orte.push_back(vek(i));
         if (ebenenlage(orte).dimension >= 2) continue;
         // The longest edge e[k] → e[k + 1], and the face across it, which runs the other way.
         std::size_t k = 0;
         double laengste = -1;
         for (std::size_t j = 0; j < m; ++j)
-            if (const double l = laenge(minus(p[e[(j + 1) % m]], p[e[j]])); l > laengste) {
+            if (const double l = laenge(p[e[(j + 1) % m]] - p[e[j]]); l > laengste) {
                 laengste = l;
                 k = j;
             }
@@ -190,27 +212,50 @@ std::vector<std::size_t> schmaleAufnehmen(const std::vector<D3>& p, std::vector<
     return wohin;
 }
 
+// The faces that stay after some went into others (wohin: per face the face it went into,
+// itself where it stayed), numbered afresh in their order, their neighbours renumbered
+// (without repeats, and without the face itself). Per old face the number of the face it
+// ended in.
+std::vector<std::size_t> bleibendeSeiten(std::vector<Rohseite>& seiten, const std::vector<std::size_t>& wohin) {
+    const std::size_t F = seiten.size();
+    std::vector<std::size_t> nummer(F);
+    std::size_t neu = 0;
+    for (std::size_t f = 0; f < F; ++f)
+        if (wohin[f] == f) nummer[f] = neu++;
+    for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
+    std::vector<Rohseite> bleibende;
+    bleibende.reserve(neu);
+    for (std::size_t f = 0; f < F; ++f) {
+        if (wohin[f] != f) continue;
+        Rohseite& s = seiten[f];
+        for (std::size_t& g : s.nachbarn) g = nummer[g];
+        std::sort(s.nachbarn.begin(), s.nachbarn.end());
+        s.nachbarn.erase(std::unique(s.nachbarn.begin(), s.nachbarn.end()), s.nachbarn.end());
+        s.nachbarn.erase(std::remove(s.nachbarn.begin(), s.nachbarn.end(), nummer[f]), s.nachbarn.end());
+        bleibende.push_back(std::move(s));
+    }
+    seiten = std::move(bleibende);
+    return nummer;
+}
+
 // A sink for qhull's messages: its failures are answered by refusing the hull.
 FILE* stilleDatei() {
     static FILE* datei = std::fopen("/dev/null", "w");
     return datei != nullptr ? datei : stderr;
 }
 
-// The outcome of one run of qhull.
-// gut: every face passes every check. seiteFehlerhaft: a check failed, but every face is a
-// convex polygon by the polygons' own test, so that it counts in every measure. unkonvex: a
-// face is none. fehler: qhull failed.
-enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
+// --- Build: one run of qhull -----------------------------------------------------------------
 
-// The faces of the places p through qhull, whose facets merge within the centrum radius
+// The facets of the places p through qhull, whose facets merge within the centrum radius
 // `radius` (0: only where rounding makes them non-convex), qhull taking `rundung` for the
-// rounding error of its distances (0: its own estimate); a face holds its corners and the
-// points within eps of its plane. Every face is checked (see Huellensuche.h); a face that
-// fails makes the run seiteFehlerhaft.
-// qhull is handed the places about the centre of their box (koord, three coordinates each),
-// where the coordinates carry the most digits.
-Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps, double radius, double rundung,
-                 std::vector<Rohseite>& seiten) {
+// rounding error of its distances (0: its own estimate): each facet's corners in their order
+// round it, counter-clockwise seen from outside, its neighbours and qhull's normal, the
+// slivers taken into their neighbours; and per place that is no corner the face qhull keeps it
+// with. qhull is handed the places about the centre of their box (koord, three coordinates
+// each), where the coordinates carry the most digits. False where qhull fails.
+bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vector<coordT> koord, double radius,
+                double rundung, Rohhuelle& huelle) {
+    std::vector<Rohseite>& seiten = huelle.seiten;
     seiten.clear();
     const std::size_t n = p.size();
 
@@ -246,7 +291,7 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
             qh_memfreeshort(qh, &kurz, &lang);
         }
     } freigabe{qh};
-    if (ausgang != 0) return Lauf::fehler;
+    if (ausgang != 0) return false;
 
     // The facets, numbered by their ids.
     std::vector<facetT*> facetten;
@@ -274,7 +319,7 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
             FOREACHvertex_(ecken) s.ecken.push_back(punktNr(vertex->point));
             qh_settempfree(qh, &ecken);
         }
-        const D3 qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
+        const Tripel qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
         if (skalar(flaechenvektor(p, s.ecken), qn) < 0) std::reverse(s.ecken.begin(), s.ecken.end());
         s.normale = qn;
         facetT* neighbor;
@@ -283,126 +328,13 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
-    const std::vector<std::size_t> wohin = schmaleAufnehmen(p, seiten);
-    std::vector<std::size_t> nummer(F);
-    {
-        std::size_t neu = 0;
-        for (std::size_t f = 0; f < F; ++f)
-            if (wohin[f] == f) nummer[f] = neu++;
-        for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
-        std::vector<Rohseite> bleibende;
-        bleibende.reserve(neu);
-        for (std::size_t f = 0; f < F; ++f) {
-            if (wohin[f] != f) continue;
-            Rohseite& s = seiten[f];
-            for (std::size_t& g : s.nachbarn) g = nummer[g];
-            std::sort(s.nachbarn.begin(), s.nachbarn.end());
-            s.nachbarn.erase(std::unique(s.nachbarn.begin(), s.nachbarn.end()), s.nachbarn.end());
-            s.nachbarn.erase(std::remove(s.nachbarn.begin(), s.nachbarn.end(), nummer[f]), s.nachbarn.end());
-            bleibende.push_back(std::move(s));
-        }
-        seiten = std::move(bleibende);
-    }
-    const std::size_t S = seiten.size();
+    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, schmaleAufnehmen(p, mass, seiten));
 
-    // The plane of each face through the mean of its corners, with the normal of the area its
-    // corners enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet
-    // merged into need not be).
-    std::vector<D3> normale(S), anker(S);
-    std::vector<Vektor> kette;
-    bool allesGut = true, alleKonvex = true;
-    for (std::size_t f = 0; f < S; ++f) {
-        Rohseite& s = seiten[f];
-        D3 summe;
-        for (std::size_t i : s.ecken) summe = {summe.x + p[i].x, summe.y + p[i].y, summe.z + p[i].z};
-        const D3 flaeche = flaechenvektor(p, s.ecken);
-        const double fl = laenge(flaeche);
-        normale[f] = fl > 0 && std::isfinite(fl) ? mal(1 / fl, flaeche) : D3{s.normale.x, s.normale.y, s.normale.z};
-        anker[f] = mal(1.0 / static_cast<double>(s.ecken.size()), summe);
-        s.normale = normale[f];
-        const auto abstand = [&](std::size_t i) { return std::fabs(skalar(normale[f], minus(p[i], anker[f]))); };
-        // Every corner within the tolerance of the face's plane, and its corners convex.
-        bool eben = true;
-        for (std::size_t i : s.ecken) eben = eben && abstand(i) <= eps;
-        const auto ort = [&](std::size_t i) { return Vektor(p[i].x, p[i].y, p[i].z); };
-        bool konvex = s.ecken.size() == 3 && klaresDreieck(ort(s.ecken[0]), ort(s.ecken[1]), ort(s.ecken[2]));
-        if (!konvex) {
-            kette.clear();
-            for (std::size_t i : s.ecken) kette.push_back(ort(i));
-            kette.push_back(kette.front());
-            konvex = kettenKonvex(kette, 0.5);
-            // Without the margin, as the polygon will ask it once registered.
-            alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
-        }
-        allesGut = allesGut && eben && konvex;
-        s.punkte = s.ecken;
-    }
-    // Every corner is one of three faces at least: where a sliver went into a face that was
-    // already its neighbour across another edge, two faces meet in two edges, and the corner
-    // between them is none of a convex solid.
-    {
-        std::vector<std::size_t> anzahl(n, 0);
-        for (const Rohseite& s : seiten)
-            for (std::size_t i : s.ecken) ++anzahl[i];
-        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 3);
-    }
-    // The signed distance of place i from the plane of face f, positive outside.
-    const auto hoehe = [&](std::size_t f, std::size_t i) { return skalar(normale[f], minus(p[i], anker[f])); };
-    // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
-    // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
-    for (std::size_t f = 0; f < S && allesGut; ++f)
-        for (std::size_t g : seiten[f].nachbarn)
-            for (std::size_t i : seiten[g].ecken) allesGut = allesGut && hoehe(f, i) <= eps;
-    // Place i lies within the tolerance of face f's polygon: within it of its plane, and its
-    // foot on the plane within it of every edge's line, on the inner side.
-    const auto ueberSeite = [&](std::size_t f, std::size_t i) {
-        const std::vector<std::size_t>& e = seiten[f].ecken;
-        for (std::size_t k = 0; k < e.size(); ++k) {
-            const D3& a = p[e[k]];
-            const D3 kante = minus(p[e[(k + 1) % e.size()]], a);
-            const double l = laenge(kante);
-            if (!(l > eps)) continue;
-            // Counter-clockwise about the outward normal: (b − a) × n points away from the face.
-            if (skalar(kreuz(kante, normale[f]), minus(p[i], a)) > eps * l) return false;
-        }
-        return true;
-    };
-    // Place i, kept with face f, lies inside the hull or on it. Every face's plane passes it
-    // within the tolerance (checked below), but that says little where faces meet at a
-    // small angle: beside a thin solid a point half its width away passes the plane of every
-    // face. So where it lies within the tolerance of a face's plane, it must lie within it of
-    // that face or of one reached from it over faces whose planes pass as near: the nearest
-    // point of the surface is on one of them. A point lying deeper below the plane of every
-    // face round its own than the tolerance is inside.
-    std::vector<std::size_t> gesehen(S, std::numeric_limits<std::size_t>::max());
-    std::vector<std::size_t> schlange;
-    const auto innenOderAuf = [&](std::size_t i, std::size_t f) {
-        std::size_t start = f;
-        for (std::size_t g : seiten[f].nachbarn)
-            if (hoehe(g, i) > hoehe(start, i)) start = g;
-        if (hoehe(start, i) < -eps) return true;
-        schlange.assign(1, start);
-        gesehen[start] = i;
-        for (std::size_t k = 0; k < schlange.size(); ++k) {
-            const std::size_t g = schlange[k];
-            if (ueberSeite(g, i)) return true;
-            for (std::size_t h : seiten[g].nachbarn)
-                if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
-                    gesehen[h] = i;
-                    schlange.push_back(h);
-                }
-        }
-        return false;
-    };
     // The points qhull keeps with a facet (every point that is no corner: those merging left
-    // off the corners, those near it and those inside) lie on its face where they lie within
-    // the tolerance of its plane, and on a neighbouring face where they lie within the
-    // tolerance of that one's: a point on an edge belongs to both faces. None may lie beyond
-    // the tolerance outside either plane, nor beside the hull: a merge that left a point so
-    // far out dropped a corner of the true hull. A corner that merging drops is not always
-    // kept with a facet; such a point is taken with the facet qhull finds it least below.
-    constexpr std::size_t keine = std::numeric_limits<std::size_t>::max();
-    std::vector<std::size_t> bei(n, keine);
+    // off the corners, those near it and those inside). A corner that merging drops is not
+    // always kept with a facet; such a point is taken with the facet qhull finds it least below.
+    std::vector<std::size_t>& bei = huelle.bei;
+    bei.assign(n, keine);
     for (std::size_t f = 0; f < F; ++f) {
         if (facetten[f]->coplanarset == nullptr) continue;
         pointT* point;
@@ -413,34 +345,353 @@ Lauf qhullSeiten(const std::vector<D3>& p, std::vector<coordT> koord, double eps
     for (const Rohseite& s : seiten)
         for (std::size_t i : s.ecken) istEcke[i] = true;
     for (std::size_t i = 0; i < n; ++i) {
-        if (istEcke[i]) continue;
-        if (bei[i] == keine) {
-            realT abstand = 0;
-            boolT draussen = False;
-            facetT* best = qh_findbestfacet(qh, &koord[3 * i], qh_ALL, &abstand, &draussen);
-            if (best == nullptr) return Lauf::fehler;
-            bei[i] = nummer[nummerVon[best->id]];
+        if (istEcke[i]) {
+            bei[i] = keine;
+            continue;
         }
-        const std::size_t f = bei[i];
-        const auto zuordnen = [&](std::size_t g) {
-            const double h = hoehe(g, i);
-            allesGut = allesGut && h <= eps;
-            if (std::fabs(h) <= eps) seiten[g].punkte.push_back(i);
+        if (bei[i] != keine) continue;
+        realT abstand = 0;
+        boolT draussen = False;
+        facetT* best = qh_findbestfacet(qh, &koord[3 * i], qh_ALL, &abstand, &draussen);
+        if (best == nullptr) return false;
+        bei[i] = nummer[nummerVon[best->id]];
+    }
+    return true;
+}
+
+// --- The plane of each face -----------------------------------------------------------------
+
+// The plane of a face through the mean of its corners, with the normal of the area its corners
+// enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet merged into
+// need not be); qhull's normal where the corners enclose no area that doubles carry.
+void ebeneSetzen(const std::vector<Tripel>& p, Rohseite& s) {
+    Tripel summe;
+    for (std::size_t i : s.ecken) summe = summe + p[i];
+    const Tripel flaeche = flaechenvektor(p, s.ecken);
+    const double fl = laenge(flaeche);
+    if (fl > 0 && std::isfinite(fl)) s.normale = (1 / fl) * flaeche;
+    s.anker = (1.0 / static_cast<double>(s.ecken.size())) * summe;
+}
+
+// The signed distance of place i from the plane of face s, positive outside.
+double hoehe(const std::vector<Tripel>& p, const Rohseite& s, std::size_t i) { return skalar(s.normale, p[i] - s.anker); }
+
+// --- Merge: neighbours that one plane holds -------------------------------------------------
+
+// Faces whose corners lie farther than this many tolerances from each other's plane (both
+// ways) are not tried for a merge: a plane that held both within the tolerance would keep each
+// one's corners within a few tolerances of the other's plane, unless both are slivers a few
+// tolerances wide (which qhull's merging and the sliver step have taken already).
+constexpr double nahGenug = 8;
+
+// qhull merges facets by the centrum radius, one neighbour at a time, and so can leave two
+// neighbours apart that one plane holds within the tolerance (in a slab a few tolerances
+// thick, the facets of its broad sides). A face of the hull is a maximal set of points on a
+// supporting plane: neighbours merge where the best plane of their corners and of the points
+// qhull keeps with them holds all of these within the tolerance (geometry/Ausgleichsebene.h),
+// no corner of a face next to them lies beyond the tolerance outside it, and the merged face
+// is a convex polygon by the polygons' own test (with half its side tolerance, as every face
+// is checked). The merged face runs round both, without the edge they shared; an end of that
+// edge left a corner of two faces only lies on the edge between them and is dropped from
+// both, which stay convex. Repeated until no two neighbours merge; the faces are then numbered
+// afresh and every point kept with a face that went goes with the merged one.
+void verschmelzen(const std::vector<Tripel>& p, const Zweiermass& mass, Rohhuelle& huelle, double eps) {
+    std::vector<Rohseite>& seiten = huelle.seiten;
+    const std::size_t S = seiten.size();
+    std::vector<std::vector<std::size_t>> behalten(S);
+    for (std::size_t i = 0; i < p.size(); ++i)
+        if (huelle.bei[i] != keine) behalten[huelle.bei[i]].push_back(i);
+    std::vector<std::size_t> anzahl(p.size(), 0);   // per corner the faces it is a corner of
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken) ++anzahl[i];
+    std::vector<std::size_t> wohin(S);
+    std::iota(wohin.begin(), wohin.end(), std::size_t{0});
+    const auto ende = [&](std::size_t f) {
+        while (wohin[f] != f) f = wohin[f];
+        return f;
+    };
+    const auto nah = [&](const Rohseite& s, const Rohseite& t) {
+        return std::all_of(t.ecken.begin(), t.ecken.end(),
+                           [&](std::size_t i) { return std::fabs(hoehe(p, s, i)) <= nahGenug * eps; });
+    };
+    const auto konvex = [&](const std::vector<std::size_t>& ecken) {
+        if (ecken.size() < 3) return false;
+        std::vector<Vektor> kette;
+        for (std::size_t i : ecken) kette.emplace_back(mass.zurueck(p[i]));
+        kette.push_back(kette.front());
+        return kettenKonvex(kette, 0.5);
+    };
+    std::vector<std::size_t> stelle(p.size(), keine);   // a corner's place in g's walk, while tried
+
+    // Merges g into f where it may; true where it did.
+    const auto versuchen = [&](std::size_t f, std::size_t g) {
+        const std::vector<std::size_t>& a = seiten[f].ecken;
+        const std::vector<std::size_t>& b = seiten[g].ecken;
+        const std::size_t na = a.size(), nb = b.size();
+        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = j;
+        // The edges of f that g runs the other way: one unbroken chain a[k0] ... a[k0 + m].
+        const auto geteilt = [&](std::size_t k) {
+            const std::size_t u = stelle[a[k % na]], v = stelle[a[(k + 1) % na]];
+            return u != keine && v != keine && (v + 1) % nb == u;
         };
-        zuordnen(f);
-        for (std::size_t g : seiten[f].nachbarn) zuordnen(g);
-        allesGut = allesGut && innenOderAuf(i, f);
+        std::size_t m = 0, k0 = na;
+        for (std::size_t k = 0; k < na; ++k) {
+            if (!geteilt(k)) continue;
+            ++m;
+            if (!geteilt(k + na - 1)) k0 = k0 == na ? k : na + 1;   // a second start: two chains
+        }
+        std::vector<std::size_t> walk, innen;
+        std::size_t tb = 0;
+        const bool eineKette = m >= 1 && m < na && m < nb && k0 < na;
+        if (eineKette) {
+            tb = stelle[a[(k0 + m) % na]];
+            for (std::size_t j = m; j <= na; ++j) walk.push_back(a[(k0 + j) % na]);
+            for (std::size_t j = m + 1; j < nb; ++j) walk.push_back(b[(tb + j) % nb]);
+            for (std::size_t j = 1; j < m; ++j) innen.push_back(a[(k0 + j) % na]);
+        }
+        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = keine;
+        if (!eineKette) return false;
+        // Inside the merged face the chain's inner corners are corners of no face any more.
+        if (std::any_of(innen.begin(), innen.end(), [&](std::size_t i) { return anzahl[i] != 2; })) return false;
+        // The chain's ends, a corner of one face less; one left a corner of two lies on an edge
+        // and goes from the merged face and from the other face at it.
+        std::vector<std::pair<std::size_t, std::size_t>> fallen;   // (corner, face that loses it too)
+        for (std::size_t e : {a[k0], a[(k0 + m) % na]}) {
+            if (anzahl[e] < 3) return false;
+            if (anzahl[e] > 3) continue;
+            std::optional<std::size_t> dritte;
+            for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
+                for (std::size_t h0 : *liste) {
+                    const std::size_t h = ende(h0);
+                    if (h == f || h == g || dritte) continue;
+                    const std::vector<std::size_t>& c = seiten[h].ecken;
+                    if (std::find(c.begin(), c.end(), e) != c.end()) dritte = h;
+                }
+            if (!dritte) return false;
+            fallen.emplace_back(e, *dritte);
+        }
+        std::vector<std::size_t> neu;
+        for (std::size_t i : walk)
+            if (std::none_of(fallen.begin(), fallen.end(), [&](const auto& x) { return x.first == i; })) neu.push_back(i);
+        // A corner that goes lies on the edge that stays: within the tolerance of the segment
+        // between its neighbours in the merged walk.
+        for (const auto& [e, h] : fallen) {
+            const std::size_t j = static_cast<std::size_t>(std::find(walk.begin(), walk.end(), e) - walk.begin());
+            const Tripel& u = p[walk[(j + walk.size() - 1) % walk.size()]];
+            const Tripel d = p[walk[(j + 1) % walk.size()]] - u, q = p[e] - u;
+            const double l = laenge(d), t = skalar(q, d);
+            if (!(l > 0) || t < 0 || t > l * l || laenge(kreuz(d, q)) > eps * l) return false;
+        }
+        if (!konvex(neu)) return false;
+        std::vector<std::pair<std::size_t, std::vector<std::size_t>>> andere;
+        for (const auto& [e, h] : fallen) {
+            std::vector<std::size_t> c = seiten[h].ecken;
+            c.erase(std::remove(c.begin(), c.end(), e), c.end());
+            for (auto& [h2, c2] : andere)
+                if (h2 == h) c2.erase(std::remove(c2.begin(), c2.end(), e), c2.end());
+            if (std::none_of(andere.begin(), andere.end(), [&](const auto& x) { return x.first == h; }))
+                andere.emplace_back(h, std::move(c));
+        }
+        for (const auto& [h, c] : andere)
+            if (!konvex(c)) return false;
+        // The best plane of the corners of both and the points kept with them.
+        std::vector<std::size_t> alle = walk;
+        alle.insert(alle.end(), innen.begin(), innen.end());
+        alle.insert(alle.end(), behalten[f].begin(), behalten[f].end());
+        alle.insert(alle.end(), behalten[g].begin(), behalten[g].end());
+        const Tripel flaeche = flaechenvektor(p, neu);
+        const std::optional<Ausgleichsebene> e = ausgleichsebene(p, flaeche, alle);
+        if (!e || !(e->abstand <= eps)) return false;
+        Rohseite vereint;
+        vereint.normale = skalar(e->normale, flaeche) < 0 ? -e->normale : e->normale;
+        vereint.anker = e->punkt;
+        // No corner of a face next to both lies beyond the tolerance outside that plane.
+        for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
+            for (std::size_t h0 : *liste)
+                for (std::size_t i : seiten[ende(h0)].ecken)
+                    if (hoehe(p, vereint, i) > eps) return false;
+        // Merged.
+        for (std::size_t i : innen) anzahl[i] = 0;
+        for (std::size_t i : {a[k0], a[(k0 + m) % na]}) --anzahl[i];
+        for (const auto& [i, h] : fallen) anzahl[i] = 0;
+        for (auto& [h, c] : andere) {
+            seiten[h].ecken = std::move(c);
+            ebeneSetzen(p, seiten[h]);
+        }
+        vereint.ecken = std::move(neu);
+        vereint.nachbarn = seiten[f].nachbarn;
+        vereint.nachbarn.insert(vereint.nachbarn.end(), seiten[g].nachbarn.begin(), seiten[g].nachbarn.end());
+        seiten[f] = std::move(vereint);
+        seiten[g].ecken.clear();
+        behalten[f].insert(behalten[f].end(), behalten[g].begin(), behalten[g].end());
+        behalten[f].insert(behalten[f].end(), innen.begin(), innen.end());
+        for (const auto& [i, h] : fallen) behalten[f].push_back(i);
+        for (std::size_t i : innen) huelle.bei[i] = f;
+        for (const auto& [i, h] : fallen) huelle.bei[i] = f;
+        wohin[g] = f;
+        return true;
+    };
+
+    bool verschmolzen = false;
+    for (bool weiter = true; weiter;) {
+        weiter = false;
+        for (std::size_t f = 0; f < S; ++f) {
+            if (wohin[f] != f) continue;
+            for (std::size_t k = 0; k < seiten[f].nachbarn.size(); ++k) {
+                const std::size_t g = ende(seiten[f].nachbarn[k]);
+                if (g == f || !(nah(seiten[f], seiten[g]) || nah(seiten[g], seiten[f]))) continue;
+                if (versuchen(f, g)) weiter = verschmolzen = true;
+            }
+        }
+    }
+    if (!verschmolzen) return;
+    for (std::size_t f = 0; f < S; ++f) wohin[f] = ende(f);
+    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, wohin);
+    for (std::size_t& f : huelle.bei)
+        if (f != keine) f = nummer[f];
+}
+
+// --- Assign: the points onto their faces ------------------------------------------------------
+
+// Each face holds its corners, and every point kept with it or with a neighbour (qhull's bei)
+// that lies within the tolerance of its plane: a point on an edge belongs to both faces.
+void zuordnen(const std::vector<Tripel>& p, std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei,
+              double eps) {
+    for (Rohseite& s : seiten) s.punkte = s.ecken;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const std::size_t f = bei[i];
+        if (f == keine) continue;
+        const auto nimm = [&](std::size_t g) {
+            if (std::fabs(hoehe(p, seiten[g], i)) <= eps) seiten[g].punkte.push_back(i);
+        };
+        nimm(f);
+        for (std::size_t g : seiten[f].nachbarn) nimm(g);
     }
     for (Rohseite& s : seiten) {
         std::sort(s.punkte.begin(), s.punkte.end());
         s.punkte.erase(std::unique(s.punkte.begin(), s.punkte.end()), s.punkte.end());
     }
-    return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex;
+}
+
+// --- Check: the faces, the surface and the points -------------------------------------------
+
+// The outcome of one run of qhull.
+// gut: every face passes every check. seiteFehlerhaft: a check failed, but every face is a
+// convex polygon by the polygons' own test, so that it counts in every measure. unkonvex: a
+// face is none. fehler: qhull failed.
+enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
+
+// Every face within the tolerance of its plane and convex, every corner a corner of three
+// faces, the surface convex, and every point kept with a face inside the hull or on it (see
+// Huellensuche.h).
+Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<Rohseite>& seiten,
+             const std::vector<std::size_t>& bei, double eps) {
+    const std::size_t S = seiten.size();
+    bool allesGut = true, alleKonvex = true;
+    std::vector<Vektor> kette;
+    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
+    for (const Rohseite& s : seiten) {
+        // Every corner within the tolerance of the face's plane, and its corners convex.
+        bool eben = true;
+        for (std::size_t i : s.ecken) eben = eben && std::fabs(hoehe(p, s, i)) <= eps;
+        bool konvex = s.ecken.size() == 3 && klaresDreieck(vek(s.ecken[0]), vek(s.ecken[1]), vek(s.ecken[2]));
+        if (!konvex) {
+            kette.clear();
+            for (std::size_t i : s.ecken) kette.push_back(vek(i));
+            kette.push_back(kette.front());
+            konvex = kettenKonvex(kette, 0.5);
+            // Without the margin, as the polygon will ask it once registered.
+            alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
+        }
+        allesGut = allesGut && eben && konvex;
+    }
+    const auto ergebnis = [&] { return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex; };
+    // Every corner is one of three faces at least: where a sliver went into a face that was
+    // already its neighbour across another edge, two faces meet in two edges, and the corner
+    // between them is none of a convex solid.
+    {
+        std::vector<std::size_t> anzahl(p.size(), 0);
+        for (const Rohseite& s : seiten)
+            for (std::size_t i : s.ecken) ++anzahl[i];
+        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 3);
+    }
+    // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
+    // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
+    for (std::size_t f = 0; f < S && allesGut; ++f)
+        for (std::size_t g : seiten[f].nachbarn)
+            for (std::size_t i : seiten[g].ecken) allesGut = allesGut && hoehe(p, seiten[f], i) <= eps;
+    if (!allesGut) return ergebnis();
+    // Place i lies within the tolerance of face f's polygon: within it of its plane, and its
+    // foot on the plane within it of every edge's line, on the inner side.
+    const auto ueberSeite = [&](std::size_t f, std::size_t i) {
+        const std::vector<std::size_t>& e = seiten[f].ecken;
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            const Tripel& a = p[e[k]];
+            const Tripel kante = p[e[(k + 1) % e.size()]] - a;
+            const double l = laenge(kante);
+            if (!(l > eps)) continue;
+            // Counter-clockwise about the outward normal: (b − a) × n points away from the face.
+            if (skalar(kreuz(kante, seiten[f].normale), p[i] - a) > eps * l) return false;
+        }
+        return true;
+    };
+    // Place i, kept with face f, lies inside the hull or on it. Every face's plane passes it
+    // within the tolerance (checked below), but that says little where faces meet at a
+    // small angle: beside a thin solid a point half its width away passes the plane of every
+    // face. So where it lies within the tolerance of a face's plane, it must lie within it of
+    // that face or of one reached from it over faces whose planes pass as near: the nearest
+    // point of the surface is on one of them. A point lying deeper below the plane of every
+    // face round its own than the tolerance is inside.
+    std::vector<std::size_t> gesehen(S, keine);
+    std::vector<std::size_t> schlange;
+    const auto innenOderAuf = [&](std::size_t i, std::size_t f) {
+        std::size_t start = f;
+        for (std::size_t g : seiten[f].nachbarn)
+            if (hoehe(p, seiten[g], i) > hoehe(p, seiten[start], i)) start = g;
+        if (hoehe(p, seiten[start], i) < -eps) return true;
+        schlange.assign(1, start);
+        gesehen[start] = i;
+        for (std::size_t k = 0; k < schlange.size(); ++k) {
+            const std::size_t g = schlange[k];
+            if (ueberSeite(g, i)) return true;
+            for (std::size_t h : seiten[g].nachbarn)
+                if (gesehen[h] != i && std::fabs(hoehe(p, seiten[h], i)) <= eps) {
+                    gesehen[h] = i;
+                    schlange.push_back(h);
+                }
+        }
+        return false;
+    };
+    // The points kept with a face lie within the tolerance of its plane and of its
+    // neighbours' or below them: none may lie beyond the tolerance outside either plane, nor
+    // beside the hull: a merge that left a point so far out dropped a corner of the true hull.
+    for (std::size_t i = 0; i < p.size() && allesGut; ++i) {
+        const std::size_t f = bei[i];
+        if (f == keine) continue;
+        allesGut = hoehe(p, seiten[f], i) <= eps;
+        for (std::size_t g : seiten[f].nachbarn) allesGut = allesGut && hoehe(p, seiten[g], i) <= eps;
+        allesGut = allesGut && innenOderAuf(i, f);
+    }
+    return ergebnis();
+}
+
+// One run of qhull, its faces' planes set, its neighbours in one plane merged, its points
+// assigned, and every face checked.
+Lauf qhullSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<coordT>& koord,
+                 double eps, double radius, double rundung, std::vector<Rohseite>& seiten) {
+    Rohhuelle h;
+    if (!qhullBauen(p, mass, koord, radius, rundung, h)) return Lauf::fehler;
+    for (Rohseite& s : h.seiten) ebeneSetzen(p, s);
+    verschmelzen(p, mass, h, eps);
+    zuordnen(p, h.seiten, h.bei, eps);
+    const Lauf lauf = pruefen(p, mass, h.seiten, h.bei, eps);
+    seiten = std::move(h.seiten);
+    return lauf;
 }
 
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
 // them fails its check, those of a smaller merging radius (see Huellensuche.h).
-std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, double eps) {
+std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, double eps) {
     // qhull computes with the places about the centre of their box, where the coordinates carry
     // the most digits. The rounding error of its distances: two units of the last place of the
     // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
@@ -449,12 +700,12 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, 
     // one or two. Every face is checked against the tolerance afterwards, so an estimate too
     // small for some cloud costs a second run, never a wrong face.
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
-    D3 lo = p[0], hi = p[0];
-    for (const D3& q : p) {
+    Tripel lo = p[0], hi = p[0];
+    for (const Tripel& q : p) {
         lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
         hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
     }
-    const D3 mitte{lo.x / 2 + hi.x / 2, lo.y / 2 + hi.y / 2, lo.z / 2 + hi.z / 2};
+    const Tripel mitte{lo.x / 2 + hi.x / 2, lo.y / 2 + hi.y / 2, lo.z / 2 + hi.z / 2};
     std::vector<coordT> koord(3 * p.size());
     double groesste = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
@@ -474,7 +725,7 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<D3>& p, 
     const std::pair<double, double> laeufe[] = {{eps / 2, rundung}, {eps / 8, rundung}, {eps / 32, rundung},
                                                 {0.0, rundung}, {0.0, 0.0}};
     for (const auto& [radius, r] : laeufe) {
-        const Lauf lauf = qhullSeiten(p, koord, eps, radius, r, seiten);
+        const Lauf lauf = qhullSeiten(p, mass, koord, eps, radius, r, seiten);
         if (lauf == Lauf::gut) return seiten;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
         if (lauf != Lauf::fehler) zuletzt = seiten;
@@ -499,17 +750,35 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
     for (std::size_t a = s.size() - 2; a-- > 0;)
         for (std::size_t b = s.size() - 1; b-- > a + 1;)
             for (std::size_t c = s.size(); c-- > b + 1;) {
-                const D3 nn = normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
+                const Tripel nn = normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
                 if (std::fabs(skalar(nn, nn)) >= grenze) return std::array<std::size_t, 3>{s[a], s[b], s[c]};
             }
     return std::nullopt;
 }
 
-std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
-    std::vector<D3> p;
-    p.reserve(pkte.size());
-    for (const Punkt& q : pkte) p.push_back(alsD3(q));
-    return p;
+// The cloud as the search computes with it: its places brought to an extent between 1 and 2
+// by a power of two (Zweiermass, which changes no digit), and its tolerance with them. qhull
+// and every test of a face see a cloud of about unit size, whatever its extent: no product of
+// differences overflows or falls among the subnormal numbers, and since scaling by a power of
+// two commutes with every rounding, each decision is the one the given places would have where
+// their products are doubles.
+struct Einheitswolke {
+    std::vector<Tripel> p;
+    Zweiermass mass{0};
+    double eps = 0;
+    // The tolerance of the given places (the polygons' own tests of a face take those).
+    double gegebeneToleranz = 0;
+};
+
+Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
+    const std::vector<Vektor> orte = ortsvektoren(pkte);
+    Einheitswolke w;
+    w.mass = Zweiermass(ausdehnung(orte));
+    w.p.reserve(pkte.size());
+    for (const Punkt& q : pkte) w.p.push_back(w.mass.auf(ort(q)));
+    w.gegebeneToleranz = lagetoleranz(orte);
+    w.eps = w.mass.auf(w.gegebeneToleranz);
+    return w;
 }
 
 }  // namespace
@@ -517,9 +786,10 @@ std::vector<D3> alsD3(const std::vector<Punkt>& pkte) {
 double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
-    const Gestalt g = gestalt(alsD3(pkte), toleranz(pkte));
+    const Einheitswolke w = einheitswolke(pkte);
+    const Gestalt g = gestalt(w.p, w.eps);
     if (g.dimension != 2) return std::nullopt;
-    return Vektor(g.normale.x, g.normale.y, g.normale.z);
+    return Vektor(g.normale);
 }
 
 namespace {
@@ -528,8 +798,9 @@ namespace {
 // unit normals; randebenen puts them in the plain search's order.
 Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
-    const std::vector<D3> p = alsD3(pkte);
-    const double eps = toleranz(pkte);
+    const Einheitswolke w = einheitswolke(pkte);
+    const std::vector<Tripel>& p = w.p;
+    const double eps = w.eps;
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
 
@@ -540,19 +811,19 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.ecken.emplace_back();
         b.stellen.emplace_back();
         b.nachbarn.emplace_back();
-        b.normalen.emplace_back(g.normale.x, g.normale.y, g.normale.z);
+        b.normalen.emplace_back(g.normale);
         b.flach = true;
         return b;
     }
     // The points at different places: of points within eps of one another one stands for all,
     // the one with the largest index (the one that can be a corner).
-    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), eps);
+    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), w.gegebeneToleranz);
     const std::vector<std::size_t>& gleich = orte.ort;
     const std::vector<std::size_t>& vertreter = orte.vertreter;
-    std::vector<D3> verschiedene;
+    std::vector<Tripel> verschiedene;
     verschiedene.reserve(vertreter.size());
     for (std::size_t i : vertreter) verschiedene.push_back(p[i]);
-    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, eps);
+    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, w.mass, eps);
     if (!roh) {
         b.fehler = true;
         return b;
@@ -588,7 +859,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.emplace_back(s.normale.x, s.normale.y, s.normale.z);
+        b.normalen.emplace_back(s.normale);
     }
     return b;
 }

@@ -6,7 +6,10 @@
 // as on the plane when it lies within the cloud's tolerance of it (geometry/Toleranz.h: 1e-8
 // for a cloud of extent 1 and more, 1e-8 times the extent below that, never below what the
 // rounding of its coordinates needs). A cloud scaled down, or moved far from the origin, keeps
-// its faces.
+// its faces. The search computes with the cloud brought to an extent between 1 and 2 by a power
+// of two, which changes no digit, and its tolerance with it: qhull's arithmetic and every test
+// of a face stay within the doubles at every extent whose measures are doubles (1e-100 or
+// 1e80), and decide there as they would on the given places.
 //
 // The hull comes from qhull (the reentrant library), which also merges its facets: once the
 // hull is built, facets are merged where one's centre lies within half the tolerance of its
@@ -35,9 +38,13 @@
 // arithmetic cannot see), they are the hull all the same: those of the last run whose faces
 // are all convex polygons by the polygons' own test where there is one, so that every face
 // counts in every measure.
-// A cloud within the tolerance of one plane is flat: its one face holds all its points. Its
-// plane's normal is taken from the part of the third extreme point's difference across the
-// line of the first two, so that a long narrow cloud keeps its plane.
+// A cloud that some plane holds within the tolerance is flat: its one face holds all its
+// points. The plane through three extreme points decides where it holds the cloud (its normal
+// taken from the part of the third point's difference across the line of the first two, so
+// that a long narrow cloud keeps its plane), and where four of the points span a tetrahedron
+// clearly wider than the tolerance allows; between the two, the best plane decides
+// (geometry/Ausgleichsebene.h), since the tolerance itself may tilt the plane through three
+// points so that it sees a point beyond it that the best plane holds.
 //
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every

@@ -241,9 +241,9 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
 // untouched (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);
-    punkt("B", 1e77, 0, 0);
-    punkt("C", 0, 1e77, 0);
-    punkt("D", 0, 0, 1e77);
+    punkt("B", 1e103, 0, 0);
+    punkt("C", 0, 1e103, 0);
+    punkt("D", 0, 0, 1e103);
     punkt("V0", 1e20, 1e20, 1e20);
     punkt("V1", 2e20, 2e20, 2e20 + 131072);
     punkt("V2", 3e20, 3e20 - 131072, 3e20);
@@ -258,9 +258,14 @@ TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     EXPECT_TRUE(polyederListe.empty());
     EXPECT_FALSE(blockierteNamen.contains("F"));
 
-    // A coordinate difference of 1e76 keeps 16 · D⁴ a double, one of 1e77 does not.
-    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 1e76, -1e76, 1e76)}));
-    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 0, 0, -1e77)}));
+    // The cube of an extent of 5.6e102 is a double, that of 5.7e102 is not; that of 2.9e-103 a
+    // normal double, that of 2.8e-103 not (cube roots of the largest and the least, 5.65e102
+    // and 2.81e-103).
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 5.6e102, -5.6e102, 5.6e102)}));
+    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 0, 0, -5.7e102)}));
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 1, 1, 1), Punkt("", 1, 1, 1)}));
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.9e-103, 0, 0)}));
+    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.8e-103, 1e-103, 0)}));
     EXPECT_FALSE(imHuellenbereich({Punkt("", -1e308, 0, 0), Punkt("", 1e308, 0, 0)}));  // the difference overflows
 }
 

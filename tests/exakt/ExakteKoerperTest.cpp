@@ -205,6 +205,7 @@ struct Familie {
     std::function<Wolke(std::mt19937&)> wolke;
     bool drehen = true;
     std::vector<Lage> nur = {};   // these places only; all places when empty
+    bool programmMass = true;     // the program's own volume compared too
 };
 
 // The counts of one test, printed at its end; a test none of whose cases could be checked fails.
@@ -256,14 +257,14 @@ bool huelleGetippt(pruefung::Sitzung& s, const Wolke& w, Befund& b) {
 
 // The hull of the cloud typed as KHUELLE, checked, its snapshot replayed, and UMHUELLE of the
 // same cloud against its faces.
-void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
+void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz, bool programmMass = true) {
     const exakt::Huelle ref = exakt::exakteHuelle(w);
     const double tol = pruefung::toleranz(w);
     if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
     Befund b;
     pruefung::Sitzung s;
     if (huelleGetippt(s, w, b)) {
-        pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
+        pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b, programmMass);
         pruefung::pruefeSchnappschuss(s, b);
         s.tippen("UMHUELLE U K");
         pruefung::pruefeKanten("U", "H", b);
@@ -320,7 +321,7 @@ void huellen(const std::vector<Familie>& familien) {
         const Wolke w = f.wolke(z);
         unsigned drehung = 100;
         for (const Lage& l : f.nur.empty() ? lagen : f.nur)
-            huelleFall(titel(f.name, l), bewegt(w, l, f.drehen, drehung++), bilanz);
+            huelleFall(titel(f.name, l), bewegt(w, l, f.drehen, drehung++), bilanz, f.programmMass);
     }
     EXPECT_GT(bilanz.geprueft, 0);
 }
@@ -583,6 +584,21 @@ TEST(ExakteHuelle, Quader) {
              {"Ecktetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, false}});
 }
 
+// The hull at the ends of the range doubles carry: clouds of extent 1e80 and 1e-100, about the
+// origin and far from it, have the faces of their exact hull. (Their measures are the measures'
+// own matter: the exact sum over the faces is compared here, the program's own volume not.)
+TEST(ExakteHuelle, AnDenGrenzenDesZahlbereichs) {
+    const std::vector<Lage> grenzen{{1e80, 0}, {1e80, 3e81}, {1e-100, 0}, {1e-100, 3e-99}};
+    huellen({{"Zufall 40", [](std::mt19937& z) { return zufallswolke(z, 40); }, true, grenzen, false},
+             {"Würfel", [](std::mt19937&) { return quader(1, 1, 1); }, true, grenzen, false},
+             {"Ecktetraeder", [](std::mt19937&) { return tetraeder({0, 0, 1}); }, false, grenzen, false},
+             {"Gitter 3^3", [](std::mt19937&) { return gitter(2); }, true, grenzen, false},
+             {"Kugel 150", [](std::mt19937& z) { return kugel(z, 150, 0.5); }, true, grenzen, false},
+             {"Würfel, Flächenpunkte ±1e-6", [](std::mt19937& z) { return wuerfelFlaechen(z, 1e-6); }, true, grenzen,
+              false},
+             {"Platte 1e-4, 10 Punkte", [](std::mt19937& z) { return platte(z, 1e-4, 10); }, true, grenzen, false}});
+}
+
 // Seven random points and one or two a few tolerances from one of them, at extents from 1e-3
 // to 1e7, near the origin and far from it: the slivers between near points are faces or lie
 // in their neighbours, and every face is a convex polygon that counts in every measure.
@@ -621,6 +637,75 @@ TEST(ExakteHuelle, FastFlacheWolken) {
                 pruefung::pruefeFlacheWolke("H", w, ebene[0], ebene[1], pruefung::toleranz(w), b);
             melden("Fast flach " + std::to_string(saat) + " @ " + kurz(massstab), b);
         }
+}
+
+// The area of the convex outline of the points' (x, y) (Andrew's monotone chain).
+double umrissflaeche(Wolke w) {
+    const auto links = [](const Ort& o, const Ort& a, const Ort& b) {
+        return (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]) > 0;
+    };
+    std::sort(w.begin(), w.end(), [](const Ort& a, const Ort& b) { return a[0] < b[0] || (a[0] == b[0] && a[1] < b[1]); });
+    Wolke h;
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        const std::size_t anfang = h.size();
+        for (const Ort& q : w) {
+            while (h.size() >= anfang + 2 && !links(h[h.size() - 2], h.back(), q)) h.pop_back();
+            h.push_back(q);
+        }
+        h.pop_back();
+        std::reverse(w.begin(), w.end());
+    }
+    double a = 0;
+    for (std::size_t i = 0; i < h.size(); ++i) a += h[i][0] * h[(i + 1) % h.size()][1] - h[(i + 1) % h.size()][0] * h[i][1];
+    return a / 2;
+}
+
+// Clouds that a plane holds within 0.8 tolerances are flat, whatever three of their points
+// span: pentagons with points inside and random clouds of 6 to 30 points, and slabs of 5 to 40
+// points, at heights within ±0.8 tolerances of the plane z = 0, turned, at the scales 1e-3, 1
+// and 1e3 (the tolerance taken at each place). Each is one face, the hull polygon of the cloud
+// (every corner of its outline a corner, every point within the tolerance of it), with the
+// area of that outline and no volume.
+TEST(ExakteHuelle, FlacheWolkenSindFlach) {
+    int geprueft = 0;
+    for (const double massstab : {1e-3, 1.0, 1e3})
+        for (unsigned saat = 1; saat <= 30; ++saat) {
+            std::mt19937 z(saat + 1000 * static_cast<unsigned>(std::log10(massstab) + 3));
+            std::uniform_real_distribution<double> u(-0.5, 0.5), hoehe(-0.8, 0.8);
+            Wolke eben;
+            std::string art;
+            if (saat % 3 == 0) {
+                art = "Fünfeck";
+                for (int k = 0; k < 5; ++k) {
+                    const double t = 2 * std::numbers::pi * (k + 0.3 * u(z)) / 5;
+                    eben.push_back({0.5 * std::cos(t), 0.5 * std::sin(t), 0});
+                }
+                for (int k = 0; k < 1 + static_cast<int>(saat % 4); ++k) eben.push_back({0.2 * u(z), 0.2 * u(z), 0});
+            } else if (saat % 3 == 1) {
+                art = "Wolke";
+                for (int k = 0; k < 6 + static_cast<int>(z() % 25); ++k) eben.push_back({u(z), u(z), 0});
+            } else {
+                art = "Platte";
+                eben = platte(z, 0, 5 + static_cast<int>(z() % 36));
+            }
+            const double t = pruefung::toleranz(bewegt(eben, {massstab, 0}, true, saat)) / massstab;
+            for (Ort& o : eben) o[2] = (saat % 3 == 2 ? (z() % 2 == 0 ? -0.8 : 0.8) : hoehe(z)) * t;
+            const Wolke w = bewegt(eben, {massstab, 0}, true, saat);
+            const Wolke achsen = bewegt({{1, 0, 0}, {0, 1, 0}}, {1, 0}, true, saat);
+            pruefung::Sitzung s;
+            Befund b;
+            if (huelleGetippt(s, w, b)) {
+                const Polyeder& h = *finde(polyederListe, "H");
+                const double soll = umrissflaeche(eben) * massstab * massstab;
+                if (h.seiten.size() != 1) b(std::to_string(h.seiten.size()) + " Seiten statt einer");
+                else pruefung::pruefeFlacheWolke("H", w, achsen[0], achsen[1], pruefung::toleranz(w), b);
+                if (!(std::fabs(h.flaeche() - soll) <= 1e-9 * soll) || h.volumen() != 0)
+                    b("Fläche " + kurz(h.flaeche()) + " statt " + kurz(soll) + ", Volumen " + kurz(h.volumen()));
+            }
+            ++geprueft;
+            melden("Flach: " + art + " " + std::to_string(saat) + " @ " + kurz(massstab), b);
+        }
+    EXPECT_EQ(geprueft, 90);
 }
 
 // Long narrow flat clouds: the ends of a segment, a point off its middle by a billionth or a

@@ -225,7 +225,9 @@ Huelle exakteHuelle(const std::vector<Ort>& punkte) {
     for (const auto f : m.faces()) {
         const auto t = dreieck(m, f);
         sechsfach += spat(minus(r.ganz(ort(t[0])), o), minus(r.ganz(ort(t[1])), o), minus(r.ganz(ort(t[2])), o));
-        h.oberflaeche += std::sqrt(CGAL::cross_product(t[1] - t[0], t[2] - t[0]).squared_length()) / 2;
+        // The length without squares, which leave the doubles at extents beyond 1e77 or below 1e-77.
+        const auto k = CGAL::cross_product(t[1] - t[0], t[2] - t[0]);
+        h.oberflaeche += std::hypot(k.x(), k.y(), k.z()) / 2;
     }
     h.volumen = std::fabs(r.volumen(sechsfach, 1));
     h.dicke = h.oberflaeche > 0 ? 3 * h.volumen / h.oberflaeche : 0;

@@ -61,7 +61,36 @@ struct Seite {
     double abstand(const Ort& o) const { return skalar(n, minus(minus(o, orte[0]), m)); }
 };
 
+// The places as the checks compute with them: every coordinate scaled by the power of two
+// that brings the solid's extent to about 1 (exactly, every digit kept), so that no square of
+// a cross product overflows or underflows at any extent the hull takes (1e-100 to 1e80 and
+// beyond); tolerances, volumes and surfaces are scaled alike.
+struct Skala {
+    int exponent = 0;
+    double laenge(double x) const { return std::ldexp(x, -exponent); }
+    double flaeche(double x) const { return std::ldexp(x, -2 * exponent); }
+    double volumen(double x) const { return std::ldexp(x, -3 * exponent); }
+    double zurueck(double x) const { return std::ldexp(x, exponent); }
+    Ort ort(const Ort& o) const { return {laenge(o[0]), laenge(o[1]), laenge(o[2])}; }
+    std::vector<Ort> orte(const std::vector<Ort>& w) const {
+        std::vector<Ort> r;
+        for (const Ort& o : w) r.push_back(ort(o));
+        return r;
+    }
+};
+
+// The scale of places: of the largest side of their box.
+Skala skalaVon(const std::vector<Ort>& orte) {
+    double weite = 0;
+    for (int a = 0; a < 3 && !orte.empty(); ++a) {
+        const auto [lo, hi] = std::minmax_element(orte.begin(), orte.end(), [a](const Ort& x, const Ort& y) { return x[a] < y[a]; });
+        weite = std::max(weite, (*hi)[a] - (*lo)[a]);
+    }
+    return {weite > 0 && std::isfinite(weite) ? std::ilogb(weite) : 0};
+}
+
 struct Gelesen {
+    Skala skala;   // the places below are scaled by it
     std::vector<Seite> seiten;
     Ort ursprung{};   // the first corner: places relative to it keep their digits
     V innen{};        // the mean of all corners relative to the first: inside a convex solid
@@ -75,6 +104,7 @@ Gelesen lies(const std::string& koerper) {
         g.maengel.push_back(koerper + " ist kein Polyeder");
         return g;
     }
+    g.skala = skalaVon(eckenVon(koerper));
     std::size_t anzahl = 0;
     for (const std::string& s : p->seiten) {
         const Polygon* pg = finde(polygonListe, s);
@@ -89,8 +119,9 @@ Gelesen lies(const std::string& koerper) {
                 g.maengel.push_back("Ecke " + e + " von " + s + " fehlt");
                 continue;
             }
-            if (anzahl == 0) g.ursprung = {q->x, q->y, q->z};
-            f.orte.push_back({q->x, q->y, q->z});
+            const Ort o = g.skala.ort({q->x, q->y, q->z});
+            if (anzahl == 0) g.ursprung = o;
+            f.orte.push_back(o);
             f.e.push_back(minus(f.orte.back(), f.orte.front()));
             const V d = minus(f.orte.back(), g.ursprung);
             for (int a = 0; a < 3; ++a) g.innen[a] += d[a];
@@ -117,10 +148,13 @@ Gelesen lies(const std::string& koerper) {
 }
 
 // Every face is a convex polygon by the polygons' own test: its FLAECHE has a value, and it
-// counts in every measure.
-void pruefeSeitenKonvex(const Gelesen& g, Befund& befund) {
-    for (const Seite& f : g.seiten)
-        if (!(finde(polygonListe, f.name)->flaeche() > 0)) befund("Seite " + f.name + " ist für das Polygon selbst nicht konvex");
+// counts in every measure (without the measure: the polygon's own tests of plane and convex).
+void pruefeSeitenKonvex(const Gelesen& g, Befund& befund, bool programmMass = true) {
+    for (const Seite& f : g.seiten) {
+        const Polygon& pg = *finde(polygonListe, f.name);
+        if (programmMass ? !(pg.flaeche() > 0) : !(pg.istEben() && pg.istKonvex()))
+            befund("Seite " + f.name + " ist für das Polygon selbst nicht konvex");
+    }
 }
 
 using P2 = std::array<double, 2>;
@@ -189,9 +223,12 @@ std::vector<Ort> eckenVon(const std::string& koerper) {
     return orte;
 }
 
-double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, double tol, const std::string& was,
-                   Befund& befund) {
-    const Gelesen g = lies(koerper);
+namespace {
+
+// The places (scaled as the solid g) inside it or within tol of it (scaled too); the most by
+// which one lies outside, scaled.
+double innen(const Gelesen& g, const std::string& koerper, const std::vector<Ort>& orte, double tol,
+             const std::string& was, Befund& befund) {
     if (g.seiten.empty()) return 0;
     std::set<Ort> ecken;
     for (const Seite& f : g.seiten) ecken.insert(f.orte.begin(), f.orte.end());
@@ -212,16 +249,30 @@ double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, dou
     }
     if (aussen > 0)
         befund(std::to_string(aussen) + " von " + std::to_string(orte.size()) + " " + was + " außerhalb von " + koerper +
-               ", bis " + zahl(weitester) + " (Toleranz " + zahl(tol) + ")");
+               ", bis " + zahl(g.skala.zurueck(weitester)) + " (Toleranz " + zahl(g.skala.zurueck(tol)) + ")");
     return weitester;
 }
 
-void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const exakt::Huelle& referenz,
-                   double soll, double tol, Befund& befund) {
+}  // namespace
+
+double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, double tol, const std::string& was,
+                   Befund& befund) {
+    const Gelesen g = lies(koerper);
+    return g.skala.zurueck(innen(g, koerper, g.skala.orte(orte), g.skala.laenge(tol), was, befund));
+}
+
+void pruefeKoerper(const std::string& name, const std::vector<Ort>& gegeben, const exakt::Huelle& referenz,
+                   double gegebenesSoll, double gegebeneTol, Befund& befund, bool programmMass) {
     const Gelesen g = lies(name);
     for (const std::string& m : g.maengel) befund(m);
     if (!g.maengel.empty() || g.seiten.empty()) return;
     const std::string vor = name + ": ";
+    // Every place, tolerance and measure at the scale of the places read.
+    const Skala& k = g.skala;
+    const std::vector<Ort> wolke = k.orte(gegeben);
+    const double tol = k.laenge(gegebeneTol), soll = k.volumen(gegebenesSoll), oberflaeche = k.flaeche(referenz.oberflaeche);
+    std::set<Ort> referenzEcken;
+    for (const Ort& o : referenz.ecken) referenzEcken.insert(k.ort(o));
 
     // A closed surface: every edge on exactly two faces, and Euler's V − E + F = 2.
     std::map<std::pair<std::string, std::string>, std::vector<std::size_t>> kanten;
@@ -284,7 +335,7 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     std::size_t keineEcke = 0;
     for (const Seite& f : g.seiten)
         for (const Ort& o : f.orte)
-            if (!referenz.ecken.contains(o)) ++keineEcke;
+            if (!referenzEcken.contains(o)) ++keineEcke;
     if (keineEcke > 0) befund(vor + std::to_string(keineEcke) + " Seitenecken sind keine Ecken der exakten Hülle");
 
     // The faces neither overlap nor leave a gap: seen from a point inside, they cover every
@@ -306,7 +357,7 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
     });
     if (eineEbene > 0) befund(vor + std::to_string(eineEbene) + " Kanten zwischen Seiten in einer Ebene");
 
-    const double ueberstand = pruefeInnen(name, wolke, tol, "Wolkenpunkten", befund);
+    const double ueberstand = innen(g, name, wolke, tol, "Wolkenpunkten", befund);
 
     // The volume: the program's measure and the exact sum over the faces' corners. Beyond the
     // relative 1e-9, the surface may pass below cloud points as far as they lie outside it
@@ -318,15 +369,16 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const
         orte.push_back(f.orte);
         gemergt += f.flaeche * f.abweichung;
     }
-    const double spiel = 1e-9 * soll + referenz.oberflaeche * ueberstand + gemergt;
+    const double spiel = 1e-9 * soll + oberflaeche * ueberstand + gemergt;
     const auto vergleiche = [&](double ist, const std::string& wie) {
         if (!(std::fabs(ist - soll) <= spiel))
-            befund(vor + "Volumen " + wie + " " + zahl(ist) + " statt " + zahl(soll) + " (relativ " +
+            befund(vor + "Volumen " + wie + " " + zahl(k.zurueck(k.zurueck(k.zurueck(ist)))) + " statt " +
+                   zahl(gegebenesSoll) + " (relativ " +
                    zahl((ist - soll) / soll) + ")");
     };
-    vergleiche(finde(polyederListe, name)->volumen(), "(Maß des Programms)");
+    if (programmMass) vergleiche(k.volumen(finde(polyederListe, name)->volumen()), "(Maß des Programms)");
     vergleiche(exakt::flaechensummenVolumen(orte), "(exakt über die Seiten)");
-    pruefeSeitenKonvex(g, befund);
+    pruefeSeitenKonvex(g, befund, programmMass);
 }
 
 void pruefeKanten(const std::string& kanten, const std::string& koerper, Befund& befund) {
@@ -376,11 +428,13 @@ void pruefeSchnappschuss(Sitzung& sitzung, Befund& befund) {
         befund("Schnappschuss: " + gekuerzt(gleich.message()));
 }
 
-void pruefeFlacheWolke(const std::string& name, const std::vector<Ort>& wolke, const Ort& u, const Ort& v, double tol,
-                       Befund& befund) {
+void pruefeFlacheWolke(const std::string& name, const std::vector<Ort>& gegeben, const Ort& u, const Ort& v,
+                       double gegebeneTol, Befund& befund) {
     const Gelesen g = lies(name);
     for (const std::string& m : g.maengel) befund(m);
     if (!g.maengel.empty() || g.seiten.empty()) return;
+    const std::vector<Ort> wolke = g.skala.orte(gegeben);
+    const double tol = g.skala.laenge(gegebeneTol);
     pruefeSeitenKonvex(g, befund);
     // Every corner of the outline in the plane off its neighbours' line is a corner of the
     // answer (so the answer's outline holds every point).
@@ -401,7 +455,7 @@ void pruefeFlacheWolke(const std::string& name, const std::vector<Ort>& wolke, c
     // tolerance of the plane the program found, and so do the corners; the face's own plane
     // may stray from that one by as much again where its corners do.
     if (g.seiten.size() > 1) {
-        pruefeInnen(name, wolke, tol, "Wolkenpunkten", befund);
+        innen(g, name, wolke, tol, "Wolkenpunkten", befund);
         return;
     }
     const Seite& f = g.seiten[0];
