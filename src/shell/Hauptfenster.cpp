@@ -354,6 +354,9 @@ void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
     } sammeln(*this);
     aktion();
     titelAktualisieren();
+    // An action may hide the buttons of a row that stays selected (a declined replacement), or
+    // clear the selection behind them (a reload).
+    editKnoepfeAbgleichen();
 }
 
 void Hauptfenster::ausgabeNachholen() {
@@ -374,6 +377,7 @@ Hauptfenster::~Hauptfenster() = default;
 void Hauptfenster::auswahlGeaendert() {
     const QModelIndexList zeilen = tafel_->selectionModel()->selectedRows();
     steuerung_.tableViewSelectionDidChange(zeilen.isEmpty() ? -1 : zeilen.front().row());
+    editKnoepfeAbgleichen();
     // A row chosen with the mouse is edited in the input line, so typing goes there; a user
     // who walks the table with the keyboard keeps it.
     if (!zeilen.isEmpty() && !tafel_->hasFocus()) eingabe_->setFocus();
@@ -394,6 +398,8 @@ void Hauptfenster::ausgabeSetzen(const std::string& text) {
 void Hauptfenster::ausgabeZeigen(const std::string& text) { ausgabe_->textZeigen(q(text)); }
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
+
+void Hauptfenster::editKnoepfeAbgleichen() { editGruppe_->setVisible(tafel_->selectionModel()->hasSelection()); }
 
 void Hauptfenster::tabelleNeuLaden() {
     modell_->neuLaden();

@@ -71,6 +71,8 @@ protected:
 private:
     std::string frage(const std::string& text, const std::vector<std::string>& optionen);
     void auswahlGeaendert();
+    // The edit buttons show exactly while a row is selected.
+    void editKnoepfeAbgleichen();
     // The input line's text has been taken by a statement or a replacement: the typing that
     // made it is no more typing to undo.
     void eingabeUebernommen();

@@ -300,6 +300,48 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
 }
 
+// The edit buttons show exactly while a row is selected, whatever the answer to the replace and
+// delete questions: a declined replacement keeps its row and its buttons, a declined or
+// confirmed deletion reloads the table, which clears the selection and so the buttons; a click
+// on a row shows them.
+TEST_F(HauptfensterTest, EditKnoepfeFolgenDerAusgewaehltenZeile) {
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6", "PUNKT C 7 8 9"}) tippen(s);
+    const auto ausgewaehlt = [this] { return !tafel->selectionModel()->selectedRows().isEmpty(); };
+    const auto klickAufZeile = [this](int zeile) {
+        const QRect ort = tafel->visualRect(tafel->model()->index(zeile, 0));
+        QTest::mouseClick(tafel->viewport(), Qt::LeftButton, {}, ort.center());
+    };
+    const auto knopf = [this](const char* name, const QString& titel) {
+        const auto antwort = beantworte(titel);
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
+        return antwort->gesehen;
+    };
+
+    klickAufZeile(1);
+    ASSERT_TRUE(ausgewaehlt());
+    EXPECT_TRUE(editKnoepfe->isVisible());
+    eingabe->setText("PUNKT Z 0 0 0");
+    EXPECT_TRUE(knopf("editB", "Lieber doch nicht."));
+    EXPECT_TRUE(ausgewaehlt());
+    EXPECT_TRUE(editKnoepfe->isVisible());
+    // The selected row clicked again.
+    klickAufZeile(1);
+    EXPECT_TRUE(ausgewaehlt());
+    EXPECT_TRUE(editKnoepfe->isVisible());
+
+    EXPECT_TRUE(knopf("loeschB", "Lieber doch nicht."));
+    EXPECT_EQ(anweisungsListe.size(), 3u);
+    EXPECT_FALSE(ausgewaehlt());
+    EXPECT_FALSE(editKnoepfe->isVisible());
+
+    klickAufZeile(2);
+    EXPECT_TRUE(editKnoepfe->isVisible());
+    EXPECT_TRUE(knopf("loeschB", "JA"));
+    EXPECT_EQ(anweisungsListe.size(), 2u);
+    EXPECT_FALSE(ausgewaehlt());
+    EXPECT_FALSE(editKnoepfe->isVisible());
+}
+
 // A click on a button, the colour pop-up or a table row leaves the keyboard in the input line:
 // blanks typed afterwards must not press the undo button once more per blank, and a selected
 // row is edited where the next keys go.
