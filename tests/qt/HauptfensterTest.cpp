@@ -14,12 +14,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTest>
 #include <QTreeView>
 
@@ -83,7 +83,7 @@ Gezeigt gezeigteFrage() {
     auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (box == nullptr || box->objectName() != "frage" || !box->isVisible()) return g;
     g.box = box;
-    if (const auto* text = box->findChild<QLabel*>("frageText")) g.text = text->text();
+    if (const auto* text = box->findChild<QTextEdit*>("frageText")) g.text = text->toPlainText();
     g.knoepfe = box->findChildren<QPushButton*>();
     std::sort(g.knoepfe.begin(), g.knoepfe.end(), [box](QPushButton* a, QPushButton* b) {
         return a->mapTo(box, QPoint(0, 0)).x() < b->mapTo(box, QPoint(0, 0)).x();
