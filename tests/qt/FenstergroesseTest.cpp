@@ -1,7 +1,8 @@
 // The main window on the screen it opens on: every control inside the screen's free area, at
 // the size it opens with, maximised and at its smallest; the drawing growing with the window
-// and keeping its world window; lines and labels in the screen's pixels; every dialog of the
-// window inside the same free area. The test command runs
+// and keeping its world window; lines and labels in the screen's pixels; the fit keeping long
+// labels inside; every dialog of the window inside the same free area, each question showing
+// its whole text, and the window taking the keys again after each. The test command runs
 // these tests on offscreen screens of 1366 × 768 and 1920 × 1080 pixels at the scales 1 to 2
 // (QT_SCALE_FACTOR, see CMakeLists.txt), the plain run on the offscreen default screen.
 
@@ -16,15 +17,22 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Abfragen.h"
 #include "app/Zuruecksetzen.h"
@@ -33,6 +41,7 @@
 #include "model/Attribute.h"
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
+#include "shell/GrafikWidget.h"
 #include "shell/Hauptfenster.h"
 
 namespace quodral {
@@ -212,6 +221,151 @@ TEST_F(Fenstergroesse, DialogePassenAufDenBildschirm) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fortschritt));
     pruefen(fortschritt, "Fortschritt");
     fenster->langeArbeitEndet();
+}
+
+// A square of side 1 and a point ten units to its right with a long name, fitted twice: the
+// label is painted whole and inside the view rectangle, so that the frame of 30 window pixels
+// around it stays white, at every scale (on a small screen at twice the scale the label takes
+// half the drawing's width).
+TEST_F(Fenstergroesse, EinpassenHaeltLangeBeschriftungenImBild) {
+    auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
+    for (const char* s : {"RECHTECK Q 1 1", "PUNKT RECHTSAUSSEN 10 0 0"}) {
+        eingabe->setText(s);
+        emit eingabe->returnPressed();
+    }
+    ASSERT_NE(finde(punktListe, "RECHTSAUSSEN"), nullptr);
+    const auto gemalt = [](const QImage& b, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) n += b.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    for (int mal = 1; mal <= 2; ++mal) {
+        fenster->findChild<QPushButton*>("punkteFang")->click();
+        warten();
+        const QImage b = ansicht->grab(ansicht->zeichenfeld()).toImage().convertToFormat(QImage::Format_RGB32);
+        const double dpr = ansicht->devicePixelRatioF(), seite = ansicht->anzeigeSeite();
+        const int pixel = b.width(), innen = static_cast<int>(std::lround(25 * dpr));
+        EXPECT_EQ(gemalt(b, 0, 0, pixel - 1, pixel - 1), gemalt(b, innen, innen, pixel - 1 - innen, pixel - 1 - innen))
+            << mal << ". Einpassen, dpr " << dpr;
+        // The label is the rightmost thing painted, ending within its measure.
+        const double punktX = randLinks + (seite - 60) * (10.0 - xmin) / (xmax - xmin);
+        const double breite = GrafikView::textMessen("RECHTSAUSSEN", fontsize).breite;
+        int letzte = 0;
+        for (int x = 0; x < pixel; ++x)
+            if (gemalt(b, x, 0, x, pixel - 1) > 0) letzte = x;
+        EXPECT_GT(letzte / dpr, punktX + 0.9 * breite) << mal << ". Einpassen, dpr " << dpr;
+        EXPECT_LT(letzte / dpr, punktX + breite + 1) << mal << ". Einpassen, dpr " << dpr;
+    }
+}
+
+// Every question the program asks, those quoting a statement of 200 characters (a cluster, and
+// a term without a blank, which cannot wrap at a blank) among them: each opens inside the
+// screen's free area showing its whole text without scrolling. Declined, and after a file
+// dialog too, the main window is the active one with the keyboard where it was, wherever that
+// was, so that the window's shortcuts work at once.
+TEST_F(Fenstergroesse, FragenZeigenIhrenGanzenTextUndGebenDieTastaturZurueck) {
+    std::string klumpen = "KLUMPEN K";
+    for (int i = 0; klumpen.size() < 200; ++i) klumpen += " P" + std::to_string(i);
+    klumpen.resize(200);
+    std::string term = "SEI F 1";
+    while (term.size() < 200) term += "+1";
+    anweisungsListe = {klumpen, "PUNKT A 1 2 3", "PUNKT B 3 2 1"};
+    fenster->tabelleNeuLaden();
+    auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
+    auto* tafel = fenster->findChild<QTableView*>("tafel");
+    QLineEdit* namensfeld = fenster->findChild<GrafikWidget*>()->suchFeld();
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+
+    // Looks at the next question once it has shown and been laid out, then declines it.
+    QObject hueter;
+    const auto ansehen = [&](const std::string& was, const std::vector<std::string>& zitate) {
+        auto gesehen = std::make_shared<int>(0);
+        abfragen(&hueter, [=, this] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (box == nullptr || box->objectName() != "frage" || !box->isVisible()) return false;
+            if (++*gesehen < 2) return false;
+            auto* text = box->findChild<QTextEdit*>("frageText");
+            EXPECT_NE(text, nullptr) << was;
+            if (text == nullptr) return true;
+            EXPECT_TRUE(frei.contains(box->frameGeometry())) << was;
+            EXPECT_TRUE(box->rect().contains(QRect(text->mapTo(box, QPoint(0, 0)), text->size()))) << was;
+            EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << was;
+            EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0) << was;
+            EXPECT_LE(text->document()->size().width(), text->viewport()->width()) << was;
+            EXPECT_LE(text->document()->size().height(), text->viewport()->height()) << was;
+            for (const std::string& zitat : zitate)
+                EXPECT_TRUE(text->toPlainText().contains(QString::fromStdString(zitat))) << was;
+            for (QPushButton* knopf : box->findChildren<QPushButton*>())
+                if (knopf->isDefault()) knopf->click();
+            return true;
+        });
+        return gesehen;
+    };
+    // The window system tells a window of its activation as an event of its own.
+    const auto aktivGeworden = [this] {
+        return QTest::qWaitFor([this] { return QApplication::activeWindow() == fenster.get(); }, 1000);
+    };
+    // Asks with the keyboard in `vorher`, then checks the question was seen and the keyboard
+    // came back.
+    const auto fragen = [&](const std::string& was, QWidget* vorher, const std::vector<std::string>& zitate,
+                            const std::function<void()>& tun) {
+        vorher->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), vorher) << was;
+        const auto gesehen = ansehen(was, zitate);
+        tun();
+        EXPECT_GE(*gesehen, 2) << was;
+        EXPECT_TRUE(aktivGeworden()) << was;
+        EXPECT_EQ(QApplication::focusWidget(), vorher) << was;
+    };
+    const auto klick = [this](const char* name) {
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
+    };
+    const auto tippen = [eingabe](const char* s) {
+        eingabe->setText(s);
+        QTest::keyClick(eingabe, Qt::Key_Return);
+    };
+
+    tafel->selectRow(0);
+    eingabe->setText(QString::fromStdString(term));
+    fragen("Ersetzen", eingabe, {klumpen, term}, [&] { klick("editB"); });
+    fragen("Löschen", eingabe, {klumpen}, [&] { klick("loeschB"); });
+    fragen("Entfernen", eingabe, {}, [&] { tippen("ENTFERNEN 1 2"); });
+    fragen("Fixieren", eingabe, {}, [&] { tippen("FIXIEREN"); });
+    fragen("Neustart", namensfeld, {}, [&] { fenster->findChild<QAction*>("neustart")->trigger(); });
+    fragen("Beenden", tafel, {}, [&] { fenster->findChild<QAction*>("quitB")->trigger(); });
+    fragen("Schließen", eingabe, {}, [&] { fenster->close(); });
+    ASSERT_EQ(anweisungsListe.size(), 3u);
+
+    // Loading over the unsaved list: the file dialog, then the question.
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    std::ofstream(QFile::encodeName(ordner.filePath("andere.qdl")).toStdString()) << "PUNKT S 0 0 1&";
+    abfragen(&hueter, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return false;
+        if (auto* namensfeldDialog = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            namensfeldDialog->setText(ordner.filePath("andere.qdl"));
+        static_cast<QDialog*>(dialog)->accept();
+        return true;
+    });
+    fragen("Laden", namensfeld, {}, [&] { klick("LadeB"); });
+    EXPECT_EQ(anweisungsListe.size(), 3u);
+
+    // The file dialogs, cancelled.
+    for (const char* name : {"LadeB", "btnFileSave"}) {
+        eingabe->setFocus();
+        abfragen(&hueter, [] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return false;
+            dialog->reject();
+            return true;
+        });
+        klick(name);
+        EXPECT_TRUE(aktivGeworden()) << name;
+        EXPECT_EQ(QApplication::focusWidget(), eingabe) << name;
+    }
 }
 
 }  // namespace
