@@ -79,7 +79,13 @@ Frage::Frage(QWidget* eltern, const QString& text, const QStringList& antworten,
     // the height it then needs.
     ensurePolished();
     const QFontMetricsF schrift(textfeld->font());
-    const auto umbrechen = [dokument](int hoechstensBreit) {
+    // Measured on a document of its own: the text field lays its own out anew when it is shown.
+    QTextDocument mass;
+    mass.setDefaultFont(textfeld->font());
+    mass.setDefaultTextOption(dokument->defaultTextOption());
+    mass.setDocumentMargin(0);
+    mass.setPlainText(text);
+    const auto umbrechen = [dokument = &mass](int hoechstensBreit) {
         dokument->setTextWidth(hoechstensBreit);
         const int breite = std::max(1, std::min(hoechstensBreit, qCeil(dokument->idealWidth())));
         dokument->setTextWidth(breite);
@@ -103,7 +109,7 @@ Frage::Frage(QWidget* eltern, const QString& text, const QStringList& antworten,
     }
     textfeld->setMinimumSize(textGroesse);
     textfeld->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(sizeHint().boundedTo(hoechstens).expandedTo(minimumSizeHint()));
+    resize((textGroesse + drumherum).boundedTo(hoechstens).expandedTo(minimumSizeHint()));
 }
 
 int Frage::fragen() {

@@ -295,6 +295,10 @@ TEST_F(Fenstergroesse, FragenZeigenIhrenGanzenTextUndGebenDieTastaturZurueck) {
             EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0) << was;
             EXPECT_LE(text->document()->size().width(), text->viewport()->width()) << was;
             EXPECT_LE(text->document()->size().height(), text->viewport()->height()) << was;
+            // Lines of a readable length, not a narrow column of words.
+            if (!zitate.empty()) {
+                EXPECT_GE(text->viewport()->width(), 40 * text->fontMetrics().averageCharWidth()) << was;
+            }
             for (const std::string& zitat : zitate)
                 EXPECT_TRUE(text->toPlainText().contains(QString::fromStdString(zitat))) << was;
             for (QPushButton* knopf : box->findChildren<QPushButton*>())
