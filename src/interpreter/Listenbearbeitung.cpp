@@ -98,8 +98,6 @@ bool bearbeiten(Listenwort wort, const std::string& zahl1, const std::string& za
 
 }  // namespace
 
-bool istModifizierer(const std::string& z) { return istModifizierer(Anweisung(z)); }
-
 bool istModifizierer(const Anweisung& anweisung) {
     // The list-editing words of the keyword registry, each recognised by its beginning.
     const std::string& befehl = anweisung.kopf;

@@ -21,10 +21,9 @@
 
 namespace quodral {
 
-// Takes the statement as typed. False when it was an edit command (carried out, or abandoned
-// at the question); then lok is false. True for any other statement, which is left untouched.
-// The second form takes the statement as the window's road has taken it in already.
-bool istModifizierer(const std::string& z);
+// Takes the statement as the window's road has taken it in. False when it was an edit command
+// (carried out, or abandoned at the question); then lok is false. True for any other
+// statement, which is left untouched.
 bool istModifizierer(const Anweisung& anweisung);
 
 // Applies the operation to the lines von to bis (counted from 1; bis is cut down to the length

@@ -70,9 +70,4 @@ void formatiereAnwendungsliste(const Zwischenbericht& bericht) {
     anweisungsListe = std::move(neu);
 }
 
-std::string erstLetter(const std::string& name) {
-    const std::vector<std::string> z = zeichen(name);
-    return z.size() >= 2 ? z.front() : std::string("x");
-}
-
 }  // namespace quodral

@@ -78,8 +78,4 @@ std::string listenform(const std::string& zeile);
 // Rewrites every line of the statement list into its listenform; empty lines are dropped.
 void formatiereAnwendungsliste(const Zwischenbericht& bericht = {});
 
-// The first character of a name, as a prefix for fresh names; "x" for a name of fewer than
-// two characters.
-std::string erstLetter(const std::string& name);
-
 }  // namespace quodral

@@ -67,7 +67,6 @@ struct Ebene {
     // Three unnamed, non-collinear points of the plane (the anchor point is not among them).
     std::vector<Punkt> dreiPunkte() const;
 
-    Vektor normalenV() const { return nv; }
     Punkt punkt() const { return ap; }
 
     // Registration through the one path (model/Registrierung.h) under the own name, or a copy

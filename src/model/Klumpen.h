@@ -39,8 +39,6 @@ struct Klumpen {
     // not changed).
     bool einlistenAls(const std::string& neuerName) const;
 
-    // The number of members.
-    double dicke() const { return static_cast<double>(zelle.size()); }
     bool enthaelt(const std::string& n) const { return zelle.count(n) > 0; }
     bool istLeer() const { return zelle.empty(); }
     // Removes every member that is registered in neither kind index.

@@ -33,9 +33,6 @@ struct Punkt {
     // For names given as literals; usable in constant initialisation (the constants below).
     constexpr Punkt(const char* n, double px, double py, double pz) : name(n), x(px), y(py), z(pz) {}
 
-    double xWert() const { return x; }
-    double yWert() const { return y; }
-    double zWert() const { return z; }
     Vektor ortsvektor() const;
 
     // Distances, each 0 or more.

@@ -2,14 +2,18 @@
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -17,9 +21,10 @@ namespace quodral {
 
 namespace {
 
-// A question's text is laid out at most this wide, and at most half the room's width, as a
-// message box lays out its text.
-constexpr int textBreiteHoechstens = 500;
+// A question's text is wrapped at about this many characters, a measure that reads well, and at
+// no more than half the room's width, as a message box wraps its text; only a text that would
+// not fit the room's height at that width takes the room's whole width.
+constexpr double lesbareZeichen = 70;
 
 }  // namespace
 
@@ -32,17 +37,25 @@ Frage::Frage(QWidget* eltern, const QString& text, const QStringList& antworten,
     const QPixmap bild(":/M128.png");
     if (!bild.isNull()) ikon->setPixmap(bild.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    auto* textfeld = new QLabel(this);
+    // The text as a label shows it, selectable and copyable; a statement that is one long word
+    // (a term without blanks) is broken where the line ends, so that every statement the
+    // question quotes is read whole.
+    auto* textfeld = new QTextEdit(this);
     textfeld->setObjectName("frageText");
-    textfeld->setTextFormat(Qt::PlainText);
-    textfeld->setText(text);
-    textfeld->setWordWrap(true);
-    textfeld->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    textfeld->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* flaeche = new QScrollArea(this);
-    flaeche->setFrameShape(QFrame::NoFrame);
-    flaeche->setWidgetResizable(true);
-    flaeche->setWidget(textfeld);
+    textfeld->setReadOnly(true);
+    textfeld->setUndoRedoEnabled(false);
+    textfeld->setFrameShape(QFrame::NoFrame);
+    textfeld->setFocusPolicy(Qt::ClickFocus);
+    textfeld->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textfeld->setLineWrapMode(QTextEdit::WidgetWidth);
+    textfeld->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    textfeld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette farben = textfeld->palette();
+    farben.setBrush(QPalette::Base, farben.brush(QPalette::Window));
+    textfeld->setPalette(farben);
+    QTextDocument* dokument = textfeld->document();
+    dokument->setDocumentMargin(0);
+    textfeld->setPlainText(text);
 
     auto* leiste = new QDialogButtonBox(this);
     leiste->setCenterButtons(style()->styleHint(QStyle::SH_MessageBox_CenterButtons, nullptr, this));
@@ -57,24 +70,46 @@ Frage::Frage(QWidget* eltern, const QString& text, const QStringList& antworten,
 
     auto* gitter = new QGridLayout(this);
     gitter->addWidget(ikon, 0, 0, Qt::AlignTop);
-    gitter->addWidget(flaeche, 0, 1);
+    gitter->addWidget(textfeld, 0, 1);
     gitter->addWidget(leiste, 1, 0, 1, 2);
     gitter->setColumnStretch(1, 1);
     gitter->setRowStretch(0, 1);
 
-    // The text wrapped at its widest line, or narrower, in the height it then needs; the
-    // question asks for that room around it, as much of it as the screen leaves. What does not
-    // fit scrolls.
+    // The text wrapped at the readable width, or at its widest line where that is narrower, in
+    // the height it then needs.
     ensurePolished();
-    const QFontMetrics schrift = textfeld->fontMetrics();
-    const int breit = std::min(textBreiteHoechstens, std::max(hoechstens.width() / 2, 1));
-    const int textBreite =
-        std::min(breit, schrift.boundingRect(QRect(0, 0, breit, 0), Qt::TextWordWrap, text).width() + 1);
-    const int textHoehe = textfeld->heightForWidth(textBreite);
-    flaeche->setMinimumSize(textBreite, textHoehe);
-    const QSize gewuenscht = sizeHint();
-    flaeche->setMinimumSize(textBreite, std::min(textHoehe, 3 * schrift.lineSpacing()));
-    resize(gewuenscht.boundedTo(hoechstens).expandedTo(minimumSizeHint()));
+    const QFontMetricsF schrift(textfeld->font());
+    // Measured on a document of its own: the text field lays its own out anew when it is shown.
+    QTextDocument mass;
+    mass.setDefaultFont(textfeld->font());
+    mass.setDefaultTextOption(dokument->defaultTextOption());
+    mass.setDocumentMargin(0);
+    mass.setPlainText(text);
+    const auto umbrechen = [dokument = &mass](int hoechstensBreit) {
+        dokument->setTextWidth(hoechstensBreit);
+        const int breite = std::max(1, std::min(hoechstensBreit, qCeil(dokument->idealWidth())));
+        dokument->setTextWidth(breite);
+        return QSize(breite, qCeil(dokument->size().height()));
+    };
+    const int lesbar = std::max(1, std::min(qRound(lesbareZeichen * schrift.averageCharWidth()), hoechstens.width() / 2));
+    QSize textGroesse = umbrechen(lesbar);
+    // What the question takes around its text: the picture, the buttons, the margins.
+    textfeld->setFixedSize(textGroesse);
+    const QSize drumherum = sizeHint() - textGroesse;
+    // Too high for the room at the readable width: lines as wide as the room allows.
+    if (textGroesse.height() + drumherum.height() > hoechstens.height() &&
+        hoechstens.width() - drumherum.width() > textGroesse.width())
+        textGroesse = umbrechen(hoechstens.width() - drumherum.width());
+    // Still too high: the text scrolls in what the room leaves (three lines at least), beside a
+    // scroll bar that leaves it its lines.
+    const int hoehe = hoechstens.height() - drumherum.height();
+    if (textGroesse.height() > hoehe) {
+        textGroesse.setHeight(std::max(hoehe, qCeil(3 * schrift.lineSpacing())));
+        textGroesse.rwidth() += textfeld->verticalScrollBar()->sizeHint().width();
+    }
+    textfeld->setMinimumSize(textGroesse);
+    textfeld->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize((textGroesse + drumherum).boundedTo(hoechstens).expandedTo(minimumSizeHint()));
 }
 
 int Frage::fragen() {

@@ -8,7 +8,6 @@
 
 #include <vector>
 
-class QLabel;
 class QPushButton;
 
 namespace quodral {
@@ -16,8 +15,9 @@ namespace quodral {
 // A question whose affirmative answer comes first and whose declining answer comes last. Every
 // question the program asks would give work up when answered yes, so the declining answer is
 // the default: Return, Escape and closing the question decline alike. The text is shown as it
-// is written (statements may hold "<"); the question never grows beyond `hoechstens`, the room
-// its screen leaves, and a text too long for that room scrolls inside it.
+// is written (statements may hold "<"), wrapped at a readable width and, inside a statement
+// without blanks, anywhere; the question is as large as its whole text needs, up to
+// `hoechstens`, the room its screen leaves. Only a text too long for that room scrolls.
 class Frage : public QDialog {
     Q_OBJECT
 public:

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTableView>
 #include <QTreeView>
@@ -354,6 +355,9 @@ void Hauptfenster::ausfuehren(const std::function<void()>& aktion) {
     } sammeln(*this);
     aktion();
     titelAktualisieren();
+    // An action may hide the buttons of a row that stays selected (a declined replacement), or
+    // clear the selection behind them (a reload).
+    editKnoepfeAbgleichen();
 }
 
 void Hauptfenster::ausgabeNachholen() {
@@ -374,6 +378,7 @@ Hauptfenster::~Hauptfenster() = default;
 void Hauptfenster::auswahlGeaendert() {
     const QModelIndexList zeilen = tafel_->selectionModel()->selectedRows();
     steuerung_.tableViewSelectionDidChange(zeilen.isEmpty() ? -1 : zeilen.front().row());
+    editKnoepfeAbgleichen();
     // A row chosen with the mouse is edited in the input line, so typing goes there; a user
     // who walks the table with the keyboard keeps it.
     if (!zeilen.isEmpty() && !tafel_->hasFocus()) eingabe_->setFocus();
@@ -395,6 +400,8 @@ void Hauptfenster::ausgabeZeigen(const std::string& text) { ausgabe_->textZeigen
 
 void Hauptfenster::editKnoepfeZeigen(bool sichtbar) { editGruppe_->setVisible(sichtbar); }
 
+void Hauptfenster::editKnoepfeAbgleichen() { editGruppe_->setVisible(tafel_->selectionModel()->hasSelection()); }
+
 void Hauptfenster::tabelleNeuLaden() {
     modell_->neuLaden();
     // As after a reset of its model, the table has no selection and no current row.
@@ -409,8 +416,13 @@ std::string Hauptfenster::frage(const std::string& text, const std::vector<std::
     ausgabeNachholen();
     QStringList antworten;
     for (const std::string& titel : optionen) antworten << q(titel);
-    Frage box(this, q(text), antworten, fensterPlatz(*this));
-    const int gewaehlt = box.fragen();
+    const QPointer<QWidget> vorher = focusWidget();
+    int gewaehlt = -1;
+    {
+        Frage box(this, q(text), antworten, fensterPlatz(*this));
+        gewaehlt = box.fragen();
+    }
+    tastaturZurueckgeben(vorher);
     return gewaehlt >= 0 ? optionen[static_cast<std::size_t>(gewaehlt)] : "Fehler";
 }
 
@@ -424,8 +436,21 @@ std::string Hauptfenster::auswahlAus3(const std::string& frageText, const std::s
     return frage(frageText, {option1, option2, option3});
 }
 
+void Hauptfenster::tastaturZurueckgeben(const QPointer<QWidget>& vorher) {
+    activateWindow();
+    // A widget of this window that is still there to take the keys (an edit button is hidden
+    // once its row is gone), otherwise the input line.
+    if (vorher && isAncestorOf(vorher) && vorher->isVisible() && vorher->isEnabled())
+        vorher->setFocus(Qt::OtherFocusReason);
+    else
+        eingabe_->setFocus(Qt::OtherFocusReason);
+}
+
 std::optional<std::string> Hauptfenster::speicherDialog(const std::string& vorschlag) {
     ausgabeNachholen();
+    const auto zurueck = qScopeGuard([this, vorher = QPointer<QWidget>(focusWidget())] {
+        tastaturZurueckgeben(vorher);
+    });
     QString ordner = dialogOrdner_;
     QString name = q(vorschlag);
     // The default suffix is added only to a name without one. A name with another extension
@@ -458,6 +483,9 @@ std::optional<std::string> Hauptfenster::gewaehlteListe(const QFileInfo& datei, 
 
 std::optional<std::string> Hauptfenster::oeffnenDialog() {
     ausgabeNachholen();
+    const auto zurueck = qScopeGuard([this, vorher = QPointer<QWidget>(focusWidget())] {
+        tastaturZurueckgeben(vorher);
+    });
     QString ordner = dialogOrdner_;
     // The filter only hides other files: a name typed into the dialog passes it. Such a file is
     // no statement list; the user is asked again, in the same folder.
@@ -516,6 +544,7 @@ bool Hauptfenster::weiterArbeiten(std::size_t erledigt) {
         if (jetzt < fortschrittNach_.count()) return true;
         // Shown modally over the window: the user's other input waits until the work is done,
         // while the window is painted as it needs.
+        fokusVorDerArbeit_ = focusWidget();
         fortschritt_ = std::make_unique<QProgressDialog>(this);
         fortschritt_->setWindowTitle("Quodral");
         fortschritt_->setWindowModality(Qt::WindowModal);
@@ -545,7 +574,9 @@ bool Hauptfenster::weiterArbeiten(std::size_t erledigt) {
 
 void Hauptfenster::langeArbeitEndet() {
     arbeit_.reset();
+    if (!fortschritt_) return;
     fortschritt_.reset();
+    tastaturZurueckgeben(fokusVorDerArbeit_);
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -70,7 +71,13 @@ protected:
 
 private:
     std::string frage(const std::string& text, const std::vector<std::string>& optionen);
+    // After a dialog the window is the active one again, with the keyboard in the widget that
+    // had it before (the input line where that one is gone): the window's shortcuts work at
+    // once, also where no window manager hands the window its activation back.
+    void tastaturZurueckgeben(const QPointer<QWidget>& vorher);
     void auswahlGeaendert();
+    // The edit buttons show exactly while a row is selected.
+    void editKnoepfeAbgleichen();
     // The input line's text has been taken by a statement or a replacement: the typing that
     // made it is no more typing to undo.
     void eingabeUebernommen();
@@ -117,6 +124,7 @@ private:
     };
     std::optional<Arbeit> arbeit_;
     std::unique_ptr<QProgressDialog> fortschritt_;
+    QPointer<QWidget> fokusVorDerArbeit_;   // where the keyboard was when the progress dialog showed
     std::chrono::milliseconds fortschrittNach_{250};
 };
 

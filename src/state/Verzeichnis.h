@@ -118,7 +118,6 @@ public:
     const_iterator begin() const { return m_.begin(); }
     const_iterator end() const { return m_.end(); }
     const_iterator cbegin() const { return m_.cbegin(); }
-    const_iterator cend() const { return m_.cend(); }
     auto rbegin() const { return m_.rbegin(); }
     auto rend() const { return m_.rend(); }
     const_iterator find(const K& k) const { return m_.find(k); }

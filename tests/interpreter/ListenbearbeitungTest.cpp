@@ -41,7 +41,7 @@ protected:
     static void bearbeiten(const std::string& anweisung) {
         lok = true;
         quittung = "vorige Antwort";
-        EXPECT_FALSE(istModifizierer(anweisung)) << anweisung;
+        EXPECT_FALSE(istModifizierer(Anweisung(anweisung))) << anweisung;
         EXPECT_FALSE(lok) << anweisung;
         EXPECT_EQ(quittung, "vorige Antwort") << anweisung;
     }
@@ -119,7 +119,7 @@ TEST_F(Listenbearbeitung, GewoehnlicheAnweisungBleibtUnberuehrt) {
     // Too short for an edit word, or an edit word carrying a combining accent, or no word at all.
     for (const char* anweisung : {"PUNKT A 1 2 3", "", ";, ;", "GERADE g A B", "AK", "AKT\xCC\x81IVIEREN 1"}) {
         lok = true;
-        EXPECT_TRUE(istModifizierer(anweisung)) << anweisung;
+        EXPECT_TRUE(istModifizierer(Anweisung(anweisung))) << anweisung;
         EXPECT_TRUE(lok);
     }
     EXPECT_EQ(anweisungsListe, fuenf);

@@ -289,8 +289,8 @@ TEST_F(Schluesselwoerter, ListenbearbeitungNimmtGenauIhreWorte) {
         const bool eigenes = f && f.zeile->listenwort != Listenwort::keins;
         // Line 5 does not exist: an edit command changes nothing (with no window to ask, the
         // question of ENTFERNEN is declined).
-        EXPECT_EQ(istModifizierer(wort + " 5 5"), !eigenes) << wort;
-        EXPECT_EQ(istModifizierer(klein(wort) + " 5 5"), !eigenes) << wort;
+        EXPECT_EQ(istModifizierer(Anweisung(wort + " 5 5")), !eigenes) << wort;
+        EXPECT_EQ(istModifizierer(Anweisung(klein(wort) + " 5 5")), !eigenes) << wort;
     }
     EXPECT_EQ(anweisungsListe, std::vector<std::string>{"  PUNKT  A  1  2  3"});
 }

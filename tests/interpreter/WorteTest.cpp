@@ -81,15 +81,4 @@ TEST_F(AnweisungslisteFormat, KommentarBehaeltSeinSternAlsWort) {
     EXPECT_TRUE(anweisungsListe.empty());
 }
 
-TEST(ErstLetter, ErstesZeichenOderX) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"A", "x"},
-        {"", "x"},
-        {"AB", "A"},
-        {"\xC3\x84" "b", "\xC3\x84"},   // Äb → Ä, not half a byte pair
-        {"A\xCC\x88" "b", "A\xCC\x88"}, // a decomposed Ä stays whole
-        {"A\xCC\x88", "x"}};            // one character only
-    for (const auto& [wort, erster] : faelle) EXPECT_EQ(erstLetter(wort), erster) << wort;
-}
-
 }  // namespace quodral

@@ -1,7 +1,8 @@
 // The main window on the screen it opens on: every control inside the screen's free area, at
 // the size it opens with, maximised and at its smallest; the drawing growing with the window
-// and keeping its world window; lines and labels in the screen's pixels; every dialog of the
-// window inside the same free area. The test command runs
+// and keeping its world window; lines and labels in the screen's pixels; the fit keeping long
+// labels inside; every dialog of the window inside the same free area, each question showing
+// its whole text, and the window taking the keys again after each. The test command runs
 // these tests on offscreen screens of 1366 × 768 and 1920 × 1080 pixels at the scales 1 to 2
 // (QT_SCALE_FACTOR, see CMakeLists.txt), the plain run on the offscreen default screen.
 
@@ -16,8 +17,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +30,8 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <functional>
+#include <utility>
 
 #include "Abfragen.h"
 #include "app/Zuruecksetzen.h"
@@ -33,6 +40,7 @@
 #include "model/Attribute.h"
 #include "model/Objekte.h"
 #include "shell/GrafikView.h"
+#include "shell/GrafikWidget.h"
 #include "shell/Hauptfenster.h"
 
 namespace quodral {
@@ -212,6 +220,74 @@ TEST_F(Fenstergroesse, DialogePassenAufDenBildschirm) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fortschritt));
     pruefen(fortschritt, "Fortschritt");
     fenster->langeArbeitEndet();
+}
+
+// A square of side 1 and a point ten units to its right with a long name, fitted twice: the
+// label is painted whole inside the view rectangle, the frame of 30 window pixels around it
+// white, at every scale (at twice the scale on a small screen the label takes half the view).
+TEST_F(Fenstergroesse, EinpassenHaeltLangeBeschriftungenImBild) {
+    auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
+    for (const char* s : {"RECHTECK Q 1 1", "PUNKT RECHTSAUSSEN 10 0 0"}) {
+        eingabe->setText(s);
+        emit eingabe->returnPressed();
+    }
+    for (int mal = 1; mal <= 2; ++mal) {
+        fenster->findChild<QPushButton*>("punkteFang")->click();
+        warten();
+        const double seite = ansicht->anzeigeSeite(), mitte = seite / 2;
+        EXPECT_EQ(gemaltUm(mitte, mitte, mitte), gemaltUm(mitte, mitte, mitte - 25)) << mal;
+        // The label's last letter, at the right end of its box on the point (10, 0).
+        const Textmass m = GrafikView::textMessen("RECHTSAUSSEN", fontsize);
+        const double x = randLinks + (seite - 60) * (10 - xmin) / (xmax - xmin) + 0.95 * m.breite;
+        const double y = randUnten + (seite - 60) * (0 - ymin) / (ymax - ymin) + m.hoehe / 2;
+        EXPECT_GT(gemaltUm(x, y, 0.05 * m.breite), 0) << mal;
+    }
+}
+
+// Every question the program asks, the replace and delete questions quoting statements of 200
+// characters (one a term without a blank, which no blank can wrap), opens inside the screen's
+// free area showing its whole text in lines of a readable length, without scrolling. Declined,
+// it leaves the main window active with the keyboard where it was.
+TEST_F(Fenstergroesse, FragenZeigenIhrenGanzenTextUndGebenDieTastaturZurueck) {
+    std::string klumpen = "KLUMPEN K", term = "SEI F 1";
+    for (int i = 0; klumpen.size() < 200; ++i) klumpen += " P" + std::to_string(i);
+    while (term.size() < 200) term += "+1";
+    anweisungsListe = {klumpen.substr(0, 200), "PUNKT A 1 2 3"};
+    fenster->tabelleNeuLaden();
+    fenster->findChild<QTableView*>()->selectRow(0);
+    auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
+    eingabe->setText(QString::fromStdString(term));
+    const auto knopf = [this](const char* name) {
+        return [=, this] { fenster->findChild<QAbstractButton*>(name)->click(); };
+    };
+    const auto tippen = [eingabe](const char* s) { return [=] { eingabe->setText(s); emit eingabe->returnPressed(); }; };
+    // Where the keyboard is, and what asks.
+    const std::pair<QWidget*, std::function<void()>> faelle[] = {
+        {eingabe, knopf("editB")}, {eingabe, knopf("loeschB")}, {eingabe, tippen("ENTFERNEN 1 2")},
+        {eingabe, tippen("FIXIEREN")}, {fenster->findChild<GrafikWidget*>()->suchFeld(), knopf("neustart")},
+        {eingabe, knopf("quitB")}};
+    fenster->activateWindow();
+    QObject hueter;
+    for (const auto& [vorher, fragen] : faelle) {
+        vorher->setFocus();
+        const auto gesehen = std::make_shared<int>(0);
+        abfragen(&hueter, [=, this] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible() || ++*gesehen < 2) return false;   // laid out once shown
+            const auto* text = box->findChild<QTextEdit*>("frageText");
+            EXPECT_TRUE(frei.contains(box->frameGeometry()));
+            EXPECT_EQ(text->verticalScrollBar()->maximum() + text->horizontalScrollBar()->maximum(), 0);
+            EXPECT_GE(text->viewport()->width(), 40 * text->fontMetrics().averageCharWidth());
+            box->reject();
+            return true;
+        });
+        fragen();
+        EXPECT_GE(*gesehen, 2);
+        // The window system tells a window of its activation in an event of its own.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == fenster.get(); }, 1000));
+        EXPECT_EQ(QApplication::focusWidget(), vorher);
+    }
+    EXPECT_EQ(anweisungsListe.size(), 2u);
 }
 
 }  // namespace

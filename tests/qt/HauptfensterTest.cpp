@@ -14,12 +14,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTest>
 #include <QTreeView>
 
@@ -83,7 +83,7 @@ Gezeigt gezeigteFrage() {
     auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (box == nullptr || box->objectName() != "frage" || !box->isVisible()) return g;
     g.box = box;
-    if (const auto* text = box->findChild<QLabel*>("frageText")) g.text = text->text();
+    if (const auto* text = box->findChild<QTextEdit*>("frageText")) g.text = text->toPlainText();
     g.knoepfe = box->findChildren<QPushButton*>();
     std::sort(g.knoepfe.begin(), g.knoepfe.end(), [box](QPushButton* a, QPushButton* b) {
         return a->mapTo(box, QPoint(0, 0)).x() < b->mapTo(box, QPoint(0, 0)).x();
@@ -298,6 +298,24 @@ TEST_F(HauptfensterTest, ZeilenauswahlFuelltEingabeUndZeigtEditKnoepfe) {
     EXPECT_FALSE(editKnoepfe->isVisible());
     // The reload cleared the selection.
     EXPECT_TRUE(tafel->selectionModel()->selectedRows().isEmpty());
+}
+
+// The edit buttons show exactly while a row is selected: after a declined replacement, which
+// keeps the row selected, after a declined deletion, whose reload of the table clears the
+// selection, and after a click on the selected row.
+TEST_F(HauptfensterTest, EditKnoepfeFolgenDerAusgewaehltenZeile) {
+    for (const char* s : {"PUNKT A 1 2 3", "PUNKT B 4 5 6"}) tippen(s);
+    const QPoint zeile = tafel->visualRect(tafel->model()->index(1, 0)).center();
+    QTest::mouseClick(tafel->viewport(), Qt::LeftButton, {}, zeile);
+    for (const char* name : {"editB", "loeschB"}) {
+        const auto antwort = beantworte("Lieber doch nicht.");
+        QTest::mouseClick(fenster->findChild<QAbstractButton*>(name), Qt::LeftButton);
+        EXPECT_TRUE(antwort->gesehen) << name;
+        EXPECT_EQ(editKnoepfe->isVisible(), tafel->selectionModel()->hasSelection()) << name;
+        QTest::mouseClick(tafel->viewport(), Qt::LeftButton, {}, zeile);
+        EXPECT_TRUE(editKnoepfe->isVisible()) << name;
+    }
+    EXPECT_EQ(anweisungsListe.size(), 2u);
 }
 
 // A click on a button, the colour pop-up or a table row leaves the keyboard in the input line:
