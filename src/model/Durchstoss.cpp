@@ -79,9 +79,13 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2) {
         return {};
     }
     if (g1.istWindschiefZu(g2)) return {};
-    const Vektor n = g1.rv.kreuz(g2.rv);
-    const double s = ((g2.ap.ortsvektor() - a1).kreuz(g2.rv) * n) / (n * n);
-    return nurEndliche({ort(a1 + s * g1.rv)});
+    // Along the unit vectors, so that directions of any length (points millions apart, or
+    // beyond the range of their squares) give the same point.
+    const Tripel u = *einheitsvektor(g1.rv);
+    const Tripel v = *einheitsvektor(g2.rv);
+    const Tripel n = kreuz(u, v);
+    const double s = skalar(kreuz(g2.ap.ortsvektor() - a1, v), n) / skalar(n, n);
+    return nurEndliche({ort(Vektor(a1 + s * u))});
 }
 
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g) {

@@ -1,5 +1,7 @@
 #include "model/Strecke.h"
 
+#include <algorithm>
+
 #include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
@@ -20,11 +22,15 @@ Ebene Strecke::mittelSenkrechte() const { return Ebene(schwerpunkt(), richtung()
 Gerade Strecke::huelle() const { return Gerade(ap, richtung()); }
 
 bool Strecke::enthaelt(const Punkt& p) const {
-    // The way from one end through p to the other end is no longer than the segment itself.
-    const double a = ap.dist(ep);
-    const double b = p.dist(ap);
-    const double c = p.dist(ep);
-    return istNull((a - b) - c);
+    // On the segment's line, and between its ends: the foot of p lies no farther than the
+    // zero test before the start or beyond the end (never closer than rounding leaves open).
+    const Vektor a = ap.ortsvektor(), e = ep.ortsvektor();
+    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), a, e - a);
+    if (!l) return p == ap;   // no direction: the segment is a point
+    const double rundung = rundungsSpielraum({p.ortsvektor(), a, e});
+    const double rand = std::max(linienmass::nullAbstand, rundung);
+    return l->quer < std::max(linienmass::punktAbstand, rundung) && l->laengs > -rand &&
+           l->laengs < betrag(e - a) + rand;
 }
 
 std::set<std::string> Strecke::eckenMenge() const { return {ap.name, ep.name}; }
