@@ -37,9 +37,11 @@ inline constexpr double nullAbstand = 1e-8;
 }  // namespace linienmass
 
 // What rounding leaves undecided in a distance or a length computed from positions whose
-// coordinates reach, in absolute value, the largest among those of the given triples. Below it
-// no test decides anything, whatever its bound: it is the rounding term of the position
-// tolerance (geometry/Toleranz.h), sixteen units of the last place of that coordinate.
+// coordinates reach, in absolute value, the largest among those of the given triples; no
+// bound of the tests below is taken smaller. It is the rounding term of the position
+// tolerance (geometry/Toleranz.h), sixteen units of the last place of that coordinate: the
+// difference of two positions, and its cross and dot products with a unit vector, are each
+// off by a few such units, and the tests here decide no finer than the solids do.
 double rundungsSpielraum(std::initializer_list<Tripel> orte);
 
 // The directions (or normals) a and b are parallel: their unit vectors' cross product is
