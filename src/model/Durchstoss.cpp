@@ -79,10 +79,10 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2) {
         return {};
     }
     if (g1.istWindschiefZu(g2)) return {};
-    // Along the unit vectors, so that directions of any length (points millions apart, or
-    // beyond the range of their squares) give the same point.
-    const Tripel u = *einheitsvektor(g1.rv);
-    const Tripel v = *einheitsvektor(g2.rv);
+    // With the directions at computing size (Gerade.h), so that directions beyond the range of
+    // their squares give the point that shorter ones along them give.
+    const Tripel u = zumRechnen(g1.rv);
+    const Tripel v = zumRechnen(g2.rv);
     const Tripel n = kreuz(u, v);
     const double s = skalar(kreuz(g2.ap.ortsvektor() - a1, v), n) / skalar(n, n);
     return nurEndliche({ort(Vektor(a1 + s * u))});

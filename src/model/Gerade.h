@@ -6,7 +6,6 @@
 // it would for a direction of length 1, so that no answer depends on which two points of a
 // line gave its direction, and none on how long a normal came out.
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -37,16 +36,25 @@ inline constexpr double nullAbstand = 1e-8;
 }  // namespace linienmass
 
 // What rounding leaves undecided in a distance or a length computed from positions whose
-// coordinates reach, in absolute value, the largest among those of the given triples; no
-// bound of the tests below is taken smaller. It is the rounding term of the position
-// tolerance (geometry/Toleranz.h), sixteen units of the last place of that coordinate: the
-// difference of two positions, and its cross and dot products with a unit vector, are each
-// off by a few such units, and the tests here decide no finer than the solids do.
-double rundungsSpielraum(std::initializer_list<Tripel> orte);
+// coordinates reach `betrag` in absolute value; no bound of the tests below is taken smaller.
+// It is the rounding term of the position tolerance (geometry/Toleranz.h), sixteen units of
+// the last place of that coordinate: the difference of two positions, and its cross and dot
+// products with a unit vector, are each off by a few such units, and the tests here decide no
+// finer than the solids do.
+double rundungsSpielraum(double betrag);
+// x lies below the bound, or below what rounding leaves open at coordinates up to `betrag`
+// (found only where the bound alone does not hold).
+bool unterGrenze(double x, double grenze, double betrag);
+
+// The direction as the tests compute with it: as given where its squares and the products of
+// two of them are normal doubles, else brought to about unit size by a power of two
+// (aufEins), which changes no digit; every test and meeting point below comes out the same on
+// either.
+Tripel zumRechnen(const Tripel& d);
 
 // The directions (or normals) a and b are parallel: their unit vectors' cross product is
-// shorter than `grenze`. A null vector, which has no direction, is parallel to every one, as
-// the cross product with it is the null vector.
+// shorter than `grenze` (compared in squares, |a × b|² < grenze² |a|² |b|²). A null vector,
+// which has no direction, is parallel to every one, as the cross product with it is null.
 //
 // No floor for rounding is needed here: the components of unit vectors are at most 1, so
 // their cross product is off by a few units of the last place of 1 (about 1e-15), far below
@@ -61,11 +69,13 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n);
 
 // Where the position p lies relative to the line through a along d, measured with d's unit
 // vector: `laengs` the signed distance of its foot from a along d, `quer` its distance from
-// the line, `rundung` what rounding leaves undecided in either (rundungsSpielraum of p and a).
+// the line, `laenge` the length of d and `betrag` the largest absolute coordinate of p and a
+// (for rundungsSpielraum).
 struct Linienlage {
     double laengs = 0;
     double quer = 0;
-    double rundung = 0;
+    double laenge = 0;
+    double betrag = 0;
 };
 // Nothing where d has no unit vector (a null vector, or a number that is not finite).
 std::optional<Linienlage> linienlage(const Tripel& p, const Tripel& a, const Tripel& d);

@@ -1,6 +1,5 @@
 #include "model/Strahl.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "model/Namen.h"
@@ -17,8 +16,8 @@ bool Strahl::enthaelt(const Punkt& p) const {
     const std::optional<Linienlage> l = linienlage(p.ortsvektor(), ap.ortsvektor(), rv);
     if (!l) return p == ap;
     // On the carrier line, and not behind the start point by more than the zero test.
-    return l->quer < std::max(linienmass::punktAbstand, l->rundung) &&
-           l->laengs > -std::max(linienmass::nullAbstand, l->rundung);
+    return unterGrenze(l->quer, linienmass::punktAbstand, l->betrag) &&
+           (l->laengs >= 0 || unterGrenze(-l->laengs, linienmass::nullAbstand, l->betrag));
 }
 
 std::set<std::string> Strahl::eckenMenge() const { return {ap.name}; }

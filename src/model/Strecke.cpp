@@ -27,10 +27,10 @@ bool Strecke::enthaelt(const Punkt& p) const {
     const Vektor a = ap.ortsvektor(), e = ep.ortsvektor();
     const std::optional<Linienlage> l = linienlage(p.ortsvektor(), a, e - a);
     if (!l) return p == ap;   // no direction: the segment is a point
-    const double rundung = rundungsSpielraum({p.ortsvektor(), a, e});
-    const double rand = std::max(linienmass::nullAbstand, rundung);
-    return l->quer < std::max(linienmass::punktAbstand, rundung) && l->laengs > -rand &&
-           l->laengs < betrag(e - a) + rand;
+    const double betrag = std::max(l->betrag, groessteKomponente(e));
+    const auto amRand = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, linienmass::nullAbstand, betrag); };
+    return unterGrenze(l->quer, linienmass::punktAbstand, betrag) && amRand(-l->laengs) &&
+           amRand(l->laengs - l->laenge);
 }
 
 std::set<std::string> Strecke::eckenMenge() const { return {ap.name, ep.name}; }
