@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "model/Ebenenkonstruktion.h"
+#include "model/Ebene.h"
 #include "model/Gerade.h"
 
 namespace quodral {
@@ -49,12 +49,12 @@ bool sindKomplanar(const std::vector<Punkt>& pts) {
     for (std::size_t i = 1; i + 1 < s.size(); ++i)
         if (!g->enthaelt(s[i])) j = i;
     if (j == 0) return false;
-    // The point off the line spans the plane with the two ends; the line test and the plane's
-    // own test measure the same cross product, so the plane exists.
-    const auto e = ebeneDurch(s.front(), s.back(), s[j]);
-    if (!e) return false;
+    // The point off the line spans the plane with the two ends: the normal is no null vector,
+    // however small the triangle.
+    const Vektor a = s.front().ortsvektor();
+    const Ebene e(s.front(), (s.back().ortsvektor() - a).kreuz(s[j].ortsvektor() - a));
     for (const Punkt& p : s)
-        if (!e->enthaelt(p)) return false;
+        if (!e.enthaelt(p)) return false;
     return true;
 }
 

@@ -523,7 +523,9 @@ void defQuader(const std::vector<std::string>& w) {
         const double b = termWert(w[1]);
         const double l = termWert(w[2]);
         const double h = termWert(w[3]);
-        if (istNull(b * l * h)) {
+        // Each edge is tested on its own: a small cuboid (a cube of edge 0.001 has the product
+        // 1e-9) is built as the hull builds every solid.
+        if (istNull(b) || istNull(l) || istNull(h)) {
             checkResultat = false;
             mListe = "Keine der Kantenlängen des Quaders darf den Wert 0 haben. ";
             return;

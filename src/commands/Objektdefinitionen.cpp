@@ -250,7 +250,9 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
         "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
     const Vektor quer = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
     if (!laengeEndlich(quer)) return zahlbereichFehler(n);
-    if (istNull(quer.norm())) return eigenerFehler(kollinear);
+    if (richtungenParallel(p2->ortsvektor() - p1->ortsvektor(), p3->ortsvektor() - p1->ortsvektor(),
+                           linienmass::nullWinkel))
+        return eigenerFehler(kollinear);
 
     // Points that pass the collinearity test yet span too small a triangle for a plane are
     // refused the same way: there would be no plane to hold the circle.

@@ -12,7 +12,7 @@ namespace quodral {
 Punkt kreisMittelpunkt(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
     const Vektor v1 = p2.ortsvektor() - p1.ortsvektor();
     const Vektor v2 = p3.ortsvektor() - p1.ortsvektor();
-    if (istNull(v1.kreuz(v2).norm())) return origo;
+    if (richtungenParallel(v1, v2, linienmass::nullWinkel)) return origo;
 
     // The centre lies on the axis of the circle, the common line of two bisector planes,
     // where that axis pierces the plane of the three points. Points that pass the

@@ -300,7 +300,8 @@ LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
             }
             break;
         case 1:
-            if (!linie->enthaelt(p)) {
+            // Off the line, and with a normal the plane routines take for one (as for EBENE).
+            if (!linie->enthaelt(p) && !h.v.kreuz(a.ortsvektor() - o).istNullvektor()) {
                 // The normal of the plane through the line and p.
                 h.v = h.v.kreuz(a.ortsvektor() - o);
                 h.dimension = 2;

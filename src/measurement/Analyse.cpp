@@ -22,19 +22,21 @@ std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten
     return seiten;
 }
 
-// Comparing every pair costs the square of the face count. The test holds for two normals a
-// and b when |a × b|² < 1e-8, that is |a|·|b|·sin θ < 1e-4 for the angle θ between them. With
-// both normals at least 1/2 long, sin θ stays below 4e-4, and the unit normals, one of them
-// turned round where θ is obtuse, lie less than 4.001e-4 apart in every coordinate. On a
-// grid of cells 1e-3 wide such unit normals fall into the same or neighbouring cells: only
-// those are candidates, and each candidate is decided by the test itself, so that the pairs
-// are exactly those of the full comparison. Normals shorter than 1/2 or not finite (never
-// those of a face) have no such bound: then every pair is compared.
+// Comparing every pair costs the square of the face count. The test holds for two normals
+// when the cross product of their unit vectors is shorter than 1e-4, that is sin θ < 1e-4 for
+// the angle θ between them: the unit normals, one of them turned round where θ is obtuse, lie
+// less than 1.001e-4 apart in every coordinate (4.001e-4 below leaves room). On a grid of
+// cells 1e-3 wide such unit normals fall into the same or neighbouring cells: only those are
+// candidates, and each candidate is decided by the test itself, so that the pairs are exactly
+// those of the full comparison. Normals shorter than 1/2 or not finite (never those of a
+// face) are compared pair by pair.
 std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vector<Vektor>& normalen) {
     const std::size_t n = normalen.size();
     std::vector<std::pair<std::size_t, std::size_t>> paare;
     // Ebene::istParallelZu of two planes with these normals.
-    const auto parallel = [&](std::size_t i, std::size_t j) { return normalen[i].kreuz(normalen[j]).istNullvektor(); };
+    const auto parallel = [&](std::size_t i, std::size_t j) {
+        return richtungenParallel(normalen[i], normalen[j], linienmass::gleicheRichtung);
+    };
     std::vector<Vektor> einheiten;
     einheiten.reserve(n);
     for (const Vektor& nv : normalen) {
@@ -143,7 +145,7 @@ private:
 // direction (all edges of the other face parallel to the plane) fails.
 bool prismaPaar(Seitenpolygone& flaechen, const std::vector<Vektor>& normalen, std::size_t i, std::size_t j) {
     // Gerade::istParallelZu of the plane of face i.
-    const auto parallelZuI = [&](const Gerade& h) { return istNull(h.rv * normalen[i]); };
+    const auto parallelZuI = [&](const Gerade& h) { return parallelZurEbene(h.rv, normalen[i]); };
     std::optional<std::size_t> c;
     for (std::size_t m = 0; m < flaechen.size(); ++m)
         if (m != i && m != j) {

@@ -79,9 +79,13 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2) {
         return {};
     }
     if (g1.istWindschiefZu(g2)) return {};
-    const Vektor n = g1.rv.kreuz(g2.rv);
-    const double s = ((g2.ap.ortsvektor() - a1).kreuz(g2.rv) * n) / (n * n);
-    return nurEndliche({ort(a1 + s * g1.rv)});
+    // With the directions at computing size (Gerade.h), so that directions beyond the range of
+    // their squares give the point that shorter ones along them give.
+    const Tripel u = zumRechnen(g1.rv);
+    const Tripel v = zumRechnen(g2.rv);
+    const Tripel n = kreuz(u, v);
+    const double s = skalar(kreuz(g2.ap.ortsvektor() - a1, v), n) / skalar(n, n);
+    return nurEndliche({ort(Vektor(a1 + s * u))});
 }
 
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g) {

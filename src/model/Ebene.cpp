@@ -18,7 +18,7 @@ std::string Ebene::alsString() const {
     return "Ebene durch den Punkt " + ap.name + " " + ap.alsString() + " mit dem Normalenvektor " + nv.alsString();
 }
 
-bool Ebene::istParallelZu(const Ebene& e) const { return nv.kreuz(e.nv).istNullvektor(); }
+bool Ebene::istParallelZu(const Ebene& e) const { return richtungenParallel(nv, e.nv, linienmass::gleicheRichtung); }
 
 bool Ebene::enthaelt(const Gerade& g) const { return istParallelZu(g) && enthaelt(g.ap); }
 
@@ -94,7 +94,9 @@ bool Ebene::einlisten() const { return eingetragen(eintragen(*this, name)); }
 
 bool Ebene::einlistenAls(const std::string& n) const { return eingetragen(eintragen(*this, n)); }
 
-bool operator==(const Ebene& l, const Ebene& r) { return istNull(l.nv.kreuz(r.nv).norm()) && l.enthaelt(r.ap); }
+bool operator==(const Ebene& l, const Ebene& r) {
+    return richtungenParallel(l.nv, r.nv, linienmass::nullWinkel) && l.enthaelt(r.ap);
+}
 
 bool istEbene(const std::string& name) { return ebenenListe.contains(name); }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The unbounded plane: an anchor point and a normal, stored as passed.
 //
-// The normal is never normalised: parallelism, containment and equality compare cross and
-// dot products of the stored vectors with the zero tolerance, so their answers scale with the
-// lengths of the normals involved. Every operation assumes a normal that is not the zero vector.
+// The stored normal is never normalised; parallelism and equality compare the unit vectors of
+// the normals and directions involved (Gerade.h), so that no answer depends on how long a
+// normal came out. A point lies in the plane when its distance passes the zero test: a plane
+// has no extent that a relative tolerance could refer to. Every operation assumes a normal
+// that is not the zero vector.
 
 #include <string>
 #include <vector>
@@ -36,11 +38,13 @@ struct Ebene {
     // "Ebene durch den Punkt A A(1.000, 2.000, 3.000) mit dem Normalenvektor <0.000, 0.000, 2.000>."
     std::string alsString() const;
 
-    // The line-plane and point-plane relations the line record relies on (defined with Gerade).
+    // The line-plane and point-plane relations the line record relies on (defined with Gerade):
+    // the line's unit direction and the unit normal have a dot product below the zero test;
+    // the point's distance passes the zero test.
     bool istParallelZu(const Gerade& g) const;
     bool enthaelt(const Punkt& p) const;
 
-    // The normals are parallel (squared length of their cross product below 1e-8).
+    // The normals are parallel: the cross product of their unit vectors is shorter than 1e-4.
     bool istParallelZu(const Ebene& e) const;
     // The carrier line lies in the plane: parallel to it and its anchor point in it.
     bool enthaelt(const Gerade& g) const;
@@ -79,8 +83,9 @@ struct Ebene {
 // A plane holds its anchor by value and binds no point of that name.
 template <class F> KeineTeile fuerTeile(const Ebene&, F&&) { return {}; }
 
-// The same point set: parallel normals (length of the cross product below 1e-8) and the
-// right plane's anchor point in the left plane. Names, lengths and orientations play no part.
+// The same point set: normals whose unit vectors have a cross product shorter than 1e-8, and
+// the right plane's anchor point in the left plane. Names, lengths and orientations play no
+// part.
 bool operator==(const Ebene& l, const Ebene& r);
 
 // ebenenListe holds a plane under the name.

@@ -27,8 +27,11 @@ std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2) {
 }
 
 std::optional<Ebene> ebeneDurchPundG(const Punkt& p, const Gerade& g) {
-    if (g.enthaelt(p)) return std::nullopt;
-    return Ebene(p, g.rv.kreuz(g.ap.ortsvektor() - p.ortsvektor()));
+    // A point on the line spans no plane with it; nor does one whose plane would have a normal
+    // too short for the plane routines (the null vector's test, as for three points).
+    const Vektor n = g.rv.kreuz(g.ap.ortsvektor() - p.ortsvektor());
+    if (g.enthaelt(p) || n.istNullvektor()) return std::nullopt;
+    return Ebene(p, n);
 }
 
 namespace {

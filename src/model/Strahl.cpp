@@ -1,5 +1,7 @@
 #include "model/Strahl.h"
 
+#include <optional>
+
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -11,9 +13,11 @@ Punkt Strahl::punkt() const { return vektor2Punkt(ap.ortsvektor() + rv); }
 Gerade Strahl::huelle() const { return Gerade(ap, rv); }
 
 bool Strahl::enthaelt(const Punkt& p) const {
-    if (!huelle().enthaelt(p)) return false;
-    // On the carrier line: it belongs to the ray unless it lies behind the start point.
-    return (p.ortsvektor() - ap.ortsvektor()) * richtung() >= 0;
+    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), ap.ortsvektor(), rv);
+    if (!l) return p == ap;
+    // On the carrier line, and not behind the start point by more than the zero test.
+    return unterGrenze(l->quer, linienmass::punktAbstand, l->betrag) &&
+           (l->laengs >= 0 || unterGrenze(-l->laengs, linienmass::nullAbstand, l->betrag));
 }
 
 std::set<std::string> Strahl::eckenMenge() const { return {ap.name}; }
@@ -27,7 +31,7 @@ bool Strahl::einlisten() const { return eingetragen(eintragen(*this, name)); }
 bool Strahl::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Strahl& s, const Strahl& t) {
-    return s.rv.kreuz(t.rv).istNullvektor() && s.ap == t.ap && s.rv * t.rv > 0;
+    return richtungenParallel(s.rv, t.rv, linienmass::gleicheRichtung) && s.ap == t.ap && s.rv * t.rv > 0;
 }
 
 bool istStrahl(const std::string& name) {

@@ -28,6 +28,8 @@ struct Strahl {
     Punkt punkt() const;
     // The carrier line (empty name).
     Gerade huelle() const;
+    // The point lies on the carrier line (Gerade::enthaelt), not behind the start point by
+    // more than the zero test. A ray without direction holds its start point's place only.
     bool enthaelt(const Punkt& p) const;
     // The start point's name: a ray is bound to its start point.
     std::set<std::string> eckenMenge() const;
@@ -48,7 +50,8 @@ template <class F> HaeltPunkte fuerTeile(const Strahl& s, F&& f) {
     return {};
 }
 
-// The same point set: parallel directions of the same sense and the same start point.
+// The same point set: directions that run alike (linienmass::gleicheRichtung) in the same
+// sense, and the same start point.
 bool operator==(const Strahl& s, const Strahl& t);
 
 bool istStrahl(const std::string& name);

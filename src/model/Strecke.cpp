@@ -1,5 +1,7 @@
 #include "model/Strecke.h"
 
+#include <algorithm>
+
 #include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
@@ -20,11 +22,15 @@ Ebene Strecke::mittelSenkrechte() const { return Ebene(schwerpunkt(), richtung()
 Gerade Strecke::huelle() const { return Gerade(ap, richtung()); }
 
 bool Strecke::enthaelt(const Punkt& p) const {
-    // The way from one end through p to the other end is no longer than the segment itself.
-    const double a = ap.dist(ep);
-    const double b = p.dist(ap);
-    const double c = p.dist(ep);
-    return istNull((a - b) - c);
+    // On the segment's line, and between its ends: the foot of p lies no farther than the
+    // zero test before the start or beyond the end (never closer than rounding leaves open).
+    const Vektor a = ap.ortsvektor(), e = ep.ortsvektor();
+    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), a, e - a);
+    if (!l) return p == ap;   // no direction: the segment is a point
+    const double betrag = std::max(l->betrag, groessteKomponente(e));
+    const auto amRand = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, linienmass::nullAbstand, betrag); };
+    return unterGrenze(l->quer, linienmass::punktAbstand, betrag) && amRand(-l->laengs) &&
+           amRand(l->laengs - l->laenge);
 }
 
 std::set<std::string> Strecke::eckenMenge() const { return {ap.name, ep.name}; }

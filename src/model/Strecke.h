@@ -33,6 +33,8 @@ struct Strecke {
     Ebene mittelSenkrechte() const;
     // The carrier line through ap along richtung() (empty name).
     Gerade huelle() const;
+    // The point lies on the segment's line (Gerade::enthaelt) with its foot between the ends,
+    // within the zero test of them. A segment of length 0 holds its one place only (==).
     bool enthaelt(const Punkt& p) const;
     // The names of the two end points: a segment is bound to them.
     std::set<std::string> eckenMenge() const;

@@ -160,7 +160,8 @@ TEST(ParallelePaare, WieDerVergleichJedesPaares) {
         std::vector<Ebene> ebenen;
         std::uniform_real_distribution<double> laenge(0.5, 3), faktor(0.3, 3);
         for (int k = 0; k < 60; ++k) {
-            // A direction, and a few others turned away from it by about the bound 1e-4 / (|a|·|b|).
+            // A direction, and a few others turned away from it by angles from 3e-6 to 1e-3,
+            // about the bound 1e-4.
             const Vektor u = zufallsrichtung();
             Vektor quer = u.kreuz(zufallsrichtung());
             quer = (1 / quer.norm()) * quer;

@@ -35,10 +35,12 @@ TEST_F(Ebenen, GleichParallelUndAbstand) {
     EXPECT_DOUBLE_EQ(oben.dist(unten), 3.0);
     EXPECT_EQ(unten.dist(ebene(0, 0, 7, 1, 0, 1)), 0.0);  // planes that meet
 
-    // Normals of length 0.001: the cross product has length 1e-6, its square passes the
-    // parallel test, its length fails the equality test.
-    EXPECT_TRUE(ebene(0, 0, 0, 0.001, 0, 0).istParallelZu(ebene(0, 0, 0, 0, 0.001, 0)));
-    EXPECT_FALSE(ebene(0, 0, 0, 0.001, 0, 0) == ebene(0, 0, 0, 0, 0.001, 0));
+    // Short normals at right angles are no more parallel than long ones; normals 5e-5 apart in
+    // angle are parallel (below 1e-4), yet the planes are not one (not below 1e-8).
+    EXPECT_FALSE(ebene(0, 0, 0, 0.001, 0, 0).istParallelZu(ebene(0, 0, 0, 0, 0.001, 0)));
+    EXPECT_TRUE(ebene(0, 0, 0, 1e3, 0, 0).istParallelZu(ebene(0, 0, 0, 1e-3, 5e-8, 0)));
+    EXPECT_FALSE(ebene(0, 0, 0, 1e3, 0, 0) == ebene(0, 0, 0, 1e-3, 5e-8, 0));
+    EXPECT_TRUE(ebene(0, 0, 0, 1e3, 0, 0) == ebene(0, 0, 0, 1e-3, 5e-12, 0));
 }
 
 TEST_F(Ebenen, EnthaeltLinienUndKreise) {
@@ -52,11 +54,11 @@ TEST_F(Ebenen, EnthaeltLinienUndKreise) {
     // One end point lies in the plane, yet the segment crosses it.
     EXPECT_FALSE(e.enthaelt(Strecke(pkt(1, 1, 2), pkt(1, 1, 5))));
 
-    // A direction with a z component of 1e-9: the dot product with (0, 0, 1) is 1e-9, with
-    // (0, 0, 100) it is 1e-7, beyond the zero tolerance.
-    const Gerade fast(pkt(1, 1, 0), Vektor(1, 0, 1e-9));
-    EXPECT_TRUE(ebene(0, 0, 0, 0, 0, 1).enthaelt(fast));
-    EXPECT_FALSE(ebene(0, 0, 0, 0, 0, 100).enthaelt(fast));
+    // A direction rising by 1e-9 a unit lies in the plane, one rising by 1e-7 not, whatever the
+    // lengths of the direction and the normal.
+    EXPECT_TRUE(ebene(0, 0, 0, 0, 0, 1).enthaelt(Gerade(pkt(1, 1, 0), Vektor(1, 0, 1e-9))));
+    EXPECT_TRUE(ebene(0, 0, 0, 0, 0, 100).enthaelt(Gerade(pkt(1, 1, 0), Vektor(1e3, 0, 1e-6))));
+    EXPECT_FALSE(ebene(0, 0, 0, 0, 0, 0.01).enthaelt(Gerade(pkt(1, 1, 0), Vektor(1e-3, 0, 1e-10))));
     EXPECT_TRUE(ebene(0, 0, 0, 0, 0, 1).enthaelt(pkt(3, 4, 9e-9)));
     EXPECT_FALSE(ebene(0, 0, 0, 0, 0, 1).enthaelt(pkt(3, 4, 2e-8)));
 

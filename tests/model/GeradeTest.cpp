@@ -13,24 +13,27 @@ Gerade gerade(double ax, double ay, double az, double rx, double ry, double rz) 
 }
 }  // namespace
 
-TEST_F(Geraden, ToleranzenSkalierenMitDerRichtung) {
+TEST_F(Geraden, ToleranzenLesenSichFuerDieEinheitsrichtung) {
     const Gerade g = gerade(0, 0, 0, 1, 0, 0);
     EXPECT_TRUE(g.istParallelZu(gerade(0, 1, 0, 1, 1e-9, 0)));
     EXPECT_FALSE(g.istParallelZu(gerade(0, 1, 0, 1, 1e-7, 0)));
-    // The directions are not normalised: a long direction scales the cross product.
-    EXPECT_FALSE(gerade(0, 0, 0, 1000, 0, 0).istParallelZu(gerade(0, 1, 0, 1, 1e-10, 0)));
+    // The length of a direction plays no part: the sine of the angle decides.
+    EXPECT_TRUE(gerade(0, 0, 0, 1000, 0, 0).istParallelZu(gerade(0, 1, 0, 1, 1e-10, 0)));
+    EXPECT_FALSE(gerade(0, 0, 0, 0.001, 0, 0).istParallelZu(gerade(0, 1, 0, 1e6, 1e-1, 0)));
     EXPECT_TRUE(g.istParallelZu(gerade(0, 1, 0, 1e6, 0, 0)));
-    // Equality tests the squared cross product: these are equal but not parallel.
+    // Equality takes directions within 1e-4 of one another: these are equal but not parallel.
     const Gerade h = gerade(0, 0, 0, 1, 1e-5, 0);
     EXPECT_TRUE(g == h);
     EXPECT_FALSE(g.istParallelZu(h));
     // Scaled and reversed directions, another anchor on the same line.
     EXPECT_TRUE(g == gerade(-4, 0, 0, -250, 0, 0));
     EXPECT_FALSE(g == gerade(0, 0, 1, 1, 0, 0));
-    // Containment too scales with the direction.
-    EXPECT_TRUE(g.enthaelt(pkt(5, 9e-5, 0)));  // squared cross product 8.1e-9
-    EXPECT_FALSE(g.enthaelt(pkt(5, 2e-4, 0)));
-    EXPECT_FALSE(gerade(0, 0, 0, 100, 0, 0).enthaelt(pkt(5, 9e-5, 0)));
+    // A point lies on the line within 1e-4 of it, whatever the length of the direction.
+    for (const double l : {1e-4, 1.0, 100.0, 1e7}) {
+        SCOPED_TRACE(l);
+        EXPECT_TRUE(gerade(0, 0, 0, l, 0, 0).enthaelt(pkt(5, 9e-5, 0)));
+        EXPECT_FALSE(gerade(0, 0, 0, l, 0, 0).enthaelt(pkt(5, 2e-4, 0)));
+    }
 }
 
 TEST_F(Geraden, ParallelIdentischSchneidendWindschief) {

@@ -14,10 +14,12 @@ TEST_F(Strahlen, EnthaeltAnfangVorneHintenDaneben) {
     EXPECT_FALSE(s.enthaelt(pkt(0.999, 1, 0)));
     EXPECT_FALSE(s.enthaelt(pkt(-5, 1, 0)));
     EXPECT_FALSE(s.enthaelt(pkt(5, 1.001, 0)));
-    // Within the carrier line's tolerance and just behind the start: behind counts.
-    EXPECT_FALSE(s.enthaelt(pkt(1 - 1e-12, 1, 0)));
-    // Without direction every point passes both tests.
-    EXPECT_TRUE(Strahl(origo, nullvec).enthaelt(pkt(3, -4, 5)));
+    // Behind the start within the zero test counts as the start, beyond it not.
+    EXPECT_TRUE(s.enthaelt(pkt(1 - 1e-9, 1, 0)));
+    EXPECT_FALSE(s.enthaelt(pkt(1 - 2e-8, 1, 0)));
+    // Without direction only the start point's place.
+    EXPECT_FALSE(Strahl(origo, nullvec).enthaelt(pkt(3, -4, 5)));
+    EXPECT_TRUE(Strahl(origo, nullvec).enthaelt(pkt(0, 4e-9, 0)));
 }
 
 TEST_F(Strahlen, GleichheitUndEcken) {
@@ -45,11 +47,14 @@ TEST_F(Strecken, EnthaeltEndenMitteUndNachbarn) {
     EXPECT_TRUE(s02.enthaelt(s02.schwerpunkt()));
     EXPECT_FALSE(s02.enthaelt(pkt(2.001, 0, 0)));
     EXPECT_FALSE(s02.enthaelt(pkt(-0.001, 0, 0)));
-    EXPECT_TRUE(s02.enthaelt(pkt(1, 0.00005, 0)));  // detour about 2.5e-9
+    EXPECT_TRUE(s02.enthaelt(pkt(1, 0.00005, 0)));
     EXPECT_FALSE(s02.enthaelt(pkt(1, 0.001, 0)));
-    // A segment of length 0 holds only points closer than 5e-9 to its end point.
-    EXPECT_TRUE(nullStrecke.enthaelt(pkt(4e-9, 0, 0)));
-    EXPECT_FALSE(nullStrecke.enthaelt(pkt(6e-9, 0, 0)));
+    // Beside an end within the line's tolerance, beyond it within the zero test.
+    EXPECT_TRUE(s02.enthaelt(pkt(2 + 5e-9, 0.00009, 0)));
+    EXPECT_FALSE(s02.enthaelt(pkt(2 + 2e-8, 0, 0)));
+    // A segment of length 0 holds only points closer than 1e-8 to its end point.
+    EXPECT_TRUE(nullStrecke.enthaelt(pkt(6e-9, 0, 0)));
+    EXPECT_FALSE(nullStrecke.enthaelt(pkt(2e-8, 0, 0)));
 }
 
 TEST_F(Strecken, GleichheitUndTeile) {
