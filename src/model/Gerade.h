@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "geometry/Linienlage.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 #include "model/Teile.h"
@@ -18,67 +19,6 @@ namespace quodral {
 struct Ebene;
 struct Kugel;
 
-// The bounds of the tests on unit vectors.
-namespace linienmass {
-// A point closer to a line than this lies on it.
-inline constexpr double punktAbstand = 1e-4;
-// Two directions whose unit vectors have a cross product shorter than this (the sine of the
-// angle between them) run alike: one line or ray is the other (with a common point), two
-// planes are parallel. At this angle a point a unit along the one lies on the other.
-inline constexpr double gleicheRichtung = 1e-4;
-// The zero test of the sine (or of the cosine) of an angle: two lines are parallel (and then
-// never meet or are one), two planes are one (with a common point), a line runs parallel to a
-// plane (its unit direction has a dot product with the plane's unit normal below this).
-inline constexpr double nullWinkel = 1e-8;
-// The zero test of a distance: a point this far beyond an end of a segment or behind the
-// start of a ray still lies on it, and lines that pass this close meet.
-inline constexpr double nullAbstand = 1e-8;
-}  // namespace linienmass
-
-// What rounding leaves undecided in a distance or a length computed from positions whose
-// coordinates reach `betrag` in absolute value; no bound of the tests below is taken smaller.
-// It is the rounding term of the position tolerance (geometry/Toleranz.h), sixteen units of
-// the last place of that coordinate: the difference of two positions, and its cross and dot
-// products with a unit vector, are each off by a few such units, and the tests here decide no
-// finer than the solids do.
-double rundungsSpielraum(double betrag);
-// x lies below the bound, or below what rounding leaves open at coordinates up to `betrag`
-// (found only where the bound alone does not hold).
-bool unterGrenze(double x, double grenze, double betrag);
-
-// The direction as the tests compute with it: as given where its squares and the products of
-// two of them are normal doubles, else brought to about unit size by a power of two
-// (aufEins), which changes no digit; every test and meeting point below comes out the same on
-// either.
-Tripel zumRechnen(const Tripel& d);
-
-// The directions (or normals) a and b are parallel: their unit vectors' cross product is
-// shorter than `grenze` (compared in squares, |a × b|² < grenze² |a|² |b|²). A null vector,
-// which has no direction, is parallel to every one, as the cross product with it is null.
-//
-// No floor for rounding is needed here: the components of unit vectors are at most 1, so
-// their cross product is off by a few units of the last place of 1 (about 1e-15), far below
-// both bounds. The rounding of the positions a direction was computed from is the direction's
-// own: a record holds its direction as given.
-bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze);
-
-// The direction d runs parallel to the plane with the normal n: the dot product of their
-// unit vectors passes the zero test (linienmass::nullWinkel). True where either is a null
-// vector.
-bool parallelZurEbene(const Tripel& d, const Tripel& n);
-
-// Where the position p lies relative to the line through a along d, measured with d's unit
-// vector: `laengs` the signed distance of its foot from a along d, `quer` its distance from
-// the line, `laenge` the length of d and `betrag` the largest absolute coordinate of p and a
-// (for rundungsSpielraum).
-struct Linienlage {
-    double laengs = 0;
-    double quer = 0;
-    double laenge = 0;
-    double betrag = 0;
-};
-// Nothing where d has no unit vector (a null vector, or a number that is not finite).
-std::optional<Linienlage> linienlage(const Tripel& p, const Tripel& a, const Tripel& d);
 
 struct Gerade {
     std::string name;

@@ -1,0 +1,82 @@
+#include "geometry/Linienlage.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geometry/Toleranz.h"
+
+namespace quodral {
+
+namespace {
+
+// Vectors whose squared length lies between these have squares, and products of two squares,
+// that are normal doubles.
+constexpr double kleinstesRechenquadrat = 1e-140;
+constexpr double groesstesRechenquadrat = 1e140;
+
+bool imRechenbereich(double quadrat) { return quadrat >= kleinstesRechenquadrat && quadrat <= groesstesRechenquadrat; }
+
+// The squared length of a direction brought to computing size; 0 where it has no direction.
+double laengenquadrat(const Tripel& u) {
+    const double q = skalar(u, u);
+    return std::isfinite(q) ? q : 0;
+}
+
+}  // namespace
+
+double rundungsSpielraum(double betrag) {
+    // The position tolerance of no extent is its rounding term alone.
+    return lagetoleranz(0.0, betrag);
+}
+
+bool unterGrenze(double x, double grenze, double betrag) {
+    if (x < grenze) return true;
+    // The rounding term grows no faster than the coordinate (a multiple of its last place):
+    // at or above that of 1 times the coordinate it cannot hold, and need not be found.
+    static const double jeEinheit = rundungsSpielraum(1.0);
+    if (!(x < jeEinheit * betrag)) return false;
+    return x < rundungsSpielraum(betrag);
+}
+
+Tripel zumRechnen(const Tripel& d) { return imRechenbereich(skalar(d, d)) ? d : aufEins(d); }
+
+bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze) {
+    const Tripel u = zumRechnen(a), v = zumRechnen(b);
+    const double uu = laengenquadrat(u), vv = laengenquadrat(v);
+    if (!(uu > 0) || !(vv > 0)) return true;
+    const Tripel k = kreuz(u, v);
+    return skalar(k, k) < grenze * grenze * uu * vv;
+}
+
+bool parallelZurEbene(const Tripel& d, const Tripel& n) {
+    const Tripel u = zumRechnen(d), m = zumRechnen(n);
+    const double uu = laengenquadrat(u), mm = laengenquadrat(m);
+    if (!(uu > 0) || !(mm > 0)) return true;
+    const double s = skalar(u, m);
+    return s * s < linienmass::nullWinkel * linienmass::nullWinkel * uu * mm;
+}
+
+std::optional<Linienlage> linienlage(const Tripel& p, const Tripel& a, const Tripel& d) {
+    const bool gegeben = imRechenbereich(skalar(d, d));
+    const Tripel u = gegeben ? d : aufEins(d);
+    const double uu = laengenquadrat(u);
+    if (!(uu > 0)) return std::nullopt;
+    const double lu = std::sqrt(uu);
+    const Tripel w = p - a;
+    Linienlage l;
+    l.laenge = gegeben ? lu : betrag(d);
+    l.betrag = std::max(groessteKomponente(p), groessteKomponente(a));
+    if (imRechenbereich(skalar(w, w))) {
+        l.laengs = skalar(u, w) / lu;
+        l.quer = laenge(kreuz(u, w)) / lu;
+    } else {
+        // A step too long or too short to square (or none): measured at about unit size too.
+        const Zweiermass mass(groessteKomponente(w));
+        const Tripel v = mass.auf(w);
+        l.laengs = mass.zurueck(skalar(u, v) / lu);
+        l.quer = mass.zurueck(betrag(kreuz(u, v)) / lu);
+    }
+    return l;
+}
+
+}  // namespace quodral
