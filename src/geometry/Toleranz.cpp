@@ -22,19 +22,32 @@ constexpr double rundungsStellen = 16;
 
 double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
 
-Lagebox lagebox(const std::vector<Vektor>& orte) {
+namespace {
+
+// The box around positions whose coordinates t(v) gives.
+template <class V, class T> Lagebox boxVon(const std::vector<V>& orte, T t) {
     Lagebox b;
     if (orte.empty()) return b;
-    b.lo = {orte[0].x1, orte[0].x2, orte[0].x3};
+    b.lo = t(orte[0]);
     b.hi = b.lo;
-    for (const Vektor& v : orte) {
-        const double c[3] = {v.x1, v.x2, v.x3};
+    for (const V& v : orte) {
+        const std::array<double, 3> c = t(v);
         for (int i = 0; i < 3; ++i) {
             b.lo[i] = std::min(b.lo[i], c[i]);
             b.hi[i] = std::max(b.hi[i], c[i]);
         }
     }
     return b;
+}
+
+}  // namespace
+
+Lagebox lagebox(const std::vector<Vektor>& orte) {
+    return boxVon(orte, [](const Vektor& v) { return std::array<double, 3>{v.x1, v.x2, v.x3}; });
+}
+
+Lagebox lagebox(const std::vector<Tripel>& orte) {
+    return boxVon(orte, [](const Tripel& v) { return std::array<double, 3>{v.x, v.y, v.z}; });
 }
 
 double ausdehnung(const std::vector<Vektor>& orte) {

@@ -33,12 +33,16 @@ struct Polyeder {
 
     // "Polyeder mit den Flächenpolygonen [...] und den Ecken [...]." for a solid; for one
     // without volume " zur Fläche des Polygons [...] ausgeartete Polyeder NAME." (leading blank).
+    // A solid has a volume where its faces lie farther apart than its tolerance on average
+    // (three times its volume over its surface beyond the tolerance of its corners,
+    // geometry/Toleranz.h), at every scale.
     std::string alsString() const;
 
     // volumenAusSeiten of the registered faces' measures.
     double volumen() const;
     double flaeche() const;
-    // Total edge length; halved for a solid with volume, where every edge has two faces.
+    // Total edge length; halved for a solid with volume (as alsString decides it), where every
+    // edge has two faces.
     double laenge() const;
     // The largest distance of two corners.
     double durchmesser() const;
