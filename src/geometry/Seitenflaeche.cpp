@@ -22,6 +22,14 @@ constexpr double wurzelDrei = 1.7320508075688772;
 // Up to this many corners the side test compares every edge with every corner; beyond, it asks
 // the support function of their outline.
 constexpr std::size_t wenigeEcken = 16;
+// Up to this many vertices of the outline the support function compares them all: fewer
+// products than finding the direction among their normals.
+constexpr std::size_t wenigeUmrissecken = 8;
+// The area vector of a chain gives the face its normal where it lies within 60 degrees of the
+// normal of the corners' span: corners off the plane by 1e-4 of the extent, which the span
+// admits, tilt it by about 1e-4 at most; a vector farther off is one of rounding, left by a
+// chain that encloses next to nothing.
+constexpr double flaechennormaleNah = 0.5;
 
 bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
 
@@ -50,8 +58,8 @@ public:
     explicit Stuetzfunktion(const std::vector<Ebenenpunkt>& p) {
         for (std::size_t i : konvexeHuelle2d(p)) huelle_.push_back(p[i]);
         const std::size_t m = huelle_.size();
-        // Up to eight vertices are all compared (maximum below): no directions are needed.
-        if (m <= 8) return;
+        // Few vertices are all compared (maximum below): no directions are needed.
+        if (m <= wenigeUmrissecken) return;
         // The vertex after edge i is the farthest one for every direction between the outward
         // normals of edge i and edge i + 1.
         for (std::size_t i = 0; i < m; ++i) {
@@ -66,7 +74,7 @@ public:
         const auto wert = [&](std::size_t i) { return ux * huelle_[i][0] + uy * huelle_[i][1]; };
         const std::size_t m = huelle_.size();
         double groesster = -std::numeric_limits<double>::infinity();
-        if (m <= 8) {
+        if (m <= wenigeUmrissecken) {
             for (std::size_t i = 0; i < m; ++i) groesster = std::max(groesster, wert(i));
             return groesster;
         }
@@ -189,13 +197,12 @@ void Seitenflaeche::bauen() {
     flaechenvektor_ = 0.5 * vektor;
     flaeche_ = 0.5 * summeDerFlaechen;
     if (dimension_ < 2) return;
-    // The normal of the enclosed area where the chain encloses one: its vector then points
-    // within a small angle of the span's normal (corners off the plane by 1e-4 of the extent
-    // tilt it by about that much). A chain that encloses next to nothing (folded back on
-    // itself, or the points of a cloud in no order) leaves a vector of rounding, in any
-    // direction: the span's normal stands, with the sense of the chain's first turn.
+    // The normal of the enclosed area where the chain encloses one (flaechennormaleNah). A
+    // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
+    // no order) leaves a vector of rounding, in any direction: the span's normal stands, with
+    // the sense of the chain's first turn.
     const std::optional<Tripel> a = einheitsvektor(flaechenvektor_);
-    normale_ = a && (klar_ || std::fabs(skalar(*a, lage.normale)) > 0.5) ? *a : Tripel(lage.normale);
+    normale_ = a && (klar_ || std::fabs(skalar(*a, lage.normale)) > flaechennormaleNah) ? *a : Tripel(lage.normale);
     // e1 along the span's longest line (of a clear triangle, its first edge), square to the normal.
     const Tripel e = klar_ ? mass_.auf(ecken_[1] - ecken_[0]) : Tripel(lage.e1);
     e1_ = einheitsvektor(e - skalar(e, normale_) * normale_).value_or(e);

@@ -18,6 +18,9 @@ namespace {
 // gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
 constexpr double rundungsStellen = 16;
 
+// The tolerance of positions of extent 1 and more, and its share of the extent below that.
+constexpr double lageAnteil = 1e-8;
+
 }  // namespace
 
 double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
@@ -56,7 +59,7 @@ double ausdehnung(const std::vector<Vektor>& orte) {
 }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max(1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
+    return std::max(lageAnteil * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
 }
 
 double lagetoleranz(const Lagebox& b) {

@@ -56,26 +56,27 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     const double tol = mass.auf(lage.toleranz);
     const double weite = mass.auf(L);
     // The position farthest from the first: the line of the two is the longest one to measure
-    // the others against.
-    Tripel b;
+    // the others against. (Lengths are compared by their squares, at the scale.)
+    std::size_t weitester = 0;
     double d1 = 0;
     for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const Tripel r = d(i); laenge(r) > d1) {
-            d1 = laenge(r);
-            b = r;
+        if (const Tripel r = d(i); skalar(r, r) > d1) {
+            d1 = skalar(r, r);
+            weitester = i;
         }
+    d1 = std::sqrt(d1);
     if (!(d1 > tol)) return lage;
     lage.dimension = 1;
-    const Tripel u = (1 / d1) * b;
+    const Tripel u = (1 / d1) * d(weitester);
     lage.e1 = Vektor(u);
     std::size_t fern = 0;
     double d2 = 0;
     for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const double h = laenge(kreuz(u, d(i))); h > d2) {
-            d2 = h;
+        if (const Tripel k = kreuz(u, d(i)); skalar(k, k) > d2) {
+            d2 = skalar(k, k);
             fern = i;
         }
-    if (!(d2 > tol)) return lage;
+    if (!(d2 > tol * tol)) return lage;
     lage.dimension = 2;
     // The normal from the part of the farthest position's difference across the line: the
     // cross product of two nearly parallel differences loses the digits their common part
@@ -86,13 +87,13 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     const auto e = [&](std::size_t i) { return mass.auf(orte[i] - orte.front()); };
     const double richtung = kantenAnteil * std::min(weite, mass.auf(1.0));
     std::size_t i1 = 0;
-    while (i1 < orte.size() && !(laenge(e(i1)) > richtung)) ++i1;
+    while (i1 < orte.size() && !(skalar(e(i1), e(i1)) > richtung * richtung)) ++i1;
     bool umkehren = false;
     if (i1 < orte.size()) {
         const Tripel r = e(i1);
         const Tripel ru = (1 / laenge(r)) * r;
         for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
-            if (laenge(kreuz(ru, e(i2))) > tol) {
+            if (const Tripel k = kreuz(ru, e(i2)); skalar(k, k) > tol * tol) {
                 umkehren = skalar(senkrecht(ru, e(i2)), n) < 0;
                 break;
             }
