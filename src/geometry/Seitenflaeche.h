@@ -39,9 +39,9 @@ public:
     Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (within
-    // 1e-4 of the extent), 3 none of these (ebenenlage, Vieleckpruefung.h). The plane, the
-    // frame and everything asked of the face exist from dimension 2 on; a face of another
-    // dimension holds no point and meets nothing.
+    // 1e-4 of the extent), 3 none of these (ebenenlage, Vieleckpruefung.h). The plane and the
+    // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
+    // another dimension than 2 holds no point, meets no line and is not convex.
     int dimension() const { return dimension_; }
     const std::vector<Tripel>& ecken() const { return ecken_; }
     const Tripel& mitte() const { return mitte_; }
@@ -56,7 +56,7 @@ public:
     double eigeneToleranz() const { return eigeneToleranz_; }
     const Zweiermass& mass() const { return mass_; }
 
-    // p in the face's frame and scale: its projection into the plane, and its height above it.
+    // The projection of p into the plane, in the face's frame and at its scale.
     Ebenenpunkt inDerEbene(const Tripel& p) const;
     // The corners in the plane, in their order, and the indices of those on the convex outline,
     // counter-clockwise about the normal (no corner on the line through its neighbours). With

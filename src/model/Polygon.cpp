@@ -177,7 +177,7 @@ bool Polygon::istEben() const {
     std::vector<Vektor> q;
     for (const std::string& n : eckenMenge())
         if (const Punkt* p = eckpunkt(n)) q.push_back(p->ortsvektor());
-    return ebenenlage(q).dimension == 2;
+    return Seitenflaeche(q).dimension() == 2;
 }
 
 bool Polygon::istDreieck() const { return ecken.size() == 4 && ecken.front() == ecken.back(); }
