@@ -398,7 +398,8 @@ std::vector<Tripel> Seitenflaeche::schnitt(const Tripel& anker, const Tripel& n)
         const double hi = hoehe[i], hj = hoehe[j];
         if (std::fabs(hi) <= toleranz_) punkte.push_back(inDerEbene(i));
         if (std::fabs(hj) <= toleranz_) punkte.push_back(inDerEbene(j));
-        if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0)) punkte.push_back(ecken_[i] + (hi / (hi - hj)) * (ecken_[j] - ecken_[i]));
+        if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0))
+            punkte.push_back(ecken_[i] + (hi / (hi - hj)) * (ecken_[j] - ecken_[i]));
     }
     return punkte;
 }

@@ -106,7 +106,9 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     return lage;
 }
 
-Ebenenlage ebenenlage(const std::vector<Vektor>& orte) { return ebenenlage(std::vector<Tripel>(orte.begin(), orte.end())); }
+Ebenenlage ebenenlage(const std::vector<Vektor>& orte) {
+    return ebenenlage(std::vector<Tripel>(orte.begin(), orte.end()));
+}
 
 bool klaresDreieck(const Tripel& p, const Tripel& q, const Tripel& r) {
     // On the sides brought to about unit size by a power of two: no square overflows or

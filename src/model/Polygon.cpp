@@ -295,7 +295,8 @@ punktlage Polygonflaeche::lage(const Tripel& p) const {
         }
     }
     for (const auto& [a, b] : kanten)
-        if (streckenabstand(p, seite.ecken()[a], seite.ecken()[b], seite.mass()) <= randbreite) return punktlage::randlage;
+        if (streckenabstand(p, seite.ecken()[a], seite.ecken()[b], seite.mass()) <= randbreite)
+            return punktlage::randlage;
     return punktlage::ausserhalb;
 }
 
