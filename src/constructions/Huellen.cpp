@@ -14,10 +14,10 @@
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
-#include "geometry/Monotonkette.h"
 #include "model/Namen.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
+#include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -70,36 +70,6 @@ void ohneNahePunkte(std::vector<std::string>& namen, std::vector<Vektor>& orte, 
     orte.resize(k);
 }
 
-// The corners of the convex hull of points within eps of a plane with unit normal m, as
-// indices, counter-clockwise about m: the extreme points only, a point within eps of the
-// line through its neighbours being none.
-std::vector<std::size_t> ecken2d(const std::vector<Vektor>& orte, const Vektor& m, double eps) {
-    // An orthonormal basis e1, e2 of the plane with e1 × e2 = m.
-    const Vektor hilfe = std::fabs(m.x1) < 0.6 ? Vektor(1, 0, 0) : Vektor(0, 1, 0);
-    Vektor e1 = hilfe.kreuz(m);
-    e1 = (1.0 / e1.norm()) * e1;
-    const Vektor e2 = m.kreuz(e1);
-    struct Q {
-        double u, w;
-        std::size_t i;
-    };
-    std::vector<Q> q;
-    q.reserve(orte.size());
-    for (std::size_t i = 0; i < orte.size(); ++i) {
-        const Vektor d = orte[i] - orte[0];
-        q.push_back({d * e1, d * e2, i});
-    }
-    std::sort(q.begin(), q.end(), [](const Q& a, const Q& b) { return a.u < b.u || (a.u == b.u && a.w < b.w); });
-    // b lies to the left of the line o → a and farther than eps from it.
-    const auto links = [&](const Q& o, const Q& a, const Q& b) {
-        const double ax = a.u - o.u, ay = a.w - o.w, bx = b.u - o.u, by = b.w - o.w;
-        return ax * by - ay * bx > eps * std::sqrt(bx * bx + by * by);
-    };
-    std::vector<std::size_t> ecken;
-    for (const Q& e : monotoneKette(q, links)) ecken.push_back(e.i);
-    return ecken;
-}
-
 // The closed hull polygon of corners given in their order round the figure, counter-clockwise
 // about sinn: the list starts where the walk of genHuellenPolygon starts, and repeats its
 // first corner at the end. orte are the places of the figure's points (one per place), zv
@@ -144,16 +114,21 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
     return ecken;
 }
 
-// The hull polygon of named points within eps of a plane with unit normal m, counter-clockwise
-// about sinn (a normal of the plane in either sense), as genHuellenPolygon describes it.
-// The places orte are those of the registered points namen.
+// The hull polygon of named points within eps of a plane, counter-clockwise about sinn (a
+// normal of the plane in either sense), as genHuellenPolygon describes it. The places orte are
+// those of the registered points namen. Its corners are those of the outline of the points as
+// a face in its own plane (Seitenflaeche.h): the extreme points only, a point within eps of the
+// line through its neighbours being none. (The unit normal of the plane the caller found is
+// not needed: the face has its own.)
 std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
-                                const Vektor& m, double eps) {
+                                const Vektor& /* normale */, double eps) {
     ohneNahePunkte(namen, orte, eps);
     if (namen.size() < 3) return {};
-    std::vector<std::size_t> ecken = ecken2d(orte, m, eps);
+    const Seitenflaeche flaeche(orte, eps);
+    if (flaeche.dimension() < 2) return {};
+    std::vector<std::size_t> ecken = flaeche.umriss(eps);
     if (ecken.size() < 3) return {};
-    if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
+    if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
     std::vector<std::string> polygon;
     for (std::size_t i : anfangen(orte, *ortsmittel(orte), std::move(ecken), sinn)) polygon.push_back(namen[i]);
     return polygon;
@@ -178,38 +153,6 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
 }
 
 }  // namespace
-
-std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen) {
-    std::vector<std::string> pn;
-    std::vector<Vektor> orte;
-    for (const std::string& n : namen)
-        if (const Punkt* p = finde(punktListe, n)) {
-            pn.push_back(n);
-            orte.push_back(p->ortsvektor());
-        }
-    // A point stays when no later point of the list coincides with it. The points are swept
-    // in the order of x, so that only neighbours within the tolerance in x are compared.
-    std::vector<std::size_t> nachX(pn.size());
-    std::iota(nachX.begin(), nachX.end(), std::size_t{0});
-    std::sort(nachX.begin(), nachX.end(), [&](std::size_t a, std::size_t b) {
-        return orte[a].x1 < orte[b].x1 || (orte[a].x1 == orte[b].x1 && a < b);
-    });
-    std::vector<bool> bleibt(pn.size(), true);
-    const auto pruefen = [&](std::size_t i, std::size_t j) {
-        // istNull of the distance: closer than 1e-8 means the same point.
-        if (istNull((orte[i] - orte[j]).norm())) {
-            if (i < j) bleibt[i] = false;
-            else bleibt[j] = false;
-        }
-    };
-    for (std::size_t a = 0; a < nachX.size(); ++a)
-        for (std::size_t b = a + 1; b < nachX.size() && orte[nachX[b]].x1 - orte[nachX[a]].x1 < 1e-8; ++b)
-            pruefen(nachX[a], nachX[b]);
-    std::vector<std::string> ergebnis;
-    for (std::size_t i = 0; i < pn.size(); ++i)
-        if (bleibt[i]) ergebnis.push_back(pn[i]);
-    return ergebnis;
-}
 
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp) {
     const Strahl s(sp, rp.ortsvektor() - sp.ortsvektor());

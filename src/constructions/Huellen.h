@@ -50,11 +50,6 @@ namespace quodral {
 // no registered points are left out.
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld);
 
-// The names left after removal of coincident points (closer than 1e-8), in input order: of
-// several coincident points only the one that comes last in the list stays. Names that are no
-// registered points are left out.
-std::vector<std::string> ohneDoppelpunkte(const std::vector<std::string>& namen);
-
 // The ray from sp through rp does not meet the line through nP and fp.
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp);
 

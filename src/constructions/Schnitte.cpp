@@ -12,6 +12,7 @@
 #include "constructions/Huellensuche.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Raumgeometrie.h"
+#include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
 #include "model/Polyeder.h"
@@ -21,25 +22,18 @@ namespace quodral {
 namespace {
 
 // The points where the plane through anker with the unit normal n meets the solid of the
-// values w, within the tolerance, edge after edge in the order of w.kanten: its ends within the
-// tolerance of the plane, then the point where an edge whose ends lie on either side of the
-// plane crosses it (an end before a crossing as close to it as the rounding). The crossing is
-// taken also where an end lies within the tolerance: an edge that runs nearly along the plane
-// crosses it far from that end, and the section reaches that far. Every point is put into the
-// plane (an end moved along the normal by its distance, none where that is 0), so that the
-// section is plane to the last digits at any scale; of points within the tolerance of an
-// earlier one only the first stays. No length is fixed: a solid scaled by any factor is cut
-// as at its own scale.
+// values w, within the tolerance: face after face, where the plane meets the face's border
+// (Seitenflaeche::schnitt): the ends of its edges within the tolerance of the plane, moved into
+// it along the normal, and the points where its edges cross it; of points within the tolerance
+// of an earlier one only the first stays. So the section is plane to the last digits at any
+// scale, and no length is fixed: a solid scaled by any factor is cut as at its own scale.
 std::vector<Vektor> ebenenPunkte(const Polyeder::Werte& w, const Vektor& anker, const Vektor& n, double toleranz) {
-    std::vector<double> hoehe(w.orte.size());
-    for (std::size_t i = 0; i < w.orte.size(); ++i) hoehe[i] = n * (w.orte[i] - anker);
-    const auto inDerEbene = [&](std::size_t i) { return hoehe[i] == 0 ? w.orte[i] : w.orte[i] - hoehe[i] * n; };
     std::vector<Vektor> punkte;
-    for (const auto& [i, j] : w.kanten) {
-        const double hi = hoehe[i], hj = hoehe[j];
-        if (std::fabs(hi) <= toleranz) punkte.push_back(inDerEbene(i));
-        if (std::fabs(hj) <= toleranz) punkte.push_back(inDerEbene(j));
-        if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0)) punkte.push_back(w.orte[i] + (hi / (hi - hj)) * (w.orte[j] - w.orte[i]));
+    std::vector<Tripel> orte;
+    for (const std::vector<std::size_t>& walk : w.seiten) {
+        orte.clear();
+        for (std::size_t i : walk) orte.push_back(w.orte[i]);
+        for (const Tripel& p : Seitenflaeche(orte, toleranz).schnitt(anker, n)) punkte.emplace_back(p);
     }
     return ohneDoppelte(punkte, toleranz);
 }

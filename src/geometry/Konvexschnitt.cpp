@@ -6,49 +6,32 @@
 #include <optional>
 
 #include "geometry/Raumgeometrie.h"
+#include "geometry/Seitenflaeche.h"
 
 namespace quodral::konvex {
 
 namespace {
 
-double skalar(const Vektor& a, const Vektor& b) { return a.x1 * b.x1 + a.x2 * b.x2 + a.x3 * b.x3; }
+double abstand(const Vektor& a, const Vektor& b) { return betrag(Tripel(a) - Tripel(b)); }
 
-double abstand(const Vektor& a, const Vektor& b) {
-    const double dx = a.x1 - b.x1, dy = a.x2 - b.x2, dz = a.x3 - b.x3;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
+// The mean of the corners.
+Tripel mitte(const std::vector<Vektor>& ecken) {
+    Tripel s;
+    for (const Vektor& v : ecken) s = s + Tripel(v);
+    return (1.0 / static_cast<double>(ecken.size())) * s;
 }
 
-Vektor mitte(const std::vector<Vektor>& ecken, const std::vector<std::size_t>& welche) {
-    double x = 0, y = 0, z = 0;
-    for (std::size_t i : welche) {
-        x += ecken[i].x1;
-        y += ecken[i].x2;
-        z += ecken[i].x3;
-    }
-    const double k = 1.0 / static_cast<double>(welche.size());
-    return {k * x, k * y, k * z};
-}
-
-// The plane of the walk through its mean with Newell's normal (the sum of the cross products
-// of consecutive corners about the mean, twice the walk's area vector); nothing where the walk
-// encloses no area.
+// The plane of the walk as a face in its own plane (Seitenflaeche.h): through the mean of its
+// corners, with the unit normal of the area they enclose; nothing where its corners lie within
+// the tolerance of one line.
 std::optional<Halbraum> ebeneDerSeite(const std::vector<Vektor>& ecken, const std::vector<std::size_t>& walk) {
     if (walk.size() < 3) return std::nullopt;
-    const Vektor m = mitte(ecken, walk);
-    double nx = 0, ny = 0, nz = 0;
-    for (std::size_t k = 0; k < walk.size(); ++k) {
-        const Vektor& p = ecken[walk[k]];
-        const Vektor& q = ecken[walk[(k + 1) % walk.size()]];
-        const double ax = p.x1 - m.x1, ay = p.x2 - m.x2, az = p.x3 - m.x3;
-        const double bx = q.x1 - m.x1, by = q.x2 - m.x2, bz = q.x3 - m.x3;
-        nx += ay * bz - az * by;
-        ny += az * bx - ax * bz;
-        nz += ax * by - ay * bx;
-    }
-    const double laenge = std::sqrt(nx * nx + ny * ny + nz * nz);
-    if (!(laenge > 0) || !std::isfinite(laenge)) return std::nullopt;
-    const Vektor n(nx / laenge, ny / laenge, nz / laenge);
-    return Halbraum{n, skalar(n, m)};
+    std::vector<Tripel> orte;
+    orte.reserve(walk.size());
+    for (std::size_t i : walk) orte.push_back(ecken[i]);
+    const Seitenflaeche seite(orte);
+    if (seite.dimension() < 2) return std::nullopt;
+    return Halbraum{Vektor(seite.normale()), skalar(seite.normale(), seite.mitte())};
 }
 
 Halbraum gewendet(const Halbraum& h) { return {Vektor(-h.n.x1, -h.n.x2, -h.n.x3), -h.d}; }
@@ -90,9 +73,7 @@ std::vector<Halbraum> seitenHalbraeume(const std::vector<Vektor>& ecken,
                                        const std::vector<std::vector<std::size_t>>& seiten, double toleranz) {
     std::vector<Halbraum> ergebnis;
     if (ecken.empty()) return ergebnis;
-    std::vector<std::size_t> alle(ecken.size());
-    for (std::size_t i = 0; i < alle.size(); ++i) alle[i] = i;
-    const Vektor c = mitte(ecken, alle);
+    const Tripel c = mitte(ecken);
     for (const auto& walk : seiten) {
         const std::optional<Halbraum> h = ebeneDerSeite(ecken, walk);
         if (!h) continue;

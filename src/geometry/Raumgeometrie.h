@@ -20,10 +20,6 @@ namespace quodral {
 // adds nothing. Fewer than two positions give none.
 std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte);
 
-// The same basis into a fixed array, for the many small polygons of a hull: the number of
-// vectors found.
-std::size_t orthonormalbasis(const std::vector<Vektor>& orte, std::array<Vektor, 3>& basis);
-
 // The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
 // 2 for coplanar ones, 3 otherwise (each within 1e-4).
 int raumdimension(const std::vector<Vektor>& orte);
@@ -59,18 +55,13 @@ std::array<double, 3> kreuzGenau(const std::array<double, 3>& a, const std::arra
 // (b − a) × (c − a) to about the last digit: the differences are carried with their rounding
 // errors (as two doubles each) and the products of their leading parts taken by kreuzGenau.
 // The area of a triangle a thousand million times longer than wide keeps its digits, where
-// the rounding of the differences alone would move it by a part in ten million.
-std::array<double, 3> kreuzDerDifferenzen(const Vektor& a, const Vektor& b, const Vektor& c);
+// the rounding of the differences alone would move it by a part in ten million. With a scale,
+// the differences are brought to it first (which keeps every digit), and so is the product:
+// at the scale of the triangle's extent no product overflows or underflows.
+Tripel kreuzDerDifferenzen(const Tripel& a, const Tripel& b, const Tripel& c, const Zweiermass& mass = Zweiermass(0));
 
-// The area vector of the fan of triangles from the first position over the others in their
-// order: half the sum of (p[i] − p[0]) × (p[i+1] − p[0]), each by kreuzDerDifferenzen.
-// For a plane polygon its area times its unit normal; for corners a tolerance off one plane
-// the mean of its triangles, with which the pyramid over the fan has its exact volume. The
-// null vector for fewer than three positions.
-Vektor faecherVektor(const std::vector<Vektor>& orte);
-
-// Half the length of (c − a) × (c − b) (kreuzDerDifferenzen); collinear or coincident
-// positions give 0.
+// Half the length of (c − a) × (c − b) (kreuzDerDifferenzen), at the triangle's scale: the
+// area of any triangle whose area is a double; collinear or coincident positions give 0.
 double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
 
 // The point a + t·u of the line through a with direction u that lies in the plane through q
@@ -81,14 +72,11 @@ Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, 
 // The points where the line through a with direction u meets the faces of a solid, given by
 // the positions of its corners and its faces (each a walk of corner indices), within the
 // tolerance of the solid (that of its corners, Toleranz.h): face after face, each point only
-// once (of points within the tolerance of an earlier one, the first stays). A face whose
-// corners are no convex chain (kettenKonvex, Vieleckpruefung.h) gives none. Each face is met
-// in its plane, on the convex outline of its corners: where the line pierces the plane inside
-// the outline or within the tolerance of its border, the piercing point; where the line lies
-// in the plane within the tolerance, the first and the last place where it meets the outline
-// (one point where they lie within the tolerance of each other). No edge's line is followed
-// beyond the edge and no length is fixed: a face with an edge a few tolerances long, at any
-// scale, is met as any other. A null or non-finite direction gives none.
+// once (of points within the tolerance of an earlier one, the first stays). Each face is met as
+// a face in its own plane (Seitenflaeche::treffpunkte) within the solid's tolerance; a face
+// whose corners are no convex chain gives none. No edge's line is followed beyond the edge and
+// no length is fixed: a face with an edge a few tolerances long, at any scale, is met as any
+// other. A null or non-finite direction gives none.
 std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, const std::vector<Vektor>& ecken,
                                              const std::vector<std::vector<std::size_t>>& seiten, double toleranz);
 

@@ -18,17 +18,23 @@ namespace {
 // gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
 constexpr double rundungsStellen = 16;
 
+// The tolerance of positions of extent 1 and more, and its share of the extent below that.
+constexpr double lageAnteil = 1e-8;
+
 }  // namespace
 
 double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
 
-Lagebox lagebox(const std::vector<Vektor>& orte) {
+namespace {
+
+// The box around positions whose coordinates t(v) gives.
+template <class V, class T> Lagebox boxVon(const std::vector<V>& orte, T t) {
     Lagebox b;
     if (orte.empty()) return b;
-    b.lo = {orte[0].x1, orte[0].x2, orte[0].x3};
+    b.lo = t(orte[0]);
     b.hi = b.lo;
-    for (const Vektor& v : orte) {
-        const double c[3] = {v.x1, v.x2, v.x3};
+    for (const V& v : orte) {
+        const std::array<double, 3> c = t(v);
         for (int i = 0; i < 3; ++i) {
             b.lo[i] = std::min(b.lo[i], c[i]);
             b.hi[i] = std::max(b.hi[i], c[i]);
@@ -37,13 +43,23 @@ Lagebox lagebox(const std::vector<Vektor>& orte) {
     return b;
 }
 
+}  // namespace
+
+Lagebox lagebox(const std::vector<Vektor>& orte) {
+    return boxVon(orte, [](const Vektor& v) { return std::array<double, 3>{v.x1, v.x2, v.x3}; });
+}
+
+Lagebox lagebox(const std::vector<Tripel>& orte) {
+    return boxVon(orte, [](const Tripel& v) { return std::array<double, 3>{v.x, v.y, v.z}; });
+}
+
 double ausdehnung(const std::vector<Vektor>& orte) {
     const Lagebox b = lagebox(orte);
     return std::max({b.hi[0] - b.lo[0], b.hi[1] - b.lo[1], b.hi[2] - b.lo[2]});
 }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max(1e-8 * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
+    return std::max(lageAnteil * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
 }
 
 double lagetoleranz(const Lagebox& b) {

@@ -27,6 +27,7 @@ struct Lagebox {
 };
 // The box around the positions (all zero for none).
 Lagebox lagebox(const std::vector<Vektor>& orte);
+Lagebox lagebox(const std::vector<Tripel>& orte);
 
 // The largest side of the box around the positions; 0 for none.
 double ausdehnung(const std::vector<Vektor>& orte);

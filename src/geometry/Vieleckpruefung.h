@@ -1,8 +1,8 @@
 #pragma once
-// The shape of a polygon from the positions of its corners: whether they span a plane, and
-// whether the chain of them runs once round a convex figure. A polygon's own tests and the
-// faces of the convex hull read these and nothing else, so that a face the hull accepts is a
-// polygon that holds.
+// The shape of corners: whether they span a plane, and whether a chain of them runs once round
+// a convex figure. A polygon's own tests, the faces of the convex hull and the faces of every
+// solid read these and nothing else (through the face in its own plane, Seitenflaeche.h), so
+// that a face the hull accepts is a polygon that holds.
 //
 // Every limit is taken relative to the corners' own extent L (the largest side of the box
 // around them), with the values the tests have for a polygon of extent 1: a corner within the
@@ -13,12 +13,16 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <vector>
 
+#include "geometry/Tripel.h"
 #include "geometry/Vektor.h"
 
 namespace quodral {
+
+// The share of the extent below which an edge has no direction, and beyond which a corner
+// leaves the plane of the others.
+inline constexpr double kantenAnteil = 1e-4;
 
 // How the positions lie.
 struct Ebenenlage {
@@ -29,63 +33,36 @@ struct Ebenenlage {
     // x, then y, then z), the one farthest from it and the one farthest from their line (from
     // the part of its difference across the line, so that it stays square to the line however
     // narrow the figure), so that the dimension is one of the set of positions, whatever their
-    // order. Its sense is
-    // that of the first turn of the chain: (q[i] − q[0]) × (q[j] − q[0]) with q[i] the first
-    // position farther than 1e-4·min(L, 1) from q[0] and q[j] the first after it off their
-    // line.
+    // order. Its sense is that of the first turn of the chain: (q[i] − q[0]) × (q[j] − q[0])
+    // with q[i] the first position farther than 1e-4·min(L, 1) from q[0] and q[j] the first
+    // after it off their line.
     Vektor normale;
-    // With dimension 2 on: an orthonormal basis of the plane, e1 × e2 = normale.
+    // From dimension 1 on: e1 the unit direction from the lowest position to the one farthest
+    // from it; from dimension 2 on e2 with e1 × e2 = normale.
     Vektor e1, e2;
     double ausdehnung = 0;   // L
     double toleranz = 0;     // lagetoleranz of the positions
 };
 
+Ebenenlage ebenenlage(const std::vector<Tripel>& orte);
 Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
 
-// The unit normal of the plane the positions span (ebenenlage), or nothing. Where their
-// orthonormal basis (orthonormalbasis, Raumgeometrie.h) has two vectors, the normal of that
-// basis, to the last digit as polygons have always had it; a narrow or small figure, which it
-// cannot hold, has the well-conditioned one of ebenenlage.
-std::optional<Vektor> ebenenNormale(const std::vector<Vektor>& orte);
-
-// The chain of corners is convex: they span a plane (ebenenlage), every edge longer than
-// 1e-4·L leaves all corners on one side of its line (a corner within the tolerance of the
-// line, at most 1e-4·L, takes no side; each corner measured from the nearer end of the edge),
-// and the chain, its last corner joined to its first, runs once around the mean of its
-// corners, with three edges longer than the tolerance at least and none running straight
-// back along the one before it (both within half the tolerance of one line). A chain that
-// runs round twice, or folds back on itself, is not convex. anteil scales the side tolerance:
-// the hull asks its faces with half of it, so that a face it registers keeps its answer when
-// rounding moves its corners. Costs n log n for n corners.
+// The chain of corners is convex (Seitenflaeche::konvex): they span a plane, every edge longer
+// than 1e-4·L leaves all corners on one side of its line, and the chain runs once round. anteil
+// scales the side tolerance: the hull asks its faces with half of it, so that a face it
+// registers keeps its answer when rounding moves its corners. Costs n log n for n corners.
 bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
 
 // A triangle whose smallest height exceeds a thousand times the tolerance of its corners and a
 // billionth of its longest edge: its corners span a plane and, closed, are a convex chain by
 // every test above, with any anteil; so a hull of thousands of facets asks its clear
 // triangles no further.
-bool klaresDreieck(const Vektor& a, const Vektor& b, const Vektor& c);
-
-// ebenenlage's dimension, ebenenNormale and kettenKonvex of one chain at once (the measures
-// of a polygon ask all three).
-struct Kettenbefund {
-    int dimension = 0;
-    std::optional<Vektor> normale;
-    bool konvex = false;
-};
-Kettenbefund kettenbefund(const std::vector<Vektor>& ecken);
+bool klaresDreieck(const Tripel& a, const Tripel& b, const Tripel& c);
 
 // The indices of the convex hull's vertices of points of a plane, counter-clockwise, without
-// collinear points (Andrew's monotone chain); fewer than three when they lie on a line.
-std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>>& p);
-
-// Whether q lies inside the convex outline of points of a plane, or on its border: on the inner
-// side of every edge's line, or on it. The outline is given by the indices of its vertices
-// counter-clockwise (konvexeHuelle2d); a q that is not a number lies outside.
-bool imUmriss(const std::vector<std::array<double, 2>>& p, const std::vector<std::size_t>& umriss,
-              const std::array<double, 2>& q);
-
-// Points of a plane brought to a scale where no product of two coordinates overflows; the
-// factor is returned, so that values can be scaled back.
-double verkleinern2d(std::vector<std::array<double, 2>>& p);
+// points on the line through their neighbours (Andrew's monotone chain); fewer than three when
+// they lie on a line. With eps > 0 a point within eps of the line through its neighbours is
+// none either.
+std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>>& p, double eps = 0);
 
 }  // namespace quodral

@@ -28,6 +28,14 @@ std::vector<const Polygon*> flaechen(const Polyeder& pd) {
     return ergebnis;
 }
 
+// The faces enclose a volume: their mean distance (three times the volume over the surface)
+// exceeds the tolerance of the corners, at every scale. A single face, or faces that one plane
+// holds within the tolerance, enclose none.
+bool umschliesstVolumen(const Polyeder& pd) {
+    const double flaeche = pd.flaeche();
+    return flaeche > 0 && 3 * pd.volumen() > lagetoleranz(pd.werte().orte) * flaeche;
+}
+
 }  // namespace
 
 std::string namenListenText(const std::vector<std::string>& namen) {
@@ -62,16 +70,23 @@ double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
     // would keep the rounding of its plane's distance from it.
     if (std::count_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); }) == 1)
         return 0.0;
-    const Vektor ursprung = erste->ebene->ap.ortsvektor();
-    Vektor s = nullvec;
+    const Tripel ursprung = erste->ebene->ap.ortsvektor();
+    Tripel s;
     int anzahl = 0;
     for (const Polygonmasse& m : seiten) {
         if (!m.schwerpunkt) continue;
-        s = s + (m.schwerpunkt->ortsvektor() - ursprung);
+        s = s + (Tripel(m.schwerpunkt->ortsvektor()) - ursprung);
         ++anzahl;
     }
     if (anzahl == 0) return 0.0;
-    const Vektor mitte = (1.0 / anzahl) * s;
+    const Tripel mitte = (1.0 / anzahl) * s;
+    // The heights, the areas and their products at the solid's scale (a power of two that
+    // brings its heights to about 1, which keeps every digit): a volume that is a double is
+    // found without overflow or underflow, of a solid of edge 1e-100 as of one of edge 1e100.
+    double weite = 0;
+    for (const Polygonmasse& m : seiten)
+        if (m.ebene) weite = std::max(weite, groessteKomponente(mitte - (Tripel(m.ebene->ap.ortsvektor()) - ursprung)));
+    const Zweiermass mass(weite);
     double v = 0.0;
     for (const Polygonmasse& m : seiten) {
         if (!m.ebene) continue;
@@ -80,27 +95,20 @@ double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
         // merged of facets stray a tolerance from its plane. (Measured with the plane's normal,
         // a face as narrow as the tolerance would tilt by as much as its corners stray over its
         // width, and the height from the centroid with it.)
-        const Vektor a = m.ebene->ap.ortsvektor() - ursprung;
+        const Tripel hoehe = mass.auf(mitte - (Tripel(m.ebene->ap.ortsvektor()) - ursprung));
         if (m.flaechenvektor) {
-            v += std::fabs((mitte - a) * *m.flaechenvektor) / 3.0;
+            v += std::fabs(skalar(hoehe, mass.auf(mass.auf(Tripel(*m.flaechenvektor))))) / 3.0;
             continue;
         }
         // A face's plane carries the unit normal of its corners' span.
-        v += std::fabs((mitte - a) * m.ebene->nv) * m.flaeche / 3.0;
+        v += std::fabs(skalar(hoehe, m.ebene->nv)) * mass.auf(mass.auf(m.flaeche)) / 3.0;
     }
-    return v;
+    return mass.zurueck(mass.zurueck(mass.zurueck(v)));
 }
 
 double Polyeder::volumen() const {
     std::vector<Polygonmasse> masse;
-    for (const Polygon* pol : flaechen(*this)) {
-        Polygonmasse m;
-        m.flaeche = pol->flaeche();
-        m.ebene = pol->ebene();
-        if (m.flaeche > 0) m.flaechenvektor = faecherVektor(ortsvektoren(pol->punkte()));
-        m.schwerpunkt = pol->schwerpunkt();
-        masse.push_back(std::move(m));
-    }
+    for (const Polygon* pol : flaechen(*this)) masse.push_back(pol->masse());
     return volumenAusSeiten(masse);
 }
 
@@ -149,7 +157,7 @@ double Polyeder::laenge() const {
     }
     // In a closed solid every edge belongs to two faces and was counted twice; a flat
     // polyhedron (a single face, say) counts each edge once.
-    return istNull(volumen()) ? l : l / 2;
+    return umschliesstVolumen(*this) ? l / 2 : l;
 }
 
 double Polyeder::durchmesser() const {
@@ -279,7 +287,7 @@ bool Polyeder::korrekt() const {
 }
 
 std::string Polyeder::alsString() const {
-    if (!istNull(volumen()))
+    if (umschliesstVolumen(*this))
         return "Polyeder mit den Flächenpolygonen " + namenListenText(seiten) + " und den Ecken " +
                namenListenText(ecken()) + ".";
     return " zur Fläche des Polygons " + namenListenText(seiten) + " ausgeartete Polyeder " + name + ".";

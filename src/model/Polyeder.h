@@ -33,12 +33,16 @@ struct Polyeder {
 
     // "Polyeder mit den Flächenpolygonen [...] und den Ecken [...]." for a solid; for one
     // without volume " zur Fläche des Polygons [...] ausgeartete Polyeder NAME." (leading blank).
+    // A solid has a volume where its faces lie farther apart than its tolerance on average
+    // (three times its volume over its surface beyond the tolerance of its corners,
+    // geometry/Toleranz.h), at every scale.
     std::string alsString() const;
 
     // volumenAusSeiten of the registered faces' measures.
     double volumen() const;
     double flaeche() const;
-    // Total edge length; halved for a solid with volume, where every edge has two faces.
+    // Total edge length; halved for a solid with volume (as alsString decides it), where every
+    // edge has two faces.
     double laenge() const;
     // The largest distance of two corners.
     double durchmesser() const;
@@ -100,9 +104,11 @@ template <class F> void fuerTeile(const Polyeder& p, F&& f) {
 // times its area over three; exact for a convex solid. The heights are measured from a corner
 // of the solid, not from the origin: a solid a millionth as thin as its distance from the
 // origin would otherwise lose its digits to the cancellation of its coordinates. A face's
-// pyramid is measured over its area vector (faecherVektor, geometry/Raumgeometrie.h) where it
-// has one, which is exact also for the fan of corners a tolerance off one plane. One face
-// alone encloses the volume 0.
+// pyramid is measured over its area vector (Seitenflaeche::flaechenvektor,
+// geometry/Seitenflaeche.h) where it has one, which is exact also for the fan of corners a
+// tolerance off one plane. Heights and areas are multiplied at the solid's scale: a volume that
+// is a double comes out without overflow or underflow, at any extent. One face alone encloses
+// the volume 0.
 double volumenAusSeiten(const std::vector<Polygonmasse>& seiten);
 
 // polyederListe has an entry under the name.

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <utility>
 
+#include "geometry/Raumgeometrie.h"
+#include "geometry/Seitenflaeche.h"
 #include "geometry/Vieleckpruefung.h"
 #include "model/Namen.h"
-#include "geometry/Raumgeometrie.h"
 #include "state/Zustand.h"
 #include "model/Gerade.h"
 #include "model/Kugel.h"
@@ -37,9 +38,10 @@ namespace {
 
 const std::string trenner = "-";
 
-// A point this close to a corner of a polygon of extent 1 or more lies on the border (closer
-// by the same share of the extent for a smaller one).
-constexpr double eckenNaehe = 1e-4;
+// A point this close to an edge or a corner of a polygon of extent 1 or more lies on the border
+// (closer by the same share of the extent for a smaller one): the width within which a point
+// lies on a segment.
+constexpr double randNaehe = 1e-4;
 
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
@@ -129,23 +131,18 @@ double Polygon::durchmesser() const {
         return dx * dx + dy * dy + dz * dz;
     };
     double groesstesQuadrat = 0;
-    const std::vector<Vektor> basis = q.empty() ? std::vector<Vektor>{} : orthonormalbasis(ortsvektoren(q));
-    if (basis.size() == 2) {
+    const Seitenflaeche seite(ortsvektoren(q));
+    if (seite.dimension() == 2) {
         // Corners in a plane: the farthest pair is a pair of opposite vertices of their convex
-        // hull, and the calipers turned once around the hull meet every such pair.
-        std::vector<std::array<double, 2>> eben;
-        eben.reserve(q.size());
-        for (const Punkt& r : q) {
-            const Vektor d = r.ortsvektor() - q.front().ortsvektor();
-            eben.push_back({d * basis[0], d * basis[1]});
-        }
-        verkleinern2d(eben);
-        const std::vector<std::size_t> h = konvexeHuelle2d(eben);
+        // hull, and the calipers turned once around the hull meet every such pair. The face
+        // leaves a repeated first corner out.
+        const std::vector<Seitenflaeche::Ebenenpunkt>& eben = seite.ebenenecken();
+        const std::vector<std::size_t>& h = seite.umriss();
         const std::size_t m = h.size();
         const auto flaeche = [&](std::size_t a, std::size_t b, std::size_t c) {
-            const std::array<double, 2>& pa = eben[h[a]];
-            const std::array<double, 2>& pb = eben[h[b]];
-            const std::array<double, 2>& pc = eben[h[c]];
+            const Seitenflaeche::Ebenenpunkt& pa = eben[h[a]];
+            const Seitenflaeche::Ebenenpunkt& pb = eben[h[b]];
+            const Seitenflaeche::Ebenenpunkt& pc = eben[h[c]];
             return (pb[0] - pa[0]) * (pc[1] - pa[1]) - (pb[1] - pa[1]) * (pc[0] - pa[0]);
         };
         if (m >= 3) {
@@ -180,17 +177,17 @@ bool Polygon::istEben() const {
     std::vector<Vektor> q;
     for (const std::string& n : eckenMenge())
         if (const Punkt* p = eckpunkt(n)) q.push_back(p->ortsvektor());
-    return ebenenlage(q).dimension == 2;
+    return Seitenflaeche(q).dimension() == 2;
 }
 
 bool Polygon::istDreieck() const { return ecken.size() == 4 && ecken.front() == ecken.back(); }
 
 std::optional<Ebene> Polygon::ebene() const {
-    const std::optional<Vektor> nv = ebenenNormale(ortsvektoren(punkte()));
-    if (!nv) return std::nullopt;
+    const Seitenflaeche seite(ortsvektoren(punkte()));
+    if (seite.dimension() != 2) return std::nullopt;
     const auto erste = ersteEcke(ecken);
     if (!erste) return std::nullopt;
-    return Ebene(*eckpunkt(ecken[*erste]), *nv);
+    return Ebene(*eckpunkt(ecken[*erste]), Vektor(seite.normale()));
 }
 
 bool Polygon::istKonvex() const { return eckenfolgeKonvex(punkte()); }
@@ -204,14 +201,23 @@ bool Polygon::istGeschlossen() const {
 }
 
 double Polygon::flaeche() const {
-    if (!istEben() || !istKonvex() || !istGeschlossen()) return 0.0;
+    const Seitenflaeche seite(ortsvektoren(punkte()));
+    // The distinct corners span what the chain spans (ebenenlage's dimension is one of the set).
+    if (seite.dimension() != 2 || !seite.konvex() || !istGeschlossen()) return 0.0;
+    return seite.flaeche();
+}
+
+Polygonmasse Polygon::masse() const {
+    Polygonmasse m;
+    const std::vector<Punkt> q = punkte();
+    const Seitenflaeche seite(ortsvektoren(q));
+    m.laenge = laenge();
+    m.schwerpunkt = schwerpunkt();
     const auto erste = ersteEcke(ecken);
-    if (!erste) return 0.0;
-    // A fan of triangles from the first corner; a triangle touching a break marker adds 0.
-    double summe = 0;
-    for (std::size_t i = *erste + 1; i + 1 < ecken.size(); ++i)
-        summe += dreiecksInhalt(ecken[*erste], ecken[i], ecken[i + 1]);
-    return summe;
+    if (seite.dimension() == 2 && erste) m.ebene = Ebene(*eckpunkt(ecken[*erste]), Vektor(seite.normale()));
+    if (seite.dimension() == 2 && seite.konvex() && istGeschlossen()) m.flaeche = seite.flaeche();
+    if (m.flaeche > 0) m.flaechenvektor = Vektor(seite.flaechenvektor());
+    return m;
 }
 
 Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
@@ -228,84 +234,83 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
                                 [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
                     nachNamen.end());
     // Each edge's length as Strecke::laenge measures it.
-    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += (orte[i + 1] - orte[i]).norm();
+    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += betrag(orte[i + 1] - orte[i]);
     std::vector<Vektor> verschiedene;
     verschiedene.reserve(nachNamen.size());
     for (std::size_t i : nachNamen) verschiedene.push_back(orte[i]);
     m.schwerpunkt = vektor2Punkt(*ortsmittel(verschiedene));
-    const Kettenbefund befund = kettenbefund(orte);
-    if (befund.normale) m.ebene = Ebene(vektor2Punkt(orte.front()), *befund.normale);
-    // flaeche(): planar, convex and closed, then a fan of triangles from the first corner. The
-    // distinct corners span what the chain spans (ebenenlage's dimension is one of the set).
-    if (befund.dimension == 2 && befund.konvex && istNull((orte.front() - orte.back()).norm()))
-        for (std::size_t i = 1; i + 1 < k; ++i) m.flaeche += dreiecksflaeche(orte[0], orte[i], orte[i + 1]);
-    if (m.flaeche > 0) m.flaechenvektor = faecherVektor(orte);
+    const Seitenflaeche seite(orte);
+    if (seite.dimension() != 2) return m;
+    m.ebene = Ebene(vektor2Punkt(orte.front()), Vektor(seite.normale()));
+    // flaeche(): planar, convex and closed.
+    if (seite.konvex() && istNull(betrag(orte.front() - orte.back()))) m.flaeche = seite.flaeche();
+    if (m.flaeche > 0) m.flaechenvektor = Vektor(seite.flaechenvektor());
     return m;
 }
 
 namespace {
 
-// How much longer the way from a through p to b is than the segment from a to b: the measure
-// by which a segment holds a point (Strecke::enthaelt), 0 on it.
-double umweg(const Vektor& p, const Vektor& a, const Vektor& b) { return ((p - a).norm() + (p - b).norm()) - (b - a).norm(); }
+// The distance of p from the segment from a to b, at the scale of a face (no square overflows).
+double streckenabstand(const Tripel& p, const Tripel& a, const Tripel& b, const Zweiermass& mass) {
+    const Tripel d = mass.auf(b - a), w = mass.auf(p - a);
+    const double dd = skalar(d, d);
+    const double t = dd > 0 ? std::clamp(skalar(w, d) / dd, 0.0, 1.0) : 0.0;
+    return mass.zurueck(laenge(w - t * d));
+}
 
 }  // namespace
 
-punktlage Polygon::punktPosition(const Punkt& p) const {
-    const std::vector<Vektor> orte = ortsvektoren(punkte());
-    const Kettenbefund befund = kettenbefund(orte);
-    if (!befund.konvex || !befund.normale) return punktlage::nichtkonvex;
-    // Every decision is taken on the polygon brought to unit size (about the centroid of its
-    // corners, scaled by a power of two, which keeps every digit) and within its tolerance
-    // (Toleranz.h), so that a polygon scaled or moved anywhere answers as at extent 1. There
-    // the limits are those of a polygon of extent 1 and more: a way past an edge at most 1e-8
-    // longer than the edge, a corner within 1e-4.
-    const Ebenenlage lage = ebenenlage(orte);
-    const Vektor mitte = *ortsmittel(orte);
-    const Zweiermass mass(lage.ausdehnung);
-    const auto klein = [&](const Vektor& v) { return Vektor(mass.auf(v - mitte)); };
-    const double tol = mass.auf(lage.toleranz);
-    const Vektor q = klein(p.ortsvektor());
-    std::vector<Vektor> ecke;
-    for (const Vektor& v : orte) ecke.push_back(klein(v));
-    // The edges: consecutive entries that both name registered points.
-    std::vector<std::pair<Vektor, Vektor>> kanten;
-    for (std::size_t i = 0; i + 1 < ecken.size(); ++i) {
-        const Punkt* a = eckpunkt(ecken[i]);
-        const Punkt* b = eckpunkt(ecken[i + 1]);
-        if (a != nullptr && b != nullptr) kanten.emplace_back(klein(a->ortsvektor()), klein(b->ortsvektor()));
+Polygonflaeche Polygon::alsFlaeche() const {
+    // The registered corners in their order, and the edges between consecutive entries.
+    std::vector<Tripel> orte;
+    std::vector<std::pair<std::size_t, std::size_t>> kanten;
+    bool vorigeIstEcke = false;
+    for (const std::string& e : ecken) {
+        const grafikArt* art = finde(index1, e);
+        const Punkt* p = e == trenner || art == nullptr || *art != grafikArt::punkt ? nullptr : eckpunkt(e);
+        if (p != nullptr) {
+            if (vorigeIstEcke) kanten.emplace_back(orte.size() - 1, orte.size());
+            orte.push_back(p->ortsvektor());
+        }
+        vorigeIstEcke = p != nullptr;
+    }
+    Polygonflaeche f{Seitenflaeche(orte), 0, std::move(kanten), false};
+    f.randbreite = std::max(f.seite.toleranz(), randNaehe * std::min(f.seite.ausdehnung(), 1.0));
+    f.geschlossen = !f.kanten.empty();
+    for (std::size_t k = 0; k < f.kanten.size() && f.geschlossen; ++k)
+        f.geschlossen = betrag(orte[f.kanten[(k + 1) % f.kanten.size()].first] - orte[f.kanten[k].second]) <=
+                        f.seite.toleranz();
+    return f;
+}
+
+punktlage Polygonflaeche::lage(const Tripel& p) const {
+    if (geschlossen) {
+        switch (seite.lage(p, randbreite)) {
+        case Seitenflaeche::Lage::innen:
+            return punktlage::innerhalb;
+        case Seitenflaeche::Lage::rand:
+            return punktlage::randlage;
+        case Seitenflaeche::Lage::aussen:
+            return punktlage::ausserhalb;
+        }
     }
     for (const auto& [a, b] : kanten)
-        if (umweg(q, a, b) <= tol) return punktlage::randlage;
-    const double naehe = std::max(mass.auf(eckenNaehe * std::min(lage.ausdehnung, 1.0)), tol);
-    for (const Vektor& c : ecke)
-        if ((q - c).norm() <= naehe) return punktlage::randlage;
+        if (streckenabstand(p, seite.ecken()[a], seite.ecken()[b], seite.mass()) <= randbreite)
+            return punktlage::randlage;
+    return punktlage::ausserhalb;
+}
 
-    // Off the layer of the polygon's corners along the normal of its plane (that of ebene(),
-    // whose points all lie in that layer) by more than the tolerance: outside.
-    const Vektor& n = *befund.normale;
-    double unten = std::numeric_limits<double>::infinity(), oben = -unten;
-    for (const Vektor& c : ecke) {
-        unten = std::min(unten, n * c);
-        oben = std::max(oben, n * c);
-    }
-    if (!(n * q >= unten - tol && n * q <= oben + tol)) return punktlage::ausserhalb;
-    // Only a chain whose edges run once round, each beginning where the one before it ends, the
-    // last ending at the first corner, encloses anything: an open polygon holds no point off its
-    // edges.
-    if (kanten.empty()) return punktlage::ausserhalb;
-    for (std::size_t k = 0; k < kanten.size(); ++k)
-        if (!((kanten[(k + 1) % kanten.size()].first - kanten[k].second).norm() <= tol)) return punktlage::ausserhalb;
-    // In the plane: inside the convex outline of the corners, counter-clockwise about n, is
-    // inside (a point within the tolerance of an edge was found on it above).
-    const std::optional<Vektor> e1 = einheitsvektor(lage.e1 - (lage.e1 * n) * n);
-    if (!e1) return punktlage::ausserhalb;
-    const Vektor e2 = n.kreuz(*e1);
-    std::vector<std::array<double, 2>> eben;
-    for (const Vektor& c : ecke) eben.push_back({c * *e1, c * e2});
-    const std::vector<std::size_t> umriss = konvexeHuelle2d(eben);
-    if (umriss.size() < 3) return punktlage::ausserhalb;
-    return imUmriss(eben, umriss, {q * *e1, q * e2}) ? punktlage::innerhalb : punktlage::ausserhalb;
+std::vector<Tripel> Polygonflaeche::treffpunkte(const Tripel& a, const Tripel& u) const {
+    std::vector<Tripel> punkte = seite.treffpunkte(a, u, randbreite);
+    if (!geschlossen)
+        std::erase_if(punkte, [this](const Tripel& p) { return lage(p) == punktlage::ausserhalb; });
+    return punkte;
+}
+
+punktlage Polygon::punktPosition(const Punkt& p) const {
+    const Polygonflaeche f = alsFlaeche();
+    if (!f.seite.konvex()) return punktlage::nichtkonvex;
+    return f.lage(p.ortsvektor());
 }
 
 void innentest(const std::string& pn, const std::string& poln) {

@@ -9,7 +9,10 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "geometry/Seitenflaeche.h"
 
 #include "model/Arten.h"
 #include "model/Ebene.h"
@@ -37,8 +40,8 @@ struct Polygonmasse {
     double flaeche = 0;
     std::optional<Ebene> ebene;
     std::optional<Punkt> schwerpunkt;
-    // Where the area is not 0: the area vector of the same fan (faecherVektor,
-    // geometry/Raumgeometrie.h), which the volume of a solid reads.
+    // Where the area is not 0: the area vector of the same fan (Seitenflaeche::flaechenvektor,
+    // geometry/Seitenflaeche.h), which the volume of a solid reads.
     std::optional<Vektor> flaechenvektor;
 };
 
@@ -52,6 +55,32 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte);
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
 std::string rawValue(punktlage lage);
 template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view text);
+
+// The polygon in its own plane, as its position test and its meeting with a line read it: the
+// face of its registered corners in their order (geometry/Seitenflaeche.h), the width of its
+// border, and its edges.
+struct Polygonflaeche {
+    Seitenflaeche seite;
+    // A point this close to the border lies on it: 1e-4 for a polygon of extent 1 and more (a
+    // point within 1e-4 of an edge lies on that edge, as on a segment, and so does a point
+    // within 1e-4 of a corner), that share of the extent below, never less than the tolerance.
+    double randbreite = 0;
+    // The edges (consecutive entries that name registered points) as indices of the corners,
+    // and whether they run round, each beginning within the tolerance of where the one before
+    // it ends, the last ending at the first corner: only then does the chain enclose anything.
+    std::vector<std::pair<std::size_t, std::size_t>> kanten;
+    bool geschlossen = false;
+
+    // Where p lies (punktPosition of a convex polygon): on the border within randbreite of it
+    // (in space: above an edge too); inside within the face's tolerance of its plane and inside
+    // its outline; outside otherwise, so a point farther from the plane than the tolerance lies
+    // outside, and an open chain holds no point off its edges.
+    punktlage lage(const Tripel& p) const;
+    // The points where the line through a with direction u meets the polygon: the face's
+    // meeting with it (Seitenflaeche::treffpunkte), the piercing point kept where it lies on the
+    // border or inside; of an open chain only those on its edges.
+    std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const;
+};
 
 struct Polygon {
     std::string name;
@@ -83,14 +112,15 @@ struct Polygon {
     double durchmesser() const;   // the largest distance between two corners
     bool enthaelt(const Punkt& p) const;   // p lies on an edge
 
-    // Where p lies relative to a convex polygon: nichtkonvex; randlage on an edge (the way
-    // past it at most the tolerance longer than the edge) or within 1e-4 of a corner;
-    // innerhalb in the polygon's plane (within the tolerance of the layer of its corners) and
-    // inside the outline of a chain that closes; ausserhalb otherwise, so an open chain holds
-    // no point off its edges. Tolerance and limits are the polygon's own (Toleranz.h): those
-    // of a polygon of extent 1 for extent 1 and more, scaled with the extent below, so that a
+    // Where p lies relative to a convex polygon: nichtkonvex for one that is not, else
+    // Polygonflaeche::lage. Tolerance and limits are the polygon's own (Toleranz.h): those of
+    // a polygon of extent 1 for extent 1 and more, scaled with the extent below, so that a
     // small polygon, or one with an edge a few tolerances long, answers as any other.
     punktlage punktPosition(const Punkt& p) const;
+    // The polygon in its own plane (see Polygonflaeche).
+    Polygonflaeche alsFlaeche() const;
+    // All its measures from one face in its plane (see Polygonmasse).
+    Polygonmasse masse() const;
 
     // Planar, every edge longer than 1e-4 of the corners' extent leaves all corners on one side
     // of it, and the corners run once around (eckenfolgeKonvex of the registered corners).
@@ -104,13 +134,14 @@ struct Polygon {
     bool istDreieck() const;
     // The registered corner points in chain order, break markers left out.
     std::vector<Punkt> punkte() const;
-    // The plane through the first corner with the unit normal of the corners' span; nothing
-    // unless the corners span exactly a plane (ebenenlage, geometry/Vieleckpruefung.h).
+    // The plane through the first corner with the unit normal of the face of its corners
+    // (Seitenflaeche); nothing unless the corners span exactly a plane (ebenenlage,
+    // geometry/Vieleckpruefung.h).
     std::optional<Ebene> ebene() const;
     // The first corner and the last entry are at one place.
     bool istGeschlossen() const;
-    // The area of a planar, convex, closed polygon (a fan of triangles from the first corner);
-    // 0 otherwise.
+    // The area of a planar, convex, closed polygon (a fan of triangles from the first corner,
+    // at the polygon's scale: any area that is a double); 0 otherwise.
     double flaeche() const;
     // The distinct corner names, without the break marker.
     std::set<std::string> eckenMenge() const;

@@ -5,6 +5,8 @@
 
 #include <gmpxx.h>
 
+#include <vector>
+
 #include "geometry/Tripel.h"
 
 namespace quodral::exakt {
@@ -48,6 +50,25 @@ inline mpq_class geradenabstandsquadrat(const Tripel& a, const Tripel& u, const 
     if (uu == 0) return skalar(d, d);
     const Q3 k = kreuz(qu, d);
     return skalar(k, k) / uu;
+}
+
+// The squared distance of p from the segment from a to b, exactly.
+inline mpq_class streckenabstandsquadrat(const Tripel& a, const Tripel& b, const Tripel& p) {
+    const Q3 d = q(b) - q(a), w = q(p) - q(a);
+    const mpq_class dd = skalar(d, d), wd = skalar(w, d);
+    if (dd == 0 || wd <= 0) return skalar(w, w);
+    if (wd >= dd) return abstandsquadrat(b, p);
+    return skalar(w, w) - wd * wd / dd;
+}
+// Twice the area vector of a chain of corners: the sum of the fan's cross products from its
+// first corner, exactly.
+inline Q3 doppelterFlaechenvektor(const std::vector<Tripel>& ecken) {
+    Q3 s{0, 0, 0};
+    for (std::size_t i = 1; i + 1 < ecken.size(); ++i) {
+        const Q3 k = kreuz(q(ecken[i]) - q(ecken[0]), q(ecken[i + 1]) - q(ecken[0]));
+        s = {s.x + k.x, s.y + k.y, s.z + k.z};
+    }
+    return s;
 }
 
 }  // namespace quodral::exakt

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "app/Zuruecksetzen.h"
-#include "constructions/Kalkulation.h"
-#include "geometry/Toleranz.h"
 
 #include "model/Modellhilfe.h"
 
@@ -75,33 +73,6 @@ TEST_F(Polygone, QuadratPunktlagen) {
         {p(1 - 2e-4, 1 - 2e-4), punktlage::innerhalb},
     };
     for (const auto& [q, lage] : faelle) EXPECT_EQ(quadrat.punktPosition(q), lage) << q.x << ' ' << q.y << ' ' << q.z;
-}
-
-TEST_F(Polygone, PunktlageInJedemMassstab) {
-    // The unit square with its corner (0, 1) cut off 1e-7 wide, scaled and moved far: every
-    // point keeps the position it has at scale 1, distances counted in the polygon's own
-    // tolerance t (1e-8 times the extent below extent 1, at least the rounding). The first
-    // point lies 0.7 from the short edge.
-    const double ecken[][2] = {{0, 0}, {1, 0}, {1, 1}, {1e-7, 1}, {0, 1 - 1e-7}};
-    for (const double s : {1e-9, 1e-6, 1.0, 1e6, 1e9})
-        for (const double o : {0.0, 1e3 * s}) {
-            const auto ort = [&](double x, double y, double z) { return p(0.6 * o + s * x, -0.48 * o + s * y, 0.64 * o + s * z); };
-            std::vector<Vektor> orte;
-            for (int i = 0; i < 5; ++i) {
-                Punkt q = ort(ecken[i][0], ecken[i][1], 0);
-                Punkt("S" + std::to_string(i), q.x, q.y, q.z).einlisten();
-                orte.push_back(q.ortsvektor());
-            }
-            const double t = lagetoleranz(orte) / s;
-            const Polygon f("F", {"S0", "S1", "S2", "S3", "S4", "S0"});
-            const std::pair<Punkt, punktlage> faelle[] = {
-                {ort(0.5, 0.3, 0), punktlage::innerhalb},      {ort(0.5, 0.3, t / 2), punktlage::innerhalb},
-                {ort(0.5, 0.3, 3 * t), punktlage::ausserhalb}, {ort(0.5, -0.02, 0), punktlage::ausserhalb},
-                {ort(-0.02, 0.5, 0), punktlage::ausserhalb},   {ort(0.5, 0, 0), punktlage::randlage},
-                {ort(1 + 5e-5 * std::min(1.0, 1 / s), 1, 0), punktlage::randlage}};   // 1e-4 of a corner, as t
-            for (const auto& [q, lage] : faelle) EXPECT_EQ(f.punktPosition(q), lage) << s << " +" << o << ": " << q.x << ' ' << q.y;
-            zustandZuruecksetzen();
-        }
 }
 
 TEST_F(Polygone, OffenUndMitTrenner) {
@@ -240,33 +211,6 @@ TEST_F(Polygone, Lagebericht) {
     EXPECT_EQ(quittung, "Schon im Ansatz falsche Werte");
 }
 
-namespace {
-
-// The side test as it was written first: every edge longer than 1e-4 against every corner.
-// The convexity test must agree with it wherever the corners turn once around.
-bool seitentestDirekt(const std::vector<Punkt>& q) {
-    if (orthonorm(q).size() != 2) return false;
-    const std::vector<Vektor> basis = orthonorm(q);
-    const Vektor nv = basis[0].kreuz(basis[1]);
-    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-        const Punkt& a = q[i];
-        const Punkt& b = q[i + 1];
-        if (a.dist(b) <= 1e-4) continue;
-        const auto u = einheitsvektor(nv.kreuz(b.ortsvektor() - a.ortsvektor()));
-        if (!u) continue;
-        int oben = 0, unten = 0;
-        for (const Punkt& r : q) {
-            const double s = (r.ortsvektor() - a.ortsvektor()) * *u;
-            if (istNull(s)) continue;
-            (s > 0 ? oben : unten)++;
-        }
-        if (oben != 0 && unten != 0) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 TEST_F(Polygone, DurchmesserWieJedesPaar) {
     // Corners in a tilted plane (the hull and its calipers) and in space (every pair), against
     // the largest distance of every pair.
@@ -289,40 +233,6 @@ TEST_F(Polygone, DurchmesserWieJedesPaar) {
             for (const Punkt& b : q) groesste = std::max(groesste, a.dist(b));
         EXPECT_NEAR(Polygon("D", ecken).durchmesser(), groesste, 1e-12 * groesste) << "Fall " << fall;
     }
-}
-
-TEST(Konvexitaet, WieDerDirekteSeitentestUndNurEinUmlauf) {
-    // Corners on a tilted ellipse in angle order (convex), with some corners pushed inwards
-    // (mostly not), and in random order; each list closed by its first corner. The same lists
-    // run round twice are never convex, though every edge still sees all corners on one side.
-    std::mt19937 zufall(20240611);
-    std::uniform_real_distribution<double> gleich(0.0, 1.0);
-    int konvexe = 0;
-    for (int fall = 0; fall < 600; ++fall) {
-        const int n = 3 + fall % 40;
-        const int art = fall % 3;
-        std::vector<double> winkel;
-        for (int i = 0; i < n; ++i) winkel.push_back(2 * M_PI * gleich(zufall));
-        if (art != 2) std::sort(winkel.begin(), winkel.end());
-        std::vector<Punkt> q;
-        for (int i = 0; i < n; ++i) {
-            const double r = art == 1 && gleich(zufall) < 0.2 ? 0.9 : 1.0;
-            const double x = 3 * r * std::cos(winkel[i]);
-            const double y = 2 * r * std::sin(winkel[i]);
-            q.emplace_back("", x + 5, 0.5 * x + y - 1, 0.25 * y + 2);
-        }
-        q.push_back(q.front());
-        const bool direkt = seitentestDirekt(q);
-        konvexe += direkt;
-        EXPECT_EQ(eckenfolgeKonvex(q), direkt) << "Fall " << fall;
-        std::vector<Punkt> zweimal = q;
-        zweimal.insert(zweimal.end(), q.begin() + 1, q.end());
-        EXPECT_TRUE(seitentestDirekt(zweimal) == direkt) << "Fall " << fall;
-        EXPECT_FALSE(eckenfolgeKonvex(zweimal)) << "Fall " << fall;
-    }
-    // The cases are not all of one kind.
-    EXPECT_GT(konvexe, 150);
-    EXPECT_LT(konvexe, 500);
 }
 
 TEST_F(Polygone, ZweimalUmlaufenIstNichtKonvex) {

@@ -1,0 +1,407 @@
+#include "geometry/Seitenflaeche.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "geometry/Raumgeometrie.h"
+#include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
+
+namespace quodral {
+
+namespace {
+
+using Ebenenpunkt = Seitenflaeche::Ebenenpunkt;
+
+// The diagonal of a box over its largest side, at most: every corner of a face lies within
+// this many extents of its mean.
+constexpr double wurzelDrei = 1.7320508075688772;
+// Up to this many corners the side test compares every edge with every corner; beyond, it asks
+// the support function of their outline.
+constexpr std::size_t wenigeEcken = 16;
+// Up to this many vertices of the outline the support function compares them all: fewer
+// products than finding the direction among their normals.
+constexpr std::size_t wenigeUmrissecken = 8;
+// The area vector of a chain gives the face its normal where it lies within 60 degrees of the
+// normal of the corners' span: corners off the plane by 1e-4 of the extent, which the span
+// admits, tilt it by about 1e-4 at most; a vector farther off is one of rounding, left by a
+// chain that encloses next to nothing.
+constexpr double flaechennormaleNah = 0.5;
+
+bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
+
+double kreuz2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[1] - a[1] * b[0]; }
+Ebenenpunkt minus2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return {a[0] - b[0], a[1] - b[1]}; }
+double skalar2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[0] + a[1] * b[1]; }
+
+// The distance of p from the segment from a to b.
+double streckenabstand(const Ebenenpunkt& p, const Ebenenpunkt& a, const Ebenenpunkt& b) {
+    const Ebenenpunkt d = minus2(b, a), w = minus2(p, a);
+    const double dd = skalar2(d, d);
+    const double t = dd > 0 ? std::clamp(skalar2(w, d) / dd, 0.0, 1.0) : 0.0;
+    const Ebenenpunkt r{w[0] - t * d[0], w[1] - t * d[1]};
+    return std::sqrt(skalar2(r, r));
+}
+
+// a lies before b in the order of their coordinates (x, then y, then z).
+bool vor(const Tripel& a, const Tripel& b) {
+    return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
+}
+
+// The largest value of a linear function over points of a plane, from their convex hull: the
+// side test asks it for every edge, which would otherwise compare every edge with every corner.
+class Stuetzfunktion {
+public:
+    explicit Stuetzfunktion(const std::vector<Ebenenpunkt>& p) {
+        for (std::size_t i : konvexeHuelle2d(p)) huelle_.push_back(p[i]);
+        const std::size_t m = huelle_.size();
+        // Few vertices are all compared (maximum below): no directions are needed.
+        if (m <= wenigeUmrissecken) return;
+        // The vertex after edge i is the farthest one for every direction between the outward
+        // normals of edge i and edge i + 1.
+        for (std::size_t i = 0; i < m; ++i) {
+            const Ebenenpunkt& a = huelle_[i];
+            const Ebenenpunkt& b = huelle_[(i + 1) % m];
+            normalen_.emplace_back(std::atan2(-(b[0] - a[0]), b[1] - a[1]), (i + 1) % m);
+        }
+        std::sort(normalen_.begin(), normalen_.end());
+    }
+
+    double maximum(double ux, double uy) const {
+        const auto wert = [&](std::size_t i) { return ux * huelle_[i][0] + uy * huelle_[i][1]; };
+        const std::size_t m = huelle_.size();
+        double groesster = -std::numeric_limits<double>::infinity();
+        if (m <= wenigeUmrissecken) {
+            for (std::size_t i = 0; i < m; ++i) groesster = std::max(groesster, wert(i));
+            return groesster;
+        }
+        const double t = std::atan2(uy, ux);
+        auto it = std::upper_bound(normalen_.begin(), normalen_.end(), std::make_pair(t, m));
+        const std::size_t v = (it == normalen_.begin() ? normalen_.back() : *(it - 1)).second;
+        // The neighbours too, against rounding at the borders of the directions.
+        for (std::size_t i : {v + m - 1, v, v + 1}) groesster = std::max(groesster, wert(i % m));
+        return groesster;
+    }
+
+private:
+    std::vector<Ebenenpunkt> huelle_;
+    std::vector<std::pair<double, std::size_t>> normalen_;
+};
+
+// Three corners, or four with the first repeated.
+bool dreieck(const std::vector<Tripel>& q) { return q.size() == 3 || (q.size() == 4 && q[0] == q[3]); }
+
+// The chain of corners q, its last corner joined to its first, runs once around: seen from
+// the mean of its corners (inside the figure) it covers one full turn. A chain that runs
+// round twice passes the side test of every edge, but it covers its area twice. Its edges
+// longer than kurz (the tolerance; the short ends of a narrow face are shorter) must be three
+// at least, and none may run straight back along the one before it (both within half of kurz
+// of one line): a chain folded back on itself is no convex polygon either. (Measured by the
+// turning of its edges instead, an edge a tolerance or two long at a tip sharper than the
+// tolerance over its length has no direction that tells to which side the chain turns
+// there; seen from inside the figure it turns by a sliver of an angle.) Every difference is
+// taken at the scale, kurz too.
+bool drehtEinmalUm(const std::vector<Tripel>& q, const Zweiermass& mass, const Tripel& normale, double kurz) {
+    if (q.empty()) return false;
+    std::size_t kanten = 0;
+    Tripel erste, vorige;
+    double ersteLaenge = 0, vorigeLaenge = 0;
+    // Two edges with unit directions a, b and lengths la, lb run straight back along one line.
+    const auto zurueck = [&](const Tripel& a, double la, const Tripel& b, double lb) {
+        return skalar(a, b) < 0 && laenge(kreuz(a, b)) * std::max(la, lb) <= kurz / 2;
+    };
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const Tripel d = mass.auf(q[(i + 1) % q.size()] - q[i]);
+        const double l = laenge(d);
+        if (!std::isfinite(l)) return false;
+        if (!(l > kurz)) continue;
+        const Tripel e = (1 / l) * d;
+        if (kanten == 0) {
+            erste = e;
+            ersteLaenge = l;
+        } else if (zurueck(vorige, vorigeLaenge, e, l)) {
+            return false;
+        }
+        vorige = e;
+        vorigeLaenge = l;
+        ++kanten;
+    }
+    if (kanten < 3 || zurueck(vorige, vorigeLaenge, erste, ersteLaenge)) return false;
+    // The angles under which the edges are seen from the mean of the corners, each measured
+    // about the normal.
+    Tripel mitte;
+    for (const Tripel& r : q) mitte = mitte + mass.auf(r - q[0]);
+    mitte = (1.0 / static_cast<double>(q.size())) * mitte;
+    double winkel = 0;
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        const Tripel a = mass.auf(q[i] - q[0]) - mitte, b = mass.auf(q[(i + 1) % q.size()] - q[0]) - mitte;
+        const std::array<double, 3> k = kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
+        winkel += std::atan2(skalar({k[0], k[1], k[2]}, normale), skalar(a, b));
+    }
+    // A closed chain winds by whole turns: one turn lies between a half and one and a half.
+    return std::fabs(winkel) > M_PI && std::fabs(winkel) < 3 * M_PI;
+}
+
+}  // namespace
+
+Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& ecken) : ecken_(ecken) { bauen(); }
+
+Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& ecken, double toleranz)
+    : ecken_(ecken), toleranz_(toleranz), eigene_(false) {
+    bauen();
+}
+
+Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken) : ecken_(ecken.begin(), ecken.end()) { bauen(); }
+
+Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz)
+    : ecken_(ecken.begin(), ecken.end()), toleranz_(toleranz), eigene_(false) {
+    bauen();
+}
+
+void Seitenflaeche::bauen() {
+    anzahl_ = ecken_.size();
+    if (anzahl_ > 1 && ecken_.front() == ecken_.back()) --anzahl_;
+    if (anzahl_ == 0) return;
+    // A clear triangle (the most faces of a hull) spans its plane whatever rounding does: its
+    // shape need not be judged.
+    klar_ = dreieck(ecken_) && klaresDreieck(ecken_[0], ecken_[1], ecken_[2]);
+    Ebenenlage lage;
+    if (klar_) {
+        const Lagebox box = lagebox(ecken_);
+        lage.dimension = 2;
+        lage.ausdehnung = std::max({box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]});
+        lage.toleranz = lagetoleranz(box);
+    } else {
+        lage = ebenenlage(ecken_);
+    }
+    dimension_ = lage.dimension;
+    ausdehnung_ = lage.ausdehnung;
+    eigeneToleranz_ = lage.toleranz;
+    if (eigene_) toleranz_ = eigeneToleranz_;
+    mass_ = Zweiermass(ausdehnung_);
+    // The mean, from the differences to the first corner: no sum of far coordinates overflows.
+    Tripel summe;
+    for (std::size_t i = 0; i < anzahl_; ++i) summe = summe + mass_.auf(ecken_[i] - ecken_[0]);
+    mitte_ = ecken_[0] + mass_.zurueck((1.0 / static_cast<double>(anzahl_)) * summe);
+    // The fan from the first corner, each cross product carried to about its last digit.
+    Tripel vektor;
+    double summeDerFlaechen = 0;
+    for (std::size_t i = 1; i + 1 < ecken_.size(); ++i) {
+        const Tripel k = kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
+        vektor = vektor + k;
+        summeDerFlaechen += laenge(k);
+    }
+    flaechenvektor_ = 0.5 * vektor;
+    flaeche_ = 0.5 * summeDerFlaechen;
+    if (dimension_ < 2) return;
+    // The normal of the enclosed area where the chain encloses one (flaechennormaleNah). A
+    // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
+    // no order) leaves a vector of rounding, in any direction: the span's normal stands, with
+    // the sense of the chain's first turn.
+    const std::optional<Tripel> a = einheitsvektor(flaechenvektor_);
+    normale_ = a && (klar_ || std::fabs(skalar(*a, lage.normale)) > flaechennormaleNah) ? *a : Tripel(lage.normale);
+    // e1 along the span's longest line (of a clear triangle, its first edge), square to the normal.
+    const Tripel e = klar_ ? mass_.auf(ecken_[1] - ecken_[0]) : Tripel(lage.e1);
+    e1_ = einheitsvektor(e - skalar(e, normale_) * normale_).value_or(e);
+    e2_ = kreuz(normale_, e1_);
+}
+
+Seitenflaeche::Ebenenpunkt Seitenflaeche::inDerEbene(const Tripel& p) const {
+    const Tripel s = mass_.auf(p - mitte_);
+    return {skalar(s, e1_), skalar(s, e2_)};
+}
+
+void Seitenflaeche::ebeneVorbereiten() const {
+    if (vorbereitet_) return;
+    vorbereitet_ = true;
+    if (dimension_ < 2) return;
+    eben_.reserve(anzahl_);
+    for (std::size_t i = 0; i < anzahl_; ++i) eben_.push_back(inDerEbene(ecken_[i]));
+    umriss_ = konvexeHuelle2d(eben_);
+}
+
+const std::vector<Seitenflaeche::Ebenenpunkt>& Seitenflaeche::ebenenecken() const {
+    ebeneVorbereiten();
+    return eben_;
+}
+
+const std::vector<std::size_t>& Seitenflaeche::umriss() const {
+    ebeneVorbereiten();
+    return umriss_;
+}
+
+std::vector<std::size_t> Seitenflaeche::umriss(double eps) const {
+    ebeneVorbereiten();
+    return konvexeHuelle2d(eben_, mass_.auf(eps));
+}
+
+double Seitenflaeche::randabstand(const Ebenenpunkt& q, bool& innen) const {
+    ebeneVorbereiten();
+    double abstand = std::numeric_limits<double>::infinity();
+    innen = umriss_.size() >= 3;
+    for (std::size_t i = 0; i < umriss_.size(); ++i) {
+        const Ebenenpunkt& u = eben_[umriss_[i]];
+        const Ebenenpunkt& v = eben_[umriss_[(i + 1) % umriss_.size()]];
+        abstand = std::min(abstand, streckenabstand(q, u, v));
+        innen = innen && kreuz2(minus2(v, u), minus2(q, u)) >= 0;
+    }
+    return abstand;
+}
+
+Seitenflaeche::Lage Seitenflaeche::lageInDerEbene(const Ebenenpunkt& q, double rand) const {
+    if (dimension_ != 2 || !std::isfinite(q[0]) || !std::isfinite(q[1])) return Lage::aussen;
+    bool innen = false;
+    if (randabstand(q, innen) <= mass_.auf(rand)) return Lage::rand;
+    return innen ? Lage::innen : Lage::aussen;
+}
+
+Seitenflaeche::Lage Seitenflaeche::lage(const Tripel& p, double rand) const {
+    if (dimension_ != 2) return Lage::aussen;
+    const Tripel s = mass_.auf(p - mitte_);
+    if (!endlich(s)) return Lage::aussen;
+    const double h = skalar(s, normale_);
+    bool innen = false;
+    // The distance from the border in space: from the border in the plane, and above it.
+    const double abstand = randabstand({skalar(s, e1_), skalar(s, e2_)}, innen);
+    if (std::hypot(abstand, h) <= mass_.auf(rand)) return Lage::rand;
+    return innen && std::fabs(h) <= mass_.auf(toleranz_) ? Lage::innen : Lage::aussen;
+}
+
+bool Seitenflaeche::konvex(double anteil) const {
+    if (klar_) return true;
+    if (dimension_ != 2) return false;
+    const std::vector<Tripel>& q = ecken_;
+    const double kurz = mass_.auf(kantenAnteil * ausdehnung_);
+    const double eigene = mass_.auf(eigeneToleranz_);
+    const double toleranz = anteil * std::min(eigene, kurz);
+    // Three corners (a triangle, closed or not) leave each edge's line with the third on one
+    // side: only the turning is asked.
+    if (q.size() < 3 || dreieck(q)) return drehtEinmalUm(q, mass_, normale_, eigene);
+    // The corners in the plane, from the first: the side of an edge's line is a linear
+    // function of them, whose extremes over all corners lie on their convex hull (where the
+    // corners are few, they are all asked).
+    std::vector<Ebenenpunkt> eben;
+    eben.reserve(q.size());
+    for (const Tripel& r : q) {
+        const Tripel d = mass_.auf(r - q.front());
+        eben.push_back({skalar(d, e1_), skalar(d, e2_)});
+    }
+    std::optional<Stuetzfunktion> stuetze;
+    if (q.size() > wenigeEcken) stuetze.emplace(eben);
+    const auto maximum = [&](double ux, double uy) {
+        if (stuetze) return stuetze->maximum(ux, uy);
+        double m = -std::numeric_limits<double>::infinity();
+        for (const Ebenenpunkt& r : eben) m = std::max(m, ux * r[0] + uy * r[1]);
+        return m;
+    };
+    // Every edge must leave all corners on one side of its line within the plane; corners on
+    // the edge's line itself take no side.
+    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
+        const Tripel d = mass_.auf(q[i + 1] - q[i]);
+        const double l = laenge(d);
+        if (!(l > kurz)) continue;
+        const Tripel u = (1 / l) * kreuz(normale_, d);
+        const double ux = skalar(u, e1_);
+        const double uy = skalar(u, e2_);
+        const double eigen = ux * eben[i][0] + uy * eben[i][1];
+        const double oben = maximum(ux, uy) - eigen;
+        const double unten = -maximum(-ux, -uy) - eigen;
+        if (!(oben > 0 && unten < 0 && oben >= toleranz && unten <= -toleranz)) continue;
+        // Measured afresh, each corner from the nearer end of the edge: the coordinates in the
+        // plane, relative to the first corner, round a corner next to the edge by as much as
+        // the first corner lies far from it, which far from the origin is a good part of the
+        // tolerance.
+        double hoch = 0, tief = 0;
+        for (const Tripel& r : q) {
+            const Tripel d0 = mass_.auf(r - q[i]), d1 = mass_.auf(r - q[i + 1]);
+            const double w = skalar(u, skalar(d0, d0) <= skalar(d1, d1) ? d0 : d1);
+            hoch = std::max(hoch, w);
+            tief = std::min(tief, w);
+        }
+        if (hoch >= toleranz && tief <= -toleranz) return false;
+    }
+    return drehtEinmalUm(q, mass_, normale_, eigene);
+}
+
+double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(flaeche_)); }
+
+Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zurueck(flaechenvektor_)); }
+
+std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {
+    if (dimension_ != 2) return {};
+    const std::optional<Tripel> e = einheitsvektor(u);
+    if (!e) return {};
+    ebeneVorbereiten();
+    const std::size_t k = umriss_.size();
+    if (k < 3) return {};
+    const Tripel& n = normale_;
+    const double tol = mass_.auf(toleranz_);
+    const double steigung = skalar(n, *e);
+    // The line's point nearest the mean: the line is followed from there, near the face.
+    const Tripel fuss = a + skalar(*e, mitte_ - a) * *e;
+    if (!endlich(fuss)) return {};
+    const Tripel vomFuss = mass_.auf(fuss - mitte_);
+    // Over the face, within its box's diagonal of its mean, the line rises by at most its
+    // slope times that diagonal.
+    if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) <= tol) {
+        if (std::fabs(skalar(n, vomFuss)) > tol) return {};
+        // In the plane: parameters along the line's image, whose unit is the image's own.
+        const Ebenenpunkt f{skalar(vomFuss, e1_), skalar(vomFuss, e2_)};
+        Ebenenpunkt d{skalar(*e, e1_), skalar(*e, e2_)};
+        const double bild = std::sqrt(skalar2(d, d));
+        if (!(bild > 0)) return {};
+        d = {d[0] / bild, d[1] / bild};
+        // Where it meets the outline: a corner within the tolerance of it, or the point where
+        // an edge whose ends lie on either side crosses it, taken along the edge (an edge along
+        // an axis keeps its coordinate); each with its place along the line's image.
+        std::vector<std::pair<double, Tripel>> stellen;
+        for (std::size_t i = 0; i < k; ++i) {
+            const std::size_t a0 = umriss_[i], b0 = umriss_[(i + 1) % k];
+            const Ebenenpunkt& p = eben_[a0];
+            const Ebenenpunkt& q = eben_[b0];
+            const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
+            const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
+            if (std::fabs(dp) <= tol) {
+                stellen.emplace_back(tp, ecken_[a0]);
+            } else if ((dp > tol && dq < -tol) || (dp < -tol && dq > tol)) {
+                const double s = dp / (dp - dq);
+                stellen.emplace_back(tp + s * (tq - tp), ecken_[a0] + s * (ecken_[b0] - ecken_[a0]));
+            }
+        }
+        if (stellen.empty()) return {};
+        const auto [lo, hi] = std::minmax_element(stellen.begin(), stellen.end(),
+                                                  [](const auto& x, const auto& y) { return x.first < y.first; });
+        // A step s along the line moves its image by s·bild, at the scale.
+        if ((hi->first - lo->first) / bild <= tol) return {lo->second};
+        return {lo->second, hi->second};
+    }
+    // The piercing point, from the line's point nearest the face: it lies in the plane to the
+    // rounding of the face's own coordinates, and its place in the plane decides.
+    const Tripel p = fuss + (skalar(n, mitte_ - fuss) / steigung) * *e;
+    if (!endlich(p)) return {};
+    if (lageInDerEbene(inDerEbene(p), rand) == Lage::aussen) return {};
+    return {p};
+}
+
+std::vector<Tripel> Seitenflaeche::schnitt(const Tripel& anker, const Tripel& n) const {
+    std::vector<Tripel> punkte;
+    if (anzahl_ < 2) return punkte;
+    std::vector<double> hoehe(anzahl_);
+    for (std::size_t i = 0; i < anzahl_; ++i) hoehe[i] = skalar(n, ecken_[i] - anker);
+    const auto inDerEbene = [&](std::size_t i) { return hoehe[i] == 0 ? ecken_[i] : ecken_[i] - hoehe[i] * n; };
+    for (std::size_t k = 0; k < anzahl_; ++k) {
+        std::size_t i = k, j = (k + 1) % anzahl_;
+        if (vor(ecken_[j], ecken_[i])) std::swap(i, j);
+        const double hi = hoehe[i], hj = hoehe[j];
+        if (std::fabs(hi) <= toleranz_) punkte.push_back(inDerEbene(i));
+        if (std::fabs(hj) <= toleranz_) punkte.push_back(inDerEbene(j));
+        if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0))
+            punkte.push_back(ecken_[i] + (hi / (hi - hj)) * (ecken_[j] - ecken_[i]));
+    }
+    return punkte;
+}
+
+}  // namespace quodral

@@ -1,0 +1,136 @@
+#pragma once
+// A face in its own plane: the one place where a polygon, a face of a solid or a flat cloud is
+// put into its plane, and where a point, a line or a plane is measured against it. Built once
+// from the corners in their order round the face:
+// - its plane, through the mean of its corners, with the unit normal of the area the chain
+//   encloses (in the sense in which the chain runs round; for a chain that encloses next to
+//   nothing, one folded back on itself, that of its corners' span, Vieleckpruefung.h),
+// - its frame e1, e2 in that plane (e1 × e2 the normal),
+// - its scale: the power of two (Zweiermass) that brings its extent to about 1; every
+//   decision is taken on the corners' differences brought to that scale, which keeps every
+//   digit, so that no square overflows or underflows at any extent and a face far from the
+//   origin keeps the digits its corners carry,
+// - its tolerance, the rule of Toleranz.h for its corners (or the tolerance of the solid it
+//   belongs to),
+// - its corners in the plane's coordinates and the convex outline of these.
+// Every question is answered from these, so that a polygon, the faces of a hull and the faces
+// of a solid give the same answers at every scale.
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "geometry/Tripel.h"
+#include "geometry/Vektor.h"
+
+namespace quodral {
+
+class Seitenflaeche {
+public:
+    // A point of the face's plane in its frame, at its scale.
+    using Ebenenpunkt = std::array<double, 2>;
+    enum class Lage { innen, rand, aussen };
+
+    // The face of the corners in their order (a closed chain may repeat its first corner at
+    // the end), its decisions within the tolerance of its corners or the one given.
+    explicit Seitenflaeche(const std::vector<Tripel>& ecken);
+    Seitenflaeche(const std::vector<Tripel>& ecken, double toleranz);
+    explicit Seitenflaeche(const std::vector<Vektor>& ecken);
+    Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz);
+
+    // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (within
+    // 1e-4 of the extent), 3 none of these (ebenenlage, Vieleckpruefung.h). The plane and the
+    // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
+    // another dimension than 2 holds no point, meets no line and is not convex.
+    int dimension() const { return dimension_; }
+    const std::vector<Tripel>& ecken() const { return ecken_; }
+    const Tripel& mitte() const { return mitte_; }
+    const Tripel& normale() const { return normale_; }
+    const Tripel& e1() const { return e1_; }
+    const Tripel& e2() const { return e2_; }
+    // The largest side of the box around the corners.
+    double ausdehnung() const { return ausdehnung_; }
+    // The tolerance of its decisions, and that of its corners (Toleranz.h), by which its shape
+    // is judged.
+    double toleranz() const { return toleranz_; }
+    double eigeneToleranz() const { return eigeneToleranz_; }
+    const Zweiermass& mass() const { return mass_; }
+
+    // The projection of p into the plane, in the face's frame and at its scale.
+    Ebenenpunkt inDerEbene(const Tripel& p) const;
+    // The corners in the plane, in their order, and the indices of those on the convex outline,
+    // counter-clockwise about the normal (no corner on the line through its neighbours). With
+    // eps > 0 a corner within eps of the line through its neighbours is none either.
+    const std::vector<Ebenenpunkt>& ebenenecken() const;
+    const std::vector<std::size_t>& umriss() const;
+    std::vector<std::size_t> umriss(double eps) const;
+
+    // Where p lies: on the border when it lies within `rand` of the outline's border (in space:
+    // a point above an edge too), else inside when it lies within the tolerance of the plane
+    // and inside the outline, else outside. A point farther from the plane than the tolerance
+    // lies outside, however it lies over the face. rand is the tolerance unless given.
+    Lage lage(const Tripel& p) const { return lage(p, toleranz_); }
+    Lage lage(const Tripel& p, double rand) const;
+    // The same for a point of the plane given in its frame (inDerEbene).
+    Lage lageInDerEbene(const Ebenenpunkt& q, double rand) const;
+
+    // The chain runs once round a convex figure: its corners span a plane, every edge longer
+    // than 1e-4 of the extent leaves all corners on one side of its line (a corner within the
+    // tolerance of its corners of the line, at most 1e-4 of the extent, takes no side; each
+    // corner measured from the nearer end of the edge), and the chain, its last corner joined
+    // to its first, runs once around the mean of its corners, with three edges longer than the
+    // tolerance at least and none running straight back along the one before it (both within
+    // half the tolerance of one line). anteil scales the side tolerance.
+    bool konvex(double anteil = 1.0) const;
+
+    // The area of the fan of triangles from the first corner over the others in their order
+    // (the sum of their areas), and its area vector (half the sum of their cross products):
+    // for a plane polygon its area times its unit normal; for corners a tolerance off one plane
+    // the mean of its triangles, with which the pyramid over the fan has its exact volume.
+    // Computed at the face's scale: wherever they are doubles, neither overflows nor underflows.
+    double flaeche() const;
+    Tripel flaechenvektor() const;
+
+    // The points where the line through a with direction u meets the face, all within the
+    // face's tolerance: where the line lies in the plane (over the face within the tolerance),
+    // the chord from the first to the last place where it meets the outline (a corner within
+    // the tolerance of the line is met), one point where these lie within the tolerance of each
+    // other; otherwise the point where it pierces the plane, when it lies in or on the face
+    // (lageInDerEbene with `rand`). The piercing point is found in the face's frame, from the
+    // line's point nearest the face, so that it lies in the plane to the face's own rounding,
+    // whatever the points the line was given by. None for a null or non-finite direction.
+    std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const { return treffpunkte(a, u, toleranz_); }
+    std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u, double rand) const;
+
+    // Where the plane through anker with the unit normal n meets the face's border: edge after
+    // edge of the chain, its ends within the tolerance of the plane (each moved into it along
+    // n), then the point where an edge whose ends lie on either side of the plane crosses it
+    // (taken also where an end lies within the tolerance: an edge that runs nearly along the
+    // plane crosses it far from that end). Each edge is cut from its end with the smaller
+    // coordinates, so that two faces on one edge give the same point. The ends of the chord
+    // the plane cuts from a convex face are among these points.
+    std::vector<Tripel> schnitt(const Tripel& anker, const Tripel& n) const;
+
+private:
+    void bauen();
+    void ebeneVorbereiten() const;
+    // The distance of q from the outline's border, and whether it lies inside the outline.
+    double randabstand(const Ebenenpunkt& q, bool& innen) const;
+
+    std::vector<Tripel> ecken_;
+    std::size_t anzahl_ = 0;   // the corners without a repeated first one at the end
+    int dimension_ = 0;
+    double ausdehnung_ = 0, eigeneToleranz_ = 0, toleranz_ = 0;
+    bool eigene_ = true;       // the tolerance is that of the corners
+    Zweiermass mass_{0};
+    Tripel mitte_, normale_, e1_, e2_;
+    Tripel flaechenvektor_;    // at the face's scale (times 2^-2e)
+    double flaeche_ = 0;       // at the face's scale
+    bool klar_ = false;        // a clear triangle (klaresDreieck)
+    // Built on first use: the corners in the plane and their outline.
+    mutable std::vector<Ebenenpunkt> eben_;
+    mutable std::vector<std::size_t> umriss_;
+    mutable bool vorbereitet_ = false;
+};
+
+}  // namespace quodral

@@ -1,0 +1,215 @@
+// The face in its own plane at every scale doubles carry, near the origin and far from it,
+// against exact arithmetic on the given doubles: where a point lies, whether a chain is convex,
+// the area, and where a line meets the face. A case is asserted only where the exact values
+// lie clearly on one side of the face's limits; between, either answer is right.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "geometry/ExakteWerte.h"
+#include "geometry/Seitenflaeche.h"
+#include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
+
+namespace quodral {
+
+namespace {
+
+using Lage = Seitenflaeche::Lage;
+
+// n corners spread round an ellipse of extent about s, in a plane of random direction, at
+// `ferne` extents from the origin, each rounded to doubles; with the exact area vector of the
+// chain they make, the plane they lie on to their rounding.
+struct Figur {
+    std::vector<Tripel> ecken;
+    Tripel ort, u, v, n;   // centre; the ellipse's axes and normal (unit, in doubles)
+    double s = 1;
+    exakt::Q3 a;           // twice the exact area vector
+
+    Figur(std::mt19937_64& zufall, double massstab, double ferne, int anzahl) : s(massstab) {
+        std::uniform_real_distribution<double> gleich(-1, 1);
+        n = *einheitsvektor(Tripel{gleich(zufall), gleich(zufall), gleich(zufall)});
+        u = *einheitsvektor(kreuz(n, Tripel{0.3, -0.5, 0.8}));
+        v = kreuz(n, u);
+        ort = ferne * s * Tripel{0.6, -0.48, 0.64};
+        const double b = 0.3 + 0.35 * (1 + gleich(zufall));
+        for (int i = 0; i < anzahl; ++i) {
+            const double w = 2 * M_PI * (i + 0.3 * gleich(zufall)) / anzahl;
+            ecken.push_back(bei(std::cos(w), b * std::sin(w)));
+        }
+        a = exakt::doppelterFlaechenvektor(ecken);
+    }
+    Tripel bei(double x, double y, double h = 0) const { return ort + (s * x) * u + (s * y) * v + h * n; }
+    // p lies on the inner side of the line from p0 to p1 (or on it), seen along the area vector.
+    bool innen(const Tripel& p0, const Tripel& p1, const Tripel& p) const {
+        return exakt::skalar(exakt::kreuz(exakt::q(p1) - exakt::q(p0), exakt::q(p) - exakt::q(p0)), a) >= 0;
+    }
+    // The squared distance of p from the outline's border, and whether it lies inside.
+    mpq_class randabstand2(const Tripel& p, bool& drin) const {
+        mpq_class d2 = exakt::streckenabstandsquadrat(ecken.back(), ecken[0], p);
+        drin = innen(ecken.back(), ecken[0], p);
+        for (std::size_t i = 0; i + 1 < ecken.size(); ++i) {
+            d2 = std::min(d2, exakt::streckenabstandsquadrat(ecken[i], ecken[i + 1], p));
+            drin = drin && innen(ecken[i], ecken[i + 1], p);
+        }
+        return d2;
+    }
+};
+
+mpq_class quadrat(double x) { return mpq_class(x) * mpq_class(x); }
+
+const double massstaebe[] = {1e-100, 1e-9, 1.0, 1e9, 1e100};
+
+}  // namespace
+
+// Points at the middle of the face, near two of its edges (inside and out, in the plane and
+// above it) and off its plane, with a border as wide as the tolerance and as wide as a
+// polygon's (1e-4 of the extent).
+TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
+    std::mt19937_64 zufall(5);
+    int gepruefte = 0;
+    for (double s : massstaebe)
+        for (double ferne : {0.0, 1e4})
+            for (int fall = 0; fall < 6; ++fall) {
+                const Figur f(zufall, s, ferne, 3 + fall * 3);
+                const Seitenflaeche seite(f.ecken);
+                const double t = seite.toleranz();
+                const mpq_class t2 = quadrat(t);
+                const std::size_t k = f.ecken.size();
+                for (const double rand : {t, std::max(t, 1e-4 * std::min(seite.ausdehnung(), 1.0))}) {
+                    std::vector<Tripel> punkte;
+                    for (double h : {0.0, 0.5, -0.5, 3.0, -3.0}) punkte.push_back(f.bei(0.05, -0.02, h * t));
+                    for (std::size_t i : {std::size_t{0}, k / 2}) {
+                        const Tripel a = f.ecken[i], b = f.ecken[(i + 1) % k];
+                        const Tripel quer = *einheitsvektor(kreuz(b - a, f.n));
+                        for (double w : {-3.0, -0.5, 0.5, 3.0})
+                            for (double h : {0.0, 0.5})
+                                punkte.push_back(a + 0.5 * (b - a) + (w * rand) * quer + (h * rand) * f.n);
+                    }
+                    for (const Tripel& p : punkte) {
+                        bool drin = false;
+                        const mpq_class d2 = f.randabstand2(p, drin), r2 = quadrat(rand);
+                        const mpq_class h = exakt::skalar(f.a, exakt::q(p) - exakt::q(f.ecken[0]));
+                        const mpq_class h2 = h * h / exakt::skalar(f.a, f.a);
+                        const Lage lage = seite.lage(p, rand);
+                        const bool fern = d2 > r2 * 1.44;   // from the border, by a fifth of it
+                        if (d2 < r2 * 0.64) EXPECT_EQ(lage, Lage::rand) << s << " " << ferne << " " << fall;
+                        else if (fern && drin && h2 < t2 * 0.64) EXPECT_EQ(lage, Lage::innen) << s << " " << fall;
+                        else if (fern && (!drin || h2 > t2 * 1.44)) EXPECT_EQ(lage, Lage::aussen) << s << " " << fall;
+                        else continue;
+                        ++gepruefte;
+                    }
+                }
+            }
+    EXPECT_GT(gepruefte, 2000);
+}
+
+// Chains on an ellipse (convex), with one corner pushed in (not), in random order (mostly not),
+// and run round twice (never): convex exactly where no corner turns the chain back by more
+// than half the tolerance from the line of its neighbours (none where one is between that and
+// ten tolerances).
+TEST(Seitenflaeche, KonvexWieDerExakteOrientierungstest) {
+    std::mt19937_64 zufall(8);
+    int konvexe = 0, andere = 0;
+    for (double s : massstaebe)
+        for (double ferne : {0.0, 1e4})
+            for (int fall = 0; fall < 40; ++fall) {
+                Figur f(zufall, s, ferne, 3 + fall % 20);
+                std::vector<Tripel>& e = f.ecken;
+                const std::size_t k = e.size();
+                if (fall % 4 == 1 && k > 3) e[k / 2] = f.ort + 0.3 * (e[k / 2] - f.ort);
+                if (fall % 4 == 2) std::shuffle(e.begin(), e.end(), zufall);
+                f.a = exakt::doppelterFlaechenvektor(e);
+                std::vector<Tripel> kette = e;
+                kette.push_back(e.front());
+                if (fall % 4 == 3) {
+                    kette.insert(kette.end(), e.begin() + 1, e.end());
+                    kette.push_back(e.front());
+                    EXPECT_FALSE(Seitenflaeche(kette).konvex()) << s << " " << fall;
+                    continue;
+                }
+                const double t = lagetoleranz(std::vector<Vektor>(e.begin(), e.end()));
+                bool rueckwaerts = false, unklar = false;
+                for (std::size_t i = 0; i < k; ++i) {
+                    const Tripel& a = e[(i + k - 1) % k];
+                    const Tripel& b = e[(i + 1) % k];
+                    if (!f.innen(a, b, e[i])) continue;   // it turns the chain the way it runs round
+                    const mpq_class abstand2 = exakt::geradenabstandsquadrat(a, b - a, e[i]);
+                    rueckwaerts = rueckwaerts || abstand2 > quadrat(10 * t);
+                    unklar = unklar || abstand2 > quadrat(t / 2);
+                }
+                if (unklar && !rueckwaerts) continue;
+                EXPECT_EQ(Seitenflaeche(kette).konvex(), !rueckwaerts) << s << " " << ferne << " " << fall;
+                EXPECT_EQ(kettenKonvex(std::vector<Vektor>(kette.begin(), kette.end())), !rueckwaerts);
+                (rueckwaerts ? andere : konvexe)++;
+            }
+    EXPECT_GT(konvexe, 100);
+    EXPECT_GT(andere, 100);
+}
+
+// The area and the area vector, at every scale whose areas are doubles: within a few units of
+// the last place of the exact ones (and of the rounding of corners far from the origin).
+TEST(Seitenflaeche, FlaecheWieDieExakte) {
+    std::mt19937_64 zufall(13);
+    for (double s : {1e-150, 1e-100, 1e-9, 1.0, 1e9, 1e100, 1e150})
+        for (double ferne : {0.0, 1e3})
+            for (int fall = 0; fall < 10; ++fall) {
+                const Figur f(zufall, s, ferne, 3 + fall * 5);
+                const Seitenflaeche seite(f.ecken);
+                // The exact area vector over s², whose square is a double at every scale.
+                const mpq_class nenner = 2 * quadrat(s);
+                const exakt::Q3 a{f.a.x / nenner, f.a.y / nenner, f.a.z / nenner};
+                const double flaeche = std::sqrt(exakt::skalar(a, a).get_d()) * s * s;
+                const double fehler = (1e-14 + 1e-15 * ferne) * flaeche;
+                EXPECT_NEAR(seite.flaeche(), flaeche, fehler) << s << " " << ferne << " " << fall;
+                const Tripel v = seite.flaechenvektor();
+                EXPECT_NEAR(v.x, a.x.get_d() * s * s, fehler);
+                EXPECT_NEAR(v.y, a.y.get_d() * s * s, fehler);
+                EXPECT_NEAR(v.z, a.z.get_d() * s * s, fehler);
+            }
+}
+
+// Lines at 68 and at 3 degrees to the plane, given by points a thousand and a hundred million
+// extents away: through a point inside they meet the face in one point, the exact meeting
+// point of those doubles with the plane to the tolerance and the rounding of the given points;
+// through a point outside they miss it. A line in the plane meets it in a chord, whose ends lie
+// on its border and on the line.
+TEST(Seitenflaeche, TreffpunktWieDerExakte) {
+    std::mt19937_64 zufall(21);
+    for (double s : massstaebe)
+        for (double ferne : {0.0, 1e4})
+            for (int fall = 0; fall < 8; ++fall) {
+                const Figur f(zufall, s, ferne, 5 + fall);
+                const Seitenflaeche seite(f.ecken);
+                const double t = seite.toleranz();
+                for (double winkel : {68.0, 3.0})
+                    for (double weite : {1e3, 1e8})
+                        for (const bool drin : {true, false}) {
+                            const Tripel p = drin ? f.bei(0.1, 0.05) : f.bei(1.5, 0.2);
+                            const Tripel d = std::cos(winkel * M_PI / 180) * f.u + std::sin(winkel * M_PI / 180) * f.n;
+                            const Tripel a = p - (0.7 * weite * s) * d, b = p + (weite * s) * d;
+                            const std::vector<Tripel> treffer = seite.treffpunkte(a, b - a);
+                            ASSERT_EQ(treffer.size(), drin ? 1u : 0u) << s << " " << ferne << " " << fall << " " << winkel;
+                            if (!drin) continue;
+                            const exakt::Q3 qa = exakt::q(a), ab = exakt::q(b) - qa;
+                            const mpq_class u = exakt::skalar(exakt::q(f.ecken[0]) - qa, f.a) / exakt::skalar(ab, f.a);
+                            const exakt::Q3 fehler = exakt::q(treffer[0]) - exakt::Q3{qa.x + u * ab.x, qa.y + u * ab.y, qa.z + u * ab.z};
+                            const double grenze = t + 16 * letzteStelle(groessteKomponente(a) + groessteKomponente(b));
+                            EXPECT_LE(exakt::skalar(fehler, fehler), quadrat(grenze)) << s << " " << fall << " " << winkel;
+                        }
+                const Tripel a = f.bei(-5, 0.01), b = f.bei(5, 0.03);
+                const std::vector<Tripel> sehne = seite.treffpunkte(a, b - a);
+                ASSERT_EQ(sehne.size(), 2u) << s << " " << fall;
+                for (const Tripel& q : sehne) {
+                    bool drin = false;
+                    EXPECT_LE(exakt::geradenabstandsquadrat(a, b - a, q), quadrat(2 * t));
+                    EXPECT_LE(f.randabstand2(q, drin), quadrat(2 * t));
+                }
+            }
+}
+
+}  // namespace quodral
