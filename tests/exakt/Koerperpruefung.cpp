@@ -148,11 +148,11 @@ Gelesen lies(const std::string& koerper) {
 }
 
 // Every face is a convex polygon by the polygons' own test: its FLAECHE has a value, and it
-// counts in every measure (without the measure: the polygon's own tests of plane and convex).
-void pruefeSeitenKonvex(const Gelesen& g, Befund& befund, bool programmMass = true) {
+// counts in every measure.
+void pruefeSeitenKonvex(const Gelesen& g, Befund& befund) {
     for (const Seite& f : g.seiten) {
         const Polygon& pg = *finde(polygonListe, f.name);
-        if (programmMass ? !(pg.flaeche() > 0) : !(pg.istEben() && pg.istKonvex()))
+        if (!(pg.flaeche() > 0))
             befund("Seite " + f.name + " ist für das Polygon selbst nicht konvex");
     }
 }
@@ -262,7 +262,7 @@ double pruefeInnen(const std::string& koerper, const std::vector<Ort>& orte, dou
 }
 
 void pruefeKoerper(const std::string& name, const std::vector<Ort>& gegeben, const exakt::Huelle& referenz,
-                   double gegebenesSoll, double gegebeneTol, Befund& befund, bool programmMass) {
+                   double gegebenesSoll, double gegebeneTol, Befund& befund) {
     const Gelesen g = lies(name);
     for (const std::string& m : g.maengel) befund(m);
     if (!g.maengel.empty() || g.seiten.empty()) return;
@@ -376,9 +376,9 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& gegeben, con
                    zahl(gegebenesSoll) + " (relativ " +
                    zahl((ist - soll) / soll) + ")");
     };
-    if (programmMass) vergleiche(k.volumen(finde(polyederListe, name)->volumen()), "(Maß des Programms)");
+    vergleiche(k.volumen(finde(polyederListe, name)->volumen()), "(Maß des Programms)");
     vergleiche(exakt::flaechensummenVolumen(orte), "(exakt über die Seiten)");
-    pruefeSeitenKonvex(g, befund, programmMass);
+    pruefeSeitenKonvex(g, befund);
 }
 
 void pruefeKanten(const std::string& kanten, const std::string& koerper, Befund& befund) {

@@ -57,10 +57,9 @@ std::vector<Ort> eckenVon(const std::string& koerper);
 // corners' walk (a plane found apart from the one the program chose), and neighbours must be
 // one face where they lie within a quarter of it.
 // The checks compute with the places scaled by a power of two to about unit extent, so that
-// they hold at every extent the hull takes. programmMass: the program's own measure of the
-// volume is compared too (the exact sum over the faces always is).
+// they hold at every extent the hull takes.
 void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const exakt::Huelle& referenz,
-                   double soll, double tol, Befund& befund, bool programmMass = true);
+                   double soll, double tol, Befund& befund);
 
 // The answer to a cloud within a few tolerances of the plane spanned by the unit vectors u and
 // v (one face, or a solid as thin): every face a convex polygon, every corner of the cloud's
