@@ -33,12 +33,6 @@ Tripel normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
     return kreuz(ort(c) - ort(a), ort(c) - ort(b));
 }
 
-// The cross product with every component rounded once (geometry/Raumgeometrie.h).
-Tripel kreuzGenau(const Tripel& a, const Tripel& b) {
-    const std::array<double, 3> k = ::quodral::kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
-    return {k[0], k[1], k[2]};
-}
-
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 

@@ -87,15 +87,14 @@ std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps) 
 #endif
 
 QUODRAL_MIT_FMA
-std::array<double, 3> kreuzGenau(const std::array<double, 3>& a, const std::array<double, 3>& b) {
+Tripel kreuzGenau(const Tripel& a, const Tripel& b) {
     // w·x − y·z with one rounding (up to one unit of the last place and a half).
     const auto determinante = [](double w, double x, double y, double z) {
         const double yz = y * z;
         const double fehler = std::fma(-y, z, yz);
         return std::fma(w, x, -yz) + fehler;
     };
-    return {determinante(a[1], b[2], a[2], b[1]), determinante(a[2], b[0], a[0], b[2]),
-            determinante(a[0], b[1], a[1], b[0])};
+    return {determinante(a.y, b.z, a.z, b.y), determinante(a.z, b.x, a.x, b.z), determinante(a.x, b.y, a.y, b.x)};
 }
 
 Tripel kreuzDerDifferenzen(const Tripel& a, const Tripel& b, const Tripel& c, const Zweiermass& mass) {
@@ -113,7 +112,8 @@ Tripel kreuzDerDifferenzen(const Tripel& a, const Tripel& b, const Tripel& c, co
         u[i] = differenz(pb[i], pa[i], du[i]);
         v[i] = differenz(pc[i], pa[i], dv[i]);
     }
-    std::array<double, 3> k = kreuzGenau(u, v);
+    const Tripel g = kreuzGenau({u[0], u[1], u[2]}, {v[0], v[1], v[2]});
+    std::array<double, 3> k{g.x, g.y, g.z};
     // The terms of the errors are small: plain products carry them far enough.
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, l = (i + 2) % 3;

@@ -50,7 +50,7 @@ std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps);
 // multiply-add). Where a and b are long and nearly parallel the plain products lose the digits
 // of their small difference; this keeps them, so that the normal of a sliver of a face stays
 // square to its long edges.
-std::array<double, 3> kreuzGenau(const std::array<double, 3>& a, const std::array<double, 3>& b);
+Tripel kreuzGenau(const Tripel& a, const Tripel& b);
 
 // (b − a) × (c − a) to about the last digit: the differences are carried with their rounding
 // errors (as two doubles each) and the products of their leading parts taken by kreuzGenau.

@@ -138,8 +138,7 @@ bool drehtEinmalUm(const std::vector<Tripel>& q, const Zweiermass& mass, const T
     double winkel = 0;
     for (std::size_t i = 0; i < q.size(); ++i) {
         const Tripel a = mass.auf(q[i] - q[0]) - mitte, b = mass.auf(q[(i + 1) % q.size()] - q[0]) - mitte;
-        const std::array<double, 3> k = kreuzGenau({a.x, a.y, a.z}, {b.x, b.y, b.z});
-        winkel += std::atan2(skalar({k[0], k[1], k[2]}, normale), skalar(a, b));
+        winkel += std::atan2(skalar(kreuzGenau(a, b), normale), skalar(a, b));
     }
     // A closed chain winds by whole turns: one turn lies between a half and one and a half.
     return std::fabs(winkel) > M_PI && std::fabs(winkel) < 3 * M_PI;

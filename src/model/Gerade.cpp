@@ -50,8 +50,7 @@ bool Gerade::istWindschiefZu(const Gerade& g) const {
     const double rs = skalar(r, r) * skalar(s, s);
     Tripel k = kreuz(r, s);
     if (skalar(k, k) < rs * std::min(0.25, 2e-7 * skalar(w, w))) {
-        const std::array<double, 3> genau = kreuzGenau({r.x, r.y, r.z}, {s.x, s.y, s.z});
-        k = Tripel{genau[0], genau[1], genau[2]};
+        k = kreuzGenau(r, s);
     }
     const double kk = skalar(k, k);
     if (!(kk > 0)) return false;
