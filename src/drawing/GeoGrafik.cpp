@@ -78,7 +78,7 @@ std::optional<Attribut> wert(const Attribut* a) { return a == nullptr ? std::nul
 bool gleich(const std::optional<Attribut>& a, const Attribut* b) { return b == nullptr ? !a : a && *a == *b; }
 
 Szenenabzug::Ort ort(const Punkt& p) { return {p.x, p.y, p.z}; }
-Szenenabzug::Ort ort(const Vektor& v) { return {v.x1, v.x2, v.x3}; }
+Szenenabzug::Ort ort(const Vektor& v) { return v; }
 
 // What a circle's drawing needs of its record.
 Szenenabzug::Kreisdaten kreisdaten(const Kreis& k) {
@@ -500,7 +500,7 @@ private:
     }
     std::optional<Sichtpunkt> sicht(const Punkt& p) const { return sicht(p.x, p.y, p.z); }
     std::optional<Sichtpunkt> sicht(const Szenenabzug::Ort& p) const { return sicht(p.x, p.y, p.z); }
-    static Vektor vektor(const Szenenabzug::Ort& o) { return Vektor(o.x, o.y, o.z); }
+    static Vektor vektor(const Szenenabzug::Ort& o) { return Vektor(o); }
     static Punkt punkt(const Szenenabzug::Ort& o) { return Punkt("", o.x, o.y, o.z); }
 
     // A chain of straight pieces through the view points of a sequence of points. A point

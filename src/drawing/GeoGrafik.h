@@ -179,10 +179,7 @@ struct Szenenabzug {
     std::uint64_t folge = 0;
 
     // Three coordinates: a place or a direction.
-    struct Ort {
-        double x = 0, y = 0, z = 0;
-        bool operator==(const Ort&) const = default;
-    };
+    using Ort = Tripel;
     struct Punktdaten {
         std::string name;
         double x = 0, y = 0, z = 0;
