@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <numeric>
 
 #include "geometry/Seitenflaeche.h"
@@ -37,27 +36,45 @@ std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) {
 }
 
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
-    // Positions within eps of one another lie within eps along every direction: only the first
-    // positions of places whose projection on u lies that close need a look. u lies in no
-    // coordinate plane, so that a grid of positions does not project onto few values. The
-    // projections carry a rounding of a few units of their last place, which the window allows.
+    // Positions within eps of one another lie within eps along every direction: only positions
+    // whose projections on u lie that close need a look, found by their rank in the order of
+    // the projections. u lies in no coordinate plane, so that a grid of positions does not
+    // project onto few values. The projections carry a rounding of a few units of their last
+    // place, which the window allows. (One sorted list, no tree: a cloud of a hundred thousand
+    // points apart is grouped in the time of its sort.)
     const Tripel u{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
     constexpr double rundung = 8 * std::numeric_limits<double>::epsilon();
-    std::multimap<double, std::size_t> ersteNachLage;   // projection → place
+    constexpr std::size_t keiner = std::numeric_limits<std::size_t>::max();
+    const std::size_t n = orte.size();
+    std::vector<double> w(n);
+    for (std::size_t i = 0; i < n; ++i) w[i] = skalar(u, Tripel(orte[i]));
+    // A position that is not a number stands behind the others, a place of its own.
+    std::vector<std::size_t> reihe(n), rang(n);
+    std::iota(reihe.begin(), reihe.end(), std::size_t{0});
+    std::sort(reihe.begin(), reihe.end(), [&w](std::size_t a, std::size_t b) {
+        if (std::isnan(w[a]) || std::isnan(w[b])) return !std::isnan(w[a]) || (std::isnan(w[b]) && a < b);
+        return w[a] < w[b] || (w[a] == w[b] && a < b);
+    });
+    for (std::size_t k = 0; k < n; ++k) rang[reihe[k]] = k;
+    std::vector<std::size_t> eroeffnet(n, keiner);   // per position the place it opened
     Ortsgruppen g;
-    g.ort.reserve(orte.size());
-    for (std::size_t i = 0; i < orte.size(); ++i) {
+    g.ort.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
         const Tripel p = orte[i];
-        const double w = skalar(u, p);
-        const double fenster = eps + rundung * std::fabs(w);
-        std::size_t platz = std::numeric_limits<std::size_t>::max();
-        for (auto it = ersteNachLage.lower_bound(w - fenster); it != ersteNachLage.end() && it->first <= w + fenster; ++it)
-            if (it->second < platz && betrag(Tripel(orte[g.erster[it->second]]) - p) <= eps) platz = it->second;
-        if (platz == std::numeric_limits<std::size_t>::max()) {
+        const double fenster = eps + rundung * std::fabs(w[i]);
+        std::size_t platz = keiner;
+        const auto ansehen = [&](std::size_t j) {
+            if (eroeffnet[j] < platz && betrag(Tripel(orte[j]) - p) <= eps) platz = eroeffnet[j];
+        };
+        if (!std::isnan(w[i])) {
+            for (std::size_t k = rang[i]; k-- > 0 && w[reihe[k]] >= w[i] - fenster;) ansehen(reihe[k]);
+            for (std::size_t k = rang[i] + 1; k < n && w[reihe[k]] <= w[i] + fenster; ++k) ansehen(reihe[k]);
+        }
+        if (platz == keiner) {
             platz = g.erster.size();
+            eroeffnet[i] = platz;
             g.erster.push_back(i);
             g.vertreter.push_back(i);
-            ersteNachLage.emplace(w, platz);
         }
         g.ort.push_back(platz);
         g.vertreter[platz] = i;
