@@ -150,8 +150,8 @@ std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zw
         while (wohin[f] != f) f = wohin[f];
         return f;
     };
-    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
-    std::vector<Vektor> orte;
+    const auto vek = [&](std::size_t i) { return mass.zurueck(p[i]); };
+    std::vector<Tripel> orte;
     for (std::size_t f = 0; f < seiten.size(); ++f) {
         std::vector<std::size_t>& e = seiten[f].ecken;
         const std::size_t m = e.size();
@@ -410,8 +410,8 @@ void verschmelzen(const std::vector<Tripel>& p, const Zweiermass& mass, Rohhuell
     };
     const auto konvex = [&](const std::vector<std::size_t>& ecken) {
         if (ecken.size() < 3) return false;
-        std::vector<Vektor> kette;
-        for (std::size_t i : ecken) kette.emplace_back(mass.zurueck(p[i]));
+        std::vector<Tripel> kette;
+        for (std::size_t i : ecken) kette.push_back(mass.zurueck(p[i]));
         kette.push_back(kette.front());
         return kettenKonvex(kette, 0.5);
     };
@@ -582,8 +582,8 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
              const std::vector<std::size_t>& bei, double eps) {
     const std::size_t S = seiten.size();
     bool allesGut = true, alleKonvex = true;
-    std::vector<Vektor> kette;
-    const auto vek = [&](std::size_t i) { return Vektor(mass.zurueck(p[i])); };
+    std::vector<Tripel> kette;
+    const auto vek = [&](std::size_t i) { return mass.zurueck(p[i]); };
     for (const Rohseite& s : seiten) {
         // Every corner within the tolerance of the face's plane, and its corners convex.
         bool eben = true;

@@ -111,24 +111,32 @@ Ebenenlage ebenenlage(const std::vector<Vektor>& orte) {
 }
 
 bool klaresDreieck(const Tripel& p, const Tripel& q, const Tripel& r) {
-    // On the sides brought to about unit size by a power of two: no square overflows or
-    // underflows, whatever the triangle's extent.
     const Tripel a0 = q - p, b0 = r - p, c0 = r - q;
+    const double M = std::max({groessteKomponente(p), groessteKomponente(q), groessteKomponente(r)});
+    // Sides whose squares lie in this range have cross products whose squares are normal
+    // doubles: measured as they are, which the hull's thousands of facets ask. The answer is
+    // the one the scaled sides below give, each side of the comparison a power of two apart.
+    const double l2 = std::max({skalar(a0, a0), skalar(b0, b0), skalar(c0, c0)});
+    if (l2 >= 1e-140 && l2 <= 1e140) {
+        const double l = std::sqrt(l2);
+        const double hoehe = laenge(kreuz(a0, b0)) / l;
+        return hoehe > klarInToleranzen * lagetoleranz(l, M) && hoehe > klarInDerLaenge * l;
+    }
+    // Elsewhere on the sides brought to about unit size by a power of two: no square overflows
+    // or underflows, whatever the triangle's extent.
     const double groesste = std::max({groessteKomponente(a0), groessteKomponente(b0), groessteKomponente(c0)});
     if (!std::isfinite(groesste) || !(groesste > 0)) return false;
     const Zweiermass mass(groesste);
     const Tripel a = mass.auf(a0), b = mass.auf(b0), c = mass.auf(c0);
     const double l = std::max({laenge(a), laenge(b), laenge(c)});
     const double hoehe = laenge(kreuz(a, b)) / l;
-    const double M = std::max({groessteKomponente(p), groessteKomponente(q), groessteKomponente(r)});
     return hoehe > klarInToleranzen * mass.auf(lagetoleranz(mass.zurueck(l), M)) && hoehe > klarInDerLaenge * l;
 }
 
-bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil) {
+bool kettenKonvex(const std::vector<Tripel>& ecken, double anteil) {
     // Three corners, or four with the first repeated, of a clear triangle need no more.
     const std::size_t n = ecken.size();
-    if ((n == 3 || (n == 4 && Tripel(ecken[0]) == Tripel(ecken[3]))) && klaresDreieck(ecken[0], ecken[1], ecken[2]))
-        return true;
+    if ((n == 3 || (n == 4 && ecken[0] == ecken[3])) && klaresDreieck(ecken[0], ecken[1], ecken[2])) return true;
     return Seitenflaeche(ecken).konvex(anteil);
 }
 

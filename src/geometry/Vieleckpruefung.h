@@ -51,7 +51,7 @@ Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
 // than 1e-4·L leaves all corners on one side of its line, and the chain runs once round. anteil
 // scales the side tolerance: the hull asks its faces with half of it, so that a face it
 // registers keeps its answer when rounding moves its corners. Costs n log n for n corners.
-bool kettenKonvex(const std::vector<Vektor>& ecken, double anteil = 1.0);
+bool kettenKonvex(const std::vector<Tripel>& ecken, double anteil = 1.0);
 
 // A triangle whose smallest height exceeds a thousand times the tolerance of its corners and a
 // billionth of its longest edge: its corners span a plane and, closed, are a convex chain by

@@ -66,7 +66,12 @@ double abstandVonEcke(const Punkt& p, const std::string& n) {
 
 }  // namespace
 
-bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil) { return kettenKonvex(ortsvektoren(ecken), anteil); }
+bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil) {
+    std::vector<Tripel> orte;
+    orte.reserve(ecken.size());
+    for (const Punkt& p : ecken) orte.push_back({p.x, p.y, p.z});
+    return kettenKonvex(orte, anteil);
+}
 
 bool Polygon::exist() const {
     return std::all_of(ecken.begin(), ecken.end(), [](const std::string& e) { return e == trenner || istPunkt(e); });

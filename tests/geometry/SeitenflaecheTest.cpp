@@ -144,7 +144,7 @@ TEST(Seitenflaeche, KonvexWieDerExakteOrientierungstest) {
                 }
                 if (unklar && !rueckwaerts) continue;
                 EXPECT_EQ(Seitenflaeche(kette).konvex(), !rueckwaerts) << s << " " << ferne << " " << fall;
-                EXPECT_EQ(kettenKonvex(std::vector<Vektor>(kette.begin(), kette.end())), !rueckwaerts);
+                EXPECT_EQ(kettenKonvex(kette), !rueckwaerts);
                 (rueckwaerts ? andere : konvexe)++;
             }
     EXPECT_GT(konvexe, 100);
