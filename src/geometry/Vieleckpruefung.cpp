@@ -113,11 +113,13 @@ Ebenenlage ebenenlage(const std::vector<Vektor>& orte) {
 bool klaresDreieck(const Tripel& p, const Tripel& q, const Tripel& r) {
     const Tripel a0 = q - p, b0 = r - p, c0 = r - q;
     const double M = std::max({groessteKomponente(p), groessteKomponente(q), groessteKomponente(r)});
-    // Sides whose squares lie in this range have cross products whose squares are normal
-    // doubles: measured as they are, which the hull's thousands of facets ask. The answer is
-    // the one the scaled sides below give, each side of the comparison a power of two apart.
+    // Sides whose squares lie between these have cross products whose squares are normal
+    // doubles (about the fourth power of a side): measured as they are, which the hull's
+    // thousands of facets ask. The answer is the one the scaled sides below give, each side of
+    // the comparison a power of two apart.
+    constexpr double kleinstesSeitenquadrat = 1e-140, groesstesSeitenquadrat = 1e140;
     const double l2 = std::max({skalar(a0, a0), skalar(b0, b0), skalar(c0, c0)});
-    if (l2 >= 1e-140 && l2 <= 1e140) {
+    if (l2 >= kleinstesSeitenquadrat && l2 <= groesstesSeitenquadrat) {
         const double l = std::sqrt(l2);
         const double hoehe = laenge(kreuz(a0, b0)) / l;
         return hoehe > klarInToleranzen * lagetoleranz(l, M) && hoehe > klarInDerLaenge * l;
