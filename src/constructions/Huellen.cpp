@@ -118,10 +118,9 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
 // normal of the plane in either sense), as genHuellenPolygon describes it. The places orte are
 // those of the registered points namen. Its corners are those of the outline of the points as
 // a face in its own plane (Seitenflaeche.h): the extreme points only, a point within eps of the
-// line through its neighbours being none. (The unit normal of the plane the caller found is
-// not needed: the face has its own.)
+// line through its neighbours being none.
 std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
-                                const Vektor& /* normale */, double eps) {
+                                double eps) {
     ohneNahePunkte(namen, orte, eps);
     if (namen.size() < 3) return {};
     const Seitenflaeche flaeche(orte, eps);
@@ -135,9 +134,8 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
 }
 
 // A normal of the plane of points in the sense the linear hull gives it: the first point,
-// the first one apart from it (farther than eps), the first one off their line; with a unit
-// normal of the plane.
-std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& orte, double eps) {
+// the first one apart from it (farther than eps), the first one off their line.
+std::optional<Vektor> ebenenSinn(const std::vector<Vektor>& orte, double eps) {
     if (orte.empty()) return std::nullopt;
     const Vektor a = orte.front();
     std::optional<Vektor> d;
@@ -147,7 +145,7 @@ std::optional<std::pair<Vektor, Vektor>> ebenenSinn(const std::vector<Vektor>& o
             continue;
         }
         const Vektor v = d->kreuz(a - p);
-        if (v.norm() > eps * d->norm()) return std::pair{v, (1.0 / v.norm()) * v};
+        if (v.norm() > eps * d->norm()) return v;
     }
     return std::nullopt;
 }
@@ -170,14 +168,13 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
             orte.push_back(p->ortsvektor());
         }
     // The points must span a plane within the tolerance of their extent.
-    const std::optional<Vektor> m = huellensuche::flacheNormale(pkte);
-    if (!m) return {};
+    if (!huellensuche::flacheNormale(pkte)) return {};
     const double eps = huellensuche::toleranz(pkte);
     const LineareHuelle lh = lineareHuelle(namen);
-    if (lh.dimension == 2) return umlauf(namen, orte, lh.v, *m, eps);
-    const auto sinn = ebenenSinn(orte, eps);
+    if (lh.dimension == 2) return umlauf(namen, orte, lh.v, eps);
+    const std::optional<Vektor> sinn = ebenenSinn(orte, eps);
     if (!sinn) return {};
-    return umlauf(namen, orte, sinn->first, *m, eps);
+    return umlauf(namen, orte, *sinn, eps);
 }
 
 // =============================================================================================
@@ -322,7 +319,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             }
             std::unordered_map<std::string, std::size_t> stelle;
             for (std::size_t i : befund.punkte[f]) stelle.emplace(namen[i], i);
-            for (const std::string& e : umlauf(drin, orte, sinn, m, eps)) umlaufIndizes.push_back(stelle.at(e));
+            for (const std::string& e : umlauf(drin, orte, sinn, eps)) umlaufIndizes.push_back(stelle.at(e));
         } else {
             // The corners as the hull found them, counter-clockwise seen from outside; the walk
             // starts where the hull polygon of the face's points starts.

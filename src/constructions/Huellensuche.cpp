@@ -583,20 +583,17 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
     const std::size_t S = seiten.size();
     bool allesGut = true, alleKonvex = true;
     std::vector<Tripel> kette;
-    const auto vek = [&](std::size_t i) { return mass.zurueck(p[i]); };
     for (const Rohseite& s : seiten) {
-        // Every corner within the tolerance of the face's plane, and its corners convex.
+        // Every corner within the tolerance of the face's plane, and its corners convex (a clear
+        // triangle is, without further question).
         bool eben = true;
         for (std::size_t i : s.ecken) eben = eben && std::fabs(hoehe(p, s, i)) <= eps;
-        bool konvex = s.ecken.size() == 3 && klaresDreieck(vek(s.ecken[0]), vek(s.ecken[1]), vek(s.ecken[2]));
-        if (!konvex) {
-            kette.clear();
-            for (std::size_t i : s.ecken) kette.push_back(vek(i));
-            kette.push_back(kette.front());
-            konvex = kettenKonvex(kette, 0.5);
-            // Without the margin, as the polygon will ask it once registered.
-            alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
-        }
+        kette.clear();
+        for (std::size_t i : s.ecken) kette.push_back(mass.zurueck(p[i]));
+        kette.push_back(kette.front());
+        const bool konvex = kettenKonvex(kette, 0.5);
+        // Without the margin, as the polygon will ask it once registered.
+        alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
         allesGut = allesGut && eben && konvex;
     }
     const auto ergebnis = [&] { return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex; };
@@ -694,12 +691,8 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>&
     // one or two. Every face is checked against the tolerance afterwards, so an estimate too
     // small for some cloud costs a second run, never a wrong face.
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
-    Tripel lo = p[0], hi = p[0];
-    for (const Tripel& q : p) {
-        lo = {std::min(lo.x, q.x), std::min(lo.y, q.y), std::min(lo.z, q.z)};
-        hi = {std::max(hi.x, q.x), std::max(hi.y, q.y), std::max(hi.z, q.z)};
-    }
-    const Tripel mitte{lo.x / 2 + hi.x / 2, lo.y / 2 + hi.y / 2, lo.z / 2 + hi.z / 2};
+    const Lagebox box = lagebox(p);
+    const Tripel mitte{box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
     std::vector<coordT> koord(3 * p.size());
     double groesste = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
@@ -765,12 +758,12 @@ struct Einheitswolke {
 };
 
 Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
-    const std::vector<Vektor> orte = ortsvektoren(pkte);
+    const Lagebox box = lagebox(ortsvektoren(pkte));
     Einheitswolke w;
-    w.mass = Zweiermass(ausdehnung(orte));
+    w.mass = Zweiermass(box.weite());
     w.p.reserve(pkte.size());
     for (const Punkt& q : pkte) w.p.push_back(w.mass.auf(ort(q)));
-    w.gegebeneToleranz = lagetoleranz(orte);
+    w.gegebeneToleranz = lagetoleranz(box);
     w.eps = w.mass.auf(w.gegebeneToleranz);
     return w;
 }

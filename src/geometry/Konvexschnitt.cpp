@@ -14,13 +14,6 @@ namespace {
 
 double abstand(const Vektor& a, const Vektor& b) { return betrag(Tripel(a) - Tripel(b)); }
 
-// The mean of the corners.
-Tripel mitte(const std::vector<Vektor>& ecken) {
-    Tripel s;
-    for (const Vektor& v : ecken) s = s + Tripel(v);
-    return (1.0 / static_cast<double>(ecken.size())) * s;
-}
-
 // The plane of the walk as a face in its own plane (Seitenflaeche.h): through the mean of its
 // corners, with the unit normal of the area they enclose; nothing where its corners lie within
 // the tolerance of one line.
@@ -73,7 +66,7 @@ std::vector<Halbraum> seitenHalbraeume(const std::vector<Vektor>& ecken,
                                        const std::vector<std::vector<std::size_t>>& seiten, double toleranz) {
     std::vector<Halbraum> ergebnis;
     if (ecken.empty()) return ergebnis;
-    const Tripel c = mitte(ecken);
+    const Tripel c = *ortsmittel(ecken);
     for (const auto& walk : seiten) {
         const std::optional<Halbraum> h = ebeneDerSeite(ecken, walk);
         if (!h) continue;

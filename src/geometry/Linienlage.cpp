@@ -56,27 +56,36 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n) {
     return s * s < linienmass::nullWinkel * linienmass::nullWinkel * uu * mm;
 }
 
-std::optional<Linienlage> linienlage(const Tripel& p, const Tripel& a, const Tripel& d) {
+std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck) {
     const bool gegeben = imRechenbereich(skalar(d, d));
     const Tripel u = gegeben ? d : aufEins(d);
     const double uu = laengenquadrat(u);
     if (!(uu > 0)) return std::nullopt;
     const double lu = std::sqrt(uu);
+    // The foot's signed distance from a along d, and p's distance from the line.
     const Tripel w = p - a;
-    Linienlage l;
-    l.laenge = gegeben ? lu : betrag(d);
-    l.betrag = std::max(groessteKomponente(p), groessteKomponente(a));
+    double laengs = 0, quer = 0;
     if (imRechenbereich(skalar(w, w))) {
-        l.laengs = skalar(u, w) / lu;
-        l.quer = laenge(kreuz(u, w)) / lu;
+        laengs = skalar(u, w) / lu;
+        quer = laenge(kreuz(u, w)) / lu;
     } else {
         // A step too long or too short to square (or none): measured at about unit size too.
         const Zweiermass mass(groessteKomponente(w));
         const Tripel v = mass.auf(w);
-        l.laengs = mass.zurueck(skalar(u, v) / lu);
-        l.quer = mass.zurueck(betrag(kreuz(u, v)) / lu);
+        laengs = mass.zurueck(skalar(u, v) / lu);
+        quer = mass.zurueck(betrag(kreuz(u, v)) / lu);
     }
-    return l;
+    double groesste = std::max(groessteKomponente(p), groessteKomponente(a));
+    if (stueck == Linienstueck::strecke) groesste = std::max(groesste, groessteKomponente(a + d));
+    // A foot `ueber` beyond an end lies at that end.
+    const auto amEnde = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, linienmass::nullAbstand, groesste); };
+    if (!unterGrenze(quer, linienmass::punktAbstand, groesste)) return false;
+    switch (stueck) {
+    case Linienstueck::gerade: return true;
+    case Linienstueck::strahl: return amEnde(-laengs);
+    case Linienstueck::strecke: return amEnde(-laengs) && amEnde(laengs - (gegeben ? lu : betrag(d)));
+    }
+    return false;
 }
 
 }  // namespace quodral

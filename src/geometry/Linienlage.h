@@ -59,17 +59,15 @@ bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze);
 // vector.
 bool parallelZurEbene(const Tripel& d, const Tripel& n);
 
-// Where the position p lies relative to the line through a along d, measured with d's unit
-// vector: `laengs` the signed distance of its foot from a along d, `quer` its distance from
-// the line, `laenge` the length of d and `betrag` the largest absolute coordinate of p and a
-// (for rundungsSpielraum).
-struct Linienlage {
-    double laengs = 0;
-    double quer = 0;
-    double laenge = 0;
-    double betrag = 0;
-};
-// Nothing where d has no unit vector (a null vector, or a number that is not finite).
-std::optional<Linienlage> linienlage(const Tripel& p, const Tripel& a, const Tripel& d);
+// The part of the line through a along d that a test asks about: the whole line, the ray from
+// a along d, or the segment from a to a + d.
+enum class Linienstueck { gerade, strahl, strecke };
+
+// The position p lies on that part: within linienmass::punktAbstand of the line, measured with
+// d's unit vector, and its foot no farther than linienmass::nullAbstand before a (ray and
+// segment) or beyond a + d (segment); no bound taken below what rounding leaves open at the
+// coordinates of p and the part's ends. Nothing where d has no unit vector (a null vector, or a
+// number that is not finite): the record decides then.
+std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck);
 
 }  // namespace quodral

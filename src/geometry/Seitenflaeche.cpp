@@ -171,7 +171,7 @@ void Seitenflaeche::bauen() {
     if (klar_) {
         const Lagebox box = lagebox(ecken_);
         lage.dimension = 2;
-        lage.ausdehnung = std::max({box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]});
+        lage.ausdehnung = box.weite();
         lage.toleranz = lagetoleranz(box);
     } else {
         lage = ebenenlage(ecken_);
@@ -390,13 +390,13 @@ std::vector<Tripel> Seitenflaeche::schnitt(const Tripel& anker, const Tripel& n)
     if (anzahl_ < 2) return punkte;
     std::vector<double> hoehe(anzahl_);
     for (std::size_t i = 0; i < anzahl_; ++i) hoehe[i] = skalar(n, ecken_[i] - anker);
-    const auto inDerEbene = [&](std::size_t i) { return hoehe[i] == 0 ? ecken_[i] : ecken_[i] - hoehe[i] * n; };
+    const auto hineingelegt = [&](std::size_t i) { return hoehe[i] == 0 ? ecken_[i] : ecken_[i] - hoehe[i] * n; };
     for (std::size_t k = 0; k < anzahl_; ++k) {
         std::size_t i = k, j = (k + 1) % anzahl_;
         if (vor(ecken_[j], ecken_[i])) std::swap(i, j);
         const double hi = hoehe[i], hj = hoehe[j];
-        if (std::fabs(hi) <= toleranz_) punkte.push_back(inDerEbene(i));
-        if (std::fabs(hj) <= toleranz_) punkte.push_back(inDerEbene(j));
+        if (std::fabs(hi) <= toleranz_) punkte.push_back(hineingelegt(i));
+        if (std::fabs(hj) <= toleranz_) punkte.push_back(hineingelegt(j));
         if ((hi < 0 && hj > 0) || (hi > 0 && hj < 0))
             punkte.push_back(ecken_[i] + (hi / (hi - hj)) * (ecken_[j] - ecken_[i]));
     }

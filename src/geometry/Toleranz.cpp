@@ -53,10 +53,9 @@ Lagebox lagebox(const std::vector<Tripel>& orte) {
     return boxVon(orte, [](const Tripel& v) { return std::array<double, 3>{v.x, v.y, v.z}; });
 }
 
-double ausdehnung(const std::vector<Vektor>& orte) {
-    const Lagebox b = lagebox(orte);
-    return std::max({b.hi[0] - b.lo[0], b.hi[1] - b.lo[1], b.hi[2] - b.lo[2]});
-}
+double Lagebox::weite() const { return std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]}); }
+
+double ausdehnung(const std::vector<Vektor>& orte) { return lagebox(orte).weite(); }
 
 double lagetoleranz(double weite, double betrag) {
     return std::max(lageAnteil * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
@@ -66,7 +65,7 @@ double lagetoleranz(const Lagebox& b) {
     double m = 0;
     for (int i = 0; i < 3; ++i)
         if (b.lo[i] != b.hi[i]) m = std::max({m, std::fabs(b.lo[i]), std::fabs(b.hi[i])});
-    return lagetoleranz(std::max({b.hi[0] - b.lo[0], b.hi[1] - b.lo[1], b.hi[2] - b.lo[2]}), m);
+    return lagetoleranz(b.weite(), m);
 }
 
 double lagetoleranz(const std::vector<Vektor>& orte) { return lagetoleranz(lagebox(orte)); }

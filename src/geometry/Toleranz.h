@@ -24,6 +24,8 @@ double letzteStelle(double x);
 // The box around positions: per axis the least and the greatest coordinate.
 struct Lagebox {
     std::array<double, 3> lo{}, hi{};
+    // Its largest side: the extent of the positions.
+    double weite() const;
 };
 // The box around the positions (all zero for none).
 Lagebox lagebox(const std::vector<Vektor>& orte);

@@ -36,7 +36,7 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     Ebenenlage lage;
     if (orte.empty()) return lage;
     const Lagebox box = lagebox(orte);
-    const double L = std::max({box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]});
+    const double L = box.weite();
     lage.ausdehnung = L;
     lage.toleranz = lagetoleranz(box);
     if (!std::isfinite(L) || !(L > 0)) return lage;

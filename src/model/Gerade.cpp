@@ -26,9 +26,8 @@ constexpr double mindestLaenge = 1e-7;
 }  // namespace
 
 bool Gerade::enthaelt(const Punkt& p) const {
-    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), ap.ortsvektor(), rv);
-    if (!l) return p == ap;
-    return unterGrenze(l->quer, linienmass::punktAbstand, l->betrag);
+    // A line without direction holds its anchor's place only.
+    return liegtAuf(p.ortsvektor(), ap.ortsvektor(), rv, Linienstueck::gerade).value_or(p == ap);
 }
 
 bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv, g.rv, linienmass::nullWinkel); }

@@ -1,7 +1,5 @@
 #include "model/Strahl.h"
 
-#include <optional>
-
 #include "model/Namen.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -13,11 +11,9 @@ Punkt Strahl::punkt() const { return vektor2Punkt(ap.ortsvektor() + rv); }
 Gerade Strahl::huelle() const { return Gerade(ap, rv); }
 
 bool Strahl::enthaelt(const Punkt& p) const {
-    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), ap.ortsvektor(), rv);
-    if (!l) return p == ap;
-    // On the carrier line, and not behind the start point by more than the zero test.
-    return unterGrenze(l->quer, linienmass::punktAbstand, l->betrag) &&
-           (l->laengs >= 0 || unterGrenze(-l->laengs, linienmass::nullAbstand, l->betrag));
+    // On the carrier line, and not behind the start point by more than the zero test; a ray
+    // without direction holds its start point's place only.
+    return liegtAuf(p.ortsvektor(), ap.ortsvektor(), rv, Linienstueck::strahl).value_or(p == ap);
 }
 
 std::set<std::string> Strahl::eckenMenge() const { return {ap.name}; }

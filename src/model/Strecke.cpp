@@ -1,7 +1,5 @@
 #include "model/Strecke.h"
 
-#include <algorithm>
-
 #include "geometry/Raumgeometrie.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
@@ -23,14 +21,8 @@ Gerade Strecke::huelle() const { return Gerade(ap, richtung()); }
 
 bool Strecke::enthaelt(const Punkt& p) const {
     // On the segment's line, and between its ends: the foot of p lies no farther than the
-    // zero test before the start or beyond the end (never closer than rounding leaves open).
-    const Vektor a = ap.ortsvektor(), e = ep.ortsvektor();
-    const std::optional<Linienlage> l = linienlage(p.ortsvektor(), a, e - a);
-    if (!l) return p == ap;   // no direction: the segment is a point
-    const double betrag = std::max(l->betrag, groessteKomponente(e));
-    const auto amRand = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, linienmass::nullAbstand, betrag); };
-    return unterGrenze(l->quer, linienmass::punktAbstand, betrag) && amRand(-l->laengs) &&
-           amRand(l->laengs - l->laenge);
+    // zero test before the start or beyond the end. A segment without direction is a point.
+    return liegtAuf(p.ortsvektor(), ap.ortsvektor(), richtung(), Linienstueck::strecke).value_or(p == ap);
 }
 
 std::set<std::string> Strecke::eckenMenge() const { return {ap.name, ep.name}; }
