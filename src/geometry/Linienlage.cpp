@@ -9,6 +9,16 @@ namespace quodral {
 
 namespace {
 
+// The distance of the point at w from the segment from the origin to d (w and d differences
+// from the segment's start), with the dot product `mal` of the space they lie in.
+template <class P, class Mal> double abstandVonStrecke(const P& w, const P& d, Mal mal) {
+    const double dd = mal(d, d);
+    const double t = dd > 0 ? std::clamp(mal(w, d) / dd, 0.0, 1.0) : 0.0;
+    P r = w;
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] -= t * d[i];
+    return std::sqrt(mal(r, r));
+}
+
 // Vectors whose squared length lies between these have squares, and products of two squares,
 // that are normal doubles.
 constexpr double kleinstesRechenquadrat = 1e-140;
@@ -86,6 +96,18 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
     case Linienstueck::strecke: return amEnde(-laengs) && amEnde(laengs - (gegeben ? lu : betrag(d)));
     }
     return false;
+}
+
+double streckenabstand(const Punkt2& p, const Punkt2& a, const Punkt2& b) {
+    return abstandVonStrecke(minus2(p, a), minus2(b, a), skalar2);
+}
+
+double streckenabstand(const Tripel& p, const Tripel& a, const Tripel& b) {
+    const auto feld = [](const Tripel& t) { return std::array<double, 3>{t.x, t.y, t.z}; };
+    const auto mal = [](const std::array<double, 3>& u, const std::array<double, 3>& v) {
+        return u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
+    };
+    return abstandVonStrecke(feld(p - a), feld(b - a), mal);
 }
 
 }  // namespace quodral

@@ -3,7 +3,11 @@
 // decided on unit vectors: each test reads as it would for a direction of length 1, so that no
 // answer depends on which two points of a line gave its direction, and none on how long a
 // normal came out. The line, ray, segment and plane records decide their relations here.
+//
+// Here too stand the small predicates every position test is built from, each written once:
+// the orientation of three points of a plane and the distance of a point from a segment.
 
+#include <array>
 #include <optional>
 
 #include "geometry/Tripel.h"
@@ -69,5 +73,31 @@ enum class Linienstueck { gerade, strahl, strecke };
 // coordinates of p and the part's ends. Nothing where d has no unit vector (a null vector, or a
 // number that is not finite): the record decides then.
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck);
+
+// --- In a plane, in a frame of it -----------------------------------------------------------
+
+// A point (or a vector) of a plane in a frame of that plane.
+using Punkt2 = std::array<double, 2>;
+
+constexpr Punkt2 minus2(const Punkt2& a, const Punkt2& b) { return {a[0] - b[0], a[1] - b[1]}; }
+constexpr double skalar2(const Punkt2& a, const Punkt2& b) { return a[0] * b[0] + a[1] * b[1]; }
+// The cross product of two vectors of the plane: positive where b turns counter-clockwise
+// from a, zero where they run alike or opposite.
+constexpr double kreuz2(const Punkt2& a, const Punkt2& b) { return a[0] * b[1] - a[1] * b[0]; }
+// The orientation of the points o, a, b: twice the signed area of their triangle, positive
+// where b lies to the left of the line from o through a (the three run counter-clockwise),
+// negative to its right, zero on it.
+constexpr double orientierung(const Punkt2& o, const Punkt2& a, const Punkt2& b) {
+    return kreuz2(minus2(a, o), minus2(b, o));
+}
+
+// --- The distance of a point from a segment ---------------------------------------------------
+
+// The distance of p from the segment from a to b: from its foot on the segment's line where
+// that lies between the ends, else from the nearer end (from a where the ends coincide). The
+// differences are taken as given: a caller whose positions may be far out or of any extent
+// hands them in brought to a common scale (Zweiermass), as differences from a.
+double streckenabstand(const Punkt2& p, const Punkt2& a, const Punkt2& b);
+double streckenabstand(const Tripel& p, const Tripel& a, const Tripel& b);
 
 }  // namespace quodral

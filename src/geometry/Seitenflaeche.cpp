@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "geometry/Vieleckpruefung.h"
@@ -32,19 +33,6 @@ constexpr std::size_t wenigeUmrissecken = 8;
 constexpr double flaechennormaleNah = 0.5;
 
 bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
-
-double kreuz2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[1] - a[1] * b[0]; }
-Ebenenpunkt minus2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return {a[0] - b[0], a[1] - b[1]}; }
-double skalar2(const Ebenenpunkt& a, const Ebenenpunkt& b) { return a[0] * b[0] + a[1] * b[1]; }
-
-// The distance of p from the segment from a to b.
-double streckenabstand(const Ebenenpunkt& p, const Ebenenpunkt& a, const Ebenenpunkt& b) {
-    const Ebenenpunkt d = minus2(b, a), w = minus2(p, a);
-    const double dd = skalar2(d, d);
-    const double t = dd > 0 ? std::clamp(skalar2(w, d) / dd, 0.0, 1.0) : 0.0;
-    const Ebenenpunkt r{w[0] - t * d[0], w[1] - t * d[1]};
-    return std::sqrt(skalar2(r, r));
-}
 
 // a lies before b in the order of their coordinates (x, then y, then z).
 bool vor(const Tripel& a, const Tripel& b) {
@@ -245,7 +233,7 @@ double Seitenflaeche::randabstand(const Ebenenpunkt& q, bool& innen) const {
         const Ebenenpunkt& u = eben_[umriss_[i]];
         const Ebenenpunkt& v = eben_[umriss_[(i + 1) % umriss_.size()]];
         abstand = std::min(abstand, streckenabstand(q, u, v));
-        innen = innen && kreuz2(minus2(v, u), minus2(q, u)) >= 0;
+        innen = innen && orientierung(u, v, q) >= 0;
     }
     return abstand;
 }
