@@ -35,7 +35,7 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
     std::vector<std::pair<std::size_t, std::size_t>> paare;
     // Ebene::istParallelZu of two planes with these normals.
     const auto parallel = [&](std::size_t i, std::size_t j) {
-        return richtungenParallel(normalen[i], normalen[j], linienmass::gleicheRichtung);
+        return richtungenParallel(normalen[i], normalen[j], grenzen::gleicheRichtung);
     };
     std::vector<Vektor> einheiten;
     einheiten.reserve(n);

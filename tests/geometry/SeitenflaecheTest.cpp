@@ -68,7 +68,7 @@ const double massstaebe[] = {1e-100, 1e-9, 1.0, 1e9, 1e100};
 
 // Points at the middle of the face, near two of its edges (inside and out, in the plane and
 // above it) and off its plane, with a border as wide as the tolerance and as wide as a
-// polygon's (1e-4 of the extent).
+// polygon's (1e-4 of the extent): the border is a band in the plane.
 TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
     std::mt19937_64 zufall(5);
     int gepruefte = 0;
@@ -96,10 +96,14 @@ TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
                         const mpq_class h = exakt::skalar(f.a, exakt::q(p) - exakt::q(f.ecken[0]));
                         const mpq_class h2 = h * h / exakt::skalar(f.a, f.a);
                         const Lage lage = seite.lage(p, rand);
-                        const bool fern = d2 > r2 * 1.44;   // from the border, by a fifth of it
-                        if (d2 < r2 * 0.64) EXPECT_EQ(lage, Lage::rand) << s << " " << ferne << " " << fall;
-                        else if (fern && drin && h2 < t2 * 0.64) EXPECT_EQ(lage, Lage::innen) << s << " " << fall;
-                        else if (fern && (!drin || h2 > t2 * 1.44)) EXPECT_EQ(lage, Lage::aussen) << s << " " << fall;
+                        // The border is a band in the plane: off the plane is outside, above an
+                        // edge too. In the plane, from the border by a fifth of it.
+                        const mpq_class eben2 = d2 - h2;
+                        const bool fern = eben2 > r2 * 1.44;
+                        if (h2 > t2 * 1.44) EXPECT_EQ(lage, Lage::aussen) << s << " " << ferne << " " << fall;
+                        else if (h2 > t2 * 0.64) continue;
+                        else if (eben2 < r2 * 0.64) EXPECT_EQ(lage, Lage::rand) << s << " " << ferne << " " << fall;
+                        else if (fern) EXPECT_EQ(lage, drin ? Lage::innen : Lage::aussen) << s << " " << fall;
                         else continue;
                         ++gepruefte;
                     }
