@@ -165,17 +165,10 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
     quittieren(eintragen(e, name), name, antwort);
 }
 
-// The plane that the point-and-line or two-line routine is about to build, when the length of
-// its normal would overflow (huge coordinates): a plane that every point seems to lie in must
-// not be registered. Its anchor is a registered point, so its other numbers are in range.
+// The plane that the two-line routine is about to build, when the length of its normal would
+// overflow (huge coordinates): a plane that every point seems to lie in must not be
+// registered. Its anchor is a registered point, so its other numbers are in range.
 bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && !laengeEndlich(e->nv); }
-
-std::optional<Ebene> ebeneAusPunktUndLinie(const std::string& pn, const std::string& gn) {
-    const Punkt* p = finde(punktListe, pn);
-    const std::optional<Gerade> g = echteHuellGerade(gn);
-    if (p == nullptr || !g) return std::nullopt;
-    return ebeneDurchPundG(*p, *g);
-}
 
 std::optional<Ebene> ebeneAusLinien(const std::string& l1, const std::string& l2) {
     const std::optional<Gerade> g1 = echteHuellGerade(l1);
@@ -187,11 +180,11 @@ std::optional<Ebene> ebeneAusLinien(const std::string& l1, const std::string& l2
 // EBENE name a b: a point and a line in either order, or two lines. The routines register
 // and answer; when they build nothing they leave the answer and clear lok.
 void ebeneAusZweien(const std::string& name, const std::string& a, const std::string& b) {
+    // A point and a line give a plane with a unit normal; two lines keep the normal of their
+    // directions (or of the step across two parallels), whose length may leave the range.
     if (istPunkt(a) && istLinie(b)) {
-        if (ueberlaeuft(ebeneAusPunktUndLinie(a, b))) return zahlbereichFehler(name);
         ebeneDurchPundG(name, a, b);
     } else if (istPunkt(b) && istLinie(a)) {
-        if (ueberlaeuft(ebeneAusPunktUndLinie(b, a))) return zahlbereichFehler(name);
         ebeneDurchPundG(name, b, a);
     } else if (istLinie(a) && istLinie(b)) {
         if (ueberlaeuft(ebeneAusLinien(a, b))) return zahlbereichFehler(name);
