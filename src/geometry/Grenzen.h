@@ -76,7 +76,7 @@ inline constexpr double auswaertsSkalar = 1e-4;
 // A measure of a hull or a cuboid (an edge, the surface, a face's area, the volume) must be
 // a double to be answered: finite, and, unless it is 0 itself, at least the least normal
 // double. A measure that would fall among the subnormal numbers keeps fewer digits than the
-// places it is made of (a cube of edge 1e-105 would have the volume 1e-315 to five digits),
+// places it is made of (a cube of edge 1e-105 would have the volume 1e-315 to eight digits),
 // and one below them would be answered as 0, which only a flat figure has; both lie beyond
 // the range. (std::numeric_limits<double>::min(), 2.2250738585072014e-308.)
 inline constexpr double kleinstesMass = std::numeric_limits<double>::min();

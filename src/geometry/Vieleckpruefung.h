@@ -6,8 +6,8 @@
 //
 // Every limit is taken relative to the corners' own extent L (the largest side of the box
 // around them), with the values the tests have for a polygon of extent 1: a corner within the
-// tolerance of Toleranz.h (1e-8 there) of a line lies on it, corners within 1e-4·L of a plane
-// lie in it, an edge of 1e-4·L or less has no direction of its own. So a polygon scaled up or
+// tolerance of Toleranz.h (1e-8 there) of a line lies on it, corners within 1e-4·L of their
+// best plane lie in it, an edge of 1e-4·L or less has no direction of its own. So a polygon scaled up or
 // down keeps its answers, and a narrow face (a sliver a millionth as wide as it is long) is as
 // plane as a square.
 
