@@ -57,12 +57,6 @@ inline constexpr double deckungsAbstand = 1e-7;
 inline constexpr double genauesKreuzWinkelquadrat = 0.25;
 inline constexpr double genauesKreuzJeAbstandsquadrat = 2e-7;
 
-// Directions and differences whose squared length lies between these have squares, and
-// products of two squares, that are normal doubles: computed as given. Beyond, they are
-// brought to about unit size by a power of two first, which changes no digit.
-inline constexpr double kleinstesRechenquadrat = 1e-140;
-inline constexpr double groesstesRechenquadrat = 1e140;
-
 // --- Faces and polygons ----------------------------------------------------------------------
 
 // The border of a polygon is a band in its plane: a point within the polygon's tolerance of the
@@ -146,7 +140,9 @@ inline constexpr double kleinstesMass = std::numeric_limits<double>::min();
 
 // The clear-triangle test measures sides whose squares lie between these as they are: their
 // cross products, about the fourth power of a side, are normal doubles. Elsewhere it takes the
-// sides brought to unit size by a power of two, which gives the same answer at some cost.
+// sides brought to unit size by a power of two, which gives the same answer at some cost. The
+// line tests (Linienlage.h) take directions and differences as given between the same bounds,
+// for the same reason: the products of two of their squares are normal doubles.
 inline constexpr double kleinstesSeitenquadrat = 1e-140;
 inline constexpr double groesstesSeitenquadrat = 1e140;
 

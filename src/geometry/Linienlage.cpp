@@ -21,7 +21,7 @@ template <class P, class Mal> double abstandVonStrecke(const P& w, const P& d, M
 }
 
 bool imRechenbereich(double quadrat) {
-    return quadrat >= grenzen::kleinstesRechenquadrat && quadrat <= grenzen::groesstesRechenquadrat;
+    return quadrat >= grenzen::kleinstesSeitenquadrat && quadrat <= grenzen::groesstesSeitenquadrat;
 }
 
 // The squared length of a direction brought to computing size; 0 where it has no direction.
