@@ -82,7 +82,8 @@ std::pair<double, double> naheStrecke(const Ebenenpunkt& f, const Ebenenpunkt& d
 // may have corners that far off), so that its corners and edges lie in it.
 double ebenenspiel(const Seitenflaeche& f) {
     double spiel = f.mass().auf(f.toleranz());
-    for (const Tripel& c : f.ecken()) spiel = std::max(spiel, std::fabs(skalar(f.mass().auf(c - f.mitte()), f.normale())));
+    for (const Tripel& c : f.ecken())
+        spiel = std::max(spiel, std::fabs(skalar(f.mass().auf(c - f.mitte()), f.normale())));
     return spiel;
 }
 
