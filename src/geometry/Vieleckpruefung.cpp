@@ -5,6 +5,7 @@
 
 #include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Monotonkette.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
@@ -72,9 +73,10 @@ std::vector<std::size_t> konvexeHuelle2d(const std::vector<std::array<double, 2>
     if (ordnung.size() <= 2) return ordnung;
     // a lies to the left of the line from o to b, farther than eps from it.
     const auto links = [&p, eps](std::size_t o, std::size_t a, std::size_t b) {
-        const double ax = p[a][0] - p[o][0], ay = p[a][1] - p[o][1], bx = p[b][0] - p[o][0], by = p[b][1] - p[o][1];
-        const double k = ax * by - ay * bx;
-        return eps > 0 ? k > eps * std::sqrt(bx * bx + by * by) : k > 0;
+        const double k = orientierung(p[o], p[a], p[b]);
+        if (!(eps > 0)) return k > 0;
+        const Punkt2 ob = minus2(p[b], p[o]);
+        return k > eps * std::sqrt(skalar2(ob, ob));
     };
     return monotoneKette(ordnung, links);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Vieleckpruefung.h"
@@ -37,11 +38,6 @@ template <> std::optional<punktlage> ausRawValue<punktlage>(std::string_view t) 
 namespace {
 
 const std::string trenner = "-";
-
-// A point this close to an edge or a corner of a polygon of extent 1 or more lies on the border
-// (closer by the same share of the extent for a smaller one): the width within which a point
-// lies on a segment.
-constexpr double randNaehe = 1e-4;
 
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
@@ -145,10 +141,7 @@ double Polygon::durchmesser() const {
         const std::vector<std::size_t>& h = seite.umriss();
         const std::size_t m = h.size();
         const auto flaeche = [&](std::size_t a, std::size_t b, std::size_t c) {
-            const Seitenflaeche::Ebenenpunkt& pa = eben[h[a]];
-            const Seitenflaeche::Ebenenpunkt& pb = eben[h[b]];
-            const Seitenflaeche::Ebenenpunkt& pc = eben[h[c]];
-            return (pb[0] - pa[0]) * (pc[1] - pa[1]) - (pb[1] - pa[1]) * (pc[0] - pa[0]);
+            return orientierung(eben[h[a]], eben[h[b]], eben[h[c]]);
         };
         if (m >= 3) {
             std::size_t j = 1;
@@ -253,18 +246,6 @@ Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte) {
     return m;
 }
 
-namespace {
-
-// The distance of p from the segment from a to b, at the scale of a face (no square overflows).
-double streckenabstand(const Tripel& p, const Tripel& a, const Tripel& b, const Zweiermass& mass) {
-    const Tripel d = mass.auf(b - a), w = mass.auf(p - a);
-    const double dd = skalar(d, d);
-    const double t = dd > 0 ? std::clamp(skalar(w, d) / dd, 0.0, 1.0) : 0.0;
-    return mass.zurueck(laenge(w - t * d));
-}
-
-}  // namespace
-
 Polygonflaeche Polygon::alsFlaeche() const {
     // The registered corners in their order, and the edges between consecutive entries.
     std::vector<Tripel> orte;
@@ -280,7 +261,7 @@ Polygonflaeche Polygon::alsFlaeche() const {
         vorigeIstEcke = p != nullptr;
     }
     Polygonflaeche f{Seitenflaeche(orte), 0, std::move(kanten), false};
-    f.randbreite = std::max(f.seite.toleranz(), randNaehe * std::min(f.seite.ausdehnung(), 1.0));
+    f.randbreite = std::max(f.seite.toleranz(), grenzen::randband * std::min(f.seite.ausdehnung(), 1.0));
     f.geschlossen = !f.kanten.empty();
     for (std::size_t k = 0; k < f.kanten.size() && f.geschlossen; ++k)
         f.geschlossen = betrag(orte[f.kanten[(k + 1) % f.kanten.size()].first] - orte[f.kanten[k].second]) <=
@@ -299,9 +280,13 @@ punktlage Polygonflaeche::lage(const Tripel& p) const {
             return punktlage::ausserhalb;
         }
     }
-    for (const auto& [a, b] : kanten)
-        if (streckenabstand(p, seite.ecken()[a], seite.ecken()[b], seite.mass()) <= randbreite)
-            return punktlage::randlage;
+    // Each edge measured at the face's scale, from its start: no square overflows.
+    const Zweiermass& mass = seite.mass();
+    for (const auto& [a, b] : kanten) {
+        const Tripel& anfang = seite.ecken()[a];
+        const double abstand = streckenabstand(mass.auf(p - anfang), Tripel{}, mass.auf(seite.ecken()[b] - anfang));
+        if (mass.zurueck(abstand) <= randbreite) return punktlage::randlage;
+    }
     return punktlage::ausserhalb;
 }
 
@@ -361,7 +346,7 @@ double dreiecksInhalt(const std::string& an, const std::string& bn, const std::s
     const Punkt* b = eckpunkt(bn);
     const Punkt* c = eckpunkt(cn);
     if (a == nullptr || b == nullptr || c == nullptr) return 0.0;
-    return dreiecksflaeche(a->ortsvektor(), b->ortsvektor(), c->ortsvektor());
+    return dreieckslage(a->ortsvektor(), b->ortsvektor(), c->ortsvektor()).flaeche;
 }
 
 }  // namespace quodral
