@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
+#include "geometry/Grenzen.h"
 #include "state/Zustand.h"
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
@@ -133,10 +134,10 @@ void kuerzelVisionSetzen(const std::string& kuerzel, darstellung vs) {
 
 void doppelbezeichnungenVerbergen() {
     // In name order, each point that is still fully visible at its turn hides every later
-    // point closer to it than 0.001. Only points in the same or a neighbouring cell of a grid
+    // point closer to it than grenzen::doppelbezeichnung. Only points in the same or a neighbouring cell of a grid
     // twice as fine as that distance can be so close; a later point once hidden, and a point
     // whose turn has passed, can change nothing more and leave the grid.
-    static constexpr double nah = 0.001;
+    static constexpr double nah = grenzen::doppelbezeichnung;
     static constexpr double zelle = 2 * nah;
     // Cell numbers far beyond any drawing are clamped: such points share a cell, which costs
     // time but loses no neighbour.

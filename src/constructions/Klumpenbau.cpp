@@ -13,6 +13,7 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
+#include "geometry/Grenzen.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -87,7 +88,7 @@ bool klumpenBerauben(const std::string& kn, const std::string& zelln) {
 // Boundary edges
 
 bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c) {
-    return (b.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - a.ortsvektor()).norm() > 1e-6;
+    return (b.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - a.ortsvektor()).norm() > grenzen::ebeneBildend;
 }
 
 std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::string& klu) {

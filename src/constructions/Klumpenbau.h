@@ -45,7 +45,8 @@ bool klumpenBerauben(const std::string& kn, const std::string& zelln);
 
 // --- Boundary edges -----------------------------------------------------------------------
 
-// The three points span a plane: |(b − a) × (c − a)| > 1e-6.
+// The three points span a plane as the plain edge search asks it: |(b − a) × (c − a)| above
+// grenzen::ebeneBildend.
 bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c);
 
 // The edges of the convex hull of the cluster's points, each as the two ordered pairs (a, b)

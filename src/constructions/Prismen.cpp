@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "checks/Kontrolle.h"
+#include "geometry/Grenzen.h"
 #include "state/Zustand.h"
 #include "model/Loeschen.h"
 #include "model/Objekte.h"
@@ -200,7 +201,7 @@ std::optional<Punkt> pyramidenSpitze(const std::string& poln, double h, const st
     if (!n) return std::nullopt;
     // The side of the base plane on which the side point lies, measured along the normal.
     const double d = (seitenpunkt->ortsvektor() - e->ap.ortsvektor()) * e->nv;
-    const double s = d >= 1e-5 ? h : -h;
+    const double s = d >= grenzen::pyramidenSeite ? h : -h;
     return vektor2Punkt(mitte->ortsvektor() + s * *n);
 }
 

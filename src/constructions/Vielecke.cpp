@@ -17,7 +17,7 @@ namespace {
 Punkt geschrieben(const Punkt& q) {
     Punkt p = q;
     for (double* k : {&p.x, &p.y, &p.z})
-        if (std::fabs(*k) < vieleckKoordinatenrest) *k = 0.0;
+        if (std::fabs(*k) < grenzen::vieleckKoordinatenrest) *k = 0.0;
     return p;
 }
 

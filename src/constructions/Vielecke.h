@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "geometry/Grenzen.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 
@@ -14,9 +15,6 @@ namespace quodral {
 // The most corners one statement may give a regular polygon.
 inline constexpr long long vieleckHoechstzahl = 10000;
 
-// A coordinate whose absolute value is below this is written as 0: what is left of a zero
-// after the turns.
-inline constexpr double vieleckKoordinatenrest = 1e-11;
 
 // The turn from one edge to the next, in degrees: 180 − 360 / n, the sign of n kept. For
 // n ≥ 3 it is the interior angle of the regular n-gon; for n ≤ −3 it is 180 + 360 / |n|, the
@@ -31,7 +29,7 @@ double vieleckDrehwinkel(long long n);
 // lie on the side of the edge into which nv × (p2 − p1) points.
 //
 // A corner is returned as it is written into its point statement: coordinates below
-// vieleckKoordinatenrest in absolute value are 0. The next turn takes as its arm that written
+// grenzen::vieleckKoordinatenrest in absolute value are 0. The next turn takes as its arm that written
 // corner (the registered point) and as its pivot the corner as computed, so that the
 // corners come out exactly as the generated statements rebuild them.
 //

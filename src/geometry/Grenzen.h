@@ -9,37 +9,36 @@
 
 namespace quodral::grenzen {
 
+// --- The two bounds every figure test reads ------------------------------------------------
+
+// The distance at which places are told apart, at extent 1: a point closer than this to a
+// line, a ray, a segment, a circle or a polygon's outline lies on it (the border is a band this
+// wide in the polygon's plane), corners this close to a plane lie in it, two places this close
+// span no line (an edge this short has no direction of its own), and three places span no plane
+// where the third lies this close to the line of the other two. A ten-thousandth of a unit:
+// what four decimals of a typed coordinate tell apart, far above the rounding of coordinates of
+// ordinary size. Lines, rays, segments and circles take it as it is (a line has no extent);
+// a polygon, a face or a cloud takes this share of its own extent (below extent 1, or at every
+// extent where the figure says so at its use), so that a figure scaled up or down keeps its
+// answers and a narrow face is as plane as a square.
+inline constexpr double ortsschaerfe = 1e-4;
+
+// The zero test: a number whose absolute value lies below this is zero (istNull). Taken on
+// unit vectors it is the zero test of the sine or the cosine of an angle (two lines parallel,
+// two planes one, a line parallel to a plane), and of a distance: a point this far beyond an
+// end of a segment or behind the start of a ray still lies on it, two ends of a common part
+// this close are one point, and lines that pass this close meet.
+inline constexpr double nullTest = 1e-8;
+
 // --- Lines, rays, segments and planes --------------------------------------------------------
 // Each is read as it would be for a direction of length 1 (geometry/Linienlage.h): no answer
 // depends on which two points of a line gave its direction, or on how long a normal came out.
 // None is taken below what the rounding of the coordinates leaves open (rundungsSpielraum).
 
-// A point closer than this to a line, a ray, a segment or a circle lies on it: a ten-thousandth
-// of a unit, what four decimals of a typed coordinate tell apart, and far above the rounding of
-// coordinates of ordinary size.
-inline constexpr double aufLinie = 1e-4;
-
-// A place closer than this to the span of others (the point, the line or the plane through
-// them) adds no dimension to it: two points span a line only when they lie farther apart, and
-// three points a plane and a circle only when the two farthest apart do (and the third lies off
-// their line by aufLinie). Closer points give a direction that a step of aufLinie across could
-// turn by a right angle.
-inline constexpr double spannweite = 1e-4;
-
 // Two directions whose unit vectors have a cross product shorter than this (the sine of the
 // angle between them) run alike: one line or ray is the other (with a common point), two planes
-// are parallel. At this angle a point a unit along the one lies aufLinie from the other.
-inline constexpr double gleicheRichtung = 1e-4;
-
-// The zero test of the sine (or the cosine) of an angle: two lines are parallel (and then never
-// meet or are one), two planes are one (with a common point), a line runs parallel to a plane.
-// The zero test of every number, taken on unit vectors.
-inline constexpr double nullWinkel = 1e-8;
-
-// The zero test of a distance: a point this far beyond an end of a segment or behind the start
-// of a ray still lies on it, two ends of a common part this close are one point, and lines that
-// pass this close meet.
-inline constexpr double nullAbstand = 1e-8;
+// are parallel. At this angle a point a unit along the one lies ortsschaerfe from the other.
+inline constexpr double gleicheRichtung = ortsschaerfe;
 
 // Two parallel lines closer than this are one line and fix no plane, and a segment no longer
 // than this carries no line: ten times the zero test of a distance, so that the step across
@@ -53,36 +52,29 @@ inline constexpr double deckungsAbstand = 1e-7;
 // times w over the sine of their angle. Where the square of that sine lies below the smaller of
 // these two (the first: an angle of 30 degrees, beyond which the turn stays below the
 // positions' own rounding; the second, per square of w: where the move could reach a
-// ten-thousandth of nullAbstand), every component is rounded once instead (kreuzGenau).
+// ten-thousandth of nullTest), every component is rounded once instead (kreuzGenau).
 inline constexpr double genauesKreuzWinkelquadrat = 0.25;
 inline constexpr double genauesKreuzJeAbstandsquadrat = 2e-7;
 
+// A point closer than this to a registered point is already present (Punkt::schonVorhanden),
+// and Punkt::dominiere hides every registered point this close: two labels at one spot of the
+// drawing would be written over each other.
+inline constexpr double schonVorhanden = 1e-6;
+
+// Points closer than this to a point before them in name order lose their labels when double
+// labels are hidden: at the drawing's usual scale they would be written over one
+// another.
+inline constexpr double doppelbezeichnung = 0.001;
+
 // --- Faces and polygons ----------------------------------------------------------------------
 
-// The border of a polygon is a band in its plane: a point within the polygon's tolerance of the
-// plane lies on the border when it lies within this of the outline (this share of the extent
-// below extent 1, never less than the tolerance), as a point this close to an edge lies on the
-// edge's segment (aufLinie). A line in the plane meets the polygon in its chord widened by the
-// band, so that a point and every line through it meet the polygon alike.
-inline constexpr double randband = 1e-4;
-// The ends of that widened chord are found this share of the band inside it: rounding keeps
+// A line in a polygon's plane meets it in the chord of its outline widened by the border band
+// (ortsschaerfe). The ends of that chord are found this share of the band inside it: rounding keeps
 // them on the border when they are measured against the band again, and a millionth of the
 // band moves no printed digit.
 inline constexpr double randspiel = 1e-6;
 
 // --- Flat sets: a place, a line, a plane or a solid -------------------------------------------
-
-// The share of a polygon's extent L at or below which an edge has no direction of its own: its
-// corners are a rounding of one place seen at the polygon's size, and a side test along it, or
-// the first turn of the chain from its first corner, would follow that rounding. (The
-// polygon's 1e-4 for extent 1, taken relative to the extent, so that a polygon scaled up or
-// down keeps its answers.)
-inline constexpr double kantenAnteil = 1e-4;
-
-// The share of a polygon's extent L within which its corners lie in one plane (never less than
-// the tolerance of its corners): the polygon's 1e-4 for extent 1, relative to the extent, so
-// that a narrow face is as plane as a square at every scale.
-inline constexpr double ebenenAnteil = 1e-4;
 
 // Four places whose tetrahedron is wider than twice this many times the plane band span a solid
 // without a fit of the best plane: a set is no thinner than any four of its places, and the
@@ -126,6 +118,21 @@ inline constexpr double randebeneUnten = -1e-7;
 // scalar product above this (they point the same way): that test's own absolute value.
 inline constexpr double auswaertsSkalar = 1e-4;
 
+// The plain edge search over every triple (a reference of UMHUELLE's edges for small clusters)
+// takes three points for a plane where their unnormalised cross product is longer than this:
+// that search's own absolute value, kept as it is, since it is only a reference.
+inline constexpr double ebeneBildend = 1e-6;
+
+// A pyramid's apex lies on the side of the base plane of the side point where that point lies
+// at least this far along the base plane's normal above it, else on the other side: the
+// construction's own absolute value.
+inline constexpr double pyramidenSeite = 1e-5;
+
+// A corner coordinate of a regular polygon whose absolute value is below this is written as 0:
+// what is left of a zero after the turns of its construction (sines and cosines of multiples of
+// the turn carry a rounding of about 1e-16 per turn, far below it, over up to 10,000 turns).
+inline constexpr double vieleckKoordinatenrest = 1e-11;
+
 // --- The convex hull -------------------------------------------------------------------------
 
 // --- The range of doubles --------------------------------------------------------------------
@@ -137,6 +144,11 @@ inline constexpr double auswaertsSkalar = 1e-4;
 // and one below them would be answered as 0, which only a flat figure has; both lie beyond
 // the range. (std::numeric_limits<double>::min(), 2.2250738585072014e-308.)
 inline constexpr double kleinstesMass = std::numeric_limits<double>::min();
+
+// The merge of near places compares places whose projections on one direction lie within its
+// tolerance of each other, widened by this share of the projections' size: a projection, a sum
+// of three products, carries a rounding of a few units of its last place.
+inline constexpr double projektionsRundung = 8 * std::numeric_limits<double>::epsilon();
 
 // The clear-triangle test measures sides whose squares lie between these as they are: their
 // cross products, about the fourth power of a side, are normal doubles. Elsewhere it takes the

@@ -80,7 +80,7 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n) {
     const double uu = laengenquadrat(u), mm = laengenquadrat(m);
     if (!(uu > 0) || !(mm > 0)) return true;
     const double s = skalar(u, m);
-    return s * s < grenzen::nullWinkel * grenzen::nullWinkel * uu * mm;
+    return s * s < grenzen::nullTest * grenzen::nullTest * uu * mm;
 }
 
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck) {
@@ -105,12 +105,12 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
     // On the line: decided for every part as for the line, by the rounding at p and the anchor
     // (a segment's far end, however far out, widens no bound across it).
     const double anDerLinie = rundungsbetrag({p, a});
-    if (!unterGrenze(quer, grenzen::aufLinie, anDerLinie)) return false;
+    if (!unterGrenze(quer, grenzen::ortsschaerfe, anDerLinie)) return false;
     // Between the ends: a foot `ueber` beyond an end lies at that end, within the zero test at
     // the rounding of the ends' coordinates.
     const double anDenEnden = stueck == Linienstueck::strecke ? rundungsbetrag({p, a, a + d}) : anDerLinie;
     const auto amEnde = [&](double ueber) {
-        return ueber <= 0 || unterGrenze(ueber, grenzen::nullAbstand, anDenEnden);
+        return ueber <= 0 || unterGrenze(ueber, grenzen::nullTest, anDenEnden);
     };
     switch (stueck) {
     case Linienstueck::gerade: return true;
@@ -122,8 +122,8 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
 
 std::optional<Tripel> ebenenNormale(const Tripel& a, const Tripel& b, const Tripel& c) {
     const Dreieckslage d = dreieckslage(a, b, c);
-    if (!std::isfinite(d.seite) || unterGrenze(d.seite, grenzen::spannweite, d.betrag) ||
-        unterGrenze(d.hoehe, grenzen::aufLinie, d.betrag))
+    if (!std::isfinite(d.seite) || unterGrenze(d.seite, grenzen::ortsschaerfe, d.betrag) ||
+        unterGrenze(d.hoehe, grenzen::ortsschaerfe, d.betrag))
         return std::nullopt;
     return d.normale;
 }
@@ -134,7 +134,7 @@ std::optional<Tripel> ebenenNormaleMitLinie(const Tripel& p, const Tripel& a, co
     const std::optional<bool> auf = liegtAuf(p, a, d, Linienstueck::gerade);
     const std::optional<Tripel> u = einheitsvektor(d);
     if (!auf || *auf || !u) return std::nullopt;
-    // Off the line by more than aufLinie: the part of a − p across the line, at about unit size,
+    // Off the line by more than ortsschaerfe: the part of a − p across the line, at about unit size,
     // keeps the normal square to the line to the last digit.
     const Tripel w = aufEins(a - p);
     return einheitsvektor(kreuz(*u, w - skalar(w, *u) * *u));

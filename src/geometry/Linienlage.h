@@ -48,7 +48,7 @@ Tripel zumRechnen(const Tripel& d);
 bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze);
 
 // The direction d runs parallel to the plane with the normal n: the dot product of their
-// unit vectors passes the zero test (grenzen::nullWinkel). True where either is a null
+// unit vectors passes the zero test (grenzen::nullTest). True where either is a null
 // vector.
 bool parallelZurEbene(const Tripel& d, const Tripel& n);
 
@@ -56,8 +56,8 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n);
 // a along d, or the segment from a to a + d.
 enum class Linienstueck { gerade, strahl, strecke };
 
-// The position p lies on that part: within grenzen::aufLinie of the line, measured with d's unit
-// vector, and its foot no farther than grenzen::nullAbstand before a (ray and segment) or beyond
+// The position p lies on that part: within grenzen::ortsschaerfe of the line, measured with d's unit
+// vector, and its foot no farther than grenzen::nullTest before a (ray and segment) or beyond
 // a + d (segment). One rule for all three: the part lies on its line, and p lies on it exactly
 // when it lies on that line (its distance decided as for the line, by the rounding of p and a)
 // and between the part's ends (decided by the rounding of p and the ends; rundungsbetrag). So no point lies on
@@ -66,14 +66,14 @@ enum class Linienstueck { gerade, strahl, strecke };
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck);
 
 // Three positions span a plane exactly when the two farthest apart lie more than
-// grenzen::spannweite apart and the third lies off the line through them (farther than
-// grenzen::aufLinie from it), neither bound taken below what rounding leaves open at their
+// grenzen::ortsschaerfe apart and the third lies off the line through them (farther than
+// grenzen::ortsschaerfe from it), neither bound taken below what rounding leaves open at their
 // coordinates. Then the unit normal of that plane, in the sense of (b − a) × (c − a), found to
 // about its last digit at the triangle's own scale; nothing otherwise. So a right triangle of
 // legs 0.01 and 0.005 spans its plane as one of legs 1 and 0.5, and one of legs 1e78 too.
 std::optional<Tripel> ebenenNormale(const Tripel& a, const Tripel& b, const Tripel& c);
 // The three positions span no plane (ebenenNormale): they lie on one line, or within
-// grenzen::spannweite of one place.
+// grenzen::ortsschaerfe of one place.
 bool kollinear(const Tripel& a, const Tripel& b, const Tripel& c);
 
 // The unit normal of the plane through the position p and the line through a along d, in the

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "geometry/Grenzen.h"
+
 namespace quodral {
 
-bool istNull(double x) { return std::fabs(x) < 1e-8; }
+bool istNull(double x) { return std::fabs(x) < grenzen::nullTest; }
 
 bool istGanzzahl(double x) { return istNull(std::round(x) - x); }
 

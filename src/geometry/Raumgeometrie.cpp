@@ -17,11 +17,11 @@ std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
     const Vektor& anfang = orte[0];
     for (std::size_t i = 1; i < orte.size() && basis.size() < 3; ++i) {
         const Vektor d = orte[i] - anfang;
-        if (betrag(d) < grenzen::spannweite) continue;
+        if (betrag(d) < grenzen::ortsschaerfe) continue;
         // Classical Gram-Schmidt: every projection is taken of the difference itself.
         Vektor rest = d;
         for (const Vektor& b : basis) rest = rest - (d * b) * b;
-        if (betrag(rest) < grenzen::spannweite) continue;
+        if (betrag(rest) < grenzen::ortsschaerfe) continue;
         if (const auto einheit = einheitsvektor(rest)) basis.push_back(*einheit);
     }
     return basis;
@@ -45,7 +45,6 @@ Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     // place, which the window allows. (One sorted list, no tree: a cloud of a hundred thousand
     // points apart is grouped in the time of its sort.)
     const Tripel u{0.7071067811865476, 0.5773502691896258, 0.4082482904638631};
-    constexpr double rundung = 8 * std::numeric_limits<double>::epsilon();
     constexpr std::size_t keiner = std::numeric_limits<std::size_t>::max();
     const std::size_t n = orte.size();
     std::vector<double> w(n);
@@ -63,7 +62,7 @@ Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     g.ort.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         const Tripel p = orte[i];
-        const double fenster = eps + rundung * std::fabs(w[i]);
+        const double fenster = eps + grenzen::projektionsRundung * std::fabs(w[i]);
         std::size_t platz = keiner;
         const auto ansehen = [&](std::size_t j) {
             if (eroeffnet[j] < platz && betrag(Tripel(orte[j]) - p) <= eps) platz = eroeffnet[j];

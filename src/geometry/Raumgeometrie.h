@@ -15,13 +15,13 @@
 namespace quodral {
 
 // Gram-Schmidt on the differences from the first position to the others, in list order: at
-// most three pairwise orthogonal unit vectors. A difference shorter than grenzen::spannweite,
+// most three pairwise orthogonal unit vectors. A difference shorter than grenzen::ortsschaerfe,
 // or whose remainder after removing its projections on the vectors found so far is that short,
 // adds nothing. Fewer than two positions give none.
 std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte);
 
 // The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
-// 2 for coplanar ones, 3 otherwise (each within grenzen::spannweite).
+// 2 for coplanar ones, 3 otherwise (each within grenzen::ortsschaerfe).
 int raumdimension(const std::vector<Vektor>& orte);
 
 // The centroid of the positions: their sum in list order times one over their number;

@@ -313,7 +313,7 @@ bool Seitenflaeche::konvex(double anteil) const {
     if (klar_) return true;
     if (dimension_ != 2) return false;
     const std::vector<Tripel>& q = ecken_;
-    const double kurz = mass_.auf(grenzen::kantenAnteil * ausdehnung_);
+    const double kurz = mass_.auf(grenzen::ortsschaerfe * ausdehnung_);
     const double eigene = mass_.auf(eigeneToleranz_);
     const double toleranz = anteil * std::min(eigene, kurz);
     // Three corners (a triangle, closed or not) leave each edge's line with the third on one

@@ -19,8 +19,8 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     const double L = box.weite();
     lage.ausdehnung = L;
     lage.toleranz = lagetoleranz(box);
-    const Flachlage f = flachlage(orte, {lage.toleranz, std::max(grenzen::ebenenAnteil * L, lage.toleranz),
-                                         grenzen::kantenAnteil * std::min(L, 1.0)});
+    const Flachlage f = flachlage(orte, {lage.toleranz, std::max(grenzen::ortsschaerfe * L, lage.toleranz),
+                                         grenzen::ortsschaerfe * std::min(L, 1.0)});
     lage.dimension = f.dimension;
     lage.normale = Vektor(f.normale);
     lage.e1 = Vektor(f.e1);

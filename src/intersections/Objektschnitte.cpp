@@ -129,7 +129,7 @@ Intervall ueberlappung(const Intervall& i, const Intervall& j) {
 // segment's end on it, far out, differ by that rounding in either order).
 bool einPunkt(const Punkt& p, const Punkt& q) {
     const Tripel a = p.ortsvektor(), b = q.ortsvektor();
-    return p == q || unterGrenze(betrag(b - a), grenzen::nullAbstand, rundungsbetrag({a, b}));
+    return p == q || unterGrenze(betrag(b - a), grenzen::nullTest, rundungsbetrag({a, b}));
 }
 
 // The intersection that an overlap of intervals gives: nothing, a point, a segment, a ray

@@ -3,15 +3,13 @@
 #include <cmath>
 #include <set>
 
+#include "geometry/Grenzen.h"
 #include "geometry/Numerik.h"
 
 namespace quodral {
 
 namespace {
 
-// Points closer than this count as one, and a point this close to a line lies on it: the
-// tolerances with which the dimension of a point list is decided.
-constexpr double lageToleranz = 1e-4;
 
 double grad(double bogen) { return bogen * 180.0 / pi; }
 
@@ -39,11 +37,11 @@ Vektor gedreht(const Vektor& v, const Gerade& achse, double w) {
 std::optional<Bezugsrahmen> rahmenAusPunkten(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
     const Vektor d1 = p2.ortsvektor() - p1.ortsvektor();
     const double l1 = laenge(d1);
-    if (!(l1 >= lageToleranz) || !std::isfinite(l1)) return std::nullopt;
+    if (!(l1 >= grenzen::ortsschaerfe) || !std::isfinite(l1)) return std::nullopt;
     const Vektor d = einheit(d1);
     const Vektor rest = quer(p3.ortsvektor() - p1.ortsvektor(), d);
     const double l2 = laenge(rest);
-    if (!(l2 >= lageToleranz) || !std::isfinite(l2)) return std::nullopt;
+    if (!(l2 >= grenzen::ortsschaerfe) || !std::isfinite(l2)) return std::nullopt;
     // The normal of the span, perpendicular to d by construction.
     return Bezugsrahmen{Punkt("", p1.x, p1.y, p1.z), d, einheit(d.kreuz(rest))};
 }
@@ -53,7 +51,7 @@ std::optional<Bezugsrahmen> polygonRahmen(const Polygon& pol) {
     if (ecken.empty()) return std::nullopt;
     const Punkt& a = ecken.front();
     std::size_t i = 1;
-    while (i < ecken.size() && !(a.dist(ecken[i]) > lageToleranz)) ++i;
+    while (i < ecken.size() && !(a.dist(ecken[i]) > grenzen::ortsschaerfe)) ++i;
     if (i >= ecken.size()) return std::nullopt;
     const Punkt& b = ecken[i];
     for (std::size_t j = i + 1; j < ecken.size(); ++j)

@@ -81,7 +81,7 @@ bool Ebene::einlisten() const { return eingetragen(eintragen(*this, name)); }
 bool Ebene::einlistenAls(const std::string& n) const { return eingetragen(eintragen(*this, n)); }
 
 bool operator==(const Ebene& l, const Ebene& r) {
-    return richtungenParallel(l.nv, r.nv, grenzen::nullWinkel) && l.enthaelt(r.ap);
+    return richtungenParallel(l.nv, r.nv, grenzen::nullTest) && l.enthaelt(r.ap);
 }
 
 bool istEbene(const std::string& name) { return ebenenListe.contains(name); }

@@ -22,7 +22,7 @@ bool Gerade::enthaelt(const Punkt& p) const {
     return liegtAuf(p.ortsvektor(), ap.ortsvektor(), rv, Linienstueck::gerade).value_or(p == ap);
 }
 
-bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv, g.rv, grenzen::nullWinkel); }
+bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv, g.rv, grenzen::nullTest); }
 
 bool Gerade::istParallelZu(const Ebene& e) const { return e.istParallelZu(*this); }
 
@@ -47,7 +47,7 @@ bool Gerade::istWindschiefZu(const Gerade& g) const {
     if (!(kk > 0)) return false;
     const double abstand = std::fabs(skalar(k, w)) / std::sqrt(kk);
     const double betrag = std::max(groessteKomponente(ap.ortsvektor()), groessteKomponente(g.ap.ortsvektor()));
-    return !unterGrenze(abstand, grenzen::nullAbstand, betrag);
+    return !unterGrenze(abstand, grenzen::nullTest, betrag);
 }
 
 bool Gerade::ebeneBestimmendMit(const Gerade& g) const {

@@ -20,7 +20,7 @@ std::string Kreis::alsString() const {
 
 bool Kreis::enthaelt(const Punkt& p) const {
     if (!e.enthaelt(p)) return false;
-    return std::fabs(betrag(mp.ortsvektor() - p.ortsvektor()) - r) < grenzen::aufLinie;
+    return std::fabs(betrag(mp.ortsvektor() - p.ortsvektor()) - r) < grenzen::ortsschaerfe;
 }
 
 namespace {

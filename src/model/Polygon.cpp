@@ -261,7 +261,7 @@ Polygonflaeche Polygon::alsFlaeche() const {
         vorigeIstEcke = p != nullptr;
     }
     Polygonflaeche f{Seitenflaeche(orte), 0, std::move(kanten), false};
-    f.randbreite = std::max(f.seite.toleranz(), grenzen::randband * std::min(f.seite.ausdehnung(), 1.0));
+    f.randbreite = std::max(f.seite.toleranz(), grenzen::ortsschaerfe * std::min(f.seite.ausdehnung(), 1.0));
     f.geschlossen = !f.kanten.empty();
     for (std::size_t k = 0; k < f.kanten.size() && f.geschlossen; ++k)
         f.geschlossen = betrag(orte[f.kanten[(k + 1) % f.kanten.size()].first] - orte[f.kanten[k].second]) <=

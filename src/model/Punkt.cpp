@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
@@ -25,7 +26,6 @@ double fussParameter(double zaehler, double nenner) {
     return std::isfinite(t) ? t : 0.0;
 }
 
-constexpr double vorhandenToleranz = 1e-6;   // a point already present
 }  // namespace
 
 Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
@@ -94,12 +94,12 @@ bool Punkt::einlistenAls(const std::string& neuerName) const { return eingetrage
 
 bool Punkt::schonVorhanden() const {
     return std::any_of(punktListe.begin(), punktListe.end(),
-                       [this](const auto& eintrag) { return dist(eintrag.second) < vorhandenToleranz; });
+                       [this](const auto& eintrag) { return dist(eintrag.second) < grenzen::schonVorhanden; });
 }
 
 void Punkt::dominiere() const {
     for (auto& [schluessel, p] : punktListe)
-        if (dist(p) < vorhandenToleranz) p.vision = darstellung::verborgen;
+        if (dist(p) < grenzen::schonVorhanden) p.vision = darstellung::verborgen;
 }
 
 bool operator==(const Punkt& p, const Punkt& q) { return istNull(p.dist(q)); }

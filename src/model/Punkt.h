@@ -69,9 +69,9 @@ struct Punkt {
     bool einlisten() const;
     bool einlistenAls(const std::string& neuerName) const;
 
-    // Some registered point lies closer than 1e-6.
+    // Some registered point lies closer than grenzen::schonVorhanden (1e-6).
     bool schonVorhanden() const;
-    // Hides every registered point closer than 1e-6 (this one included, when registered).
+    // Hides every registered point closer than grenzen::schonVorhanden (this one included, when registered).
     void dominiere() const;
 };
 
