@@ -18,6 +18,9 @@ public:
     // The input line: its current text, and replacing it.
     virtual std::string eingabeLesen() = 0;
     virtual void eingabeSetzen(const std::string& text) = 0;
+    // Offers a text in the input line to be run or replaced: the whole text selected and the
+    // keyboard in the line, so that Return runs it and the first key typed replaces it.
+    virtual void eingabeAnbieten(const std::string& text) { eingabeSetzen(text); }
 
     // Replaces the whole output text (it is never appended to).
     virtual void ausgabeSetzen(const std::string& text) = 0;

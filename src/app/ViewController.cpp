@@ -573,7 +573,8 @@ void ViewController::neuStart() {
     alleListenLeeren();
     anweisungsListe.clear();
     gibAus("");
-    fenster_.eingabeSetzen("Start");
+    // Return runs the start program; a statement typed instead replaces the word.
+    fenster_.eingabeAnbieten("Start");
     fenster_.tabelleNeuLaden();
     fenster_.neuZeichnen();
 }

@@ -530,9 +530,9 @@ void defQuader(const std::vector<std::string>& w) {
             mListe = "Keine der Kantenlängen des Quaders darf den Wert 0 haben. ";
             return;
         }
-        // Edges so long that the hull statement could not build the cuboid are refused before
-        // any of its statements is written.
-        if (!imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", b, l, h)})) return zahlbereichFehler(name);
+        // A cuboid whose measures are no doubles (edges so long or so short that the hull
+        // statement could not build it) is refused before any of its statements is written.
+        if (!quaderImHuellenbereich(b, l, h)) return zahlbereichFehler(name);
         if (!quaderSeitenTauglich(b, l, h))
             return ablehnen("Der Quader " + name + " wäre zu dünn: seine kürzeste Kante liegt neben seiner längsten "
                             "unter der Rechengenauigkeit, seine Seitenflächen wären ausgeartet.");

@@ -15,6 +15,7 @@
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/Namen.h"
+#include "geometry/Grenzen.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
@@ -34,8 +35,7 @@ namespace quodral {
 
 namespace {
 
-// A tangent shorter than this is brought to unit length (small figures).
-constexpr double kurzeRichtung = 1e-5;
+using grenzen::kurzeRichtung;
 
 // Index of the point farthest from z. The best starts as the second point; a point replaces
 // it only when strictly farther, so of equally far points the second wins if it is one of
@@ -92,16 +92,18 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
     // to unit length.
     Vektor t = (F - zv).kreuz(sinn);
     double tl = t.norm();
-    // For a large figure (differences beyond about 1e51) the square of that length leaves the
-    // range of doubles while the tangent itself does not: it is then brought to about the
-    // size of F − C by a power of two, which keeps its direction exactly.
-    if (std::isinf(tl) && std::isfinite(t.x1) && std::isfinite(t.x2) && std::isfinite(t.x3)) {
+    // For a large figure (differences beyond about 1e51) that length, or its square, leaves the
+    // range of doubles; for a tiny one (differences below about 1e-100) it falls below it. The
+    // tangent is then brought to about the size of F − C by a power of two: the cross product
+    // of the two factors each brought to unit size has its direction to the last bit.
+    if (!std::isfinite(tl) || !(tl > 0)) {
         const Zweiermass zuR(groessteKomponente(F - zv));
-        t = Vektor(zuR.zurueck(aufEins(t)));
+        t = Vektor(zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn)))));
         tl = t.norm();
     }
     if (!(tl > 0) || !std::isfinite(tl)) return {};
-    if (tl < kurzeRichtung) t = (1.0 / tl) * t;
+    if (tl < kurzeRichtung)
+        if (const std::optional<Tripel> u = einheitsvektor(Tripel(t))) t = Vektor(*u);
     const Vektor R = F + t;  // the reference point on the tangent
 
     // The corners run from F to its neighbour k on the side opposite to t. The ray from the
@@ -133,21 +135,13 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     return polygon;
 }
 
-// A normal of the plane of points in the sense the linear hull gives it: the first point,
-// the first one apart from it (farther than eps), the first one off their line.
-std::optional<Vektor> ebenenSinn(const std::vector<Vektor>& orte, double eps) {
-    if (orte.empty()) return std::nullopt;
-    const Vektor a = orte.front();
-    std::optional<Vektor> d;
-    for (const Vektor& p : orte) {
-        if (!d) {
-            if ((p - a).norm() > eps) d = p - a;
-            continue;
-        }
-        const Vektor v = d->kreuz(a - p);
-        if (v.norm() > eps * d->norm()) return v;
-    }
-    return std::nullopt;
+// The sense in which the hull polygon of a flat cloud runs round: that of the normal of the
+// points' linear hull (lineareHuelle, Klumpenbau.h) where that is a plane. Where the points lie
+// in a plane only within the tolerance, the linear hull's sense by the one rule for flat: its
+// normal (q[i] − q[0]) × (q[0] − q[j]) turns against the first turn of the chain, whose sense
+// the normal of the flat cloud has (huellensuche::flacheNormale).
+Vektor ebenenSinn(const LineareHuelle& lh, const Vektor& ersteDrehung) {
+    return lh.dimension == 2 ? lh.v : -1.0 * ersteDrehung;
 }
 
 }  // namespace
@@ -168,13 +162,9 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
             orte.push_back(p->ortsvektor());
         }
     // The points must span a plane within the tolerance of their extent.
-    if (!huellensuche::flacheNormale(pkte)) return {};
-    const double eps = huellensuche::toleranz(pkte);
-    const LineareHuelle lh = lineareHuelle(namen);
-    if (lh.dimension == 2) return umlauf(namen, orte, lh.v, eps);
-    const std::optional<Vektor> sinn = ebenenSinn(orte, eps);
-    if (!sinn) return {};
-    return umlauf(namen, orte, *sinn, eps);
+    const std::optional<Vektor> flach = huellensuche::flacheNormale(pkte);
+    if (!flach) return {};
+    return umlauf(namen, orte, ebenenSinn(lineareHuelle(namen), *flach), huellensuche::toleranz(pkte));
 }
 
 // =============================================================================================
@@ -212,8 +202,8 @@ bool istRandebene(const Ebene& e, const std::vector<Punkt>& pkte) {
     bool unten = false;
     for (const Punkt& p : pkte) {
         const double d = (p.ortsvektor() - a) * e.nv;
-        if (d > 1e-8) oben = true;
-        else if (d < -1e-7) unten = true;
+        if (d > grenzen::randebeneOben) oben = true;
+        else if (d < grenzen::randebeneUnten) unten = true;
         if (oben && unten) return false;
     }
     return true;
@@ -245,16 +235,98 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld) {
 // Convex hull polyhedron: building it
 
 bool imHuellenbereich(const std::vector<Punkt>& pkte) {
-    // The greatest and the least extent whose cube is a normal double.
-    static const double grenze = std::cbrt(std::numeric_limits<double>::max());
-    static const double untergrenze = std::cbrt(std::numeric_limits<double>::min());
     const Lagebox b = lagebox(ortsvektoren(pkte));
     double weite = 0;
     for (int i = 0; i < 3; ++i) {
-        if (!(b.hi[i] - b.lo[i] <= grenze)) return false;  // also a difference that overflows
+        if (!(b.hi[i] - b.lo[i] <= std::numeric_limits<double>::max())) return false;  // a difference that overflows
         weite = std::max(weite, b.hi[i] - b.lo[i]);
     }
-    return weite == 0 || weite >= untergrenze;
+    return weite == 0 || weite >= grenzen::kleinstesMass;
+}
+
+namespace {
+
+// A measure of dimension k (1 a length, 2 an area, 3 a volume) given at the scale of a power
+// of two, skaliert · 2^(k·exponent) being its true value, is a double: 0, or finite and not
+// below the least normal double (Grenzen.h). The scaled value is one at about unit size, so
+// the question is only the exponent's.
+bool darstellbar(double skaliert, int exponent, int k) {
+    if (skaliert == 0) return true;
+    if (!std::isfinite(skaliert)) return false;
+    const double wert = std::ldexp(std::fabs(skaliert), k * exponent);
+    return std::isfinite(wert) && wert >= grenzen::kleinstesMass;
+}
+
+// Every measure of the hull the search found is a double: each edge, each face's perimeter and
+// area, the total edge length, the surface and the volume, all taken on the places brought to
+// unit size by the power of two of their extent (Zweiermass), whose true values are the scaled
+// ones shifted in their exponents. A flat cloud's one face is the outline of its places in
+// their plane; it encloses no volume.
+bool masseImBereich(const std::vector<Punkt>& pkte, const huellensuche::Ebenenbefund& befund) {
+    if (pkte.empty()) return true;
+    const Zweiermass mass(lagebox(ortsvektoren(pkte)).weite());
+    const int e = mass.exponent();
+    std::vector<Tripel> p;
+    p.reserve(pkte.size());
+    for (const Punkt& q : pkte) p.push_back(mass.auf(Tripel(q.ortsvektor() - pkte.front().ortsvektor())));
+    std::vector<std::vector<std::size_t>> umlaeufe;
+    if (befund.flach) {
+        const Seitenflaeche flach(p, mass.auf(huellensuche::toleranz(pkte)));
+        if (flach.dimension() == 2) umlaeufe.push_back(flach.umriss());
+    }
+    const std::vector<std::vector<std::size_t>>& seiten = befund.flach ? umlaeufe : befund.ecken;
+    double umfaenge = 0, flaechen = 0, volumen = 0;
+    for (const std::vector<std::size_t>& w : seiten) {
+        double umfang = 0;
+        Tripel doppelt;   // twice the area vector
+        for (std::size_t k = 0; k < w.size(); ++k) {
+            const double kante = laenge(p[w[(k + 1) % w.size()]] - p[w[k]]);
+            if (!darstellbar(kante, e, 1)) return false;
+            umfang += kante;
+            if (k >= 1 && k + 1 < w.size()) doppelt = doppelt + kreuz(p[w[k]] - p[w[0]], p[w[k + 1]] - p[w[0]]);
+        }
+        const double flaeche = laenge(doppelt) / 2;
+        if (!darstellbar(umfang, e, 1) || !darstellbar(flaeche, e, 2)) return false;
+        umfaenge += umfang;
+        flaechen += flaeche;
+        // The pyramid over the face from the first place (the walks run counter-clockwise
+        // seen from outside).
+        volumen += skalar(p[w[0]], doppelt) / 6;
+    }
+    const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
+    return darstellbar(kanten, e, 1) && darstellbar(flaechen, e, 2) && (befund.flach || darstellbar(volumen, e, 3));
+}
+
+}  // namespace
+
+bool quaderImHuellenbereich(double b, double l, double h) {
+    // Each edge as m · 2^e with m between 1/2 and 1: a product of edges is the product of their
+    // m at the sum of their exponents, and a sum is taken at the largest exponent of its terms
+    // (a term so much smaller that it vanishes there adds nothing a double could carry). So
+    // no product or sum overflows or underflows before it is judged, whatever the edges.
+    struct Wert {
+        double m = 0;
+        int e = 0;
+    };
+    const auto zerlegt = [](double x) {
+        Wert w;
+        w.m = std::frexp(std::fabs(x), &w.e);
+        return w;
+    };
+    const auto mal = [](const Wert& a, const Wert& c) { return Wert{a.m * c.m, a.e + c.e}; };
+    const auto summe = [](std::initializer_list<Wert> ws, double faktor) {
+        int e = std::numeric_limits<int>::min();
+        for (const Wert& w : ws) e = std::max(e, w.e);
+        double m = 0;
+        for (const Wert& w : ws) m += std::ldexp(w.m, w.e - e);
+        return Wert{faktor * m, e};
+    };
+    const Wert x = zerlegt(b), y = zerlegt(l), z = zerlegt(h);
+    if (!std::isfinite(x.m) || !std::isfinite(y.m) || !std::isfinite(z.m)) return false;
+    const Wert xy = mal(x, y), xz = mal(x, z), yz = mal(y, z);
+    for (const Wert& w : {x, y, z, summe({x, y, z}, 4), xy, xz, yz, summe({xy, xz, yz}, 2), mal(xy, z)})
+        if (!darstellbar(w.m, w.e, 1)) return false;
+    return true;
 }
 
 bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
@@ -274,6 +346,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
     if (befund.fehler) return Huellenbau::rechenfehler;
     if (befund.punkte.empty()) return Huellenbau::keineEbene;
+    if (!masseImBereich(pkte, befund)) return Huellenbau::ausserhalb;
     const double eps = huellensuche::toleranz(pkte);
 
     // The polyhedron's name is held back while the faces take their names (nextFreeName has
@@ -307,7 +380,9 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         // polygon of these points runs; otherwise about the outward normal.
         const LineareHuelle lh = lineareHuelleDerOrte(drinOrte);
         const Vektor& m = befund.normalen[f];
-        const Vektor& sinn = lh.dimension == 2 ? lh.v : m;
+        // A flat cloud's face runs as its hull polygon does (its normal has the sense of the
+        // first turn of its points).
+        const Vektor sinn = befund.flach ? ebenenSinn(lh, m) : lh.dimension == 2 ? lh.v : m;
         // The face's corners as indices of the cloud, the first repeated at the end.
         umlaufIndizes.clear();
         if (befund.flach) {
@@ -357,9 +432,15 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     vorbehalt.freigeben();
 
+    const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
+    const double volumen = volumenAusSeiten(masse);
+    // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
+    // on the same faces at unit size; this keeps a sum within a rounding of the largest double
+    // from being answered as infinite).
+    if (!std::isfinite(kanten) || !std::isfinite(flaechen) || !std::isfinite(volumen))
+        return zuruecknehmen(Huellenbau::ausserhalb);
     if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen(Huellenbau::nameAbgelehnt);
     lok = true;
-    const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
     // The examination reads the faces with a carrier plane from their numbers here.
     std::vector<Vektor> normalen;
     normalen.reserve(masse.size());
@@ -376,7 +457,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     quittung = examPolyeder(alleEben ? seiten : mitEbene, alleEben ? eintraege : mitEbeneEintraege, normalen, eckenZahl) +
                "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
-               "  Volumen: " + kurzform(roundTo(volumenAusSeiten(masse), dezimalen));
+               "  Volumen: " + kurzform(roundTo(volumen, dezimalen));
     return Huellenbau::gebaut;
 }
 
@@ -405,7 +486,7 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     // none, there is no hull to take edges from.
     if (!imHuellenbereich(pts)) return std::nullopt;
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pts);
-    if (befund.fehler) return std::nullopt;
+    if (befund.fehler || (!befund.punkte.empty() && !masseImBereich(pts, befund))) return std::nullopt;
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (befund.flach) return kanten;
     // The edges are the sides of the faces' corner walks, and nothing else: a point of a face

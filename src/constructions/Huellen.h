@@ -78,22 +78,27 @@ std::vector<Ebene> reduziereEbenen(const std::vector<Ebene>& eFeld);
 // Huellensuche.h).
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte);
 
-// Whether the points lie within the range of doubles for a hull: where the differences of their
-// coordinates and the hull's measures are doubles. The hull's surface is of the order of the
-// square of its extent (the largest side of the box around the points), its volume of the
-// order of the cube; so the extent must be finite, and its cube a normal double: from about
-// 2.8e-103 to 5.6e102 (a tetrahedron of edge 1e80 has the volume 1.67e239, a cube of edge
-// 1e-100 the volume 1e-300). The hull itself is found at every such extent: the search
-// computes with the points brought to unit size by a power of two (Huellensuche.h). Points
-// all at one place (extent 0) are in range: they span nothing.
+// Whether the points lie within the range of doubles for a hull, as far as the points alone
+// tell: the differences of their coordinates are doubles (finite), and their extent (the
+// largest side of the box around them) is 0 or a normal double. The hull itself is found at
+// every such extent: the search computes with the points brought to unit size by a power of
+// two (Huellensuche.h). Whether its measures are doubles too, the hull it finds decides
+// (baueKonvexeHuelle, randKantenPaare): a tetrahedron of edge 1e80 has the volume 1.67e239, a
+// cube of edge 1e-100 the volume 1e-300, a flat square of side 1e120 the area 1e240, and each
+// is built; a cube of edge 1e104 (volume 1e312) or of edge 1e-104 (1e-312, subnormal) is not.
 bool imHuellenbereich(const std::vector<Punkt>& pkte);
+
+// The cuboid with the edges b, l, h (none 0) is within the range: its edges, their sum times
+// four, the areas of its faces, its surface and its volume are doubles (finite, and 0 or not
+// below the least normal double, Grenzen.h), as KHUELLE asks them of the cuboid's hull.
+bool quaderImHuellenbereich(double b, double l, double h);
 
 // How the building of a convex hull polyhedron ended.
 enum class Huellenbau {
     gebaut,         // registered, quittung and lok set
     nameAbgelehnt,  // the name cannot be taken
     keineEbene,     // the points span no plane: within the tolerance of one line or place
-    ausserhalb,     // the points lie out of the range of the hull's arithmetic (imHuellenbereich)
+    ausserhalb,     // a difference of coordinates or a measure of the hull is no double (imHuellenbereich)
     rechenfehler    // qhull failed on the points (no hull was found at all)
 };
 
@@ -105,8 +110,11 @@ enum class Huellenbau {
 // face perimeters from two faces on). lok is set true. Every face the hull finds is
 // registered, with its corners as the hull found them. Otherwise nothing is registered and
 // quittung and lok are untouched: when the name cannot be taken, when the points lie out of
-// the hull's range (imHuellenbereich), when they span no plane (fewer than three places, or all within the tolerance of one
-// line), and when qhull fails. The cluster record need not be registered; members that are no
+// the hull's range (imHuellenbereich) or a measure of the hull they span is no double (an
+// edge, a face's perimeter or area, the total edge length, the surface or the volume; decided
+// on the hull brought to unit size by a power of two, so that only the exponent of the true
+// value counts), when they span no plane (fewer than three places, or all within the
+// tolerance of one line), and when qhull fails. The cluster record need not be registered; members that are no
 // points are ignored.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
@@ -122,7 +130,7 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 // within the tolerance of two faces' planes. The same as sammleRandkanten (Klumpenbau.h)
 // wherever that plain search is right; none for a flat cloud (it spans no solid), and none at
 // all (nullopt) where the convex hull polyhedron could not be built: points out of range
-// (imHuellenbereich), or qhull failing on them.
+// (imHuellenbereich) or a hull whose measures are no doubles, or qhull failing on them.
 std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(const std::vector<Punkt>& pts);
 
 }  // namespace quodral

@@ -39,72 +39,19 @@ Tripel normaleWieEbeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
 // =============================================================================================
 // The cloud's shape: a point, a line, a plane or space, within the tolerance
 
-// A cloud with four points whose tetrahedron is wider than this many times the width the
-// tolerance allows spans a solid without further question: the width of four points is found
-// to a few units of the last place of the extent, far within the margin.
-constexpr double klarDick = 2;
-
 struct Gestalt {
     int dimension = 0;
-    // From dimension 2 on: a unit normal of the plane through three extreme points; of a flat
-    // cloud that plane holds only within the tolerance, the best plane.
+    // From dimension 2 on: the unit normal of a plane that holds the cloud within the
+    // tolerance (of dimension 3, the plane that came nearest), in the sense of the first turn
+    // of the points in their order.
     Tripel normale;
 };
 
+// The one rule for flat (geometry/Ausgleichsebene.h) with the cloud's tolerance for places,
+// lines and planes alike.
 Gestalt gestalt(const std::vector<Tripel>& p, double eps) {
-    Gestalt g;
-    if (p.empty()) return g;
-    std::size_t i0 = 0;
-    for (std::size_t i = 1; i < p.size(); ++i)
-        if (p[i].x < p[i0].x) i0 = i;
-    std::size_t i1 = i0;
-    double d1 = 0;
-    for (std::size_t i = 0; i < p.size(); ++i)
-        if (const double d = laenge(p[i] - p[i0]); d > d1) {
-            d1 = d;
-            i1 = i;
-        }
-    if (!(d1 > eps)) return g;
-    g.dimension = 1;
-    const Tripel r = (1 / d1) * (p[i1] - p[i0]);
-    std::size_t i2 = i0;
-    double d2 = 0;
-    for (std::size_t i = 0; i < p.size(); ++i)
-        if (const double d = laenge(kreuz(r, p[i] - p[i0])); d > d2) {
-            d2 = d;
-            i2 = i;
-        }
-    if (!(d2 > eps)) return g;
-    g.dimension = 2;
-    // The normal from the part of the third point's difference across the line: the cross
-    // product of the difference itself, nearly parallel to r in a long narrow cloud, would lose
-    // the digits of its small part across, and the normal would tilt out of the plane by as
-    // much (a thousand times the tolerance over a length of 1000).
-    const Tripel d = p[i2] - p[i0];
-    const Tripel n = kreuz(r, d - skalar(d, r) * r);
-    g.normale = (1 / laenge(n)) * n;
-    // The point farthest from that plane: within the tolerance, the plane holds the cloud.
-    std::size_t i3 = i0;
-    double d3 = 0;
-    for (std::size_t i = 0; i < p.size(); ++i)
-        if (const double h = std::fabs(skalar(g.normale, p[i] - p[i0])); h > d3) {
-            d3 = h;
-            i3 = i;
-        }
-    if (d3 <= eps) return g;
-    // Beyond it, the plane through three extreme points may be tilted by the very deviations
-    // the tolerance allows (a third of a tolerance at each of them can put a point far off
-    // their line more than a tolerance away), while another plane holds every point. Four
-    // points whose tetrahedron is wider than twice the tolerance span a solid whatever plane
-    // one takes (a cloud is no thinner than any four of its points), with a margin for the
-    // rounding of that width; where they do not, the best plane decides.
-    g.dimension = 3;
-    if (tetraederbreite(p[i0], p[i1], p[i2], p[i3]) > 2 * klarDick * eps) return g;
-    if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, g.normale); e && e->abstand <= eps) {
-        g.dimension = 2;
-        g.normale = e->normale;
-    }
-    return g;
+    const Flachlage f = flachlage(p, {eps, eps, eps});
+    return {f.dimension, f.normale};
 }
 
 // =============================================================================================

@@ -81,7 +81,9 @@ namespace quodral::huellensuche {
 double toleranz(const std::vector<Punkt>& pkte);
 
 // A unit normal of the cloud's plane when the cloud is flat: it spans a plane (not all points
-// within the tolerance of one line) and all its points lie within the tolerance of it.
+// within the tolerance of one line) and its best plane holds all its points within the
+// tolerance (the one rule for flat, geometry/Ausgleichsebene.h). Its sense is that of the
+// first turn of the points in their order (flachlage).
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte);
 
 // The faces of the cloud's true hull in the plain search's order.

@@ -79,6 +79,25 @@ std::optional<double> untereKante(const Achse& a, double w, double mitte) {
     return std::min(std::max(mitte - w / 2.0, o - w), u);
 }
 
+// The fit of the square window to the bounds of the extent with its margin on each axis and to
+// the boxes, each box within the view rectangle of side `sicht` or reaching at most `spielraum`
+// view units beyond it: the least side from w0 on, and at that side the place nearest the one
+// centred on (mx, my). False, leaving the window, where no window holds them.
+bool kaestenEinpassen(Achse ax, Achse ay, double mx, double my, double w0, const std::vector<Sichtkasten>& kaesten,
+                      double sicht, double spielraum) {
+    for (const Sichtkasten& k : kaesten) {
+        ax.unten.push_back({k.x, (k.links + spielraum) / sicht});
+        ax.oben.push_back({k.x, (k.rechts - spielraum) / sicht});
+        ay.unten.push_back({k.y, (k.unten + spielraum) / sicht});
+        ay.oben.push_back({k.y, (k.oben - spielraum) / sicht});
+    }
+    const std::optional<double> wx = kleinsteSeite(ax, w0), wy = kleinsteSeite(ay, w0);
+    if (!wx || !wy) return false;
+    const double w = std::max(*wx, *wy);
+    const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
+    return x0 && y0 && weltfensterSetzen(*x0, *x0 + w, *y0, *y0 + w);
+}
+
 }  // namespace
 
 Sichtpunkt bildPunkt(double x, double y, double xmin, double xmax, double ymin, double ymax, double seite) {
@@ -125,27 +144,33 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     const double my = unten + (oben - unten) / 2.0;
     // The view rectangle's side, in view units.
     const double sicht = seite - randLinks - randRechts;
+    if (kaesten.empty() || !(sicht > 0)) return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+    // Where the view rectangle cannot hold every label, the labels may reach into the frame
+    // around it, as far as keeps the margin of the view rectangle's side from the drawing
+    // area's edge: on a small drawing (a small screen at a large scale) a name may be wider than
+    // the view rectangle and still be read whole.
+    const double rahmen = std::min({randLinks, randRechts, randUnten, randOben});
+    const double spielraum = std::max(0.0, rahmen - einpassRand * sicht);
+    // A box that even the frame cannot hold is cut at any window: it is left out, so that it
+    // does not cost the others their place.
+    std::vector<Sichtkasten> haltbar;
+    haltbar.reserve(kaesten.size());
+    for (const Sichtkasten& k : kaesten)
+        if (k.rechts - k.links <= sicht + 2 * spielraum && k.oben - k.unten <= sicht + 2 * spielraum)
+            haltbar.push_back(k);
     const auto drinnen = [&](const Sichtkasten& k) {
         const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
         return vx + k.links >= 0 && vx + k.rechts <= sicht && vy + k.unten >= 0 && vy + k.oben <= sicht;
     };
-    if (std::all_of(kaesten.begin(), kaesten.end(), drinnen) || !(sicht > 0))
+    if (std::all_of(haltbar.begin(), haltbar.end(), drinnen))
         return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
-    // The margin, then each box, as bounds of the edges on both axes.
+    // The margin, then each box, as bounds of the edges on both axes: within the view rectangle,
+    // else within the frame.
     const double rand = ausdehnung * einpassRand;
-    Achse ax{{{links - rand, 0}}, {{rechts + rand, 0}}}, ay{{{unten - rand, 0}}, {{oben + rand, 0}}};
-    for (const Sichtkasten& k : kaesten) {
-        ax.unten.push_back({k.x, k.links / sicht});
-        ax.oben.push_back({k.x, k.rechts / sicht});
-        ay.unten.push_back({k.y, k.unten / sicht});
-        ay.oben.push_back({k.y, k.oben / sicht});
-    }
-    const std::optional<double> wx = kleinsteSeite(ax, 2.0 * halb), wy = kleinsteSeite(ay, 2.0 * halb);
-    if (wx && wy) {
-        const double w = std::max(*wx, *wy);
-        const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
-        if (x0 && y0) return weltfensterSetzen(*x0, *x0 + w, *y0, *y0 + w);
-    }
+    const Achse ax{{{links - rand, 0}}, {{rechts + rand, 0}}}, ay{{{unten - rand, 0}}, {{oben + rand, 0}}};
+    if (kaestenEinpassen(ax, ay, mx, my, 2.0 * halb, haltbar, sicht, 0.0) ||
+        (spielraum > 0 && kaestenEinpassen(ax, ay, mx, my, 2.0 * halb, haltbar, sicht, spielraum)))
+        return true;
     return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
 }
 

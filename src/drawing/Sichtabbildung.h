@@ -97,8 +97,11 @@ struct Sichtkasten {
 // circle). The boxes (the points' labels) lie inside the view rectangle of a drawing area of
 // side `seite` too: where one would reach beyond it, the square is made as much larger as it
 // needs, the least that holds the boxes and the margin, and moved off the extent's centre as
-// little as it needs. Where no window holds a box (one wider than the view rectangle), the
-// boxes are not looked at. An extent that is one spot (its longer side within the zero
+// little as it needs. A box keeps its size in view units while the window grows, so that side
+// is solved for, not read off the window before. Where no window holds the boxes in the view
+// rectangle (a label wider than it, on a small drawing area), they may reach into the frame
+// around it, up to einpassRand of the rectangle's side from the area's edge; a box that not
+// even that room holds is left out. An extent that is one spot (its longer side within the zero
 // tolerance, or too small for doubles to tell the window's edges apart at its distance from the
 // origin), or not a finite one, leaves the window as it is and gives false.
 bool weltfensterEinpassen(double links, double rechts, double unten, double oben,

@@ -5,18 +5,16 @@
 #include <cmath>
 #include <numeric>
 
+#include "geometry/Grenzen.h"
+#include "geometry/Toleranz.h"
+
 namespace quodral {
 
 namespace {
 
-// Rounds of the fit, each about the plane the one before found; a tilt of the found plane
-// against the plane of the round below this one no longer counts (its cosine differs from 1 by
-// less than half its square, 5e-13, far below any tolerance).
-constexpr int hoechstensRunden = 8;
-constexpr double zaehlendeNeigung = 1e-6;
-// Exchanges in one round: each one raises the reference's height, and a fit of a face or a
-// nearly flat cloud takes a handful; the bound only ends a round that rounding keeps going.
-constexpr int hoechstensTausche = 200;
+using grenzen::ausgleichsNeigung;
+using grenzen::ausgleichsRunden;
+using grenzen::ausgleichsTausche;
 
 // A plane's frame: unit normal n, e1 × e2 = n, and an origin.
 struct Rahmen {
@@ -132,7 +130,7 @@ std::optional<Hoehenebene> anpassen(const std::vector<Lage2>& q) {
     if (!(hd > 0) || d == a || d == b || d == c) return abc;
     Referenz ref = loesen(q, {a, b, c, d});
     if (!ref.gueltig) return abc;
-    for (int tausch = 0; tausch < hoechstensTausche; ++tausch) {
+    for (int tausch = 0; tausch < ausgleichsTausche; ++tausch) {
         const auto [j, hj] = weitester(q, ref.ebene);
         if (hj <= std::fabs(ref.h) || std::find(ref.k.begin(), ref.k.end(), j) != ref.k.end()) break;
         // The place j comes in for the one whose going leaves the reference the largest height.
@@ -164,7 +162,7 @@ std::optional<Ausgleichsebene> ausgleichsebene(const std::vector<Tripel>& orte, 
     Rahmen r = rahmenUm(*n0, orte[w[0]]);
     std::vector<Lage2> q(w.size());
     Ausgleichsebene e;
-    for (int runde = 0; runde < hoechstensRunden; ++runde) {
+    for (int runde = 0; runde < ausgleichsRunden; ++runde) {
         for (std::size_t i = 0; i < w.size(); ++i) {
             const Tripel d = orte[w[i]] - r.o;
             q[i] = {skalar(r.e1, d), skalar(r.e2, d), skalar(r.n, d)};
@@ -176,7 +174,7 @@ std::optional<Ausgleichsebene> ausgleichsebene(const std::vector<Tripel>& orte, 
         if (!n) return std::nullopt;
         e.normale = *n;
         e.punkt = r.o + p->a0 * r.n;
-        if (std::hypot(p->a1, p->a2) <= zaehlendeNeigung) break;
+        if (std::hypot(p->a1, p->a2) <= ausgleichsNeigung) break;
         r = rahmenUm(*n, r.o);
     }
     e.abstand = 0;
@@ -193,6 +191,105 @@ double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const 
                                   laenge(kreuz(bc, bd)), laenge(kreuz(ab, cd)), laenge(kreuz(ac, bd)),
                                   laenge(kreuz(ad, bc))});
     return quer > 0 ? sechsfach / quer : 0;
+}
+
+namespace {
+
+// The unit normal u × w of the plane through a line with unit direction u and a place at the
+// difference d from a point of it, w the part of d across the line. Removing the part along
+// the line first keeps the normal square to it to the last digit however narrow the set (the
+// cross product of d itself keeps only the digits its small part across carries, and a set a
+// thousand times longer than wide would tilt out of its own plane by as much).
+Tripel senkrecht(const Tripel& u, const Tripel& d) {
+    const Tripel w = d - skalar(d, u) * u;
+    const Tripel k = kreuz(u, w);
+    return (1 / laenge(k)) * k;
+}
+
+}  // namespace
+
+Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen) {
+    Flachlage lage;
+    if (orte.empty()) return lage;
+    const double L = lagebox(orte).weite();
+    if (!std::isfinite(L) || !(L > 0)) return lage;
+    // The differences, brought to about unit size by a power of two, which keeps every digit.
+    const Zweiermass mass(L);
+    // Measured from the lowest place (smallest x, then y, then z): the dimension is one of the
+    // set of places, whatever their order and however often one is repeated.
+    std::size_t unten = 0;
+    for (std::size_t i = 1; i < orte.size(); ++i) {
+        const Tripel& q = orte[i];
+        const Tripel& u = orte[unten];
+        if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten = i;
+    }
+    const Tripel& a = orte[unten];
+    const auto d = [&](std::size_t i) { return mass.auf(orte[i] - a); };
+    const double punkt = mass.auf(grenzen.punkt);
+    const double band = mass.auf(grenzen.ebene);
+    // The place farthest from the lowest (lengths compared by their squares, at the scale).
+    std::size_t weitester = 0;
+    double d1 = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const Tripel r = d(i); skalar(r, r) > d1) {
+            d1 = skalar(r, r);
+            weitester = i;
+        }
+    d1 = std::sqrt(d1);
+    if (!(d1 > punkt)) return lage;
+    lage.dimension = 1;
+    const Tripel u = (1 / d1) * d(weitester);
+    lage.e1 = u;
+    // The place farthest from their line.
+    std::size_t fern = 0;
+    double d2 = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const Tripel k = kreuz(u, d(i)); skalar(k, k) > d2) {
+            d2 = skalar(k, k);
+            fern = i;
+        }
+    if (!(d2 > punkt * punkt)) return lage;
+    lage.dimension = 2;
+    Tripel n = senkrecht(u, d(fern));
+    // The sense of the first turn of the chain, seen from its first place.
+    const auto e = [&](std::size_t i) { return mass.auf(orte[i] - orte.front()); };
+    const double schritt = mass.auf(grenzen.schritt);
+    std::size_t i1 = 0;
+    while (i1 < orte.size() && !(skalar(e(i1), e(i1)) > schritt * schritt)) ++i1;
+    if (i1 < orte.size()) {
+        const Tripel r = e(i1);
+        const Tripel ru = (1 / laenge(r)) * r;
+        for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
+            if (const Tripel k = kreuz(ru, e(i2)); skalar(k, k) > punkt * punkt) {
+                if (skalar(senkrecht(ru, e(i2)), n) < 0) n = -n;
+                break;
+            }
+    }
+    lage.normale = n;
+    // The place farthest from the plane through the three: within the band, that plane holds
+    // the set, and so does the best plane.
+    std::size_t hoch = 0;
+    double hoehe = 0;
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const double h = std::fabs(skalar(d(i), n)); h > hoehe) {
+            hoehe = h;
+            hoch = i;
+        }
+    if (hoehe <= band) return lage;
+    lage.dimension = 3;
+    // Beyond it, the plane through three extreme places may be tilted by the very deviations
+    // the band allows (a third of it at each of them can put a place far off their line more
+    // than the band away), while another plane holds every place. Four places whose
+    // tetrahedron is wider than twice the band span a solid whatever plane one takes; where
+    // they do not, the best plane decides.
+    if (tetraederbreite(d(unten), d(weitester), d(fern), d(hoch)) > 2 * grenzen::klarDick * band) return lage;
+    std::vector<Tripel> q(orte.size());
+    for (std::size_t i = 0; i < orte.size(); ++i) q[i] = d(i);
+    if (const std::optional<Ausgleichsebene> b = ausgleichsebene(q, n); b && b->abstand <= band) {
+        lage.dimension = 2;
+        lage.normale = skalar(b->normale, n) < 0 ? -b->normale : b->normale;
+    }
+    return lage;
 }
 
 }  // namespace quodral

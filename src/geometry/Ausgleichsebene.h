@@ -48,4 +48,46 @@ std::optional<Ausgleichsebene> ausgleichsebene(const std::vector<Tripel>& orte, 
 // that holds the four.
 double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const Tripel& d);
 
+// --- What places span: a place, a line, a plane or a solid -----------------------------------
+//
+// The one rule for flat, which a polygon's corners, a face of a solid, a face of a hull and a
+// whole cloud all follow, each with its own tolerances: places within `punkt` of one place are
+// one; within `punkt` of a line they lie on it; within `ebene` of a plane they lie in it. The
+// plane is the best one: a set lies in a plane exactly when its best plane holds it within
+// `ebene`, whichever three of its places one would take. (The plane through three extreme
+// places answers where it holds the set already, and four places whose tetrahedron is clearly
+// wider than twice the band, klarDick, span a solid; between the two the best plane decides.)
+//
+// Every decision is taken on the differences of the places brought to about unit size by a
+// power of two (Zweiermass), which keeps every digit: the answer is the same for the set scaled
+// by a power of two (with its tolerances), moved by a vector that keeps its differences, or
+// listed in another order, and no square overflows or underflows at any extent.
+struct Flachgrenzen {
+    double punkt = 0;     // within this of one place, or of a line
+    double ebene = 0;     // within this of a plane
+    // The first turn of the chain starts at the first place farther than this from the first
+    // place: an edge shorter than this has no direction to turn from.
+    double schritt = 0;
+};
+
+struct Flachlage {
+    // 0 all within `punkt` of one place, 1 of one line, 2 of one plane (within `ebene`), 3 none
+    // of these.
+    int dimension = 0;
+    // From dimension 1 on: the unit direction from the lowest place (smallest x, then y, then
+    // z) to the one farthest from it: the longest line to measure the others against.
+    Tripel e1;
+    // From dimension 2 on: the unit normal of a plane that holds the places within `ebene` (for
+    // dimension 3 of the plane that came nearest), in the sense of the first turn of the chain:
+    // along (q[i] − q[0]) × (q[j] − q[0]), q[i] the first place farther than `schritt` from
+    // q[0] and q[j] the first after it farther than `punkt` off their line. (The linear hull of
+    // the places turns the other way: its normal is (q[i] − q[0]) × (q[0] − q[j]).) Where no
+    // such turn exists the sense is that of the plane through the lowest place, the farthest
+    // from it, and the farthest from their line.
+    Tripel normale;
+};
+
+// What the places span within the limits (see above).
+Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen);
+
 }  // namespace quodral

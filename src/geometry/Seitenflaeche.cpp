@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
@@ -287,7 +288,7 @@ bool Seitenflaeche::konvex(double anteil) const {
     if (klar_) return true;
     if (dimension_ != 2) return false;
     const Eckenfolge& q = ecken_;
-    const double kurz = mass_.auf(kantenAnteil * ausdehnung_);
+    const double kurz = mass_.auf(grenzen::kantenAnteil * ausdehnung_);
     const double eigene = mass_.auf(eigeneToleranz_);
     const double toleranz = anteil * std::min(eigene, kurz);
     // Three corners (a triangle, closed or not) leave each edge's line with the third on one

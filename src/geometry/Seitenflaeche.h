@@ -87,8 +87,9 @@ public:
     Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
                   double toleranz);
 
-    // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (within
-    // 1e-4 of the extent), 3 none of these (ebenenlage, Vieleckpruefung.h). The plane and the
+    // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
+    // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
+    // Vieleckpruefung.h). The plane and the
     // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
     // another dimension than 2 holds no point, meets no line and is not convex.
     int dimension() const { return dimension_; }

@@ -3,35 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/Ausgleichsebene.h"
+#include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
 #include "geometry/Monotonkette.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
 
 namespace quodral {
-
-namespace {
-
-// A clear triangle's smallest height is at least this many tolerances of its corners: rounding
-// moves no corner by more than a tolerance, so no test on the corners can find it flat or
-// folded.
-constexpr double klarInToleranzen = 1e3;
-// ... and at least this share of its longest edge: its normal, from the cross product of two
-// edges, then keeps about seven digits (each carries sixteen, and the product of two nearly
-// parallel edges loses as many as their ratio has), which every side test needs.
-constexpr double klarInDerLaenge = 1e-9;
-
-// The unit normal u × w of the plane through a line with unit direction u and a place at the
-// difference d from a point of it, w the part of d across the line. Removing the part along
-// the line first keeps the normal square to it to the last digit however narrow the triangle
-// (the cross product of d itself keeps only the digits its small part across carries).
-Tripel senkrecht(const Tripel& u, const Tripel& d) {
-    const Tripel w = d - skalar(d, u) * u;
-    const Tripel k = kreuz(u, w);
-    return (1 / laenge(k)) * k;
-}
-
-}  // namespace
 
 Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     Ebenenlage lage;
@@ -40,70 +19,11 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte) {
     const double L = box.weite();
     lage.ausdehnung = L;
     lage.toleranz = lagetoleranz(box);
-    if (!std::isfinite(L) || !(L > 0)) return lage;
-    // The differences, brought to about unit size by a power of two, which keeps every digit:
-    // no square overflows or underflows at any extent.
-    const Zweiermass mass(L);
-    // Measured from the lowest position (smallest x, then y, then z): the dimension is one of
-    // the set of positions, whatever their order and however often one is repeated.
-    std::size_t unten = 0;
-    for (std::size_t i = 1; i < orte.size(); ++i) {
-        const Tripel& q = orte[i];
-        const Tripel& u = orte[unten];
-        if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten = i;
-    }
-    const Tripel& a = orte[unten];
-    const auto d = [&](std::size_t i) { return mass.auf(orte[i] - a); };
-    const double tol = mass.auf(lage.toleranz);
-    const double weite = mass.auf(L);
-    // The position farthest from the first: the line of the two is the longest one to measure
-    // the others against. (Lengths are compared by their squares, at the scale.)
-    std::size_t weitester = 0;
-    double d1 = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const Tripel r = d(i); skalar(r, r) > d1) {
-            d1 = skalar(r, r);
-            weitester = i;
-        }
-    d1 = std::sqrt(d1);
-    if (!(d1 > tol)) return lage;
-    lage.dimension = 1;
-    const Tripel u = (1 / d1) * d(weitester);
-    lage.e1 = Vektor(u);
-    std::size_t fern = 0;
-    double d2 = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const Tripel k = kreuz(u, d(i)); skalar(k, k) > d2) {
-            d2 = skalar(k, k);
-            fern = i;
-        }
-    if (!(d2 > tol * tol)) return lage;
-    lage.dimension = 2;
-    // The normal from the part of the farthest position's difference across the line: the
-    // cross product of two nearly parallel differences loses the digits their common part
-    // carries, and with them the normal's square to the line (a narrow figure, a thousand
-    // times longer than wide, would tilt out of its own plane by as much).
-    const Tripel n = senkrecht(u, d(fern));
-    // The sense of the first turn of the chain, seen from its first position.
-    const auto e = [&](std::size_t i) { return mass.auf(orte[i] - orte.front()); };
-    const double richtung = kantenAnteil * std::min(weite, mass.auf(1.0));
-    std::size_t i1 = 0;
-    while (i1 < orte.size() && !(skalar(e(i1), e(i1)) > richtung * richtung)) ++i1;
-    bool umkehren = false;
-    if (i1 < orte.size()) {
-        const Tripel r = e(i1);
-        const Tripel ru = (1 / laenge(r)) * r;
-        for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
-            if (const Tripel k = kreuz(ru, e(i2)); skalar(k, k) > tol * tol) {
-                umkehren = skalar(senkrecht(ru, e(i2)), n) < 0;
-                break;
-            }
-    }
-    lage.normale = Vektor(umkehren ? -n : n);
-    lage.e2 = Vektor(kreuz(lage.normale, u));
-    double hoehe = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i) hoehe = std::max(hoehe, std::fabs(skalar(d(i), lage.normale)));
-    if (hoehe > std::max(kantenAnteil * weite, tol)) lage.dimension = 3;
+    const Flachlage f = flachlage(orte, {lage.toleranz, std::max(grenzen::ebenenAnteil * L, lage.toleranz),
+                                         grenzen::kantenAnteil * std::min(L, 1.0)});
+    lage.dimension = f.dimension;
+    lage.normale = Vektor(f.normale);
+    lage.e1 = Vektor(f.e1);
     return lage;
 }
 
@@ -118,7 +38,8 @@ bool klaresDreieck(const Tripel& p, const Tripel& q, const Tripel& r) {
     // doubles (about the fourth power of a side): measured as they are, which the hull's
     // thousands of facets ask. The answer is the one the scaled sides below give, each side of
     // the comparison a power of two apart.
-    constexpr double kleinstesSeitenquadrat = 1e-140, groesstesSeitenquadrat = 1e140;
+    using grenzen::groesstesSeitenquadrat, grenzen::kleinstesSeitenquadrat, grenzen::klarInDerLaenge,
+        grenzen::klarInToleranzen;
     const double l2 = std::max({skalar(a0, a0), skalar(b0, b0), skalar(c0, c0)});
     if (l2 >= kleinstesSeitenquadrat && l2 <= groesstesSeitenquadrat) {
         const double l = std::sqrt(l2);

@@ -6,8 +6,8 @@
 //
 // Every limit is taken relative to the corners' own extent L (the largest side of the box
 // around them), with the values the tests have for a polygon of extent 1: a corner within the
-// tolerance of Toleranz.h (1e-8 there) of a line lies on it, corners within 1e-4·L of a plane
-// lie in it, an edge of 1e-4·L or less has no direction of its own. So a polygon scaled up or
+// tolerance of Toleranz.h (1e-8 there) of a line lies on it, corners within 1e-4·L of their
+// best plane lie in it, an edge of 1e-4·L or less has no direction of its own. So a polygon scaled up or
 // down keeps its answers, and a narrow face (a sliver a millionth as wide as it is long) is as
 // plane as a square.
 
@@ -20,26 +20,22 @@
 
 namespace quodral {
 
-// The share of the extent below which an edge has no direction, and beyond which a corner
-// leaves the plane of the others.
-inline constexpr double kantenAnteil = 1e-4;
-
-// How the positions lie.
+// How the positions lie: the one rule for flat (flachlage, Ausgleichsebene.h) with a polygon's
+// limits: positions within the tolerance of their box (Toleranz.h) of one position or one line
+// are on it; within 1e-4·L of a plane (never less than that tolerance) they lie in it; the
+// first turn of the chain starts at the first position farther than 1e-4·min(L, 1) from the
+// first, an edge that short having no direction of its own (Grenzen.h).
 struct Ebenenlage {
-    // 0 all within the tolerance of one position, 1 of one line, 2 of one plane (within
-    // 1e-4·L), 3 none of these.
+    // 0 all within the tolerance of one position, 1 of one line, 2 of one plane, 3 none of
+    // these.
     int dimension = 0;
-    // From dimension 2 on: the unit normal of the plane through the lowest position (smallest
-    // x, then y, then z), the one farthest from it and the one farthest from their line (from
-    // the part of its difference across the line, so that it stays square to the line however
-    // narrow the figure), so that the dimension is one of the set of positions, whatever their
-    // order. Its sense is that of the first turn of the chain: (q[i] − q[0]) × (q[j] − q[0])
-    // with q[i] the first position farther than 1e-4·min(L, 1) from q[0] and q[j] the first
-    // after it off their line.
+    // From dimension 2 on: the unit normal of a plane that holds the positions (of the best
+    // plane where the plane through three extreme positions does not), in the sense of the
+    // first turn of the chain.
     Vektor normale;
-    // From dimension 1 on: e1 the unit direction from the lowest position to the one farthest
-    // from it; from dimension 2 on e2 with e1 × e2 = normale.
-    Vektor e1, e2;
+    // From dimension 1 on: the unit direction from the lowest position to the one farthest
+    // from it.
+    Vektor e1;
     double ausdehnung = 0;   // L
     double toleranz = 0;     // lagetoleranz of the positions
 };

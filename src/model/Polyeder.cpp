@@ -7,6 +7,7 @@
 
 #include "model/Durchstoss.h"
 #include "model/Gerade.h"
+#include "geometry/Grenzen.h"
 #include "geometry/Konvexschnitt.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
@@ -245,7 +246,7 @@ punktlage lageAufDerLinie(const Polyeder& pd, const Punkt& p) {
     const Vektor v = p.ortsvektor() - schnitt[1].ortsvektor();
     const double d = u * v;
     if (istNull(d)) return punktlage::randlage;
-    if (d > 0.0001) return punktlage::ausserhalb;
+    if (d > grenzen::auswaertsSkalar) return punktlage::ausserhalb;
     return punktlage::innerhalb;
 }
 

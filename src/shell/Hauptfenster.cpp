@@ -229,13 +229,12 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     setCentralWidget(mitte);
     groesseWaehlen();
 
-    // The statement stays in the input line, selected, so that the next one simply replaces it
-    // and Return alone repeats it.
+    // The statement stays in the input line, offered as the restart offers "Start": the next
+    // one simply replaces it and Return alone repeats it.
     connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
         const int zeilenVorher = modell_->rowCount();
         ausfuehren([this] { steuerung_.aktionB(); });
-        eingabeUebernommen();
-        eingabe_->selectAll();
+        eingabeAnbieten(eingabeLesen());
         // The statement just recorded comes into view at the end of a long list.
         if (modell_->rowCount() > zeilenVorher) tafel_->scrollToBottom();
     });
@@ -387,6 +386,14 @@ void Hauptfenster::auswahlGeaendert() {
 std::string Hauptfenster::eingabeLesen() { return eingabe_->text().toStdString(); }
 
 void Hauptfenster::eingabeSetzen(const std::string& text) { eingabe_->setText(q(text)); }
+
+void Hauptfenster::eingabeAnbieten(const std::string& text) {
+    // Set anew, the text has no typing to undo. The keyboard may be elsewhere (a button reached
+    // with Tab, the widget a question gave it back to): the next keys belong to the line.
+    eingabe_->setText(q(text));
+    eingabe_->selectAll();
+    eingabe_->setFocus(Qt::OtherFocusReason);
+}
 
 void Hauptfenster::ausgabeSetzen(const std::string& text) {
     if (ausgabeSammeln_ > 0) {

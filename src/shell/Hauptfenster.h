@@ -42,6 +42,7 @@ public:
     // What the controller asks of its window.
     std::string eingabeLesen() override;
     void eingabeSetzen(const std::string& text) override;
+    void eingabeAnbieten(const std::string& text) override;
     void ausgabeSetzen(const std::string& text) override;
     void editKnoepfeZeigen(bool sichtbar) override;
     void tabelleNeuLaden() override;

@@ -233,15 +233,16 @@ TEST_F(Huellenpolygon, KonvexeHuelleEinesUnregistriertenKlumpens) {
     EXPECT_FALSE(polyederListe.contains("Q"));
 }
 
-// Points too far apart for the hull's arithmetic, and points far from the origin within the
-// tolerance of one line (sixteen units of the last place, about 1e6 for coordinates of 4e20,
-// whose last place is 65536; the points lie 131072 off the line): the outcome says which, and nothing is registered, quittung and lok
+// Points so far apart that the hull's volume is no double (a tetrahedron of edge 1e104, volume
+// 1.7e311), and points far from the origin within the tolerance of one line (sixteen units of
+// the last place, about 1e6 for coordinates of 4e20, whose last place is 65536; the points lie
+// 131072 off the line): the outcome says which, and nothing is registered, quittung and lok
 // untouched (the intersection of two polyhedra relies on that as much as the statement does).
 TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     punkt("A", 0, 0, 0);
-    punkt("B", 1e103, 0, 0);
-    punkt("C", 0, 1e103, 0);
-    punkt("D", 0, 0, 1e103);
+    punkt("B", 1e104, 0, 0);
+    punkt("C", 0, 1e104, 0);
+    punkt("D", 0, 0, 1e104);
     punkt("V0", 1e20, 1e20, 1e20);
     punkt("V1", 2e20, 2e20, 2e20 + 131072);
     punkt("V2", 3e20, 3e20 - 131072, 3e20);
@@ -256,15 +257,21 @@ TEST_F(Huellenpolygon, OhneFlaechenWirdNichtsGebaut) {
     EXPECT_TRUE(polyederListe.empty());
     EXPECT_FALSE(blockierteNamen.contains("F"));
 
-    // The cube of an extent of 5.6e102 is a double, that of 5.7e102 is not; that of 2.9e-103 a
-    // normal double, that of 2.8e-103 not (cube roots of the largest and the least, 5.65e102
-    // and 2.81e-103).
-    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 5.6e102, -5.6e102, 5.6e102)}));
-    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 0, 0, -5.7e102)}));
+    // The points alone: their differences finite, their extent 0 or a normal double.
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 1e300, -1e300, 1e300)}));
     EXPECT_TRUE(imHuellenbereich({Punkt("", 1, 1, 1), Punkt("", 1, 1, 1)}));
-    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.9e-103, 0, 0)}));
-    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.8e-103, 1e-103, 0)}));
+    EXPECT_TRUE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.3e-308, 0, 0)}));
+    EXPECT_FALSE(imHuellenbereich({Punkt("", 0, 0, 0), Punkt("", 2.2e-308, 1e-310, 0)}));
     EXPECT_FALSE(imHuellenbereich({Punkt("", -1e308, 0, 0), Punkt("", 1e308, 0, 0)}));  // the difference overflows
+    // A cuboid: its volume 1.7e308 is a double, 1.8e308 is not; 2.3e-308 is a normal double,
+    // 2.2e-308 is not (the largest double 1.797e308, the least normal one 2.225e-308); its
+    // surface and its edges decide where its volume is one.
+    EXPECT_TRUE(quaderImHuellenbereich(1e103, 1e103, 1.7e102));
+    EXPECT_FALSE(quaderImHuellenbereich(1e103, 1e103, 1.8e102));
+    EXPECT_TRUE(quaderImHuellenbereich(1e-103, 1e-103, 2.3e-102));
+    EXPECT_FALSE(quaderImHuellenbereich(1e-103, 1e-103, 2.2e-102));
+    EXPECT_FALSE(quaderImHuellenbereich(1e155, 1e155, 1e-10));   // surface 2e310, volume 1e300
+    EXPECT_FALSE(quaderImHuellenbereich(1e-155, 1e-155, 1e10));  // face area 1e-310
 }
 
 // =============================================================================================

@@ -31,6 +31,7 @@
 #include <memory>
 #include <string>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "Abfragen.h"
@@ -241,6 +242,22 @@ TEST_F(Fenstergroesse, EinpassenHaeltLangeBeschriftungenImBild) {
         const double x = randLinks + (seite - 60) * (10 - xmin) / (xmax - xmin) + 0.95 * m.breite;
         const double y = randUnten + (seite - 60) * (0 - ymin) / (ymax - ymin) + m.hoehe / 2;
         EXPECT_GT(gemaltUm(x, y, 0.05 * m.breite), 0) << mal;
+    }
+    // Labels on both sides, the left one wider than the view rectangle of the small screen at
+    // twice the scale (162 window pixels): they reach into the frame, and both are painted whole.
+    for (const char* s : {"NEU", "PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                          "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0"}) {
+        eingabe->setText(s);
+        emit eingabe->returnPressed();
+    }
+    for (int mal = 1; mal <= 2; ++mal) fenster->findChild<QPushButton*>("punkteFang")->click();
+    warten();
+    const double seite = ansicht->anzeigeSeite();
+    for (const auto& [name, px, py] : {std::tuple{"RECHTSAUSSEN", 9.0, 0.0}, {"LINKSAUSSENWEITWEG", -5.0, 1.0}}) {
+        const Textmass m = GrafikView::textMessen(name, fontsize);
+        const double x = randLinks + (seite - 60) * (px - xmin) / (xmax - xmin) + 0.95 * m.breite;
+        const double y = randUnten + (seite - 60) * (py - ymin) / (ymax - ymin) + m.hoehe / 2;
+        EXPECT_GT(gemaltUm(x, y, 0.05 * m.breite), 0) << name;
     }
 }
 

@@ -393,15 +393,23 @@ TEST_F(HauptfensterTest, FrageAntwortetMitDemGedruecktenTitelOderFehler) {
     EXPECT_EQ(auswahlAus3("Was tun?", "Deaktivieren", "Löschen", "Abbruch"), "Löschen");
 }
 
+// The restart button, clicked with the keyboard on it (reached with Tab), leaves "Start"
+// selected with the keyboard in the input line: the statement typed next replaces it.
 TEST_F(HauptfensterTest, NeustartAntwortetMitStartInDerEingabe) {
     tippen("PUNKT A 1 2 3");
     const auto antwort = beantworte("Trotzdem Neustart");
+    fenster->findChild<QAbstractButton*>("neustart")->setFocus(Qt::TabFocusReason);
     QTest::mouseClick(fenster->findChild<QAbstractButton*>("neustart"), Qt::LeftButton);
     ASSERT_TRUE(antwort->gesehen);
     EXPECT_EQ(eingabe->text(), QString("Start"));
     EXPECT_EQ(tafel->model()->rowCount(), 0);
     EXPECT_TRUE(ausgabe->toPlainText().isEmpty());
     EXPECT_EQ(finde(punktListe, "A"), nullptr);
+    // Elsewhere, the blanks typed would press the button again.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == eingabe; }, 1000));
+    QTest::keyClicks(eingabe, "PUNKT B 1 2 3");
+    QTest::keyClick(eingabe, Qt::Key_Return);
+    EXPECT_EQ(anweisungsListe.size(), 1u) << eingabe->text().toStdString();
 }
 
 // Opening takes only a statement-list file and asks again for another; saving appends the
