@@ -31,6 +31,14 @@ void fehlt(const std::string& name) { eigenerFehler("Das Objekt " + name + " ist
 // so every point would seem to lie in it. Such a plane is not registered.
 bool laengeEndlich(const Vektor& v) { return std::isfinite(v.norm()); }
 
+// The distances of three points are doubles: they span what can be measured.
+bool differenzenEndlich(const Punkt& a, const Punkt& b, const Punkt& c) {
+    const auto endlicherAbstand = [](const Punkt& p, const Punkt& q) {
+        return std::isfinite(betrag(q.ortsvektor() - p.ortsvektor()));
+    };
+    return endlicherAbstand(a, b) && endlicherAbstand(a, c) && endlicherAbstand(b, c);
+}
+
 // ---------------------------------------------------------------------------------------
 // GERADE, STRAHL, STRECKE
 
@@ -157,17 +165,10 @@ void ebeneAusFigur(const std::string& name, const std::string& fn) {
     quittieren(eintragen(e, name), name, antwort);
 }
 
-// The plane that the point-and-line or two-line routine is about to build, when the length of
-// its normal would overflow (huge coordinates): a plane that every point seems to lie in must
-// not be registered. Its anchor is a registered point, so its other numbers are in range.
+// The plane that the two-line routine is about to build, when the length of its normal would
+// overflow (huge coordinates): a plane that every point seems to lie in must not be
+// registered. Its anchor is a registered point, so its other numbers are in range.
 bool ueberlaeuft(const std::optional<Ebene>& e) { return e.has_value() && !laengeEndlich(e->nv); }
-
-std::optional<Ebene> ebeneAusPunktUndLinie(const std::string& pn, const std::string& gn) {
-    const Punkt* p = finde(punktListe, pn);
-    const std::optional<Gerade> g = echteHuellGerade(gn);
-    if (p == nullptr || !g) return std::nullopt;
-    return ebeneDurchPundG(*p, *g);
-}
 
 std::optional<Ebene> ebeneAusLinien(const std::string& l1, const std::string& l2) {
     const std::optional<Gerade> g1 = echteHuellGerade(l1);
@@ -179,11 +180,11 @@ std::optional<Ebene> ebeneAusLinien(const std::string& l1, const std::string& l2
 // EBENE name a b: a point and a line in either order, or two lines. The routines register
 // and answer; when they build nothing they leave the answer and clear lok.
 void ebeneAusZweien(const std::string& name, const std::string& a, const std::string& b) {
+    // A point and a line give a plane with a unit normal; two lines keep the normal of their
+    // directions (or of the step across two parallels), whose length may leave the range.
     if (istPunkt(a) && istLinie(b)) {
-        if (ueberlaeuft(ebeneAusPunktUndLinie(a, b))) return zahlbereichFehler(name);
         ebeneDurchPundG(name, a, b);
     } else if (istPunkt(b) && istLinie(a)) {
-        if (ueberlaeuft(ebeneAusPunktUndLinie(b, a))) return zahlbereichFehler(name);
         ebeneDurchPundG(name, b, a);
     } else if (istLinie(a) && istLinie(b)) {
         if (ueberlaeuft(ebeneAusLinien(a, b))) return zahlbereichFehler(name);
@@ -193,7 +194,8 @@ void ebeneAusZweien(const std::string& name, const std::string& a, const std::st
     }
 }
 
-// EBENE name A B C: through three points, anchored at A, normal (B − A) × (C − A).
+// EBENE name A B C: through three points, anchored at A, with the unit normal of
+// (B − A) × (C − A), where they span a plane (ebeneDurch).
 void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>& w) {
     for (std::size_t i = 1; i < 4; ++i) indexCheck(w[i], {grafikArt::punkt});
     if (!checkResultat) return;
@@ -203,17 +205,16 @@ void ebeneAusDreiPunkten(const std::string& name, const std::vector<std::string>
     for (const auto& [p, n] : {std::pair{a, w[1]}, std::pair{b, w[2]}, std::pair{c, w[3]}})
         if (p == nullptr) return fehlt(n);
 
-    // A normal whose numbers leave the range of doubles is no null vector: the length test
-    // below refuses it.
-    const Vektor n = (b->ortsvektor() - a->ortsvektor()).kreuz(c->ortsvektor() - a->ortsvektor());
-    lok = !n.istNullvektor();
+    // Points whose distances leave the range of doubles span nothing that can be measured.
+    if (!differenzenEndlich(*a, *b, *c)) return zahlbereichFehler(name);
+    const std::optional<Ebene> ebene = ebeneDurch(*a, *b, *c);
+    lok = ebene.has_value();
     if (!lok) {
         eigenerFehler("Die Punkte " + w[1] + ", " + w[2] + " und " + w[3] +
                       " bestimmen keine Ebene, da sie auf einer Geraden liegen.");
         return;
     }
-    if (!laengeEndlich(n)) return zahlbereichFehler(name);
-    Ebene e(*a, n);
+    Ebene e = *ebene;
     e.rem = " Ebene durch die Punkte " + w[1] + ", " + w[2] + " und " + w[3];
     quittieren(eintragen(e, name), name, name + " ist die" + e.rem);
 }
@@ -248,25 +249,14 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
 
     const std::string kollinear =
         "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
-    const Vektor quer = (p2->ortsvektor() - p1->ortsvektor()).kreuz(p3->ortsvektor() - p1->ortsvektor());
-    if (!laengeEndlich(quer)) return zahlbereichFehler(n);
-    if (richtungenParallel(p2->ortsvektor() - p1->ortsvektor(), p3->ortsvektor() - p1->ortsvektor(),
-                           linienmass::nullWinkel))
-        return eigenerFehler(kollinear);
-
-    // Points that pass the collinearity test yet span too small a triangle for a plane are
-    // refused the same way: there would be no plane to hold the circle.
+    if (!differenzenEndlich(*p1, *p2, *p3)) return zahlbereichFehler(n);
+    // The points span a circle where they span a plane; its centre is found in that plane.
     const std::optional<Ebene> e = ebeneDurch(*p1, *p2, *p3);
     if (!e) return eigenerFehler(kollinear);
     Punkt m = kreisMittelpunkt(*p1, *p2, *p3);
-    const double r = p1->dist(m);
-    // Decided before the centre is registered, and before the distances below are compared.
-    if (!endlich(m) || !endlich(r) || !laengeEndlich(e->nv)) return zahlbereichFehler(n);
-    // The centre helper falls back to the origin where it cannot decide; a point that is not
-    // at one distance from all three, or not in their plane, is no centre.
-    const double toleranz = 1e-6 * std::max(1.0, r);
-    if (std::fabs(p2->dist(m) - r) > toleranz || std::fabs(p3->dist(m) - r) > toleranz || !e->enthaelt(m))
-        return eigenerFehler(kollinear);
+    const double r = betrag(p1->ortsvektor() - m.ortsvektor());
+    // Nearly collinear points have their centre far out: decided before it is registered.
+    if (!endlich(m) || !endlich(r)) return zahlbereichFehler(n);
 
     // The centre is registered first: a name held back is refused before it.
     if (reserviertAbgelehnt(n)) return;

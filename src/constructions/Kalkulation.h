@@ -13,8 +13,9 @@
 
 namespace quodral {
 
-// The centre of the circle through the three points, in their plane (unnamed); origo when
-// they are collinear or too close together to fix a circle.
+// The centre of the circle through the three points, found in their plane (kreismitte,
+// geometry/Raumgeometrie.h; unnamed); origo where they span no plane (ebenenNormale,
+// geometry/Linienlage.h).
 Punkt kreisMittelpunkt(const Punkt& p1, const Punkt& p2, const Punkt& p3);
 
 // The plane of all points at equal distance from a and b: through their midpoint with the

@@ -280,12 +280,13 @@ LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
 }
 
 LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
-    if (orte.empty()) return {Punkt("", 0, 0, 0), nullvec, 0};
+    if (orte.empty()) return {Punkt("", 0, 0, 0), nullvec, 0, nullvec};
 
     const Punkt a = vektor2Punkt(orte.front());
-    LineareHuelle h{a, nullvec, 0};
-    // The line and the plane found so far, made once for all the points they are tried on.
-    std::optional<Gerade> linie;
+    LineareHuelle h{a, nullvec, 0, nullvec};
+    // The point that gave the line, and the plane found so far, made once for all the points
+    // it is tried on.
+    Vektor b;
     std::optional<Ebene> ebene;
     // Each point is tried once against the hull found so far; a point outside it raises the
     // dimension by one.
@@ -294,18 +295,19 @@ LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
         switch (h.dimension) {
         case 0:
             if (!(p == a)) {
+                b = o;
                 h.v = o - a.ortsvektor();
                 h.dimension = 1;
-                linie.emplace(a, h.v);
             }
             break;
         case 1:
-            // Off the line, and with a normal the plane routines take for one (as for EBENE).
-            if (!linie->enthaelt(p) && !h.v.kreuz(a.ortsvektor() - o).istNullvektor()) {
-                // The normal of the plane through the line and p.
+            // Where the two points of the line and p span a plane (as for EBENE): its unit normal,
+            // in the sense of the line's direction × (a − p), that is (p − a) × (b − a).
+            if (const std::optional<Tripel> n = ebenenNormale(a.ortsvektor(), o, b)) {
                 h.v = h.v.kreuz(a.ortsvektor() - o);
+                h.normale = Vektor(*n);
                 h.dimension = 2;
-                ebene.emplace(a, h.v);
+                ebene.emplace(a, h.normale);
             }
             break;
         case 2:

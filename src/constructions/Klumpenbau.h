@@ -117,11 +117,14 @@ int streckeAusKlumpen(const std::string& name, const std::string& apn, const std
 
 // The linear hull of points: an anchor, a vector and the dimension. Dimension 0: the point;
 // 1: the line through the anchor along the vector; 2: the plane through the anchor with the
-// vector as normal; 3: the whole space.
+// vector as normal (the line's direction × (anchor − the point that spans the plane), where
+// three of the points span a plane, ebenenNormale, geometry/Linienlage.h), and its unit
+// vector, the normal the plane takes; 3: the whole space.
 struct LineareHuelle {
     Punkt anker;
     Vektor v;
     int dimension = 0;
+    Vektor normale;
 };
 
 // The points among the names, in list order, examined one by one against the hull found so

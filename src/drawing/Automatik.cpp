@@ -52,7 +52,7 @@ void autoschieb(double vz) {
     Vektor v;
     switch (bArt) {
     case bewegungsart::verschieben:
-        if (!richtung.istNullvektor()) v = ((vz * schrittweite) / richtung.norm()) * richtung;
+        if (const std::optional<Vektor> e = einheitsvektor(richtung)) v = (vz * schrittweite) * *e;
         break;
     case bewegungsart::xverschieben: v = Vektor(vz * schrittweite, 0, 0); break;
     case bewegungsart::yverschieben: v = Vektor(0, vz * schrittweite, 0); break;

@@ -652,7 +652,7 @@ public:
             attributRegel(d.attr);
             const Gerade g(punkt(d.ap), vektor(d.rv));
             // Lines at right angles to the picture plane are left out.
-            if (richtungenParallel(g.rv, xyEbene.nv, linienmass::gleicheRichtung)) return;
+            if (richtungenParallel(g.rv, xyEbene.nv, grenzen::gleicheRichtung)) return;
             const Strecke st = gerade2xyStrecke(g, *auge_, s_.xmin, s_.xmax, s_.ymin, s_.ymax);
             if (st.ap == st.ep) {
                 // The image misses the world window: nothing to stroke, but the width goes back

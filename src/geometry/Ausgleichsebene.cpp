@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Toleranz.h"
 
 namespace quodral {
@@ -36,7 +37,7 @@ struct Lage2 {
 
 // Twice the signed area of the triangle a, b, c in the frame's plane.
 double flaeche2(const Lage2& a, const Lage2& b, const Lage2& c) {
-    return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+    return orientierung({a.x, a.y}, {b.x, b.y}, {c.x, c.y});
 }
 
 // The plane h = a0 + a1·x + a2·y.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 
 namespace quodral {
@@ -19,12 +20,9 @@ template <class P, class Mal> double abstandVonStrecke(const P& w, const P& d, M
     return std::sqrt(mal(r, r));
 }
 
-// Vectors whose squared length lies between these have squares, and products of two squares,
-// that are normal doubles.
-constexpr double kleinstesRechenquadrat = 1e-140;
-constexpr double groesstesRechenquadrat = 1e140;
-
-bool imRechenbereich(double quadrat) { return quadrat >= kleinstesRechenquadrat && quadrat <= groesstesRechenquadrat; }
+bool imRechenbereich(double quadrat) {
+    return quadrat >= grenzen::kleinstesSeitenquadrat && quadrat <= grenzen::groesstesSeitenquadrat;
+}
 
 // The squared length of a direction brought to computing size; 0 where it has no direction.
 double laengenquadrat(const Tripel& u) {
@@ -48,6 +46,25 @@ bool unterGrenze(double x, double grenze, double betrag) {
     return x < rundungsSpielraum(betrag);
 }
 
+double rundungsbetrag(std::initializer_list<Tripel> orte) {
+    double m = 0;
+    if (orte.size() == 0) return m;
+    const Tripel& erster = *orte.begin();
+    const auto achse = [&](double Tripel::*k) {
+        double groesste = 0;
+        bool verschieden = false;
+        for (const Tripel& o : orte) {
+            verschieden = verschieden || !(o.*k == erster.*k);
+            groesste = std::max(groesste, std::fabs(o.*k));
+        }
+        if (verschieden) m = std::max(m, groesste);
+    };
+    achse(&Tripel::x);
+    achse(&Tripel::y);
+    achse(&Tripel::z);
+    return m;
+}
+
 Tripel zumRechnen(const Tripel& d) { return imRechenbereich(skalar(d, d)) ? d : aufEins(d); }
 
 bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze) {
@@ -63,7 +80,7 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n) {
     const double uu = laengenquadrat(u), mm = laengenquadrat(m);
     if (!(uu > 0) || !(mm > 0)) return true;
     const double s = skalar(u, m);
-    return s * s < linienmass::nullWinkel * linienmass::nullWinkel * uu * mm;
+    return s * s < grenzen::nullWinkel * grenzen::nullWinkel * uu * mm;
 }
 
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck) {
@@ -85,17 +102,40 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
         laengs = mass.zurueck(skalar(u, v) / lu);
         quer = mass.zurueck(betrag(kreuz(u, v)) / lu);
     }
-    double groesste = std::max(groessteKomponente(p), groessteKomponente(a));
-    if (stueck == Linienstueck::strecke) groesste = std::max(groesste, groessteKomponente(a + d));
-    // A foot `ueber` beyond an end lies at that end.
-    const auto amEnde = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, linienmass::nullAbstand, groesste); };
-    if (!unterGrenze(quer, linienmass::punktAbstand, groesste)) return false;
+    // On the line: decided for every part as for the line, by the rounding at p and the anchor
+    // (a segment's far end, however far out, widens no bound across it).
+    const double anDerLinie = rundungsbetrag({p, a});
+    if (!unterGrenze(quer, grenzen::aufLinie, anDerLinie)) return false;
+    // Between the ends: a foot `ueber` beyond an end lies at that end, within the zero test at
+    // the rounding of the ends' coordinates.
+    const double anDenEnden = stueck == Linienstueck::strecke ? rundungsbetrag({p, a, a + d}) : anDerLinie;
+    const auto amEnde = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, grenzen::nullAbstand, anDenEnden); };
     switch (stueck) {
     case Linienstueck::gerade: return true;
     case Linienstueck::strahl: return amEnde(-laengs);
     case Linienstueck::strecke: return amEnde(-laengs) && amEnde(laengs - (gegeben ? lu : betrag(d)));
     }
     return false;
+}
+
+std::optional<Tripel> ebenenNormale(const Tripel& a, const Tripel& b, const Tripel& c) {
+    const Dreieckslage d = dreieckslage(a, b, c);
+    if (!std::isfinite(d.seite) || unterGrenze(d.seite, grenzen::spannweite, d.betrag) ||
+        unterGrenze(d.hoehe, grenzen::aufLinie, d.betrag))
+        return std::nullopt;
+    return d.normale;
+}
+
+bool kollinear(const Tripel& a, const Tripel& b, const Tripel& c) { return !ebenenNormale(a, b, c); }
+
+std::optional<Tripel> ebenenNormaleMitLinie(const Tripel& p, const Tripel& a, const Tripel& d) {
+    const std::optional<bool> auf = liegtAuf(p, a, d, Linienstueck::gerade);
+    const std::optional<Tripel> u = einheitsvektor(d);
+    if (!auf || *auf || !u) return std::nullopt;
+    // Off the line by more than aufLinie: the part of a − p across the line, at about unit size,
+    // keeps the normal square to the line to the last digit.
+    const Tripel w = aufEins(a - p);
+    return einheitsvektor(kreuz(*u, w - skalar(w, *u) * *u));
 }
 
 double streckenabstand(const Punkt2& p, const Punkt2& a, const Punkt2& b) {

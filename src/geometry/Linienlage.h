@@ -8,28 +8,13 @@
 // the orientation of three points of a plane and the distance of a point from a segment.
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 
+#include "geometry/Grenzen.h"
 #include "geometry/Tripel.h"
 
 namespace quodral {
-
-// The bounds of the tests on unit vectors.
-namespace linienmass {
-// A point closer to a line than this lies on it.
-inline constexpr double punktAbstand = 1e-4;
-// Two directions whose unit vectors have a cross product shorter than this (the sine of the
-// angle between them) run alike: one line or ray is the other (with a common point), two
-// planes are parallel. At this angle a point a unit along the one lies on the other.
-inline constexpr double gleicheRichtung = 1e-4;
-// The zero test of the sine (or of the cosine) of an angle: two lines are parallel (and then
-// never meet or are one), two planes are one (with a common point), a line runs parallel to a
-// plane (its unit direction has a dot product with the plane's unit normal below this).
-inline constexpr double nullWinkel = 1e-8;
-// The zero test of a distance: a point this far beyond an end of a segment or behind the
-// start of a ray still lies on it, and lines that pass this close meet.
-inline constexpr double nullAbstand = 1e-8;
-}  // namespace linienmass
 
 // What rounding leaves undecided in a distance or a length computed from positions whose
 // coordinates reach `betrag` in absolute value; no bound of the tests below is taken smaller.
@@ -41,6 +26,10 @@ double rundungsSpielraum(double betrag);
 // x lies below the bound, or below what rounding leaves open at coordinates up to `betrag`
 // (found only where the bound alone does not hold).
 bool unterGrenze(double x, double grenze, double betrag);
+// The largest absolute value of a coordinate of the positions along the axes on which they
+// differ: the coordinates that round in their differences. A coordinate they all share exactly
+// rounds in none (three points in the plane z = 1e308 are measured as in the plane z = 0).
+double rundungsbetrag(std::initializer_list<Tripel> orte);
 
 // The direction as the tests compute with it: as given where its squares and the products of
 // two of them are normal doubles, else brought to about unit size by a power of two
@@ -59,7 +48,7 @@ Tripel zumRechnen(const Tripel& d);
 bool richtungenParallel(const Tripel& a, const Tripel& b, double grenze);
 
 // The direction d runs parallel to the plane with the normal n: the dot product of their
-// unit vectors passes the zero test (linienmass::nullWinkel). True where either is a null
+// unit vectors passes the zero test (grenzen::nullWinkel). True where either is a null
 // vector.
 bool parallelZurEbene(const Tripel& d, const Tripel& n);
 
@@ -67,12 +56,29 @@ bool parallelZurEbene(const Tripel& d, const Tripel& n);
 // a along d, or the segment from a to a + d.
 enum class Linienstueck { gerade, strahl, strecke };
 
-// The position p lies on that part: within linienmass::punktAbstand of the line, measured with
-// d's unit vector, and its foot no farther than linienmass::nullAbstand before a (ray and
-// segment) or beyond a + d (segment); no bound taken below what rounding leaves open at the
-// coordinates of p and the part's ends. Nothing where d has no unit vector (a null vector, or a
-// number that is not finite): the record decides then.
+// The position p lies on that part: within grenzen::aufLinie of the line, measured with d's unit
+// vector, and its foot no farther than grenzen::nullAbstand before a (ray and segment) or beyond
+// a + d (segment). One rule for all three: the part lies on its line, and p lies on it exactly
+// when it lies on that line (its distance decided as for the line, by the rounding of p and a)
+// and between the part's ends (decided by the rounding of p and the ends; rundungsbetrag). So no point lies on
+// a segment that is not on its line, however long the segment. Nothing where d has no unit
+// vector (a null vector, or a number that is not finite): the record decides then.
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck);
+
+// Three positions span a plane exactly when the two farthest apart lie more than
+// grenzen::spannweite apart and the third lies off the line through them (farther than
+// grenzen::aufLinie from it), neither bound taken below what rounding leaves open at their
+// coordinates. Then the unit normal of that plane, in the sense of (b − a) × (c − a), found to
+// about its last digit at the triangle's own scale; nothing otherwise. So a right triangle of
+// legs 0.01 and 0.005 spans its plane as one of legs 1 and 0.5, and one of legs 1e78 too.
+std::optional<Tripel> ebenenNormale(const Tripel& a, const Tripel& b, const Tripel& c);
+// The three positions span no plane (ebenenNormale): they lie on one line, or within
+// grenzen::spannweite of one place.
+bool kollinear(const Tripel& a, const Tripel& b, const Tripel& c);
+
+// The unit normal of the plane through the position p and the line through a along d, in the
+// sense of d × (a − p): nothing where p lies on the line (liegtAuf) or d has no direction.
+std::optional<Tripel> ebenenNormaleMitLinie(const Tripel& p, const Tripel& a, const Tripel& d);
 
 // --- In a plane, in a frame of it -----------------------------------------------------------
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <numeric>
 
+#include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Seitenflaeche.h"
 
 namespace quodral {
@@ -15,11 +17,11 @@ std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
     const Vektor& anfang = orte[0];
     for (std::size_t i = 1; i < orte.size() && basis.size() < 3; ++i) {
         const Vektor d = orte[i] - anfang;
-        if (d.istNullvektor()) continue;
+        if (betrag(d) < grenzen::spannweite) continue;
         // Classical Gram-Schmidt: every projection is taken of the difference itself.
         Vektor rest = d;
         for (const Vektor& b : basis) rest = rest - (d * b) * b;
-        if (rest.istNullvektor()) continue;
+        if (betrag(rest) < grenzen::spannweite) continue;
         if (const auto einheit = einheitsvektor(rest)) basis.push_back(*einheit);
     }
     return basis;
@@ -139,10 +141,38 @@ Tripel kreuzDerDifferenzen(const Tripel& a, const Tripel& b, const Tripel& c, co
     return {k[0], k[1], k[2]};
 }
 
-double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c) {
-    const Tripel ta = a, tb = b, tc = c;
-    const Zweiermass mass(std::max({groessteKomponente(ta - tc), groessteKomponente(tb - tc), groessteKomponente(tb - ta)}));
-    return mass.zurueck(mass.zurueck(0.5 * laenge(kreuzDerDifferenzen(tc, ta, tb, mass))));
+Dreieckslage dreieckslage(const Tripel& a, const Tripel& b, const Tripel& c) {
+    Dreieckslage d;
+    d.betrag = rundungsbetrag({a, b, c});
+    const double ab = betrag(b - a), ac = betrag(c - a), bc = betrag(c - b);
+    if (!std::isfinite(ab) || !std::isfinite(ac) || !std::isfinite(bc)) {
+        d.seite = std::numeric_limits<double>::infinity();
+        return d;
+    }
+    d.seite = std::max({ab, ac, bc});
+    if (!(d.seite > 0)) return d;
+    const Zweiermass mass(d.seite);
+    // The product of the differences brought to the scale, itself at the scale squared.
+    const Tripel k = kreuzDerDifferenzen(a, b, c, mass);
+    const double lk = laenge(k);
+    d.hoehe = mass.zurueck(lk / mass.auf(d.seite));
+    d.flaeche = mass.zurueck(mass.zurueck(0.5 * lk));
+    d.normale = einheitsvektor(k);
+    return d;
+}
+
+std::optional<Tripel> kreismitte(const Tripel& a, const Tripel& b, const Tripel& c) {
+    if (!ebenenNormale(a, b, c)) return std::nullopt;
+    const Tripel u0 = b - a, v0 = c - a;
+    const Zweiermass mass(std::max(groessteKomponente(u0), groessteKomponente(v0)));
+    const Tripel u = mass.auf(u0), v = mass.auf(v0);
+    // w = u × v to about its last digit: square to the plane, and long enough where the points
+    // span it. The centre a + (|u|² (v × w) + |v|² (w × u)) / (2 |w|²) is a sum of two vectors of
+    // the plane, one across each side from a: it lies in the plane, at equal distances from the
+    // three points, and nearly collinear points (a short w) lose no digits to it.
+    const Tripel w = kreuzDerDifferenzen(a, b, c, mass);
+    const Tripel m = (1 / (2 * skalar(w, w))) * (skalar(u, u) * kreuz(v, w) + skalar(v, v) * kreuz(w, u));
+    return a + mass.zurueck(m);
 }
 
 Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, const Vektor& n) {

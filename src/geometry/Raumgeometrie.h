@@ -15,13 +15,13 @@
 namespace quodral {
 
 // Gram-Schmidt on the differences from the first position to the others, in list order: at
-// most three pairwise orthogonal unit vectors. A difference shorter than 1e-4, or whose
-// remainder after removing its projections on the vectors found so far is shorter than 1e-4,
+// most three pairwise orthogonal unit vectors. A difference shorter than grenzen::spannweite,
+// or whose remainder after removing its projections on the vectors found so far is that short,
 // adds nothing. Fewer than two positions give none.
 std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte);
 
 // The number of vectors orthonormalbasis gives: 0 for coincident positions, 1 for collinear,
-// 2 for coplanar ones, 3 otherwise (each within 1e-4).
+// 2 for coplanar ones, 3 otherwise (each within grenzen::spannweite).
 int raumdimension(const std::vector<Vektor>& orte);
 
 // The centroid of the positions: their sum in list order times one over their number;
@@ -60,9 +60,26 @@ Tripel kreuzGenau(const Tripel& a, const Tripel& b);
 // at the scale of the triangle's extent no product overflows or underflows.
 Tripel kreuzDerDifferenzen(const Tripel& a, const Tripel& b, const Tripel& c, const Zweiermass& mass = Zweiermass(0));
 
-// Half the length of (c − a) × (c − b) (kreuzDerDifferenzen), at the triangle's scale: the
-// area of any triangle whose area is a double; collinear or coincident positions give 0.
-double dreiecksflaeche(const Vektor& a, const Vektor& b, const Vektor& c);
+// The triangle of three positions, measured at its own scale (the power of two that brings its
+// longest side to about 1), from (b − a) × (c − a) to about its last digit (kreuzDerDifferenzen):
+// no square overflows or underflows, whatever its extent.
+struct Dreieckslage {
+    double seite = 0;     // its longest side: the distance of the two corners farthest apart
+                          // (not finite where a difference of the positions is not)
+    double hoehe = 0;     // the distance of the third corner from their line
+    double flaeche = 0;   // any area that is a double; 0 for collinear or coincident corners
+    std::optional<Tripel> normale;   // the unit vector of (b − a) × (c − a); none where it is null
+    double betrag = 0;    // the coordinates that round in the differences (rundungsbetrag)
+};
+Dreieckslage dreieckslage(const Tripel& a, const Tripel& b, const Tripel& c);
+
+// The centre of the circle through three positions that span a plane (ebenenNormale,
+// Linienlage.h), found in that plane from the normal of the triangle, at its scale, where the
+// bisectors of its sides meet: nearly collinear positions have their centre far out but to
+// their digits (two bisector planes of nearly collinear positions are nearly parallel, and
+// their common line, cut with the triangle's plane, loses the digits this keeps). Nothing
+// where they span no plane.
+std::optional<Tripel> kreismitte(const Tripel& a, const Tripel& b, const Tripel& c);
 
 // The point a + t·u of the line through a with direction u that lies in the plane through q
 // with normal n: t = ((q − a)·n) / (u·n). The caller makes sure the line is not parallel to
@@ -73,7 +90,9 @@ Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, 
 // the positions of its corners and its faces (each a walk of corner indices), within the
 // tolerance of the solid (that of its corners, Toleranz.h): face after face, each point only
 // once (of points within the tolerance of an earlier one, the first stays). Each face is met as
-// a face in its own plane (Seitenflaeche::treffpunkte) within the solid's tolerance; a face
+// a face in its own plane (Seitenflaeche::treffpunkte) within the solid's tolerance, its border
+// a band in its plane as wide as that tolerance, as a polygon's is: a line in a face's plane in
+// the face's chord widened by that band, a line across it where it pierces the face; a face
 // whose corners are no convex chain gives none. No edge's line is followed beyond the edge and
 // no length is fixed: a face with an edge a few tolerances long, at any scale, is met as any
 // other. A null or non-finite direction gives none.

@@ -35,6 +35,57 @@ constexpr double flaechennormaleNah = 0.5;
 
 bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
 
+// The stretch [t0, t1] of the line f + t·d of a plane (d a unit vector) that lies within r of
+// the segment from p to q: where it crosses the discs about the ends or the strip along the
+// segment (across within r of its line, along between its ends). t0 > t1 where it passes
+// farther off.
+std::pair<double, double> naheStrecke(const Ebenenpunkt& f, const Ebenenpunkt& d, const Ebenenpunkt& p,
+                                      const Ebenenpunkt& q, double r) {
+    double t0 = std::numeric_limits<double>::infinity(), t1 = -t0;
+    const auto dazu = [&](double a, double b) {
+        if (!(a <= b)) return;
+        t0 = std::min(t0, a);
+        t1 = std::max(t1, b);
+    };
+    for (const Ebenenpunkt& m : {p, q}) {
+        const Ebenenpunkt w = minus2(m, f);
+        const double quer = kreuz2(d, w), laengs = skalar2(d, w);
+        if (std::fabs(quer) <= r) {
+            const double h = std::sqrt((r - quer) * (r + quer));
+            dazu(laengs - h, laengs + h);
+        }
+    }
+    const Ebenenpunkt k = minus2(q, p);
+    const double l = std::sqrt(skalar2(k, k));
+    if (!(l > 0)) return {t0, t1};
+    const Ebenenpunkt g{k[0] / l, k[1] / l};
+    const Ebenenpunkt w = minus2(f, p);
+    // The places t with unten <= c0 + t·c1 <= oben.
+    double a = -std::numeric_limits<double>::infinity(), b = -a;
+    const auto zwischen = [&](double c0, double c1, double unten, double oben) {
+        if (c1 == 0) {
+            if (c0 < unten || c0 > oben) a = b + 1;
+            return;
+        }
+        const double u = (unten - c0) / c1, v = (oben - c0) / c1;
+        a = std::max(a, std::min(u, v));
+        b = std::min(b, std::max(u, v));
+    };
+    zwischen(kreuz2(g, w), kreuz2(g, d), -r, r);
+    zwischen(skalar2(g, w), skalar2(g, d), 0, l);
+    dazu(a, b);
+    return {t0, t1};
+}
+
+// The tolerance of the face's plane, at its scale: its own, or the height of its corner
+// farthest off the plane where that is more (a face flat within a ten-thousandth of its extent
+// may have corners that far off), so that its corners and edges lie in it.
+double ebenenspiel(const Seitenflaeche& f) {
+    double spiel = f.mass().auf(f.toleranz());
+    for (const Tripel& c : f.ecken()) spiel = std::max(spiel, std::fabs(skalar(f.mass().auf(c - f.mitte()), f.normale())));
+    return spiel;
+}
+
 // a lies before b in the order of their coordinates (x, then y, then z).
 bool vor(const Tripel& a, const Tripel& b) {
     return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
@@ -276,12 +327,10 @@ Seitenflaeche::Lage Seitenflaeche::lage(const Tripel& p, double rand) const {
     if (dimension_ != 2) return Lage::aussen;
     const Tripel s = mass_.auf(p - mitte_);
     if (!endlich(s)) return Lage::aussen;
-    const double h = skalar(s, normale_);
-    bool innen = false;
-    // The distance from the border in space: from the border in the plane, and above it.
-    const double abstand = randabstand({skalar(s, e1_), skalar(s, e2_)}, innen);
-    if (std::hypot(abstand, h) <= mass_.auf(rand)) return Lage::rand;
-    return innen && std::fabs(h) <= mass_.auf(toleranz_) ? Lage::innen : Lage::aussen;
+    // The border is a band in the plane: a point farther from the plane than its tolerance lies
+    // outside, above an edge too; within it, its place in the plane decides.
+    if (std::fabs(skalar(s, normale_)) > ebenenspiel(*this)) return Lage::aussen;
+    return lageInDerEbene({skalar(s, e1_), skalar(s, e2_)}, rand);
 }
 
 bool Seitenflaeche::konvex(double anteil) const {
@@ -360,17 +409,37 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     const Tripel vomFuss = mass_.auf(fuss - mitte_);
     // Over the face, within its box's diagonal of its mean, the line rises by at most its
     // slope times that diagonal.
-    if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) <= tol) {
-        if (std::fabs(skalar(n, vomFuss)) > tol) return {};
+    const double spiel = ebenenspiel(*this);
+    if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) <= spiel) {
+        if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
         // In the plane: parameters along the line's image, whose unit is the image's own.
         const Ebenenpunkt f{skalar(vomFuss, e1_), skalar(vomFuss, e2_)};
         Ebenenpunkt d{skalar(*e, e1_), skalar(*e, e2_)};
         const double bild = std::sqrt(skalar2(d, d));
         if (!(bild > 0)) return {};
         d = {d[0] / bild, d[1] / bild};
-        // Where it meets the outline: a corner within the tolerance of it, or the point where
-        // an edge whose ends lie on either side crosses it, taken along the edge (an edge along
-        // an axis keeps its coordinate); each with its place along the line's image.
+        // The chord of the outline widened by the band: the places of the line within `rand` of
+        // an edge, from the first to the last (the band round a convex outline is convex). Its
+        // ends are found a millionth of the band inside it, so that rounding keeps them on the
+        // border whenever a point is measured against the band.
+        const double breite = mass_.auf(rand) * (1 - grenzen::randspiel);
+        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+        for (std::size_t i = 0; i < k; ++i) {
+            const auto [t0, t1] = naheStrecke(f, d, eben_[umriss_[i]], eben_[umriss_[(i + 1) % k]], breite);
+            if (t0 <= t1) {
+                lo = std::min(lo, t0);
+                hi = std::max(hi, t1);
+            }
+        }
+        if (!(lo <= hi)) return {};
+        // Where it meets the outline itself: a corner within the tolerance of it, or the point
+        // where an edge whose ends lie on either side crosses it, taken along the edge (an edge
+        // along an axis keeps its coordinate). An end of the widened chord is the first or the
+        // last of these where it lies within the tolerance of it once a band as narrow as the
+        // tolerance is taken off (that band reaches a tolerance beyond a corner on the line, and
+        // so far beyond an edge it crosses square): there the band adds nothing but rounding,
+        // and the faces of a solid, whose band is their tolerance, meet a line in their corners
+        // and on their edges.
         std::vector<std::pair<double, Tripel>> stellen;
         for (std::size_t i = 0; i < k; ++i) {
             const std::size_t a0 = umriss_[i], b0 = umriss_[(i + 1) % k];
@@ -385,12 +454,22 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
                 stellen.emplace_back(tp + s * (tq - tp), ecken_[a0] + s * (ecken_[b0] - ecken_[a0]));
             }
         }
-        if (stellen.empty()) return {};
-        const auto [lo, hi] = std::minmax_element(stellen.begin(), stellen.end(),
-                                                  [](const auto& x, const auto& y) { return x.first < y.first; });
         // A step s along the line moves its image by s·bild, at the scale.
-        if ((hi->first - lo->first) / bild <= tol) return {lo->second};
-        return {lo->second, hi->second};
+        std::pair<double, Tripel> anfang{lo, fuss + mass_.zurueck(lo / bild) * *e};
+        std::pair<double, Tripel> ende{hi, fuss + mass_.zurueck(hi / bild) * *e};
+        if (!stellen.empty()) {
+            const auto [vorn, hinten] = std::minmax_element(
+                stellen.begin(), stellen.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+            const double fang = tol + std::min(tol, breite);
+            if ((vorn->first - lo) / bild <= fang) anfang = *vorn;
+            if ((hi - hinten->first) / bild <= fang) ende = *hinten;
+        }
+        if ((ende.first - anfang.first) / bild <= tol) {
+            if (anfang.first == lo && ende.first == hi) return {fuss + mass_.zurueck((lo + hi) / 2 / bild) * *e};
+            return {anfang.first == lo ? ende.second : anfang.second};
+        }
+        if (!endlich(anfang.second) || !endlich(ende.second)) return {};
+        return {anfang.second, ende.second};
     }
     // The piercing point, from the line's point nearest the face: it lies in the plane to the
     // rounding of the face's own coordinates, and its place in the plane decides.

@@ -119,10 +119,12 @@ public:
     const std::vector<std::size_t>& umriss() const;
     std::vector<std::size_t> umriss(double eps) const;
 
-    // Where p lies: on the border when it lies within `rand` of the outline's border (in space:
-    // a point above an edge too), else inside when it lies within the tolerance of the plane
-    // and inside the outline, else outside. A point farther from the plane than the tolerance
-    // lies outside, however it lies over the face. rand is the tolerance unless given.
+    // Where p lies. The border is a band in the plane: a point farther from the plane than the
+    // tolerance lies outside, however it lies over the face, above an edge too (the tolerance
+    // of the plane is the face's own, or the height of its corner farthest off the plane where
+    // that is more, so that its corners lie on it); a point within it lies on the border when
+    // it lies within `rand` of the outline's border, else inside or outside as it lies inside
+    // the outline or not. rand is the tolerance unless given.
     Lage lage(const Tripel& p) const { return lage(p, toleranz_); }
     Lage lage(const Tripel& p, double rand) const;
     // The same for a point of the plane given in its frame (inDerEbene).
@@ -145,14 +147,17 @@ public:
     double flaeche() const;
     Tripel flaechenvektor() const;
 
-    // The points where the line through a with direction u meets the face, all within the
-    // face's tolerance: where the line lies in the plane (over the face within the tolerance),
-    // the chord from the first to the last place where it meets the outline (a corner within
-    // the tolerance of the line is met), one point where these lie within the tolerance of each
-    // other; otherwise the point where it pierces the plane, when it lies in or on the face
-    // (lageInDerEbene with `rand`). The piercing point is found in the face's frame, from the
-    // line's point nearest the face, so that it lies in the plane to the face's own rounding,
-    // whatever the points the line was given by. None for a null or non-finite direction.
+    // The points where the line through a with direction u meets the face: exactly its places
+    // that lie in or on the face by lage(p, rand). Where the line lies in the plane (over the
+    // face within the tolerance of the plane), the chord of the outline widened by the band of
+    // width `rand`: from the first to the last place of the line within `rand` of the outline
+    // (an end within the tolerance of where the line crosses the outline, or of a corner within
+    // the tolerance of the line, once a band as narrow as the tolerance is taken off, is that
+    // place), one point where the chord is no longer than the tolerance; otherwise the point
+    // where it pierces the plane, when it lies in or on the face (lageInDerEbene with `rand`).
+    // The piercing point is found in the face's frame, from the line's point nearest the face,
+    // so that it lies in the plane to the face's own rounding, whatever the points the line was
+    // given by. None for a null or non-finite direction.
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const { return treffpunkte(a, u, toleranz_); }
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u, double rand) const;
 

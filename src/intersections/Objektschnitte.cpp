@@ -70,7 +70,7 @@ std::optional<Gerade> traeger(const Schnittobjekt& o) {
     std::optional<Gerade> g;
     if (const Gerade* x = std::get_if<Gerade>(&o)) g = *x;
     if (const Strahl* x = std::get_if<Strahl>(&o)) g = x->huelle();
-    if (const Strecke* x = std::get_if<Strecke>(&o); x != nullptr && x->laenge() > 1e-7) g = x->huelle();
+    if (const Strecke* x = std::get_if<Strecke>(&o); x != nullptr && x->laenge() > grenzen::deckungsAbstand) g = x->huelle();
     if (g && g->rv.istNullvektor()) return std::nullopt;
     return g;
 }
@@ -123,11 +123,19 @@ Intervall ueberlappung(const Intervall& i, const Intervall& j) {
     return k;
 }
 
+// Two ends of a common part are one point: they lie within the zero test of a distance, never
+// below what rounding leaves open at their coordinates (an end found on a polygon's edge and a
+// segment's end on it, far out, differ by that rounding in either order).
+bool einPunkt(const Punkt& p, const Punkt& q) {
+    const Tripel a = p.ortsvektor(), b = q.ortsvektor();
+    return p == q || unterGrenze(betrag(b - a), grenzen::nullAbstand, rundungsbetrag({a, b}));
+}
+
 // The intersection that an overlap of intervals gives: nothing, a point, a segment, a ray
 // from its one finite end, or (both ends infinite) the line `ganz`.
 Schnittbefund ausUeberlappung(const Intervall& k, const Gerade& ganz) {
     if (k.unten && k.oben) {
-        if (k.unten->ort == k.oben->ort) return k.unten->ort;
+        if (einPunkt(k.unten->ort, k.oben->ort)) return k.unten->ort;
         if (k.unten->t > k.oben->t) return KeinSchnitt{};
         return Schnittstrecke{k.unten->ort, k.oben->ort};
     }
@@ -211,10 +219,10 @@ Schnittbefund linieMitKreis(const Schnittobjekt& a, const Gerade& g, const Kreis
 Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Polygon& pg) {
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
-    const std::optional<Ebene> e = pg.ebene();
-    if (!e || geradeEbeneSchnitt(g, *e).size() != 2) return ausPunkten(gehalten({s.front()}, a));
-    // The carrier lies in the polygon's plane: the chord across the polygon, overlapped with
-    // the object.
+    // One point where the carrier pierces the polygon or touches it.
+    if (s.size() == 1) return ausPunkten(gehalten(s, a));
+    // The carrier lies in the polygon's plane: the chord across the polygon (widened by its
+    // border), overlapped with the object.
     const Intervall sehne{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
                           Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
     return ausUeberlappung(ueberlappung(sehne, intervall(a, g)), g);

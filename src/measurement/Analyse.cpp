@@ -28,22 +28,21 @@ std::vector<std::string> reinigeSeiten(const std::vector<std::string>& altseiten
 // less than 1.001e-4 apart in every coordinate (4.001e-4 below leaves room). On a grid of
 // cells 1e-3 wide such unit normals fall into the same or neighbouring cells: only those are
 // candidates, and each candidate is decided by the test itself, so that the pairs are exactly
-// those of the full comparison. Normals shorter than 1/2 or not finite (never those of a
-// face) are compared pair by pair.
+// those of the full comparison. Normals without a unit vector (null or not finite, never those
+// of a face) are compared pair by pair.
 std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vector<Vektor>& normalen) {
     const std::size_t n = normalen.size();
     std::vector<std::pair<std::size_t, std::size_t>> paare;
     // Ebene::istParallelZu of two planes with these normals.
     const auto parallel = [&](std::size_t i, std::size_t j) {
-        return richtungenParallel(normalen[i], normalen[j], linienmass::gleicheRichtung);
+        return richtungenParallel(normalen[i], normalen[j], grenzen::gleicheRichtung);
     };
     std::vector<Vektor> einheiten;
     einheiten.reserve(n);
     for (const Vektor& nv : normalen) {
-        const double l = nv.norm();
-        if (!std::isfinite(l) || !(l >= 0.5) || !std::isfinite(nv.x1) || !std::isfinite(nv.x2) || !std::isfinite(nv.x3))
-            break;
-        einheiten.push_back((1 / l) * nv);
+        const std::optional<Vektor> e = einheitsvektor(nv);
+        if (!e) break;
+        einheiten.push_back(*e);
     }
     if (einheiten.size() < n) {
         for (std::size_t i = 0; i + 1 < n; ++i)
@@ -91,7 +90,7 @@ std::vector<std::pair<std::size_t, std::size_t>> parallelePaare(const std::vecto
     // The cells a partner can lie in: those that the interval of 4.001e-4 (a little more,
     // against rounding at the cells' borders) about each coordinate reaches, mostly one or two
     // per coordinate instead of three.
-    constexpr double reichweite = 4.01e-4;
+    constexpr double reichweite = 4.01 * grenzen::gleicheRichtung;
     const auto bereich = [](double x) {
         return std::array<std::int64_t, 2>{static_cast<std::int64_t>(std::floor((x - reichweite) / zelle)),
                                            static_cast<std::int64_t>(std::floor((x + reichweite) / zelle))};

@@ -6,7 +6,7 @@
 namespace quodral {
 
 double dreiecksInhalt(const Punkt& a, const Punkt& b, const Punkt& c) {
-    return dreiecksflaeche(a.ortsvektor(), b.ortsvektor(), c.ortsvektor());
+    return dreieckslage(a.ortsvektor(), b.ortsvektor(), c.ortsvektor()).flaeche;
 }
 
 }  // namespace quodral

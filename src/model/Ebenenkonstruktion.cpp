@@ -1,5 +1,6 @@
 #include "model/Ebenenkonstruktion.h"
 
+#include "geometry/Linienlage.h"
 #include "model/Namen.h"
 #include "state/Zustand.h"
 #include "model/Objekte.h"
@@ -7,9 +8,9 @@
 namespace quodral {
 
 std::optional<Ebene> ebeneDurch(const Punkt& a, const Punkt& b, const Punkt& c) {
-    const Vektor n = (c.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - b.ortsvektor());
-    if (n.istNullvektor()) return std::nullopt;  // collinear, coincident, or too small a triangle
-    return Ebene(a, n);
+    const std::optional<Tripel> n = ebenenNormale(a.ortsvektor(), b.ortsvektor(), c.ortsvektor());
+    if (!n) return std::nullopt;  // on one line, or within a ten-thousandth of one place
+    return Ebene(a, Vektor(*n));
 }
 
 Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2) {
@@ -27,11 +28,10 @@ std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2) {
 }
 
 std::optional<Ebene> ebeneDurchPundG(const Punkt& p, const Gerade& g) {
-    // A point on the line spans no plane with it; nor does one whose plane would have a normal
-    // too short for the plane routines (the null vector's test, as for three points).
-    const Vektor n = g.rv.kreuz(g.ap.ortsvektor() - p.ortsvektor());
-    if (g.enthaelt(p) || n.istNullvektor()) return std::nullopt;
-    return Ebene(p, n);
+    // A point on the line spans no plane with it (Gerade::enthaelt).
+    const std::optional<Tripel> n = ebenenNormaleMitLinie(p.ortsvektor(), g.ap.ortsvektor(), g.rv);
+    if (!n) return std::nullopt;
+    return Ebene(p, Vektor(*n));
 }
 
 namespace {

@@ -15,8 +15,10 @@ namespace quodral {
 // Built from literals, so that it does not depend on the initialisation of other files.
 inline const Ebene xyEbene{Punkt("", 0, 0, 0), Vektor(0, 0, 1)};
 
-// The plane through three points, anchored at a, normal (c − a) × (c − b) (so a, b, c run
-// counter-clockwise seen from the normal's side); absent when the normal is a null vector.
+// The plane through three points, anchored at a, with the unit normal of (b − a) × (c − a) (so
+// a, b, c run counter-clockwise seen from the normal's side); absent where they span no plane:
+// the two farthest apart within 1e-4 of each other, or the third within 1e-4 of their line
+// (ebenenNormale, geometry/Linienlage.h).
 std::optional<Ebene> ebeneDurch(const Punkt& a, const Punkt& b, const Punkt& c);
 
 // The plane holding both lines; absent when they coincide or are skew.
@@ -28,8 +30,8 @@ std::optional<Ebene> ebeneDurchLinien(const Gerade& g1, const Gerade& g2);
 // (Gerade::ebeneBestimmendMit); identical lines give the zero normal.
 Ebene ebeneDurchGG(const Gerade& g1, const Gerade& g2);
 
-// The plane through the point and the line, anchored at the point; absent when the line
-// contains the point.
+// The plane through the point and the line, anchored at the point, with the unit normal of
+// g.rv × (g.ap − p); absent when the line contains the point (Gerade::enthaelt).
 std::optional<Ebene> ebeneDurchPundG(const Punkt& p, const Gerade& g);
 
 // By names: registers the plane under nextFreeName(en). Each sets lok false when it builds

@@ -17,20 +17,12 @@
 
 namespace quodral {
 
-namespace {
-// Two parallel lines closer than this are taken as one line.
-constexpr double deckungsToleranz = 1e-7;
-// A segment of at most this length carries no line.
-constexpr double mindestLaenge = 1e-7;
-
-}  // namespace
-
 bool Gerade::enthaelt(const Punkt& p) const {
     // A line without direction holds its anchor's place only.
     return liegtAuf(p.ortsvektor(), ap.ortsvektor(), rv, Linienstueck::gerade).value_or(p == ap);
 }
 
-bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv, g.rv, linienmass::nullWinkel); }
+bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv, g.rv, grenzen::nullWinkel); }
 
 bool Gerade::istParallelZu(const Ebene& e) const { return e.istParallelZu(*this); }
 
@@ -48,20 +40,20 @@ bool Gerade::istWindschiefZu(const Gerade& g) const {
     const Tripel w = g.ap.ortsvektor() - ap.ortsvektor();
     const double rs = skalar(r, r) * skalar(s, s);
     Tripel k = kreuz(r, s);
-    if (skalar(k, k) < rs * std::min(0.25, 2e-7 * skalar(w, w))) {
-        k = kreuzGenau(r, s);
-    }
+    const double grenze =
+        std::min(grenzen::genauesKreuzWinkelquadrat, grenzen::genauesKreuzJeAbstandsquadrat * skalar(w, w));
+    if (skalar(k, k) < rs * grenze) k = kreuzGenau(r, s);
     const double kk = skalar(k, k);
     if (!(kk > 0)) return false;
     const double abstand = std::fabs(skalar(k, w)) / std::sqrt(kk);
     const double betrag = std::max(groessteKomponente(ap.ortsvektor()), groessteKomponente(g.ap.ortsvektor()));
-    return !unterGrenze(abstand, linienmass::nullAbstand, betrag);
+    return !unterGrenze(abstand, grenzen::nullAbstand, betrag);
 }
 
 bool Gerade::ebeneBestimmendMit(const Gerade& g) const {
     if (istParallelZu(g)) {
         const double betrag = std::max(groessteKomponente(ap.ortsvektor()), groessteKomponente(g.ap.ortsvektor()));
-        return dist(g) > std::max(deckungsToleranz, rundungsSpielraum(betrag));
+        return dist(g) > std::max(grenzen::deckungsAbstand, rundungsSpielraum(betrag));
     }
     return !istWindschiefZu(g);
 }
@@ -96,7 +88,7 @@ bool Gerade::einlisten() const { return eingetragen(eintragen(*this, name)); }
 bool Gerade::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Gerade& g, const Gerade& h) {
-    return richtungenParallel(g.rv, h.rv, linienmass::gleicheRichtung) && g.enthaelt(h.ap);
+    return richtungenParallel(g.rv, h.rv, grenzen::gleicheRichtung) && g.enthaelt(h.ap);
 }
 
 std::optional<Gerade> geradeDurch(const Punkt& a, const Punkt& b) {
@@ -122,7 +114,8 @@ std::optional<Gerade> echteHuellGerade(const std::string& n) {
         if (const Strahl* s = finde(strahlListe, n)) return s->huelle();
         return std::nullopt;
     case grafikArt::strecke:
-        if (const Strecke* s = finde(streckenListe, n); s != nullptr && s->laenge() > mindestLaenge) return s->huelle();
+        if (const Strecke* s = finde(streckenListe, n); s != nullptr && s->laenge() > grenzen::deckungsAbstand)
+            return s->huelle();
         return std::nullopt;
     case grafikArt::ebene:
     case grafikArt::formel:

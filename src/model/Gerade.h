@@ -68,7 +68,7 @@ struct Gerade {
 // A line holds its anchor by value and binds no point of that name.
 template <class F> KeineTeile fuerTeile(const Gerade&, F&&) { return {}; }
 
-// The same point set: directions that run alike (linienmass::gleicheRichtung) and h's
+// The same point set: directions that run alike (grenzen::gleicheRichtung) and h's
 // anchor on g.
 bool operator==(const Gerade& g, const Gerade& h);
 

@@ -20,7 +20,7 @@ std::string Kreis::alsString() const {
 
 bool Kreis::enthaelt(const Punkt& p) const {
     if (!e.enthaelt(p)) return false;
-    return std::fabs((mp.ortsvektor() - p.ortsvektor()).norm() - r) < 1e-4;
+    return std::fabs(betrag(mp.ortsvektor() - p.ortsvektor()) - r) < grenzen::aufLinie;
 }
 
 namespace {

@@ -39,11 +39,6 @@ namespace {
 
 const std::string trenner = "-";
 
-// A point this close to an edge or a corner of a polygon of extent 1 or more lies on the border
-// (closer by the same share of the extent for a smaller one): the width within which a point
-// lies on a segment.
-constexpr double randNaehe = 1e-4;
-
 // The registered point of a corner name, or nothing (a break marker, a missing point).
 const Punkt* eckpunkt(const std::string& n) { return finde(punktListe, n); }
 
@@ -266,7 +261,7 @@ Polygonflaeche Polygon::alsFlaeche() const {
         vorigeIstEcke = p != nullptr;
     }
     Polygonflaeche f{Seitenflaeche(orte), 0, std::move(kanten), false};
-    f.randbreite = std::max(f.seite.toleranz(), randNaehe * std::min(f.seite.ausdehnung(), 1.0));
+    f.randbreite = std::max(f.seite.toleranz(), grenzen::randband * std::min(f.seite.ausdehnung(), 1.0));
     f.geschlossen = !f.kanten.empty();
     for (std::size_t k = 0; k < f.kanten.size() && f.geschlossen; ++k)
         f.geschlossen = betrag(orte[f.kanten[(k + 1) % f.kanten.size()].first] - orte[f.kanten[k].second]) <=
@@ -351,7 +346,7 @@ double dreiecksInhalt(const std::string& an, const std::string& bn, const std::s
     const Punkt* b = eckpunkt(bn);
     const Punkt* c = eckpunkt(cn);
     if (a == nullptr || b == nullptr || c == nullptr) return 0.0;
-    return dreiecksflaeche(a->ortsvektor(), b->ortsvektor(), c->ortsvektor());
+    return dreieckslage(a->ortsvektor(), b->ortsvektor(), c->ortsvektor()).flaeche;
 }
 
 }  // namespace quodral

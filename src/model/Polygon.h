@@ -71,14 +71,16 @@ struct Polygonflaeche {
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     bool geschlossen = false;
 
-    // Where p lies (punktPosition of a convex polygon): on the border within randbreite of it
-    // (in space: above an edge too); inside within the face's tolerance of its plane and inside
-    // its outline; outside otherwise, so a point farther from the plane than the tolerance lies
-    // outside, and an open chain holds no point off its edges.
+    // Where p lies (punktPosition of a convex polygon): the border is a band in the plane, so a
+    // point farther from the plane than the face's tolerance lies outside, above an edge too;
+    // within it, on the border within randbreite of the outline, inside within the outline,
+    // outside otherwise. An open chain holds no point off its edges (each a segment, within
+    // randbreite of it in space).
     punktlage lage(const Tripel& p) const;
     // The points where the line through a with direction u meets the polygon: the face's
-    // meeting with it (Seitenflaeche::treffpunkte), the piercing point kept where it lies on the
-    // border or inside; of an open chain only those on its edges.
+    // meeting with it (Seitenflaeche::treffpunkte, its border the band of randbreite), exactly
+    // the line's places that lage finds on the border or inside: the piercing point, or the
+    // chord of a line in the plane widened by the band; of an open chain only those on its edges.
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/Linienlage.h"
 #include "model/Namen.h"
 #include "model/Ebene.h"
 #include "model/Gerade.h"
@@ -38,9 +39,10 @@ double Punkt::dist(const Ebene& e) const { return dist(vektor2Punkt(lotFusspunkt
 double Punkt::dist(const Kugel& k) const { return std::fabs(k.r - dist(k.mp)); }
 
 double Punkt::dist(const Strecke& s) const {
-    const Punkt f = vektor2Punkt(lotFusspunktVektorAuf(s.huelle()));
-    if (s.enthaelt(f)) return dist(f);
-    return std::min(dist(s.ap), dist(s.ep));
+    // Measured at the scale of the segment and the point, from its start: no square overflows.
+    const Tripel w = ortsvektor() - s.ap.ortsvektor(), d = s.richtung();
+    const Zweiermass mass(std::max(groessteKomponente(w), groessteKomponente(d)));
+    return mass.zurueck(streckenabstand(mass.auf(w), Tripel{}, mass.auf(d)));
 }
 
 double Punkt::dist(const Strahl& r) const {

@@ -27,7 +27,7 @@ bool Strahl::einlisten() const { return eingetragen(eintragen(*this, name)); }
 bool Strahl::einlistenAls(const std::string& neuerName) const { return eingetragen(eintragen(*this, neuerName)); }
 
 bool operator==(const Strahl& s, const Strahl& t) {
-    return richtungenParallel(s.rv, t.rv, linienmass::gleicheRichtung) && s.ap == t.ap && s.rv * t.rv > 0;
+    return richtungenParallel(s.rv, t.rv, grenzen::gleicheRichtung) && s.ap == t.ap && s.rv * t.rv > 0;
 }
 
 bool istStrahl(const std::string& name) {

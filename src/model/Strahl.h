@@ -50,7 +50,7 @@ template <class F> HaeltPunkte fuerTeile(const Strahl& s, F&& f) {
     return {};
 }
 
-// The same point set: directions that run alike (linienmass::gleicheRichtung) in the same
+// The same point set: directions that run alike (grenzen::gleicheRichtung) in the same
 // sense, and the same start point.
 bool operator==(const Strahl& s, const Strahl& t);
 

@@ -68,7 +68,7 @@ const double massstaebe[] = {1e-100, 1e-9, 1.0, 1e9, 1e100};
 
 // Points at the middle of the face, near two of its edges (inside and out, in the plane and
 // above it) and off its plane, with a border as wide as the tolerance and as wide as a
-// polygon's (1e-4 of the extent).
+// polygon's (1e-4 of the extent): the border is a band in the plane.
 TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
     std::mt19937_64 zufall(5);
     int gepruefte = 0;
@@ -96,10 +96,14 @@ TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
                         const mpq_class h = exakt::skalar(f.a, exakt::q(p) - exakt::q(f.ecken[0]));
                         const mpq_class h2 = h * h / exakt::skalar(f.a, f.a);
                         const Lage lage = seite.lage(p, rand);
-                        const bool fern = d2 > r2 * 1.44;   // from the border, by a fifth of it
-                        if (d2 < r2 * 0.64) EXPECT_EQ(lage, Lage::rand) << s << " " << ferne << " " << fall;
-                        else if (fern && drin && h2 < t2 * 0.64) EXPECT_EQ(lage, Lage::innen) << s << " " << fall;
-                        else if (fern && (!drin || h2 > t2 * 1.44)) EXPECT_EQ(lage, Lage::aussen) << s << " " << fall;
+                        // The border is a band in the plane: off the plane is outside, above an
+                        // edge too. In the plane, from the border by a fifth of it.
+                        const mpq_class eben2 = d2 - h2;
+                        const bool fern = eben2 > r2 * 1.44;
+                        if (h2 > t2 * 1.44) EXPECT_EQ(lage, Lage::aussen) << s << " " << ferne << " " << fall;
+                        else if (h2 > t2 * 0.64) continue;
+                        else if (eben2 < r2 * 0.64) EXPECT_EQ(lage, Lage::rand) << s << " " << ferne << " " << fall;
+                        else if (fern) EXPECT_EQ(lage, drin ? Lage::innen : Lage::aussen) << s << " " << fall;
                         else continue;
                         ++gepruefte;
                     }
@@ -210,6 +214,58 @@ TEST(Seitenflaeche, TreffpunktWieDerExakte) {
                     EXPECT_LE(f.randabstand2(q, drin), quadrat(2 * t));
                 }
             }
+}
+
+// A line in the face's plane meets it exactly in its places that lie in or on the face: each
+// place of the line lies on the face (the border a band in the plane, as wide as a polygon's)
+// exactly where it lies on the chord the line meets the face in. At every scale, near the
+// origin and far from it, for lines across the face, along an edge within the band, beyond it
+// and across it, and past a corner; places within a thousandth of the band (or a few
+// tolerances) of a chord's end are left to either answer.
+TEST(Seitenflaeche, PunktUndLinieTreffenGleich) {
+    std::mt19937_64 zufall(34);
+    int drauf = 0, daneben = 0;
+    for (double s : massstaebe)
+        for (double ferne : {0.0, 1e4})
+            for (int fall = 0; fall < 6; ++fall) {
+                const Figur f(zufall, s, ferne, 3 + fall * 3);
+                const Seitenflaeche seite(f.ecken);
+                const double t = seite.toleranz();
+                const double rand = std::max(t, 1e-4 * std::min(seite.ausdehnung(), 1.0));
+                const Tripel a = f.ecken[0], kante = f.ecken[1] - f.ecken[0];
+                const Tripel quer = *einheitsvektor(kreuz(kante, f.n)), laengs = *einheitsvektor(kante);
+                std::vector<std::pair<Tripel, Tripel>> linien{
+                    {f.bei(0.1, 0.05), f.u}, {f.bei(-0.2, 0.1), f.u + 0.7 * f.v}, {a, laengs + quer}, {a, laengs - quer}};
+                for (double w : {-0.5, 0.5, 1.5, -1.5}) linien.push_back({a + (w * rand) * quer, laengs});
+                for (const auto& [mitte, d] : linien) {
+                    const Tripel e = *einheitsvektor(d);
+                    const Tripel anfang = mitte - (3 * s) * e;
+                    const std::vector<Tripel> sehne = seite.treffpunkte(anfang, (6 * s) * e, rand);
+                    std::vector<double> enden;
+                    for (const Tripel& c : sehne) enden.push_back(skalar(c - anfang, e));
+                    // The places: evenly along the line, and close about the chord's ends.
+                    std::vector<double> stellen;
+                    for (int i = 0; i <= 200; ++i) stellen.push_back(i * (6 * s) / 200);
+                    for (double l : enden)
+                        for (int j = -8; j <= 8; ++j) stellen.push_back(l + j * rand / 4);
+                    const double spiel = 1e-3 * rand + 4 * t;
+                    for (double l : stellen) {
+                        const Tripel p = anfang + l * e;
+                        const bool aufFlaeche = seite.lage(p, rand) != Lage::aussen;
+                        bool aufSehne = false, amEnde = false;
+                        if (!enden.empty()) {
+                            const auto [lo, hi] = std::minmax_element(enden.begin(), enden.end());
+                            aufSehne = l >= *lo && l <= *hi;
+                            amEnde = std::fabs(l - *lo) <= spiel || std::fabs(l - *hi) <= spiel;
+                        }
+                        if (amEnde) continue;
+                        EXPECT_EQ(aufFlaeche, aufSehne) << s << " " << ferne << " " << fall << " " << l / s;
+                        ++(aufSehne ? drauf : daneben);
+                    }
+                }
+            }
+    EXPECT_GT(drauf, 10000);
+    EXPECT_GT(daneben, 10000);
 }
 
 // A face over indices into places brought to unit size by a power of two (as a hull computes

@@ -18,9 +18,15 @@ void linie(const std::string& name, double ax, double ay, double az, double rx, 
 }  // namespace
 
 TEST_F(Ebenenkonstruktion, WerteAnDenToleranzgrenzen) {
-    // Normal of length 2.5e-5, below the null-vector limit 1e-4; ten times the legs pass.
-    EXPECT_FALSE(ebeneDurch(pkt(0, 0, 0), pkt(0.005, 0, 0), pkt(0, 0.005, 0)).has_value());
-    EXPECT_TRUE(ebeneDurch(pkt(0, 0, 0), pkt(0.05, 0, 0), pkt(0, 0.05, 0)).has_value());
+    // Three points span a plane where the two farthest apart lie more than 1e-4 apart and the
+    // third lies farther than 1e-4 off their line, in either order, however small the triangle's
+    // area; the plane takes the unit normal.
+    const auto klein = ebeneDurch(pkt(0, 0, 0), pkt(0.005, 0, 0), pkt(0, 0.005, 0));
+    ASSERT_TRUE(klein.has_value());
+    erwarteVektor(klein->nv, 0, 0, 1);
+    EXPECT_FALSE(ebeneDurch(pkt(0, 0, 0), pkt(5e-5, 0, 0), pkt(0, 5e-5, 0)).has_value());
+    EXPECT_FALSE(ebeneDurch(pkt(0.5, 0.9e-4, 0), pkt(0, 0, 0), pkt(1, 0, 0)).has_value());
+    EXPECT_TRUE(ebeneDurch(pkt(0.5, 1.1e-4, 0), pkt(0, 0, 0), pkt(1, 0, 0)).has_value());
     // Parallels 1e-8 apart are one line; 1 apart they span their common plane.
     const Gerade g(pkt(0, 0, 0), Vektor(1, 0, 0));
     EXPECT_FALSE(ebeneDurchLinien(g, Gerade(pkt(0, 1e-8, 0), Vektor(2, 0, 0))).has_value());

@@ -62,11 +62,14 @@ TEST_F(Polygone, QuadratPunktlagen) {
         {p(1, 0.5), punktlage::randlage},
         {punktListe.at("C"), punktlage::randlage},
         {p(0.5, 0.5, 1), punktlage::ausserhalb},  // above the square
-        // Within 1e-4 of a corner the border is the answer, inside, outside and off the plane
-        // alike.
+        // Within 1e-4 of a corner in the plane the border is the answer, inside and outside
+        // alike; off the plane by more than the tolerance the point lies outside, above the
+        // corner and above an edge too: the border is a band in the plane.
         {p(1 + 5e-5, 1 + 5e-5), punktlage::randlage},
         {p(1 - 5e-5, 1 - 5e-5), punktlage::randlage},
-        {p(1, 1, 9e-5), punktlage::randlage},
+        {p(1, 1, 9e-5), punktlage::ausserhalb},
+        {p(0.5, 0, 5e-5), punktlage::ausserhalb},
+        {p(0.5, -5e-5, 0), punktlage::randlage},
         {p(-9.9e-5, 0), punktlage::randlage},
         // Farther away the side of the outline decides again.
         {p(1 + 2e-4, 1 + 2e-4), punktlage::ausserhalb},
