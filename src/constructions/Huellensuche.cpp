@@ -71,11 +71,10 @@ struct Orte {
 };
 
 // A face as the search builds it: the face over its corners in their order round it
-// (counter-clockwise seen from outside, its normal pointing out), its points (the corners and
-// the places on it) and the faces across its edges (by their numbers).
+// (counter-clockwise seen from outside, its normal pointing out) and the faces across its
+// edges (by their numbers).
 struct Rohseite {
     Seitenflaeche flaeche;
-    std::vector<std::size_t> punkte;
     std::vector<std::size_t> nachbarn;
     const std::vector<std::size_t>& ecken() const { return flaeche.ecken().index(); }
 };
@@ -350,8 +349,10 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
         vertexT* vertex;
         vertexT** vertexp;
         if (facetten[f]->simplicial) {
-            // A triangle: its three corners, in their order below.
+            // A triangle: its three corners, the first two swapped where qhull made it with top
+            // orientation (whose corners run clockwise seen from outside, qh_ORIENTclock).
             FOREACHvertex_(facetten[f]->vertices) ecken.push_back(punktNr(vertex->point));
+            if (facetten[f]->toporient) std::swap(ecken[0], ecken[1]);
         } else {
             setT* umlauf = qh_facet3vertex(qh, facetten[f]);
             FOREACHvertex_(umlauf) ecken.push_back(punktNr(vertex->point));
@@ -366,7 +367,7 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
         facetT* neighbor;
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);
-        seiten.push_back({std::move(flaeche), {}, std::move(nachbarn)});
+        seiten.push_back({std::move(flaeche), std::move(nachbarn)});
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
@@ -429,6 +430,7 @@ struct Verschmelzung {
     std::vector<std::size_t> anzahl;
     std::vector<std::size_t> marke;   // per face the look at the surroundings of a face that last reached it
     std::size_t blick = 0;            // the number of that look
+    std::vector<std::size_t> ecken, mit;   // room for the corners of the faces looked at
 
     Verschmelzung(const Orte& orte, Rohhuelle& h)
         : o(orte), huelle(h), wohin(h.seiten.size()), behalten(h.seiten.size()), anzahl(orte.p.size(), 0),
@@ -450,21 +452,22 @@ struct Verschmelzung {
 // reached (f first): each face across an edge of those taken that faces the side of that plane,
 // whose corners the best plane of all corners taken so far holds along with them, with the
 // places kept with any of them within the tolerance of that plane or below it.
-std::vector<std::size_t> ebeneGegend(Verschmelzung& v, std::size_t f) {
+void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gegend) {
     const std::vector<Tripel>& p = v.o.p;
     const double eps = v.o.eps;
     const std::size_t blick = ++v.blick;
-    std::vector<std::size_t> gegend{f};
+    gegend.assign(1, f);
     v.marke[f] = blick;
     // The corners taken so far, and the plane that holds them (f's own to begin with).
-    std::vector<std::size_t> ecken = v.seite(f).ecken();
+    std::vector<std::size_t>& ecken = v.ecken;
+    ecken = v.seite(f).ecken();
     Tripel normale = v.seite(f).flaeche.normale(), punkt = v.seite(f).flaeche.mitte();
     const auto hoehe = [&](std::size_t i) { return skalar(normale, p[i] - punkt); };
     // The places kept with the faces lie within the tolerance of that plane or below it.
     const auto darunter = [&](std::size_t g) {
         return std::all_of(v.behalten[g].begin(), v.behalten[g].end(), [&](std::size_t i) { return hoehe(i) <= eps; });
     };
-    if (!darunter(f)) return gegend;
+    if (!darunter(f)) return;
     for (std::size_t k = 0; k < gegend.size(); ++k)
         for (std::size_t g0 : v.seite(gegend[k]).nachbarn) {
             const std::size_t g = v.ende(g0);
@@ -473,12 +476,14 @@ std::vector<std::size_t> ebeneGegend(Verschmelzung& v, std::size_t f) {
             // broad side) is no part of a face on it, however near its corners lie.
             if (!(skalar(v.seite(g).flaeche.normale(), normale) > 0)) continue;
             const std::vector<std::size_t>& neue = v.seite(g).ecken();
-            if (std::any_of(neue.begin(), neue.end(), [&](std::size_t i) { return std::fabs(hoehe(i)) > grenzen::verschmelzNaehe * eps; }))
+            if (std::any_of(neue.begin(), neue.end(),
+                            [&](std::size_t i) { return std::fabs(hoehe(i)) > grenzen::verschmelzNaehe * eps; }))
                 continue;
             const Tripel vorherNormale = normale, vorherPunkt = punkt;
             if (std::any_of(neue.begin(), neue.end(), [&](std::size_t i) { return std::fabs(hoehe(i)) > eps; })) {
                 // Beyond the plane so far: the best plane of all corners decides.
-                std::vector<std::size_t> mit = ecken;
+                std::vector<std::size_t>& mit = v.mit;
+                mit = ecken;
                 mit.insert(mit.end(), neue.begin(), neue.end());
                 const std::optional<Ausgleichsebene> e = ausgleichsebene(p, normale, mit);
                 if (!e || !(e->abstand <= eps)) continue;
@@ -494,7 +499,6 @@ std::vector<std::size_t> ebeneGegend(Verschmelzung& v, std::size_t f) {
             gegend.push_back(g);
             ecken.insert(ecken.end(), neue.begin(), neue.end());
         }
-    return gegend;
 }
 
 // The faces merged: the walk round them all, its corners inside, and the corners that go from
@@ -682,11 +686,12 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
     Verschmelzung v(o, huelle);
     const std::size_t S = huelle.seiten.size();
     bool verschmolzen = false;
+    std::vector<std::size_t> gegend;
     for (bool weiter = true; weiter;) {
         weiter = false;
         for (std::size_t f = 0; f < S; ++f) {
             if (v.wohin[f] != f) continue;
-            const std::vector<std::size_t> gegend = ebeneGegend(v, f);
+            ebeneGegend(v, f, gegend);
             if (gegend.size() < 2) continue;
             const auto versuchen = [&](const std::vector<std::size_t>& faces) {
                 const std::optional<Vereinigung> u = gemeinsamerRand(v, faces);
@@ -718,23 +723,27 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
 
 // --- Assign: the points onto their faces ------------------------------------------------------
 
-// Each face holds its corners, and every point kept with it or with a neighbour (qhull's bei)
-// that lies within the tolerance of its plane: a point on an edge belongs to both faces.
-void zuordnen(const Orte& o, std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
-    for (Rohseite& s : seiten) s.punkte = s.ecken();
+// Per face its points, ascending: its corners, and every point kept with it or with a
+// neighbour (qhull's bei) that lies within the tolerance of its plane (a point on an edge
+// belongs to both faces).
+std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h) {
+    const std::vector<Rohseite>& seiten = h.seiten;
+    std::vector<std::vector<std::size_t>> punkte(seiten.size());
+    for (std::size_t f = 0; f < seiten.size(); ++f) punkte[f] = seiten[f].ecken();
     for (std::size_t i = 0; i < o.p.size(); ++i) {
-        const std::size_t f = bei[i];
+        const std::size_t f = h.bei[i];
         if (f == keine) continue;
         const auto nimm = [&](std::size_t g) {
-            if (std::fabs(seiten[g].flaeche.abstand(o.p[i])) <= o.eps) seiten[g].punkte.push_back(i);
+            if (std::fabs(seiten[g].flaeche.abstand(o.p[i])) <= o.eps) punkte[g].push_back(i);
         };
         nimm(f);
         for (std::size_t g : seiten[f].nachbarn) nimm(g);
     }
-    for (Rohseite& s : seiten) {
-        std::sort(s.punkte.begin(), s.punkte.end());
-        s.punkte.erase(std::unique(s.punkte.begin(), s.punkte.end()), s.punkte.end());
+    for (std::vector<std::size_t>& q : punkte) {
+        std::sort(q.begin(), q.end());
+        q.erase(std::unique(q.begin(), q.end()), q.end());
     }
+    return punkte;
 }
 
 // --- Check: the faces, the surface and the points -------------------------------------------
@@ -827,22 +836,17 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
     return ergebnis();
 }
 
-// One run of qhull in the frame r, its neighbours in one plane merged, its points assigned, and
-// every face checked.
-Lauf qhullSeiten(const Orte& o, const Rechenrahmen& r, double radius, double rundung, std::vector<Rohseite>& seiten) {
-    Rohhuelle h;
+// One run of qhull in the frame r, its neighbours in one plane merged, and every face checked.
+Lauf qhullSeiten(const Orte& o, const Rechenrahmen& r, double radius, double rundung, Rohhuelle& h) {
     if (!qhullBauen(o, r, radius, rundung, h)) return Lauf::fehler;
     verschmelzen(o, h);
-    zuordnen(o, h.seiten, h.bei);
-    const Lauf lauf = pruefen(o, h.seiten, h.bei);
-    seiten = std::move(h.seiten);
-    return lauf;
+    return pruefen(o, h.seiten, h.bei);
 }
 
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
 // them fails its check, those of a thin cloud's stretched frame or of a smaller merging radius
 // (see Huellensuche.h). naeherung: the unit normal of a plane near the cloud's best one.
-std::optional<std::vector<Rohseite>> raeumlicheSeiten(const Orte& o, const Tripel& naeherung) {
+std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung) {
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
     // qhull computes with the places about the centre of their box, where the coordinates carry
@@ -854,15 +858,16 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const Orte& o, const Tripe
     // small for some cloud costs a second run, never a wrong face.
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
     const Rechenrahmen rahmen = gewoehnlicherRahmen(p);
-    std::vector<Rohseite> seiten;
+    Rohhuelle seiten;
     // The faces of the last run that failed a check, and of the last one whose faces were all
     // convex polygons all the same.
-    std::optional<std::vector<Rohseite>> zuletzt, zuletztKonvex;
+    std::optional<Rohhuelle> zuletzt, zuletztKonvex;
     const auto versuchen = [&](const Rechenrahmen& r, double radius, double rundung) {
         const Lauf lauf = qhullSeiten(o, r, radius, rundung, seiten);
+        if (lauf == Lauf::gut) return true;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
-        if (lauf != Lauf::fehler) zuletzt = seiten;
-        return lauf == Lauf::gut;
+        if (lauf != Lauf::fehler) zuletzt = std::move(seiten);
+        return false;
     };
     // Half the tolerance first: a single merge moves a far corner up to three times the
     // centrum radius off the neighbour's plane, half as much off the plane of both. Then
@@ -976,11 +981,12 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     verschiedene.reserve(vertreter.size());
     for (std::size_t i : vertreter) verschiedene.push_back(p[i]);
     const Orte einheitsorte{verschiedene, w.mass, eps};
-    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(einheitsorte, g.normale);
+    std::optional<Rohhuelle> roh = raeumlicheSeiten(einheitsorte, g.normale);
     if (!roh) {
         b.fehler = true;
         return b;
     }
+    const std::vector<std::vector<std::size_t>> punkte = zuordnen(einheitsorte, *roh);
     // Each face holds every point at the place of one of its points; its corners are the
     // places' representatives. The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1],
     // ascending.
@@ -991,25 +997,27 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
         for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
     }
-    b.punkte.reserve(roh->size());
-    b.ecken.reserve(roh->size());
-    b.stellen.reserve(roh->size());
-    b.nachbarn.reserve(roh->size());
-    b.normalen.reserve(roh->size());
+    const std::size_t F = roh->seiten.size();
+    b.punkte.reserve(F);
+    b.ecken.reserve(F);
+    b.stellen.reserve(F);
+    b.nachbarn.reserve(F);
+    b.normalen.reserve(F);
     std::vector<std::size_t> alle;
-    for (const Rohseite& s : *roh) {
+    for (std::size_t f = 0; f < F; ++f) {
+        Rohseite& s = roh->seiten[f];
         alle.clear();
-        for (std::size_t d : s.punkte) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
+        for (std::size_t d : punkte[f]) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
         std::sort(alle.begin(), alle.end());
         b.punkte.emplace_back(alle.begin(), alle.end());
         std::vector<std::size_t> ecken;
         ecken.reserve(s.ecken().size());
         for (std::size_t d : s.ecken()) ecken.push_back(vertreter[d]);
         b.ecken.push_back(std::move(ecken));
-        b.nachbarn.push_back(s.nachbarn);
+        b.nachbarn.push_back(std::move(s.nachbarn));
         std::vector<std::size_t> stellen;
-        stellen.reserve(s.punkte.size());
-        for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
+        stellen.reserve(punkte[f].size());
+        for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
         b.normalen.emplace_back(s.flaeche.normale());
