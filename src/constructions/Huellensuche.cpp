@@ -1027,6 +1027,8 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
 
 }  // namespace
 
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) { return seiten(pkte); }
+
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     Ebenenbefund roh = seiten(pkte);
     if (roh.punkte.empty()) return roh;

@@ -109,6 +109,10 @@ struct Ebenenbefund {
 // Empty (no faces) for a cloud within the tolerance of one line or point and when qhull fails.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
+// The same faces in the order the hull found them, without their triples: for a caller to
+// whom their order means nothing (the edges, which come out sorted).
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte);
+
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three
 // points or fewer and for a flat cloud.
 std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Punkt>& pkte);
