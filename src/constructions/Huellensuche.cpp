@@ -104,6 +104,8 @@ Tripel boxmitte(const std::vector<Tripel>& p) {
     return {box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
 }
 
+// The frame with the rounding of qhull's distances in it: two units of the last place of its
+// largest coordinate.
 Rechenrahmen mitRundung(Rechenrahmen r) {
     double groesste = 0;
     for (const coordT k : r.koord) groesste = std::max(groesste, std::fabs(k));
@@ -693,12 +695,12 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
             if (v.wohin[f] != f) continue;
             ebeneGegend(v, f, gegend);
             if (gegend.size() < 2) continue;
-            const auto versuchen = [&](const std::vector<std::size_t>& faces) {
-                const std::optional<Vereinigung> u = gemeinsamerRand(v, faces);
+            const auto versuchen = [&](const std::vector<std::size_t>& welche) {
+                const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
                 if (!u) return false;
-                std::optional<Verschmolzen> m = verschmelzungstest(v, faces, *u);
+                std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
                 if (!m) return false;
-                verbuchen(v, faces, *u, std::move(*m));
+                verbuchen(v, welche, *u, std::move(*m));
                 return true;
             };
             // All of them; else f and one of them across an edge of f; else those reached
