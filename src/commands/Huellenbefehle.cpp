@@ -42,7 +42,8 @@ void defHuelle(const std::vector<std::string>& w) {
             quittieren(eintragen(Gerade(h.anker, h.v), n), n, "Als lineare Hülle ergibt sich die Gerade " + n + ".");
             break;
         case 2:
-            quittieren(eintragen(Ebene(h.anker, h.normale), n), n, "Als lineare Hülle ergibt sich die Ebene " + n + ".");
+            quittieren(eintragen(Ebene(h.anker, h.normale), n), n,
+                       "Als lineare Hülle ergibt sich die Ebene " + n + ".");
             break;
         default:
             // Not an error, but nothing to register: the statement is not recorded.

@@ -109,7 +109,9 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
     // Between the ends: a foot `ueber` beyond an end lies at that end, within the zero test at
     // the rounding of the ends' coordinates.
     const double anDenEnden = stueck == Linienstueck::strecke ? rundungsbetrag({p, a, a + d}) : anDerLinie;
-    const auto amEnde = [&](double ueber) { return ueber <= 0 || unterGrenze(ueber, grenzen::nullAbstand, anDenEnden); };
+    const auto amEnde = [&](double ueber) {
+        return ueber <= 0 || unterGrenze(ueber, grenzen::nullAbstand, anDenEnden);
+    };
     switch (stueck) {
     case Linienstueck::gerade: return true;
     case Linienstueck::strahl: return amEnde(-laengs);

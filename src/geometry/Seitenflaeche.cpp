@@ -77,15 +77,6 @@ std::pair<double, double> naheStrecke(const Ebenenpunkt& f, const Ebenenpunkt& d
     return {t0, t1};
 }
 
-// The tolerance of the face's plane, at its scale: its own, or the height of its corner
-// farthest off the plane where that is more (a face flat within a ten-thousandth of its extent
-// may have corners that far off), so that its corners and edges lie in it.
-double ebenenspiel(const Seitenflaeche& f) {
-    double spiel = f.mass().auf(f.toleranz());
-    for (const Tripel& c : f.ecken()) spiel = std::max(spiel, std::fabs(skalar(f.mass().auf(c - f.mitte()), f.normale())));
-    return spiel;
-}
-
 // a lies before b in the order of their coordinates (x, then y, then z).
 bool vor(const Tripel& a, const Tripel& b) {
     return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
@@ -286,6 +277,17 @@ void Seitenflaeche::ebeneVorbereiten() const {
     eben_.reserve(anzahl_);
     for (std::size_t i = 0; i < anzahl_; ++i) eben_.push_back(inDerEbene(ecken_[i]));
     umriss_ = konvexeHuelle2d(eben_);
+    // The tolerance of the plane: the face's own, or the height of its corner farthest off the
+    // plane where that is more (a face flat within a ten-thousandth of its extent may have
+    // corners that far off), so that its corners and edges lie in it.
+    spiel_ = mass_.auf(toleranz_);
+    for (std::size_t i = 0; i < anzahl_; ++i)
+        spiel_ = std::max(spiel_, std::fabs(skalar(mass_.auf(ecken_[i] - mitte_), normale_)));
+}
+
+double Seitenflaeche::ebenenspiel() const {
+    ebeneVorbereiten();
+    return spiel_;
 }
 
 const std::vector<Seitenflaeche::Ebenenpunkt>& Seitenflaeche::ebenenecken() const {
@@ -329,7 +331,7 @@ Seitenflaeche::Lage Seitenflaeche::lage(const Tripel& p, double rand) const {
     if (!endlich(s)) return Lage::aussen;
     // The border is a band in the plane: a point farther from the plane than its tolerance lies
     // outside, above an edge too; within it, its place in the plane decides.
-    if (std::fabs(skalar(s, normale_)) > ebenenspiel(*this)) return Lage::aussen;
+    if (std::fabs(skalar(s, normale_)) > ebenenspiel()) return Lage::aussen;
     return lageInDerEbene({skalar(s, e1_), skalar(s, e2_)}, rand);
 }
 
@@ -409,7 +411,7 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     const Tripel vomFuss = mass_.auf(fuss - mitte_);
     // Over the face, within its box's diagonal of its mean, the line rises by at most its
     // slope times that diagonal.
-    const double spiel = ebenenspiel(*this);
+    const double spiel = ebenenspiel();
     if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) <= spiel) {
         if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
         // In the plane: parameters along the line's image, whose unit is the image's own.

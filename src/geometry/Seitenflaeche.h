@@ -175,6 +175,8 @@ private:
     void ebeneVorbereiten() const;
     // The distance of q from the outline's border, and whether it lies inside the outline.
     double randabstand(const Ebenenpunkt& q, bool& innen) const;
+    // The tolerance of the plane at the face's scale (ebeneVorbereiten).
+    double ebenenspiel() const;
 
     Eckenfolge ecken_;
     // The scale by which the places were brought to the ones given (none where they are those).
@@ -191,6 +193,7 @@ private:
     // Built on first use: the corners in the plane and their outline.
     mutable std::vector<Ebenenpunkt> eben_;
     mutable std::vector<std::size_t> umriss_;
+    mutable double spiel_ = 0;
     mutable bool vorbereitet_ = false;
 };
 

@@ -70,7 +70,8 @@ std::optional<Gerade> traeger(const Schnittobjekt& o) {
     std::optional<Gerade> g;
     if (const Gerade* x = std::get_if<Gerade>(&o)) g = *x;
     if (const Strahl* x = std::get_if<Strahl>(&o)) g = x->huelle();
-    if (const Strecke* x = std::get_if<Strecke>(&o); x != nullptr && x->laenge() > grenzen::deckungsAbstand) g = x->huelle();
+    if (const Strecke* x = std::get_if<Strecke>(&o); x != nullptr && x->laenge() > grenzen::deckungsAbstand)
+        g = x->huelle();
     if (g && g->rv.istNullvektor()) return std::nullopt;
     return g;
 }

@@ -62,26 +62,23 @@ TEST(Dreipunktebene, WieDieExaktenAbstaende) {
                     const bool soll = *weit && *hoch;
                     const std::optional<Tripel> n = ebenenNormale(p[0], p[1], p[2]);
                     ASSERT_EQ(n.has_value(), soll) << ort << " " << L << " " << h << " " << t;
-                    EXPECT_EQ(kollinear(p[0], p[1], p[2]), !soll);
                     ++(soll ? ebenen : linien);
                     if (!soll) continue;
-                    // The normal: square to the exact cross product within a few units of the
-                    // last place, and on its side.
+                    // The normal: along the exact cross product to about its last digit.
                     const Q3 k = kreuz(q(p[1]) - q(p[0]), q(p[2]) - q(p[0])), nq = q(*n);
                     const Q3 quer = kreuz(nq, k);
                     EXPECT_LT(skalar(quer, quer) / skalar(k, k), mpq_class(1e-28)) << ort << " " << L << " " << h;
                     EXPECT_GT(skalar(nq, k), 0);
-                    // The centre: at equal distances from the three, and in their plane, within
-                    // the rounding of its own coordinates and of the triangle's shape.
+                    // The centre: at equal distances from the three and in their plane, within
+                    // the rounding of its coordinates and of the triangle's shape.
                     const std::optional<Tripel> m = kreismitte(p[0], p[1], p[2]);
                     ASSERT_TRUE(m.has_value());
                     const double r = std::sqrt(abstandsquadrat(*m, p[0]).get_d());
                     const double hd = std::sqrt(hoehe.get_d()), Ld = std::sqrt(weite.get_d());
                     const double fehler = 1e-13 * r * (Ld / hd) + 64 * letzteStelle(groessteKomponente(*m));
-                    for (int i = 1; i < 3; ++i) {
+                    for (int i = 1; i < 3; ++i) {   // the difference of the squares over the distances' sum
                         const mpq_class unterschied = abstandsquadrat(*m, p[i]) - abstandsquadrat(*m, p[0]);
-                        // The difference of the squares over the two distances' sum.
-                        EXPECT_LT(std::fabs(unterschied.get_d()) / (2 * r), fehler) << ort << " " << L << " " << h;
+                        EXPECT_LT(std::fabs(unterschied.get_d()) / (2 * r), fehler);
                     }
                     EXPECT_LT(ebenenabstandsquadrat(p[0], p[1], p[2], *m), mpq_class(fehler) * mpq_class(fehler));
                 }
