@@ -16,7 +16,6 @@
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
-#include "geometry/Vieleckpruefung.h"
 #include "text/Zahlen.h"
 
 extern "C" {
