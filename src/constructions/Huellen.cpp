@@ -485,7 +485,7 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     // The faces the convex hull polyhedron registers, from the same search; where it builds
     // none, there is no hull to take edges from.
     if (!imHuellenbereich(pts)) return std::nullopt;
-    const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pts);
+    const huellensuche::Ebenenbefund befund = huellensuche::huellenseiten(pts);
     if (befund.fehler || (!befund.punkte.empty() && !masseImBereich(pts, befund))) return std::nullopt;
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (befund.flach) return kanten;

@@ -11,9 +11,11 @@
 #include <optional>
 
 #include "geometry/Ausgleichsebene.h"
+#include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
+#include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
-#include "geometry/Vieleckpruefung.h"
 #include "text/Zahlen.h"
 
 extern "C" {
@@ -54,15 +56,26 @@ Gestalt gestalt(const std::vector<Tripel>& p, double eps) {
 // =============================================================================================
 // The faces of a cloud that spans space, through qhull
 
-// A face as qhull gives it, in numbers of places: its corners in order round it
-// (counter-clockwise seen from outside), its points (corners and coplanar points), the faces
-// across its edges, and its plane: its outward unit normal and a point of it.
+// The places the faces of a run are built over: the cloud's distinct places brought to unit
+// size (Einheitswolke below), the scale that brought them there, and the tolerance at that
+// size. Each face of the hull is a face in its own plane over these places (Seitenflaeche.h),
+// and every question asked of a face (its plane, how far a place lies from it, whether a place
+// lies over it, whether it is convex) is the face's own.
+struct Orte {
+    const std::vector<Tripel>& p;
+    const Zweiermass& mass;
+    double eps;
+    // The face of the places with these indices, in their order.
+    Seitenflaeche seite(std::vector<std::size_t> ecken) const { return Seitenflaeche(p, std::move(ecken), mass, eps); }
+};
+
+// A face as the search builds it: the face over its corners in their order round it
+// (counter-clockwise seen from outside, its normal pointing out) and the faces across its
+// edges (by their numbers).
 struct Rohseite {
-    std::vector<std::size_t> ecken;
-    std::vector<std::size_t> punkte;
-    std::vector<std::size_t> nachbarn;   // the faces across its edges, by their numbers
-    Tripel normale;
-    Tripel anker;
+    Seitenflaeche flaeche;
+    std::vector<std::size_t> nachbarn;
+    const std::vector<std::size_t>& ecken() const { return flaeche.ecken().index(); }
 };
 
 // The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
@@ -72,14 +85,101 @@ struct Rohhuelle {
     std::vector<std::size_t> bei;
 };
 
-// The area vector of the corners i of places p in their order: the sum of the fan's cross
-// products from the first, each rounded once (a sliver's normal stays square to its long
-// edges).
-Tripel flaechenvektor(const std::vector<Tripel>& p, const std::vector<std::size_t>& ecken) {
-    Tripel summe;
-    for (std::size_t k = 1; k + 1 < ecken.size(); ++k)
-        summe = summe + kreuzGenau(p[ecken[k]] - p[ecken[0]], p[ecken[k + 1]] - p[ecken[0]]);
-    return summe;
+// The frame qhull computes in: the places as differences from the centre of their box (where
+// the coordinates carry the most digits), three coordinates each, in the frame of `achsen`
+// (the rows of the map from those differences), and the rounding of qhull's distances there
+// (two units of the last place of the largest coordinate). A normal qhull finds in that frame
+// is the one of the places' differences mapped back (by the transposed map).
+struct Rechenrahmen {
+    std::vector<coordT> koord;
+    std::array<Tripel, 3> achsen{Tripel{1, 0, 0}, Tripel{0, 1, 0}, Tripel{0, 0, 1}};
+    double rundung = 0;
+    Tripel normale(const double* n) const { return n[0] * achsen[0] + n[1] * achsen[1] + n[2] * achsen[2]; }
+};
+
+// The centre of the places' box.
+Tripel boxmitte(const std::vector<Tripel>& p) {
+    const Lagebox box = lagebox(p);
+    return {box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
+}
+
+// The frame with the rounding of qhull's distances in it: two units of the last place of its
+// largest coordinate.
+Rechenrahmen mitRundung(Rechenrahmen r) {
+    double groesste = 0;
+    for (const coordT k : r.koord) groesste = std::max(groesste, std::fabs(k));
+    r.rundung = 2 * letzteStelle(groesste);
+    return r;
+}
+
+// The places about the centre of their box, as they are.
+Rechenrahmen gewoehnlicherRahmen(const std::vector<Tripel>& p) {
+    const Tripel mitte = boxmitte(p);
+    Rechenrahmen r;
+    r.koord.resize(3 * p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        r.koord[3 * i] = p[i].x - mitte.x;
+        r.koord[3 * i + 1] = p[i].y - mitte.y;
+        r.koord[3 * i + 2] = p[i].z - mitte.z;
+    }
+    return mitRundung(std::move(r));
+}
+
+// x + y as a double and its rounding error (Knuth's two-sum): exactly their sum.
+std::pair<double, double> zweiSumme(double x, double y) {
+    const double s = x + y, z = s - x;
+    return {s, (x - (s - z)) + (y - z)};
+}
+
+// The height of q over the plane through m with the unit normal n, to about the last digit:
+// the difference q − m carried with its rounding errors, each product with its own (by fused
+// multiply-add), and their sum with its errors (Ogita, Rump and Oishi's dot product in twice
+// the working precision). A slab a few tolerances thick far from the origin is as thick as a
+// few dozen units of the last place of its coordinates; its heights keep their digits so.
+double genaueHoehe(const Tripel& q, const Tripel& m, const Tripel& n) {
+    const auto [dx, ex] = zweiSumme(q.x, -m.x);
+    const auto [dy, ey] = zweiSumme(q.y, -m.y);
+    const auto [dz, ez] = zweiSumme(q.z, -m.z);
+    double summe = 0, fehler = n.x * ex + n.y * ey + n.z * ez;
+    for (const auto& [a, b] : {std::pair{n.x, dx}, std::pair{n.y, dy}, std::pair{n.z, dz}}) {
+        const double produkt = a * b;
+        const auto [s, e] = zweiSumme(summe, produkt);
+        summe = s;
+        fehler += e + std::fma(a, b, -produkt);
+    }
+    return summe + fehler;
+}
+
+// The places of a thin cloud in the frame of its best plane (unit normal n): their parts along
+// two unit directions in it, and their heights over it to about the last digit, stretched by
+// the power of two `dehnung`. A slab a few tolerances thick whose extent is a thousand million
+// times its width, far from the origin, is only a few dozen units of the last place of its
+// coordinates thick; its broad sides and its narrow rim meet at angles of the order of the
+// rounding of qhull's distances, and a point beside the rim lies within that rounding of the
+// planes on both sides of it, so that qhull takes it for a point on them and never makes it a
+// corner (the outline loses corners, and places lie outside the hull). Stretched to about as
+// thick as it is wide, the slab has faces that meet at ordinary angles. An affine map keeps
+// what is convex: the corners and faces qhull finds there are those of the cloud; the parts
+// in the plane are rounded as any coordinate (which moves no place off the nearly flat faces
+// by more than the rounding times their slope).
+Rechenrahmen gedehnterRahmen(const std::vector<Tripel>& p, const Ausgleichsebene& ebene, double dehnung) {
+    const Tripel& n = ebene.normale;
+    const Tripel mitte = boxmitte(p);
+    // The axis least along n gives the first direction across it.
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
+    const Tripel e1 = *einheitsvektor(kreuz(achse, n));
+    const Tripel e2 = kreuz(n, e1);
+    Rechenrahmen r;
+    r.achsen = {e1, e2, dehnung * n};
+    r.koord.resize(3 * p.size());
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const Tripel d = p[i] - mitte;
+        r.koord[3 * i] = skalar(e1, d);
+        r.koord[3 * i + 1] = skalar(e2, d);
+        r.koord[3 * i + 2] = dehnung * genaueHoehe(p[i], ebene.punkt, n);
+    }
+    return mitRundung(std::move(r));
 }
 
 // A facet whose corners lie within the tolerance of one line (two places a few tolerances
@@ -89,23 +189,18 @@ Tripel flaechenvektor(const std::vector<Tripel>& p, const std::vector<std::size_
 // within the tolerance of the edge's line, its foot between them. The surface stays closed,
 // and the corners stay corners. Per facet the facet it went into (itself where it stayed);
 // the faces that took one gain its neighbours.
-std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zweiermass& mass,
-                                          std::vector<Rohseite>& seiten) {
+std::vector<std::size_t> schmaleAufnehmen(const Orte& o, std::vector<Rohseite>& seiten) {
+    const std::vector<Tripel>& p = o.p;
     std::vector<std::size_t> wohin(seiten.size());
     std::iota(wohin.begin(), wohin.end(), std::size_t{0});
     const auto ende = [&](std::size_t f) {
         while (wohin[f] != f) f = wohin[f];
         return f;
     };
-    const auto vek = [&](std::size_t i) { return mass.zurueck(p[i]); };
-    std::vector<Tripel> orte;
     for (std::size_t f = 0; f < seiten.size(); ++f) {
-        std::vector<std::size_t>& e = seiten[f].ecken;
+        if (seiten[f].flaeche.dimension() >= 2) continue;
+        const std::vector<std::size_t>& e = seiten[f].ecken();
         const std::size_t m = e.size();
-        if (m == 3 && klaresDreieck(vek(e[0]), vek(e[1]), vek(e[2]))) continue;
-        orte.clear();
-        for (std::size_t i : e) orte.push_back(vek(i));
-        if (ebenenlage(orte).dimension >= 2) continue;
         // The longest edge e[k] → e[k + 1], and the face across it, which runs the other way.
         std::size_t k = 0;
         double laengste = -1;
@@ -121,7 +216,7 @@ std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zw
         for (std::size_t g0 : seiten[f].nachbarn) {
             const std::size_t g = ende(g0);
             if (g == f) continue;
-            const std::vector<std::size_t>& h = seiten[g].ecken;
+            const std::vector<std::size_t>& h = seiten[g].ecken();
             for (std::size_t j = 0; j < h.size() && !gegenueber; ++j) {
                 const std::size_t weiter = h[(j + 1) % h.size()];
                 if (h[j] == b && weiter == a) gegenueber = std::pair{g, j};
@@ -140,13 +235,13 @@ std::vector<std::size_t> schmaleAufnehmen(const std::vector<Tripel>& p, const Zw
         std::vector<std::size_t> rest;
         for (std::size_t j = 2; j < m; ++j) rest.push_back(e[(k + j) % m]);
         if (gleichsinnig) std::reverse(rest.begin(), rest.end());
-        auto& [g, stelle] = *gegenueber;
-        std::vector<std::size_t>& h = seiten[g].ecken;
+        const auto& [g, stelle] = *gegenueber;
+        std::vector<std::size_t> h = seiten[g].ecken();
         if (std::any_of(rest.begin(), rest.end(), [&](std::size_t i) { return std::find(h.begin(), h.end(), i) != h.end(); }))
             continue;
         h.insert(h.begin() + static_cast<std::ptrdiff_t>(stelle) + 1, rest.begin(), rest.end());
+        seiten[g].flaeche = o.seite(std::move(h));
         seiten[g].nachbarn.insert(seiten[g].nachbarn.end(), seiten[f].nachbarn.begin(), seiten[f].nachbarn.end());
-        e.clear();
         wohin[f] = g;
     }
     for (std::size_t f = 0; f < seiten.size(); ++f) wohin[f] = ende(f);
@@ -187,18 +282,18 @@ FILE* stilleDatei() {
 
 // --- Build: one run of qhull -----------------------------------------------------------------
 
-// The facets of the places p through qhull, whose facets merge within the centrum radius
-// `radius` (0: only where rounding makes them non-convex), qhull taking `rundung` for the
-// rounding error of its distances (0: its own estimate): each facet's corners in their order
-// round it, counter-clockwise seen from outside, its neighbours and qhull's normal, the
-// slivers taken into their neighbours; and per place that is no corner the face qhull keeps it
-// with. qhull is handed the places about the centre of their box (koord, three coordinates
-// each), where the coordinates carry the most digits. False where qhull fails.
-bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vector<coordT> koord, double radius,
-                double rundung, Rohhuelle& huelle) {
+// The facets of the places through qhull, computing in the frame r, whose facets merge within
+// the centrum radius `radius` (0: only where rounding makes them non-convex), qhull taking
+// `rundung` for the rounding error of its distances (0: its own estimate): each facet's
+// corners in their order round it, counter-clockwise seen from outside, and its neighbours,
+// the slivers taken into their neighbours; and per place that is no corner the face qhull
+// keeps it with. False where qhull fails.
+bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rundung, Rohhuelle& huelle) {
     std::vector<Rohseite>& seiten = huelle.seiten;
     seiten.clear();
-    const std::size_t n = p.size();
+    const std::size_t n = o.p.size();
+    // qhull may change the coordinates it is handed: it gets a copy.
+    std::vector<coordT> koord = r.koord;
 
     qhT qhSpeicher;
     qhT* qh = &qhSpeicher;
@@ -245,31 +340,39 @@ bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vecto
     const std::size_t F = facetten.size();
     const auto punktNr = [&](pointT* pt) { return static_cast<std::size_t>(qh_pointid(qh, pt)); };
 
-    // Each facet's corners in their order round it, counter-clockwise seen from outside (the
-    // sense of qhull's normal), and the facets across its edges.
-    seiten.resize(F);
+    // Each facet as a face over its corners in their order round it, counter-clockwise seen
+    // from outside (the sense of qhull's normal, taken back from qhull's frame), and the
+    // facets across its edges.
+    seiten.reserve(F);
+    std::vector<std::size_t> ecken;
     for (std::size_t f = 0; f < F; ++f) {
-        Rohseite& s = seiten[f];
+        ecken.clear();
         vertexT* vertex;
         vertexT** vertexp;
         if (facetten[f]->simplicial) {
-            // A triangle: its three corners, in their order below.
-            FOREACHvertex_(facetten[f]->vertices) s.ecken.push_back(punktNr(vertex->point));
+            // A triangle: its three corners, the first two swapped where qhull made it with top
+            // orientation (whose corners run clockwise seen from outside, qh_ORIENTclock).
+            FOREACHvertex_(facetten[f]->vertices) ecken.push_back(punktNr(vertex->point));
+            if (facetten[f]->toporient) std::swap(ecken[0], ecken[1]);
         } else {
-            setT* ecken = qh_facet3vertex(qh, facetten[f]);
-            FOREACHvertex_(ecken) s.ecken.push_back(punktNr(vertex->point));
-            qh_settempfree(qh, &ecken);
+            setT* umlauf = qh_facet3vertex(qh, facetten[f]);
+            FOREACHvertex_(umlauf) ecken.push_back(punktNr(vertex->point));
+            qh_settempfree(qh, &umlauf);
         }
-        const Tripel qn{facetten[f]->normal[0], facetten[f]->normal[1], facetten[f]->normal[2]};
-        if (skalar(flaechenvektor(p, s.ecken), qn) < 0) std::reverse(s.ecken.begin(), s.ecken.end());
-        s.normale = qn;
+        Seitenflaeche flaeche = o.seite(ecken);
+        if (skalar(flaeche.flaechenvektor(), r.normale(facetten[f]->normal)) < 0) {
+            std::reverse(ecken.begin(), ecken.end());
+            flaeche = o.seite(ecken);
+        }
+        std::vector<std::size_t> nachbarn;
         facetT* neighbor;
         facetT** neighborp;
-        FOREACHneighbor_(facetten[f]) s.nachbarn.push_back(nummerVon[neighbor->id]);
+        FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);
+        seiten.push_back({std::move(flaeche), std::move(nachbarn)});
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
-    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, schmaleAufnehmen(p, mass, seiten));
+    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, schmaleAufnehmen(o, seiten));
 
     // The points qhull keeps with a facet (every point that is no corner: those merging left
     // off the corners, those near it and those inside). A corner that merging drops is not
@@ -284,7 +387,7 @@ bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vecto
     }
     std::vector<bool> istEcke(n, false);
     for (const Rohseite& s : seiten)
-        for (std::size_t i : s.ecken) istEcke[i] = true;
+        for (std::size_t i : s.ecken()) istEcke[i] = true;
     for (std::size_t i = 0; i < n; ++i) {
         if (istEcke[i]) {
             bei[i] = keine;
@@ -300,218 +403,348 @@ bool qhullBauen(const std::vector<Tripel>& p, const Zweiermass& mass, std::vecto
     return true;
 }
 
-// --- The plane of each face -----------------------------------------------------------------
+// --- Merge: faces round a face that one plane holds -----------------------------------------
 
-// The plane of a face through the mean of its corners, with the normal of the area its corners
-// enclose (the mean plane of a merged facet, which qhull's hyperplane of the facet merged into
-// need not be); qhull's normal where the corners enclose no area that doubles carry.
-void ebeneSetzen(const std::vector<Tripel>& p, Rohseite& s) {
-    Tripel summe;
-    for (std::size_t i : s.ecken) summe = summe + p[i];
-    const Tripel flaeche = flaechenvektor(p, s.ecken);
-    const double fl = laenge(flaeche);
-    if (fl > 0 && std::isfinite(fl)) s.normale = (1 / fl) * flaeche;
-    s.anker = (1.0 / static_cast<double>(s.ecken.size())) * summe;
-}
+// qhull merges facets by the centrum radius, one neighbour at a time, and so can leave
+// neighbours apart that one plane holds within the tolerance (in a slab a few tolerances thick,
+// the facets of its broad sides; round a corner a tolerance off the plane of the facets about
+// it, where no two of them make a convex polygon and all of them do). A face of the hull is a
+// maximal set of points on a supporting plane: the faces round a face whose corners the best
+// plane of them all holds within the tolerance (geometry/Ausgleichsebene.h), and which face
+// the side it faces, are merged into one where the merged face, tested as a whole, runs once
+// round them all, is a convex polygon by the polygons' own test (with half its side tolerance,
+// as every face is checked), holds all their corners within the tolerance of its own plane and
+// the places qhull keeps with them within it or below, and has no corner of a face next to it
+// beyond the tolerance outside that plane. A corner inside the merged face goes with it; a
+// corner left a corner of two faces lies on the edge between them and goes from both, which
+// stay convex. Where the faces round a face fail as a whole, the face and one of them across
+// its edges are tried, then those reached first. Repeated until no faces merge; the faces are
+// then numbered afresh and every point kept with a face that went goes with the merged one.
 
-// The signed distance of place i from the plane of face s, positive outside.
-double hoehe(const std::vector<Tripel>& p, const Rohseite& s, std::size_t i) { return skalar(s.normale, p[i] - s.anker); }
+// The state of the merge: per face the face it went into (itself while it stands), per face
+// the places qhull keeps with it, per place the number of faces it is a corner of.
+struct Verschmelzung {
+    const Orte& o;
+    Rohhuelle& huelle;
+    std::vector<std::size_t> wohin;
+    std::vector<std::vector<std::size_t>> behalten;
+    std::vector<std::size_t> anzahl;
+    std::vector<std::size_t> marke;   // per face the look at the surroundings of a face that last reached it
+    std::size_t blick = 0;            // the number of that look
+    std::vector<std::size_t> ecken, mit;   // room for the corners of the faces looked at
 
-// --- Merge: neighbours that one plane holds -------------------------------------------------
-
-// Faces whose corners lie farther than this many tolerances from each other's plane (both
-// ways) are not tried for a merge: a plane that held both within the tolerance would keep each
-// one's corners within a few tolerances of the other's plane, unless both are slivers a few
-// tolerances wide (which qhull's merging and the sliver step have taken already).
-constexpr double nahGenug = 8;
-
-// qhull merges facets by the centrum radius, one neighbour at a time, and so can leave two
-// neighbours apart that one plane holds within the tolerance (in a slab a few tolerances
-// thick, the facets of its broad sides). A face of the hull is a maximal set of points on a
-// supporting plane: neighbours merge where the best plane of their corners and of the points
-// qhull keeps with them holds all of these within the tolerance (geometry/Ausgleichsebene.h),
-// no corner of a face next to them lies beyond the tolerance outside it, and the merged face
-// is a convex polygon by the polygons' own test (with half its side tolerance, as every face
-// is checked). The merged face runs round both, without the edge they shared; an end of that
-// edge left a corner of two faces only lies on the edge between them and is dropped from
-// both, which stay convex. Repeated until no two neighbours merge; the faces are then numbered
-// afresh and every point kept with a face that went goes with the merged one.
-void verschmelzen(const std::vector<Tripel>& p, const Zweiermass& mass, Rohhuelle& huelle, double eps) {
-    std::vector<Rohseite>& seiten = huelle.seiten;
-    const std::size_t S = seiten.size();
-    std::vector<std::vector<std::size_t>> behalten(S);
-    for (std::size_t i = 0; i < p.size(); ++i)
-        if (huelle.bei[i] != keine) behalten[huelle.bei[i]].push_back(i);
-    std::vector<std::size_t> anzahl(p.size(), 0);   // per corner the faces it is a corner of
-    for (const Rohseite& s : seiten)
-        for (std::size_t i : s.ecken) ++anzahl[i];
-    std::vector<std::size_t> wohin(S);
-    std::iota(wohin.begin(), wohin.end(), std::size_t{0});
-    const auto ende = [&](std::size_t f) {
+    Verschmelzung(const Orte& orte, Rohhuelle& h)
+        : o(orte), huelle(h), wohin(h.seiten.size()), behalten(h.seiten.size()), anzahl(orte.p.size(), 0),
+          marke(h.seiten.size(), keine) {
+        std::iota(wohin.begin(), wohin.end(), std::size_t{0});
+        for (std::size_t i = 0; i < h.bei.size(); ++i)
+            if (h.bei[i] != keine) behalten[h.bei[i]].push_back(i);
+        for (const Rohseite& s : h.seiten)
+            for (std::size_t i : s.ecken()) ++anzahl[i];
+    }
+    std::size_t ende(std::size_t f) const {
         while (wohin[f] != f) f = wohin[f];
         return f;
-    };
-    const auto nah = [&](const Rohseite& s, const Rohseite& t) {
-        return std::all_of(t.ecken.begin(), t.ecken.end(),
-                           [&](std::size_t i) { return std::fabs(hoehe(p, s, i)) <= nahGenug * eps; });
-    };
-    const auto konvex = [&](const std::vector<std::size_t>& ecken) {
-        if (ecken.size() < 3) return false;
-        std::vector<Tripel> kette;
-        for (std::size_t i : ecken) kette.push_back(mass.zurueck(p[i]));
-        kette.push_back(kette.front());
-        return kettenKonvex(kette, 0.5);
-    };
-    std::vector<std::size_t> stelle(p.size(), keine);   // a corner's place in g's walk, while tried
+    }
+    const Rohseite& seite(std::size_t f) const { return huelle.seiten[f]; }
+};
 
-    // Merges g into f where it may; true where it did.
-    const auto versuchen = [&](std::size_t f, std::size_t g) {
-        const std::vector<std::size_t>& a = seiten[f].ecken;
-        const std::vector<std::size_t>& b = seiten[g].ecken;
-        const std::size_t na = a.size(), nb = b.size();
-        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = j;
-        // The edges of f that g runs the other way: one unbroken chain a[k0] ... a[k0 + m].
-        const auto geteilt = [&](std::size_t k) {
-            const std::size_t u = stelle[a[k % na]], v = stelle[a[(k + 1) % na]];
-            return u != keine && v != keine && (v + 1) % nb == u;
-        };
-        std::size_t m = 0, k0 = na;
-        for (std::size_t k = 0; k < na; ++k) {
-            if (!geteilt(k)) continue;
-            ++m;
-            if (!geteilt(k + na - 1)) k0 = k0 == na ? k : na + 1;   // a second start: two chains
+// The faces round f that one plane holds with f within the tolerance, in the order they are
+// reached (f first): each face across an edge of those taken that faces the side of that plane,
+// whose corners the best plane of all corners taken so far holds along with them, with the
+// places kept with any of them within the tolerance of that plane or below it.
+void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gegend) {
+    const std::vector<Tripel>& p = v.o.p;
+    const double eps = v.o.eps;
+    const std::size_t blick = ++v.blick;
+    gegend.assign(1, f);
+    v.marke[f] = blick;
+    // The corners taken so far, and the plane that holds them (f's own to begin with).
+    std::vector<std::size_t>& ecken = v.ecken;
+    ecken = v.seite(f).ecken();
+    Tripel normale = v.seite(f).flaeche.normale(), punkt = v.seite(f).flaeche.mitte();
+    const auto hoehe = [&](std::size_t i) { return skalar(normale, p[i] - punkt); };
+    // The places kept with the faces lie within the tolerance of that plane or below it.
+    const auto darunter = [&](std::size_t g) {
+        return std::all_of(v.behalten[g].begin(), v.behalten[g].end(), [&](std::size_t i) { return hoehe(i) <= eps; });
+    };
+    if (!darunter(f)) return;
+    for (std::size_t k = 0; k < gegend.size(); ++k)
+        for (std::size_t g0 : v.seite(gegend[k]).nachbarn) {
+            const std::size_t g = v.ende(g0);
+            if (v.marke[g] == blick) continue;
+            // A face that turns away from the plane (a thin solid's rim, folding back under its
+            // broad side) is no part of a face on it, however near its corners lie.
+            if (!(skalar(v.seite(g).flaeche.normale(), normale) > 0)) continue;
+            const std::vector<std::size_t>& neue = v.seite(g).ecken();
+            if (std::any_of(neue.begin(), neue.end(),
+                            [&](std::size_t i) { return std::fabs(hoehe(i)) > grenzen::verschmelzNaehe * eps; }))
+                continue;
+            const Tripel vorherNormale = normale, vorherPunkt = punkt;
+            if (std::any_of(neue.begin(), neue.end(), [&](std::size_t i) { return std::fabs(hoehe(i)) > eps; })) {
+                // Beyond the plane so far: the best plane of all corners decides.
+                std::vector<std::size_t>& mit = v.mit;
+                mit = ecken;
+                mit.insert(mit.end(), neue.begin(), neue.end());
+                const std::optional<Ausgleichsebene> e = ausgleichsebene(p, normale, mit);
+                if (!e || !(e->abstand <= eps)) continue;
+                normale = e->normale;
+                punkt = e->punkt;
+            }
+            if (!darunter(g) || !std::all_of(gegend.begin(), gegend.end(), darunter)) {
+                normale = vorherNormale;
+                punkt = vorherPunkt;
+                continue;
+            }
+            v.marke[g] = blick;
+            gegend.push_back(g);
+            ecken.insert(ecken.end(), neue.begin(), neue.end());
         }
-        std::vector<std::size_t> walk, innen;
-        std::size_t tb = 0;
-        const bool eineKette = m >= 1 && m < na && m < nb && k0 < na;
-        if (eineKette) {
-            tb = stelle[a[(k0 + m) % na]];
-            for (std::size_t j = m; j <= na; ++j) walk.push_back(a[(k0 + j) % na]);
-            for (std::size_t j = m + 1; j < nb; ++j) walk.push_back(b[(tb + j) % nb]);
-            for (std::size_t j = 1; j < m; ++j) innen.push_back(a[(k0 + j) % na]);
-        }
-        for (std::size_t j = 0; j < nb; ++j) stelle[b[j]] = keine;
-        if (!eineKette) return false;
-        // Inside the merged face the chain's inner corners are corners of no face any more.
-        if (std::any_of(innen.begin(), innen.end(), [&](std::size_t i) { return anzahl[i] != 2; })) return false;
-        // The chain's ends, a corner of one face less; one left a corner of two lies on an edge
-        // and goes from the merged face and from the other face at it.
-        std::vector<std::pair<std::size_t, std::size_t>> fallen;   // (corner, face that loses it too)
-        for (std::size_t e : {a[k0], a[(k0 + m) % na]}) {
-            if (anzahl[e] < 3) return false;
-            if (anzahl[e] > 3) continue;
+}
+
+// The faces merged: the walk round them all, its corners inside, and the corners that go from
+// it and from the face beside it.
+struct Vereinigung {
+    std::vector<std::size_t> umlauf;   // the merged walk before the corners on an edge go
+    std::vector<std::size_t> innen;    // corners of the faces that lie inside the merged one
+    std::vector<std::pair<std::size_t, std::size_t>> fallen;   // (corner, the other face at it)
+};
+
+// The shared chain: the walk round the faces (their edges that no other of them runs the
+// other way, joined), the corners inside it, and the corners left a corner of two faces. None
+// where the edges do not close to one walk that passes each corner once, or where a corner is
+// left a corner of fewer than two faces.
+std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::vector<std::size_t>& gegend) {
+    std::vector<std::pair<std::size_t, std::size_t>> kanten;
+    for (std::size_t f : gegend) {
+        const std::vector<std::size_t>& e = v.seite(f).ecken();
+        for (std::size_t k = 0; k < e.size(); ++k) kanten.emplace_back(e[k], e[(k + 1) % e.size()]);
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> sortiert = kanten;
+    std::sort(sortiert.begin(), sortiert.end());
+    const auto innenKante = [&](std::size_t a, std::size_t b) {
+        return std::binary_search(sortiert.begin(), sortiert.end(), std::pair{b, a});
+    };
+    // Per corner on the border the corner after it; a corner with two is passed twice.
+    std::vector<std::pair<std::size_t, std::size_t>> weiter;
+    for (const auto& [a, b] : kanten)
+        if (!innenKante(a, b)) weiter.emplace_back(a, b);
+    if (weiter.size() < 3) return std::nullopt;
+    const std::size_t randKanten = weiter.size();
+    const std::size_t start = weiter.front().first;
+    std::sort(weiter.begin(), weiter.end());
+    for (std::size_t k = 1; k < weiter.size(); ++k)
+        if (weiter[k].first == weiter[k - 1].first) return std::nullopt;
+    Vereinigung u;
+    for (std::size_t a = start;;) {
+        u.umlauf.push_back(a);
+        const auto it = std::lower_bound(weiter.begin(), weiter.end(), std::pair{a, std::size_t{0}});
+        if (it == weiter.end() || it->first != a) return std::nullopt;
+        a = it->second;
+        if (a == start) break;
+        if (u.umlauf.size() > randKanten) return std::nullopt;
+    }
+    // A second walk (the faces enclose another): not one face.
+    if (u.umlauf.size() != randKanten) return std::nullopt;
+    // The corners by the number of the faces among them that have them: those inside are
+    // corners of no other face; one on the border stays a corner of the others and the merged
+    // face, and where those are two, it lies on the edge between them.
+    std::vector<std::size_t> ecken;
+    for (const auto& [a, b] : kanten) ecken.push_back(a);
+    std::sort(ecken.begin(), ecken.end());
+    for (std::size_t k = 0; k < ecken.size();) {
+        std::size_t j = k;
+        while (j < ecken.size() && ecken[j] == ecken[k]) ++j;
+        const std::size_t i = ecken[k], dabei = j - k;
+        if (v.anzahl[i] < dabei) return std::nullopt;
+        const std::size_t sonst = v.anzahl[i] - dabei;
+        const bool amRand = std::binary_search(weiter.begin(), weiter.end(), std::pair{i, std::size_t{0}},
+                                               [](const auto& x, const auto& y) { return x.first < y.first; });
+        if (!amRand) {
+            if (sonst != 0) return std::nullopt;
+            u.innen.push_back(i);
+        } else if (sonst < 1) {
+            return std::nullopt;
+        } else if (sonst == 1) {
+            // The one face beside them at it: across an edge of one of them.
             std::optional<std::size_t> dritte;
-            for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
-                for (std::size_t h0 : *liste) {
-                    const std::size_t h = ende(h0);
-                    if (h == f || h == g || dritte) continue;
-                    const std::vector<std::size_t>& c = seiten[h].ecken;
-                    if (std::find(c.begin(), c.end(), e) != c.end()) dritte = h;
+            for (std::size_t f : gegend)
+                for (std::size_t h0 : v.seite(f).nachbarn) {
+                    const std::size_t h = v.ende(h0);
+                    const std::vector<std::size_t>& c = v.seite(h).ecken();
+                    if (!dritte && std::find(gegend.begin(), gegend.end(), h) == gegend.end() &&
+                        std::find(c.begin(), c.end(), i) != c.end())
+                        dritte = h;
                 }
-            if (!dritte) return false;
-            fallen.emplace_back(e, *dritte);
+            if (!dritte) return std::nullopt;
+            u.fallen.emplace_back(i, *dritte);
         }
-        std::vector<std::size_t> neu;
-        for (std::size_t i : walk)
-            if (std::none_of(fallen.begin(), fallen.end(), [&](const auto& x) { return x.first == i; })) neu.push_back(i);
-        // A corner that goes lies on the edge that stays: within the tolerance of the segment
-        // between its neighbours in the merged walk.
-        for (const auto& [e, h] : fallen) {
-            const std::size_t j = static_cast<std::size_t>(std::find(walk.begin(), walk.end(), e) - walk.begin());
-            const Tripel& u = p[walk[(j + walk.size() - 1) % walk.size()]];
-            const Tripel d = p[walk[(j + 1) % walk.size()]] - u, q = p[e] - u;
-            const double l = laenge(d), t = skalar(q, d);
-            if (!(l > 0) || t < 0 || t > l * l || laenge(kreuz(d, q)) > eps * l) return false;
-        }
-        if (!konvex(neu)) return false;
-        std::vector<std::pair<std::size_t, std::vector<std::size_t>>> andere;
-        for (const auto& [e, h] : fallen) {
-            std::vector<std::size_t> c = seiten[h].ecken;
-            c.erase(std::remove(c.begin(), c.end(), e), c.end());
-            for (auto& [h2, c2] : andere)
-                if (h2 == h) c2.erase(std::remove(c2.begin(), c2.end(), e), c2.end());
-            if (std::none_of(andere.begin(), andere.end(), [&](const auto& x) { return x.first == h; }))
-                andere.emplace_back(h, std::move(c));
-        }
-        for (const auto& [h, c] : andere)
-            if (!konvex(c)) return false;
-        // The best plane of the corners of both and the points kept with them.
-        std::vector<std::size_t> alle = walk;
-        alle.insert(alle.end(), innen.begin(), innen.end());
-        alle.insert(alle.end(), behalten[f].begin(), behalten[f].end());
-        alle.insert(alle.end(), behalten[g].begin(), behalten[g].end());
-        const Tripel flaeche = flaechenvektor(p, neu);
-        const std::optional<Ausgleichsebene> e = ausgleichsebene(p, flaeche, alle);
-        if (!e || !(e->abstand <= eps)) return false;
-        Rohseite vereint;
-        vereint.normale = skalar(e->normale, flaeche) < 0 ? -e->normale : e->normale;
-        vereint.anker = e->punkt;
-        // No corner of a face next to both lies beyond the tolerance outside that plane.
-        for (const std::vector<std::size_t>* liste : {&seiten[f].nachbarn, &seiten[g].nachbarn})
-            for (std::size_t h0 : *liste)
-                for (std::size_t i : seiten[ende(h0)].ecken)
-                    if (hoehe(p, vereint, i) > eps) return false;
-        // Merged.
-        for (std::size_t i : innen) anzahl[i] = 0;
-        for (std::size_t i : {a[k0], a[(k0 + m) % na]}) --anzahl[i];
-        for (const auto& [i, h] : fallen) anzahl[i] = 0;
-        for (auto& [h, c] : andere) {
-            seiten[h].ecken = std::move(c);
-            ebeneSetzen(p, seiten[h]);
-        }
-        vereint.ecken = std::move(neu);
-        vereint.nachbarn = seiten[f].nachbarn;
-        vereint.nachbarn.insert(vereint.nachbarn.end(), seiten[g].nachbarn.begin(), seiten[g].nachbarn.end());
-        seiten[f] = std::move(vereint);
-        seiten[g].ecken.clear();
-        behalten[f].insert(behalten[f].end(), behalten[g].begin(), behalten[g].end());
-        behalten[f].insert(behalten[f].end(), innen.begin(), innen.end());
-        for (const auto& [i, h] : fallen) behalten[f].push_back(i);
-        for (std::size_t i : innen) huelle.bei[i] = f;
-        for (const auto& [i, h] : fallen) huelle.bei[i] = f;
-        wohin[g] = f;
-        return true;
-    };
+        k = j;
+    }
+    return u;
+}
 
+// The merged face and the faces beside it that lose a corner, where the merge holds: every
+// corner that goes lies within the tolerance of the edge that stays, every face concerned is a
+// convex polygon (with half its side tolerance), the merged face holds every point of the
+// faces within the tolerance of its plane, and no corner of a face next to it lies beyond the
+// tolerance outside that plane.
+struct Verschmolzen {
+    Seitenflaeche flaeche;
+    std::vector<std::pair<std::size_t, Seitenflaeche>> andere;
+};
+
+std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std::vector<std::size_t>& gegend,
+                                               const Vereinigung& u) {
+    const std::vector<Tripel>& p = v.o.p;
+    const double eps = v.o.eps;
+    const auto geht = [&](std::size_t i) {
+        return std::any_of(u.fallen.begin(), u.fallen.end(), [&](const auto& x) { return x.first == i; });
+    };
+    const std::vector<std::size_t>& w = u.umlauf;
+    std::vector<std::size_t> neu;
+    for (std::size_t k = 0; k < w.size(); ++k) {
+        if (!geht(w[k])) {
+            neu.push_back(w[k]);
+            continue;
+        }
+        // It lies on the edge that stays: within the tolerance of the segment between its
+        // neighbours in the merged walk.
+        const Tripel& a = p[w[(k + w.size() - 1) % w.size()]];
+        const Tripel& b = p[w[(k + 1) % w.size()]];
+        if (!(streckenabstand(p[w[k]], a, b) <= eps)) return std::nullopt;
+    }
+    Verschmolzen ergebnis{v.o.seite(neu), {}};
+    const Seitenflaeche& flaeche = ergebnis.flaeche;
+    if (!flaeche.konvex(0.5)) return std::nullopt;
+    // The faces all face the side the merged one faces: none folds back under another.
+    if (std::any_of(gegend.begin(), gegend.end(),
+                    [&](std::size_t f) { return !(skalar(v.seite(f).flaeche.normale(), flaeche.normale()) > 0); }))
+        return std::nullopt;
+    // The faces beside it without the corners that go.
+    for (const auto& [i, h] : u.fallen) {
+        if (std::any_of(ergebnis.andere.begin(), ergebnis.andere.end(), [&](const auto& x) { return x.first == h; }))
+            continue;
+        std::vector<std::size_t> c = v.seite(h).ecken();
+        c.erase(std::remove_if(c.begin(), c.end(), geht), c.end());
+        Seitenflaeche andere = v.o.seite(std::move(c));
+        if (!andere.konvex(0.5)) return std::nullopt;
+        ergebnis.andere.emplace_back(h, std::move(andere));
+    }
+    // Every corner of the faces within the tolerance of the merged face's plane, and every
+    // place kept with them within it or below.
+    const auto nah = [&](std::size_t i) { return std::fabs(flaeche.abstand(p[i])) <= eps; };
+    const auto darunter = [&](std::size_t i) { return flaeche.abstand(p[i]) <= eps; };
+    for (std::size_t f : gegend) {
+        const std::vector<std::size_t>& e = v.seite(f).ecken();
+        if (!std::all_of(e.begin(), e.end(), nah) || !std::all_of(v.behalten[f].begin(), v.behalten[f].end(), darunter))
+            return std::nullopt;
+    }
+    // No corner of a face next to it beyond the tolerance outside its plane.
+    for (std::size_t f : gegend)
+        for (std::size_t h0 : v.seite(f).nachbarn)
+            for (std::size_t i : v.seite(v.ende(h0)).ecken())
+                if (flaeche.abstand(p[i]) > eps) return std::nullopt;
+    return ergebnis;
+}
+
+// The bookkeeping of a merge: the first of the faces becomes the merged one and takes the
+// others' neighbours and kept places, and the corners that went from it; the others go into
+// it; the faces beside it that lost a corner take their new walks; every corner counts its
+// faces afresh.
+void verbuchen(Verschmelzung& v, const std::vector<std::size_t>& gegend, const Vereinigung& u, Verschmolzen&& m) {
+    std::vector<Rohseite>& seiten = v.huelle.seiten;
+    const std::size_t f = gegend.front();
+    for (std::size_t g : gegend)
+        for (std::size_t i : seiten[g].ecken()) --v.anzahl[i];
+    for (std::size_t i : m.flaeche.ecken().index()) ++v.anzahl[i];
+    for (auto& [h, flaeche] : m.andere) {
+        for (std::size_t i : seiten[h].ecken()) --v.anzahl[i];
+        for (std::size_t i : flaeche.ecken().index()) ++v.anzahl[i];
+        seiten[h].flaeche = std::move(flaeche);
+    }
+    std::vector<std::size_t> nachbarn;
+    for (std::size_t g : gegend) {
+        nachbarn.insert(nachbarn.end(), seiten[g].nachbarn.begin(), seiten[g].nachbarn.end());
+        if (g == f) continue;
+        v.behalten[f].insert(v.behalten[f].end(), v.behalten[g].begin(), v.behalten[g].end());
+        v.behalten[g].clear();
+        v.wohin[g] = f;
+    }
+    seiten[f].flaeche = std::move(m.flaeche);
+    seiten[f].nachbarn = std::move(nachbarn);
+    for (std::size_t i : u.innen) {
+        v.behalten[f].push_back(i);
+        v.huelle.bei[i] = f;
+    }
+    for (const auto& [i, h] : u.fallen) {
+        v.behalten[f].push_back(i);
+        v.huelle.bei[i] = f;
+    }
+}
+
+void verschmelzen(const Orte& o, Rohhuelle& huelle) {
+    Verschmelzung v(o, huelle);
+    const std::size_t S = huelle.seiten.size();
     bool verschmolzen = false;
+    std::vector<std::size_t> gegend;
     for (bool weiter = true; weiter;) {
         weiter = false;
         for (std::size_t f = 0; f < S; ++f) {
-            if (wohin[f] != f) continue;
-            for (std::size_t k = 0; k < seiten[f].nachbarn.size(); ++k) {
-                const std::size_t g = ende(seiten[f].nachbarn[k]);
-                if (g == f || !(nah(seiten[f], seiten[g]) || nah(seiten[g], seiten[f]))) continue;
-                if (versuchen(f, g)) weiter = verschmolzen = true;
+            if (v.wohin[f] != f) continue;
+            ebeneGegend(v, f, gegend);
+            if (gegend.size() < 2) continue;
+            const auto versuchen = [&](const std::vector<std::size_t>& welche) {
+                const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
+                if (!u) return false;
+                std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
+                if (!m) return false;
+                verbuchen(v, welche, *u, std::move(*m));
+                return true;
+            };
+            // All of them; else f and one of them across an edge of f; else those reached
+            // first.
+            bool getan = versuchen(gegend);
+            for (std::size_t k = 1; k < gegend.size() && !getan; ++k) {
+                const std::vector<std::size_t>& n = v.seite(f).nachbarn;
+                if (std::any_of(n.begin(), n.end(), [&](std::size_t g0) { return v.ende(g0) == gegend[k]; }))
+                    getan = versuchen({f, gegend[k]});
             }
+            for (std::size_t k = gegend.size() - 1; k > 2 && !getan; --k)
+                getan = versuchen(std::vector<std::size_t>(gegend.begin(), gegend.begin() + static_cast<std::ptrdiff_t>(k)));
+            if (getan) weiter = verschmolzen = true;
         }
     }
     if (!verschmolzen) return;
-    for (std::size_t f = 0; f < S; ++f) wohin[f] = ende(f);
-    const std::vector<std::size_t> nummer = bleibendeSeiten(seiten, wohin);
+    for (std::size_t f = 0; f < S; ++f) v.wohin[f] = v.ende(f);
+    const std::vector<std::size_t> nummer = bleibendeSeiten(huelle.seiten, v.wohin);
     for (std::size_t& f : huelle.bei)
         if (f != keine) f = nummer[f];
 }
 
 // --- Assign: the points onto their faces ------------------------------------------------------
 
-// Each face holds its corners, and every point kept with it or with a neighbour (qhull's bei)
-// that lies within the tolerance of its plane: a point on an edge belongs to both faces.
-void zuordnen(const std::vector<Tripel>& p, std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei,
-              double eps) {
-    for (Rohseite& s : seiten) s.punkte = s.ecken;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const std::size_t f = bei[i];
+// Per face its points, ascending: its corners, and every point kept with it or with a
+// neighbour (qhull's bei) that lies within the tolerance of its plane (a point on an edge
+// belongs to both faces).
+std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h) {
+    const std::vector<Rohseite>& seiten = h.seiten;
+    std::vector<std::vector<std::size_t>> punkte(seiten.size());
+    for (std::size_t f = 0; f < seiten.size(); ++f) punkte[f] = seiten[f].ecken();
+    for (std::size_t i = 0; i < o.p.size(); ++i) {
+        const std::size_t f = h.bei[i];
         if (f == keine) continue;
         const auto nimm = [&](std::size_t g) {
-            if (std::fabs(hoehe(p, seiten[g], i)) <= eps) seiten[g].punkte.push_back(i);
+            if (std::fabs(seiten[g].flaeche.abstand(o.p[i])) <= o.eps) punkte[g].push_back(i);
         };
         nimm(f);
         for (std::size_t g : seiten[f].nachbarn) nimm(g);
     }
-    for (Rohseite& s : seiten) {
-        std::sort(s.punkte.begin(), s.punkte.end());
-        s.punkte.erase(std::unique(s.punkte.begin(), s.punkte.end()), s.punkte.end());
+    for (std::vector<std::size_t>& q : punkte) {
+        std::sort(q.begin(), q.end());
+        q.erase(std::unique(q.begin(), q.end()), q.end());
     }
+    return punkte;
 }
 
 // --- Check: the faces, the surface and the points -------------------------------------------
@@ -525,22 +758,21 @@ enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
 // Every face within the tolerance of its plane and convex, every corner a corner of three
 // faces, the surface convex, and every point kept with a face inside the hull or on it (see
 // Huellensuche.h).
-Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<Rohseite>& seiten,
-             const std::vector<std::size_t>& bei, double eps) {
+Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
+    const std::vector<Tripel>& p = o.p;
+    const double eps = o.eps;
     const std::size_t S = seiten.size();
+    const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].flaeche.abstand(p[i]); };
     bool allesGut = true, alleKonvex = true;
-    std::vector<Tripel> kette;
     for (const Rohseite& s : seiten) {
         // Every corner within the tolerance of the face's plane, and its corners convex (a clear
         // triangle is, without further question).
-        bool eben = true;
-        for (std::size_t i : s.ecken) eben = eben && std::fabs(hoehe(p, s, i)) <= eps;
-        kette.clear();
-        for (std::size_t i : s.ecken) kette.push_back(mass.zurueck(p[i]));
-        kette.push_back(kette.front());
-        const bool konvex = kettenKonvex(kette, 0.5);
+        const std::vector<std::size_t>& e = s.ecken();
+        const bool eben =
+            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return std::fabs(s.flaeche.abstand(p[i])) <= eps; });
+        const bool konvex = s.flaeche.konvex(0.5);
         // Without the margin, as the polygon will ask it once registered.
-        alleKonvex = alleKonvex && (konvex || kettenKonvex(kette));
+        alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
         allesGut = allesGut && eben && konvex;
     }
     const auto ergebnis = [&] { return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex; };
@@ -550,28 +782,20 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
     {
         std::vector<std::size_t> anzahl(p.size(), 0);
         for (const Rohseite& s : seiten)
-            for (std::size_t i : s.ecken) ++anzahl[i];
+            for (std::size_t i : s.ecken()) ++anzahl[i];
         for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 3);
     }
     // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
     // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
     for (std::size_t f = 0; f < S && allesGut; ++f)
         for (std::size_t g : seiten[f].nachbarn)
-            for (std::size_t i : seiten[g].ecken) allesGut = allesGut && hoehe(p, seiten[f], i) <= eps;
+            for (std::size_t i : seiten[g].ecken()) allesGut = allesGut && hoehe(f, i) <= eps;
     if (!allesGut) return ergebnis();
-    // Place i lies within the tolerance of face f's polygon: within it of its plane, and its
-    // foot on the plane within it of every edge's line, on the inner side.
+    // Place i lies within the tolerance of face f: its foot on the plane lies in the face or
+    // within the tolerance of its border.
     const auto ueberSeite = [&](std::size_t f, std::size_t i) {
-        const std::vector<std::size_t>& e = seiten[f].ecken;
-        for (std::size_t k = 0; k < e.size(); ++k) {
-            const Tripel& a = p[e[k]];
-            const Tripel kante = p[e[(k + 1) % e.size()]] - a;
-            const double l = laenge(kante);
-            if (!(l > eps)) continue;
-            // Counter-clockwise about the outward normal: (b − a) × n points away from the face.
-            if (skalar(kreuz(kante, seiten[f].normale), p[i] - a) > eps * l) return false;
-        }
-        return true;
+        const Seitenflaeche& s = seiten[f].flaeche;
+        return s.lageInDerEbene(s.inDerEbene(p[i]), eps) != Seitenflaeche::Lage::aussen;
     };
     // Place i, kept with face f, lies inside the hull or on it. Every face's plane passes it
     // within the tolerance (checked below), but that says little where faces meet at a
@@ -585,15 +809,15 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
     const auto innenOderAuf = [&](std::size_t i, std::size_t f) {
         std::size_t start = f;
         for (std::size_t g : seiten[f].nachbarn)
-            if (hoehe(p, seiten[g], i) > hoehe(p, seiten[start], i)) start = g;
-        if (hoehe(p, seiten[start], i) < -eps) return true;
+            if (hoehe(g, i) > hoehe(start, i)) start = g;
+        if (hoehe(start, i) < -eps) return true;
         schlange.assign(1, start);
         gesehen[start] = i;
         for (std::size_t k = 0; k < schlange.size(); ++k) {
             const std::size_t g = schlange[k];
             if (ueberSeite(g, i)) return true;
             for (std::size_t h : seiten[g].nachbarn)
-                if (gesehen[h] != i && std::fabs(hoehe(p, seiten[h], i)) <= eps) {
+                if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
                     gesehen[h] = i;
                     schlange.push_back(h);
                 }
@@ -606,30 +830,26 @@ Lauf pruefen(const std::vector<Tripel>& p, const Zweiermass& mass, const std::ve
     for (std::size_t i = 0; i < p.size() && allesGut; ++i) {
         const std::size_t f = bei[i];
         if (f == keine) continue;
-        allesGut = hoehe(p, seiten[f], i) <= eps;
-        for (std::size_t g : seiten[f].nachbarn) allesGut = allesGut && hoehe(p, seiten[g], i) <= eps;
+        allesGut = hoehe(f, i) <= eps;
+        for (std::size_t g : seiten[f].nachbarn) allesGut = allesGut && hoehe(g, i) <= eps;
         allesGut = allesGut && innenOderAuf(i, f);
     }
     return ergebnis();
 }
 
-// One run of qhull, its faces' planes set, its neighbours in one plane merged, its points
-// assigned, and every face checked.
-Lauf qhullSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, const std::vector<coordT>& koord,
-                 double eps, double radius, double rundung, std::vector<Rohseite>& seiten) {
-    Rohhuelle h;
-    if (!qhullBauen(p, mass, koord, radius, rundung, h)) return Lauf::fehler;
-    for (Rohseite& s : h.seiten) ebeneSetzen(p, s);
-    verschmelzen(p, mass, h, eps);
-    zuordnen(p, h.seiten, h.bei, eps);
-    const Lauf lauf = pruefen(p, mass, h.seiten, h.bei, eps);
-    seiten = std::move(h.seiten);
-    return lauf;
+// One run of qhull in the frame r, its neighbours in one plane merged, and every face checked.
+Lauf qhullSeiten(const Orte& o, const Rechenrahmen& r, double radius, double rundung, Rohhuelle& h) {
+    if (!qhullBauen(o, r, radius, rundung, h)) return Lauf::fehler;
+    verschmelzen(o, h);
+    return pruefen(o, h.seiten, h.bei);
 }
 
 // The faces of a cloud of places that spans space: qhull's merged facets, or, where one of
-// them fails its check, those of a smaller merging radius (see Huellensuche.h).
-std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>& p, const Zweiermass& mass, double eps) {
+// them fails its check, those of a thin cloud's stretched frame or of a smaller merging radius
+// (see Huellensuche.h). naeherung: the unit normal of a plane near the cloud's best one.
+std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung) {
+    const std::vector<Tripel>& p = o.p;
+    const double eps = o.eps;
     // qhull computes with the places about the centre of their box, where the coordinates carry
     // the most digits. The rounding error of its distances: two units of the last place of the
     // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
@@ -638,31 +858,35 @@ std::optional<std::vector<Rohseite>> raeumlicheSeiten(const std::vector<Tripel>&
     // one or two. Every face is checked against the tolerance afterwards, so an estimate too
     // small for some cloud costs a second run, never a wrong face.
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
-    const Lagebox box = lagebox(p);
-    const Tripel mitte{box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
-    std::vector<coordT> koord(3 * p.size());
-    double groesste = 0;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        koord[3 * i] = p[i].x - mitte.x;
-        koord[3 * i + 1] = p[i].y - mitte.y;
-        koord[3 * i + 2] = p[i].z - mitte.z;
-        for (int k = 0; k < 3; ++k) groesste = std::max(groesste, std::fabs(koord[3 * i + k]));
-    }
-    const double rundung = 2 * letzteStelle(groesste);
-    std::vector<Rohseite> seiten;
+    const Rechenrahmen rahmen = gewoehnlicherRahmen(p);
+    Rohhuelle seiten;
     // The faces of the last run that failed a check, and of the last one whose faces were all
     // convex polygons all the same.
-    std::optional<std::vector<Rohseite>> zuletzt, zuletztKonvex;
-    // Half the tolerance first: a single merge moves a far corner up to three times the
-    // centrum radius off the neighbour's plane, half as much off the plane of both. Last,
-    // qhull's own estimate of its rounding, should the smaller one have failed it.
-    const std::pair<double, double> laeufe[] = {{eps / 2, rundung}, {eps / 8, rundung}, {eps / 32, rundung},
-                                                {0.0, rundung}, {0.0, 0.0}};
-    for (const auto& [radius, r] : laeufe) {
-        const Lauf lauf = qhullSeiten(p, mass, koord, eps, radius, r, seiten);
-        if (lauf == Lauf::gut) return seiten;
+    std::optional<Rohhuelle> zuletzt, zuletztKonvex;
+    const auto versuchen = [&](const Rechenrahmen& r, double radius, double rundung) {
+        const Lauf lauf = qhullSeiten(o, r, radius, rundung, seiten);
+        if (lauf == Lauf::gut) return true;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
-        if (lauf != Lauf::fehler) zuletzt = seiten;
+        if (lauf != Lauf::fehler) zuletzt = std::move(seiten);
+        return false;
+    };
+    // Half the tolerance first: a single merge moves a far corner up to three times the
+    // centrum radius off the neighbour's plane, half as much off the plane of both. Then
+    // smaller radii, and qhull's own estimate of its rounding, should the smaller one have
+    // failed it.
+    const std::pair<double, double> laeufe[] = {{eps / 2, rahmen.rundung}, {eps / 8, rahmen.rundung},
+                                                {eps / 32, rahmen.rundung}, {0.0, rahmen.rundung}, {0.0, 0.0}};
+    for (const auto& [radius, rundung] : laeufe)
+        if (versuchen(rahmen, radius, rundung)) return seiten;
+    // A thin cloud in the frame of its best plane, stretched, its facets merged by the search
+    // alone.
+    if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, naeherung); e && e->abstand > 0) {
+        const double weite = lagebox(p).weite();
+        if (2 * e->abstand < grenzen::duennAnteil * weite) {
+            const double dehnung = std::ldexp(1.0, std::ilogb(weite / (2 * e->abstand)));
+            const Rechenrahmen gedehnt = gedehnterRahmen(p, *e, dehnung);
+            if (versuchen(gedehnt, 0, gedehnt.rundung)) return seiten;
+        }
     }
     // Not even the faces of qhull's own rounding pass every check (a place a tolerance or two
     // from another far from the origin, where qhull's arithmetic cannot see the slivers
@@ -757,11 +981,13 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     std::vector<Tripel> verschiedene;
     verschiedene.reserve(vertreter.size());
     for (std::size_t i : vertreter) verschiedene.push_back(p[i]);
-    const std::optional<std::vector<Rohseite>> roh = raeumlicheSeiten(verschiedene, w.mass, eps);
+    const Orte einheitsorte{verschiedene, w.mass, eps};
+    std::optional<Rohhuelle> roh = raeumlicheSeiten(einheitsorte, g.normale);
     if (!roh) {
         b.fehler = true;
         return b;
     }
+    const std::vector<std::vector<std::size_t>> punkte = zuordnen(einheitsorte, *roh);
     // Each face holds every point at the place of one of its points; its corners are the
     // places' representatives. The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1],
     // ascending.
@@ -772,33 +998,37 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         std::vector<std::size_t> frei(anAb.begin(), anAb.end() - 1);
         for (std::size_t i = 0; i < gleich.size(); ++i) an[frei[gleich[i]]++] = i;
     }
-    b.punkte.reserve(roh->size());
-    b.ecken.reserve(roh->size());
-    b.stellen.reserve(roh->size());
-    b.nachbarn.reserve(roh->size());
-    b.normalen.reserve(roh->size());
+    const std::size_t F = roh->seiten.size();
+    b.punkte.reserve(F);
+    b.ecken.reserve(F);
+    b.stellen.reserve(F);
+    b.nachbarn.reserve(F);
+    b.normalen.reserve(F);
     std::vector<std::size_t> alle;
-    for (const Rohseite& s : *roh) {
+    for (std::size_t f = 0; f < F; ++f) {
+        Rohseite& s = roh->seiten[f];
         alle.clear();
-        for (std::size_t d : s.punkte) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
+        for (std::size_t d : punkte[f]) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
         std::sort(alle.begin(), alle.end());
         b.punkte.emplace_back(alle.begin(), alle.end());
         std::vector<std::size_t> ecken;
-        ecken.reserve(s.ecken.size());
-        for (std::size_t d : s.ecken) ecken.push_back(vertreter[d]);
+        ecken.reserve(s.ecken().size());
+        for (std::size_t d : s.ecken()) ecken.push_back(vertreter[d]);
         b.ecken.push_back(std::move(ecken));
-        b.nachbarn.push_back(s.nachbarn);
+        b.nachbarn.push_back(std::move(s.nachbarn));
         std::vector<std::size_t> stellen;
-        stellen.reserve(s.punkte.size());
-        for (std::size_t d : s.punkte) stellen.push_back(vertreter[d]);
+        stellen.reserve(punkte[f].size());
+        for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.emplace_back(s.normale);
+        b.normalen.emplace_back(s.flaeche.normale());
     }
     return b;
 }
 
 }  // namespace
+
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) { return seiten(pkte); }
 
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     Ebenenbefund roh = seiten(pkte);

@@ -17,27 +17,38 @@
 // inside a face is dropped; every point that is no corner is kept with its nearest facet (a
 // dropped corner qhull keeps with none is taken with the facet it lies least below). qhull is
 // told the rounding of its distances (a couple of units of the last place; its own worst-case
-// estimate would merge beyond the tolerance). A face's corners are the merged facet's
-// vertices in their order round it; its points are the corners and the kept points within
-// the tolerance of its plane (the mean plane of its corners, its normal that of their area),
-// those of its neighbours included (a point on an edge lies on both faces). A facet whose
-// corners lie within the tolerance of one line (a sliver between two places a few tolerances
-// apart) is no polygon: it goes into the facet across its longest edge, which takes its other
-// corners on that edge. Every face is checked before it is taken: all its corners within the
-// tolerance of its plane, its corners a convex polygon by the polygons' own test
-// (geometry/Vieleckpruefung.h) with half its side tolerance, so that rounding cannot turn it
-// into a refused one, every corner a corner of three faces, no corner of a neighbour and no
-// kept point beyond the tolerance outside its plane, and every kept point inside the hull or
-// within the tolerance of a face (the surface is convex, and no merge dropped a corner of the
-// true hull, also where a thin solid's faces meet at small angles and every plane passes
-// near a point beside it). qhull's merging is local, and a chain of merges can bend a face
-// beyond the tolerance (qhull's test spiral does at the full tolerance): where a check fails,
-// the hull is taken again with a quarter of the radius, twice, then with qhull's merging of
-// rounding errors only, and last with qhull's own estimate of its rounding. Should even those
-// faces fail (places a tolerance or two apart far from the origin, whose slivers qhull's
-// arithmetic cannot see), they are the hull all the same: those of the last run whose faces
-// are all convex polygons by the polygons' own test where there is one, so that every face
-// counts in every measure.
+// estimate would merge beyond the tolerance). Each face is a face in its own plane over the
+// places (geometry/Seitenflaeche.h), its corners the merged facet's vertices in their order
+// round it: its plane (the mean of its corners, the normal of their area), how far a place
+// lies from it, whether a place lies over it and whether it is convex are the face's answers,
+// the same the polygon registered for it gives. A face's points are its corners and the kept
+// points within the tolerance of its plane, those of its neighbours included (a point on an
+// edge lies on both faces). A facet whose corners lie within the tolerance of one line (a
+// sliver between two places a few tolerances apart) is no polygon: it goes into the facet
+// across its longest edge, which takes its other corners on that edge. qhull merges one
+// neighbour at a time; the faces round a face that one plane holds within the tolerance are
+// then merged as a whole where the merged face is a convex polygon (three facets round a
+// corner a tolerance off their plane are one face, though no two of them are). Every face is
+// checked before it is taken: all its corners within the tolerance of its plane, its corners
+// a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
+// tolerance, so that rounding cannot turn it into a refused one, every corner a corner of
+// three faces, no corner of a neighbour and no kept point beyond the tolerance outside its
+// plane, and every kept point inside the hull or within the tolerance of a face (the surface
+// is convex, and no merge dropped a corner of the true hull, also where a thin solid's faces
+// meet at small angles and every plane passes near a point beside it). qhull's merging is
+// local, and a chain of merges can bend a face beyond the tolerance (qhull's test spiral does
+// at the full tolerance): where a check fails, the hull is taken again with a quarter of the
+// radius, twice, then with qhull's merging of rounding errors only, and with qhull's own
+// estimate of its rounding. A thin cloud (a slab a few tolerances thick far from the origin,
+// a few dozen units of the last place of its coordinates) is last handed to qhull in the frame
+// of its best plane, its heights over it found to about the last digit and stretched by a power
+// of two until it is about as thick as it is wide: its broad sides and its rim meet at angles
+// of the order of the rounding of qhull's distances, where qhull takes a point beside the rim
+// for one on the planes next to it and never makes it a corner, and an affine map keeps what
+// is convex; its facets are merged by the search alone. Should even those faces fail (places a
+// tolerance or two apart far from the origin, whose slivers qhull's arithmetic cannot see),
+// they are the hull all the same: those of the last run whose faces are all convex polygons by
+// the polygons' own test where there is one, so that every face counts in every measure.
 // A cloud that some plane holds within the tolerance is flat: its one face holds all its
 // points. The plane through three extreme points decides where it holds the cloud (its normal
 // taken from the part of the third point's difference across the line of the first two, so
@@ -97,6 +108,10 @@ struct Ebenenbefund {
 
 // Empty (no faces) for a cloud within the tolerance of one line or point and when qhull fails.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
+
+// The same faces in the order the hull found them, without their triples: for a caller to
+// whom their order means nothing (the edges, which come out sorted).
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte);
 
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three
 // points or fewer and for a flat cloud.

@@ -135,6 +135,20 @@ inline constexpr double vieleckKoordinatenrest = 1e-11;
 
 // --- The convex hull -------------------------------------------------------------------------
 
+// A face of a hull is tried for a merge with the faces round a face only where its corners lie
+// within this many tolerances of the plane of those: a plane that held them all within the
+// tolerance keeps each one's corners within a few tolerances of the others' plane, unless they
+// are slivers a few tolerances wide (which qhull's merging and the sliver step have taken
+// already). A quick look before the best plane of all their corners decides.
+inline constexpr double verschmelzNaehe = 8;
+
+// A cloud whose least width is below this share of its extent is handed to qhull stretched
+// across its best plane where qhull's own frame fails the hull's checks: in a slab a sixteenth
+// of its extent thick faces meet at angles far above any rounding wherever it lies, while in a
+// slab a few tolerances thick far from the origin they meet at angles of the order of the
+// rounding of qhull's distances.
+inline constexpr double duennAnteil = 1.0 / 16;
+
 // --- The range of doubles --------------------------------------------------------------------
 
 // A measure of a hull or a cuboid (an edge, the surface, a face's area, the volume) must be

@@ -123,7 +123,7 @@ private:
 };
 
 // Three corners, or four with the first repeated.
-bool dreieck(const std::vector<Tripel>& q) { return q.size() == 3 || (q.size() == 4 && q[0] == q[3]); }
+bool dreieck(const Eckenfolge& q) { return q.size() == 3 || (q.size() == 4 && q[0] == q[3]); }
 
 // The chain of corners q, its last corner joined to its first, runs once around: seen from
 // the mean of its corners (inside the figure) it covers one full turn. A chain that runs
@@ -135,7 +135,7 @@ bool dreieck(const std::vector<Tripel>& q) { return q.size() == 3 || (q.size() =
 // tolerance over its length has no direction that tells to which side the chain turns
 // there; seen from inside the figure it turns by a sliver of an angle.) Every difference is
 // taken at the scale, kurz too.
-bool drehtEinmalUm(const std::vector<Tripel>& q, const Zweiermass& mass, const Tripel& normale, double kurz) {
+bool drehtEinmalUm(const Eckenfolge& q, const Zweiermass& mass, const Tripel& normale, double kurz) {
     if (q.empty()) return false;
     std::size_t kanten = 0;
     Tripel erste, vorige;
@@ -184,10 +184,19 @@ Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& ecken, double toleranz)
     bauen();
 }
 
-Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken) : ecken_(ecken.begin(), ecken.end()) { bauen(); }
+Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken)
+    : ecken_(std::vector<Tripel>(ecken.begin(), ecken.end())) {
+    bauen();
+}
 
 Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz)
-    : ecken_(ecken.begin(), ecken.end()), toleranz_(toleranz), eigene_(false) {
+    : ecken_(std::vector<Tripel>(ecken.begin(), ecken.end())), toleranz_(toleranz), eigene_(false) {
+    bauen();
+}
+
+Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
+                             double toleranz)
+    : ecken_(orte, std::move(ecken)), ortsmass_(mass), toleranz_(toleranz), eigene_(false) {
     bauen();
 }
 
@@ -197,15 +206,32 @@ void Seitenflaeche::bauen() {
     if (anzahl_ == 0) return;
     // A clear triangle (the most faces of a hull) spans its plane whatever rounding does: its
     // shape need not be judged.
-    klar_ = dreieck(ecken_) && klaresDreieck(ecken_[0], ecken_[1], ecken_[2]);
+    // Judged on the places as given (the same ones where no scale brought them).
+    const auto gegeben = [this](std::size_t i) { return ortsmass_.zurueck(ecken_[i]); };
+    klar_ = dreieck(ecken_) && klaresDreieck(gegeben(0), gegeben(1), gegeben(2));
     Ebenenlage lage;
     if (klar_) {
-        const Lagebox box = lagebox(ecken_);
+        Lagebox box;
+        for (std::size_t i = 0; i < anzahl_; ++i)
+            for (int k = 0; const double c : {ecken_[i].x, ecken_[i].y, ecken_[i].z}) {
+                box.lo[k] = i == 0 ? c : std::min(box.lo[k], c);
+                box.hi[k] = i == 0 ? c : std::max(box.hi[k], c);
+                ++k;
+            }
         lage.dimension = 2;
         lage.ausdehnung = box.weite();
-        lage.toleranz = lagetoleranz(box);
+        for (int k = 0; k < 3; ++k) {
+            box.lo[k] = ortsmass_.zurueck(box.lo[k]);
+            box.hi[k] = ortsmass_.zurueck(box.hi[k]);
+        }
+        lage.toleranz = ortsmass_.auf(lagetoleranz(box));
     } else {
-        lage = ebenenlage(ecken_);
+        std::vector<Tripel> orte;
+        orte.reserve(ecken_.size());
+        for (std::size_t i = 0; i < ecken_.size(); ++i) orte.push_back(gegeben(i));
+        lage = ebenenlage(orte);
+        lage.ausdehnung = ortsmass_.auf(lage.ausdehnung);
+        lage.toleranz = ortsmass_.auf(lage.toleranz);
     }
     dimension_ = lage.dimension;
     ausdehnung_ = lage.ausdehnung;
@@ -312,7 +338,7 @@ Seitenflaeche::Lage Seitenflaeche::lage(const Tripel& p, double rand) const {
 bool Seitenflaeche::konvex(double anteil) const {
     if (klar_) return true;
     if (dimension_ != 2) return false;
-    const std::vector<Tripel>& q = ecken_;
+    const Eckenfolge& q = ecken_;
     const double kurz = mass_.auf(grenzen::ortsschaerfe * ausdehnung_);
     const double eigene = mass_.auf(eigeneToleranz_);
     const double toleranz = anteil * std::min(eigene, kurz);

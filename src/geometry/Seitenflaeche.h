@@ -18,12 +18,54 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "geometry/Tripel.h"
 #include "geometry/Vektor.h"
 
 namespace quodral {
+
+// The corners of a face in their order: its own, or places of a set that many faces share (the
+// cloud of a hull), named by their indices, so that no face keeps a copy of them. Read as a
+// list: its size, a corner by its number, and a walk over them.
+class Eckenfolge {
+public:
+    Eckenfolge() = default;
+    explicit Eckenfolge(std::vector<Tripel> eigene) : eigene_(std::move(eigene)) {}
+    // The places orte[i] for i in index, in that order; the set must outlive the corners.
+    Eckenfolge(const std::vector<Tripel>& orte, std::vector<std::size_t> index) : orte_(&orte), index_(std::move(index)) {}
+
+    std::size_t size() const { return orte_ != nullptr ? index_.size() : eigene_.size(); }
+    bool empty() const { return size() == 0; }
+    const Tripel& operator[](std::size_t i) const { return orte_ != nullptr ? (*orte_)[index_[i]] : eigene_[i]; }
+    const Tripel& front() const { return (*this)[0]; }
+    const Tripel& back() const { return (*this)[size() - 1]; }
+    // The indices into the shared set, in the corners' order (none for corners of its own).
+    const std::vector<std::size_t>& index() const { return index_; }
+
+    class Zeiger {
+    public:
+        Zeiger(const Eckenfolge* folge, std::size_t i) : folge_(folge), i_(i) {}
+        const Tripel& operator*() const { return (*folge_)[i_]; }
+        Zeiger& operator++() {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const Zeiger& z) const { return i_ == z.i_; }
+
+    private:
+        const Eckenfolge* folge_;
+        std::size_t i_;
+    };
+    Zeiger begin() const { return {this, 0}; }
+    Zeiger end() const { return {this, size()}; }
+
+private:
+    std::vector<Tripel> eigene_;
+    const std::vector<Tripel>* orte_ = nullptr;
+    std::vector<std::size_t> index_;
+};
 
 class Seitenflaeche {
 public:
@@ -37,6 +79,13 @@ public:
     Seitenflaeche(const std::vector<Tripel>& ecken, double toleranz);
     explicit Seitenflaeche(const std::vector<Vektor>& ecken);
     Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz);
+    // The face of the places orte[i] for i in ecken, in that order, where the places are given
+    // brought to about unit size by `mass` (as a hull computes with its cloud): it keeps no copy
+    // of them (orte must outlive it), scales them no further, and answers as the face of the
+    // places as they were given would, brought by `mass` (its own tolerance and its shape judged
+    // on the given places), its decisions within `toleranz` (at the places' scale).
+    Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
+                  double toleranz);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
@@ -44,7 +93,7 @@ public:
     // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
     // another dimension than 2 holds no point, meets no line and is not convex.
     int dimension() const { return dimension_; }
-    const std::vector<Tripel>& ecken() const { return ecken_; }
+    const Eckenfolge& ecken() const { return ecken_; }
     const Tripel& mitte() const { return mitte_; }
     const Tripel& normale() const { return normale_; }
     const Tripel& e1() const { return e1_; }
@@ -56,6 +105,10 @@ public:
     double toleranz() const { return toleranz_; }
     double eigeneToleranz() const { return eigeneToleranz_; }
     const Zweiermass& mass() const { return mass_; }
+
+    // The signed distance of p from the face's plane, positive on the side its normal points to
+    // (0 for a face of another dimension than 2).
+    double abstand(const Tripel& p) const { return mass_.zurueck(skalar(mass_.auf(p - mitte_), normale_)); }
 
     // The projection of p into the plane, in the face's frame and at its scale.
     Ebenenpunkt inDerEbene(const Tripel& p) const;
@@ -125,7 +178,9 @@ private:
     // The tolerance of the plane at the face's scale (ebeneVorbereiten).
     double ebenenspiel() const;
 
-    std::vector<Tripel> ecken_;
+    Eckenfolge ecken_;
+    // The scale by which the places were brought to the ones given (none where they are those).
+    Zweiermass ortsmass_{0};
     std::size_t anzahl_ = 0;   // the corners without a repeated first one at the end
     int dimension_ = 0;
     double ausdehnung_ = 0, eigeneToleranz_ = 0, toleranz_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quodral {
 
@@ -23,7 +24,11 @@ constexpr double lageAnteil = 1e-8;
 
 }  // namespace
 
-double letzteStelle(double x) { return x > 0 && std::isfinite(x) ? std::ldexp(1.0, std::ilogb(x) - 52) : 0; }
+// 2^(e − 52) for x between 2^e and 2^(e+1): the unit of the last place, 2^-52, taken by the
+// scaling that brings x to between 1 and 2 back to x's size (exact for every power of two).
+double letzteStelle(double x) {
+    return x > 0 && std::isfinite(x) ? Zweiermass(x).zurueck(std::numeric_limits<double>::epsilon()) : 0;
+}
 
 namespace {
 

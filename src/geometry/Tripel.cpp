@@ -1,7 +1,9 @@
 #include "geometry/Tripel.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace quodral {
 
@@ -22,35 +24,38 @@ double betrag(const Tripel& a) {
 std::optional<Tripel> einheitsvektor(const Tripel& v) {
     const double m = groessteKomponente(v);
     if (!(m > 0) || !std::isfinite(m)) return std::nullopt;
-    const Tripel s = aufEins(v);
+    const Tripel s = Zweiermass(m).auf(v);
     const double l = laenge(s);
     return Tripel{s.x / l, s.y / l, s.z / l};
 }
 
+namespace {
+
+// The exponent of a finite x > 0, as ilogb gives it: read from its bits where x is normal.
+int exponentVon(double x) {
+    const int bits = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> 52) & 0x7ff);
+    return bits != 0 ? bits - 1023 : std::ilogb(x);
+}
+
+// 2^e for -1022 <= e <= 1023 (a normal double), as ldexp(1, e) gives it.
+double zweiHoch(int e) { return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52); }
+
+}  // namespace
+
 Zweiermass::Zweiermass(double groesste) {
     if (!(groesste > 0) || !std::isfinite(groesste)) return;
-    exponent_ = std::ilogb(groesste);
+    exponent_ = exponentVon(groesste);
     // Factors beyond the normal doubles (a subnormal extent, 2^1023) go through ldexp.
     normal_ = exponent_ > -1000 && exponent_ < 1000;
     if (normal_) {
-        hin_ = std::ldexp(1.0, -exponent_);
-        her_ = std::ldexp(1.0, exponent_);
+        hin_ = zweiHoch(-exponent_);
+        her_ = zweiHoch(exponent_);
     }
 }
 
-double Zweiermass::auf(double v) const { return normal_ ? v * hin_ : std::ldexp(v, -exponent_); }
+double Zweiermass::gestreckt(double v, int e) { return std::ldexp(v, e); }
 
-Tripel Zweiermass::auf(const Tripel& v) const {
-    if (normal_) return hin_ * v;
-    return {std::ldexp(v.x, -exponent_), std::ldexp(v.y, -exponent_), std::ldexp(v.z, -exponent_)};
-}
-
-double Zweiermass::zurueck(double v) const { return normal_ ? v * her_ : std::ldexp(v, exponent_); }
-
-Tripel Zweiermass::zurueck(const Tripel& v) const {
-    if (normal_) return her_ * v;
-    return {std::ldexp(v.x, exponent_), std::ldexp(v.y, exponent_), std::ldexp(v.z, exponent_)};
-}
+Tripel Zweiermass::gestreckt(const Tripel& v, int e) { return {std::ldexp(v.x, e), std::ldexp(v.y, e), std::ldexp(v.z, e)}; }
 
 Tripel aufEins(const Tripel& v) { return Zweiermass(groessteKomponente(v)).auf(v); }
 

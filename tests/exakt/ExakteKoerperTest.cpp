@@ -254,9 +254,10 @@ bool huelleGetippt(pruefung::Sitzung& s, const Wolke& w, Befund& b) {
     return false;
 }
 
-// The hull of the cloud typed as KHUELLE, checked, its snapshot replayed, and UMHUELLE of the
-// same cloud against its faces.
-void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
+// The hull of the cloud typed as KHUELLE, checked (with `weiter` too, where given), its
+// snapshot replayed, and UMHUELLE of the same cloud against its faces.
+void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz,
+                const std::function<void(Befund&)>& weiter = {}) {
     const exakt::Huelle ref = exakt::exakteHuelle(w);
     const double tol = pruefung::toleranz(w);
     if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
@@ -264,6 +265,7 @@ void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz) {
     pruefung::Sitzung s;
     if (huelleGetippt(s, w, b)) {
         pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
+        if (weiter) weiter(b);
         pruefung::pruefeSchnappschuss(s, b);
         s.tippen("UMHUELLE U K");
         pruefung::pruefeKanten("U", "H", b);
@@ -635,6 +637,26 @@ TEST(ExakteHuelle, FastFlacheWolken) {
                 pruefung::pruefeFlacheWolke("H", w, ebene[0], ebene[1], pruefung::toleranz(w), b);
             melden("Fast flach " + std::to_string(saat) + " @ " + kurz(massstab), b);
         }
+}
+
+// Slabs of twenty points two to eight tolerances thick and 4e8 across, at coordinates of that
+// size, turned: the tolerance is the rounding of such coordinates, and the slab only a few
+// dozen units of their last place thick, so that its broad sides and its rim meet at angles of
+// the order of the rounding of the hull's own distances. Besides the checks of every hull,
+// every corner of the outline is a corner of the hull.
+TEST(ExakteHuelle, DuennePlattenFern) {
+    Bilanz bilanz;
+    for (unsigned saat = 1; saat <= 48; ++saat) {
+        std::mt19937 z(saat);
+        // A tolerance of 9.5e-7 at coordinates of 5e8 is 2.4e-15 of the extent 4e8.
+        const double dicke = (2 + 6.0 * (saat - 1) / 47) * 2.4e-15;
+        const Wolke w = bewegt(platte(z, dicke, 20), {4e8, 5e8}, true, saat);
+        const Wolke achsen = bewegt({{1, 0, 0}, {0, 1, 0}}, {1, 0}, true, saat);
+        huelleFall("Dünne Platte fern " + std::to_string(saat), w, bilanz, [&](Befund& b) {
+            pruefung::pruefeFlacheWolke("H", w, achsen[0], achsen[1], pruefung::toleranz(w), b);
+        });
+    }
+    EXPECT_GT(bilanz.geprueft, 0);
 }
 
 // The area of the convex outline of the points' (x, y) (Andrew's monotone chain).

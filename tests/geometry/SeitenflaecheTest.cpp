@@ -268,4 +268,45 @@ TEST(Seitenflaeche, PunktUndLinieTreffenGleich) {
     EXPECT_GT(daneben, 10000);
 }
 
+// A face over indices into places brought to unit size by a power of two (as a hull computes
+// with its cloud) is the face over the places as given, brought by that power: the same shape,
+// convexity and frame, its tolerance, mean, area and distances scaled, and every point in the
+// same position, at every scale, for convex chains, dented ones and ones in random order.
+TEST(Seitenflaeche, UeberGeteiltenOrtenWieUeberDenGegebenen) {
+    std::mt19937_64 zufall(34);
+    for (double s : massstaebe)
+        for (double ferne : {0.0, 1e4})
+            for (int fall = 0; fall < 12; ++fall) {
+                Figur f(zufall, s, ferne, 3 + fall);
+                std::vector<Tripel>& e = f.ecken;
+                if (fall % 3 == 1 && e.size() > 3) e[1] = f.ort + 0.3 * (e[1] - f.ort);
+                if (fall % 3 == 2) std::shuffle(e.begin(), e.end(), zufall);
+                const Seitenflaeche gegeben(e);
+                // The corners, last first, between points of the cloud that are none of them.
+                std::vector<Tripel> wolke;
+                std::vector<std::size_t> index(e.size());
+                for (std::size_t i = e.size(); i-- > 0;) {
+                    wolke.push_back(f.bei(0.1 * static_cast<double>(i), 0.2));
+                    index[i] = wolke.size();
+                    wolke.push_back(e[i]);
+                }
+                const Zweiermass mass(lagebox(wolke).weite());
+                for (Tripel& o : wolke) o = mass.auf(o);
+                const Seitenflaeche geteilt(wolke, index, mass, mass.auf(gegeben.toleranz()));
+                const std::string fallname = std::to_string(s) + " " + std::to_string(ferne) + " " + std::to_string(fall);
+                ASSERT_EQ(geteilt.dimension(), gegeben.dimension()) << fallname;
+                EXPECT_EQ(geteilt.konvex(), gegeben.konvex()) << fallname;
+                EXPECT_EQ(geteilt.konvex(0.5), gegeben.konvex(0.5)) << fallname;
+                EXPECT_EQ(geteilt.eigeneToleranz(), mass.auf(gegeben.eigeneToleranz())) << fallname;
+                EXPECT_EQ(geteilt.normale(), gegeben.normale()) << fallname;
+                EXPECT_EQ(geteilt.mitte(), mass.auf(gegeben.mitte())) << fallname;
+                EXPECT_EQ(geteilt.flaeche(), mass.auf(mass.auf(gegeben.flaeche()))) << fallname;
+                const double t = gegeben.toleranz();
+                for (const Tripel& p : {f.bei(0.05, -0.02, 0.5 * t), f.bei(0.05, -0.02, 3 * t), f.bei(1.5, 0.1), e[0]}) {
+                    EXPECT_EQ(geteilt.abstand(mass.auf(p)), mass.auf(gegeben.abstand(p))) << fallname;
+                    EXPECT_EQ(geteilt.lage(mass.auf(p)), gegeben.lage(p)) << fallname;
+                }
+            }
+}
+
 }  // namespace quodral
