@@ -1036,7 +1036,7 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     b.flach = roh.flach;
     const double L = ausdehnung(ortsvektoren(pkte));
-    const double grenze = L >= 1 ? 1e-8 : 1e-8 * (L * L) * (L * L);
+    const double grenze = grenzen::randebeneNormalquadrat * (L >= 1 ? 1 : (L * L) * (L * L));
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
         const auto t = letztesTripel(pkte, roh.punkte[f], grenze);

@@ -9,6 +9,26 @@
 
 namespace quodral::grenzen {
 
+// --- The tolerance of positions -------------------------------------------------------------
+// How close places must be to count as one, for the convex hull of a cloud and for the tests a
+// polygon runs on its corners (geometry/Toleranz.h): the share lageAnteil of the extent below
+// extent 1, lageAnteil itself above, and never below rundungsStellen units of the last place of
+// the largest coordinate.
+
+// Units of the last place of the largest coordinate that every decision leaves to rounding.
+// The distance of a place from a plane through three others, computed in doubles, is off by
+// a few of these units (a difference of two coordinates, the normal's cross product, the sum
+// of three products each add about one); qhull's own worst-case estimate of that error in
+// three dimensions (its DISTround) is 7 to 11 of them for every cloud of the differential
+// test. Sixteen are above that with a margin, and no more: a point sixteen units or more off
+// a face's plane is a corner of its own, as in the exact hull of the given doubles. (qhull,
+// merging by its own estimate, would move corners up to about sixty units; the hull search
+// gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
+inline constexpr double rundungsStellen = 16;
+
+// The tolerance of positions of extent 1 and more, and its share of the extent below that.
+inline constexpr double lageAnteil = 1e-8;
+
 // --- The two bounds every figure test reads ------------------------------------------------
 
 // The distance at which places are told apart, at extent 1: a point closer than this to a
@@ -74,6 +94,12 @@ inline constexpr double doppelbezeichnung = 0.001;
 // band moves no printed digit.
 inline constexpr double randspiel = 1e-6;
 
+// The area vector of a chain gives the face its normal where it lies within 60 degrees of the
+// normal of the corners' span: corners off the plane by 1e-4 of the extent, which the span
+// admits, tilt it by about 1e-4 at most; a vector farther off is one of rounding, left by a
+// chain that encloses next to nothing.
+inline constexpr double flaechennormaleNah = 0.5;
+
 // --- Flat sets: a place, a line, a plane or a solid -------------------------------------------
 
 // Four places whose tetrahedron is wider than twice this many times the plane band span a solid
@@ -111,6 +137,11 @@ inline constexpr double kurzeRichtung = 1e-5;
 // exceeds the first, below it where it lies under the second: that search's own absolute
 // values, kept as they are, since it is only the reference of an order.
 inline constexpr double randebeneOben = 1e-8;
+// ... and it takes a triple of points for a plane where the squared length of their normal
+// (c − a) × (c − b) is at least this (the share (1e-4 · L²)² of it below extent L = 1, so that a
+// small cloud's triples are no less planes than a large one's): the order of the hull's faces
+// follows the last such triple of each face.
+inline constexpr double randebeneNormalquadrat = 1e-8;
 inline constexpr double randebeneUnten = -1e-7;
 
 // The test of a point and a solid that is not convex: the point lies outside where the vectors

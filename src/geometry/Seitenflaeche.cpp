@@ -27,11 +27,6 @@ constexpr std::size_t wenigeEcken = 16;
 // Up to this many vertices of the outline the support function compares them all: fewer
 // products than finding the direction among their normals.
 constexpr std::size_t wenigeUmrissecken = 8;
-// The area vector of a chain gives the face its normal where it lies within 60 degrees of the
-// normal of the corners' span: corners off the plane by 1e-4 of the extent, which the span
-// admits, tilt it by about 1e-4 at most; a vector farther off is one of rounding, left by a
-// chain that encloses next to nothing.
-constexpr double flaechennormaleNah = 0.5;
 
 bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
 
@@ -253,12 +248,12 @@ void Seitenflaeche::bauen() {
     flaechenvektor_ = 0.5 * vektor;
     flaeche_ = 0.5 * summeDerFlaechen;
     if (dimension_ < 2) return;
-    // The normal of the enclosed area where the chain encloses one (flaechennormaleNah). A
+    // The normal of the enclosed area where the chain encloses one (grenzen::flaechennormaleNah). A
     // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
     // no order) leaves a vector of rounding, in any direction: the span's normal stands, with
     // the sense of the chain's first turn.
     const std::optional<Tripel> a = einheitsvektor(flaechenvektor_);
-    normale_ = a && (klar_ || std::fabs(skalar(*a, lage.normale)) > flaechennormaleNah) ? *a : Tripel(lage.normale);
+    normale_ = a && (klar_ || std::fabs(skalar(*a, lage.normale)) > grenzen::flaechennormaleNah) ? *a : Tripel(lage.normale);
     // e1 along the span's longest line (of a clear triangle, its first edge), square to the normal.
     const Tripel e = klar_ ? mass_.auf(ecken_[1] - ecken_[0]) : Tripel(lage.e1);
     e1_ = einheitsvektor(e - skalar(e, normale_) * normale_).value_or(e);

@@ -4,25 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/Grenzen.h"
+
 namespace quodral {
-
-namespace {
-
-// Units of the last place of the largest coordinate that every decision leaves to rounding.
-// The distance of a place from a plane through three others, computed in doubles, is off by
-// a few of these units (a difference of two coordinates, the normal's cross product, the sum
-// of three products each add about one); qhull's own worst-case estimate of that error in
-// three dimensions (its DISTround) is 7 to 11 of them for every cloud of the differential
-// test. Sixteen are above that with a margin, and no more: a point sixteen units or more off
-// a face's plane is a corner of its own, as in the exact hull of the given doubles. (qhull,
-// merging by its own estimate, would move corners up to about sixty units; the hull search
-// gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
-constexpr double rundungsStellen = 16;
-
-// The tolerance of positions of extent 1 and more, and its share of the extent below that.
-constexpr double lageAnteil = 1e-8;
-
-}  // namespace
 
 // 2^(e − 52) for x between 2^e and 2^(e+1): the unit of the last place, 2^-52, taken by the
 // scaling that brings x to between 1 and 2 back to x's size (exact for every power of two).
@@ -63,7 +47,7 @@ double Lagebox::weite() const { return std::max({hi[0] - lo[0], hi[1] - lo[1], h
 double ausdehnung(const std::vector<Vektor>& orte) { return lagebox(orte).weite(); }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max(lageAnteil * std::min(weite, 1.0), rundungsStellen * letzteStelle(betrag));
+    return std::max(grenzen::lageAnteil * std::min(weite, 1.0), grenzen::rundungsStellen * letzteStelle(betrag));
 }
 
 double lagetoleranz(const Lagebox& b) {
