@@ -67,9 +67,9 @@ void namenCheck(const std::string& name) {
 
 std::string namenVorCheck(const std::string& name) { return name == "?" ? nextFreeName("Y") : name; }
 
-void indexCheck(const std::string& name, const std::vector<grafikArt>& obs) { artPruefen(index1, name, obs); }
+void indexCheck(const std::string& name, const std::vector<grafikArt>& obs) { artPruefen(index1.karte(), name, obs); }
 
-void index3Check(const std::string& name, const std::vector<grafik3DArt>& obs) { artPruefen(index3, name, obs); }
+void index3Check(const std::string& name, const std::vector<grafik3DArt>& obs) { artPruefen(index3.karte(), name, obs); }
 
 void intCheck(const std::string& x) {
     if (!ganzzahlLesen(x)) fehler(x + " muss hier eine natürliche Zahl sein.\n ");

@@ -73,11 +73,14 @@ void ohneNahePunkte(std::vector<std::string>& namen, std::vector<Vektor>& orte, 
 // The closed hull polygon of corners given in their order round the figure, counter-clockwise
 // about sinn: the list starts where the walk of genHuellenPolygon starts, and repeats its
 // first corner at the end. orte are the places of the figure's points (one per place), zv
-// their centroid, ecken the corners' indices into them; so is the result. Empty where the
-// figure has no tangent at its farthest corner.
-std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std::size_t> ecken,
-                                  const Vektor& sinn) {
-    if (ecken.size() < 3 || orte.size() < 2) return {};
+// their centroid, ecken the corners' indices into them, turned in place into the polygon's.
+// False, with ecken left empty, where the figure has no tangent at its farthest corner.
+bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std::size_t>& ecken, const Vektor& sinn) {
+    const auto keinAnfang = [&ecken] {
+        ecken.clear();
+        return false;
+    };
+    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
     // The starting corner: the point farthest from the centroid (a corner: no point of a
     // segment lies farther from any place than both its ends).
     const std::size_t f = fernster(zv, orte);
@@ -101,7 +104,7 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
         t = Vektor(zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn)))));
         tl = t.norm();
     }
-    if (!(tl > 0) || !std::isfinite(tl)) return {};
+    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
     if (tl < kurzeRichtung)
         if (const std::optional<Tripel> u = einheitsvektor(Tripel(t))) t = Vektor(*u);
     const Vektor R = F + t;  // the reference point on the tangent
@@ -113,7 +116,7 @@ std::vector<std::size_t> anfangen(const std::vector<Vektor>& orte, const Vektor&
         std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
 
     ecken.push_back(ecken.front());
-    return ecken;
+    return true;
 }
 
 // The hull polygon of named points within eps of a plane, counter-clockwise about sinn (a
@@ -130,8 +133,9 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     std::vector<std::size_t> ecken = flaeche.umriss(eps);
     if (ecken.size() < 3) return {};
     if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
+    anfangen(orte, *ortsmittel(orte), ecken, sinn);
     std::vector<std::string> polygon;
-    for (std::size_t i : anfangen(orte, *ortsmittel(orte), std::move(ecken), sinn)) polygon.push_back(namen[i]);
+    for (std::size_t i : ecken) polygon.push_back(namen[i]);
     return polygon;
 }
 
@@ -147,8 +151,9 @@ Vektor ebenenSinn(const LineareHuelle& lh, const Vektor& ersteDrehung) {
 }  // namespace
 
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp) {
+    // The line through nP and fp as the segment between them carries it (Strecke::huelle).
     const Strahl s(sp, rp.ortsvektor() - sp.ortsvektor());
-    return geradeStrahlSchnitt(Strecke(nP, fp).huelle(), s).empty();
+    return geradeStrahlSchnitt(Gerade(nP, fp.ortsvektor() - nP.ortsvektor()), s).empty();
 }
 
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld) {
@@ -176,7 +181,9 @@ std::pair<std::vector<std::string>, std::vector<Punkt>> punkteAusKlumpen(const K
     const auto& punkte = punktListe.karte();
     const auto nimm = [&](const std::string& n, const Punkt& p) {
         ergebnis.first.push_back(n);
-        ergebnis.second.push_back(p);
+        // The record without its remark (how the point was defined), which no hull reads.
+        Punkt& q = ergebnis.second.emplace_back(n, p.x, p.y, p.z);
+        q.vision = p.vision;
     };
     // Members and points are both ordered by name: where the members are many against the
     // points, one walk through both finds them all, else each is looked up.
@@ -338,16 +345,15 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // any face is registered.
     const std::string name = nextFreeName(neun);
     if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
-    auto [namen, pkte] = punkteAusKlumpen(kl);
-    // Only the places and names of the points are used here (the faces are registered by the
-    // names of their corners): their remarks are not carried through the many copies below.
-    for (Punkt& p : pkte) p.rem.clear();
+    const auto [namen, pkte] = punkteAusKlumpen(kl);
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
     if (befund.fehler) return Huellenbau::rechenfehler;
     if (befund.punkte.empty()) return Huellenbau::keineEbene;
     if (!masseImBereich(pkte, befund)) return Huellenbau::ausserhalb;
     const double eps = huellensuche::toleranz(pkte);
+    // The places of the points, read once for all faces.
+    const std::vector<Vektor> ort = ortsvektoren(pkte);
 
     // The polyhedron's name is held back while the faces take their names (nextFreeName has
     // passed over every name held back already, so this one was not).
@@ -365,7 +371,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     double flaechen = 0;
     std::vector<Polygonmasse> masse;  // each face as the polygon measures it
     masse.reserve(befund.punkte.size());
-    std::vector<Vektor> kette;
+    std::vector<Tripel> kette;
     // The distinct corners of the faces (the cloud's names are distinct).
     std::vector<bool> istEcke(pkte.size(), false);
     std::size_t eckenZahl = 0;
@@ -375,7 +381,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     std::vector<std::size_t> ecken, umlaufIndizes;
     for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
         drinOrte.clear();
-        for (std::size_t i : befund.punkte[f]) drinOrte.push_back(pkte[i].ortsvektor());
+        for (std::size_t i : befund.punkte[f]) drinOrte.push_back(ort[i]);
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
         // polygon of these points runs; otherwise about the outward normal.
         const LineareHuelle lh = lineareHuelleDerOrte(drinOrte);
@@ -390,7 +396,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             orte.clear();
             for (std::size_t i : befund.punkte[f]) {
                 drin.push_back(namen[i]);
-                orte.push_back(pkte[i].ortsvektor());
+                orte.push_back(ort[i]);
             }
             std::unordered_map<std::string, std::size_t> stelle;
             for (std::size_t i : befund.punkte[f]) stelle.emplace(namen[i], i);
@@ -400,12 +406,13 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             // starts where the hull polygon of the face's points starts.
             const std::vector<std::size_t>& st = befund.stellen[f];
             orte.clear();
-            for (std::size_t i : st) orte.push_back(pkte[i].ortsvektor());
+            for (std::size_t i : st) orte.push_back(ort[i]);
             ecken.clear();
             for (std::size_t i : befund.ecken[f])
                 ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
             if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-            for (std::size_t k : anfangen(orte, *ortsmittel(orte), ecken, sinn)) umlaufIndizes.push_back(st[k]);
+            anfangen(orte, *ortsmittel(orte), ecken, sinn);
+            for (std::size_t k : ecken) umlaufIndizes.push_back(st[k]);
         }
         // A face the hull found is one: it is never left out. (Only a face without a tangent
         // at its farthest corner, beyond the digits of doubles, has no start.)
@@ -415,7 +422,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         kette.clear();
         for (std::size_t i : umlaufIndizes) {
             eckfolge.push_back(namen[i]);
-            kette.push_back(pkte[i].ortsvektor());
+            kette.push_back(ort[i]);
             if (!istEcke[i]) {
                 istEcke[i] = true;
                 ++eckenZahl;

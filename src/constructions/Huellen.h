@@ -56,7 +56,9 @@ bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& f
 // --- Convex hull polyhedron ---------------------------------------------------------------
 
 // The point members of the cluster (those registered as points), names and records in the
-// order of the member set (ascending by name).
+// order of the member set (ascending by name). The records carry name, place and visibility,
+// not the remark of how each point was defined: a segment or face built over them names its
+// points, whose remarks are read from the points themselves.
 std::pair<std::vector<std::string>, std::vector<Punkt>> punkteAusKlumpen(const Klumpen& kl);
 
 // No points lie on both sides of the plane: with d = (p − ap) · nv (the normal as stored, not

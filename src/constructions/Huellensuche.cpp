@@ -365,6 +365,7 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
             flaeche = o.seite(ecken);
         }
         std::vector<std::size_t> nachbarn;
+        nachbarn.reserve(static_cast<std::size_t>(qh_setsize(qh, facetten[f]->neighbors)));
         facetT* neighbor;
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);

@@ -130,12 +130,9 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     const Klumpen* k = finde(klumpenListe, klu);
     if (k == nullptr) return false;
     // The edges of the faces of the convex hull (randKantenPaare), in the plain search's order.
-    std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
+    const std::vector<Punkt> pts = punkteAusKlumpen(*k).second;  // the registered points, by name
     const auto paare = randKantenPaare(pts);
     if (!paare) return false;  // no hull, so no edges either: nothing is registered
-    // A segment keeps its end points' names and places; their remarks (how each point was
-    // defined) are read from the points themselves, not from the segments' copies.
-    for (Punkt& p : pts) p.rem.clear();
     std::vector<std::string> segmente;
     segmente.reserve(paare->size());
     {
@@ -283,8 +280,9 @@ LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
 LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
     if (orte.empty()) return {Punkt("", 0, 0, 0), nullvec, 0, nullvec};
 
-    const Punkt a = vektor2Punkt(orte.front());
-    LineareHuelle h{a, nullvec, 0, nullvec};
+    LineareHuelle h{vektor2Punkt(orte.front()), nullvec, 0, nullvec};
+    const Punkt& a = h.anker;
+    const Vektor& av = orte.front();
     // The point that gave the line, and the plane found so far, made once for all the points
     // it is tried on.
     Vektor b;
@@ -292,30 +290,31 @@ LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
     // Each point is tried once against the hull found so far; a point outside it raises the
     // dimension by one.
     for (const Vektor& o : orte) {
-        const Punkt p = vektor2Punkt(o);
         switch (h.dimension) {
         case 0:
-            if (!(p == a)) {
+            if (!(vektor2Punkt(o) == a)) {
                 b = o;
-                h.v = o - a.ortsvektor();
+                h.v = o - av;
                 h.dimension = 1;
             }
             break;
         case 1:
             // Where the two points of the line and p span a plane (as for EBENE): its unit normal,
             // in the sense of the line's direction × (a − p), that is (p − a) × (b − a).
-            if (const std::optional<Tripel> n = ebenenNormale(a.ortsvektor(), o, b)) {
-                h.v = h.v.kreuz(a.ortsvektor() - o);
+            if (const std::optional<Tripel> n = ebenenNormale(av, o, b)) {
+                h.v = h.v.kreuz(av - o);
                 h.normale = Vektor(*n);
                 h.dimension = 2;
                 ebene.emplace(a, h.normale);
             }
             break;
         case 2:
-            if (!ebene->enthaelt(p)) h.dimension = 3;
+            if (!ebene->enthaelt(vektor2Punkt(o))) h.dimension = 3;
             break;
         default: break;
         }
+        // Once space is spanned, no point lowers it again.
+        if (h.dimension == 3) break;
     }
     return h;
 }

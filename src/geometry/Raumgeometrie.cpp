@@ -29,13 +29,22 @@ std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
 
 int raumdimension(const std::vector<Vektor>& orte) { return static_cast<int>(orthonormalbasis(orte).size()); }
 
-std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) {
+namespace {
+
+// The mean of the places, summed in their order, as a Vektor or a Tripel alike.
+template <class Ort> std::optional<Ort> mittelDerOrte(const std::vector<Ort>& orte) {
     // No positions have no centroid (1/0 would fill it with nan).
     if (orte.empty()) return std::nullopt;
-    Vektor s = nullvec;
-    for (const Vektor& o : orte) s = s + o;
+    Ort s{0.0, 0.0, 0.0};
+    for (const Ort& o : orte) s = s + o;
     return (1.0 / static_cast<double>(orte.size())) * s;
 }
+
+}  // namespace
+
+std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) { return mittelDerOrte(orte); }
+
+std::optional<Tripel> ortsmittel(const std::vector<Tripel>& orte) { return mittelDerOrte(orte); }
 
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     // Positions within eps of one another lie within eps along every direction: only positions

@@ -27,6 +27,7 @@ int raumdimension(const std::vector<Vektor>& orte);
 // The centroid of the positions: their sum in list order times one over their number;
 // nothing for none.
 std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte);
+std::optional<Tripel> ortsmittel(const std::vector<Tripel>& orte);
 
 // The places of positions, the one merge of positions that lie within a tolerance eps of one
 // another: in list order, a position within eps of the first position of a place joins that

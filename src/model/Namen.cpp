@@ -147,9 +147,16 @@ std::string nextFreeName(const std::string& anfang) {
     Zaehlstand& stand = bisher != staende.end() ? bisher->second : staende[anfang];
     long long i = freigegebenAb(verbrauchteNamen, stand.neuanfangV, stand.freigabenV, anfang, stand.ab);
     i = freigegebenAb(blockierteNamen, stand.neuanfangB, stand.freigabenB, anfang, i);
-    std::string kandidat = anfang + std::to_string(i);
-    while (verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat))
-        kandidat = anfang + std::to_string(++i);
+    // The prefix followed by the number's digits, written in place.
+    std::string kandidat = anfang;
+    const auto nummerieren = [&kandidat, &anfang](long long n) {
+        std::array<char, 24> ziffern{};
+        const char* ende = std::to_chars(ziffern.data(), ziffern.data() + ziffern.size(), n).ptr;
+        kandidat.resize(anfang.size());
+        kandidat.append(ziffern.data(), static_cast<std::size_t>(ende - ziffern.data()));
+    };
+    nummerieren(i);
+    while (verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat)) nummerieren(++i);
 
     // The numbers below i are taken now; the name handed out is not, until its caller
     // registers it, so the next search starts at it again.
@@ -159,12 +166,13 @@ std::string nextFreeName(const std::string& anfang) {
              verbrauchteNamen.freigaben().size(),
              blockierteNamen.freigaben().size(),
              verbraucht};
-    letzteVergabe() = {anfang,
-                       kandidat,
-                       i,
-                       verbrauchteNamen.size(),
-                       verbrauchteNamen.freigaben().size(),
-                       verbrauchteNamen.neuanfaenge()};
+    Vergabe& vergabe = letzteVergabe();
+    vergabe.anfang = anfang;
+    vergabe.name = kandidat;
+    vergabe.nummer = i;
+    vergabe.groesseV = verbrauchteNamen.size();
+    vergabe.freigabenV = verbrauchteNamen.freigaben().size();
+    vergabe.neuanfangV = verbrauchteNamen.neuanfaenge();
     return kandidat;
 }
 

@@ -49,10 +49,11 @@ inline Verzeichnis<std::string, Zylinder> zylinderListe;
 inline Verzeichnis<std::string, Polyeder> polyederListe;
 
 // Kind of every registered non-solid name, plus the collectives of the table of kinds and the
-// axes from the start.
+// axes from the start. Dictionaries as the registries are, so that a name registered right
+// behind the one before it enters them as cheaply (state/Verzeichnis.h).
 std::map<std::string, grafikArt> startIndex1();
-inline std::map<std::string, grafikArt> index1 = startIndex1();
-inline std::map<std::string, grafik3DArt> index3;
+inline Verzeichnis<std::string, grafikArt> index1 = startIndex1();
+inline Verzeichnis<std::string, grafik3DArt> index3;
 
 inline std::vector<Punkt> sonderListe;          // read by the drawing, filled by no operation
 inline Zeilenliste anweisungsListe;                // the statement list

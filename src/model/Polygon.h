@@ -49,7 +49,7 @@ struct Polygonmasse {
 // the places of those points in chain order: the same numbers as the polygon's own measures,
 // which look up every corner by name for each of them (the plane's anchor carries no name). A
 // polygon of thousands of faces' hull is measured once this way.
-Polygonmasse vermessen(const Polygon& pol, const std::vector<Vektor>& orte);
+Polygonmasse vermessen(const Polygon& pol, const std::vector<Tripel>& orte);
 
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -80,6 +81,12 @@ private:
 // A std::map from names that logs every access that could change it (see above). It offers the
 // part of std::map's interface that the program uses; a const Verzeichnis reads as a const
 // std::map, without logging.
+//
+// Names are mostly handed out in a row (P, P1, P2, ...: a hull registers thousands of faces so),
+// and the name after the one entered last then belongs right behind it: an insertion first tries
+// that place, which costs two comparisons where it fits and a few more before the usual search
+// where it does not. Only an insertion sets the place, and anything that removes an entry or
+// replaces the whole map forgets it.
 template <class K, class V> class Verzeichnis {
     using Karte = std::map<K, V>;
 
@@ -97,11 +104,13 @@ public:
     Verzeichnis& operator=(const Verzeichnis& anderes) {
         buch_.alles();
         m_ = anderes.m_;
+        letzter_.reset();
         return *this;
     }
     Verzeichnis& operator=(Karte karte) {
         buch_.alles();
         m_ = std::move(karte);
+        letzter_.reset();
         return *this;
     }
 
@@ -163,11 +172,15 @@ public:
     }
     template <class W> std::pair<iterator, bool> insert_or_assign(const K& k, W&& w) {
         buch_.name(k);
-        return m_.insert_or_assign(k, std::forward<W>(w));
+        const size_type vorher = m_.size();
+        letzter_ = m_.insert_or_assign(dahinter(), k, std::forward<W>(w));
+        return {*letzter_, m_.size() != vorher};
     }
     template <class... A> std::pair<iterator, bool> try_emplace(const K& k, A&&... a) {
         buch_.name(k);
-        return m_.try_emplace(k, std::forward<A>(a)...);
+        const size_type vorher = m_.size();
+        letzter_ = m_.try_emplace(dahinter(), k, std::forward<A>(a)...);
+        return {*letzter_, m_.size() != vorher};
     }
     template <class W> std::pair<iterator, bool> emplace(const K& k, W&& w) {
         buch_.name(k);
@@ -179,24 +192,32 @@ public:
     }
     size_type erase(const K& k) {
         buch_.name(k);
+        letzter_.reset();
         return m_.erase(k);
     }
     iterator erase(iterator it) {
         buch_.name(it->first);
+        letzter_.reset();
         return m_.erase(it);
     }
     iterator erase(const_iterator it) {
         buch_.name(it->first);
+        letzter_.reset();
         return m_.erase(it);
     }
     void clear() {
         buch_.alles();
+        letzter_.reset();
         m_.clear();
     }
 
 private:
+    // The place right behind the entry inserted last, where the next name in a row belongs.
+    iterator dahinter() { return letzter_ ? std::next(*letzter_) : m_.end(); }
+
     Karte m_;
     Aenderungsbuch buch_;
+    std::optional<iterator> letzter_;   // the entry inserted (or assigned) last, while it stands
 };
 
 }  // namespace quodral
