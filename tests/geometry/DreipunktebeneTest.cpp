@@ -1,9 +1,8 @@
 // Three points span a plane where the two farthest apart lie more than 1e-4 apart and the third
-// lies more than 1e-4 off the line through them, as the exact distances of the given doubles
-// say wherever these lie clear of the bounds (by a tenth) and of the rounding of the
-// coordinates: near the origin and 1e9 away, at extents from 1e-3 to 1e80, in any order. Where
-// they do, the unit normal is that of the exact cross product to about its last digit, and the
-// circle's centre lies at equal exact distances from the three and in their plane.
+// more than 1e-4 off their line, as the exact distances say where they lie a tenth clear of the
+// bounds: near the origin and 1e9 away, at extents from 1e-3 to 1e80, in any order. The unit
+// normal is the exact cross product's, and the circle's centre lies at equal exact distances
+// from the three and in their plane.
 
 #include <gtest/gtest.h>
 
@@ -20,18 +19,6 @@
 #include "geometry/Toleranz.h"
 
 namespace quodral {
-
-namespace {
-
-// The exact square lies clearly below the square of the bound (false) or above it (true).
-std::optional<bool> ueber(const mpq_class& quadrat, double grenze) {
-    const mpq_class g = mpq_class(grenze) * mpq_class(grenze);
-    if (quadrat < g * mpq_class(81, 100)) return false;
-    if (quadrat > g * mpq_class(121, 100)) return true;
-    return std::nullopt;
-}
-
-}  // namespace
 
 TEST(Dreipunktebene, WieDieExaktenAbstaende) {
     using namespace exakt;
@@ -57,7 +44,13 @@ TEST(Dreipunktebene, WieDieExaktenAbstaende) {
                     const Tripel& q0 = p[(dritter + 1) % 3];
                     const mpq_class hoehe = geradenabstandsquadrat(q0, p[(dritter + 2) % 3] - q0, p[dritter]);
                     const double schranke = std::max(1e-4, rundungsSpielraum(rundungsbetrag({p[0], p[1], p[2]})));
-                    const auto weit = ueber(weite, schranke), hoch = ueber(hoehe, schranke);
+                    // Clearly below the square of the bound (false) or above it (true).
+                    const mpq_class g = mpq_class(schranke) * mpq_class(schranke);
+                    const auto ueber = [&g](const mpq_class& x) {
+                        return x < g * mpq_class(81, 100) ? std::optional(false)
+                               : x > g * mpq_class(121, 100) ? std::optional(true) : std::nullopt;
+                    };
+                    const auto weit = ueber(weite), hoch = ueber(hoehe);
                     if (!weit || (*weit && !hoch)) continue;
                     const bool soll = *weit && *hoch;
                     const std::optional<Tripel> n = ebenenNormale(p[0], p[1], p[2]);
@@ -69,8 +62,7 @@ TEST(Dreipunktebene, WieDieExaktenAbstaende) {
                     const Q3 quer = kreuz(nq, k);
                     EXPECT_LT(skalar(quer, quer) / skalar(k, k), mpq_class(1e-28)) << ort << " " << L << " " << h;
                     EXPECT_GT(skalar(nq, k), 0);
-                    // The centre: at equal distances from the three and in their plane, within
-                    // the rounding of its coordinates and of the triangle's shape.
+                    // The centre, within the rounding of its coordinates and the triangle's shape.
                     const std::optional<Tripel> m = kreismitte(p[0], p[1], p[2]);
                     ASSERT_TRUE(m.has_value());
                     const double r = std::sqrt(abstandsquadrat(*m, p[0]).get_d());
