@@ -355,31 +355,20 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // The places of the points, read once for all faces.
     const std::vector<Vektor> ort = ortsvektoren(pkte);
 
-    // The polyhedron's name is held back while the faces take their names (nextFreeName has
-    // passed over every name held back already, so this one was not).
-    Namensvorbehalt vorbehalt(name);
-    std::vector<std::string> seiten;
-    seiten.reserve(befund.punkte.size());
-    // Nothing half-built stays behind: the faces registered so far go again.
-    const auto zuruecknehmen = [&seiten](Huellenbau ausgang) {
-        for (const std::string& s : seiten) auslisten(s);
-        return ausgang;
-    };
-    std::vector<std::size_t> eintraege;   // per face the entries of its corner walk
-    eintraege.reserve(befund.punkte.size());
-    double umfaenge = 0;
-    double flaechen = 0;
-    std::vector<Polygonmasse> masse;  // each face as the polygon measures it
-    masse.reserve(befund.punkte.size());
-    std::vector<Tripel> kette;
-    // The distinct corners of the faces (the cloud's names are distinct).
-    std::vector<bool> istEcke(pkte.size(), false);
-    std::size_t eckenZahl = 0;
+    // The faces are worked out in three passes over all of them rather than face by face: their
+    // corner walks, then their measures, then their registration. A pass runs one kind of work
+    // through thousands of faces and keeps its code in the processor's caches; face by face,
+    // the walk, the measures and the registries took turns and pushed one another out.
+    const std::size_t seitenZahl = befund.punkte.size();
+    // The corner walks as indices of the cloud, the first corner repeated at the end: face f's
+    // runs from umlaufAnfang[f] to umlaufAnfang[f + 1].
+    std::vector<std::size_t> umlaeufe, umlaufAnfang{0};
+    umlaufAnfang.reserve(seitenZahl + 1);
     std::vector<Vektor> drinOrte;
     std::vector<std::string> drin;
     std::vector<Vektor> orte;
-    std::vector<std::size_t> ecken, umlaufIndizes;
-    for (std::size_t f = 0; f < befund.punkte.size(); ++f) {
+    std::vector<std::size_t> ecken;
+    for (std::size_t f = 0; f < seitenZahl; ++f) {
         drinOrte.clear();
         for (std::size_t i : befund.punkte[f]) drinOrte.push_back(ort[i]);
         // Counter-clockwise about the face's linear hull where that is a plane, as the hull
@@ -389,8 +378,6 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         // A flat cloud's face runs as its hull polygon does (its normal has the sense of the
         // first turn of its points).
         const Vektor sinn = befund.flach ? ebenenSinn(lh, m) : lh.dimension == 2 ? lh.v : m;
-        // The face's corners as indices of the cloud, the first repeated at the end.
-        umlaufIndizes.clear();
         if (befund.flach) {
             drin.clear();
             orte.clear();
@@ -400,7 +387,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
             }
             std::unordered_map<std::string, std::size_t> stelle;
             for (std::size_t i : befund.punkte[f]) stelle.emplace(namen[i], i);
-            for (const std::string& e : umlauf(drin, orte, sinn, eps)) umlaufIndizes.push_back(stelle.at(e));
+            for (const std::string& e : umlauf(drin, orte, sinn, eps)) umlaeufe.push_back(stelle.at(e));
         } else {
             // The corners as the hull found them, counter-clockwise seen from outside; the walk
             // starts where the hull polygon of the face's points starts.
@@ -412,15 +399,33 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
                 ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
             if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
             anfangen(orte, *ortsmittel(orte), ecken, sinn);
-            for (std::size_t k : ecken) umlaufIndizes.push_back(st[k]);
+            for (std::size_t k : ecken) umlaeufe.push_back(st[k]);
         }
         // A face the hull found is one: it is never left out. (Only a face without a tangent
         // at its farthest corner, beyond the digits of doubles, has no start.)
-        if (umlaufIndizes.empty()) return zuruecknehmen(Huellenbau::rechenfehler);
+        if (umlaeufe.size() == umlaufAnfang.back()) return Huellenbau::rechenfehler;
+        umlaufAnfang.push_back(umlaeufe.size());
+    }
+
+    // The faces as polygons of the corners' names, measured from their places.
+    std::vector<Polygon> polygone;
+    polygone.reserve(seitenZahl);
+    std::vector<std::size_t> eintraege;   // per face the entries of its corner walk
+    eintraege.reserve(seitenZahl);
+    std::vector<Polygonmasse> masse;  // each face as the polygon measures it
+    masse.reserve(seitenZahl);
+    double umfaenge = 0;
+    double flaechen = 0;
+    // The distinct corners of the faces (the cloud's names are distinct).
+    std::vector<bool> istEcke(pkte.size(), false);
+    std::size_t eckenZahl = 0;
+    std::vector<Tripel> kette;
+    for (std::size_t f = 0; f < seitenZahl; ++f) {
         std::vector<std::string> eckfolge;
-        eckfolge.reserve(umlaufIndizes.size());
+        eckfolge.reserve(umlaufAnfang[f + 1] - umlaufAnfang[f]);
         kette.clear();
-        for (std::size_t i : umlaufIndizes) {
+        for (std::size_t k = umlaufAnfang[f]; k < umlaufAnfang[f + 1]; ++k) {
+            const std::size_t i = umlaeufe[k];
             eckfolge.push_back(namen[i]);
             kette.push_back(ort[i]);
             if (!istEcke[i]) {
@@ -428,14 +433,27 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
                 ++eckenZahl;
             }
         }
-        const std::string fname = nextFreeName("pl");
-        Polygon seite(fname, std::move(eckfolge));
+        eintraege.push_back(eckfolge.size());
+        const Polygon& seite = polygone.emplace_back(std::string(), std::move(eckfolge));
         masse.push_back(vermessen(seite, kette));
-        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen(Huellenbau::nameAbgelehnt);
-        seiten.push_back(fname);
-        eintraege.push_back(umlaufIndizes.size());
         umfaenge += masse.back().laenge;
         flaechen += masse.back().flaeche;
+    }
+
+    // The faces take their names in their order. The polyhedron's name is held back meanwhile
+    // (nextFreeName has passed over every name held back already, so this one was not).
+    Namensvorbehalt vorbehalt(name);
+    std::vector<std::string> seiten;
+    seiten.reserve(seitenZahl);
+    // Nothing half-built stays behind: the faces registered so far go again.
+    const auto zuruecknehmen = [&seiten](Huellenbau ausgang) {
+        for (const std::string& s : seiten) auslisten(s);
+        return ausgang;
+    };
+    for (Polygon& seite : polygone) {
+        std::string fname = nextFreeName("pl");
+        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen(Huellenbau::nameAbgelehnt);
+        seiten.push_back(std::move(fname));
     }
     vorbehalt.freigeben();
 
