@@ -794,7 +794,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
     if (!allesGut) return ergebnis();
     // Place i lies within the tolerance of face f: its foot on the plane lies in the face or
     // within the tolerance of its border.
-    const auto ueberSeite = [&](std::size_t f, std::size_t i) {
+    const auto aufSeite = [&](std::size_t f, std::size_t i) {
         const Seitenflaeche& s = seiten[f].flaeche;
         return s.lageInDerEbene(s.inDerEbene(p[i]), eps) != Seitenflaeche::Lage::aussen;
     };
@@ -816,7 +816,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
         gesehen[start] = i;
         for (std::size_t k = 0; k < schlange.size(); ++k) {
             const std::size_t g = schlange[k];
-            if (ueberSeite(g, i)) return true;
+            if (aufSeite(g, i)) return true;
             for (std::size_t h : seiten[g].nachbarn)
                 if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
                     gesehen[h] = i;
