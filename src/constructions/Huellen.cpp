@@ -440,6 +440,13 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         flaechen += masse.back().flaeche;
     }
 
+    const double kanten = seitenZahl <= 1 ? umfaenge : umfaenge / 2;
+    const double volumen = volumenAusSeiten(masse);
+    // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
+    // on the same faces at unit size; this keeps a sum within a rounding of the largest double
+    // from being answered as infinite).
+    if (!std::isfinite(kanten) || !std::isfinite(flaechen) || !std::isfinite(volumen)) return Huellenbau::ausserhalb;
+
     // The faces take their names in their order. The polyhedron's name is held back meanwhile
     // (nextFreeName has passed over every name held back already, so this one was not).
     Namensvorbehalt vorbehalt(name);
@@ -457,13 +464,6 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     }
     vorbehalt.freigeben();
 
-    const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
-    const double volumen = volumenAusSeiten(masse);
-    // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
-    // on the same faces at unit size; this keeps a sum within a rounding of the largest double
-    // from being answered as infinite).
-    if (!std::isfinite(kanten) || !std::isfinite(flaechen) || !std::isfinite(volumen))
-        return zuruecknehmen(Huellenbau::ausserhalb);
     if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen(Huellenbau::nameAbgelehnt);
     lok = true;
     // The examination reads the faces with a carrier plane from their numbers here.

@@ -209,7 +209,7 @@ Tripel senkrecht(const Tripel& u, const Tripel& d) {
 
 }  // namespace
 
-Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen) {
+Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schranken) {
     Flachlage lage;
     if (orte.empty()) return lage;
     const double L = lagebox(orte).weite();
@@ -226,8 +226,8 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen
     }
     const Tripel& a = orte[unten];
     const auto d = [&](std::size_t i) { return mass.auf(orte[i] - a); };
-    const double punkt = mass.auf(grenzen.punkt);
-    const double band = mass.auf(grenzen.ebene);
+    const double punkt = mass.auf(schranken.punkt);
+    const double band = mass.auf(schranken.ebene);
     // The place farthest from the lowest (lengths compared by their squares, at the scale).
     std::size_t weitester = 0;
     double d1 = 0;
@@ -254,7 +254,7 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen
     Tripel n = senkrecht(u, d(fern));
     // The sense of the first turn of the chain, seen from its first place.
     const auto e = [&](std::size_t i) { return mass.auf(orte[i] - orte.front()); };
-    const double schritt = mass.auf(grenzen.schritt);
+    const double schritt = mass.auf(schranken.schritt);
     std::size_t i1 = 0;
     while (i1 < orte.size() && !(skalar(e(i1), e(i1)) > schritt * schritt)) ++i1;
     if (i1 < orte.size()) {

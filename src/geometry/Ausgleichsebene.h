@@ -88,6 +88,6 @@ struct Flachlage {
 };
 
 // What the places span within the limits (see above).
-Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& grenzen);
+Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schranken);
 
 }  // namespace quodral
