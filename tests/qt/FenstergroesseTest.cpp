@@ -26,12 +26,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <functional>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 #include "Abfragen.h"
@@ -280,6 +282,45 @@ TEST_F(Fenstergroesse, EinpassenHaeltLangeBeschriftungenImBild) {
                         "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0"});
     ganzGemalt("LINKSAUSSENWEITWEG", -5, 1);
     if (hatPlatz("RECHTSAUSSEN", 14, 14)) ganzGemalt("RECHTSAUSSEN", 9, 0);
+}
+
+// On the smallest drawing (as on a small screen at twice the scale), a label that no window
+// holds whole costs no other its place: beside the square, a point far right and one far left
+// whose name (200 window pixels) is wider than any place its point leaves it, three long names,
+// each with room while the figure keeps half its size, are painted whole; and the window is
+// the one the scene gets with the unholdable label hidden.
+TEST_F(Fenstergroesse, EinpassenLaesstNurDieUnhaltbareBeschriftungAus) {
+    fenster->resize(fenster->minimumSize());
+    warten();
+    tippenUndEinpassen({"PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                        "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEGNEU -5 1 0"});
+    ASSERT_FALSE(hatPlatz("LINKSAUSSENWEITWEGNEU", 0, 14));
+    tippenUndEinpassen({"PUNKT ERSTERLANGER 3 4 0", "PUNKT ZWEITERLANGER 2 8 0", "PUNKT DRITTERLANGER 1.5 -3 0"});
+    for (const auto& [name, x, y] : {std::tuple{"ERSTERLANGER", 3.0, 4.0}, {"ZWEITERLANGER", 2.0, 8.0},
+                                     {"DRITTERLANGER", 1.5, -3.0}}) {
+        ASSERT_TRUE(hatPlatz(name, x + 5, 14)) << name;
+        ganzGemalt(name, x, y);
+    }
+    const std::array mit{xmin, xmax, ymin, ymax};
+    tippenUndEinpassen({"UNBEZEICHNET LINKSAUSSENWEITWEGNEU"});
+    EXPECT_EQ(mit, (std::array{xmin, xmax, ymin, ymax}));
+}
+
+// On the smallest drawing, a long name far out on each side of the square: the fit keeps the
+// figure at half its plain size at least (the points span 15 units upright, the plain fit's
+// side is 16.5) with every point inside, and paints whole each label that has room at that size.
+TEST_F(Fenstergroesse, EinpassenBehaeltDieFigur) {
+    fenster->resize(fenster->minimumSize());
+    warten();
+    tippenUndEinpassen({"PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                        "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0", "PUNKT OBENWEITWEGLANG 1 9 0",
+                        "PUNKT UNTENGANZWEITWEGXY 1 -6 0"});
+    EXPECT_LE(xmax - xmin, 2 * 16.5);
+    EXPECT_TRUE(xmin < -5 && xmax > 9 && ymin < -6 && ymax > 9);
+    EXPECT_TRUE(hatPlatz("LINKSAUSSENWEITWEG", 0, 15));
+    for (const auto& [name, x, y] : {std::tuple{"RECHTSAUSSEN", 9.0, 0.0}, {"LINKSAUSSENWEITWEG", -5.0, 1.0},
+                                     {"OBENWEITWEGLANG", 1.0, 9.0}, {"UNTENGANZWEITWEGXY", 1.0, -6.0}})
+        if (hatPlatz(name, x + 5, 15)) ganzGemalt(name, x, y);
 }
 
 // Every question the program asks, the replace and delete questions quoting statements of 200
