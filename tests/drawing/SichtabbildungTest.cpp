@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "FrischerStart.h"
 #include "geometry/Numerik.h"
@@ -99,6 +100,21 @@ TEST_F(Sichtabbildung, FensterOhneFlaecheWirdAbgelehnt) {
     EXPECT_FALSE(weltfensterSetzen(-1, 1, 0, unendlich));
     EXPECT_FALSE(weltfensterSetzen(-1.7e308, 1.7e308, -1, 1));   // the width overflows
     erwarteFenster(-4, 4, -4, 4);
+}
+
+// Labels offset against each other on the 800 × 800 area (no frame beyond the 5 % margin): one
+// left of the leftmost point and one far right of the rightmost, which stand alone but not
+// together while the figure keeps half its size (side 22); a short one at the top that stands
+// with either; and a narrow one so far left of its point that no window holds it. The one that
+// fits nowhere is left out alone, of the two that exclude each other the wider: the least
+// window holds the rest, the left label ending at the view rectangle's left edge and the right
+// margin at its right edge, w · (1 − 200/740) = 10.5, centred upright.
+TEST_F(Sichtabbildung, EinpassenLaesstVonUnvereinbarenBeschriftungenDieBreitereAus) {
+    const std::vector<Sichtkasten> kaesten{
+        {5, 5, -2000, -1950, 0, 20}, {0, 5, -200, -50, 0, 20}, {10, 5, 0, 300, 0, 20}, {5, 10, 0, 100, 0, 20}};
+    ASSERT_TRUE(weltfensterEinpassen(0, 10, 0, 10, kaesten));
+    const double w = 10.5 * 740 / 540;
+    erwarteFenster(-200 * w / 740, 10.5, 5 - w / 2, 5 + w / 2);
 }
 
 }  // namespace quodral
