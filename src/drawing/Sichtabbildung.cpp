@@ -97,8 +97,11 @@ struct Einpassung {
     double groesste = 0;
     double sicht = 0;
 
-    // Whether the plain fit, the square of side 2 · halb centred on (mx, my), holds each box
-    // within the view rectangle widened by `spielraum` view units on each side.
+    // Sets the plain fit: the square of side 2 · halb centred on (mx, my).
+    bool schlicht() const { return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb); }
+
+    // Whether the plain fit holds each box within the view rectangle widened by `spielraum` view
+    // units on each side.
     bool schlichtHaelt(std::span<const Sichtkasten> kaesten, double spielraum) const {
         return std::all_of(kaesten.begin(), kaesten.end(), [&](const Sichtkasten& k) {
             const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
@@ -139,11 +142,11 @@ struct Einpassung {
     // there, else reaching into the frame by `spielraum`; the plain fit wherever it holds them.
     bool setzen(std::span<const Sichtkasten> kaesten, double spielraum) const {
         for (const double raum : {0.0, spielraum}) {
-            if (schlichtHaelt(kaesten, raum)) return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+            if (schlichtHaelt(kaesten, raum)) return schlicht();
             if (const std::optional<Quadrat> q = quadrat(kaesten, raum))
                 return weltfensterSetzen(q->links, q->links + q->seite, q->unten, q->unten + q->seite);
         }
-        return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+        return schlicht();
     }
 };
 
@@ -193,10 +196,9 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     const double my = unten + (oben - unten) / 2.0;
     // The view rectangle's side, in view units.
     const double sicht = seite - randLinks - randRechts;
-    if (kaesten.empty() || !(sicht > 0)) return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
     const Einpassung e{links, rechts, unten, oben, ausdehnung * einpassRand, mx, my, halb,
                        2.0 * halb / grenzen::figurBehaelt, sicht};
-    if (e.schlichtHaelt(kaesten, 0.0)) return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+    if (kaesten.empty() || !(sicht > 0) || e.schlichtHaelt(kaesten, 0.0)) return e.schlicht();
     // Where the view rectangle cannot hold every label, the labels may reach into the frame
     // around it, as far as keeps the margin of the view rectangle's side from the drawing
     // area's edge: on a small drawing (a small screen at a large scale) a name may be wider than
