@@ -102,13 +102,9 @@ TEST_F(Sichtabbildung, FensterOhneFlaecheWirdAbgelehnt) {
     erwarteFenster(-4, 4, -4, 4);
 }
 
-// Labels offset against each other on the 800 × 800 area (no frame beyond the 5 % margin): one
-// left of the leftmost point and one far right of the rightmost, which stand alone but not
-// together while the figure keeps half its size (side 22); a short one at the top that stands
-// with either; and a narrow one so far left of its point that no window holds it. The one that
-// fits nowhere is left out alone, of the two that exclude each other the wider: the least
-// window holds the rest, the left label ending at the view rectangle's left edge and the right
-// margin at its right edge, w · (1 − 200/740) = 10.5, centred upright.
+// Labels offset against each other on the 800 × 800 area: one that no window holds is left out
+// alone; of the two far left and far right that exclude each other while the figure keeps half
+// its size, the wider; the least window holds the rest: w · (1 − 200/740) = 10.5.
 TEST_F(Sichtabbildung, EinpassenLaesstVonUnvereinbarenBeschriftungenDieBreitereAus) {
     const std::vector<Sichtkasten> kaesten{
         {5, 5, -2000, -1950, 0, 20}, {0, 5, -200, -50, 0, 20}, {10, 5, 0, 300, 0, 20}, {5, 10, 0, 100, 0, 20}};

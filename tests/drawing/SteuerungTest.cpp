@@ -244,8 +244,8 @@ TEST_F(Steuerung, PunktfangHaeltEinenMassstabUndLaesstRand) {
 // Labels of any length at any offset, in a font of any width, on a drawing area of any side:
 // after the fit every label of a point and of a polygon lies inside the view rectangle and
 // every point inside the margin, on a square window; and the window is the least such: it is
-// the plain fit, or a label touches an edge (else the square could shrink). Each of these
-// scenes leaves its labels room while the figure keeps half its size, as it always does.
+// the plain fit, or a label touches an edge (else the square could shrink); the figure keeps
+// half its plain size at least.
 TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
     struct Messender : TestPort {
         double breit = 1, seite = fensterBreite;
