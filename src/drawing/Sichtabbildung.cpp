@@ -6,7 +6,6 @@
 #include <span>
 #include <vector>
 
-#include "geometry/Grenzen.h"
 #include "geometry/Numerik.h"
 #include "text/Zahlen.h"
 
@@ -197,7 +196,7 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     // The view rectangle's side, in view units.
     const double sicht = seite - randLinks - randRechts;
     const Einpassung e{links, rechts, unten, oben, ausdehnung * einpassRand, mx, my, halb,
-                       2.0 * halb / grenzen::figurBehaelt, sicht};
+                       2.0 * halb / figurBehaelt, sicht};
     if (kaesten.empty() || !(sicht > 0) || e.schlichtHaelt(kaesten, 0.0)) return e.schlicht();
     // Where the view rectangle cannot hold every label, the labels may reach into the frame
     // around it, as far as keeps the margin of the view rectangle's side from the drawing

@@ -203,12 +203,4 @@ inline constexpr double projektionsRundung = 8 * std::numeric_limits<double>::ep
 inline constexpr double kleinstesSeitenquadrat = 1e-140;
 inline constexpr double groesstesSeitenquadrat = 1e140;
 
-// --- The fit of the view to the points -------------------------------------------------------
-
-// Where the fit to all points makes room for labels, the window grows and the figure shrinks;
-// it keeps at least this share of the size it has in the plain fit (its points' images span at
-// least half of what they span there), so that no set of long labels shrinks it to a spot. A
-// label that would need less of the figure is left out of the fit.
-inline constexpr double figurBehaelt = 0.5;
-
 }  // namespace quodral::grenzen
