@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "geometry/Numerik.h"
@@ -79,24 +80,74 @@ std::optional<double> untereKante(const Achse& a, double w, double mitte) {
     return std::min(std::max(mitte - w / 2.0, o - w), u);
 }
 
-// The fit of the square window to the bounds of the extent with its margin on each axis and to
-// the boxes, each box within the view rectangle of side `sicht` or reaching at most `spielraum`
-// view units beyond it: the least side from w0 on, and at that side the place nearest the one
-// centred on (mx, my). False, leaving the window, where no window holds them.
-bool kaestenEinpassen(Achse ax, Achse ay, double mx, double my, double w0, const std::vector<Sichtkasten>& kaesten,
-                      double sicht, double spielraum) {
-    for (const Sichtkasten& k : kaesten) {
-        ax.unten.push_back({k.x, (k.links + spielraum) / sicht});
-        ax.oben.push_back({k.x, (k.rechts - spielraum) / sicht});
-        ay.unten.push_back({k.y, (k.unten + spielraum) / sicht});
-        ay.oben.push_back({k.y, (k.oben - spielraum) / sicht});
+// A square window: its side and its low edges.
+struct Quadrat {
+    double seite = 0, links = 0, unten = 0;
+};
+
+// The fit with boxes: the extent of the points' images with its margin in plane units, the
+// centre of the extent, the half side of the plain fit and the largest side the figure allows,
+// and the view rectangle's side in view units.
+struct Einpassung {
+    double links = 0, rechts = 0, unten = 0, oben = 0;
+    double rand = 0;
+    double mx = 0, my = 0;
+    double halb = 0;
+    double groesste = 0;
+    double sicht = 0;
+
+    // Sets the plain fit: the square of side 2 · halb centred on (mx, my).
+    bool schlicht() const { return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb); }
+
+    // Whether the plain fit holds each box within the view rectangle widened by `spielraum` view
+    // units on each side.
+    bool schlichtHaelt(std::span<const Sichtkasten> kaesten, double spielraum) const {
+        return std::all_of(kaesten.begin(), kaesten.end(), [&](const Sichtkasten& k) {
+            const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
+            return vx + k.links >= -spielraum && vx + k.rechts <= sicht + spielraum && vy + k.unten >= -spielraum &&
+                   vy + k.oben <= sicht + spielraum;
+        });
     }
-    const std::optional<double> wx = kleinsteSeite(ax, w0), wy = kleinsteSeite(ay, w0);
-    if (!wx || !wy) return false;
-    const double w = std::max(*wx, *wy);
-    const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
-    return x0 && y0 && weltfensterSetzen(*x0, *x0 + w, *y0, *y0 + w);
-}
+
+    // The least square from the plain fit's side up to `groesste` that holds the points with
+    // their margin and each box within the view rectangle widened by `spielraum`, placed nearest
+    // the centred one; nothing where no such square holds them.
+    std::optional<Quadrat> quadrat(std::span<const Sichtkasten> kaesten, double spielraum) const {
+        Achse ax, ay;
+        for (Achse* a : {&ax, &ay}) {
+            a->unten.reserve(kaesten.size() + 1);
+            a->oben.reserve(kaesten.size() + 1);
+        }
+        ax.unten.push_back({links - rand, 0});
+        ax.oben.push_back({rechts + rand, 0});
+        ay.unten.push_back({unten - rand, 0});
+        ay.oben.push_back({oben + rand, 0});
+        for (const Sichtkasten& k : kaesten) {
+            ax.unten.push_back({k.x, (k.links + spielraum) / sicht});
+            ax.oben.push_back({k.x, (k.rechts - spielraum) / sicht});
+            ay.unten.push_back({k.y, (k.unten + spielraum) / sicht});
+            ay.oben.push_back({k.y, (k.oben - spielraum) / sicht});
+        }
+        const std::optional<double> wx = kleinsteSeite(ax, 2.0 * halb), wy = kleinsteSeite(ay, 2.0 * halb);
+        if (!wx || !wy) return std::nullopt;
+        const double w = std::max(*wx, *wy);
+        if (!(w <= groesste)) return std::nullopt;
+        const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
+        if (!x0 || !y0) return std::nullopt;
+        return Quadrat{w, *x0, *y0};
+    }
+
+    // Sets the window that holds the boxes: within the view rectangle where a square holds them
+    // there, else reaching into the frame by `spielraum`; the plain fit wherever it holds them.
+    bool setzen(std::span<const Sichtkasten> kaesten, double spielraum) const {
+        for (const double raum : {0.0, spielraum}) {
+            if (schlichtHaelt(kaesten, raum)) return schlicht();
+            if (const std::optional<Quadrat> q = quadrat(kaesten, raum))
+                return weltfensterSetzen(q->links, q->links + q->seite, q->unten, q->unten + q->seite);
+        }
+        return schlicht();
+    }
+};
 
 }  // namespace
 
@@ -144,34 +195,37 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     const double my = unten + (oben - unten) / 2.0;
     // The view rectangle's side, in view units.
     const double sicht = seite - randLinks - randRechts;
-    if (kaesten.empty() || !(sicht > 0)) return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+    const Einpassung e{links, rechts, unten, oben, ausdehnung * einpassRand, mx, my, halb,
+                       2.0 * halb / figurBehaelt, sicht};
+    if (kaesten.empty() || !(sicht > 0) || e.schlichtHaelt(kaesten, 0.0)) return e.schlicht();
     // Where the view rectangle cannot hold every label, the labels may reach into the frame
     // around it, as far as keeps the margin of the view rectangle's side from the drawing
     // area's edge: on a small drawing (a small screen at a large scale) a name may be wider than
     // the view rectangle and still be read whole.
     const double rahmen = std::min({randLinks, randRechts, randUnten, randOben});
     const double spielraum = std::max(0.0, rahmen - einpassRand * sicht);
-    // A box that even the frame cannot hold is cut at any window: it is left out, so that it
-    // does not cost the others their place.
+    // A box that no window within the figure's bound holds, even alone and reaching into the
+    // frame, is cut whatever the fit does: it is left out, so that it costs no other its place.
     std::vector<Sichtkasten> haltbar;
     haltbar.reserve(kaesten.size());
     for (const Sichtkasten& k : kaesten)
-        if (k.rechts - k.links <= sicht + 2 * spielraum && k.oben - k.unten <= sicht + 2 * spielraum)
-            haltbar.push_back(k);
-    const auto drinnen = [&](const Sichtkasten& k) {
-        const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
-        return vx + k.links >= 0 && vx + k.rechts <= sicht && vy + k.unten >= 0 && vy + k.oben <= sicht;
-    };
-    if (std::all_of(haltbar.begin(), haltbar.end(), drinnen))
-        return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
-    // The margin, then each box, as bounds of the edges on both axes: within the view rectangle,
-    // else within the frame.
-    const double rand = ausdehnung * einpassRand;
-    const Achse ax{{{links - rand, 0}}, {{rechts + rand, 0}}}, ay{{{unten - rand, 0}}, {{oben + rand, 0}}};
-    if (kaestenEinpassen(ax, ay, mx, my, 2.0 * halb, haltbar, sicht, 0.0) ||
-        (spielraum > 0 && kaestenEinpassen(ax, ay, mx, my, 2.0 * halb, haltbar, sicht, spielraum)))
-        return true;
-    return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb);
+        if (e.quadrat({&k, 1}, spielraum)) haltbar.push_back(k);
+    // Boxes that each stand alone may still exclude one another, where one binds the window's
+    // low edge (a label offset to the left of or below its point) and another its high edge.
+    // Then the widest are left out, as few as the rest need to stand together: leaving out
+    // more never takes a window away, so the fewest are found by halving.
+    if (!e.quadrat(haltbar, spielraum)) {
+        std::stable_sort(haltbar.begin(), haltbar.end(), [](const Sichtkasten& a, const Sichtkasten& b) {
+            return a.rechts - a.links > b.rechts - b.links;
+        });
+        std::size_t zuwenig = 0, genug = haltbar.size();
+        while (genug - zuwenig > 1) {
+            const std::size_t mitte = zuwenig + (genug - zuwenig) / 2;
+            (e.quadrat(std::span(haltbar).subspan(mitte), spielraum) ? genug : zuwenig) = mitte;
+        }
+        haltbar.erase(haltbar.begin(), haltbar.begin() + static_cast<std::ptrdiff_t>(genug));
+    }
+    return e.setzen(haltbar, spielraum);
 }
 
 void horiShift(double st) {

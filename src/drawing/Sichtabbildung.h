@@ -81,6 +81,12 @@ bool weltfensterSetzen(double links, double rechts, double unten, double oben);
 // The margin the fit leaves on each side, as a share of the fitted extent.
 inline constexpr double einpassRand = 0.05;
 
+// Where the fit makes room for labels, the window grows and the figure shrinks; it keeps at
+// least this share of the size it has in the plain fit (its points' images span at least half
+// of what they span there), so that no set of long labels shrinks it to a spot. A label that
+// would need less of the figure is left out of the fit.
+inline constexpr double figurBehaelt = 0.5;
+
 // A box that the fit keeps inside the world window with the points: a label, which stands by
 // the view point of the picture-plane point (x, y) and reaches from `links` to `rechts` and
 // from `unten` to `oben` view units around that view point (its offset included). Its size in
@@ -100,10 +106,15 @@ struct Sichtkasten {
 // little as it needs. A box keeps its size in view units while the window grows, so that side
 // is solved for, not read off the window before. Where no window holds the boxes in the view
 // rectangle (a label wider than it, on a small drawing area), they may reach into the frame
-// around it, up to einpassRand of the rectangle's side from the area's edge; a box that not
-// even that room holds is left out. An extent that is one spot (its longer side within the zero
-// tolerance, or too small for doubles to tell the window's edges apart at its distance from the
-// origin), or not a finite one, leaves the window as it is and gives false.
+// around it, up to einpassRand of the rectangle's side from the area's edge.
+// The figure keeps its size first: the square grows to at most its plain side divided by
+// figurBehaelt, so that the points' images span at least that share of what they span
+// in the plain fit, and always lie inside with their margin. A box that no such square holds,
+// even alone, is left out and costs no other its place; where the boxes that each stand alone
+// exclude one another (offsets pulling the window both ways), the widest are left out, as few
+// as the rest need. The boxes left out may be cut. An extent that is one spot (its longer side
+// within the zero tolerance, or too small for doubles to tell the window's edges apart at its
+// distance from the origin), or not a finite one, leaves the window as it is and gives false.
 bool weltfensterEinpassen(double links, double rechts, double unten, double oben,
                           const std::vector<Sichtkasten>& kaesten = {}, double seite = fensterBreite);
 

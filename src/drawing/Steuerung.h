@@ -77,8 +77,9 @@ void entDoppeln(GrafikPort& port);
 // Fits the world window to the images of all points (weltfensterEinpassen): one scale on both
 // axes, the points and the labels of the drawing (as wide and high as the view measures them,
 // at their offsets) inside the view rectangle of the view's drawing area, or inside its frame
-// where the rectangle cannot hold them. Points that all map to one spot, or none, leave the
-// window as it is. Redraws.
+// where the rectangle cannot hold them, while the figure keeps at least half the size of the
+// plain fit; a label that cannot stand whole within that is left out. Points that all map to
+// one spot, or none, leave the window as it is. Redraws.
 void punkteFang(GrafikPort& port);
 
 // The label font one point smaller when the name field holds exactly "-", one point larger

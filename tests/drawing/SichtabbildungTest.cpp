@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "FrischerStart.h"
 #include "geometry/Numerik.h"
@@ -99,6 +100,17 @@ TEST_F(Sichtabbildung, FensterOhneFlaecheWirdAbgelehnt) {
     EXPECT_FALSE(weltfensterSetzen(-1, 1, 0, unendlich));
     EXPECT_FALSE(weltfensterSetzen(-1.7e308, 1.7e308, -1, 1));   // the width overflows
     erwarteFenster(-4, 4, -4, 4);
+}
+
+// Labels offset against each other on the 800 × 800 area: one that no window holds is left out
+// alone; of the two far left and far right that exclude each other while the figure keeps half
+// its size, the wider; the least window holds the rest: w · (1 − 200/740) = 10.5.
+TEST_F(Sichtabbildung, EinpassenLaesstVonUnvereinbarenBeschriftungenDieBreitereAus) {
+    const std::vector<Sichtkasten> kaesten{
+        {5, 5, -2000, -1950, 0, 20}, {0, 5, -200, -50, 0, 20}, {10, 5, 0, 300, 0, 20}, {5, 10, 0, 100, 0, 20}};
+    ASSERT_TRUE(weltfensterEinpassen(0, 10, 0, 10, kaesten));
+    const double w = 10.5 * 740 / 540;
+    erwarteFenster(-200 * w / 740, 10.5, 5 - w / 2, 5 + w / 2);
 }
 
 }  // namespace quodral

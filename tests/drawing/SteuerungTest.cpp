@@ -244,7 +244,8 @@ TEST_F(Steuerung, PunktfangHaeltEinenMassstabUndLaesstRand) {
 // Labels of any length at any offset, in a font of any width, on a drawing area of any side:
 // after the fit every label of a point and of a polygon lies inside the view rectangle and
 // every point inside the margin, on a square window; and the window is the least such: it is
-// the plain fit, or a label touches an edge (else the square could shrink).
+// the plain fit, or a label touches an edge (else the square could shrink); the figure keeps
+// half its plain size at least.
 TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
     struct Messender : TestPort {
         double breit = 1, seite = fensterBreite;
@@ -278,6 +279,7 @@ TEST_F(Steuerung, PunktfangHaeltDieBeschriftungenImBild) {
         }
         const double rand = 0.05 * std::max(r - l, o - u) * (1 - 1e-9);
         EXPECT_TRUE(l - xmin >= rand && xmax - r >= rand && u - ymin >= rand && ymax - o >= rand) << lauf;
+        EXPECT_LE(w, 2 * 1.1 * std::max(r - l, o - u) * (1 + 1e-12)) << lauf;
         // Each label's box in view units, from the left and lower edge of the view rectangle.
         bool beruehrt = std::abs(w - 1.1 * std::max(r - l, o - u)) <= 1e-9 * w;
         const auto pruefen = [&](const Punkt& bild, double dx, double dy, const std::string& text, double groesse) {

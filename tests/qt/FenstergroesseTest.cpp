@@ -26,11 +26,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <functional>
+#include <initializer_list>
 #include <tuple>
 #include <utility>
 
@@ -103,6 +105,38 @@ protected:
             for (int px = static_cast<int>((x - r) * dpr); px <= (x + r) * dpr; ++px)
                 if (b.valid(px, py) && b.pixel(px, py) != qRgb(255, 255, 255)) ++n;
         return n;
+    }
+
+    // Types the statements into the input line, then presses "Einpassen" `mal` times.
+    void tippenUndEinpassen(std::initializer_list<const char*> anweisungen, int mal = 2) {
+        auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
+        for (const char* s : anweisungen) {
+            eingabe->setText(s);
+            emit eingabe->returnPressed();
+        }
+        for (int i = 0; i < mal; ++i) fenster->findChild<QPushButton*>("punkteFang")->click();
+        warten();
+    }
+
+    // The label of the point (px, py) of the picture plane, written to its right as the view
+    // measures it, lies whole inside the drawing area, and its last letter is painted.
+    void ganzGemalt(const char* name, double px, double py) {
+        const Textmass m = GrafikView::textMessen(name, fontsize);
+        const double seite = ansicht->anzeigeSeite();
+        const double x = randLinks + (seite - 60) * (px - xmin) / (xmax - xmin);
+        const double y = randUnten + (seite - 60) * (py - ymin) / (ymax - ymin);
+        EXPECT_TRUE(x >= 0 && x + m.breite <= seite && y >= 0 && y + m.hoehe <= seite) << name << " bei " << x;
+        EXPECT_GT(gemaltUm(x + 0.95 * m.breite, y + m.hoehe / 2, 0.05 * m.breite), 0) << name;
+    }
+
+    // Whether the label of a point `abstand` right of the leftmost point of a figure of longer
+    // side `ausdehnung` can stand whole while the figure keeps half its size: at twice the plain
+    // side, the leftmost point at its margin, it must end within the frame, 5 % of the view
+    // rectangle's side from the drawing area's edge.
+    bool hatPlatz(const char* name, double abstand, double ausdehnung) {
+        const double sicht = ansicht->anzeigeSeite() - 60;
+        return (abstand + 0.05 * ausdehnung) / (2 * 1.1 * ausdehnung) * sicht + GrafikView::textMessen(name, fontsize).breite <=
+               sicht + 30 - 0.05 * sicht;
     }
 
     std::unique_ptr<Hauptfenster> fenster;
@@ -225,40 +259,60 @@ TEST_F(Fenstergroesse, DialogePassenAufDenBildschirm) {
 
 // A square of side 1 and a point ten units to its right with a long name, fitted twice: the
 // label is painted whole inside the view rectangle, the frame of 30 window pixels around it
-// white, at every scale (at twice the scale on a small screen the label takes half the view).
+// white, wherever the figure at half its size leaves the label room (at twice the scale on a
+// small screen the label would need it smaller: it is left out, and the figure keeps the size of
+// the plain fit).
 TEST_F(Fenstergroesse, EinpassenHaeltLangeBeschriftungenImBild) {
-    auto* eingabe = fenster->findChild<QLineEdit*>("eingabe");
-    for (const char* s : {"RECHTECK Q 1 1", "PUNKT RECHTSAUSSEN 10 0 0"}) {
-        eingabe->setText(s);
-        emit eingabe->returnPressed();
-    }
+    tippenUndEinpassen({"RECHTECK Q 1 1", "PUNKT RECHTSAUSSEN 10 0 0"}, 0);
     for (int mal = 1; mal <= 2; ++mal) {
-        fenster->findChild<QPushButton*>("punkteFang")->click();
-        warten();
-        const double seite = ansicht->anzeigeSeite(), mitte = seite / 2;
-        EXPECT_EQ(gemaltUm(mitte, mitte, mitte), gemaltUm(mitte, mitte, mitte - 25)) << mal;
-        // The label's last letter, at the right end of its box on the point (10, 0).
-        const Textmass m = GrafikView::textMessen("RECHTSAUSSEN", fontsize);
-        const double x = randLinks + (seite - 60) * (10 - xmin) / (xmax - xmin) + 0.95 * m.breite;
-        const double y = randUnten + (seite - 60) * (0 - ymin) / (ymax - ymin) + m.hoehe / 2;
-        EXPECT_GT(gemaltUm(x, y, 0.05 * m.breite), 0) << mal;
+        tippenUndEinpassen({}, 1);
+        if (hatPlatz("RECHTSAUSSEN", 10, 10)) {
+            const double mitte = ansicht->anzeigeSeite() / 2.0;
+            EXPECT_EQ(gemaltUm(mitte, mitte, mitte), gemaltUm(mitte, mitte, mitte - 25)) << mal;
+            ganzGemalt("RECHTSAUSSEN", 10, 0);
+        } else {
+            EXPECT_DOUBLE_EQ(xmax - xmin, 11) << mal;
+        }
     }
     // Labels on both sides, the left one wider than the view rectangle of the small screen at
-    // twice the scale (162 window pixels): they reach into the frame, and both are painted whole.
-    for (const char* s : {"NEU", "PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
-                          "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0"}) {
-        eingabe->setText(s);
-        emit eingabe->returnPressed();
-    }
-    for (int mal = 1; mal <= 2; ++mal) fenster->findChild<QPushButton*>("punkteFang")->click();
+    // twice the scale (162 window pixels): they reach into the frame, and both are painted
+    // whole where the right one has room.
+    tippenUndEinpassen({"NEU", "PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                        "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0"});
+    ganzGemalt("LINKSAUSSENWEITWEG", -5, 1);
+    if (hatPlatz("RECHTSAUSSEN", 14, 14)) ganzGemalt("RECHTSAUSSEN", 9, 0);
+}
+
+// On the smallest drawing (as on a small screen at twice the scale), a label that no window
+// holds whole (200 window pixels, from the leftmost point) costs no other its place: three long
+// names beside it are painted whole, and the window is the one the scene gets with it hidden.
+TEST_F(Fenstergroesse, EinpassenLaesstNurDieUnhaltbareBeschriftungAus) {
+    fenster->resize(fenster->minimumSize());
     warten();
-    const double seite = ansicht->anzeigeSeite();
-    for (const auto& [name, px, py] : {std::tuple{"RECHTSAUSSEN", 9.0, 0.0}, {"LINKSAUSSENWEITWEG", -5.0, 1.0}}) {
-        const Textmass m = GrafikView::textMessen(name, fontsize);
-        const double x = randLinks + (seite - 60) * (px - xmin) / (xmax - xmin) + 0.95 * m.breite;
-        const double y = randUnten + (seite - 60) * (py - ymin) / (ymax - ymin) + m.hoehe / 2;
-        EXPECT_GT(gemaltUm(x, y, 0.05 * m.breite), 0) << name;
-    }
+    tippenUndEinpassen({"PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                        "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEGNEU -5 1 0"});
+    ASSERT_FALSE(hatPlatz("LINKSAUSSENWEITWEGNEU", 0, 14));
+    tippenUndEinpassen({"PUNKT ERSTERLANGER 3 4 0", "PUNKT ZWEITERLANGER 2 8 0", "PUNKT DRITTERLANGER 1.5 -3 0"});
+    ganzGemalt("ERSTERLANGER", 3, 4);
+    ganzGemalt("ZWEITERLANGER", 2, 8);
+    ganzGemalt("DRITTERLANGER", 1.5, -3);
+    const std::array mit{xmin, xmax, ymin, ymax};
+    tippenUndEinpassen({"UNBEZEICHNET LINKSAUSSENWEITWEGNEU"});
+    EXPECT_EQ(mit, (std::array{xmin, xmax, ymin, ymax}));
+}
+
+// On the smallest drawing, a long name far out on each side of the square: the figure keeps
+// half its plain size at least (the points span 15 units upright: the plain fit's side is 16.5)
+// with every point inside, and the left name, which has room at that size, is painted whole.
+TEST_F(Fenstergroesse, EinpassenBehaeltDieFigur) {
+    fenster->resize(fenster->minimumSize());
+    warten();
+    tippenUndEinpassen({"PUNKT A 0 0 0", "PUNKT B 2 0 0", "PUNKT C 2 2 0", "PUNKT D 0 2 0", "POLYGON sq A B C D",
+                        "PUNKT RECHTSAUSSEN 9 0 0", "PUNKT LINKSAUSSENWEITWEG -5 1 0", "PUNKT OBENWEITWEGLANG 1 9 0",
+                        "PUNKT UNTENGANZWEITWEGXY 1 -6 0"});
+    EXPECT_LE(xmax - xmin, 2 * 16.5);
+    EXPECT_TRUE(xmin < -5 && xmax > 9 && ymin < -6 && ymax > 9);
+    ganzGemalt("LINKSAUSSENWEITWEG", -5, 1);
 }
 
 // Every question the program asks, the replace and delete questions quoting statements of 200
