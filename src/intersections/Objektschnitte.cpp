@@ -149,7 +149,7 @@ Schnittbefund ausUeberlappung(const Intervall& k, const Gerade& ganz) {
 // none when it passes by, the foot of the perpendicular from m when it touches.
 std::vector<Punkt> linieUmPunkt(const Gerade& g, const Punkt& m, double r) {
     const Vektor fuss = m.lotFusspunktVektorAuf(g);
-    const double d = (fuss - m.ortsvektor()).norm();
+    const double d = betrag(fuss - m.ortsvektor());
     if (istNull(d - r)) return {ort(fuss)};
     if (d > r) return {};
     const std::optional<Vektor> u = einheitsvektor(g.rv);
@@ -177,7 +177,7 @@ Schnittbefund linienKopie(const Schnittobjekt& o) {
 // the foot of the perpendicular with e's normal), the touching point, or nothing.
 Schnittbefund ebeneUmPunkt(const Ebene& e, const Punkt& m, double r) {
     const Vektor fuss = m.lotFusspunktVektorAuf(e);
-    const double d = (fuss - m.ortsvektor()).norm();
+    const double d = betrag(fuss - m.ortsvektor());
     if (istNull(d - r)) return ort(fuss);
     if (d > r) return KeinSchnitt{};
     const Punkt f = ort(fuss);

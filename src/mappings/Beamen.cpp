@@ -65,7 +65,7 @@ BeamQuintett bewegungZwischen(const Bezugsrahmen& von, const Bezugsrahmen& nach)
     // them. Normals that are parallel need no turn; opposite ones a half turn about d1, which
     // is perpendicular to n1.
     const Vektor c = von.n.kreuz(nach.n);
-    const double s = c.norm();
+    const double s = betrag(c);
     const double cosinus = von.n * nach.n;
     if (!istNull(s)) {
         q.achse1 = Gerade(von.a, einheit(c));

@@ -30,7 +30,7 @@ double fussParameter(double zaehler, double nenner) {
 
 Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
 
-double Punkt::dist(const Punkt& q) const { return (ortsvektor() - q.ortsvektor()).norm(); }
+double Punkt::dist(const Punkt& q) const { return betrag(ortsvektor() - q.ortsvektor()); }
 
 double Punkt::dist(const Gerade& g) const { return dist(vektor2Punkt(lotFusspunktVektorAuf(g))); }
 
