@@ -61,7 +61,9 @@ bool Gerade::ebeneBestimmendMit(const Gerade& g) const {
 double Gerade::dist(const Punkt& p) const { return p.dist(*this); }
 
 double Gerade::dist(const Gerade& g) const {
-    if (istWindschiefZu(g)) return g.ap.dist(Ebene(ap, rv.kreuz(g.rv)));
+    // The plane through this line along both directions, its normal from the directions at
+    // computing size: no product of long directions overflows.
+    if (istWindschiefZu(g)) return g.ap.dist(Ebene(ap, Vektor(kreuz(zumRechnen(rv), zumRechnen(g.rv)))));
     if (istParallelZu(g)) return ap.dist(g);
     return 0;
 }
