@@ -44,8 +44,20 @@ Schnittbefund ausPunkten(const std::vector<Punkt>& punkte) {
     return Punktepaar{ort(punkte[0]), ort(punkte[1])};
 }
 
-// The parameter t of the position p on g: p = g.ap + t·g.rv for a point of the line.
-double parameter(const Gerade& g, const Vektor& p) { return ((p - g.ap.ortsvektor()) * g.rv) / (g.rv * g.rv); }
+// The place of the position p along g: its signed distance from g's anchor in the sense of
+// g's direction (p = g.ap + t·û for a point of the line), by which places along one line
+// compare. Taken with the unit vector and the positions brought to about unit size by a power
+// of two, which changes no digit: no product overflows, at any distance a double carries.
+double parameter(const Gerade& g, const Vektor& p) {
+    const std::optional<Tripel> u = einheitsvektor(Tripel(g.rv));
+    if (!u) return 0;
+    const Tripel a = g.ap.ortsvektor();
+    const Zweiermass mass(std::max(groessteKomponente(p), groessteKomponente(a)));
+    return mass.zurueck(skalar(mass.auf(Tripel(p)) - mass.auf(a), *u));
+}
+
+// The two directions run the same way (their unit vectors' dot product is positive).
+bool gleichsinnig(const Vektor& a, const Vektor& b) { return skalar(zumRechnen(a), zumRechnen(b)) > 0; }
 
 // ---------------------------------------------------------------------------------------
 // The kinds in the order in which mixed pairs are computed
@@ -104,7 +116,7 @@ struct Intervall {
 Intervall intervall(const Schnittobjekt& o, const Gerade& g) {
     if (const Strahl* s = std::get_if<Strahl>(&o)) {
         const Grenze anfang{parameter(g, s->ap.ortsvektor()), ort(s->ap), s->rv};
-        if (s->rv * g.rv > 0) return {anfang, std::nullopt};
+        if (gleichsinnig(s->rv, g.rv)) return {anfang, std::nullopt};
         return {std::nullopt, anfang};
     }
     if (const Strecke* s = std::get_if<Strecke>(&o)) {
