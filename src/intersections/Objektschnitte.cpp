@@ -232,13 +232,25 @@ Schnittbefund linieMitKreis(const Schnittobjekt& a, const Gerade& g, const Kreis
 Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Polygon& pg) {
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
-    // One point where the carrier pierces the polygon or touches it.
-    if (s.size() == 1) return ausPunkten(gehalten(s, a));
-    // The carrier lies in the polygon's plane: the chord across the polygon (widened by its
-    // border), overlapped with the object.
-    const Intervall sehne{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
-                          Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
-    return ausUeberlappung(ueberlappung(sehne, intervall(a, g)), g);
+    // Where the carrier meets the polygon (the point where it pierces or touches it, or its
+    // chord across it), cut to the object: one point where what is left is shorter than the
+    // polygon's border band is wide (a segment that ends on an edge and runs away).
+    const Intervall treffen{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
+                            Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
+    const Intervall objekt = intervall(a, g);
+    if (s.size() == 1 && liegtIn(a, s[0])) return ort(s[0]);
+    const Intervall k = ueberlappung(treffen, objekt);
+    if (s.size() == 2 && k.unten->t <= k.oben->t) {
+        const Punkt& p = k.unten->ort;
+        const Punkt& q = k.oben->ort;
+        if (p.dist(q) >= pg.alsFlaeche().randbreite) return Schnittstrecke{p, q};
+        return ort(Vektor(p.ortsvektor() + 0.5 * (q.ortsvektor() - p.ortsvektor())));
+    }
+    // The object stops short of it: it touches the polygon where its end towards that meeting
+    // lies on the polygon's border band.
+    const std::optional<Grenze>& ende = objekt.oben && objekt.oben->t < treffen.unten->t ? objekt.oben : objekt.unten;
+    if (ende && liegtIn(pg, ende->ort)) return ende->ort;
+    return KeinSchnitt{};
 }
 
 Schnittbefund ebeneMitEbene(const Ebene& a, const Ebene& b) {
