@@ -253,9 +253,14 @@ Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Pol
     return KeinSchnitt{};
 }
 
+// The common line of two cutting planes through the point that ebeneEbenenSchnitt gives, along
+// the cross product of their normals (the step to its second point, which far from the origin
+// the rounding of that point would swallow).
+Gerade gemeinsameGerade(const Punkt& p, const Ebene& a, const Ebene& b) { return Gerade(ort(p), a.nv.kreuz(b.nv)); }
+
 Schnittbefund ebeneMitEbene(const Ebene& a, const Ebene& b) {
     const std::vector<Punkt> s = ebeneEbenenSchnitt(a, b);
-    if (s.size() == 2) return Gerade(ort(s[0]), s[1].ortsvektor() - s[0].ortsvektor());
+    if (s.size() == 2) return gemeinsameGerade(s[0], a, b);
     if (s.size() == 3) return kopie(a);
     return KeinSchnitt{};
 }
@@ -278,7 +283,7 @@ Schnittbefund ebeneMitPolygon(const Ebene& e, const Polygon& pg) {
     }
     const std::vector<Punkt> linie = ebeneEbenenSchnitt(e, *pe);
     if (linie.size() != 2) return KeinSchnitt{};
-    const Gerade g(ort(linie[0]), linie[1].ortsvektor() - linie[0].ortsvektor());
+    const Gerade g = gemeinsameGerade(linie[0], e, *pe);
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
     if (s.size() == 1) return ort(s[0]);
