@@ -140,6 +140,12 @@ bool istGerade(const std::string& name) { return geradenListe.contains(name); }
 
 bool Ebene::istParallelZu(const Gerade& g) const { return parallelZurEbene(g.rv, nv); }
 
-bool Ebene::enthaelt(const Punkt& p) const { return istNull(p.dist(*this)); }
+// A plane has no extent: its test is the zero test of the distance, never below the rounding
+// of the largest coordinate of the point and the anchor, which moves a point far out that much
+// off the plane it was found in.
+bool Ebene::enthaelt(const Punkt& p) const {
+    const double betrag = std::max(groessteKomponente(p.ortsvektor()), groessteKomponente(ap.ortsvektor()));
+    return unterGrenze(p.dist(*this), grenzen::nullTest, betrag);
+}
 
 }  // namespace quodral
