@@ -83,7 +83,7 @@ void winkelAmScheitel(const std::string& p1, const std::string& p2, const std::s
     const Vektor u = a->ortsvektor() - b->ortsvektor();
     const Vektor v = c->ortsvektor() - b->ortsvektor();
     const std::string verschieden = "Die drei Punkte müssen paarweise verschieden sein.";
-    if (istNull(u.norm() * v.norm())) {
+    if (istNull(betrag(u) * betrag(v))) {
         quittung = verschieden;
         return;
     }

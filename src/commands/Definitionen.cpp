@@ -70,7 +70,7 @@ void defVektor(const std::vector<std::string>& w) {
         // The length of huge components can leave the range of doubles (components that are
         // not finite give no length either): such a vector is not stored and its length not
         // reported.
-        const double norm = v.norm();
+        const double norm = betrag(v);
         if (!endlich(norm)) {
             zahlbereichFehler(name);
             return;

@@ -26,10 +26,9 @@ namespace {
 // refused rather than built on a record that is not there.
 void fehlt(const std::string& name) { eigenerFehler("Das Objekt " + name + " ist nicht vorhanden."); }
 
-// A normal whose length leaves the range of doubles (components beyond about 1e154) makes a
-// plane that nothing can be measured against: its unit normal comes out as the null vector,
-// so every point would seem to lie in it. Such a plane is not registered.
-bool laengeEndlich(const Vektor& v) { return std::isfinite(v.norm()); }
+// A normal whose length leaves the range of doubles (components near the largest doubles)
+// makes a plane whose measures are no numbers. Such a plane is not registered.
+bool laengeEndlich(const Vektor& v) { return std::isfinite(betrag(v)); }
 
 // The distances of three points are doubles: they span what can be measured.
 bool differenzenEndlich(const Punkt& a, const Punkt& b, const Punkt& c) {
@@ -228,7 +227,7 @@ void kreisUmMittelpunkt(const std::string& n, const std::string& a, const std::s
     const Punkt* m = finde(punktListe, a);
     const Ebene* e = finde(ebenenListe, c);
     if (m == nullptr || e == nullptr) return fehlt(m == nullptr ? a : c);
-    // A plane registered elsewhere whose normal cannot be measured would hold every point.
+    // A plane registered elsewhere whose normal's length is no number is not built on.
     if (!laengeEndlich(e->nv)) return zahlbereichFehler(n);
     if (!e->enthaelt(*m)) {
         eigenerFehler("Der Kreis " + n + " konnte nicht erzeugt werden, da der Punkt " + a + " nicht in der Ebene " + c +

@@ -43,7 +43,7 @@ bool ebenentestUeberlaeuft(const Polygon& basis) {
         lo = Vektor(std::min(lo.x1, p.x), std::min(lo.x2, p.y), std::min(lo.x3, p.z));
         hi = Vektor(std::max(hi.x1, p.x), std::max(hi.x2, p.y), std::max(hi.x3, p.z));
     }
-    return !std::isfinite((hi - lo).norm());
+    return !std::isfinite(betrag(hi - lo));
 }
 
 // The shift of the prism's top against its base, from the words after the base: a registered

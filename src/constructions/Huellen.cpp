@@ -42,9 +42,9 @@ using grenzen::kurzeRichtung;
 // them, otherwise the first of them in list order.
 std::size_t fernster(const Vektor& z, const std::vector<Vektor>& orte) {
     std::size_t best = 1;
-    double bestD = (orte[1] - z).norm();
+    double bestD = betrag(orte[1] - z);
     for (std::size_t i = 0; i < orte.size(); ++i) {
-        const double d = (orte[i] - z).norm();
+        const double d = betrag(orte[i] - z);
         if (d > bestD) {
             bestD = d;
             best = i;
@@ -86,7 +86,7 @@ bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std
     const std::size_t f = fernster(zv, orte);
     std::size_t stelle = 0;
     for (std::size_t i = 1; i < ecken.size(); ++i)
-        if ((orte[ecken[i]] - orte[f]).norm() < (orte[ecken[stelle]] - orte[f]).norm()) stelle = i;
+        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
     std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
     const Vektor F = orte[ecken[0]];
 
@@ -94,7 +94,7 @@ bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std
     // tiny for small figures; below the length where directions are still taken it is brought
     // to unit length.
     Vektor t = (F - zv).kreuz(sinn);
-    double tl = t.norm();
+    double tl = betrag(t);
     // For a large figure (differences beyond about 1e51) that length, or its square, leaves the
     // range of doubles; for a tiny one (differences below about 1e-100) it falls below it. The
     // tangent is then brought to about the size of F − C by a power of two: the cross product
@@ -102,7 +102,7 @@ bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std
     if (!std::isfinite(tl) || !(tl > 0)) {
         const Zweiermass zuR(groessteKomponente(F - zv));
         t = Vektor(zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn)))));
-        tl = t.norm();
+        tl = betrag(t);
     }
     if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
     if (tl < kurzeRichtung)

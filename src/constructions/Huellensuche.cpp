@@ -1086,7 +1086,7 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
                                   std::back_inserter(gemeinsam));
             for (std::size_t i : gemeinsam)
                 for (std::size_t j : gemeinsam)
-                    if (i != j && (pkte[i].ortsvektor() - pkte[j].ortsvektor()).norm() > eps) kanten.emplace_back(i, j);
+                    if (i != j && betrag(pkte[i].ortsvektor() - pkte[j].ortsvektor()) > eps) kanten.emplace_back(i, j);
         }
     std::sort(kanten.begin(), kanten.end());
     kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());

@@ -88,7 +88,7 @@ bool klumpenBerauben(const std::string& kn, const std::string& zelln) {
 // Boundary edges
 
 bool ebeneBildend(const Punkt& a, const Punkt& b, const Punkt& c) {
-    return (b.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - a.ortsvektor()).norm() > grenzen::ebeneBildend;
+    return betrag((b.ortsvektor() - a.ortsvektor()).kreuz(c.ortsvektor() - a.ortsvektor())) > grenzen::ebeneBildend;
 }
 
 std::vector<std::pair<std::string, std::string>> sammleRandkanten(const std::string& klu) {

@@ -14,7 +14,7 @@ namespace {
 
 // A direction or normal to build on: not the null vector, and short enough that its length is
 // a number.
-bool brauchbar(const Vektor& v) { return endlich(v) && std::isfinite(v.norm()) && !v.istNullvektor(); }
+bool brauchbar(const Vektor& v) { return endlich(v) && std::isfinite(betrag(v)) && !v.istNullvektor(); }
 
 }  // namespace
 

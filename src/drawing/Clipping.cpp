@@ -43,10 +43,10 @@ Strecke gerade2xyStrecke(const Gerade& g, const Punkt& auge, double xmin, double
     // normal is scaled to unit length so that the plane's tolerances do not depend on how
     // long g's direction is or how far g is from the eye.
     const Vektor zumAuge = auge.ortsvektor() - g.ap.ortsvektor();
-    const double rvLaenge = g.rv.norm();
+    const double rvLaenge = betrag(g.rv);
     if (istNull(rvLaenge)) return nichts;
     const Vektor n = g.rv.kreuz(zumAuge);
-    if (istNull(n.norm() / rvLaenge)) return nichts;   // the eye's distance from g
+    if (istNull(betrag(n) / rvLaenge)) return nichts;   // the eye's distance from g
     const auto einheitsnormale = einheitsvektor(n);
     if (!einheitsnormale) return nichts;
     const Ebene sehebene(auge, *einheitsnormale);

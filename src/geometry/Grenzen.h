@@ -88,12 +88,6 @@ inline constexpr double doppelbezeichnung = 0.001;
 
 // --- Faces and polygons ----------------------------------------------------------------------
 
-// A line in a polygon's plane meets it in the chord of its outline widened by the border band
-// (ortsschaerfe). The ends of that chord are found this share of the band inside it: rounding keeps
-// them on the border when they are measured against the band again, and a millionth of the
-// band moves no printed digit.
-inline constexpr double randspiel = 1e-6;
-
 // The area vector of a chain gives the face its normal where it lies within 60 degrees of the
 // normal of the corners' span: corners off the plane by 1e-4 of the extent, which the span
 // admits, tilt it by about 1e-4 at most; a vector farther off is one of rounding, left by a

@@ -102,13 +102,17 @@ std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, 
         laengs = mass.zurueck(skalar(u, v) / lu);
         quer = mass.zurueck(betrag(kreuz(u, v)) / lu);
     }
-    // On the line: decided for every part as for the line, by the rounding at p and the anchor
-    // (a segment's far end, however far out, widens no bound across it).
-    const double anDerLinie = rundungsbetrag({p, a});
+    // On the line: decided for every part as for the line, never below the rounding of the
+    // largest coordinate of p and the anchor, whatever axes they share: the point and the
+    // places the line was given by carry that rounding on every axis, so that a point lies on
+    // the line through A and B as it lies on the line through B and A (a segment's far end,
+    // however far out, widens no bound across it).
+    const double anDerLinie = std::max(groessteKomponente(p), groessteKomponente(a));
     if (!unterGrenze(quer, grenzen::ortsschaerfe, anDerLinie)) return false;
     // Between the ends: a foot `ueber` beyond an end lies at that end, within the zero test at
-    // the rounding of the ends' coordinates.
-    const double anDenEnden = stueck == Linienstueck::strecke ? rundungsbetrag({p, a, a + d}) : anDerLinie;
+    // the rounding of the largest coordinate of p and the ends.
+    const double anDenEnden =
+        stueck == Linienstueck::strecke ? std::max(anDerLinie, groessteKomponente(a + d)) : anDerLinie;
     const auto amEnde = [&](double ueber) {
         return ueber <= 0 || unterGrenze(ueber, grenzen::nullTest, anDenEnden);
     };

@@ -29,6 +29,8 @@ bool unterGrenze(double x, double grenze, double betrag);
 // The largest absolute value of a coordinate of the positions along the axes on which they
 // differ: the coordinates that round in their differences. A coordinate they all share exactly
 // rounds in none (three points in the plane z = 1e308 are measured as in the plane z = 0).
+// For places that are all given, as three corners of a triangle are; a point and a line
+// (liegtAuf) take the largest coordinate of both, as the line's places are not all given.
 double rundungsbetrag(std::initializer_list<Tripel> orte);
 
 // The direction as the tests compute with it: as given where its squares and the products of
@@ -59,10 +61,12 @@ enum class Linienstueck { gerade, strahl, strecke };
 // The position p lies on that part: within grenzen::ortsschaerfe of the line, measured with d's unit
 // vector, and its foot no farther than grenzen::nullTest before a (ray and segment) or beyond
 // a + d (segment). One rule for all three: the part lies on its line, and p lies on it exactly
-// when it lies on that line (its distance decided as for the line, by the rounding of p and a)
-// and between the part's ends (decided by the rounding of p and the ends; rundungsbetrag). So no point lies on
-// a segment that is not on its line, however long the segment. Nothing where d has no unit
-// vector (a null vector, or a number that is not finite): the record decides then.
+// when it lies on that line (its distance decided as for the line, never below the rounding of
+// the largest coordinate of p and a) and between the part's ends (never below the rounding of
+// the largest coordinate of p and the ends). So no point lies on a segment that is not on its
+// line, however long the segment, and none on the line through a and b but off the line
+// through b and a. Nothing where d has no unit vector (a null vector, or a number that is not
+// finite): the record decides then.
 std::optional<bool> liegtAuf(const Tripel& p, const Tripel& a, const Tripel& d, Linienstueck stueck);
 
 // Three positions span a plane exactly when the two farthest apart lie more than

@@ -93,7 +93,8 @@ Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, 
 // once (of points within the tolerance of an earlier one, the first stays). Each face is met as
 // a face in its own plane (Seitenflaeche::treffpunkte) within the solid's tolerance, its border
 // a band in its plane as wide as that tolerance, as a polygon's is: a line in a face's plane in
-// the face's chord widened by that band, a line across it where it pierces the face; a face
+// the face's chord between its crossings with the outline, a line across it where it pierces
+// the face; a face
 // whose corners are no convex chain gives none. No edge's line is followed beyond the edge and
 // no length is fixed: a face with an edge a few tolerances long, at any scale, is met as any
 // other. A null or non-finite direction gives none.

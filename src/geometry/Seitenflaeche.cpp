@@ -30,48 +30,6 @@ constexpr std::size_t wenigeUmrissecken = 8;
 
 bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
 
-// The stretch [t0, t1] of the line f + t·d of a plane (d a unit vector) that lies within r of
-// the segment from p to q: where it crosses the discs about the ends or the strip along the
-// segment (across within r of its line, along between its ends). t0 > t1 where it passes
-// farther off.
-std::pair<double, double> naheStrecke(const Ebenenpunkt& f, const Ebenenpunkt& d, const Ebenenpunkt& p,
-                                      const Ebenenpunkt& q, double r) {
-    double t0 = std::numeric_limits<double>::infinity(), t1 = -t0;
-    const auto dazu = [&](double a, double b) {
-        if (!(a <= b)) return;
-        t0 = std::min(t0, a);
-        t1 = std::max(t1, b);
-    };
-    for (const Ebenenpunkt& m : {p, q}) {
-        const Ebenenpunkt w = minus2(m, f);
-        const double quer = kreuz2(d, w), laengs = skalar2(d, w);
-        if (std::fabs(quer) <= r) {
-            const double h = std::sqrt((r - quer) * (r + quer));
-            dazu(laengs - h, laengs + h);
-        }
-    }
-    const Ebenenpunkt k = minus2(q, p);
-    const double l = std::sqrt(skalar2(k, k));
-    if (!(l > 0)) return {t0, t1};
-    const Ebenenpunkt g{k[0] / l, k[1] / l};
-    const Ebenenpunkt w = minus2(f, p);
-    // The places t with unten <= c0 + t·c1 <= oben.
-    double a = -std::numeric_limits<double>::infinity(), b = -a;
-    const auto zwischen = [&](double c0, double c1, double unten, double oben) {
-        if (c1 == 0) {
-            if (c0 < unten || c0 > oben) a = b + 1;
-            return;
-        }
-        const double u = (unten - c0) / c1, v = (oben - c0) / c1;
-        a = std::max(a, std::min(u, v));
-        b = std::min(b, std::max(u, v));
-    };
-    zwischen(kreuz2(g, w), kreuz2(g, d), -r, r);
-    zwischen(skalar2(g, w), skalar2(g, d), 0, l);
-    dazu(a, b);
-    return {t0, t1};
-}
-
 // a lies before b in the order of their coordinates (x, then y, then z).
 bool vor(const Tripel& a, const Tripel& b) {
     return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
@@ -399,81 +357,83 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     if (k < 3) return {};
     const Tripel& n = normale_;
     const double tol = mass_.auf(toleranz_);
+    const double band = mass_.auf(rand);
     const double steigung = skalar(n, *e);
-    // The line's point nearest the mean: the line is followed from there, near the face.
+    // The line's point nearest the mean: the line in the plane is followed from there.
     const Tripel fuss = a + skalar(*e, mitte_ - a) * *e;
     if (!endlich(fuss)) return {};
     const Tripel vomFuss = mass_.auf(fuss - mitte_);
     // Over the face, within its box's diagonal of its mean, the line rises by at most its
     // slope times that diagonal.
     const double spiel = ebenenspiel();
-    if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) <= spiel) {
-        if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
-        // In the plane: parameters along the line's image, whose unit is the image's own.
-        const Ebenenpunkt f{skalar(vomFuss, e1_), skalar(vomFuss, e2_)};
-        Ebenenpunkt d{skalar(*e, e1_), skalar(*e, e2_)};
-        const double bild = std::sqrt(skalar2(d, d));
-        if (!(bild > 0)) return {};
-        d = {d[0] / bild, d[1] / bild};
-        // The chord of the outline widened by the band: the places of the line within `rand` of
-        // an edge, from the first to the last (the band round a convex outline is convex). Its
-        // ends are found a millionth of the band inside it, so that rounding keeps them on the
-        // border whenever a point is measured against the band.
-        const double breite = mass_.auf(rand) * (1 - grenzen::randspiel);
-        double lo = std::numeric_limits<double>::infinity(), hi = -lo;
-        for (std::size_t i = 0; i < k; ++i) {
-            const auto [t0, t1] = naheStrecke(f, d, eben_[umriss_[i]], eben_[umriss_[(i + 1) % k]], breite);
-            if (t0 <= t1) {
-                lo = std::min(lo, t0);
-                hi = std::max(hi, t1);
-            }
-        }
-        if (!(lo <= hi)) return {};
-        // Where it meets the outline itself: a corner within the tolerance of it, or the point
-        // where an edge whose ends lie on either side crosses it, taken along the edge (an edge
-        // along an axis keeps its coordinate). An end of the widened chord is the first or the
-        // last of these where it lies within the tolerance of it once a band as narrow as the
-        // tolerance is taken off (that band reaches a tolerance beyond a corner on the line, and
-        // so far beyond an edge it crosses square): there the band adds nothing but rounding,
-        // and the faces of a solid, whose band is their tolerance, meet a line in their corners
-        // and on their edges.
-        std::vector<std::pair<double, Tripel>> stellen;
-        for (std::size_t i = 0; i < k; ++i) {
-            const std::size_t a0 = umriss_[i], b0 = umriss_[(i + 1) % k];
-            const Ebenenpunkt& p = eben_[a0];
-            const Ebenenpunkt& q = eben_[b0];
-            const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
-            const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
-            if (std::fabs(dp) <= tol) {
-                stellen.emplace_back(tp, ecken_[a0]);
-            } else if ((dp > tol && dq < -tol) || (dp < -tol && dq > tol)) {
-                const double s = dp / (dp - dq);
-                stellen.emplace_back(tp + s * (tq - tp), ecken_[a0] + s * (ecken_[b0] - ecken_[a0]));
-            }
-        }
-        // A step s along the line moves its image by s·bild, at the scale.
-        std::pair<double, Tripel> anfang{lo, fuss + mass_.zurueck(lo / bild) * *e};
-        std::pair<double, Tripel> ende{hi, fuss + mass_.zurueck(hi / bild) * *e};
-        if (!stellen.empty()) {
-            const auto [vorn, hinten] = std::minmax_element(
-                stellen.begin(), stellen.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-            const double fang = tol + std::min(tol, breite);
-            if ((vorn->first - lo) / bild <= fang) anfang = *vorn;
-            if ((hi - hinten->first) / bild <= fang) ende = *hinten;
-        }
-        if ((ende.first - anfang.first) / bild <= tol) {
-            if (anfang.first == lo && ende.first == hi) return {fuss + mass_.zurueck((lo + hi) / 2 / bild) * *e};
-            return {anfang.first == lo ? ende.second : anfang.second};
-        }
-        if (!endlich(anfang.second) || !endlich(ende.second)) return {};
-        return {anfang.second, ende.second};
+    if (std::fabs(steigung) * wurzelDrei * mass_.auf(ausdehnung_) > spiel) {
+        // The piercing point, found from the anchor in the face's frame and then laid into the
+        // plane along its normal: an anchor in the plane is the point itself, and a line given by
+        // far points meets the plane to the rounding of the face's own coordinates.
+        const Tripel w = mass_.auf(a - mitte_);
+        Tripel p = a + mass_.zurueck(-skalar(n, w) / steigung) * *e;
+        p = p - mass_.zurueck(skalar(n, mass_.auf(p - mitte_))) * n;
+        if (!endlich(p) || lageInDerEbene(inDerEbene(p), rand) == Lage::aussen) return {};
+        return {p};
     }
-    // The piercing point, from the line's point nearest the face: it lies in the plane to the
-    // rounding of the face's own coordinates, and its place in the plane decides.
-    const Tripel p = fuss + (skalar(n, mitte_ - fuss) / steigung) * *e;
-    if (!endlich(p)) return {};
-    if (lageInDerEbene(inDerEbene(p), rand) == Lage::aussen) return {};
-    return {p};
+    if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
+    // In the plane: places along the line's image, whose unit is the image's own; a step s
+    // along the line moves its image by s·bild, at the scale.
+    const Ebenenpunkt f{skalar(vomFuss, e1_), skalar(vomFuss, e2_)};
+    Ebenenpunkt d{skalar(*e, e1_), skalar(*e, e2_)};
+    const double bild = std::sqrt(skalar2(d, d));
+    if (!(bild > 0)) return {};
+    d = {d[0] / bild, d[1] / bild};
+    // The foot of a corner on the line, taken in space from the line's point nearest the mean.
+    const auto fussVon = [&](std::size_t ecke) { return fuss + skalar(*e, ecken_[ecke] - fuss) * *e; };
+    // Where it crosses the outline: through a corner within the tolerance of it, or at the point
+    // where an edge whose ends lie on either side of it crosses it, taken along the edge (an edge
+    // along an axis keeps its coordinate). The band never moves these: they lie on the outline.
+    std::vector<std::pair<double, Tripel>> stellen;
+    // The corner nearest the line, and of those within the band the first and the last along it.
+    double naechste = std::numeric_limits<double>::infinity();
+    std::size_t naechsteEcke = 0;
+    std::optional<std::pair<double, std::size_t>> erste, letzte;
+    for (std::size_t i = 0; i < k; ++i) {
+        const std::size_t a0 = umriss_[i], b0 = umriss_[(i + 1) % k];
+        const Ebenenpunkt& p = eben_[a0];
+        const Ebenenpunkt& q = eben_[b0];
+        const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
+        const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
+        if (std::fabs(dp) <= tol) {
+            stellen.emplace_back(tp, ecken_[a0]);
+        } else if ((dp > tol && dq < -tol) || (dp < -tol && dq > tol)) {
+            const double s = dp / (dp - dq);
+            stellen.emplace_back(tp + s * (tq - tp), ecken_[a0] + s * (ecken_[b0] - ecken_[a0]));
+        }
+        if (std::fabs(dp) < naechste) {
+            naechste = std::fabs(dp);
+            naechsteEcke = a0;
+        }
+        if (std::fabs(dp) <= band) {
+            if (!erste || tp < erste->first) erste = {tp, a0};
+            if (!letzte || tp > letzte->first) letzte = {tp, a0};
+        }
+    }
+    if (!stellen.empty()) {
+        // The chord between the first and the last crossing; one point where it is shorter than
+        // the band is wide (a line through a corner, or across a corner next to it).
+        const auto [vorn, hinten] = std::minmax_element(
+            stellen.begin(), stellen.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+        if (!endlich(vorn->second) || !endlich(hinten->second)) return {};
+        if ((hinten->first - vorn->first) / bild < band)
+            return {vorn == hinten ? vorn->second : vorn->second + 0.5 * (hinten->second - vorn->second)};
+        return {vorn->second, hinten->second};
+    }
+    // It crosses no edge: passing within the band of the outline, it touches the face, in its
+    // point nearest to the outline (the foot of the nearest corner), or, where it runs beside an
+    // edge within the band (both its corners are), in its stretch beside that edge.
+    if (!(naechste <= band)) return {};
+    std::vector<Tripel> punkte{fussVon(naechsteEcke)};
+    if ((letzte->first - erste->first) / bild >= band) punkte = {fussVon(erste->second), fussVon(letzte->second)};
+    for (const Tripel& p : punkte)
+        if (!endlich(p)) return {};
+    return punkte;
 }
 
 std::vector<Tripel> Seitenflaeche::schnitt(const Tripel& anker, const Tripel& n) const {

@@ -147,17 +147,18 @@ public:
     double flaeche() const;
     Tripel flaechenvektor() const;
 
-    // The points where the line through a with direction u meets the face: exactly its places
-    // that lie in or on the face by lage(p, rand). Where the line lies in the plane (over the
-    // face within the tolerance of the plane), the chord of the outline widened by the band of
-    // width `rand`: from the first to the last place of the line within `rand` of the outline
-    // (an end within the tolerance of where the line crosses the outline, or of a corner within
-    // the tolerance of the line, once a band as narrow as the tolerance is taken off, is that
-    // place), one point where the chord is no longer than the tolerance; otherwise the point
-    // where it pierces the plane, when it lies in or on the face (lageInDerEbene with `rand`).
-    // The piercing point is found in the face's frame, from the line's point nearest the face,
-    // so that it lies in the plane to the face's own rounding, whatever the points the line was
-    // given by. None for a null or non-finite direction.
+    // The points where the line through a with direction u meets the face, its border a band
+    // of width `rand` in the plane. Across the plane: the point where it pierces the plane,
+    // when that lies in or on the face (lageInDerEbene with `rand`), found from a in the face's
+    // frame and laid into the plane, so that an anchor in the plane is the point itself and a
+    // line given by far points meets the plane to the face's own rounding. In the plane (over
+    // the face within the tolerance of the plane): the chord between the first and the last
+    // place where it crosses the outline, each the crossing with an edge or a corner within the
+    // tolerance of the line, one point where the chord is shorter than `rand`; the band never
+    // moves an end. Where it crosses no edge, the band decides whether it touches: within
+    // `rand` of the outline, in its point nearest to the outline, or beside an edge whose
+    // corners both lie within `rand` of it, in its stretch beside that edge (one point where
+    // that is shorter than `rand`). None for a null or non-finite direction.
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const { return treffpunkte(a, u, toleranz_); }
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u, double rand) const;
 

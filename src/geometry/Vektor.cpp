@@ -10,8 +10,6 @@
 
 namespace quodral {
 
-double Vektor::norm() const { return std::sqrt(x1 * x1 + x2 * x2 + x3 * x3); }
-
 std::optional<Vektor> einheitsvektor(const Vektor& v) {
     const std::optional<Tripel> e = einheitsvektor(Tripel(v));
     if (!e) return std::nullopt;

@@ -44,8 +44,20 @@ Schnittbefund ausPunkten(const std::vector<Punkt>& punkte) {
     return Punktepaar{ort(punkte[0]), ort(punkte[1])};
 }
 
-// The parameter t of the position p on g: p = g.ap + t·g.rv for a point of the line.
-double parameter(const Gerade& g, const Vektor& p) { return ((p - g.ap.ortsvektor()) * g.rv) / (g.rv * g.rv); }
+// The place of the position p along g: its signed distance from g's anchor in the sense of
+// g's direction (p = g.ap + t·û for a point of the line), by which places along one line
+// compare. Taken with the unit vector and the positions brought to about unit size by a power
+// of two, which changes no digit: no product overflows, at any distance a double carries.
+double parameter(const Gerade& g, const Vektor& p) {
+    const std::optional<Tripel> u = einheitsvektor(Tripel(g.rv));
+    if (!u) return 0;
+    const Tripel a = g.ap.ortsvektor();
+    const Zweiermass mass(std::max(groessteKomponente(p), groessteKomponente(a)));
+    return mass.zurueck(skalar(mass.auf(Tripel(p)) - mass.auf(a), *u));
+}
+
+// The two directions run the same way (their unit vectors' dot product is positive).
+bool gleichsinnig(const Vektor& a, const Vektor& b) { return skalar(zumRechnen(a), zumRechnen(b)) > 0; }
 
 // ---------------------------------------------------------------------------------------
 // The kinds in the order in which mixed pairs are computed
@@ -104,7 +116,7 @@ struct Intervall {
 Intervall intervall(const Schnittobjekt& o, const Gerade& g) {
     if (const Strahl* s = std::get_if<Strahl>(&o)) {
         const Grenze anfang{parameter(g, s->ap.ortsvektor()), ort(s->ap), s->rv};
-        if (s->rv * g.rv > 0) return {anfang, std::nullopt};
+        if (gleichsinnig(s->rv, g.rv)) return {anfang, std::nullopt};
         return {std::nullopt, anfang};
     }
     if (const Strecke* s = std::get_if<Strecke>(&o)) {
@@ -149,7 +161,7 @@ Schnittbefund ausUeberlappung(const Intervall& k, const Gerade& ganz) {
 // none when it passes by, the foot of the perpendicular from m when it touches.
 std::vector<Punkt> linieUmPunkt(const Gerade& g, const Punkt& m, double r) {
     const Vektor fuss = m.lotFusspunktVektorAuf(g);
-    const double d = (fuss - m.ortsvektor()).norm();
+    const double d = betrag(fuss - m.ortsvektor());
     if (istNull(d - r)) return {ort(fuss)};
     if (d > r) return {};
     const std::optional<Vektor> u = einheitsvektor(g.rv);
@@ -177,7 +189,7 @@ Schnittbefund linienKopie(const Schnittobjekt& o) {
 // the foot of the perpendicular with e's normal), the touching point, or nothing.
 Schnittbefund ebeneUmPunkt(const Ebene& e, const Punkt& m, double r) {
     const Vektor fuss = m.lotFusspunktVektorAuf(e);
-    const double d = (fuss - m.ortsvektor()).norm();
+    const double d = betrag(fuss - m.ortsvektor());
     if (istNull(d - r)) return ort(fuss);
     if (d > r) return KeinSchnitt{};
     const Punkt f = ort(fuss);
@@ -220,18 +232,35 @@ Schnittbefund linieMitKreis(const Schnittobjekt& a, const Gerade& g, const Kreis
 Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Polygon& pg) {
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
-    // One point where the carrier pierces the polygon or touches it.
-    if (s.size() == 1) return ausPunkten(gehalten(s, a));
-    // The carrier lies in the polygon's plane: the chord across the polygon (widened by its
-    // border), overlapped with the object.
-    const Intervall sehne{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
-                          Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
-    return ausUeberlappung(ueberlappung(sehne, intervall(a, g)), g);
+    // Where the carrier meets the polygon (the point where it pierces or touches it, or its
+    // chord across it), cut to the object: one point where what is left is shorter than the
+    // polygon's border band is wide (a segment that ends on an edge and runs away).
+    const Intervall treffen{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
+                            Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
+    const Intervall objekt = intervall(a, g);
+    if (s.size() == 1 && liegtIn(a, s[0])) return ort(s[0]);
+    const Intervall k = ueberlappung(treffen, objekt);
+    if (s.size() == 2 && k.unten->t <= k.oben->t) {
+        const Punkt& p = k.unten->ort;
+        const Punkt& q = k.oben->ort;
+        if (p.dist(q) >= pg.alsFlaeche().randbreite) return Schnittstrecke{p, q};
+        return ort(Vektor(p.ortsvektor() + 0.5 * (q.ortsvektor() - p.ortsvektor())));
+    }
+    // The object stops short of it: it touches the polygon where its end towards that meeting
+    // lies on the polygon's border band.
+    const std::optional<Grenze>& ende = objekt.oben && objekt.oben->t < treffen.unten->t ? objekt.oben : objekt.unten;
+    if (ende && liegtIn(pg, ende->ort)) return ende->ort;
+    return KeinSchnitt{};
 }
+
+// The common line of two cutting planes through the point that ebeneEbenenSchnitt gives, along
+// the cross product of their normals (the step to its second point, which far from the origin
+// the rounding of that point would swallow).
+Gerade gemeinsameGerade(const Punkt& p, const Ebene& a, const Ebene& b) { return Gerade(ort(p), a.nv.kreuz(b.nv)); }
 
 Schnittbefund ebeneMitEbene(const Ebene& a, const Ebene& b) {
     const std::vector<Punkt> s = ebeneEbenenSchnitt(a, b);
-    if (s.size() == 2) return Gerade(ort(s[0]), s[1].ortsvektor() - s[0].ortsvektor());
+    if (s.size() == 2) return gemeinsameGerade(s[0], a, b);
     if (s.size() == 3) return kopie(a);
     return KeinSchnitt{};
 }
@@ -254,7 +283,7 @@ Schnittbefund ebeneMitPolygon(const Ebene& e, const Polygon& pg) {
     }
     const std::vector<Punkt> linie = ebeneEbenenSchnitt(e, *pe);
     if (linie.size() != 2) return KeinSchnitt{};
-    const Gerade g(ort(linie[0]), linie[1].ortsvektor() - linie[0].ortsvektor());
+    const Gerade g = gemeinsameGerade(linie[0], e, *pe);
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
     if (s.size() == 1) return ort(s[0]);

@@ -27,7 +27,7 @@ std::vector<Kreis> nurEndlicheKreise(std::vector<Kreis> liste) {
 // by, the foot of the perpendicular from m when it touches.
 std::vector<Punkt> linieKugelPunkte(const Vektor& a, const Vektor& u, const Vektor& m, double r) {
     const Vektor fuss = a + (((m - a) * u) / (u * u)) * u;
-    const double d = (fuss - m).norm();
+    const double d = betrag(fuss - m);
     if (istNull(d - r)) return {ort(fuss)};
     if (d > r) return {};
     const auto einheit = einheitsvektor(u);
@@ -83,7 +83,7 @@ std::vector<Punkt> ebeneKreisSchnitt(const Ebene& e, const Kreis& k) {
 std::vector<Kreis> kugelKugelSchnitt(const Kugel& k1, const Kugel& k2) {
     const Vektor m1 = k1.mp.ortsvektor();
     const Vektor abstand = k2.mp.ortsvektor() - m1;
-    const double d = abstand.norm();
+    const double d = betrag(abstand);
     if (istNull(d)) return {};
     const double summe = k1.r + k2.r;
     if (d > summe && !istNull(d - summe)) return {};

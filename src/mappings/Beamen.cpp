@@ -13,15 +13,8 @@ namespace {
 
 double grad(double bogen) { return bogen * 180.0 / pi; }
 
-// The length of v, found without squaring its numbers: far points (1e200 apart) still have a
-// finite distance, and a difference that overflowed has none.
-double laenge(const Vektor& v) { return std::hypot(v.x1, v.x2, v.x3); }
-
-// The unit vector of v with the empty name (v not null, its length finite).
-Vektor einheit(const Vektor& v) {
-    const double n = laenge(v);
-    return Vektor(v.x1 / n, v.x2 / n, v.x3 / n);
-}
+// The unit vector of v with the empty name (v not null and finite).
+Vektor einheit(const Vektor& v) { return einheitsvektor(v).value_or(nullvec); }
 
 // The component of v across the unit vector u.
 Vektor quer(const Vektor& v, const Vektor& u) { return v - (v * u) * u; }
@@ -36,11 +29,11 @@ Vektor gedreht(const Vektor& v, const Gerade& achse, double w) {
 
 std::optional<Bezugsrahmen> rahmenAusPunkten(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
     const Vektor d1 = p2.ortsvektor() - p1.ortsvektor();
-    const double l1 = laenge(d1);
+    const double l1 = betrag(d1);
     if (!(l1 >= grenzen::ortsschaerfe) || !std::isfinite(l1)) return std::nullopt;
     const Vektor d = einheit(d1);
     const Vektor rest = quer(p3.ortsvektor() - p1.ortsvektor(), d);
-    const double l2 = laenge(rest);
+    const double l2 = betrag(rest);
     if (!(l2 >= grenzen::ortsschaerfe) || !std::isfinite(l2)) return std::nullopt;
     // The normal of the span, perpendicular to d by construction.
     return Bezugsrahmen{Punkt("", p1.x, p1.y, p1.z), d, einheit(d.kreuz(rest))};
@@ -65,7 +58,7 @@ BeamQuintett bewegungZwischen(const Bezugsrahmen& von, const Bezugsrahmen& nach)
     // them. Normals that are parallel need no turn; opposite ones a half turn about d1, which
     // is perpendicular to n1.
     const Vektor c = von.n.kreuz(nach.n);
-    const double s = c.norm();
+    const double s = betrag(c);
     const double cosinus = von.n * nach.n;
     if (!istNull(s)) {
         q.achse1 = Gerade(von.a, einheit(c));

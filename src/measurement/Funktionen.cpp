@@ -79,7 +79,7 @@ Termwert winkelAmScheitel(const std::string& an, const std::string& bn, const st
     const Vektor u = a->ortsvektor() - b->ortsvektor();
     const Vektor v = c->ortsvektor() - b->ortsvektor();
     // A leg of (almost) no length has no direction: the angle at B is undefined.
-    if (istNull(u.norm() * v.norm())) return misslungen;
+    if (istNull(betrag(u) * betrag(v))) return misslungen;
     const auto w = winkel(u, v);
     return w ? gelungen(*w) : misslungen;
 }

@@ -212,12 +212,12 @@ template <class R> std::optional<double> durchmesserIn(const std::string& name) 
     else return 2 * rec->radius();
 }
 
-// A vector's length is its norm.
+// A vector's length is its norm (betrag).
 template <class R> std::optional<double> laengeIn(const std::string& name) {
     const auto* rec = finde(registerVon<R>(), name);
     if (rec == nullptr) return std::nullopt;
     if constexpr (requires { rec->laenge(); }) return rec->laenge();
-    else return rec->norm();
+    else return betrag(*rec);
 }
 
 // A measure of the record of that name, by one of its member functions; nothing when no record

@@ -36,10 +36,10 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2);
 // The points where the line meets a convex polygon (Polygonflaeche::treffpunkte): the piercing
 // point when it lies inside or on the border (as punktPosition decides), found in the
 // polygon's own plane, so that a line given by far points meets a tiny polygon; for a line in
-// the polygon's plane the ends of its chord widened by the border band (1e-4 of the outline),
-// one point where that chord is no longer than the polygon's own tolerance (Toleranz.h), so
-// that a small polygon is met as a large one, and a point and every line through it meet the
-// polygon alike. None for a polygon that is not convex.
+// the polygon's plane the ends of its chord between its crossings with the outline, one point
+// where that chord is shorter than the border band (1e-4 of the outline, that share of the
+// extent below extent 1), so that a small polygon is met as a large one; for a line in the
+// plane that crosses no edge, where it touches the band. None for a polygon that is not convex.
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g);
 
 // The points where the line meets the faces of the polyhedron, face after face in the order

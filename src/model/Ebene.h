@@ -4,7 +4,8 @@
 // The stored normal is never normalised; parallelism and equality compare the unit vectors of
 // the normals and directions involved (Gerade.h), so that no answer depends on how long a
 // normal came out. A point lies in the plane when its distance passes the zero test: a plane
-// has no extent that a relative tolerance could refer to. Every operation assumes a normal
+// has no extent that a relative tolerance could refer to (the test is only never finer than
+// the rounding of the coordinates). Every operation assumes a normal
 // that is not the zero vector.
 
 #include <string>
@@ -40,7 +41,8 @@ struct Ebene {
 
     // The line-plane and point-plane relations the line record relies on (defined with Gerade):
     // the line's unit direction and the unit normal have a dot product below the zero test;
-    // the point's distance passes the zero test.
+    // the point's distance passes the zero test, never below the rounding of the largest
+    // coordinate of the point and the anchor.
     bool istParallelZu(const Gerade& g) const;
     bool enthaelt(const Punkt& p) const;
 

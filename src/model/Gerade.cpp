@@ -61,7 +61,9 @@ bool Gerade::ebeneBestimmendMit(const Gerade& g) const {
 double Gerade::dist(const Punkt& p) const { return p.dist(*this); }
 
 double Gerade::dist(const Gerade& g) const {
-    if (istWindschiefZu(g)) return g.ap.dist(Ebene(ap, rv.kreuz(g.rv)));
+    // The plane through this line along both directions, its normal from the directions at
+    // computing size: no product of long directions overflows.
+    if (istWindschiefZu(g)) return g.ap.dist(Ebene(ap, Vektor(kreuz(zumRechnen(rv), zumRechnen(g.rv)))));
     if (istParallelZu(g)) return ap.dist(g);
     return 0;
 }
@@ -138,6 +140,12 @@ bool istGerade(const std::string& name) { return geradenListe.contains(name); }
 
 bool Ebene::istParallelZu(const Gerade& g) const { return parallelZurEbene(g.rv, nv); }
 
-bool Ebene::enthaelt(const Punkt& p) const { return istNull(p.dist(*this)); }
+// A plane has no extent: its test is the zero test of the distance, never below the rounding
+// of the largest coordinate of the point and the anchor, which moves a point far out that much
+// off the plane it was found in.
+bool Ebene::enthaelt(const Punkt& p) const {
+    const double betrag = std::max(groessteKomponente(p.ortsvektor()), groessteKomponente(ap.ortsvektor()));
+    return unterGrenze(p.dist(*this), grenzen::nullTest, betrag);
+}
 
 }  // namespace quodral

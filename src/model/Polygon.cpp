@@ -125,13 +125,8 @@ double Polygon::durchmesser() const {
     std::vector<Punkt> q;
     for (const std::string& e : ecken)
         if (const Punkt* p = eckpunkt(e)) q.push_back(*p);
-    const auto abstandsquadrat = [&q](std::size_t i, std::size_t j) {
-        const double dx = q[i].x - q[j].x;
-        const double dy = q[i].y - q[j].y;
-        const double dz = q[i].z - q[j].z;
-        return dx * dx + dy * dy + dz * dz;
-    };
-    double groesstesQuadrat = 0;
+    const auto abstand = [&q](std::size_t i, std::size_t j) { return q[i].dist(q[j]); };
+    double groesster = 0;
     const Seitenflaeche seite(ortsvektoren(q));
     if (seite.dimension() == 2) {
         // Corners in a plane: the farthest pair is a pair of opposite vertices of their convex
@@ -148,15 +143,15 @@ double Polygon::durchmesser() const {
             for (std::size_t i = 0; i < m; ++i) {
                 const std::size_t n = (i + 1) % m;
                 while (flaeche(i, n, (j + 1) % m) > flaeche(i, n, j)) j = (j + 1) % m;
-                groesstesQuadrat = std::max({groesstesQuadrat, abstandsquadrat(h[i], h[j]), abstandsquadrat(h[n], h[j])});
+                groesster = std::max({groesster, abstand(h[i], h[j]), abstand(h[n], h[j])});
             }
-            return std::sqrt(groesstesQuadrat);
+            return groesster;
         }
     }
     // Corners in space (or on a line): every pair.
     for (std::size_t i = 0; i < q.size(); ++i)
-        for (std::size_t j = i + 1; j < q.size(); ++j) groesstesQuadrat = std::max(groesstesQuadrat, abstandsquadrat(i, j));
-    return std::sqrt(groesstesQuadrat);
+        for (std::size_t j = i + 1; j < q.size(); ++j) groesster = std::max(groesster, abstand(i, j));
+    return groesster;
 }
 
 bool Polygon::enthaelt(const Punkt& p) const {

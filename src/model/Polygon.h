@@ -78,9 +78,10 @@ struct Polygonflaeche {
     // randbreite of it in space).
     punktlage lage(const Tripel& p) const;
     // The points where the line through a with direction u meets the polygon: the face's
-    // meeting with it (Seitenflaeche::treffpunkte, its border the band of randbreite), exactly
-    // the line's places that lage finds on the border or inside: the piercing point, or the
-    // chord of a line in the plane widened by the band; of an open chain only those on its edges.
+    // meeting with it (Seitenflaeche::treffpunkte, its border the band of randbreite): the
+    // piercing point, the chord of a line in the plane between its crossings with the outline,
+    // or where a line that crosses no edge touches the band; of an open chain only those on its
+    // edges.
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const;
 };
 

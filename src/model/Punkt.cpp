@@ -30,7 +30,7 @@ double fussParameter(double zaehler, double nenner) {
 
 Vektor Punkt::ortsvektor() const { return Vektor(x, y, z); }
 
-double Punkt::dist(const Punkt& q) const { return (ortsvektor() - q.ortsvektor()).norm(); }
+double Punkt::dist(const Punkt& q) const { return betrag(ortsvektor() - q.ortsvektor()); }
 
 double Punkt::dist(const Gerade& g) const { return dist(vektor2Punkt(lotFusspunktVektorAuf(g))); }
 
@@ -51,18 +51,21 @@ double Punkt::dist(const Strahl& r) const {
     return dist(r.ap);
 }
 
+// The feet take the direction and the normal at computing size (zumRechnen): as given where
+// their squares are doubles, else brought to about unit size by a power of two, so that a line
+// along (1e200, 0, 0) has the foot a line along (1, 0, 0) has.
 Vektor Punkt::lotFusspunktVektorAuf(const Gerade& g) const {
     const Vektor a = g.ap.ortsvektor();
-    const Vektor& d = g.rv;
-    const double t = fussParameter((ortsvektor() - a) * d, d * d);
-    return a + t * d;
+    const Tripel d = zumRechnen(g.rv);
+    const double t = fussParameter(skalar(ortsvektor() - a, d), skalar(d, d));
+    return a + Vektor(t * d);
 }
 
 Vektor Punkt::lotFusspunktVektorAuf(const Ebene& e) const {
     const Vektor p = ortsvektor();
-    const Vektor& n = e.nv;
-    const double t = fussParameter((e.ap.ortsvektor() - p) * n, n * n);
-    return p + t * n;
+    const Tripel n = zumRechnen(e.nv);
+    const double t = fussParameter(skalar(e.ap.ortsvektor() - p, n), skalar(n, n));
+    return p + Vektor(t * n);
 }
 
 Ebene Punkt::orthogonaleZu(const Gerade& g) const { return Ebene(*this, g.rv); }

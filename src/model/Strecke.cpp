@@ -11,7 +11,7 @@ namespace quodral {
 
 Vektor Strecke::richtung() const { return ep.ortsvektor() - ap.ortsvektor(); }
 
-double Strecke::laenge() const { return richtung().norm(); }
+double Strecke::laenge() const { return betrag(richtung()); }
 
 Punkt Strecke::schwerpunkt() const { return vektor2Punkt(0.5 * (ap.ortsvektor() + ep.ortsvektor())); }
 

@@ -86,12 +86,14 @@ TEST_F(Objektdefinitionen, ReservierterNameBautNichts) {
     EXPECT_FALSE(index1.contains("R"));
 }
 
-// A plane with a normal too long to measure would hold every point: no circle is laid into it.
-TEST_F(Objektdefinitionen, KreisInEinerEbeneOhneMessbareNormale) {
+// A plane whose normal is too long to square measures its points as one with a unit normal:
+// a circle is laid into it about a point of it, not about a point off it.
+TEST_F(Objektdefinitionen, KreisInEinerEbeneMitLangerNormale) {
     Ebene(Punkt("", 0, 0, 0), Vektor(0, 0, 1e200)).einlistenAls("E");
-    EXPECT_FALSE(lauf(defKreis, {"k", "A", "1", "E"}));
-    EXPECT_FALSE(kreisListe.contains("k"));
-    EXPECT_NE(quittung.find("außerhalb des darstellbaren Bereichs"), std::string::npos) << quittung;
+    EXPECT_TRUE(lauf(defKreis, {"k", "A", "1", "E"})) << quittung;
+    EXPECT_TRUE(kreisListe.contains("k"));
+    EXPECT_FALSE(lauf(defKreis, {"k2", "D", "1", "E"}));
+    EXPECT_NE(quittung.find("nicht in der Ebene E liegt"), std::string::npos) << quittung;
 }
 
 }  // namespace quodral

@@ -44,7 +44,7 @@ TEST_F(Dreibein, BeineHabenDieVerlangtenWinkel) {
     EXPECT_NEAR(winkelZwischen("T1", "T2"), 60, 1e-7);
     EXPECT_NEAR(winkelZwischen("T2", "T3"), 70, 1e-7);
     EXPECT_NEAR(winkelZwischen("T1", "T3"), 80, 1e-7);
-    for (const char* n : {"T1", "T2", "T3"}) EXPECT_NEAR(ort(n).norm(), 1.0, 1e-12) << n;
+    for (const char* n : {"T1", "T2", "T3"}) EXPECT_NEAR(betrag(ort(n)), 1.0, 1e-12) << n;
     EXPECT_NEAR(ort("T2").x3, 0.0, 1e-15);
     EXPECT_GT(ort("T3").x3, 0.0);   // the first angle below 180: leg 3 above the xy-plane
     // Above 180 the third leg points down.

@@ -444,7 +444,7 @@ double ausserhalbVon(const std::vector<Vektor>& ecken, const Vektor& q, Vektor n
     double weit = 0;
     for (std::size_t i = 0; i < ecken.size(); ++i) {
         const Vektor k = ecken[(i + 1) % ecken.size()] - ecken[i];
-        if (k.norm() > lang) weit = std::max(weit, -(k.kreuz(q - ecken[i]) * n) / k.norm());
+        if (betrag(k) > lang) weit = std::max(weit, -(k.kreuz(q - ecken[i]) * n) / betrag(k));
     }
     return weit;
 }

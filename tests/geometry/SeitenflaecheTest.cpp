@@ -216,46 +216,80 @@ TEST(Seitenflaeche, TreffpunktWieDerExakte) {
             }
 }
 
-// A line in the face's plane meets it exactly in its places that lie in or on the face (the
-// border a band in the plane): at every scale, near the origin and far, for lines across the
-// face, along an edge within the band and beyond it, and past a corner. Places within a
-// thousandth of the band (or a few tolerances) of a chord's end may answer either way.
-TEST(Seitenflaeche, PunktUndLinieTreffenGleich) {
+// A line in the face's plane meets it in the chord between the exact crossings of the given
+// doubles with its outline, which the border band never widens, one point where that chord is
+// shorter than the band; a line that crosses no edge touches the face where it passes within
+// the band: beside an edge whose corners both lie in it, from the foot of the one to that of the
+// other, past a corner in that corner's foot. At every scale, near the origin and far, for lines
+// across the face, through a corner, and beside an edge inside, within the band and beyond it.
+// Cases within a fifth of the band of either answer may answer either way.
+TEST(Seitenflaeche, SehneZwischenDenExaktenKreuzungen) {
+    using exakt::Q3;
     std::mt19937_64 zufall(34);
-    int drauf = 0, daneben = 0;
+    int sehnen = 0, beruehrungen = 0, daneben = 0;
     for (double s : massstaebe)
         for (double ferne : {0.0, 1e4})
             for (int fall = 0; fall < 6; ++fall) {
                 const Figur f(zufall, s, ferne, 3 + fall * 3);
                 const Seitenflaeche seite(f.ecken);
                 const double t = seite.toleranz(), rand = std::max(t, 1e-4 * std::min(seite.ausdehnung(), 1.0));
+                const std::size_t k = f.ecken.size();
                 const Tripel a = f.ecken[0], kante = f.ecken[1] - f.ecken[0];
                 const Tripel quer = *einheitsvektor(kreuz(kante, f.n)), laengs = *einheitsvektor(kante);
                 std::vector<std::pair<Tripel, Tripel>> linien{
                     {f.bei(0.1, 0.05), f.u}, {f.bei(-0.2, 0.1), f.u + 0.7 * f.v}, {a, laengs + quer}, {a, laengs - quer}};
                 for (double w : {-0.5, 0.5, 1.5, -1.5}) linien.push_back({a + (w * rand) * quer, laengs});
                 for (const auto& [mitte, d] : linien) {
-                    const Tripel e = *einheitsvektor(d), anfang = mitte - (3 * s) * e;
-                    double lo = INFINITY, hi = -INFINITY;
-                    for (const Tripel& c : seite.treffpunkte(anfang, (6 * s) * e, rand)) {
-                        lo = std::min(lo, skalar(c - anfang, e));
-                        hi = std::max(hi, skalar(c - anfang, e));
+                    const Tripel e = *einheitsvektor(d), anfang = mitte - (3 * s) * e, r = (6 * s) * e;
+                    const std::vector<Tripel> treffer = seite.treffpunkte(anfang, r, rand);
+                    const std::string fallname = std::to_string(s) + " " + std::to_string(ferne) + " " + std::to_string(fall);
+                    // Exactly: the side of a place (its distance from the line in the plane times
+                    // |r| |a|), its place along the line (times |r|), and the foot of a place.
+                    const Q3 qa = exakt::q(anfang), qr = exakt::q(r);
+                    const mpq_class rr = exakt::skalar(qr, qr), band2 = quadrat(rand);
+                    const auto seiteVon = [&](const Q3& x) { return exakt::skalar(exakt::kreuz(x - qa, qr), f.a); };
+                    const auto laengsVon = [&](const Q3& x) { return exakt::skalar(x - qa, qr); };
+                    const auto bei = [](const Q3& p, const mpq_class& u, const Q3& v) {
+                        return Q3{p.x + u * v.x, p.y + u * v.y, p.z + u * v.z};
+                    };
+                    const auto entlang = [&](const Q3& x, const Q3& y) { return laengsVon(x) < laengsVon(y); };
+                    // The crossings with the outline, else the feet of the corners within the band.
+                    std::vector<Q3> kreuzungen, fuesse;
+                    bool klar = true;
+                    for (std::size_t i = 0; i < k; ++i) {
+                        const Q3 p = exakt::q(f.ecken[i]), q = exakt::q(f.ecken[(i + 1) % k]);
+                        const mpq_class sp = seiteVon(p), sq = seiteVon(q);
+                        if (sp == 0) kreuzungen.push_back(p);
+                        else if (sgn(sp) * sgn(sq) < 0) kreuzungen.push_back(bei(p, sp / (sp - sq), q - p));
+                        const mpq_class abstand2 = sp * sp / (rr * exakt::skalar(f.a, f.a));
+                        if (abstand2 < band2 * 0.64) fuesse.push_back(bei(qa, laengsVon(p) / rr, qr));
+                        else klar = klar && abstand2 > band2 * 1.44;
                     }
-                    // Evenly along the line, and close about the chord's ends.
-                    std::vector<double> stellen;
-                    for (int i = 0; i <= 200; ++i) stellen.push_back(i * (6 * s) / 200);
-                    for (int j = -8; j <= 8 && lo <= hi; ++j) stellen.insert(stellen.end(), {lo + j * rand / 4, hi + j * rand / 4});
-                    const double spiel = 1e-3 * rand + 4 * t;
-                    for (double l : stellen) {
-                        if (std::fabs(l - lo) <= spiel || std::fabs(l - hi) <= spiel) continue;
-                        const bool aufSehne = l >= lo && l <= hi;
-                        EXPECT_EQ(seite.lage(anfang + l * e, rand) != Lage::aussen, aufSehne) << s << " " << ferne << " " << fall << " " << l / s;
-                        ++(aufSehne ? drauf : daneben);
+                    const std::vector<Q3>& stellen = kreuzungen.empty() ? fuesse : kreuzungen;
+                    klar = klar || !kreuzungen.empty();
+                    std::vector<Q3> erwartet;
+                    if (!stellen.empty()) {
+                        const auto [vorn, hinten] = std::minmax_element(stellen.begin(), stellen.end(), entlang);
+                        const Q3 sehne = *hinten - *vorn;
+                        const mpq_class laenge2 = exakt::skalar(sehne, sehne);
+                        // Two ends, or one point: the middle of a short chord, a corner's foot.
+                        if (laenge2 > band2 * 1.44) erwartet = {*vorn, *hinten};
+                        else if (laenge2 < band2 * 0.64 && (stellen.size() == 1 || !kreuzungen.empty()))
+                            erwartet = {bei(*vorn, mpq_class(1, 2), sehne)};
+                        else klar = false;
+                    }
+                    if (!klar) continue;
+                    ++(erwartet.empty() ? daneben : kreuzungen.empty() ? beruehrungen : sehnen);
+                    ASSERT_EQ(treffer.size(), erwartet.size()) << fallname;
+                    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+                        const Q3 fehler = exakt::q(treffer[i]) - erwartet[i];
+                        EXPECT_LE(exakt::skalar(fehler, fehler), quadrat(2 * t)) << fallname;
                     }
                 }
             }
-    EXPECT_GT(drauf, 10000);
-    EXPECT_GT(daneben, 10000);
+    EXPECT_GT(sehnen, 250);
+    EXPECT_GT(beruehrungen, 60);
+    EXPECT_GT(daneben, 40);
 }
 
 // A face over indices into places brought to unit size by a power of two, as a hull computes,

@@ -8,12 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <set>
 
 #include "FrischerStart.h"
 #include "constructions/Schnitte.h"
 #include "model/Attribute.h"
+#include "model/Abstaende.h"
 #include "model/KoerperHilfe.h"
 
 namespace quodral {
@@ -134,6 +136,89 @@ TEST_F(Objektschnitte, JederGemeinsamePunktLiegtInBeidenUndDieReihenfolgeZaehltN
     }
     // The figures are small enough to meet often: the test checks results, not only refusals.
     EXPECT_GT(ergebnisse, 500);
+}
+
+namespace {
+
+double hoch(double x, int k) { return std::ldexp(x, k); }
+Punkt hoch(const Punkt& p, int k) { return Punkt("", hoch(p.x, k), hoch(p.y, k), hoch(p.z, k)); }
+Vektor hoch(const Vektor& v, int k) { return Vektor(hoch(v.x1, k), hoch(v.x2, k), hoch(v.x3, k)); }
+
+// The object in the scene scaled by 2^k: its places and directions scaled (a line through two
+// scaled points has its direction scaled too), a plane with its normal as it is, a polygon over
+// copies of its corners scaled, registered under their names with the suffix "s" and k.
+Schnittobjekt hoch(const Schnittobjekt& o, int k) {
+    if (const Punkt* p = std::get_if<Punkt>(&o)) return hoch(*p, k);
+    if (const Gerade* g = std::get_if<Gerade>(&o)) return Gerade(hoch(g->ap, k), hoch(g->rv, k));
+    if (const Strahl* r = std::get_if<Strahl>(&o)) return Strahl(hoch(r->ap, k), hoch(r->rv, k));
+    if (const Strecke* s = std::get_if<Strecke>(&o)) return Strecke(hoch(s->ap, k), hoch(s->ep, k));
+    if (const Ebene* e = std::get_if<Ebene>(&o)) return Ebene(hoch(e->ap, k), e->nv);
+    Polygon pg = std::get<Polygon>(o);
+    for (std::string& ecke : pg.ecken) {
+        Punkt q = hoch(punktListe.at(ecke), k);
+        ecke += "s" + std::to_string(k);
+        if (!punktListe.contains(ecke)) punkt(ecke, q.x, q.y, q.z);
+    }
+    return pg;
+}
+
+// p, scaled back by 2^-k, is q to nine digits (or within 1e-9 of 0).
+bool wie(const Punkt& p, const Punkt& q, int k) {
+    const auto nah = [k](double a, double b) { return std::fabs(hoch(a, -k) - b) <= 1e-9 * (1 + std::fabs(b)); };
+    return nah(p.x, q.x) && nah(p.y, q.y) && nah(p.z, q.z);
+}
+
+// Two results are alike at the scales 2^k and 1: of one kind, their points scaled.
+bool gleich(const Schnittbefund& hier, const Schnittbefund& dort, int k) {
+    if (hier.index() != dort.index()) return false;
+    const auto richtung = [](const Vektor& v) { return vektor2Punkt(einheitsvektor(v).value_or(nullvec)); };
+    if (const Strahl* r = std::get_if<Strahl>(&hier))
+        return wie(r->ap, std::get<Strahl>(dort).ap, k) && wie(richtung(r->rv), richtung(std::get<Strahl>(dort).rv), 0);
+    if (const Gerade* g = std::get_if<Gerade>(&hier))
+        return wie(g->ap, std::get<Gerade>(dort).ap, k) && wie(richtung(g->rv), richtung(std::get<Gerade>(dort).rv), 0);
+    if (const Ebene* e = std::get_if<Ebene>(&hier)) return wie(e->ap, std::get<Ebene>(dort).ap, k);
+    if (std::holds_alternative<Polygon>(hier)) return true;
+    const std::vector<Punkt> a = kennpunkte(hier), b = kennpunkte(dort);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!wie(a[i], b[i], k)) return false;
+    return true;
+}
+
+}  // namespace
+
+// Points, lines, rays, segments, planes and polygons scaled by a power of two up to 2^1000,
+// where no square of a length is a double, meet as at scale 1, and their distances and the
+// lengths of segments are scaled by that power.
+TEST_F(Objektschnitte, JederMassstabWieEiner) {
+    Zufallsfiguren z(20240612);
+    z.polygoneEintragen();
+    std::vector<std::pair<Schnittobjekt, Schnittobjekt>> paare;
+    while (paare.size() < 600) {
+        const Schnittobjekt a = z.figur(), b = z.figur();
+        const auto rund = [](const Schnittobjekt& o) { return std::holds_alternative<Kreis>(o) || std::holds_alternative<Kugel>(o); };
+        if (!rund(a) && !rund(b)) paare.emplace_back(a, b);
+    }
+    const auto messbar = [](const Schnittobjekt& o) -> std::optional<Datensatz> {
+        if (const Punkt* p = std::get_if<Punkt>(&o)) return *p;
+        if (const Gerade* g = std::get_if<Gerade>(&o)) return *g;
+        if (const Ebene* e = std::get_if<Ebene>(&o)) return *e;
+        return std::nullopt;
+    };
+    for (const int k : {10, 200, 520, 1000}) {
+        for (std::size_t i = 0; i < paare.size(); ++i) {
+            const auto& [a, b] = paare[i];
+            const Schnittobjekt ha = hoch(a, k), hb = hoch(b, k);
+            EXPECT_TRUE(gleich(schneide(ha, hb), schneide(a, b), k)) << "2^" << k << " Paar " << i;
+            const std::optional<Datensatz> da = messbar(a), db = messbar(b);
+            if (da && db) {
+                const double d = *abstand(*da, *db);
+                EXPECT_NEAR(hoch(*abstand(*messbar(ha), *messbar(hb)), -k), d, 1e-9 * (1 + d)) << "2^" << k << " Paar " << i;
+            }
+            if (const Strecke* s = std::get_if<Strecke>(&a)) {
+                EXPECT_DOUBLE_EQ(hoch(std::get<Strecke>(ha).laenge(), -k), s->laenge());
+            }
+        }
+    }
 }
 
 TEST_F(Objektschnitte, EineStreckeOhneTraegergeradeWirdAbgelehnt) {

@@ -143,7 +143,7 @@ TEST(ParallelePaare, WieDerVergleichJedesPaares) {
     const auto zufallsrichtung = [&] {
         for (;;) {
             const Vektor v(eins(z), eins(z), eins(z));
-            const double l = v.norm();
+            const double l = betrag(v);
             if (l > 0.1 && l < 1) return (1 / l) * v;
         }
     };
@@ -164,7 +164,7 @@ TEST(ParallelePaare, WieDerVergleichJedesPaares) {
             // about the bound 1e-4.
             const Vektor u = zufallsrichtung();
             Vektor quer = u.kreuz(zufallsrichtung());
-            quer = (1 / quer.norm()) * quer;
+            quer = (1 / betrag(quer)) * quer;
             const double la = laenge(z);
             ebenen.emplace_back(o, la * u);
             for (int m = 0; m < 3; ++m) {

@@ -132,7 +132,7 @@ struct Masse {
 
     std::vector<double> operator()(const Punkt& p) const { return jeder([&](const Punkt& q) { return q.dist(p); }); }
     std::vector<double> operator()(const Vektor& v) const {
-        std::vector<double> m{v.norm()};
+        std::vector<double> m{betrag(v)};
         for (const Vektor& w : richtungen) m.push_back(v * w);
         return m;
     }

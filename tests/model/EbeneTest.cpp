@@ -16,7 +16,7 @@ Ebene ebene(double ax, double ay, double az, double nx, double ny, double nz) {
 bool spannenEbene(const std::vector<Punkt>& p) {
     const Vektor u = p[1].ortsvektor() - p[0].ortsvektor();
     const Vektor v = p[2].ortsvektor() - p[0].ortsvektor();
-    return u.norm() > 0 && v.norm() > 0 && u.kreuz(v).norm() > 1e-3 * u.norm() * v.norm();
+    return betrag(u) > 0 && betrag(v) > 0 && betrag(u.kreuz(v)) > 1e-3 * betrag(u) * betrag(v);
 }
 }  // namespace
 

@@ -82,7 +82,7 @@ TEST_F(Geraden, DurchZweiPunkte) {
     EXPECT_FALSE(geradeDurch(Punkt("A", 1, 1, 1), Punkt("B", 1, 1, 1)).has_value());
     const auto g = geradeDurch(Punkt("A", 1, 1, 1), Punkt("B", 1, 1, 1 + 1e-12));
     ASSERT_TRUE(g.has_value());
-    EXPECT_NEAR(g->rv.norm(), 1e-12, 1e-15);
+    EXPECT_NEAR(betrag(g->rv), 1e-12, 1e-15);
     EXPECT_EQ(g->ap.name, "A");
     EXPECT_EQ(g->name, "");
 

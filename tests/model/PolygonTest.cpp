@@ -129,7 +129,7 @@ TEST_F(Polygone, SchraegesDreieckImRaum) {
     const Polygon t("T", {"X", "Y", "Z", "X"});
     EXPECT_NEAR(t.flaeche(), std::sqrt(3.0) / 2, 1e-12);
     ASSERT_TRUE(t.ebene().has_value());
-    EXPECT_NEAR(t.ebene()->nv.norm(), 1.0, 1e-12);  // a unit normal
+    EXPECT_NEAR(betrag(t.ebene()->nv), 1.0, 1e-12);  // a unit normal
     EXPECT_EQ(t.punktPosition(p(1.0 / 3, 1.0 / 3, 1.0 / 3)), punktlage::innerhalb);
     EXPECT_EQ(t.punktPosition(p(0.5, 0.5, 0)), punktlage::randlage);
     EXPECT_EQ(t.punktPosition(p(0.5, 0.5, 0.5)), punktlage::ausserhalb);
