@@ -209,7 +209,7 @@ bool istRandebene(const Ebene& e, const std::vector<Punkt>& pkte) {
     bool unten = false;
     for (const Punkt& p : pkte) {
         const double d = (p.ortsvektor() - a) * e.nv;
-        if (d > grenzen::randebeneOben) oben = true;
+        if (d > grenzen::nullTest) oben = true;
         else if (d < grenzen::randebeneUnten) unten = true;
         if (oben && unten) return false;
     }

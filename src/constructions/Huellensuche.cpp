@@ -103,12 +103,12 @@ Tripel boxmitte(const std::vector<Tripel>& p) {
     return {box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
 }
 
-// The frame with the rounding of qhull's distances in it: two units of the last place of its
-// largest coordinate.
+// The frame with the rounding of qhull's distances in it: a couple of units of the last place
+// of its largest coordinate (grenzen::qhullRundungsStellen).
 Rechenrahmen mitRundung(Rechenrahmen r) {
     double groesste = 0;
     for (const coordT k : r.koord) groesste = std::max(groesste, std::fabs(k));
-    r.rundung = 2 * letzteStelle(groesste);
+    r.rundung = grenzen::qhullRundungsStellen * letzteStelle(groesste);
     return r;
 }
 
@@ -617,7 +617,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
     }
     Verschmolzen ergebnis{v.o.seite(neu), {}};
     const Seitenflaeche& flaeche = ergebnis.flaeche;
-    if (!flaeche.konvex(0.5)) return std::nullopt;
+    if (!flaeche.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
     // The faces all face the side the merged one faces: none folds back under another.
     if (std::any_of(gegend.begin(), gegend.end(),
                     [&](std::size_t f) { return !(skalar(v.seite(f).flaeche.normale(), flaeche.normale()) > 0); }))
@@ -629,7 +629,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         std::vector<std::size_t> c = v.seite(h).ecken();
         c.erase(std::remove_if(c.begin(), c.end(), geht), c.end());
         Seitenflaeche andere = v.o.seite(std::move(c));
-        if (!andere.konvex(0.5)) return std::nullopt;
+        if (!andere.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
         ergebnis.andere.emplace_back(h, std::move(andere));
     }
     // Every corner of the faces within the tolerance of the merged face's plane, and every
@@ -771,7 +771,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
         const std::vector<std::size_t>& e = s.ecken();
         const bool eben =
             std::all_of(e.begin(), e.end(), [&](std::size_t i) { return std::fabs(s.flaeche.abstand(p[i])) <= eps; });
-        const bool konvex = s.flaeche.konvex(0.5);
+        const bool konvex = s.flaeche.konvex(grenzen::seitenKonvexAnteil);
         // Without the margin, as the polygon will ask it once registered.
         alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
         allesGut = allesGut && eben && konvex;
@@ -852,12 +852,7 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
     // qhull computes with the places about the centre of their box, where the coordinates carry
-    // the most digits. The rounding error of its distances: two units of the last place of the
-    // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
-    // facet whose centre lies within twice its estimate of a neighbour's plane, which moves
-    // corners by up to about sixty units, beyond the tolerance's sixteen; a distance is off by
-    // one or two. Every face is checked against the tolerance afterwards, so an estimate too
-    // small for some cloud costs a second run, never a wrong face.
+    // the most digits, told the rounding of its distances there (grenzen::qhullRundungsStellen).
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
     const Rechenrahmen rahmen = gewoehnlicherRahmen(p);
     Rohhuelle seiten;
@@ -871,14 +866,14 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
         if (lauf != Lauf::fehler) zuletzt = std::move(seiten);
         return false;
     };
-    // Half the tolerance first: a single merge moves a far corner up to three times the
-    // centrum radius off the neighbour's plane, half as much off the plane of both. Then
-    // smaller radii, and qhull's own estimate of its rounding, should the smaller one have
-    // failed it.
-    const std::pair<double, double> laeufe[] = {{eps / 2, rahmen.rundung}, {eps / 8, rahmen.rundung},
-                                                {eps / 32, rahmen.rundung}, {0.0, rahmen.rundung}, {0.0, 0.0}};
-    for (const auto& [radius, rundung] : laeufe)
-        if (versuchen(rahmen, radius, rundung)) return seiten;
+    // The merging radius a share of the tolerance first, then smaller ones
+    // (grenzen::ersterVerschmelzradius and what follows it), then qhull's merging of rounding
+    // errors alone, with the rounding told and with qhull's own estimate of it, should the
+    // smaller one have failed it.
+    double radius = grenzen::ersterVerschmelzradius * eps;
+    for (int k = 0; k <= grenzen::kleinereVerschmelzradien; ++k, radius *= grenzen::verschmelzradiusSchritt)
+        if (versuchen(rahmen, radius, rahmen.rundung)) return seiten;
+    if (versuchen(rahmen, 0, rahmen.rundung) || versuchen(rahmen, 0, 0)) return seiten;
     // A thin cloud in the frame of its best plane, stretched, its facets merged by the search
     // alone.
     if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, naeherung); e && e->abstand > 0) {
@@ -900,8 +895,8 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
 // The plain search's order
 
 // The last triple i < j < k of the ascending indices whose normal passes the plain search's
-// null test (squared length at least 1e-8), brought to the cloud's scale where its extent is
-// below 1 (at least (1e-4 · extent²)²): a small cloud's triples are no less planes than a
+// null test (squared length at least nullTest), brought to the cloud's scale where its extent is
+// below 1 (at least nullTest · extent⁴): a small cloud's triples are no less planes than a
 // large one's.
 std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>& pkte,
                                                         const std::vector<std::size_t>& s, double grenze) {
@@ -1037,7 +1032,7 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     Ebenenbefund b;
     b.flach = roh.flach;
     const double L = ausdehnung(ortsvektoren(pkte));
-    const double grenze = grenzen::randebeneNormalquadrat * (L >= 1 ? 1 : (L * L) * (L * L));
+    const double grenze = grenzen::nullTest * (L >= 1 ? 1 : (L * L) * (L * L));
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
         const auto t = letztesTripel(pkte, roh.punkte[f], grenze);
