@@ -100,10 +100,9 @@ public:
     const Tripel& e2() const { return e2_; }
     // The largest side of the box around the corners.
     double ausdehnung() const { return ausdehnung_; }
-    // The tolerance of its decisions, and that of its corners (Toleranz.h), by which its shape
-    // is judged.
+    // The tolerance of its decisions (that of its corners, Toleranz.h, by which its shape is
+    // judged, unless another was given).
     double toleranz() const { return toleranz_; }
-    double eigeneToleranz() const { return eigeneToleranz_; }
     const Zweiermass& mass() const { return mass_; }
 
     // The signed distance of p from the face's plane, positive on the side its normal points to
