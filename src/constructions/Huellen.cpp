@@ -16,6 +16,7 @@
 #include "model/Loeschen.h"
 #include "model/Namen.h"
 #include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
@@ -139,13 +140,40 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     return polygon;
 }
 
-// The sense in which the hull polygon of a flat cloud runs round: that of the normal of the
-// points' linear hull (lineareHuelle, Klumpenbau.h) where that is a plane. Where the points lie
-// in a plane only within the tolerance, the linear hull's sense by the one rule for flat: its
-// normal (q[i] − q[0]) × (q[0] − q[j]) turns against the first turn of the chain, whose sense
-// the normal of the flat cloud has (huellensuche::flacheNormale).
-Vektor ebenenSinn(const LineareHuelle& lh, const Vektor& ersteDrehung) {
-    return lh.dimension == 2 ? lh.v : -1.0 * ersteDrehung;
+// The first turn of points in their order, as the plain search's hull polygons run round:
+// (b − a) × (a − p) for a the first point, b the first one apart from it (beyond the zero test)
+// and p the first after b off their line (the three span a plane, ebenenNormale), where every
+// point after p lies in the plane through a with that turn's unit normal n; nothing where the
+// points make no such turn or stray from its plane. A point q lies in it where the step from q
+// to its foot q + t·n, t = (a − q)·n / n·n, passes the zero test: measured as the plane's record
+// measures it, so that far from the origin, where that step is below the last place of q's
+// coordinates, q lies in it.
+std::optional<Tripel> ersteDrehung(const std::vector<Tripel>& orte) {
+    if (orte.empty()) return std::nullopt;
+    const Tripel& a = orte.front();
+    std::size_t k = 1;
+    while (k < orte.size() && istNull(betrag(orte[k] - a))) ++k;
+    if (k == orte.size()) return std::nullopt;
+    const Tripel& b = orte[k];
+    for (++k; k < orte.size(); ++k) {
+        const std::optional<Tripel> n = ebenenNormale(a, orte[k], b);
+        if (!n) continue;
+        for (std::size_t i = k + 1; i < orte.size(); ++i) {
+            const Tripel& q = orte[i];
+            const double t = skalar(a - q, *n) / skalar(*n, *n);
+            if (!istNull(betrag((q + t * *n) - q))) return std::nullopt;
+        }
+        return kreuz(b - a, a - orte[k]);
+    }
+    return std::nullopt;
+}
+
+// The sense in which the hull polygon of a flat cloud runs round: that of its points' first
+// turn where they make one in its plane. Where they lie in a plane only within the tolerance,
+// the sense against the first turn of the chain by the one rule for flat, whose sense the
+// normal of the flat cloud has (huellensuche::flacheNormale).
+Tripel ebenenSinn(const std::vector<Tripel>& orte, const Tripel& flach) {
+    return ersteDrehung(orte).value_or(-flach);
 }
 
 }  // namespace
@@ -169,7 +197,8 @@ std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punkt
     // The points must span a plane within the tolerance of their extent.
     const std::optional<Vektor> flach = huellensuche::flacheNormale(pkte);
     if (!flach) return {};
-    return umlauf(namen, orte, ebenenSinn(lineareHuelle(namen), *flach), huellensuche::toleranz(pkte));
+    const Vektor sinn(ebenenSinn(std::vector<Tripel>(orte.begin(), orte.end()), *flach));
+    return umlauf(namen, orte, sinn, huellensuche::toleranz(pkte));
 }
 
 // =============================================================================================
@@ -364,20 +393,19 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // runs from umlaufAnfang[f] to umlaufAnfang[f + 1].
     std::vector<std::size_t> umlaeufe, umlaufAnfang{0};
     umlaufAnfang.reserve(seitenZahl + 1);
-    std::vector<Vektor> drinOrte;
+    std::vector<Tripel> drinOrte;
     std::vector<std::string> drin;
     std::vector<Vektor> orte;
     std::vector<std::size_t> ecken;
     for (std::size_t f = 0; f < seitenZahl; ++f) {
         drinOrte.clear();
         for (std::size_t i : befund.punkte[f]) drinOrte.push_back(ort[i]);
-        // Counter-clockwise about the face's linear hull where that is a plane, as the hull
-        // polygon of these points runs; otherwise about the outward normal.
-        const LineareHuelle lh = lineareHuelleDerOrte(drinOrte);
+        // Counter-clockwise about the first turn of the face's points where they make one in
+        // its plane, as the hull polygon of these points runs; otherwise about the outward
+        // normal. A flat cloud's face runs as its hull polygon does (its normal has the sense of
+        // the first turn of its points).
         const Vektor& m = befund.normalen[f];
-        // A flat cloud's face runs as its hull polygon does (its normal has the sense of the
-        // first turn of its points).
-        const Vektor sinn = befund.flach ? ebenenSinn(lh, m) : lh.dimension == 2 ? lh.v : m;
+        const Vektor sinn(befund.flach ? ebenenSinn(drinOrte, m) : ersteDrehung(drinOrte).value_or(m));
         if (befund.flach) {
             drin.clear();
             orte.clear();
