@@ -15,6 +15,7 @@
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/Namen.h"
+#include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
@@ -140,32 +141,23 @@ std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vekt
     return polygon;
 }
 
-// The first turn of points in their order, as the plain search's hull polygons run round:
-// (b − a) × (a − p) for a the first point, b the first one apart from it (beyond the zero test)
-// and p the first after b off their line (the three span a plane, ebenenNormale), where every
-// point after p lies in the plane through a with that turn's unit normal n; nothing where the
-// points make no such turn or stray from its plane. A point q lies in it where the step from q
-// to its foot q + t·n, t = (a − q)·n / n·n, passes the zero test: measured as the plane's record
-// measures it, so that far from the origin, where that step is below the last place of q's
-// coordinates, q lies in it.
-std::optional<Tripel> ersteDrehung(const std::vector<Tripel>& orte) {
-    if (orte.empty()) return std::nullopt;
+// The first turn of points in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
+// plain search's hull polygons run round, where every point after the turn's third one lies in
+// the plane through the first with the turn's unit normal n; nothing where the points make no
+// turn or stray from its plane. A point q lies in it where the step from q to its foot q + t·n,
+// t = (a − q)·n / n·n, passes the zero test: measured as the plane's record measures it, so that
+// far from the origin, where that step is below the last place of q's coordinates, q lies in it.
+std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
+    const std::optional<ErsteDrehung> d = ersteDrehung(orte);
+    if (!d) return std::nullopt;
     const Tripel& a = orte.front();
-    std::size_t k = 1;
-    while (k < orte.size() && istNull(betrag(orte[k] - a))) ++k;
-    if (k == orte.size()) return std::nullopt;
-    const Tripel& b = orte[k];
-    for (++k; k < orte.size(); ++k) {
-        const std::optional<Tripel> n = ebenenNormale(a, orte[k], b);
-        if (!n) continue;
-        for (std::size_t i = k + 1; i < orte.size(); ++i) {
-            const Tripel& q = orte[i];
-            const double t = skalar(a - q, *n) / skalar(*n, *n);
-            if (!istNull(betrag((q + t * *n) - q))) return std::nullopt;
-        }
-        return kreuz(b - a, a - orte[k]);
+    const Tripel n = *ebenenNormale(a, orte[d->c], orte[d->b]);
+    for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
+        const Tripel& q = orte[i];
+        const double t = skalar(a - q, n) / skalar(n, n);
+        if (!istNull(betrag((q + t * n) - q))) return std::nullopt;
     }
-    return std::nullopt;
+    return d->vektor;
 }
 
 // The sense in which the hull polygon of a flat cloud runs round: that of its points' first
@@ -173,7 +165,7 @@ std::optional<Tripel> ersteDrehung(const std::vector<Tripel>& orte) {
 // the sense against the first turn of the chain by the one rule for flat, whose sense the
 // normal of the flat cloud has (huellensuche::flacheNormale).
 Tripel ebenenSinn(const std::vector<Tripel>& orte, const Tripel& flach) {
-    return ersteDrehung(orte).value_or(-flach);
+    return drehungInIhrerEbene(orte).value_or(-flach);
 }
 
 }  // namespace
@@ -405,7 +397,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
         // normal. A flat cloud's face runs as its hull polygon does (its normal has the sense of
         // the first turn of its points).
         const Vektor& m = befund.normalen[f];
-        const Vektor sinn(befund.flach ? ebenenSinn(drinOrte, m) : ersteDrehung(drinOrte).value_or(m));
+        const Vektor sinn(befund.flach ? ebenenSinn(drinOrte, m) : drehungInIhrerEbene(drinOrte).value_or(m));
         if (befund.flach) {
             drin.clear();
             orte.clear();
