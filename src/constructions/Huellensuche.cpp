@@ -897,16 +897,110 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
 // The last triple i < j < k of the ascending indices whose normal passes the plain search's
 // null test (squared length at least nullTest), brought to the cloud's scale where its extent is
 // below 1 (at least nullTest · extent⁴): a small cloud's triples are no less planes than a
-// large one's.
+// large one's. Last in the order of the plain search, which tries i from the back, within it j
+// from the back, within that k: the largest i, then the largest j, then the largest k.
+//
+// Found without trying every triple (a face of thousands of points at one place, beside two
+// far ones, has millions of triples before its first plane): the points from i on hold a
+// triple that passes exactly where i is at most the last triple's first index, since the
+// points after that first index hold none; so the first index is the largest i for which they
+// hold one, found by halving. Likewise its second: the largest j for which the first and the
+// points from j on hold one. Whether points hold a passing triple is decided on three of them:
+// p, q the one farthest from p, r the one farthest from their line; the doubled area V of p, q,
+// r is at least a twelfth of that of every triple (all lie within |q − p| of p and within
+// r's distance of the line), and none exceeds what the box round them allows; so the points
+// hold a passing triple where p, q, r pass, and none where the lesser of 12 V and the box's
+// bound, with the rounding of a normal as computed, falls short of the bound. Between the two
+// (a few points about the bound, or points on a line far from the origin, whose rounding alone
+// passes the plain search's absolute test) their triples are tried.
+Tripel normaleDerIndizes(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& s, std::size_t a,
+                         std::size_t b, std::size_t c) {
+    return normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
+}
+
+bool bestehtTest(const Tripel& n, double grenze) { return std::fabs(skalar(n, n)) >= grenze; }
+
+// The points s[erster] (where given) and s[von], s[von + 1], ... hold a triple whose normal, in
+// their order, passes the null test.
+bool haeltEbene(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& s, std::optional<std::size_t> erster,
+                std::size_t von, double grenze) {
+    std::vector<std::size_t> w;
+    if (erster) w.push_back(*erster);
+    for (std::size_t k = von; k < s.size(); ++k) w.push_back(k);
+    if (w.size() < 3) return false;
+    const auto lage = [&](std::size_t k) { return ort(pkte[s[k]]); };
+    const Tripel p = lage(w[0]);
+    std::size_t q = w[1];
+    double weit = -1;
+    for (std::size_t k : w)
+        if (const Tripel d = lage(k) - p; skalar(d, d) > weit) {
+            weit = skalar(d, d);
+            q = k;
+        }
+    std::size_t r = w[w.size() - 1] != q ? w[w.size() - 1] : w[1];
+    double quer = -1;
+    if (weit > 0) {
+        const Tripel u = (1 / std::sqrt(weit)) * (lage(q) - p);
+        for (std::size_t k : w)
+            if (const Tripel d = kreuz(u, lage(k) - p); skalar(d, d) > quer) {
+                quer = skalar(d, d);
+                r = k;
+            }
+    }
+    std::array<std::size_t, 3> t{w[0], q, r};
+    std::sort(t.begin(), t.end());
+    if (t[0] != t[1] && t[1] != t[2] && bestehtTest(normaleDerIndizes(pkte, s, t[0], t[1], t[2]), grenze)) return true;
+    // No triple's doubled area exceeds 12 V, nor that of the box round the points: the
+    // projection of a triangle on a coordinate plane lies in the box's rectangle there and
+    // encloses at most half of it. No normal as computed (from rounded differences, each at
+    // most 2 |q − p| long) strays from the true one by more than a few dozen units of the last
+    // place of |q − p|².
+    Lagebox box;
+    box.lo = box.hi = {p.x, p.y, p.z};
+    for (std::size_t k : w) {
+        const Tripel o = lage(k);
+        const double c[3] = {o.x, o.y, o.z};
+        for (int i = 0; i < 3; ++i) {
+            box.lo[i] = std::min(box.lo[i], c[i]);
+            box.hi[i] = std::max(box.hi[i], c[i]);
+        }
+    }
+    const Tripel seiten{box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]};
+    const double inBox = laenge({seiten.y * seiten.z, seiten.z * seiten.x, seiten.x * seiten.y});
+    const double schranke = std::min(12 * std::sqrt(std::max(weit, 0.0) * std::max(quer, 0.0)), inBox) +
+                            128 * std::numeric_limits<double>::epsilon() * std::max(weit, 0.0);
+    if (schranke * schranke * (1 + grenzen::projektionsRundung) < grenze) return false;
+    for (std::size_t i = 0; i < w.size(); ++i)
+        for (std::size_t j = i + 1; j < w.size(); ++j)
+            for (std::size_t k = j + 1; k < w.size(); ++k)
+                if (bestehtTest(normaleDerIndizes(pkte, s, w[i], w[j], w[k]), grenze)) return true;
+    return false;
+}
+
+// The largest x in [lo, hi] for which gilt(x) holds, where it holds for every x up to some
+// bound and for none beyond; nothing where it holds for none.
+template <class F> std::optional<std::size_t> groessteMit(std::size_t lo, std::size_t hi, F gilt) {
+    if (lo > hi || !gilt(lo)) return std::nullopt;
+    while (lo < hi) {
+        const std::size_t mitte = lo + (hi - lo + 1) / 2;
+        if (gilt(mitte)) lo = mitte;
+        else hi = mitte - 1;
+    }
+    return lo;
+}
+
 std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>& pkte,
                                                         const std::vector<std::size_t>& s, double grenze) {
     if (s.size() < 3) return std::nullopt;
-    for (std::size_t a = s.size() - 2; a-- > 0;)
-        for (std::size_t b = s.size() - 1; b-- > a + 1;)
-            for (std::size_t c = s.size(); c-- > b + 1;) {
-                const Tripel nn = normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
-                if (std::fabs(skalar(nn, nn)) >= grenze) return std::array<std::size_t, 3>{s[a], s[b], s[c]};
-            }
+    const std::size_t n = s.size();
+    const std::optional<std::size_t> a =
+        groessteMit(0, n - 3, [&](std::size_t i) { return haeltEbene(pkte, s, std::nullopt, i, grenze); });
+    if (!a) return std::nullopt;
+    const std::optional<std::size_t> b =
+        groessteMit(*a + 1, n - 2, [&](std::size_t j) { return haeltEbene(pkte, s, *a, j, grenze); });
+    if (!b) return std::nullopt;
+    for (std::size_t c = n; c-- > *b + 1;)
+        if (bestehtTest(normaleDerIndizes(pkte, s, *a, *b, c), grenze)) return std::array<std::size_t, 3>{s[*a], s[*b], s[c]};
     return std::nullopt;
 }
 
