@@ -22,6 +22,7 @@
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"
@@ -125,15 +126,24 @@ bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std
 // normal of the plane in either sense), as genHuellenPolygon describes it. The places orte are
 // those of the registered points namen. Its corners are those of the outline of the points as
 // a face in its own plane (Seitenflaeche.h): the extreme points only, a point within eps of the
-// line through its neighbours being none.
+// line through its neighbours being none, unless that leaves corners that span no plane by
+// the polygons' own rule (a needle a little wider than the tolerance, whose corners along its
+// sides each lie within it of the line through their neighbours): then every corner of the
+// outline stays. None where even those span no plane.
 std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
                                 double eps) {
     ohneNahePunkte(namen, orte, eps);
     if (namen.size() < 3) return {};
     const Seitenflaeche flaeche(orte, eps);
     if (flaeche.dimension() < 2) return {};
+    const auto spanntEbene = [&](const std::vector<std::size_t>& e) {
+        std::vector<Tripel> ecken;
+        for (std::size_t i : e) ecken.push_back(orte[i]);
+        return e.size() >= 3 && ebenenlage(ecken).dimension == 2;
+    };
     std::vector<std::size_t> ecken = flaeche.umriss(eps);
-    if (ecken.size() < 3) return {};
+    if (!spanntEbene(ecken)) ecken = flaeche.umriss();
+    if (!spanntEbene(ecken)) return {};
     if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
     anfangen(orte, *ortsmittel(orte), ecken, sinn);
     std::vector<std::string> polygon;

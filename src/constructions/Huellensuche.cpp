@@ -753,8 +753,31 @@ std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h
 // The outcome of one run of qhull.
 // gut: every face passes every check. seiteFehlerhaft: a check failed, but every face is a
 // convex polygon by the polygons' own test, so that it counts in every measure. unkonvex: a
-// face is none. fehler: qhull failed.
-enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
+// face is none. offen: the surface is not closed. fehler: qhull failed.
+enum class Lauf { gut, seiteFehlerhaft, unkonvex, offen, fehler };
+
+// The faces close up: every edge of a face is run the other way by one other face, and by no
+// other face its own way. (A face that a sliver left out leaves a hole, and a sliver that went
+// into a face beside it across the wrong edge leaves an edge run twice.) Per place the places
+// its edges run to; each of those must run back to it once.
+bool geschlossen(const std::vector<Rohseite>& seiten, std::size_t orte) {
+    std::vector<std::size_t> ab(orte + 1, 0);
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken()) ++ab[i + 1];
+    for (std::size_t i = 0; i < orte; ++i) ab[i + 1] += ab[i];
+    std::vector<std::size_t> nach(ab.back()), frei(ab.begin(), ab.end() - 1);
+    for (const Rohseite& s : seiten) {
+        const std::vector<std::size_t>& e = s.ecken();
+        for (std::size_t k = 0; k < e.size(); ++k) nach[frei[e[k]]++] = e[(k + 1) % e.size()];
+    }
+    const auto anzahl = [&](std::size_t a, std::size_t b) {
+        return std::count(nach.begin() + static_cast<std::ptrdiff_t>(ab[a]), nach.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]), b);
+    };
+    for (std::size_t a = 0; a < orte; ++a)
+        for (std::size_t k = ab[a]; k < ab[a + 1]; ++k)
+            if (anzahl(a, nach[k]) != 1 || anzahl(nach[k], a) != 1) return false;
+    return true;
+}
 
 // Every face within the tolerance of its plane and convex, every corner a corner of three
 // faces, the surface convex, and every point kept with a face inside the hull or on it (see
@@ -763,6 +786,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
     const std::size_t S = seiten.size();
+    if (!geschlossen(seiten, p.size())) return Lauf::offen;
     const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].flaeche.abstand(p[i]); };
     bool allesGut = true, alleKonvex = true;
     for (const Rohseite& s : seiten) {
@@ -856,14 +880,14 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
     const Rechenrahmen rahmen = gewoehnlicherRahmen(p);
     Rohhuelle seiten;
-    // The faces of the last run that failed a check, and of the last one whose faces were all
-    // convex polygons all the same.
+    // The faces of the last run that failed a check on a closed surface, and of the last one
+    // whose faces were all convex polygons all the same.
     std::optional<Rohhuelle> zuletzt, zuletztKonvex;
     const auto versuchen = [&](const Rechenrahmen& r, double radius, double rundung) {
         const Lauf lauf = qhullSeiten(o, r, radius, rundung, seiten);
         if (lauf == Lauf::gut) return true;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
-        if (lauf != Lauf::fehler) zuletzt = std::move(seiten);
+        if (lauf != Lauf::fehler && lauf != Lauf::offen) zuletzt = std::move(seiten);
         return false;
     };
     // The merging radius a share of the tolerance first, then smaller ones
@@ -887,7 +911,8 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
     // Not even the faces of qhull's own rounding pass every check (a place a tolerance or two
     // from another far from the origin, where qhull's arithmetic cannot see the slivers
     // between them): they are the hull all the same, those whose faces all count in every
-    // measure where there are such.
+    // measure where there are such. A surface that is not closed is never the hull: where every
+    // run leaves one, there is none.
     return zuletztKonvex ? zuletztKonvex : zuletzt;
 }
 

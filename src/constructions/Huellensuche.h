@@ -50,12 +50,11 @@
 // they are the hull all the same: those of the last run whose faces are all convex polygons by
 // the polygons' own test where there is one, so that every face counts in every measure.
 // A cloud that some plane holds within the tolerance is flat: its one face holds all its
-// points. The plane through three extreme points decides where it holds the cloud (its normal
-// taken from the part of the third point's difference across the line of the first two, so
-// that a long narrow cloud keeps its plane), and where four of the points span a tetrahedron
-// clearly wider than the tolerance allows; between the two, the best plane decides
-// (geometry/Ausgleichsebene.h), since the tolerance itself may tilt the plane through three
-// points so that it sees a point beyond it that the best plane holds.
+// points; one that some line or some point holds within it has no hull. These are decided on
+// the cloud's least widths (the one rule for flat, geometry/Ausgleichsebene.h), which no choice
+// of starting points can miss: the plane through three extreme points may be tilted by the very
+// deviations the tolerance allows, and turns freely about a needle's axis. A surface that does
+// not close (every edge of a face run the other way by one other face) is never the hull.
 //
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every

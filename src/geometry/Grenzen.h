@@ -177,6 +177,26 @@ inline constexpr double verschmelzNaehe = 8;
 // rounding of qhull's distances.
 inline constexpr double duennAnteil = 1.0 / 16;
 
+// --- The least widths of a set of places ----------------------------------------------------
+// The smallest ball, the thinnest cylinder about a line and the least width, on which the one
+// rule for flat decides (Kleinstbreiten.h, Ausgleichsebene.h).
+
+// A place lies in a ball whose radius, times one and this, reaches it: the centre of a ball
+// through a few places carries a rounding of a few units of the last place of its radius.
+inline constexpr double kugelRundung = 1e-12;
+
+// The golden sections by which the thinnest cylinder's slope is found: each narrows the
+// stretch to 0.618 of itself, so that this many leave 4e-14 of it, far below any tolerance.
+inline constexpr int goldeneSchnitte = 64;
+
+// The least width is bounded below on cones of directions (the normals of planes): a cone is
+// halved until its half angle lies below this, where the bound from below and the width found
+// differ by the cosine of that angle, a part in 1e12 ...
+inline constexpr double breitenkegelWinkel = 1e-6;
+// ... or until this many cones have been looked at, each at the cost of a fit over every
+// place: then the thinnest plane found decides.
+inline constexpr int breitenkegel = 4096;
+
 // --- The runs of qhull in the hull search ----------------------------------------------------
 
 // qhull is told that its distances are off by this many units of the last place of the largest

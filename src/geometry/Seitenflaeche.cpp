@@ -239,14 +239,9 @@ void Seitenflaeche::bauen() {
     mitte_ = ecken_[0] + mass_.zurueck((1.0 / static_cast<double>(anzahl_)) * summe);
     // The fan from the first corner, each cross product carried to about its last digit.
     Tripel vektor;
-    double summeDerFlaechen = 0;
-    for (std::size_t i = 1; i + 1 < ecken_.size(); ++i) {
-        const Tripel k = kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
-        vektor = vektor + k;
-        summeDerFlaechen += laenge(k);
-    }
+    for (std::size_t i = 1; i + 1 < ecken_.size(); ++i) vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
     flaechenvektor_ = 0.5 * vektor;
-    flaeche_ = 0.5 * summeDerFlaechen;
+    flaeche_ = laenge(flaechenvektor_);
     if (dimension_ < 2) return;
     // The normal of the enclosed area where the chain encloses one (grenzen::flaechennormaleNah). A
     // chain that encloses next to nothing (folded back on itself, or the points of a cloud in

@@ -138,11 +138,14 @@ public:
     // half the tolerance of one line). anteil scales the side tolerance.
     bool konvex(double anteil = 1.0) const;
 
-    // The area of the fan of triangles from the first corner over the others in their order
-    // (the sum of their areas), and its area vector (half the sum of their cross products):
-    // for a plane polygon its area times its unit normal; for corners a tolerance off one plane
-    // the mean of its triangles, with which the pyramid over the fan has its exact volume.
-    // Computed at the face's scale: wherever they are doubles, neither overflows nor underflows.
+    // The area vector of the fan of triangles from the first corner over the others in their
+    // order (half the sum of their cross products), and its length, the area: for a plane
+    // polygon its area times its unit normal; for corners a tolerance off one plane the mean of
+    // its triangles, with which the pyramid over the fan has its exact volume, and the same
+    // whichever corner the fan starts at (the sum of the triangles' own areas is not: of a
+    // needle whose corners stray across its width, it counts the strays, more or less by where
+    // it starts). Computed at the face's scale: wherever they are doubles, neither overflows nor
+    // underflows.
     double flaeche() const;
     Tripel flaechenvektor() const;
 
