@@ -75,7 +75,23 @@ struct Orte {
 struct Rohseite {
     Seitenflaeche flaeche;
     std::vector<std::size_t> nachbarn;
+    // Of a face merged from several: the plane that holds its corners (theirs and of the faces
+    // it took in) within the tolerance, their best plane. Its own plane, through the mean of
+    // its corners, may pass a corner inside it farther off: the point below the base of a
+    // pyramid that the three faces round it shared lies a tolerance and more below the base's
+    // corners, and within the tolerance of the plane that holds them all.
+    std::optional<Ausgleichsebene> traeger;
     const std::vector<std::size_t>& ecken() const { return flaeche.ecken().index(); }
+    // The height of p over the face along its outward normal: over its own plane, or over the
+    // plane that holds it where p lies lower there. A place lies below the face, or within the
+    // tolerance of it, where it does so for one of the two.
+    double hoehe(const Tripel& p) const {
+        const double h = flaeche.abstand(p);
+        return traeger ? std::min(h, skalar(traeger->normale, p - traeger->punkt)) : h;
+    }
+    bool liegtAuf(const Tripel& p, double eps) const {
+        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(skalar(traeger->normale, p - traeger->punkt)) <= eps);
+    }
 };
 
 // The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
@@ -369,7 +385,7 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
         facetT* neighbor;
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);
-        seiten.push_back({std::move(flaeche), std::move(nachbarn)});
+        seiten.push_back({std::move(flaeche), std::move(nachbarn), std::nullopt});
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
@@ -463,7 +479,9 @@ void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gege
     // The corners taken so far, and the plane that holds them (f's own to begin with).
     std::vector<std::size_t>& ecken = v.ecken;
     ecken = v.seite(f).ecken();
-    Tripel normale = v.seite(f).flaeche.normale(), punkt = v.seite(f).flaeche.mitte();
+    const Rohseite& erste = v.seite(f);
+    Tripel normale = erste.traeger ? erste.traeger->normale : erste.flaeche.normale();
+    Tripel punkt = erste.traeger ? erste.traeger->punkt : erste.flaeche.mitte();
     const auto hoehe = [&](std::size_t i) { return skalar(normale, p[i] - punkt); };
     // The places kept with the faces lie within the tolerance of that plane or below it.
     const auto darunter = [&](std::size_t g) {
@@ -592,6 +610,7 @@ std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::ve
 // tolerance outside that plane.
 struct Verschmolzen {
     Seitenflaeche flaeche;
+    Ausgleichsebene traeger;
     std::vector<std::pair<std::size_t, Seitenflaeche>> andere;
 };
 
@@ -615,9 +634,19 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         const Tripel& b = p[w[(k + 1) % w.size()]];
         if (!(streckenabstand(p[w[k]], a, b) <= eps)) return std::nullopt;
     }
-    Verschmolzen ergebnis{v.o.seite(neu), {}};
+    Verschmolzen ergebnis{v.o.seite(neu), {}, {}};
     const Seitenflaeche& flaeche = ergebnis.flaeche;
     if (!flaeche.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
+    // The plane that holds the corners of all the faces: their best plane, within the
+    // tolerance.
+    std::vector<std::size_t> alle;
+    for (std::size_t f : gegend) alle.insert(alle.end(), v.seite(f).ecken().begin(), v.seite(f).ecken().end());
+    const std::optional<Ausgleichsebene> traeger = ausgleichsebene(p, flaeche.normale(), alle);
+    if (!traeger || !(traeger->abstand <= eps)) return std::nullopt;
+    ergebnis.traeger = *traeger;
+    if (skalar(ergebnis.traeger.normale, flaeche.normale()) < 0) ergebnis.traeger.normale = -ergebnis.traeger.normale;
+    const Rohseite vereint{flaeche, {}, ergebnis.traeger};
+    const auto hoehe = [&](std::size_t i) { return vereint.hoehe(p[i]); };
     // The faces all face the side the merged one faces: none folds back under another.
     if (std::any_of(gegend.begin(), gegend.end(),
                     [&](std::size_t f) { return !(skalar(v.seite(f).flaeche.normale(), flaeche.normale()) > 0); }))
@@ -632,20 +661,15 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         if (!andere.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
         ergebnis.andere.emplace_back(h, std::move(andere));
     }
-    // Every corner of the faces within the tolerance of the merged face's plane, and every
-    // place kept with them within it or below.
-    const auto nah = [&](std::size_t i) { return std::fabs(flaeche.abstand(p[i])) <= eps; };
-    const auto darunter = [&](std::size_t i) { return flaeche.abstand(p[i]) <= eps; };
-    for (std::size_t f : gegend) {
-        const std::vector<std::size_t>& e = v.seite(f).ecken();
-        if (!std::all_of(e.begin(), e.end(), nah) || !std::all_of(v.behalten[f].begin(), v.behalten[f].end(), darunter))
-            return std::nullopt;
-    }
-    // No corner of a face next to it beyond the tolerance outside its plane.
+    // Every place kept with the faces within the tolerance of that plane or below it, and no
+    // corner of a face next to it beyond the tolerance outside it.
+    const auto darunter = [&](std::size_t i) { return hoehe(i) <= eps; };
+    for (std::size_t f : gegend)
+        if (!std::all_of(v.behalten[f].begin(), v.behalten[f].end(), darunter)) return std::nullopt;
     for (std::size_t f : gegend)
         for (std::size_t h0 : v.seite(f).nachbarn)
             for (std::size_t i : v.seite(v.ende(h0)).ecken())
-                if (flaeche.abstand(p[i]) > eps) return std::nullopt;
+                if (!darunter(i)) return std::nullopt;
     return ergebnis;
 }
 
@@ -673,6 +697,7 @@ void verbuchen(Verschmelzung& v, const std::vector<std::size_t>& gegend, const V
         v.wohin[g] = f;
     }
     seiten[f].flaeche = std::move(m.flaeche);
+    seiten[f].traeger = m.traeger;
     seiten[f].nachbarn = std::move(nachbarn);
     for (std::size_t i : u.innen) {
         v.behalten[f].push_back(i);
@@ -689,20 +714,20 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
     const std::size_t S = huelle.seiten.size();
     bool verschmolzen = false;
     std::vector<std::size_t> gegend;
+    const auto versuchen = [&](const std::vector<std::size_t>& welche) {
+        const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
+        if (!u) return false;
+        std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
+        if (!m) return false;
+        verbuchen(v, welche, *u, std::move(*m));
+        return true;
+    };
     for (bool weiter = true; weiter;) {
         weiter = false;
         for (std::size_t f = 0; f < S; ++f) {
             if (v.wohin[f] != f) continue;
             ebeneGegend(v, f, gegend);
             if (gegend.size() < 2) continue;
-            const auto versuchen = [&](const std::vector<std::size_t>& welche) {
-                const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
-                if (!u) return false;
-                std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
-                if (!m) return false;
-                verbuchen(v, welche, *u, std::move(*m));
-                return true;
-            };
             // All of them; else f and one of them across an edge of f; else those reached
             // first.
             bool getan = versuchen(gegend);
@@ -714,6 +739,25 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
             for (std::size_t k = gegend.size() - 1; k > 2 && !getan; --k)
                 getan = versuchen(std::vector<std::size_t>(gegend.begin(), gegend.begin() + static_cast<std::ptrdiff_t>(k)));
             if (getan) weiter = verschmolzen = true;
+        }
+        if (weiter) continue;
+        // No two neighbours stay apart that one plane holds and whose union is convex: each
+        // pair across an edge whose corners lie near each other's plane (verschmelzNaehe) and
+        // that face one side is tried on its own, which the faces round one of them, taken
+        // together, may have left out.
+        for (std::size_t f = 0; f < S && !weiter; ++f) {
+            if (v.wohin[f] != f) continue;
+            for (std::size_t g0 : std::vector<std::size_t>(v.seite(f).nachbarn)) {
+                const std::size_t g = v.ende(g0);
+                if (g == f || v.wohin[f] != f) continue;
+                const Rohseite &a = v.seite(f), &b = v.seite(g);
+                const auto nahe = [&](const Rohseite& x, const Rohseite& y) {
+                    return std::all_of(y.ecken().begin(), y.ecken().end(),
+                                       [&](std::size_t i) { return x.liegtAuf(o.p[i], grenzen::verschmelzNaehe * o.eps); });
+                };
+                if (!(skalar(a.flaeche.normale(), b.flaeche.normale()) > 0) || !nahe(a, b) || !nahe(b, a)) continue;
+                if (versuchen({f, g})) weiter = verschmolzen = true;
+            }
         }
     }
     if (!verschmolzen) return;
@@ -736,7 +780,7 @@ std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h
         const std::size_t f = h.bei[i];
         if (f == keine) continue;
         const auto nimm = [&](std::size_t g) {
-            if (std::fabs(seiten[g].flaeche.abstand(o.p[i])) <= o.eps) punkte[g].push_back(i);
+            if (seiten[g].liegtAuf(o.p[i], o.eps)) punkte[g].push_back(i);
         };
         nimm(f);
         for (std::size_t g : seiten[f].nachbarn) nimm(g);
@@ -787,14 +831,14 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
     const double eps = o.eps;
     const std::size_t S = seiten.size();
     if (!geschlossen(seiten, p.size())) return Lauf::offen;
-    const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].flaeche.abstand(p[i]); };
+    const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].hoehe(p[i]); };
     bool allesGut = true, alleKonvex = true;
     for (const Rohseite& s : seiten) {
         // Every corner within the tolerance of the face's plane, and its corners convex (a clear
         // triangle is, without further question).
         const std::vector<std::size_t>& e = s.ecken();
         const bool eben =
-            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return std::fabs(s.flaeche.abstand(p[i])) <= eps; });
+            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return s.liegtAuf(p[i], eps); });
         const bool konvex = s.flaeche.konvex(grenzen::seitenKonvexAnteil);
         // Without the margin, as the polygon will ask it once registered.
         alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
@@ -842,7 +886,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
             const std::size_t g = schlange[k];
             if (aufSeite(g, i)) return true;
             for (std::size_t h : seiten[g].nachbarn)
-                if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
+                if (gesehen[h] != i && seiten[h].liegtAuf(p[i], eps)) {
                     gesehen[h] = i;
                     schlange.push_back(h);
                 }
