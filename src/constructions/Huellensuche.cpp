@@ -7,15 +7,19 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <optional>
 
+#include "constructions/Huellen.h"
 #include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
+#include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
 #include "text/Zahlen.h"
 
 extern "C" {
@@ -1078,25 +1082,45 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
 // and every test of a face see a cloud of about unit size, whatever its extent: no product of
 // differences overflows or falls among the subnormal numbers, and since scaling by a power of
 // two commutes with every rounding, each decision is the one the given places would have where
-// their products are doubles.
+// their products are doubles. The places are held where no move of the cloud moves them: the
+// faces handed over keep no copy of them.
 struct Einheitswolke {
-    std::vector<Tripel> p;
+    std::shared_ptr<std::vector<Tripel>> orte = std::make_shared<std::vector<Tripel>>();
     Zweiermass mass{0};
     double eps = 0;
     // The tolerance of the given places (the polygons' own tests of a face take those).
     double gegebeneToleranz = 0;
+    const std::vector<Tripel>& p() const { return *orte; }
 };
 
 Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
-    const Lagebox box = lagebox(ortsvektoren(pkte));
+    Lagebox box;
+    for (std::size_t i = 0; i < pkte.size(); ++i)
+        for (int k = 0; const double c : {pkte[i].x, pkte[i].y, pkte[i].z}) {
+            box.lo[k] = i == 0 ? c : std::min(box.lo[k], c);
+            box.hi[k] = i == 0 ? c : std::max(box.hi[k], c);
+            ++k;
+        }
     Einheitswolke w;
     w.mass = Zweiermass(box.weite());
-    w.p.reserve(pkte.size());
-    for (const Punkt& q : pkte) w.p.push_back(w.mass.auf(ort(q)));
+    w.orte->reserve(pkte.size());
+    for (const Punkt& q : pkte) w.orte->push_back(w.mass.auf(ort(q)));
     w.gegebeneToleranz = lagetoleranz(box);
     w.eps = w.mass.auf(w.gegebeneToleranz);
     return w;
 }
+
+// The faces of the cloud's true hull as the search found them, in qhull's order: per face its
+// points, its corners in their order round it (counter-clockwise seen from outside, of points
+// at one place the one with the largest index), one point of each place it holds, the faces
+// across its edges and its outward unit normal; the one face of a flat cloud holds every point
+// and has no corners yet.
+struct Seitenbefund {
+    Einheitswolke wolke;
+    std::vector<std::vector<std::size_t>> punkte, ecken, stellen, nachbarn;
+    std::vector<Tripel> normalen;
+    bool flach = false, fehler = false;
+};
 
 }  // namespace
 
@@ -1104,19 +1128,18 @@ double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektor
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
     const Einheitswolke w = einheitswolke(pkte);
-    const Gestalt g = gestalt(w.p, w.eps);
+    const Gestalt g = gestalt(w.p(), w.eps);
     if (g.dimension != 2) return std::nullopt;
     return Vektor(g.normale);
 }
 
 namespace {
 
-// The faces of the cloud's true hull in qhull's order: points, corners, places, neighbours and
-// unit normals; randebenen puts them in the plain search's order.
-Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
-    Ebenenbefund b;
-    const Einheitswolke w = einheitswolke(pkte);
-    const std::vector<Tripel>& p = w.p;
+Seitenbefund seiten(const std::vector<Punkt>& pkte) {
+    Seitenbefund b;
+    b.wolke = einheitswolke(pkte);
+    const Einheitswolke& w = b.wolke;
+    const std::vector<Tripel>& p = w.p();
     const double eps = w.eps;
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
@@ -1128,7 +1151,7 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.ecken.emplace_back();
         b.stellen.emplace_back();
         b.nachbarn.emplace_back();
-        b.normalen.emplace_back(g.normale);
+        b.normalen.push_back(g.normale);
         b.flach = true;
         return b;
     }
@@ -1180,23 +1203,217 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.emplace_back(s.flaeche.normale());
+        b.normalen.push_back(s.flaeche.normale());
     }
+    return b;
+}
+
+// =============================================================================================
+// The walk round a face as its polygon is registered
+
+// Index of the place farthest from z. The best starts as the second place; a place replaces
+// it only when strictly farther, so of equally far places the second wins if it is one of
+// them, otherwise the first of them in list order.
+std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
+    std::size_t best = 1;
+    double bestD = betrag(orte[1] - z);
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const double d = betrag(orte[i] - z); d > bestD) {
+            bestD = d;
+            best = i;
+        }
+    return best;
+}
+
+// The closed walk of corners given in their order round the figure, counter-clockwise about
+// sinn, as the hull polygon of the plain search runs: it starts at the corner nearest the place
+// farthest from the centroid, or at the corner before it, and repeats its first corner at the
+// end. orte are the places of the figure's points (one per place, given coordinates), ecken the
+// corners' indices into them, turned in place into the walk's. False, with ecken left empty,
+// where the figure has no tangent at its farthest corner.
+bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
+    const auto keinAnfang = [&ecken] {
+        ecken.clear();
+        return false;
+    };
+    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
+    const Tripel zv = *ortsmittel(orte);
+    // The starting corner: the point farthest from the centroid (a corner: no point of a
+    // segment lies farther from any place than both its ends).
+    const std::size_t f = fernster(zv, orte);
+    std::size_t stelle = 0;
+    for (std::size_t i = 1; i < ecken.size(); ++i)
+        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
+    std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
+    const Tripel F = orte[ecken[0]];
+
+    // The tangent at F. Its length is |F − C|·|n| with the normal as the caller gives it,
+    // tiny for small figures; below the length where directions are still taken it is brought
+    // to unit length.
+    Tripel t = kreuz(F - zv, sinn);
+    double tl = laenge(t);
+    // For a large figure (differences beyond about 1e51) that length, or its square, leaves the
+    // range of doubles; for a tiny one (differences below about 1e-100) it falls below it. The
+    // tangent is then brought to about the size of F − C by a power of two: the cross product
+    // of the two factors each brought to unit size has its direction to the last bit.
+    if (!std::isfinite(tl) || !(tl > 0)) {
+        const Zweiermass zuR(groessteKomponente(F - zv));
+        t = zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn))));
+        tl = betrag(t);
+    }
+    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
+    if (tl < grenzen::kurzeRichtung)
+        if (const std::optional<Tripel> u = einheitsvektor(t)) t = *u;
+    const Tripel R = F + t;  // the reference point on the tangent
+
+    // The corners run from F to its neighbour k on the side opposite to t. The ray from the
+    // centroid through R decides whether the list starts at F or at the corner before it.
+    const Tripel K = orte[ecken[1]];
+    const auto punkt = [](const Tripel& x) { return Punkt("", x.x, x.y, x.z); };
+    if (lagentest(punkt(zv), punkt(R), punkt(K), punkt(F))) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
+    ecken.push_back(ecken.front());
+    return true;
+}
+
+// The first turn of points in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
+// plain search's hull polygons run round, where every point after the turn's third one lies in
+// the plane through the first with the turn's unit normal n; nothing where the points make no
+// turn or stray from its plane. A point q lies in it where the step from q to its foot q + t·n,
+// t = (a − q)·n / n·n, passes the zero test: measured as the plane's record measures it, so that
+// far from the origin, where that step is below the last place of q's coordinates, q lies in it.
+std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
+    const std::optional<ErsteDrehung> d = ersteDrehung(orte);
+    if (!d) return std::nullopt;
+    const Tripel& a = orte.front();
+    const Tripel n = *ebenenNormale(a, orte[d->c], orte[d->b]);
+    for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
+        const Tripel& q = orte[i];
+        const double t = skalar(a - q, n) / skalar(n, n);
+        if (!istNull(betrag((q + t * n) - q))) return std::nullopt;
+    }
+    return d->vektor;
+}
+
+// The hull polygon of points within the tolerance of a plane (genHuellenPolygon, Huellen.h):
+// the corners of the outline of their places as a face in its own plane (Seitenflaeche.h), the
+// extreme points only, a point within the tolerance of the line through its neighbours being
+// none, unless that leaves corners that span no plane by the polygons' own rule (a needle a
+// little wider than the tolerance, whose corners along its sides each lie within it of the
+// line through their neighbours): then every corner of the outline stays. Of points at one
+// place (within the tolerance of one another, ortsgruppen) only the last can be a corner. It
+// runs counter-clockwise about the points' first turn where they make one in their plane, else
+// against the first turn of the chain by the one rule for flat, whose sense the flat normal has
+// (flacheNormale), and starts as anfangen says. Indices into the points, the first repeated at
+// the end; none where they span no plane.
+std::vector<std::size_t> flachesUmlauf(const std::vector<Punkt>& pkte, const Tripel& flach) {
+    std::vector<Tripel> orte;
+    orte.reserve(pkte.size());
+    for (const Punkt& q : pkte) orte.push_back(ort(q));
+    const Tripel sinn = drehungInIhrerEbene(orte).value_or(-flach);
+    const double eps = lagetoleranz(lagebox(orte));
+    const Ortsgruppen g = ortsgruppen(ortsvektoren(pkte), eps);
+    std::vector<std::size_t> stellen = g.vertreter;
+    std::sort(stellen.begin(), stellen.end());
+    if (stellen.size() < 3) return {};
+    std::vector<Tripel> verschiedene;
+    for (std::size_t i : stellen) verschiedene.push_back(orte[i]);
+    const Seitenflaeche flaeche(verschiedene, eps);
+    if (flaeche.dimension() < 2) return {};
+    const auto spanntEbene = [&](const std::vector<std::size_t>& e) {
+        std::vector<Tripel> ecken;
+        for (std::size_t i : e) ecken.push_back(verschiedene[i]);
+        return e.size() >= 3 && ebenenlage(ecken).dimension == 2;
+    };
+    std::vector<std::size_t> ecken = flaeche.umriss(eps);
+    if (!spanntEbene(ecken)) ecken = flaeche.umriss();
+    if (!spanntEbene(ecken)) return {};
+    if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
+    anfangen(verschiedene, ecken, sinn);
+    for (std::size_t& k : ecken) k = stellen[k];
+    return ecken;
+}
+
+// The walk of face f of a cloud that spans space, as its polygon is registered: its corners as
+// the hull found them, counter-clockwise about the first turn of the face's points where they
+// make one in its plane, as the hull polygon of these points runs, otherwise about the outward
+// normal; starting as anfangen says, over the face's places. Indices into the points, the
+// first repeated at the end.
+std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seitenbefund& b, std::size_t f) {
+    std::vector<Tripel> orte;
+    orte.reserve(b.punkte[f].size());
+    for (std::size_t i : b.punkte[f]) orte.push_back(ort(pkte[i]));
+    const Tripel& m = b.normalen[f];
+    const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
+    const std::vector<std::size_t>& st = b.stellen[f];
+    orte.clear();
+    for (std::size_t i : st) orte.push_back(ort(pkte[i]));
+    std::vector<std::size_t> ecken;
+    ecken.reserve(b.ecken[f].size() + 1);
+    for (std::size_t i : b.ecken[f])
+        ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
+    if (skalar(sinn, m) < 0) std::reverse(ecken.begin(), ecken.end());
+    anfangen(orte, ecken, sinn);
+    for (std::size_t& k : ecken) k = st[k];
+    return ecken;
+}
+
+// No faces: qhull failed, or a face would span no plane.
+Ebenenbefund gescheitert() {
+    Ebenenbefund b;
+    b.fehler = true;
+    return b;
+}
+
+// The handed-over findings: per face its points, outward normal and face over the cloud's
+// places, the corners in the given walks; none where a walk has no face that spans a plane (a
+// face that no polygon could hold is never handed over: the hull is refused).
+Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+    Ebenenbefund b;
+    b.orte = roh.wolke.orte;
+    b.mass = roh.wolke.mass;
+    b.flach = roh.flach;
+    b.seiten.reserve(umlaeufe.size());
+    for (std::vector<std::size_t>& w : umlaeufe) {
+        if (w.size() < 3) return gescheitert();
+        b.seiten.emplace_back(*b.orte, std::move(w), b.mass, roh.wolke.eps);
+        if (b.seiten.back().dimension() != 2) return gescheitert();
+    }
+    b.punkte = std::move(roh.punkte);
+    b.normalen.reserve(roh.normalen.size());
+    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
 }  // namespace
 
-Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) { return seiten(pkte); }
+std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte) {
+    const std::optional<Vektor> flach = flacheNormale(pkte);
+    if (!flach) return {};
+    return flachesUmlauf(pkte, *flach);
+}
+
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) {
+    Seitenbefund roh = seiten(pkte);
+    if (roh.fehler) return gescheitert();
+    // The faces as the hull found them; the flat cloud's one face, its hull polygon.
+    std::vector<std::vector<std::size_t>> umlaeufe;
+    if (roh.flach) umlaeufe.push_back(flachesUmlauf(pkte, roh.normalen.front()));
+    else
+        for (std::vector<std::size_t>& w : roh.ecken) {
+            w.push_back(w.front());
+            umlaeufe.push_back(std::move(w));
+        }
+    return uebergeben(std::move(roh), std::move(umlaeufe));
+}
 
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
-    Ebenenbefund roh = seiten(pkte);
-    if (roh.punkte.empty()) return roh;
-    Ebenenbefund b;
-    b.flach = roh.flach;
-    const double L = ausdehnung(ortsvektoren(pkte));
+    Seitenbefund roh = seiten(pkte);
+    if (roh.fehler) return gescheitert();
+    if (roh.punkte.empty()) return {};
+    const double L = roh.wolke.mass.zurueck(lagebox(roh.wolke.p()).weite());
     const double grenze = grenzen::nullTest * (L >= 1 ? 1 : (L * L) * (L * L));
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
+    schluessel.reserve(roh.punkte.size());
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
         const auto t = letztesTripel(pkte, roh.punkte[f], grenze);
         // A face always has three points off one line; where the plain search's null test
@@ -1204,24 +1421,20 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         schluessel.emplace_back(t ? *t : std::array<std::size_t, 3>{pkte.size(), pkte.size(), f}, f);
     }
     std::sort(schluessel.begin(), schluessel.end());
-    std::vector<std::size_t> neueNummer(schluessel.size());
-    for (std::size_t k = 0; k < schluessel.size(); ++k) neueNummer[schluessel[k].second] = k;
-    b.nachbarn.reserve(schluessel.size());
-    b.tripel.reserve(schluessel.size());
-    b.punkte.reserve(schluessel.size());
-    b.ecken.reserve(schluessel.size());
-    b.stellen.reserve(schluessel.size());
-    b.normalen.reserve(schluessel.size());
+    // The faces in that order, each walked as its polygon is registered.
+    Seitenbefund geordnet;
+    geordnet.wolke = roh.wolke;
+    geordnet.flach = roh.flach;
+    std::vector<std::vector<std::size_t>> umlaeufe;
+    std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
     for (const auto& [t, f] : schluessel) {
-        b.tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
-        b.punkte.push_back(std::move(roh.punkte[f]));
-        b.ecken.push_back(std::move(roh.ecken[f]));
-        b.stellen.push_back(std::move(roh.stellen[f]));
-        std::vector<std::size_t> nachbarn = std::move(roh.nachbarn[f]);
-        for (std::size_t& g : nachbarn) g = neueNummer[g];
-        b.nachbarn.push_back(std::move(nachbarn));
-        b.normalen.push_back(roh.normalen[f]);
+        tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
+        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(pkte, roh, f));
+        geordnet.punkte.push_back(std::move(roh.punkte[f]));
+        geordnet.normalen.push_back(roh.normalen[f]);
     }
+    Ebenenbefund b = uebergeben(std::move(geordnet), std::move(umlaeufe));
+    b.tripel = std::move(tripel);
     return b;
 }
 
@@ -1229,7 +1442,7 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (pkte.size() <= 3) return kanten;
     // The edges come out sorted: the faces need not stand in the plain search's order.
-    const Ebenenbefund b = seiten(pkte);
+    const Seitenbefund b = seiten(pkte);
     if (b.flach || b.punkte.size() < 2) return kanten;
     const double eps = toleranz(pkte);
     // Two faces meet in an edge where they share two points at different places, and faces
@@ -1244,7 +1457,7 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
                                   std::back_inserter(gemeinsam));
             for (std::size_t i : gemeinsam)
                 for (std::size_t j : gemeinsam)
-                    if (i != j && (pkte[i].ortsvektor() - pkte[j].ortsvektor()).norm() > eps) kanten.emplace_back(i, j);
+                    if (i != j && betrag(ort(pkte[i]) - ort(pkte[j])) > eps) kanten.emplace_back(i, j);
         }
     std::sort(kanten.begin(), kanten.end());
     kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());

@@ -385,6 +385,12 @@ double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(flaec
 
 Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zurueck(flaechenvektor_)); }
 
+double Seitenflaeche::umfang() const {
+    double summe = 0;
+    for (std::size_t i = 0; i + 1 < ecken_.size(); ++i) summe += betrag(mass_.auf(ecken_[i + 1] - ecken_[i]));
+    return mass_.zurueck(summe);
+}
+
 std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {
     if (dimension_ != 2) return {};
     const std::optional<Tripel> e = einheitsvektor(u);

@@ -148,6 +148,10 @@ public:
     // underflows.
     double flaeche() const;
     Tripel flaechenvektor() const;
+    // The length of the chain of its corners in their order (its last edge back to the first
+    // corner where that is repeated at the end): each edge's length without squaring
+    // (betrag), taken at the face's scale.
+    double umfang() const;
 
     // The points where the line through a with direction u meets the face: exactly its places
     // that lie in or on the face by lage(p, rand). Where the line lies in the plane (over the
