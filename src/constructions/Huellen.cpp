@@ -163,9 +163,13 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
     for (std::size_t f = 0; f < befund.seiten.size(); ++f) {
         const Seitenflaeche& s = befund.seiten[f];
         const std::vector<std::size_t>& w = s.ecken().index();
-        for (std::size_t k = 0; k + 1 < w.size(); ++k)
-            if (!darstellbar(betrag(p[w[k + 1]] - p[w[k]]), e, 1)) return false;
-        const double umfang = s.umfang(), flaeche = s.flaeche();
+        double umfang = 0;
+        for (std::size_t k = 0; k < w.size(); ++k) {
+            const double kante = laenge(p[w[(k + 1) % w.size()]] - p[w[k]]);
+            if (!darstellbar(kante, e, 1)) return false;
+            umfang += kante;
+        }
+        const double flaeche = s.flaeche();
         if (!darstellbar(umfang, e, 1) || !darstellbar(flaeche, e, 2)) return false;
         umfaenge += umfang;
         flaechen += flaeche;
@@ -180,7 +184,8 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
 // The faces of a hull as polygons of the corners' names, each measured from the face the
 // search handed over, as the polygon measures itself (Polygon::masse): the length of its walk,
 // its plane through its first corner, the centroid of its corners (taken in the order of their
-// names), and where it is convex and closed its area and area vector. The places given, and
+// names, which ascend with the points' indices as punkteAusKlumpen gives them), and where it is
+// convex and closed its area and area vector. The places given, and
 // the face's measures scaled back by the power of two they were taken at, keep every digit.
 struct HuellenSeiten {
     std::vector<Polygon> polygone;
@@ -215,8 +220,9 @@ HuellenSeiten vermessen(const huellensuche::Ebenenbefund& befund, const std::vec
         h.polygone.emplace_back(std::string(), std::move(eckfolge));
         Polygonmasse& m = h.masse.emplace_back();
         m.laenge = mass.zurueck(s.umfang());
+        // The names ascend with the points' indices (punkteAusKlumpen).
         nachNamen.assign(w.begin(), w.end());
-        std::sort(nachNamen.begin(), nachNamen.end(), [&namen](std::size_t a, std::size_t b) { return namen[a] < namen[b]; });
+        std::sort(nachNamen.begin(), nachNamen.end());
         nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end()), nachNamen.end());
         verschiedene.clear();
         for (std::size_t i : nachNamen) verschiedene.push_back(pkte[i].ortsvektor());
@@ -364,7 +370,8 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     const auto jedeSeite = [&befund](const auto& tun) {
         for (const Seitenflaeche& s : befund.seiten) {
             const std::vector<std::size_t>& w = s.ecken().index();
-            for (std::size_t k = 0; k + 1 < w.size(); ++k) tun(w[k], w[k + 1]);
+            for (std::size_t k = 0; k < w.size(); ++k)
+                if (w[k] != w[(k + 1) % w.size()]) tun(w[k], w[(k + 1) % w.size()]);
         }
     };
     jedeSeite([&ab](std::size_t a, std::size_t b) {

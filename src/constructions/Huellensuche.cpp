@@ -84,7 +84,8 @@ struct Rohseite {
     // its corners, may pass a corner inside it farther off: the point below the base of a
     // pyramid that the three faces round it shared lies a tolerance and more below the base's
     // corners, and within the tolerance of the plane that holds them all.
-    std::optional<Ausgleichsebene> traeger;
+    // (Held apart, so that the thousands of faces that took none in stay small to move.)
+    std::shared_ptr<const Ausgleichsebene> traeger;
     const std::vector<std::size_t>& ecken() const { return flaeche.ecken().index(); }
     // The height of p over the face along its outward normal: over its own plane, or over the
     // plane that holds it where p lies lower there. A place lies below the face, or within the
@@ -389,7 +390,7 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
         facetT* neighbor;
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);
-        seiten.push_back({std::move(flaeche), std::move(nachbarn), std::nullopt});
+        seiten.push_back({std::move(flaeche), std::move(nachbarn), nullptr});
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
@@ -452,6 +453,9 @@ struct Verschmelzung {
     std::vector<std::size_t> anzahl;
     std::vector<std::size_t> marke;   // per face the look at the surroundings of a face that last reached it
     std::size_t blick = 0;            // the number of that look
+    // The neighbours that a look found near one plane and facing its side: the pairs that may
+    // make one face.
+    std::vector<std::pair<std::size_t, std::size_t>> paare;
     std::vector<std::size_t> ecken, mit;   // room for the corners of the faces looked at
 
     Verschmelzung(const Orte& orte, Rohhuelle& h)
@@ -503,6 +507,7 @@ void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gege
             if (std::any_of(neue.begin(), neue.end(),
                             [&](std::size_t i) { return std::fabs(hoehe(i)) > grenzen::verschmelzNaehe * eps; }))
                 continue;
+            v.paare.emplace_back(gegend[k], g);
             const Tripel vorherNormale = normale, vorherPunkt = punkt;
             if (std::any_of(neue.begin(), neue.end(), [&](std::size_t i) { return std::fabs(hoehe(i)) > eps; })) {
                 // Beyond the plane so far: the best plane of all corners decides.
@@ -649,7 +654,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
     if (!traeger || !(traeger->abstand <= eps)) return std::nullopt;
     ergebnis.traeger = *traeger;
     if (skalar(ergebnis.traeger.normale, flaeche.normale()) < 0) ergebnis.traeger.normale = -ergebnis.traeger.normale;
-    const Rohseite vereint{flaeche, {}, ergebnis.traeger};
+    const Rohseite vereint{flaeche, {}, std::make_shared<const Ausgleichsebene>(ergebnis.traeger)};
     const auto hoehe = [&](std::size_t i) { return vereint.hoehe(p[i]); };
     // The faces all face the side the merged one faces: none folds back under another.
     if (std::any_of(gegend.begin(), gegend.end(),
@@ -701,7 +706,7 @@ void verbuchen(Verschmelzung& v, const std::vector<std::size_t>& gegend, const V
         v.wohin[g] = f;
     }
     seiten[f].flaeche = std::move(m.flaeche);
-    seiten[f].traeger = m.traeger;
+    seiten[f].traeger = std::make_shared<const Ausgleichsebene>(m.traeger);
     seiten[f].nachbarn = std::move(nachbarn);
     for (std::size_t i : u.innen) {
         v.behalten[f].push_back(i);
@@ -746,22 +751,13 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
         }
         if (weiter) continue;
         // No two neighbours stay apart that one plane holds and whose union is convex: each
-        // pair across an edge whose corners lie near each other's plane (verschmelzNaehe) and
-        // that face one side is tried on its own, which the faces round one of them, taken
-        // together, may have left out.
-        for (std::size_t f = 0; f < S && !weiter; ++f) {
-            if (v.wohin[f] != f) continue;
-            for (std::size_t g0 : std::vector<std::size_t>(v.seite(f).nachbarn)) {
-                const std::size_t g = v.ende(g0);
-                if (g == f || v.wohin[f] != f) continue;
-                const Rohseite &a = v.seite(f), &b = v.seite(g);
-                const auto nahe = [&](const Rohseite& x, const Rohseite& y) {
-                    return std::all_of(y.ecken().begin(), y.ecken().end(),
-                                       [&](std::size_t i) { return x.liegtAuf(o.p[i], grenzen::verschmelzNaehe * o.eps); });
-                };
-                if (!(skalar(a.flaeche.normale(), b.flaeche.normale()) > 0) || !nahe(a, b) || !nahe(b, a)) continue;
-                if (versuchen({f, g})) weiter = verschmolzen = true;
-            }
+        // pair across an edge that a look found near one plane and facing one side is tried
+        // on its own, which the faces round one of them, taken together, may have left out.
+        std::vector<std::pair<std::size_t, std::size_t>> paare;
+        std::swap(paare, v.paare);
+        for (const auto& [f0, g0] : paare) {
+            const std::size_t f = v.ende(f0), g = v.ende(g0);
+            if (f != g && versuchen({f, g})) weiter = verschmolzen = true;
         }
     }
     if (!verschmolzen) return;
@@ -807,23 +803,30 @@ enum class Lauf { gut, seiteFehlerhaft, unkonvex, offen, fehler };
 // The faces close up: every edge of a face is run the other way by one other face, and by no
 // other face its own way. (A face that a sliver left out leaves a hole, and a sliver that went
 // into a face beside it across the wrong edge leaves an edge run twice.) Per place the places
-// its edges run to; each of those must run back to it once.
+// its edges run to and those whose edges run to it, each sorted: they are the same, once each.
 bool geschlossen(const std::vector<Rohseite>& seiten, std::size_t orte) {
     std::vector<std::size_t> ab(orte + 1, 0);
     for (const Rohseite& s : seiten)
         for (std::size_t i : s.ecken()) ++ab[i + 1];
     for (std::size_t i = 0; i < orte; ++i) ab[i + 1] += ab[i];
-    std::vector<std::size_t> nach(ab.back()), frei(ab.begin(), ab.end() - 1);
+    std::vector<std::size_t> nach(ab.back()), von(ab.back()), freiNach(ab.begin(), ab.end() - 1), freiVon = freiNach;
     for (const Rohseite& s : seiten) {
         const std::vector<std::size_t>& e = s.ecken();
-        for (std::size_t k = 0; k < e.size(); ++k) nach[frei[e[k]]++] = e[(k + 1) % e.size()];
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            const std::size_t a = e[k], b = e[(k + 1) % e.size()];
+            nach[freiNach[a]++] = b;
+            // Each corner starts as many edges as it ends: the place at b takes one in.
+            if (freiVon[b] == ab[b + 1]) return false;
+            von[freiVon[b]++] = a;
+        }
     }
-    const auto anzahl = [&](std::size_t a, std::size_t b) {
-        return std::count(nach.begin() + static_cast<std::ptrdiff_t>(ab[a]), nach.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]), b);
-    };
-    for (std::size_t a = 0; a < orte; ++a)
-        for (std::size_t k = ab[a]; k < ab[a + 1]; ++k)
-            if (anzahl(a, nach[k]) != 1 || anzahl(nach[k], a) != 1) return false;
+    for (std::size_t a = 0; a < orte; ++a) {
+        const auto n0 = nach.begin() + static_cast<std::ptrdiff_t>(ab[a]), n1 = nach.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]);
+        const auto v0 = von.begin() + static_cast<std::ptrdiff_t>(ab[a]), v1 = von.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]);
+        std::sort(n0, n1);
+        std::sort(v0, v1);
+        if (std::adjacent_find(n0, n1) != n1 || !std::equal(n0, n1, v0, v1)) return false;
+    }
     return true;
 }
 
@@ -1066,6 +1069,11 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
                                                         const std::vector<std::size_t>& s, double grenze) {
     if (s.size() < 3) return std::nullopt;
     const std::size_t n = s.size();
+    // Three points (the most faces of a hull) are their one triple.
+    if (n == 3) {
+        if (bestehtTest(normaleDerIndizes(pkte, s, 0, 1, 2), grenze)) return std::array<std::size_t, 3>{s[0], s[1], s[2]};
+        return std::nullopt;
+    }
     const std::optional<std::size_t> a =
         groessteMit(0, n - 3, [&](std::size_t i) { return haeltEbene(pkte, s, std::nullopt, i, grenze); });
     if (!a) return std::nullopt;
@@ -1117,8 +1125,11 @@ Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
 // and has no corners yet.
 struct Seitenbefund {
     Einheitswolke wolke;
-    std::vector<std::vector<std::size_t>> punkte, ecken, stellen, nachbarn;
+    std::vector<std::vector<std::size_t>> punkte, ecken, stellen;
     std::vector<Tripel> normalen;
+    // The faces as the search built them, over the cloud's distinct places (their corners in
+    // the order of ecken), with their neighbours; none for a flat cloud.
+    std::vector<Rohseite> roh;
     bool flach = false, fehler = false;
 };
 
@@ -1150,14 +1161,14 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         b.punkte.push_back(std::move(alle));
         b.ecken.emplace_back();
         b.stellen.emplace_back();
-        b.nachbarn.emplace_back();
         b.normalen.push_back(g.normale);
         b.flach = true;
         return b;
     }
     // The points at different places: of points within eps of one another one stands for all,
-    // the one with the largest index (the one that can be a corner).
-    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), w.gegebeneToleranz);
+    // the one with the largest index (the one that can be a corner). (Grouped at unit size,
+    // where every distance is that of the given places scaled.)
+    const Ortsgruppen orte = ortsgruppen(p, eps);
     const std::vector<std::size_t>& gleich = orte.ort;
     const std::vector<std::size_t>& vertreter = orte.vertreter;
     std::vector<Tripel> verschiedene;
@@ -1184,7 +1195,6 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
     b.punkte.reserve(F);
     b.ecken.reserve(F);
     b.stellen.reserve(F);
-    b.nachbarn.reserve(F);
     b.normalen.reserve(F);
     std::vector<std::size_t> alle;
     for (std::size_t f = 0; f < F; ++f) {
@@ -1197,7 +1207,6 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         ecken.reserve(s.ecken().size());
         for (std::size_t d : s.ecken()) ecken.push_back(vertreter[d]);
         b.ecken.push_back(std::move(ecken));
-        b.nachbarn.push_back(std::move(s.nachbarn));
         std::vector<std::size_t> stellen;
         stellen.reserve(punkte[f].size());
         for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
@@ -1205,6 +1214,7 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         b.stellen.push_back(std::move(stellen));
         b.normalen.push_back(s.flaeche.normale());
     }
+    b.roh = std::move(roh->seiten);
     return b;
 }
 
@@ -1213,12 +1223,13 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
 
 // Index of the place farthest from z. The best starts as the second place; a place replaces
 // it only when strictly farther, so of equally far places the second wins if it is one of
-// them, otherwise the first of them in list order.
+// them, otherwise the first of them in list order. (Lengths by their squares: a figure whose
+// differences square beyond the doubles has measures beyond them, and no hull.)
 std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
     std::size_t best = 1;
-    double bestD = betrag(orte[1] - z);
+    double bestD = laenge(orte[1] - z);
     for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const double d = betrag(orte[i] - z); d > bestD) {
+        if (const double d = laenge(orte[i] - z); d > bestD) {
             bestD = d;
             best = i;
         }
@@ -1243,7 +1254,7 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     const std::size_t f = fernster(zv, orte);
     std::size_t stelle = 0;
     for (std::size_t i = 1; i < ecken.size(); ++i)
-        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
+        if (laenge(orte[ecken[i]] - orte[f]) < laenge(orte[ecken[stelle]] - orte[f])) stelle = i;
     std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
     const Tripel F = orte[ecken[0]];
 
@@ -1289,7 +1300,7 @@ std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
     for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
         const Tripel& q = orte[i];
         const double t = skalar(a - q, n) / skalar(n, n);
-        if (!istNull(betrag((q + t * n) - q))) return std::nullopt;
+        if (!istNull(laenge((q + t * n) - q))) return std::nullopt;
     }
     return d->vektor;
 }
@@ -1311,7 +1322,7 @@ std::vector<std::size_t> flachesUmlauf(const std::vector<Punkt>& pkte, const Tri
     for (const Punkt& q : pkte) orte.push_back(ort(q));
     const Tripel sinn = drehungInIhrerEbene(orte).value_or(-flach);
     const double eps = lagetoleranz(lagebox(orte));
-    const Ortsgruppen g = ortsgruppen(ortsvektoren(pkte), eps);
+    const Ortsgruppen g = ortsgruppen(orte, eps);
     std::vector<std::size_t> stellen = g.vertreter;
     std::sort(stellen.begin(), stellen.end());
     if (stellen.size() < 3) return {};
@@ -1345,8 +1356,10 @@ std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seit
     const Tripel& m = b.normalen[f];
     const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
     const std::vector<std::size_t>& st = b.stellen[f];
-    orte.clear();
-    for (std::size_t i : st) orte.push_back(ort(pkte[i]));
+    if (st != b.punkte[f]) {
+        orte.clear();
+        for (std::size_t i : st) orte.push_back(ort(pkte[i]));
+    }
     std::vector<std::size_t> ecken;
     ecken.reserve(b.ecken[f].size() + 1);
     for (std::size_t i : b.ecken[f])
@@ -1395,15 +1408,23 @@ std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte) {
 Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) {
     Seitenbefund roh = seiten(pkte);
     if (roh.fehler) return gescheitert();
-    // The faces as the hull found them; the flat cloud's one face, its hull polygon.
-    std::vector<std::vector<std::size_t>> umlaeufe;
-    if (roh.flach) umlaeufe.push_back(flachesUmlauf(pkte, roh.normalen.front()));
-    else
-        for (std::vector<std::size_t>& w : roh.ecken) {
-            w.push_back(w.front());
-            umlaeufe.push_back(std::move(w));
-        }
-    return uebergeben(std::move(roh), std::move(umlaeufe));
+    // The flat cloud's one face, its hull polygon.
+    if (roh.flach) {
+        std::vector<std::vector<std::size_t>> umlauf{flachesUmlauf(pkte, roh.normalen.front())};
+        return uebergeben(std::move(roh), std::move(umlauf));
+    }
+    // The faces as the search built them, over the cloud's places as they are.
+    Ebenenbefund b;
+    b.orte = roh.wolke.orte;
+    b.mass = roh.wolke.mass;
+    b.seiten.reserve(roh.roh.size());
+    for (std::size_t f = 0; f < roh.roh.size(); ++f) {
+        roh.roh[f].flaeche.umstellen(*b.orte, std::move(roh.ecken[f]));
+        b.seiten.push_back(std::move(roh.roh[f].flaeche));
+    }
+    b.punkte = std::move(roh.punkte);
+    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
+    return b;
 }
 
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
@@ -1450,7 +1471,7 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     // different places is an edge of the plain search.
     std::vector<std::size_t> gemeinsam;
     for (std::size_t f = 0; f < b.punkte.size(); ++f)
-        for (std::size_t g : b.nachbarn[f]) {
+        for (std::size_t g : b.roh[f].nachbarn) {
             if (g <= f) continue;
             gemeinsam.clear();
             std::set_intersection(b.punkte[f].begin(), b.punkte[f].end(), b.punkte[g].begin(), b.punkte[g].end(),

@@ -79,7 +79,9 @@ private:
 
 }  // namespace
 
-Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
+namespace {
+
+template <class V> Ortsgruppen gruppen(const std::vector<V>& orte, double eps) {
     // Positions within eps of one another lie within eps along every direction: only positions
     // whose projections on u lie that close need a look, found by their rank in the order of
     // the projections, and of those only the first positions of the places opened so far (a
@@ -135,6 +137,11 @@ Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     }
     return g;
 }
+
+}  // namespace
+
+Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) { return gruppen(orte, eps); }
+Ortsgruppen ortsgruppen(const std::vector<Tripel>& orte, double eps) { return gruppen(orte, eps); }
 
 std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps) {
     const Ortsgruppen g = ortsgruppen(punkte, eps);

@@ -239,7 +239,8 @@ void Seitenflaeche::bauen() {
     mitte_ = ecken_[0] + mass_.zurueck((1.0 / static_cast<double>(anzahl_)) * summe);
     // The fan from the first corner, each cross product carried to about its last digit.
     Tripel vektor;
-    for (std::size_t i = 1; i + 1 < ecken_.size(); ++i) vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
+    // (The last triangle of a closed chain, back to its repeated first corner, adds nothing.)
+    for (std::size_t i = 1; i + 1 < anzahl_; ++i) vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
     flaechenvektor_ = 0.5 * vektor;
     flaeche_ = laenge(flaechenvektor_);
     if (dimension_ < 2) return;
@@ -387,8 +388,12 @@ Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zuruec
 
 double Seitenflaeche::umfang() const {
     double summe = 0;
-    for (std::size_t i = 0; i + 1 < ecken_.size(); ++i) summe += betrag(mass_.auf(ecken_[i + 1] - ecken_[i]));
+    for (std::size_t i = 0; i < anzahl_; ++i) summe += betrag(mass_.auf(ecken_[(i + 1) % anzahl_] - ecken_[i]));
     return mass_.zurueck(summe);
+}
+
+void Seitenflaeche::umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
+    ecken_ = Eckenfolge(orte, std::move(ecken));
 }
 
 std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {

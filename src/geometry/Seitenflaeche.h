@@ -86,6 +86,9 @@ public:
     // on the given places), its decisions within `toleranz` (at the places' scale).
     Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
                   double toleranz);
+    // The face made over another set of places that holds its corners under other indices
+    // (orte[i] for i in ecken, the very places it has, in its order): nothing is measured again.
+    void umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
@@ -148,9 +151,9 @@ public:
     // underflows.
     double flaeche() const;
     Tripel flaechenvektor() const;
-    // The length of the chain of its corners in their order (its last edge back to the first
-    // corner where that is repeated at the end): each edge's length without squaring
-    // (betrag), taken at the face's scale.
+    // The length of the closed chain of its corners in their order, its last corner joined to
+    // its first (repeated at the end or not): each edge's length without squaring (betrag),
+    // taken at the face's scale.
     double umfang() const;
 
     // The points where the line through a with direction u meets the face: exactly its places
