@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <random>
+#include <cstdint>
 #include <utility>
 
 #include "geometry/Grenzen.h"
@@ -114,10 +114,16 @@ template <class F> std::pair<double, double> goldenerSchnitt(F f, double lo, dou
 }  // namespace
 
 Umkugel kleinsteKugel(const std::vector<Tripel>& orte) {
-    // A fixed order drawn once: the same places give the same ball.
+    // In an order stirred by a fixed sequence (the same places give the same ball), so that few
+    // places lie outside the ball of those before them; a handful of places need no stirring.
     std::vector<Tripel> p = orte;
-    std::mt19937 zufall(1);
-    for (std::size_t i = p.size(); i > 1; --i) std::swap(p[i - 1], p[zufall() % i]);
+    if (p.size() > 16) {
+        std::uint64_t z = 0x9e3779b97f4a7c15u;
+        for (std::size_t i = p.size(); i > 1; --i) {
+            z = z * 6364136223846793005u + 1442695040888963407u;
+            std::swap(p[i - 1], p[(z >> 33) % i]);
+        }
+    }
     std::array<Tripel, 4> r{};
     return welzl(p, p.size(), r, 0);
 }
