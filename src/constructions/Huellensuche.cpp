@@ -1223,13 +1223,12 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
 
 // Index of the place farthest from z. The best starts as the second place; a place replaces
 // it only when strictly farther, so of equally far places the second wins if it is one of
-// them, otherwise the first of them in list order. (Lengths by their squares: a figure whose
-// differences square beyond the doubles has measures beyond them, and no hull.)
+// them, otherwise the first of them in list order.
 std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
     std::size_t best = 1;
-    double bestD = laenge(orte[1] - z);
+    double bestD = betrag(orte[1] - z);
     for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const double d = laenge(orte[i] - z); d > bestD) {
+        if (const double d = betrag(orte[i] - z); d > bestD) {
             bestD = d;
             best = i;
         }
@@ -1254,7 +1253,7 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     const std::size_t f = fernster(zv, orte);
     std::size_t stelle = 0;
     for (std::size_t i = 1; i < ecken.size(); ++i)
-        if (laenge(orte[ecken[i]] - orte[f]) < laenge(orte[ecken[stelle]] - orte[f])) stelle = i;
+        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
     std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
     const Tripel F = orte[ecken[0]];
 
@@ -1262,11 +1261,11 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     // tiny for small figures; below the length where directions are still taken it is brought
     // to unit length.
     Tripel t = kreuz(F - zv, sinn);
-    double tl = laenge(t);
-    // For a large figure (differences beyond about 1e51) that length, or its square, leaves the
-    // range of doubles; for a tiny one (differences below about 1e-100) it falls below it. The
-    // tangent is then brought to about the size of F − C by a power of two: the cross product
-    // of the two factors each brought to unit size has its direction to the last bit.
+    double tl = betrag(t);
+    // For a large figure the cross product's components leave the range of doubles; for a tiny
+    // one they fall below it. The tangent is then brought to about the size of F − C by a power
+    // of two: the cross product of the two factors each brought to unit size has its direction
+    // to the last bit.
     if (!std::isfinite(tl) || !(tl > 0)) {
         const Zweiermass zuR(groessteKomponente(F - zv));
         t = zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn))));
@@ -1290,8 +1289,8 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
 // plain search's hull polygons run round, where every point after the turn's third one lies in
 // the plane through the first with the turn's unit normal n; nothing where the points make no
 // turn or stray from its plane. A point q lies in it where the step from q to its foot q + t·n,
-// t = (a − q)·n / n·n, passes the zero test: measured as the plane's record measures it, so that
-// far from the origin, where that step is below the last place of q's coordinates, q lies in it.
+// t = (a − q)·n / n·n, passes the zero test, never below the rounding of the coordinates of q
+// and a: as the plane's record decides.
 std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
     const std::optional<ErsteDrehung> d = ersteDrehung(orte);
     if (!d) return std::nullopt;
@@ -1300,7 +1299,8 @@ std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
     for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
         const Tripel& q = orte[i];
         const double t = skalar(a - q, n) / skalar(n, n);
-        if (!istNull(laenge((q + t * n) - q))) return std::nullopt;
+        const double rundung = std::max(groessteKomponente(q), groessteKomponente(a));
+        if (!unterGrenze(betrag((q + t * n) - q), grenzen::nullTest, rundung)) return std::nullopt;
     }
     return d->vektor;
 }

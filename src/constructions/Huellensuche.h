@@ -28,8 +28,12 @@
 // across its longest edge, which takes its other corners on that edge. qhull merges one
 // neighbour at a time; the faces round a face that one plane holds within the tolerance are
 // then merged as a whole where the merged face is a convex polygon (three facets round a
-// corner a tolerance off their plane are one face, though no two of them are). Every face is
-// checked before it is taken: all its corners within the tolerance of its plane, its corners
+// corner a tolerance off their plane are one face, though no two of them are), and so is
+// every pair of neighbours that one plane holds and whose union is convex, until none is left;
+// the plane that holds a merged face's corners (their best plane) counts as its plane beside
+// its own, which passes through the mean of its corners and may pass one inside it farther
+// off. Every face is checked before it is taken: the surface closes, all its corners within
+// the tolerance of its plane, its corners
 // a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
 // tolerance, so that rounding cannot turn it into a refused one, every corner a corner of
 // three faces, no corner of a neighbour and no kept point beyond the tolerance outside its

@@ -430,7 +430,7 @@ std::optional<ErsteDrehung> ersteDrehung(const std::vector<Tripel>& orte) {
     if (orte.empty()) return std::nullopt;
     const Tripel& a = orte.front();
     std::size_t b = 1;
-    while (b < orte.size() && laenge(orte[b] - a) < grenzen::nullTest) ++b;
+    while (b < orte.size() && betrag(orte[b] - a) < grenzen::nullTest) ++b;
     for (std::size_t c = b + 1; c < orte.size(); ++c)
         if (ebenenNormale(a, orte[c], orte[b])) return ErsteDrehung{kreuz(orte[b] - a, a - orte[c]), b, c};
     return std::nullopt;
