@@ -1031,16 +1031,10 @@ bool haeltEbene(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& 
     // encloses at most half of it. No normal as computed (from rounded differences, each at
     // most 2 |q − p| long) strays from the true one by more than a few dozen units of the last
     // place of |q − p|².
-    Lagebox box;
-    box.lo = box.hi = {p.x, p.y, p.z};
-    for (std::size_t k : w) {
-        const Tripel o = lage(k);
-        const double c[3] = {o.x, o.y, o.z};
-        for (int i = 0; i < 3; ++i) {
-            box.lo[i] = std::min(box.lo[i], c[i]);
-            box.hi[i] = std::max(box.hi[i], c[i]);
-        }
-    }
+    std::vector<Tripel> orte;
+    orte.reserve(w.size());
+    for (std::size_t k : w) orte.push_back(lage(k));
+    const Lagebox box = lagebox(orte);
     const Tripel seiten{box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]};
     const double inBox = laenge({seiten.y * seiten.z, seiten.z * seiten.x, seiten.x * seiten.y});
     const double schranke = std::min(12 * std::sqrt(std::max(weit, 0.0) * std::max(quer, 0.0)), inBox) +
@@ -1102,17 +1096,13 @@ struct Einheitswolke {
 };
 
 Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
-    Lagebox box;
-    for (std::size_t i = 0; i < pkte.size(); ++i)
-        for (int k = 0; const double c : {pkte[i].x, pkte[i].y, pkte[i].z}) {
-            box.lo[k] = i == 0 ? c : std::min(box.lo[k], c);
-            box.hi[k] = i == 0 ? c : std::max(box.hi[k], c);
-            ++k;
-        }
     Einheitswolke w;
+    std::vector<Tripel>& p = *w.orte;
+    p.reserve(pkte.size());
+    for (const Punkt& q : pkte) p.push_back(ort(q));
+    const Lagebox box = lagebox(p);
     w.mass = Zweiermass(box.weite());
-    w.orte->reserve(pkte.size());
-    for (const Punkt& q : pkte) w.orte->push_back(w.mass.auf(ort(q)));
+    for (Tripel& t : p) t = w.mass.auf(t);
     w.gegebeneToleranz = lagetoleranz(box);
     w.eps = w.mass.auf(w.gegebeneToleranz);
     return w;
