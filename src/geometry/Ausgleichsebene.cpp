@@ -378,7 +378,7 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
     // `punkt` makes an angle below 2 punkt / d1 with it).
     constexpr double keineGerade = 8;
     if (!(d2 > punkt * punkt)) return lage;
-    if (d2 <= keineGerade * keineGerade * punkt * punkt && besteGerade(differenzen(), u).abstand <= punkt) return lage;
+    if (d2 <= keineGerade * keineGerade * punkt * punkt && zylinderradius(differenzen(), u) <= punkt) return lage;
     lage.dimension = 2;
     Tripel n = senkrecht(u, d(fern));
     // The sense of the first turn of the chain, seen from its first place.

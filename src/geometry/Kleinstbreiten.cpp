@@ -128,10 +128,8 @@ Umkugel kleinsteKugel(const std::vector<Tripel>& orte) {
     return welzl(p, p.size(), r, 0);
 }
 
-BesteGerade besteGerade(const std::vector<Tripel>& orte, const Tripel& u) {
-    BesteGerade g;
-    g.richtung = u;
-    if (orte.empty()) return g;
+double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u) {
+    if (orte.empty()) return 0;
     // A frame square to u.
     const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
     const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
@@ -149,27 +147,26 @@ BesteGerade besteGerade(const std::vector<Tripel>& orte, const Tripel& u) {
     }
     const auto versatz = [&](std::size_t i, const Tripel& d) { return y[i] - x[i] * d; };
     // The line along u through the origin holds every place within r0; the best line holds the
-    // foremost and the hindmost place within r0 too, so that its slope d lies within 4 r0 over
-    // their distance along u of 0.
+    // foremost and the hindmost place within r0 too, each within 2 r0 of the origin's line, so
+    // that its slope d lies within 4 r0 over their distance along u.
     const double r0 = laenge(y[quer]), tiefe = x[hinten] - x[vorn];
     const double spanne = tiefe > 0 ? 4 * r0 / tiefe : 0;
     std::vector<std::size_t> auswahl{vorn, hinten, quer};
     std::vector<Tripel> versaetze;
-    const auto radius = [&](const Tripel& d) {
+    const auto kreisUm = [&](const Tripel& d) {
         versaetze.clear();
         for (std::size_t i : auswahl) versaetze.push_back(versatz(i, d));
         return kleinsteKugel(versaetze);
     };
-    Tripel d;
-    Umkugel kreis;
+    double radius = 0;
     for (std::size_t runde = 0; runde <= orte.size(); ++runde) {
         // The slope of the least largest offset of the chosen places, and their circle there.
         const auto innen = [&](double d1) {
-            return goldenerSchnitt([&](double d2) { return radius({d1, d2, 0}).radius; }, -spanne, spanne);
+            return goldenerSchnitt([&](double d2) { return kreisUm({d1, d2, 0}).radius; }, -spanne, spanne);
         };
         const double d1 = goldenerSchnitt([&](double t) { return innen(t).second; }, -spanne, spanne).first;
-        d = {d1, innen(d1).first, 0};
-        kreis = radius(d);
+        const Tripel d{d1, innen(d1).first, 0};
+        const Umkugel kreis = kreisUm(d);
         // The place farthest from that line: within the circle, the line holds every place.
         std::size_t weitester = auswahl.front();
         double groesster = -1;
@@ -178,16 +175,13 @@ BesteGerade besteGerade(const std::vector<Tripel>& orte, const Tripel& u) {
                 groesster = r;
                 weitester = i;
             }
-        g.abstand = groesster;
+        radius = groesster;
         if (groesster <= kreis.radius * (1 + grenzen::kugelRundung) ||
             std::find(auswahl.begin(), auswahl.end(), weitester) != auswahl.end())
             break;
         auswahl.push_back(weitester);
     }
-    g.punkt = kreis.mitte.x * v + kreis.mitte.y * w;
-    g.richtung = u + d.x * v + d.y * w;
-    g.untereSchranke = kreis.radius;
-    return g;
+    return radius;
 }
 
 }  // namespace quodral

@@ -34,18 +34,11 @@ struct Umkugel {
 // Best given about unit size (Zweiermass, Tripel.h): it takes squares of differences.
 Umkugel kleinsteKugel(const std::vector<Tripel>& orte);
 
-// The line that holds the places best among the lines that make an angle below 90 degrees with
-// the unit direction u, measured square to u (see above): a point of it, its direction (with
-// the part 1 along u), the largest offset of a place from it square to u (at least its largest
-// distance from a place), and the least largest offset that any line could have (so that no
-// line within the angle α of u holds the places more closely than that times cos α). The
-// places are best given about unit size, as differences from a place on the line through the
-// places along u.
-struct BesteGerade {
-    Tripel punkt, richtung;
-    double abstand = 0;
-    double untereSchranke = 0;
-};
-BesteGerade besteGerade(const std::vector<Tripel>& orte, const Tripel& u);
+// The radius of the thinnest cylinder round the places about a line that makes an angle below
+// 90 degrees with the unit direction u, measured square to u (see above): the largest offset of
+// a place, square to u, from the line that holds them best so measured, and so at least its
+// largest distance from a place. The places are best given about unit size, as differences
+// from a place on the line through the places along u.
+double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u);
 
 }  // namespace quodral
