@@ -1028,9 +1028,8 @@ bool haeltEbene(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& 
     if (t[0] != t[1] && t[1] != t[2] && bestehtTest(normaleDerIndizes(pkte, s, t[0], t[1], t[2]), grenze)) return true;
     // No triple's doubled area exceeds 12 V, nor that of the box round the points: the
     // projection of a triangle on a coordinate plane lies in the box's rectangle there and
-    // encloses at most half of it. No normal as computed (from rounded differences, each at
-    // most 2 |q − p| long) strays from the true one by more than a few dozen units of the last
-    // place of |q − p|².
+    // encloses at most half of it. No normal as computed strays from the true one by more than
+    // grenzen::normalenRundung units of the last place of |q − p|².
     std::vector<Tripel> orte;
     orte.reserve(w.size());
     for (std::size_t k : w) orte.push_back(lage(k));
@@ -1038,7 +1037,7 @@ bool haeltEbene(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& 
     const Tripel seiten{box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]};
     const double inBox = laenge({seiten.y * seiten.z, seiten.z * seiten.x, seiten.x * seiten.y});
     const double schranke = std::min(12 * std::sqrt(std::max(weit, 0.0) * std::max(quer, 0.0)), inBox) +
-                            128 * std::numeric_limits<double>::epsilon() * std::max(weit, 0.0);
+                            grenzen::normalenRundung * std::numeric_limits<double>::epsilon() * std::max(weit, 0.0);
     if (schranke * schranke * (1 + grenzen::projektionsRundung) < grenze) return false;
     for (std::size_t i = 0; i < w.size(); ++i)
         for (std::size_t j = i + 1; j < w.size(); ++j)

@@ -370,13 +370,10 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
             d2 = skalar(k, k);
             fern = i;
         }
-    // Within `punkt` of that line, the line holds them. A line that holds every place within r
-    // holds the lowest and the farthest from it too, and so keeps within a few r of their line
-    // along the places (every place lies within d1 of the lowest): where a place lies more
-    // than eight times `punkt` off their line, no line holds them within `punkt`. Between, the
-    // thinnest cylinder decides, measured square to their line (a line that holds them within
-    // `punkt` makes an angle below 2 punkt / d1 with it).
-    constexpr double keineGerade = 8;
+    // Within `punkt` of that line, the line holds them; far off it (grenzen::keineGerade), no
+    // line does. Between, the thinnest cylinder decides, measured square to their line (a line
+    // that holds them within `punkt` makes an angle below 2 punkt / d1 with it).
+    using grenzen::keineGerade;
     if (!(d2 > punkt * punkt)) return lage;
     if (d2 <= keineGerade * keineGerade * punkt * punkt && zylinderradius(differenzen(), u) <= punkt) return lage;
     lage.dimension = 2;

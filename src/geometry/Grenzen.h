@@ -185,6 +185,12 @@ inline constexpr double duennAnteil = 1.0 / 16;
 // through a few places carries a rounding of a few units of the last place of its radius.
 inline constexpr double kugelRundung = 1e-12;
 
+// A line that holds places within r holds the lowest of them and the one farthest from it, and
+// keeps within a few r of their line along all the others (each lies within that distance of
+// the lowest): where a place lies more than this many times r off their line, no line holds
+// them within r, and the thinnest cylinder need not be found.
+inline constexpr double keineGerade = 8;
+
 // The golden sections by which the thinnest cylinder's slope is found: each narrows the
 // stretch to 0.618 of itself, so that this many leave 4e-14 of it, far below any tolerance.
 inline constexpr int goldeneSchnitte = 64;
@@ -196,6 +202,13 @@ inline constexpr double breitenkegelWinkel = 1e-6;
 // ... or until this many cones have been looked at, each at the cost of a fit over every
 // place: then the thinnest plane found decides.
 inline constexpr int breitenkegel = 4096;
+
+// The normal of three points as the plain search computes it, (c − a) × (c − b) from rounded
+// differences at most 2d long, strays from the true one by no more than this many units of
+// the last place of d² (each difference and each product rounds once, a component's two
+// products and their difference add a few units): a bound above the doubled area of a
+// triangle as computed, where the true one is bounded.
+inline constexpr double normalenRundung = 128;
 
 // --- The runs of qhull in the hull search ----------------------------------------------------
 
