@@ -197,6 +197,26 @@ Groesse ueberSpirale(const std::string& text, const std::string& anweisung, int 
                        n, schnell);
 }
 
+// A cluster K of n random points shrunk by 0.0005 about the origin (an extent of about
+// 0.003), beside three points at 1e12 on the axes: the rounding of those coordinates makes the
+// small cloud one place, whose points every face through it holds.
+Groesse eineStelleNebenFernen(const std::string& text, const std::string& anweisung, int n, bool schnell) {
+    return {mitQhullHinweis(text + ", " + std::to_string(n) + " Zufallspunkte auf einer Stelle neben drei Punkten bei 1e12"),
+            schnell, [anweisung, n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, n] {
+                                s->tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
+                                s->tippen("PUNKT O 0 0 0");
+                                s->tippen("STRECKUNG K K O 0.0005");
+                                for (const char* p : {"PUNKT X 1000000000000 0 0", "PUNKT Y 0 1000000000000 0",
+                                                      "PUNKT W 0 0 1000000000000", "MIT K X", "MIT K Y", "MIT K W"})
+                                    s->tippen(p);
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
+                            },
+                            [s, anweisung] { s->tippen(anweisung); }};
+            }};
+}
+
 // The points of a cluster K of n random points, made by the statement.
 std::vector<Punkt> zufallspunkte(Sitzung& s, int n) {
     s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
@@ -236,6 +256,8 @@ const Figur huellen("Konvexe Hülle",
                      ueberSpirale("KHUELLE", "KHUELLE H K", 100, true),
                      ueberSpirale("KHUELLE", "KHUELLE H K", 10000, false),
                      ueberSpirale("UMHUELLE", "UMHUELLE U K", 10000, false),
+                     eineStelleNebenFernen("KHUELLE", "KHUELLE H K", 500, true),
+                     eineStelleNebenFernen("KHUELLE", "KHUELLE H K", 4000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),
                      ebenensuche(true, 200, false), ebenensuche(false, 200, false)});

@@ -15,11 +15,14 @@
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/Namen.h"
+#include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strahl.h"
@@ -33,123 +36,6 @@ namespace quodral {
 // =============================================================================================
 // Hull polygon of coplanar points
 
-namespace {
-
-using grenzen::kurzeRichtung;
-
-// Index of the point farthest from z. The best starts as the second point; a point replaces
-// it only when strictly farther, so of equally far points the second wins if it is one of
-// them, otherwise the first of them in list order.
-std::size_t fernster(const Vektor& z, const std::vector<Vektor>& orte) {
-    std::size_t best = 1;
-    double bestD = betrag(orte[1] - z);
-    for (std::size_t i = 0; i < orte.size(); ++i) {
-        const double d = betrag(orte[i] - z);
-        if (d > bestD) {
-            bestD = d;
-            best = i;
-        }
-    }
-    return best;
-}
-
-// The names and places left after removal of points at one place with another (within eps
-// of one another, ortsgruppen): of each place the one named last in the list stays.
-void ohneNahePunkte(std::vector<std::string>& namen, std::vector<Vektor>& orte, double eps) {
-    const Ortsgruppen g = ortsgruppen(orte, eps);
-    std::vector<bool> bleibt(orte.size(), false);
-    for (std::size_t i : g.vertreter) bleibt[i] = true;
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (bleibt[i]) {
-            namen[k] = namen[i];
-            orte[k] = orte[i];
-            ++k;
-        }
-    namen.resize(k);
-    orte.resize(k);
-}
-
-// The closed hull polygon of corners given in their order round the figure, counter-clockwise
-// about sinn: the list starts where the walk of genHuellenPolygon starts, and repeats its
-// first corner at the end. orte are the places of the figure's points (one per place), zv
-// their centroid, ecken the corners' indices into them, turned in place into the polygon's.
-// False, with ecken left empty, where the figure has no tangent at its farthest corner.
-bool anfangen(const std::vector<Vektor>& orte, const Vektor& zv, std::vector<std::size_t>& ecken, const Vektor& sinn) {
-    const auto keinAnfang = [&ecken] {
-        ecken.clear();
-        return false;
-    };
-    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
-    // The starting corner: the point farthest from the centroid (a corner: no point of a
-    // segment lies farther from any place than both its ends).
-    const std::size_t f = fernster(zv, orte);
-    std::size_t stelle = 0;
-    for (std::size_t i = 1; i < ecken.size(); ++i)
-        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
-    std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
-    const Vektor F = orte[ecken[0]];
-
-    // The tangent at F. Its length is |F − C|·|n| with the normal as the caller gives it,
-    // tiny for small figures; below the length where directions are still taken it is brought
-    // to unit length.
-    Vektor t = (F - zv).kreuz(sinn);
-    double tl = betrag(t);
-    // For a large figure (differences beyond about 1e51) that length, or its square, leaves the
-    // range of doubles; for a tiny one (differences below about 1e-100) it falls below it. The
-    // tangent is then brought to about the size of F − C by a power of two: the cross product
-    // of the two factors each brought to unit size has its direction to the last bit.
-    if (!std::isfinite(tl) || !(tl > 0)) {
-        const Zweiermass zuR(groessteKomponente(F - zv));
-        t = Vektor(zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn)))));
-        tl = betrag(t);
-    }
-    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
-    if (tl < kurzeRichtung)
-        if (const std::optional<Tripel> u = einheitsvektor(Tripel(t))) t = Vektor(*u);
-    const Vektor R = F + t;  // the reference point on the tangent
-
-    // The corners run from F to its neighbour k on the side opposite to t. The ray from the
-    // centroid through R decides whether the list starts at F or at the corner before it.
-    const Vektor K = orte[ecken[1]];
-    if (lagentest(vektor2Punkt(zv), vektor2Punkt(R), vektor2Punkt(K), vektor2Punkt(F)))
-        std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
-
-    ecken.push_back(ecken.front());
-    return true;
-}
-
-// The hull polygon of named points within eps of a plane, counter-clockwise about sinn (a
-// normal of the plane in either sense), as genHuellenPolygon describes it. The places orte are
-// those of the registered points namen. Its corners are those of the outline of the points as
-// a face in its own plane (Seitenflaeche.h): the extreme points only, a point within eps of the
-// line through its neighbours being none.
-std::vector<std::string> umlauf(std::vector<std::string> namen, std::vector<Vektor> orte, const Vektor& sinn,
-                                double eps) {
-    ohneNahePunkte(namen, orte, eps);
-    if (namen.size() < 3) return {};
-    const Seitenflaeche flaeche(orte, eps);
-    if (flaeche.dimension() < 2) return {};
-    std::vector<std::size_t> ecken = flaeche.umriss(eps);
-    if (ecken.size() < 3) return {};
-    if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
-    anfangen(orte, *ortsmittel(orte), ecken, sinn);
-    std::vector<std::string> polygon;
-    for (std::size_t i : ecken) polygon.push_back(namen[i]);
-    return polygon;
-}
-
-// The sense in which the hull polygon of a flat cloud runs round: that of the normal of the
-// points' linear hull (lineareHuelle, Klumpenbau.h) where that is a plane. Where the points lie
-// in a plane only within the tolerance, the linear hull's sense by the one rule for flat: its
-// normal (q[i] − q[0]) × (q[0] − q[j]) turns against the first turn of the chain, whose sense
-// the normal of the flat cloud has (huellensuche::flacheNormale).
-Vektor ebenenSinn(const LineareHuelle& lh, const Vektor& ersteDrehung) {
-    return lh.dimension == 2 ? lh.v : -1.0 * ersteDrehung;
-}
-
-}  // namespace
-
 bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp) {
     // The line through nP and fp as the segment between them carries it (Strecke::huelle).
     const Strahl s(sp, rp.ortsvektor() - sp.ortsvektor());
@@ -159,17 +45,14 @@ bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& f
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld) {
     std::vector<std::string> namen;
     std::vector<Punkt> pkte;
-    std::vector<Vektor> orte;
     for (const std::string& n : punktNamenfeld)
         if (const Punkt* p = finde(punktListe, n)) {
             namen.push_back(n);
             pkte.push_back(*p);
-            orte.push_back(p->ortsvektor());
         }
-    // The points must span a plane within the tolerance of their extent.
-    const std::optional<Vektor> flach = huellensuche::flacheNormale(pkte);
-    if (!flach) return {};
-    return umlauf(namen, orte, ebenenSinn(lineareHuelle(namen), *flach), huellensuche::toleranz(pkte));
+    std::vector<std::string> polygon;
+    for (std::size_t i : huellensuche::huellenpolygon(pkte)) polygon.push_back(namen[i]);
+    return polygon;
 }
 
 // =============================================================================================
@@ -209,7 +92,7 @@ bool istRandebene(const Ebene& e, const std::vector<Punkt>& pkte) {
     bool unten = false;
     for (const Punkt& p : pkte) {
         const double d = (p.ortsvektor() - a) * e.nv;
-        if (d > grenzen::randebeneOben) oben = true;
+        if (d > grenzen::nullTest) oben = true;
         else if (d < grenzen::randebeneUnten) unten = true;
         if (oben && unten) return false;
     }
@@ -265,43 +148,112 @@ bool darstellbar(double skaliert, int exponent, int k) {
 }
 
 // Every measure of the hull the search found is a double: each edge, each face's perimeter and
-// area, the total edge length, the surface and the volume, all taken on the places brought to
-// unit size by the power of two of their extent (Zweiermass), whose true values are the scaled
-// ones shifted in their exponents. A flat cloud's one face is the outline of its places in
-// their plane; it encloses no volume.
-bool masseImBereich(const std::vector<Punkt>& pkte, const huellensuche::Ebenenbefund& befund) {
-    if (pkte.empty()) return true;
-    const Zweiermass mass(lagebox(ortsvektoren(pkte)).weite());
-    const int e = mass.exponent();
-    std::vector<Tripel> p;
-    p.reserve(pkte.size());
-    for (const Punkt& q : pkte) p.push_back(mass.auf(Tripel(q.ortsvektor() - pkte.front().ortsvektor())));
-    std::vector<std::vector<std::size_t>> umlaeufe;
-    if (befund.flach) {
-        const Seitenflaeche flach(p, mass.auf(huellensuche::toleranz(pkte)));
-        if (flach.dimension() == 2) umlaeufe.push_back(flach.umriss());
-    }
-    const std::vector<std::vector<std::size_t>>& seiten = befund.flach ? umlaeufe : befund.ecken;
+// area, the total edge length, the surface and the volume, all read from the faces it handed
+// over, which measure the places brought to unit size by the power of two of their extent
+// (Zweiermass): the true values are those shifted in their exponents. A flat cloud's one face
+// encloses no volume.
+bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
+    if (befund.seiten.empty()) return true;
+    const int e = befund.mass.exponent();
+    const std::vector<Tripel>& p = *befund.orte;
+    // The pyramids over the faces from one corner of the hull, their area vectors turned
+    // outwards.
+    const Tripel& bezug = p[befund.seiten.front().ecken().index().front()];
     double umfaenge = 0, flaechen = 0, volumen = 0;
-    for (const std::vector<std::size_t>& w : seiten) {
+    for (std::size_t f = 0; f < befund.seiten.size(); ++f) {
+        const Seitenflaeche& s = befund.seiten[f];
+        const std::vector<std::size_t>& w = s.ecken().index();
         double umfang = 0;
-        Tripel doppelt;   // twice the area vector
         for (std::size_t k = 0; k < w.size(); ++k) {
             const double kante = laenge(p[w[(k + 1) % w.size()]] - p[w[k]]);
             if (!darstellbar(kante, e, 1)) return false;
             umfang += kante;
-            if (k >= 1 && k + 1 < w.size()) doppelt = doppelt + kreuz(p[w[k]] - p[w[0]], p[w[k + 1]] - p[w[0]]);
         }
-        const double flaeche = laenge(doppelt) / 2;
+        const double flaeche = s.flaeche();
         if (!darstellbar(umfang, e, 1) || !darstellbar(flaeche, e, 2)) return false;
         umfaenge += umfang;
         flaechen += flaeche;
-        // The pyramid over the face from the first place (the walks run counter-clockwise
-        // seen from outside).
-        volumen += skalar(p[w[0]], doppelt) / 6;
+        const Tripel a = s.flaechenvektor();
+        volumen += (skalar(a, befund.normalen[f]) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
     }
-    const double kanten = seiten.size() <= 1 ? umfaenge : umfaenge / 2;
+    const std::size_t n = befund.seiten.size();
+    const double kanten = n <= 1 ? umfaenge : umfaenge / 2;
     return darstellbar(kanten, e, 1) && darstellbar(flaechen, e, 2) && (befund.flach || darstellbar(volumen, e, 3));
+}
+
+// The faces of a hull as polygons of the corners' names, each measured from the face the
+// search handed over, as the polygon measures itself (Polygon::masse): the length of its walk,
+// its plane through its first corner, the centroid of its corners (taken in the order of their
+// names, which ascend with the points' indices as punkteAusKlumpen gives them), and where it is
+// convex and closed its area and area vector. The places given, and
+// the face's measures scaled back by the power of two they were taken at, keep every digit.
+struct HuellenSeiten {
+    std::vector<Polygon> polygone;
+    std::vector<Polygonmasse> masse;
+    std::vector<std::size_t> eintraege;   // per face the entries of its walk
+    std::size_t eckenZahl = 0;            // the distinct corners of all faces
+};
+
+HuellenSeiten vermessen(const huellensuche::Ebenenbefund& befund, const std::vector<std::string>& namen,
+                        const std::vector<Punkt>& pkte) {
+    HuellenSeiten h;
+    const std::size_t n = befund.seiten.size();
+    h.polygone.reserve(n);
+    h.masse.reserve(n);
+    h.eintraege.reserve(n);
+    std::vector<bool> istEcke(pkte.size(), false);
+    std::vector<std::size_t> nachNamen;
+    std::vector<Tripel> verschiedene;
+    const Zweiermass& mass = befund.mass;
+    for (const Seitenflaeche& s : befund.seiten) {
+        const std::vector<std::size_t>& w = s.ecken().index();
+        std::vector<std::string> eckfolge;
+        eckfolge.reserve(w.size());
+        for (std::size_t i : w) {
+            eckfolge.push_back(namen[i]);
+            if (!istEcke[i]) {
+                istEcke[i] = true;
+                ++h.eckenZahl;
+            }
+        }
+        h.eintraege.push_back(w.size());
+        h.polygone.emplace_back(std::string(), std::move(eckfolge));
+        Polygonmasse& m = h.masse.emplace_back();
+        m.laenge = mass.zurueck(s.umfang());
+        // The names ascend with the points' indices (punkteAusKlumpen).
+        nachNamen.assign(w.begin(), w.end());
+        std::sort(nachNamen.begin(), nachNamen.end());
+        nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end()), nachNamen.end());
+        verschiedene.clear();
+        for (std::size_t i : nachNamen) verschiedene.push_back(pkte[i].ortsvektor());
+        m.schwerpunkt = vektor2Punkt(Vektor(*ortsmittel(verschiedene)));
+        m.ebene = Ebene(vektor2Punkt(pkte[w.front()].ortsvektor()), Vektor(s.normale()));
+        if (s.konvex()) m.flaeche = mass.zurueck(mass.zurueck(s.flaeche()));
+        if (m.flaeche > 0) m.flaechenvektor = Vektor(mass.zurueck(mass.zurueck(s.flaechenvektor())));
+    }
+    return h;
+}
+
+// The faces registered as "pl", "pl1", ... in their order, and the polyhedron of them under
+// `name`, which is held back meanwhile (nextFreeName has passed over every name held back
+// already, so this one was not). Their names; none, and nothing left behind, where a name
+// could not be taken.
+std::optional<std::vector<std::string>> eintragen(std::vector<Polygon>&& polygone, const std::string& name) {
+    Namensvorbehalt vorbehalt(name);
+    std::vector<std::string> seiten;
+    seiten.reserve(polygone.size());
+    const auto zuruecknehmen = [&seiten] {
+        for (const std::string& s : seiten) auslisten(s);
+        return std::nullopt;
+    };
+    for (Polygon& seite : polygone) {
+        std::string fname = nextFreeName("pl");
+        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen();
+        seiten.push_back(std::move(fname));
+    }
+    vorbehalt.freigeben();
+    if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen();
+    return seiten;
 }
 
 }  // namespace
@@ -347,139 +299,35 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     if (!eingetragen(eintrag::namensRegel(name, false))) return Huellenbau::nameAbgelehnt;
     const auto [namen, pkte] = punkteAusKlumpen(kl);
     if (!imHuellenbereich(pkte)) return Huellenbau::ausserhalb;
+    // The faces, each handed over as a face in its own plane, walked as it is registered.
     const huellensuche::Ebenenbefund befund = huellensuche::randebenen(pkte);
     if (befund.fehler) return Huellenbau::rechenfehler;
-    if (befund.punkte.empty()) return Huellenbau::keineEbene;
-    if (!masseImBereich(pkte, befund)) return Huellenbau::ausserhalb;
-    const double eps = huellensuche::toleranz(pkte);
-    // The places of the points, read once for all faces.
-    const std::vector<Vektor> ort = ortsvektoren(pkte);
+    if (befund.seiten.empty()) return Huellenbau::keineEbene;
+    if (!masseImBereich(befund)) return Huellenbau::ausserhalb;
 
-    // The faces are worked out in three passes over all of them rather than face by face: their
-    // corner walks, then their measures, then their registration. A pass runs one kind of work
-    // through thousands of faces and keeps its code in the processor's caches; face by face,
-    // the walk, the measures and the registries took turns and pushed one another out.
-    const std::size_t seitenZahl = befund.punkte.size();
-    // The corner walks as indices of the cloud, the first corner repeated at the end: face f's
-    // runs from umlaufAnfang[f] to umlaufAnfang[f + 1].
-    std::vector<std::size_t> umlaeufe, umlaufAnfang{0};
-    umlaufAnfang.reserve(seitenZahl + 1);
-    std::vector<Vektor> drinOrte;
-    std::vector<std::string> drin;
-    std::vector<Vektor> orte;
-    std::vector<std::size_t> ecken;
-    for (std::size_t f = 0; f < seitenZahl; ++f) {
-        drinOrte.clear();
-        for (std::size_t i : befund.punkte[f]) drinOrte.push_back(ort[i]);
-        // Counter-clockwise about the face's linear hull where that is a plane, as the hull
-        // polygon of these points runs; otherwise about the outward normal.
-        const LineareHuelle lh = lineareHuelleDerOrte(drinOrte);
-        const Vektor& m = befund.normalen[f];
-        // A flat cloud's face runs as its hull polygon does (its normal has the sense of the
-        // first turn of its points).
-        const Vektor sinn = befund.flach ? ebenenSinn(lh, m) : lh.dimension == 2 ? lh.v : m;
-        if (befund.flach) {
-            drin.clear();
-            orte.clear();
-            for (std::size_t i : befund.punkte[f]) {
-                drin.push_back(namen[i]);
-                orte.push_back(ort[i]);
-            }
-            std::unordered_map<std::string, std::size_t> stelle;
-            for (std::size_t i : befund.punkte[f]) stelle.emplace(namen[i], i);
-            for (const std::string& e : umlauf(drin, orte, sinn, eps)) umlaeufe.push_back(stelle.at(e));
-        } else {
-            // The corners as the hull found them, counter-clockwise seen from outside; the walk
-            // starts where the hull polygon of the face's points starts.
-            const std::vector<std::size_t>& st = befund.stellen[f];
-            orte.clear();
-            for (std::size_t i : st) orte.push_back(ort[i]);
-            ecken.clear();
-            for (std::size_t i : befund.ecken[f])
-                ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
-            if (sinn * m < 0) std::reverse(ecken.begin(), ecken.end());
-            anfangen(orte, *ortsmittel(orte), ecken, sinn);
-            for (std::size_t k : ecken) umlaeufe.push_back(st[k]);
-        }
-        // A face the hull found is one: it is never left out. (Only a face without a tangent
-        // at its farthest corner, beyond the digits of doubles, has no start.)
-        if (umlaeufe.size() == umlaufAnfang.back()) return Huellenbau::rechenfehler;
-        umlaufAnfang.push_back(umlaeufe.size());
+    // Their polygons and measures, read from the faces.
+    HuellenSeiten h = vermessen(befund, namen, pkte);
+    double umfaenge = 0, flaechen = 0;
+    for (const Polygonmasse& m : h.masse) {
+        umfaenge += m.laenge;
+        flaechen += m.flaeche;
     }
-
-    // The faces as polygons of the corners' names, measured from their places.
-    std::vector<Polygon> polygone;
-    polygone.reserve(seitenZahl);
-    std::vector<std::size_t> eintraege;   // per face the entries of its corner walk
-    eintraege.reserve(seitenZahl);
-    std::vector<Polygonmasse> masse;  // each face as the polygon measures it
-    masse.reserve(seitenZahl);
-    double umfaenge = 0;
-    double flaechen = 0;
-    // The distinct corners of the faces (the cloud's names are distinct).
-    std::vector<bool> istEcke(pkte.size(), false);
-    std::size_t eckenZahl = 0;
-    std::vector<Tripel> kette;
-    for (std::size_t f = 0; f < seitenZahl; ++f) {
-        std::vector<std::string> eckfolge;
-        eckfolge.reserve(umlaufAnfang[f + 1] - umlaufAnfang[f]);
-        kette.clear();
-        for (std::size_t k = umlaufAnfang[f]; k < umlaufAnfang[f + 1]; ++k) {
-            const std::size_t i = umlaeufe[k];
-            eckfolge.push_back(namen[i]);
-            kette.push_back(ort[i]);
-            if (!istEcke[i]) {
-                istEcke[i] = true;
-                ++eckenZahl;
-            }
-        }
-        eintraege.push_back(eckfolge.size());
-        const Polygon& seite = polygone.emplace_back(std::string(), std::move(eckfolge));
-        masse.push_back(vermessen(seite, kette));
-        umfaenge += masse.back().laenge;
-        flaechen += masse.back().flaeche;
-    }
-
-    const double kanten = seitenZahl <= 1 ? umfaenge : umfaenge / 2;
-    const double volumen = volumenAusSeiten(masse);
+    const double kanten = h.masse.size() <= 1 ? umfaenge : umfaenge / 2;
+    const double volumen = volumenAusSeiten(h.masse);
     // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
     // on the same faces at unit size; this keeps a sum within a rounding of the largest double
     // from being answered as infinite).
     if (!std::isfinite(kanten) || !std::isfinite(flaechen) || !std::isfinite(volumen)) return Huellenbau::ausserhalb;
 
-    // The faces take their names in their order. The polyhedron's name is held back meanwhile
-    // (nextFreeName has passed over every name held back already, so this one was not).
-    Namensvorbehalt vorbehalt(name);
-    std::vector<std::string> seiten;
-    seiten.reserve(seitenZahl);
-    // Nothing half-built stays behind: the faces registered so far go again.
-    const auto zuruecknehmen = [&seiten](Huellenbau ausgang) {
-        for (const std::string& s : seiten) auslisten(s);
-        return ausgang;
-    };
-    for (Polygon& seite : polygone) {
-        std::string fname = nextFreeName("pl");
-        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen(Huellenbau::nameAbgelehnt);
-        seiten.push_back(std::move(fname));
-    }
-    vorbehalt.freigeben();
-
-    if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen(Huellenbau::nameAbgelehnt);
+    const std::optional<std::vector<std::string>> seiten = eintragen(std::move(h.polygone), name);
+    if (!seiten) return Huellenbau::nameAbgelehnt;
     lok = true;
-    // The examination reads the faces with a carrier plane from their numbers here.
+    // Every face spans its plane (the search hands over no other): the examination reads them
+    // all, with their normals.
     std::vector<Vektor> normalen;
-    normalen.reserve(masse.size());
-    std::vector<std::string> mitEbene;
-    std::vector<std::size_t> mitEbeneEintraege;
-    const bool alleEben = std::all_of(masse.begin(), masse.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); });
-    for (std::size_t f = 0; f < masse.size(); ++f) {
-        if (!masse[f].ebene) continue;
-        normalen.push_back(masse[f].ebene->nv);
-        if (alleEben) continue;
-        mitEbene.push_back(seiten[f]);
-        mitEbeneEintraege.push_back(eintraege[f]);
-    }
-    quittung = examPolyeder(alleEben ? seiten : mitEbene, alleEben ? eintraege : mitEbeneEintraege, normalen, eckenZahl) +
+    normalen.reserve(h.masse.size());
+    for (const Polygonmasse& m : h.masse) normalen.push_back(m.ebene->nv);
+    quittung = examPolyeder(*seiten, h.eintraege, normalen, h.eckenZahl) +
                "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +
                "  Volumen: " + kurzform(roundTo(volumen, dezimalen));
@@ -511,7 +359,7 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     // none, there is no hull to take edges from.
     if (!imHuellenbereich(pts)) return std::nullopt;
     const huellensuche::Ebenenbefund befund = huellensuche::huellenseiten(pts);
-    if (befund.fehler || (!befund.punkte.empty() && !masseImBereich(pts, befund))) return std::nullopt;
+    if (befund.fehler || !masseImBereich(befund)) return std::nullopt;
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (befund.flach) return kanten;
     // The edges are the sides of the faces' corner walks, and nothing else: a point of a face
@@ -520,8 +368,11 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     // and freed of repeats gives the pairs in ascending order, both directions at once.
     std::vector<std::size_t> ab(pts.size() + 1, 0);
     const auto jedeSeite = [&befund](const auto& tun) {
-        for (const std::vector<std::size_t>& ecken : befund.ecken)
-            for (std::size_t k = 0; k < ecken.size(); ++k) tun(ecken[k], ecken[(k + 1) % ecken.size()]);
+        for (const Seitenflaeche& s : befund.seiten) {
+            const std::vector<std::size_t>& w = s.ecken().index();
+            for (std::size_t k = 0; k < w.size(); ++k)
+                if (w[k] != w[(k + 1) % w.size()]) tun(w[k], w[(k + 1) % w.size()]);
+        }
     };
     jedeSeite([&ab](std::size_t a, std::size_t b) {
         ++ab[a + 1];

@@ -4,17 +4,20 @@
 // The hull polygon (genHuellenPolygon): given the names of registered points that lie in one
 // plane, the corners of their convex hull as a closed polygon, i.e. the corner names running
 // once around the hull, counter-clockwise seen from the side into which the normal of the
-// points' linear hull (lineareHuelle, Klumpenbau.h) points, with the first corner repeated at
-// the end. The empty list when the points do not span a plane (all coincident, on one line,
-// or not in one plane, each within the tolerance of Huellensuche.h, relative to the points'
-// extent). It registers nothing, writes no answer and leaves lok alone: callers (the convex
-// hull below, the section of a polyhedron by a plane) decide what to say.
+// points' first turn in their order points (first point, first point apart from it, first
+// point off their line; where that turn's plane does not hold the others, against the first
+// turn of the chain by the one rule for flat), with the first corner repeated at the end
+// (huellensuche::huellenpolygon). The empty list when the points do not span a plane (all
+// coincident, on one line, or not in one plane, each within the tolerance of Huellensuche.h,
+// relative to the points' extent). It registers nothing, writes no answer and leaves lok
+// alone: callers (the convex hull below, the section of a polyhedron by a plane) decide what
+// to say.
 //
 // The corners are the extreme points only: a point within the tolerance of the line through
-// its neighbours (on an edge) is none, and of points at one place (within the tolerance of
-// one another, grouped as the hull search groups them: ortsgruppen, geometry/Raumgeometrie.h)
-// only the one named last in the list can be a corner. They are found by the monotone chain in the
-// plane, so the polygon always closes. The list starts at the point farthest from the centroid
+// its neighbours (on an edge) is none, unless that leaves corners that span no plane, and of
+// points at one place (within the tolerance of one another, grouped as the hull search groups
+// them: ortsgruppen, geometry/Raumgeometrie.h) only the one named last in the list can be a
+// corner. They are found by the monotone chain in the plane, so the polygon always closes. The list starts at the point farthest from the centroid
 // or at the corner before it: the ray from the centroid through the reference point on the
 // tangent there decides, as it did for the gift-wrapping walk that this replaces. The
 // reference point is never registered, so no temporary object can be left behind or collide
@@ -22,7 +25,8 @@
 //
 // The convex hull polyhedron (erzeugeKonvexeHuelle): KHUELLE. The faces of the cluster's true
 // convex hull (Huellensuche.h), each with the corners the hull found round it, registered as
-// polygons "pl", "pl1", ... and the polyhedron made of them. Their order, their names, the
+// polygons "pl", "pl1", ... and the polyhedron made of them; every measure is read from the
+// faces the search hands over. Their order, their names, the
 // corner a face's list starts at and its sense, and the answer are those of the plain search
 // over every triple of points (sammleRandebenen, kept as a reference) and its hull polygons
 // wherever that search is right, as on every cluster of points on a small lattice; where its

@@ -7,15 +7,19 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <optional>
 
+#include "constructions/Huellen.h"
 #include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
+#include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
+#include "geometry/Vieleckpruefung.h"
 #include "text/Zahlen.h"
 
 extern "C" {
@@ -75,7 +79,24 @@ struct Orte {
 struct Rohseite {
     Seitenflaeche flaeche;
     std::vector<std::size_t> nachbarn;
+    // Of a face merged from several: the plane that holds its corners (theirs and of the faces
+    // it took in) within the tolerance, their best plane. Its own plane, through the mean of
+    // its corners, may pass a corner inside it farther off: the point below the base of a
+    // pyramid that the three faces round it shared lies a tolerance and more below the base's
+    // corners, and within the tolerance of the plane that holds them all.
+    // (Held apart, so that the thousands of faces that took none in stay small to move.)
+    std::shared_ptr<const Ausgleichsebene> traeger;
     const std::vector<std::size_t>& ecken() const { return flaeche.ecken().index(); }
+    // The height of p over the face along its outward normal: over its own plane, or over the
+    // plane that holds it where p lies lower there. A place lies below the face, or within the
+    // tolerance of it, where it does so for one of the two.
+    double hoehe(const Tripel& p) const {
+        const double h = flaeche.abstand(p);
+        return traeger ? std::min(h, skalar(traeger->normale, p - traeger->punkt)) : h;
+    }
+    bool liegtAuf(const Tripel& p, double eps) const {
+        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(skalar(traeger->normale, p - traeger->punkt)) <= eps);
+    }
 };
 
 // The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
@@ -103,12 +124,12 @@ Tripel boxmitte(const std::vector<Tripel>& p) {
     return {box.lo[0] / 2 + box.hi[0] / 2, box.lo[1] / 2 + box.hi[1] / 2, box.lo[2] / 2 + box.hi[2] / 2};
 }
 
-// The frame with the rounding of qhull's distances in it: two units of the last place of its
-// largest coordinate.
+// The frame with the rounding of qhull's distances in it: a couple of units of the last place
+// of its largest coordinate (grenzen::qhullRundungsStellen).
 Rechenrahmen mitRundung(Rechenrahmen r) {
     double groesste = 0;
     for (const coordT k : r.koord) groesste = std::max(groesste, std::fabs(k));
-    r.rundung = 2 * letzteStelle(groesste);
+    r.rundung = grenzen::qhullRundungsStellen * letzteStelle(groesste);
     return r;
 }
 
@@ -369,7 +390,7 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
         facetT* neighbor;
         facetT** neighborp;
         FOREACHneighbor_(facetten[f]) nachbarn.push_back(nummerVon[neighbor->id]);
-        seiten.push_back({std::move(flaeche), std::move(nachbarn)});
+        seiten.push_back({std::move(flaeche), std::move(nachbarn), nullptr});
     }
     // The slivers go into their neighbours; the faces that stay are numbered afresh, and each
     // facet is known by the face it ended in.
@@ -432,6 +453,9 @@ struct Verschmelzung {
     std::vector<std::size_t> anzahl;
     std::vector<std::size_t> marke;   // per face the look at the surroundings of a face that last reached it
     std::size_t blick = 0;            // the number of that look
+    // The neighbours that a look found near one plane and facing its side: the pairs that may
+    // make one face.
+    std::vector<std::pair<std::size_t, std::size_t>> paare;
     std::vector<std::size_t> ecken, mit;   // room for the corners of the faces looked at
 
     Verschmelzung(const Orte& orte, Rohhuelle& h)
@@ -463,7 +487,9 @@ void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gege
     // The corners taken so far, and the plane that holds them (f's own to begin with).
     std::vector<std::size_t>& ecken = v.ecken;
     ecken = v.seite(f).ecken();
-    Tripel normale = v.seite(f).flaeche.normale(), punkt = v.seite(f).flaeche.mitte();
+    const Rohseite& erste = v.seite(f);
+    Tripel normale = erste.traeger ? erste.traeger->normale : erste.flaeche.normale();
+    Tripel punkt = erste.traeger ? erste.traeger->punkt : erste.flaeche.mitte();
     const auto hoehe = [&](std::size_t i) { return skalar(normale, p[i] - punkt); };
     // The places kept with the faces lie within the tolerance of that plane or below it.
     const auto darunter = [&](std::size_t g) {
@@ -481,6 +507,7 @@ void ebeneGegend(Verschmelzung& v, std::size_t f, std::vector<std::size_t>& gege
             if (std::any_of(neue.begin(), neue.end(),
                             [&](std::size_t i) { return std::fabs(hoehe(i)) > grenzen::verschmelzNaehe * eps; }))
                 continue;
+            v.paare.emplace_back(gegend[k], g);
             const Tripel vorherNormale = normale, vorherPunkt = punkt;
             if (std::any_of(neue.begin(), neue.end(), [&](std::size_t i) { return std::fabs(hoehe(i)) > eps; })) {
                 // Beyond the plane so far: the best plane of all corners decides.
@@ -592,6 +619,7 @@ std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::ve
 // tolerance outside that plane.
 struct Verschmolzen {
     Seitenflaeche flaeche;
+    Ausgleichsebene traeger;
     std::vector<std::pair<std::size_t, Seitenflaeche>> andere;
 };
 
@@ -615,9 +643,19 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         const Tripel& b = p[w[(k + 1) % w.size()]];
         if (!(streckenabstand(p[w[k]], a, b) <= eps)) return std::nullopt;
     }
-    Verschmolzen ergebnis{v.o.seite(neu), {}};
+    Verschmolzen ergebnis{v.o.seite(neu), {}, {}};
     const Seitenflaeche& flaeche = ergebnis.flaeche;
-    if (!flaeche.konvex(0.5)) return std::nullopt;
+    if (!flaeche.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
+    // The plane that holds the corners of all the faces: their best plane, within the
+    // tolerance.
+    std::vector<std::size_t> alle;
+    for (std::size_t f : gegend) alle.insert(alle.end(), v.seite(f).ecken().begin(), v.seite(f).ecken().end());
+    const std::optional<Ausgleichsebene> traeger = ausgleichsebene(p, flaeche.normale(), alle);
+    if (!traeger || !(traeger->abstand <= eps)) return std::nullopt;
+    ergebnis.traeger = *traeger;
+    if (skalar(ergebnis.traeger.normale, flaeche.normale()) < 0) ergebnis.traeger.normale = -ergebnis.traeger.normale;
+    const Rohseite vereint{flaeche, {}, std::make_shared<const Ausgleichsebene>(ergebnis.traeger)};
+    const auto hoehe = [&](std::size_t i) { return vereint.hoehe(p[i]); };
     // The faces all face the side the merged one faces: none folds back under another.
     if (std::any_of(gegend.begin(), gegend.end(),
                     [&](std::size_t f) { return !(skalar(v.seite(f).flaeche.normale(), flaeche.normale()) > 0); }))
@@ -629,23 +667,18 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         std::vector<std::size_t> c = v.seite(h).ecken();
         c.erase(std::remove_if(c.begin(), c.end(), geht), c.end());
         Seitenflaeche andere = v.o.seite(std::move(c));
-        if (!andere.konvex(0.5)) return std::nullopt;
+        if (!andere.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
         ergebnis.andere.emplace_back(h, std::move(andere));
     }
-    // Every corner of the faces within the tolerance of the merged face's plane, and every
-    // place kept with them within it or below.
-    const auto nah = [&](std::size_t i) { return std::fabs(flaeche.abstand(p[i])) <= eps; };
-    const auto darunter = [&](std::size_t i) { return flaeche.abstand(p[i]) <= eps; };
-    for (std::size_t f : gegend) {
-        const std::vector<std::size_t>& e = v.seite(f).ecken();
-        if (!std::all_of(e.begin(), e.end(), nah) || !std::all_of(v.behalten[f].begin(), v.behalten[f].end(), darunter))
-            return std::nullopt;
-    }
-    // No corner of a face next to it beyond the tolerance outside its plane.
+    // Every place kept with the faces within the tolerance of that plane or below it, and no
+    // corner of a face next to it beyond the tolerance outside it.
+    const auto darunter = [&](std::size_t i) { return hoehe(i) <= eps; };
+    for (std::size_t f : gegend)
+        if (!std::all_of(v.behalten[f].begin(), v.behalten[f].end(), darunter)) return std::nullopt;
     for (std::size_t f : gegend)
         for (std::size_t h0 : v.seite(f).nachbarn)
             for (std::size_t i : v.seite(v.ende(h0)).ecken())
-                if (flaeche.abstand(p[i]) > eps) return std::nullopt;
+                if (!darunter(i)) return std::nullopt;
     return ergebnis;
 }
 
@@ -673,6 +706,7 @@ void verbuchen(Verschmelzung& v, const std::vector<std::size_t>& gegend, const V
         v.wohin[g] = f;
     }
     seiten[f].flaeche = std::move(m.flaeche);
+    seiten[f].traeger = std::make_shared<const Ausgleichsebene>(m.traeger);
     seiten[f].nachbarn = std::move(nachbarn);
     for (std::size_t i : u.innen) {
         v.behalten[f].push_back(i);
@@ -689,20 +723,20 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
     const std::size_t S = huelle.seiten.size();
     bool verschmolzen = false;
     std::vector<std::size_t> gegend;
+    const auto versuchen = [&](const std::vector<std::size_t>& welche) {
+        const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
+        if (!u) return false;
+        std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
+        if (!m) return false;
+        verbuchen(v, welche, *u, std::move(*m));
+        return true;
+    };
     for (bool weiter = true; weiter;) {
         weiter = false;
         for (std::size_t f = 0; f < S; ++f) {
             if (v.wohin[f] != f) continue;
             ebeneGegend(v, f, gegend);
             if (gegend.size() < 2) continue;
-            const auto versuchen = [&](const std::vector<std::size_t>& welche) {
-                const std::optional<Vereinigung> u = gemeinsamerRand(v, welche);
-                if (!u) return false;
-                std::optional<Verschmolzen> m = verschmelzungstest(v, welche, *u);
-                if (!m) return false;
-                verbuchen(v, welche, *u, std::move(*m));
-                return true;
-            };
             // All of them; else f and one of them across an edge of f; else those reached
             // first.
             bool getan = versuchen(gegend);
@@ -714,6 +748,16 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
             for (std::size_t k = gegend.size() - 1; k > 2 && !getan; --k)
                 getan = versuchen(std::vector<std::size_t>(gegend.begin(), gegend.begin() + static_cast<std::ptrdiff_t>(k)));
             if (getan) weiter = verschmolzen = true;
+        }
+        if (weiter) continue;
+        // No two neighbours stay apart that one plane holds and whose union is convex: each
+        // pair across an edge that a look found near one plane and facing one side is tried
+        // on its own, which the faces round one of them, taken together, may have left out.
+        std::vector<std::pair<std::size_t, std::size_t>> paare;
+        std::swap(paare, v.paare);
+        for (const auto& [f0, g0] : paare) {
+            const std::size_t f = v.ende(f0), g = v.ende(g0);
+            if (f != g && versuchen({f, g})) weiter = verschmolzen = true;
         }
     }
     if (!verschmolzen) return;
@@ -736,7 +780,7 @@ std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h
         const std::size_t f = h.bei[i];
         if (f == keine) continue;
         const auto nimm = [&](std::size_t g) {
-            if (std::fabs(seiten[g].flaeche.abstand(o.p[i])) <= o.eps) punkte[g].push_back(i);
+            if (seiten[g].liegtAuf(o.p[i], o.eps)) punkte[g].push_back(i);
         };
         nimm(f);
         for (std::size_t g : seiten[f].nachbarn) nimm(g);
@@ -753,8 +797,38 @@ std::vector<std::vector<std::size_t>> zuordnen(const Orte& o, const Rohhuelle& h
 // The outcome of one run of qhull.
 // gut: every face passes every check. seiteFehlerhaft: a check failed, but every face is a
 // convex polygon by the polygons' own test, so that it counts in every measure. unkonvex: a
-// face is none. fehler: qhull failed.
-enum class Lauf { gut, seiteFehlerhaft, unkonvex, fehler };
+// face is none. offen: the surface is not closed. fehler: qhull failed.
+enum class Lauf { gut, seiteFehlerhaft, unkonvex, offen, fehler };
+
+// The faces close up: every edge of a face is run the other way by one other face, and by no
+// other face its own way. (A face that a sliver left out leaves a hole, and a sliver that went
+// into a face beside it across the wrong edge leaves an edge run twice.) Per place the places
+// its edges run to and those whose edges run to it, each sorted: they are the same, once each.
+bool geschlossen(const std::vector<Rohseite>& seiten, std::size_t orte) {
+    std::vector<std::size_t> ab(orte + 1, 0);
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken()) ++ab[i + 1];
+    for (std::size_t i = 0; i < orte; ++i) ab[i + 1] += ab[i];
+    std::vector<std::size_t> nach(ab.back()), von(ab.back()), freiNach(ab.begin(), ab.end() - 1), freiVon = freiNach;
+    for (const Rohseite& s : seiten) {
+        const std::vector<std::size_t>& e = s.ecken();
+        for (std::size_t k = 0; k < e.size(); ++k) {
+            const std::size_t a = e[k], b = e[(k + 1) % e.size()];
+            nach[freiNach[a]++] = b;
+            // Each corner starts as many edges as it ends: the place at b takes one in.
+            if (freiVon[b] == ab[b + 1]) return false;
+            von[freiVon[b]++] = a;
+        }
+    }
+    for (std::size_t a = 0; a < orte; ++a) {
+        const auto n0 = nach.begin() + static_cast<std::ptrdiff_t>(ab[a]), n1 = nach.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]);
+        const auto v0 = von.begin() + static_cast<std::ptrdiff_t>(ab[a]), v1 = von.begin() + static_cast<std::ptrdiff_t>(ab[a + 1]);
+        std::sort(n0, n1);
+        std::sort(v0, v1);
+        if (std::adjacent_find(n0, n1) != n1 || !std::equal(n0, n1, v0, v1)) return false;
+    }
+    return true;
+}
 
 // Every face within the tolerance of its plane and convex, every corner a corner of three
 // faces, the surface convex, and every point kept with a face inside the hull or on it (see
@@ -763,15 +837,16 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
     const std::size_t S = seiten.size();
-    const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].flaeche.abstand(p[i]); };
+    if (!geschlossen(seiten, p.size())) return Lauf::offen;
+    const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].hoehe(p[i]); };
     bool allesGut = true, alleKonvex = true;
     for (const Rohseite& s : seiten) {
         // Every corner within the tolerance of the face's plane, and its corners convex (a clear
         // triangle is, without further question).
         const std::vector<std::size_t>& e = s.ecken();
         const bool eben =
-            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return std::fabs(s.flaeche.abstand(p[i])) <= eps; });
-        const bool konvex = s.flaeche.konvex(0.5);
+            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return s.liegtAuf(p[i], eps); });
+        const bool konvex = s.flaeche.konvex(grenzen::seitenKonvexAnteil);
         // Without the margin, as the polygon will ask it once registered.
         alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
         allesGut = allesGut && eben && konvex;
@@ -818,7 +893,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
             const std::size_t g = schlange[k];
             if (aufSeite(g, i)) return true;
             for (std::size_t h : seiten[g].nachbarn)
-                if (gesehen[h] != i && std::fabs(hoehe(h, i)) <= eps) {
+                if (gesehen[h] != i && seiten[h].liegtAuf(p[i], eps)) {
                     gesehen[h] = i;
                     schlange.push_back(h);
                 }
@@ -852,33 +927,28 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
     // qhull computes with the places about the centre of their box, where the coordinates carry
-    // the most digits. The rounding error of its distances: two units of the last place of the
-    // largest coordinate it computes with. qhull's own estimate is a worst case of 7 to 11 units, and it merges every
-    // facet whose centre lies within twice its estimate of a neighbour's plane, which moves
-    // corners by up to about sixty units, beyond the tolerance's sixteen; a distance is off by
-    // one or two. Every face is checked against the tolerance afterwards, so an estimate too
-    // small for some cloud costs a second run, never a wrong face.
+    // the most digits, told the rounding of its distances there (grenzen::qhullRundungsStellen).
     if (p.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 4)) return std::nullopt;
     const Rechenrahmen rahmen = gewoehnlicherRahmen(p);
     Rohhuelle seiten;
-    // The faces of the last run that failed a check, and of the last one whose faces were all
-    // convex polygons all the same.
+    // The faces of the last run that failed a check on a closed surface, and of the last one
+    // whose faces were all convex polygons all the same.
     std::optional<Rohhuelle> zuletzt, zuletztKonvex;
     const auto versuchen = [&](const Rechenrahmen& r, double radius, double rundung) {
         const Lauf lauf = qhullSeiten(o, r, radius, rundung, seiten);
         if (lauf == Lauf::gut) return true;
         if (lauf == Lauf::seiteFehlerhaft) zuletztKonvex = seiten;
-        if (lauf != Lauf::fehler) zuletzt = std::move(seiten);
+        if (lauf != Lauf::fehler && lauf != Lauf::offen) zuletzt = std::move(seiten);
         return false;
     };
-    // Half the tolerance first: a single merge moves a far corner up to three times the
-    // centrum radius off the neighbour's plane, half as much off the plane of both. Then
-    // smaller radii, and qhull's own estimate of its rounding, should the smaller one have
-    // failed it.
-    const std::pair<double, double> laeufe[] = {{eps / 2, rahmen.rundung}, {eps / 8, rahmen.rundung},
-                                                {eps / 32, rahmen.rundung}, {0.0, rahmen.rundung}, {0.0, 0.0}};
-    for (const auto& [radius, rundung] : laeufe)
-        if (versuchen(rahmen, radius, rundung)) return seiten;
+    // The merging radius a share of the tolerance first, then smaller ones
+    // (grenzen::ersterVerschmelzradius and what follows it), then qhull's merging of rounding
+    // errors alone, with the rounding told and with qhull's own estimate of it, should the
+    // smaller one have failed it.
+    double radius = grenzen::ersterVerschmelzradius * eps;
+    for (int k = 0; k <= grenzen::kleinereVerschmelzradien; ++k, radius *= grenzen::verschmelzradiusSchritt)
+        if (versuchen(rahmen, radius, rahmen.rundung)) return seiten;
+    if (versuchen(rahmen, 0, rahmen.rundung) || versuchen(rahmen, 0, 0)) return seiten;
     // A thin cloud in the frame of its best plane, stretched, its facets merged by the search
     // alone.
     if (const std::optional<Ausgleichsebene> e = ausgleichsebene(p, naeherung); e && e->abstand > 0) {
@@ -892,7 +962,8 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
     // Not even the faces of qhull's own rounding pass every check (a place a tolerance or two
     // from another far from the origin, where qhull's arithmetic cannot see the slivers
     // between them): they are the hull all the same, those whose faces all count in every
-    // measure where there are such.
+    // measure where there are such. A surface that is not closed is never the hull: where every
+    // run leaves one, there is none.
     return zuletztKonvex ? zuletztKonvex : zuletzt;
 }
 
@@ -900,18 +971,110 @@ std::optional<Rohhuelle> raeumlicheSeiten(const Orte& o, const Tripel& naeherung
 // The plain search's order
 
 // The last triple i < j < k of the ascending indices whose normal passes the plain search's
-// null test (squared length at least 1e-8), brought to the cloud's scale where its extent is
-// below 1 (at least (1e-4 · extent²)²): a small cloud's triples are no less planes than a
-// large one's.
+// null test (squared length at least nullTest), brought to the cloud's scale where its extent is
+// below 1 (at least nullTest · extent⁴): a small cloud's triples are no less planes than a
+// large one's. Last in the order of the plain search, which tries i from the back, within it j
+// from the back, within that k: the largest i, then the largest j, then the largest k.
+//
+// Found without trying every triple (a face of thousands of points at one place, beside two
+// far ones, has millions of triples before its first plane): the points from i on hold a
+// triple that passes exactly where i is at most the last triple's first index, since the
+// points after that first index hold none; so the first index is the largest i for which they
+// hold one, found by halving. Likewise its second: the largest j for which the first and the
+// points from j on hold one. Whether points hold a passing triple is decided on three of them:
+// p, q the one farthest from p, r the one farthest from their line; the doubled area V of p, q,
+// r is at least a twelfth of that of every triple (all lie within |q − p| of p and within
+// r's distance of the line), and none exceeds what the box round them allows; so the points
+// hold a passing triple where p, q, r pass, and none where the lesser of 12 V and the box's
+// bound, with the rounding of a normal as computed, falls short of the bound. Between the two
+// (a few points about the bound, or points on a line far from the origin, whose rounding alone
+// passes the plain search's absolute test) their triples are tried.
+Tripel normaleDerIndizes(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& s, std::size_t a,
+                         std::size_t b, std::size_t c) {
+    return normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
+}
+
+bool bestehtTest(const Tripel& n, double grenze) { return std::fabs(skalar(n, n)) >= grenze; }
+
+// The points s[erster] (where given) and s[von], s[von + 1], ... hold a triple whose normal, in
+// their order, passes the null test.
+bool haeltEbene(const std::vector<Punkt>& pkte, const std::vector<std::size_t>& s, std::optional<std::size_t> erster,
+                std::size_t von, double grenze) {
+    std::vector<std::size_t> w;
+    if (erster) w.push_back(*erster);
+    for (std::size_t k = von; k < s.size(); ++k) w.push_back(k);
+    if (w.size() < 3) return false;
+    const auto lage = [&](std::size_t k) { return ort(pkte[s[k]]); };
+    const Tripel p = lage(w[0]);
+    std::size_t q = w[1];
+    double weit = -1;
+    for (std::size_t k : w)
+        if (const Tripel d = lage(k) - p; skalar(d, d) > weit) {
+            weit = skalar(d, d);
+            q = k;
+        }
+    std::size_t r = w[w.size() - 1] != q ? w[w.size() - 1] : w[1];
+    double quer = -1;
+    if (weit > 0) {
+        const Tripel u = (1 / std::sqrt(weit)) * (lage(q) - p);
+        for (std::size_t k : w)
+            if (const Tripel d = kreuz(u, lage(k) - p); skalar(d, d) > quer) {
+                quer = skalar(d, d);
+                r = k;
+            }
+    }
+    std::array<std::size_t, 3> t{w[0], q, r};
+    std::sort(t.begin(), t.end());
+    if (t[0] != t[1] && t[1] != t[2] && bestehtTest(normaleDerIndizes(pkte, s, t[0], t[1], t[2]), grenze)) return true;
+    // No triple's doubled area exceeds 12 V, nor that of the box round the points: the
+    // projection of a triangle on a coordinate plane lies in the box's rectangle there and
+    // encloses at most half of it. No normal as computed strays from the true one by more than
+    // grenzen::normalenRundung units of the last place of |q − p|².
+    std::vector<Tripel> orte;
+    orte.reserve(w.size());
+    for (std::size_t k : w) orte.push_back(lage(k));
+    const Lagebox box = lagebox(orte);
+    const Tripel seiten{box.hi[0] - box.lo[0], box.hi[1] - box.lo[1], box.hi[2] - box.lo[2]};
+    const double inBox = laenge({seiten.y * seiten.z, seiten.z * seiten.x, seiten.x * seiten.y});
+    const double schranke = std::min(12 * std::sqrt(std::max(weit, 0.0) * std::max(quer, 0.0)), inBox) +
+                            grenzen::normalenRundung * std::numeric_limits<double>::epsilon() * std::max(weit, 0.0);
+    if (schranke * schranke * (1 + grenzen::projektionsRundung) < grenze) return false;
+    for (std::size_t i = 0; i < w.size(); ++i)
+        for (std::size_t j = i + 1; j < w.size(); ++j)
+            for (std::size_t k = j + 1; k < w.size(); ++k)
+                if (bestehtTest(normaleDerIndizes(pkte, s, w[i], w[j], w[k]), grenze)) return true;
+    return false;
+}
+
+// The largest x in [lo, hi] for which gilt(x) holds, where it holds for every x up to some
+// bound and for none beyond; nothing where it holds for none.
+template <class F> std::optional<std::size_t> groessteMit(std::size_t lo, std::size_t hi, F gilt) {
+    if (lo > hi || !gilt(lo)) return std::nullopt;
+    while (lo < hi) {
+        const std::size_t mitte = lo + (hi - lo + 1) / 2;
+        if (gilt(mitte)) lo = mitte;
+        else hi = mitte - 1;
+    }
+    return lo;
+}
+
 std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>& pkte,
                                                         const std::vector<std::size_t>& s, double grenze) {
     if (s.size() < 3) return std::nullopt;
-    for (std::size_t a = s.size() - 2; a-- > 0;)
-        for (std::size_t b = s.size() - 1; b-- > a + 1;)
-            for (std::size_t c = s.size(); c-- > b + 1;) {
-                const Tripel nn = normaleWieEbeneDurch(pkte[s[a]], pkte[s[b]], pkte[s[c]]);
-                if (std::fabs(skalar(nn, nn)) >= grenze) return std::array<std::size_t, 3>{s[a], s[b], s[c]};
-            }
+    const std::size_t n = s.size();
+    // Three points (the most faces of a hull) are their one triple.
+    if (n == 3) {
+        if (bestehtTest(normaleDerIndizes(pkte, s, 0, 1, 2), grenze)) return std::array<std::size_t, 3>{s[0], s[1], s[2]};
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> a =
+        groessteMit(0, n - 3, [&](std::size_t i) { return haeltEbene(pkte, s, std::nullopt, i, grenze); });
+    if (!a) return std::nullopt;
+    const std::optional<std::size_t> b =
+        groessteMit(*a + 1, n - 2, [&](std::size_t j) { return haeltEbene(pkte, s, *a, j, grenze); });
+    if (!b) return std::nullopt;
+    for (std::size_t c = n; c-- > *b + 1;)
+        if (bestehtTest(normaleDerIndizes(pkte, s, *a, *b, c), grenze)) return std::array<std::size_t, 3>{s[*a], s[*b], s[c]};
     return std::nullopt;
 }
 
@@ -920,25 +1083,44 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Punkt>
 // and every test of a face see a cloud of about unit size, whatever its extent: no product of
 // differences overflows or falls among the subnormal numbers, and since scaling by a power of
 // two commutes with every rounding, each decision is the one the given places would have where
-// their products are doubles.
+// their products are doubles. The places are held where no move of the cloud moves them: the
+// faces handed over keep no copy of them.
 struct Einheitswolke {
-    std::vector<Tripel> p;
+    std::shared_ptr<std::vector<Tripel>> orte = std::make_shared<std::vector<Tripel>>();
     Zweiermass mass{0};
     double eps = 0;
     // The tolerance of the given places (the polygons' own tests of a face take those).
     double gegebeneToleranz = 0;
+    const std::vector<Tripel>& p() const { return *orte; }
 };
 
 Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
-    const Lagebox box = lagebox(ortsvektoren(pkte));
     Einheitswolke w;
+    std::vector<Tripel>& p = *w.orte;
+    p.reserve(pkte.size());
+    for (const Punkt& q : pkte) p.push_back(ort(q));
+    const Lagebox box = lagebox(p);
     w.mass = Zweiermass(box.weite());
-    w.p.reserve(pkte.size());
-    for (const Punkt& q : pkte) w.p.push_back(w.mass.auf(ort(q)));
+    for (Tripel& t : p) t = w.mass.auf(t);
     w.gegebeneToleranz = lagetoleranz(box);
     w.eps = w.mass.auf(w.gegebeneToleranz);
     return w;
 }
+
+// The faces of the cloud's true hull as the search found them, in qhull's order: per face its
+// points, its corners in their order round it (counter-clockwise seen from outside, of points
+// at one place the one with the largest index), one point of each place it holds, the faces
+// across its edges and its outward unit normal; the one face of a flat cloud holds every point
+// and has no corners yet.
+struct Seitenbefund {
+    Einheitswolke wolke;
+    std::vector<std::vector<std::size_t>> punkte, ecken, stellen;
+    std::vector<Tripel> normalen;
+    // The faces as the search built them, over the cloud's distinct places (their corners in
+    // the order of ecken), with their neighbours; none for a flat cloud.
+    std::vector<Rohseite> roh;
+    bool flach = false, fehler = false;
+};
 
 }  // namespace
 
@@ -946,19 +1128,18 @@ double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektor
 
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
     const Einheitswolke w = einheitswolke(pkte);
-    const Gestalt g = gestalt(w.p, w.eps);
+    const Gestalt g = gestalt(w.p(), w.eps);
     if (g.dimension != 2) return std::nullopt;
     return Vektor(g.normale);
 }
 
 namespace {
 
-// The faces of the cloud's true hull in qhull's order: points, corners, places, neighbours and
-// unit normals; randebenen puts them in the plain search's order.
-Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
-    Ebenenbefund b;
-    const Einheitswolke w = einheitswolke(pkte);
-    const std::vector<Tripel>& p = w.p;
+Seitenbefund seiten(const std::vector<Punkt>& pkte) {
+    Seitenbefund b;
+    b.wolke = einheitswolke(pkte);
+    const Einheitswolke& w = b.wolke;
+    const std::vector<Tripel>& p = w.p();
     const double eps = w.eps;
     const Gestalt g = gestalt(p, eps);
     if (g.dimension < 2) return b;
@@ -969,14 +1150,14 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         b.punkte.push_back(std::move(alle));
         b.ecken.emplace_back();
         b.stellen.emplace_back();
-        b.nachbarn.emplace_back();
-        b.normalen.emplace_back(g.normale);
+        b.normalen.push_back(g.normale);
         b.flach = true;
         return b;
     }
     // The points at different places: of points within eps of one another one stands for all,
-    // the one with the largest index (the one that can be a corner).
-    const Ortsgruppen orte = ortsgruppen(ortsvektoren(pkte), w.gegebeneToleranz);
+    // the one with the largest index (the one that can be a corner). (Grouped at unit size,
+    // where every distance is that of the given places scaled.)
+    const Ortsgruppen orte = ortsgruppen(p, eps);
     const std::vector<std::size_t>& gleich = orte.ort;
     const std::vector<std::size_t>& vertreter = orte.vertreter;
     std::vector<Tripel> verschiedene;
@@ -1003,7 +1184,6 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
     b.punkte.reserve(F);
     b.ecken.reserve(F);
     b.stellen.reserve(F);
-    b.nachbarn.reserve(F);
     b.normalen.reserve(F);
     std::vector<std::size_t> alle;
     for (std::size_t f = 0; f < F; ++f) {
@@ -1016,29 +1196,234 @@ Ebenenbefund seiten(const std::vector<Punkt>& pkte) {
         ecken.reserve(s.ecken().size());
         for (std::size_t d : s.ecken()) ecken.push_back(vertreter[d]);
         b.ecken.push_back(std::move(ecken));
-        b.nachbarn.push_back(std::move(s.nachbarn));
         std::vector<std::size_t> stellen;
         stellen.reserve(punkte[f].size());
         for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.emplace_back(s.flaeche.normale());
+        b.normalen.push_back(s.flaeche.normale());
     }
+    b.roh = std::move(roh->seiten);
+    return b;
+}
+
+// =============================================================================================
+// The walk round a face as its polygon is registered
+
+// Index of the place farthest from z. The best starts as the second place; a place replaces
+// it only when strictly farther, so of equally far places the second wins if it is one of
+// them, otherwise the first of them in list order.
+std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
+    std::size_t best = 1;
+    double bestD = betrag(orte[1] - z);
+    for (std::size_t i = 0; i < orte.size(); ++i)
+        if (const double d = betrag(orte[i] - z); d > bestD) {
+            bestD = d;
+            best = i;
+        }
+    return best;
+}
+
+// The closed walk of corners given in their order round the figure, counter-clockwise about
+// sinn, as the hull polygon of the plain search runs: it starts at the corner nearest the place
+// farthest from the centroid, or at the corner before it, and repeats its first corner at the
+// end. orte are the places of the figure's points (one per place, given coordinates), ecken the
+// corners' indices into them, turned in place into the walk's. False, with ecken left empty,
+// where the figure has no tangent at its farthest corner.
+bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
+    const auto keinAnfang = [&ecken] {
+        ecken.clear();
+        return false;
+    };
+    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
+    const Tripel zv = *ortsmittel(orte);
+    // The starting corner: the point farthest from the centroid (a corner: no point of a
+    // segment lies farther from any place than both its ends).
+    const std::size_t f = fernster(zv, orte);
+    std::size_t stelle = 0;
+    for (std::size_t i = 1; i < ecken.size(); ++i)
+        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
+    std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
+    const Tripel F = orte[ecken[0]];
+
+    // The tangent at F. Its length is |F − C|·|n| with the normal as the caller gives it,
+    // tiny for small figures; below the length where directions are still taken it is brought
+    // to unit length.
+    Tripel t = kreuz(F - zv, sinn);
+    double tl = betrag(t);
+    // For a large figure the cross product's components leave the range of doubles; for a tiny
+    // one they fall below it. The tangent is then brought to about the size of F − C by a power
+    // of two: the cross product of the two factors each brought to unit size has its direction
+    // to the last bit.
+    if (!std::isfinite(tl) || !(tl > 0)) {
+        const Zweiermass zuR(groessteKomponente(F - zv));
+        t = zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn))));
+        tl = betrag(t);
+    }
+    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
+    if (tl < grenzen::kurzeRichtung)
+        if (const std::optional<Tripel> u = einheitsvektor(t)) t = *u;
+    const Tripel R = F + t;  // the reference point on the tangent
+
+    // The corners run from F to its neighbour k on the side opposite to t. The ray from the
+    // centroid through R decides whether the list starts at F or at the corner before it.
+    const Tripel K = orte[ecken[1]];
+    const auto punkt = [](const Tripel& x) { return Punkt("", x.x, x.y, x.z); };
+    if (lagentest(punkt(zv), punkt(R), punkt(K), punkt(F))) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
+    ecken.push_back(ecken.front());
+    return true;
+}
+
+// The first turn of points in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
+// plain search's hull polygons run round, where every point after the turn's third one lies in
+// the plane through the first with the turn's unit normal n; nothing where the points make no
+// turn or stray from its plane. A point q lies in it where the step from q to its foot q + t·n,
+// t = (a − q)·n / n·n, passes the zero test, never below the rounding of the coordinates of q
+// and a: as the plane's record decides.
+std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
+    const std::optional<ErsteDrehung> d = ersteDrehung(orte);
+    if (!d) return std::nullopt;
+    const Tripel& a = orte.front();
+    const Tripel n = *ebenenNormale(a, orte[d->c], orte[d->b]);
+    for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
+        const Tripel& q = orte[i];
+        const double t = skalar(a - q, n) / skalar(n, n);
+        const double rundung = std::max(groessteKomponente(q), groessteKomponente(a));
+        if (!unterGrenze(betrag((q + t * n) - q), grenzen::nullTest, rundung)) return std::nullopt;
+    }
+    return d->vektor;
+}
+
+// The hull polygon of points within the tolerance of a plane (genHuellenPolygon, Huellen.h):
+// the corners of the outline of their places as a face in its own plane (Seitenflaeche.h), the
+// extreme points only, a point within the tolerance of the line through its neighbours being
+// none, unless that leaves corners that span no plane by the polygons' own rule (a needle a
+// little wider than the tolerance, whose corners along its sides each lie within it of the
+// line through their neighbours): then every corner of the outline stays. Of points at one
+// place (within the tolerance of one another, ortsgruppen) only the last can be a corner. It
+// runs counter-clockwise about the points' first turn where they make one in their plane, else
+// against the first turn of the chain by the one rule for flat, whose sense the flat normal has
+// (flacheNormale), and starts as anfangen says. Indices into the points, the first repeated at
+// the end; none where they span no plane.
+std::vector<std::size_t> flachesUmlauf(const std::vector<Punkt>& pkte, const Tripel& flach) {
+    std::vector<Tripel> orte;
+    orte.reserve(pkte.size());
+    for (const Punkt& q : pkte) orte.push_back(ort(q));
+    const Tripel sinn = drehungInIhrerEbene(orte).value_or(-flach);
+    const double eps = lagetoleranz(lagebox(orte));
+    const Ortsgruppen g = ortsgruppen(orte, eps);
+    std::vector<std::size_t> stellen = g.vertreter;
+    std::sort(stellen.begin(), stellen.end());
+    if (stellen.size() < 3) return {};
+    std::vector<Tripel> verschiedene;
+    for (std::size_t i : stellen) verschiedene.push_back(orte[i]);
+    const Seitenflaeche flaeche(verschiedene, eps);
+    if (flaeche.dimension() < 2) return {};
+    const auto spanntEbene = [&](const std::vector<std::size_t>& e) {
+        std::vector<Tripel> ecken;
+        for (std::size_t i : e) ecken.push_back(verschiedene[i]);
+        return e.size() >= 3 && ebenenlage(ecken).dimension == 2;
+    };
+    std::vector<std::size_t> ecken = flaeche.umriss(eps);
+    if (!spanntEbene(ecken)) ecken = flaeche.umriss();
+    if (!spanntEbene(ecken)) return {};
+    if (skalar(sinn, flaeche.normale()) < 0) std::reverse(ecken.begin(), ecken.end());
+    anfangen(verschiedene, ecken, sinn);
+    for (std::size_t& k : ecken) k = stellen[k];
+    return ecken;
+}
+
+// The walk of face f of a cloud that spans space, as its polygon is registered: its corners as
+// the hull found them, counter-clockwise about the first turn of the face's points where they
+// make one in its plane, as the hull polygon of these points runs, otherwise about the outward
+// normal; starting as anfangen says, over the face's places. Indices into the points, the
+// first repeated at the end.
+std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seitenbefund& b, std::size_t f) {
+    std::vector<Tripel> orte;
+    orte.reserve(b.punkte[f].size());
+    for (std::size_t i : b.punkte[f]) orte.push_back(ort(pkte[i]));
+    const Tripel& m = b.normalen[f];
+    const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
+    const std::vector<std::size_t>& st = b.stellen[f];
+    if (st != b.punkte[f]) {
+        orte.clear();
+        for (std::size_t i : st) orte.push_back(ort(pkte[i]));
+    }
+    std::vector<std::size_t> ecken;
+    ecken.reserve(b.ecken[f].size() + 1);
+    for (std::size_t i : b.ecken[f])
+        ecken.push_back(static_cast<std::size_t>(std::lower_bound(st.begin(), st.end(), i) - st.begin()));
+    if (skalar(sinn, m) < 0) std::reverse(ecken.begin(), ecken.end());
+    anfangen(orte, ecken, sinn);
+    for (std::size_t& k : ecken) k = st[k];
+    return ecken;
+}
+
+// No faces: qhull failed, or a face would span no plane.
+Ebenenbefund gescheitert() {
+    Ebenenbefund b;
+    b.fehler = true;
+    return b;
+}
+
+// The handed-over findings: per face its points, outward normal and face over the cloud's
+// places, the corners in the given walks; none where a walk has no face that spans a plane (a
+// face that no polygon could hold is never handed over: the hull is refused).
+Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+    Ebenenbefund b;
+    b.orte = roh.wolke.orte;
+    b.mass = roh.wolke.mass;
+    b.flach = roh.flach;
+    b.seiten.reserve(umlaeufe.size());
+    for (std::vector<std::size_t>& w : umlaeufe) {
+        if (w.size() < 3) return gescheitert();
+        b.seiten.emplace_back(*b.orte, std::move(w), b.mass, roh.wolke.eps);
+        if (b.seiten.back().dimension() != 2) return gescheitert();
+    }
+    b.punkte = std::move(roh.punkte);
+    b.normalen.reserve(roh.normalen.size());
+    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
 }  // namespace
 
-Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) { return seiten(pkte); }
+std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte) {
+    const std::optional<Vektor> flach = flacheNormale(pkte);
+    if (!flach) return {};
+    return flachesUmlauf(pkte, *flach);
+}
+
+Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) {
+    Seitenbefund roh = seiten(pkte);
+    if (roh.fehler) return gescheitert();
+    // The flat cloud's one face, its hull polygon.
+    if (roh.flach) {
+        std::vector<std::vector<std::size_t>> umlauf{flachesUmlauf(pkte, roh.normalen.front())};
+        return uebergeben(std::move(roh), std::move(umlauf));
+    }
+    // The faces as the search built them, over the cloud's places as they are.
+    Ebenenbefund b;
+    b.orte = roh.wolke.orte;
+    b.mass = roh.wolke.mass;
+    b.seiten.reserve(roh.roh.size());
+    for (std::size_t f = 0; f < roh.roh.size(); ++f) {
+        roh.roh[f].flaeche.umstellen(*b.orte, std::move(roh.ecken[f]));
+        b.seiten.push_back(std::move(roh.roh[f].flaeche));
+    }
+    b.punkte = std::move(roh.punkte);
+    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
+    return b;
+}
 
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
-    Ebenenbefund roh = seiten(pkte);
-    if (roh.punkte.empty()) return roh;
-    Ebenenbefund b;
-    b.flach = roh.flach;
-    const double L = ausdehnung(ortsvektoren(pkte));
-    const double grenze = grenzen::randebeneNormalquadrat * (L >= 1 ? 1 : (L * L) * (L * L));
+    Seitenbefund roh = seiten(pkte);
+    if (roh.fehler) return gescheitert();
+    if (roh.punkte.empty()) return {};
+    const double L = roh.wolke.mass.zurueck(lagebox(roh.wolke.p()).weite());
+    const double grenze = grenzen::nullTest * (L >= 1 ? 1 : (L * L) * (L * L));
     std::vector<std::pair<std::array<std::size_t, 3>, std::size_t>> schluessel;
+    schluessel.reserve(roh.punkte.size());
     for (std::size_t f = 0; f < roh.punkte.size(); ++f) {
         const auto t = letztesTripel(pkte, roh.punkte[f], grenze);
         // A face always has three points off one line; where the plain search's null test
@@ -1046,24 +1431,20 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
         schluessel.emplace_back(t ? *t : std::array<std::size_t, 3>{pkte.size(), pkte.size(), f}, f);
     }
     std::sort(schluessel.begin(), schluessel.end());
-    std::vector<std::size_t> neueNummer(schluessel.size());
-    for (std::size_t k = 0; k < schluessel.size(); ++k) neueNummer[schluessel[k].second] = k;
-    b.nachbarn.reserve(schluessel.size());
-    b.tripel.reserve(schluessel.size());
-    b.punkte.reserve(schluessel.size());
-    b.ecken.reserve(schluessel.size());
-    b.stellen.reserve(schluessel.size());
-    b.normalen.reserve(schluessel.size());
+    // The faces in that order, each walked as its polygon is registered.
+    Seitenbefund geordnet;
+    geordnet.wolke = roh.wolke;
+    geordnet.flach = roh.flach;
+    std::vector<std::vector<std::size_t>> umlaeufe;
+    std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
     for (const auto& [t, f] : schluessel) {
-        b.tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
-        b.punkte.push_back(std::move(roh.punkte[f]));
-        b.ecken.push_back(std::move(roh.ecken[f]));
-        b.stellen.push_back(std::move(roh.stellen[f]));
-        std::vector<std::size_t> nachbarn = std::move(roh.nachbarn[f]);
-        for (std::size_t& g : nachbarn) g = neueNummer[g];
-        b.nachbarn.push_back(std::move(nachbarn));
-        b.normalen.push_back(roh.normalen[f]);
+        tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
+        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(pkte, roh, f));
+        geordnet.punkte.push_back(std::move(roh.punkte[f]));
+        geordnet.normalen.push_back(roh.normalen[f]);
     }
+    Ebenenbefund b = uebergeben(std::move(geordnet), std::move(umlaeufe));
+    b.tripel = std::move(tripel);
     return b;
 }
 
@@ -1071,7 +1452,7 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     std::vector<std::pair<std::size_t, std::size_t>> kanten;
     if (pkte.size() <= 3) return kanten;
     // The edges come out sorted: the faces need not stand in the plain search's order.
-    const Ebenenbefund b = seiten(pkte);
+    const Seitenbefund b = seiten(pkte);
     if (b.flach || b.punkte.size() < 2) return kanten;
     const double eps = toleranz(pkte);
     // Two faces meet in an edge where they share two points at different places, and faces
@@ -1079,14 +1460,14 @@ std::vector<std::pair<std::size_t, std::size_t>> randkanten(const std::vector<Pu
     // different places is an edge of the plain search.
     std::vector<std::size_t> gemeinsam;
     for (std::size_t f = 0; f < b.punkte.size(); ++f)
-        for (std::size_t g : b.nachbarn[f]) {
+        for (std::size_t g : b.roh[f].nachbarn) {
             if (g <= f) continue;
             gemeinsam.clear();
             std::set_intersection(b.punkte[f].begin(), b.punkte[f].end(), b.punkte[g].begin(), b.punkte[g].end(),
                                   std::back_inserter(gemeinsam));
             for (std::size_t i : gemeinsam)
                 for (std::size_t j : gemeinsam)
-                    if (i != j && betrag(pkte[i].ortsvektor() - pkte[j].ortsvektor()) > eps) kanten.emplace_back(i, j);
+                    if (i != j && betrag(ort(pkte[i]) - ort(pkte[j])) > eps) kanten.emplace_back(i, j);
         }
     std::sort(kanten.begin(), kanten.end());
     kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());

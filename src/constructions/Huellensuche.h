@@ -28,8 +28,12 @@
 // across its longest edge, which takes its other corners on that edge. qhull merges one
 // neighbour at a time; the faces round a face that one plane holds within the tolerance are
 // then merged as a whole where the merged face is a convex polygon (three facets round a
-// corner a tolerance off their plane are one face, though no two of them are). Every face is
-// checked before it is taken: all its corners within the tolerance of its plane, its corners
+// corner a tolerance off their plane are one face, though no two of them are), and so is
+// every pair of neighbours that one plane holds and whose union is convex, until none is left;
+// the plane that holds a merged face's corners (their best plane) counts as its plane beside
+// its own, which passes through the mean of its corners and may pass one inside it farther
+// off. Every face is checked before it is taken: the surface closes, all its corners within
+// the tolerance of its plane, its corners
 // a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
 // tolerance, so that rounding cannot turn it into a refused one, every corner a corner of
 // three faces, no corner of a neighbour and no kept point beyond the tolerance outside its
@@ -50,12 +54,11 @@
 // they are the hull all the same: those of the last run whose faces are all convex polygons by
 // the polygons' own test where there is one, so that every face counts in every measure.
 // A cloud that some plane holds within the tolerance is flat: its one face holds all its
-// points. The plane through three extreme points decides where it holds the cloud (its normal
-// taken from the part of the third point's difference across the line of the first two, so
-// that a long narrow cloud keeps its plane), and where four of the points span a tetrahedron
-// clearly wider than the tolerance allows; between the two, the best plane decides
-// (geometry/Ausgleichsebene.h), since the tolerance itself may tilt the plane through three
-// points so that it sees a point beyond it that the best plane holds.
+// points; one that some line or some point holds within it has no hull. These are decided on
+// the cloud's least widths (the one rule for flat, geometry/Ausgleichsebene.h), which no choice
+// of starting points can miss: the plane through three extreme points may be tilted by the very
+// deviations the tolerance allows, and turns freely about a needle's axis. A surface that does
+// not close (every edge of a face run the other way by one other face) is never the hull.
 //
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every
@@ -68,10 +71,12 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "geometry/Seitenflaeche.h"
 #include "model/Punkt.h"
 #include "model/Vektor.h"
 
@@ -86,32 +91,52 @@ double toleranz(const std::vector<Punkt>& pkte);
 // first turn of the points in their order (flachlage).
 std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte);
 
-// The faces of the cloud's true hull in the plain search's order.
+// The faces of the cloud's true hull, handed over as faces in their own plane
+// (geometry/Seitenflaeche.h), each built once over the cloud's places brought to about unit
+// size, so that every measure of a face is read from it.
 struct Ebenenbefund {
     // Per face the last triple i < j < k of its points whose normal passes the plain search's
-    // null test, the key of the faces' order; none for a face too narrow for that test.
+    // null test, the key of the faces' order; none for a face too narrow for that test
+    // (randebenen only).
     std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
     std::vector<std::vector<std::size_t>> punkte;   // per face its points, ascending indices
-    // Per face its corners in their order round it, counter-clockwise seen from outside, the
-    // first not repeated; of points at one place the one with the largest index. Empty for
-    // the face of a flat cloud, whose hull polygon its caller walks.
-    std::vector<std::vector<std::size_t>> ecken;
-    // Per face one point of each place it holds (the one with the largest index), ascending;
-    // empty for the face of a flat cloud.
-    std::vector<std::vector<std::size_t>> stellen;
-    // Per face the faces across its edges (numbers in this list); empty for a flat cloud.
-    std::vector<std::vector<std::size_t>> nachbarn;
     std::vector<Vektor> normalen;                   // per face a unit normal (outward in space)
+    // The cloud's places brought to an extent between 1 and 2 by the power of two `mass`
+    // (which keeps every digit), by their indices; the faces keep no copy of them.
+    std::shared_ptr<const std::vector<Tripel>> orte;
+    Zweiermass mass{0};
+    // Per face the face over those places, its corners (indices of the points; of points at
+    // one place the one with the largest index) in the order its polygon runs round
+    // (randebenen: as it is registered, the first corner repeated at the end), and answering
+    // as the face of the given places would, brought by `mass`.
+    std::vector<Seitenflaeche> seiten;
     bool flach = false;                             // the cloud is flat: one face
-    bool fehler = false;                            // qhull failed: no faces
+    bool fehler = false;                            // qhull failed, or a face spans no plane: no faces
 };
 
-// Empty (no faces) for a cloud within the tolerance of one line or point and when qhull fails.
+// The faces in the plain search's order, each walked as its polygon is registered: its corners
+// as the hull found them, counter-clockwise about the first turn of the face's points where
+// they make one in its plane (as the hull polygon of those points runs), otherwise about the
+// outward normal, starting as the hull polygon starts (at the corner nearest the place
+// farthest from the centroid of the face's places, or at the one before it); the flat cloud's
+// one face is its hull polygon (huellenpolygon). Empty (no faces) for a cloud within the
+// tolerance of one line or point; `fehler` where qhull fails or a face would span no plane.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
-// The same faces in the order the hull found them, without their triples: for a caller to
-// whom their order means nothing (the edges, which come out sorted).
+// The same faces in the order the hull found them, each walked as the hull found it
+// (counter-clockwise seen from outside), without their triples: for a caller to whom their
+// order and where their walks start mean nothing (the edges, which come out sorted, and the
+// range of their measures).
 Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte);
+
+// The hull polygon of points that some plane holds within their tolerance (genHuellenPolygon,
+// Huellen.h): the corners of the outline of their places, a point within the tolerance of the
+// line through its neighbours being none unless that leaves corners that span no plane by the
+// polygons' own rule, of points at one place only the last; counter-clockwise about their first
+// turn where they make one in their plane, else against the first turn of the chain by the one
+// rule for flat; indices into the points, the first repeated at the end. None where they span
+// no plane.
+std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte);
 
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three
 // points or fewer and for a flat cloud.

@@ -13,7 +13,9 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
+#include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
@@ -277,51 +279,59 @@ LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld) {
     return lineareHuelleDerPunkte(pts);
 }
 
-LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte) {
-    if (orte.empty()) return {Punkt("", 0, 0, 0), nullvec, 0, nullvec};
-
-    LineareHuelle h{vektor2Punkt(orte.front()), nullvec, 0, nullvec};
-    const Punkt& a = h.anker;
-    const Vektor& av = orte.front();
-    // The point that gave the line, and the plane found so far, made once for all the points
-    // it is tried on.
-    Vektor b;
-    std::optional<Ebene> ebene;
-    // Each point is tried once against the hull found so far; a point outside it raises the
-    // dimension by one.
-    for (const Vektor& o : orte) {
-        switch (h.dimension) {
-        case 0:
-            if (!(vektor2Punkt(o) == a)) {
-                b = o;
-                h.v = o - av;
-                h.dimension = 1;
-            }
-            break;
-        case 1:
-            // Where the two points of the line and p span a plane (as for EBENE): its unit normal,
-            // in the sense of the line's direction × (a − p), that is (p − a) × (b − a).
-            if (const std::optional<Tripel> n = ebenenNormale(av, o, b)) {
-                h.v = h.v.kreuz(av - o);
-                h.normale = Vektor(*n);
-                h.dimension = 2;
-                ebene.emplace(a, h.normale);
-            }
-            break;
-        case 2:
-            if (!ebene->enthaelt(vektor2Punkt(o))) h.dimension = 3;
-            break;
-        default: break;
-        }
-        // Once space is spanned, no point lowers it again.
-        if (h.dimension == 3) break;
-    }
-    return h;
-}
-
 LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
-    LineareHuelle h = lineareHuelleDerOrte(ortsvektoren(pts));
-    if (!pts.empty()) h.anker = pts.front();
+    if (pts.empty()) return {Punkt("", 0, 0, 0), nullvec, 0, nullvec};
+    LineareHuelle h{pts.front(), nullvec, 0, nullvec};
+    std::vector<Tripel> o;
+    o.reserve(pts.size());
+    for (const Punkt& q : pts) o.push_back(q.ortsvektor());
+    // The two points farthest apart (of equally far pairs the first in list order).
+    std::size_t p = 0, q = 0;
+    double weite = -1;
+    for (std::size_t i = 0; i < o.size(); ++i)
+        for (std::size_t j = i + 1; j < o.size(); ++j)
+            if (const double d = betrag(o[j] - o[i]); d > weite) {
+                weite = d;
+                p = i;
+                q = j;
+            }
+    if (o.size() < 2 || unterGrenze(weite, grenzen::ortsschaerfe, rundungsbetrag({o[p], o[q]}))) return h;
+    // The point farthest from their line: where the three span no plane, it lies on the line,
+    // and so does every point.
+    const Tripel u = *einheitsvektor(o[q] - o[p]);
+    std::size_t r = p;
+    double quer = -1;
+    for (std::size_t i = 0; i < o.size(); ++i)
+        if (const double d = betrag(kreuz(u, o[i] - o[p])); d > quer) {
+            quer = d;
+            r = i;
+        }
+    h.anker = pts[p];
+    const std::optional<Tripel> n = ebenenNormale(o[p], o[q], o[r]);
+    if (!n) {
+        h.v = Vektor(o[q] - o[p]);
+        h.dimension = 1;
+        return h;
+    }
+    // The point farthest from the plane of the three: within the plane's zero test, never
+    // below the rounding of the coordinates, every point lies in it.
+    std::size_t s = p;
+    double hoehe = -1;
+    for (std::size_t i = 0; i < o.size(); ++i)
+        if (const double d = std::fabs(skalar(*n, o[i] - o[p])); d > hoehe) {
+            hoehe = d;
+            s = i;
+        }
+    if (!unterGrenze(hoehe, grenzen::nullTest, rundungsbetrag({o[p], o[q], o[r], o[s]}))) {
+        h.dimension = 3;
+        return h;
+    }
+    // The normal in the sense of the first turn of the points in their order, where they make
+    // one (the three taken the other way round where it turns the other way).
+    const std::optional<ErsteDrehung> d = ersteDrehung(o);
+    h.normale = Vektor(d && skalar(d->vektor, *n) < 0 ? *ebenenNormale(o[p], o[r], o[q]) : *n);
+    h.v = h.normale;
+    h.dimension = 2;
     return h;
 }
 

@@ -116,11 +116,16 @@ int streckeAusKlumpen(const std::string& name, const std::string& apn, const std
 
 // --- Linear hull ---------------------------------------------------------------------------
 
-// The linear hull of points: an anchor, a vector and the dimension. Dimension 0: the point;
-// 1: the line through the anchor along the vector; 2: the plane through the anchor with the
-// vector as normal (the line's direction × (anchor − the point that spans the plane), where
-// three of the points span a plane, ebenenNormale, geometry/Linienlage.h), and its unit
-// vector, the normal the plane takes; 3: the whole space.
+// The linear hull of points, decided the same way whatever their order: the two points
+// farthest apart (a point where they lie within 1e-4 of each other), the point farthest from
+// their line (a line where it lies on it, within 1e-4: the three span no plane, ebenenNormale,
+// geometry/Linienlage.h), the point farthest from the plane of these three (a plane where it
+// lies within the zero test of it); otherwise the whole space. No bound is taken below what the
+// rounding of the coordinates leaves open. An anchor, a vector and the dimension: 0, the point
+// at the first point; 1, the line through the first of the two farthest apart along the
+// direction to the second; 2, the plane of the three through the first of them, the vector its
+// unit normal (also in `normale`) in the sense of the points' first turn in their order where
+// they make one (ersteDrehung, geometry/Ausgleichsebene.h); 3, the whole space.
 struct LineareHuelle {
     Punkt anker;
     Vektor v;
@@ -128,13 +133,10 @@ struct LineareHuelle {
     Vektor normale;
 };
 
-// The points among the names, in list order, examined one by one against the hull found so
-// far. No point gives (origin, null vector, 0).
+// The points among the names, in list order. No point gives (origin, null vector, 0).
 LineareHuelle lineareHuelle(const std::vector<std::string>& pNamenFeld);
-// The same for the points themselves, in their order.
+// The same for the points themselves.
 LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts);
-// The same for places, in their order; the anchor carries no name.
-LineareHuelle lineareHuelleDerOrte(const std::vector<Vektor>& orte);
 
 // --- Tangent planes ----------------------------------------------------------------------
 

@@ -19,6 +19,7 @@
 #include "model/Artentabelle.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -72,13 +73,13 @@ void polygonZeigen(GrafikPort& port, const Polygon& pol) {
         port.piepen();
         return;
     }
+    // KREIS's rule: three points span a circle exactly where they span a plane, and its centre
+    // is found in that plane; collinear or coinciding corners fix none, and nor do corners so
+    // nearly collinear that the centre or the radius lies beyond the range of doubles.
     const std::optional<Ebene> ebene = ebeneDurch(*p1, *p2, *p3);
     Punkt mitte = kreisMittelpunkt(*p1, *p2, *p3);
-    const double r = p1->dist(mitte);
-    // Collinear or coinciding corners fix no circle; the centre then falls back to the
-    // origin, which is not at one distance from all three.
-    const double toleranz = 1e-6 * std::max(1.0, r);
-    if (!ebene || !(r > 0) || std::abs(p2->dist(mitte) - r) > toleranz || std::abs(p3->dist(mitte) - r) > toleranz) {
+    const double r = betrag(p1->ortsvektor() - mitte.ortsvektor());
+    if (!ebene || !endlich(mitte) || !endlich(r)) {
         port.piepen();
         return;
     }

@@ -4,9 +4,12 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <tuple>
 
 #include "geometry/Grenzen.h"
+#include "geometry/Kleinstbreiten.h"
 #include "geometry/Linienlage.h"
+#include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 
 namespace quodral {
@@ -104,8 +107,16 @@ std::pair<std::size_t, double> weitester(const std::vector<Lage2>& q, const Hoeh
     return {j, m};
 }
 
-// One round of the fit in the frame: the plane (in the frame's heights) of least largest height.
-std::optional<Hoehenebene> anpassen(const std::vector<Lage2>& q) {
+// The plane (in the frame's heights) of least largest height, and a bound below that height:
+// the height of the reference it was found on, which no plane can leave its four places below
+// (de la Vallée Poussin), whether the exchange came to its end or not.
+struct Anpassung {
+    Hoehenebene ebene;
+    double untereSchranke = 0;
+};
+
+// One round of the fit in the frame.
+std::optional<Anpassung> anpassen(const std::vector<Lage2>& q) {
     // The start: the lowest place along e1, the one farthest from it, the one farthest from
     // their line (all seen along n), and the one farthest from the plane of these three.
     std::size_t a = 0;
@@ -128,9 +139,9 @@ std::optional<Hoehenebene> anpassen(const std::vector<Lage2>& q) {
     if (!(dc > 0)) return std::nullopt;
     const Hoehenebene abc = durch(q[a], q[b], q[c], q[a].h, q[b].h, q[c].h);
     const auto [d, hd] = weitester(q, abc);
-    if (!(hd > 0) || d == a || d == b || d == c) return abc;
+    if (!(hd > 0) || d == a || d == b || d == c) return Anpassung{abc, 0};
     Referenz ref = loesen(q, {a, b, c, d});
-    if (!ref.gueltig) return abc;
+    if (!ref.gueltig) return Anpassung{abc, 0};
     for (int tausch = 0; tausch < ausgleichsTausche; ++tausch) {
         const auto [j, hj] = weitester(q, ref.ebene);
         if (hj <= std::fabs(ref.h) || std::find(ref.k.begin(), ref.k.end(), j) != ref.k.end()) break;
@@ -145,7 +156,34 @@ std::optional<Hoehenebene> anpassen(const std::vector<Lage2>& q) {
         if (!best.gueltig || !(std::fabs(best.h) > std::fabs(ref.h))) break;
         ref = best;
     }
-    return ref.ebene;
+    return Anpassung{ref.ebene, std::fabs(ref.h)};
+}
+
+// The places in the frame.
+void imRahmen(const std::vector<Tripel>& orte, const std::vector<std::size_t>& w, const Rahmen& r,
+              std::vector<Lage2>& q) {
+    q.resize(w.size());
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const Tripel d = orte[w[i]] - r.o;
+        q[i] = {skalar(r.e1, d), skalar(r.e2, d), skalar(r.n, d)};
+    }
+}
+
+// The plane of the frame's heights h = a0 + a1·x + a2·y as a plane in space: its unit normal
+// n − a1·e1 − a2·e2, and its point o + a0·n.
+std::optional<std::pair<Tripel, Tripel>> imRaum(const Rahmen& r, const Hoehenebene& p) {
+    const std::optional<Tripel> n = einheitsvektor(r.n - p.a1 * r.e1 - p.a2 * r.e2);
+    if (!n) return std::nullopt;
+    return std::pair{*n, r.o + p.a0 * r.n};
+}
+
+// The largest distance of a place from the plane through punkt with the unit normal n: half the
+// places' width along n where the plane lies in the middle of their slab.
+double groessterAbstand(const std::vector<Tripel>& orte, const std::vector<std::size_t>& w, const Tripel& n,
+                        const Tripel& punkt) {
+    double m = 0;
+    for (std::size_t i : w) m = std::max(m, std::fabs(skalar(n, orte[i] - punkt)));
+    return m;
 }
 
 }  // namespace
@@ -161,36 +199,108 @@ std::optional<Ausgleichsebene> ausgleichsebene(const std::vector<Tripel>& orte, 
     const std::optional<Tripel> n0 = einheitsvektor(naeherung);
     if (w.size() < 3 || !n0) return std::nullopt;
     Rahmen r = rahmenUm(*n0, orte[w[0]]);
-    std::vector<Lage2> q(w.size());
+    std::vector<Lage2> q;
     Ausgleichsebene e;
     for (int runde = 0; runde < ausgleichsRunden; ++runde) {
-        for (std::size_t i = 0; i < w.size(); ++i) {
-            const Tripel d = orte[w[i]] - r.o;
-            q[i] = {skalar(r.e1, d), skalar(r.e2, d), skalar(r.n, d)};
-        }
-        const std::optional<Hoehenebene> p = anpassen(q);
+        imRahmen(orte, w, r, q);
+        const std::optional<Anpassung> p = anpassen(q);
         if (!p) return std::nullopt;
-        // Its normal n − a1·e1 − a2·e2, and its point o + a0·n.
-        const std::optional<Tripel> n = einheitsvektor(r.n - p->a1 * r.e1 - p->a2 * r.e2);
-        if (!n) return std::nullopt;
-        e.normale = *n;
-        e.punkt = r.o + p->a0 * r.n;
-        if (std::hypot(p->a1, p->a2) <= ausgleichsNeigung) break;
-        r = rahmenUm(*n, r.o);
+        const auto ebene = imRaum(r, p->ebene);
+        if (!ebene) return std::nullopt;
+        std::tie(e.normale, e.punkt) = *ebene;
+        if (std::hypot(p->ebene.a1, p->ebene.a2) <= ausgleichsNeigung) break;
+        r = rahmenUm(e.normale, r.o);
     }
-    e.abstand = 0;
-    for (std::size_t i : w) e.abstand = std::max(e.abstand, std::fabs(skalar(e.normale, orte[i] - e.punkt)));
+    e.abstand = groessterAbstand(orte, w, e.normale, e.punkt);
     return e;
+}
+
+std::optional<Ausgleichsebene> duennsteEbene(const std::vector<Tripel>& orte, double band) {
+    std::vector<std::size_t> w(orte.size());
+    std::iota(w.begin(), w.end(), std::size_t{0});
+    if (w.size() < 3) return std::nullopt;
+    // The places' centre and the largest distance of a place from it: turning a direction by
+    // the angle θ moves a place's part along it by at most 2 sin(θ/2) times that distance.
+    const std::optional<Tripel> mitte = ortsmittel(orte);
+    double weite = 0;
+    for (const Tripel& o : orte) weite = std::max(weite, laenge(o - *mitte));
+    // A cone of directions: a square [s0, s1] × [t0, t1] of the face of the cube square to the
+    // axis k, each of its points (1, s, t) in the frame (e_k, e_k+1, e_k+2) a direction. The
+    // three faces hold every direction or its opposite, which has the same width.
+    struct Kegel {
+        int k;
+        double s0, s1, t0, t1, schranke;
+    };
+    const auto richtung = [](int k, double s, double t) {
+        double c[3];
+        c[k] = 1;
+        c[(k + 1) % 3] = s;
+        c[(k + 2) % 3] = t;
+        return *einheitsvektor(Tripel{c[0], c[1], c[2]});
+    };
+    const auto schlechter = [](const Kegel& a, const Kegel& b) { return a.schranke > b.schranke; };
+    std::vector<Kegel> offen;
+    for (int k = 0; k < 3; ++k) offen.push_back({k, -1, 1, -1, 1, 0});
+    std::optional<Ausgleichsebene> beste;
+    std::vector<Lage2> q;
+    for (int gesehen = 0; !offen.empty() && gesehen < grenzen::breitenkegel; ++gesehen) {
+        // The cone with the least bound first.
+        std::pop_heap(offen.begin(), offen.end(), schlechter);
+        const Kegel z = offen.back();
+        offen.pop_back();
+        if (beste && z.schranke >= beste->abstand) continue;
+        const double sm = (z.s0 + z.s1) / 2, tm = (z.t0 + z.t1) / 2;
+        const Tripel m = richtung(z.k, sm, tm);
+        double winkel = 0;
+        for (const double s : {z.s0, z.s1})
+            for (const double t : {z.t0, z.t1})
+                winkel = std::max(winkel, std::acos(std::min(1.0, skalar(m, richtung(z.k, s, t)))));
+        // The fit in the frame of the cone's middle direction: its plane, and its bound below
+        // the largest height over any plane, of which the distance along a normal within the
+        // cone is at least the cosine of their angle.
+        const Rahmen r = rahmenUm(m, *mitte);
+        imRahmen(orte, w, r, q);
+        double schranke = 0;
+        if (const std::optional<Anpassung> p = anpassen(q)) {
+            schranke = p->untereSchranke * std::cos(winkel);
+            if (const auto ebene = imRaum(r, p->ebene)) {
+                const double abstand = groessterAbstand(orte, w, ebene->first, ebene->second);
+                if (!beste || abstand < beste->abstand) beste = Ausgleichsebene{ebene->first, ebene->second, abstand};
+            }
+        }
+        // And half the width along the middle direction, less what turning within the cone can
+        // take off.
+        double lo = 0, hi = 0;
+        for (std::size_t i = 0; i < orte.size(); ++i) {
+            const double h = skalar(m, orte[i] - *mitte);
+            lo = i == 0 ? h : std::min(lo, h);
+            hi = i == 0 ? h : std::max(hi, h);
+        }
+        schranke = std::max(schranke, (hi - lo) / 2 - 2 * std::sin(winkel / 2) * weite);
+        if (beste && beste->abstand <= band) return beste;
+        if (schranke > band || (beste && schranke >= beste->abstand) || winkel < grenzen::breitenkegelWinkel) continue;
+        // Halved both ways.
+        for (const auto& [s0, s1] : {std::pair{z.s0, sm}, std::pair{sm, z.s1}})
+            for (const auto& [t0, t1] : {std::pair{z.t0, tm}, std::pair{tm, z.t1}}) {
+                offen.push_back({z.k, s0, s1, t0, t1, schranke});
+                std::push_heap(offen.begin(), offen.end(), schlechter);
+            }
+    }
+    return beste;
 }
 
 double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const Tripel& d) {
     const Tripel ab = b - a, ac = c - a, ad = d - a, bc = c - b, bd = d - b, cd = d - c;
-    const double sechsfach = std::fabs(skalar(kreuz(ab, ac), ad));
     // Each height and each distance of opposite edges is six times the volume over the length
-    // of a cross product: of two edges of the face, or of the two edges.
-    const double quer = std::max({laenge(kreuz(ab, ac)), laenge(kreuz(ab, ad)), laenge(kreuz(ac, ad)),
-                                  laenge(kreuz(bc, bd)), laenge(kreuz(ab, cd)), laenge(kreuz(ac, bd)),
-                                  laenge(kreuz(ad, bc))});
+    // of a cross product: of two edges of the face, or of the two edges. Each cross product has
+    // every component rounded once (kreuzGenau): of a needle's edges, nearly parallel, the plain
+    // products keep only the digits their small difference leaves, and the volume, their dot
+    // product with a third edge across them, would be rounding alone.
+    const Tripel abc = kreuzGenau(ab, ac);
+    const double sechsfach = std::fabs(skalar(abc, ad));
+    const double quer = std::max({laenge(abc), laenge(kreuzGenau(ab, ad)), laenge(kreuzGenau(ac, ad)),
+                                  laenge(kreuzGenau(bc, bd)), laenge(kreuzGenau(ab, cd)), laenge(kreuzGenau(ac, bd)),
+                                  laenge(kreuzGenau(ad, bc))});
     return quer > 0 ? sechsfach / quer : 0;
 }
 
@@ -237,7 +347,18 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
             weitester = i;
         }
     d1 = std::sqrt(d1);
+    // All the differences, for the least widths where the extreme places leave the answer open.
+    std::vector<Tripel> q;
+    const auto differenzen = [&]() -> const std::vector<Tripel>& {
+        if (q.empty())
+            for (std::size_t i = 0; i < orte.size(); ++i) q.push_back(d(i));
+        return q;
+    };
+    // Within `punkt` of the lowest place, one place holds them; farther than twice it, none
+    // (every place lies within twice the smallest ball's radius of the lowest); between, the
+    // smallest ball decides.
     if (!(d1 > punkt)) return lage;
+    if (d1 <= 2 * punkt && kleinsteKugel(differenzen()).radius <= punkt) return lage;
     lage.dimension = 1;
     const Tripel u = (1 / d1) * d(weitester);
     lage.e1 = u;
@@ -249,7 +370,12 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
             d2 = skalar(k, k);
             fern = i;
         }
+    // Within `punkt` of that line, the line holds them; far off it (grenzen::keineGerade), no
+    // line does. Between, the thinnest cylinder decides, measured square to their line (a line
+    // that holds them within `punkt` makes an angle below 2 punkt / d1 with it).
+    using grenzen::keineGerade;
     if (!(d2 > punkt * punkt)) return lage;
+    if (d2 <= keineGerade * keineGerade * punkt * punkt && zylinderradius(differenzen(), u) <= punkt) return lage;
     lage.dimension = 2;
     Tripel n = senkrecht(u, d(fern));
     // The sense of the first turn of the chain, seen from its first place.
@@ -284,13 +410,27 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
     // tetrahedron is wider than twice the band span a solid whatever plane one takes; where
     // they do not, the best plane decides.
     if (tetraederbreite(d(unten), d(weitester), d(fern), d(hoch)) > 2 * grenzen::klarDick * band) return lage;
-    std::vector<Tripel> q(orte.size());
-    for (std::size_t i = 0; i < orte.size(); ++i) q[i] = d(i);
-    if (const std::optional<Ausgleichsebene> b = ausgleichsebene(q, n); b && b->abstand <= band) {
+    // The best plane near the plane of the three, which holds a set that is thin against its
+    // extent; where it does not hold the places within the band, the thinnest plane of every
+    // direction decides (a needle's best plane turns freely about its axis, away from the
+    // plane of any three of its places).
+    std::optional<Ausgleichsebene> b = ausgleichsebene(differenzen(), n);
+    if (!b || b->abstand > band) b = duennsteEbene(differenzen(), band);
+    if (b && b->abstand <= band) {
         lage.dimension = 2;
         lage.normale = skalar(b->normale, n) < 0 ? -b->normale : b->normale;
     }
     return lage;
+}
+
+std::optional<ErsteDrehung> ersteDrehung(const std::vector<Tripel>& orte) {
+    if (orte.empty()) return std::nullopt;
+    const Tripel& a = orte.front();
+    std::size_t b = 1;
+    while (b < orte.size() && betrag(orte[b] - a) < grenzen::nullTest) ++b;
+    for (std::size_t c = b + 1; c < orte.size(); ++c)
+        if (ebenenNormale(a, orte[c], orte[b])) return ErsteDrehung{kreuz(orte[b] - a, a - orte[c]), b, c};
+    return std::nullopt;
 }
 
 }  // namespace quodral

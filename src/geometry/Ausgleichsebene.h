@@ -42,6 +42,17 @@ struct Ausgleichsebene {
 std::optional<Ausgleichsebene> ausgleichsebene(const std::vector<Tripel>& orte, const Tripel& naeherung,
                                                const std::vector<std::size_t>& auswahl = {});
 
+// The plane that holds the places best among all planes, found on cones of normals so that no
+// start can miss it: on each cone the fit about its middle direction bounds from below the
+// largest distance from any plane whose normal lies in the cone (the fit's reference height,
+// which no plane leaves its four places below, times the cosine of the cone's half angle, or
+// half the width along the middle direction less what turning within the cone takes off), and
+// gives a plane; cones whose bound lies above the band or above the best plane found are left,
+// the others halved (grenzen::breitenkegelWinkel, grenzen::breitenkegel). The first plane found
+// that holds the places within `band`, else the best found (half the least width to a part in
+// 1e12, where the cones ran out first, about). Nothing for fewer than three places.
+std::optional<Ausgleichsebene> duennsteEbene(const std::vector<Tripel>& orte, double band);
+
 // The least width of the tetrahedron a, b, c, d: the least of its four heights and the three
 // distances of its opposite edges' lines (a set's least width is that of a facet and the
 // place farthest below it, or of two edges). A lower bound of the least width of every set
@@ -51,12 +62,16 @@ double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const 
 // --- What places span: a place, a line, a plane or a solid -----------------------------------
 //
 // The one rule for flat, which a polygon's corners, a face of a solid, a face of a hull and a
-// whole cloud all follow, each with its own tolerances: places within `punkt` of one place are
-// one; within `punkt` of a line they lie on it; within `ebene` of a plane they lie in it. The
-// plane is the best one: a set lies in a plane exactly when its best plane holds it within
-// `ebene`, whichever three of its places one would take. (The plane through three extreme
-// places answers where it holds the set already, and four places whose tetrahedron is clearly
-// wider than twice the band, klarDick, span a solid; between the two the best plane decides.)
+// whole cloud all follow, each with its own tolerances, decided on the set's least widths,
+// which no choice of starting places can miss: the places are one where one place holds them
+// all within `punkt` (the smallest ball round them, Kleinstbreiten.h), on a line where one line
+// does (the thinnest cylinder round them), in a plane where one plane holds them within `ebene`
+// (half the least width: the best plane of all directions, duennsteEbene). The extreme places
+// answer where they settle it at once: every place within `punkt` of the lowest, or within
+// `punkt` of the line from it to the place farthest from it, or within `ebene` of the plane of
+// these and the place farthest from their line; none farther than twice `punkt` from the
+// lowest, eight times it from that line, and four places whose tetrahedron is clearly wider
+// than twice the band (klarDick) span a solid. Between these the least widths decide.
 //
 // Every decision is taken on the differences of the places brought to about unit size by a
 // power of two (Zweiermass), which keeps every digit: the answer is the same for the set scaled
@@ -89,5 +104,16 @@ struct Flachlage {
 
 // What the places span within the limits (see above).
 Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schranken);
+
+// The first turn of places in their order, as the hull polygons of the plain search and the
+// linear hull of points take their sense: a = orte[0], b the first place apart from it (beyond
+// the zero test), c the first after b that spans a plane with a and b (ebenenNormale,
+// Linienlage.h); the vector (b − a) × (a − c) and the indices of b and c. Nothing where the
+// places make no such turn.
+struct ErsteDrehung {
+    Tripel vektor;
+    std::size_t b = 0, c = 0;
+};
+std::optional<ErsteDrehung> ersteDrehung(const std::vector<Tripel>& orte);
 
 }  // namespace quodral

@@ -11,9 +11,9 @@ namespace quodral::grenzen {
 
 // --- The tolerance of positions -------------------------------------------------------------
 // How close places must be to count as one, for the convex hull of a cloud and for the tests a
-// polygon runs on its corners (geometry/Toleranz.h): the share lageAnteil of the extent below
-// extent 1, lageAnteil itself above, and never below rundungsStellen units of the last place of
-// the largest coordinate.
+// polygon runs on its corners (geometry/Toleranz.h): the zero test nullTest (below) times the
+// extent below extent 1, nullTest itself above, and never below rundungsStellen units of the
+// last place of the largest coordinate.
 
 // Units of the last place of the largest coordinate that every decision leaves to rounding.
 // The distance of a place from a plane through three others, computed in doubles, is off by
@@ -25,9 +25,6 @@ namespace quodral::grenzen {
 // merging by its own estimate, would move corners up to about sixty units; the hull search
 // gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
 inline constexpr double rundungsStellen = 16;
-
-// The tolerance of positions of extent 1 and more, and its share of the extent below that.
-inline constexpr double lageAnteil = 1e-8;
 
 // --- The two bounds every figure test reads ------------------------------------------------
 
@@ -47,7 +44,9 @@ inline constexpr double ortsschaerfe = 1e-4;
 // unit vectors it is the zero test of the sine or the cosine of an angle (two lines parallel,
 // two planes one, a line parallel to a plane), and of a distance: a point this far beyond an
 // end of a segment or behind the start of a ray still lies on it, two ends of a common part
-// this close are one point, and lines that pass this close meet.
+// this close are one point, and lines that pass this close meet. It is the tolerance of
+// positions at extent 1 and more (and its share of the extent below that), and the plain
+// search's own bounds on its unnormalised normals (Huellen.h) are this test too.
 inline constexpr double nullTest = 1e-8;
 
 // --- Lines, rays, segments and planes --------------------------------------------------------
@@ -128,14 +127,12 @@ inline constexpr double kurzeRichtung = 1e-5;
 
 // The plain search over every triple (the reference of the hull's face order): a point lies
 // above a boundary plane where its height along the plane's normal as stored (not normalised)
-// exceeds the first, below it where it lies under the second: that search's own absolute
-// values, kept as they are, since it is only the reference of an order.
-inline constexpr double randebeneOben = 1e-8;
-// ... and it takes a triple of points for a plane where the squared length of their normal
-// (c − a) × (c − b) is at least this (the share (1e-4 · L²)² of it below extent L = 1, so that a
-// small cloud's triples are no less planes than a large one's): the order of the hull's faces
-// follows the last such triple of each face.
-inline constexpr double randebeneNormalquadrat = 1e-8;
+// passes the zero test nullTest upwards, below it where it lies under this: that search's own
+// absolute values, kept as they are, since it is only the reference of an order. It takes a
+// triple of points for a plane where the squared length of their normal (c − a) × (c − b)
+// passes the zero test (at extent L below 1 its share (L²)², so that a small cloud's triples
+// are no less planes than a large one's): the order of the hull's faces follows the last such
+// triple of each face.
 inline constexpr double randebeneUnten = -1e-7;
 
 // The test of a point and a solid that is not convex: the point lies outside where the vectors
@@ -173,6 +170,63 @@ inline constexpr double verschmelzNaehe = 8;
 // slab a few tolerances thick far from the origin they meet at angles of the order of the
 // rounding of qhull's distances.
 inline constexpr double duennAnteil = 1.0 / 16;
+
+// --- The least widths of a set of places ----------------------------------------------------
+// The smallest ball, the thinnest cylinder about a line and the least width, on which the one
+// rule for flat decides (Kleinstbreiten.h, Ausgleichsebene.h).
+
+// A place lies in a ball whose radius, times one and this, reaches it: the centre of a ball
+// through a few places carries a rounding of a few units of the last place of its radius.
+inline constexpr double kugelRundung = 1e-12;
+
+// A line that holds places within r holds the lowest of them and the one farthest from it, and
+// keeps within a few r of their line along all the others (each lies within that distance of
+// the lowest): where a place lies more than this many times r off their line, no line holds
+// them within r, and the thinnest cylinder need not be found.
+inline constexpr double keineGerade = 8;
+
+// The golden sections by which the thinnest cylinder's slope is found: each narrows the
+// stretch to 0.618 of itself, so that this many leave 4e-14 of it, far below any tolerance.
+inline constexpr int goldeneSchnitte = 64;
+
+// The least width is bounded below on cones of directions (the normals of planes): a cone is
+// halved until its half angle lies below this, where the bound from below and the width found
+// differ by the cosine of that angle, a part in 1e12 ...
+inline constexpr double breitenkegelWinkel = 1e-6;
+// ... or until this many cones have been looked at, each at the cost of a fit over every
+// place: then the thinnest plane found decides.
+inline constexpr int breitenkegel = 4096;
+
+// The normal of three points as the plain search computes it, (c − a) × (c − b) from rounded
+// differences at most 2d long, strays from the true one by no more than this many units of
+// the last place of d² (each difference and each product rounds once, a component's two
+// products and their difference add a few units): a bound above the doubled area of a
+// triangle as computed, where the true one is bounded.
+inline constexpr double normalenRundung = 128;
+
+// --- The runs of qhull in the hull search ----------------------------------------------------
+
+// qhull is told that its distances are off by this many units of the last place of the largest
+// coordinate it computes with: a difference of two coordinates and a product with a unit normal
+// add one each. qhull's own worst-case estimate (seven to eleven units) would let it merge
+// facets whose centres lie twice that off a neighbour's plane, which moves corners by up to
+// about sixty units, beyond the tolerance's sixteen; every face is checked against the
+// tolerance afterwards, so an estimate too small for a cloud costs a run more, never a face.
+inline constexpr double qhullRundungsStellen = 2;
+
+// The centrum radius of the first run, as a share of the tolerance: a single merge moves a far
+// corner up to three times the radius off the neighbour's plane, half as much off the plane of
+// both. Where a face of that run fails its check (qhull merges one neighbour at a time, and a
+// chain of merges can bend a face), the run is taken again with this share of the radius before,
+// this many times, then with qhull's merging of rounding errors alone.
+inline constexpr double ersterVerschmelzradius = 0.5;
+inline constexpr double verschmelzradiusSchritt = 0.25;
+inline constexpr int kleinereVerschmelzradien = 2;
+
+// The hull asks a face whether it is convex with this share of the polygons' side tolerance: a
+// face it registers keeps its answer when the polygon measures it again from its corners'
+// rounded places.
+inline constexpr double seitenKonvexAnteil = 0.5;
 
 // --- The range of doubles --------------------------------------------------------------------
 

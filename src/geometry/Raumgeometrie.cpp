@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <bit>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <numeric>
 
 #include "geometry/Grenzen.h"
@@ -46,10 +49,44 @@ std::optional<Vektor> ortsmittel(const std::vector<Vektor>& orte) { return mitte
 
 std::optional<Tripel> ortsmittel(const std::vector<Tripel>& orte) { return mittelDerOrte(orte); }
 
-Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
+namespace {
+
+// A set of ranks 0 ... n − 1, walked upwards from any rank: a bit per rank, and a bit per word
+// of them that holds one, so that a walk passes a stretch of empty words at a time.
+class Rangmenge {
+public:
+    explicit Rangmenge(std::size_t n) : wort_((n + 63) / 64, 0), gruppe_((wort_.size() + 63) / 64, 0) {}
+    void setzen(std::size_t k) {
+        wort_[k / 64] |= std::uint64_t{1} << (k % 64);
+        gruppe_[k / 4096] |= std::uint64_t{1} << (k / 64 % 64);
+    }
+    // The least rank from k on in the set; none where there is none.
+    std::optional<std::size_t> ab(std::size_t k) const {
+        std::size_t w = k / 64;
+        if (w >= wort_.size()) return std::nullopt;
+        if (const std::uint64_t b = wort_[w] & (~std::uint64_t{0} << (k % 64))) return w * 64 + std::countr_zero(b);
+        for (++w; w < wort_.size(); w = (w / 64 + 1) * 64)
+            if (const std::uint64_t g = gruppe_[w / 64] & (~std::uint64_t{0} << (w % 64))) {
+                const std::size_t v = w / 64 * 64 + std::countr_zero(g);
+                return v * 64 + std::countr_zero(wort_[v]);
+            }
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::uint64_t> wort_, gruppe_;
+};
+
+}  // namespace
+
+namespace {
+
+template <class V> Ortsgruppen gruppen(const std::vector<V>& orte, double eps) {
     // Positions within eps of one another lie within eps along every direction: only positions
     // whose projections on u lie that close need a look, found by their rank in the order of
-    // the projections. u lies in no coordinate plane, so that a grid of positions does not
+    // the projections, and of those only the first positions of the places opened so far (a
+    // place of thousands of positions is looked at once for each of them, not each of its
+    // positions by each). u lies in no coordinate plane, so that a grid of positions does not
     // project onto few values. The projections carry a rounding of a few units of their last
     // place, which the window allows. (One sorted list, no tree: a cloud of a hundred thousand
     // points apart is grouped in the time of its sort.)
@@ -59,38 +96,52 @@ Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) {
     std::vector<double> w(n);
     for (std::size_t i = 0; i < n; ++i) w[i] = skalar(u, Tripel(orte[i]));
     // A position that is not a number stands behind the others, a place of its own.
-    std::vector<std::size_t> reihe(n), rang(n);
+    std::vector<std::size_t> reihe(n);
     std::iota(reihe.begin(), reihe.end(), std::size_t{0});
     std::sort(reihe.begin(), reihe.end(), [&w](std::size_t a, std::size_t b) {
         if (std::isnan(w[a]) || std::isnan(w[b])) return !std::isnan(w[a]) || (std::isnan(w[b]) && a < b);
         return w[a] < w[b] || (w[a] == w[b] && a < b);
     });
-    for (std::size_t k = 0; k < n; ++k) rang[reihe[k]] = k;
+    std::vector<double> geordnet(n);   // the projections in their order, numbers first
+    std::vector<std::size_t> rang(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        geordnet[k] = w[reihe[k]];
+        rang[reihe[k]] = k;
+    }
+    const auto zahlenEnde = std::partition_point(geordnet.begin(), geordnet.end(), [](double x) { return !std::isnan(x); });
+    Rangmenge erste(n);   // the ranks of the places' first positions
     std::vector<std::size_t> eroeffnet(n, keiner);   // per position the place it opened
     Ortsgruppen g;
     g.ort.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         const Tripel p = orte[i];
-        const double fenster = eps + grenzen::projektionsRundung * std::fabs(w[i]);
         std::size_t platz = keiner;
-        const auto ansehen = [&](std::size_t j) {
-            if (eroeffnet[j] < platz && betrag(Tripel(orte[j]) - p) <= eps) platz = eroeffnet[j];
-        };
         if (!std::isnan(w[i])) {
-            for (std::size_t k = rang[i]; k-- > 0 && w[reihe[k]] >= w[i] - fenster;) ansehen(reihe[k]);
-            for (std::size_t k = rang[i] + 1; k < n && w[reihe[k]] <= w[i] + fenster; ++k) ansehen(reihe[k]);
+            const double fenster = eps + grenzen::projektionsRundung * std::fabs(w[i]);
+            const std::size_t von = static_cast<std::size_t>(
+                std::lower_bound(geordnet.begin(), zahlenEnde, w[i] - fenster) - geordnet.begin());
+            for (std::optional<std::size_t> k = erste.ab(von); k && geordnet[*k] <= w[i] + fenster; k = erste.ab(*k + 1)) {
+                const std::size_t j = reihe[*k];
+                if (eroeffnet[j] < platz && betrag(Tripel(orte[j]) - p) <= eps) platz = eroeffnet[j];
+            }
         }
         if (platz == keiner) {
             platz = g.erster.size();
             eroeffnet[i] = platz;
             g.erster.push_back(i);
             g.vertreter.push_back(i);
+            if (!std::isnan(w[i])) erste.setzen(rang[i]);
         }
         g.ort.push_back(platz);
         g.vertreter[platz] = i;
     }
     return g;
 }
+
+}  // namespace
+
+Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps) { return gruppen(orte, eps); }
+Ortsgruppen ortsgruppen(const std::vector<Tripel>& orte, double eps) { return gruppen(orte, eps); }
 
 std::vector<Vektor> ohneDoppelte(const std::vector<Vektor>& punkte, double eps) {
     const Ortsgruppen g = ortsgruppen(punkte, eps);

@@ -41,6 +41,7 @@ struct Ortsgruppen {
     std::vector<std::size_t> vertreter;   // per place the position with the largest index at it
 };
 Ortsgruppen ortsgruppen(const std::vector<Vektor>& orte, double eps);
+Ortsgruppen ortsgruppen(const std::vector<Tripel>& orte, double eps);
 
 // The positions without those within eps of an earlier one that stays: the first of each
 // place, in their order.

@@ -197,14 +197,10 @@ void Seitenflaeche::bauen() {
     mitte_ = ecken_[0] + mass_.zurueck((1.0 / static_cast<double>(anzahl_)) * summe);
     // The fan from the first corner, each cross product carried to about its last digit.
     Tripel vektor;
-    double summeDerFlaechen = 0;
-    for (std::size_t i = 1; i + 1 < ecken_.size(); ++i) {
-        const Tripel k = kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
-        vektor = vektor + k;
-        summeDerFlaechen += laenge(k);
-    }
+    // (The last triangle of a closed chain, back to its repeated first corner, adds nothing.)
+    for (std::size_t i = 1; i + 1 < anzahl_; ++i) vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
     flaechenvektor_ = 0.5 * vektor;
-    flaeche_ = 0.5 * summeDerFlaechen;
+    flaeche_ = laenge(flaechenvektor_);
     if (dimension_ < 2) return;
     // The normal of the enclosed area where the chain encloses one (grenzen::flaechennormaleNah). A
     // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
@@ -347,6 +343,16 @@ bool Seitenflaeche::konvex(double anteil) const {
 double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(flaeche_)); }
 
 Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zurueck(flaechenvektor_)); }
+
+double Seitenflaeche::umfang() const {
+    double summe = 0;
+    for (std::size_t i = 0; i < anzahl_; ++i) summe += betrag(mass_.auf(ecken_[(i + 1) % anzahl_] - ecken_[i]));
+    return mass_.zurueck(summe);
+}
+
+void Seitenflaeche::umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
+    ecken_ = Eckenfolge(orte, std::move(ecken));
+}
 
 std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {
     if (dimension_ != 2) return {};

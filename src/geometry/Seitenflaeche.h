@@ -86,6 +86,9 @@ public:
     // on the given places), its decisions within `toleranz` (at the places' scale).
     Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
                   double toleranz);
+    // The face made over another set of places that holds its corners under other indices
+    // (orte[i] for i in ecken, the very places it has, in its order): nothing is measured again.
+    void umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
@@ -100,10 +103,9 @@ public:
     const Tripel& e2() const { return e2_; }
     // The largest side of the box around the corners.
     double ausdehnung() const { return ausdehnung_; }
-    // The tolerance of its decisions, and that of its corners (Toleranz.h), by which its shape
-    // is judged.
+    // The tolerance of its decisions (that of its corners, Toleranz.h, by which its shape is
+    // judged, unless another was given).
     double toleranz() const { return toleranz_; }
-    double eigeneToleranz() const { return eigeneToleranz_; }
     const Zweiermass& mass() const { return mass_; }
 
     // The signed distance of p from the face's plane, positive on the side its normal points to
@@ -139,13 +141,20 @@ public:
     // half the tolerance of one line). anteil scales the side tolerance.
     bool konvex(double anteil = 1.0) const;
 
-    // The area of the fan of triangles from the first corner over the others in their order
-    // (the sum of their areas), and its area vector (half the sum of their cross products):
-    // for a plane polygon its area times its unit normal; for corners a tolerance off one plane
-    // the mean of its triangles, with which the pyramid over the fan has its exact volume.
-    // Computed at the face's scale: wherever they are doubles, neither overflows nor underflows.
+    // The area vector of the fan of triangles from the first corner over the others in their
+    // order (half the sum of their cross products), and its length, the area: for a plane
+    // polygon its area times its unit normal; for corners a tolerance off one plane the mean of
+    // its triangles, with which the pyramid over the fan has its exact volume, and the same
+    // whichever corner the fan starts at (the sum of the triangles' own areas is not: of a
+    // needle whose corners stray across its width, it counts the strays, more or less by where
+    // it starts). Computed at the face's scale: wherever they are doubles, neither overflows nor
+    // underflows.
     double flaeche() const;
     Tripel flaechenvektor() const;
+    // The length of the closed chain of its corners in their order, its last corner joined to
+    // its first (repeated at the end or not): each edge's length without squaring (betrag),
+    // taken at the face's scale.
+    double umfang() const;
 
     // The points where the line through a with direction u meets the face, its border a band
     // of width `rand` in the plane. Across the plane: the point where it pierces the plane,

@@ -47,7 +47,7 @@ double Lagebox::weite() const { return std::max({hi[0] - lo[0], hi[1] - lo[1], h
 double ausdehnung(const std::vector<Vektor>& orte) { return lagebox(orte).weite(); }
 
 double lagetoleranz(double weite, double betrag) {
-    return std::max(grenzen::lageAnteil * std::min(weite, 1.0), grenzen::rundungsStellen * letzteStelle(betrag));
+    return std::max(grenzen::nullTest * std::min(weite, 1.0), grenzen::rundungsStellen * letzteStelle(betrag));
 }
 
 double lagetoleranz(const Lagebox& b) {

@@ -1,7 +1,7 @@
 #pragma once
 // The measures that are not distances: the diameter of a named object, and the answer
-// helper of the measurement statements. (The triangle area is in measurement/Dreieck.h; the
-// statements FLAECHE and VOLUMEN are handled in commands/Messungen.cpp.)
+// helper of the measurement statements. (The statements FLAECHE and VOLUMEN are handled in
+// commands/Messungen.cpp.)
 
 #include <string>
 

@@ -337,12 +337,4 @@ void testePunktlage(const std::vector<std::string>& worte) {
 
 bool istPolygon(const std::string& name) { return polygonListe.contains(name); }
 
-double dreiecksInhalt(const std::string& an, const std::string& bn, const std::string& cn) {
-    const Punkt* a = eckpunkt(an);
-    const Punkt* b = eckpunkt(bn);
-    const Punkt* c = eckpunkt(cn);
-    if (a == nullptr || b == nullptr || c == nullptr) return 0.0;
-    return dreieckslage(a->ortsvektor(), b->ortsvektor(), c->ortsvektor()).flaeche;
-}
-
 }  // namespace quodral

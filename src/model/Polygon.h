@@ -170,8 +170,4 @@ void testePunktlage(const std::vector<std::string>& worte);
 // polygonListe holds a polygon under the name.
 bool istPolygon(const std::string& name);
 
-// The triangle of three registered points; 0.0 as soon as one of the names is not a point
-// (a break marker "-" of a polygon, a line's name, an unregistered name).
-double dreiecksInhalt(const std::string& an, const std::string& bn, const std::string& cn);
-
 }  // namespace quodral

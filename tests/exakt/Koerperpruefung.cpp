@@ -9,6 +9,7 @@
 #include <set>
 
 #include "Szenenstand.h"
+#include "geometry/ExakteWerte.h"
 #include "app/Zuruecksetzen.h"
 #include "interpreter/Schnappschuss.h"
 #include "model/Objekte.h"
@@ -225,8 +226,41 @@ std::vector<Ort> eckenVon(const std::string& koerper) {
 
 namespace {
 
+// One plane holds the places within tol: their least width, the least over the normals of
+// three of them and over the cross products of two of their segments (a set's least width is
+// that of a facet and the place farthest from it, or of two edges), is at most 2 tol, exactly.
+bool eineEbeneHaelt(const std::vector<Ort>& orte, double tol) {
+    std::vector<exakt::Q3> p;
+    for (const Ort& o : orte) p.push_back(exakt::q({o[0], o[1], o[2]}));
+    const mpq_class grenze = mpq_class(2 * tol) * mpq_class(2 * tol);
+    const auto haelt = [&](const exakt::Q3& n) {
+        const mpq_class nn = exakt::skalar(n, n);
+        if (nn == 0) return false;
+        mpq_class lo = exakt::skalar(n, p[0]), hi = lo;
+        for (const exakt::Q3& x : p) {
+            const mpq_class h = exakt::skalar(n, x);
+            if (h < lo) lo = h;
+            if (h > hi) hi = h;
+        }
+        return (hi - lo) * (hi - lo) <= grenze * nn;
+    };
+    const std::size_t m = p.size();
+    for (std::size_t i = 0; i < m; ++i)
+        for (std::size_t j = i + 1; j < m; ++j) {
+            for (std::size_t k = j + 1; k < m; ++k)
+                if (haelt(exakt::kreuz(p[j] - p[i], p[k] - p[i]))) return true;
+            for (std::size_t k = i + 1; k < m; ++k)
+                for (std::size_t l = k + 1; l < m; ++l)
+                    if (k != j && l != j && haelt(exakt::kreuz(p[j] - p[i], p[l] - p[k]))) return true;
+        }
+    return false;
+}
+
 // The places (scaled as the solid g) inside it or within tol of it (scaled too); the most by
-// which one lies outside, scaled.
+// which one lies outside, scaled. A place beyond a face's plane by more than tol lies on the
+// face all the same where one plane holds it with the face's corners within tol: a face is a
+// maximal set of points that one plane holds, and its own plane, through the mean of its
+// corners, may pass a point that the faces merged into it shared farther off.
 double innen(const Gelesen& g, const std::string& koerper, const std::vector<Ort>& orte, double tol,
              const std::string& was, Befund& befund) {
     if (g.seiten.empty()) return 0;
@@ -242,8 +276,15 @@ double innen(const Gelesen& g, const std::string& koerper, const std::vector<Ort
     for (const Ort& o : orte) {
         if (ecken.contains(o)) continue;
         double ueber = -std::numeric_limits<double>::infinity();
-        for (std::size_t i = 0; i < g.seiten.size(); ++i)
-            ueber = std::max(ueber, aussenSeite[i] * g.seiten[i].abstand(o) - g.seiten[i].abweichung);
+        for (std::size_t i = 0; i < g.seiten.size(); ++i) {
+            const double h = aussenSeite[i] * g.seiten[i].abstand(o) - g.seiten[i].abweichung;
+            if (h > tol) {
+                std::vector<Ort> mitPunkt = g.seiten[i].orte;
+                mitPunkt.push_back(o);
+                if (eineEbeneHaelt(mitPunkt, tol)) continue;
+            }
+            ueber = std::max(ueber, h);
+        }
         weitester = std::max(weitester, ueber);
         if (ueber > tol) ++aussen;
     }

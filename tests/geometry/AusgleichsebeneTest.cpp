@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <random>
@@ -146,6 +147,164 @@ TEST(Ausgleichsebene, FlachlageWieDieExakteBreite) {
             }
         }
     EXPECT_GT(dreiHaeltNicht, 0);
+}
+
+}  // namespace quodral
+
+namespace quodral {
+
+namespace {
+
+// The square of the radius of the smallest ball round the places, exactly: the least of the
+// balls through one to four of them (each centre on their affine hull, at one distance from
+// them all, a rational point) that hold every place.
+mpq_class kleinstesKugelquadrat(const std::vector<Tripel>& orte) {
+    std::vector<exakt::Q3> p;
+    for (const Tripel& t : orte) p.push_back(exakt::q(t));
+    const std::size_t m = p.size();
+    std::optional<mpq_class> best;
+    for (unsigned maske = 1; maske < (1u << m); ++maske) {
+        std::vector<std::size_t> s;
+        for (std::size_t i = 0; i < m; ++i)
+            if (maske & (1u << i)) s.push_back(i);
+        if (s.size() > 4) continue;
+        // c = p0 + Σ λ_j v_j with 2 v_i · (c − p0) = |v_i|²: the Gram system, by elimination.
+        const std::size_t k = s.size() - 1;
+        std::vector<exakt::Q3> v;
+        for (std::size_t j = 1; j <= k; ++j) v.push_back(p[s[j]] - p[s[0]]);
+        std::vector<std::vector<mpq_class>> a(k, std::vector<mpq_class>(k + 1));
+        for (std::size_t i = 0; i < k; ++i) {
+            for (std::size_t j = 0; j < k; ++j) a[i][j] = 2 * exakt::skalar(v[i], v[j]);
+            a[i][k] = exakt::skalar(v[i], v[i]);
+        }
+        bool regulaer = true;
+        for (std::size_t c = 0; c < k && regulaer; ++c) {
+            std::size_t z = c;
+            while (z < k && a[z][c] == 0) ++z;
+            if (z == k) {
+                regulaer = false;
+                break;
+            }
+            std::swap(a[z], a[c]);
+            for (std::size_t r = 0; r < k; ++r) {
+                if (r == c || a[r][c] == 0) continue;
+                const mpq_class f = a[r][c] / a[c][c];
+                for (std::size_t j = c; j <= k; ++j) a[r][j] -= f * a[c][j];
+            }
+        }
+        if (!regulaer) continue;
+        exakt::Q3 d{0, 0, 0};
+        for (std::size_t j = 0; j < k; ++j) {
+            const mpq_class l = a[j][k] / a[j][j];
+            d = {d.x + l * v[j].x, d.y + l * v[j].y, d.z + l * v[j].z};
+        }
+        const exakt::Q3 c{p[s[0]].x + d.x, p[s[0]].y + d.y, p[s[0]].z + d.z};
+        const mpq_class r2 = exakt::skalar(d, d);
+        if (best && r2 >= *best) continue;
+        if (std::all_of(p.begin(), p.end(), [&](const exakt::Q3& x) { return exakt::skalar(x - c, x - c) <= r2; }))
+            best = r2;
+    }
+    return best.value_or(0);
+}
+
+double wurzel(const mpq_class& q) { return std::sqrt(q.get_d()); }
+
+// A place on the grid of 2^-48, below 16 in every coordinate: moved by (16, −8, 16) it keeps
+// every digit.
+Tripel gerastert(const Tripel& t) {
+    const auto r = [](double x) { return std::ldexp(std::round(std::ldexp(x, 48)), -48); };
+    return {r(t.x), r(t.y), r(t.z)};
+}
+
+// flachlage of the places, and of the places scaled by 2^300 with their limits and moved by a
+// vector that keeps every difference: one dimension for all three.
+int dimension(const std::vector<Tripel>& orte, const Flachgrenzen& g) {
+    std::vector<Tripel> skaliert, fern;
+    for (const Tripel& t : orte) {
+        skaliert.push_back({std::ldexp(t.x, 300), std::ldexp(t.y, 300), std::ldexp(t.z, 300)});
+        fern.push_back(t + Tripel{16, -8, 16});
+    }
+    const int d = flachlage(orte, g).dimension;
+    EXPECT_EQ(flachlage(skaliert, {std::ldexp(g.punkt, 300), std::ldexp(g.ebene, 300), std::ldexp(g.schritt, 300)}).dimension, d);
+    EXPECT_EQ(flachlage(fern, g).dimension, d);
+    return d;
+}
+
+// A place of the needle: t along the axis u through a, and s, r across it along v and w, on the
+// grid.
+Tripel quer(const Tripel& a, const Tripel& u, const Tripel& v, const Tripel& w, double t, double s, double r) {
+    return gerastert(a + t * u + s * v + r * w);
+}
+
+}  // namespace
+
+// The decision on least widths against exact arithmetic on the given doubles, for sets whose
+// extreme places leave it open:
+// - a point: small clouds of 5 to 8 places: one place where the tolerance lies a quarter above
+//   the exact radius of their smallest ball, none (a line or more) a fifth below it;
+// - a line: needles of extent 1 whose places lie on circles round a turned axis: a line where
+//   the tolerance lies a quarter above their exact largest distance from that axis (which no
+//   line need beat), none a fifth below half their exact least width (a line that holds them
+//   within r holds them in a slab 2r wide across it); and a needle of square section 2a wide,
+//   its corners at the ends and between: its least width is 2a, every line passes a corner of an
+//   end square at least a·√2 times the cosine of its angle with the axis, below 1 − 1e-5 apart
+//   (an end square's corners lie a·√2 from its middle): a line for a tolerance of 1.5a, a plane,
+//   not a line, for 1.2a;
+// - a plane: needles of extent 1, 1e-12 thick and twice as wide, turned about their axis: a
+//   plane where the band lies a quarter above half their exact least width, a solid a fifth
+//   below; the plane through three extreme places, turning freely about the axis, misses some of
+//   them, and the width of four of their places is found to the digits so thin a needle leaves.
+// Each answer is the same scaled by 2^300 and moved far out.
+TEST(Ausgleichsebene, PunktGeradeEbeneKoerperWieDieExaktenBreiten) {
+    std::mt19937_64 zufall(52);
+    std::uniform_real_distribution<double> gleich(-0.5, 0.5), winkel(0, 2 * 3.141592653589793);
+    for (int fall = 0; fall < 20; ++fall) {
+        std::vector<Tripel> orte;
+        for (int i = 0; i < 5 + fall % 4; ++i) orte.push_back(gerastert({gleich(zufall), gleich(zufall), gleich(zufall)}));
+        const double r = wurzel(kleinstesKugelquadrat(orte));
+        EXPECT_EQ(dimension(orte, {1.25 * r, 1.25 * r, 1e-9}), 0) << fall;
+        EXPECT_GE(dimension(orte, {0.8 * r, 0.8 * r, 1e-9}), 1) << fall;
+    }
+    const auto gedreht = [&](const Tripel& u) {
+        const Tripel v = *einheitsvektor(kreuz(u, Tripel{0.3, -0.5, 0.8}));
+        return std::pair{v, kreuz(u, v)};
+    };
+    int dreiVerfehlt = 0;
+    for (int fall = 0; fall < 20; ++fall) {
+        const Tripel u = *einheitsvektor({gleich(zufall), gleich(zufall), gleich(zufall)});
+        const Tripel a{gleich(zufall), gleich(zufall), gleich(zufall)};
+        const auto [v, w] = gedreht(u);
+        // On circles of radius 1e-6 about the axis, and flat: 1e-12 by 2e-12 across, turned.
+        std::vector<Tripel> rund, flach;
+        const double phi = winkel(zufall);
+        for (int i = 0; i < 6 + fall % 3; ++i) {
+            const double t = i == 0 ? -0.5 : i == 1 ? 0.5 : gleich(zufall), b = winkel(zufall);
+            rund.push_back(quer(a, u, v, w, t, 1e-6 * std::cos(b), 1e-6 * std::sin(b)));
+            const double s = 1e-12 * gleich(zufall), q = 2e-12 * gleich(zufall);
+            flach.push_back(quer(a, u, v, w, t, s * std::cos(phi) - q * std::sin(phi), s * std::sin(phi) + q * std::cos(phi)));
+        }
+        mpq_class fernste = 0;
+        for (const Tripel& p : rund) fernste = std::max(fernste, exakt::geradenabstandsquadrat(a, u, p));
+        const double halbeBreite = wurzel(kleinstesBreitenquadrat(rund)) / 2;
+        EXPECT_EQ(dimension(rund, {1.25 * wurzel(fernste), 1.25 * wurzel(fernste), 1e-9}), 1) << fall;
+        EXPECT_EQ(dimension(rund, {0.8 * halbeBreite, 10 * halbeBreite, 1e-9}), 2) << fall;
+        const double h = wurzel(kleinstesBreitenquadrat(flach)) / 2;
+        EXPECT_EQ(dimension(flach, {0.5 * h, 1.25 * h, 1e-9}), 2) << fall;
+        EXPECT_EQ(dimension(flach, {0.5 * h, 0.8 * h, 1e-9}), 3) << fall;
+        // The plane of three extreme places.
+        std::vector<exakt::Q3> q;
+        for (const Tripel& p : flach) q.push_back(exakt::q(p));
+        if (breitenquadrat(q, exakt::q(flachlage(flach, {0.5 * h, 1e10, 1e-9}).normale)) > 4 * 1.25 * 1.25 * h * h) ++dreiVerfehlt;
+    }
+    EXPECT_GT(dreiVerfehlt, 0);
+    // The square needle along the x axis, a = 2^-10, its corners at x = 0, 1/4, 1/2 and 1.
+    const double s = std::ldexp(1.0, -10);
+    std::vector<Tripel> quadrat;
+    for (const double x : {0.0, 0.25, 0.5, 1.0})
+        for (const auto& [y, z] : {std::pair{s, s}, {s, -s}, {-s, s}, {-s, -s}}) quadrat.push_back({x, y, z});
+    EXPECT_EQ(kleinstesBreitenquadrat(quadrat), 4 * s * s);
+    EXPECT_EQ(dimension(quadrat, {1.5 * s, 1.5 * s, 1e-9}), 1);
+    EXPECT_EQ(dimension(quadrat, {1.2 * s, 1.2 * s, 1e-9}), 2);
 }
 
 }  // namespace quodral
