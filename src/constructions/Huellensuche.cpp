@@ -1284,7 +1284,7 @@ std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
     const std::optional<ErsteDrehung> d = ersteDrehung(orte);
     if (!d) return std::nullopt;
     const Tripel& a = orte.front();
-    const Tripel n = *ebenenNormale(a, orte[d->c], orte[d->b]);
+    const Tripel& n = d->normale;
     for (std::size_t i = d->c + 1; i < orte.size(); ++i) {
         const Tripel& q = orte[i];
         const double t = skalar(a - q, n) / skalar(n, n);

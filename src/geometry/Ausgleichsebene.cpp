@@ -429,7 +429,8 @@ std::optional<ErsteDrehung> ersteDrehung(const std::vector<Tripel>& orte) {
     std::size_t b = 1;
     while (b < orte.size() && betrag(orte[b] - a) < grenzen::nullTest) ++b;
     for (std::size_t c = b + 1; c < orte.size(); ++c)
-        if (ebenenNormale(a, orte[c], orte[b])) return ErsteDrehung{kreuz(orte[b] - a, a - orte[c]), b, c};
+        if (const std::optional<Tripel> n = ebenenNormale(a, orte[c], orte[b]))
+            return ErsteDrehung{kreuz(orte[b] - a, a - orte[c]), b, c, *n};
     return std::nullopt;
 }
 

@@ -108,11 +108,12 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
 // The first turn of places in their order, as the hull polygons of the plain search and the
 // linear hull of points take their sense: a = orte[0], b the first place apart from it (beyond
 // the zero test), c the first after b that spans a plane with a and b (ebenenNormale,
-// Linienlage.h); the vector (b − a) × (a − c) and the indices of b and c. Nothing where the
-// places make no such turn.
+// Linienlage.h); the vector (b − a) × (a − c), the indices of b and c, and the unit normal
+// ebenenNormale(a, c, b) that found the turn. Nothing where the places make no such turn.
 struct ErsteDrehung {
     Tripel vektor;
     std::size_t b = 0, c = 0;
+    Tripel normale;
 };
 std::optional<ErsteDrehung> ersteDrehung(const std::vector<Tripel>& orte);
 
