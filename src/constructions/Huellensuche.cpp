@@ -280,16 +280,23 @@ std::vector<std::size_t> bleibendeSeiten(std::vector<Rohseite>& seiten, const st
     for (std::size_t f = 0; f < F; ++f)
         if (wohin[f] == f) nummer[f] = neu++;
     for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
+    const auto ordnen = [&nummer](Rohseite& s, std::size_t eigene) {
+        for (std::size_t& g : s.nachbarn) g = nummer[g];
+        std::sort(s.nachbarn.begin(), s.nachbarn.end());
+        s.nachbarn.erase(std::unique(s.nachbarn.begin(), s.nachbarn.end()), s.nachbarn.end());
+        s.nachbarn.erase(std::remove(s.nachbarn.begin(), s.nachbarn.end(), eigene), s.nachbarn.end());
+    };
+    // Where every face stayed (most hulls have no sliver), they keep their places.
+    if (neu == F) {
+        for (std::size_t f = 0; f < F; ++f) ordnen(seiten[f], f);
+        return nummer;
+    }
     std::vector<Rohseite> bleibende;
     bleibende.reserve(neu);
     for (std::size_t f = 0; f < F; ++f) {
         if (wohin[f] != f) continue;
-        Rohseite& s = seiten[f];
-        for (std::size_t& g : s.nachbarn) g = nummer[g];
-        std::sort(s.nachbarn.begin(), s.nachbarn.end());
-        s.nachbarn.erase(std::unique(s.nachbarn.begin(), s.nachbarn.end()), s.nachbarn.end());
-        s.nachbarn.erase(std::remove(s.nachbarn.begin(), s.nachbarn.end(), nummer[f]), s.nachbarn.end());
-        bleibende.push_back(std::move(s));
+        ordnen(seiten[f], nummer[f]);
+        bleibende.push_back(std::move(seiten[f]));
     }
     seiten = std::move(bleibende);
     return nummer;
@@ -1241,8 +1248,12 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     // segment lies farther from any place than both its ends).
     const std::size_t f = fernster(zv, orte);
     std::size_t stelle = 0;
+    double naechste = betrag(orte[ecken[0]] - orte[f]);
     for (std::size_t i = 1; i < ecken.size(); ++i)
-        if (betrag(orte[ecken[i]] - orte[f]) < betrag(orte[ecken[stelle]] - orte[f])) stelle = i;
+        if (const double d = betrag(orte[ecken[i]] - orte[f]); d < naechste) {
+            naechste = d;
+            stelle = i;
+        }
     std::rotate(ecken.begin(), ecken.begin() + static_cast<std::ptrdiff_t>(stelle), ecken.end());
     const Tripel F = orte[ecken[0]];
 
