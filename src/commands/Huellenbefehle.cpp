@@ -75,8 +75,8 @@ void kHuelle(const std::vector<std::string>& w) {
         const Klumpen* k = finde(klumpenListe, kn);
         if (k == nullptr) return unvollstaendig(kn);
 
-        // A copy: building the hull registers faces, and the cluster must not change under it.
-        const Huellenbau bau = baueKonvexeHuelle(name, Klumpen(*k));
+        // The hull reads the cluster's points before it registers anything.
+        const Huellenbau bau = baueKonvexeHuelle(name, *k);
         if (bau == Huellenbau::gebaut) {
             lok = true;
             return;

@@ -121,7 +121,8 @@ enum class Huellenbau {
 // on the hull brought to unit size by a power of two, so that only the exponent of the true
 // value counts), when they span no plane (fewer than three places, or all within the
 // tolerance of one line), and when qhull fails. The cluster record need not be registered; members that are no
-// points are ignored.
+// points are ignored. Its points are read before anything is registered, so a registered cluster
+// is handed over as it is.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // baueKonvexeHuelle(neun, kl) == Huellenbau::gebaut.

@@ -1348,10 +1348,10 @@ std::vector<std::size_t> flachesUmlauf(const std::vector<Punkt>& pkte, const Tri
 // the hull found them, counter-clockwise about the first turn of the face's points where they
 // make one in its plane, as the hull polygon of these points runs, otherwise about the outward
 // normal; starting as anfangen says, over the face's places. Indices into the points, the
-// first repeated at the end.
-std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seitenbefund& b, std::size_t f) {
-    std::vector<Tripel> orte;
-    orte.reserve(b.punkte[f].size());
+// first repeated at the end. (orte: room for the face's places, kept from face to face.)
+std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seitenbefund& b, std::size_t f,
+                                      std::vector<Tripel>& orte) {
+    orte.clear();
     for (std::size_t i : b.punkte[f]) orte.push_back(ort(pkte[i]));
     const Tripel& m = b.normalen[f];
     const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
@@ -1448,9 +1448,14 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     geordnet.flach = roh.flach;
     std::vector<std::vector<std::size_t>> umlaeufe;
     std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
+    umlaeufe.reserve(schluessel.size());
+    tripel.reserve(schluessel.size());
+    geordnet.punkte.reserve(schluessel.size());
+    geordnet.normalen.reserve(schluessel.size());
+    std::vector<Tripel> orte;
     for (const auto& [t, f] : schluessel) {
         tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
-        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(pkte, roh, f));
+        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(pkte, roh, f, orte));
         geordnet.punkte.push_back(std::move(roh.punkte[f]));
         geordnet.normalen.push_back(roh.normalen[f]);
     }
