@@ -9,7 +9,6 @@
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
 #include "constructions/Klumpenbau.h"
-#include "intersections/Schneiderei.h"
 #include "measurement/Analyse.h"
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
@@ -25,7 +24,6 @@
 #include "geometry/Vieleckpruefung.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
-#include "model/Strahl.h"
 #include "model/Strecke.h"
 #include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
@@ -35,12 +33,6 @@ namespace quodral {
 
 // =============================================================================================
 // Hull polygon of coplanar points
-
-bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp) {
-    // The line through nP and fp as the segment between them carries it (Strecke::huelle).
-    const Strahl s(sp, rp.ortsvektor() - sp.ortsvektor());
-    return geradeStrahlSchnitt(Gerade(nP, fp.ortsvektor() - nP.ortsvektor()), s).empty();
-}
 
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld) {
     std::vector<std::string> namen;

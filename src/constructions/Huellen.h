@@ -54,9 +54,6 @@ namespace quodral {
 // no registered points are left out.
 std::vector<std::string> genHuellenPolygon(const std::vector<std::string>& punktNamenfeld);
 
-// The ray from sp through rp does not meet the line through nP and fp.
-bool lagentest(const Punkt& sp, const Punkt& rp, const Punkt& nP, const Punkt& fp);
-
 // --- Convex hull polyhedron ---------------------------------------------------------------
 
 // The point members of the cluster (those registered as points), names and records in the

@@ -1279,8 +1279,7 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     // The corners run from F to its neighbour k on the side opposite to t. The ray from the
     // centroid through R decides whether the list starts at F or at the corner before it.
     const Tripel K = orte[ecken[1]];
-    const auto punkt = [](const Tripel& x) { return Punkt("", x.x, x.y, x.z); };
-    if (lagentest(punkt(zv), punkt(R), punkt(K), punkt(F))) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
+    if (!geradeStrahlTreffpunkt(K, F - K, zv, R - zv)) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
     ecken.push_back(ecken.front());
     return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 
@@ -142,6 +143,50 @@ std::optional<Tripel> ebenenNormaleMitLinie(const Tripel& p, const Tripel& a, co
     // keeps the normal square to the line to the last digit.
     const Tripel w = aufEins(a - p);
     return einheitsvektor(kreuz(*u, w - skalar(w, *u) * *u));
+}
+
+bool windschief(const Tripel& a, const Tripel& r0, const Tripel& b, const Tripel& s0) {
+    // The lines meet exactly when b lies in the plane through the first line along both
+    // directions, whose normal is the cross product k of the directions (at computing size).
+    // Its plain products are off by a few units of the last place of |r|·|s|, which turns the
+    // normal by that over |k| and moves b, |w| away, by that times |w|. Where this could reach
+    // a ten-thousandth of the zero test, and the angle is below 30 degrees (beyond it the turn
+    // stays below the positions' own rounding), every component is rounded once instead
+    // (kreuzGenau): so only the positions' rounding remains at every angle the parallel test
+    // leaves.
+    const Tripel r = zumRechnen(r0), s = zumRechnen(s0);
+    const Tripel w = b - a;
+    const double rs = skalar(r, r) * skalar(s, s);
+    Tripel k = kreuz(r, s);
+    const double grenze =
+        std::min(grenzen::genauesKreuzWinkelquadrat, grenzen::genauesKreuzJeAbstandsquadrat * skalar(w, w));
+    if (skalar(k, k) < rs * grenze) k = kreuzGenau(r, s);
+    const double kk = skalar(k, k);
+    if (!(kk > 0)) return false;
+    const double abstand = std::fabs(skalar(k, w)) / std::sqrt(kk);
+    const double betrag = std::max(groessteKomponente(a), groessteKomponente(b));
+    return !unterGrenze(abstand, grenzen::nullTest, betrag);
+}
+
+std::optional<Tripel> geradenTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s) {
+    if (windschief(a, r, b, s)) return std::nullopt;
+    // With the directions at computing size, so that directions beyond the range of their
+    // squares give the point that shorter ones along them give.
+    const Tripel u = zumRechnen(r);
+    const Tripel v = zumRechnen(s);
+    const Tripel n = kreuz(u, v);
+    const Tripel p = a + (skalar(kreuz(b - a, v), n) / skalar(n, n)) * u;
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return std::nullopt;
+    return p;
+}
+
+std::optional<Tripel> geradeStrahlTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s) {
+    if (istNull(skalar(r, r)) || istNull(skalar(s, s)) || richtungenParallel(r, s, grenzen::nullTest))
+        return std::nullopt;
+    const std::optional<Tripel> p = geradenTreffpunkt(a, r, b, s);
+    // A ray without direction would hold its start point's place only.
+    if (!p || !liegtAuf(*p, b, s, Linienstueck::strahl).value_or(istNull(betrag(*p - b)))) return std::nullopt;
+    return p;
 }
 
 double streckenabstand(const Punkt2& p, const Punkt2& a, const Punkt2& b) {

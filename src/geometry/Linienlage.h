@@ -84,6 +84,23 @@ bool kollinear(const Tripel& a, const Tripel& b, const Tripel& c);
 // sense of d × (a − p): nothing where p lies on the line (liegtAuf) or d has no direction.
 std::optional<Tripel> ebenenNormaleMitLinie(const Tripel& p, const Tripel& a, const Tripel& d);
 
+// --- Two lines ---------------------------------------------------------------------------------
+
+// The lines through a along r and through b along s, whose directions are not parallel
+// (richtungenParallel), are skew: b lies off the plane through the first line along both
+// directions by more than the zero test, never below the rounding of the largest coordinate of
+// a and b.
+bool windschief(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s);
+// Where those lines meet: the point of the first line in the plane through the second along
+// their common normal, found with the directions at computing size (zumRechnen). Nothing where
+// they are skew or the point is no finite position.
+std::optional<Tripel> geradenTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s);
+// The one point where the line through a along r meets the ray from b along s: both directions
+// pass the zero test of their squares, they are not parallel (a ray along the line meets it in
+// more than one point), the lines meet (geradenTreffpunkt), and the point lies on the ray
+// (liegtAuf). Nothing otherwise.
+std::optional<Tripel> geradeStrahlTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s);
+
 // --- In a plane, in a frame of it -----------------------------------------------------------
 
 // A point (or a vector) of a plane in a frame of that plane.

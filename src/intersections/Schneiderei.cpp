@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "state/Zustand.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
 
@@ -66,9 +68,9 @@ std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
 }
 
 std::vector<Punkt> geradeStrahlSchnitt(const Gerade& g, const Strahl& s) {
-    std::vector<Punkt> schnitt = geradeGeradeSchnitt(g, s.huelle());
-    if (schnitt.size() == 1 && s.enthaelt(schnitt[0])) return schnitt;
-    return {};
+    const std::optional<Tripel> p = geradeStrahlTreffpunkt(g.ap.ortsvektor(), g.rv, s.ap.ortsvektor(), s.rv);
+    if (!p) return {};
+    return {ort(Vektor(*p))};
 }
 
 std::vector<Punkt> ebeneKreisSchnitt(const Ebene& e, const Kreis& k) {

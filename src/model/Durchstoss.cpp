@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/Konvexschnitt.h"
+#include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "model/Objekte.h"
@@ -41,14 +42,9 @@ std::vector<Punkt> geradeGeradeSchnitt(const Gerade& g1, const Gerade& g2) {
         if (g1.enthaelt(g2.ap)) return nurEndliche({ort(a1), ort(a1 + g1.rv)});
         return {};
     }
-    if (g1.istWindschiefZu(g2)) return {};
-    // With the directions at computing size (Gerade.h), so that directions beyond the range of
-    // their squares give the point that shorter ones along them give.
-    const Tripel u = zumRechnen(g1.rv);
-    const Tripel v = zumRechnen(g2.rv);
-    const Tripel n = kreuz(u, v);
-    const double s = skalar(kreuz(g2.ap.ortsvektor() - a1, v), n) / skalar(n, n);
-    return nurEndliche({ort(Vektor(a1 + s * u))});
+    const std::optional<Tripel> p = geradenTreffpunkt(a1, g1.rv, g2.ap.ortsvektor(), g2.rv);
+    if (!p) return {};
+    return {ort(Vektor(*p))};
 }
 
 std::vector<Punkt> pSchnittPolygonGerade(const Polygon& pol, const Gerade& g) {

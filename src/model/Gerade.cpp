@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "geometry/Linienlage.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Toleranz.h"
 #include "model/Namen.h"
@@ -27,27 +28,7 @@ bool Gerade::istParallelZu(const Gerade& g) const { return richtungenParallel(rv
 bool Gerade::istParallelZu(const Ebene& e) const { return e.istParallelZu(*this); }
 
 bool Gerade::istWindschiefZu(const Gerade& g) const {
-    if (istParallelZu(g)) return false;
-    // The lines meet exactly when g's anchor lies in the plane through this line along both
-    // directions, whose normal is the cross product k of the directions (at computing size).
-    // Its plain products are off by a few units of the last place of |r|·|s|, which turns the
-    // normal by that over |k| and moves g's anchor, |w| away, by that times |w|. Where this
-    // could reach a ten-thousandth of the zero test, and the angle is below 30 degrees (beyond
-    // it the turn stays below the positions' own rounding), every component is rounded once
-    // instead (kreuzGenau): so only the positions' rounding remains at every angle the
-    // parallel test leaves.
-    const Tripel r = zumRechnen(rv), s = zumRechnen(g.rv);
-    const Tripel w = g.ap.ortsvektor() - ap.ortsvektor();
-    const double rs = skalar(r, r) * skalar(s, s);
-    Tripel k = kreuz(r, s);
-    const double grenze =
-        std::min(grenzen::genauesKreuzWinkelquadrat, grenzen::genauesKreuzJeAbstandsquadrat * skalar(w, w));
-    if (skalar(k, k) < rs * grenze) k = kreuzGenau(r, s);
-    const double kk = skalar(k, k);
-    if (!(kk > 0)) return false;
-    const double abstand = std::fabs(skalar(k, w)) / std::sqrt(kk);
-    const double betrag = std::max(groessteKomponente(ap.ortsvektor()), groessteKomponente(g.ap.ortsvektor()));
-    return !unterGrenze(abstand, grenzen::nullTest, betrag);
+    return !istParallelZu(g) && windschief(ap.ortsvektor(), rv, g.ap.ortsvektor(), g.rv);
 }
 
 bool Gerade::ebeneBestimmendMit(const Gerade& g) const {
