@@ -181,7 +181,8 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
 // the face's measures scaled back by the power of two they were taken at, keep every digit.
 struct HuellenSeiten {
     std::vector<Polygon> polygone;
-    std::vector<Polygonmasse> masse;
+    std::vector<Seitenmass> masse;        // as the volume reads them
+    double umfaenge = 0, flaechen = 0;    // the sums of the faces' lengths and areas, in their order
     std::vector<std::size_t> eintraege;   // per face the entries of its walk
     std::size_t eckenZahl = 0;            // the distinct corners of all faces
 };
@@ -210,18 +211,20 @@ HuellenSeiten vermessen(const huellensuche::Ebenenbefund& befund, const std::vec
         }
         h.eintraege.push_back(w.size());
         h.polygone.emplace_back(std::string(), std::move(eckfolge));
-        Polygonmasse& m = h.masse.emplace_back();
-        m.laenge = mass.zurueck(s.umfang());
+        Seitenmass& m = h.masse.emplace_back();
+        h.umfaenge += mass.zurueck(s.umfang());
         // The names ascend with the points' indices (punkteAusKlumpen).
         nachNamen.assign(w.begin(), w.end());
         std::sort(nachNamen.begin(), nachNamen.end());
         nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end()), nachNamen.end());
         verschiedene.clear();
         for (std::size_t i : nachNamen) verschiedene.push_back(pkte[i].ortsvektor());
-        m.schwerpunkt = vektor2Punkt(Vektor(*ortsmittel(verschiedene)));
-        m.ebene = Ebene(vektor2Punkt(pkte[w.front()].ortsvektor()), Vektor(s.normale()));
+        m.schwerpunkt = ortsmittel(verschiedene);
+        m.anker = pkte[w.front()].ortsvektor();
+        m.normale = s.normale();
         if (s.konvex()) m.flaeche = mass.zurueck(mass.zurueck(s.flaeche()));
-        if (m.flaeche > 0) m.flaechenvektor = Vektor(mass.zurueck(mass.zurueck(s.flaechenvektor())));
+        if (m.flaeche > 0) m.flaechenvektor = mass.zurueck(mass.zurueck(s.flaechenvektor()));
+        h.flaechen += m.flaeche;
     }
     return h;
 }
@@ -244,7 +247,7 @@ std::optional<std::vector<std::string>> eintragen(std::vector<Polygon>&& polygon
         seiten.push_back(std::move(fname));
     }
     vorbehalt.freigeben();
-    if (!Polyeder(name, seiten).einlistenAls(name)) return zuruecknehmen();
+    if (!eingetragen(eintragenOderErsetzen(Polyeder(name, seiten), name))) return zuruecknehmen();
     return seiten;
 }
 
@@ -299,12 +302,8 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 
     // Their polygons and measures, read from the faces.
     HuellenSeiten h = vermessen(befund, namen, pkte);
-    double umfaenge = 0, flaechen = 0;
-    for (const Polygonmasse& m : h.masse) {
-        umfaenge += m.laenge;
-        flaechen += m.flaeche;
-    }
-    const double kanten = h.masse.size() <= 1 ? umfaenge : umfaenge / 2;
+    const double kanten = h.masse.size() <= 1 ? h.umfaenge : h.umfaenge / 2;
+    const double flaechen = h.flaechen;
     const double volumen = volumenAusSeiten(h.masse);
     // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
     // on the same faces at unit size; this keeps a sum within a rounding of the largest double
@@ -318,7 +317,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
     // all, with their normals.
     std::vector<Vektor> normalen;
     normalen.reserve(h.masse.size());
-    for (const Polygonmasse& m : h.masse) normalen.push_back(m.ebene->nv);
+    for (const Seitenmass& m : h.masse) normalen.emplace_back(m.normale);
     quittung = examPolyeder(*seiten, h.eintraege, normalen, h.eckenZahl) +
                "\nGesamtKantenlänge: " + kurzform(roundTo(kanten, dezimalen)) +
                "   Oberfläche: " + kurzform(roundTo(flaechen, dezimalen)) +

@@ -61,22 +61,22 @@ std::optional<Punkt> Polyeder::schwerpunkt() const {
     return vektor2Punkt((1.0 / anzahl) * s);
 }
 
-double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
+double volumenAusSeiten(const std::vector<Seitenmass>& seiten) {
     // The places relative to the anchor of the first face's plane (a corner of the solid): the
     // differences of the coordinates of nearby places are exact, and the heights keep every
     // digit however far the solid lies from the origin.
-    const auto erste = std::find_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); });
+    const auto erste = std::find_if(seiten.begin(), seiten.end(), [](const Seitenmass& m) { return m.anker.has_value(); });
     if (erste == seiten.end()) return 0.0;
     // One face (the hull of a flat cloud) encloses nothing; measured from its own centroid it
     // would keep the rounding of its plane's distance from it.
-    if (std::count_if(seiten.begin(), seiten.end(), [](const Polygonmasse& m) { return m.ebene.has_value(); }) == 1)
+    if (std::count_if(seiten.begin(), seiten.end(), [](const Seitenmass& m) { return m.anker.has_value(); }) == 1)
         return 0.0;
-    const Tripel ursprung = erste->ebene->ap.ortsvektor();
+    const Tripel ursprung = *erste->anker;
     Tripel s;
     int anzahl = 0;
-    for (const Polygonmasse& m : seiten) {
+    for (const Seitenmass& m : seiten) {
         if (!m.schwerpunkt) continue;
-        s = s + (Tripel(m.schwerpunkt->ortsvektor()) - ursprung);
+        s = s + (*m.schwerpunkt - ursprung);
         ++anzahl;
     }
     if (anzahl == 0) return 0.0;
@@ -85,31 +85,41 @@ double volumenAusSeiten(const std::vector<Polygonmasse>& seiten) {
     // brings its heights to about 1, which keeps every digit): a volume that is a double is
     // found without overflow or underflow, of a solid of edge 1e-100 as of one of edge 1e100.
     double weite = 0;
-    for (const Polygonmasse& m : seiten)
-        if (m.ebene) weite = std::max(weite, groessteKomponente(mitte - (Tripel(m.ebene->ap.ortsvektor()) - ursprung)));
+    for (const Seitenmass& m : seiten)
+        if (m.anker) weite = std::max(weite, groessteKomponente(mitte - (*m.anker - ursprung)));
     const Zweiermass mass(weite);
     double v = 0.0;
-    for (const Polygonmasse& m : seiten) {
-        if (!m.ebene) continue;
+    for (const Seitenmass& m : seiten) {
+        if (!m.anker) continue;
         // The pyramid over the face's fan of triangles from its first corner, the anchor of its
         // plane: its area vector gives the exact volume also where the corners of a face
         // merged of facets stray a tolerance from its plane. (Measured with the plane's normal,
         // a face as narrow as the tolerance would tilt by as much as its corners stray over its
         // width, and the height from the centroid with it.)
-        const Tripel hoehe = mass.auf(mitte - (Tripel(m.ebene->ap.ortsvektor()) - ursprung));
+        const Tripel hoehe = mass.auf(mitte - (*m.anker - ursprung));
         if (m.flaechenvektor) {
-            v += std::fabs(skalar(hoehe, mass.auf(mass.auf(Tripel(*m.flaechenvektor))))) / 3.0;
+            v += std::fabs(skalar(hoehe, mass.auf(mass.auf(*m.flaechenvektor)))) / 3.0;
             continue;
         }
         // A face's plane carries the unit normal of its corners' span.
-        v += std::fabs(skalar(hoehe, m.ebene->nv)) * mass.auf(mass.auf(m.flaeche)) / 3.0;
+        v += std::fabs(skalar(hoehe, m.normale)) * mass.auf(mass.auf(m.flaeche)) / 3.0;
     }
     return mass.zurueck(mass.zurueck(mass.zurueck(v)));
 }
 
 double Polyeder::volumen() const {
-    std::vector<Polygonmasse> masse;
-    for (const Polygon* pol : flaechen(*this)) masse.push_back(pol->masse());
+    std::vector<Seitenmass> masse;
+    for (const Polygon* pol : flaechen(*this)) {
+        const Polygonmasse m = pol->masse();
+        Seitenmass& s = masse.emplace_back();
+        if (m.ebene) {
+            s.anker = m.ebene->ap.ortsvektor();
+            s.normale = m.ebene->nv;
+        }
+        if (m.schwerpunkt) s.schwerpunkt = m.schwerpunkt->ortsvektor();
+        if (m.flaechenvektor) s.flaechenvektor = *m.flaechenvektor;
+        s.flaeche = m.flaeche;
+    }
     return volumenAusSeiten(masse);
 }
 

@@ -109,7 +109,18 @@ template <class F> void fuerTeile(const Polyeder& p, F&& f) {
 // tolerance off one plane. Heights and areas are multiplied at the solid's scale: a volume that
 // is a double comes out without overflow or underflow, at any extent. One face alone encloses
 // the volume 0.
-double volumenAusSeiten(const std::vector<Polygonmasse>& seiten);
+//
+// What the volume reads of each face: where it has a carrier plane, the anchor of that plane
+// (its first corner) and its normal; the centroid of its corners; its area vector where it has
+// one, else its area.
+struct Seitenmass {
+    std::optional<Tripel> anker;
+    Tripel normale;
+    std::optional<Tripel> schwerpunkt;
+    std::optional<Tripel> flaechenvektor;
+    double flaeche = 0;
+};
+double volumenAusSeiten(const std::vector<Seitenmass>& seiten);
 
 // polyederListe has an entry under the name.
 bool istPolyeder(const std::string& name);
