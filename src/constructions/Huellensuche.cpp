@@ -1116,7 +1116,8 @@ Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
 
 // The faces of the cloud's true hull as the search found them, in qhull's order: per face its
 // points, its corners in their order round it (counter-clockwise seen from outside, of points
-// at one place the one with the largest index), one point of each place it holds, the faces
+// at one place the one with the largest index), one point of each place it holds (none listed
+// where every place of the cloud is one point: the face's points are its places), the faces
 // across its edges and its outward unit normal; the one face of a flat cloud holds every point
 // and has no corners yet.
 struct Seitenbefund {
@@ -1176,7 +1177,9 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         b.fehler = true;
         return b;
     }
-    const std::vector<std::vector<std::size_t>> punkte = zuordnen(einheitsorte, *roh);
+    std::vector<std::vector<std::size_t>> punkte = zuordnen(einheitsorte, *roh);
+    // Where every place is one point (most clouds), the places are the points themselves.
+    const bool einzeln = vertreter.size() == gleich.size();
     // Each face holds every point at the place of one of its points; its corners are the
     // places' representatives. The points at place d: an[anAb[d]] ... an[anAb[d + 1] − 1],
     // ascending.
@@ -1195,6 +1198,13 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
     std::vector<std::size_t> alle;
     for (std::size_t f = 0; f < F; ++f) {
         Rohseite& s = roh->seiten[f];
+        b.normalen.push_back(s.flaeche.normale());
+        if (einzeln) {
+            b.ecken.emplace_back(s.ecken());
+            b.punkte.push_back(std::move(punkte[f]));
+            b.stellen.emplace_back();
+            continue;
+        }
         alle.clear();
         for (std::size_t d : punkte[f]) alle.insert(alle.end(), an.begin() + anAb[d], an.begin() + anAb[d + 1]);
         std::sort(alle.begin(), alle.end());
@@ -1208,7 +1218,6 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         for (std::size_t d : punkte[f]) stellen.push_back(vertreter[d]);
         std::sort(stellen.begin(), stellen.end());
         b.stellen.push_back(std::move(stellen));
-        b.normalen.push_back(s.flaeche.normale());
     }
     b.roh = std::move(roh->seiten);
     return b;
@@ -1354,8 +1363,8 @@ std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seit
     for (std::size_t i : b.punkte[f]) orte.push_back(ort(pkte[i]));
     const Tripel& m = b.normalen[f];
     const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
-    const std::vector<std::size_t>& st = b.stellen[f];
-    if (st != b.punkte[f]) {
+    const std::vector<std::size_t>& st = b.stellen[f].empty() ? b.punkte[f] : b.stellen[f];
+    if (&st != &b.punkte[f] && st != b.punkte[f]) {
         orte.clear();
         for (std::size_t i : st) orte.push_back(ort(pkte[i]));
     }
