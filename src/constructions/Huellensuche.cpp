@@ -1356,17 +1356,18 @@ std::vector<std::size_t> flachesUmlauf(const std::vector<Punkt>& pkte, const Tri
 // the hull found them, counter-clockwise about the first turn of the face's points where they
 // make one in its plane, as the hull polygon of these points runs, otherwise about the outward
 // normal; starting as anfangen says, over the face's places. Indices into the points, the
-// first repeated at the end. (orte: room for the face's places, kept from face to face.)
-std::vector<std::size_t> seitenumlauf(const std::vector<Punkt>& pkte, const Seitenbefund& b, std::size_t f,
+// first repeated at the end. gegeben: the points' places as given; orte: room for the face's
+// places, kept from face to face.
+std::vector<std::size_t> seitenumlauf(const std::vector<Tripel>& gegeben, const Seitenbefund& b, std::size_t f,
                                       std::vector<Tripel>& orte) {
     orte.clear();
-    for (std::size_t i : b.punkte[f]) orte.push_back(ort(pkte[i]));
+    for (std::size_t i : b.punkte[f]) orte.push_back(gegeben[i]);
     const Tripel& m = b.normalen[f];
     const Tripel sinn = drehungInIhrerEbene(orte).value_or(m);
     const std::vector<std::size_t>& st = b.stellen[f].empty() ? b.punkte[f] : b.stellen[f];
     if (&st != &b.punkte[f] && st != b.punkte[f]) {
         orte.clear();
-        for (std::size_t i : st) orte.push_back(ort(pkte[i]));
+        for (std::size_t i : st) orte.push_back(gegeben[i]);
     }
     std::vector<std::size_t> ecken;
     ecken.reserve(b.ecken[f].size() + 1);
@@ -1460,10 +1461,14 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     tripel.reserve(schluessel.size());
     geordnet.punkte.reserve(schluessel.size());
     geordnet.normalen.reserve(schluessel.size());
-    std::vector<Tripel> orte;
+    std::vector<Tripel> gegeben, orte;
+    if (!roh.flach) {
+        gegeben.reserve(pkte.size());
+        for (const Punkt& q : pkte) gegeben.push_back(ort(q));
+    }
     for (const auto& [t, f] : schluessel) {
         tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
-        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(pkte, roh, f, orte));
+        umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(gegeben, roh, f, orte));
         geordnet.punkte.push_back(std::move(roh.punkte[f]));
         geordnet.normalen.push_back(roh.normalen[f]);
     }
