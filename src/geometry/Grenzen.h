@@ -251,4 +251,15 @@ inline constexpr double projektionsRundung = 8 * std::numeric_limits<double>::ep
 inline constexpr double kleinstesSeitenquadrat = 1e-140;
 inline constexpr double groesstesSeitenquadrat = 1e140;
 
+// --- Lengths taken as they are ---------------------------------------------------------------
+
+// The length of a vector whose largest component m lies between these is the root of its plain
+// sum of squares, with no scaling by a power of two: m² lies between 2^-800 and 2^800, and a
+// square that falls among the subnormal numbers, plain or scaled, is less than 2^-222 of m²,
+// below half a unit of the last place of any sum that holds m² (or of m² itself, where such
+// squares are summed before it), so it adds nothing in either sum. Every other square and sum
+// is the scaled one times a power of two to the last bit, and so is the root: the same length.
+inline constexpr double schlichteLaengeAb = 0x1p-400;
+inline constexpr double schlichteLaengeBis = 0x1p400;
+
 }  // namespace quodral::grenzen

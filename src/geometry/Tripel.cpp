@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "geometry/Grenzen.h"
+
 namespace quodral {
 
 double laenge(const Tripel& a) { return std::sqrt(skalar(a, a)); }
@@ -17,6 +19,8 @@ double groessteKomponente(const Tripel& a) {
 double betrag(const Tripel& a) {
     const double m = groessteKomponente(a);
     if (!(m > 0) || !std::isfinite(m)) return m;
+    // Far within the range the scaling changes no digit of the length (Grenzen.h).
+    if (m >= grenzen::schlichteLaengeAb && m <= grenzen::schlichteLaengeBis) return laenge(a);
     const Zweiermass mass(m);
     return mass.zurueck(laenge(mass.auf(a)));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -67,6 +68,30 @@ TEST(Wertgeometrie, ZweiermassBehaeltJedeStelle) {
     EXPECT_DOUBLE_EQ(betrag(Tripel{3e-300, 0, 4e-300}), 5e-300);
     EXPECT_EQ(Zweiermass(0).auf(3.5), 3.5);
     EXPECT_EQ(Zweiermass(std::numeric_limits<double>::infinity()).auf(3.5), 3.5);
+}
+
+// The length of a vector is the length of the vector brought to unit size by a power of two,
+// scaled back, to the last bit: taken as it is far within the range, its result must be that
+// too. Largest components about the bounds of that range, with others that many binades below
+// them, whose squares fall among the subnormal numbers or vanish on one side of the scaling.
+TEST(Wertgeometrie, BetragWieAufEinheitsgroesse) {
+    std::mt19937_64 zufall(11);
+    std::uniform_real_distribution<double> gleich(1, 2);
+    const auto skaliertGemessen = [](const Tripel& v) {
+        const double m = std::max({std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
+        const int e = std::ilogb(m);
+        return std::ldexp(laenge(skaliert(v, -e)), e);
+    };
+    for (int fall = 0; fall < 40; ++fall)
+        for (int exponent : {-1000, -560, -500, -402, -401, -400, -399, -300, 0, 300, 399, 400, 401, 500, 520, 1000})
+            for (int abstand : {0, 1, 26, 27, 100, 200, 222, 223, 300, 320, 600}) {
+                const double m = std::ldexp(gleich(zufall), exponent);
+                const double klein = std::ldexp(gleich(zufall), exponent - abstand);
+                const double mitte = std::ldexp(gleich(zufall), exponent - abstand / 2);
+                for (const Tripel& v : {Tripel{m, klein, mitte}, Tripel{klein, mitte, -m}, Tripel{klein, -m, klein}}) {
+                    EXPECT_EQ(betrag(v), skaliertGemessen(v)) << fall << " 2^" << exponent << " -" << abstand;
+                }
+            }
 }
 
 // The merge of places against a plain reference: in list order, each position joins the
