@@ -372,25 +372,28 @@ bool qhullBauen(const Orte& o, const Rechenrahmen& r, double radius, double rund
     // from outside (the sense of qhull's normal, taken back from qhull's frame), and the
     // facets across its edges.
     seiten.reserve(F);
-    std::vector<std::size_t> ecken;
     for (std::size_t f = 0; f < F; ++f) {
-        ecken.clear();
+        // The corners go into the face as they are; only a face built against qhull's normal
+        // is built again, from them reversed.
+        std::vector<std::size_t> ecken;
         vertexT* vertex;
         vertexT** vertexp;
         if (facetten[f]->simplicial) {
             // A triangle: its three corners, the first two swapped where qhull made it with top
             // orientation (whose corners run clockwise seen from outside, qh_ORIENTclock).
+            ecken.reserve(3);
             FOREACHvertex_(facetten[f]->vertices) ecken.push_back(punktNr(vertex->point));
             if (facetten[f]->toporient) std::swap(ecken[0], ecken[1]);
         } else {
             setT* umlauf = qh_facet3vertex(qh, facetten[f]);
+            ecken.reserve(static_cast<std::size_t>(qh_setsize(qh, umlauf)));
             FOREACHvertex_(umlauf) ecken.push_back(punktNr(vertex->point));
             qh_settempfree(qh, &umlauf);
         }
-        Seitenflaeche flaeche = o.seite(ecken);
+        Seitenflaeche flaeche = o.seite(std::move(ecken));
         if (skalar(flaeche.flaechenvektor(), r.normale(facetten[f]->normal)) < 0) {
-            std::reverse(ecken.begin(), ecken.end());
-            flaeche = o.seite(ecken);
+            const std::vector<std::size_t>& bisher = flaeche.ecken().index();
+            flaeche = o.seite(std::vector<std::size_t>(bisher.rbegin(), bisher.rend()));
         }
         std::vector<std::size_t> nachbarn;
         nachbarn.reserve(static_cast<std::size_t>(qh_setsize(qh, facetten[f]->neighbors)));
