@@ -148,29 +148,48 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
     if (befund.seiten.empty()) return true;
     const int e = befund.mass.exponent();
     const std::vector<Tripel>& p = *befund.orte;
+    // Measures of one kind are all doubles where the least of them that is not 0 and the
+    // largest are: the scaling by a power of two keeps their order. So each kind is judged on
+    // its two extremes.
+    struct Spanne {
+        double kleinste = std::numeric_limits<double>::infinity(), groesste = 0;
+        bool nehmen(double x) {
+            if (!std::isfinite(x)) return false;
+            if (x > 0) kleinste = std::min(kleinste, x);
+            groesste = std::max(groesste, x);
+            return true;
+        }
+        bool darstellbar(int exponent, int k) const {
+            return groesste == 0 ||
+                   (quodral::darstellbar(kleinste, exponent, k) && quodral::darstellbar(groesste, exponent, k));
+        }
+    };
+    Spanne kanten, umfaenge, flaechen;
     // The pyramids over the faces from one corner of the hull, their area vectors turned
     // outwards.
     const Tripel& bezug = p[befund.seiten.front().ecken().index().front()];
-    double umfaenge = 0, flaechen = 0, volumen = 0;
+    double umfangsumme = 0, flaechensumme = 0, volumen = 0;
     for (std::size_t f = 0; f < befund.seiten.size(); ++f) {
         const Seitenflaeche& s = befund.seiten[f];
         const std::vector<std::size_t>& w = s.ecken().index();
         double umfang = 0;
         for (std::size_t k = 0; k < w.size(); ++k) {
             const double kante = laenge(p[w[(k + 1) % w.size()]] - p[w[k]]);
-            if (!darstellbar(kante, e, 1)) return false;
+            if (!kanten.nehmen(kante)) return false;
             umfang += kante;
         }
         const double flaeche = s.flaeche();
-        if (!darstellbar(umfang, e, 1) || !darstellbar(flaeche, e, 2)) return false;
-        umfaenge += umfang;
-        flaechen += flaeche;
+        if (!umfaenge.nehmen(umfang) || !flaechen.nehmen(flaeche)) return false;
+        umfangsumme += umfang;
+        flaechensumme += flaeche;
         const Tripel a = s.flaechenvektor();
         volumen += (skalar(a, befund.normalen[f]) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
     }
+    if (!kanten.darstellbar(e, 1) || !umfaenge.darstellbar(e, 1) || !flaechen.darstellbar(e, 2)) return false;
     const std::size_t n = befund.seiten.size();
-    const double kanten = n <= 1 ? umfaenge : umfaenge / 2;
-    return darstellbar(kanten, e, 1) && darstellbar(flaechen, e, 2) && (befund.flach || darstellbar(volumen, e, 3));
+    const double kantensumme = n <= 1 ? umfangsumme : umfangsumme / 2;
+    return darstellbar(kantensumme, e, 1) && darstellbar(flaechensumme, e, 2) &&
+           (befund.flach || darstellbar(volumen, e, 3));
 }
 
 // The faces of a hull as polygons of the corners' names, each measured from the face the
