@@ -249,19 +249,16 @@ void kreisDurchDreiPunkte(const std::string& n, const std::string& a, const std:
     const std::string kollinear =
         "Die drei Kreispunkte " + a + ", " + b + " und " + c + " dürfen nicht kollinear sein.";
     if (!differenzenEndlich(*p1, *p2, *p3)) return zahlbereichFehler(n);
-    // The points span a circle where they span a plane; its centre is found in that plane.
-    const std::optional<Ebene> e = ebeneDurch(*p1, *p2, *p3);
-    if (!e) return eigenerFehler(kollinear);
-    Punkt m = kreisMittelpunkt(*p1, *p2, *p3);
-    const double r = betrag(p1->ortsvektor() - m.ortsvektor());
-    // Nearly collinear points have their centre far out: decided before it is registered.
-    if (!endlich(m) || !endlich(r)) return zahlbereichFehler(n);
+    // Decided before the centre is registered.
+    Umkreis k = umkreis(*p1, *p2, *p3);
+    if (k.befund == Umkreis::Befund::kollinear) return eigenerFehler(kollinear);
+    if (k.befund == Umkreis::Befund::ausserhalb) return zahlbereichFehler(n);
 
     // The centre is registered first: a name held back is refused before it.
     if (reserviertAbgelehnt(n)) return;
-    m.name = nextFreeName(n + "M");
-    m.einlisten();
-    quittieren(eintragen(Kreis(n, m, r, *e), n), n,
+    k.mitte.name = nextFreeName(n + "M");
+    k.mitte.einlisten();
+    quittieren(eintragen(Kreis(n, k.mitte, k.radius, *k.ebene), n), n,
                "Der Kreis " + n + " durch die Punkte " + a + ", " + b + ", " + c + " wurde erzeugt.");
 }
 

@@ -4,17 +4,21 @@
 #include "intersections/Schneiderei.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Gerade.h"
+#include "model/Registrierung.h"
 #include "geometry/Numerik.h"
 #include "model/Strecke.h"
 
 namespace quodral {
 
-Punkt kreisMittelpunkt(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
-    // Found in the triangle's own plane; points that span no plane keep the answer for
-    // collinear points.
+Umkreis umkreis(const Punkt& p1, const Punkt& p2, const Punkt& p3) {
+    Umkreis k;
+    k.ebene = ebeneDurch(p1, p2, p3);
     const std::optional<Tripel> m = kreismitte(p1.ortsvektor(), p2.ortsvektor(), p3.ortsvektor());
-    if (!m) return origo;
-    return Punkt("", m->x, m->y, m->z);
+    if (!k.ebene || !m) return k;
+    k.mitte = Punkt("", m->x, m->y, m->z);
+    k.radius = betrag(p1.ortsvektor() - k.mitte.ortsvektor());
+    k.befund = endlich(k.mitte) && endlich(k.radius) ? Umkreis::Befund::gefunden : Umkreis::Befund::ausserhalb;
+    return k;
 }
 
 std::optional<Ebene> mittelsenkrechte(const Punkt& a, const Punkt& b) {

@@ -1,6 +1,6 @@
 #pragma once
 // Small pure helpers on points, vectors and planes shared by the object model, the
-// constructions and the drawing: the centre of the circle through three points, the
+// constructions and the drawing: the circle through three points, the
 // perpendicular bisector plane, the midpoint, and the orthonormal basis of the directions a
 // point list spans with the dimension it gives. They read no registry and write no state.
 
@@ -13,10 +13,19 @@
 
 namespace quodral {
 
-// The centre of the circle through the three points, found in their plane (kreismitte,
-// geometry/Raumgeometrie.h; unnamed); origo where they span no plane (ebenenNormale,
-// geometry/Linienlage.h).
-Punkt kreisMittelpunkt(const Punkt& p1, const Punkt& p2, const Punkt& p3);
+// The circle through three points, as KREIS and the drawing's locator take it: the points span
+// a circle exactly where they span a plane (ebeneDurch), and its centre (unnamed) is found in
+// that plane (kreismitte, geometry/Raumgeometrie.h). Nearly collinear points have their centre
+// far out: where the centre or the radius is no finite double, the circle lies beyond the
+// range of doubles.
+struct Umkreis {
+    enum class Befund { gefunden, kollinear, ausserhalb };
+    Befund befund = Befund::kollinear;
+    std::optional<Ebene> ebene;
+    Punkt mitte;
+    double radius = 0;
+};
+Umkreis umkreis(const Punkt& p1, const Punkt& p2, const Punkt& p3);
 
 // The plane of all points at equal distance from a and b: through their midpoint with the
 // normal b − a (not normalised); nothing when the points are equal.

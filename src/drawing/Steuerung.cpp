@@ -17,9 +17,7 @@
 #include "drawing/Sichtabbildung.h"
 #include "model/Loeschen.h"
 #include "model/Artentabelle.h"
-#include "model/Ebenenkonstruktion.h"
 #include "model/Objekte.h"
-#include "model/Registrierung.h"
 #include "text/Zahlen.h"
 
 namespace quodral {
@@ -73,16 +71,14 @@ void polygonZeigen(GrafikPort& port, const Polygon& pol) {
         port.piepen();
         return;
     }
-    // KREIS's rule: three points span a circle exactly where they span a plane, and its centre
-    // is found in that plane; collinear or coinciding corners fix none, and nor do corners so
-    // nearly collinear that the centre or the radius lies beyond the range of doubles.
-    const std::optional<Ebene> ebene = ebeneDurch(*p1, *p2, *p3);
-    Punkt mitte = kreisMittelpunkt(*p1, *p2, *p3);
-    const double r = betrag(p1->ortsvektor() - mitte.ortsvektor());
-    if (!ebene || !endlich(mitte) || !endlich(r)) {
+    // The circle KREIS would build through them: collinear or coinciding corners fix none, and
+    // nor do corners so nearly collinear that it lies beyond the range of doubles.
+    Umkreis k = umkreis(*p1, *p2, *p3);
+    if (k.befund != Umkreis::Befund::gefunden) {
         port.piepen();
         return;
     }
+    Punkt& mitte = k.mitte;
     std::vector<std::string> temporaer;
     mitte.vision = darstellung::verborgen;
     const std::string mName = nextFreeName("M");
@@ -90,7 +86,7 @@ void polygonZeigen(GrafikPort& port, const Polygon& pol) {
     mitte.name = mName;
     const std::string kName = nextFreeName("k");
     // The circle first: nothing may still stand on the centre when it goes.
-    if (Kreis(kName, mitte, r, *ebene).einlisten()) temporaer.push_back(kName);
+    if (Kreis(kName, mitte, k.radius, *k.ebene).einlisten()) temporaer.push_back(kName);
     if (mitteDa) temporaer.push_back(mName);
     einmalZeigen(port, temporaer);
 }
