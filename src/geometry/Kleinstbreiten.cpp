@@ -131,9 +131,7 @@ Umkugel kleinsteKugel(const std::vector<Tripel>& orte) {
 double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u) {
     if (orte.empty()) return 0;
     // A frame square to u.
-    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
-    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
-    const Tripel v = *einheitsvektor(kreuz(achse, u)), w = kreuz(u, v);
+    const Tripel v = querZu(u), w = kreuz(u, v);
     // Each place by its part x along u and its offset y square to it (the third part 0).
     std::vector<double> x(orte.size());
     std::vector<Tripel> y(orte.size());
