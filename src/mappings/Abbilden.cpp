@@ -56,7 +56,7 @@ Punkt gedrehterPunkt(const Punkt& p, const Gerade& g, double w) {
 
 Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w) {
     const Punkt bild = gedrehterPunkt(p, g, w);
-    if (!std::isfinite(bild.x) || !std::isfinite(bild.y) || !std::isfinite(bild.z)) return p;
+    if (!endlich(bild)) return p;
     return bild;
 }
 
