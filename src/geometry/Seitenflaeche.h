@@ -92,9 +92,9 @@ public:
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
-    // Vieleckpruefung.h). The plane and the
-    // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
-    // another dimension than 2 holds no point, meets no line and is not convex.
+    // Vieleckpruefung.h). The plane and the frame exist from dimension 2 on (for 3, the plane
+    // the chain's area gives); a face of another dimension than 2 holds no point, meets no line
+    // and is not convex.
     int dimension() const { return dimension_; }
     const Eckenfolge& ecken() const { return ecken_; }
     const Tripel& mitte() const { return mitte_; }
