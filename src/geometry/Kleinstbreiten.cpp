@@ -159,11 +159,11 @@ double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u) {
     double radius = 0;
     for (std::size_t runde = 0; runde <= orte.size(); ++runde) {
         // The slope of the least largest offset of the chosen places, and their circle there.
-        const auto innen = [&](double d1) {
+        const auto zweite = [&](double d1) {
             return goldenerSchnitt([&](double d2) { return kreisUm({d1, d2, 0}).radius; }, -spanne, spanne);
         };
-        const double d1 = goldenerSchnitt([&](double t) { return innen(t).second; }, -spanne, spanne).first;
-        const Tripel d{d1, innen(d1).first, 0};
+        const double d1 = goldenerSchnitt([&](double t) { return zweite(t).second; }, -spanne, spanne).first;
+        const Tripel d{d1, zweite(d1).first, 0};
         const Umkugel kreis = kreisUm(d);
         // The place farthest from that line: within the circle, the line holds every place.
         std::size_t weitester = auswahl.front();
