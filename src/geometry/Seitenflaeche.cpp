@@ -199,7 +199,6 @@ void Seitenflaeche::bauen() {
     for (std::size_t i = 1; i + 1 < anzahl_; ++i)
         vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
     flaechenvektor_ = 0.5 * vektor;
-    flaeche_ = laenge(flaechenvektor_);
     if (dimension_ < 2) return;
     // The normal of the enclosed area where the chain encloses one (grenzen::flaechennormaleNah). A
     // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
@@ -339,7 +338,7 @@ bool Seitenflaeche::konvex(double anteil) const {
     return drehtEinmalUm(q, mass_, normale_, eigene);
 }
 
-double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(flaeche_)); }
+double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(laenge(flaechenvektor_))); }
 
 Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zurueck(flaechenvektor_)); }
 

@@ -198,7 +198,6 @@ private:
     Zweiermass mass_{0};
     Tripel mitte_, normale_, e1_, e2_;
     Tripel flaechenvektor_;    // at the face's scale (times 2^-2e)
-    double flaeche_ = 0;       // at the face's scale
     bool klar_ = false;        // a clear triangle (klaresDreieck)
     // Built on first use: the corners in the plane and their outline.
     mutable std::vector<Ebenenpunkt> eben_;
