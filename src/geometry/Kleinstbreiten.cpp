@@ -20,11 +20,15 @@ bool innen(const Umkugel& b, const Tripel& p) {
 
 Umkugel ueber(const Tripel& a, const Tripel& b) { return {0.5 * (a + b), 0.5 * laenge(b - a)}; }
 
+// The ball was found: its radius is a number of the range (none for places on a line or in a
+// plane, which fix no circle or sphere through them, or where rounding carried it away).
+bool gefunden(const Umkugel& k) { return k.radius >= 0 && std::isfinite(k.radius); }
+
 // The smallest of the balls that hold all the given places.
 Umkugel kleinsteHaltende(std::initializer_list<Umkugel> kandidaten, std::initializer_list<Tripel> orte) {
     Umkugel beste;
     for (const Umkugel& k : kandidaten) {
-        if (!(k.radius >= 0) || !std::isfinite(k.radius)) continue;
+        if (!gefunden(k)) continue;
         if (beste.radius >= 0 && k.radius >= beste.radius) continue;
         if (std::all_of(orte.begin(), orte.end(), [&](const Tripel& p) { return innen(k, p); })) beste = k;
     }
@@ -58,12 +62,12 @@ Umkugel durch(const std::array<Tripel, 4>& r, int k) {
     case 2: return ueber(r[0], r[1]);
     case 3: {
         const Umkugel u = umkreis(r[0], r[1], r[2]);
-        if (u.radius >= 0 && std::isfinite(u.radius)) return u;
+        if (gefunden(u)) return u;
         return kleinsteHaltende({ueber(r[0], r[1]), ueber(r[0], r[2]), ueber(r[1], r[2])}, {r[0], r[1], r[2]});
     }
     case 4: {
         const Umkugel u = umkugel(r[0], r[1], r[2], r[3]);
-        if (u.radius >= 0 && std::isfinite(u.radius)) return u;
+        if (gefunden(u)) return u;
         return kleinsteHaltende({umkreis(r[0], r[1], r[2]), umkreis(r[0], r[1], r[3]), umkreis(r[0], r[2], r[3]),
                                  umkreis(r[1], r[2], r[3]), ueber(r[0], r[1]), ueber(r[0], r[2]), ueber(r[0], r[3]),
                                  ueber(r[1], r[2]), ueber(r[1], r[3]), ueber(r[2], r[3])},
