@@ -26,10 +26,7 @@ struct Rahmen {
 };
 
 Rahmen rahmenUm(const Tripel& n, const Tripel& o) {
-    // The axis least along n gives the first direction across it.
-    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
-    const Tripel e1 = *einheitsvektor(kreuz(achse, n));
+    const Tripel e1 = querZu(n);
     return {n, e1, kreuz(n, e1), o};
 }
 

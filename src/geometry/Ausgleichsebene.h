@@ -70,8 +70,9 @@ double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const 
 // answer where they settle it at once: every place within `punkt` of the lowest, or within
 // `punkt` of the line from it to the place farthest from it, or within `ebene` of the plane of
 // these and the place farthest from their line; none farther than twice `punkt` from the
-// lowest, eight times it from that line, and four places whose tetrahedron is clearly wider
-// than twice the band (klarDick) span a solid. Between these the least widths decide.
+// lowest, or than grenzen::keineGerade times it from that line, and four places whose
+// tetrahedron is clearly wider than twice the band (klarDick) span a solid. Between these the
+// least widths decide.
 //
 // Every decision is taken on the differences of the places brought to about unit size by a
 // power of two (Zweiermass), which keeps every digit: the answer is the same for the set scaled

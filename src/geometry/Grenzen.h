@@ -22,8 +22,8 @@ namespace quodral::grenzen {
 // three dimensions (its DISTround) is 7 to 11 of them for every cloud of the differential
 // test. Sixteen are above that with a margin, and no more: a point sixteen units or more off
 // a face's plane is a corner of its own, as in the exact hull of the given doubles. (qhull,
-// merging by its own estimate, would move corners up to about sixty units; the hull search
-// gives it a smaller one and checks every face against this tolerance, Huellensuche.cpp.)
+// merging by its own estimate, would move corners farther: the hull search tells it a smaller
+// one, qhullRundungsStellen, and checks every face against this tolerance.)
 inline constexpr double rundungsStellen = 16;
 
 // --- The two bounds every figure test reads ------------------------------------------------

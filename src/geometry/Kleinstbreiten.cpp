@@ -20,11 +20,15 @@ bool innen(const Umkugel& b, const Tripel& p) {
 
 Umkugel ueber(const Tripel& a, const Tripel& b) { return {0.5 * (a + b), 0.5 * laenge(b - a)}; }
 
+// The ball was found: its radius is a number of the range (none for places on a line or in a
+// plane, which fix no circle or sphere through them, or where rounding carried it away).
+bool gefunden(const Umkugel& k) { return k.radius >= 0 && std::isfinite(k.radius); }
+
 // The smallest of the balls that hold all the given places.
 Umkugel kleinsteHaltende(std::initializer_list<Umkugel> kandidaten, std::initializer_list<Tripel> orte) {
     Umkugel beste;
     for (const Umkugel& k : kandidaten) {
-        if (!(k.radius >= 0) || !std::isfinite(k.radius)) continue;
+        if (!gefunden(k)) continue;
         if (beste.radius >= 0 && k.radius >= beste.radius) continue;
         if (std::all_of(orte.begin(), orte.end(), [&](const Tripel& p) { return innen(k, p); })) beste = k;
     }
@@ -58,12 +62,12 @@ Umkugel durch(const std::array<Tripel, 4>& r, int k) {
     case 2: return ueber(r[0], r[1]);
     case 3: {
         const Umkugel u = umkreis(r[0], r[1], r[2]);
-        if (u.radius >= 0 && std::isfinite(u.radius)) return u;
+        if (gefunden(u)) return u;
         return kleinsteHaltende({ueber(r[0], r[1]), ueber(r[0], r[2]), ueber(r[1], r[2])}, {r[0], r[1], r[2]});
     }
     case 4: {
         const Umkugel u = umkugel(r[0], r[1], r[2], r[3]);
-        if (u.radius >= 0 && std::isfinite(u.radius)) return u;
+        if (gefunden(u)) return u;
         return kleinsteHaltende({umkreis(r[0], r[1], r[2]), umkreis(r[0], r[1], r[3]), umkreis(r[0], r[2], r[3]),
                                  umkreis(r[1], r[2], r[3]), ueber(r[0], r[1]), ueber(r[0], r[2]), ueber(r[0], r[3]),
                                  ueber(r[1], r[2]), ueber(r[1], r[3]), ueber(r[2], r[3])},
@@ -131,9 +135,7 @@ Umkugel kleinsteKugel(const std::vector<Tripel>& orte) {
 double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u) {
     if (orte.empty()) return 0;
     // A frame square to u.
-    const double ax = std::fabs(u.x), ay = std::fabs(u.y), az = std::fabs(u.z);
-    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
-    const Tripel v = *einheitsvektor(kreuz(achse, u)), w = kreuz(u, v);
+    const Tripel v = querZu(u), w = kreuz(u, v);
     // Each place by its part x along u and its offset y square to it (the third part 0).
     std::vector<double> x(orte.size());
     std::vector<Tripel> y(orte.size());
@@ -161,11 +163,11 @@ double zylinderradius(const std::vector<Tripel>& orte, const Tripel& u) {
     double radius = 0;
     for (std::size_t runde = 0; runde <= orte.size(); ++runde) {
         // The slope of the least largest offset of the chosen places, and their circle there.
-        const auto innen = [&](double d1) {
+        const auto zweite = [&](double d1) {
             return goldenerSchnitt([&](double d2) { return kreisUm({d1, d2, 0}).radius; }, -spanne, spanne);
         };
-        const double d1 = goldenerSchnitt([&](double t) { return innen(t).second; }, -spanne, spanne).first;
-        const Tripel d{d1, innen(d1).first, 0};
+        const double d1 = goldenerSchnitt([&](double t) { return zweite(t).second; }, -spanne, spanne).first;
+        const Tripel d{d1, zweite(d1).first, 0};
         const Umkugel kreis = kreisUm(d);
         // The place farthest from that line: within the circle, the line holds every place.
         std::size_t weitester = auswahl.front();

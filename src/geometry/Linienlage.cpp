@@ -176,7 +176,7 @@ std::optional<Tripel> geradenTreffpunkt(const Tripel& a, const Tripel& r, const 
     const Tripel v = zumRechnen(s);
     const Tripel n = kreuz(u, v);
     const Tripel p = a + (skalar(kreuz(b - a, v), n) / skalar(n, n)) * u;
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return std::nullopt;
+    if (!endlich(p)) return std::nullopt;
     return p;
 }
 

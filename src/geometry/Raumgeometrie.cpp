@@ -77,10 +77,6 @@ private:
     std::vector<std::uint64_t> wort_, gruppe_;
 };
 
-}  // namespace
-
-namespace {
-
 template <class V> Ortsgruppen gruppen(const std::vector<V>& orte, double eps) {
     // Positions within eps of one another lie within eps along every direction: only positions
     // whose projections on u lie that close need a look, found by their rank in the order of

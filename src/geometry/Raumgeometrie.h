@@ -95,10 +95,9 @@ Vektor geradeEbeneTreffpunkt(const Vektor& a, const Vektor& u, const Vektor& q, 
 // a face in its own plane (Seitenflaeche::treffpunkte) within the solid's tolerance, its border
 // a band in its plane as wide as that tolerance, as a polygon's is: a line in a face's plane in
 // the face's chord between its crossings with the outline, a line across it where it pierces
-// the face; a face
-// whose corners are no convex chain gives none. No edge's line is followed beyond the edge and
-// no length is fixed: a face with an edge a few tolerances long, at any scale, is met as any
-// other. A null or non-finite direction gives none.
+// the face; a face whose corners are no convex chain gives none. No edge's line is followed
+// beyond the edge and no length is fixed: a face with an edge a few tolerances long, at any
+// scale, is met as any other. A null or non-finite direction gives none.
 std::vector<Vektor> geradeKoerperTreffpunkte(const Vektor& a, const Vektor& u, const std::vector<Vektor>& ecken,
                                              const std::vector<std::vector<std::size_t>>& seiten, double toleranz);
 

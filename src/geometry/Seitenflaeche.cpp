@@ -28,8 +28,6 @@ constexpr std::size_t wenigeEcken = 16;
 // products than finding the direction among their normals.
 constexpr std::size_t wenigeUmrissecken = 8;
 
-bool endlich(const Tripel& t) { return std::isfinite(t.x) && std::isfinite(t.y) && std::isfinite(t.z); }
-
 // a lies before b in the order of their coordinates (x, then y, then z).
 bool vor(const Tripel& a, const Tripel& b) {
     return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
@@ -198,9 +196,9 @@ void Seitenflaeche::bauen() {
     // The fan from the first corner, each cross product carried to about its last digit.
     Tripel vektor;
     // (The last triangle of a closed chain, back to its repeated first corner, adds nothing.)
-    for (std::size_t i = 1; i + 1 < anzahl_; ++i) vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
+    for (std::size_t i = 1; i + 1 < anzahl_; ++i)
+        vektor = vektor + kreuzDerDifferenzen(ecken_[0], ecken_[i], ecken_[i + 1], mass_);
     flaechenvektor_ = 0.5 * vektor;
-    flaeche_ = laenge(flaechenvektor_);
     if (dimension_ < 2) return;
     // The normal of the enclosed area where the chain encloses one (grenzen::flaechennormaleNah). A
     // chain that encloses next to nothing (folded back on itself, or the points of a cloud in
@@ -340,7 +338,7 @@ bool Seitenflaeche::konvex(double anteil) const {
     return drehtEinmalUm(q, mass_, normale_, eigene);
 }
 
-double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(flaeche_)); }
+double Seitenflaeche::flaeche() const { return mass_.zurueck(mass_.zurueck(laenge(flaechenvektor_))); }
 
 Tripel Seitenflaeche::flaechenvektor() const { return mass_.zurueck(mass_.zurueck(flaechenvektor_)); }
 

@@ -92,9 +92,9 @@ public:
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
-    // Vieleckpruefung.h). The plane and the
-    // frame exist from dimension 2 on (for 3, the plane the chain's area gives); a face of
-    // another dimension than 2 holds no point, meets no line and is not convex.
+    // Vieleckpruefung.h). The plane and the frame exist from dimension 2 on (for 3, the plane
+    // the chain's area gives); a face of another dimension than 2 holds no point, meets no line
+    // and is not convex.
     int dimension() const { return dimension_; }
     const Eckenfolge& ecken() const { return ecken_; }
     const Tripel& mitte() const { return mitte_; }
@@ -198,7 +198,6 @@ private:
     Zweiermass mass_{0};
     Tripel mitte_, normale_, e1_, e2_;
     Tripel flaechenvektor_;    // at the face's scale (times 2^-2e)
-    double flaeche_ = 0;       // at the face's scale
     bool klar_ = false;        // a clear triangle (klaresDreieck)
     // Built on first use: the corners in the plane and their outline.
     mutable std::vector<Ebenenpunkt> eben_;

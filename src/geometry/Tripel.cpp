@@ -25,12 +25,20 @@ double betrag(const Tripel& a) {
     return mass.zurueck(laenge(mass.auf(a)));
 }
 
+bool endlich(const Tripel& a) { return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z); }
+
 std::optional<Tripel> einheitsvektor(const Tripel& v) {
     const double m = groessteKomponente(v);
     if (!(m > 0) || !std::isfinite(m)) return std::nullopt;
     const Tripel s = Zweiermass(m).auf(v);
     const double l = laenge(s);
     return Tripel{s.x / l, s.y / l, s.z / l};
+}
+
+Tripel querZu(const Tripel& n) {
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
+    return *einheitsvektor(kreuz(achse, n));
 }
 
 namespace {

@@ -33,11 +33,17 @@ double groessteKomponente(const Tripel& a);
 // where a component is not.
 double betrag(const Tripel& a);
 
+// Every component is a finite number.
+bool endlich(const Tripel& a);
+
 // The unit vector along v; nothing for the null vector or one with a number that is not
 // finite. Its length is found on v scaled by a power of two to a largest component between 1
 // and 2, so that a direction of length 1e200 (a line through two far points) or 1e-300 has its
 // unit vector too; for every vector whose squares are doubles it is v / |v| to the last bit.
 std::optional<Tripel> einheitsvektor(const Tripel& v);
+// A unit vector square to the unit vector n: n's cross product with the axis it leans least
+// towards (the first of a frame of the plane across n).
+Tripel querZu(const Tripel& n);
 
 // A scaling by a power of two: it brings a given magnitude to between 1 and 2, and changes no
 // digit of any number it is applied to (within the normal doubles), so that a computation on

@@ -232,13 +232,13 @@ Schnittbefund linieMitKreis(const Schnittobjekt& a, const Gerade& g, const Kreis
 Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Polygon& pg) {
     const std::vector<Punkt> s = entlang(pSchnittPolygonGerade(pg, g), g);
     if (s.empty()) return KeinSchnitt{};
+    if (s.size() == 1 && liegtIn(a, s[0])) return ort(s[0]);
     // Where the carrier meets the polygon (the point where it pierces or touches it, or its
     // chord across it), cut to the object: one point where what is left is shorter than the
     // polygon's border band is wide (a segment that ends on an edge and runs away).
     const Intervall treffen{Grenze{parameter(g, s.front().ortsvektor()), ort(s.front()), {}},
                             Grenze{parameter(g, s.back().ortsvektor()), ort(s.back()), {}}};
     const Intervall objekt = intervall(a, g);
-    if (s.size() == 1 && liegtIn(a, s[0])) return ort(s[0]);
     const Intervall k = ueberlappung(treffen, objekt);
     if (s.size() == 2 && k.unten->t <= k.oben->t) {
         const Punkt& p = k.unten->ort;

@@ -8,12 +8,11 @@
 #include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "model/Objekte.h"
+#include "model/Registrierung.h"
 
 namespace quodral {
 
 namespace {
-
-bool endlich(const Vektor& v) { return std::isfinite(v.x1) && std::isfinite(v.x2) && std::isfinite(v.x3); }
 
 // An unnamed point at the position v.
 Punkt ort(const Vektor& v) { return Punkt("", v.x1, v.x2, v.x3); }

@@ -56,7 +56,7 @@ Punkt gedrehterPunkt(const Punkt& p, const Gerade& g, double w) {
 
 Punkt punktDrehenUmGerade(const Punkt& p, const Gerade& g, double w) {
     const Punkt bild = gedrehterPunkt(p, g, w);
-    if (!std::isfinite(bild.x) || !std::isfinite(bild.y) || !std::isfinite(bild.z)) return p;
+    if (!endlich(bild)) return p;
     return bild;
 }
 
@@ -133,8 +133,7 @@ Abbildung drehung(const Gerade& achse, double w) {
     if (einheitsvektor(achse.rv)) {
         const Vektor a = um.ap.ortsvektor();
         const Vektor fuss = a - (a * um.rv) * um.rv;
-        if (std::isfinite(fuss.x1) && std::isfinite(fuss.x2) && std::isfinite(fuss.x3))
-            amFuss = Gerade(alsPunkt(fuss), um.rv);
+        if (endlich(fuss)) amFuss = Gerade(alsPunkt(fuss), um.rv);
     }
     const auto abstand = [](const Punkt& p, const Punkt& q) { return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z); };
     // Numbers that leave their range stay as they come out: the mapping then refuses the object.
@@ -153,7 +152,7 @@ Gerade drehachseDurch(const Punkt& p, const Punkt& q) {
     Vektor richtung = p.ortsvektor() - q.ortsvektor();
     // Points at opposite ends of the range have a difference beyond it; half of it points the
     // same way.
-    if (!std::isfinite(richtung.x1) || !std::isfinite(richtung.x2) || !std::isfinite(richtung.x3))
+    if (!endlich(richtung))
         richtung = 0.5 * p.ortsvektor() - 0.5 * q.ortsvektor();
     return Gerade(betrag(p) < betrag(q) ? p : q, richtung);
 }

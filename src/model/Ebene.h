@@ -5,8 +5,8 @@
 // the normals and directions involved (Gerade.h), so that no answer depends on how long a
 // normal came out. A point lies in the plane when its distance passes the zero test: a plane
 // has no extent that a relative tolerance could refer to (the test is only never finer than
-// the rounding of the coordinates). Every operation assumes a normal
-// that is not the zero vector.
+// the rounding of the coordinates). Every operation assumes a normal that is not the zero
+// vector.
 
 #include <string>
 #include <vector>
