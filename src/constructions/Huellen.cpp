@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
-#include <unordered_map>
 
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
@@ -14,14 +13,11 @@
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/Namen.h"
-#include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
-#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
-#include "geometry/Vieleckpruefung.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strecke.h"

@@ -11,7 +11,6 @@
 #include <numeric>
 #include <optional>
 
-#include "constructions/Huellen.h"
 #include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
@@ -1099,8 +1098,6 @@ struct Einheitswolke {
     std::shared_ptr<std::vector<Tripel>> orte = std::make_shared<std::vector<Tripel>>();
     Zweiermass mass{0};
     double eps = 0;
-    // The tolerance of the given places (the polygons' own tests of a face take those).
-    double gegebeneToleranz = 0;
     const std::vector<Tripel>& p() const { return *orte; }
 };
 
@@ -1112,8 +1109,7 @@ Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
     const Lagebox box = lagebox(p);
     w.mass = Zweiermass(box.weite());
     for (Tripel& t : p) t = w.mass.auf(t);
-    w.gegebeneToleranz = lagetoleranz(box);
-    w.eps = w.mass.auf(w.gegebeneToleranz);
+    w.eps = w.mass.auf(lagetoleranz(box));
     return w;
 }
 

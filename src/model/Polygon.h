@@ -45,12 +45,6 @@ struct Polygonmasse {
     std::optional<Vektor> flaechenvektor;
 };
 
-// The measures of a polygon whose entries all name registered points (no break marker), from
-// the places of those points in chain order: the same numbers as the polygon's own measures,
-// which look up every corner by name for each of them (the plane's anchor carries no name). A
-// polygon of thousands of faces' hull is measured once this way.
-Polygonmasse vermessen(const Polygon& pol, const std::vector<Tripel>& orte);
-
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
 std::string rawValue(punktlage lage);
