@@ -135,6 +135,12 @@ bool darstellbar(double skaliert, int exponent, int k) {
     return std::isfinite(wert) && wert >= grenzen::kleinstesMass;
 }
 
+// The total edge length of a hull from the sum of its faces' perimeters: every edge lies on two
+// faces, except on a flat cloud's one face.
+double gesamtKantenlaenge(double umfangsumme, std::size_t seiten) {
+    return seiten <= 1 ? umfangsumme : umfangsumme / 2;
+}
+
 // Every measure of the hull the search found is a double: each edge, each face's perimeter and
 // area, the total edge length, the surface and the volume, all read from the faces it handed
 // over, which measure the places brought to unit size by the power of two of their extent
@@ -182,10 +188,8 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
         volumen += (skalar(a, befund.normalen[f]) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
     }
     if (!kanten.darstellbar(e, 1) || !umfaenge.darstellbar(e, 1) || !flaechen.darstellbar(e, 2)) return false;
-    const std::size_t n = befund.seiten.size();
-    const double kantensumme = n <= 1 ? umfangsumme : umfangsumme / 2;
-    return darstellbar(kantensumme, e, 1) && darstellbar(flaechensumme, e, 2) &&
-           (befund.flach || darstellbar(volumen, e, 3));
+    return darstellbar(gesamtKantenlaenge(umfangsumme, befund.seiten.size()), e, 1) &&
+           darstellbar(flaechensumme, e, 2) && (befund.flach || darstellbar(volumen, e, 3));
 }
 
 // The faces of a hull as polygons of the corners' names, each measured from the face the
@@ -317,7 +321,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 
     // Their polygons and measures, read from the faces.
     HuellenSeiten h = vermessen(befund, namen, pkte);
-    const double kanten = h.masse.size() <= 1 ? h.umfaenge : h.umfaenge / 2;
+    const double kanten = gesamtKantenlaenge(h.umfaenge, h.masse.size());
     const double flaechen = h.flaechen;
     const double volumen = volumenAusSeiten(h.masse);
     // Measured as the answer gives them, the measures are doubles too (masseImBereich decided
