@@ -1385,23 +1385,30 @@ Ebenenbefund gescheitert() {
     return b;
 }
 
-// The handed-over findings: per face its points, outward normal and face over the cloud's
-// places, the corners in the given walks; none where a walk has no face that spans a plane (a
-// face that no polygon could hold is never handed over: the hull is refused).
-Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+// The findings handed over, without their faces yet: the cloud's places at unit size and
+// their scale, and per face its points and outward normal.
+Ebenenbefund befundOhneSeiten(Seitenbefund& roh) {
     Ebenenbefund b;
     b.orte = roh.wolke.orte;
     b.mass = roh.wolke.mass;
     b.flach = roh.flach;
+    b.punkte = std::move(roh.punkte);
+    b.normalen.reserve(roh.normalen.size());
+    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
+    return b;
+}
+
+// The handed-over findings: per face its points, outward normal and face over the cloud's
+// places, the corners in the given walks; none where a walk has no face that spans a plane (a
+// face that no polygon could hold is never handed over: the hull is refused).
+Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+    Ebenenbefund b = befundOhneSeiten(roh);
     b.seiten.reserve(umlaeufe.size());
     for (std::vector<std::size_t>& w : umlaeufe) {
         if (w.size() < 3) return gescheitert();
         b.seiten.emplace_back(*b.orte, std::move(w), b.mass, roh.wolke.eps);
         if (b.seiten.back().dimension() != 2) return gescheitert();
     }
-    b.punkte = std::move(roh.punkte);
-    b.normalen.reserve(roh.normalen.size());
-    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
@@ -1422,16 +1429,12 @@ Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) {
         return uebergeben(std::move(roh), std::move(umlauf));
     }
     // The faces as the search built them, over the cloud's places as they are.
-    Ebenenbefund b;
-    b.orte = roh.wolke.orte;
-    b.mass = roh.wolke.mass;
+    Ebenenbefund b = befundOhneSeiten(roh);
     b.seiten.reserve(roh.roh.size());
     for (std::size_t f = 0; f < roh.roh.size(); ++f) {
         roh.roh[f].flaeche.umstellen(*b.orte, std::move(roh.ecken[f]));
         b.seiten.push_back(std::move(roh.roh[f].flaeche));
     }
-    b.punkte = std::move(roh.punkte);
-    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
@@ -1451,15 +1454,13 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     }
     std::sort(schluessel.begin(), schluessel.end());
     // The faces in that order, each walked as its polygon is registered.
-    Seitenbefund geordnet;
-    geordnet.wolke = roh.wolke;
-    geordnet.flach = roh.flach;
-    std::vector<std::vector<std::size_t>> umlaeufe;
+    std::vector<std::vector<std::size_t>> umlaeufe, punkte;
     std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
+    std::vector<Tripel> normalen;
     umlaeufe.reserve(schluessel.size());
     tripel.reserve(schluessel.size());
-    geordnet.punkte.reserve(schluessel.size());
-    geordnet.normalen.reserve(schluessel.size());
+    punkte.reserve(schluessel.size());
+    normalen.reserve(schluessel.size());
     std::vector<Tripel> gegeben, orte;
     if (!roh.flach) {
         gegeben.reserve(pkte.size());
@@ -1468,10 +1469,12 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     for (const auto& [t, f] : schluessel) {
         tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
         umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(gegeben, roh, f, orte));
-        geordnet.punkte.push_back(std::move(roh.punkte[f]));
-        geordnet.normalen.push_back(roh.normalen[f]);
+        punkte.push_back(std::move(roh.punkte[f]));
+        normalen.push_back(roh.normalen[f]);
     }
-    Ebenenbefund b = uebergeben(std::move(geordnet), std::move(umlaeufe));
+    roh.punkte = std::move(punkte);
+    roh.normalen = std::move(normalen);
+    Ebenenbefund b = uebergeben(std::move(roh), std::move(umlaeufe));
     b.tripel = std::move(tripel);
     return b;
 }
