@@ -202,6 +202,13 @@ Rechenrahmen gedehnterRahmen(const std::vector<Tripel>& p, const Ausgleichsebene
     return mitRundung(std::move(r));
 }
 
+// The face f ended in: where it went into another (wohin: per face the face it went into,
+// itself while it stands), the one that one ended in.
+std::size_t endeVon(const std::vector<std::size_t>& wohin, std::size_t f) {
+    while (wohin[f] != f) f = wohin[f];
+    return f;
+}
+
 // A facet whose corners lie within the tolerance of one line (two places a few tolerances
 // apart seen from a corner far off) is no polygon: the polygons' own test takes it for a
 // line, and its area would be lost to every measure. It goes into the facet across its
@@ -213,10 +220,7 @@ std::vector<std::size_t> schmaleAufnehmen(const Orte& o, std::vector<Rohseite>& 
     const std::vector<Tripel>& p = o.p;
     std::vector<std::size_t> wohin(seiten.size());
     std::iota(wohin.begin(), wohin.end(), std::size_t{0});
-    const auto ende = [&](std::size_t f) {
-        while (wohin[f] != f) f = wohin[f];
-        return f;
-    };
+    const auto ende = [&](std::size_t f) { return endeVon(wohin, f); };
     for (std::size_t f = 0; f < seiten.size(); ++f) {
         if (seiten[f].flaeche.dimension() >= 2) continue;
         const std::vector<std::size_t>& e = seiten[f].ecken();
@@ -264,7 +268,6 @@ std::vector<std::size_t> schmaleAufnehmen(const Orte& o, std::vector<Rohseite>& 
         seiten[g].nachbarn.insert(seiten[g].nachbarn.end(), seiten[f].nachbarn.begin(), seiten[f].nachbarn.end());
         wohin[f] = g;
     }
-    for (std::size_t f = 0; f < seiten.size(); ++f) wohin[f] = ende(f);
     return wohin;
 }
 
@@ -278,7 +281,7 @@ std::vector<std::size_t> bleibendeSeiten(std::vector<Rohseite>& seiten, const st
     std::size_t neu = 0;
     for (std::size_t f = 0; f < F; ++f)
         if (wohin[f] == f) nummer[f] = neu++;
-    for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
+    for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[endeVon(wohin, f)];
     const auto ordnen = [&nummer](Rohseite& s, std::size_t eigene) {
         for (std::size_t& g : s.nachbarn) g = nummer[g];
         std::sort(s.nachbarn.begin(), s.nachbarn.end());
@@ -476,10 +479,7 @@ struct Verschmelzung {
         for (const Rohseite& s : h.seiten)
             for (std::size_t i : s.ecken()) ++anzahl[i];
     }
-    std::size_t ende(std::size_t f) const {
-        while (wohin[f] != f) f = wohin[f];
-        return f;
-    }
+    std::size_t ende(std::size_t f) const { return endeVon(wohin, f); }
     const Rohseite& seite(std::size_t f) const { return huelle.seiten[f]; }
 };
 
@@ -770,7 +770,6 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
         }
     }
     if (!verschmolzen) return;
-    for (std::size_t f = 0; f < S; ++f) v.wohin[f] = v.ende(f);
     const std::vector<std::size_t> nummer = bleibendeSeiten(huelle.seiten, v.wohin);
     for (std::size_t& f : huelle.bei)
         if (f != keine) f = nummer[f];
