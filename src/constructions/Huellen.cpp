@@ -193,11 +193,11 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
 }
 
 // The faces of a hull as polygons of the corners' names, each measured from the face the
-// search handed over, as the polygon measures itself (Polygon::masse): the length of its walk,
-// its plane through its first corner, the centroid of its corners (taken in the order of their
-// names, which ascend with the points' indices as punkteAusKlumpen gives them), and where it is
-// convex and closed its area and area vector. The places given, and
-// the face's measures scaled back by the power of two they were taken at, keep every digit.
+// search handed over as the polygon measures itself (Polygon::laenge and Polygon::masse): the
+// length of its walk, its plane through its first corner, the centroid of its corners (taken in
+// the order of their names, which ascend with the points' indices as punkteAusKlumpen gives
+// them), and where it is convex and closed its area and area vector. The places given, and the
+// face's measures scaled back by the power of two they were taken at, keep every digit.
 struct HuellenSeiten {
     std::vector<Polygon> polygone;
     std::vector<Seitenmass> masse;        // as the volume reads them

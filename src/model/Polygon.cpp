@@ -200,16 +200,17 @@ double Polygon::flaeche() const {
     return seite.flaeche();
 }
 
-Polygonmasse Polygon::masse() const {
-    Polygonmasse m;
-    const std::vector<Punkt> q = punkte();
-    const Seitenflaeche seite(ortsvektoren(q));
-    m.laenge = laenge();
-    m.schwerpunkt = schwerpunkt();
+Seitenmass Polygon::masse() const {
+    Seitenmass m;
+    const Seitenflaeche seite(ortsvektoren(punkte()));
+    if (const std::optional<Punkt> s = schwerpunkt()) m.schwerpunkt = s->ortsvektor();
     const auto erste = ersteEcke(ecken);
-    if (seite.dimension() == 2 && erste) m.ebene = Ebene(*eckpunkt(ecken[*erste]), Vektor(seite.normale()));
+    if (seite.dimension() == 2 && erste) {
+        m.anker = eckpunkt(ecken[*erste])->ortsvektor();
+        m.normale = seite.normale();
+    }
     if (seite.dimension() == 2 && seite.konvex() && istGeschlossen()) m.flaeche = seite.flaeche();
-    if (m.flaeche > 0) m.flaechenvektor = Vektor(seite.flaechenvektor());
+    if (m.flaeche > 0) m.flaechenvektor = seite.flaechenvektor();
     return m;
 }
 
