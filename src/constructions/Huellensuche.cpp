@@ -91,11 +91,13 @@ struct Rohseite {
     // tolerance of it, where it does so for one of the two.
     double hoehe(const Tripel& p) const {
         const double h = flaeche.abstand(p);
-        return traeger ? std::min(h, skalar(traeger->normale, p - traeger->punkt)) : h;
+        return traeger ? std::min(h, ueberTraeger(p)) : h;
     }
     bool liegtAuf(const Tripel& p, double eps) const {
-        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(skalar(traeger->normale, p - traeger->punkt)) <= eps);
+        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(ueberTraeger(p)) <= eps);
     }
+    // The height of p over the plane that holds a merged face.
+    double ueberTraeger(const Tripel& p) const { return skalar(traeger->normale, p - traeger->punkt); }
 };
 
 // The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
