@@ -1244,14 +1244,13 @@ std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
 // sinn, as the hull polygon of the plain search runs: it starts at the corner nearest the place
 // farthest from the centroid, or at the corner before it, and repeats its first corner at the
 // end. orte are the places of the figure's points (one per place, given coordinates), ecken the
-// corners' indices into them, turned in place into the walk's. False, with ecken left empty,
-// where the figure has no tangent at its farthest corner.
-bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
-    const auto keinAnfang = [&ecken] {
+// corners' indices into them, turned in place into the walk's; left empty where the figure has
+// no tangent at its farthest corner (the face is then refused).
+void anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
+    if (ecken.size() < 3 || orte.size() < 2) {
         ecken.clear();
-        return false;
-    };
-    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
+        return;
+    }
     const Tripel zv = *ortsmittel(orte);
     // The starting corner: the point farthest from the centroid (a corner: no point of a
     // segment lies farther from any place than both its ends).
@@ -1280,7 +1279,10 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
         t = zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn))));
         tl = betrag(t);
     }
-    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
+    if (!(tl > 0) || !std::isfinite(tl)) {
+        ecken.clear();
+        return;
+    }
     if (tl < grenzen::kurzeRichtung)
         if (const std::optional<Tripel> u = einheitsvektor(t)) t = *u;
     const Tripel R = F + t;  // the reference point on the tangent
@@ -1290,7 +1292,6 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     const Tripel K = orte[ecken[1]];
     if (!geradeStrahlTreffpunkt(K, F - K, zv, R - zv)) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
     ecken.push_back(ecken.front());
-    return true;
 }
 
 // The first turn of points in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
