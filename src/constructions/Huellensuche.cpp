@@ -1130,18 +1130,19 @@ struct Seitenbefund {
     bool flach = false, fehler = false;
 };
 
-}  // namespace
-
+// How far a point may lie from a plane and still count as on it, for this cloud.
 double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
-std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
+// A unit normal of the cloud's plane when the cloud is flat: it spans a plane (not all points
+// within the tolerance of one line) and its best plane holds all its points within the
+// tolerance (the one rule for flat, geometry/Ausgleichsebene.h). Its sense is that of the
+// first turn of the points in their order (flachlage).
+std::optional<Tripel> flacheNormale(const std::vector<Punkt>& pkte) {
     const Einheitswolke w = einheitswolke(pkte);
     const Gestalt g = gestalt(w.p(), w.eps);
     if (g.dimension != 2) return std::nullopt;
-    return Vektor(g.normale);
+    return g.normale;
 }
-
-namespace {
 
 Seitenbefund seiten(const std::vector<Punkt>& pkte) {
     Seitenbefund b;
@@ -1417,7 +1418,7 @@ Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>
 }  // namespace
 
 std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte) {
-    const std::optional<Vektor> flach = flacheNormale(pkte);
+    const std::optional<Tripel> flach = flacheNormale(pkte);
     if (!flach) return {};
     return flachesUmlauf(pkte, *flach);
 }
