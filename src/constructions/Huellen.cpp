@@ -7,7 +7,6 @@
 
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
-#include "constructions/Klumpenbau.h"
 #include "measurement/Analyse.h"
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
