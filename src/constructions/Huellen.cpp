@@ -4,24 +4,19 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
-#include <unordered_map>
 
 #include "constructions/Huellensuche.h"
 #include "constructions/Kalkulation.h"
-#include "constructions/Klumpenbau.h"
 #include "measurement/Analyse.h"
 #include "model/Gerade.h"
 #include "model/Ebenenkonstruktion.h"
 #include "model/Loeschen.h"
 #include "model/Namen.h"
-#include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
-#include "geometry/Linienlage.h"
 #include "geometry/Numerik.h"
 #include "geometry/Raumgeometrie.h"
 #include "geometry/Seitenflaeche.h"
 #include "geometry/Toleranz.h"
-#include "geometry/Vieleckpruefung.h"
 #include "model/Objekte.h"
 #include "model/Registrierung.h"
 #include "model/Strecke.h"
@@ -139,6 +134,12 @@ bool darstellbar(double skaliert, int exponent, int k) {
     return std::isfinite(wert) && wert >= grenzen::kleinstesMass;
 }
 
+// The total edge length of a hull from the sum of its faces' perimeters: every edge lies on two
+// faces, except on a flat cloud's one face.
+double gesamtKantenlaenge(double umfangsumme, std::size_t seiten) {
+    return seiten <= 1 ? umfangsumme : umfangsumme / 2;
+}
+
 // Every measure of the hull the search found is a double: each edge, each face's perimeter and
 // area, the total edge length, the surface and the volume, all read from the faces it handed
 // over, which measure the places brought to unit size by the power of two of their extent
@@ -186,18 +187,16 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
         volumen += (skalar(a, befund.normalen[f]) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
     }
     if (!kanten.darstellbar(e, 1) || !umfaenge.darstellbar(e, 1) || !flaechen.darstellbar(e, 2)) return false;
-    const std::size_t n = befund.seiten.size();
-    const double kantensumme = n <= 1 ? umfangsumme : umfangsumme / 2;
-    return darstellbar(kantensumme, e, 1) && darstellbar(flaechensumme, e, 2) &&
-           (befund.flach || darstellbar(volumen, e, 3));
+    return darstellbar(gesamtKantenlaenge(umfangsumme, befund.seiten.size()), e, 1) &&
+           darstellbar(flaechensumme, e, 2) && (befund.flach || darstellbar(volumen, e, 3));
 }
 
 // The faces of a hull as polygons of the corners' names, each measured from the face the
-// search handed over, as the polygon measures itself (Polygon::masse): the length of its walk,
-// its plane through its first corner, the centroid of its corners (taken in the order of their
-// names, which ascend with the points' indices as punkteAusKlumpen gives them), and where it is
-// convex and closed its area and area vector. The places given, and
-// the face's measures scaled back by the power of two they were taken at, keep every digit.
+// search handed over as the polygon measures itself (Polygon::laenge and Polygon::masse): the
+// length of its walk, its plane through its first corner, the centroid of its corners (taken in
+// the order of their names, which ascend with the points' indices as punkteAusKlumpen gives
+// them), and where it is convex and closed its area and area vector. The places given, and the
+// face's measures scaled back by the power of two they were taken at, keep every digit.
 struct HuellenSeiten {
     std::vector<Polygon> polygone;
     std::vector<Seitenmass> masse;        // as the volume reads them
@@ -321,7 +320,7 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 
     // Their polygons and measures, read from the faces.
     HuellenSeiten h = vermessen(befund, namen, pkte);
-    const double kanten = h.masse.size() <= 1 ? h.umfaenge : h.umfaenge / 2;
+    const double kanten = gesamtKantenlaenge(h.umfaenge, h.masse.size());
     const double flaechen = h.flaechen;
     const double volumen = volumenAusSeiten(h.masse);
     // Measured as the answer gives them, the measures are doubles too (masseImBereich decided

@@ -17,22 +17,21 @@
 // its neighbours (on an edge) is none, unless that leaves corners that span no plane, and of
 // points at one place (within the tolerance of one another, grouped as the hull search groups
 // them: ortsgruppen, geometry/Raumgeometrie.h) only the one named last in the list can be a
-// corner. They are found by the monotone chain in the plane, so the polygon always closes. The list starts at the point farthest from the centroid
-// or at the corner before it: the ray from the centroid through the reference point on the
-// tangent there decides, as it did for the gift-wrapping walk that this replaces. The
-// reference point is never registered, so no temporary object can be left behind or collide
-// with a user's name.
+// corner. They are found by the monotone chain in the plane, so the polygon always closes. The
+// list starts at the point farthest from the centroid or at the corner before it: the ray from
+// the centroid through the reference point on the tangent there decides, as it did for the
+// gift-wrapping walk that this replaces. The reference point is never registered, so no
+// temporary object can be left behind or collide with a user's name.
 //
 // The convex hull polyhedron (erzeugeKonvexeHuelle): KHUELLE. The faces of the cluster's true
 // convex hull (Huellensuche.h), each with the corners the hull found round it, registered as
 // polygons "pl", "pl1", ... and the polyhedron made of them; every measure is read from the
-// faces the search hands over. Their order, their names, the
-// corner a face's list starts at and its sense, and the answer are those of the plain search
-// over every triple of points (sammleRandebenen, kept as a reference) and its hull polygons
-// wherever that search is right, as on every cluster of points on a small lattice; where its
-// fixed tolerances on unnormalised normals fail (faces kept several times, faces lost, walks
-// that never close), the true hull stands. A flat cloud's one face is the hull polygon of its
-// points.
+// faces the search hands over. Their order, their names, the corner a face's list starts at
+// and its sense, and the answer are those of the plain search over every triple of points
+// (sammleRandebenen, kept as a reference) and its hull polygons wherever that search is right,
+// as on every cluster of points on a small lattice; where its fixed tolerances on unnormalised
+// normals fail (faces kept several times, faces lost, walks that never close), the true hull
+// stands. A flat cloud's one face is the hull polygon of its points.
 //
 // The boundary edges of UMHUELLE (Klumpenbau.h) are the edges of the same faces: randKantenPaare.
 
@@ -117,9 +116,9 @@ enum class Huellenbau {
 // edge, a face's perimeter or area, the total edge length, the surface or the volume; decided
 // on the hull brought to unit size by a power of two, so that only the exponent of the true
 // value counts), when they span no plane (fewer than three places, or all within the
-// tolerance of one line), and when qhull fails. The cluster record need not be registered; members that are no
-// points are ignored. Its points are read before anything is registered, so a registered cluster
-// is handed over as it is.
+// tolerance of one line), and when qhull fails. The cluster record need not be registered;
+// members that are no points are ignored. Its points are read before anything is registered,
+// so a registered cluster is handed over as it is.
 Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 
 // baueKonvexeHuelle(neun, kl) == Huellenbau::gebaut.
@@ -128,13 +127,14 @@ bool erzeugeKonvexeHuelle(const std::string& neun, const Klumpen& kl);
 // --- Boundary edges ----------------------------------------------------------------------
 
 // The edges of the faces of the points' convex hull exactly as the convex hull polyhedron has
-// them (the faces of huellensuche::randebenen, each walked round its corners), as index pairs,
-// each edge as (a, b) and as (b, a), ascending. A point that is no corner of a face (inside it,
-// on an edge, or at the place of a corner that stands for it) ends no edge, even where it lies
-// within the tolerance of two faces' planes. The same as sammleRandkanten (Klumpenbau.h)
-// wherever that plain search is right; none for a flat cloud (it spans no solid), and none at
-// all (nullopt) where the convex hull polyhedron could not be built: points out of range
-// (imHuellenbereich) or a hull whose measures are no doubles, or qhull failing on them.
+// them (the faces of huellensuche::huellenseiten, those of randebenen in the hull's own order,
+// each walked round its corners), as index pairs, each edge as (a, b) and as (b, a), ascending.
+// A point that is no corner of a face (inside it, on an edge, or at the place of a corner that
+// stands for it) ends no edge, even where it lies within the tolerance of two faces' planes.
+// The same as sammleRandkanten (Klumpenbau.h) wherever that plain search is right; none for a
+// flat cloud (it spans no solid), and none at all (nullopt) where the convex hull polyhedron
+// could not be built: points out of range (imHuellenbereich) or a hull whose measures are no
+// doubles, or qhull failing on them.
 std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(const std::vector<Punkt>& pts);
 
 }  // namespace quodral

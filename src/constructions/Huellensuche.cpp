@@ -11,7 +11,6 @@
 #include <numeric>
 #include <optional>
 
-#include "constructions/Huellen.h"
 #include "geometry/Ausgleichsebene.h"
 #include "geometry/Grenzen.h"
 #include "geometry/Linienlage.h"
@@ -92,11 +91,13 @@ struct Rohseite {
     // tolerance of it, where it does so for one of the two.
     double hoehe(const Tripel& p) const {
         const double h = flaeche.abstand(p);
-        return traeger ? std::min(h, skalar(traeger->normale, p - traeger->punkt)) : h;
+        return traeger ? std::min(h, ueberTraeger(p)) : h;
     }
     bool liegtAuf(const Tripel& p, double eps) const {
-        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(skalar(traeger->normale, p - traeger->punkt)) <= eps);
+        return std::fabs(flaeche.abstand(p)) <= eps || (traeger && std::fabs(ueberTraeger(p)) <= eps);
     }
+    // The height of p over the plane that holds a merged face.
+    double ueberTraeger(const Tripel& p) const { return skalar(traeger->normale, p - traeger->punkt); }
 };
 
 // The hull as one run of qhull leaves it: its faces, and per place the face qhull keeps it
@@ -203,6 +204,13 @@ Rechenrahmen gedehnterRahmen(const std::vector<Tripel>& p, const Ausgleichsebene
     return mitRundung(std::move(r));
 }
 
+// The face f ended in: where it went into another (wohin: per face the face it went into,
+// itself while it stands), the one that one ended in.
+std::size_t endeVon(const std::vector<std::size_t>& wohin, std::size_t f) {
+    while (wohin[f] != f) f = wohin[f];
+    return f;
+}
+
 // A facet whose corners lie within the tolerance of one line (two places a few tolerances
 // apart seen from a corner far off) is no polygon: the polygons' own test takes it for a
 // line, and its area would be lost to every measure. It goes into the facet across its
@@ -214,10 +222,7 @@ std::vector<std::size_t> schmaleAufnehmen(const Orte& o, std::vector<Rohseite>& 
     const std::vector<Tripel>& p = o.p;
     std::vector<std::size_t> wohin(seiten.size());
     std::iota(wohin.begin(), wohin.end(), std::size_t{0});
-    const auto ende = [&](std::size_t f) {
-        while (wohin[f] != f) f = wohin[f];
-        return f;
-    };
+    const auto ende = [&](std::size_t f) { return endeVon(wohin, f); };
     for (std::size_t f = 0; f < seiten.size(); ++f) {
         if (seiten[f].flaeche.dimension() >= 2) continue;
         const std::vector<std::size_t>& e = seiten[f].ecken();
@@ -265,7 +270,6 @@ std::vector<std::size_t> schmaleAufnehmen(const Orte& o, std::vector<Rohseite>& 
         seiten[g].nachbarn.insert(seiten[g].nachbarn.end(), seiten[f].nachbarn.begin(), seiten[f].nachbarn.end());
         wohin[f] = g;
     }
-    for (std::size_t f = 0; f < seiten.size(); ++f) wohin[f] = ende(f);
     return wohin;
 }
 
@@ -279,7 +283,7 @@ std::vector<std::size_t> bleibendeSeiten(std::vector<Rohseite>& seiten, const st
     std::size_t neu = 0;
     for (std::size_t f = 0; f < F; ++f)
         if (wohin[f] == f) nummer[f] = neu++;
-    for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[wohin[f]];
+    for (std::size_t f = 0; f < F; ++f) nummer[f] = nummer[endeVon(wohin, f)];
     const auto ordnen = [&nummer](Rohseite& s, std::size_t eigene) {
         for (std::size_t& g : s.nachbarn) g = nummer[g];
         std::sort(s.nachbarn.begin(), s.nachbarn.end());
@@ -477,10 +481,7 @@ struct Verschmelzung {
         for (const Rohseite& s : h.seiten)
             for (std::size_t i : s.ecken()) ++anzahl[i];
     }
-    std::size_t ende(std::size_t f) const {
-        while (wohin[f] != f) f = wohin[f];
-        return f;
-    }
+    std::size_t ende(std::size_t f) const { return endeVon(wohin, f); }
     const Rohseite& seite(std::size_t f) const { return huelle.seiten[f]; }
 };
 
@@ -771,7 +772,6 @@ void verschmelzen(const Orte& o, Rohhuelle& huelle) {
         }
     }
     if (!verschmolzen) return;
-    for (std::size_t f = 0; f < S; ++f) v.wohin[f] = v.ende(f);
     const std::vector<std::size_t> nummer = bleibendeSeiten(huelle.seiten, v.wohin);
     for (std::size_t& f : huelle.bei)
         if (f != keine) f = nummer[f];
@@ -1099,8 +1099,6 @@ struct Einheitswolke {
     std::shared_ptr<std::vector<Tripel>> orte = std::make_shared<std::vector<Tripel>>();
     Zweiermass mass{0};
     double eps = 0;
-    // The tolerance of the given places (the polygons' own tests of a face take those).
-    double gegebeneToleranz = 0;
     const std::vector<Tripel>& p() const { return *orte; }
 };
 
@@ -1112,8 +1110,7 @@ Einheitswolke einheitswolke(const std::vector<Punkt>& pkte) {
     const Lagebox box = lagebox(p);
     w.mass = Zweiermass(box.weite());
     for (Tripel& t : p) t = w.mass.auf(t);
-    w.gegebeneToleranz = lagetoleranz(box);
-    w.eps = w.mass.auf(w.gegebeneToleranz);
+    w.eps = w.mass.auf(lagetoleranz(box));
     return w;
 }
 
@@ -1133,18 +1130,19 @@ struct Seitenbefund {
     bool flach = false, fehler = false;
 };
 
-}  // namespace
-
+// How far a point may lie from a plane and still count as on it, for this cloud.
 double toleranz(const std::vector<Punkt>& pkte) { return lagetoleranz(ortsvektoren(pkte)); }
 
-std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte) {
+// A unit normal of the cloud's plane when the cloud is flat: it spans a plane (not all points
+// within the tolerance of one line) and its best plane holds all its points within the
+// tolerance (the one rule for flat, geometry/Ausgleichsebene.h). Its sense is that of the
+// first turn of the points in their order (flachlage).
+std::optional<Tripel> flacheNormale(const std::vector<Punkt>& pkte) {
     const Einheitswolke w = einheitswolke(pkte);
     const Gestalt g = gestalt(w.p(), w.eps);
     if (g.dimension != 2) return std::nullopt;
-    return Vektor(g.normale);
+    return g.normale;
 }
-
-namespace {
 
 Seitenbefund seiten(const std::vector<Punkt>& pkte) {
     Seitenbefund b;
@@ -1247,14 +1245,13 @@ std::size_t fernster(const Tripel& z, const std::vector<Tripel>& orte) {
 // sinn, as the hull polygon of the plain search runs: it starts at the corner nearest the place
 // farthest from the centroid, or at the corner before it, and repeats its first corner at the
 // end. orte are the places of the figure's points (one per place, given coordinates), ecken the
-// corners' indices into them, turned in place into the walk's. False, with ecken left empty,
-// where the figure has no tangent at its farthest corner.
-bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
-    const auto keinAnfang = [&ecken] {
+// corners' indices into them, turned in place into the walk's; left empty where the figure has
+// no tangent at its farthest corner (the face is then refused).
+void anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, const Tripel& sinn) {
+    if (ecken.size() < 3 || orte.size() < 2) {
         ecken.clear();
-        return false;
-    };
-    if (ecken.size() < 3 || orte.size() < 2) return keinAnfang();
+        return;
+    }
     const Tripel zv = *ortsmittel(orte);
     // The starting corner: the point farthest from the centroid (a corner: no point of a
     // segment lies farther from any place than both its ends).
@@ -1283,7 +1280,10 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
         t = zuR.zurueck(aufEins(kreuz(aufEins(F - zv), aufEins(sinn))));
         tl = betrag(t);
     }
-    if (!(tl > 0) || !std::isfinite(tl)) return keinAnfang();
+    if (!(tl > 0) || !std::isfinite(tl)) {
+        ecken.clear();
+        return;
+    }
     if (tl < grenzen::kurzeRichtung)
         if (const std::optional<Tripel> u = einheitsvektor(t)) t = *u;
     const Tripel R = F + t;  // the reference point on the tangent
@@ -1293,7 +1293,6 @@ bool anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
     const Tripel K = orte[ecken[1]];
     if (!geradeStrahlTreffpunkt(K, F - K, zv, R - zv)) std::rotate(ecken.begin(), ecken.end() - 1, ecken.end());
     ecken.push_back(ecken.front());
-    return true;
 }
 
 // The first turn of points in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
@@ -1389,30 +1388,37 @@ Ebenenbefund gescheitert() {
     return b;
 }
 
-// The handed-over findings: per face its points, outward normal and face over the cloud's
-// places, the corners in the given walks; none where a walk has no face that spans a plane (a
-// face that no polygon could hold is never handed over: the hull is refused).
-Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+// The findings handed over, without their faces yet: the cloud's places at unit size and
+// their scale, and per face its points and outward normal.
+Ebenenbefund befundOhneSeiten(Seitenbefund& roh) {
     Ebenenbefund b;
     b.orte = roh.wolke.orte;
     b.mass = roh.wolke.mass;
     b.flach = roh.flach;
-    b.seiten.reserve(umlaeufe.size());
-    for (std::vector<std::size_t>& w : umlaeufe) {
-        if (w.size() < 3) return gescheitert();
-        b.seiten.emplace_back(*b.orte, std::move(w), b.mass, roh.wolke.eps);
-        if (b.seiten.back().dimension() != 2) return gescheitert();
-    }
     b.punkte = std::move(roh.punkte);
     b.normalen.reserve(roh.normalen.size());
     for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
+// The handed-over findings: per face its points, outward normal and face over the cloud's
+// places, the corners in the given walks; none where a walk has no face that spans a plane (a
+// face that no polygon could hold is never handed over: the hull is refused).
+Ebenenbefund uebergeben(Seitenbefund&& roh, std::vector<std::vector<std::size_t>>&& umlaeufe) {
+    Ebenenbefund b = befundOhneSeiten(roh);
+    b.seiten.reserve(umlaeufe.size());
+    for (std::vector<std::size_t>& w : umlaeufe) {
+        if (w.size() < 3) return gescheitert();
+        b.seiten.emplace_back(*b.orte, std::move(w), b.mass, roh.wolke.eps);
+        if (b.seiten.back().dimension() != 2) return gescheitert();
+    }
+    return b;
+}
+
 }  // namespace
 
 std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte) {
-    const std::optional<Vektor> flach = flacheNormale(pkte);
+    const std::optional<Tripel> flach = flacheNormale(pkte);
     if (!flach) return {};
     return flachesUmlauf(pkte, *flach);
 }
@@ -1426,16 +1432,12 @@ Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte) {
         return uebergeben(std::move(roh), std::move(umlauf));
     }
     // The faces as the search built them, over the cloud's places as they are.
-    Ebenenbefund b;
-    b.orte = roh.wolke.orte;
-    b.mass = roh.wolke.mass;
+    Ebenenbefund b = befundOhneSeiten(roh);
     b.seiten.reserve(roh.roh.size());
     for (std::size_t f = 0; f < roh.roh.size(); ++f) {
         roh.roh[f].flaeche.umstellen(*b.orte, std::move(roh.ecken[f]));
         b.seiten.push_back(std::move(roh.roh[f].flaeche));
     }
-    b.punkte = std::move(roh.punkte);
-    for (const Tripel& n : roh.normalen) b.normalen.emplace_back(n);
     return b;
 }
 
@@ -1455,15 +1457,13 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     }
     std::sort(schluessel.begin(), schluessel.end());
     // The faces in that order, each walked as its polygon is registered.
-    Seitenbefund geordnet;
-    geordnet.wolke = roh.wolke;
-    geordnet.flach = roh.flach;
-    std::vector<std::vector<std::size_t>> umlaeufe;
+    std::vector<std::vector<std::size_t>> umlaeufe, punkte;
     std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
+    std::vector<Tripel> normalen;
     umlaeufe.reserve(schluessel.size());
     tripel.reserve(schluessel.size());
-    geordnet.punkte.reserve(schluessel.size());
-    geordnet.normalen.reserve(schluessel.size());
+    punkte.reserve(schluessel.size());
+    normalen.reserve(schluessel.size());
     std::vector<Tripel> gegeben, orte;
     if (!roh.flach) {
         gegeben.reserve(pkte.size());
@@ -1472,10 +1472,12 @@ Ebenenbefund randebenen(const std::vector<Punkt>& pkte) {
     for (const auto& [t, f] : schluessel) {
         tripel.push_back(t[0] < pkte.size() ? std::optional(t) : std::nullopt);
         umlaeufe.push_back(roh.flach ? flachesUmlauf(pkte, roh.normalen[f]) : seitenumlauf(gegeben, roh, f, orte));
-        geordnet.punkte.push_back(std::move(roh.punkte[f]));
-        geordnet.normalen.push_back(roh.normalen[f]);
+        punkte.push_back(std::move(roh.punkte[f]));
+        normalen.push_back(roh.normalen[f]);
     }
-    Ebenenbefund b = uebergeben(std::move(geordnet), std::move(umlaeufe));
+    roh.punkte = std::move(punkte);
+    roh.normalen = std::move(normalen);
+    Ebenenbefund b = uebergeben(std::move(roh), std::move(umlaeufe));
     b.tripel = std::move(tripel);
     return b;
 }

@@ -82,15 +82,6 @@
 
 namespace quodral::huellensuche {
 
-// How far a point may lie from a plane and still count as on it, for this cloud.
-double toleranz(const std::vector<Punkt>& pkte);
-
-// A unit normal of the cloud's plane when the cloud is flat: it spans a plane (not all points
-// within the tolerance of one line) and its best plane holds all its points within the
-// tolerance (the one rule for flat, geometry/Ausgleichsebene.h). Its sense is that of the
-// first turn of the points in their order (flachlage).
-std::optional<Vektor> flacheNormale(const std::vector<Punkt>& pkte);
-
 // The faces of the cloud's true hull, handed over as faces in their own plane
 // (geometry/Seitenflaeche.h), each built once over the cloud's places brought to about unit
 // size, so that every measure of a face is read from it.

@@ -109,17 +109,7 @@ double volumenAusSeiten(const std::vector<Seitenmass>& seiten) {
 
 double Polyeder::volumen() const {
     std::vector<Seitenmass> masse;
-    for (const Polygon* pol : flaechen(*this)) {
-        const Polygonmasse m = pol->masse();
-        Seitenmass& s = masse.emplace_back();
-        if (m.ebene) {
-            s.anker = m.ebene->ap.ortsvektor();
-            s.normale = m.ebene->nv;
-        }
-        if (m.schwerpunkt) s.schwerpunkt = m.schwerpunkt->ortsvektor();
-        if (m.flaechenvektor) s.flaechenvektor = *m.flaechenvektor;
-        s.flaeche = m.flaeche;
-    }
+    for (const Polygon* pol : flaechen(*this)) masse.push_back(pol->masse());
     return volumenAusSeiten(masse);
 }
 

@@ -108,18 +108,7 @@ template <class F> void fuerTeile(const Polyeder& p, F&& f) {
 // geometry/Seitenflaeche.h) where it has one, which is exact also for the fan of corners a
 // tolerance off one plane. Heights and areas are multiplied at the solid's scale: a volume that
 // is a double comes out without overflow or underflow, at any extent. One face alone encloses
-// the volume 0.
-//
-// What the volume reads of each face: where it has a carrier plane, the anchor of that plane
-// (its first corner) and its normal; the centroid of its corners; its area vector where it has
-// one, else its area.
-struct Seitenmass {
-    std::optional<Tripel> anker;
-    Tripel normale;
-    std::optional<Tripel> schwerpunkt;
-    std::optional<Tripel> flaechenvektor;
-    double flaeche = 0;
-};
+// the volume 0. (What it reads of each face: Seitenmass, model/Polygon.h.)
 double volumenAusSeiten(const std::vector<Seitenmass>& seiten);
 
 // polyederListe has an entry under the name.

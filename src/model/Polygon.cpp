@@ -200,45 +200,17 @@ double Polygon::flaeche() const {
     return seite.flaeche();
 }
 
-Polygonmasse Polygon::masse() const {
-    Polygonmasse m;
-    const std::vector<Punkt> q = punkte();
-    const Seitenflaeche seite(ortsvektoren(q));
-    m.laenge = laenge();
-    m.schwerpunkt = schwerpunkt();
+Seitenmass Polygon::masse() const {
+    Seitenmass m;
+    const Seitenflaeche seite(ortsvektoren(punkte()));
+    if (const std::optional<Punkt> s = schwerpunkt()) m.schwerpunkt = s->ortsvektor();
     const auto erste = ersteEcke(ecken);
-    if (seite.dimension() == 2 && erste) m.ebene = Ebene(*eckpunkt(ecken[*erste]), Vektor(seite.normale()));
+    if (seite.dimension() == 2 && erste) {
+        m.anker = eckpunkt(ecken[*erste])->ortsvektor();
+        m.normale = seite.normale();
+    }
     if (seite.dimension() == 2 && seite.konvex() && istGeschlossen()) m.flaeche = seite.flaeche();
-    if (m.flaeche > 0) m.flaechenvektor = Vektor(seite.flaechenvektor());
-    return m;
-}
-
-Polygonmasse vermessen(const Polygon& pol, const std::vector<Tripel>& orte) {
-    Polygonmasse m;
-    const std::size_t k = orte.size();
-    if (k == 0 || k != pol.ecken.size()) return m;
-    // The distinct corners in the order of their names, as eckenMenge() holds them.
-    std::vector<std::size_t> nachNamen(k);
-    for (std::size_t i = 0; i < k; ++i) nachNamen[i] = i;
-    std::sort(nachNamen.begin(), nachNamen.end(), [&pol](std::size_t a, std::size_t b) {
-        const int vergleich = pol.ecken[a].compare(pol.ecken[b]);
-        return vergleich < 0 || (vergleich == 0 && a < b);
-    });
-    nachNamen.erase(std::unique(nachNamen.begin(), nachNamen.end(),
-                                [&pol](std::size_t a, std::size_t b) { return pol.ecken[a] == pol.ecken[b]; }),
-                    nachNamen.end());
-    // Each edge's length as Strecke::laenge measures it.
-    for (std::size_t i = 0; i + 1 < k; ++i) m.laenge += betrag(orte[i + 1] - orte[i]);
-    std::vector<Tripel> verschiedene;
-    verschiedene.reserve(nachNamen.size());
-    for (std::size_t i : nachNamen) verschiedene.push_back(orte[i]);
-    m.schwerpunkt = vektor2Punkt(Vektor(*ortsmittel(verschiedene)));
-    const Seitenflaeche seite(orte);
-    if (seite.dimension() != 2) return m;
-    m.ebene = Ebene(vektor2Punkt(Vektor(orte.front())), Vektor(seite.normale()));
-    // flaeche(): planar, convex and closed.
-    if (seite.konvex() && istNull(betrag(orte.front() - orte.back()))) m.flaeche = seite.flaeche();
-    if (m.flaeche > 0) m.flaechenvektor = Vektor(seite.flaechenvektor());
+    if (m.flaeche > 0) m.flaechenvektor = seite.flaechenvektor();
     return m;
 }
 

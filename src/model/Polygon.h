@@ -34,22 +34,17 @@ bool eckenfolgeKonvex(const std::vector<Punkt>& ecken, double anteil = 1.0);
 
 struct Polygon;
 
-// What a polygon measures, all at once: laenge(), flaeche(), ebene() and schwerpunkt().
-struct Polygonmasse {
-    double laenge = 0;
+// What the volume of a solid reads of each face (volumenAusSeiten, model/Polyeder.h): where it
+// has a carrier plane, the anchor of that plane (its first corner) and its normal; the centroid
+// of its corners; its area, and where that is not 0 the area vector of the same fan
+// (Seitenflaeche::flaechenvektor, geometry/Seitenflaeche.h).
+struct Seitenmass {
+    std::optional<Tripel> anker;
+    Tripel normale;
+    std::optional<Tripel> schwerpunkt;
+    std::optional<Tripel> flaechenvektor;
     double flaeche = 0;
-    std::optional<Ebene> ebene;
-    std::optional<Punkt> schwerpunkt;
-    // Where the area is not 0: the area vector of the same fan (Seitenflaeche::flaechenvektor,
-    // geometry/Seitenflaeche.h), which the volume of a solid reads.
-    std::optional<Vektor> flaechenvektor;
 };
-
-// The measures of a polygon whose entries all name registered points (no break marker), from
-// the places of those points in chain order: the same numbers as the polygon's own measures,
-// which look up every corner by name for each of them (the plane's anchor carries no name). A
-// polygon of thousands of faces' hull is measured once this way.
-Polygonmasse vermessen(const Polygon& pol, const std::vector<Tripel>& orte);
 
 // Position of a point relative to a polygon.
 enum class punktlage { innerhalb, ausserhalb, randlage, uneben, nichtkonvex };
@@ -122,8 +117,9 @@ struct Polygon {
     punktlage punktPosition(const Punkt& p) const;
     // The polygon in its own plane (see Polygonflaeche).
     Polygonflaeche alsFlaeche() const;
-    // All its measures from one face in its plane (see Polygonmasse).
-    Polygonmasse masse() const;
+    // What the volume reads of it as a face, from one face in its plane: flaeche(), the
+    // centroid, the plane through its first corner (see Seitenmass).
+    Seitenmass masse() const;
 
     // Planar, every edge longer than 1e-4 of the corners' extent leaves all corners on one side
     // of it, and the corners run once around (eckenfolgeKonvex of the registered corners).
