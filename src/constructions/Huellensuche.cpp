@@ -187,10 +187,7 @@ double genaueHoehe(const Tripel& q, const Tripel& m, const Tripel& n) {
 Rechenrahmen gedehnterRahmen(const std::vector<Tripel>& p, const Ausgleichsebene& ebene, double dehnung) {
     const Tripel& n = ebene.normale;
     const Tripel mitte = boxmitte(p);
-    // The axis least along n gives the first direction across it.
-    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-    const Tripel achse = ax <= ay && ax <= az ? Tripel{1, 0, 0} : ay <= az ? Tripel{0, 1, 0} : Tripel{0, 0, 1};
-    const Tripel e1 = *einheitsvektor(kreuz(achse, n));
+    const Tripel e1 = querZu(n);
     const Tripel e2 = kreuz(n, e1);
     Rechenrahmen r;
     r.achsen = {e1, e2, dehnung * n};
