@@ -306,10 +306,18 @@ LineareHuelle lineareHuelleDerPunkte(const std::vector<Punkt>& pts) {
             quer = d;
             r = i;
         }
-    h.anker = pts[p];
     const std::optional<Tripel> n = ebenenNormale(o[p], o[q], o[r]);
     if (!n) {
+        // The line through the first point, along the two farthest apart, pointing the way
+        // the first point apart from the first lies from it.
         h.v = Vektor(o[q] - o[p]);
+        for (std::size_t i = 1; i < o.size(); ++i) {
+            if (betrag(o[i] - o[0]) < grenzen::nullTest) continue;
+            if (const double seite = skalar(u, o[i] - o[0]); seite != 0) {
+                if (seite < 0) h.v = Vektor(o[p] - o[q]);
+                break;
+            }
+        }
         h.dimension = 1;
         return h;
     }

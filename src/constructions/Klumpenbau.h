@@ -121,11 +121,13 @@ int streckeAusKlumpen(const std::string& name, const std::string& apn, const std
 // their line (a line where it lies on it, within 1e-4: the three span no plane, ebenenNormale,
 // geometry/Linienlage.h), the point farthest from the plane of these three (a plane where it
 // lies within the zero test of it); otherwise the whole space. No bound is taken below what the
-// rounding of the coordinates leaves open. An anchor, a vector and the dimension: 0, the point
-// at the first point; 1, the line through the first of the two farthest apart along the
-// direction to the second; 2, the plane of the three through the first of them, the vector its
-// unit normal (also in `normale`) in the sense of the points' first turn in their order where
-// they make one (ersteDrehung, geometry/Ausgleichsebene.h); 3, the whole space.
+// rounding of the coordinates leaves open. The order of the points decides only the anchor
+// and the senses. An anchor, a vector and the dimension: 0, the point at the first point; 1,
+// the line through the first point along the difference of the two farthest apart, pointing
+// the way the first point apart from the first lies from it; 2, the plane of the three
+// through the first point, the vector its unit normal (also in `normale`) in the sense of the
+// points' first turn in their order where they make one (ersteDrehung,
+// geometry/Ausgleichsebene.h); 3, the whole space.
 struct LineareHuelle {
     Punkt anker;
     Vektor v;
