@@ -1,6 +1,8 @@
 #include "drawing/Sichtabbildung.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -15,137 +17,196 @@ namespace {
 
 constexpr double kleinsteZoomBreite = 0.4;
 
-// The fit with boxes, along one axis. With the window's side w, its low edge must lie at or
-// below each bound `ort + anteil · w` of `unten`, and its high edge at or above each bound of
-// `oben`: the margin's bounds hold still (anteil 0), a box's move with the side, as the box
-// keeps its size in view units while a world unit shrinks.
-struct Grenze {
-    double ort = 0;
-    double anteil = 0;
+// The fit with labels. A window is read in the view units of the view rectangle: its scale s
+// (view units per plane unit) and, on each axis, the view place u of the low end of the points'
+// extent. A label whose point lies e plane units above that end, and which reaches from l to r
+// view units around its point, stands whole where -raum - l - s·e <= u <= sicht + raum - r - s·e
+// (raum: how far it may reach into the frame); the points lie inside with their margin m where
+// m·s <= u <= sicht - m·s - s·E (E: the extent on that axis). Every bound is linear in s.
+struct Schranke {
+    double c = 0, d = 0;
+    double bei(double s) const { return c + d * s; }
 };
+
+// Far less than a pixel: a label that a bound misses by rounding alone still stands whole.
+constexpr double schlupf = 1e-9;
+
+// Narrows the scales [von, bis] to those at which p(s) <= q(s).
+void beschraenken(double& von, double& bis, Schranke p, Schranke q) {
+    const double c = q.c - p.c, d = q.d - p.d;
+    if (d > 0) von = std::max(von, -c / d);
+    else if (d < 0) bis = std::min(bis, -c / d);
+    else if (c < -schlupf) bis = -HUGE_VAL;
+}
+
+// Whether the scales from von to bis are some: bounds that meet, off by their rounding, give
+// the one scale where they meet.
+bool einige(double& von, double bis) {
+    if (von > bis && von <= bis + std::abs(bis) * 1e-12) von = bis;
+    return von <= bis;
+}
+
+// One axis of a way of fitting: the points' bounds and each label's.
 struct Achse {
-    std::vector<Grenze> unten, oben;
+    Schranke feldUnten, feldOben;
+    std::vector<Schranke> unten, oben;
 };
 
-// The lowest of the bounds at side w and how fast it grows with w (the least growth among those
-// that are lowest there: how it goes on as w grows); with `hoechste`, the highest of them and
-// the most growth among those.
-struct Stand {
-    double wert = 0;
-    double anstieg = 0;
-};
-Stand grenzeBei(const std::vector<Grenze>& grenzen, double w, bool hoechste) {
-    Stand s{hoechste ? -HUGE_VAL : HUGE_VAL, 0};
-    for (const Grenze& g : grenzen) {
-        const double wert = g.ort + g.anteil * w;
-        const bool weiter = hoechste ? wert > s.wert || (wert == s.wert && g.anteil > s.anstieg)
-                                     : wert < s.wert || (wert == s.wert && g.anteil < s.anstieg);
-        if (weiter) s = {wert, g.anteil};
-    }
-    return s;
-}
-
-// How far the window's edges must lie apart at side w: the highest bound above less the lowest
-// below, with its growth.
-Stand bedarfBei(const Achse& a, double w) {
-    const Stand u = grenzeBei(a.unten, w, false), o = grenzeBei(a.oben, w, true);
-    return {o.wert - u.wert, o.anstieg - u.anstieg};
-}
-
-// The least side from w on at which the axis's bounds leave room for the window: where the
-// need is no more than the side. The room left, w less the need, is concave in w (the need is a
-// highest less a lowest of lines): the tangent at a side that is too small meets zero at or
-// before the least side that fits, so that stepping to that zero again and again reaches it
-// from below, one piece of the lines at a time. Nothing where no side fits: the room stops
-// growing while the need still exceeds the side (a box wider than the view).
-std::optional<double> kleinsteSeite(const Achse& a, double w) {
-    for (int schritt = 0; schritt < 1000; ++schritt) {
-        const Stand bedarf = bedarfBei(a, w);
-        // A need above the side by rounding alone leaves the boxes inside by far less than a pixel.
-        if (bedarf.wert <= w * (1 + 1e-12)) return w;
-        const double zuwachs = 1.0 - bedarf.anstieg;
-        if (!(zuwachs > 0)) return std::nullopt;
-        const double weiter = w + (bedarf.wert - w) / zuwachs;
-        if (!std::isfinite(weiter) || !(weiter > w)) return std::nullopt;
-        w = weiter;
-    }
-    return std::nullopt;
-}
-
-// The window's low edge on the axis at side w: the one that centres the extent's centre `mitte`,
-// moved as little as the bounds need; nothing where they leave no room at that side.
-std::optional<double> untereKante(const Achse& a, double w, double mitte) {
-    const double u = grenzeBei(a.unten, w, false).wert, o = grenzeBei(a.oben, w, true).wert;
-    if (o - u > w * (1 + 1e-12)) return std::nullopt;
-    return std::min(std::max(mitte - w / 2.0, o - w), u);
-}
-
-// A square window: its side and its low edges.
-struct Quadrat {
-    double seite = 0, links = 0, unten = 0;
+// How far the fit may go: the labels reaching into the frame around the view rectangle by
+// `raum` view units, the points by `punktRaum`, keeping their margin or not.
+struct Spielart {
+    double raum = 0, punktRaum = 0;
+    bool rand = true;
 };
 
-// The fit with boxes: the extent of the points' images with its margin in plane units, the
-// centre of the extent, the half side of the plain fit and the largest side the figure allows,
-// and the view rectangle's side in view units.
+// The best window of one way of fitting: how many labels stand whole, at which scale, and which
+// bound gives each axis's u there (the points' low bound, or the low bound of label i + 1).
+struct Bestes {
+    std::size_t ganz = 0;
+    double s = 0;
+    std::size_t wahlX = 0, wahlY = 0;
+};
+
+// The fit of one extent with labels.
 struct Einpassung {
     double links = 0, rechts = 0, unten = 0, oben = 0;
     double rand = 0;
-    double mx = 0, my = 0;
     double halb = 0;
-    double groesste = 0;
     double sicht = 0;
+    std::span<const Sichtkasten> kaesten;
 
-    // Sets the plain fit: the square of side 2 · halb centred on (mx, my).
-    bool schlicht() const { return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb); }
+    double smax() const { return sicht / (2.0 * halb); }
+    double smin() const { return figurBehaelt * smax(); }
 
-    // Whether the plain fit holds each box within the view rectangle widened by `spielraum` view
-    // units on each side.
-    bool schlichtHaelt(std::span<const Sichtkasten> kaesten, double spielraum) const {
-        return std::all_of(kaesten.begin(), kaesten.end(), [&](const Sichtkasten& k) {
-            const double vx = (k.x - (mx - halb)) / (2.0 * halb) * sicht, vy = (k.y - (my - halb)) / (2.0 * halb) * sicht;
-            return vx + k.links >= -spielraum && vx + k.rechts <= sicht + spielraum && vy + k.unten >= -spielraum &&
-                   vy + k.oben <= sicht + spielraum;
-        });
-    }
-
-    // The least square from the plain fit's side up to `groesste` that holds the points with
-    // their margin and each box within the view rectangle widened by `spielraum`, placed nearest
-    // the centred one; nothing where no such square holds them.
-    std::optional<Quadrat> quadrat(std::span<const Sichtkasten> kaesten, double spielraum) const {
-        Achse ax, ay;
-        for (Achse* a : {&ax, &ay}) {
-            a->unten.reserve(kaesten.size() + 1);
-            a->oben.reserve(kaesten.size() + 1);
-        }
-        ax.unten.push_back({links - rand, 0});
-        ax.oben.push_back({rechts + rand, 0});
-        ay.unten.push_back({unten - rand, 0});
-        ay.oben.push_back({oben + rand, 0});
+    Achse achse(bool x, Spielart art) const {
+        const double tief = x ? links : unten, weite = (x ? rechts : oben) - tief, m = art.rand ? rand : 0.0;
+        Achse a{{-art.punktRaum, m}, {sicht + art.punktRaum, -m - weite}, {}, {}};
+        a.unten.reserve(kaesten.size());
+        a.oben.reserve(kaesten.size());
         for (const Sichtkasten& k : kaesten) {
-            ax.unten.push_back({k.x, (k.links + spielraum) / sicht});
-            ax.oben.push_back({k.x, (k.rechts - spielraum) / sicht});
-            ay.unten.push_back({k.y, (k.unten + spielraum) / sicht});
-            ay.oben.push_back({k.y, (k.oben - spielraum) / sicht});
+            const double e = (x ? k.x : k.y) - tief;
+            a.unten.push_back({-art.raum - (x ? k.links : k.unten), -e});
+            a.oben.push_back({sicht + art.raum - (x ? k.rechts : k.oben), -e});
         }
-        const std::optional<double> wx = kleinsteSeite(ax, 2.0 * halb), wy = kleinsteSeite(ay, 2.0 * halb);
-        if (!wx || !wy) return std::nullopt;
-        const double w = std::max(*wx, *wy);
-        if (!(w <= groesste)) return std::nullopt;
-        const std::optional<double> x0 = untereKante(ax, w, mx), y0 = untereKante(ay, w, my);
-        if (!x0 || !y0) return std::nullopt;
-        return Quadrat{w, *x0, *y0};
+        return a;
     }
 
-    // Sets the window that holds the boxes: within the view rectangle where a square holds them
-    // there, else reaching into the frame by `spielraum`; the plain fit wherever it holds them.
-    bool setzen(std::span<const Sichtkasten> kaesten, double spielraum) const {
-        for (const double raum : {0.0, spielraum}) {
-            if (schlichtHaelt(kaesten, raum)) return schlicht();
-            if (const std::optional<Quadrat> q = quadrat(kaesten, raum))
-                return weltfensterSetzen(q->links, q->links + q->seite, q->unten, q->unten + q->seite);
+    // The bound that gives u: the points' low bound (wahl 0) or label wahl − 1's.
+    static Schranke gewaehlt(const Achse& a, std::size_t wahl) { return wahl == 0 ? a.feldUnten : a.unten[wahl - 1]; }
+
+    // The scales at which the bound `wahl` keeps the points inside and label i whole on the axis.
+    static void aufAchse(double& von, double& bis, const Achse& a, std::size_t wahl, std::size_t i) {
+        const Schranke g = gewaehlt(a, wahl);
+        beschraenken(von, bis, a.unten[i], g);
+        beschraenken(von, bis, g, a.oben[i]);
+    }
+    void gueltig(double& von, double& bis, const Achse& a, std::size_t wahl) const {
+        von = std::max(von, smin());
+        bis = std::min(bis, smax());
+        beschraenken(von, bis, a.feldUnten, gewaehlt(a, wahl));
+        beschraenken(von, bis, gewaehlt(a, wahl), a.feldOben);
+    }
+
+    // The labels whose low bound may lie above the points' somewhere between the least and the
+    // largest scale: only such a bound can be the one that places the window. A window at the
+    // points' low bound keeps every other label as well as any higher one.
+    std::vector<std::size_t> wahlen(const Achse& a, std::size_t hoechstens) const {
+        std::vector<std::pair<double, std::size_t>> vor;
+        for (std::size_t i = 0; i < a.unten.size(); ++i) {
+            const double ueber = std::max(a.unten[i].bei(smin()) - a.feldUnten.bei(smin()),
+                                          a.unten[i].bei(smax()) - a.feldUnten.bei(smax()));
+            if (ueber > 0) vor.emplace_back(-ueber, i + 1);
         }
-        return schlicht();
+        // Of very many, those that reach farthest (see einpassWahlen).
+        std::sort(vor.begin(), vor.end());
+        std::vector<std::size_t> w{0};
+        for (std::size_t j = 0; j < vor.size() && j < hoechstens; ++j) w.push_back(vor[j].second);
+        return w;
+    }
+
+    // The most labels that stand whole, then the largest scale, for one way of fitting: for each
+    // choice of the bounds that give u, each label stands whole on an interval of scales; a sweep
+    // over their ends from the largest scale down finds the deepest place, highest first.
+    std::optional<Bestes> bestes(const Achse& ax, const Achse& ay) const {
+        const std::size_t n = kaesten.size();
+        const std::size_t hoechstens = einpassWahlen / std::max<std::size_t>(n, 1);
+        const std::vector<std::size_t> wx = wahlen(ax, hoechstens), wy = wahlen(ay, hoechstens / wx.size());
+        std::optional<Bestes> best;
+        std::vector<std::pair<double, int>> enden;
+        enden.reserve(2 * n);
+        for (const std::size_t gx : wx)
+            for (const std::size_t gy : wy) {
+                double von = -HUGE_VAL, bis = HUGE_VAL;
+                gueltig(von, bis, ax, gx);
+                gueltig(von, bis, ay, gy);
+                if (!einige(von, bis)) continue;
+                enden.clear();
+                for (std::size_t i = 0; i < n; ++i) {
+                    double a = von, b = bis;
+                    aufAchse(a, b, ax, gx, i);
+                    aufAchse(a, b, ay, gy, i);
+                    if (!einige(a, b)) continue;
+                    enden.emplace_back(b, 0);   // entered going down
+                    enden.emplace_back(a, 1);   // left below a
+                }
+                std::sort(enden.begin(), enden.end(), [](const auto& p, const auto& q) {
+                    return p.first > q.first || (p.first == q.first && p.second < q.second);
+                });
+                std::size_t tief = 0;
+                Bestes hier{0, bis, gx, gy};
+                for (const auto& [s, art] : enden) {
+                    if (art == 1) {
+                        --tief;
+                        continue;
+                    }
+                    if (++tief > hier.ganz) hier = {tief, s, gx, gy};
+                }
+                if (!best || hier.ganz > best->ganz || (hier.ganz == best->ganz && hier.s > best->s)) best = hier;
+            }
+        return best;
+    }
+
+    // Whether the plain fit keeps every label whole on the axes.
+    bool schlichtHaelt(const Achse& ax, const Achse& ay) const {
+        const double s = smax();
+        const auto haelt = [&](const Achse& a, double weite, std::size_t i) {
+            const double u = (sicht - weite * s) / 2.0;
+            return a.unten[i].bei(s) <= u + schlupf && u <= a.oben[i].bei(s) + schlupf;
+        };
+        for (std::size_t i = 0; i < kaesten.size(); ++i)
+            if (!haelt(ax, rechts - links, i) || !haelt(ay, oben - unten, i)) return false;
+        return true;
+    }
+
+    // The window at the best scale: on each axis u as near as the labels that stand whole there
+    // allow to the place that centres the extent.
+    bool setzen(const Bestes& b, const Achse& ax, const Achse& ay) const {
+        const double s = b.s;
+        const auto lage = [&](const Achse& a, std::size_t wahl, double weite) {
+            const double g = gewaehlt(a, wahl).bei(s);
+            double tief = a.feldUnten.bei(s), hoch = a.feldOben.bei(s);
+            for (std::size_t i = 0; i < a.unten.size(); ++i) {
+                // Whole on both axes at this scale, with the chosen bounds.
+                const auto ganz = [&](const Achse& c, std::size_t w) {
+                    const double h = gewaehlt(c, w).bei(s);
+                    return c.unten[i].bei(s) <= h + schlupf && h <= c.oben[i].bei(s) + schlupf;
+                };
+                if (!ganz(ax, b.wahlX) || !ganz(ay, b.wahlY)) continue;
+                tief = std::max(tief, a.unten[i].bei(s));
+                hoch = std::min(hoch, a.oben[i].bei(s));
+            }
+            const double mitte = (sicht - weite * s) / 2.0;
+            return std::pair{hoch < tief ? g : std::clamp(mitte, tief, hoch), mitte};
+        };
+        // The plain fit's side at the largest scale; an axis left centred keeps the centred
+        // window's edges as the plain fit computes them.
+        const double w = s == smax() ? 2.0 * halb : sicht / s;
+        const auto kante = [&](std::pair<double, double> u, double tief, double hoch) {
+            return u.first == u.second ? tief + (hoch - tief) / 2.0 - w / 2.0 : tief - u.first / s;
+        };
+        const double x0 = kante(lage(ax, b.wahlX, rechts - links), links, rechts);
+        const double y0 = kante(lage(ay, b.wahlY, oben - unten), unten, oben);
+        return weltfensterSetzen(x0, x0 + w, y0, y0 + w);
     }
 };
 
@@ -183,7 +244,7 @@ bool weltfensterSetzen(double links, double rechts, double unten, double oben) {
 }
 
 bool weltfensterEinpassen(double links, double rechts, double unten, double oben,
-                          const std::vector<Sichtkasten>& kaesten, double seite) {
+                          const std::vector<Sichtkasten>& kaesten, double seite, double punktGroesse) {
     const double ausdehnung = std::max(rechts - links, oben - unten);
     const double groesse = std::max({std::abs(links), std::abs(rechts), std::abs(unten), std::abs(oben)});
     // Below a side of a millionth of a millionth of the coordinates, the edges of the window
@@ -193,39 +254,36 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     const double halb = ausdehnung * (0.5 + einpassRand);
     const double mx = links + (rechts - links) / 2.0;
     const double my = unten + (oben - unten) / 2.0;
+    const auto schlicht = [&] { return weltfensterSetzen(mx - halb, mx + halb, my - halb, my + halb); };
     // The view rectangle's side, in view units.
     const double sicht = seite - randLinks - randRechts;
-    const Einpassung e{links, rechts, unten, oben, ausdehnung * einpassRand, mx, my, halb,
-                       2.0 * halb / figurBehaelt, sicht};
-    if (kaesten.empty() || !(sicht > 0) || e.schlichtHaelt(kaesten, 0.0)) return e.schlicht();
-    // Where the view rectangle cannot hold every label, the labels may reach into the frame
-    // around it, as far as keeps the margin of the view rectangle's side from the drawing
-    // area's edge: on a small drawing (a small screen at a large scale) a name may be wider than
-    // the view rectangle and still be read whole.
+    const Einpassung e{links, rechts, unten, oben, ausdehnung * einpassRand, halb, sicht, kaesten};
+    if (kaesten.empty() || !(sicht > 0)) return schlicht();
+    // Four ways, each allowing more than the one before: the labels inside the view rectangle
+    // and the points inside their margin; the labels reaching into the frame around the
+    // rectangle as far as keeps the margin of the rectangle's side from the drawing area's edge
+    // (on a small drawing a name may be wider than the rectangle and still be read whole); the
+    // points' margin giving way; the frame giving way, points and labels reaching to the drawing
+    // area's edge, each point with its dot. The first way that keeps as many labels whole as the
+    // last is taken, at its largest figure.
     const double rahmen = std::min({randLinks, randRechts, randUnten, randOben});
-    const double spielraum = std::max(0.0, rahmen - einpassRand * sicht);
-    // A box that no window within the figure's bound holds, even alone and reaching into the
-    // frame, is cut whatever the fit does: it is left out, so that it costs no other its place.
-    std::vector<Sichtkasten> haltbar;
-    haltbar.reserve(kaesten.size());
-    for (const Sichtkasten& k : kaesten)
-        if (e.quadrat({&k, 1}, spielraum)) haltbar.push_back(k);
-    // Boxes that each stand alone may still exclude one another, where one binds the window's
-    // low edge (a label offset to the left of or below its point) and another its high edge.
-    // Then the widest are left out, as few as the rest need to stand together: leaving out
-    // more never takes a window away, so the fewest are found by halving.
-    if (!e.quadrat(haltbar, spielraum)) {
-        std::stable_sort(haltbar.begin(), haltbar.end(), [](const Sichtkasten& a, const Sichtkasten& b) {
-            return a.rechts - a.links > b.rechts - b.links;
-        });
-        std::size_t zuwenig = 0, genug = haltbar.size();
-        while (genug - zuwenig > 1) {
-            const std::size_t mitte = zuwenig + (genug - zuwenig) / 2;
-            (e.quadrat(std::span(haltbar).subspan(mitte), spielraum) ? genug : zuwenig) = mitte;
+    const double raum = std::max(0.0, rahmen - einpassRand * sicht);
+    const std::array arten{Spielart{0, 0, true}, Spielart{raum, 0, true}, Spielart{raum, 0, false},
+                           Spielart{rahmen, std::max(0.0, rahmen - punktGroesse), false}};
+    std::optional<Bestes> gewaehlt;
+    std::array<Achse, 2> achsen;
+    for (const Spielart& art : arten) {
+        std::array<Achse, 2> a{e.achse(true, art), e.achse(false, art)};
+        if (&art == &arten.front() && e.schlichtHaelt(a[0], a[1])) return schlicht();
+        const std::optional<Bestes> b = e.bestes(a[0], a[1]);
+        if (b && (!gewaehlt || b->ganz > gewaehlt->ganz)) {
+            gewaehlt = b;
+            achsen = std::move(a);
+            if (b->ganz == kaesten.size()) break;
         }
-        haltbar.erase(haltbar.begin(), haltbar.begin() + static_cast<std::ptrdiff_t>(genug));
     }
-    return e.setzen(haltbar, spielraum);
+    if (!gewaehlt) return schlicht();
+    return e.setzen(*gewaehlt, achsen[0], achsen[1]);
 }
 
 void horiShift(double st) {

@@ -13,6 +13,7 @@
 // window onto its larger or smaller view rectangle, so the picture grows with the area while
 // lines and labels keep their size beside the window's own text.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -84,8 +85,15 @@ inline constexpr double einpassRand = 0.05;
 // Where the fit makes room for labels, the window grows and the figure shrinks; it keeps at
 // least this share of the size it has in the plain fit (its points' images span at least half
 // of what they span there), so that no set of long labels shrinks it to a spot. A label that
-// would need less of the figure is left out of the fit.
+// would need less of the figure is cut.
 inline constexpr double figurBehaelt = 0.5;
+
+// The fit tries, on each axis, the labels that may place the window (those reaching below or
+// left of the view rectangle at the points' low edge) as the one that does; each try sweeps
+// every label. Beyond this many label sweeps in all (a scene with thousands of labels moved to
+// the left of their points), only the labels that reach farthest are tried, so that the fit
+// stays within a blink of an eye.
+inline constexpr std::size_t einpassWahlen = std::size_t{1} << 22;
 
 // A box that the fit keeps inside the world window with the points: a label, which stands by
 // the view point of the picture-plane point (x, y) and reaches from `links` to `rechts` and
@@ -98,25 +106,24 @@ struct Sichtkasten {
 
 // Fits the world window to the extent from x links to rechts and y unten to oben (of the
 // images of the points to be seen): a square around the extent's centre whose side is the
-// extent's longer side with the margin einpassRand added on each side. The view rectangle is
-// square, so the drawing keeps one scale on both axes (a square stays a square, a circle a
-// circle). The boxes (the points' labels) lie inside the view rectangle of a drawing area of
-// side `seite` too: where one would reach beyond it, the square is made as much larger as it
-// needs, the least that holds the boxes and the margin, and moved off the extent's centre as
-// little as it needs. A box keeps its size in view units while the window grows, so that side
-// is solved for, not read off the window before. Where no window holds the boxes in the view
-// rectangle (a label wider than it, on a small drawing area), they may reach into the frame
-// around it, up to einpassRand of the rectangle's side from the area's edge.
-// The figure keeps its size first: the square grows to at most its plain side divided by
-// figurBehaelt, so that the points' images span at least that share of what they span
-// in the plain fit, and always lie inside with their margin. A box that no such square holds,
-// even alone, is left out and costs no other its place; where the boxes that each stand alone
-// exclude one another (offsets pulling the window both ways), the widest are left out, as few
-// as the rest need. The boxes left out may be cut. An extent that is one spot (its longer side
-// within the zero tolerance, or too small for doubles to tell the window's edges apart at its
-// distance from the origin), or not a finite one, leaves the window as it is and gives false.
+// extent's longer side with the margin einpassRand added on each side (the plain fit). The view
+// rectangle is square, so the drawing keeps one scale on both axes (a square stays a square, a
+// circle a circle). The boxes (the points' labels) of a drawing area of side `seite` are kept
+// whole where they can be: among the square windows that keep the figure at least figurBehaelt
+// of its plain size, the fit takes the one that cuts the fewest boxes, and of those the largest
+// figure, placed as near the centred one as the boxes it keeps whole allow. It tries four ways
+// in turn and takes the first that cuts no more boxes than the last: the boxes inside the view
+// rectangle with the points inside their margin (the plain fit wherever that holds them all);
+// the boxes reaching into the frame around the rectangle, up to einpassRand of the rectangle's
+// side from the area's edge (a label wider than the rectangle on a small drawing); the points'
+// margin giving way; and the frame giving way, boxes and points reaching to the area's edge,
+// each point keeping the `punktGroesse` view units of its dot inside. An extent that is one
+// spot (its longer side within the zero tolerance, or too small for doubles to tell the
+// window's edges apart at its distance from the origin), or not a finite one, leaves the window
+// as it is and gives false.
 bool weltfensterEinpassen(double links, double rechts, double unten, double oben,
-                          const std::vector<Sichtkasten>& kaesten = {}, double seite = fensterBreite);
+                          const std::vector<Sichtkasten>& kaesten = {}, double seite = fensterBreite,
+                          double punktGroesse = 0);
 
 // Pan: the window moves by st / 10 to the right (upwards), keeping its size. A step that is
 // not a finite number moves nothing.

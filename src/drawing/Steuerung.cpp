@@ -187,7 +187,9 @@ void punkteFang(GrafikPort& port) {
             const Textmass m = port.textMessen(b.text, b.groesse);
             kaesten.push_back({b.x, b.y, b.dx, b.dx + m.breite, b.dy, b.dy + m.hoehe});
         }
-        weltfensterEinpassen(ex->xmin, ex->xmax, ex->ymin, ex->ymax, kaesten, port.zeichenSeite());
+        // A point's dot, stroked one unit wide, stays whole where the fit lets points reach into
+        // the frame.
+        weltfensterEinpassen(ex->xmin, ex->xmax, ex->ymin, ex->ymax, kaesten, port.zeichenSeite(), punktRadius + 1.0);
     }
     port.neuZeichnen();
 }

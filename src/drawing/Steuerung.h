@@ -75,11 +75,11 @@ void woIst(GrafikPort& port);
 void entDoppeln(GrafikPort& port);
 
 // Fits the world window to the images of all points (weltfensterEinpassen): one scale on both
-// axes, the points and the labels of the drawing (as wide and high as the view measures them,
-// at their offsets) inside the view rectangle of the view's drawing area, or inside its frame
-// where the rectangle cannot hold them, while the figure keeps at least half the size of the
-// plain fit; a label that cannot stand whole within that is left out. Points that all map to
-// one spot, or none, leave the window as it is. Redraws.
+// axes, the points inside the view rectangle of the view's drawing area and the labels of the
+// drawing (as wide and high as the view measures them, at their offsets) whole wherever they
+// can be: the fewest cut while the figure keeps at least half the size of the plain fit, then
+// the largest figure. Points that all map to one spot, or none, leave the window as it is.
+// Redraws.
 void punkteFang(GrafikPort& port);
 
 // The label font one point smaller when the name field holds exactly "-", one point larger
