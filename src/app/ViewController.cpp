@@ -453,6 +453,9 @@ void ViewController::loeschB() {
 }
 
 void ViewController::letztenSchrittLoeschen() {
+    // The answer on screen may be that of the statement removed, or name a line that is gone:
+    // an undo that names no line leaves the output empty.
+    gibAus("");
     if (anweisungsListe.empty()) {
         alleListenLeeren();
     } else {
