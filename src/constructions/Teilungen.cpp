@@ -12,9 +12,7 @@ namespace quodral {
 namespace {
 
 // A vector whose length is a number: every measure taken against the new object can be made.
-bool messbar(const Vektor& v) {
-    return std::isfinite(v.x1) && std::isfinite(v.x2) && std::isfinite(v.x3) && std::isfinite(v * v);
-}
+bool messbar(const Vektor& v) { return std::isfinite(betrag(v)); }
 
 }  // namespace
 

@@ -39,12 +39,8 @@ bool bildVon(const Punkt& ap, double px, double py, double pz, Bildkoordinaten& 
     // The eye itself has no image: neither has a point closer to it than the null-vector
     // tolerance of the line's direction.
     const double ax = ap.x, ay = ap.y, az = ap.z;
-    {
-        const double dx = ax - px, dy = ay - py, dz = az - pz;
-        if (istNull(std::sqrt(dx * dx + dy * dy + dz * dz))) return false;
-    }
     const double rx = px - ax, ry = py - ay, rz = pz - az;
-    if (istNull(rx * rx + ry * ry + rz * rz)) return false;
+    if (ohneRichtung({rx, ry, rz})) return false;
     const Vektor& n = pEbene.nv;
     const double nenner = rx * n.x1 + ry * n.x2 + rz * n.x3;
     // A line of sight parallel to the picture plane meets it nowhere, or lies in it (the eye in

@@ -181,7 +181,7 @@ std::optional<Tripel> geradenTreffpunkt(const Tripel& a, const Tripel& r, const 
 }
 
 std::optional<Tripel> geradeStrahlTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s) {
-    if (istNull(skalar(r, r)) || istNull(skalar(s, s)) || richtungenParallel(r, s, grenzen::nullTest))
+    if (ohneRichtung(r) || ohneRichtung(s) || richtungenParallel(r, s, grenzen::nullTest))
         return std::nullopt;
     const std::optional<Tripel> p = geradenTreffpunkt(a, r, b, s);
     // A ray without direction would hold its start point's place only.

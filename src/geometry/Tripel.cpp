@@ -27,6 +27,8 @@ double betrag(const Tripel& a) {
 
 bool endlich(const Tripel& a) { return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z); }
 
+bool ohneRichtung(const Tripel& a) { return betrag(a) < grenzen::ortsschaerfe; }
+
 std::optional<Tripel> einheitsvektor(const Tripel& v) {
     const double m = groessteKomponente(v);
     if (!(m > 0) || !std::isfinite(m)) return std::nullopt;

@@ -36,6 +36,11 @@ double betrag(const Tripel& a);
 // Every component is a finite number.
 bool endlich(const Tripel& a);
 
+// Shorter than the distance at which places are told apart (grenzen::ortsschaerfe): a
+// difference of places this short gives no direction. Measured by betrag, so that a vector too
+// long to square has a direction.
+bool ohneRichtung(const Tripel& a);
+
 // The unit vector along v; nothing for the null vector or one with a number that is not
 // finite. Its length is found on v scaled by a power of two to a largest component between 1
 // and 2, so that a direction of length 1e200 (a line through two far points) or 1e-300 has its

@@ -16,7 +16,7 @@ std::optional<Vektor> einheitsvektor(const Vektor& v) {
     return Vektor(*e);
 }
 
-bool Vektor::istNullvektor() const { return istNull(x1 * x1 + x2 * x2 + x3 * x3); }
+bool Vektor::istNullvektor() const { return ohneRichtung(*this); }
 
 bool Vektor::istGanzzahlig() const { return istGanzzahl(x1) && istGanzzahl(x2) && istGanzzahl(x3); }
 

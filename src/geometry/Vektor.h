@@ -24,7 +24,7 @@ struct Vektor {
     constexpr explicit Vektor(const Tripel& t) : x1(t.x), x2(t.y), x3(t.z) {}
     constexpr operator Tripel() const { return {x1, x2, x3}; }
 
-    // Squared length below the zero tolerance, i.e. length below 1e-4.
+    // Length below 1e-4 (ohneRichtung, Tripel.h).
     bool istNullvektor() const;
     bool istGanzzahlig() const;
     Vektor kreuz(const Vektor& b) const;

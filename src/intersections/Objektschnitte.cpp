@@ -255,8 +255,11 @@ Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Pol
 
 // The common line of two cutting planes through the point that ebeneEbenenSchnitt gives, along
 // the cross product of their normals (the step to its second point, which far from the origin
-// the rounding of that point would swallow).
-Gerade gemeinsameGerade(const Punkt& p, const Ebene& a, const Ebene& b) { return Gerade(ort(p), a.nv.kreuz(b.nv)); }
+// the rounding of that point would swallow), each at computing size, so that normals too long
+// to square give a direction.
+Gerade gemeinsameGerade(const Punkt& p, const Ebene& a, const Ebene& b) {
+    return Gerade(ort(p), Vektor(zumRechnen(a.nv)).kreuz(Vektor(zumRechnen(b.nv))));
+}
 
 Schnittbefund ebeneMitEbene(const Ebene& a, const Ebene& b) {
     const std::vector<Punkt> s = ebeneEbenenSchnitt(a, b);

@@ -37,6 +37,9 @@ std::vector<Punkt> linieKugelPunkte(const Vektor& a, const Vektor& u, const Vekt
     return {ort(fuss - h * *einheit), ort(fuss + h * *einheit)};
 }
 
+// The plane's normal at computing size (zumRechnen, geometry/Linienlage.h).
+Vektor rechenNormale(const Ebene& e) { return Vektor(zumRechnen(e.nv)); }
+
 // Two independent vectors of the plane with normal n: n crossed with the axis it leans
 // least towards, and n crossed with that.
 std::pair<Vektor, Vektor> spannvektoren(const Vektor& n) {
@@ -58,11 +61,14 @@ std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
         const auto [u, v] = spannvektoren(e1.nv);
         return nurEndliche({ort(a), ort(a + u), ort(a + v)});
     }
-    // The point p of the common line nearest the origin: p · n1 = d1, p · n2 = d2, p · u = 0.
-    const Vektor u = e1.nv.kreuz(e2.nv);
-    const double d1 = e1.nv * a;
-    const double d2 = e2.nv * e2.ap.ortsvektor();
-    const Vektor p = (1.0 / (u * u)) * (d1 * e2.nv.kreuz(u) + d2 * u.kreuz(e1.nv));
+    // The point p of the common line nearest the origin: p · n1 = d1, p · n2 = d2, p · u = 0,
+    // with the normals at computing size, so that normals too long to square give the line
+    // shorter ones along them give.
+    const Vektor n1 = rechenNormale(e1), n2 = rechenNormale(e2);
+    const Vektor u = n1.kreuz(n2);
+    const double d1 = n1 * a;
+    const double d2 = n2 * e2.ap.ortsvektor();
+    const Vektor p = (1.0 / (u * u)) * (d1 * n2.kreuz(u) + d2 * u.kreuz(n1));
     return nurEndliche({ort(p), ort(p + u)});
 }
 
@@ -77,7 +83,7 @@ std::vector<Punkt> ebeneKreisSchnitt(const Ebene& e, const Kreis& k) {
     if (e.istParallelZu(k.e)) return {};
     const std::vector<Punkt> linie = ebeneEbenenSchnitt(e, k.e);
     if (linie.size() != 2) return {};
-    const Vektor u = e.nv.kreuz(k.e.nv);
+    const Vektor u = rechenNormale(e).kreuz(rechenNormale(k.e));
     return nurEndliche(linieKugelPunkte(linie[0].ortsvektor(), u, k.mp.ortsvektor(), k.r));
 }
 
@@ -102,7 +108,7 @@ std::vector<Punkt> kreisKreisSchnitt(const Kreis& k1, const Kreis& k2) {
     if (!k1.e.istParallelZu(k2.e)) {
         const std::vector<Punkt> linie = ebeneEbenenSchnitt(k1.e, k2.e);
         if (linie.size() != 2) return {};
-        const Vektor u = k1.e.nv.kreuz(k2.e.nv);
+        const Vektor u = rechenNormale(k1.e).kreuz(rechenNormale(k2.e));
         std::vector<Punkt> ergebnis;
         for (const Punkt& p : linieKugelPunkte(linie[0].ortsvektor(), u, k1.mp.ortsvektor(), k1.r))
             if (k1.e.enthaelt(p) && k2.enthaelt(p)) ergebnis.push_back(p);

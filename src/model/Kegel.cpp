@@ -53,7 +53,8 @@ double Kegel::flaeche() const {
     const auto k = vollstaendigeBasis();
     if (!k) return 0.0;
     const double r = k->r;
-    const double s = std::sqrt(r * r + hoehe() * hoehe());
+    // The slant height, the one length of (r, h): no square overflows or underflows.
+    const double s = betrag(Tripel{r, hoehe(), 0});
     return pi * r * s + pi * r * r;
 }
 
@@ -61,8 +62,7 @@ double Kegel::durchmesser() const {
     const auto k = vollstaendigeBasis();
     if (!k) return 0.0;
     const double r = k->r;
-    const double h = hoehe();
-    return std::sqrt(r * r + h * h);
+    return betrag(Tripel{r, hoehe(), 0});
 }
 
 std::optional<Punkt> Kegel::schwerpunkt() const {

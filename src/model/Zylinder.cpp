@@ -55,8 +55,7 @@ double Zylinder::durchmesser() const {
     const auto k = vollstaendigeBasis();
     if (!k) return 0.0;
     const double r = k->r;
-    const double h = hoehe();
-    return std::sqrt(4 * r * r + h * h);
+    return betrag(Tripel{2 * r, hoehe(), 0});
 }
 
 std::optional<Punkt> Zylinder::schwerpunkt() const {
