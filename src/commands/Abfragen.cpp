@@ -43,8 +43,9 @@ void abstandMessen(const std::string& p1, const std::string& p2) {
     if (!abstandsobjektVorhanden(p1)) return unvollstaendig(p1);
     if (!abstandsobjektVorhanden(p2)) return unvollstaendig(p2);
     const double d = dist(p1, p2);
-    // Far apart points of huge coordinates overflow the difference: no "inf" as an answer.
-    if (!std::isfinite(d)) return messwertAusserhalb(p1 + ", " + p2);
+    // Far apart points of huge coordinates overflow the difference, and places of tiny ones
+    // lie closer than the normal doubles tell: neither is answered.
+    if (!messwertDarstellbar(d)) return messwertAusserhalb(p1 + ", " + p2);
     quittung = "Der Abstand zwischen den Objekten " + p1 + " und " + p2 + " beträgt " + wertText(d) + ".";
 }
 
@@ -66,7 +67,7 @@ bool hatDurchmesser(const std::string& name) {
 void durchmesserMessen(const std::string& name) {
     if (!durchmesserTeileVorhanden(name)) return unvollstaendig(name);
     const double d = welchenDurchmesserHat(name);
-    if (!std::isfinite(d)) return messwertAusserhalb(name);
+    if (!messwertDarstellbar(d)) return messwertAusserhalb(name);
     quittung = "Der Durchmesser von " + name + " beträgt " + wertText(d) + ".";
 }
 
@@ -236,7 +237,7 @@ void laengeBerechnen(const std::vector<std::string>& w) {
         const double l = vorhanden ? laenge(name) : 0.0;
         if (!vorhanden) {
             unvollstaendig(name);
-        } else if (!std::isfinite(l)) {
+        } else if (!messwertDarstellbar(l)) {
             messwertAusserhalb(name);
         } else if (istPolyeder(name)) {
             quittung = "Die Gesamt-Kantenlänge von Polyeder " + name + " beträgt " + wertText(l) + ".";

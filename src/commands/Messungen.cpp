@@ -8,6 +8,7 @@
 #include "commands/Rahmen.h"
 #include "interpreter/Interpret.h"
 #include "geometry/Numerik.h"
+#include "measurement/Funktionen.h"
 #include "model/Artentabelle.h"
 #include "model/Objekte.h"
 #include "text/Zahlen.h"
@@ -18,11 +19,12 @@ namespace {
 
 std::string wertText(double x) { return rund(x, dezimalen); }
 
-// The answer kopf + name + " beträgt " + value + ".", or the refusal when the measure is no
-// finite number (huge coordinates overflow a product), so that no "inf" or "nan" is reported
-// as a result.
-void mitWertAntworten(const std::string& kopf, const std::string& name, double wert) {
-    if (!std::isfinite(wert)) return messwertAusserhalb(name);
+// The answer kopf + name + " beträgt " + value + ".", or the refusal when the measure (of the
+// `grad`-th power of lengths) is no double the answer can carry (massDarstellbar): huge
+// coordinates overflow a product, and tiny ones make a measure below the normal doubles, so
+// that neither "inf" nor a 0 that only a flat figure has is reported as a result.
+void mitWertAntworten(const std::string& kopf, const std::string& name, double wert, int grad) {
+    if (!massDarstellbar(name, wert, grad)) return messwertAusserhalb(name);
     quittung = kopf + name + " beträgt " + wertText(wert) + ".";
 }
 
@@ -35,23 +37,24 @@ std::string kopf(const Artzeile& zeile, std::string_view worte) {
 // The measure that a column of the row reads (the same the terms read); the refusal when the
 // record, or a part it is measured on, is missing.
 using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
-void ausDerZeile(const std::string& name, const Artzeile& zeile, Massspalte spalte, std::string_view worte) {
+void ausDerZeile(const std::string& name, const Artzeile& zeile, Massspalte spalte, std::string_view worte,
+                 int grad) {
     const std::optional<double> wert =
         zeile.*spalte != nullptr && zeile.messbar(name) ? (zeile.*spalte)(name) : std::nullopt;
     if (!wert || !zeile.massworte) return unvollstaendig(name);
-    mitWertAntworten(kopf(zeile, worte), name, *wert);
+    mitWertAntworten(kopf(zeile, worte), name, *wert, grad);
 }
 
 void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     const Artzeile& zeile = artzeile(art);
     switch (art) {
-    case grafikArt::kreis: return ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte->flaeche);
+    case grafikArt::kreis: return ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte->flaeche, 2);
     case grafikArt::polygon: {
         // A polygon's area is no column of the row: the terms have none.
         const Polygon* pol = finde(polygonListe, name);
         if (pol == nullptr) return unvollstaendig(name);
         if (pol->istKonvex() && pol->istGeschlossen())
-            mitWertAntworten(kopf(zeile, zeile.massworte->flaeche), name, pol->flaeche());
+            mitWertAntworten(kopf(zeile, zeile.massworte->flaeche), name, pol->flaeche(), 2);
         else
             // Like the other answers on objects without an area, this is no failure: the
             // check state stays passed, so a recorded line still replays.
@@ -78,7 +81,7 @@ void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
 // stand in the index under their own kinds.
 void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
     const Artzeile& zeile = artzeile(art);
-    ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte ? zeile.massworte->flaeche : std::string_view());
+    ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte ? zeile.massworte->flaeche : std::string_view(), 2);
 }
 
 }  // namespace
@@ -110,7 +113,7 @@ void berechneVolumen(const std::vector<std::string>& p) {
         // object has none.
         const Artzeile* zeile = artzeileVon(name);
         if (zeile != nullptr && zeile->volumen != nullptr)
-            ausDerZeile(name, *zeile, &Artzeile::volumen, "Das Volumen");
+            ausDerZeile(name, *zeile, &Artzeile::volumen, "Das Volumen", 3);
         else
             quittung = "Das (dreidimensionale) Volumen von " + name + " ist 0.";
     }

@@ -8,6 +8,13 @@ namespace quodral {
 
 bool istNull(double x) { return std::fabs(x) < grenzen::nullTest; }
 
+bool messwertDarstellbar(double wert, int grad, double ausdehnung) {
+    if (!std::isfinite(wert)) return false;
+    if (wert != 0) return std::fabs(wert) >= grenzen::kleinstesMass;
+    // The extent to the power grad, compared by its exponent, which no product can underflow.
+    return grad <= 1 || !(ausdehnung > 0) || !(grad * std::log2(ausdehnung) < std::log2(grenzen::kleinstesMass));
+}
+
 bool istGanzzahl(double x) { return istNull(std::round(x) - x); }
 
 long long ggT(long long p, long long q) {

@@ -24,6 +24,13 @@ long long ggT(long long p, long long q);
 // it is; no result is ever non-finite for a finite x.
 double roundTo(double x, int stellen);
 
+// Whether a measure can be answered: a finite number that is 0 or at least the least normal
+// double (grenzen::kleinstesMass); below that it keeps fewer digits than its places, or none.
+// A measure of the `grad`-th power of lengths (2 an area, 3 a volume) that comes out 0 on an
+// object of extent `ausdehnung` > 0 counts as 0 only where that extent to that power is a
+// normal double: below it, the products that make the measure may have fallen to 0.
+bool messwertDarstellbar(double wert, int grad = 1, double ausdehnung = 0);
+
 // Restores the number settings to their start values.
 void numerikZuruecksetzen();
 

@@ -21,8 +21,9 @@ namespace {
 constexpr Termwert misslungen{false, 0.0};
 
 // A value that is not finite (an overflowing distance or volume of huge coordinates) is no
-// number: it would otherwise end up in a record or an answer as "inf" or "nan".
-Termwert gelungen(double wert) { return std::isfinite(wert) ? Termwert{true, wert} : misslungen; }
+// number: it would otherwise end up in a record or an answer as "inf" or "nan"; nor is one
+// below the normal doubles (messwertDarstellbar).
+Termwert gelungen(double wert) { return messwertDarstellbar(wert) ? Termwert{true, wert} : misslungen; }
 
 std::optional<grafikArt> artVon(const std::string& name) {
     const auto* art = finde(index1, name);
@@ -120,11 +121,11 @@ Termwert winkelTerm(const std::vector<std::string>& namen) {
 // The measure that a column of the table of kinds reads from the named object: none for a
 // kind without that measure or a record that is missing.
 using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
-Termwert gelesen(const std::string& n, Massspalte spalte) {
+Termwert gelesen(const std::string& n, Massspalte spalte, int grad = 1) {
     const Artzeile* zeile = artzeileVon(n);
     if (zeile == nullptr || zeile->*spalte == nullptr) return misslungen;
     const std::optional<double> w = (zeile->*spalte)(n);
-    return w ? gelungen(*w) : misslungen;
+    return w && massDarstellbar(n, *w, grad) ? Termwert{true, *w} : misslungen;
 }
 
 // A kind with a diameter measures 0 when its record is missing.
@@ -138,12 +139,16 @@ Termwert radiusTerm(const std::string& n) { return gelesen(n, &Artzeile::radius)
 
 Termwert laengenTerm(const std::string& n) { return gelesen(n, &Artzeile::laenge); }
 
-Termwert volumenTerm(const std::string& n) { return gelesen(n, &Artzeile::volumen); }
+Termwert volumenTerm(const std::string& n) { return gelesen(n, &Artzeile::volumen, 3); }
 
 // Polygons have no area term: their area exists only as a statement's answer.
-Termwert flaechenTerm(const std::string& n) { return gelesen(n, &Artzeile::flaeche); }
+Termwert flaechenTerm(const std::string& n) { return gelesen(n, &Artzeile::flaeche, 2); }
 
 }  // namespace
+
+bool massDarstellbar(const std::string& name, double wert, int grad) {
+    return messwertDarstellbar(wert, grad, wert == 0 && grad > 1 ? welchenDurchmesserHat(name) : 0.0);
+}
 
 Termwert termdeutung(const std::string& term) {
     if (const auto zahl = zahlLesen(term)) return {true, *zahl};

@@ -33,6 +33,11 @@ Termwert wert(const std::string& x);
 // RADIUS, LAENGE (or LÄNGE), VOLUMEN and FLAECHE of one object.
 Termwert termdeutung(const std::string& term);
 
+// Whether the measure `wert` of the `grad`-th power of lengths of the object `name` can be
+// answered (messwertDarstellbar, geometry/Numerik.h, on the object's diameter): the statements
+// and the terms refuse the same measures.
+bool massDarstellbar(const std::string& name, double wert, int grad);
+
 // The value of a parameter word for a caller that only looks (a formula's text form, the
 // listings, the object description): the check state (checkResultat, mListe and lok) is the
 // same afterwards as before.
