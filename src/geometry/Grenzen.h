@@ -49,6 +49,19 @@ inline constexpr double ortsschaerfe = 1e-4;
 // search's own bounds on its unnormalised normals (Huellen.h) are this test too.
 inline constexpr double nullTest = 1e-8;
 
+// A line over a face meets its outline where it crosses it, and the side of each corner decides
+// where. The side, measured from the line's anchor (a difference of two places, its cross
+// product with the unit direction and that product's dot product with the unit normal), is off
+// by about two units of the last place of the larger coordinate of the corner and the anchor,
+// and by as much again through the rounding of the unit vectors, which turns the line for all
+// corners alike and moves no crossing off it. A corner within this many units of the line (never
+// more than the face's tolerance) lies on it, and the line passes through it; beyond, it lies on
+// the side measured. So a line that cuts a corner off a far polygon a few units from it meets the
+// polygon in its chord (several bands long where the corner is blunt), and one that passes a
+// corner near the origin of a polygon that reaches far passes it, where the tolerance of the
+// face (rundungsStellen units of its largest coordinate) would take the corner for a crossing.
+inline constexpr double eckenseiteStellen = 4;
+
 // --- Lines, rays, segments and planes --------------------------------------------------------
 // Each is read as it would be for a direction of length 1 (geometry/Linienlage.h): no answer
 // depends on which two points of a line gave its direction, or on how long a normal came out.

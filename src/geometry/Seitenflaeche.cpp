@@ -126,6 +126,22 @@ bool drehtEinmalUm(const Eckenfolge& q, const Zweiermass& mass, const Tripel& no
     return std::fabs(winkel) > M_PI && std::fabs(winkel) < 3 * M_PI;
 }
 
+// A corner of the outline seen from a line over the face's plane, at the face's scale: its
+// side (its signed distance from the line's image in the plane), the place of its foot along the
+// line, and the rounding of that side (grenzen::eckenseiteStellen, never more than the face's
+// tolerance). The side is measured from the line's anchor a, with the unit direction e and the
+// plane's unit normal n (e's image in the plane has the length bild), so that a corner near the
+// origin is measured to its own rounding, whatever the face's extent.
+struct Eckensicht {
+    double seite = 0, laengs = 0, rundung = 0;
+};
+Eckensicht eckensicht(const Tripel& ecke, const Tripel& a, const Tripel& e, const Tripel& n, double bild,
+                      const Zweiermass& mass, double toleranz) {
+    const Tripel w = mass.auf(ecke - a);
+    const double rundung = grenzen::eckenseiteStellen * letzteStelle(std::max(groessteKomponente(ecke), groessteKomponente(a)));
+    return {skalar(kreuz(e, w), n) / bild, skalar(e, w), mass.auf(std::min(rundung / bild, toleranz))};
+}
+
 }  // namespace
 
 Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& ecken) : ecken_(ecken) { bauen(); }
@@ -360,7 +376,6 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     const std::size_t k = umriss_.size();
     if (k < 3) return {};
     const Tripel& n = normale_;
-    const double tol = mass_.auf(toleranz_);
     const double band = mass_.auf(rand);
     const double steigung = skalar(n, *e);
     // The line's point nearest the mean: the line in the plane is followed from there.
@@ -383,40 +398,46 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
     // In the plane: places along the line's image, whose unit is the image's own; a step s
     // along the line moves its image by s·bild, at the scale.
-    const Ebenenpunkt f{skalar(vomFuss, e1_), skalar(vomFuss, e2_)};
-    Ebenenpunkt d{skalar(*e, e1_), skalar(*e, e2_)};
-    const double bild = std::sqrt(skalar2(d, d));
+    // In the plane: each corner seen from the line's anchor (eckensicht). Its image in the plane
+    // has the length bild at unit direction.
+    const double bild = std::hypot(skalar(*e, e1_), skalar(*e, e2_));
     if (!(bild > 0)) return {};
-    d = {d[0] / bild, d[1] / bild};
-    // The foot of a corner on the line, taken in space from the line's point nearest the mean.
-    const auto fussVon = [&](std::size_t ecke) { return fuss + skalar(*e, ecken_[ecke] - fuss) * *e; };
-    // Where it crosses the outline: through a corner within the tolerance of it, or at the point
-    // where an edge whose ends lie on either side of it crosses it, taken along the edge (an edge
-    // along an axis keeps its coordinate). The band never moves these: they lie on the outline.
+    std::vector<Eckensicht> sicht;
+    sicht.reserve(k);
+    for (std::size_t i = 0; i < k; ++i) {
+        sicht.push_back(eckensicht(ecken_[umriss_[i]], a, *e, n, bild, mass_, toleranz_));
+        if (!std::isfinite(sicht.back().seite) || !std::isfinite(sicht.back().laengs)) return {};
+    }
+    // The foot of a corner on the line.
+    const auto fussVon = [&](std::size_t i) { return a + mass_.zurueck(sicht[i].laengs) * *e; };
+    // Where it crosses the outline: through a corner on it (within the rounding of the corner's
+    // and the anchor's coordinates: at the corner's foot), or at the point where an edge whose
+    // ends lie on either side of it crosses it, taken along the edge (an edge along an axis keeps
+    // its coordinate). Neither the tolerance nor the band moves these: a corner that the line
+    // passes by, however near, is no crossing (the line touches the face there where it passes
+    // within the band), and one it cuts off gives the crossings on its two edges.
     std::vector<std::pair<double, Tripel>> stellen;
     // The corner nearest the line, and of those within the band the first and the last along it.
     double naechste = std::numeric_limits<double>::infinity();
     std::size_t naechsteEcke = 0;
     std::optional<std::pair<double, std::size_t>> erste, letzte;
     for (std::size_t i = 0; i < k; ++i) {
-        const std::size_t a0 = umriss_[i], b0 = umriss_[(i + 1) % k];
-        const Ebenenpunkt& p = eben_[a0];
-        const Ebenenpunkt& q = eben_[b0];
-        const double dp = kreuz2(d, minus2(p, f)), dq = kreuz2(d, minus2(q, f));
-        const double tp = skalar2(d, minus2(p, f)), tq = skalar2(d, minus2(q, f));
-        if (std::fabs(dp) <= tol) {
-            stellen.emplace_back(tp, ecken_[a0]);
-        } else if ((dp > tol && dq < -tol) || (dp < -tol && dq > tol)) {
-            const double s = dp / (dp - dq);
-            stellen.emplace_back(tp + s * (tq - tp), ecken_[a0] + s * (ecken_[b0] - ecken_[a0]));
+        const std::size_t j = (i + 1) % k;
+        const Eckensicht &p = sicht[i], &q = sicht[j];
+        if (std::fabs(p.seite) <= p.rundung) {
+            stellen.emplace_back(p.laengs, fussVon(i));
+        } else if ((p.seite > 0 && q.seite < -q.rundung) || (p.seite < 0 && q.seite > q.rundung)) {
+            const double s = p.seite / (p.seite - q.seite);
+            const Tripel& von = ecken_[umriss_[i]];
+            stellen.emplace_back(p.laengs + s * (q.laengs - p.laengs), von + s * (ecken_[umriss_[j]] - von));
         }
-        if (std::fabs(dp) < naechste) {
-            naechste = std::fabs(dp);
-            naechsteEcke = a0;
+        if (std::fabs(p.seite) < naechste) {
+            naechste = std::fabs(p.seite);
+            naechsteEcke = i;
         }
-        if (std::fabs(dp) <= band) {
-            if (!erste || tp < erste->first) erste = {tp, a0};
-            if (!letzte || tp > letzte->first) letzte = {tp, a0};
+        if (std::fabs(p.seite) <= band) {
+            if (!erste || p.laengs < erste->first) erste = {p.laengs, i};
+            if (!letzte || p.laengs > letzte->first) letzte = {p.laengs, i};
         }
     }
     if (!stellen.empty()) {
@@ -425,7 +446,7 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
         const auto [vorn, hinten] = std::minmax_element(
             stellen.begin(), stellen.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
         if (!endlich(vorn->second) || !endlich(hinten->second)) return {};
-        if ((hinten->first - vorn->first) / bild < band)
+        if (hinten->first - vorn->first < band)
             return {vorn == hinten ? vorn->second : vorn->second + 0.5 * (hinten->second - vorn->second)};
         return {vorn->second, hinten->second};
     }
@@ -434,7 +455,7 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
     // edge within the band (both its corners are), in its stretch beside that edge.
     if (!(naechste <= band)) return {};
     std::vector<Tripel> punkte{fussVon(naechsteEcke)};
-    if ((letzte->first - erste->first) / bild >= band) punkte = {fussVon(erste->second), fussVon(letzte->second)};
+    if (letzte->first - erste->first >= band) punkte = {fussVon(erste->second), fussVon(letzte->second)};
     for (const Tripel& p : punkte)
         if (!endlich(p)) return {};
     return punkte;

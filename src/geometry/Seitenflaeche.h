@@ -162,9 +162,9 @@ public:
     // frame and laid into the plane, so that an anchor in the plane is the point itself and a
     // line given by far points meets the plane to the face's own rounding. In the plane (over
     // the face within the tolerance of the plane): the chord between the first and the last
-    // place where it crosses the outline, each the crossing with an edge or a corner within the
-    // tolerance of the line, one point where the chord is shorter than `rand`; the band never
-    // moves an end. Where it crosses no edge, the band decides whether it touches: within
+    // place where it crosses the outline, each the crossing with an edge or a corner on the line
+    // (to the rounding of its side, grenzen::eckenseiteStellen, at the corner's foot), one point
+    // where the chord is shorter than `rand`; the band never moves an end. Where it crosses no edge, the band decides whether it touches: within
     // `rand` of the outline, in its point nearest to the outline, or beside an edge whose
     // corners both lie within `rand` of it, in its stretch beside that edge (one point where
     // that is shorter than `rand`). None for a null or non-finite direction.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "geometry/ExakteWerte.h"
@@ -72,8 +73,13 @@ const double massstaebe[] = {1e-100, 1e-9, 1.0, 1e9, 1e100};
 TEST(Seitenflaeche, LageWieDieExakteInJedemMassstab) {
     std::mt19937_64 zufall(5);
     int gepruefte = 0;
+    // Each scale near the origin and far; at 1e15, the lines by a corner only (a line given by
+    // an anchor three extents off there is known no closer than a few of the face's rounding).
+    std::vector<std::tuple<double, double, bool>> lagen;
     for (double s : massstaebe)
-        for (double ferne : {0.0, 1e4})
+        for (double ferne : {0.0, 1e4}) lagen.emplace_back(s, ferne, true);
+    lagen.emplace_back(1e15, 0.0, false);
+    for (const auto& [s, ferne, alle] : lagen)
             for (int fall = 0; fall < 6; ++fall) {
                 const Figur f(zufall, s, ferne, 3 + fall * 3);
                 const Seitenflaeche seite(f.ecken);
@@ -220,15 +226,22 @@ TEST(Seitenflaeche, TreffpunktWieDerExakte) {
 // doubles with its outline, which the border band never widens, one point where that chord is
 // shorter than the band; a line that crosses no edge touches the face where it passes within
 // the band: beside an edge whose corners both lie in it, from the foot of the one to that of the
-// other, past a corner in that corner's foot. At every scale, near the origin and far, for lines
-// across the face, through a corner, and beside an edge inside, within the band and beyond it.
-// Cases within a fifth of the band of either answer may answer either way.
+// other, past a corner in that corner's foot. Every point found lies on the line. At every
+// scale, near the origin and far, for lines across the face, through a corner, beside an edge
+// inside, within the band and beyond it, cutting a corner a fraction of the band from it or a
+// few bands, and passing a corner outside within the band and beyond it. Cases within a fifth
+// of the band of either answer may answer either way.
 TEST(Seitenflaeche, SehneZwischenDenExaktenKreuzungen) {
     using exakt::Q3;
     std::mt19937_64 zufall(34);
     int sehnen = 0, beruehrungen = 0, daneben = 0;
+    // Each scale near the origin and far; at 1e15, the lines by a corner only (a line given by
+    // an anchor three extents off there is known no closer than a few of the face's rounding).
+    std::vector<std::tuple<double, double, bool>> lagen;
     for (double s : massstaebe)
-        for (double ferne : {0.0, 1e4})
+        for (double ferne : {0.0, 1e4}) lagen.emplace_back(s, ferne, true);
+    lagen.emplace_back(1e15, 0.0, false);
+    for (const auto& [s, ferne, alle] : lagen)
             for (int fall = 0; fall < 6; ++fall) {
                 const Figur f(zufall, s, ferne, 3 + fall * 3);
                 const Seitenflaeche seite(f.ecken);
@@ -236,11 +249,23 @@ TEST(Seitenflaeche, SehneZwischenDenExaktenKreuzungen) {
                 const std::size_t k = f.ecken.size();
                 const Tripel a = f.ecken[0], kante = f.ecken[1] - f.ecken[0];
                 const Tripel quer = *einheitsvektor(kreuz(kante, f.n)), laengs = *einheitsvektor(kante);
-                std::vector<std::pair<Tripel, Tripel>> linien{
-                    {f.bei(0.1, 0.05), f.u}, {f.bei(-0.2, 0.1), f.u + 0.7 * f.v}, {a, laengs + quer}, {a, laengs - quer}};
-                for (double w : {-0.5, 0.5, 1.5, -1.5}) linien.push_back({a + (w * rand) * quer, laengs});
-                for (const auto& [mitte, d] : linien) {
-                    const Tripel e = *einheitsvektor(d), anfang = mitte - (3 * s) * e, r = (6 * s) * e;
+                // Each line through `mitte` along d, from an anchor `weg` before it.
+                std::vector<std::tuple<Tripel, Tripel, double>> linien;
+                if (alle) {
+                    linien = {{f.bei(0.1, 0.05), f.u, 3 * s},
+                              {f.bei(-0.2, 0.1), f.u + 0.7 * f.v, 3 * s},
+                              {a, laengs + quer, 3 * s},
+                              {a, laengs - quer, 3 * s}};
+                    for (double w : {-0.5, 0.5, 1.5, -1.5}) linien.emplace_back(a + (w * rand) * quer, laengs, 3 * s);
+                }
+                // Square to the corner's bisector: cutting it off a dozen units of the last place
+                // of its coordinates from it, a third of the band and three bands, and passing it
+                // outside within the band and beyond, each from an anchor by the corner.
+                const Tripel bis = *einheitsvektor(laengs + *einheitsvektor(f.ecken[k - 1] - a)), d = kreuz(bis, f.n);
+                for (double w : {12 * letzteStelle(groessteKomponente(a)), 0.3 * rand, 3 * rand, -0.5 * rand, -2 * rand})
+                    linien.emplace_back(a + w * bis, d, 3 * rand);
+                for (const auto& [mitte, d, weg] : linien) {
+                    const Tripel e = *einheitsvektor(d), anfang = mitte - weg * e, r = (6 * s) * e;
                     const std::vector<Tripel> treffer = seite.treffpunkte(anfang, r, rand);
                     const std::string fallname = std::to_string(s) + " " + std::to_string(ferne) + " " + std::to_string(fall);
                     // Exactly: the side of a place (its distance from the line in the plane times
@@ -284,6 +309,7 @@ TEST(Seitenflaeche, SehneZwischenDenExaktenKreuzungen) {
                     for (std::size_t i = 0; i < erwartet.size(); ++i) {
                         const Q3 fehler = exakt::q(treffer[i]) - erwartet[i];
                         EXPECT_LE(exakt::skalar(fehler, fehler), quadrat(2 * t)) << fallname;
+                        EXPECT_LE(exakt::geradenabstandsquadrat(anfang, r, treffer[i]), quadrat(0.4 * t)) << fallname;
                     }
                 }
             }
