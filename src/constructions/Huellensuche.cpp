@@ -653,7 +653,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
     }
     Verschmolzen ergebnis{v.o.seite(neu), {}, {}};
     const Seitenflaeche& flaeche = ergebnis.flaeche;
-    if (!flaeche.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
+    if (!flaeche.konvexInDerToleranz(grenzen::seitenKonvexAnteil)) return std::nullopt;
     // The plane that holds the corners of all the faces: their best plane, within the
     // tolerance.
     std::vector<std::size_t> alle;
@@ -675,7 +675,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
         std::vector<std::size_t> c = v.seite(h).ecken();
         c.erase(std::remove_if(c.begin(), c.end(), geht), c.end());
         Seitenflaeche andere = v.o.seite(std::move(c));
-        if (!andere.konvex(grenzen::seitenKonvexAnteil)) return std::nullopt;
+        if (!andere.konvexInDerToleranz(grenzen::seitenKonvexAnteil)) return std::nullopt;
         ergebnis.andere.emplace_back(h, std::move(andere));
     }
     // Every place kept with the faces within the tolerance of that plane or below it, and no
@@ -853,7 +853,7 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
         const std::vector<std::size_t>& e = s.ecken();
         const bool eben =
             std::all_of(e.begin(), e.end(), [&](std::size_t i) { return s.liegtAuf(p[i], eps); });
-        const bool konvex = s.flaeche.konvex(grenzen::seitenKonvexAnteil);
+        const bool konvex = s.flaeche.konvexInDerToleranz(grenzen::seitenKonvexAnteil);
         // Without the margin, as the polygon will ask it once registered.
         alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
         allesGut = allesGut && eben && konvex;
