@@ -77,41 +77,41 @@
 #include <vector>
 
 #include "geometry/Seitenflaeche.h"
+#include "geometry/Tripel.h"
 #include "model/Punkt.h"
-#include "model/Vektor.h"
 
 namespace quodral::huellensuche {
 
-// The faces of the cloud's true hull, handed over as faces in their own plane
-// (geometry/Seitenflaeche.h), each built once over the cloud's places brought to about unit
-// size, so that every measure of a face is read from it.
+// One face of the cloud's true hull as the search hands it over.
+struct Huellenseite {
+    // The face over the cloud's places brought to unit size (Ebenenbefund::orte), built once,
+    // its corners (indices of the points; of points at one place the one with the largest
+    // index) in their order round it: as its polygon is registered (randebenen: the first
+    // corner repeated at the end), or as the hull found them (huellenseiten). It answers as the
+    // face of the given places would, brought by Ebenenbefund::mass, so that every measure of
+    // the face is read from it.
+    Seitenflaeche flaeche;
+    std::vector<std::size_t> punkte;   // its points, ascending indices
+    Tripel normale;                    // a unit normal, outward in space
+    // randebenen: the last triple i < j < k of its points that spans a plane, the key of the
+    // faces' order (Seitenordnung.h); none for a face whose points hold no such triple.
+    std::optional<std::array<std::size_t, 3>> tripel;
+};
+
+// The faces of the cloud's true hull, one record each.
 struct Ebenenbefund {
-    // Per face the last triple i < j < k of its points whose normal passes the plain search's
-    // null test, the key of the faces' order; none for a face too narrow for that test
-    // (randebenen only).
-    std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
-    std::vector<std::vector<std::size_t>> punkte;   // per face its points, ascending indices
-    std::vector<Vektor> normalen;                   // per face a unit normal (outward in space)
+    std::vector<Huellenseite> seiten;
     // The cloud's places brought to an extent between 1 and 2 by the power of two `mass`
     // (which keeps every digit), by their indices; the faces keep no copy of them.
     std::shared_ptr<const std::vector<Tripel>> orte;
     Zweiermass mass{0};
-    // Per face the face over those places, its corners (indices of the points; of points at
-    // one place the one with the largest index) in the order its polygon runs round
-    // (randebenen: as it is registered, the first corner repeated at the end), and answering
-    // as the face of the given places would, brought by `mass`.
-    std::vector<Seitenflaeche> seiten;
-    bool flach = false;                             // the cloud is flat: one face
-    bool fehler = false;                            // qhull failed, or a face spans no plane: no faces
+    bool flach = false;   // the cloud is flat: one face
+    bool fehler = false;  // qhull failed on it: no faces
 };
 
-// The faces in the plain search's order, each walked as its polygon is registered: its corners
-// as the hull found them, counter-clockwise about the first turn of the face's points where
-// they make one in its plane (as the hull polygon of those points runs), otherwise about the
-// outward normal, starting as the hull polygon starts (at the corner nearest the place
-// farthest from the centroid of the face's places, or at the one before it); the flat cloud's
-// one face is its hull polygon (huellenpolygon). Empty (no faces) for a cloud within the
-// tolerance of one line or point; `fehler` where qhull fails or a face would span no plane.
+// The faces in the plain search's order (Seitenordnung.h), each walked as its polygon is
+// registered; the flat cloud's one face is its hull polygon (huellenpolygon). Empty (no faces)
+// for a cloud within the tolerance of one line or point; `fehler` where qhull fails.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
 // The same faces in the order the hull found them, each walked as the hull found it
@@ -123,10 +123,13 @@ Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte);
 // The hull polygon of points that some plane holds within their tolerance (genHuellenPolygon,
 // Huellen.h): the corners of the outline of their places, a point within the tolerance of the
 // line through its neighbours being none unless that leaves corners that span no plane by the
-// polygons' own rule, of points at one place only the last; counter-clockwise about their first
-// turn where they make one in their plane, else against the first turn of the chain by the one
-// rule for flat; indices into the points, the first repeated at the end. None where they span
-// no plane.
+// polygons' own rule, and where even every corner of the outline spans none (a needle a little
+// wider than the tolerance off its plane, whose outline lies within the tolerance of a line),
+// the places farthest from the line of those corners with them, each at its place round the
+// outline, until they span one; of points at one place only the last; counter-clockwise about
+// their first turn where they make one in their plane, else against the first turn of the
+// chain by the one rule for flat; indices into the points, the first repeated at the end. None
+// where they span no plane.
 std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte);
 
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three
