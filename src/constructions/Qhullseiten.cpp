@@ -390,14 +390,14 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
         allesGut = allesGut && eben && konvex;
     }
     const auto ergebnis = [&] { return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex; };
-    // Every corner is one of three faces at least: where a sliver went into a face that was
-    // already its neighbour across another edge, two faces meet in two edges, and the corner
-    // between them is none of a convex solid.
+    // Every corner is one of two faces at least. (Two faces that one plane holds with their
+    // union convex are one face, and a corner the merge leaves to it and to one other face,
+    // off the edge between them, stays a corner of both, which meet there along two edges.)
     {
         std::vector<std::size_t> anzahl(p.size(), 0);
         for (const Rohseite& s : seiten)
             for (std::size_t i : s.ecken()) ++anzahl[i];
-        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 3);
+        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 2);
     }
     // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
     // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)

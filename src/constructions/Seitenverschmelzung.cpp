@@ -192,29 +192,30 @@ struct Verschmolzen {
     Seitenflaeche flaeche;
     Ausgleichsebene traeger;
     std::vector<std::pair<std::size_t, Seitenflaeche>> andere;
+    std::vector<std::pair<std::size_t, std::size_t>> gehen;   // the corners that go: (corner, the other face at it)
 };
 
 std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std::vector<std::size_t>& gegend,
                                                const Vereinigung& u) {
     const std::vector<Tripel>& p = v.o.p;
     const double eps = v.o.eps;
-    const auto geht = [&](std::size_t i) {
-        return std::any_of(u.fallen.begin(), u.fallen.end(), [&](const auto& x) { return x.first == i; });
-    };
     const std::vector<std::size_t>& w = u.umlauf;
+    // The corners left a corner of two faces go from both where each lies on the edge between
+    // them (within the tolerance of the segment between its neighbours in the merged walk);
+    // where one does not, they all stay corners of both, which meet at each along two edges.
+    bool aufKanten = true;
+    for (std::size_t k = 0; k < w.size() && aufKanten; ++k)
+        if (std::any_of(u.fallen.begin(), u.fallen.end(), [&](const auto& x) { return x.first == w[k]; }))
+            aufKanten = streckenabstand(p[w[k]], p[w[(k + w.size() - 1) % w.size()]], p[w[(k + 1) % w.size()]]) <= eps;
+    std::vector<std::pair<std::size_t, std::size_t>> gehen;
+    if (aufKanten) gehen = u.fallen;
     std::vector<std::size_t> neu;
-    for (std::size_t k = 0; k < w.size(); ++k) {
-        if (!geht(w[k])) {
-            neu.push_back(w[k]);
-            continue;
-        }
-        // It lies on the edge that stays: within the tolerance of the segment between its
-        // neighbours in the merged walk.
-        const Tripel& a = p[w[(k + w.size() - 1) % w.size()]];
-        const Tripel& b = p[w[(k + 1) % w.size()]];
-        if (!(streckenabstand(p[w[k]], a, b) <= eps)) return std::nullopt;
-    }
-    Verschmolzen ergebnis{v.o.seite(neu), {}, {}};
+    for (std::size_t i : w)
+        if (std::none_of(gehen.begin(), gehen.end(), [&](const auto& x) { return x.first == i; })) neu.push_back(i);
+    Verschmolzen ergebnis{v.o.seite(neu), {}, {}, std::move(gehen)};
+    const auto geht = [&](std::size_t i) {
+        return std::any_of(ergebnis.gehen.begin(), ergebnis.gehen.end(), [&](const auto& x) { return x.first == i; });
+    };
     const Seitenflaeche& flaeche = ergebnis.flaeche;
     if (!flaeche.konvexInDerToleranz(grenzen::seitenKonvexAnteil)) return std::nullopt;
     // The plane that holds the corners of all the faces: their best plane, within the
@@ -232,7 +233,7 @@ std::optional<Verschmolzen> verschmelzungstest(const Verschmelzung& v, const std
                     [&](std::size_t f) { return !(skalar(v.seite(f).flaeche.normale(), flaeche.normale()) > 0); }))
         return std::nullopt;
     // The faces beside it without the corners that go.
-    for (const auto& [i, h] : u.fallen) {
+    for (const auto& [i, h] : ergebnis.gehen) {
         if (std::any_of(ergebnis.andere.begin(), ergebnis.andere.end(), [&](const auto& x) { return x.first == h; }))
             continue;
         std::vector<std::size_t> c = v.seite(h).ecken();
@@ -283,7 +284,7 @@ void verbuchen(Verschmelzung& v, const std::vector<std::size_t>& gegend, const V
         v.behalten[f].push_back(i);
         v.huelle.bei[i] = f;
     }
-    for (const auto& [i, h] : u.fallen) {
+    for (const auto& [i, h] : m.gehen) {
         v.behalten[f].push_back(i);
         v.huelle.bei[i] = f;
     }

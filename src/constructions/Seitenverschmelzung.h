@@ -11,9 +11,10 @@
 // round them all, is a convex polygon by the polygons' own test (with half its side tolerance,
 // as every face is checked), holds all their corners within the tolerance of its own plane and
 // the places qhull keeps with them within it or below, and has no corner of a face next to it
-// beyond the tolerance outside that plane. A corner inside the merged face goes with it; a
-// corner left a corner of two faces lies on the edge between them and goes from both, which
-// stay convex. Where the faces round a face fail as a whole, the face and one of them across
+// beyond the tolerance outside that plane. A corner inside the merged face goes with it; the
+// corners left a corner of two faces go from both where each lies on the edge between them
+// (both stay convex), and otherwise all stay corners of both: no two neighbours stay apart that
+// one plane holds and whose union is convex. Where the faces round a face fail as a whole, the face and one of them across
 // its edges are tried, then those reached first. Repeated until no faces merge; the faces are
 // then numbered afresh and every point kept with a face that went goes with the merged one.
 

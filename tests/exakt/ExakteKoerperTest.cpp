@@ -41,6 +41,7 @@ using pruefung::huelleFall;
 using pruefung::huelleGetippt;
 using pruefung::kurz;
 using pruefung::melden;
+using pruefung::titel;
 using pruefung::zuPruefen;
 using pruefung::auslassgrund;
 
@@ -220,10 +221,6 @@ void schnittFall(const std::string& titel, const Wolke& a, const Wolke& b, Bilan
         pruefung::pruefeSchnappschuss(s, f);
     }
     melden(titel, f);
-}
-
-std::string titel(const std::string& familie, const Lage& l) {
-    return familie + " @ " + kurz(l.massstab) + (l.versatz != 0 ? " +" + kurz(l.versatz) : "");
 }
 
 void huellen(const std::vector<Familie>& familien) {

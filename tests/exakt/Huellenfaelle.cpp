@@ -34,6 +34,10 @@ Wolke bewegt(const Wolke& w, const Lage& l, bool drehen, unsigned saat) {
     return r;
 }
 
+std::string titel(const std::string& familie, const Lage& l) {
+    return familie + " @ " + kurz(l.massstab) + (l.versatz != 0 ? " +" + kurz(l.versatz) : "");
+}
+
 std::string einzeilig(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
     return text;

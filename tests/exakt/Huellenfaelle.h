@@ -27,6 +27,9 @@ std::string kurz(double x);
 // offset of the place.
 Wolke bewegt(const Wolke& w, const Lage& l, bool drehen, unsigned saat);
 
+// The name of a case: the family's and the place's.
+std::string titel(const std::string& familie, const Lage& l);
+
 // An answer on one line, for the table of findings.
 std::string einzeilig(std::string text);
 
