@@ -36,7 +36,7 @@
 // the tolerance of its plane, its corners
 // a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
 // tolerance, so that rounding cannot turn it into a refused one, every corner a corner of
-// three faces, no corner of a neighbour and no kept point beyond the tolerance outside its
+// two faces at least, no corner of a neighbour and no kept point beyond the tolerance outside its
 // plane, and every kept point inside the hull or within the tolerance of a face (the surface
 // is convex, and no merge dropped a corner of the true hull, also where a thin solid's faces
 // meet at small angles and every plane passes near a point beside it). qhull's merging is
@@ -49,10 +49,15 @@
 // of two until it is about as thick as it is wide: its broad sides and its rim meet at angles
 // of the order of the rounding of qhull's distances, where qhull takes a point beside the rim
 // for one on the planes next to it and never makes it a corner, and an affine map keeps what
-// is convex; its facets are merged by the search alone. Should even those faces fail (places a
-// tolerance or two apart far from the origin, whose slivers qhull's arithmetic cannot see),
-// they are the hull all the same: those of the last run whose faces are all convex polygons by
-// the polygons' own test where there is one, so that every face counts in every measure.
+// is convex; its facets are merged by the search alone. qhull merges at its own rounding: far
+// from its origin, four corners a few rounding errors off one plane (a small cloud beside far
+// points) may be one of its facets, which a polygon of their own small extent calls no plane;
+// so the last run takes qhull's facets as triangles, merged by the search alone where the
+// merged face is a polygon. Should even those faces fail a check (places a tolerance or two
+// apart far from the origin, whose slivers qhull's arithmetic cannot see), they are the hull
+// all the same: those of the last run whose faces are all convex polygons by the polygons' own
+// test, so that every face counts in every measure. A face that a walk, a plane or the
+// polygon's test cannot hold is never a reason to refuse a hull.
 // A cloud that some plane holds within the tolerance is flat: its one face holds all its
 // points; one that some line or some point holds within it has no hull. These are decided on
 // the cloud's least widths (the one rule for flat, geometry/Ausgleichsebene.h), which no choice
@@ -63,11 +68,11 @@
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every
 // triple of a face gives the same plane there, and the plain search keeps the last one; so
-// each face is keyed by its last triple i < j < k whose normal passes the plain search's null
-// test, and the faces follow in the order of these triples (randebenen of Huellen.h gives each
-// face the plane of its triple, as the plain search does). The edges are the plain edge
-// search's: the ordered pairs of points at different places that lie on two faces at once,
-// ascending.
+// each face is keyed by its last triple i < j < k that spans a plane by the one rule for three
+// points, found without trying every triple (Seitenordnung.h), and the faces follow in the
+// order of these triples (randebenen of Huellen.h gives each face the plane of its triple, as
+// the plain search does). The edges are the plain edge search's: the ordered pairs of points
+// at different places that lie on two faces at once, ascending.
 
 #include <array>
 #include <cstddef>

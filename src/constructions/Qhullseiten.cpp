@@ -368,7 +368,7 @@ bool geschlossen(const std::vector<Rohseite>& seiten, std::size_t orte) {
     return true;
 }
 
-// Every face within the tolerance of its plane and convex, every corner a corner of three
+// Every face within the tolerance of its plane and convex, every corner a corner of two
 // faces, the surface convex, and every point kept with a face inside the hull or on it (see
 // Huellensuche.h).
 Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
