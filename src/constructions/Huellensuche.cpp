@@ -125,8 +125,7 @@ struct Ortspunkte {
 // The faces of a cloud that spans space, as the search found them over its distinct places,
 // with the points of those places: each face holds every point at the place of one of its
 // points, and its corners are the places' representatives.
-std::vector<Fund> raeumlicheFunde(Rohhuelle&& roh, const std::vector<std::vector<std::size_t>>& punkte,
-                                  const Ortsgruppen& g) {
+std::vector<Fund> raeumlicheFunde(Rohhuelle&& roh, std::vector<std::vector<std::size_t>>&& punkte, const Ortsgruppen& g) {
     const std::vector<std::size_t>& vertreter = g.vertreter;
     // Where every place is one point (most clouds), the places are the points themselves.
     const bool einzeln = vertreter.size() == g.ort.size();
@@ -138,7 +137,7 @@ std::vector<Fund> raeumlicheFunde(Rohhuelle&& roh, const std::vector<std::vector
         fund.normale = s.flaeche.normale();
         if (einzeln) {
             fund.ecken = s.ecken();
-            fund.punkte = punkte[f];
+            fund.punkte = std::move(punkte[f]);
             continue;
         }
         for (std::size_t d : punkte[f])
@@ -181,8 +180,7 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
         b.fehler = true;
         return b;
     }
-    const std::vector<std::vector<std::size_t>> punkte = zuordnen(einheitsorte, *roh);
-    b.seiten = raeumlicheFunde(std::move(*roh), punkte, orte);
+    b.seiten = raeumlicheFunde(std::move(*roh), zuordnen(einheitsorte, *roh), orte);
     return b;
 }
 
@@ -289,10 +287,15 @@ Ebenenbefund leererBefund(const Seitenbefund& roh) {
     return b;
 }
 
-// The face handed over: built once over the cloud's places at unit size with its corners in the
-// walk w (at least three: every face the search hands over is a polygon), its points and normal.
+// The face handed over over the cloud's places at unit size with its corners in the walk w
+// (at least three: every face the search hands over is a polygon), its points and normal: the
+// face the search built, started where the walk starts (a flat cloud's one face, which the
+// search did not build, built so).
 Huellenseite uebergeben(const Ebenenbefund& b, const Seitenbefund& roh, Fund&& fund, std::vector<std::size_t>&& w) {
-    return {Seitenflaeche(*b.orte, std::move(w), b.mass, roh.wolke.eps), std::move(fund.punkte), fund.normale, {}};
+    if (!fund.roh) return {Seitenflaeche(*b.orte, std::move(w), b.mass, roh.wolke.eps), std::move(fund.punkte), fund.normale, {}};
+    Seitenflaeche flaeche = std::move(fund.roh->flaeche);
+    flaeche.umlaufen(*b.orte, std::move(w));
+    return {std::move(flaeche), std::move(fund.punkte), fund.normale, {}};
 }
 
 }  // namespace

@@ -14,6 +14,26 @@ namespace quodral::huellensuche {
 
 namespace {
 
+// Three places span a plane by the one rule for three points (ebenenNormale, Linienlage.h),
+// asked at once where they clearly do: the height over the longest side that their plain cross
+// product gives lies four times above both of the rule's bounds (a ten-thousandth, and what the
+// rounding of their coordinates leaves open) and above a billionth of that side, so that the
+// rounding of the product, a few units of the last place of the square of the side, cannot
+// bring it below them. (Sides whose squares lie between the bounds of grenzen keep every
+// product a normal double.) Every other triple is asked by the rule itself.
+bool spannen(const Tripel& a, const Tripel& b, const Tripel& c) {
+    const Tripel u = b - a, v = c - a, w = c - b;
+    const double l2 = std::max({skalar(u, u), skalar(v, v), skalar(w, w)});
+    if (l2 >= grenzen::kleinstesSeitenquadrat && l2 <= grenzen::groesstesSeitenquadrat) {
+        const Tripel k = kreuz(u, v);
+        const double k2 = skalar(k, k);
+        const double grenze = 4 * std::max(grenzen::ortsschaerfe, rundungsSpielraum(rundungsbetrag({a, b, c})));
+        if (k2 > grenze * grenze * l2 && l2 > grenze * grenze && k2 > grenzen::klarInDerLaenge * grenzen::klarInDerLaenge * l2 * l2)
+            return true;
+    }
+    return !kollinear(a, b, c);
+}
+
 // --- The order --------------------------------------------------------------------------------
 
 // The places of s[erster] (where given) and s[von], s[von + 1], ... hold a triple that spans a
@@ -43,7 +63,7 @@ bool haeltEbene(const std::vector<Tripel>& orte, const std::vector<std::size_t>&
             quer = d;
             r = k;
         }
-    return r != a && r != q && !kollinear(p, ort(q), ort(r));
+    return r != a && r != q && spannen(p, ort(q), ort(r));
 }
 
 // The largest x in [lo, hi] for which gilt(x) holds, where it holds for every x up to some
@@ -81,7 +101,7 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Tripel
     const std::size_t n = s.size();
     if (n < 3) return std::nullopt;
     const auto spannt = [&](std::size_t i, std::size_t j, std::size_t k) {
-        return !kollinear(orte[s[i]], orte[s[j]], orte[s[k]]);
+        return spannen(orte[s[i]], orte[s[j]], orte[s[k]]);
     };
     // Three points (the most faces of a hull) are their one triple.
     if (n == 3) {
@@ -150,6 +170,10 @@ void anfangen(const std::vector<Tripel>& orte, std::vector<std::size_t>& ecken, 
 }
 
 std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
+    // Three places (the most faces of a hull) that clearly make their turn: no other place to
+    // lie in its plane.
+    if (orte.size() == 3 && !(betrag(orte[1] - orte[0]) < grenzen::nullTest) && spannen(orte[0], orte[2], orte[1]))
+        if (const Tripel v = kreuz(orte[1] - orte[0], orte[0] - orte[2]); endlich(v)) return v;
     const std::optional<ErsteDrehung> d = ersteDrehung(orte);
     if (!d) return std::nullopt;
     const Tripel& a = orte.front();

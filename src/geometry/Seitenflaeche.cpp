@@ -189,6 +189,10 @@ void Seitenflaeche::bauen() {
     eigeneToleranz_ = lage.toleranz;
     if (eigene_) toleranz_ = eigeneToleranz_;
     mass_ = Zweiermass(ausdehnung_);
+    anlegen(lage);
+}
+
+void Seitenflaeche::anlegen(const Ebenenlage& lage) {
     // The mean, from the differences to the first corner: no sum of far coordinates overflows.
     Tripel summe;
     for (std::size_t i = 0; i < anzahl_; ++i) summe = summe + mass_.auf(ecken_[i] - ecken_[0]);
@@ -364,6 +368,22 @@ double Seitenflaeche::umfang() const {
 
 void Seitenflaeche::umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
     ecken_ = Eckenfolge(orte, std::move(ecken));
+}
+
+void Seitenflaeche::umlaufen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
+    const bool klarVorher = klar_;
+    ecken_ = Eckenfolge(orte, std::move(ecken));
+    eben_.clear();
+    umriss_.clear();
+    vorbereitet_ = false;
+    // A clear triangle stays one in the other order (its box, extent and tolerance are those of
+    // its corners, whatever their order): only what hangs on where the chain starts is measured
+    // again, as bauen would. Any other face is built afresh.
+    const auto gegeben = [this](std::size_t i) { return ortsmass_.zurueck(ecken_[i]); };
+    if (!klarVorher || !dreieck(ecken_) || !klaresDreieck(gegeben(0), gegeben(1), gegeben(2))) return bauen();
+    anzahl_ = ecken_.size();
+    if (ecken_.front() == ecken_.back()) --anzahl_;
+    anlegen(Ebenenlage{});
 }
 
 std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {

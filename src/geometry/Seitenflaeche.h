@@ -26,6 +26,8 @@
 
 namespace quodral {
 
+struct Ebenenlage;
+
 // The corners of a face in their order: its own, or places of a set that many faces share (the
 // cloud of a hull), named by their indices, so that no face keeps a copy of them. Read as a
 // list: its size, a corner by its number, and a walk over them.
@@ -91,6 +93,10 @@ public:
     // The face made over another set of places that holds its corners under other indices
     // (orte[i] for i in ecken, the very places it has, in its order): nothing is measured again.
     void umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
+    // The face of the same corners in another order round it (orte[i] for i in ecken, at the
+    // same scale, started elsewhere or run the other way, the first repeated at the end or
+    // not): exactly the face built from them so, measuring again only what depends on the order.
+    void umlaufen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
@@ -190,6 +196,9 @@ public:
 
 private:
     void bauen();
+    // From the shape that bauen found: the mean, the area vector, the normal and the frame, all
+    // measured from the first corner (lage is read where the face is no clear triangle).
+    void anlegen(const Ebenenlage& lage);
     void ebeneVorbereiten() const;
     // konvex with the side tolerance `seitlich` (at the places' scale, at most 1e-4 of the extent).
     bool konvexMit(double seitlich) const;
