@@ -368,57 +368,61 @@ bool geschlossen(const std::vector<Rohseite>& seiten, std::size_t orte) {
     return true;
 }
 
-// Every face within the tolerance of its plane and convex, every corner a corner of two
-// faces, the surface convex, and every point kept with a face inside the hull or on it (see
-// Huellensuche.h).
-Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
+// The faces one by one: every corner within the tolerance of the face's plane and its corners
+// convex (a clear triangle is, without further question), with half the side tolerance of a
+// polygon within its corners' tolerance; and, without that margin and as the polygon will ask
+// it once registered, by the polygon's own test.
+struct Seitenpruefung {
+    bool gut = true, konvex = true;
+};
+Seitenpruefung seitenPruefen(const Orte& o, const std::vector<Rohseite>& seiten) {
+    Seitenpruefung ergebnis;
+    for (const Rohseite& s : seiten) {
+        const std::vector<std::size_t>& e = s.ecken();
+        const bool eben = std::all_of(e.begin(), e.end(), [&](std::size_t i) { return s.liegtAuf(o.p[i], o.eps); });
+        const bool konvex = s.flaeche.konvexInDerToleranz(grenzen::seitenKonvexAnteil);
+        ergebnis.konvex = ergebnis.konvex && (konvex || s.flaeche.konvex());
+        ergebnis.gut = ergebnis.gut && eben && konvex;
+    }
+    return ergebnis;
+}
+
+// The surface round the faces: every corner one of two faces at least (two faces that one plane
+// holds with their union convex are one face, and a corner the merge leaves to it and to one
+// other face, off the edge between them, stays a corner of both, which meet there along two
+// edges), and the surface convex: no corner of a neighbour beyond the tolerance outside a
+// face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
+bool oberflaecheKonvex(const Orte& o, const std::vector<Rohseite>& seiten) {
+    std::vector<std::size_t> anzahl(o.p.size(), 0);
+    for (const Rohseite& s : seiten)
+        for (std::size_t i : s.ecken()) ++anzahl[i];
+    if (std::any_of(anzahl.begin(), anzahl.end(), [](std::size_t a) { return a == 1; })) return false;
+    for (const Rohseite& s : seiten)
+        for (std::size_t g : s.nachbarn)
+            for (std::size_t i : seiten[g].ecken())
+                if (!(s.hoehe(o.p[i]) <= o.eps)) return false;
+    return true;
+}
+
+// The points kept with the faces lie within the tolerance of their face's plane and of its
+// neighbours' or below them: none may lie beyond the tolerance outside either plane, nor beside
+// the hull: a merge that left a point so far out dropped a corner of the true hull. Every face's
+// plane passes such a point within the tolerance, but that says little where faces meet at a
+// small angle: beside a thin solid a point half its width away passes the plane of every face.
+// So where it lies within the tolerance of a face's plane, it must lie within it of that face
+// (its foot on the plane in the face or within the tolerance of its border) or of one reached
+// from it over faces whose planes pass as near: the nearest point of the surface is on one of
+// them. A point lying deeper below the plane of every face round its own than the tolerance is
+// inside.
+bool punkteInnenOderAuf(const Orte& o, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
     const std::vector<Tripel>& p = o.p;
     const double eps = o.eps;
-    const std::size_t S = seiten.size();
-    if (!geschlossen(seiten, p.size())) return Lauf::offen;
     const auto hoehe = [&](std::size_t f, std::size_t i) { return seiten[f].hoehe(p[i]); };
-    bool allesGut = true, alleKonvex = true;
-    for (const Rohseite& s : seiten) {
-        // Every corner within the tolerance of the face's plane, and its corners convex (a clear
-        // triangle is, without further question).
-        const std::vector<std::size_t>& e = s.ecken();
-        const bool eben =
-            std::all_of(e.begin(), e.end(), [&](std::size_t i) { return s.liegtAuf(p[i], eps); });
-        const bool konvex = s.flaeche.konvexInDerToleranz(grenzen::seitenKonvexAnteil);
-        // Without the margin, as the polygon will ask it once registered.
-        alleKonvex = alleKonvex && (konvex || s.flaeche.konvex());
-        allesGut = allesGut && eben && konvex;
-    }
-    const auto ergebnis = [&] { return allesGut ? Lauf::gut : alleKonvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex; };
-    // Every corner is one of two faces at least. (Two faces that one plane holds with their
-    // union convex are one face, and a corner the merge leaves to it and to one other face,
-    // off the edge between them, stays a corner of both, which meet there along two edges.)
-    {
-        std::vector<std::size_t> anzahl(p.size(), 0);
-        for (const Rohseite& s : seiten)
-            for (std::size_t i : s.ecken()) ++anzahl[i];
-        for (std::size_t a : anzahl) allesGut = allesGut && (a == 0 || a >= 2);
-    }
-    // The surface is convex: no corner of a neighbour lies beyond the tolerance outside a
-    // face's plane. (Closed and convex at every edge, it is the surface of a convex solid.)
-    for (std::size_t f = 0; f < S && allesGut; ++f)
-        for (std::size_t g : seiten[f].nachbarn)
-            for (std::size_t i : seiten[g].ecken()) allesGut = allesGut && hoehe(f, i) <= eps;
-    if (!allesGut) return ergebnis();
-    // Place i lies within the tolerance of face f: its foot on the plane lies in the face or
-    // within the tolerance of its border.
     const auto aufSeite = [&](std::size_t f, std::size_t i) {
         const Seitenflaeche& s = seiten[f].flaeche;
         return s.lageInDerEbene(s.inDerEbene(p[i]), eps) != Seitenflaeche::Lage::aussen;
     };
-    // Place i, kept with face f, lies inside the hull or on it. Every face's plane passes it
-    // within the tolerance (checked below), but that says little where faces meet at a
-    // small angle: beside a thin solid a point half its width away passes the plane of every
-    // face. So where it lies within the tolerance of a face's plane, it must lie within it of
-    // that face or of one reached from it over faces whose planes pass as near: the nearest
-    // point of the surface is on one of them. A point lying deeper below the plane of every
-    // face round its own than the tolerance is inside.
-    std::vector<std::size_t> gesehen(S, keine);
+    std::vector<std::size_t> gesehen(seiten.size(), keine);
     std::vector<std::size_t> schlange;
     const auto innenOderAuf = [&](std::size_t i, std::size_t f) {
         std::size_t start = f;
@@ -438,17 +442,24 @@ Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vect
         }
         return false;
     };
-    // The points kept with a face lie within the tolerance of its plane and of its
-    // neighbours' or below them: none may lie beyond the tolerance outside either plane, nor
-    // beside the hull: a merge that left a point so far out dropped a corner of the true hull.
-    for (std::size_t i = 0; i < p.size() && allesGut; ++i) {
+    for (std::size_t i = 0; i < p.size(); ++i) {
         const std::size_t f = bei[i];
         if (f == keine) continue;
-        allesGut = hoehe(f, i) <= eps;
-        for (std::size_t g : seiten[f].nachbarn) allesGut = allesGut && hoehe(g, i) <= eps;
-        allesGut = allesGut && innenOderAuf(i, f);
+        if (!(hoehe(f, i) <= eps)) return false;
+        for (std::size_t g : seiten[f].nachbarn)
+            if (!(hoehe(g, i) <= eps)) return false;
+        if (!innenOderAuf(i, f)) return false;
     }
-    return ergebnis();
+    return true;
+}
+
+// The checks of a run (see Huellensuche.h): the surface closes, every face passes, the surface
+// is convex, and every point kept with a face lies inside the hull or on it.
+Lauf pruefen(const Orte& o, const std::vector<Rohseite>& seiten, const std::vector<std::size_t>& bei) {
+    if (!geschlossen(seiten, o.p.size())) return Lauf::offen;
+    const Seitenpruefung s = seitenPruefen(o, seiten);
+    if (s.gut && oberflaecheKonvex(o, seiten) && punkteInnenOderAuf(o, seiten, bei)) return Lauf::gut;
+    return s.konvex ? Lauf::seiteFehlerhaft : Lauf::unkonvex;
 }
 
 // One run of qhull in the frame r, its neighbours in one plane merged, and every face checked.

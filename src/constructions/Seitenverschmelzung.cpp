@@ -113,41 +113,61 @@ struct Vereinigung {
 // other way, joined), the corners inside it, and the corners left a corner of two faces. None
 // where the edges do not close to one walk that passes each corner once, or where a corner is
 // left a corner of fewer than two faces.
-std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::vector<std::size_t>& gegend) {
-    std::vector<std::pair<std::size_t, std::size_t>> kanten;
-    for (std::size_t f : gegend) {
-        const std::vector<std::size_t>& e = v.seite(f).ecken();
-        for (std::size_t k = 0; k < e.size(); ++k) kanten.emplace_back(e[k], e[(k + 1) % e.size()]);
-    }
+// The walk round the faces' edges that no other of them runs the other way (kanten: all their
+// edges), with per corner on that border the corner after it (weiter, sorted); none where the
+// border does not close to one walk that passes each corner once.
+std::optional<std::vector<std::size_t>> randUmlauf(const std::vector<std::pair<std::size_t, std::size_t>>& kanten,
+                                                   std::vector<std::pair<std::size_t, std::size_t>>& weiter) {
     std::vector<std::pair<std::size_t, std::size_t>> sortiert = kanten;
     std::sort(sortiert.begin(), sortiert.end());
-    const auto innenKante = [&](std::size_t a, std::size_t b) {
-        return std::binary_search(sortiert.begin(), sortiert.end(), std::pair{b, a});
-    };
-    // Per corner on the border the corner after it; a corner with two is passed twice.
-    std::vector<std::pair<std::size_t, std::size_t>> weiter;
+    weiter.clear();
     for (const auto& [a, b] : kanten)
-        if (!innenKante(a, b)) weiter.emplace_back(a, b);
+        if (!std::binary_search(sortiert.begin(), sortiert.end(), std::pair{b, a})) weiter.emplace_back(a, b);
     if (weiter.size() < 3) return std::nullopt;
     const std::size_t randKanten = weiter.size();
     const std::size_t start = weiter.front().first;
     std::sort(weiter.begin(), weiter.end());
     for (std::size_t k = 1; k < weiter.size(); ++k)
         if (weiter[k].first == weiter[k - 1].first) return std::nullopt;
-    Vereinigung u;
+    std::vector<std::size_t> umlauf;
     for (std::size_t a = start;;) {
-        u.umlauf.push_back(a);
+        umlauf.push_back(a);
         const auto it = std::lower_bound(weiter.begin(), weiter.end(), std::pair{a, std::size_t{0}});
         if (it == weiter.end() || it->first != a) return std::nullopt;
         a = it->second;
         if (a == start) break;
-        if (u.umlauf.size() > randKanten) return std::nullopt;
+        if (umlauf.size() > randKanten) return std::nullopt;
     }
     // A second walk (the faces enclose another): not one face.
-    if (u.umlauf.size() != randKanten) return std::nullopt;
+    if (umlauf.size() != randKanten) return std::nullopt;
+    return umlauf;
+}
+
+// The one face beside the faces at corner i: across an edge of one of them.
+std::optional<std::size_t> dritteSeite(const Verschmelzung& v, const std::vector<std::size_t>& gegend, std::size_t i) {
+    for (std::size_t f : gegend)
+        for (std::size_t h0 : v.seite(f).nachbarn) {
+            const std::size_t h = v.ende(h0);
+            const std::vector<std::size_t>& c = v.seite(h).ecken();
+            if (std::find(gegend.begin(), gegend.end(), h) == gegend.end() && std::find(c.begin(), c.end(), i) != c.end())
+                return h;
+        }
+    return std::nullopt;
+}
+
+std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::vector<std::size_t>& gegend) {
+    std::vector<std::pair<std::size_t, std::size_t>> kanten, weiter;
+    for (std::size_t f : gegend) {
+        const std::vector<std::size_t>& e = v.seite(f).ecken();
+        for (std::size_t k = 0; k < e.size(); ++k) kanten.emplace_back(e[k], e[(k + 1) % e.size()]);
+    }
+    std::optional<std::vector<std::size_t>> umlauf = randUmlauf(kanten, weiter);
+    if (!umlauf) return std::nullopt;
+    Vereinigung u;
+    u.umlauf = std::move(*umlauf);
     // The corners by the number of the faces among them that have them: those inside are
     // corners of no other face; one on the border stays a corner of the others and the merged
-    // face, and where those are two, it lies on the edge between them.
+    // face, and where those are two, it may go from both (verschmelzungstest).
     std::vector<std::size_t> ecken;
     for (const auto& [a, b] : kanten) ecken.push_back(a);
     std::sort(ecken.begin(), ecken.end());
@@ -155,30 +175,18 @@ std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::ve
         std::size_t j = k;
         while (j < ecken.size() && ecken[j] == ecken[k]) ++j;
         const std::size_t i = ecken[k], dabei = j - k;
+        k = j;
         if (v.anzahl[i] < dabei) return std::nullopt;
         const std::size_t sonst = v.anzahl[i] - dabei;
         const bool amRand = std::binary_search(weiter.begin(), weiter.end(), std::pair{i, std::size_t{0}},
                                                [](const auto& x, const auto& y) { return x.first < y.first; });
-        if (!amRand) {
-            if (sonst != 0) return std::nullopt;
-            u.innen.push_back(i);
-        } else if (sonst < 1) {
-            return std::nullopt;
-        } else if (sonst == 1) {
-            // The one face beside them at it: across an edge of one of them.
-            std::optional<std::size_t> dritte;
-            for (std::size_t f : gegend)
-                for (std::size_t h0 : v.seite(f).nachbarn) {
-                    const std::size_t h = v.ende(h0);
-                    const std::vector<std::size_t>& c = v.seite(h).ecken();
-                    if (!dritte && std::find(gegend.begin(), gegend.end(), h) == gegend.end() &&
-                        std::find(c.begin(), c.end(), i) != c.end())
-                        dritte = h;
-                }
-            if (!dritte) return std::nullopt;
-            u.fallen.emplace_back(i, *dritte);
-        }
-        k = j;
+        if (!amRand && sonst != 0) return std::nullopt;
+        if (!amRand) u.innen.push_back(i);
+        if (!amRand || sonst > 1) continue;
+        if (sonst < 1) return std::nullopt;
+        const std::optional<std::size_t> dritte = dritteSeite(v, gegend, i);
+        if (!dritte) return std::nullopt;
+        u.fallen.emplace_back(i, *dritte);
     }
     return u;
 }
