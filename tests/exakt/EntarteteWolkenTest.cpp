@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -102,6 +103,22 @@ TEST(EntarteteWolken, DoppelteEckenFern) {
             }
             huelleFall(titel("Doppelte Ecken " + std::to_string(saat), l), w, bilanz);
         }
+    // Six places each given twice about 1e-7 apart at (927458, 371213, −44967): merged, two
+    // faces about c10, c11 made a quadrangle that is no convex polygon.
+    huelleFall("Zwölf Punkte, sechs Stellen doppelt",
+               {{927458.4992024904, 371213.4828076001, -44967.35836048358},
+                {927458.06661646, 371213.0919702314, -44967.225424212345},
+                {927458.0580154795, 371213.13023688074, -44967.37801711055},
+                {927458.0580155333, 371213.1302368017, -44967.37801705279},
+                {927458.0917343016, 371213.1999684157, -44967.49062324389},
+                {927458.504657935, 371213.634176906, -44967.37029164612},
+                {927458.4424410468, 371213.35151257535, -44967.36713027589},
+                {927458.4424410934, 371213.35151256976, -44967.367130222905},
+                {927458.3560242588, 371213.22689661925, -44967.03486015825},
+                {927457.5901580525, 371213.6095558006, -44966.97219537393},
+                {927457.929076401, 371213.6655667174, -44967.66132553529},
+                {927457.9290763322, 371213.6655667993, -44967.661325578345}},
+               bilanz);
 }
 
 // Needles of 9 and 14 points a thousand long at the origin and a million long far from it (and
@@ -160,6 +177,15 @@ TEST(EntarteteWolken, KleineWolkenNebenFernenPunkten) {
                 huelleFall(name, mitFernen(klein, F, saat % 2 == 0), bilanz);
                 ++saat;
             }
+    // Twelve points of ZUFALLSPUNKTKLUMPEN shrunk by 1e-4 beside 1e9, four of them about 1e-7
+    // off one plane: qhull, computing about the centre of the box at 5e8, merged them into one
+    // facet that a polygon of their own extent calls no plane.
+    std::vector<Ort> zwoelf;
+    for (const auto& [x, y, z] : std::vector<std::array<int, 3>>{{-78, 22, 81}, {54, -80, 10}, {88, 45, -85}, {75, 69, 63},
+                                                                  {-64, -61, 90}, {-6, 80, -18}, {-8, 1, -23}, {81, -79, -40},
+                                                                  {47, -21, -33}, {54, 17, -100}, {56, 5, 86}, {-18, 96, -15}})
+        zwoelf.push_back({1e-4 * (x / 30.0), 1e-4 * (y / 30.0), 1e-4 * (z / 30.0)});
+    huelleFall("Zwölf Gitterpunkte neben 1e9", mitFernen(zwoelf, 1e9, false), bilanz);
 }
 
 // Coincident points: the corners of a cube each given four times; 1,024 copies of one point
