@@ -217,6 +217,61 @@ Groesse eineStelleNebenFernen(const std::string& text, const std::string& anweis
             }};
 }
 
+// Clouds whose points lie at a few places beside three points far off on the axes, whose
+// rounding makes the tolerance: the hull's cost is near-linear in the points whatever their
+// places. The far points are named first (F0, F1, F2), so that they stand first in every face;
+// the n others are P0, P1, ... The points are registered as PUNKT registers them (not timed).
+struct Wolkenart {
+    const char* text;
+    double fern;
+    // The place of point i of n.
+    Punkt (*ort)(Folge& f, int i, int n);
+};
+
+// Within 1e-13 of the origin, beside points at 1e6.
+Punkt winzig(Folge& f, int, int) { return Punkt("", f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13)); }
+// All at one place, beside points at 1e12.
+Punkt gleich(Folge&, int, int) { return Punkt("", 0.25, -0.5, 0.125); }
+// Three places of random points each 6.7e-6 across, beside points at 1e9.
+Punkt dreiStellen(Folge& f, int i, int) {
+    static const double mitte[3][3] = {{0, 0, 0}, {0.3, 0.1, -0.2}, {-0.1, 0.4, 0.2}};
+    const double* m = mitte[i % 3];
+    const auto um = [&f](double c) { return c + f.zahl(-3.35e-6, 3.35e-6); };
+    return Punkt("", um(m[0]), um(m[1]), um(m[2]));
+}
+// Points of ZUFALLSPUNKTKLUMPEN shrunk twice by 2e-7 (steps of 1/30 from -10/3 times 4e-14),
+// beside points at 1e12.
+Punkt geschrumpft(Folge& f, int, int) {
+    const auto schritt = [&f] { return 2e-7 * (2e-7 * ((std::min(199, static_cast<int>(f.zahl(0, 200))) - 100) / 30.0)); };
+    const double x = schritt(), y = schritt(), z = schritt();
+    return Punkt("", x, y, z);
+}
+
+Groesse nebenFernen(const Wolkenart& art, const std::string& anweisung, int n, bool schnell) {
+    return {mitQhullHinweis(anweisung.substr(0, anweisung.find(' ')) + ", " + std::to_string(n) + " " + art.text), schnell,
+            [art, anweisung, n] {
+                auto s = std::make_shared<Sitzung>();
+                return Lauf{[s, art, n] {
+                                Folge f;
+                                std::set<std::string> namen;
+                                const auto nimm = [&namen](const std::string& name, const Punkt& p) {
+                                    if (Punkt(name, p.x, p.y, p.z).einlisten()) namen.insert(name);
+                                };
+                                for (int k = 0; k < 3; ++k)
+                                    nimm("F" + std::to_string(k), Punkt("", k == 0 ? art.fern : 0, k == 1 ? art.fern : 0, k == 2 ? art.fern : 0));
+                                for (int i = 0; i < n; ++i) nimm("P" + std::to_string(i), art.ort(f, i, n));
+                                Klumpen("K", namen).einlisten();
+                                nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
+                            },
+                            [s, anweisung] { s->tippen(anweisung); }};
+            }};
+}
+
+const Wolkenart winzigeStelle{"Punkte binnen 1e-13 um den Ursprung neben drei Punkten bei 1e6", 1e6, winzig};
+const Wolkenart eineStelle{"Punkte an einer Stelle neben drei Punkten bei 1e12", 1e12, gleich};
+const Wolkenart dreiKleineStellen{"Punkte an drei Stellen von 6.7e-6 neben drei Punkten bei 1e9", 1e9, dreiStellen};
+const Wolkenart zweimalGeschrumpft{"Zufallspunkte zweimal um 2e-7 gestreckt neben drei Punkten bei 1e12", 1e12, geschrumpft};
+
 // The points of a cluster K of n random points, made by the statement.
 std::vector<Punkt> zufallspunkte(Sitzung& s, int n) {
     s.tippen("ZUFALLSPUNKTKLUMPEN K " + std::to_string(n));
@@ -258,6 +313,15 @@ const Figur huellen("Konvexe Hülle",
                      ueberSpirale("UMHUELLE", "UMHUELLE U K", 10000, false),
                      eineStelleNebenFernen("KHUELLE", "KHUELLE H K", 500, true),
                      eineStelleNebenFernen("KHUELLE", "KHUELLE H K", 4000, false),
+                     nebenFernen(winzigeStelle, "KHUELLE H K", 200, true),
+                     nebenFernen(winzigeStelle, "KHUELLE H K", 2000, false),
+                     nebenFernen(winzigeStelle, "KHUELLE H K", 16000, false),
+                     nebenFernen(eineStelle, "KHUELLE H K", 2000, false),
+                     nebenFernen(eineStelle, "KHUELLE H K", 16000, false),
+                     nebenFernen(dreiKleineStellen, "KHUELLE H K", 2000, false),
+                     nebenFernen(dreiKleineStellen, "KHUELLE H K", 16000, false),
+                     nebenFernen(zweimalGeschrumpft, "KHUELLE H K", 2000, false),
+                     nebenFernen(zweimalGeschrumpft, "KHUELLE H K", 16000, false),
                      ebenensuche(true, 20, true), ebenensuche(false, 20, true),
                      ebenensuche(true, 100, false), ebenensuche(false, 100, false),
                      ebenensuche(true, 200, false), ebenensuche(false, 200, false)});

@@ -168,10 +168,10 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
     Spanne kanten, umfaenge, flaechen;
     // The pyramids over the faces from one corner of the hull, their area vectors turned
     // outwards.
-    const Tripel& bezug = p[befund.seiten.front().ecken().index().front()];
+    const Tripel& bezug = p[befund.seiten.front().flaeche.ecken().index().front()];
     double umfangsumme = 0, flaechensumme = 0, volumen = 0;
-    for (std::size_t f = 0; f < befund.seiten.size(); ++f) {
-        const Seitenflaeche& s = befund.seiten[f];
+    for (const huellensuche::Huellenseite& seite : befund.seiten) {
+        const Seitenflaeche& s = seite.flaeche;
         const std::vector<std::size_t>& w = s.ecken().index();
         double umfang = 0;
         for (std::size_t k = 0; k < w.size(); ++k) {
@@ -184,7 +184,7 @@ bool masseImBereich(const huellensuche::Ebenenbefund& befund) {
         umfangsumme += umfang;
         flaechensumme += flaeche;
         const Tripel a = s.flaechenvektor();
-        volumen += (skalar(a, befund.normalen[f]) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
+        volumen += (skalar(a, seite.normale) < 0 ? -1.0 : 1.0) * skalar(p[w.front()] - bezug, a) / 3;
     }
     if (!kanten.darstellbar(e, 1) || !umfaenge.darstellbar(e, 1) || !flaechen.darstellbar(e, 2)) return false;
     return darstellbar(gesamtKantenlaenge(umfangsumme, befund.seiten.size()), e, 1) &&
@@ -216,7 +216,8 @@ HuellenSeiten vermessen(const huellensuche::Ebenenbefund& befund, const std::vec
     std::vector<std::size_t> nachNamen;
     std::vector<Tripel> verschiedene;
     const Zweiermass& mass = befund.mass;
-    for (const Seitenflaeche& s : befund.seiten) {
+    for (const huellensuche::Huellenseite& seite : befund.seiten) {
+        const Seitenflaeche& s = seite.flaeche;
         const std::vector<std::size_t>& w = s.ecken().index();
         std::vector<std::string> eckfolge;
         eckfolge.reserve(w.size());
@@ -349,13 +350,13 @@ Huellenbau baueKonvexeHuelle(const std::string& neun, const Klumpen& kl) {
 std::vector<Ebene> randebenen(const std::vector<Punkt>& pkte) {
     const huellensuche::Ebenenbefund b = huellensuche::randebenen(pkte);
     std::vector<Ebene> ebenen;
-    ebenen.reserve(b.punkte.size());
-    for (std::size_t f = 0; f < b.punkte.size(); ++f) {
-        // The plane of the face's last triple, as the plain search keeps it; for a narrow face,
-        // or one whose triple ebeneDurch refuses, the plane through its first point.
+    ebenen.reserve(b.seiten.size());
+    for (const huellensuche::Huellenseite& s : b.seiten) {
+        // The plane of the face's last triple, as the plain search keeps it; for a face whose
+        // points hold none, the plane through its first point.
         std::optional<Ebene> e;
-        if (const auto& t = b.tripel[f]) e = ebeneDurch(pkte[(*t)[0]], pkte[(*t)[1]], pkte[(*t)[2]]);
-        ebenen.push_back(e ? std::move(*e) : Ebene(pkte[b.punkte[f].front()], b.normalen[f]));
+        if (const auto& t = s.tripel) e = ebeneDurch(pkte[(*t)[0]], pkte[(*t)[1]], pkte[(*t)[2]]);
+        ebenen.push_back(e ? std::move(*e) : Ebene(pkte[s.punkte.front()], Vektor(s.normale)));
     }
     return ebenen;
 }
@@ -377,8 +378,8 @@ std::optional<std::vector<std::pair<std::size_t, std::size_t>>> randKantenPaare(
     // and freed of repeats gives the pairs in ascending order, both directions at once.
     std::vector<std::size_t> ab(pts.size() + 1, 0);
     const auto jedeSeite = [&befund](const auto& tun) {
-        for (const Seitenflaeche& s : befund.seiten) {
-            const std::vector<std::size_t>& w = s.ecken().index();
+        for (const huellensuche::Huellenseite& s : befund.seiten) {
+            const std::vector<std::size_t>& w = s.flaeche.ecken().index();
             for (std::size_t k = 0; k < w.size(); ++k)
                 if (w[k] != w[(k + 1) % w.size()]) tun(w[k], w[(k + 1) % w.size()]);
         }

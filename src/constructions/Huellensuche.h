@@ -36,7 +36,7 @@
 // the tolerance of its plane, its corners
 // a convex polygon by the polygons' own test (geometry/Vieleckpruefung.h) with half its side
 // tolerance, so that rounding cannot turn it into a refused one, every corner a corner of
-// three faces, no corner of a neighbour and no kept point beyond the tolerance outside its
+// two faces at least, no corner of a neighbour and no kept point beyond the tolerance outside its
 // plane, and every kept point inside the hull or within the tolerance of a face (the surface
 // is convex, and no merge dropped a corner of the true hull, also where a thin solid's faces
 // meet at small angles and every plane passes near a point beside it). qhull's merging is
@@ -49,10 +49,15 @@
 // of two until it is about as thick as it is wide: its broad sides and its rim meet at angles
 // of the order of the rounding of qhull's distances, where qhull takes a point beside the rim
 // for one on the planes next to it and never makes it a corner, and an affine map keeps what
-// is convex; its facets are merged by the search alone. Should even those faces fail (places a
-// tolerance or two apart far from the origin, whose slivers qhull's arithmetic cannot see),
-// they are the hull all the same: those of the last run whose faces are all convex polygons by
-// the polygons' own test where there is one, so that every face counts in every measure.
+// is convex; its facets are merged by the search alone. qhull merges at its own rounding: far
+// from its origin, four corners a few rounding errors off one plane (a small cloud beside far
+// points) may be one of its facets, which a polygon of their own small extent calls no plane;
+// so the last run takes qhull's facets as triangles, merged by the search alone where the
+// merged face is a polygon. Should even those faces fail a check (places a tolerance or two
+// apart far from the origin, whose slivers qhull's arithmetic cannot see), they are the hull
+// all the same: those of the last run whose faces are all convex polygons by the polygons' own
+// test, so that every face counts in every measure. A face that a walk, a plane or the
+// polygon's test cannot hold is never a reason to refuse a hull.
 // A cloud that some plane holds within the tolerance is flat: its one face holds all its
 // points; one that some line or some point holds within it has no hull. These are decided on
 // the cloud's least widths (the one rule for flat, geometry/Ausgleichsebene.h), which no choice
@@ -63,11 +68,11 @@
 // The order of the faces is that of the plain search over every triple of points
 // (reduziereEbenen(sammleRandebenen(...)), Huellen.h) wherever that search is right: every
 // triple of a face gives the same plane there, and the plain search keeps the last one; so
-// each face is keyed by its last triple i < j < k whose normal passes the plain search's null
-// test, and the faces follow in the order of these triples (randebenen of Huellen.h gives each
-// face the plane of its triple, as the plain search does). The edges are the plain edge
-// search's: the ordered pairs of points at different places that lie on two faces at once,
-// ascending.
+// each face is keyed by its last triple i < j < k that spans a plane by the one rule for three
+// points, found without trying every triple (Seitenordnung.h), and the faces follow in the
+// order of these triples (randebenen of Huellen.h gives each face the plane of its triple, as
+// the plain search does). The edges are the plain edge search's: the ordered pairs of points
+// at different places that lie on two faces at once, ascending.
 
 #include <array>
 #include <cstddef>
@@ -77,41 +82,41 @@
 #include <vector>
 
 #include "geometry/Seitenflaeche.h"
+#include "geometry/Tripel.h"
 #include "model/Punkt.h"
-#include "model/Vektor.h"
 
 namespace quodral::huellensuche {
 
-// The faces of the cloud's true hull, handed over as faces in their own plane
-// (geometry/Seitenflaeche.h), each built once over the cloud's places brought to about unit
-// size, so that every measure of a face is read from it.
+// One face of the cloud's true hull as the search hands it over.
+struct Huellenseite {
+    // The face over the cloud's places brought to unit size (Ebenenbefund::orte), built once,
+    // its corners (indices of the points; of points at one place the one with the largest
+    // index) in their order round it: as its polygon is registered (randebenen: the first
+    // corner repeated at the end), or as the hull found them (huellenseiten). It answers as the
+    // face of the given places would, brought by Ebenenbefund::mass, so that every measure of
+    // the face is read from it.
+    Seitenflaeche flaeche;
+    std::vector<std::size_t> punkte;   // its points, ascending indices
+    Tripel normale;                    // a unit normal, outward in space
+    // randebenen: the last triple i < j < k of its points that spans a plane, the key of the
+    // faces' order (Seitenordnung.h); none for a face whose points hold no such triple.
+    std::optional<std::array<std::size_t, 3>> tripel;
+};
+
+// The faces of the cloud's true hull, one record each.
 struct Ebenenbefund {
-    // Per face the last triple i < j < k of its points whose normal passes the plain search's
-    // null test, the key of the faces' order; none for a face too narrow for that test
-    // (randebenen only).
-    std::vector<std::optional<std::array<std::size_t, 3>>> tripel;
-    std::vector<std::vector<std::size_t>> punkte;   // per face its points, ascending indices
-    std::vector<Vektor> normalen;                   // per face a unit normal (outward in space)
+    std::vector<Huellenseite> seiten;
     // The cloud's places brought to an extent between 1 and 2 by the power of two `mass`
     // (which keeps every digit), by their indices; the faces keep no copy of them.
     std::shared_ptr<const std::vector<Tripel>> orte;
     Zweiermass mass{0};
-    // Per face the face over those places, its corners (indices of the points; of points at
-    // one place the one with the largest index) in the order its polygon runs round
-    // (randebenen: as it is registered, the first corner repeated at the end), and answering
-    // as the face of the given places would, brought by `mass`.
-    std::vector<Seitenflaeche> seiten;
-    bool flach = false;                             // the cloud is flat: one face
-    bool fehler = false;                            // qhull failed, or a face spans no plane: no faces
+    bool flach = false;   // the cloud is flat: one face
+    bool fehler = false;  // qhull failed on it: no faces
 };
 
-// The faces in the plain search's order, each walked as its polygon is registered: its corners
-// as the hull found them, counter-clockwise about the first turn of the face's points where
-// they make one in its plane (as the hull polygon of those points runs), otherwise about the
-// outward normal, starting as the hull polygon starts (at the corner nearest the place
-// farthest from the centroid of the face's places, or at the one before it); the flat cloud's
-// one face is its hull polygon (huellenpolygon). Empty (no faces) for a cloud within the
-// tolerance of one line or point; `fehler` where qhull fails or a face would span no plane.
+// The faces in the plain search's order (Seitenordnung.h), each walked as its polygon is
+// registered; the flat cloud's one face is its hull polygon (huellenpolygon). Empty (no faces)
+// for a cloud within the tolerance of one line or point; `fehler` where qhull fails.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
 // The same faces in the order the hull found them, each walked as the hull found it
@@ -123,10 +128,13 @@ Ebenenbefund huellenseiten(const std::vector<Punkt>& pkte);
 // The hull polygon of points that some plane holds within their tolerance (genHuellenPolygon,
 // Huellen.h): the corners of the outline of their places, a point within the tolerance of the
 // line through its neighbours being none unless that leaves corners that span no plane by the
-// polygons' own rule, of points at one place only the last; counter-clockwise about their first
-// turn where they make one in their plane, else against the first turn of the chain by the one
-// rule for flat; indices into the points, the first repeated at the end. None where they span
-// no plane.
+// polygons' own rule, and where even every corner of the outline spans none (a needle a little
+// wider than the tolerance off its plane, whose outline lies within the tolerance of a line),
+// the places farthest from the line of those corners with them, each at its place round the
+// outline, until they span one; of points at one place only the last; counter-clockwise about
+// their first turn where they make one in their plane, else against the first turn of the
+// chain by the one rule for flat; indices into the points, the first repeated at the end. None
+// where they span no plane.
 std::vector<std::size_t> huellenpolygon(const std::vector<Punkt>& pkte);
 
 // The edges of the hull as index pairs, each as (a, b) and (b, a), ascending. Empty for three

@@ -58,12 +58,12 @@ konvex::Koerper alsKonvexerKoerper(const Polyeder::Werte& w, double toleranz) {
     pkte.reserve(w.orte.size());
     for (const Vektor& v : w.orte) pkte.push_back(Punkt("", v.x1, v.x2, v.x3));
     const huellensuche::Ebenenbefund huelle = huellensuche::randebenen(pkte);
-    if (huelle.flach || huelle.punkte.empty()) return k;
+    if (huelle.flach || huelle.seiten.empty()) return k;
     k.seiten.clear();
-    for (std::size_t f = 0; f < huelle.punkte.size(); ++f) {
-        const Vektor& n = huelle.normalen[f];
+    for (const huellensuche::Huellenseite& seite : huelle.seiten) {
+        const Vektor n(seite.normale);
         double d = -std::numeric_limits<double>::infinity();
-        for (std::size_t i : huelle.punkte[f]) d = std::max(d, n * w.orte[i]);
+        for (std::size_t i : seite.punkte) d = std::max(d, n * w.orte[i]);
         k.seiten.push_back({n, d});
     }
     k.kanten.clear();

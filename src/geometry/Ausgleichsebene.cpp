@@ -303,6 +303,70 @@ double tetraederbreite(const Tripel& a, const Tripel& b, const Tripel& c, const 
 
 namespace {
 
+// The set as the one rule for flat measures it: the differences of its places from the lowest
+// (smallest x, then y, then z), brought to about unit size by a power of two, which keeps every
+// digit; measured from the lowest, the answer is one of the set of places, whatever their order
+// and however often one is repeated.
+class Flachmass {
+public:
+    Flachmass(const std::vector<Tripel>& orte, double L) : orte_(orte), mass_(L) {
+        for (std::size_t i = 1; i < orte.size(); ++i) {
+            const Tripel& q = orte[i];
+            const Tripel& u = orte[unten_];
+            if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten_ = i;
+        }
+    }
+    std::size_t anzahl() const { return orte_.size(); }
+    std::size_t unten() const { return unten_; }
+    const Zweiermass& mass() const { return mass_; }
+    // The difference of place i from the lowest, at the scale.
+    Tripel d(std::size_t i) const { return mass_.auf(orte_[i] - orte_[unten_]); }
+    // The difference of place i from the first, at the scale.
+    Tripel vomErsten(std::size_t i) const { return mass_.auf(orte_[i] - orte_.front()); }
+    // All the differences, for the least widths where the extreme places leave the answer open.
+    const std::vector<Tripel>& differenzen() {
+        if (q_.empty())
+            for (std::size_t i = 0; i < orte_.size(); ++i) q_.push_back(d(i));
+        return q_;
+    }
+    // The place whose difference gives the largest wert, and that value (the first of equals).
+    template <class F> std::pair<std::size_t, double> groesstes(F wert) const {
+        std::size_t best = 0;
+        double groesster = 0;
+        for (std::size_t i = 0; i < orte_.size(); ++i)
+            if (const double w = wert(d(i)); w > groesster) {
+                groesster = w;
+                best = i;
+            }
+        return {best, groesster};
+    }
+
+private:
+    const std::vector<Tripel>& orte_;
+    Zweiermass mass_;
+    std::size_t unten_ = 0;
+    std::vector<Tripel> q_;
+};
+
+// One place holds the set within punkt (at the scale): every place within punkt of the lowest;
+// none where one lies farther than twice punkt (every place lies within twice the smallest
+// ball's radius of the lowest); between, the smallest ball decides. d1: the distance of the
+// farthest place from the lowest.
+bool einOrt(Flachmass& m, double punkt, double d1) {
+    if (!(d1 > punkt)) return true;
+    return d1 <= 2 * punkt && kleinsteKugel(m.differenzen()).radius <= punkt;
+}
+
+// One line holds the set within punkt: every place within punkt of the line from the lowest
+// along u (d2: the square of the largest distance from it); none where one lies farther than
+// grenzen::keineGerade times punkt; between, the thinnest cylinder decides, measured square to
+// that line (a line that holds them within punkt makes an angle below 2 punkt / d1 with it).
+bool eineGerade(Flachmass& m, const Tripel& u, double punkt, double d2) {
+    using grenzen::keineGerade;
+    if (!(d2 > punkt * punkt)) return true;
+    return d2 <= keineGerade * keineGerade * punkt * punkt && zylinderradius(m.differenzen(), u) <= punkt;
+}
+
 // The unit normal u × w of the plane through a line with unit direction u and a place at the
 // difference d from a point of it, w the part of d across the line. Removing the part along
 // the line first keeps the normal square to it to the last digit however narrow the set (the
@@ -314,6 +378,43 @@ Tripel senkrecht(const Tripel& u, const Tripel& d) {
     return (1 / laenge(k)) * k;
 }
 
+// The normal n in the sense of the first turn of the chain, seen from its first place: along
+// (q[i] − q[0]) × (q[j] − q[0]), q[i] the first place farther than schritt from q[0] and q[j]
+// the first after it farther than punkt off their line; n as it is where there is no such turn.
+Tripel imSinnDerErstenDrehung(const Flachmass& m, Tripel n, double schritt, double punkt) {
+    std::size_t i1 = 0;
+    while (i1 < m.anzahl() && !(skalar(m.vomErsten(i1), m.vomErsten(i1)) > schritt * schritt)) ++i1;
+    if (i1 >= m.anzahl()) return n;
+    const Tripel r = m.vomErsten(i1);
+    const Tripel ru = (1 / laenge(r)) * r;
+    for (std::size_t i2 = i1 + 1; i2 < m.anzahl(); ++i2)
+        if (const Tripel k = kreuz(ru, m.vomErsten(i2)); skalar(k, k) > punkt * punkt)
+            return skalar(senkrecht(ru, m.vomErsten(i2)), n) < 0 ? -n : n;
+    return n;
+}
+
+// Whether one plane holds the set within band (at the scale), n the unit normal of the plane
+// through the lowest place, the one farthest from it and the one farthest from their line:
+// where that plane holds every place within the band, so does the best plane. Beyond it, the
+// plane through three extreme places may be tilted by the very deviations the band allows (a
+// third of it at each of them can put a place far off their line more than the band away),
+// while another plane holds every place. Four places whose tetrahedron is wider than twice the
+// band span a solid whatever plane one takes; where they do not, the best plane near the plane
+// of the three decides, which holds a set that is thin against its extent, and where it does
+// not hold the places within the band, the thinnest plane of every direction (a needle's best
+// plane turns freely about its axis, away from the plane of any three of its places). The
+// unit normal of a plane that holds it, in n's sense; nothing where none does.
+std::optional<Tripel> ebeneHaelt(Flachmass& m, const Tripel& n, std::size_t weitester, std::size_t fern, double band) {
+    const auto [hoch, hoehe] = m.groesstes([&](const Tripel& d) { return std::fabs(skalar(d, n)); });
+    if (hoehe <= band) return n;
+    if (tetraederbreite(m.d(m.unten()), m.d(weitester), m.d(fern), m.d(hoch)) > 2 * grenzen::klarDick * band)
+        return std::nullopt;
+    std::optional<Ausgleichsebene> b = ausgleichsebene(m.differenzen(), n);
+    if (!b || b->abstand > band) b = duennsteEbene(m.differenzen(), band);
+    if (!b || !(b->abstand <= band)) return std::nullopt;
+    return skalar(b->normale, n) < 0 ? -b->normale : b->normale;
+}
+
 }  // namespace
 
 Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schranken) {
@@ -321,102 +422,26 @@ Flachlage flachlage(const std::vector<Tripel>& orte, const Flachgrenzen& schrank
     if (orte.empty()) return lage;
     const double L = lagebox(orte).weite();
     if (!std::isfinite(L) || !(L > 0)) return lage;
-    // The differences, brought to about unit size by a power of two, which keeps every digit.
-    const Zweiermass mass(L);
-    // Measured from the lowest place (smallest x, then y, then z): the dimension is one of the
-    // set of places, whatever their order and however often one is repeated.
-    std::size_t unten = 0;
-    for (std::size_t i = 1; i < orte.size(); ++i) {
-        const Tripel& q = orte[i];
-        const Tripel& u = orte[unten];
-        if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten = i;
-    }
-    const Tripel& a = orte[unten];
-    const auto d = [&](std::size_t i) { return mass.auf(orte[i] - a); };
-    const double punkt = mass.auf(schranken.punkt);
-    const double band = mass.auf(schranken.ebene);
-    // The place farthest from the lowest (lengths compared by their squares, at the scale).
-    std::size_t weitester = 0;
-    double d1 = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const Tripel r = d(i); skalar(r, r) > d1) {
-            d1 = skalar(r, r);
-            weitester = i;
-        }
-    d1 = std::sqrt(d1);
-    // All the differences, for the least widths where the extreme places leave the answer open.
-    std::vector<Tripel> q;
-    const auto differenzen = [&]() -> const std::vector<Tripel>& {
-        if (q.empty())
-            for (std::size_t i = 0; i < orte.size(); ++i) q.push_back(d(i));
-        return q;
-    };
-    // Within `punkt` of the lowest place, one place holds them; farther than twice it, none
-    // (every place lies within twice the smallest ball's radius of the lowest); between, the
-    // smallest ball decides.
-    if (!(d1 > punkt)) return lage;
-    if (d1 <= 2 * punkt && kleinsteKugel(differenzen()).radius <= punkt) return lage;
+    Flachmass m(orte, L);
+    const double punkt = m.mass().auf(schranken.punkt);
+    // A place, then a line, then a plane, each on the place farthest from the one before
+    // (lengths compared by their squares, at the scale).
+    const auto [weitester, d1Quadrat] = m.groesstes([](const Tripel& r) { return skalar(r, r); });
+    const double d1 = std::sqrt(d1Quadrat);
+    if (einOrt(m, punkt, d1)) return lage;
     lage.dimension = 1;
-    const Tripel u = (1 / d1) * d(weitester);
+    const Tripel u = (1 / d1) * m.d(weitester);
     lage.e1 = u;
-    // The place farthest from their line.
-    std::size_t fern = 0;
-    double d2 = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const Tripel k = kreuz(u, d(i)); skalar(k, k) > d2) {
-            d2 = skalar(k, k);
-            fern = i;
-        }
-    // Within `punkt` of that line, the line holds them; far off it (grenzen::keineGerade), no
-    // line does. Between, the thinnest cylinder decides, measured square to their line (a line
-    // that holds them within `punkt` makes an angle below 2 punkt / d1 with it).
-    using grenzen::keineGerade;
-    if (!(d2 > punkt * punkt)) return lage;
-    if (d2 <= keineGerade * keineGerade * punkt * punkt && zylinderradius(differenzen(), u) <= punkt) return lage;
+    const auto [fern, d2] = m.groesstes([&](const Tripel& r) {
+        const Tripel k = kreuz(u, r);
+        return skalar(k, k);
+    });
+    if (eineGerade(m, u, punkt, d2)) return lage;
     lage.dimension = 2;
-    Tripel n = senkrecht(u, d(fern));
-    // The sense of the first turn of the chain, seen from its first place.
-    const auto e = [&](std::size_t i) { return mass.auf(orte[i] - orte.front()); };
-    const double schritt = mass.auf(schranken.schritt);
-    std::size_t i1 = 0;
-    while (i1 < orte.size() && !(skalar(e(i1), e(i1)) > schritt * schritt)) ++i1;
-    if (i1 < orte.size()) {
-        const Tripel r = e(i1);
-        const Tripel ru = (1 / laenge(r)) * r;
-        for (std::size_t i2 = i1 + 1; i2 < orte.size(); ++i2)
-            if (const Tripel k = kreuz(ru, e(i2)); skalar(k, k) > punkt * punkt) {
-                if (skalar(senkrecht(ru, e(i2)), n) < 0) n = -n;
-                break;
-            }
-    }
-    lage.normale = n;
-    // The place farthest from the plane through the three: within the band, that plane holds
-    // the set, and so does the best plane.
-    std::size_t hoch = 0;
-    double hoehe = 0;
-    for (std::size_t i = 0; i < orte.size(); ++i)
-        if (const double h = std::fabs(skalar(d(i), n)); h > hoehe) {
-            hoehe = h;
-            hoch = i;
-        }
-    if (hoehe <= band) return lage;
-    lage.dimension = 3;
-    // Beyond it, the plane through three extreme places may be tilted by the very deviations
-    // the band allows (a third of it at each of them can put a place far off their line more
-    // than the band away), while another plane holds every place. Four places whose
-    // tetrahedron is wider than twice the band span a solid whatever plane one takes; where
-    // they do not, the best plane decides.
-    if (tetraederbreite(d(unten), d(weitester), d(fern), d(hoch)) > 2 * grenzen::klarDick * band) return lage;
-    // The best plane near the plane of the three, which holds a set that is thin against its
-    // extent; where it does not hold the places within the band, the thinnest plane of every
-    // direction decides (a needle's best plane turns freely about its axis, away from the
-    // plane of any three of its places).
-    std::optional<Ausgleichsebene> b = ausgleichsebene(differenzen(), n);
-    if (!b || b->abstand > band) b = duennsteEbene(differenzen(), band);
-    if (b && b->abstand <= band) {
-        lage.dimension = 2;
-        lage.normale = skalar(b->normale, n) < 0 ? -b->normale : b->normale;
-    }
+    lage.normale = imSinnDerErstenDrehung(m, senkrecht(u, m.d(fern)), m.mass().auf(schranken.schritt), punkt);
+    const std::optional<Tripel> eben = ebeneHaelt(m, lage.normale, weitester, fern, m.mass().auf(schranken.ebene));
+    if (eben) lage.normale = *eben;
+    else lage.dimension = 3;
     return lage;
 }
 

@@ -139,13 +139,11 @@ inline constexpr double klarInDerLaenge = 1e-9;
 inline constexpr double kurzeRichtung = 1e-5;
 
 // The plain search over every triple (the reference of the hull's face order): a point lies
-// above a boundary plane where its height along the plane's normal as stored (not normalised)
-// passes the zero test nullTest upwards, below it where it lies under this: that search's own
-// absolute values, kept as they are, since it is only the reference of an order. It takes a
-// triple of points for a plane where the squared length of their normal (c − a) × (c − b)
-// passes the zero test (at extent L below 1 its share (L²)², so that a small cloud's triples
-// are no less planes than a large one's): the order of the hull's faces follows the last such
-// triple of each face.
+// above a boundary plane where its height along the plane's unit normal passes the zero test
+// nullTest upwards, below it where it lies under this: that search's own absolute values, kept
+// as they are, since it is only the reference of an order. It takes a triple of points for a
+// plane by the one rule for three points (ebenenNormale, Linienlage.h), and so does the order
+// of the hull's faces, which follows the last such triple of each face (Seitenordnung.h).
 inline constexpr double randebeneUnten = -1e-7;
 
 // The test of a point and a solid that is not convex: the point lies outside where the vectors
@@ -209,13 +207,6 @@ inline constexpr double breitenkegelWinkel = 1e-6;
 // ... or until this many cones have been looked at, each at the cost of a fit over every
 // place: then the thinnest plane found decides.
 inline constexpr int breitenkegel = 4096;
-
-// The normal of three points as the plain search computes it, (c − a) × (c − b) from rounded
-// differences at most 2d long, strays from the true one by no more than this many units of
-// the last place of d² (each difference and each product rounds once, a component's two
-// products and their difference add a few units): a bound above the doubled area of a
-// triangle as computed, where the true one is bounded.
-inline constexpr double normalenRundung = 128;
 
 // --- The runs of qhull in the hull search ----------------------------------------------------
 

@@ -163,7 +163,7 @@ Seitenflaeche::Seitenflaeche(const std::vector<Vektor>& ecken, double toleranz)
 
 Seitenflaeche::Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
                              double toleranz)
-    : ecken_(orte, std::move(ecken)), ortsmass_(mass), toleranz_(toleranz), eigene_(false) {
+    : ecken_(orte, std::move(ecken)), ortsmass_(mass), toleranz_(toleranz), eigene_(false), ring_(true) {
     bauen();
 }
 
@@ -205,6 +205,10 @@ void Seitenflaeche::bauen() {
     eigeneToleranz_ = lage.toleranz;
     if (eigene_) toleranz_ = eigeneToleranz_;
     mass_ = Zweiermass(ausdehnung_);
+    anlegen(lage);
+}
+
+void Seitenflaeche::anlegen(const Ebenenlage& lage) {
     // The mean, from the differences to the first corner: no sum of far coordinates overflows.
     Tripel summe;
     for (std::size_t i = 0; i < anzahl_; ++i) summe = summe + mass_.auf(ecken_[i] - ecken_[0]);
@@ -299,12 +303,23 @@ Seitenflaeche::Lage Seitenflaeche::lage(const Tripel& p, double rand) const {
 }
 
 bool Seitenflaeche::konvex(double anteil) const {
+    // The side tolerance is the zero test taken relative to the extent, as for a polygon of
+    // extent 1, never below the corners' own tolerance: a face a million long and a few
+    // tolerances wide, whose corners stray off its plane about as far as it is wide, tilts its
+    // normal about its axis, and the tilt moves its corners across its edges' lines by about
+    // their strays; a hundred-millionth of the extent holds them.
+    return konvexMit(anteil * std::max(eigeneToleranz_, grenzen::nullTest * ausdehnung_));
+}
+
+bool Seitenflaeche::konvexInDerToleranz(double anteil) const { return konvexMit(anteil * eigeneToleranz_); }
+
+bool Seitenflaeche::konvexMit(double seitlich) const {
     if (klar_) return true;
     if (dimension_ != 2) return false;
     const Eckenfolge& q = ecken_;
     const double kurz = mass_.auf(grenzen::ortsschaerfe * ausdehnung_);
     const double eigene = mass_.auf(eigeneToleranz_);
-    const double toleranz = anteil * std::min(eigene, kurz);
+    const double toleranz = std::min(mass_.auf(seitlich), kurz);
     // Three corners (a triangle, closed or not) leave each edge's line with the third on one
     // side: only the turning is asked.
     if (q.size() < 3 || dreieck(q)) return drehtEinmalUm(q, mass_, normale_, eigene);
@@ -326,9 +341,12 @@ bool Seitenflaeche::konvex(double anteil) const {
         return m;
     };
     // Every edge must leave all corners on one side of its line within the plane; corners on
-    // the edge's line itself take no side.
-    for (std::size_t i = 0; i + 1 < q.size(); ++i) {
-        const Tripel d = mass_.auf(q[i + 1] - q[i]);
+    // the edge's line itself take no side. An open chain has no closing edge; a face that runs
+    // round (ring_) has it whether its first corner is repeated or not.
+    const std::size_t kanten = ring_ ? anzahl_ : q.size() - 1;
+    for (std::size_t i = 0; i < kanten; ++i) {
+        const std::size_t j = (i + 1) % q.size();
+        const Tripel d = mass_.auf(q[j] - q[i]);
         const double l = laenge(d);
         if (!(l > kurz)) continue;
         const Tripel u = (1 / l) * kreuz(normale_, d);
@@ -344,7 +362,7 @@ bool Seitenflaeche::konvex(double anteil) const {
         // tolerance.
         double hoch = 0, tief = 0;
         for (const Tripel& r : q) {
-            const Tripel d0 = mass_.auf(r - q[i]), d1 = mass_.auf(r - q[i + 1]);
+            const Tripel d0 = mass_.auf(r - q[i]), d1 = mass_.auf(r - q[j]);
             const double w = skalar(u, skalar(d0, d0) <= skalar(d1, d1) ? d0 : d1);
             hoch = std::max(hoch, w);
             tief = std::min(tief, w);
@@ -366,6 +384,22 @@ double Seitenflaeche::umfang() const {
 
 void Seitenflaeche::umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
     ecken_ = Eckenfolge(orte, std::move(ecken));
+}
+
+void Seitenflaeche::umlaufen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken) {
+    const bool klarVorher = klar_;
+    ecken_ = Eckenfolge(orte, std::move(ecken));
+    eben_.clear();
+    umriss_.clear();
+    vorbereitet_ = false;
+    // A clear triangle stays one in the other order (its box, extent and tolerance are those of
+    // its corners, whatever their order): only what hangs on where the chain starts is measured
+    // again, as bauen would. Any other face is built afresh.
+    const auto gegeben = [this](std::size_t i) { return ortsmass_.zurueck(ecken_[i]); };
+    if (!klarVorher || !dreieck(ecken_) || !klaresDreieck(gegeben(0), gegeben(1), gegeben(2))) return bauen();
+    anzahl_ = ecken_.size();
+    if (ecken_.front() == ecken_.back()) --anzahl_;
+    anlegen(Ebenenlage{});
 }
 
 std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u, double rand) const {

@@ -26,6 +26,8 @@
 
 namespace quodral {
 
+struct Ebenenlage;
+
 // The corners of a face in their order: its own, or places of a set that many faces share (the
 // cloud of a hull), named by their indices, so that no face keeps a copy of them. Read as a
 // list: its size, a corner by its number, and a walk over them.
@@ -83,12 +85,18 @@ public:
     // brought to about unit size by `mass` (as a hull computes with its cloud): it keeps no copy
     // of them (orte must outlive it), scales them no further, and answers as the face of the
     // places as they were given would, brought by `mass` (its own tolerance and its shape judged
-    // on the given places), its decisions within `toleranz` (at the places' scale).
+    // on the given places), its decisions within `toleranz` (at the places' scale). Such a face
+    // runs round: its last corner is joined to its first, whether repeated or not, as the
+    // closed polygon of its corners is.
     Seitenflaeche(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken, const Zweiermass& mass,
                   double toleranz);
     // The face made over another set of places that holds its corners under other indices
     // (orte[i] for i in ecken, the very places it has, in its order): nothing is measured again.
     void umstellen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
+    // The face of the same corners in another order round it (orte[i] for i in ecken, at the
+    // same scale, started elsewhere or run the other way, the first repeated at the end or
+    // not): exactly the face built from them so, measuring again only what depends on the order.
+    void umlaufen(const std::vector<Tripel>& orte, std::vector<std::size_t> ecken);
 
     // 0 all corners within the tolerance of one place, 1 of one line, 2 of one plane (their
     // best plane holds them within 1e-4 of the extent), 3 none of these (ebenenlage,
@@ -133,13 +141,19 @@ public:
     Lage lageInDerEbene(const Ebenenpunkt& q, double rand) const;
 
     // The chain runs once round a convex figure: its corners span a plane, every edge longer
-    // than 1e-4 of the extent leaves all corners on one side of its line (a corner within the
-    // tolerance of its corners of the line, at most 1e-4 of the extent, takes no side; each
-    // corner measured from the nearer end of the edge), and the chain, its last corner joined
-    // to its first, runs once around the mean of its corners, with three edges longer than the
-    // tolerance at least and none running straight back along the one before it (both within
-    // half the tolerance of one line). anteil scales the side tolerance.
+    // than 1e-4 of the extent leaves all corners on one side of its line (a corner within 1e-8
+    // of the extent of the line, never less than the tolerance of its corners and at most 1e-4
+    // of the extent, takes no side; each corner measured from the nearer end of the edge), and
+    // the chain, its last corner joined to its first, runs once around the mean of its corners,
+    // with three edges longer than the tolerance at least and none running straight back along
+    // the one before it (both within half the tolerance of one line). An open chain (its first
+    // corner not repeated, not a face of a hull) is judged without its closing edge, as an open
+    // polygon is. anteil scales the side tolerance.
     bool konvex(double anteil = 1.0) const;
+    // The same with the side tolerance of its corners alone (at most 1e-4 of the extent), as a
+    // merge of faces within a tolerance of one plane asks: the merged face stays convex within
+    // that tolerance in its plane too. A face that passes this passes konvex.
+    bool konvexInDerToleranz(double anteil = 1.0) const;
 
     // The area vector of the fan of triangles from the first corner over the others in their
     // order (half the sum of their cross products), and its length, the area: for a plane
@@ -182,7 +196,12 @@ public:
 
 private:
     void bauen();
+    // From the shape that bauen found: the mean, the area vector, the normal and the frame, all
+    // measured from the first corner (lage is read where the face is no clear triangle).
+    void anlegen(const Ebenenlage& lage);
     void ebeneVorbereiten() const;
+    // konvex with the side tolerance `seitlich` (at the places' scale, at most 1e-4 of the extent).
+    bool konvexMit(double seitlich) const;
     // The distance of q from the outline's border, and whether it lies inside the outline.
     double randabstand(const Ebenenpunkt& q, bool& innen) const;
     // The tolerance of the plane at the face's scale (ebeneVorbereiten).
@@ -195,6 +214,7 @@ private:
     int dimension_ = 0;
     double ausdehnung_ = 0, eigeneToleranz_ = 0, toleranz_ = 0;
     bool eigene_ = true;       // the tolerance is that of the corners
+    bool ring_ = false;        // the corners run round, the last joined to the first
     Zweiermass mass_{0};
     Tripel mitte_, normale_, e1_, e2_;
     Tripel flaechenvektor_;    // at the face's scale (times 2^-2e)

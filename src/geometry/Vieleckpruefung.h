@@ -44,7 +44,8 @@ Ebenenlage ebenenlage(const std::vector<Tripel>& orte);
 Ebenenlage ebenenlage(const std::vector<Vektor>& orte);
 
 // The chain of corners is convex (Seitenflaeche::konvex): they span a plane, every edge longer
-// than 1e-4·L leaves all corners on one side of its line, and the chain runs once round. anteil
+// than 1e-4·L leaves all corners on one side of its line (a corner within 1e-8·L of it, never
+// less than the tolerance of the corners, takes no side), and the chain runs once round. anteil
 // scales the side tolerance: the hull asks its faces with half of it, so that a face it
 // registers keeps its answer when rounding moves its corners. Costs n log n for n corners.
 bool kettenKonvex(const std::vector<Tripel>& ecken, double anteil = 1.0);

@@ -101,10 +101,12 @@ std::optional<std::string> anweisung(const std::string& name, const Polyeder& w,
 // A cluster holding anything but written points, polygons and solids would come back smaller
 // or not at all. What each member is decides, not only whether it was written: KLUMPEN passes
 // over a cluster among its words (alsGliedGenannt), so a cluster of clusters is left out even
-// where its members, sorting before it, stand written already.
+// where its members, sorting before it, stand written already. KLUMPEN takes no empty cluster
+// (UMHUELLE of a flat cloud leaves one): ZUFALLSPUNKTKLUMPEN of no points builds it.
 std::optional<std::string> anweisung(const std::string& name, const Klumpen& k, const Geschrieben& geschrieben) {
+    if (k.zelle.empty()) return "Zufallspunktklumpen " + name + " 0";
     const bool benannt = std::all_of(k.zelle.begin(), k.zelle.end(), alsGliedGenannt);
-    if (k.zelle.empty() || !benannt || !teileGeschrieben(k, geschrieben)) return std::nullopt;
+    if (!benannt || !teileGeschrieben(k, geschrieben)) return std::nullopt;
     return teileZeile("Klumpen", name, k.zelle);
 }
 

@@ -16,7 +16,8 @@ namespace quodral {
 // An object is written only where its statement builds it again: a polygon that POLYGON,
 // a polyhedron that POLYEDER would refuse, a cluster holding anything but written points,
 // polygons and polyhedra (another cluster among them, which KLUMPEN does not take by name),
-// and whatever is made of an object left out, are left out. True when nothing was left out;
+// and whatever is made of an object left out, are left out; an empty cluster, which KLUMPEN
+// does not take, is written as ZUFALLSPUNKTKLUMPEN of no points. True when nothing was left out;
 // otherwise quittung names what was, and the snapshot holds the rest.
 bool screenshot();
 

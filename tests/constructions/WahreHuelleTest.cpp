@@ -30,6 +30,13 @@ using i128 = __int128;
 using G = std::array<long long, 3>;
 using Seitenmenge = std::set<std::vector<std::size_t>>;
 
+// The points of each face handed over.
+Seitenmenge punkteDerSeiten(const huellensuche::Ebenenbefund& b) {
+    Seitenmenge m;
+    for (const huellensuche::Huellenseite& s : b.seiten) m.insert(s.punkte);
+    return m;
+}
+
 struct Referenz {
     Seitenmenge seiten;
     std::map<std::vector<std::size_t>, std::set<std::size_t>> ecken;  // per face its extreme points
@@ -147,9 +154,9 @@ void pruefen(const std::vector<G>& g, const Lage& L, double einheit = 1) {
     const Referenz r = exakteHuelle(g);
     const std::vector<Punkt> w = bewegt(g, L, einheit);
     const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
-    const Seitenmenge ist(b.punkte.begin(), b.punkte.end());
+    const Seitenmenge ist = punkteDerSeiten(b);
     ASSERT_EQ(ist, r.seiten);
-    ASSERT_EQ(b.punkte.size(), r.seiten.size());  // no face twice
+    ASSERT_EQ(b.seiten.size(), r.seiten.size());  // no face twice
 
     zustandZuruecksetzen();
     std::set<std::string> namen;
@@ -281,7 +288,7 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
         const double t = std::min(s, 1.0);
         for (Punkt& p : w) p = Punkt("", p.x + t * stoss(z), p.y + t * stoss(z), p.z + t * stoss(z));
         const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
-        EXPECT_EQ(Seitenmenge(b.punkte.begin(), b.punkte.end()), r.seiten) << s;
+        EXPECT_EQ(punkteDerSeiten(b), r.seiten) << s;
         EXPECT_EQ(huellensuche::randkanten(w).size(), 2u * 12u * 6u) << s;  // four points on every edge
     }
     // Copies of the points closer than the tolerance: on every face of their originals.
@@ -298,7 +305,7 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
             soll.insert(f);
         }
         const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
-        EXPECT_EQ(Seitenmenge(b.punkte.begin(), b.punkte.end()), soll) << s;
+        EXPECT_EQ(punkteDerSeiten(b), soll) << s;
         // The edges: pairs of points at different lattice places on two faces at once.
         const auto ort = [&](std::size_t i) { return g[i < n ? i : (i - n) * 3]; };
         std::set<std::pair<std::size_t, std::size_t>> kanten;
@@ -323,12 +330,12 @@ TEST_F(WahreHuelle, FastEbeneUndEbeneWolken) {
         const double t = std::min(s, 1.0);
         for (Punkt& p : w) p = Punkt("", p.x + t * stoss(z), p.y + t * stoss(z), p.z + t * stoss(z));
         const huellensuche::Ebenenbefund b = huellensuche::randebenen(w);
-        ASSERT_EQ(b.punkte.size(), 1u) << s;
+        ASSERT_EQ(b.seiten.size(), 1u) << s;
         EXPECT_TRUE(b.flach);
-        EXPECT_EQ(b.punkte[0].size(), w.size());
+        EXPECT_EQ(b.seiten[0].punkte.size(), w.size());
         EXPECT_TRUE(huellensuche::randkanten(w).empty());
         std::vector<G> linie{{0, 0, 0}, {1, 2, 3}, {2, 4, 6}, {-5, -10, -15}};
-        EXPECT_TRUE(huellensuche::randebenen(bewegt(linie, zufallsLage(z, s), 1)).punkte.empty()) << s;
+        EXPECT_TRUE(huellensuche::randebenen(bewegt(linie, zufallsLage(z, s), 1)).seiten.empty()) << s;
     }
 }
 

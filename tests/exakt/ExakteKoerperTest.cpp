@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "exakt/ExakteReferenz.h"
-#include "Zufallsort.h"
+#include "exakt/Huellenfaelle.h"
 #include "exakt/Koerperpruefung.h"
 #include "model/Objekte.h"
 
@@ -32,42 +32,21 @@ namespace {
 
 using exakt::Ort;
 using pruefung::Befund;
-using Wolke = std::vector<Ort>;
+using pruefung::Bilanz;
+using pruefung::Lage;
+using pruefung::Wolke;
+using pruefung::bewegt;
+using pruefung::einzeilig;
+using pruefung::huelleFall;
+using pruefung::huelleGetippt;
+using pruefung::kurz;
+using pruefung::melden;
+using pruefung::titel;
+using pruefung::zuPruefen;
+using pruefung::auslassgrund;
 
-struct Lage {
-    double massstab, versatz;
-};
 const std::vector<Lage> lagen{{1e-12, 0}, {1e-12, 1e-10}, {1e-4, 0}, {1e-4, 1e-2}, {1, 0},      {1, 1e6},
                               {1e6, 0},   {1e6, 1e12},    {1e8, 0},  {1e12, 0},    {1e12, 1e12}};
-
-std::string kurz(double x) {
-    char puffer[24];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general, 3);
-    return fehler == std::errc{} ? std::string(puffer, ende) : "?";
-}
-
-// A random rotation (a unit quaternion of the seed), the scale and the offset along a fixed
-// oblique direction.
-Wolke bewegt(const Wolke& w, const Lage& l, bool drehen, unsigned saat) {
-    std::mt19937 z(saat);
-    std::array<std::array<double, 3>, 3> m = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
-    if (drehen) m = testhilfe::zufallsdrehung(z);
-    const double richtung[3] = {0.6, -0.48, 0.64};
-    Wolke r;
-    for (const Ort& p : w) {
-        Ort o;
-        for (int i = 0; i < 3; ++i)
-            o[i] = l.versatz * richtung[i] + l.massstab * (m[i][0] * p[0] + m[i][1] * p[1] + m[i][2] * p[2]);
-        r.push_back(o);
-    }
-    return r;
-}
-
-// An answer on one line, for the table of findings.
-std::string einzeilig(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
-}
 
 Wolke verschoben(Wolke w, double x, double y, double z) {
     for (Ort& o : w) o = {o[0] + x, o[1] + y, o[2] + z};
@@ -207,72 +186,6 @@ struct Familie {
     std::vector<Lage> nur = {};   // these places only; all places when empty
 };
 
-// The counts of one test, printed at its end; a test none of whose cases could be checked fails.
-struct Bilanz {
-    int geprueft = 0;
-    std::string ausgelassen;
-    ~Bilanz() {
-        const std::string zeile = "[exakt] " + std::to_string(geprueft) + " Fälle geprüft" +
-                                  (ausgelassen.empty() ? "" : "; ausgelassen:" + ausgelassen) + "\n";
-        std::fputs(zeile.c_str(), stdout);
-    }
-};
-
-// Why the cloud cannot be checked at this place: it spans no solid within the tolerance, or
-// is about as thick as the tolerance. Empty when it can.
-std::string auslassgrund(const exakt::Huelle& h, double tol) {
-    if (!h.raeumlich || h.dicke < tol / 4) return "flach";
-    if (h.dicke < 2 * tol) return "Dicke nahe der Toleranz";
-    return {};
-}
-
-void melden(const std::string& titel, const Befund& b) {
-    if (b.ok()) return;
-    std::string text;
-    for (const std::string& m : b.meldungen) text += "\n    " + m;
-    ADD_FAILURE() << titel << ":" << text;
-}
-
-// A case is checked unless the exact reference gives a reason to leave it out; then it is
-// named among those left out.
-bool zuPruefen(const std::string& titel, const std::string& grund, Bilanz& bilanz) {
-    if (!grund.empty()) {
-        bilanz.ausgelassen += " " + titel + " (" + grund + ")";
-        return false;
-    }
-    ++bilanz.geprueft;
-    return true;
-}
-
-// The cloud typed as the points P… of the cluster K, and its hull as KHUELLE H K: false, with
-// the answer among the findings, where no polyhedron H was built.
-bool huelleGetippt(pruefung::Sitzung& s, const Wolke& w, Befund& b) {
-    s.wolke("P", w, "K");
-    const std::string antwort = s.tippen("KHUELLE H K");
-    if (istPolyeder("H")) return true;
-    b("KHUELLE abgelehnt: " + einzeilig(antwort));
-    return false;
-}
-
-// The hull of the cloud typed as KHUELLE, checked (with `weiter` too, where given), its
-// snapshot replayed, and UMHUELLE of the same cloud against its faces.
-void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz,
-                const std::function<void(Befund&)>& weiter = {}) {
-    const exakt::Huelle ref = exakt::exakteHuelle(w);
-    const double tol = pruefung::toleranz(w);
-    if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
-    Befund b;
-    pruefung::Sitzung s;
-    if (huelleGetippt(s, w, b)) {
-        pruefung::pruefeKoerper("H", w, ref, ref.volumen, tol, b);
-        if (weiter) weiter(b);
-        pruefung::pruefeSchnappschuss(s, b);
-        s.tippen("UMHUELLE U K");
-        pruefung::pruefeKanten("U", "H", b);
-    }
-    melden(titel, b);
-}
-
 // Both hulls typed as KHUELLE and checked, then SCHNITT X HA HB against the exact common
 // part of their corners' hulls: every corner of X inside both, and the volume.
 void schnittFall(const std::string& titel, const Wolke& a, const Wolke& b, Bilanz& bilanz) {
@@ -308,10 +221,6 @@ void schnittFall(const std::string& titel, const Wolke& a, const Wolke& b, Bilan
         pruefung::pruefeSchnappschuss(s, f);
     }
     melden(titel, f);
-}
-
-std::string titel(const std::string& familie, const Lage& l) {
-    return familie + " @ " + kurz(l.massstab) + (l.versatz != 0 ? " +" + kurz(l.versatz) : "");
 }
 
 void huellen(const std::vector<Familie>& familien) {

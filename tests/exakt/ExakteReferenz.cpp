@@ -234,6 +234,78 @@ Huelle exakteHuelle(const std::vector<Ort>& punkte) {
     return h;
 }
 
+double halbeKleinsteBreite(const std::vector<Ort>& punkte) {
+    Netz<KP> huelle;
+    if (!huelleVon(punkte, huelle)) return 0;
+    const auto q = [](const KP& p) { return Q3{p.x(), p.y(), p.z()}; };
+    const auto kreuz = [](const Q3& u, const Q3& v) {
+        return Q3{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+    };
+    std::vector<Q3> p;
+    for (const auto v : huelle.vertices()) p.push_back(q(huelle.point(v)));
+    std::optional<mpq_class> kleinste;
+    const auto probe = [&](const Q3& n) {
+        const mpq_class nn = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+        if (nn == 0) return;
+        mpq_class lo = n[0] * p[0][0] + n[1] * p[0][1] + n[2] * p[0][2], hi = lo;
+        for (const Q3& x : p) {
+            const mpq_class h = n[0] * x[0] + n[1] * x[1] + n[2] * x[2];
+            if (h < lo) lo = h;
+            if (h > hi) hi = h;
+        }
+        const mpq_class b = (hi - lo) * (hi - lo) / nn;
+        if (!kleinste || b < *kleinste) kleinste = b;
+    };
+    // Along the normal of each facet, and across each two edges of the hull.
+    for (const auto f : huelle.faces()) {
+        const auto t = dreieck(huelle, f);
+        probe(kreuz(minus(q(t[1]), q(t[0])), minus(q(t[2]), q(t[0]))));
+    }
+    std::vector<Q3> kanten;
+    for (const auto e : huelle.edges()) {
+        const auto h = huelle.halfedge(e);
+        kanten.push_back(minus(q(huelle.point(huelle.target(h))), q(huelle.point(huelle.source(h)))));
+    }
+    for (std::size_t i = 0; i < kanten.size(); ++i)
+        for (std::size_t j = i + 1; j < kanten.size(); ++j) probe(kreuz(kanten[i], kanten[j]));
+    return std::sqrt(kleinste->get_d()) / 2;
+}
+
+Zylinderschranken zylinderschranken(const std::vector<Ort>& punkte) {
+    std::vector<Q3> p;
+    for (const Ort& o : punkte) p.push_back({o[0], o[1], o[2]});
+    const auto quadrat = [](const Q3& u) -> mpq_class { return u[0] * u[0] + u[1] * u[1] + u[2] * u[2]; };
+    const auto kreuzquadrat = [&](const Q3& u, const Q3& v) -> mpq_class {
+        return quadrat(Q3{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]});
+    };
+    const std::size_t m = p.size();
+    // The farthest pair, and the largest height of a triangle over its longest side (squared).
+    std::size_t a = 0, b = 0;
+    mpq_class weit = 0, hoch = 0;
+    for (std::size_t i = 0; i < m; ++i)
+        for (std::size_t j = i + 1; j < m; ++j) {
+            if (const mpq_class d = quadrat(minus(p[j], p[i])); d > weit) {
+                weit = d;
+                a = i;
+                b = j;
+            }
+            for (std::size_t k = j + 1; k < m; ++k) {
+                const mpq_class l = std::max({quadrat(minus(p[j], p[i])), quadrat(minus(p[k], p[i])), quadrat(minus(p[k], p[j]))});
+                if (l == 0) continue;
+                const mpq_class h = kreuzquadrat(minus(p[j], p[i]), minus(p[k], p[i])) / l;
+                if (h > hoch) hoch = h;
+            }
+        }
+    Zylinderschranken z;
+    z.unten = std::sqrt(hoch.get_d()) / 2;
+    if (weit == 0) return z;
+    mpq_class fern = 0;
+    for (const Q3& q : p)
+        if (const mpq_class d = kreuzquadrat(minus(p[b], p[a]), minus(q, p[a])) / weit; d > fern) fern = d;
+    z.oben = std::sqrt(fern.get_d());
+    return z;
+}
+
 double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten) {
     std::vector<Ort> alle;
     for (const auto& s : seiten) alle.insert(alle.end(), s.begin(), s.end());

@@ -23,6 +23,21 @@ struct Huelle {
 
 Huelle exakteHuelle(const std::vector<Ort>& punkte);
 
+// Half the least width of the points (the least, over all directions, of their spread along
+// it), exact and rounded once: the width along the normal of a facet of their hull or across
+// two of its edges (Houle and Toussaint), sought over every facet and every two edges of the
+// exact hull. 0 where they span no solid.
+double halbeKleinsteBreite(const std::vector<Ort>& punkte);
+
+// Bounds of the radius of the thinnest cylinder round the points (the least distance within
+// which one line holds them all): at least half the largest height of a triangle of them over
+// its longest side, at most the largest distance of a point from the line through the two
+// farthest apart. Each exact and rounded once; for a few dozen points.
+struct Zylinderschranken {
+    double unten = 0, oben = 0;
+};
+Zylinderschranken zylinderschranken(const std::vector<Ort>& punkte);
+
 // The volume of the common part of the two point sets' hulls, exact and rounded once; 0 when
 // they share no solid.
 double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b);

@@ -364,20 +364,40 @@ void pruefeKoerper(const std::string& name, const std::vector<Ort>& gegeben, con
     }
     if (schief > 0) befund(vor + std::to_string(schief) + " Seiten nicht eben, bis " + zahl(schiefst));
     if (ohneFlaeche > 0) befund(vor + std::to_string(ohneFlaeche) + " Seiten ohne Fläche");
-    // On a closed surface a corner of fewer than three faces lies on the edge of two: an edge
-    // point, not a corner.
-    const auto kantenpunkte = std::count_if(seitenAnEcke.begin(), seitenAnEcke.end(),
-                                            [](const auto& e) { return e.second < 3; });
-    if (kantenpunkte > 0) befund(vor + std::to_string(kantenpunkte) + " Ecken an weniger als drei Seiten (Kantenpunkte)");
+    // On a closed surface a corner of fewer than three faces is one of two faces that meet at
+    // it along two edges: two neighbours that one plane holds with their union convex, merged,
+    // may leave one to the merged face and one other. Where it lies within the tolerance of the
+    // segment between its neighbours in a face, it is an edge point, not a corner.
+    std::size_t kantenpunkte = 0;
+    for (const Seite& f : g.seiten)
+        for (std::size_t k = 0; k < f.namen.size(); ++k) {
+            if (seitenAnEcke[f.namen[k]] >= 3) continue;
+            const std::size_t m = f.namen.size();
+            const V a = f.e[(k + m - 1) % m], b = f.e[(k + 1) % m], x = minus(f.e[k], a), ab = minus(b, a);
+            const double t = std::clamp(skalar(x, ab) / skalar(ab, ab), 0.0, 1.0);
+            if (laenge(V{x[0] - t * ab[0], x[1] - t * ab[1], x[2] - t * ab[2]}) <= tol) ++kantenpunkte;
+        }
+    if (kantenpunkte > 0) befund(vor + std::to_string(kantenpunkte) + " Ecken sind Kantenpunkte zweier Seiten");
     if (eingedellt > 0) befund(vor + std::to_string(eingedellt) + " Ecken nicht konvex");
     if (umlauf > 0) befund(vor + std::to_string(umlauf) + " Seiten laufen nicht genau einmal um");
 
-    // The corners are extreme points of the cloud.
+    // The corners are extreme points of the cloud, or stand for one: of points within the
+    // tolerance of one another (one place, which may reach a little farther where such points
+    // chain) only one can be a corner.
     std::size_t keineEcke = 0;
+    double fernste = 0;
     for (const Seite& f : g.seiten)
-        for (const Ort& o : f.orte)
-            if (!referenzEcken.contains(o)) ++keineEcke;
-    if (keineEcke > 0) befund(vor + std::to_string(keineEcke) + " Seitenecken sind keine Ecken der exakten Hülle");
+        for (const Ort& o : f.orte) {
+            if (referenzEcken.contains(o)) continue;
+            double naechste = std::numeric_limits<double>::infinity();
+            for (const Ort& e : referenzEcken) naechste = std::min(naechste, laenge(minus(e, o)));
+            if (naechste <= 2 * tol) continue;
+            ++keineEcke;
+            fernste = std::max(fernste, naechste);
+        }
+    if (keineEcke > 0)
+        befund(vor + std::to_string(keineEcke) + " Seitenecken sind keine Ecken der exakten Hülle, bis " +
+               zahl(fernste / tol) + " Toleranzen von einer");
 
     // The faces neither overlap nor leave a gap: seen from a point inside, they cover every
     // direction once, under the full solid angle 4π; a face twice, or two faces over one

@@ -49,13 +49,15 @@ std::vector<Ort> eckenVon(const std::string& koerper);
 
 // Every check of one registered solid: a closed surface (every edge on two faces, V − E + F
 // = 2), every face plane, convex (also by the polygons' own test, so that it counts in every
-// measure), with extreme points of the cloud as corners and no edge
-// point as a corner, no two faces overlapping and no two neighbours in one plane (the faces are
-// maximal), every cloud point inside or within the tolerance, and the volume (the program's
-// own measure and the exact sum over the faces' corners) equal to soll. A fold near the
-// tolerance may be one face or two: a face may stray twice the tolerance from the plane of its
-// corners' walk (a plane found apart from the one the program chose), and neighbours must be
-// one face where they lie within a quarter of it.
+// measure), with extreme points of the cloud as corners (or points within two tolerances of
+// one, which stand for its place) and no edge point as a corner (a corner of two faces counts
+// as one only within the tolerance of the segment between its neighbours: two neighbours that
+// one plane holds, merged, may leave a true corner to two faces), no two faces overlapping and
+// no two neighbours in one plane (the faces are maximal), every cloud point inside or within the
+// tolerance, and the volume (the program's own measure and the exact sum over the faces'
+// corners) equal to soll. A fold near the tolerance may be one face or two: a face may stray
+// twice the tolerance from the plane of its corners' walk (a plane found apart from the one the
+// program chose), and neighbours must be one face where they lie within a quarter of it.
 // The checks compute with the places scaled by a power of two to about unit extent, so that
 // they hold at every extent the hull takes.
 void pruefeKoerper(const std::string& name, const std::vector<Ort>& wolke, const exakt::Huelle& referenz,

@@ -350,6 +350,22 @@ TEST(Seitenflaeche, UeberGeteiltenOrtenWieUeberDenGegebenen) {
                     EXPECT_EQ(geteilt.abstand(mass.auf(p)), mass.auf(gegeben.abstand(p))) << fallname;
                     EXPECT_EQ(geteilt.lage(mass.auf(p)), gegeben.lage(p)) << fallname;
                 }
+                // Started at every corner and run either way, the face is the one built so.
+                for (std::size_t r = 0; r < index.size(); ++r)
+                    for (const bool zurueck : {false, true}) {
+                        std::vector<std::size_t> umlauf(index.begin() + static_cast<std::ptrdiff_t>(r), index.end());
+                        umlauf.insert(umlauf.end(), index.begin(), index.begin() + static_cast<std::ptrdiff_t>(r));
+                        if (zurueck) std::reverse(umlauf.begin(), umlauf.end());
+                        umlauf.push_back(umlauf.front());
+                        Seitenflaeche umgelaufen = geteilt;
+                        umgelaufen.umlaufen(wolke, umlauf);
+                        const Seitenflaeche neu(wolke, umlauf, mass, mass.auf(gegeben.toleranz()));
+                        EXPECT_EQ(umgelaufen.mitte(), neu.mitte()) << fallname;
+                        EXPECT_EQ(umgelaufen.normale(), neu.normale()) << fallname;
+                        EXPECT_EQ(umgelaufen.e1(), neu.e1()) << fallname;
+                        EXPECT_EQ(umgelaufen.flaechenvektor(), neu.flaechenvektor()) << fallname;
+                        EXPECT_EQ(umgelaufen.konvex(), neu.konvex()) << fallname;
+                    }
             }
 }
 
