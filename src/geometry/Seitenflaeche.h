@@ -178,10 +178,11 @@ public:
     // the face within the tolerance of the plane): the chord between the first and the last
     // place where it crosses the outline, each the crossing with an edge or a corner on the line
     // (to the rounding of its side, grenzen::eckenseiteStellen, at the corner's foot), one point
-    // where the chord is shorter than `rand`; the band never moves an end. Where it crosses no edge, the band decides whether it touches: within
-    // `rand` of the outline, in its point nearest to the outline, or beside an edge whose
-    // corners both lie within `rand` of it, in its stretch beside that edge (one point where
-    // that is shorter than `rand`). None for a null or non-finite direction.
+    // where the chord is shorter than `rand`; the band never moves an end. Where it crosses no
+    // edge, the band decides whether it touches: within `rand` of the outline, in its point
+    // nearest to the outline, or beside an edge whose corners both lie within `rand` of it, in
+    // its stretch beside that edge (one point where that is shorter than `rand`). None for a
+    // null or non-finite direction.
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u) const { return treffpunkte(a, u, toleranz_); }
     std::vector<Tripel> treffpunkte(const Tripel& a, const Tripel& u, double rand) const;
 
