@@ -254,17 +254,13 @@ HuellenSeiten vermessen(const huellensuche::Ebenenbefund& befund, const std::vec
 // could not be taken.
 std::optional<std::vector<std::string>> eintragen(std::vector<Polygon>&& polygone, const std::string& name) {
     Namensvorbehalt vorbehalt(name);
-    std::vector<std::string> seiten;
-    seiten.reserve(polygone.size());
+    const std::vector<std::string> seiten =
+        eintragenNummeriert(polygone.size(), [&polygone](std::size_t i) { return std::move(polygone[i]); }, "pl");
     const auto zuruecknehmen = [&seiten] {
         for (const std::string& s : seiten) auslisten(s);
         return std::nullopt;
     };
-    for (Polygon& seite : polygone) {
-        std::string fname = nextFreeName("pl");
-        if (!eingetragen(eintragen(std::move(seite), fname))) return zuruecknehmen();
-        seiten.push_back(std::move(fname));
-    }
+    if (seiten.size() != polygone.size()) return zuruecknehmen();
     vorbehalt.freigeben();
     if (!eingetragen(eintragenOderErsetzen(Polyeder(name, seiten), name))) return zuruecknehmen();
     return seiten;

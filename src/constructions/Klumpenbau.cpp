@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <random>
 
@@ -25,6 +26,42 @@
 namespace quodral {
 
 namespace {
+
+// The names, all distinct, as a set, built in one pass in their order. Names handed out in a row
+// ascend in runs (s, s1 ... s9, s10 ... s99, ...): the runs are found and merged two by two
+// until one is left. Each name is compared by its first eight bytes, padded with zeros, read
+// as one number, which orders as the bytes do, and as text only where those agree.
+std::set<std::string> alsMenge(std::vector<std::string>&& namen) {
+    std::vector<std::uint64_t> schluessel(namen.size(), 0);
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        const std::size_t laenge = std::min<std::size_t>(namen[i].size(), 8);
+        std::uint64_t s = 0;
+        for (std::size_t j = 0; j < laenge; ++j) s = s << 8 | static_cast<unsigned char>(namen[i][j]);
+        if (laenge > 0) schluessel[i] = s << (8 * (8 - laenge));
+    }
+    const auto vor = [&namen, &schluessel](std::size_t a, std::size_t b) {
+        return schluessel[a] != schluessel[b] ? schluessel[a] < schluessel[b] : namen[a] < namen[b];
+    };
+    std::vector<std::size_t> folge(namen.size());
+    std::iota(folge.begin(), folge.end(), std::size_t{0});
+    std::vector<std::size_t> grenzen{0};
+    for (std::size_t i = 1; i < folge.size(); ++i)
+        if (vor(i, i - 1)) grenzen.push_back(i);
+    grenzen.push_back(folge.size());
+    while (grenzen.size() > 2) {
+        std::vector<std::size_t> gemischt{0};
+        for (std::size_t k = 0; k + 1 < grenzen.size(); k += 2) {
+            const auto stelle = [&](std::size_t g) { return folge.begin() + static_cast<std::ptrdiff_t>(g); };
+            const std::size_t ende = grenzen[std::min(k + 2, grenzen.size() - 1)];
+            std::inplace_merge(stelle(grenzen[k]), stelle(grenzen[k + 1]), stelle(ende), vor);
+            gemischt.push_back(ende);
+        }
+        grenzen = std::move(gemischt);
+    }
+    std::set<std::string> menge;
+    for (const std::size_t i : folge) menge.emplace_hint(menge.end(), std::move(namen[i]));
+    return menge;
+}
 
 // The registered points among the members of a cluster, in ascending order of their names.
 std::vector<std::string> punktMitglieder(const Klumpen& k) {
@@ -136,32 +173,13 @@ bool erzeugeRandkanten(const std::string& neun, const std::string& klu) {
     const auto paare = randKantenPaare(pts);
     if (!paare) return false;  // no hull, so no edges either: nothing is registered
     std::vector<std::string> segmente;
-    segmente.reserve(paare->size());
     {
         const Namensvorbehalt vorbehalt(neun);
-        for (const auto& [a, b] : *paare) {
-            std::string name = nextFreeName("s");
-            if (eingetragen(eintragen(Strecke(pts[a], pts[b]), name))) segmente.push_back(std::move(name));
-        }
+        const auto strecke = [&](std::size_t i) { return Strecke(pts[(*paare)[i].first], pts[(*paare)[i].second]); };
+        segmente = eintragenNummeriert(paare->size(), strecke, "s");
     }
-    // The names are distinct; sorted first, the set is built in one pass. They are short
-    // ("s", "s1", ...): each is sorted by its first eight bytes read as one number, which orders
-    // as the bytes do (a name holds no zero byte, so a shorter one padded with zeros comes
-    // first), and compared as text only where those agree.
-    std::vector<std::pair<std::uint64_t, std::size_t>> folge(segmente.size());
-    for (std::size_t i = 0; i < segmente.size(); ++i) {
-        std::uint64_t anfang = 0;
-        for (std::size_t j = 0; j < 8; ++j)
-            anfang = anfang << 8 | (j < segmente[i].size() ? static_cast<unsigned char>(segmente[i][j]) : 0u);
-        folge[i] = {anfang, i};
-    }
-    std::sort(folge.begin(), folge.end(), [&segmente](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : segmente[a.second] < segmente[b.second];
-    });
-    std::set<std::string> zelle;
-    for (const auto& [anfang, i] : folge) zelle.emplace_hint(zelle.end(), std::move(segmente[i]));
     // Handed over to registration whole (as Klumpen::einlisten registers it, without a copy).
-    return eingetragen(eintragenOderErsetzen(Klumpen(neun, std::move(zelle)), neun));
+    return eingetragen(eintragenOderErsetzen(Klumpen(neun, alsMenge(std::move(segmente))), neun));
 }
 
 // ---------------------------------------------------------------------------------------

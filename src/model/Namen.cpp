@@ -1,7 +1,10 @@
 #include "model/Namen.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -90,12 +93,14 @@ std::map<std::string, Zaehlstand>& zaehlstaende() {
     return staende;
 }
 
-// The name nextFreeName handed out last, its prefix and number, and the state of
-// verbrauchteNamen then: while that set has neither grown nor given a name up, the name is
-// still not in it.
+// The names handed out last: one by nextFreeName, a run by freieNamen (where the prefix itself
+// was free and is all that was handed out, nothing is noted). How many, the last of them, their
+// prefix, the first and the last number among them, and the state of verbrauchteNamen then:
+// while that set has neither grown nor given a name up, the last name is still not in it.
 struct Vergabe {
     std::string anfang, name;
-    long long nummer = 0;
+    std::size_t anzahl = 0;
+    long long erste = 0, letzte = 0;
     std::size_t groesseV = 0, freigabenV = 0;
     std::uint64_t neuanfangV = 0;
 };
@@ -131,9 +136,13 @@ long long freigegebenAb(const Namensmenge& menge, std::uint64_t neuanfang, std::
     return ab;
 }
 
-}  // namespace
-
-std::string nextFreeName(const std::string& anfang) {
+// Hands `nimm` the first `anzahl` names that nextFreeName(anfang) gives one after another when
+// each is put in use before the next is asked for: the prefix itself where it is free (or not
+// allowed: its caller's name rule answers for it), then the prefix followed by the smallest
+// numbers whose names are in neither set, ascending.
+template <class Nimm> void vergeben(const std::string& anfang, std::size_t anzahl, Nimm&& nimm) {
+    if (anzahl == 0) return;
+    const std::size_t gesamt = anzahl;
     std::map<std::string, Zaehlstand>& staende = zaehlstaende();
     const auto bisher = staende.find(anfang);
     const bool verbraucht =
@@ -141,8 +150,10 @@ std::string nextFreeName(const std::string& anfang) {
          bisher->second.neuanfangV == verbrauchteNamen.neuanfaenge() &&
          bisher->second.freigabenV == verbrauchteNamen.freigaben().size()) ||
         verbrauchteNamen.contains(anfang);
-    // Free or not allowed: the prefix itself (its caller's name rule answers for it).
-    if (!verbraucht && !blockierteNamen.contains(anfang)) return anfang;
+    if (!verbraucht && !blockierteNamen.contains(anfang)) {
+        nimm(std::string(anfang));
+        if (--anzahl == 0) return;
+    }
 
     Zaehlstand& stand = bisher != staende.end() ? bisher->second : staende[anfang];
     long long i = freigegebenAb(verbrauchteNamen, stand.neuanfangV, stand.freigabenV, anfang, stand.ab);
@@ -155,25 +166,62 @@ std::string nextFreeName(const std::string& anfang) {
         kandidat.resize(anfang.size());
         kandidat.append(ziffern.data(), static_cast<std::size_t>(ende - ziffern.data()));
     };
-    nummerieren(i);
-    while (verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat)) nummerieren(++i);
+    // Where the names asked for are many against the names in either set, one walk through the
+    // sets finds the taken numbers of the prefix from i on; else each name is looked up in turn.
+    const std::size_t stufen = std::bit_width(verbrauchteNamen.size());
+    const bool durchgehen = anzahl * stufen >= verbrauchteNamen.size() + blockierteNamen.size();
+    std::vector<long long> genommen;
+    if (durchgehen) {
+        for (const Namensmenge* menge : {&verbrauchteNamen, &blockierteNamen})
+            for (const std::string& name : *menge)
+                if (const std::optional<long long> n = nummerNach(anfang, name); n && *n >= i) genommen.push_back(*n);
+        std::sort(genommen.begin(), genommen.end());
+    }
+    std::size_t weiter = 0;   // the first taken number not below the one asked about
+    // Whether the name of the number n (written into kandidat) is taken.
+    const auto besetzt = [&](long long n) {
+        nummerieren(n);
+        if (!durchgehen) return verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat);
+        while (weiter < genommen.size() && genommen[weiter] < n) ++weiter;
+        return weiter < genommen.size() && genommen[weiter] == n;
+    };
+    Vergabe& vergabe = letzteVergabe();
+    for (std::size_t k = 0; k < anzahl; ++k, ++i) {
+        while (besetzt(i)) ++i;
+        if (k == 0) vergabe.erste = i;
+        if (k + 1 == anzahl) vergabe.name = kandidat;
+        nimm(std::string(kandidat));
+    }
 
-    // The numbers below i are taken now; the name handed out is not, until its caller
-    // registers it, so the next search starts at it again.
-    stand = {i,
+    // The numbers below the first one handed out are taken now; the names handed out are not,
+    // until their caller registers them, so the next search starts at the first again.
+    stand = {vergabe.erste,
              verbrauchteNamen.neuanfaenge(),
              blockierteNamen.neuanfaenge(),
              verbrauchteNamen.freigaben().size(),
              blockierteNamen.freigaben().size(),
              verbraucht};
-    Vergabe& vergabe = letzteVergabe();
     vergabe.anfang = anfang;
-    vergabe.name = kandidat;
-    vergabe.nummer = i;
+    vergabe.anzahl = gesamt;
+    vergabe.letzte = i - 1;
     vergabe.groesseV = verbrauchteNamen.size();
     vergabe.freigabenV = verbrauchteNamen.freigaben().size();
     vergabe.neuanfangV = verbrauchteNamen.neuanfaenge();
-    return kandidat;
+}
+
+}  // namespace
+
+std::string nextFreeName(const std::string& anfang) {
+    std::string name;
+    vergeben(anfang, 1, [&name](std::string&& n) { name = std::move(n); });
+    return name;
+}
+
+std::vector<std::string> freieNamen(const std::string& anfang, std::size_t anzahl) {
+    std::vector<std::string> namen;
+    namen.reserve(anzahl);
+    vergeben(anfang, anzahl, [&namen](std::string&& n) { namen.push_back(std::move(n)); });
+    return namen;
 }
 
 bool nameVerbraucht(const std::string& name) {
@@ -182,19 +230,23 @@ bool nameVerbraucht(const std::string& name) {
     return verbrauchteNamen.contains(name);
 }
 
-void nameInGebrauch(const std::string& name) {
+void nameInGebrauch(const std::string& name) { namenInGebrauch(name, 1); }
+
+void namenInGebrauch(const std::string& letzter, std::size_t anzahl) {
     Vergabe& v = letzteVergabe();
-    if (v.name.empty() || name != v.name) return;
+    if (v.name.empty() || letzter != v.name) return;
     v.name.clear();
-    // Every number below the one handed out was taken when it was handed out; if neither set
-    // has given a name up since, that holds still, and now for this number too.
+    if (anzahl != v.anzahl) return;
+    // Every number below the first one handed out was taken then, and every number up to the
+    // last is now either taken or in use; if neither set has given a name up since, that holds
+    // still.
     const auto stand = zaehlstaende().find(v.anfang);
     if (stand == zaehlstaende().end()) return;
     Zaehlstand& z = stand->second;
-    if (z.ab == v.nummer && z.neuanfangV == verbrauchteNamen.neuanfaenge() &&
+    if (z.ab == v.erste && z.neuanfangV == verbrauchteNamen.neuanfaenge() &&
         z.freigabenV == verbrauchteNamen.freigaben().size() && z.neuanfangB == blockierteNamen.neuanfaenge() &&
         z.freigabenB == blockierteNamen.freigaben().size())
-        z.ab = v.nummer + 1;
+        z.ab = v.letzte + 1;
 }
 
 }  // namespace quodral

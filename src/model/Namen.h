@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "state/Namensvorbehalt.h"
 #include "state/Zustand.h"
@@ -36,12 +37,22 @@ bool namensTest(const std::string& name);
 // prefix costs constant time per name.
 std::string nextFreeName(const std::string& anfang);
 
+// The first `anzahl` names that nextFreeName(anfang) hands out one after another when each is
+// put in use before the next is asked for, in that order: the prefix itself where it is free,
+// then the prefix followed by the smallest free numbers, ascending. Found in one walk; until
+// their caller registers them they are free, and the same names would be handed out again.
+std::vector<std::string> freieNamen(const std::string& anfang, std::size_t anzahl);
+
 // verbrauchteNamen.contains(name). For the name nextFreeName handed out last the answer is
 // known while that set has not changed since, and no search is made.
 bool nameVerbraucht(const std::string& name);
 
 // Registration tells that it has put the name into verbrauchteNamen: when nextFreeName handed
-// it out, the next search for its prefix starts after it.
+// it out last, the next search for its prefix starts after it.
 void nameInGebrauch(const std::string& name);
+
+// The same for `anzahl` names, the last of them `letzter`, all in verbrauchteNamen now: when
+// they are the names freieNamen handed out last, the next search starts after them.
+void namenInGebrauch(const std::string& letzter, std::size_t anzahl);
 
 }  // namespace quodral

@@ -2,12 +2,26 @@
 
 namespace quodral::eintrag {
 
+namespace {
+
+// Only the free collectives are in a kind index without being in use.
+bool kollektivGesperrt(const std::string& name, bool kollektivUebernehmen) {
+    return !kollektivUebernehmen && (index1.contains(name) || index3.contains(name));
+}
+
+}  // namespace
+
 Eintragung namensRegel(const std::string& name, bool kollektivUebernehmen) {
     if (!nameErlaubt(name)) return Eintragung::nameUnzulaessig;
     if (nameVerbraucht(name)) return Eintragung::nameVergeben;
     if (blockierteNamen.contains(name)) return Eintragung::nameReserviert;
-    // Only the free collectives are in a kind index without being in use.
-    if (!kollektivUebernehmen && (index1.contains(name) || index3.contains(name))) return Eintragung::nameVergeben;
+    if (kollektivGesperrt(name, kollektivUebernehmen)) return Eintragung::nameVergeben;
+    return Eintragung::eingetragen;
+}
+
+Eintragung namensRegelFreierName(const std::string& name, bool kollektivUebernehmen) {
+    if (!nameErlaubt(name)) return Eintragung::nameUnzulaessig;
+    if (kollektivGesperrt(name, kollektivUebernehmen)) return Eintragung::nameVergeben;
     return Eintragung::eingetragen;
 }
 

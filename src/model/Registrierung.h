@@ -11,6 +11,7 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "model/Arten.h"
 #include "model/Attribute.h"
@@ -140,6 +141,9 @@ namespace eintrag {
 // running construction, and, for kinds that do not take over collectives, in no kind index.
 Eintragung namensRegel(const std::string& name, bool kollektivUebernehmen);
 
+// The same rule for a name that is neither in use nor held back, as freieNamen hands them out.
+Eintragung namensRegelFreierName(const std::string& name, bool kollektivUebernehmen);
+
 // True when the kind index lists the name with exactly this kind.
 bool gelistetAls(const std::string& name, grafikArt art);
 bool gelistetAls(const std::string& name, grafik3DArt art);
@@ -148,13 +152,21 @@ bool gelistetAls(const std::string& name, grafik3DArt art);
 inline void indizieren(const std::string& name, grafikArt art) { indexEintragen(name, art); }
 inline void indizieren(const std::string& name, grafik3DArt art) { index3Eintragen(name, art); }
 
+// A record handed over that passed its own test: into its registry under the name, then
+// indexed.
+template <class R>
+    requires(!std::is_lvalue_reference_v<R>)
+void ablegen(R&& satz, const std::string& name) {
+    using Art = Eintragsart<R>;
+    if constexpr (Art::traegtNamen) satz.name = name;
+    Art::liste().insert_or_assign(name, std::move(satz));
+    indizieren(name, Art::art);
+}
+
 // The record is taken as a copy, or moved in where the caller hands it over.
 template <class R> Eintragung speichern(R kopie, const std::string& name) {
-    using Art = Eintragsart<R>;
-    if (const Eintragung befund = Art::pruefen(kopie); befund != Eintragung::eingetragen) return befund;
-    if constexpr (Art::traegtNamen) kopie.name = name;
-    Art::liste().insert_or_assign(name, std::move(kopie));
-    indizieren(name, Art::art);
+    if (const Eintragung befund = Eintragsart<R>::pruefen(kopie); befund != Eintragung::eingetragen) return befund;
+    ablegen(std::move(kopie), name);
     return Eintragung::eingetragen;
 }
 
@@ -170,6 +182,32 @@ template <class R> Eintragung eintragen(R&& record, const std::string& name) {
     const Eintragung befund = eintrag::speichern<Satz>(std::forward<R>(record), name);
     if (eingetragen(befund)) nameInGebrauch(name);
     return befund;
+}
+
+// Registers `anzahl` records, made in turn by satz(0), satz(1), ..., each as a new object under
+// the name that nextFreeName(anfang) hands out at its turn: what
+//     for (std::size_t i = 0; i < anzahl; ++i) eintragen(satz(i), nextFreeName(anfang));
+// does, with the names of the records registered, in their order. A record that fails its own
+// test takes no name (the next one is handed the name it was offered); where the name rule
+// refuses a name, every later record would be offered that same name, so none is registered.
+// For many records it costs less: the names are found in one walk (freieNamen), and each
+// record is made once, at its turn, and moved into its registry.
+template <class Satz>
+std::vector<std::string> eintragenNummeriert(std::size_t anzahl, Satz&& satz, const std::string& anfang) {
+    using R = std::remove_cvref_t<decltype(satz(std::size_t{0}))>;
+    using Art = Eintragsart<R>;
+    std::vector<std::string> namen = freieNamen(anfang, anzahl);
+    std::size_t vergeben = 0;
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        R s = satz(i);
+        if (!eingetragen(Art::pruefen(s))) continue;
+        if (!eingetragen(eintrag::namensRegelFreierName(namen[vergeben], Art::kollektivUebernehmen))) break;
+        eintrag::ablegen(std::move(s), namen[vergeben]);
+        ++vergeben;
+    }
+    namen.resize(vergeben);
+    if (!namen.empty()) namenInGebrauch(namen.back(), namen.size());
+    return namen;
 }
 
 // Stores a copy of the record again under the name of an object of the same kind (the way a

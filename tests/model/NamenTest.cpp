@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "FrischerStart.h"
 #include "model/Namen.h"
@@ -19,6 +21,19 @@ std::string schlichtFreierName(const std::string& anfang) {
     for (long long i = 1; verbrauchteNamen.contains(kandidat) || blockierteNamen.contains(kandidat); ++i)
         kandidat = anfang + std::to_string(i);
     return kandidat;
+}
+
+// The plain rule for many names: those that the plain probe gives one after another when each
+// is taken before the next is asked for, the sets themselves left as they are.
+std::vector<std::string> schlichtFreieNamen(const std::string& anfang, std::size_t anzahl) {
+    std::vector<std::string> namen;
+    const auto frei = [&namen](const std::string& n) {
+        return !verbrauchteNamen.contains(n) && !blockierteNamen.contains(n) &&
+               std::find(namen.begin(), namen.end(), n) == namen.end();
+    };
+    for (long long i = 0; namen.size() < anzahl; ++i)
+        if (const std::string n = i == 0 ? anfang : anfang + std::to_string(i); frei(n)) namen.push_back(n);
+    return namen;
 }
 
 }  // namespace
@@ -76,6 +91,39 @@ TEST_F(FreieNamen, UeberDieRegistrierungWieDasSchlichteProbieren) {
         } else {
             verbrauchteNamen = startNamen();
         }
+    }
+}
+
+// Many names at once are those the plain probe gives one after another, whatever their
+// caller then takes of them: all (telling so, as registration does), some, or none; and the
+// single names handed out afterwards stay those of the plain probe.
+TEST_F(FreieNamen, VieleAufEinmalWieEinzeln) {
+    std::mt19937 zufall(2024);
+    const std::vector<std::string> anfaenge{"P", "P1", "Q"};
+    for (int schritt = 0; schritt < 3000; ++schritt) {
+        const std::string& anfang = anfaenge[zufall() % anfaenge.size()];
+        const std::size_t anzahl = zufall() % 30;
+        const std::vector<std::string> namen = freieNamen(anfang, anzahl);
+        ASSERT_EQ(namen, schlichtFreieNamen(anfang, anzahl)) << "Schritt " << schritt;
+        const unsigned wurf = zufall() % 100;
+        if (wurf < 50) {
+            for (const std::string& n : namen) verbrauchteNamen.insert(n);
+            if (!namen.empty()) namenInGebrauch(namen.back(), namen.size());
+        } else if (wurf < 65 && !namen.empty()) {
+            // The last name alone is registered, and so tells; the first half is taken silently.
+            for (std::size_t i = 0; i < namen.size() / 2; ++i) verbrauchteNamen.insert(namen[i]);
+            verbrauchteNamen.insert(namen.back());
+            nameInGebrauch(namen.back());
+        } else if (wurf < 80) {
+            verbrauchteNamen.erase(anfang + std::to_string(zufall() % 60 + 1));
+        } else if (wurf < 90) {
+            blockierteNamen.insert(anfang + std::to_string(zufall() % 60 + 1));
+        } else if (wurf < 98) {
+            blockierteNamen.erase(anfang + std::to_string(zufall() % 60 + 1));
+        } else {
+            verbrauchteNamen = startNamen();
+        }
+        ASSERT_EQ(nextFreeName(anfang), schlichtFreierName(anfang)) << "Schritt " << schritt;
     }
 }
 

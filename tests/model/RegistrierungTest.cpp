@@ -8,12 +8,14 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <random>
 #include <set>
 #include <string>
 #include <type_traits>
 #include <variant>
 #include <vector>
 
+#include "model/Loeschen.h"
 #include "model/Modellhilfe.h"
 #include "model/Registrierung.h"
 
@@ -180,6 +182,67 @@ TEST_F(Registrierung, KlumpenUndKoerperNehmenKeinenKollektivnamen) {
         EXPECT_TRUE(jetzt() == vorher);
         EXPECT_EQ(index1.at("alleKugeln"), grafikArt::kollektiv);
     }
+}
+
+// The names and place of every segment registered.
+std::vector<std::string> streckenInhalt() {
+    std::vector<std::string> inhalt;
+    for (const auto& [n, s] : streckenListe) inhalt.push_back(n + " " + s.name + " " + std::to_string(s.ap.x));
+    return inhalt;
+}
+
+// Many records registered at once under fresh names of a prefix write exactly what registering
+// them one by one under nextFreeName does: the same names in the same order, over names taken,
+// given up again, held back and with stale drawing attributes; a record that is not finite
+// takes no name; a prefix that is no allowed name, or a free collective for a cluster, gives
+// none; and the next fresh name is the same afterwards.
+TEST_F(Registrierung, NummeriertWieEinzeln) {
+    const auto welt = [](unsigned saat) {
+        std::mt19937 zufall(saat);
+        for (int i = 0; i < 60; ++i) {
+            const std::vector<std::string> anfaenge{"s", "s1", "pl"};
+            const std::string name = anfaenge[zufall() % 3] + std::to_string(zufall() % 40);
+            const unsigned wurf = zufall() % 10;
+            if (wurf < 5) Punkt(name, 1, 1, 1).einlisten();
+            else if (wurf < 7) auslisten(name);
+            else if (wurf < 8) blockierteNamen.insert(name);
+            else attrListe.insert_or_assign(name, Attribut{3, 4, 5, farbe::rot});  // left from before a restart
+        }
+    };
+    const auto strecke = [](std::size_t i) {
+        return Strecke(pkt(static_cast<double>(i), 0, 0), pkt(0, 1, i % 5 == 3 ? nan : 0));
+    };
+    for (unsigned saat = 1; saat <= 40; ++saat)
+        for (const std::string anfang : {"s", "s1", "pl", "1s"}) {
+            SCOPED_TRACE(anfang + ", Saat " + std::to_string(saat));
+            const std::size_t anzahl = saat % 7 == 0 ? 0 : 10 + saat;
+            welt(saat);
+            const std::vector<std::string> zugleich = eintragenNummeriert(anzahl, strecke, anfang);
+            const Stand nachher = jetzt();
+            const std::vector<std::string> inhalt = streckenInhalt();
+            const std::string danach = nextFreeName(anfang);
+            TearDown();
+            SetUp();
+
+            welt(saat);
+            std::vector<std::string> einzeln;
+            for (std::size_t i = 0; i < anzahl; ++i) {
+                const std::string name = nextFreeName(anfang);
+                if (eingetragen(eintragen(strecke(i), name))) einzeln.push_back(name);
+            }
+            EXPECT_EQ(zugleich, einzeln);
+            EXPECT_TRUE(jetzt() == nachher);
+            EXPECT_EQ(streckenInhalt(), inhalt);
+            EXPECT_EQ(nextFreeName(anfang), danach);
+            if (anfang == "1s") {
+                EXPECT_TRUE(zugleich.empty());
+            }
+            TearDown();
+            SetUp();
+        }
+    const Stand vorher = jetzt();
+    EXPECT_TRUE(eintragenNummeriert(3, [](std::size_t) { return Klumpen("", {"A"}); }, "alleKugeln").empty());
+    EXPECT_TRUE(jetzt() == vorher);
 }
 
 }  // namespace
