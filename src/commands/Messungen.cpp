@@ -1,6 +1,5 @@
 #include "commands/Messungen.h"
 
-#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -20,11 +19,11 @@ namespace {
 std::string wertText(double x) { return rund(x, dezimalen); }
 
 // The answer kopf + name + " beträgt " + value + ".", or the refusal when the measure (of the
-// `grad`-th power of lengths) is no double the answer can carry (massDarstellbar): huge
+// kind the column `spalte` reads) is no double the answer can carry (massDarstellbar): huge
 // coordinates overflow a product, and tiny ones make a measure below the normal doubles, so
 // that neither "inf" nor a 0 that only a flat figure has is reported as a result.
-void mitWertAntworten(const std::string& kopf, const std::string& name, double wert, int grad) {
-    if (!massDarstellbar(name, wert, grad)) return messwertAusserhalb(name);
+void mitWertAntworten(const std::string& kopf, const std::string& name, double wert, Massspalte spalte) {
+    if (!massDarstellbar(name, wert, spalte)) return messwertAusserhalb(name);
     quittung = kopf + name + " beträgt " + wertText(wert) + ".";
 }
 
@@ -36,25 +35,24 @@ std::string kopf(const Artzeile& zeile, std::string_view worte) {
 
 // The measure that a column of the row reads (the same the terms read); the refusal when the
 // record, or a part it is measured on, is missing.
-using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
-void ausDerZeile(const std::string& name, const Artzeile& zeile, Massspalte spalte, std::string_view worte,
-                 int grad) {
+void ausDerZeile(const std::string& name, const Artzeile& zeile, Massspalte spalte, std::string_view worte) {
     const std::optional<double> wert =
         zeile.*spalte != nullptr && zeile.messbar(name) ? (zeile.*spalte)(name) : std::nullopt;
     if (!wert || !zeile.massworte) return unvollstaendig(name);
-    mitWertAntworten(kopf(zeile, worte), name, *wert, grad);
+    mitWertAntworten(kopf(zeile, worte), name, *wert, spalte);
 }
 
 void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
     const Artzeile& zeile = artzeile(art);
     switch (art) {
-    case grafikArt::kreis: return ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte->flaeche, 2);
+    case grafikArt::kreis: return ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte->flaeche);
     case grafikArt::polygon: {
-        // A polygon's area is no column of the row: the terms have none.
+        // A polygon's area is no column of the row (the terms have none); it is answered as
+        // the area column's measures are.
         const Polygon* pol = finde(polygonListe, name);
         if (pol == nullptr) return unvollstaendig(name);
         if (pol->istKonvex() && pol->istGeschlossen())
-            mitWertAntworten(kopf(zeile, zeile.massworte->flaeche), name, pol->flaeche(), 2);
+            mitWertAntworten(kopf(zeile, zeile.massworte->flaeche), name, pol->flaeche(), &Artzeile::flaeche);
         else
             // Like the other answers on objects without an area, this is no failure: the
             // check state stays passed, so a recorded line still replays.
@@ -81,7 +79,7 @@ void flaecheEbenerObjekte(const std::string& name, grafikArt art) {
 // stand in the index under their own kinds.
 void flaecheDerKoerper(const std::string& name, grafik3DArt art) {
     const Artzeile& zeile = artzeile(art);
-    ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte ? zeile.massworte->flaeche : std::string_view(), 2);
+    ausDerZeile(name, zeile, &Artzeile::flaeche, zeile.massworte ? zeile.massworte->flaeche : std::string_view());
 }
 
 }  // namespace
@@ -113,7 +111,7 @@ void berechneVolumen(const std::vector<std::string>& p) {
         // object has none.
         const Artzeile* zeile = artzeileVon(name);
         if (zeile != nullptr && zeile->volumen != nullptr)
-            ausDerZeile(name, *zeile, &Artzeile::volumen, "Das Volumen", 3);
+            ausDerZeile(name, *zeile, &Artzeile::volumen, "Das Volumen");
         else
             quittung = "Das (dreidimensionale) Volumen von " + name + " ist 0.";
     }

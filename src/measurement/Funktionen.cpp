@@ -120,12 +120,11 @@ Termwert winkelTerm(const std::vector<std::string>& namen) {
 
 // The measure that a column of the table of kinds reads from the named object: none for a
 // kind without that measure or a record that is missing.
-using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
-Termwert gelesen(const std::string& n, Massspalte spalte, int grad = 1) {
+Termwert gelesen(const std::string& n, Massspalte spalte) {
     const Artzeile* zeile = artzeileVon(n);
     if (zeile == nullptr || zeile->*spalte == nullptr) return misslungen;
     const std::optional<double> w = (zeile->*spalte)(n);
-    return w && massDarstellbar(n, *w, grad) ? Termwert{true, *w} : misslungen;
+    return w && massDarstellbar(n, *w, spalte) ? Termwert{true, *w} : misslungen;
 }
 
 // A kind with a diameter measures 0 when its record is missing.
@@ -139,14 +138,15 @@ Termwert radiusTerm(const std::string& n) { return gelesen(n, &Artzeile::radius)
 
 Termwert laengenTerm(const std::string& n) { return gelesen(n, &Artzeile::laenge); }
 
-Termwert volumenTerm(const std::string& n) { return gelesen(n, &Artzeile::volumen, 3); }
+Termwert volumenTerm(const std::string& n) { return gelesen(n, &Artzeile::volumen); }
 
 // Polygons have no area term: their area exists only as a statement's answer.
-Termwert flaechenTerm(const std::string& n) { return gelesen(n, &Artzeile::flaeche, 2); }
+Termwert flaechenTerm(const std::string& n) { return gelesen(n, &Artzeile::flaeche); }
 
 }  // namespace
 
-bool massDarstellbar(const std::string& name, double wert, int grad) {
+bool massDarstellbar(const std::string& name, double wert, Massspalte spalte) {
+    const int grad = spalte == &Artzeile::volumen ? 3 : spalte == &Artzeile::flaeche ? 2 : 1;
     return messwertDarstellbar(wert, grad, wert == 0 && grad > 1 ? welchenDurchmesserHat(name) : 0.0);
 }
 

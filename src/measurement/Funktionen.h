@@ -6,10 +6,13 @@
 // nesting: the arguments of a measurement are names only, and a formula's term cannot name
 // another formula.
 
+#include <optional>
 #include <string>
 #include <utility>
 
 namespace quodral {
+
+struct Artzeile;
 
 // The outcome of an evaluation: the success flag and the value. A failure always carries 0.0;
 // a success always carries a finite value (a measurement that overflows fails).
@@ -33,10 +36,14 @@ Termwert wert(const std::string& x);
 // RADIUS, LAENGE (or LÄNGE), VOLUMEN and FLAECHE of one object.
 Termwert termdeutung(const std::string& term);
 
-// Whether the measure `wert` of the `grad`-th power of lengths of the object `name` can be
-// answered (messwertDarstellbar, geometry/Numerik.h, on the object's diameter): the statements
-// and the terms refuse the same measures.
-bool massDarstellbar(const std::string& name, double wert, int grad);
+// A column of the table of kinds that reads one measure of the named object.
+using Massspalte = std::optional<double> (*Artzeile::*)(const std::string&);
+
+// Whether the measure `wert` of the object `name`, of the kind that the column `spalte` reads,
+// can be answered (messwertDarstellbar, geometry/Numerik.h, on the object's diameter, with the
+// measure's power of lengths: an area the second, a volume the third, any other the first):
+// the statements and the terms refuse the same measures.
+bool massDarstellbar(const std::string& name, double wert, Massspalte spalte);
 
 // The value of a parameter word for a caller that only looks (a formula's text form, the
 // listings, the object description): the check state (checkResultat, mListe and lok) is the
