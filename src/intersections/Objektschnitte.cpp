@@ -254,11 +254,10 @@ Schnittbefund linieMitPolygon(const Schnittobjekt& a, const Gerade& g, const Pol
 }
 
 // The common line of two cutting planes through the point that ebeneEbenenSchnitt gives, along
-// the cross product of their normals (the step to its second point, which far from the origin
-// the rounding of that point would swallow), each at computing size, so that normals too long
-// to square give a direction.
+// schnittRichtung (the step to its second point, which far from the origin the rounding of
+// that point would swallow).
 Gerade gemeinsameGerade(const Punkt& p, const Ebene& a, const Ebene& b) {
-    return Gerade(ort(p), Vektor(zumRechnen(a.nv)).kreuz(Vektor(zumRechnen(b.nv))));
+    return Gerade(ort(p), schnittRichtung(a, b));
 }
 
 Schnittbefund ebeneMitEbene(const Ebene& a, const Ebene& b) {

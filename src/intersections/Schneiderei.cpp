@@ -53,6 +53,8 @@ std::pair<Vektor, Vektor> spannvektoren(const Vektor& n) {
 
 }  // namespace
 
+Vektor schnittRichtung(const Ebene& e1, const Ebene& e2) { return rechenNormale(e1).kreuz(rechenNormale(e2)); }
+
 std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
     if (e1.nv.istNullvektor() || e2.nv.istNullvektor()) return {};
     const Vektor a = e1.ap.ortsvektor();
@@ -65,7 +67,7 @@ std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2) {
     // with the normals at computing size, so that normals too long to square give the line
     // shorter ones along them give.
     const Vektor n1 = rechenNormale(e1), n2 = rechenNormale(e2);
-    const Vektor u = n1.kreuz(n2);
+    const Vektor u = schnittRichtung(e1, e2);
     const double d1 = n1 * a;
     const double d2 = n2 * e2.ap.ortsvektor();
     const Vektor p = (1.0 / (u * u)) * (d1 * n2.kreuz(u) + d2 * u.kreuz(n1));
@@ -83,7 +85,7 @@ std::vector<Punkt> ebeneKreisSchnitt(const Ebene& e, const Kreis& k) {
     if (e.istParallelZu(k.e)) return {};
     const std::vector<Punkt> linie = ebeneEbenenSchnitt(e, k.e);
     if (linie.size() != 2) return {};
-    const Vektor u = rechenNormale(e).kreuz(rechenNormale(k.e));
+    const Vektor u = schnittRichtung(e, k.e);
     return nurEndliche(linieKugelPunkte(linie[0].ortsvektor(), u, k.mp.ortsvektor(), k.r));
 }
 
@@ -108,7 +110,7 @@ std::vector<Punkt> kreisKreisSchnitt(const Kreis& k1, const Kreis& k2) {
     if (!k1.e.istParallelZu(k2.e)) {
         const std::vector<Punkt> linie = ebeneEbenenSchnitt(k1.e, k2.e);
         if (linie.size() != 2) return {};
-        const Vektor u = rechenNormale(k1.e).kreuz(rechenNormale(k2.e));
+        const Vektor u = schnittRichtung(k1.e, k2.e);
         std::vector<Punkt> ergebnis;
         for (const Punkt& p : linieKugelPunkte(linie[0].ortsvektor(), u, k1.mp.ortsvektor(), k1.r))
             if (k1.e.enthaelt(p) && k2.enthaelt(p)) ergebnis.push_back(p);

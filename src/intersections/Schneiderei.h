@@ -23,9 +23,14 @@
 
 namespace quodral {
 
-// Cutting planes: two points p and p + e1.nv × e2.nv of the common line, p the point of the
-// line nearest the origin. Equal planes: three non-collinear points of e1, its anchor first.
-// Distinct parallel planes: none.
+// The direction of the common line of two planes: the cross product of their normals, each at
+// computing size (zumRechnen, geometry/Linienlage.h), so that normals too long to square give
+// the direction shorter ones along them give.
+Vektor schnittRichtung(const Ebene& e1, const Ebene& e2);
+
+// Cutting planes: two points p and p + schnittRichtung(e1, e2) of the common line, p the point
+// of the line nearest the origin. Equal planes: three non-collinear points of e1, its anchor
+// first. Distinct parallel planes: none.
 std::vector<Punkt> ebeneEbenenSchnitt(const Ebene& e1, const Ebene& e2);
 
 // The meeting point of the line with the ray's carrier line when the ray holds it; none for
