@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cmath>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "geometry/Numerik.h"
@@ -100,6 +100,7 @@ struct Einpassung {
         beschraenken(von, bis, a.unten[i], g);
         beschraenken(von, bis, g, a.oben[i]);
     }
+    // The scales at which the figure keeps its size and the bound `wahl` keeps the points inside.
     void gueltig(double& von, double& bis, const Achse& a, std::size_t wahl) const {
         von = std::max(von, smin());
         bis = std::min(bis, smax());
@@ -182,30 +183,27 @@ struct Einpassung {
     // allow to the place that centres the extent.
     bool setzen(const Bestes& b, const Achse& ax, const Achse& ay) const {
         const double s = b.s;
-        const auto lage = [&](const Achse& a, std::size_t wahl, double weite) {
-            const double g = gewaehlt(a, wahl).bei(s);
+        // The plain fit's side at the largest scale; an axis left centred keeps the centred
+        // window's edges as the plain fit computes them.
+        const double w = s == smax() ? 2.0 * halb : sicht / s;
+        // The window's low edge on the axis a from `anfang` to `ende` of the extent.
+        const auto kante = [&](const Achse& a, std::size_t wahl, double anfang, double ende) {
             double tief = a.feldUnten.bei(s), hoch = a.feldOben.bei(s);
             for (std::size_t i = 0; i < a.unten.size(); ++i) {
                 // Whole on both axes at this scale, with the chosen bounds.
-                const auto ganz = [&](const Achse& c, std::size_t w) {
-                    const double h = gewaehlt(c, w).bei(s);
+                const auto ganz = [&](const Achse& c, std::size_t wc) {
+                    const double h = gewaehlt(c, wc).bei(s);
                     return c.unten[i].bei(s) <= h + schlupf && h <= c.oben[i].bei(s) + schlupf;
                 };
                 if (!ganz(ax, b.wahlX) || !ganz(ay, b.wahlY)) continue;
                 tief = std::max(tief, a.unten[i].bei(s));
                 hoch = std::min(hoch, a.oben[i].bei(s));
             }
-            const double mitte = (sicht - weite * s) / 2.0;
-            return std::pair{hoch < tief ? g : std::clamp(mitte, tief, hoch), mitte};
+            const double mitte = (sicht - (ende - anfang) * s) / 2.0;
+            const double u = hoch < tief ? gewaehlt(a, wahl).bei(s) : std::clamp(mitte, tief, hoch);
+            return u == mitte ? anfang + (ende - anfang) / 2.0 - w / 2.0 : anfang - u / s;
         };
-        // The plain fit's side at the largest scale; an axis left centred keeps the centred
-        // window's edges as the plain fit computes them.
-        const double w = s == smax() ? 2.0 * halb : sicht / s;
-        const auto kante = [&](std::pair<double, double> u, double tief, double hoch) {
-            return u.first == u.second ? tief + (hoch - tief) / 2.0 - w / 2.0 : tief - u.first / s;
-        };
-        const double x0 = kante(lage(ax, b.wahlX, rechts - links), links, rechts);
-        const double y0 = kante(lage(ay, b.wahlY, oben - unten), unten, oben);
+        const double x0 = kante(ax, b.wahlX, links, rechts), y0 = kante(ay, b.wahlY, unten, oben);
         return weltfensterSetzen(x0, x0 + w, y0, y0 + w);
     }
 };
@@ -270,20 +268,20 @@ bool weltfensterEinpassen(double links, double rechts, double unten, double oben
     const double raum = std::max(0.0, rahmen - einpassRand * sicht);
     const std::array arten{Spielart{0, 0, true}, Spielart{raum, 0, true}, Spielart{raum, 0, false},
                            Spielart{rahmen, std::max(0.0, rahmen - punktGroesse), false}};
-    std::optional<Bestes> gewaehlt;
+    std::optional<Bestes> bester;
     std::array<Achse, 2> achsen;
     for (const Spielart& art : arten) {
         std::array<Achse, 2> a{e.achse(true, art), e.achse(false, art)};
         if (&art == &arten.front() && e.schlichtHaelt(a[0], a[1])) return schlicht();
         const std::optional<Bestes> b = e.bestes(a[0], a[1]);
-        if (b && (!gewaehlt || b->ganz > gewaehlt->ganz)) {
-            gewaehlt = b;
+        if (b && (!bester || b->ganz > bester->ganz)) {
+            bester = b;
             achsen = std::move(a);
             if (b->ganz == kaesten.size()) break;
         }
     }
-    if (!gewaehlt) return schlicht();
-    return e.setzen(*gewaehlt, achsen[0], achsen[1]);
+    if (!bester) return schlicht();
+    return e.setzen(*bester, achsen[0], achsen[1]);
 }
 
 void horiShift(double st) {
