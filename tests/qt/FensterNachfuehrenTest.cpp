@@ -132,25 +132,6 @@ TEST_F(FensterNachfuehren, TabelleMeldetNurWasSichGeaendertHat) {
     EXPECT_EQ(tafel->model()->rowCount(), 2);
 }
 
-// A loaded list whose lines 8 (an intersection without a common point) and 9 (a word the
-// program does not know) built nothing, replayed and undone three times: the output names no
-// line that is gone, and is empty once the undo names none.
-TEST_F(FensterNachfuehren, RueckgaengigLaesstKeineAlteAntwortStehen) {
-    anweisungsListe = {"PUNKT A 0 0 0", "PUNKT B 1 0 0", "PUNKT D 0 0 1",  "PUNKT E 1 0 1", "PUNKT F 0 1 1",
-                       "STRECKE st A B", "EBENE q D E F", "SCHNITT x st q", "FOO 1 2",       "PUNKT Z 1 1 1"};
-    fenster->tabelleNeuLaden();
-    fenster->findChild<QAction*>("execB")->trigger();
-    QAction* zurueck = fenster->findChild<QAction*>("letztenSchrittLoeschen");
-    for (const char* genannt : {"Zeile 9: FOO", "Zeile 8: SCHNITT", ""}) {
-        zurueck->trigger();
-        abarbeiten();
-        const QString text = ausgabe->toPlainText();
-        EXPECT_FALSE(text.contains(QString("Zeile %1").arg(tafel->model()->rowCount() + 1)));
-        EXPECT_TRUE(*genannt != 0 ? text.contains(genannt) : text.isEmpty()) << genannt;
-    }
-    EXPECT_EQ(tafel->model()->rowCount(), 7);
-}
-
 // The table as the window shows it after each statement, its scroll bar painted again only when
 // the bar looks different, equals the table painted anew as a whole: also after scrolling up and
 // selecting a row, and past the length at which the bar's handle stops shrinking.
