@@ -371,7 +371,7 @@ void wieHoch(const std::vector<std::string>& w) {
         if (!checkResultat) {
             mListe += "Eine Höhenberechnung ist nur für Kegel und Zylinder verfügbar";
         } else if (const auto [ok, hoehe] = wieHochIst(o); ok) {
-            if (std::isfinite(hoehe))
+            if (messwertDarstellbar(hoehe))
                 quittung = "Die Höhe von " + o + " beträgt " + rund(hoehe, dezimalen) + ".";
             else
                 messwertAusserhalb(o);

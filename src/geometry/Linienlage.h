@@ -95,8 +95,8 @@ bool windschief(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel&
 // their common normal, found with the directions at computing size (zumRechnen). Nothing where
 // they are skew or the point is no finite position.
 std::optional<Tripel> geradenTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s);
-// The one point where the line through a along r meets the ray from b along s: both directions
-// pass the zero test of their squares, they are not parallel (a ray along the line meets it in
+// The one point where the line through a along r meets the ray from b along s: both vectors
+// give a direction (ohneRichtung), they are not parallel (a ray along the line meets it in
 // more than one point), the lines meet (geradenTreffpunkt), and the point lies on the ray
 // (liegtAuf). Nothing otherwise.
 std::optional<Tripel> geradeStrahlTreffpunkt(const Tripel& a, const Tripel& r, const Tripel& b, const Tripel& s);

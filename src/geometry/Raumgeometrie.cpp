@@ -20,11 +20,11 @@ std::vector<Vektor> orthonormalbasis(const std::vector<Vektor>& orte) {
     const Vektor& anfang = orte[0];
     for (std::size_t i = 1; i < orte.size() && basis.size() < 3; ++i) {
         const Vektor d = orte[i] - anfang;
-        if (betrag(d) < grenzen::ortsschaerfe) continue;
+        if (ohneRichtung(d)) continue;
         // Classical Gram-Schmidt: every projection is taken of the difference itself.
         Vektor rest = d;
         for (const Vektor& b : basis) rest = rest - (d * b) * b;
-        if (betrag(rest) < grenzen::ortsschaerfe) continue;
+        if (ohneRichtung(rest)) continue;
         if (const auto einheit = einheitsvektor(rest)) basis.push_back(*einheit);
     }
     return basis;
