@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,22 +27,6 @@ namespace {
 using exakt::Ort;
 using namespace pruefung;
 
-std::vector<Ort> zufallsorte(std::mt19937& z, int n, double weite) {
-    std::uniform_real_distribution<double> u(-weite / 2, weite / 2);
-    std::vector<Ort> w;
-    for (int i = 0; i < n; ++i) w.push_back({u(z), u(z), u(z)});
-    return w;
-}
-
-// The points of ZUFALLSPUNKTKLUMPEN (each coordinate one of 200 steps of 1/30), shrunk by f:
-// many share a coordinate, so that lines along the axes hold several of them exactly.
-std::vector<Ort> gitterorte(std::mt19937& z, int n, double f) {
-    std::uniform_int_distribution<int> r(0, 199);
-    std::vector<Ort> w;
-    for (int i = 0; i < n; ++i) w.push_back({f * ((r(z) - 100) / 30.0), f * ((r(z) - 100) / 30.0), f * ((r(z) - 100) / 30.0)});
-    return w;
-}
-
 // The three points at F on the axes, before the cloud or after it (the cluster's order is that
 // of the names: the far points first or last).
 std::vector<Ort> mitFernen(std::vector<Ort> w, double F, bool vorn) {
@@ -56,17 +39,11 @@ std::vector<Ort> mitFernen(std::vector<Ort> w, double F, bool vorn) {
 // point within the tolerance of it and every corner of the outline in the plane of u and v;
 // its snapshot rebuilds it, and UMHUELLE gives no edge.
 void flachFall(const std::string& titel, const std::vector<Ort>& w, const Ort& u, const Ort& v) {
-    Sitzung s;
-    Befund b;
-    if (huelleGetippt(s, w, b)) {
+    gebauteHuelle(titel, w, [&](Befund& b) {
         const Polyeder& h = *finde(polyederListe, "H");
         if (h.seiten.size() != 1) b(std::to_string(h.seiten.size()) + " Seiten statt einer");
         else pruefeFlacheWolke("H", w, u, v, toleranz(w), b);
-        pruefeSchnappschuss(s, b);
-        s.tippen("UMHUELLE U K");
-        pruefeKanten("U", "H", b);
-    }
-    melden(titel, b);
+    });
 }
 
 // The cloud's hull is refused with the range sentence.
@@ -90,7 +67,7 @@ TEST(EntarteteWolken, DoppelteEckenFern) {
     for (const Lage& l : std::vector<Lage>{{1e-3, 0}, {1, 0}, {1, 1e6}, {1e3, 1e9}})
         for (unsigned saat = 1; saat <= 6; ++saat) {
             std::mt19937 z(saat);
-            const std::vector<Ort> sechs = bewegt(zufallsorte(z, 6, 1), l, true, saat);
+            const std::vector<Ort> sechs = bewegt(zufallswolke(z, 6), l, true, saat);
             const double tol = toleranz(sechs);
             std::uniform_real_distribution<double> weite(3, 30);
             std::normal_distribution<double> g;
@@ -123,40 +100,40 @@ TEST(EntarteteWolken, DoppelteEckenFern) {
 
 // Needles of 9 and 14 points a thousand long at the origin and a million long far from it (and
 // of 30 a thousand long): two ends and a middle point (b, h) tolerances off the axis across and
-// out of a plane (the middle one the other way), the others anywhere within those bounds. Within 0.8 or 0.85 tolerances of
-// that plane and 1.1 tolerances and more from every line, a needle is flat, one face (the plain
-// search refused the needle whose outline lay within the tolerance of a line); three
-// tolerances out of it, a thin solid. Each is decided by its exact least width.
+// out of a plane (the middle one the other way), the others anywhere within those bounds. Half
+// the middle point's height over the line of the ends, √(b² + h²) ≥ 1.1 tolerances, bounds the
+// distance of every line from some point: no line holds a needle. Within 0.8 or 0.85 tolerances
+// of that plane a needle is flat, one face (the plain search refused the needle whose outline
+// lay within the tolerance of a line); three tolerances out of it, a thin solid. Each is decided
+// by its exact least width.
 TEST(EntarteteWolken, FlacheNadeln) {
     Bilanz bilanz;
     unsigned saat = 1;
     for (const auto& [laenge, l] : {std::pair{1e3, Lage{1, 0}}, {0.95e6, Lage{1, 1e6}}})
-            for (const int n : {9, 14, 30})
-                for (const auto& [b, h] : {std::pair{0.8, 0.8}, {0.7, 0.85}, {2.0, 0.8}, {3.0, 3.0}}) {
-                    std::mt19937 z(saat++);
-                    if (n == 30 && laenge > 1e3) continue;
-                    std::uniform_real_distribution<double> t(0, laenge), u(-1, 1);
-                    // In units of the tolerance of such a needle: 1e-8 for an extent above 1 and
-                    // coordinates below 2e6.
-                    const double tol = 1e-8;
-                    std::vector<Ort> einheit{{0, b * tol, h * tol}, {laenge / 2, -b * tol, -h * tol}, {laenge, b * tol, h * tol}};
-                    for (int i = 3; i < n; ++i) einheit.push_back({t(z), b * tol * u(z), h * tol * u(z)});
-                    const std::vector<Ort> w = bewegt(einheit, l, true, saat);
-                    const std::vector<Ort> achsen = bewegt({{1, 0, 0}, {0, 1, 0}}, {1, 0}, true, saat);
-                    const std::string name = "Nadel " + kurz(laenge) + ", " + std::to_string(n) + " Punkte, " + kurz(b) +
-                                             " × " + kurz(h) + (l.versatz != 0 ? " fern" : "");
-                    const double halb = exakt::halbeKleinsteBreite(w) / toleranz(w);
-                    if (exakt::zylinderschranken(w).unten <= 1.05 * toleranz(w)) {
-                        bilanz.ausgelassen += " " + name + " (Zylinder nahe der Toleranz)";
-                    } else if (halb <= 0.9) {
-                        ++bilanz.geprueft;
-                        flachFall(name, w, achsen[0], achsen[1]);
-                    } else if (halb >= 2) {
-                        huelleFall(name, w, bilanz);
-                    } else {
-                        bilanz.ausgelassen += " " + name + " (halbe Breite " + kurz(halb) + " Toleranzen)";
-                    }
+        for (const int n : {9, 14, 30})
+            for (const auto& [b, h] : {std::pair{0.8, 0.8}, {0.7, 0.85}, {2.0, 0.8}, {3.0, 3.0}}) {
+                std::mt19937 z(saat++);
+                if (n == 30 && laenge > 1e3) continue;
+                std::uniform_real_distribution<double> t(0, laenge), u(-1, 1);
+                // In units of the tolerance of such a needle: 1e-8 for an extent above 1 and
+                // coordinates below 2e6.
+                const double tol = 1e-8;
+                std::vector<Ort> einheit{{0, b * tol, h * tol}, {laenge / 2, -b * tol, -h * tol}, {laenge, b * tol, h * tol}};
+                for (int i = 3; i < n; ++i) einheit.push_back({t(z), b * tol * u(z), h * tol * u(z)});
+                const std::vector<Ort> w = bewegt(einheit, l, true, saat);
+                const std::vector<Ort> achsen = bewegt({{1, 0, 0}, {0, 1, 0}}, {1, 0}, true, saat);
+                const std::string name = "Nadel " + kurz(laenge) + ", " + std::to_string(n) + " Punkte, " + kurz(b) +
+                                         " × " + kurz(h) + (l.versatz != 0 ? " fern" : "");
+                const double halb = exakt::halbeKleinsteBreite(w) / toleranz(w);
+                if (halb <= 0.9) {
+                    ++bilanz.geprueft;
+                    flachFall(name, w, achsen[0], achsen[1]);
+                } else if (halb >= 2) {
+                    huelleFall(name, w, bilanz);
+                } else {
+                    bilanz.ausgelassen += " " + name + " (halbe Breite " + kurz(halb) + " Toleranzen)";
                 }
+            }
     EXPECT_GT(bilanz.geprueft, 15);
 }
 
@@ -171,7 +148,10 @@ TEST(EntarteteWolken, KleineWolkenNebenFernenPunkten) {
         for (const int n : {7, 20, 100})
             for (const bool gitter : {false, true}) {
                 std::mt19937 z(saat);
-                const std::vector<Ort> klein = gitter ? gitterorte(z, n, 1e-4) : zufallsorte(z, n, 7e-4);
+                // Points of ZUFALLSPUNKTKLUMPEN, many of which share a coordinate, so that lines
+                // along the axes hold several of them exactly.
+                const std::vector<Ort> klein =
+                    gitter ? bewegt(zufallspunktklumpen(z, n), {1e-4, 0}, false, 0) : zufallswolke(z, n, 0, 7e-4);
                 const std::string name = std::string(gitter ? "Gitterpunkte" : "Zufallspunkte") + " " + std::to_string(n) +
                                          " neben " + kurz(F);
                 huelleFall(name, mitFernen(klein, F, saat % 2 == 0), bilanz);
@@ -208,36 +188,27 @@ TEST(EntarteteWolken, ZusammenfallendePunkte) {
     std::vector<Ort> drei;
     for (int i = 0; i < 300; ++i) {
         const Ort m = i % 3 == 0 ? Ort{0, 0, 0} : i % 3 == 1 ? Ort{0.3, 0.1, -0.2} : Ort{-0.1, 0.4, 0.2};
-        const std::vector<Ort> d = zufallsorte(z, 1, 6.7e-6);
+        const std::vector<Ort> d = zufallswolke(z, 1, 0, 6.7e-6);
         drei.push_back({m[0] + d[0][0], m[1] + d[0][1], m[2] + d[0][2]});
     }
     huelleFall("Drei Stellen zu je 100 Punkten neben 1e9", mitFernen(drei, 1e9, true), bilanz);
 }
 
 // At the ends of the range: a hull is built wherever its measures and the differences of its
-// coordinates are doubles, and refused with the range sentence exactly where one is not.
+// coordinates are doubles, and refused with the range sentence where one is not (the clouds far
+// beyond it stand in the transcripts).
 TEST(EntarteteWolken, AnDenEndenDesZahlbereichs) {
     const double s = std::ldexp(1.0, 511);
     // A right triangle of legs 3·2^511 and 2·2^511: its area 1.35e308 is a double, twice it not.
     flachFall("Rechtwinkliges Dreieck der Fläche 1.35e308", {{0, 0, 0}, {3 * s, 0, 0}, {0, 2 * s, 0}}, {1, 0, 0}, {0, 1, 0});
-    // A square of side 1.3474680204780145e154: its area is beyond the doubles.
-    const double q = 1.3474680204780145e154;
-    bereichFall("Quadrat der Seite 1.35e154", {{0, 0, 0}, {q, 0, 0}, {q, q, 0}, {0, q, 0}});
-    bereichFall("Punkte bei ±8e307", {{-8e307, 0, 0}, {8e307, 0, 0}, {0, 8e307, 0}, {0, 0, 8e307}});
-    // Regular tetrahedra of edge 1e155 and 2e103 (volume 9.4e308): beyond; of edge 1e102 and
-    // 1e-100 within.
+    // Regular tetrahedra of edge 2e103 (volume 9.4e308): beyond; of edge 1e102: within.
     const auto tetraeder = [](double a) {
         return std::vector<Ort>{{0, 0, 0}, {a, 0, 0}, {a / 2, a * std::sqrt(3.0) / 2, 0},
                                 {a / 2, a * std::sqrt(3.0) / 6, a * std::sqrt(2.0 / 3.0)}};
     };
-    bereichFall("Tetraeder der Kante 1e155", tetraeder(1e155));
     bereichFall("Tetraeder der Kante 2e103", tetraeder(2e103));
     Bilanz bilanz;
     huelleFall("Tetraeder der Kante 1e102", tetraeder(1e102), bilanz);
-    huelleFall("Tetraeder der Kante 1e-100", tetraeder(1e-100), bilanz);
-    // A small cloud beside points at 1e300: its faces' areas reach 1e300 · 7e-4.
-    std::mt19937 z(9);
-    huelleFall("Zufallspunkte neben 1e300", mitFernen(zufallsorte(z, 20, 7e-4), 1e300, false), bilanz);
 }
 
 }  // namespace quodral

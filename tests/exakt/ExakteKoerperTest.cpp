@@ -10,9 +10,7 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <numbers>
 #include <optional>
@@ -31,19 +29,7 @@ namespace quodral {
 namespace {
 
 using exakt::Ort;
-using pruefung::Befund;
-using pruefung::Bilanz;
-using pruefung::Lage;
-using pruefung::Wolke;
-using pruefung::bewegt;
-using pruefung::einzeilig;
-using pruefung::huelleFall;
-using pruefung::huelleGetippt;
-using pruefung::kurz;
-using pruefung::melden;
-using pruefung::titel;
-using pruefung::zuPruefen;
-using pruefung::auslassgrund;
+using namespace pruefung;
 
 const std::vector<Lage> lagen{{1e-12, 0}, {1e-12, 1e-10}, {1e-4, 0}, {1e-4, 1e-2}, {1, 0},      {1, 1e6},
                               {1e6, 0},   {1e6, 1e12},    {1e8, 0},  {1e12, 0},    {1e12, 1e12}};
@@ -54,30 +40,6 @@ Wolke verschoben(Wolke w, double x, double y, double z) {
 }
 
 // --- The families, each of extent about 1 around the origin ----------------------------------
-
-Wolke zufallswolke(std::mt19937& z, int n, double raster = 0) {
-    std::uniform_real_distribution<double> u(-0.5, 0.5);
-    Wolke w;
-    for (int i = 0; i < n; ++i) {
-        Ort o;
-        for (double& x : o) x = raster > 0 ? std::round(u(z) / raster) * raster : u(z);
-        w.push_back(o);
-    }
-    return w;
-}
-
-// The points of ZUFALLSPUNKTKLUMPEN: each coordinate (r − 100) / 30 for a uniform integer r
-// from 0 to 199.
-Wolke zufallspunktklumpen(std::mt19937& z, int n) {
-    std::uniform_int_distribution<int> r(0, 199);
-    Wolke w;
-    for (int i = 0; i < n; ++i) {
-        Ort o;
-        for (double& x : o) x = (r(z) - 100) / 30.0;
-        w.push_back(o);
-    }
-    return w;
-}
 
 // (k+1)^3 points of spacing 1/k: corners, edge points, face points and inner points.
 Wolke gitter(int k) {

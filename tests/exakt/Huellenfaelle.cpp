@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <random>
 
@@ -12,6 +13,28 @@
 #include "model/Objekte.h"
 
 namespace quodral::pruefung {
+
+Wolke zufallswolke(std::mt19937& z, int n, double raster, double weite) {
+    std::uniform_real_distribution<double> u(-weite / 2, weite / 2);
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        Ort o;
+        for (double& x : o) x = raster > 0 ? std::round(u(z) / raster) * raster : u(z);
+        w.push_back(o);
+    }
+    return w;
+}
+
+Wolke zufallspunktklumpen(std::mt19937& z, int n) {
+    std::uniform_int_distribution<int> r(0, 199);
+    Wolke w;
+    for (int i = 0; i < n; ++i) {
+        Ort o;
+        for (double& x : o) x = (r(z) - 100) / 30.0;
+        w.push_back(o);
+    }
+    return w;
+}
 
 std::string kurz(double x) {
     char puffer[24];
@@ -79,20 +102,26 @@ bool huelleGetippt(Sitzung& s, const Wolke& w, Befund& b) {
     return false;
 }
 
-void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz, const std::function<void(Befund&)>& weiter) {
-    const exakt::Huelle ref = exakt::exakteHuelle(w);
-    const double tol = toleranz(w);
-    if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
+void gebauteHuelle(const std::string& titel, const Wolke& w, const std::function<void(Befund&)>& pruefen) {
     Befund b;
     Sitzung s;
     if (huelleGetippt(s, w, b)) {
-        pruefeKoerper("H", w, ref, ref.volumen, tol, b);
-        if (weiter) weiter(b);
+        pruefen(b);
         pruefeSchnappschuss(s, b);
         s.tippen("UMHUELLE U K");
         pruefeKanten("U", "H", b);
     }
     melden(titel, b);
+}
+
+void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz, const std::function<void(Befund&)>& weiter) {
+    const exakt::Huelle ref = exakt::exakteHuelle(w);
+    const double tol = toleranz(w);
+    if (!zuPruefen(titel, auslassgrund(ref, tol), bilanz)) return;
+    gebauteHuelle(titel, w, [&](Befund& b) {
+        pruefeKoerper("H", w, ref, ref.volumen, tol, b);
+        if (weiter) weiter(b);
+    });
 }
 
 }  // namespace quodral::pruefung

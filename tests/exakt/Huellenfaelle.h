@@ -4,6 +4,7 @@
 // and checked (Koerperpruefung.h), and the counts of a test printed at its end.
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,14 @@ using Wolke = std::vector<Ort>;
 struct Lage {
     double massstab, versatz;
 };
+
+// n random places in the cube of side weite about the origin, each coordinate rounded to a
+// multiple of raster where one is given.
+Wolke zufallswolke(std::mt19937& z, int n, double raster = 0, double weite = 1);
+
+// The points of ZUFALLSPUNKTKLUMPEN: each coordinate (r − 100) / 30 for a uniform integer r
+// from 0 to 199.
+Wolke zufallspunktklumpen(std::mt19937& z, int n);
 
 // Three significant digits, for the names of cases.
 std::string kurz(double x);
@@ -55,8 +64,12 @@ bool zuPruefen(const std::string& titel, const std::string& grund, Bilanz& bilan
 // the answer among the findings, where no polyhedron H was built.
 bool huelleGetippt(Sitzung& s, const Wolke& w, Befund& b);
 
-// The hull of the cloud typed as KHUELLE, checked (with `weiter` too, where given), its
-// snapshot replayed, and UMHUELLE of the same cloud against its faces.
+// The hull of the cloud typed as KHUELLE and checked by `pruefen`, its snapshot replayed, and
+// UMHUELLE of the same cloud against its faces; the findings reported under the title.
+void gebauteHuelle(const std::string& titel, const Wolke& w, const std::function<void(Befund&)>& pruefen);
+
+// The hull of the cloud, where the exact reference lets it be checked, built by gebauteHuelle
+// and checked against the exact hull (with `weiter` too, where given).
 void huelleFall(const std::string& titel, const Wolke& w, Bilanz& bilanz, const std::function<void(Befund&)>& weiter = {});
 
 }  // namespace quodral::pruefung
