@@ -937,13 +937,13 @@ TEST(EntarteteWolken, KleineWolkenNebenFernenPunkten) {
     unsigned saat = 1;
     for (const double F : {1e6, 1e9, 1e12, 1e13})
         for (const int n : {7, 20, 100})
-            for (const bool gitter : {false, true}) {
+            for (const bool ausKlumpen : {false, true}) {
                 std::mt19937 z(saat);
                 // Points of ZUFALLSPUNKTKLUMPEN, many of which share a coordinate, so that lines
                 // along the axes hold several of them exactly.
                 const Wolke klein =
-                    gitter ? bewegt(zufallspunktklumpen(z, n), {1e-4, 0}, false, 0) : zufallswolke(z, n, 0, 7e-4);
-                const std::string name = std::string(gitter ? "Gitterpunkte" : "Zufallspunkte") + " " + std::to_string(n) +
+                    ausKlumpen ? bewegt(zufallspunktklumpen(z, n), {1e-4, 0}, false, 0) : zufallswolke(z, n, 0, 7e-4);
+                const std::string name = std::string(ausKlumpen ? "Gitterpunkte" : "Zufallspunkte") + " " + std::to_string(n) +
                                          " neben " + kurz(F);
                 huelleFall(name, mitFernen(klein, F, saat % 2 == 0), bilanz);
                 ++saat;
@@ -995,7 +995,7 @@ TEST(EntarteteWolken, AnDenEndenDesZahlbereichs) {
     // Regular tetrahedra of edge 2e103 (volume 9.4e308): beyond; of edge 1e102: within.
     const auto tetraeder = [](double a) {
         return Wolke{{0, 0, 0}, {a, 0, 0}, {a / 2, a * std::sqrt(3.0) / 2, 0},
-                                {a / 2, a * std::sqrt(3.0) / 6, a * std::sqrt(2.0 / 3.0)}};
+                     {a / 2, a * std::sqrt(3.0) / 6, a * std::sqrt(2.0 / 3.0)}};
     };
     bereichFall("Tetraeder der Kante 2e103", tetraeder(2e103));
     Bilanz bilanz;
