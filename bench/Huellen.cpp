@@ -224,16 +224,16 @@ Groesse eineStelleNebenFernen(const std::string& text, const std::string& anweis
 struct Wolkenart {
     const char* text;
     double fern;
-    // The place of point i of n.
-    Punkt (*ort)(Folge& f, int i, int n);
+    // The place of point i.
+    Punkt (*ort)(Folge& f, int i);
 };
 
 // Within 1e-13 of the origin, beside points at 1e6.
-Punkt winzig(Folge& f, int, int) { return Punkt("", f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13)); }
+Punkt winzig(Folge& f, int) { return Punkt("", f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13), f.zahl(-1e-13, 1e-13)); }
 // All at one place, beside points at 1e12.
-Punkt gleich(Folge&, int, int) { return Punkt("", 0.25, -0.5, 0.125); }
+Punkt gleich(Folge&, int) { return Punkt("", 0.25, -0.5, 0.125); }
 // Three places of random points each 6.7e-6 across, beside points at 1e9.
-Punkt dreiStellen(Folge& f, int i, int) {
+Punkt dreiStellen(Folge& f, int i) {
     static const double mitte[3][3] = {{0, 0, 0}, {0.3, 0.1, -0.2}, {-0.1, 0.4, 0.2}};
     const double* m = mitte[i % 3];
     const auto um = [&f](double c) { return c + f.zahl(-3.35e-6, 3.35e-6); };
@@ -241,7 +241,7 @@ Punkt dreiStellen(Folge& f, int i, int) {
 }
 // Points of ZUFALLSPUNKTKLUMPEN shrunk twice by 2e-7 (steps of 1/30 from -10/3 times 4e-14),
 // beside points at 1e12.
-Punkt geschrumpft(Folge& f, int, int) {
+Punkt geschrumpft(Folge& f, int) {
     const auto schritt = [&f] { return 2e-7 * (2e-7 * ((std::min(199, static_cast<int>(f.zahl(0, 200))) - 100) / 30.0)); };
     const double x = schritt(), y = schritt(), z = schritt();
     return Punkt("", x, y, z);
@@ -259,7 +259,7 @@ Groesse nebenFernen(const Wolkenart& art, const std::string& anweisung, int n, b
                                 };
                                 for (int k = 0; k < 3; ++k)
                                     nimm("F" + std::to_string(k), Punkt("", k == 0 ? art.fern : 0, k == 1 ? art.fern : 0, k == 2 ? art.fern : 0));
-                                for (int i = 0; i < n; ++i) nimm("P" + std::to_string(i), art.ort(f, i, n));
+                                for (int i = 0; i < n; ++i) nimm("P" + std::to_string(i), art.ort(f, i));
                                 Klumpen("K", namen).einlisten();
                                 nebenQhull(punkteAusKlumpen(klumpenListe.at("K")).second);
                             },

@@ -191,14 +191,16 @@ Seitenbefund seiten(const std::vector<Punkt>& pkte) {
 // face's normal) that span a plane by the polygons' own rule (see huellenpolygon, Huellensuche.h);
 // none where they span no plane.
 std::vector<std::size_t> flacheEcken(const std::vector<Tripel>& orte, const Seitenflaeche& flaeche, double eps) {
-    const auto spanntEbene = [&](const std::vector<std::size_t>& e) {
-        std::vector<Tripel> ecken;
-        ecken.reserve(e.size());
-        for (std::size_t i : e) ecken.push_back(orte[i]);
-        return e.size() >= 3 && ebenenlage(ecken).dimension == 2;
+    // The corners' places and how they lie (ebenenlage); at least three corners where they
+    // span a plane.
+    std::vector<Tripel> ort;
+    const auto lageDer = [&](const std::vector<std::size_t>& e) {
+        ort.clear();
+        for (std::size_t i : e) ort.push_back(orte[i]);
+        return ebenenlage(ort);
     };
     std::vector<std::size_t> ecken = flaeche.umriss(eps);
-    if (spanntEbene(ecken)) return ecken;
+    if (ecken.size() >= 3 && lageDer(ecken).dimension == 2) return ecken;
     ecken = flaeche.umriss();
     if (ecken.size() < 3) return {};
     // The places farthest from the line of the corners join them, one by one, each between the
@@ -206,10 +208,7 @@ std::vector<std::size_t> flacheEcken(const std::vector<Tripel>& orte, const Seit
     const std::vector<Seitenflaeche::Ebenenpunkt>& eben = flaeche.ebenenecken();
     std::vector<bool> istEcke(orte.size(), false);
     for (std::size_t i : ecken) istEcke[i] = true;
-    while (!spanntEbene(ecken)) {
-        std::vector<Tripel> ort;
-        for (std::size_t i : ecken) ort.push_back(orte[i]);
-        const Ebenenlage lage = ebenenlage(ort);
+    for (Ebenenlage lage = lageDer(ecken); lage.dimension != 2; lage = lageDer(ecken)) {
         const Tripel anfang = ort[static_cast<std::size_t>(
             std::min_element(ort.begin(), ort.end(), [](const Tripel& a, const Tripel& b) {
                 return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));

@@ -111,12 +111,13 @@ struct Ebenenbefund {
     std::shared_ptr<const std::vector<Tripel>> orte;
     Zweiermass mass{0};
     bool flach = false;   // the cloud is flat: one face
-    bool fehler = false;  // qhull failed on it: no faces
+    bool fehler = false;  // qhull failed on it, or a face has no walk round it: no faces
 };
 
 // The faces in the plain search's order (Seitenordnung.h), each walked as its polygon is
 // registered; the flat cloud's one face is its hull polygon (huellenpolygon). Empty (no faces)
-// for a cloud within the tolerance of one line or point; `fehler` where qhull fails.
+// for a cloud within the tolerance of one line or point; `fehler` where qhull fails or a face
+// has no walk.
 Ebenenbefund randebenen(const std::vector<Punkt>& pkte);
 
 // The same faces in the order the hull found them, each walked as the hull found it

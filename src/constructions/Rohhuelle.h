@@ -5,9 +5,9 @@
 // (Qhullseiten.h), the merge of faces in one plane (Seitenverschmelzung.h) and the search
 // (Huellensuche.h) share these.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <algorithm>
 #include <limits>
 #include <memory>
 #include <utility>

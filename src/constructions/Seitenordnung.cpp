@@ -188,16 +188,6 @@ std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte) {
     return endlich(d->vektor) ? d->vektor : d->normale;
 }
 
-// The hull polygon of points within the tolerance of a plane (genHuellenPolygon, Huellen.h):
-// the corners of the outline of their places as a face in its own plane (Seitenflaeche.h), the
-// extreme points only, a point within the tolerance of the line through its neighbours being
-// none, unless that leaves corners that span no plane by the polygons' own rule (a needle a
-// little wider than the tolerance, whose corners along its sides each lie within it of the
-// line through their neighbours): then every corner of the outline stays. Of points at one
-// place (within the tolerance of one another, ortsgruppen) only the last can be a corner. It
-// runs counter-clockwise about the points' first turn where they make one in their plane, else
-// against the first turn of the chain by the one rule for flat, whose sense the flat normal has
-// (flacheNormale), and starts as anfangen says. Indices into the points, the first repeated at
 std::vector<std::size_t> seitenumlauf(const std::vector<Tripel>& gegeben, const std::vector<std::size_t>& punkte,
                                       const std::vector<std::size_t>& stellen, const std::vector<std::size_t>& ecken,
                                       const Tripel& normale, std::vector<Tripel>& raum) {

@@ -41,7 +41,7 @@ std::optional<std::array<std::size_t, 3>> letztesTripel(const std::vector<Tripel
 // The first turn of places in their order (ersteDrehung, geometry/Ausgleichsebene.h), as the
 // plain search's hull polygons run round, where every place after the turn's third one lies in
 // the plane through the first with the turn's normal; nothing where they make no turn or stray
-// from its plane. The turn's vector as the Parts' cross product gives it, or its unit normal
+// from its plane. The turn's vector (b − a) × (a − c) (ersteDrehung), or its unit normal
 // where that product is no double.
 std::optional<Tripel> drehungInIhrerEbene(const std::vector<Tripel>& orte);
 

@@ -109,10 +109,6 @@ struct Vereinigung {
     std::vector<std::pair<std::size_t, std::size_t>> fallen;   // (corner, the other face at it)
 };
 
-// The shared chain: the walk round the faces (their edges that no other of them runs the
-// other way, joined), the corners inside it, and the corners left a corner of two faces. None
-// where the edges do not close to one walk that passes each corner once, or where a corner is
-// left a corner of fewer than two faces.
 // The walk round the faces' edges that no other of them runs the other way (kanten: all their
 // edges), with per corner on that border the corner after it (weiter, sorted); none where the
 // border does not close to one walk that passes each corner once.
@@ -155,6 +151,10 @@ std::optional<std::size_t> dritteSeite(const Verschmelzung& v, const std::vector
     return std::nullopt;
 }
 
+// The shared chain: the walk round the faces (their edges that no other of them runs the
+// other way, joined), the corners inside it, and the corners left a corner of two faces. None
+// where the edges do not close to one walk that passes each corner once, or where a corner is
+// left a corner of fewer than two faces.
 std::optional<Vereinigung> gemeinsamerRand(const Verschmelzung& v, const std::vector<std::size_t>& gegend) {
     std::vector<std::pair<std::size_t, std::size_t>> kanten, weiter;
     for (std::size_t f : gegend) {

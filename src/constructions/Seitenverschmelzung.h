@@ -14,9 +14,10 @@
 // beyond the tolerance outside that plane. A corner inside the merged face goes with it; the
 // corners left a corner of two faces go from both where each lies on the edge between them
 // (both stay convex), and otherwise all stay corners of both: no two neighbours stay apart that
-// one plane holds and whose union is convex. Where the faces round a face fail as a whole, the face and one of them across
-// its edges are tried, then those reached first. Repeated until no faces merge; the faces are
-// then numbered afresh and every point kept with a face that went goes with the merged one.
+// one plane holds and whose union is convex. Where the faces round a face fail as a whole, the
+// face and one of them across its edges are tried, then those reached first. Repeated until no
+// faces merge; the faces are then numbered afresh and every point kept with a face that went
+// goes with the merged one.
 
 #include "constructions/Rohhuelle.h"
 

@@ -430,10 +430,9 @@ std::vector<Tripel> Seitenflaeche::treffpunkte(const Tripel& a, const Tripel& u,
         return {p};
     }
     if (std::fabs(skalar(n, vomFuss)) > spiel) return {};
-    // In the plane: places along the line's image, whose unit is the image's own; a step s
-    // along the line moves its image by s·bild, at the scale.
-    // In the plane: each corner seen from the line's anchor (eckensicht). Its image in the plane
-    // has the length bild at unit direction.
+    // In the plane: each corner seen from the line's anchor (eckensicht), its place along the
+    // line a step along the line itself; the line's image in the plane has the length bild at
+    // unit direction.
     const double bild = std::hypot(skalar(*e, e1_), skalar(*e, e2_));
     if (!(bild > 0)) return {};
     std::vector<Eckensicht> sicht;

@@ -271,41 +271,6 @@ double halbeKleinsteBreite(const std::vector<Ort>& punkte) {
     return std::sqrt(kleinste->get_d()) / 2;
 }
 
-Zylinderschranken zylinderschranken(const std::vector<Ort>& punkte) {
-    std::vector<Q3> p;
-    for (const Ort& o : punkte) p.push_back({o[0], o[1], o[2]});
-    const auto quadrat = [](const Q3& u) -> mpq_class { return u[0] * u[0] + u[1] * u[1] + u[2] * u[2]; };
-    const auto kreuzquadrat = [&](const Q3& u, const Q3& v) -> mpq_class {
-        return quadrat(Q3{u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]});
-    };
-    const std::size_t m = p.size();
-    // The farthest pair, and the largest height of a triangle over its longest side (squared).
-    std::size_t a = 0, b = 0;
-    mpq_class weit = 0, hoch = 0;
-    for (std::size_t i = 0; i < m; ++i)
-        for (std::size_t j = i + 1; j < m; ++j) {
-            if (const mpq_class d = quadrat(minus(p[j], p[i])); d > weit) {
-                weit = d;
-                a = i;
-                b = j;
-            }
-            for (std::size_t k = j + 1; k < m; ++k) {
-                const mpq_class l = std::max({quadrat(minus(p[j], p[i])), quadrat(minus(p[k], p[i])), quadrat(minus(p[k], p[j]))});
-                if (l == 0) continue;
-                const mpq_class h = kreuzquadrat(minus(p[j], p[i]), minus(p[k], p[i])) / l;
-                if (h > hoch) hoch = h;
-            }
-        }
-    Zylinderschranken z;
-    z.unten = std::sqrt(hoch.get_d()) / 2;
-    if (weit == 0) return z;
-    mpq_class fern = 0;
-    for (const Q3& q : p)
-        if (const mpq_class d = kreuzquadrat(minus(p[b], p[a]), minus(q, p[a])) / weit; d > fern) fern = d;
-    z.oben = std::sqrt(fern.get_d());
-    return z;
-}
-
 double flaechensummenVolumen(const std::vector<std::vector<Ort>>& seiten) {
     std::vector<Ort> alle;
     for (const auto& s : seiten) alle.insert(alle.end(), s.begin(), s.end());

@@ -29,15 +29,6 @@ Huelle exakteHuelle(const std::vector<Ort>& punkte);
 // exact hull. 0 where they span no solid.
 double halbeKleinsteBreite(const std::vector<Ort>& punkte);
 
-// Bounds of the radius of the thinnest cylinder round the points (the least distance within
-// which one line holds them all): at least half the largest height of a triangle of them over
-// its longest side, at most the largest distance of a point from the line through the two
-// farthest apart. Each exact and rounded once; for a few dozen points.
-struct Zylinderschranken {
-    double unten = 0, oben = 0;
-};
-Zylinderschranken zylinderschranken(const std::vector<Ort>& punkte);
-
 // The volume of the common part of the two point sets' hulls, exact and rounded once; 0 when
 // they share no solid.
 double schnittvolumen(const std::vector<Ort>& a, const std::vector<Ort>& b);
