@@ -14,7 +14,8 @@
 // to say.
 //
 // The corners are the extreme points only: a point within the tolerance of the line through
-// its neighbours (on an edge) is none, unless that leaves corners that span no plane, and of
+// its neighbours (on an edge) is none, unless that leaves corners that span no plane (then the
+// places farthest from the line of the corners join them, until they span one), and of
 // points at one place (within the tolerance of one another, grouped as the hull search groups
 // them: ortsgruppen, geometry/Raumgeometrie.h) only the one named last in the list can be a
 // corner. They are found by the monotone chain in the plane, so the polygon always closes. The

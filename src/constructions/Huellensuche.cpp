@@ -209,10 +209,7 @@ std::vector<std::size_t> flacheEcken(const std::vector<Tripel>& orte, const Seit
     std::vector<bool> istEcke(orte.size(), false);
     for (std::size_t i : ecken) istEcke[i] = true;
     for (Ebenenlage lage = lageDer(ecken); lage.dimension != 2; lage = lageDer(ecken)) {
-        const Tripel anfang = ort[static_cast<std::size_t>(
-            std::min_element(ort.begin(), ort.end(), [](const Tripel& a, const Tripel& b) {
-                return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
-            }) - ort.begin())];
+        const Tripel anfang = *std::min_element(ort.begin(), ort.end(), vor);
         std::optional<std::size_t> fernste;
         double weit = -1;
         for (std::size_t i = 0; i < orte.size(); ++i)

@@ -311,9 +311,7 @@ class Flachmass {
 public:
     Flachmass(const std::vector<Tripel>& orte, double L) : orte_(orte), mass_(L) {
         for (std::size_t i = 1; i < orte.size(); ++i) {
-            const Tripel& q = orte[i];
-            const Tripel& u = orte[unten_];
-            if (q.x < u.x || (q.x == u.x && (q.y < u.y || (q.y == u.y && q.z < u.z)))) unten_ = i;
+            if (vor(orte[i], orte[unten_])) unten_ = i;
         }
     }
     std::size_t anzahl() const { return orte_.size(); }

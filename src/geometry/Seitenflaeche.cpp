@@ -28,11 +28,6 @@ constexpr std::size_t wenigeEcken = 16;
 // products than finding the direction among their normals.
 constexpr std::size_t wenigeUmrissecken = 8;
 
-// a lies before b in the order of their coordinates (x, then y, then z).
-bool vor(const Tripel& a, const Tripel& b) {
-    return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
-}
-
 // The largest value of a linear function over points of a plane, from their convex hull: the
 // side test asks it for every edge, which would otherwise compare every edge with every corner.
 class Stuetzfunktion {

@@ -20,6 +20,11 @@ constexpr Tripel operator-(const Tripel& a, const Tripel& b) { return {a.x - b.x
 constexpr Tripel operator-(const Tripel& a) { return {-a.x, -a.y, -a.z}; }
 constexpr Tripel operator*(double s, const Tripel& a) { return {s * a.x, s * a.y, s * a.z}; }
 constexpr bool operator==(const Tripel& a, const Tripel& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+// a lies before b in the order of their coordinates (x, then y, then z): the lowest place of a
+// cloud, a start that no order of its points can move.
+constexpr bool vor(const Tripel& a, const Tripel& b) {
+    return a.x < b.x || (a.x == b.x && (a.y < b.y || (a.y == b.y && a.z < b.z)));
+}
 constexpr double skalar(const Tripel& a, const Tripel& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 constexpr Tripel kreuz(const Tripel& a, const Tripel& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
