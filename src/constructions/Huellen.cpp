@@ -118,7 +118,7 @@ bool imHuellenbereich(const std::vector<Punkt>& pkte) {
         if (!(b.hi[i] - b.lo[i] <= std::numeric_limits<double>::max())) return false;  // a difference that overflows
         weite = std::max(weite, b.hi[i] - b.lo[i]);
     }
-    return weite == 0 || weite >= grenzen::kleinstesMass;
+    return messwertDarstellbar(weite);
 }
 
 namespace {
